@@ -1,0 +1,64 @@
+#ifndef COMMANDLAUNCHER_H
+#define COMMANDLAUNCHER_H
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QProcess;
+
+// What became of one external command.
+struct CommandResult
+{
+    QString program;        // the program as the caller named it
+    QStringList arguments;
+    bool started = false;   // false: the program could not be started at all
+    bool finished = false;  // ran to a normal exit (not crashed, killed or timed out)
+    int exitCode = -1;
+    QByteArray standardOutput;
+    QByteArray standardError;
+    QString errorText;      // why it did not start or finish
+
+    bool ok() const { return started && finished && exitCode == 0; }
+};
+
+// Every child process of the program starts here, with the program path and arguments
+// the device uses. When TUL_TOOLS_DIR is set and holds an executable of the same base
+// name, that stand-in runs instead (tests, simulation). A program that cannot start is
+// reported through the result, never by a crash.
+class CommandLauncher
+{
+public:
+    using Handler = std::function<void(const CommandResult &)>;
+
+    static QString resolveProgram(const QString &program);
+
+    // Starts the command and returns at once. `handler` runs exactly once on the
+    // context's thread: when the command has finished, crashed or failed to start.
+    // Nothing runs when `context` is destroyed first (the child is then killed).
+    static QProcess *start(const QString &program, const QStringList &arguments,
+                           QObject *context, Handler handler);
+
+    // The same with a wrap-up slot named after the step, e.g.
+    // start("/sbin/ifup", {"wlan0"}, this, &WifiManager::processWrapUp_ifup).
+    template <typename Receiver>
+    static QProcess *start(const QString &program, const QStringList &arguments,
+                           Receiver *receiver, void (Receiver::*wrapUp)(const CommandResult &))
+    {
+        return start(program, arguments, receiver,
+                     [receiver, wrapUp](const CommandResult &r) { (receiver->*wrapUp)(r); });
+    }
+
+    // Starts the command and forgets it; false when it could not be started.
+    static bool startDetached(const QString &program, const QStringList &arguments = {});
+
+    // Runs the command and waits for it; a command that does not start or finish in
+    // time is killed and reported with started/finished false.
+    static CommandResult runAndWait(const QString &program, const QStringList &arguments = {},
+                                    int startTimeoutMs = 30000, int finishTimeoutMs = 30000);
+};
+
+#endif // COMMANDLAUNCHER_H

@@ -1,0 +1,12 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs every test through CTest.
+# Extra arguments go to ctest (for example: ./test.sh -R tst_crc).
+set -eu
+TUL_SOURCE=$(cd "$(dirname "$0")" && pwd)
+. "$TUL_SOURCE/tools/deps.sh"
+tul_install_dependencies
+BUILD_DIR=${TUL_BUILD_DIR:-$TUL_SOURCE/build}
+tul_build "$BUILD_DIR"
+export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
+cd "$BUILD_DIR"
+ctest --output-on-failure --parallel "$(nproc)" "$@"

@@ -1,0 +1,32 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build, the tests and
+# the simulation need, when any is missing.
+TUL_PACKAGES="build-essential cmake ninja-build ccache pkg-config
+ qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtdeclarative5-dev-tools
+ qtmultimedia5-dev libqt5serialport5-dev libqt5serialbus5-dev libqt5serialbus5-plugins
+ qttools5-dev-tools qttools5-dev
+ qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
+ qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
+ dbus libmodbus-dev"
+
+tul_install_dependencies() {
+    missing=""
+    for p in $TUL_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages and not root: install them first:$missing" >&2
+        return 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q && apt-get install -y -q --no-install-recommends $missing
+}
+
+tul_build() {
+    build_dir="$1"; shift
+    launcher=""
+    command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    cmake -S "$TUL_SOURCE" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TUL_BUILD_TYPE:-RelWithDebInfo}" $launcher "$@" &&
+        cmake --build "$build_dir" --parallel "$(nproc)"
+}
