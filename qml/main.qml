@@ -1,11 +1,88 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import "widgets"
 
+// The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
+// "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
+// notices the back end asks for.
 Window {
     id: mainWindow
     visible: true
-    width: 800
-    height: 480
-    color: "black"
     title: "TUL"
+    color: "black"
+
+    readonly property bool portrait: cabinetManager.orientationPortrait
+    readonly property int baseWidth: portrait ? 480 : 800
+    readonly property int baseHeight: portrait ? 800 : 480
+    width: baseWidth * cabinetManager.scaleX
+    height: baseHeight * cabinetManager.scaleY
+
+    Item {
+        id: screen
+        objectName: "screen"
+        width: mainWindow.baseWidth
+        height: mainWindow.baseHeight
+        transform: Scale { xScale: cabinetManager.scaleX; yScale: cabinetManager.scaleY }
+        rotation: cabinetManager.verticalFlip ? 180 : 0
+
+        // Which page is shown; the idle time-out brings the main view back.
+        property string currentView: "main"
+
+        CabinetView {
+            id: cabinetView
+            objectName: "cabinetView"
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            visible: screen.currentView === "main" && cabinetManager.isConfigured
+            rows: cabinetManager.numberOfRows
+            zonesPerRow: cabinetManager.zonesPerRow
+            traysPerZone: cabinetManager.traysPerZone
+            zones2handle: cabinetManager.zones2handle
+            zones2handleStart: cabinetManager.zones2handleStart
+        }
+
+        FirstStartPanel {
+            id: firstStart
+            objectName: "firstStartPanel"
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            visible: !cabinetManager.isConfigured
+            orientationId: cabinetManager.orientationId
+        }
+
+        Dock {
+            id: dock
+            objectName: "dock"
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            statusText: masterSync ? masterSync.statusText : ""
+            onHomeRequested: screen.currentView = "main"
+        }
+
+        NoticePanel {
+            id: firmwareNotice
+            objectName: "firmwareNotice"
+            anchors.fill: parent
+            text: qsTr("Copying firmware update files...<br>DO NOT unplug USB or power off the unit")
+            busy: true
+        }
+
+        ScreenTestPanel {
+            id: screenTest
+            objectName: "screenTestPanel"
+            anchors.fill: parent
+        }
+
+        SimpleDialog {
+            id: simpleDialog
+            objectName: "simpleDialog"
+            anchors.fill: parent
+        }
+    }
+
+    Connections {
+        target: cabinetManager
+        function onInvokeSimpleDialog(text, showClose) { simpleDialog.show(text, showClose) }
+        function onNoUserInteraction() { screen.currentView = "main" }
+        function onFirmwareUpdateStarted() { firmwareNotice.visible = true }
+        function onDisplayTestStart() { screenTest.start() }
+        function onDisplayTestStop() { screenTest.stop() }
+    }
 }

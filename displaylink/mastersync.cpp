@@ -1,0 +1,173 @@
+#include "mastersync.h"
+
+#include <QDebug>
+
+MasterSync::MasterSync(bool syncNeeded, bool iAmMaster, const Timing &timing, QObject *parent)
+    : P4StateMachine(parent)
+    , m_syncNeeded(syncNeeded)
+    , m_iAmMaster(iAmMaster)
+    , m_timing(timing)
+{
+    setObjectName(QStringLiteral("masterSync"));
+    m_rollCallTimer.setInterval(m_timing.rollCallIntervalMs);
+    m_syncTimeoutTimer.setSingleShot(true);
+    m_syncTimeoutTimer.setInterval(m_timing.syncTimeoutMs);
+    m_menuImportTimer.setSingleShot(true);
+    m_menuImportTimer.setInterval(m_timing.menuImportStepMs);
+    m_silenceTimer.setInterval(m_timing.silenceTickMs);
+    connect(&m_silenceTimer, &QTimer::timeout, this, &MasterSync::countSilence);
+
+    setChildMode(QState::ParallelStates);
+    buildStartup(addNamedState(QStringLiteral("startup")));
+    if (m_syncNeeded) {
+        buildLink(addNamedState(QStringLiteral("link")));
+        connect(this, &QStateMachine::started, &m_silenceTimer, QOverload<>::of(&QTimer::start));
+    }
+}
+
+void MasterSync::buildStartup(QState *region)
+{
+    auto *rollCall = addNamedState(QStringLiteral("rollCall"), region);
+    auto *notNeeded = addNamedState(QStringLiteral("notNeeded"), region);
+    auto *menuImport = addNamedState(QStringLiteral("menuImport"), region);
+    auto *defaultDayPart = addNamedState(QStringLiteral("defaultDayPart"), region);
+    auto *restoreHolding = addNamedState(QStringLiteral("restoreHolding"), region);
+    auto *synced = addNamedState(QStringLiteral("synced"), region);
+    region->setInitialState(m_syncNeeded ? rollCall : notNeeded);
+
+    addNamedTransition(rollCall, this, SIGNAL(otherUiFoundSignal()), menuImport,
+                       QStringLiteral("t_rollCall_found"));
+    addNamedTransition(rollCall, &m_syncTimeoutTimer, SIGNAL(timeout()), menuImport,
+                       QStringLiteral("t_syncTOfail"), SLOT(syncFailed()));
+    addNamedTransition(rollCall, &m_rollCallTimer, SIGNAL(timeout()), nullptr,
+                       QStringLiteral("t_rollCall_repeat"), SLOT(sendRollCall()));
+    addNamedTransition(notNeeded, this, SIGNAL(stepDone()), menuImport,
+                       QStringLiteral("t_notNeeded_done"));
+    addNamedTransition(menuImport, &m_menuImportTimer, SIGNAL(timeout()), defaultDayPart,
+                       QStringLiteral("t_menuImport_done"));
+    addNamedTransition(defaultDayPart, this, SIGNAL(stepDone()), restoreHolding,
+                       QStringLiteral("t_defaultDayPart_done"));
+    addNamedTransition(restoreHolding, this, SIGNAL(stepDone()), synced,
+                       QStringLiteral("t_restoreHolding_done"));
+}
+
+void MasterSync::buildLink(QState *region)
+{
+    auto *linkOk = addNamedState(QStringLiteral("linkOk"), region);
+    auto *linkBroken = addNamedState(QStringLiteral("linkBroken"), region);
+    region->setInitialState(linkOk);
+    addGuardedTransition(linkOk, &m_silenceTimer, SIGNAL(timeout()), linkBroken,
+                         QStringLiteral("t_linkOk_broken"), this, "silenceTooLong");
+    addNamedTransition(linkBroken, this, SIGNAL(canTraffic()), linkOk,
+                       QStringLiteral("t_linkBroken_ok"));
+}
+
+void MasterSync::otherUiFound()
+{
+    canTrafficSeen();
+    emit otherUiFoundSignal();
+}
+
+void MasterSync::canTrafficSeen()
+{
+    m_silentTicks = 0;
+    emit canTraffic();
+}
+
+void MasterSync::rollCall_onEntry()
+{
+    setStatusText(tr("Synchronizing displays"));
+    emit requestResyncSignal();
+    sendRollCall();
+    m_rollCallTimer.start();
+    m_syncTimeoutTimer.start();
+}
+
+void MasterSync::rollCall_onExit()
+{
+    m_rollCallTimer.stop();
+    m_syncTimeoutTimer.stop();
+}
+
+void MasterSync::notNeeded_onEntry()
+{
+    qDebug() << "Display synchronisation not needed";
+    emit syncNotNeeded();
+    emit stepDone();
+}
+
+void MasterSync::menuImport_onEntry()
+{
+    setStatusText(QStringLiteral("Checking for Orvanta import"));
+    emit doMenuImportSignal();
+    m_menuImportTimer.start();
+}
+
+void MasterSync::defaultDayPart_onEntry()
+{
+    emit doDefaultDayPartSignal();
+    emit stepDone();
+}
+
+void MasterSync::restoreHolding_onEntry()
+{
+    if (m_iAmMaster)
+        emit restoreHoldingSignal();
+    emit stepDone();
+}
+
+void MasterSync::synced_onEntry()
+{
+    setStatusText(QString());
+    m_synced = true;
+    emit syncedChanged(true);
+    emit systemReadyForTrayHoldUpdates();
+}
+
+void MasterSync::linkBroken_onEntry()
+{
+    // A master misses the other display, any other display misses the primary.
+    m_raisedSubCode = m_iAmMaster ? 0 : 1;
+    qWarning() << "CAN link silent for more than" << m_timing.silenceLimitTicks << "ticks";
+    m_canLinkBroken = true;
+    emit canLinkBrokenChanged(true);
+    emit syncErrorInfo(4, m_raisedSubCode, 0, 0);
+}
+
+void MasterSync::linkBroken_onExit()
+{
+    m_canLinkBroken = false;
+    emit canLinkBrokenChanged(false);
+    // Clear the error that was raised, so a silent primary's error does not stay forever.
+    emit syncErrorClearInfo(4, m_raisedSubCode, 0, 0);
+}
+
+void MasterSync::sendRollCall()
+{
+    emit askForSlaveSignal();
+}
+
+void MasterSync::syncFailed()
+{
+    qWarning() << "Display synchronisation failed: no answer to the roll call";
+    emit rollCallTimedOut();
+    emit syncErrorInfo(4, 0, 0, 0);
+}
+
+void MasterSync::countSilence()
+{
+    ++m_silentTicks;
+}
+
+bool MasterSync::silenceTooLong() const
+{
+    return m_silentTicks > m_timing.silenceLimitTicks;
+}
+
+void MasterSync::setStatusText(const QString &text)
+{
+    if (m_statusText == text)
+        return;
+    m_statusText = text;
+    emit statusTextChanged(text);
+}

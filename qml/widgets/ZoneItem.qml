@@ -1,0 +1,24 @@
+import QtQuick 2.15
+
+Rectangle {
+    id: zone
+    property int zoneNumber: 0
+    property int bins: 2
+    color: "#202830"
+    radius: 4
+
+    Row {
+        id: binRow
+        anchors.fill: parent
+        anchors.margins: 3
+        spacing: 3
+        Repeater {
+            model: zone.bins
+            BinItem {
+                width: (binRow.width - (zone.bins - 1) * binRow.spacing) / zone.bins
+                height: binRow.height
+                binNumber: zone.zoneNumber * zone.bins + index
+            }
+        }
+    }
+}
