@@ -1,19 +1,29 @@
+#include "cabinetmanager.h"
+#include "dqsnplusidreader.h"
+#include "fieldbusmetatypes.h"
+#include "tulgeneraldefs.h"
+#include "tuloptions.h"
+
 #include <QApplication>
-#include <QDebug>
-#include <QQmlApplicationEngine>
-#include <QUrl>
+#include <QThread>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    registerFieldbusMetaTypes();
+    registerTulDefsForQml();
+
+    const TulOptions options = TulOptions::parse(QCoreApplication::arguments());
+    DqsnPlusIDReader idReader;
+    const int connectorId = options.idConnector >= 0 ? options.idConnector : idReader.get_orientationId();
+    const int simulationFlags = options.simulation ? 7 : 0;
+
+    // The user-interface thread runs the holding timers: it must not be starved.
+    QThread::currentThread()->setPriority(QThread::TimeCriticalPriority);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("TUL"));
 
-    QQmlApplicationEngine engine;
-    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
-    if (engine.rootObjects().isEmpty()) {
-        qCritical() << "The user interface could not be loaded";
-        return 1;
-    }
+    CabinetManager cabinetManager(connectorId, simulationFlags);
+    app.installEventFilter(&cabinetManager);
     return app.exec();
 }

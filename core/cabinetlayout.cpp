@@ -1,0 +1,86 @@
+#include "cabinetlayout.h"
+
+namespace {
+
+// Rows x zones per row x bins per zone; the zones the display shows.
+CabinetLayout shape(int rows, int zonesPerRow, int traysPerZone, int cabinetConfiguration)
+{
+    CabinetLayout l;
+    l.numberOfRows = rows;
+    l.zonesPerRow = zonesPerRow;
+    l.traysPerZone = traysPerZone;
+    l.numberOfZones = rows * zonesPerRow;
+    l.zones2handle = l.numberOfZones;
+    l.zones2handleStart = 0;
+    l.singleColumnUnit = zonesPerRow == 1;
+    l.hasSecondaryDisplay = false;
+    l.cabinetConfiguration = cabinetConfiguration;
+    return l;
+}
+
+CabinetLayout withMirror(CabinetLayout l, bool iAmTheMirror)
+{
+    l.hasMirrorDisplay = true;
+    l.mirrorDisplay = iAmTheMirror;
+    l.iAmMaster = !iAmTheMirror;
+    l.uiRole = iAmTheMirror ? UIROLE_MIRROR : UIROLE_PRIMARY;
+    return l;
+}
+
+// The 5x4 has a display on each side; each shows its half of the ten zones.
+CabinetLayout fiveByFour(bool second)
+{
+    CabinetLayout l = shape(5, 1, 2, 6);
+    l.numberOfZones = 10;
+    l.hasSecondaryDisplay = true;
+    l.zones2handle = 5;
+    l.zones2handleStart = second ? 5 : 0;
+    l.iAmMaster = !second;
+    l.uiRole = second ? UIROLE_SECOND : UIROLE_PRIMARY;
+    return l;
+}
+
+} // namespace
+
+bool CabinetLayout::isBuiltInId(int uiId)
+{
+    switch (uiId) {
+    case UIID_5x4_PRIMARY: case UIID_5x4_SECOND: case UIID_2x4_PRIMARY: case UIID_2x4_MIRROR:
+    case UIID_2x2_PRIMARY: case UIID_2x2_MIRROR: case UIID_5x2_PRIMARY: case UIID_4x2_MIRROR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+CabinetLayout CabinetLayout::builtIn(int uiId)
+{
+    CabinetLayout l;
+    switch (uiId) {
+    case UIID_5x4_SECOND:
+        l = fiveByFour(true);
+        break;
+    case UIID_2x4_PRIMARY:
+    case UIID_2x4_MIRROR:
+        l = withMirror(shape(2, 2, 2, 2), uiId == UIID_2x4_MIRROR);
+        break;
+    case UIID_2x2_PRIMARY:
+    case UIID_2x2_MIRROR:
+        l = withMirror(shape(2, 1, 2, 0), uiId == UIID_2x2_MIRROR);
+        break;
+    case UIID_5x2_PRIMARY:
+        l = shape(5, 1, 2, 5);
+        l.uiRole = UIROLE_SINGLE;
+        break;
+    case UIID_4x2_MIRROR:
+        l = withMirror(shape(4, 1, 2, -1), true);
+        l.nfcEnabled = false;
+        break;
+    default:
+        l = fiveByFour(false);
+        break;
+    }
+    for (int bin = 0; bin < l.traysPerCabinet(); ++bin)
+        l.productLocationMap << bin;
+    return l;
+}

@@ -1,0 +1,569 @@
+#include "cabinetmanager.h"
+
+#include "canbusmanager.h"
+#include "canfiletransfer.h"
+#include "canmessagecodes.h"
+#include "cansendrequest.h"
+#include "commandlauncher.h"
+#include "fileid.h"
+#include "ioboardsimulator.h"
+#include "mastersync.h"
+#include "platforminfo.h"
+#include "qmodbusmaster.h"
+#include "safefilewriter.h"
+#include "tulnetwork.h"
+#include "tulpaths.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+
+namespace {
+
+constexpr int SimulationFlags = 7;
+const char *const PluggedInFile = "pluggedInMinutes.txt";
+
+int envMilliseconds(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+} // namespace
+
+CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *parent)
+    : CabinetCore(nullptr)
+    , m_connectorId(connectorId)
+    , m_simulationFlags(simulationFlags)
+    , m_options(TulOptions::parse(QCoreApplication::arguments()))
+{
+    Q_UNUSED(parent) // the window is the QML scene's own
+    setObjectName(QStringLiteral("cabinetManager"));
+    readPersonality();
+    applyNfcStep();
+    m_engine = new QQmlApplicationEngine(this);
+    createCanTransport();
+    createModbus();
+    m_platformInfo = new PlatformInfo(this);
+    createDisplayLink();
+    publishToQml();
+    loadPluggedInMinutes();
+    startMachines();
+    loadScene();
+}
+
+CabinetManager::~CabinetManager()
+{
+    savePluggedInMinutes();
+    // The scene refers to this object: take it down first.
+    delete m_engine;
+    m_engine = nullptr;
+}
+
+// ---- construction steps ------------------------------------------------------------
+
+void CabinetManager::readPersonality()
+{
+    m_fileId = new FileID(this);
+    QDir().mkpath(TulPaths::rootDir());
+    QDir::setCurrent(TulPaths::rootDir());
+    // Directory order: the first "*.hcc" entry is the only one tried.
+    const QStringList entries = QDir(TulPaths::rootDir())
+                                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                               QDir::Unsorted);
+    QString name;
+    for (const QString &entry : entries) {
+        if (QDir::match(QStringLiteral("*.hcc"), entry)) {
+            name = entry;
+            break;
+        }
+    }
+    if (name.isEmpty()) {
+        qDebug() << "FileID not found";
+        useBuiltInLayout(m_connectorId);
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("File id : file name is: %1").arg(name);
+    if (m_fileId->readFileID(name) && m_fileId->get_importedFileVersion() <= 9) {
+        useLayoutFromFile();
+    } else {
+        qWarning() << "Personality file" << name << "rejected (version"
+                   << m_fileId->get_importedFileVersion() << ")";
+        useBuiltInLayout(m_connectorId);
+    }
+}
+
+void CabinetManager::useLayoutFromFile()
+{
+    const FileID &f = *m_fileId;
+    m_orientationId = UIID_FILE_ID;
+    m_isConfigured = true;
+    CabinetLayout &l = m_layout;
+    l.uiRole = f.get_uiRole();
+    l.numberOfZones = f.get_numberOfZones();
+    l.zonesPerRow = f.get_zonesPerRow();
+    l.traysPerZone = f.get_traysPerZone();
+    l.numberOfRows = f.get_numberOfRows();
+    l.zones2handle = f.get_zones2handle() > 0 ? f.get_zones2handle() : f.get_numberOfZones();
+    l.zones2handleStart = f.get_zones2handleStart();
+    l.hasMirrorDisplay = f.get_hasMirrorDisplay();
+    l.hasSecondaryDisplay = f.get_hasSecondaryDisplay();
+    l.mirrorDisplay = f.get_mirrorDisplay();
+    l.iAmMaster = f.get_iAmMaster();
+    l.nfcEnabled = f.get_nfcEnabled();
+    l.singleColumnUnit = f.get_singleColumnUnit();
+    l.singleBinZone = f.get_singleBinZone();
+    l.tempHandling = f.get_tempHandling();
+    l.cabinetConfiguration = f.get_cabinetConfiguration();
+    l.numIOBoards = f.get_numIOBoards();
+    l.hasFan = f.get_hasFan();
+    l.haccpEnabled = f.get_haccpDataCollection();
+    l.productIdDisplayEnable = f.get_productIDDisplayEnable();
+    l.timerColorEnable = f.get_timerColorEnable();
+    l.isIndividualDpSelectable = f.get_isIndividualDpSelectable();
+    l.timerDecrementEnable = f.get_timerDecrementEnable();
+    l.verticalFlip = f.get_verticalFlip();
+    l.orientationPortrait = f.get_orientationPortrait();
+    l.powerSourceChoice = f.get_powerSourceChoice();
+    l.powerSource = f.get_powerSource();
+    l.maxCurrent = f.get_maxCurrent();
+    l.bottomHeaterResistance = f.get_bottomHeaterResistance();
+    l.topHeaterResistance = f.get_topHeaterResistance();
+    l.bottomTempOffset = f.get_bottomTempOffset();
+    l.topTempOffset = f.get_topTempOffset();
+    l.customerId = f.get_customerId();
+    l.pressGoDockPosition = f.get_pressGoDockPosition();
+    l.productLocationMap = *m_fileId->get_productLocationMap();
+}
+
+void CabinetManager::useBuiltInLayout(int connectorId)
+{
+    m_orientationId = connectorId;
+    m_isConfigured = false;
+    m_layout = CabinetLayout::builtIn(connectorId);
+    // The NFC map of a built-in layout is the one of its display id.
+    m_fileId->set_orientationId(connectorId);
+    m_fileId->set_numberOfZones(m_layout.numberOfZones);
+    qDebug() << "Unconfigured cabinet: built-in layout of display id" << connectorId;
+}
+
+void CabinetManager::applyNfcStep()
+{
+    if (!m_layout.nfcEnabled)
+        return;
+    m_fileId->set_nfcEnabled(true);
+    m_fileId->initNfcMap(m_fileId->get_orientationId());
+    m_nfcPollingInfo = m_fileId->get_nfcPollingInfo();
+}
+
+void CabinetManager::createCanTransport()
+{
+    const bool simulated = m_simulationFlags == SimulationFlags;
+    QString interfaceName = QStringLiteral("can0");
+    if (simulated && qEnvironmentVariableIsSet("TUL_CAN_INTERFACE"))
+        interfaceName = qEnvironmentVariable("TUL_CAN_INTERFACE");
+    m_canbus = new CanbusManager(simulated ? QStringLiteral("virtualcan") : QStringLiteral("socketcan"),
+                                 interfaceName, this);
+    m_canbus->setObjectName(QStringLiteral("canbusManager"));
+    m_canbus->set_canId(unsigned(ownFrameId()));
+    connect(m_canbus, &CanbusManager::singlePacketReceived, this, &CabinetManager::onSinglePacket);
+    connect(m_canbus, &CanbusManager::multiPacketReceived, this, &CabinetManager::processMultiPacket);
+}
+
+void CabinetManager::createModbus()
+{
+    m_modbus = new QModbusMaster(this);
+    m_modbus->setObjectName(QStringLiteral("modbusMaster"));
+    m_modbus->set_logModbus(m_options.logModbus);
+    if (!m_layout.iAmMaster)
+        return; // only the master display owns the IO board's line
+    QString port = QString::fromLatin1(QModbusMaster::DevicePortName);
+    if (m_simulationFlags == SimulationFlags) {
+        m_ioSimulator = new IoBoardSimulator(this);
+        m_ioSimulator->setObjectName(QStringLiteral("ioBoardSimulator"));
+        if (m_ioSimulator->open())
+            port = m_ioSimulator->devicePath();
+    }
+    if (!m_modbus->openSerialPort(port))
+        qWarning() << "IO board line" << port << "could not be opened";
+}
+
+void CabinetManager::createDisplayLink()
+{
+    MasterSync::Timing timing;
+    timing.syncTimeoutMs = envMilliseconds("TUL_SYNC_TIMEOUT_MS", timing.syncTimeoutMs);
+    timing.silenceTickMs = envMilliseconds("TUL_CAN_SILENCE_TICK_MS", timing.silenceTickMs);
+    m_masterSync = new MasterSync(talksToOtherDisplay(), m_layout.iAmMaster, timing, this);
+    connect(m_masterSync, &MasterSync::askForSlaveSignal, this, &CabinetManager::sendRequestRollCallMsg);
+    connect(m_masterSync, &MasterSync::requestResyncSignal, this, &CabinetManager::sendResyncRequest);
+    connect(m_masterSync, &MasterSync::rollCallTimedOut, this, [this] { emit slaveUiFoundChanged(false); });
+    connect(m_canbus, &CanbusManager::linkActivity, m_masterSync, &MasterSync::canTrafficSeen);
+
+    m_network = new TULnetwork(this);
+}
+
+void CabinetManager::publishToQml()
+{
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("cabinetManager"), this);
+    context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
+    context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
+    context->setContextProperty(QStringLiteral("tulNetwork"), m_network);
+}
+
+void CabinetManager::startMachines()
+{
+    if (m_isConfigured)
+        m_canbus->start();
+    if (m_layout.iAmMaster) {
+        m_modbus->start();
+        m_network->startMonitoring();
+    }
+    m_masterSync->start();
+
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(envMilliseconds("TUL_IDLE_TIMEOUT_MS", IdleTimeoutMs));
+    connect(&m_idleTimer, &QTimer::timeout, this, &CabinetManager::idleTimeout);
+    m_idleTimer.start();
+    m_pluggedInTimer.setInterval(PluggedInTickMs);
+    connect(&m_pluggedInTimer, &QTimer::timeout, this, &CabinetManager::pluggedInTick);
+    m_pluggedInTimer.start();
+}
+
+void CabinetManager::loadScene()
+{
+    m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
+    if (m_engine->rootObjects().isEmpty())
+        qCritical() << "The user interface could not be loaded";
+}
+
+// ---- layout and state ----------------------------------------------------------------
+
+bool CabinetManager::talksToOtherDisplay() const
+{
+    if (m_options.singleDisplay)
+        return false;
+    return m_layout.hasMirrorDisplay || m_layout.hasSecondaryDisplay || !m_layout.iAmMaster;
+}
+
+int CabinetManager::ownFrameId() const
+{
+    return CanMsg::frameIdFor(m_layout.iAmMaster);
+}
+
+void CabinetManager::set_iAmMaster(bool master)
+{
+    if (m_layout.iAmMaster == master)
+        return;
+    m_layout.iAmMaster = master;
+    m_canbus->set_canId(unsigned(ownFrameId()));
+    emit iAmMasterChanged(master);
+}
+
+void CabinetManager::set_flashDriveMounted(bool mounted)
+{
+    m_flashDriveMounted = mounted;
+    emit flashDriveMountedChanged(mounted);
+}
+
+QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dateTime)
+{
+    return dateTime.toLocalTime();
+}
+
+QString CabinetManager::readFlashDrivePath()
+{
+    return TulPaths::flashDir();
+}
+
+bool CabinetManager::isFlashDriveMounted()
+{
+    const CommandResult mount = CommandLauncher::runAndWait(QStringLiteral("/bin/mount"), {}, 30000, 30000);
+    return mount.standardOutput.contains("/media/sda1");
+}
+
+bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+    case QEvent::KeyPress:
+        m_idleTimer.start();
+        break;
+    default:
+        break;
+    }
+    return CabinetCore::eventFilter(watched, event);
+}
+
+void CabinetManager::idleTimeout()
+{
+    emit noUserInteraction();
+}
+
+void CabinetManager::loadPluggedInMinutes()
+{
+    QFile file(TulPaths::rootPath(QLatin1String(PluggedInFile)));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    bool ok = false;
+    const int minutes = QString::fromLatin1(file.readAll()).trimmed().toInt(&ok);
+    if (ok && minutes >= 0)
+        m_pluggedInMinutes = minutes;
+    else
+        qWarning() << "Unreadable plugged-in minutes in" << file.fileName() << "; counting from 0";
+}
+
+void CabinetManager::savePluggedInMinutes()
+{
+    SafeFileWriter::writeFile(TulPaths::rootPath(QLatin1String(PluggedInFile)),
+                              QByteArray::number(m_pluggedInMinutes) + '\n');
+}
+
+void CabinetManager::pluggedInTick()
+{
+    ++m_pluggedInMinutes;
+    emit pluggedInMinutesChanged(m_pluggedInMinutes);
+    // Saved every few minutes rather than every minute, to spare the flash memory.
+    if (m_pluggedInMinutes % PluggedInSaveEveryMinutes == 0)
+        savePluggedInMinutes();
+}
+
+// ---- display link: senders -------------------------------------------------------------
+
+void CabinetManager::enqueueSingle(const QByteArray &data)
+{
+    auto *request = new CanSendRequest;
+    request->set_frameId(ownFrameId());
+    request->set_multi(false);
+    request->set_data(data);
+    m_canbus->enqueueSendRequest(request);
+}
+
+void CabinetManager::enqueueMulti(int multiId, const QByteArray &data)
+{
+    auto *request = new CanSendRequest;
+    request->set_frameId(ownFrameId());
+    request->set_multi(true);
+    request->set_multiId(multiId);
+    request->set_data(data);
+    m_canbus->enqueueSendRequest(request);
+}
+
+void CabinetManager::sendFileViaCanbus(int fileId)
+{
+    const QString name = CanFileTransfer::fileNameFor(fileId);
+    if (name.isEmpty()) {
+        qWarning() << "sendFileViaCanbus: no file for id" << fileId;
+        return;
+    }
+    sendFileViaCanbus(TulPaths::rootPath(name), fileId);
+}
+
+void CabinetManager::sendFileViaCanbus(const QString &filePath, int transferId)
+{
+    if (!QFile::exists(filePath)) {
+        qWarning() << "sendFileViaCanbus: file" << filePath << "missing, nothing sent";
+        return;
+    }
+    const QByteArray payload = CanFileTransfer::buildPayload(filePath);
+    if (payload.isEmpty())
+        return;
+    enqueueMulti(transferId, payload);
+}
+
+void CabinetManager::sendOvUpdateProducts()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_OV_UPDATE_PRODUCTS)));
+}
+
+void CabinetManager::sendOvUpdateDayparts()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_OV_UPDATE_DAYPARTS)));
+}
+
+void CabinetManager::sendConfigSettingsData()
+{
+    qDebug() << "sendConfigSettingsData: no settings store yet, nothing sent";
+}
+
+void CabinetManager::sendLanguageSettingsData()
+{
+    qDebug() << "sendLanguageSettingsData: no settings store yet, nothing sent";
+}
+
+void CabinetManager::sendRequestRollCallMsg()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_ROLL_CALL_REQUEST)));
+}
+
+void CabinetManager::sendResyncRequest()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_RESYNC_REQUEST)));
+}
+
+void CabinetManager::processDayPartChange(int dayPart)
+{
+    if (!talksToOtherDisplay() || dayPart < 0 || dayPart > 9)
+        return;
+    m_currentDayPart = dayPart;
+    QByteArray data(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
+    data.append(char(dayPart));
+    enqueueSingle(data);
+}
+
+void CabinetManager::sendErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3)
+{
+    QByteArray data(1, char(CanMsg::ERROR_INFO));
+    data.append(char(mainCode)).append(char(subCode1)).append(char(subCode2)).append(char(subCode3));
+    enqueueSingle(data);
+}
+
+void CabinetManager::sendErrorClearInfo(int mainCode, int subCode1, int subCode2, int subCode3)
+{
+    QByteArray data(1, char(CanMsg::ERROR_CLEAR_INFO));
+    data.append(char(mainCode)).append(char(subCode1)).append(char(subCode2)).append(char(subCode3));
+    enqueueSingle(data);
+}
+
+void CabinetManager::sendClearAllErrorInfo()
+{
+    qDebug() << "Sending clear all error information";
+    enqueueSingle(QByteArray(1, char(CanMsg::DELETE_ERROR_INFO)));
+}
+
+void CabinetManager::sendScreenTestStart()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_SCREEN_TEST_START)));
+}
+
+void CabinetManager::sendScreenTestStop()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_SCREEN_TEST_STOP)));
+}
+
+void CabinetManager::sendRfIdTestStart()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_RFID_TEST_START)));
+}
+
+void CabinetManager::sendSystemInfoTestStart()
+{
+    enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_SYSINFO_TEST_START)));
+}
+
+// ---- display link: receivers -----------------------------------------------------------
+
+void CabinetManager::onSinglePacket(quint32 senderId, const QByteArray &data)
+{
+    Q_UNUSED(senderId) // every display's messages are handled alike
+    QByteArray copy = data;
+    processSinglePacket(&copy);
+}
+
+void CabinetManager::answerResyncRequest()
+{
+    sendConfigSettingsData();
+    sendLanguageSettingsData();
+    processDayPartChange(m_currentDayPart);
+}
+
+void CabinetManager::processSinglePacket(QByteArray *data)
+{
+    if (!data || data->isEmpty()) {
+        qWarning() << "Empty single CAN message ignored";
+        return;
+    }
+    const auto code = quint8(data->at(0));
+    const auto needs = [data, code](int size) {
+        if (data->size() >= size)
+            return true;
+        qWarning() << "Single CAN message" << code << "too short:" << data->toHex();
+        return false;
+    };
+    // The four error codes travel as signed bytes.
+    const auto signedAt = [data](int i) { return int(qint8(data->at(i))); };
+
+    switch (code) {
+    case CanMsg::TULMSGSINGLE_ALARM_REQUEST:
+        if (needs(3))
+            emit alarmRequestReceived(quint8(data->at(1)), data->at(2) != 0);
+        break;
+    case CanMsg::TULMSGSINGLE_OV_UPDATE_RELOAD:
+    case CanMsg::TULMSGSINGLE_OV_UPDATE_PRODUCTS:
+    case CanMsg::TULMSGSINGLE_OV_UPDATE_DAYPARTS:
+        emit ovUpdateReloadFiles();
+        break;
+    case CanMsg::TULMSGSINGLE_FW_INFO_REQUEST:
+    case CanMsg::TULMSGSINGLE_RESTATE_HOLD_TEMPS:
+        qDebug() << "Single CAN message" << code << "has no receiver on this display";
+        break;
+    case CanMsg::TULMSGSINGLE_SCREEN_TEST_START:
+        emit displayTestStart();
+        break;
+    case CanMsg::TULMSGSINGLE_SCREEN_TEST_STOP:
+        emit displayTestStop();
+        break;
+    case CanMsg::TULMSGSINGLE_RFID_TEST_START:
+        emit nfcTestStart();
+        break;
+    case CanMsg::TULMSGSINGLE_SYSINFO_TEST_START:
+        emit systemInfoTestStart();
+        break;
+    case CanMsg::ERROR_INFO:
+        if (needs(5))
+            emit errorInfoReceived(signedAt(1), signedAt(2), signedAt(3), signedAt(4));
+        break;
+    case CanMsg::ERROR_CLEAR_INFO:
+        if (needs(5))
+            emit errorClearInfoReceived(signedAt(1), signedAt(2), signedAt(3), signedAt(4));
+        break;
+    case CanMsg::DELETE_ERROR_INFO:
+        emit clearAllErrorsReceived();
+        break;
+    case CanMsg::TULMSGSINGLE_ROLL_CALL_REQUEST:
+        enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY)));
+        break;
+    case CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY:
+        emit slaveUiFoundChanged(true);
+        if (!m_layout.iAmMaster)
+            emit masterUiWasFound();
+        m_masterSync->otherUiFound();
+        break;
+    case CanMsg::TULMSGSINGLE_RESYNC_REQUEST:
+        answerResyncRequest();
+        break;
+    case CanMsg::TULMSGSINGLE_DAYPART_SET:
+        if (needs(2)) {
+            const int dayPart = quint8(data->at(1));
+            if (dayPart > 9)
+                qWarning() << "Day part" << dayPart << "from the other display out of range; ignored";
+            else
+                emit dayPartReceived(dayPart);
+        }
+        break;
+    case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
+        processDayPartChange(m_currentDayPart);
+        break;
+    default:
+        qWarning() << "Unknown single CAN message code" << code << "ignored";
+        break;
+    }
+}
+
+void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QByteArray &data)
+{
+    Q_UNUSED(senderId)
+    if (!CanFileTransfer::fileNameFor(multiId).isEmpty()) {
+        const QString path = CanFileTransfer::storeReceived(multiId, data);
+        if (!path.isEmpty())
+            emit fileReceived(multiId, path);
+        return;
+    }
+    qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
+}

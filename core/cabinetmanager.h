@@ -1,0 +1,224 @@
+#ifndef CABINETMANAGER_H
+#define CABINETMANAGER_H
+
+#include "cabinetcore.h"
+#include "cabinetlayout.h"
+#include "tuloptions.h"
+
+#include <QPointer>
+#include <QTimer>
+
+class CanbusManager;
+class FileID;
+class IoBoardSimulator;
+class MasterSync;
+class PlatformInfo;
+class QModbusMaster;
+class QQmlApplicationEngine;
+class QWidget;
+class TULnetwork;
+struct NfcPollingInfo;
+
+// The composition root: reads the cabinet personality, creates every manager with
+// itself as parent, wires them, publishes them to the user interface and starts them.
+// Managers reach it through CabinetCore.
+class CabinetManager : public CabinetCore
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isConfigured READ get_isConfigured CONSTANT)
+    Q_PROPERTY(int orientationId READ get_orientationId CONSTANT)
+    Q_PROPERTY(int uiRole READ get_uiRole CONSTANT)
+    Q_PROPERTY(int customerId READ get_customerId CONSTANT)
+    Q_PROPERTY(int numberOfZones READ get_numberOfZones CONSTANT)
+    Q_PROPERTY(int numberOfRows READ get_numberOfRows CONSTANT)
+    Q_PROPERTY(int zonesPerRow READ get_zonesPerRow CONSTANT)
+    Q_PROPERTY(int traysPerZone READ get_traysPerZone CONSTANT)
+    Q_PROPERTY(int traysPerCabinet READ get_traysPerCabinet CONSTANT)
+    Q_PROPERTY(int zones2handle READ get_zones2handle CONSTANT)
+    Q_PROPERTY(int zones2handleStart READ get_zones2handleStart CONSTANT)
+    Q_PROPERTY(bool orientationPortrait READ get_orientationPortrait CONSTANT)
+    Q_PROPERTY(bool verticalFlip READ get_verticalFlip CONSTANT)
+    Q_PROPERTY(bool nfcEnabled READ get_nfcEnabled CONSTANT)
+    Q_PROPERTY(bool hasMirrorDisplay READ get_hasMirrorDisplay CONSTANT)
+    Q_PROPERTY(bool hasSecondaryDisplay READ get_hasSecondaryDisplay CONSTANT)
+    Q_PROPERTY(bool iAmMaster READ get_iAmMaster NOTIFY iAmMasterChanged)
+    Q_PROPERTY(bool flashDriveMounted READ get_flashDriveMounted WRITE set_flashDriveMounted NOTIFY flashDriveMountedChanged)
+    Q_PROPERTY(bool activelyHolding READ get_activelyHolding NOTIFY activelyHoldingChanged)
+    Q_PROPERTY(int pluggedInMinutes READ get_pluggedInMinutes NOTIFY pluggedInMinutesChanged)
+    Q_PROPERTY(double scaleX READ get_scaleX CONSTANT)
+    Q_PROPERTY(double scaleY READ get_scaleY CONSTANT)
+    Q_PROPERTY(bool uiDebug READ get_uiDebug CONSTANT)
+
+public:
+    static constexpr int IdleTimeoutMs = 300000;
+    static constexpr int PluggedInTickMs = 60000;
+    static constexpr int PluggedInSaveEveryMinutes = 10;
+
+    // connectorId: the built-in layout to use without a personality file; simulationFlags
+    // 7 runs the simulated IO board and virtual CAN bus.
+    CabinetManager(int connectorId, int simulationFlags, QWidget *parent = nullptr);
+    ~CabinetManager() override;
+
+    // Restarts the idle timer on every touch, click and key press.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Layout.
+    bool get_isConfigured() const override { return m_isConfigured; }
+    int get_orientationId() const override { return m_orientationId; }
+    int get_uiRole() const override { return m_layout.uiRole; }
+    int get_customerId() const override { return m_layout.customerId; }
+    int get_numberOfZones() const override { return m_layout.numberOfZones; }
+    int get_traysPerZone() const override { return m_layout.traysPerZone; }
+    int get_traysPerCabinet() const override { return m_layout.traysPerCabinet(); }
+    int get_zonesPerRow() const override { return m_layout.zonesPerRow; }
+    int get_numberOfRows() const override { return m_layout.numberOfRows; }
+    int get_singleBinZone() const override { return m_layout.singleBinZone; }
+    bool get_singleColumnUnit() const override { return m_layout.singleColumnUnit; }
+    int get_tempHandling() const override { return m_layout.tempHandling; }
+    int get_cabinetConfiguration() const override { return m_layout.cabinetConfiguration; }
+    int get_numIOBoards() const override { return m_layout.numIOBoards; }
+    bool get_hasFan() const override { return m_layout.hasFan; }
+    bool get_iAmMaster() const override { return m_layout.iAmMaster; }
+    bool get_nfcEnabled() const override { return m_layout.nfcEnabled; }
+    bool get_haccpEnabled() const override { return m_layout.haccpEnabled; }
+    bool get_productIdDisplayEnable() const override { return m_layout.productIdDisplayEnable; }
+    bool get_timerColorEnable() const override { return m_layout.timerColorEnable; }
+    bool get_hasMirrorDisplay() const override { return m_layout.hasMirrorDisplay; }
+    bool get_hasSecondaryDisplay() const override { return m_layout.hasSecondaryDisplay; }
+    bool get_isIndividualDpSelectable() const override { return m_layout.isIndividualDpSelectable; }
+    bool get_timerDecrementEnable() const override { return m_layout.timerDecrementEnable; }
+    bool get_verticalFlip() const override { return m_layout.verticalFlip; }
+    bool get_powerSourceChoice() const override { return m_layout.powerSourceChoice; }
+    int get_powerSource() const override { return m_layout.powerSource; }
+    int get_maxCurrent() const override { return m_layout.maxCurrent; }
+    int get_bottomHeaterResistance() const override { return m_layout.bottomHeaterResistance; }
+    int get_topHeaterResistance() const override { return m_layout.topHeaterResistance; }
+    int get_bottomTempOffset() const override { return m_layout.bottomTempOffset; }
+    int get_topTempOffset() const override { return m_layout.topTempOffset; }
+    int get_zones2handle() const { return m_layout.zones2handle; }
+    int get_zones2handleStart() const { return m_layout.zones2handleStart; }
+    bool get_orientationPortrait() const { return m_layout.orientationPortrait; }
+    const QList<int> *get_productLocationMap() const { return &m_layout.productLocationMap; }
+    NfcPollingInfo *get_nfcPollingInfo() const { return m_nfcPollingInfo; }
+    double get_scaleX() const { return m_options.scaleX; }
+    double get_scaleY() const { return m_options.scaleY; }
+    bool get_uiDebug() const { return m_options.uiDebug; }
+    // True when this display talks to another display of its cabinet.
+    bool talksToOtherDisplay() const;
+
+    // Run-time state.
+    bool get_activelyHolding() const override { return m_activelyHolding; }
+    int get_pluggedInMinutes() const override { return m_pluggedInMinutes; }
+    bool get_flashDriveMounted() const override { return m_flashDriveMounted; }
+
+    ConfigurationManager *configManager() const override { return nullptr; }
+    Translator *translator() const override { return nullptr; }
+    MenuManager *menuManager() const override { return nullptr; }
+    DayPartManager *daypartManager() const override { return nullptr; }
+
+    QDateTime adjustToLocalDateTime(QDateTime &dateTime) override;
+    QString readFlashDrivePath() override;
+    bool isFlashDriveMounted() override;
+
+    // The managers, for the display link and tests.
+    CanbusManager *canbusManager() const { return m_canbus; }
+    QModbusMaster *modbusMaster() const { return m_modbus; }
+    IoBoardSimulator *ioSimulator() const { return m_ioSimulator; }
+    MasterSync *masterSync() const { return m_masterSync; }
+    FileID *fileId() const { return m_fileId; }
+    QQmlApplicationEngine *qmlEngine() const { return m_engine; }
+
+public slots:
+    void set_flashDriveMounted(bool mounted) override;
+    void set_iAmMaster(bool master);
+
+    // Display link: senders.
+    void sendFileViaCanbus(int fileId) override;
+    void sendFileViaCanbus(const QString &filePath, int transferId) override;
+    void sendOvUpdateProducts() override;
+    void sendOvUpdateDayparts() override;
+    void sendConfigSettingsData() override;
+    void sendLanguageSettingsData() override;
+    void sendRequestRollCallMsg() override;
+    void sendResyncRequest();
+    void processDayPartChange(int dayPart);
+    void sendErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3) override;
+    void sendErrorClearInfo(int mainCode, int subCode1, int subCode2, int subCode3) override;
+    void sendClearAllErrorInfo() override;
+    void sendScreenTestStart();
+    void sendScreenTestStop();
+    void sendRfIdTestStart();
+    void sendSystemInfoTestStart();
+
+    // Display link: receivers.
+    void processSinglePacket(QByteArray *data);
+    void processMultiPacket(quint32 senderId, int multiId, const QByteArray &data);
+
+signals:
+    void invokeSimpleDialog(QString text, bool showClose);
+    void firmwareUpdateStarted();
+    void displayTestStart();
+    void displayTestStop();
+    void nfcTestStart();
+    void systemInfoTestStart();
+    void stopAmbientTempAlarm();
+    void iAmMasterChanged(bool master);
+    void pluggedInMinutesChanged(int minutes);
+    // Messages of the other display for managers that are wired to them.
+    void alarmRequestReceived(int alarmId, bool play);
+    void errorInfoReceived(int mainCode, int subCode1, int subCode2, int subCode3);
+    void errorClearInfoReceived(int mainCode, int subCode1, int subCode2, int subCode3);
+    void clearAllErrorsReceived();
+    void dayPartReceived(int dayPart);
+    void fileReceived(int transferId, QString path);
+
+private slots:
+    void onSinglePacket(quint32 senderId, const QByteArray &data);
+    void idleTimeout();
+    void pluggedInTick();
+    void answerResyncRequest();
+
+private:
+    // Construction steps, in the order they run.
+    void readPersonality();
+    void applyNfcStep();
+    void createCanTransport();
+    void createModbus();
+    void createDisplayLink();
+    void publishToQml();
+    void startMachines();
+    void loadScene();
+
+    void useLayoutFromFile();
+    void useBuiltInLayout(int connectorId);
+    void enqueueSingle(const QByteArray &data);
+    void enqueueMulti(int multiId, const QByteArray &data);
+    int ownFrameId() const;
+    void loadPluggedInMinutes();
+    void savePluggedInMinutes();
+
+    const int m_connectorId;
+    const int m_simulationFlags;
+    TulOptions m_options;
+    CabinetLayout m_layout;
+    int m_orientationId = 0;
+    bool m_isConfigured = false;
+    bool m_activelyHolding = false;
+    bool m_flashDriveMounted = false;
+    int m_pluggedInMinutes = 0;
+    int m_currentDayPart = 0;
+
+    FileID *m_fileId = nullptr;
+    NfcPollingInfo *m_nfcPollingInfo = nullptr;
+    QQmlApplicationEngine *m_engine = nullptr;
+    CanbusManager *m_canbus = nullptr;
+    IoBoardSimulator *m_ioSimulator = nullptr;
+    QModbusMaster *m_modbus = nullptr;
+    MasterSync *m_masterSync = nullptr;
+    TULnetwork *m_network = nullptr;
+    PlatformInfo *m_platformInfo = nullptr;
+    QTimer m_idleTimer;
+    QTimer m_pluggedInTimer;
+};
+
+#endif // CABINETMANAGER_H

@@ -1,0 +1,94 @@
+#include "canfiletransfer.h"
+
+#include "canmessagecodes.h"
+#include "safefilewriter.h"
+#include "tulpaths.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+QString CanFileTransfer::fileNameFor(int transferId)
+{
+    switch (transferId) {
+    case CanMsg::TUL_MULT_FILE_TRANSFER_MENU:
+        return QStringLiteral("menu.json");
+    case CanMsg::TUL_MULT_FILE_TRASFER_CONFIG:
+        return QStringLiteral("config.txt");
+    case CanMsg::TUL_MULT_FILE_TRANSFER_DAYPARTS:
+        return QStringLiteral("dayParts.json");
+    case CanMsg::TUL_MULT_FILE_TRANSFER_UI_ID:
+        return QStringLiteral("ui_id.hcc");
+    default:
+        return QString();
+    }
+}
+
+QString CanFileTransfer::devicePathOf(const QString &localPath)
+{
+    const QString root = TulPaths::rootDir();
+    const QString flash = TulPaths::flashDir();
+    if (localPath.startsWith(root))
+        return QStringLiteral("/root/") + localPath.mid(root.size());
+    if (localPath.startsWith(flash))
+        return QStringLiteral("/media/sda1/") + localPath.mid(flash.size());
+    return localPath;
+}
+
+QByteArray CanFileTransfer::buildPayload(const QString &localPath)
+{
+    const QString devicePath = devicePathOf(localPath);
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning() << "CAN file transfer: cannot read" << localPath;
+        return QByteArray();
+    }
+    QByteArray field = devicePath.toUtf8();
+    if (field.size() >= CanMsg::FilePathFieldSize) {
+        qWarning() << "CAN file transfer: path too long for the path field:" << devicePath;
+        return QByteArray();
+    }
+    field.append(QByteArray(CanMsg::FilePathFieldSize - field.size(), '\0'));
+    return field + file.readAll();
+}
+
+QString CanFileTransfer::pathField(const QByteArray &payload)
+{
+    const QByteArray field = payload.left(CanMsg::FilePathFieldSize);
+    const int end = field.indexOf('\0');
+    return QString::fromUtf8(end < 0 ? field : field.left(end));
+}
+
+QString CanFileTransfer::storeReceived(int transferId, const QByteArray &payload)
+{
+    const QString name = fileNameFor(transferId);
+    if (name.isEmpty()) {
+        qWarning() << "CAN file transfer: unknown transfer id" << transferId << "ignored";
+        return QString();
+    }
+    if (payload.size() < CanMsg::FilePathFieldSize) {
+        qWarning() << "CAN file transfer" << transferId << ": payload of" << payload.size()
+                   << "bytes is shorter than the path field; ignored";
+        return QString();
+    }
+    // The path field only names the sender's file: it must be a plain path without
+    // parent steps, and (but for a personality) name the file this id carries.
+    const QString sentPath = pathField(payload);
+    const bool climbs = sentPath.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+    const QString sentName = QFileInfo(sentPath).fileName();
+    const bool nameFits = transferId == CanMsg::TUL_MULT_FILE_TRANSFER_UI_ID
+                              ? sentName.endsWith(QLatin1String(".hcc"))
+                              : sentName == name;
+    if (sentPath.isEmpty() || climbs || !nameFits) {
+        qWarning() << "CAN file transfer" << transferId << ": path field" << sentPath
+                   << "does not name" << name << "; ignored";
+        return QString();
+    }
+    const QString target = TulPaths::rootPath(name);
+    if (!SafeFileWriter::writeFile(target, payload.mid(CanMsg::FilePathFieldSize))) {
+        qWarning() << "CAN file transfer" << transferId << ": cannot store" << target;
+        return QString();
+    }
+    qDebug() << "CAN file transfer" << transferId << "stored as" << target;
+    return target;
+}

@@ -1,0 +1,31 @@
+#ifndef CANFILETRANSFER_H
+#define CANFILETRANSFER_H
+
+#include <QByteArray>
+#include <QString>
+
+// The files the displays pass to each other over CAN: a 64-byte field with the sender's
+// path of the file (zero padded), then the file's bytes. A received file is stored only
+// for the known transfer ids, under its fixed name in this display's data root.
+class CanFileTransfer
+{
+public:
+    // The fixed name of a transfer id (11, 12, 13, 15), or empty for any other id.
+    static QString fileNameFor(int transferId);
+
+    // The payload for a local file, or empty (with a log line) when the file cannot be
+    // read or its path does not fit the path field. The field carries the path as the
+    // device knows it ("/root/menu.json"), wherever the data root is.
+    static QByteArray buildPayload(const QString &localPath);
+    static QString devicePathOf(const QString &localPath);
+
+    // Checks and stores a received transfer; returns the written path, or empty (with a
+    // log line) when the id is unknown, the payload is short, the path field is not a
+    // plain path of the expected file, or the write failed.
+    static QString storeReceived(int transferId, const QByteArray &payload);
+
+    // The path named in a payload's path field (up to the first zero byte).
+    static QString pathField(const QByteArray &payload);
+};
+
+#endif // CANFILETRANSFER_H
