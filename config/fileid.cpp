@@ -22,9 +22,15 @@ FileID::FileID(QObject *parent)
 
 // ---- values ---------------------------------------------------------------------
 
-bool FileID::set_uiRole(int uiRole) { return assign(m_uiRole, uiRole, &FileID::uiRoleChanged); }
+bool FileID::set_uiRole(int uiRole)
+{
+    return assign(m_uiRole, uiRole, &FileID::uiRoleChanged);
+}
 
-bool FileID::set_numberOfZones(int numberOfZones) { return assign(m_numberOfZones, numberOfZones, &FileID::numberOfZonesChanged); }
+bool FileID::set_numberOfZones(int numberOfZones)
+{
+    return assign(m_numberOfZones, numberOfZones, &FileID::numberOfZonesChanged);
+}
 
 bool FileID::set_zonesPerRow(int zonesPerRow)
 {
@@ -34,7 +40,10 @@ bool FileID::set_zonesPerRow(int zonesPerRow)
     return true;
 }
 
-bool FileID::set_traysPerZone(int binsPerZone) { return assign(m_binsPerZone, binsPerZone, &FileID::binsPerZoneChanged); }
+bool FileID::set_traysPerZone(int binsPerZone)
+{
+    return assign(m_binsPerZone, binsPerZone, &FileID::binsPerZoneChanged);
+}
 
 bool FileID::set_numberOfRows(int numberOfRows)
 {
@@ -44,9 +53,15 @@ bool FileID::set_numberOfRows(int numberOfRows)
     return true;
 }
 
-bool FileID::set_numOfTempProbes(int numOfTempProbes) { return assign(m_numOfTempProbes, numOfTempProbes, &FileID::numOfTempProbesChanged); }
+bool FileID::set_numOfTempProbes(int numOfTempProbes)
+{
+    return assign(m_numOfTempProbes, numOfTempProbes, &FileID::numOfTempProbesChanged);
+}
 
-bool FileID::set_hasMirrorDisplay(bool hasMirrorDisplay) { return assign(m_hasMirrorDisplay, hasMirrorDisplay, &FileID::hasMirrorDisplayChanged); }
+bool FileID::set_hasMirrorDisplay(bool hasMirrorDisplay)
+{
+    return assign(m_hasMirrorDisplay, hasMirrorDisplay, &FileID::hasMirrorDisplayChanged);
+}
 
 bool FileID::set_hasSecondaryDisplay(bool hasSecondaryDisplay)
 {
@@ -56,61 +71,148 @@ bool FileID::set_hasSecondaryDisplay(bool hasSecondaryDisplay)
     return true;
 }
 
-bool FileID::set_tempHandling(int tempHandling) { return assign(m_tempHandling, tempHandling, &FileID::tempHandlingChanged); }
+bool FileID::set_tempHandling(int tempHandling)
+{
+    return assign(m_tempHandling, tempHandling, &FileID::tempHandlingChanged);
+}
 
-bool FileID::set_tempLayout(int tempLayout) { return assign(m_tempLayout, tempLayout, &FileID::tempLayoutChanged); }
+bool FileID::set_tempLayout(int tempLayout)
+{
+    return assign(m_tempLayout, tempLayout, &FileID::tempLayoutChanged);
+}
 
-bool FileID::set_isIndividualDpSelectable(bool isIndividualDpSelectable) { return assign(m_isIndividualDpSelectable, isIndividualDpSelectable, &FileID::isIndividualDpSelectableChanged); }
+bool FileID::set_isIndividualDpSelectable(bool isIndividualDpSelectable)
+{
+    return assign(m_isIndividualDpSelectable, isIndividualDpSelectable,
+                  &FileID::isIndividualDpSelectableChanged);
+}
 
-bool FileID::set_singleColumnUnit(bool singleColumnUnit) { return assign(m_singleColumnUnit, singleColumnUnit, &FileID::singleColumnUnitChanged); }
+bool FileID::set_singleColumnUnit(bool singleColumnUnit)
+{
+    return assign(m_singleColumnUnit, singleColumnUnit, &FileID::singleColumnUnitChanged);
+}
 
-bool FileID::set_nfcEnabled(bool nfcEnabled) { return assign(m_nfcEnabled, nfcEnabled, &FileID::nfcEnabledChanged); }
+bool FileID::set_nfcEnabled(bool nfcEnabled)
+{
+    return assign(m_nfcEnabled, nfcEnabled, &FileID::nfcEnabledChanged);
+}
 
-bool FileID::set_iAmMaster(bool iAmMaster) { return assign(m_iAmMaster, iAmMaster, &FileID::iAmMasterChanged); }
+bool FileID::set_iAmMaster(bool iAmMaster)
+{
+    return assign(m_iAmMaster, iAmMaster, &FileID::iAmMasterChanged);
+}
 
-bool FileID::set_mirrorDisplay(bool mirrorDisplay) { return assign(m_mirrorDisplay, mirrorDisplay, &FileID::mirrorDisplayChanged); }
+bool FileID::set_mirrorDisplay(bool mirrorDisplay)
+{
+    return assign(m_mirrorDisplay, mirrorDisplay, &FileID::mirrorDisplayChanged);
+}
 
-bool FileID::set_orientationPortrait(bool orientationPortrait) { return assign(m_orientationPortrait, orientationPortrait, &FileID::orientationPortraitChanged); }
+bool FileID::set_orientationPortrait(bool orientationPortrait)
+{
+    return assign(m_orientationPortrait, orientationPortrait, &FileID::orientationPortraitChanged);
+}
 
-bool FileID::set_pressGoDockPosition(int pressGoDockPosition) { return assign(m_pressGoDockPosition, pressGoDockPosition, &FileID::pressGoDockPositionChanged); }
+bool FileID::set_pressGoDockPosition(int pressGoDockPosition)
+{
+    return assign(m_pressGoDockPosition, pressGoDockPosition, &FileID::pressGoDockPositionChanged);
+}
 
-bool FileID::set_syncNeeded(bool syncNeeded) { return assign(m_syncNeeded, syncNeeded, &FileID::syncNeededChanged); }
+bool FileID::set_syncNeeded(bool syncNeeded)
+{
+    return assign(m_syncNeeded, syncNeeded, &FileID::syncNeededChanged);
+}
 
-bool FileID::set_iosystemcfg(int iosystemcfg) { return assign(m_iosystemcfg, iosystemcfg, &FileID::iosystemcfgChanged); }
+bool FileID::set_iosystemcfg(int iosystemcfg)
+{
+    return assign(m_iosystemcfg, iosystemcfg, &FileID::iosystemcfgChanged);
+}
 
-bool FileID::set_zones2handle(int zones2handle) { return assign(m_zones2handle, zones2handle, &FileID::zones2handleChanged); }
+bool FileID::set_zones2handle(int zones2handle)
+{
+    return assign(m_zones2handle, zones2handle, &FileID::zones2handleChanged);
+}
 
-bool FileID::set_zones2handleStart(int zones2handleStart) { return assign(m_zones2handleStart, zones2handleStart, &FileID::zones2handleStartChanged); }
+bool FileID::set_zones2handleStart(int zones2handleStart)
+{
+    return assign(m_zones2handleStart, zones2handleStart, &FileID::zones2handleStartChanged);
+}
 
-bool FileID::set_powerSourceChoice(bool powerSourceChoice) { return assign(m_powerSourceChoice, powerSourceChoice, &FileID::powerSourceChoiceChanged); }
+bool FileID::set_powerSourceChoice(bool powerSourceChoice)
+{
+    return assign(m_powerSourceChoice, powerSourceChoice, &FileID::powerSourceChoiceChanged);
+}
 
-bool FileID::set_powerSource(int powerSource) { return assign(m_powerSource, powerSource, &FileID::powerSourceChanged); }
+bool FileID::set_powerSource(int powerSource)
+{
+    return assign(m_powerSource, powerSource, &FileID::powerSourceChanged);
+}
 
-bool FileID::set_hasFan(bool hasFan) { return assign(m_hasFan, hasFan, &FileID::hasFanChanged); }
+bool FileID::set_hasFan(bool hasFan)
+{
+    return assign(m_hasFan, hasFan, &FileID::hasFanChanged);
+}
 
-bool FileID::set_verticalFlip(bool verticalFlip) { return assign(m_verticalFlip, verticalFlip, &FileID::verticalFlipChanged); }
+bool FileID::set_verticalFlip(bool verticalFlip)
+{
+    return assign(m_verticalFlip, verticalFlip, &FileID::verticalFlipChanged);
+}
 
-bool FileID::set_traysPerCabinet(int traysPerCabinet) { return assign(m_traysPerCabinet, traysPerCabinet, &FileID::traysPerCabinetChanged); }
+bool FileID::set_traysPerCabinet(int traysPerCabinet)
+{
+    return assign(m_traysPerCabinet, traysPerCabinet, &FileID::traysPerCabinetChanged);
+}
 
-bool FileID::set_zoneViewType(int zoneViewType) { return assign(m_zoneViewType, zoneViewType, &FileID::zoneViewTypeChanged); }
+bool FileID::set_zoneViewType(int zoneViewType)
+{
+    return assign(m_zoneViewType, zoneViewType, &FileID::zoneViewTypeChanged);
+}
 
-bool FileID::set_perBinTemps(bool perBinTemps) { return assign(m_perBinTemps, perBinTemps, &FileID::perBinTempsChanged); }
+bool FileID::set_perBinTemps(bool perBinTemps)
+{
+    return assign(m_perBinTemps, perBinTemps, &FileID::perBinTempsChanged);
+}
 
-bool FileID::set_pressGoBannerEnable(bool pressGoBannerEnable) { return assign(m_pressGoBannerEnable, pressGoBannerEnable, &FileID::pressGoBannerEnableChanged); }
+bool FileID::set_pressGoBannerEnable(bool pressGoBannerEnable)
+{
+    return assign(m_pressGoBannerEnable, pressGoBannerEnable, &FileID::pressGoBannerEnableChanged);
+}
 
-bool FileID::set_orientationId(int orientationId) { return assign(m_orientationId, orientationId, &FileID::orientationIdChanged); }
+bool FileID::set_orientationId(int orientationId)
+{
+    return assign(m_orientationId, orientationId, &FileID::orientationIdChanged);
+}
 
-bool FileID::set_tempRangeErrorDisable(bool tempRangeErrorDisable) { return assign(m_tempRangeErrorDisable, tempRangeErrorDisable, &FileID::tempRangeErrorDisableChanged); }
+bool FileID::set_tempRangeErrorDisable(bool tempRangeErrorDisable)
+{
+    return assign(m_tempRangeErrorDisable, tempRangeErrorDisable,
+                  &FileID::tempRangeErrorDisableChanged);
+}
 
-bool FileID::set_importedFileVersion(int importedFileVersion) { return assign(m_importedFileVersion, importedFileVersion, &FileID::versionChanged); }
+bool FileID::set_importedFileVersion(int importedFileVersion)
+{
+    return assign(m_importedFileVersion, importedFileVersion, &FileID::versionChanged);
+}
 
-bool FileID::set_cabinetConfiguration(int cabinetConfiguration) { return assign(m_cabinetConfiguration, cabinetConfiguration, &FileID::cabinetConfigurationChanged); }
+bool FileID::set_cabinetConfiguration(int cabinetConfiguration)
+{
+    return assign(m_cabinetConfiguration, cabinetConfiguration,
+                  &FileID::cabinetConfigurationChanged);
+}
 
-bool FileID::set_topTempOffset(int topTempOffset) { return assign(m_topTempOffset, topTempOffset, &FileID::topTempOffsetChanged); }
+bool FileID::set_topTempOffset(int topTempOffset)
+{
+    return assign(m_topTempOffset, topTempOffset, &FileID::topTempOffsetChanged);
+}
 
-bool FileID::set_linkedUseFirst(bool linkedUseFirst) { return assign(m_linkedUseFirst, linkedUseFirst, &FileID::linkedUseFirstChanged); }
+bool FileID::set_linkedUseFirst(bool linkedUseFirst)
+{
+    return assign(m_linkedUseFirst, linkedUseFirst, &FileID::linkedUseFirstChanged);
+}
 
-bool FileID::set_discardOption(bool discardOption) { return assign(m_discardOption, discardOption, &FileID::discardOptionChanged); }
+bool FileID::set_discardOption(bool discardOption)
+{
+    return assign(m_discardOption, discardOption, &FileID::discardOptionChanged);
+}
 
 bool FileID::set_numIOBoards(int numIOBoards)
 {
@@ -121,41 +223,99 @@ bool FileID::set_numIOBoards(int numIOBoards)
     return true;
 }
 
-bool FileID::set_discardOptionType(int discardOptionType) { return assign(m_discardOptionType, discardOptionType, &FileID::discardOptionTypeChanged); }
+bool FileID::set_discardOptionType(int discardOptionType)
+{
+    return assign(m_discardOptionType, discardOptionType, &FileID::discardOptionTypeChanged);
+}
 
-bool FileID::set_lumoEnabled(bool lumoEnabled) { return assign(m_lumoEnabled, lumoEnabled, &FileID::lumoEnabledChanged); }
+bool FileID::set_lumoEnabled(bool lumoEnabled)
+{
+    return assign(m_lumoEnabled, lumoEnabled, &FileID::lumoEnabledChanged);
+}
 
-bool FileID::set_productIDDisplayEnable(bool productIDDisplayEnable) { return assign(m_productIDDisplayEnable, productIDDisplayEnable, &FileID::productIDDisplayEnableChanged); }
+bool FileID::set_productIDDisplayEnable(bool productIDDisplayEnable)
+{
+    return assign(m_productIDDisplayEnable, productIDDisplayEnable,
+                  &FileID::productIDDisplayEnableChanged);
+}
 
-bool FileID::set_topHeaterResistance(int topHeaterResistance) { return assign(m_topHeaterResistance, topHeaterResistance, &FileID::topHeaterResistanceChanged); }
+bool FileID::set_topHeaterResistance(int topHeaterResistance)
+{
+    return assign(m_topHeaterResistance, topHeaterResistance, &FileID::topHeaterResistanceChanged);
+}
 
-bool FileID::set_bottomHeaterResistance(int bottomHeaterResistance) { return assign(m_bottomHeaterResistance, bottomHeaterResistance, &FileID::bottomHeaterResistanceChanged); }
+bool FileID::set_bottomHeaterResistance(int bottomHeaterResistance)
+{
+    return assign(m_bottomHeaterResistance, bottomHeaterResistance,
+                  &FileID::bottomHeaterResistanceChanged);
+}
 
-bool FileID::set_topHeaterCurrent(int topHeaterCurrent) { return assign(m_topHeaterCurrent, topHeaterCurrent, &FileID::topHeaterCurrentChanged); }
+bool FileID::set_topHeaterCurrent(int topHeaterCurrent)
+{
+    return assign(m_topHeaterCurrent, topHeaterCurrent, &FileID::topHeaterCurrentChanged);
+}
 
-bool FileID::set_bottomHeaterCurrent(int bottomHeaterCurrent) { return assign(m_bottomHeaterCurrent, bottomHeaterCurrent, &FileID::bottomHeaterCurrentChanged); }
+bool FileID::set_bottomHeaterCurrent(int bottomHeaterCurrent)
+{
+    return assign(m_bottomHeaterCurrent, bottomHeaterCurrent, &FileID::bottomHeaterCurrentChanged);
+}
 
-bool FileID::set_bottomTempOffset(int bottomTempOffset) { return assign(m_bottomTempOffset, bottomTempOffset, &FileID::bottomTempOffsetChanged); }
+bool FileID::set_bottomTempOffset(int bottomTempOffset)
+{
+    return assign(m_bottomTempOffset, bottomTempOffset, &FileID::bottomTempOffsetChanged);
+}
 
-bool FileID::set_shelfNumbersEnable(bool shelfNumbersEnable) { return assign(m_shelfNumbersEnable, shelfNumbersEnable, &FileID::shelfNumbersEnableChanged); }
+bool FileID::set_shelfNumbersEnable(bool shelfNumbersEnable)
+{
+    return assign(m_shelfNumbersEnable, shelfNumbersEnable, &FileID::shelfNumbersEnableChanged);
+}
 
-bool FileID::set_haccpDataCollection(bool haccpDataCollection) { return assign(m_haccpDataCollection, haccpDataCollection, &FileID::haccpDataCollectionChanged); }
+bool FileID::set_haccpDataCollection(bool haccpDataCollection)
+{
+    return assign(m_haccpDataCollection, haccpDataCollection, &FileID::haccpDataCollectionChanged);
+}
 
-bool FileID::set_temperatureUnit(int temperatureUnit) { return assign(m_temperatureUnit, temperatureUnit, &FileID::temperatureUnitChanged); }
+bool FileID::set_temperatureUnit(int temperatureUnit)
+{
+    return assign(m_temperatureUnit, temperatureUnit, &FileID::temperatureUnitChanged);
+}
 
-bool FileID::set_touchBasedTransfer(bool touchBasedTransfer) { return assign(m_touchBasedTransfer, touchBasedTransfer, &FileID::touchBasedTransferChanged); }
+bool FileID::set_touchBasedTransfer(bool touchBasedTransfer)
+{
+    return assign(m_touchBasedTransfer, touchBasedTransfer, &FileID::touchBasedTransferChanged);
+}
 
-bool FileID::set_shelfNumberingOrder(int shelfNumberingOrder) { return assign(m_shelfNumberingOrder, shelfNumberingOrder, &FileID::shelfNumberingOrderChanged); }
+bool FileID::set_shelfNumberingOrder(int shelfNumberingOrder)
+{
+    return assign(m_shelfNumberingOrder, shelfNumberingOrder, &FileID::shelfNumberingOrderChanged);
+}
 
-bool FileID::set_cleaningModeEnable(bool cleaningModeEnable) { return assign(m_cleaningModeEnable, cleaningModeEnable, &FileID::cleaningModeEnableChanged); }
+bool FileID::set_cleaningModeEnable(bool cleaningModeEnable)
+{
+    return assign(m_cleaningModeEnable, cleaningModeEnable, &FileID::cleaningModeEnableChanged);
+}
 
-bool FileID::set_advancedZoneOptionsEnable(bool advancedZoneOptionsEnable) { return assign(m_advancedZoneOptionsEnable, advancedZoneOptionsEnable, &FileID::advancedZoneOptionsEnableChanged); }
+bool FileID::set_advancedZoneOptionsEnable(bool advancedZoneOptionsEnable)
+{
+    return assign(m_advancedZoneOptionsEnable, advancedZoneOptionsEnable,
+                  &FileID::advancedZoneOptionsEnableChanged);
+}
 
-bool FileID::set_viewZoneTemperatureEnable(bool viewZoneTemperatureEnable) { return assign(m_viewZoneTemperatureEnable, viewZoneTemperatureEnable, &FileID::viewZoneTemperatureEnableChanged); }
+bool FileID::set_viewZoneTemperatureEnable(bool viewZoneTemperatureEnable)
+{
+    return assign(m_viewZoneTemperatureEnable, viewZoneTemperatureEnable,
+                  &FileID::viewZoneTemperatureEnableChanged);
+}
 
-bool FileID::set_maxCurrent(int maxCurrent) { return assign(m_maxCurrent, maxCurrent, &FileID::maxCurrentChanged); }
+bool FileID::set_maxCurrent(int maxCurrent)
+{
+    return assign(m_maxCurrent, maxCurrent, &FileID::maxCurrentChanged);
+}
 
-bool FileID::set_controlBoardType(int controlBoardType) { return assign(m_controlBoardType, controlBoardType, &FileID::controlBoardTypeChanged); }
+bool FileID::set_controlBoardType(int controlBoardType)
+{
+    return assign(m_controlBoardType, controlBoardType, &FileID::controlBoardTypeChanged);
+}
 
 bool FileID::set_startingShelfNumber(int startingShelfNumber)
 {
@@ -166,9 +326,15 @@ bool FileID::set_startingShelfNumber(int startingShelfNumber)
     return true;
 }
 
-bool FileID::set_singleBinZone(int singleBinZone) { return assign(m_singleBinZone, singleBinZone, &FileID::singleBinZoneChanged); }
+bool FileID::set_singleBinZone(int singleBinZone)
+{
+    return assign(m_singleBinZone, singleBinZone, &FileID::singleBinZoneChanged);
+}
 
-bool FileID::set_zoneNumberingOrder(int zoneNumberingOrder) { return assign(m_zoneNumberingOrder, zoneNumberingOrder, &FileID::zoneNumberingOrderChanged); }
+bool FileID::set_zoneNumberingOrder(int zoneNumberingOrder)
+{
+    return assign(m_zoneNumberingOrder, zoneNumberingOrder, &FileID::zoneNumberingOrderChanged);
+}
 
 bool FileID::set_screenCleanModeEnable(bool screenCleanModeEnable)
 {
@@ -188,11 +354,21 @@ bool FileID::set_timerColorEnable(bool timerColorEnable)
     return true;
 }
 
-bool FileID::set_timerDecrementEnable(bool timerDecrementEnable) { return assign(m_timerDecrementEnable, timerDecrementEnable, &FileID::timerDecrementEnableChanged); }
+bool FileID::set_timerDecrementEnable(bool timerDecrementEnable)
+{
+    return assign(m_timerDecrementEnable, timerDecrementEnable,
+                  &FileID::timerDecrementEnableChanged);
+}
 
-bool FileID::set_preferencesPageLock(bool preferencesPageLock) { return assign(m_preferencesPageLock, preferencesPageLock, &FileID::preferencesPageLockChanged); }
+bool FileID::set_preferencesPageLock(bool preferencesPageLock)
+{
+    return assign(m_preferencesPageLock, preferencesPageLock, &FileID::preferencesPageLockChanged);
+}
 
-bool FileID::set_customerId(int customerId) { return assign(m_customerId, customerId, &FileID::customerIdChanged); }
+bool FileID::set_customerId(int customerId)
+{
+    return assign(m_customerId, customerId, &FileID::customerIdChanged);
+}
 
 // numberOfZones follows the geometry; 64-bit so that absurd row counts cannot overflow.
 void FileID::recomputeNumberOfZones(bool doubled)
@@ -478,48 +654,54 @@ ScalarKey intKey(const char *key, const char *message, bool (FileID::*set)(int),
             }};
 }
 
-#define FLAG(key, message, name) \
-    flagKey(key, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed)
-#define INT(key, message, name, ...) \
-    intKey(key, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed, ##__VA_ARGS__)
+// Most keys name their property and their message.
+#define FLAG_KEY(name, message) \
+    flagKey(#name, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed)
+#define FLAG(name) FLAG_KEY(name, #name " is undefined")
+#define OPTIONAL_FLAG(name) FLAG_KEY(name, nullptr)
+#define INT_KEY(name, message, ...) \
+    intKey(#name, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed, \
+           ##__VA_ARGS__)
+#define INT(name, ...) INT_KEY(name, #name " is undefined", ##__VA_ARGS__)
+#define OPTIONAL_INT(name) INT_KEY(name, nullptr)
 
 // Keys 1-31: read by every version, before the lists.
 const QVector<ScalarKey> &layoutKeys()
 {
     static const QVector<ScalarKey> keys = {
-        FLAG("hasFan", "hasFan is undefined", hasFan),
-        FLAG("hasMirrorDisplay", "hasMirrorDisplay is undefined", hasMirrorDisplay),
-        FLAG("hasSecondaryDisplay", "hasSecondaryDisplay is undefined", hasSecondaryDisplay),
-        FLAG("iAmMaster", "iAmMaster is undefined", iAmMaster),
-        INT("iosystemcfg", "iosystemcfg is undefined", iosystemcfg),
-        FLAG("isIndividualDpSelectable", "isIndividualDpSelectable is undefined", isIndividualDpSelectable),
-        FLAG("mirrorDisplay", "mirrorDisplay is undefined", mirrorDisplay),
-        FLAG("nfcEnabled", "nfcEnabled is undefined", nfcEnabled),
-        INT("numberOfRows", "numberOfRows is undefined", numberOfRows),
-        INT("zonesPerRow", "zonesPerRow is undefined", zonesPerRow),
-        INT("numOfTempProbes", "numOfTempProbes is undefined", numOfTempProbes),
-        FLAG("orientationPortrait", "orientationPortrait is undefined", orientationPortrait),
-        INT("powerSource", "powerSource is undefined", powerSource),
-        FLAG("powerSourceChoice", "powerSourceChoice is undefined", powerSourceChoice),
-        INT("pressGoDockPosition", "pressGoDockPosition is undefined", pressGoDockPosition),
-        FLAG("singleColumnUnit", "singleColumnUnit is undefined", singleColumnUnit),
-        FLAG("syncNeeded", "syncNeeded is undefined", syncNeeded),
-        INT("tempHandling", "tempHandling is undefined", tempHandling),
-        INT("tempLayout", "tempLayout is undefined", tempLayout),
+        FLAG(hasFan),
+        FLAG(hasMirrorDisplay),
+        FLAG(hasSecondaryDisplay),
+        FLAG(iAmMaster),
+        INT(iosystemcfg),
+        FLAG(isIndividualDpSelectable),
+        FLAG(mirrorDisplay),
+        FLAG(nfcEnabled),
+        INT(numberOfRows),
+        INT(zonesPerRow),
+        INT(numOfTempProbes),
+        FLAG(orientationPortrait),
+        INT(powerSource),
+        FLAG(powerSourceChoice),
+        INT(pressGoDockPosition),
+        FLAG(singleColumnUnit),
+        FLAG(syncNeeded),
+        INT(tempHandling),
+        INT(tempLayout),
         intKey("traysPerZone", "binsPerZone is undefined", &FileID::set_traysPerZone,
                &FileID::get_traysPerZone, &FileID::binsPerZoneChanged,
                FileID::kMinBinsPerZone, FileID::kMaxBinsPerZone),
-        INT("uiRole", "uiRole is undefined", uiRole),
-        INT("zones2handle", "zones2handle is undefined", zones2handle),
-        INT("zones2handleStart", "zones2handleStart is undefined", zones2handleStart),
-        INT("orientationId", "orientationId is undefined", orientationId),
-        FLAG("verticalFlip", "verticalFlip is undefined", verticalFlip),
-        INT("numberOfZones", "numberOfZones is undefined", numberOfZones, 1, FileID::kMaxZones),
-        INT("traysPerCabinet", "traysPerCabinet is undefined", traysPerCabinet, 1, FileID::kMaxBins),
-        INT("zoneViewType", "zoneViewType is undefined", zoneViewType),
-        FLAG("perBinTemps", "perBinTemps is undefined", perBinTemps),
-        FLAG("pressGoBannerEnable", "pressGoBannerEnable is undefined", pressGoBannerEnable),
-        INT("cabinetConfiguration", "cabinetConfiguration is undefined", cabinetConfiguration),
+        INT(uiRole),
+        INT(zones2handle),
+        INT(zones2handleStart),
+        INT(orientationId),
+        FLAG(verticalFlip),
+        INT(numberOfZones, 1, FileID::kMaxZones),
+        INT(traysPerCabinet, 1, FileID::kMaxBins),
+        INT(zoneViewType),
+        FLAG(perBinTemps),
+        FLAG(pressGoBannerEnable),
+        INT(cabinetConfiguration),
     };
     return keys;
 }
@@ -535,59 +717,63 @@ const QVector<VersionBlock> &versionBlocks()
 {
     static const QVector<VersionBlock> blocks = {
         {2, {
-            FLAG("linkedUseFirst", "linkedUseFirst is undefined", linkedUseFirst),
-            FLAG("discardOption", "discardOption is undefined", discardOption),
-            INT("numIOBoards", "numIOBoards is undefined", numIOBoards),
-            INT("discardOptionType", "discardOptionType is undefined", discardOptionType),
-            FLAG("lumoEnabled", "lumoEnabled is undefined", lumoEnabled),
-            FLAG("productIDDisplayEnable", "productIDDisplayEnable is undefined", productIDDisplayEnable),
-            INT("topHeaterCurrent", "topHeaterCurrent is undefined", topHeaterCurrent),
-            INT("bottomHeaterCurrent", "bottomHeaterCurrent is undefined", bottomHeaterCurrent),
-            FLAG("shelfNumbersEnable", "shelfNumbersEnable is undefined", shelfNumbersEnable),
-            FLAG("haccpDataCollection", "haccpDataCollection is undefined", haccpDataCollection),
-            INT("temperatureUnit", "temperatureUnit is undefined", temperatureUnit),
-            FLAG("touchBasedTransfer", "touchBasedTransfer is undefined", touchBasedTransfer),
-            INT("shelfNumberingOrder", "shelfNumberingOrder is undefined", shelfNumberingOrder),
+            FLAG(linkedUseFirst),
+            FLAG(discardOption),
+            INT(numIOBoards),
+            INT(discardOptionType),
+            FLAG(lumoEnabled),
+            FLAG(productIDDisplayEnable),
+            INT(topHeaterCurrent),
+            INT(bottomHeaterCurrent),
+            FLAG(shelfNumbersEnable),
+            FLAG(haccpDataCollection),
+            INT(temperatureUnit),
+            FLAG(touchBasedTransfer),
+            INT(shelfNumberingOrder),
         }},
         {3, {
-            FLAG("advancedZoneOptionsEnable", nullptr, advancedZoneOptionsEnable),
+            OPTIONAL_FLAG(advancedZoneOptionsEnable),
             flagKey("viewZoneTemperature", "viewZoneTemperatureEnable is undefined",
                     &FileID::set_viewZoneTemperatureEnable, &FileID::get_viewZoneTemperatureEnable,
                     &FileID::viewZoneTemperatureEnableChanged),
-            FLAG("cleaningModeEnable", "cleaningModeEnable is undefined", cleaningModeEnable),
+            FLAG(cleaningModeEnable),
         }},
         {4, {
-            INT("topTempOffset", "topTempOffset is undefined", topTempOffset),
-            INT("bottomTempOffset", "bottomTempOffset is undefined", bottomTempOffset),
-            INT("topHeaterResistance", "topHeaterResistance is undefined", topHeaterResistance),
-            INT("bottomHeaterResistance", "bottomHeaterResistance is undefined", bottomHeaterResistance),
-            INT("maxCurrent", nullptr, maxCurrent),
-            INT("controlBoardType", nullptr, controlBoardType),
+            INT(topTempOffset),
+            INT(bottomTempOffset),
+            INT(topHeaterResistance),
+            INT(bottomHeaterResistance),
+            OPTIONAL_INT(maxCurrent),
+            OPTIONAL_INT(controlBoardType),
         }},
         {5, {
-            INT("startingShelfNumber", "startingShelfNumber is undefined", startingShelfNumber),
+            INT(startingShelfNumber),
         }},
         {6, {
-            INT("singleBinZone", "singleBinZone is undefined", singleBinZone),
+            INT(singleBinZone),
         }},
         {7, {
-            INT("zoneNumberingOrder", "zoneNumberingOrder is undefined", zoneNumberingOrder),
-            FLAG("timerColorEnable", nullptr, timerColorEnable),
-            FLAG("screenCleanModeEnable", "screenCleanModeEnable is undefined", screenCleanModeEnable),
+            INT(zoneNumberingOrder),
+            OPTIONAL_FLAG(timerColorEnable),
+            FLAG(screenCleanModeEnable),
         }},
         {8, {
-            FLAG("timerDecrementEnable", "timerDecrementEnable is undefined", timerDecrementEnable),
-            FLAG("preferencesPageLock", "preferencesPageLock is undefined", preferencesPageLock),
+            FLAG(timerDecrementEnable),
+            FLAG(preferencesPageLock),
         }},
         {9, {
-            INT("customerId", "customerId is undefined", customerId),
+            INT(customerId),
         }},
     };
     return blocks;
 }
 
+#undef FLAG_KEY
 #undef FLAG
+#undef OPTIONAL_FLAG
+#undef INT_KEY
 #undef INT
+#undef OPTIONAL_INT
 
 // Reads one personality object into a FileID. Keeps the error flag that, once set by
 // an undefined or refused key, makes every later mandatory key undefined too.
@@ -627,7 +813,8 @@ public:
         const QJsonArray array = value.toArray();
         for (int i = 0; i < array.size(); ++i) {
             if (isUndefined(array.at(i))) {
-                fail(QStringLiteral("Failed reading %1 at index %2").arg(QLatin1String(key)).arg(i));
+                fail(QStringLiteral("Failed reading %1 at index %2")
+                         .arg(QLatin1String(key)).arg(i));
                 return false;
             }
             list->append(jsonInt(array.at(i)));
@@ -635,7 +822,7 @@ public:
         qDebug().noquote() << label << *list;
         if (!acceptList(key, *list))
             return false;
-        emit(m_f.*changed)();
+        (m_f.*changed)(); // the list is complete: announce it
         return true;
     }
 
@@ -660,8 +847,9 @@ public:
             const ioBoardToZone_struct record{jsonInt(zones.value(QLatin1String("firstZone"))),
                                               jsonInt(zones.value(QLatin1String("secondZone")))};
             list->append(record);
-            qDebug().noquote() << QStringLiteral("ioBoardToZoneMap[%1].firstZone = %2").arg(i).arg(record.firstZone);
-            qDebug().noquote() << QStringLiteral("ioBoardToZoneMap[%1].secondZone = %2").arg(i).arg(record.secondZone);
+            const QString logged = QStringLiteral("ioBoardToZoneMap[%1].%2 = %3").arg(i);
+            qDebug().noquote() << logged.arg(QLatin1String("firstZone")).arg(record.firstZone);
+            qDebug().noquote() << logged.arg(QLatin1String("secondZone")).arg(record.secondZone);
         }
         emit m_f.ioBoardToZoneMapChanged();
     }
@@ -713,8 +901,8 @@ private:
         }
         for (int i = 0; i < list.size(); ++i) {
             if (list.at(i) < 0 || list.at(i) >= FileID::kMaxBins) {
-                fail(QStringLiteral("productLocationMap entry %1 at index %2 is out of range 0 to %3")
-                         .arg(list.at(i)).arg(i).arg(FileID::kMaxBins - 1));
+                fail(QStringLiteral("productLocationMap entry %1 at index %2 is out of range "
+                                    "0 to %3").arg(list.at(i)).arg(i).arg(FileID::kMaxBins - 1));
                 return false;
             }
         }
@@ -738,8 +926,10 @@ private:
             return;
         }
         record.zone = number;
-        readNfcBin(zone, QStringLiteral("left-bin"), zoneName, record.bin[NfcZoneMapEntry::LeftBin]);
-        readNfcBin(zone, QStringLiteral("right-bin"), zoneName, record.bin[NfcZoneMapEntry::RightBin]);
+        readNfcBin(zone, QStringLiteral("left-bin"), zoneName,
+                   record.bin[NfcZoneMapEntry::LeftBin]);
+        readNfcBin(zone, QStringLiteral("right-bin"), zoneName,
+                   record.bin[NfcZoneMapEntry::RightBin]);
     }
 
     void readNfcBin(const QJsonObject &zone, const QString &binName, const QString &zoneName,
@@ -758,12 +948,14 @@ private:
         // The polling table and the bin tables are indexed with these.
         const QString where = QStringLiteral("NFC %1 of %2").arg(binName, zoneName);
         if (read.pollOrder < 1 || read.pollOrder > NfcPollingInfo::PollOrderCount)
-            return fail(QStringLiteral("%1 has pollOrder %2, expected 1 or 2").arg(where).arg(read.pollOrder));
+            return fail(QStringLiteral("%1 has pollOrder %2, expected 1 or 2")
+                            .arg(where).arg(read.pollOrder));
         if (read.binIndex < 0 || read.binIndex >= FileID::kMaxBins)
             return fail(QStringLiteral("%1 has binIndex %2, expected 0 to %3")
                             .arg(where).arg(read.binIndex).arg(FileID::kMaxBins - 1));
         if (read.channel < 0 || read.channel > 9)
-            return fail(QStringLiteral("%1 has channel %2, expected 0 to 9").arg(where).arg(read.channel));
+            return fail(QStringLiteral("%1 has channel %2, expected 0 to 9")
+                            .arg(where).arg(read.channel));
         entry = read;
     }
 
@@ -792,8 +984,9 @@ bool FileID::readFileID(const QString &filename)
         return false;
     }
 
-    const QJsonObject header = document.object().value(QLatin1String("header")).toObject();
-    const QJsonObject personality = document.object().value(QLatin1String("personality")).toObject();
+    const QJsonObject top = document.object(); // empty unless the document is an object
+    const QJsonObject header = top.value(QLatin1String("header")).toObject();
+    const QJsonObject personality = top.value(QLatin1String("personality")).toObject();
     qDebug().noquote() << "headerChecksum" << header.value(QLatin1String("checksum")).toString();
     // The header's digest is informational only: logged beside ours, never compared.
     const QByteArray buffer = QJsonDocument(personality).toJson(QJsonDocument::Indented);
@@ -817,12 +1010,14 @@ bool FileID::readFileID(const QString &filename)
     PersonalityReader reader(*this, personality);
     reader.readScalars(layoutKeys());
     reader.readIntList("mio2uitmap", &m_mio2uitmap, "m_mio2uitmap", &FileID::mio2uitmapChanged);
-    reader.readIntList("ui2mioZoneMap", &m_ui2mioZoneMap, "ui2mioZoneMap", &FileID::ui2mioZoneMapChanged);
+    reader.readIntList("ui2mioZoneMap", &m_ui2mioZoneMap, "ui2mioZoneMap",
+                       &FileID::ui2mioZoneMapChanged);
     reader.readIntList("productLocationMap", &m_productLocationMap, "productLocationMap",
                        &FileID::productLocationMapChanged);
     reader.readIoBoardToZoneMap();
     reader.readIntList("zoneMap", &m_zoneMap, "zoneMap", &FileID::zoneMapChanged);
-    reader.readIntList("binTestTemps", &m_binTestTemps, "binTestTemps", &FileID::binTestTempsChanged);
+    reader.readIntList("binTestTemps", &m_binTestTemps, "binTestTemps",
+                       &FileID::binTestTempsChanged);
     reader.readNfcMap();
     for (const VersionBlock &block : versionBlocks()) {
         if (versionNumber >= block.fromVersion)

@@ -3,11 +3,24 @@
 #include "fileid.h"
 #include "fuzzsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+// Qt 5.15's JSON parser loses the earlier value of a duplicated key when that value is an
+// object or an array ({"a":{},"a":1}): bounded by the file and once per start, but a
+// fuzzer finds it at once. Qt is built without frame pointers, so the loss is recorded
+// with Qt frames only and can be told apart by module alone; what our own code allocates
+// with new still carries our frames and is still reported.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libQt5Core.so\n";
+}
+#endif
+#endif
 
 static void checkPollingTable(const NfcPollingInfo *info)
 {
@@ -27,19 +40,20 @@ static void checkPollingTable(const NfcPollingInfo *info)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     tulFuzzEnsureApplication();
+    // An absolute name, so the fuzzer's own relative paths keep working.
     static QTemporaryDir scratch;
-    static const bool entered = QDir::setCurrent(scratch.path());
-    if (!entered || size > (1 << 20))
+    static const QString name = scratch.filePath(QStringLiteral("fuzz.hcc"));
+    if (!scratch.isValid() || size > (1 << 20))
         return 0;
 
-    QFile file(QStringLiteral("fuzz.hcc"));
+    QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         std::abort();
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
 
     FileID fileId;
-    const bool ok = fileId.readFileID(QStringLiteral("fuzz.hcc"));
+    const bool ok = fileId.readFileID(name);
     if (ok && (fileId.get_numberOfZones() < 1 || fileId.get_numberOfZones() > FileID::kMaxZones
                || fileId.get_traysPerCabinet() > FileID::kMaxBins
                || fileId.get_productLocationMap()->size() < fileId.get_traysPerCabinet()))

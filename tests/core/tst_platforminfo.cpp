@@ -17,7 +17,6 @@ private slots:
     void kernelTextStopsAtNulAndKeepsLineBreaks();
     void lastBspEntryByNameIgnoringCaseIsShown();
     void withoutBspEntryTheTextStaysEmpty();
-    void unchangedTextIsNotAnnounced();
 
 private:
     void writeTool(const QString &name, const QByteArray &body);
@@ -107,18 +106,6 @@ void TestPlatformInfo::withoutBspEntryTheTextStaysEmpty()
     QTest::ignoreMessage(QtDebugMsg, "Unable to open file: BSP-dir");
     info.getBSPverInformation();
     QCOMPARE(info.get_bspInfo(), QStringLiteral("shown"));
-}
-
-void TestPlatformInfo::unchangedTextIsNotAnnounced()
-{
-    PlatformInfo info;
-    QSignalSpy kernel(&info, &PlatformInfo::osKernelChanged);
-    info.set_osKernel("k");
-    info.set_osKernel("k");
-    QCOMPARE(kernel.count(), 1);
-    info.getOsKernelInformation();
-    info.getOsKernelInformation();
-    QCOMPARE(kernel.count(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestPlatformInfo)
