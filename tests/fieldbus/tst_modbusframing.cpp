@@ -1,5 +1,6 @@
 // Modbus RTU frames: what the master sends and which replies it takes.
 #include "modbusrtu.h"
+#include "qmodbuspollinfo.h"
 
 #include <QTest>
 
@@ -16,6 +17,7 @@ private slots:
     void parsesReplies_data();
     void parsesReplies();
     void serverParsesRequests();
+    void pollRecordDefaultsAndBounds();
 };
 
 static Request readRequest(quint8 node, quint16 start, quint16 count)
@@ -117,6 +119,24 @@ void TestModbusFraming::serverParsesRequests()
     Request other = single;
     other.values = {11};
     QCOMPARE(parseReply(single, encodeWriteReply(other)).status, ParseStatus::Invalid);
+}
+
+void TestModbusFraming::pollRecordDefaultsAndBounds()
+{
+    QModbusPollInfo info(3);
+    QCOMPARE(info.registers(), QVector<quint16>(3, 0));
+    QCOMPARE(info.get_replyTimeout(), 1000);
+    QCOMPARE(info.get_priority(), QModbusPollInfo::QMBP_NORMAL);
+    info.set_replyTimeout(1);
+    QCOMPARE(info.get_replyTimeout(), 3);
+    info.set_replyTimeout(5000);
+    QCOMPARE(info.get_replyTimeout(), 1000);
+    QVERIFY(info.set_register(2, 7));
+    QVERIFY(!info.set_register(3, 7));
+    QVERIFY(!info.set_register(-1, 7));
+    QCOMPARE(info.get_register(2), quint16(7));
+    QCOMPARE(info.get_register(3), quint16(0));
+    QCOMPARE(QModbusPollInfo(-4).registerCount(), 0);
 }
 
 QTEST_APPLESS_MAIN(TestModbusFraming)
