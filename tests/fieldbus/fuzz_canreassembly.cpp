@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > 1 << 16)
         return 0;
+    tulFuzzEnsureApplication();
     constexpr int Limit = 4096;
     CanReassembler receiver(2, Limit);
     size_t at = 0;

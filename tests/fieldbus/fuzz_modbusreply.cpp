@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 3 || size > 4096)
         return 0;
+    tulFuzzEnsureApplication();
     static const quint8 functions[] = {ReadHoldingRegisters, WriteSingleRegister, WriteMultipleRegisters};
     Request request;
     request.function = functions[data[0] % 3];
