@@ -18,6 +18,8 @@ class Translator;
 class CabinetCore : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool flashDriveMounted READ get_flashDriveMounted WRITE set_flashDriveMounted NOTIFY flashDriveMountedChanged)
+    Q_PROPERTY(bool activelyHolding READ get_activelyHolding NOTIFY activelyHoldingChanged)
 
 public:
     explicit CabinetCore(QObject *parent = nullptr) : QObject(parent) {}

@@ -5,12 +5,16 @@
 #include "canmessagecodes.h"
 #include "cansendrequest.h"
 #include "commandlauncher.h"
+#include "configurationmanager.h"
 #include "fileid.h"
 #include "ioboardsimulator.h"
+#include "languagemodel.h"
 #include "mastersync.h"
 #include "platforminfo.h"
 #include "qmodbusmaster.h"
+#include "roleitemmodel.h"
 #include "safefilewriter.h"
+#include "translator.h"
 #include "tulnetwork.h"
 #include "tulpaths.h"
 
@@ -19,6 +23,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 
@@ -26,6 +32,13 @@ namespace {
 
 constexpr int SimulationFlags = 7;
 const char *const PluggedInFile = "pluggedInMinutes.txt";
+
+// The display settings the displays of one cabinet share.
+const char *const SharedSettings[] = {
+    "useFirstEnabled", "groupDotsEnabled", "splitViewEnabled", "individualDPEnabled",
+    "demoModeFlag",    "labelFontSize",    "soundLevel",       "tempUnit",
+    "screenCleanActive", "screenCleanTimeout", "timerColorStatus",
+};
 
 int envMilliseconds(const char *name, int fallback)
 {
@@ -47,11 +60,14 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     readPersonality();
     applyNfcStep();
     m_engine = new QQmlApplicationEngine(this);
+    createLanguageServices();
     createCanTransport();
     createModbus();
+    createSettings();
     m_platformInfo = new PlatformInfo(this);
     createDisplayLink();
     publishToQml();
+    m_translator->setLanguageByString(m_config->get_languageId());
     loadPluggedInMinutes();
     startMachines();
     loadScene();
@@ -146,8 +162,10 @@ void CabinetManager::useBuiltInLayout(int connectorId)
     m_orientationId = connectorId;
     m_isConfigured = false;
     m_layout = CabinetLayout::builtIn(connectorId);
-    // The NFC map of a built-in layout is the one of its display id.
-    m_fileId->set_orientationId(connectorId);
+    // The NFC map of a built-in layout is the one of its display id (the default
+    // layout's for an unknown id).
+    m_fileId->set_orientationId(CabinetLayout::isBuiltInId(connectorId) ? connectorId
+                                                                        : int(UIID_5x4_PRIMARY));
     m_fileId->set_numberOfZones(m_layout.numberOfZones);
     qDebug() << "Unconfigured cabinet: built-in layout of display id" << connectorId;
 }
@@ -159,6 +177,24 @@ void CabinetManager::applyNfcStep()
     m_fileId->set_nfcEnabled(true);
     m_fileId->initNfcMap(m_fileId->get_orientationId());
     m_nfcPollingInfo = m_fileId->get_nfcPollingInfo();
+}
+
+void CabinetManager::createLanguageServices()
+{
+    m_translator = new Translator(this);
+    m_translator->setObjectName(QStringLiteral("translator"));
+    m_languageModel = new LanguageModel(m_translator);
+}
+
+void CabinetManager::createSettings()
+{
+    m_config = new ConfigurationManager(m_modbus, m_canbus, m_layout.iAmMaster, m_orientationId, this);
+    m_config->setObjectName(QStringLiteral("configManager"));
+    m_config->set_powerSource(m_layout.powerSource);
+    m_config->readConfigFile();
+    // The settings store and the translator mirror each other's language.
+    connect(m_config, &ConfigurationManager::languageIdChanged, m_translator, &Translator::setLanguageByString);
+    connect(m_translator, &Translator::languageIdStringChanged, m_config, &ConfigurationManager::set_languageId);
 }
 
 void CabinetManager::createCanTransport()
@@ -211,6 +247,10 @@ void CabinetManager::publishToQml()
 {
     QQmlContext *context = m_engine->rootContext();
     context->setContextProperty(QStringLiteral("cabinetManager"), this);
+    context->setContextProperty(QStringLiteral("configManager"), m_config);
+    context->setContextProperty(QStringLiteral("timeZonesModel"), m_config->timeZonesModel());
+    context->setContextProperty(QStringLiteral("tro"), m_translator);
+    context->setContextProperty(QStringLiteral("languagesModelNew"), m_languageModel);
     context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
     context->setContextProperty(QStringLiteral("tulNetwork"), m_network);
@@ -273,7 +313,7 @@ void CabinetManager::set_flashDriveMounted(bool mounted)
 
 QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dateTime)
 {
-    return dateTime.toLocalTime();
+    return m_config->adjustToLocalDateTime(dateTime);
 }
 
 QString CabinetManager::readFlashDrivePath()
@@ -389,12 +429,25 @@ void CabinetManager::sendOvUpdateDayparts()
 
 void CabinetManager::sendConfigSettingsData()
 {
-    qDebug() << "sendConfigSettingsData: no settings store yet, nothing sent";
+    QJsonObject record;
+    for (const char *key : SharedSettings)
+        record.insert(QLatin1String(key), QJsonValue::fromVariant(m_config->property(key)));
+    enqueueMulti(CanMsg::TUL_MULTI_CONFIG_SETTINGS, QJsonDocument(record).toJson(QJsonDocument::Compact));
+}
+
+void CabinetManager::sendConfigSettingsChangeRequest(const QVariantMap &values)
+{
+    enqueueMulti(CanMsg::TUL_MULTI_CONFIG_CHANGE_REQUEST,
+                 QJsonDocument(QJsonObject::fromVariantMap(values)).toJson(QJsonDocument::Compact));
 }
 
 void CabinetManager::sendLanguageSettingsData()
 {
-    qDebug() << "sendLanguageSettingsData: no settings store yet, nothing sent";
+    const int languageId = m_translator->getLanguage();
+    const uint used = m_config->get_usedLanguages();
+    QByteArray data(1, char(CanMsg::TULMSGSINGLE_LANGUAGE_SETTINGS));
+    data.append(char(languageId)).append(char((used >> 8) & 0xFF)).append(char(used & 0xFF));
+    enqueueSingle(data);
 }
 
 void CabinetManager::sendRequestRollCallMsg()
@@ -547,6 +600,10 @@ void CabinetManager::processSinglePacket(QByteArray *data)
                 emit dayPartReceived(dayPart);
         }
         break;
+    case CanMsg::TULMSGSINGLE_LANGUAGE_SETTINGS:
+        if (needs(4))
+            applyLanguageSettings(*data);
+        break;
     case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
         processDayPartChange(m_currentDayPart);
         break;
@@ -565,5 +622,59 @@ void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
             emit fileReceived(multiId, path);
         return;
     }
-    qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
+    switch (multiId) {
+    case CanMsg::TUL_MULTI_CONFIG_SETTINGS:
+        applySettingsRecord(data);
+        break;
+    case CanMsg::TUL_MULTI_CONFIG_CHANGE_REQUEST:
+        applySettingsChangeRequest(data);
+        break;
+    default:
+        qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
+        break;
+    }
+}
+
+void CabinetManager::applySettingsRecord(const QByteArray &json)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    if (!doc.isObject()) {
+        qWarning() << "Settings record from the other display is not a JSON object; ignored";
+        return;
+    }
+    const QJsonObject record = doc.object();
+    for (const char *key : SharedSettings) {
+        const QJsonValue value = record.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isNull())
+            m_config->setProperty(key, value.toVariant());
+    }
+    m_config->saveConfigFile();
+}
+
+void CabinetManager::applySettingsChangeRequest(const QByteArray &json)
+{
+    if (!m_layout.iAmMaster) {
+        qWarning() << "Settings change request on a display that is not the master; ignored";
+        return;
+    }
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    if (!doc.isObject()) {
+        qWarning() << "Settings change request is not a JSON object; ignored";
+        return;
+    }
+    // The master stores the change and sends the resulting record back.
+    m_config->applyPreferences(doc.object().toVariantMap());
+}
+
+void CabinetManager::applyLanguageSettings(const QByteArray &data)
+{
+    const int languageId = quint8(data.at(1));
+    const uint used = (uint(quint8(data.at(2))) << 8) | quint8(data.at(3));
+    if (languageId >= Translator::languageCount) {
+        qWarning() << "Language id" << languageId << "from the other display out of range; ignored";
+        return;
+    }
+    m_config->set_usedLanguages(used);
+    m_translator->setLanguage(languageId);
+    m_config->saveConfigFile();
 }

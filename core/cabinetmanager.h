@@ -10,6 +10,7 @@
 
 class CanbusManager;
 class FileID;
+class LanguageModel;
 class IoBoardSimulator;
 class MasterSync;
 class PlatformInfo;
@@ -42,8 +43,6 @@ class CabinetManager : public CabinetCore
     Q_PROPERTY(bool hasMirrorDisplay READ get_hasMirrorDisplay CONSTANT)
     Q_PROPERTY(bool hasSecondaryDisplay READ get_hasSecondaryDisplay CONSTANT)
     Q_PROPERTY(bool iAmMaster READ get_iAmMaster NOTIFY iAmMasterChanged)
-    Q_PROPERTY(bool flashDriveMounted READ get_flashDriveMounted WRITE set_flashDriveMounted NOTIFY flashDriveMountedChanged)
-    Q_PROPERTY(bool activelyHolding READ get_activelyHolding NOTIFY activelyHoldingChanged)
     Q_PROPERTY(int pluggedInMinutes READ get_pluggedInMinutes NOTIFY pluggedInMinutesChanged)
     Q_PROPERTY(double scaleX READ get_scaleX CONSTANT)
     Q_PROPERTY(double scaleY READ get_scaleY CONSTANT)
@@ -111,8 +110,8 @@ public:
     int get_pluggedInMinutes() const override { return m_pluggedInMinutes; }
     bool get_flashDriveMounted() const override { return m_flashDriveMounted; }
 
-    ConfigurationManager *configManager() const override { return nullptr; }
-    Translator *translator() const override { return nullptr; }
+    ConfigurationManager *configManager() const override { return m_config; }
+    Translator *translator() const override { return m_translator; }
     MenuManager *menuManager() const override { return nullptr; }
     DayPartManager *daypartManager() const override { return nullptr; }
 
@@ -138,6 +137,7 @@ public slots:
     void sendOvUpdateProducts() override;
     void sendOvUpdateDayparts() override;
     void sendConfigSettingsData() override;
+    void sendConfigSettingsChangeRequest(const QVariantMap &values) override;
     void sendLanguageSettingsData() override;
     void sendRequestRollCallMsg() override;
     void sendResyncRequest();
@@ -182,8 +182,10 @@ private:
     // Construction steps, in the order they run.
     void readPersonality();
     void applyNfcStep();
+    void createLanguageServices();
     void createCanTransport();
     void createModbus();
+    void createSettings();
     void createDisplayLink();
     void publishToQml();
     void startMachines();
@@ -191,6 +193,9 @@ private:
 
     void useLayoutFromFile();
     void useBuiltInLayout(int connectorId);
+    void applySettingsRecord(const QByteArray &json);
+    void applySettingsChangeRequest(const QByteArray &json);
+    void applyLanguageSettings(const QByteArray &data);
     void enqueueSingle(const QByteArray &data);
     void enqueueMulti(int multiId, const QByteArray &data);
     int ownFrameId() const;
@@ -211,6 +216,9 @@ private:
     FileID *m_fileId = nullptr;
     NfcPollingInfo *m_nfcPollingInfo = nullptr;
     QQmlApplicationEngine *m_engine = nullptr;
+    Translator *m_translator = nullptr;
+    LanguageModel *m_languageModel = nullptr;
+    ConfigurationManager *m_config = nullptr;
     CanbusManager *m_canbus = nullptr;
     IoBoardSimulator *m_ioSimulator = nullptr;
     QModbusMaster *m_modbus = nullptr;

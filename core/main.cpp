@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     registerFieldbusMetaTypes();
-    registerTulDefsForQml();
+    TulDefs::registerQmlType();
 
     const TulOptions options = TulOptions::parse(QCoreApplication::arguments());
     DqsnPlusIDReader idReader;

@@ -43,7 +43,8 @@ enum MultiId : quint8 {
     TUL_MULTI_UI_FW_INFO = 26,
     TUL_MULTI_STORE_NUMBER_INFO = 27,
     // Ours.
-    TUL_MULTI_CONFIG_SETTINGS = 100,         // the display settings record
+    TUL_MULTI_CONFIG_SETTINGS = 100,         // the display settings record (JSON object)
+    TUL_MULTI_CONFIG_CHANGE_REQUEST = 101,   // settings changed on a display that is not the master
 };
 
 // A file transfer's payload starts with the sender's path of the file, zero padded.

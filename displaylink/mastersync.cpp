@@ -17,10 +17,13 @@ MasterSync::MasterSync(bool syncNeeded, bool iAmMaster, const Timing &timing, QO
     m_silenceTimer.setInterval(m_timing.silenceTickMs);
     connect(&m_silenceTimer, &QTimer::timeout, this, &MasterSync::countSilence);
 
-    setChildMode(QState::ParallelStates);
-    buildStartup(addNamedState(QStringLiteral("startup")));
+    // The start-up steps and the link supervision run side by side.
+    auto *running = addNamedState(QStringLiteral("running"));
+    running->setChildMode(QState::ParallelStates);
+    setInitialState(running);
+    buildStartup(addNamedState(QStringLiteral("startup"), running));
     if (m_syncNeeded) {
-        buildLink(addNamedState(QStringLiteral("link")));
+        buildLink(addNamedState(QStringLiteral("link"), running));
         connect(this, &QStateMachine::started, &m_silenceTimer, QOverload<>::of(&QTimer::start));
     }
 }
