@@ -17,6 +17,13 @@ Window {
     width: baseWidth * cabinetManager.scaleX
     height: baseHeight * cabinetManager.scaleY
 
+    // Arabic reads from right to left.
+    LayoutMirroring.enabled: tro.languageId === 11
+    LayoutMirroring.childrenInherit: true
+
+    // Edits not yet saved are dropped when the language changes under them.
+    function cancelEdits() { servicePages.cancelEdits() }
+
     Item {
         id: screen
         objectName: "screen"
@@ -40,6 +47,13 @@ Window {
             zones2handleStart: cabinetManager.zones2handleStart
         }
 
+        ServicePages {
+            id: servicePages
+            objectName: "servicePages"
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            visible: screen.currentView === "settings" && cabinetManager.isConfigured
+        }
+
         FirstStartPanel {
             id: firstStart
             objectName: "firstStartPanel"
@@ -54,6 +68,8 @@ Window {
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
             statusText: masterSync ? masterSync.statusText : ""
             onHomeRequested: screen.currentView = "main"
+            onSettingsRequested: screen.currentView = "settings"
+            onLanguageApplied: mainWindow.cancelEdits()
         }
 
         NoticePanel {

@@ -1,25 +1,38 @@
 import QtQuick 2.15
+import "qrc:/settings"
 
-// The bar of the main screen. Later pages add their buttons here.
+// The bar of the main screen: home, the service pages, the language button and the
+// start-up status.
 Rectangle {
     id: dock
     property string statusText: ""
     signal homeRequested()
-    height: 56
+    signal settingsRequested()
+    signal languageApplied()
+    height: 64
     color: "#101418"
 
-    MouseArea {
-        id: homeButton
-        objectName: "homeButton"
-        width: 96
+    Row {
+        id: buttons
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-        onClicked: dock.homeRequested()
-        Text { anchors.centerIn: parent; text: qsTr("Home"); color: "white"; font.pixelSize: 20 }
+        spacing: 4
+        DockButton { objectName: "homeButton"; label: qsTr("Home"); onClicked: dock.homeRequested() }
+        DockButton {
+            objectName: "settingsButton"
+            label: qsTr("Settings")
+            visible: cabinetManager.isConfigured
+            onClicked: dock.settingsRequested()
+        }
+        DockLanguageButton {
+            height: parent.height
+            visible: cabinetManager.isConfigured
+            onLanguageApplied: dock.languageApplied()
+        }
     }
 
     Text {
         objectName: "statusText"
-        anchors { left: homeButton.right; right: parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
+        anchors { left: buttons.right; right: parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
         text: dock.statusText
         color: "#ffca28"
         font.pixelSize: 18

@@ -1,0 +1,413 @@
+#include "cabinetmanager.h"
+#include "canmessagecodes.h"
+#include "configurationmanager.h"
+#include "fileid.h"
+#include "scratchroots.h"
+
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QKeyEvent>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+
+QStringList g_qmlWarnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+// Collects what the QML engine complains about while a scene loads.
+void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && message.contains(QLatin1String(".qml")))
+        g_qmlWarnings << message;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+class TestCabinetManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsFromEachPersonality_data();
+    void startsFromEachPersonality();
+    void withoutPersonalityTheConnectorChoosesTheLayout_data();
+    void withoutPersonalityTheConnectorChoosesTheLayout();
+    void versionTenPersonalityIsRejected();
+    void onlyTheFirstPersonalityIsTried();
+    void unconfiguredUnitWritesNoSettingsFile();
+
+    void shellLoadsWithoutWarnings_data();
+    void shellLoadsWithoutWarnings();
+
+    void badSingleMessagesAreIgnored();
+    void singleMessagesReachTheirReceivers();
+    void receivedFilesGoToTheirFixedNames();
+    void receivedFilesThatTryToEscapeAreRefused();
+    void settingsRecordFromTheMasterIsApplied();
+
+    void idleTimerFiresAndTouchRestartsIt();
+    void pluggedInMinutesSurviveARestart();
+    void flashDriveMountFollowsTheMountTable();
+
+private:
+    QScopedPointer<CabinetManager> start(int connectorId = 0);
+    void installPersonality(const QString &fixture, const QString &asName = QString());
+    QString m_cwd;
+    QScopedPointer<ScratchRoots> m_scratch;
+};
+
+void TestCabinetManager::init()
+{
+    m_cwd = QDir::currentPath();
+    m_scratch.reset(new ScratchRoots);
+    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(freePort()));
+}
+
+void TestCabinetManager::cleanup()
+{
+    QDir::setCurrent(m_cwd);
+    m_scratch.reset();
+}
+
+QScopedPointer<CabinetManager> TestCabinetManager::start(int connectorId)
+{
+    return QScopedPointer<CabinetManager>(new CabinetManager(connectorId, 7));
+}
+
+void TestCabinetManager::installPersonality(const QString &fixture, const QString &asName)
+{
+    const QByteArray text = readFile(QStringLiteral(PERSONALITY_FIXTURES "/") + fixture);
+    QVERIFY(!text.isEmpty());
+    QVERIFY(m_scratch->writeRootFile(asName.isEmpty() ? fixture : asName, text));
+}
+
+void TestCabinetManager::startsFromEachPersonality_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("zones");
+    QTest::addColumn<int>("bins");
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<bool>("mirror");
+    QTest::addColumn<int>("customer");
+    QTest::addColumn<bool>("nfc");
+    QTest::newRow("5x4 primary") << "5x4_primary_nfc.hcc" << 10 << 20 << true << false << 0 << true;
+    QTest::newRow("2x4 primary") << "2x4_primary_mirror.hcc" << 4 << 8 << true << true << 1 << true;
+    QTest::newRow("2x4 mirror") << "2x4_mirror.hcc" << 4 << 8 << false << true << 1 << true;
+    QTest::newRow("2x2") << "2x2_primary.hcc" << 2 << 4 << true << false << 3 << false;
+    QTest::newRow("5x2") << "5x2_primary_nfc.hcc" << 5 << 10 << true << false << 2 << true;
+}
+
+void TestCabinetManager::startsFromEachPersonality()
+{
+    QFETCH(QString, fixture);
+    QFETCH(int, zones);
+    QFETCH(int, bins);
+    QFETCH(bool, master);
+    QFETCH(bool, mirror);
+    QFETCH(int, customer);
+    QFETCH(bool, nfc);
+    installPersonality(fixture);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("File id : file name is: %1").arg(fixture)));
+    auto cm = start(9); // the connector id is ignored when a personality is accepted
+    QVERIFY(cm->get_isConfigured());
+    QCOMPARE(cm->get_orientationId(), int(UIID_FILE_ID));
+    QCOMPARE(cm->get_numberOfZones(), zones);
+    QCOMPARE(cm->get_traysPerCabinet(), bins);
+    QCOMPARE(cm->get_traysPerZone(), cm->fileId()->get_traysPerZone());
+    QCOMPARE(cm->get_zonesPerRow(), cm->fileId()->get_zonesPerRow());
+    QCOMPARE(cm->get_iAmMaster(), master);
+    QCOMPARE(cm->get_hasMirrorDisplay(), mirror);
+    QCOMPARE(cm->get_customerId(), customer);
+    QCOMPARE(cm->get_nfcEnabled(), nfc);
+    QCOMPARE(cm->get_nfcPollingInfo() != nullptr, nfc);
+    QCOMPARE(cm->get_productLocationMap()->size(), bins);
+    // Only the master display opens the IO board's line.
+    QCOMPARE(cm->ioSimulator() != nullptr, master);
+}
+
+void TestCabinetManager::withoutPersonalityTheConnectorChoosesTheLayout_data()
+{
+    QTest::addColumn<int>("connector");
+    QTest::addColumn<int>("zones");
+    QTest::addColumn<int>("bins");
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<int>("role");
+    QTest::newRow("none: the default 5x4") << 0 << 10 << 20 << true << 1;
+    QTest::newRow("5x4 second") << 2 << 10 << 20 << false << 2;
+    QTest::newRow("2x4 primary") << 9 << 4 << 8 << true << 1;
+    QTest::newRow("2x4 mirror") << 10 << 4 << 8 << false << 3;
+    QTest::newRow("2x2 primary") << 17 << 2 << 4 << true << 1;
+    QTest::newRow("5x2 primary") << 32 << 5 << 10 << true << 0;
+    QTest::newRow("unknown id") << 77 << 10 << 20 << true << 1;
+}
+
+void TestCabinetManager::withoutPersonalityTheConnectorChoosesTheLayout()
+{
+    QFETCH(int, connector);
+    QFETCH(int, zones);
+    QFETCH(int, bins);
+    QFETCH(bool, master);
+    QFETCH(int, role);
+    QTest::ignoreMessage(QtDebugMsg, "FileID not found");
+    auto cm = start(connector);
+    QVERIFY(!cm->get_isConfigured());
+    QCOMPARE(cm->get_orientationId(), connector);
+    QCOMPARE(cm->get_numberOfZones(), zones);
+    QCOMPARE(cm->get_traysPerCabinet(), bins);
+    QCOMPARE(cm->get_iAmMaster(), master);
+    QCOMPARE(cm->get_uiRole(), role);
+    if (cm->get_nfcEnabled()) {
+        NfcPollingInfo *polling = cm->get_nfcPollingInfo();
+        QVERIFY(polling);
+        QVERIFY(polling->addressCount >= 1); // a real map, not the zeroed one
+    }
+}
+
+void TestCabinetManager::versionTenPersonalityIsRejected()
+{
+    // A well-formed file whose version is newer than this program knows.
+    QJsonObject document = QJsonDocument::fromJson(
+        readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))).object();
+    QJsonObject personality = document.value(QStringLiteral("personality")).toObject();
+    personality.insert(QStringLiteral("version"), 10);
+    const QByteArray digest = QCryptographicHash::hash(QJsonDocument(personality).toJson(QJsonDocument::Indented),
+                                                       QCryptographicHash::Md5).toHex();
+    document.insert(QStringLiteral("personality"), personality);
+    document.insert(QStringLiteral("header"), QJsonObject{{QStringLiteral("checksum"), QString::fromLatin1(digest)}});
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("future.hcc"), QJsonDocument(document).toJson()));
+
+    auto cm = start(17);
+    QCOMPARE(cm->fileId()->get_importedFileVersion(), 10);
+    QVERIFY(!cm->get_isConfigured());
+    QCOMPARE(cm->get_orientationId(), 17);
+    QCOMPARE(cm->get_numberOfZones(), 2); // the built-in 2x2, not the file's 5x2
+}
+
+void TestCabinetManager::onlyTheFirstPersonalityIsTried()
+{
+    installPersonality(QStringLiteral("2x2_primary.hcc"));
+    auto cm = start();
+    QVERIFY(cm->get_isConfigured());
+    QCOMPARE(cm->get_numberOfZones(), 2);
+}
+
+void TestCabinetManager::unconfiguredUnitWritesNoSettingsFile()
+{
+    auto cm = start(9);
+    cm->configManager()->set_soundLevel(40);
+    cm->configManager()->saveConfigFile();
+    QVERIFY(!QFileInfo::exists(m_scratch->root() + QStringLiteral("config.txt")));
+}
+
+void TestCabinetManager::shellLoadsWithoutWarnings_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::newRow("configured") << "5x4_primary_nfc.hcc";
+    QTest::newRow("unconfigured") << QString();
+}
+
+void TestCabinetManager::shellLoadsWithoutWarnings()
+{
+    QFETCH(QString, fixture);
+    if (!fixture.isEmpty())
+        installPersonality(fixture);
+    g_qmlWarnings.clear();
+    g_previousHandler = qInstallMessageHandler(collectQmlWarnings);
+    auto cm = start();
+    QTest::qWait(100); // bindings settle in the first frames
+    qInstallMessageHandler(g_previousHandler);
+    QCOMPARE(g_qmlWarnings, QStringList());
+
+    QCOMPARE(cm->qmlEngine()->rootObjects().size(), 1);
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
+    QVERIFY(window);
+    QCOMPARE(window->width(), 800);
+    QCOMPARE(window->height(), 480);
+    QObject *cabinet = window->findChild<QObject *>(QStringLiteral("cabinetView"));
+    QObject *firstStart = window->findChild<QObject *>(QStringLiteral("firstStartPanel"));
+    QVERIFY(cabinet && firstStart);
+    QCOMPARE(cabinet->property("visible").toBool(), !fixture.isEmpty());
+    QCOMPARE(firstStart->property("visible").toBool(), fixture.isEmpty());
+}
+
+void TestCabinetManager::badSingleMessagesAreIgnored()
+{
+    auto cm = start();
+    QSignalSpy errors(cm.data(), &CabinetManager::errorInfoReceived);
+    QSignalSpy dayParts(cm.data(), &CabinetManager::dayPartReceived);
+    QSignalSpy reloads(cm.data(), &CabinetCore::ovUpdateReloadFiles);
+
+    QTest::ignoreMessage(QtWarningMsg, "Empty single CAN message ignored");
+    QByteArray empty;
+    cm->processSinglePacket(&empty);
+    cm->processSinglePacket(nullptr);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Single CAN message 49 too short"));
+    QByteArray shortError = QByteArray::fromHex("310102");
+    cm->processSinglePacket(&shortError);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Day part 12 .* out of range"));
+    QByteArray farDayPart = QByteArray::fromHex("670c");
+    cm->processSinglePacket(&farDayPart);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unknown single CAN message code 200"));
+    QByteArray unknown = QByteArray::fromHex("c8ffff");
+    cm->processSinglePacket(&unknown);
+
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(dayParts.count(), 0);
+    QCOMPARE(reloads.count(), 0);
+}
+
+void TestCabinetManager::singleMessagesReachTheirReceivers()
+{
+    auto cm = start();
+    QSignalSpy errors(cm.data(), &CabinetManager::errorInfoReceived);
+    QSignalSpy reloads(cm.data(), &CabinetCore::ovUpdateReloadFiles);
+    QSignalSpy screenTest(cm.data(), &CabinetManager::displayTestStart);
+    QSignalSpy dayParts(cm.data(), &CabinetManager::dayPartReceived);
+
+    QByteArray error = QByteArray::fromHex("3102ff0300"); // 49: (2, -1, 3, 0)
+    cm->processSinglePacket(&error);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first(), (QVariantList{2, -1, 3, 0}));
+
+    for (char code : {char(11), char(57), char(58)}) {
+        QByteArray reload(1, code);
+        cm->processSinglePacket(&reload);
+    }
+    QCOMPARE(reloads.count(), 3);
+
+    QByteArray test(1, char(CanMsg::TULMSGSINGLE_SCREEN_TEST_START));
+    cm->processSinglePacket(&test);
+    QCOMPARE(screenTest.count(), 1);
+
+    QByteArray dayPart = QByteArray::fromHex("6709");
+    cm->processSinglePacket(&dayPart);
+    QCOMPARE(dayParts.count(), 1);
+    QCOMPARE(dayParts.first().first().toInt(), 9);
+}
+
+static QByteArray filePayload(const QByteArray &path, const QByteArray &content)
+{
+    return path + QByteArray(CanMsg::FilePathFieldSize - path.size(), '\0') + content;
+}
+
+void TestCabinetManager::receivedFilesGoToTheirFixedNames()
+{
+    auto cm = start();
+    QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
+    cm->processMultiPacket(1, 11, filePayload("/root/menu.json", "{\"version\":1}"));
+    cm->processMultiPacket(1, 13, filePayload("/root/dayParts.json", "{}"));
+    cm->processMultiPacket(1, 15, filePayload("/root/preloadedConfigs/5x2.hcc", "personality"));
+    QCOMPARE(received.count(), 3);
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), QByteArray("{\"version\":1}"));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("dayParts.json")), QByteArray("{}"));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("ui_id.hcc")), QByteArray("personality"));
+}
+
+void TestCabinetManager::receivedFilesThatTryToEscapeAreRefused()
+{
+    auto cm = start();
+    const QStringList before = QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("message 14 has no receiver"));
+    cm->processMultiPacket(1, 14, filePayload("/root/menu.json", "x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not name"));
+    cm->processMultiPacket(1, 11, filePayload("/root/../etc/menu.json", "x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not name"));
+    cm->processMultiPacket(1, 12, filePayload("/etc/passwd", "x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("shorter than the path field"));
+    cm->processMultiPacket(1, 13, QByteArray("/root/dayParts.json"));
+    QCOMPARE(received.count(), 0);
+    QVERIFY(!QFileInfo::exists(m_scratch->root() + QStringLiteral("menu.json")));
+    QVERIFY(!QFileInfo::exists(m_scratch->root() + QStringLiteral("config.txt")));
+    QCOMPARE(QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestCabinetManager::settingsRecordFromTheMasterIsApplied()
+{
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
+    auto cm = start();
+    QVERIFY(!cm->get_iAmMaster());
+    const QJsonObject record{{QStringLiteral("soundLevel"), 55},
+                             {QStringLiteral("useFirstEnabled"), true},
+                             {QStringLiteral("passwdL3"), QStringLiteral("0000")}};
+    cm->processMultiPacket(1, CanMsg::TUL_MULTI_CONFIG_SETTINGS, QJsonDocument(record).toJson());
+    QCOMPARE(cm->configManager()->get_soundLevel(), 55);
+    QVERIFY(cm->configManager()->get_useFirstEnabled());
+    // Only the shared display settings are taken from a record.
+    QVERIFY(cm->configManager()->property("passwdL3").toString() != QStringLiteral("0000"));
+    QVERIFY(readFile(m_scratch->root() + QStringLiteral("config.txt")).contains("soundLevel=55"));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a JSON object"));
+    cm->processMultiPacket(1, CanMsg::TUL_MULTI_CONFIG_SETTINGS, QByteArray("[1,2]"));
+}
+
+void TestCabinetManager::idleTimerFiresAndTouchRestartsIt()
+{
+    m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("300"));
+    auto cm = start();
+    QSignalSpy idle(cm.data(), &CabinetCore::noUserInteraction);
+    QElapsedTimer clock;
+    clock.start();
+    // Keys pressed every 100 ms keep the idle time-out away.
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    while (clock.elapsed() < 700) {
+        cm->eventFilter(nullptr, &key);
+        QTest::qWait(100);
+    }
+    QCOMPARE(idle.count(), 0);
+    QTRY_COMPARE(idle.count(), 1);
+}
+
+void TestCabinetManager::pluggedInMinutesSurviveARestart()
+{
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("pluggedInMinutes.txt"), "41\n"));
+    {
+        auto cm = start();
+        QCOMPARE(cm->get_pluggedInMinutes(), 41);
+    }
+    // Destroying the core saves the count.
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("pluggedInMinutes.txt")).trimmed(), QByteArray("41"));
+
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("pluggedInMinutes.txt"), "garbage"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unreadable plugged-in minutes"));
+    auto cm = start();
+    QCOMPARE(cm->get_pluggedInMinutes(), 0);
+}
+
+void TestCabinetManager::flashDriveMountFollowsTheMountTable()
+{
+    auto cm = start();
+    QCOMPARE(cm->readFlashDrivePath(), m_scratch->flash());
+    QVERIFY(cm->isFlashDriveMounted()); // the stand-in mounts the flash folder while it exists
+    QVERIFY(QDir(m_scratch->flash()).removeRecursively());
+    QVERIFY(!cm->isFlashDriveMounted());
+    QVERIFY(m_scratch->toolCalls().contains(QStringLiteral("mount ")));
+}
+
+QTEST_MAIN(TestCabinetManager)
+#include "tst_cabinetmanager.moc"
