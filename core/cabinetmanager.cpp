@@ -239,6 +239,10 @@ void CabinetManager::createDisplayLink()
     connect(m_masterSync, &MasterSync::requestResyncSignal, this, &CabinetManager::sendResyncRequest);
     connect(m_masterSync, &MasterSync::rollCallTimedOut, this, [this] { emit slaveUiFoundChanged(false); });
     connect(m_canbus, &CanbusManager::linkActivity, m_masterSync, &MasterSync::canTrafficSeen);
+    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, this,
+            [] { qDebug() << "Start-up synchronisation finished"; });
+    connect(this, &CabinetCore::ovUpdateReloadFiles, this,
+            [] { qDebug() << "Reloading the menu and day-part files"; });
 
     m_network = new TULnetwork(this);
 }
@@ -583,6 +587,7 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY)));
         break;
     case CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY:
+        qDebug() << "The other display answered the roll call";
         emit slaveUiFoundChanged(true);
         if (!m_layout.iAmMaster)
             emit masterUiWasFound();

@@ -1,0 +1,131 @@
+// Runs the program twice, as the primary and the mirror display of one cabinet, each with
+// its own data root, on a virtual CAN bus of the test's own, and watches their logs.
+#include "scratchroots.h"
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+
+int freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+// One running display: its process and everything it has logged so far.
+class Display
+{
+public:
+    Display(const QString &root, const QString &canInterface, const QStringList &extraArgs = {},
+            const QMap<QString, QString> &extraEnv = {})
+    {
+        QDir().mkpath(root);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
+        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), canInterface);
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
+        for (auto it = extraEnv.cbegin(); it != extraEnv.cend(); ++it)
+            env.insert(it.key(), it.value());
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(TUL_BINARY), QStringList{QStringLiteral("-simulation")} + extraArgs);
+    }
+    ~Display()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    QString log()
+    {
+        output += QString::fromLocal8Bit(process.readAll());
+        return output;
+    }
+    bool saw(const QString &text) { return log().contains(text); }
+    int count(const QString &text) { return log().count(text); }
+
+    QProcess process;
+    QString output;
+};
+
+class TestTwoDisplays : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void displaysFindEachOtherAndSynchronise();
+    void primaryGivesUpWithoutTheOtherDisplay();
+    void singleDisplayNeedsNoSynchronisation();
+
+private:
+    void seed(const QString &root, const QString &fixture);
+    QScopedPointer<ScratchRoots> m_scratch;
+    QString m_can;
+};
+
+void TestTwoDisplays::init()
+{
+    m_scratch.reset(new ScratchRoots);
+    m_can = QStringLiteral("tcp://127.0.0.1:%1/can0").arg(freePort());
+}
+
+void TestTwoDisplays::seed(const QString &root, const QString &fixture)
+{
+    QDir().mkpath(root);
+    QVERIFY(QFile::copy(QStringLiteral(PERSONALITY_FIXTURES "/") + fixture, root + fixture));
+}
+
+void TestTwoDisplays::displaysFindEachOtherAndSynchronise()
+{
+    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
+    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
+    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
+    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
+
+    Display primary(primaryRoot, m_can);
+    QVERIFY(primary.process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("File id : file name is")), 15000);
+    Display mirror(mirrorRoot, m_can);
+    QVERIFY(mirror.process.waitForStarted());
+
+    const QString found = QStringLiteral("The other display answered the roll call");
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(found) && mirror.saw(found), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(finished) && mirror.saw(finished), 20000);
+    QVERIFY2(!primary.saw(QStringLiteral("synchronisation failed")), qPrintable(primary.log()));
+    QVERIFY2(!mirror.saw(QStringLiteral("synchronisation failed")), qPrintable(mirror.log()));
+
+    // The mirror asked the master to resynchronise: the master's settings arrive and are
+    // stored in the mirror's own settings file.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mirrorRoot + QStringLiteral("config.txt")), 10000);
+}
+
+void TestTwoDisplays::primaryGivesUpWithoutTheOtherDisplay()
+{
+    const QString root = m_scratch->base() + QStringLiteral("/alone/");
+    seed(root, QStringLiteral("2x4_primary_mirror.hcc"));
+    // The 30 s of the cabinet, shortened for the test.
+    Display primary(root, m_can, {}, {{QStringLiteral("TUL_SYNC_TIMEOUT_MS"), QStringLiteral("1500")}});
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Display synchronisation failed")), 20000);
+    // Start-up goes on without the other display.
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Start-up synchronisation finished")), 10000);
+    QVERIFY(!primary.saw(QStringLiteral("The other display answered")));
+}
+
+void TestTwoDisplays::singleDisplayNeedsNoSynchronisation()
+{
+    const QString root = m_scratch->base() + QStringLiteral("/single/");
+    seed(root, QStringLiteral("2x4_primary_mirror.hcc"));
+    Display primary(root, m_can, {QStringLiteral("-singledisplay")});
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Display synchronisation not needed")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Start-up synchronisation finished")), 10000);
+    QCOMPARE(primary.count(QStringLiteral("roll call")), 0);
+}
+
+QTEST_GUILESS_MAIN(TestTwoDisplays)
+#include "tst_twodisplays.moc"
