@@ -284,6 +284,8 @@ void CabinetManager::loadScene()
     m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (m_engine->rootObjects().isEmpty())
         qCritical() << "The user interface could not be loaded";
+    else
+        qDebug() << "Scene loaded";
 }
 
 // ---- layout and state ----------------------------------------------------------------
