@@ -262,6 +262,12 @@ void CabinetManager::publishToQml()
 
 void CabinetManager::startMachines()
 {
+    // "-trace (name,...)": the transitions of the named machines go to the debug stream.
+    const QList<P4StateMachine *> machines = findChildren<P4StateMachine *>();
+    for (P4StateMachine *machine : machines) {
+        if (m_options.trace.contains(machine->objectName()))
+            machine->traceTransitions();
+    }
     if (m_isConfigured)
         m_canbus->start();
     if (m_layout.iAmMaster) {

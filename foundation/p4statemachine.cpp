@@ -1,6 +1,7 @@
 #include "p4statemachine.h"
 #include "guardedsignaltransition.h"
 
+#include <QAbstractTransition>
 #include <QDebug>
 #include <QMetaMethod>
 #include <QSignalTransition>
@@ -95,4 +96,18 @@ GuardedSignalTransition *P4StateMachine::addGuardedTransition(
         transition->setTargetState(target);
     attachTransition(source, transition, signal, name, actionSlot);
     return transition;
+}
+
+void P4StateMachine::traceTransitions()
+{
+    const QList<QAbstractTransition *> transitions = findChildren<QAbstractTransition *>();
+    for (QAbstractTransition *t : transitions) {
+        connect(t, &QAbstractTransition::triggered, this, [this, t] {
+            const QString source = t->sourceState() ? t->sourceState()->objectName() : QString();
+            const QString target = t->targetState() ? t->targetState()->objectName() : source;
+            qDebug().noquote() << objectName() + QLatin1String(":") << t->objectName()
+                               << t->property("trigSignal").toString() << source << "->" << target
+                               << t->property("action").toString();
+        });
+    }
 }

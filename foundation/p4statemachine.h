@@ -29,6 +29,10 @@ public:
     // "2timeout()" (the SIGNAL()/SLOT() macro form) -> "timeout()".
     static QString signatureText(const char *signalOrSlot);
 
+    // "-trace": writes every transition this machine takes to the debug stream, with its
+    // name, trigger, source and target. Call once the state table is built.
+    void traceTransitions();
+
 signals:
     void isRunningChanged(bool running);
 

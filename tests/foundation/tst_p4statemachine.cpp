@@ -60,6 +60,7 @@ private slots:
     void targetlessTransitionRunsItsActionAndStays();
     void guardWithoutObjectActsAsPlainTransition();
     void missingGuardMethodBlocks();
+    void tracedMachineLogsItsTransitions();
 };
 
 void TestP4StateMachine::isRunningFollowsTheMachine()
@@ -164,6 +165,25 @@ void TestP4StateMachine::missingGuardMethodBlocks()
     emit door.openRequested();
     QTest::qWait(20);
     QVERIFY(door.configuration().contains(door.closed));
+}
+
+void TestP4StateMachine::tracedMachineLogsItsTransitions()
+{
+    DoorMachine door;
+    door.setObjectName(QStringLiteral("door"));
+    door.unlocked = true;
+    door.traceTransitions();
+    door.start();
+    QTRY_VERIFY(door.configuration().contains(door.closed));
+    QTest::ignoreMessage(QtDebugMsg, "door: t_closed_open openRequested() closed -> open ");
+    emit door.openRequested();
+    QTRY_VERIFY(door.configuration().contains(door.open));
+    QTest::ignoreMessage(QtDebugMsg, "door: t_open_closed closeRequested() open -> closed ");
+    emit door.closeRequested();
+    QTRY_VERIFY(door.configuration().contains(door.closed));
+    QTest::ignoreMessage(QtDebugMsg, "door: t_knock knocked() closed -> closed countKnock()");
+    emit door.knocked();
+    QTRY_COMPARE(door.knocks, 1);
 }
 
 QTEST_MAIN(TestP4StateMachine)
