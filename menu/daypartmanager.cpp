@@ -2,9 +2,11 @@
 
 #include "cabinetcore.h"
 #include "commandlauncher.h"
+#include "configurationmanager.h"
 #include "filesavechain.h"
 #include "menulanguages.h"
 #include "safefilewriter.h"
+#include "translator.h"
 #include "tulpaths.h"
 
 #include <QDateTime>
@@ -92,12 +94,20 @@ CabinetCore *DayPartManager::core() const
 
 int DayPartManager::currentLanguage() const
 {
-    return 0;
+    const CabinetCore *c = core();
+    const Translator *translator = c ? c->translator() : nullptr;
+    return translator ? translator->getLanguage() : 0;
 }
 
+// Names follow the stored language code of the settings (English for a code that is
+// not one of the 15, and before the settings exist).
 int DayPartManager::nameLanguage() const
 {
-    return 0;
+    const CabinetCore *c = core();
+    const ConfigurationManager *config = c ? c->configManager() : nullptr;
+    if (!config)
+        return currentLanguage();
+    return qMax(0, MenuLanguages::indexOf(config->get_languageId()));
 }
 
 // ---------------------------------------------------------------- properties

@@ -4,6 +4,7 @@
 #include "filesavechain.h"
 #include "menulanguages.h"
 #include "roleitemmodel.h"
+#include "translator.h"
 #include "tulpaths.h"
 
 #include <QCryptographicHash>
@@ -131,7 +132,9 @@ int MenuManager::traysPerZone() const
 
 int MenuManager::currentLanguage() const
 {
-    return 0;
+    const CabinetCore *c = core();
+    const Translator *translator = c ? c->translator() : nullptr;
+    return translator ? translator->getLanguage() : 0;
 }
 
 // ---------------------------------------------------------------- look-ups
