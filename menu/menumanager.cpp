@@ -54,6 +54,18 @@ bool isTimerColor(const QString &text)
     return ok;
 }
 
+// A pan covers 1 to 4 bin fractions; anything else in a legacy line would let the
+// holding code count bins that do not exist.
+QString legacyPanSize(const QString &field)
+{
+    bool ok = false;
+    const int size = field.toInt(&ok);
+    if (ok && size >= 1 && size <= 4)
+        return field;
+    qWarning().noquote() << "productsList.txt: pan size" << field << "is not 1 to 4, taken as 1";
+    return QStringLiteral("1");
+}
+
 QStringList sameNameInEveryLanguage(const QString &name)
 {
     QStringList names;
@@ -577,8 +589,9 @@ QStandardItem *MenuManager::legacyProduct(const QStringList &fields) const
     row->setData(lowerTemp, LowerTempRole);
     row->setData(fields.at(7), LidTypeRole);
     row->setData(fields.at(8), BottomTypeRole);
-    row->setData(fields.at(9), PanSizeRole);
-    row->setData(convertPanSizeToPanFraction(fields.at(9).toInt()), PanSizeXRole);
+    const QString panSize = legacyPanSize(fields.at(9));
+    row->setData(panSize, PanSizeRole);
+    row->setData(convertPanSizeToPanFraction(panSize.toInt()), PanSizeXRole);
     row->setData(fields.size() > 10 ? fields.at(10) : QStringLiteral("100"), TargetFanSpeedRole);
     row->setData(QStringLiteral("0"), GroupIdRole);
     row->setData(QStringList(), ProductListRole);
@@ -611,8 +624,9 @@ QStandardItem *MenuManager::legacyGroup(const QStringList &fields) const
     row->setData(sameNameInEveryLanguage(name), NamesListRole);
     row->setData(fields.at(3), LowerTempRole);
     row->setData(fields.at(3), UpperTempRole);
-    row->setData(fields.at(4), PanSizeRole);
-    row->setData(convertPanSizeToPanFraction(fields.at(4).toInt()), PanSizeXRole);
+    const QString panSize = legacyPanSize(fields.at(4));
+    row->setData(panSize, PanSizeRole);
+    row->setData(convertPanSizeToPanFraction(panSize.toInt()), PanSizeXRole);
     row->setData(fields.at(5), LidTypeRole);
     row->setData(defaultValid ? fields.at(6) : QStringLiteral("0"), DefaultRole);
     row->setData(members, ProductListRole);

@@ -287,9 +287,12 @@ void TestMenuManager::legacyGroupLines()
                                    "g,50,Chicken,170,1,Solid,1,12,13\n"
                                    "g,51,Mix,170,1,Solid,0,12,,14\n"
                                    "g,53,Not a number,170,1,Solid,x,12\n"
-                                   "g,54,Many,170,1,Solid,0,1,2,3,4,5,6,7,8,9,10,11,12\n"));
+                                   "g,54,Many,170,1,Solid,0,1,2,3,4,5,6,7,8,9,10,11,12\n"
+                                   "g,55,Huge pan,170,9,Solid,0,12\n"));
+    QTest::ignoreMessage(QtWarningMsg, "productsList.txt: pan size 9 is not 1 to 4, taken as 1");
     m_menu->loadProductsMenu();
-    QCOMPARE(m_menu->getRowCount(), 5);
+    QCOMPARE(m_menu->getRowCount(), 6);
+    QCOMPARE(m_menu->getProductPanSize(5).toInt(), 1);
     const auto role = [this](int row, int r) { return m_menu->productsModel()->index(row, 0).data(r); };
     QCOMPARE(role(0, MenuManager::DefaultRole).toString(), QStringLiteral("0"));
     QCOMPARE(role(0, MenuManager::NameRole).toString(), QStringLiteral("!Chicken"));
