@@ -39,6 +39,7 @@ private slots:
     void saveChainRunsInOrderAndEndsOnTheCanBus();
     void failedMoveStopsTheChainAndSendsNothing();
     void savesOfOneFileNeverOverlap();
+    void otherDisplaysAnnouncementReloadsBothFilesWithoutEcho();
 
 private:
     QString rootFile(const QString &name) const { return m_roots->root() + name; }
@@ -347,6 +348,26 @@ void TestDayPartFile::savesOfOneFileNeverOverlap()
     DayPartManager reader(5, 4, m_menu, m_core.data());
     reader.dayPartsLoadJsonDocFile();
     QCOMPARE(reader.getProdIdOnBin(0, 0), 6);
+}
+
+void TestDayPartFile::otherDisplaysAnnouncementReloadsBothFilesWithoutEcho()
+{
+    // Wired as the composition root wires it (direct connections).
+    connect(m_core.data(), &CabinetCore::ovUpdateReloadFiles, m_menu, &MenuManager::menuLoadJsonDocFile);
+    connect(m_core.data(), &CabinetCore::ovUpdateReloadFiles, m_dayParts,
+            &DayPartManager::dayPartsLoadJsonDocFile);
+    QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+    QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_three.json", "dayParts.json"));
+    QSignalSpy definition(m_dayParts, &DayPartManager::newDayPartDefinition);
+    emit m_core->ovUpdateReloadFiles();
+    QCOMPARE(m_menu->getRowCount(), 6);
+    QCOMPARE(m_dayParts->getDayPartsCount(), 3);
+    QCOMPARE(definition.count(), 1);
+    // A reload never sends the files back, or two displays would answer each other forever.
+    QVERIFY(!chain()->isBusy());
+    QVERIFY(!MenuTest::chainOf(m_menu, "menuSaveChain")->isBusy());
+    QVERIFY(m_core->sent.isEmpty());
+    QVERIFY(m_roots->toolCalls().isEmpty());
 }
 
 QTEST_MAIN(TestDayPartFile)
