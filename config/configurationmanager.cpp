@@ -9,6 +9,7 @@
 #include "tulpaths.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDebug>
@@ -305,6 +306,17 @@ void ConfigurationManager::set_timeZoneIndex(const int &value)
 // ---------------------------------------------------------------------------------------
 // The settings file
 
+QString ConfigurationManager::appSettingsPath()
+{
+    QString organisation = QCoreApplication::organizationName();
+    QString application = QCoreApplication::applicationName();
+    if (organisation.isEmpty())
+        organisation = QStringLiteral("Korvane");
+    if (application.isEmpty())
+        application = QStringLiteral("TUL");
+    return TulPaths::rootPath(QStringLiteral(".config/%1/%2.conf").arg(organisation, application));
+}
+
 QString ConfigurationManager::configFilePath()
 {
     return TulPaths::rootPath(QStringLiteral("config.txt"));
@@ -400,8 +412,16 @@ bool ConfigurationManager::readConfigFile()
         qDebug() << "Unable to Open File !!!" << file.fileName();
         return false;
     }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QByteArray text = file.readAll();
     file.close();
+    readConfigText(text);
+    emit configFileRead();
+    return true;
+}
+
+void ConfigurationManager::readConfigText(const QByteArray &text)
+{
+    const QList<QByteArray> lines = text.split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
@@ -414,8 +434,6 @@ bool ConfigurationManager::readConfigFile()
         if (!applyConfigValue(key, value))
             qDebug() << "Unable to set TUL config property: " << key;
     }
-    emit configFileRead();
-    return true;
 }
 
 bool ConfigurationManager::saveConfigFile()
@@ -433,7 +451,7 @@ bool ConfigurationManager::saveConfigFile()
 
 void ConfigurationManager::syncAfterSave()
 {
-    QSettings().sync();
+    QSettings(appSettingsPath(), QSettings::IniFormat).sync();
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
 }
 
@@ -442,13 +460,13 @@ void ConfigurationManager::syncAfterSave()
 
 void ConfigurationManager::setValue(const QString &key, const QVariant &value)
 {
-    qDebug() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
-    QSettings().setValue(key, value);
+    qDebug().noquote() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
+    QSettings(appSettingsPath(), QSettings::IniFormat).setValue(key, value);
 }
 
 QVariant ConfigurationManager::value(const QString &key, const QVariant &defaultValue) const
 {
-    return QSettings().value(key, defaultValue);
+    return QSettings(appSettingsPath(), QSettings::IniFormat).value(key, defaultValue);
 }
 
 double ConfigurationManager::colorGetHueF(const QString &colorName) const

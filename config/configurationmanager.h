@@ -115,6 +115,9 @@ public:
     ~ConfigurationManager() override;
 
     static QString configFilePath();
+    // The application settings store ("sysInfo/serialNumber", the skin values), kept
+    // under the data root like every other persistent file.
+    static QString appSettingsPath();
     // The keys of "config.txt", in the order they are written.
     static const QStringList &configFileKeys();
 
@@ -237,6 +240,8 @@ public:
 public slots:
     // The settings file.
     bool readConfigFile();
+    // Applies the lines of a settings file's text; what readConfigFile does with the file.
+    void readConfigText(const QByteArray &text);
     bool saveConfigFile();
     // Applies one "key=value" text to the property of that key; false when the key is
     // not a settings-file key or the value does not fit its type.
