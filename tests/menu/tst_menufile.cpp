@@ -30,6 +30,7 @@ private slots:
     void bothFilesPresentDeletesTheLegacyListUnread();
     void legacyListIsMigratedAndDeletedOnlyWhenSaved();
     void failedMigrationKeepsTheLegacyList();
+    void emptyMenuFileDoesNotOutrankTheLegacyList();
     void interruptedSaveIsCompletedAtStart();
     void incompleteTemporaryFileFallsBackToTheDefaultMenu();
     void loadDuringASaveKeepsTheMenuBeingSaved();
@@ -247,6 +248,19 @@ void TestMenuFile::failedMigrationKeepsTheLegacyList()
     QCOMPARE(restarted.getRowCount(), 6);
     QVERIFY(QFileInfo::exists(rootFile("menu.json")));
     QVERIFY(!QFileInfo::exists(rootFile("productsList.txt")));
+}
+
+void TestMenuFile::emptyMenuFileDoesNotOutrankTheLegacyList()
+{
+    QVERIFY(MenuTest::placeFixture(*m_roots, "productsList_legacy.txt", "productsList.txt"));
+    QVERIFY(MenuTest::placeFixture(*m_roots, "menu_empty.json", "menu.json"));
+    m_menu->menuLoadJsonDocFile();
+    QCOMPARE(m_menu->getRowCount(), 6); // the list, not the default menu
+    QVERIFY(MenuTest::waitUntilIdle(chain()));
+    QVERIFY(!QFileInfo::exists(rootFile("productsList.txt")));
+    MenuManager reader(m_core.data());
+    reader.menuLoadJsonDocFile();
+    QCOMPARE(reader.getRowCount(), 6);
 }
 
 void TestMenuFile::interruptedSaveIsCompletedAtStart()
