@@ -1,0 +1,90 @@
+#ifndef IOBOARDSIMULATOR_H
+#define IOBOARDSIMULATOR_H
+
+#include "modbusrtu.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QVector>
+
+class QSocketNotifier;
+class QTimer;
+
+// The simulated IO board (node 1) and NFC reader boards (nodes 2 and 3) for
+// "-simulation" and the tests: Modbus RTU servers on the far end of a pseudo-terminal
+// pair, so that the master runs its real serial path against devicePath(). Registers
+// follow IoRegisterMap. The setters below stand for what happens in a real cabinet (a
+// pan put on a reader, a heater warming up, a board failing) and are what tests drive.
+class IoBoardSimulator : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit IoBoardSimulator(QObject *parent = nullptr);
+    ~IoBoardSimulator() override;
+
+    // Opens the pseudo-terminal pair; false (with a warning) when the system has none.
+    bool open();
+    bool isOpen() const { return m_masterFd >= 0; }
+    // The device the Modbus master opens in place of "/dev/ttyO1".
+    QString devicePath() const { return m_devicePath; }
+
+    // NFC readers: channel 0..11 of node 2 or 3.
+    bool placeTag(quint8 readerNode, int channel, quint64 uid);
+    bool removeTag(quint8 readerNode, int channel);
+    void setReaderFailed(quint8 readerNode, bool failed);
+
+    // IO board.
+    bool setTemperature(int heater, qint16 degrees);
+    void setAmbientTemperature(qint16 degrees);
+    bool setFanSpeed(int fan, quint16 percent);
+    bool setErrorRegister(int index, quint16 value);  // index 0..29 = register 34 + index
+    void setBoardFailed(int board, bool failed);      // board 0..4: bit of the status register
+    bool setFirmwareVersion(quint8 node, int board, quint32 version);
+
+    // Any node: a silent node answers nothing, as if unplugged.
+    void setNodeSilent(quint8 node, bool silent);
+
+    // Heaters move this many degrees a second towards their set point (towards the
+    // ambient temperature when off); 0, the default, keeps temperatures where they are set.
+    void set_heatingStep(int degreesPerSecond);
+
+    quint16 registerValue(quint8 node, quint16 address) const;
+    bool setRegisterValue(quint8 node, quint16 address, quint16 value);
+
+signals:
+    void registersWritten(quint8 node, quint16 startRegister, quint16 count);
+    void requestServed(quint8 node, quint8 function);
+
+private slots:
+    void readRequests();
+    void dropPartialFrame();
+    void stepTemperatures();
+
+private:
+    struct Node {
+        QVector<quint16> registers;
+        QSet<quint16> writable;
+        bool silent = false;
+    };
+
+    void closePty();
+    void serve(const ModbusRtu::Request &request);
+    QByteArray answer(Node &node, const ModbusRtu::Request &request);
+    void reply(const QByteArray &frame);
+    static quint16 heaterApproach(quint16 current, int target, int step);
+
+    QMap<quint8, Node> m_nodes;
+    int m_masterFd = -1;
+    int m_slaveFd = -1;
+    QString m_devicePath;
+    QSocketNotifier *m_notifier = nullptr;
+    QTimer *m_frameGapTimer = nullptr;
+    QTimer *m_heatingTimer = nullptr;
+    int m_heatingStep = 0;
+    QByteArray m_rxBuffer;
+};
+
+#endif // IOBOARDSIMULATOR_H

@@ -1,0 +1,243 @@
+#include "modbusrtu.h"
+
+#include "qrmcrc.h"
+
+namespace ModbusRtu {
+
+namespace {
+
+quint8 byteAt(const QByteArray &bytes, int i)
+{
+    return static_cast<quint8>(bytes.at(i));
+}
+
+quint16 wordAt(const QByteArray &bytes, int i)
+{
+    return quint16((byteAt(bytes, i) << 8) | byteAt(bytes, i + 1));
+}
+
+void appendWord(QByteArray &frame, quint16 word)
+{
+    frame.append(char(word >> 8));
+    frame.append(char(word & 0xFF));
+}
+
+Reply invalid(const QString &reason)
+{
+    Reply reply;
+    reply.status = ParseStatus::Invalid;
+    reply.reason = reason;
+    return reply;
+}
+
+ParsedRequest invalidRequest(const QString &reason)
+{
+    ParsedRequest parsed;
+    parsed.status = ParseStatus::Invalid;
+    parsed.reason = reason;
+    return parsed;
+}
+
+// The length a reply to `request` has, or 0 for an unknown function.
+int expectedReplyLength(const Request &request)
+{
+    switch (request.function) {
+    case ReadHoldingRegisters:
+        return 5 + 2 * request.count;
+    case WriteSingleRegister:
+    case WriteMultipleRegisters:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+Reply checkWriteEcho(const Request &request, const QByteArray &bytes)
+{
+    const quint16 address = wordAt(bytes, 2);
+    const quint16 field = wordAt(bytes, 4);
+    if (address != request.start)
+        return invalid(QStringLiteral("echoed address differs"));
+    const quint16 expected = request.function == WriteSingleRegister
+                                 ? request.values.value(0) : request.count;
+    if (field != expected)
+        return invalid(QStringLiteral("echoed value or count differs"));
+    Reply reply;
+    reply.status = ParseStatus::Good;
+    return reply;
+}
+
+} // namespace
+
+void appendCrc(QByteArray &frame)
+{
+    const quint16 crc = qrmCrc(reinterpret_cast<const unsigned char *>(frame.constData()),
+                               frame.size());
+    frame.append(char(crc & 0xFF));
+    frame.append(char(crc >> 8));
+}
+
+bool hasValidCrc(const char *frame, int length)
+{
+    if (length < 3)
+        return false;
+    const quint16 crc = qrmCrc(reinterpret_cast<const unsigned char *>(frame), length - 2);
+    const quint16 sent = quint16(quint8(frame[length - 2]) | (quint8(frame[length - 1]) << 8));
+    return crc == sent;
+}
+
+QByteArray encodeRequest(const Request &request)
+{
+    QByteArray frame;
+    frame.append(char(request.node));
+    frame.append(char(request.function));
+    appendWord(frame, request.start);
+    switch (request.function) {
+    case WriteSingleRegister:
+        appendWord(frame, request.values.value(0));
+        break;
+    case WriteMultipleRegisters:
+        appendWord(frame, request.count);
+        frame.append(char(2 * request.count));
+        for (int i = 0; i < request.count; ++i)
+            appendWord(frame, request.values.value(i));
+        break;
+    default:
+        appendWord(frame, request.count);
+        break;
+    }
+    appendCrc(frame);
+    return frame;
+}
+
+Reply parseReply(const Request &request, const QByteArray &bytes)
+{
+    if (bytes.size() < 2)
+        return Reply();
+    if (byteAt(bytes, 0) != request.node)
+        return invalid(QStringLiteral("reply from node %1").arg(byteAt(bytes, 0)));
+    const quint8 function = byteAt(bytes, 1);
+    if (function == (request.function | 0x80)) {
+        if (bytes.size() < 5)
+            return Reply();
+        if (bytes.size() > 5)
+            return invalid(QStringLiteral("exception reply too long"));
+        if (!hasValidCrc(bytes.constData(), 5))
+            return invalid(QStringLiteral("CRC error"));
+        Reply reply;
+        reply.status = ParseStatus::Exception;
+        reply.exceptionCode = byteAt(bytes, 2);
+        return reply;
+    }
+    if (function != request.function)
+        return invalid(QStringLiteral("reply with function %1").arg(function));
+    const int length = expectedReplyLength(request);
+    if (length == 0)
+        return invalid(QStringLiteral("unknown function"));
+    if (request.function == ReadHoldingRegisters && bytes.size() >= 3
+        && byteAt(bytes, 2) != 2 * request.count)
+        return invalid(QStringLiteral("byte count %1 for %2 registers")
+                           .arg(byteAt(bytes, 2)).arg(request.count));
+    if (bytes.size() < length)
+        return Reply();
+    if (bytes.size() > length)
+        return invalid(QStringLiteral("reply too long"));
+    if (!hasValidCrc(bytes.constData(), length))
+        return invalid(QStringLiteral("CRC error"));
+    if (request.function != ReadHoldingRegisters)
+        return checkWriteEcho(request, bytes);
+    Reply reply;
+    reply.status = ParseStatus::Good;
+    reply.registers.reserve(request.count);
+    for (int i = 0; i < request.count; ++i)
+        reply.registers.append(wordAt(bytes, 3 + 2 * i));
+    return reply;
+}
+
+ParsedRequest parseRequest(const QByteArray &bytes)
+{
+    if (bytes.size() < 2)
+        return ParsedRequest();
+    ParsedRequest parsed;
+    Request &request = parsed.request;
+    request.node = byteAt(bytes, 0);
+    request.function = byteAt(bytes, 1);
+    int length = 8;
+    if (request.function == WriteMultipleRegisters) {
+        if (bytes.size() < 7)
+            return ParsedRequest();
+        length = 9 + byteAt(bytes, 6);
+    } else if (request.function != ReadHoldingRegisters
+               && request.function != WriteSingleRegister) {
+        // Unknown functions cannot be framed; only an exception can answer them, and
+        // only when the frame happens to have the common 8-byte length.
+        if (bytes.size() < 8)
+            return ParsedRequest();
+        if (!hasValidCrc(bytes.constData(), 8))
+            return invalidRequest(QStringLiteral("CRC error"));
+        parsed.status = ParseStatus::Good;
+        parsed.length = 8;
+        return parsed;
+    }
+    if (bytes.size() < length)
+        return ParsedRequest();
+    if (!hasValidCrc(bytes.constData(), length))
+        return invalidRequest(QStringLiteral("CRC error"));
+    request.start = wordAt(bytes, 2);
+    if (request.function == WriteSingleRegister) {
+        request.count = 1;
+        request.values.append(wordAt(bytes, 4));
+    } else {
+        request.count = wordAt(bytes, 4);
+    }
+    if (request.function == WriteMultipleRegisters) {
+        if (byteAt(bytes, 6) != 2 * request.count)
+            return invalidRequest(QStringLiteral("byte count does not match"));
+        for (int i = 0; i < request.count; ++i)
+            request.values.append(wordAt(bytes, 7 + 2 * i));
+    }
+    parsed.status = ParseStatus::Good;
+    parsed.length = length;
+    return parsed;
+}
+
+QByteArray encodeReadReply(quint8 node, const QVector<quint16> &values)
+{
+    QByteArray frame;
+    frame.append(char(node));
+    frame.append(char(ReadHoldingRegisters));
+    frame.append(char(2 * values.size()));
+    for (quint16 value : values)
+        appendWord(frame, value);
+    appendCrc(frame);
+    return frame;
+}
+
+QByteArray encodeWriteReply(const Request &request)
+{
+    QByteArray frame;
+    frame.append(char(request.node));
+    frame.append(char(request.function));
+    appendWord(frame, request.start);
+    appendWord(frame, request.function == WriteSingleRegister ? request.values.value(0)
+                                                               : request.count);
+    appendCrc(frame);
+    return frame;
+}
+
+QByteArray encodeException(quint8 node, quint8 function, quint8 code)
+{
+    QByteArray frame;
+    frame.append(char(node));
+    frame.append(char(function | 0x80));
+    frame.append(char(code));
+    appendCrc(frame);
+    return frame;
+}
+
+QString toHex(const QByteArray &frame)
+{
+    return QString::fromLatin1(frame.toHex(' '));
+}
+
+} // namespace ModbusRtu

@@ -1,0 +1,294 @@
+#include "qmodbusmaster.h"
+
+#include <QDebug>
+#include <QSerialPort>
+#include <QTimer>
+
+using namespace ModbusRtu;
+
+QModbusMaster::QModbusMaster(QObject *parent)
+    : P4StateMachine(parent)
+    , m_replyTimer(new QTimer(this))
+    , m_gapTimer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("modbusMaster"));
+    m_replyTimer->setObjectName(QStringLiteral("modbusReplyTimer"));
+    m_replyTimer->setSingleShot(true);
+    m_replyTimer->setTimerType(Qt::PreciseTimer);
+    m_gapTimer->setObjectName(QStringLiteral("modbusGapTimer"));
+    m_gapTimer->setSingleShot(true);
+    m_gapTimer->setTimerType(Qt::PreciseTimer);
+
+    QState *idle = addNamedState(QStringLiteral("idle"));
+    QState *transaction = addNamedState(QStringLiteral("transaction"));
+    QState *spacing = addNamedState(QStringLiteral("spacing"));
+    setInitialState(idle);
+
+    addNamedTransition(idle, this, SIGNAL(workPending()), transaction, QStringLiteral("t_idle_transaction"));
+    addNamedTransition(transaction, m_replyTimer, SIGNAL(timeout()), nullptr,
+                       QStringLiteral("t_replyTimeout"), SLOT(replyTimedOut()));
+    addNamedTransition(transaction, this, SIGNAL(transactionEnded()), spacing,
+                       QStringLiteral("t_transaction_spacing"));
+    addNamedTransition(spacing, m_gapTimer, SIGNAL(timeout()), idle, QStringLiteral("t_spacing_idle"));
+
+    connect(this, &QStateMachine::stopped, this, &QModbusMaster::cancelQueued);
+}
+
+QModbusMaster::~QModbusMaster() = default;
+
+bool QModbusMaster::openSerialPort(const QString &portName)
+{
+    if (!m_port) {
+        m_port = new QSerialPort(this);
+        connect(m_port, &QSerialPort::readyRead, this, &QModbusMaster::readReply);
+    }
+    if (m_port->isOpen())
+        m_port->close();
+    m_port->setPortName(portName);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        qWarning() << "Modbus serial port" << portName << "could not be opened:"
+                   << m_port->errorString();
+        return false;
+    }
+    m_port->setBaudRate(QSerialPort::Baud115200);
+    m_port->setDataBits(QSerialPort::Data8);
+    m_port->setParity(QSerialPort::NoParity);
+    m_port->setStopBits(QSerialPort::OneStop);
+    m_port->setFlowControl(QSerialPort::NoFlowControl);
+    // The transceiver direction lines; a pseudo-terminal has none and refuses both calls.
+    if (!m_port->setRequestToSend(true) || !m_port->setDataTerminalReady(false)) {
+        qDebug() << "Modbus serial port" << portName << "has no RTS/DTR lines:"
+                 << m_port->errorString();
+        m_port->clearError();
+    }
+    return true;
+}
+
+bool QModbusMaster::isPortOpen() const
+{
+    return m_port && m_port->isOpen();
+}
+
+int QModbusMaster::holdingRegistersRead(unsigned char node, unsigned short startRegister,
+                                        unsigned char count, unsigned char retries,
+                                        QModbusPollInfo *pollInfo, bool overrideFake)
+{
+    Q_UNUSED(overrideFake)
+    if (count > MaxReadCount)
+        return -1;
+    Request request;
+    request.node = node;
+    request.function = ReadHoldingRegisters;
+    request.start = startRegister;
+    request.count = count;
+    return enqueue(request, retries, pollInfo);
+}
+
+int QModbusMaster::holdingRegistersWrite(unsigned char node, unsigned short startRegister,
+                                         unsigned char count, unsigned char retries,
+                                         QModbusPollInfo *pollInfo, bool overrideFake)
+{
+    Q_UNUSED(overrideFake)
+    if (count > MaxWriteCount || !pollInfo)
+        return -1;
+    Request request;
+    request.node = node;
+    request.function = count == 1 ? WriteSingleRegister : WriteMultipleRegisters;
+    request.start = startRegister;
+    request.count = count;
+    // The values are taken now: what goes out is what the caller wrote before queueing.
+    request.values = pollInfo->registers().mid(0, count);
+    return enqueue(request, retries, pollInfo);
+}
+
+int QModbusMaster::enqueue(Request request, unsigned char retries, QModbusPollInfo *pollInfo)
+{
+    if (!pollInfo || request.count == 0 || request.count > pollInfo->registerCount())
+        return -1;
+    Pending pending;
+    pending.info = pollInfo;
+    pending.request = request;
+    pending.triesLeft = int(retries) + 1;
+    connect(pollInfo, &QObject::destroyed, this, &QModbusMaster::dropRecord, Qt::UniqueConnection);
+
+    // A record still waiting is asked again (a periodic poll on a silent line): replace
+    // its entry, so the queues never hold one record twice and cannot grow without end.
+    QList<Pending> &queue = pollInfo->isHighPriority() ? m_highQueue : m_normalQueue;
+    QList<Pending> &other = pollInfo->isHighPriority() ? m_normalQueue : m_highQueue;
+    for (int i = other.size() - 1; i >= 0; --i) {
+        if (other.at(i).info == pollInfo)
+            other.removeAt(i);
+    }
+    bool replaced = false;
+    for (Pending &queued : queue) {
+        if (queued.info == pollInfo) {
+            queued = pending;
+            replaced = true;
+            break;
+        }
+    }
+    if (!replaced)
+        queue.append(pending);
+    pollInfo->markQueued();
+    emit workPending();
+    return 0;
+}
+
+int QModbusMaster::queuedRequestCount() const
+{
+    return m_highQueue.size() + m_normalQueue.size();
+}
+
+void QModbusMaster::idle_onEntry()
+{
+    if (queuedRequestCount() > 0)
+        emit workPending();
+}
+
+void QModbusMaster::transaction_onEntry()
+{
+    if (!takeNext(m_current)) {
+        emit transactionEnded();
+        return;
+    }
+    sendCurrent();
+}
+
+void QModbusMaster::spacing_onEntry()
+{
+    const qint64 sinceRequest = m_sinceLastRequest.isValid() ? m_sinceLastRequest.elapsed()
+                                                               : RequestSpacingMs;
+    m_gapTimer->start(int(qMax<qint64>(RequestSpacingMs - sinceRequest, MinimumSilenceMs)));
+}
+
+bool QModbusMaster::takeNext(Pending &next)
+{
+    for (QList<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
+        while (!queue->isEmpty()) {
+            next = queue->takeFirst();
+            if (next.info)
+                return true;
+        }
+    }
+    return false;
+}
+
+void QModbusMaster::sendCurrent()
+{
+    const QByteArray frame = encodeRequest(m_current.request);
+    m_rxBuffer.clear();
+    if (isPortOpen()) {
+        m_port->readAll();  // leftovers of an earlier, discarded reply
+        logFrame("TX", frame);
+        if (m_port->write(frame) != frame.size())
+            qWarning() << "Modbus request could not be written:" << m_port->errorString();
+    }
+    m_sinceLastRequest.start();
+    m_inFlight = true;
+    m_replyTimer->start(m_current.info->get_replyTimeout());
+    m_current.info->markIssued();
+}
+
+void QModbusMaster::readReply()
+{
+    const QByteArray data = m_port->readAll();
+    if (!m_inFlight) {
+        if (m_logModbus)
+            logFrame("RX (unexpected)", data);
+        return;
+    }
+    m_rxBuffer.append(data);
+    if (m_rxBuffer.size() > MaxFrameLength) {
+        logFrame("RX", m_rxBuffer);
+        endTry(QStringLiteral("reply longer than a Modbus frame"));
+        return;
+    }
+    const Reply reply = parseReply(m_current.request, m_rxBuffer);
+    if (reply.status == ParseStatus::Incomplete)
+        return;
+    logFrame("RX", m_rxBuffer);
+    if (reply.status == ParseStatus::Invalid) {
+        endTry(reply.reason);
+        return;
+    }
+    m_replyTimer->stop();
+    m_inFlight = false;
+    QPointer<QModbusPollInfo> info = m_current.info;
+    if (info) {
+        if (reply.status == ParseStatus::Good)
+            info->resolveGood(reply.registers);
+        else
+            info->resolveError(reply.exceptionCode);
+    }
+    emit transactionEnded();
+}
+
+void QModbusMaster::replyTimedOut()
+{
+    if (m_inFlight)
+        endTry(QString());
+}
+
+// One try failed (no reply, or a reply that was discarded): try again or give up.
+void QModbusMaster::endTry(const QString &failure)
+{
+    m_replyTimer->stop();
+    m_inFlight = false;
+    if (!failure.isEmpty())
+        qDebug() << "Modbus reply from node" << m_current.request.node << "discarded:" << failure;
+    if (m_current.info) {
+        if (--m_current.triesLeft > 0)
+            requeueCurrent();
+        else
+            m_current.info->resolveTimedOut();
+    }
+    emit transactionEnded();
+}
+
+// A retry goes before the other waiting requests of its priority.
+void QModbusMaster::requeueCurrent()
+{
+    QModbusPollInfo *info = m_current.info;
+    QList<Pending> &queue = info->isHighPriority() ? m_highQueue : m_normalQueue;
+    for (const Pending &queued : qAsConst(queue)) {
+        if (queued.info == info)
+            return;  // asked again meanwhile: the newer request stands
+    }
+    queue.prepend(m_current);
+    info->markQueued();
+}
+
+void QModbusMaster::dropRecord(QObject *)
+{
+    for (QList<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
+        for (int i = queue->size() - 1; i >= 0; --i) {
+            if (!queue->at(i).info)
+                queue->removeAt(i);
+        }
+    }
+}
+
+void QModbusMaster::cancelQueued()
+{
+    m_replyTimer->stop();
+    m_gapTimer->stop();
+    QList<QPointer<QModbusPollInfo>> canceled;
+    if (m_inFlight && m_current.info)
+        canceled.append(m_current.info);
+    m_inFlight = false;
+    for (QList<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
+        for (const Pending &pending : qAsConst(*queue))
+            canceled.append(pending.info);
+        queue->clear();
+    }
+    for (const QPointer<QModbusPollInfo> &info : qAsConst(canceled)) {
+        if (info)
+            info->resolveCanceled();
+    }
+}
+
+void QModbusMaster::logFrame(const char *direction, const QByteArray &frame) const
+{
+    if (m_logModbus)
+        qDebug().noquote() << "Modbus" << direction << ModbusRtu::toHex(frame);
+}

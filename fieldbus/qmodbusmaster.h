@@ -1,0 +1,102 @@
+#ifndef QMODBUSMASTER_H
+#define QMODBUSMASTER_H
+
+#include "modbusrtu.h"
+#include "p4statemachine.h"
+#include "qmodbuspollinfo.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
+
+class QSerialPort;
+class QTimer;
+
+// Modbus RTU master of the IO-board line. Requests wait in a high-priority and a normal
+// queue; one transaction is on the line at a time, request starts are at least
+// RequestSpacingMs apart, and each request is tried retries + 1 times before its record
+// reports pollReplyTimedOut. A reply with a wrong address, function, length or CRC is
+// discarded and counts as a failed try; an exception reply resolves the request at once
+// with pollReplyError. The machine must run (start()) for requests to go out.
+//
+// States: "idle" -> "transaction" (a request is on the line) -> "spacing" (the gap to
+// the next request) -> "idle".
+class QModbusMaster : public P4StateMachine
+{
+    Q_OBJECT
+
+public:
+    static constexpr int RequestSpacingMs = 20;
+    // Line silence after a reply before the next request: more than 3.5 characters.
+    static constexpr int MinimumSilenceMs = 1;
+    static constexpr const char *DevicePortName = "/dev/ttyO1";
+
+    explicit QModbusMaster(QObject *parent = nullptr);
+    ~QModbusMaster() override;
+
+    // Opens the serial line at 115200 8N1 without flow control, RTS on and DTR off (a
+    // pseudo-terminal refuses the RTS and DTR calls; that is tolerated). Without an open
+    // line every try ends in its reply time-out, as with a silent board.
+    bool openSerialPort(const QString &portName = QString::fromLatin1(DevicePortName));
+    bool isPortOpen() const;
+
+    // "-logmodbus": each frame sent and received goes to the debug stream in hex.
+    void set_logModbus(bool on) { m_logModbus = on; }
+    bool get_logModbus() const { return m_logModbus; }
+
+    // Queue a read (function 3) or write (function 6 for one register, 16 for more) of
+    // `count` holding registers from `startRegister` of `node`. Returns -1, and queues
+    // nothing, without a record, with a count of 0, with more registers than one frame
+    // carries (125 read, 123 write) or than the record holds; else 0. `overrideFake` is
+    // accepted for the callers' sake: the simulation serves the real line, so no request
+    // is ever answered without it.
+    int holdingRegistersRead(unsigned char node, unsigned short startRegister,
+                             unsigned char count, unsigned char retries,
+                             QModbusPollInfo *pollInfo, bool overrideFake = false);
+    int holdingRegistersWrite(unsigned char node, unsigned short startRegister,
+                              unsigned char count, unsigned char retries,
+                              QModbusPollInfo *pollInfo, bool overrideFake = false);
+
+    int queuedRequestCount() const;
+
+signals:
+    void workPending();
+    void transactionEnded();
+
+private slots:
+    void idle_onEntry();
+    void transaction_onEntry();
+    void spacing_onEntry();
+    void replyTimedOut();
+    void readReply();
+    void cancelQueued();
+
+private:
+    struct Pending {
+        QPointer<QModbusPollInfo> info;
+        ModbusRtu::Request request;
+        int triesLeft = 1;
+    };
+
+    int enqueue(ModbusRtu::Request request, unsigned char retries, QModbusPollInfo *pollInfo);
+    bool takeNext(Pending &next);
+    void sendCurrent();
+    void endTry(const QString &failure);
+    void finishCurrent();
+    void requeueCurrent();
+    void dropRecord(QObject *record);
+    void logFrame(const char *direction, const QByteArray &frame) const;
+
+    QSerialPort *m_port = nullptr;
+    QTimer *m_replyTimer = nullptr;
+    QTimer *m_gapTimer = nullptr;
+    QList<Pending> m_highQueue;
+    QList<Pending> m_normalQueue;
+    Pending m_current;
+    bool m_inFlight = false;
+    QByteArray m_rxBuffer;
+    QElapsedTimer m_sinceLastRequest;
+    bool m_logModbus = false;
+};
+
+#endif // QMODBUSMASTER_H
