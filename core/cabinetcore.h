@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 
 class ConfigurationManager;
 class DayPartManager;
@@ -88,6 +89,9 @@ public:
     virtual void sendOvUpdateDayparts() = 0;
     virtual void sendConfigSettingsData() = 0;
     virtual void sendLanguageSettingsData() = 0;
+    // A display that is not the master asks the master to apply Preferences values
+    // (keys are the settings' property names).
+    virtual void sendConfigSettingsChangeRequest(const QVariantMap &values) = 0;
     virtual void sendRequestRollCallMsg() = 0;
     virtual void sendErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3) = 0;
     virtual void sendErrorClearInfo(int mainCode, int subCode1, int subCode2, int subCode3) = 0;

@@ -125,6 +125,10 @@ public:
     void sendOvUpdateDayparts() override { record("sendOvUpdateDayparts", {}); }
     void sendConfigSettingsData() override { record("sendConfigSettingsData", {}); }
     void sendLanguageSettingsData() override { record("sendLanguageSettingsData", {}); }
+    void sendConfigSettingsChangeRequest(const QVariantMap &values) override
+    {
+        record("sendConfigSettingsChangeRequest", {values});
+    }
     void sendRequestRollCallMsg() override { record("sendRequestRollCallMsg", {}); }
     void sendErrorInfo(int a, int b, int c, int d) override { record("sendErrorInfo", {a, b, c, d}); }
     void sendErrorClearInfo(int a, int b, int c, int d) override

@@ -1,0 +1,695 @@
+#include "configurationmanager.h"
+
+#include "cabinetcore.h"
+#include "commandlauncher.h"
+#include "roleitemmodel.h"
+#include "safefilewriter.h"
+#include "timezonetable.h"
+#include "translator.h"
+#include "tulpaths.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QMetaProperty>
+#include <QSettings>
+#include <QTimer>
+
+int ConfigurationManager::networkReloadIntervalMs = 20000;
+int ConfigurationManager::networkRestartWaitMs = 15000;
+
+namespace {
+
+enum CustomerId { VARUDAZE_RU_RA = 0, CUSTOMER_ID_Vyx = 1, CUSTOMER_ID_TANDOR = 2,
+                  CUSTOMER_ID_QRB = 3, CUSTOMER_ID_X = 4, CUSTOMER_ID_HALVO = 5 };
+
+const QString kDefaultLanguage = QStringLiteral("eng_USA");
+const QString kDefaultIotType = QStringLiteral("QRB_VAZARA");
+
+} // namespace
+
+bool SettingKind::refusesText(const char *name, const QString &value)
+{
+    if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
+        return false;
+    qWarning() << "Refused a line break in setting" << name;
+    return true;
+}
+
+ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster, CanbusManager *canbusManager,
+                                           bool iAmMaster, int orientationId, QObject *parent)
+    : P4StateMachine(parent),
+      m_modbusMaster(modbusMaster),
+      m_canbusManager(canbusManager),
+      m_iAmMaster(iAmMaster),
+      m_orientationId(orientationId)
+{
+    setObjectName(QStringLiteral("configManager"));
+    setDefaults();
+    m_timeZonesModel = TimeZoneTable::createModel(this);
+
+    m_networkReloadTimer = new QTimer(this);
+    m_networkReloadTimer->setObjectName(QStringLiteral("networkReloadTimer"));
+    m_networkReloadTimer->setInterval(networkReloadIntervalMs);
+    connect(m_networkReloadTimer, &QTimer::timeout, this,
+            &ConfigurationManager::reLoadNetworkDeviceConfig);
+    m_networkReloadTimer->start();
+
+    m_networkRestartTimer = new QTimer(this);
+    m_networkRestartTimer->setObjectName(QStringLiteral("networkRestartTimer"));
+    m_networkRestartTimer->setSingleShot(true);
+    m_networkRestartTimer->setInterval(networkRestartWaitMs);
+}
+
+ConfigurationManager::~ConfigurationManager() = default;
+
+CabinetCore *ConfigurationManager::core() const
+{
+    return CabinetCore::of(this);
+}
+
+int ConfigurationManager::getCustomerId() const
+{
+    const CabinetCore *c = core();
+    return c ? c->get_customerId() : VARUDAZE_RU_RA;
+}
+
+bool ConfigurationManager::getHasOtherDisplays() const
+{
+    const CabinetCore *c = core();
+    return c && (c->get_hasMirrorDisplay() || c->get_hasSecondaryDisplay());
+}
+
+void ConfigurationManager::setDefaults()
+{
+    const CabinetCore *c = core();
+    const int customer = getCustomerId();
+    const bool vyx = customer == CUSTOMER_ID_Vyx;
+    const bool qrb = customer == CUSTOMER_ID_QRB;
+
+    m_storeNumber = QStringLiteral("N.A.");
+    for (QString *v : {&m_ioBoardFirmwareVersion0, &m_ioBoardFirmwareVersion1,
+                       &m_ioBoardFirmwareVersion2, &m_ioBoardFirmwareVersion3,
+                       &m_ioBoardFirmwareVersion4, &m_iotSoftwareVersion, &m_iotSdkVersion})
+        *v = QStringLiteral("?.?.?");
+    m_readerFirmwareVersion1 = m_readerFirmwareVersion2 = QStringLiteral("0.0.0");
+    m_cabinetConfiguration = TUL_CONF_INVALID;
+    m_staticIPEnabled = true;
+    m_networkMode = NETWORK_MODE_WIFI;
+    m_wifiEnabled = true;
+    m_iotType = qrb ? QStringLiteral("QRB_LUMO") : kDefaultIotType;
+    m_useFirstEnabled = true;
+    m_groupDotsEnabled = true;
+    m_prodNameLength = 8;
+    m_usbPath = QStringLiteral("/media/");
+    m_localPath = QStringLiteral("/root/") + QStringLiteral("fwupdate/");
+    m_labelFontSize = 24;
+    m_individualDPEnabled = qrb && c && c->get_hasSecondaryDisplay();
+    m_passwdL1 = defaultPasswdL1();
+    m_passwdL2 = qrb ? QStringLiteral("604528") : encryptString(QStringLiteral("604528"));
+    m_passwdL3 = qrb ? QStringLiteral("731960") : encryptString(QStringLiteral("731960"));
+    m_passwdL4 = qrb ? QStringLiteral("285047") : encryptString(QStringLiteral("285047"));
+    m_languageId = kDefaultLanguage;
+    m_timeFormatAMPM = true;
+    m_dstEnabled = true;
+    m_ntpOn = true;
+    m_wifiScanString = QStringLiteral("No networks detected");
+    m_soundLevel = 100;
+    m_powerSource = 240;
+    m_menuBarColor = QStringLiteral("#003673");
+    m_performanceDataInterval = 120;
+    m_usedLanguages = customer == CUSTOMER_ID_HALVO ? 3u : 7u;
+    m_ecoShelfHeatTemp = 125;
+    m_ecoActivateMode = customer == CUSTOMER_ID_TANDOR ? 1 : 0;
+    m_ecoActivateTimeout = 60;
+    m_screenCleanTimeout = 30;
+    m_timerColorStatus = vyx && c && c->get_timerDecrementEnable();
+    m_advancedZoneOptionsEnable = vyx ? (c && c->get_timerDecrementEnable()) : true;
+    m_panMessagesEnable = true;
+    m_discardDurationEnabled = 1;
+    m_discardSoundDuration = 10;
+    m_verticalFlip = c && c->get_verticalFlip();
+    m_cabinetName = QStringLiteral("Name Not Set");
+}
+
+// ---------------------------------------------------------------------------------------
+// Settings with their own rules
+
+QString ConfigurationManager::get_serialNumber() const { return m_serialNumber; }
+
+void ConfigurationManager::set_serialNumber(const QString &value)
+{
+    if (!SettingKind::onChange(m_serialNumber, value, "serialNumber"))
+        return;
+    setValue(QStringLiteral("sysInfo/serialNumber"), value);
+    emit serialNumberChanged(value);
+}
+
+QString ConfigurationManager::get_storeNumber() const { return m_storeNumber; }
+
+void ConfigurationManager::set_storeNumber(const QString &value)
+{
+    const QString old = m_storeNumber;
+    if (SettingKind::onChange(m_storeNumber, value, "storeNumber"))
+        emit storeNumberChanged(value, old);
+}
+
+bool ConfigurationManager::setHostAddress(QHostAddress &stored, const QString &text,
+                                          const char *name)
+{
+    if (SettingKind::refusesText(name, text))
+        return false;
+    const QHostAddress parsed(text);
+    if (parsed.toString() == stored.toString())
+        return false;
+    stored = parsed;
+    return true;
+}
+
+#define TUL_HOST_SETTING(name)                                                       \
+    QString ConfigurationManager::get_##name() const { return m_##name.toString(); } \
+    void ConfigurationManager::set_##name(const QString &value)                      \
+    {                                                                                \
+        if (setHostAddress(m_##name, value, #name))                                  \
+            emit name##Changed(m_##name.toString());                                 \
+    }
+
+TUL_HOST_SETTING(ipAddress)
+TUL_HOST_SETTING(netmask)
+TUL_HOST_SETTING(gateway)
+TUL_HOST_SETTING(wifiIpAddr)
+TUL_HOST_SETTING(wifiNetmask)
+TUL_HOST_SETTING(wifiGateway)
+
+#undef TUL_HOST_SETTING
+
+QString ConfigurationManager::get_iotType() const { return m_iotType; }
+
+void ConfigurationManager::set_iotType(const QString &value)
+{
+    static const QStringList accepted = {QStringLiteral("QRB_LUMO"), QStringLiteral("QRB_VAZARA"),
+                                         QStringLiteral("GM_VAZARA")};
+    m_iotType = accepted.contains(value) ? value : kDefaultIotType;
+    emit iotTypeChanged(m_iotType);
+}
+
+int ConfigurationManager::get_screenOrientation() const { return m_screenOrientation; }
+
+void ConfigurationManager::set_screenOrientation(const int &value)
+{
+    m_screenOrientation = value;
+    emit screenOrientationChanged(value != 0);
+}
+
+int ConfigurationManager::get_tempUnit() const { return m_tempUnit; }
+
+void ConfigurationManager::set_tempUnit(const int &value)
+{
+    const int unit = value != 0 ? 1 : 0;
+    if (unit == m_tempUnit)
+        return;
+    m_tempUnit = unit;
+    emit tempUnitChanged(value);
+}
+
+bool ConfigurationManager::get_individualDPEnabled() const { return m_individualDPEnabled; }
+
+void ConfigurationManager::set_individualDPEnabled(const bool &value)
+{
+    const CabinetCore *c = core();
+    if (c && c->get_isIndividualDpSelectable()) {
+        m_individualDPEnabled = value;
+        emit individualDPEnabledChanged(value);
+    } else {
+        m_individualDPEnabled = false;
+    }
+}
+
+bool ConfigurationManager::get_demoModeFlag() const { return m_demoModeFlag; }
+
+void ConfigurationManager::set_demoModeFlag(const bool &value)
+{
+    if (value == m_demoModeFlag)
+        return;
+    m_demoModeFlag = value;
+    emit demoModeFlagChanged(value);
+    if (value)
+        emit demoModeEnabled();
+    else
+        emit demoModeDisabled();
+}
+
+bool ConfigurationManager::get_productDiscardFlash() const
+{
+    return getCustomerId() == CUSTOMER_ID_QRB ? false : m_productDiscardFlash;
+}
+
+void ConfigurationManager::set_productDiscardFlash(const bool &value)
+{
+    if (SettingKind::onChange(m_productDiscardFlash, value, "productDiscardFlash"))
+        emit productDiscardFlashChanged(value);
+}
+
+QString ConfigurationManager::get_passwdL1() const { return m_passwdL1; }
+
+void ConfigurationManager::set_passwdL1(const QString &value)
+{
+    if (SettingKind::refusesText("passwdL1", value))
+        return;
+    m_prevPasswdL1 = m_passwdL1;
+    m_passwdL1 = value;
+    emit passwdL1Changed(value);
+}
+
+QString ConfigurationManager::get_languageId() const { return m_languageId; }
+
+void ConfigurationManager::set_languageId(const QString &value)
+{
+    // A code this program does not know would leave the interface without a language
+    // (an index of -1 into every per-language name list): English instead.
+    QString code = value;
+    if (Translator::indexOfCode(code) < 0) {
+        qWarning() << "Unknown language code" << value << "- using" << kDefaultLanguage;
+        code = kDefaultLanguage;
+    }
+    if (code == m_languageId)
+        return;
+    m_prevLanguageId = m_languageId;
+    m_languageId = code;
+    emit languageIdChanged(code);
+}
+
+uint ConfigurationManager::get_usedLanguages() const { return m_usedLanguages; }
+
+void ConfigurationManager::set_usedLanguages(const uint &value)
+{
+    if (SettingKind::onChange(m_usedLanguages, value, "usedLanguages"))
+        emit usedLanguagesChanged(value);
+}
+
+int ConfigurationManager::get_timeZoneIndex() const { return m_timeZoneIndex; }
+
+void ConfigurationManager::set_timeZoneIndex(const int &value)
+{
+    int row = value;
+    if (!TimeZoneTable::isRow(row)) {
+        qWarning() << "Time zone index" << value << "is not in the table - using row 0";
+        row = 0;
+    }
+    if (SettingKind::onChange(m_timeZoneIndex, row, "timeZoneIndex"))
+        emit timeZoneIndexChanged(row);
+}
+
+// ---------------------------------------------------------------------------------------
+// The settings file
+
+QString ConfigurationManager::appSettingsPath()
+{
+    QString organisation = QCoreApplication::organizationName();
+    QString application = QCoreApplication::applicationName();
+    if (organisation.isEmpty())
+        organisation = QStringLiteral("Korvane");
+    if (application.isEmpty())
+        application = QStringLiteral("TUL");
+    return TulPaths::rootPath(QStringLiteral(".config/%1/%2.conf").arg(organisation, application));
+}
+
+QString ConfigurationManager::configFilePath()
+{
+    return TulPaths::rootPath(QStringLiteral("config.txt"));
+}
+
+const QStringList &ConfigurationManager::configFileKeys()
+{
+    static const QStringList keys = {
+        "ioBoardFirmwareVersion0", "ioBoardFirmwareVersion1", "ioBoardFirmwareVersion2",
+        "ioBoardFirmwareVersion3", "ioBoardFirmwareVersion4", "cabinetConfiguration",
+        "screenOrientation", "useFirstEnabled", "splitViewEnabled", "groupDotsEnabled",
+        "prodNameLength", "usbPath", "localPath", "labelFontSize", "individualDPEnabled",
+        "passwdL1", "languageId", "demoModeFlag", "staticIPEnabled", "tempUnit", "ipAddress",
+        "netmask", "gateway", "wifiStaticIp", "wifiIpAddr", "wifiNetmask", "wifiGateway",
+        "macAddress", "wifiEnabled", "ethEnabled", "productsEditEnabled", "timeFormatAMPM",
+        "dstEnabled", "ntpOn", "timeZoneIndex", "networkMode", "wifiSSID", "wifiPassword",
+        "wifiSSIDRestore", "wifiPasswordRestore", "wifiIdentity", "wpaEnabled", "storeNumber",
+        "productsHashCode", "soundLevel", "powerSource", "cabinetIndex", "cabinetNameIndex",
+        "menuBarColor", "productsHashCodeTs", "importedMenu", "performanceDataInterval",
+        "firmwareVersion", "iotType", "productDiscardFlash", "usedLanguages", "ecoShelfHeatMode",
+        "ecoShelfHeatTemp", "ecoActivateMode", "ecoActivateTimeout", "screenCleanActive",
+        "screenCleanTimeout", "timerColorStatus", "advancedZoneOptionsEnable",
+        "panMessagesEnable", "universalPanSoundEnable", "discardDurationEnabled",
+        "discardSoundDuration", "verticalFlip"};
+    return keys;
+}
+
+namespace {
+
+// The text of one property value as the file keeps it: booleans as 0/1.
+QString fileText(const QVariant &v)
+{
+    if (v.type() == QVariant::Bool)
+        return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    return v.toString();
+}
+
+// The file's text converted to the property's type; an invalid variant when it does
+// not fit.
+QVariant fromFileText(int type, const QString &text)
+{
+    bool ok = false;
+    switch (type) {
+    case QMetaType::Bool:
+        if (text == QLatin1String("1") || text == QLatin1String("true"))
+            return true;
+        if (text == QLatin1String("0") || text == QLatin1String("false"))
+            return false;
+        return QVariant();
+    case QMetaType::Int: {
+        const int v = text.trimmed().toInt(&ok);
+        return ok ? QVariant(v) : QVariant();
+    }
+    case QMetaType::UInt: {
+        const uint v = text.trimmed().toUInt(&ok);
+        return ok ? QVariant(v) : QVariant();
+    }
+    case QMetaType::QString:
+        return text;
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace
+
+QByteArray ConfigurationManager::configFileText() const
+{
+    QByteArray text;
+    const QMetaObject *meta = metaObject();
+    for (const QString &key : configFileKeys()) {
+        const QMetaProperty p = meta->property(meta->indexOfProperty(key.toLatin1().constData()));
+        text += key.toUtf8() + '=' + fileText(p.read(this)).toUtf8() + '\n';
+    }
+    return text;
+}
+
+bool ConfigurationManager::applyConfigValue(const QString &key, const QString &value)
+{
+    // Only the file's own keys: a file must never reach other properties of the object.
+    if (!configFileKeys().contains(key))
+        return false;
+    const QMetaObject *meta = metaObject();
+    const QMetaProperty p = meta->property(meta->indexOfProperty(key.toLatin1().constData()));
+    const QVariant v = fromFileText(p.userType(), value);
+    return v.isValid() && p.write(this, v);
+}
+
+bool ConfigurationManager::readConfigFile()
+{
+    QFile file(configFilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Unable to Open File !!!" << file.fileName();
+        return false;
+    }
+    const QByteArray text = file.readAll();
+    file.close();
+    readConfigText(text);
+    emit configFileRead();
+    return true;
+}
+
+void ConfigurationManager::readConfigText(const QByteArray &text)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const int eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        // Split at the first "=" only, so a value (a pass phrase) may itself hold "=".
+        const QString key = QString::fromLatin1(line.left(eq));
+        const QString value = QString::fromUtf8(line.mid(eq + 1));
+        if (!applyConfigValue(key, value))
+            qDebug() << "Unable to set TUL config property: " << key;
+    }
+}
+
+bool ConfigurationManager::saveConfigFile()
+{
+    const CabinetCore *c = core();
+    if (!c || !c->get_isConfigured())
+        return false;
+    QString error;
+    const bool written = SafeFileWriter::writeFile(configFilePath(), configFileText(), &error);
+    if (!written)
+        qDebug() << "Unable to Open File for writing !!! No config saved." << error;
+    syncAfterSave();
+    return written;
+}
+
+void ConfigurationManager::syncAfterSave()
+{
+    QSettings(appSettingsPath(), QSettings::IniFormat).sync();
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Application settings values and colours
+
+void ConfigurationManager::setValue(const QString &key, const QVariant &value)
+{
+    qDebug().noquote() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
+    QSettings(appSettingsPath(), QSettings::IniFormat).setValue(key, value);
+}
+
+QVariant ConfigurationManager::value(const QString &key, const QVariant &defaultValue) const
+{
+    return QSettings(appSettingsPath(), QSettings::IniFormat).value(key, defaultValue);
+}
+
+double ConfigurationManager::colorGetHueF(const QString &colorName) const
+{
+    return qMax(0.0, QColor(colorName).hsvHueF());
+}
+
+double ConfigurationManager::colorGetSatF(const QString &colorName) const
+{
+    return QColor(colorName).hsvSaturationF();
+}
+
+double ConfigurationManager::colorGetLumF(const QString &colorName) const
+{
+    return QColor(colorName).valueF();
+}
+
+QString ConfigurationManager::colorFromHsv(double hue, double saturation, double value) const
+{
+    return QColor::fromHsvF(qBound(0.0, hue, 1.0), qBound(0.0, saturation, 1.0),
+                            qBound(0.0, value, 1.0), 1.0)
+        .name();
+}
+
+// ---------------------------------------------------------------------------------------
+// Used languages
+
+bool ConfigurationManager::getIsLanguageUsed(int languageId) const
+{
+    if (languageId < 0 || languageId >= 32)
+        return false;
+    return (m_usedLanguages >> languageId) & 1u;
+}
+
+void ConfigurationManager::setLanguageIsUsed(int languageId, bool used)
+{
+    if (languageId < 0 || languageId >= 32)
+        return;
+    if (used)
+        m_usedLanguages |= (1u << languageId);
+    else
+        m_usedLanguages &= ~(1u << languageId);
+}
+
+int ConfigurationManager::getNextLanguageId() const
+{
+    const CabinetCore *c = core();
+    const Translator *t = c ? c->translator() : nullptr;
+    return getNextLanguageId(t ? t->getLanguage() : Translator::LANGUAGE_ID_ENG);
+}
+
+int ConfigurationManager::getNextLanguageId(int languageId) const
+{
+    // A start outside the table (no language chosen yet) counts as English.
+    const int start = Translator::isValidId(languageId) ? languageId : Translator::LANGUAGE_ID_ENG;
+    int id = start;
+    for (int step = 0; step < Translator::languageCount; ++step) {
+        id = (id + 1) % Translator::languageCount;
+        if (getIsLanguageUsed(id))
+            return id;
+    }
+    return id;
+}
+
+// ---------------------------------------------------------------------------------------
+// Time zones
+
+void ConfigurationManager::loadTimeZonesInfo()
+{
+    TimeZoneTable::fillModel(m_timeZonesModel);
+}
+
+QString ConfigurationManager::getTimeZoneName(int index) const
+{
+    if (index < 0 || index >= m_timeZonesModel->rowCount())
+        return QString();
+    return m_timeZonesModel->item(index)->data(TimeZoneTable::NameRole).toString();
+}
+
+QString ConfigurationManager::getCurrentTimeZoneId() const
+{
+    const int row = TimeZoneTable::isRow(m_timeZoneIndex) ? m_timeZoneIndex : 0;
+    return TimeZoneTable::zoneId(row);
+}
+
+QDateTime ConfigurationManager::adjustToLocalDateTime(const QDateTime &dateTime) const
+{
+    return TimeZoneTable::adjustToLocalDateTime(dateTime, m_dstEnabled, getCurrentTimeZoneId());
+}
+
+// ---------------------------------------------------------------------------------------
+// Cabinet names, menu import, passcodes
+
+QString ConfigurationManager::getCabinetName() const
+{
+    switch (m_cabinetNameIndex) {
+    case 0:
+        return tr("Reserve Cabinet #%1").arg(m_cabinetIndex + 1);
+    case 1:
+        return tr("Point-of-Use Cabinet #%1").arg(m_cabinetIndex + 1);
+    default:
+        return tr("Name Not Set");
+    }
+}
+
+void ConfigurationManager::setCabinetName(const QString &name)
+{
+    if (name == m_cabinetName)
+        return;
+    m_cabinetName = name;
+    emit cabinetNameChanged(name);
+}
+
+void ConfigurationManager::saveProductsHashCodeTs(const QString &)
+{
+    set_productsHashCodeTs(QString::number(QDateTime::currentSecsSinceEpoch()));
+    saveConfigFile();
+}
+
+void ConfigurationManager::processImportedMenu(const QString &menuName)
+{
+    if (menuName == m_importedMenu)
+        return;
+    set_importedMenu(menuName);
+    saveConfigFile();
+}
+
+QString ConfigurationManager::encryptString(const QString &text) const
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+QString ConfigurationManager::defaultPasswdL1() const
+{
+    switch (getCustomerId()) {
+    case CUSTOMER_ID_Vyx:
+        return encryptString(QStringLiteral("8312"));
+    case CUSTOMER_ID_QRB:
+        return QStringLiteral("7046");
+    default:
+        return encryptString(QStringLiteral("7046"));
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// The service screens' saves
+
+bool ConfigurationManager::applyPreferences(const QVariantMap &values)
+{
+    CabinetCore *c = core();
+    if (!m_iAmMaster) {
+        if (c)
+            c->sendConfigSettingsChangeRequest(values);
+        return true;
+    }
+    // The order the other displays and the cloud link have always seen.
+    const auto apply = [&values](const char *key, auto setter) {
+        const QVariant v = values.value(QLatin1String(key));
+        if (v.isValid())
+            setter(v);
+    };
+    apply("useFirstEnabled", [this](const QVariant &v) { set_useFirstEnabled(v.toBool()); });
+    apply("splitViewEnabled", [this](const QVariant &v) { set_splitViewEnabled(v.toBool()); });
+    apply("groupDotsEnabled", [this](const QVariant &v) { set_groupDotsEnabled(v.toBool()); });
+    apply("labelFontSize", [this](const QVariant &v) {
+        set_labelFontSize(qBound(int(TUL_MIN_LABEL_FONT_SIZE), v.toInt(), int(TUL_MAX_LABEL_FONT_SIZE)));
+    });
+    apply("individualDPEnabled", [this](const QVariant &v) { set_individualDPEnabled(v.toBool()); });
+    apply("soundLevel", [this](const QVariant &v) {
+        set_soundLevel(qBound(int(TUL_MIN_SOUND_LEVEL), v.toInt(), int(TUL_MAX_SOUND_LEVEL)));
+    });
+    apply("tempUnit", [this](const QVariant &v) { set_tempUnit(v.toInt()); });
+    apply("screenCleanActive", [this](const QVariant &v) { set_screenCleanActive(v.toInt()); });
+    apply("screenCleanTimeout", [this](const QVariant &v) {
+        set_screenCleanTimeout(qBound(int(TUL_MIN_TIMER_SCREEN_CLEAING), v.toInt(),
+                                      int(TUL_MAX_TIMER_SCREEN_CLEAING)));
+    });
+    apply("timerColorStatus", [this](const QVariant &v) { set_timerColorStatus(v.toBool()); });
+    apply("advancedZoneOptionsEnable",
+          [this](const QVariant &v) { set_advancedZoneOptionsEnable(v.toBool()); });
+    apply("universalPanSoundEnable",
+          [this](const QVariant &v) { set_universalPanSoundEnable(v.toBool()); });
+    apply("discardDurationEnabled",
+          [this](const QVariant &v) { set_discardDurationEnabled(v.toInt()); });
+    apply("discardSoundDuration", [this](const QVariant &v) {
+        set_discardSoundDuration(qBound(int(TUL_MIN_DISCARD_SOUND_DURATION), v.toInt(),
+                                        int(TUL_MAX_DISCARD_SOUND_DURATION)));
+    });
+    const bool saved = saveConfigFile();
+    if (c)
+        c->sendConfigSettingsData();
+    return saved;
+}
+
+bool ConfigurationManager::applyLanguageSettings(const QVariantList &usedMarks, int currentLanguageId)
+{
+    // One mark per language id; languages the page does not offer have none.
+    for (int id = 0; id < usedMarks.size() && id < Translator::languageCount; ++id) {
+        if (usedMarks.at(id).isValid())
+            setLanguageIsUsed(id, usedMarks.at(id).toBool() || id == currentLanguageId);
+    }
+    CabinetCore *c = core();
+    if (Translator *t = c ? c->translator() : nullptr)
+        t->setLanguage(currentLanguageId);
+    const bool saved = saveConfigFile();
+    if (c && (!m_iAmMaster || getHasOtherDisplays()))
+        c->sendLanguageSettingsData();
+    return saved;
+}
+
+bool ConfigurationManager::applyDockLanguage(int languageId)
+{
+    CabinetCore *c = core();
+    if (Translator *t = c ? c->translator() : nullptr)
+        t->setLanguage(languageId);
+    const bool saved = saveConfigFile();
+    if (c && (!m_iAmMaster || getHasOtherDisplays()))
+        c->sendConfigSettingsData();
+    return saved;
+}
+
+void ConfigurationManager::reLoadNetworkDeviceConfig()
+{
+    // Filled in by the network services: reloads both interfaces' state.
+}

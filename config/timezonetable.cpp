@@ -1,0 +1,66 @@
+#include "timezonetable.h"
+
+#include "roleitemmodel.h"
+
+#include <QTimeZone>
+
+namespace {
+
+const char *const kZoneIds[] = {
+    "UTC-12:00", "UTC-11:00", "UTC-10:00", "UTC-09:00", "UTC-08:00", "UTC-07:00", "UTC-06:00",
+    "UTC-05:00", "UTC-04:30", "UTC-04:00", "UTC-03:30", "UTC-03:00", "UTC-02:00", "UTC-01:00",
+    "UTC",       "UTC+01:00", "UTC+02:00", "UTC+03:00", "UTC+03:30", "UTC+04:00", "UTC+04:30",
+    "UTC+05:00", "UTC+05:30", "UTC+05:45", "UTC+06:00", "UTC+06:30", "UTC+07:00", "UTC+08:00",
+    "UTC+09:00", "UTC+09:30", "UTC+10:00", "UTC+11:00", "UTC+12:00", "UTC+13:00",
+};
+
+} // namespace
+
+int TimeZoneTable::count()
+{
+    return int(sizeof(kZoneIds) / sizeof(kZoneIds[0]));
+}
+
+QString TimeZoneTable::zoneId(int row)
+{
+    return isRow(row) ? QString::fromLatin1(kZoneIds[row]) : QString();
+}
+
+QString TimeZoneTable::name(int row)
+{
+    QString text = zoneId(row);
+    // The shown name drops the leading zero of the hour: "UTC-09:00" -> "UTC-9:00".
+    if (text.size() > 4 && text.at(4) == QLatin1Char('0'))
+        text.remove(4, 1);
+    return text;
+}
+
+RoleItemModel *TimeZoneTable::createModel(QObject *parent)
+{
+    auto *model = new RoleItemModel({{TimeZoneIdRole, "timeZoneId"}, {NameRole, "name"}}, parent);
+    fillModel(model);
+    return model;
+}
+
+void TimeZoneTable::fillModel(RoleItemModel *model)
+{
+    model->clear();
+    model->setColumnCount(1);
+    model->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Name")});
+    for (int row = 0; row < count(); ++row) {
+        auto *item = new QStandardItem;
+        item->setData(zoneId(row), TimeZoneIdRole);
+        item->setData(name(row), NameRole);
+        model->appendRow(item);
+    }
+}
+
+QDateTime TimeZoneTable::adjustToLocalDateTime(const QDateTime &dateTime, bool dstEnabled,
+                                               const QString &zoneId)
+{
+    QTimeZone zone(zoneId.toLatin1());
+    if (!zone.isValid())
+        zone = QTimeZone(QByteArray(kZoneIds[0]));
+    const QDateTime moved = dstEnabled ? dateTime.addSecs(3600) : dateTime;
+    return moved.toTimeZone(zone);
+}

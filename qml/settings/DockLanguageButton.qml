@@ -1,0 +1,39 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// The dock's language button: each tap shows the next offered language; 800 ms after
+// the last tap the interface switches to it, the choice is saved and the other displays
+// follow. The main window connects languageApplied to its cancelEdits.
+Button {
+    id: button
+    objectName: "dockLanguageButton"
+    implicitWidth: 160
+    implicitHeight: 64
+
+    property int selectedId: tro.languageId
+    property alias settleInterval: settleTimer.interval
+
+    signal languageApplied()
+
+    text: tro.getLanguageName(selectedId)
+
+    onClicked: {
+        selectedId = configManager.getNextLanguageId(selectedId)
+        settleTimer.restart()
+    }
+
+    Timer {
+        id: settleTimer
+        objectName: "dockLanguageTimer"
+        interval: 800
+        onTriggered: {
+            configManager.applyDockLanguage(button.selectedId)
+            button.languageApplied()
+        }
+    }
+
+    Connections {
+        target: configManager
+        function onLanguageIdChanged() { button.selectedId = tro.getLanguageId(configManager.languageId) }
+    }
+}

@@ -1,0 +1,141 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+
+// The service page that chooses the interface language and which languages the dock
+// button offers. A row's name selects the language; its check mark offers it (the
+// selected language is always offered). Accept applies both and saves.
+Item {
+    id: page
+    objectName: "languagePage"
+    width: 800
+    height: 420
+
+    // Language id of the row chosen on screen.
+    property int currentId: tro.getLanguageId(configManager.languageId)
+    // One mark per language id; ids the cabinet does not offer stay undefined.
+    property var usedMarks: []
+    property bool changed: false
+
+    LayoutMirroring.enabled: tro.languageId === 11
+    LayoutMirroring.childrenInherit: true
+
+    function reloadMarks() {
+        var marks = []
+        var items = languagesModelNew.languageList
+        for (var i = 0; i < items.length; ++i)
+            marks[items[i].id] = configManager.getIsLanguageUsed(items[i].id)
+        usedMarks = marks
+    }
+
+    function isUsed(id) {
+        return id === currentId || usedMarks[id] === true
+    }
+
+    function toggle(id) {
+        if (id === currentId)
+            return
+        var marks = usedMarks.slice()
+        marks[id] = !isUsed(id)
+        usedMarks = marks
+        changed = true
+    }
+
+    function select(id) {
+        if (id === currentId)
+            return
+        currentId = id
+        changed = true
+    }
+
+    function accept() {
+        configManager.applyLanguageSettings(usedMarks, currentId)
+        changed = false
+    }
+
+    function cancel() {
+        currentId = tro.getLanguageId(configManager.languageId)
+        changed = false
+    }
+
+    Component.onCompleted: reloadMarks()
+
+    Connections {
+        target: configManager
+        function onUsedLanguagesChanged() { page.reloadMarks() }
+        function onLanguageIdChanged() { page.currentId = tro.getLanguageId(configManager.languageId) }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#1c1c1c"
+    }
+
+    ListView {
+        id: list
+        objectName: "languageList"
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: buttons.top; margins: 12 }
+        clip: true
+        model: languagesModelNew.languageList
+        delegate: Rectangle {
+            id: row
+            objectName: "languageRow_" + modelData.id
+            width: list.width
+            height: 56
+            color: modelData.id === page.currentId ? "#2f5f8f" : "transparent"
+            opacity: modelData.isAvailable ? 1.0 : 0.5
+            enabled: modelData.isAvailable
+
+            RowLayout {
+                anchors.fill: parent
+                anchors.margins: 4
+                spacing: 16
+                CheckBox {
+                    objectName: "usedMark_" + modelData.id
+                    Layout.preferredWidth: 56
+                    Layout.fillHeight: true
+                    checked: page.isUsed(modelData.id)
+                    onClicked: {
+                        page.toggle(modelData.id)
+                        checked = Qt.binding(function() { return page.isUsed(modelData.id) })
+                    }
+                }
+                Text {
+                    Layout.fillWidth: true
+                    text: modelData.name
+                    color: "white"
+                    font.pixelSize: 24
+                    horizontalAlignment: Text.AlignLeft
+                    MouseArea {
+                        objectName: "languageName_" + modelData.id
+                        anchors.fill: parent
+                        onClicked: page.select(modelData.id)
+                    }
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        id: buttons
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 12 }
+        height: 64
+        spacing: 16
+        Item { Layout.fillWidth: true }
+        Button {
+            objectName: "languageCancelButton"
+            Layout.preferredWidth: 180
+            Layout.fillHeight: true
+            text: qsTr("Cancel") + tro.emptyStr
+            onClicked: page.cancel()
+        }
+        Button {
+            objectName: "languageAcceptButton"
+            Layout.preferredWidth: 180
+            Layout.fillHeight: true
+            text: qsTr("Accept") + tro.emptyStr
+            enabled: page.changed
+            onClicked: page.accept()
+        }
+    }
+}

@@ -1,0 +1,346 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+
+// The first service page. It edits a copy of the display preferences and applies it on
+// Save: the master display stores, saves and tells the other displays; any other display
+// sends the values to the master as a change request and keeps its own untouched.
+Item {
+    id: page
+    objectName: "preferencesPage"
+    width: 800
+    height: 420
+
+    readonly property int customerVyx: 1
+    readonly property int customerQrb: 3
+    readonly property int customerId: configManager.getCustomerId()
+
+    // The screen's limits (the settings store clamps to the same).
+    readonly property int minLabelFontSize: 24
+    readonly property int maxLabelFontSize: 48
+    readonly property int minSoundLevel: 10
+    readonly property int maxSoundLevel: 100
+    readonly property int minScreenCleanMinutes: 5
+    readonly property int maxScreenCleanMinutes: 1440
+    readonly property int minDiscardSeconds: 10
+    readonly property int maxDiscardSeconds: 3600
+
+    // The local copy, loaded from the settings store.
+    property bool useFirstEnabled
+    property bool splitViewEnabled
+    property bool groupDotsEnabled
+    property int labelFontSize
+    property bool individualDPEnabled
+    property int soundLevel
+    property int tempUnit
+    property int screenCleanActive
+    property int screenCleanTimeout
+    property bool timerColorStatus
+    property bool advancedZoneOptionsEnable
+    property bool universalPanSoundEnable
+    property int discardDurationEnabled
+    property int discardSoundDuration
+
+    // True once the user changed something that is not yet saved.
+    property bool changed: false
+    readonly property bool screenCleanValid: screenCleanActive === 0
+        || (screenCleanTimeout >= page.minScreenCleanMinutes
+            && screenCleanTimeout <= page.maxScreenCleanMinutes)
+
+    LayoutMirroring.enabled: tro.languageId === 11
+    LayoutMirroring.childrenInherit: true
+
+    function load() {
+        useFirstEnabled = configManager.useFirstEnabled
+        splitViewEnabled = configManager.splitViewEnabled
+        groupDotsEnabled = configManager.groupDotsEnabled
+        labelFontSize = configManager.labelFontSize
+        individualDPEnabled = configManager.individualDPEnabled
+        soundLevel = configManager.soundLevel
+        tempUnit = configManager.tempUnit
+        screenCleanActive = configManager.screenCleanActive
+        screenCleanTimeout = configManager.screenCleanTimeout
+        timerColorStatus = configManager.timerColorStatus
+        advancedZoneOptionsEnable = configManager.advancedZoneOptionsEnable
+        universalPanSoundEnable = configManager.universalPanSoundEnable
+        discardDurationEnabled = configManager.discardDurationEnabled
+        discardSoundDuration = configManager.discardSoundDuration
+        screenCleanField.text = screenCleanTimeout
+        changed = false
+    }
+
+    // The main window's cancelEdits: drop what was not saved.
+    function cancelEdits() {
+        load()
+    }
+
+    function save() {
+        configManager.applyPreferences({
+            "useFirstEnabled": useFirstEnabled,
+            "splitViewEnabled": splitViewEnabled,
+            "groupDotsEnabled": groupDotsEnabled,
+            "labelFontSize": labelFontSize,
+            "individualDPEnabled": individualDPEnabled,
+            "soundLevel": soundLevel,
+            "tempUnit": tempUnit,
+            "screenCleanActive": screenCleanActive,
+            "screenCleanTimeout": screenCleanTimeout,
+            "timerColorStatus": timerColorStatus,
+            "advancedZoneOptionsEnable": advancedZoneOptionsEnable,
+            "universalPanSoundEnable": universalPanSoundEnable,
+            "discardDurationEnabled": discardDurationEnabled,
+            "discardSoundDuration": discardSoundDuration
+        })
+        changed = false
+    }
+
+    function mmss(seconds) {
+        var m = Math.floor(seconds / 60)
+        var s = seconds % 60
+        return (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
+    }
+
+    Component.onCompleted: load()
+
+    Connections {
+        target: configManager
+        function onConfigFileRead() { if (!page.changed) page.load() }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#1c1c1c"
+    }
+
+    Flickable {
+        id: flick
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: buttons.top; margins: 12 }
+        contentHeight: column.implicitHeight
+        clip: true
+
+        ColumnLayout {
+            id: column
+            width: flick.width
+            spacing: 4
+
+            SettingRow {
+                label: qsTr("Use first") + tro.emptyStr
+                Switch {
+                    objectName: "useFirstSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.useFirstEnabled
+                    onToggled: { page.useFirstEnabled = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                label: qsTr("Split view") + tro.emptyStr
+                Switch {
+                    objectName: "splitViewSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.splitViewEnabled
+                    onToggled: { page.splitViewEnabled = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                label: qsTr("Group dots") + tro.emptyStr
+                Switch {
+                    objectName: "groupDotsSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.groupDotsEnabled
+                    onToggled: { page.groupDotsEnabled = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                label: qsTr("Label font size") + tro.emptyStr
+                RowLayout {
+                    anchors.fill: parent
+                    Slider {
+                        objectName: "labelFontSizeSlider"
+                        Layout.fillWidth: true
+                        from: page.minLabelFontSize
+                        to: page.maxLabelFontSize
+                        stepSize: 1
+                        snapMode: Slider.SnapAlways
+                        value: page.labelFontSize
+                        onMoved: { page.labelFontSize = value; page.changed = true }
+                    }
+                    Text {
+                        text: page.labelFontSize + " px"
+                        color: "white"
+                        font.pixelSize: 20
+                    }
+                }
+            }
+            SettingRow {
+                label: qsTr("Individual day parts") + tro.emptyStr
+                Switch {
+                    objectName: "individualDPSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.individualDPEnabled
+                    onToggled: { page.individualDPEnabled = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                label: qsTr("Sound level") + tro.emptyStr
+                RowLayout {
+                    anchors.fill: parent
+                    Slider {
+                        objectName: "soundLevelSlider"
+                        Layout.fillWidth: true
+                        from: page.minSoundLevel
+                        to: page.maxSoundLevel
+                        stepSize: 1
+                        snapMode: Slider.SnapAlways
+                        value: page.soundLevel
+                        onMoved: { page.soundLevel = value; page.changed = true }
+                    }
+                    Text {
+                        text: page.soundLevel + "%"
+                        color: "white"
+                        font.pixelSize: 20
+                    }
+                }
+            }
+            SettingRow {
+                visible: page.customerId !== page.customerQrb
+                label: qsTr("Temperature unit") + tro.emptyStr
+                RowLayout {
+                    anchors.fill: parent
+                    RadioButton {
+                        objectName: "fahrenheitButton"
+                        text: "\u00B0F"
+                        checked: page.tempUnit === 0
+                        onClicked: { page.tempUnit = 0; page.changed = true }
+                    }
+                    RadioButton {
+                        objectName: "celsiusButton"
+                        text: "\u00B0C"
+                        checked: page.tempUnit !== 0
+                        onClicked: { page.tempUnit = 1; page.changed = true }
+                    }
+                }
+            }
+            SettingRow {
+                label: qsTr("Screen cleaning") + tro.emptyStr
+                RowLayout {
+                    anchors.fill: parent
+                    RadioButton {
+                        objectName: "screenCleanNever"
+                        text: qsTr("Never") + tro.emptyStr
+                        checked: page.screenCleanActive === 0
+                        onClicked: { page.screenCleanActive = 0; page.changed = true }
+                    }
+                    RadioButton {
+                        objectName: "screenCleanEvery"
+                        text: qsTr("Every") + tro.emptyStr
+                        checked: page.screenCleanActive !== 0
+                        onClicked: { page.screenCleanActive = 1; page.changed = true }
+                    }
+                    TextField {
+                        id: screenCleanField
+                        objectName: "screenCleanField"
+                        enabled: page.screenCleanActive !== 0
+                        Layout.preferredWidth: 90
+                        inputMethodHints: Qt.ImhDigitsOnly
+                        validator: IntValidator { bottom: 0; top: 99999 }
+                        onTextEdited: {
+                            page.screenCleanTimeout = parseInt(text) || 0
+                            page.changed = true
+                        }
+                    }
+                    Text {
+                        color: page.screenCleanValid ? "white" : "orange"
+                        font.pixelSize: 20
+                        text: page.screenCleanValid ? qsTr("minutes") + tro.emptyStr
+                                                    : qsTr("Invalid time value") + tro.emptyStr
+                    }
+                }
+            }
+            SettingRow {
+                label: qsTr("Timer colors") + tro.emptyStr
+                Switch {
+                    objectName: "timerColorSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.timerColorStatus
+                    onToggled: { page.timerColorStatus = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                label: qsTr("Advanced zone options") + tro.emptyStr
+                Switch {
+                    objectName: "advancedZoneOptionsSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.advancedZoneOptionsEnable
+                    onToggled: { page.advancedZoneOptionsEnable = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                label: qsTr("Universal pan sounds") + tro.emptyStr
+                Switch {
+                    objectName: "universalPanSoundSwitch"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: page.universalPanSoundEnable
+                    onToggled: { page.universalPanSoundEnable = checked; page.changed = true }
+                }
+            }
+            SettingRow {
+                visible: page.customerId === page.customerVyx
+                label: qsTr("Discard sound") + tro.emptyStr
+                RowLayout {
+                    anchors.fill: parent
+                    RadioButton {
+                        objectName: "discardContinuous"
+                        text: qsTr("Continuous") + tro.emptyStr
+                        checked: page.discardDurationEnabled === 0
+                        onClicked: { page.discardDurationEnabled = 0; page.changed = true }
+                    }
+                    RadioButton {
+                        objectName: "discardDuration"
+                        text: qsTr("Duration") + tro.emptyStr
+                        checked: page.discardDurationEnabled !== 0
+                        onClicked: { page.discardDurationEnabled = 1; page.changed = true }
+                    }
+                    Slider {
+                        objectName: "discardDurationSlider"
+                        enabled: page.discardDurationEnabled !== 0
+                        Layout.fillWidth: true
+                        from: page.minDiscardSeconds
+                        to: page.maxDiscardSeconds
+                        stepSize: 10
+                        value: page.discardSoundDuration
+                        onMoved: { page.discardSoundDuration = value; page.changed = true }
+                    }
+                    Text {
+                        text: page.mmss(page.discardSoundDuration)
+                        color: "white"
+                        font.pixelSize: 20
+                    }
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        id: buttons
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 12 }
+        height: 64
+        spacing: 16
+        Item { Layout.fillWidth: true }
+        Button {
+            objectName: "preferencesCancelButton"
+            Layout.preferredWidth: 180
+            Layout.fillHeight: true
+            text: qsTr("Cancel") + tro.emptyStr
+            enabled: page.changed
+            onClicked: page.cancelEdits()
+        }
+        Button {
+            objectName: "preferencesSaveButton"
+            Layout.preferredWidth: 180
+            Layout.fillHeight: true
+            text: qsTr("Save") + tro.emptyStr
+            enabled: page.changed && page.screenCleanValid
+            onClicked: page.save()
+        }
+    }
+}

@@ -1,0 +1,113 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ConfigurationManager</name>
+    <message>
+        <source>Reserve Cabinet #%1</source>
+        <translation>Reserve Cabinet #%1</translation>
+    </message>
+    <message>
+        <source>Point-of-Use Cabinet #%1</source>
+        <translation>Point-of-Use Cabinet #%1</translation>
+    </message>
+    <message>
+        <source>Name Not Set</source>
+        <translation>Name Not Set</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>Use first</source>
+        <translation>Use first</translation>
+    </message>
+    <message>
+        <source>Split view</source>
+        <translation>Split view</translation>
+    </message>
+    <message>
+        <source>Group dots</source>
+        <translation>Group dots</translation>
+    </message>
+    <message>
+        <source>Label font size</source>
+        <translation>Label font size</translation>
+    </message>
+    <message>
+        <source>Individual day parts</source>
+        <translation>Individual day parts</translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation>Sound level</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Temperature unit</translation>
+    </message>
+    <message>
+        <source>Screen cleaning</source>
+        <translation>Screen cleaning</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Never</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Every</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Invalid time value</source>
+        <translation>Invalid time value</translation>
+    </message>
+    <message>
+        <source>Timer colors</source>
+        <translation>Timer colors</translation>
+    </message>
+    <message>
+        <source>Advanced zone options</source>
+        <translation>Advanced zone options</translation>
+    </message>
+    <message>
+        <source>Universal pan sounds</source>
+        <translation>Universal pan sounds</translation>
+    </message>
+    <message>
+        <source>Discard sound</source>
+        <translation>Discard sound</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,113 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ConfigurationManager</name>
+    <message>
+        <source>Reserve Cabinet #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point-of-Use Cabinet #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name Not Set</source>
+        <translation>未设置名称</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>Use first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group dots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label font size</source>
+        <translation>字体大小</translation>
+    </message>
+    <message>
+        <source>Individual day parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>温度单位</translation>
+    </message>
+    <message>
+        <source>Screen cleaning</source>
+        <translation>屏幕清洁</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>每</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Invalid time value</source>
+        <translation>无效的时间值</translation>
+    </message>
+    <message>
+        <source>Timer colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced zone options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Universal pan sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>持续时间</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>确定</translation>
+    </message>
+</context>
+</TS>
