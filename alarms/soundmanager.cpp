@@ -9,9 +9,7 @@
 #include "soundeffect.h"
 #include "tulpaths.h"
 
-#ifdef TUL_HAVE_CONFIG
 #include "configurationmanager.h"
-#endif
 
 #include <QDebug>
 #include <QDir>
@@ -605,30 +603,24 @@ void SoundManager::keystrokeSoundPlayingUpdate(bool value) { keystrokeSoundPlayi
 
 int SoundManager::discardDurationEnabled() const
 {
-#ifdef TUL_HAVE_CONFIG
     if (CabinetCore *core = CabinetCore::of(this))
         if (ConfigurationManager *config = core->configManager())
             return config->get_discardDurationEnabled();
-#endif
     return 1;
 }
 
 int SoundManager::discardSoundDuration() const
 {
-#ifdef TUL_HAVE_CONFIG
     if (CabinetCore *core = CabinetCore::of(this))
         if (ConfigurationManager *config = core->configManager())
             return config->get_discardSoundDuration();
-#endif
     return 10;
 }
 
 bool SoundManager::universalPanSoundEnable() const
 {
-#ifdef TUL_HAVE_CONFIG
     if (CabinetCore *core = CabinetCore::of(this))
         if (ConfigurationManager *config = core->configManager())
             return config->get_universalPanSoundEnable();
-#endif
     return false;
 }
