@@ -1,4 +1,5 @@
 #include "alarmtimings.h"
+#include "configurationmanager.h"
 #include "fakecabinetcore.h"
 #include "scratchroots.h"
 #include "sound.h"
@@ -38,6 +39,9 @@ private slots:
     void mutedUntilTheDelayedUnmute();
     void volumeMapping();
     void overTemperatureSoundSurvivesKeyClickAndChime();
+    void universalSoundFollowsTheRequests();
+    void universalSoundsOnlyWhenEnabled();
+    void vyxDiscardWithoutDurationModeSoundsOn();
 
 private:
     void makeManager(int customerId);
@@ -47,6 +51,7 @@ private:
 
     QScopedPointer<ScratchRoots> m_scratch;
     FakeCabinetCore *m_core = nullptr;
+    ConfigurationManager *m_config = nullptr;
     SoundManager *m_sm = nullptr;
 };
 
@@ -77,6 +82,8 @@ void TestSoundManager::makeManager(int customerId)
     delete m_core; // also the sequencer
     m_core = new FakeCabinetCore;
     m_core->customerId = customerId;
+    m_config = new ConfigurationManager(nullptr, nullptr, true, 1, m_core);
+    m_core->configManagerPtr = m_config;
     m_sm = new SoundManager(m_core);
     m_sm->start();
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
@@ -439,6 +446,56 @@ void TestSoundManager::overTemperatureSoundSurvivesKeyClickAndChime()
     QTest::qWait(100);
     QCOMPARE(plays("AlarmWrongProduct2.wav"), 3);
     QVERIFY(!m_sm->overTemperatureAlarmActive());
+}
+
+void TestSoundManager::universalSoundFollowsTheRequests()
+{
+    m_config->set_universalPanSoundEnable(true);
+    m_sm->processAlarmReq(3, true);
+    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 1);
+    QElapsedTimer clock;
+    clock.start();
+    m_sm->processAlarmReq(4, true);
+    QTRY_COMPARE(plays("AlarmWrongProductUni.wav"), 1); // at the next kickout
+    QVERIFY(clock.elapsed() <= 400);
+    clock.restart();
+    m_sm->processAlarmReq(4, false);
+    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 2);
+    QVERIFY(clock.elapsed() <= 400);
+    QCOMPARE(state(), QStringLiteral("productChange"));
+    m_sm->processAlarmReq(3, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    QTRY_VERIFY(!SoundEffect::player()->isPlaying());
+
+    emit m_sm->nfcChimeUniSig();
+    QTRY_COMPARE(plays("nfcChimeUni.wav"), 1);
+}
+
+void TestSoundManager::universalSoundsOnlyWhenEnabled()
+{
+    m_sm->processAlarmReq(4, true);
+    QTRY_COMPARE(state(), QStringLiteral("productChange"));
+    QTest::qWait(700);
+    QCOMPARE(plays("AlarmWrongProductUni.wav"), 0);
+    QVERIFY(plays("AlarmWrongProduct2.wav") >= 1);
+    m_sm->processAlarmReq(4, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    emit m_sm->nfcChimeUniSig();
+    QTRY_COMPARE(plays("nfcChime.wav"), 1);
+    QCOMPARE(plays("nfcChimeUni.wav"), 0);
+}
+
+void TestSoundManager::vyxDiscardWithoutDurationModeSoundsOn()
+{
+    makeManager(1);
+    m_config->set_discardDurationEnabled(0);
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    QTest::qWait(1500); // past the duration and a kickout
+    QCOMPARE(state(), QStringLiteral("\"discard\""));
+    QVERIFY(SoundEffect::player()->isPlaying());
+    m_sm->processAlarmReq(2, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
 }
 
 QTEST_GUILESS_MAIN(TestSoundManager)
