@@ -10,6 +10,8 @@
 #include "tulerrorcontrollert.h"
 
 #include <QThread>
+
+#include <functional>
 #include <QtTest>
 
 // The error service: facade on this thread, worker on "tulErrorControllerThread".
@@ -39,6 +41,9 @@ private slots:
 
 private:
     void makeService(int uiRole, bool mirror = false, bool secondary = false);
+    // Runs `f` on the worker's thread and waits for it: the worker's objects are
+    // touched nowhere else.
+    void onWorker(const std::function<void()> &f);
     QString readLogs() const;
     QStringList logLines() const;
 
@@ -75,8 +80,14 @@ void TestErrorService::makeService(int uiRole, bool mirror, bool secondary)
     m_core->hasSecondaryDisplay = secondary;
     m_core->numberOfZones = 3;
     m_service = new TulErrorControllerT(nullptr, m_core);
-    // The worker has set itself up once the start-up load has been handled.
-    QTRY_VERIFY(m_service->worker()->findChild<QTimer *>(QStringLiteral("errorMonitor timer")));
+    bool ready = false;
+    onWorker([&] { ready = m_service->worker()->get_errorInfoModel() != nullptr; }); // set up first
+    QVERIFY(ready);
+}
+
+void TestErrorService::onWorker(const std::function<void()> &f)
+{
+    QMetaObject::invokeMethod(m_service->worker(), f, Qt::BlockingQueuedConnection);
 }
 
 QStringList TestErrorService::logLines() const
@@ -99,12 +110,15 @@ void TestErrorService::workerRunsOnItsOwnThread()
     QVERIFY(thread->isRunning());
     QCOMPARE(m_service->worker()->thread(), thread);
     QCOMPARE(m_service->worker()->objectName(), QStringLiteral("tulErrorControllerWorkerSM"));
-    QCOMPARE(m_service->worker()->get_errorInfoModel()->thread(), thread);
     QCOMPARE(m_service->get_errorInfoModel()->thread(), QThread::currentThread());
     int definitions = 0;
-    QMetaObject::invokeMethod(m_service->worker(), [&] { definitions = m_service->worker()->definitionsCount(); },
-                              Qt::BlockingQueuedConnection);
+    QThread *modelThread = nullptr;
+    onWorker([&] {
+        definitions = m_service->worker()->definitionsCount();
+        modelThread = m_service->worker()->get_errorInfoModel()->thread();
+    });
     QCOMPARE(definitions, 75);
+    QCOMPARE(modelThread, thread);
 }
 
 void TestErrorService::reportIsLoggedAnnouncedAndListed()
@@ -174,8 +188,11 @@ void TestErrorService::receivedErrorIsNeverSentBack()
     QTest::qWait(20);
     QVERIFY(m_core->sent.isEmpty());
 
+    ErrorLogFiles::deleteAll();
     makeService(1, true); // nor does a primary with a mirror
+    QSignalSpy notifiedHere(m_service, &TulErrorControllerT::notifyError);
     m_service->remoteErrorCodesDataProcess(4, 1, 0, 0);
+    QVERIFY(notifiedHere.wait());
     QTRY_COMPARE(m_service->get_errorsLogListCount(), 1);
     QTest::qWait(20);
     QVERIFY(m_core->sent.isEmpty());
@@ -317,8 +334,7 @@ void TestErrorService::facadePropertiesKeepTheirOwnValues()
     m_service->set_errorFlags(5);
     unsigned int workerFlags = 0;
     QTRY_VERIFY(([&] {
-        QMetaObject::invokeMethod(m_service->worker(), [&] { workerFlags = m_service->worker()->get_errorFlags(); },
-                                  Qt::BlockingQueuedConnection);
+        onWorker([&] { workerFlags = m_service->worker()->get_errorFlags(); });
         return workerFlags == 5;
     }()));
     QCOMPARE(m_service->get_errorFlags(), 0u);
