@@ -156,7 +156,8 @@ void CanbusManager::deviceStateChanged(int state)
 
 void CanbusManager::deviceError(int error)
 {
-    if (error != QCanBusDevice::NoError)
+    // A full transmit queue is retried (WriteRetryMs); anything else is worth a line.
+    if (error != QCanBusDevice::NoError && error != QCanBusDevice::WriteError)
         qWarning() << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
 }
 
