@@ -1,0 +1,115 @@
+#include "errorinfomodel.h"
+
+#include <mutex>
+
+ErrorInfoModel::ErrorInfoModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+    qRegisterMetaType<ErrorInfo>();
+}
+
+int ErrorInfoModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    std::shared_lock<std::shared_mutex> lock(m_lock);
+    return m_rows.size();
+}
+
+QVariant ErrorInfoModel::data(const QModelIndex &index, int role) const
+{
+    if (index.parent().isValid() || index.column() != 0)
+        return QVariant();
+    switch (role) {
+    case DateRole: return getData(index.row(), 0);
+    case TimeRole: return getData(index.row(), 1);
+    case CodesRole: return getData(index.row(), 2);
+    case DescRole: return getData(index.row(), 3);
+    default: return QVariant();
+    }
+}
+
+QHash<int, QByteArray> ErrorInfoModel::roleNames() const
+{
+    return {{DateRole, "date"}, {TimeRole, "time"}, {CodesRole, "codes"}, {DescRole, "desc"}};
+}
+
+QVariant ErrorInfoModel::getData(int index, int column) const
+{
+    std::shared_lock<std::shared_mutex> lock(m_lock);
+    if (index < 0 || index >= m_rows.size())
+        return QVariant();
+    const ErrorInfo &row = m_rows.at(index);
+    switch (column) {
+    case 0: return row.date;
+    case 1: return row.time;
+    case 2: return row.codes;
+    case 3: return row.desc;
+    default: return QVariant();
+    }
+}
+
+QList<ErrorInfo> ErrorInfoModel::snapshot() const
+{
+    std::shared_lock<std::shared_mutex> lock(m_lock);
+    return m_rows;
+}
+
+void ErrorInfoModel::clear()
+{
+    replaceRows({});
+}
+
+void ErrorInfoModel::addErrorInfo(const ErrorInfo &info)
+{
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    {
+        std::unique_lock<std::shared_mutex> lock(m_lock);
+        m_rows.append(info);
+    }
+    endInsertRows();
+}
+
+void ErrorInfoModel::updateModel(const QList<ErrorInfo> &rows)
+{
+    replaceRows(rows);
+}
+
+void ErrorInfoModel::replaceRows(const QList<ErrorInfo> &rows)
+{
+    const int old = rowCount();
+    if (old > 0) {
+        beginRemoveRows(QModelIndex(), 0, old - 1);
+        {
+            std::unique_lock<std::shared_mutex> lock(m_lock);
+            m_rows.clear();
+        }
+        endRemoveRows();
+    }
+    if (!rows.isEmpty()) {
+        beginInsertRows(QModelIndex(), 0, rows.size() - 1);
+        {
+            std::unique_lock<std::shared_mutex> lock(m_lock);
+            m_rows = rows;
+        }
+        endInsertRows();
+    }
+}
+
+void ErrorInfoModel::updateFromModel(ErrorInfoModel *other)
+{
+    if (!other || other == this)
+        return;
+    beginResetModel();
+    {
+        std::unique_lock<std::shared_mutex> lock(m_lock);
+        m_rows.clear();
+    }
+    const QList<ErrorInfo> rows = other->snapshot();
+    {
+        std::unique_lock<std::shared_mutex> lock(m_lock);
+        m_rows = rows;
+    }
+    endResetModel();
+}

@@ -1,0 +1,56 @@
+#ifndef ERRORINFOMODEL_H
+#define ERRORINFOMODEL_H
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+#include <shared_mutex>
+
+// One row of the error-log list as the Errors Log panel shows it.
+struct ErrorInfo
+{
+    QString date;
+    QString time;
+    QString codes;
+    QString desc;
+    int mainCode = 0;
+};
+Q_DECLARE_METATYPE(ErrorInfo)
+
+// The rows of the error log. The worker fills its own model on its thread; the facade's
+// model, read by QML, is refreshed on the GUI thread by copying the worker's rows under
+// the worker model's read lock, while the worker's writers hold its write lock.
+class ErrorInfoModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Roles { DateRole = 257, TimeRole, CodesRole, DescRole };
+
+    explicit ErrorInfoModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // A copy of the rows, taken under the read lock.
+    QList<ErrorInfo> snapshot() const;
+
+public slots:
+    QHash<int, QByteArray> roleNames() const override;
+    // Column 0 date, 1 time, 2 codes, 3 desc; invalid outside the rows or columns.
+    QVariant getData(int index, int column) const;
+    void clear();
+    void addErrorInfo(const ErrorInfo &info);
+    void updateModel(const QList<ErrorInfo> &rows);
+    void updateFromModel(ErrorInfoModel *other);
+
+private:
+    void replaceRows(const QList<ErrorInfo> &rows);
+
+    QList<ErrorInfo> m_rows;
+    mutable std::shared_mutex m_lock; // non-recursive read-write lock over m_rows
+};
+
+#endif // ERRORINFOMODEL_H

@@ -1,0 +1,55 @@
+#ifndef ERRORLOGFILES_H
+#define ERRORLOGFILES_H
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The weekly error-log files under "errorLogs/" of the data root: one file begun with
+// the first error of each ISO week, named "el" + that day as "yyMMdd" + ".txt", one line
+// per error ("1;yyyy/MM/dd HH:mm:ss;" and the four codes separated by tabs). Used on the
+// error service's worker thread only.
+class ErrorLogFiles
+{
+public:
+    struct Entry
+    {
+        QDateTime timestamp;
+        int codes[4] = {0, 0, 0, 0};
+        QString codesText; // the four codes as written, joined by "."
+    };
+
+    static QString logDir();                 // ends with '/'
+    // Entry names of the log folder (without "." and ".."), case-sensitive name order.
+    static QStringList entries();
+    // The file the next line goes to on `today` (creates the folder when missing).
+    static QString chooseLogFile(const QDate &today);
+
+    static QByteArray typeOneLine(const QDateTime &when, int mainCode, int subCode1,
+                                  int subCode2, int subCode3);
+    static QByteArray typeThreeLine(const QDateTime &when);
+    // Appends one line and flushes it to the storage; false when the file cannot be
+    // opened or written.
+    static bool appendLine(const QString &path, const QByteArray &line);
+
+    // The well-formed type-1 lines of one file; nothing for a file that cannot be read.
+    static QList<Entry> readLog(const QString &path);
+
+    // Removes every entry of the folder; returns how many were there.
+    static int deleteAll();
+
+    // "errorLog_<serial>_<yyMMdd-HHmmss>.txt" on the flash drive, with the serial
+    // number reduced to letters, digits, '-' and '_' so that it cannot leave the drive
+    // or break the name.
+    static QString exportFilePath(const QString &serialNumber, const QDateTime &now);
+    static QString safeSerialNumber(const QString &serialNumber);
+
+    // The time the service stamps its lines with; tests may fix it before the worker
+    // starts.
+    static QDateTime now();
+    static void setFixedNow(const QDateTime &when);
+};
+
+#endif // ERRORLOGFILES_H

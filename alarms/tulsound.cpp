@@ -1,0 +1,32 @@
+#include "tulsound.h"
+
+TulSound::TulSound(QObject *parent)
+    : QSoundEffect(parent)
+{
+}
+
+void TulSound::set_playing(bool playing)
+{
+    if (m_playing == playing)
+        return;
+    m_playing = playing;
+    emit playingChanged(playing);
+}
+
+void TulSound::set_muted(bool muted)
+{
+    if (m_muted == muted)
+        return;
+    m_muted = muted;
+    QSoundEffect::setMuted(muted);
+    emit mutedChanged(muted);
+}
+
+void TulSound::set_volume(qreal volume)
+{
+    if (qFuzzyCompare(m_volume, volume))
+        return;
+    m_volume = volume;
+    QSoundEffect::setVolume(volume);
+    emit volumeChanged(volume);
+}

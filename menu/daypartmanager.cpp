@@ -1,0 +1,548 @@
+#include "daypartmanager.h"
+
+#include "cabinetcore.h"
+#include "commandlauncher.h"
+#include "configurationmanager.h"
+#include "filesavechain.h"
+#include "menulanguages.h"
+#include "safefilewriter.h"
+#include "translator.h"
+#include "tulpaths.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString dayPartFileName = QStringLiteral("dayParts.json");
+const QString morningFileName = QStringLiteral("morningDayPart.txt");
+const QString eveningFileName = QStringLiteral("eveningDayPart.txt");
+
+int jsonInt(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return 0;
+    const double d = value.toDouble();
+    if (d != std::floor(d) || d < INT_MIN || d > INT_MAX)
+        return 0;
+    return static_cast<int>(d);
+}
+
+QList<QStringList> defaultDayPartNames(int dayParts)
+{
+    QList<QStringList> names;
+    for (int d = 0; d < dayParts; ++d) {
+        QString english = QStringLiteral("Daypart %1").arg(d);
+        QString spanish = english;
+        QString french = english;
+        if (d == 0) {
+            english = QStringLiteral("Breakfast");
+            spanish = QStringLiteral("Desayuno");
+            french = QStringLiteral("Petit-d\u00e9jeuner");
+        } else if (d == 1) {
+            english = QStringLiteral("Lunch/Dinner");
+            spanish = QStringLiteral("Almuerzo/Cena");
+            french = QStringLiteral("D\u00e9jeuner/D\u00eener");
+        }
+        QStringList perLanguage;
+        for (int l = 0; l < MenuLanguages::count; ++l)
+            perLanguage << (l == 1 ? spanish : l == 2 ? french : english);
+        names << perLanguage;
+    }
+    return names;
+}
+
+} // namespace
+
+DayPartManager::DayPartManager(int numberOfZones, int traysPerZone, MenuManager *menuManager,
+                               QObject *parent)
+    : P4StateMachine(parent)
+    , m_traysPerZone(traysPerZone)
+    , m_numberOfZones(numberOfZones)
+    , m_menuManager(menuManager)
+    , m_dayPartNames(defaultDayPartNames(maxDayParts))
+    , m_save(new FileSaveChain(TulPaths::rootPath(dayPartFileName),
+                               QStringLiteral("Saving day-parts json file."),
+                               [this] { return dayPartsInfoToJson(true); }, this))
+{
+    setObjectName(QStringLiteral("daypartManager"));
+    m_save->setObjectName(QStringLiteral("dayPartsSaveChain"));
+    connect(m_save, &FileSaveChain::saved, this, &DayPartManager::writeDaypartsFileWrapUp);
+    connect(m_save, &FileSaveChain::saveFailed, this, &DayPartManager::daypartsSaveFailed);
+    connect(this, &DayPartManager::nextDayPartChanged, this, &DayPartManager::buildNotifyDayPartChange);
+}
+
+DayPartManager::~DayPartManager() = default;
+
+void DayPartManager::setProductLocationMap(const int *map, int entries)
+{
+    m_productLocationMap = map;
+    m_productLocationEntries = map ? entries : 0;
+}
+
+CabinetCore *DayPartManager::core() const
+{
+    return CabinetCore::of(this);
+}
+
+int DayPartManager::currentLanguage() const
+{
+    const CabinetCore *c = core();
+    const Translator *translator = c ? c->translator() : nullptr;
+    return translator ? translator->getLanguage() : 0;
+}
+
+// Names follow the stored language code of the settings (English for a code that is
+// not one of the 15, and before the settings exist).
+int DayPartManager::nameLanguage() const
+{
+    const CabinetCore *c = core();
+    const ConfigurationManager *config = c ? c->configManager() : nullptr;
+    if (!config)
+        return currentLanguage();
+    return qMax(0, MenuLanguages::indexOf(config->get_languageId()));
+}
+
+// ---------------------------------------------------------------- properties
+
+void DayPartManager::set_partOfDay(int value)
+{
+    if (m_partOfDay == value)
+        return;
+    m_partOfDay = value;
+    emit partOfDayChanged(value);
+}
+
+void DayPartManager::set_nextDayPart(int value)
+{
+    // The value may come from the other display: only a defined day part is taken.
+    if (value < 0 || value >= m_dayPartsCount) {
+        qWarning().noquote() << "DayPartManager::set_nextDayPart() dayPart out of range:" << value;
+        return;
+    }
+    m_nextDayPart = value;
+    emit nextDayPartChanged(value);
+}
+
+void DayPartManager::set_singleCol(bool value)
+{
+    if (m_singleCol == value)
+        return;
+    m_singleCol = value;
+    emit singleColChanged(value);
+}
+
+void DayPartManager::set_numOfTrays(int value)
+{
+    if (m_numOfTrays == value)
+        return;
+    m_numOfTrays = value;
+    emit numOfTraysChanged(value);
+}
+
+void DayPartManager::set_traysPerZone(int value)
+{
+    if (m_traysPerZone == value)
+        return;
+    m_traysPerZone = value;
+    emit traysPerZoneChanged(value);
+}
+
+void DayPartManager::set_numberOfZones(int value)
+{
+    if (m_numberOfZones == value)
+        return;
+    m_numberOfZones = value;
+    emit numberOfZonesChanged(value);
+}
+
+// ---------------------------------------------------------------- grids
+
+int DayPartManager::getProdIdOnBin(int dp, int bin) const
+{
+    bool ok = true;
+    if (dp < 0 || dp >= maxDayParts) {
+        qWarning().noquote() << "getProdIdOnBin() dp out of range: " << dp;
+        ok = false;
+    }
+    if (!isUsableBin(bin)) {
+        qWarning().noquote() << "getProdIdOnBin() bin out of range: " << bin;
+        ok = false;
+    }
+    return ok ? m_dayPartProducts[dp][bin] : 0;
+}
+
+int DayPartManager::gridLookUp(const Grid &grid, int dayPart, int dayParts, int zone,
+                               int panIndex, const char *who) const
+{
+    bool ok = true;
+    if (dayPart < 0 || dayPart >= dayParts) {
+        qWarning().noquote() << QStringLiteral("DayPartManager::%1() dayPart out of range:").arg(QLatin1String(who)) << dayPart;
+        ok = false;
+    }
+    if (zone < 0 || zone >= m_numberOfZones) {
+        qWarning().noquote() << QStringLiteral("DayPartManager::%1() zone out of range:").arg(QLatin1String(who)) << zone;
+        ok = false;
+    }
+    if (panIndex < 0 || panIndex >= m_traysPerZone) {
+        qWarning().noquote() << QStringLiteral("DayPartManager::%1() panIndex out of range:").arg(QLatin1String(who)) << panIndex;
+        return 0;
+    }
+    const int bin = binOf(zone, panIndex);
+    if (!ok || !isUsableBin(bin))
+        return 0;
+    return grid[dayPart][bin];
+}
+
+int DayPartManager::dayPartGetProductId(int dayPart, int zone, int panIndex) const
+{
+    return gridLookUp(m_dayPartProducts, dayPart, maxDayParts, zone, panIndex, "dayPartGetProductId");
+}
+
+int DayPartManager::dayPartEditGetProductId(int dayPart, int zone, int panIndex) const
+{
+    return gridLookUp(m_editDayPartProducts, dayPart, m_dayPartsCount, zone, panIndex,
+                      "dayPartEditGetProductId");
+}
+
+void DayPartManager::dayPartEditSetProductId(int dayPart, int zone, int panIndex, int prodId)
+{
+    const int bin = binOf(zone, panIndex);
+    if (dayPart < 0 || dayPart >= maxDayParts || zone < 0 || panIndex < 0 || bin >= maxBins) {
+        qWarning().noquote() << "DayPartManager::dayPartEditSetProductId() position out of range:"
+                             << dayPart << zone << panIndex;
+        return;
+    }
+    m_editDayPartProducts[dayPart][bin] = prodId;
+    // In zones of one bin on a two-tray layout the odd zone's second pan is not a bin.
+    const CabinetCore *c = core();
+    if (c && c->get_singleBinZone() == 1 && c->get_traysPerZone() == 2 && zone % 2 == 1
+        && bin + 1 < maxBins)
+        m_editDayPartProducts[dayPart][bin + 1] = 0;
+}
+
+void DayPartManager::dayPartEditInitialize()
+{
+    m_editDayPartProducts = m_dayPartProducts;
+}
+
+void DayPartManager::dayPartEditSave()
+{
+    m_dayPartProducts = m_editDayPartProducts;
+    saveDayPartFileJson();
+}
+
+void DayPartManager::deleteProductGroupFromDayParts(int pgid)
+{
+    for (int d = 0; d < maxDayParts; ++d) {
+        for (int zone = 0; zone < m_numberOfZones; ++zone) {
+            for (int pan = m_traysPerZone - 1; pan >= 0; --pan) {
+                const int bin = binOf(zone, pan);
+                if (bin < maxBins && m_editDayPartProducts[d][bin] == pgid)
+                    dayPartEditSetProductId(d, zone, pan, 0);
+            }
+        }
+    }
+}
+
+void DayPartManager::loadDefaultDayPart()
+{
+    set_nextDayPart(0);
+}
+
+// ---------------------------------------------------------------- names and in-use list
+
+QString DayPartManager::getDayPartName(int dayPartIndex) const
+{
+    return getDayPartName(nameLanguage(), dayPartIndex);
+}
+
+QString DayPartManager::getDayPartName(int language, int dayPartIndex) const
+{
+    if (dayPartIndex < 0 || dayPartIndex >= m_dayPartsCount || language < 0
+        || language >= MenuLanguages::count)
+        return QString();
+    return m_dayPartNames.at(dayPartIndex).at(language);
+}
+
+int DayPartManager::getDayPartToUse(int index) const
+{
+    return m_dayPartsInUse.value(index, -1);
+}
+
+int DayPartManager::getDayPartToUseIndex(int dayPart) const
+{
+    return qMax(0, m_dayPartsInUse.indexOf(dayPart));
+}
+
+void DayPartManager::setIsUsedDayPart(int index, bool isUsed)
+{
+    if (isUsed)
+        m_dayPartsInUse.append(index);
+}
+
+void DayPartManager::saveDayPartsUsed()
+{
+    saveDayPartFileJson();
+    emit reloadDaypartsInUse();
+}
+
+void DayPartManager::buildNotifyDayPartChange(int dp)
+{
+    const int language = currentLanguage();
+    if (dp != m_partOfDay) {
+        const QString timeStamp = QString::number(QDateTime::currentMSecsSinceEpoch() / 1000);
+        emit notifyDayPartChange(timeStamp, getDayPartName(language, m_partOfDay),
+                                 getDayPartName(language, dp));
+    }
+    // The day part in force becomes the reference of the next change and of the
+    // cloud link's events.
+    set_partOfDay(dp);
+}
+
+// ---------------------------------------------------------------- day-part file: build and save
+
+int DayPartManager::traysToSave() const
+{
+    const CabinetCore *c = core();
+    const int trays = c ? c->get_traysPerCabinet() : m_numOfTrays;
+    return qBound(0, trays, maxBins);
+}
+
+int DayPartManager::locationOfTray(int tray) const
+{
+    if (tray < m_productLocationEntries)
+        return m_productLocationMap[tray];
+    return tray;
+}
+
+QJsonArray DayPartManager::productLocationsToJson(int dayPart, bool isToLocalFile) const
+{
+    QJsonArray locations;
+    const int trays = traysToSave();
+    for (int i = 0; i < trays; ++i) {
+        const int bin = (isToLocalFile ? i : locationOfTray(i)) + 1;
+        locations.append(QJsonObject{{QStringLiteral("bin"), bin},
+                                     {QStringLiteral("productId"), m_dayPartProducts[dayPart][i]}});
+    }
+    return locations;
+}
+
+QByteArray DayPartManager::dayPartsInfoToJson(bool isToLocalFile) const
+{
+    QJsonArray layout;
+    for (int d = 0; d < m_dayPartsCount && d < maxDayParts; ++d) {
+        QJsonObject names;
+        for (int l = 0; l < MenuLanguages::count; ++l)
+            names.insert(MenuLanguages::code(l), m_dayPartNames.at(d).at(l));
+        QJsonObject entry;
+        entry.insert(QStringLiteral("daypartName"), names);
+        entry.insert(QStringLiteral("productLocations"), productLocationsToJson(d, isToLocalFile));
+        entry.insert(QStringLiteral("inUse"), m_dayPartsInUse.contains(d));
+        layout.append(entry);
+    }
+    QJsonObject top;
+    top.insert(QStringLiteral("dayPartVersion"), dayPartVersion);
+    top.insert(QStringLiteral("layout"), layout);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+bool DayPartManager::saveDayPartFileJson()
+{
+    return m_save->save();
+}
+
+void DayPartManager::saveNewDayPartsToJson()
+{
+    saveDayPartFileJson();
+}
+
+void DayPartManager::writeDaypartsFileWrapUp()
+{
+    if (m_deleteLegacyFilesAfterSave) {
+        m_deleteLegacyFilesAfterSave = false;
+        removeLegacyFiles();
+    }
+    if (CabinetCore *c = core()) {
+        c->sendFileViaCanbus(13);
+        c->sendOvUpdateDayparts();
+    }
+    emit newDayPartDefinition(m_nextDayPart);
+    emit daypartsFileLoadDone();
+}
+
+void DayPartManager::daypartsSaveFailed()
+{
+    qWarning().noquote() << "The day parts were not saved; dayParts.json keeps its previous content.";
+}
+
+// ---------------------------------------------------------------- day-part file: load
+
+bool DayPartManager::isDayPartDocument(const QByteArray &text)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(text);
+    const QJsonObject top = doc.object();
+    return doc.isObject() && jsonInt(top.value(QLatin1String("dayPartVersion"))) == dayPartVersion
+        && top.value(QLatin1String("layout")).isArray();
+}
+
+void DayPartManager::dayPartsLoadJsonDocFile()
+{
+    m_save->completeInterruptedSave(&DayPartManager::isDayPartDocument);
+    if (QFileInfo::exists(TulPaths::rootPath(dayPartFileName))) {
+        removeLegacyFiles();
+    } else if (migrateLegacyFiles()) {
+        saveDayPartFileJson();
+        // The legacy files go once their content is safely in the new file.
+        m_deleteLegacyFilesAfterSave = true;
+        emit newDayPartDefinition(m_nextDayPart);
+    }
+    if (!readDayPartDocument())
+        return;
+    if (m_dayPartsInUse.isEmpty())
+        m_dayPartsInUse.append(0);
+    emit daypartsFileLoadDone();
+    emit reloadDaypartsInUse();
+    emit newDayPartDefinition(m_nextDayPart);
+}
+
+bool DayPartManager::migrateLegacyFiles()
+{
+    const QString morning = TulPaths::rootPath(morningFileName);
+    const QString evening = TulPaths::rootPath(eveningFileName);
+    const bool hasMorning = QFileInfo::exists(morning);
+    const bool hasEvening = QFileInfo::exists(evening);
+    if (hasMorning) {
+        readDayPartFile(morningFileName, 0);
+        qDebug().noquote() << "Read the file morningDayPart.txt";
+    }
+    if (hasEvening) {
+        readDayPartFile(eveningFileName, 1);
+        qDebug().noquote() << "Read the file eveningDayPart.txt";
+    }
+    return hasMorning || hasEvening;
+}
+
+void DayPartManager::removeLegacyFiles()
+{
+    QFile::remove(TulPaths::rootPath(morningFileName));
+    QFile::remove(TulPaths::rootPath(eveningFileName));
+}
+
+// Reads the day-part file into the grids; false when it cannot be opened. A document
+// that is not a day-part file of this version changes nothing.
+bool DayPartManager::readDayPartDocument()
+{
+    QFile file(TulPaths::rootPath(dayPartFileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Unable to Open File: " + dayPartFileName;
+        return false;
+    }
+    if (file.size() > maxDayPartFileSize) {
+        qWarning().noquote() << "Day-part file too large, not read:" << file.size();
+        return true;
+    }
+    const QByteArray text = file.readAll();
+    if (isDayPartDocument(text))
+        applyLayout(QJsonDocument::fromJson(text).object().value(QLatin1String("layout")).toArray());
+    return true;
+}
+
+void DayPartManager::applyLayout(const QJsonArray &layout)
+{
+    if (!layout.isEmpty()) {
+        m_dayPartsCount = qMin(int(layout.size()), maxDayParts);
+        m_dayPartsInUse.clear();
+    }
+    m_dayPartProducts = Grid{};
+    for (int d = 0; d < layout.size() && d < maxDayParts; ++d)
+        applyLayoutEntry(d, layout.at(d).toObject());
+}
+
+void DayPartManager::applyLayoutEntry(int dayPart, const QJsonObject &entry)
+{
+    const QJsonObject names = entry.value(QLatin1String("daypartName")).toObject();
+    for (auto it = names.constBegin(); it != names.constEnd(); ++it) {
+        const int language = MenuLanguages::indexOf(it.key());
+        if (language >= 0)
+            m_dayPartNames[dayPart][language] = it.value().toString();
+    }
+    const QJsonArray locations = entry.value(QLatin1String("productLocations")).toArray();
+    for (const QJsonValue &location : locations) {
+        const QJsonObject object = location.toObject();
+        const int bin = jsonInt(object.value(QLatin1String("bin")));
+        if (bin >= 1 && bin <= m_numOfTrays && bin <= maxBins)
+            m_dayPartProducts[dayPart][bin - 1] = jsonInt(object.value(QLatin1String("productId")));
+    }
+    const QJsonValue inUse = entry.value(QLatin1String("inUse"));
+    if (inUse.isUndefined() || inUse.toBool())
+        m_dayPartsInUse.append(dayPart);
+}
+
+// ---------------------------------------------------------------- legacy day-part files
+
+void DayPartManager::readDayPartFile(const QString &dayPartFilename, int j)
+{
+    QString path = TulPaths::resolve(dayPartFilename);
+    const QFileInfo info(path);
+    if (!info.exists() || info.size() == 0)
+        path = QStringLiteral(":/") + QFileInfo(dayPartFilename).fileName();
+    if (j != 0 && j != 1) {
+        qWarning().noquote() << "DayPartManager: readDayPartFile error bad day part index";
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning().noquote() << "Unable to Open File: " + path + " DayPart file doesn't exist!";
+        return;
+    }
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        if (line.startsWith(QLatin1String("//")))
+            continue;
+        const QStringList parts = line.split(QLatin1Char(','));
+        // Every line starts again at bin 0; a part that is not a number ends the line.
+        for (int k = 0; k < parts.size() && k < maxBins; ++k) {
+            bool ok = false;
+            const int id = parts.at(k).trimmed().toInt(&ok);
+            if (!ok)
+                break;
+            m_dayPartProducts[j][k] = id;
+        }
+    }
+}
+
+void DayPartManager::readDayPartFiles()
+{
+    readDayPartFile(morningFileName, 0);
+    readDayPartFile(eveningFileName, 1);
+    emit newDayPartDefinition(m_nextDayPart);
+}
+
+void DayPartManager::saveDayPartFile(const QString &dayPartFilename, const QString &content)
+{
+    const QString path = TulPaths::rootPath(dayPartFilename);
+    if (!TulPaths::isInside(path, TulPaths::rootDir())) {
+        qWarning().noquote() << "Unable to Open File !!!" << path;
+        return;
+    }
+    if (QFileInfo::exists(path)) {
+        const QString backup = path + QStringLiteral(".backup");
+        qDebug().noquote() << "Copying " + path + " as " + backup;
+        QFile::copy(path, backup);
+    }
+    QString error;
+    if (!SafeFileWriter::writeFile(path, content.toUtf8(), &error)) {
+        qWarning().noquote() << "Unable to Open File !!!" << path << error;
+        return;
+    }
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+}

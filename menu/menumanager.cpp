@@ -1,0 +1,649 @@
+#include "menumanager.h"
+
+#include "cabinetcore.h"
+#include "filesavechain.h"
+#include "menulanguages.h"
+#include "roleitemmodel.h"
+#include "translator.h"
+#include "tulpaths.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString menuFileName = QStringLiteral("menu.json");
+const QString legacyListFileName = QStringLiteral("productsList.txt");
+const QString defaultMenuResource = QStringLiteral(":/defaultMenu.json");
+const QString defaultListResource = QStringLiteral(":/productsDefaultList.txt");
+const QString defaultTimerColor = QStringLiteral("#fffffd");
+constexpr int customerIdQrb = 3;
+constexpr int qrbProduct0Temp = 185;
+constexpr int defaultTraysPerZone = 4;
+
+// A whole number of the file, or 0 for anything else (missing, text, fractional, huge).
+int jsonInt(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return 0;
+    const double d = value.toDouble();
+    if (d != std::floor(d) || d < INT_MIN || d > INT_MAX)
+        return 0;
+    return static_cast<int>(d);
+}
+
+QString jsonText(const QJsonValue &value)
+{
+    return value.isString() ? value.toString() : QString();
+}
+
+bool isTimerColor(const QString &text)
+{
+    if (text.size() != 7 || !text.startsWith(QLatin1Char('#')))
+        return false;
+    bool ok = false;
+    text.midRef(1).toUInt(&ok, 16);
+    return ok;
+}
+
+// A pan covers 1 to 4 bin fractions; anything else in a legacy line would let the
+// holding code count bins that do not exist.
+QString legacyPanSize(const QString &field)
+{
+    bool ok = false;
+    const int size = field.toInt(&ok);
+    if (ok && size >= 1 && size <= 4)
+        return field;
+    qWarning().noquote() << "productsList.txt: pan size" << field << "is not 1 to 4, taken as 1";
+    return QStringLiteral("1");
+}
+
+QStringList sameNameInEveryLanguage(const QString &name)
+{
+    QStringList names;
+    for (int i = 0; i < MenuLanguages::count; ++i)
+        names << name;
+    return names;
+}
+
+} // namespace
+
+MenuManager::MenuManager(QObject *parent)
+    : P4StateMachine(parent)
+    , m_productsModel(new RoleItemModel(productRoleNames(), this))
+    , m_productsEditModel(new RoleItemModel(productRoleNames(), this))
+    , m_groupsEditModel(new RoleItemModel(productRoleNames(), this))
+    , m_dayPartsEditModel(new RoleItemModel(productRoleNames(), this))
+    , m_menuSave(new FileSaveChain(TulPaths::rootPath(menuFileName),
+                                   QStringLiteral("Saving menu json file."),
+                                   [this] { return menuDataModelToJson(); }, this))
+{
+    setObjectName(QStringLiteral("menuManager"));
+    m_menuSave->setObjectName(QStringLiteral("menuSaveChain"));
+    connect(m_menuSave, &FileSaveChain::saved, this, &MenuManager::writeMenuFileWrapUp);
+    connect(m_menuSave, &FileSaveChain::saveFailed, this, &MenuManager::menuSaveFailed);
+    connect(this, &MenuManager::reloadProductsFile, this, &MenuManager::menuLoadJsonDocFile);
+}
+
+MenuManager::~MenuManager() = default;
+
+QHash<int, QByteArray> MenuManager::productRoleNames()
+{
+    return {
+        {IdRole, "id"},
+        {NameRole, "name"},
+        {AbreviationRole, "abreviation"},
+        {Abreviation8Role, "abreviation8"},
+        {HoldTimeRole, "holdTime"},
+        {WarningTimeRole, "warningTime"},
+        {LowerTempRole, "lowerTemp"},
+        {UpperTempRole, "upperTemp"},
+        {LidTypeRole, "lidType"},
+        {LidAbRole, "lidAb"},
+        {BottomTypeRole, "bottomType"},
+        {PanSizeRole, "panSize"},
+        {ProductImageRole, "productImage"},
+        {GroupIdRole, "groupID"},
+        {ProductListRole, "productList"},
+        {DefaultRole, "default"},
+        {TargetFanSpeedRole, "targetFanSpeed"},
+        {ResetTimeRole, "resetTime"},
+        {NamesListRole, "namesList"},
+        {PanSizeXRole, "panSizeX"},
+        {TimerColorRole, "timerColor"},
+        {ProductLockedRole, "productLocked"},
+    };
+}
+
+// ---------------------------------------------------------------- the core's answers
+
+CabinetCore *MenuManager::core() const
+{
+    return CabinetCore::of(this);
+}
+
+int MenuManager::customerId() const
+{
+    const CabinetCore *c = core();
+    return c ? c->get_customerId() : 0;
+}
+
+int MenuManager::traysPerZone() const
+{
+    const CabinetCore *c = core();
+    return c ? c->get_traysPerZone() : defaultTraysPerZone;
+}
+
+int MenuManager::currentLanguage() const
+{
+    const CabinetCore *c = core();
+    const Translator *translator = c ? c->translator() : nullptr;
+    return translator ? translator->getLanguage() : 0;
+}
+
+// ---------------------------------------------------------------- look-ups
+
+QVariant MenuManager::roleOfRow(int row, int role) const
+{
+    return m_productsModel->index(row, 0).data(role);
+}
+
+QVariant MenuManager::getProductGroupsDefault(int id) const
+{
+    return roleOfRow(getProductIndex(id), DefaultRole);
+}
+
+QVariant MenuManager::getProductGroupPList(int groupId) const
+{
+    return roleOfRow(getProductIndex(groupId), ProductListRole);
+}
+
+int MenuManager::getRowCount() const
+{
+    return m_productsModel->rowCount();
+}
+
+int MenuManager::getProductIndex(int id) const
+{
+    const int rows = m_productsModel->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (roleOfRow(row, IdRole).toLongLong() == id)
+            return row;
+    }
+    return 0;
+}
+
+QVariant MenuManager::getProductName(int prodId) const
+{
+    return getProductName(currentLanguage(), prodId);
+}
+
+QVariant MenuManager::getProductName(int languageId, int prodId) const
+{
+    const int row = getProductIndex(prodId);
+    const QStringList names = roleOfRow(row, NamesListRole).toStringList();
+    if (languageId >= 0 && languageId < names.size())
+        return names.at(languageId);
+    return roleOfRow(row, NameRole).toString();
+}
+
+QByteArray MenuManager::productDigestText(int id) const
+{
+    const int row = getProductIndex(id);
+    return QByteArray::number(id, 16) + getProductName(id).toString().toLatin1()
+        + QByteArray::number(roleOfRow(row, HoldTimeRole).toInt(), 16)
+        + QByteArray::number(roleOfRow(row, PanSizeRole).toInt(), 16);
+}
+
+QByteArray MenuManager::getProductMd5(int id) const
+{
+    const QByteArray md5 = QCryptographicHash::hash(productDigestText(id), QCryptographicHash::Md5);
+    qDebug().noquote() << QStringLiteral("Product specific md5 for id %1 = %2")
+                              .arg(id)
+                              .arg(QString::fromLatin1(md5.toHex()));
+    return md5;
+}
+
+quint32 MenuManager::getProductCrc32(int id) const
+{
+    return m_crc32.calculateFromByteArray(productDigestText(id));
+}
+
+QString MenuManager::convertPanSizeToPanFraction(int panSize) const
+{
+    static const QHash<int, QStringList> fractions = {
+        {2, {QStringLiteral("1/2"), QStringLiteral("1/1"), QStringLiteral("1/2"), QStringLiteral("1/2")}},
+        {3, {QStringLiteral("1/3"), QStringLiteral("2/3"), QStringLiteral("1/1"), QStringLiteral("1/2")}},
+        {4, {QStringLiteral("1/4"), QStringLiteral("1/2"), QStringLiteral("3/4"), QStringLiteral("1/1")}},
+    };
+    const QStringList column = fractions.value(traysPerZone());
+    if (panSize < 1 || panSize > column.size())
+        return QStringLiteral("1/2");
+    return column.at(panSize - 1);
+}
+
+int MenuManager::convertPanFractionToPanSize(const QString &panSizeX) const
+{
+    static const QHash<int, QHash<QString, int>> sizes = {
+        {2, {{QStringLiteral("1/1"), 2}}},
+        {3, {{QStringLiteral("2/3"), 2}, {QStringLiteral("1/1"), 3}}},
+        {4, {{QStringLiteral("1/2"), 2}, {QStringLiteral("3/4"), 3}, {QStringLiteral("1/1"), 4}}},
+    };
+    return sizes.value(traysPerZone()).value(panSizeX, 1);
+}
+
+void MenuManager::processChangedItem(QStandardItem *item)
+{
+    Q_UNUSED(item)
+}
+
+QStringList MenuManager::readNameTranslationsFromJson(const QJsonObject &nameObj) const
+{
+    return MenuLanguages::namesFromJson(nameObj);
+}
+
+QJsonObject MenuManager::setNameListToJson(const QStringList &nameList) const
+{
+    return MenuLanguages::namesToJson(nameList);
+}
+
+// ---------------------------------------------------------------- menu file: load
+
+bool MenuManager::isMenuDocument(const QByteArray &text)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(text);
+    return doc.isObject() && jsonInt(doc.object().value(QLatin1String("menuVersion"))) == menuVersion;
+}
+
+void MenuManager::menuLoadJsonDocFile()
+{
+    const QString menuPath = TulPaths::rootPath(menuFileName);
+    const QString listPath = TulPaths::rootPath(legacyListFileName);
+    completeInterruptedSave();
+    bool migrated = false;
+    if (QFileInfo(menuPath).size() > 0) {
+        if (QFileInfo::exists(listPath))
+            QFile::remove(listPath);
+    } else if (QFileInfo::exists(listPath)) {
+        migrateLegacyList();
+        migrated = true;
+    }
+    // An empty menu file does not outrank the list just migrated.
+    if (migrated && QFileInfo::exists(menuPath))
+        return;
+    const QString path = chooseMenuFile();
+    loadMenuFromFile(path);
+}
+
+bool MenuManager::completeInterruptedSave()
+{
+    return m_menuSave->completeInterruptedSave(&MenuManager::isMenuDocument);
+}
+
+void MenuManager::migrateLegacyList()
+{
+    loadProductsMenu();
+    // The list goes only once its content is safely in the menu file.
+    if (saveProductsMenuJson())
+        m_deleteLegacyListAfterSave = true;
+}
+
+QString MenuManager::chooseMenuFile() const
+{
+    const QString menuPath = TulPaths::rootPath(menuFileName);
+    const QFileInfo menu(menuPath);
+    if (menu.exists() && menu.size() > 0)
+        return menuPath;
+    if (menu.exists()) {
+        qWarning().noquote() << "menu.json file size is 0???... using default file.";
+    } else if (QFileInfo::exists(m_menuSave->temporaryPath())) {
+        // A save is under way: the model already holds what it writes.
+        return menuPath;
+    } else {
+        qDebug().noquote() << "menu.json doesn't exist, using default file.";
+    }
+    qDebug().noquote() << "Loading default menu - " + defaultMenuResource;
+    return defaultMenuResource;
+}
+
+bool MenuManager::loadMenuFromFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Unable to Open File: " + path;
+        return false;
+    }
+    if (file.size() > maxMenuFileSize) {
+        qWarning().noquote() << "Menu file too large, not loaded:" << path << file.size();
+        return false;
+    }
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
+    if (!doc.isObject())
+        return false;
+    const QJsonObject top = doc.object();
+    if (jsonInt(top.value(QLatin1String("menuVersion"))) != menuVersion)
+        return false;
+    m_productsModel->clear();
+    appendProductsFromJson(top.value(QLatin1String("products")).toArray());
+    appendGroupsFromJson(top.value(QLatin1String("productGroups")).toArray());
+    return true;
+}
+
+void MenuManager::appendProductsFromJson(const QJsonArray &products)
+{
+    for (const QJsonValue &product : products)
+        m_productsModel->appendRow(productFromJson(product.toObject()));
+}
+
+void MenuManager::appendGroupsFromJson(const QJsonArray &groups)
+{
+    for (const QJsonValue &group : groups)
+        m_productsModel->appendRow(groupFromJson(group.toObject()));
+}
+
+void MenuManager::setPanSizeFromFraction(QStandardItem *row, const QString &zoneSplits) const
+{
+    const QString fraction = zoneSplits.isEmpty() ? convertPanSizeToPanFraction(1) : zoneSplits;
+    row->setData(fraction, PanSizeXRole);
+    row->setData(convertPanFractionToPanSize(fraction), PanSizeRole);
+}
+
+QStandardItem *MenuManager::productFromJson(const QJsonObject &product) const
+{
+    auto *row = new QStandardItem;
+    const int id = jsonInt(product.value(QLatin1String("productId")));
+    const QStringList names = readNameTranslationsFromJson(product.value(QLatin1String("productName")).toObject());
+    int lowerTemp = jsonInt(product.value(QLatin1String("lowerTemp")));
+    int upperTemp = jsonInt(product.value(QLatin1String("upperTemp")));
+    if (id == 0) // the empty product never heats
+        lowerTemp = upperTemp = customerId() == customerIdQrb ? qrbProduct0Temp : 0;
+    QString timerColor = jsonText(product.value(QLatin1String("timerColor")));
+    if (!isTimerColor(timerColor))
+        timerColor = defaultTimerColor;
+
+    row->setData(id, IdRole);
+    row->setData(names.first(), NameRole);
+    row->setData(names, NamesListRole);
+    row->setData(jsonInt(product.value(QLatin1String("holdingTime"))), HoldTimeRole);
+    row->setData(jsonInt(product.value(QLatin1String("warningTime"))), WarningTimeRole);
+    row->setData(jsonInt(product.value(QLatin1String("resetTime"))), ResetTimeRole);
+    row->setData(lowerTemp, LowerTempRole);
+    row->setData(upperTemp, UpperTempRole);
+    row->setData(jsonInt(product.value(QLatin1String("fanSpeed"))), TargetFanSpeedRole);
+    row->setData(jsonText(product.value(QLatin1String("lidType"))), LidTypeRole);
+    row->setData(jsonText(product.value(QLatin1String("bottomType"))), BottomTypeRole);
+    setPanSizeFromFraction(row, jsonText(product.value(QLatin1String("zoneSplits"))));
+    row->setData(timerColor, TimerColorRole);
+    row->setData(product.value(QLatin1String("productLocked")).toBool(false), ProductLockedRole);
+    row->setData(QStringLiteral("0"), GroupIdRole);
+    row->setData(QStringList(), ProductListRole);
+    row->setData(-1, DefaultRole);
+    return row;
+}
+
+QStandardItem *MenuManager::groupFromJson(const QJsonObject &group) const
+{
+    auto *row = new QStandardItem;
+    const int id = jsonInt(group.value(QLatin1String("groupId")));
+    const QStringList names = readNameTranslationsFromJson(group.value(QLatin1String("groupName")).toObject());
+    QStringList members;
+    const QJsonArray products = group.value(QLatin1String("products")).toArray();
+    for (const QJsonValue &member : products)
+        members << QString::number(jsonInt(member.toObject().value(QLatin1String("productId"))));
+
+    row->setData(id, IdRole);
+    row->setData(id, GroupIdRole);
+    row->setData(names.first(), NameRole);
+    row->setData(names, NamesListRole);
+    row->setData(0, HoldTimeRole);
+    row->setData(0, WarningTimeRole);
+    row->setData(0, ResetTimeRole);
+    row->setData(QStringLiteral("0"), BottomTypeRole);
+    row->setData(jsonInt(group.value(QLatin1String("lowerTemp"))), LowerTempRole);
+    row->setData(jsonInt(group.value(QLatin1String("upperTemp"))), UpperTempRole);
+    row->setData(jsonInt(group.value(QLatin1String("fanSpeed"))), TargetFanSpeedRole);
+    row->setData(jsonText(group.value(QLatin1String("lidType"))), LidTypeRole);
+    row->setData(jsonInt(group.value(QLatin1String("defaultProd"))), DefaultRole);
+    row->setData(members, ProductListRole);
+    setPanSizeFromFraction(row, jsonText(group.value(QLatin1String("zoneSplits"))));
+    return row;
+}
+
+// ---------------------------------------------------------------- menu file: save
+
+QByteArray MenuManager::menuDataModelToJson() const
+{
+    QJsonArray products;
+    QJsonArray groups;
+    const int rows = m_productsModel->rowCount();
+    for (int r = 0; r < rows; ++r) {
+        const QStandardItem *row = m_productsModel->item(r, 0);
+        if (!row)
+            continue;
+        if (row->data(GroupIdRole).toInt() < 1)
+            products.append(productToJson(row));
+        else
+            groups.append(groupToJson(row));
+    }
+    QJsonObject top;
+    top.insert(QStringLiteral("menuVersion"), menuVersion);
+    top.insert(QStringLiteral("products"), products);
+    top.insert(QStringLiteral("productGroups"), groups);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+QJsonObject MenuManager::productToJson(const QStandardItem *row) const
+{
+    QString timerColor = row->data(TimerColorRole).toString();
+    if (timerColor.isEmpty())
+        timerColor = defaultTimerColor;
+    QJsonObject product;
+    product.insert(QStringLiteral("productId"), row->data(IdRole).toInt());
+    product.insert(QStringLiteral("productName"), setNameListToJson(row->data(NamesListRole).toStringList()));
+    product.insert(QStringLiteral("holdingTime"), row->data(HoldTimeRole).toInt());
+    product.insert(QStringLiteral("warningTime"), row->data(WarningTimeRole).toInt());
+    product.insert(QStringLiteral("lowerTemp"), row->data(LowerTempRole).toInt());
+    product.insert(QStringLiteral("upperTemp"), row->data(UpperTempRole).toInt());
+    product.insert(QStringLiteral("fanSpeed"), row->data(TargetFanSpeedRole).toInt());
+    product.insert(QStringLiteral("resetTime"), row->data(ResetTimeRole).toInt());
+    product.insert(QStringLiteral("zoneSplits"), row->data(PanSizeXRole).toString());
+    product.insert(QStringLiteral("timerColor"), timerColor);
+    product.insert(QStringLiteral("productLocked"), row->data(ProductLockedRole).toBool());
+    product.insert(QStringLiteral("lidType"), row->data(LidTypeRole).toString());
+    product.insert(QStringLiteral("bottomType"), row->data(BottomTypeRole).toString());
+    return product;
+}
+
+QJsonObject MenuManager::groupToJson(const QStandardItem *row) const
+{
+    QJsonArray members;
+    const QStringList memberIds = row->data(ProductListRole).toStringList();
+    for (const QString &member : memberIds)
+        members.append(QJsonObject{{QStringLiteral("productId"), member.toInt()}});
+    QJsonObject group;
+    group.insert(QStringLiteral("groupName"), setNameListToJson(row->data(NamesListRole).toStringList()));
+    group.insert(QStringLiteral("groupId"), row->data(IdRole).toInt());
+    group.insert(QStringLiteral("zoneSplits"), row->data(PanSizeXRole).toString());
+    group.insert(QStringLiteral("lowerTemp"), row->data(LowerTempRole).toInt());
+    group.insert(QStringLiteral("upperTemp"), row->data(UpperTempRole).toInt());
+    group.insert(QStringLiteral("lidType"), row->data(LidTypeRole).toString());
+    group.insert(QStringLiteral("defaultProd"), row->data(DefaultRole).toInt());
+    group.insert(QStringLiteral("fanSpeed"), row->data(TargetFanSpeedRole).toInt());
+    group.insert(QStringLiteral("products"), members);
+    return group;
+}
+
+bool MenuManager::saveProductsMenuJson()
+{
+    return m_menuSave->save();
+}
+
+void MenuManager::writeMenuFileWrapUp()
+{
+    if (m_deleteLegacyListAfterSave) {
+        m_deleteLegacyListAfterSave = false;
+        QFile::remove(TulPaths::rootPath(legacyListFileName));
+    }
+    if (CabinetCore *c = core()) {
+        c->sendFileViaCanbus(11);
+        c->sendOvUpdateProducts();
+    }
+}
+
+void MenuManager::menuSaveFailed()
+{
+    qWarning().noquote() << "The menu was not saved; menu.json keeps its previous content.";
+}
+
+// ---------------------------------------------------------------- legacy products list
+
+QString MenuManager::chooseLegacyListFile() const
+{
+    const QString listPath = TulPaths::rootPath(legacyListFileName);
+    const QFileInfo list(listPath);
+    if (list.exists() && list.size() > 0)
+        return listPath;
+    if (list.exists())
+        qWarning().noquote() << "productsList.txt file size is 0???... using default file.";
+    else
+        qDebug().noquote() << "productsList.txt doesn't exist, using default file.";
+    return defaultListResource;
+}
+
+void MenuManager::loadProductsMenu()
+{
+    m_productsModel->clear();
+    const QString path = chooseLegacyListFile();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning().noquote() << "Unable to Open File: " + path + " No products list available";
+        return;
+    }
+    m_productsModel->clear();
+    m_productsModel->setHorizontalHeaderLabels(
+        {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("Abreviation"),
+         QStringLiteral("Abreviation8"), QStringLiteral("Hold time"), QStringLiteral("Warning time"),
+         QStringLiteral("Hold temp"), QStringLiteral("Product temp"), QStringLiteral("Lid type"),
+         QStringLiteral("Lid Ab"), QStringLiteral("Bottom Type"), QStringLiteral("Pan size"),
+         QStringLiteral("Pan size X"), QStringLiteral("Group ID"), QStringLiteral("Product List"),
+         QStringLiteral("Fan speed")});
+    QTextStream in(&file);
+    in.setCodec("UTF-8");
+    readLegacyList(in);
+}
+
+void MenuManager::readLegacyList(QTextStream &in)
+{
+    int lineNumber = 0;
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        ++lineNumber;
+        if (line.startsWith(QLatin1String("//")) || line.trimmed().isEmpty())
+            continue;
+        const QStringList fields = line.split(QLatin1Char(','));
+        QStandardItem *row = nullptr;
+        if (fields.first().startsWith(QLatin1Char('p')))
+            row = legacyProduct(fields);
+        else if (fields.first().startsWith(QLatin1Char('g')))
+            row = legacyGroup(fields);
+        if (!row) {
+            qWarning().noquote() << "productsList.txt line" << lineNumber
+                                 << "is not a complete product or group line, skipped";
+            continue;
+        }
+        if (m_productsModel->rowCount() >= maxLegacyRows) {
+            delete row;
+            qWarning().noquote() << "productsList.txt holds more than" << maxLegacyRows - 1
+                                 << "products and groups; the rest is ignored";
+            return;
+        }
+        m_productsModel->appendRow(row);
+    }
+}
+
+QStandardItem *MenuManager::legacyProduct(const QStringList &fields) const
+{
+    if (fields.size() < 10)
+        return nullptr;
+    const bool qrb = customerId() == customerIdQrb;
+    QString upperTemp = fields.at(5);
+    QString lowerTemp = qrb ? fields.at(6) : fields.at(5);
+    if (fields.at(1).toInt() == 0) {
+        lowerTemp = upperTemp = qrb ? QString::number(qrbProduct0Temp) : QStringLiteral("0");
+    }
+    auto *row = new QStandardItem;
+    row->setData(fields.at(1), IdRole);
+    row->setData(fields.at(2), NameRole);
+    row->setData(sameNameInEveryLanguage(fields.at(2)), NamesListRole);
+    row->setData(fields.at(3), HoldTimeRole);
+    row->setData(fields.at(4), WarningTimeRole);
+    row->setData(upperTemp, UpperTempRole);
+    row->setData(lowerTemp, LowerTempRole);
+    row->setData(fields.at(7), LidTypeRole);
+    row->setData(fields.at(8), BottomTypeRole);
+    const QString panSize = legacyPanSize(fields.at(9));
+    row->setData(panSize, PanSizeRole);
+    row->setData(convertPanSizeToPanFraction(panSize.toInt()), PanSizeXRole);
+    row->setData(fields.size() > 10 ? fields.at(10) : QStringLiteral("100"), TargetFanSpeedRole);
+    row->setData(QStringLiteral("0"), GroupIdRole);
+    row->setData(QStringList(), ProductListRole);
+    row->setData(-1, DefaultRole);
+    row->setData(qrb ? 0 : 300, ResetTimeRole);
+    row->setData(defaultTimerColor, TimerColorRole);
+    row->setData(false, ProductLockedRole);
+    return row;
+}
+
+QStandardItem *MenuManager::legacyGroup(const QStringList &fields) const
+{
+    if (fields.size() < 7)
+        return nullptr;
+    QStringList members;
+    for (int i = 7; i < fields.size() && members.size() < maxLegacyGroupMembers; ++i) {
+        if (!fields.at(i).isEmpty())
+            members << fields.at(i);
+    }
+    bool numeric = false;
+    const int defaultIndex = fields.at(6).toInt(&numeric);
+    const bool defaultValid = numeric && defaultIndex >= 0 && defaultIndex < members.size();
+    const QString name = fields.at(2);
+
+    auto *row = new QStandardItem;
+    row->setData(fields.at(1), IdRole);
+    row->setData(fields.at(1), GroupIdRole);
+    // A "!" marks a group whose default product is not one of its members.
+    row->setData(defaultValid ? name : QStringLiteral("!") + name, NameRole);
+    row->setData(sameNameInEveryLanguage(name), NamesListRole);
+    row->setData(fields.at(3), LowerTempRole);
+    row->setData(fields.at(3), UpperTempRole);
+    const QString panSize = legacyPanSize(fields.at(4));
+    row->setData(panSize, PanSizeRole);
+    row->setData(convertPanSizeToPanFraction(panSize.toInt()), PanSizeXRole);
+    row->setData(fields.at(5), LidTypeRole);
+    row->setData(defaultValid ? fields.at(6) : QStringLiteral("0"), DefaultRole);
+    row->setData(members, ProductListRole);
+    row->setData(QStringLiteral("0"), HoldTimeRole);
+    row->setData(QStringLiteral("0"), WarningTimeRole);
+    row->setData(QStringLiteral("0"), BottomTypeRole);
+    row->setData(0, ResetTimeRole);
+    row->setData(legacyGroupFanSpeed(fields), TargetFanSpeedRole);
+    return row;
+}
+
+QVariant MenuManager::legacyGroupFanSpeed(const QStringList &fields) const
+{
+    // The fan speed of the product edit model's row for the first member field.
+    const int row = getProductIndex(fields.value(7).toInt());
+    if (row >= m_productsEditModel->rowCount())
+        return 0;
+    const QVariant fan = m_productsEditModel->index(row, 0).data(TargetFanSpeedRole);
+    return fan.isValid() ? fan : QVariant(0);
+}

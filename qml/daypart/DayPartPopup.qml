@@ -1,0 +1,102 @@
+import QtQuick 2.15
+
+// The dock's day-part pop-up: the day parts offered to the operator, the one in force
+// marked. A tap makes the day part the one in force on the master display; any other
+// display asks the master through dayPartRequested (the shell forwards it).
+Item {
+    id: popup
+    objectName: "dayPartPopup"
+
+    property bool isMaster: true
+    property var entries: []
+    readonly property int current: daypartManager.nextDayPart
+    readonly property int rowHeight: 64
+
+    signal dayPartRequested(int dayPart)
+    signal closeRequested()
+
+    width: 300
+    height: entries.length * rowHeight + 16
+
+    function rebuild() {
+        var rows = []
+        var count = daypartManager.getDayPartsToUseCount()
+        for (var i = 0; i < count; ++i) {
+            var dayPart = daypartManager.getDayPartToUse(i)
+            rows.push({ "dayPart": dayPart, "name": daypartManager.getDayPartName(dayPart) })
+        }
+        entries = rows
+    }
+
+    function choose(dayPart) {
+        if (isMaster)
+            daypartManager.set_nextDayPart(dayPart)
+        else
+            dayPartRequested(dayPart)
+        closeRequested()
+    }
+
+    Component.onCompleted: rebuild()
+
+    Connections {
+        target: daypartManager
+        function onDaypartsFileLoadDone() { popup.rebuild() }
+        function onReloadDaypartsInUse() { popup.rebuild() }
+    }
+    Connections {
+        target: typeof tro !== "undefined" ? tro : null
+        ignoreUnknownSignals: true
+        function onLanguageChanged() { popup.rebuild() }
+    }
+    Connections {
+        // Names follow the stored language code, which the settings take after the
+        // translator has switched.
+        target: typeof configManager !== "undefined" ? configManager : null
+        ignoreUnknownSignals: true
+        function onLanguageIdChanged() { popup.rebuild() }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#202020"
+        border.color: "#808080"
+        border.width: 2
+        radius: 8
+    }
+
+    Column {
+        id: list
+        x: 8
+        y: 8
+        width: parent.width - 16
+        spacing: 0
+
+        Repeater {
+            model: popup.entries
+            delegate: Rectangle {
+                objectName: "dayPartEntry" + modelData.dayPart
+                readonly property bool inForce: modelData.dayPart === popup.current
+                width: list.width
+                height: popup.rowHeight
+                radius: 6
+                color: inForce ? "#1e64b4" : "transparent"
+
+                Text {
+                    anchors.fill: parent
+                    anchors.leftMargin: 16
+                    anchors.rightMargin: 16
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                    text: modelData.name
+                    color: "white"
+                    font.pixelSize: 24
+                    font.bold: parent.inForce
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: popup.choose(modelData.dayPart)
+                }
+            }
+        }
+    }
+}
