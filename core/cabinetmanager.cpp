@@ -6,15 +6,19 @@
 #include "cansendrequest.h"
 #include "commandlauncher.h"
 #include "configurationmanager.h"
+#include "daypartmanager.h"
 #include "fileid.h"
 #include "ioboardsimulator.h"
 #include "languagemodel.h"
 #include "mastersync.h"
+#include "menumanager.h"
 #include "platforminfo.h"
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
+#include "soundmanager.h"
 #include "translator.h"
+#include "tulerrorcontrollert.h"
 #include "tulnetwork.h"
 #include "tulpaths.h"
 
@@ -62,10 +66,16 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     m_engine = new QQmlApplicationEngine(this);
     createLanguageServices();
     createCanTransport();
+    createSoundManager();
     createModbus();
+    createErrorService();
     createSettings();
-    m_platformInfo = new PlatformInfo(this);
+    createMenus();
     createDisplayLink();
+    // No zone makes a sound before the displays have synchronised.
+    m_sound->muteAllAlarms();
+    connectManagers();
+    m_platformInfo = new PlatformInfo(this);
     publishToQml();
     m_translator->setLanguageByString(m_config->get_languageId());
     loadPluggedInMinutes();
@@ -186,6 +196,77 @@ void CabinetManager::createLanguageServices()
     m_languageModel = new LanguageModel(m_translator);
 }
 
+void CabinetManager::createSoundManager()
+{
+    // Runs from its creation on: it reads the customer id from this core.
+    m_sound = new SoundManager(this);
+    m_sound->setObjectName(QStringLiteral("soundManager"));
+    m_sound->start();
+}
+
+void CabinetManager::createErrorService()
+{
+    // Only the master display polls the IO board's error registers.
+    m_errors = new TulErrorControllerT(m_layout.iAmMaster ? m_modbus : nullptr, this);
+    m_errors->setObjectName(QStringLiteral("tulErrorController"));
+}
+
+void CabinetManager::createMenus()
+{
+    m_menu = new MenuManager(this);
+    m_menu->menuLoadJsonDocFile();
+    m_dayParts = new DayPartManager(m_layout.numberOfZones, m_layout.traysPerZone, m_menu, this);
+    m_dayParts->set_singleCol(m_layout.singleColumnUnit);
+    m_dayParts->set_numOfTrays(get_traysPerCabinet());
+    m_productLocations = m_layout.productLocationMap.toVector();
+    m_dayParts->setProductLocationMap(m_productLocations.constData(), m_productLocations.size());
+    m_dayParts->dayPartsLoadJsonDocFile();
+    m_dayParts->set_nextDayPart(m_dayParts->getDayPartToUse(0));
+}
+
+void CabinetManager::connectManagers()
+{
+    // Files and messages of the display link.
+    connect(this, &CabinetCore::ovUpdateReloadFiles, m_menu, &MenuManager::menuLoadJsonDocFile);
+    connect(this, &CabinetCore::ovUpdateReloadFiles, m_dayParts, &DayPartManager::dayPartsLoadJsonDocFile);
+    connect(m_menu, &MenuManager::sendProductsFileViaCanbus, this,
+            QOverload<const QString &, int>::of(&CabinetManager::sendFileViaCanbus));
+    connect(m_dayParts, &DayPartManager::sendDayPartsFileViaCanbus, this,
+            QOverload<const QString &, int>::of(&CabinetManager::sendFileViaCanbus));
+    connect(m_menu, &MenuManager::productsMD5, m_config, &ConfigurationManager::set_productsHashCode,
+            Qt::QueuedConnection);
+    connect(m_dayParts, &DayPartManager::nextDayPartChanged, this, &CabinetManager::processDayPartChange,
+            Qt::QueuedConnection);
+    connect(m_masterSync, &MasterSync::doDefaultDayPartSignal, m_dayParts, &DayPartManager::loadDefaultDayPart,
+            Qt::QueuedConnection);
+    connect(this, &CabinetManager::dayPartReceived, this, &CabinetManager::applyRemoteDayPart);
+
+    // Sounds.
+    connect(m_config, &ConfigurationManager::soundLevelChanged, m_sound, &SoundManager::setAllAlarmsVolume);
+    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, m_sound, &SoundManager::delayedUnMute);
+    connect(m_masterSync, &MasterSync::syncNotNeeded, m_sound, &SoundManager::delayedUnMute);
+    connect(this, &CabinetManager::alarmRequestReceived, m_sound, &SoundManager::processAlarmReq);
+    connect(this, &CabinetManager::stopAmbientTempAlarm, this, &CabinetManager::stopAmbientTempAlarmSlot);
+
+    // Errors: reported here, texts and logs on the worker, relayed by the facade.
+    connect(m_masterSync, &MasterSync::syncErrorInfo, m_errors, &TulErrorControllerT::errorCodesDataProcess,
+            Qt::QueuedConnection);
+    connect(m_masterSync, &MasterSync::syncErrorClearInfo, m_errors,
+            &TulErrorControllerT::errorCodesClearDataProcess, Qt::QueuedConnection);
+    connect(m_network, &TULnetwork::logErrorSignal, m_errors, &TulErrorControllerT::errorCodesDataProcess,
+            Qt::QueuedConnection);
+    connect(m_translator, &Translator::retranslate, m_errors, &TulErrorControllerT::createDefinitionsList,
+            Qt::QueuedConnection);
+    // What the other display reports is logged and shown here, never sent back.
+    connect(this, &CabinetManager::errorInfoReceived, m_errors, &TulErrorControllerT::remoteErrorCodesDataProcess);
+    connect(this, &CabinetManager::errorClearInfoReceived, m_errors,
+            &TulErrorControllerT::remoteErrorCodesClearDataProcess);
+    connect(this, &CabinetManager::clearAllErrorsReceived, m_errors, [this] {
+        m_errors->deleteAllErrorLogs();
+        m_errors->clearErrorLogList();
+    });
+}
+
 void CabinetManager::createSettings()
 {
     m_config = new ConfigurationManager(m_modbus, m_canbus, m_layout.iAmMaster, m_orientationId, this);
@@ -258,6 +339,14 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
     context->setContextProperty(QStringLiteral("tulNetwork"), m_network);
+    context->setContextProperty(QStringLiteral("soundManager"), m_sound);
+    context->setContextProperty(QStringLiteral("tulErrorController"), m_errors);
+    context->setContextProperty(QStringLiteral("menuManager"), m_menu);
+    context->setContextProperty(QStringLiteral("productsModel"), m_menu->productsModel());
+    context->setContextProperty(QStringLiteral("productsEditModel"), m_menu->productsEditModel());
+    context->setContextProperty(QStringLiteral("groupsEditModel"), m_menu->groupsEditModel());
+    context->setContextProperty(QStringLiteral("dayPartsEditModel"), m_menu->dayPartsEditModel());
+    context->setContextProperty(QStringLiteral("daypartManager"), m_dayParts);
 }
 
 void CabinetManager::startMachines()
@@ -275,6 +364,8 @@ void CabinetManager::startMachines()
         m_network->startMonitoring();
     }
     m_masterSync->start();
+    if (m_layout.iAmMaster)
+        emit m_errors->call_startSm();
 
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(envMilliseconds("TUL_IDLE_TIMEOUT_MS", IdleTimeoutMs));
@@ -337,6 +428,11 @@ bool CabinetManager::isFlashDriveMounted()
 {
     const CommandResult mount = CommandLauncher::runAndWait(QStringLiteral("/bin/mount"), {}, 30000, 30000);
     return mount.standardOutput.contains("/media/sda1");
+}
+
+void CabinetManager::refreshFlashDriveMounted()
+{
+    set_flashDriveMounted(isFlashDriveMounted());
 }
 
 bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
@@ -474,12 +570,44 @@ void CabinetManager::sendResyncRequest()
 
 void CabinetManager::processDayPartChange(int dayPart)
 {
-    if (!talksToOtherDisplay() || dayPart < 0 || dayPart > 9)
+    const bool echo = dayPart == m_lastRemoteDayPart;
+    m_lastRemoteDayPart = -1;
+    if (!talksToOtherDisplay() || m_config->get_individualDPEnabled() || echo)
         return;
-    m_currentDayPart = dayPart;
+    if (dayPart < 0 || dayPart > 9)
+        return;
     QByteArray data(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
     data.append(char(dayPart));
     enqueueSingle(data);
+}
+
+void CabinetManager::requestDayPart(int dayPart)
+{
+    if (dayPart < 0 || dayPart > 9)
+        return;
+    QByteArray data(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
+    data.append(char(dayPart));
+    enqueueSingle(data);
+}
+
+void CabinetManager::applyRemoteDayPart(int dayPart)
+{
+    // The change this causes is not sent back to the display it came from.
+    m_lastRemoteDayPart = dayPart;
+    m_dayParts->set_nextDayPart(dayPart);
+}
+
+void CabinetManager::soundNfcChime(bool isUniversalTag)
+{
+    if (isUniversalTag)
+        emit m_sound->nfcChimeUniSig();
+    else
+        emit m_sound->nfcChimeSig();
+}
+
+void CabinetManager::stopAmbientTempAlarmSlot()
+{
+    emit m_sound->prodChangeAlarmStop();
 }
 
 void CabinetManager::sendErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3)
@@ -535,7 +663,7 @@ void CabinetManager::answerResyncRequest()
 {
     sendConfigSettingsData();
     sendLanguageSettingsData();
-    processDayPartChange(m_currentDayPart);
+    processDayPartChange(m_dayParts->get_nextDayPart());
 }
 
 void CabinetManager::processSinglePacket(QByteArray *data)
@@ -618,7 +746,7 @@ void CabinetManager::processSinglePacket(QByteArray *data)
             applyLanguageSettings(*data);
         break;
     case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
-        processDayPartChange(m_currentDayPart);
+        processDayPartChange(m_dayParts->get_nextDayPart());
         break;
     default:
         qWarning() << "Unknown single CAN message code" << code << "ignored";

@@ -6,11 +6,14 @@
 #include "tuloptions.h"
 
 #include <QPointer>
+#include <QVector>
 #include <QTimer>
 
 class CanbusManager;
 class FileID;
 class LanguageModel;
+class SoundManager;
+class TulErrorControllerT;
 class IoBoardSimulator;
 class MasterSync;
 class PlatformInfo;
@@ -112,18 +115,22 @@ public:
 
     ConfigurationManager *configManager() const override { return m_config; }
     Translator *translator() const override { return m_translator; }
-    MenuManager *menuManager() const override { return nullptr; }
-    DayPartManager *daypartManager() const override { return nullptr; }
+    MenuManager *menuManager() const override { return m_menu; }
+    DayPartManager *daypartManager() const override { return m_dayParts; }
 
     QDateTime adjustToLocalDateTime(QDateTime &dateTime) override;
     QString readFlashDrivePath() override;
     bool isFlashDriveMounted() override;
+    // Asks the mount table and publishes the answer as flashDriveMounted.
+    Q_INVOKABLE void refreshFlashDriveMounted();
 
     // The managers, for the display link and tests.
     CanbusManager *canbusManager() const { return m_canbus; }
     QModbusMaster *modbusMaster() const { return m_modbus; }
     IoBoardSimulator *ioSimulator() const { return m_ioSimulator; }
     MasterSync *masterSync() const { return m_masterSync; }
+    SoundManager *soundManager() const { return m_sound; }
+    TulErrorControllerT *errorService() const { return m_errors; }
     FileID *fileId() const { return m_fileId; }
     QQmlApplicationEngine *qmlEngine() const { return m_engine; }
 
@@ -142,6 +149,8 @@ public slots:
     void sendRequestRollCallMsg() override;
     void sendResyncRequest();
     void processDayPartChange(int dayPart);
+    // A display that is not the master asks the master for a day part.
+    Q_INVOKABLE void requestDayPart(int dayPart);
     void sendErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3) override;
     void sendErrorClearInfo(int mainCode, int subCode1, int subCode2, int subCode3) override;
     void sendClearAllErrorInfo() override;
@@ -149,6 +158,10 @@ public slots:
     void sendScreenTestStop();
     void sendRfIdTestStart();
     void sendSystemInfoTestStart();
+
+    // Sounds and errors other subsystems report through the core.
+    void soundNfcChime(bool isUniversalTag);
+    void stopAmbientTempAlarmSlot();
 
     // Display link: receivers.
     void processSinglePacket(QByteArray *data);
@@ -177,6 +190,7 @@ private slots:
     void idleTimeout();
     void pluggedInTick();
     void answerResyncRequest();
+    void applyRemoteDayPart(int dayPart);
 
 private:
     // Construction steps, in the order they run.
@@ -185,7 +199,11 @@ private:
     void createLanguageServices();
     void createCanTransport();
     void createModbus();
+    void createSoundManager();
+    void createErrorService();
     void createSettings();
+    void createMenus();
+    void connectManagers();
     void createDisplayLink();
     void publishToQml();
     void startMachines();
@@ -211,7 +229,8 @@ private:
     bool m_activelyHolding = false;
     bool m_flashDriveMounted = false;
     int m_pluggedInMinutes = 0;
-    int m_currentDayPart = 0;
+    QVector<int> m_productLocations; // contiguous copy for the day-part manager
+    int m_lastRemoteDayPart = -1; // not echoed back to the display that sent it
 
     FileID *m_fileId = nullptr;
     NfcPollingInfo *m_nfcPollingInfo = nullptr;
@@ -219,6 +238,10 @@ private:
     Translator *m_translator = nullptr;
     LanguageModel *m_languageModel = nullptr;
     ConfigurationManager *m_config = nullptr;
+    SoundManager *m_sound = nullptr;
+    TulErrorControllerT *m_errors = nullptr;
+    MenuManager *m_menu = nullptr;
+    DayPartManager *m_dayParts = nullptr;
     CanbusManager *m_canbus = nullptr;
     IoBoardSimulator *m_ioSimulator = nullptr;
     QModbusMaster *m_modbus = nullptr;

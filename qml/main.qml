@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import "widgets"
+import "qrc:/daypart"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -68,8 +69,28 @@ Window {
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
             statusText: masterSync ? masterSync.statusText : ""
             onHomeRequested: screen.currentView = "main"
-            onSettingsRequested: screen.currentView = "settings"
+            onSettingsRequested: {
+                screen.currentView = "settings"
+                cabinetManager.refreshFlashDriveMounted()
+            }
+            onDayPartsRequested: dayPartPopup.visible = true
             onLanguageApplied: mainWindow.cancelEdits()
+        }
+
+        // Modal: the day parts the operator may pick, above everything but the notices.
+        Item {
+            id: dayPartPopup
+            objectName: "dayPartPopupLayer"
+            anchors.fill: parent
+            visible: false
+            Rectangle { anchors.fill: parent; color: "#a0000000" }
+            MouseArea { anchors.fill: parent; onClicked: dayPartPopup.visible = false }
+            DayPartPopup {
+                anchors.centerIn: parent
+                isMaster: cabinetManager.iAmMaster
+                onDayPartRequested: cabinetManager.requestDayPart(dayPart)
+                onCloseRequested: dayPartPopup.visible = false
+            }
         }
 
         NoticePanel {

@@ -8,6 +8,7 @@ Rectangle {
     property string statusText: ""
     signal homeRequested()
     signal settingsRequested()
+    signal dayPartsRequested()
     signal languageApplied()
     height: 64
     color: "#101418"
@@ -22,6 +23,12 @@ Rectangle {
             label: qsTr("Settings")
             visible: cabinetManager.isConfigured
             onClicked: dock.settingsRequested()
+        }
+        DockButton {
+            objectName: "dayPartButton"
+            label: qsTr("Day Part")
+            visible: cabinetManager.isConfigured
+            onClicked: dock.dayPartsRequested()
         }
         DockLanguageButton {
             height: parent.height

@@ -1,22 +1,32 @@
 import QtQuick 2.15
 import "qrc:/settings"
+import "qrc:/daypart"
+import "qrc:/errorControl"
 
 // The service pages reachable from the dock: a row of page tabs over the chosen page.
 Rectangle {
     id: pages
     color: "#101418"
     property string currentPage: "Preferences"
+    readonly property var pageNames: ["Preferences", "Language", "Day-Parts", "Errors Log", "Utilities"]
 
     function cancelEdits() { preferences.cancelEdits() }
+
+    onCurrentPageChanged: {
+        if (currentPage === "Errors Log")
+            errorLog.refresh()
+        else if (currentPage === "Day-Parts")
+            dayParts.reload()
+    }
 
     Row {
         id: tabs
         anchors { left: parent.left; top: parent.top; right: parent.right }
         height: 48
         Repeater {
-            model: ["Preferences", "Language"]
+            model: pages.pageNames
             Rectangle {
-                width: 160; height: tabs.height
+                width: tabs.width / pages.pageNames.length; height: tabs.height
                 color: pages.currentPage === modelData ? "#37474f" : "#1c2329"
                 Text { anchors.centerIn: parent; text: qsTr(modelData); color: "white"; font.pixelSize: 18 }
                 MouseArea {
@@ -28,16 +38,40 @@ Rectangle {
         }
     }
 
-    PreferencesPage {
-        id: preferences
-        objectName: "preferencesPage"
+    Item {
+        id: pageArea
         anchors { left: parent.left; right: parent.right; top: tabs.bottom; bottom: parent.bottom }
-        visible: pages.currentPage === "Preferences"
-    }
-    LanguagePage {
-        id: language
-        objectName: "languagePage"
-        anchors { left: parent.left; right: parent.right; top: tabs.bottom; bottom: parent.bottom }
-        visible: pages.currentPage === "Language"
+
+        PreferencesPage {
+            id: preferences
+            objectName: "preferencesPage"
+            anchors.fill: parent
+            visible: pages.currentPage === "Preferences"
+        }
+        LanguagePage {
+            objectName: "languagePage"
+            anchors.fill: parent
+            visible: pages.currentPage === "Language"
+        }
+        DaypartsToUsePanel {
+            id: dayParts
+            anchors.fill: parent
+            visible: pages.currentPage === "Day-Parts"
+        }
+        ErrorLogPanel {
+            id: errorLog
+            anchors.fill: parent
+            visible: pages.currentPage === "Errors Log"
+        }
+        Rectangle {
+            objectName: "utilitiesPage"
+            anchors.fill: parent
+            visible: pages.currentPage === "Utilities"
+            color: "#263238"
+            ExportErrorLogButton {
+                anchors.centerIn: parent
+                flashDriveMounted: cabinetManager.flashDriveMounted
+            }
+        }
     }
 }

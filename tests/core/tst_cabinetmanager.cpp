@@ -61,6 +61,7 @@ private slots:
     void shellLoadsWithoutWarnings_data();
     void shellLoadsWithoutWarnings();
 
+    void everyPageOfTheShellOpensWithoutWarnings();
     void badSingleMessagesAreIgnored();
     void singleMessagesReachTheirReceivers();
     void receivedFilesGoToTheirFixedNames();
@@ -250,6 +251,36 @@ void TestCabinetManager::shellLoadsWithoutWarnings()
     QVERIFY(cabinet && firstStart);
     QCOMPARE(cabinet->property("visible").toBool(), !fixture.isEmpty());
     QCOMPARE(firstStart->property("visible").toBool(), fixture.isEmpty());
+}
+
+void TestCabinetManager::everyPageOfTheShellOpensWithoutWarnings()
+{
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
+    auto cm = start();
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
+    QVERIFY(window);
+    QObject *screen = window->findChild<QObject *>(QStringLiteral("screen"));
+    QObject *pages = window->findChild<QObject *>(QStringLiteral("servicePages"));
+    QObject *popup = window->findChild<QObject *>(QStringLiteral("dayPartPopupLayer"));
+    QVERIFY(screen && pages && popup);
+
+    g_qmlWarnings.clear();
+    g_previousHandler = qInstallMessageHandler(collectQmlWarnings);
+    screen->setProperty("currentView", QStringLiteral("settings"));
+    QVERIFY(pages->property("visible").toBool());
+    const QStringList names = pages->property("pageNames").toStringList();
+    QCOMPARE(names.size(), 5);
+    for (const QString &name : names) {
+        pages->setProperty("currentPage", name);
+        QTest::qWait(20);
+    }
+    popup->setProperty("visible", true);
+    QTest::qWait(20);
+    emit cm->noUserInteraction(); // the idle time-out brings the main view back
+    QTest::qWait(20);
+    qInstallMessageHandler(g_previousHandler);
+    QCOMPARE(g_qmlWarnings, QStringList());
+    QCOMPARE(screen->property("currentView").toString(), QStringLiteral("main"));
 }
 
 void TestCabinetManager::badSingleMessagesAreIgnored()
