@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+#include <utility>
+
 MasterSync::MasterSync(bool syncNeeded, bool iAmMaster, const Timing &timing, QObject *parent)
     : P4StateMachine(parent)
     , m_syncNeeded(syncNeeded)
@@ -75,6 +77,7 @@ void MasterSync::canTrafficSeen()
 {
     m_silentTicks = 0;
     emit canTraffic();
+    clearSyncErrors();
 }
 
 void MasterSync::rollCall_onEntry()
@@ -129,20 +132,17 @@ void MasterSync::synced_onEntry()
 
 void MasterSync::linkBroken_onEntry()
 {
-    // A master misses the other display, any other display misses the primary.
-    m_raisedSubCode = m_iAmMaster ? 0 : 1;
     qWarning() << "CAN link silent for more than" << m_timing.silenceLimitTicks << "ticks";
     m_canLinkBroken = true;
     emit canLinkBrokenChanged(true);
-    emit syncErrorInfo(4, m_raisedSubCode, 0, 0);
+    // A master misses the other display, any other display misses the primary.
+    raiseSyncError(m_iAmMaster ? 0 : 1);
 }
 
 void MasterSync::linkBroken_onExit()
 {
     m_canLinkBroken = false;
     emit canLinkBrokenChanged(false);
-    // Clear the error that was raised, so a silent primary's error does not stay forever.
-    emit syncErrorClearInfo(4, m_raisedSubCode, 0, 0);
 }
 
 void MasterSync::sendRollCall()
@@ -154,7 +154,25 @@ void MasterSync::syncFailed()
 {
     qWarning() << "Display synchronisation failed: no answer to the roll call";
     emit rollCallTimedOut();
-    emit syncErrorInfo(4, 0, 0, 0);
+    raiseSyncError(0);
+}
+
+void MasterSync::raiseSyncError(int subCode)
+{
+    if (m_raisedSubCodes.contains(subCode))
+        return; // still standing: a second report would only repeat the log line
+    m_raisedSubCodes.append(subCode);
+    emit syncErrorInfo(4, subCode, 0, 0);
+}
+
+void MasterSync::clearSyncErrors()
+{
+    // Traffic from the other display ends every link error raised so far: a failed
+    // start-up roll call as much as a silent link. Each is cleared as it was raised, so
+    // neither a silent primary's error nor a late partner's sync failure stays forever.
+    const QVector<int> raised = std::exchange(m_raisedSubCodes, {});
+    for (int subCode : raised)
+        emit syncErrorClearInfo(4, subCode, 0, 0);
 }
 
 void MasterSync::countSilence()

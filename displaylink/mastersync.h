@@ -4,6 +4,7 @@
 #include "p4statemachine.h"
 
 #include <QTimer>
+#include <QVector>
 
 // Start-up synchronisation of the displays of one cabinet and supervision of the link.
 //
@@ -18,6 +19,9 @@
 // Link (only with another display):
 //   linkOk     -> linkBroken  t_linkOk_broken      more than 30 s without a frame
 //   linkBroken -> linkOk      t_linkBroken_ok      a frame arrived
+// Errors: (4, 0, 0, 0) no answer to the roll call or the other display silent (master),
+// (4, 1, 0, 0) the primary silent (other displays); each raised once and cleared as
+// raised by the next frame from the other display.
 class MasterSync : public P4StateMachine
 {
     Q_OBJECT
@@ -91,6 +95,8 @@ private:
     void buildStartup(QState *region);
     void buildLink(QState *region);
     void setStatusText(const QString &text);
+    void raiseSyncError(int subCode);
+    void clearSyncErrors();
 
     const bool m_syncNeeded;
     const bool m_iAmMaster;
@@ -103,7 +109,7 @@ private:
     bool m_canLinkBroken = false;
     bool m_synced = false;
     int m_silentTicks = 0;
-    int m_raisedSubCode = 0;
+    QVector<int> m_raisedSubCodes; // x of each (4, x, 0, 0) error still standing
 };
 
 #endif // MASTERSYNC_H

@@ -2,6 +2,8 @@
 
 #include "commandlauncher.h"
 
+#include <QDebug>
+#include <QProcess>
 #include <QRegularExpression>
 
 TULnetwork::TULnetwork(QObject *parent)
@@ -20,11 +22,19 @@ void TULnetwork::startMonitoring()
 
 void TULnetwork::checkWifiAssociation()
 {
-    if (m_checking)
-        return; // the previous query has not answered yet
+    if (m_checking) {
+        // A query that has not answered within a poll interval hangs: stop it, so that
+        // its wrap-up reports no access point and the next poll asks again, instead of
+        // the monitor waiting for it forever.
+        if (m_query) {
+            qWarning() << "iwconfig did not answer before the next poll; stopped";
+            m_query->kill();
+        }
+        return;
+    }
     m_checking = true;
-    CommandLauncher::start(QStringLiteral("/sbin/iwconfig"), {QStringLiteral("wlan0")}, this,
-                           &TULnetwork::processWrapUp_iwconfig);
+    m_query = CommandLauncher::start(QStringLiteral("/sbin/iwconfig"), {QStringLiteral("wlan0")},
+                                     this, &TULnetwork::processWrapUp_iwconfig);
 }
 
 void TULnetwork::processWrapUp_iwconfig(const CommandResult &result)

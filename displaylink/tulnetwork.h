@@ -2,8 +2,10 @@
 #define TULNETWORK_H
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
+class QProcess;
 struct CommandResult;
 
 // The cabinet's network link as the other subsystems see it: whether the Wi-Fi access
@@ -36,6 +38,7 @@ private:
     QTimer m_pollTimer;
     bool m_wifiApConnected = false;
     bool m_checking = false;
+    QPointer<QProcess> m_query; // the running iwconfig, if any
 };
 
 #endif // TULNETWORK_H
