@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQmlApplicationEngine>
@@ -759,8 +760,11 @@ void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
     Q_UNUSED(senderId)
     if (!CanFileTransfer::fileNameFor(multiId).isEmpty()) {
         const QString path = CanFileTransfer::storeReceived(multiId, data);
-        if (!path.isEmpty())
-            emit fileReceived(multiId, path);
+        if (path.isEmpty())
+            return;
+        if (multiId == CanMsg::TUL_MULT_FILE_TRANSFER_UI_ID)
+            retireOtherPersonalities(QFileInfo(path).fileName());
+        emit fileReceived(multiId, path);
         return;
     }
     switch (multiId) {
@@ -774,6 +778,25 @@ void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
         qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
         break;
     }
+}
+
+void CabinetManager::retireOtherPersonalities(const QString &keep)
+{
+    // Start-up reads the first personality it finds: the one just received must be the
+    // only one. The others are renamed, not deleted.
+    QDir root(TulPaths::rootDir());
+    const QStringList others = root.entryList({QStringLiteral("*.hcc")}, QDir::Files);
+    for (const QString &name : others) {
+        if (name == keep)
+            continue;
+        const QString retired = name + QStringLiteral(".replaced");
+        root.remove(retired);
+        if (root.rename(name, retired))
+            qDebug() << "Personality" << name << "replaced by" << keep << "; kept as" << retired;
+        else
+            qWarning() << "Personality" << name << "could not be set aside for" << keep;
+    }
+    SafeFileWriter::syncDirectory(TulPaths::rootDir());
 }
 
 void CabinetManager::applySettingsRecord(const QByteArray &json)

@@ -211,6 +211,7 @@ private:
 
     void useLayoutFromFile();
     void useBuiltInLayout(int connectorId);
+    void retireOtherPersonalities(const QString &keep);
     void applySettingsRecord(const QByteArray &json);
     void applySettingsChangeRequest(const QByteArray &json);
     void applyLanguageSettings(const QByteArray &data);

@@ -73,7 +73,7 @@ bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QStr
     const QByteArray tmpName = QFile::encodeName(tmp);
     const QByteArray targetName = QFile::encodeName(path);
 
-    const int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return fail(errorText, osError(QStringLiteral("cannot create"), tmp));
 

@@ -65,6 +65,7 @@ private slots:
     void badSingleMessagesAreIgnored();
     void singleMessagesReachTheirReceivers();
     void receivedFilesGoToTheirFixedNames();
+    void receivedPersonalityIsTheOneReadAtTheNextStart();
     void receivedFilesThatTryToEscapeAreRefused();
     void settingsRecordFromTheMasterIsApplied();
 
@@ -357,6 +358,22 @@ void TestCabinetManager::receivedFilesGoToTheirFixedNames()
     QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), QByteArray("{\"version\":1}"));
     QCOMPARE(readFile(m_scratch->root() + QStringLiteral("dayParts.json")), QByteArray("{}"));
     QCOMPARE(readFile(m_scratch->root() + QStringLiteral("ui_id.hcc")), QByteArray("personality"));
+}
+
+void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()
+{
+    installPersonality(QStringLiteral("2x2_primary.hcc"), QStringLiteral("a_first.hcc"));
+    {
+        auto cm = start();
+        QCOMPARE(cm->get_numberOfZones(), 2);
+        const QByteArray other = readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"));
+        cm->processMultiPacket(1, 15, filePayload("/root/preloadedConfigs/5x2.hcc", other));
+    }
+    QVERIFY(QFileInfo::exists(m_scratch->root() + QStringLiteral("a_first.hcc.replaced")));
+    QDir::setCurrent(m_cwd);
+    auto cm = start();
+    QVERIFY(cm->get_isConfigured());
+    QCOMPARE(cm->get_numberOfZones(), 5);
 }
 
 void TestCabinetManager::receivedFilesThatTryToEscapeAreRefused()
