@@ -571,12 +571,20 @@ void CabinetManager::sendResyncRequest()
 
 void CabinetManager::processDayPartChange(int dayPart)
 {
-    const bool echo = dayPart == m_lastRemoteDayPart;
+    // A change that came from the master is not answered.
+    const bool fromMaster = dayPart == m_lastRemoteDayPart;
     m_lastRemoteDayPart = -1;
-    if (!talksToOtherDisplay() || m_config->get_individualDPEnabled() || echo)
+    if (!talksToOtherDisplay() || m_config->get_individualDPEnabled())
         return;
     if (dayPart < 0 || dayPart > 9)
         return;
+    if (!m_layout.iAmMaster) {
+        // The master's day part is the cabinet's: a display that is not the master asks
+        // for it rather than imposing its own, so two displays never end up crossed.
+        if (!fromMaster)
+            enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_DAYPART_REQUEST)));
+        return;
+    }
     QByteArray data(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
     data.append(char(dayPart));
     enqueueSingle(data);
@@ -593,7 +601,8 @@ void CabinetManager::requestDayPart(int dayPart)
 
 void CabinetManager::applyRemoteDayPart(int dayPart)
 {
-    // The change this causes is not sent back to the display it came from.
+    // On a display that is not the master the change this causes is not answered.
+    qDebug() << "Day part" << dayPart << "from the other display";
     m_lastRemoteDayPart = dayPart;
     m_dayParts->set_nextDayPart(dayPart);
 }
@@ -747,7 +756,8 @@ void CabinetManager::processSinglePacket(QByteArray *data)
             applyLanguageSettings(*data);
         break;
     case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
-        processDayPartChange(m_dayParts->get_nextDayPart());
+        if (m_layout.iAmMaster)
+            processDayPartChange(m_dayParts->get_nextDayPart());
         break;
     default:
         qWarning() << "Unknown single CAN message code" << code << "ignored";

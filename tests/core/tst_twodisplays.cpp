@@ -59,6 +59,7 @@ class TestTwoDisplays : public QObject
 private slots:
     void init();
     void displaysFindEachOtherAndSynchronise();
+    void menuMigratedOnThePrimaryReachesTheMirror();
     void primaryGivesUpWithoutTheOtherDisplay();
     void singleDisplayNeedsNoSynchronisation();
 
@@ -103,6 +104,33 @@ void TestTwoDisplays::displaysFindEachOtherAndSynchronise()
     // The mirror asked the master to resynchronise: the master's settings arrive and are
     // stored in the mirror's own settings file.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mirrorRoot + QStringLiteral("config.txt")), 10000);
+}
+
+void TestTwoDisplays::menuMigratedOnThePrimaryReachesTheMirror()
+{
+    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
+    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
+    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
+    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
+    // The primary finds only the legacy products list: it migrates it to "menu.json",
+    // which its save sends to the other display as file 11, followed by message 57.
+    QVERIFY(QFile::copy(QStringLiteral(MENU_FIXTURES "/productsList_legacy.txt"),
+                        primaryRoot + QStringLiteral("productsList.txt")));
+
+    Display mirror(mirrorRoot, m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Scene loaded")), 20000);
+    Display primary(primaryRoot, m_can);
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(primaryRoot + QStringLiteral("menu.json")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mirrorRoot + QStringLiteral("menu.json")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Reloading the menu and day-part files")), 20000);
+    QFile sent(primaryRoot + QStringLiteral("menu.json"));
+    QFile received(mirrorRoot + QStringLiteral("menu.json"));
+    QVERIFY(sent.open(QIODevice::ReadOnly) && received.open(QIODevice::ReadOnly));
+    QCOMPARE(received.readAll(), sent.readAll());
+    // The primary's default day part at the end of its synchronisation reaches the mirror.
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("from the other display")), 20000);
+    QVERIFY2(!primary.saw(QStringLiteral("from the other display")), qPrintable(primary.log()));
 }
 
 void TestTwoDisplays::primaryGivesUpWithoutTheOtherDisplay()
