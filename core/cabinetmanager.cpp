@@ -197,6 +197,20 @@ void CabinetManager::createLanguageServices()
     m_languageModel = new LanguageModel(m_translator);
 }
 
+void CabinetManager::createCanTransport()
+{
+    const bool simulated = m_simulationFlags == SimulationFlags;
+    QString interfaceName = QStringLiteral("can0");
+    if (simulated && qEnvironmentVariableIsSet("TUL_CAN_INTERFACE"))
+        interfaceName = qEnvironmentVariable("TUL_CAN_INTERFACE");
+    m_canbus = new CanbusManager(simulated ? QStringLiteral("virtualcan") : QStringLiteral("socketcan"),
+                                 interfaceName, this);
+    m_canbus->setObjectName(QStringLiteral("canbusManager"));
+    m_canbus->set_canId(unsigned(ownFrameId()));
+    connect(m_canbus, &CanbusManager::singlePacketReceived, this, &CabinetManager::onSinglePacket);
+    connect(m_canbus, &CanbusManager::multiPacketReceived, this, &CabinetManager::processMultiPacket);
+}
+
 void CabinetManager::createSoundManager()
 {
     // Runs from its creation on: it reads the customer id from this core.
@@ -205,11 +219,40 @@ void CabinetManager::createSoundManager()
     m_sound->start();
 }
 
+void CabinetManager::createModbus()
+{
+    m_modbus = new QModbusMaster(this);
+    m_modbus->setObjectName(QStringLiteral("modbusMaster"));
+    m_modbus->set_logModbus(m_options.logModbus);
+    if (!m_layout.iAmMaster)
+        return; // only the master display owns the IO board's line
+    QString port = QString::fromLatin1(QModbusMaster::DevicePortName);
+    if (m_simulationFlags == SimulationFlags) {
+        m_ioSimulator = new IoBoardSimulator(this);
+        m_ioSimulator->setObjectName(QStringLiteral("ioBoardSimulator"));
+        if (m_ioSimulator->open())
+            port = m_ioSimulator->devicePath();
+    }
+    if (!m_modbus->openSerialPort(port))
+        qWarning() << "IO board line" << port << "could not be opened";
+}
+
 void CabinetManager::createErrorService()
 {
     // Only the master display polls the IO board's error registers.
     m_errors = new TulErrorControllerT(m_layout.iAmMaster ? m_modbus : nullptr, this);
     m_errors->setObjectName(QStringLiteral("tulErrorController"));
+}
+
+void CabinetManager::createSettings()
+{
+    m_config = new ConfigurationManager(m_modbus, m_canbus, m_layout.iAmMaster, m_orientationId, this);
+    m_config->setObjectName(QStringLiteral("configManager"));
+    m_config->set_powerSource(m_layout.powerSource);
+    m_config->readConfigFile();
+    // The settings store and the translator mirror each other's language.
+    connect(m_config, &ConfigurationManager::languageIdChanged, m_translator, &Translator::setLanguageByString);
+    connect(m_translator, &Translator::languageIdStringChanged, m_config, &ConfigurationManager::set_languageId);
 }
 
 void CabinetManager::createMenus()
@@ -223,6 +266,24 @@ void CabinetManager::createMenus()
     m_dayParts->setProductLocationMap(m_productLocations.constData(), m_productLocations.size());
     m_dayParts->dayPartsLoadJsonDocFile();
     m_dayParts->set_nextDayPart(m_dayParts->getDayPartToUse(0));
+}
+
+void CabinetManager::createDisplayLink()
+{
+    MasterSync::Timing timing;
+    timing.syncTimeoutMs = envMilliseconds("TUL_SYNC_TIMEOUT_MS", timing.syncTimeoutMs);
+    timing.silenceTickMs = envMilliseconds("TUL_CAN_SILENCE_TICK_MS", timing.silenceTickMs);
+    m_masterSync = new MasterSync(talksToOtherDisplay(), m_layout.iAmMaster, timing, this);
+    connect(m_masterSync, &MasterSync::askForSlaveSignal, this, &CabinetManager::sendRequestRollCallMsg);
+    connect(m_masterSync, &MasterSync::requestResyncSignal, this, &CabinetManager::sendResyncRequest);
+    connect(m_masterSync, &MasterSync::rollCallTimedOut, this, [this] { emit slaveUiFoundChanged(false); });
+    connect(m_canbus, &CanbusManager::linkActivity, m_masterSync, &MasterSync::canTrafficSeen);
+    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, this,
+            [] { qDebug() << "Start-up synchronisation finished"; });
+    connect(this, &CabinetCore::ovUpdateReloadFiles, this,
+            [] { qDebug() << "Reloading the menu and day-part files"; });
+
+    m_network = new TULnetwork(this);
 }
 
 void CabinetManager::connectManagers()
@@ -266,67 +327,6 @@ void CabinetManager::connectManagers()
         m_errors->deleteAllErrorLogs();
         m_errors->clearErrorLogList();
     });
-}
-
-void CabinetManager::createSettings()
-{
-    m_config = new ConfigurationManager(m_modbus, m_canbus, m_layout.iAmMaster, m_orientationId, this);
-    m_config->setObjectName(QStringLiteral("configManager"));
-    m_config->set_powerSource(m_layout.powerSource);
-    m_config->readConfigFile();
-    // The settings store and the translator mirror each other's language.
-    connect(m_config, &ConfigurationManager::languageIdChanged, m_translator, &Translator::setLanguageByString);
-    connect(m_translator, &Translator::languageIdStringChanged, m_config, &ConfigurationManager::set_languageId);
-}
-
-void CabinetManager::createCanTransport()
-{
-    const bool simulated = m_simulationFlags == SimulationFlags;
-    QString interfaceName = QStringLiteral("can0");
-    if (simulated && qEnvironmentVariableIsSet("TUL_CAN_INTERFACE"))
-        interfaceName = qEnvironmentVariable("TUL_CAN_INTERFACE");
-    m_canbus = new CanbusManager(simulated ? QStringLiteral("virtualcan") : QStringLiteral("socketcan"),
-                                 interfaceName, this);
-    m_canbus->setObjectName(QStringLiteral("canbusManager"));
-    m_canbus->set_canId(unsigned(ownFrameId()));
-    connect(m_canbus, &CanbusManager::singlePacketReceived, this, &CabinetManager::onSinglePacket);
-    connect(m_canbus, &CanbusManager::multiPacketReceived, this, &CabinetManager::processMultiPacket);
-}
-
-void CabinetManager::createModbus()
-{
-    m_modbus = new QModbusMaster(this);
-    m_modbus->setObjectName(QStringLiteral("modbusMaster"));
-    m_modbus->set_logModbus(m_options.logModbus);
-    if (!m_layout.iAmMaster)
-        return; // only the master display owns the IO board's line
-    QString port = QString::fromLatin1(QModbusMaster::DevicePortName);
-    if (m_simulationFlags == SimulationFlags) {
-        m_ioSimulator = new IoBoardSimulator(this);
-        m_ioSimulator->setObjectName(QStringLiteral("ioBoardSimulator"));
-        if (m_ioSimulator->open())
-            port = m_ioSimulator->devicePath();
-    }
-    if (!m_modbus->openSerialPort(port))
-        qWarning() << "IO board line" << port << "could not be opened";
-}
-
-void CabinetManager::createDisplayLink()
-{
-    MasterSync::Timing timing;
-    timing.syncTimeoutMs = envMilliseconds("TUL_SYNC_TIMEOUT_MS", timing.syncTimeoutMs);
-    timing.silenceTickMs = envMilliseconds("TUL_CAN_SILENCE_TICK_MS", timing.silenceTickMs);
-    m_masterSync = new MasterSync(talksToOtherDisplay(), m_layout.iAmMaster, timing, this);
-    connect(m_masterSync, &MasterSync::askForSlaveSignal, this, &CabinetManager::sendRequestRollCallMsg);
-    connect(m_masterSync, &MasterSync::requestResyncSignal, this, &CabinetManager::sendResyncRequest);
-    connect(m_masterSync, &MasterSync::rollCallTimedOut, this, [this] { emit slaveUiFoundChanged(false); });
-    connect(m_canbus, &CanbusManager::linkActivity, m_masterSync, &MasterSync::canTrafficSeen);
-    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, this,
-            [] { qDebug() << "Start-up synchronisation finished"; });
-    connect(this, &CabinetCore::ovUpdateReloadFiles, this,
-            [] { qDebug() << "Reloading the menu and day-part files"; });
-
-    m_network = new TULnetwork(this);
 }
 
 void CabinetManager::publishToQml()

@@ -143,6 +143,18 @@ void TestTwoDisplays::primaryGivesUpWithoutTheOtherDisplay()
     // Start-up goes on without the other display.
     QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Start-up synchronisation finished")), 10000);
     QVERIFY(!primary.saw(QStringLiteral("The other display answered")));
+    // The error service logged the failed synchronisation as (4, 0, 0, 0).
+    const auto errorLog = [&root] {
+        QByteArray all;
+        const QDir logs(root + QStringLiteral("errorLogs"));
+        for (const QString &name : logs.entryList(QDir::Files)) {
+            QFile f(logs.filePath(name));
+            if (f.open(QIODevice::ReadOnly))
+                all += f.readAll();
+        }
+        return all;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(errorLog().contains(";4\t0\t0\t0\n"), 10000);
 }
 
 void TestTwoDisplays::singleDisplayNeedsNoSynchronisation()
