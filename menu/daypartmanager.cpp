@@ -214,12 +214,15 @@ int DayPartManager::dayPartEditGetProductId(int dayPart, int zone, int panIndex)
 
 void DayPartManager::dayPartEditSetProductId(int dayPart, int zone, int panIndex, int prodId)
 {
-    const int bin = binOf(zone, panIndex);
-    if (dayPart < 0 || dayPart >= maxDayParts || zone < 0 || panIndex < 0 || bin >= maxBins) {
+    // Computed wide: a huge zone or pan must not wrap round to an index inside memory.
+    const qint64 wideBin = qint64(panIndex) + qint64(m_traysPerZone) * zone;
+    if (dayPart < 0 || dayPart >= maxDayParts || zone < 0 || panIndex < 0 || wideBin < 0
+        || wideBin >= maxBins) {
         qWarning().noquote() << "DayPartManager::dayPartEditSetProductId() position out of range:"
                              << dayPart << zone << panIndex;
         return;
     }
+    const int bin = int(wideBin);
     m_editDayPartProducts[dayPart][bin] = prodId;
     // In zones of one bin on a two-tray layout the odd zone's second pan is not a bin.
     const CabinetCore *c = core();

@@ -269,15 +269,17 @@ void MenuManager::menuLoadJsonDocFile()
     const QString listPath = TulPaths::rootPath(legacyListFileName);
     completeInterruptedSave();
     bool migrated = false;
+    bool migrationSaving = false;
     if (QFileInfo(menuPath).size() > 0) {
         if (QFileInfo::exists(listPath))
             QFile::remove(listPath);
     } else if (QFileInfo::exists(listPath)) {
-        migrateLegacyList();
+        migrationSaving = migrateLegacyList();
         migrated = true;
     }
-    // An empty menu file does not outrank the list just migrated.
-    if (migrated && QFileInfo::exists(menuPath))
+    // The list just migrated stays in memory: neither an empty menu file nor, when the
+    // new menu file could not be written, the default menu outranks it.
+    if (migrated && (QFileInfo::exists(menuPath) || !migrationSaving))
         return;
     const QString path = chooseMenuFile();
     loadMenuFromFile(path);
@@ -288,12 +290,14 @@ bool MenuManager::completeInterruptedSave()
     return m_menuSave->completeInterruptedSave(&MenuManager::isMenuDocument);
 }
 
-void MenuManager::migrateLegacyList()
+bool MenuManager::migrateLegacyList()
 {
     loadProductsMenu();
     // The list goes only once its content is safely in the menu file.
-    if (saveProductsMenuJson())
-        m_deleteLegacyListAfterSave = true;
+    if (!saveProductsMenuJson())
+        return false;
+    m_deleteLegacyListAfterSave = true;
+    return true;
 }
 
 QString MenuManager::chooseMenuFile() const

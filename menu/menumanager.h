@@ -130,7 +130,7 @@ private:
     QByteArray productDigestText(int id) const;
 
     QString chooseMenuFile() const;
-    void migrateLegacyList();
+    bool migrateLegacyList();
     bool completeInterruptedSave();
     bool loadMenuFromFile(const QString &path);
     void appendProductsFromJson(const QJsonArray &products);

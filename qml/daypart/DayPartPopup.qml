@@ -11,12 +11,15 @@ Item {
     property var entries: []
     readonly property int current: daypartManager.nextDayPart
     readonly property int rowHeight: 64
+    // Ten day parts of 64 px do not fit a 480 px screen: beyond six rows the list
+    // scrolls, so that every day part stays within reach.
+    readonly property int maxVisibleRows: 6
 
     signal dayPartRequested(int dayPart)
     signal closeRequested()
 
     width: 300
-    height: entries.length * rowHeight + 16
+    height: Math.min(entries.length, maxVisibleRows) * rowHeight + 16
 
     function rebuild() {
         var rows = []
@@ -64,37 +67,48 @@ Item {
         radius: 8
     }
 
-    Column {
-        id: list
+    Flickable {
+        id: flick
+        objectName: "dayPartList"
         x: 8
         y: 8
         width: parent.width - 16
-        spacing: 0
+        height: parent.height - 16
+        contentHeight: list.height
+        clip: true
+        interactive: contentHeight > height
+        boundsBehavior: Flickable.StopAtBounds
 
-        Repeater {
-            model: popup.entries
-            delegate: Rectangle {
-                objectName: "dayPartEntry" + modelData.dayPart
-                readonly property bool inForce: modelData.dayPart === popup.current
-                width: list.width
-                height: popup.rowHeight
-                radius: 6
-                color: inForce ? "#1e64b4" : "transparent"
+        Column {
+            id: list
+            width: flick.width
+            spacing: 0
 
-                Text {
-                    anchors.fill: parent
-                    anchors.leftMargin: 16
-                    anchors.rightMargin: 16
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
-                    text: modelData.name
-                    color: "white"
-                    font.pixelSize: 24
-                    font.bold: parent.inForce
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: popup.choose(modelData.dayPart)
+            Repeater {
+                model: popup.entries
+                delegate: Rectangle {
+                    objectName: "dayPartEntry" + modelData.dayPart
+                    readonly property bool inForce: modelData.dayPart === popup.current
+                    width: list.width
+                    height: popup.rowHeight
+                    radius: 6
+                    color: inForce ? "#1e64b4" : "transparent"
+
+                    Text {
+                        anchors.fill: parent
+                        anchors.leftMargin: 16
+                        anchors.rightMargin: 16
+                        verticalAlignment: Text.AlignVCenter
+                        elide: Text.ElideRight
+                        text: modelData.name
+                        color: "white"
+                        font.pixelSize: 24
+                        font.bold: parent.inForce
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: popup.choose(modelData.dayPart)
+                    }
                 }
             }
         }

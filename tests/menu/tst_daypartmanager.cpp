@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <climits>
+
 class TestDayPartManager : public QObject
 {
     Q_OBJECT
@@ -133,6 +135,13 @@ void TestDayPartManager::editGridIsLimitedToTheDefinedDayParts()
     m_dayParts->dayPartEditSetProductId(1, 5, 0, 79);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dayPartEditSetProductId\\(\\) position out of range"));
     m_dayParts->dayPartEditSetProductId(10, 0, 0, 79);
+    // Four trays times a huge zone wraps round to bin -4 in 32 bits: refused too, and
+    // nothing beside the edit grid changes.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dayPartEditSetProductId\\(\\) position out of range"));
+    m_dayParts->dayPartEditSetProductId(0, INT_MAX, 0, 80);
+    for (int dp = 0; dp < 10; ++dp)
+        for (int bin = 0; bin < 20; ++bin)
+            QCOMPARE(m_dayParts->getProdIdOnBin(dp, bin), 0);
 }
 
 void TestDayPartManager::editWritesAndTheSingleBinZoneRule_data()

@@ -26,6 +26,7 @@ private slots:
     void popupTapSetsTheDayPartOnTheMaster();
     void popupTapOnAnotherDisplayAsksTheMaster();
     void popupFollowsFileLoadsAndLanguage();
+    void popupOfTenDayPartsFitsTheScreenAndScrolls();
     void panelAcceptsOnlyAChangeWithATick();
     void panelKeepsTheDayPartInForce();
     void panelCancelRereadsTheList();
@@ -185,6 +186,24 @@ void TestDayPartQml::popupFollowsFileLoadsAndLanguage()
     m_dayParts->dayPartsLoadJsonDocFile();
     QCOMPARE(popup->property("entries").toList().size(), 10);
     QTRY_VERIFY(item("dayPartEntry9"));
+}
+
+void TestDayPartQml::popupOfTenDayPartsFitsTheScreenAndScrolls()
+{
+    QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_twelve.json", "dayParts.json"));
+    m_dayParts->dayPartsLoadJsonDocFile();
+    QQuickItem *popup = show("DayPartPopup.qml");
+    QVERIFY(popup);
+    QCOMPARE(popup->property("entries").toList().size(), 10);
+    // Centred on an 800 x 480 screen, every row must be reachable.
+    QVERIFY2(popup->height() <= 480 - 32, qPrintable(QString::number(popup->height())));
+    QVERIFY(tap("dayPartEntry1"));
+    QCOMPARE(m_dayParts->get_nextDayPart(), 1);
+    QQuickItem *list = item("dayPartList");
+    QVERIFY(list);
+    list->setProperty("contentY", list->property("contentHeight").toReal() - list->height());
+    QVERIFY(tap("dayPartEntry9"));
+    QCOMPARE(m_dayParts->get_nextDayPart(), 9);
 }
 
 void TestDayPartQml::panelAcceptsOnlyAChangeWithATick()

@@ -30,6 +30,7 @@ private slots:
     void bothFilesPresentDeletesTheLegacyListUnread();
     void legacyListIsMigratedAndDeletedOnlyWhenSaved();
     void failedMigrationKeepsTheLegacyList();
+    void unwritableMigrationKeepsTheListInMemory();
     void emptyMenuFileDoesNotOutrankTheLegacyList();
     void interruptedSaveIsCompletedAtStart();
     void incompleteTemporaryFileFallsBackToTheDefaultMenu();
@@ -248,6 +249,21 @@ void TestMenuFile::failedMigrationKeepsTheLegacyList()
     QCOMPARE(restarted.getRowCount(), 6);
     QVERIFY(QFileInfo::exists(rootFile("menu.json")));
     QVERIFY(!QFileInfo::exists(rootFile("productsList.txt")));
+}
+
+void TestMenuFile::unwritableMigrationKeepsTheListInMemory()
+{
+    // The temporary file cannot be created (here: a link into a missing folder). The
+    // cabinet must go on with its own products, not with the default menu.
+    QVERIFY(MenuTest::placeFixture(*m_roots, "productsList_legacy.txt", "productsList.txt"));
+    QVERIFY(QFile::link(rootFile("no-such-folder/menu.json.New"), rootFile("menu.json.New")));
+    QTest::ignoreMessage(QtWarningMsg, "Unable to Open File for saving!!!");
+    m_menu->menuLoadJsonDocFile();
+    QCOMPARE(m_menu->getRowCount(), 6);
+    QCOMPARE(m_menu->getProductHoldTime(m_menu->getProductIndex(13)).toInt(), 1200);
+    QVERIFY(QFileInfo::exists(rootFile("productsList.txt")));
+    QVERIFY(!QFileInfo::exists(rootFile("menu.json")));
+    QVERIFY(m_roots->toolCalls().isEmpty());
 }
 
 void TestMenuFile::emptyMenuFileDoesNotOutrankTheLegacyList()
