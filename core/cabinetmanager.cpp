@@ -605,6 +605,8 @@ void CabinetManager::applyRemoteDayPart(int dayPart)
     qDebug() << "Day part" << dayPart << "from the other display";
     m_lastRemoteDayPart = dayPart;
     m_dayParts->set_nextDayPart(dayPart);
+    if (m_dayParts->get_nextDayPart() != dayPart)
+        m_lastRemoteDayPart = -1; // refused: no change will come to be recognised
 }
 
 void CabinetManager::soundNfcChime(bool isUniversalTag)
