@@ -95,10 +95,14 @@ void CanbusManager::enqueueSendRequest(CanSendRequest *request)
     if (!request)
         return;
     if (m_queue.size() >= MaxQueuedRequests) {
-        qWarning() << "CAN send queue full: request dropped";
+        // Once per spell: a bus that never comes up would otherwise log every request.
+        if (!m_reportedFullQueue)
+            qWarning() << "CAN send queue full: request dropped";
+        m_reportedFullQueue = true;
         finishRequest(request, false);
         return;
     }
+    m_reportedFullQueue = false;
     m_queue.append(request);
     emit sendPending();
 }
@@ -161,9 +165,16 @@ void CanbusManager::deviceStateChanged(int state)
 
 void CanbusManager::deviceError(int error)
 {
-    // A full transmit queue is retried (WriteRetryMs); anything else is worth a line.
-    if (error != QCanBusDevice::NoError && error != QCanBusDevice::WriteError)
-        qWarning() << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
+    // A full transmit queue is retried (WriteRetryMs); an absent bus is reported once,
+    // not at every reconnection attempt; anything else is worth a line.
+    if (error == QCanBusDevice::NoError || error == QCanBusDevice::WriteError)
+        return;
+    if (error == QCanBusDevice::ConnectionError) {
+        if (m_reportedOpenFailure)
+            return;
+        m_reportedOpenFailure = true;
+    }
+    qWarning() << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
 }
 
 // --- sending ---

@@ -120,6 +120,7 @@ private:
     QTimer *m_singleRetryTimer = nullptr;
     QElapsedTimer m_refusingSince;  // valid while the bus refuses our frames
     bool m_reportedRefusal = false;
+    bool m_reportedFullQueue = false;
     QList<CanSendRequest *> m_queue;
     Outgoing m_out;
     bool m_transferring = false;

@@ -9,6 +9,7 @@
 #include <QCanBusDevice>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QState>
 #include <QTimer>
 #include <QTcpServer>
 #include <QTest>
@@ -50,6 +51,34 @@ QByteArray fileTransferPayload(int fileBytes)
         payload.append(char((i * 31) ^ (i >> 9)));
     return payload;
 }
+
+// Counts the messages that begin with a prefix, while it exists.
+class MessageCounter
+{
+public:
+    explicit MessageCounter(const QString &prefix)
+    {
+        s_prefix = prefix;
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&MessageCounter::handle);
+    }
+    ~MessageCounter() { qInstallMessageHandler(s_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (text.startsWith(s_prefix))
+            ++s_count;
+        s_previous(type, context, text);
+    }
+    static QString s_prefix;
+    static int s_count;
+    static QtMessageHandler s_previous;
+};
+QString MessageCounter::s_prefix;
+int MessageCounter::s_count = 0;
+QtMessageHandler MessageCounter::s_previous = nullptr;
 
 // A manager whose bus loses chosen acknowledgements on the way out, or takes no frames
 // at all (a real bus whose transmit queue stays full when no other node acknowledges).
@@ -101,6 +130,8 @@ private slots:
     void unansweredTransferGivesUp();
     void clearQueueDropsWhatIsQueued();
     void busTakingNoFramesDoesNotHoldTheQueue();
+    void fullQueueIsReportedOnce();
+    void absentBusIsReportedOnce();
     void ownFramesAreIgnored();
 
 private:
@@ -327,6 +358,35 @@ void TestCanbusManager::busTakingNoFramesDoesNotHoldTheQueue()
     m_b->enqueueSendRequest(request(2, "\x3b"));
     QTRY_COMPARE(atA.count(), 1);
     QCOMPARE(finished.last().at(0).toBool(), true);
+}
+
+void TestCanbusManager::fullQueueIsReportedOnce()
+{
+    m_a->stop();
+    QTRY_VERIFY(!m_a->get_isRunning());
+    QSignalSpy finished(m_a.get(), &CanbusManager::requestFinished);
+    MessageCounter full(QStringLiteral("CAN send queue full"));
+    for (int i = 0; i < CanbusManager::MaxQueuedRequests + 10; ++i)
+        m_a->enqueueSendRequest(request(1, QByteArray(1, char(i))));
+    QCOMPARE(m_a->queuedRequestCount(), CanbusManager::MaxQueuedRequests);
+    QCOMPARE(finished.count(), 10);
+    QCOMPARE(full.count(), 1);
+}
+
+void TestCanbusManager::absentBusIsReportedOnce()
+{
+    MessageCounter reports(QStringLiteral("CAN bus"));
+    CanbusManager absent(QStringLiteral("socketcan"), QStringLiteral("tulnocan9"));
+    auto *retry = absent.findChild<QTimer *>(QStringLiteral("canReconnectTimer"));
+    QVERIFY(retry);
+    retry->setInterval(5);
+    auto *connecting = absent.findChild<QState *>(QStringLiteral("connecting"));
+    QVERIFY(connecting);
+    QSignalSpy attempts(connecting, &QState::entered);
+    absent.start();
+    QTRY_VERIFY(attempts.count() >= 5);
+    QVERIFY(!absent.isBusConnected());
+    QCOMPARE(reports.count(), 1);
 }
 
 void TestCanbusManager::ownFramesAreIgnored()
