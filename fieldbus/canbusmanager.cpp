@@ -17,6 +17,7 @@ CanbusManager::CanbusManager(const QString &plugin, const QString &interfaceName
     , m_reconnectTimer(new QTimer(this))
     , m_ackTimer(new QTimer(this))
     , m_writeRetryTimer(new QTimer(this))
+    , m_singleRetryTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("canbusManager"));
     m_reconnectTimer->setObjectName(QStringLiteral("canReconnectTimer"));
@@ -28,6 +29,9 @@ CanbusManager::CanbusManager(const QString &plugin, const QString &interfaceName
     m_writeRetryTimer->setSingleShot(true);
     m_writeRetryTimer->setInterval(WriteRetryMs);
     connect(m_writeRetryTimer, &QTimer::timeout, this, &CanbusManager::pumpTransfer);
+    m_singleRetryTimer->setSingleShot(true);
+    m_singleRetryTimer->setInterval(WriteRetryMs);
+    connect(m_singleRetryTimer, &QTimer::timeout, this, &CanbusManager::sendPending);
 
     QState *connecting = addNamedState(QStringLiteral("connecting"));
     QState *connected = addNamedState(QStringLiteral("connected"));
@@ -91,10 +95,14 @@ void CanbusManager::enqueueSendRequest(CanSendRequest *request)
     if (!request)
         return;
     if (m_queue.size() >= MaxQueuedRequests) {
-        qWarning() << "CAN send queue full: request dropped";
+        // Once per spell: a bus that never comes up would otherwise log every request.
+        if (!m_reportedFullQueue)
+            qWarning() << "CAN send queue full: request dropped";
+        m_reportedFullQueue = true;
         finishRequest(request, false);
         return;
     }
+    m_reportedFullQueue = false;
     m_queue.append(request);
     emit sendPending();
 }
@@ -146,6 +154,7 @@ void CanbusManager::deviceStateChanged(int state)
     if (state == QCanBusDevice::ConnectedState) {
         m_reconnectTimer->stop();
         m_reportedOpenFailure = false;
+        m_refusingSince.invalidate();
         emit busConnected();
     } else if (state == QCanBusDevice::UnconnectedState) {
         if (m_transferring)
@@ -156,9 +165,16 @@ void CanbusManager::deviceStateChanged(int state)
 
 void CanbusManager::deviceError(int error)
 {
-    // A full transmit queue is retried (WriteRetryMs); anything else is worth a line.
-    if (error != QCanBusDevice::NoError && error != QCanBusDevice::WriteError)
-        qWarning() << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
+    // A full transmit queue is retried (WriteRetryMs); an absent bus is reported once,
+    // not at every reconnection attempt; anything else is worth a line.
+    if (error == QCanBusDevice::NoError || error == QCanBusDevice::WriteError)
+        return;
+    if (error == QCanBusDevice::ConnectionError) {
+        if (m_reportedOpenFailure)
+            return;
+        m_reportedOpenFailure = true;
+    }
+    qWarning() << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
 }
 
 // --- sending ---
@@ -175,12 +191,13 @@ void CanbusManager::sendFromQueue()
         CanSendRequest *request = m_queue.first();
         const int size = request->get_data().size();
         if (!request->get_multi() && size >= 1 && size <= BytesPerFrame) {
-            if (!sendSingle(request)) {
-                QTimer::singleShot(WriteRetryMs, this, &CanbusManager::sendPending);
+            const bool sent = sendSingle(request);
+            if (!sent && !busTakesNoFrames()) {
+                m_singleRetryTimer->start();
                 return;
             }
             m_queue.removeFirst();
-            finishRequest(request, true);
+            finishRequest(request, sent);
             continue;
         }
         m_queue.removeFirst();
@@ -198,7 +215,35 @@ quint8 CanbusManager::senderFor(const CanSendRequest *request) const
 bool CanbusManager::sendSingle(CanSendRequest *request)
 {
     const QByteArray &data = request->get_data();
-    return transmitFrame(CanFrame(singleId(senderFor(request), data), data));
+    return writeFrame(CanFrame(singleId(senderFor(request), data), data));
+}
+
+// Every frame of our requests goes out here, so that a refusing bus is noticed and its
+// end seen.
+bool CanbusManager::writeFrame(const CanFrame &frame)
+{
+    if (transmitFrame(frame)) {
+        if (m_reportedRefusal)
+            qDebug() << "CAN bus takes frames again";
+        m_refusingSince.invalidate();
+        m_reportedRefusal = false;
+        return true;
+    }
+    if (!m_refusingSince.isValid())
+        m_refusingSince.start();
+    return false;
+}
+
+// True once the bus has refused our frames for as long as a transfer may go unanswered.
+bool CanbusManager::busTakesNoFrames()
+{
+    if (!m_refusingSince.isValid()
+        || m_refusingSince.elapsed() < qint64(m_ackTimer->interval()) * (MaxResends + 1))
+        return false;
+    if (!m_reportedRefusal)
+        qWarning() << "CAN bus takes no frames: requests are dropped until it does";
+    m_reportedRefusal = true;
+    return true;
 }
 
 bool CanbusManager::beginTransfer(CanSendRequest *request)
@@ -224,7 +269,7 @@ bool CanbusManager::beginTransfer(CanSendRequest *request)
     m_out.totalFrames = frameCount(quint32(data.size()));
     m_transferring = true;
     pumpTransfer();
-    return true;
+    return m_transferring;  // false when a refusing bus failed it at once
 }
 
 void CanbusManager::pumpTransfer()
@@ -238,8 +283,8 @@ void CanbusManager::pumpTransfer()
         static const Crc32 crc;
         const QByteArray start = startPayload(quint32(m_out.payload.size()),
                                               crc.calculateFromByteArray(m_out.payload));
-        if (!transmitFrame(CanFrame(id, start))) {
-            m_writeRetryTimer->start();
+        if (!writeFrame(CanFrame(id, start))) {
+            retryOrFailTransfer();
             return;
         }
         m_ackTimer->start();
@@ -248,13 +293,21 @@ void CanbusManager::pumpTransfer()
     while (m_out.nextFrame < m_out.burstEnd) {
         const quint32 n = m_out.nextFrame;
         const QByteArray bytes = m_out.payload.mid(int(n) * BytesPerFrame, BytesPerFrame);
-        if (!transmitFrame(CanFrame(dataId(m_out.sender, m_out.tag, n), bytes))) {
-            m_writeRetryTimer->start();
+        if (!writeFrame(CanFrame(dataId(m_out.sender, m_out.tag, n), bytes))) {
+            retryOrFailTransfer();
             return;
         }
         ++m_out.nextFrame;
     }
     m_ackTimer->start();
+}
+
+void CanbusManager::retryOrFailTransfer()
+{
+    if (busTakesNoFrames())
+        finishTransfer(false, QStringLiteral("the bus takes no frames"));
+    else
+        m_writeRetryTimer->start();
 }
 
 void CanbusManager::restartBurst(quint32 from)

@@ -5,6 +5,7 @@
 #include "canreassembler.h"
 #include "p4statemachine.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,9 @@ class QTimer;
 // "tcp://127.0.0.1:<port>/can0" for a bus of its own). Requests are sent one after the
 // other in queue order; single messages of up to 8 bytes are one frame, everything else
 // an acknowledged transfer (see CanProtocol). Frames carrying our own id are ignored.
+// A bus that takes no frames for as long as a transfer waits for its acknowledgements
+// (a real bus whose transmit queue stays full when no other node answers) fails the
+// request at hand and every later one at once, until a frame goes out again.
 //
 // States: "connecting" (opening the bus; retried every ReconnectMs) and "connected",
 // which holds "idle" and "transferring" (a transfer waits for its acknowledgements).
@@ -95,10 +99,13 @@ private:
         int resends = 0;
     };
 
+    bool writeFrame(const CanFrame &frame);
+    bool busTakesNoFrames();
     bool sendSingle(CanSendRequest *request);
     bool beginTransfer(CanSendRequest *request);
     quint8 senderFor(const CanSendRequest *request) const;
     void handleAck(const CanFrame &frame);
+    void retryOrFailTransfer();
     void restartBurst(quint32 from);
     void finishTransfer(bool delivered, const QString &failure);
     void finishRequest(CanSendRequest *request, bool delivered);
@@ -110,6 +117,10 @@ private:
     QTimer *m_reconnectTimer = nullptr;
     QTimer *m_ackTimer = nullptr;
     QTimer *m_writeRetryTimer = nullptr;
+    QTimer *m_singleRetryTimer = nullptr;
+    QElapsedTimer m_refusingSince;  // valid while the bus refuses our frames
+    bool m_reportedRefusal = false;
+    bool m_reportedFullQueue = false;
     QList<CanSendRequest *> m_queue;
     Outgoing m_out;
     bool m_transferring = false;

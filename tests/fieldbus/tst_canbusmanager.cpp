@@ -9,6 +9,8 @@
 #include <QCanBusDevice>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QState>
+#include <QTimer>
 #include <QTcpServer>
 #include <QTest>
 
@@ -50,17 +52,52 @@ QByteArray fileTransferPayload(int fileBytes)
     return payload;
 }
 
-// A manager whose bus loses chosen acknowledgements on the way out.
+// Counts the messages that begin with a prefix, while it exists.
+class MessageCounter
+{
+public:
+    explicit MessageCounter(const QString &prefix)
+    {
+        s_prefix = prefix;
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&MessageCounter::handle);
+    }
+    ~MessageCounter() { qInstallMessageHandler(s_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (text.startsWith(s_prefix))
+            ++s_count;
+        s_previous(type, context, text);
+    }
+    static QString s_prefix;
+    static int s_count;
+    static QtMessageHandler s_previous;
+};
+QString MessageCounter::s_prefix;
+int MessageCounter::s_count = 0;
+QtMessageHandler MessageCounter::s_previous = nullptr;
+
+// A manager whose bus loses chosen acknowledgements on the way out, or takes no frames
+// at all (a real bus whose transmit queue stays full when no other node acknowledges).
 class LossyCanbusManager : public CanbusManager
 {
 public:
     using CanbusManager::CanbusManager;
     QList<AckStatus> dropAcks;  // drop the first acknowledgement of each listed status
     int dropped = 0;
+    bool refuseWrites = false;
+    int refusedWrites = 0;
 
 protected:
     bool transmitFrame(const CanFrame &frame) override
     {
+        if (refuseWrites) {
+            ++refusedWrites;
+            return false;
+        }
         Header h;
         quint32 received = 0;
         AckStatus status = AckContinue;
@@ -92,6 +129,9 @@ private slots:
     void oversizedTransferIsDropped();
     void unansweredTransferGivesUp();
     void clearQueueDropsWhatIsQueued();
+    void busTakingNoFramesDoesNotHoldTheQueue();
+    void fullQueueIsReportedOnce();
+    void absentBusIsReportedOnce();
     void ownFramesAreIgnored();
 
 private:
@@ -292,6 +332,61 @@ void TestCanbusManager::clearQueueDropsWhatIsQueued()
     m_a->start();
     QTRY_COMPARE(single.count(), 1);
     QCOMPARE(single.first().at(1).toByteArray(), QByteArray(1, char(50)));
+}
+
+void TestCanbusManager::busTakingNoFramesDoesNotHoldTheQueue()
+{
+    QSignalSpy finished(m_b.get(), &CanbusManager::requestFinished);
+    QSignalSpy atA(m_a.get(), &CanbusManager::singlePacketReceived);
+    m_b->set_ackTimeout(20);
+    m_b->refuseWrites = true;
+    QTest::ignoreMessage(QtWarningMsg, "CAN bus takes no frames: requests are dropped until it does");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^CAN transfer .* failed: the bus takes no frames$"));
+    for (int i = 0; i < 20; ++i) {
+        m_b->enqueueSendRequest(request(2, QByteArray(1, char(i))));
+        QTest::qWait(1);
+    }
+    m_b->enqueueSendRequest(request(2, QByteArray(100, 'x'), 13));
+    QTRY_COMPARE(finished.count(), 21);
+    for (const QList<QVariant> &result : qAsConst(finished))
+        QCOMPARE(result.at(0).toBool(), false);
+    // One request at a time retries its write; the others wait their turn.
+    QVERIFY2(m_b->refusedWrites < 200, qPrintable(QString::number(m_b->refusedWrites)));
+
+    // Once frames go out again, so do requests.
+    m_b->refuseWrites = false;
+    m_b->enqueueSendRequest(request(2, "\x3b"));
+    QTRY_COMPARE(atA.count(), 1);
+    QCOMPARE(finished.last().at(0).toBool(), true);
+}
+
+void TestCanbusManager::fullQueueIsReportedOnce()
+{
+    m_a->stop();
+    QTRY_VERIFY(!m_a->get_isRunning());
+    QSignalSpy finished(m_a.get(), &CanbusManager::requestFinished);
+    MessageCounter full(QStringLiteral("CAN send queue full"));
+    for (int i = 0; i < CanbusManager::MaxQueuedRequests + 10; ++i)
+        m_a->enqueueSendRequest(request(1, QByteArray(1, char(i))));
+    QCOMPARE(m_a->queuedRequestCount(), CanbusManager::MaxQueuedRequests);
+    QCOMPARE(finished.count(), 10);
+    QCOMPARE(full.count(), 1);
+}
+
+void TestCanbusManager::absentBusIsReportedOnce()
+{
+    MessageCounter reports(QStringLiteral("CAN bus"));
+    CanbusManager absent(QStringLiteral("socketcan"), QStringLiteral("tulnocan9"));
+    auto *retry = absent.findChild<QTimer *>(QStringLiteral("canReconnectTimer"));
+    QVERIFY(retry);
+    retry->setInterval(5);
+    auto *connecting = absent.findChild<QState *>(QStringLiteral("connecting"));
+    QVERIFY(connecting);
+    QSignalSpy attempts(connecting, &QState::entered);
+    absent.start();
+    QTRY_VERIFY(attempts.count() >= 5);
+    QVERIFY(!absent.isBusConnected());
+    QCOMPARE(reports.count(), 1);
 }
 
 void TestCanbusManager::ownFramesAreIgnored()
