@@ -562,11 +562,13 @@ QDateTime ConfigurationManager::adjustToLocalDateTime(const QDateTime &dateTime)
 
 QString ConfigurationManager::getCabinetName() const
 {
+    // 64-bit: the index comes from the settings file and may be the largest int.
+    const qint64 number = qint64(m_cabinetIndex) + 1;
     switch (m_cabinetNameIndex) {
     case 0:
-        return tr("Reserve Cabinet #%1").arg(m_cabinetIndex + 1);
+        return tr("Reserve Cabinet #%1").arg(number);
     case 1:
-        return tr("Point-of-Use Cabinet #%1").arg(m_cabinetIndex + 1);
+        return tr("Point-of-Use Cabinet #%1").arg(number);
     default:
         return tr("Name Not Set");
     }

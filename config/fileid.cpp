@@ -692,8 +692,8 @@ const QVector<ScalarKey> &layoutKeys()
                &FileID::get_traysPerZone, &FileID::binsPerZoneChanged,
                FileID::kMinBinsPerZone, FileID::kMaxBinsPerZone),
         INT(uiRole),
-        INT(zones2handle),
-        INT(zones2handleStart),
+        INT(zones2handle, 0, FileID::kMaxZones),
+        INT(zones2handleStart, 0, FileID::kMaxZones - 1),
         INT(orientationId),
         FLAG(verticalFlip),
         INT(numberOfZones, 1, FileID::kMaxZones),
@@ -797,6 +797,19 @@ public:
             if (!key.apply(m_f, value))
                 m_failed = true;
         }
+    }
+
+    // The zones this display handles are shown and looked up by number: they must be
+    // zones of the cabinet.
+    void checkZonesToHandle()
+    {
+        if (m_failed)
+            return;
+        const int start = m_f.get_zones2handleStart();
+        const int count = m_f.get_zones2handle();
+        if (start + count > m_f.get_numberOfZones())
+            fail(QStringLiteral("zones2handleStart %1 with zones2handle %2 goes past the %3 zones")
+                     .arg(start).arg(count).arg(m_f.get_numberOfZones()));
     }
 
     // Element i becomes entry i; a null element stops the list, which then keeps what
@@ -1009,6 +1022,7 @@ bool FileID::readFileID(const QString &filename)
 
     PersonalityReader reader(*this, personality);
     reader.readScalars(layoutKeys());
+    reader.checkZonesToHandle();
     reader.readIntList("mio2uitmap", &m_mio2uitmap, "m_mio2uitmap", &FileID::mio2uitmapChanged);
     reader.readIntList("ui2mioZoneMap", &m_ui2mioZoneMap, "ui2mioZoneMap",
                        &FileID::ui2mioZoneMapChanged);

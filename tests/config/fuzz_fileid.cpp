@@ -56,7 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool ok = fileId.readFileID(name);
     if (ok && (fileId.get_numberOfZones() < 1 || fileId.get_numberOfZones() > FileID::kMaxZones
                || fileId.get_traysPerCabinet() > FileID::kMaxBins
-               || fileId.get_productLocationMap()->size() < fileId.get_traysPerCabinet()))
+               || fileId.get_productLocationMap()->size() < fileId.get_traysPerCabinet()
+               || fileId.get_zones2handle() < 0 || fileId.get_zones2handleStart() < 0
+               || fileId.get_zones2handleStart() + fileId.get_zones2handle()
+                      > fileId.get_numberOfZones()))
         std::abort();
     checkPollingTable(fileId.get_nfcPollingInfo());
     for (int id : {fileId.get_orientationId(), 1, 9, 17, 32}) {

@@ -31,7 +31,7 @@ void TestConfigSaveKill::killedWhileSavingLeavesOldOrNewFile()
     QVERIFY(expected[0].size() != expected[1].size());
 
     int seen[2] = {0, 0};
-    for (int round = 0; round < 12; ++round) {
+    for (int round = 0; round < 30; ++round) {
         QProcess child;
         child.start(QStringLiteral(CONFIGSAVE_CHILD), QStringList());
         QVERIFY(child.waitForStarted());

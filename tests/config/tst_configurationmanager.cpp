@@ -665,6 +665,10 @@ void TestConfigurationManager::cabinetNamesAndMenuImport()
     QCOMPARE(config.getCabinetName(), QStringLiteral("Point-of-Use Cabinet #3"));
     config.setCabinetNameIndex(7);
     QCOMPARE(config.getCabinetName(), QStringLiteral("Name Not Set"));
+    // The largest index a settings file can hold still gives its number, not a negative one.
+    QVERIFY(config.applyConfigValue(QStringLiteral("cabinetIndex"), QStringLiteral("2147483647")));
+    config.setCabinetNameIndex(0);
+    QCOMPARE(config.getCabinetName(), QStringLiteral("Reserve Cabinet #2147483648"));
 
     const qint64 before = QDateTime::currentSecsSinceEpoch();
     config.saveProductsHashCodeTs(QStringLiteral("ignored"));

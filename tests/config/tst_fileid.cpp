@@ -655,6 +655,14 @@ void TestFileID::unsafeGeometryIsRefused_data()
         << "numberOfZones 21 is out of range 1 to 20";
     QTest::newRow("no zones") << QJsonObject{{"numberOfZones", 0}}
                               << "numberOfZones 0 is out of range 1 to 20";
+    // A display shows and looks up the zones it handles by number.
+    QTest::newRow("a million zones to handle") << QJsonObject{{"zones2handle", 1000000}}
+                                               << "zones2handle 1000000 is out of range 0 to 20";
+    QTest::newRow("handled zones start below 0") << QJsonObject{{"zones2handleStart", -1}}
+                                                 << "zones2handleStart -1 is out of range 0 to 19";
+    QTest::newRow("handled zones past the cabinet")
+        << QJsonObject{{"zones2handleStart", 8}, {"zones2handle", 5}}
+        << "zones2handleStart 8 with zones2handle 5 goes past the 10 zones";
     QTest::newRow("21 bins") << QJsonObject{{"traysPerCabinet", 21}}
                              << "traysPerCabinet 21 is out of range 1 to 20";
     QTest::newRow("1 bin per zone") << QJsonObject{{"traysPerZone", 1}}
