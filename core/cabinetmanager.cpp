@@ -136,7 +136,9 @@ void CabinetManager::useLayoutFromFile()
     l.zonesPerRow = f.get_zonesPerRow();
     l.traysPerZone = f.get_traysPerZone();
     l.numberOfRows = f.get_numberOfRows();
-    l.zones2handle = f.get_zones2handle() > 0 ? f.get_zones2handle() : f.get_numberOfZones();
+    // Without a count of its own, a display handles the zones from its first one on.
+    l.zones2handle = f.get_zones2handle() > 0 ? f.get_zones2handle()
+                                              : qMax(0, f.get_numberOfZones() - f.get_zones2handleStart());
     l.zones2handleStart = f.get_zones2handleStart();
     l.hasMirrorDisplay = f.get_hasMirrorDisplay();
     l.hasSecondaryDisplay = f.get_hasSecondaryDisplay();

@@ -109,6 +109,9 @@ CommandResult CommandLauncher::runAndWait(const QString &program, const QStringL
     if (!process.waitForFinished(finishTimeoutMs)) {
         result.started = true;
         result.errorText = QStringLiteral("timed out");
+        // What it wrote before it hung is still worth having.
+        result.standardOutput = process.readAllStandardOutput();
+        result.standardError = process.readAllStandardError();
         qWarning().noquote() << program << "did not finish in" << finishTimeoutMs << "ms";
         process.kill();
         process.waitForFinished(1000);

@@ -121,7 +121,7 @@ void TestCommandLauncher::handlerRunsOnceForACrash()
 
 void TestCommandLauncher::runAndWaitKillsACommandThatHangs()
 {
-    writeTool(QStringLiteral("ping"), "exec sleep 30");
+    writeTool(QStringLiteral("ping"), "echo 'first reply'; exec sleep 30");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ping.*did not finish"));
     QElapsedTimer timer;
     timer.start();
@@ -129,6 +129,7 @@ void TestCommandLauncher::runAndWaitKillsACommandThatHangs()
     QVERIFY(r.started);
     QVERIFY(!r.finished);
     QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(r.standardOutput, QByteArray("first reply\n")); // kept, though it never finished
 }
 
 void TestCommandLauncher::destroyedContextNeverCallsTheHandler()
