@@ -59,8 +59,9 @@ namespace {
 // Sound files at a tenth of the cabinet's lengths, matching the clock.
 const struct { const char *name; int ms; } kShortSounds[] = {
     {"warning3.wav", 73}, {"AlarmWrongProduct2.wav", 289}, {"discardAlarm2.wav", 397},
-    {"keystroke.wav", 5}, {"nfcChime.wav", 80}, // the chime must end before the next {"AlarmWrongProductUni.wav", 156},
-    {"nfcChimeUni.wav", 141},
+    {"keystroke.wav", 5},
+    {"nfcChime.wav", 80}, // shorter than a tenth: it must end before the next chime
+    {"AlarmWrongProductUni.wav", 156}, {"nfcChimeUni.wav", 141},
 };
 }
 
@@ -283,7 +284,7 @@ void TestSoundManager::chimeInterruptsDiscardAndReturnsThroughHistory()
     QVERIFY(clock.elapsed() >= 120); // 1300 ms after the chime
     // The discard alarm starts again from its first play, with a new kickout.
     QTRY_COMPARE(plays("discardAlarm2.wav"), 2);
-    QTest::qWait(700);
+    QTest::qWait(150);
     QCOMPARE(state(), QStringLiteral("\"discard\""));
 }
 
@@ -351,16 +352,18 @@ void TestSoundManager::vyxDiscardSoundsUntilWithdrawn()
 void TestSoundManager::vyxDiscardEndsAfterItsDuration()
 {
     makeManager(1);
+    m_config->set_discardSoundDuration(3); // read at each entry to discard
     QElapsedTimer clock;
     clock.start();
     m_sm->processAlarmReq(2, true);
     QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    QTest::qWait(500);
+    QTest::qWait(150);
     m_sm->processAlarmReq(2, true); // a new request starts the duration again
     const qint64 renewed = clock.elapsed();
-    QTRY_COMPARE_WITH_TIMEOUT(state(), QStringLiteral("\"idle\""), 4000);
-    // 10 s default duration on the device; the withdrawals never came.
-    QVERIFY2(clock.elapsed() - renewed >= 950, qPrintable(QString::number(clock.elapsed() - renewed)));
+    QTRY_COMPARE_WITH_TIMEOUT(state(), QStringLiteral("\"idle\""), 3000);
+    // The withdrawals never came: the renewed duration (3 s on the device) ended it.
+    QVERIFY2(clock.elapsed() - renewed >= 290, qPrintable(QString::number(clock.elapsed() - renewed)));
+    QVERIFY(clock.elapsed() < 1000); // long before the discard kickout
     QCOMPARE(m_sm->get_discardReqCount(), 2);
 }
 
@@ -392,16 +395,25 @@ void TestSoundManager::mutedUntilTheDelayedUnmute()
     QTRY_COMPARE(plays("warning3.wav"), 1);
     QCOMPARE(levels(), QStringList(QStringLiteral("0%")));
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    QSignalSpy muting(m_sm, &SoundManager::keystrokeSoundSetMuted);
     QElapsedTimer clock;
     clock.start();
     m_sm->delayedUnMute();
     m_sm->playKeystroke();
     QTRY_COMPARE(plays("keystroke.wav"), 1);
     QCOMPARE(levels().last(), QStringLiteral("0%"));
-    QTest::qWait(330 - int(clock.elapsed()));
+    QVERIFY(muting.wait());
+    // 3000 ms on the device, on a coarse timer (which may fire 5% early)
+    QVERIFY2(clock.elapsed() >= 280, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(muting.last().at(0).toBool(), false);
     m_sm->playKeystroke();
     QTRY_COMPARE(plays("keystroke.wav"), 2);
     QCOMPARE(levels().last(), QStringLiteral("70%"));
+
+    // One unmute per delayedUnMute: a later mute is not undone.
+    m_sm->muteAllAlarms();
+    QVERIFY(!muting.wait(400));
+    QCOMPARE(muting.last().at(0).toBool(), true);
 }
 
 void TestSoundManager::volumeMapping()
@@ -475,7 +487,7 @@ void TestSoundManager::universalSoundsOnlyWhenEnabled()
 {
     m_sm->processAlarmReq(4, true);
     QTRY_COMPARE(state(), QStringLiteral("productChange"));
-    QTest::qWait(700);
+    QTest::qWait(350); // past a kickout, which chooses the sound again
     QCOMPARE(plays("AlarmWrongProductUni.wav"), 0);
     QVERIFY(plays("AlarmWrongProduct2.wav") >= 1);
     m_sm->processAlarmReq(4, false);
@@ -489,11 +501,15 @@ void TestSoundManager::vyxDiscardWithoutDurationModeSoundsOn()
 {
     makeManager(1);
     m_config->set_discardDurationEnabled(0);
+    m_config->set_discardSoundDuration(3);
+    QElapsedTimer clock;
+    clock.start();
     m_sm->processAlarmReq(2, true);
     QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    QTest::qWait(1500); // past the duration and a kickout
+    // Past the duration, the kickout gives the sound its three plays again.
+    QTRY_VERIFY_WITH_TIMEOUT(plays("discardAlarm2.wav") >= 4, 3000);
+    QVERIFY(clock.elapsed() >= 1050);
     QCOMPARE(state(), QStringLiteral("\"discard\""));
-    QVERIFY(SoundEffect::player()->isPlaying());
     m_sm->processAlarmReq(2, false);
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
 }
