@@ -145,6 +145,9 @@ void SoundManager::setUpTimers()
         t->setTimerType(Qt::PreciseTimer);
     discardSoundDurationTimer.setInterval(AlarmTimings::scaled(1000 * discardSoundDuration()));
     unMuteTimer.setInterval(AlarmTimings::scaled(3000));
+    // One unmute per call of delayedUnMute: a repeating timer would wake every 3 s for
+    // the whole run and undo any later mute.
+    unMuteTimer.setSingleShot(true);
 }
 
 void SoundManager::buildStates()

@@ -1,27 +1,20 @@
-#include "alarmtimings.h"
-#include "configurationmanager.h"
-#include "fakecabinetcore.h"
-#include "scratchroots.h"
+#include "soundmanagerfixture.h"
+
 #include "sound.h"
 #include "soundeffect.h"
-#include "soundmanager.h"
-#include "wavfile.h"
 
 #include <QAbstractTransition>
 #include <QElapsedTimer>
-#include <QState>
-#include <QtTest>
 
-// The alarm sequencer on a clock ten times faster than the device's, with sound files
-// ten times shorter, against the aplay/amixer stand-ins.
-class TestSoundManager : public QObject
+// States, priorities, kickouts and chimes of the alarm sequencer.
+class TestSoundManager : public QObject, protected SoundManagerFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { setUpClock(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
     void copiesTheSoundFilesOnceAndSafely();
     void stateTableOfBothVariants();
     void warningPlaysOnceAndKicksOut();
@@ -33,101 +26,9 @@ private slots:
     void chimeInterruptsDiscardAndReturnsThroughHistory();
     void threeChimesAreSpacedByTheKickout();
     void productChangeRequestsDuringAChimeCount();
-    void vyxDiscardSoundsUntilWithdrawn();
-    void vyxDiscardEndsAfterItsDuration();
-    void vyxWithdrawalDuringChimeLeavesDiscardSilent();
-    void mutedUntilTheDelayedUnmute();
-    void volumeMapping();
-    void overTemperatureSoundSurvivesKeyClickAndChime();
     void universalSoundFollowsTheRequests();
     void universalSoundsOnlyWhenEnabled();
-    void vyxDiscardWithoutDurationModeSoundsOn();
-
-private:
-    void makeManager(int customerId);
-    QString state() const;
-    int plays(const char *file) const;
-    QStringList levels() const;
-
-    QScopedPointer<ScratchRoots> m_scratch;
-    FakeCabinetCore *m_core = nullptr;
-    ConfigurationManager *m_config = nullptr;
-    SoundManager *m_sm = nullptr;
 };
-
-namespace {
-// Sound files at a tenth of the cabinet's lengths, matching the clock.
-const struct { const char *name; int ms; } kShortSounds[] = {
-    {"warning3.wav", 73}, {"AlarmWrongProduct2.wav", 289}, {"discardAlarm2.wav", 397},
-    {"keystroke.wav", 5}, {"nfcChime.wav", 80}, // the chime must end before the next {"AlarmWrongProductUni.wav", 156},
-    {"nfcChimeUni.wav", 141},
-};
-}
-
-void TestSoundManager::initTestCase()
-{
-    AlarmTimings::setScale(0.1);
-}
-
-void TestSoundManager::init()
-{
-    m_scratch.reset(new ScratchRoots);
-    for (const auto &s : kShortSounds)
-        QVERIFY(writeWavFile(m_scratch->root() + QStringLiteral("resources/") + QLatin1String(s.name), s.ms));
-    makeManager(0);
-}
-
-void TestSoundManager::makeManager(int customerId)
-{
-    delete m_core; // also the sequencer
-    m_core = new FakeCabinetCore;
-    m_core->customerId = customerId;
-    m_config = new ConfigurationManager(nullptr, nullptr, true, 1, m_core);
-    m_core->configManagerPtr = m_config;
-    m_sm = new SoundManager(m_core);
-    m_sm->start();
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    QFile::remove(m_scratch->toolsLog());
-}
-
-void TestSoundManager::cleanup()
-{
-    delete m_core;
-    m_core = nullptr;
-    m_sm = nullptr;
-    m_scratch.reset();
-}
-
-QString TestSoundManager::state() const
-{
-    const auto active = m_sm->configuration();
-    for (QAbstractState *s : active) {
-        auto *compound = qobject_cast<QState *>(s);
-        if (!compound || compound->childMode() != QState::ExclusiveStates
-            || compound->findChildren<QState *>(QString(), Qt::FindDirectChildrenOnly).isEmpty())
-            return s->objectName();
-    }
-    return QString();
-}
-
-int TestSoundManager::plays(const char *file) const
-{
-    int n = 0;
-    const QStringList calls = m_scratch->toolCalls();
-    for (const QString &call : calls)
-        n += call.startsWith(QLatin1String("aplay")) && call.endsWith(QLatin1String(file)) ? 1 : 0;
-    return n;
-}
-
-QStringList TestSoundManager::levels() const
-{
-    QStringList out;
-    const QStringList calls = m_scratch->toolCalls();
-    for (const QString &call : calls)
-        if (call.startsWith(QLatin1String("amixer")))
-            out << call.section(QLatin1Char(' '), -1);
-    return out;
-}
 
 void TestSoundManager::copiesTheSoundFilesOnceAndSafely()
 {
@@ -283,7 +184,7 @@ void TestSoundManager::chimeInterruptsDiscardAndReturnsThroughHistory()
     QVERIFY(clock.elapsed() >= 120); // 1300 ms after the chime
     // The discard alarm starts again from its first play, with a new kickout.
     QTRY_COMPARE(plays("discardAlarm2.wav"), 2);
-    QTest::qWait(700);
+    QTest::qWait(150);
     QCOMPARE(state(), QStringLiteral("\"discard\""));
 }
 
@@ -324,130 +225,6 @@ void TestSoundManager::productChangeRequestsDuringAChimeCount()
     QCOMPARE(plays("warning3.wav"), 0);
 }
 
-void TestSoundManager::vyxDiscardSoundsUntilWithdrawn()
-{
-    makeManager(1);
-    m_sm->processAlarmReq(2, true);
-    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    m_sm->processAlarmReq(2, true); // counted while the alarm sounds
-    QTRY_COMPARE(m_sm->get_discardReqCount(), 2);
-    m_sm->processAlarmReq(2, false);
-    QTest::qWait(50);
-    QCOMPARE(state(), QStringLiteral("\"discard\""));
-    m_sm->processAlarmReq(2, false);
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    QCOMPARE(m_sm->get_discardReqCount(), 0);
-
-    // A universal-pan product change does not leave the discard alarm in this variant.
-    m_sm->processAlarmReq(2, true);
-    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    m_sm->processAlarmReq(4, true);
-    QTest::qWait(50);
-    QCOMPARE(state(), QStringLiteral("\"discard\""));
-    m_sm->processAlarmReq(3, true);
-    QTRY_COMPARE(state(), QStringLiteral("productChange"));
-}
-
-void TestSoundManager::vyxDiscardEndsAfterItsDuration()
-{
-    makeManager(1);
-    QElapsedTimer clock;
-    clock.start();
-    m_sm->processAlarmReq(2, true);
-    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    QTest::qWait(500);
-    m_sm->processAlarmReq(2, true); // a new request starts the duration again
-    const qint64 renewed = clock.elapsed();
-    QTRY_COMPARE_WITH_TIMEOUT(state(), QStringLiteral("\"idle\""), 4000);
-    // 10 s default duration on the device; the withdrawals never came.
-    QVERIFY2(clock.elapsed() - renewed >= 950, qPrintable(QString::number(clock.elapsed() - renewed)));
-    QCOMPARE(m_sm->get_discardReqCount(), 2);
-}
-
-void TestSoundManager::vyxWithdrawalDuringChimeLeavesDiscardSilent()
-{
-    makeManager(1);
-    m_sm->processAlarmReq(2, true);
-    m_sm->processAlarmReq(2, true);
-    QTRY_COMPARE(m_sm->get_discardReqCount(), 2);
-    QTRY_COMPARE(plays("discardAlarm2.wav"), 1);
-    emit m_sm->nfcChimeSig();
-    QTRY_COMPARE(state(), QStringLiteral("nfcChiming"));
-    m_sm->processAlarmReq(2, false);
-    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    QTRY_COMPARE(m_sm->get_discardReqCount(), 1);
-    QTest::qWait(300);
-    QCOMPARE(plays("discardAlarm2.wav"), 1); // silent, no replay
-    m_sm->playKeystroke();
-    QTest::qWait(30);
-    QCOMPARE(plays("keystroke.wav"), 0);
-    m_sm->processAlarmReq(2, false);
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-}
-
-void TestSoundManager::mutedUntilTheDelayedUnmute()
-{
-    m_sm->muteAllAlarms();
-    m_sm->processAlarmReq(1, true);
-    QTRY_COMPARE(plays("warning3.wav"), 1);
-    QCOMPARE(levels(), QStringList(QStringLiteral("0%")));
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    QElapsedTimer clock;
-    clock.start();
-    m_sm->delayedUnMute();
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 1);
-    QCOMPARE(levels().last(), QStringLiteral("0%"));
-    QTest::qWait(330 - int(clock.elapsed()));
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 2);
-    QCOMPARE(levels().last(), QStringLiteral("70%"));
-}
-
-void TestSoundManager::volumeMapping()
-{
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 1);
-    m_sm->processAlarmReq(1, true);
-    QTRY_COMPARE(plays("warning3.wav"), 1);
-    QCOMPARE(levels(), QStringList({QStringLiteral("70%"), QStringLiteral("100%")}));
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    m_sm->setAllAlarmsVolume(55);
-    m_sm->processAlarmReq(1, true);
-    QTRY_COMPARE(plays("warning3.wav"), 2);
-    QCOMPARE(levels().last(), QStringLiteral("55%"));
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    m_sm->setAllAlarmsVolume(35); // the key click takes the common level too
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 2);
-    QCOMPARE(levels().last(), QStringLiteral("35%"));
-    const auto effects = m_sm->effects();
-    for (SoundEffect *e : effects)
-        QCOMPARE(e->volume(), 0.35);
-}
-
-void TestSoundManager::overTemperatureSoundSurvivesKeyClickAndChime()
-{
-    m_sm->playProductChangeAlarm();
-    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 1);
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 1);
-    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 2); // taken back up after the click
-    emit m_sm->nfcChimeSig();
-    QTRY_COMPARE(plays("nfcChime.wav"), 1);
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 3);
-    QVERIFY(SoundEffect::player()->isPlaying());
-
-    emit m_sm->prodChangeAlarmStop(); // the over-temperature dialog was closed
-    QTRY_VERIFY(!SoundEffect::player()->isPlaying());
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 2);
-    QTest::qWait(100);
-    QCOMPARE(plays("AlarmWrongProduct2.wav"), 3);
-    QVERIFY(!m_sm->overTemperatureAlarmActive());
-}
-
 void TestSoundManager::universalSoundFollowsTheRequests()
 {
     m_config->set_universalPanSoundEnable(true);
@@ -475,7 +252,7 @@ void TestSoundManager::universalSoundsOnlyWhenEnabled()
 {
     m_sm->processAlarmReq(4, true);
     QTRY_COMPARE(state(), QStringLiteral("productChange"));
-    QTest::qWait(700);
+    QTest::qWait(350); // past a kickout, which chooses the sound again
     QCOMPARE(plays("AlarmWrongProductUni.wav"), 0);
     QVERIFY(plays("AlarmWrongProduct2.wav") >= 1);
     m_sm->processAlarmReq(4, false);
@@ -483,19 +260,6 @@ void TestSoundManager::universalSoundsOnlyWhenEnabled()
     emit m_sm->nfcChimeUniSig();
     QTRY_COMPARE(plays("nfcChime.wav"), 1);
     QCOMPARE(plays("nfcChimeUni.wav"), 0);
-}
-
-void TestSoundManager::vyxDiscardWithoutDurationModeSoundsOn()
-{
-    makeManager(1);
-    m_config->set_discardDurationEnabled(0);
-    m_sm->processAlarmReq(2, true);
-    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
-    QTest::qWait(1500); // past the duration and a kickout
-    QCOMPARE(state(), QStringLiteral("\"discard\""));
-    QVERIFY(SoundEffect::player()->isPlaying());
-    m_sm->processAlarmReq(2, false);
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
 }
 
 QTEST_GUILESS_MAIN(TestSoundManager)

@@ -1,0 +1,180 @@
+#include "soundmanagerfixture.h"
+
+#include "sound.h"
+#include "soundeffect.h"
+
+#include <QElapsedTimer>
+
+// The sequencer's customer-specific discard alarm, its mute and volume, and the
+// over-temperature sound.
+class TestSoundVariants : public QObject, protected SoundManagerFixture
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpClock(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
+    void vyxDiscardSoundsUntilWithdrawn();
+    void vyxDiscardEndsAfterItsDuration();
+    void vyxWithdrawalDuringChimeLeavesDiscardSilent();
+    void vyxDiscardWithoutDurationModeSoundsOn();
+    void mutedUntilTheDelayedUnmute();
+    void volumeMapping();
+    void overTemperatureSoundSurvivesKeyClickAndChime();
+};
+
+void TestSoundVariants::vyxDiscardSoundsUntilWithdrawn()
+{
+    makeManager(1);
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    m_sm->processAlarmReq(2, true); // counted while the alarm sounds
+    QTRY_COMPARE(m_sm->get_discardReqCount(), 2);
+    m_sm->processAlarmReq(2, false);
+    QTest::qWait(50);
+    QCOMPARE(state(), QStringLiteral("\"discard\""));
+    m_sm->processAlarmReq(2, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    QCOMPARE(m_sm->get_discardReqCount(), 0);
+
+    // A universal-pan product change does not leave the discard alarm in this variant.
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    m_sm->processAlarmReq(4, true);
+    QTest::qWait(50);
+    QCOMPARE(state(), QStringLiteral("\"discard\""));
+    m_sm->processAlarmReq(3, true);
+    QTRY_COMPARE(state(), QStringLiteral("productChange"));
+}
+
+void TestSoundVariants::vyxDiscardEndsAfterItsDuration()
+{
+    makeManager(1);
+    m_config->set_discardSoundDuration(3); // read at each entry to discard
+    QElapsedTimer clock;
+    clock.start();
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    QTest::qWait(150);
+    m_sm->processAlarmReq(2, true); // a new request starts the duration again
+    const qint64 renewed = clock.elapsed();
+    QTRY_COMPARE_WITH_TIMEOUT(state(), QStringLiteral("\"idle\""), 3000);
+    // The withdrawals never came: the renewed duration (3 s on the device) ended it.
+    QVERIFY2(clock.elapsed() - renewed >= 290, qPrintable(QString::number(clock.elapsed() - renewed)));
+    QVERIFY(clock.elapsed() < 1000); // long before the discard kickout
+    QCOMPARE(m_sm->get_discardReqCount(), 2);
+}
+
+void TestSoundVariants::vyxWithdrawalDuringChimeLeavesDiscardSilent()
+{
+    makeManager(1);
+    m_sm->processAlarmReq(2, true);
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(m_sm->get_discardReqCount(), 2);
+    QTRY_COMPARE(plays("discardAlarm2.wav"), 1);
+    emit m_sm->nfcChimeSig();
+    QTRY_COMPARE(state(), QStringLiteral("nfcChiming"));
+    m_sm->processAlarmReq(2, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    QTRY_COMPARE(m_sm->get_discardReqCount(), 1);
+    QTest::qWait(300);
+    QCOMPARE(plays("discardAlarm2.wav"), 1); // silent, no replay
+    m_sm->playKeystroke();
+    QTest::qWait(30);
+    QCOMPARE(plays("keystroke.wav"), 0);
+    m_sm->processAlarmReq(2, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+}
+
+void TestSoundVariants::vyxDiscardWithoutDurationModeSoundsOn()
+{
+    makeManager(1);
+    m_config->set_discardDurationEnabled(0);
+    m_config->set_discardSoundDuration(3);
+    QElapsedTimer clock;
+    clock.start();
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    // Past the duration, the kickout gives the sound its three plays again.
+    QTRY_VERIFY_WITH_TIMEOUT(plays("discardAlarm2.wav") >= 4, 3000);
+    QVERIFY(clock.elapsed() >= 1050);
+    QCOMPARE(state(), QStringLiteral("\"discard\""));
+    m_sm->processAlarmReq(2, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+}
+
+void TestSoundVariants::mutedUntilTheDelayedUnmute()
+{
+    m_sm->muteAllAlarms();
+    m_sm->processAlarmReq(1, true);
+    QTRY_COMPARE(plays("warning3.wav"), 1);
+    QCOMPARE(levels(), QStringList(QStringLiteral("0%")));
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    QSignalSpy muting(m_sm, &SoundManager::keystrokeSoundSetMuted);
+    QElapsedTimer clock;
+    clock.start();
+    m_sm->delayedUnMute();
+    m_sm->playKeystroke();
+    QTRY_COMPARE(plays("keystroke.wav"), 1);
+    QCOMPARE(levels().last(), QStringLiteral("0%"));
+    QVERIFY(muting.wait());
+    // 3000 ms on the device, on a coarse timer (which may fire 5% early)
+    QVERIFY2(clock.elapsed() >= 280, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(muting.last().at(0).toBool(), false);
+    m_sm->playKeystroke();
+    QTRY_COMPARE(plays("keystroke.wav"), 2);
+    QCOMPARE(levels().last(), QStringLiteral("70%"));
+
+    // One unmute per delayedUnMute: a later mute is not undone.
+    m_sm->muteAllAlarms();
+    QVERIFY(!muting.wait(400));
+    QCOMPARE(muting.last().at(0).toBool(), true);
+}
+
+void TestSoundVariants::volumeMapping()
+{
+    m_sm->playKeystroke();
+    QTRY_COMPARE(plays("keystroke.wav"), 1);
+    m_sm->processAlarmReq(1, true);
+    QTRY_COMPARE(plays("warning3.wav"), 1);
+    QCOMPARE(levels(), QStringList({QStringLiteral("70%"), QStringLiteral("100%")}));
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    m_sm->setAllAlarmsVolume(55);
+    m_sm->processAlarmReq(1, true);
+    QTRY_COMPARE(plays("warning3.wav"), 2);
+    QCOMPARE(levels().last(), QStringLiteral("55%"));
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    m_sm->setAllAlarmsVolume(35); // the key click takes the common level too
+    m_sm->playKeystroke();
+    QTRY_COMPARE(plays("keystroke.wav"), 2);
+    QCOMPARE(levels().last(), QStringLiteral("35%"));
+    const auto effects = m_sm->effects();
+    for (SoundEffect *e : effects)
+        QCOMPARE(e->volume(), 0.35);
+}
+
+void TestSoundVariants::overTemperatureSoundSurvivesKeyClickAndChime()
+{
+    m_sm->playProductChangeAlarm();
+    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 1);
+    m_sm->playKeystroke();
+    QTRY_COMPARE(plays("keystroke.wav"), 1);
+    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 2); // taken back up after the click
+    emit m_sm->nfcChimeSig();
+    QTRY_COMPARE(plays("nfcChime.wav"), 1);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 3);
+    QVERIFY(SoundEffect::player()->isPlaying());
+
+    emit m_sm->prodChangeAlarmStop(); // the over-temperature dialog was closed
+    QTRY_VERIFY(!SoundEffect::player()->isPlaying());
+    m_sm->playKeystroke();
+    QTRY_COMPARE(plays("keystroke.wav"), 2);
+    QTest::qWait(100);
+    QCOMPARE(plays("AlarmWrongProduct2.wav"), 3);
+    QVERIFY(!m_sm->overTemperatureAlarmActive());
+}
+
+QTEST_GUILESS_MAIN(TestSoundVariants)
+#include "tst_soundvariants.moc"
