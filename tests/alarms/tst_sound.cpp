@@ -247,6 +247,8 @@ void TestSound::effectStopAndMuteOnlyActOnTheOneThatPlays()
     first.setFile(wav(QStringLiteral("a.wav"), 2000));
     second.setFile(wav(QStringLiteral("b.wav"), 2000));
     first.play();
+    // The player must have started (and logged) before the second effect kills it.
+    QTRY_COMPARE(plays(QStringLiteral("a.wav")), 1);
     second.play();
     QVERIFY(second.isPlaying());
     QVERIFY(!first.isPlaying());

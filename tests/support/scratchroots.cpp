@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 ScratchRoots::ScratchRoots()
 {
@@ -18,6 +19,10 @@ ScratchRoots::ScratchRoots()
 
 ScratchRoots::~ScratchRoots()
 {
+    // A detached stand-in (a "sync" after a save) may still append to the tool log while
+    // the folder goes: try again rather than leave the folder behind.
+    for (int attempt = 0; attempt < 20 && !m_dir.remove(); ++attempt)
+        QThread::msleep(25);
     for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it) {
         if (m_wasSet.value(it.key()))
             qputenv(it.key().constData(), it.value());
