@@ -614,9 +614,12 @@ int SoundManager::discardDurationEnabled() const
 
 int SoundManager::discardSoundDuration() const
 {
+    // A hand-edited settings file may hold anything: a day at most keeps the timer's
+    // milliseconds inside an int, and a duration never ends before it begins.
+    constexpr int longestSeconds = 24 * 3600;
     if (CabinetCore *core = CabinetCore::of(this))
         if (ConfigurationManager *config = core->configManager())
-            return config->get_discardSoundDuration();
+            return qBound(1, config->get_discardSoundDuration(), longestSeconds);
     return 10;
 }
 

@@ -19,6 +19,7 @@ private slots:
     void vyxDiscardEndsAfterItsDuration();
     void vyxWithdrawalDuringChimeLeavesDiscardSilent();
     void vyxDiscardWithoutDurationModeSoundsOn();
+    void vyxHugeDurationFromTheFileDoesNotEndDiscard();
     void mutedUntilTheDelayedUnmute();
     void volumeMapping();
     void overTemperatureSoundSurvivesKeyClickAndChime();
@@ -99,6 +100,18 @@ void TestSoundVariants::vyxDiscardWithoutDurationModeSoundsOn()
     // Past the duration, the kickout gives the sound its three plays again.
     QTRY_VERIFY_WITH_TIMEOUT(plays("discardAlarm2.wav") >= 4, 3000);
     QVERIFY(clock.elapsed() >= 1050);
+    QCOMPARE(state(), QStringLiteral("\"discard\""));
+    m_sm->processAlarmReq(2, false);
+    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+}
+
+void TestSoundVariants::vyxHugeDurationFromTheFileDoesNotEndDiscard()
+{
+    makeManager(1);
+    m_config->set_discardSoundDuration(2000000000); // seconds: milliseconds would overflow
+    m_sm->processAlarmReq(2, true);
+    QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
+    QTest::qWait(300);
     QCOMPARE(state(), QStringLiteral("\"discard\""));
     m_sm->processAlarmReq(2, false);
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
