@@ -4,6 +4,7 @@
 #include "commandlauncher.h"
 #include "configurationmanager.h"
 #include "filesavechain.h"
+#include "menujson.h"
 #include "menulanguages.h"
 #include "safefilewriter.h"
 #include "translator.h"
@@ -24,16 +25,6 @@ namespace {
 const QString dayPartFileName = QStringLiteral("dayParts.json");
 const QString morningFileName = QStringLiteral("morningDayPart.txt");
 const QString eveningFileName = QStringLiteral("eveningDayPart.txt");
-
-int jsonInt(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return 0;
-    const double d = value.toDouble();
-    if (d != std::floor(d) || d < INT_MIN || d > INT_MAX)
-        return 0;
-    return static_cast<int>(d);
-}
 
 QList<QStringList> defaultDayPartNames(int dayParts)
 {

@@ -2,6 +2,7 @@
 
 #include "cabinetcore.h"
 #include "filesavechain.h"
+#include "menujson.h"
 #include "menulanguages.h"
 #include "roleitemmodel.h"
 #include "translator.h"
@@ -28,17 +29,6 @@ const QString defaultTimerColor = QStringLiteral("#fffffd");
 constexpr int customerIdQrb = 3;
 constexpr int qrbProduct0Temp = 185;
 constexpr int defaultTraysPerZone = 4;
-
-// A whole number of the file, or 0 for anything else (missing, text, fractional, huge).
-int jsonInt(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return 0;
-    const double d = value.toDouble();
-    if (d != std::floor(d) || d < INT_MIN || d > INT_MAX)
-        return 0;
-    return static_cast<int>(d);
-}
 
 QString jsonText(const QJsonValue &value)
 {
