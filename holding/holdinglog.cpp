@@ -1,0 +1,3 @@
+#include "holdinglog.h"
+
+Q_LOGGING_CATEGORY(lcHolding, "tul.holding")
