@@ -254,6 +254,29 @@ void IoBoardSimulator::setBoardFailed(int board, bool failed)
     else
         status &= quint16(~(1u << board));
     setRegisterValue(IoBoardNode, BoardStatus, status);
+    if (board < BoardStateCount)
+        setRegisterValue(IoBoardNode, quint16(BoardStateFirst + board), failed ? BoardStateError : 0);
+}
+
+bool IoBoardSimulator::setProbeState(int heater, int state)
+{
+    if (heater < 0 || heater >= HeaterCount || state < ProbeNormal || state > ProbeOpen)
+        return false;
+    const quint16 temperatureRegister = quint16(HeaterTemperatureFirst + heater);
+    const quint16 errorRegister = quint16(ErrorRegisterFirst + heater);
+    if (m_probeState[heater] == ProbeNormal && state != ProbeNormal)
+        m_readingBeforeFault[heater] = qint16(registerValue(IoBoardNode, temperatureRegister));
+    qint16 reading = m_readingBeforeFault[heater];
+    if (state == ProbeShorted)
+        reading = 0;
+    else if (state == ProbeOpen)
+        reading = OpenProbeReading;
+    else if (m_probeState[heater] == ProbeNormal)
+        reading = qint16(registerValue(IoBoardNode, temperatureRegister));
+    m_probeState[heater] = state;
+    const quint16 heaterStatus = registerValue(IoBoardNode, errorRegister) & 0xFF00;
+    setRegisterValue(IoBoardNode, errorRegister, quint16(heaterStatus | quint16(state)));
+    return setRegisterValue(IoBoardNode, temperatureRegister, quint16(reading));
 }
 
 bool IoBoardSimulator::setFirmwareVersion(quint8 node, int board, quint32 version)
@@ -295,6 +318,8 @@ void IoBoardSimulator::stepTemperatures()
     Node &board = m_nodes[IoBoardNode];
     const int ambient = qint16(board.registers.at(AmbientTemperature));
     for (int h = 0; h < HeaterCount; ++h) {
+        if (m_probeState[h] != ProbeNormal)
+            continue; // a broken probe reads the same whatever the heater does
         const int setPoint = qint16(board.registers.at(HeaterSetPointFirst + h));
         quint16 &temperature = board.registers[HeaterTemperatureFirst + h];
         temperature = heaterApproach(temperature, setPoint > 0 ? setPoint : ambient, m_heatingStep);

@@ -1,6 +1,7 @@
 #ifndef IOBOARDSIMULATOR_H
 #define IOBOARDSIMULATOR_H
 
+#include "ioregistermap.h"
 #include "modbusrtu.h"
 
 #include <QByteArray>
@@ -41,15 +42,28 @@ public:
     void setAmbientTemperature(qint16 degrees);
     bool setFanSpeed(int fan, quint16 percent);
     bool setErrorRegister(int index, quint16 value);  // index 0..29 = register 34 + index
-    void setBoardFailed(int board, bool failed);      // board 0..4: bit of the status register
+    // Board 0..15: bit of the status register; boards 0..4 also get their state word
+    // (BoardStateFirst + board) set to BoardStateError, or 0 when it recovers.
+    void setBoardFailed(int board, bool failed);
     bool setFirmwareVersion(quint8 node, int board, quint32 version);
+
+    // Thermocouple of heater 0..19: ProbeNormal gives back the temperature it read before
+    // the fault; ProbeShorted reads 0 and ProbeOpen 3275, with thermocouple status 1 or 2
+    // in the low byte of the heater's error register (the high byte is left alone). A
+    // faulty probe keeps its reading while the heaters step. False for a bad heater or state.
+    enum ProbeState { ProbeNormal = 0, ProbeShorted = 1, ProbeOpen = 2 };
+    static constexpr qint16 OpenProbeReading = 3275;
+    bool setProbeState(int heater, int state);
 
     // Any node: a silent node answers nothing, as if unplugged.
     void setNodeSilent(quint8 node, bool silent);
 
     // Heaters move this many degrees a second towards their set point (towards the
     // ambient temperature when off); 0, the default, keeps temperatures where they are set.
+    // SimulationHeatingStep is the pace for "-simulation": a zone warms up in about a minute.
+    static constexpr int SimulationHeatingStep = 3;
     void set_heatingStep(int degreesPerSecond);
+    int get_heatingStep() const { return m_heatingStep; }
 
     quint16 registerValue(quint8 node, quint16 address) const;
     bool setRegisterValue(quint8 node, quint16 address, quint16 value);
@@ -85,6 +99,8 @@ private:
     QTimer *m_heatingTimer = nullptr;
     int m_heatingStep = 0;
     QByteArray m_rxBuffer;
+    int m_probeState[IoRegisterMap::HeaterCount] = {};
+    qint16 m_readingBeforeFault[IoRegisterMap::HeaterCount] = {};
 };
 
 #endif // IOBOARDSIMULATOR_H

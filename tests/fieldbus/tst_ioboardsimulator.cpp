@@ -26,6 +26,8 @@ private slots:
     void tagsOnBothReaders();
     void silentNodeTimesOutAndComesBack();
     void heatersApproachTheirSetPoints();
+    void faultsShowInTheRegisters_data();
+    void faultsShowInTheRegisters();
 
 private:
     // Runs one request to its end; returns the signal that resolved it.
@@ -202,6 +204,64 @@ void TestIoBoardSimulator::heatersApproachTheirSetPoints()
     QMetaObject::invokeMethod(m_sim.get(), "stepTemperatures");
     QCOMPARE(m_sim->registerValue(IoBoardNode, HeaterTemperatureFirst), quint16(30));
     m_sim->set_heatingStep(0);
+}
+
+// Steps: "b2+" / "b2-" fail / recover board 2, "p3:1" probe 3 to state 1, "t" one heating
+// tick (5 degrees) with heater 3 set to 200. Heater 3 starts at 150 with heater status 0x02
+// in the high byte of its error register.
+void TestIoBoardSimulator::faultsShowInTheRegisters_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("lastAccepted");
+    QTest::addColumn<quint16>("status");
+    QTest::addColumn<QVector<int>>("stateWords");
+    QTest::addColumn<int>("temperature");  // heater 3
+    QTest::addColumn<int>("errorRegister"); // heater 3
+
+    const QVector<int> good{0, 0, 0, 0, 0};
+    QTest::newRow("board 2 fails") << "b2+" << true << quint16(1 << 2) << QVector<int>{0, 0, 2, 0, 0} << 150 << 0x0200;
+    QTest::newRow("board 2 recovers") << "b2+ b4+ b2-" << true << quint16(1 << 4) << QVector<int>{0, 0, 0, 0, 2} << 150 << 0x0200;
+    QTest::newRow("board 7 has no state word") << "b7+" << true << quint16(1 << 7) << good << 150 << 0x0200;
+    QTest::newRow("probe shorted") << "p3:1" << true << quint16(0) << good << 0 << 0x0201;
+    QTest::newRow("probe open") << "p3:2" << true << quint16(0) << good << 3275 << 0x0202;
+    QTest::newRow("probe back") << "p3:2 p3:1 p3:0" << true << quint16(0) << good << 150 << 0x0200;
+    QTest::newRow("open probe ignores heating") << "p3:2 t" << true << quint16(0) << good << 3275 << 0x0202;
+    QTest::newRow("heating after repair") << "p3:1 p3:0 t" << true << quint16(0) << good << 155 << 0x0200;
+    QTest::newRow("heater 20 refused") << "p20:1" << false << quint16(0) << good << 150 << 0x0200;
+    QTest::newRow("state 3 refused") << "p3:3" << false << quint16(0) << good << 150 << 0x0200;
+}
+
+void TestIoBoardSimulator::faultsShowInTheRegisters()
+{
+    QFETCH(QString, steps);
+    m_sim->setTemperature(3, 150);
+    m_sim->setErrorRegister(3, 0x0200);
+    bool accepted = true;
+    for (const QString &step : steps.split(' ')) {
+        if (step.startsWith('b')) {
+            m_sim->setBoardFailed(step.mid(1, step.size() - 2).toInt(), step.endsWith('+'));
+        } else if (step.startsWith('p')) {
+            const QStringList parts = step.mid(1).split(':');
+            accepted = m_sim->setProbeState(parts.at(0).toInt(), parts.at(1).toInt());
+        } else {
+            m_sim->setRegisterValue(IoBoardNode, HeaterSetPointFirst + 3, 200);
+            m_sim->set_heatingStep(5);
+            QMetaObject::invokeMethod(m_sim.get(), "stepTemperatures");
+            m_sim->set_heatingStep(0);
+        }
+    }
+    QTEST(accepted, "lastAccepted");
+
+    // What the master reads: status, temperatures, state words and error registers.
+    QModbusPollInfo all(ErrorRegisterFirst + ErrorRegisterCount);
+    QCOMPARE(run(false, IoBoardNode, 0, &all), QString("good"));
+    QTEST(all.get_register(BoardStatus), "status");
+    QVector<int> stateWords;
+    for (int k = 0; k < BoardStateCount; ++k)
+        stateWords << all.get_register(BoardStateFirst + k);
+    QTEST(stateWords, "stateWords");
+    QTEST(int(qint16(all.get_register(HeaterTemperatureFirst + 3))), "temperature");
+    QTEST(int(all.get_register(ErrorRegisterFirst + 3)), "errorRegister");
 }
 
 QTEST_GUILESS_MAIN(TestIoBoardSimulator)
