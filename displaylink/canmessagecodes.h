@@ -29,6 +29,11 @@ enum SingleCode : quint8 {
     TULMSGSINGLE_DAYPART_SET = 103,          // day part index 0..9
     TULMSGSINGLE_DAYPART_REQUEST = 104,
     TULMSGSINGLE_LANGUAGE_SETTINGS = 105,    // language id, used-language mask (16 bits, big endian)
+    TULMSGSINGLE_BIN_START_REQUEST = 106,    // bin, seconds (32 bits), pan uid (64 bits), big endian
+    TULMSGSINGLE_BIN_STOP_REQUEST = 107,     // bin
+    TULMSGSINGLE_PREHEAT_REPORT = 108,       // bin, 1 entered / 0 exited, heat time (16 bits)
+    TULMSGSINGLE_TEMPERATURE_ALARM = 109,    // 1 ambient over-temperature, 2 heater over-temperature
+    TULMSGSINGLE_BIN_MISMATCH = 110,         // bin, 1 raised / 0 cleared, 1 universal pan, pan uid (64 bits)
 };
 
 // Multi-packet messages and file transfers: the multi-packet id.
@@ -38,13 +43,15 @@ enum MultiId : quint8 {
     TUL_MULT_FILE_TRASFER_CONFIG = 12,       // "config.txt"
     TUL_MULT_FILE_TRANSFER_DAYPARTS = 13,    // "dayParts.json"
     TUL_MULT_FILE_TRANSFER_UI_ID = 15,       // "ui_id.hcc", the personality
-    TUL_MULTI_BIN_TARGETS = 23,
+    TUL_MULTI_BIN_TARGETS = 23,              // 20 heater targets (16 bits each, big endian)
     TUL_MULTI_SERIAL_MODEL_INFO = 25,
     TUL_MULTI_UI_FW_INFO = 26,
     TUL_MULTI_STORE_NUMBER_INFO = 27,
     // Ours.
     TUL_MULTI_CONFIG_SETTINGS = 100,         // the display settings record (JSON object)
     TUL_MULTI_CONFIG_CHANGE_REQUEST = 101,   // settings changed on a display that is not the master
+    TUL_MULTI_TRAY_INFO = 102,               // one packed trayInfo record of the sender's slot
+    TUL_MULTI_BIN_ACTUALS = 103,             // master: 20 actual heater temperatures, then ambient (16 bits each)
 };
 
 // A file transfer's payload starts with the sender's path of the file, zero padded.

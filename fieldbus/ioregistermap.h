@@ -22,6 +22,9 @@ constexpr int HeaterCount = 20;
 constexpr quint16 FanSpeedFirst = 24;          // fan f at 24 + f, measured speed in percent
 constexpr int FanCount = 4;
 constexpr quint16 AmbientTemperature = 28;     // cabinet (ambient) temperature
+constexpr quint16 BoardStateFirst = 29;        // state word of IO board k at 29 + k:
+constexpr int BoardStateCount = 5;             //   0 good, 1 starting, 2 in error
+constexpr quint16 BoardStateError = 2;
 constexpr quint16 ErrorRegisterFirst = 34;     // 30 error registers, read as one block:
 constexpr int ErrorRegisterCount = 30;         //   34 + h: heater h, low byte thermocouple
                                                //   status, high byte heater status;
