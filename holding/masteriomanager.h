@@ -112,7 +112,6 @@ private slots:
     void statusFailed();
     void writeSetPoints();
     void pollNextReader();
-    void readerVersionGood();
 
 private:
     struct ReaderSlot {
