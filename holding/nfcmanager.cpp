@@ -320,7 +320,8 @@ bool NFCmanager::restoreNFC2()
         }
         if (loaded.contains(item->getUid()))
             return fail(QStringLiteral("pan %1 is stored twice").arg(item->getUid(), 0, 16));
-        loaded.insert(item->getUid(), item.release());
+        const quint64 uid = item->getUid();
+        loaded.insert(uid, item.release());
     }
     if (!in.atEnd())
         return fail(QStringLiteral("data after the last record"));
