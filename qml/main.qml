@@ -93,6 +93,20 @@ Window {
             }
         }
 
+        OverTempDialog {
+            id: overTempDialog
+            anchors.fill: parent
+        }
+
+        // Without the IO board nothing heats or counts: the notice stands until the link is back.
+        NoticePanel {
+            id: linkBrokenNotice
+            objectName: "linkBrokenNotice"
+            anchors.fill: parent
+            visible: tulErrorController.sibLinkBroken
+            text: qsTr("<b>System Error:</b><br>Modbus Link Broken.") + tro.emptyStr
+        }
+
         NoticePanel {
             id: firmwareNotice
             objectName: "firmwareNotice"

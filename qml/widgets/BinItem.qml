@@ -1,16 +1,175 @@
 import QtQuick 2.15
 
+// One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
+// readable at arm's length. A tap anywhere on the tile starts or stops the bin. Before the
+// holding back end exists (or for a bin it does not have) the tile shows an empty bin.
 Rectangle {
     id: bin
+    objectName: "binItem" + binNumber
     property int binNumber: 0
-    color: "#37474f"
+
+    // Tray states as the holding back end numbers them.
+    readonly property int stateAssigned: 2
+    readonly property int statePreheating: 3
+    readonly property int stateReady: 4
+    readonly property int stateHolding: 5
+    readonly property int stateStandard: 6
+    readonly property int stateWarning: 7
+    readonly property int stateDiscard: 8
+
+    readonly property var view: {
+        if (typeof holding === "undefined" || !holding || !holding.bins)
+            return null
+        return binNumber >= 0 && binNumber < holding.bins.length ? holding.bins[binNumber] : null
+    }
+    readonly property int trayState: view ? view.trayState : 0
+    readonly property bool hasProduct: view !== null && view.productId > 0 && trayState >= stateAssigned
+    readonly property bool counting: hasProduct && trayState >= stateHolding
+    readonly property bool discard: hasProduct && trayState === stateDiscard
+    readonly property bool mismatch: view !== null && view.mismatch
+    readonly property color textColour: hasProduct && trayState === stateWarning ? "black" : "white"
+
+    // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
+    function formatTime(seconds) {
+        var negative = seconds < 0
+        var total = Math.abs(seconds)
+        var m = Math.floor(total / 60)
+        var s = total % 60
+        return (negative ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
+    }
+
+    color: {
+        if (!hasProduct)
+            return "#1c2329"
+        switch (trayState) {
+        case statePreheating: return "#1565c0"
+        case stateHolding:
+        case stateStandard: return "#2e7d32"
+        case stateWarning: return "#ffb300"
+        case stateDiscard: return "#c62828"
+        default: return "#37474f"
+        }
+    }
     radius: 3
-    border.color: "#607d8b"
+    border.color: mismatch ? "#d500f9" : "#607d8b"
+    border.width: mismatch ? 4 : 1
+
+    // Discard pulses slowly so that it draws the eye without being hard to read.
+    Rectangle {
+        id: pulse
+        anchors.fill: parent
+        radius: parent.radius
+        color: "black"
+        opacity: 0
+        SequentialAnimation on opacity {
+            running: bin.discard && bin.visible
+            loops: Animation.Infinite
+            onRunningChanged: if (!running) pulse.opacity = 0
+            NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
+            NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+        }
+    }
 
     Text {
+        objectName: "binNumberText"
         anchors.centerIn: parent
+        visible: !bin.hasProduct
         text: bin.binNumber + 1
+        color: "#78909c"
+        font.pixelSize: Math.max(14, bin.height / 3)
+    }
+
+    // Below the banner while a wrong pan sits in the bin: only the product that belongs here.
+    Item {
+        id: body
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        anchors.top: bin.mismatch ? banner.bottom : parent.top
+    }
+
+    Column {
+        anchors.centerIn: body
+        width: parent.width - 8
+        visible: bin.hasProduct
+        spacing: 0
+
+        Text {
+            objectName: "binProductName"
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            text: bin.view ? bin.view.productName : ""
+            color: bin.textColour
+            font.pixelSize: Math.max(14, Math.min(30, bin.height * 0.22))
+            font.bold: true
+            elide: Text.ElideRight
+        }
+        Text {
+            objectName: "binTimer"
+            width: parent.width
+            visible: bin.counting && !bin.mismatch
+            horizontalAlignment: Text.AlignHCenter
+            text: bin.view ? bin.formatTime(bin.view.remainingTime) : ""
+            color: bin.textColour
+            font.pixelSize: Math.max(18, Math.min(56, bin.height * 0.34))
+            font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 14
+        }
+        Text {
+            objectName: "binStateLabel"
+            width: parent.width
+            visible: text !== "" && !bin.mismatch
+            horizontalAlignment: Text.AlignHCenter
+            text: bin.discard ? qsTr("DISCARD") + tro.emptyStr
+                : bin.hasProduct && bin.trayState === bin.statePreheating ? qsTr("Preheating") + tro.emptyStr
+                : ""
+            color: bin.textColour
+            font.pixelSize: Math.max(13, Math.min(26, bin.height * 0.2))
+            font.bold: bin.discard
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 11
+        }
+    }
+
+    Rectangle {
+        id: banner
+        objectName: "binMismatchBanner"
+        visible: bin.mismatch
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        height: Math.max(28, parent.height * 0.4)
+        radius: parent.radius
+        color: "#d500f9"
+        Text {
+            objectName: "binMismatchText"
+            anchors.fill: parent
+            anchors.margins: 2
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: qsTr("WRONG PAN") + tro.emptyStr
+            color: "white"
+            font.pixelSize: Math.max(14, Math.min(28, parent.height * 0.6))
+            font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 11
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: parent.radius
         color: "white"
-        font.pixelSize: Math.max(10, bin.height / 3)
+        opacity: tapArea.pressed ? 0.25 : 0
+    }
+
+    // Never smaller than a gloved fingertip, even on a crowded cabinet map.
+    MouseArea {
+        id: tapArea
+        objectName: "binTapArea"
+        anchors.centerIn: parent
+        width: Math.max(parent.width, 56)
+        height: Math.max(parent.height, 56)
+        onClicked: {
+            if (bin.view)
+                holding.toggleBin(bin.binNumber)
+        }
     }
 }

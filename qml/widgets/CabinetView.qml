@@ -10,6 +10,10 @@ Item {
     property int zones2handle: rows * zonesPerRow
     property int zones2handleStart: 0
 
+    // The map shows the bins where they sit in the cabinet, whatever the reading direction.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+
     readonly property int shownZones: zones2handle > 0 ? zones2handle : rows * zonesPerRow
     readonly property int shownRows: Math.max(1, Math.ceil(shownZones / Math.max(1, zonesPerRow)))
 

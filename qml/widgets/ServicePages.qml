@@ -1,7 +1,9 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import "qrc:/settings"
 import "qrc:/daypart"
 import "qrc:/errorControl"
+import "qrc:/sysmon"
 
 // The service pages reachable from the dock: a row of page tabs over the chosen page.
 Rectangle {
@@ -27,7 +29,10 @@ Rectangle {
             model: pages.pageNames
             Rectangle {
                 width: tabs.width / pages.pageNames.length; height: tabs.height
-                color: pages.currentPage === modelData ? "#37474f" : "#1c2329"
+                // Zone Diagnostics opens from the Utilities page and stays under its tab.
+                color: pages.currentPage === modelData
+                       || (modelData === "Utilities" && pages.currentPage === "Zone Diagnostics")
+                       ? "#37474f" : "#1c2329"
                 Text { anchors.centerIn: parent; text: qsTr(modelData); color: "white"; font.pixelSize: 18 }
                 MouseArea {
                     objectName: "tab" + modelData
@@ -68,10 +73,25 @@ Rectangle {
             anchors.fill: parent
             visible: pages.currentPage === "Utilities"
             color: "#263238"
-            ExportErrorLogButton {
+            Column {
                 anchors.centerIn: parent
-                flashDriveMounted: cabinetManager.flashDriveMounted
+                spacing: 16
+                ExportErrorLogButton {
+                    width: 280
+                    flashDriveMounted: cabinetManager.flashDriveMounted
+                }
+                Button {
+                    objectName: "zoneDiagnosticsButton"
+                    width: 280
+                    height: 56
+                    text: qsTr("Zone Diagnostics") + tro.emptyStr
+                    onClicked: pages.currentPage = "Zone Diagnostics"
+                }
             }
+        }
+        ZoneDiagnosticsPage {
+            anchors.fill: parent
+            visible: pages.currentPage === "Zone Diagnostics"
         }
     }
 }

@@ -110,4 +110,83 @@
         <translation>قبول</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>تخلص منه</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>تسخين مسبق</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>وعاء خاطئ</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>ارتفاع حرارة الخزانة</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>تأكد من أن فتحات التهوية غير مسدودة وأن الخزانة بعيدة عن مصادر الحرارة.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>تأكيد</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;خطأ في النظام:&lt;/b&gt;&lt;br&gt;انقطع اتصال Modbus.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>تشخيص المناطق</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>السخان السفلي</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>السخان العلوي</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>المنطقة</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>المستهدفة</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>الفعلية</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>المنطقة %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>لا توجد درجات حرارة للمناطق بعد</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>Übernehmen</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>ENTSORGEN</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Vorheizen</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>FALSCHE SCHALE</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Übertemperatur im Schrank</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Prüfen Sie, ob die Lüftungsöffnungen frei sind und der Schrank nicht neben Wärmequellen steht.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Quittieren</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Systemfehler:&lt;/b&gt;&lt;br&gt;Modbus-Verbindung unterbrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Zonendiagnose</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Untere Heizung</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Obere Heizung</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Soll</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Ist</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Noch keine Zonentemperaturen</translation>
+    </message>
+</context>
 </TS>

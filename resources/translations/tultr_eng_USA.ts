@@ -110,4 +110,83 @@
         <translation>Accept</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>DISCARD</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Preheating</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>WRONG PAN</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Cabinet over temperature</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Check that the vents are clear and that the cabinet stands away from heat sources.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Acknowledge</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Zone Diagnostics</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Lower heater</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Upper heater</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>No zone temperatures yet</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>Accepter</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>JETER</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Préchauffage</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>MAUVAIS BAC</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Surchauffe de l'armoire</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Vérifiez que les grilles d'aération sont dégagées et que l'armoire est éloignée de toute source de chaleur.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Acquitter</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Erreur système :&lt;/b&gt;&lt;br&gt;Liaison Modbus rompue.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnostic des zones</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Résistance inférieure</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Résistance supérieure</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Réelle</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Aucune température de zone pour l'instant</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>Accetta</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>SCARTARE</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Preriscaldamento</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>TEGLIA ERRATA</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Sovratemperatura dell'armadio</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Verificare che le prese d'aria siano libere e che l'armadio sia lontano da fonti di calore.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Conferma</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Errore di sistema:&lt;/b&gt;&lt;br&gt;Collegamento Modbus interrotto.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnostica zone</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Resistenza inferiore</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Resistenza superiore</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Impostata</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Effettiva</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zona %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Nessuna temperatura di zona disponibile</translation>
+    </message>
+</context>
 </TS>

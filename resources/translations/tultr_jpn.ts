@@ -110,4 +110,83 @@
         <translation>適用</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>廃棄</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>予熱中</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>トレー違い</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>キャビネット過熱</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>通気口がふさがれていないこと、キャビネットが熱源から離れていることを確認してください。</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;システムエラー：&lt;/b&gt;&lt;br&gt;Modbus リンクが切断されました。</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>ゾーン診断</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>下部ヒーター</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>上部ヒーター</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>ゾーン</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目標</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>実測</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>ゾーン %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>ゾーン温度はまだありません</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>적용</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>폐기</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>예열 중</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>잘못된 팬</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>캐비닛 과열</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>통풍구가 막혀 있지 않은지, 캐비닛이 열원에서 떨어져 있는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;시스템 오류:&lt;/b&gt;&lt;br&gt;Modbus 연결이 끊어졌습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>구역 진단</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>꺼짐</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>하부 히터</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>상부 히터</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>구역</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>목표</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>실제</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>구역 %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>아직 구역 온도가 없습니다</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>Accepteren</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>WEGGOOIEN</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Voorverwarmen</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>VERKEERDE BAK</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Overtemperatuur van de kast</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Controleer of de ventilatieopeningen vrij zijn en de kast niet bij warmtebronnen staat.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Bevestigen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Systeemfout:&lt;/b&gt;&lt;br&gt;Modbus-verbinding verbroken.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Zonediagnose</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Onderste verwarming</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Bovenste verwarming</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Werkelijk</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Nog geen zonetemperaturen</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>Akceptuj</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>WYRZUĆ</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Nagrzewanie</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>ZŁY POJEMNIK</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Przegrzanie szafy</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Sprawdź, czy otwory wentylacyjne są drożne, a szafa stoi z dala od źródeł ciepła.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Potwierdź</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Błąd systemu:&lt;/b&gt;&lt;br&gt;Zerwane połączenie Modbus.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnostyka stref</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Grzałka dolna</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Grzałka górna</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Strefa</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Zadana</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Rzeczywista</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Strefa %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Brak temperatur stref</translation>
+    </message>
+</context>
 </TS>

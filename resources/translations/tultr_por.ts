@@ -110,4 +110,83 @@
         <translation>Aceitar</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>DESCARTAR</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Pré-aquecendo</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>BANDEJA ERRADA</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Superaquecimento do gabinete</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Verifique se as aberturas de ventilação estão desobstruídas e se o gabinete está longe de fontes de calor.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Erro do sistema:&lt;/b&gt;&lt;br&gt;Link Modbus interrompido.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnóstico de zonas</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Resistência inferior</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Resistência superior</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Alvo</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zona %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Ainda não há temperaturas de zona</translation>
+    </message>
+</context>
 </TS>

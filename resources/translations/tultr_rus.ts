@@ -110,4 +110,83 @@
         <translation>Принять</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>ВЫБРОСИТЬ</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Разогрев</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>НЕ ТОТ ЛОТОК</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Перегрев шкафа</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Убедитесь, что вентиляционные отверстия свободны, а шкаф стоит вдали от источников тепла.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Подтвердить</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Системная ошибка:&lt;/b&gt;&lt;br&gt;Связь Modbus прервана.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Диагностика зон</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Нижний нагреватель</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Верхний нагреватель</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Зона</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Заданная</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Фактическая</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Зона %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Температуры зон пока не получены</translation>
+    </message>
+</context>
 </TS>

@@ -110,4 +110,83 @@
         <translation>Aceptar</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>DESECHAR</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>Precalentando</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>CHAROLA INCORRECTA</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>Temperatura del gabinete demasiado alta</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>Compruebe que las rejillas de ventilación estén despejadas y que el gabinete esté alejado de fuentes de calor.</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;Error del sistema:&lt;/b&gt;&lt;br&gt;Enlace Modbus interrumpido.</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnóstico de zonas</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>Apagado</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>Resistencia inferior</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>Resistencia superior</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zona %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>Aún no hay temperaturas de zona</translation>
+    </message>
+</context>
 </TS>

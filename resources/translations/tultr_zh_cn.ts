@@ -110,4 +110,83 @@
         <translation>确定</translation>
     </message>
 </context>
+<context>
+    <name>BinItem</name>
+    <message>
+        <source>DISCARD</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Preheating</source>
+        <translation>预热中</translation>
+    </message>
+    <message>
+        <source>WRONG PAN</source>
+        <translation>托盘错误</translation>
+    </message>
+</context>
+<context>
+    <name>OverTempDialog</name>
+    <message>
+        <source>Cabinet over temperature</source>
+        <translation>柜体温度过高</translation>
+    </message>
+    <message>
+        <source>Check that the vents are clear and that the cabinet stands away from heat sources.</source>
+        <translation>请检查通风口是否通畅，柜体是否远离热源。</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>确认</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
+        <translation>&lt;b&gt;系统错误：&lt;/b&gt;&lt;br&gt;Modbus 连接中断。</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>区域诊断</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDiagnosticsPage</name>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Lower heater</source>
+        <translation>下加热器</translation>
+    </message>
+    <message>
+        <source>Upper heater</source>
+        <translation>上加热器</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>实际</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>区域 %1</translation>
+    </message>
+    <message>
+        <source>No zone temperatures yet</source>
+        <translation>暂无区域温度</translation>
+    </message>
+</context>
 </TS>
