@@ -1,0 +1,494 @@
+// The holding screens of the shell (bin tiles, over-temperature dialog, link-broken
+// notice, zone diagnostics) rendered offscreen from main.qml, bound to stand-ins for the
+// holding back end, the error controller and the cabinet manager.
+#include "configurationmanager.h"
+#include "daypartmanager.h"
+#include "fakecabinetcore.h"
+#include "languagemodel.h"
+#include "menumanager.h"
+#include "scratchroots.h"
+#include "translator.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlListProperty>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+#include <memory>
+
+// One bin as the holding back end publishes it; the test writes through setProperty,
+// which emits the change signal as the real object does.
+class BinViewStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int binNumber MEMBER binNumber CONSTANT)
+    Q_PROPERTY(int productId MEMBER productId NOTIFY changed)
+    Q_PROPERTY(QString productName MEMBER productName NOTIFY changed)
+    Q_PROPERTY(int trayState MEMBER trayState NOTIFY changed)
+    Q_PROPERTY(int remainingTime MEMBER remainingTime NOTIFY changed)
+    Q_PROPERTY(int holdTime MEMBER holdTime NOTIFY changed)
+    Q_PROPERTY(bool mismatch MEMBER mismatch NOTIFY changed)
+    Q_PROPERTY(bool local MEMBER local NOTIFY changed)
+
+public:
+    BinViewStandIn(int bin, QObject *parent) : QObject(parent), binNumber(bin) {}
+    int binNumber;
+    int productId = 0;
+    QString productName;
+    int trayState = 1;
+    int remainingTime = 0;
+    int holdTime = 0;
+    bool mismatch = false;
+    bool local = true;
+
+signals:
+    void changed();
+};
+
+class HoldingStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QQmlListProperty<QObject> bins READ bins CONSTANT)
+    Q_PROPERTY(QVariantList zoneTemps MEMBER zoneTemps NOTIFY zoneTempsChanged)
+    Q_PROPERTY(bool ambientAlarmActive MEMBER ambientAlarmActive NOTIFY ambientAlarmActiveChanged)
+
+public:
+    explicit HoldingStandIn(QObject *parent = nullptr) : QObject(parent)
+    {
+        for (int i = 0; i < 20; ++i)
+            m_bins.append(new BinViewStandIn(i, this));
+    }
+    QQmlListProperty<QObject> bins() { return QQmlListProperty<QObject>(this, &m_bins); }
+    QObject *bin(int i) const { return m_bins.at(i); }
+    Q_INVOKABLE void toggleBin(int bin) { emit toggled(bin); }
+
+    QVariantList zoneTemps;
+    bool ambientAlarmActive = false;
+
+signals:
+    void toggled(int bin);
+    void zoneTempsChanged();
+    void ambientAlarmActiveChanged();
+
+private:
+    QList<QObject *> m_bins;
+};
+
+class ErrorControllerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool sibLinkBroken MEMBER sibLinkBroken NOTIFY sibLinkBrokenChanged)
+    Q_PROPERTY(int errorsLogListCount READ count CONSTANT)
+    Q_PROPERTY(QObject *errorInfoModel READ model CONSTANT)
+
+public:
+    bool sibLinkBroken = false;
+    int count() const { return 0; }
+    QObject *model() const { return nullptr; }
+    Q_INVOKABLE void clearErrorLogList() {}
+    Q_INVOKABLE void retrieveAllErrorLogs() {}
+    Q_INVOKABLE void exportErrorLog() {}
+
+signals:
+    void sibLinkBrokenChanged();
+};
+
+// The cabinet manager as main.qml reads it: a configured 5 x 1 landscape cabinet of
+// four bins per zone.
+class CabinetStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isConfigured MEMBER one CONSTANT)
+    Q_PROPERTY(bool orientationPortrait MEMBER no CONSTANT)
+    Q_PROPERTY(bool verticalFlip MEMBER no CONSTANT)
+    Q_PROPERTY(bool iAmMaster MEMBER one CONSTANT)
+    Q_PROPERTY(bool flashDriveMounted MEMBER no CONSTANT)
+    Q_PROPERTY(double scaleX MEMBER scale CONSTANT)
+    Q_PROPERTY(double scaleY MEMBER scale CONSTANT)
+    Q_PROPERTY(int orientationId MEMBER unit CONSTANT)
+    Q_PROPERTY(int numberOfRows MEMBER rows CONSTANT)
+    Q_PROPERTY(int zonesPerRow MEMBER unit CONSTANT)
+    Q_PROPERTY(int traysPerZone MEMBER trays CONSTANT)
+    Q_PROPERTY(int zones2handle MEMBER rows CONSTANT)
+    Q_PROPERTY(int zones2handleStart MEMBER none CONSTANT)
+
+public:
+    bool one = true;
+    bool no = false;
+    double scale = 1.0;
+    int unit = 1;
+    int rows = 5;
+    int trays = 4;
+    int none = 0;
+    Q_INVOKABLE void refreshFlashDriveMounted() {}
+    Q_INVOKABLE void requestDayPart(int) {}
+
+signals:
+    void stopAmbientTempAlarm();
+    void invokeSimpleDialog(QString text, bool showClose);
+    void noUserInteraction();
+    void firmwareUpdateStarted();
+    void displayTestStart();
+    void displayTestStop();
+};
+
+static QStringList g_warnings;
+static QtMessageHandler g_previous = nullptr;
+static void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && msg.contains(QLatin1String("qrc:/")))
+        g_warnings << msg;
+    g_previous(type, context, msg);
+}
+
+class TestHoldingScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void binTile_data();
+    void binTile();
+    void shellRunsBeforeTheHoldingBackEnd();
+    void overTemperatureDialog();
+    void linkBrokenNotice_data();
+    void linkBrokenNotice();
+    void zoneDiagnostics_data();
+    void zoneDiagnostics();
+
+private:
+    bool show(bool withHolding = true);
+    QQuickItem *item(const QString &name, QQuickItem *from = nullptr) const;
+    QString text(const QString &name, QQuickItem *from = nullptr) const;
+    bool tap(QQuickItem *target);
+    void setLanguage(const QString &code);
+
+    std::unique_ptr<ScratchRoots> m_roots;
+    std::unique_ptr<FakeCabinetCore> m_core;
+    Translator *m_tro = nullptr;
+    ConfigurationManager *m_config = nullptr;
+    HoldingStandIn *m_holding = nullptr;
+    CabinetStandIn *m_cabinet = nullptr;
+    ErrorControllerStandIn *m_errors = nullptr;
+    std::unique_ptr<QQmlEngine> m_engine;
+    std::unique_ptr<QQuickWindow> m_window;
+};
+
+void TestHoldingScreens::init()
+{
+    m_roots.reset(new ScratchRoots);
+    m_core.reset(new FakeCabinetCore);
+    m_tro = new Translator(m_core.get());
+    m_config = new ConfigurationManager(nullptr, nullptr, true, 1, m_core.get());
+    auto *menu = new MenuManager(m_core.get());
+    m_core->translatorPtr = m_tro;
+    m_core->configManagerPtr = m_config;
+    m_core->menuManagerPtr = menu;
+    m_core->daypartManagerPtr = new DayPartManager(5, 4, menu, m_core.get());
+    m_holding = new HoldingStandIn(m_core.get());
+    m_cabinet = new CabinetStandIn;
+    m_cabinet->setParent(m_core.get());
+    m_errors = new ErrorControllerStandIn;
+    m_errors->setParent(m_core.get());
+    setLanguage(QStringLiteral("eng_USA"));
+}
+
+void TestHoldingScreens::cleanup()
+{
+    m_window.reset();
+    m_engine.reset();
+    m_core.reset();
+    m_roots.reset();
+}
+
+void TestHoldingScreens::setLanguage(const QString &code)
+{
+    m_tro->setLanguageByString(code);
+    m_config->set_languageId(code);
+}
+
+bool TestHoldingScreens::show(bool withHolding)
+{
+    m_engine.reset(new QQmlEngine);
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("cabinetManager"), m_cabinet);
+    context->setContextProperty(QStringLiteral("configManager"), m_config);
+    context->setContextProperty(QStringLiteral("tro"), m_tro);
+    context->setContextProperty(QStringLiteral("languagesModelNew"), new LanguageModel(m_tro));
+    context->setContextProperty(QStringLiteral("masterSync"), static_cast<QObject *>(nullptr));
+    context->setContextProperty(QStringLiteral("tulErrorController"), m_errors);
+    context->setContextProperty(QStringLiteral("daypartManager"), m_core->daypartManagerPtr);
+    if (withHolding)
+        context->setContextProperty(QStringLiteral("holding"), m_holding);
+
+    g_warnings.clear();
+    g_previous = qInstallMessageHandler(collectWarnings);
+    QQmlComponent component(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
+    m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
+    const bool exposed = m_window && QTest::qWaitForWindowExposed(m_window.get());
+    qInstallMessageHandler(g_previous);
+    if (!m_window)
+        qWarning() << component.errors();
+    return exposed;
+}
+
+// Delegates of a Repeater are visual children only, so the search walks the item tree.
+static QQuickItem *findItem(QQuickItem *parent, const QString &name)
+{
+    if (parent->objectName() == name)
+        return parent;
+    const QList<QQuickItem *> children = parent->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *TestHoldingScreens::item(const QString &name, QQuickItem *from) const
+{
+    return findItem(from ? from : m_window->contentItem(), name);
+}
+
+QString TestHoldingScreens::text(const QString &name, QQuickItem *from) const
+{
+    QQuickItem *found = item(name, from);
+    return found && found->isVisible() ? found->property("text").toString() : QString();
+}
+
+bool TestHoldingScreens::tap(QQuickItem *target)
+{
+    if (!target || !target->isVisible())
+        return false;
+    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    return true;
+}
+
+void TestHoldingScreens::binTile_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("bin");
+    QTest::addColumn<int>("productId");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<bool>("mismatch");
+    QTest::addColumn<QString>("timer"); // empty: no countdown shown (nor under a wrong pan)
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("colour");
+
+    const QString eng = QStringLiteral("eng_USA");
+    QTest::newRow("no product") << eng << 0 << 0 << "" << 1 << 0 << false << "" << "" << "#1c2329";
+    QTest::newRow("product but unassigned") << eng << 1 << 7 << "Fries" << 1 << 0 << false << "" << "" << "#1c2329";
+    QTest::newRow("assigned") << eng << 2 << 7 << "Fries" << 2 << 900 << false << "" << "" << "#37474f";
+    QTest::newRow("preheating") << eng << 3 << 7 << "Fries" << 3 << 900 << false << "" << "Preheating" << "#1565c0";
+    QTest::newRow("ready") << eng << 4 << 7 << "Fries" << 4 << 900 << false << "" << "" << "#37474f";
+    QTest::newRow("holding") << eng << 5 << 7 << "Fries" << 5 << 900 << false << "15:00" << "" << "#2e7d32";
+    QTest::newRow("standard") << eng << 6 << 7 << "Fries" << 6 << 754 << false << "12:34" << "" << "#2e7d32";
+    QTest::newRow("hours-long hold") << eng << 7 << 7 << "Beef" << 6 << 4 * 3600 + 5 << false << "240:05" << "" << "#2e7d32";
+    QTest::newRow("warning") << eng << 8 << 7 << "Fries" << 7 << 59 << false << "00:59" << "" << "#ffb300";
+    QTest::newRow("discard at zero") << eng << 9 << 7 << "Fries" << 8 << 0 << false << "00:00" << "DISCARD" << "#c62828";
+    QTest::newRow("discard past") << eng << 10 << 7 << "Fries" << 8 << -65 << false << "-01:05" << "DISCARD" << "#c62828";
+    QTest::newRow("discard an hour past") << eng << 11 << 7 << "Fries" << 8 << -3600 << false << "-60:00" << "DISCARD" << "#c62828";
+    QTest::newRow("wrong pan") << eng << 12 << 7 << "Fries" << 6 << 300 << true << "" << "" << "#2e7d32";
+    QTest::newRow("long name, last bin") << eng << 19 << 7 << "Extra Crispy Chicken Tenders Family Size"
+                                         << 6 << 300 << false << "05:00" << "" << "#2e7d32";
+    QTest::newRow("discard in German") << "deu" << 13 << 7 << "Pommes" << 8 << -1 << false << "-00:01" << "ENTSORGEN" << "#c62828";
+    QTest::newRow("wrong pan in Mexican Spanish") << "spa_mx" << 14 << 7 << "Papas" << 3 << 0 << true << "" << "" << "#1565c0";
+    QTest::newRow("preheating in Mexican Spanish") << "spa_mx" << 15 << 7 << "Papas" << 3 << 0 << false << "" << "Precalentando" << "#1565c0";
+}
+
+void TestHoldingScreens::binTile()
+{
+    QFETCH(QString, language);
+    QFETCH(int, bin);
+    QFETCH(int, productId);
+    QFETCH(QString, name);
+    QFETCH(int, state);
+    QFETCH(int, remaining);
+    QFETCH(bool, mismatch);
+    QFETCH(QString, timer);
+    QFETCH(QString, label);
+    QFETCH(QString, colour);
+
+    QVERIFY(show());
+    QCOMPARE(g_warnings, QStringList());
+    QObject *view = m_holding->bin(bin);
+    view->setProperty("productId", productId);
+    view->setProperty("productName", name);
+    view->setProperty("trayState", state);
+    view->setProperty("remainingTime", remaining);
+    view->setProperty("mismatch", mismatch);
+    setLanguage(language);
+
+    QQuickItem *tile = item(QStringLiteral("binItem%1").arg(bin));
+    QVERIFY(tile);
+    const bool hasProduct = colour != QLatin1String("#1c2329");
+    QCOMPARE(tile->property("color").value<QColor>(), QColor(colour));
+    QCOMPARE(text("binProductName", tile), hasProduct ? name : QString());
+    QCOMPARE(text("binNumberText", tile), hasProduct ? QString() : QString::number(bin + 1));
+    QCOMPARE(text("binTimer", tile), timer);
+    QCOMPARE(text("binStateLabel", tile), label);
+    QCOMPARE(item("binProductName", tile)->property("truncated").toBool(), name.size() > 30);
+    QCOMPARE(item("binMismatchBanner", tile)->isVisible(), mismatch);
+    if (mismatch) {
+        const QString wrongPan = language == "spa_mx" ? QStringLiteral("CHAROLA INCORRECTA")
+                                                      : QStringLiteral("WRONG PAN");
+        QCOMPARE(text("binMismatchText", tile), wrongPan);
+    }
+
+    // A gloved tap anywhere on the tile, even on the banner, reaches the back end.
+    QQuickItem *area = item("binTapArea", tile);
+    QVERIFY(area->width() >= 56 && area->height() >= 56);
+    QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
+    QVERIFY(tap(item(mismatch ? "binMismatchBanner" : "binTapArea", tile)));
+    QCOMPARE(toggled.count(), 1);
+    QCOMPARE(toggled.first().first().toInt(), bin);
+
+    // The countdown follows the back end.
+    view->setProperty("remainingTime", remaining - 60);
+    if (!timer.isEmpty())
+        QVERIFY(text("binTimer", tile) != timer);
+}
+
+void TestHoldingScreens::shellRunsBeforeTheHoldingBackEnd()
+{
+    QVERIFY(show(false));
+    QCOMPARE(g_warnings, QStringList());
+    QQuickItem *tile = item("binItem5");
+    QCOMPARE(text("binNumberText", tile), QStringLiteral("6"));
+    QVERIFY(!item("overTempDialog")->isVisible());
+    QVERIFY(tap(item("binTapArea", tile))); // nothing to call, nothing breaks
+
+    // Arabic mirrors the shell but not the cabinet map: bins stay where they sit.
+    setLanguage(QStringLiteral("ara"));
+    QVERIFY(item("binItem0")->mapToScene(QPointF()).x() < item("binItem1")->mapToScene(QPointF()).x());
+
+    // The back end arriving later fills the tiles in.
+    m_holding->bin(5)->setProperty("productId", 3);
+    m_holding->bin(5)->setProperty("productName", QStringLiteral("Nuggets"));
+    m_holding->bin(5)->setProperty("trayState", 6);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("holding"), m_holding);
+    QTRY_COMPARE(text("binProductName", tile), QStringLiteral("Nuggets"));
+}
+
+void TestHoldingScreens::overTemperatureDialog()
+{
+    QVERIFY(show());
+    QQuickItem *dialog = item("overTempDialog");
+    QVERIFY(dialog && !dialog->isVisible());
+    m_holding->setProperty("ambientAlarmActive", true);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(text("overTempTitle"), QStringLiteral("Cabinet over temperature"));
+    setLanguage(QStringLiteral("fra"));
+    QCOMPARE(text("overTempTitle"), QStringLiteral("Surchauffe de l'armoire"));
+
+    // Modal: a tile behind it takes no tap.
+    QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(toggled.count(), 0);
+
+    QSignalSpy stop(m_cabinet, &CabinetStandIn::stopAmbientTempAlarm);
+    QQuickItem *button = item("overTempAcknowledge");
+    QVERIFY(button->width() >= 56 && button->height() >= 56);
+    QVERIFY(tap(button));
+    QCOMPARE(stop.count(), 1);
+    QVERIFY(!dialog->isVisible());
+
+    // A new alarm after the last one cleared raises the dialog again.
+    m_holding->setProperty("ambientAlarmActive", false);
+    QVERIFY(!dialog->isVisible());
+    m_holding->setProperty("ambientAlarmActive", true);
+    QVERIFY(dialog->isVisible());
+}
+
+void TestHoldingScreens::linkBrokenNotice_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("English") << "eng_USA" << "<b>System Error:</b><br>Modbus Link Broken.";
+    QTest::newRow("German") << "deu" << "<b>Systemfehler:</b><br>Modbus-Verbindung unterbrochen.";
+    QTest::newRow("Arabic") << "ara" << QString::fromUtf8("<b>خطأ في النظام:</b><br>انقطع اتصال Modbus.");
+}
+
+void TestHoldingScreens::linkBrokenNotice()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, notice);
+    QVERIFY(show());
+    setLanguage(language);
+    QQuickItem *panel = item("linkBrokenNotice");
+    QVERIFY(panel && !panel->isVisible());
+    m_errors->setProperty("sibLinkBroken", true);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->property("text").toString(), notice);
+    m_errors->setProperty("sibLinkBroken", false);
+    QVERIFY(!panel->isVisible());
+}
+
+void TestHoldingScreens::zoneDiagnostics_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QVariantMap>("zone");
+    QTest::addColumn<QStringList>("cells"); // lower target, lower actual, upper target, upper actual
+
+    const QVariantMap hot{{"zone", 2}, {"targetLower", 350}, {"targetUpper", 200},
+                          {"actualLower", 348}, {"actualUpper", 201}};
+    const QVariantMap idle{{"zone", 2}, {"targetLower", 0}, {"targetUpper", 0},
+                           {"actualLower", 0}, {"actualUpper", -40}};
+    QTest::newRow("fahrenheit") << "eng_USA" << 0 << hot
+                                << QStringList{"350\u00B0F", "348\u00B0F", "200\u00B0F", "201\u00B0F"};
+    QTest::newRow("celsius rounds to nearest") << "eng_USA" << 1 << hot
+                                               << QStringList{"177\u00B0C", "176\u00B0C", "93\u00B0C", "94\u00B0C"};
+    QTest::newRow("idle zone, below freezing") << "eng_USA" << 1 << idle
+                                               << QStringList{"Off", "-18\u00B0C", "Off", "-40\u00B0C"};
+    QTest::newRow("Arabic mirrors the row") << "ara" << 0 << idle
+                                            << QStringList{QString::fromUtf8("إيقاف"), "0\u00B0F",
+                                                           QString::fromUtf8("إيقاف"), "-40\u00B0F"};
+}
+
+void TestHoldingScreens::zoneDiagnostics()
+{
+    QFETCH(QString, language);
+    QFETCH(int, unit);
+    QFETCH(QVariantMap, zone);
+    QFETCH(QStringList, cells);
+
+    QVERIFY(show());
+    setLanguage(language);
+    m_config->set_tempUnit(unit);
+    QVariantMap first = zone;
+    first["zone"] = 0;
+    m_holding->setProperty("zoneTemps", QVariantList{first, zone});
+
+    // Reached from the dock: Settings, Utilities, Zone Diagnostics.
+    QVERIFY(tap(item("settingsButton")));
+    QVERIFY(tap(item("tabUtilities")));
+    QVERIFY(tap(item("zoneDiagnosticsButton")));
+    QVERIFY(item("zoneDiagnosticsPage")->isVisible());
+    QVERIFY(!item("zoneDiagnosticsEmpty")->isVisible());
+
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY((row = item("zoneRow2")));
+    QVERIFY(row->height() >= 56);
+    QCOMPARE(text("zoneName", row), language == "ara" ? QString::fromUtf8("المنطقة 3") : QStringLiteral("Zone 3"));
+    QCOMPARE((QStringList{text("lowerTarget", row), text("lowerActual", row),
+                          text("upperTarget", row), text("upperActual", row)}), cells);
+    const bool nameFirst = item("zoneName", row)->mapToScene(QPointF()).x()
+                           < item("lowerTarget", row)->mapToScene(QPointF()).x();
+    QCOMPARE(nameFirst, language != "ara");
+
+    m_holding->setProperty("zoneTemps", QVariantList());
+    QTRY_VERIFY(!item("zoneRow2"));
+    QVERIFY(item("zoneDiagnosticsEmpty")->isVisible());
+}
+
+QTEST_MAIN(TestHoldingScreens)
+#include "tst_holdingscreens.moc"
