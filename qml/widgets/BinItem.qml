@@ -11,7 +11,6 @@ Rectangle {
     // Tray states as the holding back end numbers them.
     readonly property int stateAssigned: 2
     readonly property int statePreheating: 3
-    readonly property int stateReady: 4
     readonly property int stateHolding: 5
     readonly property int stateStandard: 6
     readonly property int stateWarning: 7
@@ -20,13 +19,13 @@ Rectangle {
     readonly property var view: {
         if (typeof holding === "undefined" || !holding || !holding.bins)
             return null
-        return binNumber >= 0 && binNumber < holding.bins.length ? holding.bins[binNumber] : null
+        return binNumber >= 0 && binNumber < holding.bins.length ? holding.bins[binNumber] || null : null
     }
     readonly property int trayState: view ? view.trayState : 0
-    readonly property bool hasProduct: view !== null && view.productId > 0 && trayState >= stateAssigned
+    readonly property bool hasProduct: !!view && view.productId > 0 && trayState >= stateAssigned
     readonly property bool counting: hasProduct && trayState >= stateHolding
     readonly property bool discard: hasProduct && trayState === stateDiscard
-    readonly property bool mismatch: view !== null && view.mismatch
+    readonly property bool mismatch: !!view && view.mismatch === true
     readonly property color textColour: hasProduct && trayState === stateWarning ? "black" : "white"
 
     // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
