@@ -289,6 +289,18 @@ void TestNfcManager::storeSurvivesRestart()
         QCOMPARE(restarted.getPreviousUid(bin), nfc.getPreviousUid(bin));
     }
 
+    // A bin entry that no longer matches its record (the record was moved behind the
+    // manager's back) costs that entry only.
+    if (count == 1) {
+        nfc.tagRegistry().first()->setPosition(2);
+        QVERIFY(nfc.saveNFC2());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bin 0 named pan \\w+, which is not stored there"));
+        QVERIFY(restarted.restoreNFC2());
+        QCOMPARE(*restarted.tagRegistry().first(), *nfc.tagRegistry().first());
+        for (int bin = 0; bin < NFCmanager::MaxBins; ++bin)
+            QCOMPARE(restarted.getBinTagUid(bin), quint64(0));
+    }
+
     // One pan more than the store can read back is not written at all.
     if (count == NFCmanager::MaxStoredTags) {
         const QByteArray stored = readFile(NFCmanager::tagStorePath());
@@ -324,7 +336,9 @@ void TestNfcManager::damagedStoreLoadsNothing_data()
         row("other store's file", "not a store of this kind");
         row("too many records", tagStore ? "record count" : "21 bins");
         row("larger than any store", "larger than");
+        row("one uid short", tagStore ? "cut short" : "body is not 20 uids");
         if (tagStore) {
+            row("bin table of 21", "21 bins where 20 are kept");
             row("record in bin 20", "has bin 20");
             row("hold status 5", "status 5");
             row("pan stored twice", "stored twice");
@@ -389,6 +403,14 @@ void TestNfcManager::damagedStoreLoadsNothing()
         file = envelope(file, 1, body);
     } else if (damage == "larger than any store") {
         file = envelope(file, 1, body + QByteArray(tagStore ? 3 * 1024 * 1024 : 2048, '\0'));
+    } else if (damage == "one uid short") {
+        body.chop(8);
+        file = envelope(file, 1, body);
+    } else if (damage == "bin table of 21") {
+        QDataStream patch(&body, QIODevice::ReadWrite);
+        patch << quint32(NFCmanager::MaxBins + 1);
+        body.insert(4, QByteArray(8, '\0'));
+        file = envelope(file, 1, body);
     } else if (damage == "record in bin 20") {
         NfcTagItem2 outside(PanA);
         outside.setPositionByte(0x80 | 20);

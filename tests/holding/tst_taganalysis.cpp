@@ -8,7 +8,8 @@
 
 namespace {
 
-// The cabinet as the analysis sees it: six bins, products 5 and 7 half-size, 9 full-size.
+// The cabinet as the analysis sees it: six bins, products 5 and 7 half-size, 9 full-size
+// (in bin 4, covering bin 5, which has no product of its own).
 class BinTable : public BinProductSource
 {
 public:
@@ -18,7 +19,7 @@ public:
     int holdTimeOfProduct(int productId) const override { return holdTimes.value(productId); }
     bool binIsHolding(int) const override { return false; }
 
-    QVector<int> products{5, 5, 7, 0, 9, 9};
+    QVector<int> products{5, 5, 7, 0, 9, 0};
     QHash<int, int> holdTimes{{5, 1200}, {7, 900}, {9, 600}};
 };
 
@@ -89,7 +90,7 @@ private slots:
     void tagReads();
 };
 
-// reads: "bin=pan" in order. events: what the analysis reports. records: the registry
+// reads: "bin=pan" in order ("expire pan": its hold ran out a few seconds ago). events: what the analysis reports. records: the registry
 // afterwards as "pan:status@bin/product"; bins: the bin entries as "bin=pan".
 void TestTagAnalysis::tagReads_data()
 {
@@ -145,6 +146,10 @@ void TestTagAnalysis::tagReads_data()
         << startA5 + QStringList{"start 1 1200 B5", "held 1 B5", "chime", "list", "removed 1 B5 1200",
                                  "removed 0 A5 1200", "transfered 1 A5 1200", "stop 0", "start 1 1200 A5", "list"}
         << QStringList{"A5:0@1/5", "B5:4@1/5"} << QStringList{"1=A5"} << QString();
+    QTest::newRow("a pan that ran out stays run out when moved")
+        << QStringList{"0=A5", "0=0", "expire A5", "1=A5"}
+        << startA5 + QStringList{"removed 0 A5 1200", "transfered 1 A5 -5", "stop 0", "start 1 1 A5", "list"}
+        << QStringList{"A5:0@1/5"} << QStringList{"1=A5"} << QString();
     QTest::newRow("a new pan replaces the bin's pan")
         << QStringList{"0=A5", "0=B5"}
         << startA5 + QStringList{"removed 0 A5 1200", "start 0 1200 B5", "held 0 B5", "chime", "list"}
@@ -165,6 +170,10 @@ void TestTagAnalysis::tagReads_data()
         << QStringList{"B5:0@1/5"} << QStringList{"1=B5"} << QString();
     QTest::newRow("full-size pan of another product on an odd bin")
         << QStringList{"1=F9"} << QStringList{"mismatch 0 F9"} << QStringList{} << QStringList{} << QString();
+    QTest::newRow("a pan leaving keeps another pan's mismatch")
+        << QStringList{"1=F9", "0=A5", "0=0", "1=0"}
+        << QStringList{"mismatch 0 F9"} + startA5 + QStringList{"removed 0 A5 1200", "cleared 0 F9"}
+        << QStringList{"A5:0@0/5"} << QStringList{"0=A5"} << QString();
     QTest::newRow("uid 0 arrival")
         << QStringList{"0=0"} << QStringList{} << QStringList{} << QStringList{} << QString();
     QTest::newRow("bin outside the cabinet")
@@ -200,6 +209,11 @@ void TestTagAnalysis::tagReads()
     }
 
     for (const QString &read : reads) {
+        if (read.startsWith("expire ")) {
+            nfc.viewTagInfo2(pans().value(read.section(' ', 1)))
+                ->setExpTime(QDateTime::currentMSecsSinceEpoch() - 5500);
+            continue;
+        }
         const int bin = read.section('=', 0, 0).toInt();
         analysis.binTagRead(bin, pans().value(read.section('=', 1)));
     }
