@@ -8,19 +8,26 @@
 #include "configurationmanager.h"
 #include "daypartmanager.h"
 #include "fileid.h"
+#include "holdingcoordinator.h"
+#include "holdinglink.h"
 #include "ioboardsimulator.h"
 #include "languagemodel.h"
+#include "masteriomanager.h"
 #include "mastersync.h"
 #include "menumanager.h"
+#include "nfcmanager.h"
 #include "platforminfo.h"
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
 #include "soundmanager.h"
+#include "tempprobestatemanager.h"
 #include "translator.h"
 #include "tulerrorcontrollert.h"
 #include "tulnetwork.h"
+#include "traybarsc.h"
 #include "tulpaths.h"
+#include "zonemanager.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -73,9 +80,11 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     createSettings();
     createMenus();
     createDisplayLink();
+    createHolding();
     // No zone makes a sound before the displays have synchronised.
     m_sound->muteAllAlarms();
     connectManagers();
+    connectHolding();
     m_platformInfo = new PlatformInfo(this);
     publishToQml();
     m_translator->setLanguageByString(m_config->get_languageId());
@@ -350,6 +359,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("groupsEditModel"), m_menu->groupsEditModel());
     context->setContextProperty(QStringLiteral("dayPartsEditModel"), m_menu->dayPartsEditModel());
     context->setContextProperty(QStringLiteral("daypartManager"), m_dayParts);
+    context->setContextProperty(QStringLiteral("holding"), m_holding);
 }
 
 void CabinetManager::startMachines()
@@ -367,6 +377,7 @@ void CabinetManager::startMachines()
         m_network->startMonitoring();
     }
     m_masterSync->start();
+    m_holding->start();
     if (m_layout.iAmMaster)
         emit m_errors->call_startSm();
 
@@ -622,6 +633,30 @@ void CabinetManager::soundNfcChime(bool isUniversalTag)
 void CabinetManager::stopAmbientTempAlarmSlot()
 {
     emit m_sound->prodChangeAlarmStop();
+    m_holding->resetAmbientTempAlarm();
+}
+
+void CabinetManager::recordErrorModbusBrokenLink(bool broken)
+{
+    if (broken) {
+        m_errors->errorCodesDataProcess(1, 0, 0, 0);
+        m_errors->set_sibLinkBroken(true);
+    } else {
+        m_errors->errorCodesClearDataProcess(1, 0, 0, 0);
+        m_errors->set_sibLinkBroken(false);
+    }
+}
+
+void CabinetManager::recordErrorTpOpen()
+{
+    if (auto *probe = qobject_cast<TempProbeStateManager *>(sender()))
+        m_errors->errorCodesDataProcess(2, 1, probe->get_probeNumber(), 0);
+}
+
+void CabinetManager::recordErrorTpShorted()
+{
+    if (auto *probe = qobject_cast<TempProbeStateManager *>(sender()))
+        m_errors->errorCodesDataProcess(2, 0, probe->get_probeNumber(), 0);
 }
 
 void CabinetManager::sendErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3)
@@ -686,6 +721,8 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         qWarning() << "Empty single CAN message ignored";
         return;
     }
+    if (m_holdingLink->processSingle(*data))
+        return;
     const auto code = quint8(data->at(0));
     const auto needs = [data, code](int size) {
         if (data->size() >= size)
@@ -707,7 +744,6 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         emit ovUpdateReloadFiles();
         break;
     case CanMsg::TULMSGSINGLE_FW_INFO_REQUEST:
-    case CanMsg::TULMSGSINGLE_RESTATE_HOLD_TEMPS:
         qDebug() << "Single CAN message" << code << "has no receiver on this display";
         break;
     case CanMsg::TULMSGSINGLE_SCREEN_TEST_START:
@@ -781,6 +817,8 @@ void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
         emit fileReceived(multiId, path);
         return;
     }
+    if (m_holdingLink->processMulti(multiId, data))
+        return;
     switch (multiId) {
     case CanMsg::TUL_MULTI_CONFIG_SETTINGS:
         applySettingsRecord(data);
@@ -855,4 +893,158 @@ void CabinetManager::applyLanguageSettings(const QByteArray &data)
     m_config->set_usedLanguages(used);
     m_translator->setLanguage(languageId);
     m_config->saveConfigFile();
+}
+
+// ---- holding ---------------------------------------------------------------------------
+
+void CabinetManager::createHolding()
+{
+    HoldingCoordinator::Setup setup;
+    setup.firstZone = m_layout.zones2handleStart;
+    setup.zoneCount = m_layout.zones2handle;
+    setup.createTrays = !m_layout.mirrorDisplay && m_layout.uiRole != UIROLE_MIRROR;
+    setup.modbus = m_layout.iAmMaster ? m_modbus : nullptr;
+    setup.nfcPolling = m_nfcPollingInfo;
+    if (m_isConfigured)
+        setup.ui2mioZoneMap = *m_fileId->get_ui2mioZoneMap();
+    m_holding = new HoldingCoordinator(this);
+    m_holding->create(setup);
+    m_holdingLink = new HoldingLink(m_canbus, ownFrameId(), this);
+}
+
+void CabinetManager::connectHolding()
+{
+    HoldingCoordinator *h = m_holding;
+    // The cabinet's holding events are the coordination's.
+    connect(h, &HoldingCoordinator::event_holdStarted, this, &CabinetManager::event_holdStarted);
+    connect(h, &HoldingCoordinator::event_holdStopped, this, &CabinetManager::event_holdStopped);
+    connect(h, &HoldingCoordinator::event_holdExpired, this, &CabinetManager::event_holdExpired);
+    connect(h, &HoldingCoordinator::notifyBinMismatchAlert, this, &CabinetManager::notifyBinMismatchAlert);
+    connect(h, &HoldingCoordinator::notifyBinMismatchClear, this, &CabinetManager::notifyBinMismatchClear);
+    connect(h, &HoldingCoordinator::holdingListChanged, this, &CabinetManager::holdingListChanged);
+    connect(h, &HoldingCoordinator::zonePreheatEntered, this, &CabinetManager::zonePreheatEntered);
+    connect(h, &HoldingCoordinator::zonePreheatExited, this, &CabinetManager::zonePreheatExited);
+    connect(h, &HoldingCoordinator::zoneDaypartChanged, this, &CabinetManager::zoneDaypartChanged);
+    connect(h, &HoldingCoordinator::activelyHoldingChanged, this, &CabinetCore::activelyHoldingChanged);
+    connect(this, &CabinetManager::event_holdStarted, this, &CabinetManager::logHaccpTimerStartInfo);
+    connect(this, &CabinetManager::event_holdStopped, this, &CabinetManager::logHaccpTimerStopInfo);
+
+    // Sounds.
+    for (TrayBarSc *tray : h->trays()) {
+        connect(tray, &TrayBarSc::requestAlarm, m_sound, &SoundManager::processAlarmReq);
+        connect(m_translator, &Translator::languageChanged, tray, &TrayBarSc::languageChanged,
+                Qt::QueuedConnection);
+    }
+    connect(h, &HoldingCoordinator::ambientTemperatureAlarm, m_sound, &SoundManager::playProductChangeAlarm);
+    connect(h, &HoldingCoordinator::heaterHighTempAlarm, m_sound, &SoundManager::playProductChangeAlarm);
+    connect(h, &HoldingCoordinator::nfcChime, this, &CabinetManager::soundNfcChime);
+
+    // Day parts and errors of the zones.
+    for (ZoneManager *zone : h->zones()) {
+        zone->set_nextDayPart(m_dayParts->get_nextDayPart());
+        connect(m_dayParts, &DayPartManager::nextDayPartChanged, zone, &ZoneManager::set_nextDayPart,
+                Qt::QueuedConnection);
+        connect(m_dayParts, &DayPartManager::newDayPartDefinition, zone, &ZoneManager::processDaypartUpdate,
+                Qt::QueuedConnection);
+        connect(m_translator, &Translator::retranslate, zone, &ZoneManager::reEmitErrorFlags, Qt::QueuedConnection);
+        connect(zone, &ZoneManager::zoneErrorInfo, m_errors, &TulErrorControllerT::errorCodesDataProcess,
+                Qt::QueuedConnection);
+        connect(zone, &ZoneManager::zoneErrorClearInfo, m_errors, &TulErrorControllerT::errorCodesClearDataProcess,
+                Qt::QueuedConnection);
+    }
+    if (!m_options.ignoreTpErrors) {
+        for (TempProbeStateManager *probe : h->probes()) {
+            connect(m_errors, &TulErrorControllerT::zoneErrorStatusTcUpdate, probe,
+                    &TempProbeStateManager::processTcErrorState);
+            connect(probe, &TempProbeStateManager::recordErrorTpOpen, this, &CabinetManager::recordErrorTpOpen);
+            connect(probe, &TempProbeStateManager::recordErrorTpShorted, this, &CabinetManager::recordErrorTpShorted);
+            connect(probe, &TempProbeStateManager::clearErrorTpOpen, this, [this, probe] {
+                m_errors->errorCodesClearDataProcess(2, 1, probe->get_probeNumber(), 0);
+            });
+            connect(probe, &TempProbeStateManager::clearErrorTpShorted, this, [this, probe] {
+                m_errors->errorCodesClearDataProcess(2, 0, probe->get_probeNumber(), 0);
+            });
+        }
+    }
+    connect(h->nfcManager(), &NFCmanager::logErrorSignal, m_errors, &TulErrorControllerT::errorCodesDataProcess,
+            Qt::QueuedConnection);
+    if (MasterIoManager *io = h->ioManager()) {
+        connect(io, &MasterIoManager::errorInfo, m_errors, &TulErrorControllerT::errorCodesDataProcess,
+                Qt::QueuedConnection);
+        connect(io, &MasterIoManager::errorClearInfo, m_errors, &TulErrorControllerT::errorCodesClearDataProcess,
+                Qt::QueuedConnection);
+        connect(io, &MasterIoManager::modbusLinkBroken, this, &CabinetManager::recordErrorModbusBrokenLink);
+    }
+
+    // Start-up: the master restores the tag store before it reads the pans.
+    connect(m_masterSync, &MasterSync::restoreHoldingSignal, h, &HoldingCoordinator::restoreHolding);
+
+    // The other display.
+    HoldingLink *link = m_holdingLink;
+    connect(h, &HoldingCoordinator::sendBinStart, link, &HoldingLink::sendBinStart);
+    connect(h, &HoldingCoordinator::sendBinStop, link, &HoldingLink::sendBinStop);
+    connect(h, &HoldingCoordinator::sendPreheatReport, link, &HoldingLink::sendPreheatReport);
+    connect(h, &HoldingCoordinator::sendMismatch, link, &HoldingLink::sendMismatch);
+    connect(h, &HoldingCoordinator::sendHeaterTargets, link, &HoldingLink::sendHeaterTargets);
+    connect(h, &HoldingCoordinator::sendTemperatureAlarm, link, &HoldingLink::sendTemperatureAlarm);
+    connect(h, &HoldingCoordinator::sendRestateHoldTemps, link, &HoldingLink::sendRestateHoldTemps);
+    if (talksToOtherDisplay()) {
+        connect(h, &HoldingCoordinator::sendTrayInfo, link, &HoldingLink::sendTrayInfo);
+        connect(h, &HoldingCoordinator::sendActuals, link, &HoldingLink::sendActuals);
+    }
+    connect(link, &HoldingLink::binStartRequested, h, &HoldingCoordinator::applyRemoteStart);
+    connect(link, &HoldingLink::binStopRequested, h, &HoldingCoordinator::applyRemoteStop);
+    connect(link, &HoldingLink::trayInfoReceived, h, &HoldingCoordinator::applyRemoteTrayInfo);
+    connect(link, &HoldingLink::preheatReported, h, &HoldingCoordinator::applyRemotePreheat);
+    connect(link, &HoldingLink::mismatchReceived, h, &HoldingCoordinator::applyRemoteMismatch);
+    connect(link, &HoldingLink::heaterTargetsReceived, h, &HoldingCoordinator::applyRemoteTargets);
+    connect(link, &HoldingLink::actualsReceived, h, &HoldingCoordinator::applyRemoteActuals);
+    connect(link, &HoldingLink::temperatureAlarmReceived, h, &HoldingCoordinator::applyRemoteTemperatureAlarm);
+    connect(link, &HoldingLink::restateHoldTempsReceived, h, &HoldingCoordinator::applyRemoteRestate);
+    connect(this, &CabinetManager::iAmMasterChanged, link, [this] { m_holdingLink->setFrameId(ownFrameId()); });
+}
+
+bool CabinetManager::get_activelyHolding() const
+{
+    return m_holding && m_holding->get_activelyHolding();
+}
+
+int CabinetManager::get_trayState(int bin) const { return m_holding->get_trayState(bin); }
+trayInfo CabinetManager::getTrayInfo(int bin) const { return m_holding->getTrayInfo(bin); }
+int CabinetManager::getProductHoldTime(int prodId) const { return m_holding->getProductHoldTime(prodId); }
+quint64 CabinetManager::get_misMatchedPanId(int bin) const { return m_holding->get_misMatchedPanId(bin); }
+QString CabinetManager::get_misMatchId(int bin) const { return m_holding->get_misMatchId(bin); }
+quint64 CabinetManager::getTagUidAtBin(unsigned char bin) const { return m_holding->getTagUidAtBin(bin); }
+int CabinetManager::getProductIDfromBinNumber(unsigned char bin) const
+{
+    return m_holding->getProductIDfromBinNumber(bin);
+}
+int CabinetManager::getProductPanSizeFromBinNumber(unsigned char bin) const
+{
+    return m_holding->getProductPanSizeFromBinNumber(bin);
+}
+ZoneManager *CabinetManager::getZonePtr(unsigned char zone) const { return m_holding->getZonePtr(zone); }
+void CabinetManager::reStateTraysHoldTemps() { m_holding->reStateTraysHoldTemps(); }
+void CabinetManager::sendHoldStartedEventToDbus(unsigned char bin, quint64 uid, QString method)
+{
+    m_holding->sendHoldStartedEventToDbus(bin, uid, method);
+}
+void CabinetManager::startBinTimer(unsigned char bin, int seconds, quint64 uid)
+{
+    m_holding->startBinTimer(bin, seconds, uid);
+}
+void CabinetManager::stopBinTimer(quint8 bin) { m_holding->stopBinTimer(bin); }
+void CabinetManager::logHaccpTimerStartInfo(QString timeStamp, QString productType, QString panID, int binNumber,
+                                            QString method)
+{
+    m_holding->logHaccpTimerStartInfo(timeStamp, productType, panID, binNumber, method);
+}
+void CabinetManager::logHaccpTimerStopInfo(QString timeStamp, QString productType, QString panID, int binNumber,
+                                           QString method, int timeRemaining)
+{
+    m_holding->logHaccpTimerStopInfo(timeStamp, productType, panID, binNumber, method, timeRemaining);
+}
+void CabinetManager::removeHaccpLogTimerStartInfo(int binNumber, int productId, qint64 expectedTime)
+{
+    m_holding->removeHaccpLogTimerStartInfo(binNumber, productId, expectedTime);
 }

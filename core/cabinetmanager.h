@@ -3,6 +3,7 @@
 
 #include "cabinetcore.h"
 #include "cabinetlayout.h"
+#include "trayinfo.h"
 #include "tuloptions.h"
 
 #include <QPointer>
@@ -11,6 +12,9 @@
 
 class CanbusManager;
 class FileID;
+class HoldingCoordinator;
+class HoldingLink;
+class ZoneManager;
 class LanguageModel;
 class SoundManager;
 class TulErrorControllerT;
@@ -109,7 +113,7 @@ public:
     bool talksToOtherDisplay() const;
 
     // Run-time state.
-    bool get_activelyHolding() const override { return m_activelyHolding; }
+    bool get_activelyHolding() const override;
     int get_pluggedInMinutes() const override { return m_pluggedInMinutes; }
     bool get_flashDriveMounted() const override { return m_flashDriveMounted; }
 
@@ -132,6 +136,7 @@ public:
     SoundManager *soundManager() const { return m_sound; }
     TulErrorControllerT *errorService() const { return m_errors; }
     FileID *fileId() const { return m_fileId; }
+    HoldingCoordinator *holding() const { return m_holding; }
     QQmlApplicationEngine *qmlEngine() const { return m_engine; }
 
 public slots:
@@ -162,6 +167,30 @@ public slots:
     // Sounds and errors other subsystems report through the core.
     void soundNfcChime(bool isUniversalTag);
     void stopAmbientTempAlarmSlot();
+    void recordErrorModbusBrokenLink(bool broken);
+    void recordErrorTpOpen();
+    void recordErrorTpShorted();
+
+    // Holding: the coordination in holding/ does the work.
+    int get_trayState(int bin) const;
+    trayInfo getTrayInfo(int bin) const;
+    int getProductHoldTime(int prodId) const;
+    quint64 get_misMatchedPanId(int bin) const;
+    QString get_misMatchId(int bin) const;
+    quint64 getTagUidAtBin(unsigned char bin) const;
+    bool getSystemBackupInProgress() const { return false; }
+    int getProductIDfromBinNumber(unsigned char bin) const;
+    int getProductPanSizeFromBinNumber(unsigned char bin) const;
+    ZoneManager *getZonePtr(unsigned char zone) const;
+    void reStateTraysHoldTemps();
+    void sendHoldStartedEventToDbus(unsigned char bin, quint64 uid, QString method);
+    void startBinTimer(unsigned char bin, int seconds, quint64 uid);
+    void stopBinTimer(quint8 bin);
+    void logHaccpTimerStartInfo(QString timeStamp, QString productType, QString panID, int binNumber,
+                                QString method);
+    void logHaccpTimerStopInfo(QString timeStamp, QString productType, QString panID, int binNumber,
+                               QString method, int timeRemaining);
+    void removeHaccpLogTimerStartInfo(int binNumber, int productId, qint64 expectedTime);
 
     // Display link: receivers.
     void processSinglePacket(QByteArray *data);
@@ -184,6 +213,19 @@ signals:
     void clearAllErrorsReceived();
     void dayPartReceived(int dayPart);
     void fileReceived(int transferId, QString path);
+    // Holding events, raised by the holding coordination.
+    void event_holdStarted(QString timeStamp, QString productType, QString panID, int zone, QString method);
+    void event_holdStopped(QString timeStamp, QString productType, QString panID, int zone, QString method,
+                           int timeRemaining);
+    void event_holdExpired(QString timeStamp, QString productType, QString panID, int bin);
+    void notifyBinMismatchAlert(QString timeStamp, QString productType, QString panID, int binIndex,
+                                QString binProductType);
+    void notifyBinMismatchClear(QString timeStamp, QString productType, QString panID, int binIndex,
+                                QString binProductType);
+    void holdingListChanged(QString timeStamp);
+    void zonePreheatEntered(QString timeStamp, int binIndex);
+    void zonePreheatExited(QString timeStamp, int binIndex, int heatTime);
+    void zoneDaypartChanged(QString timeStamp, int zoneIndex, int newDaypart, int prevDaypart);
 
 private slots:
     void onSinglePacket(quint32 senderId, const QByteArray &data);
@@ -205,6 +247,8 @@ private:
     void createMenus();
     void connectManagers();
     void createDisplayLink();
+    void createHolding();
+    void connectHolding();
     void publishToQml();
     void startMachines();
     void loadScene();
@@ -227,7 +271,6 @@ private:
     CabinetLayout m_layout;
     int m_orientationId = 0;
     bool m_isConfigured = false;
-    bool m_activelyHolding = false;
     bool m_flashDriveMounted = false;
     int m_pluggedInMinutes = 0;
     QVector<int> m_productLocations; // contiguous copy for the day-part manager
@@ -248,6 +291,8 @@ private:
     QModbusMaster *m_modbus = nullptr;
     MasterSync *m_masterSync = nullptr;
     TULnetwork *m_network = nullptr;
+    HoldingCoordinator *m_holding = nullptr;
+    HoldingLink *m_holdingLink = nullptr;
     PlatformInfo *m_platformInfo = nullptr;
     QTimer m_idleTimer;
     QTimer m_pluggedInTimer;

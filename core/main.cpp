@@ -1,6 +1,7 @@
 #include "cabinetmanager.h"
 #include "dqsnplusidreader.h"
 #include "fieldbusmetatypes.h"
+#include "trayinfo.h"
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     registerFieldbusMetaTypes();
+    qRegisterMetaType<trayInfo>("trayInfo");
     TulDefs::registerQmlType();
 
     const TulOptions options = TulOptions::parse(QCoreApplication::arguments());

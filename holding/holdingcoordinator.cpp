@@ -1,0 +1,800 @@
+#include "holdingcoordinator.h"
+
+#include "binview.h"
+#include "cabinetcore.h"
+#include "configurationmanager.h"
+#include "daypartmanager.h"
+#include "holdinglog.h"
+#include "masteriomanager.h"
+#include "menumanager.h"
+#include "nfcmanager.h"
+#include "nfctagitem2.h"
+#include "taganalysis.h"
+#include "tempprobestatemanager.h"
+#include "traybarsc.h"
+#include "zonemanager.h"
+
+#include <QDateTime>
+
+namespace {
+
+constexpr int FirstGroupId = 0x40000000;
+constexpr int FullSizePan = 2;
+constexpr int DiscardState = 8; // TrayBarSc::DISCARD
+
+// How a slot's hold came to an end decides what the stop reports.
+enum StopOrigin : quint8 {
+    StopByCall = 0, // a caller of stopBinTimer (the cloud) reports the stop itself
+    StopByScreen,   // a tap: the stop event (with its HACCP record), the pan's record stopped
+    StopCancelled,  // the NFC manager moved or dropped the pan: the open HACCP record goes
+};
+
+QString elapsedText(qint64 seconds)
+{
+    const qint64 s = qMax<qint64>(0, seconds);
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+HoldingCoordinator::HoldingCoordinator(QObject *parent)
+    : QObject(parent)
+{
+    setObjectName(QStringLiteral("holdingCoordinator"));
+    qRegisterMetaType<trayInfo>("trayInfo");
+}
+
+HoldingCoordinator::~HoldingCoordinator() = default;
+
+CabinetCore *HoldingCoordinator::core() const
+{
+    return CabinetCore::of(this);
+}
+
+// ---- construction -----------------------------------------------------------------------
+
+void HoldingCoordinator::create(const Setup &setup)
+{
+    m_setup = setup;
+    CabinetCore *c = core();
+    const int zones = c->get_numberOfZones();
+    const int perZone = c->get_traysPerZone();
+
+    // One supervisor per heater probe: two per zone.
+    for (int probe = 0; probe < 2 * zones && probe < HeaterChannels; ++probe) {
+        auto *supervisor = new TempProbeStateManager(probe, this);
+        supervisor->setObjectName(QStringLiteral("tempProbe%1").arg(probe));
+        m_probes << supervisor;
+    }
+
+    const int first = qBound(0, setup.firstZone, zones);
+    const int last = qBound(first, setup.firstZone + setup.zoneCount, zones);
+    for (int zone = first; zone < last; ++zone) {
+        auto *manager = new ZoneManager(zone, zone * perZone, perZone, setup.createTrays, this);
+        manager->setObjectName(QStringLiteral("zone%1").arg(zone));
+        m_zones << manager;
+        m_trays << manager->trays();
+        connect(manager, &ZoneManager::targetTempsChanged, this, &HoldingCoordinator::onZoneTargets);
+        connect(manager, &ZoneManager::zoneDaypartChanged, this, &HoldingCoordinator::onZoneDaypartChanged);
+    }
+
+    for (int bin = 0; bin < MaxBins; ++bin)
+        m_binViews << new BinView(bin, false, this);
+    for (TrayBarSc *tray : qAsConst(m_trays)) {
+        const int bin = tray->get_binNumber();
+        if (bin < 0 || bin >= MaxBins)
+            continue;
+        delete m_binViews[bin];
+        m_binViews[bin] = new BinView(bin, true, this);
+        connect(tray, &TrayBarSc::trayInfoChanged, this, &HoldingCoordinator::onTrayInfo);
+        connect(tray, &TrayBarSc::productNameChanged, this, &HoldingCoordinator::onTrayProductChanged);
+        connect(tray, &TrayBarSc::holdTimeChanged, this, &HoldingCoordinator::onTrayProductChanged);
+        connect(tray, &TrayBarSc::holdStarted, this, &HoldingCoordinator::onHoldStarted);
+        connect(tray, &TrayBarSc::holdExpired, this, &HoldingCoordinator::onHoldExpired);
+        connect(tray, &TrayBarSc::holdStopped, this, &HoldingCoordinator::onHoldStopped);
+        connect(tray, &TrayBarSc::preheatEntered, this, &HoldingCoordinator::onPreheatEntered);
+        connect(tray, &TrayBarSc::preheatExited, this, &HoldingCoordinator::onPreheatExited);
+    }
+
+    m_nfc = new NFCmanager(this);
+    m_nfc->setObjectName(QStringLiteral("nfcManager"));
+    connect(m_nfc, &NFCmanager::startBinTimer, this, &HoldingCoordinator::startBinTimer);
+    connect(m_nfc, &NFCmanager::stopBinTimer, this, [this](quint8 bin) {
+        if (bin < MaxBins)
+            m_stopOrigin[bin] = StopCancelled;
+        stopBinTimer(bin);
+    });
+
+    if (c->get_iAmMaster() && setup.modbus) {
+        m_io = new MasterIoManager(setup.modbus, this);
+        m_io->setObjectName(QStringLiteral("masterIoManager"));
+        m_io->setConfigurationManager(c->configManager());
+        m_io->setUi2MioZoneMap(setup.ui2mioZoneMap);
+        m_io->setNfcPollingInfo(c->get_nfcEnabled() ? setup.nfcPolling : nullptr);
+        connect(m_io, &MasterIoManager::zoneActualTemps, this, &HoldingCoordinator::onZoneActuals);
+        connect(m_io, &MasterIoManager::heaterTargetsChanged, this, &HoldingCoordinator::sendHeaterTargets);
+        connect(m_io, &MasterIoManager::ambientTemperatureAlarm, this, &HoldingCoordinator::onAmbientAlarm);
+        connect(m_io, &MasterIoManager::heaterHighTempAlarm, this, &HoldingCoordinator::onHeaterAlarm);
+        if (c->get_nfcEnabled()) {
+            m_analysis = new TagAnalysis(m_nfc, this, this);
+            m_analysis->setObjectName(QStringLiteral("tagAnalysis"));
+            connect(m_io, &MasterIoManager::binTagRead, m_analysis, &TagAnalysis::binTagRead);
+            connect(m_analysis, &TagAnalysis::chime, this, &HoldingCoordinator::nfcChime);
+            connect(m_analysis, &TagAnalysis::mismatchRaised, this, &HoldingCoordinator::onMismatchRaised);
+            connect(m_analysis, &TagAnalysis::mismatchCleared, this, &HoldingCoordinator::onMismatchCleared);
+            connect(m_analysis, &TagAnalysis::holdStartedByTag, this, &HoldingCoordinator::onHoldStartedByTag);
+            connect(m_analysis, &TagAnalysis::holdingListChanged, this, &HoldingCoordinator::onTagsChanged);
+        }
+    }
+    for (int bin = 0; bin < MaxBins; ++bin)
+        updateBinProduct(bin);
+}
+
+void HoldingCoordinator::start()
+{
+    for (ZoneManager *zone : qAsConst(m_zones))
+        zone->start();
+    for (TrayBarSc *tray : qAsConst(m_trays))
+        tray->start();
+    for (TempProbeStateManager *probe : qAsConst(m_probes))
+        probe->start();
+    if (m_io)
+        m_io->start();
+}
+
+// ---- lookups ----------------------------------------------------------------------------
+
+TrayBarSc *HoldingCoordinator::trayOfBin(int bin) const
+{
+    for (TrayBarSc *tray : m_trays) {
+        if (tray->get_binNumber() == bin)
+            return tray;
+    }
+    return nullptr;
+}
+
+BinView *HoldingCoordinator::binView(int bin) const
+{
+    return bin >= 0 && bin < m_binViews.size() ? m_binViews.at(bin) : nullptr;
+}
+
+QList<QObject *> HoldingCoordinator::get_bins() const
+{
+    QList<QObject *> list;
+    for (BinView *view : m_binViews)
+        list << view;
+    return list;
+}
+
+QVariantList HoldingCoordinator::get_zoneTemps() const
+{
+    QVariantList list;
+    const int zones = qMin(core()->get_numberOfZones(), HeaterChannels / 2);
+    for (int zone = 0; zone < zones; ++zone) {
+        list << QVariantMap{{QStringLiteral("zone"), zone},
+                            {QStringLiteral("targetLower"), m_targets.at(2 * zone)},
+                            {QStringLiteral("targetUpper"), m_targets.at(2 * zone + 1)},
+                            {QStringLiteral("actualLower"), m_actuals.at(2 * zone)},
+                            {QStringLiteral("actualUpper"), m_actuals.at(2 * zone + 1)}};
+    }
+    return list;
+}
+
+int HoldingCoordinator::binCount() const
+{
+    return qBound(0, core()->get_traysPerCabinet(), int(MaxBins));
+}
+
+int HoldingCoordinator::productRow(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    return menu ? menu->getProductIndex(productId) : 0;
+}
+
+QString HoldingCoordinator::productName(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    return menu ? menu->getProductName(productId).toString() : QString();
+}
+
+int HoldingCoordinator::panSizeOfProduct(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    return menu && productId != 0 ? menu->getProductPanSize(productRow(productId)).toInt() : 0;
+}
+
+int HoldingCoordinator::holdTimeOfProduct(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    return menu && productId != 0 ? menu->getProductHoldTime(productRow(productId)).toInt() : 0;
+}
+
+int HoldingCoordinator::getProductHoldTime(int prodId) const
+{
+    return holdTimeOfProduct(prodId);
+}
+
+bool HoldingCoordinator::binIsHolding(int bin) const
+{
+    const BinView *view = binView(bin);
+    return view && view->isHolding();
+}
+
+int HoldingCoordinator::productIdOfBin(int bin) const
+{
+    if (!validBin(bin))
+        return 0;
+    const trayInfo &record = m_binViews.at(bin)->record();
+    int id = record.productId;
+    int groupIndex = record.groupIndex;
+    if (id == 0 && !isLocal(bin)) {
+        // A bin of the other display that has not reported yet: its day part's product.
+        DayPartManager *dayParts = core()->daypartManager();
+        id = dayParts ? dayParts->getProdIdOnBin(dayParts->get_nextDayPart(), bin) : 0;
+        groupIndex = 0;
+    }
+    if (id >= FirstGroupId) {
+        MenuManager *menu = core()->menuManager();
+        const QVariantList members = menu ? menu->getProductGroupPList(id).toList() : QVariantList();
+        id = groupIndex >= 0 && groupIndex < members.size() ? members.at(groupIndex).toInt() : 0;
+    }
+    return id;
+}
+
+int HoldingCoordinator::getProductIDfromBinNumber(unsigned char bin) const
+{
+    const int id = productIdOfBin(bin);
+    // An empty odd bin beside a full-size pan belongs to that pan.
+    if (core()->get_nfcEnabled() && (bin & 1) && validBin(bin) && !binIsHolding(bin)) {
+        const int even = productIdOfBin(bin - 1);
+        if (panSizeOfProduct(even) == FullSizePan)
+            return even;
+    }
+    return id;
+}
+
+int HoldingCoordinator::getProductPanSizeFromBinNumber(unsigned char bin) const
+{
+    return panSizeOfProduct(getProductIDfromBinNumber(bin));
+}
+
+int HoldingCoordinator::fullSizeBin(int bin) const
+{
+    return (bin & 1) && panSizeOfProduct(productIdOfBin(bin & ~1)) == FullSizePan ? (bin & ~1) : bin;
+}
+
+int HoldingCoordinator::get_trayState(int bin) const
+{
+    return bin >= 0 && bin < MaxBins ? m_binViews.at(bin)->get_trayState() : 0;
+}
+
+trayInfo HoldingCoordinator::getTrayInfo(int bin) const
+{
+    return bin >= 0 && bin < MaxBins ? m_binViews.at(bin)->record() : trayInfo();
+}
+
+quint64 HoldingCoordinator::get_misMatchedPanId(int bin) const
+{
+    return bin >= 0 && bin < MaxBins ? m_misMatchedPanId[bin] : 0;
+}
+
+QString HoldingCoordinator::get_misMatchId(int bin) const
+{
+    return bin >= 0 && bin < MaxBins ? m_misMatchId[bin] : QString();
+}
+
+quint64 HoldingCoordinator::getTagUidAtBin(unsigned char bin) const
+{
+    return m_nfc ? m_nfc->getUidInBin(bin) : 0;
+}
+
+ZoneManager *HoldingCoordinator::getZonePtr(unsigned char zone) const
+{
+    for (ZoneManager *manager : m_zones) {
+        if (manager->get_zoneNumber() == zone)
+            return manager;
+    }
+    return nullptr;
+}
+
+QString HoldingCoordinator::nowSeconds()
+{
+    return QString::number(QDateTime::currentMSecsSinceEpoch() / 1000);
+}
+
+QString HoldingCoordinator::panText(quint64 uid)
+{
+    return QString::number(uid, 16);
+}
+
+// ---- starting and stopping --------------------------------------------------------------
+
+void HoldingCoordinator::toggleBin(int bin)
+{
+    if (!validBin(bin))
+        return;
+    bin = fullSizeBin(bin);
+    if (binIsHolding(bin)) {
+        m_stopOrigin[bin] = StopByScreen;
+        if (isLocal(bin))
+            trayOfBin(bin)->stopHolding();
+        else
+            emit sendBinStop(bin);
+        return;
+    }
+    const int product = productIdOfBin(bin);
+    if (product == 0) {
+        qCDebug(lcHolding) << "Bin" << bin << "has no product to hold";
+        return;
+    }
+    startBinTimer(quint8(bin), holdTimeOfProduct(product), 0);
+    if (core()->get_iAmMaster())
+        sendHoldStartedEventToDbus(quint8(bin), 0, QStringLiteral("manual"));
+}
+
+void HoldingCoordinator::startBinTimer(unsigned char bin, int seconds, quint64 uid)
+{
+    if (!validBin(bin)) {
+        qCWarning(lcHolding) << "startBinTimer: bin" << bin << "outside the cabinet";
+        return;
+    }
+    const int target = fullSizeBin(bin);
+    // A pan's hold runs only in the bin the pan is registered in: a restart of a pan
+    // that has left must not start whatever is in its old bin now.
+    if (uid != 0 && m_nfc && m_nfc->getBinTagUid(target) != uid) {
+        qCWarning(lcHolding) << "startBinTimer: pan" << panText(uid) << "is not registered in bin" << target
+                             << "; not started";
+        return;
+    }
+    if (TrayBarSc *tray = trayOfBin(target)) {
+        tray->startHolding(seconds, uid);
+    } else {
+        m_remoteStartRequested[target] = true;
+        emit sendBinStart(target, seconds, uid);
+    }
+}
+
+void HoldingCoordinator::stopBinTimer(quint8 bin)
+{
+    if (!validBin(bin))
+        return;
+    const int target = fullSizeBin(bin);
+    if (target != bin)
+        m_stopOrigin[target] = m_stopOrigin[bin];
+    if (TrayBarSc *tray = trayOfBin(target))
+        tray->stopHolding();
+    else
+        emit sendBinStop(target);
+}
+
+void HoldingCoordinator::sendHoldStartedEventToDbus(unsigned char bin, quint64 uid, const QString &method)
+{
+    if (!validBin(bin))
+        return;
+    emit event_holdStarted(nowSeconds(), productName(getProductIDfromBinNumber(bin)), panText(uid), bin, method);
+}
+
+void HoldingCoordinator::reStateTraysHoldTemps()
+{
+    applyRemoteRestate();
+    if (core()->get_hasSecondaryDisplay())
+        emit sendRestateHoldTemps();
+}
+
+void HoldingCoordinator::applyRemoteRestate()
+{
+    for (ZoneManager *zone : qAsConst(m_zones))
+        zone->reStateHoldTemps();
+}
+
+// ---- what the local slots report --------------------------------------------------------
+
+void HoldingCoordinator::onTrayInfo(const trayInfo &info)
+{
+    BinView *view = binView(info.binNumber);
+    if (!view)
+        return;
+    const trayInfo before = view->record();
+    view->setRecord(info, false);
+    // The other display counts down on its own: it hears of changes, not of ticks.
+    if (before.trayState != info.trayState || before.productId != info.productId || before.active != info.active
+        || before.groupIndex != info.groupIndex || before.expectedTime != info.expectedTime)
+        emit sendTrayInfo(info);
+    if (before.active != info.active)
+        updateActivelyHolding();
+}
+
+void HoldingCoordinator::onTrayProductChanged()
+{
+    if (auto *tray = qobject_cast<TrayBarSc *>(sender()))
+        updateBinProduct(tray->get_binNumber());
+}
+
+void HoldingCoordinator::updateBinProduct(int bin)
+{
+    BinView *view = binView(bin);
+    if (!view)
+        return;
+    if (TrayBarSc *tray = trayOfBin(bin)) {
+        view->setProduct(tray->get_productName(), tray->get_holdTime());
+        return;
+    }
+    const int product = productIdOfBin(bin);
+    view->setProduct(product ? productName(product) : QString(), holdTimeOfProduct(product));
+}
+
+void HoldingCoordinator::onHoldStarted(int bin, quint64 uid)
+{
+    Q_UNUSED(uid)
+    if (bin >= 0 && bin < MaxBins)
+        m_stopOrigin[bin] = StopByCall;
+}
+
+void HoldingCoordinator::onHoldExpired(int bin, quint64 uid)
+{
+    if (uid != 0 && m_nfc) {
+        if (NfcTagItem2 *tag = m_nfc->viewTagInfo2(uid))
+            tag->setHoldStatus(3);
+    }
+    if (core()->get_iAmMaster())
+        emit event_holdExpired(nowSeconds(), productName(getProductIDfromBinNumber(bin)), panText(uid), bin);
+}
+
+void HoldingCoordinator::onHoldStopped(int bin, quint64 uid, int secondsLeft)
+{
+    if (bin < 0 || bin >= MaxBins)
+        return;
+    const quint8 origin = m_stopOrigin[bin];
+    m_stopOrigin[bin] = StopByCall;
+    if (origin == StopCancelled) {
+        const trayInfo &record = m_binViews.at(bin)->record();
+        removeHaccpLogTimerStartInfo(bin, productIdOfBin(bin), record.expectedTime);
+        return;
+    }
+    if (origin != StopByScreen)
+        return;
+    if (uid != 0 && m_nfc && m_nfc->getBinTagUid(bin) == uid)
+        m_nfc->deregisterTag2(uid);
+    if (core()->get_iAmMaster())
+        emit event_holdStopped(nowSeconds(), productName(getProductIDfromBinNumber(bin)), panText(uid), bin,
+                               QStringLiteral("manual"), secondsLeft);
+}
+
+void HoldingCoordinator::onPreheatEntered(int bin)
+{
+    if (core()->get_iAmMaster())
+        emit zonePreheatEntered(nowSeconds(), bin);
+    else
+        emit sendPreheatReport(bin, true, 0);
+}
+
+void HoldingCoordinator::onPreheatExited(int bin, int heatTime)
+{
+    if (core()->get_iAmMaster())
+        emit zonePreheatExited(nowSeconds(), bin, heatTime);
+    else
+        emit sendPreheatReport(bin, false, heatTime);
+}
+
+void HoldingCoordinator::onZoneDaypartChanged(int zone, int newDp, int prevDp)
+{
+    emit zoneDaypartChanged(nowSeconds(), zone, newDp, prevDp);
+    // Bins of the other display show that display's day-part assignment until it reports.
+    for (int bin = 0; bin < MaxBins; ++bin) {
+        if (!isLocal(bin))
+            updateBinProduct(bin);
+    }
+}
+
+void HoldingCoordinator::updateActivelyHolding()
+{
+    bool holding = false;
+    for (const BinView *view : qAsConst(m_binViews))
+        holding = holding || view->isHolding();
+    if (holding == m_activelyHolding)
+        return;
+    m_activelyHolding = holding;
+    emit activelyHoldingChanged(holding);
+}
+
+// ---- temperatures -----------------------------------------------------------------------
+
+void HoldingCoordinator::onZoneTargets(int zone, int lower, int upper)
+{
+    if (zone < 0 || 2 * zone + 1 >= HeaterChannels)
+        return;
+    m_targets[2 * zone] = lower;
+    m_targets[2 * zone + 1] = upper;
+    emit zoneTempsChanged();
+    if (m_io) {
+        m_io->setZoneTargets(zone, lower, upper);
+    } else if (!core()->get_iAmMaster()) {
+        // The master writes the set points: it gets this display's zones, the rest kept.
+        QVector<int> targets(HeaterChannels, -1);
+        for (ZoneManager *manager : qAsConst(m_zones)) {
+            const int z = manager->get_zoneNumber();
+            if (2 * z + 1 < HeaterChannels) {
+                targets[2 * z] = m_targets.at(2 * z);
+                targets[2 * z + 1] = m_targets.at(2 * z + 1);
+            }
+        }
+        emit sendHeaterTargets(targets);
+    }
+}
+
+void HoldingCoordinator::applyRemoteTargets(const QVector<int> &targets)
+{
+    if (targets.size() != HeaterChannels)
+        return;
+    for (int zone = 0; 2 * zone + 1 < HeaterChannels; ++zone) {
+        const int lower = targets.at(2 * zone);
+        const int upper = targets.at(2 * zone + 1);
+        if (lower < 0 || upper < 0 || getZonePtr(quint8(zone)))
+            continue; // not the sender's zone, or one of ours
+        m_targets[2 * zone] = lower;
+        m_targets[2 * zone + 1] = upper;
+        if (m_io && zone < core()->get_numberOfZones())
+            m_io->setZoneTargets(zone, lower, upper);
+    }
+    emit zoneTempsChanged();
+}
+
+void HoldingCoordinator::onZoneActuals(int uiZone, int lower, int upper)
+{
+    if (uiZone < 0 || 2 * uiZone + 1 >= HeaterChannels)
+        return;
+    m_actuals[2 * uiZone] = lower;
+    m_actuals[2 * uiZone + 1] = upper;
+    if (ZoneManager *zone = getZonePtr(quint8(uiZone)))
+        zone->set_actualTemps(lower, upper);
+    // One report per sweep of the zones.
+    if (uiZone == core()->get_numberOfZones() - 1) {
+        emit zoneTempsChanged();
+        if (core()->get_hasSecondaryDisplay() || core()->get_hasMirrorDisplay())
+            emit sendActuals(m_actuals, 0);
+    }
+}
+
+void HoldingCoordinator::applyRemoteActuals(const QVector<int> &actuals, int ambient)
+{
+    Q_UNUSED(ambient)
+    if (actuals.size() != HeaterChannels || core()->get_iAmMaster())
+        return;
+    m_actuals = actuals;
+    for (ZoneManager *zone : qAsConst(m_zones)) {
+        const int z = zone->get_zoneNumber();
+        if (2 * z + 1 < HeaterChannels)
+            zone->set_actualTemps(actuals.at(2 * z), actuals.at(2 * z + 1));
+    }
+    emit zoneTempsChanged();
+}
+
+void HoldingCoordinator::onAmbientAlarm()
+{
+    if (!m_ambientAlarmActive) {
+        m_ambientAlarmActive = true;
+        emit ambientAlarmActiveChanged(true);
+    }
+    emit ambientTemperatureAlarm();
+    emit sendTemperatureAlarm(1);
+}
+
+void HoldingCoordinator::onHeaterAlarm()
+{
+    emit heaterHighTempAlarm();
+    emit sendTemperatureAlarm(2);
+}
+
+void HoldingCoordinator::applyRemoteTemperatureAlarm(int kind)
+{
+    if (kind == 1) {
+        if (!m_ambientAlarmActive) {
+            m_ambientAlarmActive = true;
+            emit ambientAlarmActiveChanged(true);
+        }
+        emit ambientTemperatureAlarm();
+    } else if (kind == 2) {
+        emit heaterHighTempAlarm();
+    }
+}
+
+void HoldingCoordinator::resetAmbientTempAlarm()
+{
+    if (m_io)
+        m_io->resetAmbientTempAlarm();
+    if (m_ambientAlarmActive) {
+        m_ambientAlarmActive = false;
+        emit ambientAlarmActiveChanged(false);
+    }
+}
+
+// ---- pans -------------------------------------------------------------------------------
+
+void HoldingCoordinator::onHoldStartedByTag(int bin, quint64 uid)
+{
+    sendHoldStartedEventToDbus(quint8(bin), uid, QStringLiteral("auto"));
+}
+
+void HoldingCoordinator::onTagsChanged()
+{
+    emit holdingListChanged(QString::number((QDateTime::currentMSecsSinceEpoch() + 500) / 1000));
+}
+
+void HoldingCoordinator::onMismatchRaised(int bin, quint64 uid, bool universal)
+{
+    if (!validBin(bin))
+        return;
+    bin = fullSizeBin(bin);
+    m_misMatchedPanId[bin] = uid;
+    const ConfigurationManager *config = core()->configManager();
+    m_misMatchId[bin] = QStringLiteral("%1:%2:%3").arg(nowSeconds(), config ? config->get_serialNumber() : QString())
+                            .arg(bin);
+    m_binViews.at(bin)->setMismatch(true);
+    if (TrayBarSc *tray = trayOfBin(bin))
+        tray->setMismatch(true, universal);
+    else
+        emit sendMismatch(bin, true, universal, uid);
+    const int panProduct = NfcTagItem2::tagProduct(uid);
+    emit notifyBinMismatchAlert(nowSeconds(), productName(panProduct), panText(uid), bin,
+                                productName(productIdOfBin(bin)));
+}
+
+void HoldingCoordinator::onMismatchCleared(int bin, quint64 uid, bool universal)
+{
+    if (!validBin(bin))
+        return;
+    bin = fullSizeBin(bin);
+    m_binViews.at(bin)->setMismatch(false);
+    if (TrayBarSc *tray = trayOfBin(bin))
+        tray->setMismatch(false, universal);
+    else
+        emit sendMismatch(bin, false, universal, uid);
+    emit notifyBinMismatchClear(nowSeconds(), productName(NfcTagItem2::tagProduct(uid)), panText(uid), bin,
+                                productName(productIdOfBin(bin)));
+}
+
+void HoldingCoordinator::applyRemoteMismatch(int bin, bool on, bool universal, quint64 uid)
+{
+    Q_UNUSED(uid)
+    if (!validBin(bin))
+        return;
+    m_binViews.at(bin)->setMismatch(on);
+    if (TrayBarSc *tray = trayOfBin(bin))
+        tray->setMismatch(on, universal);
+}
+
+void HoldingCoordinator::restoreHolding()
+{
+    if (!m_nfc)
+        return;
+    m_nfc->restoreNFC2();
+    m_nfc->restorePreviousUid();
+    if (m_io)
+        m_io->startNfcScanning();
+}
+
+// ---- what the other display reports -----------------------------------------------------
+
+void HoldingCoordinator::applyRemoteStart(int bin, int seconds, quint64 uid)
+{
+    if (TrayBarSc *tray = validBin(bin) ? trayOfBin(bin) : nullptr)
+        tray->startHolding(seconds, uid);
+    else
+        qCWarning(lcHolding) << "Start request for bin" << bin << "that this display does not hold; ignored";
+}
+
+void HoldingCoordinator::applyRemoteStop(int bin)
+{
+    if (TrayBarSc *tray = validBin(bin) ? trayOfBin(bin) : nullptr)
+        tray->stopHolding();
+    else
+        qCWarning(lcHolding) << "Stop request for bin" << bin << "that this display does not hold; ignored";
+}
+
+void HoldingCoordinator::applyRemoteTrayInfo(const trayInfo &info)
+{
+    const int bin = info.binNumber;
+    if (!validBin(bin) || isLocal(bin))
+        return; // our own slots report themselves
+    BinView *view = m_binViews.at(bin);
+    const trayInfo before = view->record();
+    view->setRecord(info, true);
+    updateBinProduct(bin);
+    if (core()->get_iAmMaster())
+        raiseRemoteEvents(before, info);
+    if (before.active != info.active)
+        updateActivelyHolding();
+}
+
+// The master reports the holds of the other display's slots as its own.
+void HoldingCoordinator::raiseRemoteEvents(const trayInfo &before, const trayInfo &after)
+{
+    const int bin = after.binNumber;
+    const quint64 uid = m_nfc ? m_nfc->getBinTagUid(bin) : 0;
+    if (!before.active && after.active) {
+        if (!m_remoteStartRequested[bin])
+            sendHoldStartedEventToDbus(quint8(bin), 0, QStringLiteral("manual"));
+        m_remoteStartRequested[bin] = false;
+        m_stopOrigin[bin] = StopByCall;
+    } else if (before.active && !after.active) {
+        const quint8 origin = m_stopOrigin[bin];
+        m_stopOrigin[bin] = StopByCall;
+        if (origin == StopCancelled) {
+            removeHaccpLogTimerStartInfo(bin, before.productId, before.expectedTime);
+        } else if (origin == StopByScreen || !m_remoteStartRequested[bin]) {
+            emit event_holdStopped(nowSeconds(), productName(productIdOfBin(bin)), panText(uid), bin,
+                                   QStringLiteral("manual"), before.remainingTime);
+        }
+    }
+    if (after.active && after.trayState == DiscardState && before.trayState != DiscardState)
+        emit event_holdExpired(nowSeconds(), productName(productIdOfBin(bin)), panText(uid), bin);
+}
+
+void HoldingCoordinator::applyRemotePreheat(int bin, bool entered, int heatTime)
+{
+    if (!core()->get_iAmMaster() || !validBin(bin))
+        return;
+    if (entered)
+        emit zonePreheatEntered(nowSeconds(), bin);
+    else
+        emit zonePreheatExited(nowSeconds(), bin, heatTime);
+}
+
+// ---- HACCP ------------------------------------------------------------------------------
+
+HaccpData HoldingCoordinator::haccpRecord(const QString &productType, int binNumber, qint64 elapsedSeconds) const
+{
+    QDateTime start = QDateTime::fromMSecsSinceEpoch(QDateTime::currentMSecsSinceEpoch() - elapsedSeconds * 1000);
+    const QDateTime local = core()->adjustToLocalDateTime(start);
+    HaccpData data;
+    data.name = productType;
+    data.date = local.toString(QStringLiteral("yyyy/MM/dd"));
+    data.time = local.toString(QStringLiteral("HH:mm:ss"));
+    data.duration = QStringLiteral("----");
+    data.binNumber = binNumber;
+    return data;
+}
+
+void HoldingCoordinator::logHaccpTimerStartInfo(const QString &timeStamp, const QString &productType,
+                                                const QString &panID, int binNumber, const QString &method)
+{
+    Q_UNUSED(timeStamp) Q_UNUSED(panID) Q_UNUSED(method)
+    if (binNumber < 0 || binNumber >= binCount())
+        return;
+    const qint64 elapsed = qint64(holdTimeOfProduct(getProductIDfromBinNumber(quint8(binNumber))))
+                           - getTrayInfo(binNumber).remainingTime;
+    const HaccpData data = haccpRecord(productType, binNumber, elapsed);
+    if (m_haccp)
+        m_haccp->logDataEntry(data);
+}
+
+void HoldingCoordinator::logHaccpTimerStopInfo(const QString &timeStamp, const QString &productType,
+                                               const QString &panID, int binNumber, const QString &method,
+                                               int timeRemaining)
+{
+    Q_UNUSED(timeStamp) Q_UNUSED(panID) Q_UNUSED(method)
+    if (binNumber < 0 || binNumber >= binCount())
+        return;
+    const qint64 elapsed = qint64(holdTimeOfProduct(getProductIDfromBinNumber(quint8(binNumber)))) - timeRemaining;
+    HaccpData data = haccpRecord(productType, binNumber, elapsed);
+    data.duration = elapsedText(elapsed);
+    data.expired = timeRemaining < 0;
+    if (m_haccp) {
+        m_haccp->removeStartDataLogEntry(data);
+        m_haccp->logDataEntry(data);
+    }
+}
+
+void HoldingCoordinator::removeHaccpLogTimerStartInfo(int binNumber, int productId, qint64 expectedTime)
+{
+    if (binNumber < 0 || binNumber >= binCount())
+        return;
+    const qint64 startMs = expectedTime - qint64(holdTimeOfProduct(productId)) * 1000;
+    const qint64 elapsed = (QDateTime::currentMSecsSinceEpoch() - startMs) / 1000;
+    const HaccpData data = haccpRecord(productName(productId), binNumber, elapsed);
+    if (m_haccp)
+        m_haccp->removeStartDataLogEntry(data);
+}

@@ -1,0 +1,316 @@
+// Holding end to end in one process: the composition root against the simulated IO
+// board and NFC reader on a pseudo-terminal, on a 5 x 2 single-display NFC cabinet whose
+// bins 0-2 and 5-9 hold product 21 (90 s, warning at 30 s), bin 3 product 22 and bin 4
+// nothing. The holding clock runs fifty times fast.
+#include "alarmtimings.h"
+#include "cabinetmanager.h"
+#include "holdingcoordinator.h"
+#include "ioboardsimulator.h"
+#include "mastersync.h"
+#include "nfcmanager.h"
+#include "personalitytypes.h"
+#include "scratchroots.h"
+#include "soundmanager.h"
+#include "tulerrorcontrollert.h"
+
+#include <QFile>
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+
+constexpr int Standard = 6, Warning = 7, Discard = 8;
+constexpr quint64 PanOf21 = (quint64(21) << 40) | 0x0A01;
+constexpr quint64 OtherPanOf21 = (quint64(21) << 40) | 0x0A02;
+constexpr quint64 PanOf22 = (quint64(22) << 40) | 0x0B01;
+constexpr quint64 UniversalPan = 0x0C01; // no product in its tag
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+using Quad = QList<int>;
+Quad quad(const QList<QVariant> &args)
+{
+    Quad q;
+    for (const QVariant &v : args)
+        q << v.toInt();
+    return q;
+}
+
+} // namespace
+
+class TestHolding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void aTappedBinCountsDownWarnsAndDiscards();
+    void panMovesAreReported_data();
+    void panMovesAreReported();
+    void errorsAreRaisedAndCleared_data();
+    void errorsAreRaisedAndCleared();
+    void overTemperatureIsStoppedByTheDialog();
+    void tagStoreSurvivesARestart();
+
+private:
+    void startCabinet();
+    void place(int bin, quint64 uid);
+    void lift(int bin);
+    bool toolsLogContains(const QString &text) const;
+    QPair<int, int> readerChannel(int bin) const; // (node, channel)
+
+    QScopedPointer<ScratchRoots> m_scratch;
+    QScopedPointer<CabinetManager> m_cm;
+    QString m_cwd;
+};
+
+void TestHolding::initTestCase()
+{
+    AlarmTimings::setScale(0.02);
+}
+
+void TestHolding::init()
+{
+    m_cwd = QDir::currentPath();
+    m_scratch.reset(new ScratchRoots);
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x2_primary_nfc.hcc"),
+                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"),
+                                     readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
+                                     readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    startCabinet();
+}
+
+void TestHolding::cleanup()
+{
+    AlarmTimings::setScale(0.02);
+    m_cm.reset();
+    QDir::setCurrent(m_cwd);
+    m_scratch.reset();
+}
+
+void TestHolding::startCabinet()
+{
+    m_cm.reset(new CabinetManager(0, 7));
+    QVERIFY(m_cm->ioSimulator());
+    // Every zone at its products' temperature: no preheating in the way.
+    for (int heater = 0; heater < 10; ++heater)
+        m_cm->ioSimulator()->setTemperature(heater, 160);
+    m_cm->ioSimulator()->setAmbientTemperature(80);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 10000);
+    QTRY_COMPARE(m_cm->get_trayState(1), 4); // READY2HOLD
+}
+
+QPair<int, int> TestHolding::readerChannel(int bin) const
+{
+    const NfcPollingInfo *polling = m_cm->get_nfcPollingInfo();
+    for (int a = 0; a < NfcPollingInfo::AddressCount; ++a)
+        for (int p = 0; p < NfcPollingInfo::PollOrderCount; ++p)
+            for (int s = 0; s < polling->group[a][p].count; ++s)
+                if (polling->group[a][p].entries[s].binIndex == bin)
+                    return {polling->group[a][p].address, polling->group[a][p].entries[s].channel};
+    return {-1, -1};
+}
+
+void TestHolding::place(int bin, quint64 uid)
+{
+    const auto where = readerChannel(bin);
+    QVERIFY(m_cm->ioSimulator()->placeTag(quint8(where.first), where.second, uid));
+}
+
+void TestHolding::lift(int bin)
+{
+    const auto where = readerChannel(bin);
+    QVERIFY(m_cm->ioSimulator()->removeTag(quint8(where.first), where.second));
+}
+
+bool TestHolding::toolsLogContains(const QString &text) const
+{
+    return QString::fromUtf8(readFile(qEnvironmentVariable("TUL_TOOLS_LOG"))).contains(text);
+}
+
+void TestHolding::aTappedBinCountsDownWarnsAndDiscards()
+{
+    QSignalSpy started(m_cm.data(), &CabinetManager::event_holdStarted);
+    QSignalSpy expired(m_cm.data(), &CabinetManager::event_holdExpired);
+    QSignalSpy stopped(m_cm.data(), &CabinetManager::event_holdStopped);
+    HoldingCoordinator *holding = m_cm->holding();
+
+    holding->toggleBin(1);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(started.at(0).at(2).toString(), QStringLiteral("0"));
+    QCOMPARE(started.at(0).at(3).toInt(), 1);
+    QCOMPARE(started.at(0).at(4).toString(), QStringLiteral("manual"));
+    QCOMPARE(m_cm->get_trayState(1), Standard);
+    QVERIFY(m_cm->get_activelyHolding());
+    QTRY_COMPARE(m_cm->get_trayState(1), Warning);
+    QTRY_VERIFY(toolsLogContains(QStringLiteral("warning3.wav")));
+    QTRY_COMPARE(m_cm->get_trayState(1), Discard);
+    QCOMPARE(expired.count(), 1);
+    QCOMPARE(expired.at(0).at(3).toInt(), 1);
+    QTRY_VERIFY(toolsLogContains(QStringLiteral("discardAlarm2.wav")));
+
+    holding->toggleBin(1);
+    QCOMPARE(stopped.count(), 1);
+    QVERIFY(stopped.at(0).at(5).toInt() <= 0);
+    QCOMPARE(stopped.at(0).at(4).toString(), QStringLiteral("manual"));
+    QVERIFY(!m_cm->get_activelyHolding());
+    // A bin without a product does not start.
+    holding->toggleBin(4);
+    QCOMPARE(started.count(), 1);
+}
+
+void TestHolding::panMovesAreReported_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::newRow("placed pan of the bin's product starts") << "start";
+    QTest::newRow("lifted and returned") << "return";
+    QTest::newRow("moved to a bin of its product") << "transfer";
+    QTest::newRow("pan of another product") << "mismatch";
+    QTest::newRow("universal pan moved to another product") << "universal";
+}
+
+void TestHolding::panMovesAreReported()
+{
+    QFETCH(QString, move);
+    NFCmanager *nfc = m_cm->holding()->nfcManager();
+    QSignalSpy started(m_cm.data(), &CabinetManager::event_holdStarted);
+    QSignalSpy removed(nfc, &NFCmanager::panRemoved);
+    QSignalSpy returned(nfc, &NFCmanager::panReturned);
+    QSignalSpy transferred(nfc, &NFCmanager::panTransfered);
+    QSignalSpy alert(m_cm.data(), &CabinetManager::notifyBinMismatchAlert);
+    QSignalSpy clear(m_cm.data(), &CabinetManager::notifyBinMismatchClear);
+    SoundManager *sound = m_cm->soundManager();
+
+    if (move == QLatin1String("mismatch")) {
+        place(0, PanOf22);
+        QTRY_COMPARE(alert.count(), 1);
+        QCOMPARE(alert.at(0).at(3).toInt(), 0);
+        QCOMPARE(m_cm->get_misMatchedPanId(0), PanOf22);
+        QVERIFY(m_cm->get_misMatchId(0).endsWith(QStringLiteral(":0")));
+        QCOMPARE(sound->get_prodChgReqCount(), 1);
+        QVERIFY(!m_cm->get_activelyHolding());
+        lift(0);
+        QTRY_COMPARE(clear.count(), 1);
+        QCOMPARE(sound->get_prodChgReqCount(), 0);
+        return;
+    }
+    const quint64 pan = move == QLatin1String("universal") ? UniversalPan : PanOf21;
+    place(0, pan);
+    QTRY_COMPARE(started.count(), 1);
+    QCOMPARE(started.at(0).at(2).toString(), QString::number(pan, 16));
+    QCOMPARE(started.at(0).at(4).toString(), QStringLiteral("auto"));
+    QCOMPARE(m_cm->get_trayState(0), Standard);
+    QCOMPARE(m_cm->getTagUidAtBin(0), pan);
+
+    if (move == QLatin1String("return")) {
+        lift(0);
+        QTRY_COMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), 0);
+        QVERIFY(removed.at(0).at(3).toInt() > 0);
+        place(0, pan);
+        QTRY_COMPARE(returned.count(), 1);
+        QVERIFY(m_cm->get_trayState(0) >= Standard); // the hold went on while the pan was out
+    } else if (move == QLatin1String("transfer")) {
+        lift(0);
+        place(2, pan);
+        QTRY_COMPARE(transferred.count(), 1);
+        QCOMPARE(transferred.at(0).at(1).toInt(), 2);
+        QTRY_VERIFY(m_cm->get_trayState(2) >= Standard);
+        QVERIFY(m_cm->get_trayState(0) < Standard);
+        QCOMPARE(m_cm->getTagUidAtBin(2), pan);
+    } else if (move == QLatin1String("universal")) {
+        lift(0);
+        place(3, pan); // bin 3 holds product 22
+        QTRY_COMPARE(alert.count(), 1);
+        QCOMPARE(sound->get_prodChgReqCount(), 1);
+        QCOMPARE(m_cm->get_misMatchedPanId(3), pan);
+        lift(3);
+        QTRY_COMPARE(clear.count(), 1);
+    }
+}
+
+void TestHolding::errorsAreRaisedAndCleared_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<Quad>("error");
+    QTest::newRow("open probe") << "open" << Quad{2, 1, 3, 0};
+    QTest::newRow("shorted probe") << "shorted" << Quad{2, 0, 3, 0};
+    QTest::newRow("silent IO board") << "board" << Quad{1, 0, 0, 0};
+    QTest::newRow("silent reader") << "reader" << Quad{5, 1, 0, 0};
+}
+
+void TestHolding::errorsAreRaisedAndCleared()
+{
+    QFETCH(QString, fault);
+    QFETCH(Quad, error);
+    IoBoardSimulator *sim = m_cm->ioSimulator();
+    TulErrorControllerT *errors = m_cm->errorService();
+    QSignalSpy raised(errors, &TulErrorControllerT::callErrorCodesDataProcess);
+    QSignalSpy cleared(errors, &TulErrorControllerT::callErrorCodesClearDataProcess);
+    const auto seen = [](const QSignalSpy &spy, const Quad &q) {
+        for (const QList<QVariant> &args : spy)
+            if (quad(args) == q)
+                return true;
+        return false;
+    };
+    const auto setFault = [&](bool on) {
+        if (fault == QLatin1String("open"))
+            sim->setProbeState(3, on ? 2 : 0);
+        else if (fault == QLatin1String("shorted"))
+            sim->setProbeState(3, on ? 1 : 0);
+        else if (fault == QLatin1String("board"))
+            sim->setNodeSilent(1, on);
+        else
+            sim->setNodeSilent(2, on);
+    };
+    setFault(true);
+    QTRY_VERIFY_WITH_TIMEOUT(seen(raised, error), 15000);
+    if (fault == QLatin1String("board"))
+        QVERIFY(errors->get_sibLinkBroken());
+    setFault(false);
+    QTRY_VERIFY_WITH_TIMEOUT(seen(cleared, error), 15000);
+    QVERIFY(!errors->get_sibLinkBroken());
+}
+
+void TestHolding::overTemperatureIsStoppedByTheDialog()
+{
+    HoldingCoordinator *holding = m_cm->holding();
+    QSignalSpy cleared(m_cm->errorService(), &TulErrorControllerT::callErrorCodesClearDataProcess);
+    m_cm->ioSimulator()->setAmbientTemperature(170);
+    QTRY_VERIFY(holding->get_ambientAlarmActive());
+    QTRY_VERIFY(toolsLogContains(QStringLiteral("AlarmWrongProduct2.wav")));
+    // The dialog's close button.
+    m_cm->ioSimulator()->setAmbientTemperature(80);
+    emit m_cm->stopAmbientTempAlarm();
+    QVERIFY(!holding->get_ambientAlarmActive());
+    QTRY_VERIFY(cleared.contains(QList<QVariant>{2, 6, 0, 0}));
+}
+
+void TestHolding::tagStoreSurvivesARestart()
+{
+    place(0, PanOf21);
+    place(2, OtherPanOf21);
+    QTRY_COMPARE(m_cm->getTagUidAtBin(2), OtherPanOf21);
+    m_cm.reset();
+    startCabinet();
+    NFCmanager *nfc = m_cm->holding()->nfcManager();
+    QVERIFY(nfc->doWeOwnThisTag2(PanOf21));
+    QVERIFY(nfc->doWeOwnThisTag2(OtherPanOf21));
+    QCOMPARE(m_cm->getTagUidAtBin(0), PanOf21);
+    QCOMPARE(m_cm->getTagUidAtBin(2), OtherPanOf21);
+}
+
+QTEST_MAIN(TestHolding)
+#include "tst_holding.moc"
