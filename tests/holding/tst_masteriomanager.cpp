@@ -317,13 +317,18 @@ void TestMasterIoManager::binTagRead()
     NfcPollingInfo table;
     table.addressCount = 1;
     table.pollOrderCount = 1;
-    NfcPollGroup &group = table.group[0][0];
+    table.addressCount = 2;
+    table.group[0][0].address = NfcReader2Node; // a reader left without a bin is not polled
+    table.group[0][0].count = 1;
+    table.group[0][0].entries[0] = {-1, 3};
+    NfcPollGroup &group = table.group[1][0];
     group.address = NfcReader1Node;
     group.count = 4;
     group.entries[0] = {0, 4};
     group.entries[1] = {12, 1};  // no such channel
     group.entries[2] = {5, 7};
     group.entries[3] = {1, 20};  // no such bin in a 10 x 2 cabinet
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("channel -1 bin 3 is outside"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("channel 12 bin 1 is outside"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("channel 1 bin 20 is outside"));
     m_io->setNfcPollingInfo(&table);
@@ -354,7 +359,7 @@ void TestMasterIoManager::binTagRead()
         QCOMPARE(read, bin7);
 }
 
-enum EolAction { Single, AllOn, AllOff };
+enum EolAction { Single, AllOn, AllOff, HeaterTargets };
 
 void TestMasterIoManager::eolHeaterTests_data()
 {
@@ -373,6 +378,9 @@ void TestMasterIoManager::eolHeaterTests_data()
     QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1;
     QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0;
     QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0;
+    // Heater targets from the coordination: -1 keeps, 40000 is refused, 19 values are refused.
+    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1;
+    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1;
 }
 
 void TestMasterIoManager::eolHeaterTests()
@@ -397,6 +405,19 @@ void TestMasterIoManager::eolHeaterTests()
         QCOMPARE(m_io->eolTempTestSingleHeater(zone, heater), channel >= 0);
         if (channel >= 0)
             expected[channel] = 300;
+    } else if (action == HeaterTargets) {
+        QVector<int> targets(zone, -1);
+        targets[held] = 0;
+        targets[5] = 200;
+        targets[17] = 40000;
+        if (zone == HeaterCount) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("heater 17 target 40000 ignored"));
+            expected[held] = 0;
+            expected[5] = 200;
+        } else {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("heater targets ignored: 19 values"));
+        }
+        m_io->setHeaterTargets(targets);
     } else {
         m_io->eolTempTestAllHeaters(action == AllOn);
         expected.fill(action == AllOn ? 300 : 0);
