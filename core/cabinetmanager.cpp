@@ -243,6 +243,8 @@ void CabinetManager::createModbus()
         m_ioSimulator->setObjectName(QStringLiteral("ioBoardSimulator"));
         if (m_ioSimulator->open())
             port = m_ioSimulator->devicePath();
+        // The simulated heaters warm towards their set points, as real ones would.
+        m_ioSimulator->set_heatingStep(IoBoardSimulator::SimulationHeatingStep);
     }
     if (!m_modbus->openSerialPort(port))
         qWarning() << "IO board line" << port << "could not be opened";
