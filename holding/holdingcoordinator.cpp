@@ -24,9 +24,10 @@ constexpr int DiscardState = 8; // TrayBarSc::DISCARD
 
 // How a slot's hold came to an end decides what the stop reports.
 enum StopOrigin : quint8 {
-    StopByCall = 0, // a caller of stopBinTimer (the cloud) reports the stop itself
-    StopByScreen,   // a tap: the stop event (with its HACCP record), the pan's record stopped
-    StopCancelled,  // the NFC manager moved or dropped the pan: the open HACCP record goes
+    StopByOther = 0, // the other display's screen: reported like a tap here
+    StopByScreen,    // a tap: the stop event (with its HACCP record), the pan's record stopped
+    StopByCall,      // a caller of stopBinTimer (the cloud) reports the stop itself
+    StopCancelled,   // the NFC manager moved or dropped the pan: the open HACCP record goes
 };
 
 QString elapsedText(qint64 seconds)
@@ -102,11 +103,7 @@ void HoldingCoordinator::create(const Setup &setup)
     m_nfc = new NFCmanager(this);
     m_nfc->setObjectName(QStringLiteral("nfcManager"));
     connect(m_nfc, &NFCmanager::startBinTimer, this, &HoldingCoordinator::startBinTimer);
-    connect(m_nfc, &NFCmanager::stopBinTimer, this, [this](quint8 bin) {
-        if (bin < MaxBins)
-            m_stopOrigin[bin] = StopCancelled;
-        stopBinTimer(bin);
-    });
+    connect(m_nfc, &NFCmanager::stopBinTimer, this, [this](quint8 bin) { stopBin(bin, StopCancelled); });
 
     if (c->get_iAmMaster() && setup.modbus) {
         m_io = new MasterIoManager(setup.modbus, this);
@@ -318,11 +315,7 @@ void HoldingCoordinator::toggleBin(int bin)
         return;
     bin = fullSizeBin(bin);
     if (binIsHolding(bin)) {
-        m_stopOrigin[bin] = StopByScreen;
-        if (isLocal(bin))
-            trayOfBin(bin)->stopHolding();
-        else
-            emit sendBinStop(bin);
+        stopBin(bin, StopByScreen);
         return;
     }
     const int product = productIdOfBin(bin);
@@ -359,11 +352,15 @@ void HoldingCoordinator::startBinTimer(unsigned char bin, int seconds, quint64 u
 
 void HoldingCoordinator::stopBinTimer(quint8 bin)
 {
+    stopBin(bin, StopByCall);
+}
+
+void HoldingCoordinator::stopBin(int bin, quint8 origin)
+{
     if (!validBin(bin))
         return;
     const int target = fullSizeBin(bin);
-    if (target != bin)
-        m_stopOrigin[target] = m_stopOrigin[bin];
+    m_stopOrigin[target] = origin;
     if (TrayBarSc *tray = trayOfBin(target))
         tray->stopHolding();
     else
@@ -430,7 +427,7 @@ void HoldingCoordinator::onHoldStarted(int bin, quint64 uid)
 {
     Q_UNUSED(uid)
     if (bin >= 0 && bin < MaxBins)
-        m_stopOrigin[bin] = StopByCall;
+        m_stopOrigin[bin] = StopByOther;
 }
 
 void HoldingCoordinator::onHoldExpired(int bin, quint64 uid)
@@ -448,13 +445,13 @@ void HoldingCoordinator::onHoldStopped(int bin, quint64 uid, int secondsLeft)
     if (bin < 0 || bin >= MaxBins)
         return;
     const quint8 origin = m_stopOrigin[bin];
-    m_stopOrigin[bin] = StopByCall;
+    m_stopOrigin[bin] = StopByOther;
     if (origin == StopCancelled) {
         const trayInfo &record = m_binViews.at(bin)->record();
         removeHaccpLogTimerStartInfo(bin, productIdOfBin(bin), record.expectedTime);
         return;
     }
-    if (origin != StopByScreen)
+    if (origin == StopByCall)
         return;
     if (uid != 0 && m_nfc && m_nfc->getBinTagUid(bin) == uid)
         m_nfc->deregisterTag2(uid);
@@ -615,7 +612,23 @@ void HoldingCoordinator::resetAmbientTempAlarm()
 
 void HoldingCoordinator::onHoldStartedByTag(int bin, quint64 uid)
 {
+    // The analysis knows products by id only; the record carries its product's name.
+    MenuManager *menu = core()->menuManager();
+    if (NfcTagItem2 *tag = menu ? m_nfc->viewTagInfo2(uid) : nullptr) {
+        // The plain name (language -1), so that the CRC does not follow the screen language.
+        const QString plain = menu->getProductName(-1, tag->getProductId()).toString();
+        tag->setCrc32(NfcTagItem2::productNameCrc32(plain));
+        m_nfc->saveNFC2();
+    }
     sendHoldStartedEventToDbus(quint8(bin), uid, QStringLiteral("auto"));
+}
+
+int HoldingCoordinator::panProduct(quint64 uid) const
+{
+    // A registered pan holds the product it was started with (a universal pan has none
+    // in its tag); any other pan the product of its tag.
+    const NfcTagItem2 *tag = m_nfc ? m_nfc->viewTagInfo2(uid) : nullptr;
+    return tag && tag->getProductId() != 0 ? tag->getProductId() : NfcTagItem2::tagProduct(uid);
 }
 
 void HoldingCoordinator::onTagsChanged()
@@ -637,8 +650,7 @@ void HoldingCoordinator::onMismatchRaised(int bin, quint64 uid, bool universal)
         tray->setMismatch(true, universal);
     else
         emit sendMismatch(bin, true, universal, uid);
-    const int panProduct = NfcTagItem2::tagProduct(uid);
-    emit notifyBinMismatchAlert(nowSeconds(), productName(panProduct), panText(uid), bin,
+    emit notifyBinMismatchAlert(nowSeconds(), productName(panProduct(uid)), panText(uid), bin,
                                 productName(productIdOfBin(bin)));
 }
 
@@ -652,7 +664,7 @@ void HoldingCoordinator::onMismatchCleared(int bin, quint64 uid, bool universal)
         tray->setMismatch(false, universal);
     else
         emit sendMismatch(bin, false, universal, uid);
-    emit notifyBinMismatchClear(nowSeconds(), productName(NfcTagItem2::tagProduct(uid)), panText(uid), bin,
+    emit notifyBinMismatchClear(nowSeconds(), productName(panProduct(uid)), panText(uid), bin,
                                 productName(productIdOfBin(bin)));
 }
 
@@ -718,13 +730,13 @@ void HoldingCoordinator::raiseRemoteEvents(const trayInfo &before, const trayInf
         if (!m_remoteStartRequested[bin])
             sendHoldStartedEventToDbus(quint8(bin), 0, QStringLiteral("manual"));
         m_remoteStartRequested[bin] = false;
-        m_stopOrigin[bin] = StopByCall;
+        m_stopOrigin[bin] = StopByOther;
     } else if (before.active && !after.active) {
         const quint8 origin = m_stopOrigin[bin];
-        m_stopOrigin[bin] = StopByCall;
+        m_stopOrigin[bin] = StopByOther;
         if (origin == StopCancelled) {
             removeHaccpLogTimerStartInfo(bin, before.productId, before.expectedTime);
-        } else if (origin == StopByScreen || !m_remoteStartRequested[bin]) {
+        } else if (origin != StopByCall) {
             emit event_holdStopped(nowSeconds(), productName(productIdOfBin(bin)), panText(uid), bin,
                                    QStringLiteral("manual"), before.remainingTime);
         }

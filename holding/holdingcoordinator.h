@@ -174,8 +174,12 @@ private:
     bool isLocal(int bin) const { return trayOfBin(bin) != nullptr; }
     bool validBin(int bin) const { return bin >= 0 && bin < binCount(); }
     int fullSizeBin(int bin) const;
+    // Stops the bin's slot, here or on the other display; `origin` decides what the
+    // end of the hold reports.
+    void stopBin(int bin, quint8 origin);
     int productRow(int productId) const;
     QString productName(int productId) const;
+    int panProduct(quint64 uid) const;
     void updateActivelyHolding();
     void updateBinProduct(int bin);
     void raiseRemoteEvents(const trayInfo &before, const trayInfo &after);

@@ -8,6 +8,7 @@
 #include "ioboardsimulator.h"
 #include "mastersync.h"
 #include "nfcmanager.h"
+#include "nfctagitem2.h"
 #include "personalitytypes.h"
 #include "scratchroots.h"
 #include "soundmanager.h"
@@ -169,6 +170,11 @@ void TestHolding::aTappedBinCountsDownWarnsAndDiscards()
     // A bin without a product does not start.
     holding->toggleBin(4);
     QCOMPARE(started.count(), 1);
+    // A stop asked for by a caller (the cloud) is reported by that caller, not twice.
+    holding->toggleBin(1);
+    m_cm->stopBinTimer(1);
+    QVERIFY(m_cm->get_trayState(1) < Standard);
+    QCOMPARE(stopped.count(), 1);
 }
 
 void TestHolding::panMovesAreReported_data()
@@ -213,6 +219,7 @@ void TestHolding::panMovesAreReported()
     QCOMPARE(started.at(0).at(4).toString(), QStringLiteral("auto"));
     QCOMPARE(m_cm->get_trayState(0), Standard);
     QCOMPARE(m_cm->getTagUidAtBin(0), pan);
+    QVERIFY(nfc->viewTagInfo2(pan)->getCrc32() != 0);
 
     if (move == QLatin1String("return")) {
         lift(0);
