@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs the cabinet controller in simulation mode
 # on a scratch data folder with a private D-Bus. Offscreen when there is no display.
+# Type "help" and Enter for the commands that drive the simulated cabinet (tap a bin,
+# place a tagged pan, heat, fail a probe, silence a board).
 #
 #   ./run.sh [--second-display] [program options...]
 #
@@ -25,10 +27,14 @@ RUN_DIR=${TUL_RUN_DIR:-$TUL_SOURCE/.run}
 SAMPLES="$TUL_SOURCE/tests/data/personality"
 
 # seed <data root> <sample personality>: a personality only when the folder has none.
+# The sample's day parts put products of the default menu in every bin.
 seed() {
     mkdir -p "$1"
     if ! ls "$1"/*.hcc >/dev/null 2>&1; then
         cp "$SAMPLES/$2" "$1/$2"
+    fi
+    if [ ! -e "$1/dayParts.json" ]; then
+        cp "$TUL_SOURCE/tests/data/holding/sample_dayParts.json" "$1/dayParts.json"
     fi
 }
 seed "$RUN_DIR/root" 2x4_primary_mirror.hcc

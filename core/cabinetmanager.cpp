@@ -20,6 +20,7 @@
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
+#include "simulationconsole.h"
 #include "soundmanager.h"
 #include "tempprobestatemanager.h"
 #include "translator.h"
@@ -912,6 +913,10 @@ void CabinetManager::createHolding()
     m_holding = new HoldingCoordinator(this);
     m_holding->create(setup);
     m_holdingLink = new HoldingLink(m_canbus, ownFrameId(), this);
+    if (m_simulationFlags == SimulationFlags) {
+        auto *console = new SimulationConsole(m_holding, m_ioSimulator, m_nfcPollingInfo, this);
+        console->listenOnStandardInput();
+    }
 }
 
 void CabinetManager::connectHolding()

@@ -11,6 +11,7 @@
 #include "nfctagitem2.h"
 #include "personalitytypes.h"
 #include "scratchroots.h"
+#include "simulationconsole.h"
 #include "soundmanager.h"
 #include "tulerrorcontrollert.h"
 
@@ -59,6 +60,8 @@ private slots:
     void errorsAreRaisedAndCleared();
     void overTemperatureIsStoppedByTheDialog();
     void tagStoreSurvivesARestart();
+    void consoleDrivesTheSimulation_data();
+    void consoleDrivesTheSimulation();
 
 private:
     void startCabinet();
@@ -317,6 +320,37 @@ void TestHolding::tagStoreSurvivesARestart()
     QVERIFY(nfc->doWeOwnThisTag2(OtherPanOf21));
     QCOMPARE(m_cm->getTagUidAtBin(0), PanOf21);
     QCOMPARE(m_cm->getTagUidAtBin(2), OtherPanOf21);
+}
+
+void TestHolding::consoleDrivesTheSimulation_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("bin");       // whose state to wait for, -1 none
+    QTest::addColumn<int>("state");
+    QTest::newRow("tap starts") << "tap 1" << "ok" << 1 << Standard;
+    QTest::newRow("tagged pan starts") << "tag 2 150000000a01" << "ok" << 2 << Standard;
+    QTest::newRow("state") << "state 4" << "bin 4 state 1 remaining 0 product 0" << -1 << 0;
+    QTest::newRow("bin outside the cabinet") << "tap 10" << "error" << -1 << 0;
+    QTest::newRow("uid 0") << "tag 2 0" << "error: bad uid" << -1 << 0;
+    QTest::newRow("not hexadecimal") << "tag 2 xyz" << "error: bad uid" << -1 << 0;
+    QTest::newRow("probe state") << "probe 3 sideways" << "error: bad heater or state" << -1 << 0;
+    QTest::newRow("node") << "silent 4 on" << "error" << -1 << 0;
+    QTest::newRow("empty") << "   " << "error: empty command" << -1 << 0;
+}
+
+void TestHolding::consoleDrivesTheSimulation()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, answer);
+    QFETCH(int, bin);
+    QFETCH(int, state);
+    auto *console = m_cm->findChild<SimulationConsole *>();
+    QVERIFY(console);
+    const QString got = console->processLine(line);
+    QVERIFY2(got.startsWith(answer), qPrintable(got));
+    if (bin >= 0)
+        QTRY_COMPARE(m_cm->get_trayState(bin), state);
 }
 
 QTEST_MAIN(TestHolding)

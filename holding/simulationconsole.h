@@ -1,0 +1,42 @@
+#ifndef SIMULATIONCONSOLE_H
+#define SIMULATIONCONSOLE_H
+
+#include <QByteArray>
+#include <QObject>
+
+class HoldingCoordinator;
+class IoBoardSimulator;
+class QSocketNotifier;
+struct NfcPollingInfo;
+
+// What a developer, a test or a benchmark does to a simulated cabinet while it runs:
+// commands, one per line, on standard input ("-simulation" only). Each is answered by
+// one line "sim: ..." on standard output. `help` lists them.
+class SimulationConsole : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `simulator` and `polling` are null on a display without the IO board or NFC.
+    SimulationConsole(HoldingCoordinator *holding, IoBoardSimulator *simulator, const NfcPollingInfo *polling,
+                      QObject *parent = nullptr);
+
+    void listenOnStandardInput();
+    // Carries out one command and returns its answer.
+    QString processLine(const QString &line);
+
+private slots:
+    void readStandardInput();
+
+private:
+    QString placeTag(int bin, quint64 uid, bool place);
+    bool readerChannel(int bin, int *node, int *channel) const;
+
+    HoldingCoordinator *m_holding;
+    IoBoardSimulator *m_simulator;
+    const NfcPollingInfo *m_polling;
+    QSocketNotifier *m_notifier = nullptr;
+    QByteArray m_pending;
+};
+
+#endif // SIMULATIONCONSOLE_H
