@@ -113,6 +113,13 @@ FIXTURES = {
         2, 2, 2, 10, hasMirrorDisplay=True, mirrorDisplay=True, iAmMaster=False,
         syncNeeded=True, nfcEnabled=True, customerId=1,
         nfcMap=built_in_nfc_map([0, 2, 1, 3], 4, 1, 1)),
+    # The 5x4 with a display on each side: each holds its half of the ten zones.
+    "5x4_primary_second.hcc": cabinet(
+        5, 2, 2, 1, uiRole=1, hasSecondaryDisplay=True, syncNeeded=True,
+        zones2handleStart=0, zones2handle=5, controlBoardType=0),
+    "5x4_second.hcc": cabinet(
+        5, 2, 2, 2, uiRole=2, iAmMaster=False, hasSecondaryDisplay=True, syncNeeded=True,
+        zones2handleStart=5, zones2handle=5, controlBoardType=0),
     "2x2_primary.hcc": cabinet(2, 1, 2, 17, customerId=3),
     "5x2_primary_nfc.hcc": cabinet(
         5, 1, 2, 32, nfcEnabled=True, customerId=2,
