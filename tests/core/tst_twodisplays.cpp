@@ -1,7 +1,11 @@
-// Runs the program twice, as the primary and the mirror display of one cabinet, each with
-// its own data root, on a virtual CAN bus of the test's own, and watches their logs.
+// Runs the program twice, as two displays of one cabinet (primary and mirror, or the two
+// sides of a 5x4), each with its own data root, on a virtual CAN bus of the test's own;
+// watches their logs and drives them through their simulation consoles.
 #include "scratchroots.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTcpServer>
 #include <QtTest>
@@ -48,6 +52,33 @@ public:
     bool saw(const QString &text) { return log().contains(text); }
     int count(const QString &text) { return log().count(text); }
 
+    // Sends one simulation console command and returns its answer line ("" if none came).
+    QString ask(const QString &command)
+    {
+        static const QRegularExpression answer(QStringLiteral("^sim: (.*)$"),
+                                               QRegularExpression::MultilineOption);
+        const auto answers = [this] {
+            QStringList lines;
+            for (auto it = answer.globalMatch(log()); it.hasNext();)
+                lines << it.next().captured(1);
+            return lines;
+        };
+        const int before = answers().size();
+        process.write(command.toUtf8() + '\n');
+        QDeadlineTimer deadline(5000);
+        while (answers().size() <= before && !deadline.hasExpired())
+            process.waitForReadyRead(100);
+        const QStringList after = answers();
+        return after.size() > before ? after.at(before) : QString();
+    }
+    // The bin's state code as the console reports it; -1 without an answer.
+    int state(int bin)
+    {
+        static const QRegularExpression code(QStringLiteral("^bin \\d+ state (\\d+) "));
+        const QRegularExpressionMatch match = code.match(ask(QStringLiteral("state %1").arg(bin)));
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
+
     QProcess process;
     QString output;
 };
@@ -62,6 +93,8 @@ private slots:
     void menuMigratedOnThePrimaryReachesTheMirror();
     void primaryGivesUpWithoutTheOtherDisplay();
     void singleDisplayNeedsNoSynchronisation();
+    void binsAreStartedAndStoppedFromEitherDisplay_data();
+    void binsAreStartedAndStoppedFromEitherDisplay();
 
 private:
     void seed(const QString &root, const QString &fixture);
@@ -165,6 +198,65 @@ void TestTwoDisplays::singleDisplayNeedsNoSynchronisation()
     QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Display synchronisation not needed")), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("Start-up synchronisation finished")), 10000);
     QCOMPARE(primary.count(QStringLiteral("roll call")), 0);
+}
+
+void TestTwoDisplays::binsAreStartedAndStoppedFromEitherDisplay_data()
+{
+    // Bins 0-9 are the master's, 10-19 the second display's.
+    QTest::addColumn<bool>("startOnMaster");
+    QTest::addColumn<bool>("stopOnMaster");
+    QTest::addColumn<int>("bin");
+    QTest::newRow("master starts and stops a bin of the second") << true << true << 12;
+    QTest::newRow("second starts and stops a bin of the master") << false << false << 3;
+    QTest::newRow("master starts, second stops its own bin") << true << false << 12;
+    QTest::newRow("second starts, master stops its own bin") << false << true << 3;
+}
+
+void TestTwoDisplays::binsAreStartedAndStoppedFromEitherDisplay()
+{
+    QFETCH(bool, startOnMaster);
+    QFETCH(bool, stopOnMaster);
+    QFETCH(int, bin);
+    constexpr int Holding = 6; // standard; warning and discard follow it
+
+    const QString masterRoot = m_scratch->base() + QStringLiteral("/master/");
+    const QString secondRoot = m_scratch->base() + QStringLiteral("/second/");
+    seed(masterRoot, QStringLiteral("5x4_primary_second.hcc"));
+    seed(secondRoot, QStringLiteral("5x4_second.hcc"));
+    // The default menu on both; one day part with a product of it in every bin (from 1).
+    QJsonArray locations;
+    for (int b = 1; b <= 20; ++b)
+        locations.append(QJsonObject{{QStringLiteral("bin"), b}, {QStringLiteral("productId"), 1 + (b - 1) % 11}});
+    const QJsonObject name{{QStringLiteral("eng_USA"), QStringLiteral("All day")}};
+    const QJsonObject dayPart{{QStringLiteral("daypartName"), name},
+                              {QStringLiteral("inUse"), true},
+                              {QStringLiteral("productLocations"), locations}};
+    const QByteArray dayParts = QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
+                                                          {QStringLiteral("layout"), QJsonArray{dayPart}}})
+                                    .toJson();
+    for (const QString &root : {masterRoot, secondRoot}) {
+        QFile file(root + QStringLiteral("dayParts.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(dayParts) == dayParts.size());
+    }
+
+    Display master(masterRoot, m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+    Display second(secondRoot, m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && second.saw(finished), 20000);
+    QVERIFY2(!master.saw(QStringLiteral("synchronisation failed")), qPrintable(master.log()));
+    // Both answer on the console, and the bin is not holding yet.
+    for (Display *display : {&master, &second}) {
+        const int before = display->state(bin);
+        QVERIFY2(before >= 0 && before < Holding, qPrintable(display->log()));
+    }
+
+    Display &starter = startOnMaster ? master : second;
+    Display &stopper = stopOnMaster ? master : second;
+    QCOMPARE(starter.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) >= Holding && second.state(bin) >= Holding, 5000);
+    QCOMPARE(stopper.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) < Holding && second.state(bin) < Holding, 5000);
 }
 
 QTEST_GUILESS_MAIN(TestTwoDisplays)
