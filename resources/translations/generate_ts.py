@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
 """Writes the 15 catalogues tultr_<code>.ts from the message table below.
 
-Run it after adding texts to the table; lrelease turns the files into the ".qm"
+Run it after adding texts to the table; every area that adds screens keeps its own
+table in a module "texts_<area>.py" beside this file, defining MESSAGES in the same
+form, so that areas can add texts without touching each other's tables. lrelease turns the files into the ".qm"
 catalogues of the resource tree at build time. A language without a text for a
 message shows the English source text. English itself carries every source text,
 so its catalogue is never empty.
 """
+import glob
+import importlib.util
 import os
 from xml.sax.saxutils import escape
 
@@ -216,7 +220,17 @@ def write_catalogue(folder, code):
         f.write("\n".join(lines) + "\n")
 
 
+def merge_area_tables(folder):
+    for path in sorted(glob.glob(os.path.join(folder, "texts_*.py"))):
+        spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
+        module = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(module)
+        for context, messages in module.MESSAGES.items():
+            MESSAGES.setdefault(context, {}).update(messages)
+
+
 if __name__ == "__main__":
     here = os.path.dirname(os.path.abspath(__file__))
+    merge_area_tables(here)
     for code in CODES:
         write_catalogue(here, code)
