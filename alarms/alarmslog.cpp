@@ -1,0 +1,3 @@
+#include "alarmslog.h"
+
+Q_LOGGING_CATEGORY(lcHaccp, "tul.haccp")

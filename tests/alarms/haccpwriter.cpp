@@ -1,0 +1,26 @@
+// Adds HACCP records to the log one after another for ever, printing the number of each
+// record once its rewrite has ended; the kill test stops it at random moments.
+#include "filelogworker.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    FileLogWorker worker;
+    QString result;
+    QObject::connect(&worker, &FileLogWorker::addHaccpDone, [&result](const QString &r) { result = r; });
+    for (int i = 0;; ++i) {
+        HaccpData data;
+        data.name = QStringLiteral("Kill %1").arg(i);
+        data.date = QStringLiteral("2024/05/14");
+        data.time = QStringLiteral("06:00:00");
+        data.duration = QStringLiteral("----");
+        worker.doAddHaccpDataLog(FileLogWorker::packRecord(data));
+        if (result != FileLogWorker::OkResult)
+            return 1;
+        std::printf("%d\n", i);
+        std::fflush(stdout);
+    }
+}
