@@ -1,0 +1,16 @@
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
+import "qrc:/theme"
+
+T.Pane {
+    id: control
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            contentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             contentHeight + topPadding + bottomPadding)
+
+    padding: Theme.spacing
+
+    background: Rectangle { color: Theme.background }
+}

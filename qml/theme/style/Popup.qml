@@ -1,0 +1,25 @@
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
+import "qrc:/theme"
+
+// A raised dark panel over a dimmed screen.
+T.Popup {
+    id: control
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            contentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             contentHeight + topPadding + bottomPadding)
+
+    padding: Theme.spacing
+
+    background: Rectangle {
+        color: Theme.surfaceRaised
+        radius: Theme.radius * 2
+        border.width: Theme.borderWidth
+        border.color: Theme.border
+    }
+
+    T.Overlay.modal: Rectangle { color: Theme.scrim }
+    T.Overlay.modeless: Rectangle { color: "transparent" }
+}
