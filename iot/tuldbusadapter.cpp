@@ -1,0 +1,312 @@
+#include "tuldbusadapter.h"
+
+#include "iotjson.h"
+#include "iotlog.h"
+
+#include <QDBusArgument>
+#include <QDBusMetaType>
+#include <QDateTime>
+#include <QMetaProperty>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+
+// Names in log lines and error texts: enough to recognise, never a flood.
+QString shortName(const QString &name)
+{
+    return name.size() > 128 ? name.left(128) + QStringLiteral("...") : name;
+}
+
+} // namespace
+
+TulDbusAdapter::TulDbusAdapter(QObject *application, QObject *owner)
+    : QDBusAbstractAdaptor(new TulBusObject(application))
+    , m_owner(owner)
+{
+    setObjectName(QStringLiteral("tuldbus"));
+}
+
+TulDbusAdapter::~TulDbusAdapter() = default;
+
+TulBusObject *TulDbusAdapter::busObject() const
+{
+    return static_cast<TulBusObject *>(parent());
+}
+
+int TulDbusAdapter::performanceIntervalMs(int seconds)
+{
+    if (seconds < 1)
+        return 0;
+    return qMin(seconds, MaxPerformanceSeconds) * 1000;
+}
+
+bool TulDbusAdapter::isProtectedProperty(const QString &name)
+{
+    static const QRegularExpression secret(QStringLiteral("passw|passcode|passphrase|psk|secret|credential|token"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return secret.match(name).hasMatch();
+}
+
+void TulDbusAdapter::refuse(QDBusError::ErrorType type, const QString &text)
+{
+    qCWarning(lcIot).noquote() << text;
+    TulBusObject *object = busObject();
+    if (object->calledFromDBus())
+        object->sendErrorReply(type, text);
+}
+
+bool TulDbusAdapter::acceptText(const QString &text, const char *what)
+{
+    if (text.size() <= MaxTextLength)
+        return true;
+    refuse(QDBusError::InvalidArgs,
+           QStringLiteral("DBus %1 of %2 characters refused").arg(QLatin1String(what)).arg(text.size()));
+    return false;
+}
+
+// ---- properties -------------------------------------------------------------------------
+
+#define TUL_ADAPTER_TEXT(name)                                                                            \
+    void TulDbusAdapter::set_##name(const QString &value)                                                 \
+    {                                                                                                     \
+        if (m_##name == value || !acceptText(value, #name))                                               \
+            return;                                                                                       \
+        m_##name = value;                                                                                 \
+        emit name##Changed(value);                                                                        \
+    }
+
+TUL_ADAPTER_TEXT(model)
+TUL_ADAPTER_TEXT(retaurantNumber)
+TUL_ADAPTER_TEXT(serialNumber)
+TUL_ADAPTER_TEXT(modelNumber)
+TUL_ADAPTER_TEXT(machineID)
+TUL_ADAPTER_TEXT(firmwareVersion)
+TUL_ADAPTER_TEXT(menuVersion)
+
+#undef TUL_ADAPTER_TEXT
+
+void TulDbusAdapter::set_iotEventType(int value)
+{
+    if (value == m_iotEventType)
+        return;
+    if (value < IOTEVENTTYPE_QRB1 || value > IOTEVENTTYPE_VOZUVEV) {
+        refuse(QDBusError::InvalidArgs, QStringLiteral("DBus iotEventType %1 refused: not 0 to 3").arg(value));
+        return;
+    }
+    m_iotEventType = value;
+    emit iotEventTypeChanged(value);
+}
+
+// ---- named objects ----------------------------------------------------------------------
+
+QObject *TulDbusAdapter::findObject(const QString &objName) const
+{
+    // An empty name would match the first child of any name.
+    if (!m_owner || objName.isEmpty())
+        return nullptr;
+    if (QObject *found = m_owner->findChild<QObject *>(objName))
+        return found;
+    return m_owner->objectName() == objName ? m_owner.data() : nullptr;
+}
+
+QDBusVariant TulDbusAdapter::getObjectPropertyValue(const QString &objName, const QString &propName)
+{
+    if (!acceptText(objName, "object name") || !acceptText(propName, "property name"))
+        return {};
+    QObject *target = findObject(objName);
+    if (!target) {
+        refuse(QDBusError::UnknownObject, QStringLiteral("DBus get: no object named %1").arg(shortName(objName)));
+        return {};
+    }
+    const QString where = shortName(objName) + QLatin1Char('.') + shortName(propName);
+    if (isProtectedProperty(propName)) {
+        refuse(QDBusError::AccessDenied, QStringLiteral("DBus get: %1 is not readable over the bus").arg(where));
+        return {};
+    }
+    const QByteArray name = propName.toLatin1();
+    const QMetaObject *meta = target->metaObject();
+    const int index = meta->indexOfProperty(name.constData());
+    QVariant value;
+    if (index >= 0) {
+        const QMetaProperty property = meta->property(index);
+        value = property.read(target);
+        if (property.isEnumType())
+            value = QVariant(value.toInt());
+    } else if (target->dynamicPropertyNames().contains(name)) {
+        value = target->property(name.constData());
+    } else {
+        refuse(QDBusError::UnknownProperty, QStringLiteral("DBus get: no property %1").arg(where));
+        return {};
+    }
+    if (!value.isValid() || !QDBusMetaType::typeToSignature(value.userType())) {
+        refuse(QDBusError::NotSupported, QStringLiteral("DBus get: %1 has no bus form").arg(where));
+        return {};
+    }
+    return QDBusVariant(value);
+}
+
+void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QString &propName,
+                                            const QDBusVariant &propVal)
+{
+    if (!acceptText(objName, "object name") || !acceptText(propName, "property name"))
+        return;
+    const QString where = shortName(objName) + QLatin1Char('.') + shortName(propName);
+    // The value stays out of the log: it may be anything the agent sends.
+    qCInfo(lcIot).noquote() << QStringLiteral("DBus set object property value: %1").arg(where);
+    QObject *target = findObject(objName);
+    if (!target) {
+        refuse(QDBusError::UnknownObject, QStringLiteral("DBus set: no object named %1").arg(shortName(objName)));
+        return;
+    }
+    if (isProtectedProperty(propName)) {
+        refuse(QDBusError::AccessDenied, QStringLiteral("DBus set: %1 is not writable over the bus").arg(where));
+        return;
+    }
+    const QByteArray name = propName.toLatin1();
+    const QMetaObject *meta = target->metaObject();
+    const int index = meta->indexOfProperty(name.constData());
+    // Never creates a property: an unknown name is an error, not a new dynamic property.
+    if (index < 0 && !target->dynamicPropertyNames().contains(name)) {
+        refuse(QDBusError::UnknownProperty, QStringLiteral("DBus set: no property %1").arg(where));
+        return;
+    }
+    if (index >= 0 && !meta->property(index).isWritable()) {
+        refuse(QDBusError::AccessDenied, QStringLiteral("DBus set: %1 is read-only").arg(where));
+        return;
+    }
+    const QVariant value = propVal.variant();
+    if (value.userType() == qMetaTypeId<QDBusArgument>()) {
+        refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 takes a plain value").arg(where));
+        return;
+    }
+    if (value.userType() == QMetaType::QString && !acceptText(value.toString(), "value"))
+        return;
+    if (!target->setProperty(name.constData(), value))
+        refuse(QDBusError::InvalidArgs,
+               QStringLiteral("DBus set: %1 does not take a value of type %2")
+                   .arg(where, QString::fromLatin1(value.typeName() ? value.typeName() : "none")));
+}
+
+// ---- other methods ----------------------------------------------------------------------
+
+void TulDbusAdapter::flashDriveMounted()
+{
+    if (m_owner)
+        m_owner->setProperty("flashDriveMounted", true);
+}
+
+void TulDbusAdapter::flashDriveNotMounted()
+{
+    if (m_owner)
+        m_owner->setProperty("flashDriveMounted", false);
+}
+
+void TulDbusAdapter::performanceDataModeEnable(int period_secs)
+{
+    QTimer *timer = m_owner ? m_owner->findChild<QTimer *>(QStringLiteral("performanceDataTimer")) : nullptr;
+    if (!timer) {
+        qCWarning(lcIot) << "performanceDataModeEnable: no performance-data timer on this display";
+        return;
+    }
+    timer->stop();
+    const int ms = performanceIntervalMs(period_secs);
+    if (ms == 0) {
+        qCInfo(lcIot) << "Performance data stopped by the agent";
+        return;
+    }
+    if (period_secs > MaxPerformanceSeconds)
+        qCWarning(lcIot) << "Performance-data period of" << period_secs << "s cut to" << MaxPerformanceSeconds << "s";
+    timer->setInterval(ms);
+    timer->start();
+}
+
+void TulDbusAdapter::takeScreenShot()
+{
+    emit screenShotRequested();
+}
+
+QDBusVariant TulDbusAdapter::rollCal()
+{
+    qCInfo(lcIot) << "ROLLCALL!!!!!!!!!!!!!!!!!!!!!";
+    return QDBusVariant(true);
+}
+
+QString TulDbusAdapter::iotCmdCall(const QString &text)
+{
+    if (!acceptText(text, "test call"))
+        return {};
+    qCInfo(lcIot).noquote() << "iotCmdCall:" << shortName(text);
+    return QStringLiteral("Test Call Reply!");
+}
+
+void TulDbusAdapter::handle_event_holdStart(const QString &timeStamp, const QString &productType,
+                                            const QString &panID, int zone, const QString &method)
+{
+    if (m_iotEventType == IOTEVENTTYPE_QRB1 || m_iotEventType == IOTEVENTTYPE_VOZUVEV)
+        emit event_holdStart(productType, panID, zone, method);
+    else
+        emit event_holdStart(timeStamp, productType, panID, zone, method);
+}
+
+void TulDbusAdapter::handle_event_holdStop(const QString &timeStamp, const QString &productType,
+                                           const QString &panID, int zone, const QString &method, int timeRemaining)
+{
+    if (m_iotEventType == IOTEVENTTYPE_QRB1 || m_iotEventType == IOTEVENTTYPE_VOZUVEV)
+        emit event_holdStop(productType, panID, zone, method, timeRemaining);
+    else
+        emit event_holdStop(timeStamp, productType, panID, zone, method, timeRemaining);
+}
+
+int TulDbusAdapter::callerBin(const char *slot)
+{
+    const QObject *caller = sender();
+    const QVariant bin = caller ? caller->property("binNumber") : QVariant();
+    if (!bin.isValid()) {
+        refuse(QDBusError::NotSupported, QStringLiteral("DBus %1: only a bin's own signal can call it")
+                                             .arg(QLatin1String(slot)));
+        return -1;
+    }
+    return bin.toInt();
+}
+
+void TulDbusAdapter::processZoneEnterPreheatSignal()
+{
+    const int bin = callerBin("processZoneEnterPreheatSignal");
+    if (bin >= 0)
+        emit event_zonePreheatStart(IotJson::truncatedSeconds(QDateTime::currentMSecsSinceEpoch()), bin);
+}
+
+void TulDbusAdapter::processZoneExitPreheatSignal()
+{
+    const int bin = callerBin("processZoneExitPreheatSignal");
+    if (bin >= 0)
+        emit event_preheatComplete(IotJson::truncatedSeconds(QDateTime::currentMSecsSinceEpoch()), bin);
+}
+
+void TulDbusAdapter::notifyTrayInfo()
+{
+    const int bin = callerBin("notifyTrayInfo");
+    if (bin < 0)
+        return;
+    const QString text = QStringLiteral("Tray %1 started.").arg(bin);
+    emit trayInformation(text);
+    set_model(QString::number(bin));
+    qCDebug(lcIot).noquote() << "\n\n dbus trying to send: " << text;
+}
+
+void TulDbusAdapter::processActivelyHolding(bool value)
+{
+    qCDebug(lcIot).noquote() << "\n\n dbus processing actively holding: " << (value ? "true" : "false");
+    emit activelyHolding(value);
+}
+
+void TulDbusAdapter::processHoldingStartedSignal(const trayInfo &info)
+{
+    emit holdingStartedSignal(info.binNumber, info.productId, info.remainingTime);
+}
+
+void TulDbusAdapter::processHoldingStoppedSignal(const trayInfo &info)
+{
+    emit holdingStoppedSignal(info.binNumber, info.productId);
+}
