@@ -2,6 +2,9 @@
 
 #include "cabinetcore.h"
 #include "commandlauncher.h"
+#include "interfacestate.h"
+#include "networkcontrol.h"
+#include "networkfiles.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
 #include "timezonetable.h"
@@ -62,6 +65,8 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster, CanbusMa
     m_networkRestartTimer->setObjectName(QStringLiteral("networkRestartTimer"));
     m_networkRestartTimer->setSingleShot(true);
     m_networkRestartTimer->setInterval(networkRestartWaitMs);
+
+    m_networkControl = new NetworkControl(this);
 }
 
 ConfigurationManager::~ConfigurationManager() = default;
@@ -691,7 +696,72 @@ bool ConfigurationManager::applyDockLanguage(int languageId)
     return saved;
 }
 
+// ---------------------------------------------------------------------------------------
+// Networking
+
+NetworkSettings ConfigurationManager::networkSettings() const
+{
+    NetworkSettings s;
+    s.ethEnabled = m_ethEnabled;
+    s.ethStatic = m_staticIPEnabled;
+    s.ethAddress = get_ipAddress();
+    s.ethNetmask = get_netmask();
+    s.ethGateway = get_gateway();
+    s.wifiEnabled = m_wifiEnabled;
+    s.wifiStatic = m_wifiStaticIp;
+    s.wifiAddress = get_wifiIpAddr();
+    s.wifiNetmask = get_wifiNetmask();
+    s.wifiGateway = get_wifiGateway();
+    s.wifiSsid = m_wifiSSID;
+    s.wifiPassphrase = m_wifiPassword;
+    return s;
+}
+
 void ConfigurationManager::reLoadNetworkDeviceConfig()
 {
-    // Filled in by the network services: reloads both interfaces' state.
+    // In static mode the address, netmask and gateway are what the user typed: an
+    // interface that is down (no address) must not wipe them before the next save.
+    const InterfaceState wired = InterfaceState::read(NetworkInterfaceNames::wired());
+    if (wired.present) {
+        set_interfaceName(wired.name);
+        set_macAddress(wired.macAddress);
+        set_ethBroadcast(wired.broadcast);
+        if (!m_staticIPEnabled) {
+            set_ipAddress(wired.address);
+            set_netmask(wired.netmask);
+            set_gateway(wired.gateway);
+        }
+    }
+    const InterfaceState wifi = InterfaceState::read(NetworkInterfaceNames::wifi());
+    if (wifi.present) {
+        set_wifiInterfaceName(wifi.name);
+        set_wifiBroadcast(wifi.broadcast);
+        if (!m_wifiStaticIp) {
+            set_wifiIpAddr(wifi.address);
+            set_wifiNetmask(wifi.netmask);
+            set_wifiGateway(wifi.gateway);
+        }
+    }
+}
+
+bool ConfigurationManager::reconfigureNetworkDevices()
+{
+    return m_networkControl->reconfigure(networkSettings());
+}
+
+void ConfigurationManager::restartWifiNetwork()
+{
+    m_networkControl->restartWifiNetwork();
+}
+
+void ConfigurationManager::restartWifiNetworkLuMo()
+{
+    m_networkControl->restartWifiInterface();
+}
+
+void ConfigurationManager::deleteNetworkCertificate()
+{
+    if (getCustomerId() != CUSTOMER_ID_TANDOR)
+        return;
+    NetworkFiles::deleteCertificates();
 }

@@ -1,6 +1,7 @@
 #ifndef CONFIGURATIONMANAGER_H
 #define CONFIGURATIONMANAGER_H
 
+#include "networksettings.h"
 #include "p4statemachine.h"
 
 #include <QHostAddress>
@@ -11,6 +12,8 @@
 
 class CabinetCore;
 class CanbusManager;
+class NetworkControl;
+
 class QModbusMaster;
 class QTimer;
 class RoleItemModel;
@@ -127,6 +130,9 @@ public:
     int orientationId() const { return m_orientationId; }
     QTimer *networkReloadTimer() const { return m_networkReloadTimer; }
     QTimer *networkRestartTimer() const { return m_networkRestartTimer; }
+    NetworkControl *networkControl() const { return m_networkControl; }
+    // The wired and Wi-Fi values the network set-up is written from.
+    NetworkSettings networkSettings() const;
     RoleItemModel *timeZonesModel() const { return m_timeZonesModel; }
 
     // The instant one hour later when daylight saving is on, shown in the chosen zone.
@@ -308,8 +314,15 @@ public slots:
     // The dock button's choice: switch, save, and tell the other displays.
     bool applyDockLanguage(int languageId);
 
-    // The network services fill these in; the reload timer calls the first.
+    // Networking. The reload (every 20 s) copies both interfaces' live state into the
+    // network properties; in static mode the address, netmask and gateway stay as the
+    // user set them. The others apply the stored settings through child processes.
     void reLoadNetworkDeviceConfig();
+    // False when a value is refused (logged; the old set-up stays in place).
+    bool reconfigureNetworkDevices();
+    void restartWifiNetwork();
+    void restartWifiNetworkLuMo();
+    void deleteNetworkCertificate();
 
 signals:
     void configFileRead();
@@ -379,6 +392,7 @@ private:
     RoleItemModel *m_timeZonesModel = nullptr;
     QTimer *m_networkReloadTimer = nullptr;
     QTimer *m_networkRestartTimer = nullptr;
+    NetworkControl *m_networkControl = nullptr;
 };
 
 #endif // CONFIGURATIONMANAGER_H

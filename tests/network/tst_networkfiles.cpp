@@ -1,0 +1,219 @@
+#include "configurationmanager.h"
+#include "fakecabinetcore.h"
+#include "networkfiles.h"
+#include "scratchroots.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(NetworkSettings)
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The supplicant's reading of one file, by its documented rules: leading blanks are
+// skipped, "#" starts a comment except inside the quotes (the first quote to the last
+// one on the line), trailing blanks go, the key ends at the first "=", and a quoted
+// value loses its outer quotes.
+QMap<QString, QString> supplicantValues(const QByteArray &text)
+{
+    QMap<QString, QString> values;
+    for (QByteArray line : text.split('\n')) {
+        int start = 0;
+        while (start < line.size() && (line[start] == ' ' || line[start] == '\t' || line[start] == '\r'))
+            ++start;
+        line = line.mid(start);
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        int from = line.indexOf('"');
+        from = from < 0 ? 0 : qMax(from, line.lastIndexOf('"'));
+        const int hash = line.indexOf('#', from);
+        if (hash >= 0)
+            line.truncate(hash);
+        while (!line.isEmpty() && (line.endsWith(' ') || line.endsWith('\t')))
+            line.chop(1);
+        const int eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        QByteArray value = line.mid(eq + 1);
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2);
+        values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(value));
+    }
+    return values;
+}
+
+NetworkSettings wifiNetwork(const QString &ssid, const QString &passphrase)
+{
+    NetworkSettings s;
+    s.wifiEnabled = true;
+    s.wifiSsid = ssid;
+    s.wifiPassphrase = passphrase;
+    return s;
+}
+
+} // namespace
+
+class tst_NetworkFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void expectedFiles_data();
+    void expectedFiles();
+    void valuesReadBackUnchanged_data();
+    void valuesReadBackUnchanged();
+    void refusedKeepsOldFiles_data();
+    void refusedKeepsOldFiles();
+    void certificatesOnlyForTheirCustomer_data();
+    void certificatesOnlyForTheirCustomer();
+};
+
+void tst_NetworkFiles::expectedFiles_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<NetworkSettings>("settings");
+
+    NetworkSettings wiredDhcp;
+    wiredDhcp.ethEnabled = true;
+    QTest::newRow("wired DHCP") << "wired-dhcp" << wiredDhcp;
+
+    NetworkSettings wiredStatic;
+    wiredStatic.ethEnabled = wiredStatic.ethStatic = true;
+    wiredStatic.ethAddress = "192.168.10.20";
+    wiredStatic.ethNetmask = "255.255.255.0";
+    wiredStatic.ethGateway = "192.168.10.1";
+    QTest::newRow("wired static") << "wired-static" << wiredStatic;
+
+    QTest::newRow("Wi-Fi DHCP with pass phrase") << "wifi-dhcp" << wifiNetwork("Kitchen 2", "fries&shakes");
+
+    NetworkSettings wifiStatic = wifiNetwork("StoreGuest", QString());
+    wifiStatic.wifiStatic = true;
+    wifiStatic.wifiAddress = "10.1.2.3";
+    wifiStatic.wifiNetmask = "255.255.0.0";
+    QTest::newRow("Wi-Fi static, open") << "wifi-static" << wifiStatic;
+
+    NetworkSettings disabled = wifiNetwork("Kitchen 2", "fries&shakes");
+    disabled.wifiEnabled = false;
+    disabled.wifiStatic = true; // no address: not checked while off
+    QTest::newRow("Wi-Fi disabled") << "wifi-disabled" << disabled;
+}
+
+void tst_NetworkFiles::expectedFiles()
+{
+    QFETCH(QString, fixture);
+    QFETCH(NetworkSettings, settings);
+    ScratchRoots roots;
+    QVERIFY(NetworkFiles::write(settings));
+    QCOMPARE(NetworkFiles::interfacesPath(), roots.system() + "etc/network/interfaces");
+    QCOMPARE(NetworkFiles::supplicantPath(), roots.system() + "etc/wpa_supplicant.conf");
+    const QString dir = QStringLiteral(NETWORK_FIXTURES "/") + fixture;
+    QCOMPARE(QString(readFile(NetworkFiles::interfacesPath())), QString(readFile(dir + "/interfaces")));
+    QCOMPARE(QString(readFile(NetworkFiles::supplicantPath())),
+             QString(readFile(dir + "/wpa_supplicant.conf")));
+    QVERIFY(!(QFile::permissions(NetworkFiles::supplicantPath()) & QFileDevice::ReadOther));
+}
+
+void tst_NetworkFiles::valuesReadBackUnchanged_data()
+{
+    QTest::addColumn<QString>("ssid");
+    QTest::addColumn<QString>("passphrase");
+    QTest::newRow("spaces") << "Back Office  Net" << " lead and trail ";
+    QTest::newRow("equals") << "a=b" << "key=value=more";
+    QTest::newRow("hash") << "#1 Store" << "pass#word # not a comment";
+    QTest::newRow("all three") << " = # " << "= # = # ==";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Küche Wi-Fi") << QString::fromUtf8("пароль123");
+    QTest::newRow("longest") << QString(32, 'x') << QString(63, '#');
+}
+
+void tst_NetworkFiles::valuesReadBackUnchanged()
+{
+    QFETCH(QString, ssid);
+    QFETCH(QString, passphrase);
+    ScratchRoots roots;
+    QVERIFY(NetworkFiles::write(wifiNetwork(ssid, passphrase)));
+    const QMap<QString, QString> values = supplicantValues(readFile(NetworkFiles::supplicantPath()));
+    QCOMPARE(values.value("ssid"), ssid);
+    QCOMPARE(values.value("psk"), passphrase);
+}
+
+void tst_NetworkFiles::refusedKeepsOldFiles_data()
+{
+    QTest::addColumn<NetworkSettings>("settings");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("quote in name") << wifiNetwork("my\"net", "password1") << "network name holds a quote";
+    QTest::newRow("line break in pass") << wifiNetwork("net", "pass\nword1") << "pass phrase holds a quote";
+    QTest::newRow("carriage return in name") << wifiNetwork("n\ret", "password1") << "network name holds";
+    QTest::newRow("NUL in name") << wifiNetwork(QString("ab") + QChar(0) + "cd", "password1") << "network name holds";
+    QTest::newRow("quote in pass") << wifiNetwork("net", "pass\"word") << "pass phrase holds";
+    QTest::newRow("pass too short") << wifiNetwork("net", "1234567") << "8 to 63";
+    QTest::newRow("pass too long") << wifiNetwork("net", QString(64, 'a')) << "8 to 63";
+    QTest::newRow("name too long") << wifiNetwork(QString(33, 'n'), "password1") << "longer than 32";
+
+    NetworkSettings noAddress = wifiNetwork("net", "password1");
+    noAddress.wifiStatic = true;
+    noAddress.wifiNetmask = "255.255.255.0";
+    QTest::newRow("static Wi-Fi without address") << noAddress << "Wi-Fi is static but its address";
+
+    NetworkSettings badMask;
+    badMask.ethEnabled = badMask.ethStatic = true;
+    badMask.ethAddress = "192.168.1.2";
+    badMask.ethNetmask = "255.255.255";
+    QTest::newRow("wired netmask") << badMask << "wired is static but its netmask";
+
+    NetworkSettings badGateway = badMask;
+    badGateway.ethNetmask = "255.255.255.0";
+    badGateway.ethGateway = "gateway";
+    QTest::newRow("wired gateway") << badGateway << "wired gateway";
+}
+
+void tst_NetworkFiles::refusedKeepsOldFiles()
+{
+    QFETCH(NetworkSettings, settings);
+    QFETCH(QString, logged);
+    ScratchRoots roots;
+    QVERIFY(NetworkFiles::write(wifiNetwork("Old Net", "old password")));
+    const QByteArray oldInterfaces = readFile(NetworkFiles::interfacesPath());
+    const QByteArray oldSupplicant = readFile(NetworkFiles::supplicantPath());
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused:.*" + QRegularExpression::escape(logged)));
+    QVERIFY(!NetworkFiles::write(settings));
+    QCOMPARE(readFile(NetworkFiles::interfacesPath()), oldInterfaces);
+    QCOMPARE(readFile(NetworkFiles::supplicantPath()), oldSupplicant);
+}
+
+void tst_NetworkFiles::certificatesOnlyForTheirCustomer_data()
+{
+    QTest::addColumn<int>("customer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("the customer with certificates") << 2 << true;
+    QTest::newRow("another customer") << 3 << false;
+}
+
+void tst_NetworkFiles::certificatesOnlyForTheirCustomer()
+{
+    QFETCH(int, customer);
+    QFETCH(bool, deleted);
+    ScratchRoots roots;
+    QVERIFY(roots.writeRootFile("certs/device.pem", "cert"));
+    QVERIFY(roots.writeRootFile("certs/.key", "key"));
+    QVERIFY(roots.writeRootFile("config.txt", "keep"));
+    FakeCabinetCore core;
+    core.customerId = customer;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    config.deleteNetworkCertificate();
+    QCOMPARE(QFile::exists(roots.root() + "certs/device.pem"), !deleted);
+    QCOMPARE(QFile::exists(roots.root() + "certs/.key"), !deleted);
+    QVERIFY(QFile::exists(roots.root() + "config.txt"));
+}
+
+
+QTEST_GUILESS_MAIN(tst_NetworkFiles)
+#include "tst_networkfiles.moc"
