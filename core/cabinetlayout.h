@@ -42,6 +42,8 @@ struct CabinetLayout
     int numIOBoards = 1;
     bool hasFan = false;
     bool haccpEnabled = false;
+    int startingShelfNumber = 1;
+    int shelfNumberingOrder = 0;
     bool productIdDisplayEnable = false;
     bool timerColorEnable = false;
     bool isIndividualDpSelectable = true;

@@ -25,6 +25,7 @@
 #include "tempprobestatemanager.h"
 #include "translator.h"
 #include "tulerrorcontrollert.h"
+#include "haccpcontroller.h"
 #include "tulnetwork.h"
 #include "traybarsc.h"
 #include "tulpaths.h"
@@ -162,6 +163,8 @@ void CabinetManager::useLayoutFromFile()
     l.numIOBoards = f.get_numIOBoards();
     l.hasFan = f.get_hasFan();
     l.haccpEnabled = f.get_haccpDataCollection();
+    l.startingShelfNumber = f.get_startingShelfNumber();
+    l.shelfNumberingOrder = f.get_shelfNumberingOrder();
     l.productIdDisplayEnable = f.get_productIDDisplayEnable();
     l.timerColorEnable = f.get_timerColorEnable();
     l.isIndividualDpSelectable = f.get_isIndividualDpSelectable();
@@ -256,6 +259,8 @@ void CabinetManager::createErrorService()
     // Only the master display polls the IO board's error registers.
     m_errors = new TulErrorControllerT(m_layout.iAmMaster ? m_modbus : nullptr, this);
     m_errors->setObjectName(QStringLiteral("tulErrorController"));
+    // Collects only when the personality enables HACCP; otherwise it holds just its model.
+    m_haccp = new HaccpController(this);
 }
 
 void CabinetManager::createSettings()
@@ -356,6 +361,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("tulNetwork"), m_network);
     context->setContextProperty(QStringLiteral("soundManager"), m_sound);
     context->setContextProperty(QStringLiteral("tulErrorController"), m_errors);
+    context->setContextProperty(QStringLiteral("haccpController"), m_haccp);
     context->setContextProperty(QStringLiteral("menuManager"), m_menu);
     context->setContextProperty(QStringLiteral("productsModel"), m_menu->productsModel());
     context->setContextProperty(QStringLiteral("productsEditModel"), m_menu->productsEditModel());
@@ -912,6 +918,7 @@ void CabinetManager::createHolding()
         setup.ui2mioZoneMap = *m_fileId->get_ui2mioZoneMap();
     m_holding = new HoldingCoordinator(this);
     m_holding->create(setup);
+    m_holding->setHaccpLog(m_haccp);
     m_holdingLink = new HoldingLink(m_canbus, ownFrameId(), this);
     if (m_simulationFlags == SimulationFlags) {
         auto *console = new SimulationConsole(m_holding, m_ioSimulator, m_nfcPollingInfo, this);

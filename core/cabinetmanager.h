@@ -18,6 +18,7 @@ class ZoneManager;
 class LanguageModel;
 class SoundManager;
 class TulErrorControllerT;
+class HaccpController;
 class IoBoardSimulator;
 class MasterSync;
 class PlatformInfo;
@@ -47,6 +48,9 @@ class CabinetManager : public CabinetCore
     Q_PROPERTY(bool orientationPortrait READ get_orientationPortrait CONSTANT)
     Q_PROPERTY(bool verticalFlip READ get_verticalFlip CONSTANT)
     Q_PROPERTY(bool nfcEnabled READ get_nfcEnabled CONSTANT)
+    Q_PROPERTY(bool haccpEnabled READ get_haccpEnabled CONSTANT)
+    Q_PROPERTY(int startingShelfNumber READ get_startingShelfNumber CONSTANT)
+    Q_PROPERTY(int shelfNumberingOrder READ get_shelfNumberingOrder CONSTANT)
     Q_PROPERTY(bool hasMirrorDisplay READ get_hasMirrorDisplay CONSTANT)
     Q_PROPERTY(bool hasSecondaryDisplay READ get_hasSecondaryDisplay CONSTANT)
     Q_PROPERTY(bool iAmMaster READ get_iAmMaster NOTIFY iAmMasterChanged)
@@ -87,6 +91,8 @@ public:
     bool get_iAmMaster() const override { return m_layout.iAmMaster; }
     bool get_nfcEnabled() const override { return m_layout.nfcEnabled; }
     bool get_haccpEnabled() const override { return m_layout.haccpEnabled; }
+    int get_startingShelfNumber() const { return m_layout.startingShelfNumber; }
+    int get_shelfNumberingOrder() const { return m_layout.shelfNumberingOrder; }
     bool get_productIdDisplayEnable() const override { return m_layout.productIdDisplayEnable; }
     bool get_timerColorEnable() const override { return m_layout.timerColorEnable; }
     bool get_hasMirrorDisplay() const override { return m_layout.hasMirrorDisplay; }
@@ -135,6 +141,7 @@ public:
     MasterSync *masterSync() const { return m_masterSync; }
     SoundManager *soundManager() const { return m_sound; }
     TulErrorControllerT *errorService() const { return m_errors; }
+    HaccpController *haccpController() const { return m_haccp; }
     FileID *fileId() const { return m_fileId; }
     HoldingCoordinator *holding() const { return m_holding; }
     QQmlApplicationEngine *qmlEngine() const { return m_engine; }
@@ -284,6 +291,7 @@ private:
     ConfigurationManager *m_config = nullptr;
     SoundManager *m_sound = nullptr;
     TulErrorControllerT *m_errors = nullptr;
+    HaccpController *m_haccp = nullptr;
     MenuManager *m_menu = nullptr;
     DayPartManager *m_dayParts = nullptr;
     CanbusManager *m_canbus = nullptr;

@@ -4,36 +4,76 @@ import "qrc:/settings"
 import "qrc:/daypart"
 import "qrc:/errorControl"
 import "qrc:/sysmon"
+import "qrc:/theme"
+import "qrc:/haccpLog"
 
 // The service pages reachable from the dock: a row of page tabs over the chosen page.
 Rectangle {
     id: pages
-    color: "#101418"
+    color: Theme.background
     property string currentPage: "Preferences"
-    readonly property var pageNames: ["Preferences", "Language", "Day-Parts", "Errors Log", "Utilities"]
+    // The page keys; the tab labels are their translations. The Holding Log is offered
+    // only on cabinets that collect HACCP records.
+    readonly property var pageNames: cabinetManager.haccpEnabled === true
+        ? [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
+           QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities")]
+        : ["Preferences", "Language", "Day-Parts", "Errors Log", "Utilities"]
 
-    function cancelEdits() { preferences.cancelEdits() }
+    // The idle return and a language switch from the dock: unsaved edits go.
+    function cancelEdits() {
+        preferences.cancelEdits()
+        language.cancelEdits()
+        dayParts.reload()
+    }
 
     onCurrentPageChanged: {
         if (currentPage === "Errors Log")
             errorLog.refresh()
         else if (currentPage === "Day-Parts")
             dayParts.reload()
+        else if (currentPage === "Holding Log")
+            holdingLog.autoRetrieve()
+    }
+    onVisibleChanged: {
+        if (visible && currentPage === "Holding Log")
+            holdingLog.autoRetrieve()
+        else if (!visible)
+            holdingLog.modified = false
     }
 
     Row {
         id: tabs
         anchors { left: parent.left; top: parent.top; right: parent.right }
-        height: 48
+        height: Theme.touchTarget
         Repeater {
             model: pages.pageNames
             Rectangle {
+                readonly property bool current: pages.currentPage === modelData
+                    // Zone Diagnostics opens from the Utilities page and stays under its tab.
+                    || (modelData === "Utilities" && pages.currentPage === "Zone Diagnostics")
                 width: tabs.width / pages.pageNames.length; height: tabs.height
-                // Zone Diagnostics opens from the Utilities page and stays under its tab.
-                color: pages.currentPage === modelData
-                       || (modelData === "Utilities" && pages.currentPage === "Zone Diagnostics")
-                       ? "#37474f" : "#1c2329"
-                Text { anchors.centerIn: parent; text: qsTr(modelData); color: "white"; font.pixelSize: 18 }
+                color: current ? Theme.surfacePressed : Theme.surface
+                border.width: 1
+                border.color: Theme.background
+                Rectangle {
+                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+                    height: 4
+                    visible: parent.current
+                    color: Theme.accent
+                }
+                Label {
+                    objectName: "tabLabel" + modelData
+                    anchors.fill: parent
+                    anchors.margins: 4
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: qsTr(modelData) + tro.emptyStr
+                    font.pixelSize: Theme.fontSmall
+                    font.bold: parent.current
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 12
+                    elide: Text.ElideRight
+                }
                 MouseArea {
                     objectName: "tab" + modelData
                     anchors.fill: parent
@@ -54,6 +94,7 @@ Rectangle {
             visible: pages.currentPage === "Preferences"
         }
         LanguagePage {
+            id: language
             objectName: "languagePage"
             anchors.fill: parent
             visible: pages.currentPage === "Language"
@@ -68,22 +109,31 @@ Rectangle {
             anchors.fill: parent
             visible: pages.currentPage === "Errors Log"
         }
+        HaccpLogPanel {
+            id: holdingLog
+            anchors.fill: parent
+            visible: pages.currentPage === "Holding Log"
+        }
         Rectangle {
             objectName: "utilitiesPage"
             anchors.fill: parent
             visible: pages.currentPage === "Utilities"
-            color: "#263238"
+            color: Theme.background
             Column {
                 anchors.centerIn: parent
-                spacing: 16
+                spacing: Theme.spacing
                 ExportErrorLogButton {
-                    width: 280
+                    width: 360
+                    flashDriveMounted: cabinetManager.flashDriveMounted
+                }
+                ExportHaccpLogButton {
+                    overlayParent: pageArea
                     flashDriveMounted: cabinetManager.flashDriveMounted
                 }
                 Button {
                     objectName: "zoneDiagnosticsButton"
-                    width: 280
-                    height: 56
+                    width: 360
+                    height: Theme.touchTarget
                     text: qsTr("Zone Diagnostics") + tro.emptyStr
                     onClicked: pages.currentPage = "Zone Diagnostics"
                 }

@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>تشخيص المناطق</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>سجل الحفظ</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>لا توجد درجات حرارة للمناطق بعد</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>سجل الحفظ</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>الرف</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>وقت البدء</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>تم التخلص</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>مدة الحفظ</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>عدد السجلات: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>عرض الكل</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>تصدير سجل الحفظ</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>تم تصدير سجل الحفظ!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>فشل تصدير سجل الحفظ!</translation>
     </message>
 </context>
 </TS>

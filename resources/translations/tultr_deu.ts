@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Zonendiagnose</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhalteprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Noch keine Zonentemperaturen</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhalteprotokoll</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Fach</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Entsorgt</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Anzahl der Einträge: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Alle anzeigen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Warmhalteprotokoll exportieren</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Warmhalteprotokoll exportiert!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Export des Warmhalteprotokolls fehlgeschlagen!</translation>
     </message>
 </context>
 </TS>

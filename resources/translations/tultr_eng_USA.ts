@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Zone Diagnostics</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Holding Log</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>No zone temperatures yet</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Holding Log</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Product Name</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Shelf Number</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Discarded</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Holding Duration</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Number of records: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Show All</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Export Holding Log</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Holding Log files exported!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Holding Log export failed!</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Diagnostic des zones</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Journal de maintien</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Aucune température de zone pour l'instant</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Journal de maintien</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Étagère</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Jeté</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Nombre d'entrées : </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Exporter le journal de maintien</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Journal de maintien exporté !</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Échec de l'exportation du journal de maintien !</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Diagnostica zone</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro di mantenimento</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Nessuna temperatura di zona disponibile</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro di mantenimento</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Ripiano</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Scartato</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Numero di record: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Mostra tutto</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Esporta registro di mantenimento</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Registro di mantenimento esportato!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Esportazione del registro di mantenimento non riuscita!</translation>
     </message>
 </context>
 </TS>

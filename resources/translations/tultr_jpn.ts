@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>ゾーン診断</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温記録</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>ゾーン温度はまだありません</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温記録</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>製品名</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>棚番号</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>廃棄</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>保温時間</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>記録数: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>保温記録をエクスポート</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>保温記録をエクスポートしました！</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>保温記録のエクスポートに失敗しました！</translation>
     </message>
 </context>
 </TS>

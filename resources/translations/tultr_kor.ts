@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>구역 진단</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>보온 기록</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>아직 구역 온도가 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>보온 기록</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>제품명</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>선반</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>시작 시간</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>폐기</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>보온 시간</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>기록 수: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>모두 보기</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>보온 기록 내보내기</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>보온 기록을 내보냈습니다!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>보온 기록을 내보내지 못했습니다!</translation>
     </message>
 </context>
 </TS>

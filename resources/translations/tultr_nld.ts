@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Zonediagnose</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhoudlogboek</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Nog geen zonetemperaturen</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhoudlogboek</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Plank</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Weggegooid</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Duur</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Aantal records: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Alles tonen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Warmhoudlogboek exporteren</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Warmhoudlogboek geëxporteerd!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Exporteren van het warmhoudlogboek mislukt!</translation>
     </message>
 </context>
 </TS>

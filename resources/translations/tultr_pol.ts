@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Diagnostyka stref</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Dziennik przechowywania</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Brak temperatur stref</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Dziennik przechowywania</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Półka</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Wyrzucono</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Liczba wpisów: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Pokaż wszystko</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Eksportuj dziennik przechowywania</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Dziennik przechowywania wyeksportowany!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Eksport dziennika przechowywania nie powiódł się!</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Diagnóstico de zonas</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de retenção</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Ainda não há temperaturas de zona</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de retenção</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Prateleira</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Descartado</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Número de registros: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Mostrar tudo</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Exportar registro de retenção</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Registro de retenção exportado!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Falha ao exportar o registro de retenção!</translation>
     </message>
 </context>
 </TS>

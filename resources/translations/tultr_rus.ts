@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Диагностика зон</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Журнал хранения</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Температуры зон пока не получены</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Журнал хранения</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Продукт</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Полка</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Выброшено</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Количество записей: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Показать все</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Экспорт журнала хранения</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>Журнал хранения экспортирован!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>Не удалось экспортировать журнал хранения!</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>Diagnóstico de zonas</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de conservación</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Aún no hay temperaturas de zona</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de conservación</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>Estante</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Desechado</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Número de registros: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Mostrar todo</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>Exportar registro de conservación</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>¡Registro de conservación exportado!</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>¡Error al exportar el registro de conservación!</translation>
     </message>
 </context>
 </TS>

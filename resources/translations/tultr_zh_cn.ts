@@ -153,6 +153,10 @@
         <source>Zone Diagnostics</source>
         <translation>区域诊断</translation>
     </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温记录</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -187,6 +191,68 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>暂无区域温度</translation>
+    </message>
+</context>
+<context>
+    <name>HaccpLogPanel</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温记录</translation>
+    </message>
+    <message>
+        <source>Product Name</source>
+        <translation>产品名称</translation>
+    </message>
+    <message>
+        <source>Shelf Number</source>
+        <translation>层号</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>已丢弃</translation>
+    </message>
+    <message>
+        <source>Holding Duration</source>
+        <translation>保温时长</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>记录数: </translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>全部显示</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHaccpLogButton</name>
+    <message>
+        <source>Export Holding Log</source>
+        <translation>导出保温记录</translation>
+    </message>
+    <message>
+        <source>Holding Log files exported!</source>
+        <translation>保温记录已导出！</translation>
+    </message>
+    <message>
+        <source>Holding Log export failed!</source>
+        <translation>保温记录导出失败！</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,44 @@
+import QtQuick 2.15
+
+// One record of the Holding Log: product, shelf, start, discarded, duration.
+Item {
+    id: row
+    objectName: "haccpLogItem"
+    height: 56 - 16
+
+    property string productName
+    property string shelfText
+    property string startText
+    property string discardedText
+    property string durationText
+
+    Row {
+        anchors.fill: parent
+        anchors.leftMargin: 8
+        anchors.rightMargin: 8
+        Repeater {
+            model: [
+                { text: row.productName, share: 5 },
+                { text: row.shelfText, share: 6 },
+                { text: row.startText, share: 5 },
+                { text: row.discardedText, share: 5 },
+                { text: row.durationText, share: 5 }
+            ]
+            Text {
+                width: row.width / modelData.share
+                height: row.height
+                verticalAlignment: Text.AlignVCenter
+                horizontalAlignment: Text.AlignLeft
+                elide: Text.ElideRight
+                text: modelData.text
+                color: "#ffffff"
+                font.pixelSize: 18
+            }
+        }
+    }
+    Rectangle {
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: 1
+        color: "#607d8b"
+    }
+}
