@@ -65,6 +65,8 @@ public:
     // Property names the bus never reaches: pass phrases and passcodes.
     static bool isProtectedProperty(const QString &name);
 
+public slots:
+    // The accessors are bus methods too.
     QString get_model() const { return m_model; }
     QString get_retaurantNumber() const { return m_retaurantNumber; }
     QString get_serialNumber() const { return m_serialNumber; }
@@ -73,8 +75,6 @@ public:
     QString get_firmwareVersion() const { return m_firmwareVersion; }
     QString get_menuVersion() const { return m_menuVersion; }
     int get_iotEventType() const { return m_iotEventType; }
-
-public slots:
     void set_model(const QString &value);
     void set_retaurantNumber(const QString &value);
     void set_serialNumber(const QString &value);
