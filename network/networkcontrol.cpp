@@ -14,7 +14,14 @@ const QString kRestartInterface = QStringLiteral("restartWifiInterface");
 const QString kIfup = QStringLiteral("/sbin/ifup");
 const QString kIfdown = QStringLiteral("/sbin/ifdown");
 const QString kWpaCli = QStringLiteral("/sbin/wpa_cli");
+const QString kWifiService = QStringLiteral("/etc/init.d/wpa_supplicant");
+const QString kNetworkService = QStringLiteral("/etc/init.d/networking");
 } // namespace
+
+QStringList NetworkControl::programs()
+{
+    return {kIfup, kIfdown, kWpaCli, kWifiService, kNetworkService};
+}
 
 NetworkControl::NetworkControl(QObject *parent)
     : QObject(parent)
@@ -64,8 +71,8 @@ QList<NetworkControl::Step> NetworkControl::stepsOf(const QString &chain)
     const QString wifi = NetworkInterfaceNames::wifi();
     const Step supplicantReread{kWpaCli, {QStringLiteral("-i"), wifi, QStringLiteral("reconfigure")}, {}};
     if (chain == kRestartServices)
-        return {{QStringLiteral("/etc/init.d/wpa_supplicant"), {QStringLiteral("restart")}, {}},
-                {QStringLiteral("/etc/init.d/networking"), {QStringLiteral("restart")}, {}}};
+        return {{kWifiService, {QStringLiteral("restart")}, {}},
+                {kNetworkService, {QStringLiteral("restart")}, {}}};
     if (chain == kRestartInterface)
         return {{kIfdown, {wifi}, {}, true}, supplicantReread, {kIfup, {wifi}, {}}};
 

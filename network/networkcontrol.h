@@ -30,6 +30,9 @@ public:
 
     explicit NetworkControl(QObject *parent = nullptr);
 
+    // Every program a chain may run, as the device names it.
+    static QStringList programs();
+
     // False (nothing run, files untouched) when the settings are refused.
     bool reconfigure(const NetworkSettings &settings);
     void restartWifiNetwork();

@@ -68,7 +68,8 @@ void WifiMonitor::pollWifi()
     if (m_query) {
         // Still running a poll interval later: it hangs. Stopping it reports no signal
         // through the wrap-up, and the next poll asks again.
-        qCWarning(lcNetwork) << "iwconfig did not answer before the next poll; stopped";
+        if (!m_failureLogged)
+            qCWarning(lcNetwork) << "iwconfig did not answer before the next poll; stopped";
         m_query->kill();
         return;
     }
