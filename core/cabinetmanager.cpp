@@ -29,6 +29,7 @@
 #include "tulnetwork.h"
 #include "traybarsc.h"
 #include "tulpaths.h"
+#include "virtualkeyinput.h"
 #include "zonemanager.h"
 
 #include <QCoreApplication>
@@ -210,6 +211,8 @@ void CabinetManager::createLanguageServices()
     m_translator = new Translator(this);
     m_translator->setObjectName(QStringLiteral("translator"));
     m_languageModel = new LanguageModel(m_translator);
+    m_vki = new VirtualKeyInput(m_engine);
+    m_vki->setObjectName(QStringLiteral("vki"));
 }
 
 void CabinetManager::createCanTransport()
@@ -324,6 +327,7 @@ void CabinetManager::connectManagers()
 
     // Sounds.
     connect(m_config, &ConfigurationManager::soundLevelChanged, m_sound, &SoundManager::setAllAlarmsVolume);
+    connect(m_vki, &VirtualKeyInput::aKeyWasPressed, m_sound, &SoundManager::playKeystroke, Qt::QueuedConnection);
     connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, m_sound, &SoundManager::delayedUnMute);
     connect(m_masterSync, &MasterSync::syncNotNeeded, m_sound, &SoundManager::delayedUnMute);
     connect(this, &CabinetManager::alarmRequestReceived, m_sound, &SoundManager::processAlarmReq);
@@ -356,6 +360,8 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("timeZonesModel"), m_config->timeZonesModel());
     context->setContextProperty(QStringLiteral("tro"), m_translator);
     context->setContextProperty(QStringLiteral("languagesModelNew"), m_languageModel);
+    VirtualKeyInput::registerQmlTypes();
+    context->setContextProperty(QStringLiteral("vki"), m_vki);
     context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
     context->setContextProperty(QStringLiteral("tulNetwork"), m_network);

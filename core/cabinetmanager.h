@@ -26,6 +26,7 @@ class QModbusMaster;
 class QQmlApplicationEngine;
 class QWidget;
 class TULnetwork;
+class VirtualKeyInput;
 struct NfcPollingInfo;
 
 // The composition root: reads the cabinet personality, creates every manager with
@@ -288,6 +289,7 @@ private:
     QQmlApplicationEngine *m_engine = nullptr;
     Translator *m_translator = nullptr;
     LanguageModel *m_languageModel = nullptr;
+    VirtualKeyInput *m_vki = nullptr;
     ConfigurationManager *m_config = nullptr;
     SoundManager *m_sound = nullptr;
     TulErrorControllerT *m_errors = nullptr;
