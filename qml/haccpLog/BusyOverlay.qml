@@ -1,12 +1,13 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // Blocks the page while the HACCP worker answers; gives up after `seconds`, so a request
 // that is never answered (collection off) cannot hold the page for ever.
 Rectangle {
     id: overlay
     objectName: "busyOverlay"
-    color: "#b0000000"
+    color: Theme.scrim
     visible: false
 
     function start(seconds) {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // "Export Holding Log": writes the HACCP log to the flash drive as CSV and says whether
 // the file was written.
@@ -12,7 +13,7 @@ Button {
     property Item overlayParent: parent
     readonly property var controller: typeof haccpController !== "undefined" ? haccpController : null
     width: 280
-    height: 56
+    height: Theme.touchTarget
     text: qsTr("Export Holding Log")
     enabled: flashDriveMounted && cabinetManager.haccpEnabled && controller !== null
     onClicked: {

@@ -1,10 +1,11 @@
 import QtQuick 2.15
+import "qrc:/theme"
 
 // One record of the Holding Log: product, shelf, start, discarded, duration.
 Item {
     id: row
     objectName: "haccpLogItem"
-    height: 56 - 16
+    height: Theme.touchTarget - 16
 
     property string productName
     property string shelfText
@@ -14,8 +15,8 @@ Item {
 
     Row {
         anchors.fill: parent
-        anchors.leftMargin: 8
-        anchors.rightMargin: 8
+        anchors.leftMargin: Theme.spacingSmall
+        anchors.rightMargin: Theme.spacingSmall
         Repeater {
             model: [
                 { text: row.productName, share: 5 },
@@ -31,14 +32,15 @@ Item {
                 horizontalAlignment: Text.AlignLeft
                 elide: Text.ElideRight
                 text: modelData.text
-                color: "#ffffff"
-                font.pixelSize: 18
+                color: Theme.text
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontSmall
             }
         }
     }
     Rectangle {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: 1
-        color: "#607d8b"
+        color: Theme.border
     }
 }

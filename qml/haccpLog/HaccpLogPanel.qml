@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // The Holding Log: the HACCP records, newest first; the first 250 unless all are asked
 // for. Rows are copied out of the controller's model in batches, so a long log does not
@@ -9,7 +10,7 @@ Rectangle {
     objectName: "haccpLogPanel"
     width: 800
     height: 432
-    color: "#101418"
+    color: Theme.background
 
     readonly property var controller: typeof haccpController !== "undefined" ? haccpController : null
     readonly property int recordCount: controller ? controller.haccpLogListCount : 0
@@ -79,16 +80,16 @@ Rectangle {
 
     Text {
         id: title
-        anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: 8 }
+        anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacingSmall }
         text: qsTr("Holding Log")
-        color: "#ffffff"
-        font.pixelSize: 28
+        color: Theme.text
+        font.pixelSize: Theme.fontTitle
         font.bold: true
     }
 
     HaccpLogItem {
         id: headings
-        anchors { top: title.bottom; left: parent.left; right: parent.right; rightMargin: 12 }
+        anchors { top: title.bottom; left: parent.left; right: parent.right; rightMargin: Theme.scrollBarWidth }
         productName: qsTr("Product Name")
         shelfText: qsTr("Shelf Number")
         startText: qsTr("Start Time")
@@ -104,7 +105,7 @@ Rectangle {
         model: rows
         boundsBehavior: Flickable.StopAtBounds
         delegate: HaccpLogItem {
-            width: list.width - 12
+            width: list.width - Theme.scrollBarWidth
             productName: name
             shelfText: panel.shelfOf(bin)
             startText: date + " " + time
@@ -121,23 +122,23 @@ Rectangle {
     Rectangle {
         id: footer
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: 56 + 16
-        color: "#1c2329"
+        height: Theme.touchTarget + Theme.spacing
+        color: Theme.surface
 
         Text {
             objectName: "recordCount"
-            anchors { left: parent.left; leftMargin: 16; verticalCenter: parent.verticalCenter }
+            anchors { left: parent.left; leftMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
             text: qsTr("Number of records: ") + panel.recordCount
-            color: "#ffffff"
-            font.pixelSize: 22
+            color: Theme.text
+            font.pixelSize: Theme.fontBody
             }
         Row {
-            anchors { right: parent.right; rightMargin: 16; verticalCenter: parent.verticalCenter }
-            spacing: 16
+            anchors { right: parent.right; rightMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
+            spacing: Theme.spacing
             Button {
                 objectName: "showAllButton"
                 width: 160
-                height: 56
+                height: Theme.touchTarget
                 text: qsTr("Show All")
                 visible: list.atYEnd && panel.totalCount > panel.recordCount
                 onClicked: {
@@ -148,7 +149,7 @@ Rectangle {
             Button {
                 objectName: "refreshButton"
                 width: 160
-                height: 56
+                height: Theme.touchTarget
                 text: qsTr("Refresh")
                 onClicked: panel.autoRetrieve()
             }

@@ -1,0 +1,127 @@
+// The Holding Log page, rendered offscreen against the real HACCP controller and worker.
+#include "fakecabinetcore.h"
+#include "haccpcontroller.h"
+#include "haccpfixtures.h"
+#include "scratchroots.h"
+
+#include <QQmlContext>
+#include <QQmlPropertyMap>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtTest>
+
+using namespace HaccpFixtures;
+
+class TestHaccpLogPanel : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Page
+    {
+        ScratchRoots roots;
+        FakeCabinetCore core;
+        QQmlPropertyMap cabinet;
+        HaccpController *controller = nullptr;
+        QQuickView view;
+
+        QQuickItem *item(const char *name) const
+        {
+            return view.rootObject()->findChild<QQuickItem *>(QLatin1String(name));
+        }
+        int shownRows() const
+        {
+            return view.rootObject()->findChild<QObject *>("haccpRows")->property("count").toInt();
+        }
+    };
+
+    void open(Page &page, const QByteArray &log)
+    {
+        QVERIFY(page.roots.writeRootFile("haccpLogs/haccpLog.json", log));
+        page.core.haccpEnabled = true;
+        page.controller = new HaccpController(&page.core);
+        page.cabinet.insert("traysPerZone", 2);
+        page.cabinet.insert("zonesPerRow", 2);
+        page.cabinet.insert("numberOfRows", 4);
+        page.cabinet.insert("startingShelfNumber", 5);
+        page.cabinet.insert("shelfNumberingOrder", 0);
+        page.cabinet.insert("haccpEnabled", true);
+        page.view.rootContext()->setContextProperty("haccpController", page.controller);
+        page.view.rootContext()->setContextProperty("cabinetManager", &page.cabinet);
+        page.view.setSource(QUrl("qrc:/haccpLog/HaccpLogPanel.qml"));
+        QCOMPARE(page.view.status(), QQuickView::Ready);
+        page.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page.view));
+    }
+
+private slots:
+    void loadsTheLog_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<int>("firstRows");
+        QTest::addColumn<int>("allRows");
+        QTest::newRow("600 records") << bigLog(600) << 250 << 600;
+        QTest::newRow("empty log") << log("") << 0 << 0;
+        QTest::newRow("exactly one page") << bigLog(250) << 250 << 250;
+    }
+    void loadsTheLog()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(int, firstRows);
+        QFETCH(int, allRows);
+        Page page;
+        open(page, log);
+        QMetaObject::invokeMethod(page.view.rootObject(), "autoRetrieve");
+        QQuickItem *busy = page.item("busyOverlay");
+        QTRY_VERIFY(!busy->isVisible());
+        QCOMPARE(page.shownRows(), firstRows);
+        QCOMPARE(page.item("recordCount")->property("text").toString(),
+                 QStringLiteral("Number of records: %1").arg(firstRows));
+
+        QQuickItem *showAll = page.item("showAllButton");
+        QVERIFY(!showAll->isVisible());  // not before the end of the list
+        QMetaObject::invokeMethod(page.item("haccpLogList"), "positionViewAtEnd");
+        QTRY_COMPARE(showAll->isVisible(), allRows > firstRows);
+        if (!showAll->isVisible())
+            return;
+        QMetaObject::invokeMethod(showAll, "clicked");
+        QVERIFY(page.view.rootObject()->property("modified").toBool());
+        QTRY_COMPARE(page.shownRows(), allRows);
+        QTRY_VERIFY(!busy->isVisible());
+        QVERIFY(!showAll->isVisible());
+        // Refresh goes back to the first page and clears the mark.
+        QMetaObject::invokeMethod(page.item("refreshButton"), "clicked");
+        QTRY_COMPARE(page.shownRows(), firstRows);
+        QVERIFY(!page.view.rootObject()->property("modified").toBool());
+    }
+
+    void shelfNumbers_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("bin");
+        QTest::addColumn<QString>("shelf");
+        // 2 trays x 2 zones per row, 4 rows, first shelf 5.
+        QTest::newRow("first row") << 0 << 3 << "6";
+        QTest::newRow("second row") << 0 << 4 << "7";
+        QTest::newRow("second row, last bin") << 0 << 7 << "7";
+        QTest::newRow("reversed, first row") << 1 << 0 << "9";
+        QTest::newRow("reversed, second row") << 1 << 6 << "8";
+        QTest::newRow("negative bin") << 0 << -1 << "";
+    }
+    void shelfNumbers()
+    {
+        QFETCH(int, order);
+        QFETCH(int, bin);
+        QFETCH(QString, shelf);
+        Page page;
+        open(page, log(""));
+        page.cabinet.insert("shelfNumberingOrder", order);
+        QVariant shown;
+        QMetaObject::invokeMethod(page.view.rootObject(), "shelfOf", Q_RETURN_ARG(QVariant, shown),
+                                  Q_ARG(QVariant, bin));
+        QCOMPARE(shown.toString(), shelf);
+    }
+};
+
+QTEST_MAIN(TestHaccpLogPanel)
+#include "tst_haccplogpanel.moc"
