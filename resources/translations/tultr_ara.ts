@@ -255,4 +255,29 @@
         <translation>فشل تصدير سجل الحفظ!</translation>
     </message>
 </context>
+<context>
+    <name>ScreenshotButton</name>
+    <message>
+        <source>Take Screenshot</source>
+        <translation>التقاط الشاشة</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoButton</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>معلومات المنصة</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoDialog</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>معلومات المنصة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
 </TS>

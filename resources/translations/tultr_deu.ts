@@ -255,4 +255,29 @@
         <translation>Export des Warmhalteprotokolls fehlgeschlagen!</translation>
     </message>
 </context>
+<context>
+    <name>ScreenshotButton</name>
+    <message>
+        <source>Take Screenshot</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoButton</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Plattforminfo</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoDialog</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Plattforminfo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>

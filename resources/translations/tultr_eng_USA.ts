@@ -255,4 +255,29 @@
         <translation>Holding Log export failed!</translation>
     </message>
 </context>
+<context>
+    <name>ScreenshotButton</name>
+    <message>
+        <source>Take Screenshot</source>
+        <translation>Take Screenshot</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoButton</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Platform Info</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoDialog</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Platform Info</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>

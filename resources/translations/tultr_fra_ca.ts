@@ -255,4 +255,29 @@
         <translation>Échec de l'exportation du journal de maintien !</translation>
     </message>
 </context>
+<context>
+    <name>ScreenshotButton</name>
+    <message>
+        <source>Take Screenshot</source>
+        <translation>Capture d'écran</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoButton</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Infos plateforme</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoDialog</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Infos plateforme</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
 </TS>

@@ -255,4 +255,29 @@
         <translation>Esportazione del registro di mantenimento non riuscita!</translation>
     </message>
 </context>
+<context>
+    <name>ScreenshotButton</name>
+    <message>
+        <source>Take Screenshot</source>
+        <translation>Cattura schermata</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoButton</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Info piattaforma</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformInfoDialog</name>
+    <message>
+        <source>Platform Info</source>
+        <translation>Info piattaforma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
 </TS>
