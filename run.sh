@@ -20,6 +20,7 @@ if [ "${1:-}" = "--second-display" ]; then
 fi
 
 tul_install_dependencies
+tul_install_bus_policy
 BUILD_DIR=${TUL_BUILD_DIR:-$TUL_SOURCE/build}
 tul_build "$BUILD_DIR"
 

@@ -10,6 +10,7 @@
 #include "fileid.h"
 #include "holdingcoordinator.h"
 #include "holdinglink.h"
+#include "iotlink.h"
 #include "ioboardsimulator.h"
 #include "languagemodel.h"
 #include "masteriomanager.h"
@@ -28,11 +29,13 @@
 #include "haccpcontroller.h"
 #include "tulnetwork.h"
 #include "traybarsc.h"
+#include "tullumo.h"
 #include "tulpaths.h"
 #include "virtualkeyinput.h"
 #include "zonemanager.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
@@ -89,6 +92,8 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     connectManagers();
     connectHolding();
     m_platformInfo = new PlatformInfo(this);
+    createIot();
+    connectIot();
     publishToQml();
     m_translator->setLanguageByString(m_config->get_languageId());
     loadPluggedInMinutes();
@@ -1067,4 +1072,37 @@ void CabinetManager::logHaccpTimerStopInfo(QString timeStamp, QString productTyp
 void CabinetManager::removeHaccpLogTimerStartInfo(int binNumber, int productId, qint64 expectedTime)
 {
     m_holding->removeHaccpLogTimerStartInfo(binNumber, productId, expectedTime);
+}
+
+// ---- cloud link -------------------------------------------------------------------------
+
+void CabinetManager::createIot()
+{
+    m_iot = new IotLink(this, m_holding, QDBusConnection::systemBus());
+    m_iot->create(QCoreApplication::instance(), m_layout.iAmMaster);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("TulLumo"), m_iot->lumo());
+}
+
+void CabinetManager::connectIot()
+{
+    connect(m_config, &ConfigurationManager::performanceDataIntervalChanged, this,
+            &CabinetManager::setPerformanceDataInterval);
+    if (!m_layout.iAmMaster)
+        return; // only the master display reports to the cloud
+    m_iot->connectMaster(m_config->get_performanceDataInterval());
+    connect(m_iot, &IotLink::firmwareUpdateStarted, this, &CabinetManager::firmwareUpdateStarted);
+    TulLumo *lumo = m_iot->lumo();
+    connect(this, &CabinetManager::event_holdStarted, lumo, &TulLumo::handle_event_holdStart, Qt::QueuedConnection);
+    connect(this, &CabinetManager::event_holdStopped, lumo, &TulLumo::handle_event_holdStop, Qt::QueuedConnection);
+    connect(this, &CabinetManager::event_holdExpired, lumo, &TulLumo::handle_event_holdExpired,
+            Qt::QueuedConnection);
+    NFCmanager *nfc = m_holding->nfcManager();
+    connect(nfc, &NFCmanager::panRemoved, lumo, &TulLumo::handle_event_panRemoved, Qt::QueuedConnection);
+    connect(nfc, &NFCmanager::panReturned, lumo, &TulLumo::handle_event_panReturned, Qt::QueuedConnection);
+    connect(nfc, &NFCmanager::panTransfered, lumo, &TulLumo::handle_event_transfer, Qt::QueuedConnection);
+}
+
+void CabinetManager::setPerformanceDataInterval(int value)
+{
+    m_iot->setPerformanceDataInterval(value);
 }

@@ -14,6 +14,7 @@ class CanbusManager;
 class FileID;
 class HoldingCoordinator;
 class HoldingLink;
+class IotLink;
 class ZoneManager;
 class LanguageModel;
 class SoundManager;
@@ -146,10 +147,13 @@ public:
     FileID *fileId() const { return m_fileId; }
     HoldingCoordinator *holding() const { return m_holding; }
     QQmlApplicationEngine *qmlEngine() const { return m_engine; }
+    IotLink *iot() const { return m_iot; }
 
 public slots:
     void set_flashDriveMounted(bool mounted) override;
     void set_iAmMaster(bool master);
+    // Cloud link: the settings' performance-data interval in seconds.
+    void setPerformanceDataInterval(int value);
 
     // Display link: senders.
     void sendFileViaCanbus(int fileId) override;
@@ -257,6 +261,8 @@ private:
     void createDisplayLink();
     void createHolding();
     void connectHolding();
+    void createIot();
+    void connectIot();
     void publishToQml();
     void startMachines();
     void loadScene();
@@ -303,6 +309,7 @@ private:
     TULnetwork *m_network = nullptr;
     HoldingCoordinator *m_holding = nullptr;
     HoldingLink *m_holdingLink = nullptr;
+    IotLink *m_iot = nullptr;
     PlatformInfo *m_platformInfo = nullptr;
     QTimer m_idleTimer;
     QTimer m_pluggedInTimer;

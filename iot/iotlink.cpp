@@ -120,3 +120,8 @@ void IotLink::onFirmwareUpdateStarted()
 {
     emit firmwareUpdateStarted();
 }
+
+TulDbusAdapter *IotLink::adapter() const
+{
+    return m_adapter;
+}

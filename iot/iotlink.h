@@ -42,7 +42,7 @@ public:
     // the bus, and the performance-data timer (started when the interval is valid).
     void connectMaster(int performanceIntervalSeconds);
 
-    TulDbusAdapter *adapter() const { return m_adapter; }
+    TulDbusAdapter *adapter() const;
     TulLumo *lumo() const { return m_lumo; }
     QTimer *performanceDataTimer() const { return m_performanceTimer; }
     bool ownsServiceName() const { return m_serviceRegistered; }

@@ -30,3 +30,17 @@ tul_build() {
     cmake -S "$TUL_SOURCE" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TUL_BUILD_TYPE:-RelWithDebInfo}" $launcher "$@" &&
         cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# Where the machine has a system bus, its policy must let the cabinet own its name and
+# the IoT agent call it. Installed (as root) when missing or changed.
+tul_install_bus_policy() {
+    policy="$TUL_SOURCE/resources/com.brevantor.DBus.conf"
+    target=/etc/dbus-1/system.d/com.brevantor.DBus.conf
+    [ -d /etc/dbus-1/system.d ] && [ -S /run/dbus/system_bus_socket ] || return 0
+    cmp -s "$policy" "$target" && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "The system bus lacks the cabinet's policy: as root, copy $policy to $target" >&2
+        return 0
+    fi
+    cp "$policy" "$target.new" && mv "$target.new" "$target" && echo "Installed $target"
+}
