@@ -425,6 +425,7 @@ void TestTulLumo::inboundMessagesAreChecked_data()
     QTest::newRow("array") << "[1,2]" << "not a JSON object";
     QTest::newRow("broken") << R"({"command":)" << "not JSON";
     QTest::newRow("empty") << "" << "not JSON";
+    QTest::newRow("just at the limit") << QStringLiteral("{}").leftJustified(TulLumo::MaxInboundBytes) << "";
     QTest::newRow("too large") << QString(TulLumo::MaxInboundBytes + 1, QLatin1Char(' ')) << "refused";
     QTest::newRow("too large in UTF-8") << QString(TulLumo::MaxInboundBytes / 2 + 1, QChar(0x00e9)) << "refused";
 }
