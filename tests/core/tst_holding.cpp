@@ -4,6 +4,8 @@
 // nothing. The holding clock runs fifty times fast.
 #include "alarmtimings.h"
 #include "cabinetmanager.h"
+#include "filelogworker.h"
+#include "haccpcontroller.h"
 #include "holdingcoordinator.h"
 #include "ioboardsimulator.h"
 #include "mastersync.h"
@@ -16,6 +18,9 @@
 #include "tulerrorcontrollert.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -62,6 +67,7 @@ private slots:
     void tagStoreSurvivesARestart();
     void consoleDrivesTheSimulation_data();
     void consoleDrivesTheSimulation();
+    void holdsReachTheHaccpLogAndItsExport();
 
 private:
     void startCabinet();
@@ -359,3 +365,57 @@ void TestHolding::consoleDrivesTheSimulation()
 
 QTEST_MAIN(TestHolding)
 #include "tst_holding.moc"
+
+// A pan held until it had to be discarded and one taken out early are both in the HACCP
+// log, newest first, with their durations, and in the CSV export.
+void TestHolding::holdsReachTheHaccpLogAndItsExport()
+{
+    HoldingCoordinator *holding = m_cm->holding();
+    holding->toggleBin(1);
+    QTRY_COMPARE(m_cm->get_trayState(1), Discard);
+    holding->toggleBin(1);
+    holding->toggleBin(5);
+    QTest::qWait(400);  // about 20 s of the holding clock
+    holding->toggleBin(5);
+
+    QJsonArray records;
+    // Each start record is replaced by its finished one.
+    auto finishedRecords = [&records] {
+        records = QJsonDocument::fromJson(readFile(FileLogWorker::logPath())).object().value("haccpInfo").toArray();
+        for (const QJsonValue &r : qAsConst(records))
+            if (r.toObject().value("h").toString() == QLatin1String("----"))
+                return -1;
+        return records.size();
+    };
+    QTRY_COMPARE(finishedRecords(), 2);
+    const QJsonObject early = records.at(0).toObject();
+    const QJsonObject discarded = records.at(1).toObject();
+    QCOMPARE(early.value("b").toInt(), 5);
+    QCOMPARE(early.value("e").toBool(), false);
+    const QString earlyDuration = early.value("h").toString();
+    QVERIFY2(earlyDuration >= "00:00:10" && earlyDuration < "00:01:00", qPrintable(earlyDuration));
+    QCOMPARE(discarded.value("b").toInt(), 1);
+    QCOMPARE(discarded.value("e").toBool(), true);
+    const QString heldDuration = discarded.value("h").toString();
+    QVERIFY2(heldDuration >= "00:01:30" && heldDuration < "00:03:00", qPrintable(heldDuration));
+    QDateTime now = QDateTime::currentDateTime();  // the day in the cabinet's own time zone
+    QCOMPARE(discarded.value("d").toString(), m_cm->adjustToLocalDateTime(now).toString("yyyy/MM/dd"));
+
+    HaccpController *haccp = m_cm->haccpController();
+    QSignalSpy exported(haccp, &HaccpController::exportHaccpLogDone);
+    haccp->exportHaccpLog();
+    QTRY_COMPARE(exported.count(), 1);
+    QCOMPARE(exported.at(0).at(0).toString(), QStringLiteral("OK"));
+    const QStringList files = QDir(m_scratch->flash()).entryList({"holdingLog_*.csv"});
+    QCOMPARE(files.size(), 1);
+    const QList<QByteArray> lines = readFile(m_scratch->flash() + files.first()).split('\n');
+    QCOMPARE(lines.size(), 4);  // header, two records, nothing after the last line end
+    const int perShelf = m_cm->get_traysPerZone() * m_cm->get_zonesPerRow();
+    auto csvStart = [](const QJsonObject &r) {
+        return (r.value("d").toString().mid(5) + " " + r.value("t").toString().left(5)).toUtf8();
+    };
+    QCOMPARE(lines.at(1), early.value("p").toString().toUtf8() + "," + QByteArray::number(5 / perShelf + 1)
+                              + "," + csvStart(early) + ",No," + earlyDuration.left(5).toUtf8() + ",");
+    QCOMPARE(lines.at(2), discarded.value("p").toString().toUtf8() + "," + QByteArray::number(1 / perShelf + 1)
+                              + "," + csvStart(discarded) + ",Yes," + heldDuration.left(5).toUtf8() + ",");
+}
