@@ -1,6 +1,9 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // One day part of the Day-Parts page: a touch-sized check box with the day part's name.
+// The whole row reacts to a tap.
 Rectangle {
     id: row
 
@@ -10,46 +13,52 @@ Rectangle {
 
     signal toggled()
 
-    height: 56
-    radius: 6
-    color: "transparent"
-    border.color: locked ? "#f0c020" : "transparent"
+    height: Theme.touchTarget
+    radius: Theme.radius
+    color: area.pressed ? Theme.surfacePressed : "transparent"
+    border.color: locked ? Theme.status : "transparent"
     border.width: 3
 
     Rectangle {
         id: box
         objectName: "box"
-        x: 12
+        anchors.left: parent.left
+        anchors.leftMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         width: 36
         height: 36
         radius: 4
-        color: row.checked ? "#1e64b4" : "#303030"
-        border.color: "#c0c0c0"
-        border.width: 2
+        color: row.checked ? Theme.accentStrong : Theme.surface
+        border.color: row.checked ? Theme.accent : Theme.textSecondary
+        border.width: Theme.borderWidth
         opacity: row.locked ? 0.6 : 1.0
 
         Text {
             anchors.centerIn: parent
             visible: row.checked
             text: "\u2713"
-            color: "white"
+            color: Theme.textOnAccent
+            font.family: Theme.latinFamily
             font.pixelSize: 26
+            font.bold: true
         }
     }
 
-    Text {
+    Label {
         id: label
+        objectName: "dayPartName"
         anchors.left: box.right
-        anchors.leftMargin: 16
+        anchors.leftMargin: Theme.spacing
         anchors.right: parent.right
+        anchors.rightMargin: Theme.spacing
         anchors.verticalCenter: parent.verticalCenter
+        horizontalAlignment: Text.AlignLeft
         elide: Text.ElideRight
-        color: "white"
-        font.pixelSize: 22
+        font.pixelSize: Theme.fontBody
     }
 
     MouseArea {
+        id: area
         anchors.fill: parent
         enabled: !row.locked
         onClicked: row.toggled()

@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // The dock's day-part pop-up: the day parts offered to the operator, the one in force
 // marked. A tap makes the day part the one in force on the master display; any other
@@ -18,15 +20,20 @@ Item {
     signal dayPartRequested(int dayPart)
     signal closeRequested()
 
-    width: 300
+    width: 360
     height: Math.min(entries.length, maxVisibleRows) * rowHeight + 16
+
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
 
     function rebuild() {
         var rows = []
         var count = daypartManager.getDayPartsToUseCount()
         for (var i = 0; i < count; ++i) {
             var dayPart = daypartManager.getDayPartToUse(i)
-            rows.push({ "dayPart": dayPart, "name": daypartManager.getDayPartName(dayPart) })
+            // A day part without a name in the current language shows its English one.
+            var name = daypartManager.getDayPartName(dayPart) || daypartManager.getDayPartName(0, dayPart)
+            rows.push({ "dayPart": dayPart, "name": name })
         }
         entries = rows
     }
@@ -61,10 +68,10 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#202020"
-        border.color: "#808080"
-        border.width: 2
-        radius: 8
+        color: Theme.surfaceRaised
+        border.color: Theme.border
+        border.width: Theme.borderWidth
+        radius: Theme.radius * 2
     }
 
     Flickable {
@@ -78,6 +85,7 @@ Item {
         clip: true
         interactive: contentHeight > height
         boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { objectName: "dayPartPopupScrollBar" }
 
         Column {
             id: list
@@ -91,21 +99,24 @@ Item {
                     readonly property bool inForce: modelData.dayPart === popup.current
                     width: list.width
                     height: popup.rowHeight
-                    radius: 6
-                    color: inForce ? "#1e64b4" : "transparent"
+                    radius: Theme.radius
+                    color: entryArea.pressed ? Theme.surfacePressed : inForce ? Theme.selection : "transparent"
 
-                    Text {
+                    Label {
+                        objectName: "dayPartEntryName"
                         anchors.fill: parent
-                        anchors.leftMargin: 16
-                        anchors.rightMargin: 16
+                        anchors.leftMargin: Theme.spacing
+                        // Clear of the scroll bar when the list scrolls.
+                        anchors.rightMargin: Theme.spacing + (flick.interactive ? Theme.scrollBarWidth : 0)
+                        horizontalAlignment: Text.AlignLeft
                         verticalAlignment: Text.AlignVCenter
                         elide: Text.ElideRight
                         text: modelData.name
-                        color: "white"
-                        font.pixelSize: 24
+                        font.pixelSize: Theme.fontLarge
                         font.bold: parent.inForce
                     }
                     MouseArea {
+                        id: entryArea
                         anchors.fill: parent
                         onClicked: popup.choose(modelData.dayPart)
                     }

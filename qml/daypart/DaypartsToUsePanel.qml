@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // Service settings page "Day-Parts": which day parts the operator may pick. The day
 // part in force is framed and stays as it is. Accept writes the ticks to the day-part
@@ -20,11 +22,19 @@ Item {
     width: 800
     height: 480
 
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    // A day part without a name in the current language shows its English one.
+    function nameOf(dayPart) {
+        return daypartManager.getDayPartName(dayPart) || daypartManager.getDayPartName(0, dayPart)
+    }
+
     function reload() {
         var list = []
         var count = daypartManager.getDayPartsCount()
         for (var i = 0; i < count; ++i)
-            list.push({ "dayPart": i, "name": daypartManager.getDayPartName(i),
+            list.push({ "dayPart": i, "name": nameOf(i),
                         "ticked": daypartManager.getDayPartIsUsed(i) })
         rows = list
         changed = false
@@ -34,7 +44,7 @@ Item {
     function renameRows() {
         var list = []
         for (var i = 0; i < rows.length; ++i)
-            list.push({ "dayPart": rows[i].dayPart, "name": daypartManager.getDayPartName(rows[i].dayPart),
+            list.push({ "dayPart": rows[i].dayPart, "name": nameOf(rows[i].dayPart),
                         "ticked": rows[i].ticked })
         rows = list
     }
@@ -83,33 +93,41 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#101010"
+        color: Theme.background
     }
 
-    Text {
+    Label {
         id: title
-        x: 24
-        y: 12
-        text: qsTr("Day-Parts")
-        color: "white"
-        font.pixelSize: 28
+        anchors.left: parent.left
+        anchors.leftMargin: Theme.spacingLarge
+        anchors.top: parent.top
+        anchors.topMargin: 12
+        text: qsTr("Day-Parts") + Theme.retranslate()
+        font.pixelSize: Theme.fontTitle
         font.bold: true
     }
 
     Flickable {
         id: flick
+        objectName: "dayPartsFlick"
         anchors.top: title.bottom
         anchors.topMargin: 12
         anchors.bottom: buttons.top
         anchors.bottomMargin: 12
-        x: 24
-        width: parent.width - 48
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: Theme.spacingLarge
+        anchors.rightMargin: Theme.spacingSmall
         contentHeight: column.height
         clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { objectName: "dayPartsScrollBar" }
 
         Column {
             id: column
-            width: flick.width
+            // Clear of the scroll bar, which stands on the trailing side.
+            x: Theme.rightToLeft ? Theme.spacing + Theme.scrollBarWidth : 0
+            width: flick.width - Theme.spacing - Theme.scrollBarWidth
             spacing: 4
 
             Repeater {
@@ -129,34 +147,26 @@ Item {
     Row {
         id: buttons
         anchors.right: parent.right
-        anchors.rightMargin: 24
+        anchors.rightMargin: Theme.spacingLarge
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
-        spacing: 16
+        anchors.bottomMargin: Theme.spacing
+        spacing: Theme.spacing
 
-        Repeater {
-            model: [
-                { "name": "cancelButton", "label": qsTr("Cancel"), "enabled": true },
-                { "name": "acceptButton", "label": qsTr("Accept"), "enabled": panel.acceptEnabled }
-            ]
-            delegate: Rectangle {
-                objectName: modelData.name
-                width: 160
-                height: 64
-                radius: 8
-                color: modelData.enabled ? "#1e64b4" : "#404040"
-                Text {
-                    anchors.centerIn: parent
-                    text: modelData.label
-                    color: modelData.enabled ? "white" : "#909090"
-                    font.pixelSize: 24
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    enabled: modelData.enabled
-                    onClicked: modelData.name === "acceptButton" ? panel.accept() : panel.cancel()
-                }
-            }
+        Button {
+            objectName: "cancelButton"
+            width: 180
+            height: Theme.touchTarget + 8
+            text: qsTr("Cancel") + Theme.retranslate()
+            onClicked: panel.cancel()
+        }
+        Button {
+            objectName: "acceptButton"
+            width: 180
+            height: Theme.touchTarget + 8
+            text: qsTr("Accept") + Theme.retranslate()
+            enabled: panel.acceptEnabled
+            highlighted: enabled
+            onClicked: panel.accept()
         }
     }
 }

@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // One row of the Errors Log: its number, date and time, codes and text.
 Rectangle {
@@ -11,42 +13,44 @@ Rectangle {
     property string descText: ""
 
     height: 44
-    color: number % 2 ? "#f4f4f4" : "#ffffff"
+    color: number % 2 ? Theme.surface : Theme.surfaceRaised
 
     Row {
         anchors.fill: parent
         anchors.leftMargin: 8
         spacing: 8
 
-        Text {
+        Label {
             width: 48
             height: parent.height
             verticalAlignment: Text.AlignVCenter
             text: item.number
-            font.pixelSize: 18
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontSmall
         }
-        Text {
+        Label {
             width: 210
             height: parent.height
             verticalAlignment: Text.AlignVCenter
             text: item.dateText + " " + item.timeText
-            font.pixelSize: 18
+            font.pixelSize: Theme.fontSmall
         }
-        Text {
+        Label {
             width: 100
             height: parent.height
             verticalAlignment: Text.AlignVCenter
             text: item.codesText
-            font.pixelSize: 18
+            font.pixelSize: Theme.fontSmall
         }
-        Text {
+        Label {
             objectName: "errorName"
             width: item.width - 400
             height: parent.height
             verticalAlignment: Text.AlignVCenter
+            horizontalAlignment: Text.AlignLeft
             text: item.descText
             elide: Text.ElideRight
-            font.pixelSize: 18
+            font.pixelSize: Theme.fontSmall
         }
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // The Errors Log panel: every logged error, newest first, with Clear All and Refresh.
 // The service carousel calls refresh() whenever it shows the panel.
@@ -8,12 +9,34 @@ Rectangle {
     objectName: "errorLogPanel"
     width: 800
     height: 480
-    color: "#ffffff"
+    color: Theme.background
+
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
 
     // Set by the shell's passcode handling; Clear All needs an unlocked page.
     property bool locked: false
     readonly property var service: typeof tulErrorController !== "undefined" ? tulErrorController : null
     readonly property int recordCount: service ? service.errorsLogListCount : 0
+    // The list is newest first: the first record is its last row, the last record its first.
+    readonly property var model: service ? service.errorInfoModel : null
+    // Bumped whenever the service publishes the list again, also with the same count.
+    property int revision: 0
+    readonly property string firstRecord: revision, stamp(recordCount - 1)
+    readonly property string lastRecord: revision, stamp(0)
+
+    Connections {
+        target: panel.service
+        ignoreUnknownSignals: true
+        function onErrorsLogListChanged() { panel.revision++ }
+        function onErrorInfoModelChanged() { panel.revision++ }
+    }
+
+    function stamp(row) {
+        if (!model || row < 0 || row >= recordCount)
+            return ""
+        return model.getData(row, 0) + " " + model.getData(row, 1)
+    }
 
     function refresh() {
         if (!service)
@@ -27,13 +50,13 @@ Rectangle {
         service.clearErrorLogList()
     }
 
-    Text {
+    Label {
         id: title
         anchors.top: parent.top
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.topMargin: 8
-        text: qsTr("Errors Log")
-        font.pixelSize: 28
+        anchors.topMargin: 4
+        text: qsTr("Errors Log") + Theme.retranslate()
+        font.pixelSize: Theme.fontLarge
         font.bold: true
     }
 
@@ -41,12 +64,12 @@ Rectangle {
         id: headings
         anchors.top: title.bottom
         anchors.left: parent.left
-        anchors.leftMargin: 64
-        anchors.topMargin: 8
+        anchors.leftMargin: 72
+        anchors.topMargin: 4
         spacing: 8
-        Text { width: 210; text: qsTr("Date/Time"); font.pixelSize: 18; font.bold: true }
-        Text { width: 100; text: qsTr("ID"); font.pixelSize: 18; font.bold: true }
-        Text { text: qsTr("Error name"); font.pixelSize: 18; font.bold: true }
+        Label { width: 210; text: qsTr("Date/Time") + Theme.retranslate(); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.bold: true }
+        Label { width: 100; text: qsTr("ID") + Theme.retranslate(); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.bold: true }
+        Label { text: qsTr("Error name") + Theme.retranslate(); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.bold: true }
     }
 
     ListView {
@@ -58,16 +81,17 @@ Rectangle {
         anchors.right: parent.right
         anchors.margins: 8
         clip: true
-        model: panel.service ? panel.service.errorInfoModel : null
+        boundsBehavior: Flickable.StopAtBounds
+        model: panel.model
         delegate: ErrorLogItem {
-            width: list.width
+            width: list.width - Theme.spacing
             number: index + 1
             dateText: date
             timeText: time
             codesText: codes
             descText: desc
         }
-        ScrollBar.vertical: ScrollBar { width: 24 }
+        ScrollBar.vertical: ScrollBar { objectName: "errorLogScrollBar" }
     }
 
     Item {
@@ -75,35 +99,35 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        height: 72
+        height: 84
 
         Column {
             anchors.left: parent.left
             anchors.leftMargin: 12
             anchors.verticalCenter: parent.verticalCenter
-            Text { objectName: "recordCount"; text: qsTr("Number of records: ") + panel.recordCount; font.pixelSize: 16 }
-            Text { text: qsTr("First record: "); font.pixelSize: 16 }
-            Text { text: qsTr("Last record: "); font.pixelSize: 16 }
+            Label { objectName: "recordCount"; text: qsTr("Number of records: ") + Theme.retranslate() + panel.recordCount; font.pixelSize: Theme.fontSmall }
+            Label { objectName: "firstRecord"; text: qsTr("First record: ") + Theme.retranslate() + panel.firstRecord; font.pixelSize: Theme.fontSmall }
+            Label { objectName: "lastRecord"; text: qsTr("Last record: ") + Theme.retranslate() + panel.lastRecord; font.pixelSize: Theme.fontSmall }
         }
 
         Row {
             anchors.right: parent.right
             anchors.rightMargin: 12
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 16
+            spacing: Theme.spacing
             Button {
                 objectName: "clearAllButton"
-                width: 150
-                height: 56
-                text: qsTr("Clear All")
+                width: 160
+                height: Theme.touchTarget
+                text: qsTr("Clear All") + Theme.retranslate()
                 enabled: panel.recordCount > 0 && !panel.locked
                 onClicked: confirm.open()
             }
             Button {
                 objectName: "refreshButton"
-                width: 150
-                height: 56
-                text: qsTr("Refresh")
+                width: 160
+                height: Theme.touchTarget
+                text: qsTr("Refresh") + Theme.retranslate()
                 onClicked: panel.refresh()
             }
         }
@@ -113,29 +137,30 @@ Rectangle {
         id: confirm
         objectName: "clearAllDialog"
         anchors.centerIn: parent
-        width: 420
-        height: 200
+        width: 480
         modal: true
 
         Column {
             anchors.centerIn: parent
             spacing: 16
-            Text { anchors.horizontalCenter: parent.horizontalCenter; text: qsTr("Clearing All Error Logs"); font.pixelSize: 22; font.bold: true }
-            Text { anchors.horizontalCenter: parent.horizontalCenter; text: qsTr("Continue or Cancel"); font.pixelSize: 18 }
+            Label { anchors.horizontalCenter: parent.horizontalCenter; text: qsTr("Clearing All Error Logs") + Theme.retranslate(); font.pixelSize: Theme.fontBody; font.bold: true }
+            Label { anchors.horizontalCenter: parent.horizontalCenter; text: qsTr("Continue or Cancel") + Theme.retranslate(); font.pixelSize: Theme.fontSmall }
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 24
                 Button {
                     objectName: "continueButton"
-                    width: 140
-                    height: 56
-                    text: qsTr("Continue")
+                    width: 180
+                    height: Theme.touchTarget
+                    text: qsTr("Continue") + Theme.retranslate()
+                    highlighted: true
                     onClicked: { confirm.close(); panel.clearAll() }
                 }
                 Button {
-                    width: 140
-                    height: 56
-                    text: qsTr("Cancel")
+                    objectName: "clearAllCancelButton"
+                    width: 180
+                    height: Theme.touchTarget
+                    text: qsTr("Cancel") + Theme.retranslate()
                     onClicked: confirm.close()
                 }
             }

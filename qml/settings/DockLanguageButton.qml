@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // The dock's language button: each tap shows the next offered language; 800 ms after
 // the last tap the interface switches to it, the choice is saved and the other displays
@@ -8,7 +9,9 @@ Button {
     id: button
     objectName: "dockLanguageButton"
     implicitWidth: 160
-    implicitHeight: 64
+    implicitHeight: Theme.touchTarget + 8
+    // The name is written in its own language, so it takes that language's font.
+    font.family: Theme.fontFor(selectedId)
 
     property int selectedId: tro.languageId
     property alias settleInterval: settleTimer.interval

@@ -1,9 +1,10 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import "qrc:/theme"
 
 // The service page that chooses the interface language and which languages the dock
-// button offers. A row's name selects the language; its check mark offers it (the
+// button offers. A tap on a row selects its language; its check mark offers it (the
 // selected language is always offered). Accept applies both and saves.
 Item {
     id: page
@@ -58,6 +59,12 @@ Item {
         changed = false
     }
 
+    // The idle return and a language switch from the dock drop every unsaved mark.
+    function cancelEdits() {
+        reloadMarks()
+        cancel()
+    }
+
     Component.onCompleted: reloadMarks()
 
     Connections {
@@ -68,7 +75,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#1c1c1c"
+        color: Theme.background
     }
 
     ListView {
@@ -77,22 +84,36 @@ Item {
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: buttons.top; margins: 12 }
         clip: true
         model: languagesModelNew.languageList
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { objectName: "languageScrollBar" }
         delegate: Rectangle {
             id: row
             objectName: "languageRow_" + modelData.id
             width: list.width
-            height: 56
-            color: modelData.id === page.currentId ? "#2f5f8f" : "transparent"
+            height: Theme.touchTarget
+            radius: Theme.radius
+            color: rowArea.pressed ? Theme.surfacePressed
+                 : modelData.id === page.currentId ? Theme.selection : "transparent"
             opacity: modelData.isAvailable ? 1.0 : 0.5
             enabled: modelData.isAvailable
 
+            // The whole row selects; the check mark above it keeps its own tap.
+            MouseArea {
+                id: rowArea
+                objectName: "languageName_" + modelData.id
+                anchors.fill: parent
+                onClicked: page.select(modelData.id)
+            }
+
             RowLayout {
                 anchors.fill: parent
-                anchors.margins: 4
-                spacing: 16
+                anchors.margins: 2
+                // Clear of the scroll bar, on whichever side it stands.
+                anchors.rightMargin: Theme.spacing + Theme.scrollBarWidth
+                spacing: Theme.spacing
                 CheckBox {
                     objectName: "usedMark_" + modelData.id
-                    Layout.preferredWidth: 56
+                    Layout.preferredWidth: Theme.touchTarget
                     Layout.fillHeight: true
                     checked: page.isUsed(modelData.id)
                     onClicked: {
@@ -100,17 +121,13 @@ Item {
                         checked = Qt.binding(function() { return page.isUsed(modelData.id) })
                     }
                 }
-                Text {
+                Label {
                     Layout.fillWidth: true
                     text: modelData.name
-                    color: "white"
-                    font.pixelSize: 24
+                    // Each name is written in its own language and drawn in its font.
+                    font.family: Theme.fontFor(modelData.id)
+                    font.pixelSize: Theme.fontLarge
                     horizontalAlignment: Text.AlignLeft
-                    MouseArea {
-                        objectName: "languageName_" + modelData.id
-                        anchors.fill: parent
-                        onClicked: page.select(modelData.id)
-                    }
                 }
             }
         }
@@ -119,8 +136,8 @@ Item {
     RowLayout {
         id: buttons
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 12 }
-        height: 64
-        spacing: 16
+        height: Theme.touchTarget + 8
+        spacing: Theme.spacing
         Item { Layout.fillWidth: true }
         Button {
             objectName: "languageCancelButton"
@@ -134,6 +151,7 @@ Item {
             Layout.preferredWidth: 180
             Layout.fillHeight: true
             text: qsTr("Accept") + tro.emptyStr
+            highlighted: enabled
             enabled: page.changed
             onClicked: page.accept()
         }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import "qrc:/theme"
 
 // The first service page. It edits a copy of the display preferences and applies it on
 // Save: the master display stores, saves and tells the other displays; any other display
@@ -41,8 +42,9 @@ Item {
     property int discardDurationEnabled
     property int discardSoundDuration
 
-    // True once the user changed something that is not yet saved.
+    // True once the user changed something that is not yet saved; the keys edited.
     property bool changed: false
+    property var edited: ({})
     readonly property bool screenCleanValid: screenCleanActive === 0
         || (screenCleanTimeout >= page.minScreenCleanMinutes
             && screenCleanTimeout <= page.maxScreenCleanMinutes)
@@ -66,7 +68,25 @@ Item {
         discardDurationEnabled = configManager.discardDurationEnabled
         discardSoundDuration = configManager.discardSoundDuration
         screenCleanField.text = screenCleanTimeout
+        edited = {}
         changed = false
+    }
+
+    function edit(key) {
+        var keys = Object.assign({}, edited)
+        keys[key] = true
+        edited = keys
+        changed = true
+    }
+
+    // A setting changed underneath the page (the other display, the cloud, a file read):
+    // shown at once unless the user is editing that very setting.
+    function refresh(key) {
+        if (edited[key] === true)
+            return
+        page[key] = configManager[key]
+        if (key === "screenCleanTimeout")
+            screenCleanField.text = screenCleanTimeout
     }
 
     // The main window's cancelEdits: drop what was not saved.
@@ -105,11 +125,25 @@ Item {
     Connections {
         target: configManager
         function onConfigFileRead() { if (!page.changed) page.load() }
+        function onUseFirstEnabledChanged() { page.refresh("useFirstEnabled") }
+        function onSplitViewEnabledChanged() { page.refresh("splitViewEnabled") }
+        function onGroupDotsEnabledChanged() { page.refresh("groupDotsEnabled") }
+        function onLabelFontSizeChanged() { page.refresh("labelFontSize") }
+        function onIndividualDPEnabledChanged() { page.refresh("individualDPEnabled") }
+        function onSoundLevelChanged() { page.refresh("soundLevel") }
+        function onTempUnitChanged() { page.refresh("tempUnit") }
+        function onScreenCleanActiveChanged() { page.refresh("screenCleanActive") }
+        function onScreenCleanTimeoutChanged() { page.refresh("screenCleanTimeout") }
+        function onTimerColorStatusChanged() { page.refresh("timerColorStatus") }
+        function onAdvancedZoneOptionsEnableChanged() { page.refresh("advancedZoneOptionsEnable") }
+        function onUniversalPanSoundEnableChanged() { page.refresh("universalPanSoundEnable") }
+        function onDiscardDurationEnabledChanged() { page.refresh("discardDurationEnabled") }
+        function onDiscardSoundDurationChanged() { page.refresh("discardSoundDuration") }
     }
 
     Rectangle {
         anchors.fill: parent
-        color: "#1c1c1c"
+        color: Theme.background
     }
 
     Flickable {
@@ -117,37 +151,41 @@ Item {
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: buttons.top; margins: 12 }
         contentHeight: column.implicitHeight
         clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { objectName: "preferencesScrollBar" }
 
         ColumnLayout {
             id: column
-            width: flick.width
+            // Clear of the scroll bar, which stands on the trailing side.
+            x: Theme.rightToLeft ? Theme.spacing + Theme.scrollBarWidth : 0
+            width: flick.width - Theme.spacing - Theme.scrollBarWidth
             spacing: 4
 
             SettingRow {
                 label: qsTr("Use first") + tro.emptyStr
                 Switch {
                     objectName: "useFirstSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.useFirstEnabled
-                    onToggled: { page.useFirstEnabled = checked; page.changed = true }
+                    onToggled: { page.useFirstEnabled = checked; page.edit("useFirstEnabled") }
                 }
             }
             SettingRow {
                 label: qsTr("Split view") + tro.emptyStr
                 Switch {
                     objectName: "splitViewSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.splitViewEnabled
-                    onToggled: { page.splitViewEnabled = checked; page.changed = true }
+                    onToggled: { page.splitViewEnabled = checked; page.edit("splitViewEnabled") }
                 }
             }
             SettingRow {
                 label: qsTr("Group dots") + tro.emptyStr
                 Switch {
                     objectName: "groupDotsSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.groupDotsEnabled
-                    onToggled: { page.groupDotsEnabled = checked; page.changed = true }
+                    onToggled: { page.groupDotsEnabled = checked; page.edit("groupDotsEnabled") }
                 }
             }
             SettingRow {
@@ -162,12 +200,10 @@ Item {
                         stepSize: 1
                         snapMode: Slider.SnapAlways
                         value: page.labelFontSize
-                        onMoved: { page.labelFontSize = value; page.changed = true }
+                        onMoved: { page.labelFontSize = value; page.edit("labelFontSize") }
                     }
-                    Text {
+                    Label {
                         text: page.labelFontSize + " px"
-                        color: "white"
-                        font.pixelSize: 20
                     }
                 }
             }
@@ -175,9 +211,9 @@ Item {
                 label: qsTr("Individual day parts") + tro.emptyStr
                 Switch {
                     objectName: "individualDPSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.individualDPEnabled
-                    onToggled: { page.individualDPEnabled = checked; page.changed = true }
+                    onToggled: { page.individualDPEnabled = checked; page.edit("individualDPEnabled") }
                 }
             }
             SettingRow {
@@ -192,12 +228,10 @@ Item {
                         stepSize: 1
                         snapMode: Slider.SnapAlways
                         value: page.soundLevel
-                        onMoved: { page.soundLevel = value; page.changed = true }
+                        onMoved: { page.soundLevel = value; page.edit("soundLevel") }
                     }
-                    Text {
+                    Label {
                         text: page.soundLevel + "%"
-                        color: "white"
-                        font.pixelSize: 20
                     }
                 }
             }
@@ -210,13 +244,13 @@ Item {
                         objectName: "fahrenheitButton"
                         text: "\u00B0F"
                         checked: page.tempUnit === 0
-                        onClicked: { page.tempUnit = 0; page.changed = true }
+                        onClicked: { page.tempUnit = 0; page.edit("tempUnit") }
                     }
                     RadioButton {
                         objectName: "celsiusButton"
                         text: "\u00B0C"
                         checked: page.tempUnit !== 0
-                        onClicked: { page.tempUnit = 1; page.changed = true }
+                        onClicked: { page.tempUnit = 1; page.edit("tempUnit") }
                     }
                 }
             }
@@ -228,13 +262,13 @@ Item {
                         objectName: "screenCleanNever"
                         text: qsTr("Never") + tro.emptyStr
                         checked: page.screenCleanActive === 0
-                        onClicked: { page.screenCleanActive = 0; page.changed = true }
+                        onClicked: { page.screenCleanActive = 0; page.edit("screenCleanActive") }
                     }
                     RadioButton {
                         objectName: "screenCleanEvery"
                         text: qsTr("Every") + tro.emptyStr
                         checked: page.screenCleanActive !== 0
-                        onClicked: { page.screenCleanActive = 1; page.changed = true }
+                        onClicked: { page.screenCleanActive = 1; page.edit("screenCleanActive") }
                     }
                     TextField {
                         id: screenCleanField
@@ -245,12 +279,11 @@ Item {
                         validator: IntValidator { bottom: 0; top: 99999 }
                         onTextEdited: {
                             page.screenCleanTimeout = parseInt(text) || 0
-                            page.changed = true
+                            page.edit("screenCleanTimeout")
                         }
                     }
-                    Text {
-                        color: page.screenCleanValid ? "white" : "orange"
-                        font.pixelSize: 20
+                    Label {
+                        color: page.screenCleanValid ? Theme.text : Theme.warning
                         text: page.screenCleanValid ? qsTr("minutes") + tro.emptyStr
                                                     : qsTr("Invalid time value") + tro.emptyStr
                     }
@@ -260,27 +293,27 @@ Item {
                 label: qsTr("Timer colors") + tro.emptyStr
                 Switch {
                     objectName: "timerColorSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.timerColorStatus
-                    onToggled: { page.timerColorStatus = checked; page.changed = true }
+                    onToggled: { page.timerColorStatus = checked; page.edit("screenCleanTimeout") }
                 }
             }
             SettingRow {
                 label: qsTr("Advanced zone options") + tro.emptyStr
                 Switch {
                     objectName: "advancedZoneOptionsSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.advancedZoneOptionsEnable
-                    onToggled: { page.advancedZoneOptionsEnable = checked; page.changed = true }
+                    onToggled: { page.advancedZoneOptionsEnable = checked; page.edit("advancedZoneOptionsEnable") }
                 }
             }
             SettingRow {
                 label: qsTr("Universal pan sounds") + tro.emptyStr
                 Switch {
                     objectName: "universalPanSoundSwitch"
-                    anchors.verticalCenter: parent.verticalCenter
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.universalPanSoundEnable
-                    onToggled: { page.universalPanSoundEnable = checked; page.changed = true }
+                    onToggled: { page.universalPanSoundEnable = checked; page.edit("universalPanSoundEnable") }
                 }
             }
             SettingRow {
@@ -292,13 +325,13 @@ Item {
                         objectName: "discardContinuous"
                         text: qsTr("Continuous") + tro.emptyStr
                         checked: page.discardDurationEnabled === 0
-                        onClicked: { page.discardDurationEnabled = 0; page.changed = true }
+                        onClicked: { page.discardDurationEnabled = 0; page.edit("discardDurationEnabled") }
                     }
                     RadioButton {
                         objectName: "discardDuration"
                         text: qsTr("Duration") + tro.emptyStr
                         checked: page.discardDurationEnabled !== 0
-                        onClicked: { page.discardDurationEnabled = 1; page.changed = true }
+                        onClicked: { page.discardDurationEnabled = 1; page.edit("discardDurationEnabled") }
                     }
                     Slider {
                         objectName: "discardDurationSlider"
@@ -308,12 +341,10 @@ Item {
                         to: page.maxDiscardSeconds
                         stepSize: 10
                         value: page.discardSoundDuration
-                        onMoved: { page.discardSoundDuration = value; page.changed = true }
+                        onMoved: { page.discardSoundDuration = value; page.edit("discardSoundDuration") }
                     }
-                    Text {
+                    Label {
                         text: page.mmss(page.discardSoundDuration)
-                        color: "white"
-                        font.pixelSize: 20
                     }
                 }
             }
@@ -323,8 +354,8 @@ Item {
     RowLayout {
         id: buttons
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 12 }
-        height: 64
-        spacing: 16
+        height: Theme.touchTarget + 8
+        spacing: Theme.spacing
         Item { Layout.fillWidth: true }
         Button {
             objectName: "preferencesCancelButton"
@@ -339,6 +370,7 @@ Item {
             Layout.preferredWidth: 180
             Layout.fillHeight: true
             text: qsTr("Save") + tro.emptyStr
+            highlighted: true
             enabled: page.changed && page.screenCleanValid
             onClicked: page.save()
         }

@@ -1,5 +1,7 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import "qrc:/theme"
 
 // One labelled line of a settings page: the label on the leading side, the control after it.
 RowLayout {
@@ -8,14 +10,13 @@ RowLayout {
     default property alias control: holder.data
 
     Layout.fillWidth: true
-    Layout.preferredHeight: 56
-    spacing: 16
+    Layout.preferredHeight: Theme.touchTarget + 4
+    spacing: Theme.spacing
 
-    Text {
+    Label {
         id: caption
         Layout.preferredWidth: 260
-        color: "white"
-        font.pixelSize: 22
+        font.pixelSize: Theme.fontBody
         elide: Text.ElideRight
         horizontalAlignment: Text.AlignLeft
     }

@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // Service page "Zone Diagnostics": target and actual temperature of the lower and upper
 // heater of every zone, in the unit the display is set to.
@@ -13,7 +15,7 @@ Item {
     readonly property bool celsius: configManager.tempUnit === 1
     readonly property real columnWidth: (width - 24) / 5
 
-    LayoutMirroring.enabled: tro.languageId === 11
+    LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     // Temperatures arrive in whole degrees Fahrenheit; Celsius rounds halves up, as the
@@ -29,7 +31,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#1c1c1c"
+        color: Theme.background
     }
 
     Column {
@@ -39,14 +41,13 @@ Item {
             Item { width: page.columnWidth; height: 36 }
             Repeater {
                 model: [qsTr("Lower heater") + tro.emptyStr, qsTr("Upper heater") + tro.emptyStr]
-                Text {
+                Label {
                     width: page.columnWidth * 2
                     height: 36
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: modelData
-                    color: "white"
-                    font.pixelSize: 22
+                                        font.pixelSize: 22
                     font.bold: true
                     elide: Text.ElideRight
                 }
@@ -57,13 +58,13 @@ Item {
                 model: [qsTr("Zone") + tro.emptyStr,
                         qsTr("Target") + tro.emptyStr, qsTr("Actual") + tro.emptyStr,
                         qsTr("Target") + tro.emptyStr, qsTr("Actual") + tro.emptyStr]
-                Text {
+                Label {
                     width: page.columnWidth
                     height: 32
                     horizontalAlignment: index === 0 ? Text.AlignLeft : Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: modelData
-                    color: "#b0bec5"
+                    color: Theme.textSecondary
                     font.pixelSize: 18
                     elide: Text.ElideRight
                 }
@@ -76,15 +77,17 @@ Item {
         objectName: "zoneDiagnosticsList"
         anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: parent.bottom; margins: 12 }
         clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { objectName: "zoneDiagnosticsScrollBar" }
         model: page.zones
         delegate: Rectangle {
             objectName: "zoneRow" + modelData.zone
             width: list.width
             height: 56
-            color: index % 2 ? "#263238" : "#1c2329"
+            color: index % 2 ? Theme.surfaceRaised : Theme.surface
             Row {
                 anchors.fill: parent
-                Text {
+                Label {
                     objectName: "zoneName"
                     width: page.columnWidth
                     height: parent.height
@@ -93,8 +96,7 @@ Item {
                     horizontalAlignment: Text.AlignLeft
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Zone %1").arg(modelData.zone + 1) + tro.emptyStr
-                    color: "white"
-                    font.pixelSize: 24
+                                        font.pixelSize: 24
                     elide: Text.ElideRight
                 }
                 Repeater {
@@ -104,15 +106,14 @@ Item {
                         { "name": "upperTarget", "text": page.formatTarget(modelData.targetUpper) },
                         { "name": "upperActual", "text": page.formatTemp(modelData.actualUpper) }
                     ]
-                    Text {
+                    Label {
                         objectName: modelData.name
                         width: page.columnWidth
                         height: parent.height
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         text: modelData.text
-                        color: "white"
-                        font.pixelSize: 28
+                                                font.pixelSize: 28
                         font.bold: true
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 16
@@ -122,12 +123,12 @@ Item {
         }
     }
 
-    Text {
+    Label {
         objectName: "zoneDiagnosticsEmpty"
         anchors.centerIn: list
         visible: page.zones.length === 0
         text: qsTr("No zone temperatures yet") + tro.emptyStr
-        color: "#b0bec5"
+        color: Theme.textSecondary
         font.pixelSize: 22
     }
 }

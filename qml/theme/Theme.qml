@@ -22,12 +22,13 @@ QtObject {
     readonly property color text: "#ffffff"
     readonly property color textSecondary: "#b0bec5"
     readonly property color textDisabled: "#78909c"
+    readonly property color disabled: "#404040"
 
     // A control that is on, selected or ready to act; a selected row.
     readonly property color accent: "#42a5f5"
     readonly property color accentStrong: "#1565c0"
     readonly property color accentPressed: "#0d47a1"
-    readonly property color selection: "#1e4f80"
+    readonly property color selection: "#1e64b4"
     readonly property color textOnAccent: "#ffffff"
 
     // States the cook must tell apart at a glance.
@@ -62,6 +63,13 @@ QtObject {
     readonly property int languageId: typeof tro !== "undefined" && tro ? tro.languageId : 0
     readonly property string fontFamily: fontFor(languageId)
     readonly property bool rightToLeft: languageId === 11
+
+    // Appended to a translated text, qsTr("...") + Theme.retranslate(), for pages that may
+    // also be shown without the translator: the binding then follows every language switch
+    // as one reading the translator's emptyStr does.
+    function retranslate() {
+        return typeof tro !== "undefined" && tro ? tro.emptyStr : ""
+    }
 
     function fontFor(id) {
         switch (id) {

@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
 // readable at arm's length. A tap anywhere on the tile starts or stops the bin. Before the
@@ -26,7 +28,7 @@ Rectangle {
     readonly property bool counting: hasProduct && trayState >= stateHolding
     readonly property bool discard: hasProduct && trayState === stateDiscard
     readonly property bool mismatch: !!view && view.mismatch === true
-    readonly property color textColour: hasProduct && trayState === stateWarning ? "black" : "white"
+    readonly property color textColour: hasProduct && trayState === stateWarning ? "black" : Theme.text
 
     // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
     function formatTime(seconds) {
@@ -39,18 +41,18 @@ Rectangle {
 
     color: {
         if (!hasProduct)
-            return "#1c2329"
+            return Theme.surface
         switch (trayState) {
-        case statePreheating: return "#1565c0"
+        case statePreheating: return Theme.accentStrong
         case stateHolding:
-        case stateStandard: return "#2e7d32"
-        case stateWarning: return "#ffb300"
-        case stateDiscard: return "#c62828"
-        default: return "#37474f"
+        case stateStandard: return Theme.ok
+        case stateWarning: return Theme.warning
+        case stateDiscard: return Theme.danger
+        default: return Theme.surfacePressed
         }
     }
     radius: 3
-    border.color: mismatch ? "#d500f9" : "#607d8b"
+    border.color: mismatch ? "#d500f9" : Theme.border
     border.width: mismatch ? 4 : 1
 
     // Discard pulses slowly so that it draws the eye without being hard to read.
@@ -69,12 +71,12 @@ Rectangle {
         }
     }
 
-    Text {
+    Label {
         objectName: "binNumberText"
         anchors.centerIn: parent
         visible: !bin.hasProduct
         text: bin.binNumber + 1
-        color: "#78909c"
+        color: Theme.textDisabled
         font.pixelSize: Math.max(14, bin.height / 3)
     }
 
@@ -91,7 +93,7 @@ Rectangle {
         visible: bin.hasProduct
         spacing: 0
 
-        Text {
+        Label {
             objectName: "binProductName"
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
@@ -101,7 +103,7 @@ Rectangle {
             font.bold: true
             elide: Text.ElideRight
         }
-        Text {
+        Label {
             objectName: "binTimer"
             width: parent.width
             visible: bin.counting && !bin.mismatch
@@ -113,7 +115,7 @@ Rectangle {
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 14
         }
-        Text {
+        Label {
             objectName: "binStateLabel"
             width: parent.width
             visible: text !== "" && !bin.mismatch
@@ -137,7 +139,7 @@ Rectangle {
         height: Math.max(28, parent.height * 0.4)
         radius: parent.radius
         color: "#d500f9"
-        Text {
+        Label {
             objectName: "binMismatchText"
             anchors.fill: parent
             anchors.margins: 2

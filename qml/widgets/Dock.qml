@@ -1,5 +1,7 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import "qrc:/settings"
+import "qrc:/theme"
 
 // The bar of the main screen: home, the service pages, the language button and the
 // start-up status.
@@ -10,23 +12,23 @@ Rectangle {
     signal settingsRequested()
     signal dayPartsRequested()
     signal languageApplied()
-    height: 64
-    color: "#101418"
+    height: Theme.touchTarget + 8
+    color: Theme.background
 
     Row {
         id: buttons
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-        spacing: 4
-        DockButton { objectName: "homeButton"; label: qsTr("Home"); onClicked: dock.homeRequested() }
+        spacing: 2
+        DockButton { objectName: "homeButton"; label: qsTr("Home") + tro.emptyStr; onClicked: dock.homeRequested() }
         DockButton {
             objectName: "settingsButton"
-            label: qsTr("Settings")
+            label: qsTr("Settings") + tro.emptyStr
             visible: cabinetManager.isConfigured
             onClicked: dock.settingsRequested()
         }
         DockButton {
             objectName: "dayPartButton"
-            label: qsTr("Day Part")
+            label: qsTr("Day Part") + tro.emptyStr
             visible: cabinetManager.isConfigured
             onClicked: dock.dayPartsRequested()
         }
@@ -37,12 +39,12 @@ Rectangle {
         }
     }
 
-    Text {
+    Label {
         objectName: "statusText"
         anchors { left: buttons.right; right: parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
         text: dock.statusText
-        color: "#ffca28"
-        font.pixelSize: 18
+        color: Theme.status
+        font.pixelSize: Theme.fontSmall
         elide: Text.ElideRight
     }
 }

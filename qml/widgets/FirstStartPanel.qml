@@ -1,20 +1,21 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // Shown while no valid cabinet personality was accepted: the first-start dialogs
 // (orientation and model) open here.
 Rectangle {
     id: panel
     property int orientationId: 0
-    color: "#263238"
+    color: Theme.background
 
-    Text {
+    Label {
         objectName: "firstStartText"
         anchors.centerIn: parent
         width: parent.width * 0.8
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "white"
-        font.pixelSize: 24
-        text: qsTr("This cabinet is not configured yet.")
+        font.pixelSize: Theme.fontLarge
+        text: qsTr("This cabinet is not configured yet.") + tro.emptyStr
     }
 }

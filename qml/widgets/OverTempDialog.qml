@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // Raised while the cabinet's ambient over-temperature alarm stands. Acknowledging stops
 // the alarm and closes the dialog; it comes back when the alarm is raised again.
@@ -18,7 +20,7 @@ Item {
         cabinetManager.stopAmbientTempAlarm()
     }
 
-    Rectangle { anchors.fill: parent; color: "#c0000000" }
+    Rectangle { anchors.fill: parent; color: Theme.scrim }
     MouseArea { anchors.fill: parent } // modal: nothing behind it reacts
 
     Rectangle {
@@ -26,33 +28,32 @@ Item {
         width: Math.min(parent.width * 0.9, 600)
         height: content.implicitHeight + 48
         anchors.centerIn: parent
-        color: "#eceff1"
-        radius: 8
-        border.color: "#c62828"
+        color: Theme.surfaceRaised
+        radius: Theme.radius * 2
+        border.color: Theme.danger
         border.width: 6
 
         Column {
             id: content
             anchors { left: parent.left; right: parent.right; top: parent.top; margins: 24 }
             spacing: 20
-            Text {
+            Label {
                 objectName: "overTempTitle"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: qsTr("Cabinet over temperature") + tro.emptyStr
-                color: "#b71c1c"
+                color: "#ff8a80"
                 font.pixelSize: 32
                 font.bold: true
             }
-            Text {
+            Label {
                 objectName: "overTempText"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: qsTr("Check that the vents are clear and that the cabinet stands away from heat sources.") + tro.emptyStr
-                color: "black"
-                font.pixelSize: 22
+                font.pixelSize: Theme.fontBody
             }
             Rectangle {
                 objectName: "overTempAcknowledge"
@@ -60,12 +61,11 @@ Item {
                 width: Math.min(parent.width, Math.max(240, ackLabel.implicitWidth + 48))
                 height: 72
                 radius: 6
-                color: ackArea.pressed ? "#8e0000" : "#c62828"
-                Text {
+                color: ackArea.pressed ? Theme.dangerPressed : Theme.danger
+                Label {
                     id: ackLabel
                     anchors.centerIn: parent
                     text: qsTr("Acknowledge") + tro.emptyStr
-                    color: "white"
                     font.pixelSize: 26
                     font.bold: true
                 }

@@ -1,4 +1,6 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
 
 // The message box the back end raises with invokeSimpleDialog(text, showClose).
 Item {
@@ -13,31 +15,35 @@ Item {
         visible = true
     }
 
-    Rectangle { anchors.fill: parent; color: "#a0000000" }
+    Rectangle { anchors.fill: parent; color: Theme.scrim }
     MouseArea { anchors.fill: parent } // modal: nothing behind it reacts
 
     Rectangle {
         width: parent.width * 0.7
-        height: Math.max(160, message.implicitHeight + 100)
+        height: Math.max(160, message.implicitHeight + 110)
         anchors.centerIn: parent
-        color: "#eceff1"
-        radius: 8
-        Text {
+        color: Theme.surfaceRaised
+        radius: Theme.radius * 2
+        border.width: Theme.borderWidth
+        border.color: Theme.border
+        Label {
             id: message
             objectName: "simpleDialogText"
             anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 }
             wrapMode: Text.WordWrap
             textFormat: Text.StyledText
             horizontalAlignment: Text.AlignHCenter
-            font.pixelSize: 20
+            font.pixelSize: Theme.fontBody
         }
-        Rectangle {
+        Button {
+            objectName: "simpleDialogClose"
             visible: dialog.showClose
-            width: 140; height: 48; radius: 6
-            color: "#455a64"
+            width: 180
+            height: Theme.touchTarget
             anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 12 }
-            Text { anchors.centerIn: parent; text: qsTr("Close"); color: "white"; font.pixelSize: 20 }
-            MouseArea { objectName: "simpleDialogClose"; anchors.fill: parent; onClicked: dialog.visible = false }
+            text: qsTr("Close") + tro.emptyStr
+            highlighted: true
+            onClicked: dialog.visible = false
         }
     }
 }

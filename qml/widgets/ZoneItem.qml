@@ -1,10 +1,11 @@
 import QtQuick 2.15
+import "qrc:/theme"
 
 Rectangle {
     id: zone
     property int zoneNumber: 0
     property int bins: 2
-    color: "#202830"
+    color: Theme.surfaceRaised
     radius: 4
 
     Row {

@@ -144,7 +144,7 @@ void TestDayPartQml::popupListsTheDayPartsInUseAndMarksTheOneInForce()
              QStringLiteral("Late Night"));
     // Rendered: the entry in force is drawn highlighted, the other not.
     QTRY_COMPARE(pixelAtCentre("dayPartEntry0"), QColor("#1e64b4"));
-    QTRY_COMPARE(pixelAtCentre("dayPartEntry2"), QColor("#202020"));
+    QTRY_COMPARE(pixelAtCentre("dayPartEntry2"), QColor("#263238"));
 }
 
 void TestDayPartQml::popupTapSetsTheDayPartOnTheMaster()
@@ -217,7 +217,7 @@ void TestDayPartQml::panelAcceptsOnlyAChangeWithATick()
 
     QVERIFY(tap("dayPartRow1"));
     QVERIFY(panel->property("acceptEnabled").toBool());
-    QTRY_COMPARE(pixelAtCentre("acceptButton"), QColor("#1e64b4"));
+    QTRY_COMPARE(pixelAtCentre("acceptButton"), QColor("#1565c0"));
     QSignalSpy reloadInUse(m_dayParts, &DayPartManager::reloadDaypartsInUse);
     QVERIFY(tap("acceptButton"));
     QCOMPARE(reloadInUse.count(), 1);

@@ -28,11 +28,11 @@ T.Button {
         implicitWidth: 120
         implicitHeight: Theme.touchTarget
         radius: Theme.radius
-        color: !control.enabled ? Theme.surface
+        color: !control.enabled ? Theme.disabled
              : control.down ? Theme.accentPressed
              : control.highlighted || control.checked ? Theme.accentStrong
              : Theme.surfacePressed
         border.width: Theme.borderWidth
-        border.color: control.enabled ? (control.highlighted ? Theme.accent : Theme.border) : Theme.surfaceRaised
+        border.color: control.enabled ? (control.highlighted ? Theme.accent : Theme.border) : Theme.disabled
     }
 }

@@ -34,6 +34,13 @@ T.Dialog {
         horizontalAlignment: Text.AlignHCenter
     }
 
+    // The idle return brings the main view back with nothing left open over it.
+    Connections {
+        target: typeof cabinetManager !== "undefined" ? cabinetManager : null
+        ignoreUnknownSignals: true
+        function onNoUserInteraction() { control.close() }
+    }
+
     T.Overlay.modal: Rectangle { color: Theme.scrim }
     T.Overlay.modeless: Rectangle { color: "transparent" }
 }

@@ -20,6 +20,13 @@ T.Popup {
         border.color: Theme.border
     }
 
+    // The idle return brings the main view back with nothing left open over it.
+    Connections {
+        target: typeof cabinetManager !== "undefined" ? cabinetManager : null
+        ignoreUnknownSignals: true
+        function onNoUserInteraction() { control.close() }
+    }
+
     T.Overlay.modal: Rectangle { color: Theme.scrim }
     T.Overlay.modeless: Rectangle { color: "transparent" }
 }
