@@ -21,6 +21,7 @@
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
+#include "screenshot.h"
 #include "simulationconsole.h"
 #include "soundmanager.h"
 #include "tempprobestatemanager.h"
@@ -32,6 +33,7 @@
 #include "tullumo.h"
 #include "tulpaths.h"
 #include "virtualkeyinput.h"
+#include "wifimonitor.h"
 #include "zonemanager.h"
 
 #include <QCoreApplication>
@@ -41,6 +43,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQmlApplicationEngine>
@@ -311,6 +314,7 @@ void CabinetManager::createDisplayLink()
             [] { qDebug() << "Reloading the menu and day-part files"; });
 
     m_network = new TULnetwork(this);
+    m_wifiMonitor = new WifiMonitor(this);
 }
 
 void CabinetManager::connectManagers()
@@ -370,6 +374,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
     context->setContextProperty(QStringLiteral("tulNetwork"), m_network);
+    context->setContextProperty(QStringLiteral("wifiMonitor"), m_wifiMonitor);
     context->setContextProperty(QStringLiteral("soundManager"), m_sound);
     context->setContextProperty(QStringLiteral("tulErrorController"), m_errors);
     context->setContextProperty(QStringLiteral("haccpController"), m_haccp);
@@ -395,6 +400,7 @@ void CabinetManager::startMachines()
     if (m_layout.iAmMaster) {
         m_modbus->start();
         m_network->startMonitoring();
+        m_wifiMonitor->start();
     }
     m_masterSync->start();
     m_holding->start();
@@ -446,6 +452,15 @@ void CabinetManager::set_flashDriveMounted(bool mounted)
 {
     m_flashDriveMounted = mounted;
     emit flashDriveMountedChanged(mounted);
+}
+
+void CabinetManager::screenShot()
+{
+    // Named after the time the cabinet shows, not the UTC system clock.
+    QDateTime now = QDateTime::currentDateTime();
+    ScreenShot::save(QGuiApplication::focusWindow(), m_config->get_serialNumber(),
+                     m_config->get_modelNumber(), m_config->get_storeNumber(),
+                     adjustToLocalDateTime(now));
 }
 
 QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dateTime)

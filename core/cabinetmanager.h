@@ -27,6 +27,7 @@ class QModbusMaster;
 class QQmlApplicationEngine;
 class QWidget;
 class TULnetwork;
+class WifiMonitor;
 class VirtualKeyInput;
 struct NfcPollingInfo;
 
@@ -173,6 +174,8 @@ public slots:
     void sendClearAllErrorInfo() override;
     void sendScreenTestStart();
     void sendScreenTestStop();
+    // Service: a PNG of the active window in "screenshots/" under the data root.
+    void screenShot();
     void sendRfIdTestStart();
     void sendSystemInfoTestStart();
 
@@ -307,6 +310,7 @@ private:
     QModbusMaster *m_modbus = nullptr;
     MasterSync *m_masterSync = nullptr;
     TULnetwork *m_network = nullptr;
+    WifiMonitor *m_wifiMonitor = nullptr;
     HoldingCoordinator *m_holding = nullptr;
     HoldingLink *m_holdingLink = nullptr;
     IotLink *m_iot = nullptr;

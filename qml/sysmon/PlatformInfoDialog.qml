@@ -17,11 +17,10 @@ Dialog {
     closePolicy: Popup.CloseOnEscape
     title: qsTr("Platform Info") + (typeof tro !== "undefined" ? tro.emptyStr : "")
 
-    LayoutMirroring.enabled: Theme.rightToLeft
-    LayoutMirroring.childrenInherit: true
-
     contentItem: Flickable {
         id: flick
+        LayoutMirroring.enabled: Theme.rightToLeft
+        LayoutMirroring.childrenInherit: true
         clip: true
         contentWidth: width
         contentHeight: message.implicitHeight

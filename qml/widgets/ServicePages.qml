@@ -137,6 +137,13 @@ Rectangle {
                     text: qsTr("Zone Diagnostics") + tro.emptyStr
                     onClicked: pages.currentPage = "Zone Diagnostics"
                 }
+                ScreenshotButton { width: 360 }
+                PlatformInfoButton {
+                    width: 360
+                    // The carousel has no passcode handling yet: the page counts as
+                    // unlocked at its own level.
+                    unlockLevel: 2
+                }
             }
         }
         ZoneDiagnosticsPage {

@@ -14,6 +14,16 @@
 
 namespace {
 
+// Warnings of our own QML files: a binding or property that does not work is a fault.
+QStringList g_qmlWarnings;
+QtMessageHandler g_previous = nullptr;
+void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg && text.contains(QLatin1String("qrc:/sysmon/")))
+        g_qmlWarnings.append(text);
+    g_previous(type, context, text);
+}
+
 // What the Utilities page calls of the application core.
 class CoreStandIn : public QObject
 {
@@ -46,6 +56,17 @@ class tst_UtilitiesPage : public QObject
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        g_qmlWarnings.clear();
+        g_previous = qInstallMessageHandler(collectQmlWarnings);
+    }
+    void cleanup()
+    {
+        qInstallMessageHandler(g_previous);
+        m_view.reset();
+        QCOMPARE(g_qmlWarnings, QStringList());
+    }
     void platformInfo_data();
     void platformInfo();
     void screenshotAction();
