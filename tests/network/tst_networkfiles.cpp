@@ -130,6 +130,7 @@ void tst_NetworkFiles::valuesReadBackUnchanged_data()
     QTest::newRow("all three") << " = # " << "= # = # ==";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Küche Wi-Fi") << QString::fromUtf8("пароль123");
     QTest::newRow("longest") << QString(32, 'x') << QString(63, '#');
+    QTest::newRow("shortest") << "x" << "= #= #=#";
 }
 
 void tst_NetworkFiles::valuesReadBackUnchanged()
