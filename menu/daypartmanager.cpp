@@ -6,6 +6,7 @@
 #include "filesavechain.h"
 #include "menujson.h"
 #include "menulanguages.h"
+#include "menumanager.h"
 #include "safefilewriter.h"
 #include "translator.h"
 #include "tulpaths.h"
@@ -370,11 +371,13 @@ void DayPartManager::writeDaypartsFileWrapUp()
     }
     emit newDayPartDefinition(m_nextDayPart);
     emit daypartsFileLoadDone();
+    emit dayPartsSaveFinished(true);
 }
 
 void DayPartManager::daypartsSaveFailed()
 {
     qWarning().noquote() << "The day parts were not saved; dayParts.json keeps its previous content.";
+    emit dayPartsSaveFinished(false);
 }
 
 // ---------------------------------------------------------------- day-part file: load
@@ -539,4 +542,130 @@ void DayPartManager::saveDayPartFile(const QString &dayPartFilename, const QStri
         return;
     }
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+}
+
+// ---------------------------------------------------------------- menu imports
+
+DayPartManager::Snapshot DayPartManager::snapshot() const
+{
+    Snapshot s;
+    s.grid = m_dayPartProducts;
+    s.names = m_dayPartNames;
+    s.count = m_dayPartsCount;
+    s.inUse = m_dayPartsInUse;
+    return s;
+}
+
+void DayPartManager::restore(const Snapshot &snapshot)
+{
+    m_dayPartProducts = snapshot.grid;
+    m_dayPartNames = snapshot.names;
+    m_dayPartsCount = snapshot.count;
+    m_dayPartsInUse = snapshot.inUse;
+}
+
+bool DayPartManager::isSaving() const
+{
+    return m_save->isBusy();
+}
+
+// The bin number (0..19) that the menu tool's files use for a display tray; -1 when the
+// layout's map holds something else for it.
+int DayPartManager::fileBinOfTray(int tray) const
+{
+    const int bin = locationOfTray(tray);
+    if (bin < 0 || bin >= maxBins) {
+        qWarning().noquote() << "Product location map: tray" << tray << "maps to bin" << bin
+                             << "outside 0..19; the tray stays empty";
+        return -1;
+    }
+    return bin;
+}
+
+// In zones of one bin on a two-tray layout the odd zone's second tray is not a bin.
+bool DayPartManager::isMissingTray(int tray) const
+{
+    const CabinetCore *c = core();
+    return c && c->get_singleBinZone() == 1 && c->get_traysPerZone() == 2 && tray % 2 == 1
+        && (tray / 2) % 2 == 1;
+}
+
+int DayPartManager::checkedImportId(int id, int dayPart, int tray) const
+{
+    if (id == 0 || !m_menuManager)
+        return id;
+    if (m_menuManager->getProductId(m_menuManager->getProductIndex(id)).toLongLong() == id)
+        return id;
+    qWarning().noquote() << "Imported day part" << dayPart << "tray" << tray << "names product" << id
+                         << "which the menu does not hold; the tray stays empty";
+    return 0;
+}
+
+void DayPartManager::processOrvantaDayPart(const DayPart_t &data, int idx)
+{
+    if (idx < 0 || idx >= maxDayParts) {
+        qWarning().noquote() << "DayPartManager::processOrvantaDayPart() bad day part index" << idx;
+        return;
+    }
+    auto &row = m_dayPartProducts[size_t(idx)];
+    row.fill(0);
+    const int trays = qBound(0, m_numOfTrays, maxBins);
+    QStringList entries;
+    for (int t = 0; t < trays; ++t) {
+        const int bin = fileBinOfTray(t);
+        if (bin >= 0 && !isMissingTray(t))
+            row[size_t(t)] = checkedImportId(data.productIds[size_t(bin)], idx, t);
+        entries << QString::number(row[size_t(t)]);
+    }
+    qDebug().noquote() << "Imported day part: " << idx << entries.join(QLatin1Char(','));
+}
+
+bool DayPartManager::processOrvantaJsonDayParts(const QString &ovMenuDoc)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(ovMenuDoc.toUtf8());
+    const QJsonObject header = doc.object().value(QLatin1String("header")).toObject();
+    if (!doc.isObject() || header.isEmpty())
+        return false;
+    const int version = jsonInt(header.value(QLatin1String("menuVersion")));
+    qDebug().noquote() << "Menu Version = " << version;
+    if (version != 1)
+        return false;
+    const QJsonValue layoutValue = doc.object().value(QLatin1String("menu")).toObject().value(QLatin1String("layout"));
+    if (!layoutValue.isArray())
+        return false;
+    const QJsonArray layout = layoutValue.toArray();
+    if (layout.size() > maxDayParts)
+        qWarning().noquote() << "The imported menu has" << layout.size() << "day parts; the first"
+                             << maxDayParts << "are taken";
+    if (!layout.isEmpty()) {
+        m_dayPartsCount = qMin(int(layout.size()), maxDayParts);
+        m_dayPartsInUse.clear();
+    }
+    m_dayPartProducts = Grid{};
+    const int trays = qBound(0, m_numOfTrays, maxBins);
+    for (int dp = 0; dp < layout.size() && dp < maxDayParts; ++dp) {
+        const QJsonObject entry = layout.at(dp).toObject();
+        const QJsonObject names = entry.value(QLatin1String("daypartName")).toObject();
+        for (auto it = names.constBegin(); it != names.constEnd(); ++it) {
+            const int language = MenuLanguages::indexOf(it.key());
+            if (language >= 0)
+                m_dayPartNames[dp][language] = it.value().toString();
+        }
+        // The file counts bins from 1 over the whole cabinet, whatever this display holds.
+        std::array<int, maxBins> staging{};
+        const QJsonArray locations = entry.value(QLatin1String("productLocations")).toArray();
+        for (const QJsonValue &location : locations) {
+            const QJsonObject object = location.toObject();
+            const int bin = jsonInt(object.value(QLatin1String("bin")));
+            if (bin >= 1 && bin <= maxBins)
+                staging[size_t(bin - 1)] = jsonInt(object.value(QLatin1String("productId")));
+        }
+        for (int t = 0; t < trays; ++t) {
+            const int bin = fileBinOfTray(t);
+            if (bin >= 0 && !isMissingTray(t))
+                m_dayPartProducts[size_t(dp)][size_t(t)] = checkedImportId(staging[size_t(bin)], dp, t);
+        }
+        m_dayPartsInUse.append(dp);
+    }
+    return saveDayPartFileJson();
 }

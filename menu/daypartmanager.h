@@ -1,6 +1,7 @@
 #ifndef DAYPARTMANAGER_H
 #define DAYPARTMANAGER_H
 
+#include "binarymenufile.h"
 #include "p4statemachine.h"
 
 #include <QByteArray>
@@ -52,6 +53,18 @@ public:
     // True for the text of a day-part file this program can load.
     static bool isDayPartDocument(const QByteArray &text);
 
+    // What an import replaces, kept so that a failed import can put it back.
+    struct Snapshot
+    {
+        std::array<std::array<int, maxBins>, maxDayParts> grid{};
+        QList<QStringList> names;
+        int count = 0;
+        QList<int> inUse;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot &snapshot);
+    bool isSaving() const;
+
 public slots:
     int get_partOfDay() const { return m_partOfDay; }
     void set_partOfDay(int value);
@@ -99,6 +112,14 @@ public slots:
     void readDayPartFiles();
     void saveDayPartFile(const QString &dayPartFilename, const QString &content);
 
+    // Appliers of the menu imports. A binary day part goes to day part idx (0 or 1) of
+    // the live grid without saving; the JSON layout replaces names, grids and the in-use
+    // list and starts the save (false: not a version-1 menu with a layout, or the save
+    // could not start). Both map the file's bin numbers to display trays through the
+    // product location map and keep only ids that the menu holds.
+    void processOrvantaDayPart(const DayPart_t &data, int idx);
+    bool processOrvantaJsonDayParts(const QString &ovMenuDoc);
+
 signals:
     void partOfDayChanged(int value);
     void nextDayPartChanged(int value);
@@ -111,6 +132,8 @@ signals:
     void newDayPartDefinition(int dpNumber);
     void notifyDayPartChange(QString timeStamp, QString prevDaypart, QString newDaypart);
     void sendDayPartsFileViaCanbus(QString filePath, int fileTxfrId);
+    // The end of every day-part save: true once dayParts.json holds the new day parts.
+    void dayPartsSaveFinished(bool ok);
 
 private:
     using Grid = std::array<std::array<int, maxBins>, maxDayParts>;
@@ -125,6 +148,9 @@ private:
     int traysToSave() const;
     int locationOfTray(int tray) const;
     QJsonArray productLocationsToJson(int dayPart, bool isToLocalFile) const;
+    int fileBinOfTray(int tray) const;
+    bool isMissingTray(int tray) const;
+    int checkedImportId(int id, int dayPart, int tray) const;
 
     bool migrateLegacyFiles();
     void removeLegacyFiles();

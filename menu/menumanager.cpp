@@ -1,10 +1,12 @@
 #include "menumanager.h"
 
 #include "cabinetcore.h"
+#include "commandlauncher.h"
 #include "filesavechain.h"
 #include "menujson.h"
 #include "menulanguages.h"
 #include "roleitemmodel.h"
+#include "safefilewriter.h"
 #include "translator.h"
 #include "tulpaths.h"
 
@@ -490,11 +492,35 @@ void MenuManager::writeMenuFileWrapUp()
         c->sendFileViaCanbus(11);
         c->sendOvUpdateProducts();
     }
+    emit menuSaveFinished(true);
 }
 
 void MenuManager::menuSaveFailed()
 {
     qWarning().noquote() << "The menu was not saved; menu.json keeps its previous content.";
+    emit menuSaveFinished(false);
+}
+
+bool MenuManager::isSaving() const
+{
+    return m_menuSave->isBusy();
+}
+
+QList<QStandardItem *> MenuManager::cloneRows() const
+{
+    QList<QStandardItem *> rows;
+    for (int r = 0; r < m_productsModel->rowCount(); ++r) {
+        if (const QStandardItem *row = m_productsModel->item(r, 0))
+            rows << row->clone();
+    }
+    return rows;
+}
+
+void MenuManager::restoreRows(const QList<QStandardItem *> &rows)
+{
+    m_productsModel->clear();
+    for (const QStandardItem *row : rows)
+        m_productsModel->appendRow(row->clone());
 }
 
 // ---------------------------------------------------------------- legacy products list
@@ -640,4 +666,262 @@ QVariant MenuManager::legacyGroupFanSpeed(const QStringList &fields) const
         return 0;
     const QVariant fan = m_productsEditModel->index(row, 0).data(TargetFanSpeedRole);
     return fan.isValid() ? fan : QVariant(0);
+}
+
+// ---------------------------------------------------------------- binary menu import
+
+namespace {
+
+// The legacy list has no quoting: a name must not hold its separators.
+QString legacyListName(const QByteArray &utf8)
+{
+    QString name = QString::fromUtf8(utf8);
+    for (QChar &c : name) {
+        if (c == QLatin1Char(','))
+            c = QChar(0x201A); // SINGLE LOW-9 QUOTATION MARK, which reads as a comma
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+                 || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return name;
+}
+
+QString lidText(quint8 lid)
+{
+    return lid == 1 ? QStringLiteral("Solid,") : lid == 2 ? QStringLiteral("Vented,") : QStringLiteral("None,");
+}
+
+} // namespace
+
+QString MenuManager::legacyListText(const QList<Product_t> &plist)
+{
+    QSet<quint32> productIds;
+    for (const Product_t &record : plist) {
+        if (record.kind == 'p' && record.id != 0)
+            productIds.insert(record.id);
+    }
+    QString text;
+    for (const Product_t &record : plist) {
+        if (record.kind == 'p') {
+            text += QStringLiteral("p,%1,%2,%3,%4,%5,%6,")
+                        .arg(record.id)
+                        .arg(legacyListName(record.name))
+                        .arg(record.holdTime)
+                        .arg(record.warningTime)
+                        .arg(record.upperTemp)
+                        .arg(record.lowerTemp);
+            text += lidText(record.lid);
+            text += record.bottom == 1 ? QStringLiteral("False,") : QStringLiteral("Normal,");
+            text += QStringLiteral("%1,%2\n").arg(record.panSize).arg(record.fanSpeed);
+        } else if (record.kind == 'g') {
+            text += QStringLiteral("g,%1,%2,%3,%4,")
+                        .arg(record.id)
+                        .arg(legacyListName(record.name))
+                        .arg(record.upperTemp)
+                        .arg(record.panSize);
+            text += lidText(record.lid);
+            text += QString::number(record.defaultIndex) + QLatin1Char(',');
+            QStringList members;
+            for (quint32 member : record.memberIds()) {
+                if (productIds.contains(member))
+                    members << QString::number(member);
+                else
+                    qWarning().noquote() << "Imported group" << record.id << "names product" << member
+                                         << "which the menu does not hold; left out";
+            }
+            text += members.join(QLatin1Char(',')) + QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+QString MenuManager::rotateLegacyListBackups(const QString &listPath)
+{
+    auto backupName = [&listPath](int n) { return listPath + QStringLiteral("_%1").arg(n); };
+    for (int n = 1; n <= maxLegacyBackups; ++n) {
+        if (!QFileInfo::exists(backupName(n)))
+            return backupName(n);
+    }
+    // All kept: the oldest goes, the others move down one, the newest takes the last.
+    QFile::remove(backupName(1));
+    for (int n = 2; n <= maxLegacyBackups; ++n)
+        QFile::rename(backupName(n), backupName(n - 1));
+    return backupName(maxLegacyBackups);
+}
+
+bool MenuManager::processOrvantaProductsList(const QList<Product_t> &plist)
+{
+    const QString text = legacyListText(plist);
+    qDebug().noquote() << "New products list will be: " + text;
+    if (text.count(QLatin1Char('\n')) > maxLegacyRows) {
+        qWarning().noquote() << "The imported menu holds more than" << maxLegacyRows - 1
+                             << "products and groups; not applied";
+        return false;
+    }
+    const QString listPath = TulPaths::rootPath(legacyListFileName);
+    m_legacyListWritten = false;
+    m_legacyListBackup.clear();
+    if (QFileInfo::exists(listPath)) {
+        const QString backup = rotateLegacyListBackups(listPath);
+        qDebug().noquote() << "Renaming " + listPath + " as " + backup;
+        if (!QFile::rename(listPath, backup)) {
+            qWarning().noquote() << "Unable to Open File !!!" << listPath << "(cannot keep the old list)";
+            return false;
+        }
+        m_legacyListBackup = backup;
+    }
+    QString error;
+    if (!SafeFileWriter::writeFile(listPath, text.toUtf8(), &error)) {
+        qWarning().noquote() << "Unable to Open File !!!" << listPath << error;
+        undoLegacyListWrite();
+        return false;
+    }
+    m_legacyListWritten = true;
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    loadProductsMenu();
+    return saveProductsMenuJson();
+}
+
+void MenuManager::undoLegacyListWrite()
+{
+    const QString listPath = TulPaths::rootPath(legacyListFileName);
+    if (m_legacyListWritten)
+        QFile::remove(listPath);
+    if (!m_legacyListBackup.isEmpty())
+        QFile::rename(m_legacyListBackup, listPath);
+    m_legacyListWritten = false;
+    m_legacyListBackup.clear();
+}
+
+// ---------------------------------------------------------------- JSON menu import
+
+QStandardItem *MenuManager::importedJsonProduct(const QJsonObject &product, int language) const
+{
+    const QStringList names = readNameTranslationsFromJson(product.value(QLatin1String("productName")).toObject());
+    const QString lid = jsonText(product.value(QLatin1String("lidType")));
+    const QJsonValue color = product.value(QLatin1String("timerColor"));
+    const QString zoneSplits = jsonText(product.value(QLatin1String("zoneSplits")));
+
+    auto *row = new QStandardItem;
+    row->setData(jsonInt(product.value(QLatin1String("productId"))), IdRole);
+    row->setData(names.value(language), NameRole);
+    row->setData(names, NamesListRole);
+    row->setData(jsonInt(product.value(QLatin1String("holdingTime"))), HoldTimeRole);
+    row->setData(jsonInt(product.value(QLatin1String("warningTime"))), WarningTimeRole);
+    row->setData(jsonInt(product.value(QLatin1String("resetTime"))), ResetTimeRole);
+    row->setData(jsonInt(product.value(QLatin1String("lowerTemp"))), LowerTempRole);
+    row->setData(jsonInt(product.value(QLatin1String("upperTemp"))), UpperTempRole);
+    row->setData(jsonInt(product.value(QLatin1String("fanSpeed"))), TargetFanSpeedRole);
+    row->setData(lid == QLatin1String("Vented") || lid == QLatin1String("Solid") ? lid : QStringLiteral("None"),
+                 LidTypeRole);
+    row->setData(jsonText(product.value(QLatin1String("bottomType"))) == QLatin1String("False")
+                     ? QStringLiteral("False")
+                     : QStringLiteral("Normal"),
+                 BottomTypeRole);
+    row->setData(convertPanFractionToPanSize(zoneSplits), PanSizeRole);
+    row->setData(zoneSplits, PanSizeXRole);
+    row->setData(color.isString() ? color.toString() : defaultTimerColor, TimerColorRole);
+    row->setData(product.value(QLatin1String("productLocked")).toBool(false), ProductLockedRole);
+    row->setData(QStringLiteral("0"), GroupIdRole);
+    row->setData(QStringList(), ProductListRole);
+    row->setData(-1, DefaultRole);
+    return row;
+}
+
+QStandardItem *MenuManager::importedJsonGroup(const QJsonObject &group, int language,
+                                              const QSet<int> &productIds) const
+{
+    const int id = jsonInt(group.value(QLatin1String("groupId")));
+    const QStringList names = readNameTranslationsFromJson(group.value(QLatin1String("groupName")).toObject());
+    const QString lid = jsonText(group.value(QLatin1String("lidType")));
+    const QString zoneSplits = jsonText(group.value(QLatin1String("zoneSplits")));
+    QStringList members;
+    const QJsonArray products = group.value(QLatin1String("products")).toArray();
+    for (const QJsonValue &member : products) {
+        const int memberId = jsonInt(member.toObject().value(QLatin1String("productId")));
+        if (productIds.contains(memberId))
+            members << QString::number(memberId);
+        else
+            qWarning().noquote() << "Imported group" << id << "names product" << memberId
+                                 << "which the menu does not hold; left out";
+    }
+
+    auto *row = new QStandardItem;
+    row->setData(id, IdRole);
+    row->setData(id, GroupIdRole);
+    row->setData(names.value(language), NameRole);
+    row->setData(names, NamesListRole);
+    row->setData(0, HoldTimeRole);
+    row->setData(0, WarningTimeRole);
+    row->setData(0, ResetTimeRole);
+    row->setData(QStringLiteral("0"), BottomTypeRole);
+    row->setData(jsonInt(group.value(QLatin1String("lowerTemp"))), LowerTempRole);
+    row->setData(jsonInt(group.value(QLatin1String("upperTemp"))), UpperTempRole);
+    row->setData(jsonInt(group.value(QLatin1String("fanSpeed"))), TargetFanSpeedRole);
+    row->setData(lid == QLatin1String("Vented") || lid == QLatin1String("Solid") ? lid : QStringLiteral("None"),
+                 LidTypeRole);
+    row->setData(jsonInt(group.value(QLatin1String("defaultProd"))), DefaultRole);
+    row->setData(members, ProductListRole);
+    row->setData(convertPanFractionToPanSize(zoneSplits), PanSizeRole);
+    row->setData(zoneSplits, PanSizeXRole);
+    return row;
+}
+
+bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
+{
+    const int language = currentLanguage();
+    const QJsonDocument doc = QJsonDocument::fromJson(ovMenuDoc.toUtf8());
+    const QJsonObject header = doc.object().value(QLatin1String("header")).toObject();
+    if (!doc.isObject() || header.isEmpty())
+        return false;
+    const int version = jsonInt(header.value(QLatin1String("menuVersion")));
+    qDebug().noquote() << "Menu Version = " << version;
+    if (version != menuVersion)
+        return false;
+    const QJsonObject menu = doc.object().value(QLatin1String("menu")).toObject();
+
+    QList<QStandardItem *> rows;
+    auto *empty = new QStandardItem;
+    empty->setData(QStringLiteral("0"), IdRole);
+    empty->setData(QString(), NameRole);
+    empty->setData(QStringList(sameNameInEveryLanguage(QString())), NamesListRole);
+    for (int role : {HoldTimeRole, WarningTimeRole, LowerTempRole, UpperTempRole, ResetTimeRole})
+        empty->setData(0, role);
+    empty->setData(QStringLiteral("None"), LidTypeRole);
+    empty->setData(QStringLiteral("Normal"), BottomTypeRole);
+    empty->setData(1, PanSizeRole);
+    empty->setData(QString(), PanSizeXRole);
+    empty->setData(QStringLiteral("0"), GroupIdRole);
+    empty->setData(QStringList(), ProductListRole);
+    empty->setData(-1, DefaultRole);
+    empty->setData(100, TargetFanSpeedRole);
+    empty->setData(defaultTimerColor, TimerColorRole);
+    empty->setData(false, ProductLockedRole);
+    rows << empty;
+
+    QSet<int> productIds;
+    const QJsonArray products = menu.value(QLatin1String("products")).toArray();
+    for (const QJsonValue &value : products) {
+        const QJsonObject product = value.toObject();
+        const int id = jsonInt(product.value(QLatin1String("productId")));
+        if (id <= 0)
+            continue; // the empty product is the one above
+        productIds.insert(id);
+        rows << importedJsonProduct(product, language);
+    }
+    const QJsonArray groups = menu.value(QLatin1String("productGroups")).toArray();
+    for (const QJsonValue &value : groups) {
+        const QJsonObject group = value.toObject();
+        // Without a group id the row would pass for a product.
+        if (jsonInt(group.value(QLatin1String("groupId"))) < 1) {
+            qWarning().noquote() << "Imported group without a group id left out:"
+                                 << QJsonDocument(group).toJson(QJsonDocument::Compact);
+            continue;
+        }
+        rows << importedJsonGroup(group, language, productIds);
+    }
+    m_productsModel->clear();
+    for (QStandardItem *row : rows)
+        m_productsModel->appendRow(row);
+    return saveProductsMenuJson();
 }

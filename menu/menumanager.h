@@ -1,12 +1,14 @@
 #ifndef MENUMANAGER_H
 #define MENUMANAGER_H
 
+#include "binarymenufile.h"
 #include "crc32.h"
 #include "p4statemachine.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QJsonObject>
+#include <QSet>
 #include <QStringList>
 #include <QVariant>
 
@@ -60,6 +62,8 @@ public:
     static constexpr int maxLegacyRows = 101;      // product 0 and 100 products and groups
     static constexpr int maxLegacyGroupMembers = 10;
     static constexpr qint64 maxMenuFileSize = 16 * 1024 * 1024;
+    // Earlier legacy lists kept by imports as productsList.txt_1 .. _5 (_5 the newest).
+    static constexpr int maxLegacyBackups = 5;
 
     explicit MenuManager(QObject *parent = nullptr);
     ~MenuManager() override;
@@ -72,6 +76,19 @@ public:
     RoleItemModel *productsEditModel() const { return m_productsEditModel; }
     RoleItemModel *groupsEditModel() const { return m_groupsEditModel; }
     RoleItemModel *dayPartsEditModel() const { return m_dayPartsEditModel; }
+
+    // A menu save is running (its outcome comes as menuSaveFinished).
+    bool isSaving() const;
+    // Copies of every row of the products model, and putting such copies back: what an
+    // import keeps so that a failed import leaves the previous menu in place.
+    QList<QStandardItem *> cloneRows() const;
+    void restoreRows(const QList<QStandardItem *> &rows);
+    // The legacy-list text of the binary import's records: one line per product or group
+    // record; names cannot break a line (a comma becomes U+201A, a line break a space);
+    // group members that are not products of `plist` are left out.
+    static QString legacyListText(const QList<Product_t> &plist);
+    // Takes back the legacy list written by the last processOrvantaProductsList.
+    void undoLegacyListWrite();
 
 public slots:
     // By row of the products model; a row outside the model gives an invalid variant.
@@ -114,12 +131,20 @@ public slots:
     QStringList readNameTranslationsFromJson(const QJsonObject &nameObj) const;
     QJsonObject setNameListToJson(const QStringList &nameList) const;
 
+    // Appliers of the menu imports. Both replace the whole products model and start the
+    // menu save; false when nothing was changed (list not writable, document not a
+    // version-1 menu) or the save could not start.
+    bool processOrvantaProductsList(const QList<Product_t> &plist);
+    bool processOrvantaJsonProducts(const QString &ovMenuDoc);
+
 signals:
     void notifyMenuUpdated(QString timeStamp, int method, bool result);
     void reloadProductsFile();
     void sendProductsFileViaCanbus(QString filePath, int fileTxfrId);
     void productsMD5(QString value);
     void notifyCloudUpdateDone(QString timeStamp, bool result);
+    // The end of every menu save: true once menu.json holds the new menu.
+    void menuSaveFinished(bool ok);
 
 private:
     CabinetCore *core() const;
@@ -147,6 +172,10 @@ private:
     QStandardItem *legacyProduct(const QStringList &fields) const;
     QStandardItem *legacyGroup(const QStringList &fields) const;
     QVariant legacyGroupFanSpeed(const QStringList &fields) const;
+    QString rotateLegacyListBackups(const QString &listPath);
+    QStandardItem *importedJsonProduct(const QJsonObject &product, int language) const;
+    QStandardItem *importedJsonGroup(const QJsonObject &group, int language,
+                                     const QSet<int> &productIds) const;
 
     RoleItemModel *m_productsModel;
     RoleItemModel *m_productsEditModel;
@@ -155,6 +184,9 @@ private:
     Crc32 m_crc32;
     FileSaveChain *m_menuSave;
     bool m_deleteLegacyListAfterSave = false;
+    // What processOrvantaProductsList did to the legacy list, for undoLegacyListWrite.
+    bool m_legacyListWritten = false;
+    QString m_legacyListBackup;
 };
 
 #endif // MENUMANAGER_H

@@ -1,0 +1,40 @@
+#ifndef JSONMENUFILE_H
+#define JSONMENUFILE_H
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// The menu tool's JSON interchange file: a "header" object and a "menu" object holding
+// the "products", "productGroups" and "layout" arrays. The import checks only this
+// outline; the appliers of the menu and day-part managers read the elements.
+class JsonMenuFile
+{
+public:
+    static constexpr int menuVersion = 1;
+    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+
+    struct Outline
+    {
+        bool ok = false;
+        QStringList messages; // the log lines of the check, in order
+        QJsonObject document; // the parsed document when it is an object
+    };
+
+    static Outline checkOutline(const QByteArray &bytes);
+
+    // "MENU_" + serial + ".json", or "MENU_" + serial + "_" + n + ".json" with the first
+    // n from 2 on that is not among `existingEntries` (case-sensitive). The serial goes
+    // through safeFileNamePart first.
+    static QString exportFileName(const QStringList &existingEntries, const QString &serial);
+    // Keeps letters, digits, '-', '_' and '.'; every other character becomes '_', so
+    // that a serial number cannot name a folder or another file.
+    static QString safeFileNamePart(const QString &text);
+
+    // The export document from the menu file's text and the day-part export text.
+    static QByteArray exportDocument(const QString &serial, const QByteArray &menuText,
+                                     const QByteArray &dayPartsText);
+};
+
+#endif // JSONMENUFILE_H

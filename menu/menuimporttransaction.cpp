@@ -1,0 +1,200 @@
+#include "menuimporttransaction.h"
+
+#include "configurationmanager.h"
+#include "menumanager.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+#include <QStandardItem>
+
+MenuImportTransaction::MenuImportTransaction(MenuManager *menu, DayPartManager *dayParts,
+                                             ConfigurationManager *config, QObject *parent)
+    : QObject(parent)
+    , m_menu(menu)
+    , m_dayParts(dayParts)
+    , m_config(config)
+{
+    // Queued: a save asked for while another ran is carried out right after the first
+    // one reports, and only the end of that later save counts.
+    if (m_menu)
+        connect(m_menu, &MenuManager::menuSaveFinished, this, &MenuImportTransaction::menuSaveFinished,
+                Qt::QueuedConnection);
+    if (m_dayParts)
+        connect(m_dayParts, &DayPartManager::dayPartsSaveFinished, this,
+                &MenuImportTransaction::dayPartsSaveFinished, Qt::QueuedConnection);
+}
+
+MenuImportTransaction::~MenuImportTransaction()
+{
+    qDeleteAll(m_menuBefore);
+}
+
+void MenuImportTransaction::applyConfiguration(ConfigurationManager *config, const Configuration_t &data)
+{
+    config->set_languageId(data.language == 1   ? QStringLiteral("spa")
+                           : data.language == 2 ? QStringLiteral("fra")
+                                                : QStringLiteral("eng_USA"));
+    config->set_useFirstEnabled(data.useFirst != 0);
+    config->set_groupDotsEnabled(data.groupDots != 0);
+    config->set_splitViewEnabled(data.splitView != 0);
+    config->set_individualDPEnabled(data.individualDayParts != 0);
+    config->set_labelFontSize(data.labelFontSize);
+    const QByteArray md5(reinterpret_cast<const char *>(data.productsMd5.data()), int(data.productsMd5.size()));
+    const QString hash = QString::fromLatin1(md5.toHex());
+    qDebug().noquote() << "Imported products hash code:" << hash;
+    config->set_productsHashCode(hash);
+}
+
+bool MenuImportTransaction::begin()
+{
+    if (m_running) {
+        qWarning().noquote() << "A menu import is still being saved; this one is refused";
+        return false;
+    }
+    if (!m_menu || !m_dayParts) {
+        qWarning().noquote() << "Menu import without a menu or day-part manager";
+        return false;
+    }
+    m_running = true;
+    m_configChanged = m_menuChanged = m_dayPartsChanged = false;
+    m_menuSaved = m_dayPartsSaved = false;
+    qDeleteAll(m_menuBefore);
+    m_menuBefore = m_menu->cloneRows();
+    m_dayPartsBefore = m_dayParts->snapshot();
+    if (m_config) {
+        m_configBefore.languageId = m_config->get_languageId();
+        m_configBefore.useFirst = m_config->get_useFirstEnabled();
+        m_configBefore.groupDots = m_config->get_groupDotsEnabled();
+        m_configBefore.splitView = m_config->get_splitViewEnabled();
+        m_configBefore.individualDayParts = m_config->get_individualDPEnabled();
+        m_configBefore.labelFontSize = m_config->get_labelFontSize();
+        m_configBefore.productsHashCode = m_config->get_productsHashCode();
+    }
+    return true;
+}
+
+void MenuImportTransaction::applyBinary(const BinaryMenuFile &file)
+{
+    int rows = 0;
+    for (const Product_t &record : file.products)
+        rows += record.kind == 'p' || record.kind == 'g';
+    if (rows > MenuManager::maxLegacyRows) {
+        qWarning().noquote() << "The menu file holds" << rows - 1 << "products and groups, more than"
+                             << MenuManager::maxLegacyRows - 1 << "; not imported";
+        emit finished(false);
+        return;
+    }
+    if (file.outcome != BinaryMenuFile::Outcome::Good || file.dayParts.size() != BinaryMenuFile::dayPartRecords
+        || !begin()) {
+        emit finished(false);
+        return;
+    }
+    if (m_config) {
+        m_configChanged = true;
+        applyConfiguration(m_config, file.configuration);
+        if (!m_config->saveConfigFile())
+            return rollBack("config.txt could not be saved");
+    }
+    m_menuChanged = true;
+    if (!m_menu->processOrvantaProductsList(file.products))
+        return rollBack("the products could not be written");
+    m_dayPartsChanged = true;
+    m_dayParts->processOrvantaDayPart(file.dayParts.at(0), 0);
+    m_dayParts->processOrvantaDayPart(file.dayParts.at(1), 1);
+    if (!m_dayParts->saveDayPartFileJson())
+        return rollBack("dayParts.json could not be written");
+    waitForSaves();
+}
+
+void MenuImportTransaction::applyJson(const QString &documentText)
+{
+    const QJsonObject header = QJsonDocument::fromJson(documentText.toUtf8()).object().value(QLatin1String("header")).toObject();
+    const QJsonValue version = header.value(QLatin1String("menuVersion"));
+    if (!version.isDouble() || version.toDouble() != 1.0) {
+        qWarning().noquote() << "Menu version" << version.toVariant().toString() << "is not supported; not imported";
+        emit finished(false);
+        return;
+    }
+    if (!begin()) {
+        emit finished(false);
+        return;
+    }
+    // Products first, so that the day parts are checked against the new menu.
+    m_menuChanged = true;
+    if (!m_menu->processOrvantaJsonProducts(documentText))
+        return rollBack("the products could not be applied");
+    m_dayPartsChanged = true;
+    if (!m_dayParts->processOrvantaJsonDayParts(documentText))
+        return rollBack("the day parts could not be applied");
+    waitForSaves();
+}
+
+void MenuImportTransaction::waitForSaves()
+{
+    checkDone();
+}
+
+void MenuImportTransaction::menuSaveFinished(bool ok)
+{
+    if (!m_running || !m_menuChanged || m_menuSaved)
+        return;
+    if (!ok)
+        return rollBack("menu.json could not be saved");
+    if (!m_menu->isSaving())
+        m_menuSaved = true;
+    checkDone();
+}
+
+void MenuImportTransaction::dayPartsSaveFinished(bool ok)
+{
+    if (!m_running || !m_dayPartsChanged || m_dayPartsSaved)
+        return;
+    if (!ok)
+        return rollBack("dayParts.json could not be saved");
+    if (!m_dayParts->isSaving())
+        m_dayPartsSaved = true;
+    checkDone();
+}
+
+void MenuImportTransaction::checkDone()
+{
+    if (m_running && m_menuSaved && m_dayPartsSaved)
+        end(true);
+}
+
+void MenuImportTransaction::rollBack(const char *why)
+{
+    qWarning().noquote() << "Menu import failed:" << why << "- the previous menu is kept";
+    if (m_config && m_configChanged) {
+        m_config->set_languageId(m_configBefore.languageId);
+        m_config->set_useFirstEnabled(m_configBefore.useFirst);
+        m_config->set_groupDotsEnabled(m_configBefore.groupDots);
+        m_config->set_splitViewEnabled(m_configBefore.splitView);
+        m_config->set_individualDPEnabled(m_configBefore.individualDayParts);
+        m_config->set_labelFontSize(m_configBefore.labelFontSize);
+        m_config->set_productsHashCode(m_configBefore.productsHashCode);
+        m_config->saveConfigFile();
+    }
+    // A file that was saved with the new content gets the old one back; one whose save
+    // failed kept it.
+    if (m_menu && m_menuChanged) {
+        m_menu->restoreRows(m_menuBefore);
+        m_menu->undoLegacyListWrite();
+        if (m_menuSaved || m_menu->isSaving())
+            m_menu->saveProductsMenuJson();
+    }
+    if (m_dayParts && m_dayPartsChanged) {
+        m_dayParts->restore(m_dayPartsBefore);
+        if (m_dayPartsSaved || m_dayParts->isSaving())
+            m_dayParts->saveDayPartFileJson();
+    }
+    end(false);
+}
+
+void MenuImportTransaction::end(bool ok)
+{
+    m_running = false;
+    qDeleteAll(m_menuBefore);
+    m_menuBefore.clear();
+    emit finished(ok);
+}

@@ -1,0 +1,464 @@
+#include "orvantaproxy.h"
+
+#include "cabinetcore.h"
+#include "commandlauncher.h"
+#include "configurationmanager.h"
+#include "daypartmanager.h"
+#include "jsonmenufile.h"
+#include "menuimporttransaction.h"
+#include "menumanager.h"
+#include "safefilewriter.h"
+#include "tulpaths.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <climits>
+
+namespace {
+
+const QString binarySuffix = QStringLiteral(".tul");
+const QString jsonSuffix = QStringLiteral(".json");
+const QString stampSuffix = QStringLiteral(".txt");
+
+QString unixSeconds()
+{
+    return QString::number(QDateTime::currentMSecsSinceEpoch() / 1000);
+}
+
+// Regular files only (no folders, links or hidden files), by name ignoring case.
+QStringList listFiles(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot,
+                               QDir::Name | QDir::IgnoreCase);
+}
+
+// The stamp's whole seconds; a run of digits too long for 64 bits is a time that never comes.
+qint64 stampSeconds(const QString &stamp)
+{
+    if (stamp.isEmpty())
+        return 0;
+    bool ok = false;
+    const qint64 seconds = stamp.toLongLong(&ok);
+    return ok ? seconds : LLONG_MAX;
+}
+
+} // namespace
+
+OrvantaProxy::OrvantaProxy(QObject *parent)
+    : P4StateMachine(parent)
+    , m_ovImportDir(TulPaths::flashDir())
+{
+    setObjectName(QStringLiteral("ovp"));
+    QState *findOvFile = addNamedState(QStringLiteral("findOvFile"));
+    addNamedState(QStringLiteral("checkSlaveReady"));
+    QState *doTheImport = addNamedState(QStringLiteral("doTheImport"));
+    QState *doneState = addNamedState(QStringLiteral("doneState"));
+    QState *nothingToDo = addNamedState(QStringLiteral("nothingToDo"));
+    setInitialState(findOvFile);
+    addNamedTransition(findOvFile, this, SIGNAL(doOvAutoImport()), doTheImport, QStringLiteral("t_1"));
+    addNamedTransition(findOvFile, this, SIGNAL(noOvAutoImport()), nothingToDo, QStringLiteral("t_2"));
+    addNamedTransition(doTheImport, this, SIGNAL(doneImporting()), doneState, QStringLiteral("t_3"));
+}
+
+OrvantaProxy::~OrvantaProxy() = default;
+
+QString OrvantaProxy::preloadedMenusDir()
+{
+    return TulPaths::rootPath(QStringLiteral("preloadedMenus/"));
+}
+
+QString OrvantaProxy::automaticUpdateDir()
+{
+    return TulPaths::rootPath(QStringLiteral("updates/menu/"));
+}
+
+bool OrvantaProxy::isBinaryMenuName(const QString &name)
+{
+    return name.size() > binarySuffix.size() && name.endsWith(binarySuffix, Qt::CaseInsensitive);
+}
+
+bool OrvantaProxy::isJsonMenuName(const QString &name)
+{
+    return name.size() > jsonSuffix.size() && name.endsWith(jsonSuffix, Qt::CaseInsensitive);
+}
+
+CabinetCore *OrvantaProxy::core() const
+{
+    return CabinetCore::of(this);
+}
+
+MenuImportTransaction *OrvantaProxy::transaction()
+{
+    if (!m_transaction) {
+        CabinetCore *c = core();
+        m_transaction = new MenuImportTransaction(c ? c->menuManager() : nullptr,
+                                                  c ? c->daypartManager() : nullptr,
+                                                  c ? c->configManager() : nullptr, this);
+        connect(m_transaction, &MenuImportTransaction::finished, this, &OrvantaProxy::importFinished);
+    }
+    return m_transaction;
+}
+
+bool OrvantaProxy::isImporting() const
+{
+    return m_importRunning;
+}
+
+// ---------------------------------------------------------------- properties
+
+void OrvantaProxy::set_ovImportFound(bool value)
+{
+    m_ovImportFound = value;
+    emit ovImportFoundChanged(value);
+}
+
+void OrvantaProxy::set_updateMenuTimeStamp(const QString &value)
+{
+    m_updateMenuTimeStamp = value;
+    emit updateMenuTimeStampChanged(value);
+}
+
+void OrvantaProxy::set_ovImportFilename(const QString &value)
+{
+    m_ovImportFilename = value;
+    emit ovImportFilenameChanged(value);
+}
+
+void OrvantaProxy::set_ovImportDir(const QString &value)
+{
+    m_ovImportDir = value.endsWith(QLatin1Char('/')) ? value : value + QLatin1Char('/');
+    emit ovImportDirChanged(m_ovImportDir);
+}
+
+void OrvantaProxy::set_upDirPossible(bool value)
+{
+    m_upDirPossible = value;
+    emit upDirPossibleChanged(value);
+}
+
+void OrvantaProxy::set_dirContent(const QStringList &value)
+{
+    m_dirContent = value;
+    emit dirContentChanged(value);
+}
+
+void OrvantaProxy::set_numOfFiles(int value)
+{
+    m_numOfFiles = value;
+    emit numOfFilesChanged(value);
+}
+
+// ---------------------------------------------------------------- the update screen
+
+void OrvantaProxy::set_importSource(int sourceType)
+{
+    set_ovImportDir(sourceType == 0 ? TulPaths::flashDir() : preloadedMenusDir());
+}
+
+void OrvantaProxy::getOvImportDirList()
+{
+    QStringList menuFiles;
+    const QStringList files = listFiles(m_ovImportDir);
+    for (const QString &name : files) {
+        if (isBinaryMenuName(name) || isJsonMenuName(name))
+            menuFiles << name;
+    }
+    set_dirContent(menuFiles);
+    qDebug().noquote() << "files in : " + m_ovImportDir + " are ..." << menuFiles;
+    const auto binary = std::find_if(menuFiles.cbegin(), menuFiles.cend(), &OrvantaProxy::isBinaryMenuName);
+    if (binary != menuFiles.cend()) {
+        qDebug().noquote() << "Found update file: " + *binary;
+        set_ovImportFound(true);
+        set_ovImportFilename(*binary);
+    } else {
+        qDebug().noquote() << "No update file found: ";
+        set_ovImportFound(false);
+        set_ovImportFilename(QString());
+    }
+    set_numOfFiles(menuFiles.size());
+}
+
+void OrvantaProxy::sortFileModel(const QString &unused)
+{
+    Q_UNUSED(unused)
+}
+
+void OrvantaProxy::processSlaveFoundSignal(bool found)
+{
+    if (found)
+        emit slaveFoundSignal();
+    else
+        emit slaveNotFoundSignal();
+}
+
+void OrvantaProxy::importMenuFile(const QString &fileName)
+{
+    set_ovImportFilename(fileName);
+    if (isBinaryMenuName(fileName))
+        importOrvantaFile(fileName);
+    else
+        importOrvantaJsonFile(fileName);
+}
+
+// ---------------------------------------------------------------- the automatic road
+
+void OrvantaProxy::findOvFile_onEntry()
+{
+    const QString dir = automaticUpdateDir();
+    qDebug().noquote() << "1: findOvFile_onEntry: " + dir;
+    if (!QFileInfo(dir).isDir()) {
+        emit noOvAutoImport();
+        return;
+    }
+    static const QRegularExpression digitsOnly(QStringLiteral("\\A\\d*\\z"));
+    QStringList candidates;
+    QString stamp;
+    bool stampHeld = false;
+    const QStringList files = listFiles(dir);
+    for (const QString &name : files) {
+        if (isBinaryMenuName(name)) {
+            candidates << name;
+            qDebug().noquote() << "Found tul file: " + name;
+        } else if (isJsonMenuName(name)) {
+            candidates << name;
+            qDebug().noquote() << "Found json file: " + name;
+        }
+        if (!stampHeld && name.endsWith(stampSuffix, Qt::CaseInsensitive)) {
+            QString stem = name;
+            stem.remove(stampSuffix, Qt::CaseInsensitive);
+            if (digitsOnly.match(stem).hasMatch()) {
+                stamp = stem;
+                stampHeld = true;
+                set_updateMenuTimeStamp(name);
+            }
+        }
+    }
+    const qint64 notBefore = stampSeconds(stamp);
+    const qint64 now = (QDateTime::currentMSecsSinceEpoch() + 500) / 1000;
+    if (notBefore >= now) {
+        qDebug().noquote() << "Menu update waits until" << notBefore << "(now" << now << ")";
+        emit noOvAutoImport();
+        return;
+    }
+    if (candidates.isEmpty()) {
+        set_ovImportFound(false);
+        emit noOvAutoImport();
+        return;
+    }
+    set_ovImportFilename(candidates.first());
+    set_ovImportFound(true);
+    set_ovImportDir(dir);
+    emit doOvAutoImport();
+}
+
+void OrvantaProxy::checkSlaveReady_onEntry()
+{
+    emit askForSlaveSignal();
+}
+
+void OrvantaProxy::doTheImport_onEntry()
+{
+    m_autoImport = true;
+    const QString name = m_ovImportFilename;
+    if (isBinaryMenuName(name))
+        importOrvantaFile(name);
+    else if (isJsonMenuName(name))
+        importOrvantaJsonFile(name);
+    else
+        emit doneImporting();
+}
+
+void OrvantaProxy::doTheImport_onExit()
+{
+    m_autoImport = false;
+}
+
+void OrvantaProxy::doneState_onEntry()
+{
+    // A file that could not be read stays for the next start; one that was read goes,
+    // good or bad, so that a bad file is not tried again.
+    if (m_importReadFile) {
+        QFile::remove(m_ovImportDir + m_ovImportFilename);
+        if (!m_updateMenuTimeStamp.isEmpty())
+            QFile::remove(m_ovImportDir + m_updateMenuTimeStamp);
+    } else {
+        qWarning().noquote() << "The menu file" << m_ovImportDir + m_ovImportFilename
+                             << "was not read; it is kept for the next start";
+    }
+    set_ovImportFilename(QString());
+    set_ovImportFound(false);
+    set_updateMenuTimeStamp(QString());
+    m_ovImportDir = TulPaths::flashDir();
+}
+
+void OrvantaProxy::nothingToDo_onEntry()
+{
+    set_ovImportFilename(QString());
+    set_ovImportFound(false);
+    m_ovImportDir = TulPaths::flashDir();
+}
+
+// ---------------------------------------------------------------- imports
+
+QString OrvantaProxy::importPath(const QString &fileName) const
+{
+    return m_ovImportDir + fileName;
+}
+
+int OrvantaProxy::importMethod() const
+{
+    return m_autoImport ? METHOD_AUTOMATIC : METHOD_UPDATE_SCREEN;
+}
+
+void OrvantaProxy::importOrvantaFile(const QString &fileName)
+{
+    m_importMethod = importMethod();
+    m_importReadFile = false;
+    const QString path = importPath(fileName);
+    qDebug().noquote() << ": trying ov import: " + path;
+    if (m_importRunning || fileName.contains(QLatin1Char('/'))) {
+        qWarning().noquote() << "Menu import refused:" << (m_importRunning ? "another import is being saved" : "not a bare file name");
+        return reportFailure();
+    }
+    if (!QFileInfo::exists(path))
+        return reportFailure();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Cannot open the menu file" << path << ":" << file.errorString();
+        return reportFailure();
+    }
+    if (file.size() > maxBinaryFileSize) {
+        m_importReadFile = true;
+        qWarning().noquote() << "The menu file" << path << "is too large:" << file.size() << "bytes";
+        return reportFailure();
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        qWarning().noquote() << "Cannot read the menu file" << path << ":" << file.errorString();
+        return reportFailure();
+    }
+    m_importReadFile = true;
+    m_lastBinary = BinaryMenuFile::read(bytes);
+    for (int i = 0; i < m_lastBinary.problems.size(); ++i) {
+        qWarning().noquote() << m_lastBinary.messages.value(i);
+        switch (m_lastBinary.problems.at(i)) {
+        case BinaryMenuFile::Problem::BadHeaderCrc: emit badHeaderCrc(); break;
+        case BinaryMenuFile::Problem::BadConfigurationCrc: emit badConfigurationCrc(); break;
+        case BinaryMenuFile::Problem::BadProductCrc: emit badProductCrc(); break;
+        case BinaryMenuFile::Problem::BadDaypartCrc: emit badDaypartCrc(); break;
+        case BinaryMenuFile::Problem::ShortFile: break;
+        }
+    }
+    if (m_lastBinary.outcome == BinaryMenuFile::Outcome::UnsupportedVersion) {
+        qWarning().noquote() << m_lastBinary.messages.value(0);
+        emit invalidFileVersion();
+        if (MenuManager *menu = core() ? core()->menuManager() : nullptr)
+            emit menu->notifyMenuUpdated(unixSeconds(), m_importMethod, false);
+        endImport();
+        return;
+    }
+    if (m_lastBinary.outcome != BinaryMenuFile::Outcome::Good)
+        return reportFailure();
+    m_importRunning = true;
+    transaction()->applyBinary(m_lastBinary);
+}
+
+void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
+{
+    m_importMethod = importMethod();
+    m_importReadFile = false;
+    const QString path = importPath(fileName);
+    qDebug().noquote() << fileName + ": trying JSON import: " + path;
+    if (m_importRunning || fileName.contains(QLatin1Char('/'))) {
+        qWarning().noquote() << "Menu import refused:" << (m_importRunning ? "another import is being saved" : "not a bare file name");
+        return reportFailure();
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Cannot open the menu file" << path << ":" << file.errorString();
+        return reportFailure();
+    }
+    if (file.size() > JsonMenuFile::maxFileSize) {
+        m_importReadFile = true;
+        qWarning().noquote() << "The menu file" << path << "is too large:" << file.size() << "bytes";
+        return reportFailure();
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        qWarning().noquote() << "Cannot read the menu file" << path << ":" << file.errorString();
+        return reportFailure();
+    }
+    m_importReadFile = true;
+    const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(bytes);
+    for (const QString &message : outline.messages)
+        qWarning().noquote() << message;
+    if (!outline.ok)
+        return reportFailure();
+    m_importRunning = true;
+    transaction()->applyJson(QString::fromUtf8(bytes));
+}
+
+void OrvantaProxy::reportFailure()
+{
+    emit orvantaDataImportFailed();
+    if (MenuManager *menu = core() ? core()->menuManager() : nullptr)
+        emit menu->notifyMenuUpdated(unixSeconds(), m_importMethod, false);
+    endImport();
+}
+
+void OrvantaProxy::importFinished(bool ok)
+{
+    if (!m_importRunning) {
+        endImport();
+        return;
+    }
+    m_importRunning = false;
+    if (!ok)
+        return reportFailure();
+    const QString time = unixSeconds();
+    emit orvantaDataImported();
+    emit importedMenu(QStringLiteral("%1|%2").arg(m_ovImportFilename, time));
+    if (MenuManager *menu = core() ? core()->menuManager() : nullptr)
+        emit menu->notifyMenuUpdated(time, m_importMethod, true);
+    endImport();
+}
+
+void OrvantaProxy::endImport()
+{
+    m_importRunning = false;
+    if (m_importMethod == METHOD_AUTOMATIC && m_autoImport)
+        emit doneImporting();
+}
+
+// ---------------------------------------------------------------- export
+
+void OrvantaProxy::exportOrvantaJsonFile()
+{
+    CabinetCore *c = core();
+    MenuManager *menu = c ? c->menuManager() : nullptr;
+    DayPartManager *dayParts = c ? c->daypartManager() : nullptr;
+    if (!menu || !dayParts) {
+        emit exportMenuFailed();
+        return;
+    }
+    const QString folder = c->readFlashDrivePath();
+    const QString serial = c->configManager() ? c->configManager()->get_serialNumber() : QString();
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                       | QDir::NoDotAndDotDot);
+    const QString name = JsonMenuFile::exportFileName(entries, serial);
+    const QByteArray text = JsonMenuFile::exportDocument(serial, menu->menuDataModelToJson(),
+                                                         dayParts->dayPartsInfoToJson(false));
+    QString error;
+    if (!SafeFileWriter::writeFile(folder + name, text, &error)) {
+        qWarning().noquote() << "Menu export to" << folder + name << "failed:" << error;
+        emit exportMenuFailed();
+        return;
+    }
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    emit exportedMenu(name);
+}
