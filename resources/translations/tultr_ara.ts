@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>خزانة الاحتياط رقم %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>خزانة التقديم رقم %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>يُستخدم أولاً</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض مقسّم</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>نقاط المجموعات</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>فترات يوم لكل منطقة</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>ألوان المؤقت</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات المنطقة المتقدمة</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>أصوات الوعاء العام</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>صوت التخلص</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;خطأ في النظام:&lt;/b&gt;&lt;br&gt;انقطع اتصال Modbus.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>جارٍ نسخ ملفات تحديث البرنامج الثابت...&lt;br&gt;لا تفصل USB ولا تطفئ الجهاز</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>سجل الحفظ</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>التفضيلات</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>الأدوات</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>لا توجد درجات حرارة للمناطق بعد</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>انقطع الاتصال بوحدة الإدخال/الإخراج الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>انتهت مهلة تهيئة وحدة الإدخال/الإخراج الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>خطأ في تهيئة وحدة الإدخال/الإخراج الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>حساس الحرارة \3 في دائرة قصر.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>حساس الحرارة \3 مفتوح.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>السخان \3: درجة الحرارة منخفضة.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>السخان \3: درجة الحرارة مرتفعة.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>خطأ مرجعي في حساس الحرارة \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>خطأ في الوصلة الباردة \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>ارتفاع حرارة النظام.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>ارتفاع حرارة السخان \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>المنطقة \3 معطلة. درجة الحرارة منخفضة جداً.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>المنطقة \3 معطلة. درجة الحرارة مرتفعة جداً.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>انقطع الاتصال بالشاشة الثانوية.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>انقطع الاتصال بالشاشة الرئيسية.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>انقطع الاتصال بلوحة الإدخال/الإخراج \3.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>انقطع الاتصال بلوحة NFC \2.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>تم رفض الاتصال. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>أغلق المضيف البعيد الاتصال. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>لم يتم العثور على المضيف. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>خطأ في الوصول إلى المقبس. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>خطأ في موارد المقبس. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>انتهت مهلة المقبس.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>حزمة البيانات كبيرة جداً. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>خطأ في الشبكة. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>العنوان قيد الاستخدام. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>عنوان المقبس غير متاح. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>عملية مقبس غير مدعومة. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>الوكيل يتطلب المصادقة. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>فشلت مصافحة SSL. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>عملية مقبس غير مكتملة. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>رفض الوكيل الاتصال. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>أغلق الوكيل الاتصال. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>انتهت مهلة الاتصال بالوكيل. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>لم يتم العثور على الوكيل. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>خطأ في بروتوكول الوكيل. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>خطأ في العملية. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>خطأ داخلي في SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>بيانات مستخدم SSL غير صالحة. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>خطأ مؤقت. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>خطأ في LUMO SDK.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>لم يتم تعيين معالج الأحداث.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>لم يتم تعيين اسم النطاق.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>ملف شهادة CA الجذر فارغ.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>اسم الشركة المصنعة مفقود.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>رقم الطراز مفقود.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>الرقم التسلسلي مفقود.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>واصف الجهاز مفقود.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>رقم الموقع مفقود.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>الرقم التسلسلي ليس أبجدياً رقمياً.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>تنسيق واصف الجهاز غير صحيح.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>معرّف برنامج الجهاز مفقود.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>فشل تهيئة LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>فشل النشر بسبب موضوع غير مصرح به.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>فشل الاشتراك بسبب موضوع غير مصرح به.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>انتهت صلاحية معرّف العميل ومفتاحه السري أو أُلغيت.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>انتهت صلاحية رمز التحديث أو أُلغي.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>خطأ غير متوقع وغير مصنف.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>خطأ عام في TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>خطأ في الاتصال بمقبس TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>خطأ في القراءة من مقبس TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>خطأ في الكتابة إلى مقبس TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>خطأ عام في HTTP.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>خطأ في HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>خطأ في HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>فشل اتصال MQTT بسبب خطأ في اسم مضيف SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>المجموع الاختباري للملف الذي تم تنزيله لا يطابق المجموع المحدد.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>لا يمكن التحقق من توقيع المجموع الاختباري.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>معرّف المفتاح (kid) لا يشير إلى أي مفتاح.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>فشل النشر أو الاشتراك بسبب فشل طلب ping.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>فشلت تهيئة الجهاز.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>محاولة الاتصال بـ MQTT مع وجود اتصال قائم.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>فشل نشر/اشتراك MQTT بسبب انقطاع الاتصال أو تعذّره.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>خطأ MQTT غير معروف.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>خطأ غير معروف.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>أبج</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>معلومات المنصة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>فترة اليوم</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>لم يتم إعداد هذه الخزانة بعد.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>جارٍ مزامنة الشاشات</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>قبول</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>التاريخ/الوقت</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>الخطأ</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>عدد السجلات: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>أول سجل: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>آخر سجل: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>مسح الكل</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>مسح جميع سجلات الأخطاء</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>متابعة أو إلغاء</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>تصدير سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>تم تصدير سجل الأخطاء إلى %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>تعذّر حفظ سجل الأخطاء في %1. تأكد من توصيل ذاكرة USB وأنها غير ممتلئة، ثم أعد المحاولة.</translation>
     </message>
     <message>
         <source>Close</source>

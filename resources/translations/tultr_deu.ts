@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveschrank Nr. %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeschrank Nr. %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst verwenden</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilte Ansicht</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenpunkte</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageszeiten je Zone</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Timerfarben</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Zonenoptionen</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne für Universalschalen</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsorgungston</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Systemfehler:&lt;/b&gt;&lt;br&gt;Modbus-Verbindung unterbrochen.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Firmware-Updatedateien werden kopiert...&lt;br&gt;USB-Stick NICHT abziehen und Gerät NICHT ausschalten</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Warmhalteprotokoll</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Tageszeiten</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Noch keine Zonentemperaturen</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Kommunikation zur Haupt-E/A unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Zeitüberschreitung bei der Konfiguration der Haupt-E/A.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Fehler bei der Konfiguration der Haupt-E/A.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Temperaturfühler \3 kurzgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Temperaturfühler \3 unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Heizung \3: Temperatur zu niedrig.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Heizung \3: Temperatur zu hoch.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Referenzfehler des Temperaturfühlers \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Fehler Vergleichsstelle \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Übertemperatur des Systems.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Übertemperatur der Heizung \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zone \3 deaktiviert. Temperatur zu niedrig.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zone \3 deaktiviert. Temperatur zu hoch.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Kommunikation zur Zweitanzeige unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Kommunikation zur Hauptanzeige unterbrochen.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Kommunikation zur E/A-Platine \3 unterbrochen.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Kommunikation zur NFC-Platine \2 unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Verbindung abgelehnt. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>Gegenstelle hat die Verbindung geschlossen. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Host nicht gefunden. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Socket-Zugriffsfehler. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Socket-Ressourcenfehler. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Socket-Zeitüberschreitung.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagramm zu groß. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Netzwerkfehler. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Adresse bereits belegt. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Socket-Adresse nicht verfügbar. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Nicht unterstützte Socket-Operation. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Proxy verlangt Anmeldung. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>SSL-Handshake fehlgeschlagen. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Socket-Operation nicht abgeschlossen. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Proxy hat die Verbindung abgelehnt. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Proxy hat die Verbindung geschlossen. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Zeitüberschreitung bei der Proxy-Verbindung. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy nicht gefunden. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Proxy-Protokollfehler. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Bedienfehler. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Interner SSL-Fehler. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Ungültige SSL-Benutzerdaten. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Vorübergehender Fehler. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>LUMO-SDK-Fehler.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Kein Ereignishandler festgelegt.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Kein Domänenname festgelegt.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Stammzertifikatsdatei fehlt.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Herstellername fehlt.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Modellnummer fehlt.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Seriennummer fehlt.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Gerätebeschreibung fehlt.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Standortnummer fehlt.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Seriennummer ist nicht alphanumerisch.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Format der Gerätebeschreibung ist falsch.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Software-ID des Geräts fehlt.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>LuMo konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Veröffentlichen fehlgeschlagen: Thema nicht berechtigt.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Abonnieren fehlgeschlagen: Thema nicht berechtigt.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>Client-ID und geheimer Schlüssel sind abgelaufen oder widerrufen.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Aktualisierungstoken ist abgelaufen oder widerrufen.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Unerwarteter, nicht zugeordneter Fehler.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Allgemeiner TCP/IP-Fehler.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Fehler beim Verbinden mit dem TCP/IP-Socket.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Fehler beim Lesen vom TCP/IP-Socket.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Fehler beim Schreiben auf den TCP/IP-Socket.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Allgemeiner HTTP-Fehler.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Fehler bei HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Fehler bei HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>MQTT-Verbindung fehlgeschlagen: SSL-Hostnamenfehler.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>Die Prüfsumme der heruntergeladenen Datei stimmt nicht mit der angegebenen überein.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Die Signatur der Prüfsumme kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>Die Schlüsselkennung (kid) verweist auf keinen Schlüssel.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Veröffentlichen oder Abonnieren fehlgeschlagen: Ping ohne Antwort.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Geräteinitialisierung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>MQTT-Verbindungsversuch bei bereits bestehender Verbindung.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>MQTT-Veröffentlichen/Abonnieren fehlgeschlagen: Verbindung getrennt oder nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Unbekannter MQTT-Fehler.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Plattforminfo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Tageszeit</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Dieser Schrank ist noch nicht eingerichtet.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Anzeigen werden synchronisiert</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Tageszeiten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Anzahl der Einträge: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Erster Eintrag: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Letzter Eintrag: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Alle Fehlerprotokolle werden gelöscht</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Fortfahren oder abbrechen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Fehlerprotokoll exportieren</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>Das Fehlerprotokoll wurde nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Das Fehlerprotokoll konnte nicht nach %1 geschrieben werden. Prüfen Sie, ob der USB-Stick eingesteckt und nicht voll ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Close</source>

@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Holding Log</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Day-Parts</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Errors Log</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilities</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>No zone temperatures yet</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Master I/O communication loss.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Master I/O sys config timeout.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Master I/O sys config error.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Temperature sensor \3 shorted.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Temperature sensor \3 open.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Heater \3 low temp error.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Heater \3 high temp error.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Temperature sensor \3 reference error.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Cold junction \3 error.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>System over temperature error.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Heater \3 over temperature error.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zone \3 Disabled. Temperature too low.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zone \3 Disabled. Temperature too high.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Secondary UI communication loss.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Primary UI communication loss.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>I/O board \3 communication loss.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>NFC board \2 communication loss.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Connection refused error. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>Remote host closed error. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Host not found error. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Socket access error. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Socket resource error. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Socket timeout error.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagram too large error. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Network error. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Address in use error. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Socket address not available error. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Unsupported socket operation error. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Proxy authentication required error. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Ssl handshake failed error. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Unfinished socket operation error. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Proxy connection refused error. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Proxy connection closed error. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Proxy connection timeout error. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy not found error. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Proxy protocol error. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Operation error. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Ssl internal error. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Ssl invalid user data error. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Temporary error. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>LUMO SDK Error.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Event handler is not set.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Domain name is not set.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Root CA file is  null.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Manufacturer name is missing.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Model number is missing.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Serial number is missing.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Device descriptor is missing.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Location number is missing.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Serial number is not alpha-numeric.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Device descriptor format is incorrect.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Device software Id is missing.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>Failed to initialize LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Failed to publish due to unauthorized topic.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Failed to subscribe due to unauthorized topic.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>Client ID and client secret key is expired or revoked.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Refresh token is expired or revoked.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Unexpected unclassified error.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>General underlying TCP/IP error.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Error connecting to TCP/IP socket.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Error reading from TCP/IP socket.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Error writing to TCP/IP socket.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>General underlying HTTP error.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Error on HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Error on HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>MQTT connect failed due to SSL hostname error.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>Checksum of the downloaded file does not match with the specified checksum.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Signature of the checksum cannot be validated.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>Error is returned when the kid does not reference.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Publish or subscribe failed due ping request failure.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Device init return failed.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Trying to connect to MQTT when there is already a connection.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>MQTT publish/subscribe failed due to disconnection or failure to connect.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Unknown underlying MQTT error.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unknown error.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Platform Info</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Day Part</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>This cabinet is not configured yet.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Synchronizing displays</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Day-Parts</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Errors Log</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Error name</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Number of records: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>First record: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Last record: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Clearing All Error Logs</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continue or Cancel</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Export Error Log</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>The error log was exported to %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</translation>
     </message>
     <message>
         <source>Close</source>

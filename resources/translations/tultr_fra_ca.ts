@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Armoire de réserve n° %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Armoire de service n° %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>À utiliser en premier</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage partagé</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de groupe</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Services par zone</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs des minuteries</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de zone avancées</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons du bac universel</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son de mise au rebut</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Erreur système :&lt;/b&gt;&lt;br&gt;Liaison Modbus rompue.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Copie des fichiers de mise à jour du micrologiciel...&lt;br&gt;NE débranchez PAS la clé USB et n'éteignez PAS l'appareil</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Journal de maintien</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Services</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Journal des erreurs</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitaires</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Aucune température de zone pour l'instant</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Perte de communication avec l'E/S principale.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Délai dépassé pour la configuration de l'E/S principale.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Erreur de configuration de l'E/S principale.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Sonde de température \3 en court-circuit.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Sonde de température \3 ouverte.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Résistance \3 : température basse.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Résistance \3 : température haute.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Erreur de référence de la sonde de température \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Erreur de soudure froide \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Surchauffe du système.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Surchauffe de la résistance \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zone \3 désactivée. Température trop basse.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zone \3 désactivée. Température trop élevée.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Perte de communication avec l'écran secondaire.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Perte de communication avec l'écran principal.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Perte de communication avec la carte E/S \3.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Perte de communication avec la carte NFC \2.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Connexion refusée. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>L'hôte distant a fermé la connexion. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Hôte introuvable. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Erreur d'accès au socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Erreur de ressources du socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Délai du socket dépassé.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagramme trop grand. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Erreur réseau. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Adresse déjà utilisée. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Adresse de socket non disponible. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Opération de socket non prise en charge. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Le proxy exige une authentification. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Échec de la négociation SSL. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Opération de socket inachevée. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Le proxy a refusé la connexion. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Le proxy a fermé la connexion. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Délai de connexion au proxy dépassé. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy introuvable. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Erreur de protocole du proxy. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Erreur d'opération. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Erreur interne SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Données utilisateur SSL non valides. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Erreur temporaire. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>Erreur du SDK LUMO.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Aucun gestionnaire d'événements défini.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Aucun nom de domaine défini.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Le fichier de l'AC racine est vide.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Nom du fabricant manquant.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Numéro de modèle manquant.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Numéro de série manquant.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Descripteur de l'appareil manquant.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Numéro d'emplacement manquant.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Le numéro de série n'est pas alphanumérique.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Format du descripteur de l'appareil incorrect.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Identifiant du logiciel de l'appareil manquant.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>Échec de l'initialisation de LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Échec de la publication : sujet non autorisé.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Échec de l'abonnement : sujet non autorisé.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>L'ID et la clé secrète du client ont expiré ou ont été révoqués.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Le jeton d'actualisation a expiré ou a été révoqué.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Erreur inattendue non classée.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Erreur TCP/IP générale.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Erreur de connexion au socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Erreur de lecture du socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Erreur d'écriture sur le socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Erreur HTTP générale.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Erreur lors d'un HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Erreur lors d'un HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>Échec de la connexion MQTT : erreur de nom d'hôte SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>La somme de contrôle du fichier téléchargé ne correspond pas à celle indiquée.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Impossible de valider la signature de la somme de contrôle.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>L'identifiant de clé (kid) ne désigne aucune clé.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Échec de la publication ou de l'abonnement : le ping a échoué.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Échec de l'initialisation de l'appareil.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Tentative de connexion MQTT alors qu'une connexion existe déjà.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>Échec de la publication/abonnement MQTT : déconnexion ou échec de connexion.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Erreur MQTT inconnue.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Infos plateforme</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Service</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Cette armoire n'est pas encore configurée.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Synchronisation des écrans</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Services</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Journal des erreurs</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Date/Heure</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Nombre d'enregistrements : </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Premier enregistrement : </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Dernier enregistrement : </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Effacement de tous les journaux d'erreurs</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuer ou annuler</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Exporter le journal des erreurs</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>Le journal des erreurs a été exporté vers %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Impossible d'écrire le journal des erreurs dans %1. Vérifiez que la clé USB est branchée et n'est pas pleine, puis réessayez.</translation>
     </message>
     <message>
         <source>Close</source>

@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Armadio di riserva n. %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Armadio di servizio n. %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa per primo</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista divisa</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti di gruppo</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasce orarie per zona</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori del timer</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di zona avanzate</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni teglia universale</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono di scarto</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Errore di sistema:&lt;/b&gt;&lt;br&gt;Collegamento Modbus interrotto.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Copia dei file di aggiornamento del firmware...&lt;br&gt;NON scollegare l'USB e NON spegnere l'unità</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Registro di mantenimento</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Fasce orarie</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro errori</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilità</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Nessuna temperatura di zona disponibile</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Comunicazione con l'I/O principale persa.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Timeout di configurazione dell'I/O principale.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Errore di configurazione dell'I/O principale.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Sensore di temperatura \3 in cortocircuito.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Sensore di temperatura \3 aperto.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Resistenza \3: temperatura bassa.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Resistenza \3: temperatura alta.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Errore di riferimento del sensore di temperatura \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Errore giunto freddo \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Sovratemperatura del sistema.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Sovratemperatura della resistenza \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zona \3 disattivata. Temperatura troppo bassa.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zona \3 disattivata. Temperatura troppo alta.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Comunicazione con il display secondario persa.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Comunicazione con il display principale persa.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Comunicazione con la scheda I/O \3 persa.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Comunicazione con la scheda NFC \2 persa.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Connessione rifiutata. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>L'host remoto ha chiuso la connessione. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Host non trovato. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Errore di accesso al socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Errore di risorse del socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Timeout del socket.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagramma troppo grande. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Errore di rete. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Indirizzo già in uso. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Indirizzo del socket non disponibile. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Operazione del socket non supportata. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Il proxy richiede l'autenticazione. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Handshake SSL non riuscito. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Operazione del socket non completata. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Il proxy ha rifiutato la connessione. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Il proxy ha chiuso la connessione. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Timeout della connessione al proxy. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy non trovato. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Errore di protocollo del proxy. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Errore di operazione. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Errore interno SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Dati utente SSL non validi. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Errore temporaneo. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>Errore SDK LUMO.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Gestore di eventi non impostato.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Nome di dominio non impostato.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>File della CA radice assente.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Nome del produttore mancante.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Numero di modello mancante.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Numero di serie mancante.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Descrittore del dispositivo mancante.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Numero di sede mancante.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Il numero di serie non è alfanumerico.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Formato del descrittore del dispositivo errato.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>ID software del dispositivo mancante.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>Impossibile inizializzare LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Pubblicazione non riuscita: argomento non autorizzato.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Sottoscrizione non riuscita: argomento non autorizzato.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>ID e chiave segreta del client scaduti o revocati.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Token di aggiornamento scaduto o revocato.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Errore imprevisto non classificato.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Errore TCP/IP generico.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Errore di connessione al socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Errore di lettura dal socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Errore di scrittura sul socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Errore HTTP generico.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Errore in HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Errore in HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>Connessione MQTT non riuscita: errore nome host SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>Il checksum del file scaricato non corrisponde a quello indicato.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Impossibile convalidare la firma del checksum.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>L'identificativo di chiave (kid) non fa riferimento ad alcuna chiave.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Pubblicazione o sottoscrizione non riuscita: ping fallito.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Inizializzazione del dispositivo non riuscita.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Tentativo di connessione MQTT con una connessione già attiva.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>Pubblicazione/sottoscrizione MQTT non riuscita per disconnessione o mancata connessione.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Errore MQTT sconosciuto.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Errore sconosciuto.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Info piattaforma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Fascia oraria</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Questo armadio non è ancora configurato.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Sincronizzazione dei display</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Fasce orarie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accetta</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro errori</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Data/Ora</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Numero di record: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Primo record: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Ultimo record: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Cancellazione di tutti i registri errori</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuare o annullare</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Esporta registro errori</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>Il registro errori è stato esportato in %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Impossibile scrivere il registro errori in %1. Verificare che l'unità USB sia collegata e non piena, quindi riprovare.</translation>
     </message>
     <message>
         <source>Close</source>

@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>予備キャビネット #%1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>提供用キャビネット #%1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に使用</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>分割表示</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>グループの点</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>ゾーン別の時間帯</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマーの色</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>ゾーンの詳細設定</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>汎用トレーの音</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>廃棄音</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;システムエラー：&lt;/b&gt;&lt;br&gt;Modbus リンクが切断されました。</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>ファームウェア更新ファイルをコピーしています...&lt;br&gt;USB を抜いたり電源を切ったりしないでください</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>保温記録</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>エラー履歴</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>ユーティリティ</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>ゾーン温度はまだありません</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>メイン I/O との通信が途絶えました。</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>メイン I/O のシステム設定がタイムアウトしました。</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>メイン I/O のシステム設定エラー。</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>温度センサー \3 短絡。</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>温度センサー \3 断線。</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>ヒーター \3 低温エラー。</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>ヒーター \3 高温エラー。</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>温度センサー \3 基準エラー。</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>冷接点 \3 エラー。</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>システム過熱エラー。</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>ヒーター \3 過熱エラー。</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>ゾーン \3 無効。温度が低すぎます。</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>ゾーン \3 無効。温度が高すぎます。</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>サブディスプレイとの通信が途絶えました。</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>メインディスプレイとの通信が途絶えました。</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>I/O ボード \3 との通信が途絶えました。</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>NFC ボード \2 との通信が途絶えました。</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>接続が拒否されました。\3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>リモートホストが接続を閉じました。\3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>ホストが見つかりません。\3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>ソケットアクセスエラー。\3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>ソケットリソースエラー。\3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>ソケットタイムアウトエラー。</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>データグラムが大きすぎます。\3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>ネットワークエラー。\3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>アドレスは使用中です。\3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>ソケットアドレスを使用できません。\3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>サポートされないソケット操作。\3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>プロキシ認証が必要です。\3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>SSL ハンドシェイクに失敗しました。\3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>未完了のソケット操作。\3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>プロキシが接続を拒否しました。\3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>プロキシが接続を閉じました。\3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>プロキシ接続がタイムアウトしました。\3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>プロキシが見つかりません。\3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>プロキシプロトコルエラー。\3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>操作エラー。\3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>SSL 内部エラー。\3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>SSL ユーザーデータが無効です。\3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>一時的なエラー。\3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>LUMO SDK エラー。</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>イベントハンドラーが設定されていません。</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>ドメイン名が設定されていません。</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>ルート CA ファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>メーカー名がありません。</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>型番がありません。</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>シリアル番号がありません。</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>デバイス記述子がありません。</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>店舗番号がありません。</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>シリアル番号が英数字ではありません。</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>デバイス記述子の形式が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>デバイスのソフトウェア ID がありません。</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>LuMo の初期化に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>許可されていないトピックのため公開に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>許可されていないトピックのため購読に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>クライアント ID とシークレットキーが期限切れか失効しています。</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>リフレッシュトークンが期限切れか失効しています。</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>予期しない未分類のエラー。</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>TCP/IP の一般エラー。</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>TCP/IP ソケットへの接続エラー。</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>TCP/IP ソケットからの読み取りエラー。</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>TCP/IP ソケットへの書き込みエラー。</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>HTTP の一般エラー。</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>HTTP GET のエラー。</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>HTTP POST のエラー。</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>SSL ホスト名エラーのため MQTT 接続に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>ダウンロードしたファイルのチェックサムが指定値と一致しません。</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>チェックサムの署名を検証できません。</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>キー ID (kid) がどのキーも参照していません。</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>ping 要求の失敗により公開または購読に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>デバイスの初期化に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>既に接続中に MQTT へ接続しようとしました。</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>切断または接続失敗により MQTT の公開/購読に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>不明な MQTT エラー。</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>不明なエラー。</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>プラットフォーム情報</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>時間帯</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>このキャビネットはまだ設定されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>ディスプレイを同期中</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>適用</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>エラー履歴</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>日付/時刻</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>記録数：</translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>最初の記録：</translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>最後の記録：</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>すべてのエラー履歴を消去</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>続行またはキャンセル</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>エラー履歴をエクスポート</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>エラー履歴を %1 にエクスポートしました</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>エラー履歴を %1 に書き込めませんでした。USB ドライブが接続され、空き容量があることを確認してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Close</source>

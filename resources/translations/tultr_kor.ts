@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>예비 캐비닛 #%1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>서빙 캐비닛 #%1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 사용</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>분할 보기</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 점</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>구역별 시간대</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>타이머 색상</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>고급 구역 옵션</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>범용 팬 소리</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>폐기 알림음</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;시스템 오류:&lt;/b&gt;&lt;br&gt;Modbus 연결이 끊어졌습니다.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>펌웨어 업데이트 파일을 복사하는 중...&lt;br&gt;USB를 분리하거나 전원을 끄지 마십시오</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>보온 기록</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>시간대</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>오류 기록</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>유틸리티</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>아직 구역 온도가 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>메인 I/O 통신 끊김.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>메인 I/O 시스템 설정 시간 초과.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>메인 I/O 시스템 설정 오류.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>온도 센서 \3 단락.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>온도 센서 \3 단선.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>히터 \3 저온 오류.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>히터 \3 고온 오류.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>온도 센서 \3 기준 오류.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>냉접점 \3 오류.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>시스템 과열 오류.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>히터 \3 과열 오류.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>구역 \3 비활성화. 온도가 너무 낮습니다.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>구역 \3 비활성화. 온도가 너무 높습니다.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>보조 디스플레이 통신 끊김.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>주 디스플레이 통신 끊김.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>I/O 보드 \3 통신 끊김.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>NFC 보드 \2 통신 끊김.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>연결 거부 오류. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>원격 호스트가 연결을 닫았습니다. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>호스트를 찾을 수 없습니다. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>소켓 접근 오류. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>소켓 리소스 오류. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>소켓 시간 초과 오류.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>데이터그램이 너무 큽니다. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>네트워크 오류. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>주소가 사용 중입니다. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>소켓 주소를 사용할 수 없습니다. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>지원되지 않는 소켓 작업. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>프록시 인증이 필요합니다. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>SSL 핸드셰이크 실패. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>완료되지 않은 소켓 작업. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>프록시 연결 거부. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>프록시 연결이 닫혔습니다. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>프록시 연결 시간 초과. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>프록시를 찾을 수 없습니다. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>프록시 프로토콜 오류. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>작업 오류. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>SSL 내부 오류. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>잘못된 SSL 사용자 데이터. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>일시적 오류. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>LUMO SDK 오류.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>이벤트 처리기가 설정되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>도메인 이름이 설정되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>루트 CA 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>제조사 이름이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>모델 번호가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>일련 번호가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>장치 설명자가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>위치 번호가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>일련 번호가 영숫자가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>장치 설명자 형식이 잘못되었습니다.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>장치 소프트웨어 ID가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>LuMo 초기화 실패.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>허가되지 않은 토픽이라 게시에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>허가되지 않은 토픽이라 구독에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>클라이언트 ID와 비밀 키가 만료되었거나 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>갱신 토큰이 만료되었거나 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>예기치 않은 미분류 오류.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>일반 TCP/IP 오류.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>TCP/IP 소켓 연결 오류.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>TCP/IP 소켓 읽기 오류.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>TCP/IP 소켓 쓰기 오류.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>일반 HTTP 오류.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>HTTP GET 오류.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>HTTP POST 오류.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>SSL 호스트 이름 오류로 MQTT 연결 실패.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>다운로드한 파일의 체크섬이 지정된 체크섬과 일치하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>체크섬 서명을 확인할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>키 ID(kid)가 참조하는 키가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>ping 요청 실패로 게시 또는 구독에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>장치 초기화 실패.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>이미 연결된 상태에서 MQTT 연결을 시도했습니다.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>연결 끊김 또는 연결 실패로 MQTT 게시/구독에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>알 수 없는 MQTT 오류.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>알 수 없는 오류.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>가나다</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>플랫폼 정보</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>시간대</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>이 캐비닛은 아직 설정되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>디스플레이 동기화 중</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>시간대</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>적용</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>오류 기록</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>날짜/시간</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>기록 수: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>첫 기록: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>마지막 기록: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>모두 지우기</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>모든 오류 기록 지우기</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>계속 또는 취소</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>오류 기록 내보내기</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>오류 기록을 %1(으)로 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>오류 기록을 %1에 저장할 수 없습니다. USB 드라이브가 연결되어 있고 가득 차지 않았는지 확인한 후 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>Close</source>

@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservekast nr. %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgiftekast nr. %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerst gebruiken</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesplitste weergave</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsstippen</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagdelen per zone</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Timerkleuren</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Geavanceerde zoneopties</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluiden universele bak</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggooigeluid</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Systeemfout:&lt;/b&gt;&lt;br&gt;Modbus-verbinding verbroken.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Firmware-updatebestanden worden gekopieerd...&lt;br&gt;Koppel de USB NIET los en schakel het apparaat NIET uit</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Warmhoudlogboek</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Dagdelen</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Hulpmiddelen</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Nog geen zonetemperaturen</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Communicatie met hoofd-I/O verbroken.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Time-out bij configuratie van hoofd-I/O.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Fout bij configuratie van hoofd-I/O.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Temperatuursensor \3 kortgesloten.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Temperatuursensor \3 open.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Verwarming \3: temperatuur te laag.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Verwarming \3: temperatuur te hoog.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Referentiefout temperatuursensor \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Fout koude las \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Oververhitting van het systeem.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Oververhitting van verwarming \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zone \3 uitgeschakeld. Temperatuur te laag.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zone \3 uitgeschakeld. Temperatuur te hoog.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Communicatie met tweede scherm verbroken.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Communicatie met hoofdscherm verbroken.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Communicatie met I/O-kaart \3 verbroken.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Communicatie met NFC-kaart \2 verbroken.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Verbinding geweigerd. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>Externe host heeft de verbinding gesloten. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Host niet gevonden. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Socket-toegangsfout. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Socket-resourcefout. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Socket-time-out.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagram te groot. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Netwerkfout. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Adres al in gebruik. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Socketadres niet beschikbaar. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Niet-ondersteunde socketbewerking. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Proxy vereist authenticatie. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>SSL-handshake mislukt. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Socketbewerking niet voltooid. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Proxy heeft de verbinding geweigerd. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Proxy heeft de verbinding gesloten. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Time-out van proxyverbinding. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy niet gevonden. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Proxyprotocolfout. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Bewerkingsfout. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Interne SSL-fout. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Ongeldige SSL-gebruikersgegevens. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Tijdelijke fout. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>LUMO SDK-fout.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Geen gebeurtenisafhandeling ingesteld.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Geen domeinnaam ingesteld.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Basis-CA-bestand ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Fabrikantnaam ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Modelnummer ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Serienummer ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Apparaatbeschrijving ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Locatienummer ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Serienummer is niet alfanumeriek.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Indeling van apparaatbeschrijving onjuist.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Software-ID van apparaat ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>LuMo kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Publiceren mislukt: onderwerp niet toegestaan.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Abonneren mislukt: onderwerp niet toegestaan.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>Client-ID en geheime sleutel zijn verlopen of ingetrokken.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Vernieuwingstoken is verlopen of ingetrokken.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Onverwachte, niet-geclassificeerde fout.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Algemene TCP/IP-fout.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Fout bij verbinden met TCP/IP-socket.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Fout bij lezen van TCP/IP-socket.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Fout bij schrijven naar TCP/IP-socket.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Algemene HTTP-fout.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Fout bij HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Fout bij HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>MQTT-verbinding mislukt: SSL-hostnaamfout.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>De controlesom van het gedownloade bestand komt niet overeen met de opgegeven.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>De handtekening van de controlesom kan niet worden gevalideerd.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>De sleutel-ID (kid) verwijst naar geen sleutel.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Publiceren of abonneren mislukt: ping mislukt.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Initialisatie van apparaat mislukt.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Poging tot MQTT-verbinding terwijl er al een verbinding is.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>MQTT publiceren/abonneren mislukt door verbroken of mislukte verbinding.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Onbekende MQTT-fout.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Onbekende fout.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Spatie</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Platforminfo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Dagdeel</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Deze kast is nog niet ingesteld.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Schermen worden gesynchroniseerd</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Dagdelen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepteren</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Tijd</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Aantal records: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Eerste record: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Laatste record: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Alle foutenlogboeken wissen</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Doorgaan of annuleren</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Foutenlogboek exporteren</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>Het foutenlogboek is geëxporteerd naar %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Het foutenlogboek kon niet naar %1 worden geschreven. Controleer of de USB-stick is aangesloten en niet vol is en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Close</source>

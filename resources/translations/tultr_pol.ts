@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Szafa rezerwowa nr %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Szafa wydawcza nr %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj najpierw</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Widok dzielony</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Kropki grup</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pory dnia dla stref</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolory timera</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaawansowane opcje stref</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięki pojemnika uniwersalnego</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk wyrzucenia</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Błąd systemu:&lt;/b&gt;&lt;br&gt;Zerwane połączenie Modbus.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Kopiowanie plików aktualizacji oprogramowania...&lt;br&gt;NIE odłączaj USB i NIE wyłączaj urządzenia</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Dziennik przechowywania</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Pory dnia</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Narzędzia</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Brak temperatur stref</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Utrata komunikacji z głównym modułem I/O.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Przekroczono czas konfiguracji głównego modułu I/O.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Błąd konfiguracji głównego modułu I/O.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Czujnik temperatury \3 zwarty.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Czujnik temperatury \3 rozwarty.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Grzałka \3: za niska temperatura.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Grzałka \3: za wysoka temperatura.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Błąd odniesienia czujnika temperatury \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Błąd zimnego złącza \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Przegrzanie systemu.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Przegrzanie grzałki \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Strefa \3 wyłączona. Za niska temperatura.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Strefa \3 wyłączona. Za wysoka temperatura.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Utrata komunikacji z drugim wyświetlaczem.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Utrata komunikacji z głównym wyświetlaczem.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Utrata komunikacji z płytą I/O \3.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Utrata komunikacji z płytą NFC \2.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Połączenie odrzucone. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>Zdalny host zamknął połączenie. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Nie znaleziono hosta. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Błąd dostępu do gniazda. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Błąd zasobów gniazda. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Przekroczono czas gniazda.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Zbyt duży datagram. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Błąd sieci. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Adres jest w użyciu. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Adres gniazda niedostępny. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Nieobsługiwana operacja gniazda. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Serwer proxy wymaga uwierzytelnienia. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Niepowodzenie uzgadniania SSL. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Niezakończona operacja gniazda. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Serwer proxy odrzucił połączenie. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Serwer proxy zamknął połączenie. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Przekroczono czas połączenia z proxy. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Nie znaleziono serwera proxy. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Błąd protokołu proxy. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Błąd operacji. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Wewnętrzny błąd SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Nieprawidłowe dane użytkownika SSL. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Błąd tymczasowy. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>Błąd SDK LUMO.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Nie ustawiono obsługi zdarzeń.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Nie ustawiono nazwy domeny.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Brak pliku głównego urzędu CA.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Brak nazwy producenta.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Brak numeru modelu.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Brak numeru seryjnego.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Brak deskryptora urządzenia.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Brak numeru lokalizacji.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Numer seryjny nie jest alfanumeryczny.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Nieprawidłowy format deskryptora urządzenia.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Brak identyfikatora oprogramowania urządzenia.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>Nie udało się uruchomić LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Publikacja nieudana: nieautoryzowany temat.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Subskrypcja nieudana: nieautoryzowany temat.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>Identyfikator i klucz tajny klienta wygasły lub zostały unieważnione.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Token odświeżania wygasł lub został unieważniony.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Nieoczekiwany niesklasyfikowany błąd.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Ogólny błąd TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Błąd łączenia z gniazdem TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Błąd odczytu z gniazda TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Błąd zapisu do gniazda TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Ogólny błąd HTTP.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Błąd HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Błąd HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>Połączenie MQTT nieudane: błąd nazwy hosta SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>Suma kontrolna pobranego pliku nie zgadza się z podaną.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Nie można zweryfikować podpisu sumy kontrolnej.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>Identyfikator klucza (kid) nie wskazuje żadnego klucza.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Publikacja lub subskrypcja nieudana: błąd pingu.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Inicjalizacja urządzenia nieudana.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Próba połączenia MQTT przy istniejącym połączeniu.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>Publikacja/subskrypcja MQTT nieudana: rozłączenie lub brak połączenia.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Nieznany błąd MQTT.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Nieznany błąd.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Informacje o platformie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Pora dnia</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Ta szafa nie jest jeszcze skonfigurowana.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Synchronizacja wyświetlaczy</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Pory dnia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akceptuj</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Data/Godzina</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Liczba wpisów: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Pierwszy wpis: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Ostatni wpis: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Usuwanie wszystkich dzienników błędów</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Kontynuuj lub anuluj</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Eksportuj dziennik błędów</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>Dziennik błędów wyeksportowano do %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Nie można zapisać dziennika błędów w %1. Sprawdź, czy pamięć USB jest podłączona i nie jest pełna, i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>Close</source>

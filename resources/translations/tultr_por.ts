@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabinete de reserva n.º %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabinete de serviço n.º %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar primeiro</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização dividida</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de grupo</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Turnos por zona</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cores do temporizador</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções avançadas de zona</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons da bandeja universal</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som de descarte</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Erro do sistema:&lt;/b&gt;&lt;br&gt;Link Modbus interrompido.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Copiando arquivos de atualização do firmware...&lt;br&gt;NÃO desconecte o USB nem desligue a unidade</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Registro de retenção</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de erros</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitários</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Ainda não há temperaturas de zona</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Perda de comunicação com a E/S principal.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Tempo esgotado na configuração da E/S principal.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Erro na configuração da E/S principal.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Sensor de temperatura \3 em curto-circuito.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Sensor de temperatura \3 aberto.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Resistência \3: temperatura baixa.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Resistência \3: temperatura alta.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Erro de referência do sensor de temperatura \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Erro de junção fria \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Temperatura excessiva do sistema.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Temperatura excessiva na resistência \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zona \3 desativada. Temperatura muito baixa.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zona \3 desativada. Temperatura muito alta.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Perda de comunicação com a tela secundária.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Perda de comunicação com a tela principal.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Perda de comunicação com a placa de E/S \3.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Perda de comunicação com a placa NFC \2.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Conexão recusada. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>O host remoto fechou a conexão. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Host não encontrado. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Erro de acesso ao socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Erro de recursos do socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Tempo limite do socket esgotado.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagrama muito grande. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Erro de rede. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Endereço em uso. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Endereço do socket indisponível. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Operação de socket não suportada. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>O proxy exige autenticação. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Falha no handshake SSL. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Operação de socket não concluída. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>O proxy recusou a conexão. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>O proxy fechou a conexão. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Tempo de conexão com o proxy esgotado. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy não encontrado. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Erro de protocolo do proxy. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Erro de operação. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Erro interno de SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Dados de usuário SSL inválidos. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Erro temporário. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>Erro do SDK LUMO.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Manipulador de eventos não definido.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Nome de domínio não definido.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Arquivo da CA raiz ausente.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Nome do fabricante ausente.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Número do modelo ausente.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Número de série ausente.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Descritor do dispositivo ausente.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Número do local ausente.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>O número de série não é alfanumérico.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Formato do descritor do dispositivo incorreto.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>ID do software do dispositivo ausente.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>Falha ao iniciar o LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Falha ao publicar: tópico não autorizado.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Falha ao assinar: tópico não autorizado.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>O ID e a chave secreta do cliente expiraram ou foram revogados.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>O token de atualização expirou ou foi revogado.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Erro inesperado não classificado.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Erro geral de TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Erro ao conectar ao socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Erro ao ler do socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Erro ao gravar no socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Erro geral de HTTP.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Erro no HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Erro no HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>Falha na conexão MQTT: erro de nome de host SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>A soma de verificação do arquivo baixado não confere com a informada.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Não é possível validar a assinatura da soma de verificação.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>O identificador de chave (kid) não faz referência a nenhuma chave.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Falha ao publicar ou assinar: o ping falhou.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Falha na inicialização do dispositivo.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Tentativa de conexão MQTT com uma conexão já aberta.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>Falha ao publicar/assinar MQTT por desconexão ou falha de conexão.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Erro de MQTT desconhecido.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erro desconhecido.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Informações da plataforma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Turno</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Este gabinete ainda não está configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Sincronizando telas</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceitar</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de erros</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Data/Hora</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Número de registros: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Primeiro registro: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Último registro: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Apagar tudo</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Apagando todos os registros de erros</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuar ou cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Exportar registro de erros</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>O registro de erros foi exportado para %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Não foi possível gravar o registro de erros em %1. Verifique se a unidade USB está conectada e não está cheia e tente novamente.</translation>
     </message>
     <message>
         <source>Close</source>

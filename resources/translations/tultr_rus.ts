@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервный шкаф № %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Шкаф выдачи № %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать первым</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделённый вид</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки групп</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Части дня по зонам</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвета таймера</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Доп. настройки зон</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуки универсального лотка</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук утилизации</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Системная ошибка:&lt;/b&gt;&lt;br&gt;Связь Modbus прервана.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Копирование файлов обновления прошивки...&lt;br&gt;НЕ извлекайте USB и НЕ выключайте устройство</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Журнал хранения</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Части дня</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Сервис</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Температуры зон пока не получены</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Потеря связи с основным модулем ввода-вывода.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Истекло время настройки основного модуля ввода-вывода.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Ошибка настройки основного модуля ввода-вывода.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Короткое замыкание датчика температуры \3.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Обрыв датчика температуры \3.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Нагреватель \3: низкая температура.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Нагреватель \3: высокая температура.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Ошибка опорного сигнала датчика температуры \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Ошибка холодного спая \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Перегрев системы.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Перегрев нагревателя \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Зона \3 отключена. Слишком низкая температура.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Зона \3 отключена. Слишком высокая температура.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Потеря связи со вторым дисплеем.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Потеря связи с основным дисплеем.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Потеря связи с платой ввода-вывода \3.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Потеря связи с платой NFC \2.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Соединение отклонено. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>Удалённый узел закрыл соединение. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Узел не найден. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Ошибка доступа к сокету. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Ошибка ресурсов сокета. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Тайм-аут сокета.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Слишком большая датаграмма. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Ошибка сети. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Адрес уже используется. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Адрес сокета недоступен. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Неподдерживаемая операция сокета. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>Прокси требует аутентификации. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Сбой согласования SSL. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Незавершённая операция сокета. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>Прокси отклонил соединение. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>Прокси закрыл соединение. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Тайм-аут соединения с прокси. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Прокси не найден. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Ошибка протокола прокси. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Ошибка операции. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Внутренняя ошибка SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Недопустимые данные пользователя SSL. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Временная ошибка. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>Ошибка SDK LUMO.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>Обработчик событий не задан.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>Имя домена не задано.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Файл корневого ЦС пуст.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Не указано имя производителя.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Не указан номер модели.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Не указан серийный номер.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Не указан дескриптор устройства.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Не указан номер точки.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>Серийный номер не буквенно-цифровой.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>Неверный формат дескриптора устройства.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Не указан идентификатор ПО устройства.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>Не удалось запустить LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>Не удалось опубликовать: тема не разрешена.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>Не удалось подписаться: тема не разрешена.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>Идентификатор и секретный ключ клиента истекли или отозваны.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>Токен обновления истёк или отозван.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Непредвиденная неклассифицированная ошибка.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Общая ошибка TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Ошибка подключения к сокету TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Ошибка чтения из сокета TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Ошибка записи в сокет TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Общая ошибка HTTP.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Ошибка HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Ошибка HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>Сбой подключения MQTT: ошибка имени узла SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>Контрольная сумма загруженного файла не совпадает с указанной.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>Не удаётся проверить подпись контрольной суммы.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>Идентификатор ключа (kid) не ссылается ни на один ключ.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Сбой публикации или подписки: ping не прошёл.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Сбой инициализации устройства.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Попытка подключения к MQTT при уже существующем соединении.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>Сбой публикации/подписки MQTT: разрыв или отсутствие соединения.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Неизвестная ошибка MQTT.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Неизвестная ошибка.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>АБВ</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Сведения о платформе</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Часть дня</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Этот шкаф ещё не настроен.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Синхронизация дисплеев</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Части дня</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Дата/время</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Число записей: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Первая запись: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Последняя запись: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Очистить всё</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Удаление всех журналов ошибок</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Продолжить или отменить</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Экспорт журнала ошибок</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>Журнал ошибок экспортирован в %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>Не удалось записать журнал ошибок в %1. Проверьте, что USB-накопитель подключён и не заполнен, и повторите попытку.</translation>
     </message>
     <message>
         <source>Close</source>

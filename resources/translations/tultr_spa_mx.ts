@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabinete de reserva n.º %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabinete de servicio n.º %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar primero</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista dividida</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de grupo</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Turnos por zona</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores del temporizador</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones avanzadas de zona</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos de bandeja universal</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido de desecho</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;Error del sistema:&lt;/b&gt;&lt;br&gt;Enlace Modbus interrumpido.</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Copiando archivos de actualización del firmware...&lt;br&gt;NO desconecte el USB ni apague la unidad</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>Registro de conservación</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilidades</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>Aún no hay temperaturas de zona</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>Pérdida de comunicación con la E/S principal.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>Tiempo agotado en la configuración de la E/S principal.</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>Error en la configuración de la E/S principal.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>Sensor de temperatura \3 en cortocircuito.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>Sensor de temperatura \3 abierto.</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>Resistencia \3: temperatura baja.</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>Resistencia \3: temperatura alta.</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>Error de referencia del sensor de temperatura \3.</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>Error de unión fría \3.</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>Temperatura excesiva del sistema.</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>Temperatura excesiva en la resistencia \3.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>Zona \3 desactivada. Temperatura demasiado baja.</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>Zona \3 desactivada. Temperatura demasiado alta.</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>Pérdida de comunicación con la pantalla secundaria.</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>Pérdida de comunicación con la pantalla principal.</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>Pérdida de comunicación con la placa de E/S \3.</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>Pérdida de comunicación con la placa NFC \2.</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>Conexión rechazada. \3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>El equipo remoto cerró la conexión. \3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>Equipo no encontrado. \3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>Error de acceso al socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>Error de recursos del socket. \3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>Tiempo de espera del socket agotado.</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>Datagrama demasiado grande. \3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>Error de red. \3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>Dirección en uso. \3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>Dirección de socket no disponible. \3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>Operación de socket no admitida. \3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>El proxy requiere autenticación. \3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>Falló el protocolo de enlace SSL. \3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>Operación de socket sin terminar. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>El proxy rechazó la conexión. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>El proxy cerró la conexión. \3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>Tiempo de conexión al proxy agotado. \3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>Proxy no encontrado. \3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>Error de protocolo del proxy. \3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>Error de operación. \3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>Error interno de SSL. \3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>Datos de usuario SSL no válidos. \3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>Error temporal. \3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>Error del SDK LUMO.</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>No hay controlador de eventos.</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>No hay nombre de dominio.</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>Falta el archivo de la CA raíz.</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>Falta el nombre del fabricante.</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>Falta el número de modelo.</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>Falta el número de serie.</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>Falta el descriptor del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>Falta el número de ubicación.</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>El número de serie no es alfanumérico.</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>El formato del descriptor del dispositivo es incorrecto.</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>Falta el identificador del software del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>No se pudo iniciar LuMo.</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>No se pudo publicar: tema no autorizado.</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>No se pudo suscribir: tema no autorizado.</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>El ID y la clave secreta del cliente caducaron o fueron revocados.</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>El token de actualización caducó o fue revocado.</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>Error inesperado sin clasificar.</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>Error general de TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>Error al conectar con el socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>Error al leer del socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>Error al escribir en el socket TCP/IP.</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>Error general de HTTP.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>Error en HTTP GET.</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>Error en HTTP POST.</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>Falló la conexión MQTT: error de nombre de host SSL.</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>La suma de comprobación del archivo descargado no coincide con la indicada.</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>No se puede validar la firma de la suma de comprobación.</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>El identificador de clave (kid) no hace referencia a ninguna clave.</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>Falló la publicación o suscripción porque el ping no respondió.</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>Falló el inicio del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>Intento de conexión MQTT con una conexión ya abierta.</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>Falló la publicación/suscripción MQTT por desconexión o fallo de conexión.</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>Error de MQTT desconocido.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Error desconocido.</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>ABC</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>Información de la plataforma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Turno</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>Este gabinete aún no está configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>Sincronizando pantallas</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Fecha/Hora</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Número de registros: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Primer registro: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Último registro: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Borrando todos los registros de errores</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuar o cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>Exportar registro de errores</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>El registro de errores se exportó a %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>No se pudo escribir el registro de errores en %1. Compruebe que la unidad USB esté conectada y no esté llena, y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Close</source>

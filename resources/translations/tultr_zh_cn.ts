@@ -5,11 +5,11 @@
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>备用柜 #%1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>出餐柜 #%1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
@@ -20,15 +20,15 @@
     <name>PreferencesPage</name>
     <message>
         <source>Use first</source>
-        <translation type="unfinished"></translation>
+        <translation>优先使用</translation>
     </message>
     <message>
         <source>Split view</source>
-        <translation type="unfinished"></translation>
+        <translation>分屏显示</translation>
     </message>
     <message>
         <source>Group dots</source>
-        <translation type="unfinished"></translation>
+        <translation>分组圆点</translation>
     </message>
     <message>
         <source>Label font size</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Individual day parts</source>
-        <translation type="unfinished"></translation>
+        <translation>分区时段</translation>
     </message>
     <message>
         <source>Sound level</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
         <source>Timer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>计时器颜色</translation>
     </message>
     <message>
         <source>Advanced zone options</source>
-        <translation type="unfinished"></translation>
+        <translation>高级区域选项</translation>
     </message>
     <message>
         <source>Universal pan sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>通用托盘提示音</translation>
     </message>
     <message>
         <source>Discard sound</source>
-        <translation type="unfinished"></translation>
+        <translation>丢弃提示音</translation>
     </message>
     <message>
         <source>Continuous</source>
@@ -146,6 +146,10 @@
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
         <translation>&lt;b&gt;系统错误：&lt;/b&gt;&lt;br&gt;Modbus 连接中断。</translation>
     </message>
+    <message>
+        <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>正在复制固件更新文件...&lt;br&gt;请勿拔出 USB 或关闭设备电源</translation>
+    </message>
 </context>
 <context>
     <name>ServicePages</name>
@@ -156,6 +160,26 @@
     <message>
         <source>Holding Log</source>
         <translation>保温记录</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>时段</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>错误日志</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>实用工具</translation>
     </message>
 </context>
 <context>
@@ -191,6 +215,309 @@
     <message>
         <source>No zone temperatures yet</source>
         <translation>暂无区域温度</translation>
+    </message>
+</context>
+<context>
+    <name>TulErrorController</name>
+    <message>
+        <source>Master I/O communication loss.</source>
+        <translation>主 I/O 通信中断。</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config timeout.</source>
+        <translation>主 I/O 系统配置超时。</translation>
+    </message>
+    <message>
+        <source>Master I/O sys config error.</source>
+        <translation>主 I/O 系统配置错误。</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 shorted.</source>
+        <translation>温度传感器 \3 短路。</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 open.</source>
+        <translation>温度传感器 \3 断路。</translation>
+    </message>
+    <message>
+        <source>Heater \3 low temp error.</source>
+        <translation>加热器 \3 温度过低。</translation>
+    </message>
+    <message>
+        <source>Heater \3 high temp error.</source>
+        <translation>加热器 \3 温度过高。</translation>
+    </message>
+    <message>
+        <source>Temperature sensor \3 reference error.</source>
+        <translation>温度传感器 \3 参考错误。</translation>
+    </message>
+    <message>
+        <source>Cold junction \3 error.</source>
+        <translation>冷端 \3 错误。</translation>
+    </message>
+    <message>
+        <source>System over temperature error.</source>
+        <translation>系统温度过高。</translation>
+    </message>
+    <message>
+        <source>Heater \3 over temperature error.</source>
+        <translation>加热器 \3 过热。</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too low.</source>
+        <translation>区域 \3 已停用。温度过低。</translation>
+    </message>
+    <message>
+        <source>Zone \3 Disabled. Temperature too high.</source>
+        <translation>区域 \3 已停用。温度过高。</translation>
+    </message>
+    <message>
+        <source>Secondary UI communication loss.</source>
+        <translation>副显示屏通信中断。</translation>
+    </message>
+    <message>
+        <source>Primary UI communication loss.</source>
+        <translation>主显示屏通信中断。</translation>
+    </message>
+    <message>
+        <source>I/O board \3 communication loss.</source>
+        <translation>I/O 板 \3 通信中断。</translation>
+    </message>
+    <message>
+        <source>NFC board \2 communication loss.</source>
+        <translation>NFC 板 \2 通信中断。</translation>
+    </message>
+    <message>
+        <source>Connection refused error. \3</source>
+        <translation>连接被拒绝。\3</translation>
+    </message>
+    <message>
+        <source>Remote host closed error. \3</source>
+        <translation>远程主机关闭了连接。\3</translation>
+    </message>
+    <message>
+        <source>Host not found error. \3</source>
+        <translation>未找到主机。\3</translation>
+    </message>
+    <message>
+        <source>Socket access error. \3</source>
+        <translation>套接字访问错误。\3</translation>
+    </message>
+    <message>
+        <source>Socket resource error. \3</source>
+        <translation>套接字资源错误。\3</translation>
+    </message>
+    <message>
+        <source>Socket timeout error.</source>
+        <translation>套接字超时。</translation>
+    </message>
+    <message>
+        <source>Datagram too large error. \3</source>
+        <translation>数据报过大。\3</translation>
+    </message>
+    <message>
+        <source>Network error. \3</source>
+        <translation>网络错误。\3</translation>
+    </message>
+    <message>
+        <source>Address in use error. \3</source>
+        <translation>地址已被占用。\3</translation>
+    </message>
+    <message>
+        <source>Socket address not available error. \3</source>
+        <translation>套接字地址不可用。\3</translation>
+    </message>
+    <message>
+        <source>Unsupported socket operation error. \3</source>
+        <translation>不支持的套接字操作。\3</translation>
+    </message>
+    <message>
+        <source>Proxy authentication required error. \3</source>
+        <translation>代理需要身份验证。\3</translation>
+    </message>
+    <message>
+        <source>Ssl handshake failed error. \3</source>
+        <translation>SSL 握手失败。\3</translation>
+    </message>
+    <message>
+        <source>Unfinished socket operation error. \3</source>
+        <translation>套接字操作未完成。\3</translation>
+    </message>
+    <message>
+        <source>Proxy connection refused error. \3</source>
+        <translation>代理拒绝连接。\3</translation>
+    </message>
+    <message>
+        <source>Proxy connection closed error. \3</source>
+        <translation>代理关闭了连接。\3</translation>
+    </message>
+    <message>
+        <source>Proxy connection timeout error. \3</source>
+        <translation>代理连接超时。\3</translation>
+    </message>
+    <message>
+        <source>Proxy not found error. \3</source>
+        <translation>未找到代理。\3</translation>
+    </message>
+    <message>
+        <source>Proxy protocol error. \3</source>
+        <translation>代理协议错误。\3</translation>
+    </message>
+    <message>
+        <source>Operation error. \3</source>
+        <translation>操作错误。\3</translation>
+    </message>
+    <message>
+        <source>Ssl internal error. \3</source>
+        <translation>SSL 内部错误。\3</translation>
+    </message>
+    <message>
+        <source>Ssl invalid user data error. \3</source>
+        <translation>SSL 用户数据无效。\3</translation>
+    </message>
+    <message>
+        <source>Temporary error. \3</source>
+        <translation>临时错误。\3</translation>
+    </message>
+    <message>
+        <source>LUMO SDK Error.</source>
+        <translation>LUMO SDK 错误。</translation>
+    </message>
+    <message>
+        <source>Event handler is not set.</source>
+        <translation>未设置事件处理程序。</translation>
+    </message>
+    <message>
+        <source>Domain name is not set.</source>
+        <translation>未设置域名。</translation>
+    </message>
+    <message>
+        <source>Root CA file is  null.</source>
+        <translation>根 CA 文件为空。</translation>
+    </message>
+    <message>
+        <source>Manufacturer name is missing.</source>
+        <translation>缺少制造商名称。</translation>
+    </message>
+    <message>
+        <source>Model number is missing.</source>
+        <translation>缺少型号。</translation>
+    </message>
+    <message>
+        <source>Serial number is missing.</source>
+        <translation>缺少序列号。</translation>
+    </message>
+    <message>
+        <source>Device descriptor is missing.</source>
+        <translation>缺少设备描述符。</translation>
+    </message>
+    <message>
+        <source>Location number is missing.</source>
+        <translation>缺少门店编号。</translation>
+    </message>
+    <message>
+        <source>Serial number is not alpha-numeric.</source>
+        <translation>序列号不是字母数字。</translation>
+    </message>
+    <message>
+        <source>Device descriptor format is incorrect.</source>
+        <translation>设备描述符格式不正确。</translation>
+    </message>
+    <message>
+        <source>Device software Id is missing.</source>
+        <translation>缺少设备软件 ID。</translation>
+    </message>
+    <message>
+        <source>Failed to initialize LuMo.</source>
+        <translation>LuMo 初始化失败。</translation>
+    </message>
+    <message>
+        <source>Failed to publish due to unauthorized topic.</source>
+        <translation>主题未授权，发布失败。</translation>
+    </message>
+    <message>
+        <source>Failed to subscribe due to unauthorized topic.</source>
+        <translation>主题未授权，订阅失败。</translation>
+    </message>
+    <message>
+        <source>Client ID and client secret key is expired or revoked.</source>
+        <translation>客户端 ID 和密钥已过期或被撤销。</translation>
+    </message>
+    <message>
+        <source>Refresh token is expired or revoked.</source>
+        <translation>刷新令牌已过期或被撤销。</translation>
+    </message>
+    <message>
+        <source>Unexpected unclassified error.</source>
+        <translation>意外的未分类错误。</translation>
+    </message>
+    <message>
+        <source>General underlying TCP/IP error.</source>
+        <translation>常规 TCP/IP 错误。</translation>
+    </message>
+    <message>
+        <source>Error connecting to TCP/IP socket.</source>
+        <translation>连接 TCP/IP 套接字出错。</translation>
+    </message>
+    <message>
+        <source>Error reading from TCP/IP socket.</source>
+        <translation>读取 TCP/IP 套接字出错。</translation>
+    </message>
+    <message>
+        <source>Error writing to TCP/IP socket.</source>
+        <translation>写入 TCP/IP 套接字出错。</translation>
+    </message>
+    <message>
+        <source>General underlying HTTP error.</source>
+        <translation>常规 HTTP 错误。</translation>
+    </message>
+    <message>
+        <source>Error on HTTP GET.</source>
+        <translation>HTTP GET 出错。</translation>
+    </message>
+    <message>
+        <source>Error on HTTP POST.</source>
+        <translation>HTTP POST 出错。</translation>
+    </message>
+    <message>
+        <source>MQTT connect failed due to SSL hostname error.</source>
+        <translation>SSL 主机名错误，MQTT 连接失败。</translation>
+    </message>
+    <message>
+        <source>Checksum of the downloaded file does not match with the specified checksum.</source>
+        <translation>下载文件的校验和与指定的不一致。</translation>
+    </message>
+    <message>
+        <source>Signature of the checksum cannot be validated.</source>
+        <translation>无法验证校验和的签名。</translation>
+    </message>
+    <message>
+        <source>Error is returned when the kid does not reference.</source>
+        <translation>密钥 ID (kid) 未引用任何密钥。</translation>
+    </message>
+    <message>
+        <source>Publish or subscribe failed due ping request failure.</source>
+        <translation>ping 请求失败，发布或订阅失败。</translation>
+    </message>
+    <message>
+        <source>Device init return failed.</source>
+        <translation>设备初始化失败。</translation>
+    </message>
+    <message>
+        <source>Trying to connect to MQTT when there is already a connection.</source>
+        <translation>已有连接时尝试连接 MQTT。</translation>
+    </message>
+    <message>
+        <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
+        <translation>因断开或无法连接，MQTT 发布/订阅失败。</translation>
+    </message>
+    <message>
+        <source>Unknown underlying MQTT error.</source>
+        <translation>未知 MQTT 错误。</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>未知错误。</translation>
     </message>
 </context>
 <context>
@@ -256,6 +583,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardAlpha</name>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation>拼音</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotButton</name>
     <message>
         <source>Take Screenshot</source>
@@ -274,6 +612,131 @@
     <message>
         <source>Platform Info</source>
         <translation>平台信息</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Home</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>时段</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartPanel</name>
+    <message>
+        <source>This cabinet is not configured yet.</source>
+        <translation>此柜体尚未配置。</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSync</name>
+    <message>
+        <source>Synchronizing displays</source>
+        <translation>正在同步显示屏</translation>
+    </message>
+</context>
+<context>
+    <name>DaypartsToUsePanel</name>
+    <message>
+        <source>Day-Parts</source>
+        <translation>时段</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Errors Log</source>
+        <translation>错误日志</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>日期/时间</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>记录数：</translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>第一条记录：</translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>最后一条记录：</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>清除所有错误日志</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>继续或取消</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ExportErrorLogButton</name>
+    <message>
+        <source>Export Error Log</source>
+        <translation>导出错误日志</translation>
+    </message>
+    <message>
+        <source>The error log was exported to %1</source>
+        <translation>错误日志已导出到 %1</translation>
+    </message>
+    <message>
+        <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
+        <translation>无法将错误日志写入 %1。请检查 U 盘已插好且未满，然后重试。</translation>
     </message>
     <message>
         <source>Close</source>
