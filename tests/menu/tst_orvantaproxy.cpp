@@ -1,0 +1,196 @@
+// The import controller: the listing of the update screen and the automatic import at
+// start-up with its stamp file.
+#include "daypartmanager.h"
+#include "fakecabinetcore.h"
+#include "menumanager.h"
+#include "menutestsupport.h"
+#include "orvantaproxy.h"
+#include "tulpaths.h"
+
+#include <QAbstractState>
+#include <QDateTime>
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+QString importFixture(const QString &name)
+{
+    return QStringLiteral(MENUIMPORT_FIXTURES "/") + name;
+}
+
+QString stateOf(const OrvantaProxy &proxy)
+{
+    const auto states = proxy.configuration();
+    return states.isEmpty() ? QString() : (*states.cbegin())->objectName();
+}
+
+// "name" for an empty file, "name=fixture" for a copy of a fixture, "name/" for a folder.
+bool makeFiles(const QString &dir, const QStringList &files)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    for (const QString &entry : files) {
+        if (entry.endsWith('/')) {
+            if (!QDir().mkpath(dir + entry))
+                return false;
+            continue;
+        }
+        const QString name = entry.section('=', 0, 0);
+        const QString fixture = entry.section('=', 1);
+        QFile file(dir + name);
+        const QByteArray data = fixture.isEmpty() ? QByteArray() : MenuTest::readFile(importFixture(fixture));
+        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TstOrvantaProxy : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listing_data();
+    void listing();
+    void automaticImport_data();
+    void automaticImport();
+
+private:
+    QScopedPointer<ScratchRoots> m_roots;
+    QScopedPointer<FakeCabinetCore> m_core;
+    MenuManager *m_menu = nullptr;
+    DayPartManager *m_dayParts = nullptr;
+    OrvantaProxy *m_proxy = nullptr;
+};
+
+void TstOrvantaProxy::init()
+{
+    m_roots.reset(new ScratchRoots);
+    m_core.reset(new FakeCabinetCore);
+    m_menu = new MenuManager(m_core.data());
+    m_core->menuManagerPtr = m_menu;
+    m_menu->menuLoadJsonDocFile();
+    m_dayParts = new DayPartManager(5, 4, m_menu, m_core.data());
+    m_core->daypartManagerPtr = m_dayParts;
+    m_proxy = new OrvantaProxy(m_core.data());
+}
+
+void TstOrvantaProxy::cleanup()
+{
+    m_core.reset();
+    m_roots.reset();
+}
+
+void TstOrvantaProxy::listing_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("preselected");
+
+    QTest::newRow("names ignoring case, files only")
+        << 0 << QStringList{"b.tul", "A.json", "notes.txt", ".hidden.tul", "dir.tul/", "c.TUL"}
+        << QStringList{"A.json", "b.tul", "c.TUL"} << "b.tul";
+    QTest::newRow("endings, not contents")
+        << 0 << QStringList{"x.tul.json", "MENU.TUL", "menu.tulx", "json"} << QStringList{"MENU.TUL", "x.tul.json"}
+        << "MENU.TUL";
+    QTest::newRow("only JSON") << 0 << QStringList{"a.json"} << QStringList{"a.json"} << "";
+    QTest::newRow("preloaded folder") << 1 << QStringList{"pre.tul"} << QStringList{"pre.tul"} << "pre.tul";
+    QTest::newRow("no folder") << 1 << QStringList() << QStringList() << "";
+}
+
+void TstOrvantaProxy::listing()
+{
+    QFETCH(int, source);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, preselected);
+
+    const QString dir = source == 0 ? m_roots->flash() : OrvantaProxy::preloadedMenusDir();
+    if (!files.isEmpty())
+        QVERIFY(makeFiles(dir, files));
+    QSignalSpy dirChanged(m_proxy, &OrvantaProxy::ovImportDirChanged);
+    m_proxy->set_importSource(source);
+    QCOMPARE(dirChanged.count(), 1);
+    QCOMPARE(m_proxy->get_ovImportDir(), dir);
+    m_proxy->getOvImportDirList();
+    QCOMPARE(m_proxy->get_dirContent(), listed);
+    QCOMPARE(m_proxy->get_numOfFiles(), listed.size());
+    QCOMPARE(m_proxy->get_ovImportFound(), !preselected.isEmpty());
+    QCOMPARE(m_proxy->get_ovImportFilename(), preselected);
+}
+
+void TstOrvantaProxy::automaticImport_data()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch() / 1000;
+    const QString future = QString::number(now + 3600) + ".txt";
+    const QString past = QString::number(now - 5) + ".txt";
+
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("imported"); // empty: nothing imported
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("endState");
+
+    QTest::newRow("name order ignoring case")
+        << QStringList{"b.tul=good.tul", "A.json=layout_empty.json"} << "A.json" << true << QStringList{"b.tul"}
+        << "doneState";
+    QTest::newRow("upper-case binary") << QStringList{"Menu.TUL=good.tul"} << "Menu.TUL" << true << QStringList()
+                                       << "doneState";
+    QTest::newRow("stamp in the future")
+        << QStringList{"m.tul=good.tul", future} << "" << false << QStringList{future, "m.tul"} << "nothingToDo";
+    QTest::newRow("stamp passed") << QStringList{"m.tul=good.tul", past} << "m.tul" << true << QStringList()
+                                  << "doneState";
+    QTest::newRow("stamp with a letter skipped")
+        << QStringList{"m.tul=good.tul", "12a.txt", "13.txt"} << "m.tul" << true << QStringList{"12a.txt"}
+        << "doneState";
+    QTest::newRow("a failing file goes too")
+        << QStringList{"bad.tul=bad_header_crc.tul", past} << "bad.tul" << false << QStringList() << "doneState";
+    QTest::newRow("only a stamp") << QStringList{past} << "" << false << QStringList{past} << "nothingToDo";
+    QTest::newRow("no folder") << QStringList() << "" << false << QStringList() << "nothingToDo";
+}
+
+void TstOrvantaProxy::automaticImport()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, imported);
+    QFETCH(bool, result);
+    QFETCH(QStringList, left);
+    QFETCH(QString, endState);
+
+    const QString dir = OrvantaProxy::automaticUpdateDir();
+    if (!files.isEmpty())
+        QVERIFY(makeFiles(dir, files));
+    QSignalSpy importedMenu(m_proxy, &OrvantaProxy::importedMenu);
+    QSignalSpy cloud(m_menu, &MenuManager::notifyMenuUpdated);
+    m_proxy->start();
+    QTRY_COMPARE(stateOf(*m_proxy), endState);
+
+    if (imported.isEmpty()) {
+        QCOMPARE(cloud.count(), 0);
+    } else {
+        QCOMPARE(cloud.count(), 1);
+        QCOMPARE(cloud.first().at(1).toInt(), int(OrvantaProxy::METHOD_AUTOMATIC));
+        QCOMPARE(cloud.first().at(2).toBool(), result);
+        QCOMPARE(importedMenu.count(), result ? 1 : 0);
+        if (result)
+            QCOMPARE(importedMenu.first().first().toString().section('|', 0, 0), imported);
+    }
+    QCOMPARE(QDir(dir).entryList(QDir::Files, QDir::Name), left);
+    // The update screen starts on the flash drive again.
+    QCOMPARE(m_proxy->get_ovImportDir(), TulPaths::flashDir());
+    QCOMPARE(m_proxy->get_ovImportFilename(), QString());
+    // The machine runs once per start.
+    m_proxy->start();
+    QTest::qWait(20);
+    QCOMPARE(cloud.count(), imported.isEmpty() ? 0 : 1);
+    QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(m_menu, "menuSaveChain")));
+}
+
+QTEST_MAIN(TstOrvantaProxy)
+#include "tst_orvantaproxy.moc"
