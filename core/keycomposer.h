@@ -58,6 +58,8 @@ public slots:
     void tapShift();
     // Back to lower case, nothing pending, no mode (the keyboard is shown afresh).
     void reset();
+    // The click of a key that types nothing (symbols, language, "EN").
+    void click();
 
 signals:
     void vkiChanged();
@@ -72,7 +74,6 @@ private:
     void pinyinLetter(const QString &letter);
     // Sends the text with its click; a tap that sends nothing clicks alone.
     void send(const QString &text);
-    void click();
     // A pending syllable goes to the field (without a click), pending pinyin is dropped.
     void commitQuietly();
     void setPending(const QString &pending, const QString &preview, const QString &candidates);

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import "widgets"
 import "qrc:/daypart"
+import "qrc:/keyboard"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -91,6 +92,14 @@ Window {
                 onDayPartRequested: cabinetManager.requestDayPart(dayPart)
                 onCloseRequested: dayPartPopup.visible = false
             }
+        }
+
+        // The on-screen keyboards of the fields being edited, over the pages.
+        KeyboardLayer {
+            id: keyboardLayer
+            objectName: "keyboardLayer"
+            anchors.fill: parent
+            portrait: mainWindow.portrait
         }
 
         OverTempDialog {

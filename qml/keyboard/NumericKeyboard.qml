@@ -1,0 +1,53 @@
+import QtQuick 2.15
+import "qrc:/theme"
+
+// The numeric pad for PINs, numbers and temperatures. The point and the minus key only
+// click where the field takes no fractions or negative numbers.
+Rectangle {
+    id: pad
+
+    property bool decimalPoint: false
+    property bool minus: false
+    property QtObject keyInput: typeof vki !== "undefined" ? vki : null
+
+    readonly property int keyWidth: Theme.touchTarget + Theme.spacing
+    readonly property int gap: 4
+
+    width: grid.width + 2 * Theme.spacingSmall
+    height: grid.height + 2 * Theme.spacingSmall
+    color: Theme.surface
+    radius: Theme.radius
+    // Digits read left to right also in Arabic.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+
+    Grid {
+        id: grid
+        anchors.centerIn: parent
+        columns: 4
+        spacing: pad.gap
+
+        Repeater {
+            model: ["7", "8", "9", "_back", "4", "5", "6", "-", "1", "2", "3", "."]
+            NumericKeyboardButton {
+                keyInput: pad.keyInput
+                width: pad.keyWidth
+                keycode: modelData === "-" && !pad.minus || modelData === "." && !pad.decimalPoint
+                         ? "" : modelData
+                label: modelData === "_back" ? "\u232b" : modelData
+                opacity: keycode === "" ? 0.4 : 1
+            }
+        }
+        NumericKeyboardButton {
+            keyInput: pad.keyInput
+            width: 2 * pad.keyWidth + pad.gap
+            keycode: "0"
+        }
+        NumericKeyboardButton {
+            keyInput: pad.keyInput
+            width: 2 * pad.keyWidth + pad.gap
+            keycode: "_return"
+            label: "\u23ce"
+        }
+    }
+}
