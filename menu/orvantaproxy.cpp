@@ -317,12 +317,22 @@ int OrvantaProxy::importMethod() const
 
 void OrvantaProxy::importOrvantaFile(const QString &fileName)
 {
-    m_importMethod = importMethod();
-    m_importReadFile = false;
     const QString path = importPath(fileName);
     qDebug().noquote() << ": trying ov import: " + path;
-    if (m_importRunning || fileName.contains(QLatin1Char('/'))) {
-        qWarning().noquote() << "Menu import refused:" << (m_importRunning ? "another import is being saved" : "not a bare file name");
+    if (m_importRunning) {
+        // The running import keeps its own state and report.
+        qWarning().noquote() << "Menu import refused: another import is being saved";
+        emit orvantaDataImportFailed();
+        if (m_autoImport) { // the file was not read: it stays for the next start
+            m_importReadFile = false;
+            emit doneImporting();
+        }
+        return;
+    }
+    m_importMethod = importMethod();
+    m_importReadFile = false;
+    if (fileName.contains(QLatin1Char('/'))) {
+        qWarning().noquote() << "Menu import refused: not a bare file name:" << fileName;
         return reportFailure();
     }
     if (!QFileInfo::exists(path))
@@ -364,18 +374,28 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
     }
     if (m_lastBinary.outcome != BinaryMenuFile::Outcome::Good)
         return reportFailure();
-    m_importRunning = true;
+    setImporting(true);
     transaction()->applyBinary(m_lastBinary);
 }
 
 void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
 {
-    m_importMethod = importMethod();
-    m_importReadFile = false;
     const QString path = importPath(fileName);
     qDebug().noquote() << fileName + ": trying JSON import: " + path;
-    if (m_importRunning || fileName.contains(QLatin1Char('/'))) {
-        qWarning().noquote() << "Menu import refused:" << (m_importRunning ? "another import is being saved" : "not a bare file name");
+    if (m_importRunning) {
+        // The running import keeps its own state and report.
+        qWarning().noquote() << "Menu import refused: another import is being saved";
+        emit orvantaDataImportFailed();
+        if (m_autoImport) { // the file was not read: it stays for the next start
+            m_importReadFile = false;
+            emit doneImporting();
+        }
+        return;
+    }
+    m_importMethod = importMethod();
+    m_importReadFile = false;
+    if (fileName.contains(QLatin1Char('/'))) {
+        qWarning().noquote() << "Menu import refused: not a bare file name:" << fileName;
         return reportFailure();
     }
     QFile file(path);
@@ -399,7 +419,7 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
         qWarning().noquote() << message;
     if (!outline.ok)
         return reportFailure();
-    m_importRunning = true;
+    setImporting(true);
     transaction()->applyJson(QString::fromUtf8(bytes));
 }
 
@@ -417,7 +437,7 @@ void OrvantaProxy::importFinished(bool ok)
         endImport();
         return;
     }
-    m_importRunning = false;
+    setImporting(false);
     if (!ok)
         return reportFailure();
     const QString time = unixSeconds();
@@ -428,9 +448,17 @@ void OrvantaProxy::importFinished(bool ok)
     endImport();
 }
 
+void OrvantaProxy::setImporting(bool importing)
+{
+    if (m_importRunning == importing)
+        return;
+    m_importRunning = importing;
+    emit importingChanged(importing);
+}
+
 void OrvantaProxy::endImport()
 {
-    m_importRunning = false;
+    setImporting(false);
     if (m_importMethod == METHOD_AUTOMATIC && m_autoImport)
         emit doneImporting();
 }

@@ -30,6 +30,8 @@ class OrvantaProxy : public P4StateMachine
     Q_PROPERTY(bool upDirPossible READ get_upDirPossible WRITE set_upDirPossible NOTIFY upDirPossibleChanged)
     Q_PROPERTY(QStringList dirContent READ get_dirContent WRITE set_dirContent NOTIFY dirContentChanged)
     Q_PROPERTY(int numOfFiles READ get_numOfFiles WRITE set_numOfFiles NOTIFY numOfFilesChanged)
+    // An import waits for its saves; the update screen offers no second one meanwhile.
+    Q_PROPERTY(bool importing READ isImporting NOTIFY importingChanged)
 
 public:
     enum ImportMethod { METHOD_UPDATE_SCREEN = 0, METHOD_AUTOMATIC = 2 };
@@ -94,6 +96,7 @@ signals:
     void upDirPossibleChanged(bool value);
     void dirContentChanged(QStringList value);
     void numOfFilesChanged(int value);
+    void importingChanged(bool importing);
 
     void doOvAutoImport();
     void noOvAutoImport();
@@ -123,6 +126,7 @@ private:
     void reportFailure();
     void importFinished(bool ok);
     void endImport();
+    void setImporting(bool importing);
 
     bool m_ovImportFound = false;
     QString m_updateMenuTimeStamp;

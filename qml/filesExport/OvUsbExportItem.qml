@@ -1,0 +1,52 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
+
+// The export page: writes the cabinet's menu to the flash drive for the menu tool.
+Rectangle {
+    id: page
+    objectName: "ovUsbExportItem"
+    color: Theme.background
+    property bool unlocked: true
+    readonly property string retranslate: typeof tro !== "undefined" ? tro.emptyStr : ""
+
+    // Asks the mount table and publishes the answer, which enables the export.
+    function checkDrive() {
+        cabinetManager.refreshFlashDriveMounted()
+        return cabinetManager.flashDriveMounted
+    }
+
+    Text {
+        id: title
+        anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacing }
+        text: qsTr("Orvanta Export") + page.retranslate
+        color: Theme.text
+        font.pixelSize: Theme.fontTitle
+        font.bold: true
+    }
+    Column {
+        anchors.centerIn: parent
+        spacing: Theme.spacing
+        Button {
+            objectName: "exportMenuButton"
+            width: 360
+            height: Theme.touchTarget
+            enabled: cabinetManager.flashDriveMounted && page.unlocked
+            text: qsTr("Export Menu Files") + page.retranslate
+            onClicked: {
+                if (page.checkDrive())
+                    ovp.exportOrvantaJsonFile()
+                else
+                    ovp.exportMenuFailed()
+            }
+        }
+        Button {
+            objectName: "checkFlashDriveButton"
+            width: 360
+            height: Theme.touchTarget
+            enabled: page.unlocked
+            text: qsTr("Check Flash Drive") + page.retranslate
+            onClicked: page.checkDrive()
+        }
+    }
+}

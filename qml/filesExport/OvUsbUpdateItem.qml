@@ -1,0 +1,99 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
+
+// The import page: the menu files of the flash drive (or, after a long press on
+// Refresh, of the preloaded menus) and the import of the one picked.
+Rectangle {
+    id: page
+    objectName: "ovUsbUpdateItem"
+    color: Theme.background
+    property bool unlocked: true
+    property string selectedOvFile: ""
+    // 0 the flash drive, 1 the preloaded menus.
+    property int importSource: 0
+    readonly property string retranslate: typeof tro !== "undefined" ? tro.emptyStr : ""
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    function refresh() {
+        ovp.getOvImportDirList()
+        selectedOvFile = ""
+    }
+
+    Text {
+        id: title
+        anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacing }
+        textFormat: Text.StyledText
+        text: qsTr("<b>Orvanta</b> Update") + page.retranslate
+        color: Theme.text
+        font.pixelSize: Theme.fontTitle
+    }
+
+    Rectangle {
+        id: listFrame
+        anchors { top: title.bottom; topMargin: Theme.spacing; left: parent.left; leftMargin: Theme.spacing }
+        width: 440
+        height: page.height > page.width ? 350 : Math.min(280, page.height - title.height - 3 * Theme.spacing)
+        color: Theme.surface
+        border.color: Theme.border
+        border.width: 1
+        ListView {
+            id: files
+            objectName: "menuFileList"
+            anchors { fill: parent; margins: 1 }
+            clip: true
+            model: ovp.dirContent
+            delegate: MenuFileRow {
+                width: files.width
+                fileName: modelData
+                selected: page.selectedOvFile === modelData
+                onPicked: page.selectedOvFile = modelData
+            }
+            ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth }
+        }
+        Text {
+            objectName: "noFilesText"
+            anchors.centerIn: parent
+            visible: ovp.numOfFiles === 0
+            text: qsTr("No Orvanta files found!") + page.retranslate
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontBody
+        }
+    }
+
+    Column {
+        anchors { left: listFrame.right; leftMargin: Theme.spacingLarge; verticalCenter: listFrame.verticalCenter }
+        spacing: Theme.spacing
+        Button {
+            id: refreshButton
+            objectName: "refreshButton"
+            width: 220
+            height: Theme.touchTarget
+            enabled: page.unlocked
+            text: qsTr("Refresh") + page.retranslate
+            onClicked: page.refresh()
+            onPressAndHold: {
+                page.importSource = page.importSource === 0 ? 1 : 0
+                ovp.set_importSource(page.importSource)
+                page.refresh()
+            }
+            // Marks that the list shows the preloaded menus.
+            Rectangle {
+                anchors.fill: parent
+                color: "transparent"
+                border.color: Theme.danger
+                border.width: 4
+                visible: page.importSource === 1
+            }
+        }
+        Button {
+            objectName: "acceptButton"
+            width: 220
+            height: Theme.touchTarget
+            enabled: page.unlocked && page.selectedOvFile !== "" && !ovp.importing
+            text: qsTr("Import") + page.retranslate
+            onClicked: ovp.importMenuFile(page.selectedOvFile)
+        }
+    }
+}
