@@ -11,6 +11,7 @@
 #include "holdingcoordinator.h"
 #include "holdinglink.h"
 #include "iotlink.h"
+#include "tuldbusadapter.h"
 #include "ioboardsimulator.h"
 #include "languagemodel.h"
 #include "masteriomanager.h"
@@ -1102,6 +1103,7 @@ void CabinetManager::connectIot()
 {
     connect(m_config, &ConfigurationManager::performanceDataIntervalChanged, this,
             &CabinetManager::setPerformanceDataInterval);
+    connect(m_iot->adapter(), &TulDbusAdapter::screenShotRequested, this, &CabinetManager::screenShot);
     if (!m_layout.iAmMaster)
         return; // only the master display reports to the cloud
     m_iot->connectMaster(m_config->get_performanceDataInterval());

@@ -54,11 +54,10 @@ void IotLink::create(QObject *application, bool master)
     m_adapter->set_firmwareVersion(FirmwareVersion);
     m_lumo = new TulLumo(m_view.data(), m_owner);
     m_lumo->setObjectName(QStringLiteral("tulLumo"));
-    if (!master) {
-        // The agent talks to the master display only; the others stay off the bus.
-        qCInfo(lcIot) << "Not the master display: the cloud link stays off the bus";
-        return;
-    }
+    // Every display registers on its own bus; only the master's link is connected, so
+    // another display neither sends nor takes in a message.
+    if (!master)
+        qCInfo(lcIot) << "Not the master display: no cloud messages from this display";
     m_serviceRegistered = m_bus.registerService(ServiceName);
     m_objectRegistered = m_bus.registerObject(ObjectPath, m_busObject, QDBusConnection::ExportAdaptors);
     if (!m_objectRegistered)

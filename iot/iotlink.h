@@ -14,9 +14,9 @@ class QTimer;
 class TulDbusAdapter;
 class TulLumo;
 
-// The cloud link as the root object sets it up: the bus adaptor and the message object
-// on every display; on the master display the bus name, the agent's inbound signals, the
-// outbound relay and the performance-data timer. The root forwards to it and connects
+// The cloud link as the root object sets it up: the bus adaptor, the message object, the
+// bus name and the object on every display; on the master display also the agent's
+// inbound signals, the outbound relay and the performance-data timer. The root forwards to it and connects
 // the cabinet's event sources to the message object.
 class IotLink : public QObject
 {
@@ -34,9 +34,8 @@ public:
     IotLink(CabinetCore *owner, IotHoldingView *view, const QDBusConnection &bus);
     ~IotLink() override;
 
-    // Creates the adaptor (on `application`) and the message object; on the master
-    // display also takes the bus name and registers the object. Failures are logged and
-    // start-up goes on.
+    // Creates the adaptor (on `application`) and the message object, takes the bus name
+    // and registers the object. Failures are logged and start-up goes on.
     void create(QObject *application, bool master);
     // Master display only: the agent's signals, the relay of every outbound message to
     // the bus, and the performance-data timer (started when the interval is valid).

@@ -48,8 +48,8 @@ private slots:
     void init();
     void cleanup();
     void cleanupTestCase();
-    void onlyTheMasterIsOnTheBus_data();
-    void onlyTheMasterIsOnTheBus();
+    void onlyTheMasterTalks_data();
+    void onlyTheMasterTalks();
     void callsAreAnswered_data();
     void callsAreAnswered();
     void propertiesSignalOncePerChange_data();
@@ -143,21 +143,20 @@ void TestIotBus::flushCabinetSignals()
                             [](const QDBusMessage &m) { return m.member() == QLatin1String("marker"); }));
 }
 
-void TestIotBus::onlyTheMasterIsOnTheBus_data()
+void TestIotBus::onlyTheMasterTalks_data()
 {
     QTest::addColumn<bool>("master");
     QTest::newRow("master display") << true;
     QTest::newRow("other display") << false;
 }
 
-void TestIotBus::onlyTheMasterIsOnTheBus()
+void TestIotBus::onlyTheMasterTalks()
 {
     QFETCH(bool, master);
     startLink(master);
+    // Every display owns the name on its bus; only the master sends and receives.
     QDBusConnectionInterface *busInfo = m_agent.interface();
-    QCOMPARE(busInfo->isServiceRegistered(IotLink::ServiceName).value(), master);
-    if (master)
-        QCOMPARE(busInfo->serviceOwner(IotLink::ServiceName).value(), m_cabinet.baseService());
+    QCOMPARE(busInfo->serviceOwner(IotLink::ServiceName).value(), m_cabinet.baseService());
     QCOMPARE(m_link->performanceDataTimer() != nullptr, master);
 
     QSignalSpy received(m_link->lumo(), &TulLumo::lumoMessageReceived);
