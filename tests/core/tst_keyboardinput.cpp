@@ -109,6 +109,7 @@ void TestKeyboardInput::pinyin_data()
     QTest::newRow("z") << QStringList{"z"} << "" << "z" << "z";
     QTest::newRow("zh") << QStringList{"z", "h"} << "" << "zh" << "zh";
     QTest::newRow("upper case typed as lower") << QStringList{"Z", "H"} << "" << "zh" << "zh";
+    QTest::newRow("A, the first capital") << QStringList{"A"} << "" << "a" << "a";
     QTest::newRow("a whole syllable") << QStringList{"z", "u", "o"} << "" << "zuo" << "zuo";
     QTest::newRow("letter no syllable takes is dropped") << QStringList{"z", "u", "o", "x"} << "" << "zuo"
                                                          << "zuo";
