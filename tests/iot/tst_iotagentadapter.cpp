@@ -216,6 +216,7 @@ void TestIotAgentAdapter::eventsAreBuilt_data()
     QTest::newRow("restaurantNumberUpdated") << "restaurantNumberUpdated" << ""
         << QByteArray(R"({"cabinetUuid":"uuid-1","event":"restaurantNumberUpdated","locationNumber":{"new":"77","prev":"1234"},
         "modelNumber":"MODEL-A","serialNumber":"SN-0001","timestamp":"NOW-R"})");
+    QTest::newRow("not wired") << "Updated" << "unwired" << QByteArray();
     QTest::newRow("Updated") << "Updated" << ""
         << QByteArray(R"({"event":"Updated","status":"Failed","timestamp":"1767225600"})");
     QTest::newRow("firmwareUpdated") << "firmwareUpdated" << ""
@@ -321,6 +322,10 @@ void TestIotAgentAdapter::eventsAreBuilt()
     RecordingAdapter &a = *m_adapter;
     if (setup == QLatin1String("bin 20"))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("outside the cabinet")));
+    if (setup == QLatin1String("unwired")) {
+        a.set_translator(nullptr);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused, the adapter is not wired")));
+    }
     if (kind == "networkSettings") a.sendNetworkSettings();
     else if (kind == "preheatStart") a.sendPreheatStarted(ts);
     else if (kind == "preheatComplete") a.sendPreheatCompleted(ts, bin == 3 ? 4 : bin, 90);
@@ -429,6 +434,12 @@ void TestIotAgentAdapter::inboundMessages_data()
                                                << "" << QVariant() << "" << "Location update refused";
     QTest::newRow("performance interval") << QByteArray(R"({"command":"performanceDataIntervalCmd","value":60})")
                                           << "performanceDataInterval" << QVariant(60) << "" << "";
+    QTest::newRow("performance interval, a day") << QByteArray(R"({"command":"performanceDataIntervalCmd","value":86400})")
+                                                 << "performanceDataInterval" << QVariant(86400) << "" << "";
+    QTest::newRow("performance interval, over a day") << QByteArray(R"({"command":"performanceDataIntervalCmd","value":86401})")
+                                                      << "" << QVariant() << "" << "interval refused";
+    QTest::newRow("performance interval, negative") << QByteArray(R"({"command":"performanceDataIntervalCmd","value":-1})")
+                                                    << "" << QVariant() << "" << "interval refused";
     QTest::newRow("performance interval, huge") << QByteArray(R"({"command":"performanceDataIntervalCmd","value":1e300})")
                                                 << "" << QVariant() << "" << "interval refused";
     QTest::newRow("performance interval, missing") << QByteArray(R"({"command":"performanceDataIntervalCmd"})")
@@ -646,6 +657,7 @@ void TestIotAgentAdapter::holdingListOfAnotherCabinet_data()
     QTest::addColumn<QByteArray>("stored"); // the pans stored for "uuid-9": uid, status, bin, seen, crc, batch, exp, act
     QTest::addColumn<bool>("localKept");
     QTest::addColumn<QString>("warning");
+    QTest::addColumn<qint64>("localActivation");
     const QJsonObject cabinet{{"location", "1234"}, {"cabinetUuid", "uuid-9"}};
     auto list = [&](const QJsonArray &holdInfo, const QJsonObject &c) {
         return QJsonObject{{"event", "holdingList"}, {"timestamp", 1767225600}, {"cabinet", c}, {"holdInfo", holdInfo}};
@@ -654,23 +666,32 @@ void TestIotAgentAdapter::holdingListOfAnotherCabinet_data()
                           {"crc32", 4294967295.0}, {"activationTS", 1767225001},
                           {"batch", QJsonObject{{"id", "x:1"}, {"expiration", 1767226000}}}};
     QTest::newRow("taken up later by the other cabinet") << list({pan}, cabinet)
-        << QByteArray("5a3c150de2f4a7b8 0 7 1 4294967295 x:1 1767226000000 1767225001000") << false << "";
+        << QByteArray("5a3c150de2f4a7b8 0 7 1 4294967295 x:1 1767226000000 1767225001000") << false << ""
+        << qint64(1767225000000);
+    QTest::newRow("taken up 501 ms later") << list({pan}, cabinet)
+        << QByteArray("5a3c150de2f4a7b8 0 7 1 4294967295 x:1 1767226000000 1767225001000") << false << ""
+        << qint64(1767225000499);
+    QTest::newRow("taken up 500 ms later") << list({pan}, cabinet)
+        << QByteArray("5a3c150de2f4a7b8 0 7 1 4294967295 x:1 1767226000000 1767225001000") << true << ""
+        << qint64(1767225000500);
     QJsonObject older = pan;
     older.insert("activationTS", 1767225000);
     QTest::newRow("held here since") << list({older}, cabinet)
-        << QByteArray("5a3c150de2f4a7b8 0 7 1 4294967295 x:1 1767226000000 1767225000000") << true << "";
+        << QByteArray("5a3c150de2f4a7b8 0 7 1 4294967295 x:1 1767226000000 1767225000000") << true << ""
+        << qint64(1767225000000);
     QJsonObject badBin = pan;
     badBin.insert("bin", 300);
     QJsonObject hugeTime = pan;
     hugeTime.insert("activationTS", 1e300);
-    QTest::newRow("unreadable entries skipped") << list({badBin, hugeTime, QJsonObject{{"status", 1}}, 5}, cabinet)
-        << QByteArray("") << true << "4 entries";
+    QTest::newRow("unreadable entries skipped") << list({badBin, hugeTime, QJsonObject{{"status", 1}}, 5,
+                                                         QJsonObject{{"panId", "ab"}}}, cabinet)
+        << QByteArray("ab 0 0 0 0  0 0") << true << "4 entries" << qint64(1767225000000);
     QTest::newRow("other location") << list({}, QJsonObject{{"location", "99"}, {"cabinetUuid", "uuid-9"}})
-        << QByteArray("none") << true << "Invalid location!";
+        << QByteArray("none") << true << "Invalid location!" << qint64(1767225000000);
     QTest::newRow("own list") << list({pan}, QJsonObject{{"location", "1234"}, {"cabinetUuid", "uuid-1"}})
-        << QByteArray("none") << true << "";
+        << QByteArray("none") << true << "" << qint64(1767225000000);
     QTest::newRow("holdInfo not a list") << QJsonObject{{"event", "holdingList"}, {"cabinet", cabinet}, {"holdInfo", 1}}
-        << QByteArray("none") << true << "";
+        << QByteArray("none") << true << "" << qint64(1767225000000);
 }
 
 void TestIotAgentAdapter::holdingListOfAnotherCabinet()
@@ -679,7 +700,10 @@ void TestIotAgentAdapter::holdingListOfAnotherCabinet()
     QFETCH(QByteArray, stored);
     QFETCH(bool, localKept);
     QFETCH(QString, warning);
-    QVERIFY(registerPan(Pan, 3, true));
+    QFETCH(qint64, localActivation);
+    NfcTagItem2 *local = registerPan(Pan, 3, true);
+    QVERIFY(local);
+    local->setActivationTimeStamp(localActivation);
     auto &lists = m_cabinet.nfcManager->otherCabinetLists();
     // A list the cabinet sent before is replaced.
     lists.insert(QStringLiteral("uuid-9"), new QList<NfcTagItem2 *>{new NfcTagItem2(1)});
@@ -703,7 +727,12 @@ void TestIotAgentAdapter::sdkErrors_data()
     QTest::addColumn<QJsonValue>("code");
     QTest::addColumn<QVariantList>("quadruple"); // empty: nothing emitted
     QTest::newRow("-100") << QJsonValue("-100") << QVariantList{8, 1, 0, 0};
+    QTest::newRow("-162") << QJsonValue("-162") << QVariantList{8, 1, 5, 0};
     QTest::newRow("-166") << QJsonValue("-166") << QVariantList{8, 1, 9, 0};
+    QTest::newRow("-201") << QJsonValue("-201") << QVariantList{8, 2, 1, 0};
+    QTest::newRow("-204") << QJsonValue("-204") << QVariantList{8, 2, 4, 0};
+    QTest::newRow("-8514") << QJsonValue("-8514") << QVariantList{8, 4, 2, 0};
+    QTest::newRow("-8515") << QJsonValue("-8515") << QVariantList{8, 4, 3, 0};
     QTest::newRow("-167 is not listed") << QJsonValue("-167") << QVariantList{8, 0, 0, 0};
     QTest::newRow("-299") << QJsonValue("-299") << QVariantList{8, 2, 5, 0};
     QTest::newRow("-3010") << QJsonValue("-3010") << QVariantList{8, 3, 10, 0};
@@ -741,6 +770,7 @@ void TestIotAgentAdapter::backupProgress_data()
     QTest::newRow("progress 0 from idle") << QStringList{"0 of 3"} << false << 0 << false;
     QTest::newRow("update started ends it") << QStringList{"40%", "System Update Started"} << false << 40 << false;
     QTest::newRow("no digits") << QStringList{"30", "copying"} << true << 30 << false;
+    QTest::newRow("progress 100") << QStringList{"100"} << true << 100 << false;
     QTest::newRow("not a percentage") << QStringList{"12", "Backup 250 MB"} << true << 12 << false;
     QTest::newRow("forced package") << QStringList{"forced:true"} << false << 0 << true;
     QTest::newRow("forced package withdrawn") << QStringList{"forced:true", "forced:false"} << false << 0 << false;
