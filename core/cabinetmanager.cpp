@@ -590,6 +590,8 @@ void CabinetManager::sendConfigSettingsData()
     QJsonObject record;
     for (const char *key : SharedSettings)
         record.insert(QLatin1String(key), QJsonValue::fromVariant(m_config->property(key)));
+    // The dock's language switch reaches the other displays with the settings.
+    record.insert(QStringLiteral("languageId"), m_translator->getLanguageId(m_config->get_languageId()));
     enqueueMulti(CanMsg::TUL_MULTI_CONFIG_SETTINGS, QJsonDocument(record).toJson(QJsonDocument::Compact));
 }
 
@@ -899,6 +901,14 @@ void CabinetManager::applySettingsRecord(const QByteArray &json)
         const QJsonValue value = record.value(QLatin1String(key));
         if (!value.isUndefined() && !value.isNull())
             m_config->setProperty(key, value.toVariant());
+    }
+    const QJsonValue language = record.value(QLatin1String("languageId"));
+    if (language.isDouble()) {
+        const int languageId = language.toInt(-1);
+        if (languageId >= 0 && languageId < Translator::languageCount)
+            m_translator->setLanguage(languageId);
+        else
+            qWarning() << "Language id" << language.toDouble() << "in the settings record out of range; ignored";
     }
     m_config->saveConfigFile();
 }

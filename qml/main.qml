@@ -1,17 +1,22 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import "widgets"
+import "qrc:/theme"
 import "qrc:/daypart"
 import "qrc:/keyboard"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
 // notices the back end asks for.
-Window {
+ApplicationWindow {
     id: mainWindow
     visible: true
     title: "TUL"
-    color: "black"
+    color: Theme.background
+    // Every control and label below inherits the font of the interface language.
+    font.family: Theme.fontFamily
+    font.pixelSize: Theme.fontBody
 
     readonly property bool portrait: cabinetManager.orientationPortrait
     readonly property int baseWidth: portrait ? 480 : 800
@@ -20,7 +25,7 @@ Window {
     height: baseHeight * cabinetManager.scaleY
 
     // Arabic reads from right to left.
-    LayoutMirroring.enabled: tro.languageId === 11
+    LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     // Edits not yet saved are dropped when the language changes under them.
@@ -84,7 +89,7 @@ Window {
             objectName: "dayPartPopupLayer"
             anchors.fill: parent
             visible: false
-            Rectangle { anchors.fill: parent; color: "#a0000000" }
+            Rectangle { anchors.fill: parent; color: Theme.scrim }
             MouseArea { anchors.fill: parent; onClicked: dayPartPopup.visible = false }
             DayPartPopup {
                 anchors.centerIn: parent
@@ -140,7 +145,14 @@ Window {
     Connections {
         target: cabinetManager
         function onInvokeSimpleDialog(text, showClose) { simpleDialog.show(text, showClose) }
-        function onNoUserInteraction() { screen.currentView = "main" }
+        // The idle return: the main view, nothing left open over it, no unsaved edit kept.
+        function onNoUserInteraction() {
+            screen.currentView = "main"
+            dayPartPopup.visible = false
+            if (simpleDialog.showClose)
+                simpleDialog.visible = false
+            mainWindow.cancelEdits()
+        }
         function onFirmwareUpdateStarted() { firmwareNotice.visible = true }
         function onDisplayTestStart() { screenTest.start() }
         function onDisplayTestStop() { screenTest.stop() }
