@@ -87,8 +87,9 @@ DP1 = [8, 7, 6, 5, 4, 3, 2, 1, 0, 0, 0, 0, 51, 50, 0, 0, 0, 0, 0, 1]
 
 
 def binary_files():
+    # Neighbouring options differ, so that a byte read from the wrong offset shows.
     good_config = config_record(language=2, use_first=1, group_dots=0, split_view=1,
-                                individual=1, font=30)
+                                individual=0, font=30)
     prods = ten_products()
     dps = [daypart_record(DP0), daypart_record(DP1)]
     files = {}
