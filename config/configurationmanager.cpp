@@ -1,6 +1,9 @@
 #include "configurationmanager.h"
 
 #include "cabinetcore.h"
+#include "cabinetidentity.h"
+#include "configsync.h"
+#include "ioboardconfiguration.h"
 #include "commandlauncher.h"
 #include "interfacestate.h"
 #include "networkcontrol.h"
@@ -36,6 +39,10 @@ const QString kDefaultIotType = QStringLiteral("QRB_VAZARA");
 
 bool SettingKind::refusesText(const char *name, const QString &value)
 {
+    if (CabinetIdentity::isIdentityKey(name) && !CabinetIdentity::acceptableIdentityValue(value)) {
+        qWarning() << "Refused an identity value holding \"=\", a line break or NUL for" << name;
+        return true;
+    }
     if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
         return false;
     qWarning() << "Refused a line break in setting" << name;
@@ -67,9 +74,15 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster, CanbusMa
     m_networkRestartTimer->setInterval(networkRestartWaitMs);
 
     m_networkControl = new NetworkControl(this);
+    m_identity = new CabinetIdentity(this);
+    m_sync = new ConfigSync(this, canbusManager, iAmMaster);
+    m_ioConfig = new IoBoardConfiguration(this, modbusMaster);
 }
 
-ConfigurationManager::~ConfigurationManager() = default;
+ConfigurationManager::~ConfigurationManager()
+{
+    delete m_identity;
+}
 
 CabinetCore *ConfigurationManager::core() const
 {
@@ -764,4 +777,41 @@ void ConfigurationManager::deleteNetworkCertificate()
     if (getCustomerId() != CUSTOMER_ID_TANDOR)
         return;
     NetworkFiles::deleteCertificates();
+}
+
+// ---------------------------------------------------------------------------------------
+// Identity, display sync and the IO board's configuration: forwarded
+
+bool ConfigurationManager::saveCabinetSerialModelNumbers() { return m_identity->saveCabinetSerialModelNumbers(); }
+void ConfigurationManager::loadCabinetSerialModelNumbers() { m_identity->loadCabinetSerialModelNumbers(); }
+bool ConfigurationManager::readIotConfigFile() { return m_identity->readIotConfigFile(); }
+void ConfigurationManager::checkFirmwareUpdateDone() { m_identity->checkFirmwareUpdateDone(); }
+void ConfigurationManager::applyConversionMarker() { m_identity->applyConversionMarker(); }
+void ConfigurationManager::initializeLumoWifiConnection() { m_identity->initializeLumoWifiConnection(); }
+void ConfigurationManager::resetToDefaultNetwork() { m_identity->resetToDefaultNetwork(); }
+QString ConfigurationManager::getApplicationVersion() const
+{
+    return QString::fromLatin1(CabinetIdentity::ApplicationVersion);
+}
+
+void ConfigurationManager::sendFwInfoViaCanbus() { m_sync->sendFwInfoViaCanbus(); }
+void ConfigurationManager::sendFwInfoToSlaves(const QString &unused) { m_sync->sendFwInfoToSlaves(unused); }
+void ConfigurationManager::sendSerialModelNumbersViaCanbus(const QString &) { m_sync->sendSerialModelNumbersViaCanbus(); }
+void ConfigurationManager::sendStoreNumberViaCanbus(const QString &, const QString &) { m_sync->sendStoreNumberViaCanbus(); }
+void ConfigurationManager::sendSerialModelNumbersToSlave() { m_sync->sendSerialModelNumbersToSlave(); }
+void ConfigurationManager::sendFirmwareVersionViaCanbus() { m_sync->sendFirmwareVersionViaCanbus(); }
+bool ConfigurationManager::applyDisplaySyncMessage(int multiId, const QByteArray &data)
+{
+    return ConfigSync::apply(this, multiId, data);
+}
+
+void ConfigurationManager::sendPowerSource() { m_ioConfig->sendPowerSource(); }
+void ConfigurationManager::sendPowerControlInfo() { m_ioConfig->sendPowerControlInfo(); }
+QString ConfigurationManager::getVersionString(uint version) const
+{
+    return IoBoardConfiguration::getVersionString(version);
+}
+QVariantList ConfigurationManager::systemInformationRows() const
+{
+    return IoBoardConfiguration::systemInformationRows(this);
 }

@@ -11,7 +11,10 @@
 #include <QVariantMap>
 
 class CabinetCore;
+class CabinetIdentity;
 class CanbusManager;
+class ConfigSync;
+class IoBoardConfiguration;
 class NetworkControl;
 
 class QModbusMaster;
@@ -324,6 +327,33 @@ public slots:
     void restartWifiNetworkLuMo();
     void deleteNetworkCertificate();
 
+    // Identity and the cloud agent's files (CabinetIdentity).
+    bool saveCabinetSerialModelNumbers();
+    void loadCabinetSerialModelNumbers();
+    bool readIotConfigFile();
+    void checkFirmwareUpdateDone();
+    void applyConversionMarker();
+    void initializeLumoWifiConnection();
+    void resetToDefaultNetwork();
+    QString getApplicationVersion() const;
+
+    // The displays of one cabinet kept in step (ConfigSync).
+    void sendFwInfoViaCanbus();
+    void sendFwInfoToSlaves(const QString &unused);
+    void sendSerialModelNumbersViaCanbus(const QString &unused = QString());
+    void sendStoreNumberViaCanbus(const QString &unused = QString(), const QString &unused2 = QString());
+    void sendSerialModelNumbersToSlave();
+    void sendFirmwareVersionViaCanbus();
+    // A configuration message of the other display (multi-packet ids 7, 25, 26, 27);
+    // false for any other id or a short text.
+    bool applyDisplaySyncMessage(int multiId, const QByteArray &data);
+
+    // The IO board's configuration at start (IoBoardConfiguration).
+    void sendPowerSource();
+    void sendPowerControlInfo();
+    QString getVersionString(uint version) const;
+    QVariantList systemInformationRows() const;
+
 signals:
     void configFileRead();
     void storeNumberChanged(QString value, QString oldValue);
@@ -356,6 +386,9 @@ signals:
                                   int method, bool result);
     void notifyIotTypeChanged(QString iotType);
     void invokeSimpleDialog(QString text, bool showClose);
+    void showSerialModelNumbersDialog();
+    void hideSerialModelNumbersDialog();
+    void networkInfoRefreshed();
 
 private:
     CabinetCore *core() const;
@@ -393,6 +426,13 @@ private:
     QTimer *m_networkReloadTimer = nullptr;
     QTimer *m_networkRestartTimer = nullptr;
     NetworkControl *m_networkControl = nullptr;
+    CabinetIdentity *m_identity = nullptr;
+    ConfigSync *m_sync = nullptr;
+    IoBoardConfiguration *m_ioConfig = nullptr;
+
+public:
+    ConfigSync *configSync() const { return m_sync; }
+    IoBoardConfiguration *ioBoardConfiguration() const { return m_ioConfig; }
 };
 
 #endif // CONFIGURATIONMANAGER_H

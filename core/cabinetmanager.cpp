@@ -281,6 +281,8 @@ void CabinetManager::createSettings()
     m_config->setObjectName(QStringLiteral("configManager"));
     m_config->set_powerSource(m_layout.powerSource);
     m_config->readConfigFile();
+    m_config->readIotConfigFile();
+    m_config->loadCabinetSerialModelNumbers();
     // The settings store and the translator mirror each other's language.
     connect(m_config, &ConfigurationManager::languageIdChanged, m_translator, &Translator::setLanguageByString);
     connect(m_translator, &Translator::languageIdStringChanged, m_config, &ConfigurationManager::set_languageId);
@@ -405,8 +407,12 @@ void CabinetManager::startMachines()
     }
     m_masterSync->start();
     m_holding->start();
-    if (m_layout.iAmMaster)
+    if (m_layout.iAmMaster) {
         emit m_errors->call_startSm();
+        // The IO board's configuration; its end (good or failed) is powerOn.
+        connect(this, &CabinetCore::powerOn, this, [] { qDebug() << "Power on"; });
+        m_config->start();
+    }
 
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(envMilliseconds("TUL_IDLE_TIMEOUT_MS", IdleTimeoutMs));
@@ -782,7 +788,7 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         emit ovUpdateReloadFiles();
         break;
     case CanMsg::TULMSGSINGLE_FW_INFO_REQUEST:
-        qDebug() << "Single CAN message" << code << "has no receiver on this display";
+        m_config->sendFwInfoViaCanbus();
         break;
     case CanMsg::TULMSGSINGLE_SCREEN_TEST_START:
         emit displayTestStart();
@@ -863,6 +869,12 @@ void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
         break;
     case CanMsg::TUL_MULTI_CONFIG_CHANGE_REQUEST:
         applySettingsChangeRequest(data);
+        break;
+    case CanMsg::TUL_MULTI_FW_INFO:
+    case CanMsg::TUL_MULTI_SERIAL_MODEL_INFO:
+    case CanMsg::TUL_MULTI_UI_FW_INFO:
+    case CanMsg::TUL_MULTI_STORE_NUMBER_INFO:
+        m_config->applyDisplaySyncMessage(multiId, data);
         break;
     default:
         qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";

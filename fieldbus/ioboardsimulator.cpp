@@ -143,6 +143,18 @@ void IoBoardSimulator::serve(const Request &request)
     auto node = m_nodes.find(request.node);
     if (node == m_nodes.end() || node->silent)
         return;
+    int fault = NoFault;
+    for (auto it = node->faults.cbegin(); it != node->faults.cend(); ++it) {
+        if (it.key() >= request.start && it.key() < int(request.start) + request.count)
+            fault = qMax(fault, it.value());
+    }
+    if (fault == Silent)
+        return;
+    if (fault == Exception) {
+        reply(encodeException(request.node, request.function, ServerDeviceFailure));
+        emit requestServed(request.node, request.function);
+        return;
+    }
     reply(answer(*node, request));
     emit requestServed(request.node, request.function);
 }
@@ -294,6 +306,18 @@ void IoBoardSimulator::setNodeSilent(quint8 node, bool silent)
     auto it = m_nodes.find(node);
     if (it != m_nodes.end())
         it->silent = silent;
+}
+
+bool IoBoardSimulator::setRegisterFault(quint8 node, quint16 address, RegisterFault fault)
+{
+    auto it = m_nodes.find(node);
+    if (it == m_nodes.end() || address >= it->registers.size())
+        return false;
+    if (fault == NoFault)
+        it->faults.remove(address);
+    else
+        it->faults.insert(address, fault);
+    return true;
 }
 
 void IoBoardSimulator::set_heatingStep(int degreesPerSecond)

@@ -58,6 +58,11 @@ public:
     // Any node: a silent node answers nothing, as if unplugged.
     void setNodeSilent(quint8 node, bool silent);
 
+    // One register of a node: a request that touches it is not answered (Silent) or
+    // answered with a Modbus exception (Exception), however many times it is tried.
+    enum RegisterFault { NoFault = 0, Silent = 1, Exception = 2 };
+    bool setRegisterFault(quint8 node, quint16 address, RegisterFault fault);
+
     // Heaters move this many degrees a second towards their set point (towards the
     // ambient temperature when off); 0, the default, keeps temperatures where they are set.
     // SimulationHeatingStep is the pace for "-simulation": a zone warms up in about a minute.
@@ -81,6 +86,7 @@ private:
     struct Node {
         QVector<quint16> registers;
         QSet<quint16> writable;
+        QMap<quint16, int> faults;
         bool silent = false;
     };
 

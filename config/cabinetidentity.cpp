@@ -1,0 +1,227 @@
+#include "cabinetidentity.h"
+
+#include "commandlauncher.h"
+#include "configurationmanager.h"
+#include "safefilewriter.h"
+#include "tulpaths.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QUuid>
+
+const char *const CabinetIdentity::IdentityKeys[4] = {"serialNumber", "modelNumber", "uuidNumber",
+                                                      "customerIdStr"};
+
+namespace {
+
+const QString kLumo = QStringLiteral("QRB_LUMO");
+
+// The lines of a "key=value" file split at their first "=", without line ends; lines
+// without "=" are left out.
+QList<QPair<QString, QString>> keyValueLines(const QByteArray &text)
+{
+    QList<QPair<QString, QString>> lines;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const int eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        lines.append({QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1))});
+    }
+    return lines;
+}
+
+QString unquoted(const QString &value)
+{
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+QString CabinetIdentity::identityFilePath()
+{
+    return TulPaths::rootPath(QStringLiteral("serialModelNums.txt"));
+}
+
+QString CabinetIdentity::iotVersionFilePath(const QString &iotType)
+{
+    return TulPaths::rootPath(iotType == kLumo ? QStringLiteral("iotConfig_lumo")
+                                               : QStringLiteral("iotConfig"));
+}
+
+QString CabinetIdentity::firmwareUpdateMarkerPath()
+{
+    return TulPaths::rootPath(QStringLiteral("updates/firmwareUpdateInfo.txt"));
+}
+
+QString CabinetIdentity::conversionMarkerPath()
+{
+    return TulPaths::rootPath(QStringLiteral("convert_to_lumo.txt"));
+}
+
+QString CabinetIdentity::conversionSeedPath()
+{
+    return TulPaths::rootPath(QStringLiteral("updates/wpa_supplicant.conf"));
+}
+
+QString CabinetIdentity::defaultNetworkSeedPath()
+{
+    return TulPaths::rootPath(QStringLiteral("updates/defaultNetwork.txt"));
+}
+
+QString CabinetIdentity::credentialsPath()
+{
+    return TulPaths::resolve(QStringLiteral("/creds.cfg"));
+}
+
+bool CabinetIdentity::isIdentityKey(const char *name)
+{
+    for (const char *key : IdentityKeys) {
+        if (qstrcmp(key, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool CabinetIdentity::acceptableIdentityValue(const QString &value)
+{
+    for (const QChar c : value) {
+        if (c == QLatin1Char('=') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.unicode() == 0)
+            return false;
+    }
+    return true;
+}
+
+CabinetIdentity::WifiSeed CabinetIdentity::parseWifiSeed(const QByteArray &text)
+{
+    WifiSeed seed;
+    for (const auto &line : keyValueLines(text)) {
+        const QString key = line.first.trimmed();
+        if (key == QLatin1String("ssid")) {
+            seed.hasSsid = true;
+            seed.ssid = unquoted(line.second);
+        } else if (key == QLatin1String("psk")) {
+            seed.hasPsk = true;
+            seed.psk = unquoted(line.second);
+        }
+    }
+    return seed;
+}
+
+bool CabinetIdentity::saveCabinetSerialModelNumbers()
+{
+    QByteArray text;
+    for (const char *key : IdentityKeys)
+        text += QByteArray(key) + '=' + m_config->property(key).toString().toUtf8() + '\n';
+    QString error;
+    if (!SafeFileWriter::writeFile(identityFilePath(), text, &error)) {
+        qWarning() << "Unable to Open File for writing:" << identityFilePath() << error;
+        return false;
+    }
+    qDebug() << "Saving Serial and Model numbers file.";
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    return true;
+}
+
+void CabinetIdentity::loadCabinetSerialModelNumbers()
+{
+    QFile file(identityFilePath());
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const auto &line : keyValueLines(file.readAll())) {
+            const QByteArray key = line.first.toLatin1();
+            if (!isIdentityKey(key.constData()) || !acceptableIdentityValue(line.second)
+                || !m_config->setProperty(key.constData(), line.second))
+                qDebug() << "Unable to set TUL config property: " << line.first;
+        }
+    } else {
+        qDebug() << "Unable to Open File: " << file.fileName();
+    }
+    if (m_config->get_serialNumber().isEmpty() || m_config->get_modelNumber().isEmpty())
+        emit m_config->showSerialModelNumbersDialog();
+    if (m_config->get_uuidNumber().isEmpty()) {
+        m_config->set_uuidNumber(QUuid::createUuid().toString().remove(QLatin1Char('{')).remove(QLatin1Char('}')));
+        saveCabinetSerialModelNumbers();
+    }
+}
+
+bool CabinetIdentity::readIotConfigFile()
+{
+    QFile file(iotVersionFilePath(m_config->get_iotType()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Unable to Open File !!!" << file.fileName();
+        return false;
+    }
+    for (const auto &line : keyValueLines(file.readAll())) {
+        if (line.first == QLatin1String("iotSoftwareVersion"))
+            m_config->set_iotSoftwareVersion(line.second);
+        else if (line.first == QLatin1String("lumoSdkVersion"))
+            m_config->set_iotSdkVersion(line.second);
+    }
+    return true;
+}
+
+void CabinetIdentity::checkFirmwareUpdateDone()
+{
+    const QString current = QString::fromLatin1(ApplicationVersion);
+    const QString previous = m_config->get_firmwareVersion();
+    const bool updated = m_config->get_iotType() == kLumo ? QFile::exists(firmwareUpdateMarkerPath())
+                                                          : previous != current;
+    if (updated)
+        emit m_config->notifyFirmwareUpdateDone(QString::number(QDateTime::currentSecsSinceEpoch()), current,
+                                                previous, 0, true);
+    m_config->set_firmwareVersion(current);
+    m_config->saveConfigFile();
+}
+
+void CabinetIdentity::applyConversionMarker()
+{
+    if (QFile::exists(conversionMarkerPath())) {
+        m_config->set_iotType(kLumo);
+        m_config->set_wifiSSIDRestore(m_config->get_wifiSSID());
+        m_config->set_wifiPasswordRestore(m_config->get_wifiPassword());
+        qDebug() << "Convert to LuMo detected !!!!";
+        initializeLumoWifiConnection();
+        if (!QFile::remove(conversionMarkerPath()))
+            qWarning() << "Conversion marker" << conversionMarkerPath() << "could not be removed";
+        CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    }
+    emit m_config->notifyIotTypeChanged(m_config->get_iotType());
+}
+
+bool CabinetIdentity::applySeedFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const WifiSeed seed = parseWifiSeed(file.readAll());
+    if (seed.hasSsid)
+        m_config->set_wifiSSID(seed.ssid);
+    if (seed.hasPsk)
+        m_config->set_wifiPassword(seed.psk);
+    m_config->set_wifiStaticIp(false);
+    m_config->set_wifiEnabled(true);
+    m_config->set_ethEnabled(false);
+    emit m_config->networkInfoRefreshed();
+    return true;
+}
+
+void CabinetIdentity::initializeLumoWifiConnection()
+{
+    if (QFile::exists(credentialsPath()) && !QFile::remove(credentialsPath()))
+        qWarning() << "Credentials file" << credentialsPath() << "could not be removed";
+    applySeedFile(conversionSeedPath());
+    m_config->saveConfigFile();
+    m_config->reconfigureNetworkDevices();
+}
+
+void CabinetIdentity::resetToDefaultNetwork()
+{
+    m_config->deleteNetworkCertificate();
+    applySeedFile(defaultNetworkSeedPath());
+    m_config->saveConfigFile();
+    m_config->reconfigureNetworkDevices();
+}

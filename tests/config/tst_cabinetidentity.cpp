@@ -1,0 +1,316 @@
+#include "cabinetidentity.h"
+#include "configurationmanager.h"
+#include "fakecabinetcore.h"
+#include "networkfiles.h"
+#include "scratchroots.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCabinetIdentity : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void identityFileRoundTrip();
+    void loadingFillsGaps_data();
+    void loadingFillsGaps();
+    void identityValuesBreakingTheFileAreRefused_data();
+    void identityValuesBreakingTheFileAreRefused();
+    void wifiSeedLines_data();
+    void wifiSeedLines();
+    void seedFilesApplyTheirNetwork_data();
+    void seedFilesApplyTheirNetwork();
+    void iotVersionFile_data();
+    void iotVersionFile();
+    void firmwareUpdateReportedOnce_data();
+    void firmwareUpdateReportedOnce();
+    void conversionMarker_data();
+    void conversionMarker();
+
+private:
+    struct Fixture
+    {
+        ScratchRoots scratch;
+        FakeCabinetCore core;
+        ConfigurationManager *config = new ConfigurationManager(nullptr, nullptr, true, 1, &core);
+    };
+};
+
+void TestCabinetIdentity::identityFileRoundTrip()
+{
+    Fixture f;
+    f.config->set_serialNumber(QStringLiteral("SN 123/4"));
+    f.config->set_modelNumber(QStringLiteral("HX5"));
+    f.config->set_customerIdStr(QStringLiteral("QRB"));
+    f.config->set_uuidNumber(QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
+    QVERIFY(f.config->saveCabinetSerialModelNumbers());
+    QCOMPARE(readFile(CabinetIdentity::identityFilePath()),
+             QByteArray("serialNumber=SN 123/4\nmodelNumber=HX5\nuuidNumber=0f8fad5b-d9cb-469f-a165-70867728950e\n"
+                        "customerIdStr=QRB\n"));
+
+    ConfigurationManager again(nullptr, nullptr, true, 1, &f.core);
+    QSignalSpy dialog(&again, &ConfigurationManager::showSerialModelNumbersDialog);
+    again.loadCabinetSerialModelNumbers();
+    QCOMPARE(again.get_serialNumber(), QStringLiteral("SN 123/4"));
+    QCOMPARE(again.get_modelNumber(), QStringLiteral("HX5"));
+    QCOMPARE(again.get_customerIdStr(), QStringLiteral("QRB"));
+    QCOMPARE(again.get_uuidNumber(), QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
+    QCOMPARE(dialog.count(), 0);
+}
+
+void TestCabinetIdentity::loadingFillsGaps_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: no file
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<bool>("freshUuid");
+    QTest::newRow("no file") << QByteArray() << true << true;
+    QTest::newRow("serial empty") << QByteArray("serialNumber=\nmodelNumber=M\nuuidNumber=u-1\n") << true << false;
+    QTest::newRow("model missing") << QByteArray("serialNumber=S\nuuidNumber=u-1\n") << true << false;
+    QTest::newRow("uuid empty") << QByteArray("serialNumber=S\nmodelNumber=M\nuuidNumber=\n") << false << true;
+    QTest::newRow("complete, CRLF") << QByteArray("serialNumber=S\r\nmodelNumber=M\r\nuuidNumber=u-1\r\n") << false
+                                    << false;
+}
+
+void TestCabinetIdentity::loadingFillsGaps()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, dialog);
+    QFETCH(bool, freshUuid);
+    Fixture f;
+    if (!file.isEmpty())
+        QVERIFY(f.scratch.writeRootFile(QStringLiteral("serialModelNums.txt"), file));
+    else
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File: ")));
+    QSignalSpy shown(f.config, &ConfigurationManager::showSerialModelNumbersDialog);
+    f.config->loadCabinetSerialModelNumbers();
+    QCOMPARE(shown.count(), dialog ? 1 : 0);
+    const QString uuid = f.config->get_uuidNumber();
+    if (!freshUuid) {
+        QCOMPARE(uuid, QStringLiteral("u-1"));
+        return;
+    }
+    QVERIFY(!QUuid(uuid).isNull());
+    QVERIFY(!uuid.contains(QLatin1Char('{')));
+    // The fresh UUID is saved at once, with whatever else was known.
+    QVERIFY(readFile(CabinetIdentity::identityFilePath()).contains("uuidNumber=" + uuid.toUtf8() + '\n'));
+}
+
+void TestCabinetIdentity::identityValuesBreakingTheFileAreRefused_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("equals sign") << QStringLiteral("A=B");
+    QTest::newRow("line feed") << QStringLiteral("A\nmodelNumber=X");
+    QTest::newRow("carriage return") << QStringLiteral("A\rB");
+    QTest::newRow("NUL") << QString(QStringLiteral("A") + QChar(0) + QStringLiteral("B"));
+}
+
+void TestCabinetIdentity::identityValuesBreakingTheFileAreRefused()
+{
+    QFETCH(QString, value);
+    Fixture f;
+    f.config->set_serialNumber(QStringLiteral("S1"));
+    f.config->set_modelNumber(QStringLiteral("M1"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Refused")));
+    QSignalSpy changed(f.config, &ConfigurationManager::serialNumberChanged);
+    f.config->set_serialNumber(value);
+    f.config->set_modelNumber(value);
+    f.config->set_customerIdStr(value);
+    f.config->set_uuidNumber(value);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(f.config->get_serialNumber(), QStringLiteral("S1"));
+    QCOMPARE(f.config->get_modelNumber(), QStringLiteral("M1"));
+    QVERIFY(f.config->get_customerIdStr().isEmpty());
+    QVERIFY(f.config->get_uuidNumber().isEmpty());
+}
+
+void TestCabinetIdentity::wifiSeedLines_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("ssid");
+    QTest::addColumn<QString>("psk");
+    QTest::newRow("quoted pair") << QByteArray("network={\nssid=\"Kitchen\"\npsk=\"s3cret\"\n}\n")
+                                 << QStringLiteral("Kitchen") << QStringLiteral("s3cret");
+    QTest::newRow("unquoted stays whole") << QByteArray("ssid=Kitchen\npsk=abcd1234\n") << QStringLiteral("Kitchen")
+                                          << QStringLiteral("abcd1234");
+    QTest::newRow("one quote only") << QByteArray("ssid=\"Kitchen\npsk=abc\"\n") << QStringLiteral("\"Kitchen")
+                                    << QStringLiteral("abc\"");
+    QTest::newRow("equals in pass phrase") << QByteArray("ssid=\"K\"\npsk=\"a=b==c\"\n") << QStringLiteral("K")
+                                           << QStringLiteral("a=b==c");
+    QTest::newRow("indented, CRLF") << QByteArray("\tssid=\"K 2\"\r\n\tpsk=\"p\"\r\n") << QStringLiteral("K 2")
+                                    << QStringLiteral("p");
+    QTest::newRow("just quotes") << QByteArray("ssid=\"\"\npsk=\"\n") << QString() << QStringLiteral("\"");
+}
+
+void TestCabinetIdentity::wifiSeedLines()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, ssid);
+    QFETCH(QString, psk);
+    const CabinetIdentity::WifiSeed seed = CabinetIdentity::parseWifiSeed(text);
+    QVERIFY(seed.hasSsid && seed.hasPsk);
+    QCOMPARE(seed.ssid, ssid);
+    QCOMPARE(seed.psk, psk);
+}
+
+void TestCabinetIdentity::seedFilesApplyTheirNetwork_data()
+{
+    QTest::addColumn<bool>("reset"); // resetToDefaultNetwork, else initializeLumoWifiConnection
+    QTest::addColumn<bool>("withSeed");
+    QTest::newRow("conversion seed") << false << true;
+    QTest::newRow("no conversion seed") << false << false;
+    QTest::newRow("default network") << true << true;
+    QTest::newRow("no default network") << true << false;
+}
+
+void TestCabinetIdentity::seedFilesApplyTheirNetwork()
+{
+    QFETCH(bool, reset);
+    QFETCH(bool, withSeed);
+    Fixture f;
+    f.config->set_staticIPEnabled(false);
+    f.config->set_wifiSSID(QStringLiteral("Old"));
+    f.config->set_wifiPassword(QStringLiteral("old pass phrase"));
+    f.config->set_wifiStaticIp(true);
+    f.config->set_ethEnabled(true);
+    const QString seedName = reset ? QStringLiteral("updates/defaultNetwork.txt")
+                                   : QStringLiteral("updates/wpa_supplicant.conf");
+    if (withSeed)
+        QVERIFY(f.scratch.writeRootFile(seedName, "ssid=\"Store Net\"\npsk=\"pa=ss=word\"\n"));
+    QFile creds(CabinetIdentity::credentialsPath());
+    QVERIFY(creds.open(QIODevice::WriteOnly));
+    creds.close();
+    QVERIFY(CabinetIdentity::credentialsPath().startsWith(f.scratch.system()));
+    QSignalSpy refreshed(f.config, &ConfigurationManager::networkInfoRefreshed);
+
+    if (reset)
+        f.config->resetToDefaultNetwork();
+    else
+        f.config->initializeLumoWifiConnection();
+
+    QCOMPARE(refreshed.count(), withSeed ? 1 : 0);
+    QCOMPARE(f.config->get_wifiSSID(), withSeed ? QStringLiteral("Store Net") : QStringLiteral("Old"));
+    QCOMPARE(f.config->get_wifiPassword(), withSeed ? QStringLiteral("pa=ss=word") : QStringLiteral("old pass phrase"));
+    QCOMPARE(f.config->get_wifiStaticIp(), !withSeed);
+    QCOMPARE(f.config->get_ethEnabled(), !withSeed);
+    if (!withSeed) // the old static Wi-Fi set-up has no address: refused, nothing written
+        return;
+    // Only the conversion removes the cloud credentials.
+    QCOMPARE(QFile::exists(CabinetIdentity::credentialsPath()), reset);
+    // Saved and handed to the network set-up in both cases.
+    QVERIFY(readFile(ConfigurationManager::configFilePath()).contains("wifiSSID=Store Net\n"));
+    QTRY_VERIFY(readFile(NetworkFiles::supplicantPath()).contains("Store Net"));
+}
+
+void TestCabinetIdentity::iotVersionFile_data()
+{
+    QTest::addColumn<QString>("iotType");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("software");
+    QTest::addColumn<QString>("sdk");
+    const QByteArray text = "iotSoftwareVersion=4.5.6\nother=1\nlumoSdkVersion=7.8.9\n";
+    QTest::newRow("agent") << "QRB_VAZARA" << "iotConfig" << "4.5.6" << "7.8.9";
+    QTest::newRow("LuMo agent") << "QRB_LUMO" << "iotConfig_lumo" << "4.5.6" << "7.8.9";
+    QTest::newRow("other agent's file only") << "QRB_LUMO" << "iotConfig" << "?.?.?" << "?.?.?";
+}
+
+void TestCabinetIdentity::iotVersionFile()
+{
+    QFETCH(QString, iotType);
+    QFETCH(QString, fileName);
+    QFETCH(QString, software);
+    QFETCH(QString, sdk);
+    Fixture f;
+    f.config->set_iotType(iotType);
+    QVERIFY(f.scratch.writeRootFile(fileName, "iotSoftwareVersion=4.5.6\nother=1\nlumoSdkVersion=7.8.9\n"));
+    if (software == QLatin1String("?.?.?"))
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File !!!")));
+    QCOMPARE(f.config->readIotConfigFile(), software != QLatin1String("?.?.?"));
+    QCOMPARE(f.config->get_iotSoftwareVersion(), software);
+    QCOMPARE(f.config->get_iotSdkVersion(), sdk);
+}
+
+void TestCabinetIdentity::firmwareUpdateReportedOnce_data()
+{
+    QTest::addColumn<QString>("iotType");
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<QString>("previous");
+    QTest::addColumn<int>("firstStart");
+    QTest::addColumn<int>("secondStart");
+    QTest::newRow("updated") << "QRB_VAZARA" << false << "RO-2402" << 1 << 0;
+    QTest::newRow("same version") << "QRB_VAZARA" << true << "RO-2503" << 0 << 0;
+    QTest::newRow("LuMo with marker") << "QRB_LUMO" << true << "RO-2402" << 1 << 1;
+    QTest::newRow("LuMo without marker") << "QRB_LUMO" << false << "RO-2402" << 0 << 0;
+}
+
+void TestCabinetIdentity::firmwareUpdateReportedOnce()
+{
+    QFETCH(QString, iotType);
+    QFETCH(bool, marker);
+    QFETCH(QString, previous);
+    QFETCH(int, firstStart);
+    QFETCH(int, secondStart);
+    Fixture f;
+    if (marker)
+        QVERIFY(f.scratch.writeRootFile(QStringLiteral("updates/firmwareUpdateInfo.txt"), "x"));
+    f.config->set_iotType(iotType);
+    f.config->set_firmwareVersion(previous);
+    QSignalSpy done(f.config, &ConfigurationManager::notifyFirmwareUpdateDone);
+    f.config->checkFirmwareUpdateDone();
+    QCOMPARE(done.count(), firstStart);
+    if (firstStart) {
+        const QList<QVariant> args = done.first();
+        QVERIFY(qAbs(args.at(0).toString().toLongLong() - QDateTime::currentSecsSinceEpoch()) < 5);
+        QCOMPARE(args.mid(1), (QVariantList{QStringLiteral("RO-2503"), previous, 0, true}));
+    }
+    // The next start reads the version saved by this one.
+    ConfigurationManager next(nullptr, nullptr, true, 1, &f.core);
+    next.readConfigFile();
+    QCOMPARE(next.get_firmwareVersion(), QStringLiteral("RO-2503"));
+    QSignalSpy again(&next, &ConfigurationManager::notifyFirmwareUpdateDone);
+    next.checkFirmwareUpdateDone();
+    QCOMPARE(again.count(), secondStart);
+    QCOMPARE(QFile::exists(CabinetIdentity::firmwareUpdateMarkerPath()), marker);
+}
+
+void TestCabinetIdentity::conversionMarker_data()
+{
+    QTest::addColumn<bool>("marker");
+    QTest::newRow("marker") << true;
+    QTest::newRow("no marker") << false;
+}
+
+void TestCabinetIdentity::conversionMarker()
+{
+    QFETCH(bool, marker);
+    Fixture f;
+    if (marker)
+        QVERIFY(f.scratch.writeRootFile(QStringLiteral("convert_to_lumo.txt"), ""));
+    f.config->set_wifiSSID(QStringLiteral("Before"));
+    f.config->set_wifiPassword(QStringLiteral("pw"));
+    QSignalSpy announced(f.config, &ConfigurationManager::notifyIotTypeChanged);
+    f.config->applyConversionMarker();
+    QCOMPARE(announced.count(), 1);
+    QCOMPARE(announced.first().first().toString(), marker ? QStringLiteral("QRB_LUMO") : QStringLiteral("QRB_VAZARA"));
+    QCOMPARE(f.config->get_wifiSSIDRestore(), marker ? QStringLiteral("Before") : QString());
+    QCOMPARE(f.config->get_wifiPasswordRestore(), marker ? QStringLiteral("pw") : QString());
+    QVERIFY(!QFile::exists(CabinetIdentity::conversionMarkerPath()));
+    // The conversion saves the settings on its way.
+    QCOMPARE(readFile(ConfigurationManager::configFilePath()).contains("iotType=QRB_LUMO\n"), marker);
+}
+
+QTEST_GUILESS_MAIN(TestCabinetIdentity)
+#include "tst_cabinetidentity.moc"

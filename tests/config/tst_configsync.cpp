@@ -1,0 +1,159 @@
+#include "configsync.h"
+#include "configurationmanager.h"
+#include "fakecabinetcore.h"
+#include "scratchroots.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestConfigSync : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageTexts();
+    void sendsByRole_data();
+    void sendsByRole();
+    void receivedMessages_data();
+    void receivedMessages();
+};
+
+void TestConfigSync::messageTexts()
+{
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    config.set_ioBoardFirmwareVersion0(QStringLiteral("2.3.4"));
+    config.set_ioBoardFirmwareVersion4(QStringLiteral("9.9.9"));
+    config.set_readerFirmwareVersion2(QStringLiteral("1.0.7"));
+    config.set_iotSoftwareVersion(QStringLiteral("5.1.0"));
+    config.set_serialNumber(QStringLiteral("S-1"));
+    config.set_modelNumber(QStringLiteral("M-2"));
+    config.set_storeNumber(QStringLiteral("Store 7"));
+    QCOMPARE(ConfigSync::firmwareListText(&config),
+             QByteArray("2.3.4\n?.?.?\n?.?.?\n?.?.?\n9.9.9\n0.0.0\n1.0.7\n5.1.0\n"));
+    QCOMPARE(ConfigSync::serialModelText(&config), QByteArray("S-1\nM-2\n"));
+    QCOMPARE(ConfigSync::storeNumberText(&config), QByteArray("Store 7"));
+}
+
+void TestConfigSync::sendsByRole_data()
+{
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<bool>("mirror");
+    QTest::addColumn<bool>("secondary");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<int>>("sent");
+    using L = QList<int>;
+    QTest::newRow("store number") << true << true << false << "store" << L{27};
+    QTest::newRow("store number, same value") << true << true << false << "same store" << L{};
+    QTest::newRow("serial number") << true << false << true << "serial" << L{25};
+    QTest::newRow("model number") << true << true << false << "model" << L{25};
+    QTest::newRow("reader version") << true << true << false << "reader" << L{7};
+    QTest::newRow("cloud agent version") << true << false << true << "iot" << L{7};
+    QTest::newRow("IO board version alone") << true << true << false << "ioboard" << L{};
+    QTest::newRow("other display found") << true << true << false << "found" << L{25, 27};
+    QTest::newRow("no other display") << true << false << false << "store" << L{};
+    QTest::newRow("no other display, found") << true << false << false << "found" << L{};
+    QTest::newRow("not master: master found twice") << false << true << false << "master twice" << L{26};
+    QTest::newRow("not master: store number") << false << true << false << "store" << L{};
+}
+
+void TestConfigSync::sendsByRole()
+{
+    QFETCH(bool, master);
+    QFETCH(bool, mirror);
+    QFETCH(bool, secondary);
+    QFETCH(QString, change);
+    QFETCH(QList<int>, sent);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.iAmMaster = master;
+    core.hasMirrorDisplay = mirror;
+    core.hasSecondaryDisplay = secondary;
+    ConfigurationManager config(nullptr, nullptr, master, 1, &core);
+    QSignalSpy sending(config.configSync(), &ConfigSync::sending);
+
+    if (change == QLatin1String("store")) {
+        config.set_storeNumber(QStringLiteral("42"));
+    } else if (change == QLatin1String("same store")) {
+        config.set_storeNumber(QStringLiteral("N.A."));
+    } else if (change == QLatin1String("serial")) {
+        config.set_serialNumber(QStringLiteral("S"));
+    } else if (change == QLatin1String("model")) {
+        config.set_modelNumber(QStringLiteral("M"));
+    } else if (change == QLatin1String("reader")) {
+        config.set_readerFirmwareVersion1(QStringLiteral("1.2.3"));
+    } else if (change == QLatin1String("iot")) {
+        config.set_iotSoftwareVersion(QStringLiteral("1.2.3"));
+    } else if (change == QLatin1String("ioboard")) {
+        config.set_ioBoardFirmwareVersion0(QStringLiteral("1.2.3"));
+    } else if (change == QLatin1String("found")) {
+        emit core.slaveUiFoundChanged(true);
+    } else if (change == QLatin1String("master twice")) {
+        emit core.masterUiWasFound();
+        QCoreApplication::processEvents();
+        emit core.masterUiWasFound();
+    }
+    // The sends are queued: nothing before the event loop turns.
+    if (change != QLatin1String("master twice"))
+        QCOMPARE(sending.count(), 0);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QList<int> ids;
+    for (const QList<QVariant> &message : sending)
+        ids << message.first().toInt();
+    QCOMPARE(ids, sent);
+    if (change == QLatin1String("store") && !sent.isEmpty())
+        QCOMPARE(sending.first().at(1).toByteArray(), QByteArray("42"));
+    if (change == QLatin1String("master twice"))
+        QCOMPARE(sending.first().at(1).toByteArray(), QByteArray("RO-2503"));
+}
+
+void TestConfigSync::receivedMessages_data()
+{
+    QTest::addColumn<int>("multiId");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("applied");
+    QTest::addColumn<QStringList>("properties");
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("firmware list") << 7 << QByteArray("1.1.1\n2.2.2\n3.3.3\n4.4.4\n5.5.5\n6.6.6\n7.7.7\n8.8.8\n")
+                                   << true
+                                   << QStringList{"ioBoardFirmwareVersion0", "ioBoardFirmwareVersion4",
+                                                  "readerFirmwareVersion1", "readerFirmwareVersion2",
+                                                  "iotSoftwareVersion"}
+                                   << QStringList{"1.1.1", "5.5.5", "6.6.6", "7.7.7", "8.8.8"};
+    QTest::newRow("firmware list, seven lines") << 7 << QByteArray("1\n2\n3\n4\n5\n6\n7") << false
+                                                << QStringList{"ioBoardFirmwareVersion0", "readerFirmwareVersion2"}
+                                                << QStringList{"?.?.?", "0.0.0"};
+    QTest::newRow("serial and model") << 25 << QByteArray("SN9\nMX\n") << true
+                                      << QStringList{"serialNumber", "modelNumber"} << QStringList{"SN9", "MX"};
+    QTest::newRow("serial only") << 25 << QByteArray("SN9") << false << QStringList{"serialNumber"}
+                                 << QStringList{""};
+    QTest::newRow("other display's version") << 26 << QByteArray("RO-2503") << true
+                                             << QStringList{"theOtherUiFwVersion"} << QStringList{"RO-2503"};
+    QTest::newRow("store number") << 27 << QByteArray("Store 12") << true << QStringList{"storeNumber"}
+                                  << QStringList{"Store 12"};
+    QTest::newRow("other id") << 12 << QByteArray("x") << false << QStringList{"storeNumber"}
+                              << QStringList{"N.A."};
+}
+
+void TestConfigSync::receivedMessages()
+{
+    QFETCH(int, multiId);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, applied);
+    QFETCH(QStringList, properties);
+    QFETCH(QStringList, values);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.iAmMaster = false;
+    ConfigurationManager config(nullptr, nullptr, false, 1, &core);
+    if (!applied && multiId != 12)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("short; ignored")));
+    QCOMPARE(config.applyDisplaySyncMessage(multiId, text), applied);
+    for (int i = 0; i < properties.size(); ++i)
+        QCOMPARE(config.property(properties.at(i).toLatin1().constData()).toString(), values.at(i));
+}
+
+QTEST_GUILESS_MAIN(TestConfigSync)
+#include "tst_configsync.moc"

@@ -1,0 +1,233 @@
+#include "configsync.h"
+#include "configurationmanager.h"
+#include "fakecabinetcore.h"
+#include "ioboardconfiguration.h"
+#include "ioboardsimulator.h"
+#include "qmodbusmaster.h"
+#include "scratchroots.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace IoRegisterMap;
+
+namespace {
+
+QStringList activeStates(const QStateMachine &machine)
+{
+    QStringList names;
+    for (QAbstractState *state : machine.configuration())
+        names << state->objectName();
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestIoBoardConfiguration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void goodRun_data();
+    void goodRun();
+    void failedRequestDisables_data();
+    void failedRequestDisables();
+    void versionText_data();
+    void versionText();
+    void systemInformationRows_data();
+    void systemInformationRows();
+
+private:
+    struct Bench
+    {
+        ScratchRoots scratch;
+        FakeCabinetCore core;
+        IoBoardSimulator board;
+        QModbusMaster modbus;
+        QScopedPointer<ConfigurationManager> config;
+
+        Bench()
+        {
+            core.cabinetConfiguration = 6;
+            core.powerSource = 208;
+            core.maxCurrent = 30;
+            core.bottomHeaterResistance = 41;
+            core.topHeaterResistance = 42;
+            core.bottomTempOffset = 3;
+            core.topTempOffset = 65535;
+            board.open();
+            board.setFirmwareVersion(IoBoardNode, 0, 0x01020304);
+            board.setFirmwareVersion(IoBoardNode, 4, 0x00050607);
+            modbus.openSerialPort(board.devicePath());
+            modbus.start();
+        }
+        void build()
+        {
+            config.reset(new ConfigurationManager(&modbus, nullptr, true, 1, &core));
+        }
+    };
+};
+
+void TestIoBoardConfiguration::initTestCase()
+{
+    IoBoardConfiguration::replyTimeoutMs = 40;
+}
+
+void TestIoBoardConfiguration::goodRun_data()
+{
+    QTest::addColumn<bool>("mirror");
+    QTest::addColumn<bool>("choice");
+    QTest::addColumn<int>("volts");
+    QTest::newRow("mirror, personality's voltage") << true << false << 208;
+    QTest::newRow("single display, user's choice") << false << true << 240;
+}
+
+void TestIoBoardConfiguration::goodRun()
+{
+    QFETCH(bool, mirror);
+    QFETCH(bool, choice);
+    QFETCH(int, volts);
+    Bench b;
+    QVERIFY(b.board.isOpen());
+    b.core.hasMirrorDisplay = mirror;
+    b.core.powerSourceChoice = choice;
+    b.build();
+    b.config->set_powerSource(240);
+    QSignalSpy powerOn(&b.core, &CabinetCore::powerOn);
+    QSignalSpy sending(b.config->configSync(), &ConfigSync::sending);
+    b.config->start();
+    QTRY_COMPARE(powerOn.count(), 1);
+    QCOMPARE(activeStates(*b.config),
+             (QStringList{"\"configured\"", "\"enabled\""}));
+    QCOMPARE(b.config->get_systemConfigured(), true);
+    QCOMPARE(b.config->get_cabinetConfiguration(), 6);
+    QCOMPARE(b.config->get_ioBoardFirmwareVersion0(), QStringLiteral("2.3.4"));
+    QCOMPARE(b.config->get_ioBoardFirmwareVersion4(), QStringLiteral("5.6.7"));
+    QCOMPARE(b.board.registerValue(IoBoardNode, CabinetLayout), quint16(6));
+    QTRY_COMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst + 4), quint16(65535));
+    QCOMPARE(b.board.registerValue(IoBoardNode, SupplyVoltage), quint16(volts));
+    QCOMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst), quint16(30));
+    QCOMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst + 1), quint16(41));
+    QCOMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst + 2), quint16(42));
+    QCOMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst + 3), quint16(3));
+    QCOMPARE(sending.count(), mirror ? 1 : 0);
+    if (mirror)
+        QVERIFY(sending.first().at(1).toByteArray().startsWith("2.3.4\n1.0.0\n1.0.0\n1.0.0\n5.6.7\n"));
+    QFile saved(ConfigurationManager::configFilePath());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().startsWith("ioBoardFirmwareVersion0=2.3.4\n"));
+    QTest::qWait(100);
+    QCOMPARE(powerOn.count(), 1);
+}
+
+void TestIoBoardConfiguration::failedRequestDisables_data()
+{
+    QTest::addColumn<int>("reg");
+    QTest::addColumn<int>("fault");
+    const int silent = IoBoardSimulator::Silent;
+    const int exception = IoBoardSimulator::Exception;
+    QTest::newRow("register 0 silent") << 0 << silent;
+    QTest::newRow("register 0 exception") << 0 << exception;
+    QTest::newRow("register 1 silent") << 1 << silent;
+    QTest::newRow("register 1 exception") << 1 << exception;
+    QTest::newRow("firmware silent") << 64 << silent;
+    QTest::newRow("firmware exception") << 73 << exception;
+}
+
+void TestIoBoardConfiguration::failedRequestDisables()
+{
+    QFETCH(int, reg);
+    QFETCH(int, fault);
+    Bench b;
+    b.core.hasMirrorDisplay = true;
+    b.build();
+    b.config->set_ioBoardFirmwareVersion1(QStringLiteral("1.0.9")); // as read from the settings file
+    QVERIFY(b.board.setRegisterFault(IoBoardNode, quint16(reg), IoBoardSimulator::RegisterFault(fault)));
+    QSignalSpy powerOn(&b.core, &CabinetCore::powerOn);
+    QSignalSpy sending(b.config->configSync(), &ConfigSync::sending);
+    QTest::ignoreMessage(QtDebugMsg, "Configuration is disabled");
+    b.config->start();
+    QTRY_COMPARE_WITH_TIMEOUT(powerOn.count(), 1, 3000);
+    QCOMPARE(activeStates(*b.config), QStringList{"\"disabled\""});
+    QCOMPARE(b.config->get_systemConfigured(), false);
+    QCOMPARE(b.config->get_cabinetConfiguration(), -1);
+    QCOMPARE(b.config->get_ioBoardFirmwareVersion0(), QStringLiteral("?.?.?"));
+    QCOMPARE(b.config->get_ioBoardFirmwareVersion1(), QStringLiteral("1.0.9"));
+    QTest::qWait(100);
+    QCOMPARE(powerOn.count(), 1);
+    QCOMPARE(sending.count(), 0);
+    QCOMPARE(b.board.registerValue(IoBoardNode, SupplyVoltage), quint16(0));
+}
+
+void TestIoBoardConfiguration::versionText_data()
+{
+    QTest::addColumn<uint>("version");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("pair 0x0102 0x0304") << 0x01020304u << "2.3.4";
+    QTest::newRow("zero") << 0u << "0.0.0";
+    QTest::newRow("all ones") << 0xFFFFFFFFu << "255.255.255";
+}
+
+void TestIoBoardConfiguration::versionText()
+{
+    QFETCH(uint, version);
+    QFETCH(QString, text);
+    QCOMPARE(IoBoardConfiguration::getVersionString(version), text);
+}
+
+void TestIoBoardConfiguration::systemInformationRows_data()
+{
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<int>("customer");
+    QTest::addColumn<int>("boards");
+    QTest::addColumn<bool>("nfc");
+    QTest::addColumn<int>("zones");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("master, one board") << true << 0 << 1 << false << 5
+                                       << QStringList{"UI (Primary)", "IoT", "I/O board"};
+    QTest::newRow("other display, QRB, NFC") << false << 3 << 1 << true << 5
+                                             << QStringList{"UI (Secondary)", "IoT", "I/O board", "Reader board #1"};
+    QTest::newRow("QRB master, three boards, NFC, ten zones")
+        << true << 3 << 3 << true << 10
+        << QStringList{"UI (Primary)", "IoT", "LuMo SDK", "Master I/O board", "Slave I/O board #%1",
+                       "Slave I/O board #%1", "Reader board #1", "Reader board #2"};
+    QTest::newRow("board count beyond five") << true << 0 << 9 << false << 5
+                                             << QStringList{"UI (Primary)", "IoT", "Master I/O board",
+                                                            "Slave I/O board #%1", "Slave I/O board #%1",
+                                                            "Slave I/O board #%1", "Slave I/O board #%1"};
+}
+
+void TestIoBoardConfiguration::systemInformationRows()
+{
+    QFETCH(bool, master);
+    QFETCH(int, customer);
+    QFETCH(int, boards);
+    QFETCH(bool, nfc);
+    QFETCH(int, zones);
+    QFETCH(QStringList, labels);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.iAmMaster = master;
+    core.customerId = customer;
+    core.numIOBoards = boards;
+    core.nfcEnabled = nfc;
+    core.numberOfZones = zones;
+    ConfigurationManager config(nullptr, nullptr, master, 1, &core);
+    config.set_ioBoardFirmwareVersion2(QStringLiteral("2.2.2"));
+    QStringList got;
+    for (const QVariant &row : config.systemInformationRows())
+        got << row.toMap().value(QStringLiteral("label")).toString();
+    QCOMPARE(got, labels);
+    const QVariantMap first = config.systemInformationRows().first().toMap();
+    QCOMPARE(first.value(QStringLiteral("value")).toString(), QStringLiteral("RO-2503"));
+    if (boards == 3) {
+        const QVariantMap second = config.systemInformationRows().at(5).toMap();
+        QCOMPARE(second.value(QStringLiteral("number")).toInt(), 2);
+        QCOMPARE(second.value(QStringLiteral("value")).toString(), QStringLiteral("2.2.2"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestIoBoardConfiguration)
+#include "tst_ioboardconfiguration.moc"
