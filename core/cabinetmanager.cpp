@@ -17,6 +17,7 @@
 #include "masteriomanager.h"
 #include "mastersync.h"
 #include "menumanager.h"
+#include "orvantaproxy.h"
 #include "nfcmanager.h"
 #include "platforminfo.h"
 #include "qmodbusmaster.h"
@@ -299,6 +300,8 @@ void CabinetManager::createMenus()
     m_dayParts->setProductLocationMap(m_productLocations.constData(), m_productLocations.size());
     m_dayParts->dayPartsLoadJsonDocFile();
     m_dayParts->set_nextDayPart(m_dayParts->getDayPartToUse(0));
+    // Idle until the start-up synchronisation reaches its menu-import step.
+    m_ovp = new OrvantaProxy(this);
 }
 
 void CabinetManager::createDisplayLink()
@@ -336,6 +339,14 @@ void CabinetManager::connectManagers()
     connect(m_masterSync, &MasterSync::doDefaultDayPartSignal, m_dayParts, &DayPartManager::loadDefaultDayPart,
             Qt::QueuedConnection);
     connect(this, &CabinetManager::dayPartReceived, this, &CabinetManager::applyRemoteDayPart);
+
+    // Menu-tool files: the automatic import at start-up and the imported menu's name.
+    connect(m_masterSync, &MasterSync::doMenuImportSignal, m_ovp, &QStateMachine::start, Qt::QueuedConnection);
+    connect(m_ovp, &OrvantaProxy::importedMenu, m_config, &ConfigurationManager::processImportedMenu);
+    connect(m_ovp, &OrvantaProxy::askForSlaveSignal, this, &CabinetManager::sendRequestRollCallMsg,
+            Qt::QueuedConnection);
+    connect(this, &CabinetCore::slaveUiFoundChanged, m_ovp, &OrvantaProxy::processSlaveFoundSignal,
+            Qt::QueuedConnection);
 
     // Sounds.
     connect(m_config, &ConfigurationManager::soundLevelChanged, m_sound, &SoundManager::setAllAlarmsVolume);
@@ -387,6 +398,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("groupsEditModel"), m_menu->groupsEditModel());
     context->setContextProperty(QStringLiteral("dayPartsEditModel"), m_menu->dayPartsEditModel());
     context->setContextProperty(QStringLiteral("daypartManager"), m_dayParts);
+    context->setContextProperty(QStringLiteral("ovp"), m_ovp);
     context->setContextProperty(QStringLiteral("holding"), m_holding);
 }
 

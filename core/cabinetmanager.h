@@ -22,6 +22,7 @@ class TulErrorControllerT;
 class HaccpController;
 class IoBoardSimulator;
 class MasterSync;
+class OrvantaProxy;
 class PlatformInfo;
 class QModbusMaster;
 class QQmlApplicationEngine;
@@ -305,6 +306,7 @@ private:
     HaccpController *m_haccp = nullptr;
     MenuManager *m_menu = nullptr;
     DayPartManager *m_dayParts = nullptr;
+    OrvantaProxy *m_ovp = nullptr;
     CanbusManager *m_canbus = nullptr;
     IoBoardSimulator *m_ioSimulator = nullptr;
     QModbusMaster *m_modbus = nullptr;

@@ -6,6 +6,7 @@ import "qrc:/errorControl"
 import "qrc:/sysmon"
 import "qrc:/theme"
 import "qrc:/haccpLog"
+import "qrc:/filesExport"
 
 // The service pages reachable from the dock: a row of page tabs over the chosen page.
 Rectangle {
@@ -50,7 +51,8 @@ Rectangle {
             Rectangle {
                 readonly property bool current: pages.currentPage === modelData
                     // Zone Diagnostics opens from the Utilities page and stays under its tab.
-                    || (modelData === "Utilities" && pages.currentPage === "Zone Diagnostics")
+                    || (modelData === "Utilities" && (pages.currentPage === "Zone Diagnostics"
+                                                      || pages.currentPage === "Menu Update"))
                 width: tabs.width / pages.pageNames.length; height: tabs.height
                 color: current ? Theme.surfacePressed : Theme.surface
                 border.width: 1
@@ -137,6 +139,13 @@ Rectangle {
                     text: qsTr("Zone Diagnostics") + tro.emptyStr
                     onClicked: pages.currentPage = "Zone Diagnostics"
                 }
+                Button {
+                    objectName: "menuUpdateButton"
+                    width: 360
+                    height: Theme.touchTarget
+                    text: qsTr("Menu Update") + tro.emptyStr
+                    onClicked: pages.currentPage = "Menu Update"
+                }
                 ScreenshotButton { width: 360 }
                 PlatformInfoButton {
                     width: 360
@@ -149,6 +158,11 @@ Rectangle {
         ZoneDiagnosticsPage {
             anchors.fill: parent
             visible: pages.currentPage === "Zone Diagnostics"
+        }
+        // Opens from the Utilities page and stays under its tab.
+        UpdatesListView {
+            anchors.fill: parent
+            visible: pages.currentPage === "Menu Update"
         }
     }
 }

@@ -162,6 +162,10 @@
         <translation>سجل الحفظ</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>تحديث القائمة</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>التفضيلات</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>أبج</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>تم استيراد ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>إصدار الملف غير مدعوم: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>فشل استيراد ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>تم تصدير ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>فشل تصدير ملف Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>تحديث &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>لم يتم العثور على ملفات Orvanta!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>تصدير Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>تصدير ملفات القائمة</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>فحص ذاكرة USB</translation>
     </message>
 </context>
 <context>

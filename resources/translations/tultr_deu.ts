@@ -162,6 +162,10 @@
         <translation>Warmhalteprotokoll</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Menü aktualisieren</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta-Datei importiert: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Dateiversion wird nicht unterstützt: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Import der Orvanta-Datei fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta-Datei exportiert: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Export der Orvanta-Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>&lt;b&gt;Orvanta&lt;/b&gt;-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Keine Orvanta-Dateien gefunden!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Orvanta-Export</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Menüdateien exportieren</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>USB-Stick prüfen</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>Holding Log</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Menu Update</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferences</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta file imported: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>File version is not supported: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta file import failed: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta file exported: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta file export failed!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>&lt;b&gt;Orvanta&lt;/b&gt; Update</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>No Orvanta files found!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Orvanta Export</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Export Menu Files</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Check Flash Drive</translation>
     </message>
 </context>
 <context>

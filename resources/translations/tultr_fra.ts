@@ -162,6 +162,10 @@
         <translation>Journal de maintien</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Mise à jour du menu</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Fichier Orvanta importé : </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Version de fichier non prise en charge : </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Échec de l'import du fichier Orvanta : </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Fichier Orvanta exporté : </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Échec de l'export du fichier Orvanta !</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>Mise à jour &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Aucun fichier Orvanta trouvé !</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Export Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Exporter les fichiers de menu</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Vérifier la clé USB</translation>
     </message>
 </context>
 <context>

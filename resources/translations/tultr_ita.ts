@@ -162,6 +162,10 @@
         <translation>Registro di mantenimento</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Aggiornamento menu</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferenze</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>File Orvanta importato: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versione del file non supportata: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Importazione del file Orvanta non riuscita: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>File Orvanta esportato: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Esportazione del file Orvanta non riuscita!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>Aggiornamento &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Nessun file Orvanta trovato!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Esportazione Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Esporta file del menu</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Controlla chiavetta USB</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>保温記録</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>メニュー更新</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta ファイルを取り込みました: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>対応していないファイルのバージョンです: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta ファイルを取り込めませんでした: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta ファイルを書き出しました: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta ファイルを書き出せませんでした！</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>&lt;b&gt;Orvanta&lt;/b&gt; 更新</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Orvanta ファイルが見つかりません！</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Orvanta 書き出し</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>メニューファイルを書き出す</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>USB メモリを確認</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>보온 기록</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>메뉴 업데이트</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>환경설정</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>가나다</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta 파일을 가져왔습니다: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>지원되지 않는 파일 버전: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta 파일을 가져오지 못했습니다: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta 파일을 내보냈습니다: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta 파일을 내보내지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>&lt;b&gt;Orvanta&lt;/b&gt; 업데이트</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Orvanta 파일이 없습니다!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Orvanta 내보내기</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>메뉴 파일 내보내기</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>USB 드라이브 확인</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>Warmhoudlogboek</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Menu bijwerken</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Voorkeuren</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta-bestand geïmporteerd: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Bestandsversie wordt niet ondersteund: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Importeren van Orvanta-bestand mislukt: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta-bestand geëxporteerd: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Exporteren van Orvanta-bestand mislukt!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>&lt;b&gt;Orvanta&lt;/b&gt;-update</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Geen Orvanta-bestanden gevonden!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Orvanta-export</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Menubestanden exporteren</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>USB-stick controleren</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>Dziennik przechowywania</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Aktualizacja menu</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferencje</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Zaimportowano plik Orvanta: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Nieobsługiwana wersja pliku: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Import pliku Orvanta nie powiódł się: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Wyeksportowano plik Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Eksport pliku Orvanta nie powiódł się!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>Aktualizacja &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Nie znaleziono plików Orvanta!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Eksport Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Eksportuj pliki menu</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Sprawdź pamięć USB</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>Registro de retenção</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Atualizar menu</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Arquivo do Orvanta importado: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versão do arquivo não suportada: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Falha ao importar o arquivo do Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Arquivo do Orvanta exportado: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Falha ao exportar o arquivo do Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>Atualização do &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Nenhum arquivo do Orvanta encontrado!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Exportação Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Exportar arquivos de menu</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Verificar pen drive</translation>
     </message>
 </context>
 <context>

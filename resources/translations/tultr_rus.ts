@@ -162,6 +162,10 @@
         <translation>Журнал хранения</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Обновление меню</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Параметры</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>АБВ</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Файл Orvanta импортирован: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Версия файла не поддерживается: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Ошибка импорта файла Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Файл Orvanta экспортирован: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Ошибка экспорта файла Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>Обновление &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>Файлы Orvanta не найдены!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Экспорт Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Экспорт файлов меню</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Проверить USB-накопитель</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>Registro de conservación</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>Actualizar menú</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Archivo de Orvanta importado: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versión de archivo no admitida: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Error al importar el archivo de Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Archivo de Orvanta exportado: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>¡Error al exportar el archivo de Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>Actualización de &lt;b&gt;Orvanta&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>¡No se encontraron archivos de Orvanta!</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Exportación a Orvanta</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>Exportar archivos de menú</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>Comprobar memoria USB</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@
         <translation>保温记录</translation>
     </message>
     <message>
+        <source>Menu Update</source>
+        <translation>菜单更新</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>偏好设置</translation>
     </message>
@@ -591,6 +595,67 @@
     <message>
         <source>ABC</source>
         <translation>拼音</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>已导入 Orvanta 文件：</translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>不支持的文件版本：</translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta 文件导入失败：</translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>已导出 Orvanta 文件：</translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta 文件导出失败！</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbUpdateItem</name>
+    <message>
+        <source>&lt;b&gt;Orvanta&lt;/b&gt; Update</source>
+        <translation>&lt;b&gt;Orvanta&lt;/b&gt; 更新</translation>
+    </message>
+    <message>
+        <source>No Orvanta files found!</source>
+        <translation>未找到 Orvanta 文件！</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+</context>
+<context>
+    <name>OvUsbExportItem</name>
+    <message>
+        <source>Orvanta Export</source>
+        <translation>Orvanta 导出</translation>
+    </message>
+    <message>
+        <source>Export Menu Files</source>
+        <translation>导出菜单文件</translation>
+    </message>
+    <message>
+        <source>Check Flash Drive</source>
+        <translation>检查 U 盘</translation>
     </message>
 </context>
 <context>
