@@ -321,6 +321,8 @@ void CabinetManager::createDisplayLink()
 
     m_network = new TULnetwork(this);
     m_wifiMonitor = new WifiMonitor(this);
+    // One poll of the access point: the monitor's reading is the network link's.
+    connect(m_wifiMonitor, &WifiMonitor::wifiApConnectedChanged, m_network, &TULnetwork::set_wifiApConnected);
 }
 
 void CabinetManager::connectManagers()
@@ -414,7 +416,6 @@ void CabinetManager::startMachines()
         m_canbus->start();
     if (m_layout.iAmMaster) {
         m_modbus->start();
-        m_network->startMonitoring();
         m_wifiMonitor->start();
     }
     m_masterSync->start();
