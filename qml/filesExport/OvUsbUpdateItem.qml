@@ -13,11 +13,14 @@ Rectangle {
     // 0 the flash drive, 1 the preloaded menus.
     property int importSource: 0
     readonly property string retranslate: typeof tro !== "undefined" ? tro.emptyStr : ""
+    // The import controller; absent where the shell runs without the back end.
+    readonly property var proxy: typeof ovp !== "undefined" ? ovp : null
     LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
 
     function refresh() {
-        ovp.getOvImportDirList()
+        if (proxy)
+            proxy.getOvImportDirList()
         selectedOvFile = ""
     }
 
@@ -43,7 +46,7 @@ Rectangle {
             objectName: "menuFileList"
             anchors { fill: parent; margins: 1 }
             clip: true
-            model: ovp.dirContent
+            model: page.proxy ? page.proxy.dirContent : []
             delegate: MenuFileRow {
                 width: files.width
                 fileName: modelData
@@ -55,7 +58,7 @@ Rectangle {
         Text {
             objectName: "noFilesText"
             anchors.centerIn: parent
-            visible: ovp.numOfFiles === 0
+            visible: !page.proxy || page.proxy.numOfFiles === 0
             text: qsTr("No Orvanta files found!") + page.retranslate
             color: Theme.textSecondary
             font.pixelSize: Theme.fontBody
@@ -91,7 +94,7 @@ Rectangle {
             objectName: "acceptButton"
             width: 220
             height: Theme.touchTarget
-            enabled: page.unlocked && page.selectedOvFile !== "" && !ovp.importing
+            enabled: page.unlocked && page.selectedOvFile !== "" && page.proxy !== null && !page.proxy.importing
             text: qsTr("Import") + page.retranslate
             onClicked: ovp.importMenuFile(page.selectedOvFile)
         }
