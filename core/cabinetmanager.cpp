@@ -32,6 +32,7 @@
 #include "haccpcontroller.h"
 #include "tulnetwork.h"
 #include "traybarsc.h"
+#include "tuliotagentadapter.h"
 #include "tullumo.h"
 #include "tulpaths.h"
 #include "virtualkeyinput.h"
@@ -1132,6 +1133,9 @@ void CabinetManager::createIot()
     m_iot = new IotLink(this, m_holding, QDBusConnection::systemBus());
     m_iot->create(QCoreApplication::instance(), m_layout.iAmMaster);
     m_engine->rootContext()->setContextProperty(QStringLiteral("TulLumo"), m_iot->lumo());
+    // The second agent's adapter stays unwired; the screens read its backup progress.
+    m_tulIot.reset(new TulIotAgentAdapter);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("tulIot"), m_tulIot.data());
 }
 
 void CabinetManager::connectIot()

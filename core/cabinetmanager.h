@@ -7,6 +7,7 @@
 #include "tuloptions.h"
 
 #include <QPointer>
+#include <QScopedPointer>
 #include <QVector>
 #include <QTimer>
 
@@ -15,6 +16,7 @@ class FileID;
 class HoldingCoordinator;
 class HoldingLink;
 class IotLink;
+class TulIotAgentAdapter;
 class ZoneManager;
 class LanguageModel;
 class SoundManager;
@@ -150,6 +152,7 @@ public:
     HoldingCoordinator *holding() const { return m_holding; }
     QQmlApplicationEngine *qmlEngine() const { return m_engine; }
     IotLink *iot() const { return m_iot; }
+    TulIotAgentAdapter *tulIot() const { return m_tulIot.data(); }
 
 public slots:
     void set_flashDriveMounted(bool mounted) override;
@@ -316,6 +319,8 @@ private:
     HoldingCoordinator *m_holding = nullptr;
     HoldingLink *m_holdingLink = nullptr;
     IotLink *m_iot = nullptr;
+    // Without a parent, like the cabinet it serves; outlives the scene.
+    QScopedPointer<TulIotAgentAdapter> m_tulIot;
     PlatformInfo *m_platformInfo = nullptr;
     QTimer m_idleTimer;
     QTimer m_pluggedInTimer;
