@@ -91,6 +91,7 @@ private slots:
     void init();
     void displaysFindEachOtherAndSynchronise();
     void menuMigratedOnThePrimaryReachesTheMirror();
+    void menuImportedOnThePrimaryReachesTheMirror();
     void primaryGivesUpWithoutTheOtherDisplay();
     void singleDisplayNeedsNoSynchronisation();
     void binsAreStartedAndStoppedFromEitherDisplay_data();
@@ -164,6 +165,37 @@ void TestTwoDisplays::menuMigratedOnThePrimaryReachesTheMirror()
     // The primary's default day part at the end of its synchronisation reaches the mirror.
     QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("from the other display")), 20000);
     QVERIFY2(!primary.saw(QStringLiteral("from the other display")), qPrintable(primary.log()));
+}
+
+// A menu-tool file waiting in the primary's updates folder is imported during its start-up
+// synchronisation; the saved menu and day parts go to the mirror as files 11 and 13 with
+// messages 57 and 58, and the mirror reloads them.
+void TestTwoDisplays::menuImportedOnThePrimaryReachesTheMirror()
+{
+    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
+    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
+    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
+    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
+    QVERIFY(QDir().mkpath(primaryRoot + QStringLiteral("updates/menu")));
+    QVERIFY(QFile::copy(QStringLiteral(MENUIMPORT_FIXTURES "/apply.json"),
+                        primaryRoot + QStringLiteral("updates/menu/apply.json")));
+
+    Display mirror(mirrorRoot, m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Scene loaded")), 20000);
+    Display primary(primaryRoot, m_can);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(primaryRoot + QStringLiteral("updates/menu/apply.json")), 30000);
+    const auto sameFile = [&](const QString &name) {
+        QFile sent(primaryRoot + name), received(mirrorRoot + name);
+        return sent.open(QIODevice::ReadOnly) && received.open(QIODevice::ReadOnly)
+            && sent.readAll() == received.readAll();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(sameFile(QStringLiteral("menu.json")) && sameFile(QStringLiteral("dayParts.json")),
+                             20000);
+    QFile menu(mirrorRoot + QStringLiteral("menu.json"));
+    QVERIFY(menu.open(QIODevice::ReadOnly));
+    QVERIFY(menu.readAll().contains("Nuggets"));  // a product of the imported file
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.count(QStringLiteral("Reloading the menu and day-part files")) >= 2, 20000);
 }
 
 void TestTwoDisplays::primaryGivesUpWithoutTheOtherDisplay()
