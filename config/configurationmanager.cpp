@@ -4,6 +4,8 @@
 #include "cabinetidentity.h"
 #include "configsync.h"
 #include "ioboardconfiguration.h"
+#include "passcodes.h"
+#include "preloadedconfigs.h"
 #include "commandlauncher.h"
 #include "interfacestate.h"
 #include "networkcontrol.h"
@@ -127,9 +129,9 @@ void ConfigurationManager::setDefaults()
     m_labelFontSize = 24;
     m_individualDPEnabled = qrb && c && c->get_hasSecondaryDisplay();
     m_passwdL1 = defaultPasswdL1();
-    m_passwdL2 = qrb ? QStringLiteral("604528") : encryptString(QStringLiteral("604528"));
-    m_passwdL3 = qrb ? QStringLiteral("731960") : encryptString(QStringLiteral("731960"));
-    m_passwdL4 = qrb ? QStringLiteral("285047") : encryptString(QStringLiteral("285047"));
+    m_passwdL2 = Passcodes::defaultPasscode(customer, 2);
+    m_passwdL3 = Passcodes::defaultPasscode(customer, 3);
+    m_passwdL4 = Passcodes::defaultPasscode(customer, 4);
     m_languageId = kDefaultLanguage;
     m_timeFormatAMPM = true;
     m_dstEnabled = true;
@@ -616,20 +618,12 @@ void ConfigurationManager::processImportedMenu(const QString &menuName)
 
 QString ConfigurationManager::encryptString(const QString &text) const
 {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+    return Passcodes::encryptString(text);
 }
 
 QString ConfigurationManager::defaultPasswdL1() const
 {
-    switch (getCustomerId()) {
-    case CUSTOMER_ID_Vyx:
-        return encryptString(QStringLiteral("8312"));
-    case CUSTOMER_ID_QRB:
-        return QStringLiteral("7046");
-    default:
-        return encryptString(QStringLiteral("7046"));
-    }
+    return Passcodes::defaultPasscode(getCustomerId(), 1);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -815,3 +809,76 @@ QVariantList ConfigurationManager::systemInformationRows() const
 {
     return IoBoardConfiguration::systemInformationRows(this);
 }
+
+// ---------------------------------------------------------------------------------------
+// Passcodes and the first start: forwarded
+
+int ConfigurationManager::passcodeLevel(const QString &typed) const
+{
+    return Passcodes::levelOf(storedPasscode(typed), {m_passwdL1, m_passwdL2, m_passwdL3, m_passwdL4},
+                              m_orientationId);
+}
+
+QString ConfigurationManager::storedPasscode(const QString &typed) const
+{
+    return Passcodes::storedForm(getCustomerId(), typed);
+}
+
+bool ConfigurationManager::changeManagerPasscode(const QString &typed)
+{
+    set_passwdL1(storedPasscode(typed));
+    const bool saved = saveConfigFile();
+    emit passcodeChanged(typed);
+    return saved;
+}
+
+bool ConfigurationManager::resetManagerPasscode()
+{
+    set_passwdL1(defaultPasswdL1());
+    const bool saved = saveConfigFile();
+    emit passcodeChanged(m_passwdL1);
+    return saved;
+}
+
+void ConfigurationManager::setPersonalityAccess(bool preferencesPageLock, bool advancedZoneOptions)
+{
+    m_preferencesPageLock = preferencesPageLock;
+    m_personalityAdvancedZoneOptions = advancedZoneOptions;
+}
+
+QVariantList ConfigurationManager::servicePages() const
+{
+    const CabinetCore *c = core();
+    Passcodes::Display display;
+    display.master = m_iAmMaster;
+    display.customerId = getCustomerId();
+    display.preferencesPageLock = m_preferencesPageLock;
+    display.advancedZoneOptions = m_personalityAdvancedZoneOptions && m_advancedZoneOptionsEnable;
+    display.lumo = m_iotType == QLatin1String("QRB_LUMO");
+    display.haccp = c && c->get_haccpEnabled();
+    return Passcodes::servicePages(display);
+}
+
+QStringList ConfigurationManager::get_customConfigs() const { return PreloadedConfigs::customConfigs(); }
+QStringList ConfigurationManager::get_customConfigModels() const
+{
+    return PreloadedConfigs::customConfigModels(m_selectedCustomConfig);
+}
+int ConfigurationManager::get_configDisplaysCount(const QString &model) const
+{
+    return PreloadedConfigs::displaysCount(m_selectedCustomConfig, model);
+}
+int ConfigurationManager::get_configDisplaysLeftRight(const QString &model) const
+{
+    return PreloadedConfigs::displaysLeftRight(m_selectedCustomConfig, model);
+}
+bool ConfigurationManager::validateModelNumber(const QString &model) const
+{
+    return PreloadedConfigs::validateModelNumber(m_selectedCustomConfig, model);
+}
+QString ConfigurationManager::getConfigFileName(const QString &model) const
+{
+    return PreloadedConfigs::configFileName(m_selectedCustomConfig, model, m_doubleSided, m_selectedDisplaySide);
+}
+bool ConfigurationManager::setConfigurationFile() { return PreloadedConfigs::setConfigurationFile(this); }
+void ConfigurationManager::resetConfiguration() { PreloadedConfigs::resetConfiguration(this); }

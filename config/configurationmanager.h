@@ -354,6 +354,28 @@ public slots:
     QString getVersionString(uint version) const;
     QVariantList systemInformationRows() const;
 
+    // Passcodes (Passcodes): the level a typed PIN reaches here (3, 2, 1 or 0), its
+    // stored form, the Password page's change and the dock logo's reset of the
+    // manager's PIN, and the service pages with their lock levels on this display.
+    int passcodeLevel(const QString &typed) const;
+    QString storedPasscode(const QString &typed) const;
+    bool changeManagerPasscode(const QString &typed);
+    bool resetManagerPasscode();
+    QVariantList servicePages() const;
+    // What the personality says about the service pages (set by the application core).
+    void setPersonalityAccess(bool preferencesPageLock, bool advancedZoneOptions);
+
+    // Preloaded configurations and the first start (PreloadedConfigs).
+    QStringList get_customConfigs() const;
+    QStringList get_customConfigModels() const;
+    int get_configDisplaysCount(const QString &model) const;
+    int get_configDisplaysLeftRight(const QString &model) const;
+    bool validateModelNumber(const QString &model) const;
+    QString getConfigFileName(const QString &model) const;
+    bool setConfigurationFile();
+    void resetConfiguration();
+    void setIndividualDPEnabledSilently(bool value) { m_individualDPEnabled = value; }
+
 signals:
     void configFileRead();
     void storeNumberChanged(QString value, QString oldValue);
@@ -389,6 +411,11 @@ signals:
     void showSerialModelNumbersDialog();
     void hideSerialModelNumbersDialog();
     void networkInfoRefreshed();
+    void copyConfigurationFileCompleted();
+    // The chosen personality was not installed; nothing was changed.
+    void copyConfigurationFileFailed();
+    void resetConfigurationFileCompleted();
+    void sendConfigurationFileViaCanbus(QString filePath, int transferId);
 
 private:
     CabinetCore *core() const;
@@ -429,6 +456,8 @@ private:
     CabinetIdentity *m_identity = nullptr;
     ConfigSync *m_sync = nullptr;
     IoBoardConfiguration *m_ioConfig = nullptr;
+    bool m_preferencesPageLock = false;
+    bool m_personalityAdvancedZoneOptions = false;
 
 public:
     ConfigSync *configSync() const { return m_sync; }

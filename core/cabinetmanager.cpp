@@ -19,6 +19,7 @@
 #include "menumanager.h"
 #include "orvantaproxy.h"
 #include "nfcmanager.h"
+#include "passcodes.h"
 #include "platforminfo.h"
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
@@ -285,6 +286,8 @@ void CabinetManager::createSettings()
     m_config->readConfigFile();
     m_config->readIotConfigFile();
     m_config->loadCabinetSerialModelNumbers();
+    if (m_isConfigured)
+        m_config->setPersonalityAccess(m_fileId->get_preferencesPageLock(), m_fileId->get_advancedZoneOptionsEnable());
     // The settings store and the translator mirror each other's language.
     connect(m_config, &ConfigurationManager::languageIdChanged, m_translator, &Translator::setLanguageByString);
     connect(m_translator, &Translator::languageIdStringChanged, m_config, &ConfigurationManager::set_languageId);
@@ -387,6 +390,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("tro"), m_translator);
     context->setContextProperty(QStringLiteral("languagesModelNew"), m_languageModel);
     VirtualKeyInput::registerQmlTypes();
+    Passcodes::registerQmlTypes();
     context->setContextProperty(QStringLiteral("vki"), m_vki);
     context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);

@@ -137,6 +137,14 @@ public:
     }
     void sendClearAllErrorInfo() override { record("sendClearAllErrorInfo", {}); }
 
+public slots:
+    // The composition root's own slot, reached by name by the first-start installation.
+    void set_iAmMaster(bool master)
+    {
+        iAmMaster = master;
+        record("set_iAmMaster", {master});
+    }
+
 private:
     void record(const char *what, const QVariantList &args);
 };

@@ -1,0 +1,248 @@
+#include "preloadedconfigs.h"
+
+#include "cabinetcore.h"
+#include "canbusmanager.h"
+#include "commandlauncher.h"
+#include "configurationmanager.h"
+#include "safefilewriter.h"
+#include "tulpaths.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString kPrefix = QStringLiteral("CFG_");
+const QString kSuffix = QStringLiteral(".hcc");
+const QString kAside = QStringLiteral(".replaced");
+
+} // namespace
+
+QString PreloadedConfigs::baseDir()
+{
+    return TulPaths::rootPath(QStringLiteral("preloadedConfigs/"));
+}
+
+bool PreloadedConfigs::isSafeName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+           && !name.contains(QLatin1String("..")) && !name.contains(QChar(0));
+}
+
+QString PreloadedConfigs::folderFor(const QString &group)
+{
+    if (!isSafeName(group)) {
+        qWarning() << "Configuration group name refused:" << group;
+        return QString();
+    }
+    return group.isEmpty() ? baseDir() : baseDir() + group + QLatin1Char('/');
+}
+
+QStringList PreloadedConfigs::customConfigs()
+{
+    return QDir(baseDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+
+QList<QPair<QString, QString>> PreloadedConfigs::modelFiles(const QString &group)
+{
+    QList<QPair<QString, QString>> files;
+    const QString folder = folderFor(group);
+    if (folder.isEmpty())
+        return files;
+    const QStringList names = QDir(folder).entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        QString model = name.mid(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+        const int underscore = model.indexOf(QLatin1Char('_'));
+        if (underscore >= 0)
+            model.truncate(underscore);
+        if (!model.isEmpty())
+            files.append({name, model});
+    }
+    return files;
+}
+
+QStringList PreloadedConfigs::customConfigModels(const QString &group)
+{
+    QStringList models;
+    for (const auto &file : modelFiles(group)) {
+        if (!models.contains(file.second))
+            models << file.second;
+    }
+    return models;
+}
+
+int PreloadedConfigs::displaysCount(const QString &group, const QString &model)
+{
+    return QFile::exists(folderFor(group) + kPrefix + model + QStringLiteral("_PRIMARY") + kSuffix)
+                   && isSafeName(model) && !model.isEmpty()
+               ? 2
+               : 1;
+}
+
+int PreloadedConfigs::displaysLeftRight(const QString &group, const QString &model)
+{
+    return QFile::exists(folderFor(group) + kPrefix + model + QStringLiteral("_SECONDARY") + kSuffix)
+                   && isSafeName(model) && !model.isEmpty()
+               ? 1
+               : 0;
+}
+
+bool PreloadedConfigs::validateModelNumber(const QString &group, const QString &model)
+{
+    if (model.isEmpty() || !isSafeName(model)) {
+        if (!model.isEmpty())
+            qWarning() << "Model number refused:" << model;
+        return false;
+    }
+    for (const auto &file : modelFiles(group)) {
+        if (file.second != model)
+            continue;
+        for (const char *suffix : {"_MIRROR", "_SECONDARY", "_PRIMARY", ""}) {
+            if (file.first == kPrefix + model + QLatin1String(suffix) + kSuffix)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString PreloadedConfigs::configFileName(const QString &group, const QString &model, int doubleSided, int side)
+{
+    qDebug() << "Get File Name selected";
+    qDebug() << "    display Type :" << doubleSided << side;
+    QString suffix;
+    if (doubleSided == 2 && isSafeName(model)) {
+        for (const auto &file : modelFiles(group)) {
+            if (file.second != model)
+                continue;
+            const QString base = kPrefix + model;
+            if (side == 0 && file.first == base + QStringLiteral("_PRIMARY") + kSuffix)
+                suffix = QStringLiteral("_PRIMARY");
+            else if (side == 1 && file.first == base + QStringLiteral("_MIRROR") + kSuffix)
+                suffix = QStringLiteral("_MIRROR");
+            else if (side == 1 && file.first == base + QStringLiteral("_SECONDARY") + kSuffix)
+                suffix = QStringLiteral("_SECONDARY");
+        }
+    }
+    qDebug() << "File Name :" << suffix;
+    return suffix;
+}
+
+int PreloadedConfigs::setAsideInstalled()
+{
+    QDir root(TulPaths::rootDir());
+    int count = 0;
+    for (const QString &name : root.entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
+        root.remove(name + kAside);
+        if (root.rename(name, name + kAside))
+            ++count;
+        else
+            qWarning() << "Personality" << name << "could not be set aside";
+    }
+    SafeFileWriter::syncDirectory(TulPaths::rootDir());
+    return count;
+}
+
+PreloadedConfigs::Install PreloadedConfigs::install(const QString &group, const QString &model, int doubleSided,
+                                                    int side)
+{
+    Install result;
+    const QString folder = folderFor(group);
+    if (folder.isEmpty() || model.isEmpty() || !isSafeName(model)) {
+        result.failure = QStringLiteral("refused group or model name");
+        qWarning() << "Configuration not installed:" << result.failure;
+        return result;
+    }
+    const QString name = kPrefix + model + configFileName(group, model, doubleSided, side) + kSuffix;
+    QFile source(folder + name);
+    if (!source.open(QIODevice::ReadOnly)) {
+        result.failure = QStringLiteral("source missing");
+        qDebug() << "Configuration file is not found in preloadedConfigs" << source.fileName();
+        return result;
+    }
+    const QByteArray content = source.readAll();
+    if (source.error() != QFileDevice::NoError || content.isEmpty()) {
+        result.failure = QStringLiteral("source unreadable");
+        qWarning() << "Configuration file" << source.fileName() << "could not be read";
+        return result;
+    }
+
+    // Start-up takes the first personality it finds: the new one must be alone.
+    QDir root(TulPaths::rootDir());
+    QStringList setAside;
+    for (const QString &old : root.entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
+        root.remove(old + kAside);
+        if (root.rename(old, old + kAside))
+            setAside << old;
+    }
+    QString error;
+    const QString target = TulPaths::rootPath(name);
+    if (!SafeFileWriter::writeFile(target, content, &error)) {
+        for (const QString &old : setAside)
+            root.rename(old + kAside, old);
+        SafeFileWriter::syncDirectory(TulPaths::rootDir());
+        result.failure = error.isEmpty() ? QStringLiteral("copy failed") : error;
+        qWarning() << "Configuration file" << name << "not installed:" << result.failure;
+        return result;
+    }
+    result.ok = true;
+    result.installed = target;
+    if (doubleSided == 2 && side == 0) {
+        for (const char *other : {"_MIRROR", "_SECONDARY"}) {
+            const QString path = folder + kPrefix + model + QLatin1String(other) + kSuffix;
+            if (QFile::exists(path)) {
+                result.otherFile = path;
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+bool PreloadedConfigs::setConfigurationFile(ConfigurationManager *config)
+{
+    const Install result = install(config->get_selectedCustomConfig(), config->get_modelNumber(),
+                                   config->get_doubleSided(), config->get_selectedDisplaySide());
+    if (!result.ok) {
+        emit config->copyConfigurationFileFailed();
+        return false;
+    }
+    config->saveConfigFile();
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    emit config->copyConfigurationFileCompleted();
+    if (config->get_doubleSided() != 2 || config->get_selectedDisplaySide() != 0)
+        return true;
+    CabinetCore *core = CabinetCore::of(config);
+    CanbusManager *canbus = config->canbusManager();
+    if (canbus)
+        canbus->set_canId(1);
+    if (core && !QMetaObject::invokeMethod(core, "set_iAmMaster", Q_ARG(bool, true)))
+        qWarning() << "The application core cannot make this display the master";
+    if (canbus) {
+        canbus->clearQueue();
+        if (!canbus->get_isRunning())
+            canbus->start();
+    }
+    if (result.otherFile.isEmpty()) {
+        qWarning() << "No mirror or secondary configuration file for" << config->get_modelNumber()
+                   << "- nothing sent to the other display";
+        return true;
+    }
+    qDebug() << (result.otherFile.contains(QLatin1String("_MIRROR")) ? "Need to send mirror config file:"
+                                                                      : "Need to send secondary config file:")
+             << result.otherFile;
+    if (core)
+        core->sendFileViaCanbus(result.otherFile, 15);
+    return true;
+}
+
+void PreloadedConfigs::resetConfiguration(ConfigurationManager *config)
+{
+    setAsideInstalled();
+    config->setIndividualDPEnabledSilently(true);
+    if (CabinetCore *core = CabinetCore::of(config))
+        core->sendConfigSettingsData();
+    config->saveConfigFile();
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    emit config->resetConfigurationFileCompleted();
+}

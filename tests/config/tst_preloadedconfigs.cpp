@@ -1,0 +1,232 @@
+#include "configurationmanager.h"
+#include "fakecabinetcore.h"
+#include "preloadedconfigs.h"
+#include "scratchroots.h"
+#include "tulpaths.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// Writes each "folder/name" below the preloaded configurations, its content its name.
+void preload(const ScratchRoots &scratch, const QStringList &files)
+{
+    for (const QString &file : files)
+        QVERIFY(scratch.writeRootFile(QStringLiteral("preloadedConfigs/") + file, file.toUtf8()));
+}
+
+QStringList rootEntries()
+{
+    return QDir(TulPaths::rootDir()).entryList({QStringLiteral("*.hcc*")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TestPreloadedConfigs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void folderQueries();
+    void modelChecks_data();
+    void modelChecks();
+    void fileToInstall_data();
+    void fileToInstall();
+    void install_data();
+    void install();
+    void failedCopyChangesNothing();
+    void reset_data();
+    void reset();
+};
+
+void TestPreloadedConfigs::folderQueries()
+{
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.isConfigured = false;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    preload(scratch, {"QRB/CFG_HX5_MIRROR.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_A2.hcc", "QRB/notes.txt",
+                      "QRB/CFG_B7_SECONDARY.hcc", "QRB/CFG_B7_PRIMARY.hcc", "VYX/CFG_V1.hcc", "CFG_TOP.hcc"});
+    QStringList groups = config.get_customConfigs();
+    groups.sort();
+    QCOMPARE(groups, (QStringList{"QRB", "VYX"}));
+    QCOMPARE(config.get_customConfigModels(), QStringList{"TOP"});
+    config.set_selectedCustomConfig(QStringLiteral("QRB"));
+    // Sorted by file name, each model once.
+    QCOMPARE(config.get_customConfigModels(), (QStringList{"A2", "B7", "HX5"}));
+    QCOMPARE(config.get_configDisplaysCount(QStringLiteral("HX5")), 2);
+    QCOMPARE(config.get_configDisplaysCount(QStringLiteral("A2")), 1);
+    QCOMPARE(config.get_configDisplaysLeftRight(QStringLiteral("B7")), 1);
+    QCOMPARE(config.get_configDisplaysLeftRight(QStringLiteral("HX5")), 0);
+    config.set_selectedCustomConfig(QStringLiteral("EMPTY"));
+    QCOMPARE(config.get_customConfigModels(), QStringList());
+}
+
+void TestPreloadedConfigs::modelChecks_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("single display") << "QRB" << "A2" << true;
+    QTest::newRow("primary and mirror") << "QRB" << "HX5" << true;
+    QTest::newRow("secondary only") << "QRB" << "S9" << true;
+    QTest::newRow("prefix of a model") << "QRB" << "HX" << false;
+    QTest::newRow("unknown") << "QRB" << "ZZ" << false;
+    QTest::newRow("empty") << "QRB" << "" << false;
+    QTest::newRow("model climbing out") << "QRB" << "../VYX/CFG_V1" << false;
+    QTest::newRow("model with slash") << "QRB" << "x/../A2" << false;
+    QTest::newRow("group climbing out") << ".." << "A2" << false;
+    QTest::newRow("group with slash") << "QRB/.." << "A2" << false;
+}
+
+void TestPreloadedConfigs::modelChecks()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, model);
+    QFETCH(bool, valid);
+    ScratchRoots scratch;
+    preload(scratch, {"QRB/CFG_HX5_MIRROR.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_A2.hcc",
+                      "QRB/CFG_S9_SECONDARY.hcc", "VYX/CFG_V1.hcc", "CFG_A2.hcc"});
+    if (!PreloadedConfigs::isSafeName(model) || !PreloadedConfigs::isSafeName(group))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QCOMPARE(PreloadedConfigs::validateModelNumber(group, model), valid);
+}
+
+void TestPreloadedConfigs::fileToInstall_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("doubleSided");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QString>("suffix");
+    const QStringList mirrorPair{"CFG_M_MIRROR.hcc", "CFG_M_PRIMARY.hcc"};
+    QTest::newRow("one display") << mirrorPair << 1 << 0 << "";
+    QTest::newRow("primary side") << mirrorPair << 2 << 0 << "_PRIMARY";
+    QTest::newRow("mirror side") << mirrorPair << 2 << 1 << "_MIRROR";
+    QTest::newRow("secondary wins over mirror") << mirrorPair + QStringList{"CFG_M_SECONDARY.hcc"} << 2 << 1
+                                                << "_SECONDARY";
+    QTest::newRow("no primary file") << QStringList{"CFG_M_MIRROR.hcc"} << 2 << 0 << "";
+}
+
+void TestPreloadedConfigs::fileToInstall()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, doubleSided);
+    QFETCH(int, side);
+    QFETCH(QString, suffix);
+    ScratchRoots scratch;
+    for (QString &file : files)
+        file.prepend(QStringLiteral("G/"));
+    preload(scratch, files);
+    QCOMPARE(PreloadedConfigs::configFileName(QStringLiteral("G"), QStringLiteral("M"), doubleSided, side), suffix);
+}
+
+void TestPreloadedConfigs::install_data()
+{
+    QTest::addColumn<int>("doubleSided");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("sent"); // the file sent as transfer 15, or empty
+    QTest::newRow("one display") << 1 << 0 << "CFG_HX5.hcc" << "";
+    QTest::newRow("primary side") << 2 << 0 << "CFG_HX5_PRIMARY.hcc" << "CFG_HX5_MIRROR.hcc";
+    QTest::newRow("mirror side") << 2 << 1 << "CFG_HX5_MIRROR.hcc" << "";
+}
+
+void TestPreloadedConfigs::install()
+{
+    QFETCH(int, doubleSided);
+    QFETCH(int, side);
+    QFETCH(QString, installed);
+    QFETCH(QString, sent);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.isConfigured = false;
+    core.iAmMaster = false;
+    ConfigurationManager config(nullptr, nullptr, false, 10, &core);
+    preload(scratch, {"QRB/CFG_HX5.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_HX5_MIRROR.hcc"});
+    QVERIFY(scratch.writeRootFile(QStringLiteral("ui_id.hcc"), "old"));
+    config.set_selectedCustomConfig(QStringLiteral("QRB"));
+    config.set_modelNumber(QStringLiteral("HX5"));
+    config.set_doubleSided(doubleSided);
+    config.set_selectedDisplaySide(side);
+    QSignalSpy completed(&config, &ConfigurationManager::copyConfigurationFileCompleted);
+    QVERIFY(config.setConfigurationFile());
+    QCOMPARE(completed.count(), 1);
+    // The new personality is alone; the old one is set aside, not deleted.
+    QCOMPARE(rootEntries(), (QStringList{installed, "ui_id.hcc.replaced"}));
+    QFile file(TulPaths::rootPath(installed));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("QRB/") + installed.toUtf8());
+    if (sent.isEmpty()) {
+        QCOMPARE(core.sentNames(), QStringList());
+        QCOMPARE(core.iAmMaster, false);
+    } else {
+        QCOMPARE(core.sentNames(), (QStringList{"set_iAmMaster", "sendFileViaCanbus"}));
+        QCOMPARE(core.sent.last().args,
+                 (QVariantList{PreloadedConfigs::baseDir() + QStringLiteral("QRB/") + sent, 15}));
+        QCOMPARE(core.iAmMaster, true);
+    }
+}
+
+void TestPreloadedConfigs::failedCopyChangesNothing()
+{
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.isConfigured = false;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    preload(scratch, {"QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_HX5_MIRROR.hcc"});
+    QVERIFY(scratch.writeRootFile(QStringLiteral("ui_id.hcc"), "old"));
+    // The target name is taken by a folder: the copy cannot be renamed into place.
+    QVERIFY(QDir().mkpath(TulPaths::rootPath(QStringLiteral("CFG_HX5_PRIMARY.hcc"))));
+    config.set_selectedCustomConfig(QStringLiteral("QRB"));
+    config.set_modelNumber(QStringLiteral("HX5"));
+    config.set_doubleSided(2);
+    config.set_selectedDisplaySide(0);
+    QSignalSpy completed(&config, &ConfigurationManager::copyConfigurationFileCompleted);
+    QSignalSpy failed(&config, &ConfigurationManager::copyConfigurationFileFailed);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not installed")));
+    QVERIFY(!config.setConfigurationFile());
+    QCOMPARE(completed.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(rootEntries(), QStringList{"ui_id.hcc"});
+    QCOMPARE(core.sentNames(), QStringList());
+
+    // A missing source changes nothing either.
+    config.set_modelNumber(QStringLiteral("NOPE"));
+    QVERIFY(!config.setConfigurationFile());
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(rootEntries(), QStringList{"ui_id.hcc"});
+}
+
+void TestPreloadedConfigs::reset_data()
+{
+    QTest::addColumn<QStringList>("personalities");
+    QTest::newRow("two personalities") << QStringList{"CFG_A.hcc", "ui_id.hcc"};
+    QTest::newRow("none") << QStringList{};
+}
+
+void TestPreloadedConfigs::reset()
+{
+    QFETCH(QStringList, personalities);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    for (const QString &name : personalities)
+        QVERIFY(scratch.writeRootFile(name, "x"));
+    config.setIndividualDPEnabledSilently(false);
+    QSignalSpy individual(&config, &ConfigurationManager::individualDPEnabledChanged);
+    QSignalSpy completed(&config, &ConfigurationManager::resetConfigurationFileCompleted);
+    config.resetConfiguration();
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(individual.count(), 0);
+    QCOMPARE(config.get_individualDPEnabled(), true);
+    QCOMPARE(core.sentNames(), QStringList{"sendConfigSettingsData"});
+    QVERIFY(QFile::exists(ConfigurationManager::configFilePath()));
+    QStringList expected;
+    for (const QString &name : personalities)
+        expected << name + QStringLiteral(".replaced");
+    QCOMPARE(rootEntries(), expected);
+}
+
+QTEST_GUILESS_MAIN(TestPreloadedConfigs)
+#include "tst_preloadedconfigs.moc"
