@@ -129,6 +129,18 @@ ApplicationWindow {
             busy: true
         }
 
+        // The IoT proxy agent's system backup: the unit must stay powered until it ends.
+        NoticePanel {
+            id: backupNotice
+            objectName: "backupNotice"
+            anchors.fill: parent
+            readonly property var agent: typeof tulIot !== "undefined" ? tulIot : null
+            visible: agent !== null && agent.systemBackupActive && !agent.forcedPackageActive
+            text: qsTr("System backup in progress.<br>DO NOT unplug USB or power off the unit")
+                  + "<br>" + (agent ? agent.systemBackupProgress : 0) + " %"
+            busy: true
+        }
+
         ScreenTestPanel {
             id: screenTest
             objectName: "screenTestPanel"

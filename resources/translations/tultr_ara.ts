@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;خطأ في النظام:&lt;/b&gt;&lt;br&gt;انقطع اتصال Modbus.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>جارٍ النسخ الاحتياطي للنظام.&lt;br&gt;لا تفصل USB ولا تطفئ الجهاز</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>جارٍ نسخ ملفات تحديث البرنامج الثابت...&lt;br&gt;لا تفصل USB ولا تطفئ الجهاز</translation>
     </message>

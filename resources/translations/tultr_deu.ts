@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Systemfehler:&lt;/b&gt;&lt;br&gt;Modbus-Verbindung unterbrochen.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Systemsicherung läuft.&lt;br&gt;USB-Stick NICHT abziehen und Gerät NICHT ausschalten</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Firmware-Updatedateien werden kopiert...&lt;br&gt;USB-Stick NICHT abziehen und Gerät NICHT ausschalten</translation>
     </message>

@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</translation>
     </message>

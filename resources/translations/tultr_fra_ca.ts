@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Erreur système :&lt;/b&gt;&lt;br&gt;Liaison Modbus rompue.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Sauvegarde du système en cours.&lt;br&gt;NE débranchez PAS la clé USB et n'éteignez PAS l'appareil</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Copie des fichiers de mise à jour du micrologiciel...&lt;br&gt;NE débranchez PAS la clé USB et n'éteignez PAS l'appareil</translation>
     </message>

@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Errore di sistema:&lt;/b&gt;&lt;br&gt;Collegamento Modbus interrotto.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Backup del sistema in corso.&lt;br&gt;NON scollegare l'USB e NON spegnere l'unità</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Copia dei file di aggiornamento del firmware...&lt;br&gt;NON scollegare l'USB e NON spegnere l'unità</translation>
     </message>

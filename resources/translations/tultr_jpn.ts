@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;システムエラー：&lt;/b&gt;&lt;br&gt;Modbus リンクが切断されました。</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>システムのバックアップ中です。&lt;br&gt;USB を抜いたり電源を切ったりしないでください</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>ファームウェア更新ファイルをコピーしています...&lt;br&gt;USB を抜いたり電源を切ったりしないでください</translation>
     </message>

@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;시스템 오류:&lt;/b&gt;&lt;br&gt;Modbus 연결이 끊어졌습니다.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>시스템 백업 중입니다.&lt;br&gt;USB를 분리하거나 전원을 끄지 마십시오</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>펌웨어 업데이트 파일을 복사하는 중...&lt;br&gt;USB를 분리하거나 전원을 끄지 마십시오</translation>
     </message>

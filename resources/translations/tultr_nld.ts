@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Systeemfout:&lt;/b&gt;&lt;br&gt;Modbus-verbinding verbroken.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Systeemback-up bezig.&lt;br&gt;Koppel de USB NIET los en schakel het apparaat NIET uit</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Firmware-updatebestanden worden gekopieerd...&lt;br&gt;Koppel de USB NIET los en schakel het apparaat NIET uit</translation>
     </message>

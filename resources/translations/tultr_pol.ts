@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Błąd systemu:&lt;/b&gt;&lt;br&gt;Zerwane połączenie Modbus.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Trwa kopia zapasowa systemu.&lt;br&gt;NIE odłączaj USB i NIE wyłączaj urządzenia</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Kopiowanie plików aktualizacji oprogramowania...&lt;br&gt;NIE odłączaj USB i NIE wyłączaj urządzenia</translation>
     </message>

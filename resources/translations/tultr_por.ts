@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Erro do sistema:&lt;/b&gt;&lt;br&gt;Link Modbus interrompido.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Backup do sistema em andamento.&lt;br&gt;NÃO desconecte o USB nem desligue a unidade</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Copiando arquivos de atualização do firmware...&lt;br&gt;NÃO desconecte o USB nem desligue a unidade</translation>
     </message>

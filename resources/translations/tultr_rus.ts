@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Системная ошибка:&lt;/b&gt;&lt;br&gt;Связь Modbus прервана.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Выполняется резервное копирование системы.&lt;br&gt;НЕ извлекайте USB и НЕ выключайте устройство</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Копирование файлов обновления прошивки...&lt;br&gt;НЕ извлекайте USB и НЕ выключайте устройство</translation>
     </message>

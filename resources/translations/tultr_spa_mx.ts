@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;Error del sistema:&lt;/b&gt;&lt;br&gt;Enlace Modbus interrumpido.</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>Copia de seguridad del sistema en curso.&lt;br&gt;NO desconecte el USB ni apague la unidad</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>Copiando archivos de actualización del firmware...&lt;br&gt;NO desconecte el USB ni apague la unidad</translation>
     </message>

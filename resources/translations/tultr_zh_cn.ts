@@ -147,6 +147,10 @@
         <translation>&lt;b&gt;系统错误：&lt;/b&gt;&lt;br&gt;Modbus 连接中断。</translation>
     </message>
     <message>
+        <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
+        <translation>正在进行系统备份。&lt;br&gt;请勿拔出 USB 或关闭设备电源</translation>
+    </message>
+    <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
         <translation>正在复制固件更新文件...&lt;br&gt;请勿拔出 USB 或关闭设备电源</translation>
     </message>

@@ -1,4 +1,5 @@
 #include "cabinetmanager.h"
+#include "tuliotagentadapter.h"
 #include "canmessagecodes.h"
 #include "configurationmanager.h"
 #include "fileid.h"
@@ -72,6 +73,8 @@ private slots:
     void idleTimerFiresAndTouchRestartsIt();
     void pluggedInMinutesSurviveARestart();
     void flashDriveMountFollowsTheMountTable();
+    void backupNoticeFollowsTheAgent_data();
+    void backupNoticeFollowsTheAgent();
 
 private:
     QScopedPointer<CabinetManager> start(int connectorId = 0);
@@ -462,3 +465,29 @@ void TestCabinetManager::flashDriveMountFollowsTheMountTable()
 
 QTEST_MAIN(TestCabinetManager)
 #include "tst_cabinetmanager.moc"
+
+void TestCabinetManager::backupNoticeFollowsTheAgent_data()
+{
+    QTest::addColumn<bool>("backup");
+    QTest::addColumn<bool>("forcedPackage");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("backup running") << true << false << true;
+    QTest::newRow("forced package pending") << true << true << false;
+    QTest::newRow("no backup") << false << false << false;
+}
+
+void TestCabinetManager::backupNoticeFollowsTheAgent()
+{
+    QFETCH(bool, backup);
+    QFETCH(bool, forcedPackage);
+    QFETCH(bool, shown);
+    auto cm = start();
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
+    QObject *notice = window->findChild<QObject *>(QStringLiteral("backupNotice"));
+    QVERIFY(notice);
+    cm->tulIot()->set_systemBackupProgress(42);
+    cm->tulIot()->set_forcedPackageActive(forcedPackage);
+    cm->tulIot()->set_systemBackupActive(backup);
+    QCOMPARE(notice->property("visible").toBool(), shown);
+    QVERIFY(notice->property("text").toString().endsWith(QStringLiteral("<br>42 %")));
+}
