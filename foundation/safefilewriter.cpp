@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -66,36 +67,94 @@ bool SafeFileWriter::syncDirectory(const QString &dirPath)
     return ok;
 }
 
+int SafeFileWriter::createFresh(const QString &path, QString *errorText)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // unlink removes a link itself, never its target; a stale file of a killed save goes
+    // too. Whatever appears in between makes O_EXCL fail instead of being written through.
+    if (::unlink(name.constData()) != 0 && errno != ENOENT) {
+        fail(errorText, osError(QStringLiteral("cannot remove the stale"), path));
+        return -1;
+    }
+    const int fd = ::open(name.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        fail(errorText, osError(QStringLiteral("cannot create"), path));
+    return fd;
+}
+
+namespace {
+
+bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *errorText)
+{
+    const int fd = SafeFileWriter::createFresh(path, errorText);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, data);
+    QString problem = ok ? QString() : osError(QStringLiteral("cannot write"), path);
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        problem = osError(QStringLiteral("cannot sync"), path);
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        problem = osError(QStringLiteral("cannot close"), path);
+    }
+    if (!ok) {
+        ::unlink(QFile::encodeName(path).constData());
+        return fail(errorText, problem);
+    }
+    return true;
+}
+
+} // namespace
+
+bool SafeFileWriter::writeNewFile(const QString &path, const QByteArray &data, QString *errorText)
+{
+    QMutexLocker lock(&saveMutex());
+    return writeNewFileUnlocked(path, data, errorText);
+}
+
 bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QString *errorText)
 {
     QMutexLocker lock(&saveMutex());
     const QString tmp = temporaryPath(path);
-    const QByteArray tmpName = QFile::encodeName(tmp);
-    const QByteArray targetName = QFile::encodeName(path);
-
-    const int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0)
-        return fail(errorText, osError(QStringLiteral("cannot create"), tmp));
-
-    bool ok = writeAll(fd, data);
-    QString problem = ok ? QString() : osError(QStringLiteral("cannot write"), tmp);
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-        problem = osError(QStringLiteral("cannot sync"), tmp);
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        problem = osError(QStringLiteral("cannot close"), tmp);
-    }
-    if (ok && ::rename(tmpName.constData(), targetName.constData()) != 0) {
-        ok = false;
-        problem = osError(QStringLiteral("cannot rename over"), path);
-    }
-    if (!ok) {
-        ::unlink(tmpName.constData());
+    if (!writeNewFileUnlocked(tmp, data, errorText))
+        return false;
+    if (::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path).constData()) != 0) {
+        const QString problem = osError(QStringLiteral("cannot rename over"), path);
+        ::unlink(QFile::encodeName(tmp).constData());
         return fail(errorText, problem);
     }
     if (!syncDirectory(QFileInfo(path).absolutePath()))
         qWarning() << "Safe write: cannot sync the folder of" << path;
     return true;
+}
+
+bool SafeFileWriter::appendToFile(const QString &path, const QByteArray &data, QString *errorText)
+{
+    QMutexLocker lock(&saveMutex());
+    const QByteArray name = QFile::encodeName(path);
+    // O_NONBLOCK: a FIFO planted at the name must not hang the writer.
+    int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return fail(errorText, osError(QStringLiteral("cannot open"), path));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
+        ::close(fd);
+        return fail(errorText, QStringLiteral("%1 is not a plain file of its own; not appended to").arg(path));
+    }
+    bool ok = writeAll(fd, data);
+    QString problem = ok ? QString() : osError(QStringLiteral("cannot write"), path);
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        problem = osError(QStringLiteral("cannot sync"), path);
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        problem = osError(QStringLiteral("cannot close"), path);
+    }
+    return ok || fail(errorText, problem);
 }

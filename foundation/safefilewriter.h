@@ -9,11 +9,31 @@
 // and fsync'ed, renamed over the target, and the folder is fsync'ed so the rename is
 // durable. On failure the target is untouched, the temporary file removed and false
 // returned. Saves are serialised, so two saves of one file never interleave.
+//
+// Nothing found at a name is ever written through: a temporary file is always created
+// anew (O_EXCL, O_NOFOLLOW) after whatever was left there is removed, so a symbolic or
+// hard link planted in the data root cannot redirect a save to another file. The rename
+// replaces a link at the target itself, never the file it points to.
 class SafeFileWriter
 {
 public:
     static bool writeFile(const QString &path, const QByteArray &data,
                           QString *errorText = nullptr);
+
+    // The first half of a save, for chains that move the file themselves (".New" and
+    // "/bin/mv"): `path` is created afresh as above, written, checked and fsync'ed.
+    // On failure nothing is left at `path`.
+    static bool writeNewFile(const QString &path, const QByteArray &data,
+                             QString *errorText = nullptr);
+
+    // Removes whatever is at `path` (file or link, never a link's target) and creates an
+    // empty file there exclusively. Returns the open descriptor (O_WRONLY|O_CLOEXEC) or -1.
+    static int createFresh(const QString &path, QString *errorText = nullptr);
+
+    // Appends to a log file and fsyncs it. A link at `path`, or a file with a second hard
+    // link, is refused rather than written through; a missing file is created afresh.
+    static bool appendToFile(const QString &path, const QByteArray &data,
+                             QString *errorText = nullptr);
 
     // fsync of a folder, so that a rename or a new entry in it survives a power cut.
     static bool syncDirectory(const QString &dirPath);

@@ -1,6 +1,7 @@
 #include "filesavechain.h"
 
 #include "commandlauncher.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 
 #include <QDebug>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -15,17 +17,13 @@ namespace {
 const QString syncProgram = QStringLiteral("/bin/sync");
 const QString mvProgram = QStringLiteral("/bin/mv");
 
-bool syncFile(QFile &file)
-{
-    return file.flush() && ::fsync(file.handle()) == 0;
-}
-
 } // namespace
 
 FileSaveChain::FileSaveChain(const QString &targetPath, const QString &savingMessage,
-                             ContentProvider content, QObject *parent)
+                             ContentProvider content, QObject *parent, qint64 maxBytes)
     : QObject(parent)
     , m_targetPath(targetPath)
+    , m_maxBytes(maxBytes)
     , m_savingMessage(savingMessage)
     , m_content(std::move(content))
 {
@@ -47,20 +45,14 @@ bool FileSaveChain::save()
 
 bool FileSaveChain::writeTemporaryFile()
 {
-    QFile file(temporaryPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    qDebug().noquote() << m_savingMessage;
+    const QByteArray data = m_content ? m_content() : QByteArray();
+    // Created afresh: a link left at the ".New" name is removed, never written through.
+    QString error;
+    if (!SafeFileWriter::writeNewFile(temporaryPath(), data, &error)) {
         qWarning().noquote() << "Unable to Open File for saving!!!";
         return false;
     }
-    qDebug().noquote() << m_savingMessage;
-    const QByteArray data = m_content ? m_content() : QByteArray();
-    if (file.write(data) != data.size() || !syncFile(file)) {
-        qWarning().noquote() << "Cannot write" << temporaryPath() << ":" << file.errorString();
-        file.close();
-        file.remove();
-        return false;
-    }
-    file.close();
     return true;
 }
 
@@ -109,18 +101,24 @@ void FileSaveChain::endChain(bool ok)
 
 bool FileSaveChain::completeInterruptedSave(const ContentCheck &isComplete)
 {
-    if (isBusy() || QFileInfo::exists(m_targetPath) || !QFileInfo::exists(temporaryPath()))
+    const QFileInfo target(m_targetPath);
+    if (isBusy() || target.exists() || target.isSymLink() || !QFileInfo(temporaryPath()).isFile())
         return false;
-    QFile file(temporaryPath());
-    const bool readable = file.open(QIODevice::ReadOnly);
-    const QByteArray data = readable ? file.readAll() : QByteArray();
-    if (!readable || !isComplete(data)) {
+    // Only a plain file of our own is moved into place: a link planted at the name would
+    // make the target an alias of a file outside the data root.
+    struct stat st;
+    QByteArray data;
+    const bool plain = ::lstat(QFile::encodeName(temporaryPath()).constData(), &st) == 0
+        && S_ISREG(st.st_mode) && st.st_nlink == 1;
+    if (!plain
+        || SafeFileReader::read(temporaryPath(), m_maxBytes, &data, "interrupted save") != SafeFileReader::Ok
+        || !isComplete(data)) {
         qWarning().noquote() << "Discarding the incomplete" << temporaryPath();
-        file.close();
         QFile::remove(temporaryPath());
         return false;
     }
-    const bool durable = ::fsync(file.handle()) == 0;
+    QFile file(temporaryPath());
+    const bool durable = file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
     file.close();
     if (!durable || !QFile::rename(temporaryPath(), m_targetPath)) {
         qWarning().noquote() << "Cannot move" << temporaryPath() << "to" << m_targetPath;

@@ -10,7 +10,7 @@
 struct CommandResult;
 
 // The save sequence of the menu and day-part files: the new content goes to the file
-// name with ".New" appended (written, flushed and fsync'ed), "/bin/sync" runs, "/bin/mv"
+// name with ".New" appended (created afresh, never through a link; written, fsync'ed), "/bin/sync" runs, "/bin/mv"
 // moves the temporary file over the target, the folder is fsync'ed so that the rename
 // survives a power cut, and a detached "/bin/sync" follows. Every step is checked; a
 // step that fails ends the chain with saveFailed() and the target keeps its old content.
@@ -27,7 +27,11 @@ public:
     using ContentCheck = std::function<bool(const QByteArray &)>;
 
     FileSaveChain(const QString &targetPath, const QString &savingMessage,
-                  ContentProvider content, QObject *parent = nullptr);
+                  ContentProvider content, QObject *parent = nullptr,
+                  qint64 maxBytes = DefaultMaxBytes);
+
+    // The largest file an interrupted save may leave for completeInterruptedSave.
+    static constexpr qint64 DefaultMaxBytes = 8 * 1024 * 1024;
 
     QString targetPath() const { return m_targetPath; }
     QString temporaryPath() const { return m_targetPath + QStringLiteral(".New"); }
@@ -56,6 +60,7 @@ private:
     void endChain(bool ok);
 
     const QString m_targetPath;
+    const qint64 m_maxBytes;
     const QString m_savingMessage;
     const ContentProvider m_content;
     Step m_step = Step::Idle;

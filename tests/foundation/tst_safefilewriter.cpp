@@ -1,4 +1,5 @@
 #include "safefilewriter.h"
+#include "linktrap.h"
 #include "scratchroots.h"
 
 #include <QProcess>
@@ -17,6 +18,8 @@ private slots:
     void killedWriterLeavesOldOrNewContent();
     void fullDeviceKeepsTheOldFileAndFails();
     void missingFolderFails();
+    void linksAreNeverWrittenThrough_data();
+    void linksAreNeverWrittenThrough();
 
 private:
     static QByteArray readAll(const QString &path)
@@ -97,6 +100,46 @@ void TestSafeFileWriter::missingFolderFails()
     ScratchRoots scratch;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: cannot create"));
     QVERIFY(!SafeFileWriter::writeFile(scratch.root() + QStringLiteral("no/such/dir/file"), "x"));
+}
+
+void TestSafeFileWriter::linksAreNeverWrittenThrough_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("trapped"); // suffix of the name the trap is set at
+    QTest::addColumn<QString>("writer");
+    for (int kind : {LinkTrap::Symbolic, LinkTrap::Hard}) {
+        const char *k = kind == LinkTrap::Symbolic ? "symlink" : "hardlink";
+        QTest::addRow("%s at the temporary name", k) << kind << ".tmp" << "writeFile";
+        QTest::addRow("%s at the target", k) << kind << "" << "writeFile";
+        QTest::addRow("%s at a new file", k) << kind << "" << "writeNewFile";
+        QTest::addRow("%s at a log", k) << kind << "" << "appendToFile";
+    }
+}
+
+void TestSafeFileWriter::linksAreNeverWrittenThrough()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, trapped);
+    QFETCH(QString, writer);
+    ScratchRoots scratch;
+    const QString path = scratch.root() + QStringLiteral("menu.json");
+    const LinkTrap trap(LinkTrap::Kind(kind), path + trapped, scratch.base() + QStringLiteral("/outside"));
+    QVERIFY(trap.isSet());
+
+    const bool appending = writer == QLatin1String("appendToFile");
+    if (appending)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a plain file of its own|cannot open"));
+    const bool ok = writer == QLatin1String("writeFile") ? SafeFileWriter::writeFile(path, "new")
+        : writer == QLatin1String("writeNewFile")        ? SafeFileWriter::writeNewFile(path, "new")
+                                                         : SafeFileWriter::appendToFile(path, "new");
+    QVERIFY(trap.outsideUntouched());
+    // A log behind a link is refused; every other save replaces the link with the file.
+    QCOMPARE(ok, !appending);
+    if (!appending) {
+        QCOMPARE(readAll(path), QByteArray("new"));
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QVERIFY(!QFileInfo::exists(SafeFileWriter::temporaryPath(path)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSafeFileWriter)

@@ -1,0 +1,208 @@
+#include "jsonguard.h"
+
+#include "safefilereader.h"
+
+#include <QDebug>
+#include <QJsonArray>
+#include <QSet>
+#include <QString>
+
+#include <vector>
+
+namespace {
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The string whose opening quote is at `begin - 1`, decoded; `*end` is set past the
+// closing quote, or to -1 when the text ends inside the string. Escapes the parser
+// would refuse are kept as they are: that document fails to parse anyway.
+QString scanString(const QByteArray &text, int begin, int *end)
+{
+    const int size = text.size();
+    const char *p = text.constData();
+    int i = begin;
+    while (i < size && p[i] != '"' && p[i] != '\\')
+        ++i;
+    if (i < size && p[i] == '"') {
+        *end = i + 1;
+        return QString::fromUtf8(p + begin, i - begin);
+    }
+    QString decoded = QString::fromUtf8(p + begin, i - begin);
+    int runStart = i;
+    while (i < size) {
+        const char c = p[i];
+        if (c == '"') {
+            decoded += QString::fromUtf8(p + runStart, i - runStart);
+            *end = i + 1;
+            return decoded;
+        }
+        if (c != '\\') {
+            ++i;
+            continue;
+        }
+        decoded += QString::fromUtf8(p + runStart, i - runStart);
+        if (i + 1 >= size)
+            break;
+        const char e = p[i + 1];
+        i += 2;
+        switch (e) {
+        case 'b': decoded += QChar(0x08); break;
+        case 'f': decoded += QChar(0x0C); break;
+        case 'n': decoded += QChar(0x0A); break;
+        case 'r': decoded += QChar(0x0D); break;
+        case 't': decoded += QChar(0x09); break;
+        case 'u': {
+            int value = 0;
+            int digits = 0;
+            for (; digits < 4 && i < size; ++digits, ++i) {
+                const int h = hexValue(p[i]);
+                if (h < 0)
+                    break;
+                value = value * 16 + h;
+            }
+            decoded += QChar(ushort(value));
+            break;
+        }
+        default: decoded += QChar(ushort(quint8(e))); break;
+        }
+        runStart = i;
+    }
+    *end = -1;
+    return QString();
+}
+
+struct Level
+{
+    bool object;
+    QSet<QString> keys;
+};
+
+// Offset of the first repeated key, or -1.
+int firstDuplicateKey(const QByteArray &text)
+{
+    std::vector<Level> levels;
+    const int size = text.size();
+    const char *p = text.constData();
+    for (int i = 0; i < size; ++i) {
+        const char c = p[i];
+        if (c == '{' || c == '[') {
+            levels.push_back(Level{c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            if (!levels.empty())
+                levels.pop_back();
+        } else if (c == '"') {
+            const int start = i;
+            int end = 0;
+            const QString s = scanString(text, i + 1, &end);
+            if (end < 0)
+                return -1; // unterminated: the parser refuses it
+            i = end - 1;
+            if (levels.empty() || !levels.back().object)
+                continue;
+            int j = end;
+            while (j < size && isSpace(p[j]))
+                ++j;
+            if (j < size && p[j] == ':') {
+                QSet<QString> &keys = levels.back().keys;
+                if (keys.contains(s))
+                    return start;
+                keys.insert(s);
+            }
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+bool JsonGuard::hasDuplicateKey(const QByteArray &text)
+{
+    return firstDuplicateKey(text) >= 0;
+}
+
+QJsonDocument JsonGuard::parse(const QByteArray &text, const char *source, int maxBytes,
+                               QJsonParseError *error)
+{
+    QJsonParseError local;
+    QJsonParseError *e = error ? error : &local;
+    if (text.size() > maxBytes) {
+        qWarning().noquote() << "JSON from the" << source << "has" << text.size()
+                             << "bytes, more than the" << maxBytes << "it may; refused";
+        e->error = QJsonParseError::DocumentTooLarge;
+        e->offset = maxBytes;
+        return QJsonDocument();
+    }
+    const int duplicate = firstDuplicateKey(text);
+    if (duplicate >= 0) {
+        qWarning().noquote() << "JSON from the" << source << "names a key twice at offset"
+                             << duplicate << "; refused";
+        e->error = QJsonParseError::IllegalValue;
+        e->offset = duplicate;
+        return QJsonDocument();
+    }
+    return QJsonDocument::fromJson(text, e);
+}
+
+JsonGuard::FileOutcome JsonGuard::readDataFile(const QString &path, qint64 maxBytes, const char *what,
+                                               const std::function<QString(const QJsonDocument &)> &problem,
+                                               QJsonDocument *doc)
+{
+    *doc = QJsonDocument();
+    QByteArray text;
+    switch (SafeFileReader::read(path, maxBytes, &text, what)) {
+    case SafeFileReader::Ok:
+        break;
+    case SafeFileReader::Missing:
+        return FileOutcome::Missing;
+    case SafeFileReader::Unreadable:
+        return FileOutcome::Unreadable;
+    case SafeFileReader::TooLarge:
+        SafeFileReader::setAside(path, QStringLiteral("larger than %1 bytes").arg(maxBytes));
+        return FileOutcome::SetAside;
+    }
+    QJsonParseError error;
+    const QJsonDocument parsed = parse(text, what, int(maxBytes), &error);
+    QString why;
+    if (error.error == QJsonParseError::IllegalValue && hasDuplicateKey(text))
+        why = QStringLiteral("names a key twice");
+    else if (error.error != QJsonParseError::NoError)
+        why = QStringLiteral("%1 at offset %2").arg(error.errorString()).arg(error.offset);
+    else if (problem)
+        why = problem(parsed);
+    if (!why.isEmpty()) {
+        SafeFileReader::setAside(path, why);
+        return FileOutcome::SetAside;
+    }
+    *doc = parsed;
+    return FileOutcome::Loaded;
+}
+
+QString JsonGuard::listsOfObjectsProblem(const QJsonObject &top, std::initializer_list<const char *> keys)
+{
+    for (const char *key : keys) {
+        const QJsonValue list = top.value(QLatin1String(key));
+        if (list.isUndefined())
+            continue;
+        if (!list.isArray())
+            return QStringLiteral("\"%1\" is not a list").arg(QLatin1String(key));
+        for (const QJsonValue &entry : list.toArray()) {
+            if (!entry.isObject())
+                return QStringLiteral("\"%1\" holds an entry that is not an object").arg(QLatin1String(key));
+        }
+    }
+    return QString();
+}

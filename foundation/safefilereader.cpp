@@ -1,0 +1,94 @@
+#include "safefilereader.h"
+
+#include "safefilewriter.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFileInfo>
+#include <QFile>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+SafeFileReader::Result SafeFileReader::read(const QString &path, qint64 maxBytes,
+                                            QByteArray *data, const char *what)
+{
+    data->clear();
+    maxBytes = qBound<qint64>(0, maxBytes, INT_MAX - 1);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return Missing;
+        qWarning().noquote() << "Cannot read the" << what << path << ":" << strerror(errno);
+        return Unreadable;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        qWarning().noquote() << "The" << what << path << "is not a plain file; not read";
+        return Unreadable;
+    }
+    if (st.st_size > maxBytes) {
+        ::close(fd);
+        qWarning().noquote() << "The" << what << path << "holds" << qint64(st.st_size)
+                             << "bytes, more than the" << maxBytes << "it may; not read";
+        return TooLarge;
+    }
+    // The size may change under us: read at most one byte past the cap to notice.
+    QByteArray buffer(int(st.st_size) + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    Result result = Ok;
+    for (;;) {
+        if (got == buffer.size()) {
+            if (got > maxBytes) {
+                result = TooLarge;
+                break;
+            }
+            buffer.resize(int(qMin<qint64>(maxBytes + 1, got * 2 + 4096)));
+        }
+        const ssize_t n = ::read(fd, buffer.data() + got, size_t(buffer.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result = Unreadable;
+            break;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    if (result == Ok && got > maxBytes)
+        result = TooLarge;
+    if (result == TooLarge) {
+        qWarning().noquote() << "The" << what << path << "grew past the" << maxBytes
+                             << "bytes it may hold; not read";
+        return result;
+    }
+    if (result == Unreadable) {
+        qWarning().noquote() << "Cannot read the" << what << path;
+        return result;
+    }
+    buffer.truncate(int(got));
+    *data = buffer;
+    return Ok;
+}
+
+QString SafeFileReader::setAside(const QString &path, const QString &why)
+{
+    const QString aside = path + QStringLiteral(".unusable-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-HHmmss"));
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
+        qWarning().noquote() << "Cannot set the unusable" << path << "aside (" << why << "):"
+                             << strerror(errno);
+        return QString();
+    }
+    SafeFileWriter::syncDirectory(QFileInfo(path).absolutePath());
+    qWarning().noquote() << path << "cannot be used (" << why << "); kept as" << aside;
+    return aside;
+}

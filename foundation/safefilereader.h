@@ -1,0 +1,25 @@
+#ifndef SAFEFILEREADER_H
+#define SAFEFILEREADER_H
+
+#include <QByteArray>
+#include <QString>
+
+// Reads a whole file that someone else may have put there: only a plain file (a FIFO or
+// a device behind the name is refused without blocking), and never more than the cap
+// the caller fits to what the file holds. A refused file leaves `data` empty and says
+// why in one log line naming `what`, so that the caller keeps its previous state.
+class SafeFileReader
+{
+public:
+    enum Result { Ok, Missing, TooLarge, Unreadable };
+
+    static Result read(const QString &path, qint64 maxBytes, QByteArray *data,
+                       const char *what = "file");
+
+    // Moves a file that cannot be used out of the reader's way, under its name with
+    // ".unusable-<date-time>" appended, so that nothing is lost and a later start does
+    // not stumble over it again. Logs `why`; returns the new name, empty on failure.
+    static QString setAside(const QString &path, const QString &why);
+};
+
+#endif // SAFEFILEREADER_H
