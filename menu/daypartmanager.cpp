@@ -4,6 +4,7 @@
 #include "commandlauncher.h"
 #include "configurationmanager.h"
 #include "filesavechain.h"
+#include "jsonguard.h"
 #include "menujson.h"
 #include "menulanguages.h"
 #include "menumanager.h"
@@ -382,12 +383,34 @@ void DayPartManager::daypartsSaveFailed()
 
 // ---------------------------------------------------------------- day-part file: load
 
+namespace {
+
+// Why a day-part document cannot be used; empty when it can.
+QString dayPartDocumentProblem(const QJsonDocument &doc)
+{
+    const QJsonObject top = doc.object();
+    if (!doc.isObject() || jsonInt(top.value(QLatin1String("dayPartVersion"))) != DayPartManager::dayPartVersion)
+        return QStringLiteral("not a day-part document of version %1").arg(DayPartManager::dayPartVersion);
+    if (!top.value(QLatin1String("layout")).isArray())
+        return QStringLiteral("\"layout\" is not a list");
+    QString problem = JsonGuard::listsOfObjectsProblem(top, {"layout"});
+    for (const QJsonValue &entry : top.value(QLatin1String("layout")).toArray()) {
+        const QJsonValue names = entry.toObject().value(QLatin1String("daypartName"));
+        if (problem.isEmpty() && !names.isUndefined() && !names.isObject())
+            problem = QStringLiteral("a day-part name is not an object");
+        if (problem.isEmpty())
+            problem = JsonGuard::listsOfObjectsProblem(entry.toObject(), {"productLocations"});
+    }
+    return problem;
+}
+
+} // namespace
+
 bool DayPartManager::isDayPartDocument(const QByteArray &text)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(text);
-    const QJsonObject top = doc.object();
-    return doc.isObject() && jsonInt(top.value(QLatin1String("dayPartVersion"))) == dayPartVersion
-        && top.value(QLatin1String("layout")).isArray();
+    QJsonParseError error;
+    const QJsonDocument doc = JsonGuard::parse(text, "day-part file", int(maxDayPartFileSize), &error);
+    return error.error == QJsonParseError::NoError && dayPartDocumentProblem(doc).isEmpty();
 }
 
 void DayPartManager::dayPartsLoadJsonDocFile()
@@ -434,22 +457,17 @@ void DayPartManager::removeLegacyFiles()
 }
 
 // Reads the day-part file into the grids; false when it cannot be opened. A document
-// that is not a day-part file of this version changes nothing.
+// that cannot be used is set aside and changes nothing (at start: the defaults stay).
 bool DayPartManager::readDayPartDocument()
 {
-    QFile file(TulPaths::rootPath(dayPartFileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    QJsonDocument doc;
+    const JsonGuard::FileOutcome outcome = JsonGuard::readDataFile(
+        TulPaths::rootPath(dayPartFileName), maxDayPartFileSize, "day-part file", dayPartDocumentProblem, &doc);
+    if (outcome == JsonGuard::FileOutcome::Missing || outcome == JsonGuard::FileOutcome::Unreadable)
         qWarning().noquote() << "Unable to Open File: " + dayPartFileName;
-        return false;
-    }
-    if (file.size() > maxDayPartFileSize) {
-        qWarning().noquote() << "Day-part file too large, not read:" << file.size();
-        return true;
-    }
-    const QByteArray text = file.readAll();
-    if (isDayPartDocument(text))
-        applyLayout(QJsonDocument::fromJson(text).object().value(QLatin1String("layout")).toArray());
-    return true;
+    if (outcome == JsonGuard::FileOutcome::Loaded)
+        applyLayout(doc.object().value(QLatin1String("layout")).toArray());
+    return outcome == JsonGuard::FileOutcome::Loaded || outcome == JsonGuard::FileOutcome::SetAside;
 }
 
 void DayPartManager::applyLayout(const QJsonArray &layout)
@@ -498,6 +516,11 @@ void DayPartManager::readDayPartFile(const QString &dayPartFilename, int j)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qWarning().noquote() << "Unable to Open File: " + path + " DayPart file doesn't exist!";
+        return;
+    }
+    // A few lines of 20 numbers: anything larger is not a legacy day-part file.
+    if (file.size() > maxLegacyDayPartFileSize) {
+        qWarning().noquote() << "Legacy day-part file" << path << "holds" << file.size() << "bytes; not read";
         return;
     }
     QTextStream in(&file);
@@ -622,7 +645,7 @@ void DayPartManager::processOrvantaDayPart(const DayPart_t &data, int idx)
 
 bool DayPartManager::processOrvantaJsonDayParts(const QString &ovMenuDoc)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(ovMenuDoc.toUtf8());
+    const QJsonDocument doc = JsonGuard::parse(ovMenuDoc.toUtf8(), "imported menu", int(maxDayPartFileSize) * 4);
     const QJsonObject header = doc.object().value(QLatin1String("header")).toObject();
     if (!doc.isObject() || header.isEmpty())
         return false;

@@ -42,6 +42,7 @@ public:
     static constexpr int maxBins = 20;
     static constexpr int dayPartVersion = 1;
     static constexpr qint64 maxDayPartFileSize = 4 * 1024 * 1024;
+    static constexpr qint64 maxLegacyDayPartFileSize = 64 * 1024;
 
     DayPartManager(int numberOfZones, int traysPerZone, MenuManager *menuManager, QObject *parent);
     ~DayPartManager() override;

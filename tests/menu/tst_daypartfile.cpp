@@ -104,19 +104,28 @@ void TestDayPartFile::roundTripOfThreeDayParts()
 void TestDayPartFile::unusableFileChangesNothingButStillSignals_data()
 {
     QTest::addColumn<QString>("fixture");
-    QTest::newRow("wrong version") << "dayParts_wrong_version.json";
-    QTest::newRow("invalid JSON") << "dayParts_invalid.json";
+    QTest::addColumn<QString>("why");
+    QTest::newRow("wrong version") << "dayParts_wrong_version.json" << "not a day-part document";
+    QTest::newRow("invalid JSON") << "dayParts_invalid.json" << "";
+    QTest::newRow("nested arrays") << "dayParts_nested_arrays.json" << "holds an entry that is not an object";
+    QTest::newRow("repeated key") << "dayParts_repeated_key.json" << "names a key twice";
 }
 
 void TestDayPartFile::unusableFileChangesNothingButStillSignals()
 {
     QFETCH(QString, fixture);
+    QFETCH(QString, why);
     loadFixture("dayParts_three.json");
     const QByteArray before = m_dayParts->dayPartsInfoToJson(true);
     QSignalSpy loadDone(m_dayParts, &DayPartManager::daypartsFileLoadDone);
+    // The file is set aside, saying why, so that the next start does not meet it again.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dayParts.json cannot be used \\(.*" + why
+                                                          + ".*\\); kept as .*dayParts.json.unusable-"));
     loadFixture(fixture);
     QCOMPARE(loadDone.count(), 1);
     QCOMPARE(m_dayParts->dayPartsInfoToJson(true), before);
+    QVERIFY(!QFileInfo::exists(rootFile("dayParts.json")));
+    QCOMPARE(QDir(m_roots->root()).entryList({"dayParts.json.unusable-*"}).size(), 1);
 }
 
 void TestDayPartFile::missingFileChangesNothingAndIsQuiet()
