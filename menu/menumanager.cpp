@@ -2,15 +2,21 @@
 
 #include "cabinetcore.h"
 #include "commandlauncher.h"
+#include "configurationmanager.h"
+#include "daypartmanager.h"
+#include "cookbooklock.h"
+#include "cookbookrules.h"
 #include "filesavechain.h"
 #include "menujson.h"
 #include "menulanguages.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
+#include "timercolorsdata.h"
 #include "translator.h"
 #include "tulpaths.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +75,7 @@ QStringList sameNameInEveryLanguage(const QString &name)
 } // namespace
 
 MenuManager::MenuManager(QObject *parent)
-    : P4StateMachine(parent)
+    : MenuEditModels(parent)
     , m_productsModel(new RoleItemModel(productRoleNames(), this))
     , m_productsEditModel(new RoleItemModel(productRoleNames(), this))
     , m_groupsEditModel(new RoleItemModel(productRoleNames(), this))
@@ -77,7 +83,14 @@ MenuManager::MenuManager(QObject *parent)
     , m_menuSave(new FileSaveChain(TulPaths::rootPath(menuFileName),
                                    QStringLiteral("Saving menu json file."),
                                    [this] { return menuDataModelToJson(); }, this))
+    , m_timerColors(TimerColorsData::createPalette())
+    , m_cookbookLock(new CookbookLock(this))
+    , m_cookbookRules(new CookbookRules(this))
 {
+    attachModels(m_productsModel, m_productsEditModel, m_groupsEditModel, m_dayPartsEditModel);
+    m_cookbookLock->watchCore();
+    connect(m_productsModel, &QAbstractItemModel::modelReset, this, &MenuManager::scheduleEditRefresh);
+    connect(this, &MenuManager::menuSaveFinished, this, &MenuManager::reportCookbookSave);
     setObjectName(QStringLiteral("menuManager"));
     m_menuSave->setObjectName(QStringLiteral("menuSaveChain"));
     connect(m_menuSave, &FileSaveChain::saved, this, &MenuManager::writeMenuFileWrapUp);
@@ -85,7 +98,10 @@ MenuManager::MenuManager(QObject *parent)
     connect(this, &MenuManager::reloadProductsFile, this, &MenuManager::menuLoadJsonDocFile);
 }
 
-MenuManager::~MenuManager() = default;
+MenuManager::~MenuManager()
+{
+    qDeleteAll(m_timerColors);
+}
 
 QHash<int, QByteArray> MenuManager::productRoleNames()
 {
@@ -235,6 +251,77 @@ int MenuManager::convertPanFractionToPanSize(const QString &panSizeX) const
 void MenuManager::processChangedItem(QStandardItem *item)
 {
     Q_UNUSED(item)
+}
+
+QString MenuManager::getProductTimerForeColor(QString value) const
+{
+    return TimerColorsData::foreColorOf(m_timerColors, value);
+}
+
+QObject *MenuManager::cookbookLockObject() const
+{
+    return m_cookbookLock;
+}
+
+QObject *MenuManager::cookbookRulesObject() const
+{
+    return m_cookbookRules;
+}
+
+// ---------------------------------------------------------------- cookbook
+
+void MenuManager::saveEditModel()
+{
+    writeBackEditModels();
+    const QString stamp = QString::number(QDateTime::currentMSecsSinceEpoch() / 1000);
+    const CabinetCore *c = core();
+    const ConfigurationManager *config = c ? c->configManager() : nullptr;
+    const bool report = !config || config->get_iotType() != QLatin1String("QRB_LUMO");
+    const int savesAhead = isSaving() ? 1 : 0;
+    if (!saveProductsMenuJson()) {
+        if (report)
+            emit notifyMenuUpdated(stamp, 1, false);
+        return;
+    }
+    if (report)
+        m_pendingReports.append({stamp, savesAhead});
+}
+
+void MenuManager::reportCookbookSave(bool ok)
+{
+    // A save asked for while another runs is written by the chain after it.
+    const QList<PendingReport> pending = m_pendingReports;
+    m_pendingReports.clear();
+    for (PendingReport report : pending) {
+        if (report.savesAhead == 0) {
+            emit notifyMenuUpdated(report.stamp, 1, ok);
+        } else {
+            --report.savesAhead;
+            m_pendingReports << report;
+        }
+    }
+}
+
+// Loads and imports reset the products model, often emptying it before they fill it:
+// the copy is taken once they are done.
+void MenuManager::scheduleEditRefresh()
+{
+    if (m_editRefreshQueued)
+        return;
+    m_editRefreshQueued = true;
+    QMetaObject::invokeMethod(this, &MenuManager::refreshEditModels, Qt::QueuedConnection);
+}
+
+void MenuManager::refreshEditModels()
+{
+    m_editRefreshQueued = false;
+    initializeEditDataModels();
+    initializeDayPartEditModel();
+    if (CabinetCore *c = core()) {
+        if (DayPartManager *dayParts = c->daypartManager())
+            dayParts->dayPartEditInitialize();
+    }
+    emit editModelsRefreshed();
 }
 
 QStringList MenuManager::readNameTranslationsFromJson(const QJsonObject &nameObj) const

@@ -3,7 +3,7 @@
 
 #include "binarymenufile.h"
 #include "crc32.h"
-#include "p4statemachine.h"
+#include "menueditmodels.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -13,6 +13,8 @@
 #include <QVariant>
 
 class CabinetCore;
+class CookbookLock;
+class CookbookRules;
 class FileSaveChain;
 class QJsonArray;
 class QStandardItem;
@@ -26,10 +28,15 @@ class RoleItemModel;
 // from the default menu of the resources. The holding controller, the NFC pan code, the
 // display link, the cloud link and the screens read it through the getters below.
 //
+// The cookbook's edit models and operations come from MenuEditModels; the cookbook's
+// lock and rules are published as properties for its screens.
+//
 // A state machine without states: it is never started.
-class MenuManager : public P4StateMachine
+class MenuManager : public MenuEditModels
 {
     Q_OBJECT
+    Q_PROPERTY(QObject *cookbookLock READ cookbookLockObject CONSTANT)
+    Q_PROPERTY(QObject *cookbookRules READ cookbookRulesObject CONSTANT)
 
 public:
     enum ProductRole {
@@ -73,9 +80,11 @@ public:
     static bool isMenuDocument(const QByteArray &text);
 
     RoleItemModel *productsModel() const { return m_productsModel; }
-    RoleItemModel *productsEditModel() const { return m_productsEditModel; }
-    RoleItemModel *groupsEditModel() const { return m_groupsEditModel; }
-    RoleItemModel *dayPartsEditModel() const { return m_dayPartsEditModel; }
+    // The timer-colour palette (TimerColorsData entries), published as timerColorsDataList.
+    const QList<QObject *> &timerColorsDataList() const { return m_timerColors; }
+    CookbookLock *cookbookLock() const { return m_cookbookLock; }
+    QObject *cookbookLockObject() const;
+    QObject *cookbookRulesObject() const;
 
     // A menu save is running (its outcome comes as menuSaveFinished).
     bool isSaving() const;
@@ -119,6 +128,11 @@ public slots:
     QString convertPanSizeToPanFraction(int panSize) const;
     int convertPanFractionToPanSize(const QString &panSizeX) const;
     void processChangedItem(QStandardItem *item);
+    QString getProductTimerForeColor(QString value) const;
+
+    // The cookbook's Save: the edit models replace the menu, which is saved; the cloud
+    // link hears of it once the save has ended, with its outcome.
+    void saveEditModel();
 
     // Menu file.
     void menuLoadJsonDocFile();
@@ -145,9 +159,18 @@ signals:
     void notifyCloudUpdateDone(QString timeStamp, bool result);
     // The end of every menu save: true once menu.json holds the new menu.
     void menuSaveFinished(bool ok);
+    // The menu was reloaded or replaced: the edit models hold a fresh copy of it and the
+    // cookbook's day-part edit grids were taken afresh, unsaved edits dropped.
+    void editModelsRefreshed();
+
+protected:
+    int panSizeOfFraction(const QString &panSizeX) const override { return convertPanFractionToPanSize(panSizeX); }
 
 private:
     CabinetCore *core() const;
+    void scheduleEditRefresh();
+    void refreshEditModels();
+    void reportCookbookSave(bool ok);
     int customerId() const;
     int traysPerZone() const;
     int currentLanguage() const;
@@ -187,6 +210,18 @@ private:
     // What processOrvantaProductsList did to the legacy list, for undoLegacyListWrite.
     bool m_legacyListWritten = false;
     QString m_legacyListBackup;
+    QList<QObject *> m_timerColors;
+    CookbookLock *m_cookbookLock;
+    CookbookRules *m_cookbookRules;
+    bool m_editRefreshQueued = false;
+    // Cookbook saves waiting for their outcome: the stamp, and how many earlier saves
+    // end before it.
+    struct PendingReport
+    {
+        QString stamp;
+        int savesAhead;
+    };
+    QList<PendingReport> m_pendingReports;
 };
 
 #endif // MENUMANAGER_H
