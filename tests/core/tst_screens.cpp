@@ -1,0 +1,402 @@
+// Every page of the shell, run by the real composition root offscreen: each language
+// switch reaches every visible text, every glyph is in the font the text is drawn with,
+// and every touch target is finger-sized and on the screen.
+#include "cabinetmanager.h"
+#include "scratchroots.h"
+#include "translator.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTextDocumentFragment>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Translations of one catalogue, message by message (context and source as the key).
+QHash<QString, QString> readCatalogue(const QString &code)
+{
+    QHash<QString, QString> texts;
+    QXmlStreamReader xml(readFile(QStringLiteral(TUL_SOURCE "/resources/translations/tultr_%1.ts").arg(code)));
+    QString context, source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            const QString text = xml.readElementText();
+            texts.insert(context + QLatin1Char('\x04') + source, text.isEmpty() ? source : text);
+        }
+    }
+    return texts;
+}
+
+// A catalogue text matches a shown text whole, its placeholders standing for anything.
+bool matches(const QString &catalogueText, const QString &shown)
+{
+    if (!catalogueText.contains(QLatin1Char('%')))
+        return catalogueText == shown;
+    QString pattern = QRegularExpression::escape(catalogueText);
+    pattern.replace(QRegularExpression(QStringLiteral("%L?\\d")), QStringLiteral(".*"));
+    return QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(pattern),
+                              QRegularExpression::DotMatchesEverythingOption).match(shown).hasMatch();
+}
+
+bool isTextItem(const QQuickItem *item)
+{
+    return item->inherits("QQuickText") || item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit");
+}
+
+// What a finger can hit. Scroll bars are left out: the lists they mark flick anywhere.
+bool isInteractive(const QQuickItem *item)
+{
+    if (item->inherits("QQuickMouseArea"))
+        return item->isEnabled();
+    return item->inherits("QQuickAbstractButton") || item->inherits("QQuickSlider")
+           || item->inherits("QQuickComboBox") || item->inherits("QQuickSpinBox")
+           || (item->inherits("QQuickTextInput") && !item->property("readOnly").toBool());
+}
+
+QString pathOf(const QQuickItem *item)
+{
+    QStringList parts;
+    for (const QQuickItem *i = item; i; i = i->parentItem()) {
+        if (!i->objectName().isEmpty())
+            parts.prepend(i->objectName());
+    }
+    parts << QString::fromLatin1(item->metaObject()->className());
+    return parts.join(QLatin1Char('/'));
+}
+
+// Visible items in tree order, below the keyboard layer's root excepted: its letter keys
+// take the sizes the keyboard's layouts give them, and the keyboard has its own tests.
+void collect(QQuickItem *item, const std::function<bool(QQuickItem *)> &wanted, QList<QQuickItem *> &out)
+{
+    if (!item->isVisible() || item->objectName() == QLatin1String("keyboardLayer"))
+        return;
+    if (wanted(item))
+        out << item;
+    const QList<QQuickItem *> children = item->childItems();
+    for (QQuickItem *child : children)
+        collect(child, wanted, out);
+}
+
+QList<QQuickItem *> itemsOf(QQuickWindow *window, const std::function<bool(QQuickItem *)> &wanted)
+{
+    QList<QQuickItem *> items;
+    collect(window->contentItem(), wanted, items);
+    return items;
+}
+
+QString textOf(const QQuickItem *item)
+{
+    return item->property("text").toString();
+}
+
+QObject *child(QQuickWindow *window, const char *name)
+{
+    QObject *found = window->findChild<QObject *>(QLatin1String(name));
+    if (!found)
+        qWarning("no %s in the shell", name);
+    return found;
+}
+
+void invoke(QObject *target, const char *method)
+{
+    if (target)
+        QMetaObject::invokeMethod(target, method);
+}
+
+// Brings a window to one page of the shell with nothing open over it, then opens it.
+void showPage(QQuickWindow *window, const QString &page)
+{
+    QObject *screen = child(window, "screen");
+    QObject *pages = child(window, "servicePages");
+    for (const char *layer : {"dayPartPopupLayer", "simpleDialog", "overTempDialog",
+                              "linkBrokenNotice", "firmwareNotice", "updateMessage"})
+        child(window, layer)->setProperty("visible", false);
+    for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog"})
+        invoke(child(window, popup), "close");
+    child(window, "updatePages")->setProperty("currentIndex", 0);
+
+    static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
+                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update"};
+    QString service = servicePages.contains(page) ? page : QString();
+    if (page == "Clear-all question")
+        service = "Errors Log";
+    else if (page == "Menu Export" || page == "Menu update message")
+        service = "Menu Update";
+    else if (page == "Export result" || page == "Platform Info")
+        service = "Utilities";
+    pages->setProperty("currentPage", service.isEmpty() ? QStringLiteral("Preferences") : service);
+    screen->setProperty("currentView", service.isEmpty() ? "main" : "settings");
+
+    if (page == "Day-part pop-up") {
+        child(window, "dayPartPopupLayer")->setProperty("visible", true);
+    } else if (page == "Message") {
+        // The back end's text comes translated; a path reads the same in every language.
+        QMetaObject::invokeMethod(child(window, "simpleDialog"), "show",
+                                  Q_ARG(QVariant, QStringLiteral("/media/sda1/errorLog.txt")),
+                                  Q_ARG(QVariant, true));
+    } else if (page == "Clear-all question") {
+        invoke(child(window, "clearAllDialog"), "open");
+    } else if (page == "Export result") {
+        QObject *result = child(window, "exportResultDialog");
+        result->setProperty("fileName", QStringLiteral("/media/sda1/errorLog.txt"));
+        invoke(result, "open");
+    } else if (page == "Platform Info") {
+        QObject *dialog = child(window, "platformInfoDialog");
+        dialog->setProperty("text", QStringLiteral("<b>Kernel:</b> Linux 6.1.0<br><br>BSP 1.2"));
+        invoke(dialog, "open");
+    } else if (page == "Menu Export") {
+        child(window, "updatePages")->setProperty("currentIndex", 1);
+    } else if (page == "Menu update message") {
+        QMetaObject::invokeMethod(child(window, "updatesListView"), "showMessage",
+                                  Q_ARG(QVariant, QStringLiteral("menu.tul")));
+    } else if (page == "Over temperature") {
+        child(window, "overTempDialog")->setProperty("visible", true);
+    } else if (page == "Link broken" || page == "Firmware copy") {
+        child(window, page == "Link broken" ? "linkBrokenNotice" : "firmwareNotice")->setProperty("visible", true);
+    }
+}
+
+const char *const codes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
+                             "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
+
+const QStringList &allPages()
+{
+    static const QStringList pages{"Main view", "Preferences", "Language", "Day-Parts", "Errors Log",
+                                   "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update",
+                                   "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
+                                   "Export result", "Platform Info", "Menu update message",
+                                   "Over temperature", "Link broken", "Firmware copy"};
+    return pages;
+}
+
+using Texts = QMap<QQuickItem *, QPair<QPointer<QQuickItem>, QString>>;
+
+} // namespace
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void everyTextFollowsEverySwitch_data();
+    void everyTextFollowsEverySwitch();
+    void touchTargetsAreFingerSizedAndOnScreen_data();
+    void touchTargetsAreFingerSizedAndOnScreen();
+
+private:
+    void setLanguage(int id);
+    Texts textsOfEveryPage(QQuickWindow *window, QHash<QString, QStringList> *byPage);
+
+    QString m_cwd;
+    std::unique_ptr<ScratchRoots> m_scratch;
+    std::unique_ptr<CabinetManager> m_cm;
+    QQuickWindow *m_window = nullptr;
+    QVector<QHash<QString, QString>> m_catalogues;
+};
+
+void TestScreens::initTestCase()
+{
+    m_cwd = QDir::currentPath();
+    m_scratch.reset(new ScratchRoots);
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_nfc.hcc"),
+                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_nfc.hcc"))));
+    m_cm.reset(new CabinetManager(0, 7));
+    m_window = qobject_cast<QQuickWindow *>(m_cm->qmlEngine()->rootObjects().value(0));
+    QVERIFY(m_window);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(m_window->size(), QSize(800, 480));
+
+    for (int id = 0; id < Translator::languageCount; ++id) {
+        m_catalogues << readCatalogue(QLatin1String(codes[id]));
+        QVERIFY(!m_catalogues.last().isEmpty());
+    }
+}
+
+void TestScreens::cleanupTestCase()
+{
+    m_cm.reset();
+    QDir::setCurrent(m_cwd);
+    m_scratch.reset();
+}
+
+void TestScreens::setLanguage(int id)
+{
+    m_cm->translator()->setLanguage(id);
+    QCOMPARE(m_cm->translator()->languageId(), id);
+}
+
+// The texts of every page, item by item, and page by page in tree order.
+Texts TestScreens::textsOfEveryPage(QQuickWindow *window,
+                                                          QHash<QString, QStringList> *byPage)
+{
+    Texts texts;
+    for (const QString &page : allPages()) {
+        showPage(window, page);
+        QCoreApplication::processEvents();
+        QStringList shown;
+        const QList<QQuickItem *> items = itemsOf(window, isTextItem);
+        for (QQuickItem *item : items) {
+            texts.insert(item, qMakePair(QPointer<QQuickItem>(item), textOf(item)));
+            shown << pathOf(item) + QLatin1String(": ") + textOf(item);
+        }
+        if (byPage)
+            byPage->insert(page, shown);
+    }
+    return texts;
+}
+
+void TestScreens::everyTextFollowsEverySwitch_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    // Every language once as the one switched to, from the one before it in the table.
+    for (int to = 0; to < Translator::languageCount; ++to) {
+        const int from = (to + Translator::languageCount - 1) % Translator::languageCount;
+        QTest::addRow("%s to %s", codes[from], codes[to]) << from << to;
+    }
+}
+
+void TestScreens::everyTextFollowsEverySwitch()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    setLanguage(from);
+    const Texts before = textsOfEveryPage(m_window, nullptr);
+    setLanguage(to);
+
+    // The shell built afresh in the new language is what the switched one must show.
+    QQmlComponent component(m_cm->qmlEngine(), QUrl(QStringLiteral("qrc:/main.qml")));
+    std::unique_ptr<QQuickWindow> fresh(qobject_cast<QQuickWindow *>(component.create()));
+    QVERIFY2(fresh, qPrintable(component.errorString()));
+    QVERIFY(QTest::qWaitForWindowExposed(fresh.get()));
+
+    QHash<QString, QStringList> switched, built;
+    const Texts after = textsOfEveryPage(m_window, &switched);
+    textsOfEveryPage(fresh.get(), &built);
+    QStringList faults;
+    for (const QString &page : allPages()) {
+        if (switched.value(page) != built.value(page)) {
+            const QStringList a = switched.value(page), b = built.value(page);
+            for (int i = 0; i < qMax(a.size(), b.size()); ++i) {
+                if (a.value(i) != b.value(i)) {
+                    faults << QStringLiteral("%1: shows \"%2\", built afresh \"%3\"").arg(page, a.value(i), b.value(i));
+                    break;
+                }
+            }
+        }
+    }
+
+    // Texts the back end hands over are checked against the catalogues: one that stayed
+    // as it was while its message reads otherwise in the new language kept the old one.
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const QString text = it.value().second;
+        const auto earlier = before.value(it.key());
+        // An item deleted since may have left its address to a new one.
+        if (!earlier.first || !it.value().first || earlier.second != text || text.isEmpty())
+            continue;
+        for (auto m = m_catalogues[from].cbegin(); m != m_catalogues[from].cend(); ++m) {
+            const QString now = m_catalogues[to].value(m.key());
+            if (m.value() != now && matches(m.value(), text) && !matches(now, text)) {
+                faults << QStringLiteral("%1 kept \"%2\"").arg(pathOf(it.key()), text);
+                break;
+            }
+        }
+    }
+
+    // Every character is drawn by the font the text selects, not by a fallback.
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        QQuickItem *item = it.value().first;
+        if (!item)
+            continue;
+        const QFont font = item->property("font").value<QFont>();
+        const QRawFont raw = QRawFont::fromFont(font);
+        if (raw.familyName() != font.family()) {
+            faults << QStringLiteral("%1: font %2 is drawn as %3").arg(pathOf(item), font.family(), raw.familyName());
+            continue;
+        }
+        const bool styled = item->property("textFormat").toInt() != Qt::PlainText;
+        const QString plain = styled ? QTextDocumentFragment::fromHtml(textOf(item)).toPlainText() : textOf(item);
+        const QVector<uint> chars = plain.toUcs4();
+        for (uint c : chars) {
+            if (QChar::isSpace(c) || QChar::category(c) == QChar::Other_Format
+                || QChar::category(c) == QChar::Other_Control || raw.supportsCharacter(c))
+                continue;
+            faults << QStringLiteral("%1: U+%2 of \"%3\" is not in %4")
+                          .arg(pathOf(item)).arg(c, 4, 16, QLatin1Char('0')).arg(plain, font.family());
+            break;
+        }
+    }
+    showPage(m_window, QStringLiteral("Main view"));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestScreens::touchTargetsAreFingerSizedAndOnScreen_data()
+{
+    QTest::addColumn<QString>("page");
+    for (const QString &page : allPages())
+        QTest::newRow(qPrintable(page)) << page;
+}
+
+void TestScreens::touchTargetsAreFingerSizedAndOnScreen()
+{
+    QFETCH(QString, page);
+    const QRectF screen(-0.5, -0.5, 801, 481); // tab widths are thirds of a pixel
+    QStringList faults;
+    // Long German words and the mirrored Arabic layout move and widen targets.
+    for (int language : {Translator::LANGUAGE_ID_ENG, Translator::LANGUAGE_ID_DEU, Translator::LANGUAGE_ID_ARA}) {
+        setLanguage(language);
+        showPage(m_window, page);
+        QCoreApplication::processEvents();
+        const QList<QQuickItem *> targets = itemsOf(m_window, isInteractive);
+        QVERIFY(page == "Firmware copy" || !targets.isEmpty());
+        for (QQuickItem *item : targets) {
+            const QRectF rect = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+            // What a clipping list shows of it; a row scrolled out is reached by scrolling.
+            QRectF shown = rect;
+            for (QQuickItem *p = item->parentItem(); p; p = p->parentItem()) {
+                if (p->clip())
+                    shown &= p->mapRectToScene(QRectF(0, 0, p->width(), p->height()));
+            }
+            const QString where = QStringLiteral("%1 (%2) %3,%4 %5x%6").arg(pathOf(item), QLatin1String(codes[language]))
+                                      .arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+            if (rect.width() < 56 || rect.height() < 56)
+                faults << QStringLiteral("too small: ") + where;
+            else if (!shown.isEmpty() && !screen.contains(shown))
+                faults << QStringLiteral("off the screen: ") + where;
+        }
+    }
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
