@@ -1,7 +1,11 @@
 #include "iotlink.h"
 
 #include "cabinetcore.h"
+#include "configurationmanager.h"
+#include "iotcabinetview.h"
 #include "iotholdingview.h"
+#include "translator.h"
+#include "tulerrorcontrollert.h"
 #include "iotlog.h"
 #include "tuldbusadapter.h"
 #include "tullumo.h"
@@ -17,17 +21,34 @@ const QString IotLink::InterfaceName = QStringLiteral("com.brevantor.DBus.TulApp
 const QString IotLink::FirmwareVersion = QStringLiteral("RO-2503");
 
 IotLink::IotLink(CabinetCore *owner, HoldingCoordinator *holding, const QDBusConnection &bus)
-    : IotLink(owner, new CoordinatorHoldingView(owner, holding), bus)
+    : IotLink(owner, new CoordinatorHoldingView(owner, holding), new CoordinatorCabinetView(holding), bus)
 {
+    m_coordinatorCabinet = static_cast<CoordinatorCabinetView *>(m_cabinet.data());
 }
 
 IotLink::IotLink(CabinetCore *owner, IotHoldingView *view, const QDBusConnection &bus)
+    : IotLink(owner, view, nullptr, bus)
+{
+}
+
+IotLink::IotLink(CabinetCore *owner, IotHoldingView *view, IotCabinetView *cabinet, const QDBusConnection &bus)
     : QObject(owner)
     , m_owner(owner)
     , m_view(view)
+    , m_cabinet(cabinet)
     , m_bus(bus)
 {
     setObjectName(QStringLiteral("iotLink"));
+}
+
+void IotLink::setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, const QList<int> &ui2mioZoneMap)
+{
+    m_errors = errors;
+    if (!m_coordinatorCabinet)
+        return;
+    m_coordinatorCabinet->setWifiMonitor(wifi);
+    m_coordinatorCabinet->setErrorService(errors);
+    m_coordinatorCabinet->setBoardZoneOrder(ui2mioZoneMap);
 }
 
 IotLink::~IotLink()
@@ -54,6 +75,7 @@ void IotLink::create(QObject *application, bool master)
     m_adapter->set_firmwareVersion(FirmwareVersion);
     m_lumo = new TulLumo(m_view.data(), m_owner);
     m_lumo->setObjectName(QStringLiteral("tulLumo"));
+    m_lumo->setCabinetView(m_cabinet.data());
     // Every display registers on its own bus; only the master's link is connected, so
     // another display neither sends nor takes in a message.
     if (!master)
@@ -76,9 +98,12 @@ void IotLink::connectMaster(int performanceIntervalSeconds)
     if (!m_subscribed)
         qCWarning(lcIot) << "Not subscribed to the agent's signals: no bus";
     connect(m_lumo, &TulLumo::sendLumoInfo, m_adapter, &TulDbusAdapter::lumoEvent, Qt::QueuedConnection);
+    connectReports();
 
     m_performanceTimer = new QTimer(m_owner);
     m_performanceTimer->setObjectName(QStringLiteral("performanceDataTimer"));
+    connect(m_performanceTimer, &QTimer::timeout, m_lumo, &TulLumo::handle_event_performanceData,
+            Qt::QueuedConnection);
     const int ms = TulDbusAdapter::performanceIntervalMs(performanceIntervalSeconds);
     if (ms == 0) {
         qCWarning(lcIot) << "Performance-data interval of" << performanceIntervalSeconds
@@ -87,6 +112,27 @@ void IotLink::connectMaster(int performanceIntervalSeconds)
     }
     m_performanceTimer->setInterval(ms);
     m_performanceTimer->start();
+}
+
+void IotLink::connectReports()
+{
+    const auto q = Qt::QueuedConnection;
+    // The configuration machine ends in powerOn, also on a second pass; the report goes once.
+    connect(m_owner, &CabinetCore::powerOn, m_lumo, &TulLumo::handle_event_powerOn, q);
+    if (m_errors)
+        connect(m_errors, &TulErrorControllerT::notifyError, m_lumo, &TulLumo::handle_event_error, q);
+    if (ConfigurationManager *settings = m_owner->configManager()) {
+        connect(settings, &ConfigurationManager::passcodeChanged, m_lumo, &TulLumo::handle_event_passcodeChange, q);
+        connect(settings, &ConfigurationManager::passcodeEntered, m_lumo, &TulLumo::handle_event_passcodeEntered, q);
+        connect(settings, &ConfigurationManager::programModeExited, m_lumo, &TulLumo::handle_event_programModeExit,
+                q);
+        connect(settings, &ConfigurationManager::storeNumberChanged, m_lumo,
+                &TulLumo::handle_event_restaurantNumberUpdated, q);
+        connect(settings, &ConfigurationManager::performanceDataIntervalChanged, m_lumo,
+                &TulLumo::handle_event_performanceDataInterval, q);
+    }
+    if (Translator *translator = m_owner->translator())
+        connect(translator, &Translator::languageChanged, m_lumo, &TulLumo::handle_event_languageChange, q);
 }
 
 void IotLink::setPerformanceDataInterval(int seconds)

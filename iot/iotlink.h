@@ -7,12 +7,16 @@
 #include <QScopedPointer>
 
 class CabinetCore;
+class CoordinatorCabinetView;
 class HoldingCoordinator;
+class IotCabinetView;
 class IotHoldingView;
 class QDBusMessage;
 class QTimer;
 class TulDbusAdapter;
+class TulErrorControllerT;
 class TulLumo;
+class WifiMonitor;
 
 // The cloud link as the root object sets it up: the bus adaptor, the message object, the
 // bus name and the object on every display; on the master display also the agent's
@@ -30,15 +34,21 @@ public:
 
     // The view is the holding coordination's; `owner` is the root object (the parent).
     IotLink(CabinetCore *owner, HoldingCoordinator *holding, const QDBusConnection &bus);
-    // Takes the view.
+    // Takes the views; without a cabinet view the reports carry zeros.
     IotLink(CabinetCore *owner, IotHoldingView *view, const QDBusConnection &bus);
+    IotLink(CabinetCore *owner, IotHoldingView *view, IotCabinetView *cabinet, const QDBusConnection &bus);
     ~IotLink() override;
 
     // Creates the adaptor (on `application`) and the message object, takes the bus name
     // and registers the object. Failures are logged and start-up goes on.
     void create(QObject *application, bool master);
+    // What the reports read besides the holding (application view only; call before
+    // connectMaster): the Wi-Fi level, the error service (whose errors are reported) and
+    // the layout's zone order on the IO board.
+    void setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, const QList<int> &ui2mioZoneMap);
     // Master display only: the agent's signals, the relay of every outbound message to
-    // the bus, and the performance-data timer (started when the interval is valid).
+    // the bus, the performance-data timer (started when the interval is valid), and the
+    // reports of the settings, the language, the errors and the power-on.
     void connectMaster(int performanceIntervalSeconds);
 
     TulDbusAdapter *adapter() const;
@@ -58,8 +68,13 @@ private slots:
     void onFirmwareUpdateStarted();
 
 private:
+    void connectReports();
+
     CabinetCore *m_owner;
     QScopedPointer<IotHoldingView> m_view;
+    QScopedPointer<IotCabinetView> m_cabinet;
+    CoordinatorCabinetView *m_coordinatorCabinet = nullptr; // m_cabinet, when it is the application's
+    QPointer<TulErrorControllerT> m_errors;
     QDBusConnection m_bus;
     QPointer<TulDbusAdapter> m_adapter;
     QPointer<QObject> m_busObject;

@@ -23,14 +23,20 @@ TulLumo::TulLumo(IotHoldingView *holding, QObject *parent)
     : QObject(parent)
     , m_holding(holding)
 {
+    connect(this, &TulLumo::sendEcoModeSettings, this, &TulLumo::handle_event_ecoModeSettings, Qt::QueuedConnection);
 }
 
 TulLumo::~TulLumo() = default;
 
+CabinetCore *TulLumo::core() const
+{
+    return CabinetCore::of(this);
+}
+
 ConfigurationManager *TulLumo::config() const
 {
-    CabinetCore *core = CabinetCore::of(this);
-    return core ? core->configManager() : nullptr;
+    CabinetCore *c = core();
+    return c ? c->configManager() : nullptr;
 }
 
 bool TulLumo::customerSchema() const

@@ -1,11 +1,16 @@
 #ifndef TULLUMO_H
 #define TULLUMO_H
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
+class CabinetCore;
 class ConfigurationManager;
+class IotCabinetView;
 class IotHoldingView;
 class NfcTagItem2;
 
@@ -37,6 +42,14 @@ public:
     // An inbound message as one JSON object; false (with a log line) for anything else.
     static bool parseInbound(const QString &text, QJsonObject *message);
 
+    // What the alarm, performance and power-on reports read beyond the holding; must
+    // outlive this object. Without it those reports carry zeros.
+    void setCabinetView(IotCabinetView *view) { m_cabinet = view; }
+    bool powerOnReported() const { return m_powerOnReported; }
+
+    // The menu name the power-on report carries for an imported-menu text.
+    static QString menuName(const QString &importedMenu);
+
 public slots:
     void handleReceivedLumoInfo(const QString &text);
 
@@ -48,8 +61,40 @@ public slots:
     void handle_event_panReturned(qint64 timeStamp, int whichBin, quint64 panID, int timeRemaining);
     void handle_event_transfer(qint64 timeStamp, int whichBin, quint64 panID, int timeRemaining);
 
+    // Mismatches and errors.
+    void handle_event_binMisMatchAlert(QString timeStamp, QString productType, QString panID, int binIndex,
+                                       QString binProductType);
+    void handle_event_binMisMatchClear(QString timeStamp, QString productType, QString panID, int binIndex,
+                                       QString binProductType);
+    void handle_event_error(QString timeStamp, QString errorCode, QString errorDesc, QString value);
+
+    // The whole picture: the pans known, and the periodic report of every bin.
+    void handle_event_holdingListChange(QString timeStamp);
+    void handle_event_performanceData();
+
+    // Settings and state of the cabinet.
+    void handle_event_ecoModeSettings();
+    void handle_event_preheatStart(QString timeStamp);
+    void handle_event_zonePreheatStart(QString timeStamp, int binIndex);
+    void handle_event_preheatComplete(QString timeStamp, int binIndex, int heatTime);
+    void handle_event_daypartChange(QString timeStamp, int zoneIndex, int newDaypart, int prevDaypart);
+    void handle_event_languageChange(int languageId);
+    void handle_event_passcodeChange(QString newPasscode);
+    void handle_event_passcodeEntered(QString screen, int userLevel, bool authenticated);
+    void handle_event_programModeExit(QString screen, int userLevel);
+    void handle_event_restaurantNumberUpdated(QString restaurantNumber, QString oldValue);
+    void handle_event_performanceDataInterval(int value);
+
+    // Once per run: identity, versions, hours and the menu.
+    void handle_event_powerOn();
+    QJsonArray getHoldingLayout() const;
+    QJsonArray getProducts() const;
+    QJsonArray getGroups() const;
+
 signals:
     void sendLumoInfo(QString lumoJson);
+    // The power-on report's follow-up, queued so that it leaves after the report.
+    void sendEcoModeSettings();
     // A well-formed message of the agent, for the command dispatcher.
     void lumoMessageReceived(QJsonObject message);
 
@@ -75,17 +120,41 @@ private:
         bool makerActive = false;
     };
 
+    enum class Mismatch { Alert, Clear };
+    struct Temperatures
+    {
+        int target = 0;
+        int actual = 0;
+    };
+
+    CabinetCore *core() const;
     ConfigurationManager *config() const;
+    // The link's own clock: whole seconds, rounded.
+    static QString now();
+    // The name of a day part in the current language, cut; empty for an unknown part.
+    QString dayPartName(int dayPart) const;
+    QString currentDayPartName() const;
+    // A bin's reading is its zone's lower heater, on which the pans stand.
+    Temperatures binTemperatures(int bin) const;
+    void sendMismatch(Mismatch kind, const QString &timeStamp, int binIndex);
+    // The names of a product, group or day part in the languages the customer uses.
+    void putNames(QJsonObject *item, const QString &makerKey, const QString &engKey, const QString &spaKey,
+                  const std::function<QString(int)> &nameIn) const;
     NfcTagItem2 *entryOf(quint64 uid) const;
     static bool validBin(int bin) { return bin >= 0 && bin < MaxBins; }
+    // A bin of this cabinet's layout.
+    bool cabinetBin(int bin) const;
     // A full-size pan is reported at the even bin of its pair.
     int fullSizeBin(int bin) const;
     QJsonObject build(const EventParts &parts) const;
     void sendPanEvent(PanEvent kind, qint64 timeStamp, int whichBin, quint64 uid, int timeRemaining);
     void restartHold(quint64 uid, NfcTagItem2 *entry);
     static QString trayStateText(int state);
+    static QString timerModeText(int state);
 
     IotHoldingView *m_holding;
+    IotCabinetView *m_cabinet = nullptr;
+    bool m_powerOnReported = false;
 };
 
 #endif // TULLUMO_H
