@@ -1,5 +1,7 @@
 #include "errorlogfiles.h"
 
+#include "safefilereader.h"
+#include "safefilewriter.h"
 #include "tulpaths.h"
 
 #include <QDebug>
@@ -69,14 +71,9 @@ QByteArray ErrorLogFiles::typeThreeLine(const QDateTime &when)
 
 bool ErrorLogFiles::appendLine(const QString &path, const QByteArray &text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const bool written = file.write(text) == text.size() && file.flush();
-    // The line must survive a power cut that comes before the detached sync runs.
-    const bool synced = written && ::fsync(file.handle()) == 0;
-    file.close();
-    return synced;
+    // Synced, so the line survives a power cut that comes before the detached sync runs;
+    // never appended through a link planted at the day's name.
+    return SafeFileWriter::appendToFile(path, text);
 }
 
 QList<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path)
@@ -86,10 +83,11 @@ QList<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path)
         "^([0-9]{1,9});([0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2});"
         "([0-9]{1,3})\\t([0-9]{1,3})\\t([0-9]{1,3})\\t([0-9]{1,3}).*$"));
     QList<Entry> out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray content;
+    if (SafeFileReader::read(path, MaxLogBytes, &content, "error log") != SafeFileReader::Ok)
         return out;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    content.replace("\r\n", "\n");
+    const QStringList lines = QString::fromUtf8(content).split(QLatin1Char('\n'));
     for (const QString &text : lines) {
         const QRegularExpressionMatch type = typeField.match(text);
         if (!type.hasMatch() || type.captured(1).toInt() != 1)

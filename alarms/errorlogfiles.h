@@ -36,6 +36,8 @@ public:
 
     // The well-formed type-1 lines of one file; nothing for a file that cannot be read.
     static QList<Entry> readLog(const QString &path);
+    // One day's lines; a larger file is not shown rather than exhausting the memory.
+    static constexpr qint64 MaxLogBytes = 8 * 1024 * 1024;
 
     // Removes every entry of the folder; returns how many were there.
     static int deleteAll();

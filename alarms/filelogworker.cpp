@@ -3,6 +3,8 @@
 #include "alarmslog.h"
 #include "commandlauncher.h"
 #include "errorlogfiles.h"
+#include "jsonguard.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
@@ -191,18 +193,20 @@ bool FileLogWorker::readLog(QJsonObject *object, QJsonArray *records)
     *object = QJsonObject();
     *records = QJsonArray();
     QDir().mkpath(logDir());
-    QFile file(logPath());
-    if (!file.exists())
+    QByteArray content;
+    switch (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log")) {
+    case SafeFileReader::Ok:
+        break;
+    case SafeFileReader::Missing:
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcHaccp).noquote() << "Cannot read" << logPath() << ":" << file.errorString();
+    case SafeFileReader::TooLarge:
+        return setAside(content);
+    case SafeFileReader::Unreadable:
         return false;
     }
-    const QByteArray content = file.readAll();
-    file.close();
     if (content.trimmed().isEmpty())
         return true;
-    const QJsonDocument document = QJsonDocument::fromJson(content);
+    const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxLogBytes);
     if (!document.isObject())
         return setAside(content);
     *object = document.object();
@@ -216,17 +220,10 @@ QString FileLogWorker::writeLog(QJsonObject object, const QJsonArray &records)
     object.insert(QStringLiteral("desc"), kDesc);
     const QByteArray data = QJsonDocument(object).toJson(QJsonDocument::Compact);
 
-    QFile file(newLogPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // ".New" is created afresh: a link left at that name is never written through.
+    QString error;
+    if (!SafeFileWriter::writeNewFile(newLogPath(), data, &error)) {
         qCWarning(lcHaccp).noquote() << "Unable to Open File !!!" << newLogPath();
-        return QStringLiteral("Cannot write the HACCP log: ") + file.errorString();
-    }
-    const bool written = writeAll(file, data) && flushToStorage(file) && file.size() == data.size();
-    const QString error = file.errorString();
-    file.close();
-    if (!written) {
-        qCWarning(lcHaccp).noquote() << "Writing" << newLogPath() << "failed:" << error;
-        QFile::remove(newLogPath());
         return QStringLiteral("Cannot write the HACCP log: ") + error;
     }
 
@@ -378,9 +375,9 @@ void FileLogWorker::retrieveAllHaccpData(const QByteArray &payload)
     QMutexLocker lock(&m_mutex);
     QList<HaccpData> list;
     int total = 0;
-    QFile file(logPath());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    QByteArray content;
+    if (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log") == SafeFileReader::Ok) {
+        const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxLogBytes);
         const QJsonArray records = document.object().value(kInfo).toArray();
         total = records.size();
         const int count = retrieveAll ? total : qMin(total, int(DisplayLimit));
@@ -427,8 +424,12 @@ void FileLogWorker::doHaccpFileExport(const QByteArray &payload)
     const QString path = exportFilePath(serialNumber, QDateTime::currentDateTime());
 
     QMutexLocker lock(&m_mutex);
-    QFile csv(path);
-    if (!csv.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // Created afresh on the drive: a link of that name is replaced, not written through.
+    QFile csv;
+    const int fd = SafeFileWriter::createFresh(path);
+    if (fd < 0 || !csv.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         qCWarning(lcHaccp).noquote() << "Unable to Open File !!!" << path;
         lock.unlock();
         emit fileExportComplete(QStringLiteral("Cannot create ") + path + QStringLiteral(": ")
@@ -437,11 +438,11 @@ void FileLogWorker::doHaccpFileExport(const QByteArray &payload)
     }
     QByteArray buffer = kCsvHeader;
     bool ok = true;
-    QFile log(logPath());
-    if (log.open(QIODevice::ReadOnly)) {
+    QByteArray content;
+    if (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log") == SafeFileReader::Ok) {
         const QJsonArray records =
-            QJsonDocument::fromJson(log.readAll()).object().value(kInfo).toArray();
-        log.close();
+            JsonGuard::parse(content, "HACCP log", MaxLogBytes).object().value(kInfo).toArray();
+        content.clear();
         for (const QJsonValue &record : records) {
             buffer += csvLine(displayForm(record.toObject()),
                               binsPerShelf > 0 && binsPerShelf <= INT_MAX ? int(binsPerShelf) : 0);

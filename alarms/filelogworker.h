@@ -28,6 +28,8 @@ class FileLogWorker : public QObject
 public:
     static const QString OkResult;
     static constexpr int DisplayLimit = 250;
+    // Months of records of a busy cabinet fit many times; a larger log is set aside.
+    static constexpr int MaxLogBytes = 64 * 1024 * 1024;
 
     explicit FileLogWorker(QObject *parent = nullptr);
 

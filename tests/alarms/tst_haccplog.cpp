@@ -2,6 +2,7 @@
 // CSV export, and what happens to a log that cannot be trusted or a write that fails.
 #include "filelogworker.h"
 #include "haccpfixtures.h"
+#include "linktrap.h"
 #include "scratchroots.h"
 
 #include <QDateTime>
@@ -134,6 +135,7 @@ private slots:
         QTest::newRow("torn") << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,)");
         QTest::newRow("array") << QByteArray("[1,2,3]");
         QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10);
+        QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})");
     }
     void untrustedLogIsSetAside()
     {
@@ -183,6 +185,51 @@ private slots:
             QVERIFY(QFileInfo(FileLogWorker::logPath()).isDir());
         else
             QCOMPARE(readFile(FileLogWorker::logPath()), before);
+    }
+
+    // A link planted at the log's names is replaced, never written through.
+    void linksAreNeverWrittenThrough_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("at");
+        for (int kind : {LinkTrap::Symbolic, LinkTrap::Hard}) {
+            const char *k = kind == LinkTrap::Symbolic ? "symlink" : "hardlink";
+            QTest::addRow("%s at .New", k) << kind << "new";
+            QTest::addRow("%s at the log", k) << kind << "log";
+            QTest::addRow("%s at the export", k) << kind << "export";
+        }
+    }
+    void linksAreNeverWrittenThrough()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, at);
+        ScratchRoots roots;
+        QVERIFY(QDir().mkpath(FileLogWorker::logDir()));
+        FileLogWorker worker;
+        const QDateTime now = QDateTime::currentDateTime();
+        const QString exportPath = FileLogWorker::exportFilePath("S", now);
+        const QString path = at == "new" ? FileLogWorker::newLogPath()
+            : at == "log"                ? FileLogWorker::logPath()
+                                         : exportPath;
+        const LinkTrap trap(LinkTrap::Kind(kind), path, roots.base() + "/outside");
+        QVERIFY(trap.isSet());
+        if (at == "log")
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a JSON object"));
+        if (at == "export") {
+            QSignalSpy done(&worker, &FileLogWorker::fileExportComplete);
+            worker.doHaccpFileExport(FileLogWorker::packExport("S", 4, 1));
+            QCOMPARE(done.count(), 1);
+            // The export's name has the second in it: made in the same second or not at all.
+            if (FileLogWorker::exportFilePath("S", QDateTime::currentDateTime()) != exportPath)
+                QSKIP("the second changed during the export");
+            QVERIFY(!QFileInfo(exportPath).isSymLink());
+        } else {
+            QCOMPARE(run(worker, Add, FileLogWorker::packRecord(record("A", 1, "2024/05/14", "06:00:00"))),
+                     FileLogWorker::OkResult);
+            QCOMPARE(readFile(FileLogWorker::logPath()),
+                     log(stored(1, "2024/05/14", false, "----", "A", "06:00:00")));
+        }
+        QVERIFY(trap.outsideUntouched());
     }
 
     void displayForm_data()
