@@ -117,10 +117,13 @@ int firstDuplicateKey(const QByteArray &text)
             while (j < size && isSpace(p[j]))
                 ++j;
             if (j < size && p[j] == ':') {
+                // The parser compares keys only up to a NUL: so do we.
+                const int nul = s.indexOf(QChar(0));
+                const QString key = nul < 0 ? s : s.left(nul);
                 QSet<QString> &keys = levels.back().keys;
-                if (keys.contains(s))
+                if (keys.contains(key))
                     return start;
-                keys.insert(s);
+                keys.insert(key);
             }
         }
     }

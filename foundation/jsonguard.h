@@ -17,8 +17,8 @@
 // with a log line before the parser sees it.
 namespace JsonGuard {
 
-// True when some object of `text` names one key twice (keys compared after their
-// escapes are decoded, as the parser compares them).
+// True when some object of `text` names one key twice (keys compared as the parser
+// compares them: escapes decoded, nothing after a NUL).
 bool hasDuplicateKey(const QByteArray &text);
 
 // Null document (and `error` set) when `text` is larger than `maxBytes`, repeats a key

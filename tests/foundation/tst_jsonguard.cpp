@@ -28,6 +28,7 @@ void TestJsonGuard::duplicateKeysAreFound_data()
     QTest::newRow("inside an array") << QByteArray(R"([1,{"k":1,"k":1}])") << true;
     QTest::newRow("escaped spelling") << QByteArray(R"({"ab":1,"a\u0062":2})") << true;
     QTest::newRow("escaped quote") << QByteArray(R"({"a\"":1,"a\"" :2})") << true;
+    QTest::newRow("keys equal up to a NUL") << QByteArray("{\"V\x01\0x\":[1],\"V\x01\0zx\":4}", 20) << true;
     QTest::newRow("same key in sibling objects") << QByteArray(R"([{"k":1},{"k":2}])") << false;
     QTest::newRow("key in parent and child") << QByteArray(R"({"k":{"k":1}})") << false;
     QTest::newRow("key text as a value") << QByteArray(R"({"k":"k","v":["k","k"]})") << false;
