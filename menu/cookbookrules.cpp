@@ -53,6 +53,23 @@ CookbookRules::Layout CookbookRules::layout() const
     return l;
 }
 
+QVariantMap CookbookRules::cabinet() const
+{
+    const CabinetCore *core = CabinetCore::of(this);
+    if (!core)
+        return {};
+    return {{QStringLiteral("customerId"), core->get_customerId()},
+            {QStringLiteral("traysPerZone"), core->get_traysPerZone()},
+            {QStringLiteral("numberOfZones"), core->get_numberOfZones()},
+            {QStringLiteral("zonesPerRow"), core->get_zonesPerRow()},
+            {QStringLiteral("singleBinZone"), core->get_singleBinZone()},
+            {QStringLiteral("hasFan"), core->get_hasFan()},
+            {QStringLiteral("nfcEnabled"), core->get_nfcEnabled()},
+            {QStringLiteral("iAmMaster"), core->get_iAmMaster()},
+            {QStringLiteral("timerColorEnable"), core->get_timerColorEnable()},
+            {QStringLiteral("productIdDisplayEnable"), core->get_productIdDisplayEnable()}};
+}
+
 double CookbookRules::traySize(const QString &panSizeX, int traysPerZone)
 {
     switch (traysPerZone) {

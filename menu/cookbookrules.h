@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include "cabinetcore.h"
+
 // The checks the cookbook screens make before they edit: the limits of the product
 // editor, which products a group may take, and which products and groups fit a bin of a
 // day part (temperatures, pan size and fan shared within a zone). The cabinet's layout,
@@ -91,6 +93,12 @@ public:
     Q_INVOKABLE bool rowFits(const QVariant &row, const QVariantMap &constraints) const;
     Q_INVOKABLE QVariantList clearedBins(const QVariantList &zoneBins, int zoneIndex, int id,
                                          const QVariant &now) const;
+    // The cabinet as the screens need it: customerId, traysPerZone, numberOfZones,
+    // zonesPerRow, singleBinZone, hasFan, nfcEnabled, iAmMaster, timerColorEnable,
+    // productIdDisplayEnable.
+    Q_INVOKABLE QVariantMap cabinet() const;
+    Q_INVOKABLE int toCelsius(int fahrenheit) const { return CabinetCore::convertToCelsius(fahrenheit); }
+    Q_INVOKABLE int toFahrenheit(int celsius) const { return CabinetCore::convertToFahrenheit(celsius); }
     Q_INVOKABLE bool groupTakesProduct(const QVariant &group, const QString &groupLid, const QVariant &product,
                                        const QString &productLid) const;
 

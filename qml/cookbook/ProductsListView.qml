@@ -1,0 +1,43 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
+
+// The rows of a product, group or day-part edit model, each with its position and name.
+// A filter (row -> bool) greys the rows it refuses; they cannot be picked.
+ListView {
+    id: list
+    property int selectedRow: -1
+    property var filter: null
+    // Raised when what the filter depends on changes.
+    property int revision: 0
+    property string rowName: "listRow"
+    signal picked(int row)
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
+
+    function allows(row) { return !filter || filter(row) }
+
+    delegate: Rectangle {
+        readonly property bool allowed: list.revision >= 0 && list.allows(index)
+        objectName: list.rowName + index
+        width: list.width - Theme.scrollBarWidth
+        height: Theme.touchTarget
+        color: index === list.selectedRow ? Theme.selection : Theme.surface
+        border.width: 1
+        border.color: Theme.background
+        Label {
+            anchors { fill: parent; leftMargin: Theme.spacingSmall; rightMargin: Theme.spacingSmall }
+            verticalAlignment: Text.AlignVCenter
+            text: (index + 1) + ". " + model.name
+            color: parent.allowed ? Theme.text : Theme.textDisabled
+            font.pixelSize: Theme.fontBody
+            elide: Text.ElideRight
+        }
+        MouseArea {
+            anchors.fill: parent
+            enabled: parent.allowed
+            onClicked: { list.selectedRow = index; list.picked(index) }
+        }
+    }
+}
