@@ -5,6 +5,7 @@ import "widgets"
 import "qrc:/theme"
 import "qrc:/daypart"
 import "qrc:/keyboard"
+import "qrc:/config"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -61,12 +62,12 @@ ApplicationWindow {
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
         }
 
-        FirstStartPanel {
+        FirstStartFlow {
             id: firstStart
             objectName: "firstStartPanel"
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: !cabinetManager.isConfigured
-            orientationId: cabinetManager.orientationId
+            keyboard: keyboardLayer
         }
 
         Dock {
@@ -97,6 +98,12 @@ ApplicationWindow {
                 onDayPartRequested: cabinetManager.requestDayPart(dayPart)
                 onCloseRequested: dayPartPopup.visible = false
             }
+        }
+
+        // The unit details and the outcome of installing or resetting the configuration.
+        ConfigurationScreens {
+            anchors.fill: parent
+            keyboard: keyboardLayer
         }
 
         // The on-screen keyboards of the fields being edited, over the pages.

@@ -7,18 +7,36 @@ import "qrc:/sysmon"
 import "qrc:/theme"
 import "qrc:/haccpLog"
 import "qrc:/filesExport"
+import "qrc:/config"
 
-// The service pages reachable from the dock: a row of page tabs over the chosen page.
+// The service pages reachable from the dock: the carousel's header over the chosen page.
+// Each page is usable only while the carousel reports it open (its lock level, or the
+// level it was unlocked with); leaving the pages locks them again.
 Rectangle {
     id: pages
     color: Theme.background
     property string currentPage: "Preferences"
-    // The page keys; the tab labels are their translations. The Holding Log is offered
-    // only on cabinets that collect HACCP records.
-    readonly property var pageNames: cabinetManager.haccpEnabled === true
-        ? [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
-           QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities")]
-        : ["Preferences", "Language", "Day-Parts", "Errors Log", "Utilities"]
+    // The page keys (the carousel shows their translated titles) and the carousel's
+    // screen of each. Menu Update opens from the Utilities page and stays under it.
+    readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
+        QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities"), "Zone Diagnostics",
+        "Password", "System Information", "Menu Update"]
+    readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
+        "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
+        "UtilitiesPanel"]
+    readonly property var screenOf: {
+        var map = {}
+        for (var i = 0; i < pageKeys.length; ++i)
+            map[pageKeys[i]] = pageScreens[i]
+        return map
+    }
+    // The pages this display offers, in carousel order.
+    readonly property var pageNames: {
+        var names = []
+        for (var i = 1; i < carousel.pages.length - 1; ++i)
+            names.push(carousel.pages[i].title)
+        return names
+    }
 
     // The idle return and a language switch from the dock: unsaved edits go.
     function cancelEdits() {
@@ -28,6 +46,9 @@ Rectangle {
     }
 
     onCurrentPageChanged: {
+        var screen = screenOf[currentPage]
+        if (screen !== undefined && carousel.screen !== screen)
+            carousel.show(screen)
         if (currentPage === "Errors Log")
             errorLog.refresh()
         else if (currentPage === "Day-Parts")
@@ -40,86 +61,52 @@ Rectangle {
             holdingLog.autoRetrieve()
         else if (!visible)
             holdingLog.modified = false
-    }
-
-    Row {
-        id: tabs
-        anchors { left: parent.left; top: parent.top; right: parent.right }
-        height: Theme.touchTarget
-        Repeater {
-            model: pages.pageNames
-            Rectangle {
-                readonly property bool current: pages.currentPage === modelData
-                    // Zone Diagnostics opens from the Utilities page and stays under its tab.
-                    || (modelData === "Utilities" && (pages.currentPage === "Zone Diagnostics"
-                                                      || pages.currentPage === "Menu Update"))
-                width: tabs.width / pages.pageNames.length; height: tabs.height
-                color: current ? Theme.surfacePressed : Theme.surface
-                border.width: 1
-                border.color: Theme.background
-                Rectangle {
-                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-                    height: 4
-                    visible: parent.current
-                    color: Theme.accent
-                }
-                Label {
-                    objectName: "tabLabel" + modelData
-                    anchors.fill: parent
-                    anchors.margins: 4
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr(modelData) + tro.emptyStr
-                    font.pixelSize: Theme.fontSmall
-                    font.bold: parent.current
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 12
-                    elide: Text.ElideRight
-                }
-                MouseArea {
-                    objectName: "tab" + modelData
-                    anchors.fill: parent
-                    onClicked: pages.currentPage = modelData
-                }
-            }
-        }
+        if (!visible)
+            carousel.lockAll()
     }
 
     Item {
         id: pageArea
-        anchors { left: parent.left; right: parent.right; top: tabs.bottom; bottom: parent.bottom }
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: parent.bottom; topMargin: carousel.headerHeight }
 
         PreferencesPage {
             id: preferences
             objectName: "preferencesPage"
             anchors.fill: parent
             visible: pages.currentPage === "Preferences"
+            enabled: carousel.isOpen("Preferences")
         }
         LanguagePage {
             id: language
             objectName: "languagePage"
             anchors.fill: parent
             visible: pages.currentPage === "Language"
+            enabled: carousel.isOpen("LanguagePanel")
         }
         DaypartsToUsePanel {
             id: dayParts
             anchors.fill: parent
             visible: pages.currentPage === "Day-Parts"
+            enabled: carousel.isOpen("DaypartsToUsePanel")
         }
         ErrorLogPanel {
             id: errorLog
             anchors.fill: parent
             visible: pages.currentPage === "Errors Log"
+            // Readable while locked; Clear All needs the page unlocked.
+            locked: !carousel.isOpen("ErrorsLogPanel")
         }
         HaccpLogPanel {
             id: holdingLog
             anchors.fill: parent
             visible: pages.currentPage === "Holding Log"
+            enabled: carousel.isOpen("HoldingLogPanel")
         }
         Rectangle {
             objectName: "utilitiesPage"
             anchors.fill: parent
             visible: pages.currentPage === "Utilities"
+            enabled: carousel.isOpen("UtilitiesPanel")
             color: Theme.background
             Column {
                 anchors.centerIn: parent
@@ -149,20 +136,42 @@ Rectangle {
                 ScreenshotButton { width: 360 }
                 PlatformInfoButton {
                     width: 360
-                    // The carousel has no passcode handling yet: the page counts as
-                    // unlocked at its own level.
-                    unlockLevel: 2
+                    unlockLevel: carousel.unlockedLevel("UtilitiesPanel")
                 }
             }
         }
         ZoneDiagnosticsPage {
             anchors.fill: parent
             visible: pages.currentPage === "Zone Diagnostics"
+            enabled: carousel.isOpen("ZoneDiagnosticsPanel")
         }
         // Opens from the Utilities page and stays under its tab.
         UpdatesListView {
             anchors.fill: parent
             visible: pages.currentPage === "Menu Update"
+            enabled: carousel.isOpen("UtilitiesPanel")
+        }
+        PasswordPage {
+            anchors.fill: parent
+            visible: pages.currentPage === "Password"
+            enabled: carousel.isOpen("PasswordPanel")
+        }
+        SystemInformationPage {
+            anchors.fill: parent
+            visible: pages.currentPage === "System Information"
+            enabled: carousel.isOpen("SystemInformationPanel")
+        }
+    }
+
+    // Over the pages: its header, and its PIN pad and messages when they show.
+    ServiceCarousel {
+        id: carousel
+        anchors.fill: parent
+        available: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel", "HoldingLogPanel",
+                    "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel"]
+        onScreenChanged: {
+            if (pages.screenOf[pages.currentPage] !== screen)
+                pages.currentPage = title
         }
     }
 }

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>التفضيلات</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>التاريخ والوقت</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>أسماء الخزائن</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>خيارات الوضع الاقتصادي</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>شبكة Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>تشخيص المناطق</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>سجل الحفظ</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>معلومات النظام</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>الأدوات</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة جداً.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>تم فتح جميع لوحات الخدمة!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>تمت إعادة تعيين رمز PIN الخاص بالمدير.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>فتح القفل</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>هل أنت متأكد من إعادة تعيين&lt;br&gt;الإعدادات؟</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>رمز PIN الخاص بالمدير يفتح صفحات المستوى 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>تغيير رمز PIN الخاص بالمدير</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>رمز PIN الجديد#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>تم تغيير رمز PIN الخاص بالمدير.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>الواجهة (الرئيسية)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>الواجهة (الثانوية)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>لوحة الإدخال/الإخراج الرئيسية</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>لوحة الإدخال/الإخراج</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>لوحة الإدخال/الإخراج التابعة رقم %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>لوحة القارئ رقم 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>لوحة القارئ رقم 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>الرقم التسلسلي:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>رقم الطراز:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>رقم المتجر:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>عنوان MAC:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 القائمة</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>تفاصيل الوحدة</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>الرقم التسلسلي:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>رقم الطراز:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>رقم المتجر:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>قبول</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>اختر اتجاه الشاشة.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>تفاصيل الوحدة</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>امسح رقم الطراز.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>رقم الطراز:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>امسح الرقم التسلسلي.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>الرقم التسلسلي:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>إعداد يدوي</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>قبول</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>اختر مجموعة العميل.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة جداً.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>لإعداد طراز الوحدة، اختر رقم&lt;br&gt;الطراز واضغط إعداد.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>الشاشات: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>إعداد</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>في أي جانب من الخزانة توجد هذه الشاشة؟</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>الجانب الرئيسي</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>الجانب الآخر</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>حفظ الإعداد المحدد؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>تم إعداد الوحدة بنجاح.&lt;br&gt;أعد تشغيل الوحدة.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>فشل إعداد الوحدة.&lt;br&gt;لم يتم تغيير أي شيء.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>تمت إعادة تعيين إعداد الوحدة بنجاح.&lt;br&gt;أعد تشغيل الوحدة.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Tageszeiten</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Schranknamen</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Öko-Modus-Optionen</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>WLAN-Netzwerk</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Zonendiagnose</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhalteprotokoll</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Dienstprogramme</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Rufen Sie den Kundendienst.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Alle Servicebereiche entsperrt!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>Die Manager-PIN wurde zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Möchten Sie die Konfiguration&lt;br&gt;wirklich zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>Die Manager-PIN öffnet die Seiten der Stufe 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Manager-PIN ändern</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NEUE PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>Die Manager-PIN wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (primär)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (sekundär)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>E/A-Hauptplatine</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>E/A-Platine</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>E/A-Nebenplatine Nr. %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Leseplatine Nr. 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Leseplatine Nr. 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Seriennr.:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Modellnr.:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Filialnr.:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MAC-Adr.:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>Menü-MD5</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Gerätedaten</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Seriennr.:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Modellnr.:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Filialnr.:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Wählen Sie die Ausrichtung der Anzeige.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Gerätedaten</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Modellnummer scannen.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Modellnr.:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Seriennummer scannen.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Seriennr.:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Manuelle Konfiguration</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Wählen Sie die Kundengruppe.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Rufen Sie den Kundendienst.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Zum Konfigurieren die Modellnummer wählen&lt;br&gt;und auf Konfigurieren tippen.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Anzeigen: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Konfigurieren</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>Auf welcher Seite des Schranks ist diese Anzeige?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Hauptseite</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Andere Seite</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Gewählte Konfiguration speichern?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Gerätekonfiguration erfolgreich.&lt;br&gt;Starten Sie das Gerät neu.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>Gerätekonfiguration fehlgeschlagen.&lt;br&gt;Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Gerätekonfiguration zurückgesetzt.&lt;br&gt;Starten Sie das Gerät neu.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Date and Time</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Day-Parts</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Cabinet Names</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Eco Mode Options</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi Networking</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Zone Diagnostics</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Errors Log</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Holding Log</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>System Information</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilities</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>All service panels unlocked!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>Manager's PIN# was reset.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Unlock</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Are you sure want to reset&lt;br&gt;the configuration?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>The manager's PIN opens the pages of level 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Change manager's PIN</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NEW PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>Manager's PIN# was changed.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (Primary)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (Secondary)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Master I/O board</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>I/O board</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Slave I/O board #%1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Reader board #1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Reader board #2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Serial #:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Model #:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Store #:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MacAddr:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>Menu MD5</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Unit details</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Serial #:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Model #:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Store #:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Select the display orientation.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Unit details</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Scan model number.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Model #:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Scan serial number.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Serial #:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Manual Configuration</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Select the customer group.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>To configure unit model, select the model&lt;br&gt;number and click config.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Displays: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>Which side of the cabinet is this display on?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Primary side</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Other side</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Save selected configuration?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Unit configuration successful.&lt;br&gt;Reboot the unit.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>Unit configuration failed.&lt;br&gt;Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Périodes du jour</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Noms des armoires</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Options du mode éco</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnostic des zones</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Journal des erreurs</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Journal de maintien</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Informations système</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitaires</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Tous les panneaux de service sont déverrouillés !</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>Le NIP du gérant a été réinitialisé.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Voulez-vous vraiment réinitialiser&lt;br&gt;la configuration ?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>Le NIP du gérant ouvre les pages de niveau 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Changer le NIP du gérant</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NOUVEAU NIP#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>Le NIP du gérant a été changé.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>IU (principale)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>IU (secondaire)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Carte E/S maître</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>Carte E/S</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Carte E/S esclave n° %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Carte lecteur n° 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Carte lecteur n° 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N° de série :</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N° de modèle :</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N° de magasin :</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>Adr. MAC :</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 du menu</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Détails de l'unité</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N° de série :</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N° de modèle :</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N° de magasin :</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Choisissez l'orientation de l'écran.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Détails de l'unité</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Scannez le numéro de modèle.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N° de modèle :</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Scannez le numéro de série.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N° de série :</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Configuration manuelle</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Choisissez le groupe client.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Pour configurer le modèle, choisissez le numéro&lt;br&gt;de modèle et touchez Configurer.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Écrans : %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>De quel côté de l'armoire se trouve cet écran ?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Côté principal</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Autre côté</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Enregistrer la configuration choisie ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuration de l'unité réussie.&lt;br&gt;Redémarrez l'unité.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>La configuration de l'unité a échoué.&lt;br&gt;Rien n'a été modifié.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuration de l'unité réinitialisée.&lt;br&gt;Redémarrez l'unité.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Fasce orarie</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Nomi degli armadi</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Opzioni modalità eco</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Rete Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnostica zone</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro errori</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro di mantenimento</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Informazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilità</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Tutti i pannelli di servizio sbloccati!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>Il PIN del responsabile è stato ripristinato.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Sblocca</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Ripristinare davvero&lt;br&gt;la configurazione?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>Il PIN del responsabile apre le pagine di livello 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Cambia PIN del responsabile</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NUOVO PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>Il PIN del responsabile è stato cambiato.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (principale)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (secondaria)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Scheda I/O master</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>Scheda I/O</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Scheda I/O slave n. %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Scheda lettore n. 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Scheda lettore n. 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N. di serie:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N. modello:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N. negozio:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>Ind. MAC:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 del menu</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Dati dell'unità</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N. di serie:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N. modello:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N. negozio:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accetta</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Selezionare l'orientamento del display.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Dati dell'unità</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Scansionare il numero di modello.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N. modello:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Scansionare il numero di serie.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N. di serie:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Configurazione manuale</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accetta</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Selezionare il gruppo cliente.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Per configurare il modello, selezionare il numero&lt;br&gt;di modello e toccare Configura.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Display: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configura</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>Su quale lato dell'armadio si trova questo display?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Lato principale</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Altro lato</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Salvare la configurazione selezionata?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configurazione dell'unità riuscita.&lt;br&gt;Riavviare l'unità.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>Configurazione dell'unità non riuscita.&lt;br&gt;Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configurazione dell'unità ripristinata.&lt;br&gt;Riavviare l'unità.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

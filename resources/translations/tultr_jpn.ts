@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>日付と時刻</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>キャビネット名</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>エコモードの設定</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi ネットワーク</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>ゾーン診断</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>エラー記録</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温記録</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>システム情報</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>ユーティリティ</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>すべてのサービス画面のロックを解除しました！</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>マネージャーの PIN をリセットしました。</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>構成を&lt;br&gt;リセットしますか？</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>マネージャーの PIN でレベル 1 の画面を開けます。</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>マネージャーの PIN を変更</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>新しい PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>マネージャーの PIN を変更しました。</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI（プライマリ）</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI（セカンダリ）</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>マスター I/O ボード</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>I/O ボード</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>スレーブ I/O ボード #%1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>リーダーボード #1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>リーダーボード #2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>シリアル番号:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>型番:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>店舗番号:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MAC アドレス:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>メニュー MD5</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>ユニット情報</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>シリアル番号:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>型番:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>店舗番号:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>適用</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>画面の向きを選択してください。</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>ユニット情報</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>型番をスキャンしてください。</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>型番:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>シリアル番号をスキャンしてください。</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>シリアル番号:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>手動構成</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>顧客グループを選択してください。</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>ユニットの型番を構成するには、型番を&lt;br&gt;選択して構成を押してください。</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>画面数: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>構成</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>この画面はキャビネットのどちら側ですか？</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>プライマリ側</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>反対側</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>選択した構成を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>ユニットの構成が完了しました。&lt;br&gt;ユニットを再起動してください。</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>ユニットの構成に失敗しました。&lt;br&gt;何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>ユニットの構成をリセットしました。&lt;br&gt;ユニットを再起動してください。</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

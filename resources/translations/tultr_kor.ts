@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>기본 설정</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>날짜 및 시간</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>시간대</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>캐비닛 이름</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>절전 모드 옵션</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi 네트워크</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>구역 진단</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>오류 기록</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>보온 기록</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>시스템 정보</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>유틸리티</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패한 시도가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>모든 서비스 패널이 잠금 해제되었습니다!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>관리자 PIN이 재설정되었습니다.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>잠금</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>잠금 해제</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>구성을&lt;br&gt;재설정하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>관리자 PIN으로 1단계 페이지를 열 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>관리자 PIN 변경</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>새 PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>관리자 PIN이 변경되었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (주)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (보조)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>마스터 I/O 보드</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>I/O 보드</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>슬레이브 I/O 보드 #%1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>리더 보드 #1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>리더 보드 #2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>일련 번호:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>모델 번호:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>매장 번호:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MAC 주소:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>메뉴 MD5</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>장치 정보</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>일련 번호:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>모델 번호:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>매장 번호:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>적용</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>화면 방향을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>장치 정보</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>모델 번호를 스캔하십시오.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>모델 번호:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>일련 번호를 스캔하십시오.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>일련 번호:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>수동 구성</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>고객 그룹을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패한 시도가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>장치 모델을 구성하려면 모델&lt;br&gt;번호를 선택하고 구성을 누르십시오.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>화면: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>구성</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>이 화면은 캐비닛의 어느 쪽에 있습니까?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>주 측면</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>반대 측면</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>선택한 구성을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>장치 구성이 완료되었습니다.&lt;br&gt;장치를 다시 시작하십시오.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>장치 구성에 실패했습니다.&lt;br&gt;변경된 내용이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>장치 구성이 재설정되었습니다.&lt;br&gt;장치를 다시 시작하십시오.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

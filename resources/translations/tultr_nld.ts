@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Dagdelen</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Kastnamen</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Opties ecomodus</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Zonediagnose</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhoudlogboek</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeeminformatie</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Hulpprogramma's</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Alle servicepanelen ontgrendeld!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>De pincode van de manager is hersteld.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Vergrendelen</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ontgrendelen</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Weet u zeker dat u de configuratie&lt;br&gt;wilt herstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>De pincode van de manager opent de pagina's van niveau 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Pincode manager wijzigen</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NIEUWE PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>De pincode van de manager is gewijzigd.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (primair)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (secundair)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Hoofd-I/O-kaart</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>I/O-kaart</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Neven-I/O-kaart nr. %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Lezerkaart nr. 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Lezerkaart nr. 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Serienr.:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Modelnr.:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Filiaalnr.:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MAC-adres:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>Menu-MD5</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Apparaatgegevens</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Serienr.:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Modelnr.:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Filiaalnr.:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepteren</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Kies de stand van het scherm.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Liggend</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Apparaatgegevens</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Scan het modelnummer.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Modelnr.:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Scan het serienummer.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Serienr.:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Handmatige configuratie</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepteren</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Kies de klantgroep.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Kies het modelnummer om het model te configureren&lt;br&gt;en tik op Configureren.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Schermen: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configureren</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>Aan welke kant van de kast zit dit scherm?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Hoofdzijde</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Andere zijde</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Gekozen configuratie opslaan?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuratie van het apparaat gelukt.&lt;br&gt;Start het apparaat opnieuw.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>Configuratie van het apparaat mislukt.&lt;br&gt;Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuratie van het apparaat hersteld.&lt;br&gt;Start het apparaat opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Data i godzina</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Pory dnia</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Nazwy szaf</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Opcje trybu eko</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Sieć Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnostyka stref</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Dziennik przechowywania</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Informacje o systemie</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Narzędzia</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Wszystkie panele serwisowe odblokowane!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>PIN kierownika został zresetowany.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Zablokuj</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odblokuj</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Czy na pewno zresetować&lt;br&gt;konfigurację?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>PIN kierownika otwiera strony poziomu 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Zmień PIN kierownika</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NOWY PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>PIN kierownika został zmieniony.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (główny)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (dodatkowy)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Główna płyta we/wy</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>Płyta we/wy</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Podrzędna płyta we/wy nr %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Płyta czytnika nr 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Płyta czytnika nr 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Nr seryjny:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Nr modelu:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Nr sklepu:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>Adres MAC:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 menu</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Dane urządzenia</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Nr seryjny:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Nr modelu:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>Nr sklepu:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akceptuj</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Wybierz orientację ekranu.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Poziomo</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Pionowo</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Dane urządzenia</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Zeskanuj numer modelu.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>Nr modelu:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Zeskanuj numer seryjny.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Nr seryjny:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Konfiguracja ręczna</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akceptuj</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Wybierz grupę klienta.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Aby skonfigurować model, wybierz numer&lt;br&gt;modelu i dotknij Konfiguruj.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Ekrany: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Konfiguruj</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>Po której stronie szafy jest ten ekran?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Strona główna</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Druga strona</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Zapisać wybraną konfigurację?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Konfiguracja urządzenia zakończona.&lt;br&gt;Uruchom urządzenie ponownie.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>Konfiguracja urządzenia nie powiodła się.&lt;br&gt;Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Konfiguracja urządzenia zresetowana.&lt;br&gt;Uruchom urządzenie ponownie.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Data e hora</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Períodos do dia</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Nomes dos armários</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Opções do modo eco</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Rede Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnóstico das zonas</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registo de erros</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registo de conservação</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Informações do sistema</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitários</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Chame a assistência.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Todos os painéis de serviço desbloqueados!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>O PIN do gerente foi reposto.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Tem a certeza de que pretende repor&lt;br&gt;a configuração?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>O PIN do gerente abre as páginas de nível 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Alterar o PIN do gerente</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NOVO PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>O PIN do gerente foi alterado.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>IU (principal)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>IU (secundária)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Placa E/S mestre</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>Placa E/S</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Placa E/S escrava n.º %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Placa leitora n.º 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Placa leitora n.º 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N.º de série:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N.º do modelo:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N.º da loja:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>End. MAC:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 do menu</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Dados da unidade</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N.º de série:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N.º do modelo:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N.º da loja:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceitar</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Selecione a orientação do ecrã.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Dados da unidade</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Leia o número do modelo.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N.º do modelo:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Leia o número de série.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N.º de série:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Configuração manual</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceitar</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Selecione o grupo de cliente.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Chame a assistência.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Para configurar o modelo, selecione o número&lt;br&gt;do modelo e toque em Configurar.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Ecrãs: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>Em que lado do armário está este ecrã?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Lado principal</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Outro lado</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Guardar a configuração selecionada?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuração da unidade concluída.&lt;br&gt;Reinicie a unidade.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>A configuração da unidade falhou.&lt;br&gt;Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuração da unidade reposta.&lt;br&gt;Reinicie a unidade.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

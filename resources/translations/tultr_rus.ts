@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Части дня</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Названия шкафов</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Параметры эко-режима</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Сеть Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Диагностика зон</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Журнал хранения</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Сведения о системе</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Утилиты</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервисную службу.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>Все сервисные панели разблокированы!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>PIN-код менеджера сброшен.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Заблокировать</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Разблокировать</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>Вы действительно хотите сбросить&lt;br&gt;конфигурацию?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>PIN-код менеджера открывает страницы уровня 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Изменить PIN-код менеджера</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>НОВЫЙ PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>PIN-код менеджера изменён.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>UI (основной)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>UI (дополнительный)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Главная плата ввода-вывода</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>Плата ввода-вывода</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Ведомая плата ввода-вывода № %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Плата считывателя № 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Плата считывателя № 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Серийный №:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>№ модели:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>№ магазина:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MAC-адрес:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 меню</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Данные устройства</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Серийный №:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>№ модели:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>№ магазина:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Выберите ориентацию экрана.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Данные устройства</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Отсканируйте номер модели.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>№ модели:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Отсканируйте серийный номер.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>Серийный №:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Ручная настройка</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Выберите группу клиента.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервисную службу.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Чтобы настроить модель, выберите номер&lt;br&gt;модели и нажмите «Настроить».</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Экранов: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>С какой стороны шкафа находится этот экран?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Основная сторона</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Другая сторона</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>Сохранить выбранную конфигурацию?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Настройка устройства выполнена.&lt;br&gt;Перезапустите устройство.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>Не удалось настроить устройство.&lt;br&gt;Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Настройки устройства сброшены.&lt;br&gt;Перезапустите устройство.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

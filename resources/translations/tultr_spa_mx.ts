@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Partes del día</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>Nombres de gabinetes</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>Opciones del modo eco</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>Diagnóstico de zonas</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de conservación</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Información del sistema</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilidades</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>¡Todos los paneles de servicio desbloqueados!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>Se restableció el PIN del gerente.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>¿Seguro que desea restablecer&lt;br&gt;la configuración?</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>El PIN del gerente abre las páginas de nivel 1.</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>Cambiar el PIN del gerente</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>NUEVO PIN#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>Se cambió el PIN del gerente.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>IU (principal)</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>IU (secundaria)</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>Placa E/S maestra</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>Placa E/S</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>Placa E/S esclava n.º %1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>Placa lectora n.º 1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>Placa lectora n.º 2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N.º de serie:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N.º de modelo:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N.º de tienda:</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>Dir. MAC:</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>MD5 del menú</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>Datos de la unidad</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N.º de serie:</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N.º de modelo:</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>N.º de tienda:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>Seleccione la orientación de la pantalla.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>Datos de la unidad</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>Escanee el número de modelo.</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>N.º de modelo:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>Escanee el número de serie.</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>N.º de serie:</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>Configuración manual</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>Seleccione el grupo de cliente.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>Para configurar el modelo, seleccione el número&lt;br&gt;de modelo y pulse Configurar.</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>Pantallas: %1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>¿En qué lado del gabinete está esta pantalla?</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>Lado principal</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>Otro lado</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>¿Guardar la configuración seleccionada?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuración de la unidad correcta.&lt;br&gt;Reinicie la unidad.</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>La configuración de la unidad falló.&lt;br&gt;No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>Configuración de la unidad restablecida.&lt;br&gt;Reinicie la unidad.</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

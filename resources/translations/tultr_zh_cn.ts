@@ -226,6 +226,338 @@
     </message>
 </context>
 <context>
+    <name>PinPad</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigMessage</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCarousel</name>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>时段</translation>
+    </message>
+    <message>
+        <source>Cabinet Names</source>
+        <translation>柜体名称</translation>
+    </message>
+    <message>
+        <source>Eco Mode Options</source>
+        <translation>节能模式选项</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi 网络</translation>
+    </message>
+    <message>
+        <source>Zone Diagnostics</source>
+        <translation>区域诊断</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>错误日志</translation>
+    </message>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温日志</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>实用工具</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码 #</translation>
+    </message>
+    <message>
+        <source>All service panels unlocked!</source>
+        <translation>所有维修面板已解锁！</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was reset.</source>
+        <translation>经理 PIN 码已重置。</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解锁</translation>
+    </message>
+    <message>
+        <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
+        <translation>确定要重置&lt;br&gt;配置吗？</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPage</name>
+    <message>
+        <source>The manager's PIN opens the pages of level 1.</source>
+        <translation>经理 PIN 码可打开 1 级页面。</translation>
+    </message>
+    <message>
+        <source>Change manager's PIN</source>
+        <translation>更改经理 PIN 码</translation>
+    </message>
+    <message>
+        <source>NEW PIN#</source>
+        <translation>新 PIN 码#</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Manager's PIN# was changed.</source>
+        <translation>经理 PIN 码已更改。</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformationPage</name>
+    <message>
+        <source>UI (Primary)</source>
+        <translation>界面（主）</translation>
+    </message>
+    <message>
+        <source>UI (Secondary)</source>
+        <translation>界面（副）</translation>
+    </message>
+    <message>
+        <source>IoT</source>
+        <translation>IoT</translation>
+    </message>
+    <message>
+        <source>LuMo SDK</source>
+        <translation>LuMo SDK</translation>
+    </message>
+    <message>
+        <source>Master I/O board</source>
+        <translation>主 I/O 板</translation>
+    </message>
+    <message>
+        <source>I/O board</source>
+        <translation>I/O 板</translation>
+    </message>
+    <message>
+        <source>Slave I/O board #%1</source>
+        <translation>从 I/O 板 #%1</translation>
+    </message>
+    <message>
+        <source>Reader board #1</source>
+        <translation>读卡板 #1</translation>
+    </message>
+    <message>
+        <source>Reader board #2</source>
+        <translation>读卡板 #2</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>门店号：</translation>
+    </message>
+    <message>
+        <source>MacAddr:</source>
+        <translation>MAC 地址：</translation>
+    </message>
+    <message>
+        <source>Menu MD5</source>
+        <translation>菜单 MD5</translation>
+    </message>
+</context>
+<context>
+    <name>SerialModelNumbersDialog</name>
+    <message>
+        <source>Unit details</source>
+        <translation>设备信息</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Store #:</source>
+        <translation>门店号：</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartFlow</name>
+    <message>
+        <source>Select the display orientation.</source>
+        <translation>请选择显示方向。</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Unit details</source>
+        <translation>设备信息</translation>
+    </message>
+    <message>
+        <source>Scan model number.</source>
+        <translation>请扫描型号。</translation>
+    </message>
+    <message>
+        <source>Model #:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Scan serial number.</source>
+        <translation>请扫描序列号。</translation>
+    </message>
+    <message>
+        <source>Serial #:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Manual Configuration</source>
+        <translation>手动配置</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Select the customer group.</source>
+        <translation>请选择客户组。</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码 #</translation>
+    </message>
+    <message>
+        <source>To configure unit model, select the model&lt;br&gt;number and click config.</source>
+        <translation>要配置设备型号，请选择型号&lt;br&gt;并点击配置。</translation>
+    </message>
+    <message>
+        <source>Displays: %1</source>
+        <translation>显示屏：%1</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Which side of the cabinet is this display on?</source>
+        <translation>此显示屏位于柜体的哪一侧？</translation>
+    </message>
+    <message>
+        <source>Primary side</source>
+        <translation>主侧</translation>
+    </message>
+    <message>
+        <source>Other side</source>
+        <translation>另一侧</translation>
+    </message>
+    <message>
+        <source>Save selected configuration?</source>
+        <translation>保存所选配置？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationScreens</name>
+    <message>
+        <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>设备配置成功。&lt;br&gt;请重启设备。</translation>
+    </message>
+    <message>
+        <source>Unit configuration failed.&lt;br&gt;Nothing was changed.</source>
+        <translation>设备配置失败。&lt;br&gt;未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
+        <translation>设备配置已重置。&lt;br&gt;请重启设备。</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>

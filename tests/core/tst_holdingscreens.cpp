@@ -5,6 +5,7 @@
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
 #include "languagemodel.h"
+#include "passcodes.h"
 #include "menumanager.h"
 #include "scratchroots.h"
 #include "translator.h"
@@ -185,6 +186,9 @@ void TestHoldingScreens::init()
     m_core.reset(new FakeCabinetCore);
     m_tro = new Translator(m_core.get());
     m_config = new ConfigurationManager(nullptr, nullptr, true, 1, m_core.get());
+    // A cabinet that knows its numbers: no unit-details dialog over the screens.
+    m_config->set_serialNumber(QStringLiteral("S1"));
+    m_config->set_modelNumber(QStringLiteral("M1"));
     auto *menu = new MenuManager(m_core.get());
     m_core->translatorPtr = m_tro;
     m_core->configManagerPtr = m_config;
@@ -229,6 +233,7 @@ bool TestHoldingScreens::show(bool withHolding)
     if (withHolding)
         context->setContextProperty(QStringLiteral("holding"), m_holding);
 
+    Passcodes::registerQmlTypes();
     QQmlComponent component(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
     m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
     if (!m_window)
@@ -476,7 +481,13 @@ void TestHoldingScreens::zoneDiagnostics()
 
     // Reached from the dock: Settings, Utilities, Zone Diagnostics.
     QVERIFY(tap(item("settingsButton")));
-    QVERIFY(tap(item("tabUtilities")));
+    item("servicePages")->setProperty("currentPage", QStringLiteral("Utilities"));
+    // The Utilities page opens with a level-2 PIN.
+    QVERIFY(tap(item("carouselLock")));
+    for (const char digit : QByteArray("604528"))
+        QTest::keyClick(m_window.get(), digit);
+    QTest::keyClick(m_window.get(), Qt::Key_Return);
+    QTRY_VERIFY(item("zoneDiagnosticsButton")->isEnabled());
     QVERIFY(tap(item("zoneDiagnosticsButton")));
     QVERIFY(item("zoneDiagnosticsPage")->isVisible());
     QVERIFY(!item("zoneDiagnosticsEmpty")->isVisible());

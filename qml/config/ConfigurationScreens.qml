@@ -1,0 +1,46 @@
+import QtQuick 2.15
+import "qrc:/theme"
+
+// What the settings store asks of the screen at any time: the serial and model numbers
+// when the identity file lacks them, and the outcome of installing or resetting the
+// cabinet's configuration.
+Item {
+    id: screens
+    objectName: "configurationScreens"
+    property Item keyboard: null
+
+    Component.onCompleted: {
+        if (cabinetManager.isConfigured
+                && (configManager.serialNumber === "" || configManager.modelNumber === ""))
+            serialModel.open()
+    }
+
+    Connections {
+        target: configManager
+        function onShowSerialModelNumbersDialog() {
+            if (cabinetManager.isConfigured)
+                serialModel.open()
+        }
+        function onHideSerialModelNumbersDialog() { serialModel.close() }
+        function onCopyConfigurationFileCompleted() {
+            message.show(qsTr("Unit configuration successful.<br>Reboot the unit.") + tro.emptyStr, false)
+        }
+        function onCopyConfigurationFileFailed() {
+            message.show(qsTr("Unit configuration failed.<br>Nothing was changed.") + tro.emptyStr, true)
+        }
+        function onResetConfigurationFileCompleted() {
+            message.show(qsTr("Unit configuration reset successful.<br>Reboot the unit.") + tro.emptyStr, false)
+        }
+    }
+
+    SerialModelNumbersDialog {
+        id: serialModel
+        anchors.fill: parent
+        keyboard: screens.keyboard
+    }
+    ConfigMessage {
+        id: message
+        objectName: "configurationMessage"
+        anchors.fill: parent
+    }
+}

@@ -1,0 +1,52 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/theme"
+
+// The Password page: the manager sets a new PIN on the pad; it is stored in its stored
+// form, saved, and reported to the cloud link.
+Rectangle {
+    id: page
+    objectName: "passwordPage"
+    color: Theme.background
+
+    Column {
+        anchors.centerIn: parent
+        spacing: Theme.spacing
+        Label {
+            width: 480
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            font.pixelSize: Theme.fontBody
+            text: qsTr("The manager's PIN opens the pages of level 1.") + tro.emptyStr
+        }
+        Button {
+            objectName: "changePinButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 360
+            height: Theme.touchTarget
+            highlighted: true
+            enabled: page.enabled
+            text: qsTr("Change manager's PIN") + tro.emptyStr
+            onClicked: pad.open(qsTr("NEW PIN#") + tro.emptyStr)
+        }
+    }
+
+    PinPad {
+        id: pad
+        anchors.fill: parent
+        onEntered: {
+            if (pin.length === 0) {
+                showError(qsTr("ERROR") + tro.emptyStr)
+                return
+            }
+            close()
+            configManager.changeManagerPasscode(pin)
+            done.show(qsTr("Manager's PIN# was changed.") + tro.emptyStr, true)
+        }
+    }
+    ConfigMessage {
+        id: done
+        objectName: "passwordMessage"
+        anchors.fill: parent
+    }
+}
