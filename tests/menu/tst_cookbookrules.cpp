@@ -80,6 +80,7 @@ void TestCookbookRules::productLimits_data()
     QTest::newRow("201 F for customer 1") << 1800 << 300 << "A" << 300 << 201 << 1 << Rules::InvalidTemperature;
     QTest::newRow("200 F for customer 1") << 1800 << 300 << "A" << 300 << 200 << 1 << Rules::NoError;
     QTest::newRow("245 F for customer 4") << 1800 << 300 << "A" << 300 << 245 << 4 << Rules::NoError;
+    QTest::newRow("90 F elsewhere") << 1800 << 300 << "A" << 300 << 90 << 0 << Rules::NoError;
     QTest::newRow("226 F elsewhere") << 1800 << 300 << "A" << 300 << 226 << 0 << Rules::InvalidTemperature;
 }
 
@@ -102,20 +103,23 @@ void TestCookbookRules::pickerOffers_data()
     QTest::addColumn<int>("bin");
     QTest::addColumn<QString>("fraction");
     QTest::addColumn<int>("upper");
+    QTest::addColumn<int>("fan");
     QTest::addColumn<bool>("offered");
-    QTest::newRow("2: whole pan in an empty zone") << 2 << "- -" << 0 << "1/1" << 190 << true;
-    QTest::newRow("2: whole pan at the last bin") << 2 << "- -" << 1 << "1/1" << 190 << false;
-    QTest::newRow("2: half pan beside another") << 2 << "1:1/2 -" << 1 << "1/2" << 180 << true;
-    QTest::newRow("2: other temperature beside another") << 2 << "1:1/2 -" << 1 << "1/2" << 190 << false;
-    QTest::newRow("3: half-zone pan at bin 0 of an empty zone") << 3 << "- - -" << 0 << "1/2" << 180 << true;
-    QTest::newRow("3: half-zone pan at bin 1 of an empty zone") << 3 << "- - -" << 1 << "1/2" << 180 << false;
-    QTest::newRow("3: beside a half-zone pan only a half") << 3 << "1:1/2 - -" << 1 << "1/3" << 180 << false;
-    QTest::newRow("3: beside a half-zone pan a half") << 3 << "1:1/2 - -" << 1 << "1/2" << 180 << true;
-    QTest::newRow("3: two thirds after a third") << 3 << "1:1/3 - -" << 1 << "2/3" << 180 << true;
-    QTest::newRow("3: whole after a third") << 3 << "1:1/3 - -" << 1 << "1/1" << 180 << false;
-    QTest::newRow("4: three quarters in the last three") << 4 << "1:1/4 - - -" << 1 << "3/4" << 180 << true;
-    QTest::newRow("4: half with one bin left") << 4 << "1:1/4 - 2:1/4 -" << 1 << "1/2" << 180 << false;
-    QTest::newRow("4: replacing the only pan is free") << 4 << "1:1/4 - - -" << 0 << "1/4" << 150 << true;
+    QTest::newRow("2: whole pan in an empty zone") << 2 << "- -" << 0 << "1/1" << 190 << 100 << true;
+    QTest::newRow("2: whole pan at the last bin") << 2 << "- -" << 1 << "1/1" << 190 << 100 << false;
+    QTest::newRow("2: half pan beside another") << 2 << "1:1/2 -" << 1 << "1/2" << 180 << 100 << true;
+    QTest::newRow("2: other temperature beside another") << 2 << "1:1/2 -" << 1 << "1/2" << 190 << 100 << false;
+    QTest::newRow("3: half-zone pan at bin 0 of an empty zone") << 3 << "- - -" << 0 << "1/2" << 180 << 100 << true;
+    QTest::newRow("3: half-zone pan at bin 1 of an empty zone") << 3 << "- - -" << 1 << "1/2" << 180 << 100 << false;
+    QTest::newRow("3: beside a half-zone pan only a half") << 3 << "1:1/2 - -" << 1 << "1/3" << 180 << 100 << false;
+    QTest::newRow("3: beside a half-zone pan a half") << 3 << "1:1/2 - -" << 1 << "1/2" << 180 << 100 << true;
+    QTest::newRow("3: two thirds after a third") << 3 << "1:1/3 - -" << 1 << "2/3" << 180 << 100 << true;
+    QTest::newRow("3: whole after a third") << 3 << "1:1/3 - -" << 1 << "1/1" << 180 << 100 << false;
+    QTest::newRow("4: three quarters in the last three") << 4 << "1:1/4 - - -" << 1 << "3/4" << 180 << 100 << true;
+    QTest::newRow("4: half with one bin left") << 4 << "1:1/4 - 2:1/4 -" << 1 << "1/2" << 180 << 100 << false;
+    QTest::newRow("3: whole pan in an empty zone") << 3 << "- - -" << 0 << "1/1" << 180 << 100 << true;
+    QTest::newRow("other fan speed beside another") << 4 << "1:1/4 - - -" << 1 << "1/4" << 180 << 80 << false;
+    QTest::newRow("4: replacing the only pan is free") << 4 << "1:1/4 - - -" << 0 << "1/4" << 150 << 100 << true;
 }
 
 void TestCookbookRules::pickerOffers()
@@ -125,15 +129,17 @@ void TestCookbookRules::pickerOffers()
     QFETCH(int, bin);
     QFETCH(QString, fraction);
     QFETCH(int, upper);
+    QFETCH(int, fan);
     QFETCH(bool, offered);
     Rules::Layout layout;
     layout.traysPerZone = trays;
+    layout.hasFan = true;
     Bin row;
     row.id = 9;
     row.panSizeX = fraction;
     row.lowerTemp = 180;
     row.upperTemp = upper;
-    row.fanSpeed = 100;
+    row.fanSpeed = fan;
     const QList<Bin> bins = zoneOf(zone);
     QCOMPARE(Rules::fits(row, Rules::constraints(bins, bin, 0, layout), layout), offered);
 }
