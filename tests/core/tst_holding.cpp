@@ -155,6 +155,7 @@ void TestHolding::aTappedBinCountsDownWarnsAndDiscards()
     QSignalSpy started(m_cm.data(), &CabinetManager::event_holdStarted);
     QSignalSpy expired(m_cm.data(), &CabinetManager::event_holdExpired);
     QSignalSpy stopped(m_cm.data(), &CabinetManager::event_holdStopped);
+    QSignalSpy warningAlarm(m_cm->soundManager(), &SoundManager::warningAlarmReq);
     HoldingCoordinator *holding = m_cm->holding();
 
     holding->toggleBin(1);
@@ -165,7 +166,9 @@ void TestHolding::aTappedBinCountsDownWarnsAndDiscards()
     QCOMPARE(m_cm->get_trayState(1), Standard);
     QVERIFY(m_cm->get_activelyHolding());
     QTRY_COMPARE(m_cm->get_trayState(1), Warning);
-    QTRY_VERIFY(toolsLogContains(QStringLiteral("warning3.wav")));
+    // At this clock the warning lasts a fraction of a second: its sound may be cut by
+    // the discard alarm before the player starts, so the request is what is checked.
+    QTRY_VERIFY(warningAlarm.count() >= 1);
     QTRY_COMPARE(m_cm->get_trayState(1), Discard);
     QCOMPARE(expired.count(), 1);
     QCOMPARE(expired.at(0).at(3).toInt(), 1);

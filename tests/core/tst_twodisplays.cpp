@@ -90,6 +90,7 @@ class TestTwoDisplays : public QObject
 private slots:
     void init();
     void displaysFindEachOtherAndSynchronise();
+    void identityAndVersionsCrossOnce();
     void menuMigratedOnThePrimaryReachesTheMirror();
     void menuImportedOnThePrimaryReachesTheMirror();
     void primaryGivesUpWithoutTheOtherDisplay();
@@ -137,7 +138,44 @@ void TestTwoDisplays::displaysFindEachOtherAndSynchronise()
 
     // The mirror asked the master to resynchronise: the master's settings arrive and are
     // stored in the mirror's own settings file.
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mirrorRoot + QStringLiteral("config.txt")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mirrorRoot + QStringLiteral("config.txt")), 30000);
+}
+
+void TestTwoDisplays::identityAndVersionsCrossOnce()
+{
+    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
+    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
+    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
+    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
+    QFile settings(primaryRoot + QStringLiteral("config.txt"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("storeNumber=Store 9\n");
+    settings.close();
+    QFile identity(primaryRoot + QStringLiteral("serialModelNums.txt"));
+    QVERIFY(identity.open(QIODevice::WriteOnly));
+    identity.write("serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n");
+    identity.close();
+
+    Display primary(primaryRoot, m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("File id : file name is")), 15000);
+    Display mirror(mirrorRoot, m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(finished) && mirror.saw(finished), 30000);
+
+    // The IO board was configured: one powerOn, and the firmware list went to the mirror.
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Firmware versions from the other display")), 10000);
+    QCOMPARE(primary.count(QStringLiteral("Power on")), 1);
+    QVERIFY2(!primary.saw(QStringLiteral("Configuration is disabled")), qPrintable(primary.log()));
+    // The master's numbers reach the mirror when it answers.
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Store number from the other display: \"Store 9\"")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Serial and model numbers from the other display: \"SN-4\" \"K9X\"")),
+                             10000);
+    // The mirror's application version reaches the master once.
+    const QString version = QStringLiteral("Application version of the other display: \"RO-2503\"");
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(version), 10000);
+    QTest::qWait(1000);
+    QCOMPARE(primary.count(version), 1);
+    QCOMPARE(mirror.count(QStringLiteral("Application version of the other display")), 0);
 }
 
 void TestTwoDisplays::menuMigratedOnThePrimaryReachesTheMirror()
