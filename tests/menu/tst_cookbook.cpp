@@ -158,12 +158,14 @@ void TestCookbook::paletteIsANineColumnGrid()
 
 void TestCookbook::openingSplitsProductsAndGroups()
 {
-    addProduct(3, QStringLiteral("Fries"));
     addProduct(7, QStringLiteral("Wings"));
+    addProduct(3, QStringLiteral("Fries"));
     addGroup(M::firstGroupId, QStringLiteral("Sides"), {QStringLiteral("3")});
     m_core->translatorPtr->setLanguage(1);
     m_menu->initializeEditDataModels();
     QCOMPARE(m_menu->getProductEditRowCount(), 2);
+    QCOMPARE(m_menu->getProductEditId(0).toInt(), 7);
+    m_menu->sortProductEditModel();
     QCOMPARE(m_menu->getProductEditId(0).toInt(), 3);
     QCOMPARE(m_menu->getProductEditId(1).toInt(), 7);
     // The name of the language in use; a group without that translation keeps its own.
@@ -258,7 +260,7 @@ void TestCookbook::removingAMemberMovesTheDefault_data()
     QTest::addColumn<int>("newDefault");
     QTest::addColumn<int>("members");
     QTest::newRow("before the default") << 2 << 0 << 1 << 2;
-    QTest::newRow("the default") << 1 << 1 << 0 << 2;
+    QTest::newRow("the default") << 2 << 2 << 0 << 2;
     QTest::newRow("after the default") << 0 << 2 << 0 << 2;
     QTest::newRow("past the end") << 1 << 3 << 1 << 3;
     QTest::newRow("negative") << 1 << -1 << 1 << 3;
@@ -284,15 +286,19 @@ void TestCookbook::membersAreSortedByNameAndKeepTheirDefault()
     addProduct(2, QStringLiteral("Fries"));
     addProduct(3, QStringLiteral("Wings"));
     addProduct(4, QStringLiteral("bacon"));
+    addProduct(5, QStringLiteral("Apples"));
     addGroup(M::firstGroupId, QStringLiteral("G"), {QStringLiteral("2"), QStringLiteral("1")}, 1);
     m_menu->initializeEditDataModels();
     const int empty = m_menu->addNewEditGroup();
 
     m_menu->groupEditAddProduct(M::firstGroupId, 2);  // Wings, by row
     m_menu->groupEditAddProduct(M::firstGroupId, 3);  // bacon sorts after upper case
-    m_menu->groupEditAddProduct(M::firstGroupId, 2);  // already a member
+    m_menu->groupEditAddProduct(M::firstGroupId, 1);  // Fries, already a member
     QCOMPARE(m_menu->getGroupEditGroupPList(0).toStringList(), QString("2 1 3 4").split(' '));
     QCOMPARE(m_menu->getGroupEditGroupsDefault(0).toInt(), 1);
+    m_menu->groupEditAddProduct(M::firstGroupId, 4);  // Apples, first
+    QCOMPARE(m_menu->getGroupEditGroupPList(0).toStringList(), QString("5 2 1 3 4").split(' '));
+    QCOMPARE(m_menu->getGroupEditGroupsDefault(0).toInt(), 2);
 
     // The first member sets an empty group's settings and is its default.
     m_menu->groupEditAddProduct(empty, 0);
@@ -314,6 +320,7 @@ void TestCookbook::deletedProductLeavesEveryGroup()
     m_menu->deleteProductFromEdit(0);
     QCOMPARE(m_menu->getProductEditRowCount(), 1);
     QVERIFY(m_menu->groupEditIsEmptyGroup(0));
+    QVERIFY(!m_menu->groupEditIsEmptyGroup(2));
     QCOMPARE(m_menu->getGroupEditGroupPList(1).toStringList(), QStringList{QStringLiteral("2")});
     QCOMPARE(m_menu->getGroupEditGroupsDefault(1).toInt(), 0);
 }
@@ -335,6 +342,7 @@ void TestCookbook::dayPartEditModel()
     QCOMPARE(m_menu->dayPartEditGetPanSize(0), 1);
     QCOMPARE(m_menu->dayPartEditGetPanSize(99), 0);
     QCOMPARE(m_menu->dayPartEditGetUpperTemp(5), 170);
+    QCOMPARE(m_menu->dayPartEditGetLowerTemp(99), 0);
     QCOMPARE(m_menu->dayPartModelGetName(3).toString(), QString());
 }
 
