@@ -190,23 +190,37 @@ void TestSoundManager::chimeInterruptsDiscardAndReturnsThroughHistory()
 
 void TestSoundManager::threeChimesAreSpacedByTheKickout()
 {
+    // The sequencer's own clock: each chime must follow a kickout of the one before, and
+    // the last kickout must lead back. Wall time only bounds from below: a loaded machine
+    // may be late, never early.
+    QStringList events;
     QList<qint64> at;
     QElapsedTimer clock;
     clock.start();
-    connect(m_sm, &SoundManager::nfcChimePlay, this, [&] { at << clock.elapsed(); });
+    connect(m_sm, &SoundManager::nfcChimePlay, this, [&] { events << "play"; at << clock.elapsed(); });
+    auto *next = m_sm->findChild<QSignalTransition *>(QStringLiteral("t_nfcChimeNoKickout"));
+    auto *end = m_sm->findChild<QSignalTransition *>(QStringLiteral("t_nfcChimeKickout"));
+    QVERIFY(next && end);
+    // The transition's own action (the play) runs before this slot: mark that play.
+    connect(next, &QAbstractTransition::triggered, this, [&] {
+        if (!events.isEmpty() && events.last() == "play")
+            events.last() = "play on kickout";
+    });
+    connect(end, &QAbstractTransition::triggered, this, [&] { events << "end"; });
     m_sm->processAlarmReq(1, true);
     QTRY_COMPARE(plays("warning3.wav"), 1);
     emit m_sm->nfcChimeSig();
     emit m_sm->nfcChimeSig();
     emit m_sm->nfcChimeSig();
-    QTRY_COMPARE(at.size(), 3);
+    QTRY_COMPARE(events.size(), 4);
+    QCOMPARE(events, (QStringList{"play", "play on kickout", "play on kickout", "end"}));
     QTRY_COMPARE(state(), QStringLiteral("\"warning\"")); // back where it was
-    const qint64 back = clock.elapsed();
-    QVERIFY2(at[1] - at[0] >= 120 && at[1] - at[0] < 250, qPrintable(QString::number(at[1] - at[0])));
-    QVERIFY2(at[2] - at[1] >= 120 && at[2] - at[1] < 250, qPrintable(QString::number(at[2] - at[1])));
-    QVERIFY(back - at[2] >= 120);
+    QVERIFY2(at[1] - at[0] >= 120 && at[2] - at[1] >= 120,
+             qPrintable(QString("%1 %2").arg(at[1] - at[0]).arg(at[2] - at[1])));
     QCOMPARE(m_sm->get_chimeReqCount(), 0);
-    QTRY_COMPARE(plays("nfcChime.wav"), 3);
+    // A chime's player may be stopped by the next before it logs: the sequencer's plays
+    // above count, the stand-in's log only shows that chimes were played.
+    QTRY_VERIFY(plays("nfcChime.wav") >= 1);
     QTRY_COMPARE(plays("warning3.wav"), 2); // the warning starts over
 }
 
