@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFont>
+#include <QGuiApplication>
 
 const LanguageInfo Translator::gLanguageFiles[Translator::languageCount] = {
     {"English(US)", "tultr_eng_USA", "eng_USA"},
@@ -59,6 +61,13 @@ void Translator::setLanguage(int languageID)
     if (!translator.load(file))
         qDebug() << "Failed to load TS file:" << file;
     QCoreApplication::installTranslator(&translator);
+    // Plain texts take the application font: it must draw the new language's script
+    // itself, not through whatever fallback font happens to be installed.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        QFont font = QGuiApplication::font();
+        font.setFamily(fontFamily(languageID));
+        QGuiApplication::setFont(font);
+    }
     // This order closes the loop with the settings store: it takes the code last and,
     // when the code is new to it, calls back with the id that is already current.
     set_languageId(languageID);
@@ -72,6 +81,18 @@ void Translator::setLanguageByString(const QString &languageString)
     const int id = indexOfCode(languageString);
     if (id >= 0)
         setLanguage(id);
+}
+
+QString Translator::fontFamily(int id)
+{
+    // Chinese and Japanese share code points but not glyph shapes: each has its font.
+    // Arabic texts carry Latin words and signs, which DejaVu Sans draws as well.
+    switch (id) {
+    case LANGUAGE_ID_KOR: return QStringLiteral("Noto Sans CJK KR");
+    case LANGUAGE_ID_ZH_CN: return QStringLiteral("Noto Sans CJK SC");
+    case LANGUAGE_ID_JPN: return QStringLiteral("Noto Sans CJK JP");
+    default: return QStringLiteral("DejaVu Sans");
+    }
 }
 
 QString Translator::getLanguageName(int id) const

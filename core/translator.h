@@ -54,6 +54,8 @@ public:
     // The id of a language code, or -1 when the code is not in the table.
     static int indexOfCode(const QString &code);
     static bool isValidId(int id) { return unsigned(id) < unsigned(languageCount); }
+    // The font that draws a language's script; the shell's theme selects the same.
+    static QString fontFamily(int id);
 
 public slots:
     int getNumOfAllLanguages() const { return languageCount; }

@@ -132,7 +132,7 @@ ApplicationWindow {
             id: firmwareNotice
             objectName: "firmwareNotice"
             anchors.fill: parent
-            text: qsTr("Copying firmware update files...<br>DO NOT unplug USB or power off the unit")
+            text: qsTr("Copying firmware update files...<br>DO NOT unplug USB or power off the unit") + tro.emptyStr
             busy: true
         }
 

@@ -18,6 +18,7 @@ Rectangle {
         elide: Text.ElideMiddle
         text: row.fileName
         color: Theme.text
+        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontBody
     }
     MouseArea {

@@ -8,7 +8,6 @@ Rectangle {
     objectName: "ovUsbExportItem"
     color: Theme.background
     property bool unlocked: true
-    readonly property string retranslate: typeof tro !== "undefined" ? tro.emptyStr : ""
 
     // Asks the mount table and publishes the answer, which enables the export.
     function checkDrive() {
@@ -19,8 +18,9 @@ Rectangle {
     Text {
         id: title
         anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacing }
-        text: qsTr("Orvanta Export") + page.retranslate
+        text: qsTr("Orvanta Export") + Theme.retranslate()
         color: Theme.text
+        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontTitle
         font.bold: true
     }
@@ -32,7 +32,7 @@ Rectangle {
             width: 360
             height: Theme.touchTarget
             enabled: cabinetManager.flashDriveMounted && page.unlocked
-            text: qsTr("Export Menu Files") + page.retranslate
+            text: qsTr("Export Menu Files") + Theme.retranslate()
             onClicked: {
                 if (page.checkDrive())
                     ovp.exportOrvantaJsonFile()
@@ -45,7 +45,7 @@ Rectangle {
             width: 360
             height: Theme.touchTarget
             enabled: page.unlocked
-            text: qsTr("Check Flash Drive") + page.retranslate
+            text: qsTr("Check Flash Drive") + Theme.retranslate()
             onClicked: page.checkDrive()
         }
     }

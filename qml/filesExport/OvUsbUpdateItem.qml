@@ -12,10 +12,9 @@ Rectangle {
     property string selectedOvFile: ""
     // 0 the flash drive, 1 the preloaded menus.
     property int importSource: 0
-    readonly property string retranslate: typeof tro !== "undefined" ? tro.emptyStr : ""
     // The import controller; absent where the shell runs without the back end.
     readonly property var proxy: typeof ovp !== "undefined" ? ovp : null
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     function refresh() {
@@ -28,8 +27,9 @@ Rectangle {
         id: title
         anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacing }
         textFormat: Text.StyledText
-        text: qsTr("<b>Orvanta</b> Update") + page.retranslate
+        text: qsTr("<b>Orvanta</b> Update") + Theme.retranslate()
         color: Theme.text
+        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontTitle
     }
 
@@ -59,8 +59,9 @@ Rectangle {
             objectName: "noFilesText"
             anchors.centerIn: parent
             visible: !page.proxy || page.proxy.numOfFiles === 0
-            text: qsTr("No Orvanta files found!") + page.retranslate
+            text: qsTr("No Orvanta files found!") + Theme.retranslate()
             color: Theme.textSecondary
+            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontBody
         }
     }
@@ -74,7 +75,7 @@ Rectangle {
             width: 220
             height: Theme.touchTarget
             enabled: page.unlocked
-            text: qsTr("Refresh") + page.retranslate
+            text: qsTr("Refresh") + Theme.retranslate()
             onClicked: page.refresh()
             onPressAndHold: {
                 page.importSource = page.importSource === 0 ? 1 : 0
@@ -95,7 +96,7 @@ Rectangle {
             width: 220
             height: Theme.touchTarget
             enabled: page.unlocked && page.selectedOvFile !== "" && page.proxy !== null && !page.proxy.importing
-            text: qsTr("Import") + page.retranslate
+            text: qsTr("Import") + Theme.retranslate()
             onClicked: ovp.importMenuFile(page.selectedOvFile)
         }
     }

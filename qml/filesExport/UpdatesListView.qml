@@ -20,7 +20,6 @@ Rectangle {
     }
     property bool unlocked: lockLevel >= 0
     property alias message: messageText.text
-    readonly property string retranslate: typeof tro !== "undefined" ? tro.emptyStr : ""
 
     function showMessage(text) {
         messageText.text = text
@@ -35,6 +34,9 @@ Rectangle {
         snapMode: ListView.SnapOneItem
         highlightRangeMode: ListView.StrictlyEnforceRange
         clip: true
+        // A mirrored horizontal list built in Arabic opens beside its first page; the
+        // pages keep their order and mirror their own content.
+        LayoutMirroring.enabled: false
         model: ObjectModel {
             OvUsbUpdateItem {
                 width: pagesList.width
@@ -51,11 +53,25 @@ Rectangle {
 
     Connections {
         target: typeof ovp !== "undefined" ? ovp : null
-        function onOrvantaDataImported() { view.showMessage(qsTr("Orvanta file imported: ") + ovp.ovImportFilename) }
-        function onInvalidFileVersion() { view.showMessage(qsTr("File version is not supported: ") + ovp.ovImportFilename) }
-        function onOrvantaDataImportFailed() { view.showMessage(qsTr("Orvanta file import failed: ") + ovp.ovImportFilename) }
-        function onExportedMenu(value) { view.showMessage(qsTr("Orvanta file exported: ") + value) }
-        function onExportMenuFailed() { view.showMessage(qsTr("Orvanta file export failed!")) }
+        // Each message is a binding, so that it follows a language switch while shown.
+        function onOrvantaDataImported() {
+            var name = ovp.ovImportFilename
+            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file imported: ") + Theme.retranslate() + name }))
+        }
+        function onInvalidFileVersion() {
+            var name = ovp.ovImportFilename
+            view.showMessage(Qt.binding(function() { return qsTr("File version is not supported: ") + Theme.retranslate() + name }))
+        }
+        function onOrvantaDataImportFailed() {
+            var name = ovp.ovImportFilename
+            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file import failed: ") + Theme.retranslate() + name }))
+        }
+        function onExportedMenu(value) {
+            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file exported: ") + Theme.retranslate() + value }))
+        }
+        function onExportMenuFailed() {
+            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file export failed!") + Theme.retranslate() }))
+        }
     }
 
     Rectangle {
@@ -81,6 +97,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
                 color: Theme.text
+                font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontBody
             }
             Button {
@@ -88,7 +105,7 @@ Rectangle {
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: 200
                 height: Theme.touchTarget
-                text: qsTr("Close") + view.retranslate
+                text: qsTr("Close") + Theme.retranslate()
                 onClicked: messageBox.visible = false
             }
         }

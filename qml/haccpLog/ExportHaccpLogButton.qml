@@ -14,7 +14,7 @@ Button {
     readonly property var controller: typeof haccpController !== "undefined" ? haccpController : null
     width: 280
     height: Theme.touchTarget
-    text: qsTr("Export Holding Log")
+    text: qsTr("Export Holding Log") + Theme.retranslate()
     enabled: flashDriveMounted && cabinetManager.haccpEnabled && controller !== null
     onClicked: {
         busy.start(120)

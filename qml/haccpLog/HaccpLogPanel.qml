@@ -41,7 +41,7 @@ Rectangle {
                 : cabinetManager.startingShelfNumber + rowIndex + 1
     }
     function discardedText(duration, expired) {
-        return duration === "----" ? "----" : (expired ? qsTr("Yes") : qsTr("No"))
+        return duration === "----" ? "----" : (expired ? qsTr("Yes") : qsTr("No")) + Theme.retranslate()
     }
 
     Connections {
@@ -81,8 +81,9 @@ Rectangle {
     Text {
         id: title
         anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacingSmall }
-        text: qsTr("Holding Log")
+        text: qsTr("Holding Log") + Theme.retranslate()
         color: Theme.text
+        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontTitle
         font.bold: true
     }
@@ -90,11 +91,11 @@ Rectangle {
     HaccpLogItem {
         id: headings
         anchors { top: title.bottom; left: parent.left; right: parent.right; rightMargin: Theme.scrollBarWidth }
-        productName: qsTr("Product Name")
-        shelfText: qsTr("Shelf Number")
-        startText: qsTr("Start Time")
-        discardedText: qsTr("Discarded")
-        durationText: qsTr("Holding Duration")
+        productName: qsTr("Product Name") + Theme.retranslate()
+        shelfText: qsTr("Shelf Number") + Theme.retranslate()
+        startText: qsTr("Start Time") + Theme.retranslate()
+        discardedText: qsTr("Discarded") + Theme.retranslate()
+        durationText: qsTr("Holding Duration") + Theme.retranslate()
     }
 
     ListView {
@@ -128,10 +129,11 @@ Rectangle {
         Text {
             objectName: "recordCount"
             anchors { left: parent.left; leftMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
-            text: qsTr("Number of records: ") + panel.recordCount
+            text: qsTr("Number of records: ") + Theme.retranslate() + panel.recordCount
             color: Theme.text
+            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontBody
-            }
+        }
         Row {
             anchors { right: parent.right; rightMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
             spacing: Theme.spacing
@@ -139,7 +141,7 @@ Rectangle {
                 objectName: "showAllButton"
                 width: 160
                 height: Theme.touchTarget
-                text: qsTr("Show All")
+                text: qsTr("Show All") + Theme.retranslate()
                 visible: list.atYEnd && panel.totalCount > panel.recordCount
                 onClicked: {
                     panel.modified = true
@@ -150,7 +152,7 @@ Rectangle {
                 objectName: "refreshButton"
                 width: 160
                 height: Theme.touchTarget
-                text: qsTr("Refresh")
+                text: qsTr("Refresh") + Theme.retranslate()
                 onClicked: panel.autoRetrieve()
             }
         }

@@ -107,7 +107,8 @@ Item {
 
             RowLayout {
                 anchors.fill: parent
-                anchors.margins: 2
+                // The check mark takes the row's full height: a whole touch target.
+                anchors.leftMargin: 2
                 // Clear of the scroll bar, on whichever side it stands.
                 anchors.rightMargin: Theme.spacing + Theme.scrollBarWidth
                 spacing: Theme.spacing

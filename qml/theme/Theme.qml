@@ -55,7 +55,9 @@ QtObject {
     // Fonts the shell selects for each interface language: CJK texts need the font of
     // their own script variant, and Hangul and Arabic are missing from most Latin fonts.
     readonly property string latinFamily: "DejaVu Sans"
-    readonly property string arabicFamily: "Noto Sans Arabic"
+    // Arabic texts carry Latin words, digits and signs (USB, °F, file paths): of the
+    // installed faces only DejaVu Sans draws both scripts.
+    readonly property string arabicFamily: "DejaVu Sans"
     readonly property string koreanFamily: "Noto Sans CJK KR"
     readonly property string chineseFamily: "Noto Sans CJK SC"
     readonly property string japaneseFamily: "Noto Sans CJK JP"

@@ -14,6 +14,7 @@ T.Button {
     padding: Theme.spacingSmall
     horizontalPadding: Theme.spacing
     font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     contentItem: Text {
         text: control.text

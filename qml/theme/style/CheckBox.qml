@@ -14,6 +14,7 @@ T.CheckBox {
     padding: 4
     spacing: Theme.spacingSmall
     font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     indicator: Rectangle {
         implicitWidth: 36
@@ -33,6 +34,7 @@ T.CheckBox {
             visible: control.checkState !== Qt.Unchecked
             text: control.checkState === Qt.PartiallyChecked ? "\u2013" : "\u2713"
             color: Theme.textOnAccent
+            font.family: Theme.latinFamily
             font.pixelSize: 26
             font.bold: true
         }

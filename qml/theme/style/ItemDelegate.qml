@@ -15,6 +15,7 @@ T.ItemDelegate {
     horizontalPadding: Theme.spacing
     spacing: Theme.spacingSmall
     font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     contentItem: Text {
         text: control.text

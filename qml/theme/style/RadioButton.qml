@@ -14,6 +14,7 @@ T.RadioButton {
     padding: 4
     spacing: Theme.spacingSmall
     font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     indicator: Rectangle {
         implicitWidth: 36

@@ -15,6 +15,7 @@ T.Switch {
     padding: 4
     spacing: Theme.spacing
     font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     indicator: Rectangle {
         implicitWidth: 84
@@ -33,6 +34,7 @@ T.Switch {
             x: control.visualPosition > 0.5 ? 14 : parent.width - width - 14
             text: control.checked ? "I" : "O"
             color: control.checked ? Theme.textOnAccent : Theme.textSecondary
+            font.family: Theme.latinFamily
             font.pixelSize: Theme.fontSmall
             font.bold: true
         }

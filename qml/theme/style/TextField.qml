@@ -16,6 +16,7 @@ T.TextField {
     leftPadding: Theme.spacingSmall + 4
     rightPadding: Theme.spacingSmall + 4
     font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
     color: enabled ? Theme.text : Theme.textDisabled
     selectionColor: Theme.accentStrong
     selectedTextColor: Theme.textOnAccent
