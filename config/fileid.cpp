@@ -1,5 +1,8 @@
 #include "fileid.h"
 
+#include "cabinetlayout.h"
+#include "jsonguard.h"
+
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QFile>
@@ -677,8 +680,8 @@ const QVector<ScalarKey> &layoutKeys()
         FLAG(isIndividualDpSelectable),
         FLAG(mirrorDisplay),
         FLAG(nfcEnabled),
-        INT(numberOfRows),
-        INT(zonesPerRow),
+        INT(numberOfRows, 1, FileID::kMaxZones),
+        INT(zonesPerRow, 1, FileID::kMaxZones),
         INT(numOfTempProbes),
         FLAG(orientationPortrait),
         INT(powerSource),
@@ -691,10 +694,10 @@ const QVector<ScalarKey> &layoutKeys()
         intKey("traysPerZone", "binsPerZone is undefined", &FileID::set_traysPerZone,
                &FileID::get_traysPerZone, &FileID::binsPerZoneChanged,
                FileID::kMinBinsPerZone, FileID::kMaxBinsPerZone),
-        INT(uiRole),
+        INT(uiRole, UIROLE_SINGLE, UIROLE_MIRROR),
         INT(zones2handle, 0, FileID::kMaxZones),
         INT(zones2handleStart, 0, FileID::kMaxZones - 1),
-        INT(orientationId),
+        INT(orientationId, 0, FileID::kMaxOrientationId),
         FLAG(verticalFlip),
         INT(numberOfZones, 1, FileID::kMaxZones),
         INT(traysPerCabinet, 1, FileID::kMaxBins),
@@ -990,7 +993,8 @@ bool FileID::readFileID(const QString &filename)
     }
     qDebug().noquote() << "Opened" << filename;
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = JsonGuard::parse(file.read(kMaxFileBytes + 1), "personality file",
+                                                    int(kMaxFileBytes), &parseError);
     file.close();
     if (parseError.error != QJsonParseError::NoError) {
         qWarning().noquote() << "Parse Error:" << parseError.errorString();

@@ -97,6 +97,8 @@ public:
     static constexpr int kMaxBins = 20;
     static constexpr int kMinBinsPerZone = 2;
     static constexpr int kMaxBinsPerZone = 4;
+    static constexpr int kMaxOrientationId = 255; // display ids are one byte on the link
+    static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
     // Rebuilds the NFC polling table from the first numberOfZones records of the NFC
     // map. Bins the table cannot describe (a poll order other than 1 or 2, a third

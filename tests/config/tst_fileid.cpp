@@ -663,6 +663,13 @@ void TestFileID::unsafeGeometryIsRefused_data()
     QTest::newRow("handled zones past the cabinet")
         << QJsonObject{{"zones2handleStart", 8}, {"zones2handle", 5}}
         << "zones2handleStart 8 with zones2handle 5 goes past the 10 zones";
+    QTest::newRow("largest int of rows") << QJsonObject{{"numberOfRows", 2147483647}}
+                                         << "numberOfRows 2147483647 is out of range 1 to 20";
+    QTest::newRow("no zones per row") << QJsonObject{{"zonesPerRow", 0}}
+                                      << "zonesPerRow 0 is out of range 1 to 20";
+    QTest::newRow("role 99") << QJsonObject{{"uiRole", 99}} << "uiRole 99 is out of range 0 to 3";
+    QTest::newRow("orientation -1") << QJsonObject{{"orientationId", -1}}
+                                    << "orientationId -1 is out of range 0 to 255";
     QTest::newRow("21 bins") << QJsonObject{{"traysPerCabinet", 21}}
                              << "traysPerCabinet 21 is out of range 1 to 20";
     QTest::newRow("1 bin per zone") << QJsonObject{{"traysPerZone", 1}}
