@@ -66,6 +66,7 @@ bool ConfigSync::apply(ConfigurationManager *c, int multiId, const QByteArray &d
     case FirmwareList:
         if (lines.size() < 8)
             break;
+        qDebug() << "Firmware versions from the other display:" << lines.mid(0, 8).join(QLatin1Char(' '));
         c->set_ioBoardFirmwareVersion0(lines.at(0));
         c->set_ioBoardFirmwareVersion1(lines.at(1));
         c->set_ioBoardFirmwareVersion2(lines.at(2));
@@ -78,6 +79,7 @@ bool ConfigSync::apply(ConfigurationManager *c, int multiId, const QByteArray &d
     case SerialModelNumbers:
         if (lines.size() < 2)
             break;
+        qDebug() << "Serial and model numbers from the other display:" << lines.at(0) << lines.at(1);
         c->set_serialNumber(lines.at(0));
         c->set_modelNumber(lines.at(1));
         return true;
