@@ -11,6 +11,7 @@
 #include "nfctagitem2.h"
 #include "taganalysis.h"
 #include "tempprobestatemanager.h"
+#include "translator.h"
 #include "traybarsc.h"
 #include "zonemanager.h"
 
@@ -128,6 +129,16 @@ void HoldingCoordinator::create(const Setup &setup)
     }
     for (int bin = 0; bin < MaxBins; ++bin)
         updateBinProduct(bin);
+    // Bins without a tray here (the other display's) rename themselves; trays report theirs.
+    if (Translator *translator = c->translator())
+        connect(translator, &Translator::languageChanged, this, &HoldingCoordinator::renameBins,
+                Qt::QueuedConnection);
+}
+
+void HoldingCoordinator::renameBins()
+{
+    for (int bin = 0; bin < MaxBins; ++bin)
+        updateBinProduct(bin);
 }
 
 void HoldingCoordinator::start()
@@ -195,6 +206,16 @@ QString HoldingCoordinator::productName(int productId) const
 {
     MenuManager *menu = core()->menuManager();
     return menu ? menu->getProductName(productId).toString() : QString();
+}
+
+QString HoldingCoordinator::shownProductName(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    if (!menu)
+        return QString();
+    // Not every product is named in every language: the plain name stands in, as on a tray.
+    const QString name = menu->getProductName(productId).toString();
+    return name.isEmpty() ? menu->getProductName(-1, productId).toString() : name;
 }
 
 int HoldingCoordinator::panSizeOfProduct(int productId) const
@@ -420,7 +441,7 @@ void HoldingCoordinator::updateBinProduct(int bin)
         return;
     }
     const int product = productIdOfBin(bin);
-    view->setProduct(product ? productName(product) : QString(), holdTimeOfProduct(product));
+    view->setProduct(product ? shownProductName(product) : QString(), holdTimeOfProduct(product));
 }
 
 void HoldingCoordinator::onHoldStarted(int bin, quint64 uid)

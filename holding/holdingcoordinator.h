@@ -152,6 +152,7 @@ signals:
     void sendRestateHoldTemps();
 
 private slots:
+    void renameBins();
     void onTrayInfo(const trayInfo &info);
     void onTrayProductChanged();
     void onHoldStarted(int bin, quint64 uid);
@@ -179,6 +180,7 @@ private:
     void stopBin(int bin, quint8 origin);
     int productRow(int productId) const;
     QString productName(int productId) const;
+    QString shownProductName(int productId) const;
     int panProduct(quint64 uid) const;
     void updateActivelyHolding();
     void updateBinProduct(int bin);

@@ -15,7 +15,9 @@
 #include "scratchroots.h"
 #include "simulationconsole.h"
 #include "soundmanager.h"
+#include "translator.h"
 #include "tulerrorcontrollert.h"
+#include "binview.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -68,6 +70,8 @@ private slots:
     void consoleDrivesTheSimulation_data();
     void consoleDrivesTheSimulation();
     void holdsReachTheHaccpLogAndItsExport();
+    void binNamesFollowTheLanguage_data();
+    void binNamesFollowTheLanguage();
 
 private:
     void startCabinet();
@@ -421,4 +425,38 @@ void TestHolding::holdsReachTheHaccpLogAndItsExport()
                               + "," + csvStart(early) + ",No," + earlyDuration.left(5).toUtf8() + ",");
     QCOMPARE(lines.at(2), discarded.value("p").toString().toUtf8() + "," + QByteArray::number(1 / perShelf + 1)
                               + "," + csvStart(discarded) + ",Yes," + heldDuration.left(5).toUtf8() + ",");
+}
+
+void TestHolding::binNamesFollowTheLanguage_data()
+{
+    QTest::addColumn<bool>("otherDisplaysBin"); // no tray of its own on this display
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("own bin, named in Spanish") << false << "spa" << "Carne";
+    QTest::newRow("own bin, not named in German") << false << "deu" << "Patty";
+    QTest::newRow("other display's bin, named in Spanish") << true << "spa" << "Carne";
+    QTest::newRow("other display's bin, not named in Japanese") << true << "jpn" << "Patty";
+}
+
+void TestHolding::binNamesFollowTheLanguage()
+{
+    QFETCH(bool, otherDisplaysBin);
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    if (otherDisplaysBin) {
+        // The second display of a 5x4 cabinet: the first ten bins are the primary's.
+        m_cm.reset();
+        QVERIFY(QFile::remove(m_scratch->root() + QStringLiteral("5x2_primary_nfc.hcc")));
+        QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_second.hcc"),
+                                         readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_second.hcc"))));
+        m_cm.reset(new CabinetManager(0, 7));
+        QVERIFY(!m_cm->get_iAmMaster());
+    }
+    BinView *bin = m_cm->holding()->binView(2);
+    QVERIFY(bin);
+    QTRY_COMPARE(bin->get_productName(), QStringLiteral("Patty"));
+    m_cm->translator()->setLanguageByString(language);
+    QTRY_COMPARE(bin->get_productName(), name);
+    m_cm->translator()->setLanguageByString(QStringLiteral("eng_USA"));
+    QTRY_COMPARE(bin->get_productName(), QStringLiteral("Patty"));
 }
