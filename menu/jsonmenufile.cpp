@@ -1,5 +1,7 @@
 #include "jsonmenufile.h"
 
+#include "jsonguard.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -7,7 +9,7 @@
 JsonMenuFile::Outline JsonMenuFile::checkOutline(const QByteArray &bytes)
 {
     Outline outline;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
+    const QJsonDocument doc = JsonGuard::parse(bytes, "menu-tool file", int(maxFileSize));
     if (!doc.isObject()) {
         outline.messages << QStringLiteral("JSON file is invalid!!!!!!!!");
         return outline;
@@ -71,12 +73,12 @@ QByteArray JsonMenuFile::exportDocument(const QString &serial, const QByteArray 
     header.insert(QStringLiteral("menuDescription"), QStringLiteral("MENU_") + serial);
 
     QJsonObject menu;
-    const QJsonDocument menuDoc = QJsonDocument::fromJson(menuText);
+    const QJsonDocument menuDoc = JsonGuard::parse(menuText, "menu file", int(maxFileSize));
     if (menuDoc.isObject()) {
         menu.insert(QStringLiteral("productGroups"), menuDoc.object().value(QLatin1String("productGroups")));
         menu.insert(QStringLiteral("products"), menuDoc.object().value(QLatin1String("products")));
     }
-    const QJsonDocument dayPartsDoc = QJsonDocument::fromJson(dayPartsText);
+    const QJsonDocument dayPartsDoc = JsonGuard::parse(dayPartsText, "day-part file", int(maxFileSize));
     if (dayPartsDoc.isObject())
         menu.insert(QStringLiteral("layout"), dayPartsDoc.object().value(QLatin1String("layout")));
 

@@ -1,6 +1,8 @@
 #include "menuimporttransaction.h"
 
 #include "configurationmanager.h"
+#include "jsonguard.h"
+#include "jsonmenufile.h"
 #include "menumanager.h"
 
 #include <QDebug>
@@ -108,7 +110,8 @@ void MenuImportTransaction::applyBinary(const BinaryMenuFile &file)
 
 void MenuImportTransaction::applyJson(const QString &documentText)
 {
-    const QJsonObject header = QJsonDocument::fromJson(documentText.toUtf8()).object().value(QLatin1String("header")).toObject();
+    const QJsonObject header = JsonGuard::parse(documentText.toUtf8(), "menu-tool file", int(JsonMenuFile::maxFileSize))
+                                   .object().value(QLatin1String("header")).toObject();
     const QJsonValue version = header.value(QLatin1String("menuVersion"));
     if (!version.isDouble() || version.toDouble() != 1.0) {
         qWarning().noquote() << "Menu version" << version.toVariant().toString() << "is not supported; not imported";

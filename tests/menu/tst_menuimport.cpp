@@ -404,6 +404,7 @@ void TstMenuImport::jsonOutline_data()
     QTest::newRow("layout a number") << "outline_layout_number.json" << QStringList{"dayparts array read failed!!!!!!!!"} << false;
     QTest::newRow("empty menu") << "outline_menu_empty.json" << QStringList{"menuObj is empty!!!!!!!!"} << false;
     QTest::newRow("not JSON") << "outline_not_json.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
+    QTest::newRow("repeated key") << "outline_repeated_key.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
     QTest::newRow("empty layout") << "layout_empty.json" << QStringList() << true;
     QTest::newRow("version 2") << "version2.json" << QStringList() << true;
 }
