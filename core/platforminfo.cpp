@@ -1,6 +1,7 @@
 #include "platforminfo.h"
 
 #include "commandlauncher.h"
+#include "safefilereader.h"
 #include "tulpaths.h"
 
 #include <QDebug>
@@ -67,10 +68,13 @@ void PlatformInfo::getBSPverInformation()
     const QString name = lastBspEntry(root);
     // Opened inside the data root itself, so the result does not depend on the
     // working directory.
-    QFile file(name.isEmpty() ? QString() : QDir(root).filePath(name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray bytes;
+    if (name.isEmpty()
+        || SafeFileReader::read(QDir(root).filePath(name), kMaxBspFileBytes, &bytes, "board support file")
+            != SafeFileReader::Ok) {
         qDebug().noquote() << QStringLiteral("Unable to open file: %1").arg(name);
         return;
     }
-    set_bspInfo(dialogText(file.readAll()));
+    bytes.replace("\r\n", "\n");
+    set_bspInfo(dialogText(bytes));
 }

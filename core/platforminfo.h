@@ -17,6 +17,8 @@ public:
 
     // The kernel query waits this long to start and again to finish.
     static constexpr int kKernelQueryTimeoutMs = 30000;
+    // A board support file is a few lines of versions; a larger one is not shown.
+    static constexpr qint64 kMaxBspFileBytes = 64 * 1024;
 
 public slots:
     QString get_osKernel() const { return m_osKernel; }
