@@ -7,8 +7,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
+#include <cstring>
 #include <mutex>
 
 #include <unistd.h>
@@ -76,36 +76,121 @@ bool ErrorLogFiles::appendLine(const QString &path, const QByteArray &text)
     return SafeFileWriter::appendToFile(path, text);
 }
 
-QList<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path)
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool digitsAt(const char *p, int count, int *value)
 {
-    static const QRegularExpression typeField(QStringLiteral("^([0-9]{1});.*$"));
-    static const QRegularExpression full(QStringLiteral(
-        "^([0-9]{1,9});([0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2});"
-        "([0-9]{1,3})\\t([0-9]{1,3})\\t([0-9]{1,3})\\t([0-9]{1,3}).*$"));
-    QList<Entry> out;
-    QByteArray content;
-    if (SafeFileReader::read(path, MaxLogBytes, &content, "error log") != SafeFileReader::Ok)
-        return out;
-    content.replace("\r\n", "\n");
-    const QStringList lines = QString::fromUtf8(content).split(QLatin1Char('\n'));
-    for (const QString &text : lines) {
-        const QRegularExpressionMatch type = typeField.match(text);
-        if (!type.hasMatch() || type.captured(1).toInt() != 1)
-            continue;
-        const QRegularExpressionMatch m = full.match(text);
-        if (!m.hasMatch())
-            continue;
-        Entry entry;
-        entry.timestamp = QDateTime::fromString(m.captured(2), kTimeFormat);
-        QStringList written;
-        for (int i = 0; i < 4; ++i) {
-            entry.codes[i] = m.captured(3 + i).toInt();
-            written << m.captured(3 + i);
+    int v = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!isDigit(p[i]))
+            return false;
+        v = v * 10 + (p[i] - '0');
+    }
+    *value = v;
+    return true;
+}
+
+struct Stamp
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    bool real() const { return QDate::isValid(y, mo, d) && QTime::isValid(h, mi, s); }
+};
+
+// "yyyy/MM/dd HH:mm:ss" at p (19 bytes); false when the form is wrong.
+bool stampAt(const char *p, Stamp *st)
+{
+    return p[4] == '/' && p[7] == '/' && p[10] == ' ' && p[13] == ':' && p[16] == ':'
+        && digitsAt(p, 4, &st->y) && digitsAt(p + 5, 2, &st->mo) && digitsAt(p + 8, 2, &st->d)
+        && digitsAt(p + 11, 2, &st->h) && digitsAt(p + 14, 2, &st->mi) && digitsAt(p + 17, 2, &st->s);
+}
+
+// One line: "1;" + timestamp + ";" + four codes of one to three digits separated by
+// tabs; whatever follows the fourth code's first three digits is ignored.
+bool parseLine(const char *p, const char *end, ErrorLogFiles::Entry *entry)
+{
+    constexpr int kCodes = 22; // offset of the first code
+    if (end - p < kCodes + 7 || p[0] != '1' || p[1] != ';' || p[21] != ';')
+        return false;
+    Stamp stamp;
+    if (!stampAt(p + 2, &stamp))
+        return false;
+    const char *c = p + kCodes;
+    for (int i = 0; i < 4; ++i) {
+        int n = 0;
+        int v = 0;
+        while (n < 3 && c + n < end && isDigit(c[n])) {
+            v = v * 10 + (c[n] - '0');
+            ++n;
         }
-        entry.codesText = written.join(QLatin1Char('.'));
-        out.append(entry);
+        if (n == 0)
+            return false;
+        entry->codes[i] = v;
+        c += n;
+        if (i < 3) {
+            if (c == end || *c != '\t')
+                return false;
+            ++c;
+        }
+    }
+    QString codes = QString::fromLatin1(p + kCodes, int(c - (p + kCodes)));
+    codes.replace(QLatin1Char('\t'), QLatin1Char('.'));
+    entry->codesText = codes;
+    if (stamp.real()) {
+        entry->dateText = QString::fromLatin1(p + 2, 10);
+        entry->timeText = QString::fromLatin1(p + 13, 8);
+    } else {
+        entry->dateText.clear();
+        entry->timeText.clear();
+    }
+    return true;
+}
+
+} // namespace
+
+QDateTime ErrorLogFiles::Entry::timestamp() const
+{
+    return parseTimestamp(dateText, timeText);
+}
+
+QDateTime ErrorLogFiles::parseTimestamp(const QString &dateText, const QString &timeText)
+{
+    if (dateText.size() != 10 || timeText.size() != 8)
+        return QDateTime();
+    const QByteArray text = (dateText + QLatin1Char(' ') + timeText).toLatin1();
+    Stamp st;
+    if (!stampAt(text.constData(), &st) || !st.real())
+        return QDateTime();
+    return QDateTime(QDate(st.y, st.mo, st.d), QTime(st.h, st.mi, st.s));
+}
+
+QVector<ErrorLogFiles::Entry> ErrorLogFiles::parseLog(const QByteArray &text)
+{
+    QVector<Entry> out;
+    const char *p = text.constData();
+    const char *const end = p + text.size();
+    if (text.startsWith("\xEF\xBB\xBF"))
+        p += 3;
+    out.reserve(int((end - p) / 32));
+    Entry entry;
+    while (p < end) {
+        const char *eol = static_cast<const char *>(memchr(p, '\n', size_t(end - p)));
+        if (!eol)
+            eol = end;
+        if (parseLine(p, eol, &entry))
+            out.append(entry);
+        p = eol + 1;
     }
     return out;
+}
+
+QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path)
+{
+    QByteArray content;
+    if (SafeFileReader::read(path, MaxLogBytes, &content, "error log") != SafeFileReader::Ok)
+        return {};
+    return parseLog(content); // a "\r" before the "\n" falls in the ignored tail
 }
 
 int ErrorLogFiles::deleteAll()

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The weekly error-log files under "errorLogs/" of the data root: one file begun with
 // the first error of each ISO week, named "el" + that day as "yyMMdd" + ".txt", one line
@@ -16,9 +17,14 @@ class ErrorLogFiles
 public:
     struct Entry
     {
-        QDateTime timestamp;
+        // "yyyy/MM/dd" and "HH:mm:ss" as written; both empty when the line's date or
+        // time is not a real one.
+        QString dateText;
+        QString timeText;
         int codes[4] = {0, 0, 0, 0};
         QString codesText; // the four codes as written, joined by "."
+
+        QDateTime timestamp() const; // local time; invalid with empty texts
     };
 
     static QString logDir();                 // ends with '/'
@@ -34,8 +40,13 @@ public:
     // opened or written.
     static bool appendLine(const QString &path, const QByteArray &line);
 
-    // The well-formed type-1 lines of one file; nothing for a file that cannot be read.
-    static QList<Entry> readLog(const QString &path);
+    // The well-formed type-1 lines of one file, in one pass over its bytes; nothing for
+    // a file that cannot be read. A damaged stretch (zeros after a power cut) loses only
+    // its own lines.
+    static QVector<Entry> readLog(const QString &path);
+    static QVector<Entry> parseLog(const QByteArray &text);
+    // A "yyyy/MM/dd" date and "HH:mm:ss" time read by hand; invalid unless both are real.
+    static QDateTime parseTimestamp(const QString &dateText, const QString &timeText);
     // One day's lines; a larger file is not shown rather than exhausting the memory.
     static constexpr qint64 MaxLogBytes = 8 * 1024 * 1024;
 

@@ -46,12 +46,41 @@ TulErrorController::TulErrorController(const CabinetValues &values, QObject *par
 TulErrorController::~TulErrorController()
 {
     qDeleteAll(m_errorsList);
-    qDeleteAll(m_errorsLogList);
+    dropLogObjects();
     qDeleteAll(m_definitions);
 }
 
 QList<QObject *> TulErrorController::get_errorsList() const { return asObjects(m_errorsList); }
-QList<QObject *> TulErrorController::get_errorsLogList() const { return asObjects(m_errorsLogList); }
+
+QList<QObject *> TulErrorController::get_errorsLogList() const
+{
+    if (m_errorsLogListStale) {
+        dropLogObjects();
+        auto *self = const_cast<TulErrorController *>(this);
+        for (const ErrorInfo &row : m_errorInfoRows) {
+            auto *record = new ErrorTextRecord(self);
+            const QStringList codes = row.codes.split(QLatin1Char('.'));
+            if (codes.size() == 4)
+                record->setCodes(codes[0].toInt(), codes[1].toInt(), codes[2].toInt(), codes[3].toInt());
+            record->set_timestamp(ErrorLogFiles::parseTimestamp(row.date, row.time));
+            record->set_description(row.desc);
+            record->set_dateText(row.date);
+            record->set_timeText(row.time);
+            record->set_codesText(row.codes);
+            m_errorsLogList.append(record);
+        }
+        m_errorsLogListStale = false;
+    }
+    return asObjects(m_errorsLogList);
+}
+
+void TulErrorController::dropLogObjects() const
+{
+    // Oldest child first: each deletion then finds itself at the front of the children.
+    qDeleteAll(m_errorsLogList);
+    m_errorsLogList.clear();
+    m_errorsLogListStale = true;
+}
 
 // ---- set-up and state machine ------------------------------------------------------
 
@@ -147,6 +176,7 @@ void TulErrorController::idleState_onEntry()
 void TulErrorController::createDefinitionsList()
 {
     ErrorDefinitions::build(m_definitions);
+    m_loggedTexts.clear();
 }
 
 void TulErrorController::findAssignDescription(ErrorRecord *errRecord)
@@ -203,11 +233,10 @@ void TulErrorController::reportError(int mc, int sub1, int sub2, int sub3, bool 
     if (relay && (m_cabinet.uiRole == 2 || (m_cabinet.uiRole == 1 && m_cabinet.hasMirrorDisplay)))
         emit relayErrorInfo(mc, sub1, sub2, sub3);
 
-    auto *record = new ErrorTextRecord(this);
-    *static_cast<ErrorRecord *>(record) = m_currentError;
-    record->fillTexts();
-    m_errorsLogList.append(record);
-    set_errorsLogListCount(m_errorsLogList.size());
+    m_errorInfoRows.append({now.toString(QStringLiteral("yyyy/MM/dd")), now.toString(QStringLiteral("HH:mm:ss")),
+                            m_currentError.codesJoined(), m_currentError.get_description(), mc});
+    m_errorsLogListStale = true;
+    set_errorsLogListCount(m_errorInfoRows.size());
     syncFileSystem();
 }
 
@@ -304,20 +333,26 @@ void TulErrorController::updateErrorLogFileName()
     m_logFileName = ErrorLogFiles::chooseLogFile(ErrorLogFiles::now().date());
 }
 
+QString TulErrorController::describeLogged(const int codes[4])
+{
+    // A year of lines holds a few dozen quadruples; each text is looked up once per load.
+    const qint64 key = ((qint64(codes[0]) * 1000 + codes[1]) * 1000 + codes[2]) * 1000 + codes[3];
+    auto it = m_loggedTexts.constFind(key);
+    if (it == m_loggedTexts.constEnd())
+        it = m_loggedTexts.insert(key, ErrorDefinitions::describe(m_definitions, codes[0], codes[1],
+                                                                  codes[2], codes[3]));
+    return it.value();
+}
+
 void TulErrorController::retrieveErrorLog(const QString &logName)
 {
     const QString path = QFileInfo(logName).isAbsolute() ? logName : ErrorLogFiles::logDir() + logName;
-    const QList<ErrorLogFiles::Entry> entries = ErrorLogFiles::readLog(path);
-    for (const ErrorLogFiles::Entry &entry : entries) {
-        auto *record = new ErrorTextRecord(this);
-        record->set_timestamp(entry.timestamp);
-        record->setCodes(entry.codes[0], entry.codes[1], entry.codes[2], entry.codes[3]);
-        findAssignDescription(record);
-        record->set_dateText(entry.timestamp.toString(QStringLiteral("yyyy/MM/dd")));
-        record->set_timeText(entry.timestamp.toString(QStringLiteral("HH:mm:ss")));
-        record->set_codesText(entry.codesText);
-        m_errorsLogList.append(record);
-    }
+    const QVector<ErrorLogFiles::Entry> entries = ErrorLogFiles::readLog(path);
+    m_errorInfoRows.reserve(m_errorInfoRows.size() + entries.size());
+    for (const ErrorLogFiles::Entry &entry : entries)
+        m_errorInfoRows.append({entry.dateText, entry.timeText, entry.codesText, describeLogged(entry.codes),
+                                entry.codes[0]});
+    m_errorsLogListStale = true;
 }
 
 void TulErrorController::retrieveAllErrorLogs()
@@ -327,27 +362,23 @@ void TulErrorController::retrieveAllErrorLogs()
         return;
     for (const QString &name : names)
         retrieveErrorLog(name);
-    std::reverse(m_errorsLogList.begin(), m_errorsLogList.end());
+    std::reverse(m_errorInfoRows.begin(), m_errorInfoRows.end());
     publishLogList();
 }
 
 void TulErrorController::publishLogList()
 {
-    m_errorInfoRows.clear();
-    m_errorInfoRows.reserve(m_errorsLogList.size());
-    for (const ErrorTextRecord *r : qAsConst(m_errorsLogList))
-        m_errorInfoRows.append({r->get_dateText(), r->get_timeText(), r->get_codesText(),
-                                r->get_description(), r->get_mainCode()});
+    m_errorsLogListStale = true;
     m_errorInfoModel->updateModel(m_errorInfoRows);
     emit errorInfoModelChanged(m_errorInfoModel);
-    set_errorsLogListCount(m_errorsLogList.size());
+    set_errorsLogListCount(m_errorInfoRows.size());
     emit errorsLogListChanged();
 }
 
 void TulErrorController::clearErrorLogList()
 {
-    qDeleteAll(m_errorsLogList);
-    m_errorsLogList.clear();
+    m_errorInfoRows.clear();
+    dropLogObjects();
     publishLogList();
 }
 
@@ -367,9 +398,9 @@ void TulErrorController::exportErrorLog(const QString &serialNumber)
     retrieveAllErrorLogs();
     const QString fileName = ErrorLogFiles::exportFilePath(serialNumber, ErrorLogFiles::now());
     QByteArray text;
-    for (const ErrorTextRecord *r : qAsConst(m_errorsLogList)) {
-        text += (r->get_dateText() + QLatin1Char(' ') + r->get_timeText() + QLatin1String("    ")
-                 + r->get_codesText() + QLatin1String("    ") + r->get_description() + QLatin1Char('\n'))
+    for (const ErrorInfo &r : qAsConst(m_errorInfoRows)) {
+        text += (r.date + QLatin1Char(' ') + r.time + QLatin1String("    ") + r.codes
+                 + QLatin1String("    ") + r.desc + QLatin1Char('\n'))
                     .toUtf8();
     }
     QString why;

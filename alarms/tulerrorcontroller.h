@@ -5,6 +5,7 @@
 #include "errorrecord.h"
 #include "p4statemachine.h"
 
+#include <QHash>
 #include <QList>
 #include <QVector>
 
@@ -159,6 +160,8 @@ private:
     void decodeSensorWord(int index, int reg, int kind, quint16 value);
     void publishLogList();
     QString timeStampNow(const QDateTime &now) const;
+    QString describeLogged(const int codes[4]);
+    void dropLogObjects() const;
 
     CabinetValues m_cabinet;
     unsigned int m_errorFlags = 0;
@@ -167,8 +170,12 @@ private:
     QString m_currentErrorsString;
     QList<ErrorRecord *> m_errorsList;
     ErrorRecord m_currentError;
-    QList<ErrorTextRecord *> m_errorsLogList;
+    // The error-log list: plain rows, newest first after a load, reports appended. The
+    // objects of the errorsLogList property are made from them only when it is read.
     QList<ErrorInfo> m_errorInfoRows;
+    mutable QList<ErrorTextRecord *> m_errorsLogList;
+    mutable bool m_errorsLogListStale = true;
+    QHash<qint64, QString> m_loggedTexts;       // texts of the quadruples met in a load
     int m_errorsLogListCount = 0;
     QString m_recoverableErrLabel;
     QString m_recoverableErrCodes;

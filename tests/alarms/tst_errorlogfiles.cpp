@@ -108,13 +108,23 @@ void TestErrorLogFiles::readerTakesOnlyWellFormedTypeOneLines()
         "garbage\x01\xff\n"
         "12;2024/03/11 10:00:04;2\t0\t3\t0\n"
         "1;2024/03/11 10:00:05;04\t2\t1\t0 trailing\n"
-        "\n"));
+        "1;2024/03/11 10:00:06;2\t0\t3\t0123\n"
+        "\n"
+        + QByteArray(64, '\0') + // a stretch left by a power cut
+        "\n1;2024/02/30 10:00:07;5\t0\t0\t0\n"
+        "1;2024/03/11 25:00:07;6\t0\t0\t0\n"
+        "1;2024-03-11 10:00:08;5\t0\t0\t0\n"));
     const auto entries = ErrorLogFiles::readLog(ErrorLogFiles::logDir() + QStringLiteral("el240311.txt"));
-    QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries[0].timestamp, QDateTime(QDate(2024, 3, 11), QTime(10, 0, 0)));
+    QCOMPARE(entries.size(), 5);
+    QCOMPARE(entries[0].timestamp(), QDateTime(QDate(2024, 3, 11), QTime(10, 0, 0)));
+    QCOMPARE(entries[0].dateText + entries[0].timeText, QStringLiteral("2024/03/1110:00:00"));
     QCOMPARE(entries[0].codesText, QStringLiteral("2.0.3.0"));
     QCOMPARE(entries[1].codes[0], 4);
     QCOMPARE(entries[1].codesText, QStringLiteral("04.2.1.0")); // as written
+    QCOMPARE(entries[2].codesText, QStringLiteral("2.0.3.012"));
+    QVERIFY(entries[3].dateText.isEmpty() && !entries[3].timestamp().isValid());
+    QVERIFY(entries[4].timeText.isEmpty() && !entries[4].timestamp().isValid());
+    QCOMPARE(entries[4].codes[0], 6);
 }
 
 void TestErrorLogFiles::unreadableFileAddsNothing()

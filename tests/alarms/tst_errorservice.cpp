@@ -253,6 +253,16 @@ void TestErrorService::loadShowsNewestFirstAndOnceOnly()
     QCOMPARE(model->getData(0, 0).toString(), QStringLiteral("2024/03/12"));
     QCOMPARE(model->getData(0, 3).toString(), QStringLiteral("NFC board 2 communication loss."));
     QCOMPARE(model->getData(3, 2).toString(), QStringLiteral("1.0.0.0"));
+    // The list's records, made when read, carry the same codes and time.
+    QString first;
+    onWorker([&] {
+        const QList<QObject *> list = m_service->worker()->get_errorsLogList();
+        const auto *r = qobject_cast<ErrorRecord *>(list.value(0));
+        if (list.size() == 4 && r)
+            first = QStringLiteral("%1 %2.%3.%4.%5").arg(r->get_timestamp().toString(Qt::ISODate))
+                        .arg(r->get_mainCode()).arg(r->get_subCode1()).arg(r->get_subCode2()).arg(r->get_subCode3());
+    });
+    QCOMPARE(first, QStringLiteral("2024-03-12T10:00:00 5.2.0.0"));
 
     // Opening the panel twice: each record once.
     for (int i = 0; i < 2; ++i) {
