@@ -1,5 +1,7 @@
 #include "qmodbusmaster.h"
 
+#include "deadlinetimer.h"
+
 #include <QDebug>
 #include <QSerialPort>
 #include <QTimer>
@@ -9,15 +11,13 @@ using namespace ModbusRtu;
 QModbusMaster::QModbusMaster(QObject *parent)
     : P4StateMachine(parent)
     , m_replyTimer(new QTimer(this))
-    , m_gapTimer(new QTimer(this))
+    , m_gapTimer(new DeadlineTimer(this))
 {
     setObjectName(QStringLiteral("modbusMaster"));
     m_replyTimer->setObjectName(QStringLiteral("modbusReplyTimer"));
     m_replyTimer->setSingleShot(true);
     m_replyTimer->setTimerType(Qt::PreciseTimer);
     m_gapTimer->setObjectName(QStringLiteral("modbusGapTimer"));
-    m_gapTimer->setSingleShot(true);
-    m_gapTimer->setTimerType(Qt::PreciseTimer);
 
     QState *idle = addNamedState(QStringLiteral("idle"));
     QState *transaction = addNamedState(QStringLiteral("transaction"));
@@ -156,9 +156,12 @@ void QModbusMaster::transaction_onEntry()
 
 void QModbusMaster::spacing_onEntry()
 {
-    const qint64 sinceRequest = m_sinceLastRequest.isValid() ? m_sinceLastRequest.elapsed()
-                                                               : RequestSpacingMs;
-    m_gapTimer->start(int(qMax<qint64>(RequestSpacingMs - sinceRequest, MinimumSilenceMs)));
+    // Measured in nanoseconds: whole milliseconds, and Qt's timers that wake only on them,
+    // would add most of a millisecond to every transaction.
+    const qint64 sinceRequestNs = m_sinceLastRequest.isValid() ? m_sinceLastRequest.nsecsElapsed()
+                                                                 : qint64(RequestSpacingMs) * 1000000;
+    m_gapTimer->start(qMax(qint64(RequestSpacingMs) * 1000000 - sinceRequestNs,
+                           qint64(MinimumSilenceMs) * 1000000));
 }
 
 bool QModbusMaster::takeNext(Pending &next)

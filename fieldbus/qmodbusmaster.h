@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPointer>
 
+class DeadlineTimer;
 class QSerialPort;
 class QTimer;
 
@@ -89,7 +90,7 @@ private:
 
     QSerialPort *m_port = nullptr;
     QTimer *m_replyTimer = nullptr;
-    QTimer *m_gapTimer = nullptr;
+    DeadlineTimer *m_gapTimer = nullptr; // ends the spacing to the nanosecond
     QList<Pending> m_highQueue;
     QList<Pending> m_normalQueue;
     Pending m_current;
