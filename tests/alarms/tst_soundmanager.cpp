@@ -207,8 +207,9 @@ void TestSoundManager::threeChimesAreSpacedByTheKickout()
             events.last() = "play on kickout";
     });
     connect(end, &QAbstractTransition::triggered, this, [&] { events << "end"; });
+    QSignalSpy warningPlays(m_sm, &SoundManager::warningAlarmPlay);
     m_sm->processAlarmReq(1, true);
-    QTRY_COMPARE(plays("warning3.wav"), 1);
+    QTRY_COMPARE(warningPlays.count(), 1);
     emit m_sm->nfcChimeSig();
     emit m_sm->nfcChimeSig();
     emit m_sm->nfcChimeSig();
@@ -218,10 +219,10 @@ void TestSoundManager::threeChimesAreSpacedByTheKickout()
     QVERIFY2(at[1] - at[0] >= 120 && at[2] - at[1] >= 120,
              qPrintable(QString("%1 %2").arg(at[1] - at[0]).arg(at[2] - at[1])));
     QCOMPARE(m_sm->get_chimeReqCount(), 0);
-    // A chime's player may be stopped by the next before it logs: the sequencer's plays
-    // above count, the stand-in's log only shows that chimes were played.
+    QTRY_COMPARE(warningPlays.count(), 2); // the warning starts over
+    // The players' own log is not counted: under load a chime's player may be stopped
+    // by the next before it has logged.
     QTRY_VERIFY(plays("nfcChime.wav") >= 1);
-    QTRY_COMPARE(plays("warning3.wav"), 2); // the warning starts over
 }
 
 void TestSoundManager::productChangeRequestsDuringAChimeCount()
