@@ -92,3 +92,20 @@ QString SafeFileReader::setAside(const QString &path, const QString &why)
     qWarning().noquote() << path << "cannot be used (" << why << "); kept as" << aside;
     return aside;
 }
+
+bool SafeFileReader::prepareForLibrary(const QString &path, qint64 maxBytes, const char *what)
+{
+    struct stat st;
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &st) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(st.st_mode)) {
+        qWarning().noquote() << "The" << what << path << "is a link; removed, not followed";
+        return ::unlink(name.constData()) == 0;
+    }
+    if (!S_ISREG(st.st_mode))
+        return !setAside(path, QStringLiteral("not a plain file")).isEmpty();
+    if (st.st_size > maxBytes)
+        return !setAside(path, QStringLiteral("larger than %1 bytes").arg(maxBytes)).isEmpty();
+    return true;
+}

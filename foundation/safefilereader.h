@@ -20,6 +20,12 @@ public:
     // ".unusable-<date-time>" appended, so that nothing is lost and a later start does
     // not stumble over it again. Logs `why`; returns the new name, empty on failure.
     static QString setAside(const QString &path, const QString &why);
+
+    // For a file that a library reads and saves by itself (QSettings): a link at `path`
+    // is removed, since the library's save would replace the file it points to, and a
+    // file that is not plain or is larger than `maxBytes` is set aside, so that the
+    // library starts afresh instead of reading it whole. True when `path` is now usable.
+    static bool prepareForLibrary(const QString &path, qint64 maxBytes, const char *what);
 };
 
 #endif // SAFEFILEREADER_H

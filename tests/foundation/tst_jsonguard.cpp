@@ -17,6 +17,8 @@ private slots:
     void parseRefusesBeforeTheParser();
     void readerKeepsToPlainFilesUnderTheCap_data();
     void readerKeepsToPlainFilesUnderTheCap();
+    void libraryFileIsPreparedSafely_data();
+    void libraryFileIsPreparedSafely();
 };
 
 void TestJsonGuard::duplicateKeysAreFound_data()
@@ -96,6 +98,39 @@ void TestJsonGuard::readerKeepsToPlainFilesUnderTheCap()
     QByteArray data = "previous";
     QCOMPARE(int(SafeFileReader::read(path, 16, &data, "test file")), result);
     QCOMPARE(data, result == SafeFileReader::Ok ? QByteArray(16, 'x') : QByteArray());
+}
+
+void TestJsonGuard::libraryFileIsPreparedSafely_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("keptInPlace");
+    QTest::newRow("plain under the cap") << "fits" << true;
+    QTest::newRow("over the cap") << "large" << false;
+    QTest::newRow("symlink") << "symlink" << false;
+    QTest::newRow("folder") << "folder" << false;
+}
+
+void TestJsonGuard::libraryFileIsPreparedSafely()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, keptInPlace);
+    ScratchRoots roots;
+    const QString path = roots.root() + "TUL.conf";
+    const QString outside = roots.base() + "/outside.conf";
+    QVERIFY(roots.writeRootFile("../outside.conf", "bait"));
+    if (kind == "fits" || kind == "large")
+        QVERIFY(roots.writeRootFile("TUL.conf", QByteArray(kind == "fits" ? 16 : 17, 'x')));
+    else if (kind == "symlink")
+        QVERIFY(QFile::link(outside, path));
+    else
+        QVERIFY(QDir().mkpath(path));
+    if (!keptInPlace)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TUL.conf"));
+    QVERIFY(SafeFileReader::prepareForLibrary(path, 16, "settings"));
+    QCOMPARE(QFileInfo::exists(path), keptInPlace);
+    QVERIFY(!QFileInfo(path).isSymLink());
+    QFile bait(outside);
+    QVERIFY(bait.open(QIODevice::ReadOnly) && bait.readAll() == "bait");
 }
 
 QTEST_GUILESS_MAIN(TestJsonGuard)
