@@ -15,6 +15,9 @@ function(_tul_test_environment name out)
         "TUL_SYSTEM_DIR=${scratch}/system/"
         "TUL_TOOLS_LOG=${scratch}/tools.log"
         "TUL_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        # The end-of-line test server on any free port, so that tests running side by side
+        # never meet on the fixed one; tests of the fixed port say so and take RESOURCE_LOCK eolports.
+        "TUL_EOL_TCP_PORT=0"
         PARENT_SCOPE)
 endfunction()
 

@@ -7,6 +7,8 @@
 #include "commandlauncher.h"
 #include "configurationmanager.h"
 #include "daypartmanager.h"
+#include "eolcabinetlink.h"
+#include "eoltesting.h"
 #include "fileid.h"
 #include "holdingcoordinator.h"
 #include "holdinglink.h"
@@ -99,6 +101,7 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     connectManagers();
     connectHolding();
     m_platformInfo = new PlatformInfo(this);
+    createEolTest();
     createIot();
     connectIot();
     publishToQml();
@@ -430,6 +433,8 @@ void CabinetManager::startMachines()
         // The IO board's configuration; its end (good or failed) is powerOn.
         connect(this, &CabinetCore::powerOn, this, [] { qDebug() << "Power on"; });
         m_config->start();
+        // Only the master answers a test station.
+        m_eolTest->start();
     }
 
     m_idleTimer.setSingleShot(true);
@@ -525,6 +530,8 @@ bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
 
 void CabinetManager::idleTimeout()
 {
+    if (m_eolTest && m_eolTest->getEolTestStarted())
+        return; // the factory test keeps its screens
     emit noUserInteraction();
 }
 
@@ -1128,6 +1135,31 @@ void CabinetManager::logHaccpTimerStopInfo(QString timeStamp, QString productTyp
 void CabinetManager::removeHaccpLogTimerStartInfo(int binNumber, int productId, qint64 expectedTime)
 {
     m_holding->removeHaccpLogTimerStartInfo(binNumber, productId, expectedTime);
+}
+
+// ---- end-of-line test -------------------------------------------------------------------
+
+void CabinetManager::createEolTest()
+{
+    // TUL_EOL_TCP_PORT moves the server off port 10000 (0: any free port), so that tests
+    // running side by side do not meet on it.
+    bool portGiven = false;
+    const int port = qEnvironmentVariableIntValue("TUL_EOL_TCP_PORT", &portGiven);
+    m_eolTest = new EolTesting(this, portGiven && port >= 0 && port <= 0xFFFF ? quint16(port) : EolProtocol::TcpPort);
+    m_eolTest->setObjectName(QStringLiteral("eolTest"));
+    m_eolTest->setCabinet(new EolCabinetLink(this, m_holding, m_masterSync, m_errors, this));
+    if (m_simulationFlags == SimulationFlags) {
+        // The simulated cabinet announces itself on this machine only.
+        m_eolTest->setLoopbackOnly(true);
+        m_config->set_wifiBroadcast(QStringLiteral("127.255.255.255"));
+    }
+    // What the station starts here is passed on to the other display.
+    connect(m_eolTest, &EolTesting::systemInfoTestStart, this, &CabinetManager::sendSystemInfoTestStart);
+    connect(m_eolTest, &EolTesting::displayTestStart, this, &CabinetManager::sendScreenTestStart);
+    connect(m_eolTest, &EolTesting::soundTestStart, m_sound, &SoundManager::playWarningAlarm);
+    connect(m_eolTest, &EolTesting::soundTestStart, this, &CabinetManager::sendScreenTestStop);
+    connect(m_eolTest, &EolTesting::nfcTestStart, this, &CabinetManager::sendRfIdTestStart);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("eolTest"), m_eolTest);
 }
 
 // ---- cloud link -------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 class CanbusManager;
 class FileID;
 class HoldingCoordinator;
+class EolTesting;
 class HoldingLink;
 class IotLink;
 class TulIotAgentAdapter;
@@ -152,6 +153,7 @@ public:
     HoldingCoordinator *holding() const { return m_holding; }
     QQmlApplicationEngine *qmlEngine() const { return m_engine; }
     IotLink *iot() const { return m_iot; }
+    EolTesting *eolTest() const { return m_eolTest; }
     TulIotAgentAdapter *tulIot() const { return m_tulIot.data(); }
 
 public slots:
@@ -269,6 +271,7 @@ private:
     void createHolding();
     void connectHolding();
     void createIot();
+    void createEolTest();
     void connectIot();
     void publishToQml();
     void startMachines();
@@ -318,6 +321,7 @@ private:
     WifiMonitor *m_wifiMonitor = nullptr;
     HoldingCoordinator *m_holding = nullptr;
     HoldingLink *m_holdingLink = nullptr;
+    EolTesting *m_eolTest = nullptr;
     IotLink *m_iot = nullptr;
     // Without a parent, like the cabinet it serves; outlives the scene.
     QScopedPointer<TulIotAgentAdapter> m_tulIot;

@@ -406,6 +406,12 @@ void HoldingCoordinator::applyRemoteRestate()
 {
     for (ZoneManager *zone : qAsConst(m_zones))
         zone->reStateHoldTemps();
+    // A zone signals only changed targets, but the board may hold test targets the zone
+    // never set: its holding targets go out again either way.
+    for (ZoneManager *zone : qAsConst(m_zones)) {
+        const QList<int> targets = zone->get_targetTempsList();
+        onZoneTargets(zone->get_zoneNumber(), targets.at(0), targets.at(1));
+    }
 }
 
 // ---- what the local slots report --------------------------------------------------------

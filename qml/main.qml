@@ -5,6 +5,7 @@ import "widgets"
 import "qrc:/theme"
 import "qrc:/daypart"
 import "qrc:/keyboard"
+import "qrc:/eoltest"
 import "qrc:/config"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
@@ -158,6 +159,23 @@ ApplicationWindow {
             id: simpleDialog
             objectName: "simpleDialog"
             anchors.fill: parent
+        }
+
+        // The factory test: its message, and the screens it needs clear.
+        EolTestLayer {
+            anchors.fill: parent
+            screenTestPanel: screenTest
+            onScreenTestRequested: {
+                if (show)
+                    screenTest.start()
+                else
+                    screenTest.stop()
+            }
+            onPanelsHideRequested: {
+                screen.currentView = "main"
+                screenTest.stop()
+                keyboardLayer.hide()
+            }
         }
     }
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/settings"
 import "qrc:/theme"
+import "qrc:/eoltest"
 
 // The bar of the main screen: home, the service pages, the language button and the
 // start-up status.
@@ -41,10 +42,15 @@ Rectangle {
 
     Label {
         objectName: "statusText"
-        anchors { left: buttons.right; right: parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
+        anchors { left: buttons.right; right: wifiIcon.visible ? wifiIcon.left : parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
         text: dock.statusText
         color: Theme.status
         font.pixelSize: Theme.fontSmall
         elide: Text.ElideRight
+    }
+
+    WifiStatusIcon {
+        id: wifiIcon
+        anchors { right: parent.right; verticalCenter: parent.verticalCenter }
     }
 }

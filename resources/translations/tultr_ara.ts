@@ -558,6 +558,273 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>قبول</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>نوع القاع</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>الإفطار</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>إلغاء؟</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>تنبيه طهي المزيد</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>حذف المجموعة</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>حذف المنتج</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>تم حذف المجموعات الفارغة</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>مزيف</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>سرعة المروحة</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>اسم المجموعة غير صالح!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>ستتم إزالة المجموعة من تعيينات&lt;br&gt;فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>درجة حرارة الحفظ</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>مدة الحفظ</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>المعرّف</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>درجة حرارة الحفظ غير صالحة!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>قيمة مدة الحفظ غير صالحة!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>اسم المنتج غير صالح!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>قيمة مدة إعادة الضبط غير صالحة!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>قيمة مدة التنبيه غير صالحة!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>نوع الغطاء</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>درجة الحرارة السفلى</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>الغداء/العشاء</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>بلا لون</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>لم تتم إضافة أي منتجات إلى المجموعة!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بدون</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>تعديل المنتجات غير متاح&lt;br&gt;أثناء عمل المؤقتات!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>درجة حرارة المنتج</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>ستتم إزالة المنتج من تعيينات&lt;br&gt;فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>ستتم إزالة المنتج من قائمة منتجات&lt;br&gt;المجموعة (المجموعات)</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>المنتجات</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>تم إلغاء تعديل المنتجات&lt;br&gt;بسبب المؤقتات النشطة.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>إزالة تعيينات الخانات؟</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>مدة إعادة الضبط</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>حفظ التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>مصمت</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>درجات الحرارة</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>تم استبدال القائمة أثناء فتح كتاب الوصفات.&lt;br&gt;تم تجاهل التغييرات غير المحفوظة.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>لون المؤقت</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة جداً.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>درجة الحرارة العليا</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>مهوّى</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>تقسيم المنطقة</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>كتاب الوصفات</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>فترة اليوم</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;بدأ اكتشاف عنوان EOL&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Call service.</source>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>الرئيسية</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>الإعدادات</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>فترة اليوم</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Rufen Sie den Kundendienst.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Bodenart</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Abbrechen?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Nachgar-Hinweis</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Tageszeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Gruppe löschen</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Produkt löschen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Leere Gruppen werden gelöscht</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Lüfterdrehzahl</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>Die Gruppe hat einen ungültigen Namen!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Die Gruppe wird aus den Zuordnungen&lt;br&gt;der Tageszeiten entfernt</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Haltetemp.</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Ungültige Haltetemperatur!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Ungültige Haltezeit!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Ungültiger Produktname!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Ungültige Rücksetzzeit!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Ungültige Hinweiszeit!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Deckelart</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Untere Temperatur</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Mittag-/Abendessen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Keine Farbe</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>Der Gruppe wurden keine Produkte hinzugefügt!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Produktbearbeitung nicht möglich,&lt;br&gt;solange Timer laufen!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Produkttemp.</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Das Produkt wird aus den Zuordnungen&lt;br&gt;der Tageszeiten entfernt</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Das Produkt wird aus der Produktliste&lt;br&gt;der Gruppe(n) entfernt</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Produktbearbeitung abgebrochen,&lt;br&gt;da Timer laufen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Zuordnungen der Fächer entfernen?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Rücksetzzeit</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Geschlossen</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>Das Menü wurde bei geöffnetem Kochbuch ersetzt.&lt;br&gt;Nicht gespeicherte Änderungen wurden verworfen.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Timerfarbe</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Rufen Sie den Kundendienst.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Obere Temperatur</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Belüftet</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Zonenaufteilung</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Kochbuch</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Tageszeit</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;EOL-Adresserkennung gestartet&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Tageszeit</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Call service.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Bottom type</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Cancel?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Cook more alert time</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Day Parts</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Delete group</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Delete product</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Empty groups are deleted</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>False</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Fan speed</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>Group has invalid name!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Group will be removed from day-part(s)&lt;br&gt;assignments</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Hold Temp</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Holding time</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Invalid hold temperature!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Invalid hold time value!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Invalid product name!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Invalid reset time value!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Invalid warning time value!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Lid type</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Lower temperature</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Lunch/Dinner</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>No colour</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>No products added to the group!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Product Editing Unavailable&lt;br&gt;while timers are active!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Product temp</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Product will be removed from day-part(s)&lt;br&gt;assignments</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Product will be removed from group(s)&lt;br&gt;products list</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Products</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Products Editing Cancelled&lt;br&gt;due to active timers.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Remove Bins day-part assignments?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Reset time</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperatures</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Timer colour</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Upper temperature</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Vented</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Zone splits</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Cookbook</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Day Part</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Call service.</translation>
     <message>
         <source>Close</source>
         <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Day Part</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Type de fond</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Annuler ?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Alerte pour cuire davantage</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Périodes du jour</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Supprimer le groupe</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Supprimer le produit</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Les groupes vides sont supprimés</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Vitesse du ventilateur</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>Le nom du groupe n'est pas valide !</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Le groupe sera retiré des affectations&lt;br&gt;des périodes du jour</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. de maintien</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Température de maintien non valide !</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Durée de maintien non valide !</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Nom de produit non valide !</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Durée de réinitialisation non valide !</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Durée d'alerte non valide !</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Type de couvercle</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Température basse</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Déjeuner/Dîner</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Sans couleur</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>Aucun produit n'a été ajouté au groupe !</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Modification des produits impossible&lt;br&gt;pendant que des minuteries tournent !</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. du produit</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Le produit sera retiré des affectations&lt;br&gt;des périodes du jour</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Le produit sera retiré de la liste de produits&lt;br&gt;du ou des groupes</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Modification des produits annulée&lt;br&gt;à cause des minuteries en cours.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Retirer les affectations des bacs ?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Durée de réinitialisation</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Plein</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Températures</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>Le menu a été remplacé pendant l'édition.&lt;br&gt;Les modifications non enregistrées sont perdues.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Couleur de la minuterie</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Température haute</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilé</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Division de la zone</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Livre de recettes</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Service</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Détection de l'adresse EOL lancée&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Appelez le service technique.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Accueil</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Réglages</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Service</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Accetta</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Tipo di fondo</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Colazione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Annullare?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Avviso per cuocere ancora</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Fasce orarie</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Eliminare il gruppo</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Eliminare il prodotto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>I gruppi vuoti vengono eliminati</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Velocità della ventola</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>Il nome del gruppo non è valido!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Il gruppo sarà rimosso dalle assegnazioni&lt;br&gt;delle fasce orarie</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. di mantenimento</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Tempo di mantenimento</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Temperatura di mantenimento non valida!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Tempo di mantenimento non valido!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Nome del prodotto non valido!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Tempo di azzeramento non valido!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Tempo di avviso non valido!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Tipo di coperchio</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Temperatura inferiore</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Pranzo/Cena</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Nessun colore</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>Nessun prodotto aggiunto al gruppo!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Modifica dei prodotti non disponibile&lt;br&gt;con timer attivi!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. del prodotto</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Il prodotto sarà rimosso dalle assegnazioni&lt;br&gt;delle fasce orarie</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Il prodotto sarà rimosso dall'elenco prodotti&lt;br&gt;del gruppo o dei gruppi</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Prodotti</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Modifica dei prodotti annullata&lt;br&gt;a causa dei timer attivi.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Rimuovere le assegnazioni dei vani?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Tempo di azzeramento</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Pieno</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>Il menu è stato sostituito a ricettario aperto.&lt;br&gt;Le modifiche non salvate sono state scartate.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Colore del timer</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Temperatura superiore</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilato</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Suddivisione della zona</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Ricettario</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Fascia oraria</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Rilevamento indirizzo EOL avviato&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Fascia oraria</translation>
     </message>
 </context>
 <context>

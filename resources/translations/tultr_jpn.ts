@@ -558,6 +558,273 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>底の種類</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>朝食</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>キャンセルしますか?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>追加調理の通知時間</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>グループを削除</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>製品を削除</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>空のグループは削除されます</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>上げ底</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>ファン速度</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>グループ名が無効です!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>グループは時間帯の&lt;br&gt;割り当てから外されます</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>保温温度</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>保温時間</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>保温温度が無効です!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>保温時間の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>製品名が無効です!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>リセット時間の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>通知時間の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>ふたの種類</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>下側温度</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>昼食/夕食</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>色なし</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>グループに製品が追加されていません!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>通常</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>タイマー動作中は&lt;br&gt;製品を編集できません!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>製品温度</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>製品は時間帯の&lt;br&gt;割り当てから外されます</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>製品はグループの&lt;br&gt;製品リストから外されます</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>製品</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>タイマー動作中のため&lt;br&gt;製品の編集を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>外す</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>スロットの割り当てを外しますか?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>リセット時間</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>穴なし</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>編集中にメニューが置き換えられました。&lt;br&gt;保存していない変更は破棄されました。</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>タイマーの色</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>上側温度</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>通気口付き</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>ゾーンの分割</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>クックブック</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>時間帯</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;EOL アドレス検出を開始しました&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Call service.</source>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>ホーム</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>時間帯</translation>
     </message>
 </context>
 <context>

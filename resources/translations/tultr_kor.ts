@@ -558,6 +558,273 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>바닥 유형</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>아침</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>취소하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>추가 조리 알림 시간</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>시간대</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>그룹 삭제</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>제품 삭제</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>빈 그룹은 삭제됩니다</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>가짜</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>팬 속도</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>그룹 이름이 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>그룹이 시간대&lt;br&gt;배정에서 제거됩니다</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>그룹</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>보온 온도</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>보온 시간</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>보온 온도가 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>보온 시간 값이 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>제품 이름이 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>재설정 시간 값이 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>알림 시간 값이 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>뚜껑 유형</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>하단 온도</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>점심/저녁</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>색 없음</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>그룹에 추가된 제품이 없습니다!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>타이머가 작동하는 동안에는&lt;br&gt;제품을 편집할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>제품 온도</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>제품이 시간대&lt;br&gt;배정에서 제거됩니다</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>제품이 그룹의&lt;br&gt;제품 목록에서 제거됩니다</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>타이머가 작동 중이어서&lt;br&gt;제품 편집이 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>칸의 시간대 배정을 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>재설정 시간</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>돌아가기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>변경 사항을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>밀폐</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>온도</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>요리책이 열려 있는 동안 메뉴가 교체되었습니다.&lt;br&gt;저장하지 않은 변경 사항은 버려졌습니다.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>타이머 색상</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패한 시도가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>상단 온도</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>통풍</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>구역 분할</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>요리책</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>시간대</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;EOL 주소 감지 시작됨&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Call service.</source>
     <message>
         <source>Close</source>
         <translation>닫기</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>홈</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>설정</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>시간대</translation>
     </message>
 </context>
 <context>

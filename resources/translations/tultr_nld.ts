@@ -558,6 +558,273 @@ Bel de service.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Accepteren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Type bodem</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Ontbijt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Annuleren?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Melding meer bereiden</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Dagdelen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Groep verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Product verwijderen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Lege groepen worden verwijderd</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Vals</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Ventilatorsnelheid</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>De groep heeft een ongeldige naam!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>De groep wordt verwijderd uit de toewijzingen&lt;br&gt;van de dagdelen</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groepen</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Houdtemp.</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Houdtijd</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Ongeldige houdtemperatuur!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Ongeldige houdtijd!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Ongeldige productnaam!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Ongeldige resettijd!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Ongeldige waarschuwingstijd!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Type deksel</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Lagere temperatuur</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Lunch/Diner</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Geen kleur</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>Er zijn geen producten aan de groep toegevoegd!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Producten bewerken niet mogelijk&lt;br&gt;zolang timers lopen!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Producttemp.</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Het product wordt verwijderd uit de toewijzingen&lt;br&gt;van de dagdelen</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Het product wordt verwijderd uit de productlijst&lt;br&gt;van de groep(en)</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Producten</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Producten bewerken geannuleerd&lt;br&gt;omdat er timers lopen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Toewijzingen van de vakken verwijderen?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Resettijd</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Wijzigingen opslaan?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Dicht</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>Het menu is vervangen terwijl het kookboek open was.&lt;br&gt;Niet-opgeslagen wijzigingen zijn vervallen.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Timerkleur</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de service.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Hogere temperatuur</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Geventileerd</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Zoneverdeling</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Kookboek</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Dagdeel</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;EOL-adresdetectie gestart&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Bel de service.</translation>
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Instellingen</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Dagdeel</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Wezwij serwis.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Akceptuj</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Rodzaj dna</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Śniadanie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Anulować?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Alert dogotowania</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Pory dnia</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Usunąć grupę</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Usunąć produkt</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Puste grupy zostały usunięte</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Fałszywe</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Prędkość wentylatora</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>Grupa ma nieprawidłową nazwę!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Grupa zostanie usunięta z przypisań&lt;br&gt;pór dnia</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupy</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. utrzymania</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Czas utrzymania</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Nieprawidłowa temperatura utrzymania!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Nieprawidłowy czas utrzymania!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Nieprawidłowa nazwa produktu!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Nieprawidłowy czas resetu!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Nieprawidłowy czas ostrzeżenia!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Rodzaj pokrywy</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Temperatura dolna</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Obiad/Kolacja</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Bez koloru</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>Do grupy nie dodano produktów!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalne</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Edycja produktów niedostępna,&lt;br&gt;gdy działają liczniki!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. produktu</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Produkt zostanie usunięty z przypisań&lt;br&gt;pór dnia</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Produkt zostanie usunięty z listy produktów&lt;br&gt;grup(y)</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkty</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Edycja produktów anulowana&lt;br&gt;z powodu działających liczników.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Usunąć przypisania komór?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Czas resetu</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Powrót</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Zapisać zmiany?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Pełna</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperatury</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>Menu zostało zastąpione podczas edycji.&lt;br&gt;Niezapisane zmiany zostały odrzucone.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Kolor licznika</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Temperatura górna</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Wentylowana</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Podział strefy</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Książka kucharska</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Pora dnia</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Rozpoczęto wykrywanie adresu EOL&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Wezwij serwis.</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Pora dnia</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Chame a assistência.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Aceitar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Tipo de fundo</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Café da manhã</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Cancelar?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Alerta para cozinhar mais</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Períodos do dia</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Excluir grupo</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Excluir produto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Os grupos vazios são excluídos</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Velocidade do ventilador</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>O grupo tem um nome inválido!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>O grupo será removido das atribuições&lt;br&gt;dos períodos do dia</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. de manutenção</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Tempo de manutenção</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Temperatura de manutenção inválida!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Valor de tempo de manutenção inválido!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Nome do produto inválido!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Valor de tempo de reinício inválido!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Valor de tempo de alerta inválido!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Tipo de tampa</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Temperatura inferior</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Almoço/Jantar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Sem cor</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>Nenhum produto foi adicionado ao grupo!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Edição de produtos indisponível&lt;br&gt;com temporizadores ativos!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. do produto</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>O produto será removido das atribuições&lt;br&gt;dos períodos do dia</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>O produto será removido da lista de produtos&lt;br&gt;do(s) grupo(s)</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produtos</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Edição de produtos cancelada&lt;br&gt;devido a temporizadores ativos.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Remover as atribuições dos compartimentos?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Tempo de reinício</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Salvar as alterações?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Sólida</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturas</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>O menu foi substituído com o livro de receitas aberto.&lt;br&gt;As alterações não salvas foram descartadas.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Cor do temporizador</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Chame a assistência.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Temperatura superior</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilada</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Divisão da zona</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Livro de receitas</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Turno</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Detecção de endereço EOL iniciada&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Chame a assistência.</translation>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Início</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Configurações</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Turno</translation>
     </message>
 </context>
 <context>

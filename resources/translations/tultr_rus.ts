@@ -558,6 +558,273 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Тип дна</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Завтрак</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>Отменить?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Сигнал «готовить ещё»</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Части дня</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Удалить группу</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Удалить продукт</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Пустые группы удалены</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Ложное</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Скорость вентилятора</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>Недопустимое имя группы!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Группа будет удалена из назначений&lt;br&gt;частей дня</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Группы</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Темп. хранения</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Время хранения</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>Недопустимая температура хранения!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>Недопустимое время хранения!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>Недопустимое название продукта!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>Недопустимое время сброса!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>Недопустимое время предупреждения!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Тип крышки</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Нижняя температура</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Обед/Ужин</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Без цвета</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>В группу не добавлены продукты!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычное</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>Редактирование продуктов недоступно,&lt;br&gt;пока работают таймеры!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Темп. продукта</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Продукт будет удалён из назначений&lt;br&gt;частей дня</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>Продукт будет удалён из списка продуктов&lt;br&gt;групп(ы)</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Продукты</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Редактирование продуктов отменено&lt;br&gt;из-за работающих таймеров.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Убрать назначения ячеек?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Время сброса</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Сплошная</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Температуры</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>Меню заменено во время редактирования.&lt;br&gt;Несохранённые изменения отменены.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Цвет таймера</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервисную службу.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Верхняя температура</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>С вентиляцией</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>Деление зоны</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Книга рецептов</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Часть дня</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Определение адреса EOL запущено&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Call service.</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Главная</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Часть дня</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,273 @@ Llame al servicio técnico.</translation>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>Tipo de fondo</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Desayuno</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>¿Cancelar?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>Aviso para cocinar más</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Partes del día</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Eliminar grupo</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>Eliminar producto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>Se eliminan los grupos vacíos</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>Velocidad del ventilador</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>¡El grupo tiene un nombre no válido!</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>El grupo se quitará de las asignaciones&lt;br&gt;de las partes del día</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>Tiempo de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>¡Temperatura de mantenimiento no válida!</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>¡Valor de tiempo de mantenimiento no válido!</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>¡Nombre de producto no válido!</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>¡Valor de tiempo de reinicio no válido!</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>¡Valor de tiempo de aviso no válido!</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>Tipo de tapa</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>Temperatura inferior</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Almuerzo/Cena</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Sin color</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>¡No se añadieron productos al grupo!</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>¡No se pueden editar productos&lt;br&gt;mientras haya temporizadores activos!</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. del producto</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>El producto se quitará de las asignaciones&lt;br&gt;de las partes del día</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>El producto se quitará de la lista de productos&lt;br&gt;del grupo o grupos</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>Edición de productos cancelada&lt;br&gt;por temporizadores activos.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>¿Quitar las asignaciones de los compartimentos?</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>Tiempo de reinicio</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Sólida</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturas</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>El menú se sustituyó con el recetario abierto.&lt;br&gt;Se descartaron los cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>Color del temporizador</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>Temperatura superior</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilada</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>División de la zona</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>Recetario</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>Turno</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Detección de dirección EOL iniciada&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Llame al servicio técnico.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>Turno</translation>
     </message>
 </context>
 <context>

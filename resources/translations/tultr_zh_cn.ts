@@ -558,6 +558,273 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>Cookbook</name>
+    <message>
+        <source>Accept</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Bottom type</source>
+        <translation>底部类型</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>早餐</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel?</source>
+        <translation>取消？</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Cook more alert time</source>
+        <translation>补充烹饪提醒时间</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>时段</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>删除组</translation>
+    </message>
+    <message>
+        <source>Delete product</source>
+        <translation>删除产品</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Empty groups are deleted</source>
+        <translation>空组已删除</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>假底</translation>
+    </message>
+    <message>
+        <source>Fan speed</source>
+        <translation>风扇转速</translation>
+    </message>
+    <message>
+        <source>Group has invalid name!</source>
+        <translation>组名无效！</translation>
+    </message>
+    <message>
+        <source>Group will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>该组将从时段&lt;br&gt;分配中移除</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>组</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>保温温度</translation>
+    </message>
+    <message>
+        <source>Holding time</source>
+        <translation>保温时间</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Invalid hold temperature!</source>
+        <translation>保温温度无效！</translation>
+    </message>
+    <message>
+        <source>Invalid hold time value!</source>
+        <translation>保温时间值无效！</translation>
+    </message>
+    <message>
+        <source>Invalid product name!</source>
+        <translation>产品名称无效！</translation>
+    </message>
+    <message>
+        <source>Invalid reset time value!</source>
+        <translation>重置时间值无效！</translation>
+    </message>
+    <message>
+        <source>Invalid warning time value!</source>
+        <translation>提醒时间值无效！</translation>
+    </message>
+    <message>
+        <source>Lid type</source>
+        <translation>盖子类型</translation>
+    </message>
+    <message>
+        <source>Lower temperature</source>
+        <translation>下部温度</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>午餐/晚餐</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>无颜色</translation>
+    </message>
+    <message>
+        <source>No products added to the group!</source>
+        <translation>组中未添加任何产品！</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码 #</translation>
+    </message>
+    <message>
+        <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
+        <translation>计时器运行时&lt;br&gt;无法编辑产品！</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>产品温度</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>该产品将从时段&lt;br&gt;分配中移除</translation>
+    </message>
+    <message>
+        <source>Product will be removed from group(s)&lt;br&gt;products list</source>
+        <translation>该产品将从组的&lt;br&gt;产品列表中移除</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
+        <translation>因计时器正在运行，&lt;br&gt;产品编辑已取消。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>移除格位的时段分配？</translation>
+    </message>
+    <message>
+        <source>Reset time</source>
+        <translation>重置时间</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>保存更改？</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>实心</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>The menu was replaced while the cookbook was open.&lt;br&gt;Unsaved changes were dropped.</source>
+        <translation>菜谱打开期间菜单已被替换。&lt;br&gt;未保存的更改已放弃。</translation>
+    </message>
+    <message>
+        <source>Timer colour</source>
+        <translation>计时器颜色</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>Upper temperature</source>
+        <translation>上部温度</translation>
+    </message>
+    <message>
+        <source>Vented</source>
+        <translation>通风</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Zone splits</source>
+        <translation>区域分割</translation>
+    </message>
+</context>
+<context>
+    <name>Dock</name>
+    <message>
+        <source>Cookbook</source>
+        <translation>菜谱</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Day Part</source>
+        <translation>时段</translation>
+    </message>
+</context>
+<context>
+    <name>EolTestLayer</name>
+    <message>
+        <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
+        <translation>&lt;b&gt;已开始 EOL 地址检测&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>TulErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
@@ -1017,21 +1284,6 @@ Call service.</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
-    </message>
-</context>
-<context>
-    <name>Dock</name>
-    <message>
-        <source>Home</source>
-        <translation>主页</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Day Part</source>
-        <translation>时段</translation>
     </message>
 </context>
 <context>

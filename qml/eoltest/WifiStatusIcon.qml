@@ -1,0 +1,59 @@
+import QtQuick 2.15
+import "qrc:/theme"
+
+// The footer's Wi-Fi status icon, on the master display while Wi-Fi is on. Held for five
+// seconds it starts the factory test's address announcement.
+Item {
+    id: icon
+    objectName: "wifiStatusIcon"
+    width: Theme.touchTarget
+    height: Theme.touchTarget
+    visible: typeof cabinetManager !== "undefined" && cabinetManager.iAmMaster
+             && typeof configManager !== "undefined" && configManager.wifiEnabled
+    property int holdMs: 5000
+    readonly property bool connected: typeof tulNetwork !== "undefined" && tulNetwork !== null
+                                      && tulNetwork.wifiApConnected
+
+    onConnectedChanged: waves.requestPaint()
+
+    Canvas {
+        id: waves
+        anchors.fill: parent
+        anchors.margins: 8
+        onPaint: {
+            var ctx = getContext("2d")
+            ctx.reset()
+            ctx.strokeStyle = icon.connected ? Theme.text : Theme.textDisabled
+            ctx.fillStyle = ctx.strokeStyle
+            ctx.lineWidth = 4
+            ctx.lineCap = "round"
+            var cx = width / 2, cy = height - 6
+            for (var r = 1; r <= 3; ++r) {
+                ctx.beginPath()
+                ctx.arc(cx, cy, r * (height - 8) / 3, -Math.PI * 3 / 4, -Math.PI / 4)
+                ctx.stroke()
+            }
+            ctx.beginPath()
+            ctx.arc(cx, cy, 3, 0, 2 * Math.PI)
+            ctx.fill()
+        }
+    }
+
+    Timer {
+        id: hold
+        objectName: "wifiIconHoldTimer"
+        interval: icon.holdMs
+        onTriggered: {
+            if (typeof eolTest !== "undefined" && eolTest !== null)
+                eolTest.startUdpbroadcast()
+        }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onPressed: hold.restart()
+        onReleased: hold.stop()
+        onExited: hold.stop()
+        onCanceled: hold.stop()
+    }
+}

@@ -1,0 +1,148 @@
+// The end-of-line test on the whole program in one process, on the fixed ports: the
+// composition root with the simulated IO board of a 5 x 2 single-display cabinet, a
+// station on TCP port 10000 and a listener on UDP port 10003.
+#include "cabinetidentity.h"
+#include "cabinetmanager.h"
+#include "configurationmanager.h"
+#include "eolstation.h"
+#include "eoltesting.h"
+#include "ioboardsimulator.h"
+#include "ioregistermap.h"
+#include "mastersync.h"
+#include "scratchroots.h"
+
+#include <QMouseEvent>
+#include <QNetworkDatagram>
+#include <QTcpServer>
+#include <QUdpSocket>
+#include <QtTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString show(const QVector<int> &values)
+{
+    QStringList items;
+    for (int v : values)
+        items << QString::number(v);
+    return items.join(' ');
+}
+
+} // namespace
+
+class TestEolCabinet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void aTestRunDrivesTheBoard();
+    void announcementOnTheFixedPort();
+
+private:
+    QVector<int> targets() const;
+    void request(EolStation &station, const QByteArray &text, const QByteArray &response);
+
+    QScopedPointer<ScratchRoots> m_scratch;
+    QScopedPointer<CabinetManager> m_cm;
+    QString m_cwd;
+};
+
+void TestEolCabinet::init()
+{
+    m_cwd = QDir::currentPath();
+    m_scratch.reset(new ScratchRoots);
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
+    m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("300"));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x2_primary_nfc.hcc"),
+                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"),
+                                     readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
+                                     readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    m_cm.reset(new CabinetManager(0, 7));
+    QVERIFY(m_cm->eolTest());
+    QCOMPARE(m_cm->eolTest()->serverPort(), EolProtocol::TcpPort);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 10000);
+}
+
+void TestEolCabinet::cleanup()
+{
+    m_cm.reset();
+    QDir::setCurrent(m_cwd);
+    m_scratch.reset();
+}
+
+QVector<int> TestEolCabinet::targets() const
+{
+    QVector<int> t;
+    for (int h = 0; h < IoRegisterMap::HeaterCount; ++h)
+        t << m_cm->ioSimulator()->registerValue(IoRegisterMap::IoBoardNode, IoRegisterMap::HeaterSetPointFirst + h);
+    return t;
+}
+
+void TestEolCabinet::request(EolStation &station, const QByteArray &text, const QByteArray &response)
+{
+    const int before = station.answers().size();
+    station.send(text);
+    QVERIFY(waitUntil([&] { station.poll(); return station.answers().size() > before; }));
+    QCOMPARE(station.answers().last().value("response").toString(), QString::fromLatin1(response));
+}
+
+void TestEolCabinet::aTestRunDrivesTheBoard()
+{
+    // Holding targets of the stocked bins, as written before any test.
+    QTRY_VERIFY(targets().count(0) < IoRegisterMap::HeaterCount);
+    const QVector<int> holding = targets();
+    QSignalSpy idle(m_cm.data(), &CabinetCore::noUserInteraction);
+
+    EolStation station;
+    QVERIFY(station.connectTo(EolProtocol::TcpPort));
+    request(station, R"({"event":"EndOfLineTest","command":"Start"})", "pass");
+    QTRY_COMPARE(targets(), QVector<int>(IoRegisterMap::HeaterCount, 0));
+    // No return to the start view during a test run.
+    QMouseEvent touch(QEvent::MouseButtonPress, QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    m_cm->eventFilter(m_cm.data(), &touch);
+    const int idleBefore = idle.count();
+
+    request(station, R"({"event":"TurnOnAllZones","command":"Start"})", "pass");
+    QTRY_COMPARE(targets(), QVector<int>(IoRegisterMap::HeaterCount, EolTesting::TestHeaterTemp));
+    request(station, R"({"event":"TurnOffAllZones","command":"Start"})", "pass");
+    request(station, R"({"event":"HeaterTest","command":"Start","zone":"2","heaterIndex":"1"})", "pass");
+    QTRY_COMPARE(targets().count(EolTesting::TestHeaterTemp), 1);
+    request(station, R"({"event":"HeaterTest","command":"Start","zone":"6","heaterIndex":"0"})", "fail");
+    request(station, R"({"event":"ConfigureSerialAndModel","command":"Start","serial number":"1234567890","model number":"AB123"})",
+            "pass");
+    QVERIFY(readFile(CabinetIdentity::identityFilePath()).startsWith("serialNumber=1234567890\nmodelNumber=AB123\n"));
+    QCOMPARE(idle.count(), idleBefore);
+
+    station.socket.disconnectFromHost();
+    QTRY_VERIFY(!m_cm->eolTest()->getEolTestStarted());
+    QTRY_VERIFY2(targets() == holding, qPrintable(QString("%1 / %2").arg(show(targets()), show(holding))));
+}
+
+void TestEolCabinet::announcementOnTheFixedPort()
+{
+    QUdpSocket receiver;
+    QVERIFY(receiver.bind(QHostAddress(QHostAddress::AnyIPv4), EolProtocol::UdpPort));
+    ConfigurationManager *config = m_cm->configManager();
+    config->set_wifiEnabled(true);
+    config->set_wifiIpAddr(QStringLiteral("192.168.1.20"));
+    QSignalSpy started(m_cm->eolTest(), &EolTesting::udpBroadcastStarted);
+    m_cm->eolTest()->startUdpbroadcast();
+    QTRY_VERIFY(receiver.hasPendingDatagrams());
+    // Five rows of one zone with two bins, a single column: two trays a row.
+    QCOMPARE(receiver.receiveDatagram().data(), QByteArray::fromHex("C0A801140502"));
+    QCOMPARE(started.count(), 1);
+}
+
+QTEST_MAIN(TestEolCabinet)
+#include "tst_eolcabinet.moc"
