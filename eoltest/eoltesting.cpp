@@ -64,6 +64,8 @@ EolTesting::EolTesting(QObject *parent, quint16 tcpPort, quint16 udpPort)
     connect(m_tcpServer, &QTcpServer::newConnection, this, &EolTesting::acceptIncomingConnection);
     connect(m_tcpServer, &QTcpServer::acceptError, this, &EolTesting::networkErrorHandler);
 
+    // A coarse timer may fire 5 % early and cut off a chunk that arrives in time.
+    m_timerTcpReqTimeout.setTimerType(Qt::PreciseTimer);
     m_timerStationSilence.setSingleShot(true);
     m_timerStationSilence.setInterval(StationSilenceMs);
     connect(&m_timerStationSilence, &QTimer::timeout, this, &EolTesting::stationSilent);
