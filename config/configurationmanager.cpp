@@ -11,6 +11,7 @@
 #include "networkcontrol.h"
 #include "networkfiles.h"
 #include "roleitemmodel.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "timezonetable.h"
 #include "translator.h"
@@ -337,6 +338,19 @@ QString ConfigurationManager::appSettingsPath()
     return TulPaths::rootPath(QStringLiteral(".config/%1/%2.conf").arg(organisation, application));
 }
 
+namespace {
+
+// QSettings saves through a link at its file's name and reads the file whole: one
+// planted there is removed, an oversized one set aside, before every use.
+QString preparedAppSettingsPath()
+{
+    const QString path = ConfigurationManager::appSettingsPath();
+    SafeFileReader::prepareForLibrary(path, ConfigurationManager::MaxAppSettingsBytes, "application settings file");
+    return path;
+}
+
+} // namespace
+
 QString ConfigurationManager::configFilePath()
 {
     return TulPaths::rootPath(QStringLiteral("config.txt"));
@@ -427,13 +441,15 @@ bool ConfigurationManager::applyConfigValue(const QString &key, const QString &v
 
 bool ConfigurationManager::readConfigFile()
 {
-    QFile file(configFilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Unable to Open File !!!" << file.fileName();
+    // A file past the cap is refused whole (logged by the reader): the settings keep
+    // their defaults rather than the start waiting on, or running out of, memory.
+    QByteArray text;
+    const SafeFileReader::Result read = SafeFileReader::read(configFilePath(), MaxConfigFileBytes, &text, "settings file");
+    if (read != SafeFileReader::Ok) {
+        if (read != SafeFileReader::TooLarge)
+            qDebug() << "Unable to Open File !!!" << configFilePath();
         return false;
     }
-    const QByteArray text = file.readAll();
-    file.close();
     readConfigText(text);
     emit configFileRead();
     return true;
@@ -442,7 +458,9 @@ bool ConfigurationManager::readConfigFile()
 void ConfigurationManager::readConfigText(const QByteArray &text)
 {
     const QList<QByteArray> lines = text.split('\n');
-    for (QByteArray line : lines) {
+    if (lines.size() > MaxConfigFileLines)
+        qWarning() << "The settings file has" << lines.size() << "lines; the first" << MaxConfigFileLines << "are read";
+    for (QByteArray line : lines.mid(0, MaxConfigFileLines)) {
         if (line.endsWith('\r'))
             line.chop(1);
         const int eq = line.indexOf('=');
@@ -471,7 +489,7 @@ bool ConfigurationManager::saveConfigFile()
 
 void ConfigurationManager::syncAfterSave()
 {
-    QSettings(appSettingsPath(), QSettings::IniFormat).sync();
+    QSettings(preparedAppSettingsPath(), QSettings::IniFormat).sync();
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
 }
 
@@ -481,12 +499,12 @@ void ConfigurationManager::syncAfterSave()
 void ConfigurationManager::setValue(const QString &key, const QVariant &value)
 {
     qDebug().noquote() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
-    QSettings(appSettingsPath(), QSettings::IniFormat).setValue(key, value);
+    QSettings(preparedAppSettingsPath(), QSettings::IniFormat).setValue(key, value);
 }
 
 QVariant ConfigurationManager::value(const QString &key, const QVariant &defaultValue) const
 {
-    return QSettings(appSettingsPath(), QSettings::IniFormat).value(key, defaultValue);
+    return QSettings(preparedAppSettingsPath(), QSettings::IniFormat).value(key, defaultValue);
 }
 
 double ConfigurationManager::colorGetHueF(const QString &colorName) const

@@ -124,6 +124,10 @@ public:
     // The application settings store ("sysInfo/serialNumber", the skin values), kept
     // under the data root like every other persistent file.
     static QString appSettingsPath();
+    // The settings file holds one line per key: a few kilobytes. Far more is refused.
+    static constexpr qint64 MaxConfigFileBytes = 64 * 1024;
+    static constexpr int MaxConfigFileLines = 1024;
+    static constexpr qint64 MaxAppSettingsBytes = 256 * 1024;
     // The keys of "config.txt", in the order they are written.
     static const QStringList &configFileKeys();
 

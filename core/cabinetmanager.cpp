@@ -23,11 +23,14 @@
 #include "nfcmanager.h"
 #include "passcodes.h"
 #include "platforminfo.h"
+#include "pluggedinminutes.h"
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
 #include "screenshot.h"
+#include "settingsrecord.h"
 #include "simulationconsole.h"
+#include "singlemessage.h"
 #include "soundmanager.h"
 #include "tempprobestatemanager.h"
 #include "translator.h"
@@ -55,10 +58,11 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 
+#include <cmath>
+
 namespace {
 
 constexpr int SimulationFlags = 7;
-const char *const PluggedInFile = "pluggedInMinutes.txt";
 
 // The display settings the displays of one cabinet share.
 const char *const SharedSettings[] = {
@@ -537,21 +541,12 @@ void CabinetManager::idleTimeout()
 
 void CabinetManager::loadPluggedInMinutes()
 {
-    QFile file(TulPaths::rootPath(QLatin1String(PluggedInFile)));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    bool ok = false;
-    const int minutes = QString::fromLatin1(file.readAll()).trimmed().toInt(&ok);
-    if (ok && minutes >= 0)
-        m_pluggedInMinutes = minutes;
-    else
-        qWarning() << "Unreadable plugged-in minutes in" << file.fileName() << "; counting from 0";
+    m_pluggedInMinutes = PluggedInMinutes::load(m_pluggedInMinutes);
 }
 
 void CabinetManager::savePluggedInMinutes()
 {
-    SafeFileWriter::writeFile(TulPaths::rootPath(QLatin1String(PluggedInFile)),
-                              QByteArray::number(m_pluggedInMinutes) + '\n');
+    PluggedInMinutes::save(m_pluggedInMinutes);
 }
 
 void CabinetManager::pluggedInTick()
@@ -792,20 +787,14 @@ void CabinetManager::processSinglePacket(QByteArray *data)
     }
     if (m_holdingLink->processSingle(*data))
         return;
-    const auto code = quint8(data->at(0));
-    const auto needs = [data, code](int size) {
-        if (data->size() >= size)
-            return true;
-        qWarning() << "Single CAN message" << code << "too short:" << data->toHex();
-        return false;
-    };
-    // The four error codes travel as signed bytes.
-    const auto signedAt = [data](int i) { return int(qint8(data->at(i))); };
+    // Length and range of every field are checked before anything acts on them.
+    SingleMessage m;
+    if (!SingleMessage::decode(*data, &m))
+        return;
 
-    switch (code) {
+    switch (m.code) {
     case CanMsg::TULMSGSINGLE_ALARM_REQUEST:
-        if (needs(3))
-            emit alarmRequestReceived(quint8(data->at(1)), data->at(2) != 0);
+        emit alarmRequestReceived(m.alarmId, m.alarmOn);
         break;
     case CanMsg::TULMSGSINGLE_OV_UPDATE_RELOAD:
     case CanMsg::TULMSGSINGLE_OV_UPDATE_PRODUCTS:
@@ -828,12 +817,10 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         emit systemInfoTestStart();
         break;
     case CanMsg::ERROR_INFO:
-        if (needs(5))
-            emit errorInfoReceived(signedAt(1), signedAt(2), signedAt(3), signedAt(4));
+        emit errorInfoReceived(m.errorCodes[0], m.errorCodes[1], m.errorCodes[2], m.errorCodes[3]);
         break;
     case CanMsg::ERROR_CLEAR_INFO:
-        if (needs(5))
-            emit errorClearInfoReceived(signedAt(1), signedAt(2), signedAt(3), signedAt(4));
+        emit errorClearInfoReceived(m.errorCodes[0], m.errorCodes[1], m.errorCodes[2], m.errorCodes[3]);
         break;
     case CanMsg::DELETE_ERROR_INFO:
         emit clearAllErrorsReceived();
@@ -852,24 +839,16 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         answerResyncRequest();
         break;
     case CanMsg::TULMSGSINGLE_DAYPART_SET:
-        if (needs(2)) {
-            const int dayPart = quint8(data->at(1));
-            if (dayPart > 9)
-                qWarning() << "Day part" << dayPart << "from the other display out of range; ignored";
-            else
-                emit dayPartReceived(dayPart);
-        }
+        emit dayPartReceived(m.dayPart);
         break;
     case CanMsg::TULMSGSINGLE_LANGUAGE_SETTINGS:
-        if (needs(4))
-            applyLanguageSettings(*data);
+        applyLanguageSettings(*data);
         break;
     case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
         if (m_layout.iAmMaster)
             processDayPartChange(m_dayParts->get_nextDayPart());
         break;
-    default:
-        qWarning() << "Unknown single CAN message code" << code << "ignored";
+    default: // the decoder refuses codes it does not know
         break;
     }
 }
@@ -928,24 +907,24 @@ void CabinetManager::retireOtherPersonalities(const QString &keep)
 
 void CabinetManager::applySettingsRecord(const QByteArray &json)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(json);
-    if (!doc.isObject()) {
-        qWarning() << "Settings record from the other display is not a JSON object; ignored";
+    QStringList keys;
+    for (const char *key : SharedSettings)
+        keys << QLatin1String(key);
+    keys << QStringLiteral("languageId");
+    QVariantMap record;
+    if (!SettingsRecord::parse(json, "Settings record", keys, &record))
         return;
-    }
-    const QJsonObject record = doc.object();
     for (const char *key : SharedSettings) {
-        const QJsonValue value = record.value(QLatin1String(key));
-        if (!value.isUndefined() && !value.isNull())
-            m_config->setProperty(key, value.toVariant());
+        if (record.contains(QLatin1String(key)))
+            m_config->setProperty(key, record.value(QLatin1String(key)));
     }
-    const QJsonValue language = record.value(QLatin1String("languageId"));
-    if (language.isDouble()) {
-        const int languageId = language.toInt(-1);
-        if (languageId >= 0 && languageId < Translator::languageCount)
-            m_translator->setLanguage(languageId);
+    const QVariant language = record.value(QStringLiteral("languageId"));
+    if (language.type() == QVariant::Double) {
+        const double languageId = language.toDouble();
+        if (languageId >= 0 && languageId < Translator::languageCount && languageId == std::floor(languageId))
+            m_translator->setLanguage(int(languageId));
         else
-            qWarning() << "Language id" << language.toDouble() << "in the settings record out of range; ignored";
+            qWarning() << "Language id" << languageId << "in the settings record out of range; ignored";
     }
     m_config->saveConfigFile();
 }
@@ -956,13 +935,11 @@ void CabinetManager::applySettingsChangeRequest(const QByteArray &json)
         qWarning() << "Settings change request on a display that is not the master; ignored";
         return;
     }
-    const QJsonDocument doc = QJsonDocument::fromJson(json);
-    if (!doc.isObject()) {
-        qWarning() << "Settings change request is not a JSON object; ignored";
+    QVariantMap values;
+    if (!SettingsRecord::parse(json, "Settings change request", {}, &values))
         return;
-    }
     // The master stores the change and sends the resulting record back.
-    m_config->applyPreferences(doc.object().toVariantMap());
+    m_config->applyPreferences(values);
 }
 
 void CabinetManager::applyLanguageSettings(const QByteArray &data)

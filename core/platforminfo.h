@@ -19,6 +19,8 @@ public:
     static constexpr int kKernelQueryTimeoutMs = 30000;
     // A board support file is a few lines of versions; a larger one is not shown.
     static constexpr qint64 kMaxBspFileBytes = 64 * 1024;
+    // A file's bytes as the dialog shows them.
+    static QString dialogText(const QByteArray &bytes);
 
 public slots:
     QString get_osKernel() const { return m_osKernel; }
@@ -35,7 +37,6 @@ signals:
     void bspInfoChanged(QString bspInfo);
 
 private:
-    static QString dialogText(const QByteArray &bytes);
     static QString lastBspEntry(const QString &dir);
 
     QString m_osKernel;

@@ -6,6 +6,7 @@
 #include "timezonetable.h"
 #include "translator.h"
 
+#include <QElapsedTimer>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTimeZone>
@@ -44,7 +45,8 @@ private slots:
     void valueWithEqualsSignSurvives();
     void readerEdgeCases();
     void readerSetsOnlyTheFileKeys();
-    void missingFileKeepsDefaults();
+    void missingOrOversizedFileKeepsDefaults_data();
+    void missingOrOversizedFileKeepsDefaults();
     void unknownLanguageFallsBackToEnglish();
     void nothingWrittenWhileUnconfigured();
     void failedWriteIsReported();
@@ -251,12 +253,21 @@ void TestConfigurationManager::lineBreaksAreRefused()
 void TestConfigurationManager::serialNumberGoesToTheApplicationSettings()
 {
     Fixture f;
+    // A link planted at the settings file's name is removed, never saved through.
+    const QString outside = f.scratch.base() + QStringLiteral("/outside.conf");
+    QVERIFY(f.scratch.writeRootFile(QStringLiteral("../outside.conf"), "bait"));
+    QVERIFY(QDir().mkpath(QFileInfo(ConfigurationManager::appSettingsPath()).absolutePath()));
+    QVERIFY(QFile::link(outside, ConfigurationManager::appSettingsPath()));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is a link; removed, not followed"));
     ConfigurationManager config(nullptr, nullptr, true, 1, &f.core);
     QTest::ignoreMessage(QtDebugMsg, "Set sysInfo/serialNumber to SN-0042");
     config.set_serialNumber(QStringLiteral("SN-0042"));
     QCOMPARE(config.value(QStringLiteral("sysInfo/serialNumber")).toString(), QStringLiteral("SN-0042"));
     QVERIFY(ConfigurationManager::appSettingsPath().startsWith(f.scratch.root()));
     QVERIFY(QFileInfo::exists(ConfigurationManager::appSettingsPath()));
+    QVERIFY(!QFileInfo(ConfigurationManager::appSettingsPath()).isSymLink());
+    QFile bait(outside);
+    QVERIFY(bait.open(QIODevice::ReadOnly) && bait.readAll() == "bait");
 }
 
 void TestConfigurationManager::roundTripKeepsEveryValue()
@@ -398,13 +409,40 @@ void TestConfigurationManager::readerSetsOnlyTheFileKeys()
     QCOMPARE(config.get_wifiScanString(), QStringLiteral("No networks detected"));
 }
 
-void TestConfigurationManager::missingFileKeepsDefaults()
+void TestConfigurationManager::missingOrOversizedFileKeepsDefaults_data()
 {
+    QTest::addColumn<qint64>("bytes"); // -1: no file
+    QTest::addColumn<bool>("lines");   // the bytes as "soundLevel=5" lines, else one sparse run
+    QTest::addColumn<QString>("log");
+    QTest::newRow("missing") << qint64(-1) << false << "^Unable to Open File !!! .*config.txt";
+    QTest::newRow("200 MB") << qint64(200) * 1024 * 1024 << false << "^The settings file .* holds 209715200 bytes";
+    QTest::newRow("5 million lines") << qint64(5000000) * 13 << true << "^The settings file .* holds 65000000 bytes";
+}
+
+void TestConfigurationManager::missingOrOversizedFileKeepsDefaults()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(bool, lines);
+    QFETCH(QString, log);
     Fixture f;
+    if (bytes >= 0) {
+        QFile file(ConfigurationManager::configFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (lines) {
+            const QByteArray chunk = QByteArray("soundLevel=5\n").repeated(100000);
+            for (qint64 n = 0; n < bytes; n += chunk.size())
+                QCOMPARE(file.write(chunk), qint64(chunk.size()));
+        } else {
+            QVERIFY(file.resize(bytes));
+        }
+    }
     ConfigurationManager config(nullptr, nullptr, true, 1, &f.core);
     QSignalSpy read(&config, &ConfigurationManager::configFileRead);
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Unable to Open File !!! .*config.txt"));
+    QTest::ignoreMessage(bytes < 0 ? QtDebugMsg : QtWarningMsg, QRegularExpression(log));
+    QElapsedTimer clock;
+    clock.start();
     QVERIFY(!config.readConfigFile());
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(read.count(), 0);
     QCOMPARE(config.get_soundLevel(), 100);
 }
