@@ -1158,17 +1158,26 @@ void CabinetManager::connectIot()
     connect(m_iot->adapter(), &TulDbusAdapter::screenShotRequested, this, &CabinetManager::screenShot);
     if (!m_layout.iAmMaster)
         return; // only the master display reports to the cloud
+    m_iot->setCabinetSources(m_wifiMonitor, m_errors, *m_fileId->get_ui2mioZoneMap());
     m_iot->connectMaster(m_config->get_performanceDataInterval());
     connect(m_iot, &IotLink::firmwareUpdateStarted, this, &CabinetManager::firmwareUpdateStarted);
     TulLumo *lumo = m_iot->lumo();
-    connect(this, &CabinetManager::event_holdStarted, lumo, &TulLumo::handle_event_holdStart, Qt::QueuedConnection);
-    connect(this, &CabinetManager::event_holdStopped, lumo, &TulLumo::handle_event_holdStop, Qt::QueuedConnection);
-    connect(this, &CabinetManager::event_holdExpired, lumo, &TulLumo::handle_event_holdExpired,
-            Qt::QueuedConnection);
+    const auto q = Qt::QueuedConnection;
+    connect(this, &CabinetManager::event_holdStarted, lumo, &TulLumo::handle_event_holdStart, q);
+    connect(this, &CabinetManager::event_holdStopped, lumo, &TulLumo::handle_event_holdStop, q);
+    connect(this, &CabinetManager::event_holdExpired, lumo, &TulLumo::handle_event_holdExpired, q);
     NFCmanager *nfc = m_holding->nfcManager();
-    connect(nfc, &NFCmanager::panRemoved, lumo, &TulLumo::handle_event_panRemoved, Qt::QueuedConnection);
-    connect(nfc, &NFCmanager::panReturned, lumo, &TulLumo::handle_event_panReturned, Qt::QueuedConnection);
-    connect(nfc, &NFCmanager::panTransfered, lumo, &TulLumo::handle_event_transfer, Qt::QueuedConnection);
+    connect(nfc, &NFCmanager::panRemoved, lumo, &TulLumo::handle_event_panRemoved, q);
+    connect(nfc, &NFCmanager::panReturned, lumo, &TulLumo::handle_event_panReturned, q);
+    connect(nfc, &NFCmanager::panTransfered, lumo, &TulLumo::handle_event_transfer, q);
+    connect(this, &CabinetManager::notifyBinMismatchAlert, lumo, &TulLumo::handle_event_binMisMatchAlert, q);
+    connect(this, &CabinetManager::notifyBinMismatchClear, lumo, &TulLumo::handle_event_binMisMatchClear, q);
+    connect(this, &CabinetManager::holdingListChanged, lumo, &TulLumo::handle_event_holdingListChange, q);
+    connect(this, &CabinetManager::zonePreheatEntered, lumo, &TulLumo::handle_event_zonePreheatStart, q);
+    connect(this, &CabinetManager::zonePreheatExited, lumo, &TulLumo::handle_event_preheatComplete, q);
+    connect(this, &CabinetManager::zoneDaypartChanged, lumo, &TulLumo::handle_event_daypartChange, q);
+    if (MasterIoManager *io = m_holding->ioManager())
+        connect(io, &MasterIoManager::systemEnteredPreheat, lumo, &TulLumo::handle_event_preheatStart, q);
 }
 
 void CabinetManager::setPerformanceDataInterval(int value)
