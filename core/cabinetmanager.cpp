@@ -411,6 +411,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("productsEditModel"), m_menu->productsEditModel());
     context->setContextProperty(QStringLiteral("groupsEditModel"), m_menu->groupsEditModel());
     context->setContextProperty(QStringLiteral("dayPartsEditModel"), m_menu->dayPartsEditModel());
+    context->setContextProperty(QStringLiteral("timerColorsDataList"), QVariant::fromValue(m_menu->timerColorsDataList()));
     context->setContextProperty(QStringLiteral("daypartManager"), m_dayParts);
     context->setContextProperty(QStringLiteral("ovp"), m_ovp);
     context->setContextProperty(QStringLiteral("holding"), m_holding);

@@ -7,6 +7,7 @@ import "qrc:/daypart"
 import "qrc:/keyboard"
 import "qrc:/eoltest"
 import "qrc:/config"
+import "qrc:/cookbook"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -63,6 +64,18 @@ ApplicationWindow {
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
         }
 
+        // The cookbook: products, groups and day-part layouts edited on the cabinet. It
+        // locks again whenever it is left, the idle return included.
+        ProductsListPanel {
+            id: cookbook
+            objectName: "cookbook"
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            visible: screen.currentView === "cookbook" && cabinetManager.isConfigured
+            keyboard: keyboardLayer
+            onClosed: screen.currentView = "main"
+            onNotice: simpleDialog.show(text, true)
+        }
+
         FirstStartFlow {
             id: firstStart
             objectName: "firstStartPanel"
@@ -82,6 +95,7 @@ ApplicationWindow {
                 cabinetManager.refreshFlashDriveMounted()
             }
             onDayPartsRequested: dayPartPopup.visible = true
+            onCookbookRequested: screen.currentView = "cookbook"
             onLanguageApplied: mainWindow.cancelEdits()
         }
 

@@ -12,6 +12,7 @@ Rectangle {
     signal homeRequested()
     signal settingsRequested()
     signal dayPartsRequested()
+    signal cookbookRequested()
     signal languageApplied()
     height: Theme.touchTarget + 8
     color: Theme.background
@@ -32,6 +33,12 @@ Rectangle {
             label: qsTr("Day Part") + tro.emptyStr
             visible: cabinetManager.isConfigured
             onClicked: dock.dayPartsRequested()
+        }
+        DockButton {
+            objectName: "cookbookButton"
+            label: qsTr("Cookbook") + tro.emptyStr
+            visible: cabinetManager.isConfigured
+            onClicked: dock.cookbookRequested()
         }
         DockLanguageButton {
             height: parent.height
