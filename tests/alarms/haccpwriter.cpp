@@ -4,9 +4,13 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    // Its own process group, so that the test's "power cut" also ends the sync and mv
+    // the worker runs: one left running would complete a rewrite after the cut.
+    setpgid(0, 0);
     QCoreApplication app(argc, argv);
     FileLogWorker worker;
     QString result;

@@ -12,6 +12,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <csignal>
+
 using namespace HaccpFixtures;
 
 class TestHaccpKill : public QObject
@@ -39,7 +41,7 @@ private slots:
             QVERIFY(writer.waitForStarted());
             QVERIFY(writer.waitForReadyRead(60000));  // at least one rewrite has ended
             QTest::qWait(QRandomGenerator::global()->bounded(1, 60));
-            writer.kill();
+            ::kill(-pid_t(writer.processId()), SIGKILL); // the writer and its sync or mv
             QVERIFY(writer.waitForFinished());
             const int added = writer.readAllStandardOutput().count('\n');
 
