@@ -16,7 +16,11 @@ Item {
     property var available: []
     readonly property int headerHeight: Theme.touchTarget + 8
     readonly property var pages: {
-        var all = typeof configManager !== "undefined" ? configManager.servicePages() : []
+        if (typeof configManager === "undefined")
+            return []
+        // Read here so that the offered pages follow the cloud type and the zone options.
+        var dependsOn = [configManager.iotType, configManager.advancedZoneOptionsEnable]
+        var all = configManager.servicePages()
         var offered = []
         for (var i = 0; i < all.length; ++i) {
             var key = all[i].screen === "PreferencesEnd" ? "Preferences" : all[i].screen

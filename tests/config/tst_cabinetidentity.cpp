@@ -78,8 +78,9 @@ void TestCabinetIdentity::loadingFillsGaps_data()
     QTest::newRow("serial empty") << QByteArray("serialNumber=\nmodelNumber=M\nuuidNumber=u-1\n") << true << false;
     QTest::newRow("model missing") << QByteArray("serialNumber=S\nuuidNumber=u-1\n") << true << false;
     QTest::newRow("uuid empty") << QByteArray("serialNumber=S\nmodelNumber=M\nuuidNumber=\n") << false << true;
-    QTest::newRow("complete, CRLF") << QByteArray("serialNumber=S\r\nmodelNumber=M\r\nuuidNumber=u-1\r\n") << false
-                                    << false;
+    // Only the identity keys are taken from the file.
+    QTest::newRow("complete, CRLF, foreign key")
+        << QByteArray("serialNumber=S\r\nmodelNumber=M\r\nuuidNumber=u-1\r\nstoreNumber=X\r\n") << false << false;
 }
 
 void TestCabinetIdentity::loadingFillsGaps()
@@ -95,6 +96,7 @@ void TestCabinetIdentity::loadingFillsGaps()
     QSignalSpy shown(f.config, &ConfigurationManager::showSerialModelNumbersDialog);
     f.config->loadCabinetSerialModelNumbers();
     QCOMPARE(shown.count(), dialog ? 1 : 0);
+    QCOMPARE(f.config->get_storeNumber(), QStringLiteral("N.A."));
     const QString uuid = f.config->get_uuidNumber();
     if (!freshUuid) {
         QCOMPARE(uuid, QStringLiteral("u-1"));
@@ -185,6 +187,7 @@ void TestCabinetIdentity::seedFilesApplyTheirNetwork()
     f.config->set_wifiSSID(QStringLiteral("Old"));
     f.config->set_wifiPassword(QStringLiteral("old pass phrase"));
     f.config->set_wifiStaticIp(true);
+    f.config->set_wifiEnabled(false);
     f.config->set_ethEnabled(true);
     const QString seedName = reset ? QStringLiteral("updates/defaultNetwork.txt")
                                    : QStringLiteral("updates/wpa_supplicant.conf");
@@ -206,6 +209,7 @@ void TestCabinetIdentity::seedFilesApplyTheirNetwork()
     QCOMPARE(f.config->get_wifiPassword(), withSeed ? QStringLiteral("pa=ss=word") : QStringLiteral("old pass phrase"));
     QCOMPARE(f.config->get_wifiStaticIp(), !withSeed);
     QCOMPARE(f.config->get_ethEnabled(), !withSeed);
+    QCOMPARE(f.config->get_wifiEnabled(), withSeed);
     if (!withSeed) // the old static Wi-Fi set-up has no address: refused, nothing written
         return;
     // Only the conversion removes the cloud credentials.

@@ -118,15 +118,22 @@ void TestConfigSync::receivedMessages_data()
     QTest::addColumn<QStringList>("values");
     QTest::newRow("firmware list") << 7 << QByteArray("1.1.1\n2.2.2\n3.3.3\n4.4.4\n5.5.5\n6.6.6\n7.7.7\n8.8.8\n")
                                    << true
-                                   << QStringList{"ioBoardFirmwareVersion0", "ioBoardFirmwareVersion4",
-                                                  "readerFirmwareVersion1", "readerFirmwareVersion2",
-                                                  "iotSoftwareVersion"}
-                                   << QStringList{"1.1.1", "5.5.5", "6.6.6", "7.7.7", "8.8.8"};
+                                   << QStringList{"ioBoardFirmwareVersion0", "ioBoardFirmwareVersion1",
+                                                  "ioBoardFirmwareVersion2", "ioBoardFirmwareVersion3",
+                                                  "ioBoardFirmwareVersion4", "readerFirmwareVersion1",
+                                                  "readerFirmwareVersion2", "iotSoftwareVersion"}
+                                   << QStringList{"1.1.1", "2.2.2", "3.3.3", "4.4.4", "5.5.5", "6.6.6", "7.7.7",
+                                                  "8.8.8"};
+    QTest::newRow("firmware list without the last line end")
+        << 7 << QByteArray("1\n2\n3\n4\n5\n6\n7\n8") << true << QStringList{"iotSoftwareVersion"}
+        << QStringList{"8"};
     QTest::newRow("firmware list, seven lines") << 7 << QByteArray("1\n2\n3\n4\n5\n6\n7") << false
                                                 << QStringList{"ioBoardFirmwareVersion0", "readerFirmwareVersion2"}
                                                 << QStringList{"?.?.?", "0.0.0"};
     QTest::newRow("serial and model") << 25 << QByteArray("SN9\nMX\n") << true
                                       << QStringList{"serialNumber", "modelNumber"} << QStringList{"SN9", "MX"};
+    QTest::newRow("serial and model, no line end") << 25 << QByteArray("SN9\nMX") << true
+                                                   << QStringList{"modelNumber"} << QStringList{"MX"};
     QTest::newRow("serial only") << 25 << QByteArray("SN9") << false << QStringList{"serialNumber"}
                                  << QStringList{""};
     QTest::newRow("other display's version") << 26 << QByteArray("RO-2503") << true

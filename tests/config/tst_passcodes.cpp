@@ -35,6 +35,8 @@ private slots:
     void checkOrder();
     void pinEntriesOfOneScreen_data();
     void pinEntriesOfOneScreen();
+    void factoryDigits_data();
+    void factoryDigits();
     void logoTaps_data();
     void logoTaps();
     void managerPinSurvivesOthersReturn();
@@ -149,6 +151,30 @@ void TestPasscodes::pinEntriesOfOneScreen()
     }
 }
 
+void TestPasscodes::factoryDigits_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QList<bool>>("results");
+    QTest::addColumn<int>("failures");
+    QTest::newRow("level-3 digits") << QStringList{"731960"} << QList<bool>{true} << 0;
+    QTest::newRow("level-4 digits after a failure") << QStringList{"1", "285047"} << QList<bool>{false, true} << 0;
+    QTest::newRow("level-2 digits") << QStringList{"604528"} << QList<bool>{false} << 1;
+    QTest::newRow("stored form is not the digits") << QStringList{md5("731960")} << QList<bool>{false} << 1;
+}
+
+void TestPasscodes::factoryDigits()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QList<bool>, results);
+    QFETCH(int, failures);
+    PinGate gate;
+    QList<bool> got;
+    for (const QString &pin : entries)
+        got << gate.checkFactoryDigits(pin);
+    QCOMPARE(got, results);
+    QCOMPARE(gate.failures(), failures);
+}
+
 void TestPasscodes::logoTaps_data()
 {
     QTest::addColumn<QList<int>>("bursts"); // taps in quick succession, bursts apart
@@ -256,11 +282,11 @@ void TestPasscodes::servicePages_data()
                                          "DaypartsToUsePanel:1 EcoModeItem:2 NetworkingPanel:2 ZoneDiagnosticsPanel:2 "
                                          "ErrorsLogPanel:2 PasswordPanel:1 SystemInformationPanel:2 UtilitiesPanel:2 "
                                          "PreferencesEnd:0";
-    QTest::newRow("eco mode elsewhere, other display") << false << 0 << false << true << false << false
-                                      << "UtilitiesPanel:2 Preferences:0 DateTimePanel:-1 LanguagePanel:-1 "
-                                         "DaypartsToUsePanel:-1 EcoModeItem:-1 NetworkingPanel:-1 "
-                                         "ZoneDiagnosticsPanel:-1 ErrorsLogPanel:-1 PasswordPanel:-1 "
-                                         "SystemInformationPanel:-1 UtilitiesPanel:2 PreferencesEnd:0";
+    QTest::newRow("eco mode elsewhere") << true << 0 << false << true << false << false
+                                        << "UtilitiesPanel:2 Preferences:0 DateTimePanel:1 LanguagePanel:1 "
+                                           "DaypartsToUsePanel:1 EcoModeItem:1 NetworkingPanel:2 "
+                                           "ZoneDiagnosticsPanel:2 ErrorsLogPanel:2 PasswordPanel:1 "
+                                           "SystemInformationPanel:2 UtilitiesPanel:2 PreferencesEnd:0";
 }
 
 void TestPasscodes::servicePages()

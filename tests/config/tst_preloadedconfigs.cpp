@@ -29,6 +29,8 @@ class TestPreloadedConfigs : public QObject
 
 private slots:
     void folderQueries();
+    void safeNames_data();
+    void safeNames();
     void modelChecks_data();
     void modelChecks();
     void fileToInstall_data();
@@ -63,6 +65,27 @@ void TestPreloadedConfigs::folderQueries()
     QCOMPARE(config.get_customConfigModels(), QStringList());
 }
 
+void TestPreloadedConfigs::safeNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("safe");
+    QTest::newRow("model") << "HX5-2" << true;
+    QTest::newRow("empty: the top folder") << "" << true;
+    QTest::newRow("slash") << "a/b" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("parent") << ".." << false;
+    QTest::newRow("dots inside") << "x..y" << false;
+    QTest::newRow("one dot") << "x.y" << true;
+    QTest::newRow("NUL") << QString(QStringLiteral("a") + QChar(0)) << false;
+}
+
+void TestPreloadedConfigs::safeNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, safe);
+    QCOMPARE(PreloadedConfigs::isSafeName(name), safe);
+}
+
 void TestPreloadedConfigs::modelChecks_data()
 {
     QTest::addColumn<QString>("group");
@@ -73,6 +96,7 @@ void TestPreloadedConfigs::modelChecks_data()
     QTest::newRow("secondary only") << "QRB" << "S9" << true;
     QTest::newRow("prefix of a model") << "QRB" << "HX" << false;
     QTest::newRow("unknown") << "QRB" << "ZZ" << false;
+    QTest::newRow("only a file of another kind") << "QRB" << "Q1" << false;
     QTest::newRow("empty") << "QRB" << "" << false;
     QTest::newRow("model climbing out") << "QRB" << "../VYX/CFG_V1" << false;
     QTest::newRow("model with slash") << "QRB" << "x/../A2" << false;
@@ -87,7 +111,7 @@ void TestPreloadedConfigs::modelChecks()
     QFETCH(bool, valid);
     ScratchRoots scratch;
     preload(scratch, {"QRB/CFG_HX5_MIRROR.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_A2.hcc",
-                      "QRB/CFG_S9_SECONDARY.hcc", "VYX/CFG_V1.hcc", "CFG_A2.hcc"});
+                      "QRB/CFG_S9_SECONDARY.hcc", "QRB/CFG_Q1_SPARE.hcc", "VYX/CFG_V1.hcc", "CFG_A2.hcc"});
     if (!PreloadedConfigs::isSafeName(model) || !PreloadedConfigs::isSafeName(group))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
     QCOMPARE(PreloadedConfigs::validateModelNumber(group, model), valid);
@@ -191,10 +215,15 @@ void TestPreloadedConfigs::failedCopyChangesNothing()
     QCOMPARE(rootEntries(), QStringList{"ui_id.hcc"});
     QCOMPARE(core.sentNames(), QStringList());
 
-    // A missing source changes nothing either.
+    // A missing or empty source changes nothing either.
     config.set_modelNumber(QStringLiteral("NOPE"));
     QVERIFY(!config.setConfigurationFile());
-    QCOMPARE(failed.count(), 2);
+    QVERIFY(scratch.writeRootFile(QStringLiteral("preloadedConfigs/QRB/CFG_E1.hcc"), ""));
+    config.set_modelNumber(QStringLiteral("E1"));
+    config.set_doubleSided(1);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
+    QVERIFY(!config.setConfigurationFile());
+    QCOMPARE(failed.count(), 3);
     QCOMPARE(rootEntries(), QStringList{"ui_id.hcc"});
 }
 
