@@ -206,6 +206,15 @@ void TestIotReportsBus::powerOnOncePerRun()
     QCOMPARE(report.value(QStringLiteral("products")).toArray().size(), 2);
     QCOMPARE(report.value(QStringLiteral("productGroups")).toArray().size(), 2);
     QVERIFY(!waitFor(QStringLiteral("ecoModeSettings")).isEmpty());
+    // The start also reported the cabinet's preheat and each bin's end of it.
+    const QJsonObject preheat = waitFor(QStringLiteral("preheatStart"));
+    QCOMPARE(preheat.value(QStringLiteral("dayPart")).toString(), QStringLiteral("Lunch"));
+    QCOMPARE(preheat.value(QStringLiteral("cabinetUuid")).toString(), QStringLiteral("uuid-1"));
+    const QJsonObject ready = waitFor(QStringLiteral("preheatComplete"));
+    const int bin = ready.value(QStringLiteral("bin")).toInt();
+    QVERIFY2(bin >= 1 && bin <= 10, qPrintable(QString::number(bin)));
+    QCOMPARE(ready.keys(), (QStringList{"bin", "cabinetUuid", "event", "location", "modelNumber", "serialNumber",
+                                        "timestamp"}));
 
     if (restart) {
         m_cm.reset();
