@@ -85,6 +85,36 @@ Rectangle {
         }
         ProductInfoRow {
             width: parent.width
+            visible: details.groupId === 0
+            label: qsTranslate("Cookbook", "Cook more alert time") + Theme.retranslate()
+            value: details.r >= 0 ? Format.hms(picker.menu.dayPartModelGetWarningTime(details.r)) : ""
+        }
+        ProductInfoRow {
+            width: parent.width
+            visible: details.groupId === 0 && picker.cab.nfcEnabled === true && picker.cab.customerId !== 3
+            label: qsTranslate("Cookbook", "Reset time") + Theme.retranslate()
+            value: details.r >= 0 ? Format.hms(picker.menu.dayPartModelGetResetTime(details.r)) : ""
+        }
+        ProductInfoRow {
+            width: parent.width
+            visible: details.groupId === 0 && picker.cab.hasFan === true
+            label: qsTranslate("Cookbook", "Fan speed") + Theme.retranslate()
+            value: details.r >= 0 ? picker.menu.dayPartModelGetFanSpeed(details.r) + "%" : ""
+        }
+        ProductInfoRow {
+            width: parent.width
+            visible: details.groupId === 0
+            label: qsTranslate("Cookbook", "Bottom type") + Theme.retranslate()
+            value: details.r >= 0 ? qsTranslate("Cookbook", String(picker.menu.dayPartModelGetBottomType(details.r))) : ""
+        }
+        ProductInfoRow {
+            width: parent.width
+            visible: details.groupId === 0 && picker.cab.timerColorEnable === true
+            label: qsTranslate("Cookbook", "Timer colour") + Theme.retranslate()
+            swatch: details.r >= 0 ? String(picker.menu.dayPartModelGetTimerColor(details.r)) : ""
+        }
+        ProductInfoRow {
+            width: parent.width
             label: qsTranslate("Cookbook", "Temperatures") + Theme.retranslate()
             value: details.r >= 0 ? picker.temp(picker.menu.dayPartModelGetLowerTemp(details.r)) + " / "
                                     + picker.temp(picker.menu.dayPartModelGetUpperTemp(details.r)) : ""

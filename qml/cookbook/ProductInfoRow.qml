@@ -6,7 +6,7 @@ import "qrc:/theme"
 Item {
     property string label: ""
     property string value: ""
-    property color swatch: "transparent"
+    property string swatch: ""
     implicitHeight: Math.max(Theme.fontBody + Theme.spacingSmall * 2, valueLabel.implicitHeight)
     Label {
         id: name
@@ -25,7 +25,7 @@ Item {
         font.pixelSize: Theme.fontBody
         wrapMode: Text.WordWrap
         Rectangle {
-            visible: parent.parent.swatch !== Qt.rgba(0, 0, 0, 0)
+            visible: parent.parent.swatch !== ""
             anchors { left: parent.left; verticalCenter: parent.verticalCenter }
             width: Theme.touchTarget; height: Theme.fontBody
             color: parent.parent.swatch
