@@ -387,7 +387,7 @@ Rectangle {
                 width: parent.width
                 visible: !details.group && details.unlockedDetails && productEditor.showTimerColor
                 label: qsTranslate("Cookbook", "Timer colour") + Theme.retranslate()
-                swatch: details.r < 0 || !panel.menu ? "transparent" : String(panel.menu.getProductEditTimerColor(details.r))
+                swatch: details.r < 0 || !panel.menu ? "" : String(panel.menu.getProductEditTimerColor(details.r))
             }
             ProductsGroupListView {
                 objectName: "detailMembers"
