@@ -29,6 +29,12 @@ void TestJsonGuard::duplicateKeysAreFound_data()
     QTest::newRow("nested object") << QByteArray(R"({"a":{"b":1,"c":{},"b":2}})") << true;
     QTest::newRow("inside an array") << QByteArray(R"([1,{"k":1,"k":1}])") << true;
     QTest::newRow("escaped spelling") << QByteArray(R"({"ab":1,"a\u0062":2})") << true;
+    QTest::newRow("escapes in upper and lower case") << QByteArray(R"({"\u004a\u004B":1,"Jk":2})") << false;
+    QTest::newRow("escape of upper-case hex") << QByteArray(R"({"\u004A\u004b":1,"JK":2})") << true;
+    QTest::newRow("digit after an escape") << QByteArray(R"({"\u00412":1,"A2":2})") << true;
+    QTest::newRow("blanks before the colon") << QByteArray("{\"k\"\t\r\n :1,\"k\"\n:2}") << true;
+    QTest::newRow("string closing an object") << QByteArray(R"({"o":{"k":"v"},"k":1})") << false;
+    QTest::newRow("no object at all") << QByteArray(R"("k":"k":1)") << false;
     QTest::newRow("escaped quote") << QByteArray(R"({"a\"":1,"a\"" :2})") << true;
     QTest::newRow("keys equal up to a NUL") << QByteArray("{\"V\x01\0x\":[1],\"V\x01\0zx\":4}", 20) << true;
     QTest::newRow("same key in sibling objects") << QByteArray(R"([{"k":1},{"k":2}])") << false;
