@@ -157,7 +157,12 @@ void TestConfigSync::receivedMessages()
     ConfigurationManager config(nullptr, nullptr, false, 1, &core);
     if (!applied && multiId != 12)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("short; ignored")));
+    QSignalSpy hidden(&config, &ConfigurationManager::hideSerialModelNumbersDialog);
     QCOMPARE(config.applyDisplaySyncMessage(multiId, text), applied);
+    // Complete numbers from the master close this display's question and are kept.
+    const bool numbers = multiId == 25 && applied;
+    QCOMPARE(hidden.count(), numbers ? 1 : 0);
+    QCOMPARE(QFile::exists(scratch.root() + QStringLiteral("serialModelNums.txt")), numbers);
     for (int i = 0; i < properties.size(); ++i)
         QCOMPARE(config.property(properties.at(i).toLatin1().constData()).toString(), values.at(i));
 }
