@@ -28,6 +28,8 @@ private slots:
     void productEditorRefusesInOrder();
     void hundredItemsAreTheLimit();
     void holdingLocksAndDropsTheEdits();
+    void soleMemberDeletedTakesBothGroups();
+    void newGroupWithoutMembersIsCancelled();
     void productGroupAndBinAreSaved();
 
 private:
@@ -243,6 +245,41 @@ void TestCookbookScreens::holdingLocksAndDropsTheEdits()
     QVERIFY(tap(QStringLiteral("cookbookLockButton")));
     QVERIFY(!item(QStringLiteral("cookbookPin")));
     QCOMPARE(dialogText(), QStringLiteral("Product Editing Unavailable<br>while timers are active!"));
+}
+
+void TestCookbookScreens::soleMemberDeletedTakesBothGroups()
+{
+    QVERIFY(show());
+    unlock();
+    const int groups = m_menu->getGroupEditRowCount();
+    const int id = m_menu->saveProductEdit(0, QStringList{QStringLiteral("AAA Only")}, 1800, 300, 180, 180, 300,
+                                           QStringLiteral("None"), QStringLiteral("Normal"), QStringLiteral("1/4"),
+                                           100, QStringLiteral("#fffffd"));
+    m_menu->sortProductEditModel();
+    const int row = m_menu->getProductEditIndex(id);
+    for (int g = 0; g < 2; ++g)
+        m_menu->groupEditAddProduct(m_menu->addNewEditGroup(), row);
+    QMetaObject::invokeMethod(m_view->rootObject(), "recount");
+    QVERIFY(tapRow(QStringLiteral("cookbookList"), QStringLiteral("listRow"), row));
+    QVERIFY(tap(QStringLiteral("cookbookDelete")));
+    QVERIFY(tap(QStringLiteral("cookbookDialogYes")));
+    QCOMPARE(m_menu->getGroupEditRowCount(), groups);
+    QCOMPARE(dialogText(), QStringLiteral("Empty groups are deleted"));
+}
+
+void TestCookbookScreens::newGroupWithoutMembersIsCancelled()
+{
+    QVERIFY(show());
+    unlock();
+    const int groups = m_menu->getGroupEditRowCount();
+    QVERIFY(tap(QStringLiteral("tab_groups")));
+    QVERIFY(tap(QStringLiteral("cookbookAdd")));
+    QCOMPARE(m_menu->getGroupEditRowCount(), groups + 1);
+    QVERIFY(tap(QStringLiteral("groupEditorAccept")));
+    QCOMPARE(dialogText(), QStringLiteral("No products added to the group!"));
+    QVERIFY(tap(QStringLiteral("cookbookDialogYes")));
+    QCOMPARE(m_menu->getGroupEditRowCount(), groups);
+    QVERIFY(!item(QStringLiteral("groupEditor")));
 }
 
 void TestCookbookScreens::productGroupAndBinAreSaved()
