@@ -2,23 +2,9 @@
 
 #include "cabinetcore.h"
 #include "configurationmanager.h"
-
-#include <QCryptographicHash>
+#include "passcodes.h"
 
 const QString CookbookLock::screenName = QStringLiteral("MenuEditPanel");
-
-namespace {
-
-constexpr int customerQrb = 3;
-
-QString storedForm(const QString &typed, int customerId)
-{
-    if (customerId == customerQrb)
-        return typed;
-    return QString::fromLatin1(QCryptographicHash::hash(typed.toUtf8(), QCryptographicHash::Md5).toHex());
-}
-
-} // namespace
 
 CookbookLock::CookbookLock(QObject *parent) : QObject(parent) {}
 
@@ -44,7 +30,7 @@ int CookbookLock::pinLevel(const QString &typed, const QStringList &stored, int 
 {
     if (stored.size() < 4)
         return 0;
-    const QString form = storedForm(typed, customerId);
+    const QString form = Passcodes::storedForm(customerId, typed);
     int level = 0;
     for (int l = 3; l >= 1 && level == 0; --l) {
         if (form == stored.at(l - 1))
