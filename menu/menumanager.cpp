@@ -7,6 +7,7 @@
 #include "cookbooklock.h"
 #include "cookbookrules.h"
 #include "filesavechain.h"
+#include "jsonguard.h"
 #include "menujson.h"
 #include "menulanguages.h"
 #include "roleitemmodel.h"
@@ -336,10 +337,36 @@ QJsonObject MenuManager::setNameListToJson(const QStringList &nameList) const
 
 // ---------------------------------------------------------------- menu file: load
 
+namespace {
+
+// Why a parsed menu document cannot be used; empty when it can.
+QString menuDocumentProblem(const QJsonDocument &doc)
+{
+    if (!doc.isObject() || jsonInt(doc.object().value(QLatin1String("menuVersion"))) != MenuManager::menuVersion)
+        return QStringLiteral("not a menu of version %1").arg(MenuManager::menuVersion);
+    // Entries of other types read as defaults, as they always have; a list where an
+    // entry belongs, or a value where the list belongs, is a file of another shape.
+    for (const char *key : {"products", "productGroups"}) {
+        const QJsonValue list = doc.object().value(QLatin1String(key));
+        if (list.isUndefined())
+            continue;
+        if (!list.isArray())
+            return QStringLiteral("\"%1\" is not a list").arg(QLatin1String(key));
+        for (const QJsonValue &entry : list.toArray()) {
+            if (entry.isArray())
+                return QStringLiteral("\"%1\" holds a list in the list").arg(QLatin1String(key));
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
 bool MenuManager::isMenuDocument(const QByteArray &text)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(text);
-    return doc.isObject() && jsonInt(doc.object().value(QLatin1String("menuVersion"))) == menuVersion;
+    QJsonParseError error;
+    const QJsonDocument doc = JsonGuard::parse(text, "menu file", int(maxMenuFileSize), &error);
+    return error.error == QJsonParseError::NoError && menuDocumentProblem(doc).isEmpty();
 }
 
 void MenuManager::menuLoadJsonDocFile()
@@ -399,21 +426,32 @@ QString MenuManager::chooseMenuFile() const
 
 bool MenuManager::loadMenuFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "Unable to Open File: " + path;
-        return false;
+    QJsonDocument doc;
+    if (path.startsWith(QLatin1Char(':'))) { // the default menu of the resources
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            qWarning().noquote() << "Unable to Open File: " + path;
+            return false;
+        }
+        doc = QJsonDocument::fromJson(file.readAll());
+    } else {
+        // A file that cannot be used is set aside, saying why; a cabinet without a menu
+        // in memory (at start) then takes the default menu, as without the file.
+        const JsonGuard::FileOutcome read =
+            JsonGuard::readDataFile(path, maxMenuFileSize, "menu file", menuDocumentProblem, &doc);
+        if (read == JsonGuard::FileOutcome::SetAside && m_productsModel->rowCount() == 0) {
+            qDebug().noquote() << "Loading default menu - " + defaultMenuResource;
+            return loadMenuFromFile(defaultMenuResource);
+        }
+        if (read != JsonGuard::FileOutcome::Loaded) {
+            if (read != JsonGuard::FileOutcome::SetAside)
+                qWarning().noquote() << "Unable to Open File: " + path;
+            return false;
+        }
     }
-    if (file.size() > maxMenuFileSize) {
-        qWarning().noquote() << "Menu file too large, not loaded:" << path << file.size();
-        return false;
-    }
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
-    if (!doc.isObject())
+    if (!menuDocumentProblem(doc).isEmpty())
         return false;
     const QJsonObject top = doc.object();
-    if (jsonInt(top.value(QLatin1String("menuVersion"))) != menuVersion)
-        return false;
     m_productsModel->clear();
     appendProductsFromJson(top.value(QLatin1String("products")).toArray());
     appendGroupsFromJson(top.value(QLatin1String("productGroups")).toArray());
@@ -957,7 +995,7 @@ QStandardItem *MenuManager::importedJsonGroup(const QJsonObject &group, int lang
 bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
 {
     const int language = currentLanguage();
-    const QJsonDocument doc = QJsonDocument::fromJson(ovMenuDoc.toUtf8());
+    const QJsonDocument doc = JsonGuard::parse(ovMenuDoc.toUtf8(), "imported menu", int(maxMenuFileSize));
     const QJsonObject header = doc.object().value(QLatin1String("header")).toObject();
     if (!doc.isObject() || header.isEmpty())
         return false;

@@ -21,8 +21,8 @@ private slots:
 
     void missingOrEmptyFileLoadsTheDefaultMenu_data();
     void missingOrEmptyFileLoadsTheDefaultMenu();
-    void unusableFileKeepsTheMenuInMemory_data();
-    void unusableFileKeepsTheMenuInMemory();
+    void unusableFileIsSetAside_data();
+    void unusableFileIsSetAside();
     void looselyTypedEntriesReadAsDefaults();
     void roundTripKeepsLanguagesGroupsAndEmptyGroups();
     void groupWithIdZeroIsSavedAsAProduct();
@@ -107,22 +107,36 @@ void TestMenuFile::missingOrEmptyFileLoadsTheDefaultMenu()
     QVERIFY(m_roots->toolCalls().isEmpty());
 }
 
-void TestMenuFile::unusableFileKeepsTheMenuInMemory_data()
+void TestMenuFile::unusableFileIsSetAside_data()
 {
     QTest::addColumn<QString>("fixture");
-    QTest::newRow("wrong version") << "menu_wrong_version.json";
-    QTest::newRow("invalid JSON") << "menu_invalid.json";
-    QTest::newRow("top level not an object") << "menu_not_object.json";
+    QTest::addColumn<QString>("why");
+    QTest::addColumn<bool>("atStart"); // else a menu is in memory, and stays
+    QTest::newRow("wrong version") << "menu_wrong_version.json" << "not a menu of version 1" << false;
+    QTest::newRow("invalid JSON") << "menu_invalid.json" << "at offset" << false;
+    QTest::newRow("top level not an object") << "menu_not_object.json" << "not a menu" << false;
+    QTest::newRow("nested arrays at start") << "menu_nested_arrays.json"
+                                            << "\"products\" holds a list in the list" << true;
+    QTest::newRow("repeated key at start") << "menu_repeated_key.json" << "names a key twice" << true;
 }
 
-void TestMenuFile::unusableFileKeepsTheMenuInMemory()
+void TestMenuFile::unusableFileIsSetAside()
 {
     QFETCH(QString, fixture);
-    loadFixture("menu_multilang.json");
+    QFETCH(QString, why);
+    QFETCH(bool, atStart);
+    if (!atStart)
+        loadFixture("menu_multilang.json");
     const auto before = MenuTest::rowsOf(m_menu->productsModel());
-    QCOMPARE(before.size(), 6);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("menu.json cannot be used \\(.*" + QRegularExpression::escape(why)
+                                                          + ".*\\); kept as .*menu.json.unusable-"));
     loadFixture(fixture);
-    QCOMPARE(MenuTest::rowsOf(m_menu->productsModel()), before);
+    if (atStart)
+        QCOMPARE(m_menu->getRowCount(), 41); // the default menu, as without a file
+    else
+        QCOMPARE(MenuTest::rowsOf(m_menu->productsModel()), before);
+    QVERIFY(!QFileInfo::exists(rootFile("menu.json")));
+    QCOMPARE(QDir(m_roots->root()).entryList({"menu.json.unusable-*"}).size(), 1);
     QVERIFY(m_roots->toolCalls().isEmpty());
 }
 
