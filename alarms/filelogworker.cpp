@@ -200,7 +200,8 @@ bool FileLogWorker::readLog(QJsonObject *object, QJsonArray *records)
     case SafeFileReader::Missing:
         return true;
     case SafeFileReader::TooLarge:
-        return setAside(content);
+        // Kept whole under another name; if it cannot be moved, it is not rewritten.
+        return !SafeFileReader::setAside(logPath(), QStringLiteral("larger than %1 bytes").arg(MaxLogBytes)).isEmpty();
     case SafeFileReader::Unreadable:
         return false;
     }

@@ -153,6 +153,23 @@ private slots:
         QCOMPARE(readFile(FileLogWorker::logDir() + aside.first()), content);
     }
 
+    // A log past its cap is never read into memory: it is kept whole under another name.
+    void oversizedLogIsSetAsideWhole()
+    {
+        ScratchRoots roots;
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", ""));
+        QVERIFY(QFile::resize(FileLogWorker::logPath(), FileLogWorker::MaxLogBytes + 1));
+        FileLogWorker worker;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("HACCP log .* holds .* bytes"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot be used .*larger than"));
+        QCOMPARE(run(worker, Add, FileLogWorker::packRecord(record("A", 1, "2024/05/14", "06:00:00"))),
+                 FileLogWorker::OkResult);
+        QCOMPARE(readFile(FileLogWorker::logPath()), log(stored(1, "2024/05/14", false, "----", "A", "06:00:00")));
+        const QFileInfoList aside = QDir(FileLogWorker::logDir()).entryInfoList({"haccpLog.json.unusable-*"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(aside.first().size(), qint64(FileLogWorker::MaxLogBytes) + 1);
+    }
+
     // A step that fails leaves the previous log and reports the failure.
     void failedRewriteKeepsTheLog_data()
     {
