@@ -184,9 +184,12 @@ void TestIotReports::error_data()
     QTest::newRow("probe open: its channel's zone, its heater") << true << "2.1.3.0" << QByteArray(
         R"({"errorCode":"2.1.3.0","errorDesc":"desc","zoneNumber":5,"temperatureMeasured":"172",
         "temperatureSetpoint":"170","errorValue":"172"})");
-    QTest::newRow("cabinet over temperature") << true << "2.6.0.0" << QByteArray(
-        R"({"errorCode":"2.6.0.0","errorDesc":"desc","temperatureMeasured":"null","temperatureSetpoint":"null",
+    QTest::newRow("probe reference error") << true << "2.4.3.0" << QByteArray(
+        R"({"errorCode":"2.4.3.0","errorDesc":"desc","temperatureMeasured":"null","temperatureSetpoint":"null",
         "errorValue":"null"})");
+    QTest::newRow("zone 0 too low") << true << "3.0.0.140" << QByteArray(
+        R"({"errorCode":"3.0.0.140","errorDesc":"desc","zoneNumber":1,"temperatureMeasured":"150",
+        "temperatureSetpoint":"155","errorValue":"150"})");
     QTest::newRow("zone too high: zone's first bin, not its temperature") << true << "3.1.1.187" << QByteArray(
         R"({"errorCode":"3.1.1.187","errorDesc":"desc","zoneNumber":5,"temperatureMeasured":"158",
         "temperatureSetpoint":"160","errorValue":"158"})");
