@@ -38,9 +38,6 @@ IoBoardConfiguration::IoBoardConfiguration(ConfigurationManager *machine, QModbu
     setObjectName(QStringLiteral("ioBoardConfiguration"));
     m_cabinetConfInfo->setObjectName(QStringLiteral("cabinetConfInfo"));
     m_iobfwvInfo->setObjectName(QStringLiteral("iobfwvInfo"));
-    // The two write records have no parent object; this object still owns them.
-    connect(this, &QObject::destroyed, m_powerSourceInfo, &QObject::deleteLater);
-    connect(this, &QObject::destroyed, m_powerControlInfo, &QObject::deleteLater);
     for (QModbusPollInfo *record : {m_cabinetConfInfo, m_iobfwvInfo, m_powerSourceInfo, m_powerControlInfo})
         record->set_replyTimeout(replyTimeoutMs);
 
@@ -93,6 +90,14 @@ IoBoardConfiguration::IoBoardConfiguration(ConfigurationManager *machine, QModbu
                        QStringLiteral("t_iobfwvInfo_reply_error"), QStringLiteral("m_iobfwvInfo::pollReplyError()"),
                        disableAction),
             &QSignalTransition::triggered, this, &IoBoardConfiguration::disable);
+}
+
+IoBoardConfiguration::~IoBoardConfiguration()
+{
+    // The two write records have no parent object; this object still owns them (the
+    // Modbus master holds its records by guarded pointer).
+    delete m_powerSourceInfo;
+    delete m_powerControlInfo;
 }
 
 QState *IoBoardConfiguration::addState(const QString &name, QState *parent, const char *entrySlot)

@@ -27,6 +27,7 @@ public:
     static int replyTimeoutMs;
 
     IoBoardConfiguration(ConfigurationManager *machine, QModbusMaster *modbus);
+    ~IoBoardConfiguration() override;
 
     // "%1.%2.%3" of bits 16-23, 8-15 and 0-7.
     static QString getVersionString(quint32 version);
