@@ -16,7 +16,8 @@ constexpr int MaxLine = 256; // a longer line is no command: dropped
 
 const char *const Help =
     "tap <bin> | tag <bin> <uid hex> | untag <bin> | state <bin> | temp <heater> <degrees> | "
-    "ambient <degrees> | probe <heater> normal|shorted|open | silent <node> on|off";
+    "ambient <degrees> | probe <heater> normal|shorted|open | silent <node> on|off | "
+    "ui tap <object> | ui get <object> <property>";
 
 bool toInt(const QString &text, int *value)
 {
@@ -125,6 +126,8 @@ QString SimulationConsole::processLine(const QString &line)
     }
     if (command == QLatin1String("untag") && inCabinet)
         return placeTag(a, 0, false);
+    if (command == QLatin1String("ui") && m_screen)
+        return m_screen(words.mid(1));
     if (!m_simulator)
         return QStringLiteral("error: no IO board on this display, or unknown command");
     if (command == QLatin1String("temp") && hasA && hasB && qAbs(b) < 32768)

@@ -3,6 +3,9 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QStringList>
+
+#include <functional>
 
 class HoldingCoordinator;
 class IoBoardSimulator;
@@ -22,6 +25,8 @@ public:
                       QObject *parent = nullptr);
 
     void listenOnStandardInput();
+    // Answers the "ui ..." commands (their words after "ui"); set by whoever shows the scene.
+    void setScreenCommands(std::function<QString(const QStringList &)> handler) { m_screen = std::move(handler); }
     // Carries out one command and returns its answer.
     QString processLine(const QString &line);
 
@@ -37,6 +42,7 @@ private:
     const NfcPollingInfo *m_polling;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_pending;
+    std::function<QString(const QStringList &)> m_screen;
 };
 
 #endif // SIMULATIONCONSOLE_H

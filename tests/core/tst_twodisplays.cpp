@@ -97,6 +97,7 @@ private slots:
     void singleDisplayNeedsNoSynchronisation();
     void binsAreStartedAndStoppedFromEitherDisplay_data();
     void binsAreStartedAndStoppedFromEitherDisplay();
+    void languageAndPreferencesReachTheOtherDisplay();
 
 private:
     void seed(const QString &root, const QString &fixture);
@@ -327,6 +328,41 @@ void TestTwoDisplays::binsAreStartedAndStoppedFromEitherDisplay()
     QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) >= Holding && second.state(bin) >= Holding, 5000);
     QCOMPARE(stopper.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
     QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) < Holding && second.state(bin) < Holding, 5000);
+}
+
+// The dock's language button on the master switches the mirror too; a preference saved on
+// the mirror shows on the master's open Preferences page. Both driven through the screens.
+void TestTwoDisplays::languageAndPreferencesReachTheOtherDisplay()
+{
+    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
+    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
+    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
+    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
+    // Numbers on file: no dialog asks for them over the pages.
+    for (const QString &root : {primaryRoot, mirrorRoot}) {
+        QFile identity(root + QStringLiteral("serialModelNums.txt"));
+        QVERIFY(identity.open(QIODevice::WriteOnly));
+        identity.write("serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n");
+    }
+
+    Display primary(primaryRoot, m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(QStringLiteral("File id : file name is")), 15000);
+    Display mirror(mirrorRoot, m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(finished) && mirror.saw(finished), 30000);
+    QCOMPARE(mirror.ask(QStringLiteral("ui get homeButton label")), QStringLiteral("Home"));
+
+    QCOMPARE(primary.ask(QStringLiteral("ui tap dockLanguageButton")), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(primary.ask(QStringLiteral("ui get homeButton label")) != QLatin1String("Home"), 5000);
+    const QString home = primary.ask(QStringLiteral("ui get homeButton label"));
+    QTRY_COMPARE_WITH_TIMEOUT(mirror.ask(QStringLiteral("ui get homeButton label")), home, 10000);
+
+    QCOMPARE(primary.ask(QStringLiteral("ui tap settingsButton")), QStringLiteral("ok"));
+    QCOMPARE(primary.ask(QStringLiteral("ui get useFirstSwitch checked")), QStringLiteral("false"));
+    QCOMPARE(mirror.ask(QStringLiteral("ui tap settingsButton")), QStringLiteral("ok"));
+    QCOMPARE(mirror.ask(QStringLiteral("ui tap useFirstSwitch")), QStringLiteral("ok"));
+    QCOMPARE(mirror.ask(QStringLiteral("ui tap preferencesSaveButton")), QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(primary.ask(QStringLiteral("ui get useFirstSwitch checked")), QStringLiteral("true"), 10000);
 }
 
 QTEST_GUILESS_MAIN(TestTwoDisplays)
