@@ -1,6 +1,6 @@
-// The end-of-line test on the whole program in one process, on the fixed ports: the
-// composition root with the simulated IO board of a 5 x 2 single-display cabinet, a
-// station on TCP port 10000 and a listener on UDP port 10003.
+// The end-of-line test on the whole program in one process: the composition root with
+// the simulated IO board of a 5 x 2 single-display cabinet, a station on TCP and a
+// listener on the fixed UDP port 10003.
 #include "cabinetidentity.h"
 #include "cabinetmanager.h"
 #include "configurationmanager.h"
@@ -12,6 +12,9 @@
 #include "scratchroots.h"
 
 #include <QMouseEvent>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QNetworkDatagram>
 #include <QTcpServer>
 #include <QUdpSocket>
@@ -68,9 +71,10 @@ void TestEolCabinet::init()
                                      readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
                                      readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    // Numbers already set: no dialog asks for them over the dock.
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"), "serialNumber=1\nmodelNumber=2\n"));
     m_cm.reset(new CabinetManager(0, 7));
-    QVERIFY(m_cm->eolTest());
-    QCOMPARE(m_cm->eolTest()->serverPort(), EolProtocol::TcpPort);
+    QVERIFY(m_cm->eolTest() && m_cm->eolTest()->isListening());
     QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 10000);
 }
 
@@ -105,7 +109,7 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
     QSignalSpy idle(m_cm.data(), &CabinetCore::noUserInteraction);
 
     EolStation station;
-    QVERIFY(station.connectTo(EolProtocol::TcpPort));
+    QVERIFY(station.connectTo(m_cm->eolTest()->serverPort()));
     request(station, R"({"event":"EndOfLineTest","command":"Start"})", "pass");
     QTRY_COMPARE(targets(), QVector<int>(IoRegisterMap::HeaterCount, 0));
     // No return to the start view during a test run.
@@ -132,16 +136,30 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
 void TestEolCabinet::announcementOnTheFixedPort()
 {
     QUdpSocket receiver;
-    QVERIFY(receiver.bind(QHostAddress(QHostAddress::AnyIPv4), EolProtocol::UdpPort));
+    QVERIFY(receiver.bind(QHostAddress(QHostAddress::AnyIPv4), EolProtocol::UdpPort,
+                          QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
     ConfigurationManager *config = m_cm->configManager();
     config->set_wifiEnabled(true);
     config->set_wifiIpAddr(QStringLiteral("192.168.1.20"));
+
+    // The technician holds the dock's Wi-Fi icon (five seconds, shortened here).
+    auto *window = qobject_cast<QQuickWindow *>(m_cm->qmlEngine()->rootObjects().value(0));
+    QVERIFY(window);
+    auto *icon = window->findChild<QQuickItem *>(QStringLiteral("wifiStatusIcon"));
+    QVERIFY(icon);
+    QTRY_VERIFY(icon->isVisible());
+    icon->setProperty("holdMs", 50);
+    const QPoint centre = icon->mapToScene(QPointF(icon->width() / 2, icon->height() / 2)).toPoint();
+    QTest::mousePress(window, Qt::LeftButton, {}, centre);
+    auto *dialog = window->findChild<QQuickItem *>(QStringLiteral("eolAddressDialog"));
+    QVERIFY(dialog);
     QSignalSpy started(m_cm->eolTest(), &EolTesting::udpBroadcastStarted);
-    m_cm->eolTest()->startUdpbroadcast();
+    QVERIFY(started.wait(2000));
+    QTRY_VERIFY(dialog->isVisible());
+
     QTRY_VERIFY(receiver.hasPendingDatagrams());
     // Five rows of one zone with two bins, a single column: two trays a row.
     QCOMPARE(receiver.receiveDatagram().data(), QByteArray::fromHex("C0A801140502"));
-    QCOMPARE(started.count(), 1);
 }
 
 QTEST_MAIN(TestEolCabinet)

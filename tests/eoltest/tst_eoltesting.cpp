@@ -51,6 +51,7 @@ private slots:
     void stationIsDropped_data();
     void stationIsDropped();
     void malformedFlood();
+    void fixedPort();
 
 private:
     void openRun(EolStation &station);
@@ -563,6 +564,15 @@ void TestEolTesting::malformedFlood()
     QVERIFY(!QFileInfo::exists(CabinetIdentity::identityFilePath()));
     EolStation next;
     openRun(next);
+}
+
+void TestEolTesting::fixedPort()
+{
+    // The resource lock keeps this suite's tests apart, not a program run beside it.
+    EolTesting fixed(m_core);
+    if (!fixed.isListening())
+        QSKIP("TCP port 10000 is taken by another program");
+    QCOMPARE(fixed.serverPort(), EolProtocol::TcpPort);
 }
 
 QTEST_MAIN(TestEolTesting)
