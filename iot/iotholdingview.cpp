@@ -66,3 +66,15 @@ void CoordinatorHoldingView::sendHoldStartedEvent(int bin, quint64 uid, const QS
 {
     m_holding->sendHoldStartedEventToDbus(quint8(bin), uid, method);
 }
+
+void CoordinatorHoldingView::stopBinTimer(int bin)
+{
+    m_holding->stopBinTimer(quint8(bin));
+}
+
+void CoordinatorHoldingView::raiseHoldStopped(const QString &timeStamp, const QString &productName,
+                                              const QString &panId, int bin, const QString &method, int timeRemaining)
+{
+    // The root relays it as its own event_holdStopped, to the cloud and the HACCP log.
+    emit m_holding->event_holdStopped(timeStamp, productName, panId, bin, method, timeRemaining);
+}

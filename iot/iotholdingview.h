@@ -34,6 +34,11 @@ public:
 
     virtual void startBinTimer(int bin, int seconds, quint64 uid) = 0;
     virtual void sendHoldStartedEvent(int bin, quint64 uid, const QString &method) = 0;
+    // A hold ended by the cloud: the bin stops without an event of its own, and the
+    // caller raises the cabinet's hold-stopped event.
+    virtual void stopBinTimer(int bin) = 0;
+    virtual void raiseHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
+                                  int bin, const QString &method, int timeRemaining) = 0;
 };
 
 // The application's view: the holding coordination, the core's layout and its menu.
@@ -53,6 +58,9 @@ public:
     NFCmanager *nfc() const override;
     void startBinTimer(int bin, int seconds, quint64 uid) override;
     void sendHoldStartedEvent(int bin, quint64 uid, const QString &method) override;
+    void stopBinTimer(int bin) override;
+    void raiseHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                          const QString &method, int timeRemaining) override;
 
 private:
     CabinetCore *m_core;

@@ -4,6 +4,8 @@
 #include "configurationmanager.h"
 #include "iotcabinetview.h"
 #include "iotholdingview.h"
+#include "menumanager.h"
+#include "wifimonitor.h"
 #include "translator.h"
 #include "tulerrorcontrollert.h"
 #include "iotlog.h"
@@ -44,6 +46,10 @@ IotLink::IotLink(CabinetCore *owner, IotHoldingView *view, IotCabinetView *cabin
 void IotLink::setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, const QList<int> &ui2mioZoneMap)
 {
     m_errors = errors;
+    if (m_lumo) {
+        QPointer<WifiMonitor> monitor(wifi);
+        m_lumo->setWifiApSource([monitor] { return monitor && monitor->get_wifiApConnected(); });
+    }
     if (!m_coordinatorCabinet)
         return;
     m_coordinatorCabinet->setWifiMonitor(wifi);
@@ -76,6 +82,8 @@ void IotLink::create(QObject *application, bool master)
     m_lumo = new TulLumo(m_view.data(), m_owner);
     m_lumo->setObjectName(QStringLiteral("tulLumo"));
     m_lumo->setCabinetView(m_cabinet.data());
+    // Numbers the cloud set last run take effect before anything is reported.
+    m_lumo->checkModelSerialUpdates();
     // Every display registers on its own bus; only the master's link is connected, so
     // another display neither sends nor takes in a message.
     if (!master)
@@ -119,8 +127,12 @@ void IotLink::connectReports()
     const auto q = Qt::QueuedConnection;
     // The configuration machine ends in powerOn, also on a second pass; the report goes once.
     connect(m_owner, &CabinetCore::powerOn, m_lumo, &TulLumo::handle_event_powerOn, q);
-    if (m_errors)
+    if (m_errors) {
         connect(m_errors, &TulErrorControllerT::notifyError, m_lumo, &TulLumo::handle_event_error, q);
+        connect(m_lumo, &TulLumo::lumoSdkErrorInfo, m_errors, &TulErrorControllerT::errorCodesDataProcess, q);
+    }
+    if (MenuManager *menu = m_owner->menuManager())
+        connect(menu, &MenuManager::notifyMenuUpdated, m_lumo, &TulLumo::handle_event_menuUpdated, q);
     if (ConfigurationManager *settings = m_owner->configManager()) {
         connect(settings, &ConfigurationManager::passcodeChanged, m_lumo, &TulLumo::handle_event_passcodeChange, q);
         connect(settings, &ConfigurationManager::passcodeEntered, m_lumo, &TulLumo::handle_event_passcodeEntered, q);
@@ -130,6 +142,10 @@ void IotLink::connectReports()
                 &TulLumo::handle_event_restaurantNumberUpdated, q);
         connect(settings, &ConfigurationManager::performanceDataIntervalChanged, m_lumo,
                 &TulLumo::handle_event_performanceDataInterval, q);
+        connect(settings, &ConfigurationManager::notifyFirmwareUpdateDone, m_lumo,
+                &TulLumo::handle_event_firmwareUpdated, q);
+        // Direct: the settings event leaves before whatever the switch sends next.
+        connect(settings, &ConfigurationManager::notifyIotTypeChanged, m_lumo, &TulLumo::handle_event_iotSettings);
     }
     if (Translator *translator = m_owner->translator())
         connect(translator, &Translator::languageChanged, m_lumo, &TulLumo::handle_event_languageChange, q);

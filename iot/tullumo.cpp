@@ -9,8 +9,6 @@
 #include "nfctagitem2.h"
 
 #include <QDateTime>
-#include <QJsonDocument>
-#include <QJsonParseError>
 
 namespace {
 
@@ -64,49 +62,11 @@ void TulLumo::send(const QJsonObject &message)
     emit sendLumoInfo(QString::fromUtf8(IotJson::write(message)));
 }
 
-// ---- inbound ----------------------------------------------------------------------------
-
-bool TulLumo::parseInbound(const QString &text, QJsonObject *message)
-{
-    // Checked on the characters first so that a huge text is never converted.
-    if (text.size() > MaxInboundBytes || text.toUtf8().size() > MaxInboundBytes) {
-        qCWarning(lcIot) << "Cloud message of" << text.size() << "characters refused: larger than"
-                         << MaxInboundBytes << "bytes";
-        return false;
-    }
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError) {
-        qCWarning(lcIot).noquote() << QStringLiteral("Cloud message ignored: not JSON (%1 at offset %2)")
-                                          .arg(error.errorString())
-                                          .arg(error.offset);
-        return false;
-    }
-    if (!doc.isObject()) {
-        qCWarning(lcIot) << "Cloud message ignored: not a JSON object";
-        return false;
-    }
-    *message = doc.object();
-    return true;
-}
-
-void TulLumo::handleReceivedLumoInfo(const QString &text)
-{
-    QJsonObject message;
-    if (!parseInbound(text, &message))
-        return;
-    // Only the message's name: provisioning messages carry pass phrases.
-    const QJsonValue name = message.contains(QStringLiteral("command")) ? message.value(QStringLiteral("command"))
-                                                                         : message.value(QStringLiteral("event"));
-    qCDebug(lcIot).noquote() << "Cloud message received:" << name.toString().left(64);
-    emit lumoMessageReceived(message);
-}
-
 // ---- hold and pan events ----------------------------------------------------------------
 
 NfcTagItem2 *TulLumo::entryOf(quint64 uid) const
 {
-    NFCmanager *nfc = m_holding->nfc();
+    NFCmanager *nfc = m_holding ? m_holding->nfc() : nullptr;
     return nfc ? nfc->viewTagInfo2(uid) : nullptr;
 }
 

@@ -4,7 +4,10 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
+#include <QHash>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -50,8 +53,59 @@ public:
     // The menu name the power-on report carries for an imported-menu text.
     static QString menuName(const QString &importedMenu);
 
+    // Whether the Wi-Fi access point is associated; without it, never.
+    void setWifiApSource(std::function<bool()> source) { m_wifiApConnected = std::move(source); }
+    bool certificateTimeoutSeen() const { return m_certificateTimeoutSeen; }
+
+    // Repeats of one SDK error within this many milliseconds are not logged again.
+    static void setSdkErrorRepeatMs(qint64 ms);
+    // The error quadruple an SDK error code stands for (main code 8).
+    static QVector<int> sdkErrorQuadruple(int code);
+    // The update folders that must exist for an offer to be recorded, and the files.
+    static QString firmwareUpdateDir();
+    static QString menuUpdateDir();
+    static QString firmwareOfferPath();
+    static QString menuOfferPath();
+    static QString menuStatusPath();
+    static QString firmwareResultPath();
+    static QString pendingModelPath();
+    static QString pendingSerialPath();
+    // The model numbers the cloud may give the cabinet.
+    static const QStringList &acceptedModelNumbers();
+    // Longest serial number the cloud may set.
+    static constexpr int MaxSerialLength = 64;
+
 public slots:
+    // The only door for the agent's messages: commands are acknowledged, events acted on.
     void handleReceivedLumoInfo(const QString &text);
+    void dispatch(const QJsonObject &message);
+
+    // Small outbound messages of the command path.
+    void handle_event_commandError(QString command, qint64 cmdTimeStamp, QString batchId, QString description);
+    void handle_event_iotSettings(QString iotType);
+    void handle_event_wifiSettingsReceived(QJsonObject message);
+    void handle_event_pingResponse(QJsonObject message);
+
+    // Hold-cycle resets and the holding lists of other cabinets.
+    bool handle_event_resetQrbHoldCycle(QString eventUuid, bool startNewCycle);
+    void handle_event_resetHoldCycle(QJsonObject message);
+    void handle_event_holdingListReceived(QJsonObject message);
+
+    // The agent's own SDK errors.
+    void handle_event_sdkErrorReceived(QJsonObject message);
+
+    // Pending model and serial numbers, applied at the next start.
+    bool writeTempModelNumber(QString modelNumberValue);
+    bool writeTempSerialNumber(QString serialNumberValue);
+    void checkModelSerialUpdates();
+
+    // Update offers and their results.
+    void handle_event_firmwareUpdateInfo(QJsonObject lumoObject);
+    void handle_event_menuUpdateInfo(QJsonObject lumoObject);
+    void handle_event_menuUpdated(QString timeStamp, int method, bool result);
+    void handle_event_firmwareUpdated(QString timeStamp, QString newVersion, QString prevVersion, int method,
+                                      bool result);
+    void checkMenuUpdateDone();
 
     void handle_event_holdStart(QString timeStamp, QString productType, QString panID, int zone, QString method);
     void handle_event_holdStop(QString timeStamp, QString productType, QString panID, int zone, QString method,
@@ -95,8 +149,13 @@ signals:
     void sendLumoInfo(QString lumoJson);
     // The power-on report's follow-up, queued so that it leaves after the report.
     void sendEcoModeSettings();
-    // A well-formed message of the agent, for the command dispatcher.
+    // A well-formed message of the agent, before it is dispatched.
     void lumoMessageReceived(QJsonObject message);
+    // Status lines of the network settings screen.
+    void iotProvisioningState(QString value);
+    void iotCertificateState(QString value);
+    // An SDK error of the agent as an error quadruple for the error service.
+    void lumoSdkErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3);
 
 private:
     enum class PanEvent { Removed, Returned, Transfer };
@@ -152,9 +211,29 @@ private:
     static QString trayStateText(int state);
     static QString timerModeText(int state);
 
+    // Commands.
+    QString runCommand(const QString &command, const QJsonValue &value, bool *success);
+    QString updatePerformanceInterval(const QJsonValue &value, bool *success);
+    void applyPerformanceIntervalEvent(const QJsonValue &value);
+    bool saveSettings(const char *after);
+    void provisioningState(const QString &state);
+    void certificateState(const QString &state);
+    // Ends the hold of a pan this cabinet holds; a restart asks for a new cycle.
+    void endPanHold(NfcTagItem2 *entry, bool restart);
+    // Update bookkeeping.
+    void recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const char *what);
+    QJsonObject updateStatus(const QString &updateType, const QHash<QString, QString> &offer,
+                             const QString &status, const QString &detail) const;
+    // Applies one pending identity file; false when the start-up step must end here.
+    bool applyPendingIdentity(const QString &path, const QString &key, bool *applied);
+
     IotHoldingView *m_holding;
     IotCabinetView *m_cabinet = nullptr;
     bool m_powerOnReported = false;
+    bool m_certificateTimeoutSeen = false;
+    std::function<bool()> m_wifiApConnected;
+    // Monotonic time of the last report per SDK error quadruple.
+    QHash<quint32, qint64> m_sdkErrorSeen;
 };
 
 #endif // TULLUMO_H

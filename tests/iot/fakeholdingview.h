@@ -22,6 +22,8 @@ public:
     NFCmanager *nfcManager = nullptr;
     QList<QVariantList> started;   // (bin, seconds, uid)
     QList<QVariantList> holdStartEvents; // (bin, uid, method)
+    QList<int> stopped;            // bins
+    QList<QVariantList> holdStopEvents; // (productName, panId, bin, method, timeRemaining)
 
     bool nfcEnabled() const override { return nfc_; }
     int productOfBin(int bin) const override { return productOf.value(bin); }
@@ -36,6 +38,12 @@ public:
     void sendHoldStartedEvent(int bin, quint64 uid, const QString &method) override
     {
         holdStartEvents.append({bin, uid, method});
+    }
+    void stopBinTimer(int bin) override { stopped.append(bin); }
+    void raiseHoldStopped(const QString &, const QString &productName, const QString &panId, int bin,
+                          const QString &method, int timeRemaining) override
+    {
+        holdStopEvents.append({productName, panId, bin, method, timeRemaining});
     }
 };
 

@@ -391,7 +391,7 @@ void TestIotBus::agentSignalsAreTakenIn_data()
     QTest::newRow("number instead of text") << "lumoCmd" << QVariantList{42} << "one string expected";
     QTest::newRow("two texts") << "lumoCmd" << QVariantList{"{}", "{}"} << "one string expected";
     QTest::newRow("no argument") << "lumoCmd" << QVariantList{} << "one string expected";
-    QTest::newRow("not JSON") << "lumoCmd" << QVariantList{"{\"command\""} << "not JSON";
+    QTest::newRow("not JSON") << "lumoCmd" << QVariantList{"{\"command\""} << "Document Error";
     QTest::newRow("huge text") << "lumoCmd" << QVariantList{QString(TulLumo::MaxInboundBytes + 1, 'x')}
                                << "refused";
     QTest::newRow("firmware update started") << "firmwareUpdateStarted" << QVariantList{} << "firmware";

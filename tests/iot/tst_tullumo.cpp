@@ -422,9 +422,9 @@ void TestTulLumo::inboundMessagesAreChecked_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("warning"); // empty: accepted
     QTest::newRow("object") << R"({"command":"ping","commandValue":1})" << "";
-    QTest::newRow("array") << "[1,2]" << "not a JSON object";
-    QTest::newRow("broken") << R"({"command":)" << "not JSON";
-    QTest::newRow("empty") << "" << "not JSON";
+    QTest::newRow("array") << "[1,2]" << "LUMO Received Object Error";
+    QTest::newRow("broken") << R"({"command":)" << "LUMO Received Document Error";
+    QTest::newRow("empty") << "" << "LUMO Received Document Error";
     QTest::newRow("just at the limit") << QStringLiteral("{}").leftJustified(TulLumo::MaxInboundBytes) << "";
     QTest::newRow("too large") << QString(TulLumo::MaxInboundBytes + 1, QLatin1Char(' ')) << "refused";
     QTest::newRow("too large in UTF-8") << QString(TulLumo::MaxInboundBytes / 2 + 1, QChar(0x00e9)) << "refused";

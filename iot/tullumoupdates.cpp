@@ -1,0 +1,195 @@
+// Update offers from the cloud and the reports of their outcome.
+#include "tullumo.h"
+
+#include "commandlauncher.h"
+#include "configurationmanager.h"
+#include "iotjson.h"
+#include "iotkeyvaluefile.h"
+#include "iotlog.h"
+#include "tulpaths.h"
+
+#include <QDateTime>
+#include <QDir>
+
+namespace {
+
+const QString FileName = QStringLiteral("fileName");
+const QString FileVersion = QStringLiteral("fileVersion");
+const QString AttemptedAt = QStringLiteral("attemptedAt");
+const QString ChecksumExpected = QStringLiteral("checksumExpected");
+// Added to an offer once its missing result was reported, so that it is reported once
+// while the offer waits for its result.
+const QString MissingReported = QStringLiteral("missingResultReported");
+const QStringList OfferKeys{FileName, FileVersion, AttemptedAt, ChecksumExpected, MissingReported};
+
+// The cabinet has no way to check an update file against the cloud's checksum.
+const QString NotChecked = QStringLiteral("not checked");
+
+QString unableToOpen(const QString &path)
+{
+    return QStringLiteral("Unable to Open File !!! ") + path;
+}
+
+} // namespace
+
+QString TulLumo::firmwareUpdateDir() { return TulPaths::rootPath(QStringLiteral("updates/firmware/")); }
+QString TulLumo::menuUpdateDir() { return TulPaths::rootPath(QStringLiteral("updates/menu/")); }
+QString TulLumo::firmwareOfferPath() { return TulPaths::rootPath(QStringLiteral("updates/firmwareUpdateInfo.txt")); }
+QString TulLumo::menuOfferPath() { return TulPaths::rootPath(QStringLiteral("updates/menuUpdateInfo.txt")); }
+QString TulLumo::menuStatusPath() { return TulPaths::rootPath(QStringLiteral("updates/menuUpdateStatus.txt")); }
+QString TulLumo::firmwareResultPath() { return TulPaths::rootPath(QStringLiteral("updates/firmwareUpdateResult.txt")); }
+
+void TulLumo::handle_event_firmwareUpdateInfo(QJsonObject lumoObject)
+{
+    recordOffer(lumoObject, firmwareUpdateDir(), firmwareOfferPath(), "firmware");
+}
+
+void TulLumo::handle_event_menuUpdateInfo(QJsonObject lumoObject)
+{
+    recordOffer(lumoObject, menuUpdateDir(), menuOfferPath(), "menu");
+}
+
+void TulLumo::recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const char *what)
+{
+    const QList<QPair<QString, QString>> lines{
+        {FileName, offer.value(QStringLiteral("fileName")).toString()},
+        {FileVersion, offer.value(QStringLiteral("version")).toString()},
+        {AttemptedAt, offer.value(QStringLiteral("noEarlierThan")).toString()},
+        {ChecksumExpected, offer.value(QStringLiteral("checksum")).toString()},
+    };
+    for (const auto &line : lines) {
+        if (!IotKeyValueFile::singleLine(line.second)) {
+            qCWarning(lcIot).noquote() << "Update offer refused:" << line.first << "holds a line break";
+            return;
+        }
+    }
+    if (!QDir(dir).exists()) {
+        qCWarning(lcIot).noquote() << QStringLiteral("updates/%1 directory is missing!").arg(QLatin1String(what));
+        return;
+    }
+    IotKeyValueFile::write(path, lines);
+}
+
+void TulLumo::handle_event_menuUpdated(QString timeStamp, int method, bool result)
+{
+    if (customerSchema()) {
+        if (!QDir(menuUpdateDir()).exists())
+            return;
+        IotKeyValueFile::write(menuStatusPath(),
+                               {{QStringLiteral("status"), result ? QStringLiteral("updated") : QStringLiteral("update failed")},
+                                {QStringLiteral("statusDetail"),
+                                 result ? QStringLiteral("updated") : QStringLiteral("Invalid menu file")}});
+        return;
+    }
+    QJsonObject message = envelope(QStringLiteral("menuUpdated"), timeStamp);
+    message.insert(QStringLiteral("success"), result);
+    message.insert(QStringLiteral("method"), method);
+    message.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("new"), QString()}, {QStringLiteral("prev"), QString()}});
+    message.insert(QStringLiteral("menuVersion"), QStringLiteral("0"));
+    message.insert(QStringLiteral("layout"), getHoldingLayout());
+    message.insert(QStringLiteral("products"), getProducts());
+    message.insert(QStringLiteral("groups"), getGroups());
+    send(message);
+}
+
+QJsonObject TulLumo::updateStatus(const QString &updateType, const QHash<QString, QString> &offer,
+                                  const QString &status, const QString &detail) const
+{
+    const ConfigurationManager *settings = config();
+    QJsonObject message = envelope(QStringLiteral("updateStatus"), now());
+    message.insert(QStringLiteral("fileName"), offer.value(FileName));
+    message.insert(QStringLiteral("version"), offer.value(FileVersion));
+    message.insert(QStringLiteral("checksumExpected"), offer.value(ChecksumExpected));
+    message.insert(QStringLiteral("checksumCalculated"), NotChecked);
+    message.insert(QStringLiteral("updateType"), updateType);
+    message.insert(QStringLiteral("updateEventId"), offer.value(FileName) + offer.value(FileVersion)
+                                                        + (settings ? settings->get_serialNumber() : QString())
+                                                        + offer.value(AttemptedAt));
+    message.insert(QStringLiteral("status"), status);
+    message.insert(QStringLiteral("statusDetail"), detail);
+    return message;
+}
+
+// Rewrites an offer with the mark that its missing result has been reported.
+static void markMissingReported(const QString &path, const QHash<QString, QString> &offer)
+{
+    IotKeyValueFile::write(path, {{FileName, offer.value(FileName)},
+                                  {FileVersion, offer.value(FileVersion)},
+                                  {AttemptedAt, offer.value(AttemptedAt)},
+                                  {ChecksumExpected, offer.value(ChecksumExpected)},
+                                  {MissingReported, IotJson::truncatedSeconds(QDateTime::currentMSecsSinceEpoch())}});
+}
+
+void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion, QString prevVersion, int method,
+                                           bool result)
+{
+    if (!customerSchema()) {
+        QJsonObject message = envelope(QStringLiteral("firmwareUpdated"), timeStamp);
+        message.insert(QStringLiteral("success"), result);
+        message.insert(QStringLiteral("method"), method);
+        message.insert(QStringLiteral("firmware"),
+                       QJsonObject{{QStringLiteral("new"), newVersion}, {QStringLiteral("prev"), prevVersion}});
+        send(message);
+        return;
+    }
+
+    QHash<QString, QString> offer;
+    const bool offerRead = IotKeyValueFile::read(firmwareOfferPath(), OfferKeys, &offer) == IotKeyValueFile::Read::Ok;
+    if (!offerRead)
+        qCWarning(lcIot).noquote() << unableToOpen(firmwareOfferPath());
+    QHash<QString, QString> outcome;
+    const QStringList resultKeys{QStringLiteral("updateResult"), QStringLiteral("resultDetail")};
+    if (IotKeyValueFile::read(firmwareResultPath(), resultKeys, &outcome) != IotKeyValueFile::Read::Ok) {
+        qCWarning(lcIot).noquote() << unableToOpen(firmwareResultPath());
+        // The offer waits for its result, which may still come; the cloud hears once.
+        if (offer.contains(MissingReported))
+            return;
+        if (offerRead)
+            markMissingReported(firmwareOfferPath(), offer);
+        send(updateStatus(QStringLiteral("firmware"), offer, QStringLiteral("update failed"),
+                          QStringLiteral("Firmware update did not start")));
+        return;
+    }
+    const bool success = outcome.value(QStringLiteral("updateResult")) == QLatin1String("successful");
+    const QString detail = outcome.value(QStringLiteral("resultDetail"), QStringLiteral("Firmware update did not start"));
+    IotKeyValueFile::remove(firmwareOfferPath());
+    IotKeyValueFile::remove(firmwareResultPath());
+    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    send(updateStatus(QStringLiteral("firmware"), offer,
+                      success ? QStringLiteral("updated") : QStringLiteral("update failed"), detail));
+}
+
+void TulLumo::checkMenuUpdateDone()
+{
+    QHash<QString, QString> offer;
+    if (IotKeyValueFile::read(menuOfferPath(), OfferKeys, &offer) != IotKeyValueFile::Read::Ok) {
+        qCWarning(lcIot).noquote() << unableToOpen(menuOfferPath());
+        return;
+    }
+    QHash<QString, QString> outcome;
+    const QStringList statusKeys{QStringLiteral("status"), QStringLiteral("statusDetail")};
+    QJsonObject message;
+    if (IotKeyValueFile::read(menuStatusPath(), statusKeys, &outcome) != IotKeyValueFile::Read::Ok) {
+        // The offer waits for the import's status; the cloud hears of its absence once.
+        if (offer.contains(MissingReported))
+            return;
+        markMissingReported(menuOfferPath(), offer);
+        message = updateStatus(QStringLiteral("menu"), offer, QStringLiteral("update failed"),
+                               QStringLiteral("Menu update did not start"));
+    } else {
+        IotKeyValueFile::remove(menuOfferPath());
+        IotKeyValueFile::remove(menuStatusPath());
+        CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+        const QString status = outcome.value(QStringLiteral("status"));
+        // Only a menu that was imported gives the cabinet's menu its name.
+        const QString version = offer.value(FileVersion);
+        ConfigurationManager *settings = config();
+        if (status == QLatin1String("updated") && !version.isEmpty() && settings) {
+            settings->set_importedMenu(version);
+            saveSettings("the menu update");
+        }
+        message = updateStatus(QStringLiteral("menu"), offer, status, outcome.value(QStringLiteral("statusDetail")));
+    }
+    send(message);
+    qCInfo(lcIot).noquote() << "LUMO Event Received:\n" + QString::fromUtf8(IotJson::write(message));
+}
