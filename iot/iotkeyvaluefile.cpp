@@ -25,19 +25,37 @@ QHash<QString, QString> parse(const QByteArray &text, const QStringList &keys)
     return values;
 }
 
-Read read(const QString &path, const QStringList &keys, QHash<QString, QString> *values)
+bool hasLine(const QByteArray &text, const QString &key, const QString &value)
 {
-    values->clear();
-    QByteArray text;
-    switch (SafeFileReader::read(path, MaxBytes, &text, "cloud bookkeeping file")) {
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QList<QByteArray> parts = line.split('=');
+        if (parts.size() == 2 && QString::fromUtf8(parts.at(0)) == key && QString::fromUtf8(parts.at(1)) == value)
+            return true;
+    }
+    return false;
+}
+
+Read readText(const QString &path, QByteArray *text)
+{
+    text->clear();
+    switch (SafeFileReader::read(path, MaxBytes, text, "cloud bookkeeping file")) {
     case SafeFileReader::Ok:
-        *values = parse(text, keys);
         return Read::Ok;
     case SafeFileReader::Missing:
         return Read::Missing;
     default:
         return Read::Unreadable;
     }
+}
+
+Read read(const QString &path, const QStringList &keys, QHash<QString, QString> *values)
+{
+    QByteArray text;
+    const Read outcome = readText(path, &text);
+    *values = parse(text, keys);
+    return outcome;
 }
 
 bool singleLine(const QString &value)

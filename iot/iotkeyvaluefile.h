@@ -21,6 +21,9 @@ enum class Read { Ok, Missing, Unreadable };
 // `keys` sets that key (a later line wins); anything else is ignored.
 QHash<QString, QString> parse(const QByteArray &text, const QStringList &keys);
 Read read(const QString &path, const QStringList &keys, QHash<QString, QString> *values);
+// True when some line of the file's text is exactly key=value in that rule.
+bool hasLine(const QByteArray &text, const QString &key, const QString &value);
+Read readText(const QString &path, QByteArray *text);
 
 // A value that cannot add a line of its own.
 bool singleLine(const QString &value);

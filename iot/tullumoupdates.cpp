@@ -137,9 +137,8 @@ void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion
     const bool offerRead = IotKeyValueFile::read(firmwareOfferPath(), OfferKeys, &offer) == IotKeyValueFile::Read::Ok;
     if (!offerRead)
         qCWarning(lcIot).noquote() << unableToOpen(firmwareOfferPath());
-    QHash<QString, QString> outcome;
-    const QStringList resultKeys{QStringLiteral("updateResult"), QStringLiteral("resultDetail")};
-    if (IotKeyValueFile::read(firmwareResultPath(), resultKeys, &outcome) != IotKeyValueFile::Read::Ok) {
+    QByteArray resultText;
+    if (IotKeyValueFile::readText(firmwareResultPath(), &resultText) != IotKeyValueFile::Read::Ok) {
         qCWarning(lcIot).noquote() << unableToOpen(firmwareResultPath());
         // The offer waits for its result, which may still come; the cloud hears once.
         if (offer.contains(MissingReported))
@@ -150,8 +149,10 @@ void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion
                           QStringLiteral("Firmware update did not start")));
         return;
     }
-    const bool success = outcome.value(QStringLiteral("updateResult")) == QLatin1String("successful");
-    const QString detail = outcome.value(QStringLiteral("resultDetail"), QStringLiteral("Firmware update did not start"));
+    // One "successful" line is enough, whatever follows it.
+    const bool success = IotKeyValueFile::hasLine(resultText, QStringLiteral("updateResult"), QStringLiteral("successful"));
+    const QString detail = IotKeyValueFile::parse(resultText, {QStringLiteral("resultDetail")})
+                               .value(QStringLiteral("resultDetail"), QStringLiteral("Firmware update did not start"));
     IotKeyValueFile::remove(firmwareOfferPath());
     IotKeyValueFile::remove(firmwareResultPath());
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
