@@ -1,21 +1,21 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs the cabinet controller in simulation mode
-# on a scratch data folder with a private D-Bus. Offscreen when there is no display.
-# Type "help" and Enter for the commands that drive the simulated cabinet (tap a bin,
-# place a tagged pan, heat, fail a probe, silence a board).
+# on a scratch data folder with a private D-Bus. Without a display the screens are served
+# over VNC on local ports that it prints. Type "help" and Enter for the commands that
+# drive the simulated cabinet (tap a bin, place a tagged pan, heat, fail a probe).
 #
-#   ./run.sh [--second-display] [program options...]
+#   ./run.sh [--two-displays] [program options...]
 #
-# The scratch folder (.run/, or TUL_RUN_DIR) is seeded with a sample cabinet that has a
-# primary and a mirror display. --second-display also starts the mirror display as a
-# second process with its own data folder on the same virtual CAN bus.
+# By default a cabinet with one display (5 rows of 4 bins) runs. --two-displays runs a
+# cabinet with a primary and a mirror display instead, as two processes with their own
+# data folders on one virtual CAN bus. The scratch folder is .run/ (or TUL_RUN_DIR).
 set -eu
 TUL_SOURCE=$(cd "$(dirname "$0")" && pwd)
 . "$TUL_SOURCE/tools/deps.sh"
 
-SECOND=no
-if [ "${1:-}" = "--second-display" ]; then
-    SECOND=yes
+TWO=no
+if [ "${1:-}" = "--two-displays" ] || [ "${1:-}" = "--second-display" ]; then
+    TWO=yes
     shift
 fi
 
@@ -27,18 +27,17 @@ tul_build "$BUILD_DIR"
 RUN_DIR=${TUL_RUN_DIR:-$TUL_SOURCE/.run}
 SAMPLES="$TUL_SOURCE/tests/data/personality"
 
-# seed <data root> <sample personality>: a personality only when the folder has none.
-# The sample's day parts put products of the default menu in every bin.
+# seed <data root> <sample personality> [day parts]: a personality only when the folder
+# has none. The sample's day parts put products of the default menu in every bin.
 seed() {
     mkdir -p "$1"
     if ! ls "$1"/*.hcc >/dev/null 2>&1; then
         cp "$SAMPLES/$2" "$1/$2"
     fi
     if [ ! -e "$1/dayParts.json" ]; then
-        cp "$TUL_SOURCE/tests/data/holding/sample_dayParts.json" "$1/dayParts.json"
+        cp "$TUL_SOURCE/tests/data/holding/${3:-sample_dayParts.json}" "$1/dayParts.json"
     fi
 }
-seed "$RUN_DIR/root" 2x4_primary_mirror.hcc
 mkdir -p "$RUN_DIR/flash" "$RUN_DIR/system"
 export TUL_FLASH_DIR="$RUN_DIR/flash/" TUL_SYSTEM_DIR="$RUN_DIR/system/"
 export TUL_TOOLS_DIR="$TUL_SOURCE/tools/standins" TUL_TOOLS_LOG="$RUN_DIR/tools.log"
@@ -68,13 +67,36 @@ cleanup() {
 trap cleanup EXIT INT TERM
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$RUN_DIR/system-bus.socket"
 
+# Without a display each screen is served by Qt's own VNC platform plugin: any VNC viewer
+# on this machine looks at it and touches it with the mouse.
+VNC_PORT=${TUL_VNC_PORT:-5900}
+HEADLESS=no
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
+    HEADLESS=yes
+    export QT_QUICK_BACKEND=software
 fi
+# platform <port> <name>: the screen of one display.
+platform() {
+    if [ "$HEADLESS" = yes ]; then
+        echo "$2 display: VNC on localhost:$1 (for example: vncviewer localhost:$1)" >&2
+        echo "vnc:size=800x480:port=$1"
+    else
+        echo "${QT_QPA_PLATFORM:-}"
+    fi
+}
 
-if [ "$SECOND" = yes ]; then
-    seed "$RUN_DIR/second/root" 2x4_mirror.hcc
-    (sleep 1; TUL_ROOT_DIR="$RUN_DIR/second/root/" exec "$BUILD_DIR/tul" -simulation "$@") &
+if [ "$TWO" = yes ]; then
+    seed "$RUN_DIR/two/primary" 2x4_primary_mirror.hcc
+    seed "$RUN_DIR/two/mirror" 2x4_mirror.hcc
+    # The mirror without the console: standard input belongs to the primary.
+    MIRROR_PLATFORM=$(platform $((VNC_PORT + 1)) Mirror)
+    (sleep 1; QT_QPA_PLATFORM=$MIRROR_PLATFORM TUL_ROOT_DIR="$RUN_DIR/two/mirror/" \
+        exec "$BUILD_DIR/tul" -simulation "$@" </dev/null) &
     SECOND_PID=$!
+    PRIMARY_ROOT="$RUN_DIR/two/primary/"
+else
+    seed "$RUN_DIR/single" 5x4_primary_nfc.hcc sample_dayParts_5x4.json
+    PRIMARY_ROOT="$RUN_DIR/single/"
 fi
-TUL_ROOT_DIR="$RUN_DIR/root/" "$BUILD_DIR/tul" -simulation "$@"
+PRIMARY_PLATFORM=$(platform "$VNC_PORT" Primary)
+QT_QPA_PLATFORM=$PRIMARY_PLATFORM TUL_ROOT_DIR="$PRIMARY_ROOT" "$BUILD_DIR/tul" -simulation "$@"

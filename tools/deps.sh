@@ -5,7 +5,7 @@ TUL_PACKAGES="build-essential cmake ninja-build ccache pkg-config
  qtmultimedia5-dev libqt5serialport5-dev libqt5serialbus5-dev libqt5serialbus5-plugins
  qttools5-dev-tools qttools5-dev
  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
- qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
+ qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia libqt5gui5
  dbus libmodbus-dev fonts-dejavu-core fonts-noto-core fonts-noto-cjk"
 
 tul_install_dependencies() {

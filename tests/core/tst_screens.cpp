@@ -12,6 +12,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRawFont>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTextDocumentFragment>
@@ -241,6 +242,7 @@ private slots:
     void everyTextFollowsEverySwitch();
     void touchTargetsAreFingerSizedAndOnScreen_data();
     void touchTargetsAreFingerSizedAndOnScreen();
+    void screenshots();
 
 private:
     void setLanguage(int id);
@@ -262,6 +264,9 @@ void TestScreens::initTestCase()
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_nfc.hcc"),
                                      readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_nfc.hcc"))));
+    // Numbers on file: the dialog that asks for them stays closed over the pages.
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"),
+                                     "serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n"));
     m_cm.reset(new CabinetManager(0, 7));
     m_window = qobject_cast<QQuickWindow *>(m_cm->qmlEngine()->rootObjects().value(0));
     QVERIFY(m_window);
@@ -430,6 +435,30 @@ void TestScreens::touchTargetsAreFingerSizedAndOnScreen()
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
     report(faults);
+}
+
+// Not a check: tools/screenshots.sh runs it to picture every page in three languages.
+void TestScreens::screenshots()
+{
+    const QString folder = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("TUL_SCREENSHOT_DIR names no folder");
+    for (int language : {Translator::LANGUAGE_ID_ENG, Translator::LANGUAGE_ID_ARA, Translator::LANGUAGE_ID_ZH_CN}) {
+        setLanguage(language);
+        const QString dir = folder + QLatin1Char('/') + QLatin1String(codes[language]);
+        QVERIFY(QDir().mkpath(dir));
+        for (int i = 0; i < allPages().size(); ++i) {
+            showPage(m_window, allPages().at(i));
+            QTest::qWait(50); // popups fade in
+            const QString name = QStringLiteral("%1/%2-%3.png").arg(dir).arg(i + 1, 2, 10, QLatin1Char('0'))
+                                     .arg(allPages().at(i).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+            // The offscreen platform keeps the window's pixels in its backing store.
+            const QImage image = m_window->screen()->grabWindow(m_window->winId()).toImage();
+            QVERIFY2(image.save(name), qPrintable(name));
+        }
+    }
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
 }
 
 QTEST_MAIN(TestScreens)

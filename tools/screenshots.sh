@@ -1,0 +1,19 @@
+#!/bin/sh
+# Pictures every page of the shell in English, Arabic and Chinese, rendered offscreen by
+# the screens test against a simulated cabinet.
+#   tools/screenshots.sh [output folder] [build folder]
+set -e
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=$(realpath -m "${1:-$here/screenshots}")
+build=$(realpath -m "${2:-$here/build}")
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUL_BUILD_BENCHMARKS=OFF
+fi
+cmake --build "$build" --target tst_screens
+mkdir -p "$out"
+cd "$build/tests/core"
+QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+DBUS_SYSTEM_BUS_ADDRESS="unix:path=$build/no-system-bus" \
+TUL_SCREENSHOT_DIR="$out" ./tst_screens -silent screenshots >/dev/null
+echo "Screenshots in $out:"
+ls "$out"/*
