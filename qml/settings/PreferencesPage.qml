@@ -295,7 +295,7 @@ Item {
                     objectName: "timerColorSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
                     checked: page.timerColorStatus
-                    onToggled: { page.timerColorStatus = checked; page.edit("screenCleanTimeout") }
+                    onToggled: { page.timerColorStatus = checked; page.edit("timerColorStatus") }
                 }
             }
             SettingRow {
