@@ -34,6 +34,15 @@ ApplicationWindow {
     // Edits not yet saved are dropped when the language changes under them.
     function cancelEdits() { servicePages.cancelEdits() }
 
+    // Only the first screen is built for the first frame; the pages and dialogs behind it
+    // follow in the next turn of the event loop, or when first shown.
+    property bool firstFrameShown: false
+    Connections {
+        target: mainWindow
+        enabled: !mainWindow.firstFrameShown
+        function onFrameSwapped() { Qt.callLater(function() { mainWindow.firstFrameShown = true }) }
+    }
+
     Item {
         id: screen
         objectName: "screen"
@@ -62,6 +71,7 @@ ApplicationWindow {
             objectName: "servicePages"
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
+            prepared: mainWindow.firstFrameShown
         }
 
         // The cookbook: products, groups and day-part layouts edited on the cabinet. It
@@ -76,12 +86,13 @@ ApplicationWindow {
             onNotice: simpleDialog.show(text, true)
         }
 
-        FirstStartFlow {
+        Loader {
             id: firstStart
             objectName: "firstStartPanel"
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: !cabinetManager.isConfigured
-            keyboard: keyboardLayer
+            active: visible
+            sourceComponent: FirstStartFlow { keyboard: keyboardLayer }
         }
 
         Dock {
@@ -107,11 +118,14 @@ ApplicationWindow {
             visible: false
             Rectangle { anchors.fill: parent; color: Theme.scrim }
             MouseArea { anchors.fill: parent; onClicked: dayPartPopup.visible = false }
-            DayPartPopup {
+            Loader {
                 anchors.centerIn: parent
-                isMaster: cabinetManager.iAmMaster
-                onDayPartRequested: cabinetManager.requestDayPart(dayPart)
-                onCloseRequested: dayPartPopup.visible = false
+                active: dayPartPopup.visible || mainWindow.firstFrameShown
+                sourceComponent: DayPartPopup {
+                    isMaster: cabinetManager.iAmMaster
+                    onDayPartRequested: cabinetManager.requestDayPart(dayPart)
+                    onCloseRequested: dayPartPopup.visible = false
+                }
             }
         }
 

@@ -16,6 +16,8 @@ Rectangle {
     id: pages
     color: Theme.background
     property string currentPage: "Preferences"
+    // Set once the first frame is on the screen: the pages are built then, or when shown.
+    property bool prepared: false
     // The page keys (the carousel shows their translated titles) and the carousel's
     // screen of each. Menu Update opens from the Utilities page and stays under it.
     readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
@@ -40,9 +42,17 @@ Rectangle {
 
     // The idle return and a language switch from the dock: unsaved edits go.
     function cancelEdits() {
-        preferences.cancelEdits()
-        language.cancelEdits()
-        dayParts.reload()
+        if (preferences.item)
+            preferences.item.cancelEdits()
+        if (language.item)
+            language.item.cancelEdits()
+        if (dayParts.item)
+            dayParts.item.reload()
+    }
+    // The page of a loader, built at once if it is not yet.
+    function page(loader) {
+        loader.active = true
+        return loader.item
     }
 
     onCurrentPageChanged: {
@@ -50,17 +60,17 @@ Rectangle {
         if (screen !== undefined && carousel.screen !== screen)
             carousel.show(screen)
         if (currentPage === "Errors Log")
-            errorLog.refresh()
+            page(errorLog).refresh()
         else if (currentPage === "Day-Parts")
-            dayParts.reload()
+            page(dayParts).reload()
         else if (currentPage === "Holding Log")
-            holdingLog.autoRetrieve()
+            page(holdingLog).autoRetrieve()
     }
     onVisibleChanged: {
         if (visible && currentPage === "Holding Log")
-            holdingLog.autoRetrieve()
-        else if (!visible)
-            holdingLog.modified = false
+            page(holdingLog).autoRetrieve()
+        else if (!visible && holdingLog.item)
+            holdingLog.item.modified = false
         if (!visible)
             carousel.lockAll()
     }
@@ -69,97 +79,137 @@ Rectangle {
         id: pageArea
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: parent.bottom; topMargin: carousel.headerHeight }
 
-        PreferencesPage {
+        Loader {
             id: preferences
-            objectName: "preferencesPage"
             anchors.fill: parent
-            visible: pages.currentPage === "Preferences"
-            enabled: carousel.isOpen("Preferences")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Preferences")
+            sourceComponent: PreferencesPage {
+                objectName: "preferencesPage"
+                anchors.fill: parent
+                visible: pages.currentPage === "Preferences"
+                enabled: carousel.isOpen("Preferences")
+            }
         }
-        LanguagePage {
+        Loader {
             id: language
-            objectName: "languagePage"
             anchors.fill: parent
-            visible: pages.currentPage === "Language"
-            enabled: carousel.isOpen("LanguagePanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Language")
+            sourceComponent: LanguagePage {
+                objectName: "languagePage"
+                anchors.fill: parent
+                visible: pages.currentPage === "Language"
+                enabled: carousel.isOpen("LanguagePanel")
+            }
         }
-        DaypartsToUsePanel {
+        Loader {
             id: dayParts
             anchors.fill: parent
-            visible: pages.currentPage === "Day-Parts"
-            enabled: carousel.isOpen("DaypartsToUsePanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Day-Parts")
+            sourceComponent: DaypartsToUsePanel {
+                anchors.fill: parent
+                visible: pages.currentPage === "Day-Parts"
+                enabled: carousel.isOpen("DaypartsToUsePanel")
+            }
         }
-        ErrorLogPanel {
+        Loader {
             id: errorLog
             anchors.fill: parent
-            visible: pages.currentPage === "Errors Log"
-            // Readable while locked; Clear All needs the page unlocked.
-            locked: !carousel.isOpen("ErrorsLogPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Errors Log")
+            sourceComponent: ErrorLogPanel {
+                anchors.fill: parent
+                visible: pages.currentPage === "Errors Log"
+                // Readable while locked; Clear All needs the page unlocked.
+                locked: !carousel.isOpen("ErrorsLogPanel")
+            }
         }
-        HaccpLogPanel {
+        Loader {
             id: holdingLog
             anchors.fill: parent
-            visible: pages.currentPage === "Holding Log"
-            enabled: carousel.isOpen("HoldingLogPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Holding Log")
+            sourceComponent: HaccpLogPanel {
+                anchors.fill: parent
+                visible: pages.currentPage === "Holding Log"
+                enabled: carousel.isOpen("HoldingLogPanel")
+            }
         }
-        Rectangle {
-            objectName: "utilitiesPage"
+        Loader {
             anchors.fill: parent
-            visible: pages.currentPage === "Utilities"
-            enabled: carousel.isOpen("UtilitiesPanel")
-            color: Theme.background
-            Column {
-                anchors.centerIn: parent
-                spacing: Theme.spacing
-                ExportErrorLogButton {
-                    width: 360
-                    flashDriveMounted: cabinetManager.flashDriveMounted
-                }
-                ExportHaccpLogButton {
-                    overlayParent: pageArea
-                    flashDriveMounted: cabinetManager.flashDriveMounted
-                }
-                Button {
-                    objectName: "zoneDiagnosticsButton"
-                    width: 360
-                    height: Theme.touchTarget
-                    text: qsTr("Zone Diagnostics") + tro.emptyStr
-                    onClicked: pages.currentPage = "Zone Diagnostics"
-                }
-                Button {
-                    objectName: "menuUpdateButton"
-                    width: 360
-                    height: Theme.touchTarget
-                    text: qsTr("Menu Update") + tro.emptyStr
-                    onClicked: pages.currentPage = "Menu Update"
-                }
-                ScreenshotButton { width: 360 }
-                PlatformInfoButton {
-                    width: 360
-                    unlockLevel: carousel.unlockedLevel("UtilitiesPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Utilities")
+            sourceComponent: Rectangle {
+                objectName: "utilitiesPage"
+                anchors.fill: parent
+                visible: pages.currentPage === "Utilities"
+                enabled: carousel.isOpen("UtilitiesPanel")
+                color: Theme.background
+                Column {
+                    anchors.centerIn: parent
+                    spacing: Theme.spacing
+                    ExportErrorLogButton {
+                        width: 360
+                        flashDriveMounted: cabinetManager.flashDriveMounted
+                    }
+                    ExportHaccpLogButton {
+                        overlayParent: pageArea
+                        flashDriveMounted: cabinetManager.flashDriveMounted
+                    }
+                    Button {
+                        objectName: "zoneDiagnosticsButton"
+                        width: 360
+                        height: Theme.touchTarget
+                        text: qsTr("Zone Diagnostics") + tro.emptyStr
+                        onClicked: pages.currentPage = "Zone Diagnostics"
+                    }
+                    Button {
+                        objectName: "menuUpdateButton"
+                        width: 360
+                        height: Theme.touchTarget
+                        text: qsTr("Menu Update") + tro.emptyStr
+                        onClicked: pages.currentPage = "Menu Update"
+                    }
+                    ScreenshotButton { width: 360 }
+                    PlatformInfoButton {
+                        width: 360
+                        unlockLevel: carousel.unlockedLevel("UtilitiesPanel")
+                    }
                 }
             }
         }
-        ZoneDiagnosticsPage {
+        Loader {
             anchors.fill: parent
-            visible: pages.currentPage === "Zone Diagnostics"
-            enabled: carousel.isOpen("ZoneDiagnosticsPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Zone Diagnostics")
+            sourceComponent: ZoneDiagnosticsPage {
+                anchors.fill: parent
+                visible: pages.currentPage === "Zone Diagnostics"
+                enabled: carousel.isOpen("ZoneDiagnosticsPanel")
+            }
         }
         // Opens from the Utilities page and stays under its tab.
-        UpdatesListView {
+        Loader {
             anchors.fill: parent
-            visible: pages.currentPage === "Menu Update"
-            enabled: carousel.isOpen("UtilitiesPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Menu Update")
+            sourceComponent: UpdatesListView {
+                anchors.fill: parent
+                visible: pages.currentPage === "Menu Update"
+                enabled: carousel.isOpen("UtilitiesPanel")
+            }
         }
-        PasswordPage {
+        Loader {
             anchors.fill: parent
-            visible: pages.currentPage === "Password"
-            enabled: carousel.isOpen("PasswordPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "Password")
+            sourceComponent: PasswordPage {
+                anchors.fill: parent
+                visible: pages.currentPage === "Password"
+                enabled: carousel.isOpen("PasswordPanel")
+            }
         }
-        SystemInformationPage {
+        Loader {
             anchors.fill: parent
-            visible: pages.currentPage === "System Information"
-            enabled: carousel.isOpen("SystemInformationPanel")
+            active: pages.prepared || (pages.visible && pages.currentPage === "System Information")
+            sourceComponent: SystemInformationPage {
+                anchors.fill: parent
+                visible: pages.currentPage === "System Information"
+                enabled: carousel.isOpen("SystemInformationPanel")
+            }
         }
     }
 
