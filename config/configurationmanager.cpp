@@ -819,6 +819,11 @@ bool ConfigurationManager::applyDisplaySyncMessage(int multiId, const QByteArray
 
 void ConfigurationManager::sendPowerSource() { m_ioConfig->sendPowerSource(); }
 void ConfigurationManager::sendPowerControlInfo() { m_ioConfig->sendPowerControlInfo(); }
+bool ConfigurationManager::getPowerSourceChoice() const
+{
+    const CabinetCore *c = core();
+    return c && c->get_powerSourceChoice();
+}
 QString ConfigurationManager::getVersionString(uint version) const
 {
     return IoBoardConfiguration::getVersionString(version);

@@ -355,6 +355,8 @@ public slots:
     // The IO board's configuration at start (IoBoardConfiguration).
     void sendPowerSource();
     void sendPowerControlInfo();
+    // Whether the personality lets the user choose the supply voltage.
+    bool getPowerSourceChoice() const;
     QString getVersionString(uint version) const;
     QVariantList systemInformationRows() const;
 

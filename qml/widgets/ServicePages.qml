@@ -166,7 +166,8 @@ Rectangle {
                         text: qsTr("Menu Update") + tro.emptyStr
                         onClicked: pages.currentPage = "Menu Update"
                     }
-                    ScreenshotButton { width: 360 }
+                    PowerSourceRow {}
+                ScreenshotButton { width: 360 }
                     PlatformInfoButton {
                         width: 360
                         unlockLevel: carousel.unlockedLevel("UtilitiesPanel")

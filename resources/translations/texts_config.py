@@ -230,6 +230,13 @@ MESSAGES = {
                          nld="Menu-MD5", pol="MD5 menu", por="MD5 do menu", rus="MD5 меню",
                          ara="MD5 القائمة", kor="메뉴 MD5", zh_cn="菜单 MD5", jpn="メニュー MD5"),
     },
+    "PowerSourceRow": {
+        "Supply voltage": dict(spa="Tensión de alimentación", fra="Tension d'alimentation",
+                               deu="Versorgungsspannung", ita="Tensione di alimentazione",
+                               nld="Voedingsspanning", pol="Napięcie zasilania", por="Tensão de alimentação",
+                               rus="Напряжение питания", ara="جهد التغذية", kor="공급 전압",
+                               zh_cn="供电电压", jpn="電源電圧"),
+    },
     "SerialModelNumbersDialog": {
         "Unit details": UNIT_DETAILS,
         "Serial #:": SERIAL,

@@ -419,6 +419,13 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>PowerSourceRow</name>
+    <message>
+        <source>Supply voltage</source>
+        <translation>جهد التغذية</translation>
+    </message>
+</context>
+<context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Unit details</source>

@@ -419,6 +419,13 @@ Rufen Sie den Kundendienst.</translation>
     </message>
 </context>
 <context>
+    <name>PowerSourceRow</name>
+    <message>
+        <source>Supply voltage</source>
+        <translation>Versorgungsspannung</translation>
+    </message>
+</context>
+<context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Unit details</source>

@@ -419,6 +419,13 @@ Call service.</translation>
     </message>
 </context>
 <context>
+    <name>PowerSourceRow</name>
+    <message>
+        <source>Supply voltage</source>
+        <translation>Supply voltage</translation>
+    </message>
+</context>
+<context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Unit details</source>

@@ -419,6 +419,13 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>PowerSourceRow</name>
+    <message>
+        <source>Supply voltage</source>
+        <translation>Tension d'alimentation</translation>
+    </message>
+</context>
+<context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Unit details</source>

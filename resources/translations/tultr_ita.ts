@@ -419,6 +419,13 @@ Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>PowerSourceRow</name>
+    <message>
+        <source>Supply voltage</source>
+        <translation>Tensione di alimentazione</translation>
+    </message>
+</context>
+<context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Unit details</source>

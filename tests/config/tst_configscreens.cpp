@@ -32,6 +32,8 @@ private slots:
     void passwordPageAndLogoTaps();
     void logoHeldOpensTheReset();
     void systemInformationRenders();
+    void supplyVoltageChoice_data();
+    void supplyVoltageChoice();
     void firstStartByScannedModel();
     void firstStartByHand();
 
@@ -293,6 +295,29 @@ void TestConfigScreens::systemInformationRenders()
     QCOMPARE(s.text("versionValue0"), QStringLiteral("RO-2503"));
     QCOMPARE(s.text("versionValue2"), QStringLiteral("2.3.4"));
     QCOMPARE(s.text("identityValue0"), QStringLiteral("SN-77"));
+}
+
+void TestConfigScreens::supplyVoltageChoice_data()
+{
+    QTest::addColumn<bool>("choice");
+    QTest::newRow("personality lets the user choose") << true;
+    QTest::newRow("personality fixes it") << false;
+}
+
+void TestConfigScreens::supplyVoltageChoice()
+{
+    QFETCH(bool, choice);
+    Screen s;
+    s.core.powerSourceChoice = choice;
+    QVERIFY(s.load("PowerSourceRow {}"));
+    QCOMPARE(s.shown("powerSource208"), choice);
+    if (!choice)
+        return;
+    QVERIFY(s.tap("powerSource208"));
+    QCOMPARE(s.config->get_powerSource(), 208);
+    QFile saved(ConfigurationManager::configFilePath());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("powerSource=208\n"));
 }
 
 void TestConfigScreens::firstStartByScannedModel()
