@@ -978,7 +978,9 @@ void CabinetManager::applySettingsRecord(const QByteArray &json)
             m_config->setProperty(key, record.value(QLatin1String(key)));
     }
     const QVariant language = record.value(QStringLiteral("languageId"));
-    if (language.type() == QVariant::Double) {
+    // A whole JSON number arrives as a 64-bit integer, a fractional one as a double.
+    const int type = language.userType();
+    if (type == QMetaType::Double || type == QMetaType::LongLong) {
         const double languageId = language.toDouble();
         if (languageId >= 0 && languageId < Translator::languageCount && languageId == std::floor(languageId))
             m_translator->setLanguage(int(languageId));
