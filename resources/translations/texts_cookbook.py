@@ -68,7 +68,7 @@ _COOKBOOK = [
     ("Holding time", "Tiempo de mantenimiento", "Durée de maintien", "Haltezeit", "Tempo di mantenimento",
      "Houdtijd", "Czas utrzymania", "Tempo de manutenção", "Время хранения", "مدة الحفظ",
      "보온 시간", "保温时间", "保温時間"),
-    ("Id", "Id", "Id", "ID", "ID", "Id", "Id", "Id", "ID", "المعرّف", "ID", "编号", "ID"),
+    ("Id", "Id", "Id", "ID", "ID", "ID", "Id", "Id", "ID", "المعرّف", "ID", "编号", "ID"),
     ("Invalid hold temperature!", "¡Temperatura de mantenimiento no válida!",
      "Température de maintien non valide !", "Ungültige Haltetemperatur!",
      "Temperatura di mantenimento non valida!", "Ongeldige houdtemperatuur!",

@@ -652,7 +652,7 @@ Bel de service.</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation>Id</translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Invalid hold temperature!</source>
