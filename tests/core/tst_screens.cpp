@@ -19,6 +19,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <functional>
 #include <memory>
 
@@ -364,6 +366,11 @@ void TestScreens::everyTextFollowsEverySwitch()
         const auto earlier = before.value(it.key());
         // An item deleted since may have left its address to a new one.
         if (!earlier.first || !it.value().first || earlier.second != text || text.isEmpty())
+            continue;
+        // A text that some message also reads in the new language (a short word such as
+        // "ID") may rightly stay.
+        const auto &target = m_catalogues[to];
+        if (std::any_of(target.cbegin(), target.cend(), [&](const QString &t) { return matches(t, text); }))
             continue;
         for (auto m = m_catalogues[from].cbegin(); m != m_catalogues[from].cend(); ++m) {
             const QString now = m_catalogues[to].value(m.key());
