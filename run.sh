@@ -37,6 +37,10 @@ seed() {
     if [ ! -e "$1/dayParts.json" ]; then
         cp "$TUL_SOURCE/tests/data/holding/${3:-sample_dayParts.json}" "$1/dayParts.json"
     fi
+    # A sample unit with its numbers on file: a new unit would first ask for them.
+    if [ ! -e "$1/serialModelNums.txt" ]; then
+        printf 'serialNumber=SIM-0001\nmodelNumber=SIM-5X4\nuuidNumber=\ncustomerIdStr=\n' > "$1/serialModelNums.txt"
+    fi
 }
 mkdir -p "$RUN_DIR/flash" "$RUN_DIR/system"
 export TUL_FLASH_DIR="$RUN_DIR/flash/" TUL_SYSTEM_DIR="$RUN_DIR/system/"
