@@ -1,6 +1,7 @@
 #include "eolprotocol.h"
 
 #include "cabinetidentity.h"
+#include "jsonguard.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -16,6 +17,10 @@ QString EolProtocol::Request::text(const char *key) const
 EolProtocol::Request EolProtocol::parse(const QByteArray &buffer)
 {
     Request request;
+    if (JsonGuard::hasDuplicateKey(buffer)) {
+        request.refused = true;
+        return request;
+    }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(buffer, &error);
     if (error.error == QJsonParseError::NoError && document.isObject()) {

@@ -21,6 +21,9 @@ public:
         // The whole buffer is one JSON object (white space around it allowed); a partial
         // text, an array, bytes after the object or anything unparsable is not.
         bool complete = false;
+        // The text names a key twice: refused at once, never waited on (the parser would
+        // leak the earlier value).
+        bool refused = false;
         QJsonObject object;
         // A member's value when it is a JSON string, else empty text.
         QString text(const char *key) const;

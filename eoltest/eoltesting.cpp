@@ -285,7 +285,12 @@ void EolTesting::getRceivedData()
         m_tcpSocket->disconnectFromHost();
         return;
     }
-    if (EolProtocol::parse(m_receivedData).complete) {
+    const EolProtocol::Request request = EolProtocol::parse(m_receivedData);
+    if (request.refused) {
+        qCWarning(lcEolTest) << "Request names a key twice: refused";
+        m_receivedData.clear();
+        writeReply(EolProtocol::reply(EndOfLineTestResponse, Fail));
+    } else if (request.complete) {
         m_timerTcpReqTimeout.stop();
         emit eolClientRequestReceived();
     } else {

@@ -5,6 +5,7 @@
 #include "iotagentcabinet.h"
 #include "iotjson.h"
 #include "iotlog.h"
+#include "jsonguard.h"
 #include "menumanager.h"
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
@@ -193,7 +194,7 @@ void TulIotAgentAdapter::handleReceivedIoTInfo(const QString &text)
         return;
     }
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
+    const QJsonDocument doc = JsonGuard::parse(text.toUtf8(), "IoT proxy message", MaxInboundBytes, &error);
     if (m_cabinet->systemBackupInProgress())
         return;
     if (error.error != QJsonParseError::NoError) {

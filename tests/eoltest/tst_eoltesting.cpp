@@ -116,6 +116,9 @@ void TestEolTesting::framing_data()
         << QList<QByteArray>{PassReply} << 0;
     QTest::newRow("array") << QList<QByteArray>{"[" + Handshake + "]"} << 0 << QList<QByteArray>{FailReply}
                            << 2400;
+    QTest::newRow("a key named twice, refused at once")
+        << QList<QByteArray>{R"({"event":"EndOfLineTest","command":"Start","command":"Start"})"} << 0
+        << QList<QByteArray>{FailReply} << 0;
 }
 
 void TestEolTesting::framing()
