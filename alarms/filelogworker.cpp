@@ -257,6 +257,17 @@ bool FileLogWorker::writeHaccpInfoWrapUp(const QString &step, const CommandResul
 
 // ---- requests ----------------------------------------------------------------------------
 
+QString FileLogWorker::rewriteLog(const std::function<void(QJsonArray &)> &change)
+{
+    QMutexLocker lock(&m_mutex);
+    QJsonObject object;
+    QJsonArray records;
+    if (!readLog(&object, &records))
+        return kUnreadable;
+    change(records);
+    return writeLog(object, records);
+}
+
 void FileLogWorker::doAddHaccpDataLog(const QByteArray &payload)
 {
     HaccpData data;
@@ -265,23 +276,14 @@ void FileLogWorker::doAddHaccpDataLog(const QByteArray &payload)
         emit addHaccpDone(QStringLiteral("Malformed record"));
         return;
     }
-    QMutexLocker lock(&m_mutex);
-    QJsonObject object;
-    QJsonArray records;
-    if (!readLog(&object, &records)) {
-        lock.unlock();
-        emit addHaccpDone(kUnreadable);
-        return;
-    }
-    records.prepend(QJsonObject{{QStringLiteral("p"), data.name},
-                                {QStringLiteral("d"), data.date},
-                                {QStringLiteral("t"), data.time},
-                                {QStringLiteral("h"), data.duration},
-                                {QStringLiteral("e"), data.expired},
-                                {QStringLiteral("b"), data.binNumber}});
-    const QString result = writeLog(object, records);
-    lock.unlock();
-    emit addHaccpDone(result);
+    emit addHaccpDone(rewriteLog([&data](QJsonArray &records) {
+        records.prepend(QJsonObject{{QStringLiteral("p"), data.name},
+                                    {QStringLiteral("d"), data.date},
+                                    {QStringLiteral("t"), data.time},
+                                    {QStringLiteral("h"), data.duration},
+                                    {QStringLiteral("e"), data.expired},
+                                    {QStringLiteral("b"), data.binNumber}});
+    }));
 }
 
 void FileLogWorker::doRemoveHaccpDataLog(const QByteArray &payload)
@@ -292,33 +294,24 @@ void FileLogWorker::doRemoveHaccpDataLog(const QByteArray &payload)
         emit removeHaccpDone(QStringLiteral("Malformed record"));
         return;
     }
-    QMutexLocker lock(&m_mutex);
-    QJsonObject object;
-    QJsonArray records;
-    if (!readLog(&object, &records)) {
-        lock.unlock();
-        emit removeHaccpDone(kUnreadable);
-        return;
-    }
-    // Newest first: the first open record of the bin is its latest start. Records
-    // without a day, time or bin cannot be shown or matched and go on the way.
-    for (int i = 0; i < records.size();) {
-        const QJsonObject record = records.at(i).toObject();
-        if (!record.contains(QLatin1String("d")) || !record.contains(QLatin1String("t"))
-            || !record.contains(QLatin1String("b"))) {
-            records.removeAt(i);
-            continue;
+    emit removeHaccpDone(rewriteLog([&data](QJsonArray &records) {
+        // Newest first: the first open record of the bin is its latest start. Records
+        // without a day, time or bin cannot be shown or matched and go on the way.
+        for (int i = 0; i < records.size();) {
+            const QJsonObject record = records.at(i).toObject();
+            if (!record.contains(QLatin1String("d")) || !record.contains(QLatin1String("t"))
+                || !record.contains(QLatin1String("b"))) {
+                records.removeAt(i);
+                continue;
+            }
+            if (record.value(QLatin1String("b")).toInt() == data.binNumber
+                && record.value(QLatin1String("h")).toString() == kOpen) {
+                records.removeAt(i);
+                break;
+            }
+            ++i;
         }
-        if (record.value(QLatin1String("b")).toInt() == data.binNumber
-            && record.value(QLatin1String("h")).toString() == kOpen) {
-            records.removeAt(i);
-            break;
-        }
-        ++i;
-    }
-    const QString result = writeLog(object, records);
-    lock.unlock();
-    emit removeHaccpDone(result);
+    }));
 }
 
 void FileLogWorker::doRemoveOldHaccpDataLogs(const QByteArray &payload)
@@ -327,30 +320,20 @@ void FileLogWorker::doRemoveOldHaccpDataLogs(const QByteArray &payload)
     QDataStream stream(payload);
     setUp(stream) >> cutoffText;
     const QDate cutoff = parseDay(cutoffText);
-
-    QMutexLocker lock(&m_mutex);
-    QJsonObject object;
-    QJsonArray records;
-    if (!readLog(&object, &records)) {
-        lock.unlock();
-        emit removeOldDataDone(kUnreadable);
-        return;
-    }
-    for (int i = 0; i < records.size();) {
-        const QJsonObject record = records.at(i).toObject();
-        bool keep = record.contains(QLatin1String("d"));
-        if (keep && cutoff.isValid()) {
-            const QDate day = parseDay(record.value(QLatin1String("d")).toString());
-            keep = day.isValid() && day >= cutoff;
+    emit removeOldDataDone(rewriteLog([&cutoff](QJsonArray &records) {
+        for (int i = 0; i < records.size();) {
+            const QJsonObject record = records.at(i).toObject();
+            bool keep = record.contains(QLatin1String("d"));
+            if (keep && cutoff.isValid()) {
+                const QDate day = parseDay(record.value(QLatin1String("d")).toString());
+                keep = day.isValid() && day >= cutoff;
+            }
+            if (keep)
+                ++i;
+            else
+                records.removeAt(i);
         }
-        if (keep)
-            ++i;
-        else
-            records.removeAt(i);
-    }
-    const QString result = writeLog(object, records);
-    lock.unlock();
-    emit removeOldDataDone(result);
+    }));
 }
 
 HaccpData FileLogWorker::displayForm(const QJsonObject &record)

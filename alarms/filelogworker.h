@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 struct CommandResult;
 
 // Keeps the HACCP log "haccpLog.json" in "haccpLogs/" of the data root. Lives on a thread
@@ -74,6 +76,8 @@ private:
     bool readLog(QJsonObject *object, QJsonArray *records);
     // Write step: ".New", "/bin/sync", "/bin/mv", detached "/bin/sync".
     QString writeLog(QJsonObject object, const QJsonArray &records);
+    // Read step, `change`, write step, all under the lock; the request's result.
+    QString rewriteLog(const std::function<void(QJsonArray &)> &change);
     bool writeHaccpInfoWrapUp(const QString &step, const CommandResult &result);
     bool setAside(const QByteArray &content);
 
