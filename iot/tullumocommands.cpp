@@ -8,6 +8,7 @@
 #include "iotlink.h"
 #include "iotlog.h"
 #include "jsonguard.h"
+#include "networkfiles.h"
 #include "tuldbusadapter.h"
 
 #include <QDateTime>
@@ -106,7 +107,13 @@ QString TulLumo::updatePerformanceInterval(const QJsonValue &value, bool *succes
     const qint64 seconds = intervalSeconds(value.isString() ? value.toString().toLongLong(&ok, 10) : 0);
     if (!ok || seconds == 0)
         return QStringLiteral("Unknown commnd value");
-    config()->set_performanceDataInterval(int(seconds));
+    ConfigurationManager *settings = config();
+    // The file already holds an unchanged value: a repeated command costs no write.
+    if (settings->get_performanceDataInterval() == seconds) {
+        *success = true;
+        return Executed;
+    }
+    settings->set_performanceDataInterval(int(seconds));
     if (!saveSettings("the performance-data interval"))
         return QStringLiteral("Settings not saved");
     *success = true;
@@ -150,7 +157,12 @@ QString TulLumo::runCommand(const QString &command, const QJsonValue &value, boo
     const QString onOff = value.toString();
     if (onOff != QLatin1String("on") && onOff != QLatin1String("off"))
         return QStringLiteral("Unknown command value");
-    settings->set_panMessagesEnable(onOff == QLatin1String("on"));
+    const bool enable = onOff == QLatin1String("on");
+    if (settings->get_panMessagesEnable() == enable) {
+        *success = true;
+        return Executed;
+    }
+    settings->set_panMessagesEnable(enable);
     if (!saveSettings("the pan messages switch"))
         return QStringLiteral("Settings not saved");
     *success = true;
@@ -221,7 +233,7 @@ void TulLumo::dispatch(const QJsonObject &message)
         applyPerformanceIntervalEvent(message.value(QStringLiteral("value")));
     } else if (event == QLatin1String("locationUpdate")) {
         const QString location = message.value(QStringLiteral("value")).toString();
-        if (!location.isEmpty() && settings) {
+        if (!location.isEmpty() && settings && location != settings->get_storeNumber()) {
             settings->set_storeNumber(location);
             saveSettings("the location update");
         }
@@ -247,6 +259,8 @@ void TulLumo::applyPerformanceIntervalEvent(const QJsonValue &value)
         qCWarning(lcIot) << "Performance-data interval refused: not a whole number of seconds of at least 1";
         return;
     }
+    if (settings->get_performanceDataInterval() == seconds)
+        return;
     settings->set_performanceDataInterval(int(seconds));
     saveSettings("the performance-data interval");
 }
@@ -329,6 +343,16 @@ void TulLumo::handle_event_wifiSettingsReceived(QJsonObject message)
     const bool connected = m_wifiApConnected && m_wifiApConnected();
     if (ssid == settings->get_wifiSSID() && pass == settings->get_wifiPassword() && connected)
         return;
+    // Settings the network set-up would refuse are not stored either.
+    NetworkSettings candidate = settings->networkSettings();
+    candidate.wifiSsid = ssid;
+    candidate.wifiPassphrase = pass;
+    candidate.wifiStatic = false;
+    const QString why = NetworkFiles::refusal(candidate);
+    if (!why.isEmpty()) {
+        qCWarning(lcIot).noquote() << "Wi-Fi settings refused:" << why;
+        return;
+    }
     settings->set_wifiSSID(ssid);
     settings->set_wifiPassword(pass);
     settings->set_wifiStaticIp(false);
