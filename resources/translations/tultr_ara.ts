@@ -226,6 +226,33 @@
     </message>
 </context>
 <context>
+    <name>TulLumo</name>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt; غير مهيأ</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt; جارٍ التهيئة</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; تم طلب الشهادة</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; انتهت مهلة الطلب، جارٍ إعادة المحاولة...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; تم استلام الشهادة</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; انتهت مهلة طلب الشهادة</translation>
+    </message>
+</context>
+<context>
     <name>PinPad</name>
     <message>
         <source>Cancel</source>

@@ -226,6 +226,33 @@
     </message>
 </context>
 <context>
+    <name>TulLumo</name>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt; Nicht bereitgestellt</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt; Wird bereitgestellt</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zertifikat angefordert</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zeitüberschreitung der Anforderung, neuer Versuch...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zertifikat erhalten</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zeitüberschreitung der Anforderung</translation>
+    </message>
+</context>
+<context>
     <name>PinPad</name>
     <message>
         <source>Cancel</source>

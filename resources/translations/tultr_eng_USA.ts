@@ -226,6 +226,33 @@
     </message>
 </context>
 <context>
+    <name>TulLumo</name>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
+        <translation>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
+        <translation>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
+        <translation>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
+        <translation>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
+        <translation>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
+        <translation>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</translation>
+    </message>
+</context>
+<context>
     <name>PinPad</name>
     <message>
         <source>Cancel</source>

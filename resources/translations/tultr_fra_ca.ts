@@ -226,6 +226,33 @@
     </message>
 </context>
 <context>
+    <name>TulLumo</name>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
+        <translation>&lt;b&gt;État du provisionnement :&lt;/b&gt; Non provisionné</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
+        <translation>&lt;b&gt;État du provisionnement :&lt;/b&gt; Provisionnement en cours</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
+        <translation>&lt;b&gt;État du certificat :&lt;/b&gt; Certificat demandé</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
+        <translation>&lt;b&gt;État du certificat :&lt;/b&gt; Délai de la demande dépassé, nouvel essai...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
+        <translation>&lt;b&gt;État du certificat :&lt;/b&gt; Certificat reçu</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
+        <translation>&lt;b&gt;État du certificat :&lt;/b&gt; Délai de la demande dépassé</translation>
+    </message>
+</context>
+<context>
     <name>PinPad</name>
     <message>
         <source>Cancel</source>

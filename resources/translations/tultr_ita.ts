@@ -226,6 +226,33 @@
     </message>
 </context>
 <context>
+    <name>TulLumo</name>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
+        <translation>&lt;b&gt;Stato del provisioning:&lt;/b&gt; Non eseguito</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
+        <translation>&lt;b&gt;Stato del provisioning:&lt;/b&gt; In corso</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
+        <translation>&lt;b&gt;Stato del certificato:&lt;/b&gt; Certificato richiesto</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
+        <translation>&lt;b&gt;Stato del certificato:&lt;/b&gt; Richiesta scaduta, nuovo tentativo...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
+        <translation>&lt;b&gt;Stato del certificato:&lt;/b&gt; Certificato ricevuto</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
+        <translation>&lt;b&gt;Stato del certificato:&lt;/b&gt; Richiesta scaduta</translation>
+    </message>
+</context>
+<context>
     <name>PinPad</name>
     <message>
         <source>Cancel</source>

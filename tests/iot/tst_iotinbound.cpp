@@ -56,6 +56,8 @@ private slots:
     void holdingLists();
     void sdkErrors_data();
     void sdkErrors();
+    void statusLines_data();
+    void statusLines();
 
 private:
     void receive(const QByteArray &json) { m_lumo->handleReceivedLumoInfo(QString::fromUtf8(json)); }
@@ -553,6 +555,51 @@ void TestIotInbound::sdkErrors()
     TulLumo::setSdkErrorRepeatMs(0);
     report(values.first());
     QCOMPARE(errors.count(), reported.size() / 2 + 1);
+}
+
+// ---- provisioning and certificate -------------------------------------------------------
+
+void TestIotInbound::statusLines_data()
+{
+    QTest::addColumn<QStringList>("states");   // "provisioningState:x" / "certificateState:x", in order
+    QTest::addColumn<QStringList>("lines");    // the last part of each line shown
+    QTest::addColumn<bool>("connected");
+
+    QTest::newRow("not provisioned") << QStringList{"provisioningState:notProvisioned"}
+                                     << QStringList{"Not provisioned"} << false;
+    QTest::newRow("provisioned for good") << QStringList{"provisioningState:provisioning", "provisioningState:permanent"}
+                                          << QStringList{"Provisioning"} << true;
+    QTest::newRow("unknown state") << QStringList{"provisioningState:maybe", "certificateState:lost"} << QStringList()
+                                   << false;
+    QTest::newRow("a time-out stays") << QStringList{"certificateState:certificateRequested",
+                                                     "certificateState:certificateReqTimeout",
+                                                     "certificateState:certificateRequested",
+                                                     "certificateState:certificateReceived",
+                                                     "certificateState:certificateRequested"}
+        << QStringList{"Certificate requested", "Certificate request timeout",
+                       "Certificate request timeout, retrying...", "Certificate received",
+                       "Certificate request timeout, retrying..."} << false;
+}
+
+void TestIotInbound::statusLines()
+{
+    QFETCH(QStringList, states);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, connected);
+    QStringList shown;
+    connect(m_lumo, &TulLumo::iotProvisioningState, this, [&shown](const QString &l) { shown << l; });
+    connect(m_lumo, &TulLumo::iotCertificateState, this, [&shown](const QString &l) { shown << l; });
+    for (const QString &state : states) {
+        if (state.endsWith(":maybe") || state.endsWith(":lost"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Undefined .*State value!")));
+        receive(QJsonDocument(QJsonObject{{"event", state.section(':', 0, 0)}, {"state", state.section(':', 1)}})
+                    .toJson());
+    }
+    QCOMPARE(shown.size(), lines.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(shown.at(i).startsWith("<b>") && shown.at(i).endsWith("</b> " + lines.at(i)), qPrintable(shown.at(i)));
+    QCOMPARE(m_config->get_iotConnected(), connected);
+    QCOMPARE(m_sent->count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestIotInbound)
