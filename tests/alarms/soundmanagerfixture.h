@@ -5,7 +5,9 @@
 #include "configurationmanager.h"
 #include "fakecabinetcore.h"
 #include "scratchroots.h"
+#include "soundeffect.h"
 #include "soundmanager.h"
+#include "sound.h"
 #include "wavfile.h"
 
 #include <QState>
@@ -77,6 +79,9 @@ protected:
             n += call.startsWith(QLatin1String("aplay")) && call.endsWith(QLatin1String(file)) ? 1 : 0;
         return n;
     }
+
+    // The file the shared player was last given (its name only).
+    static QString playerFile() { return SoundEffect::player()->currentFile().section(QLatin1Char('/'), -1); }
 
     QStringList levels() const
     {

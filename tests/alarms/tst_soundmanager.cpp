@@ -76,6 +76,11 @@ void TestSoundManager::stateTableOfBothVariants()
 
 void TestSoundManager::warningPlaysOnceAndKicksOut()
 {
+    // The player's own count: a loaded machine may stop the player at the kickout
+    // before its stand-in has logged the play.
+    QList<int> starts;
+    connect(m_sm, &SoundManager::warningAlarmPlay, m_sm,
+            [&] { starts << SoundEffect::player()->repeatCount(); }, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
     m_sm->processAlarmReq(1, true);
@@ -83,7 +88,7 @@ void TestSoundManager::warningPlaysOnceAndKicksOut()
     m_sm->processAlarmReq(1, true); // a warning request acts only in idle
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
     QVERIFY(clock.elapsed() >= 100); // 1100 ms on the device
-    QCOMPARE(plays("warning3.wav"), 1);
+    QCOMPARE(starts, QList<int>{0});
     m_sm->processAlarmReq(9, true); // unknown ids are ignored
     QTest::qWait(30);
     QCOMPARE(state(), QStringLiteral("\"idle\""));
@@ -91,16 +96,21 @@ void TestSoundManager::warningPlaysOnceAndKicksOut()
 
 void TestSoundManager::discardPlaysThreeTimesThenKicksOut()
 {
+    // The player's own count at each start of the alarm: how many plays of the file
+    // a loaded machine fits in before the kickout is not the sequencer's doing.
+    QList<int> starts;
+    connect(m_sm, &SoundManager::discardAlarmPlay, m_sm,
+            [&] { starts << SoundEffect::player()->repeatCount(); }, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
     m_sm->processAlarmReq(2, true);
     QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
     QCOMPARE(m_sm->get_discardReqCount(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(state(), QStringLiteral("\"idle\""), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(state(), QStringLiteral("\"idle\""), 30000);
     QVERIFY(clock.elapsed() >= 1050); // 11000 ms, cutting the third play short
-    QCOMPARE(plays("discardAlarm2.wav"), 3);
-    QTest::qWait(100);
-    QCOMPARE(plays("discardAlarm2.wav"), 3);
+    QCOMPARE(starts, QList<int>{3});
+    QTRY_VERIFY(!SoundEffect::player()->isPlaying()); // nothing plays on after the kickout
+    QVERIFY(plays("discardAlarm2.wav") <= 3);
 
     m_sm->processAlarmReq(2, true);
     QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
@@ -125,21 +135,26 @@ void TestSoundManager::discardSilencesKeyClicks()
 
 void TestSoundManager::productChangeOverridesWarningAndCountsWithdrawals()
 {
+    auto *kickout = m_sm->findChild<QAbstractTransition *>(QStringLiteral("t_prodChgTimerTo"));
+    QVERIFY(kickout);
     m_sm->processAlarmReq(1, true);
     QTRY_COMPARE(plays("warning3.wav"), 1);
     m_sm->processAlarmReq(3, true);
     QTRY_COMPARE(state(), QStringLiteral("productChange"));
-    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 1);
+    QTRY_VERIFY(plays("AlarmWrongProduct2.wav") >= 1);
     QCOMPARE(SoundEffect::player()->currentFile().section(QLatin1Char('/'), -1), QStringLiteral("AlarmWrongProduct2.wav"));
     m_sm->processAlarmReq(3, true);
     m_sm->processAlarmReq(1, true); // dropped: a higher-ranked alarm sounds
     m_sm->processAlarmReq(2, true); // dropped as well
     QTRY_COMPARE(m_sm->get_prodChgReqCount(), 2);
     m_sm->processAlarmReq(3, false);
-    QTest::qWait(400); // more than one kickout: the alarm loops on
+    // More than one kickout of the sequencer's own clock: the alarm loops on.
+    QSignalSpy kickouts(kickout, &QAbstractTransition::triggered);
+    QTRY_VERIFY_WITH_TIMEOUT(kickouts.count() >= 2, 30000);
     QCOMPARE(state(), QStringLiteral("productChange"));
     QVERIFY(SoundEffect::player()->isPlaying());
-    QVERIFY(plays("AlarmWrongProduct2.wav") >= 2);
+    QCOMPARE(SoundEffect::player()->currentFile().section(QLatin1Char('/'), -1), QStringLiteral("AlarmWrongProduct2.wav"));
+    QCOMPARE(SoundEffect::player()->repeatCount(), -1);
     m_sm->processAlarmReq(3, false);
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
     QCOMPARE(m_sm->get_prodChgReqCount(), 0);
@@ -176,9 +191,10 @@ void TestSoundManager::chimeInterruptsDiscardAndReturnsThroughHistory()
     QTRY_COMPARE(plays("discardAlarm2.wav"), 1);
     QElapsedTimer clock;
     clock.start();
+    QSignalSpy chimes(m_sm, &SoundManager::nfcChimePlay);
     emit m_sm->nfcChimeSig();
     QTRY_COMPARE(state(), QStringLiteral("nfcChiming"));
-    QTRY_COMPARE(plays("nfcChime.wav"), 1);
+    QCOMPARE(chimes.count(), 1); // its player may be stopped before it has logged
     QVERIFY(!m_sm->get_discardAlarmPlaying());
     QTRY_COMPARE(state(), QStringLiteral("\"discard\""));
     QVERIFY(clock.elapsed() >= 120); // 1300 ms after the chime
@@ -242,18 +258,14 @@ void TestSoundManager::productChangeRequestsDuringAChimeCount()
 
 void TestSoundManager::universalSoundFollowsTheRequests()
 {
+    // The sound is chosen again at each kickout of the sequencer's clock.
     m_config->set_universalPanSoundEnable(true);
     m_sm->processAlarmReq(3, true);
-    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 1);
-    QElapsedTimer clock;
-    clock.start();
+    QTRY_COMPARE(playerFile(), QStringLiteral("AlarmWrongProduct2.wav"));
     m_sm->processAlarmReq(4, true);
-    QTRY_COMPARE(plays("AlarmWrongProductUni.wav"), 1); // at the next kickout
-    QVERIFY(clock.elapsed() <= 400);
-    clock.restart();
+    QTRY_COMPARE_WITH_TIMEOUT(playerFile(), QStringLiteral("AlarmWrongProductUni.wav"), 30000);
     m_sm->processAlarmReq(4, false);
-    QTRY_COMPARE(plays("AlarmWrongProduct2.wav"), 2);
-    QVERIFY(clock.elapsed() <= 400);
+    QTRY_COMPARE_WITH_TIMEOUT(playerFile(), QStringLiteral("AlarmWrongProduct2.wav"), 30000);
     QCOMPARE(state(), QStringLiteral("productChange"));
     m_sm->processAlarmReq(3, false);
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
@@ -265,11 +277,14 @@ void TestSoundManager::universalSoundFollowsTheRequests()
 
 void TestSoundManager::universalSoundsOnlyWhenEnabled()
 {
+    auto *kickout = m_sm->findChild<QAbstractTransition *>(QStringLiteral("t_prodChgTimerTo"));
+    QVERIFY(kickout);
+    QSignalSpy kickouts(kickout, &QAbstractTransition::triggered);
     m_sm->processAlarmReq(4, true);
     QTRY_COMPARE(state(), QStringLiteral("productChange"));
-    QTest::qWait(350); // past a kickout, which chooses the sound again
+    QTRY_VERIFY_WITH_TIMEOUT(kickouts.count() >= 1, 30000); // which chooses the sound again
     QCOMPARE(plays("AlarmWrongProductUni.wav"), 0);
-    QVERIFY(plays("AlarmWrongProduct2.wav") >= 1);
+    QCOMPARE(playerFile(), QStringLiteral("AlarmWrongProduct2.wav"));
     m_sm->processAlarmReq(4, false);
     QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
     emit m_sm->nfcChimeUniSig();

@@ -107,6 +107,7 @@ void TestIotBus::init()
     m_heard = new SignalRecorder;
     m_agent.connect(QString(), IotLink::ObjectPath, IotLink::InterfaceName, QString(), m_heard,
                     SLOT(record(QDBusMessage)));
+    QVERIFY(m_agent.interface()->isServiceRegistered(m_agent.baseService()).value()); // match rule in place
 }
 
 void TestIotBus::cleanup()
@@ -123,8 +124,12 @@ void TestIotBus::startLink(bool master)
 {
     m_link = new IotLink(m_core, new FakeHoldingView, m_cabinet);
     m_link->create(m_application, master);
-    if (master)
+    if (master) {
         m_link->connectMaster(120);
+        // The link's match rules go to the daemon without waiting for it: a round trip
+        // on the same connection makes sure they are in place before the agent speaks.
+        QVERIFY(m_cabinet.interface()->isServiceRegistered(IotLink::ServiceName).value());
+    }
 }
 
 QDBusMessage TestIotBus::call(const QString &method, const QVariantList &args)
