@@ -1,90 +1,18 @@
-#include "configurationmanager.h"
-#include "fakecabinetcore.h"
 #include "passcodes.h"
 #include "preloadedconfigs.h"
-#include "scratchroots.h"
-#include "translator.h"
+#include "qmlscreen.h"
 #include "tulpaths.h"
 
 #include <QGuiApplication>
-#include <QQmlContext>
-#include <QQmlEngine>
-#include <QQuickItem>
-#include <QQuickView>
-#include <QSignalSpy>
 #include <QStyleHints>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 
-// A configuration screen rendered offscreen and operated by taps and typed keys (the
-// pads and a scanner deliver key presses to the focused field).
-struct Screen
+// The configuration screens: the carousel's page and lock levels as well.
+struct Screen : QmlScreen
 {
-    ScratchRoots scratch;
-    FakeCabinetCore core;
-    Translator translator;
-    ConfigurationManager *config = nullptr;
-    std::unique_ptr<QQuickView> view;
-
-    explicit Screen(bool master = true, bool configured = true)
-    {
-        core.iAmMaster = master;
-        core.isConfigured = configured;
-        config = new ConfigurationManager(nullptr, nullptr, master, 1, &core);
-        core.translatorPtr = &translator;
-        core.configManagerPtr = config;
-    }
-
-    bool load(const QByteArray &body)
-    {
-        const QString path = scratch.base() + QStringLiteral("/screen.qml");
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write("import QtQuick 2.15\nimport \"qrc:/config\"\nItem { width: 800; height: 480\n" + body + "\n}\n");
-        file.close();
-        view.reset(new QQuickView);
-        QQmlContext *context = view->engine()->rootContext();
-        context->setContextProperty(QStringLiteral("configManager"), config);
-        context->setContextProperty(QStringLiteral("tro"), &translator);
-        context->setContextProperty(QStringLiteral("cabinetManager"), &core);
-        view->setSource(QUrl::fromLocalFile(path));
-        QSignalSpy drawn(view.get(), &QQuickWindow::frameSwapped);
-        view->show();
-        return view->status() == QQuickView::Ready && QTest::qWaitForWindowExposed(view.get())
-            && (!drawn.isEmpty() || drawn.wait(5000));
-    }
-    static QQuickItem *find(QQuickItem *item, const QString &name)
-    {
-        if (!item || item->objectName() == name)
-            return item;
-        for (QQuickItem *child : item->childItems()) {
-            if (QQuickItem *found = find(child, name))
-                return found;
-        }
-        return nullptr;
-    }
-    QQuickItem *item(const char *name) const { return find(view->rootObject(), QLatin1String(name)); }
-    bool shown(const char *name) const { return item(name) && item(name)->isVisible(); }
-    QString text(const char *name) const { return item(name) ? item(name)->property("text").toString() : QString(); }
-    bool tap(const char *name, const char *within = nullptr) const
-    {
-        QQuickItem *target = within ? find(item(within), QLatin1String(name)) : item(name);
-        if (!target || !target->isVisible() || !target->isEnabled())
-            return false;
-        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier,
-                          target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
-        return true;
-    }
-    void type(const QString &digits) const // as the pad's keys deliver them
-    {
-        for (const QChar c : digits)
-            QTest::keyClick(view.get(), c.toLatin1());
-        QTest::keyClick(view.get(), Qt::Key_Return);
-    }
+    using QmlScreen::QmlScreen;
+    bool load(const QByteArray &scene) { return QmlScreen::load(QStringLiteral("qrc:/config"), scene); }
     QString screen() const { return item("carousel")->property("screen").toString(); }
     int unlockedLevel(const char *page) const
     {
