@@ -173,7 +173,11 @@ void TestConfigurationManager::settersThatRefuseOrAdjust()
     config.set_storeNumber(QStringLiteral("1234"));
     QCOMPARE(store.count(), 1);
     QCOMPARE(store.at(0), (QVariantList{QStringLiteral("1234"), QStringLiteral("N.A.")}));
+    QSignalSpy ip(&config, &ConfigurationManager::ipAddressChanged);
+    config.set_ipAddress(QStringLiteral("192.168.1.20"));
+    config.set_ipAddress(QStringLiteral("192.168.1.20"));
     config.set_ipAddress(QStringLiteral("not an address"));
+    QCOMPARE(ip.count(), 2);
     QCOMPARE(config.get_ipAddress(), QString());
     config.set_productDiscardFlash(true); // never for this customer
     QVERIFY(config.configFileText().contains("\nproductDiscardFlash=0\n"));
@@ -374,13 +378,9 @@ void TestConfigurationManager::timeZones()
     ConfigurationManager &config = *f.config;
     RoleItemModel *model = config.timeZonesModel();
     QCOMPARE(model->rowCount(), 34);
-    const QVariantMap row8 = RoleItemModel::getModelData(model, 8);
-    QCOMPARE(row8.value("timeZoneId").toString(), QStringLiteral("UTC-04:30"));
-    QCOMPARE(row8.value("name").toString(), QStringLiteral("UTC-4:30"));
-    QCOMPARE(config.getTimeZoneName(14), QStringLiteral("UTC"));
+    QCOMPARE(RoleItemModel::getModelData(model, 8).value("name").toString(), QStringLiteral("UTC-4:30"));
     QCOMPARE(config.getTimeZoneName(33), QStringLiteral("UTC+13:00"));
-    QCOMPARE(config.getTimeZoneName(34), QString());
-    QCOMPARE(config.getTimeZoneName(-1), QString());
+    QCOMPARE(config.getTimeZoneName(34) + config.getTimeZoneName(-1), QString());
     int previousOffset = -13 * 3600;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (int row = 0; row < model->rowCount(); ++row) {
@@ -483,9 +483,6 @@ void TestConfigurationManager::cabinetNamesAndMenuImport()
     QCOMPARE(imported.count(), 1);
     QVERIFY(f.file().contains("importedMenu=lunch.tul|2024-03-01 10:00\n"));
 
-    const QString colour = QStringLiteral("#003673");
-    QCOMPARE(config.colorFromHsv(config.colorGetHueF(colour), config.colorGetSatF(colour), config.colorGetLumF(colour)), colour);
-    QCOMPARE(config.colorFromHsv(0.0, 1.0, 1.0), QStringLiteral("#ff0000"));
 }
 
 QTEST_GUILESS_MAIN(TestConfigurationManager)
