@@ -117,6 +117,8 @@ void tst_NetworkControl::chains_data()
     QTest::newRow("restart services") << "services" << "" << true << QStringList{"wpa_supplicant restart", "networking restart"};
     QTest::newRow("restart interface") << "interface" << "" << true << QStringList{"ifdown wlan0"} + reread + QStringList{"ifup wlan0"};
     QTest::newRow("ifdown of an interface that is not up") << "eth wifi" << "ifdown.exit=1" << true << both;
+    QTest::newRow("restart interface that is not up") << "interface" << "ifdown.exit=1" << true
+                                                      << QStringList{"ifdown wlan0"} + reread + QStringList{"ifup wlan0"};
     QTest::newRow("ifup fails") << "eth wifi" << "ifup.exit=1" << false << both;
     QTest::newRow("supplicant not running") << "eth wifi" << "wpa_cli.exit=255" << false << both;
     QTest::newRow("ifup hangs") << "eth wifi" << "ifup.sleep=20" << false << both;
