@@ -36,112 +36,88 @@ void TestConfigSync::messageTexts()
     QCOMPARE(ConfigSync::storeNumberText(&config), QByteArray("Store 7"));
 }
 
+// What each display sends the other when a value changes or the other display appears.
 void TestConfigSync::sendsByRole_data()
 {
     QTest::addColumn<bool>("master");
     QTest::addColumn<bool>("mirror");
     QTest::addColumn<bool>("secondary");
-    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("change"); // property=value, or an event of the core
     QTest::addColumn<QList<int>>("sent");
     using L = QList<int>;
-    QTest::newRow("store number") << true << true << false << "store" << L{27};
-    QTest::newRow("store number, same value") << true << true << false << "same store" << L{};
-    QTest::newRow("serial number") << true << false << true << "serial" << L{25};
-    QTest::newRow("model number") << true << true << false << "model" << L{25};
-    QTest::newRow("reader version") << true << true << false << "reader" << L{7};
-    QTest::newRow("cloud agent version") << true << false << true << "iot" << L{7};
-    QTest::newRow("IO board version alone") << true << true << false << "ioboard" << L{};
+    QTest::newRow("store number") << true << true << false << "storeNumber=42" << L{27};
+    QTest::newRow("store number, same value") << true << true << false << "storeNumber=N.A." << L{};
+    QTest::newRow("serial number") << true << false << true << "serialNumber=S" << L{25};
+    QTest::newRow("model number") << true << true << false << "modelNumber=M" << L{25};
+    QTest::newRow("reader version") << true << true << false << "readerFirmwareVersion1=1.2.3" << L{7};
+    QTest::newRow("cloud agent version") << true << false << true << "iotSoftwareVersion=1.2.3" << L{7};
+    QTest::newRow("IO board version alone") << true << true << false << "ioBoardFirmwareVersion0=1.2.3" << L{};
     QTest::newRow("other display found") << true << true << false << "found" << L{25, 27};
-    QTest::newRow("no other display") << true << false << false << "store" << L{};
+    QTest::newRow("no other display") << true << false << false << "storeNumber=42" << L{};
     QTest::newRow("no other display, found") << true << false << false << "found" << L{};
     QTest::newRow("not master: master found twice") << false << true << false << "master twice" << L{26};
-    QTest::newRow("not master: store number") << false << true << false << "store" << L{};
+    QTest::newRow("not master: store number") << false << true << false << "storeNumber=42" << L{};
 }
 
 void TestConfigSync::sendsByRole()
 {
     QFETCH(bool, master);
-    QFETCH(bool, mirror);
-    QFETCH(bool, secondary);
     QFETCH(QString, change);
     QFETCH(QList<int>, sent);
     ScratchRoots scratch;
     FakeCabinetCore core;
     core.iAmMaster = master;
+    QFETCH(bool, mirror);
+    QFETCH(bool, secondary);
     core.hasMirrorDisplay = mirror;
     core.hasSecondaryDisplay = secondary;
     ConfigurationManager config(nullptr, nullptr, master, 1, &core);
     QSignalSpy sending(config.configSync(), &ConfigSync::sending);
-
-    if (change == QLatin1String("store")) {
-        config.set_storeNumber(QStringLiteral("42"));
-    } else if (change == QLatin1String("same store")) {
-        config.set_storeNumber(QStringLiteral("N.A."));
-    } else if (change == QLatin1String("serial")) {
-        config.set_serialNumber(QStringLiteral("S"));
-    } else if (change == QLatin1String("model")) {
-        config.set_modelNumber(QStringLiteral("M"));
-    } else if (change == QLatin1String("reader")) {
-        config.set_readerFirmwareVersion1(QStringLiteral("1.2.3"));
-    } else if (change == QLatin1String("iot")) {
-        config.set_iotSoftwareVersion(QStringLiteral("1.2.3"));
-    } else if (change == QLatin1String("ioboard")) {
-        config.set_ioBoardFirmwareVersion0(QStringLiteral("1.2.3"));
-    } else if (change == QLatin1String("found")) {
+    if (change == QLatin1String("found")) {
         emit core.slaveUiFoundChanged(true);
     } else if (change == QLatin1String("master twice")) {
         emit core.masterUiWasFound();
         QCoreApplication::processEvents();
         emit core.masterUiWasFound();
+    } else {
+        QVERIFY(config.setProperty(qPrintable(change.section('=', 0, 0)), change.section('=', 1)));
+        QCOMPARE(sending.count(), 0); // the sends are queued: nothing before the event loop turns
     }
-    // The sends are queued: nothing before the event loop turns.
-    if (change != QLatin1String("master twice"))
-        QCOMPARE(sending.count(), 0);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     QList<int> ids;
     for (const QList<QVariant> &message : sending)
         ids << message.first().toInt();
     QCOMPARE(ids, sent);
-    if (change == QLatin1String("store") && !sent.isEmpty())
+    if (!sent.isEmpty() && change.startsWith("storeNumber"))
         QCOMPARE(sending.first().at(1).toByteArray(), QByteArray("42"));
     if (change == QLatin1String("master twice"))
         QCOMPARE(sending.first().at(1).toByteArray(), QByteArray("RO-2503"));
 }
 
+// What this display takes from the other's messages: short ones are refused whole.
 void TestConfigSync::receivedMessages_data()
 {
     QTest::addColumn<int>("multiId");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("applied");
-    QTest::addColumn<QStringList>("properties");
-    QTest::addColumn<QStringList>("values");
-    QTest::newRow("firmware list") << 7 << QByteArray("1.1.1\n2.2.2\n3.3.3\n4.4.4\n5.5.5\n6.6.6\n7.7.7\n8.8.8\n")
-                                   << true
-                                   << QStringList{"ioBoardFirmwareVersion0", "ioBoardFirmwareVersion1",
-                                                  "ioBoardFirmwareVersion2", "ioBoardFirmwareVersion3",
-                                                  "ioBoardFirmwareVersion4", "readerFirmwareVersion1",
-                                                  "readerFirmwareVersion2", "iotSoftwareVersion"}
-                                   << QStringList{"1.1.1", "2.2.2", "3.3.3", "4.4.4", "5.5.5", "6.6.6", "7.7.7",
-                                                  "8.8.8"};
-    QTest::newRow("firmware list without the last line end")
-        << 7 << QByteArray("1\n2\n3\n4\n5\n6\n7\n8") << true << QStringList{"iotSoftwareVersion"}
-        << QStringList{"8"};
+    QTest::addColumn<QVariantMap>("values");
+    QTest::newRow("firmware list") << 7 << QByteArray("1.1.1\n2.2.2\n3.3.3\n4.4.4\n5.5.5\n6.6.6\n7.7.7\n8.8.8\n") << true
+        << QVariantMap{{"ioBoardFirmwareVersion0", "1.1.1"}, {"ioBoardFirmwareVersion1", "2.2.2"},
+               {"ioBoardFirmwareVersion2", "3.3.3"}, {"ioBoardFirmwareVersion3", "4.4.4"}, {"ioBoardFirmwareVersion4", "5.5.5"},
+               {"readerFirmwareVersion1", "6.6.6"}, {"readerFirmwareVersion2", "7.7.7"}, {"iotSoftwareVersion", "8.8.8"}};
+    QTest::newRow("firmware list without the last line end") << 7 << QByteArray("1\n2\n3\n4\n5\n6\n7\n8") << true
+        << QVariantMap{{"iotSoftwareVersion", "8"}};
     QTest::newRow("firmware list, seven lines") << 7 << QByteArray("1\n2\n3\n4\n5\n6\n7") << false
-                                                << QStringList{"ioBoardFirmwareVersion0", "readerFirmwareVersion2"}
-                                                << QStringList{"?.?.?", "0.0.0"};
+        << QVariantMap{{"ioBoardFirmwareVersion0", "?.?.?"}, {"readerFirmwareVersion2", "0.0.0"}};
     QTest::newRow("serial and model") << 25 << QByteArray("SN9\nMX\n") << true
-                                      << QStringList{"serialNumber", "modelNumber"} << QStringList{"SN9", "MX"};
-    QTest::newRow("serial and model, no line end") << 25 << QByteArray("SN9\nMX") << true
-                                                   << QStringList{"modelNumber"} << QStringList{"MX"};
-    QTest::newRow("serial only") << 25 << QByteArray("SN9") << false << QStringList{"serialNumber"}
-                                 << QStringList{""};
+        << QVariantMap{{"serialNumber", "SN9"}, {"modelNumber", "MX"}};
+    QTest::newRow("serial and model, no line end") << 25 << QByteArray("SN9\nMX") << true << QVariantMap{{"modelNumber", "MX"}};
+    QTest::newRow("serial only") << 25 << QByteArray("SN9") << false << QVariantMap{{"serialNumber", ""}};
     QTest::newRow("other display's version") << 26 << QByteArray("RO-2503") << true
-                                             << QStringList{"theOtherUiFwVersion"} << QStringList{"RO-2503"};
-    QTest::newRow("store number") << 27 << QByteArray("Store 12") << true << QStringList{"storeNumber"}
-                                  << QStringList{"Store 12"};
-    QTest::newRow("other id") << 12 << QByteArray("x") << false << QStringList{"storeNumber"}
-                              << QStringList{"N.A."};
+        << QVariantMap{{"theOtherUiFwVersion", "RO-2503"}};
+    QTest::newRow("store number") << 27 << QByteArray("Store 12") << true << QVariantMap{{"storeNumber", "Store 12"}};
+    QTest::newRow("other id") << 12 << QByteArray("x") << false << QVariantMap{{"storeNumber", "N.A."}};
 }
 
 void TestConfigSync::receivedMessages()
@@ -149,8 +125,7 @@ void TestConfigSync::receivedMessages()
     QFETCH(int, multiId);
     QFETCH(QByteArray, text);
     QFETCH(bool, applied);
-    QFETCH(QStringList, properties);
-    QFETCH(QStringList, values);
+    QFETCH(QVariantMap, values);
     ScratchRoots scratch;
     FakeCabinetCore core;
     core.iAmMaster = false;
@@ -163,8 +138,8 @@ void TestConfigSync::receivedMessages()
     const bool numbers = multiId == 25 && applied;
     QCOMPARE(hidden.count(), numbers ? 1 : 0);
     QCOMPARE(QFile::exists(scratch.root() + QStringLiteral("serialModelNums.txt")), numbers);
-    for (int i = 0; i < properties.size(); ++i)
-        QCOMPARE(config.property(properties.at(i).toLatin1().constData()).toString(), values.at(i));
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        QCOMPARE(config.property(qPrintable(it.key())).toString(), it.value().toString());
 }
 
 QTEST_GUILESS_MAIN(TestConfigSync)

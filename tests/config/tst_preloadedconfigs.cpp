@@ -38,7 +38,6 @@ private slots:
     void install_data();
     void install();
     void failedCopyChangesNothing();
-    void reset_data();
     void reset();
 };
 
@@ -82,8 +81,7 @@ void TestPreloadedConfigs::safeNames_data()
 void TestPreloadedConfigs::safeNames()
 {
     QFETCH(QString, name);
-    QFETCH(bool, safe);
-    QCOMPARE(PreloadedConfigs::isSafeName(name), safe);
+    QTEST(PreloadedConfigs::isSafeName(name), "safe");
 }
 
 void TestPreloadedConfigs::modelChecks_data()
@@ -108,13 +106,12 @@ void TestPreloadedConfigs::modelChecks()
 {
     QFETCH(QString, group);
     QFETCH(QString, model);
-    QFETCH(bool, valid);
     ScratchRoots scratch;
     preload(scratch, {"QRB/CFG_HX5_MIRROR.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_A2.hcc",
                       "QRB/CFG_S9_SECONDARY.hcc", "QRB/CFG_Q1_SPARE.hcc", "VYX/CFG_V1.hcc", "CFG_A2.hcc"});
     if (!PreloadedConfigs::isSafeName(model) || !PreloadedConfigs::isSafeName(group))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
-    QCOMPARE(PreloadedConfigs::validateModelNumber(group, model), valid);
+    QTEST(PreloadedConfigs::validateModelNumber(group, model), "valid");
 }
 
 void TestPreloadedConfigs::fileToInstall_data()
@@ -127,8 +124,7 @@ void TestPreloadedConfigs::fileToInstall_data()
     QTest::newRow("one display") << mirrorPair << 1 << 0 << "";
     QTest::newRow("primary side") << mirrorPair << 2 << 0 << "_PRIMARY";
     QTest::newRow("mirror side") << mirrorPair << 2 << 1 << "_MIRROR";
-    QTest::newRow("secondary wins over mirror") << mirrorPair + QStringList{"CFG_M_SECONDARY.hcc"} << 2 << 1
-                                                << "_SECONDARY";
+    QTest::newRow("secondary wins over mirror") << mirrorPair + QStringList{"CFG_M_SECONDARY.hcc"} << 2 << 1 << "_SECONDARY";
     QTest::newRow("no primary file") << QStringList{"CFG_M_MIRROR.hcc"} << 2 << 0 << "";
 }
 
@@ -137,12 +133,9 @@ void TestPreloadedConfigs::fileToInstall()
     QFETCH(QStringList, files);
     QFETCH(int, doubleSided);
     QFETCH(int, side);
-    QFETCH(QString, suffix);
     ScratchRoots scratch;
-    for (QString &file : files)
-        file.prepend(QStringLiteral("G/"));
-    preload(scratch, files);
-    QCOMPARE(PreloadedConfigs::configFileName(QStringLiteral("G"), QStringLiteral("M"), doubleSided, side), suffix);
+    preload(scratch, files.replaceInStrings(QRegularExpression("^"), "G/"));
+    QTEST(PreloadedConfigs::configFileName(QStringLiteral("G"), QStringLiteral("M"), doubleSided, side), "suffix");
 }
 
 void TestPreloadedConfigs::install_data()
@@ -181,15 +174,11 @@ void TestPreloadedConfigs::install()
     QFile file(TulPaths::rootPath(installed));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("QRB/") + installed.toUtf8());
-    if (sent.isEmpty()) {
-        QCOMPARE(core.sentNames(), QStringList());
-        QCOMPARE(core.iAmMaster, false);
-    } else {
-        QCOMPARE(core.sentNames(), (QStringList{"set_iAmMaster", "sendFileViaCanbus"}));
-        QCOMPARE(core.sent.last().args,
-                 (QVariantList{PreloadedConfigs::baseDir() + QStringLiteral("QRB/") + sent, 15}));
-        QCOMPARE(core.iAmMaster, true);
-    }
+    // The primary side becomes the master and sends the mirror's file.
+    QCOMPARE(core.iAmMaster, !sent.isEmpty());
+    QCOMPARE(core.sentNames(), sent.isEmpty() ? QStringList() : (QStringList{"set_iAmMaster", "sendFileViaCanbus"}));
+    if (!sent.isEmpty())
+        QCOMPARE(core.sent.last().args, (QVariantList{PreloadedConfigs::baseDir() + QStringLiteral("QRB/") + sent, 15}));
 }
 
 void TestPreloadedConfigs::failedCopyChangesNothing()
@@ -227,34 +216,28 @@ void TestPreloadedConfigs::failedCopyChangesNothing()
     QCOMPARE(rootEntries(), QStringList{"ui_id.hcc"});
 }
 
-void TestPreloadedConfigs::reset_data()
-{
-    QTest::addColumn<QStringList>("personalities");
-    QTest::newRow("two personalities") << QStringList{"CFG_A.hcc", "ui_id.hcc"};
-    QTest::newRow("none") << QStringList{};
-}
-
 void TestPreloadedConfigs::reset()
 {
-    QFETCH(QStringList, personalities);
-    ScratchRoots scratch;
-    FakeCabinetCore core;
-    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
-    for (const QString &name : personalities)
-        QVERIFY(scratch.writeRootFile(name, "x"));
-    config.setIndividualDPEnabledSilently(false);
-    QSignalSpy individual(&config, &ConfigurationManager::individualDPEnabledChanged);
-    QSignalSpy completed(&config, &ConfigurationManager::resetConfigurationFileCompleted);
-    config.resetConfiguration();
-    QCOMPARE(completed.count(), 1);
-    QCOMPARE(individual.count(), 0);
-    QCOMPARE(config.get_individualDPEnabled(), true);
-    QCOMPARE(core.sentNames(), QStringList{"sendConfigSettingsData"});
-    QVERIFY(QFile::exists(ConfigurationManager::configFilePath()));
-    QStringList expected;
-    for (const QString &name : personalities)
-        expected << name + QStringLiteral(".replaced");
-    QCOMPARE(rootEntries(), expected);
+    for (const QStringList &personalities : {QStringList{"CFG_A.hcc", "ui_id.hcc"}, QStringList()}) {
+        ScratchRoots scratch;
+        FakeCabinetCore core;
+        ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+        for (const QString &name : personalities)
+            QVERIFY(scratch.writeRootFile(name, "x"));
+        config.setIndividualDPEnabledSilently(false);
+        QSignalSpy individual(&config, &ConfigurationManager::individualDPEnabledChanged);
+        QSignalSpy completed(&config, &ConfigurationManager::resetConfigurationFileCompleted);
+        config.resetConfiguration();
+        QCOMPARE(completed.count(), 1);
+        QCOMPARE(individual.count(), 0);
+        QCOMPARE(config.get_individualDPEnabled(), true);
+        QCOMPARE(core.sentNames(), QStringList{"sendConfigSettingsData"});
+        QVERIFY(QFile::exists(ConfigurationManager::configFilePath()));
+        QStringList expected;
+        for (const QString &name : personalities)
+            expected << name + QStringLiteral(".replaced");
+        QCOMPARE(rootEntries(), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPreloadedConfigs)
