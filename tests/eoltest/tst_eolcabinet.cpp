@@ -28,14 +28,6 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString show(const QVector<int> &values)
-{
-    QStringList items;
-    for (int v : values)
-        items << QString::number(v);
-    return items.join(' ');
-}
-
 } // namespace
 
 class TestEolCabinet : public QObject
@@ -65,12 +57,9 @@ void TestEolCabinet::init()
     probe.listen(QHostAddress::LocalHost, 0);
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
     m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("300"));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x2_primary_nfc.hcc"),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"),
-                                     readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
-                                     readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    QVERIFY(m_scratch->writeRootFile("5x2_primary_nfc.hcc", readFile(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc")));
+    QVERIFY(m_scratch->writeRootFile("menu.json", readFile(MENU_FIXTURES "/menu_holding.json")));
+    QVERIFY(m_scratch->writeRootFile("dayParts.json", readFile(HOLDING_FIXTURES "/dayParts.json")));
     // Numbers already set: no dialog asks for them over the dock.
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"), "serialNumber=1\nmodelNumber=2\n"));
     m_cm.reset(new CabinetManager(0, 7));
@@ -130,7 +119,7 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
 
     station.socket.disconnectFromHost();
     QTRY_VERIFY(!m_cm->eolTest()->getEolTestStarted());
-    QTRY_VERIFY2(targets() == holding, qPrintable(QString("%1 / %2").arg(show(targets()), show(holding))));
+    QTRY_COMPARE(targets(), holding);
 }
 
 void TestEolCabinet::announcementOnTheFixedPort()

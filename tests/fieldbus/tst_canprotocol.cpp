@@ -12,48 +12,7 @@ using namespace CanProtocol;
 namespace {
 constexpr quint8 Me = 2;
 constexpr quint8 Peer = 1;
-
-// Frames a peer would send for one transfer.
-struct PeerTransfer {
-    quint8 tag = 5;
-    quint8 multiId = 11;
-    QByteArray payload;
-    quint32 crc = 0;
-
-    explicit PeerTransfer(const QByteArray &bytes)
-        : payload(bytes), crc(Crc32().calculateFromByteArray(bytes)) {}
-    CanFrame start() const
-    {
-        return CanFrame(startId(Peer, tag, multiId, false), startPayload(quint32(payload.size()), crc));
-    }
-    CanFrame data(quint32 n) const
-    {
-        return CanFrame(dataId(Peer, tag, n), payload.mid(int(n) * 8, 8));
-    }
-    quint32 frames() const { return frameCount(quint32(payload.size())); }
-};
-
-QByteArray pattern(int size)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i * 7 + i / 256);
-    return bytes;
-}
-
-// The acknowledgement in a result: frames received and status.
-QPair<quint32, int> ackOf(const CanReassembler::Result &result)
-{
-    if (result.replies.size() != 1)
-        return {0, -1};
-    quint32 received = 0;
-    AckStatus status = AckContinue;
-    Header h;
-    if (!decode(result.replies.first().id(), &h) || h.kind != Ack || h.destination != Peer
-        || !parseAckPayload(result.replies.first().data(), &received, &status))
-        return {0, -2};
-    return {received, int(status)};
-}
+constexpr quint8 Tag = 5;
 }
 
 class TestCanProtocol : public QObject
@@ -64,13 +23,8 @@ private slots:
     void framesConvertBetweenForms();
     void identifiersRoundTrip();
     void singleMessages();
-    void transferInOrderIsDeliveredOnce();
-    void lostAcknowledgementIsAnsweredAgain();
-    void lostFrameIsAskedFor();
-    void wrongLengthAndSequenceAreDropped();
-    void corruptTransferIsDropped();
-    void oversizedTransferIsRefused();
-    void emptyTransfer();
+    void transfers_data();
+    void transfers();
 };
 
 void TestCanProtocol::framesConvertBetweenForms()
@@ -102,18 +56,14 @@ void TestCanProtocol::identifiersRoundTrip()
 {
     Header h;
     QVERIFY(decode(startId(7, 200, 15, true), &h));
-    QCOMPARE(int(h.kind), int(Start));
-    QCOMPARE(int(h.sender), 7);
-    QCOMPARE(int(h.tag), 200);
-    QCOMPARE(int(h.multiId), 15);
-    QVERIFY(h.longSingle);
+    QCOMPARE(QList<int>({h.kind, h.sender, h.tag, h.multiId, h.longSingle}), QList<int>({Start, 7, 200, 15, 1}));
     QVERIFY(decode(dataId(255, 1, 1030), &h));
     QCOMPARE(int(h.sequence), 6);
     QVERIFY(decode(ackId(2, 9, 1), &h));
     QCOMPARE(int(h.destination), 1);
     QVERIFY(!decode(0, &h));
     QVERIFY(!decode(quint32(7) << 26, &h));
-    QVERIFY(!decode(singleId(1, "x") | 0x10000u, &h));  // spare bits must be clear
+    QVERIFY(!decode(singleId(1, "x") | 0x10000u, &h)); // spare bits must be clear
 }
 
 void TestCanProtocol::singleMessages()
@@ -121,18 +71,15 @@ void TestCanProtocol::singleMessages()
     CanReassembler receiver(Me);
     const QByteArray message("\x31\x02\x00\x05\xFF", 5);
     auto result = receiver.handle(CanFrame(singleId(Peer, message), message));
-    QVERIFY(result.fromPeer);
+    QVERIFY(result.fromPeer && result.replies.isEmpty());
     QCOMPARE(result.deliveries.size(), 1);
     QCOMPARE(result.deliveries.first().data, message);
     QCOMPARE(int(result.deliveries.first().sender), int(Peer));
-    QVERIFY(result.replies.isEmpty());
 
     QByteArray damaged = message;
     damaged[1] = 3;
     result = receiver.handle(CanFrame(singleId(Peer, message), damaged));
-    QVERIFY(result.deliveries.isEmpty());
-    QVERIFY(!result.fromPeer);
-    QVERIFY(result.drop.contains("CRC"));
+    QVERIFY(result.deliveries.isEmpty() && !result.fromPeer && result.drop.contains("CRC"));
     QVERIFY(receiver.handle(CanFrame(singleId(Peer, QByteArray()), QByteArray())).deliveries.isEmpty());
     // Our own id, a standard-format frame: not ours to take.
     result = receiver.handle(CanFrame(singleId(Me, message), message));
@@ -140,132 +87,98 @@ void TestCanProtocol::singleMessages()
     QVERIFY(receiver.handle(CanFrame(0x31, message, false)).deliveries.isEmpty());
 }
 
-void TestCanProtocol::transferInOrderIsDeliveredOnce()
+// Steps of a peer's transfer (tag 5, multi-id 11): "S" its Start, "n" or "n-m" its data
+// frames, "Ln" frame n of a wrong length, "On" a data frame of sequence n (outside),
+// "Tn" frame n of another tag, "s" a Start with a short payload. Each step shows as its
+// acknowledgements ("A<frames received><c: continue, d: done, r: refused>"), "D" for a
+// delivery of the whole payload and "!" for a drop ("-" for nothing); the drops' reasons
+// are listed in order.
+void TestCanProtocol::transfers_data()
 {
-    CanReassembler receiver(Me);
-    const PeerTransfer t(pattern(1000));  // 125 frames: blocks of 64 and 61
-    QCOMPARE(ackOf(receiver.handle(t.start())), qMakePair(quint32(0), int(AckContinue)));
-    QList<CanReassembler::Delivery> delivered;
-    for (quint32 n = 0; n < t.frames(); ++n) {
-        const auto result = receiver.handle(t.data(n));
-        delivered += result.deliveries;
-        if (n == 63)
-            QCOMPARE(ackOf(result), qMakePair(quint32(64), int(AckContinue)));
-        else if (n == t.frames() - 1)
-            QCOMPARE(ackOf(result), qMakePair(t.frames(), int(AckDone)));
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("badCrc");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QStringList>("drops");
+
+    const int limit = DefaultMaxTransferBytes;
+    QTest::newRow("in order: blocks of 64 and 61") << 1000 << false << limit << "S 0-124" << "A0c A64cA125dD"
+                                                   << QStringList{};
+    QTest::newRow("lost acknowledgement answered again")
+        << 600 << false << limit << "S S 0-63 0-62 63 64-74 64-74 S" << "A0c A0c A64c - A64c A75dD A75d A75d"
+        << QStringList{};
+    QTest::newRow("lost frame asked for") << 1024 << false << limit << "S 0-9 11-63 10-127" << "A0c - A10c A64cA128dD"
+                                          << QStringList{};
+    QTest::newRow("wrong length, sequence or tag")
+        << 20 << false << limit << "S L0 O700 T0 0 1 L2 2 s" << "A0c ! ! - - - ! A3dD !"
+        << QStringList{"wrong length", "outside", "wrong length", "start"};
+    QTest::newRow("corrupt") << 100 << true << limit << "S 0-12" << "A0c !A13r" << QStringList{"CRC mismatch"};
+    QTest::newRow("over the limit") << 65 << false << 64 << "S 0" << "!A0r -" << QStringList{"exceed the limit of 64"};
+    QTest::newRow("at the limit") << 64 << false << 64 << "S 0-7" << "A0c A8dD" << QStringList{};
+    QTest::newRow("empty") << 0 << false << limit << "S" << "A0dD" << QStringList{};
+}
+
+void TestCanProtocol::transfers()
+{
+    QFETCH(int, size);
+    QFETCH(bool, badCrc);
+    QFETCH(int, limit);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, drops);
+
+    QByteArray payload(size, '\0');
+    for (int i = 0; i < size; ++i)
+        payload[i] = char(i * 7 + i / 256);
+    const quint32 frames = frameCount(quint32(size));
+    const quint32 crc = Crc32().calculateFromByteArray(payload) ^ quint32(badCrc);
+    const auto data = [&](quint32 n) { return CanFrame(dataId(Peer, Tag, n), payload.mid(int(n) * 8, 8)); };
+    CanReassembler receiver(Me, limit);
+    QStringList outcome, dropped;
+    for (const QString &step : steps.split(' ')) {
+        QList<CanFrame> sent;
+        const quint32 n = step.mid(1).toUInt();
+        if (step == "S")
+            sent << CanFrame(startId(Peer, Tag, 11, false), startPayload(quint32(size), crc));
+        else if (step == "s")
+            sent << CanFrame(startId(Peer, 9, 1, false), QByteArray(4, '\0'));
+        else if (step[0] == 'L')
+            sent << CanFrame(dataId(Peer, Tag, n), QByteArray(n + 1 < frames ? 5 : 8, 'x'));
+        else if (step[0] == 'O')
+            sent << CanFrame(dataId(Peer, Tag, n), QByteArray(8, 'x'));
+        else if (step[0] == 'T')
+            sent << CanFrame(dataId(Peer, Tag + 1, n), payload.mid(int(n) * 8, 8));
         else
-            QVERIFY(result.replies.isEmpty());
+            for (quint32 k = step.section('-', 0, 0).toUInt(); k <= step.section('-', -1).toUInt(); ++k)
+                sent << data(k);
+        QString shown;
+        for (const CanFrame &frame : sent) {
+            const CanReassembler::Result result = receiver.handle(frame);
+            if (!result.drop.isEmpty()) {
+                shown += '!';
+                dropped << result.drop;
+            }
+            for (const CanFrame &reply : result.replies) {
+                Header h;
+                quint32 received = 0;
+                AckStatus status = AckContinue;
+                QVERIFY(decode(reply.id(), &h) && h.kind == Ack && h.destination == Peer && h.tag == Tag);
+                QVERIFY(parseAckPayload(reply.data(), &received, &status));
+                shown += QStringLiteral("A%1%2").arg(received).arg(QLatin1Char("cdr"[status]));
+            }
+            for (const CanReassembler::Delivery &delivery : result.deliveries) {
+                QCOMPARE(delivery.data, payload);
+                QVERIFY(delivery.multiId == 11 && !delivery.single && delivery.sender == Peer);
+                shown += 'D';
+            }
+        }
+        outcome << (shown.isEmpty() ? QStringLiteral("-") : shown);
     }
-    QCOMPARE(delivered.size(), 1);
-    QCOMPARE(delivered.first().data, t.payload);
-    QCOMPARE(delivered.first().multiId, 11);
-    QVERIFY(!delivered.first().single);
+    QTEST(outcome.join(' '), "outcome");
+    QCOMPARE(dropped.size(), drops.size());
+    for (int i = 0; i < drops.size(); ++i)
+        QVERIFY2(dropped[i].contains(drops[i]), qPrintable(dropped[i]));
     QCOMPARE(receiver.activeTransfers(), 0);
-}
-
-void TestCanProtocol::lostAcknowledgementIsAnsweredAgain()
-{
-    CanReassembler receiver(Me);
-    const PeerTransfer t(pattern(600));  // 75 frames
-    receiver.handle(t.start());
-    QCOMPARE(ackOf(receiver.handle(t.start())), qMakePair(quint32(0), int(AckContinue)));
-    for (quint32 n = 0; n < 64; ++n)
-        receiver.handle(t.data(n));
-    // The sender heard nothing and sends the block again: answered, not taken twice.
-    for (quint32 n = 0; n < 63; ++n)
-        QVERIFY(receiver.handle(t.data(n)).replies.isEmpty());
-    QCOMPARE(ackOf(receiver.handle(t.data(63))), qMakePair(quint32(64), int(AckContinue)));
-    int deliveries = 0;
-    for (quint32 n = 64; n < t.frames(); ++n)
-        deliveries += receiver.handle(t.data(n)).deliveries.size();
-    QCOMPARE(deliveries, 1);
-    // The final acknowledgement was lost as well: the repeated last block gets it again.
-    for (quint32 n = 64; n < t.frames(); ++n) {
-        const auto result = receiver.handle(t.data(n));
-        QVERIFY(result.deliveries.isEmpty());
-        if (n == t.frames() - 1)
-            QCOMPARE(ackOf(result), qMakePair(t.frames(), int(AckDone)));
-    }
-    // And a repeated Start of the finished transfer is answered "done".
-    QCOMPARE(ackOf(receiver.handle(t.start())), qMakePair(t.frames(), int(AckDone)));
-}
-
-void TestCanProtocol::lostFrameIsAskedFor()
-{
-    CanReassembler receiver(Me);
-    const PeerTransfer t(pattern(64 * 8 * 2));
-    receiver.handle(t.start());
-    for (quint32 n = 0; n < 64; ++n) {
-        if (n == 10)
-            continue;
-        const auto result = receiver.handle(t.data(n));
-        if (n == 63)
-            QCOMPARE(ackOf(result), qMakePair(quint32(10), int(AckContinue)));
-    }
-    int deliveries = 0;
-    for (quint32 n = 10; n < t.frames(); ++n)
-        deliveries += receiver.handle(t.data(n)).deliveries.size();
-    QCOMPARE(deliveries, 1);
-}
-
-void TestCanProtocol::wrongLengthAndSequenceAreDropped()
-{
-    CanReassembler receiver(Me);
-    const PeerTransfer t(pattern(20));  // frames of 8, 8, 4
-    receiver.handle(t.start());
-    auto result = receiver.handle(CanFrame(dataId(Peer, t.tag, 0), QByteArray(5, 'x')));
-    QVERIFY(result.drop.contains("wrong length"));
-    result = receiver.handle(CanFrame(dataId(Peer, t.tag, 700), QByteArray(8, 'x')));
-    QVERIFY(result.drop.contains("outside"));
-    // A frame of another tag (an abandoned transfer) is ignored.
-    result = receiver.handle(CanFrame(dataId(Peer, t.tag + 1, 0), t.payload.left(8)));
-    QVERIFY(result.deliveries.isEmpty() && result.replies.isEmpty());
-    receiver.handle(t.data(0));
-    receiver.handle(t.data(1));
-    result = receiver.handle(CanFrame(dataId(Peer, t.tag, 2), QByteArray(8, 'x')));  // last frame too long
-    QVERIFY(result.deliveries.isEmpty());
-    result = receiver.handle(t.data(2));
-    QCOMPARE(result.deliveries.size(), 1);
-    QCOMPARE(result.deliveries.first().data, t.payload);
-    // A start frame with a short payload.
-    QVERIFY(receiver.handle(CanFrame(startId(Peer, 9, 1, false), QByteArray(4, '\0'))).drop.contains("start"));
-}
-
-void TestCanProtocol::corruptTransferIsDropped()
-{
-    CanReassembler receiver(Me);
-    PeerTransfer t(pattern(100));
-    t.crc ^= 1;
-    receiver.handle(t.start());
-    CanReassembler::Result last;
-    for (quint32 n = 0; n < t.frames(); ++n)
-        last = receiver.handle(t.data(n));
-    QVERIFY(last.deliveries.isEmpty());
-    QVERIFY(last.drop.contains("CRC mismatch"));
-    QCOMPARE(ackOf(last).second, int(AckRefused));
-}
-
-void TestCanProtocol::oversizedTransferIsRefused()
-{
-    CanReassembler receiver(Me, 64);
-    const PeerTransfer t(pattern(65));
-    const auto result = receiver.handle(t.start());
-    QCOMPARE(ackOf(result).second, int(AckRefused));
-    QVERIFY(result.drop.contains("exceed the limit of 64"));
-    QCOMPARE(receiver.activeTransfers(), 0);
-    QVERIFY(receiver.handle(t.data(0)).deliveries.isEmpty());
-    QCOMPARE(ackOf(CanReassembler(Me, 64).handle(PeerTransfer(pattern(64)).start())).second,
-             int(AckContinue));
-}
-
-void TestCanProtocol::emptyTransfer()
-{
-    CanReassembler receiver(Me);
-    const PeerTransfer t{QByteArray()};
-    const auto result = receiver.handle(t.start());
-    QCOMPARE(result.deliveries.size(), 1);
-    QVERIFY(result.deliveries.first().data.isEmpty());
-    QCOMPARE(ackOf(result).second, int(AckDone));
 }
 
 QTEST_APPLESS_MAIN(TestCanProtocol)

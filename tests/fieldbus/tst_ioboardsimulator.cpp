@@ -4,6 +4,7 @@
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -21,13 +22,10 @@ private slots:
     void cleanup();
     void configurationRoad();
     void writesOnlyWhatTheBoardTakes();
-    void temperaturesFansAndAmbient();
-    void errorRegistersAndBoardStatus();
-    void tagsOnBothReaders();
     void silentNodeTimesOutAndComesBack();
-    void heatersApproachTheirSetPoints();
-    void faultsShowInTheRegisters_data();
-    void faultsShowInTheRegisters();
+    void settersRefuseWhatTheBoardLacks();
+    void registersShowTheBoard_data();
+    void registersShowTheBoard();
 
 private:
     // Runs one request to its end; returns the signal that resolved it.
@@ -112,68 +110,6 @@ void TestIoBoardSimulator::writesOnlyWhatTheBoardTakes()
     QCOMPARE(m_sim->registerValue(IoBoardNode, HeaterSetPointFirst + 19), quint16(169));
 }
 
-void TestIoBoardSimulator::temperaturesFansAndAmbient()
-{
-    QVERIFY(m_sim->setTemperature(0, 175));
-    QVERIFY(m_sim->setTemperature(19, -5));
-    QVERIFY(!m_sim->setTemperature(20, 1));
-    m_sim->setAmbientTemperature(31);
-    QVERIFY(m_sim->setFanSpeed(3, 80));
-    QModbusPollInfo heaters(HeaterCount);
-    QCOMPARE(run(false, IoBoardNode, HeaterTemperatureFirst, &heaters), QString("good"));
-    QCOMPARE(heaters.get_register(0), quint16(175));
-    QCOMPARE(qint16(heaters.get_register(19)), qint16(-5));
-    QModbusPollInfo fans(FanCount + 1);
-    QCOMPARE(run(false, IoBoardNode, FanSpeedFirst, &fans), QString("good"));
-    QCOMPARE(fans.get_register(3), quint16(80));
-    QCOMPARE(fans.get_register(AmbientTemperature - FanSpeedFirst), quint16(31));
-}
-
-void TestIoBoardSimulator::errorRegistersAndBoardStatus()
-{
-    QVERIFY(m_sim->setErrorRegister(0, 0x0201));
-    QVERIFY(m_sim->setErrorRegister(29, 1));
-    QVERIFY(!m_sim->setErrorRegister(30, 1));
-    m_sim->setBoardFailed(2, true);
-    QModbusPollInfo errors(ErrorRegisterCount);
-    QCOMPARE(run(false, IoBoardNode, ErrorRegisterFirst, &errors), QString("good"));
-    QCOMPARE(errors.get_register(0), quint16(0x0201));
-    QCOMPARE(errors.get_register(29), quint16(1));
-    QModbusPollInfo status(1);
-    QCOMPARE(run(false, IoBoardNode, BoardStatus, &status), QString("good"));
-    QCOMPARE(status.get_register(0), quint16(1 << 2));
-    m_sim->setBoardFailed(2, false);
-    QCOMPARE(run(false, IoBoardNode, BoardStatus, &status), QString("good"));
-    QCOMPARE(status.get_register(0), quint16(0));
-}
-
-void TestIoBoardSimulator::tagsOnBothReaders()
-{
-    const quint64 uid = 0x0123456789ABCDEFull;
-    QVERIFY(m_sim->placeTag(NfcReader1Node, 9, uid));
-    QVERIFY(m_sim->placeTag(NfcReader2Node, 0, 42));
-    QVERIFY(!m_sim->placeTag(NfcReader2Node, ReaderChannelCount, 1));
-    QVERIFY(!m_sim->placeTag(IoBoardNode, 0, 1));
-    QModbusPollInfo reader(ReaderRegisterCount);
-    QCOMPARE(run(false, NfcReader1Node, 0, &reader), QString("good"));
-    QCOMPARE(reader.get_register(ReaderTagPresent), quint16(1 << 9));
-    quint64 read = 0;
-    for (int i = 0; i < ReaderUidRegisters; ++i)
-        read = (read << 16) | reader.get_register(readerUidRegister(9) + i);
-    QCOMPARE(read, uid);
-
-    QVERIFY(m_sim->removeTag(NfcReader1Node, 9));
-    m_sim->setReaderFailed(NfcReader1Node, true);
-    QCOMPARE(run(false, NfcReader1Node, 0, &reader), QString("good"));
-    QCOMPARE(reader.get_register(ReaderTagPresent), quint16(0));
-    QCOMPARE(reader.get_register(readerUidRegister(9) + 3), quint16(0));
-    QCOMPARE(reader.get_register(ReaderStatus), quint16(1));
-
-    QModbusPollInfo second(ReaderUidRegisters);
-    QCOMPARE(run(false, NfcReader2Node, readerUidRegister(0), &second), QString("good"));
-    QCOMPARE(second.get_register(3), quint16(42));
-}
-
 void TestIoBoardSimulator::silentNodeTimesOutAndComesBack()
 {
     m_sim->setNodeSilent(NfcReader2Node, true);
@@ -191,77 +127,92 @@ void TestIoBoardSimulator::silentNodeTimesOutAndComesBack()
     QCOMPARE(run(false, 9, 0, &nobody), QString("timeout"));
 }
 
-void TestIoBoardSimulator::heatersApproachTheirSetPoints()
+void TestIoBoardSimulator::settersRefuseWhatTheBoardLacks()
 {
-    m_sim->setAmbientTemperature(20);
-    m_sim->setTemperature(0, 20);
-    m_sim->setTemperature(1, 100);
-    QVERIFY(m_sim->setRegisterValue(IoBoardNode, HeaterSetPointFirst, 30));
-    m_sim->set_heatingStep(8);
-    QMetaObject::invokeMethod(m_sim.get(), "stepTemperatures");
-    QCOMPARE(m_sim->registerValue(IoBoardNode, HeaterTemperatureFirst), quint16(28));
-    QCOMPARE(m_sim->registerValue(IoBoardNode, HeaterTemperatureFirst + 1), quint16(92));
-    QMetaObject::invokeMethod(m_sim.get(), "stepTemperatures");
-    QCOMPARE(m_sim->registerValue(IoBoardNode, HeaterTemperatureFirst), quint16(30));
-    m_sim->set_heatingStep(0);
+    QVERIFY(!m_sim->setTemperature(HeaterCount, 1));
+    QVERIFY(!m_sim->setErrorRegister(ErrorRegisterCount, 1));
+    QVERIFY(!m_sim->placeTag(NfcReader2Node, ReaderChannelCount, 1));
+    QVERIFY(!m_sim->placeTag(IoBoardNode, 0, 1));
+    QVERIFY(!m_sim->setProbeState(HeaterCount, 1));
+    QVERIFY(!m_sim->setProbeState(3, 3));
 }
 
-// Steps: "b2+" / "b2-" fail / recover board 2, "p3:1" probe 3 to state 1, "t" one heating
-// tick (5 degrees) with heater 3 set to 200. Heater 3 starts at 150 with heater status 0x02
-// in the high byte of its error register.
-void TestIoBoardSimulator::faultsShowInTheRegisters_data()
+// Steps: "Th=v" heater h reads v, "Eh=v" its error register, "A=v" ambient, "Ff=v" fan f,
+// "Sh=v" its set point, "tN" one heating tick of N degrees, "b2+" / "b2-" board 2 fails /
+// recovers, "ph=s" probe h to state s, "Nr:c=uid" a tag on channel c of reader r (node),
+// "nr:c" taken off, "Rr+" reader r fails. The master then reads the whole map of the node
+// ("node") and compares the registers listed as "address=value".
+void TestIoBoardSimulator::registersShowTheBoard_data()
 {
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<bool>("lastAccepted");
-    QTest::addColumn<quint16>("status");
-    QTest::addColumn<QVector<int>>("stateWords");
-    QTest::addColumn<int>("temperature");  // heater 3
-    QTest::addColumn<int>("errorRegister"); // heater 3
+    QTest::addColumn<int>("node");
+    QTest::addColumn<QString>("registers");
+    const auto row = [](const char *name, const char *steps, int node, const QString &registers) {
+        QTest::newRow(name) << steps << node << registers;
+    };
+    const auto at = [](int address, int value) { return QStringLiteral("%1=%2 ").arg(address).arg(quint16(value)); };
+    const int t3 = HeaterTemperatureFirst + 3, e3 = ErrorRegisterFirst + 3;
+    const QString idle = at(BoardStatus, 0) + at(BoardStateFirst + 2, 0) + at(BoardStateFirst + 4, 0);
 
-    const QVector<int> good{0, 0, 0, 0, 0};
-    QTest::newRow("board 2 fails") << "b2+" << true << quint16(1 << 2) << QVector<int>{0, 0, 2, 0, 0} << 150 << 0x0200;
-    QTest::newRow("board 2 recovers") << "b2+ b4+ b2-" << true << quint16(1 << 4) << QVector<int>{0, 0, 0, 0, 2} << 150 << 0x0200;
-    QTest::newRow("board 7 has no state word") << "b7+" << true << quint16(1 << 7) << good << 150 << 0x0200;
-    QTest::newRow("probe shorted") << "p3:1" << true << quint16(0) << good << 0 << 0x0201;
-    QTest::newRow("probe open") << "p3:2" << true << quint16(0) << good << 3275 << 0x0202;
-    QTest::newRow("probe back") << "p3:2 p3:1 p3:0" << true << quint16(0) << good << 150 << 0x0200;
-    QTest::newRow("open probe ignores heating") << "p3:2 t" << true << quint16(0) << good << 3275 << 0x0202;
-    QTest::newRow("heating after repair") << "p3:1 p3:0 t" << true << quint16(0) << good << 155 << 0x0200;
-    QTest::newRow("heater 20 refused") << "p20:1" << false << quint16(0) << good << 150 << 0x0200;
-    QTest::newRow("state 3 refused") << "p3:3" << false << quint16(0) << good << 150 << 0x0200;
+    row("temperatures, fans and ambient", "T0=175 T19=-5 A=31 F3=80", IoBoardNode,
+        at(HeaterTemperatureFirst, 175) + at(HeaterTemperatureFirst + 19, -5) + at(FanSpeedFirst + 3, 80)
+            + at(AmbientTemperature, 31));
+    row("error registers", "E0=513 E29=1", IoBoardNode, at(ErrorRegisterFirst, 0x0201) + at(ErrorRegisterFirst + 29, 1));
+    row("board 2 fails", "b2+", IoBoardNode, at(BoardStatus, 1 << 2) + at(BoardStateFirst + 2, 2) + at(t3, 150));
+    row("board 2 recovers", "b2+ b4+ b2-", IoBoardNode, at(BoardStatus, 1 << 4) + at(BoardStateFirst + 2, 0)
+                                                            + at(BoardStateFirst + 4, 2));
+    row("board 7 has no state word", "b7+", IoBoardNode, at(BoardStatus, 1 << 7) + at(BoardStateFirst + 4, 0));
+    row("probe shorted", "p3=1", IoBoardNode, idle + at(t3, 0) + at(e3, 0x0201));
+    row("probe open", "p3=2", IoBoardNode, idle + at(t3, 3275) + at(e3, 0x0202));
+    row("probe back", "p3=2 p3=1 p3=0", IoBoardNode, idle + at(t3, 150) + at(e3, 0x0200));
+    row("open probe ignores heating", "S3=200 p3=2 t5", IoBoardNode, at(t3, 3275) + at(e3, 0x0202));
+    row("heating after repair", "S3=200 p3=1 p3=0 t5", IoBoardNode, at(t3, 155) + at(e3, 0x0200));
+    row("heaters approach their set points", "A=20 T0=20 T1=100 S0=30 t8", IoBoardNode,
+        at(HeaterTemperatureFirst, 28) + at(HeaterTemperatureFirst + 1, 92));
+    row("and stop there", "A=20 T0=20 S0=30 t8 t8", IoBoardNode, at(HeaterTemperatureFirst, 30));
+    const quint64 uid = 0x0123456789ABCDEFull;
+    row("tag on reader 1", "N2:9=81985529216486895", NfcReader1Node,
+        at(ReaderTagPresent, 1 << 9) + at(readerUidRegister(9), uid >> 48) + at(readerUidRegister(9) + 1, (uid >> 32) & 0xFFFF)
+            + at(readerUidRegister(9) + 2, (uid >> 16) & 0xFFFF) + at(readerUidRegister(9) + 3, uid & 0xFFFF)
+            + at(ReaderStatus, 0));
+    row("tag taken off a failed reader", "N2:9=5 n2:9 R2+", NfcReader1Node,
+        at(ReaderTagPresent, 0) + at(readerUidRegister(9) + 3, 0) + at(ReaderStatus, 1));
+    row("tag on reader 2", "N3:0=42", NfcReader2Node, at(ReaderTagPresent, 1) + at(readerUidRegister(0) + 3, 42));
 }
 
-void TestIoBoardSimulator::faultsShowInTheRegisters()
+void TestIoBoardSimulator::registersShowTheBoard()
 {
     QFETCH(QString, steps);
+    QFETCH(int, node);
+    QFETCH(QString, registers);
     m_sim->setTemperature(3, 150);
     m_sim->setErrorRegister(3, 0x0200);
-    bool accepted = true;
     for (const QString &step : steps.split(' ')) {
-        if (step.startsWith('b')) {
-            m_sim->setBoardFailed(step.mid(1, step.size() - 2).toInt(), step.endsWith('+'));
-        } else if (step.startsWith('p')) {
-            const QStringList parts = step.mid(1).split(':');
-            accepted = m_sim->setProbeState(parts.at(0).toInt(), parts.at(1).toInt());
-        } else {
-            m_sim->setRegisterValue(IoBoardNode, HeaterSetPointFirst + 3, 200);
-            m_sim->set_heatingStep(5);
+        const bool on = step.endsWith('+');
+        const QStringList word = step.mid(1).remove(QRegularExpression("[+-]$")).split(QRegularExpression("[=:]"));
+        const int a = word.value(0).toInt(), b = word.value(1).toInt();
+        switch (step[0].toLatin1()) {
+        case 'T': QVERIFY(m_sim->setTemperature(a, qint16(b))); break;
+        case 'E': QVERIFY(m_sim->setErrorRegister(a, quint16(b))); break;
+        case 'A': m_sim->setAmbientTemperature(qint16(b)); break;
+        case 'F': QVERIFY(m_sim->setFanSpeed(a, quint16(b))); break;
+        case 'S': QVERIFY(m_sim->setRegisterValue(IoBoardNode, quint16(HeaterSetPointFirst + a), quint16(b))); break;
+        case 'b': m_sim->setBoardFailed(a, on); break;
+        case 'p': QVERIFY(m_sim->setProbeState(a, b)); break;
+        case 'N': QVERIFY(m_sim->placeTag(quint8(a), b, word.value(2).toULongLong())); break;
+        case 'n': QVERIFY(m_sim->removeTag(quint8(a), b)); break;
+        case 'R': m_sim->setReaderFailed(quint8(a), true); break;
+        case 't':
+            m_sim->set_heatingStep(a);
             QMetaObject::invokeMethod(m_sim.get(), "stepTemperatures");
             m_sim->set_heatingStep(0);
+            break;
         }
     }
-    QTEST(accepted, "lastAccepted");
-
-    // What the master reads: status, temperatures, state words and error registers.
-    QModbusPollInfo all(ErrorRegisterFirst + ErrorRegisterCount);
-    QCOMPARE(run(false, IoBoardNode, 0, &all), QString("good"));
-    QTEST(all.get_register(BoardStatus), "status");
-    QVector<int> stateWords;
-    for (int k = 0; k < BoardStateCount; ++k)
-        stateWords << all.get_register(BoardStateFirst + k);
-    QTEST(stateWords, "stateWords");
-    QTEST(int(qint16(all.get_register(HeaterTemperatureFirst + 3))), "temperature");
-    QTEST(int(all.get_register(ErrorRegisterFirst + 3)), "errorRegister");
+    QModbusPollInfo all(node == IoBoardNode ? ErrorRegisterFirst + ErrorRegisterCount : ReaderRegisterCount);
+    QCOMPARE(run(false, quint8(node), 0, &all), QString("good"));
+    for (const QString &pair : registers.split(' ', Qt::SkipEmptyParts))
+        QCOMPARE(QStringLiteral("%1=%2").arg(pair.section('=', 0, 0)).arg(all.get_register(pair.section('=', 0, 0).toInt())), pair);
 }
 
 QTEST_GUILESS_MAIN(TestIoBoardSimulator)

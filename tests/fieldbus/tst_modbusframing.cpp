@@ -20,14 +20,20 @@ private slots:
     void pollRecordDefaultsAndBounds();
 };
 
-static Request readRequest(quint8 node, quint16 start, quint16 count)
+static Request request(quint8 node, quint8 function, quint16 start, quint16 count, QVector<quint16> values = {})
 {
     Request r;
     r.node = node;
-    r.function = ReadHoldingRegisters;
+    r.function = function;
     r.start = start;
     r.count = count;
+    r.values = values;
     return r;
+}
+
+static Request readRequest(quint8 node, quint16 start, quint16 count)
+{
+    return request(node, ReadHoldingRegisters, start, count);
 }
 
 static QByteArray withCrc(QByteArray frame)
@@ -39,19 +45,9 @@ static QByteArray withCrc(QByteArray frame)
 void TestModbusFraming::encodesTheThreeFunctions()
 {
     QCOMPARE(encodeRequest(readRequest(1, 0, 1)).toHex(), QByteArray("010300000001840a"));
-    Request single;
-    single.node = 1;
-    single.function = WriteSingleRegister;
-    single.start = 101;
-    single.count = 1;
-    single.values = {240};
-    QCOMPARE(encodeRequest(single), withCrc(QByteArray::fromHex("0106006500f0")));
-    Request many = single;
-    many.function = WriteMultipleRegisters;
-    many.start = 117;
-    many.count = 2;
-    many.values = {0x0102, 0x0304};
-    QCOMPARE(encodeRequest(many), withCrc(QByteArray::fromHex("01100075000204" "01020304")));
+    QCOMPARE(encodeRequest(request(1, WriteSingleRegister, 101, 1, {240})), withCrc(QByteArray::fromHex("0106006500f0")));
+    QCOMPARE(encodeRequest(request(1, WriteMultipleRegisters, 117, 2, {0x0102, 0x0304})),
+             withCrc(QByteArray::fromHex("01100075000204" "01020304")));
 }
 
 void TestModbusFraming::parsesReplies_data()
@@ -90,12 +86,7 @@ void TestModbusFraming::parsesReplies()
 
 void TestModbusFraming::serverParsesRequests()
 {
-    Request many;
-    many.node = 2;
-    many.function = WriteMultipleRegisters;
-    many.start = 80;
-    many.count = 3;
-    many.values = {1, 2, 3};
+    const Request many = request(2, WriteMultipleRegisters, 80, 3, {1, 2, 3});
     const QByteArray frame = encodeRequest(many);
     const ParsedRequest parsed = parseRequest(frame + encodeRequest(readRequest(1, 0, 1)));
     QCOMPARE(parsed.status, ParseStatus::Good);
@@ -109,16 +100,10 @@ void TestModbusFraming::serverParsesRequests()
     QCOMPARE(parseRequest(lying).status, ParseStatus::Invalid);
 
     // A write echo must repeat the address and value.
-    Request single;
-    single.node = 1;
-    single.function = WriteSingleRegister;
-    single.start = 1;
-    single.count = 1;
-    single.values = {10};
+    const Request single = request(1, WriteSingleRegister, 1, 1, {10});
     QCOMPARE(parseReply(single, encodeWriteReply(single)).status, ParseStatus::Good);
-    Request other = single;
-    other.values = {11};
-    QCOMPARE(parseReply(single, encodeWriteReply(other)).status, ParseStatus::Invalid);
+    QCOMPARE(parseReply(single, encodeWriteReply(request(1, WriteSingleRegister, 1, 1, {11}))).status,
+             ParseStatus::Invalid);
 }
 
 void TestModbusFraming::pollRecordDefaultsAndBounds()
