@@ -376,6 +376,7 @@ void SoundManager::copySoundFilesFromRscToFs()
     const QString dir = TulPaths::rootPath(QStringLiteral("resources"));
     if (!QDir().mkpath(dir))
         qWarning().noquote() << "Cannot create" << dir;
+    bool written = false;
     for (const char *name : kSoundFiles) {
         const QString target = soundPath(name);
         if (QFile::exists(target))
@@ -386,8 +387,12 @@ void SoundManager::copySoundFilesFromRscToFs()
         if (!source.open(QIODevice::ReadOnly)
             || !SafeFileWriter::writeFile(target, source.readAll(), &error))
             qWarning().noquote() << "Cannot copy sound file" << name << error;
+        else
+            written = true;
     }
-    CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    // Only a copy needs flushing: a start with every sound in place runs no child process.
+    if (written)
+        CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
 }
 
 // ---- counters ------------------------------------------------------------------

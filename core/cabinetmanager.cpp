@@ -473,10 +473,8 @@ void CabinetManager::startMachines()
     }
     if (m_isConfigured)
         m_canbus->start();
-    if (m_layout.iAmMaster) {
+    if (m_layout.iAmMaster)
         m_modbus->start();
-        m_wifiMonitor->start();
-    }
     m_masterSync->start();
     m_holding->start();
     if (m_layout.iAmMaster) {
@@ -500,22 +498,31 @@ void CabinetManager::startMachines()
 void CabinetManager::loadScene()
 {
     m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
-    if (m_engine->rootObjects().isEmpty()) {
+    auto *window = m_engine->rootObjects().isEmpty()
+                       ? nullptr : qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+    if (!window) {
         qCritical() << "The user interface could not be loaded";
+        startAfterFirstFrame();
         return;
     }
     qDebug() << "Scene loaded";
     // The moment the cook sees the cabinet; the start-up benchmark waits for this line.
-    if (auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().first())) {
-        auto once = std::make_shared<QMetaObject::Connection>();
-        *once = connect(window, &QQuickWindow::frameSwapped, this, [once] {
-            if (!*once)
-                return; // a second frame queued before the first was seen
-            disconnect(*once);
-            *once = QMetaObject::Connection();
-            qDebug() << "First frame";
-        });
-    }
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(window, &QQuickWindow::frameSwapped, this, [this, once] {
+        if (!*once)
+            return; // a second frame queued before the first was seen
+        disconnect(*once);
+        *once = QMetaObject::Connection();
+        qDebug() << "First frame";
+        startAfterFirstFrame();
+    });
+}
+
+void CabinetManager::startAfterFirstFrame()
+{
+    // The Wi-Fi poll runs a child process: it waits until the cabinet is on the screen.
+    if (m_layout.iAmMaster)
+        m_wifiMonitor->start();
 }
 
 // ---- layout and state ----------------------------------------------------------------

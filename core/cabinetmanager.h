@@ -276,6 +276,7 @@ private:
     void publishToQml();
     void startMachines();
     void loadScene();
+    void startAfterFirstFrame();
 
     void useLayoutFromFile();
     void useBuiltInLayout(int connectorId);

@@ -5,12 +5,12 @@
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QThread>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     registerFieldbusMetaTypes();
     qRegisterMetaType<trayInfo>("trayInfo");
     TulDefs::registerQmlType();
@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
 
     // The user-interface thread runs the holding timers: it must not be starved.
     QThread::currentThread()->setPriority(QThread::TimeCriticalPriority);
-    QApplication::setOrganizationName(QStringLiteral("Korvane"));
-    QApplication::setApplicationName(QStringLiteral("TUL"));
+    QGuiApplication::setOrganizationName(QStringLiteral("Korvane"));
+    QGuiApplication::setApplicationName(QStringLiteral("TUL"));
 
     CabinetManager cabinetManager(connectorId, simulationFlags);
     app.installEventFilter(&cabinetManager);

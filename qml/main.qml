@@ -3,11 +3,9 @@ import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import "widgets"
 import "qrc:/theme"
-import "qrc:/daypart"
 import "qrc:/keyboard"
 import "qrc:/eoltest"
 import "qrc:/config"
-import "qrc:/cookbook"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -75,15 +73,29 @@ ApplicationWindow {
         }
 
         // The cookbook: products, groups and day-part layouts edited on the cabinet. It
-        // locks again whenever it is left, the idle return included.
-        ProductsListPanel {
+        // locks again whenever it is left, the idle return included. Made when first
+        // opened: nothing of it is on the first screen.
+        property bool cookbookOpened: false
+        onCurrentViewChanged: if (currentView === "cookbook") cookbookOpened = true
+        Loader {
             id: cookbook
-            objectName: "cookbook"
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
-            visible: screen.currentView === "cookbook" && cabinetManager.isConfigured
-            keyboard: keyboardLayer
-            onClosed: screen.currentView = "main"
-            onNotice: simpleDialog.show(text, true)
+            active: screen.cookbookOpened
+            source: "qrc:/cookbook/ProductsListPanel.qml"
+            onLoaded: {
+                item.objectName = "cookbook"
+                item.keyboard = keyboardLayer
+                // Made hidden and then shown, as the panel opens (and unlocks) on being shown.
+                item.visible = false
+                item.visible = Qt.binding(function() {
+                    return screen.currentView === "cookbook" && cabinetManager.isConfigured
+                })
+            }
+        }
+        Connections {
+            target: cookbook.item
+            function onClosed() { screen.currentView = "main" }
+            function onNotice(text) { simpleDialog.show(text, true) }
         }
 
         Loader {
@@ -92,7 +104,8 @@ ApplicationWindow {
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: !cabinetManager.isConfigured
             active: visible
-            sourceComponent: FirstStartFlow { keyboard: keyboardLayer }
+            source: "qrc:/config/FirstStartFlow.qml"
+            onLoaded: item.keyboard = keyboardLayer
         }
 
         Dock {
@@ -119,13 +132,16 @@ ApplicationWindow {
             Rectangle { anchors.fill: parent; color: Theme.scrim }
             MouseArea { anchors.fill: parent; onClicked: dayPartPopup.visible = false }
             Loader {
+                id: dayPartLoader
                 anchors.centerIn: parent
                 active: dayPartPopup.visible || mainWindow.firstFrameShown
-                sourceComponent: DayPartPopup {
-                    isMaster: cabinetManager.iAmMaster
-                    onDayPartRequested: cabinetManager.requestDayPart(dayPart)
-                    onCloseRequested: dayPartPopup.visible = false
-                }
+                source: "qrc:/daypart/DayPartPopup.qml"
+                onLoaded: item.isMaster = Qt.binding(function() { return cabinetManager.iAmMaster })
+            }
+            Connections {
+                target: dayPartLoader.item
+                function onDayPartRequested(dayPart) { cabinetManager.requestDayPart(dayPart) }
+                function onCloseRequested() { dayPartPopup.visible = false }
             }
         }
 

@@ -50,33 +50,40 @@ Item {
         Rectangle { anchors.fill: parent; color: Theme.scrim }
         MouseArea { anchors.fill: parent } // modal
 
-        Rectangle {
-            width: parent.width * 0.7
-            height: Math.max(160, message.implicitHeight + Theme.touchTarget + 3 * Theme.spacing)
-            anchors.centerIn: parent
-            color: Theme.surfaceRaised
-            radius: Theme.radius * 2
-            border.width: Theme.borderWidth
-            border.color: Theme.border
-            Label {
-                id: message
-                objectName: "eolAddressDialogText"
-                anchors { left: parent.left; right: parent.right; top: parent.top; margins: Theme.spacing }
-                text: qsTr("<b>EOL Address Detection Started</b>") + tro.emptyStr
-                textFormat: Text.StyledText
-                wrapMode: Text.WordWrap
-                horizontalAlignment: Text.AlignHCenter
-                color: Theme.text
-                font.pixelSize: Theme.fontBody
-            }
-            Button {
-                objectName: "eolAddressDialogClose"
-                width: 180
-                height: Theme.touchTarget
-                anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: Theme.spacing }
-                text: qsTr("Close") + tro.emptyStr
-                highlighted: true
-                onClicked: dialog.visible = false
+        // Made when first shown: a dialog nobody sees lays no text out.
+        Loader {
+            anchors.fill: parent
+            active: dialog.visible || status === Loader.Ready
+            sourceComponent: Item {
+                Rectangle {
+                    width: parent.width * 0.7
+                    height: Math.max(160, message.implicitHeight + Theme.touchTarget + 3 * Theme.spacing)
+                    anchors.centerIn: parent
+                    color: Theme.surfaceRaised
+                    radius: Theme.radius * 2
+                    border.width: Theme.borderWidth
+                    border.color: Theme.border
+                    Label {
+                        id: message
+                        objectName: "eolAddressDialogText"
+                        anchors { left: parent.left; right: parent.right; top: parent.top; margins: Theme.spacing }
+                        text: qsTr("<b>EOL Address Detection Started</b>") + tro.emptyStr
+                        textFormat: Text.StyledText
+                        wrapMode: Text.WordWrap
+                        horizontalAlignment: Text.AlignHCenter
+                        color: Theme.text
+                        font.pixelSize: Theme.fontBody
+                    }
+                    Button {
+                        objectName: "eolAddressDialogClose"
+                        width: 180
+                        height: Theme.touchTarget
+                        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: Theme.spacing }
+                        text: qsTr("Close") + tro.emptyStr
+                        highlighted: true
+                        onClicked: dialog.visible = false
+                    }
+                }
             }
         }
     }

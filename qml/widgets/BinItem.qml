@@ -108,7 +108,8 @@ Rectangle {
             width: parent.width
             visible: bin.counting && !bin.mismatch
             horizontalAlignment: Text.AlignHCenter
-            text: bin.view ? bin.formatTime(bin.view.remainingTime) : ""
+            // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
+            text: bin.counting && !bin.mismatch ? bin.formatTime(bin.view.remainingTime) : ""
             color: bin.textColour
             font.pixelSize: Math.max(18, Math.min(56, bin.height * 0.34))
             font.bold: true
@@ -145,7 +146,7 @@ Rectangle {
             anchors.margins: 2
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            text: qsTr("WRONG PAN") + tro.emptyStr
+            text: bin.mismatch ? qsTr("WRONG PAN") + tro.emptyStr : ""
             color: "white"
             font.pixelSize: Math.max(14, Math.min(28, parent.height * 0.6))
             font.bold: true

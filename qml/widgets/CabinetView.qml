@@ -24,7 +24,9 @@ Item {
         columns: Math.max(1, root.zonesPerRow)
         spacing: 4
         Repeater {
-            model: root.shownZones
+            // The tiles are made once the map has its final size: every size they pass
+            // through on the way would lay their texts out, in a font of that size, again.
+            model: grid.width > 0 && grid.height > 0 ? root.shownZones : 0
             ZoneItem {
                 width: (grid.width - (grid.columns - 1) * grid.spacing) / grid.columns
                 height: (grid.height - (root.shownRows - 1) * grid.spacing) / root.shownRows

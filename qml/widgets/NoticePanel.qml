@@ -6,22 +6,29 @@ import "qrc:/theme"
 Item {
     id: notice
     visible: false
-    property alias text: label.text
+    property string text
     property bool busy: false
 
     Rectangle { anchors.fill: parent; color: "#e0000000" }
     MouseArea { anchors.fill: parent }
-    Column {
-        anchors.centerIn: parent
-        spacing: 20
-        BusyIndicator { anchors.horizontalCenter: parent.horizontalCenter; running: notice.visible && notice.busy; visible: notice.busy }
-        Label {
-            id: label
-            width: notice.width * 0.8
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            textFormat: Text.StyledText
-            font.pixelSize: Theme.fontLarge
+    // Made when first shown: a notice nobody sees lays no text out.
+    Loader {
+        anchors.fill: parent
+        active: notice.visible || status === Loader.Ready
+        sourceComponent: Item {
+            Column {
+                anchors.centerIn: parent
+                spacing: 20
+                BusyIndicator { anchors.horizontalCenter: parent.horizontalCenter; running: notice.visible && notice.busy; visible: notice.busy }
+                Label {
+                    width: notice.width * 0.8
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.WordWrap
+                    textFormat: Text.StyledText
+                    font.pixelSize: Theme.fontLarge
+                    text: notice.text
+                }
+            }
         }
     }
 }

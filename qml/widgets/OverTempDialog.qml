@@ -23,53 +23,60 @@ Item {
     Rectangle { anchors.fill: parent; color: Theme.scrim }
     MouseArea { anchors.fill: parent } // modal: nothing behind it reacts
 
-    Rectangle {
-        id: box
-        width: Math.min(parent.width * 0.9, 600)
-        height: content.implicitHeight + 48
-        anchors.centerIn: parent
-        color: Theme.surfaceRaised
-        radius: Theme.radius * 2
-        border.color: Theme.danger
-        border.width: 6
-
-        Column {
-            id: content
-            anchors { left: parent.left; right: parent.right; top: parent.top; margins: 24 }
-            spacing: 20
-            Label {
-                objectName: "overTempTitle"
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                text: qsTr("Cabinet over temperature") + tro.emptyStr
-                color: "#ff8a80"
-                font.pixelSize: 32
-                font.bold: true
-            }
-            Label {
-                objectName: "overTempText"
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                text: qsTr("Check that the vents are clear and that the cabinet stands away from heat sources.") + tro.emptyStr
-                font.pixelSize: Theme.fontBody
-            }
+    // Made when first shown: a dialog nobody sees lays no text out.
+    Loader {
+        anchors.fill: parent
+        active: dialog.visible || status === Loader.Ready
+        sourceComponent: Item {
             Rectangle {
-                objectName: "overTempAcknowledge"
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: Math.min(parent.width, Math.max(240, ackLabel.implicitWidth + 48))
-                height: 72
-                radius: 6
-                color: ackArea.pressed ? Theme.dangerPressed : Theme.danger
-                Label {
-                    id: ackLabel
-                    anchors.centerIn: parent
-                    text: qsTr("Acknowledge") + tro.emptyStr
-                    font.pixelSize: 26
-                    font.bold: true
+                id: box
+                width: Math.min(parent.width * 0.9, 600)
+                height: content.implicitHeight + 48
+                anchors.centerIn: parent
+                color: Theme.surfaceRaised
+                radius: Theme.radius * 2
+                border.color: Theme.danger
+                border.width: 6
+
+                Column {
+                    id: content
+                    anchors { left: parent.left; right: parent.right; top: parent.top; margins: 24 }
+                    spacing: 20
+                    Label {
+                        objectName: "overTempTitle"
+                        width: parent.width
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        text: qsTr("Cabinet over temperature") + tro.emptyStr
+                        color: "#ff8a80"
+                        font.pixelSize: 32
+                        font.bold: true
+                    }
+                    Label {
+                        objectName: "overTempText"
+                        width: parent.width
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        text: qsTr("Check that the vents are clear and that the cabinet stands away from heat sources.") + tro.emptyStr
+                        font.pixelSize: Theme.fontBody
+                    }
+                    Rectangle {
+                        objectName: "overTempAcknowledge"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: Math.min(parent.width, Math.max(240, ackLabel.implicitWidth + 48))
+                        height: 72
+                        radius: 6
+                        color: ackArea.pressed ? Theme.dangerPressed : Theme.danger
+                        Label {
+                            id: ackLabel
+                            anchors.centerIn: parent
+                            text: qsTr("Acknowledge") + tro.emptyStr
+                            font.pixelSize: 26
+                            font.bold: true
+                        }
+                        MouseArea { id: ackArea; anchors.fill: parent; onClicked: dialog.acknowledge() }
+                    }
                 }
-                MouseArea { id: ackArea; anchors.fill: parent; onClicked: dialog.acknowledge() }
             }
         }
     }

@@ -1,12 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import "qrc:/settings"
-import "qrc:/daypart"
 import "qrc:/errorControl"
 import "qrc:/sysmon"
 import "qrc:/theme"
 import "qrc:/haccpLog"
-import "qrc:/filesExport"
 import "qrc:/config"
 
 // The service pages reachable from the dock: the carousel's header over the chosen page.
@@ -82,55 +79,45 @@ Rectangle {
         Loader {
             id: preferences
             anchors.fill: parent
+            visible: pages.currentPage === "Preferences"
+            enabled: carousel.isOpen("Preferences")
             active: pages.prepared || (pages.visible && pages.currentPage === "Preferences")
-            sourceComponent: PreferencesPage {
-                objectName: "preferencesPage"
-                anchors.fill: parent
-                visible: pages.currentPage === "Preferences"
-                enabled: carousel.isOpen("Preferences")
-            }
+            source: "qrc:/settings/PreferencesPage.qml"
+            onLoaded: item.objectName = "preferencesPage"
         }
         Loader {
             id: language
             anchors.fill: parent
+            visible: pages.currentPage === "Language"
+            enabled: carousel.isOpen("LanguagePanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "Language")
-            sourceComponent: LanguagePage {
-                objectName: "languagePage"
-                anchors.fill: parent
-                visible: pages.currentPage === "Language"
-                enabled: carousel.isOpen("LanguagePanel")
-            }
+            source: "qrc:/settings/LanguagePage.qml"
+            onLoaded: item.objectName = "languagePage"
         }
         Loader {
             id: dayParts
             anchors.fill: parent
+            visible: pages.currentPage === "Day-Parts"
+            enabled: carousel.isOpen("DaypartsToUsePanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "Day-Parts")
-            sourceComponent: DaypartsToUsePanel {
-                anchors.fill: parent
-                visible: pages.currentPage === "Day-Parts"
-                enabled: carousel.isOpen("DaypartsToUsePanel")
-            }
+            source: "qrc:/daypart/DaypartsToUsePanel.qml"
         }
         Loader {
             id: errorLog
             anchors.fill: parent
+            visible: pages.currentPage === "Errors Log"
             active: pages.prepared || (pages.visible && pages.currentPage === "Errors Log")
-            sourceComponent: ErrorLogPanel {
-                anchors.fill: parent
-                visible: pages.currentPage === "Errors Log"
-                // Readable while locked; Clear All needs the page unlocked.
-                locked: !carousel.isOpen("ErrorsLogPanel")
-            }
+            source: "qrc:/errorControl/ErrorLogPanel.qml"
+            // Readable while locked; Clear All needs the page unlocked.
+            onLoaded: item.locked = Qt.binding(function() { return !carousel.isOpen("ErrorsLogPanel") })
         }
         Loader {
             id: holdingLog
             anchors.fill: parent
+            visible: pages.currentPage === "Holding Log"
+            enabled: carousel.isOpen("HoldingLogPanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "Holding Log")
-            sourceComponent: HaccpLogPanel {
-                anchors.fill: parent
-                visible: pages.currentPage === "Holding Log"
-                enabled: carousel.isOpen("HoldingLogPanel")
-            }
+            source: "qrc:/haccpLog/HaccpLogPanel.qml"
         }
         Loader {
             anchors.fill: parent
@@ -177,40 +164,32 @@ Rectangle {
         }
         Loader {
             anchors.fill: parent
+            visible: pages.currentPage === "Zone Diagnostics"
+            enabled: carousel.isOpen("ZoneDiagnosticsPanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "Zone Diagnostics")
-            sourceComponent: ZoneDiagnosticsPage {
-                anchors.fill: parent
-                visible: pages.currentPage === "Zone Diagnostics"
-                enabled: carousel.isOpen("ZoneDiagnosticsPanel")
-            }
+            source: "qrc:/sysmon/ZoneDiagnosticsPage.qml"
         }
         // Opens from the Utilities page and stays under its tab.
         Loader {
             anchors.fill: parent
+            visible: pages.currentPage === "Menu Update"
+            enabled: carousel.isOpen("UtilitiesPanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "Menu Update")
-            sourceComponent: UpdatesListView {
-                anchors.fill: parent
-                visible: pages.currentPage === "Menu Update"
-                enabled: carousel.isOpen("UtilitiesPanel")
-            }
+            source: "qrc:/filesExport/UpdatesListView.qml"
         }
         Loader {
             anchors.fill: parent
+            visible: pages.currentPage === "Password"
+            enabled: carousel.isOpen("PasswordPanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "Password")
-            sourceComponent: PasswordPage {
-                anchors.fill: parent
-                visible: pages.currentPage === "Password"
-                enabled: carousel.isOpen("PasswordPanel")
-            }
+            source: "qrc:/config/PasswordPage.qml"
         }
         Loader {
             anchors.fill: parent
+            visible: pages.currentPage === "System Information"
+            enabled: carousel.isOpen("SystemInformationPanel")
             active: pages.prepared || (pages.visible && pages.currentPage === "System Information")
-            sourceComponent: SystemInformationPage {
-                anchors.fill: parent
-                visible: pages.currentPage === "System Information"
-                enabled: carousel.isOpen("SystemInformationPanel")
-            }
+            source: "qrc:/config/SystemInformationPage.qml"
         }
     }
 

@@ -6,11 +6,11 @@ import "qrc:/theme"
 Item {
     id: dialog
     visible: false
-    property alias text: message.text
+    property string text
     property bool showClose: true
 
     function show(messageText, withClose) {
-        message.text = messageText
+        text = messageText
         showClose = withClose
         visible = true
     }
@@ -18,32 +18,40 @@ Item {
     Rectangle { anchors.fill: parent; color: Theme.scrim }
     MouseArea { anchors.fill: parent } // modal: nothing behind it reacts
 
-    Rectangle {
-        width: parent.width * 0.7
-        height: Math.max(160, message.implicitHeight + 110)
-        anchors.centerIn: parent
-        color: Theme.surfaceRaised
-        radius: Theme.radius * 2
-        border.width: Theme.borderWidth
-        border.color: Theme.border
-        Label {
-            id: message
-            objectName: "simpleDialogText"
-            anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 }
-            wrapMode: Text.WordWrap
-            textFormat: Text.StyledText
-            horizontalAlignment: Text.AlignHCenter
-            font.pixelSize: Theme.fontBody
-        }
-        Button {
-            objectName: "simpleDialogClose"
-            visible: dialog.showClose
-            width: 180
-            height: Theme.touchTarget
-            anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 12 }
-            text: qsTr("Close") + tro.emptyStr
-            highlighted: true
-            onClicked: dialog.visible = false
+    // Made when first shown: a dialog nobody sees lays no text out.
+    Loader {
+        anchors.fill: parent
+        active: dialog.visible || status === Loader.Ready
+        sourceComponent: Item {
+            Rectangle {
+                width: dialog.width * 0.7
+                height: Math.max(160, message.implicitHeight + 110)
+                anchors.centerIn: parent
+                color: Theme.surfaceRaised
+                radius: Theme.radius * 2
+                border.width: Theme.borderWidth
+                border.color: Theme.border
+                Label {
+                    id: message
+                    text: dialog.text
+                    objectName: "simpleDialogText"
+                    anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 }
+                    wrapMode: Text.WordWrap
+                    textFormat: Text.StyledText
+                    horizontalAlignment: Text.AlignHCenter
+                    font.pixelSize: Theme.fontBody
+                }
+                Button {
+                    objectName: "simpleDialogClose"
+                    visible: dialog.showClose
+                    width: 180
+                    height: Theme.touchTarget
+                    anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 12 }
+                    text: qsTr("Close") + tro.emptyStr
+                    highlighted: true
+                    onClicked: dialog.visible = false
+                }
+            }
         }
     }
 }

@@ -14,7 +14,8 @@ Rectangle {
         anchors.margins: 3
         spacing: 3
         Repeater {
-            model: zone.bins
+            // Made once the zone has its size, so that each tile lays its texts out once.
+            model: binRow.width > 0 && binRow.height > 0 ? zone.bins : 0
             BinItem {
                 width: (binRow.width - (zone.bins - 1) * binRow.spacing) / zone.bins
                 height: binRow.height
