@@ -162,14 +162,14 @@ private slots:
                                          "1;2024/03/04 10:00:00;1\t0\t0\t0\n1;2024/03/05 10:00:00;3\t1\t2\t0\n"));
         QVERIFY(m_scratch->writeRootFile("errorLogs/el240311.txt",
                                          "1;2024/03/11 10:00:00;4\t2\t1\t0\n3;2024/03/11 10:00:01;99\t1\t0\t0\n"
-                                         "1;2024/03/12 10:00:00;5\t2\t0\t0\n"));
+                                         "1;2024/03/12 10:00:00;5\t2\t0\t3\n"));
         make(1);
         ErrorInfoModel *model = m_service->get_errorInfoModel();
         QTRY_COMPARE(model->rowCount(), 4); // loaded at start-up
         QCOMPARE(m_service->get_errorsLogListCount(), 4);
         QCOMPARE((QStringList{model->getData(0, 0).toString(), model->getData(0, 2).toString(),
                               model->getData(0, 3).toString(), model->getData(3, 2).toString()}),
-                 (QStringList{"2024/03/12", "5.2.0.0", "NFC board 2 communication loss.", "1.0.0.0"}));
+                 (QStringList{"2024/03/12", "5.2.0.3", "NFC board 2 communication loss.", "1.0.0.0"}));
         QString first; // the list's records carry the same codes and time
         onWorker([&] {
             const QList<QObject *> list = m_service->worker()->get_errorsLogList();
@@ -177,7 +177,7 @@ private slots:
                 first = QStringLiteral("%1 %2.%3.%4.%5").arg(r->get_timestamp().toString(Qt::ISODate))
                             .arg(r->get_mainCode()).arg(r->get_subCode1()).arg(r->get_subCode2()).arg(r->get_subCode3());
         });
-        QCOMPARE(first, QStringLiteral("2024-03-12T10:00:00 5.2.0.0"));
+        QCOMPARE(first, QStringLiteral("2024-03-12T10:00:00 5.2.0.3"));
         for (int i = 0; i < 2; ++i) { // opening the panel twice: each record once
             QSignalSpy changed(m_service, &Service::errorInfoModelChanged);
             m_service->clearErrorLogList();
@@ -273,18 +273,18 @@ private slots:
             worker.errorsMbReplyGood(regs);
             worker.processErrorMbInfo();
         };
-        // heater 5 shorted, 6 beyond 3 zones, reference error of sensor 2 whatever the zones
-        reply({{5, 0x0001}, {6, 0x0102}, {19, 0x0201}, {22, 7}});
-        QCOMPARE(codes(reported), QStringList({"2.0.5.0", "2.4.2.0"}));
+        // heater 4 cold, 5 shorted, 6 beyond 3 zones, reference error of sensor 2 whatever the zones
+        reply({{4, 0x0100}, {5, 0x0001}, {6, 0x0102}, {19, 0x0201}, {22, 7}});
+        QCOMPARE(codes(reported), QStringList({"2.2.4.0", "2.0.5.0", "2.4.2.0"}));
         QCOMPARE(tc.count(), 1);
         QCOMPARE(tc.at(0), QVariantList({QVariant::fromValue<quint16>(5), QVariant::fromValue<quint16>(1)}));
         reply({{5, 0x0202}, {22, 0}, {27, 1}}); // shorted -> open and hot; cold junction 2
-        QCOMPARE(codes(reported), QStringList({"2.0.5.0", "2.4.2.0", "2.1.5.0", "2.3.5.0", "2.5.2.0"}));
+        QCOMPARE(codes(reported), QStringList({"2.2.4.0", "2.0.5.0", "2.4.2.0", "2.1.5.0", "2.3.5.0", "2.5.2.0"}));
         QCOMPARE(codes(cleared), QStringList({"2.4.2.0"})); // the shorted report is left standing
-        reply({{5, 0}});
+        reply({{4, 0}, {5, 0}});
         reply({}); // nothing changed, nothing happens
-        QCOMPARE(codes(cleared), QStringList({"2.4.2.0", "2.1.5.0", "2.3.5.0"}));
-        QCOMPARE(reported.count(), 5);
+        QCOMPARE(codes(cleared), QStringList({"2.4.2.0", "2.2.4.0", "2.1.5.0", "2.3.5.0"}));
+        QCOMPARE(reported.count(), 6);
         QCOMPARE(tc.count(), 3);
     }
 
