@@ -67,21 +67,10 @@ private slots:
 
     void readerTakesOnlyWellFormedTypeOneLines()
     {
-        QVERIFY(m_scratch->writeRootFile("errorLogs/el240311.txt",
-            "1;2024/03/11 10:00:00;2\t0\t3\t0\n"
-            "3;2024/03/11 10:00:01;99\t1\t0\t0\n"
-            "1;2024/03/11 10:00:02;6\t-1\t0\t0\n"
-            "1;2024/03/11 10:00:03;2\t1000\t0\t0\n"
-            "1;2024/03/11 10:0\n"
-            "garbage\x01\xff\n"
-            "12;2024/03/11 10:00:04;2\t0\t3\t0\n"
-            "1;2024/03/11 10:00:05;04\t2\t1\t0 trailing\n"
-            "1;2024/03/11 10:00:06;2\t0\t3\t0123\n"
-            "\n"
-            + QByteArray(64, '\0') + // a stretch left by a power cut
-            "\n1;2024/02/30 10:00:07;5\t0\t0\t0\n"
-            "1;2024/03/11 25:00:07;6\t0\t0\t0\n"
-            "1;2024-03-11 10:00:08;5\t0\t0\t0\n"));
+        // Good lines among torn, foreign and out-of-range ones, and a stretch of zeros
+        // left by a power cut.
+        QFile mixed(QFINDTESTDATA("../data/alarms/errorlog-mixed.txt"));
+        QVERIFY(mixed.open(QIODevice::ReadOnly) && m_scratch->writeRootFile("errorLogs/el240311.txt", mixed.readAll()));
         const auto entries = ErrorLogFiles::readLog(ErrorLogFiles::logDir() + "el240311.txt");
         QCOMPARE(entries.size(), 5);
         QCOMPARE(entries[0].timestamp(), QDateTime(QDate(2024, 3, 11), QTime(10, 0, 0)));
