@@ -142,40 +142,52 @@ private slots:
         QVERIFY(needed || sync.silentTicks() == 0);
     }
 
-    void linkBrokenAndRestored_data()
+    // A silent partner raises its error once past the limit and the first frame clears
+    // it. If it comes up after the start-up gave up on it, its late answer ends every
+    // error raised about it, the failed roll call included.
+    void linkSupervision_data()
     {
         QTest::addColumn<bool>("iAmMaster");
-        QTest::addColumn<QString>("quadruple");
-        QTest::newRow("master misses the other display") << true << "4,0,0,0";
-        QTest::newRow("second display misses the primary") << false << "4,1,0,0";
+        QTest::addColumn<bool>("late");
+        QTest::addColumn<QStringList>("raised");
+        QTest::newRow("master misses the other display") << true << false << QStringList{"4,0,0,0"};
+        QTest::newRow("second display misses the primary") << false << false << QStringList{"4,1,0,0"};
+        // The master's sync failure and silent partner are one error, raised once.
+        QTest::newRow("master, partner late") << true << true << QStringList{"4,0,0,0"};
+        QTest::newRow("second display, partner late") << false << true << QStringList{"4,0,0,0", "4,1,0,0"};
     }
-    void linkBrokenAndRestored()
+    void linkSupervision()
     {
         QFETCH(bool, iAmMaster);
-        QFETCH(QString, quadruple);
-        MasterSync sync(true, iAmMaster, fastTiming(10, 3, 60000));
+        QFETCH(bool, late);
+        QFETCH(QStringList, raised);
+        MasterSync sync(true, iAmMaster, fastTiming(10, 3, late ? 100 : 60000));
         SyncTrace trace(&sync);
         int ticksAtBreak = -1;
         connect(&sync, &MasterSync::canLinkBrokenChanged, this, [&](bool broken) { if (broken) ticksAtBreak = sync.silentTicks(); });
+        if (late)
+            QTest::ignoreMessage(QtWarningMsg, "Display synchronisation failed: no answer to the roll call");
         QTest::ignoreMessage(QtWarningMsg, "CAN link silent for more than 3 ticks");
         sync.start();
-        QTRY_VERIFY(sync.get_canLinkBroken());
+        QTRY_VERIFY(sync.get_canLinkBroken() && sync.get_synced() == late);
         QCOMPARE(ticksAtBreak, 4); // more than the limit, not the limit itself
-        QVERIFY(isActive(sync, "linkBroken") && isActive(sync, "rollCall")); // the regions run side by side
-        QCOMPARE(trace.errors, QStringList{quadruple});
-        sync.canTrafficSeen();
+        QVERIFY(isActive(sync, "linkBroken") && isActive(sync, late ? "synced" : "rollCall")); // side by side
+        QCOMPARE(sorted(trace.errors), raised);
+        late ? sync.otherUiFound() : sync.canTrafficSeen(); // a late answer to the last roll call
         QVERIFY(!sync.get_canLinkBroken() && isActive(sync, "linkOk"));
         QCOMPARE(sync.silentTicks(), 0);
+        QCOMPARE(sorted(trace.clears), raised);
+        sync.canTrafficSeen(); // frames while the link is up clear nothing more
+        QCOMPARE(trace.clears.size(), raised.size());
+        if (late)
+            return;
         const QStringList seq = trace.sequence();
         QCOMPARE(seq.mid(seq.indexOf("t_linkOk_broken")),
-                 (QStringList{"t_linkOk_broken", "linkBroken true", "error " + quadruple, "linkBroken false",
-                              "t_linkBroken_ok", "clear " + quadruple}));
-        // Frames while the link is up clear nothing more; a second silence raises again.
-        sync.canTrafficSeen();
-        QCOMPARE(trace.clears, QStringList{quadruple});
+                 (QStringList{"t_linkOk_broken", "linkBroken true", "error " + raised[0], "linkBroken false",
+                              "t_linkBroken_ok", "clear " + raised[0]}));
         QTest::ignoreMessage(QtWarningMsg, "CAN link silent for more than 3 ticks");
-        QTRY_VERIFY(sync.get_canLinkBroken());
-        QCOMPARE(trace.errors, (QStringList{quadruple, quadruple}));
+        QTRY_VERIFY(sync.get_canLinkBroken()); // a second silence raises again
+        QCOMPARE(trace.errors, raised + raised);
     }
 
     void trafficResetsSilence()
@@ -195,33 +207,6 @@ private slots:
         QTRY_COMPARE(broken.count(), 1);
     }
 
-    // The other display comes up after the start-up gave up on it: its first frame ends
-    // every error raised about it, the failed roll call included.
-    void lateTrafficClearsStartupErrors_data()
-    {
-        QTest::addColumn<bool>("iAmMaster");
-        QTest::addColumn<QStringList>("raised");
-        // The master's sync failure and silent partner are one error, raised once.
-        QTest::newRow("master") << true << QStringList{"4,0,0,0"};
-        QTest::newRow("second display") << false << QStringList{"4,0,0,0", "4,1,0,0"};
-    }
-    void lateTrafficClearsStartupErrors()
-    {
-        QFETCH(bool, iAmMaster);
-        QFETCH(QStringList, raised);
-        MasterSync sync(true, iAmMaster, fastTiming(10, 3, 100));
-        SyncTrace trace(&sync);
-        QTest::ignoreMessage(QtWarningMsg, "Display synchronisation failed: no answer to the roll call");
-        QTest::ignoreMessage(QtWarningMsg, "CAN link silent for more than 3 ticks");
-        sync.start();
-        QTRY_VERIFY(sync.get_synced() && sync.get_canLinkBroken());
-        QCOMPARE(sorted(trace.errors), raised);
-        sync.otherUiFound(); // a late answer to the last roll call
-        QVERIFY(!sync.get_canLinkBroken());
-        QCOMPARE(sorted(trace.clears), raised);
-        sync.canTrafficSeen();
-        QCOMPARE(trace.clears.size(), raised.size());
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_MasterSync)
