@@ -181,8 +181,9 @@ private slots:
         QCOMPARE(trace.clears.size(), raised.size());
         if (late)
             return;
-        const QStringList seq = trace.sequence();
-        QCOMPARE(seq.mid(seq.indexOf("t_linkOk_broken")),
+        // The link's own events, whatever the roll call running beside it did meanwhile.
+        const QStringList seq = trace.sequence().filter(QRegularExpression("[lL]ink|^error|^clear"));
+        QCOMPARE(seq,
                  (QStringList{"t_linkOk_broken", "linkBroken true", "error " + raised[0], "linkBroken false",
                               "t_linkBroken_ok", "clear " + raised[0]}));
         QTest::ignoreMessage(QtWarningMsg, "CAN link silent for more than 3 ticks");
