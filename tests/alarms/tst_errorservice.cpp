@@ -76,9 +76,16 @@ private slots:
         make(1);
         QThread *thread = m_service->workerThread();
         QVERIFY(thread->isRunning() && thread != QThread::currentThread());
+        QCOMPARE(m_service->worker()->thread(), thread);
+        QCOMPARE(m_service->get_errorInfoModel()->thread(), QThread::currentThread()); // the screen's copy
         int definitions = 0;
-        onWorker([&] { definitions = m_service->worker()->definitionsCount(); });
+        QThread *modelThread = nullptr;
+        onWorker([&] {
+            definitions = m_service->worker()->definitionsCount();
+            modelThread = m_service->worker()->get_errorInfoModel()->thread();
+        });
         QCOMPARE(definitions, 75);
+        QCOMPARE(modelThread, thread);
     }
 
     // Each report is logged (a line each, even twice the same), announced and relayed by

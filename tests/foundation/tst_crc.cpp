@@ -35,6 +35,7 @@ private slots:
         // The frame with its CRC appended low byte first checks to zero: the receiver's test.
         QCOMPARE(modbusCrc(data + char(crc & 0xFF) + char(crc >> 8)), 0);
         QCOMPARE(int(qrmCrc(reinterpret_cast<const unsigned char *>(data.constData()), -3)), 0xFFFF);
+        QCOMPARE(int(qrmCrc(nullptr, 0)), 0xFFFF);
     }
 
     void crc32_data()
