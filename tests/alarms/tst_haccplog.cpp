@@ -109,6 +109,7 @@ private slots:
         QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid";
         QTest::newRow("past its cap") << QByteArray() << "big" << "unusable";
         QTest::newRow("mv fails") << log(open(5)) << "mv" << "";
+        QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "";
         QTest::newRow(".New cannot be created") << log(open(5)) << "new" << "";
         QTest::newRow("log is a folder") << QByteArray() << "folder" << "";
         QTest::newRow("malformed request") << log(open(5)) << "payload" << "";
@@ -125,6 +126,13 @@ private slots:
             QVERIFY(QFile::resize(W::logPath(), W::MaxLogBytes + 1));
         else if (fault == "mv")
             roots.setVariable("TUL_STANDIN_MV_FAIL", "1");
+        else if (fault == "mv0") {
+            QFile mv(roots.base() + "/mv");
+            QVERIFY(mv.open(QIODevice::WriteOnly) && mv.write("#!/bin/sh\nexit 0\n") > 0);
+            mv.close();
+            QVERIFY(mv.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+            roots.setVariable("TUL_TOOLS_DIR", roots.base());
+        }
         else if (fault == "new")
             QVERIFY(QDir().mkpath(W::newLogPath()));
         else if (fault == "folder")
@@ -134,7 +142,7 @@ private slots:
         if (fault == "big") {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("HACCP log .* holds .* bytes"));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot be used .*larger than"));
-        } else if (aside.isEmpty()) {
+        } else if (aside.isEmpty() && fault != "mv0") {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
         }
         W worker;
@@ -265,7 +273,7 @@ private slots:
                    + stored(0, "2024/05/14", false, "----", "6\\\" sub\\nnew", "06:40:12") + ","
                    + stored(0, "2024/05/14", false, "----", "=1+2", "06:40:12") + ","
                    + stored(0, "2024/05/14", false, "----", "@x,y", "06:40:12"))
-            << 4 << 1 << "../../etc/x"
+            << 1 << 1 << "../../etc/x"
             << header + "\"Ham, egg\",1,05/14 06:40,----,----,\n\"6\"\" sub\nnew\",1,05/14 06:40,----,----,\n"
                         "'=1+2,1,05/14 06:40,----,----,\n\"'@x,y\",1,05/14 06:40,----,----,\n";
         QTest::newRow("a layout without bins names no shelf") << log(row) << 0 << 2 << "SN 1/2"
