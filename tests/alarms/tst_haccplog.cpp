@@ -5,95 +5,66 @@
 #include "linktrap.h"
 #include "scratchroots.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace HaccpFixtures;
+using W = FileLogWorker;
 
 class TestHaccpLog : public QObject
 {
     Q_OBJECT
-
-private:
     enum Request { Add, Remove, RemoveOld };
 
     // Runs one request on the worker (directly, on this thread) and returns its result.
-    QString run(FileLogWorker &worker, Request kind, const QByteArray &payload)
+    static QString run(W &worker, Request kind, const QByteArray &payload)
     {
         QString result;
-        auto keep = [&result](const QString &r) { result = r; };
-        QMetaObject::Connection c[] = {
-            connect(&worker, &FileLogWorker::addHaccpDone, keep),
-            connect(&worker, &FileLogWorker::removeHaccpDone, keep),
-            connect(&worker, &FileLogWorker::removeOldDataDone, keep)};
-        if (kind == Add)
-            worker.doAddHaccpDataLog(payload);
-        else if (kind == Remove)
-            worker.doRemoveHaccpDataLog(payload);
-        else
-            worker.doRemoveOldHaccpDataLogs(payload);
-        for (const auto &connection : c)
-            disconnect(connection);
+        QObject context;
+        for (auto done : {&W::addHaccpDone, &W::removeHaccpDone, &W::removeOldDataDone})
+            connect(&worker, done, &context, [&result](const QString &r) { result = r; });
+        kind == Add ? worker.doAddHaccpDataLog(payload)
+            : kind == Remove ? worker.doRemoveHaccpDataLog(payload) : worker.doRemoveOldHaccpDataLogs(payload);
         return result;
     }
-
-    QByteArray openRecord(int bin) { return stored(bin, "2024/05/14", false, "----", "P", "06:00:00"); }
+    static QByteArray add(int bin = 1, const char *name = "A") { return W::packRecord(record(name, bin, "2024/05/14", "06:00:00")); }
+    static QByteArray open(int bin, const char *name = "P") { return stored(bin, "2024/05/14", false, "----", name, "06:00:00"); }
+    static QByteArray day(const char *date, const char *name = "a") { return stored(1, date, false, "----", name, "00:00:00"); }
 
 private slots:
     void rewrite_data()
     {
-        QTest::addColumn<QByteArray>("before"); // empty: no file
+        QTest::addColumn<QByteArray>("before"); // null: no file
         QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<QByteArray>("after");
-
-        const HaccpData s1 = record("Prod s1", 7, "2024/05/14", "06:40:12");
-        const QByteArray s1Stored = stored(7, "2024/05/14", false, "----", "Prod s1", "06:40:12");
-        const QByteArray s2Stored = stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03");
-
-        QTest::newRow("add to a missing log") << QByteArray() << int(Add)
-            << FileLogWorker::packRecord(s1) << log(s1Stored);
-        QTest::newRow("add to an empty file") << QByteArray(" \n") << int(Add)
-            << FileLogWorker::packRecord(s1) << log(s1Stored);
-        QTest::newRow("add goes first: the worked example") << log(s2Stored) << int(Add)
-            << FileLogWorker::packRecord(s1)
-            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":7,"d":"2024/05/14","e":false,"h":"----","p":"Prod s1","t":"06:40:12"},{"b":2,"d":"2024/05/14","e":true,"h":"00:35:10","p":"Prod s2","t":"05:58:03"}]})");
-        QTest::newRow("unknown keys stay, desc is restored")
-            << QByteArray(R"({"zz":[1],"desc":"old","aa":"x"})") << int(Add)
-            << FileLogWorker::packRecord(s1)
-            << QByteArray(R"({"aa":"x","desc":"HACCP Data Log","haccpInfo":[)") + s1Stored + "],\"zz\":[1]}";
-        QTest::newRow("names keep quotes and non-Latin letters") << QByteArray() << int(Add)
-            << FileLogWorker::packRecord(record(QString::fromUtf8("鸡 \"6\""), 0, "2024/05/14", "06:40:12"))
-            << log(stored(0, "2024/05/14", false, "----", "鸡 \\\"6\\\"", "06:40:12"));
-
-        QTest::newRow("remove: only the newer of two open records of a bin")
-            << log(openRecord(3) + "," + openRecord(4) + "," + openRecord(3)) << int(Remove)
-            << FileLogWorker::packRecord(record("P", 3, "", ""))
-            << log(openRecord(4) + "," + openRecord(3));
-        QTest::newRow("remove: a finished record is never removed")
-            << log(s2Stored + "," + openRecord(2)) << int(Remove)
-            << FileLogWorker::packRecord(record("P", 2, "", "")) << log(s2Stored);
-        QTest::newRow("remove: no open record, malformed ones dropped, file rewritten")
-            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1},)") + s2Stored
-                   + R"(,{"d":"2024/05/14","t":"x"}]})"
-            << int(Remove) << FileLogWorker::packRecord(record("P", 9, "", "")) << log(s2Stored);
-        QTest::newRow("remove from a missing log") << QByteArray() << int(Remove)
-            << FileLogWorker::packRecord(record("P", 9, "", "")) << log("");
-
-        const QByteArray day14 = stored(1, "2024/05/14", false, "----", "a", "00:00:00");
-        const QByteArray day13 = stored(1, "2024/05/13", false, "----", "b", "23:59:59");
-        const QByteArray day15 = stored(1, "2024/05/15", false, "----", "c", "00:00:00");
+        const QByteArray s1 = stored(7, "2024/05/14", false, "----", "Prod s1", "06:40:12");
+        const QByteArray s2 = stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03");
+        const QByteArray addS1 = W::packRecord(record("Prod s1", 7, "2024/05/14", "06:40:12"));
         const QByteArray undated = R"({"b":1,"p":"d"})";
-        const QByteArray emptyDay = stored(1, "", false, "----", "e", "00:00:00");
-        const QByteArray badDay = stored(1, "14.05.2024", false, "----", "f", "00:00:00");
+        QTest::newRow("add to a missing log") << QByteArray() << int(Add) << addS1 << log(s1);
+        QTest::newRow("add to an empty file") << QByteArray(" \n") << int(Add) << addS1 << log(s1);
+        QTest::newRow("add goes first: the worked example") << log(s2) << int(Add) << addS1
+            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":7,"d":"2024/05/14","e":false,"h":"----","p":"Prod s1","t":"06:40:12"},{"b":2,"d":"2024/05/14","e":true,"h":"00:35:10","p":"Prod s2","t":"05:58:03"}]})");
+        QTest::newRow("unknown keys stay, desc is restored") << QByteArray(R"({"zz":[1],"desc":"old","aa":"x"})")
+            << int(Add) << addS1 << R"({"aa":"x","desc":"HACCP Data Log","haccpInfo":[)" + s1 + "],\"zz\":[1]}";
+        QTest::newRow("names keep quotes and non-Latin letters") << QByteArray() << int(Add)
+            << W::packRecord(record(QString::fromUtf8("鸡 \"6\""), 0, "2024/05/14", "06:40:12"))
+            << log(stored(0, "2024/05/14", false, "----", "鸡 \\\"6\\\"", "06:40:12"));
+        QTest::newRow("remove: only the newer of two open records of a bin") << log(open(3) + "," + open(4) + "," + open(3))
+            << int(Remove) << add(3) << log(open(4) + "," + open(3));
+        QTest::newRow("remove: a finished record is never removed") << log(s2 + "," + open(2)) << int(Remove)
+            << add(2) << log(s2);
+        QTest::newRow("remove: malformed records dropped, file rewritten")
+            << R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1},)" + s2 + R"(,{"d":"2024/05/14","t":"x"}]})"
+            << int(Remove) << add(9) << log(s2);
+        QTest::newRow("remove from a missing log") << QByteArray() << int(Remove) << add(9) << log("");
         QTest::newRow("clean-up keeps the cut-off day, drops the day before and undated ones")
-            << log(day15 + "," + undated + "," + day14 + "," + emptyDay + "," + day13 + "," + badDay)
-            << int(RemoveOld) << FileLogWorker::packString("2024/05/14") << log(day15 + "," + day14);
+            << log(day("2024/05/15") + "," + undated + "," + day("2024/05/14") + "," + day("", "e") + ","
+                   + day("2024/05/13", "b") + "," + day("14.05.2024", "f"))
+            << int(RemoveOld) << W::packString("2024/05/14") << log(day("2024/05/15") + "," + day("2024/05/14"));
         QTest::newRow("clean-up with a cut-off that does not parse keeps dated records")
-            << log(day13 + "," + undated + "," + emptyDay) << int(RemoveOld)
-            << FileLogWorker::packString("yesterday") << log(day13 + "," + emptyDay);
+            << log(day("2024/05/13") + "," + undated + "," + day("", "e")) << int(RemoveOld)
+            << W::packString("yesterday") << log(day("2024/05/13") + "," + day("", "e"));
     }
     void rewrite()
     {
@@ -104,104 +75,91 @@ private slots:
         ScratchRoots roots;
         if (!before.isNull())
             QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", before));
-        FileLogWorker worker;
-        QCOMPARE(run(worker, Request(kind), payload), FileLogWorker::OkResult);
-        QCOMPARE(readFile(FileLogWorker::logPath()), after);
-        QVERIFY(!QFile::exists(FileLogWorker::newLogPath()));
-        // The new content went through the ".New" file and the move.
-        QVERIFY(roots.toolCalls().contains("mv " + FileLogWorker::newLogPath() + " "
-                                           + FileLogWorker::logPath()));
+        W worker;
+        QCOMPARE(run(worker, Request(kind), payload), W::OkResult);
+        QCOMPARE(readFile(W::logPath()), after);
+        QVERIFY(!QFile::exists(W::newLogPath())); // written to ".New", then moved
+        QVERIFY(roots.toolCalls().contains("mv " + W::newLogPath() + " " + W::logPath()));
     }
 
     // A stop removes the bin's open record and then adds the finished one.
     void stopReplacesTheStartRecord()
     {
         ScratchRoots roots;
-        FileLogWorker worker;
-        run(worker, Add, FileLogWorker::packRecord(record("Prod s2", 2, "2024/05/14", "05:58:03")));
-        run(worker, Add, FileLogWorker::packRecord(record("Other", 3, "2024/05/14", "05:59:00")));
+        W worker;
+        run(worker, Add, W::packRecord(record("Prod s2", 2, "2024/05/14", "05:58:03")));
+        run(worker, Add, W::packRecord(record("Other", 3, "2024/05/14", "05:59:00")));
         const HaccpData done = record("Prod s2", 2, "2024/05/14", "05:58:03", "00:35:10", true);
-        run(worker, Remove, FileLogWorker::packRecord(done));
-        run(worker, Add, FileLogWorker::packRecord(done));
-        QCOMPARE(readFile(FileLogWorker::logPath()),
-                 log(stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03") + ","
-                     + stored(3, "2024/05/14", false, "----", "Other", "05:59:00")));
+        run(worker, Remove, W::packRecord(done));
+        run(worker, Add, W::packRecord(done));
+        QCOMPARE(readFile(W::logPath()), log(stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03") + ","
+                                             + stored(3, "2024/05/14", false, "----", "Other", "05:59:00")));
     }
 
-    // Content that is not a JSON object is kept aside, never written over.
-    void untrustedLogIsSetAside_data()
+    // A log that cannot be trusted is kept aside whole, never written over nor read in
+    // when past its cap; a step that fails keeps the log and reports the failure.
+    void faults_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("torn") << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,)");
-        QTest::newRow("array") << QByteArray("[1,2,3]");
-        QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10);
-        QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("aside"); // empty: the add fails and the log stays
+        QTest::newRow("torn") << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,)") << "" << "invalid";
+        QTest::newRow("array") << QByteArray("[1,2,3]") << "" << "invalid";
+        QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10) << "" << "invalid";
+        QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid";
+        QTest::newRow("past its cap") << QByteArray() << "big" << "unusable";
+        QTest::newRow("mv fails") << log(open(5)) << "mv" << "";
+        QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "";
+        QTest::newRow(".New cannot be created") << log(open(5)) << "new" << "";
+        QTest::newRow("log is a folder") << QByteArray() << "folder" << "";
+        QTest::newRow("malformed request") << log(open(5)) << "payload" << "";
     }
-    void untrustedLogIsSetAside()
+    void faults()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QString, fault);
+        QFETCH(QString, aside);
         ScratchRoots roots;
         QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", content));
-        FileLogWorker worker;
-        QCOMPARE(run(worker, Add, FileLogWorker::packRecord(record("A", 1, "2024/05/14", "06:00:00"))),
-                 FileLogWorker::OkResult);
-        QCOMPARE(readFile(FileLogWorker::logPath()),
-                 log(stored(1, "2024/05/14", false, "----", "A", "06:00:00")));
-        const QStringList aside = QDir(FileLogWorker::logDir())
-                                      .entryList({"haccpLog.json.invalid-*"}, QDir::Files);
-        QCOMPARE(aside.size(), 1);
-        QCOMPARE(readFile(FileLogWorker::logDir() + aside.first()), content);
-    }
-
-    // A log past its cap is never read into memory: it is kept whole under another name.
-    void oversizedLogIsSetAsideWhole()
-    {
-        ScratchRoots roots;
-        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", ""));
-        QVERIFY(QFile::resize(FileLogWorker::logPath(), FileLogWorker::MaxLogBytes + 1));
-        FileLogWorker worker;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("HACCP log .* holds .* bytes"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot be used .*larger than"));
-        QCOMPARE(run(worker, Add, FileLogWorker::packRecord(record("A", 1, "2024/05/14", "06:00:00"))),
-                 FileLogWorker::OkResult);
-        QCOMPARE(readFile(FileLogWorker::logPath()), log(stored(1, "2024/05/14", false, "----", "A", "06:00:00")));
-        const QFileInfoList aside = QDir(FileLogWorker::logDir()).entryInfoList({"haccpLog.json.unusable-*"});
-        QCOMPARE(aside.size(), 1);
-        QCOMPARE(aside.first().size(), qint64(FileLogWorker::MaxLogBytes) + 1);
-    }
-
-    // A step that fails leaves the previous log and reports the failure.
-    void failedRewriteKeepsTheLog_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("mv fails") << "mv";
-        QTest::newRow(".New cannot be created") << "new";
-        QTest::newRow("log exists but cannot be read") << "unreadable";  // a folder in its place
-        QTest::newRow("malformed request") << "payload";
-    }
-    void failedRewriteKeepsTheLog()
-    {
-        QFETCH(QString, fault);
-        ScratchRoots roots;
-        const QByteArray before = log(openRecord(5));
-        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", before));
-        QByteArray payload = FileLogWorker::packRecord(record("A", 1, "2024/05/14", "06:00:00"));
-        if (fault == "mv")
+        QByteArray payload = add();
+        if (fault == "big")
+            QVERIFY(QFile::resize(W::logPath(), W::MaxLogBytes + 1));
+        else if (fault == "mv")
             roots.setVariable("TUL_STANDIN_MV_FAIL", "1");
+        else if (fault == "mv0") {
+            QFile mv(roots.base() + "/mv");
+            QVERIFY(mv.open(QIODevice::WriteOnly) && mv.write("#!/bin/sh\nexit 0\n") > 0);
+            mv.close();
+            QVERIFY(mv.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+            roots.setVariable("TUL_TOOLS_DIR", roots.base());
+        }
         else if (fault == "new")
-            QVERIFY(QDir().mkpath(FileLogWorker::newLogPath()));
-        else if (fault == "unreadable")
-            QVERIFY(QFile::remove(FileLogWorker::logPath()) && QDir().mkpath(FileLogWorker::logPath()));
-        else
+            QVERIFY(QDir().mkpath(W::newLogPath()));
+        else if (fault == "folder")
+            QVERIFY(QFile::remove(W::logPath()) && QDir().mkpath(W::logPath()));
+        else if (fault == "payload")
             payload.chop(3);
-        FileLogWorker worker;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
+        if (fault == "big") {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("HACCP log .* holds .* bytes"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot be used .*larger than"));
+        } else if (aside.isEmpty() && fault != "mv0") {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
+        }
+        W worker;
         const QString result = run(worker, Add, payload);
-        QVERIFY2(result != FileLogWorker::OkResult, qPrintable(result));
-        if (fault == "unreadable")
-            QVERIFY(QFileInfo(FileLogWorker::logPath()).isDir());
+        if (aside.isEmpty()) {
+            QVERIFY2(result != W::OkResult, qPrintable(result));
+            QVERIFY(fault == "folder" ? QFileInfo(W::logPath()).isDir() : readFile(W::logPath()) == content);
+            return;
+        }
+        QCOMPARE(result, W::OkResult);
+        QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
+        const QFileInfoList kept = QDir(W::logDir()).entryInfoList({"haccpLog.json." + aside + "-*"}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        if (fault == "big")
+            QCOMPARE(kept.first().size(), qint64(W::MaxLogBytes) + 1);
         else
-            QCOMPARE(readFile(FileLogWorker::logPath()), before);
+            QCOMPARE(readFile(kept.first().filePath()), content);
     }
 
     // A link planted at the log's names is replaced, never written through.
@@ -210,10 +168,8 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("at");
         for (int kind : {LinkTrap::Symbolic, LinkTrap::Hard}) {
-            const char *k = kind == LinkTrap::Symbolic ? "symlink" : "hardlink";
-            QTest::addRow("%s at .New", k) << kind << "new";
-            QTest::addRow("%s at the log", k) << kind << "log";
-            QTest::addRow("%s at the export", k) << kind << "export";
+            for (const char *at : {"new", "log", "export"})
+                QTest::addRow("%s at %s", kind == LinkTrap::Symbolic ? "symlink" : "hardlink", at) << kind << at;
         }
     }
     void linksAreNeverWrittenThrough()
@@ -221,30 +177,25 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, at);
         ScratchRoots roots;
-        QVERIFY(QDir().mkpath(FileLogWorker::logDir()));
-        FileLogWorker worker;
-        const QDateTime now = QDateTime::currentDateTime();
-        const QString exportPath = FileLogWorker::exportFilePath("S", now);
-        const QString path = at == "new" ? FileLogWorker::newLogPath()
-            : at == "log"                ? FileLogWorker::logPath()
-                                         : exportPath;
-        const LinkTrap trap(LinkTrap::Kind(kind), path, roots.base() + "/outside");
+        QVERIFY(QDir().mkpath(W::logDir()));
+        W worker;
+        const QString exportPath = W::exportFilePath("S", QDateTime::currentDateTime());
+        const LinkTrap trap(LinkTrap::Kind(kind), at == "new" ? W::newLogPath() : at == "log" ? W::logPath() : exportPath,
+                            roots.base() + "/outside");
         QVERIFY(trap.isSet());
         if (at == "log")
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a JSON object"));
         if (at == "export") {
-            QSignalSpy done(&worker, &FileLogWorker::fileExportComplete);
-            worker.doHaccpFileExport(FileLogWorker::packExport("S", 4, 1));
+            QSignalSpy done(&worker, &W::fileExportComplete);
+            worker.doHaccpFileExport(W::packExport("S", 4, 1));
             QCOMPARE(done.count(), 1);
             // The export's name has the second in it: made in the same second or not at all.
-            if (FileLogWorker::exportFilePath("S", QDateTime::currentDateTime()) != exportPath)
+            if (W::exportFilePath("S", QDateTime::currentDateTime()) != exportPath)
                 QSKIP("the second changed during the export");
             QVERIFY(!QFileInfo(exportPath).isSymLink());
         } else {
-            QCOMPARE(run(worker, Add, FileLogWorker::packRecord(record("A", 1, "2024/05/14", "06:00:00"))),
-                     FileLogWorker::OkResult);
-            QCOMPARE(readFile(FileLogWorker::logPath()),
-                     log(stored(1, "2024/05/14", false, "----", "A", "06:00:00")));
+            QCOMPARE(run(worker, Add, add()), W::OkResult);
+            QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
         }
         QVERIFY(trap.outsideUntouched());
     }
@@ -253,21 +204,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QStringList>("shown"); // date, time, duration
-        QTest::newRow("finished") << stored(1, "2024/05/14", true, "00:35:10", "a", "05:58:03")
-                                  << QStringList{"05/14", "05:58", "00:35"};
-        QTest::newRow("open") << stored(1, "2024/12/31", false, "----", "a", "23:59:59")
-                              << QStringList{"12/31", "23:59", "----"};
-        QTest::newRow("a day or longer") << stored(1, "2024/05/14", false, "25:03:09", "a", "05:58:03")
-                                         << QStringList{"05/14", "05:58", ""};
-        QTest::newRow("unparsable") << stored(1, "14/05/2024", false, "1:2", "a", "5:58")
-                                    << QStringList{"", "", ""};
+        QTest::newRow("finished") << stored(1, "2024/05/14", true, "00:35:10", "a", "05:58:03") << QStringList{"05/14", "05:58", "00:35"};
+        QTest::newRow("open") << stored(1, "2024/12/31", false, "----", "a", "23:59:59") << QStringList{"12/31", "23:59", "----"};
+        QTest::newRow("a day or longer") << stored(1, "2024/05/14", false, "25:03:09", "a", "05:58:03") << QStringList{"05/14", "05:58", ""};
+        QTest::newRow("unparsable") << stored(1, "14/05/2024", false, "1:2", "a", "5:58") << QStringList{"", "", ""};
         QTest::newRow("missing") << QByteArray("{}") << QStringList{"", "", ""};
     }
     void displayForm()
     {
         QFETCH(QByteArray, stored);
         QFETCH(QStringList, shown);
-        const HaccpData d = FileLogWorker::displayForm(QJsonDocument::fromJson(stored).object());
+        const HaccpData d = W::displayForm(QJsonDocument::fromJson(stored).object());
         QCOMPARE((QStringList{d.date, d.time, d.duration}), shown);
     }
 
@@ -292,16 +239,15 @@ private slots:
         ScratchRoots roots;
         if (!content.isNull())
             QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", content));
-        FileLogWorker worker;
-        QSignalSpy done(&worker, &FileLogWorker::retrievAllHaccpDataDone);
-        worker.retrieveAllHaccpData(FileLogWorker::packFlag(all));
+        W worker;
+        QSignalSpy done(&worker, &W::retrievAllHaccpDataDone);
+        worker.retrieveAllHaccpData(W::packFlag(all));
         QCOMPARE(done.count(), 1);
         QCOMPARE(done.at(0).at(1).toInt(), total);
         const auto records = done.at(0).at(2).value<QList<HaccpData>>();
         QCOMPARE(records.size(), rows);
-        if (rows)  // newest first
-            QCOMPARE(records.first().name, QStringLiteral("Product 0"));
-        QCOMPARE(readFile(FileLogWorker::logPath()), content);  // read only
+        QVERIFY(!rows || records.first().name == "Product 0"); // newest first
+        QCOMPARE(readFile(W::logPath()), content); // read only
     }
 
     void exportCsv_data()
@@ -309,77 +255,58 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("traysPerZone");
         QTest::addColumn<int>("zonesPerRow");
-        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QByteArray>("csv"); // null: no drive, reported as failed
         const QByteArray header("Product Name, Shelf Number, Start Time, Discarded, Total Holding Duration,\n");
+        const QByteArray row = stored(0, "2024/05/14", false, "----", "a", "06:40:12");
         QTest::newRow("the worked example, 2x2")
             << log(stored(7, "2024/05/14", false, "----", "Prod s1", "06:40:12") + ","
                    + stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03"))
-            << 2 << 2
-            << header + "Prod s1,2,05/14 06:40,----,----,\nProd s2,1,05/14 05:58,Yes,00:35,\n";
+            << 2 << 2 << "S123" << header + "Prod s1,2,05/14 06:40,----,----,\nProd s2,1,05/14 05:58,Yes,00:35,\n";
         QTest::newRow("shelves of a 2x2: bins 3, 4 and 8")
             << log(stored(3, "2024/05/14", false, "00:01:00", "a", "06:40:12") + ","
                    + stored(4, "2024/05/14", false, "00:01:00", "b", "06:40:12") + ","
                    + stored(8, "2024/05/14", false, "00:01:00", "c", "06:40:12"))
-            << 2 << 2
-            << header + "a,1,05/14 06:40,No,00:01,\nb,2,05/14 06:40,No,00:01,\nc,3,05/14 06:40,No,00:01,\n";
+            << 2 << 2 << "" << header + "a,1,05/14 06:40,No,00:01,\nb,2,05/14 06:40,No,00:01,\nc,3,05/14 06:40,No,00:01,\n";
         QTest::newRow("names that would break a line or run as a formula")
             << log(stored(0, "2024/05/14", false, "----", "Ham, egg", "06:40:12") + ","
                    + stored(0, "2024/05/14", false, "----", "6\\\" sub\\nnew", "06:40:12") + ","
                    + stored(0, "2024/05/14", false, "----", "=1+2", "06:40:12") + ","
                    + stored(0, "2024/05/14", false, "----", "@x,y", "06:40:12"))
-            << 4 << 1
+            << 1 << 1 << "../../etc/x"
             << header + "\"Ham, egg\",1,05/14 06:40,----,----,\n\"6\"\" sub\nnew\",1,05/14 06:40,----,----,\n"
                         "'=1+2,1,05/14 06:40,----,----,\n\"'@x,y\",1,05/14 06:40,----,----,\n";
-        QTest::newRow("a layout without bins names no shelf")
-            << log(stored(7, "2024/05/14", false, "----", "a", "06:40:12")) << 0 << 2
+        QTest::newRow("a layout without bins names no shelf") << log(row) << 0 << 2 << "SN 1/2"
             << header + "a,,05/14 06:40,----,----,\n";
-        QTest::newRow("unreadable log: header only") << QByteArray("nonsense") << 4 << 1 << header;
+        QTest::newRow("unreadable log: header only") << QByteArray("nonsense") << 4 << 1 << "S" << header;
+        QTest::newRow("no drive") << log(row) << 4 << 1 << "S" << QByteArray();
     }
     void exportCsv()
     {
         QFETCH(QByteArray, content);
         QFETCH(int, traysPerZone);
         QFETCH(int, zonesPerRow);
+        QFETCH(QString, serial);
         QFETCH(QByteArray, csv);
         ScratchRoots roots;
         QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", content));
-        FileLogWorker worker;
-        QSignalSpy done(&worker, &FileLogWorker::fileExportComplete);
-        worker.doHaccpFileExport(FileLogWorker::packExport("SN 1/2", traysPerZone, zonesPerRow));
+        // The name: serial without path characters, then the time to the second.
+        const QString safe = QString(serial).replace(QRegularExpression("[^A-Za-z0-9]"), "_");
+        QCOMPARE(W::exportFilePath(serial, QDateTime(QDate(2024, 5, 14), QTime(7, 5, 12))),
+                 roots.flash() + "holdingLog_" + safe + "_240514-070512.csv");
+        if (csv.isNull()) {
+            roots.setVariable("TUL_FLASH_DIR", roots.base() + "/no-drive/");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unable to Open File !!!"));
+        }
+        W worker;
+        QSignalSpy done(&worker, &W::fileExportComplete);
+        worker.doHaccpFileExport(W::packExport(serial, traysPerZone, zonesPerRow));
         QCOMPARE(done.count(), 1);
-        QCOMPARE(done.at(0).at(0).toString(), FileLogWorker::OkResult);
-        const QStringList files = QDir(roots.flash()).entryList({"holdingLog_SN_1_2_*.csv"});
-        QCOMPARE(files.size(), 1);
-        QCOMPARE(readFile(roots.flash() + files.first()), csv);
-    }
-
-    void exportFileName_data()
-    {
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("plain") << "S123" << "holdingLog_S123_240514-070512.csv";
-        QTest::newRow("empty serial") << "" << "holdingLog__240514-070512.csv";
-        QTest::newRow("path in the serial") << "../../etc/x" << "holdingLog_______etc_x_240514-070512.csv";
-    }
-    void exportFileName()
-    {
-        QFETCH(QString, serial);
-        QFETCH(QString, name);
-        ScratchRoots roots;
-        const QDateTime when(QDate(2024, 5, 14), QTime(7, 5, 12));
-        QCOMPARE(FileLogWorker::exportFilePath(serial, when), roots.flash() + name);
-    }
-
-    void exportFailureIsReported()
-    {
-        ScratchRoots roots;
-        roots.setVariable("TUL_FLASH_DIR", roots.base() + "/no-drive/");
-        FileLogWorker worker;
-        QSignalSpy done(&worker, &FileLogWorker::fileExportComplete);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unable to Open File !!!"));
-        worker.doHaccpFileExport(FileLogWorker::packExport("S", 4, 1));
-        QCOMPARE(done.count(), 1);
-        QVERIFY(done.at(0).at(0).toString() != FileLogWorker::OkResult);
+        QCOMPARE(done.at(0).at(0).toString() == W::OkResult, !csv.isNull());
+        const QStringList files = QDir(roots.flash()).entryList({"holdingLog_" + safe + "_*.csv"});
+        QCOMPARE(files.size(), csv.isNull() ? 0 : 1);
+        if (!csv.isNull())
+            QCOMPARE(readFile(roots.flash() + files.first()), csv);
     }
 };
 

@@ -233,12 +233,13 @@ void TestSound::mutedEffectPlaysAtZero()
     effect.play();
     QVERIFY(effect.isPlaying());
     QTRY_COMPARE(m_scratch->toolCalls().size(), 2);
-    QCOMPARE(m_scratch->toolCalls().first(), QStringLiteral("amixer -q set 'DAC2 Digital Fine' 0%"));
+    // The mixer and the player start together: their lines may come in either order.
+    QVERIFY(m_scratch->toolCalls().contains(QStringLiteral("amixer -q set 'DAC2 Digital Fine' 0%")));
     QTRY_VERIFY(!effect.isPlaying());
     effect.setMuted(false); // takes effect at the next play only
     effect.play();
     QTRY_COMPARE(m_scratch->toolCalls().size(), 4);
-    QCOMPARE(m_scratch->toolCalls().at(2), QStringLiteral("amixer -q set 'DAC2 Digital Fine' 70%"));
+    QVERIFY(m_scratch->toolCalls().mid(2).contains(QStringLiteral("amixer -q set 'DAC2 Digital Fine' 70%")));
 }
 
 void TestSound::effectStopAndMuteOnlyActOnTheOneThatPlays()

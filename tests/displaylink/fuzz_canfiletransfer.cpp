@@ -20,11 +20,10 @@ const QTemporaryDir &scratch()
 {
     static QTemporaryDir dir;
     static const bool ready = [] {
-        for (const char *sub : {"box/root", "box/flash", "box/system"})
-            QDir(dir.path()).mkpath(QString::fromLatin1(sub));
-        qputenv("TUL_ROOT_DIR", QFile::encodeName(dir.path() + "/box/root/"));
-        qputenv("TUL_FLASH_DIR", QFile::encodeName(dir.path() + "/box/flash/"));
-        qputenv("TUL_SYSTEM_DIR", QFile::encodeName(dir.path() + "/box/system/"));
+        for (const char *sub : {"root", "flash", "system"}) {
+            QDir(dir.path()).mkpath(QString("box/") + sub);
+            qputenv(QByteArray("TUL_") + QByteArray(sub).toUpper() + "_DIR", QFile::encodeName(dir.path() + "/box/" + sub + "/"));
+        }
         return true;
     }();
     Q_UNUSED(ready)

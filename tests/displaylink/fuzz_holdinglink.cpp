@@ -8,11 +8,13 @@
 
 namespace {
 
-void checkBin(int bin)
+void check(bool ok)
 {
-    if (bin < 0 || bin >= 20)
+    if (!ok)
         std::abort();
 }
+
+void checkBin(int bin) { check(bin >= 0 && bin < 20); }
 
 HoldingLink &link()
 {
@@ -20,25 +22,12 @@ HoldingLink &link()
         auto *l = new HoldingLink(nullptr, 1);
         QObject::connect(l, &HoldingLink::binStartRequested, [](int bin, int, quint64) { checkBin(bin); });
         QObject::connect(l, &HoldingLink::binStopRequested, checkBin);
-        QObject::connect(l, &HoldingLink::preheatReported, [](int bin, bool, int heat) {
-            checkBin(bin);
-            if (heat < 0 || heat > 0xFFFF)
-                std::abort();
-        });
+        QObject::connect(l, &HoldingLink::preheatReported, [](int bin, bool, int heat) { checkBin(bin); check(heat >= 0 && heat <= 0xFFFF); });
         QObject::connect(l, &HoldingLink::mismatchReceived, [](int bin, bool, bool, quint64) { checkBin(bin); });
         QObject::connect(l, &HoldingLink::trayInfoReceived, [](const trayInfo &info) { checkBin(info.binNumber); });
-        QObject::connect(l, &HoldingLink::heaterTargetsReceived, [](const QVector<int> &t) {
-            if (t.size() != HoldingLink::HeaterChannels)
-                std::abort();
-        });
-        QObject::connect(l, &HoldingLink::actualsReceived, [](const QVector<int> &t, int) {
-            if (t.size() != HoldingLink::HeaterChannels)
-                std::abort();
-        });
-        QObject::connect(l, &HoldingLink::temperatureAlarmReceived, [](int kind) {
-            if (kind != 1 && kind != 2)
-                std::abort();
-        });
+        QObject::connect(l, &HoldingLink::heaterTargetsReceived, [](const QVector<int> &t) { check(t.size() == HoldingLink::HeaterChannels); });
+        QObject::connect(l, &HoldingLink::actualsReceived, [](const QVector<int> &t, int) { check(t.size() == HoldingLink::HeaterChannels); });
+        QObject::connect(l, &HoldingLink::temperatureAlarmReceived, [](int kind) { check(kind == 1 || kind == 2); });
         return l;
     }();
     return *instance;
