@@ -152,6 +152,16 @@ void invoke(QObject *target, const char *method)
         QMetaObject::invokeMethod(target, method);
 }
 
+// Waits for a frame drawn after the last change, so that lists and layouts have been
+// polished: a loaded machine may not have got round to it within one pass of events.
+void settle(QQuickWindow *window)
+{
+    QSignalSpy swapped(window, &QQuickWindow::frameSwapped);
+    window->update();
+    QVERIFY(swapped.wait(10000));
+    QCoreApplication::processEvents();
+}
+
 // Brings a window to one page of the shell with nothing open over it, then opens it.
 void showPage(QQuickWindow *window, const QString &page)
 {
@@ -276,6 +286,17 @@ void TestScreens::initTestCase()
     QCOMPARE(m_window->size(), QSize(800, 480));
     // The start-up status in the dock has settled.
     QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 20000);
+    // Every heater has been read once, so that a page built later shows the same degrees.
+    QObject *holding = m_cm->qmlEngine()->rootContext()->contextProperty(QStringLiteral("holding")).value<QObject *>();
+    QVERIFY(holding);
+    const auto allRead = [holding] {
+        const QVariantList zones = holding->property("zoneTemps").toList();
+        return !zones.isEmpty() && std::all_of(zones.cbegin(), zones.cend(), [](const QVariant &zone) {
+            const QVariantMap z = zone.toMap();
+            return z.value(QStringLiteral("actualLower")).toInt() != 0 && z.value(QStringLiteral("actualUpper")).toInt() != 0;
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allRead(), 20000);
 
     for (int id = 0; id < Translator::languageCount; ++id) {
         m_catalogues << readCatalogue(QLatin1String(codes[id]));
@@ -303,7 +324,7 @@ Texts TestScreens::textsOfEveryPage(QQuickWindow *window,
     Texts texts;
     for (const QString &page : allPages()) {
         showPage(window, page);
-        QCoreApplication::processEvents();
+        settle(window);
         QStringList shown;
         const QList<QQuickItem *> items = itemsOf(window, isShownText);
         for (QQuickItem *item : items) {
@@ -424,7 +445,7 @@ void TestScreens::touchTargetsAreFingerSizedAndOnScreen()
     for (int language : {Translator::LANGUAGE_ID_ENG, Translator::LANGUAGE_ID_DEU, Translator::LANGUAGE_ID_ARA}) {
         setLanguage(language);
         showPage(m_window, page);
-        QCoreApplication::processEvents();
+        settle(m_window);
         const QList<QQuickItem *> targets = itemsOf(m_window, isInteractive);
         QVERIFY(page == "Firmware copy" || !targets.isEmpty());
         for (QQuickItem *item : targets) {
