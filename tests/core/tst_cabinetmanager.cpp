@@ -424,19 +424,25 @@ void TestCabinetManager::settingsRecordFromTheMasterIsApplied()
 
 void TestCabinetManager::idleTimerFiresAndTouchRestartsIt()
 {
-    m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("300"));
+    m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("1000"));
     auto cm = start();
     QSignalSpy idle(cm.data(), &CabinetCore::noUserInteraction);
     QElapsedTimer clock;
     clock.start();
-    // Keys pressed every 100 ms keep the idle time-out away.
+    // Keys pressed every 100 ms for longer than the time-out keep it away, as long as no
+    // two of them lay a whole time-out apart on a stalled machine.
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
-    while (clock.elapsed() < 700) {
+    qint64 last = 0, longestGap = 0;
+    while (clock.elapsed() < 2500) {
         cm->eventFilter(nullptr, &key);
+        longestGap = qMax(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
         QTest::qWait(100);
     }
-    QCOMPARE(idle.count(), 0);
-    QTRY_COMPARE(idle.count(), 1);
+    longestGap = qMax(longestGap, clock.elapsed() - last);
+    if (longestGap < 900)
+        QCOMPARE(idle.count(), 0);
+    QTRY_VERIFY(idle.count() >= 1);
 }
 
 void TestCabinetManager::pluggedInMinutesSurviveARestart()

@@ -380,6 +380,8 @@ void TestHolding::holdsReachTheHaccpLogAndItsExport()
     HoldingCoordinator *holding = m_cm->holding();
     holding->toggleBin(1);
     QTRY_COMPARE(m_cm->get_trayState(1), Discard);
+    // The bin shows Discard when no time is left; its record says expired once it ran past.
+    QTRY_VERIFY(holding->getTrayInfo(1).remainingTime < 0);
     holding->toggleBin(1);
     holding->toggleBin(5);
     QTest::qWait(400);  // about 20 s of the holding clock
