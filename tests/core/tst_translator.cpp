@@ -75,6 +75,7 @@ void TestTranslator::switching_data()
     QTest::newRow("id outside the table keeps the last") << QStringList{"14", "|", "-1"} << none << 14 << "jpn";
     QTest::newRow("unknown code") << QStringList{"|", "klingon"} << none << -1 << "";
     QTest::newRow("code") << QStringList{"ita"} << none << 6 << "ita";
+    QTest::newRow("code of the first language") << QStringList{"ita", "eng_USA"} << none << 0 << "eng_USA";
     QTest::newRow("empty code") << QStringList{"ita", "|", ""} << none << 6 << "ita";
 }
 
