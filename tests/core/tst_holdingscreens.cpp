@@ -281,6 +281,8 @@ void TestHoldingScreens::binTile()
     QCOMPARE(text("binStateLabel", tile), label);
     QCOMPARE(item("binProductName", tile)->property("truncated").toBool(), name.size() > 30);
     QCOMPARE(item("binMismatchBanner", tile)->isVisible(), mismatch);
+    // Dark text on the amber of the warning only.
+    QCOMPARE(item("binProductName", tile)->property("color").value<QColor>() == Qt::black, state == 7);
     if (mismatch) {
         const QString wrongPan = language == "spa_mx" ? QStringLiteral("CHAROLA INCORRECTA")
                                                       : QStringLiteral("WRONG PAN");
