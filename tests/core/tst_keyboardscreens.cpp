@@ -315,7 +315,7 @@ void TestKeyboardScreens::typingThroughTheKeys_data()
     QTest::addColumn<int>("language"); // -1: the numeric pad, -2: with point and minus
     QTest::addColumn<QStringList>("taps"); // key labels, "#name" for the bottom row
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown"); // a key label that must be on the screen after the taps
+    QTest::addColumn<QString>("shown"); // a key label on the screen after the taps, whose script is drawn
 
     QTest::newRow("English") << 0 << QStringList{"c", "a", "f", "e"} << "cafe" << "q";
     QTest::newRow("one-shot capital") << 0 << QStringList{"\u21e7", "C", "a"} << "Ca" << "";
@@ -359,14 +359,14 @@ void TestKeyboardScreens::typingThroughTheKeys()
     }
     QTRY_COMPARE(field->property("text").toString(), typed);
     QCOMPARE(clicks.count(), taps.size());
-    if (language < 0)
+    if (shown.isEmpty())
         return;
 
     // Every glyph of the keys comes from a font that has it (glyph 0 is the empty box),
     // and something is drawn there: not all pixels of the label have the key's colour.
     const QImage image = m_window->screen()->grabWindow(m_window->winId()).toImage();
     QVERIFY(!image.isNull());
-    bool shownSeen = shown.isEmpty();
+    bool shownSeen = false;
     const QList<QQuickItem *> labels = items(QStringLiteral("keyLabel"));
     QVERIFY(labels.size() > 30);
     for (QQuickItem *label : labels) {
