@@ -24,6 +24,7 @@ void TestPlatformInfo::kernelText_data()
     QTest::newRow("stops at NUL, keeps line breaks") << QByteArray("printf 'Linux a\\nb\\n\\000hidden'")
                                                      << "Linux a<br>b<br>";
     QTest::newRow("no output at all") << QByteArray("exit 1") << "";
+    QTest::newRow("NUL first") << QByteArray("printf '\\000hidden'") << "";
 }
 
 void TestPlatformInfo::kernelText()
