@@ -59,9 +59,7 @@ private slots:
     void shellLoadsWithoutWarnings_data();
     void shellLoadsWithoutWarnings();
 
-    void singleMessages_data();
     void singleMessages();
-    void receivedFiles_data();
     void receivedFiles();
     void receivedPersonalityIsTheOneReadAtTheNextStart();
     void settingsRecordFromTheMasterIsApplied();
@@ -252,30 +250,20 @@ void TestCabinetManager::shellLoadsWithoutWarnings()
     QCOMPARE(g_qmlWarnings, QStringList());
 }
 
-void TestCabinetManager::singleMessages_data()
-{
-    QTest::addColumn<QByteArray>("message"); // hex
-    QTest::addColumn<QString>("signal");     // the one signal it gives, with its arguments
-    QTest::addColumn<QString>("warning");    // or the warning that refuses it
-
-    QTest::newRow("error") << QByteArray("3102ff0300") << "errorInfoReceived 2 -1 3 0" << "";
-    QTest::newRow("reload 11") << QByteArray("0b") << "ovUpdateReloadFiles" << "";
-    QTest::newRow("reload 57") << QByteArray("39") << "ovUpdateReloadFiles" << "";
-    QTest::newRow("reload 58") << QByteArray("3a") << "ovUpdateReloadFiles" << "";
-    QTest::newRow("screen test") << QByteArray::number(CanMsg::TULMSGSINGLE_SCREEN_TEST_START, 16)
-                                 << "displayTestStart" << "";
-    QTest::newRow("day part") << QByteArray("6709") << "dayPartReceived 9" << "";
-    QTest::newRow("empty") << QByteArray() << "" << "Empty single CAN message ignored";
-    QTest::newRow("short error") << QByteArray("310102") << "" << "Single CAN message 49 too short";
-    QTest::newRow("day part out of range") << QByteArray("670c") << "" << "Day part 12 .* out of range";
-    QTest::newRow("unknown code") << QByteArray("c8ffff") << "" << "Unknown single CAN message code 200";
-}
-
+// One cabinet takes every message in turn: a start per case would double the test's time.
 void TestCabinetManager::singleMessages()
 {
-    QFETCH(QByteArray, message);
-    QFETCH(QString, signal);
-    QFETCH(QString, warning);
+    const struct { const char *hex, *signal, *warning; } cases[] = {
+        {"3102ff0300", "errorInfoReceived 2 -1 3 0", nullptr},
+        {"0b", "ovUpdateReloadFiles", nullptr}, // messages 11, 57 and 58 all reload
+        {"39", "ovUpdateReloadFiles", nullptr},
+        {"3a", "ovUpdateReloadFiles", nullptr},
+        {"6709", "dayPartReceived 9", nullptr},
+        {"", nullptr, "Empty single CAN message ignored"},
+        {"310102", nullptr, "Single CAN message 49 too short"},
+        {"670c", nullptr, "Day part 12 .* out of range"},
+        {"c8ffff", nullptr, "Unknown single CAN message code 200"},
+    };
     auto cm = start();
     QStringList heard;
     const auto hear = [&heard](const QString &name) { return [&heard, name](auto... args) {
@@ -288,15 +276,20 @@ void TestCabinetManager::singleMessages()
     connect(cm.data(), &CabinetManager::dayPartReceived, this, hear("dayPartReceived"));
     connect(cm.data(), &CabinetCore::ovUpdateReloadFiles, this, hear("ovUpdateReloadFiles"));
     connect(cm.data(), &CabinetManager::displayTestStart, this, hear("displayTestStart"));
-    if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-    QByteArray bytes = QByteArray::fromHex(message);
-    cm->processSinglePacket(&bytes);
-    if (bytes.isEmpty()) { // and no message at all
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-        cm->processSinglePacket(nullptr);
+    QStringList expected;
+    for (const auto &c : cases) {
+        if (c.warning)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(c.warning)));
+        QByteArray bytes = QByteArray::fromHex(c.hex);
+        cm->processSinglePacket(&bytes);
+        if (c.signal)
+            expected << QLatin1String(c.signal);
     }
-    QCOMPARE(heard, signal.isEmpty() ? QStringList() : QStringList{signal});
+    QTest::ignoreMessage(QtWarningMsg, "Empty single CAN message ignored");
+    cm->processSinglePacket(nullptr);
+    QByteArray test(1, char(CanMsg::TULMSGSINGLE_SCREEN_TEST_START));
+    cm->processSinglePacket(&test);
+    QCOMPARE(heard, expected << QStringLiteral("displayTestStart"));
 }
 
 static QByteArray filePayload(const QByteArray &path, const QByteArray &content)
@@ -304,41 +297,35 @@ static QByteArray filePayload(const QByteArray &path, const QByteArray &content)
     return path + QByteArray(CanMsg::FilePathFieldSize - path.size(), '\0') + content;
 }
 
-void TestCabinetManager::receivedFiles_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("stored"); // the data root's file it goes to
-    QTest::addColumn<QString>("warning"); // or the warning that refuses it
-
-    QTest::newRow("menu") << 11 << filePayload("/root/menu.json", "{}") << "menu.json" << "";
-    QTest::newRow("day parts") << 13 << filePayload("/root/dayParts.json", "{}") << "dayParts.json" << "";
-    QTest::newRow("personality") << 15 << filePayload("/root/preloadedConfigs/5x2.hcc", "{}") << "ui_id.hcc" << "";
-    QTest::newRow("no receiver") << 14 << filePayload("/root/menu.json", "x") << "" << "message 14 has no receiver";
-    QTest::newRow("up and out") << 11 << filePayload("/root/../etc/menu.json", "x") << "" << "does not name";
-    QTest::newRow("another file") << 12 << filePayload("/etc/passwd", "x") << "" << "does not name";
-    QTest::newRow("no path field") << 13 << QByteArray("/root/dayParts.json") << "" << "shorter than the path field";
-}
-
 void TestCabinetManager::receivedFiles()
 {
-    QFETCH(int, code);
-    QFETCH(QByteArray, payload);
-    QFETCH(QString, stored);
-    QFETCH(QString, warning);
+    const struct { int code; QByteArray payload; const char *stored, *warning; } cases[] = {
+        {11, filePayload("/root/menu.json", "{}"), "menu.json", nullptr},
+        {13, filePayload("/root/dayParts.json", "{}"), "dayParts.json", nullptr},
+        {15, filePayload("/root/preloadedConfigs/5x2.hcc", "{}"), "ui_id.hcc", nullptr},
+        {14, filePayload("/root/menu.json", "x"), nullptr, "message 14 has no receiver"},
+        {11, filePayload("/root/../etc/menu.json", "x"), nullptr, "does not name"},
+        {12, filePayload("/etc/passwd", "x"), nullptr, "does not name"},
+        {13, QByteArray("/root/dayParts.json"), nullptr, "shorter than the path field"},
+    };
     auto cm = start();
-    const QStringList before = QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QStringList rootBefore = QDir(m_scratch->root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
-    if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-    cm->processMultiPacket(1, code, payload);
-    QCOMPARE(received.count(), stored.isEmpty() ? 0 : 1);
-    QCOMPARE(QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    if (stored.isEmpty())
-        QCOMPARE(QDir(m_scratch->root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), rootBefore);
-    else
-        QCOMPARE(readFile(m_scratch->root() + stored), QByteArray("{}"));
+    const auto entries = [](const QString &dir) { return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); };
+    const QStringList outside = entries(m_scratch->base());
+    for (const auto &c : cases) {
+        const QStringList before = entries(m_scratch->root());
+        QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
+        if (c.warning)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(c.warning)));
+        if (c.stored) // the file must come from this message
+            QFile::remove(m_scratch->root() + QLatin1String(c.stored));
+        cm->processMultiPacket(1, c.code, c.payload);
+        QCOMPARE(received.count(), c.stored ? 1 : 0);
+        QCOMPARE(entries(m_scratch->base()), outside);
+        if (c.stored)
+            QCOMPARE(readFile(m_scratch->root() + QLatin1String(c.stored)), QByteArray("{}"));
+        else
+            QCOMPARE(entries(m_scratch->root()), before);
+    }
 }
 
 void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()
