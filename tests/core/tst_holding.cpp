@@ -40,7 +40,14 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-using Quad = QVariantList;
+using Quad = QList<int>;
+Quad quad(const QList<QVariant> &args)
+{
+    Quad q;
+    for (const QVariant &v : args)
+        q << v.toInt();
+    return q;
+}
 
 } // namespace
 
@@ -49,10 +56,11 @@ class TestHolding : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
-    void aTappedBinCountsDownWarnsDiscardsAndIsLogged();
+    void aTappedBinCountsDownWarnsAndDiscards();
     void panMovesAreReported_data();
     void panMovesAreReported();
     void errorsAreRaisedAndCleared_data();
@@ -61,23 +69,29 @@ private slots:
     void tagStoreSurvivesARestart();
     void consoleDrivesTheSimulation_data();
     void consoleDrivesTheSimulation();
+    void holdsReachTheHaccpLogAndItsExport();
     void binNamesFollowTheLanguage_data();
     void binNamesFollowTheLanguage();
 
 private:
     void startCabinet();
-    void place(int bin, quint64 uid); // uid 0 lifts the pan off
-    void lift(int bin) { place(bin, 0); }
+    void place(int bin, quint64 uid);
+    void lift(int bin);
     bool toolsLogContains(const QString &text) const;
+    QPair<int, int> readerChannel(int bin) const; // (node, channel)
 
     QScopedPointer<ScratchRoots> m_scratch;
     QScopedPointer<CabinetManager> m_cm;
     QString m_cwd;
 };
 
-void TestHolding::init()
+void TestHolding::initTestCase()
 {
     AlarmTimings::setScale(0.02);
+}
+
+void TestHolding::init()
+{
     m_cwd = QDir::currentPath();
     m_scratch.reset(new ScratchRoots);
     QTcpServer probe;
@@ -94,6 +108,7 @@ void TestHolding::init()
 
 void TestHolding::cleanup()
 {
+    AlarmTimings::setScale(0.02);
     m_cm.reset();
     QDir::setCurrent(m_cwd);
     m_scratch.reset();
@@ -111,21 +126,27 @@ void TestHolding::startCabinet()
     QTRY_COMPARE(m_cm->get_trayState(1), 4); // READY2HOLD
 }
 
-void TestHolding::place(int bin, quint64 uid)
+QPair<int, int> TestHolding::readerChannel(int bin) const
 {
     const NfcPollingInfo *polling = m_cm->get_nfcPollingInfo();
     for (int a = 0; a < NfcPollingInfo::AddressCount; ++a)
         for (int p = 0; p < NfcPollingInfo::PollOrderCount; ++p)
-            for (int s = 0; s < polling->group[a][p].count; ++s) {
-                const auto &group = polling->group[a][p];
-                if (group.entries[s].binIndex != bin)
-                    continue;
-                IoBoardSimulator *io = m_cm->ioSimulator();
-                QVERIFY(uid ? io->placeTag(quint8(group.address), group.entries[s].channel, uid)
-                            : io->removeTag(quint8(group.address), group.entries[s].channel));
-                return;
-            }
-    QFAIL("bin without a reader channel");
+            for (int s = 0; s < polling->group[a][p].count; ++s)
+                if (polling->group[a][p].entries[s].binIndex == bin)
+                    return {polling->group[a][p].address, polling->group[a][p].entries[s].channel};
+    return {-1, -1};
+}
+
+void TestHolding::place(int bin, quint64 uid)
+{
+    const auto where = readerChannel(bin);
+    QVERIFY(m_cm->ioSimulator()->placeTag(quint8(where.first), where.second, uid));
+}
+
+void TestHolding::lift(int bin)
+{
+    const auto where = readerChannel(bin);
+    QVERIFY(m_cm->ioSimulator()->removeTag(quint8(where.first), where.second));
 }
 
 bool TestHolding::toolsLogContains(const QString &text) const
@@ -133,7 +154,7 @@ bool TestHolding::toolsLogContains(const QString &text) const
     return QString::fromUtf8(readFile(qEnvironmentVariable("TUL_TOOLS_LOG"))).contains(text);
 }
 
-void TestHolding::aTappedBinCountsDownWarnsDiscardsAndIsLogged()
+void TestHolding::aTappedBinCountsDownWarnsAndDiscards()
 {
     QSignalSpy started(m_cm.data(), &CabinetManager::event_holdStarted);
     QSignalSpy expired(m_cm.data(), &CabinetManager::event_holdExpired);
@@ -165,58 +186,11 @@ void TestHolding::aTappedBinCountsDownWarnsDiscardsAndIsLogged()
     // A bin without a product does not start.
     holding->toggleBin(4);
     QCOMPARE(started.count(), 1);
-
-    // The pan held until it had to be discarded and one taken out early are both in the
-    // HACCP log, newest first, with their durations, and in the CSV export.
-    holding->toggleBin(5);
-    QTest::qWait(400);  // about 20 s of the holding clock
-    holding->toggleBin(5);
-    QJsonArray records;
-    // Each start record is replaced by its finished one.
-    auto finishedRecords = [&records] {
-        records = QJsonDocument::fromJson(readFile(FileLogWorker::logPath())).object().value("haccpInfo").toArray();
-        for (const QJsonValue &r : qAsConst(records))
-            if (r.toObject().value("h").toString() == QLatin1String("----"))
-                return -1;
-        return records.size();
-    };
-    QTRY_COMPARE(finishedRecords(), 2);
-    const QJsonObject early = records.at(0).toObject();
-    const QJsonObject discarded = records.at(1).toObject();
-    QCOMPARE(early.value("b").toInt(), 5);
-    QCOMPARE(early.value("e").toBool(), false);
-    const QString earlyDuration = early.value("h").toString();
-    QVERIFY2(earlyDuration >= "00:00:10" && earlyDuration < "00:01:00", qPrintable(earlyDuration));
-    QCOMPARE(discarded.value("b").toInt(), 1);
-    QCOMPARE(discarded.value("e").toBool(), true);
-    const QString heldDuration = discarded.value("h").toString();
-    QVERIFY2(heldDuration >= "00:01:30" && heldDuration < "00:03:00", qPrintable(heldDuration));
-    QDateTime now = QDateTime::currentDateTime();  // the day in the cabinet's own time zone
-    QCOMPARE(discarded.value("d").toString(), m_cm->adjustToLocalDateTime(now).toString("yyyy/MM/dd"));
-
-    HaccpController *haccp = m_cm->haccpController();
-    QSignalSpy exported(haccp, &HaccpController::exportHaccpLogDone);
-    haccp->exportHaccpLog();
-    QTRY_COMPARE(exported.count(), 1);
-    QCOMPARE(exported.at(0).at(0).toString(), QStringLiteral("OK"));
-    const QStringList files = QDir(m_scratch->flash()).entryList({"holdingLog_*.csv"});
-    QCOMPARE(files.size(), 1);
-    const QList<QByteArray> lines = readFile(m_scratch->flash() + files.first()).split('\n');
-    QCOMPARE(lines.size(), 4);  // header, two records, nothing after the last line end
-    const int perShelf = m_cm->get_traysPerZone() * m_cm->get_zonesPerRow();
-    auto csvStart = [](const QJsonObject &r) {
-        return (r.value("d").toString().mid(5) + " " + r.value("t").toString().left(5)).toUtf8();
-    };
-    QCOMPARE(lines.at(1), early.value("p").toString().toUtf8() + "," + QByteArray::number(5 / perShelf + 1)
-                              + "," + csvStart(early) + ",No," + earlyDuration.left(5).toUtf8() + ",");
-    QCOMPARE(lines.at(2), discarded.value("p").toString().toUtf8() + "," + QByteArray::number(1 / perShelf + 1)
-                              + "," + csvStart(discarded) + ",Yes," + heldDuration.left(5).toUtf8() + ",");
-
     // A stop asked for by a caller (the cloud) is reported by that caller, not twice.
     holding->toggleBin(1);
     m_cm->stopBinTimer(1);
     QVERIFY(m_cm->get_trayState(1) < Standard);
-    QCOMPARE(stopped.count(), 2);
+    QCOMPARE(stopped.count(), 1);
 }
 
 void TestHolding::panMovesAreReported_data()
@@ -312,7 +286,12 @@ void TestHolding::errorsAreRaisedAndCleared()
     TulErrorControllerT *errors = m_cm->errorService();
     QSignalSpy raised(errors, &TulErrorControllerT::callErrorCodesDataProcess);
     QSignalSpy cleared(errors, &TulErrorControllerT::callErrorCodesClearDataProcess);
-    const auto seen = [](const QSignalSpy &spy, const Quad &q) { return spy.contains(q); };
+    const auto seen = [](const QSignalSpy &spy, const Quad &q) {
+        for (const QList<QVariant> &args : spy)
+            if (quad(args) == q)
+                return true;
+        return false;
+    };
     const auto setFault = [&](bool on) {
         if (fault == QLatin1String("open"))
             sim->setProbeState(3, on ? 2 : 0);
@@ -393,6 +372,60 @@ void TestHolding::consoleDrivesTheSimulation()
 
 QTEST_MAIN(TestHolding)
 #include "tst_holding.moc"
+
+// A pan held until it had to be discarded and one taken out early are both in the HACCP
+// log, newest first, with their durations, and in the CSV export.
+void TestHolding::holdsReachTheHaccpLogAndItsExport()
+{
+    HoldingCoordinator *holding = m_cm->holding();
+    holding->toggleBin(1);
+    QTRY_COMPARE(m_cm->get_trayState(1), Discard);
+    holding->toggleBin(1);
+    holding->toggleBin(5);
+    QTest::qWait(400);  // about 20 s of the holding clock
+    holding->toggleBin(5);
+
+    QJsonArray records;
+    // Each start record is replaced by its finished one.
+    auto finishedRecords = [&records] {
+        records = QJsonDocument::fromJson(readFile(FileLogWorker::logPath())).object().value("haccpInfo").toArray();
+        for (const QJsonValue &r : qAsConst(records))
+            if (r.toObject().value("h").toString() == QLatin1String("----"))
+                return -1;
+        return records.size();
+    };
+    QTRY_COMPARE(finishedRecords(), 2);
+    const QJsonObject early = records.at(0).toObject();
+    const QJsonObject discarded = records.at(1).toObject();
+    QCOMPARE(early.value("b").toInt(), 5);
+    QCOMPARE(early.value("e").toBool(), false);
+    const QString earlyDuration = early.value("h").toString();
+    QVERIFY2(earlyDuration >= "00:00:10" && earlyDuration < "00:01:00", qPrintable(earlyDuration));
+    QCOMPARE(discarded.value("b").toInt(), 1);
+    QCOMPARE(discarded.value("e").toBool(), true);
+    const QString heldDuration = discarded.value("h").toString();
+    QVERIFY2(heldDuration >= "00:01:30" && heldDuration < "00:03:00", qPrintable(heldDuration));
+    QDateTime now = QDateTime::currentDateTime();  // the day in the cabinet's own time zone
+    QCOMPARE(discarded.value("d").toString(), m_cm->adjustToLocalDateTime(now).toString("yyyy/MM/dd"));
+
+    HaccpController *haccp = m_cm->haccpController();
+    QSignalSpy exported(haccp, &HaccpController::exportHaccpLogDone);
+    haccp->exportHaccpLog();
+    QTRY_COMPARE(exported.count(), 1);
+    QCOMPARE(exported.at(0).at(0).toString(), QStringLiteral("OK"));
+    const QStringList files = QDir(m_scratch->flash()).entryList({"holdingLog_*.csv"});
+    QCOMPARE(files.size(), 1);
+    const QList<QByteArray> lines = readFile(m_scratch->flash() + files.first()).split('\n');
+    QCOMPARE(lines.size(), 4);  // header, two records, nothing after the last line end
+    const int perShelf = m_cm->get_traysPerZone() * m_cm->get_zonesPerRow();
+    auto csvStart = [](const QJsonObject &r) {
+        return (r.value("d").toString().mid(5) + " " + r.value("t").toString().left(5)).toUtf8();
+    };
+    QCOMPARE(lines.at(1), early.value("p").toString().toUtf8() + "," + QByteArray::number(5 / perShelf + 1)
+                              + "," + csvStart(early) + ",No," + earlyDuration.left(5).toUtf8() + ",");
+    QCOMPARE(lines.at(2), discarded.value("p").toString().toUtf8() + "," + QByteArray::number(1 / perShelf + 1)
+                              + "," + csvStart(discarded) + ",Yes," + heldDuration.left(5).toUtf8() + ",");
+}
 
 void TestHolding::binNamesFollowTheLanguage_data()
 {
