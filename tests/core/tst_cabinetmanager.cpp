@@ -53,15 +53,21 @@ private slots:
 
     void startsFromEachPersonality_data();
     void startsFromEachPersonality();
+    void withoutPersonalityTheConnectorChoosesTheLayout_data();
+    void withoutPersonalityTheConnectorChoosesTheLayout();
     void versionTenPersonalityIsRejected();
+    void onlyTheFirstPersonalityIsTried();
     void unconfiguredUnitWritesNoSettingsFile();
 
     void shellLoadsWithoutWarnings_data();
     void shellLoadsWithoutWarnings();
 
-    void singleMessages();
-    void receivedFiles();
+    void everyPageOfTheShellOpensWithoutWarnings();
+    void badSingleMessagesAreIgnored();
+    void singleMessagesReachTheirReceivers();
+    void receivedFilesGoToTheirFixedNames();
     void receivedPersonalityIsTheOneReadAtTheNextStart();
+    void receivedFilesThatTryToEscapeAreRefused();
     void settingsRecordFromTheMasterIsApplied();
 
     void idleTimerFiresAndTouchRestartsIt();
@@ -104,69 +110,84 @@ void TestCabinetManager::installPersonality(const QString &fixture, const QStrin
 
 void TestCabinetManager::startsFromEachPersonality_data()
 {
-    QTest::addColumn<QString>("fixture"); // none: the connector chooses the layout
-    QTest::addColumn<int>("connector");
+    QTest::addColumn<QString>("fixture");
     QTest::addColumn<int>("zones");
     QTest::addColumn<int>("bins");
     QTest::addColumn<bool>("master");
     QTest::addColumn<bool>("mirror");
     QTest::addColumn<int>("customer");
     QTest::addColumn<bool>("nfc");
-    QTest::addColumn<int>("role"); // -1: a personality's cabinet, whose mirror, customer and NFC are checked
-    // The connector id is ignored when a personality is accepted.
-    QTest::newRow("5x4 primary") << "5x4_primary_nfc.hcc" << 9 << 10 << 20 << true << false << 0 << true << -1;
-    QTest::newRow("2x4 primary") << "2x4_primary_mirror.hcc" << 9 << 4 << 8 << true << true << 1 << true << -1;
-    QTest::newRow("2x4 mirror") << "2x4_mirror.hcc" << 9 << 4 << 8 << false << true << 1 << true << -1;
-    QTest::newRow("2x2") << "2x2_primary.hcc" << 9 << 2 << 4 << true << false << 3 << false << -1;
-    QTest::newRow("5x2") << "5x2_primary_nfc.hcc" << 9 << 5 << 10 << true << false << 2 << true << -1;
-    QTest::newRow("none: the default 5x4") << "" << 0 << 10 << 20 << true << false << 0 << false << 1;
-    QTest::newRow("5x4 second") << "" << 2 << 10 << 20 << false << false << 0 << false << 2;
-    QTest::newRow("2x4 primary connector") << "" << 9 << 4 << 8 << true << false << 0 << false << 1;
-    QTest::newRow("2x4 mirror connector") << "" << 10 << 4 << 8 << false << false << 0 << false << 3;
-    QTest::newRow("2x2 primary connector") << "" << 17 << 2 << 4 << true << false << 0 << false << 1;
-    QTest::newRow("5x2 primary connector") << "" << 32 << 5 << 10 << true << false << 0 << false << 0;
-    QTest::newRow("unknown id") << "" << 77 << 10 << 20 << true << false << 0 << false << 1;
+    QTest::newRow("5x4 primary") << "5x4_primary_nfc.hcc" << 10 << 20 << true << false << 0 << true;
+    QTest::newRow("2x4 primary") << "2x4_primary_mirror.hcc" << 4 << 8 << true << true << 1 << true;
+    QTest::newRow("2x4 mirror") << "2x4_mirror.hcc" << 4 << 8 << false << true << 1 << true;
+    QTest::newRow("2x2") << "2x2_primary.hcc" << 2 << 4 << true << false << 3 << false;
+    QTest::newRow("5x2") << "5x2_primary_nfc.hcc" << 5 << 10 << true << false << 2 << true;
 }
 
 void TestCabinetManager::startsFromEachPersonality()
 {
     QFETCH(QString, fixture);
-    QFETCH(int, connector);
     QFETCH(int, zones);
     QFETCH(int, bins);
     QFETCH(bool, master);
     QFETCH(bool, mirror);
     QFETCH(int, customer);
     QFETCH(bool, nfc);
-    QFETCH(int, role);
-    if (fixture.isEmpty()) {
-        QTest::ignoreMessage(QtDebugMsg, "FileID not found");
-    } else {
-        installPersonality(fixture);
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("File id : file name is: %1").arg(fixture)));
-    }
-    auto cm = start(connector);
-    QCOMPARE(cm->get_isConfigured(), !fixture.isEmpty());
-    QCOMPARE(cm->get_orientationId(), fixture.isEmpty() ? connector : int(UIID_FILE_ID));
+    installPersonality(fixture);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("File id : file name is: %1").arg(fixture)));
+    auto cm = start(9); // the connector id is ignored when a personality is accepted
+    QVERIFY(cm->get_isConfigured());
+    QCOMPARE(cm->get_orientationId(), int(UIID_FILE_ID));
     QCOMPARE(cm->get_numberOfZones(), zones);
     QCOMPARE(cm->get_traysPerCabinet(), bins);
-    QCOMPARE(cm->get_iAmMaster(), master);
-    QCOMPARE(cm->get_productLocationMap()->size(), bins);
-    // Only the master display opens the IO board's line.
-    QCOMPARE(cm->ioSimulator() != nullptr, master);
-    // An NFC cabinet has a real map of its readers, not the zeroed one.
-    QCOMPARE(cm->get_nfcPollingInfo() != nullptr, cm->get_nfcEnabled());
-    if (cm->get_nfcEnabled())
-        QVERIFY(cm->get_nfcPollingInfo()->addressCount >= 1);
-    if (role >= 0) {
-        QCOMPARE(cm->get_uiRole(), role);
-        return;
-    }
     QCOMPARE(cm->get_traysPerZone(), cm->fileId()->get_traysPerZone());
     QCOMPARE(cm->get_zonesPerRow(), cm->fileId()->get_zonesPerRow());
+    QCOMPARE(cm->get_iAmMaster(), master);
     QCOMPARE(cm->get_hasMirrorDisplay(), mirror);
     QCOMPARE(cm->get_customerId(), customer);
     QCOMPARE(cm->get_nfcEnabled(), nfc);
+    QCOMPARE(cm->get_nfcPollingInfo() != nullptr, nfc);
+    QCOMPARE(cm->get_productLocationMap()->size(), bins);
+    // Only the master display opens the IO board's line.
+    QCOMPARE(cm->ioSimulator() != nullptr, master);
+}
+
+void TestCabinetManager::withoutPersonalityTheConnectorChoosesTheLayout_data()
+{
+    QTest::addColumn<int>("connector");
+    QTest::addColumn<int>("zones");
+    QTest::addColumn<int>("bins");
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<int>("role");
+    QTest::newRow("none: the default 5x4") << 0 << 10 << 20 << true << 1;
+    QTest::newRow("5x4 second") << 2 << 10 << 20 << false << 2;
+    QTest::newRow("2x4 primary") << 9 << 4 << 8 << true << 1;
+    QTest::newRow("2x4 mirror") << 10 << 4 << 8 << false << 3;
+    QTest::newRow("2x2 primary") << 17 << 2 << 4 << true << 1;
+    QTest::newRow("5x2 primary") << 32 << 5 << 10 << true << 0;
+    QTest::newRow("unknown id") << 77 << 10 << 20 << true << 1;
+}
+
+void TestCabinetManager::withoutPersonalityTheConnectorChoosesTheLayout()
+{
+    QFETCH(int, connector);
+    QFETCH(int, zones);
+    QFETCH(int, bins);
+    QFETCH(bool, master);
+    QFETCH(int, role);
+    QTest::ignoreMessage(QtDebugMsg, "FileID not found");
+    auto cm = start(connector);
+    QVERIFY(!cm->get_isConfigured());
+    QCOMPARE(cm->get_orientationId(), connector);
+    QCOMPARE(cm->get_numberOfZones(), zones);
+    QCOMPARE(cm->get_traysPerCabinet(), bins);
+    QCOMPARE(cm->get_iAmMaster(), master);
+    QCOMPARE(cm->get_uiRole(), role);
+    if (cm->get_nfcEnabled()) {
+        NfcPollingInfo *polling = cm->get_nfcPollingInfo();
+        QVERIFY(polling);
+        QVERIFY(polling->addressCount >= 1); // a real map, not the zeroed one
+    }
 }
 
 void TestCabinetManager::versionTenPersonalityIsRejected()
@@ -189,6 +210,14 @@ void TestCabinetManager::versionTenPersonalityIsRejected()
     QCOMPARE(cm->get_numberOfZones(), 2); // the built-in 2x2, not the file's 5x2
 }
 
+void TestCabinetManager::onlyTheFirstPersonalityIsTried()
+{
+    installPersonality(QStringLiteral("2x2_primary.hcc"));
+    auto cm = start();
+    QVERIFY(cm->get_isConfigured());
+    QCOMPARE(cm->get_numberOfZones(), 2);
+}
+
 void TestCabinetManager::unconfiguredUnitWritesNoSettingsFile()
 {
     auto cm = start(9);
@@ -200,96 +229,125 @@ void TestCabinetManager::unconfiguredUnitWritesNoSettingsFile()
 void TestCabinetManager::shellLoadsWithoutWarnings_data()
 {
     QTest::addColumn<QString>("fixture");
-    QTest::addColumn<int>("pages"); // of the settings, each opened in turn
-    QTest::newRow("unconfigured") << QString() << 0;
-    QTest::newRow("configured") << "5x4_primary_nfc.hcc" << 0;
-    // Preferences, Language, Day-Parts, Zone Diagnostics, Errors Log, Holding Log (on a
-    // cabinet that collects HACCP records), Password, System Information, Utilities.
-    QTest::newRow("display that is not the master") << "2x4_mirror.hcc" << 9;
+    QTest::newRow("configured") << "5x4_primary_nfc.hcc";
+    QTest::newRow("unconfigured") << QString();
 }
 
 void TestCabinetManager::shellLoadsWithoutWarnings()
 {
     QFETCH(QString, fixture);
-    QFETCH(int, pages);
     if (!fixture.isEmpty())
         installPersonality(fixture);
     g_qmlWarnings.clear();
     g_previousHandler = qInstallMessageHandler(collectQmlWarnings);
     auto cm = start();
     QTest::qWait(100); // bindings settle in the first frames
+    qInstallMessageHandler(g_previousHandler);
+    QCOMPARE(g_qmlWarnings, QStringList());
+
     QCOMPARE(cm->qmlEngine()->rootObjects().size(), 1);
     auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
     QVERIFY(window);
-    QCOMPARE(window->size(), QSize(800, 480));
+    QCOMPARE(window->width(), 800);
+    QCOMPARE(window->height(), 480);
     QObject *cabinet = window->findChild<QObject *>(QStringLiteral("cabinetView"));
     QObject *firstStart = window->findChild<QObject *>(QStringLiteral("firstStartPanel"));
     QVERIFY(cabinet && firstStart);
     QCOMPARE(cabinet->property("visible").toBool(), !fixture.isEmpty());
     QCOMPARE(firstStart->property("visible").toBool(), fixture.isEmpty());
-
-    QObject *screen = window->findChild<QObject *>(QStringLiteral("screen"));
-    QObject *settings = window->findChild<QObject *>(QStringLiteral("servicePages"));
-    if (pages) {
-        screen->setProperty("currentView", QStringLiteral("settings"));
-        QVERIFY(settings->property("visible").toBool());
-        const QStringList names = settings->property("pageNames").toStringList();
-        QCOMPARE(names.size(), pages);
-        QVERIFY(names.contains(QStringLiteral("Holding Log")));
-        for (const QString &name : names) {
-            settings->setProperty("currentPage", name);
-            QTest::qWait(20);
-        }
-        window->findChild<QObject *>(QStringLiteral("dayPartPopupLayer"))->setProperty("visible", true);
-        QTest::qWait(20);
-        emit cm->noUserInteraction(); // the idle time-out brings the main view back
-        QTest::qWait(20);
-        QCOMPARE(screen->property("currentView").toString(), QStringLiteral("main"));
-    }
-    qInstallMessageHandler(g_previousHandler);
-    QCOMPARE(g_qmlWarnings, QStringList());
 }
 
-// One cabinet takes every message in turn: a start per case would double the test's time.
-void TestCabinetManager::singleMessages()
+void TestCabinetManager::everyPageOfTheShellOpensWithoutWarnings()
 {
-    const struct { const char *hex, *signal, *warning; } cases[] = {
-        {"3102ff0300", "errorInfoReceived 2 -1 3 0", nullptr},
-        {"0b", "ovUpdateReloadFiles", nullptr}, // messages 11, 57 and 58 all reload
-        {"39", "ovUpdateReloadFiles", nullptr},
-        {"3a", "ovUpdateReloadFiles", nullptr},
-        {"6709", "dayPartReceived 9", nullptr},
-        {"", nullptr, "Empty single CAN message ignored"},
-        {"310102", nullptr, "Single CAN message 49 too short"},
-        {"670c", nullptr, "Day part 12 .* out of range"},
-        {"c8ffff", nullptr, "Unknown single CAN message code 200"},
-    };
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
     auto cm = start();
-    QStringList heard;
-    const auto hear = [&heard](const QString &name) { return [&heard, name](auto... args) {
-        QStringList all{name};
-        for (const QVariant &v : QVariantList{QVariant::fromValue(args)...})
-            all << v.toString();
-        heard << all.join(QLatin1Char(' '));
-    }; };
-    connect(cm.data(), &CabinetManager::errorInfoReceived, this, hear("errorInfoReceived"));
-    connect(cm.data(), &CabinetManager::dayPartReceived, this, hear("dayPartReceived"));
-    connect(cm.data(), &CabinetCore::ovUpdateReloadFiles, this, hear("ovUpdateReloadFiles"));
-    connect(cm.data(), &CabinetManager::displayTestStart, this, hear("displayTestStart"));
-    QStringList expected;
-    for (const auto &c : cases) {
-        if (c.warning)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(c.warning)));
-        QByteArray bytes = QByteArray::fromHex(c.hex);
-        cm->processSinglePacket(&bytes);
-        if (c.signal)
-            expected << QLatin1String(c.signal);
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
+    QVERIFY(window);
+    QObject *screen = window->findChild<QObject *>(QStringLiteral("screen"));
+    QObject *pages = window->findChild<QObject *>(QStringLiteral("servicePages"));
+    QObject *popup = window->findChild<QObject *>(QStringLiteral("dayPartPopupLayer"));
+    QVERIFY(screen && pages && popup);
+
+    g_qmlWarnings.clear();
+    g_previousHandler = qInstallMessageHandler(collectQmlWarnings);
+    screen->setProperty("currentView", QStringLiteral("settings"));
+    QVERIFY(pages->property("visible").toBool());
+    const QStringList names = pages->property("pageNames").toStringList();
+    // The Holding Log is among them only on a cabinet that collects HACCP records.
+    QVERIFY(cm->get_haccpEnabled());
+    // A display that is not the master: Preferences, Language, Day-Parts, Zone
+    // Diagnostics, Errors Log, Holding Log, Password, System Information, Utilities.
+    QCOMPARE(names.size(), 9);
+    QVERIFY(names.contains(QStringLiteral("Holding Log")));
+    for (const QString &name : names) {
+        pages->setProperty("currentPage", name);
+        QTest::qWait(20);
     }
+    popup->setProperty("visible", true);
+    QTest::qWait(20);
+    emit cm->noUserInteraction(); // the idle time-out brings the main view back
+    QTest::qWait(20);
+    qInstallMessageHandler(g_previousHandler);
+    QCOMPARE(g_qmlWarnings, QStringList());
+    QCOMPARE(screen->property("currentView").toString(), QStringLiteral("main"));
+}
+
+void TestCabinetManager::badSingleMessagesAreIgnored()
+{
+    auto cm = start();
+    QSignalSpy errors(cm.data(), &CabinetManager::errorInfoReceived);
+    QSignalSpy dayParts(cm.data(), &CabinetManager::dayPartReceived);
+    QSignalSpy reloads(cm.data(), &CabinetCore::ovUpdateReloadFiles);
+
     QTest::ignoreMessage(QtWarningMsg, "Empty single CAN message ignored");
+    QByteArray empty;
+    cm->processSinglePacket(&empty);
     cm->processSinglePacket(nullptr);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Single CAN message 49 too short"));
+    QByteArray shortError = QByteArray::fromHex("310102");
+    cm->processSinglePacket(&shortError);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Day part 12 .* out of range"));
+    QByteArray farDayPart = QByteArray::fromHex("670c");
+    cm->processSinglePacket(&farDayPart);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unknown single CAN message code 200"));
+    QByteArray unknown = QByteArray::fromHex("c8ffff");
+    cm->processSinglePacket(&unknown);
+
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(dayParts.count(), 0);
+    QCOMPARE(reloads.count(), 0);
+}
+
+void TestCabinetManager::singleMessagesReachTheirReceivers()
+{
+    auto cm = start();
+    QSignalSpy errors(cm.data(), &CabinetManager::errorInfoReceived);
+    QSignalSpy reloads(cm.data(), &CabinetCore::ovUpdateReloadFiles);
+    QSignalSpy screenTest(cm.data(), &CabinetManager::displayTestStart);
+    QSignalSpy dayParts(cm.data(), &CabinetManager::dayPartReceived);
+
+    QByteArray error = QByteArray::fromHex("3102ff0300"); // 49: (2, -1, 3, 0)
+    cm->processSinglePacket(&error);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first(), (QVariantList{2, -1, 3, 0}));
+
+    for (char code : {char(11), char(57), char(58)}) {
+        QByteArray reload(1, code);
+        cm->processSinglePacket(&reload);
+    }
+    QCOMPARE(reloads.count(), 3);
+
     QByteArray test(1, char(CanMsg::TULMSGSINGLE_SCREEN_TEST_START));
     cm->processSinglePacket(&test);
-    QCOMPARE(heard, expected << QStringLiteral("displayTestStart"));
+    QCOMPARE(screenTest.count(), 1);
+
+    QByteArray dayPart = QByteArray::fromHex("6709");
+    cm->processSinglePacket(&dayPart);
+    QCOMPARE(dayParts.count(), 1);
+    QCOMPARE(dayParts.first().first().toInt(), 9);
 }
 
 static QByteArray filePayload(const QByteArray &path, const QByteArray &content)
@@ -297,35 +355,17 @@ static QByteArray filePayload(const QByteArray &path, const QByteArray &content)
     return path + QByteArray(CanMsg::FilePathFieldSize - path.size(), '\0') + content;
 }
 
-void TestCabinetManager::receivedFiles()
+void TestCabinetManager::receivedFilesGoToTheirFixedNames()
 {
-    const struct { int code; QByteArray payload; const char *stored, *warning; } cases[] = {
-        {11, filePayload("/root/menu.json", "{}"), "menu.json", nullptr},
-        {13, filePayload("/root/dayParts.json", "{}"), "dayParts.json", nullptr},
-        {15, filePayload("/root/preloadedConfigs/5x2.hcc", "{}"), "ui_id.hcc", nullptr},
-        {14, filePayload("/root/menu.json", "x"), nullptr, "message 14 has no receiver"},
-        {11, filePayload("/root/../etc/menu.json", "x"), nullptr, "does not name"},
-        {12, filePayload("/etc/passwd", "x"), nullptr, "does not name"},
-        {13, QByteArray("/root/dayParts.json"), nullptr, "shorter than the path field"},
-    };
     auto cm = start();
-    const auto entries = [](const QString &dir) { return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); };
-    const QStringList outside = entries(m_scratch->base());
-    for (const auto &c : cases) {
-        const QStringList before = entries(m_scratch->root());
-        QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
-        if (c.warning)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(c.warning)));
-        if (c.stored) // the file must come from this message
-            QFile::remove(m_scratch->root() + QLatin1String(c.stored));
-        cm->processMultiPacket(1, c.code, c.payload);
-        QCOMPARE(received.count(), c.stored ? 1 : 0);
-        QCOMPARE(entries(m_scratch->base()), outside);
-        if (c.stored)
-            QCOMPARE(readFile(m_scratch->root() + QLatin1String(c.stored)), QByteArray("{}"));
-        else
-            QCOMPARE(entries(m_scratch->root()), before);
-    }
+    QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
+    cm->processMultiPacket(1, 11, filePayload("/root/menu.json", "{\"version\":1}"));
+    cm->processMultiPacket(1, 13, filePayload("/root/dayParts.json", "{}"));
+    cm->processMultiPacket(1, 15, filePayload("/root/preloadedConfigs/5x2.hcc", "personality"));
+    QCOMPARE(received.count(), 3);
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), QByteArray("{\"version\":1}"));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("dayParts.json")), QByteArray("{}"));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("ui_id.hcc")), QByteArray("personality"));
 }
 
 void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()
@@ -342,6 +382,25 @@ void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()
     auto cm = start();
     QVERIFY(cm->get_isConfigured());
     QCOMPARE(cm->get_numberOfZones(), 5);
+}
+
+void TestCabinetManager::receivedFilesThatTryToEscapeAreRefused()
+{
+    auto cm = start();
+    const QStringList before = QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("message 14 has no receiver"));
+    cm->processMultiPacket(1, 14, filePayload("/root/menu.json", "x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not name"));
+    cm->processMultiPacket(1, 11, filePayload("/root/../etc/menu.json", "x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not name"));
+    cm->processMultiPacket(1, 12, filePayload("/etc/passwd", "x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("shorter than the path field"));
+    cm->processMultiPacket(1, 13, QByteArray("/root/dayParts.json"));
+    QCOMPARE(received.count(), 0);
+    QVERIFY(!QFileInfo::exists(m_scratch->root() + QStringLiteral("menu.json")));
+    QVERIFY(!QFileInfo::exists(m_scratch->root() + QStringLiteral("config.txt")));
+    QCOMPARE(QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 void TestCabinetManager::settingsRecordFromTheMasterIsApplied()

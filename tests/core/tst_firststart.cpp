@@ -6,17 +6,56 @@
 #include "configurationmanager.h"
 #include "scratchroots.h"
 #include "tulpaths.h"
-#include "twoprocesses.h"
 
+#include <QProcess>
+#include <memory>
+#include <QTcpServer>
 #include <QtTest>
 
-#include <memory>
+namespace {
 
-static QByteArray readFile(const QString &path)
+int freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// The mirror display: the program with its own data root, and what it logged.
+class Mirror
+{
+public:
+    Mirror(const QString &root, const QString &can)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
+        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), can);
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")});
+    }
+    ~Mirror()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    bool saw(const QString &text)
+    {
+        output += QString::fromLocal8Bit(process.readAll());
+        return output.contains(text);
+    }
+    QProcess process;
+    QString output;
+};
+
+} // namespace
 
 class TestFirstStart : public QObject
 {
@@ -29,7 +68,7 @@ private slots:
 void TestFirstStart::primarySideSendsTheMirrorItsPersonality()
 {
     ScratchRoots scratch;
-    const QString can = freeCanInterface();
+    const QString can = QStringLiteral("tcp://127.0.0.1:%1/can0").arg(freePort());
     scratch.setVariable("TUL_CAN_INTERFACE", can);
     const QString fixtures = QStringLiteral(PERSONALITY_FIXTURES "/");
     const QByteArray primaryFile = readFile(fixtures + QStringLiteral("2x4_primary_mirror.hcc"));
@@ -42,7 +81,7 @@ void TestFirstStart::primarySideSendsTheMirrorItsPersonality()
     const QString mirrorRoot = scratch.base() + QStringLiteral("/mirror/");
     QVERIFY(QDir().mkpath(mirrorRoot));
     QVERIFY(QFile::copy(fixtures + QStringLiteral("2x4_mirror.hcc"), mirrorRoot + QStringLiteral("old.hcc")));
-    auto mirror = std::make_unique<DisplayProcess>(mirrorRoot, can);
+    auto mirror = std::make_unique<Mirror>(mirrorRoot, can);
     QTRY_VERIFY_WITH_TIMEOUT(mirror->saw(QStringLiteral("Scene loaded")), 20000);
 
     // Wired as the second display of a 2x4 (connector id 10): the installation must make it the master.
@@ -67,7 +106,7 @@ void TestFirstStart::primarySideSendsTheMirrorItsPersonality()
 
     // At its next start the mirror reads the personality it received.
     mirror.reset();
-    mirror = std::make_unique<DisplayProcess>(mirrorRoot, can);
+    mirror = std::make_unique<Mirror>(mirrorRoot, can);
     QTRY_VERIFY_WITH_TIMEOUT(mirror->saw(QStringLiteral("File id : file name is: ui_id.hcc")), 20000);
 }
 
