@@ -6,44 +6,14 @@
 #include <QTextCodec>
 #include <QtTest>
 
-namespace {
-
 // Every syllable the candidate bar knows, in key order.
-const QStringList kSyllables{
-    "a", "ai", "an", "ang", "ao", "ba", "bai", "ban", "bang", "bao", "bei", "ben", "beng", "bi",
-    "bian", "biao", "bie", "bin", "bing", "bo", "bu", "ca", "cai", "can", "cang", "cao", "ce",
-    "ceng", "cha", "chai", "chan", "chang", "chao", "che", "chen", "cheng", "chi", "chong", "chou",
-    "chu", "chuai", "chuan", "chuang", "chui", "chun", "chuo", "ci", "cong", "cou", "cu", "cuan",
-    "cui", "cun", "cuo", "da", "dai", "dan", "dang", "dao", "de", "deng", "di", "dian", "diao",
-    "die", "ding", "diu", "dong", "dou", "du", "duan", "dui", "dun", "duo", "e", "en", "er", "fa",
-    "fan", "fang", "fei", "fen", "feng", "fo", "fou", "fu", "ga", "gai", "gan", "gang", "gao",
-    "ge", "gei", "gen", "geng", "gong", "gou", "gu", "gua", "guai", "guan", "guang", "gui", "gun",
-    "guo", "ha", "hai", "han", "hang", "hao", "he", "hei", "hen", "heng", "hong", "hou", "hu",
-    "hua", "huai", "huan", "huang", "hui", "hun", "huo", "ji", "jia", "jian", "jiang", "jiao",
-    "jie", "jin", "jing", "jiong", "jiu", "ju", "juan", "jue", "jun", "ka", "kai", "kan", "kang",
-    "kao", "ke", "ken", "keng", "kong", "kou", "ku", "kua", "kuai", "kuan", "kuang", "kui", "kun",
-    "kuo", "la", "lai", "lan", "lang", "lao", "le", "lei", "leng", "li", "lian", "liang", "liao",
-    "lie", "lin", "ling", "liu", "long", "lou", "lu", "luan", "lue", "lun", "luo", "lv", "ma",
-    "mai", "man", "mang", "mao", "me", "mei", "men", "meng", "mi", "mian", "miao", "mie", "min",
-    "ming", "miu", "mo", "mou", "mu", "na", "nai", "nan", "nang", "nao", "ne", "nei", "nen",
-    "neng", "ni", "nian", "niang", "niao", "nie", "nin", "ning", "niu", "nong", "nu", "nuan",
-    "nue", "nuo", "nv", "o", "ou", "pa", "pai", "pan", "pang", "pao", "pei", "pen", "peng", "pi",
-    "pian", "piao", "pie", "pin", "ping", "po", "pou", "pu", "qi", "qia", "qian", "qiang", "qiao",
-    "qie", "qin", "qing", "qiong", "qiu", "qu", "quan", "que", "qun", "ran", "rang", "rao", "re",
-    "ren", "reng", "ri", "rong", "rou", "ru", "ruan", "rui", "run", "ruo", "sa", "sai", "san",
-    "sang", "sao", "se", "sen", "seng", "sha", "shai", "shan", "shang", "shao", "she", "shen",
-    "sheng", "shi", "shou", "shu", "shua", "shuai", "shuan", "shuang", "shui", "shun", "shuo",
-    "si", "song", "sou", "su", "suan", "sui", "sun", "suo", "ta", "tai", "tan", "tang", "tao",
-    "te", "teng", "ti", "tian", "tiao", "tie", "ting", "tong", "tou", "tu", "tuan", "tui", "tun",
-    "tuo", "wa", "wai", "wan", "wang", "wei", "wen", "weng", "wo", "wu", "xi", "xia", "xian",
-    "xiang", "xiao", "xie", "xin", "xing", "xiong", "xiu", "xu", "xuan", "xue", "xun", "ya", "yan",
-    "yang", "yao", "ye", "yi", "yin", "ying", "yo", "yong", "you", "yu", "yuan", "yue", "yun",
-    "za", "zai", "zan", "zang", "zao", "ze", "zei", "zen", "zeng", "zha", "zhai", "zhan", "zhang",
-    "zhao", "zhe", "zhen", "zheng", "zhi", "zhong", "zhou", "zhu", "zhua", "zhuai", "zhuan",
-    "zhuang", "zhui", "zhun", "zhuo", "zi", "zong", "zou", "zu", "zuan", "zui", "zun", "zuo"
-};
-
-} // namespace
+static QStringList syllables()
+{
+    QFile file(QStringLiteral(KEYBOARD_FIXTURES "/pinyin_syllables.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll()).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
 
 class TestPinyinTable : public QObject
 {
@@ -52,8 +22,6 @@ class TestPinyinTable : public QObject
 private slots:
     void lookup_data();
     void lookup();
-    void prefixGivesTheRowsItBegins_data();
-    void prefixGivesTheRowsItBegins();
     void everySyllableHasItsOwnRow();
     void charactersAreTheLevelOneSetOnce();
 };
@@ -62,23 +30,30 @@ void TestPinyinTable::lookup_data()
 {
     QTest::addColumn<QString>("chars");
     QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("expected"); // empty: only the count is known
+    QTest::addColumn<QString>("expected"); // the characters, or the syllables whose rows they are
 
     QTest::newRow("a, not ai an ang ao") << "a" << 2 << QStringLiteral("阿啊");
     QTest::newRow("nv") << "nv" << 1 << QStringLiteral("女");
     QTest::newRow("lv") << "lv" << 14 << QStringLiteral("滤驴吕侣旅铝屡缕履律虑率绿氯");
-    QTest::newRow("zun") << "zun" << 2 << QStringLiteral("尊遵");
     QTest::newRow("zuo") << "zuo" << 7 << QStringLiteral("昨左佐作坐座做");
     QTest::newRow("ji, the largest") << "ji" << 54 << QString();
-    QTest::newRow("zh, 19 syllables") << "zh" << 233 << QString();
     QTest::newRow("everything") << "" << 3755 << QString();
     QTest::newRow("i") << "i" << 0 << QString();
-    QTest::newRow("u") << "u" << 0 << QString();
     QTest::newRow("v") << "v" << 0 << QString();
     QTest::newRow("upper case") << "A" << 0 << QString();
     QTest::newRow("upper case inside") << "zH" << 0 << QString();
     QTest::newRow("beyond a syllable") << "zhuangg" << 0 << QString();
     QTest::newRow("u with diaeresis as u") << "lu\u0308" << 0 << QString();
+    QTest::newRow("an excludes ang") << "an" << -1 << "an";
+    QTest::newRow("zhuan excludes zhuang") << "zhuan" << -1 << "zhuan";
+    QTest::newRow("lu excludes luan lue lun luo lv") << "lu" << -1 << "lu";
+    QTest::newRow("zh, 19 syllables") << "zh" << 233 << "zha zhai zhan zhang zhao zhe zhen zheng zhi zhong zhou "
+                                                      "zhu zhua zhuai zhuan zhuang zhui zhun zhuo";
+    QTest::newRow("zhua") << "zhua" << -1 << "zhua";
+    QTest::newRow("chua") << "chua" << -1 << "chuai chuan chuang";
+    QTest::newRow("nue") << "nue" << -1 << "nue";
+    QTest::newRow("qio") << "qio" << -1 << "qiong";
+    QTest::newRow("o") << "o" << -1 << "o";
 }
 
 void TestPinyinTable::lookup()
@@ -88,60 +63,30 @@ void TestPinyinTable::lookup()
     QFETCH(QString, expected);
     PinyinTable table;
     const QString result = table.get(chars);
-    QCOMPARE(result.size(), count);
+    if (count >= 0)
+        QCOMPARE(result.size(), count);
+    if (!expected.isEmpty() && expected.at(0).unicode() < 128) {
+        QString rows;
+        for (const QString &s : expected.split(QLatin1Char(' ')))
+            rows += table.get(s);
+        expected = rows;
+    }
     if (!expected.isEmpty())
         QCOMPARE(result, expected);
-}
-
-void TestPinyinTable::prefixGivesTheRowsItBegins_data()
-{
-    QTest::addColumn<QString>("chars");
-    QTest::addColumn<QStringList>("syllables");
-
-    QTest::newRow("an excludes ang") << "an" << QStringList{"an"};
-    QTest::newRow("zhuan excludes zhuang") << "zhuan" << QStringList{"zhuan"};
-    QTest::newRow("lu excludes luan lue lun luo lv") << "lu" << QStringList{"lu"};
-    QTest::newRow("sh") << "sh" << QStringList{"sha", "shai", "shan", "shang", "shao", "she", "shen",
-                                               "sheng", "shi", "shou", "shu", "shua", "shuai", "shuan",
-                                               "shuang", "shui", "shun", "shuo"};
-    QTest::newRow("zh") << "zh" << QStringList{"zha", "zhai", "zhan", "zhang", "zhao", "zhe", "zhen",
-                                               "zheng", "zhi", "zhong", "zhou", "zhu", "zhua", "zhuai",
-                                               "zhuan", "zhuang", "zhui", "zhun", "zhuo"};
-    QTest::newRow("zhu") << "zhu" << QStringList{"zhu"};
-    QTest::newRow("zhua") << "zhua" << QStringList{"zhua"};
-    QTest::newRow("zhuan") << "zhuan" << QStringList{"zhuan"};
-    QTest::newRow("chua") << "chua" << QStringList{"chuai", "chuan", "chuang"};
-    QTest::newRow("nu") << "nu" << QStringList{"nu"};
-    QTest::newRow("nue") << "nue" << QStringList{"nue"};
-    QTest::newRow("qio") << "qio" << QStringList{"qiong"};
-    QTest::newRow("o") << "o" << QStringList{"o"};
-}
-
-void TestPinyinTable::prefixGivesTheRowsItBegins()
-{
-    QFETCH(QString, chars);
-    QFETCH(QStringList, syllables);
-    PinyinTable table;
-    QString expected;
-    for (const QString &s : syllables)
-        expected += table.get(s);
-    QCOMPARE(table.get(chars), expected);
 }
 
 void TestPinyinTable::everySyllableHasItsOwnRow()
 {
     PinyinTable table;
-    QCOMPARE(table.syllableCount(), kSyllables.size());
-    QCOMPARE(kSyllables.size(), 396);
+    const QStringList known = syllables();
+    QCOMPARE(known.size(), 396);
+    QCOMPARE(table.syllableCount(), known.size());
     QString all;
-    int largest = 0;
-    for (const QString &s : kSyllables) {
+    for (const QString &s : known) {
         const QString row = table.get(s);
-        QVERIFY2(!row.isEmpty(), qPrintable(s));
-        largest = qMax(largest, row.size());
+        QVERIFY2(!row.isEmpty() && row.size() <= 54, qPrintable(s));
         all += row;
     }
-    QCOMPARE(largest, 54);
     // The rows in key order are everything, so no key lies outside the list.
     QCOMPARE(all, table.get(QString()));
 }

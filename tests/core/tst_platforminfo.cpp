@@ -1,9 +1,9 @@
+// The kernel and board support texts of the platform information dialog.
 #include "platforminfo.h"
 #include "scratchroots.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QtTest>
 
 class TestPlatformInfo : public QObject
@@ -11,101 +11,83 @@ class TestPlatformInfo : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void kernelTextComesFromUname();
-    void kernelTextStopsAtNulAndKeepsLineBreaks();
-    void lastBspEntryByNameIgnoringCaseIsShown();
-    void withoutBspEntryTheTextStaysEmpty();
-
-private:
-    void writeTool(const QString &name, const QByteArray &body);
-    QScopedPointer<ScratchRoots> m_scratch;
+    void kernelText_data();
+    void kernelText();
+    void bspText_data();
+    void bspText();
 };
 
-void TestPlatformInfo::init()
+void TestPlatformInfo::kernelText_data()
 {
-    m_scratch.reset(new ScratchRoots);
+    QTest::addColumn<QByteArray>("uname"); // the script that stands in for uname after the first query
+    QTest::addColumn<QString>("text");
+    QTest::newRow("stops at NUL, keeps line breaks") << QByteArray("printf 'Linux a\\nb\\n\\000hidden'")
+                                                     << "Linux a<br>b<br>";
+    QTest::newRow("no output at all") << QByteArray("exit 1") << "";
+    QTest::newRow("NUL first") << QByteArray("printf '\\000hidden'") << "";
 }
 
-void TestPlatformInfo::cleanup()
+void TestPlatformInfo::kernelText()
 {
-    m_scratch.reset();
-}
-
-void TestPlatformInfo::writeTool(const QString &name, const QByteArray &body)
-{
-    const QString tools = m_scratch->base() + QStringLiteral("/tools");
-    QDir().mkpath(tools);
-    QFile tool(tools + QLatin1Char('/') + name);
-    QVERIFY(tool.open(QIODevice::WriteOnly));
-    tool.write("#!/bin/sh\n" + body + "\n");
-    tool.close();
-    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    m_scratch->setVariable("TUL_TOOLS_DIR", tools);
-}
-
-void TestPlatformInfo::kernelTextComesFromUname()
-{
+    QFETCH(QByteArray, uname);
+    QFETCH(QString, text);
+    ScratchRoots scratch;
     PlatformInfo info;
     QSignalSpy changed(&info, &PlatformInfo::osKernelChanged);
     info.getOsKernelInformation();
-    QCOMPARE(m_scratch->toolCalls(), QStringList{"uname -a"});
+    QCOMPARE(scratch.toolCalls(), QStringList{"uname -a"});
     // The trailing line feed of the output becomes a trailing "<br>".
     QVERIFY(info.get_osKernel().startsWith("Linux "));
     QVERIFY(info.get_osKernel().endsWith("GNU/Linux<br>"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toString(), info.get_osKernel());
+
+    const QString tools = scratch.base() + QStringLiteral("/tools");
+    QVERIFY(QDir().mkpath(tools));
+    QFile tool(tools + QStringLiteral("/uname"));
+    QVERIFY(tool.open(QIODevice::WriteOnly));
+    tool.write("#!/bin/sh\n" + uname + "\n");
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    scratch.setVariable("TUL_TOOLS_DIR", tools);
+    info.getOsKernelInformation();
+    QCOMPARE(info.get_osKernel(), text);
 }
 
-void TestPlatformInfo::kernelTextStopsAtNulAndKeepsLineBreaks()
+void TestPlatformInfo::bspText_data()
 {
-    writeTool("uname", "printf 'Linux a\\nb\\n\\000hidden'");
+    QTest::addColumn<QStringList>("entries"); // name=content; a name ending in '/' is a folder
+    QTest::addColumn<QString>("text");        // "shown" was shown before
+    QTest::newRow("last entry by name, ignoring case")
+        << QStringList{"BSP-a.txt=older", "BSP-B.txt=BSP 2.4\nbuilt 2026-01-01\n", "bsp-z.txt=lower case",
+                       "menu.json={}"}
+        << "BSP 2.4<br>built 2026-01-01<br>";
+    QTest::newRow("CR LF as one break") << QStringList{"BSP-1=BSP 2.5\r\nrc\r\n"}
+                                         << "BSP 2.5<br>rc<br>";
+    QTest::newRow("no entry: nothing shown") << QStringList{"config.txt=x"} << "shown";
+    QTest::newRow("a folder is not read") << QStringList{"BSP-a.txt=older", "BSP-dir/"} << "shown";
+}
+
+void TestPlatformInfo::bspText()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, text);
+    ScratchRoots scratch;
+    for (const QString &entry : entries) {
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        if (name.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir(scratch.root()).mkdir(name));
+        else
+            QVERIFY(scratch.writeRootFile(name, entry.section(QLatin1Char('='), 1).toUtf8()));
+    }
     PlatformInfo info;
-    info.getOsKernelInformation();
-    QCOMPARE(info.get_osKernel(), QStringLiteral("Linux a<br>b<br>"));
-
-    writeTool("uname", "exit 1"); // no output at all
-    info.getOsKernelInformation();
-    QCOMPARE(info.get_osKernel(), QString());
-}
-
-void TestPlatformInfo::lastBspEntryByNameIgnoringCaseIsShown()
-{
-    QVERIFY(m_scratch->writeRootFile("BSP-a.txt", "older"));
-    QVERIFY(m_scratch->writeRootFile("BSP-B.txt", "BSP 2.4\nbuilt 2026-01-01\n\0rest"));
-    QVERIFY(m_scratch->writeRootFile("bsp-z.txt", "not a BSP entry: lower case"));
-    QVERIFY(m_scratch->writeRootFile("menu.json", "{}"));
-
+    info.set_bspInfo(QStringLiteral("shown"));
     // The data root is found through its path, wherever the process happens to be.
     const QString savedCwd = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_scratch->flash()));
-    PlatformInfo info;
-    QTest::ignoreMessage(QtDebugMsg, qPrintable("looking for BSP file in : "
-                                                + QDir(m_scratch->root()).absolutePath()));
+    QVERIFY(QDir::setCurrent(scratch.flash()));
     info.getBSPverInformation();
     QDir::setCurrent(savedCwd);
-    QCOMPARE(info.get_bspInfo(), QStringLiteral("BSP 2.4<br>built 2026-01-01<br>"));
-}
-
-void TestPlatformInfo::withoutBspEntryTheTextStaysEmpty()
-{
-    QVERIFY(m_scratch->writeRootFile("config.txt", "x"));
-    PlatformInfo info;
-    QSignalSpy changed(&info, &PlatformInfo::bspInfoChanged);
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^looking for BSP file in : "));
-    QTest::ignoreMessage(QtDebugMsg, "Unable to open file: ");
-    info.getBSPverInformation();
-    QCOMPARE(info.get_bspInfo(), QString());
-    QCOMPARE(changed.count(), 0);
-
-    // A directory is not a file to show; what was shown stays.
-    info.set_bspInfo("shown");
-    QVERIFY(QDir(m_scratch->root()).mkdir("BSP-dir"));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^looking for BSP file in : "));
-    QTest::ignoreMessage(QtDebugMsg, "Unable to open file: BSP-dir");
-    info.getBSPverInformation();
-    QCOMPARE(info.get_bspInfo(), QStringLiteral("shown"));
+    QCOMPARE(info.get_bspInfo(), text);
 }
 
 QTEST_GUILESS_MAIN(TestPlatformInfo)
