@@ -32,8 +32,8 @@ ConfigSync::ConfigSync(ConfigurationManager *config, CanbusManager *canbus, bool
         connect(core, &CabinetCore::slaveUiFoundChanged, this, &ConfigSync::sendSerialModelNumbersToSlave,
                 Qt::QueuedConnection);
     } else if (!iAmMaster && core) {
-        m_versionOnce = connect(core, &CabinetCore::masterUiWasFound, this,
-                                &ConfigSync::sendFirmwareVersionViaCanbus, Qt::QueuedConnection);
+        connect(core, &CabinetCore::masterUiWasFound, this, &ConfigSync::masterFound,
+                Qt::QueuedConnection);
     }
 }
 
@@ -138,10 +138,16 @@ void ConfigSync::sendSerialModelNumbersToSlave()
     sendStoreNumberViaCanbus();
 }
 
+// Once per start, however often the master is found again. A flag rather than a
+// disconnect: finds queued before the first is handled would still arrive.
+void ConfigSync::masterFound()
+{
+    if (!m_versionSent)
+        sendFirmwareVersionViaCanbus();
+}
+
 void ConfigSync::sendFirmwareVersionViaCanbus()
 {
-    // Once per start, however often the master is found again.
-    if (m_versionOnce)
-        disconnect(m_versionOnce);
+    m_versionSent = true;
     send(ApplicationVersionOfOther, QByteArray(CabinetIdentity::ApplicationVersion));
 }

@@ -51,11 +51,12 @@ signals:
 
 private:
     void send(int multiId, const QByteArray &text);
+    void masterFound();
 
     ConfigurationManager *m_config;
     CanbusManager *m_canbus;
     bool m_iAmMaster;
-    QMetaObject::Connection m_versionOnce;
+    bool m_versionSent = false;
 };
 
 #endif // CONFIGSYNC_H

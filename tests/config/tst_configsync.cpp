@@ -56,6 +56,7 @@ void TestConfigSync::sendsByRole_data()
     QTest::newRow("no other display") << true << false << false << "storeNumber=42" << L{};
     QTest::newRow("no other display, found") << true << false << false << "found" << L{};
     QTest::newRow("not master: master found twice") << false << true << false << "master twice" << L{26};
+    QTest::newRow("not master: found twice at once") << false << true << false << "master twice at once" << L{26};
     QTest::newRow("not master: store number") << false << true << false << "storeNumber=42" << L{};
 }
 
@@ -78,6 +79,9 @@ void TestConfigSync::sendsByRole()
     } else if (change == QLatin1String("master twice")) {
         emit core.masterUiWasFound();
         QCoreApplication::processEvents();
+        emit core.masterUiWasFound();
+    } else if (change == QLatin1String("master twice at once")) {
+        emit core.masterUiWasFound();  // both queued before the first is handled
         emit core.masterUiWasFound();
     } else {
         QVERIFY(config.setProperty(qPrintable(change.section('=', 0, 0)), change.section('=', 1)));

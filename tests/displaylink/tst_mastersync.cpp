@@ -121,7 +121,7 @@ private slots:
         QTRY_VERIFY(sync.get_synced());
         QVERIFY(isActive(sync, "synced") && sync.get_statusText().isEmpty());
         if (needed && !answered)
-            QVERIFY(trace.at("rollCallTimedOut") >= 190);
+            QVERIFY(trace.at("rollCallTimedOut") >= 180); // a coarse timer may fire 5 % early
         QStringList tail{"status Checking for Orvanta import", "doMenuImport", "t_menuImport_done",
                          "doDefaultDayPart", "t_defaultDayPart_done"};
         if (iAmMaster)
