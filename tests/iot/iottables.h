@@ -1,0 +1,39 @@
+#ifndef IOTTABLES_H
+#define IOTTABLES_H
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+// The tables of a test program live in tests/data/iot/<program>.json: for each test function
+// an array of rows, each an object named by its "row" member.
+inline QJsonObject iotTables()
+{
+    static const QJsonObject tables = [] {
+        QFile f(qEnvironmentVariable("TUL_SOURCE_DIR") + QStringLiteral("/tests/data/iot/")
+                + QFileInfo(QCoreApplication::applicationFilePath()).baseName() + QStringLiteral(".json"));
+        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
+    }();
+    return tables;
+}
+
+inline void iotRows(QString function)
+{
+    function.chop(5); // "_data"
+    QTest::addColumn<QJsonObject>("row");
+    const QJsonArray rows = iotTables().value(function).toArray();
+    QVERIFY2(!rows.isEmpty(), qPrintable(QStringLiteral("no table for ") + function));
+    for (const QJsonValue &r : rows)
+        QTest::newRow(qPrintable(r[QLatin1String("row")].toString())) << r.toObject();
+}
+// In a _data function: one column "row" holding each row of the function's table.
+#define IOT_ROWS() iotRows(QString::fromLatin1(__func__))
+
+inline QByteArray compact(const QJsonObject &o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); }
+inline QJsonObject objectOf(const QByteArray &text) { return QJsonDocument::fromJson(text).object(); }
+
+#endif // IOTTABLES_H
