@@ -34,6 +34,9 @@ inline void iotRows(QString function)
 #define IOT_ROWS() iotRows(QString::fromLatin1(__func__))
 
 inline QByteArray compact(const QJsonObject &o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); }
+namespace QTest {
+template<> inline char *toString(const QJsonObject &o) { return qstrdup(compact(o).constData()); }
+}
 inline QJsonObject objectOf(const QByteArray &text) { return QJsonDocument::fromJson(text).object(); }
 
 #endif // IOTTABLES_H

@@ -170,7 +170,7 @@ NfcTagItem2 *TestIotAgentAdapter::registerPan(quint64 uid, int bin, bool seen)
 // "header": the cabinet's four identity members besides.
 void TestIotAgentAdapter::eventsAreBuilt()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QString kind = row["kind"].toString(), setup = row["setup"].toString();
     m_config->set_importedMenu(QStringLiteral("MENU_2.v1.json"));
     m_config->set_networkSettingsUpdated(setup != QLatin1String("not updated"));
@@ -255,7 +255,7 @@ void TestIotAgentAdapter::eventsAreBuilt()
 
 void TestIotAgentAdapter::menuSnapshot()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QString event = row["event"].toString();
     const QStringList languages = row["languages"].toVariant().toStringList();
     m_cabinet.customer = row["customer"].toInt();
@@ -298,7 +298,7 @@ void TestIotAgentAdapter::menuSnapshot()
 // commandError; "warning": a required warning.
 void TestIotAgentAdapter::inboundMessages()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QJsonValue text = row["text"];
     const QByteArray bytes = text.isObject() ? compact(text.toObject())
         : text == QLatin1String("oversize") ? QByteArray(TulIotAgentAdapter::MaxInboundBytes + 1, ' ')
@@ -346,7 +346,7 @@ void TestIotAgentAdapter::inboundMessages()
 // "error" absent: the hold stops.
 void TestIotAgentAdapter::resetOfAHoldCycle()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QString event = row["event"].toString(), error = row["error"].toString();
     const bool inItsBin = row["inItsBin"].toBool();
     NfcTagItem2 *tag = registerPan(Pan, 3, true);
@@ -382,7 +382,7 @@ void TestIotAgentAdapter::resetOfAHoldCycle()
 
 void TestIotAgentAdapter::restartAfterStop()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const bool seen = row["seen"].toBool();
     NfcTagItem2 *tag = registerPan(Pan, 3, seen);
     QVERIFY(tag);
@@ -406,7 +406,7 @@ void TestIotAgentAdapter::restartAfterStop()
 // "warning" absent: stored.
 void TestIotAgentAdapter::wifiSettings()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QJsonObject message = row["message"].toObject();
     const QString warning = row["warning"].toString();
     m_config->set_staticIPEnabled(true);
@@ -434,7 +434,7 @@ void TestIotAgentAdapter::wifiSettings()
 // status, bin, seen, crc, batch, expiry, activation.
 void TestIotAgentAdapter::holdingListOfAnotherCabinet()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QString warning = row["warning"].toString();
     const QJsonObject pan{{"panId", "5a3c150de2f4a7b8"}, {"status", 0}, {"bin", 7}, {"inCabinet", true},
                           {"crc32", 4294967295.0}, {"activationTS", 1767225001},
@@ -478,7 +478,7 @@ void TestIotAgentAdapter::holdingListOfAnotherCabinet()
 // "quadruple" empty: nothing emitted.
 void TestIotAgentAdapter::sdkErrors()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     QSignalSpy errors(m_adapter, &TulIotAgentAdapter::iotSdkErrorInfo);
     QJsonObject message{{"event", "sdkError"}};
     if (row.contains("code"))
@@ -495,7 +495,7 @@ void TestIotAgentAdapter::sdkErrors()
 
 void TestIotAgentAdapter::backupProgress()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QStringList states = row["states"].toVariant().toStringList();
     QSignalSpy activeChanged(m_adapter, &TulIotAgentAdapter::systemBackupActiveChanged);
     if (states.contains("Backup 250 MB"))
@@ -515,7 +515,7 @@ void TestIotAgentAdapter::backupProgress()
 // "exitCode" of the unzip stand-in; empty: not run.
 void TestIotAgentAdapter::menuArchive()
 {
-    QFETCH(QJsonObject, row);
+    QFETCH(const QJsonObject, row);
     const QString exitCode = row["exitCode"].toString();
     const QString folder = m_roots->system() + QStringLiteral("home/korvane/updates/");
     for (const QString &file : row["files"].toVariant().toStringList())
