@@ -32,6 +32,17 @@ inline void iotRows(QString function)
 }
 // In a _data function: one column "row" holding each row of the function's table.
 #define IOT_ROWS() iotRows(QString::fromLatin1(__func__))
+// Among the private slots: a test function and its table.
+#define IOT_TABLE_TEST(name) void name##_data() { IOT_ROWS(); } void name();
+
+// Writes each member as the property of that name; false when one is not taken.
+inline bool setProperties(QObject *object, const QJsonObject &values)
+{
+    bool ok = true;
+    for (auto it = values.begin(); it != values.end(); ++it)
+        ok = object->setProperty(it.key().toLatin1(), it.value().toVariant()) && ok;
+    return ok;
+}
 
 inline QByteArray compact(const QJsonObject &o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); }
 namespace QTest {

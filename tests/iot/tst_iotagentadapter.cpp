@@ -66,26 +66,16 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void eventsAreBuilt_data() { IOT_ROWS(); }
-    void eventsAreBuilt();
-    void menuSnapshot_data() { IOT_ROWS(); }
-    void menuSnapshot();
-    void inboundMessages_data() { IOT_ROWS(); }
-    void inboundMessages();
-    void resetOfAHoldCycle_data() { IOT_ROWS(); }
-    void resetOfAHoldCycle();
-    void restartAfterStop_data() { IOT_ROWS(); }
-    void restartAfterStop();
-    void wifiSettings_data() { IOT_ROWS(); }
-    void wifiSettings();
-    void holdingListOfAnotherCabinet_data() { IOT_ROWS(); }
-    void holdingListOfAnotherCabinet();
-    void sdkErrors_data() { IOT_ROWS(); }
-    void sdkErrors();
-    void backupProgress_data() { IOT_ROWS(); }
-    void backupProgress();
-    void menuArchive_data() { IOT_ROWS(); }
-    void menuArchive();
+    IOT_TABLE_TEST(eventsAreBuilt)
+    IOT_TABLE_TEST(menuSnapshot)
+    IOT_TABLE_TEST(inboundMessages)
+    IOT_TABLE_TEST(resetOfAHoldCycle)
+    IOT_TABLE_TEST(restartAfterStop)
+    IOT_TABLE_TEST(wifiSettings)
+    IOT_TABLE_TEST(holdingListOfAnotherCabinet)
+    IOT_TABLE_TEST(sdkErrors)
+    IOT_TABLE_TEST(backupProgress)
+    IOT_TABLE_TEST(menuArchive)
     void messageLeavesOnTheBus();
 
 private:
@@ -126,10 +116,8 @@ void TestIotAgentAdapter::init()
     m_core = new FakeCabinetCore;
     m_config = new ConfigurationManager(nullptr, nullptr, true, 1, m_core);
     m_core->configManagerPtr = m_config;
-    m_config->set_serialNumber(QStringLiteral("SN-0001"));
-    m_config->set_modelNumber(QStringLiteral("MODEL-A"));
-    m_config->set_storeNumber(QStringLiteral("1234"));
-    m_config->set_uuidNumber(QStringLiteral("uuid-1"));
+    QVERIFY(setProperties(m_config, {{"serialNumber", "SN-0001"}, {"modelNumber", "MODEL-A"}, {"storeNumber", "1234"},
+                                     {"uuidNumber", "uuid-1"}}));
     m_menu = new MenuManager(m_core);
     m_menu->menuLoadJsonDocFile();
     m_dayParts = new DayPartManager(5, 4, m_menu, m_core);
@@ -172,19 +160,9 @@ void TestIotAgentAdapter::eventsAreBuilt()
 {
     QFETCH(const QJsonObject, row);
     const QString kind = row["kind"].toString(), setup = row["setup"].toString();
-    m_config->set_importedMenu(QStringLiteral("MENU_2.v1.json"));
-    m_config->set_networkSettingsUpdated(setup != QLatin1String("not updated"));
-    m_config->set_networkMode(setup.startsWith(QLatin1String("wifi")) ? 1 : 0);
-    m_config->set_wifiSSID(QStringLiteral("KITCHEN"));
-    m_config->set_wifiPassword(setup == QLatin1String("wifi open") ? QString() : QStringLiteral("s3cret"));
-    m_config->set_wpaEnabled(setup == QLatin1String("wifi eap"));
-    m_config->set_wifiIdentity(QStringLiteral("cook"));
-    m_config->set_wifiStaticIp(setup == QLatin1String("wifi eap"));
-    m_config->set_staticIPEnabled(true);
-    m_config->set_ipAddress(QStringLiteral("10.0.0.7"));
-    m_config->set_gateway(QStringLiteral("10.0.0.1"));
-    m_config->set_netmask(QStringLiteral("255.255.255.0"));
-    m_config->set_ethBroadcast(QStringLiteral("10.0.0.255"));
+    // The settings every row starts from, then the row's own.
+    QVERIFY(setProperties(m_config, iotTables().value("eventsAreBuiltSettings").toObject()));
+    QVERIFY(setProperties(m_config, row["settings"].toObject()));
     m_cabinet.nfc_ = !setup.contains(QLatin1String("no nfc"));
     if (setup.contains(QLatin1String("full size")))
         m_cabinet.panSizeOf = {{2, 2}, {3, 2}};
@@ -429,29 +407,12 @@ void TestIotAgentAdapter::wifiSettings()
     QVERIFY(g_log.join('\n').contains(QLatin1String("handleReceivedIoTInfo:")));
 }
 
-// "holdInfo" entries: "pan" a full pan, an object the pan with those members (only them
-// with "only"), anything else as it is. "stored": the pans stored for "uuid-9" as uid,
-// status, bin, seen, crc, batch, expiry, activation.
+// "stored": the pans stored for "uuid-9" as uid, status, bin, seen, crc, batch, expiry,
+// activation.
 void TestIotAgentAdapter::holdingListOfAnotherCabinet()
 {
     QFETCH(const QJsonObject, row);
     const QString warning = row["warning"].toString();
-    const QJsonObject pan{{"panId", "5a3c150de2f4a7b8"}, {"status", 0}, {"bin", 7}, {"inCabinet", true},
-                          {"crc32", 4294967295.0}, {"activationTS", 1767225001},
-                          {"batch", QJsonObject{{"id", "x:1"}, {"expiration", 1767226000}}}};
-    QJsonValue holdInfo = row["holdInfo"];
-    if (holdInfo.isArray()) {
-        QJsonArray entries;
-        for (const QJsonValue &e : holdInfo.toArray()) {
-            QJsonObject o = e.isObject() && !e["only"].toBool() ? pan : QJsonObject();
-            const QJsonObject members = e.toObject();
-            for (auto it = members.begin(); it != members.end(); ++it)
-                if (it.key() != QLatin1String("only"))
-                    o.insert(it.key(), it.value());
-            entries << (e == QLatin1String("pan") ? QJsonValue(pan) : e.isObject() ? QJsonValue(o) : e);
-        }
-        holdInfo = entries;
-    }
     NfcTagItem2 *local = registerPan(Pan, 3, true);
     QVERIFY(local);
     local->setActivationTimeStamp(qint64(row["localActivation"].toDouble()));
@@ -460,9 +421,8 @@ void TestIotAgentAdapter::holdingListOfAnotherCabinet()
     lists.insert(QStringLiteral("uuid-9"), new QList<NfcTagItem2 *>{new NfcTagItem2(1)});
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-    receive(QJsonObject{{"event", "holdingList"}, {"timestamp", 1767225600}, {"holdInfo", holdInfo},
-                        {"cabinet", row.value("cabinet").isObject() ? row.value("cabinet")
-                        : QJsonValue(QJsonObject{{"location", "1234"}, {"cabinetUuid", "uuid-9"}})}});
+    receive(QJsonObject{{"event", "holdingList"}, {"timestamp", 1767225600}, {"holdInfo", row["holdInfo"]},
+                        {"cabinet", row["cabinet"]}});
     QCOMPARE(m_cabinet.nfcManager->doWeOwnThisTag2(Pan), row["localKept"].toBool());
     QVERIFY(lists.value("uuid-9"));
     QByteArrayList got;

@@ -42,15 +42,11 @@ private slots:
     void cleanupTestCase() { m_root.stopBus(); }
     void init();
     void cleanup() { m_root.stop(); }
-    void commands_data() { IOT_ROWS(); }
-    void commands();
-    void events_data() { IOT_ROWS(); }
-    void events();
-    void updateRoundTrip_data() { IOT_ROWS(); }
-    void updateRoundTrip();
+    IOT_TABLE_TEST(commands)
+    IOT_TABLE_TEST(events)
+    IOT_TABLE_TEST(updateRoundTrip)
     void identityAtNextStart();
-    void holdResetAfterRestart_data() { IOT_ROWS(); }
-    void holdResetAfterRestart();
+    IOT_TABLE_TEST(holdResetAfterRestart)
     void sdkErrorInTheLog();
     void flood();
 

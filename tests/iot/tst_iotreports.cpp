@@ -34,20 +34,13 @@ class TestIotReports : public QObject
 private slots:
     void init();
     void cleanup();
-    void mismatch_data() { IOT_ROWS(); }
-    void mismatch();
-    void error_data() { IOT_ROWS(); }
-    void error();
-    void holdingList_data() { IOT_ROWS(); }
-    void holdingList();
-    void performanceData_data() { IOT_ROWS(); }
-    void performanceData();
-    void settingEvents_data() { IOT_ROWS(); }
-    void settingEvents();
-    void powerOn_data() { IOT_ROWS(); }
-    void powerOn();
-    void menuName_data() { IOT_ROWS(); }
-    void menuName();
+    IOT_TABLE_TEST(mismatch)
+    IOT_TABLE_TEST(error)
+    IOT_TABLE_TEST(holdingList)
+    IOT_TABLE_TEST(performanceData)
+    IOT_TABLE_TEST(settingEvents)
+    IOT_TABLE_TEST(powerOn)
+    IOT_TABLE_TEST(menuName)
 
 private:
     // Picks the message set of the row and gives the row.

@@ -26,12 +26,9 @@ private slots:
     void cleanupTestCase() { m_root.stopBus(); }
     void init();
     void cleanup() { m_root.stop(); }
-    void powerOnOncePerRun_data() { IOT_ROWS(); }
-    void powerOnOncePerRun();
-    void reportsFromTheirSources_data() { IOT_ROWS(); }
-    void reportsFromTheirSources();
-    void performanceData_data() { IOT_ROWS(); }
-    void performanceData();
+    IOT_TABLE_TEST(powerOnOncePerRun)
+    IOT_TABLE_TEST(reportsFromTheirSources)
+    IOT_TABLE_TEST(performanceData)
 
 private:
     QJsonObject waitFor(const QString &name, int count = 1) { return m_root.agent->waitFor(name, count); }
