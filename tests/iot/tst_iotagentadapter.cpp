@@ -5,7 +5,7 @@
 #include "bininfo.h"
 #include "configurationmanager.h"
 #include "daypartmanager.h"
-#include "fakeagentcabinet.h"
+#include "fakeholdingview.h"
 #include "fakecabinetcore.h"
 #include "iotjson.h"
 #include "iottables.h"
@@ -340,7 +340,7 @@ void TestIotAgentAdapter::resetOfAHoldCycle()
     if (!error.isEmpty()) {
         QCOMPARE(m_adapter->last().value("errorDesc").toString(), error);
         QCOMPARE(m_adapter->last().value("command").toString(), event);
-        QVERIFY(m_cabinet.holdStops.isEmpty() && m_cabinet.stopped.isEmpty());
+        QVERIFY(m_cabinet.holdStopEvents.isEmpty() && m_cabinet.stopped.isEmpty());
         QCOMPARE(int(tag->getHoldStatus()), 0);
         return;
     }
@@ -348,8 +348,8 @@ void TestIotAgentAdapter::resetOfAHoldCycle()
     QCOMPARE(m_cabinet.stopped, inItsBin ? QList<int>{3} : QList<int>());
     QCOMPARE(int(tag->getHoldStatus()), int(NfcTagItem2::StatusStopped));
     QVERIFY(tag->getActivationTimeStamp() >= before);
-    QCOMPARE(m_cabinet.holdStops.size(), 1);
-    const QVariantList stop = m_cabinet.holdStops.first();
+    QCOMPARE(m_cabinet.holdStopEvents.size(), 1);
+    const QVariantList stop = m_cabinet.holdStopEvents.first();
     QVERIFY(qAbs(stop.at(0).toLongLong() - before / 1000) <= 1);
     QCOMPARE(stop.mid(1), (QVariantList{"Patty", "5a3c150de2f4a7b8", 3, "auto", 0}));
     QCOMPARE(tag->getRestartRequested(), event == QLatin1String("restart"));

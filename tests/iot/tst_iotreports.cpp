@@ -5,7 +5,6 @@
 #include "configurationmanager.h"
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
-#include "fakecabinetview.h"
 #include "fakeholdingview.h"
 #include "iottables.h"
 #include "menumanager.h"
