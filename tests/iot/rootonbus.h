@@ -6,6 +6,7 @@
 #include "configurationmanager.h"
 #include "ioboardsimulator.h"
 #include "iotlink.h"
+#include "iottables.h"
 #include "mastersync.h"
 #include "personalitytypes.h"
 #include "privatebus.h"
@@ -22,12 +23,6 @@
 class RootOnBus
 {
 public:
-    static QByteArray readFile(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     // In initTestCase.
     void startBus()
     {

@@ -231,45 +231,21 @@ void TestIotAgentAdapter::eventsAreBuilt()
         QVERIFY(!m_config->get_networkSettingsUpdated());
 }
 
+// "expected": the message but for its time stamp and passcode.
 void TestIotAgentAdapter::menuSnapshot()
 {
     QFETCH(const QJsonObject, row);
-    const QString event = row["event"].toString();
-    const QStringList languages = row["languages"].toVariant().toStringList();
     m_cabinet.customer = row["customer"].toInt();
     m_cabinet.trays = 13; // bins 9-12 of the fixture's day parts are the last ones
-    if (event == QLatin1String("powerOn"))
+    if (row["event"] == QLatin1String("powerOn"))
         m_adapter->sendPowerOn();
     else
         m_adapter->sendMenuUpdated(QStringLiteral("1767225600"), 1, true);
-    const QJsonObject m = m_adapter->last();
-    QCOMPARE(m.value("event").toString(), event);
-    if (event == QLatin1String("powerOn")) {
-        QCOMPARE(m.value("brandId").toString(), row["brand"].toString());
-        QCOMPARE(m.value("dataMode").toString(), QStringLiteral("realtime"));
-        QCOMPARE(m_cabinet.firmwareChecks, 1);
-    }
-    const QJsonArray layout = m.value("layout").toArray();
-    QCOMPARE(layout.size(), 3);
-    QCOMPARE(layout.at(2)["productLocations"].toArray().size(), 13);
-    QCOMPARE(compact(layout.at(2)["productLocations"].toArray().at(10).toObject()),
-             QByteArray(R"({"bin":11,"productId":999})"));
-    const QJsonArray products = m.value("products").toArray();
-    QCOMPARE(products.size(), 3);
-    QJsonObject patty = products.at(1).toObject();
-    if (!languages.isEmpty())
-        QCOMPARE(patty.value("productName").toObject().keys(), languages);
-    else
-        QCOMPARE(patty.value("productName").toObject().size(), 15);
-    QCOMPARE(patty.value("productName")["spa"].toString(), QStringLiteral("Carne"));
-    patty.remove("productName");
-    QCOMPARE(compact(patty), QByteArray(R"({"bottomType":"","holdTemp":160,"holdTime":90,"lidType":"","productId":"21",)"
-                                        R"("productTemp":170,"warningTime":30,"zoneSplits":"1/4"})"));
-    const QJsonArray groups = m.value(event == QLatin1String("powerOn") ? "productGroups" : "groups").toArray();
-    QCOMPARE(groups.size(), 2);
-    QCOMPARE(groups.at(0)["products"].toArray(), (QJsonArray{QJsonObject{{"productId", 22}}, QJsonObject{{"productId", 21}}}));
-    QCOMPARE(groups.at(1)["products"].toArray(), QJsonArray());
-    QCOMPARE(groups.at(1)["groupId"].toInt(), 1073741826);
+    QJsonObject m = m_adapter->last();
+    m.remove("timestamp");
+    m.remove("passcode");
+    QCOMPARE(m, row["expected"].toObject());
+    QCOMPARE(m_cabinet.firmwareChecks, row["event"] == QLatin1String("powerOn") ? 1 : 0);
 }
 
 // "setting": the settings property that changes to "value"; "reply": errorDesc of a

@@ -21,8 +21,6 @@ namespace {
 constexpr quint64 PanOf21 = (quint64(21) << 40) | 0x0A01;
 const QString PanText = QString::number(PanOf21, 16);
 
-QByteArray readFile(const QString &path) { return RootOnBus::readFile(path); }
-
 QString configValue(const QString &key)
 {
     for (const QByteArray &line : readFile(ConfigurationManager::configFilePath()).split('\n'))

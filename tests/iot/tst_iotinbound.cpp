@@ -17,19 +17,6 @@ namespace {
 
 constexpr quint64 Pan = 0x5a3c0d11e2f4a7b8; // product 13
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-}
-
 } // namespace
 
 class TestIotInbound : public QObject
@@ -110,7 +97,7 @@ void TestIotInbound::updateOffers()
     QJsonObject offer = row["offer"].toObject();
     offer.insert("event", kind + "UpdateAvailable");
     receive(offer);
-    QCOMPARE(readAll(offerPath), offerFile);
+    QCOMPARE(readFile(offerPath), offerFile);
     if (offerFile.isEmpty())
         return;
 
@@ -121,7 +108,7 @@ void TestIotInbound::updateOffers()
             m_lumo->checkMenuUpdateDone();
     };
     if (row.contains("result"))
-        QVERIFY(writeAll(resultPath, row["result"].toString().toUtf8()));
+        QVERIFY(writeFile(resultPath, row["result"].toString().toUtf8()));
     report();
     QCOMPARE(m_sent->count(), 1);
     QJsonObject status = last();
@@ -146,7 +133,7 @@ void TestIotInbound::updateOffers()
     QVERIFY(QFile::exists(offerPath));
     report();
     QCOMPARE(m_sent->count(), 1);
-    QVERIFY(writeAll(resultPath, firmware ? "updateResult=successful\nresultDetail=done\n" : "status=updated\n"));
+    QVERIFY(writeFile(resultPath, firmware ? "updateResult=successful\nresultDetail=done\n" : "status=updated\n"));
     report();
     QCOMPARE(m_sent->count(), 2);
     QCOMPARE(last().value("status").toString(), QStringLiteral("updated"));
@@ -186,9 +173,9 @@ void TestIotInbound::pendingIdentity()
     QFETCH(const QJsonObject, row);
     const QString serial = row["serial"].toString();
     const bool credentialsKept = row["credentialsKept"].toBool();
-    QVERIFY(writeAll(CabinetIdentity::credentialsPath(), "token"));
+    QVERIFY(writeFile(CabinetIdentity::credentialsPath(), "token"));
     if (row.contains("serialFile"))
-        QVERIFY(writeAll(TulLumo::pendingSerialPath(), row["serialFile"].toString().toUtf8()));
+        QVERIFY(writeFile(TulLumo::pendingSerialPath(), row["serialFile"].toString().toUtf8()));
     QStringList statuses;
     for (const QString &c : row["commands"].toVariant().toStringList()) {
         receive({{"event", "command"}, {"command", c.startsWith("model") ? "updateModelNumber" : "updateSerialNumber"},
@@ -200,7 +187,7 @@ void TestIotInbound::pendingIdentity()
     QCOMPARE(m_config->get_modelNumber(), QStringLiteral("MODEL-A"));
     QCOMPARE(m_config->get_serialNumber(), QStringLiteral("SN-0001"));
     if (row["commands"][0] == QLatin1String("serial:SN-0000000000000002"))
-        QCOMPARE(readAll(TulLumo::pendingSerialPath()), QByteArray("serialNumber=SN-3\n"));
+        QCOMPARE(readFile(TulLumo::pendingSerialPath()), QByteArray("serialNumber=SN-3\n"));
 
     m_lumo->checkModelSerialUpdates();
     QCOMPARE(m_config->get_modelNumber(), row["model"].toString());
@@ -209,7 +196,7 @@ void TestIotInbound::pendingIdentity()
     QVERIFY(!QFile::exists(TulLumo::pendingSerialPath()));
     QCOMPARE(QFile::exists(CabinetIdentity::credentialsPath()), credentialsKept);
     if (!credentialsKept)
-        QVERIFY(readAll(CabinetIdentity::identityFilePath()).contains("serialNumber=" + serial.toUtf8() + "\n"));
+        QVERIFY(readFile(CabinetIdentity::identityFilePath()).contains("serialNumber=" + serial.toUtf8() + "\n"));
 }
 
 // "inBin": the pan still sits in its bin; "reply": the acknowledgement's detail or the
