@@ -1,15 +1,18 @@
 #ifndef FAKEHOLDINGVIEW_H
 #define FAKEHOLDINGVIEW_H
 
+#include "iotagentcabinet.h"
+#include "iotcabinetview.h"
 #include "iotholdingview.h"
 
 #include <QHash>
 #include <QList>
 #include <QVariantList>
 
-// The holding as the cloud events see it, as plain fields; the two operations are
-// recorded.
-class FakeHoldingView : public IotHoldingView
+// The holding as the cloud events see it, as plain fields; the operations asked of it are
+// recorded. FakeAgentCabinet adds what the second agent adapter reads.
+template <class Base>
+class FakeHolding : public Base
 {
 public:
     bool nfc_ = false;
@@ -23,7 +26,7 @@ public:
     QList<QVariantList> started;   // (bin, seconds, uid)
     QList<QVariantList> holdStartEvents; // (bin, uid, method)
     QList<int> stopped;            // bins
-    QList<QVariantList> holdStopEvents; // (productName, panId, bin, method, timeRemaining)
+    QList<QVariantList> holdStopEvents; // (timeStamp, productName, panId, bin, method, timeRemaining)
 
     bool nfcEnabled() const override { return nfc_; }
     int productOfBin(int bin) const override { return productOf.value(bin); }
@@ -40,11 +43,64 @@ public:
         holdStartEvents.append({bin, uid, method});
     }
     void stopBinTimer(int bin) override { stopped.append(bin); }
-    void raiseHoldStopped(const QString &, const QString &productName, const QString &panId, int bin,
+    void raiseHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
                           const QString &method, int timeRemaining) override
     {
-        holdStopEvents.append({productName, panId, bin, method, timeRemaining});
+        holdStopEvents.append({timeStamp, productName, panId, bin, method, timeRemaining});
     }
+};
+
+using FakeHoldingView = FakeHolding<IotHoldingView>;
+
+class FakeAgentCabinet : public FakeHolding<IotAgentCabinet>
+{
+public:
+    FakeAgentCabinet() { nfc_ = true; }
+    int customer = 0;
+    int trays = 20;
+    QHash<int, QString> misMatchIdOf;
+    QHash<int, quint64> misMatchedPanOf;
+    QList<BinInfo *> bins;
+    double wifiLevel = 0;
+    bool backupRunning = false;
+    int firmwareChecks = 0;
+
+    int customerId() const override { return customer; }
+    int traysPerCabinet() const override { return trays; }
+    QString misMatchId(int bin) const override { return misMatchIdOf.value(bin); }
+    quint64 misMatchedPanId(int bin) const override { return misMatchedPanOf.value(bin); }
+    QList<BinInfo *> binInfos() const override { return bins; }
+    double wifiSignalLevel() const override { return wifiLevel; }
+    bool systemBackupInProgress() const override { return backupRunning; }
+    void checkFirmwareUpdateDone() override { ++firmwareChecks; }
+};
+
+// What the reports read beyond the holding, as plain fields.
+class FakeCabinetView : public IotCabinetView
+{
+public:
+    QHash<int, QList<int>> targetsOf; // zone -> heaters (lower, upper); no entry: no zone
+    QHash<int, QList<int>> actualsOf;
+    QHash<int, quint64> panOf;        // bin -> mismatched pan
+    QHash<int, QString> idOf;         // bin -> mismatch id
+    double percent = 0;
+    double decibel = 0;
+    int errors = 0;
+    bool zoneHeaters(int zone, QList<int> *targets, QList<int> *actuals) const override
+    {
+        if (!targetsOf.contains(zone))
+            return false;
+        *targets = targetsOf.value(zone);
+        *actuals = actualsOf.value(zone);
+        return true;
+    }
+    // Board zones in the layout's order.
+    int zoneOfHeater(int channel) const override { return channel >= 0 && channel < 10 ? channel / 2 : -1; }
+    quint64 misMatchedPanId(int bin) const override { return panOf.value(bin); }
+    QString misMatchId(int bin) const override { return idOf.value(bin); }
+    double wifiLevelPercent() const override { return percent; }
+    double wifiLevelDecibel() const override { return decibel; }
+    int errorLogCount() const override { return errors; }
 };
 
 #endif // FAKEHOLDINGVIEW_H

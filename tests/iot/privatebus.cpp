@@ -1,7 +1,9 @@
 #include "privatebus.h"
 
+#include <QDBusMessage>
 #include <QFile>
-#include <QRegularExpression>
+#include <QJsonDocument>
+#include <QTest>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -14,54 +16,35 @@ bool writeFile(const QString &path, const QByteArray &data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 PrivateBus::PrivateBus(bool withCabinetPolicy)
 {
-    if (!m_dir.isValid())
+    QByteArray config = readFile(QStringLiteral(TUL_SOURCE_DIR "/tests/data/iot/privatebus.conf"));
+    if (!m_dir.isValid() || config.isEmpty())
         return;
     QByteArray include;
     if (withCabinetPolicy) {
-        QFile policy(QStringLiteral(TUL_SOURCE_DIR "/resources/com.brevantor.DBus.conf"));
-        if (!policy.open(QIODevice::ReadOnly))
-            return;
-        QByteArray text = policy.readAll();
-        const passwd *user = getpwuid(geteuid());
-        if (user)
+        QByteArray text = readFile(QStringLiteral(TUL_SOURCE_DIR "/resources/com.brevantor.DBus.conf"));
+        if (const passwd *user = getpwuid(geteuid()))
             text.replace("user=\"root\"", "user=\"" + QByteArray(user->pw_name) + '"');
         const QString copy = m_dir.filePath(QStringLiteral("cabinet-policy.conf"));
-        if (!writeFile(copy, text))
+        if (text.isEmpty() || !writeFile(copy, text))
             return;
         include = "  <include>" + copy.toUtf8() + "</include>\n";
     }
-    const QByteArray config =
-        "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-        " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-        "<busconfig>\n"
-        "  <type>system</type>\n"
-        "  <listen>unix:path=" + m_dir.filePath(QStringLiteral("bus")).toUtf8() + "</listen>\n"
-        "  <auth>EXTERNAL</auth>\n"
-        "  <policy context=\"default\">\n"
-        "    <allow user=\"*\"/>\n"
-        "    <deny own=\"*\"/>\n"
-        "    <deny send_type=\"method_call\"/>\n"
-        "    <allow send_type=\"signal\"/>\n"
-        "    <allow send_requested_reply=\"true\" send_type=\"method_return\"/>\n"
-        "    <allow send_requested_reply=\"true\" send_type=\"error\"/>\n"
-        "    <allow receive_type=\"method_call\"/>\n"
-        "    <allow receive_type=\"method_return\"/>\n"
-        "    <allow receive_type=\"error\"/>\n"
-        "    <allow receive_type=\"signal\"/>\n"
-        "    <allow send_destination=\"org.freedesktop.DBus\" send_interface=\"org.freedesktop.DBus\"/>\n"
-        "    <allow send_destination=\"org.freedesktop.DBus\" send_interface=\"org.freedesktop.DBus.Introspectable\"/>\n"
-        "  </policy>\n"
-        + include + "</busconfig>\n";
+    config.replace("@LISTEN@", m_dir.filePath(QStringLiteral("bus")).toUtf8()).replace("@INCLUDE@", include);
     const QString configPath = m_dir.filePath(QStringLiteral("bus.conf"));
     if (!writeFile(configPath, config))
         return;
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--config-file=") + configPath, QStringLiteral("--nofork"),
-                    QStringLiteral("--print-address")});
+    m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + configPath,
+                                                   QStringLiteral("--nofork"), QStringLiteral("--print-address")});
     if (!m_daemon.waitForStarted(5000))
         return;
     while (m_daemon.waitForReadyRead(5000)) {
@@ -89,4 +72,35 @@ QDBusConnection PrivateBus::connect(const QString &name) const
 {
     m_connections << name;
     return QDBusConnection::connectToBus(m_address, name);
+}
+
+BusAgent::BusAgent(const QDBusConnection &bus, const QString &path, const QString &interface)
+    : bus(bus), m_path(path), m_interface(interface)
+{
+    m_listening = this->bus.connect(QString(), path, interface, QStringLiteral("lumoEvent"), this, SLOT(record(QString)));
+}
+
+void BusAgent::record(const QString &text)
+{
+    const QJsonObject e = QJsonDocument::fromJson(text.toUtf8()).object();
+    ++counts[e.value(QStringLiteral("event")).toString()];
+    if (keep)
+        events << e;
+}
+
+QJsonObject BusAgent::waitFor(const QString &name, int count)
+{
+    if (!QTest::qWaitFor([&] { return this->count(name) >= count; }, 10000))
+        return {};
+    if (!keep)
+        return {{QStringLiteral("event"), name}};
+    for (int i = events.size() - 1; i >= 0; --i)
+        if (events.at(i).value(QStringLiteral("event")).toString() == name)
+            return events.at(i);
+    return {};
+}
+
+bool BusAgent::send(const QString &member, const QByteArray &json)
+{
+    return bus.send(QDBusMessage::createSignal(m_path, m_interface, member) << QString::fromUtf8(json));
 }

@@ -2,6 +2,9 @@
 #define PRIVATEBUS_H
 
 #include <QDBusConnection>
+#include <QHash>
+#include <QJsonObject>
+#include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -26,6 +29,32 @@ private:
     QProcess m_daemon;
     QString m_address;
     mutable QStringList m_connections;
+};
+
+// The IoT agent's side of the cabinet's object: every JSON event it signals, counted by
+// name and kept unless told otherwise; messages go the other way as signals.
+class BusAgent : public QObject
+{
+    Q_OBJECT
+public:
+    BusAgent(const QDBusConnection &bus, const QString &path, const QString &interface);
+    bool listening() const { return m_listening; }
+    QList<QJsonObject> events;
+    QHash<QString, int> counts;
+    bool keep = true; // off: counted only
+    int count(const QString &name) const { return counts.value(name); }
+    void clear() { events.clear(), counts.clear(); }
+    // The last event of that name once `count` have come; empty after 10 s.
+    QJsonObject waitFor(const QString &name, int count = 1);
+    bool send(const QString &member, const QByteArray &json);
+    QDBusConnection bus;
+
+public slots:
+    void record(const QString &text);
+
+private:
+    QString m_path, m_interface;
+    bool m_listening = false;
 };
 
 #endif // PRIVATEBUS_H
