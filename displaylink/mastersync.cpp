@@ -41,7 +41,7 @@ void MasterSync::buildStartup(QState *region)
     region->setInitialState(m_syncNeeded ? rollCall : notNeeded);
 
     addNamedTransition(rollCall, this, SIGNAL(otherUiFoundSignal()), menuImport,
-                       QStringLiteral("t_rollCall_found"));
+                       QStringLiteral("t_rollCall_found"), SLOT(askAgainOnFound()));
     addNamedTransition(rollCall, &m_syncTimeoutTimer, SIGNAL(timeout()), menuImport,
                        QStringLiteral("t_syncTOfail"), SLOT(syncFailed()));
     addNamedTransition(rollCall, &m_rollCallTimer, SIGNAL(timeout()), nullptr,
@@ -148,6 +148,14 @@ void MasterSync::linkBroken_onExit()
 void MasterSync::sendRollCall()
 {
     emit askForSlaveSignal();
+}
+
+// The second display's request on entering the roll call is lost when the master was not
+// yet on the bus; now that it answered, it hears us, so the request goes once more.
+void MasterSync::askAgainOnFound()
+{
+    if (!m_iAmMaster)
+        emit requestResyncSignal();
 }
 
 void MasterSync::syncFailed()

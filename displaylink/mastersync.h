@@ -87,6 +87,7 @@ private slots:
     void linkBroken_onExit();
 
     void sendRollCall();
+    void askAgainOnFound();
     void syncFailed();
     void countSilence();
     bool silenceTooLong() const;
