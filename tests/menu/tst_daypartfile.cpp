@@ -185,7 +185,7 @@ private slots:
 
         // Both kinds present: the legacy files are deleted unread.
         QVERIFY(c->place("eveningDayPart_legacy.txt", "eveningDayPart.txt"));
-        const int calls = c->roots.toolCalls().size();
+        const int calls = MenuTest::waitForToolCalls(c->roots, 3).size(); // with the closing sync
         loadFixture("dayParts_three.json");
         QVERIFY(!c->exists("eveningDayPart.txt"));
         QCOMPARE(gridOf(d, 1).left(3), QStringLiteral("14,"));
