@@ -111,7 +111,6 @@ private slots:
 
     void jsonOutline_data();
     void jsonOutline();
-    void jsonProducts_data();
     void jsonProducts();
     void jsonDayParts();
     void jsonOtherVersionIsAFailedImport();
@@ -225,12 +224,10 @@ void TstMenuImport::binaryFileReplacesSettingsMenuAndTwoDayParts()
     Cabinet cabinet;
     QCOMPARE(importAndWait(cabinet, "good.tul"), (QStringList{"orvantaDataImported", "importedMenu"}));
 
-    QCOMPARE(cabinet.config->get_languageId(), QStringLiteral("fra"));
-    QCOMPARE(cabinet.config->get_useFirstEnabled(), true);
-    QCOMPARE(cabinet.config->get_groupDotsEnabled(), false);
-    QCOMPARE(cabinet.config->get_splitViewEnabled(), true);
-    QCOMPARE(cabinet.config->get_labelFontSize(), 30);
-    QCOMPARE(cabinet.config->get_productsHashCode(), QStringLiteral("000102030405060708090a0b0c0d0e0f"));
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6").arg(cabinet.config->get_languageId()).arg(cabinet.config->get_useFirstEnabled())
+                 .arg(cabinet.config->get_groupDotsEnabled()).arg(cabinet.config->get_splitViewEnabled())
+                 .arg(cabinet.config->get_labelFontSize()).arg(cabinet.config->get_productsHashCode()),
+             QStringLiteral("fra 1 0 1 30 000102030405060708090a0b0c0d0e0f"));
 
     // Model rebuilt from the list: the empty product, 8 products, then the groups; the
     // group whose members are 5, 0, 7 has the one member 5.
@@ -241,12 +238,8 @@ void TstMenuImport::binaryFileReplacesSettingsMenuAndTwoDayParts()
     QCOMPARE(cabinet.menu->getProductGroupPList(51).toStringList(), QStringList{"5"});
 
     // Trays take the bin the location map names (tray t is bin 19 - t).
-    const QList<int> dp0 = {1, 2, 3, 4, 5, 6, 7, 8, 50, 51, 1, 2, 3, 4, 5, 6, 7, 8, 50, 51};
-    const QList<int> dp1 = {8, 7, 6, 5, 4, 3, 2, 1, 0, 0, 0, 0, 51, 50, 0, 0, 0, 0, 0, 1};
-    for (int t = 0; t < 20; ++t) {
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, t), dp0.at(19 - t));
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, t), dp1.at(19 - t));
-    }
+    QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 0), QStringLiteral("51,50,8,7,6,5,4,3,2,1,51,50,8,7,6,5,4,3,2,1"));
+    QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 1), QStringLiteral("1,0,0,0,0,0,50,51,0,0,0,0,1,2,3,4,5,6,7,8"));
     // Saved and sent to the other display.
     QVERIFY(MenuManager::isMenuDocument(MenuTest::readFile(m_roots->root() + "menu.json")));
     QVERIFY(DayPartManager::isDayPartDocument(MenuTest::readFile(m_roots->root() + "dayParts.json")));
@@ -419,55 +412,25 @@ void TstMenuImport::jsonOutline()
     QCOMPARE(outline.ok, ok);
 }
 
-void TstMenuImport::jsonProducts_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("lid");
-    QTest::addColumn<QString>("bottom");
-    QTest::addColumn<int>("panSize");
-    QTest::addColumn<QString>("timerColor");
-    QTest::addColumn<QStringList>("members");
-
-    QTest::newRow("empty product") << 0 << 0 << "" << "None" << "Normal" << 1 << "#fffffd" << QStringList();
-    // Shown in French at import time; "vented" is not "Vented"; "1/1" on 4 bins per zone.
-    QTest::newRow("lower-case vented") << 1 << 5 << "Frites" << "None" << "False" << 4 << "#00ff00" << QStringList();
-    QTest::newRow("absent values") << 2 << 6 << "" << "Vented" << "Normal" << 1 << "" << QStringList();
-    QTest::newRow("numeric zoneSplits") << 3 << 7 << "" << "Solid" << "Normal" << 1 << "#fffffd" << QStringList();
-    QTest::newRow("same id twice") << 4 << 7 << "" << "None" << "Normal" << 1 << "#fffffd" << QStringList();
-    // Members 5, {}, 6, 99: only products of the new menu stay.
-    QTest::newRow("group") << 5 << 70 << "" << "Solid" << "0" << 4 << "" << QStringList{"5", "6"};
-    // The group without "groupId" is left out rather than taken for a product.
-    QTest::newRow("group without members") << 6 << 71 << "" << "None" << "0" << 1 << "" << QStringList();
-}
-
 void TstMenuImport::jsonProducts()
 {
-    QFETCH(int, row);
-    QFETCH(int, id);
-    QFETCH(QString, name);
-    QFETCH(QString, lid);
-    QFETCH(QString, bottom);
-    QFETCH(int, panSize);
-    QFETCH(QString, timerColor);
-    QFETCH(QStringList, members);
-
     QVERIFY(putOnDrive("apply.json"));
     Cabinet cabinet;
     cabinet.translator->setLanguage(2);
     QCOMPARE(importAndWait(cabinet, "apply.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
-    QCOMPARE(cabinet.menu->getRowCount(), 7);
-    const QVariantMap values = RoleItemModel::getModelData(cabinet.menu->productsModel(), row);
-    QCOMPARE(values.value("id").toInt(), id);
-    QCOMPARE(values.value("name").toString(), name);
-    QCOMPARE(values.value("lidType").toString(), lid);
-    QCOMPARE(values.value("bottomType").toString(), bottom);
-    QCOMPARE(values.value("panSize").toInt(), panSize);
-    QCOMPARE(values.value("timerColor").toString(), timerColor);
-    QCOMPARE(values.value("productList").toStringList(), members);
-    QCOMPARE(values.value("namesList").toStringList().size(), 15);
-    QCOMPARE(values.value("groupID").toInt() >= 1, id >= 70);
+    QStringList rows;
+    for (int row = 0; row < cabinet.menu->getRowCount(); ++row) {
+        rows << MenuTest::fieldsOf(cabinet.menu->productsModel(), row, "id name lidType bottomType panSize timerColor productList");
+        QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::NamesListRole).toStringList().size(), 15);
+        QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::GroupIdRole).toInt() >= 1, row >= 5);
+    }
+    // The empty product; shown in French at import time, "vented" is not "Vented" and
+    // "1/1" on 4 bins per zone; absent values; numeric zoneSplits; the same id twice; a
+    // group of members 5, {}, 6, 99 keeps those of the new menu; a group without
+    // "groupId" is left out rather than taken for a product.
+    QCOMPARE(rows.join(" / "), QStringLiteral("0||None|Normal|1|#fffffd| / 5|Frites|None|False|4|#00ff00| / 6||Vented|Normal|1|| / "
+                                              "7||Solid|Normal|1|#fffffd| / 7||None|Normal|1|#fffffd| / 70||Solid|0|4||5,6 / "
+                                              "71||None|0|1||"));
 }
 
 void TstMenuImport::jsonDayParts()
@@ -485,9 +448,7 @@ void TstMenuImport::jsonDayParts()
     QCOMPARE(cabinet.dayParts->getDayPartName(1, 1), QStringLiteral("Almuerzo"));
     // Bin k goes to the tray t with map[t] = k - 1 (t = 20 - k): bins 0 and 21 are
     // ignored, the later entry for bin 2 wins, product 99 is not in the menu.
-    const QList<QPair<int, int>> trays = {{19, 5}, {18, 7}, {17, 70}, {16, 0}, {0, 71}, {15, 0}};
-    for (const auto &tray : trays)
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, tray.first), tray.second);
+    QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 0), QStringLiteral("71,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,70,7,5"));
     QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 16), 5);
     QCOMPARE(cabinet.dayParts->getProdIdOnBin(2, 19), 0);
 }
