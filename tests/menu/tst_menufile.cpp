@@ -133,6 +133,7 @@ private slots:
         const auto loaded = MenuTest::rowsOf(m->productsModel());
         const QByteArray text = m->menuDataModelToJson();
         QCOMPARE(jsonOf(text), jsonOf(readFile(MenuTest::fixture("menu_multilang.json"))));
+        QVERIFY(MenuManager::isMenuDocument(text));
         QVERIFY(text.contains("\n    \"menuVersion\": 1,\n"));
         QVERIFY(text.indexOf("\"menuVersion\"") < text.indexOf("\"productGroups\""));
         QVERIFY(m->saveProductsMenuJson());
@@ -194,6 +195,7 @@ private slots:
         const auto before = MenuTest::rowsOf(m->productsModel());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("menu.json cannot be used \\(.*" + QRegularExpression::escape(why)
                                                               + ".*\\); kept as .*menu.json.unusable-"));
+        QVERIFY(!MenuManager::isMenuDocument(readFile(MenuTest::fixture(fixture))));
         loadFixture(fixture);
         if (atStart)
             QCOMPARE(m->getRowCount(), 41); // the default menu, as without a file
@@ -228,6 +230,7 @@ private slots:
         m->productsModel()->removeRow(1);
         QSignalSpy saved(chain(), &FileSaveChain::saved);
         QSignalSpy failed(chain(), &FileSaveChain::saveFailed);
+        QSignalSpy finished(m, &MenuManager::menuSaveFinished);
         if (obstacle == "move") {
             c->roots.setVariable("TUL_STANDIN_MV_FAIL", "1");
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Moving .* failed: 1 .*Input/output error"));
@@ -243,6 +246,8 @@ private slots:
         QCOMPARE(MenuTest::waitForToolCalls(c->roots, calls.size()).join(';'), calls.join(';').arg(c->file("menu.json")));
         QCOMPARE(c->core->sentNames(), sent);
         QCOMPARE(saved.count() + failed.count(), int(started));
+        if (started)
+            QCOMPARE(finished.value(0).value(0), QVariant(!sent.isEmpty()));
         if (!sent.isEmpty())
             QCOMPARE(c->core->sent.first().args, QVariantList{11});
         QCOMPARE(readFile(c->file("menu.json")) == before, sent.isEmpty());

@@ -139,20 +139,20 @@ private slots:
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("rows");
         const QByteArray fries = "p,12,Fries,600,540,170,160,Solid,norm,2\n";
-        // id groupID name lowerTemp upperTemp holdTime resetTime panSize panSizeX fan colour default members
-        QTest::newRow("product, QRB") << 3 << fries << "" << "12|0|Fries|160|170|600|0|2|1/2|100|#fffffd|-1|";
+        // id groupID name lowerTemp upperTemp holdTime resetTime panSize panSizeX fan colour default members locked
+        QTest::newRow("product, QRB") << 3 << fries << "" << "12|0|Fries|160|170|600|0|2|1/2|100|#fffffd|-1||false";
         QTest::newRow("product, other customer")
-            << 1 << fries << "" << "12|0|Fries|170|170|600|300|2|1/2|100|#fffffd|-1|";
+            << 1 << fries << "" << "12|0|Fries|170|170|600|300|2|1/2|100|#fffffd|-1||false";
         QTest::newRow("groups") << 0 << MenuTest::readFile(MenuTest::fixture("productsList_groups.txt"))
                                 << "pan size 9 is not 1 to 4, taken as 1"
-                                << "50|50|!Chicken|170|170|0|0|1|1/4|0||0|12,13 / 50|50|Chicken|170|170|0|0|1|1/4|0||1|12,13 / "
-                                   "51|51|Mix|170|170|0|0|1|1/4|0||0|12,14 / 53|53|!Not a number|170|170|0|0|1|1/4|0||0|12 / "
-                                   "54|54|Many|170|170|0|0|1|1/4|0||0|1,2,3,4,5,6,7,8,9,10 / 55|55|Huge pan|170|170|0|0|1|1/4|0||0|12";
+                                << "50|50|!Chicken|170|170|0|0|1|1/4|0||0|12,13| / 50|50|Chicken|170|170|0|0|1|1/4|0||1|12,13| / "
+                                   "51|51|Mix|170|170|0|0|1|1/4|0||0|12,14| / 53|53|!Not a number|170|170|0|0|1|1/4|0||0|12| / "
+                                   "54|54|Many|170|170|0|0|1|1/4|0||0|1,2,3,4,5,6,7,8,9,10| / 55|55|Huge pan|170|170|0|0|1|1/4|0||0|12|";
         QTest::newRow("bad lines") << 0 << MenuTest::readFile(MenuTest::fixture("productsList_legacy.txt"))
                                    << "line (6|10) is not a complete product or group line"
-                                   << "0|0||0|0|0|300|1|1/4|0|#fffffd|-1| / 12|0|Fries|170|170|600|300|2|1/2|100|#fffffd|-1| / "
-                                      "13|0|Nuggets|165|165|1200|300|3|3/4|80|#fffffd|-1| / 50|50|!Chicken|170|170|0|0|1|1/4|0||0|12,13 / "
-                                      "51|51|Mix|170|170|0|0|1|1/4|0||0|12,14 / 52|52|Fish|160|160|0|0|2|1/2|0||1|12,13";
+                                   << "0|0||0|0|0|300|1|1/4|0|#fffffd|-1||false / 12|0|Fries|170|170|600|300|2|1/2|100|#fffffd|-1||false / "
+                                      "13|0|Nuggets|165|165|1200|300|3|3/4|80|#fffffd|-1||false / 50|50|!Chicken|170|170|0|0|1|1/4|0||0|12,13| / "
+                                      "51|51|Mix|170|170|0|0|1|1/4|0||0|12,14| / 52|52|Fish|160|160|0|0|2|1/2|0||1|12,13|";
     }
     void legacyList()
     {
@@ -169,7 +169,7 @@ private slots:
         QStringList all;
         for (int r = 0; r < m->getRowCount(); ++r) {
             all << fieldsOf(m->productsModel(), r, "id groupID name lowerTemp upperTemp holdTime resetTime "
-                                                   "panSize panSizeX targetFanSpeed timerColor default productList");
+                                                   "panSize panSizeX targetFanSpeed timerColor default productList productLocked");
             const QString name = m->getProductName(-1, m->getProductId(r).toInt()).toString().remove('!');
             QCOMPARE(fieldsOf(m->productsModel(), r, "namesList"), QVector<QString>(15, name).toList().join(','));
         }
