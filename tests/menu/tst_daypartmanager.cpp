@@ -73,20 +73,29 @@ private slots:
         small.dayPartsLoadJsonDocFile();
         QCOMPARE(small.dayPartGetProductId(0, 1, 2), 55);
         QCOMPARE(gridOf(&small, 0, 6), QStringLiteral("11,0,0,0,0,55"));
+        QTest::ignoreMessage(QtWarningMsg, "getProdIdOnBin() dp out of range:  10");
         QCOMPARE(small.getProdIdOnBin(10, 0), 0);
+        QTest::ignoreMessage(QtWarningMsg, "getProdIdOnBin() bin out of range:  6");
         QCOMPARE(small.getProdIdOnBin(0, 6), 0);
+        QTest::ignoreMessage(QtWarningMsg, "getProdIdOnBin() bin out of range:  20");
         QCOMPARE(d->getProdIdOnBin(0, 20), 0);
+        QTest::ignoreMessage(QtWarningMsg, "DayPartManager::dayPartGetProductId() zone out of range: 2");
         QCOMPARE(small.dayPartGetProductId(0, 2, 0), 0);
+        QTest::ignoreMessage(QtWarningMsg, "DayPartManager::dayPartGetProductId() dayPart out of range: -1");
+        QTest::ignoreMessage(QtWarningMsg, "DayPartManager::dayPartGetProductId() zone out of range: 9");
+        QTest::ignoreMessage(QtWarningMsg, "DayPartManager::dayPartGetProductId() panIndex out of range: 3");
         QCOMPARE(small.dayPartGetProductId(-1, 9, 3), 0);
         QCOMPARE(small.dayPartGetProductId(3, 0, 0), 0); // beyond the defined ones: the live grid
 
         d->dayPartEditSetProductId(3, 0, 0, 77); // only two day parts are defined
+        QTest::ignoreMessage(QtWarningMsg, "DayPartManager::dayPartEditGetProductId() dayPart out of range: 3");
         QCOMPARE(d->dayPartEditGetProductId(3, 0, 0), 0);
         d->dayPartEditSetProductId(1, 4, 3, 78);
         QCOMPARE(d->dayPartEditGetProductId(1, 4, 3), 78);
         // Four trays times a huge zone wraps round to bin -4 in 32 bits: refused too.
         for (auto position : {QPoint(1, 5), QPoint(10, 0), QPoint(0, INT_MAX)}) {
-            d->dayPartEditSetProductId(position.x(), position.y(), 0, 79);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dayPartEditSetProductId\\(\\) position out of range"));
+            d->dayPartEditSetProductId(position.x(), position.y(), 0, 79); // refused, saying so
         }
         QCOMPARE(allGrids(), QStringLiteral("/////////"));
     }
