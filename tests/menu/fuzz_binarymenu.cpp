@@ -1,37 +1,14 @@
 // Fuzz entry point of the binary menu file: the reader, and the legacy products list
 // that an import writes from its records, read back by the legacy reader.
 #include "binarymenufile.h"
-#include "fakecabinetcore.h"
-#include "fuzzsupport.h"
-#include "menumanager.h"
+#include "menufuzz.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdlib>
-
-namespace {
-
-void check(bool invariant)
-{
-    if (!invariant)
-        std::abort();
-}
-
-struct Reader
-{
-    Reader() { qputenv("TUL_ROOT_DIR", QFile::encodeName(root.path() + QLatin1Char('/'))); }
-    QTemporaryDir root;
-    FakeCabinetCore core;
-    MenuManager menu{&core};
-};
-
-} // namespace
+using namespace MenuFuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     tulFuzzEnsureApplication();
-    static Reader reader;
+    static Readers reader;
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     const BinaryMenuFile file = BinaryMenuFile::read(bytes);
     check(file.products.size() <= 256);

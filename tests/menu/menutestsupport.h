@@ -1,8 +1,14 @@
 #ifndef MENUTESTSUPPORT_H
 #define MENUTESTSUPPORT_H
 
+#include "configurationmanager.h"
+#include "daypartmanager.h"
+#include "fakecabinetcore.h"
 #include "filesavechain.h"
+#include "menumanager.h"
+#include "roleitemmodel.h"
 #include "scratchroots.h"
+#include "translator.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -47,6 +53,47 @@ inline QList<QMap<int, QVariant>> rowsOf(const QStandardItemModel *model)
     return rows;
 }
 
+// The named roles of one row joined by '|' (lists joined by ','), to compare in one go.
+inline QString fieldsOf(const QAbstractItemModel *model, int row, const char *roles)
+{
+    const QHash<int, QByteArray> names = model->roleNames();
+    QStringList values;
+    for (const QByteArray &name : QByteArray(roles).split(' ')) {
+        const QVariant v = model->index(row, 0).data(names.key(name, -1));
+        values << (v.type() == QVariant::StringList ? v.toStringList().join(',') : v.toString());
+    }
+    return values.join('|');
+}
+
+// One role of every row joined by ','.
+inline QString columnOf(const QAbstractItemModel *model, const char *role)
+{
+    QStringList values;
+    for (int r = 0; r < model->rowCount(); ++r)
+        values << fieldsOf(model, r, role);
+    return values.join(',');
+}
+
+// The live grid of a day part: the product ids of its bins, trailing empty bins left out.
+inline QString gridOf(const DayPartManager *dayParts, int dayPart, int bins = 20)
+{
+    QStringList ids;
+    for (int bin = 0; bin < bins; ++bin)
+        ids << QString::number(dayParts->getProdIdOnBin(dayPart, bin));
+    while (!ids.isEmpty() && ids.last() == QLatin1String("0"))
+        ids.removeLast();
+    return ids.join(',');
+}
+
+// The day parts in use, in order.
+inline QString inUseOf(const DayPartManager *dayParts)
+{
+    QStringList parts;
+    for (int i = 0; i < dayParts->getDayPartsToUseCount(); ++i)
+        parts << QString::number(dayParts->getDayPartToUse(i));
+    return parts.join(',');
+}
+
 // The save chain of a manager, found by its object name.
 inline FileSaveChain *chainOf(QObject *owner, const char *chainName)
 {
@@ -73,6 +120,32 @@ inline QStringList waitForToolCalls(const ScratchRoots &roots, int count, int ti
         QTest::qWait(10);
     return roots.toolCalls();
 }
+
+// A scratch data root and a fake core with the managers a test asks for wired in.
+struct Cabinet
+{
+    enum Parts { MenuOnly = 0, DayParts = 1, Language = 2, All = 3 };
+    ScratchRoots roots;
+    QScopedPointer<FakeCabinetCore> core{new FakeCabinetCore}; // owns the managers
+    MenuManager *menu = nullptr;
+    DayPartManager *dayParts = nullptr;
+    Translator *translator = nullptr;
+    ConfigurationManager *config = nullptr;
+
+    explicit Cabinet(int parts = All)
+    {
+        if (parts & Language) {
+            core->translatorPtr = translator = new Translator(core.data());
+            core->configManagerPtr = config = new ConfigurationManager(nullptr, nullptr, true, 1, core.data());
+        }
+        core->menuManagerPtr = menu = new MenuManager(core.data());
+        if (parts & DayParts)
+            core->daypartManagerPtr = dayParts = new DayPartManager(5, 4, menu, core.data());
+    }
+    QString file(const QString &name) const { return roots.root() + name; }
+    bool place(const QString &fixtureName, const QString &target) const { return placeFixture(roots, fixtureName, target); }
+    bool exists(const QString &name) const { return QFileInfo::exists(file(name)); }
+};
 
 } // namespace MenuTest
 

@@ -93,509 +93,430 @@ struct Reports : QObject
 class TstMenuImport : public QObject
 {
     Q_OBJECT
+    QScopedPointer<ScratchRoots> m_roots;
+
+    bool putOnDrive(const QString &fixture, const QString &as = QString()) const
+    {
+        return QFile::copy(importFixture(fixture), m_roots->flash() + (as.isEmpty() ? fixture : as));
+    }
+    // Imports a file of the drive as the update screen does and returns the signals it
+    // raised, in order, once the import has reported to the cloud.
+    static QStringList importAndWait(Cabinet &cabinet, const QString &fileName, bool *cloudResult = nullptr)
+    {
+        Reports reports(cabinet);
+        cabinet.proxy->set_importSource(0);
+        cabinet.proxy->importMenuFile(fileName);
+        if (!QTest::qWaitFor([&reports] { return reports.reported(); }, 10000))
+            return {QStringLiteral("no report")};
+        if (reports.cloud.size() != 1 || reports.cloud.first().first != OrvantaProxy::METHOD_UPDATE_SCREEN)
+            return {QStringLiteral("bad cloud report")};
+        if (cloudResult)
+            *cloudResult = reports.cloud.first().second;
+        cabinet.idle();
+        return reports.order;
+    }
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_roots.reset(new ScratchRoots);
+        QVERIFY(m_roots->isValid());
+        QVERIFY(QDir().mkpath(m_roots->flash()));
+    }
 
-    void binaryOutcomes_data();
-    void binaryOutcomes();
-    void binaryFileReplacesSettingsMenuAndTwoDayParts();
-    void configurationLanguage_data();
-    void configurationLanguage();
-    void legacyListLines();
-    void legacyListCopiesAreNumberedAndKeptFew_data();
-    void legacyListCopiesAreNumberedAndKeptFew();
-    void failedSaveKeepsThePreviousMenu_data();
-    void failedSaveKeepsThePreviousMenu();
+    void cleanup() { m_roots.reset(); }
 
-    void jsonOutline_data();
-    void jsonOutline();
-    void jsonProducts_data();
-    void jsonProducts();
-    void jsonDayParts();
-    void jsonOtherVersionIsAFailedImport();
+    void binaryOutcomes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("reports");
+        QTest::addColumn<bool>("imported");
 
-    void exportName_data();
-    void exportName();
-    void exportToAMissingDriveFails();
-    void exportedMenuImportsTheSameOnAFreshCabinet();
+        const QString failed = QStringLiteral("orvantaDataImportFailed");
+        QTest::newRow("good") << "good.tul" << QStringList{"orvantaDataImported", "importedMenu"} << true;
+        QTest::newRow("upper-case ending") << "MENU.TUL" << QStringList{"orvantaDataImported", "importedMenu"} << true;
+        QTest::newRow("version 4") << "version4.tul" << QStringList{"invalidFileVersion"} << false;
+        QTest::newRow("header crc") << "bad_header_crc.tul" << QStringList{"badHeaderCrc", failed} << false;
+        QTest::newRow("product 3 of 10") << "bad_product3.tul" << QStringList{"badProductCrc", failed} << false;
+        QTest::newRow("config and day part 2") << "bad_config_and_daypart2.tul"
+                                               << QStringList{"badConfigurationCrc", "badDaypartCrc", failed} << false;
+        QTest::newRow("truncated") << "truncated.tul" << QStringList{failed} << false;
+        QTest::newRow("offset past the end") << "daypart_offset_past_end.tul" << QStringList{failed} << false;
+        QTest::newRow("more than 100 products") << "too_many_products.tul" << QStringList{failed} << false;
+        QTest::newRow("missing") << "absent.tul" << QStringList{failed} << false;
+        QTest::newRow("cannot be opened") << "folder.tul" << QStringList{failed} << false;
+        QTest::newRow("not a bare name") << "../good.tul" << QStringList{failed} << false;
+    }
 
-private:
-    static QStringList importAndWait(Cabinet &cabinet, const QString &fileName, bool *cloudResult = nullptr);
-    bool putOnDrive(const QString &fixture, const QString &as = QString()) const;
-    QScopedPointer<ScratchRoots> m_roots;
-};
+    void binaryOutcomes()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, reports);
+        QFETCH(bool, imported);
 
-void TstMenuImport::init()
-{
-    m_roots.reset(new ScratchRoots);
-    QVERIFY(m_roots->isValid());
-    QVERIFY(QDir().mkpath(m_roots->flash()));
-}
+        QVERIFY(putOnDrive(file == "MENU.TUL" ? "good.tul" : file, file == "MENU.TUL" ? file : QString())
+                || file == "absent.tul" || file == "folder.tul" || file.startsWith(".."));
+        QVERIFY(QDir().mkpath(m_roots->flash() + "folder.tul"));
+        QVERIFY(QFile::copy(importFixture("good.tul"), m_roots->base() + "/good.tul"));
+        Cabinet cabinet;
+        const auto menuBefore = MenuTest::rowsOf(cabinet.menu->productsModel());
+        const QByteArray dayPartsBefore = cabinet.dayParts->dayPartsInfoToJson(true);
+        const QString languageBefore = cabinet.config->get_languageId();
 
-void TstMenuImport::cleanup()
-{
-    m_roots.reset();
-}
+        bool cloudResult = !imported;
+        QStringList order = importAndWait(cabinet, file, &cloudResult);
+        if (!order.isEmpty() && order.last() == "importedMenu")
+            order.last() = "importedMenu"; // the value is checked below
+        QCOMPARE(order, reports);
+        QCOMPARE(cloudResult, imported);
+        if (imported) {
+            QCOMPARE(cabinet.config->get_importedMenu().section('|', 0, 0), file);
+            QCOMPARE(cabinet.menu->getRowCount(), 11);
+        } else {
+            QCOMPARE(MenuTest::rowsOf(cabinet.menu->productsModel()), menuBefore);
+            QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsBefore);
+            QCOMPARE(cabinet.config->get_languageId(), languageBefore);
+            QVERIFY(!QFile::exists(m_roots->root() + "menu.json"));
+            QVERIFY(!QFile::exists(m_roots->root() + "productsList.txt"));
+        }
+    }
 
-bool TstMenuImport::putOnDrive(const QString &fixture, const QString &as) const
-{
-    return QFile::copy(importFixture(fixture), m_roots->flash() + (as.isEmpty() ? fixture : as));
-}
+    void binaryFileReplacesSettingsMenuAndTwoDayParts()
+    {
+        QVERIFY(putOnDrive("good.tul"));
+        Cabinet cabinet;
+        QCOMPARE(importAndWait(cabinet, "good.tul"), (QStringList{"orvantaDataImported", "importedMenu"}));
 
-// Imports a file of the drive as the update screen does and returns the signals it
-// raised, in order, once the import has reported to the cloud.
-QStringList TstMenuImport::importAndWait(Cabinet &cabinet, const QString &fileName, bool *cloudResult)
-{
-    Reports reports(cabinet);
-    cabinet.proxy->set_importSource(0);
-    cabinet.proxy->importMenuFile(fileName);
-    if (!QTest::qWaitFor([&reports] { return reports.reported(); }, 10000))
-        return {QStringLiteral("no report")};
-    if (reports.cloud.size() != 1 || reports.cloud.first().first != OrvantaProxy::METHOD_UPDATE_SCREEN)
-        return {QStringLiteral("bad cloud report")};
-    if (cloudResult)
-        *cloudResult = reports.cloud.first().second;
-    cabinet.idle();
-    return reports.order;
-}
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6").arg(cabinet.config->get_languageId()).arg(cabinet.config->get_useFirstEnabled())
+                     .arg(cabinet.config->get_groupDotsEnabled()).arg(cabinet.config->get_splitViewEnabled())
+                     .arg(cabinet.config->get_labelFontSize()).arg(cabinet.config->get_productsHashCode()),
+                 QStringLiteral("fra 1 0 1 30 000102030405060708090a0b0c0d0e0f"));
 
-
-// ---------------------------------------------------------------- binary files
-
-void TstMenuImport::binaryOutcomes_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("reports");
-    QTest::addColumn<bool>("imported");
-
-    const QString failed = QStringLiteral("orvantaDataImportFailed");
-    QTest::newRow("good") << "good.tul" << QStringList{"orvantaDataImported", "importedMenu"} << true;
-    QTest::newRow("upper-case ending") << "MENU.TUL" << QStringList{"orvantaDataImported", "importedMenu"} << true;
-    QTest::newRow("version 4") << "version4.tul" << QStringList{"invalidFileVersion"} << false;
-    QTest::newRow("header crc") << "bad_header_crc.tul" << QStringList{"badHeaderCrc", failed} << false;
-    QTest::newRow("product 3 of 10") << "bad_product3.tul" << QStringList{"badProductCrc", failed} << false;
-    QTest::newRow("config and day part 2") << "bad_config_and_daypart2.tul"
-                                           << QStringList{"badConfigurationCrc", "badDaypartCrc", failed} << false;
-    QTest::newRow("truncated") << "truncated.tul" << QStringList{failed} << false;
-    QTest::newRow("offset past the end") << "daypart_offset_past_end.tul" << QStringList{failed} << false;
-    QTest::newRow("more than 100 products") << "too_many_products.tul" << QStringList{failed} << false;
-    QTest::newRow("missing") << "absent.tul" << QStringList{failed} << false;
-    QTest::newRow("cannot be opened") << "folder.tul" << QStringList{failed} << false;
-    QTest::newRow("not a bare name") << "../good.tul" << QStringList{failed} << false;
-}
-
-void TstMenuImport::binaryOutcomes()
-{
-    QFETCH(QString, file);
-    QFETCH(QStringList, reports);
-    QFETCH(bool, imported);
-
-    QVERIFY(putOnDrive(file == "MENU.TUL" ? "good.tul" : file, file == "MENU.TUL" ? file : QString())
-            || file == "absent.tul" || file == "folder.tul" || file.startsWith(".."));
-    QVERIFY(QDir().mkpath(m_roots->flash() + "folder.tul"));
-    QVERIFY(QFile::copy(importFixture("good.tul"), m_roots->base() + "/good.tul"));
-    Cabinet cabinet;
-    const auto menuBefore = MenuTest::rowsOf(cabinet.menu->productsModel());
-    const QByteArray dayPartsBefore = cabinet.dayParts->dayPartsInfoToJson(true);
-    const QString languageBefore = cabinet.config->get_languageId();
-
-    bool cloudResult = !imported;
-    QStringList order = importAndWait(cabinet, file, &cloudResult);
-    if (!order.isEmpty() && order.last() == "importedMenu")
-        order.last() = "importedMenu"; // the value is checked below
-    QCOMPARE(order, reports);
-    QCOMPARE(cloudResult, imported);
-    if (imported) {
-        QCOMPARE(cabinet.config->get_importedMenu().section('|', 0, 0), file);
+        // Model rebuilt from the list: the empty product, 8 products, then the groups; the
+        // group whose members are 5, 0, 7 has the one member 5.
         QCOMPARE(cabinet.menu->getRowCount(), 11);
-    } else {
-        QCOMPARE(MenuTest::rowsOf(cabinet.menu->productsModel()), menuBefore);
-        QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsBefore);
-        QCOMPARE(cabinet.config->get_languageId(), languageBefore);
-        QVERIFY(!QFile::exists(m_roots->root() + "menu.json"));
+        QCOMPARE(cabinet.menu->getProductId(0).toInt(), 0);
+        QCOMPARE(cabinet.menu->getProductHoldTime(3).toInt(), 603);
+        QCOMPARE(cabinet.menu->getProductGroupPList(50).toStringList(), (QStringList{"1", "2"}));
+        QCOMPARE(cabinet.menu->getProductGroupPList(51).toStringList(), QStringList{"5"});
+
+        // Trays take the bin the location map names (tray t is bin 19 - t).
+        QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 0), QStringLiteral("51,50,8,7,6,5,4,3,2,1,51,50,8,7,6,5,4,3,2,1"));
+        QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 1), QStringLiteral("1,0,0,0,0,0,50,51,0,0,0,0,1,2,3,4,5,6,7,8"));
+        // Saved and sent to the other display.
+        QVERIFY(MenuManager::isMenuDocument(MenuTest::readFile(m_roots->root() + "menu.json")));
+        QVERIFY(DayPartManager::isDayPartDocument(MenuTest::readFile(m_roots->root() + "dayParts.json")));
+        const QStringList sent = cabinet.core.sentNames();
+        QVERIFY(sent.contains("sendOvUpdateProducts") && sent.contains("sendOvUpdateDayparts"));
+    }
+
+    void configurationLanguage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("0") << "names_lang0.tul" << "eng_USA";
+        QTest::newRow("1") << "names_lang1.tul" << "spa";
+        QTest::newRow("2") << "names_lang2.tul" << "fra";
+        QTest::newRow("7") << "names_lang7.tul" << "eng_USA";
+    }
+
+    void configurationLanguage()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, language);
+        QVERIFY(putOnDrive(file));
+        Cabinet cabinet;
+        cabinet.config->set_languageId("deu");
+        QCOMPARE(importAndWait(cabinet, file).value(0), QStringLiteral("orvantaDataImported"));
+        QCOMPARE(cabinet.config->get_languageId(), language);
+    }
+
+    void legacyListLines()
+    {
+        const BinaryMenuFile file = BinaryMenuFile::read(MenuTest::readFile(importFixture("names_lang0.tul")));
+        QCOMPARE(file.outcome, BinaryMenuFile::Outcome::Good);
+        const QStringList lines = MenuManager::legacyListText(file.products).split('\n');
+        const QStringList expected = {
+            "p,0,,0,0,0,185,None,Normal,1,0",
+            QString::fromUtf8("p,12,Fries\u201a large,600,540,170,160,Vented,False,2,80"),
+            "p,13,Two lines,60,20,150,140,None,Normal,1,0",
+            "p,14," + QString(64, 'N') + ",60,20,150,140,None,Normal,1,0",
+            "g,50,Mix,170,1,Solid,1,", // a group without members ends with its comma
+            "",                        // the record of another kind gives no line
+        };
+        QCOMPARE(lines, expected);
+
+        // Read back, every record is one row with its name whole.
+        Cabinet cabinet;
+        QVERIFY(putOnDrive("names_lang0.tul"));
+        QCOMPARE(importAndWait(cabinet, "names_lang0.tul").value(0), QStringLiteral("orvantaDataImported"));
+        QCOMPARE(cabinet.menu->getRowCount(), 5);
+        QCOMPARE(cabinet.menu->getProductName(0, 12).toString(), QString::fromUtf8("Fries\u201a large"));
+        // Day part 0 names 12, 13, 14, 50 by bins 0..3; day part 1 names 99, which is not in
+        // the menu, so its tray stays empty.
+        QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, 19), 12);
+        QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, 16), 50);
+        QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 0);
+    }
+
+    void legacyListCopiesAreNumberedAndKeptFew_data()
+    {
+        QTest::addColumn<QList<int>>("existing");   // numbered copies before the import
+        QTest::addColumn<int>("oldListAt");         // where the old list goes
+        QTest::addColumn<QList<int>>("copies");     // numbered copies after
+
+        QTest::newRow("none") << QList<int>() << 1 << QList<int>{1};
+        QTest::newRow("_1 present") << QList<int>{1} << 2 << QList<int>{1, 2};
+        QTest::newRow("gap") << QList<int>{2} << 1 << QList<int>{1, 2};
+        QTest::newRow("all five") << QList<int>{1, 2, 3, 4, 5} << 5 << QList<int>{1, 2, 3, 4, 5};
+    }
+
+    void legacyListCopiesAreNumberedAndKeptFew()
+    {
+        QFETCH(QList<int>, existing);
+        QFETCH(int, oldListAt);
+        QFETCH(QList<int>, copies);
+
+        QVERIFY(m_roots->writeRootFile("productsList.txt", "p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
+        for (int n : existing)
+            QVERIFY(m_roots->writeRootFile(QStringLiteral("productsList.txt_%1").arg(n), QByteArray::number(n)));
+        QVERIFY(putOnDrive("good.tul"));
+        Cabinet cabinet; // menu.json is absent: the list is migrated first
+        QVERIFY(cabinet.idle());
+        QVERIFY(m_roots->writeRootFile("productsList.txt", "p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
+        QCOMPARE(importAndWait(cabinet, "good.tul").value(0), QStringLiteral("orvantaDataImported"));
+
+        QCOMPARE(MenuTest::readFile(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(oldListAt)),
+                 QByteArray("p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
+        QList<int> found;
+        for (int n = 1; n <= 7; ++n) {
+            if (QFile::exists(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(n)))
+                found << n;
+        }
+        QCOMPARE(found, copies);
+        if (existing.size() == 5) // the oldest went, the others moved down one
+            QCOMPARE(MenuTest::readFile(m_roots->root() + "productsList.txt_1"), QByteArray("2"));
+    }
+
+    void failedSaveKeepsThePreviousMenu_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("broken"); // "mv": no file can be moved; otherwise a blocked temporary file
+        QTest::newRow("binary, nothing moves") << "good.tul" << "mv";
+        QTest::newRow("binary, day parts not writable") << "good.tul" << "dayParts.json.New";
+        QTest::newRow("binary, menu not writable") << "good.tul" << "menu.json.New";
+        QTest::newRow("json, nothing moves") << "apply.json" << "mv";
+        QTest::newRow("json, day parts not writable") << "apply.json" << "dayParts.json.New";
+    }
+
+    void failedSaveKeepsThePreviousMenu()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, broken);
+
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_three.json", "dayParts.json"));
+        QVERIFY(putOnDrive(file));
+        Cabinet cabinet;
+        cabinet.dayParts->dayPartsLoadJsonDocFile();
+        QVERIFY(cabinet.idle());
+        const QByteArray menuFile = MenuTest::readFile(m_roots->root() + "menu.json");
+        const QByteArray dayPartsFile = MenuTest::readFile(m_roots->root() + "dayParts.json");
+        const QByteArray menuText = cabinet.menu->menuDataModelToJson();
+        const QByteArray dayPartsText = cabinet.dayParts->dayPartsInfoToJson(true);
+        const QString language = cabinet.config->get_languageId();
+
+        if (broken == "mv")
+            m_roots->setVariable("TUL_STANDIN_MV_FAIL", "1");
+        else
+            QVERIFY(QDir().mkpath(m_roots->root() + broken));
+        bool cloudResult = true;
+        QCOMPARE(importAndWait(cabinet, file, &cloudResult), QStringList{"orvantaDataImportFailed"});
+        QVERIFY(!cloudResult);
+        m_roots->setVariable("TUL_STANDIN_MV_FAIL", QString());
+        QVERIFY(cabinet.idle());
+
+        QCOMPARE(cabinet.menu->menuDataModelToJson(), menuText);
+        QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsText);
+        QCOMPARE(cabinet.config->get_languageId(), language);
+        QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "menu.json")), MenuTest::jsonOf(menuFile));
+        QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "dayParts.json")), MenuTest::jsonOf(dayPartsFile));
         QVERIFY(!QFile::exists(m_roots->root() + "productsList.txt"));
     }
-}
 
-void TstMenuImport::binaryFileReplacesSettingsMenuAndTwoDayParts()
-{
-    QVERIFY(putOnDrive("good.tul"));
-    Cabinet cabinet;
-    QCOMPARE(importAndWait(cabinet, "good.tul"), (QStringList{"orvantaDataImported", "importedMenu"}));
-
-    QCOMPARE(cabinet.config->get_languageId(), QStringLiteral("fra"));
-    QCOMPARE(cabinet.config->get_useFirstEnabled(), true);
-    QCOMPARE(cabinet.config->get_groupDotsEnabled(), false);
-    QCOMPARE(cabinet.config->get_splitViewEnabled(), true);
-    QCOMPARE(cabinet.config->get_labelFontSize(), 30);
-    QCOMPARE(cabinet.config->get_productsHashCode(), QStringLiteral("000102030405060708090a0b0c0d0e0f"));
-
-    // Model rebuilt from the list: the empty product, 8 products, then the groups; the
-    // group whose members are 5, 0, 7 has the one member 5.
-    QCOMPARE(cabinet.menu->getRowCount(), 11);
-    QCOMPARE(cabinet.menu->getProductId(0).toInt(), 0);
-    QCOMPARE(cabinet.menu->getProductHoldTime(3).toInt(), 603);
-    QCOMPARE(cabinet.menu->getProductGroupPList(50).toStringList(), (QStringList{"1", "2"}));
-    QCOMPARE(cabinet.menu->getProductGroupPList(51).toStringList(), QStringList{"5"});
-
-    // Trays take the bin the location map names (tray t is bin 19 - t).
-    const QList<int> dp0 = {1, 2, 3, 4, 5, 6, 7, 8, 50, 51, 1, 2, 3, 4, 5, 6, 7, 8, 50, 51};
-    const QList<int> dp1 = {8, 7, 6, 5, 4, 3, 2, 1, 0, 0, 0, 0, 51, 50, 0, 0, 0, 0, 0, 1};
-    for (int t = 0; t < 20; ++t) {
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, t), dp0.at(19 - t));
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, t), dp1.at(19 - t));
-    }
-    // Saved and sent to the other display.
-    QVERIFY(MenuManager::isMenuDocument(MenuTest::readFile(m_roots->root() + "menu.json")));
-    QVERIFY(DayPartManager::isDayPartDocument(MenuTest::readFile(m_roots->root() + "dayParts.json")));
-    const QStringList sent = cabinet.core.sentNames();
-    QVERIFY(sent.contains("sendOvUpdateProducts") && sent.contains("sendOvUpdateDayparts"));
-}
-
-void TstMenuImport::configurationLanguage_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("language");
-    QTest::newRow("0") << "names_lang0.tul" << "eng_USA";
-    QTest::newRow("1") << "names_lang1.tul" << "spa";
-    QTest::newRow("2") << "names_lang2.tul" << "fra";
-    QTest::newRow("7") << "names_lang7.tul" << "eng_USA";
-}
-
-void TstMenuImport::configurationLanguage()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, language);
-    QVERIFY(putOnDrive(file));
-    Cabinet cabinet;
-    cabinet.config->set_languageId("deu");
-    QCOMPARE(importAndWait(cabinet, file).value(0), QStringLiteral("orvantaDataImported"));
-    QCOMPARE(cabinet.config->get_languageId(), language);
-}
-
-void TstMenuImport::legacyListLines()
-{
-    const BinaryMenuFile file = BinaryMenuFile::read(MenuTest::readFile(importFixture("names_lang0.tul")));
-    QCOMPARE(file.outcome, BinaryMenuFile::Outcome::Good);
-    const QStringList lines = MenuManager::legacyListText(file.products).split('\n');
-    const QStringList expected = {
-        "p,0,,0,0,0,185,None,Normal,1,0",
-        QString::fromUtf8("p,12,Fries\u201a large,600,540,170,160,Vented,False,2,80"),
-        "p,13,Two lines,60,20,150,140,None,Normal,1,0",
-        "p,14," + QString(64, 'N') + ",60,20,150,140,None,Normal,1,0",
-        "g,50,Mix,170,1,Solid,1,", // a group without members ends with its comma
-        "",                        // the record of another kind gives no line
-    };
-    QCOMPARE(lines, expected);
-
-    // Read back, every record is one row with its name whole.
-    Cabinet cabinet;
-    QVERIFY(putOnDrive("names_lang0.tul"));
-    QCOMPARE(importAndWait(cabinet, "names_lang0.tul").value(0), QStringLiteral("orvantaDataImported"));
-    QCOMPARE(cabinet.menu->getRowCount(), 5);
-    QCOMPARE(cabinet.menu->getProductName(0, 12).toString(), QString::fromUtf8("Fries\u201a large"));
-    // Day part 0 names 12, 13, 14, 50 by bins 0..3; day part 1 names 99, which is not in
-    // the menu, so its tray stays empty.
-    QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, 19), 12);
-    QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, 16), 50);
-    QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 0);
-}
-
-void TstMenuImport::legacyListCopiesAreNumberedAndKeptFew_data()
-{
-    QTest::addColumn<QList<int>>("existing");   // numbered copies before the import
-    QTest::addColumn<int>("oldListAt");         // where the old list goes
-    QTest::addColumn<QList<int>>("copies");     // numbered copies after
-
-    QTest::newRow("none") << QList<int>() << 1 << QList<int>{1};
-    QTest::newRow("_1 present") << QList<int>{1} << 2 << QList<int>{1, 2};
-    QTest::newRow("gap") << QList<int>{2} << 1 << QList<int>{1, 2};
-    QTest::newRow("all five") << QList<int>{1, 2, 3, 4, 5} << 5 << QList<int>{1, 2, 3, 4, 5};
-}
-
-void TstMenuImport::legacyListCopiesAreNumberedAndKeptFew()
-{
-    QFETCH(QList<int>, existing);
-    QFETCH(int, oldListAt);
-    QFETCH(QList<int>, copies);
-
-    QVERIFY(m_roots->writeRootFile("productsList.txt", "p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
-    for (int n : existing)
-        QVERIFY(m_roots->writeRootFile(QStringLiteral("productsList.txt_%1").arg(n), QByteArray::number(n)));
-    QVERIFY(putOnDrive("good.tul"));
-    Cabinet cabinet; // menu.json is absent: the list is migrated first
-    QVERIFY(cabinet.idle());
-    QVERIFY(m_roots->writeRootFile("productsList.txt", "p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
-    QCOMPARE(importAndWait(cabinet, "good.tul").value(0), QStringLiteral("orvantaDataImported"));
-
-    QCOMPARE(MenuTest::readFile(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(oldListAt)),
-             QByteArray("p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
-    QList<int> found;
-    for (int n = 1; n <= 7; ++n) {
-        if (QFile::exists(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(n)))
-            found << n;
-    }
-    QCOMPARE(found, copies);
-    if (existing.size() == 5) // the oldest went, the others moved down one
-        QCOMPARE(MenuTest::readFile(m_roots->root() + "productsList.txt_1"), QByteArray("2"));
-}
-
-void TstMenuImport::failedSaveKeepsThePreviousMenu_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("broken"); // "mv": no file can be moved; otherwise a blocked temporary file
-    QTest::newRow("binary, nothing moves") << "good.tul" << "mv";
-    QTest::newRow("binary, day parts not writable") << "good.tul" << "dayParts.json.New";
-    QTest::newRow("binary, menu not writable") << "good.tul" << "menu.json.New";
-    QTest::newRow("json, nothing moves") << "apply.json" << "mv";
-    QTest::newRow("json, day parts not writable") << "apply.json" << "dayParts.json.New";
-}
-
-void TstMenuImport::failedSaveKeepsThePreviousMenu()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, broken);
-
-    QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
-    QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_three.json", "dayParts.json"));
-    QVERIFY(putOnDrive(file));
-    Cabinet cabinet;
-    cabinet.dayParts->dayPartsLoadJsonDocFile();
-    QVERIFY(cabinet.idle());
-    const QByteArray menuFile = MenuTest::readFile(m_roots->root() + "menu.json");
-    const QByteArray dayPartsFile = MenuTest::readFile(m_roots->root() + "dayParts.json");
-    const QByteArray menuText = cabinet.menu->menuDataModelToJson();
-    const QByteArray dayPartsText = cabinet.dayParts->dayPartsInfoToJson(true);
-    const QString language = cabinet.config->get_languageId();
-
-    if (broken == "mv")
-        m_roots->setVariable("TUL_STANDIN_MV_FAIL", "1");
-    else
-        QVERIFY(QDir().mkpath(m_roots->root() + broken));
-    bool cloudResult = true;
-    QCOMPARE(importAndWait(cabinet, file, &cloudResult), QStringList{"orvantaDataImportFailed"});
-    QVERIFY(!cloudResult);
-    m_roots->setVariable("TUL_STANDIN_MV_FAIL", QString());
-    QVERIFY(cabinet.idle());
-
-    QCOMPARE(cabinet.menu->menuDataModelToJson(), menuText);
-    QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsText);
-    QCOMPARE(cabinet.config->get_languageId(), language);
-    QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "menu.json")), MenuTest::jsonOf(menuFile));
-    QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "dayParts.json")), MenuTest::jsonOf(dayPartsFile));
-    QVERIFY(!QFile::exists(m_roots->root() + "productsList.txt"));
-}
-
-// ---------------------------------------------------------------- JSON files
-
-void TstMenuImport::jsonOutline_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("ok");
-
-    QTest::newRow("empty header") << "outline_header_empty.json" << QStringList{"File header read failed!!!!!!!!"} << false;
-    QTest::newRow("neither header nor menu")
-        << "outline_nothing.json" << QStringList{"File header read failed!!!!!!!!", "menuObj is empty!!!!!!!!"} << false;
-    QTest::newRow("groups an object") << "outline_groups_object.json" << QStringList{"Group array read failed!!!!!!!!"} << false;
-    QTest::newRow("no products") << "outline_products_missing.json" << QStringList{"Products array read failed!!!!!!!!"} << false;
-    QTest::newRow("layout a number") << "outline_layout_number.json" << QStringList{"dayparts array read failed!!!!!!!!"} << false;
-    QTest::newRow("empty menu") << "outline_menu_empty.json" << QStringList{"menuObj is empty!!!!!!!!"} << false;
-    QTest::newRow("not JSON") << "outline_not_json.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
-    QTest::newRow("repeated key") << "outline_repeated_key.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
-    QTest::newRow("empty layout") << "layout_empty.json" << QStringList() << true;
-    QTest::newRow("version 2") << "version2.json" << QStringList() << true;
-}
-
-void TstMenuImport::jsonOutline()
-{
-    QFETCH(QString, file);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, ok);
-    const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(MenuTest::readFile(importFixture(file)));
-    QCOMPARE(outline.messages, messages);
-    QCOMPARE(outline.ok, ok);
-}
-
-void TstMenuImport::jsonProducts_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("lid");
-    QTest::addColumn<QString>("bottom");
-    QTest::addColumn<int>("panSize");
-    QTest::addColumn<QString>("timerColor");
-    QTest::addColumn<QStringList>("members");
-
-    QTest::newRow("empty product") << 0 << 0 << "" << "None" << "Normal" << 1 << "#fffffd" << QStringList();
-    // Shown in French at import time; "vented" is not "Vented"; "1/1" on 4 bins per zone.
-    QTest::newRow("lower-case vented") << 1 << 5 << "Frites" << "None" << "False" << 4 << "#00ff00" << QStringList();
-    QTest::newRow("absent values") << 2 << 6 << "" << "Vented" << "Normal" << 1 << "" << QStringList();
-    QTest::newRow("numeric zoneSplits") << 3 << 7 << "" << "Solid" << "Normal" << 1 << "#fffffd" << QStringList();
-    QTest::newRow("same id twice") << 4 << 7 << "" << "None" << "Normal" << 1 << "#fffffd" << QStringList();
-    // Members 5, {}, 6, 99: only products of the new menu stay.
-    QTest::newRow("group") << 5 << 70 << "" << "Solid" << "0" << 4 << "" << QStringList{"5", "6"};
-    // The group without "groupId" is left out rather than taken for a product.
-    QTest::newRow("group without members") << 6 << 71 << "" << "None" << "0" << 1 << "" << QStringList();
-}
-
-void TstMenuImport::jsonProducts()
-{
-    QFETCH(int, row);
-    QFETCH(int, id);
-    QFETCH(QString, name);
-    QFETCH(QString, lid);
-    QFETCH(QString, bottom);
-    QFETCH(int, panSize);
-    QFETCH(QString, timerColor);
-    QFETCH(QStringList, members);
-
-    QVERIFY(putOnDrive("apply.json"));
-    Cabinet cabinet;
-    cabinet.translator->setLanguage(2);
-    QCOMPARE(importAndWait(cabinet, "apply.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
-    QCOMPARE(cabinet.menu->getRowCount(), 7);
-    const QVariantMap values = RoleItemModel::getModelData(cabinet.menu->productsModel(), row);
-    QCOMPARE(values.value("id").toInt(), id);
-    QCOMPARE(values.value("name").toString(), name);
-    QCOMPARE(values.value("lidType").toString(), lid);
-    QCOMPARE(values.value("bottomType").toString(), bottom);
-    QCOMPARE(values.value("panSize").toInt(), panSize);
-    QCOMPARE(values.value("timerColor").toString(), timerColor);
-    QCOMPARE(values.value("productList").toStringList(), members);
-    QCOMPARE(values.value("namesList").toStringList().size(), 15);
-    QCOMPARE(values.value("groupID").toInt() >= 1, id >= 70);
-}
-
-void TstMenuImport::jsonDayParts()
-{
-    QVERIFY(putOnDrive("apply.json"));
-    Cabinet cabinet;
-    QCOMPARE(importAndWait(cabinet, "apply.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
-
-    // 12 layouts give 10 day parts, all in use.
-    QCOMPARE(cabinet.dayParts->getDayPartsCount(), 10);
-    QCOMPARE(cabinet.dayParts->getDayPartsToUseCount(), 10);
-    // Names: unknown keys skipped, languages not given keep their names.
-    QCOMPARE(cabinet.dayParts->getDayPartName(0, 0), QStringLiteral("Breakfast"));
-    QCOMPARE(cabinet.dayParts->getDayPartName(1, 0), QStringLiteral("Desayuno"));
-    QCOMPARE(cabinet.dayParts->getDayPartName(1, 1), QStringLiteral("Almuerzo"));
-    // Bin k goes to the tray t with map[t] = k - 1 (t = 20 - k): bins 0 and 21 are
-    // ignored, the later entry for bin 2 wins, product 99 is not in the menu.
-    const QList<QPair<int, int>> trays = {{19, 5}, {18, 7}, {17, 70}, {16, 0}, {0, 71}, {15, 0}};
-    for (const auto &tray : trays)
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, tray.first), tray.second);
-    QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 16), 5);
-    QCOMPARE(cabinet.dayParts->getProdIdOnBin(2, 19), 0);
-}
-
-void TstMenuImport::jsonOtherVersionIsAFailedImport()
-{
-    QVERIFY(putOnDrive("version2.json"));
-    Cabinet cabinet;
-    const auto before = MenuTest::rowsOf(cabinet.menu->productsModel());
-    bool cloudResult = true;
-    QCOMPARE(importAndWait(cabinet, "version2.json", &cloudResult), QStringList{"orvantaDataImportFailed"});
-    QVERIFY(!cloudResult);
-    QCOMPARE(MenuTest::rowsOf(cabinet.menu->productsModel()), before);
-}
-
-// ---------------------------------------------------------------- export
-
-void TstMenuImport::exportName_data()
-{
-    QTest::addColumn<QStringList>("existing");
-    QTest::addColumn<QString>("serial");
-    QTest::addColumn<QString>("name");
-
-    QTest::newRow("first") << QStringList() << "123" << "MENU_123.json";
-    QTest::newRow("third") << QStringList{"MENU_123.json", "MENU_123_2.json"} << "123" << "MENU_123_3.json";
-    QTest::newRow("gap") << QStringList{"MENU_123.json", "MENU_123_3.json"} << "123" << "MENU_123_2.json";
-    QTest::newRow("case counts") << QStringList{"menu_123.json"} << "123" << "MENU_123.json";
-    QTest::newRow("empty serial") << QStringList() << "" << "MENU_.json";
-    QTest::newRow("serial with a path") << QStringList() << "../a/b c" << "MENU_.._a_b_c.json";
-}
-
-void TstMenuImport::exportName()
-{
-    QFETCH(QStringList, existing);
-    QFETCH(QString, serial);
-    QFETCH(QString, name);
-    QCOMPARE(JsonMenuFile::exportFileName(existing, serial), name);
-}
-
-void TstMenuImport::exportToAMissingDriveFails()
-{
-    Cabinet cabinet;
-    QVERIFY(QDir(m_roots->flash()).removeRecursively());
-    QSignalSpy failed(cabinet.proxy, &OrvantaProxy::exportMenuFailed);
-    QSignalSpy exported(cabinet.proxy, &OrvantaProxy::exportedMenu);
-    cabinet.proxy->exportOrvantaJsonFile();
-    QCOMPARE(failed.count(), 1);
-    QCOMPARE(exported.count(), 0);
-}
-
-// A menu with groups, several languages and three day parts, exported on one cabinet
-// of 12 trays (whose map names bins 19..8) and imported on a fresh one.
-void TstMenuImport::exportedMenuImportsTheSameOnAFreshCabinet()
-{
-    QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
-    QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_three.json", "dayParts.json"));
-    QByteArray menuText, dayPartsText, exportedText;
+    void jsonOutline_data()
     {
-        Cabinet first(4, 3);
-        first.config->set_serialNumber("123");
-        first.dayParts->dayPartsLoadJsonDocFile();
-        QVERIFY(first.idle());
-        QCOMPARE(first.dayParts->getDayPartsCount(), 3);
-        menuText = first.menu->menuDataModelToJson();
-        dayPartsText = first.dayParts->dayPartsInfoToJson(true);
-        QSignalSpy exported(first.proxy, &OrvantaProxy::exportedMenu);
-        first.proxy->exportOrvantaJsonFile();
-        QCOMPARE(exported.count(), 1);
-        QCOMPARE(exported.first().first().toString(), QStringLiteral("MENU_123.json"));
-        exportedText = MenuTest::readFile(m_roots->flash() + "MENU_123.json");
-    }
-    const QJsonObject header = MenuTest::jsonOf(exportedText).object().value("header").toObject();
-    QCOMPARE(header.value("menuDescription").toString(), QStringLiteral("MENU_123"));
-    QCOMPARE(header.value("menuVersion").toInt(), 1);
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("ok");
 
-    for (const char *name : {"menu.json", "dayParts.json", "config.txt"})
-        QFile::remove(m_roots->root() + name);
-    Cabinet fresh(4, 3);
-    QCOMPARE(importAndWait(fresh, "MENU_123.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
-    // The same menu, but for product 0, which the import always makes its own, and a
-    // bottom type other than the interchange file's two, which reads back as "Normal".
-    auto withoutEmptyProduct = [](const QByteArray &text) {
-        QJsonObject menu = MenuTest::jsonOf(text).object();
-        QJsonArray products = menu.value("products").toArray();
-        if (!products.isEmpty() && products.first().toObject().value("productId").toInt() == 0)
-            products.removeFirst();
-        for (int i = 0; i < products.size(); ++i) {
-            QJsonObject product = products.at(i).toObject();
-            if (product.value("bottomType").toString() != "False")
-                product.insert("bottomType", "Normal");
-            products[i] = product;
-        }
-        menu.insert("products", products);
-        return menu;
-    };
-    QCOMPARE(withoutEmptyProduct(fresh.menu->menuDataModelToJson()), withoutEmptyProduct(menuText));
-    QCOMPARE(fresh.menu->getProductId(0).toInt(), 0);
-    // Every day part imported is in use; everything else is the same.
-    QJsonObject expected = MenuTest::jsonOf(dayPartsText).object();
-    QJsonArray layout = expected.value("layout").toArray();
-    for (int d = 0; d < layout.size(); ++d) {
-        QJsonObject entry = layout.at(d).toObject();
-        entry.insert("inUse", true);
-        layout[d] = entry;
+        QTest::newRow("empty header") << "outline_header_empty.json" << QStringList{"File header read failed!!!!!!!!"} << false;
+        QTest::newRow("neither header nor menu")
+            << "outline_nothing.json" << QStringList{"File header read failed!!!!!!!!", "menuObj is empty!!!!!!!!"} << false;
+        QTest::newRow("groups an object") << "outline_groups_object.json" << QStringList{"Group array read failed!!!!!!!!"} << false;
+        QTest::newRow("no products") << "outline_products_missing.json" << QStringList{"Products array read failed!!!!!!!!"} << false;
+        QTest::newRow("layout a number") << "outline_layout_number.json" << QStringList{"dayparts array read failed!!!!!!!!"} << false;
+        QTest::newRow("empty menu") << "outline_menu_empty.json" << QStringList{"menuObj is empty!!!!!!!!"} << false;
+        QTest::newRow("not JSON") << "outline_not_json.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
+        QTest::newRow("repeated key") << "outline_repeated_key.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
+        QTest::newRow("empty layout") << "layout_empty.json" << QStringList() << true;
+        QTest::newRow("version 2") << "version2.json" << QStringList() << true;
     }
-    expected.insert("layout", layout);
-    QCOMPARE(MenuTest::jsonOf(fresh.dayParts->dayPartsInfoToJson(true)).object(), expected);
-}
+
+    void jsonOutline()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, ok);
+        const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(MenuTest::readFile(importFixture(file)));
+        QCOMPARE(outline.messages, messages);
+        QCOMPARE(outline.ok, ok);
+    }
+
+    void jsonProducts()
+    {
+        QVERIFY(putOnDrive("apply.json"));
+        Cabinet cabinet;
+        cabinet.translator->setLanguage(2);
+        QCOMPARE(importAndWait(cabinet, "apply.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
+        QStringList rows;
+        for (int row = 0; row < cabinet.menu->getRowCount(); ++row) {
+            rows << MenuTest::fieldsOf(cabinet.menu->productsModel(), row, "id name lidType bottomType panSize timerColor productList");
+            QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::NamesListRole).toStringList().size(), 15);
+            QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::GroupIdRole).toInt() >= 1, row >= 5);
+        }
+        // The empty product; shown in French at import time, "vented" is not "Vented" and
+        // "1/1" on 4 bins per zone; absent values; numeric zoneSplits; the same id twice; a
+        // group of members 5, {}, 6, 99 keeps those of the new menu; a group without
+        // "groupId" is left out rather than taken for a product.
+        QCOMPARE(rows.join(" / "), QStringLiteral("0||None|Normal|1|#fffffd| / 5|Frites|None|False|4|#00ff00| / 6||Vented|Normal|1|| / "
+                                                  "7||Solid|Normal|1|#fffffd| / 7||None|Normal|1|#fffffd| / 70||Solid|0|4||5,6 / "
+                                                  "71||None|0|1||"));
+    }
+
+    void jsonDayParts()
+    {
+        QVERIFY(putOnDrive("apply.json"));
+        Cabinet cabinet;
+        QCOMPARE(importAndWait(cabinet, "apply.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
+
+        // 12 layouts give 10 day parts, all in use.
+        QCOMPARE(cabinet.dayParts->getDayPartsCount(), 10);
+        QCOMPARE(cabinet.dayParts->getDayPartsToUseCount(), 10);
+        // Names: unknown keys skipped, languages not given keep their names.
+        QCOMPARE(cabinet.dayParts->getDayPartName(0, 0), QStringLiteral("Breakfast"));
+        QCOMPARE(cabinet.dayParts->getDayPartName(1, 0), QStringLiteral("Desayuno"));
+        QCOMPARE(cabinet.dayParts->getDayPartName(1, 1), QStringLiteral("Almuerzo"));
+        // Bin k goes to the tray t with map[t] = k - 1 (t = 20 - k): bins 0 and 21 are
+        // ignored, the later entry for bin 2 wins, product 99 is not in the menu.
+        QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 0), QStringLiteral("71,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,70,7,5"));
+        QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 16), 5);
+        QCOMPARE(cabinet.dayParts->getProdIdOnBin(2, 19), 0);
+    }
+
+    void jsonOtherVersionIsAFailedImport()
+    {
+        QVERIFY(putOnDrive("version2.json"));
+        Cabinet cabinet;
+        const auto before = MenuTest::rowsOf(cabinet.menu->productsModel());
+        bool cloudResult = true;
+        QCOMPARE(importAndWait(cabinet, "version2.json", &cloudResult), QStringList{"orvantaDataImportFailed"});
+        QVERIFY(!cloudResult);
+        QCOMPARE(MenuTest::rowsOf(cabinet.menu->productsModel()), before);
+    }
+
+    void exportName_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("first") << QStringList() << "123" << "MENU_123.json";
+        QTest::newRow("third") << QStringList{"MENU_123.json", "MENU_123_2.json"} << "123" << "MENU_123_3.json";
+        QTest::newRow("gap") << QStringList{"MENU_123.json", "MENU_123_3.json"} << "123" << "MENU_123_2.json";
+        QTest::newRow("case counts") << QStringList{"menu_123.json"} << "123" << "MENU_123.json";
+        QTest::newRow("empty serial") << QStringList() << "" << "MENU_.json";
+        QTest::newRow("serial with a path") << QStringList() << "../a/b c" << "MENU_.._a_b_c.json";
+    }
+
+    void exportName()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(QString, serial);
+        QFETCH(QString, name);
+        QCOMPARE(JsonMenuFile::exportFileName(existing, serial), name);
+    }
+
+    void exportToAMissingDriveFails()
+    {
+        Cabinet cabinet;
+        QVERIFY(QDir(m_roots->flash()).removeRecursively());
+        QSignalSpy failed(cabinet.proxy, &OrvantaProxy::exportMenuFailed);
+        QSignalSpy exported(cabinet.proxy, &OrvantaProxy::exportedMenu);
+        cabinet.proxy->exportOrvantaJsonFile();
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(exported.count(), 0);
+    }
+
+    // A menu with groups, several languages and three day parts, exported on one cabinet
+    // of 12 trays (whose map names bins 19..8) and imported on a fresh one.
+    void exportedMenuImportsTheSameOnAFreshCabinet()
+    {
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_three.json", "dayParts.json"));
+        QByteArray menuText, dayPartsText, exportedText;
+        {
+            Cabinet first(4, 3);
+            first.config->set_serialNumber("123");
+            first.dayParts->dayPartsLoadJsonDocFile();
+            QVERIFY(first.idle());
+            QCOMPARE(first.dayParts->getDayPartsCount(), 3);
+            menuText = first.menu->menuDataModelToJson();
+            dayPartsText = first.dayParts->dayPartsInfoToJson(true);
+            QSignalSpy exported(first.proxy, &OrvantaProxy::exportedMenu);
+            first.proxy->exportOrvantaJsonFile();
+            QCOMPARE(exported.count(), 1);
+            QCOMPARE(exported.first().first().toString(), QStringLiteral("MENU_123.json"));
+            exportedText = MenuTest::readFile(m_roots->flash() + "MENU_123.json");
+        }
+        const QJsonObject header = MenuTest::jsonOf(exportedText).object().value("header").toObject();
+        QCOMPARE(header.value("menuDescription").toString(), QStringLiteral("MENU_123"));
+        QCOMPARE(header.value("menuVersion").toInt(), 1);
+
+        for (const char *name : {"menu.json", "dayParts.json", "config.txt"})
+            QFile::remove(m_roots->root() + name);
+        Cabinet fresh(4, 3);
+        QCOMPARE(importAndWait(fresh, "MENU_123.json"), (QStringList{"orvantaDataImported", "importedMenu"}));
+        // The same menu, but for product 0, which the import always makes its own, and a
+        // bottom type other than the interchange file's two, which reads back as "Normal".
+        auto withoutEmptyProduct = [](const QByteArray &text) {
+            QJsonObject menu = MenuTest::jsonOf(text).object();
+            QJsonArray products = menu.value("products").toArray();
+            if (!products.isEmpty() && products.first().toObject().value("productId").toInt() == 0)
+                products.removeFirst();
+            for (int i = 0; i < products.size(); ++i) {
+                QJsonObject product = products.at(i).toObject();
+                if (product.value("bottomType").toString() != "False")
+                    product.insert("bottomType", "Normal");
+                products[i] = product;
+            }
+            menu.insert("products", products);
+            return menu;
+        };
+        QCOMPARE(withoutEmptyProduct(fresh.menu->menuDataModelToJson()), withoutEmptyProduct(menuText));
+        QCOMPARE(fresh.menu->getProductId(0).toInt(), 0);
+        // Every day part imported is in use; everything else is the same.
+        QJsonObject expected = MenuTest::jsonOf(dayPartsText).object();
+        QJsonArray layout = expected.value("layout").toArray();
+        for (int d = 0; d < layout.size(); ++d) {
+            QJsonObject entry = layout.at(d).toObject();
+            entry.insert("inUse", true);
+            layout[d] = entry;
+        }
+        expected.insert("layout", layout);
+        QCOMPARE(MenuTest::jsonOf(fresh.dayParts->dayPartsInfoToJson(true)).object(), expected);
+    }
+};
 
 QTEST_MAIN(TstMenuImport)
 #include "tst_menuimport.moc"

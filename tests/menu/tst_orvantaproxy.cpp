@@ -1,8 +1,5 @@
 // The import controller: the listing of the update screen and the automatic import at
 // start-up with its stamp file.
-#include "daypartmanager.h"
-#include "fakecabinetcore.h"
-#include "menumanager.h"
 #include "menutestsupport.h"
 #include "orvantaproxy.h"
 #include "tulpaths.h"
@@ -51,40 +48,22 @@ bool makeFiles(const QString &dir, const QStringList &files)
 class TstOrvantaProxy : public QObject
 {
     Q_OBJECT
+    QScopedPointer<MenuTest::Cabinet> c;
+    OrvantaProxy *m_proxy = nullptr;
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        c.reset(new MenuTest::Cabinet(MenuTest::Cabinet::DayParts));
+        c->menu->menuLoadJsonDocFile();
+        m_proxy = new OrvantaProxy(c->core.data());
+    }
+    void cleanup() { c.reset(); }
     void listing_data();
     void listing();
     void automaticImport_data();
     void automaticImport();
-
-private:
-    QScopedPointer<ScratchRoots> m_roots;
-    QScopedPointer<FakeCabinetCore> m_core;
-    MenuManager *m_menu = nullptr;
-    DayPartManager *m_dayParts = nullptr;
-    OrvantaProxy *m_proxy = nullptr;
 };
-
-void TstOrvantaProxy::init()
-{
-    m_roots.reset(new ScratchRoots);
-    m_core.reset(new FakeCabinetCore);
-    m_menu = new MenuManager(m_core.data());
-    m_core->menuManagerPtr = m_menu;
-    m_menu->menuLoadJsonDocFile();
-    m_dayParts = new DayPartManager(5, 4, m_menu, m_core.data());
-    m_core->daypartManagerPtr = m_dayParts;
-    m_proxy = new OrvantaProxy(m_core.data());
-}
-
-void TstOrvantaProxy::cleanup()
-{
-    m_core.reset();
-    m_roots.reset();
-}
 
 void TstOrvantaProxy::listing_data()
 {
@@ -111,7 +90,7 @@ void TstOrvantaProxy::listing()
     QFETCH(QStringList, listed);
     QFETCH(QString, preselected);
 
-    const QString dir = source == 0 ? m_roots->flash() : OrvantaProxy::preloadedMenusDir();
+    const QString dir = source == 0 ? c->roots.flash() : OrvantaProxy::preloadedMenusDir();
     if (!files.isEmpty())
         QVERIFY(makeFiles(dir, files));
     QSignalSpy dirChanged(m_proxy, &OrvantaProxy::ovImportDirChanged);
@@ -167,7 +146,7 @@ void TstOrvantaProxy::automaticImport()
     if (!files.isEmpty())
         QVERIFY(makeFiles(dir, files));
     QSignalSpy importedMenu(m_proxy, &OrvantaProxy::importedMenu);
-    QSignalSpy cloud(m_menu, &MenuManager::notifyMenuUpdated);
+    QSignalSpy cloud(c->menu, &MenuManager::notifyMenuUpdated);
     m_proxy->start();
     QTRY_COMPARE(stateOf(*m_proxy), endState);
 
@@ -189,7 +168,7 @@ void TstOrvantaProxy::automaticImport()
     m_proxy->start();
     QTest::qWait(20);
     QCOMPARE(cloud.count(), imported.isEmpty() ? 0 : 1);
-    QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(m_menu, "menuSaveChain")));
+    QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(c->menu, "menuSaveChain")));
 }
 
 QTEST_MAIN(TstOrvantaProxy)
