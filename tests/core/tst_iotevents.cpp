@@ -15,6 +15,7 @@
 #include "personalitytypes.h"
 #include "privatebus.h"
 #include "scratchroots.h"
+#include "simulatedpans.h"
 
 #include <QDBusMessage>
 #include <QFile>
@@ -136,19 +137,7 @@ void TestIotEvents::cleanup()
 
 void TestIotEvents::place(int bin, quint64 uid)
 {
-    const NfcPollingInfo *polling = m_cm->get_nfcPollingInfo();
-    for (int a = 0; a < NfcPollingInfo::AddressCount; ++a)
-        for (int p = 0; p < NfcPollingInfo::PollOrderCount; ++p)
-            for (int s = 0; s < polling->group[a][p].count; ++s)
-                if (polling->group[a][p].entries[s].binIndex == bin) {
-                    const auto &group = polling->group[a][p];
-                    if (uid)
-                        QVERIFY(m_cm->ioSimulator()->placeTag(quint8(group.address), group.entries[s].channel, uid));
-                    else
-                        QVERIFY(m_cm->ioSimulator()->removeTag(quint8(group.address), group.entries[s].channel));
-                    return;
-                }
-    QFAIL("bin without a reader channel");
+    placeSimulatedPan(m_cm.data(), bin, uid);
 }
 
 void TestIotEvents::lift(int bin)

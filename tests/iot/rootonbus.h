@@ -11,6 +11,7 @@
 #include "personalitytypes.h"
 #include "privatebus.h"
 #include "scratchroots.h"
+#include "simulatedpans.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,22 +81,7 @@ public:
     }
 
     // A pan with that tag put in the bin; 0: the bin's pan taken out.
-    void place(int bin, quint64 uid)
-    {
-        const NfcPollingInfo *polling = cm->get_nfcPollingInfo();
-        for (int a = 0; a < NfcPollingInfo::AddressCount; ++a)
-            for (int p = 0; p < NfcPollingInfo::PollOrderCount; ++p)
-                for (int s = 0; s < polling->group[a][p].count; ++s)
-                    if (polling->group[a][p].entries[s].binIndex == bin) {
-                        const auto &group = polling->group[a][p];
-                        if (uid)
-                            QVERIFY(cm->ioSimulator()->placeTag(quint8(group.address), group.entries[s].channel, uid));
-                        else
-                            QVERIFY(cm->ioSimulator()->removeTag(quint8(group.address), group.entries[s].channel));
-                        return;
-                    }
-        QFAIL("bin without a reader channel");
-    }
+    void place(int bin, quint64 uid) { placeSimulatedPan(cm.data(), bin, uid); }
 
     QScopedPointer<PrivateBus> bus;
     QScopedPointer<BusAgent> agent;
