@@ -114,6 +114,8 @@ Item {
                 spacing: Theme.spacing
                 CheckBox {
                     objectName: "usedMark_" + modelData.id
+                    // Never narrower than a finger, even while the row is still being sized.
+                    Layout.minimumWidth: Theme.touchTarget
                     Layout.preferredWidth: Theme.touchTarget
                     Layout.fillHeight: true
                     checked: page.isUsed(modelData.id)
