@@ -138,7 +138,8 @@ void TestSoundManager::productChangeOverridesWarningAndCountsWithdrawals()
     auto *kickout = m_sm->findChild<QAbstractTransition *>(QStringLiteral("t_prodChgTimerTo"));
     QVERIFY(kickout);
     m_sm->processAlarmReq(1, true);
-    QTRY_COMPARE(plays("warning3.wav"), 1);
+    // The player's own file: its process may not have logged yet on a loaded machine.
+    QTRY_COMPARE(SoundEffect::player()->currentFile().section(QLatin1Char('/'), -1), QStringLiteral("warning3.wav"));
     m_sm->processAlarmReq(3, true);
     QTRY_COMPARE(state(), QStringLiteral("productChange"));
     QTRY_VERIFY(plays("AlarmWrongProduct2.wav") >= 1);

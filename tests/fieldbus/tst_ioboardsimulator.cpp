@@ -121,6 +121,7 @@ void TestIoBoardSimulator::silentNodeTimesOutAndComesBack()
     QModbusPollInfo board(1);
     QCOMPARE(run(false, IoBoardNode, BoardStatus, &board), QString("good"));
     m_sim->setNodeSilent(NfcReader2Node, false);
+    reader.set_replyTimeout(2000);  // a loaded machine may take longer than 10 ms to answer
     QCOMPARE(run(false, NfcReader2Node, ReaderStatus, &reader), QString("good"));
     QModbusPollInfo nobody(1);
     nobody.set_replyTimeout(5);
