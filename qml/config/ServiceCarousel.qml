@@ -35,6 +35,10 @@ Item {
     readonly property string screen: page ? (page.screen === "PreferencesEnd" ? "Preferences" : page.screen) : ""
     readonly property string title: page ? page.title : ""
     readonly property int lockLevel: page ? page.lockLevel : 0
+    // Off while the page shown asks to keep its place.
+    property bool swipeEnabled: true
+    // How far a finger must travel sideways for a swipe to turn the page.
+    readonly property int swipeDistance: 80
     // Screen -> the level it was unlocked with.
     property var unlockedLevels: ({})
 
@@ -73,6 +77,17 @@ Item {
     }
     function previous() {
         index = index - 1 <= 0 ? pages.length - 2 : index - 1
+    }
+    // A horizontal swipe by dx pixels: the page follows the finger, as in a list laid out
+    // in reading order (mirrored in Arabic). False when it was too short or is not allowed.
+    function swipe(dx) {
+        if (!swipeEnabled || Math.abs(dx) < swipeDistance)
+            return false
+        if ((dx < 0) !== Theme.rightToLeft)
+            next()
+        else
+            previous()
+        return true
     }
     function setUnlocked(name, level) {
         var levels = Object.assign({}, unlockedLevels)
@@ -154,6 +169,14 @@ Item {
             text: "\u2039"
             font.pixelSize: Theme.fontTitle
             onClicked: carousel.previous()
+        }
+        // The title can be swiped like the page under it.
+        MouseArea {
+            objectName: "carouselTitleSwipe"
+            anchors { left: back.right; right: lockButton.left; top: parent.top; bottom: parent.bottom }
+            property real startX: 0
+            onPressed: startX = mouse.x
+            onReleased: carousel.swipe(mouse.x - startX)
         }
         Label {
             objectName: "carouselTitle"

@@ -1,9 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import "qrc:/errorControl"
-import "qrc:/sysmon"
 import "qrc:/theme"
-import "qrc:/haccpLog"
 import "qrc:/config"
 
 // The service pages reachable from the dock: the carousel's header over the chosen page.
@@ -12,7 +9,12 @@ import "qrc:/config"
 Rectangle {
     id: pages
     color: Theme.background
-    property string currentPage: "Preferences"
+    // The page shown: the carousel's page, or a page opened from it that stays under its
+    // tab (Menu Update under Utilities). The carousel's index is the one source of truth,
+    // so the header, the page, its lock and the PIN always name the same page.
+    readonly property string currentPage: subPage !== "" ? subPage : carousel.title
+    // A page opened from a carousel page; cleared whenever the carousel moves.
+    property string subPage: ""
     // Set once the first frame is on the screen: the pages are built then, or when shown.
     property bool prepared: false
     // The page keys (the carousel shows their translated titles) and the carousel's
@@ -23,6 +25,8 @@ Rectangle {
     readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
         "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
         "UtilitiesPanel"]
+    // Pages opened from a carousel page rather than being one.
+    readonly property var subPages: ["Menu Update"]
     readonly property var screenOf: {
         var map = {}
         for (var i = 0; i < pageKeys.length; ++i)
@@ -46,16 +50,27 @@ Rectangle {
         if (dayParts.item)
             dayParts.item.reload()
     }
+    // Whether the carousel lets a screen's page be used now.
+    function isOpen(screen) {
+        return carousel.isOpen(screen)
+    }
     // The page of a loader, built at once if it is not yet.
     function page(loader) {
         loader.active = true
         return loader.item
     }
 
+    // Shows a page by its key: the carousel moves to its screen, and a page opened from
+    // another stays under that page's tab. False when this display does not offer it.
+    function open(name) {
+        var screen = screenOf[name]
+        if (screen === undefined || !carousel.show(screen))
+            return false
+        subPage = subPages.indexOf(name) >= 0 ? name : ""
+        return true
+    }
+
     onCurrentPageChanged: {
-        var screen = screenOf[currentPage]
-        if (screen !== undefined && carousel.screen !== screen)
-            carousel.show(screen)
         if (currentPage === "Errors Log")
             page(errorLog).refresh()
         else if (currentPage === "Day-Parts")
@@ -76,119 +91,73 @@ Rectangle {
         id: pageArea
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: parent.bottom; topMargin: carousel.headerHeight }
 
-        Loader {
-            id: preferences
+        // Under the pages: a swipe that starts where no control takes the touch turns the page.
+        MouseArea {
+            objectName: "serviceSwipeArea"
             anchors.fill: parent
-            visible: pages.currentPage === "Preferences"
-            enabled: carousel.isOpen("Preferences")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Preferences")
+            property real startX: 0
+            onPressed: startX = mouse.x
+            onReleased: carousel.swipe(mouse.x - startX)
+        }
+
+        ServicePage {
+            id: preferences
+            key: "Preferences"; screen: "Preferences"; service: pages
             source: "qrc:/settings/PreferencesPage.qml"
             onLoaded: item.objectName = "preferencesPage"
         }
-        Loader {
+        ServicePage {
             id: language
-            anchors.fill: parent
-            visible: pages.currentPage === "Language"
-            enabled: carousel.isOpen("LanguagePanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Language")
+            key: "Language"; screen: "LanguagePanel"; service: pages
             source: "qrc:/settings/LanguagePage.qml"
             onLoaded: item.objectName = "languagePage"
         }
-        Loader {
+        ServicePage {
             id: dayParts
-            anchors.fill: parent
-            visible: pages.currentPage === "Day-Parts"
-            enabled: carousel.isOpen("DaypartsToUsePanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Day-Parts")
+            key: "Day-Parts"; screen: "DaypartsToUsePanel"; service: pages
             source: "qrc:/daypart/DaypartsToUsePanel.qml"
         }
-        Loader {
+        ServicePage {
             id: errorLog
-            anchors.fill: parent
-            visible: pages.currentPage === "Errors Log"
-            active: pages.prepared || (pages.visible && pages.currentPage === "Errors Log")
-            source: "qrc:/errorControl/ErrorLogPanel.qml"
+            key: "Errors Log"; screen: "ErrorsLogPanel"; service: pages
             // Readable while locked; Clear All needs the page unlocked.
+            enabled: true
+            source: "qrc:/errorControl/ErrorLogPanel.qml"
             onLoaded: item.locked = Qt.binding(function() { return !carousel.isOpen("ErrorsLogPanel") })
         }
-        Loader {
+        ServicePage {
             id: holdingLog
-            anchors.fill: parent
-            visible: pages.currentPage === "Holding Log"
-            enabled: carousel.isOpen("HoldingLogPanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Holding Log")
+            key: "Holding Log"; screen: "HoldingLogPanel"; service: pages
             source: "qrc:/haccpLog/HaccpLogPanel.qml"
         }
-        Loader {
-            anchors.fill: parent
-            active: pages.prepared || (pages.visible && pages.currentPage === "Utilities")
-            sourceComponent: Rectangle {
-                objectName: "utilitiesPage"
-                anchors.fill: parent
-                visible: pages.currentPage === "Utilities"
-                enabled: carousel.isOpen("UtilitiesPanel")
-                color: Theme.background
-                Column {
-                    anchors.centerIn: parent
-                    spacing: Theme.spacing
-                    ExportErrorLogButton {
-                        width: 360
-                        flashDriveMounted: cabinetManager.flashDriveMounted
-                    }
-                    ExportHaccpLogButton {
-                        overlayParent: pageArea
-                        flashDriveMounted: cabinetManager.flashDriveMounted
-                    }
-                    Button {
-                        objectName: "zoneDiagnosticsButton"
-                        width: 360
-                        height: Theme.touchTarget
-                        text: qsTr("Zone Diagnostics") + tro.emptyStr
-                        onClicked: pages.currentPage = "Zone Diagnostics"
-                    }
-                    Button {
-                        objectName: "menuUpdateButton"
-                        width: 360
-                        height: Theme.touchTarget
-                        text: qsTr("Menu Update") + tro.emptyStr
-                        onClicked: pages.currentPage = "Menu Update"
-                    }
-                    PowerSourceRow {}
-                ScreenshotButton { width: 360 }
-                    PlatformInfoButton {
-                        width: 360
-                        unlockLevel: carousel.unlockedLevel("UtilitiesPanel")
-                    }
-                }
+        ServicePage {
+            id: utilities
+            key: "Utilities"; screen: "UtilitiesPanel"; service: pages
+            source: "qrc:/sysmon/UtilitiesPage.qml"
+            onLoaded: {
+                item.overlayParent = pageArea
+                item.unlockLevel = Qt.binding(function() { return carousel.unlockedLevel("UtilitiesPanel") })
             }
         }
-        Loader {
-            anchors.fill: parent
-            visible: pages.currentPage === "Zone Diagnostics"
-            enabled: carousel.isOpen("ZoneDiagnosticsPanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Zone Diagnostics")
+        Connections {
+            target: utilities.item
+            function onOpenRequested(name) { pages.open(name) }
+        }
+        ServicePage {
+            key: "Zone Diagnostics"; screen: "ZoneDiagnosticsPanel"; service: pages
             source: "qrc:/sysmon/ZoneDiagnosticsPage.qml"
         }
         // Opens from the Utilities page and stays under its tab.
-        Loader {
-            anchors.fill: parent
-            visible: pages.currentPage === "Menu Update"
-            enabled: carousel.isOpen("UtilitiesPanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Menu Update")
+        ServicePage {
+            key: "Menu Update"; screen: "UtilitiesPanel"; service: pages
             source: "qrc:/filesExport/UpdatesListView.qml"
         }
-        Loader {
-            anchors.fill: parent
-            visible: pages.currentPage === "Password"
-            enabled: carousel.isOpen("PasswordPanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "Password")
+        ServicePage {
+            key: "Password"; screen: "PasswordPanel"; service: pages
             source: "qrc:/config/PasswordPage.qml"
         }
-        Loader {
-            anchors.fill: parent
-            visible: pages.currentPage === "System Information"
-            enabled: carousel.isOpen("SystemInformationPanel")
-            active: pages.prepared || (pages.visible && pages.currentPage === "System Information")
+        ServicePage {
+            key: "System Information"; screen: "SystemInformationPanel"; service: pages
             source: "qrc:/config/SystemInformationPage.qml"
         }
     }
@@ -199,9 +168,9 @@ Rectangle {
         anchors.fill: parent
         available: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel", "HoldingLogPanel",
                     "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel"]
-        onScreenChanged: {
-            if (pages.screenOf[pages.currentPage] !== screen)
-                pages.currentPage = title
-        }
+        // A list being read (the Holding Log after Show All, its scroll bar dragged)
+        // keeps its page.
+        swipeEnabled: !(holdingLog.item && holdingLog.item.modified)
+        onIndexChanged: pages.subPage = ""
     }
 }

@@ -195,7 +195,7 @@ MESSAGES = {
             zh_cn="<b>系统错误：</b><br>Modbus 连接中断。",
             jpn="<b>システムエラー：</b><br>Modbus リンクが切断されました。"),
     },
-    "ServicePages": {
+    "UtilitiesPage": {
         "Zone Diagnostics": dict(spa="Diagnóstico de zonas", fra="Diagnostic des zones",
                                  deu="Zonendiagnose", ita="Diagnostica zone", nld="Zonediagnose",
                                  pol="Diagnostyka stref", por="Diagnóstico de zonas",

@@ -82,7 +82,7 @@ MESSAGES = {
                                   ara="فحص ذاكرة USB", kor="USB 드라이브 확인", zh_cn="检查 U 盘",
                                   jpn="USB メモリを確認"),
     },
-    "ServicePages": {
+    "UtilitiesPage": {
         "Menu Update": dict(spa="Actualizar menú", fra="Mise à jour du menu",
                             deu="Menü aktualisieren", ita="Aggiornamento menu",
                             nld="Menu bijwerken", pol="Aktualizacja menu", por="Atualizar menu",

@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>تشخيص المناطق</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>سجل الحفظ</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>تحديث القائمة</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>التفضيلات</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>اللغة</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>فترات اليوم</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>سجل الأخطاء</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>الأدوات</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Call service.</source>
     <message>
         <source>Holding Log export failed!</source>
         <translation>فشل تصدير سجل الحفظ!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>سجل الحفظ</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>التفضيلات</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>الأدوات</translation>
     </message>
 </context>
 <context>

@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Zonendiagnose</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Warmhalteprotokoll</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Menü aktualisieren</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Tageszeiten</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Fehlerprotokoll</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Export des Warmhalteprotokolls fehlgeschlagen!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhalteprotokoll</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Tageszeiten</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>

@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Zone Diagnostics</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Holding Log</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Menu Update</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferences</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Day-Parts</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Errors Log</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Utilities</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Call service.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Holding Log export failed!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Holding Log</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Day-Parts</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Errors Log</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilities</translation>
     </message>
 </context>
 <context>

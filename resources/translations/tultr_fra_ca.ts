@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Diagnostic des zones</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Journal de maintien</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Mise à jour du menu</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Services</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Journal des erreurs</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Utilitaires</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Appelez le service technique.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Échec de l'exportation du journal de maintien !</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Journal de maintien</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Services</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Journal des erreurs</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitaires</translation>
     </message>
 </context>
 <context>

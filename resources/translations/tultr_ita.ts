@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Diagnostica zone</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Registro di mantenimento</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Aggiornamento menu</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferenze</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Fasce orarie</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Registro errori</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Utilità</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Esportazione del registro di mantenimento non riuscita!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro di mantenimento</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Fasce orarie</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro errori</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilità</translation>
     </message>
 </context>
 <context>

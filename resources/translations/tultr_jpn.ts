@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>ゾーン診断</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>保温記録</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>メニュー更新</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>環境設定</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>言語</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>時間帯</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>エラー履歴</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>ユーティリティ</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Call service.</source>
     <message>
         <source>Holding Log export failed!</source>
         <translation>保温記録のエクスポートに失敗しました！</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温記録</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>エラー履歴</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>ユーティリティ</translation>
     </message>
 </context>
 <context>

@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>구역 진단</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>보온 기록</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>메뉴 업데이트</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>환경설정</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>언어</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>시간대</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>오류 기록</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>유틸리티</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Call service.</source>
     <message>
         <source>Holding Log export failed!</source>
         <translation>보온 기록을 내보내지 못했습니다!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>보온 기록</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>시간대</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>오류 기록</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>유틸리티</translation>
     </message>
 </context>
 <context>

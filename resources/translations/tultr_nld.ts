@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Zonediagnose</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Warmhoudlogboek</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Menu bijwerken</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Voorkeuren</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Taal</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Dagdelen</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Foutenlogboek</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Hulpmiddelen</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Bel de service.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Exporteren van het warmhoudlogboek mislukt!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Warmhoudlogboek</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Dagdelen</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Hulpmiddelen</translation>
     </message>
 </context>
 <context>

@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Diagnostyka stref</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Dziennik przechowywania</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Aktualizacja menu</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferencje</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Język</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Pory dnia</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Dziennik błędów</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Narzędzia</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Wezwij serwis.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Eksport dziennika przechowywania nie powiódł się!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Dziennik przechowywania</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Pory dnia</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Narzędzia</translation>
     </message>
 </context>
 <context>

@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Diagnóstico de zonas</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Registro de retenção</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Atualizar menu</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferências</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Turnos</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Registro de erros</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Utilitários</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Chame a assistência.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Falha ao exportar o registro de retenção!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de retenção</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de erros</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitários</translation>
     </message>
 </context>
 <context>

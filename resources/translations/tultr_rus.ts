@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Диагностика зон</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Журнал хранения</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Обновление меню</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Части дня</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Журнал ошибок</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Сервис</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Call service.</source>
     <message>
         <source>Holding Log export failed!</source>
         <translation>Не удалось экспортировать журнал хранения!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Журнал хранения</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Части дня</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Сервис</translation>
     </message>
 </context>
 <context>

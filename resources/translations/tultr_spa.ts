@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>Diagnóstico de zonas</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>Registro de conservación</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>Actualizar menú</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>Turnos</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>Registro de errores</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>Utilidades</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Llame al servicio técnico.</translation>
     <message>
         <source>Holding Log export failed!</source>
         <translation>¡Error al exportar el registro de conservación!</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>Registro de conservación</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilidades</translation>
     </message>
 </context>
 <context>

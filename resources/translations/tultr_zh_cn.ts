@@ -156,38 +156,14 @@
     </message>
 </context>
 <context>
-    <name>ServicePages</name>
+    <name>UtilitiesPage</name>
     <message>
         <source>Zone Diagnostics</source>
         <translation>区域诊断</translation>
     </message>
     <message>
-        <source>Holding Log</source>
-        <translation>保温记录</translation>
-    </message>
-    <message>
         <source>Menu Update</source>
         <translation>菜单更新</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>偏好设置</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>Day-Parts</source>
-        <translation>时段</translation>
-    </message>
-    <message>
-        <source>Errors Log</source>
-        <translation>错误日志</translation>
-    </message>
-    <message>
-        <source>Utilities</source>
-        <translation>实用工具</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1197,33 @@ Call service.</source>
     <message>
         <source>Holding Log export failed!</source>
         <translation>保温记录导出失败！</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePages</name>
+    <message>
+        <source>Holding Log</source>
+        <translation>保温记录</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Day-Parts</source>
+        <translation>时段</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>错误日志</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>实用工具</translation>
     </message>
 </context>
 <context>

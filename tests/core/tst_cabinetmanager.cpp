@@ -280,7 +280,7 @@ void TestCabinetManager::everyPageOfTheShellOpensWithoutWarnings()
     QCOMPARE(names.size(), 9);
     QVERIFY(names.contains(QStringLiteral("Holding Log")));
     for (const QString &name : names) {
-        pages->setProperty("currentPage", name);
+        QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, name));
         QTest::qWait(20);
     }
     popup->setProperty("visible", true);

@@ -423,7 +423,7 @@ void TestHoldingScreens::zoneDiagnostics()
 
     // Reached from the dock: Settings, Utilities, Zone Diagnostics.
     QVERIFY(tap(item("settingsButton")));
-    item("servicePages")->setProperty("currentPage", QStringLiteral("Utilities"));
+    QMetaObject::invokeMethod(item("servicePages"), "open", Q_ARG(QVariant, QStringLiteral("Utilities")));
     // The Utilities page opens with a level-2 PIN.
     QVERIFY(tap(item("carouselLock")));
     for (const char digit : QByteArray("604528"))

@@ -2,6 +2,7 @@
 // switch reaches every visible text, every glyph is in the font the text is drawn with,
 // and every touch target is finger-sized and on the screen.
 #include "cabinetmanager.h"
+#include "configurationmanager.h"
 #include "mastersync.h"
 #include "scratchroots.h"
 #include "translator.h"
@@ -183,7 +184,7 @@ void showPage(QQuickWindow *window, const QString &page)
         service = "Menu Update";
     else if (page == "Export result" || page == "Platform Info")
         service = "Utilities";
-    pages->setProperty("currentPage", service.isEmpty() ? QStringLiteral("Preferences") : service);
+    QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, service.isEmpty() ? QStringLiteral("Preferences") : service));
     screen->setProperty("currentView", service.isEmpty() ? "main" : "settings");
 
     if (page == "Day-part pop-up") {
@@ -254,6 +255,8 @@ private slots:
     void everyTextFollowsEverySwitch();
     void touchTargetsAreFingerSizedAndOnScreen_data();
     void touchTargetsAreFingerSizedAndOnScreen();
+    void carouselHeaderNamesThePageShown_data();
+    void carouselHeaderNamesThePageShown();
     void screenshots();
 
 private:
@@ -463,6 +466,108 @@ void TestScreens::touchTargetsAreFingerSizedAndOnScreen()
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
     report(faults);
+}
+
+void TestScreens::carouselHeaderNamesThePageShown_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<QString>("pin");
+    QTest::addColumn<int>("pinLevel");
+    const QList<QPair<QString, int>> pins{{QString(), 0}, {"7046", 1}, {"604528", 2}, {"731960", 3}};
+    for (const char *move : {"next arrow", "previous arrow", "swipe forward", "swipe back"}) {
+        for (const auto &pin : pins)
+            QTest::addRow("%s, PIN level %d", move, pin.second) << QString::fromLatin1(move) << pin.first << pin.second;
+    }
+}
+
+// Walks the whole service list once round and a step further: after every move the
+// header names the page shown, the move went on by exactly one page, and a PIN typed
+// there opens that page and reports it, not the one before.
+void TestScreens::carouselHeaderNamesThePageShown()
+{
+    QFETCH(QString, move);
+    QFETCH(QString, pin);
+    QFETCH(int, pinLevel);
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Preferences"));
+    settle(m_window);
+    QObject *pages = child(m_window, "servicePages");
+    QObject *carousel = child(m_window, "serviceCarousel");
+    auto *title = qobject_cast<QQuickItem *>(child(m_window, "carouselTitle"));
+    auto *lock = qobject_cast<QQuickItem *>(child(m_window, "carouselLock"));
+    QVERIFY(pages && carousel && title && lock);
+    ConfigurationManager *config = m_cm->configManager();
+    QSignalSpy entered(config, &ConfigurationManager::passcodeEntered);
+    QSignalSpy exited(config, &ConfigurationManager::programModeExited);
+
+    const QStringList order = pages->property("pageNames").toStringList();
+    QVERIFY(order.size() >= 9);
+    const bool forward = move == "next arrow" || move == "swipe forward";
+    const auto press = [this](const QPointF &at, const QPointF &to) {
+        QTest::mousePress(m_window, Qt::LeftButton, Qt::NoModifier, at.toPoint());
+        QTest::mouseMove(m_window, to.toPoint());
+        QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, to.toPoint());
+    };
+    const auto step = [&] {
+        if (move.endsWith(QLatin1String("arrow"))) {
+            auto *arrow = qobject_cast<QQuickItem *>(child(m_window, forward ? "carouselNext" : "carouselPrevious"));
+            const QPointF at = arrow->mapToScene(QPointF(arrow->width() / 2, arrow->height() / 2));
+            press(at, at);
+        } else {
+            // A finger moving left turns to the next page.
+            const QPointF middle = title->mapToScene(QPointF(title->width() / 2, title->height() / 2));
+            press(middle + QPointF(forward ? 100 : -100, 0), middle + QPointF(forward ? -100 : 100, 0));
+        }
+    };
+    const auto shownPages = [&] {
+        QStringList keys;
+        for (QQuickItem *loader : itemsOf(m_window, [](QQuickItem *i) { return i->objectName().startsWith(QLatin1String("page:")); }))
+            keys << loader->objectName().mid(5);
+        return keys;
+    };
+
+    int at = order.indexOf(QStringLiteral("Preferences"));
+    for (int n = 0; n <= order.size(); ++n) {
+        if (n > 0) {
+            step();
+            at = (at + (forward ? 1 : order.size() - 1)) % order.size();
+        }
+        settle(m_window);
+        const QString expected = order.at(at);
+        QCOMPARE(pages->property("currentPage").toString(), expected);
+        QCOMPARE(title->property("text").toString(), expected);
+        QCOMPARE(shownPages(), QStringList{expected});
+        const QString screen = carousel->property("screen").toString();
+        const int level = carousel->property("lockLevel").toInt();
+        QCOMPARE(lock->isVisible(), level != 0);
+        auto *page = qobject_cast<QQuickItem *>(child(m_window, qPrintable("page:" + expected)));
+        const bool unlocked = carousel->property("unlockedLevels").toMap().contains(screen);
+        if (level <= 0 || pinLevel < level || unlocked) {
+            QCOMPARE(unlocked && page->isEnabled(), unlocked);
+            continue;
+        }
+        entered.clear();
+        QVERIFY(lock->isEnabled());
+        const QPointF middle = lock->mapToScene(QPointF(lock->width() / 2, lock->height() / 2));
+        press(middle, middle);
+        for (const QChar digit : pin)
+            QTest::keyClick(m_window, digit.toLatin1());
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_COMPARE(entered.size(), 1);
+        QCOMPARE(entered.first().at(0).toString(), screen);
+        QCOMPARE(entered.first().at(2).toBool(), true);
+        child(m_window, "carouselMessage")->setProperty("visible", false);
+        QTRY_VERIFY(page->isEnabled());
+        QCOMPARE(pages->property("currentPage").toString(), expected);
+        if (pinLevel < 3) {
+            // Locked again from its own header: reported for the page shown.
+            exited.clear();
+            press(middle, middle);
+            QCOMPARE(exited.size(), 1);
+            QCOMPARE(exited.first().at(0).toString(), screen);
+        }
+    }
+    showPage(m_window, QStringLiteral("Main view"));
 }
 
 // Not a check: tools/screenshots.sh runs it to picture every page in three languages.

@@ -1,0 +1,18 @@
+import QtQuick 2.15
+
+// One page of the service list behind its loader: shown while it is the list's current
+// page, usable while the carousel has its screen open, built once the first frame is on
+// the screen or when first shown.
+Loader {
+    // The page's key (a carousel title, or a page opened from one) and the screen whose
+    // lock it follows.
+    property string key
+    property string screen
+    // The ServicePages that holds it.
+    property Item service
+    objectName: "page:" + key
+    anchors.fill: parent
+    visible: service.currentPage === key
+    enabled: service.isOpen(screen)
+    active: service.prepared || (service.visible && visible)
+}
