@@ -70,6 +70,7 @@ ApplicationWindow {
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
             prepared: mainWindow.firstFrameShown
+            keyboard: keyboardLayer
         }
 
         // The cookbook: products, groups and day-part layouts edited on the cabinet. It

@@ -2,18 +2,24 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/theme"
 
-// A text field of the configuration screens: tapping it opens the on-screen keyboard,
-// Return closes it. A scanner typing into it works the same way.
+// A text field of the configuration screens: tapping it opens the on-screen keyboard
+// (the numeric pad for a number or an address), Return closes it. A scanner typing into
+// it works the same way.
 TextField {
     id: field
     property Item keyboard: null
+    // Digits on the numeric pad instead of letters; with the point for addresses.
+    property bool numeric: false
+    property bool decimalPoint: false
     height: Theme.touchTarget
     font.pixelSize: Theme.fontBody
     selectByMouse: false
     onActiveFocusChanged: {
         if (activeFocus) {
             selectAll()
-            if (keyboard)
+            if (keyboard && numeric)
+                keyboard.showNumeric(decimalPoint, false)
+            else if (keyboard)
                 keyboard.showAlpha(false)
         }
     }

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/theme"
+import "qrc:/config"
 
 // The first service page. It edits a copy of the display preferences and applies it on
 // Save: the master display stores, saves and tells the other displays; any other display
@@ -11,6 +12,9 @@ Item {
     objectName: "preferencesPage"
     width: 800
     height: 420
+
+    // The shell's keyboards (set by the service pages).
+    property Item keyboard: null
 
     readonly property int customerVyx: 1
     readonly property int customerQrb: 3
@@ -270,9 +274,11 @@ Item {
                         checked: page.screenCleanActive !== 0
                         onClicked: { page.screenCleanActive = 1; page.edit("screenCleanActive") }
                     }
-                    TextField {
+                    ConfigTextField {
                         id: screenCleanField
                         objectName: "screenCleanField"
+                        keyboard: page.keyboard
+                        numeric: true
                         enabled: page.screenCleanActive !== 0
                         Layout.preferredWidth: 90
                         inputMethodHints: Qt.ImhDigitsOnly

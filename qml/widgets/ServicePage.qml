@@ -15,4 +15,9 @@ Loader {
     visible: service.currentPage === key
     enabled: service.isOpen(screen)
     active: service.prepared || (service.visible && visible)
+    // Pages with fields type on the shell's keyboards.
+    onItemChanged: {
+        if (item && item.keyboard !== undefined)
+            item.keyboard = Qt.binding(function() { return service.keyboard })
+    }
 }

@@ -15,6 +15,8 @@ Rectangle {
     readonly property string currentPage: subPage !== "" ? subPage : carousel.title
     // A page opened from a carousel page; cleared whenever the carousel moves.
     property string subPage: ""
+    // The shell's keyboards, for the pages' fields.
+    property Item keyboard: null
     // Set once the first frame is on the screen: the pages are built then, or when shown.
     property bool prepared: false
     // The page keys (the carousel shows their translated titles) and the carousel's
@@ -71,6 +73,8 @@ Rectangle {
     }
 
     onCurrentPageChanged: {
+        if (keyboard)
+            keyboard.hide()
         if (currentPage === "Errors Log")
             page(errorLog).refresh()
         else if (currentPage === "Day-Parts")
@@ -83,6 +87,8 @@ Rectangle {
             page(holdingLog).autoRetrieve()
         else if (!visible && holdingLog.item)
             holdingLog.item.modified = false
+        if (!visible && keyboard)
+            keyboard.hide()
         if (!visible)
             carousel.lockAll()
     }
