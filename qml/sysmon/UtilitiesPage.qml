@@ -5,8 +5,9 @@ import "qrc:/errorControl"
 import "qrc:/haccpLog"
 import "qrc:/config"
 
-// The Utilities page: the service tools that are not pages of their own, as a list of
-// equal buttons. Pages it opens (Zone Diagnostics, Menu Update) are asked for by name.
+// The Utilities page: the service tools that are not pages of their own, as a scrolling
+// list of equal buttons. Pages it opens (Zone Diagnostics, Menu Update) are asked for by
+// name.
 Rectangle {
     id: page
     objectName: "utilitiesPage"
@@ -15,38 +16,64 @@ Rectangle {
     property int unlockLevel: 0
     // Where busy overlays go: the area of the service pages.
     property Item overlayParent: page
+    readonly property int buttonWidth: Math.min(width - 2 * Theme.spacingLarge, 480)
     signal openRequested(string name)
 
-    Column {
-        anchors.centerIn: parent
-        spacing: Theme.spacing
-        ExportErrorLogButton {
-            width: 360
-            flashDriveMounted: cabinetManager.flashDriveMounted
-        }
-        ExportHaccpLogButton {
-            overlayParent: page.overlayParent
-            flashDriveMounted: cabinetManager.flashDriveMounted
-        }
-        Button {
-            objectName: "zoneDiagnosticsButton"
-            width: 360
-            height: Theme.touchTarget
-            text: qsTr("Zone Diagnostics") + tro.emptyStr
-            onClicked: page.openRequested("Zone Diagnostics")
-        }
-        Button {
-            objectName: "menuUpdateButton"
-            width: 360
-            height: Theme.touchTarget
-            text: qsTr("Menu Update") + tro.emptyStr
-            onClicked: page.openRequested("Menu Update")
-        }
-        PowerSourceRow {}
-        ScreenshotButton { width: 360 }
-        PlatformInfoButton {
-            width: 360
-            unlockLevel: page.unlockLevel
+    Flickable {
+        id: list
+        objectName: "utilitiesList"
+        anchors.fill: parent
+        anchors.margins: Theme.spacingSmall
+        contentHeight: tools.height
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
+
+        Column {
+            id: tools
+            width: list.width
+            spacing: Theme.spacing
+            topPadding: Theme.spacingSmall
+            bottomPadding: Theme.spacingSmall
+            ExportErrorLogButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                flashDriveMounted: cabinetManager.flashDriveMounted
+            }
+            ExportHaccpLogButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                overlayParent: page.overlayParent
+                flashDriveMounted: cabinetManager.flashDriveMounted
+            }
+            Button {
+                objectName: "zoneDiagnosticsButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                height: Theme.touchTarget
+                text: qsTr("Zone Diagnostics") + tro.emptyStr
+                onClicked: page.openRequested("Zone Diagnostics")
+            }
+            Button {
+                objectName: "menuUpdateButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                height: Theme.touchTarget
+                text: qsTr("Menu Update") + tro.emptyStr
+                onClicked: page.openRequested("Menu Update")
+            }
+            PowerSourceRow {
+                anchors.horizontalCenter: parent.horizontalCenter
+            }
+            ScreenshotButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+            }
+            PlatformInfoButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                unlockLevel: page.unlockLevel
+            }
         }
     }
 }

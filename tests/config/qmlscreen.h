@@ -44,16 +44,19 @@ struct QmlScreen
         translator.setLanguageByString(config->get_languageId());
     }
 
-    // Loads a page of the resources, or a scene written here that imports them.
-    QQuickItem *load(const QString &page, const QByteArray &scene = QByteArray())
+    // Loads a page of the resources, or a scene written here that imports them (and the
+    // other resource folders named).
+    QQuickItem *load(const QString &page, const QByteArray &scene = QByteArray(), const QStringList &alsoImport = {})
     {
         QUrl url(page);
         if (!scene.isEmpty()) {
             QFile file(scratch.base() + QStringLiteral("/screen.qml"));
             if (!file.open(QIODevice::WriteOnly))
                 return nullptr;
-            file.write("import QtQuick 2.15\nimport \"" + page.toLatin1() + "\"\nItem { width: 800; height: 480\n"
-                       + scene + "\n}\n");
+            QByteArray imports = "import QtQuick 2.15\nimport \"" + page.toLatin1() + "\"\n";
+            for (const QString &folder : alsoImport)
+                imports += "import \"" + folder.toLatin1() + "\"\n";
+            file.write(imports + "Item { width: 800; height: 480\n" + scene + "\n}\n");
             url = QUrl::fromLocalFile(file.fileName());
         }
         view.reset(new QQuickView);
