@@ -52,18 +52,17 @@ Item {
         changed = true
     }
 
-    // False, with the reason shown, when the file could not be written: the values are
-    // in use until the next start, and Save stays offered for another try.
+    // When the file could not be written the page says so: the values are in use until
+    // the next start, and Save stays offered for another try.
     function save() {
         configManager.setCabinetIndex(cabinetIndex)
         configManager.setCabinetNameIndex(cabinetNameIndex)
         if (!configManager.saveConfigFile()) {
             saveFailed.show(qsTr("The settings could not be saved.<br>They apply only until the cabinet restarts.")
                             + tro.emptyStr, true)
-            return false
+            return
         }
         changed = false
-        return true
     }
 
     Component.onCompleted: load()

@@ -51,8 +51,8 @@ Item {
         changed = true
     }
 
-    // False, with the reason shown, when the file could not be written: the values are
-    // in use until the next start, and Save stays offered for another try.
+    // When the file could not be written the page says so: the values are in use until
+    // the next start, and Save stays offered for another try.
     function save() {
         configManager.set_timeZoneIndex(timeZoneIndex)
         configManager.set_timeFormatAMPM(twelveHour)
@@ -61,13 +61,17 @@ Item {
         if (!configManager.saveConfigFile()) {
             saveFailed.show(qsTr("The settings could not be saved.<br>They apply only until the cabinet restarts.")
                             + tro.emptyStr, true)
-            return false
+            return
         }
         changed = false
-        return true
     }
 
     Component.onCompleted: load()
+    // Built before it was first shown, the list could not centre the chosen row yet.
+    onVisibleChanged: {
+        if (visible)
+            zoneList.positionViewAtIndex(timeZoneIndex, ListView.Center)
+    }
 
     Connections {
         target: configManager
