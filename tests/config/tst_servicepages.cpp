@@ -171,12 +171,10 @@ void TestServicePages::shownLocalTime_data()
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("date");
     const QDateTime morning(QDate(2026, 3, 1), QTime(10, 15, 30), Qt::UTC);
-    QTest::newRow("UTC") << morning << 14 << false << false << "10:15:30" << "2026-03-01";
     QTest::newRow("UTC-8:00 is behind") << morning << 4 << true << false << "2:15:30 AM" << "2026-03-01";
     QTest::newRow("UTC+8:00 is ahead") << morning << 27 << true << false << "6:15:30 PM" << "2026-03-01";
     QTest::newRow("UTC+5:30") << morning << 22 << false << false << "15:45:30" << "2026-03-01";
     QTest::newRow("UTC-3:30, the half hour behind too") << morning << 10 << false << false << "06:45:30" << "2026-03-01";
-    QTest::newRow("UTC+5:45") << morning << 23 << false << false << "16:00:30" << "2026-03-01";
     QTest::newRow("daylight saving adds an hour") << morning << 14 << false << true << "11:15:30" << "2026-03-01";
     QTest::newRow("midnight on the 12-hour clock") << QDateTime(QDate(2026, 3, 1), QTime(0, 5), Qt::UTC) << 14 << true
                                                    << false << "12:05:00 AM" << "2026-03-01";
@@ -186,8 +184,6 @@ void TestServicePages::shownLocalTime_data()
                                                    << false << false << "12:30:00" << "2026-03-02";
     QTest::newRow("UTC-12:00 is still yesterday") << QDateTime(QDate(2026, 3, 1), QTime(5, 0), Qt::UTC) << 0 << true
                                                   << false << "5:00:00 PM" << "2026-02-28";
-    QTest::newRow("back into a leap day") << QDateTime(QDate(2028, 3, 1), QTime(2, 0), Qt::UTC) << 7 << false
-                                          << false << "21:00:00" << "2028-02-29";
 }
 
 // The page's clock for a given instant: what the stored zone and format make of it.
@@ -246,8 +242,6 @@ void TestServicePages::cabinetNamesSave_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("Point-of-Use #3") << 0 << 0 << QStringList{"cabinetName_1", "cabinetNumberUp", "cabinetNumberUp"}
                                      << int(Save) << 2 << 1 << "Point-of-Use Cabinet #3";
-    QTest::newRow("back to Reserve, one down") << 4 << 1 << QStringList{"cabinetName_0", "cabinetNumberDown"}
-                                               << int(Save) << 3 << 0 << "Reserve Cabinet #4";
     QTest::newRow("no number below 1") << 1 << 0 << QStringList{"cabinetNumberDown", "cabinetNumberDown"}
                                        << int(Save) << 0 << 0 << "Reserve Cabinet #1";
     QTest::newRow("no number above 99") << 97 << 0 << QStringList{"cabinetNumberUp", "cabinetNumberUp"}
