@@ -595,14 +595,25 @@ QDateTime ConfigurationManager::adjustToLocalDateTime(const QDateTime &dateTime)
     return TimeZoneTable::adjustToLocalDateTime(dateTime, m_dstEnabled, getCurrentTimeZoneId());
 }
 
+QVariantMap ConfigurationManager::localClock(double utcMs, int timeZoneIndex, bool dstEnabled, bool twelveHour) const
+{
+    return TimeZoneTable::localClock(QDateTime::fromMSecsSinceEpoch(qint64(utcMs), Qt::UTC), timeZoneIndex,
+                                     dstEnabled, twelveHour);
+}
+
 // ---------------------------------------------------------------------------------------
 // Cabinet names, menu import, passcodes
 
 QString ConfigurationManager::getCabinetName() const
 {
+    return cabinetNameOf(m_cabinetNameIndex, m_cabinetIndex);
+}
+
+QString ConfigurationManager::cabinetNameOf(int nameIndex, int cabinetIndex) const
+{
     // 64-bit: the index comes from the settings file and may be the largest int.
-    const qint64 number = qint64(m_cabinetIndex) + 1;
-    switch (m_cabinetNameIndex) {
+    const qint64 number = qint64(cabinetIndex) + 1;
+    switch (nameIndex) {
     case 0:
         return tr("Reserve Cabinet #%1").arg(number);
     case 1:

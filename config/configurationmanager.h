@@ -281,6 +281,9 @@ public slots:
     void loadTimeZonesInfo();
     QString getTimeZoneName(int index) const;
     QString getCurrentTimeZoneId() const;
+    // The Date and Time page's clock: the instant utcMs (ms since the epoch) as it reads in
+    // zone row `timeZoneIndex` (TimeZoneTable::localClock).
+    QVariantMap localClock(double utcMs, int timeZoneIndex, bool dstEnabled, bool twelveHour) const;
 
     // Cabinet names.
     int getCabinetIndex() const { return get_cabinetIndex(); }
@@ -288,6 +291,8 @@ public slots:
     int getCabinetNameIndex() const { return get_cabinetNameIndex(); }
     void setCabinetNameIndex(int index) { set_cabinetNameIndex(index); }
     QString getCabinetName() const;
+    // The name a choice on the Cabinet Names page will read as, before it is saved.
+    QString cabinetNameOf(int nameIndex, int cabinetIndex) const;
     void setCabinetName(const QString &name);
 
     // Menu import.

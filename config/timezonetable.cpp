@@ -64,3 +64,20 @@ QDateTime TimeZoneTable::adjustToLocalDateTime(const QDateTime &dateTime, bool d
     const QDateTime moved = dstEnabled ? dateTime.addSecs(3600) : dateTime;
     return moved.toTimeZone(zone);
 }
+
+QVariantMap TimeZoneTable::localClock(const QDateTime &utc, int row, bool dstEnabled, bool twelveHour)
+{
+    const QDateTime local = adjustToLocalDateTime(utc, dstEnabled, zoneId(row));
+    const QTime time = local.time();
+    // Digits only: the same in every language, and no locale's own 12-hour rules.
+    int hour = time.hour();
+    if (twelveHour)
+        hour = hour % 12 == 0 ? 12 : hour % 12;
+    const QString text = QStringLiteral("%1:%2:%3")
+                             .arg(hour, twelveHour ? 1 : 2, 10, QLatin1Char('0'))
+                             .arg(time.minute(), 2, 10, QLatin1Char('0'))
+                             .arg(time.second(), 2, 10, QLatin1Char('0'));
+    return {{QStringLiteral("time"), text},
+            {QStringLiteral("pm"), time.hour() >= 12},
+            {QStringLiteral("date"), local.date().toString(Qt::ISODate)}};
+}

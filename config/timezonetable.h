@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariantMap>
 
 class QObject;
 class RoleItemModel;
@@ -26,6 +27,11 @@ public:
     // that id; an unknown id is taken as row 0 so local time never becomes invalid.
     static QDateTime adjustToLocalDateTime(const QDateTime &dateTime, bool dstEnabled,
                                            const QString &zoneId);
+
+    // What the Date and Time page shows for a UTC instant with the page's choices:
+    // "time" ("14:05:09", or "2:05:09" on the 12-hour clock), "pm" (after noon, for the
+    // 12-hour clock's marker) and "date" ("2026-03-01"), all in the zone of `row`.
+    static QVariantMap localClock(const QDateTime &utc, int row, bool dstEnabled, bool twelveHour);
 };
 
 #endif // TIMEZONETABLE_H

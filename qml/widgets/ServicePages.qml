@@ -23,10 +23,10 @@ Rectangle {
     // screen of each. Menu Update opens from the Utilities page and stays under it.
     readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
         QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities"), "Zone Diagnostics",
-        "Password", "System Information", "Menu Update"]
+        "Password", "System Information", "Menu Update", "Date and Time", "Cabinet Names"]
     readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
         "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
-        "UtilitiesPanel"]
+        "UtilitiesPanel", "DateTimePanel", "CabinetNamesPanel"]
     // Pages opened from a carousel page rather than being one.
     readonly property var subPages: ["Menu Update"]
     readonly property var screenOf: {
@@ -51,6 +51,10 @@ Rectangle {
             language.item.cancelEdits()
         if (dayParts.item)
             dayParts.item.reload()
+        if (dateTime.item)
+            dateTime.item.cancelEdits()
+        if (cabinetNames.item)
+            cabinetNames.item.cancelEdits()
     }
     // Whether the carousel lets a screen's page be used now.
     function isOpen(screen) {
@@ -113,6 +117,16 @@ Rectangle {
             onLoaded: item.objectName = "preferencesPage"
         }
         ServicePage {
+            id: dateTime
+            key: "Date and Time"; screen: "DateTimePanel"; service: pages
+            source: "qrc:/settings/DateTimePage.qml"
+        }
+        ServicePage {
+            id: cabinetNames
+            key: "Cabinet Names"; screen: "CabinetNamesPanel"; service: pages
+            source: "qrc:/settings/CabinetNamesPage.qml"
+        }
+        ServicePage {
             id: language
             key: "Language"; screen: "LanguagePanel"; service: pages
             source: "qrc:/settings/LanguagePage.qml"
@@ -173,7 +187,8 @@ Rectangle {
         id: carousel
         anchors.fill: parent
         available: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel", "HoldingLogPanel",
-                    "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel"]
+                    "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
+                    "DateTimePanel", "CabinetNamesPanel"]
         // A list being read (the Holding Log after Show All, its scroll bar dragged)
         // keeps its page.
         swipeEnabled: !(holdingLog.item && holdingLog.item.modified)

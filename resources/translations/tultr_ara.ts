@@ -824,6 +824,64 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>ص</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>نظام 12 ساعة</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>وقت الشبكة (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>تعذر حفظ الإعدادات.&lt;br&gt;تسري فقط حتى إعادة تشغيل الخزانة.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>رقم الخزانة</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>يظهر باسم</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>تعذر حفظ الإعدادات.&lt;br&gt;تسري فقط حتى إعادة تشغيل الخزانة.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Rufen Sie den Kundendienst.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12-Stunden-Uhr</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Netzwerkzeit (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Sie gelten nur bis zum Neustart des Schranks.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Schranknummer</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Angezeigt als</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Sie gelten nur bis zum Neustart des Schranks.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

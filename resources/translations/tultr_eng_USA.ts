@@ -824,6 +824,64 @@ Call service.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12-hour clock</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Daylight saving time</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Network time (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Cabinet number</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Shown as</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

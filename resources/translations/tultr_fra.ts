@@ -824,6 +824,64 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Horloge 12 heures</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Heure d'été</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Heure réseau (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.&lt;br&gt;Ils ne s'appliquent que jusqu'au redémarrage de l'armoire.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Numéro d'armoire</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Affiché comme</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.&lt;br&gt;Ils ne s'appliquent que jusqu'au redémarrage de l'armoire.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Orologio a 12 ore</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Ora legale</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Ora di rete (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Impossibile salvare le impostazioni.&lt;br&gt;Valgono solo fino al riavvio dell'armadio.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Numero armadio</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Visualizzato come</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Impossibile salvare le impostazioni.&lt;br&gt;Valgono solo fino al riavvio dell'armadio.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>午前</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>午後</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12時間表示</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>夏時間</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>ネットワーク時刻 (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>設定を保存できませんでした。&lt;br&gt;キャビネットを再起動するまでの間だけ有効です。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>キャビネット番号</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>表示名</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>設定を保存できませんでした。&lt;br&gt;キャビネットを再起動するまでの間だけ有効です。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>오전</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>오후</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12시간제</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>서머타임</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>네트워크 시간(NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>설정을 저장할 수 없습니다.&lt;br&gt;캐비닛을 다시 시작할 때까지만 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>캐비닛 번호</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>표시 이름</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>설정을 저장할 수 없습니다.&lt;br&gt;캐비닛을 다시 시작할 때까지만 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

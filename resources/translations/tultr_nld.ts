@@ -824,6 +824,64 @@ Bel de service.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12-uursklok</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Zomertijd</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Netwerktijd (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Ze gelden alleen tot de kast opnieuw start.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Kastnummer</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Weergegeven als</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Ze gelden alleen tot de kast opnieuw start.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Wezwij serwis.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Zegar 12-godzinny</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Czas letni</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Czas sieciowy (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Nie udało się zapisać ustawień.&lt;br&gt;Obowiązują tylko do ponownego uruchomienia szafy.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Numer szafy</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Wyświetlane jako</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Nie udało się zapisać ustawień.&lt;br&gt;Obowiązują tylko do ponownego uruchomienia szafy.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Chame a assistência.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Relógio de 12 horas</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Horário de verão</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Hora da rede (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Não foi possível salvar as configurações.&lt;br&gt;Elas valem apenas até o armário reiniciar.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Número do armário</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Exibido como</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>Não foi possível salvar as configurações.&lt;br&gt;Elas valem apenas até o armário reiniciar.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

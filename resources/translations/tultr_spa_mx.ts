@@ -824,6 +824,64 @@ Llame al servicio técnico.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>a. m.</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>p. m.</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Reloj de 12 horas</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Horario de verano</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>Hora de red (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>No se pudo guardar la configuración.&lt;br&gt;Solo se aplica hasta que se reinicie el gabinete.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>Número de gabinete</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Se muestra como</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>No se pudo guardar la configuración.&lt;br&gt;Solo se aplica hasta que se reinicie el gabinete.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

@@ -824,6 +824,64 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>AM</source>
+        <translation>上午</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>下午</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12 小时制</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>夏令时</translation>
+    </message>
+    <message>
+        <source>Network time (NTP)</source>
+        <translation>网络时间 (NTP)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>无法保存设置。&lt;br&gt;设置仅在柜体重新启动前有效。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetNamesPage</name>
+    <message>
+        <source>Cabinet number</source>
+        <translation>柜体编号</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>显示为</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
+        <translation>无法保存设置。&lt;br&gt;设置仅在柜体重新启动前有效。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>EolTestLayer</name>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>

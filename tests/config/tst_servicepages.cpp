@@ -1,4 +1,5 @@
 #include "servicescreen.h"
+#include "timezonetable.h"
 
 // The service pages reached through the carousel on displays of each kind: which pages a
 // display offers, at which lock level, and that a PIN of that level opens them.
@@ -9,7 +10,36 @@ class TestServicePages : public QObject
 private slots:
     void lockLevels_data();
     void lockLevels();
+    void dateTimeSaves_data();
+    void dateTimeSaves();
+    void shownLocalTime_data();
+    void shownLocalTime();
+    void clockTicksOnlyWhileShown();
+    void cabinetNamesSave_data();
+    void cabinetNamesSave();
 };
+
+namespace {
+
+// What becomes of a page's edits.
+enum Ending { Save, IdleReturn, SaveFails };
+
+// The settings file cannot be replaced: a folder stands where it goes.
+bool blockConfigFile()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
+    return QDir().mkpath(ConfigurationManager::configFilePath() + QStringLiteral("/blocked"));
+}
+
+// Scrolls a list as a finger would, so that a row far down is on the screen to be tapped.
+void scrollTo(ServiceScreen &s, const char *list, int row)
+{
+    QMetaObject::invokeMethod(s.item(list), "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 1 /* Center */));
+    QCoreApplication::processEvents();
+}
+
+} // namespace
 
 void TestServicePages::lockLevels_data()
 {
@@ -22,6 +52,14 @@ void TestServicePages::lockLevels_data()
     QTest::newRow("Password, master") << 0 << true << "Password" << 1;
     QTest::newRow("Password, other display") << 0 << false << "Password" << -1;
     QTest::newRow("Language, customer 3") << 3 << true << "Language" << -2;
+    QTest::newRow("Date and Time, master") << 0 << true << "Date and Time" << 1;
+    QTest::newRow("Date and Time, other display") << 0 << false << "Date and Time" << -1;
+    QTest::newRow("Date and Time, customer 3") << 3 << true << "Date and Time" << 1;
+    QTest::newRow("Date and Time, customer 2, other display") << 2 << false << "Date and Time" << -1;
+    QTest::newRow("Cabinet Names, customer 3") << 3 << true << "Cabinet Names" << 1;
+    QTest::newRow("Cabinet Names, customer 3, other display") << 3 << false << "Cabinet Names" << -1;
+    QTest::newRow("Cabinet Names, customer 0") << 0 << true << "Cabinet Names" << -2;
+    QTest::newRow("Cabinet Names, customer 1") << 1 << true << "Cabinet Names" << -2;
 }
 
 void TestServicePages::lockLevels()
@@ -43,6 +81,227 @@ void TestServicePages::lockLevels()
     if (level > 0) {
         QVERIFY(s.unlock(level == 1 ? QStringLiteral("7046") : QStringLiteral("604528")));
         QTRY_VERIFY(s.page(page)->isEnabled());
+    }
+}
+
+void TestServicePages::dateTimeSaves_data()
+{
+    QTest::addColumn<int>("customer");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QStringList>("switches"); // tapped after the zone
+    QTest::addColumn<int>("ending");
+    QTest::addColumn<QStringList>("lines");     // of the file once saved
+    QTest::newRow("UTC+5:30 on the 24-hour clock") << 0 << 22 << QStringList{"twelveHourSwitch"} << int(Save)
+        << QStringList{"timeFormatAMPM=0", "dstEnabled=1", "ntpOn=1", "timeZoneIndex=22"};
+    QTest::newRow("UTC-4:30 without daylight saving or network time") << 0 << 8
+        << QStringList{"dstSwitch", "ntpSwitch"} << int(Save)
+        << QStringList{"timeFormatAMPM=1", "dstEnabled=0", "ntpOn=0", "timeZoneIndex=8"};
+    QTest::newRow("the last row, customer 3") << 3 << 33 << QStringList() << int(Save)
+        << QStringList{"timeZoneIndex=33"};
+    QTest::newRow("daylight saving alone") << 0 << 0 << QStringList{"dstSwitch"} << int(Save)
+        << QStringList{"dstEnabled=0", "timeZoneIndex=0"};
+    QTest::newRow("the idle return drops the edits") << 0 << 17 << QStringList{"twelveHourSwitch"} << int(IdleReturn)
+        << QStringList();
+    QTest::newRow("a file that cannot be written is reported") << 0 << 30 << QStringList{"twelveHourSwitch"}
+        << int(SaveFails) << QStringList();
+}
+
+// Opened through the carousel and unlocked with the manager's PIN, the page saves what
+// was tapped into the settings store and the file, and nothing it was not told to.
+void TestServicePages::dateTimeSaves()
+{
+    QFETCH(int, customer);
+    QFETCH(int, zone);
+    QFETCH(QStringList, switches);
+    QFETCH(int, ending);
+    QFETCH(QStringList, lines);
+    ServiceScreen s(true, true, customer);
+    QVERIFY(s.load());
+    QVERIFY(s.open("Date and Time"));
+    QVERIFY(!s.tap("timeZoneRow_1")); // locked
+    QVERIFY(s.unlock("7046"));
+    QTRY_VERIFY(s.page("Date and Time")->isEnabled());
+    QVERIFY(!s.enabled("dateTimeSaveButton"));
+    scrollTo(s, "timeZoneList", zone);
+    const QString row = QStringLiteral("timeZoneRow_%1").arg(zone);
+    QVERIFY(s.tap(qPrintable(row)));
+    for (const QString &name : switches)
+        QVERIFY(s.tap(qPrintable(name)));
+    QQuickItem *page = s.item("dateTimePage");
+    QCOMPARE(page->property("timeZoneIndex").toInt(), zone);
+    QCOMPARE(s.config->get_timeZoneIndex(), 0); // nothing applied before Save
+
+    if (ending == IdleReturn) {
+        QVERIFY(QMetaObject::invokeMethod(s.item("servicePages"), "cancelEdits"));
+        QCOMPARE(page->property("timeZoneIndex").toInt(), 0);
+        QVERIFY(page->property("twelveHour").toBool());
+        QVERIFY(!s.enabled("dateTimeSaveButton"));
+        QCOMPARE(s.config->get_timeZoneIndex(), 0);
+        QVERIFY(!QFileInfo::exists(ConfigurationManager::configFilePath()));
+        return;
+    }
+    if (ending == SaveFails)
+        QVERIFY(blockConfigFile());
+    QVERIFY(s.tap("dateTimeSaveButton"));
+    QCOMPARE(s.config->get_timeZoneIndex(), zone);
+    QCOMPARE(s.config->get_timeFormatAMPM(), !switches.contains("twelveHourSwitch"));
+    QCOMPARE(s.config->get_dstEnabled(), !switches.contains("dstSwitch"));
+    QCOMPARE(s.config->get_ntpOn(), !switches.contains("ntpSwitch"));
+    if (ending == SaveFails) {
+        QVERIFY(s.shown("dateTimeSaveFailed"));
+        QQuickItem *message = s.find(s.item("dateTimeSaveFailed"), QStringLiteral("configMessageText"));
+        QVERIFY(message && message->property("text").toString().contains("could not be saved"));
+        QVERIFY(s.tap("configMessageClose", "dateTimeSaveFailed"));
+        QVERIFY(s.enabled("dateTimeSaveButton")); // offered again
+        return;
+    }
+    QVERIFY(!s.shown("dateTimeSaveFailed"));
+    QVERIFY(!s.enabled("dateTimeSaveButton"));
+    const QByteArray file = s.configFile();
+    for (const QString &line : lines)
+        QVERIFY2(file.contains("\n" + line.toLatin1() + "\n"), qPrintable(line));
+}
+
+void TestServicePages::shownLocalTime_data()
+{
+    QTest::addColumn<QDateTime>("utc");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<bool>("twelveHour");
+    QTest::addColumn<bool>("dst");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("date");
+    const QDateTime morning(QDate(2026, 3, 1), QTime(10, 15, 30), Qt::UTC);
+    QTest::newRow("UTC-8:00 is behind") << morning << 4 << true << false << "2:15:30 AM" << "2026-03-01";
+    QTest::newRow("UTC+8:00 is ahead") << morning << 27 << true << false << "6:15:30 PM" << "2026-03-01";
+    QTest::newRow("UTC+5:30") << morning << 22 << false << false << "15:45:30" << "2026-03-01";
+    QTest::newRow("UTC-3:30, the half hour behind too") << morning << 10 << false << false << "06:45:30" << "2026-03-01";
+    QTest::newRow("daylight saving adds an hour") << morning << 14 << false << true << "11:15:30" << "2026-03-01";
+    QTest::newRow("midnight on the 12-hour clock") << QDateTime(QDate(2026, 3, 1), QTime(0, 5), Qt::UTC) << 14 << true
+                                                   << false << "12:05:00 AM" << "2026-03-01";
+    QTest::newRow("noon on the 12-hour clock") << QDateTime(QDate(2026, 3, 1), QTime(12, 5), Qt::UTC) << 14 << true
+                                               << false << "12:05:00 PM" << "2026-03-01";
+    QTest::newRow("UTC+13:00 is already tomorrow") << QDateTime(QDate(2026, 3, 1), QTime(23, 30), Qt::UTC) << 33
+                                                   << false << false << "12:30:00" << "2026-03-02";
+    QTest::newRow("UTC-12:00 is still yesterday") << QDateTime(QDate(2026, 3, 1), QTime(5, 0), Qt::UTC) << 0 << true
+                                                  << false << "5:00:00 PM" << "2026-02-28";
+}
+
+// The page's clock for a given instant: what the stored zone and format make of it.
+void TestServicePages::shownLocalTime()
+{
+    QFETCH(QDateTime, utc);
+    QFETCH(int, zone);
+    QFETCH(bool, twelveHour);
+    QFETCH(bool, dst);
+    QFETCH(QString, time);
+    QFETCH(QString, date);
+    ServiceScreen s;
+    s.config->set_timeZoneIndex(zone);
+    s.config->set_timeFormatAMPM(twelveHour);
+    s.config->set_dstEnabled(dst);
+    QVERIFY(s.load());
+    QVERIFY(s.open("Date and Time"));
+    QQuickItem *page = s.item("dateTimePage");
+    page->setProperty("clockRunning", false);
+    page->setProperty("utcMs", double(utc.toMSecsSinceEpoch()));
+    QCOMPARE(s.text("localTimeText"), time);
+    QCOMPARE(s.text("localDateText"), date + QStringLiteral("   ") + TimeZoneTable::name(zone));
+}
+
+void TestServicePages::clockTicksOnlyWhileShown()
+{
+    ServiceScreen s;
+    QVERIFY(s.load());
+    // As in the shell: once the first frame is up every page is built and stays, so a
+    // page shown later must not start with the time it was built at.
+    s.item("servicePages")->setProperty("prepared", true);
+    QTest::qWait(1500);
+    QVERIFY(s.open("Date and Time"));
+    QPointer<QQuickItem> page = s.item("dateTimePage");
+    const auto shownAge = [&page] { return QDateTime::currentMSecsSinceEpoch() - page->property("utcMs").toDouble(); };
+    QTRY_VERIFY_WITH_TIMEOUT(shownAge() < 500, 300);
+    for (int tick = 0; tick < 2; ++tick) {
+        const double shown = page->property("utcMs").toDouble();
+        QTRY_VERIFY_WITH_TIMEOUT(page->property("utcMs").toDouble() > shown, 2500);
+    }
+    QVERIFY(s.tap("carouselNext"));
+    QTRY_VERIFY(page && !page->isVisible());
+    const double left = page->property("utcMs").toDouble();
+    QTest::qWait(1200);
+    QCOMPARE(page->property("utcMs").toDouble(), left);
+}
+
+void TestServicePages::cabinetNamesSave_data()
+{
+    QTest::addColumn<int>("storedIndex");
+    QTest::addColumn<int>("storedName");
+    QTest::addColumn<QStringList>("taps"); // a tap on a button that is off does nothing
+    QTest::addColumn<int>("ending");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("nameIndex");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Point-of-Use #3") << 0 << 0 << QStringList{"cabinetName_1", "cabinetNumberUp", "cabinetNumberUp"}
+                                     << int(Save) << 2 << 1 << "Point-of-Use Cabinet #3";
+    QTest::newRow("no number below 1") << 1 << 0 << QStringList{"cabinetNumberDown", "cabinetNumberDown"}
+                                       << int(Save) << 0 << 0 << "Reserve Cabinet #1";
+    QTest::newRow("no number above 99") << 97 << 0 << QStringList{"cabinetNumberUp", "cabinetNumberUp"}
+                                        << int(Save) << 98 << 0 << "Reserve Cabinet #99";
+    QTest::newRow("a number from an older file comes into range") << 150 << 1 << QStringList{"cabinetNumberDown"}
+                                                                   << int(Save) << 98 << 1 << "Point-of-Use Cabinet #99";
+    QTest::newRow("a name not set is chosen") << 5 << 7 << QStringList{"cabinetName_0"}
+                                              << int(Save) << 5 << 0 << "Reserve Cabinet #6";
+    QTest::newRow("the idle return drops the edits") << 0 << 0 << QStringList{"cabinetName_1", "cabinetNumberUp"}
+                                                     << int(IdleReturn) << 0 << 0 << "Reserve Cabinet #1";
+    QTest::newRow("a file that cannot be written is reported") << 0 << 0 << QStringList{"cabinetNumberUp"}
+                                                               << int(SaveFails) << 1 << 0 << "Reserve Cabinet #2";
+}
+
+// Customer 3's page, opened through the carousel: the name reads as it will once saved,
+// and Save puts the choice into the settings store and the file.
+void TestServicePages::cabinetNamesSave()
+{
+    QFETCH(int, storedIndex);
+    QFETCH(int, storedName);
+    QFETCH(QStringList, taps);
+    QFETCH(int, ending);
+    QFETCH(int, index);
+    QFETCH(int, nameIndex);
+    QFETCH(QString, name);
+    ServiceScreen s(true, true, 3);
+    s.config->setCabinetIndex(storedIndex);
+    s.config->setCabinetNameIndex(storedName);
+    QVERIFY(s.load());
+    QVERIFY(s.open("Cabinet Names"));
+    QVERIFY(s.unlock("7046"));
+    QTRY_VERIFY(s.page("Cabinet Names")->isEnabled());
+    for (const QString &tap : taps)
+        s.tap(qPrintable(tap));
+    if (ending == IdleReturn) {
+        QVERIFY(QMetaObject::invokeMethod(s.item("servicePages"), "cancelEdits"));
+        QCOMPARE(s.text("cabinetNamePreview"), name);
+        QVERIFY(!s.enabled("cabinetNamesSaveButton"));
+        QCOMPARE(s.config->getCabinetIndex(), index);
+        QVERIFY(!QFileInfo::exists(ConfigurationManager::configFilePath()));
+        return;
+    }
+    QCOMPARE(s.text("cabinetNamePreview"), name);
+    QCOMPARE(s.text("cabinetNumberText"), QString::number(index + 1));
+    QCOMPARE(s.config->getCabinetIndex(), storedIndex); // nothing applied before Save
+    if (ending == SaveFails)
+        QVERIFY(blockConfigFile());
+    QVERIFY(s.tap("cabinetNamesSaveButton"));
+    QCOMPARE(s.config->getCabinetIndex(), index);
+    QCOMPARE(s.config->getCabinetNameIndex(), nameIndex);
+    QCOMPARE(s.config->getCabinetName(), name);
+    QCOMPARE(s.shown("cabinetNamesSaveFailed"), ending == SaveFails);
+    QCOMPARE(s.enabled("cabinetNamesSaveButton"), ending == SaveFails);
+    QCOMPARE(s.enabled("cabinetNumberDown"), index > 0);
+    QCOMPARE(s.enabled("cabinetNumberUp"), index < 98);
+    if (ending == SaveFails)
+        QVERIFY(s.tap("configMessageClose", "cabinetNamesSaveFailed"));
+    if (ending == Save) {
+        const QByteArray file = s.configFile();
+        QVERIFY(file.contains(QStringLiteral("\ncabinetIndex=%1\ncabinetNameIndex=%2\n").arg(index).arg(nameIndex).toLatin1()));
     }
 }
 

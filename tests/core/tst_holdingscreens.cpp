@@ -7,6 +7,7 @@
 #include "languagemodel.h"
 #include "passcodes.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "scratchroots.h"
 #include "translator.h"
 
@@ -167,6 +168,7 @@ bool TestHoldingScreens::show(bool withHolding)
     QQmlContext *context = m_engine->rootContext();
     context->setContextProperty(QStringLiteral("cabinetManager"), m_cabinet);
     context->setContextProperty(QStringLiteral("configManager"), m_config);
+    context->setContextProperty(QStringLiteral("timeZonesModel"), m_config->timeZonesModel());
     context->setContextProperty(QStringLiteral("tro"), m_tro);
     context->setContextProperty(QStringLiteral("languagesModelNew"), new LanguageModel(m_tro));
     context->setContextProperty(QStringLiteral("masterSync"), static_cast<QObject *>(nullptr));

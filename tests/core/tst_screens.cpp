@@ -176,7 +176,8 @@ void showPage(QQuickWindow *window, const QString &page)
     child(window, "updatePages")->setProperty("currentIndex", 0);
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
-                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update"};
+                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
+                                          "Date and Time", "Cabinet Names"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
@@ -187,7 +188,12 @@ void showPage(QQuickWindow *window, const QString &page)
     QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, service.isEmpty() ? QStringLiteral("Preferences") : service));
     screen->setProperty("currentView", service.isEmpty() ? "main" : "settings");
 
-    if (page == "Day-part pop-up") {
+    if (page == "Date and Time") {
+        // One instant for every shell compared: a ticking clock would differ between them.
+        QObject *dateTime = child(window, "dateTimePage");
+        dateTime->setProperty("clockRunning", false);
+        dateTime->setProperty("utcMs", double(QDateTime(QDate(2026, 3, 1), QTime(10, 15, 30), Qt::UTC).toMSecsSinceEpoch()));
+    } else if (page == "Day-part pop-up") {
         child(window, "dayPartPopupLayer")->setProperty("visible", true);
     } else if (page == "Message") {
         // The back end's text comes translated; a path reads the same in every language.
@@ -221,15 +227,26 @@ void showPage(QQuickWindow *window, const QString &page)
 const char *const codes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
                              "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
 
+#ifdef SCREENS_CUSTOMER3
+// The pages only customer 3's cabinets have, on a cabinet of theirs.
+const char *const personality = "2x2_primary.hcc";
+const QStringList &allPages()
+{
+    static const QStringList pages{"Main view", "Cabinet Names", "Date and Time"};
+    return pages;
+}
+#else
+const char *const personality = "5x4_primary_nfc.hcc";
 const QStringList &allPages()
 {
     static const QStringList pages{"Main view", "Preferences", "Language", "Day-Parts", "Errors Log",
-                                   "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update",
+                                   "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
                                    "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
                                    "Over temperature", "Link broken", "Firmware copy"};
     return pages;
 }
+#endif
 
 // Each fault on its own line: the test's message would cut a long list short.
 void report(const QStringList &faults)
@@ -277,8 +294,8 @@ void TestScreens::initTestCase()
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_nfc.hcc"),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_nfc.hcc"))));
+    QVERIFY(m_scratch->writeRootFile(QLatin1String(personality),
+                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/") + QLatin1String(personality))));
     // Numbers on file: the dialog that asks for them stays closed over the pages.
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"),
                                      "serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n"));
