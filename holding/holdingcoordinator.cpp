@@ -7,6 +7,7 @@
 #include "holdinglog.h"
 #include "masteriomanager.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
 #include "taganalysis.h"
@@ -111,6 +112,17 @@ void HoldingCoordinator::create(const Setup &setup)
         m_io->setObjectName(QStringLiteral("masterIoManager"));
         m_io->setConfigurationManager(c->configManager());
         m_io->setUi2MioZoneMap(setup.ui2mioZoneMap);
+        m_io->setZoneNumberingOrder(setup.zoneNumberingOrder);
+        m_io->setZones(m_zones);
+        // Fans follow the products held, as the heaters do (written once the board runs).
+        if (c->get_hasFan()) {
+            for (ZoneManager *manager : qAsConst(m_zones)) {
+                connect(manager, &ZoneManager::fanTargetChanged, m_io, [this] {
+                    if (m_io->get_isRunning())
+                        m_io->sendAllFanTargetsRequest();
+                });
+            }
+        }
         m_io->setNfcPollingInfo(c->get_nfcEnabled() ? setup.nfcPolling : nullptr);
         connect(m_io, &MasterIoManager::zoneActualTemps, this, &HoldingCoordinator::onZoneActuals);
         connect(m_io, &MasterIoManager::heaterTargetsChanged, this, &HoldingCoordinator::sendHeaterTargets);
@@ -304,9 +316,11 @@ QString HoldingCoordinator::get_misMatchId(int bin) const
     return bin >= 0 && bin < MaxBins ? m_misMatchId[bin] : QString();
 }
 
+// What the reader last read at the bin, not the registry's pan: a lifted pan reads 0 and
+// a tag on a bin without a product reads as a tag (the factory's tag-read test).
 quint64 HoldingCoordinator::getTagUidAtBin(unsigned char bin) const
 {
-    return m_nfc ? m_nfc->getUidInBin(bin) : 0;
+    return m_nfc ? m_nfc->getPreviousUid(bin) : 0;
 }
 
 ZoneManager *HoldingCoordinator::getZonePtr(unsigned char zone) const
@@ -423,6 +437,8 @@ void HoldingCoordinator::onTrayInfo(const trayInfo &info)
         return;
     const trayInfo before = view->record();
     view->setRecord(info, false);
+    if (before.productId != info.productId || before.groupIndex != info.groupIndex)
+        view->setTimerColor(timerColorOfProduct(productIdOfBin(info.binNumber)));
     // The other display counts down on its own: it hears of changes, not of ticks.
     if (before.trayState != info.trayState || before.productId != info.productId || before.active != info.active
         || before.groupIndex != info.groupIndex || before.expectedTime != info.expectedTime)
@@ -442,12 +458,22 @@ void HoldingCoordinator::updateBinProduct(int bin)
     BinView *view = binView(bin);
     if (!view)
         return;
+    view->setTimerColor(timerColorOfProduct(productIdOfBin(bin)));
     if (TrayBarSc *tray = trayOfBin(bin)) {
         view->setProduct(tray->get_productName(), tray->get_holdTime());
         return;
     }
     const int product = productIdOfBin(bin);
     view->setProduct(product ? shownProductName(product) : QString(), holdTimeOfProduct(product));
+}
+
+QString HoldingCoordinator::timerColorOfProduct(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    if (!menu || productId == 0)
+        return QString();
+    const int row = productRow(productId);
+    return menu->productsModel()->index(row, 0).data(MenuManager::TimerColorRole).toString();
 }
 
 void HoldingCoordinator::onHoldStarted(int bin, quint64 uid)

@@ -48,6 +48,7 @@ public:
         QModbusMaster *modbus = nullptr;               // master display only
         const NfcPollingInfo *nfcPolling = nullptr;
         QList<int> ui2mioZoneMap;
+        int zoneNumberingOrder = 0; // how the factory test station counts zones
     };
 
     explicit HoldingCoordinator(QObject *parent);
@@ -181,6 +182,7 @@ private:
     int productRow(int productId) const;
     QString productName(int productId) const;
     QString shownProductName(int productId) const;
+    QString timerColorOfProduct(int productId) const;
     int panProduct(quint64 uid) const;
     void updateActivelyHolding();
     void updateBinProduct(int bin);

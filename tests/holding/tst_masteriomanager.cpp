@@ -368,19 +368,25 @@ void TestMasterIoManager::eolHeaterTests_data()
     QTest::addColumn<int>("zone");
     QTest::addColumn<int>("heater");
     QTest::addColumn<int>("channel"); // -1: refused
+    QTest::addColumn<int>("order");   // how the station numbers zones
 
-    QTest::newRow("zone 0 lower") << QList<int>{} << int(Single) << 0 << 0 << 0;
-    QTest::newRow("last zone upper") << QList<int>{} << int(Single) << 9 << 1 << 19;
-    QTest::newRow("mapped zone") << Reversed << int(Single) << 2 << 1 << 15;
-    QTest::newRow("negative zone") << QList<int>{} << int(Single) << -1 << 0 << -1;
-    QTest::newRow("zone beyond the cabinet") << QList<int>{} << int(Single) << 10 << 0 << -1;
-    QTest::newRow("heater -1") << QList<int>{} << int(Single) << 2 << -1 << -1;
-    QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1;
-    QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0;
-    QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0;
+    QTest::newRow("zone 0 lower") << QList<int>{} << int(Single) << 0 << 0 << 0 << 0;
+    QTest::newRow("last zone upper") << QList<int>{} << int(Single) << 9 << 1 << 19 << 0;
+    QTest::newRow("mapped zone") << Reversed << int(Single) << 2 << 1 << 15 << 0;
+    QTest::newRow("negative zone") << QList<int>{} << int(Single) << -1 << 0 << -1 << 0;
+    QTest::newRow("zone beyond the cabinet") << QList<int>{} << int(Single) << 10 << 0 << -1 << 0;
+    QTest::newRow("heater -1") << QList<int>{} << int(Single) << 2 << -1 << -1 << 0;
+    QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1 << 0;
+    QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0 << 0;
+    QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0 << 0;
     // Heater targets from the coordination: -1 keeps, 40000 is refused, 19 values are refused.
-    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1;
-    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1;
+    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1 << 0;
+    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1 << 0;
+    // Station zones numbered from the last zone of the cabinet.
+    QTest::newRow("reversed numbering, first zone") << QList<int>{} << int(Single) << 0 << 0 << 18 << 1;
+    QTest::newRow("reversed numbering and map") << Reversed << int(Single) << 2 << 1 << 5 << 1;
+    QTest::newRow("reversed numbering, zone beyond") << QList<int>{} << int(Single) << 10 << 0 << -1 << 1;
+    QTest::newRow("unknown numbering code") << QList<int>{} << int(Single) << 2 << 1 << 5 << 7;
 }
 
 void TestMasterIoManager::eolHeaterTests()
@@ -390,8 +396,10 @@ void TestMasterIoManager::eolHeaterTests()
     QFETCH(int, zone);
     QFETCH(int, heater);
     QFETCH(int, channel);
+    QFETCH(int, order);
 
     m_io->setUi2MioZoneMap(map);
+    m_io->setZoneNumberingOrder(order);
     m_io->setZoneTargets(4, 160, 170); // holding targets elsewhere stay as they are
     const int held = 2 * (map.isEmpty() ? 4 : map.at(4));
     QVector<int> expected(HeaterCount, 0);
@@ -440,15 +448,18 @@ void TestMasterIoManager::eolTempErrorDescription_data()
     QTest::addColumn<int>("heater");
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("actual");
+    QTest::addColumn<int>("order");
 
-    QTest::newRow("open") << 2 << 0 << 2 << 1 << "TC OPEN" << 3275;
-    QTest::newRow("shorted") << 1 << 0 << 2 << 1 << "TC SHORTED" << 0;
-    QTest::newRow("reads 3274") << 0 << 3274 << 2 << 1 << "NO ERROR" << 3274;
-    QTest::newRow("reads 1") << 0 << 1 << 2 << 1 << "NO ERROR" << 1;
-    QTest::newRow("below zero") << 0 << -4 << 2 << 1 << "TC SHORTED" << -4;
-    QTest::newRow("zone beyond the cabinet") << 2 << 0 << 10 << 1 << "NO ERROR" << 0;
-    QTest::newRow("negative zone") << 2 << 0 << -1 << 1 << "NO ERROR" << 0;
-    QTest::newRow("heater 2") << 2 << 0 << 2 << 2 << "NO ERROR" << 0;
+    QTest::newRow("open") << 2 << 0 << 2 << 1 << "TC OPEN" << 3275 << 0;
+    QTest::newRow("shorted") << 1 << 0 << 2 << 1 << "TC SHORTED" << 0 << 0;
+    QTest::newRow("reads 3274") << 0 << 3274 << 2 << 1 << "NO ERROR" << 3274 << 0;
+    QTest::newRow("reads 1") << 0 << 1 << 2 << 1 << "NO ERROR" << 1 << 0;
+    QTest::newRow("below zero") << 0 << -4 << 2 << 1 << "TC SHORTED" << -4 << 0;
+    QTest::newRow("zone beyond the cabinet") << 2 << 0 << 10 << 1 << "NO ERROR" << 0 << 0;
+    QTest::newRow("negative zone") << 2 << 0 << -1 << 1 << "NO ERROR" << 0 << 0;
+    QTest::newRow("heater 2") << 2 << 0 << 2 << 2 << "NO ERROR" << 0 << 0;
+    QTest::newRow("reversed numbering") << 2 << 0 << 7 << 1 << "TC OPEN" << 3275 << 1;
+    QTest::newRow("reversed numbering, zone beyond") << 2 << 0 << 10 << 1 << "NO ERROR" << 0 << 1;
 }
 
 void TestMasterIoManager::eolTempErrorDescription()
@@ -457,7 +468,9 @@ void TestMasterIoManager::eolTempErrorDescription()
     QFETCH(int, temperature);
     QFETCH(int, zone);
     QFETCH(int, heater);
+    QFETCH(int, order);
 
+    m_io->setZoneNumberingOrder(order);
     for (int h = 0; h < HeaterCount; ++h)
         m_sim->setTemperature(h, 150);
     if (probeState == IoBoardSimulator::ProbeNormal)
