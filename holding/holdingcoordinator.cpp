@@ -113,15 +113,10 @@ void HoldingCoordinator::create(const Setup &setup)
         m_io->setConfigurationManager(c->configManager());
         m_io->setUi2MioZoneMap(setup.ui2mioZoneMap);
         m_io->setZoneNumberingOrder(setup.zoneNumberingOrder);
-        m_io->setZones(m_zones);
-        // Fans follow the products held, as the heaters do (written once the board runs).
-        if (c->get_hasFan()) {
-            for (ZoneManager *manager : qAsConst(m_zones)) {
-                connect(manager, &ZoneManager::fanTargetChanged, m_io, [this] {
-                    if (m_io->get_isRunning())
-                        m_io->sendAllFanTargetsRequest();
-                });
-            }
+        // Fans follow the products held, as the heaters do.
+        for (ZoneManager *manager : qAsConst(m_zones)) {
+            m_io->setZoneFanTarget(manager->get_zoneNumber(), manager->get_fanTarget());
+            connect(manager, &ZoneManager::fanTargetChanged, this, &HoldingCoordinator::onZoneFanTarget);
         }
         m_io->setNfcPollingInfo(c->get_nfcEnabled() ? setup.nfcPolling : nullptr);
         connect(m_io, &MasterIoManager::zoneActualTemps, this, &HoldingCoordinator::onZoneActuals);
@@ -459,12 +454,50 @@ void HoldingCoordinator::updateBinProduct(int bin)
     if (!view)
         return;
     view->setTimerColor(timerColorOfProduct(productIdOfBin(bin)));
+    if (!isLocal(bin))
+        updateRemoteZoneFan(bin);
     if (TrayBarSc *tray = trayOfBin(bin)) {
         view->setProduct(tray->get_productName(), tray->get_holdTime());
         return;
     }
     const int product = productIdOfBin(bin);
     view->setProduct(product ? shownProductName(product) : QString(), holdTimeOfProduct(product));
+}
+
+void HoldingCoordinator::onZoneFanTarget(int zone, int percent)
+{
+    if (!m_io)
+        return;
+    m_io->setZoneFanTarget(zone, percent);
+    // Written once the board runs; it then writes them all itself.
+    if (core()->get_hasFan() && m_io->get_isRunning())
+        m_io->sendAllFanTargetsRequest();
+}
+
+// The other display's zones have no zone manager here: their fans follow the products
+// their bins report (or their day part assigns), as the zone managers compute it.
+void HoldingCoordinator::updateRemoteZoneFan(int bin)
+{
+    const int perZone = core()->get_traysPerZone();
+    if (!m_io || perZone <= 0)
+        return;
+    const int zone = bin / perZone;
+    int fan = 0;
+    for (int b = zone * perZone; b < (zone + 1) * perZone && validBin(b); ++b)
+        fan = qMax(fan, fanSpeedOfProduct(productIdOfBin(b)));
+    if (fan != m_remoteZoneFan.value(zone, -1)) {
+        m_remoteZoneFan[zone] = fan;
+        onZoneFanTarget(zone, fan);
+    }
+}
+
+int HoldingCoordinator::fanSpeedOfProduct(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    if (!menu || productId == 0)
+        return 0;
+    const int row = productRow(productId);
+    return qBound(0, menu->productsModel()->index(row, 0).data(MenuManager::TargetFanSpeedRole).toInt(), 100);
 }
 
 QString HoldingCoordinator::timerColorOfProduct(int productId) const

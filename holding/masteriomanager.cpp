@@ -8,7 +8,6 @@
 #include "personalitytypes.h"
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
-#include "zonemanager.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -492,20 +491,22 @@ void MasterIoManager::writeSetPoints()
     queueWrite(HeaterSetPointFirst, m_setPointPoll);
 }
 
-void MasterIoManager::setZones(const QList<ZoneManager *> &zones)
+void MasterIoManager::setZoneFanTarget(int uiZone, int percent)
 {
-    m_zones = zones;
+    if (uiZone < 0 || uiZone >= ZoneCount) {
+        qCWarning(lcHolding) << "fan target for zone" << uiZone << "ignored: no such zone";
+        return;
+    }
+    m_zoneFan[uiZone] = qBound(0, percent, 100);
 }
 
 void MasterIoManager::sendAllFanTargetsRequest()
 {
-    for (const ZoneManager *zone : qAsConst(m_zones)) {
-        const int lower = channelOf(zone->get_zoneNumber(), 0);
-        if (lower < 0)
-            continue;
-        const int percent = qBound(0, zone->get_fanTarget(), 100);
-        m_bins.at(lower)->set_fanTarget(percent);
-        m_bins.at(lower + 1)->set_fanTarget(percent);
+    const int zones = zoneCount();
+    for (int zone = 0; zone < zones; ++zone) {
+        const int lower = channelOf(zone, 0);
+        m_bins.at(lower)->set_fanTarget(m_zoneFan[zone]);
+        m_bins.at(lower + 1)->set_fanTarget(m_zoneFan[zone]);
     }
     for (int z = 0; z < FanTargetCount; ++z)
         m_fanTargetPoll->set_register(z, quint16(qBound(0, m_bins.at(2 * z)->get_fanTarget(), 100)));

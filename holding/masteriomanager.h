@@ -11,7 +11,6 @@
 class BinInfo;
 class CabinetCore;
 class ConfigurationManager;
-class ZoneManager;
 class QModbusMaster;
 class QModbusPollInfo;
 class QTimer;
@@ -62,8 +61,8 @@ public:
     // Where the reader firmware versions go ("major.minor.patch"); a failed configuration
     // of the IO board there is reported as (1, 1, 0, 0) time-out or (1, 2, 0, 0) error.
     void setConfigurationManager(ConfigurationManager *config);
-    // The zones of this display, whose fan targets sendAllFanTargetsRequest writes.
-    void setZones(const QList<ZoneManager *> &zones);
+    // The fan target of a zone (percent), kept until sendAllFanTargetsRequest writes it.
+    void setZoneFanTarget(int uiZone, int percent);
     // Zones counted by the factory test station: 1 numbers them from the last zone, any
     // other value in the cabinet's own order.
     void setZoneNumberingOrder(int order);
@@ -155,7 +154,7 @@ private:
     QModbusMaster *m_modbus;
     QList<BinInfo *> m_bins;
     QList<int> m_ui2mio;
-    QList<ZoneManager *> m_zones;
+    int m_zoneFan[ZoneCount] = {};
     int m_zoneNumberingOrder = 0;
     QList<Reader> m_readers;
     ConfigurationManager *m_config = nullptr;

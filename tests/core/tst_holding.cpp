@@ -75,6 +75,8 @@ private slots:
     void overTemperatureIsStoppedByTheDialog();
     void heaterOverTemperatureIsSilenced_data();
     void heaterOverTemperatureIsSilenced();
+    void fansFollowTheProductsOfBothDisplays_data();
+    void fansFollowTheProductsOfBothDisplays();
     void unconfiguredBoardIsLogged_data();
     void unconfiguredBoardIsLogged();
     void tagStoreSurvivesARestart();
@@ -384,6 +386,56 @@ void TestHolding::heaterOverTemperatureIsSilenced()
     QVERIFY(!player->currentFile().endsWith(QLatin1String("AlarmWrongProduct2.wav")));
     if (event == QLatin1String("key"))
         QVERIFY(!player->isPlaying());
+}
+
+void TestHolding::fansFollowTheProductsOfBothDisplays_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("fan"); // percent written for the zone
+    QTest::newRow("zone of this display") << 0 << 70;
+    QTest::newRow("other display's zone, both products") << 5 << 90;
+    QTest::newRow("other display's zone, one product") << 7 << 70;
+    QTest::newRow("other display's zone, empty") << 9 << 0;
+}
+
+// On a 5 x 4 cabinet whose second display handles zones 5-9, the master writes every
+// zone's fan: its own zones' from their trays, the others' from the products of their bins.
+void TestHolding::fansFollowTheProductsOfBothDisplays()
+{
+    QFETCH(int, zone);
+    QFETCH(int, fan);
+    m_cm.reset();
+    QVERIFY(QFile::remove(m_scratch->root() + QStringLiteral("5x2_primary_nfc.hcc")));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_second.hcc"),
+                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_second.hcc"))));
+    QJsonObject menu = QJsonDocument::fromJson(readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))).object();
+    QJsonArray products = menu.value(QStringLiteral("products")).toArray();
+    for (int i = 0; i < products.size(); ++i) {
+        QJsonObject product = products.at(i).toObject();
+        const int id = product.value(QStringLiteral("productId")).toInt();
+        product.insert(QStringLiteral("fanSpeed"), id == 21 ? 70 : id == 22 ? 90 : 0);
+        products[i] = product;
+    }
+    menu.insert(QStringLiteral("products"), products);
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"), QJsonDocument(menu).toJson()));
+    // Bins 11-20 (counted from 1): Sausage, then Patty up to bin 18, the last two empty.
+    QJsonObject dayParts = QJsonDocument::fromJson(readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))).object();
+    QJsonArray layout = dayParts.value(QStringLiteral("layout")).toArray();
+    QJsonObject first = layout.at(0).toObject();
+    QJsonArray locations = first.value(QStringLiteral("productLocations")).toArray();
+    for (int bin = 11; bin <= 20; ++bin)
+        locations.append(QJsonObject{{QStringLiteral("bin"), bin},
+                                     {QStringLiteral("productId"), bin == 11 ? 22 : bin <= 18 ? 21 : 0}});
+    first.insert(QStringLiteral("productLocations"), locations);
+    layout[0] = first;
+    dayParts.insert(QStringLiteral("layout"), layout);
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"), QJsonDocument(dayParts).toJson()));
+
+    m_cm.reset(new CabinetManager(0, 7));
+    QVERIFY(m_cm->ioSimulator());
+    QTRY_COMPARE_WITH_TIMEOUT(int(m_cm->ioSimulator()->registerValue(
+                                  IoRegisterMap::IoBoardNode, quint16(IoRegisterMap::FanTargetFirst + zone))),
+                              fan, 10000);
 }
 
 void TestHolding::unconfiguredBoardIsLogged_data()

@@ -40,6 +40,8 @@ private slots:
     void eolTempErrorDescription_data();
     void eolTempErrorDescription();
     void preheatReportedAfterStart();
+    void fanTargetsLandOnMappedZones_data();
+    void fanTargetsLandOnMappedZones();
 
 private:
     void startManager();
@@ -499,6 +501,53 @@ void TestMasterIoManager::preheatReportedAfterStart()
     const qint64 stamp = preheat.at(0).at(0).toString().toLongLong();
     QVERIFY(stamp >= before + 2 && stamp <= QDateTime::currentMSecsSinceEpoch() / 1000);
     QVERIFY(!preheat.wait(1000)); // once
+}
+
+void TestMasterIoManager::fanTargetsLandOnMappedZones_data()
+{
+    QTest::addColumn<QList<int>>("map");
+    QTest::addColumn<int>("uiZone");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("register_"); // fan target register of the IO-board zone, -1 none
+    QTest::addColumn<int>("written");
+
+    QTest::newRow("no map") << QList<int>{} << 3 << 70 << 3 << 70;
+    QTest::newRow("reversed map") << Reversed << 3 << 70 << 6 << 70;
+    QTest::newRow("above 100 %") << QList<int>{} << 0 << 250 << 0 << 100;
+    QTest::newRow("negative") << QList<int>{} << 9 << -5 << 9 << 0;
+    QTest::newRow("no such zone") << QList<int>{} << 10 << 70 << -1 << 0;
+}
+
+// One fan target per IO-board zone, and both heater records of the zone keep it.
+void TestMasterIoManager::fanTargetsLandOnMappedZones()
+{
+    QFETCH(QList<int>, map);
+    QFETCH(int, uiZone);
+    QFETCH(int, percent);
+    QFETCH(int, register_);
+    QFETCH(int, written);
+
+    m_io->setUi2MioZoneMap(map);
+    for (int z = 0; z < FanTargetCount; ++z)
+        m_sim->setRegisterValue(IoBoardNode, quint16(FanTargetFirst + z), 55); // from before
+    if (register_ < 0)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fan target for zone 10 ignored"));
+    m_io->setZoneFanTarget(uiZone, percent);
+    QSignalSpy writes(m_sim, &IoBoardSimulator::registersWritten);
+    m_io->sendAllFanTargetsRequest();
+    QTRY_VERIFY(!writes.isEmpty());
+    QVector<int> expected(FanTargetCount, 0);
+    if (register_ >= 0)
+        expected[register_] = written;
+    QVector<int> fans;
+    for (int z = 0; z < FanTargetCount; ++z)
+        fans << m_sim->registerValue(IoBoardNode, quint16(FanTargetFirst + z));
+    QCOMPARE(fans, expected);
+    if (register_ >= 0) {
+        const QList<BinInfo *> bins = m_io->get_binInfoList();
+        QCOMPARE(bins.at(2 * register_)->get_fanTarget(), written);
+        QCOMPARE(bins.at(2 * register_ + 1)->get_fanTarget(), written);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMasterIoManager)
