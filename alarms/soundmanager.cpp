@@ -127,10 +127,6 @@ void SoundManager::connectEffects()
     connect(discardAlarm, &SoundEffect::playingChanged, this, &SoundManager::discardAlarmPlayingUpdate, q);
     connect(prodChangeAlarm, &SoundEffect::playingChanged, this, &SoundManager::prodChangeAlarmPlayingUpdate, q);
     connect(keystrokeSound, &SoundEffect::playingChanged, this, &SoundManager::keystrokeSoundPlayingUpdate, q);
-
-    // The over-temperature sound is taken back up whenever the player falls idle.
-    connect(this, &SoundManager::prodChangeAlarmStop, this, &SoundManager::overTemperatureAlarmStopped);
-    connect(SoundEffect::player(), &Sound::finished, this, &SoundManager::resumeOverTemperatureAlarm, q);
 }
 
 void SoundManager::setUpTimers()
@@ -297,21 +293,11 @@ void SoundManager::playKeystroke()
 void SoundManager::playWarningAlarm() { emit warningAlarmPlay(); }
 void SoundManager::playDiscardAlarm() { emit discardAlarmPlay(); }
 
+// Loops outside the states: staff silence it with a key click, and any other sound, a
+// product-change alarm ending or the over-temperature dialog's close ends it too.
 void SoundManager::playProductChangeAlarm()
 {
-    m_overTempAlarmActive = true;
     emit prodChangeAlarmPlay();
-}
-
-void SoundManager::overTemperatureAlarmStopped()
-{
-    m_overTempAlarmActive = false;
-}
-
-void SoundManager::resumeOverTemperatureAlarm()
-{
-    if (m_overTempAlarmActive && !SoundEffect::player()->isPlaying())
-        prodChangeAlarm->play();
 }
 
 void SoundManager::playNfcChime()

@@ -26,7 +26,6 @@ public:
 
     int get_discardReqCount() const { return discardReqCount; }
     bool get_discardAlarmPlaying() const { return discardAlarmPlaying; }
-    bool overTemperatureAlarmActive() const { return m_overTempAlarmActive; }
     QList<SoundEffect *> effects() const;
 
 public slots:
@@ -132,10 +131,6 @@ signals:
     void nfcChimeSetVolume(qreal volume);
     void nfcChimeUniSetVolume(qreal volume);
 
-private slots:
-    void overTemperatureAlarmStopped();
-    void resumeOverTemperatureAlarm();
-
 private:
     SoundEffect *makeEffect(const char *name, const char *file, int loops, qreal volume);
     void connectEffects();
@@ -176,8 +171,6 @@ private:
     bool prodChangeAlarmPlaying = false;
     bool keystrokeSoundPlaying = false;
     bool discardAckRequested = false;
-    // The over-temperature sound lasts until its dialog is closed, whatever else plays.
-    bool m_overTempAlarmActive = false;
 
     int m_customerId = 0;
 

@@ -64,16 +64,18 @@ IoBoardConfiguration::IoBoardConfiguration(ConfigurationManager *machine, QModbu
         return t;
     };
     const QString disableAction = QStringLiteral("signal, this::disable()");
+    const auto timedOut = [this] { emit failed(true); emit disable(); };
+    const auto refused = [this] { emit failed(false); emit disable(); };
     transition(enabled, this, SIGNAL(disable()), disabled, QStringLiteral("t_enabled_disabled"),
                QStringLiteral("this::disable()"));
     connect(transition(unconfigured, m_cabinetConfInfo, SIGNAL(pollReplyTimedOut()), nullptr,
                        QStringLiteral("t_cabinetConfInfo_reply_timeout"),
                        QStringLiteral("m_cabinetConfInfo::pollReplyTimedOut()"), disableAction),
-            &QSignalTransition::triggered, this, &IoBoardConfiguration::disable);
+            &QSignalTransition::triggered, this, timedOut);
     connect(transition(unconfigured, m_cabinetConfInfo, SIGNAL(pollReplyError()), nullptr,
                        QStringLiteral("t_cabinetConfInfo_reply_error"),
                        QStringLiteral("m_cabinetConfInfo::pollReplyError()"), disableAction),
-            &QSignalTransition::triggered, this, &IoBoardConfiguration::disable);
+            &QSignalTransition::triggered, this, refused);
     transition(readConfiguration, m_cabinetConfInfo, SIGNAL(pollReplyGood()), detectConfiguration,
                QStringLiteral("t_detect_configuration"), QStringLiteral("m_cabinetConfInfo::pollReplyGood()"));
     connect(transition(detectConfiguration, m_cabinetConfInfo, SIGNAL(pollReplyGood()), nullptr,
@@ -85,11 +87,11 @@ IoBoardConfiguration::IoBoardConfiguration(ConfigurationManager *machine, QModbu
     connect(transition(detectConfiguration, m_iobfwvInfo, SIGNAL(pollReplyTimedOut()), nullptr,
                        QStringLiteral("t_iobfwvInfo_reply_timeout"),
                        QStringLiteral("m_iobfwvInfo::pollReplyTimedOut()"), disableAction),
-            &QSignalTransition::triggered, this, &IoBoardConfiguration::disable);
+            &QSignalTransition::triggered, this, timedOut);
     connect(transition(detectConfiguration, m_iobfwvInfo, SIGNAL(pollReplyError()), nullptr,
                        QStringLiteral("t_iobfwvInfo_reply_error"), QStringLiteral("m_iobfwvInfo::pollReplyError()"),
                        disableAction),
-            &QSignalTransition::triggered, this, &IoBoardConfiguration::disable);
+            &QSignalTransition::triggered, this, refused);
 }
 
 IoBoardConfiguration::~IoBoardConfiguration()
@@ -123,6 +125,7 @@ void IoBoardConfiguration::readConfiguration_onEntry()
     if (!m_modbus || m_modbus->holdingRegistersRead(IoRegisterMap::IoBoardNode, IoRegisterMap::BoardIdentity, 1, 4,
                                                     m_cabinetConfInfo, false) != 0) {
         qWarning() << "Configuration: no Modbus master to read the IO board with";
+        emit failed(false);
         emit disable();
     }
 }

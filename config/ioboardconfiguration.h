@@ -50,6 +50,9 @@ public slots:
 
 signals:
     void disable();
+    // The road ended in "disabled": the IO board did not answer in time (timedOut) or
+    // refused a request. The IO-board manager reports it as an error.
+    void failed(bool timedOut);
 
 private:
     QState *addState(const QString &name, QState *parent, const char *entrySlot);

@@ -1033,8 +1033,10 @@ void CabinetManager::createHolding()
     setup.createTrays = !m_layout.mirrorDisplay && m_layout.uiRole != UIROLE_MIRROR;
     setup.modbus = m_layout.iAmMaster ? m_modbus : nullptr;
     setup.nfcPolling = m_nfcPollingInfo;
-    if (m_isConfigured)
+    if (m_isConfigured) {
         setup.ui2mioZoneMap = *m_fileId->get_ui2mioZoneMap();
+        setup.zoneNumberingOrder = m_fileId->get_zoneNumberingOrder();
+    }
     m_holding = new HoldingCoordinator(this);
     m_holding->create(setup);
     m_holding->setHaccpLog(m_haccp);

@@ -34,7 +34,7 @@ IoBoardSimulator::IoBoardSimulator(QObject *parent)
     board.writable.insert(SupplyVoltage);
     for (int h = 0; h < HeaterCount; ++h)
         board.writable.insert(quint16(HeaterSetPointFirst + h));
-    for (int f = 0; f < FanCount; ++f)
+    for (int f = 0; f < FanTargetCount; ++f)
         board.writable.insert(quint16(FanTargetFirst + f));
     for (int i = 0; i < PowerControlCount; ++i)
         board.writable.insert(quint16(PowerControlFirst + i));

@@ -34,7 +34,8 @@ constexpr quint16 FirmwareVersionFirst = 64;   // board k at 64 + 2k (high) and 
 constexpr int FirmwareBoardCount = 5;          //   bits 16-23, 8-15, 0-7 = major.minor.patch
 constexpr quint16 HeaterSetPointFirst = 80;    // write: heater h target at 80 + h (0 = off)
 constexpr quint16 SupplyVoltage = 101;         // write: supply voltage in volts
-constexpr quint16 FanTargetFirst = 102;        // write: fan f target speed at 102 + f, percent
+constexpr quint16 FanTargetFirst = 102;        // write: target speed of the fan of IO-board
+constexpr int FanTargetCount = HeaterCount / 2; //   zone z at 102 + z, percent
 constexpr quint16 PowerControlFirst = 117;     // write, 5 registers: maximum current, bottom
 constexpr int PowerControlCount = 5;           //   and top heater resistance, bottom and top
                                                //   temperature offset

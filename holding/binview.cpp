@@ -55,6 +55,14 @@ void BinView::setMismatch(bool on)
     emit changed();
 }
 
+void BinView::setTimerColor(const QString &color)
+{
+    if (color == m_timerColor)
+        return;
+    m_timerColor = color;
+    emit changed();
+}
+
 void BinView::tick()
 {
     const qint64 seconds = m_sinceRecord.elapsed() / AlarmTimings::scaled(1000);

@@ -20,6 +20,8 @@ class BinView : public QObject
     Q_PROPERTY(int remainingTime READ get_remainingTime NOTIFY remainingTimeChanged)
     Q_PROPERTY(int holdTime READ get_holdTime NOTIFY changed)
     Q_PROPERTY(bool mismatch READ get_mismatch NOTIFY changed)
+    // The timer colour the product carries ("#fffffd" or empty: none).
+    Q_PROPERTY(QString timerColor READ get_timerColor NOTIFY changed)
     Q_PROPERTY(bool local READ get_local CONSTANT)
 
 public:
@@ -32,6 +34,7 @@ public:
     int get_remainingTime() const { return m_record.remainingTime; }
     int get_holdTime() const { return m_holdTime; }
     bool get_mismatch() const { return m_mismatch; }
+    QString get_timerColor() const { return m_timerColor; }
     bool get_local() const { return m_local; }
     bool isHolding() const { return m_record.active; }
     const trayInfo &record() const { return m_record; }
@@ -41,6 +44,7 @@ public:
     void setRecord(const trayInfo &record, bool countDown);
     void setProduct(const QString &name, int holdTime);
     void setMismatch(bool on);
+    void setTimerColor(const QString &color);
 
 signals:
     void changed();
@@ -56,6 +60,7 @@ private:
     QString m_productName;
     int m_holdTime = 0;
     bool m_mismatch = false;
+    QString m_timerColor;
     QTimer m_tick;
     QElapsedTimer m_sinceRecord;
     int m_remainingAtRecord = 0;

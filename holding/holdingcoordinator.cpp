@@ -7,6 +7,7 @@
 #include "holdinglog.h"
 #include "masteriomanager.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
 #include "taganalysis.h"
@@ -111,6 +112,12 @@ void HoldingCoordinator::create(const Setup &setup)
         m_io->setObjectName(QStringLiteral("masterIoManager"));
         m_io->setConfigurationManager(c->configManager());
         m_io->setUi2MioZoneMap(setup.ui2mioZoneMap);
+        m_io->setZoneNumberingOrder(setup.zoneNumberingOrder);
+        // Fans follow the products held, as the heaters do.
+        for (ZoneManager *manager : qAsConst(m_zones)) {
+            m_io->setZoneFanTarget(manager->get_zoneNumber(), manager->get_fanTarget());
+            connect(manager, &ZoneManager::fanTargetChanged, this, &HoldingCoordinator::onZoneFanTarget);
+        }
         m_io->setNfcPollingInfo(c->get_nfcEnabled() ? setup.nfcPolling : nullptr);
         connect(m_io, &MasterIoManager::zoneActualTemps, this, &HoldingCoordinator::onZoneActuals);
         connect(m_io, &MasterIoManager::heaterTargetsChanged, this, &HoldingCoordinator::sendHeaterTargets);
@@ -304,9 +311,11 @@ QString HoldingCoordinator::get_misMatchId(int bin) const
     return bin >= 0 && bin < MaxBins ? m_misMatchId[bin] : QString();
 }
 
+// What the reader last read at the bin, not the registry's pan: a lifted pan reads 0 and
+// a tag on a bin without a product reads as a tag (the factory's tag-read test).
 quint64 HoldingCoordinator::getTagUidAtBin(unsigned char bin) const
 {
-    return m_nfc ? m_nfc->getUidInBin(bin) : 0;
+    return m_nfc ? m_nfc->getPreviousUid(bin) : 0;
 }
 
 ZoneManager *HoldingCoordinator::getZonePtr(unsigned char zone) const
@@ -423,6 +432,8 @@ void HoldingCoordinator::onTrayInfo(const trayInfo &info)
         return;
     const trayInfo before = view->record();
     view->setRecord(info, false);
+    if (before.productId != info.productId || before.groupIndex != info.groupIndex)
+        view->setTimerColor(timerColorOfProduct(productIdOfBin(info.binNumber)));
     // The other display counts down on its own: it hears of changes, not of ticks.
     if (before.trayState != info.trayState || before.productId != info.productId || before.active != info.active
         || before.groupIndex != info.groupIndex || before.expectedTime != info.expectedTime)
@@ -442,12 +453,60 @@ void HoldingCoordinator::updateBinProduct(int bin)
     BinView *view = binView(bin);
     if (!view)
         return;
+    view->setTimerColor(timerColorOfProduct(productIdOfBin(bin)));
+    if (!isLocal(bin))
+        updateRemoteZoneFan(bin);
     if (TrayBarSc *tray = trayOfBin(bin)) {
         view->setProduct(tray->get_productName(), tray->get_holdTime());
         return;
     }
     const int product = productIdOfBin(bin);
     view->setProduct(product ? shownProductName(product) : QString(), holdTimeOfProduct(product));
+}
+
+void HoldingCoordinator::onZoneFanTarget(int zone, int percent)
+{
+    if (!m_io)
+        return;
+    m_io->setZoneFanTarget(zone, percent);
+    // Written once the board runs; it then writes them all itself.
+    if (core()->get_hasFan() && m_io->get_isRunning())
+        m_io->sendAllFanTargetsRequest();
+}
+
+// The other display's zones have no zone manager here: their fans follow the products
+// their bins report (or their day part assigns), as the zone managers compute it.
+void HoldingCoordinator::updateRemoteZoneFan(int bin)
+{
+    const int perZone = core()->get_traysPerZone();
+    if (!m_io || perZone <= 0)
+        return;
+    const int zone = bin / perZone;
+    int fan = 0;
+    for (int b = zone * perZone; b < (zone + 1) * perZone && validBin(b); ++b)
+        fan = qMax(fan, fanSpeedOfProduct(productIdOfBin(b)));
+    if (fan != m_remoteZoneFan.value(zone, -1)) {
+        m_remoteZoneFan[zone] = fan;
+        onZoneFanTarget(zone, fan);
+    }
+}
+
+int HoldingCoordinator::fanSpeedOfProduct(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    if (!menu || productId == 0)
+        return 0;
+    const int row = productRow(productId);
+    return qBound(0, menu->productsModel()->index(row, 0).data(MenuManager::TargetFanSpeedRole).toInt(), 100);
+}
+
+QString HoldingCoordinator::timerColorOfProduct(int productId) const
+{
+    MenuManager *menu = core()->menuManager();
+    if (!menu || productId == 0)
+        return QString();
+    const int row = productRow(productId);
+    return menu->productsModel()->index(row, 0).data(MenuManager::TimerColorRole).toString();
 }
 
 void HoldingCoordinator::onHoldStarted(int bin, quint64 uid)

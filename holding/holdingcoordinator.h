@@ -5,6 +5,7 @@
 #include "haccpdata.h"
 #include "trayinfo.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QVariantList>
@@ -48,6 +49,7 @@ public:
         QModbusMaster *modbus = nullptr;               // master display only
         const NfcPollingInfo *nfcPolling = nullptr;
         QList<int> ui2mioZoneMap;
+        int zoneNumberingOrder = 0; // how the factory test station counts zones
     };
 
     explicit HoldingCoordinator(QObject *parent);
@@ -181,6 +183,10 @@ private:
     int productRow(int productId) const;
     QString productName(int productId) const;
     QString shownProductName(int productId) const;
+    QString timerColorOfProduct(int productId) const;
+    int fanSpeedOfProduct(int productId) const;
+    void onZoneFanTarget(int zone, int percent);
+    void updateRemoteZoneFan(int bin);
     int panProduct(quint64 uid) const;
     void updateActivelyHolding();
     void updateBinProduct(int bin);
@@ -202,6 +208,7 @@ private:
     QString m_misMatchId[MaxBins];
     bool m_remoteStartRequested[MaxBins] = {};
     quint8 m_stopOrigin[MaxBins] = {};
+    QHash<int, int> m_remoteZoneFan; // zone -> fan target, zones of the other display
     QVector<int> m_targets = QVector<int>(HeaterChannels, 0);
     QVector<int> m_actuals = QVector<int>(HeaterChannels, 0);
     bool m_ambientAlarmActive = false;

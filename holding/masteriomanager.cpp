@@ -4,6 +4,7 @@
 #include "cabinetcore.h"
 #include "configurationmanager.h"
 #include "holdinglog.h"
+#include "ioboardconfiguration.h"
 #include "personalitytypes.h"
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
@@ -38,7 +39,7 @@ MasterIoManager::MasterIoManager(QModbusMaster *modbus, QObject *parent)
     , m_fanAmbientPoll(newPoll(FanCount + 1, QStringLiteral("fanAmbientPoll")))
     , m_statusPoll(newPoll(BoardStateCount, QStringLiteral("boardStatePoll")))
     , m_setPointPoll(newPoll(HeaterCount, QStringLiteral("setPointPoll")))
-    , m_fanTargetPoll(newPoll(FanCount, QStringLiteral("fanTargetPoll")))
+    , m_fanTargetPoll(newPoll(FanTargetCount, QStringLiteral("fanTargetPoll")))
     , m_temperatureTimer(new QTimer(this))
     , m_fanAmbientTimer(new QTimer(this))
     , m_statusTimer(new QTimer(this))
@@ -116,6 +117,18 @@ int MasterIoManager::ioZone(int uiZone) const
     return uiZone < m_ui2mio.size() ? m_ui2mio.at(uiZone) : uiZone;
 }
 
+void MasterIoManager::setZoneNumberingOrder(int order)
+{
+    m_zoneNumberingOrder = order;
+}
+
+int MasterIoManager::stationZone(int zone) const
+{
+    if (zone < 0 || zone >= zoneCount())
+        return -1;
+    return m_zoneNumberingOrder == 1 ? zoneCount() - 1 - zone : zone;
+}
+
 int MasterIoManager::channelOf(int zone, int heater) const
 {
     if (zone < 0 || zone >= zoneCount() || heater < 0 || heater > 1)
@@ -138,7 +151,20 @@ void MasterIoManager::setPollReplyTimeout(int milliseconds)
 
 void MasterIoManager::setConfigurationManager(ConfigurationManager *config)
 {
+    if (m_config && m_config->ioBoardConfiguration())
+        disconnect(m_config->ioBoardConfiguration(), nullptr, this, nullptr);
     m_config = config;
+    // A board left unconfigured at start heats nothing as asked: staff and the cloud
+    // must hear of it, not only the debug log.
+    if (m_config && m_config->ioBoardConfiguration())
+        connect(m_config->ioBoardConfiguration(), &IoBoardConfiguration::failed, this,
+                &MasterIoManager::reportConfigurationFailure);
+}
+
+void MasterIoManager::reportConfigurationFailure(bool timedOut)
+{
+    qCWarning(lcHolding) << "IO board configuration" << (timedOut ? "timed out" : "refused");
+    emit errorInfo(1, timedOut ? 1 : 2, 0, 0);
 }
 
 void MasterIoManager::setUi2MioZoneMap(const QList<int> &map)
@@ -296,6 +322,9 @@ void MasterIoManager::mphuModeNormal_onEntry()
     m_fanAmbientTimer->start();
     m_setPointTimer->start();
     writeSetPoints();
+    const CabinetCore *c = core();
+    if (c && c->get_hasFan())
+        sendAllFanTargetsRequest();
     m_preheatTimer->start();
 }
 
@@ -462,10 +491,25 @@ void MasterIoManager::writeSetPoints()
     queueWrite(HeaterSetPointFirst, m_setPointPoll);
 }
 
+void MasterIoManager::setZoneFanTarget(int uiZone, int percent)
+{
+    if (uiZone < 0 || uiZone >= ZoneCount) {
+        qCWarning(lcHolding) << "fan target for zone" << uiZone << "ignored: no such zone";
+        return;
+    }
+    m_zoneFan[uiZone] = qBound(0, percent, 100);
+}
+
 void MasterIoManager::sendAllFanTargetsRequest()
 {
-    for (int fan = 0; fan < FanCount; ++fan)
-        m_fanTargetPoll->set_register(fan, quint16(qBound(0, m_bins.at(fan)->get_fanTarget(), 100)));
+    const int zones = zoneCount();
+    for (int zone = 0; zone < zones; ++zone) {
+        const int lower = channelOf(zone, 0);
+        m_bins.at(lower)->set_fanTarget(m_zoneFan[zone]);
+        m_bins.at(lower + 1)->set_fanTarget(m_zoneFan[zone]);
+    }
+    for (int z = 0; z < FanTargetCount; ++z)
+        m_fanTargetPoll->set_register(z, quint16(qBound(0, m_bins.at(2 * z)->get_fanTarget(), 100)));
     queueWrite(FanTargetFirst, m_fanTargetPoll);
 }
 
@@ -574,7 +618,7 @@ void MasterIoManager::eolTempTestAllHeaters(bool on)
 
 bool MasterIoManager::eolTempTestSingleHeater(int zone, int heater)
 {
-    const int channel = channelOf(zone, heater);
+    const int channel = channelOf(stationZone(zone), heater);
     if (channel < 0)
         return false;
     m_bins.at(channel)->set_targetTemp(EolTestTemp);
@@ -584,13 +628,14 @@ bool MasterIoManager::eolTempTestSingleHeater(int zone, int heater)
 
 int MasterIoManager::eolGetActualTemp(int zone, int heater) const
 {
-    const int channel = channelOf(zone, heater);
+    const int channel = channelOf(stationZone(zone), heater);
     return channel < 0 ? 0 : m_bins.at(channel)->get_actualTemp();
 }
 
 QString MasterIoManager::eolGetTempErrorDescription(int zone, int heater) const
 {
-    const int channel = channelOf(zone, heater);
+    // The probe of the heater the station is about to switch on.
+    const int channel = channelOf(stationZone(zone), heater);
     if (channel >= 0) {
         const int t = m_bins.at(channel)->get_actualTemp();
         if (t >= OpenProbeReading)

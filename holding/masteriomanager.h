@@ -58,8 +58,14 @@ public:
     // for those zones are outside 0..zones-1 or repeat, is refused with a log line and the
     // identity map is used. An empty list is the identity map.
     void setUi2MioZoneMap(const QList<int> &map);
-    // Where the reader firmware versions go ("major.minor.patch").
+    // Where the reader firmware versions go ("major.minor.patch"); a failed configuration
+    // of the IO board there is reported as (1, 1, 0, 0) time-out or (1, 2, 0, 0) error.
     void setConfigurationManager(ConfigurationManager *config);
+    // The fan target of a zone (percent), kept until sendAllFanTargetsRequest writes it.
+    void setZoneFanTarget(int uiZone, int percent);
+    // Zones counted by the factory test station: 1 numbers them from the last zone, any
+    // other value in the cabinet's own order.
+    void setZoneNumberingOrder(int order);
     // Reply time-out of every poll (3..1000 ms; 1000 unless set).
     void setPollReplyTimeout(int milliseconds);
 
@@ -81,7 +87,8 @@ public slots:
     void setZoneTargets(int uiZone, int lower, int upper);
     // 20 values, one per heater channel; a negative value keeps that channel's target.
     void setHeaterTargets(const QVector<int> &targets);
-    // Fan f runs at the fan target kept in bin record f.
+    // Copies every zone's fan target into the bin records of its two heater channels and
+    // writes one target per IO-board zone.
     void sendAllFanTargetsRequest();
     void resetAmbientTempAlarm();
     void startNfcScanning();
@@ -99,6 +106,7 @@ signals:
     void binTagRead(int bin, quint64 uid);
 
 private slots:
+    void reportConfigurationFailure(bool timedOut);
     void mphuInit_onEntry();
     void mphuModeNormal_onEntry();
     void reportPreheat();
@@ -129,6 +137,7 @@ private:
     CabinetCore *core() const;
     int zoneCount() const;
     int ioZone(int uiZone) const;
+    int stationZone(int zone) const; // the station's zone (from 0) as a zone of the cabinet
     int channelOf(int zone, int heater) const;  // -1 out of range
     QModbusPollInfo *newPoll(int registers, const QString &name);
     bool queueRead(quint16 start, QModbusPollInfo *poll, quint8 node = IoRegisterMap::IoBoardNode,
@@ -145,6 +154,8 @@ private:
     QModbusMaster *m_modbus;
     QList<BinInfo *> m_bins;
     QList<int> m_ui2mio;
+    int m_zoneFan[ZoneCount] = {};
+    int m_zoneNumberingOrder = 0;
     QList<Reader> m_readers;
     ConfigurationManager *m_config = nullptr;
 

@@ -5,6 +5,7 @@
 #include "daypartmanager.h"
 #include "holdinglog.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 
 #include <QDateTime>
 
@@ -97,6 +98,7 @@ TrayBarSc::Product TrayBarSc::lookUp(int id) const
     p.warningTime = m->getProductWarningTime(row).toInt();
     p.lowerTemp = m->getProductLowerTemp(row).toInt();
     p.upperTemp = m->getProductUpperTemp(row).toInt();
+    p.fanSpeed = qBound(0, m->productsModel()->index(row, 0).data(MenuManager::TargetFanSpeedRole).toInt(), 100);
     return p;
 }
 
@@ -176,6 +178,8 @@ void TrayBarSc::applyProduct(int dayPart, const Product &p)
         emit upperTempChanged(m_upperTemp = p.upperTemp);
     if (tempsChanged)
         emit holdTempsChanged(m_binNumber, m_lowerTemp, m_upperTemp);
+    if (m_fanSpeed != p.fanSpeed)
+        emit fanSpeedChanged(m_binNumber, m_fanSpeed = p.fanSpeed);
     publish();
 }
 

@@ -79,6 +79,8 @@ public:
     QString get_panUidText() const { return QString::number(m_panUid, 16); }
     int get_lowerTemp() const { return m_lowerTemp; }
     int get_upperTemp() const { return m_upperTemp; }
+    // The fan speed the bin's product asks for, in percent (0 without a product).
+    int get_fanSpeed() const { return m_fanSpeed; }
     bool get_mismatch() const { return m_mismatch; }
 
     trayInfo getTrayInfo() const;
@@ -103,6 +105,7 @@ signals:
     void preheatEntered(int bin);
     void preheatExited(int bin, int heatTime);
     void holdTempsChanged(int bin, int lower, int upper);
+    void fanSpeedChanged(int bin, int percent);
 
     void heatTimeChanged(int value);
     void trayStateChanged(int value);
@@ -156,6 +159,7 @@ private:
         int warningTime = 0;
         int lowerTemp = 0;
         int upperTemp = 0;
+        int fanSpeed = 0; // percent
     };
 
     MenuManager *menu() const;
@@ -185,6 +189,7 @@ private:
     int m_warningTime = 0;
     int m_lowerTemp = 0;
     int m_upperTemp = 0;
+    int m_fanSpeed = 0;
     int m_languageId = -1; // -1: whatever the translator has
 
     // A day part that came while holding: applied when the hold ends.

@@ -49,11 +49,13 @@ ZoneManager::ZoneManager(int zoneNumber, int firstBin, int binCount, bool create
     m_firstBin = firstBin;
     m_trayLower.fill(0, binCount);
     m_trayUpper.fill(0, binCount);
+    m_trayFan.fill(0, binCount);
     if (!createTrays)
         return; // a mirror display shows the other display's trays
     for (int i = 0; i < binCount; ++i) {
         auto *tray = new TrayBarSc(firstBin + i, this);
         connect(tray, &TrayBarSc::holdTempsChanged, this, &ZoneManager::trayHoldTemps);
+        connect(tray, &TrayBarSc::fanSpeedChanged, this, &ZoneManager::trayFanSpeed);
         m_trays.append(tray);
     }
 }
@@ -89,6 +91,7 @@ void ZoneManager::reassignTrays(int dp)
         tray->assignProduct(dp);
     m_collectingTemps = false;
     recomputeTargets();
+    recomputeFanTarget();
 }
 
 // ---------------------------------------------------------------- temperatures
@@ -105,6 +108,27 @@ void ZoneManager::trayHoldTemps(int bin, int lower, int upper)
     m_trayUpper[i] = upper;
     if (!m_collectingTemps)
         recomputeTargets();
+}
+
+void ZoneManager::trayFanSpeed(int bin, int percent)
+{
+    const int i = bin - m_firstBin;
+    if (i < 0 || i >= m_trayFan.size())
+        return;
+    m_trayFan[i] = percent;
+    if (!m_collectingTemps)
+        recomputeFanTarget();
+}
+
+void ZoneManager::recomputeFanTarget()
+{
+    int fan = 0;
+    for (int percent : qAsConst(m_trayFan))
+        fan = qMax(fan, percent);
+    if (fan == m_fanTarget)
+        return;
+    m_fanTarget = fan;
+    emit fanTargetChanged(m_zoneNumber, fan);
 }
 
 void ZoneManager::reStateHoldTemps()

@@ -21,6 +21,8 @@ class TrayBarSc;
 // All of them are tested whenever a target or an actual temperature changes. Trays are
 // told they are below target while the zone is heating.
 //
+// The zone's fan runs at the highest fan speed its trays' products ask for.
+//
 // Errors, independent of the states: a heater with a target more than 25 below it for
 // ZoneErrorHoldOffMs is too low (3, 0, zone, actual), more than 25 above it for
 // TooHighHoldOffMs too high (3, 1, zone, actual); each is cleared with its own quadruple
@@ -44,6 +46,8 @@ public:
     Q_INVOKABLE int get_currentDayPart() const { return m_currentDayPart; }
     Q_INVOKABLE QList<int> get_targetTempsList() const { return {m_target[0], m_target[1]}; }
     Q_INVOKABLE QList<int> get_actualTempsList() const { return {m_actual[0], m_actual[1]}; }
+    // Percent; 0 while no tray of the zone holds a product.
+    int get_fanTarget() const { return m_fanTarget; }
     QList<TrayBarSc *> trays() const { return m_trays; }
 
 public slots:
@@ -59,6 +63,7 @@ signals:
     void zoneDaypartChanged(int zone, int newDp, int prevDp);
     void targetTempsChanged(int zone, int lower, int upper);
     void actualTempsChanged(int zone, int lower, int upper);
+    void fanTargetChanged(int zone, int percent);
 
     // Trigger of the state table: a target or an actual temperature changed.
     void tempsChanged();
@@ -68,6 +73,7 @@ private slots:
     void zoneHeating_onExit();
 
     void trayHoldTemps(int bin, int lower, int upper);
+    void trayFanSpeed(int bin, int percent);
     bool isOff() const;
     bool isBelow() const;
     bool isReady() const;
@@ -85,6 +91,7 @@ private:
 
     void reassignTrays(int dp);
     void recomputeTargets();
+    void recomputeFanTarget();
     // The actual of the first heater with a target outside the band, or INT_MIN.
     int offendingActual(bool tooLow) const;
     void superviseErrors();
@@ -96,6 +103,8 @@ private:
     QList<TrayBarSc *> m_trays;
     QVector<int> m_trayLower; // per tray of this zone, what its product asks for
     QVector<int> m_trayUpper;
+    QVector<int> m_trayFan;
+    int m_fanTarget = 0;
     bool m_collectingTemps = false; // trays are being asked one after the other
     int m_target[2] = {0, 0};
     int m_actual[2] = {0, 0};

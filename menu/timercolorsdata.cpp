@@ -49,7 +49,8 @@ QString TimerColorsData::foreColorOf(const QList<QObject *> &palette, const QStr
 {
     for (const QObject *object : palette) {
         const auto *entry = qobject_cast<const TimerColorsData *>(object);
-        if (entry && entry->getBackColor().compare(backColor, Qt::CaseInsensitive) == 0)
+        // Exact text: a colour in other letters is not the palette's.
+        if (entry && entry->getBackColor() == backColor)
             return entry->getForeColor();
     }
     return QString();

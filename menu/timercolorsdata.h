@@ -31,9 +31,8 @@ public:
     // The 81 entries in grid order (9 rows of shades from dark to light), unparented:
     // the caller owns them.
     static QList<QObject *> createPalette();
-    // The text colour of the first entry whose background is `backColor`; empty for a
-    // colour outside the palette. Letter case is ignored: imported menus may carry
-    // "#FF0000" for the palette's "#ff0000".
+    // The text colour of the first entry whose background is exactly `backColor` (letter
+    // case included); empty for any other text.
     static QString foreColorOf(const QList<QObject *> &palette, const QString &backColor);
 
 signals:

@@ -165,12 +165,18 @@ ApplicationWindow {
             anchors.fill: parent
         }
 
-        // Without the IO board nothing heats or counts: the notice stands until the link is back.
+        // Without the IO board nothing heats or counts. Staff may close the notice and go
+        // on using the screen; the error stays in the log and the next break shows it again.
         NoticePanel {
             id: linkBrokenNotice
             objectName: "linkBrokenNotice"
             anchors.fill: parent
-            visible: tulErrorController.sibLinkBroken
+            readonly property bool linkBroken: tulErrorController.sibLinkBroken
+            property bool dismissed: false
+            onLinkBrokenChanged: if (!linkBroken) dismissed = false
+            visible: linkBroken && !dismissed
+            closable: true
+            onClosed: dismissed = true
             text: qsTr("<b>System Error:</b><br>Modbus Link Broken.") + tro.emptyStr
         }
 

@@ -29,6 +29,16 @@ Rectangle {
     readonly property bool discard: hasProduct && trayState === stateDiscard
     readonly property bool mismatch: !!view && view.mismatch === true
     readonly property color textColour: hasProduct && trayState === stateWarning ? "black" : Theme.text
+    // The product's timer colour, while the Preferences turn timer colours on: the timer on
+    // that background, its text in the palette's readable colour for it (none when the
+    // colour is not one of the palette's, or is its no-colour entry).
+    readonly property string timerBack: view && view.timerColor ? String(view.timerColor) : ""
+    readonly property string timerFore: timerBack !== "" && timerBack !== "#fffffd"
+                                        && typeof configManager !== "undefined" && !!configManager
+                                        && configManager.timerColorStatus === true
+                                        && typeof menuManager !== "undefined" && !!menuManager
+                                        ? menuManager.getProductTimerForeColor(timerBack) : ""
+    readonly property bool timerColoured: counting && timerFore !== ""
 
     // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
     function formatTime(seconds) {
@@ -110,7 +120,13 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
             text: bin.counting && !bin.mismatch ? bin.formatTime(bin.view.remainingTime) : ""
-            color: bin.textColour
+            color: bin.timerColoured ? bin.timerFore : bin.textColour
+            background: Rectangle {
+                objectName: "binTimerBackground"
+                visible: bin.timerColoured
+                color: bin.timerColoured ? bin.timerBack : "transparent"
+                radius: 3
+            }
             font.pixelSize: Math.max(18, Math.min(56, bin.height * 0.34))
             font.bold: true
             fontSizeMode: Text.HorizontalFit

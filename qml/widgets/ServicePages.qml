@@ -89,6 +89,8 @@ Rectangle {
     onVisibleChanged: {
         if (visible && currentPage === "Holding Log")
             page(holdingLog).autoRetrieve()
+        else if (visible && currentPage === "Errors Log")
+            page(errorLog).refresh()
         else if (!visible && holdingLog.item)
             holdingLog.item.modified = false
         if (!visible && keyboard)

@@ -45,6 +45,7 @@ MESSAGES = {
                        "ユーティリティ"),
     },
     "SimpleDialog": {"Close": CLOSE},
+    "NoticePanel": {"Close": CLOSE},
     "FirstStartPanel": {
         "This cabinet is not configured yet.": t(
             "Este gabinete aún no está configurado.", "Cette armoire n'est pas encore configurée.",

@@ -1389,6 +1389,13 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>NoticePanel</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>FirstStartPanel</name>
     <message>
         <source>This cabinet is not configured yet.</source>

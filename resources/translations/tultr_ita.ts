@@ -1389,6 +1389,13 @@ Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>NoticePanel</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>FirstStartPanel</name>
     <message>
         <source>This cabinet is not configured yet.</source>

@@ -1389,6 +1389,13 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>NoticePanel</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>FirstStartPanel</name>
     <message>
         <source>This cabinet is not configured yet.</source>

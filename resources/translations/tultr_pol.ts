@@ -1389,6 +1389,13 @@ Wezwij serwis.</translation>
     </message>
 </context>
 <context>
+    <name>NoticePanel</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>FirstStartPanel</name>
     <message>
         <source>This cabinet is not configured yet.</source>

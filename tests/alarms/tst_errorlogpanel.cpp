@@ -1,6 +1,7 @@
 #include "errorlogfiles.h"
 #include "fakecabinetcore.h"
 #include "scratchroots.h"
+#include "servicescreen.h"
 #include "tulerrorcontrollert.h"
 
 #include <QQmlContext>
@@ -23,6 +24,8 @@ private slots:
     void refreshShowsEachRecordOnce();
     void clearAllDeletesAfterConfirmation();
     void exportButtonFollowsTheFlashDrive();
+    void shownAgainShowsWhatCameMeanwhile_data();
+    void shownAgainShowsWhatCameMeanwhile();
 
 private:
     QQuickItem *item(const char *name) const;
@@ -163,6 +166,44 @@ void TestErrorLogPanel::exportButtonFollowsTheFlashDrive()
     QVERIFY(exported.wait());
     QVERIFY(exported.at(0).at(0).toBool());
     QCOMPARE(QDir(m_scratch->flash()).entryList({QStringLiteral("errorLog_*.txt")}, QDir::Files).size(), 1);
+}
+
+void TestErrorLogPanel::shownAgainShowsWhatCameMeanwhile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("service pages closed and opened again") << "pages";
+    QTest::newRow("carousel turned away and back") << "carousel";
+}
+
+// The panel reached through the service carousel: an error logged while it was out of
+// sight is listed as soon as it is shown again.
+void TestErrorLogPanel::shownAgainShowsWhatCameMeanwhile()
+{
+    QFETCH(QString, how);
+    ServiceScreen screen; // its own data root, with no log yet
+    TulErrorControllerT service(nullptr, &screen.core);
+    QVERIFY(screen.load());
+    screen.view->rootContext()->setContextProperty(QStringLiteral("tulErrorController"), &service);
+    QVERIFY(screen.open(QStringLiteral("Errors Log")));
+    QQuickItem *list = ServiceScreen::find(screen.page(QStringLiteral("Errors Log")), QStringLiteral("errorLogList"));
+    QVERIFY(list);
+    QCOMPARE(list->property("count").toInt(), 0);
+
+    QQuickItem *pages = screen.item("servicePages");
+    if (how == QLatin1String("pages"))
+        pages->setVisible(false);
+    else
+        QVERIFY(screen.tap("carouselNext"));
+    service.errorCodesDataProcess(5, 1, 0, 0);
+    QTRY_COMPARE(service.get_errorsLogListCount(), 1);
+    if (how == QLatin1String("pages"))
+        pages->setVisible(true);
+    else
+        QVERIFY(screen.tap("carouselPrevious"));
+    QCOMPARE(screen.title(), QStringLiteral("Errors Log"));
+    QTRY_COMPARE(list->property("count").toInt(), 1);
+    QTest::qWait(50);
+    QCOMPARE(list->property("count").toInt(), 1); // once, not twice
 }
 
 QTEST_MAIN(TestErrorLogPanel)

@@ -22,7 +22,8 @@ private slots:
     void vyxHugeDurationFromTheFileDoesNotEndDiscard();
     void mutedUntilTheDelayedUnmute();
     void volumeMapping();
-    void overTemperatureSoundSurvivesKeyClickAndChime();
+    void overTemperatureSoundStops_data();
+    void overTemperatureSoundStops();
 };
 
 void TestSoundVariants::vyxDiscardSoundsUntilWithdrawn()
@@ -179,31 +180,56 @@ void TestSoundVariants::volumeMapping()
         QCOMPARE(e->volume(), 0.35);
 }
 
-void TestSoundVariants::overTemperatureSoundSurvivesKeyClickAndChime()
+void TestSoundVariants::overTemperatureSoundStops_data()
 {
-    // Each other sound is seen to start (its stand-in logged it) before the alarm is
-    // seen back on the player: the alarm loops, so its own plays are not counted.
-    const auto alarmPlays = [] {
-        return playerFile() == QLatin1String("AlarmWrongProduct2.wav") && SoundEffect::player()->isPlaying();
-    };
-    m_sm->playProductChangeAlarm();
-    QTRY_VERIFY(alarmPlays());
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 1);
-    QTRY_VERIFY(alarmPlays()); // taken back up after the click
-    emit m_sm->nfcChimeSig();
-    QTRY_COMPARE(plays("nfcChime.wav"), 1);
-    QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
-    QTRY_VERIFY(alarmPlays());
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("lastFile"); // what the player was given last
+    QTest::newRow("key click") << "click" << "keystroke.wav";
+    QTest::newRow("chime replaces it") << "chime" << "nfcChime.wav";
+    QTest::newRow("warning replaces it") << "warning" << "warning3.wav";
+    QTest::newRow("product-change alarm withdrawn") << "productChange" << "AlarmWrongProduct2.wav";
+    QTest::newRow("request count set to 0") << "count" << "AlarmWrongProduct2.wav";
+    QTest::newRow("over-temperature dialog closed") << "dialog" << "AlarmWrongProduct2.wav";
+}
 
-    emit m_sm->prodChangeAlarmStop(); // the over-temperature dialog was closed
+// The over-temperature sound loops outside the states until one of these ends it; it is
+// never taken back up afterwards.
+void TestSoundVariants::overTemperatureSoundStops()
+{
+    QFETCH(QString, event);
+    QFETCH(QString, lastFile);
+    m_sm->playProductChangeAlarm();
+    QTRY_VERIFY(playerFile() == QLatin1String("AlarmWrongProduct2.wav") && SoundEffect::player()->isPlaying());
+    QTRY_VERIFY(plays("AlarmWrongProduct2.wav") >= 2); // it loops
+
+    if (event == QLatin1String("click")) {
+        m_sm->playKeystroke();
+        QTRY_COMPARE(plays("keystroke.wav"), 1);
+    } else if (event == QLatin1String("chime")) {
+        emit m_sm->nfcChimeSig();
+        QTRY_COMPARE(plays("nfcChime.wav"), 1);
+        QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    } else if (event == QLatin1String("warning")) {
+        m_sm->processAlarmReq(1, true);
+        QTRY_COMPARE(plays("warning3.wav"), 1);
+        QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    } else if (event == QLatin1String("productChange")) {
+        m_sm->processAlarmReq(3, true);
+        QTRY_COMPARE(state(), QStringLiteral("productChange"));
+        m_sm->processAlarmReq(3, false);
+        QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
+    } else if (event == QLatin1String("count")) {
+        m_sm->set_prodChgReqCount(2);
+        m_sm->set_prodChgReqCount(0);
+    } else {
+        emit m_sm->prodChangeAlarmStop();
+    }
     QTRY_VERIFY(!SoundEffect::player()->isPlaying());
-    m_sm->playKeystroke();
-    QTRY_COMPARE(plays("keystroke.wav"), 2);
-    QTRY_VERIFY(!SoundEffect::player()->isPlaying());
-    QTest::qWait(100);
-    QCOMPARE(playerFile(), QStringLiteral("keystroke.wav")); // not taken back up
-    QVERIFY(!m_sm->overTemperatureAlarmActive());
+    const int alarmPlays = plays("AlarmWrongProduct2.wav");
+    QTest::qWait(700); // more than two plays of the alarm
+    QVERIFY(!SoundEffect::player()->isPlaying());
+    QCOMPARE(playerFile(), lastFile);
+    QCOMPARE(plays("AlarmWrongProduct2.wav"), alarmPlays);
 }
 
 QTEST_GUILESS_MAIN(TestSoundVariants)

@@ -142,9 +142,13 @@ void TestIoBoardConfiguration::failedRequestDisables()
     QVERIFY(b.board.setRegisterFault(IoBoardNode, quint16(reg), IoBoardSimulator::RegisterFault(fault)));
     QSignalSpy powerOn(&b.core, &CabinetCore::powerOn);
     QSignalSpy sending(b.config->configSync(), &ConfigSync::sending);
+    QSignalSpy failed(b.config->ioBoardConfiguration(), &IoBoardConfiguration::failed);
     QTest::ignoreMessage(QtDebugMsg, "Configuration is disabled");
     b.config->start();
     QTRY_COMPARE_WITH_TIMEOUT(powerOn.count(), 1, 3000);
+    // Told once, as a time-out or a refusal, for the IO-board manager to report.
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toBool(), fault == IoBoardSimulator::Silent);
     QCOMPARE(activeStates(*b.config), QStringList{"\"disabled\""});
     QVERIFY(!b.config->get_systemConfigured());
     QCOMPARE(b.config->get_cabinetConfiguration(), -1);

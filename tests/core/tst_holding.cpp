@@ -14,7 +14,14 @@
 #include "personalitytypes.h"
 #include "scratchroots.h"
 #include "simulationconsole.h"
+#include "configurationmanager.h"
+#include "errorlogfiles.h"
+#include "ioboardconfiguration.h"
+#include "ioregistermap.h"
+#include "sound.h"
+#include "soundeffect.h"
 #include "soundmanager.h"
+#include "virtualkeyinput.h"
 #include "translator.h"
 #include "tulerrorcontrollert.h"
 #include "binview.h"
@@ -66,7 +73,17 @@ private slots:
     void errorsAreRaisedAndCleared_data();
     void errorsAreRaisedAndCleared();
     void overTemperatureIsStoppedByTheDialog();
+    void heaterOverTemperatureIsSilenced_data();
+    void heaterOverTemperatureIsSilenced();
+    void fansFollowTheProductsOfBothDisplays_data();
+    void fansFollowTheProductsOfBothDisplays();
+    void unconfiguredBoardIsLogged_data();
+    void unconfiguredBoardIsLogged();
     void tagStoreSurvivesARestart();
+    void binsCarryTheirTimerColour_data();
+    void binsCarryTheirTimerColour();
+    void tagAtBinIsWhatTheReaderReads_data();
+    void tagAtBinIsWhatTheReaderReads();
     void consoleDrivesTheSimulation_data();
     void consoleDrivesTheSimulation();
     void holdsReachTheHaccpLogAndItsExport();
@@ -323,6 +340,200 @@ void TestHolding::overTemperatureIsStoppedByTheDialog()
     emit m_cm->stopAmbientTempAlarm();
     QVERIFY(!holding->get_ambientAlarmActive());
     QTRY_VERIFY(cleared.contains(QList<QVariant>{2, 6, 0, 0}));
+}
+
+void TestHolding::heaterOverTemperatureIsSilenced_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("lastSound");
+    QTest::newRow("a key click") << "key" << "keystroke.wav";
+    QTest::newRow("a pan's chime") << "pan" << "nfcChime.wav";
+}
+
+// A heater over its limit sounds the over-temperature alarm, which staff silence as
+// they work; it does not come back on its own.
+void TestHolding::heaterOverTemperatureIsSilenced()
+{
+    QFETCH(QString, event);
+    QFETCH(QString, lastSound);
+    auto *console = m_cm->findChild<SimulationConsole *>();
+    QVERIFY(console);
+    // Every stocked bin ready to hold: no tray's warning sound is still to come.
+    for (int bin : {0, 1, 2, 3, 5, 6, 7, 8, 9})
+        QTRY_COMPARE_WITH_TIMEOUT(m_cm->get_trayState(bin), 4, 10000);
+    QTRY_VERIFY(!SoundEffect::player()->isPlaying());
+    QSignalSpy raised(m_cm->errorService(), &TulErrorControllerT::callErrorCodesDataProcess);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("heater 0 over temperature")));
+    QVERIFY(console->processLine(QStringLiteral("temp 0 360")).startsWith(QLatin1String("ok")));
+    QTRY_VERIFY(raised.contains(QList<QVariant>{2, 7, 0, 0}));
+    Sound *player = SoundEffect::player();
+    QTRY_VERIFY(player->isPlaying() && player->currentFile().endsWith(QLatin1String("AlarmWrongProduct2.wav")));
+
+    if (event == QLatin1String("key")) {
+        auto *keys = m_cm->findChild<VirtualKeyInput *>();
+        QVERIFY(keys);
+        emit keys->aKeyWasPressed();
+    } else {
+        place(0, PanOf21);
+    }
+    QTRY_VERIFY(player->currentFile().endsWith(lastSound));
+    const auto alarmPlays = [this] {
+        return m_scratch->toolCalls().filter(QStringLiteral("AlarmWrongProduct2.wav")).size();
+    };
+    const int plays = alarmPlays();
+    QTest::qWait(3500); // longer than one play of the alarm
+    QCOMPARE(alarmPlays(), plays); // not taken back up
+    QVERIFY(!player->currentFile().endsWith(QLatin1String("AlarmWrongProduct2.wav")));
+    if (event == QLatin1String("key"))
+        QVERIFY(!player->isPlaying());
+}
+
+void TestHolding::fansFollowTheProductsOfBothDisplays_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("fan"); // percent written for the zone
+    QTest::newRow("zone of this display") << 0 << 70;
+    QTest::newRow("other display's zone, both products") << 5 << 90;
+    QTest::newRow("other display's zone, one product") << 7 << 70;
+    QTest::newRow("other display's zone, empty") << 9 << 0;
+}
+
+// On a 5 x 4 cabinet whose second display handles zones 5-9, the master writes every
+// zone's fan: its own zones' from their trays, the others' from the products of their bins.
+void TestHolding::fansFollowTheProductsOfBothDisplays()
+{
+    QFETCH(int, zone);
+    QFETCH(int, fan);
+    m_cm.reset();
+    QVERIFY(QFile::remove(m_scratch->root() + QStringLiteral("5x2_primary_nfc.hcc")));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_second.hcc"),
+                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_second.hcc"))));
+    QJsonObject menu = QJsonDocument::fromJson(readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))).object();
+    QJsonArray products = menu.value(QStringLiteral("products")).toArray();
+    for (int i = 0; i < products.size(); ++i) {
+        QJsonObject product = products.at(i).toObject();
+        const int id = product.value(QStringLiteral("productId")).toInt();
+        product.insert(QStringLiteral("fanSpeed"), id == 21 ? 70 : id == 22 ? 90 : 0);
+        products[i] = product;
+    }
+    menu.insert(QStringLiteral("products"), products);
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"), QJsonDocument(menu).toJson()));
+    // Bins 11-20 (counted from 1): Sausage, then Patty up to bin 18, the last two empty.
+    QJsonObject dayParts = QJsonDocument::fromJson(readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))).object();
+    QJsonArray layout = dayParts.value(QStringLiteral("layout")).toArray();
+    QJsonObject first = layout.at(0).toObject();
+    QJsonArray locations = first.value(QStringLiteral("productLocations")).toArray();
+    for (int bin = 11; bin <= 20; ++bin)
+        locations.append(QJsonObject{{QStringLiteral("bin"), bin},
+                                     {QStringLiteral("productId"), bin == 11 ? 22 : bin <= 18 ? 21 : 0}});
+    first.insert(QStringLiteral("productLocations"), locations);
+    layout[0] = first;
+    dayParts.insert(QStringLiteral("layout"), layout);
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"), QJsonDocument(dayParts).toJson()));
+
+    m_cm.reset(new CabinetManager(0, 7));
+    QVERIFY(m_cm->ioSimulator());
+    QTRY_COMPARE_WITH_TIMEOUT(int(m_cm->ioSimulator()->registerValue(
+                                  IoRegisterMap::IoBoardNode, quint16(IoRegisterMap::FanTargetFirst + zone))),
+                              fan, 10000);
+}
+
+void TestHolding::unconfiguredBoardIsLogged_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("line"); // codes of the error-log line
+    QTest::newRow("board silent to its first read") << int(IoBoardSimulator::Silent) << "1\t1\t0\t0";
+    QTest::newRow("board refuses its first read") << int(IoBoardSimulator::Exception) << "1\t2\t0\t0";
+}
+
+// An IO board that cannot be configured at start is in the error log, not only in the
+// debug output.
+void TestHolding::unconfiguredBoardIsLogged()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, line);
+    m_cm.reset();
+    const int timeout = IoBoardConfiguration::replyTimeoutMs;
+    IoBoardConfiguration::replyTimeoutMs = 100;
+    m_cm.reset(new CabinetManager(0, 7));
+    IoBoardConfiguration::replyTimeoutMs = timeout;
+    // Before the event loop runs: the configuration has not asked the board yet.
+    QVERIFY(m_cm->ioSimulator()->setRegisterFault(IoRegisterMap::IoBoardNode, IoRegisterMap::BoardIdentity,
+                                                  IoBoardSimulator::RegisterFault(fault)));
+    QSignalSpy powerOn(m_cm.data(), &CabinetCore::powerOn);
+    QTRY_VERIFY_WITH_TIMEOUT(!powerOn.isEmpty(), 10000);
+    QCOMPARE(m_cm->configManager()->get_systemConfigured(), false);
+    const auto logged = [&line] {
+        const QStringList files = QDir(ErrorLogFiles::logDir()).entryList(QDir::Files);
+        for (const QString &file : files)
+            if (QString::fromUtf8(readFile(ErrorLogFiles::logDir() + file)).contains(line))
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(logged(), 5000);
+}
+
+void TestHolding::tagAtBinIsWhatTheReaderReads_data()
+{
+    QTest::addColumn<int>("bin");
+    QTest::addColumn<quint64>("uid");
+    QTest::addColumn<bool>("lifted");
+    QTest::newRow("held pan") << 0 << PanOf21 << false;
+    QTest::newRow("held pan lifted") << 0 << PanOf21 << true;
+    QTest::newRow("tag on a bin without a product") << 4 << quint64(0x7E57) << false;
+    QTest::newRow("pan of another product") << 3 << PanOf21 << false;
+}
+
+// The factory's tag-read report asks what lies on each bin now.
+void TestHolding::tagAtBinIsWhatTheReaderReads()
+{
+    QFETCH(int, bin);
+    QFETCH(quint64, uid);
+    QFETCH(bool, lifted);
+    QCOMPARE(m_cm->getTagUidAtBin(uchar(bin)), quint64(0));
+    place(bin, uid);
+    QTRY_COMPARE(m_cm->getTagUidAtBin(uchar(bin)), uid);
+    if (!lifted)
+        return;
+    QTRY_VERIFY(m_cm->get_trayState(bin) >= Standard);
+    lift(bin);
+    QTRY_COMPARE(m_cm->getTagUidAtBin(uchar(bin)), quint64(0));
+    QVERIFY(m_cm->get_trayState(bin) >= Standard); // the hold goes on without its pan
+}
+
+void TestHolding::binsCarryTheirTimerColour_data()
+{
+    QTest::addColumn<int>("bin");
+    QTest::addColumn<QString>("colour");
+    QTest::newRow("product with a colour") << 1 << "#ff0000";
+    QTest::newRow("product without one") << 3 << "#fffffd";
+    QTest::newRow("bin without a product") << 4 << "";
+}
+
+// What the bin tile colours its timer with: the product's own colour from the menu.
+void TestHolding::binsCarryTheirTimerColour()
+{
+    QFETCH(int, bin);
+    QFETCH(QString, colour);
+    m_cm.reset();
+    QJsonObject menu = QJsonDocument::fromJson(readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))).object();
+    QJsonArray products = menu.value(QStringLiteral("products")).toArray();
+    for (int i = 0; i < products.size(); ++i) {
+        QJsonObject product = products.at(i).toObject();
+        if (product.value(QStringLiteral("productId")).toInt() == 21)
+            product.insert(QStringLiteral("timerColor"), QStringLiteral("#ff0000"));
+        products[i] = product;
+    }
+    menu.insert(QStringLiteral("products"), products);
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"), QJsonDocument(menu).toJson()));
+    startCabinet();
+    QObject *view = m_cm->holding()->get_bins().at(bin);
+    QCOMPARE(view->property("timerColor").toString(), colour);
+    if (colour.isEmpty())
+        return;
+    m_cm->holding()->toggleBin(bin); // holding keeps it
+    QTRY_VERIFY(m_cm->get_trayState(bin) >= Standard);
+    QCOMPARE(view->property("timerColor").toString(), colour);
 }
 
 void TestHolding::tagStoreSurvivesARestart()

@@ -37,6 +37,7 @@ public:
             view->insert(QStringLiteral("binNumber"), i);
             view->insert(QStringLiteral("productName"), QString());
             view->insert(QStringLiteral("mismatch"), false);
+            view->insert(QStringLiteral("timerColor"), QStringLiteral("#fffffd"));
             view->insert(QStringLiteral("local"), true);
             bins << QVariant::fromValue<QObject *>(view);
         }
@@ -94,6 +95,8 @@ private slots:
 
     void binTile_data();
     void binTile();
+    void binTimerColour_data();
+    void binTimerColour();
     void shellRunsBeforeTheHoldingBackEnd();
     void overTemperatureDialog();
     void linkBrokenNotice_data();
@@ -174,6 +177,7 @@ bool TestHoldingScreens::show(bool withHolding)
     context->setContextProperty(QStringLiteral("masterSync"), static_cast<QObject *>(nullptr));
     context->setContextProperty(QStringLiteral("tulErrorController"), m_errors);
     context->setContextProperty(QStringLiteral("daypartManager"), m_core->daypartManagerPtr);
+    context->setContextProperty(QStringLiteral("menuManager"), m_core->menuManagerPtr);
     if (withHolding)
         context->setContextProperty(QStringLiteral("holding"), m_holding);
 
@@ -306,6 +310,67 @@ void TestHoldingScreens::binTile()
     QCOMPARE(g_warnings, QStringList());
 }
 
+void TestHoldingScreens::binTimerColour_data()
+{
+    QTest::addColumn<QString>("timerColor"); // the product's
+    QTest::addColumn<bool>("coloursOn");     // the Preferences' timer colours
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("back");       // empty: the timer keeps the tile's colours
+    QTest::addColumn<QString>("fore");
+
+    QTest::newRow("red, black text") << "#ff0000" << true << 6 << "#ff0000" << "#000000";
+    QTest::newRow("dark brown, grey text") << "#402100" << true << 6 << "#402100" << "#a0a0a0";
+    QTest::newRow("over the warning's amber") << "#0000ff" << true << 7 << "#0000ff" << "#a0a0a0";
+    QTest::newRow("colours off") << "#ff0000" << false << 6 << "" << "";
+    QTest::newRow("no colour chosen") << "#fffffd" << true << 6 << "" << "";
+    QTest::newRow("upper case is not the palette's") << "#FF0000" << true << 6 << "" << "";
+    QTest::newRow("outside the palette") << "#123456" << true << 6 << "" << "";
+    QTest::newRow("not counting") << "#ff0000" << true << 4 << "" << "";
+}
+
+void TestHoldingScreens::binTimerColour()
+{
+    QFETCH(QString, timerColor);
+    QFETCH(bool, coloursOn);
+    QFETCH(int, state);
+    QFETCH(QString, back);
+    QFETCH(QString, fore);
+
+    m_config->set_timerColorStatus(coloursOn);
+    QVERIFY(show());
+    QQmlPropertyMap *view = m_holding->bin(6);
+    view->insert("productId", 7);
+    view->insert("productName", QStringLiteral("Fries"));
+    view->insert("trayState", state);
+    view->insert("remainingTime", 300);
+    view->insert("timerColor", timerColor);
+
+    QQuickItem *tile = item(QStringLiteral("binItem6"));
+    QVERIFY(tile);
+    QQuickItem *timer = item("binTimer", tile);
+    QQuickItem *background = item("binTimerBackground", tile);
+    QVERIFY(timer && background);
+    QCOMPARE(timer->isVisible(), state >= 5);
+    QCOMPARE(background->isVisible(), !back.isEmpty());
+    const QColor text = timer->property("color").value<QColor>();
+    if (back.isEmpty()) {
+        // The tile's own text colour, as the product name has it.
+        QCOMPARE(text, item("binProductName", tile)->property("color").value<QColor>());
+    } else {
+        QCOMPARE(background->property("color").value<QColor>(), QColor(back));
+        QCOMPARE(text, QColor(fore));
+        QCOMPARE(background->width(), timer->width());
+        // The Preferences switched off: the tile's colours come back.
+        m_config->set_timerColorStatus(false);
+        QVERIFY(!background->isVisible());
+        QCOMPARE(timer->property("color").value<QColor>(),
+                 item("binProductName", tile)->property("color").value<QColor>());
+    }
+    // The tile itself keeps its state's colour.
+    QCOMPARE(tile->property("color").value<QColor>(), QColor(state == 7 ? "#ffb300" : state == 6 ? "#2e7d32" : "#37474f"));
+    QCOMPARE(g_warnings, QStringList());
+}
+
 void TestHoldingScreens::shellRunsBeforeTheHoldingBackEnd()
 {
     QVERIFY(show(false));
@@ -367,15 +432,18 @@ void TestHoldingScreens::linkBrokenNotice_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("English") << "eng_USA" << "<b>System Error:</b><br>Modbus Link Broken.";
-    QTest::newRow("German") << "deu" << "<b>Systemfehler:</b><br>Modbus-Verbindung unterbrochen.";
-    QTest::newRow("Arabic") << "ara" << QString::fromUtf8("<b>خطأ في النظام:</b><br>انقطع اتصال Modbus.");
+    QTest::addColumn<QString>("close");
+    QTest::newRow("English") << "eng_USA" << "<b>System Error:</b><br>Modbus Link Broken." << "Close";
+    QTest::newRow("German") << "deu" << "<b>Systemfehler:</b><br>Modbus-Verbindung unterbrochen." << "Schließen";
+    QTest::newRow("Arabic") << "ara" << QString::fromUtf8("<b>خطأ في النظام:</b><br>انقطع اتصال Modbus.")
+                            << QString::fromUtf8("إغلاق");
 }
 
 void TestHoldingScreens::linkBrokenNotice()
 {
     QFETCH(QString, language);
     QFETCH(QString, notice);
+    QFETCH(QString, close);
     QVERIFY(show());
     setLanguage(language);
     QQuickItem *panel = item("linkBrokenNotice");
@@ -385,6 +453,28 @@ void TestHoldingScreens::linkBrokenNotice()
     QCOMPARE(panel->property("text").toString(), notice);
     m_errors->insert("sibLinkBroken", false);
     QVERIFY(!panel->isVisible());
+
+    // Closed while the link is still down, the screen behind it takes taps again.
+    m_errors->insert("sibLinkBroken", true);
+    QVERIFY(panel->isVisible());
+    QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
+    QVERIFY(tap(item("binTapArea", item("binItem2"))));
+    QCOMPARE(toggled.count(), 0); // covered
+    QQuickItem *button = nullptr;
+    QTRY_VERIFY((button = item("linkBrokenNoticeClose")) && button->isVisible());
+    QVERIFY(button->height() >= 56 && button->width() >= 56);
+    QCOMPARE(button->property("text").toString(), close);
+    QVERIFY(tap(button));
+    QVERIFY(!panel->isVisible());
+    QVERIFY(tap(item("binTapArea", item("binItem2"))));
+    QCOMPARE(toggled.count(), 1);
+
+    // The next break shows it again.
+    m_errors->insert("sibLinkBroken", false);
+    QVERIFY(!panel->isVisible());
+    m_errors->insert("sibLinkBroken", true);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(g_warnings, QStringList());
 }
 
 void TestHoldingScreens::zoneDiagnostics_data()

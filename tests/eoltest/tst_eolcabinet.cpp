@@ -11,6 +11,9 @@
 #include "mastersync.h"
 #include "scratchroots.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -42,6 +45,7 @@ private slots:
 
 private:
     QVector<int> targets() const;
+    QVector<int> fans() const;
     void request(EolStation &station, const QByteArray &text, const QByteArray &response);
 
     QScopedPointer<ScratchRoots> m_scratch;
@@ -58,7 +62,17 @@ void TestEolCabinet::init()
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
     m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("300"));
     QVERIFY(m_scratch->writeRootFile("5x2_primary_nfc.hcc", readFile(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc")));
-    QVERIFY(m_scratch->writeRootFile("menu.json", readFile(MENU_FIXTURES "/menu_holding.json")));
+    // The products ask for fan speeds: 70 % for product 21, 90 % for product 22.
+    QJsonObject menu = QJsonDocument::fromJson(readFile(MENU_FIXTURES "/menu_holding.json")).object();
+    QJsonArray products = menu.value("products").toArray();
+    for (int i = 0; i < products.size(); ++i) {
+        QJsonObject product = products.at(i).toObject();
+        const int id = product.value("productId").toInt();
+        product.insert("fanSpeed", id == 21 ? 70 : id == 22 ? 90 : 0);
+        products[i] = product;
+    }
+    menu.insert("products", products);
+    QVERIFY(m_scratch->writeRootFile("menu.json", QJsonDocument(menu).toJson()));
     QVERIFY(m_scratch->writeRootFile("dayParts.json", readFile(HOLDING_FIXTURES "/dayParts.json")));
     // Numbers already set: no dialog asks for them over the dock.
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"), "serialNumber=1\nmodelNumber=2\n"));
@@ -82,6 +96,14 @@ QVector<int> TestEolCabinet::targets() const
     return t;
 }
 
+QVector<int> TestEolCabinet::fans() const
+{
+    QVector<int> t;
+    for (int z = 0; z < IoRegisterMap::FanTargetCount; ++z)
+        t << m_cm->ioSimulator()->registerValue(IoRegisterMap::IoBoardNode, IoRegisterMap::FanTargetFirst + z);
+    return t;
+}
+
 void TestEolCabinet::request(EolStation &station, const QByteArray &text, const QByteArray &response)
 {
     const int before = station.answers().size();
@@ -95,6 +117,9 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
     // Holding targets of the stocked bins, as written before any test.
     QTRY_VERIFY(targets().count(0) < IoRegisterMap::HeaterCount);
     const QVector<int> holding = targets();
+    // Each zone's fan at the fastest its products ask for (zone 1 holds both products).
+    const QVector<int> fansHolding{70, 90, 70, 70, 70, 0, 0, 0, 0, 0};
+    QTRY_COMPARE(fans(), fansHolding);
     QSignalSpy idle(m_cm.data(), &CabinetCore::noUserInteraction);
 
     EolStation station;
@@ -117,9 +142,13 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
     QVERIFY(readFile(CabinetIdentity::identityFilePath()).startsWith("serialNumber=1234567890\nmodelNumber=AB123\n"));
     QCOMPARE(idle.count(), idleBefore);
 
+    // The board lost its fan targets during the run (a power-cycled board, say).
+    for (int z = 0; z < IoRegisterMap::FanTargetCount; ++z)
+        m_cm->ioSimulator()->setRegisterValue(IoRegisterMap::IoBoardNode, quint16(IoRegisterMap::FanTargetFirst + z), 0);
     station.socket.disconnectFromHost();
     QTRY_VERIFY(!m_cm->eolTest()->getEolTestStarted());
     QTRY_COMPARE(targets(), holding);
+    QTRY_COMPARE(fans(), fansHolding);
 }
 
 void TestEolCabinet::announcementOnTheFixedPort()

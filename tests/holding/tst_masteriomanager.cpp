@@ -40,6 +40,8 @@ private slots:
     void eolTempErrorDescription_data();
     void eolTempErrorDescription();
     void preheatReportedAfterStart();
+    void fanTargetsLandOnMappedZones_data();
+    void fanTargetsLandOnMappedZones();
 
 private:
     void startManager();
@@ -368,19 +370,25 @@ void TestMasterIoManager::eolHeaterTests_data()
     QTest::addColumn<int>("zone");
     QTest::addColumn<int>("heater");
     QTest::addColumn<int>("channel"); // -1: refused
+    QTest::addColumn<int>("order");   // how the station numbers zones
 
-    QTest::newRow("zone 0 lower") << QList<int>{} << int(Single) << 0 << 0 << 0;
-    QTest::newRow("last zone upper") << QList<int>{} << int(Single) << 9 << 1 << 19;
-    QTest::newRow("mapped zone") << Reversed << int(Single) << 2 << 1 << 15;
-    QTest::newRow("negative zone") << QList<int>{} << int(Single) << -1 << 0 << -1;
-    QTest::newRow("zone beyond the cabinet") << QList<int>{} << int(Single) << 10 << 0 << -1;
-    QTest::newRow("heater -1") << QList<int>{} << int(Single) << 2 << -1 << -1;
-    QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1;
-    QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0;
-    QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0;
+    QTest::newRow("zone 0 lower") << QList<int>{} << int(Single) << 0 << 0 << 0 << 0;
+    QTest::newRow("last zone upper") << QList<int>{} << int(Single) << 9 << 1 << 19 << 0;
+    QTest::newRow("mapped zone") << Reversed << int(Single) << 2 << 1 << 15 << 0;
+    QTest::newRow("negative zone") << QList<int>{} << int(Single) << -1 << 0 << -1 << 0;
+    QTest::newRow("zone beyond the cabinet") << QList<int>{} << int(Single) << 10 << 0 << -1 << 0;
+    QTest::newRow("heater -1") << QList<int>{} << int(Single) << 2 << -1 << -1 << 0;
+    QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1 << 0;
+    QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0 << 0;
+    QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0 << 0;
     // Heater targets from the coordination: -1 keeps, 40000 is refused, 19 values are refused.
-    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1;
-    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1;
+    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1 << 0;
+    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1 << 0;
+    // Station zones numbered from the last zone of the cabinet.
+    QTest::newRow("reversed numbering, first zone") << QList<int>{} << int(Single) << 0 << 0 << 18 << 1;
+    QTest::newRow("reversed numbering and map") << Reversed << int(Single) << 2 << 1 << 5 << 1;
+    QTest::newRow("reversed numbering, zone beyond") << QList<int>{} << int(Single) << 10 << 0 << -1 << 1;
+    QTest::newRow("unknown numbering code") << QList<int>{} << int(Single) << 2 << 1 << 5 << 7;
 }
 
 void TestMasterIoManager::eolHeaterTests()
@@ -390,8 +398,10 @@ void TestMasterIoManager::eolHeaterTests()
     QFETCH(int, zone);
     QFETCH(int, heater);
     QFETCH(int, channel);
+    QFETCH(int, order);
 
     m_io->setUi2MioZoneMap(map);
+    m_io->setZoneNumberingOrder(order);
     m_io->setZoneTargets(4, 160, 170); // holding targets elsewhere stay as they are
     const int held = 2 * (map.isEmpty() ? 4 : map.at(4));
     QVector<int> expected(HeaterCount, 0);
@@ -440,15 +450,18 @@ void TestMasterIoManager::eolTempErrorDescription_data()
     QTest::addColumn<int>("heater");
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("actual");
+    QTest::addColumn<int>("order");
 
-    QTest::newRow("open") << 2 << 0 << 2 << 1 << "TC OPEN" << 3275;
-    QTest::newRow("shorted") << 1 << 0 << 2 << 1 << "TC SHORTED" << 0;
-    QTest::newRow("reads 3274") << 0 << 3274 << 2 << 1 << "NO ERROR" << 3274;
-    QTest::newRow("reads 1") << 0 << 1 << 2 << 1 << "NO ERROR" << 1;
-    QTest::newRow("below zero") << 0 << -4 << 2 << 1 << "TC SHORTED" << -4;
-    QTest::newRow("zone beyond the cabinet") << 2 << 0 << 10 << 1 << "NO ERROR" << 0;
-    QTest::newRow("negative zone") << 2 << 0 << -1 << 1 << "NO ERROR" << 0;
-    QTest::newRow("heater 2") << 2 << 0 << 2 << 2 << "NO ERROR" << 0;
+    QTest::newRow("open") << 2 << 0 << 2 << 1 << "TC OPEN" << 3275 << 0;
+    QTest::newRow("shorted") << 1 << 0 << 2 << 1 << "TC SHORTED" << 0 << 0;
+    QTest::newRow("reads 3274") << 0 << 3274 << 2 << 1 << "NO ERROR" << 3274 << 0;
+    QTest::newRow("reads 1") << 0 << 1 << 2 << 1 << "NO ERROR" << 1 << 0;
+    QTest::newRow("below zero") << 0 << -4 << 2 << 1 << "TC SHORTED" << -4 << 0;
+    QTest::newRow("zone beyond the cabinet") << 2 << 0 << 10 << 1 << "NO ERROR" << 0 << 0;
+    QTest::newRow("negative zone") << 2 << 0 << -1 << 1 << "NO ERROR" << 0 << 0;
+    QTest::newRow("heater 2") << 2 << 0 << 2 << 2 << "NO ERROR" << 0 << 0;
+    QTest::newRow("reversed numbering") << 2 << 0 << 7 << 1 << "TC OPEN" << 3275 << 1;
+    QTest::newRow("reversed numbering, zone beyond") << 2 << 0 << 10 << 1 << "NO ERROR" << 0 << 1;
 }
 
 void TestMasterIoManager::eolTempErrorDescription()
@@ -457,7 +470,9 @@ void TestMasterIoManager::eolTempErrorDescription()
     QFETCH(int, temperature);
     QFETCH(int, zone);
     QFETCH(int, heater);
+    QFETCH(int, order);
 
+    m_io->setZoneNumberingOrder(order);
     for (int h = 0; h < HeaterCount; ++h)
         m_sim->setTemperature(h, 150);
     if (probeState == IoBoardSimulator::ProbeNormal)
@@ -486,6 +501,53 @@ void TestMasterIoManager::preheatReportedAfterStart()
     const qint64 stamp = preheat.at(0).at(0).toString().toLongLong();
     QVERIFY(stamp >= before + 2 && stamp <= QDateTime::currentMSecsSinceEpoch() / 1000);
     QVERIFY(!preheat.wait(1000)); // once
+}
+
+void TestMasterIoManager::fanTargetsLandOnMappedZones_data()
+{
+    QTest::addColumn<QList<int>>("map");
+    QTest::addColumn<int>("uiZone");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("register_"); // fan target register of the IO-board zone, -1 none
+    QTest::addColumn<int>("written");
+
+    QTest::newRow("no map") << QList<int>{} << 3 << 70 << 3 << 70;
+    QTest::newRow("reversed map") << Reversed << 3 << 70 << 6 << 70;
+    QTest::newRow("above 100 %") << QList<int>{} << 0 << 250 << 0 << 100;
+    QTest::newRow("negative") << QList<int>{} << 9 << -5 << 9 << 0;
+    QTest::newRow("no such zone") << QList<int>{} << 10 << 70 << -1 << 0;
+}
+
+// One fan target per IO-board zone, and both heater records of the zone keep it.
+void TestMasterIoManager::fanTargetsLandOnMappedZones()
+{
+    QFETCH(QList<int>, map);
+    QFETCH(int, uiZone);
+    QFETCH(int, percent);
+    QFETCH(int, register_);
+    QFETCH(int, written);
+
+    m_io->setUi2MioZoneMap(map);
+    for (int z = 0; z < FanTargetCount; ++z)
+        m_sim->setRegisterValue(IoBoardNode, quint16(FanTargetFirst + z), 55); // from before
+    if (register_ < 0)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fan target for zone 10 ignored"));
+    m_io->setZoneFanTarget(uiZone, percent);
+    QSignalSpy writes(m_sim, &IoBoardSimulator::registersWritten);
+    m_io->sendAllFanTargetsRequest();
+    QTRY_VERIFY(!writes.isEmpty());
+    QVector<int> expected(FanTargetCount, 0);
+    if (register_ >= 0)
+        expected[register_] = written;
+    QVector<int> fans;
+    for (int z = 0; z < FanTargetCount; ++z)
+        fans << m_sim->registerValue(IoBoardNode, quint16(FanTargetFirst + z));
+    QCOMPARE(fans, expected);
+    if (register_ >= 0) {
+        const QList<BinInfo *> bins = m_io->get_binInfoList();
+        QCOMPARE(bins.at(2 * register_)->get_fanTarget(), written);
+        QCOMPARE(bins.at(2 * register_ + 1)->get_fanTarget(), written);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMasterIoManager)

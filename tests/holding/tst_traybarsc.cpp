@@ -3,6 +3,7 @@
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "scratchroots.h"
 #include "traybarsc.h"
 
@@ -52,6 +53,8 @@ private slots:
     void startRefused();
     void newDayPartWaitsForTheHoldToEnd_data();
     void newDayPartWaitsForTheHoldToEnd();
+    void productChangeMovesTheZone_data();
+    void productChangeMovesTheZone();
     void nameFollowsTheLanguage_data();
     void nameFollowsTheLanguage();
     void preheatingFollowsTheZone_data();
@@ -225,6 +228,44 @@ void TestTrayBarSc::newDayPartWaitsForTheHoldToEnd()
     QCOMPARE(int(tray->getTrayInfo().dayPart), newDayPart == 10 ? 0 : newDayPart);
     QCOMPARE(QVariantList({tray->get_holdTime(), tray->get_warningTime()}), holdAfter.mid(0, 2));
     QCOMPARE(temps.value(0), holdAfter.mid(2));
+}
+
+void TestTrayBarSc::productChangeMovesTheZone_data()
+{
+    // Sausage (22) in bin 8 after Patty (21: 160/170 F, no fan speed), edited first.
+    QTest::addColumn<QVariantList>("sausage"); // lower, upper, fan speed
+    QTest::addColumn<QVariantList>("temps");   // what holdTempsChanged carries, empty: nothing
+    QTest::addColumn<QVariantList>("fan");     // what fanSpeedChanged carries, empty: nothing
+
+    QTest::newRow("both temperatures") << QVariantList{150, 185, 0} << QVariantList{PattyBin, 150, 185} << QVariantList{};
+    QTest::newRow("lower only") << QVariantList{150, 170, 0} << QVariantList{PattyBin, 150, 170} << QVariantList{};
+    QTest::newRow("upper only") << QVariantList{160, 185, 0} << QVariantList{PattyBin, 160, 185} << QVariantList{};
+    QTest::newRow("fan speed only") << QVariantList{160, 170, 80} << QVariantList{} << QVariantList{PattyBin, 80};
+    QTest::newRow("fan speed above 100") << QVariantList{160, 170, 250} << QVariantList{} << QVariantList{PattyBin, 100};
+}
+
+// The zone hears of every change of what its tray's product asks for, and only then.
+void TestTrayBarSc::productChangeMovesTheZone()
+{
+    QFETCH(QVariantList, sausage);
+    QFETCH(QVariantList, temps);
+    QFETCH(QVariantList, fan);
+
+    RoleItemModel *products = m_core->menuManagerPtr->productsModel();
+    const QModelIndex row = products->index(m_core->menuManagerPtr->getProductIndex(22), 0);
+    products->setData(row, sausage.at(0), MenuManager::LowerTempRole);
+    products->setData(row, sausage.at(1), MenuManager::UpperTempRole);
+    products->setData(row, sausage.at(2), MenuManager::TargetFanSpeedRole);
+    TrayBarSc *tray = startedTray(PattyBin, 0);
+    QTRY_COMPARE(tray->get_trayState(), Ready);
+    QSignalSpy tempsSpy(tray, &TrayBarSc::holdTempsChanged);
+    QSignalSpy fanSpy(tray, &TrayBarSc::fanSpeedChanged);
+    tray->assignProduct(1);
+    QCOMPARE(tray->get_productId(), 22);
+    QCOMPARE(tempsSpy.count(), temps.isEmpty() ? 0 : 1);
+    QCOMPARE(tempsSpy.value(0), temps);
+    QCOMPARE(fanSpy.count(), fan.isEmpty() ? 0 : 1);
+    QCOMPARE(fanSpy.value(0), fan);
 }
 
 void TestTrayBarSc::nameFollowsTheLanguage_data()

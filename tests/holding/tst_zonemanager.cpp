@@ -4,6 +4,7 @@
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "scratchroots.h"
 #include "traybarsc.h"
 #include "zonemanager.h"
@@ -41,6 +42,8 @@ private slots:
     void targetsAndHeating();
     void temperatureErrorsAfterTheHoldOff_data();
     void temperatureErrorsAfterTheHoldOff();
+    void fanTargetFromTheTrays_data();
+    void fanTargetFromTheTrays();
     void dayPartChanges_data();
     void dayPartChanges();
 
@@ -194,6 +197,42 @@ void TestZoneManager::temperatureErrorsAfterTheHoldOff()
     QCOMPARE(QList<QVariantList>(cleared), QList<QVariantList>{error});
     zone->reEmitErrorFlags();
     QCOMPARE(raised.count(), 2);
+}
+
+void TestZoneManager::fanTargetFromTheTrays_data()
+{
+    QTest::addColumn<int>("pattyFan");   // percent asked for by product 21
+    QTest::addColumn<int>("sausageFan"); // by product 22 (also the group's member)
+    QTest::addColumn<int>("dayPart");
+    QTest::addColumn<int>("fan");        // the zone's target, announced once
+
+    QTest::newRow("first bin the fastest") << 80 << 60 << 0 << 80;
+    QTest::newRow("later bins the fastest") << 60 << 80 << 0 << 80;
+    QTest::newRow("one product only") << 80 << 60 << 1 << 60;
+    QTest::newRow("no fan asked for") << 0 << 0 << 0 << 0;
+}
+
+void TestZoneManager::fanTargetFromTheTrays()
+{
+    QFETCH(int, pattyFan);
+    QFETCH(int, sausageFan);
+    QFETCH(int, dayPart);
+    QFETCH(int, fan);
+
+    MenuManager *menu = m_core->menuManagerPtr;
+    for (const auto &product : {qMakePair(21, pattyFan), qMakePair(22, sausageFan)})
+        menu->productsModel()->setData(menu->productsModel()->index(menu->getProductIndex(product.first), 0),
+                                       product.second, MenuManager::TargetFanSpeedRole);
+    ZoneManager *zone = startedZone();
+    QSignalSpy changes(zone, &ZoneManager::fanTargetChanged);
+    zone->set_nextDayPart(dayPart);
+    QCOMPARE(zone->get_fanTarget(), fan);
+    const QList<QVariantList> announced = fan ? QList<QVariantList>{QVariantList{Zone, fan}} : QList<QVariantList>();
+    QCOMPARE(QList<QVariantList>(changes), announced);
+    // The trays left empty stop the fan.
+    expectDay2Logs();
+    zone->set_nextDayPart(2);
+    QCOMPARE(zone->get_fanTarget(), 0);
 }
 
 void TestZoneManager::dayPartChanges_data()

@@ -66,7 +66,7 @@ private slots:
         QTest::addColumn<QString>("fore");
         QTest::newRow("dark brown, grey text") << "#402100" << "#a0a0a0";
         QTest::newRow("red, black text") << "#ff0000" << "#000000";
-        QTest::newRow("upper case as imported") << "#FF0000" << "#000000";
+        QTest::newRow("upper case is not the palette's") << "#FF0000" << "";
         QTest::newRow("blue shade with grey text") << "#3030ff" << "#a0a0a0";
         QTest::newRow("next blue shade black") << "#6060ff" << "#000000";
         QTest::newRow("no colour") << "#fffffd" << "#fffffd";
