@@ -176,7 +176,8 @@ void showPage(QQuickWindow *window, const QString &page)
     child(window, "updatePages")->setProperty("currentIndex", 0);
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
-                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update"};
+                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update",
+                                          "Eco Mode Options", "Skin"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
@@ -227,7 +228,8 @@ const QStringList &allPages()
                                    "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update",
                                    "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
-                                   "Over temperature", "Link broken", "Firmware copy"};
+                                   "Over temperature", "Link broken", "Firmware copy",
+                                   "Eco Mode Options", "Skin"};
     return pages;
 }
 
@@ -277,8 +279,11 @@ void TestScreens::initTestCase()
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_nfc.hcc"),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_nfc.hcc"))));
+    // With advanced zone options, so that the eco page is among the pages.
+    QByteArray personality = readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_nfc.hcc"));
+    personality.replace("\"advancedZoneOptionsEnable\": false", "\"advancedZoneOptionsEnable\": true");
+    QVERIFY(personality.contains("\"advancedZoneOptionsEnable\": true"));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x4_primary_nfc.hcc"), personality));
     // Numbers on file: the dialog that asks for them stays closed over the pages.
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"),
                                      "serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n"));
