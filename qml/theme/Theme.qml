@@ -48,7 +48,10 @@ QtObject {
     }
     function readSkin() {
         var table = skinTable()
-        var store = typeof configManager !== "undefined" && configManager ? configManager : null
+        // Screens shown without the settings store (or a stand-in without values) keep
+        // the defaults.
+        var store = typeof configManager !== "undefined" && configManager
+                    && typeof configManager.value === "function" ? configManager : null
         var values = {}
         for (var i = 0; i < table.names.length; ++i) {
             var name = table.names[i]
