@@ -259,6 +259,8 @@ private slots:
     void touchTargetsAreFingerSizedAndOnScreen();
     void carouselHeaderNamesThePageShown_data();
     void carouselHeaderNamesThePageShown();
+    void factoryTestClearsTheServicePages_data();
+    void factoryTestClearsTheServicePages();
     void screenshots();
 
 private:
@@ -576,6 +578,40 @@ void TestScreens::carouselHeaderNamesThePageShown()
 }
 
 // Not a check: tools/screenshots.sh runs it to picture every page in three languages.
+// The factory's NFC test and the start of its test hide what lies over the cabinet, the
+// skin screen and the eco page with the other service pages.
+void TestScreens::factoryTestClearsTheServicePages_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("fromTester"); // else the other display's message, through the root
+    QTest::addColumn<QByteArray>("signal");
+    QTest::newRow("skin, test started") << "Skin" << true << QByteArray("eolTestStartedChanged");
+    QTest::newRow("skin, NFC test") << "Skin" << true << QByteArray("nfcTestStart");
+    QTest::newRow("eco page, other display's NFC test") << "Eco Mode Options" << false << QByteArray("nfcTestStart");
+}
+
+void TestScreens::factoryTestClearsTheServicePages()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, fromTester);
+    QFETCH(QByteArray, signal);
+    showPage(m_window, page);
+    settle(m_window);
+    QObject *pages = child(m_window, "servicePages");
+    QCOMPARE(pages->property("currentPage").toString(), page);
+    QVERIFY(pages->property("visible").toBool());
+    QObject *tester = fromTester ? m_cm->qmlEngine()->rootContext()->contextProperty(QStringLiteral("eolTest")).value<QObject *>()
+                                 : static_cast<QObject *>(m_cm.get());
+    QVERIFY(tester);
+    if (signal == "eolTestStartedChanged")
+        QVERIFY(QMetaObject::invokeMethod(tester, signal.constData(), Q_ARG(bool, false)));
+    else
+        QVERIFY(QMetaObject::invokeMethod(tester, signal.constData()));
+    QTRY_VERIFY(!pages->property("visible").toBool());
+    QCOMPARE(child(m_window, "screen")->property("currentView").toString(), QStringLiteral("main"));
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
 void TestScreens::screenshots()
 {
     const QString folder = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
