@@ -12,6 +12,7 @@ class TestSkinPage : public QObject
 private slots:
     void changeReachesThemeStoreAndRestart_data();
     void changeReachesThemeStoreAndRestart();
+    void unreadableTextIsRefused_data();
     void unreadableTextIsRefused();
     void resetRestoresTheDefaults();
     void storedValuesAreCheckedAtStart_data();
@@ -21,6 +22,13 @@ private slots:
 namespace {
 
 const QString Accent = QStringLiteral("#42a5f5");
+
+QString defaultOf(const QString &name)
+{
+    static const QHash<QString, QString> defaults{
+        {"text", "#ffffff"}, {"background", "#101418"}, {"accentStrong", "#1565c0"}};
+    return defaults.value(name);
+}
 
 // A theme property as an engine's theme has it.
 QString themeValue(QQmlEngine *engine, const QString &name)
@@ -125,17 +133,35 @@ void TestSkinPage::changeReachesThemeStoreAndRestart()
              name == "accent" ? QStringLiteral("#607d8b") : Accent);
 }
 
+void TestSkinPage::unreadableTextIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<double>("at");
+    QTest::newRow("dark text") << "text" << "skinBrightnessSlider" << 0.1;
+    QTest::newRow("white background") << "background" << "skinSaturationSlider" << 0.0;
+    QTest::newRow("pale buttons") << "accentStrong" << "skinSaturationSlider" << 0.0;
+}
+
 void TestSkinPage::unreadableTextIsRefused()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, slider);
+    QFETCH(double, at);
     ServiceScreen s;
     QVERIFY(openSkin(s));
-    // Dark text on the dark background.
-    QVERIFY(choose(s, "text") && press(s, "skinBrightnessSlider", 0.1));
+    QVERIFY(choose(s, name) && press(s, qPrintable(slider), at));
+    if (name != "text")
+        QVERIFY(press(s, "skinBrightnessSlider", 1.0)); // grey to white
     QVERIFY(s.tap("skinSaveButton"));
     QTRY_VERIFY(s.shown("skinMessage"));
-    QCOMPARE(themeValue(s.view->engine(), "text"), QStringLiteral("#ffffff"));
-    QVERIFY(!s.config->value("uiSkin/text").isValid());
+    QCOMPARE(themeValue(s.view->engine(), name), defaultOf(name));
+    QVERIFY(!s.config->value("uiSkin/" + name).isValid());
     QVERIFY(s.configFile().isEmpty());
+    // The message closes, and the edit stays to be put right.
+    QVERIFY(s.tap("configMessageClose", "skinMessage"));
+    QTRY_VERIFY(!s.shown("skinMessage"));
+    QVERIFY(s.enabled("skinSaveButton"));
 }
 
 void TestSkinPage::resetRestoresTheDefaults()
