@@ -3,6 +3,7 @@
 #include "cabinetcore.h"
 #include "cabinetidentity.h"
 #include "configsync.h"
+#include "ecomodeoptions.h"
 #include "ioboardconfiguration.h"
 #include "passcodes.h"
 #include "preloadedconfigs.h"
@@ -730,6 +731,27 @@ bool ConfigurationManager::applyDockLanguage(int languageId)
     if (c && (!m_iAmMaster || getHasOtherDisplays()))
         c->sendConfigSettingsData();
     return saved;
+}
+
+int ConfigurationManager::ecoShelfTempShown() const
+{
+    return EcoModeOptions::shownTemperature(m_ecoShelfHeatTemp, m_tempUnit);
+}
+
+QVariantList ConfigurationManager::ecoShelfTempRange() const
+{
+    return {EcoModeOptions::shownTemperature(TUL_MIN_ECO_SHELF_TEMP_F, m_tempUnit),
+            EcoModeOptions::shownTemperature(TUL_MAX_ECO_SHELF_TEMP_F, m_tempUnit)};
+}
+
+QVariantList ConfigurationManager::ecoTimeoutRange() const
+{
+    return {int(TUL_MIN_ECO_TIMEOUT), int(TUL_MAX_ECO_TIMEOUT)};
+}
+
+QString ConfigurationManager::applyEcoModeOptions(const QVariantMap &values)
+{
+    return EcoModeOptions::apply(this, values);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -111,6 +111,19 @@ public:
     };
     Q_ENUM(PreferenceLimits)
 
+    // The limits of the Eco Mode Options screen. The shelf temperature (whole degrees
+    // Fahrenheit, shown in the cabinet's unit) spans what the product editor lets a
+    // product be held at; outside it a value is a slip of the finger, not an eco setting.
+    // The suggestion comes after 5 minutes at the soonest (sooner it would cut in between
+    // two orders) and a day at the latest.
+    enum EcoModeLimits {
+        TUL_MIN_ECO_SHELF_TEMP_F = 90,
+        TUL_MAX_ECO_SHELF_TEMP_F = 225,
+        TUL_MIN_ECO_TIMEOUT = 5,
+        TUL_MAX_ECO_TIMEOUT = 1440
+    };
+    Q_ENUM(EcoModeLimits)
+
     // Interval of the network reload timer and the wait of the network restart; tests
     // may shorten them before constructing.
     static int networkReloadIntervalMs;
@@ -325,6 +338,14 @@ public slots:
     bool applyLanguageSettings(const QVariantList &usedMarks, int currentLanguageId);
     // The dock button's choice: switch, save, and tell the other displays.
     bool applyDockLanguage(int languageId);
+
+    // The Eco Mode Options page (EcoModeOptions): the shelf temperature and its limits in
+    // the cabinet's unit, and the save: "saved", or "temperature" / "timeout" for a value
+    // refused (nothing changed), or "saveFailed" when the file could not be written.
+    int ecoShelfTempShown() const;
+    QVariantList ecoShelfTempRange() const;
+    QVariantList ecoTimeoutRange() const;
+    QString applyEcoModeOptions(const QVariantMap &values);
 
     // Networking. The reload (every 20 s) copies both interfaces' live state into the
     // network properties; in static mode the address, netmask and gateway stay as the

@@ -6,8 +6,8 @@ import "qrc:/haccpLog"
 import "qrc:/config"
 
 // The Utilities page: the service tools that are not pages of their own, as a scrolling
-// list of equal buttons. Pages it opens (Zone Diagnostics, Menu Update) are asked for by
-// name.
+// list of equal buttons. Pages it opens (Zone Diagnostics, Menu Update, the skin screen)
+// are asked for by name.
 Rectangle {
     id: page
     objectName: "utilitiesPage"
@@ -61,6 +61,14 @@ Rectangle {
                 height: Theme.touchTarget
                 text: qsTr("Menu Update") + tro.emptyStr
                 onClicked: page.openRequested("Menu Update")
+            }
+            Button {
+                objectName: "skinButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                height: Theme.touchTarget
+                text: qsTr("Colors and Sizes") + tro.emptyStr
+                onClicked: page.openRequested("Skin")
             }
             PowerSourceRow {
                 anchors.horizontalCenter: parent.horizontalCenter

@@ -10,23 +10,78 @@ QtObject {
     // The smallest thing a gloved finger can hit reliably, in both directions.
     readonly property int touchTarget: 56
 
+    // What a site may re-skin on the skin screen: ten colours and type sizes, kept in the
+    // application settings under "uiSkin/<name>" and read when the theme is made. Sizes
+    // stay within limits that keep every page's texts inside their controls.
+    readonly property var skinNames: skinTable().names
+    readonly property var skinDefaults: skinTable().defaults
+    readonly property var skinSizeLimits: skinTable().limits
+    property var skin: readSkin()
+
+    // A function, not properties, so that the skin can be read while the theme is made.
+    function skinTable() {
+        return {
+            "names": ["background", "surface", "surfaceRaised", "border", "text", "textSecondary",
+                      "accent", "accentStrong", "fontBody", "fontTitle"],
+            "defaults": {
+                "background": "#101418", "surface": "#1c2329", "surfaceRaised": "#263238",
+                "border": "#607d8b", "text": "#ffffff", "textSecondary": "#b0bec5",
+                "accent": "#42a5f5", "accentStrong": "#1565c0", "fontBody": 22, "fontTitle": 28
+            },
+            "limits": { "fontBody": [18, 24], "fontTitle": [24, 32] }
+        }
+    }
+    function isSkinSize(name) {
+        return skinTable().limits[name] !== undefined
+    }
+    // A stored value as the theme can use it: a colour "#rrggbb", a size within its
+    // limits; anything else (a hand-edited file, a key of another version) is the default.
+    function skinValue(name, stored) {
+        var table = skinTable()
+        var limits = table.limits[name]
+        if (limits !== undefined) {
+            var size = parseInt(stored)
+            return isNaN(size) ? table.defaults[name] : Math.max(limits[0], Math.min(limits[1], size))
+        }
+        var text = stored === undefined || stored === null ? "" : String(stored)
+        return /^#[0-9a-fA-F]{6}$/.test(text) ? text.toLowerCase() : table.defaults[name]
+    }
+    function readSkin() {
+        var table = skinTable()
+        // Screens shown without the settings store (or a stand-in without values) keep
+        // the defaults.
+        var store = typeof configManager !== "undefined" && configManager
+                    && typeof configManager.value === "function" ? configManager : null
+        var values = {}
+        for (var i = 0; i < table.names.length; ++i) {
+            var name = table.names[i]
+            values[name] = skinValue(name, store ? store.value("uiSkin/" + name, table.defaults[name])
+                                                 : table.defaults[name])
+        }
+        return values
+    }
+    // Takes the stored skin again: every screen follows at once.
+    function reloadSkin() {
+        skin = readSkin()
+    }
+
     // Surfaces, from the window background up to a pressed control.
-    readonly property color background: "#101418"
-    readonly property color surface: "#1c2329"
-    readonly property color surfaceRaised: "#263238"
+    readonly property color background: skin.background
+    readonly property color surface: skin.surface
+    readonly property color surfaceRaised: skin.surfaceRaised
     readonly property color surfacePressed: "#37474f"
-    readonly property color border: "#607d8b"
+    readonly property color border: skin.border
     readonly property color scrim: "#b0000000"
 
     // Text on the surfaces above.
-    readonly property color text: "#ffffff"
-    readonly property color textSecondary: "#b0bec5"
+    readonly property color text: skin.text
+    readonly property color textSecondary: skin.textSecondary
     readonly property color textDisabled: "#78909c"
     readonly property color disabled: "#404040"
 
     // A control that is on, selected or ready to act; a selected row.
-    readonly property color accent: "#42a5f5"
-    readonly property color accentStrong: "#1565c0"
+    readonly property color accent: skin.accent
+    readonly property color accentStrong: skin.accentStrong
     readonly property color accentPressed: "#0d47a1"
     readonly property color selection: "#1e64b4"
     readonly property color textOnAccent: "#ffffff"
@@ -40,9 +95,9 @@ QtObject {
 
     // Type sizes in pixels.
     readonly property int fontSmall: 18
-    readonly property int fontBody: 22
+    readonly property int fontBody: skin.fontBody
     readonly property int fontLarge: 26
-    readonly property int fontTitle: 28
+    readonly property int fontTitle: skin.fontTitle
 
     // Spacing and shapes.
     readonly property int spacingSmall: 8

@@ -23,12 +23,13 @@ Rectangle {
     // screen of each. Menu Update opens from the Utilities page and stays under it.
     readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
         QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities"), "Zone Diagnostics",
-        "Password", "System Information", "Menu Update", "Date and Time", "Cabinet Names"]
+        "Password", "System Information", "Menu Update", "Date and Time", "Cabinet Names", "Eco Mode Options",
+        "Skin"]
     readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
         "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
-        "UtilitiesPanel", "DateTimePanel", "CabinetNamesPanel"]
+        "UtilitiesPanel", "DateTimePanel", "CabinetNamesPanel", "EcoModeItem", "UtilitiesPanel"]
     // Pages opened from a carousel page rather than being one.
-    readonly property var subPages: ["Menu Update"]
+    readonly property var subPages: ["Menu Update", "Skin"]
     readonly property var screenOf: {
         var map = {}
         for (var i = 0; i < pageKeys.length; ++i)
@@ -55,6 +56,10 @@ Rectangle {
             dateTime.item.cancelEdits()
         if (cabinetNames.item)
             cabinetNames.item.cancelEdits()
+        if (ecoMode.item)
+            ecoMode.item.cancelEdits()
+        if (skin.item)
+            skin.item.cancelEdits()
     }
     // Whether the carousel lets a screen's page be used now.
     function isOpen(screen) {
@@ -140,6 +145,11 @@ Rectangle {
             source: "qrc:/daypart/DaypartsToUsePanel.qml"
         }
         ServicePage {
+            id: ecoMode
+            key: "Eco Mode Options"; screen: "EcoModeItem"; service: pages
+            source: "qrc:/settings/EcoModePage.qml"
+        }
+        ServicePage {
             id: errorLog
             key: "Errors Log"; screen: "ErrorsLogPanel"; service: pages
             // Readable while locked; Clear All needs the page unlocked.
@@ -174,6 +184,12 @@ Rectangle {
             key: "Menu Update"; screen: "UtilitiesPanel"; service: pages
             source: "qrc:/filesExport/UpdatesListView.qml"
         }
+        // Opens from the Utilities page and stays under its tab.
+        ServicePage {
+            id: skin
+            key: "Skin"; screen: "UtilitiesPanel"; service: pages
+            source: "qrc:/sysmon/SkinPage.qml"
+        }
         ServicePage {
             key: "Password"; screen: "PasswordPanel"; service: pages
             source: "qrc:/config/PasswordPage.qml"
@@ -190,7 +206,7 @@ Rectangle {
         anchors.fill: parent
         available: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel", "HoldingLogPanel",
                     "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
-                    "DateTimePanel", "CabinetNamesPanel"]
+                    "DateTimePanel", "CabinetNamesPanel", "EcoModeItem"]
         // A list being read (the Holding Log after Show All, its scroll bar dragged)
         // keeps its page.
         swipeEnabled: !(holdingLog.item && holdingLog.item.modified)

@@ -162,6 +162,10 @@
         <translation>تشخيص المناطق</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>الألوان والأحجام</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>تحديث القائمة</translation>
     </message>
@@ -871,6 +875,148 @@ Call service.</source>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>تعذر حفظ الإعدادات.&lt;br&gt;تسري فقط حتى إعادة تشغيل الخزانة.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>تسخين الرف</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>السخان متوقف</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>الحفاظ على الحرارة</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>الحرارة الاقتصادية</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>اقتراح الوضع الاقتصادي</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>أبداً</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>بعد فترة الخمول</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>مدة الخمول</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>دقائق</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>يجب أن تكون الحرارة الاقتصادية من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>يجب أن تكون مدة الخمول من %1 إلى %2 دقيقة.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>تعذّر حفظ الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>الخلفية</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>اللوحات</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>اللوحات البارزة</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>النص الثانوي</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>لون التمييز</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>الأزرار</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>حجم النص</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>حجم العنوان</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>درجة اللون</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>التشبع</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>السطوع</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>سيصعب قراءة النص على هذه الألوان. اختر ألوانًا أكثر تباينًا.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>تعذّر حفظ الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>استعادة الافتراضي</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>هل تريد استعادة الألوان والأحجام الافتراضية؟</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -162,6 +162,10 @@
         <translation>Zonendiagnose</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Farben und Größen</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Menü aktualisieren</translation>
     </message>
@@ -871,6 +875,148 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Sie gelten nur bis zum Neustart des Schranks.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Fachheizung</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Heizung aus</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Temperatur halten</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Eco-Temperatur</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Eco-Modus vorschlagen</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Nach Ruhezeit</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Ruhezeit</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>Die Eco-Temperatur muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>Die Ruhezeit muss zwischen %1 und %2 Minuten liegen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Flächen</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Erhöhte Flächen</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Nebentext</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Akzent</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Schaltflächen</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Titelgröße</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Text wäre auf diesen Farben schwer lesbar. Wählen Sie stärker unterschiedliche Farben.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Standardfarben und -größen wiederherstellen?</translation>
     </message>
     <message>
         <source>Cancel</source>

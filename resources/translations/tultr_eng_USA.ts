@@ -162,6 +162,10 @@
         <translation>Zone Diagnostics</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Colors and Sizes</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Menu Update</translation>
     </message>
@@ -871,6 +875,148 @@ Call service.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Shelf heat</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Heater off</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Hold temperature</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Eco temperature</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Suggest eco mode</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Never</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>After idle time</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Idle time</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>The eco temperature must be from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>The idle time must be from %1 to %2 minutes.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Panels</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Raised panels</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Borders</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Secondary text</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Accent</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Text size</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Title size</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Text would be hard to read on these colors. Choose colors further apart.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Reset to defaults</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Put the default colors and sizes back?</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -162,6 +162,10 @@
         <translation>Diagnostic des zones</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Couleurs et tailles</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Mise à jour du menu</translation>
     </message>
@@ -871,6 +875,148 @@ Appelez le service technique.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>Les réglages n'ont pas pu être enregistrés.&lt;br&gt;Ils ne s'appliquent que jusqu'au redémarrage de l'armoire.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Chauffe des étagères</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Chauffage arrêté</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Maintenir la température</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Température éco</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Proposer le mode éco</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Après inactivité</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Durée d'inactivité</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>La température éco doit être comprise entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>La durée d'inactivité doit être comprise entre %1 et %2 minutes.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Panneaux</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Panneaux en relief</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Bordures</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Texte secondaire</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Accent</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Taille des titres</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Le texte serait difficile à lire avec ces couleurs. Choisissez des couleurs plus contrastées.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Rétablir les valeurs</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Rétablir les couleurs et tailles par défaut ?</translation>
     </message>
     <message>
         <source>Cancel</source>

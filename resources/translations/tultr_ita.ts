@@ -162,6 +162,10 @@
         <translation>Diagnostica zone</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Colori e dimensioni</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Aggiornamento menu</translation>
     </message>
@@ -871,6 +875,148 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>Impossibile salvare le impostazioni.&lt;br&gt;Valgono solo fino al riavvio dell'armadio.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Riscaldamento ripiano</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Riscaldatore spento</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Mantieni temperatura</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Temperatura eco</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Suggerisci modalità eco</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Dopo inattività</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tempo di inattività</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>La temperatura eco deve essere tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>Il tempo di inattività deve essere tra %1 e %2 minuti.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Impossibile salvare le impostazioni.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Pannelli</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Pannelli in rilievo</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Bordi</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Testo secondario</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Accento</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Pulsanti</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Dimensione testo</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Dimensione titoli</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Il testo sarebbe difficile da leggere con questi colori. Scegli colori più diversi.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Impossibile salvare le impostazioni.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Ripristinare i colori e le dimensioni predefiniti?</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -162,6 +162,10 @@
         <translation>ゾーン診断</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>色とサイズ</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>メニュー更新</translation>
     </message>
@@ -871,6 +875,148 @@ Call service.</source>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>設定を保存できませんでした。&lt;br&gt;キャビネットを再起動するまでの間だけ有効です。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>棚の加熱</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>ヒーターオフ</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>温度を保持</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>エコ温度</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>エコモードを提案</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>しない</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>待機後</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>待機時間</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>エコ温度は %1 から %2 の間で指定してください。</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>待機時間は %1 分から %2 分の間で指定してください。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>パネル</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>浮き出しパネル</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>枠線</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>補助の文字</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>アクセント</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>ボタン</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>タイトルサイズ</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>この色では文字が読みにくくなります。もっと差のある色を選んでください。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>初期値に戻す</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>色とサイズを初期値に戻しますか？</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -162,6 +162,10 @@
         <translation>구역 진단</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>색상 및 크기</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>메뉴 업데이트</translation>
     </message>
@@ -871,6 +875,148 @@ Call service.</source>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>설정을 저장할 수 없습니다.&lt;br&gt;캐비닛을 다시 시작할 때까지만 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>선반 가열</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>히터 끔</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>온도 유지</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>절전 온도</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>절전 모드 제안</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>안 함</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>유휴 후</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>유휴 시간</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>절전 온도는 %1에서 %2 사이여야 합니다.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>유휴 시간은 %1분에서 %2분 사이여야 합니다.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>설정을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>배경</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>패널</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>강조 패널</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>테두리</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>글자</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>보조 글자</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>강조색</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>버튼</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>글자 크기</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>제목 크기</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>채도</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>이 색상에서는 글자를 읽기 어렵습니다. 더 차이 나는 색상을 고르세요.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>설정을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>기본 색상과 크기로 되돌리시겠습니까?</translation>
     </message>
     <message>
         <source>Cancel</source>

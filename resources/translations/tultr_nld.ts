@@ -162,6 +162,10 @@
         <translation>Zonediagnose</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Kleuren en groottes</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Menu bijwerken</translation>
     </message>
@@ -871,6 +875,148 @@ Bel de service.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Ze gelden alleen tot de kast opnieuw start.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Plankverwarming</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Verwarming uit</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Temperatuur houden</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Eco-temperatuur</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Eco-modus voorstellen</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nooit</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Na inactiviteit</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Inactieve tijd</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>De eco-temperatuur moet tussen %1 en %2 liggen.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>De inactieve tijd moet tussen %1 en %2 minuten liggen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>De instellingen konden niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Achtergrond</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Panelen</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Verhoogde panelen</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Randen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Secundaire tekst</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Accent</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Knoppen</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tekstgrootte</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Titelgrootte</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Tint</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Verzadiging</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helderheid</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Tekst zou op deze kleuren slecht leesbaar zijn. Kies kleuren die meer verschillen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>De instellingen konden niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Standaard herstellen</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Standaardkleuren en -groottes herstellen?</translation>
     </message>
     <message>
         <source>Cancel</source>

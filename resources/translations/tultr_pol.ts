@@ -162,6 +162,10 @@
         <translation>Diagnostyka stref</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Kolory i rozmiary</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Aktualizacja menu</translation>
     </message>
@@ -871,6 +875,148 @@ Wezwij serwis.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>Nie udało się zapisać ustawień.&lt;br&gt;Obowiązują tylko do ponownego uruchomienia szafy.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Grzanie półki</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Grzałka wył.</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Utrzymuj temperaturę</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Temperatura eko</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Proponuj tryb eko</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nigdy</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Po bezczynności</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Czas bezczynności</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>Temperatura eko musi wynosić od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>Czas bezczynności musi wynosić od %1 do %2 minut.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Nie udało się zapisać ustawień.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Tło</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Panele</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Panele wyróżnione</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Obramowania</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Tekst dodatkowy</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Akcent</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Przyciski</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Rozmiar tekstu</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Rozmiar tytułu</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Odcień</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Nasycenie</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Tekst byłby trudny do odczytania na tych kolorach. Wybierz bardziej różne kolory.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Nie udało się zapisać ustawień.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Przywrócić domyślne kolory i rozmiary?</translation>
     </message>
     <message>
         <source>Cancel</source>

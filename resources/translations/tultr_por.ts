@@ -162,6 +162,10 @@
         <translation>Diagnóstico de zonas</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Cores e tamanhos</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Atualizar menu</translation>
     </message>
@@ -871,6 +875,148 @@ Chame a assistência.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>Não foi possível salvar as configurações.&lt;br&gt;Elas valem apenas até o armário reiniciar.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Aquecimento da prateleira</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Aquecedor desligado</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Manter temperatura</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Temperatura eco</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Sugerir modo eco</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Após inatividade</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tempo ocioso</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>A temperatura eco deve estar entre %1 e %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>O tempo ocioso deve estar entre %1 e %2 minutos.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Não foi possível salvar as configurações.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Painéis</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Painéis elevados</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Bordas</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Texto secundário</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Destaque</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Botões</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamanho do texto</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Tamanho do título</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Matiz</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>O texto ficaria difícil de ler com estas cores. Escolha cores mais diferentes.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Não foi possível salvar as configurações.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Restaurar as cores e os tamanhos padrão?</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -162,6 +162,10 @@
         <translation>Диагностика зон</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Цвета и размеры</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Обновление меню</translation>
     </message>
@@ -871,6 +875,148 @@ Call service.</source>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>Не удалось сохранить настройки.&lt;br&gt;Они действуют только до перезапуска шкафа.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Нагрев полки</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Нагрев выкл.</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Держать температуру</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Эко-температура</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Предлагать эко-режим</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Никогда</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>После простоя</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Время простоя</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>минут</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>Эко-температура должна быть от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>Время простоя должно быть от %1 до %2 минут.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Не удалось сохранить настройки.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Фон</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Панели</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Выделенные панели</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Рамки</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Второстепенный текст</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Акцент</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Кнопки</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Размер текста</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Размер заголовка</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Оттенок</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>Текст будет плохо читаться на этих цветах. Выберите более контрастные цвета.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Не удалось сохранить настройки.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>Вернуть цвета и размеры по умолчанию?</translation>
     </message>
     <message>
         <source>Cancel</source>

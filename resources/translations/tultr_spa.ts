@@ -162,6 +162,10 @@
         <translation>Diagnóstico de zonas</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>Colores y tamaños</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>Actualizar menú</translation>
     </message>
@@ -871,6 +875,148 @@ Llame al servicio técnico.</translation>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>No se pudo guardar la configuración.&lt;br&gt;Solo se aplica hasta que se reinicie el gabinete.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>Calor del estante</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>Calentador apagado</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>Mantener temperatura</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>Temperatura eco</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>Sugerir modo eco</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>Tras inactividad</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tiempo inactivo</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>La temperatura eco debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>El tiempo inactivo debe ser de %1 a %2 minutos.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>No se pudieron guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>Paneles</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>Paneles elevados</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Bordes</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>Texto secundario</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>Acento</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Botones</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Tamaño del título</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>El texto sería difícil de leer con estos colores. Elija colores más distintos.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>No se pudieron guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Restablecer valores</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>¿Restablecer los colores y tamaños predeterminados?</translation>
     </message>
     <message>
         <source>Cancel</source>

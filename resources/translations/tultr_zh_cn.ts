@@ -162,6 +162,10 @@
         <translation>区域诊断</translation>
     </message>
     <message>
+        <source>Colors and Sizes</source>
+        <translation>颜色和大小</translation>
+    </message>
+    <message>
         <source>Menu Update</source>
         <translation>菜单更新</translation>
     </message>
@@ -871,6 +875,148 @@ Call service.</source>
     <message>
         <source>The settings could not be saved.&lt;br&gt;They apply only until the cabinet restarts.</source>
         <translation>无法保存设置。&lt;br&gt;设置仅在柜体重新启动前有效。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>EcoModePage</name>
+    <message>
+        <source>Shelf heat</source>
+        <translation>搁板加热</translation>
+    </message>
+    <message>
+        <source>Heater off</source>
+        <translation>加热器关闭</translation>
+    </message>
+    <message>
+        <source>Hold temperature</source>
+        <translation>保持温度</translation>
+    </message>
+    <message>
+        <source>Eco temperature</source>
+        <translation>节能温度</translation>
+    </message>
+    <message>
+        <source>Suggest eco mode</source>
+        <translation>建议节能模式</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>After idle time</source>
+        <translation>空闲后</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>空闲时间</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>The eco temperature must be from %1 to %2.</source>
+        <translation>节能温度必须在 %1 到 %2 之间。</translation>
+    </message>
+    <message>
+        <source>The idle time must be from %1 to %2 minutes.</source>
+        <translation>空闲时间必须在 %1 到 %2 分钟之间。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPage</name>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>面板</translation>
+    </message>
+    <message>
+        <source>Raised panels</source>
+        <translation>凸起面板</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>边框</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Secondary text</source>
+        <translation>次要文字</translation>
+    </message>
+    <message>
+        <source>Accent</source>
+        <translation>强调色</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>按钮</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>文字大小</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>标题大小</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Text would be hard to read on these colors. Choose colors further apart.</source>
+        <translation>在这些颜色上文字难以辨认。请选择差别更大的颜色。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Put the default colors and sizes back?</source>
+        <translation>恢复默认的颜色和大小？</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -177,7 +177,7 @@ void showPage(QQuickWindow *window, const QString &page)
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
                                           "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
-                                          "Date and Time", "Cabinet Names"};
+                                          "Cabinet Names", "Eco Mode Options", "Skin"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
@@ -243,7 +243,8 @@ const QStringList &allPages()
                                    "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
                                    "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
-                                   "Over temperature", "Link broken", "Firmware copy"};
+                                   "Over temperature", "Link broken", "Firmware copy",
+                                   "Eco Mode Options", "Skin"};
     return pages;
 }
 #endif
@@ -274,6 +275,8 @@ private slots:
     void touchTargetsAreFingerSizedAndOnScreen();
     void carouselHeaderNamesThePageShown_data();
     void carouselHeaderNamesThePageShown();
+    void factoryTestClearsTheServicePages_data();
+    void factoryTestClearsTheServicePages();
     void screenshots();
 
 private:
@@ -294,8 +297,11 @@ void TestScreens::initTestCase()
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    QVERIFY(m_scratch->writeRootFile(QLatin1String(personality),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/") + QLatin1String(personality))));
+    // With advanced zone options, so that the eco page is among the pages.
+    QByteArray fixture = readFile(QStringLiteral(PERSONALITY_FIXTURES "/") + QLatin1String(personality));
+    fixture.replace("\"advancedZoneOptionsEnable\": false", "\"advancedZoneOptionsEnable\": true");
+    QVERIFY(fixture.contains("\"advancedZoneOptionsEnable\": true"));
+    QVERIFY(m_scratch->writeRootFile(QLatin1String(personality), fixture));
     // Numbers on file: the dialog that asks for them stays closed over the pages.
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"),
                                      "serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n"));
@@ -588,6 +594,40 @@ void TestScreens::carouselHeaderNamesThePageShown()
 }
 
 // Not a check: tools/screenshots.sh runs it to picture every page in three languages.
+// The factory's NFC test and the start of its test hide what lies over the cabinet, the
+// skin screen and the eco page with the other service pages.
+void TestScreens::factoryTestClearsTheServicePages_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("fromTester"); // else the other display's message, through the root
+    QTest::addColumn<QByteArray>("signal");
+    QTest::newRow("skin, test started") << "Skin" << true << QByteArray("eolTestStartedChanged");
+    QTest::newRow("skin, NFC test") << "Skin" << true << QByteArray("nfcTestStart");
+    QTest::newRow("eco page, other display's NFC test") << "Eco Mode Options" << false << QByteArray("nfcTestStart");
+}
+
+void TestScreens::factoryTestClearsTheServicePages()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, fromTester);
+    QFETCH(QByteArray, signal);
+    showPage(m_window, page);
+    settle(m_window);
+    QObject *pages = child(m_window, "servicePages");
+    QCOMPARE(pages->property("currentPage").toString(), page);
+    QVERIFY(pages->property("visible").toBool());
+    QObject *tester = fromTester ? m_cm->qmlEngine()->rootContext()->contextProperty(QStringLiteral("eolTest")).value<QObject *>()
+                                 : static_cast<QObject *>(m_cm.get());
+    QVERIFY(tester);
+    if (signal == "eolTestStartedChanged")
+        QVERIFY(QMetaObject::invokeMethod(tester, signal.constData(), Q_ARG(bool, false)));
+    else
+        QVERIFY(QMetaObject::invokeMethod(tester, signal.constData()));
+    QTRY_VERIFY(!pages->property("visible").toBool());
+    QCOMPARE(child(m_window, "screen")->property("currentView").toString(), QStringLiteral("main"));
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
 void TestScreens::screenshots()
 {
     const QString folder = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
