@@ -23,10 +23,10 @@ Rectangle {
     // screen of each. Menu Update opens from the Utilities page and stays under it.
     readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
         QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities"), "Zone Diagnostics",
-        "Password", "System Information", "Menu Update"]
+        "Password", "System Information", "Menu Update", "Wi-Fi Networking"]
     readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
         "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
-        "UtilitiesPanel"]
+        "UtilitiesPanel", "NetworkingPanel"]
     // Pages opened from a carousel page rather than being one.
     readonly property var subPages: ["Menu Update"]
     readonly property var screenOf: {
@@ -51,6 +51,8 @@ Rectangle {
             language.item.cancelEdits()
         if (dayParts.item)
             dayParts.item.reload()
+        if (networking.item)
+            networking.item.cancelEdits()
     }
     // Whether the carousel lets a screen's page be used now.
     function isOpen(screen) {
@@ -150,6 +152,12 @@ Rectangle {
             function onOpenRequested(name) { pages.open(name) }
         }
         ServicePage {
+            id: networking
+            key: "Wi-Fi Networking"; screen: "NetworkingPanel"; service: pages
+            source: "qrc:/networking/NetworkingPage.qml"
+            onLoaded: item.overlayParent = pages
+        }
+        ServicePage {
             key: "Zone Diagnostics"; screen: "ZoneDiagnosticsPanel"; service: pages
             source: "qrc:/sysmon/ZoneDiagnosticsPage.qml"
         }
@@ -173,7 +181,8 @@ Rectangle {
         id: carousel
         anchors.fill: parent
         available: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel", "HoldingLogPanel",
-                    "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel"]
+                    "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
+                    "NetworkingPanel"]
         // A list being read (the Holding Log after Show All, its scroll bar dragged)
         // keeps its page.
         swipeEnabled: !(holdingLog.item && holdingLog.item.modified)

@@ -27,6 +27,8 @@ struct QmlScreen
     std::unique_ptr<LanguageModel> languages;
     ConfigurationManager *config = nullptr;
     std::unique_ptr<QQuickView> view;
+    // Further context properties a page reads (set before load).
+    QHash<QString, QObject *> extraContext;
 
     explicit QmlScreen(bool master = true, bool configured = true, int customer = 0)
     {
@@ -66,6 +68,8 @@ struct QmlScreen
         context->setContextProperty(QStringLiteral("timeZonesModel"), config->timeZonesModel());
         context->setContextProperty(QStringLiteral("tro"), &translator);
         context->setContextProperty(QStringLiteral("languagesModelNew"), languages.get());
+        for (auto it = extraContext.cbegin(); it != extraContext.cend(); ++it)
+            context->setContextProperty(it.key(), it.value());
         view->setSource(url);
         QSignalSpy drawn(view.get(), &QQuickWindow::frameSwapped);
         view->show();

@@ -22,6 +22,11 @@ void TestServicePages::lockLevels_data()
     QTest::newRow("Password, master") << 0 << true << "Password" << 1;
     QTest::newRow("Password, other display") << 0 << false << "Password" << -1;
     QTest::newRow("Language, customer 3") << 3 << true << "Language" << -2;
+    QTest::newRow("Wi-Fi Networking, master") << 0 << true << "Wi-Fi Networking" << 2;
+    QTest::newRow("Wi-Fi Networking, customer 2 master") << 2 << true << "Wi-Fi Networking" << 2;
+    QTest::newRow("Wi-Fi Networking, other display") << 0 << false << "Wi-Fi Networking" << -1;
+    // Customer 3's cabinets talk to the QRB_LUMO cloud, which keeps the network itself.
+    QTest::newRow("Wi-Fi Networking, QRB_LUMO master") << 3 << true << "Wi-Fi Networking" << -1;
 }
 
 void TestServicePages::lockLevels()

@@ -169,14 +169,16 @@ void showPage(QQuickWindow *window, const QString &page)
     QObject *screen = child(window, "screen");
     QObject *pages = child(window, "servicePages");
     for (const char *layer : {"dayPartPopupLayer", "simpleDialog", "overTempDialog",
-                              "linkBrokenNotice", "firmwareNotice", "updateMessage"})
+                              "linkBrokenNotice", "firmwareNotice", "updateMessage", "resetNetworkQuestion",
+                              "networkPinPad"})
         child(window, layer)->setProperty("visible", false);
-    for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog"})
+    for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog", "mainWifiConnectionQuestion"})
         invoke(child(window, popup), "close");
     child(window, "updatePages")->setProperty("currentIndex", 0);
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
-                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update"};
+                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update",
+                                          "Wi-Fi Networking"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
@@ -184,6 +186,8 @@ void showPage(QQuickWindow *window, const QString &page)
         service = "Menu Update";
     else if (page == "Export result" || page == "Platform Info")
         service = "Utilities";
+    else if (page == "Network reset question" || page == "Network reset PIN")
+        service = "Wi-Fi Networking";
     QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, service.isEmpty() ? QStringLiteral("Preferences") : service));
     screen->setProperty("currentView", service.isEmpty() ? "main" : "settings");
 
@@ -211,6 +215,12 @@ void showPage(QQuickWindow *window, const QString &page)
         QObject *ovp = qmlEngine(window)->rootContext()->contextProperty(QStringLiteral("ovp")).value<QObject *>();
         QVERIFY(ovp);
         QMetaObject::invokeMethod(ovp, "exportMenuFailed");
+    } else if (page == "Network reset PIN") {
+        invoke(child(window, "networkingPage"), "requestReset");
+    } else if (page == "Network reset question") {
+        invoke(child(window, "networkingPage"), "askReset");
+    } else if (page == "Wi-Fi connection question") {
+        invoke(child(window, "mainWifiConnectionQuestion"), "ask");
     } else if (page == "Over temperature") {
         child(window, "overTempDialog")->setProperty("visible", true);
     } else if (page == "Link broken" || page == "Firmware copy") {
@@ -227,7 +237,8 @@ const QStringList &allPages()
                                    "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update",
                                    "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
-                                   "Over temperature", "Link broken", "Firmware copy"};
+                                   "Over temperature", "Link broken", "Firmware copy", "Wi-Fi Networking",
+                                   "Network reset PIN", "Network reset question", "Wi-Fi connection question"};
     return pages;
 }
 
