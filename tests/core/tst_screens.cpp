@@ -269,6 +269,8 @@ private slots:
     void carouselHeaderNamesThePageShown_data();
     void carouselHeaderNamesThePageShown();
     void screenshots();
+    void dockWifiIconAsksFirst_data();
+    void dockWifiIconAsksFirst();
 
 private:
     void setLanguage(int id);
@@ -603,6 +605,46 @@ void TestScreens::screenshots()
     }
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
+}
+
+// The main screen's way to set the Wi-Fi up again: a tap on the dock's Wi-Fi icon asks
+// first, and only Yes rewrites the network.
+void TestScreens::dockWifiIconAsksFirst_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No") << false;
+    QTest::newRow("Yes") << true;
+}
+
+void TestScreens::dockWifiIconAsksFirst()
+{
+    QFETCH(bool, yes);
+    showPage(m_window, QStringLiteral("Main view"));
+    const int before = m_scratch->toolCalls().count(QStringLiteral("ifup wlan0"));
+    auto *icon = m_window->findChild<QQuickItem *>(QStringLiteral("wifiStatusIcon"));
+    QVERIFY(icon && icon->isVisible());
+    const auto tap = [this](QQuickItem *item) {
+        settle(m_window);
+        QTest::mouseClick(m_window, Qt::LeftButton, {},
+                          item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    };
+    tap(icon);
+    QObject *flow = child(m_window, "mainWifiConnectionQuestion");
+    auto *ask = flow->findChild<QQuickItem *>(QStringLiteral("wifiConnectionAsk"));
+    QVERIFY(ask && ask->isVisible());
+    tap(ask->findChild<QQuickItem *>(QLatin1String(yes ? "configMessageYes" : "configMessageNo")));
+    QVERIFY(!ask->isVisible());
+    auto *message = flow->findChild<QQuickItem *>(QStringLiteral("wifiConnectionMessage"));
+    if (yes) {
+        QTRY_COMPARE_WITH_TIMEOUT(message->findChild<QQuickItem *>(QStringLiteral("configMessageText"))->property("text").toString(),
+                                  QStringLiteral("Network settings applied."), 10000);
+        QCOMPARE(m_scratch->toolCalls().count(QStringLiteral("ifup wlan0")), before + 1);
+    } else {
+        QTest::qWait(200);
+        QVERIFY(!message->isVisible());
+        QCOMPARE(m_scratch->toolCalls().count(QStringLiteral("ifup wlan0")), before);
+    }
+    invoke(flow, "close");
 }
 
 QTEST_MAIN(TestScreens)

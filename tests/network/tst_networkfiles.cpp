@@ -109,6 +109,8 @@ void tst_NetworkFiles::acceptedAddresses_data()
     QTest::addColumn<QString>("netmask");
     QTest::newRow("lowest of a /24") << "192.168.1.1" << "255.255.255.0";
     QTest::newRow("highest of a /24") << "192.168.1.254" << "255.255.255.0";
+    QTest::newRow("middle of a /24") << "192.168.1.128" << "255.255.255.0";
+    QTest::newRow("all parts 255 but the last") << "10.255.255.254" << "255.0.0.0";
     QTest::newRow("point-to-point /31") << "10.0.0.0" << "255.255.255.254";
     QTest::newRow("single host /32") << "10.0.0.7" << "255.255.255.255";
     QTest::newRow("first octet 1") << "1.0.0.1" << "255.0.0.0";
@@ -205,6 +207,9 @@ void tst_NetworkFiles::refusedKeepsOldFiles_data()
         return s;
     };
     QTest::newRow("leading zero") << wiredAt("192.168.010.2", "255.255.255.0", "") << "wired is static but its address";
+    QTest::newRow("part of 256") << wiredAt("192.168.1.256", "255.255.255.0", "") << "wired is static but its address";
+    QTest::newRow("first multicast") << wiredAt("224.0.0.1", "255.0.0.0", "") << "wired is static but its address";
+    QTest::newRow("network address of a /30") << wiredAt("10.0.0.4", "255.255.255.252", "") << "wired is static but its address";
     QTest::newRow("0.x.x.x") << wiredAt("0.1.2.3", "255.0.0.0", "") << "wired is static but its address";
     QTest::newRow("loopback") << wiredAt("127.0.0.2", "255.0.0.0", "") << "wired is static but its address";
     QTest::newRow("multicast") << wiredAt("239.1.1.1", "255.0.0.0", "") << "wired is static but its address";
