@@ -271,6 +271,8 @@ private slots:
     void screenshots();
     void dockWifiIconAsksFirst_data();
     void dockWifiIconAsksFirst();
+    void factoryTestClearsTheNetworkPage_data();
+    void factoryTestClearsTheNetworkPage();
 
 private:
     void setLanguage(int id);
@@ -619,6 +621,8 @@ void TestScreens::dockWifiIconAsksFirst_data()
 void TestScreens::dockWifiIconAsksFirst()
 {
     QFETCH(bool, yes);
+    if (qEnvironmentVariable("TUL_TOOLS_DIR").isEmpty())
+        QSKIP("Yes runs the network tools: only with their stand-ins (TUL_TOOLS_DIR)");
     showPage(m_window, QStringLiteral("Main view"));
     const int before = m_scratch->toolCalls().count(QStringLiteral("ifup wlan0"));
     auto *icon = m_window->findChild<QQuickItem *>(QStringLiteral("wifiStatusIcon"));
@@ -645,6 +649,40 @@ void TestScreens::dockWifiIconAsksFirst()
         QCOMPARE(m_scratch->toolCalls().count(QStringLiteral("ifup wlan0")), before);
     }
     invoke(flow, "close");
+}
+
+// The factory test needs the cabinet in view: what was open or typed on the network page
+// goes, and nothing of it is back when the pages are opened again.
+void TestScreens::factoryTestClearsTheNetworkPage_data()
+{
+    QTest::addColumn<QString>("open"); // the page's function that opens it
+    QTest::newRow("PIN pad") << "requestReset";
+    QTest::newRow("reset question") << "askReset";
+    QTest::newRow("unsaved edit") << "";
+}
+
+void TestScreens::factoryTestClearsTheNetworkPage()
+{
+    QFETCH(QString, open);
+    showPage(m_window, QStringLiteral("Wi-Fi Networking"));
+    QObject *page = child(m_window, "networkingPage");
+    QVERIFY(page);
+    page->setProperty("wifiSSID", QStringLiteral("Typed but not saved"));
+    QMetaObject::invokeMethod(page, "edit", Q_ARG(QVariant, QStringLiteral("wifiSSID")));
+    QVERIFY(page->property("changed").toBool());
+    if (!open.isEmpty())
+        QMetaObject::invokeMethod(page, open.toLatin1().constData());
+    QObject *overlay = child(m_window, open == "requestReset" ? "networkPinPad" : "resetNetworkQuestion");
+    QCOMPARE(overlay->property("visible").toBool(), !open.isEmpty());
+
+    QMetaObject::invokeMethod(child(m_window, "eolTestLayer"), "panelsHideRequested");
+    QCOMPARE(child(m_window, "screen")->property("currentView").toString(), QStringLiteral("main"));
+    QVERIFY(!page->property("changed").toBool());
+    QCOMPARE(page->property("wifiSSID").toString(), m_cm->configManager()->get_wifiSSID());
+    child(m_window, "screen")->setProperty("currentView", QStringLiteral("settings"));
+    QVERIFY(!child(m_window, "networkPinPad")->property("visible").toBool());
+    QVERIFY(!child(m_window, "resetNetworkQuestion")->property("visible").toBool());
+    showPage(m_window, QStringLiteral("Main view"));
 }
 
 QTEST_MAIN(TestScreens)
