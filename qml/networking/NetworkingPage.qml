@@ -194,6 +194,8 @@ Item {
     }
 
     Component.onCompleted: load()
+    // Back within the form once the keyboard no longer needs the room below it.
+    onKeyboardShownChanged: if (!keyboardShown) flick.returnToBounds()
     onVisibleChanged: if (!visible) closeOverlays()
 
     Connections {
