@@ -259,6 +259,12 @@ void tst_NetworkingPage::refusesBadValues_data()
     QTest::newRow("wired multicast address") << QStringList{"ethEnabledSwitch"}
         << QStringList{"ipAddressField", "224.0.0.5", "netmaskField", "255.255.255.0"}
         << "Wired IP address is not a valid IPv4 host address.";
+    QTest::newRow("wired netmask left empty") << QStringList{"ethEnabledSwitch"}
+        << QStringList{"ipAddressField", "192.168.10.20"}
+        << "Wired netmask is not a valid netmask.";
+    QTest::newRow("wired gateway of nothing") << QStringList{"ethEnabledSwitch"}
+        << QStringList{"ipAddressField", "192.168.10.20", "netmaskField", "255.255.255.0", "gatewayField", "0.0.0.0"}
+        << "Wired gateway is not a valid IPv4 host address.";
     QTest::newRow("network name of 33 bytes in 17 letters") << QStringList()
         << QStringList{"wifiSSIDField", QString(16, QChar(0xE9)) + "x", "wifiPasswordField", "password1"}
         << "Network name (SSID) is longer than 32 bytes.";
