@@ -56,6 +56,7 @@ NetworkRefusal refuse(Field field, NetworkRefusal::Reason reason)
 NetworkRefusal checkStatic(Field address, const QString &addressText, const QString &netmaskText,
                            const QString &gatewayText)
 {
+    // The netmask and the gateway follow their address in Field.
     const Field netmask = Field(address + 1);
     const Field gateway = Field(address + 2);
     if (!NetworkFiles::isHostAddress(addressText))
