@@ -209,19 +209,19 @@ bool CabinetIdentity::applySeedFile(const QString &path)
     return true;
 }
 
-void CabinetIdentity::initializeLumoWifiConnection()
+bool CabinetIdentity::initializeLumoWifiConnection()
 {
     if (QFile::exists(credentialsPath()) && !QFile::remove(credentialsPath()))
         qWarning() << "Credentials file" << credentialsPath() << "could not be removed";
     applySeedFile(conversionSeedPath());
     m_config->saveConfigFile();
-    m_config->reconfigureNetworkDevices();
+    return m_config->reconfigureNetworkDevices();
 }
 
-void CabinetIdentity::resetToDefaultNetwork()
+bool CabinetIdentity::resetToDefaultNetwork()
 {
     m_config->deleteNetworkCertificate();
     applySeedFile(defaultNetworkSeedPath());
     m_config->saveConfigFile();
-    m_config->reconfigureNetworkDevices();
+    return m_config->reconfigureNetworkDevices();
 }

@@ -50,8 +50,10 @@ public:
     // The conversion to the "QRB_LUMO" cloud when its marker is there; then the cloud type
     // is announced, marker or not.
     void applyConversionMarker();
-    void initializeLumoWifiConnection();
-    void resetToDefaultNetwork();
+    // Both save and then reconfigure the network; true when the reconfiguration was
+    // started (the settings were accepted), its end reported by the network control.
+    bool initializeLumoWifiConnection();
+    bool resetToDefaultNetwork();
 
 private:
     // Applies a seed file's network when it opens; false when there is none.

@@ -78,6 +78,7 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster, CanbusMa
     m_networkRestartTimer->setInterval(networkRestartWaitMs);
 
     m_networkControl = new NetworkControl(this);
+    connect(m_networkControl, &NetworkControl::chainFinished, this, &ConfigurationManager::networkChainFinished);
     m_identity = new CabinetIdentity(this);
     m_sync = new ConfigSync(this, canbusManager, iAmMaster);
     m_ioConfig = new IoBoardConfiguration(this, modbusMaster);
@@ -807,6 +808,99 @@ bool ConfigurationManager::reconfigureNetworkDevices()
     return m_networkControl->reconfigure(networkSettings());
 }
 
+namespace {
+
+// The page's keys of the values the network check may refuse.
+QString keyOf(NetworkRefusal::Field field)
+{
+    switch (field) {
+    case NetworkRefusal::WiredAddress: return QStringLiteral("ipAddress");
+    case NetworkRefusal::WiredNetmask: return QStringLiteral("netmask");
+    case NetworkRefusal::WiredGateway: return QStringLiteral("gateway");
+    case NetworkRefusal::WifiAddress: return QStringLiteral("wifiIpAddr");
+    case NetworkRefusal::WifiNetmask: return QStringLiteral("wifiNetmask");
+    case NetworkRefusal::WifiGateway: return QStringLiteral("wifiGateway");
+    case NetworkRefusal::WifiSsid: return QStringLiteral("wifiSSID");
+    case NetworkRefusal::WifiPassphrase: return QStringLiteral("wifiPassword");
+    case NetworkRefusal::NoField: break;
+    }
+    return QString();
+}
+
+} // namespace
+
+NetworkSettings ConfigurationManager::networkSettings(const QVariantMap &values) const
+{
+    NetworkSettings s = networkSettings();
+    const auto text = [&values](const char *key, const QString &stored) {
+        return values.value(QLatin1String(key), stored).toString();
+    };
+    const auto flag = [&values](const char *key, bool stored) {
+        return values.value(QLatin1String(key), stored).toBool();
+    };
+    s.ethEnabled = flag("ethEnabled", s.ethEnabled);
+    s.ethStatic = flag("staticIPEnabled", s.ethStatic);
+    s.ethAddress = text("ipAddress", s.ethAddress);
+    s.ethNetmask = text("netmask", s.ethNetmask);
+    s.ethGateway = text("gateway", s.ethGateway);
+    s.wifiEnabled = flag("wifiEnabled", s.wifiEnabled);
+    s.wifiStatic = flag("wifiStaticIp", s.wifiStatic);
+    s.wifiAddress = text("wifiIpAddr", s.wifiAddress);
+    s.wifiNetmask = text("wifiNetmask", s.wifiNetmask);
+    s.wifiGateway = text("wifiGateway", s.wifiGateway);
+    s.wifiSsid = text("wifiSSID", s.wifiSsid);
+    s.wifiPassphrase = text("wifiPassword", s.wifiPassphrase);
+    return s;
+}
+
+QVariantMap ConfigurationManager::checkNetworkSettings(const QVariantMap &values) const
+{
+    const NetworkRefusal refusal = NetworkFiles::check(networkSettings(values));
+    if (!refusal.refused())
+        return QVariantMap();
+    return {{QStringLiteral("field"), keyOf(refusal.field)}, {QStringLiteral("reason"), refusal.reasonKey()}};
+}
+
+QVariantMap ConfigurationManager::applyNetworkSettings(const QVariantMap &values)
+{
+    QVariantMap outcome = checkNetworkSettings(values);
+    if (!outcome.isEmpty()) {
+        qCWarning(lcNetwork).noquote() << "Network settings refused:" << NetworkFiles::refusal(networkSettings(values));
+        outcome.insert(QStringLiteral("result"), QStringLiteral("refused"));
+        return outcome;
+    }
+    const NetworkSettings s = networkSettings(values);
+    set_ethEnabled(s.ethEnabled);
+    set_staticIPEnabled(s.ethStatic);
+    // With DHCP the addresses are the ones the interface reports, not typed ones.
+    if (s.ethStatic) {
+        set_ipAddress(s.ethAddress);
+        set_netmask(s.ethNetmask);
+        set_gateway(s.ethGateway);
+    }
+    set_wifiEnabled(s.wifiEnabled);
+    set_wifiSSID(s.wifiSsid);
+    set_wifiPassword(s.wifiPassphrase);
+    set_wpaEnabled(values.value(QStringLiteral("wpaEnabled"), m_wpaEnabled).toBool());
+    set_wifiIdentity(values.value(QStringLiteral("wifiIdentity"), m_wifiIdentity).toString());
+    set_wifiStaticIp(s.wifiStatic);
+    if (s.wifiStatic) {
+        set_wifiIpAddr(s.wifiAddress);
+        set_wifiNetmask(s.wifiNetmask);
+        set_wifiGateway(s.wifiGateway);
+    }
+    // Files the next start would not find must not be what the network runs on.
+    if (!saveConfigFile())
+        return {{QStringLiteral("result"), QStringLiteral("saveFailed")}};
+    reconfigureNetworkDevices();
+    return {{QStringLiteral("result"), QStringLiteral("started")}};
+}
+
+QString ConfigurationManager::networkChainRunning() const
+{
+    return m_networkControl->runningChain();
+}
+
 void ConfigurationManager::restartWifiNetwork()
 {
     m_networkControl->restartWifiNetwork();
@@ -832,8 +926,8 @@ void ConfigurationManager::loadCabinetSerialModelNumbers() { m_identity->loadCab
 bool ConfigurationManager::readIotConfigFile() { return m_identity->readIotConfigFile(); }
 void ConfigurationManager::checkFirmwareUpdateDone() { m_identity->checkFirmwareUpdateDone(); }
 void ConfigurationManager::applyConversionMarker() { m_identity->applyConversionMarker(); }
-void ConfigurationManager::initializeLumoWifiConnection() { m_identity->initializeLumoWifiConnection(); }
-void ConfigurationManager::resetToDefaultNetwork() { m_identity->resetToDefaultNetwork(); }
+bool ConfigurationManager::initializeLumoWifiConnection() { return m_identity->initializeLumoWifiConnection(); }
+bool ConfigurationManager::resetToDefaultNetwork() { return m_identity->resetToDefaultNetwork(); }
 QString ConfigurationManager::getApplicationVersion() const
 {
     return QString::fromLatin1(CabinetIdentity::ApplicationVersion);

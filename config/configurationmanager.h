@@ -153,6 +153,8 @@ public:
     NetworkControl *networkControl() const { return m_networkControl; }
     // The wired and Wi-Fi values the network set-up is written from.
     NetworkSettings networkSettings() const;
+    // The same with the page's values (settings keys) in place of the stored ones.
+    NetworkSettings networkSettings(const QVariantMap &values) const;
     RoleItemModel *timeZonesModel() const { return m_timeZonesModel; }
 
     // The instant one hour later when daylight saving is on, shown in the chosen zone.
@@ -353,6 +355,18 @@ public slots:
     void reLoadNetworkDeviceConfig();
     // False when a value is refused (logged; the old set-up stays in place).
     bool reconfigureNetworkDevices();
+    // The Wi-Fi Networking page. Its values (settings keys: ethEnabled, staticIPEnabled,
+    // ipAddress, netmask, gateway, wifiEnabled, wifiSSID, wifiPassword, wpaEnabled,
+    // wifiIdentity, wifiStaticIp, wifiIpAddr, wifiNetmask, wifiGateway) checked as the
+    // network set-up checks them: empty when accepted, else "field" (the key at fault)
+    // and "reason" (NetworkRefusal::reasonKey).
+    QVariantMap checkNetworkSettings(const QVariantMap &values) const;
+    // Its Accept. "result" is "refused" (with "field" and "reason"; nothing set, saved or
+    // run), "saveFailed" (set but not saved; the network left alone) or "started" (the
+    // reconfiguration's end comes as networkChainFinished).
+    QVariantMap applyNetworkSettings(const QVariantMap &values);
+    // The chain of network tools running now ("reconfigure", ...), empty when none.
+    QString networkChainRunning() const;
     void restartWifiNetwork();
     void restartWifiNetworkLuMo();
     void deleteNetworkCertificate();
@@ -363,8 +377,9 @@ public slots:
     bool readIotConfigFile();
     void checkFirmwareUpdateDone();
     void applyConversionMarker();
-    void initializeLumoWifiConnection();
-    void resetToDefaultNetwork();
+    // True when the reconfiguration was started (networkChainFinished tells its end).
+    bool initializeLumoWifiConnection();
+    bool resetToDefaultNetwork();
     QString getApplicationVersion() const;
 
     // The displays of one cabinet kept in step (ConfigSync).
@@ -443,6 +458,8 @@ signals:
     void showSerialModelNumbersDialog();
     void hideSerialModelNumbersDialog();
     void networkInfoRefreshed();
+    // A chain of network tools has ended; ok is false when a step failed.
+    void networkChainFinished(QString chain, bool ok);
     void copyConfigurationFileCompleted();
     // The chosen personality was not installed; nothing was changed.
     void copyConfigurationFileFailed();

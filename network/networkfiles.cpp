@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHostAddress>
 #include <QRegularExpression>
 
 namespace {
@@ -21,29 +20,58 @@ bool breaksQuotedValue(const QString &value)
         || value.contains(QLatin1Char('\r')) || value.contains(QChar(0));
 }
 
-// Four dotted decimal parts only: the address parser also takes short forms such as
-// "255.255.255", which ifupdown would read differently.
-bool isIpv4(const QString &text)
+// The address as a number; false unless four decimal parts of 0-255 without leading
+// zeros. The address parser also takes short forms such as "255.255.255", which
+// ifupdown would read differently.
+bool parseDottedQuad(const QString &text, quint32 *value)
 {
-    static const QRegularExpression dottedQuad(QStringLiteral("^\\d{1,3}(\\.\\d{1,3}){3}$"));
-    QHostAddress address;
-    return dottedQuad.match(text).hasMatch() && address.setAddress(text)
-        && address.protocol() == QAbstractSocket::IPv4Protocol;
+    static const QRegularExpression dottedQuad(
+        QStringLiteral("^(0|[1-9]\\d{0,2})\\.(0|[1-9]\\d{0,2})\\.(0|[1-9]\\d{0,2})\\.(0|[1-9]\\d{0,2})$"));
+    const QRegularExpressionMatch match = dottedQuad.match(text);
+    if (!match.hasMatch())
+        return false;
+    quint32 result = 0;
+    for (int part = 1; part <= 4; ++part) {
+        const uint byte = match.captured(part).toUInt();
+        if (byte > 255)
+            return false;
+        result = (result << 8) | byte;
+    }
+    *value = result;
+    return true;
 }
 
-QString staticRefusal(const char *interface, const QString &address, const QString &netmask,
-                      const QString &gateway)
+using Field = NetworkRefusal::Field;
+
+NetworkRefusal refuse(Field field, NetworkRefusal::Reason reason)
 {
-    if (!isIpv4(address))
-        return QStringLiteral("%1 is static but its address \"%2\" is not an IPv4 address")
-            .arg(QLatin1String(interface), address);
-    if (!isIpv4(netmask))
-        return QStringLiteral("%1 is static but its netmask \"%2\" is not an IPv4 address")
-            .arg(QLatin1String(interface), netmask);
-    if (!gateway.isEmpty() && !isIpv4(gateway))
-        return QStringLiteral("%1 gateway \"%2\" is not an IPv4 address")
-            .arg(QLatin1String(interface), gateway);
-    return QString();
+    NetworkRefusal r;
+    r.field = field;
+    r.reason = reason;
+    return r;
+}
+
+// A static interface: a host address, a netmask, and the address neither the network's
+// own address nor its broadcast address; the gateway may be left out.
+NetworkRefusal checkStatic(Field address, const QString &addressText, const QString &netmaskText,
+                           const QString &gatewayText)
+{
+    // The netmask and the gateway follow their address in Field.
+    const Field netmask = Field(address + 1);
+    const Field gateway = Field(address + 2);
+    if (!NetworkFiles::isHostAddress(addressText))
+        return refuse(address, NetworkRefusal::NotHostAddress);
+    const int prefix = NetworkFiles::prefixLength(netmaskText);
+    if (prefix < 0)
+        return refuse(netmask, NetworkRefusal::NotNetmask);
+    quint32 host = 0;
+    parseDottedQuad(addressText, &host);
+    const quint32 hostBits = prefix == 32 ? 0u : (0xFFFFFFFFu >> prefix);
+    if (prefix <= 30 && ((host & hostBits) == 0 || (host & hostBits) == hostBits))
+        return refuse(address, NetworkRefusal::NotHostAddress);
+    if (!gatewayText.isEmpty() && !NetworkFiles::isHostAddress(gatewayText))
+        return refuse(gateway, NetworkRefusal::NotHostAddress);
+    return NetworkRefusal();
 }
 
 void appendStanza(QByteArray &text, const QString &name, bool isStatic, const QString &address,
@@ -90,30 +118,98 @@ QString NetworkFiles::certificateDir()
     return TulPaths::rootPath(QStringLiteral("certs/"));
 }
 
-QString NetworkFiles::refusal(const NetworkSettings &s)
+bool NetworkFiles::isHostAddress(const QString &text)
+{
+    quint32 address = 0;
+    if (!parseDottedQuad(text, &address))
+        return false;
+    const quint32 first = address >> 24;
+    return first != 0 && first != 127 && first < 224;
+}
+
+int NetworkFiles::prefixLength(const QString &netmask)
+{
+    quint32 mask = 0;
+    if (!parseDottedQuad(netmask, &mask) || mask == 0)
+        return -1;
+    const quint32 zeros = ~mask;
+    // Ones then zeros: the zeros, plus one, are a power of two.
+    if ((zeros & (zeros + 1)) != 0)
+        return -1;
+    int prefix = 0;
+    for (quint32 m = mask; m & 0x80000000u; m <<= 1)
+        ++prefix;
+    return prefix;
+}
+
+NetworkRefusal NetworkFiles::check(const NetworkSettings &s)
 {
     if (s.ethEnabled && s.ethStatic) {
-        const QString why = staticRefusal("wired", s.ethAddress, s.ethNetmask, s.ethGateway);
-        if (!why.isEmpty())
-            return why;
+        const NetworkRefusal r = checkStatic(Field::WiredAddress, s.ethAddress, s.ethNetmask, s.ethGateway);
+        if (r.refused())
+            return r;
     }
     if (!s.wifiEnabled)
-        return QString();
+        return NetworkRefusal();
     if (s.wifiStatic) {
-        const QString why = staticRefusal("Wi-Fi", s.wifiAddress, s.wifiNetmask, s.wifiGateway);
-        if (!why.isEmpty())
-            return why;
+        const NetworkRefusal r = checkStatic(Field::WifiAddress, s.wifiAddress, s.wifiNetmask, s.wifiGateway);
+        if (r.refused())
+            return r;
     }
     if (breaksQuotedValue(s.wifiSsid))
-        return QStringLiteral("the Wi-Fi network name holds a quote, a line break or a NUL");
+        return refuse(Field::WifiSsid, NetworkRefusal::BreaksLine);
     if (breaksQuotedValue(s.wifiPassphrase))
-        return QStringLiteral("the Wi-Fi pass phrase holds a quote, a line break or a NUL");
+        return refuse(Field::WifiPassphrase, NetworkRefusal::BreaksLine);
     // Limits of the standard: the supplicant rejects the whole file beyond them.
     if (s.wifiSsid.toUtf8().size() > 32)
-        return QStringLiteral("the Wi-Fi network name is longer than 32 bytes");
+        return refuse(Field::WifiSsid, NetworkRefusal::SsidTooLong);
     const int passLength = s.wifiPassphrase.toUtf8().size();
     if (passLength != 0 && (passLength < 8 || passLength > 63))
+        return refuse(Field::WifiPassphrase, NetworkRefusal::PassphraseLength);
+    return NetworkRefusal();
+}
+
+QString NetworkFiles::refusal(const NetworkSettings &settings)
+{
+    return check(settings).text();
+}
+
+QString NetworkRefusal::reasonKey() const
+{
+    switch (reason) {
+    case Accepted: return QString();
+    case NotHostAddress: return QStringLiteral("notHostAddress");
+    case NotNetmask: return QStringLiteral("notNetmask");
+    case BreaksLine: return QStringLiteral("breaksLine");
+    case SsidTooLong: return QStringLiteral("ssidTooLong");
+    case PassphraseLength: return QStringLiteral("passphraseLength");
+    }
+    return QString();
+}
+
+QString NetworkRefusal::text() const
+{
+    // Addresses would do no harm in the log, but the network name and the pass phrase
+    // must never reach it: no value is quoted.
+    const bool wired = field == WiredAddress || field == WiredNetmask || field == WiredGateway;
+    const QString iface = wired ? QStringLiteral("wired") : QStringLiteral("Wi-Fi");
+    switch (reason) {
+    case Accepted:
+        return QString();
+    case NotHostAddress:
+        if (field == WiredGateway || field == WifiGateway)
+            return QStringLiteral("%1 gateway is not an IPv4 host address").arg(iface);
+        return QStringLiteral("%1 is static but its address is not an IPv4 host address").arg(iface);
+    case NotNetmask:
+        return QStringLiteral("%1 is static but its netmask is not a netmask").arg(iface);
+    case BreaksLine:
+        return field == WifiSsid ? QStringLiteral("the Wi-Fi network name holds a quote, a line break or a NUL")
+                                 : QStringLiteral("the Wi-Fi pass phrase holds a quote, a line break or a NUL");
+    case SsidTooLong:
+        return QStringLiteral("the Wi-Fi network name is longer than 32 bytes");
+    case PassphraseLength:
         return QStringLiteral("the Wi-Fi pass phrase is not 8 to 63 characters long");
+    }
     return QString();
 }
 

@@ -6,6 +6,7 @@ import "qrc:/theme"
 import "qrc:/keyboard"
 import "qrc:/eoltest"
 import "qrc:/config"
+import "qrc:/networking"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -122,6 +123,14 @@ ApplicationWindow {
             onDayPartsRequested: dayPartPopup.visible = true
             onCookbookRequested: screen.currentView = "cookbook"
             onLanguageApplied: mainWindow.cancelEdits()
+            onWifiConnectionRequested: wifiConnection.ask()
+        }
+
+        // The dock's Wi-Fi icon, tapped: the Wi-Fi set up again from the cloud's network file.
+        WifiConnectionQuestion {
+            id: wifiConnection
+            objectName: "mainWifiConnectionQuestion"
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
         }
 
         // Modal: the day parts the operator may pick, above everything but the notices.
@@ -226,6 +235,8 @@ ApplicationWindow {
                 screen.currentView = "main"
                 screenTest.stop()
                 keyboardLayer.hide()
+                wifiConnection.close()
+                mainWindow.cancelEdits()
             }
         }
     }

@@ -11,6 +11,8 @@ TextField {
     // Digits on the numeric pad instead of letters; with the point for addresses.
     property bool numeric: false
     property bool decimalPoint: false
+    // Letters of every language the cabinet offers (names typed by the staff).
+    property bool multilingual: false
     height: Theme.touchTarget
     font.pixelSize: Theme.fontBody
     selectByMouse: false
@@ -20,7 +22,7 @@ TextField {
             if (keyboard && numeric)
                 keyboard.showNumeric(decimalPoint, false)
             else if (keyboard)
-                keyboard.showAlpha(false)
+                keyboard.showAlpha(multilingual)
         }
     }
     onAccepted: {

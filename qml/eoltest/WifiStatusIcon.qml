@@ -2,7 +2,8 @@ import QtQuick 2.15
 import "qrc:/theme"
 
 // The footer's Wi-Fi status icon, on the master display while Wi-Fi is on. Held for five
-// seconds it starts the factory test's address announcement.
+// seconds it starts the factory test's address announcement; a tap asks to set the Wi-Fi
+// connection up again.
 Item {
     id: icon
     objectName: "wifiStatusIcon"
@@ -11,6 +12,7 @@ Item {
     visible: typeof cabinetManager !== "undefined" && cabinetManager.iAmMaster
              && typeof configManager !== "undefined" && configManager.wifiEnabled
     property int holdMs: 5000
+    signal tapped()
     readonly property bool connected: typeof tulNetwork !== "undefined" && tulNetwork !== null
                                       && tulNetwork.wifiApConnected
 
@@ -44,14 +46,19 @@ Item {
         objectName: "wifiIconHoldTimer"
         interval: icon.holdMs
         onTriggered: {
+            area.held = true
             if (typeof eolTest !== "undefined" && eolTest !== null)
                 eolTest.startUdpbroadcast()
         }
     }
 
     MouseArea {
+        id: area
         anchors.fill: parent
-        onPressed: hold.restart()
+        // A hold that started the announcement is not also a tap.
+        onClicked: if (!held) icon.tapped()
+        property bool held: false
+        onPressed: { held = false; hold.restart() }
         onReleased: hold.stop()
         onExited: hold.stop()
         onCanceled: hold.stop()

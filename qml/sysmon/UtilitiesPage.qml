@@ -4,6 +4,7 @@ import "qrc:/theme"
 import "qrc:/errorControl"
 import "qrc:/haccpLog"
 import "qrc:/config"
+import "qrc:/networking"
 
 // The Utilities page: the service tools that are not pages of their own, as a scrolling
 // list of equal buttons. Pages it opens (Zone Diagnostics, Menu Update, the skin screen)
@@ -70,6 +71,14 @@ Rectangle {
                 text: qsTr("Colors and Sizes") + tro.emptyStr
                 onClicked: page.openRequested("Skin")
             }
+            Button {
+                objectName: "initializeWifiButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: page.buttonWidth
+                height: Theme.touchTarget
+                text: qsTr("Initialize Wi-Fi Connection") + tro.emptyStr
+                onClicked: wifiConnection.ask()
+            }
             PowerSourceRow {
                 anchors.horizontalCenter: parent.horizontalCenter
             }
@@ -83,5 +92,12 @@ Rectangle {
                 unlockLevel: page.unlockLevel
             }
         }
+    }
+
+    WifiConnectionQuestion {
+        id: wifiConnection
+        parent: page.overlayParent
+        anchors.fill: parent
+        z: 10
     }
 }

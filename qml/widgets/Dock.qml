@@ -14,6 +14,7 @@ Rectangle {
     signal dayPartsRequested()
     signal cookbookRequested()
     signal languageApplied()
+    signal wifiConnectionRequested()
     height: Theme.touchTarget + 8
     color: Theme.background
 
@@ -59,5 +60,6 @@ Rectangle {
     WifiStatusIcon {
         id: wifiIcon
         anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+        onTapped: dock.wifiConnectionRequested()
     }
 }

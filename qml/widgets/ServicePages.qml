@@ -24,10 +24,10 @@ Rectangle {
     readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
         QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities"), "Zone Diagnostics",
         "Password", "System Information", "Menu Update", "Date and Time", "Cabinet Names", "Eco Mode Options",
-        "Skin"]
+        "Skin", "Wi-Fi Networking"]
     readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
         "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
-        "UtilitiesPanel", "DateTimePanel", "CabinetNamesPanel", "EcoModeItem", "UtilitiesPanel"]
+        "UtilitiesPanel", "DateTimePanel", "CabinetNamesPanel", "EcoModeItem", "UtilitiesPanel", "NetworkingPanel"]
     // Pages opened from a carousel page rather than being one.
     readonly property var subPages: ["Menu Update", "Skin"]
     readonly property var screenOf: {
@@ -60,6 +60,8 @@ Rectangle {
             ecoMode.item.cancelEdits()
         if (skin.item)
             skin.item.cancelEdits()
+        if (networking.item)
+            networking.item.cancelEdits()
     }
     // Whether the carousel lets a screen's page be used now.
     function isOpen(screen) {
@@ -176,6 +178,12 @@ Rectangle {
             function onOpenRequested(name) { pages.open(name) }
         }
         ServicePage {
+            id: networking
+            key: "Wi-Fi Networking"; screen: "NetworkingPanel"; service: pages
+            source: "qrc:/networking/NetworkingPage.qml"
+            onLoaded: item.overlayParent = pages
+        }
+        ServicePage {
             key: "Zone Diagnostics"; screen: "ZoneDiagnosticsPanel"; service: pages
             source: "qrc:/sysmon/ZoneDiagnosticsPage.qml"
         }
@@ -206,7 +214,7 @@ Rectangle {
         anchors.fill: parent
         available: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel", "HoldingLogPanel",
                     "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
-                    "DateTimePanel", "CabinetNamesPanel", "EcoModeItem"]
+                    "DateTimePanel", "CabinetNamesPanel", "EcoModeItem", "NetworkingPanel"]
         // A list being read (the Holding Log after Show All, its scroll bar dragged)
         // keeps its page.
         swipeEnabled: !(holdingLog.item && holdingLog.item.modified)

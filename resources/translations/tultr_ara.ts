@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>تحديث القائمة</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>تهيئة اتصال الواي فاي</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Call service.</source>
     <message>
         <source>Check Flash Drive</source>
         <translation>فحص ذاكرة USB</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>عنوان IP السلكي</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>قناع الشبكة السلكية</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>البوابة السلكية</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>عنوان IP للواي فاي</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>قناع شبكة الواي فاي</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>بوابة الواي فاي</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>اسم الشبكة (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>عبارة المرور</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 ليس عنوان IPv4 صالحاً لجهاز.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 ليس قناع شبكة صالحاً.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>يجب ألا يحتوي %1 على علامات اقتباس أو فواصل أسطر.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 أطول من 32 بايت.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>يجب أن يتكون %1 من 8 إلى 63 حرفاً.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>جارٍ تطبيق إعدادات الشبكة...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>تم تطبيق إعدادات الشبكة.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>تعذّر إعادة تشغيل الشبكة.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>تعذّر حفظ الإعدادات. لم تتغير الشبكة.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>واي فاي</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>مُفعّل</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>الهوية</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>عنوان ثابت</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>عنوان IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>قناع الشبكة</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>البوابة</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>مستوى الإشارة</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>آخر بحث</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>لم يتم العثور على شبكات</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>الشبكة السلكية</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>عنوان MAC</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>الاتصال بالسحابة</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>استعادة الشبكة الافتراضية</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>استعادة الشبكة الافتراضية؟</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة جداً.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>قبول</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>تهيئة اتصال الواي فاي؟&lt;br&gt;ستُعاد كتابة إعدادات الشبكة.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>جارٍ تطبيق إعدادات الشبكة...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>تم تطبيق إعدادات الشبكة.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>تعذّر إعادة تشغيل الشبكة.</translation>
     </message>
 </context>
 <context>

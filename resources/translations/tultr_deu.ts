@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Menü aktualisieren</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>WLAN-Verbindung initialisieren</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>USB-Stick prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>IP-Adresse (Kabel)</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Netzmaske (Kabel)</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Gateway (Kabel)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>IP-Adresse (WLAN)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Netzmaske (WLAN)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Gateway (WLAN)</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Netzwerkname (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 ist keine gültige IPv4-Geräteadresse.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 ist keine gültige Netzmaske.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 darf keine Anführungszeichen oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 ist länger als 32 Byte.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 muss 8 bis 63 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Netzwerkeinstellungen werden übernommen...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Netzwerkeinstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Das Netzwerk konnte nicht neu gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden. Das Netzwerk wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identität</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Feste Adresse</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Signalstärke</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Letzte Suche</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Keine Netzwerke gefunden</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Kabelnetzwerk</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Cloud-Verbindung</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Standardnetzwerk wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Standardnetzwerk wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Rufen Sie den Kundendienst.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>WLAN-Verbindung initialisieren?&lt;br&gt;Die Netzwerkeinstellungen werden neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Netzwerkeinstellungen werden übernommen...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Netzwerkeinstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Das Netzwerk konnte nicht neu gestartet werden.</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Menu Update</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Initialize Wi-Fi Connection</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Call service.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>Check Flash Drive</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>Wired IP address</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Wired netmask</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Wired gateway</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Wi-Fi IP address</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Wi-Fi netmask</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Wi-Fi gateway</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Network name (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Pass phrase</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 is not a valid IPv4 host address.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 is not a valid netmask.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 must not hold quotes or line breaks.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 is longer than 32 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 must be 8 to 63 characters long.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Applying the network settings...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Network settings applied.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>The network could not be restarted.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>The settings could not be saved. The network was not changed.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Static address</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netmask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Signal level</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Last scan</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>No networks detected</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Wired network</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC address</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Cloud link</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Reset to default network</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Reset to default network?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Applying the network settings...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Network settings applied.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>The network could not be restarted.</translation>
     </message>
 </context>
 <context>

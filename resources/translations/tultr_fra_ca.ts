@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Mise à jour du menu</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Initialiser la connexion Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Appelez le service technique.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>Vérifier la clé USB</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>Adresse IP filaire</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Masque de réseau filaire</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Passerelle filaire</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Adresse IP Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Masque de réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Passerelle Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Nom du réseau (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 n'est pas une adresse IPv4 d'hôte valide.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 n'est pas un masque de réseau valide.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 ne doit contenir ni guillemets ni retours à la ligne.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 dépasse 32 octets.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 doit comporter de 8 à 63 caractères.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Application des paramètres réseau...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Paramètres réseau appliqués.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Le réseau n'a pas pu être redémarré.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>Les paramètres n'ont pas pu être enregistrés. Le réseau n'a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identité</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Adresse fixe</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Masque de réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Niveau du signal</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Dernier balayage</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Aucun réseau détecté</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Réseau filaire</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Liaison cloud</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Rétablir le réseau par défaut</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Rétablir le réseau par défaut ?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Initialiser la connexion Wi-Fi ?&lt;br&gt;Les paramètres réseau seront réécrits.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Application des paramètres réseau...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Paramètres réseau appliqués.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Le réseau n'a pas pu être redémarré.</translation>
     </message>
 </context>
 <context>

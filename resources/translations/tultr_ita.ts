@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Aggiornamento menu</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Inizializza connessione Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>Controlla chiavetta USB</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>Indirizzo IP cablato</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Maschera di rete cablata</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Gateway cablato</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Indirizzo IP Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Maschera di rete Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Gateway Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Nome rete (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 non è un indirizzo IPv4 host valido.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 non è una maschera di rete valida.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 non deve contenere virgolette o a capo.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 supera i 32 byte.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 deve avere da 8 a 63 caratteri.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Applicazione delle impostazioni di rete...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Impostazioni di rete applicate.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Impossibile riavviare la rete.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>Impossibile salvare le impostazioni. La rete non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identità</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Indirizzo statico</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Maschera di rete</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Livello del segnale</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Ultima ricerca</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Nessuna rete rilevata</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Rete cablata</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Collegamento cloud</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Ripristina rete predefinita</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Ripristinare la rete predefinita?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accetta</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Inizializzare la connessione Wi-Fi?&lt;br&gt;Le impostazioni di rete verranno riscritte.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Applicazione delle impostazioni di rete...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Impostazioni di rete applicate.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Impossibile riavviare la rete.</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>メニュー更新</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Wi-Fi 接続を初期化</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Call service.</source>
     <message>
         <source>Check Flash Drive</source>
         <translation>USB メモリを確認</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>有線 IP アドレス</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>有線ネットマスク</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>有線ゲートウェイ</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Wi-Fi IP アドレス</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Wi-Fi ネットマスク</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Wi-Fi ゲートウェイ</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>ネットワーク名 (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>パスフレーズ</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 は有効な IPv4 ホストアドレスではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 は有効なネットマスクではありません。</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 に引用符や改行は使えません。</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 が 32 バイトを超えています。</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 は 8～63 文字にしてください。</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>ネットワーク設定を適用しています...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>ネットワーク設定を適用しました。</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>ネットワークを再起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>設定を保存できませんでした。ネットワークは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>何も保存されていません。</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>固定アドレス</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP アドレス</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>ネットマスク</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>ゲートウェイ</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>信号レベル</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>前回のスキャン</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>ネットワークが見つかりません</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>有線ネットワーク</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC アドレス</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>クラウド接続</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>既定のネットワークに戻す</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>既定のネットワークに戻しますか？</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>適用</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Wi-Fi 接続を初期化しますか？&lt;br&gt;ネットワーク設定が書き換えられます。</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>ネットワーク設定を適用しています...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>ネットワーク設定を適用しました。</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>ネットワークを再起動できませんでした。</translation>
     </message>
 </context>
 <context>

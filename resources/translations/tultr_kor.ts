@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>메뉴 업데이트</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Wi-Fi 연결 초기화</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Call service.</source>
     <message>
         <source>Check Flash Drive</source>
         <translation>USB 드라이브 확인</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>유선 IP 주소</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>유선 넷마스크</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>유선 게이트웨이</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Wi-Fi IP 주소</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Wi-Fi 넷마스크</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Wi-Fi 게이트웨이</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>네트워크 이름(SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>암호</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1이(가) 올바른 IPv4 호스트 주소가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1이(가) 올바른 넷마스크가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1에 따옴표나 줄 바꿈을 넣을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1이(가) 32바이트를 넘습니다.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1은(는) 8~63자여야 합니다.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>네트워크 설정을 적용하는 중...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>네트워크 설정이 적용되었습니다.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>네트워크를 다시 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>설정을 저장할 수 없습니다. 네트워크는 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>아무것도 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>고정 주소</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 주소</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>넷마스크</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>게이트웨이</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>신호 세기</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>마지막 검색</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>검색된 네트워크 없음</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>유선 네트워크</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 주소</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>클라우드 연결</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>기본 네트워크로 재설정</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>기본 네트워크로 재설정하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패한 시도가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>적용</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Wi-Fi 연결을 초기화하시겠습니까?&lt;br&gt;네트워크 설정을 다시 씁니다.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>네트워크 설정을 적용하는 중...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>네트워크 설정이 적용되었습니다.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>네트워크를 다시 시작할 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Menu bijwerken</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Wifi-verbinding initialiseren</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Bel de service.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>USB-stick controleren</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>IP-adres (kabel)</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Netmasker (kabel)</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Gateway (kabel)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>IP-adres (wifi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Netmasker (wifi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Gateway (wifi)</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Netwerknaam (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Wachtwoordzin</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 is geen geldig IPv4-hostadres.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 is geen geldig netmasker.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 mag geen aanhalingstekens of regeleinden bevatten.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 is langer dan 32 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 moet 8 tot 63 tekens lang zijn.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Netwerkinstellingen worden toegepast...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Netwerkinstellingen toegepast.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Het netwerk kon niet opnieuw worden gestart.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>De instellingen konden niet worden opgeslagen. Het netwerk is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wifi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ingeschakeld</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identiteit</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Vast adres</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netmasker</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Signaalsterkte</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Laatste scan</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Geen netwerken gevonden</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Bekabeld netwerk</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-adres</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Cloudverbinding</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Standaardnetwerk herstellen</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Standaardnetwerk herstellen?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepteren</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Wifi-verbinding initialiseren?&lt;br&gt;De netwerkinstellingen worden overschreven.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Netwerkinstellingen worden toegepast...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Netwerkinstellingen toegepast.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Het netwerk kon niet opnieuw worden gestart.</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Aktualizacja menu</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Zainicjuj połączenie Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Wezwij serwis.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>Sprawdź pamięć USB</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>Adres IP (przewodowy)</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Maska sieci (przewodowa)</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Brama (przewodowa)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Adres IP (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Maska sieci (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Brama (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Nazwa sieci (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 nie jest prawidłowym adresem IPv4 hosta.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 nie jest prawidłową maską sieci.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 nie może zawierać cudzysłowów ani podziałów wiersza.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 ma więcej niż 32 bajty.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 musi mieć od 8 do 63 znaków.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Stosowanie ustawień sieci...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Ustawienia sieci zastosowane.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Nie udało się ponownie uruchomić sieci.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>Nie udało się zapisać ustawień. Sieć nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Włączone</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Tożsamość</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Stały adres</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Maska sieci</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brama</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Poziom sygnału</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Ostatnie skanowanie</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Nie wykryto sieci</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Sieć przewodowa</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Adres MAC</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Połączenie z chmurą</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Przywróć sieć domyślną</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Przywrócić sieć domyślną?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akceptuj</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Zainicjować połączenie Wi-Fi?&lt;br&gt;Ustawienia sieci zostaną zapisane od nowa.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Stosowanie ustawień sieci...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Ustawienia sieci zastosowane.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Nie udało się ponownie uruchomić sieci.</translation>
     </message>
 </context>
 <context>

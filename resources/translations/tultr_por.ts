@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Atualizar menu</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Inicializar ligação Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Chame a assistência.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>Verificar pen drive</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>Endereço IP (cabo)</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Máscara de rede (cabo)</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Gateway (cabo)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Endereço IP (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Máscara de rede (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Gateway (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Nome da rede (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Frase-passe</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 não é um endereço IPv4 de anfitrião válido.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 não é uma máscara de rede válida.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 não pode conter aspas nem quebras de linha.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 tem mais de 32 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 deve ter entre 8 e 63 caracteres.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>A aplicar as definições de rede...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Definições de rede aplicadas.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Não foi possível reiniciar a rede.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>Não foi possível guardar as definições. A rede não foi alterada.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidade</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Endereço fixo</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Endereço IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Máscara de rede</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Nível do sinal</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Última pesquisa</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Nenhuma rede detetada</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Rede por cabo</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Endereço MAC</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Ligação à nuvem</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Repor rede predefinida</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Repor a rede predefinida?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Chame a assistência.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceitar</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Inicializar a ligação Wi-Fi?&lt;br&gt;As definições de rede serão reescritas.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>A aplicar as definições de rede...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Definições de rede aplicadas.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Não foi possível reiniciar a rede.</translation>
     </message>
 </context>
 <context>

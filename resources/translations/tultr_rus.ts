@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Обновление меню</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Инициализировать Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Call service.</source>
     <message>
         <source>Check Flash Drive</source>
         <translation>Проверить USB-накопитель</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>IP-адрес (кабель)</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Маска сети (кабель)</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Шлюз (кабель)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>IP-адрес (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Маска сети (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Шлюз (Wi-Fi)</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Имя сети (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Пароль сети</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 — недопустимый IPv4-адрес узла.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 — недопустимая маска сети.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 не должно содержать кавычек и переносов строк.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 длиннее 32 байт.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 должно содержать от 8 до 63 символов.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Применение сетевых настроек...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Сетевые настройки применены.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Не удалось перезапустить сеть.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>Не удалось сохранить настройки. Сеть не изменена.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Удостоверение</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Постоянный адрес</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Маска сети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Уровень сигнала</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Последний поиск</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>Сети не найдены</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Проводная сеть</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Связь с облаком</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Сбросить на сеть по умолчанию</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Сбросить на сеть по умолчанию?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервисную службу.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>Инициализировать подключение Wi-Fi?&lt;br&gt;Сетевые настройки будут перезаписаны.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Применение сетевых настроек...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Сетевые настройки применены.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>Не удалось перезапустить сеть.</translation>
     </message>
 </context>
 <context>

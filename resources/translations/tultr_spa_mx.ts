@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>Actualizar menú</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>Inicializar conexión Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Llame al servicio técnico.</translation>
     <message>
         <source>Check Flash Drive</source>
         <translation>Comprobar memoria USB</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>Dirección IP por cable</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>Máscara de red por cable</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>Puerta de enlace por cable</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Dirección IP Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Máscara de red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Puerta de enlace Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>Nombre de red (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 no es una dirección IPv4 de equipo válida.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 no es una máscara de red válida.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 no puede contener comillas ni saltos de línea.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 tiene más de 32 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 debe tener de 8 a 63 caracteres.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Aplicando la configuración de red...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Configuración de red aplicada.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>No se pudo reiniciar la red.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>No se pudo guardar la configuración. La red no se modificó.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidad</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>Dirección fija</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Máscara de red</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>Nivel de señal</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Última búsqueda</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>No se detectaron redes</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>Red por cable</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Dirección MAC</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>Conexión a la nube</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>Restablecer red predeterminada</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>¿Restablecer la red predeterminada?</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>¿Inicializar la conexión Wi-Fi?&lt;br&gt;Se reescribirá la configuración de red.</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>Aplicando la configuración de red...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>Configuración de red aplicada.</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>No se pudo reiniciar la red.</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Menu Update</source>
         <translation>菜单更新</translation>
     </message>
+    <message>
+        <source>Initialize Wi-Fi Connection</source>
+        <translation>初始化 Wi-Fi 连接</translation>
+    </message>
 </context>
 <context>
     <name>ZoneDiagnosticsPage</name>
@@ -1500,6 +1504,186 @@ Call service.</source>
     <message>
         <source>Check Flash Drive</source>
         <translation>检查 U 盘</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkingPage</name>
+    <message>
+        <source>Wired IP address</source>
+        <translation>有线 IP 地址</translation>
+    </message>
+    <message>
+        <source>Wired netmask</source>
+        <translation>有线子网掩码</translation>
+    </message>
+    <message>
+        <source>Wired gateway</source>
+        <translation>有线网关</translation>
+    </message>
+    <message>
+        <source>Wi-Fi IP address</source>
+        <translation>Wi-Fi IP 地址</translation>
+    </message>
+    <message>
+        <source>Wi-Fi netmask</source>
+        <translation>Wi-Fi 子网掩码</translation>
+    </message>
+    <message>
+        <source>Wi-Fi gateway</source>
+        <translation>Wi-Fi 网关</translation>
+    </message>
+    <message>
+        <source>Network name (SSID)</source>
+        <translation>网络名称 (SSID)</translation>
+    </message>
+    <message>
+        <source>Pass phrase</source>
+        <translation>密码短语</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 host address.</source>
+        <translation>%1 不是有效的 IPv4 主机地址。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid netmask.</source>
+        <translation>%1 不是有效的子网掩码。</translation>
+    </message>
+    <message>
+        <source>%1 must not hold quotes or line breaks.</source>
+        <translation>%1 不能包含引号或换行符。</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 32 bytes.</source>
+        <translation>%1 超过 32 字节。</translation>
+    </message>
+    <message>
+        <source>%1 must be 8 to 63 characters long.</source>
+        <translation>%1 必须为 8 到 63 个字符。</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>正在应用网络设置...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>网络设置已应用。</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>无法重新启动网络。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. The network was not changed.</source>
+        <translation>无法保存设置。网络未更改。</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>已启用</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>身份</translation>
+    </message>
+    <message>
+        <source>Static address</source>
+        <translation>静态地址</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Signal level</source>
+        <translation>信号强度</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>上次扫描</translation>
+    </message>
+    <message>
+        <source>No networks detected</source>
+        <translation>未检测到网络</translation>
+    </message>
+    <message>
+        <source>Wired network</source>
+        <translation>有线网络</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>Cloud link</source>
+        <translation>云连接</translation>
+    </message>
+    <message>
+        <source>Reset to default network</source>
+        <translation>重置为默认网络</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>重置为默认网络？</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码 #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>WifiConnectionQuestion</name>
+    <message>
+        <source>Initialize the Wi-Fi connection?&lt;br&gt;The network settings will be rewritten.</source>
+        <translation>初始化 Wi-Fi 连接？&lt;br&gt;网络设置将被重写。</translation>
+    </message>
+    <message>
+        <source>Applying the network settings...</source>
+        <translation>正在应用网络设置...</translation>
+    </message>
+    <message>
+        <source>Network settings applied.</source>
+        <translation>网络设置已应用。</translation>
+    </message>
+    <message>
+        <source>The network could not be restarted.</source>
+        <translation>无法重新启动网络。</translation>
     </message>
 </context>
 <context>

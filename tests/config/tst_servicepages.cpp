@@ -62,6 +62,11 @@ void TestServicePages::lockLevels_data()
     QTest::newRow("Cabinet Names, customer 3, other display") << 3 << false << "Cabinet Names" << -1;
     QTest::newRow("Cabinet Names, customer 0") << 0 << true << "Cabinet Names" << -2;
     QTest::newRow("Cabinet Names, customer 1") << 1 << true << "Cabinet Names" << -2;
+    QTest::newRow("Wi-Fi Networking, master") << 0 << true << "Wi-Fi Networking" << 2;
+    QTest::newRow("Wi-Fi Networking, customer 2 master") << 2 << true << "Wi-Fi Networking" << 2;
+    QTest::newRow("Wi-Fi Networking, other display") << 0 << false << "Wi-Fi Networking" << -1;
+    // Customer 3's cabinets talk to the QRB_LUMO cloud, which keeps the network itself.
+    QTest::newRow("Wi-Fi Networking, QRB_LUMO master") << 3 << true << "Wi-Fi Networking" << -1;
 }
 
 void TestServicePages::lockLevels()

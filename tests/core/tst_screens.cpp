@@ -169,15 +169,16 @@ void showPage(QQuickWindow *window, const QString &page)
     QObject *screen = child(window, "screen");
     QObject *pages = child(window, "servicePages");
     for (const char *layer : {"dayPartPopupLayer", "simpleDialog", "overTempDialog",
-                              "linkBrokenNotice", "firmwareNotice", "updateMessage"})
+                              "linkBrokenNotice", "firmwareNotice", "updateMessage", "resetNetworkQuestion",
+                              "networkPinPad"})
         child(window, layer)->setProperty("visible", false);
-    for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog"})
+    for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog", "mainWifiConnectionQuestion"})
         invoke(child(window, popup), "close");
     child(window, "updatePages")->setProperty("currentIndex", 0);
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
                                           "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
-                                          "Cabinet Names", "Eco Mode Options", "Skin"};
+                                          "Cabinet Names", "Eco Mode Options", "Skin", "Wi-Fi Networking"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
@@ -185,6 +186,8 @@ void showPage(QQuickWindow *window, const QString &page)
         service = "Menu Update";
     else if (page == "Export result" || page == "Platform Info")
         service = "Utilities";
+    else if (page == "Network reset question" || page == "Network reset PIN")
+        service = "Wi-Fi Networking";
     QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, service.isEmpty() ? QStringLiteral("Preferences") : service));
     screen->setProperty("currentView", service.isEmpty() ? "main" : "settings");
 
@@ -217,6 +220,12 @@ void showPage(QQuickWindow *window, const QString &page)
         QObject *ovp = qmlEngine(window)->rootContext()->contextProperty(QStringLiteral("ovp")).value<QObject *>();
         QVERIFY(ovp);
         QMetaObject::invokeMethod(ovp, "exportMenuFailed");
+    } else if (page == "Network reset PIN") {
+        invoke(child(window, "networkingPage"), "requestReset");
+    } else if (page == "Network reset question") {
+        invoke(child(window, "networkingPage"), "askReset");
+    } else if (page == "Wi-Fi connection question") {
+        invoke(child(window, "mainWifiConnectionQuestion"), "ask");
     } else if (page == "Over temperature") {
         child(window, "overTempDialog")->setProperty("visible", true);
     } else if (page == "Link broken" || page == "Firmware copy") {
@@ -244,7 +253,8 @@ const QStringList &allPages()
                                    "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
                                    "Over temperature", "Link broken", "Firmware copy",
-                                   "Eco Mode Options", "Skin"};
+                                   "Eco Mode Options", "Skin", "Wi-Fi Networking", "Network reset PIN",
+                                   "Network reset question", "Wi-Fi connection question"};
     return pages;
 }
 #endif
@@ -278,6 +288,10 @@ private slots:
     void factoryTestClearsTheServicePages_data();
     void factoryTestClearsTheServicePages();
     void screenshots();
+    void dockWifiIconAsksFirst_data();
+    void dockWifiIconAsksFirst();
+    void factoryTestClearsTheNetworkPage_data();
+    void factoryTestClearsTheNetworkPage();
 
 private:
     void setLanguage(int id);
@@ -648,6 +662,82 @@ void TestScreens::screenshots()
         }
     }
     setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
+// The main screen's way to set the Wi-Fi up again: a tap on the dock's Wi-Fi icon asks
+// first, and only Yes rewrites the network.
+void TestScreens::dockWifiIconAsksFirst_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No") << false;
+    QTest::newRow("Yes") << true;
+}
+
+void TestScreens::dockWifiIconAsksFirst()
+{
+    QFETCH(bool, yes);
+    if (qEnvironmentVariable("TUL_TOOLS_DIR").isEmpty())
+        QSKIP("Yes runs the network tools: only with their stand-ins (TUL_TOOLS_DIR)");
+    showPage(m_window, QStringLiteral("Main view"));
+    const int before = m_scratch->toolCalls().count(QStringLiteral("ifup wlan0"));
+    auto *icon = m_window->findChild<QQuickItem *>(QStringLiteral("wifiStatusIcon"));
+    QVERIFY(icon && icon->isVisible());
+    const auto tap = [this](QQuickItem *item) {
+        settle(m_window);
+        QTest::mouseClick(m_window, Qt::LeftButton, {},
+                          item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    };
+    tap(icon);
+    QObject *flow = child(m_window, "mainWifiConnectionQuestion");
+    auto *ask = flow->findChild<QQuickItem *>(QStringLiteral("wifiConnectionAsk"));
+    QVERIFY(ask && ask->isVisible());
+    tap(ask->findChild<QQuickItem *>(QLatin1String(yes ? "configMessageYes" : "configMessageNo")));
+    QVERIFY(!ask->isVisible());
+    auto *message = flow->findChild<QQuickItem *>(QStringLiteral("wifiConnectionMessage"));
+    if (yes) {
+        QTRY_COMPARE_WITH_TIMEOUT(message->findChild<QQuickItem *>(QStringLiteral("configMessageText"))->property("text").toString(),
+                                  QStringLiteral("Network settings applied."), 10000);
+        QCOMPARE(m_scratch->toolCalls().count(QStringLiteral("ifup wlan0")), before + 1);
+    } else {
+        QTest::qWait(200);
+        QVERIFY(!message->isVisible());
+        QCOMPARE(m_scratch->toolCalls().count(QStringLiteral("ifup wlan0")), before);
+    }
+    invoke(flow, "close");
+}
+
+// The factory test needs the cabinet in view: what was open or typed on the network page
+// goes, and nothing of it is back when the pages are opened again.
+void TestScreens::factoryTestClearsTheNetworkPage_data()
+{
+    QTest::addColumn<QString>("open"); // the page's function that opens it
+    QTest::newRow("PIN pad") << "requestReset";
+    QTest::newRow("reset question") << "askReset";
+    QTest::newRow("unsaved edit") << "";
+}
+
+void TestScreens::factoryTestClearsTheNetworkPage()
+{
+    QFETCH(QString, open);
+    showPage(m_window, QStringLiteral("Wi-Fi Networking"));
+    QObject *page = child(m_window, "networkingPage");
+    QVERIFY(page);
+    page->setProperty("wifiSSID", QStringLiteral("Typed but not saved"));
+    QMetaObject::invokeMethod(page, "edit", Q_ARG(QVariant, QStringLiteral("wifiSSID")));
+    QVERIFY(page->property("changed").toBool());
+    if (!open.isEmpty())
+        QMetaObject::invokeMethod(page, open.toLatin1().constData());
+    QObject *overlay = child(m_window, open == "requestReset" ? "networkPinPad" : "resetNetworkQuestion");
+    QCOMPARE(overlay->property("visible").toBool(), !open.isEmpty());
+
+    QMetaObject::invokeMethod(child(m_window, "eolTestLayer"), "panelsHideRequested");
+    QCOMPARE(child(m_window, "screen")->property("currentView").toString(), QStringLiteral("main"));
+    QVERIFY(!page->property("changed").toBool());
+    QCOMPARE(page->property("wifiSSID").toString(), m_cm->configManager()->get_wifiSSID());
+    child(m_window, "screen")->setProperty("currentView", QStringLiteral("settings"));
+    QVERIFY(!child(m_window, "networkPinPad")->property("visible").toBool());
+    QVERIFY(!child(m_window, "resetNetworkQuestion")->property("visible").toBool());
     showPage(m_window, QStringLiteral("Main view"));
 }
 

@@ -44,6 +44,8 @@ private slots:
     void chains_data();
     void chains();
     void requestsWhileBusy();
+    void unwritableFileFailsTheChain_data();
+    void unwritableFileFailsTheChain();
 };
 
 void tst_NetworkControl::defaultGateway_data()
@@ -189,6 +191,33 @@ void tst_NetworkControl::requestsWhileBusy()
     QCOMPARE(roots.toolCalls().count("networking restart"), 2);
     QFile supplicant(NetworkFiles::supplicantPath());
     QVERIFY(supplicant.open(QIODevice::ReadOnly) && supplicant.readAll().contains("ssid=\"newest\""));
+}
+
+// A network file that cannot be replaced fails the reconfiguration, and the interfaces
+// still come back up.
+void tst_NetworkControl::unwritableFileFailsTheChain_data()
+{
+    QTest::addColumn<QString>("blocked"); // made a folder, so that nothing can be moved over it
+    QTest::newRow("supplicant file") << "etc/wpa_supplicant.conf";
+    QTest::newRow("interfaces file") << "etc/network/interfaces";
+}
+
+void tst_NetworkControl::unwritableFileFailsTheChain()
+{
+    QFETCH(QString, blocked);
+    ScratchRoots roots;
+    QVERIFY(QDir().mkpath(roots.system() + blocked));
+    NetworkControl control;
+    QSignalSpy done(&control, &NetworkControl::chainFinished);
+    NetworkSettings settings;
+    settings.wifiEnabled = true;
+    settings.wifiSsid = "Line 4";
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unable to write"));
+    QVERIFY(control.reconfigure(settings));
+    QTRY_COMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toString(), QStringLiteral("reconfigure"));
+    QCOMPARE(done.at(0).at(1).toBool(), false);
+    QVERIFY(roots.toolCalls().contains("ifup wlan0"));
 }
 
 QTEST_GUILESS_MAIN(tst_NetworkControl)

@@ -67,6 +67,8 @@ class tst_NetworkFiles : public QObject
 private slots:
     void expectedFiles_data();
     void expectedFiles();
+    void acceptedAddresses_data();
+    void acceptedAddresses();
     void valuesReadBackUnchanged_data();
     void valuesReadBackUnchanged();
     void refusedKeepsOldFiles_data();
@@ -98,6 +100,34 @@ void tst_NetworkFiles::expectedFiles_data()
     disabled.wifiEnabled = false;
     disabled.wifiStatic = true; // no address: not checked while off
     QTest::newRow("Wi-Fi disabled") << "wifi-disabled" << disabled;
+}
+
+// The edges a host address and a netmask may take.
+void tst_NetworkFiles::acceptedAddresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("netmask");
+    QTest::newRow("lowest of a /24") << "192.168.1.1" << "255.255.255.0";
+    QTest::newRow("highest of a /24") << "192.168.1.254" << "255.255.255.0";
+    QTest::newRow("middle of a /24") << "192.168.1.128" << "255.255.255.0";
+    QTest::newRow("all parts 255 but the last") << "10.255.255.254" << "255.0.0.0";
+    QTest::newRow("point-to-point /31") << "10.0.0.0" << "255.255.255.254";
+    QTest::newRow("single host /32") << "10.0.0.7" << "255.255.255.255";
+    QTest::newRow("first octet 1") << "1.0.0.1" << "255.0.0.0";
+    QTest::newRow("first octet 223") << "223.255.255.254" << "255.255.255.0";
+    QTest::newRow("widest mask") << "100.0.0.1" << "128.0.0.0";
+}
+
+void tst_NetworkFiles::acceptedAddresses()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, netmask);
+    NetworkSettings s;
+    s.wifiEnabled = s.wifiStatic = true;
+    s.wifiAddress = address;
+    s.wifiNetmask = netmask;
+    s.wifiGateway = address;
+    QCOMPARE(NetworkFiles::refusal(s), QString());
 }
 
 void tst_NetworkFiles::expectedFiles()
@@ -165,6 +195,30 @@ void tst_NetworkFiles::refusedKeepsOldFiles_data()
     badGateway.ethNetmask = "255.255.255.0";
     badGateway.ethGateway = "gateway";
     QTest::newRow("wired gateway") << badGateway << "wired gateway";
+
+    // What a host may not take: the system reads "010" as octal, the others are not
+    // addresses of one host.
+    const auto wiredAt = [](const QString &address, const QString &netmask, const QString &gateway) {
+        NetworkSettings s;
+        s.ethEnabled = s.ethStatic = true;
+        s.ethAddress = address;
+        s.ethNetmask = netmask;
+        s.ethGateway = gateway;
+        return s;
+    };
+    QTest::newRow("leading zero") << wiredAt("192.168.010.2", "255.255.255.0", "") << "wired is static but its address";
+    QTest::newRow("part of 256") << wiredAt("192.168.1.256", "255.255.255.0", "") << "wired is static but its address";
+    QTest::newRow("first multicast") << wiredAt("224.0.0.1", "255.0.0.0", "") << "wired is static but its address";
+    QTest::newRow("network address of a /30") << wiredAt("10.0.0.4", "255.255.255.252", "") << "wired is static but its address";
+    QTest::newRow("0.x.x.x") << wiredAt("0.1.2.3", "255.0.0.0", "") << "wired is static but its address";
+    QTest::newRow("loopback") << wiredAt("127.0.0.2", "255.0.0.0", "") << "wired is static but its address";
+    QTest::newRow("multicast") << wiredAt("239.1.1.1", "255.0.0.0", "") << "wired is static but its address";
+    QTest::newRow("limited broadcast") << wiredAt("255.255.255.255", "255.255.255.0", "") << "wired is static but its address";
+    QTest::newRow("network address") << wiredAt("10.0.0.0", "255.0.0.0", "") << "wired is static but its address";
+    QTest::newRow("subnet broadcast") << wiredAt("192.168.1.127", "255.255.255.128", "") << "wired is static but its address";
+    QTest::newRow("netmask with a gap") << wiredAt("192.168.1.2", "255.255.0.255", "") << "wired is static but its netmask";
+    QTest::newRow("netmask of nothing") << wiredAt("192.168.1.2", "0.0.0.0", "") << "wired is static but its netmask";
+    QTest::newRow("broadcast gateway") << wiredAt("192.168.1.2", "255.255.255.0", "255.255.255.255") << "wired gateway";
 }
 
 void tst_NetworkFiles::refusedKeepsOldFiles()
