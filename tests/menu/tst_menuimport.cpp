@@ -16,6 +16,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 QString importFixture(const QString &name)
@@ -259,23 +261,24 @@ private slots:
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 0);
     }
 
-    void legacyListCopiesAreNumberedAndKeptFew_data()
+    // The old list goes to the first free number; no earlier copy is ever removed.
+    void legacyListCopiesAreNumberedAndKept_data()
     {
         QTest::addColumn<QList<int>>("existing");   // numbered copies before the import
         QTest::addColumn<int>("oldListAt");         // where the old list goes
-        QTest::addColumn<QList<int>>("copies");     // numbered copies after
 
-        QTest::newRow("none") << QList<int>() << 1 << QList<int>{1};
-        QTest::newRow("_1 present") << QList<int>{1} << 2 << QList<int>{1, 2};
-        QTest::newRow("gap") << QList<int>{2} << 1 << QList<int>{1, 2};
-        QTest::newRow("all five") << QList<int>{1, 2, 3, 4, 5} << 5 << QList<int>{1, 2, 3, 4, 5};
+        QTest::newRow("none") << QList<int>() << 1;
+        QTest::newRow("_1 present") << QList<int>{1} << 2;
+        QTest::newRow("gap") << QList<int>{2} << 1;
+        QTest::newRow("gap after two") << QList<int>{1, 2, 4} << 3;
+        QTest::newRow("five: the sixth is kept") << QList<int>{1, 2, 3, 4, 5} << 6;
+        QTest::newRow("six: the seventh is kept") << QList<int>{1, 2, 3, 4, 5, 6} << 7;
     }
 
-    void legacyListCopiesAreNumberedAndKeptFew()
+    void legacyListCopiesAreNumberedAndKept()
     {
         QFETCH(QList<int>, existing);
         QFETCH(int, oldListAt);
-        QFETCH(QList<int>, copies);
 
         QVERIFY(m_roots->writeRootFile("productsList.txt", "p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
         for (int n : existing)
@@ -289,13 +292,18 @@ private slots:
         QCOMPARE(MenuTest::readFile(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(oldListAt)),
                  QByteArray("p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
         QList<int> found;
-        for (int n = 1; n <= 7; ++n) {
+        for (int n = 1; n <= 9; ++n) {
             if (QFile::exists(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(n)))
                 found << n;
         }
+        QList<int> copies = existing;
+        copies << oldListAt;
+        std::sort(copies.begin(), copies.end());
         QCOMPARE(found, copies);
-        if (existing.size() == 5) // the oldest went, the others moved down one
-            QCOMPARE(MenuTest::readFile(m_roots->root() + "productsList.txt_1"), QByteArray("2"));
+        // Every earlier copy keeps its place and its content.
+        for (int n : existing)
+            QCOMPARE(MenuTest::readFile(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(n)),
+                     QByteArray::number(n));
     }
 
     void failedSaveKeepsThePreviousMenu_data()
