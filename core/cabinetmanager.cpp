@@ -227,6 +227,7 @@ void CabinetManager::useLayoutFromFile()
     l.tempHandling = f.get_tempHandling();
     l.cabinetConfiguration = f.get_cabinetConfiguration();
     l.numIOBoards = f.get_numIOBoards();
+    l.controlBoardType = f.get_controlBoardType();
     l.hasFan = f.get_hasFan();
     l.haccpEnabled = f.get_haccpDataCollection();
     l.startingShelfNumber = f.get_startingShelfNumber();
