@@ -271,6 +271,7 @@ private:
     void createDisplayLink();
     void createHolding();
     void connectHolding();
+    void connectLanguageFollowers();
     void createIot();
     void createEolTest();
     void connectIot();
