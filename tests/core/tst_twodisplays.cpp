@@ -1,6 +1,7 @@
 // Runs the program twice, as two displays of one cabinet (primary and mirror, or the two
 // sides of a 5x4), each with its own data root, on a virtual CAN bus of the test's own;
 // watches their logs and drives them through their simulation consoles.
+#include "displayprocess.h"
 #include "scratchroots.h"
 
 #include <QJsonArray>
@@ -9,79 +10,6 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QtTest>
-
-namespace {
-
-int freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-} // namespace
-
-// One running display: its process and everything it has logged so far.
-class Display
-{
-public:
-    Display(const QString &root, const QString &canInterface, const QStringList &extraArgs = {},
-            const QMap<QString, QString> &extraEnv = {})
-    {
-        QDir().mkpath(root);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
-        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), canInterface);
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
-        for (auto it = extraEnv.cbegin(); it != extraEnv.cend(); ++it)
-            env.insert(it.key(), it.value());
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(TUL_BINARY), QStringList{QStringLiteral("-simulation")} + extraArgs);
-    }
-    ~Display()
-    {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-    QString log()
-    {
-        output += QString::fromLocal8Bit(process.readAll());
-        return output;
-    }
-    bool saw(const QString &text) { return log().contains(text); }
-    int count(const QString &text) { return log().count(text); }
-
-    // Sends one simulation console command and returns its answer line ("" if none came).
-    QString ask(const QString &command)
-    {
-        static const QRegularExpression answer(QStringLiteral("^sim: (.*)$"),
-                                               QRegularExpression::MultilineOption);
-        const auto answers = [this] {
-            QStringList lines;
-            for (auto it = answer.globalMatch(log()); it.hasNext();)
-                lines << it.next().captured(1);
-            return lines;
-        };
-        const int before = answers().size();
-        process.write(command.toUtf8() + '\n');
-        QDeadlineTimer deadline(5000);
-        while (answers().size() <= before && !deadline.hasExpired())
-            process.waitForReadyRead(100);
-        const QStringList after = answers();
-        return after.size() > before ? after.at(before) : QString();
-    }
-    // The bin's state code as the console reports it; -1 without an answer.
-    int state(int bin)
-    {
-        static const QRegularExpression code(QStringLiteral("^bin \\d+ state (\\d+) "));
-        const QRegularExpressionMatch match = code.match(ask(QStringLiteral("state %1").arg(bin)));
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
-    }
-
-    QProcess process;
-    QString output;
-};
 
 class TestTwoDisplays : public QObject
 {
@@ -93,6 +21,7 @@ private slots:
     void identityAndVersionsCrossOnce();
     void menuMigratedOnThePrimaryReachesTheMirror();
     void menuImportedOnThePrimaryReachesTheMirror();
+    void settingsImportedAtStartShowOnTheMirror();
     void primaryGivesUpWithoutTheOtherDisplay();
     void singleDisplayNeedsNoSynchronisation();
     void binsAreStartedAndStoppedFromEitherDisplay_data();
@@ -235,6 +164,61 @@ void TestTwoDisplays::menuImportedOnThePrimaryReachesTheMirror()
     QVERIFY(menu.open(QIODevice::ReadOnly));
     QVERIFY(menu.readAll().contains("Nuggets"));  // a product of the imported file
     QTRY_VERIFY_WITH_TIMEOUT(mirror.count(QStringLiteral("Reloading the menu and day-part files")) >= 2, 20000);
+}
+
+// The settings of a binary menu file imported during the primary's start (French,
+// use-first, split view, label font 30) show on the mirror and are kept in its own
+// settings file, whichever of the import and the mirror's resynchronisation comes first.
+void TestTwoDisplays::settingsImportedAtStartShowOnTheMirror()
+{
+    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
+    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
+    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
+    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
+    for (const QString &root : {primaryRoot, mirrorRoot}) {
+        QFile identity(root + QStringLiteral("serialModelNums.txt"));
+        QVERIFY(identity.open(QIODevice::WriteOnly));
+        identity.write("serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n");
+        QFile settings(root + QStringLiteral("config.txt"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("languageId=eng_USA\nuseFirstEnabled=0\nsplitViewEnabled=0\nlabelFontSize=20\n");
+    }
+    QVERIFY(QDir().mkpath(primaryRoot + QStringLiteral("updates/menu")));
+    QVERIFY(QFile::copy(QStringLiteral(MENUIMPORT_FIXTURES "/good.tul"),
+                        primaryRoot + QStringLiteral("updates/menu/good.tul")));
+
+    Display mirror(mirrorRoot, m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Scene loaded")), 20000);
+    Display primary(primaryRoot, m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(finished) && mirror.saw(finished), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(primaryRoot + QStringLiteral("updates/menu/good.tul")), 20000);
+
+    // The primary shows the imported language; so does the mirror.
+    QTRY_VERIFY_WITH_TIMEOUT(primary.ask(QStringLiteral("ui get homeButton label")) != QLatin1String("Home"), 10000);
+    const QString home = primary.ask(QStringLiteral("ui get homeButton label"));
+    QTRY_COMPARE_WITH_TIMEOUT(mirror.ask(QStringLiteral("ui get homeButton label")), home, 10000);
+    QCOMPARE(mirror.ask(QStringLiteral("ui tap settingsButton")), QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(mirror.ask(QStringLiteral("ui get useFirstSwitch checked")), QStringLiteral("true"), 5000);
+
+    const auto settingsOf = [](const QString &root) {
+        QFile file(root + QStringLiteral("config.txt"));
+        QMap<QString, QString> values;
+        if (file.open(QIODevice::ReadOnly))
+            for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+                values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+        return values;
+    };
+    const QStringList keys{"languageId", "useFirstEnabled", "splitViewEnabled", "labelFontSize"};
+    const auto imported = [&](const QString &root) {
+        const QMap<QString, QString> values = settingsOf(root);
+        QStringList got;
+        for (const QString &key : keys)
+            got << values.value(key);
+        return got.join(QLatin1Char(' '));
+    };
+    QCOMPARE(imported(primaryRoot), QStringLiteral("fra 1 1 30"));
+    QTRY_COMPARE_WITH_TIMEOUT(imported(mirrorRoot), QStringLiteral("fra 1 1 30"), 10000);
 }
 
 void TestTwoDisplays::primaryGivesUpWithoutTheOtherDisplay()

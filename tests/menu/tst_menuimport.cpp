@@ -225,6 +225,54 @@ private slots:
         QVERIFY(sent.contains("sendOvUpdateProducts") && sent.contains("sendOvUpdateDayparts"));
     }
 
+    // The settings of an imported binary file are the cabinet's: once the import is saved
+    // they go to the other displays as the display settings record. The settings file is
+    // offered as transfer 12, which nothing takes. A failed import sends nothing and has
+    // the preference screens show the restored values.
+    void importedSettingsReachTheOtherDisplays_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("otherDisplays");
+        QTest::addColumn<QString>("broken");   // a temporary file that cannot be written
+        QTest::addColumn<int>("records");      // display settings records sent
+        QTest::addColumn<int>("fileOffers");   // sendConfigurationFileViaCanbus
+        QTest::addColumn<int>("reloads");      // newConfigImported
+        QTest::newRow("binary, second display") << "good.tul" << true << "" << 1 << 1 << 1;
+        QTest::newRow("binary, single display") << "good.tul" << false << "" << 0 << 1 << 1;
+        QTest::newRow("binary, menu not saved") << "good.tul" << true << "menu.json.New" << 0 << 1 << 2;
+        QTest::newRow("binary, settings not saved") << "good.tul" << true << "config.txt" << 0 << 0 << 1;
+        QTest::newRow("JSON carries no settings") << "apply.json" << true << "" << 0 << 0 << 0;
+    }
+
+    void importedSettingsReachTheOtherDisplays()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, otherDisplays);
+        QFETCH(QString, broken);
+        QFETCH(int, records);
+        QFETCH(int, fileOffers);
+        QFETCH(int, reloads);
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        QVERIFY(putOnDrive(file));
+        Cabinet cabinet;
+        cabinet.core.hasSecondaryDisplay = otherDisplays;
+        QVERIFY(cabinet.idle());
+        if (!broken.isEmpty())
+            QVERIFY(QDir().mkpath(m_roots->root() + broken));
+        cabinet.core.sent.clear();
+        QSignalSpy offers(cabinet.config, &ConfigurationManager::sendConfigurationFileViaCanbus);
+        QSignalSpy shown(cabinet.config, &ConfigurationManager::newConfigImported);
+
+        bool ok = false;
+        importAndWait(cabinet, file, &ok);
+        QCOMPARE(ok, broken.isEmpty());
+        QCOMPARE(cabinet.core.sentNames().count("sendConfigSettingsData"), records);
+        QCOMPARE(offers.size(), fileOffers);
+        if (fileOffers)
+            QCOMPARE(offers.first(), (QVariantList{ConfigurationManager::configFilePath(), 12}));
+        QCOMPARE(shown.size(), reloads);
+    }
+
     void configurationLanguage_data()
     {
         QTest::addColumn<QString>("file");
