@@ -21,7 +21,6 @@ private slots:
     void identityAndVersionsCrossOnce();
     void menuMigratedOnThePrimaryReachesTheMirror();
     void menuImportedOnThePrimaryReachesTheMirror();
-    void settingsImportedAtStartShowOnTheMirror();
     void primaryGivesUpWithoutTheOtherDisplay();
     void singleDisplayNeedsNoSynchronisation();
     void binsAreStartedAndStoppedFromEitherDisplay_data();
@@ -164,61 +163,6 @@ void TestTwoDisplays::menuImportedOnThePrimaryReachesTheMirror()
     QVERIFY(menu.open(QIODevice::ReadOnly));
     QVERIFY(menu.readAll().contains("Nuggets"));  // a product of the imported file
     QTRY_VERIFY_WITH_TIMEOUT(mirror.count(QStringLiteral("Reloading the menu and day-part files")) >= 2, 20000);
-}
-
-// The settings of a binary menu file imported during the primary's start (French,
-// use-first, split view, label font 30) show on the mirror and are kept in its own
-// settings file, whichever of the import and the mirror's resynchronisation comes first.
-void TestTwoDisplays::settingsImportedAtStartShowOnTheMirror()
-{
-    const QString primaryRoot = m_scratch->base() + QStringLiteral("/primary/");
-    const QString mirrorRoot = m_scratch->base() + QStringLiteral("/mirror/");
-    seed(primaryRoot, QStringLiteral("2x4_primary_mirror.hcc"));
-    seed(mirrorRoot, QStringLiteral("2x4_mirror.hcc"));
-    for (const QString &root : {primaryRoot, mirrorRoot}) {
-        QFile identity(root + QStringLiteral("serialModelNums.txt"));
-        QVERIFY(identity.open(QIODevice::WriteOnly));
-        identity.write("serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n");
-        QFile settings(root + QStringLiteral("config.txt"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("languageId=eng_USA\nuseFirstEnabled=0\nsplitViewEnabled=0\nlabelFontSize=20\n");
-    }
-    QVERIFY(QDir().mkpath(primaryRoot + QStringLiteral("updates/menu")));
-    QVERIFY(QFile::copy(QStringLiteral(MENUIMPORT_FIXTURES "/good.tul"),
-                        primaryRoot + QStringLiteral("updates/menu/good.tul")));
-
-    Display mirror(mirrorRoot, m_can);
-    QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("Scene loaded")), 20000);
-    Display primary(primaryRoot, m_can);
-    const QString finished = QStringLiteral("Start-up synchronisation finished");
-    QTRY_VERIFY_WITH_TIMEOUT(primary.saw(finished) && mirror.saw(finished), 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(primaryRoot + QStringLiteral("updates/menu/good.tul")), 20000);
-
-    // The primary shows the imported language; so does the mirror.
-    QTRY_VERIFY_WITH_TIMEOUT(primary.ask(QStringLiteral("ui get homeButton label")) != QLatin1String("Home"), 10000);
-    const QString home = primary.ask(QStringLiteral("ui get homeButton label"));
-    QTRY_COMPARE_WITH_TIMEOUT(mirror.ask(QStringLiteral("ui get homeButton label")), home, 10000);
-    QCOMPARE(mirror.ask(QStringLiteral("ui tap settingsButton")), QStringLiteral("ok"));
-    QTRY_COMPARE_WITH_TIMEOUT(mirror.ask(QStringLiteral("ui get useFirstSwitch checked")), QStringLiteral("true"), 5000);
-
-    const auto settingsOf = [](const QString &root) {
-        QFile file(root + QStringLiteral("config.txt"));
-        QMap<QString, QString> values;
-        if (file.open(QIODevice::ReadOnly))
-            for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
-                values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
-        return values;
-    };
-    const QStringList keys{"languageId", "useFirstEnabled", "splitViewEnabled", "labelFontSize"};
-    const auto imported = [&](const QString &root) {
-        const QMap<QString, QString> values = settingsOf(root);
-        QStringList got;
-        for (const QString &key : keys)
-            got << values.value(key);
-        return got.join(QLatin1Char(' '));
-    };
-    QCOMPARE(imported(primaryRoot), QStringLiteral("fra 1 1 30"));
-    QTRY_COMPARE_WITH_TIMEOUT(imported(mirrorRoot), QStringLiteral("fra 1 1 30"), 10000);
 }
 
 void TestTwoDisplays::primaryGivesUpWithoutTheOtherDisplay()
