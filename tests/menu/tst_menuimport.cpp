@@ -232,22 +232,24 @@ private slots:
     void importedSettingsReachTheOtherDisplays_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("otherDisplays");
+        QTest::addColumn<QString>("display"); // this display and the others of the cabinet
         QTest::addColumn<QString>("broken");   // a temporary file that cannot be written
         QTest::addColumn<int>("records");      // display settings records sent
         QTest::addColumn<int>("fileOffers");   // sendConfigurationFileViaCanbus
         QTest::addColumn<int>("reloads");      // newConfigImported
-        QTest::newRow("binary, second display") << "good.tul" << true << "" << 1 << 1 << 1;
-        QTest::newRow("binary, single display") << "good.tul" << false << "" << 0 << 1 << 1;
-        QTest::newRow("binary, menu not saved") << "good.tul" << true << "menu.json.New" << 0 << 1 << 2;
-        QTest::newRow("binary, settings not saved") << "good.tul" << true << "config.txt" << 0 << 0 << 1;
-        QTest::newRow("JSON carries no settings") << "apply.json" << true << "" << 0 << 0 << 0;
+        QTest::newRow("binary, master with a second display") << "good.tul" << "second" << "" << 1 << 1 << 1;
+        QTest::newRow("binary, master with a mirror") << "good.tul" << "mirror" << "" << 1 << 1 << 1;
+        QTest::newRow("binary, the only display") << "good.tul" << "alone" << "" << 0 << 1 << 1;
+        QTest::newRow("binary, not the master") << "good.tul" << "not master" << "" << 1 << 1 << 1;
+        QTest::newRow("binary, menu not saved") << "good.tul" << "second" << "menu.json.New" << 0 << 1 << 2;
+        QTest::newRow("binary, settings not saved") << "good.tul" << "second" << "config.txt" << 0 << 0 << 1;
+        QTest::newRow("JSON carries no settings") << "apply.json" << "second" << "" << 0 << 0 << 0;
     }
 
     void importedSettingsReachTheOtherDisplays()
     {
         QFETCH(QString, file);
-        QFETCH(bool, otherDisplays);
+        QFETCH(QString, display);
         QFETCH(QString, broken);
         QFETCH(int, records);
         QFETCH(int, fileOffers);
@@ -255,7 +257,9 @@ private slots:
         QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
         QVERIFY(putOnDrive(file));
         Cabinet cabinet;
-        cabinet.core.hasSecondaryDisplay = otherDisplays;
+        cabinet.core.hasSecondaryDisplay = display == "second";
+        cabinet.core.hasMirrorDisplay = display == "mirror";
+        cabinet.core.iAmMaster = display != "not master";
         QVERIFY(cabinet.idle());
         if (!broken.isEmpty())
             QVERIFY(QDir().mkpath(m_roots->root() + broken));
