@@ -17,6 +17,7 @@
 #include "scratchroots.h"
 #include "simulatedpans.h"
 #include "translator.h"
+#include "traybarsc.h"
 
 #include <QDBusMessage>
 #include <QFile>
@@ -318,14 +319,15 @@ void TestIotEvents::startReportsInOrder_data()
     QTest::addColumn<QByteArray>("settings"); // config.txt before the start
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QString>("switchReport"); // what a later switch to French sends
+    QTest::addColumn<QString>("binName");      // product 21 on bin 1, in the stored language
     const QStringList customer{"iotSettings", "powerOn", "ecoModeSettings"};
     QTest::newRow("English, customer cloud") << QByteArray("languageId=eng_USA\niotType=QRB_LUMO\n") << customer
-                                             << "settingChange";
+                                             << "settingChange" << "Patty";
     QTest::newRow("Spanish, customer cloud") << QByteArray("languageId=spa\niotType=QRB_LUMO\n") << customer
-                                             << "settingChange";
+                                             << "settingChange" << "Carne";
     QTest::newRow("Spanish, maker cloud") << QByteArray("languageId=spa\niotType=QRB_VAZARA\n")
                                           << QStringList{"iotSettings", "powerOn", "firmwareUpdated", "ecoModeSettings"}
-                                          << "languageChange";
+                                          << "languageChange" << "Carne";
 }
 
 void TestIotEvents::startReportsInOrder()
@@ -333,6 +335,7 @@ void TestIotEvents::startReportsInOrder()
     QFETCH(QByteArray, settings);
     QFETCH(QStringList, events);
     QFETCH(QString, switchReport);
+    QFETCH(QString, binName);
     const auto mark = [this](const QString &name) {
         QDBusConnection::systemBus().send(
             QDBusMessage::createSignal(IotLink::ObjectPath, IotLink::InterfaceName, QStringLiteral("lumoEvent"))
@@ -354,6 +357,8 @@ void TestIotEvents::startReportsInOrder()
     got.removeAll(QStringLiteral("preheatStart"));
     got.removeAll(QStringLiteral("preheatComplete"));
     QCOMPARE(got, events);
+    // The slots name their products in the stored language all the same.
+    QCOMPARE(m_cm->holding()->trays().at(1)->get_productName(), binName);
 
     // A later switch is reported.
     m_heard->events.clear();
