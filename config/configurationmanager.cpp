@@ -647,6 +647,30 @@ void ConfigurationManager::processImportedMenu(const QString &menuName)
     saveConfigFile();
 }
 
+bool ConfigurationManager::processOrvantaConfigData(const Configuration_t &data)
+{
+    set_languageId(data.language == 1   ? QStringLiteral("spa")
+                   : data.language == 2 ? QStringLiteral("fra")
+                                        : QStringLiteral("eng_USA"));
+    set_useFirstEnabled(data.useFirst != 0);
+    set_groupDotsEnabled(data.groupDots != 0);
+    set_splitViewEnabled(data.splitView != 0);
+    set_individualDPEnabled(data.individualDayParts != 0);
+    set_labelFontSize(data.labelFontSize);
+    const QByteArray md5(reinterpret_cast<const char *>(data.productsMd5.data()), int(data.productsMd5.size()));
+    const QString hash = QString::fromLatin1(md5.toHex());
+    qDebug().noquote() << "Imported products hash code:" << hash;
+    set_productsHashCode(hash);
+    if (!saveConfigFile())
+        return false;
+    emit newConfigImported();
+    // Nothing takes this file transfer: the other display keeps settings of its own in its
+    // file and receives the shared ones as the display settings record.
+    constexpr int configFileTransferId = 12; // the display link's file id of "config.txt"
+    emit sendConfigurationFileViaCanbus(configFilePath(), configFileTransferId);
+    return true;
+}
+
 QString ConfigurationManager::encryptString(const QString &text) const
 {
     return Passcodes::encryptString(text);

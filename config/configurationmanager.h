@@ -1,6 +1,7 @@
 #ifndef CONFIGURATIONMANAGER_H
 #define CONFIGURATIONMANAGER_H
 
+#include "configurationtag.h"
 #include "networksettings.h"
 #include "p4statemachine.h"
 
@@ -313,6 +314,10 @@ public slots:
     // Menu import.
     void saveProductsHashCodeTs(const QString &unused = QString());
     void processImportedMenu(const QString &menuName);
+    // The settings record of a binary menu file: language, display options and products
+    // hash applied and saved; then newConfigImported and sendConfigurationFileViaCanbus.
+    // False (and neither signal) when the settings file could not be written.
+    bool processOrvantaConfigData(const Configuration_t &data);
 
     // Passcodes.
     QString encryptString(const QString &text) const;
@@ -465,6 +470,9 @@ signals:
     void copyConfigurationFileFailed();
     void resetConfigurationFileCompleted();
     void sendConfigurationFileViaCanbus(QString filePath, int transferId);
+    // A menu file's settings record was applied (or an import's were taken back): the
+    // preference screens show the stored values again.
+    void newConfigImported();
 
 private:
     CabinetCore *core() const;

@@ -7,6 +7,7 @@
 #include "p4statemachine.h"
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
+#include "tulgeneraldefs.h"
 
 #include <QDebug>
 #include <QSignalTransition>
@@ -207,6 +208,14 @@ void IoBoardConfiguration::sendPowerControlInfo()
                    1, false);
 }
 
+int IoBoardConfiguration::ioBoardCount(int controlBoardType, int numberOfZones)
+{
+    // A four-heater board serves two zones; any other type drives the whole cabinet.
+    if (controlBoardType != TulDefs::TUL_IO_BOARD_04_HEATERS)
+        return 1;
+    return qMax(1, (numberOfZones + 1) / 2);
+}
+
 QVariantList IoBoardConfiguration::systemInformationRows(const ConfigurationManager *c)
 {
     const CabinetCore *core = CabinetCore::of(c);
@@ -217,7 +226,9 @@ QVariantList IoBoardConfiguration::systemInformationRows(const ConfigurationMana
     rows << row(QStringLiteral("IoT"), c->get_iotSoftwareVersion());
     if (master && c->getCustomerId() == CUSTOMER_ID_QRB && c->get_iotType() == QLatin1String("QRB_LUMO"))
         rows << row(QStringLiteral("LuMo SDK"), c->get_iotSdkVersion());
-    const int boards = core ? qBound(1, core->get_numIOBoards(), int(IoRegisterMap::FirmwareBoardCount)) : 1;
+    const int boards = core ? qMin(ioBoardCount(core->get_controlBoardType(), core->get_numberOfZones()),
+                                   int(IoRegisterMap::FirmwareBoardCount))
+                            : 1;
     const QStringList versions = {c->get_ioBoardFirmwareVersion0(), c->get_ioBoardFirmwareVersion1(),
                                   c->get_ioBoardFirmwareVersion2(), c->get_ioBoardFirmwareVersion3(),
                                   c->get_ioBoardFirmwareVersion4()};

@@ -35,6 +35,8 @@ public:
     // The rows of the System Information page: {label, value} maps, labels in English
     // (the page translates them).
     static QVariantList systemInformationRows(const ConfigurationManager *config);
+    // The IO boards of a cabinet: one, or with four-heater boards one per two zones.
+    static int ioBoardCount(int controlBoardType, int numberOfZones);
 
     QModbusPollInfo *cabinetConfInfo() const { return m_cabinetConfInfo; }
     QModbusPollInfo *firmwareInfo() const { return m_iobfwvInfo; }

@@ -46,6 +46,7 @@ public:
     virtual int get_tempHandling() const = 0;
     virtual int get_cabinetConfiguration() const = 0;
     virtual int get_numIOBoards() const = 0;
+    virtual int get_controlBoardType() const = 0; // TulDefs::TUL_IO_BOARD_TYPE_tag
     virtual bool get_hasFan() const = 0;
     virtual bool get_iAmMaster() const = 0;
     virtual bool get_nfcEnabled() const = 0;

@@ -40,6 +40,7 @@ struct CabinetLayout
     int tempHandling = 0;
     int cabinetConfiguration = 6; // TUL_CONF_5X4
     int numIOBoards = 1;
+    int controlBoardType = 1; // TUL_IO_BOARD_04_HEATERS, as a personality without the key
     bool hasFan = false;
     bool haccpEnabled = false;
     int startingShelfNumber = 1;

@@ -156,6 +156,7 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     connectIot();
     publishToQml();
     m_translator->setLanguageByString(m_config->get_languageId());
+    connectLanguageFollowers();
     loadPluggedInMinutes();
     startMachines();
     loadScene();
@@ -227,6 +228,7 @@ void CabinetManager::useLayoutFromFile()
     l.tempHandling = f.get_tempHandling();
     l.cabinetConfiguration = f.get_cabinetConfiguration();
     l.numIOBoards = f.get_numIOBoards();
+    l.controlBoardType = f.get_controlBoardType();
     l.hasFan = f.get_hasFan();
     l.haccpEnabled = f.get_haccpDataCollection();
     l.startingShelfNumber = f.get_startingShelfNumber();
@@ -1068,8 +1070,6 @@ void CabinetManager::connectHolding()
     // Sounds.
     for (TrayBarSc *tray : h->trays()) {
         connect(tray, &TrayBarSc::requestAlarm, m_sound, &SoundManager::processAlarmReq);
-        connect(m_translator, &Translator::languageChanged, tray, &TrayBarSc::languageChanged,
-                Qt::QueuedConnection);
     }
     connect(h, &HoldingCoordinator::ambientTemperatureAlarm, m_sound, &SoundManager::playProductChangeAlarm);
     connect(h, &HoldingCoordinator::heaterHighTempAlarm, m_sound, &SoundManager::playProductChangeAlarm);
@@ -1082,7 +1082,6 @@ void CabinetManager::connectHolding()
                 Qt::QueuedConnection);
         connect(m_dayParts, &DayPartManager::newDayPartDefinition, zone, &ZoneManager::processDaypartUpdate,
                 Qt::QueuedConnection);
-        connect(m_translator, &Translator::retranslate, zone, &ZoneManager::reEmitErrorFlags, Qt::QueuedConnection);
         connect(zone, &ZoneManager::zoneErrorInfo, m_errors, &TulErrorControllerT::errorCodesDataProcess,
                 Qt::QueuedConnection);
         connect(zone, &ZoneManager::zoneErrorClearInfo, m_errors, &TulErrorControllerT::errorCodesClearDataProcess,
@@ -1138,6 +1137,19 @@ void CabinetManager::connectHolding()
     connect(link, &HoldingLink::temperatureAlarmReceived, h, &HoldingCoordinator::applyRemoteTemperatureAlarm);
     connect(link, &HoldingLink::restateHoldTempsReceived, h, &HoldingCoordinator::applyRemoteRestate);
     connect(this, &CabinetManager::iAmMasterChanged, link, [this] { m_holdingLink->setFrameId(ownFrameId()); });
+}
+
+void CabinetManager::connectLanguageFollowers()
+{
+    // Made after the stored language is installed, so that these see only later switches:
+    // the slots do not reload their texts twice and the cloud hears of no change at start.
+    const auto q = Qt::QueuedConnection;
+    for (TrayBarSc *tray : m_holding->trays())
+        connect(m_translator, &Translator::languageChanged, tray, &TrayBarSc::languageChanged, q);
+    for (ZoneManager *zone : m_holding->zones())
+        connect(m_translator, &Translator::retranslate, zone, &ZoneManager::reEmitErrorFlags, q);
+    if (m_layout.iAmMaster)
+        m_iot->connectLanguage();
 }
 
 bool CabinetManager::get_activelyHolding() const

@@ -94,6 +94,7 @@ public:
     int get_tempHandling() const override { return m_layout.tempHandling; }
     int get_cabinetConfiguration() const override { return m_layout.cabinetConfiguration; }
     int get_numIOBoards() const override { return m_layout.numIOBoards; }
+    int get_controlBoardType() const override { return m_layout.controlBoardType; }
     bool get_hasFan() const override { return m_layout.hasFan; }
     bool get_iAmMaster() const override { return m_layout.iAmMaster; }
     bool get_nfcEnabled() const override { return m_layout.nfcEnabled; }
@@ -270,6 +271,7 @@ private:
     void createDisplayLink();
     void createHolding();
     void connectHolding();
+    void connectLanguageFollowers();
     void createIot();
     void createEolTest();
     void connectIot();

@@ -147,8 +147,13 @@ void IotLink::connectReports()
         // Direct: the settings event leaves before whatever the switch sends next.
         connect(settings, &ConfigurationManager::notifyIotTypeChanged, m_lumo, &TulLumo::handle_event_iotSettings);
     }
+}
+
+void IotLink::connectLanguage()
+{
     if (Translator *translator = m_owner->translator())
-        connect(translator, &Translator::languageChanged, m_lumo, &TulLumo::handle_event_languageChange, q);
+        connect(translator, &Translator::languageChanged, m_lumo, &TulLumo::handle_event_languageChange,
+                Qt::QueuedConnection);
 }
 
 void IotLink::setPerformanceDataInterval(int seconds)

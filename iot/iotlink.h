@@ -48,8 +48,11 @@ public:
     void setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, const QList<int> &ui2mioZoneMap);
     // Master display only: the agent's signals, the relay of every outbound message to
     // the bus, the performance-data timer (started when the interval is valid), and the
-    // reports of the settings, the language, the errors and the power-on.
+    // reports of the settings, the errors and the power-on.
     void connectMaster(int performanceIntervalSeconds);
+    // Master display only, once the stored language is installed: the report of later
+    // language switches.
+    void connectLanguage();
 
     TulDbusAdapter *adapter() const;
     TulLumo *lumo() const { return m_lumo; }

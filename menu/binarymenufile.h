@@ -1,6 +1,8 @@
 #ifndef BINARYMENUFILE_H
 #define BINARYMENUFILE_H
 
+#include "configurationtag.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMetaType>
@@ -11,20 +13,8 @@
 
 // The records of the menu tool's binary menu file ("*.tul"). On disk every record is
 // packed, little-endian and starts with a CRC-16/MODBUS over the rest of the record;
-// here they are held decoded, field by field.
-struct ConfigurationTag
-{
-    static constexpr int size = 26;
-    quint16 crc = 0;
-    quint8 language = 0;          // 1 Spanish, 2 French, anything else English
-    quint8 useFirst = 0;
-    quint8 groupDots = 0;
-    quint8 splitView = 0;
-    quint8 individualDayParts = 0;
-    quint8 labelFontSize = 0;
-    std::array<quint8, 16> productsMd5{};
-};
-
+// here they are held decoded, field by field. The settings record, ConfigurationTag, is
+// the settings store's.
 struct ProductTag
 {
     static constexpr int size = 134;
@@ -58,11 +48,9 @@ struct DayPartTag
     std::array<qint32, bins> productIds{}; // by bin number, not by display tray
 };
 
-using Configuration_t = ConfigurationTag;
 using Product_t = ProductTag;
 using DayPart_t = DayPartTag;
 
-Q_DECLARE_METATYPE(Configuration_t)
 Q_DECLARE_METATYPE(Product_t)
 Q_DECLARE_METATYPE(DayPart_t)
 

@@ -13,7 +13,6 @@ void CookbookLock::watchCore()
     CabinetCore *core = CabinetCore::of(this);
     if (!core)
         return;
-    connect(core, &CabinetCore::noUserInteraction, this, &CookbookLock::lock);
     connect(core, &CabinetCore::activelyHoldingChanged, this, [this](bool holding) {
         if (holding)
             lock();

@@ -7,9 +7,10 @@
 class ConfigurationManager;
 
 // The lock of the cookbook's product details and day-part pages: opened by a PIN of the
-// manager, service or factory level, closed by hand, when the cookbook is left, at the
-// idle return and when a slot starts holding. Every PIN entry and every locking of an
-// open cookbook is reported through the settings store for the cloud link.
+// manager, service or factory level, closed by hand or when a slot starts holding. It is
+// kept between visits as the user left it (leaving and the idle return do not close it).
+// Every PIN entry and every locking of an open cookbook is reported through the settings
+// store for the cloud link.
 class CookbookLock : public QObject
 {
     Q_OBJECT
@@ -38,7 +39,7 @@ public:
     Q_INVOKABLE int unlock(const QString &typed);
     Q_INVOKABLE void lock();
 
-    // Connects the locking triggers of the application core (idle return, holding).
+    // Connects the locking trigger of the application core (the start of holding).
     void watchCore();
 
 signals:

@@ -1,5 +1,6 @@
 #include "menuimporttransaction.h"
 
+#include "cabinetcore.h"
 #include "configurationmanager.h"
 #include "jsonguard.h"
 #include "jsonmenufile.h"
@@ -29,22 +30,6 @@ MenuImportTransaction::MenuImportTransaction(MenuManager *menu, DayPartManager *
 MenuImportTransaction::~MenuImportTransaction()
 {
     qDeleteAll(m_menuBefore);
-}
-
-void MenuImportTransaction::applyConfiguration(ConfigurationManager *config, const Configuration_t &data)
-{
-    config->set_languageId(data.language == 1   ? QStringLiteral("spa")
-                           : data.language == 2 ? QStringLiteral("fra")
-                                                : QStringLiteral("eng_USA"));
-    config->set_useFirstEnabled(data.useFirst != 0);
-    config->set_groupDotsEnabled(data.groupDots != 0);
-    config->set_splitViewEnabled(data.splitView != 0);
-    config->set_individualDPEnabled(data.individualDayParts != 0);
-    config->set_labelFontSize(data.labelFontSize);
-    const QByteArray md5(reinterpret_cast<const char *>(data.productsMd5.data()), int(data.productsMd5.size()));
-    const QString hash = QString::fromLatin1(md5.toHex());
-    qDebug().noquote() << "Imported products hash code:" << hash;
-    config->set_productsHashCode(hash);
 }
 
 bool MenuImportTransaction::begin()
@@ -93,8 +78,7 @@ void MenuImportTransaction::applyBinary(const BinaryMenuFile &file)
     }
     if (m_config) {
         m_configChanged = true;
-        applyConfiguration(m_config, file.configuration);
-        if (!m_config->saveConfigFile())
+        if (!m_config->processOrvantaConfigData(file.configuration))
             return rollBack("config.txt could not be saved");
     }
     m_menuChanged = true;
@@ -177,6 +161,7 @@ void MenuImportTransaction::rollBack(const char *why)
         m_config->set_labelFontSize(m_configBefore.labelFontSize);
         m_config->set_productsHashCode(m_configBefore.productsHashCode);
         m_config->saveConfigFile();
+        emit m_config->newConfigImported();
     }
     // A file that was saved with the new content gets the old one back; one whose save
     // failed kept it.
@@ -194,8 +179,19 @@ void MenuImportTransaction::rollBack(const char *why)
     end(false);
 }
 
+void MenuImportTransaction::shareSettings()
+{
+    // The display settings are the cabinet's: an import's reach the other displays as a
+    // change made on the Preferences page would.
+    CabinetCore *core = m_config ? CabinetCore::of(m_config) : nullptr;
+    if (core && (!core->get_iAmMaster() || core->get_hasMirrorDisplay() || core->get_hasSecondaryDisplay()))
+        core->sendConfigSettingsData();
+}
+
 void MenuImportTransaction::end(bool ok)
 {
+    if (ok && m_configChanged)
+        shareSettings();
     m_running = false;
     qDeleteAll(m_menuBefore);
     m_menuBefore.clear();

@@ -18,7 +18,9 @@ class QStandardItem;
 // groups, the day parts, and the saves of config.txt, menu.json and dayParts.json. The
 // result comes as finished(true) only once every file is saved; a file that cannot be
 // written, or a menu refused before anything changed, gives finished(false) and the
-// cabinet keeps its previous menu, day parts and settings (in memory and on file).
+// cabinet keeps its previous menu, day parts and settings (in memory and on file). The
+// settings of a binary file go through the settings store's processOrvantaConfigData,
+// and once the import is saved they go to the other displays as the settings record.
 class MenuImportTransaction : public QObject
 {
     Q_OBJECT
@@ -33,9 +35,6 @@ public:
     // Both report their outcome by finished(), possibly before they return.
     void applyBinary(const BinaryMenuFile &file);
     void applyJson(const QString &documentText);
-
-    // The settings a binary menu file carries, applied to the settings store.
-    static void applyConfiguration(ConfigurationManager *config, const Configuration_t &data);
 
 signals:
     void finished(bool ok);
@@ -58,6 +57,7 @@ private:
     void dayPartsSaveFinished(bool ok);
     void checkDone();
     void rollBack(const char *why);
+    void shareSettings();
     void end(bool ok);
 
     QPointer<MenuManager> m_menu;

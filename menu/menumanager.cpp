@@ -27,6 +27,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -860,18 +861,13 @@ QString MenuManager::legacyListText(const QList<Product_t> &plist)
     return text;
 }
 
-QString MenuManager::rotateLegacyListBackups(const QString &listPath)
+QString MenuManager::freeLegacyListCopyName(const QString &listPath)
 {
-    auto backupName = [&listPath](int n) { return listPath + QStringLiteral("_%1").arg(n); };
-    for (int n = 1; n <= maxLegacyBackups; ++n) {
-        if (!QFileInfo::exists(backupName(n)))
-            return backupName(n);
-    }
-    // All kept: the oldest goes, the others move down one, the newest takes the last.
-    QFile::remove(backupName(1));
-    for (int n = 2; n <= maxLegacyBackups; ++n)
-        QFile::rename(backupName(n), backupName(n - 1));
-    return backupName(maxLegacyBackups);
+    // The first free number; earlier copies are never removed, whatever their count.
+    int n = 1;
+    while (QFileInfo::exists(listPath + QStringLiteral("_%1").arg(n)) && n < std::numeric_limits<int>::max())
+        ++n;
+    return listPath + QStringLiteral("_%1").arg(n);
 }
 
 bool MenuManager::processOrvantaProductsList(const QList<Product_t> &plist)
@@ -887,7 +883,7 @@ bool MenuManager::processOrvantaProductsList(const QList<Product_t> &plist)
     m_legacyListWritten = false;
     m_legacyListBackup.clear();
     if (QFileInfo::exists(listPath)) {
-        const QString backup = rotateLegacyListBackups(listPath);
+        const QString backup = freeLegacyListCopyName(listPath);
         qDebug().noquote() << "Renaming " + listPath + " as " + backup;
         if (!QFile::rename(listPath, backup)) {
             qWarning().noquote() << "Unable to Open File !!!" << listPath << "(cannot keep the old list)";

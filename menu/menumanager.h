@@ -69,8 +69,6 @@ public:
     static constexpr int maxLegacyRows = 101;      // product 0 and 100 products and groups
     static constexpr int maxLegacyGroupMembers = 10;
     static constexpr qint64 maxMenuFileSize = 16 * 1024 * 1024;
-    // Earlier legacy lists kept by imports as productsList.txt_1 .. _5 (_5 the newest).
-    static constexpr int maxLegacyBackups = 5;
 
     explicit MenuManager(QObject *parent = nullptr);
     ~MenuManager() override;
@@ -195,7 +193,8 @@ private:
     QStandardItem *legacyProduct(const QStringList &fields) const;
     QStandardItem *legacyGroup(const QStringList &fields) const;
     QVariant legacyGroupFanSpeed(const QStringList &fields) const;
-    QString rotateLegacyListBackups(const QString &listPath);
+    // Where an import keeps the list it replaces: the smallest free productsList.txt_<n>.
+    static QString freeLegacyListCopyName(const QString &listPath);
     QStandardItem *importedJsonProduct(const QJsonObject &product, int language) const;
     QStandardItem *importedJsonGroup(const QJsonObject &group, int language,
                                      const QSet<int> &productIds) const;

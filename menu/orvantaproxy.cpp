@@ -339,8 +339,11 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
         return reportFailure();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        // Nothing was read: the screen says so, the cloud is not told of an update.
         qWarning().noquote() << "Cannot open the menu file" << path << ":" << file.errorString();
-        return reportFailure();
+        emit orvantaDataImportFailed();
+        endImport();
+        return;
     }
     if (file.size() > maxBinaryFileSize) {
         m_importReadFile = true;
@@ -366,9 +369,9 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
     }
     if (m_lastBinary.outcome == BinaryMenuFile::Outcome::UnsupportedVersion) {
         qWarning().noquote() << m_lastBinary.messages.value(0);
+        // A file of another version is refused on the screen only; the cloud hears of
+        // no update.
         emit invalidFileVersion();
-        if (MenuManager *menu = core() ? core()->menuManager() : nullptr)
-            emit menu->notifyMenuUpdated(unixSeconds(), m_importMethod, false);
         endImport();
         return;
     }

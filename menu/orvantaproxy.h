@@ -19,7 +19,8 @@ class MenuImportTransaction;
 //
 // An import is reported (orvantaDataImported, importedMenu and the menu manager's
 // notifyMenuUpdated) only once its files are saved; every failure is reported as a
-// failure and leaves the previous menu in place.
+// failure and leaves the previous menu in place. A binary file that cannot be opened, or
+// is of another version, is refused on the screen only: the cloud hears of no update.
 class OrvantaProxy : public P4StateMachine
 {
     Q_OBJECT

@@ -32,12 +32,10 @@ function splits(trays) {
     return ["1/4", "1/2", "3/4", "1/1"]
 }
 
-// Names for every language: an empty one takes the name typed for `current`, or failing
-// that the first name typed.
+// Names for every language: an empty one takes the name typed for `current` (the input
+// language), and only that one; with none there, the name stays empty and is refused.
 function filledNames(names, current) {
     var source = String(names[current] || "")
-    for (var i = 0; source.trim() === "" && i < names.length; ++i)
-        source = String(names[i] || "")
     var result = []
     for (var l = 0; l < 15; ++l)
         result.push(String(names[l] || "") === "" ? source : String(names[l]))

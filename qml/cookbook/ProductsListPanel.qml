@@ -57,7 +57,7 @@ Rectangle {
         pages.reload()
         ++revision
     }
-    // Leaving, for whatever reason, locks the cookbook again.
+    // Leaving closes what was open over the cookbook; its lock stays as the user left it.
     function leave() {
         productEditor.close()
         groupEditor.close()
@@ -66,8 +66,6 @@ Rectangle {
         messageBox.visible = false
         if (keyboard)
             keyboard.hide()
-        if (lock)
-            lock.lock()
     }
     function recount() {
         productCount = menu.getProductEditRowCount()

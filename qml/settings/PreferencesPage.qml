@@ -129,6 +129,7 @@ Item {
     Connections {
         target: configManager
         function onConfigFileRead() { if (!page.changed) page.load() }
+        function onNewConfigImported() { page.load() }
         function onUseFirstEnabledChanged() { page.refresh("useFirstEnabled") }
         function onSplitViewEnabledChanged() { page.refresh("splitViewEnabled") }
         function onGroupDotsEnabledChanged() { page.refresh("groupDotsEnabled") }

@@ -170,46 +170,64 @@ void TestIoBoardConfiguration::systemInformationRows_data()
 {
     QTest::addColumn<bool>("master");
     QTest::addColumn<int>("customer");
-    QTest::addColumn<int>("boards");
+    QTest::addColumn<int>("boardType"); // 0 twelve heaters, 1 four heaters
     QTest::addColumn<bool>("nfc");
     QTest::addColumn<int>("zones");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("master, one board") << true << 0 << 1 << false << 5
+    QTest::newRow("master, one board") << true << 0 << 0 << false << 5
                                        << QStringList{"UI (Primary)", "IoT", "I/O board"};
-    QTest::newRow("other display, QRB, NFC") << false << 3 << 1 << true << 5
+    QTest::newRow("other display, QRB, NFC") << false << 3 << 0 << true << 5
                                              << QStringList{"UI (Secondary)", "IoT", "I/O board", "Reader board #1"};
-    QTest::newRow("QRB master, three boards, NFC, ten zones")
-        << true << 3 << 3 << true << 10
-        << QStringList{"UI (Primary)", "IoT", "LuMo SDK", "Master I/O board", "Slave I/O board #%1",
-                       "Slave I/O board #%1", "Reader board #1", "Reader board #2"};
-    QTest::newRow("board count beyond five") << true << 0 << 9 << false << 5 << QStringList{"UI (Primary)", "IoT",
-        "Master I/O board", "Slave I/O board #%1", "Slave I/O board #%1", "Slave I/O board #%1", "Slave I/O board #%1"};
+    QTest::newRow("QRB master, three boards, NFC, six zones")
+        << true << 3 << 1 << true << 6
+        << QStringList{"UI (Primary)", "IoT", "LuMo SDK", "Master I/O board", "Slave I/O board #1",
+                       "Slave I/O board #2", "Reader board #1", "Reader board #2"};
+    QTest::newRow("board count beyond five") << true << 0 << 1 << false << 12 << QStringList{"UI (Primary)", "IoT",
+        "Master I/O board", "Slave I/O board #1", "Slave I/O board #2", "Slave I/O board #3", "Slave I/O board #4"};
+    QTest::newRow("four heaters, four zones") << true << 0 << 1 << false << 4
+                                              << QStringList{"UI (Primary)", "IoT", "Master I/O board", "Slave I/O board #1"};
+    QTest::newRow("four heaters, odd zone count") << true << 0 << 1 << false << 5
+        << QStringList{"UI (Primary)", "IoT", "Master I/O board", "Slave I/O board #1", "Slave I/O board #2"};
+    QTest::newRow("four heaters, one zone") << true << 0 << 1 << false << 1 << QStringList{"UI (Primary)", "IoT", "I/O board"};
+    QTest::newRow("twelve heaters, ten zones") << true << 0 << 0 << false << 10
+                                               << QStringList{"UI (Primary)", "IoT", "I/O board"};
 }
 
 void TestIoBoardConfiguration::systemInformationRows()
 {
     QFETCH(bool, master);
     QFETCH(int, customer);
-    QFETCH(int, boards);
+    QFETCH(int, boardType);
     QFETCH(bool, nfc);
     QFETCH(int, zones);
+    QFETCH(QStringList, labels);
     ScratchRoots scratch;
     FakeCabinetCore core;
     core.iAmMaster = master;
     core.customerId = customer;
-    core.numIOBoards = boards;
+    core.controlBoardType = boardType;
+    core.numIOBoards = 3; // the personality's own count is not what the page lists
     core.nfcEnabled = nfc;
     core.numberOfZones = zones;
     ConfigurationManager config(nullptr, nullptr, master, 1, &core);
-    config.set_ioBoardFirmwareVersion2(QStringLiteral("2.2.2"));
+    for (int k = 0; k < 5; ++k)
+        QVERIFY(QMetaObject::invokeMethod(&config, qPrintable(QStringLiteral("set_ioBoardFirmwareVersion%1").arg(k)),
+                                          Q_ARG(QString, QStringLiteral("%1.%1.%1").arg(k))));
     QStringList got;
-    for (const QVariant &row : config.systemInformationRows())
-        got << row.toMap().value(QStringLiteral("label")).toString();
-    QTEST(got, "labels");
-    QCOMPARE(config.systemInformationRows().first().toMap().value("value").toString(), QStringLiteral("RO-2503"));
-    const QVariantMap second = config.systemInformationRows().value(5).toMap();
-    if (boards == 3)
-        QCOMPARE(second.value("number").toString() + ' ' + second.value("value").toString(), QStringLiteral("2 2.2.2"));
+    const QVariantList rows = config.systemInformationRows();
+    for (const QVariant &row : rows) {
+        const QVariantMap r = row.toMap();
+        QString label = r.value(QStringLiteral("label")).toString();
+        if (label.contains(QLatin1String("%1")))
+            label = label.arg(r.value(QStringLiteral("number")).toInt());
+        got << label;
+        // Board k shows the version read from its own register pair.
+        if (label.contains(QLatin1String("I/O board")))
+            QCOMPARE(r.value(QStringLiteral("value")).toString(),
+                     QStringLiteral("%1.%1.%1").arg(r.value(QStringLiteral("number")).toInt()));
+    }
+    QCOMPARE(got, labels);
+    QCOMPARE(rows.first().toMap().value("value").toString(), QStringLiteral("RO-2503"));
 }
 
 QTEST_GUILESS_MAIN(TestIoBoardConfiguration)

@@ -9,6 +9,8 @@ class TestSettingsPages : public QObject
 private slots:
     void preferencesSave();
     void preferencesRefuseAnInvalidCleaningTime();
+    void importedSettingsReplaceUnsavedEdits_data();
+    void importedSettingsReplaceUnsavedEdits();
     void languagePage();
     void dockButtonSwitchesAfterTheLastTap();
 };
@@ -63,6 +65,39 @@ void TestSettingsPages::preferencesRefuseAnInvalidCleaningTime()
         QCOMPARE(c.shown("celsiusButton"), customer != 3);
         QCOMPARE(c.shown("discardDurationSlider"), customer != 3);
     }
+}
+
+// A menu file's settings record applied under the open page: the page shows what was
+// stored, an unsaved edit of the same option included.
+void TestSettingsPages::importedSettingsReplaceUnsavedEdits_data()
+{
+    QTest::addColumn<QString>("edited"); // the switch tapped before the import
+    QTest::addColumn<QString>("property");
+    QTest::newRow("use first") << "useFirstSwitch" << "useFirstEnabled";
+    QTest::newRow("split view") << "splitViewSwitch" << "splitViewEnabled";
+    QTest::newRow("group dots") << "groupDotsSwitch" << "groupDotsEnabled";
+}
+
+void TestSettingsPages::importedSettingsReplaceUnsavedEdits()
+{
+    QFETCH(QString, edited);
+    QFETCH(QString, property);
+    QmlScreen s;
+    QQuickItem *page = s.load("qrc:/settings/PreferencesPage.qml");
+    QVERIFY(page);
+    const bool stored = s.config->property(qPrintable(property)).toBool();
+    QVERIFY(s.tap(qPrintable(edited)));
+    QCOMPARE(page->property(qPrintable(property)).toBool(), !stored);
+    // The file carries the values the store holds: only a reload shows them again.
+    Configuration_t record;
+    record.useFirst = s.config->get_useFirstEnabled();
+    record.splitView = s.config->get_splitViewEnabled();
+    record.groupDots = s.config->get_groupDotsEnabled();
+    record.individualDayParts = s.config->get_individualDPEnabled();
+    record.labelFontSize = quint8(s.config->get_labelFontSize());
+    QVERIFY(s.config->processOrvantaConfigData(record));
+    QCOMPARE(page->property(qPrintable(property)).toBool(), stored);
+    QVERIFY(!page->property("changed").toBool());
 }
 
 void TestSettingsPages::languagePage()

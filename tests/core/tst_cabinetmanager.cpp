@@ -117,11 +117,17 @@ void TestCabinetManager::startsFromEachPersonality_data()
     QTest::addColumn<bool>("mirror");
     QTest::addColumn<int>("customer");
     QTest::addColumn<bool>("nfc");
-    QTest::newRow("5x4 primary") << "5x4_primary_nfc.hcc" << 10 << 20 << true << false << 0 << true;
-    QTest::newRow("2x4 primary") << "2x4_primary_mirror.hcc" << 4 << 8 << true << true << 1 << true;
-    QTest::newRow("2x4 mirror") << "2x4_mirror.hcc" << 4 << 8 << false << true << 1 << true;
-    QTest::newRow("2x2") << "2x2_primary.hcc" << 2 << 4 << true << false << 3 << false;
-    QTest::newRow("5x2") << "5x2_primary_nfc.hcc" << 5 << 10 << true << false << 2 << true;
+    // The IO boards the System Information page lists (board types 0 and 1).
+    QTest::addColumn<QStringList>("ioBoards");
+    const QStringList one{"I/O board"};
+    QTest::newRow("5x4 primary") << "5x4_primary_nfc.hcc" << 10 << 20 << true << false << 0 << true << one;
+    QTest::newRow("2x4 primary") << "2x4_primary_mirror.hcc" << 4 << 8 << true << true << 1 << true
+                                 << QStringList{"Master I/O board", "Slave I/O board #1"};
+    QTest::newRow("2x4 mirror") << "2x4_mirror.hcc" << 4 << 8 << false << true << 1 << true
+                                << QStringList{"Master I/O board", "Slave I/O board #1"};
+    QTest::newRow("2x2") << "2x2_primary.hcc" << 2 << 4 << true << false << 3 << false << one;
+    QTest::newRow("5x2") << "5x2_primary_nfc.hcc" << 5 << 10 << true << false << 2 << true
+                         << QStringList{"Master I/O board", "Slave I/O board #1", "Slave I/O board #2"};
 }
 
 void TestCabinetManager::startsFromEachPersonality()
@@ -150,6 +156,14 @@ void TestCabinetManager::startsFromEachPersonality()
     QCOMPARE(cm->get_productLocationMap()->size(), bins);
     // Only the master display opens the IO board's line.
     QCOMPARE(cm->ioSimulator() != nullptr, master);
+    QStringList ioBoards;
+    for (const QVariant &row : cm->configManager()->systemInformationRows()) {
+        const QVariantMap r = row.toMap();
+        const QString label = r.value(QStringLiteral("label")).toString();
+        if (label.contains(QLatin1String("I/O board")))
+            ioBoards << (label.contains(QLatin1String("%1")) ? label.arg(r.value(QStringLiteral("number")).toInt()) : label);
+    }
+    QTEST(ioBoards, "ioBoards");
 }
 
 void TestCabinetManager::withoutPersonalityTheConnectorChoosesTheLayout_data()

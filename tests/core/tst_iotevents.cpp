@@ -16,6 +16,8 @@
 #include "privatebus.h"
 #include "scratchroots.h"
 #include "simulatedpans.h"
+#include "translator.h"
+#include "traybarsc.h"
 
 #include <QDBusMessage>
 #include <QFile>
@@ -67,6 +69,8 @@ private slots:
     void holdingReachesTheAgent();
     void cloudRestart_data();
     void cloudRestart();
+    void startReportsInOrder_data();
+    void startReportsInOrder();
 
 private:
     void place(int bin, quint64 uid);
@@ -305,6 +309,63 @@ void TestIotEvents::cloudRestart()
     QVERIFY(restored.restoreNFC2());
     QVERIFY(restored.viewTagInfo2(Pan));
     QCOMPARE(restored.viewTagInfo2(Pan)->getBatchId(), restarted.value(QStringLiteral("eventUuid")).toString());
+}
+
+// Everything a start sends, in order, up to a marker sent once the start has settled: the
+// language the settings hold is installed before the cloud link listens, so no start
+// reports a language change.
+void TestIotEvents::startReportsInOrder_data()
+{
+    QTest::addColumn<QByteArray>("settings"); // config.txt before the start
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("switchReport"); // what a later switch to French sends
+    QTest::addColumn<QString>("binName");      // product 21 on bin 1, in the stored language
+    const QStringList customer{"iotSettings", "powerOn", "ecoModeSettings"};
+    QTest::newRow("English, customer cloud") << QByteArray("languageId=eng_USA\niotType=QRB_LUMO\n") << customer
+                                             << "settingChange" << "Patty";
+    QTest::newRow("Spanish, customer cloud") << QByteArray("languageId=spa\niotType=QRB_LUMO\n") << customer
+                                             << "settingChange" << "Carne";
+    QTest::newRow("Spanish, maker cloud") << QByteArray("languageId=spa\niotType=QRB_VAZARA\n")
+                                          << QStringList{"iotSettings", "powerOn", "firmwareUpdated", "ecoModeSettings"}
+                                          << "languageChange" << "Carne";
+}
+
+void TestIotEvents::startReportsInOrder()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, events);
+    QFETCH(QString, switchReport);
+    QFETCH(QString, binName);
+    const auto mark = [this](const QString &name) {
+        QDBusConnection::systemBus().send(
+            QDBusMessage::createSignal(IotLink::ObjectPath, IotLink::InterfaceName, QStringLiteral("lumoEvent"))
+            << QStringLiteral(R"({"event":"%1"})").arg(name));
+        return !waitFor(name).isEmpty();
+    };
+    m_cm.reset();
+    QVERIFY(mark(QStringLiteral("stopped"))); // whatever the last cabinet sent has arrived
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("config.txt"), settings));
+    m_heard->events.clear();
+    m_cm.reset(new CabinetManager(0, 7));
+    QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 10000);
+    QVERIFY(!waitFor(QStringLiteral("powerOn")).isEmpty());
+    QTest::qWait(500);
+    QVERIFY(mark(QStringLiteral("started")));
+    QStringList got = m_heard->names();
+    got.removeLast();
+    // The slots' preheat events follow the simulated heaters' pace, not the start's order.
+    got.removeAll(QStringLiteral("preheatStart"));
+    got.removeAll(QStringLiteral("preheatComplete"));
+    QCOMPARE(got, events);
+    // The slots name their products in the stored language all the same.
+    QCOMPARE(m_cm->holding()->trays().at(1)->get_productName(), binName);
+
+    // A later switch is reported.
+    m_heard->events.clear();
+    m_cm->translator()->setLanguage(2);
+    QVERIFY(!waitFor(switchReport).isEmpty());
+    QVERIFY(mark(QStringLiteral("switched")));
+    QCOMPARE(m_heard->names(), (QStringList{switchReport, QStringLiteral("switched")}));
 }
 
 QTEST_MAIN(TestIotEvents)

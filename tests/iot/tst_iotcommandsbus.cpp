@@ -187,7 +187,8 @@ void TestIotCommandsBus::updateRoundTrip()
             (e.value("updateType") == QLatin1String("menu") ? menu : firmware) = e;
     QCOMPARE(firmware.value("updateEventId").toString(), QStringLiteral("fw.tar1.2SN-00011700000000"));
     QCOMPARE(menu.value("updateEventId").toString(), QStringLiteral("menu.jsonM-7SN-00011700000001"));
-    QCOMPARE(firmware.value("checksumCalculated").toString(), QStringLiteral("not checked"));
+    QCOMPARE(firmware.value("checksumCalculated").toString(), QStringLiteral("ab12"));
+    QCOMPARE(menu.value("checksumCalculated").toString(), QStringLiteral("cd34"));
     QCOMPARE(firmware.value("status").toString(), resultWritten ? "updated" : "update failed");
     QCOMPARE(firmware.value("statusDetail").toString(), resultWritten ? "installed" : "Firmware update did not start");
     QCOMPARE(menu.value("status").toString(), resultWritten ? "updated" : "update failed");

@@ -99,6 +99,88 @@ private slots:
         QCOMPARE(m->getProductEditRowCount(), before + (message.isEmpty() ? 1 : 0));
     }
 
+    // Empty translations are filled only from the language being typed in when the editor
+    // is accepted; a name typed in another language alone is no name.
+    void productNameFromTheInputLanguage_data()
+    {
+        QTest::addColumn<int>("typedIn");   // language the name is typed in
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("acceptedIn"); // language shown when Accept is tapped
+        QTest::addColumn<QString>("message");
+        QTest::newRow("typed in English, accepted in English") << 0 << "Soup" << 0 << "";
+        QTest::newRow("typed in Spanish, accepted in Spanish") << 1 << "Sopa" << 1 << "";
+        QTest::newRow("typed in Spanish, accepted in English") << 1 << "Sopa" << 0 << "Invalid product name!";
+        QTest::newRow("typed in French, accepted in English") << 2 << "Soupe" << 0 << "Invalid product name!";
+    }
+
+    void productNameFromTheInputLanguage()
+    {
+        QFETCH(int, typedIn);
+        QFETCH(QString, name);
+        QFETCH(int, acceptedIn);
+        QFETCH(QString, message);
+        QVERIFY(show());
+        unlock();
+        const int before = m->getProductEditRowCount();
+        QVERIFY(s.tap("cookbookAdd"));
+        c->translator->setLanguage(typedIn);
+        QVERIFY(s.setText("nameField", name));
+        c->translator->setLanguage(acceptedIn);
+        QVERIFY(s.tap("productEditorAccept"));
+        QCOMPARE(dialogText(), message);
+        QCOMPARE(m->getProductEditRowCount(), before + (message.isEmpty() ? 1 : 0));
+        if (!message.isEmpty())
+            return;
+        // Every language without a name of its own takes the one typed.
+        int row = -1;
+        for (int r = 0; r < m->getProductEditRowCount(); ++r)
+            row = m->getProductEditNameList(r).toStringList().contains(name) ? r : row;
+        QVERIFY(row >= 0);
+        QCOMPARE(m->getProductEditNameList(row).toStringList(), QStringList(QVector<QString>(15, name).toList()));
+    }
+
+    // The lock stays as the user left it between visits; only the start of holding, or
+    // the lock button, closes it.
+    void lockKeptBetweenVisits_data()
+    {
+        QTest::addColumn<QString>("how"); // how the cookbook is left
+        QTest::addColumn<bool>("locked"); // on the next visit
+        QTest::newRow("return button") << "return" << false;
+        QTest::newRow("idle return") << "idle" << false;
+        QTest::newRow("holding started") << "holding" << true;
+        QTest::newRow("locked by hand") << "hand" << true;
+    }
+
+    void lockKeptBetweenVisits()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, locked);
+        QObject *root = show();
+        QVERIFY(root);
+        unlock();
+        QSignalSpy exited(c->config, &ConfigurationManager::programModeExited);
+        if (how == "return") {
+            QVERIFY(s.tap("cookbookReturn"));
+        } else if (how == "idle") {
+            emit c->core->noUserInteraction();
+        } else if (how == "holding") {
+            c->core->activelyHolding = true;
+            emit c->core->activelyHoldingChanged(true);
+            c->core->activelyHolding = false;
+            emit c->core->activelyHoldingChanged(false);
+        } else {
+            QVERIFY(s.tap("cookbookLockButton"));
+        }
+        // The shell hides the cookbook, and shows it again at the next visit.
+        root->setProperty("visible", false);
+        root->setProperty("visible", true);
+        QCOMPARE(root->property("locked").toBool(), locked);
+        // Leaving alone is no exit from the program mode.
+        QCOMPARE(exited.size(), locked ? 1 : 0);
+        QVERIFY(s.tap("cookbookAdd"));
+        QCOMPARE(bool(s.item("productEditor")), !locked);
+    }
+
     void hundredItemsAreTheLimit()
     {
         QVERIFY(show());

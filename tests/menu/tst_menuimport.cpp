@@ -16,6 +16,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 QString importFixture(const QString &name)
@@ -100,17 +102,24 @@ class TstMenuImport : public QObject
         return QFile::copy(importFixture(fixture), m_roots->flash() + (as.isEmpty() ? fixture : as));
     }
     // Imports a file of the drive as the update screen does and returns the signals it
-    // raised, in order, once the import has reported to the cloud.
-    static QStringList importAndWait(Cabinet &cabinet, const QString &fileName, bool *cloudResult = nullptr)
+    // raised, in order, once the import has ended. Without `cloudReports` exactly one
+    // report to the cloud is required; with it, their number is given back.
+    static QStringList importAndWait(Cabinet &cabinet, const QString &fileName, bool *cloudResult = nullptr,
+                                     int *cloudReports = nullptr)
     {
         Reports reports(cabinet);
         cabinet.proxy->set_importSource(0);
         cabinet.proxy->importMenuFile(fileName);
-        if (!QTest::qWaitFor([&reports] { return reports.reported(); }, 10000))
+        if (!QTest::qWaitFor([&] { return reports.reported() || !cabinet.proxy->isImporting(); }, 10000))
+            return {QStringLiteral("no end")};
+        if (cloudReports)
+            *cloudReports = reports.cloud.size();
+        else if (!reports.reported())
             return {QStringLiteral("no report")};
-        if (reports.cloud.size() != 1 || reports.cloud.first().first != OrvantaProxy::METHOD_UPDATE_SCREEN)
+        if (reports.cloud.size() > 1
+            || (reports.reported() && reports.cloud.first().first != OrvantaProxy::METHOD_UPDATE_SCREEN))
             return {QStringLiteral("bad cloud report")};
-        if (cloudResult)
+        if (cloudResult && reports.reported())
             *cloudResult = reports.cloud.first().second;
         cabinet.idle();
         return reports.order;
@@ -131,21 +140,25 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("reports");
         QTest::addColumn<bool>("imported");
+        QTest::addColumn<bool>("cloudReport"); // whether the cloud hears of it
 
         const QString failed = QStringLiteral("orvantaDataImportFailed");
-        QTest::newRow("good") << "good.tul" << QStringList{"orvantaDataImported", "importedMenu"} << true;
-        QTest::newRow("upper-case ending") << "MENU.TUL" << QStringList{"orvantaDataImported", "importedMenu"} << true;
-        QTest::newRow("version 4") << "version4.tul" << QStringList{"invalidFileVersion"} << false;
-        QTest::newRow("header crc") << "bad_header_crc.tul" << QStringList{"badHeaderCrc", failed} << false;
-        QTest::newRow("product 3 of 10") << "bad_product3.tul" << QStringList{"badProductCrc", failed} << false;
+        QTest::newRow("good") << "good.tul" << QStringList{"orvantaDataImported", "importedMenu"} << true << true;
+        QTest::newRow("upper-case ending") << "MENU.TUL" << QStringList{"orvantaDataImported", "importedMenu"} << true
+                                           << true;
+        QTest::newRow("version 4") << "version4.tul" << QStringList{"invalidFileVersion"} << false << false;
+        QTest::newRow("header crc") << "bad_header_crc.tul" << QStringList{"badHeaderCrc", failed} << false << true;
+        QTest::newRow("product 3 of 10") << "bad_product3.tul" << QStringList{"badProductCrc", failed} << false << true;
         QTest::newRow("config and day part 2") << "bad_config_and_daypart2.tul"
-                                               << QStringList{"badConfigurationCrc", "badDaypartCrc", failed} << false;
-        QTest::newRow("truncated") << "truncated.tul" << QStringList{failed} << false;
-        QTest::newRow("offset past the end") << "daypart_offset_past_end.tul" << QStringList{failed} << false;
-        QTest::newRow("more than 100 products") << "too_many_products.tul" << QStringList{failed} << false;
-        QTest::newRow("missing") << "absent.tul" << QStringList{failed} << false;
-        QTest::newRow("cannot be opened") << "folder.tul" << QStringList{failed} << false;
-        QTest::newRow("not a bare name") << "../good.tul" << QStringList{failed} << false;
+                                               << QStringList{"badConfigurationCrc", "badDaypartCrc", failed} << false
+                                               << true;
+        QTest::newRow("truncated") << "truncated.tul" << QStringList{failed} << false << true;
+        QTest::newRow("offset past the end") << "daypart_offset_past_end.tul" << QStringList{failed} << false << true;
+        QTest::newRow("more than 100 products") << "too_many_products.tul" << QStringList{failed} << false << true;
+        QTest::newRow("missing") << "absent.tul" << QStringList{failed} << false << true;
+        // The screen still says it failed; the cloud hears nothing of a file never read.
+        QTest::newRow("cannot be opened") << "folder.tul" << QStringList{failed} << false << false;
+        QTest::newRow("not a bare name") << "../good.tul" << QStringList{failed} << false << true;
     }
 
     void binaryOutcomes()
@@ -153,6 +166,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QStringList, reports);
         QFETCH(bool, imported);
+        QFETCH(bool, cloudReport);
 
         QVERIFY(putOnDrive(file == "MENU.TUL" ? "good.tul" : file, file == "MENU.TUL" ? file : QString())
                 || file == "absent.tul" || file == "folder.tul" || file.startsWith(".."));
@@ -164,11 +178,12 @@ private slots:
         const QString languageBefore = cabinet.config->get_languageId();
 
         bool cloudResult = !imported;
-        QStringList order = importAndWait(cabinet, file, &cloudResult);
-        if (!order.isEmpty() && order.last() == "importedMenu")
-            order.last() = "importedMenu"; // the value is checked below
+        int cloudReports = -1;
+        QStringList order = importAndWait(cabinet, file, &cloudResult, &cloudReports);
         QCOMPARE(order, reports);
-        QCOMPARE(cloudResult, imported);
+        QCOMPARE(cloudReports, cloudReport ? 1 : 0);
+        if (cloudReport)
+            QCOMPARE(cloudResult, imported);
         if (imported) {
             QCOMPARE(cabinet.config->get_importedMenu().section('|', 0, 0), file);
             QCOMPARE(cabinet.menu->getRowCount(), 11);
@@ -208,6 +223,58 @@ private slots:
         QVERIFY(DayPartManager::isDayPartDocument(MenuTest::readFile(m_roots->root() + "dayParts.json")));
         const QStringList sent = cabinet.core.sentNames();
         QVERIFY(sent.contains("sendOvUpdateProducts") && sent.contains("sendOvUpdateDayparts"));
+    }
+
+    // The settings of an imported binary file are the cabinet's: once the import is saved
+    // they go to the other displays as the display settings record. The settings file is
+    // offered as transfer 12, which nothing takes. A failed import sends nothing and has
+    // the preference screens show the restored values.
+    void importedSettingsReachTheOtherDisplays_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("display"); // this display and the others of the cabinet
+        QTest::addColumn<QString>("broken");   // a temporary file that cannot be written
+        QTest::addColumn<int>("records");      // display settings records sent
+        QTest::addColumn<int>("fileOffers");   // sendConfigurationFileViaCanbus
+        QTest::addColumn<int>("reloads");      // newConfigImported
+        QTest::newRow("binary, master with a second display") << "good.tul" << "second" << "" << 1 << 1 << 1;
+        QTest::newRow("binary, master with a mirror") << "good.tul" << "mirror" << "" << 1 << 1 << 1;
+        QTest::newRow("binary, the only display") << "good.tul" << "alone" << "" << 0 << 1 << 1;
+        QTest::newRow("binary, not the master") << "good.tul" << "not master" << "" << 1 << 1 << 1;
+        QTest::newRow("binary, menu not saved") << "good.tul" << "second" << "menu.json.New" << 0 << 1 << 2;
+        QTest::newRow("binary, settings not saved") << "good.tul" << "second" << "config.txt" << 0 << 0 << 1;
+        QTest::newRow("JSON carries no settings") << "apply.json" << "second" << "" << 0 << 0 << 0;
+    }
+
+    void importedSettingsReachTheOtherDisplays()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, display);
+        QFETCH(QString, broken);
+        QFETCH(int, records);
+        QFETCH(int, fileOffers);
+        QFETCH(int, reloads);
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        QVERIFY(putOnDrive(file));
+        Cabinet cabinet;
+        cabinet.core.hasSecondaryDisplay = display == "second";
+        cabinet.core.hasMirrorDisplay = display == "mirror";
+        cabinet.core.iAmMaster = display != "not master";
+        QVERIFY(cabinet.idle());
+        if (!broken.isEmpty())
+            QVERIFY(QDir().mkpath(m_roots->root() + broken));
+        cabinet.core.sent.clear();
+        QSignalSpy offers(cabinet.config, &ConfigurationManager::sendConfigurationFileViaCanbus);
+        QSignalSpy shown(cabinet.config, &ConfigurationManager::newConfigImported);
+
+        bool ok = false;
+        importAndWait(cabinet, file, &ok);
+        QCOMPARE(ok, broken.isEmpty());
+        QCOMPARE(cabinet.core.sentNames().count("sendConfigSettingsData"), records);
+        QCOMPARE(offers.size(), fileOffers);
+        if (fileOffers)
+            QCOMPARE(offers.first(), (QVariantList{ConfigurationManager::configFilePath(), 12}));
+        QCOMPARE(shown.size(), reloads);
     }
 
     void configurationLanguage_data()
@@ -259,23 +326,24 @@ private slots:
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 0);
     }
 
-    void legacyListCopiesAreNumberedAndKeptFew_data()
+    // The old list goes to the first free number; no earlier copy is ever removed.
+    void legacyListCopiesAreNumberedAndKept_data()
     {
         QTest::addColumn<QList<int>>("existing");   // numbered copies before the import
         QTest::addColumn<int>("oldListAt");         // where the old list goes
-        QTest::addColumn<QList<int>>("copies");     // numbered copies after
 
-        QTest::newRow("none") << QList<int>() << 1 << QList<int>{1};
-        QTest::newRow("_1 present") << QList<int>{1} << 2 << QList<int>{1, 2};
-        QTest::newRow("gap") << QList<int>{2} << 1 << QList<int>{1, 2};
-        QTest::newRow("all five") << QList<int>{1, 2, 3, 4, 5} << 5 << QList<int>{1, 2, 3, 4, 5};
+        QTest::newRow("none") << QList<int>() << 1;
+        QTest::newRow("_1 present") << QList<int>{1} << 2;
+        QTest::newRow("gap") << QList<int>{2} << 1;
+        QTest::newRow("gap after two") << QList<int>{1, 2, 4} << 3;
+        QTest::newRow("five: the sixth is kept") << QList<int>{1, 2, 3, 4, 5} << 6;
+        QTest::newRow("six: the seventh is kept") << QList<int>{1, 2, 3, 4, 5, 6} << 7;
     }
 
-    void legacyListCopiesAreNumberedAndKeptFew()
+    void legacyListCopiesAreNumberedAndKept()
     {
         QFETCH(QList<int>, existing);
         QFETCH(int, oldListAt);
-        QFETCH(QList<int>, copies);
 
         QVERIFY(m_roots->writeRootFile("productsList.txt", "p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
         for (int n : existing)
@@ -289,13 +357,18 @@ private slots:
         QCOMPARE(MenuTest::readFile(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(oldListAt)),
                  QByteArray("p,0,,0,0,0,185,None,Normal,1,0\n//old\n"));
         QList<int> found;
-        for (int n = 1; n <= 7; ++n) {
+        for (int n = 1; n <= 9; ++n) {
             if (QFile::exists(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(n)))
                 found << n;
         }
+        QList<int> copies = existing;
+        copies << oldListAt;
+        std::sort(copies.begin(), copies.end());
         QCOMPARE(found, copies);
-        if (existing.size() == 5) // the oldest went, the others moved down one
-            QCOMPARE(MenuTest::readFile(m_roots->root() + "productsList.txt_1"), QByteArray("2"));
+        // Every earlier copy keeps its place and its content.
+        for (int n : existing)
+            QCOMPARE(MenuTest::readFile(m_roots->root() + QStringLiteral("productsList.txt_%1").arg(n)),
+                     QByteArray::number(n));
     }
 
     void failedSaveKeepsThePreviousMenu_data()

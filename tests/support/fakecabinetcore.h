@@ -36,6 +36,7 @@ public:
     int tempHandling = 0;
     int cabinetConfiguration = 0;
     int numIOBoards = 1;
+    int controlBoardType = 0; // twelve heaters: one IO board
     bool hasFan = false;
     bool iAmMaster = true;
     bool nfcEnabled = false;
@@ -81,6 +82,7 @@ public:
     int get_tempHandling() const override { return tempHandling; }
     int get_cabinetConfiguration() const override { return cabinetConfiguration; }
     int get_numIOBoards() const override { return numIOBoards; }
+    int get_controlBoardType() const override { return controlBoardType; }
     bool get_hasFan() const override { return hasFan; }
     bool get_iAmMaster() const override { return iAmMaster; }
     bool get_nfcEnabled() const override { return nfcEnabled; }
