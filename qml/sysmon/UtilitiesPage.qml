@@ -2,18 +2,20 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/theme"
 import "qrc:/errorControl"
-import "qrc:/haccpLog"
 import "qrc:/config"
 
 // The Utilities page: the service tools that are not pages of their own, as a scrolling
-// list of equal buttons. Pages it opens (Zone Diagnostics, Menu Update) are asked for by
-// name.
+// list of equal buttons. Pages it opens (Zone Diagnostics, Files Import/Export) are asked
+// for by name. Files Import/Export opens while the page is locked (its update pages have
+// locks of their own); every other tool waits for the page to be unlocked.
 Rectangle {
     id: page
     objectName: "utilitiesPage"
     color: Theme.background
-    // The level the page was unlocked with (0 while locked).
+    // The level the page was unlocked with (0 while locked), and whether its tools are
+    // usable.
     property int unlockLevel: 0
+    property bool unlocked: unlockLevel > 0
     // Where busy overlays go: the area of the service pages.
     property Item overlayParent: page
     readonly property int buttonWidth: Math.min(width - 2 * Theme.spacingLarge, 480)
@@ -35,44 +37,44 @@ Rectangle {
             spacing: Theme.spacing
             topPadding: Theme.spacingSmall
             bottomPadding: Theme.spacingSmall
-            ExportErrorLogButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                flashDriveMounted: cabinetManager.flashDriveMounted
-            }
-            ExportHaccpLogButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                overlayParent: page.overlayParent
-                flashDriveMounted: cabinetManager.flashDriveMounted
-            }
             Button {
-                objectName: "zoneDiagnosticsButton"
+                objectName: "filesButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: page.buttonWidth
                 height: Theme.touchTarget
-                text: qsTr("Zone Diagnostics") + tro.emptyStr
-                onClicked: page.openRequested("Zone Diagnostics")
+                text: qsTr("Files Import/Export") + tro.emptyStr
+                onClicked: page.openRequested("Files Import/Export")
             }
-            Button {
-                objectName: "menuUpdateButton"
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                height: Theme.touchTarget
-                text: qsTr("Menu Update") + tro.emptyStr
-                onClicked: page.openRequested("Menu Update")
-            }
-            PowerSourceRow {
-                anchors.horizontalCenter: parent.horizontalCenter
-            }
-            ScreenshotButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-            }
-            PlatformInfoButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                unlockLevel: page.unlockLevel
+            Column {
+                objectName: "lockedTools"
+                width: parent.width
+                spacing: Theme.spacing
+                enabled: page.unlocked
+                ExportErrorLogButton {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    flashDriveMounted: cabinetManager.flashDriveMounted
+                }
+                Button {
+                    objectName: "zoneDiagnosticsButton"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    height: Theme.touchTarget
+                    text: qsTr("Zone Diagnostics") + tro.emptyStr
+                    onClicked: page.openRequested("Zone Diagnostics")
+                }
+                PowerSourceRow {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
+                ScreenshotButton {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                }
+                PlatformInfoButton {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    unlockLevel: page.unlockLevel
+                }
             }
         }
     }
