@@ -18,11 +18,15 @@ private slots:
     void lockedAgainWhenLeft();
 
 private:
-    // Utilities through the carousel, then its Files Import/Export button.
+    // Utilities through the carousel, then its Files Import/Export button; done once the
+    // update list has laid its pages side by side.
     static bool openFiles(ServiceScreen &s)
     {
-        return s.open(QStringLiteral("Utilities")) && s.tap("filesButton")
-               && QTest::qWaitFor([&s] { return s.shown("filesPanel"); });
+        // The panel is built when first shown, which a loaded machine may take a while over.
+        return s.open(QStringLiteral("Utilities")) && s.tap("filesButton") && QTest::qWaitFor([&s] {
+                   QQuickItem *exportPage = inPanel(s, "ovUsbExportItem");
+                   return s.shown("filesPanel") && exportPage && exportPage->x() >= exportPage->width();
+               }, 15000);
     }
     static QQuickItem *inPanel(const ServiceScreen &s, const char *name)
     {
@@ -73,7 +77,7 @@ void TestFilesPanel::reachedFromLockedUtilities()
     QVERIFY(s.enabled("filesButton"));
 
     QVERIFY(s.tap("filesButton"));
-    QTRY_VERIFY(s.shown("filesPanel"));
+    QTRY_VERIFY_WITH_TIMEOUT(s.shown("filesPanel"), 15000);
     QVERIFY(s.page(QStringLiteral("Files Import/Export"))->isEnabled());
     QVERIFY(!s.page(QStringLiteral("Utilities"))->isVisible());
     QCOMPARE(s.title(), QStringLiteral("Utilities"));
