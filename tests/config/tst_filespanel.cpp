@@ -194,17 +194,20 @@ void TestFilesPanel::failedPins()
 void TestFilesPanel::lockedAgainWhenLeft_data()
 {
     QTest::addColumn<QString>("leave");
-    QTest::addColumn<bool>("locked");
-    QTest::newRow("its own tabs") << "tabs" << false;
-    QTest::newRow("back to Utilities") << "back" << true;
-    QTest::newRow("another carousel page") << "carousel" << true;
-    QTest::newRow("service pages closed") << "hidden" << true;
+    QTest::addColumn<bool>("importLocked");
+    QTest::addColumn<bool>("exportLocked");
+    QTest::newRow("its own tabs") << "tabs" << false << false;
+    QTest::newRow("the import page's lock") << "lock" << true << false;
+    QTest::newRow("back to Utilities") << "back" << true << true;
+    QTest::newRow("another carousel page") << "carousel" << true << true;
+    QTest::newRow("service pages closed") << "hidden" << true << true;
 }
 
 void TestFilesPanel::lockedAgainWhenLeft()
 {
     QFETCH(QString, leave);
-    QFETCH(bool, locked);
+    QFETCH(bool, importLocked);
+    QFETCH(bool, exportLocked);
     ServiceScreen s;
     QVERIFY(s.load());
     QVERIFY(openFiles(s));
@@ -217,6 +220,9 @@ void TestFilesPanel::lockedAgainWhenLeft()
     if (leave == "tabs") {
         QVERIFY(showPage(s, 1));
         QVERIFY(showPage(s, 0));
+    } else if (leave == "lock") {
+        QVERIFY(s.tap("importLockButton"));
+        QVERIFY(!pad(s)->isVisible());
     } else if (leave == "back") {
         QVERIFY(s.tap("filesBackButton"));
     } else if (leave == "carousel") {
@@ -228,8 +234,8 @@ void TestFilesPanel::lockedAgainWhenLeft()
     }
     if (!s.shown("filesPanel"))
         QVERIFY(openFiles(s));
-    QCOMPARE(importOpen(s), !locked);
-    QCOMPARE(exportOpen(s), !locked);
+    QCOMPARE(importOpen(s), !importLocked);
+    QCOMPARE(exportOpen(s), !exportLocked);
 }
 
 QTEST_MAIN(TestFilesPanel)
