@@ -1033,6 +1033,11 @@ QVariantList ConfigurationManager::servicePages() const
     return Passcodes::servicePages(display);
 }
 
+int ConfigurationManager::updatesLockLevel() const
+{
+    return Passcodes::updatesLockLevel(m_iAmMaster, getCustomerId());
+}
+
 QStringList ConfigurationManager::get_customConfigs() const { return PreloadedConfigs::customConfigs(); }
 QStringList ConfigurationManager::get_customConfigModels() const
 {

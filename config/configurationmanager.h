@@ -414,6 +414,8 @@ public slots:
     bool changeManagerPasscode(const QString &typed);
     bool resetManagerPasscode();
     QVariantList servicePages() const;
+    // The lock level of the updates list's items on this display.
+    int updatesLockLevel() const;
     // What the personality says about the service pages (set by the application core).
     void setPersonalityAccess(bool preferencesPageLock, bool advancedZoneOptions);
 

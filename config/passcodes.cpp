@@ -85,6 +85,13 @@ QVariantList Passcodes::servicePages(const Display &d)
     return pages;
 }
 
+int Passcodes::updatesLockLevel(bool master, int customerId)
+{
+    if (!master)
+        return -1;
+    return customerId == CUSTOMER_ID_QRB || customerId == CUSTOMER_ID_Vyx ? 1 : 2;
+}
+
 void Passcodes::registerQmlTypes()
 {
     qmlRegisterType<PinGate>("TulConfig", 1, 0, "PinGate");
@@ -111,22 +118,34 @@ void PinGate::fail()
     emit failuresChanged();
 }
 
+int PinGate::evaluate(int lockLevel, const QString &typed)
+{
+    const int level = m_config->passcodeLevel(typed);
+    if (level < lockLevel) {
+        fail();
+        return 0;
+    }
+    if (m_failures != 0) {
+        m_failures = 0;
+        emit failuresChanged();
+    }
+    return level;
+}
+
 int PinGate::check(const QString &screen, int lockLevel, const QString &typed)
 {
     if (!m_config || lockLevel < 1)
         return 0;
-    const int level = m_config->passcodeLevel(typed);
-    const bool good = level >= lockLevel;
-    if (good) {
-        if (m_failures != 0) {
-            m_failures = 0;
-            emit failuresChanged();
-        }
-    } else {
-        fail();
-    }
-    emit m_config->passcodeEntered(screen, good ? level : lockLevel, good);
-    return good ? level : 0;
+    const int level = evaluate(lockLevel, typed);
+    emit m_config->passcodeEntered(screen, level > 0 ? level : lockLevel, level > 0);
+    return level;
+}
+
+int PinGate::checkUnreported(int lockLevel, const QString &typed)
+{
+    if (!m_config || lockLevel < 1)
+        return 0;
+    return evaluate(lockLevel, typed);
 }
 
 bool PinGate::checkFactoryDigits(const QString &typed)

@@ -39,6 +39,9 @@ public:
         bool haccp = false;
     };
     static QVariantList servicePages(const Display &display);
+    // The updates list's items (menu import and export): level 1 on the master for the
+    // customers whose managers update their own menus, 2 for the others, -1 elsewhere.
+    static int updatesLockLevel(bool master, int customerId);
 
     static void registerQmlTypes();
 };
@@ -64,6 +67,9 @@ public:
     // A service page's lock: the level reached when it is at least `lockLevel` (> 0),
     // else 0 and one more failure.
     Q_INVOKABLE int check(const QString &screen, int lockLevel, const QString &typed);
+    // The same check for a lock the cloud has no screen name for (the updates list's
+    // items): counted alike, not reported.
+    Q_INVOKABLE int checkUnreported(int lockLevel, const QString &typed);
     // The factory's entry of the first-start screens: the typed digits themselves must be
     // the default digits of level 3 or 4.
     Q_INVOKABLE bool checkFactoryDigits(const QString &typed);
@@ -74,6 +80,8 @@ signals:
 
 private:
     void fail();
+    // The level reached (0 on a failure, which is counted).
+    int evaluate(int lockLevel, const QString &typed);
 
     QPointer<ConfigurationManager> m_config;
     int m_failures = 0;

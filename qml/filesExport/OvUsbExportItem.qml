@@ -8,6 +8,11 @@ Rectangle {
     objectName: "ovUsbExportItem"
     color: Theme.background
     property bool unlocked: true
+    property int lockLevel: 0
+    // A tap on the page's lock.
+    signal lockTapped()
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
 
     // Asks the mount table and publishes the answer, which enables the export.
     function checkDrive() {
@@ -15,38 +20,54 @@ Rectangle {
         return cabinetManager.flashDriveMounted
     }
 
-    Text {
-        id: title
-        anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacing }
-        text: qsTr("Orvanta Export") + Theme.retranslate()
-        color: Theme.text
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontTitle
-        font.bold: true
-    }
-    Column {
-        anchors.centerIn: parent
-        spacing: Theme.spacing
-        Button {
-            objectName: "exportMenuButton"
-            width: 360
-            height: Theme.touchTarget
-            enabled: cabinetManager.flashDriveMounted && page.unlocked
-            text: qsTr("Export Menu Files") + Theme.retranslate()
-            onClicked: {
-                if (page.checkDrive())
-                    ovp.exportOrvantaJsonFile()
-                else
-                    ovp.exportMenuFailed()
-            }
+    Item {
+        id: header
+        anchors { top: parent.top; left: parent.left; right: parent.right; margins: Theme.spacingSmall }
+        height: Theme.touchTarget
+        Text {
+            anchors { left: parent.left; right: lock.left; rightMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
+            text: qsTr("Orvanta Export") + Theme.retranslate()
+            elide: Text.ElideRight
+            color: Theme.text
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontTitle
+            font.bold: true
         }
-        Button {
-            objectName: "checkFlashDriveButton"
-            width: 360
-            height: Theme.touchTarget
-            enabled: page.unlocked
-            text: qsTr("Check Flash Drive") + Theme.retranslate()
-            onClicked: page.checkDrive()
+        UpdateItemLock {
+            id: lock
+            objectName: "exportLockButton"
+            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+            lockLevel: page.lockLevel
+            unlocked: page.unlocked
+            onClicked: page.lockTapped()
+        }
+    }
+    Item {
+        anchors { top: header.bottom; bottom: parent.bottom; left: parent.left; right: parent.right }
+        Column {
+            anchors.centerIn: parent
+            spacing: Theme.spacing
+            Button {
+                objectName: "exportMenuButton"
+                width: 360
+                height: Theme.touchTarget
+                enabled: cabinetManager.flashDriveMounted && page.unlocked
+                text: qsTr("Export Menu Files") + Theme.retranslate()
+                onClicked: {
+                    if (page.checkDrive())
+                        ovp.exportOrvantaJsonFile()
+                    else
+                        ovp.exportMenuFailed()
+                }
+            }
+            Button {
+                objectName: "checkFlashDriveButton"
+                width: 360
+                height: Theme.touchTarget
+                enabled: page.unlocked
+                text: qsTr("Check Flash Drive") + Theme.retranslate()
+                onClicked: page.checkDrive()
+            }
         }
     }
 }

@@ -9,11 +9,14 @@ Rectangle {
     objectName: "ovUsbUpdateItem"
     color: Theme.background
     property bool unlocked: true
+    property int lockLevel: 0
     property string selectedOvFile: ""
     // 0 the flash drive, 1 the preloaded menus.
     property int importSource: 0
     // The import controller; absent where the shell runs without the back end.
     readonly property var proxy: typeof ovp !== "undefined" ? ovp : null
+    // A tap on the page's lock.
+    signal lockTapped()
     LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
@@ -23,21 +26,35 @@ Rectangle {
         selectedOvFile = ""
     }
 
-    Text {
-        id: title
-        anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: Theme.spacing }
-        textFormat: Text.StyledText
-        text: qsTr("<b>Orvanta</b> Update") + Theme.retranslate()
-        color: Theme.text
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontTitle
+    Item {
+        id: header
+        anchors { top: parent.top; left: parent.left; right: parent.right; margins: Theme.spacingSmall }
+        height: Theme.touchTarget
+        Text {
+            anchors { left: parent.left; right: lock.left; rightMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
+            textFormat: Text.StyledText
+            text: qsTr("<b>Orvanta</b> Update") + Theme.retranslate()
+            elide: Text.ElideRight
+            color: Theme.text
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontTitle
+        }
+        UpdateItemLock {
+            id: lock
+            objectName: "importLockButton"
+            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+            lockLevel: page.lockLevel
+            unlocked: page.unlocked
+            onClicked: page.lockTapped()
+        }
     }
 
     Rectangle {
         id: listFrame
-        anchors { top: title.bottom; topMargin: Theme.spacing; left: parent.left; leftMargin: Theme.spacing }
+        anchors { top: header.bottom; topMargin: Theme.spacingSmall; left: parent.left; leftMargin: Theme.spacing }
         width: 440
-        height: page.height > page.width ? 350 : Math.min(280, page.height - title.height - 3 * Theme.spacing)
+        height: page.height > page.width ? 350
+                                         : Math.min(280, page.height - header.height - 2 * Theme.spacingSmall - Theme.spacing)
         color: Theme.surface
         border.color: Theme.border
         border.width: 1

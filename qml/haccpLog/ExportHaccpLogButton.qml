@@ -33,6 +33,7 @@ Button {
 
     BusyOverlay {
         id: busy
+        objectName: "exportBusyOverlay"
         parent: button.overlayParent
         anchors.fill: parent
         z: 100

@@ -2,19 +2,22 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/theme"
 import "qrc:/errorControl"
-import "qrc:/haccpLog"
 import "qrc:/config"
 import "qrc:/networking"
 
 // The Utilities page: the service tools that are not pages of their own, as a scrolling
-// list of equal buttons. Pages it opens (Zone Diagnostics, Menu Update, the skin screen)
-// are asked for by name.
+// list of equal buttons. Pages it opens (Files Import/Export, Zone Diagnostics, the skin
+// screen) are asked for by name. Files Import/Export opens while the page is locked (its
+// update pages have locks of their own); every other tool waits for the page to be
+// unlocked.
 Rectangle {
     id: page
     objectName: "utilitiesPage"
     color: Theme.background
-    // The level the page was unlocked with (0 while locked).
+    // The level the page was unlocked with (0 while locked), and whether its tools are
+    // usable.
     property int unlockLevel: 0
+    property bool unlocked: unlockLevel > 0
     // Where busy overlays go: the area of the service pages.
     property Item overlayParent: page
     readonly property int buttonWidth: Math.min(width - 2 * Theme.spacingLarge, 480)
@@ -36,60 +39,60 @@ Rectangle {
             spacing: Theme.spacing
             topPadding: Theme.spacingSmall
             bottomPadding: Theme.spacingSmall
-            ExportErrorLogButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                flashDriveMounted: cabinetManager.flashDriveMounted
-            }
-            ExportHaccpLogButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                overlayParent: page.overlayParent
-                flashDriveMounted: cabinetManager.flashDriveMounted
-            }
             Button {
-                objectName: "zoneDiagnosticsButton"
+                objectName: "filesButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: page.buttonWidth
                 height: Theme.touchTarget
-                text: qsTr("Zone Diagnostics") + tro.emptyStr
-                onClicked: page.openRequested("Zone Diagnostics")
+                text: qsTr("Files Import/Export") + tro.emptyStr
+                onClicked: page.openRequested("Files Import/Export")
             }
-            Button {
-                objectName: "menuUpdateButton"
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                height: Theme.touchTarget
-                text: qsTr("Menu Update") + tro.emptyStr
-                onClicked: page.openRequested("Menu Update")
-            }
-            Button {
-                objectName: "skinButton"
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                height: Theme.touchTarget
-                text: qsTr("Colors and Sizes") + tro.emptyStr
-                onClicked: page.openRequested("Skin")
-            }
-            Button {
-                objectName: "initializeWifiButton"
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                height: Theme.touchTarget
-                text: qsTr("Initialize Wi-Fi Connection") + tro.emptyStr
-                onClicked: wifiConnection.ask()
-            }
-            PowerSourceRow {
-                anchors.horizontalCenter: parent.horizontalCenter
-            }
-            ScreenshotButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-            }
-            PlatformInfoButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: page.buttonWidth
-                unlockLevel: page.unlockLevel
+            Column {
+                objectName: "lockedTools"
+                width: parent.width
+                spacing: Theme.spacing
+                enabled: page.unlocked
+                ExportErrorLogButton {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    flashDriveMounted: cabinetManager.flashDriveMounted
+                }
+                Button {
+                    objectName: "zoneDiagnosticsButton"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    height: Theme.touchTarget
+                    text: qsTr("Zone Diagnostics") + tro.emptyStr
+                    onClicked: page.openRequested("Zone Diagnostics")
+                }
+                Button {
+                    objectName: "skinButton"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    height: Theme.touchTarget
+                    text: qsTr("Colors and Sizes") + tro.emptyStr
+                    onClicked: page.openRequested("Skin")
+                }
+                Button {
+                    objectName: "initializeWifiButton"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    height: Theme.touchTarget
+                    text: qsTr("Initialize Wi-Fi Connection") + tro.emptyStr
+                    onClicked: wifiConnection.ask()
+                }
+                PowerSourceRow {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
+                ScreenshotButton {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                }
+                PlatformInfoButton {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: page.buttonWidth
+                    unlockLevel: page.unlockLevel
+                }
             }
         }
     }

@@ -10,7 +10,7 @@ Rectangle {
     id: pages
     color: Theme.background
     // The page shown: the carousel's page, or a page opened from it that stays under its
-    // tab (Menu Update under Utilities). The carousel's index is the one source of truth,
+    // tab (Files Import/Export under Utilities). The carousel's index is the one source of truth,
     // so the header, the page, its lock and the PIN always name the same page.
     readonly property string currentPage: subPage !== "" ? subPage : carousel.title
     // A page opened from a carousel page; cleared whenever the carousel moves.
@@ -20,16 +20,16 @@ Rectangle {
     // Set once the first frame is on the screen: the pages are built then, or when shown.
     property bool prepared: false
     // The page keys (the carousel shows their translated titles) and the carousel's
-    // screen of each. Menu Update opens from the Utilities page and stays under it.
+    // screen of each. Files Import/Export opens from the Utilities page and stays under it.
     readonly property var pageKeys: [QT_TR_NOOP("Preferences"), QT_TR_NOOP("Language"), QT_TR_NOOP("Day-Parts"),
         QT_TR_NOOP("Errors Log"), QT_TR_NOOP("Holding Log"), QT_TR_NOOP("Utilities"), "Zone Diagnostics",
-        "Password", "System Information", "Menu Update", "Date and Time", "Cabinet Names", "Eco Mode Options",
-        "Skin", "Wi-Fi Networking"]
+        "Password", "System Information", "Files Import/Export", "Date and Time", "Cabinet Names",
+        "Eco Mode Options", "Skin", "Wi-Fi Networking"]
     readonly property var pageScreens: ["Preferences", "LanguagePanel", "DaypartsToUsePanel", "ErrorsLogPanel",
         "HoldingLogPanel", "UtilitiesPanel", "ZoneDiagnosticsPanel", "PasswordPanel", "SystemInformationPanel",
         "UtilitiesPanel", "DateTimePanel", "CabinetNamesPanel", "EcoModeItem", "UtilitiesPanel", "NetworkingPanel"]
     // Pages opened from a carousel page rather than being one.
-    readonly property var subPages: ["Menu Update", "Skin"]
+    readonly property var subPages: ["Files Import/Export", "Skin"]
     readonly property var screenOf: {
         var map = {}
         for (var i = 0; i < pageKeys.length; ++i)
@@ -167,10 +167,13 @@ Rectangle {
         ServicePage {
             id: utilities
             key: "Utilities"; screen: "UtilitiesPanel"; service: pages
+            // The way to Files Import/Export stays open; the page locks its other tools.
+            enabled: true
             source: "qrc:/sysmon/UtilitiesPage.qml"
             onLoaded: {
                 item.overlayParent = pageArea
                 item.unlockLevel = Qt.binding(function() { return carousel.unlockedLevel("UtilitiesPanel") })
+                item.unlocked = Qt.binding(function() { return carousel.isOpen("UtilitiesPanel") })
             }
         }
         Connections {
@@ -187,10 +190,21 @@ Rectangle {
             key: "Zone Diagnostics"; screen: "ZoneDiagnosticsPanel"; service: pages
             source: "qrc:/sysmon/ZoneDiagnosticsPage.qml"
         }
-        // Opens from the Utilities page and stays under its tab.
+        // Opens from the Utilities page and stays under its tab; usable while Utilities
+        // is locked, its update pages carrying locks of their own.
         ServicePage {
-            key: "Menu Update"; screen: "UtilitiesPanel"; service: pages
-            source: "qrc:/filesExport/UpdatesListView.qml"
+            id: files
+            key: "Files Import/Export"; screen: "UtilitiesPanel"; service: pages
+            enabled: true
+            source: "qrc:/filesExport/FilesImportExportPanel.qml"
+            onLoaded: {
+                item.overlayParent = pageArea
+                item.pinParent = pages
+            }
+        }
+        Connections {
+            target: files.item
+            function onBackRequested() { pages.subPage = "" }
         }
         // Opens from the Utilities page and stays under its tab.
         ServicePage {

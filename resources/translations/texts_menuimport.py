@@ -82,11 +82,4 @@ MESSAGES = {
                                   ara="فحص ذاكرة USB", kor="USB 드라이브 확인", zh_cn="检查 U 盘",
                                   jpn="USB メモリを確認"),
     },
-    "UtilitiesPage": {
-        "Menu Update": dict(spa="Actualizar menú", fra="Mise à jour du menu",
-                            deu="Menü aktualisieren", ita="Aggiornamento menu",
-                            nld="Menu bijwerken", pol="Aktualizacja menu", por="Atualizar menu",
-                            rus="Обновление меню", ara="تحديث القائمة", kor="메뉴 업데이트",
-                            zh_cn="菜单更新", jpn="メニュー更新"),
-    },
 }

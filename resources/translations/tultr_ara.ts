@@ -166,8 +166,8 @@
         <translation>الألوان والأحجام</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>تحديث القائمة</translation>
+        <source>Files Import/Export</source>
+        <translation>استيراد/تصدير الملفات</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>تحديث القائمة</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>تصدير القائمة</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>فتح القفل</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة جداً.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>تم استيراد ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>إصدار الملف غير مدعوم: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>فشل استيراد ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>تم تصدير ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>فشل تصدير ملف Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>أبج</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>تم استيراد ملف Orvanta: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>إصدار الملف غير مدعوم: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>فشل استيراد ملف Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>تم تصدير ملف Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>فشل تصدير ملف Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
     </message>
 </context>
 <context>

@@ -166,8 +166,8 @@
         <translation>Farben und Größen</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Menü aktualisieren</translation>
+        <source>Files Import/Export</source>
+        <translation>Dateien importieren/exportieren</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Rufen Sie den Kundendienst.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Menü-Update</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Menü-Export</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Rufen Sie den Kundendienst.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta-Datei importiert: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Dateiversion wird nicht unterstützt: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Import der Orvanta-Datei fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta-Datei exportiert: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Export der Orvanta-Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta-Datei importiert: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Dateiversion wird nicht unterstützt: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Import der Orvanta-Datei fehlgeschlagen: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta-Datei exportiert: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Export der Orvanta-Datei fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -166,8 +166,8 @@
         <translation>Colors and Sizes</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Menu Update</translation>
+        <source>Files Import/Export</source>
+        <translation>Files Import/Export</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Call service.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Menu Update</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Menu Export</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Unlock</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta file imported: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>File version is not supported: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta file import failed: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta file exported: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta file export failed!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Call service.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta file imported: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>File version is not supported: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta file import failed: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta file exported: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta file export failed!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
     </message>
 </context>
 <context>

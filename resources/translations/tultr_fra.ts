@@ -166,8 +166,8 @@
         <translation>Couleurs et tailles</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Mise à jour du menu</translation>
+        <source>Files Import/Export</source>
+        <translation>Import/export de fichiers</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Mise à jour du menu</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Export du menu</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Fichier Orvanta importé : </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Version de fichier non prise en charge : </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Échec de l'import du fichier Orvanta : </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Fichier Orvanta exporté : </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Échec de l'export du fichier Orvanta !</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Appelez le service technique.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Fichier Orvanta importé : </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Version de fichier non prise en charge : </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Échec de l'import du fichier Orvanta : </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Fichier Orvanta exporté : </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Échec de l'export du fichier Orvanta !</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -166,8 +166,8 @@
         <translation>Colori e dimensioni</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Aggiornamento menu</translation>
+        <source>Files Import/Export</source>
+        <translation>Importa/esporta file</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Aggiorna menu</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Esporta menu</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Sblocca</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>File Orvanta importato: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versione del file non supportata: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Importazione del file Orvanta non riuscita: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>File Orvanta esportato: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Esportazione del file Orvanta non riuscita!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>File Orvanta importato: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Versione del file non supportata: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Importazione del file Orvanta non riuscita: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>File Orvanta esportato: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Esportazione del file Orvanta non riuscita!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

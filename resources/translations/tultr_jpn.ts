@@ -166,8 +166,8 @@
         <translation>色とサイズ</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>メニュー更新</translation>
+        <source>Files Import/Export</source>
+        <translation>ファイルの取り込み/書き出し</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>メニュー更新</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>メニュー書き出し</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta ファイルを取り込みました: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>対応していないファイルのバージョンです: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta ファイルを取り込めませんでした: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta ファイルを書き出しました: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta ファイルを書き出せませんでした！</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>かな</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta ファイルを取り込みました: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>対応していないファイルのバージョンです: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta ファイルを取り込めませんでした: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta ファイルを書き出しました: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta ファイルを書き出せませんでした！</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
     </message>
 </context>
 <context>

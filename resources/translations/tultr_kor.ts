@@ -166,8 +166,8 @@
         <translation>색상 및 크기</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>메뉴 업데이트</translation>
+        <source>Files Import/Export</source>
+        <translation>파일 가져오기/내보내기</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>메뉴 업데이트</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>메뉴 내보내기</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>잠금</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>잠금 해제</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패한 시도가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta 파일을 가져왔습니다: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>지원되지 않는 파일 버전: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta 파일을 가져오지 못했습니다: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta 파일을 내보냈습니다: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta 파일을 내보내지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>가나다</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta 파일을 가져왔습니다: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>지원되지 않는 파일 버전: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta 파일을 가져오지 못했습니다: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta 파일을 내보냈습니다: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta 파일을 내보내지 못했습니다!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>닫기</translation>
     </message>
 </context>
 <context>

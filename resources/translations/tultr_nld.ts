@@ -166,8 +166,8 @@
         <translation>Kleuren en groottes</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Menu bijwerken</translation>
+        <source>Files Import/Export</source>
+        <translation>Bestanden importeren/exporteren</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Bel de service.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Menu bijwerken</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Menu exporteren</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Vergrendelen</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ontgrendelen</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta-bestand geïmporteerd: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Bestandsversie wordt niet ondersteund: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Importeren van Orvanta-bestand mislukt: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta-bestand geëxporteerd: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Exporteren van Orvanta-bestand mislukt!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Bel de service.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta-bestand geïmporteerd: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Bestandsversie wordt niet ondersteund: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Importeren van Orvanta-bestand mislukt: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta-bestand geëxporteerd: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Exporteren van Orvanta-bestand mislukt!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
     </message>
 </context>
 <context>

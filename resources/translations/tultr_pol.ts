@@ -166,8 +166,8 @@
         <translation>Kolory i rozmiary</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Aktualizacja menu</translation>
+        <source>Files Import/Export</source>
+        <translation>Import/eksport plików</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Wezwij serwis.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Aktualizacja menu</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Eksport menu</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Zablokuj</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odblokuj</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Zaimportowano plik Orvanta: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Nieobsługiwana wersja pliku: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Import pliku Orvanta nie powiódł się: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Wyeksportowano plik Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Eksport pliku Orvanta nie powiódł się!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Wezwij serwis.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Zaimportowano plik Orvanta: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Nieobsługiwana wersja pliku: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Import pliku Orvanta nie powiódł się: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Wyeksportowano plik Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Eksport pliku Orvanta nie powiódł się!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

@@ -166,8 +166,8 @@
         <translation>Cores e tamanhos</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Atualizar menu</translation>
+        <source>Files Import/Export</source>
+        <translation>Importar/exportar arquivos</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Chame a assistência.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Atualizar menu</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Exportar menu</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Chame a assistência.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Arquivo do Orvanta importado: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versão do arquivo não suportada: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Falha ao importar o arquivo do Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Arquivo do Orvanta exportado: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Falha ao exportar o arquivo do Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Chame a assistência.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Arquivo do Orvanta importado: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Versão do arquivo não suportada: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Falha ao importar o arquivo do Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Arquivo do Orvanta exportado: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Falha ao exportar o arquivo do Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
     </message>
 </context>
 <context>

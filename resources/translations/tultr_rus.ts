@@ -166,8 +166,8 @@
         <translation>Цвета и размеры</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Обновление меню</translation>
+        <source>Files Import/Export</source>
+        <translation>Импорт/экспорт файлов</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Обновление меню</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Экспорт меню</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Заблокировать</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Разблокировать</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервисную службу.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Файл Orvanta импортирован: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Версия файла не поддерживается: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Ошибка импорта файла Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Файл Orvanta экспортирован: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Ошибка экспорта файла Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>АБВ</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Файл Orvanta импортирован: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Версия файла не поддерживается: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Ошибка импорта файла Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Файл Orvanta экспортирован: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Ошибка экспорта файла Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

@@ -166,8 +166,8 @@
         <translation>Colores y tamaños</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>Actualizar menú</translation>
+        <source>Files Import/Export</source>
+        <translation>Importar/exportar archivos</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Llame al servicio técnico.</translation>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>Actualizar menú</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>Exportar menú</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Archivo de Orvanta importado: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versión de archivo no admitida: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Error al importar el archivo de Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Archivo de Orvanta exportado: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>¡Error al exportar el archivo de Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Llame al servicio técnico.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Archivo de Orvanta importado: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Versión de archivo no admitida: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Error al importar el archivo de Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Archivo de Orvanta exportado: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>¡Error al exportar el archivo de Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

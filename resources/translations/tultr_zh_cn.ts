@@ -166,8 +166,8 @@
         <translation>颜色和大小</translation>
     </message>
     <message>
-        <source>Menu Update</source>
-        <translation>菜单更新</translation>
+        <source>Files Import/Export</source>
+        <translation>文件导入/导出</translation>
     </message>
     <message>
         <source>Initialize Wi-Fi Connection</source>
@@ -1346,6 +1346,69 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>FilesImportExportPanel</name>
+    <message>
+        <source>Menu Update</source>
+        <translation>菜单更新</translation>
+    </message>
+    <message>
+        <source>Menu Export</source>
+        <translation>菜单导出</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateItemLock</name>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解锁</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesListView</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码 #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>已导入 Orvanta 文件：</translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>不支持的文件版本：</translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta 文件导入失败：</translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>已导出 Orvanta 文件：</translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta 文件导出失败！</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
@@ -1443,33 +1506,6 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>拼音</translation>
-    </message>
-</context>
-<context>
-    <name>UpdatesListView</name>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>已导入 Orvanta 文件：</translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>不支持的文件版本：</translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta 文件导入失败：</translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>已导出 Orvanta 文件：</translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta 文件导出失败！</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,8 @@ private slots:
     void noPinReachesTheLog();
     void servicePages_data();
     void servicePages();
+    void updatePageLocks_data();
+    void updatePageLocks();
 };
 
 void TestPasscodes::defaultsByCustomer_data()
@@ -113,6 +115,7 @@ void TestPasscodes::pinEntriesOfOneScreen_data()
     QTest::newRow("a good PIN clears the count") << 2 << fiveWrong + QStringList{"604528", "9"}
                                                  << L{0, 0, 0, 0, 0, 2, 0} << 1 << false;
     QTest::newRow("empty PIN") << 1 << QStringList{""} << L{0} << 1 << false;
+    QTest::newRow("one failure, then a good PIN") << 1 << QStringList{"1", "7046"} << L{0, 1} << 0 << false;
 }
 
 void TestPasscodes::pinEntriesOfOneScreen()
@@ -291,6 +294,46 @@ void TestPasscodes::servicePages()
                    + map.value(QStringLiteral("lockLevel")).toString();
     }
     QCOMPARE(got.join(QLatin1Char(' ')), pages);
+}
+
+void TestPasscodes::updatePageLocks_data()
+{
+    QTest::addColumn<int>("customer");
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<int>("lockLevel");
+    QTest::addColumn<QString>("pin");
+    QTest::addColumn<int>("opened"); // the level reached, 0: refused and counted
+    QTest::newRow("customer 3, manager's digits") << 3 << true << 1 << "7046" << 1;
+    QTest::newRow("customer 1, manager's PIN") << 1 << true << 1 << "8312" << 1;
+    QTest::newRow("customer 1, level 2") << 1 << true << 1 << "604528" << 2;
+    QTest::newRow("customer 0, manager's PIN refused") << 0 << true << 2 << "7046" << 0;
+    QTest::newRow("customer 2, level 2") << 2 << true << 2 << "604528" << 2;
+    QTest::newRow("customer 5, level 3") << 5 << true << 2 << "731960" << 3;
+    QTest::newRow("customer 4, wrong") << 4 << true << 2 << "000000" << 0;
+    QTest::newRow("other display, customer 3") << 3 << false << -1 << "731960" << 0;
+}
+
+// The updates list's pages: the level per customer and display, and a PIN counted like
+// any other but not reported to the cloud link.
+void TestPasscodes::updatePageLocks()
+{
+    QFETCH(int, customer);
+    QFETCH(bool, master);
+    QFETCH(int, lockLevel);
+    QFETCH(QString, pin);
+    QFETCH(int, opened);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    core.customerId = customer;
+    ConfigurationManager config(nullptr, nullptr, master, 1, &core);
+    QCOMPARE(config.updatesLockLevel(), lockLevel);
+    PinGate gate;
+    gate.setConfig(&config);
+    QSignalSpy entered(&config, &ConfigurationManager::passcodeEntered);
+    QCOMPARE(gate.checkUnreported(lockLevel, pin), opened);
+    // A lock that cannot be opened counts nothing either.
+    QCOMPARE(gate.failures(), opened == 0 && lockLevel > 0 ? 1 : 0);
+    QCOMPARE(entered.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPasscodes)

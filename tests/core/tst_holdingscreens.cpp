@@ -19,6 +19,7 @@
 #include <QQuickWindow>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 // The holding back end as the screens read it: its bins (each a map the test writes,
@@ -76,6 +77,24 @@ signals:
     void displayTestStop();
 };
 
+// The HACCP controller as the holding-log export reads it: records each export asked for.
+class HaccpStandIn : public QQmlPropertyMap
+{
+    Q_OBJECT
+public:
+    explicit HaccpStandIn(QObject *parent) : QQmlPropertyMap(this, parent)
+    {
+        insert(QStringLiteral("haccpLogListCount"), 0);
+        insert(QStringLiteral("totalHaccpLogListCount"), 0);
+    }
+    int exports = 0;
+    Q_INVOKABLE void exportHaccpLog() { ++exports; }
+    Q_INVOKABLE void retrieveAllHaccpData(bool) {}
+signals:
+    void exportHaccpLogDone(QString result);
+    void retrieveHaccpDataDone(QString result);
+};
+
 static QStringList g_warnings;
 static QtMessageHandler g_previous = nullptr;
 static void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &msg)
@@ -103,6 +122,8 @@ private slots:
     void linkBrokenNotice();
     void zoneDiagnostics_data();
     void zoneDiagnostics();
+    void exportHoldingLog_data();
+    void exportHoldingLog();
 
 private:
     bool show(bool withHolding = true);
@@ -118,6 +139,7 @@ private:
     HoldingStandIn *m_holding = nullptr;
     ControllerStandIn *m_cabinet = nullptr;
     ControllerStandIn *m_errors = nullptr;
+    HaccpStandIn *m_haccp = nullptr;
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<QQuickWindow> m_window;
 };
@@ -145,6 +167,7 @@ void TestHoldingScreens::init()
                                                      {"zones2handleStart", 0}});
     m_errors = new ControllerStandIn(m_core.get(), {{"sibLinkBroken", false}, {"errorsLogListCount", 0},
                                                     {"errorInfoModel", QVariant::fromValue<QObject *>(nullptr)}});
+    m_haccp = new HaccpStandIn(m_core.get());
     setLanguage(QStringLiteral("eng_USA"));
     g_warnings.clear();
     g_previous = qInstallMessageHandler(collectWarnings);
@@ -176,6 +199,7 @@ bool TestHoldingScreens::show(bool withHolding)
     context->setContextProperty(QStringLiteral("languagesModelNew"), new LanguageModel(m_tro));
     context->setContextProperty(QStringLiteral("masterSync"), static_cast<QObject *>(nullptr));
     context->setContextProperty(QStringLiteral("tulErrorController"), m_errors);
+    context->setContextProperty(QStringLiteral("haccpController"), m_haccp);
     context->setContextProperty(QStringLiteral("daypartManager"), m_core->daypartManagerPtr);
     context->setContextProperty(QStringLiteral("menuManager"), m_core->menuManagerPtr);
     if (withHolding)
@@ -539,6 +563,59 @@ void TestHoldingScreens::zoneDiagnostics()
     m_holding->insert("zoneTemps", QVariantList());
     QTRY_VERIFY(!item("zoneRow2"));
     QVERIFY(item("zoneDiagnosticsEmpty")->isVisible());
+}
+
+void TestHoldingScreens::exportHoldingLog_data()
+{
+    QTest::addColumn<bool>("drive");
+    QTest::addColumn<bool>("haccp");
+    QTest::addColumn<QString>("result"); // the controller's answer; empty: the button is off
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no flash drive") << false << true << "" << "";
+    QTest::newRow("collection off") << true << false << "" << "";
+    QTest::newRow("exported") << true << true << "OK" << "Holding Log files exported!";
+    QTest::newRow("not written") << true << true << "Cannot create /media/sda1/h.csv: full"
+                                 << "Holding Log export failed!<br>Cannot create /media/sda1/h.csv: full";
+}
+
+// On Files Import/Export, reached from a locked Utilities page: the export waits for a
+// flash drive and HACCP collection, blocks the page until the controller answers, and
+// says how it went in a message that closes.
+void TestHoldingScreens::exportHoldingLog()
+{
+    QFETCH(bool, drive);
+    QFETCH(bool, haccp);
+    QFETCH(QString, result);
+    QFETCH(QString, message);
+    m_cabinet->insert("flashDriveMounted", drive);
+    m_cabinet->insert("haccpEnabled", haccp);
+    QVERIFY(show());
+    QVERIFY(tap(item("settingsButton")));
+    QMetaObject::invokeMethod(item("servicePages"), "open", Q_ARG(QVariant, QStringLiteral("Utilities")));
+    QTRY_VERIFY(item("filesButton") && item("filesButton")->isVisible());
+    QVERIFY(!item("zoneDiagnosticsButton")->isEnabled());
+    QVERIFY(tap(item("filesButton")));
+    QQuickItem *button = nullptr;
+    QTRY_VERIFY((button = item("exportHaccpLogButton")) && button->isVisible());
+    QCOMPARE(button->isEnabled(), !result.isEmpty());
+    if (result.isEmpty())
+        return;
+
+    QVERIFY(tap(button));
+    QCOMPARE(m_haccp->exports, 1);
+    QQuickItem *busy = item("exportBusyOverlay");
+    QVERIFY(busy->isVisible());
+    // Given up after 120 s should the answer never come.
+    const QList<QObject *> parts = busy->findChildren<QObject *>();
+    QVERIFY(std::any_of(parts.cbegin(), parts.cend(), [](const QObject *o) {
+        return o->inherits("QQmlTimer") && o->property("interval").toInt() == 120000 && o->property("running").toBool();
+    }));
+    emit m_haccp->exportHaccpLogDone(result);
+    QTRY_VERIFY(!busy->isVisible());
+    QTRY_VERIFY(item("simpleDialog")->isVisible());
+    QCOMPARE(text("simpleDialogText"), message);
+    QVERIFY(tap(item("simpleDialogClose")));
+    QTRY_VERIFY(!item("simpleDialog")->isVisible());
 }
 
 QTEST_MAIN(TestHoldingScreens)

@@ -174,16 +174,27 @@ void showPage(QQuickWindow *window, const QString &page)
         child(window, layer)->setProperty("visible", false);
     for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog", "mainWifiConnectionQuestion"})
         invoke(child(window, popup), "close");
-    child(window, "updatePages")->setProperty("currentIndex", 0);
+    // The update pages turn at once, so that each is read where it comes to rest.
+    const auto turnUpdatePages = [window](int index) {
+        QObject *list = child(window, "updatePages");
+        list->setProperty("highlightMoveDuration", 0);
+        list->setProperty("currentIndex", index);
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, index), Q_ARG(int, 0)); // ListView.Beginning
+    };
+    turnUpdatePages(0);
+    // The update pages locked, their PIN pad closed.
+    invoke(child(window, "updatesListView"), "lockAll");
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
-                                          "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
-                                          "Cabinet Names", "Eco Mode Options", "Skin", "Wi-Fi Networking"};
+                                          "Holding Log", "Utilities", "Zone Diagnostics", "Files Import/Export",
+                                          "Date and Time", "Cabinet Names", "Eco Mode Options", "Skin",
+                                          "Wi-Fi Networking"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
-    else if (page == "Menu Export" || page == "Menu update message")
-        service = "Menu Update";
+    else if (page == "Menu Export" || page == "Menu update message" || page == "Menu Update unlocked"
+             || page == "Menu Update PIN")
+        service = "Files Import/Export";
     else if (page == "Export result" || page == "Platform Info")
         service = "Utilities";
     else if (page == "Network reset question" || page == "Network reset PIN")
@@ -214,7 +225,12 @@ void showPage(QQuickWindow *window, const QString &page)
         dialog->setProperty("text", QStringLiteral("<b>Kernel:</b> Linux 6.1.0<br><br>BSP 1.2"));
         invoke(dialog, "open");
     } else if (page == "Menu Export") {
-        child(window, "updatePages")->setProperty("currentIndex", 1);
+        turnUpdatePages(1);
+    } else if (page == "Menu Update unlocked") {
+        QMetaObject::invokeMethod(child(window, "updatesListView"), "setUnlocked",
+                                  Q_ARG(QVariant, QVariant(QStringList{"import", "export"})), Q_ARG(QVariant, 3));
+    } else if (page == "Menu Update PIN") {
+        QMetaObject::invokeMethod(child(window, "updatesListView"), "tapLock", Q_ARG(QVariant, QStringLiteral("import")));
     } else if (page == "Menu update message") {
         // As the import controller reports a failed export.
         QObject *ovp = qmlEngine(window)->rootContext()->contextProperty(QStringLiteral("ovp")).value<QObject *>();
@@ -249,8 +265,9 @@ const char *const personality = "5x4_primary_nfc.hcc";
 const QStringList &allPages()
 {
     static const QStringList pages{"Main view", "Preferences", "Language", "Day-Parts", "Errors Log",
-                                   "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
-                                   "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
+                                   "Holding Log", "Utilities", "Zone Diagnostics", "Files Import/Export", "Date and Time",
+                                   "Menu Export", "Menu Update unlocked", "Menu Update PIN", "Day-part pop-up", "Message",
+                                   "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
                                    "Over temperature", "Link broken", "Firmware copy",
                                    "Eco Mode Options", "Skin", "Wi-Fi Networking", "Network reset PIN",
@@ -655,7 +672,8 @@ void TestScreens::screenshots()
             showPage(m_window, allPages().at(i));
             QTest::qWait(50); // popups fade in
             const QString name = QStringLiteral("%1/%2-%3.png").arg(dir).arg(i + 1, 2, 10, QLatin1Char('0'))
-                                     .arg(allPages().at(i).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+                                     .arg(allPages().at(i).toLower().replace(QLatin1Char(' '), QLatin1Char('-'))
+                                              .replace(QLatin1Char('/'), QLatin1Char('-')));
             // The offscreen platform keeps the window's pixels in its backing store.
             const QImage image = m_window->screen()->grabWindow(m_window->winId()).toImage();
             QVERIFY2(image.save(name), qPrintable(name));

@@ -1,8 +1,10 @@
 // The menu update screen rendered offscreen: the import page lists the menu files of
 // the flash drive and imports the one picked; the export page checks the drive and
-// writes the menu to it.
+// writes the menu to it. Each page opens with a PIN of its level.
+#include "configurationmanager.h"
 #include "menutestsupport.h"
 #include "orvantaproxy.h"
+#include "passcodes.h"
 #include "screentest.h"
 
 #include <QDir>
@@ -40,7 +42,18 @@ class TstMenuUpdateScreen : public QObject
     {
         return s.show("qrc:/filesExport/UpdatesListView.qml",
                       {{"ovp", QVariant::fromValue<QObject *>(m_proxy)},
-                       {"cabinetManager", QVariant::fromValue<QObject *>(&m_cabinet)}}, QSize(800, 400));
+                       {"cabinetManager", QVariant::fromValue<QObject *>(&m_cabinet)},
+                       {"configManager", QVariant::fromValue<QObject *>(c->config)}}, QSize(800, 400));
+    }
+    // Taps a page's lock and types the PIN on the pad.
+    bool unlock(const QString &lock, const QByteArray &pin)
+    {
+        if (!tap(lock) || !QTest::qWaitFor([this] { return item("updatesPinPad")->isVisible(); }))
+            return false;
+        for (const char digit : pin)
+            QTest::keyClick(s.view.data(), digit);
+        QTest::keyClick(s.view.data(), Qt::Key_Return);
+        return QTest::qWaitFor([this] { return !item("updatesPinPad")->isVisible(); });
     }
     QQuickItem *item(const QString &name) const { return s.item(name); }
     // Only what is shown and enabled can be tapped.
@@ -51,9 +64,10 @@ class TstMenuUpdateScreen : public QObject
     }
 
 private slots:
+    void initTestCase() { Passcodes::registerQmlTypes(); }
     void init()
     {
-        c.reset(new MenuTest::Cabinet(MenuTest::Cabinet::DayParts));
+        c.reset(new MenuTest::Cabinet(MenuTest::Cabinet::All));
         QVERIFY(QDir().mkpath(c->roots.flash()));
         c->menu->menuLoadJsonDocFile();
         m_proxy = new OrvantaProxy(c->core.data());
@@ -72,6 +86,9 @@ private slots:
         // The page does not list the folder by itself.
         QVERIFY(item("noFilesText")->isVisible());
         QVERIFY(!item("acceptButton")->isEnabled());
+        // Locked at level 2 for this customer.
+        QVERIFY(!item("refreshButton")->isEnabled());
+        QVERIFY(unlock("importLockButton", "604528"));
 
         QVERIFY(tap("refreshButton"));
         QTRY_VERIFY(item("fileRow_good.tul") && item("fileRow_A.json"));
@@ -97,6 +114,8 @@ private slots:
         pages->setProperty("currentIndex", 1);
         QTRY_COMPARE(pages->property("contentX").toReal(), qreal(800));
         QVERIFY(!item("exportMenuButton")->isEnabled());
+        QVERIFY(!item("checkFlashDriveButton")->isEnabled());
+        QVERIFY(unlock("exportLockButton", "604528"));
         QVERIFY(tap("checkFlashDriveButton"));
         QTRY_VERIFY(item("exportMenuButton")->isEnabled());
         QVERIFY(tap("exportMenuButton"));

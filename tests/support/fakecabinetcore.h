@@ -117,6 +117,8 @@ public:
 
     QString readFlashDrivePath() override;
     bool isFlashDriveMounted() override { return flashDriveMountAnswer; }
+    // As the composition root: asks the mount table and publishes the answer.
+    Q_INVOKABLE void refreshFlashDriveMounted() { set_flashDriveMounted(isFlashDriveMounted()); }
 
     void sendFileViaCanbus(int fileId) override { record("sendFileViaCanbus", {fileId}); }
     void sendFileViaCanbus(const QString &filePath, int transferId) override
