@@ -137,39 +137,45 @@ Rectangle {
         }
     }
 
-    Rectangle {
+    // Over the pages and their locks: a scrim that takes every touch until Close.
+    Item {
         id: messageBox
         objectName: "updateMessage"
         visible: false
-        anchors.centerIn: parent
-        width: Math.min(parent.width - 2 * Theme.spacingLarge, 600)
-        height: messageColumn.implicitHeight + 2 * Theme.spacingLarge
-        color: Theme.surfaceRaised
-        border.color: Theme.border
-        border.width: Theme.borderWidth
-        radius: Theme.radius
+        anchors.fill: parent
         z: 10
-        Column {
-            id: messageColumn
+        Rectangle { anchors.fill: parent; color: Theme.scrim }
+        MouseArea { anchors.fill: parent }
+        Rectangle {
             anchors.centerIn: parent
-            width: parent.width - 2 * Theme.spacingLarge
-            spacing: Theme.spacing
-            Text {
-                id: messageText
-                width: parent.width
-                wrapMode: Text.Wrap
-                horizontalAlignment: Text.AlignHCenter
-                color: Theme.text
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontBody
-            }
-            Button {
-                objectName: "updateMessageClose"
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: 200
-                height: Theme.touchTarget
-                text: qsTr("Close") + Theme.retranslate()
-                onClicked: messageBox.visible = false
+            width: Math.min(parent.width - 2 * Theme.spacingLarge, 600)
+            height: messageColumn.implicitHeight + 2 * Theme.spacingLarge
+            color: Theme.surfaceRaised
+            border.color: Theme.border
+            border.width: Theme.borderWidth
+            radius: Theme.radius
+            Column {
+                id: messageColumn
+                anchors.centerIn: parent
+                width: parent.width - 2 * Theme.spacingLarge
+                spacing: Theme.spacing
+                Text {
+                    id: messageText
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    horizontalAlignment: Text.AlignHCenter
+                    color: Theme.text
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontBody
+                }
+                Button {
+                    objectName: "updateMessageClose"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: 200
+                    height: Theme.touchTarget
+                    text: qsTr("Close") + Theme.retranslate()
+                    onClicked: messageBox.visible = false
+                }
             }
         }
     }
