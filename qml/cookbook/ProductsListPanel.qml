@@ -302,7 +302,8 @@ Rectangle {
             id: details
             width: detailsArea.width
             spacing: 2
-            readonly property int r: panel.revision >= 0 ? panel.selectedRow : -1
+            // Read again after a language switch: names and types come per language.
+            readonly property int r: panel.revision >= 0 && Theme.retranslate() === "" ? panel.selectedRow : -1
             readonly property bool group: panel.tab === "groups"
             readonly property bool unlockedDetails: !panel.locked
             function temp(f) {

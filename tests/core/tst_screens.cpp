@@ -277,7 +277,7 @@ const QStringList &allPages()
                                    "Over temperature", "Link broken", "Firmware copy",
                                    "Eco Mode Options", "Skin", "Wi-Fi Networking", "Network reset PIN",
                                    "Network reset question", "Wi-Fi connection question",
-                                   "Service PIN", "New PIN", "Cookbook PIN"};
+                                   "Service PIN", "New PIN"};
     return pages;
 }
 #endif
