@@ -304,6 +304,32 @@ private slots:
             QVERIFY2(bin->height() >= 56 && bin->width() >= 56, qPrintable(bin->objectName()));
     }
 
+    void editorNamesTheInputLanguage_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("language"); // as the language list names it
+        QTest::newRow("English") << 0 << "eng_USA" << "English(US)";
+        QTest::newRow("German") << 5 << "deu" << "Deutsch";
+    }
+    // The name field says which language's name is typed, by the language's own name,
+    // not by its file code.
+    void editorNamesTheInputLanguage()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, code);
+        QFETCH(QString, language);
+        c->translator->setLanguage(id);
+        QVERIFY(show());
+        unlock();
+        QVERIFY(s.tap("cookbookAdd"));
+        QQuickItem *label = s.item("nameLanguageLabel");
+        QVERIFY(label);
+        const QString text = label->property("text").toString();
+        QVERIFY2(text.endsWith(QStringLiteral(" (") + language + QLatin1Char(')')), qPrintable(text));
+        QVERIFY2(!text.contains(code), qPrintable(text));
+    }
+
     void hundredItemsAreTheLimit()
     {
         QVERIFY(show());
