@@ -8,6 +8,10 @@ Rectangle {
     id: page
     objectName: "passwordPage"
     color: Theme.background
+    // Where the pad opens: the whole area above the dock, the page alone being too low.
+    property Item overlayParent: page
+    // Away from the page, the pad over the other pages closes with it.
+    onVisibleChanged: if (!visible) pad.close()
 
     Column {
         anchors.centerIn: parent
@@ -33,7 +37,9 @@ Rectangle {
 
     PinPad {
         id: pad
+        parent: page.overlayParent
         anchors.fill: parent
+        z: 10
         onEntered: {
             if (pin.length === 0) {
                 showError(qsTr("ERROR") + tro.emptyStr)

@@ -3,9 +3,9 @@ import QtQuick.Controls 2.15
 import "qrc:/theme"
 import "qrc:/keyboard"
 
-// The numeric pad for PINs: a title ("PIN #", "NEW PIN#"), the digits typed so far shown
-// as dots, a message line and the pad. Return hands the digits over; they are never
-// shown, logged or kept once the pad closes.
+// The numeric pad for PINs, the one used by every lock: a title ("PIN #", "NEW PIN#"), the
+// digits typed so far shown as dots, a message in their place ("ERROR") and the pad.
+// Return hands the digits over; they are never shown, logged or kept once the pad closes.
 Item {
     id: pinPad
     objectName: "pinPad"
@@ -36,10 +36,14 @@ Item {
     Rectangle { anchors.fill: parent; color: Theme.scrim }
     MouseArea { anchors.fill: parent; onClicked: field.forceActiveFocus() } // modal
 
+    // Title and Cancel on one row and the message inside the entry field keep the whole
+    // pad within the page above the dock, in landscape and in portrait.
     Rectangle {
+        id: box
+        objectName: "pinPadBox"
         anchors.centerIn: parent
-        width: keys.width + 2 * Theme.spacing
-        height: column.implicitHeight + 2 * Theme.spacing
+        width: keys.width + 2 * Theme.spacingSmall
+        height: column.implicitHeight + 2 * Theme.spacingSmall
         color: Theme.surfaceRaised
         radius: Theme.radius * 2
         border.width: Theme.borderWidth
@@ -55,9 +59,13 @@ Item {
                 height: Theme.touchTarget
                 Label {
                     objectName: "pinPadTitle"
-                    anchors { left: parent.left; right: cancel.left; verticalCenter: parent.verticalCenter }
+                    anchors { left: parent.left; right: cancel.left; verticalCenter: parent.verticalCenter
+                              leftMargin: Theme.spacingSmall; rightMargin: Theme.spacingSmall }
                     text: pinPad.title
+                    color: Theme.text
                     font.pixelSize: Theme.fontTitle
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                 }
                 Button {
@@ -74,10 +82,12 @@ Item {
                     }
                 }
             }
+            // A wrong PIN turns the field red with the message in white until the next digit.
             Rectangle {
+                objectName: "pinPadFieldBox"
                 width: keys.width
                 height: Theme.touchTarget
-                color: Theme.background
+                color: messageLabel.visible ? Theme.danger : Theme.background
                 radius: Theme.radius
                 TextInput {
                     id: field
@@ -90,16 +100,23 @@ Item {
                     validator: RegExpValidator { regExp: /[0-9]*/ }
                     color: Theme.text
                     font.pixelSize: Theme.fontTitle
+                    onTextChanged: if (text !== "") pinPad.message = ""
                     onAccepted: pinPad.entered(text)
                 }
-            }
-            Label {
-                objectName: "pinPadMessage"
-                width: keys.width
-                horizontalAlignment: Text.AlignHCenter
-                text: pinPad.message
-                color: Theme.danger
-                font.pixelSize: Theme.fontBody
+                Label {
+                    id: messageLabel
+                    objectName: "pinPadMessage"
+                    anchors.fill: parent
+                    visible: text !== ""
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: pinPad.message
+                    color: Theme.text
+                    font.pixelSize: Theme.fontTitle
+                    font.bold: true
+                    fontSizeMode: Text.Fit
+                    minimumPixelSize: Theme.fontSmall
+                }
             }
             NumericKeyboard {
                 id: keys

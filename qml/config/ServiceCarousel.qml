@@ -166,7 +166,8 @@ Item {
             anchors { left: parent.left; verticalCenter: parent.verticalCenter; leftMargin: 4 }
             width: Theme.touchTarget + 8
             height: Theme.touchTarget
-            text: "\u2039"
+            // Mirrored with the header in Arabic: each arrow points away from the title.
+            text: Theme.rightToLeft ? "\u203a" : "\u2039"
             font.pixelSize: Theme.fontTitle
             onClicked: carousel.previous()
         }
@@ -205,7 +206,7 @@ Item {
             anchors { right: logo.left; verticalCenter: parent.verticalCenter; rightMargin: 8 }
             width: Theme.touchTarget + 8
             height: Theme.touchTarget
-            text: "\u203a"
+            text: Theme.rightToLeft ? "\u2039" : "\u203a"
             font.pixelSize: Theme.fontTitle
             onClicked: carousel.next()
         }

@@ -187,7 +187,8 @@ Item {
                 objectName: page.prefix + "previousPage" + page.dayPart
                 anchors { left: parent.left; top: parent.top }
                 implicitWidth: Theme.touchTarget
-                text: "\u25c0"
+                // Mirrored with the page in Arabic: each arrow points away from the title.
+                text: Theme.rightToLeft ? "\u25b6" : "\u25c0"
                 visible: pageView.count > 1
                 onClicked: { pageView.decrementCurrentIndex(); pageView.movementEnded() }
             }
@@ -195,58 +196,68 @@ Item {
                 objectName: page.prefix + "nextPage" + page.dayPart
                 anchors { right: parent.right; top: parent.top }
                 implicitWidth: Theme.touchTarget
-                text: "\u25b6"
+                text: Theme.rightToLeft ? "\u25c0" : "\u25b6"
                 visible: pageView.count > 1
                 onClicked: { pageView.incrementCurrentIndex(); pageView.movementEnded() }
             }
-            Grid {
-                id: zoneGrid
+            // Every bin a whole touch target high; a cabinet of many rows scrolls.
+            Flickable {
+                id: zoneArea
+                objectName: page.prefix + "zoneArea" + page.dayPart
                 anchors { left: parent.left; right: parent.right; top: pageTitle.bottom; bottom: parent.bottom; margins: Theme.spacingSmall }
-                columns: panel.zonesPerRow
-                spacing: Theme.spacingSmall
-                readonly property real zoneWidth: (width - (columns - 1) * spacing) / columns
-                readonly property real zoneHeight: Math.min(Theme.touchTarget,
-                    (height - (Math.ceil(panel.zones / columns) - 1) * spacing) / Math.max(1, Math.ceil(panel.zones / columns)))
-                Repeater {
-                    model: panel.zones
-                    Row {
-                        id: zoneRow
-                        readonly property int zone: index
-                        width: zoneGrid.zoneWidth
-                        height: zoneGrid.zoneHeight
-                        spacing: 2
-                        Repeater {
-                            model: panel.trays
-                            Rectangle {
-                                readonly property int bin: index
-                                readonly property var info: panel.revision >= 0 && panel.kept[page.dayPart]
-                                    ? panel.kept[page.dayPart][zoneRow.zone * panel.trays + index] : ({ "id": 0, "name": "" })
-                                readonly property real span: panel.revision >= 0 && panel.kept[page.dayPart]
-                                    ? panel.widthOf(page.dayPart, zoneRow.zone, index) : 1
-                                readonly property bool selected: panel.removalDayPart === page.dayPart
-                                    && panel.removalSelection.indexOf(zoneRow.zone * panel.trays + index) >= 0
-                                objectName: page.prefix + "bin_" + page.dayPart + "_" + zoneRow.zone + "_" + index
-                                visible: span > 0
-                                width: Math.max(0, (zoneRow.width - (panel.trays - 1) * 2) / panel.trays * span
-                                                + (Math.ceil(span) - 1) * 2)
-                                height: zoneRow.height
-                                radius: Theme.radius
-                                color: selected ? Theme.danger : info.id !== 0 ? Theme.surfaceRaised : Theme.surface
-                                border.width: 1
-                                border.color: Theme.border
-                                opacity: panel.locked ? 0.6 : 1
-                                Label {
-                                    anchors { fill: parent; margins: 4 }
-                                    horizontalAlignment: Text.AlignHCenter
-                                    verticalAlignment: Text.AlignVCenter
-                                    text: parent.info.name
-                                    font.pixelSize: Theme.fontSmall
-                                    elide: Text.ElideRight
-                                }
-                                MouseArea {
-                                    anchors.fill: parent
-                                    onClicked: panel.touch(page.dayPart, zoneRow.zone, parent.bin, false)
-                                    onPressAndHold: panel.touch(page.dayPart, zoneRow.zone, parent.bin, true)
+                contentHeight: zoneGrid.height
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                interactive: contentHeight > height
+                ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
+                Grid {
+                    id: zoneGrid
+                    width: zoneArea.width - (zoneArea.interactive ? Theme.scrollBarWidth + 2 : 0)
+                    columns: panel.zonesPerRow
+                    spacing: Theme.spacingSmall
+                    readonly property real zoneWidth: (width - (columns - 1) * spacing) / columns
+                    readonly property real zoneHeight: Theme.touchTarget
+                    Repeater {
+                        model: panel.zones
+                        Row {
+                            id: zoneRow
+                            readonly property int zone: index
+                            width: zoneGrid.zoneWidth
+                            height: zoneGrid.zoneHeight
+                            spacing: 2
+                            Repeater {
+                                model: panel.trays
+                                Rectangle {
+                                    readonly property int bin: index
+                                    readonly property var info: panel.revision >= 0 && panel.kept[page.dayPart]
+                                        ? panel.kept[page.dayPart][zoneRow.zone * panel.trays + index] : ({ "id": 0, "name": "" })
+                                    readonly property real span: panel.revision >= 0 && panel.kept[page.dayPart]
+                                        ? panel.widthOf(page.dayPart, zoneRow.zone, index) : 1
+                                    readonly property bool selected: panel.removalDayPart === page.dayPart
+                                        && panel.removalSelection.indexOf(zoneRow.zone * panel.trays + index) >= 0
+                                    objectName: page.prefix + "bin_" + page.dayPart + "_" + zoneRow.zone + "_" + index
+                                    visible: span > 0
+                                    width: Math.max(0, (zoneRow.width - (panel.trays - 1) * 2) / panel.trays * span
+                                                    + (Math.ceil(span) - 1) * 2)
+                                    height: zoneRow.height
+                                    radius: Theme.radius
+                                    color: selected ? Theme.danger : info.id !== 0 ? Theme.surfaceRaised : Theme.surface
+                                    border.width: 1
+                                    border.color: Theme.border
+                                    opacity: panel.locked ? 0.6 : 1
+                                    Label {
+                                        anchors { fill: parent; margins: 4 }
+                                        horizontalAlignment: Text.AlignHCenter
+                                        verticalAlignment: Text.AlignVCenter
+                                        text: parent.info.name
+                                        font.pixelSize: Theme.fontSmall
+                                        elide: Text.ElideRight
+                                    }
+                                    MouseArea {
+                                        anchors.fill: parent
+                                        onClicked: panel.touch(page.dayPart, zoneRow.zone, parent.bin, false)
+                                        onPressAndHold: panel.touch(page.dayPart, zoneRow.zone, parent.bin, true)
+                                    }
                                 }
                             }
                         }

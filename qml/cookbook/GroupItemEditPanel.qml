@@ -128,7 +128,7 @@ Rectangle {
             spacing: Theme.spacing
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: qsTranslate("Cookbook", "Name") + " (" + (typeof tro !== "undefined" && tro ? tro.getLanguageIdString(editor.nameLanguage) : "") + ")" + Theme.retranslate()
+                text: qsTranslate("Cookbook", "Name") + " (" + (typeof tro !== "undefined" && tro ? tro.getLanguageName(editor.nameLanguage) : "") + ")" + Theme.retranslate()
             }
             CookbookTextField {
                 id: nameField

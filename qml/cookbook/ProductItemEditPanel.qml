@@ -132,7 +132,7 @@ Rectangle {
             readonly property int labelWidth: width * 0.38
             readonly property int fieldWidth: width - labelWidth - columnSpacing
 
-            Label { width: form.labelWidth; text: qsTranslate("Cookbook", "Name") + " (" + (typeof tro !== "undefined" && tro ? tro.getLanguageIdString(editor.nameLanguage) : "") + ")" + Theme.retranslate(); elide: Text.ElideRight }
+            Label { objectName: "nameLanguageLabel"; width: form.labelWidth; text: qsTranslate("Cookbook", "Name") + " (" + (typeof tro !== "undefined" && tro ? tro.getLanguageName(editor.nameLanguage) : "") + ")" + Theme.retranslate(); elide: Text.ElideRight }
             CookbookTextField {
                 id: nameField
                 objectName: "nameField"

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/theme"
+import "qrc:/config"
 import "CookbookFormat.js" as Format
 
 // The cookbook: the products or groups being edited on the left, the selected one's
@@ -62,7 +63,7 @@ Rectangle {
         productEditor.close()
         groupEditor.close()
         assign.visible = false
-        pin.visible = false
+        pin.close()
         messageBox.visible = false
         if (keyboard)
             keyboard.hide()
@@ -78,7 +79,7 @@ Rectangle {
         else if (lock.blocked)
             messageBox.inform(qsTranslate("Cookbook", "Too many failed attempts.\nCall service."))
         else
-            pin.open()
+            pin.open(qsTranslate("Cookbook", "PIN #") + Theme.retranslate())
     }
     function dropAndClose(message) {
         unsaved = false
@@ -284,6 +285,8 @@ Rectangle {
         model: panel.tab === "groups" ? (typeof groupsEditModel !== "undefined" ? groupsEditModel : null)
                                       : (typeof productsEditModel !== "undefined" ? productsEditModel : null)
         selectedRow: panel.selectedRow
+        emptyText: (panel.tab === "groups" ? qsTranslate("Cookbook", "No groups yet.")
+                                          : qsTranslate("Cookbook", "No products yet.")) + Theme.retranslate()
         onPicked: panel.selectedRow = row
     }
 
@@ -299,7 +302,8 @@ Rectangle {
             id: details
             width: detailsArea.width
             spacing: 2
-            readonly property int r: panel.revision >= 0 ? panel.selectedRow : -1
+            // Read again after a language switch: names and types come per language.
+            readonly property int r: panel.revision >= 0 && Theme.retranslate() === "" ? panel.selectedRow : -1
             readonly property bool group: panel.tab === "groups"
             readonly property bool unlockedDetails: !panel.locked
             function temp(f) {
@@ -434,8 +438,17 @@ Rectangle {
             CookbookButton {
                 objectName: "cookbookLockButton"
                 implicitWidth: Theme.touchTarget * 1.5
-                text: panel.locked ? "\ud83d\udd12" : "\ud83d\udd13"
                 onClicked: panel.locked ? panel.requestUnlock() : panel.lock.lock()
+                contentItem: Item {
+                    implicitWidth: padlock.width
+                    implicitHeight: padlock.height
+                    LockIcon {
+                        id: padlock
+                        objectName: "cookbookLockIcon"
+                        anchors.centerIn: parent
+                        locked: panel.locked
+                    }
+                }
             }
         }
         Row {
@@ -443,20 +456,25 @@ Rectangle {
             anchors { right: parent.right; verticalCenter: parent.verticalCenter; rightMargin: Theme.spacingSmall }
             spacing: Theme.spacingSmall
             readonly property bool mayEdit: panel.tab === "groups" || panel.productsEditable
+            // Shown greyed while locked or holding, so the cook sees why nothing happens.
+            readonly property bool usable: !panel.locked && !panel.holding
             CookbookButton {
                 objectName: "cookbookDelete"
+                enabled: parent.usable
                 visible: parent.mayEdit && panel.selectedRow >= 0 && !bar.lockedProduct
                 text: qsTranslate("Cookbook", "Delete") + Theme.retranslate()
                 onClicked: panel.remove()
             }
             CookbookButton {
                 objectName: "cookbookEdit"
+                enabled: parent.usable
                 visible: parent.mayEdit && panel.selectedRow >= 0 && !bar.lockedProduct
                 text: qsTranslate("Cookbook", "Edit") + Theme.retranslate()
                 onClicked: panel.edit()
             }
             CookbookButton {
                 objectName: "cookbookAdd"
+                enabled: parent.usable
                 visible: parent.mayEdit
                 highlighted: true
                 text: qsTranslate("Cookbook", "Add") + Theme.retranslate()
@@ -505,66 +523,21 @@ Rectangle {
         onAssigned: { pages.reload(); panel.unsaved = true }
     }
 
-    // The PIN of the cookbook's lock.
-    Item {
+    // The PIN of the cookbook's lock, on the pad every other lock uses.
+    PinPad {
         id: pin
         objectName: "cookbookPin"
         anchors.fill: parent
-        visible: false
-        function open() {
-            field.text = ""
-            field.echoMode = TextInput.Password
-            visible = true
-            field.forceActiveFocus()
-        }
-        function close() {
-            visible = false
-            field.text = ""
-            if (panel.keyboard)
-                panel.keyboard.hide()
-        }
-        function enter() {
-            var result = panel.lock.unlock(field.text)
+        z: 10
+        onEntered: {
+            var result = panel.lock.unlock(pin)
             if (result > 0) {
                 close()
             } else if (panel.lock.blocked) {
                 close()
                 messageBox.inform(qsTranslate("Cookbook", "Too many failed attempts.\nCall service."))
             } else {
-                field.echoMode = TextInput.Normal
-                field.text = "ERROR"
-                field.selectAll()
-            }
-        }
-        Rectangle { anchors.fill: parent; color: Theme.scrim }
-        MouseArea { anchors.fill: parent; onClicked: pin.close() }
-        Rectangle {
-            anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: Theme.spacing }
-            width: 360; height: pinColumn.implicitHeight + 2 * Theme.spacing
-            color: Theme.surfaceRaised
-            radius: Theme.radius * 2
-            MouseArea { anchors.fill: parent }
-            Column {
-                id: pinColumn
-                anchors.centerIn: parent
-                spacing: Theme.spacingSmall
-                Label { text: qsTranslate("Cookbook", "PIN #") + Theme.retranslate(); font.pixelSize: Theme.fontTitle }
-                CookbookTextField {
-                    id: field
-                    objectName: "cookbookPinField"
-                    width: 300
-                    keyboard: panel.keyboard
-                    numeric: true
-                    echoMode: TextInput.Password
-                    onTextEdited: if (echoMode === TextInput.Normal) echoMode = TextInput.Password
-                    onAccepted: pin.enter()
-                }
-                CookbookButton {
-                    objectName: "cookbookPinEnter"
-                    highlighted: true
-                    text: qsTranslate("Cookbook", "Accept") + Theme.retranslate()
-                    onClicked: pin.enter()
-                }
+                showError("ERROR")
             }
         }
     }

@@ -11,10 +11,24 @@ ListView {
     // Raised when what the filter depends on changes.
     property int revision: 0
     property string rowName: "listRow"
+    // Said in place of the rows when there are none, so an empty list is not taken for a fault.
+    property string emptyText: ""
     signal picked(int row)
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
+
+    Label {
+        objectName: list.rowName + "Empty"
+        anchors { fill: parent; margins: Theme.spacing }
+        visible: list.count === 0 && list.emptyText !== ""
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        text: list.emptyText
+        color: Theme.textSecondary
+        font.pixelSize: Theme.fontBody
+    }
 
     function allows(row) { return !filter || filter(row) }
 

@@ -15,6 +15,8 @@ Item {
     signal tapped()
     readonly property bool connected: typeof tulNetwork !== "undefined" && tulNetwork !== null
                                       && tulNetwork.wifiApConnected
+    // Arcs drawn: none while disconnected, so a dark icon is not read as full signal.
+    readonly property int bars: connected ? 3 : 0
 
     onConnectedChanged: waves.requestPaint()
 
@@ -25,12 +27,12 @@ Item {
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
-            ctx.strokeStyle = icon.connected ? Theme.text : Theme.textDisabled
+            ctx.strokeStyle = Theme.text
             ctx.fillStyle = ctx.strokeStyle
             ctx.lineWidth = 4
             ctx.lineCap = "round"
             var cx = width / 2, cy = height - 6
-            for (var r = 1; r <= 3; ++r) {
+            for (var r = 1; r <= icon.bars; ++r) {
                 ctx.beginPath()
                 ctx.arc(cx, cy, r * (height - 8) / 3, -Math.PI * 3 / 4, -Math.PI / 4)
                 ctx.stroke()
@@ -38,6 +40,15 @@ Item {
             ctx.beginPath()
             ctx.arc(cx, cy, 3, 0, 2 * Math.PI)
             ctx.fill()
+            if (!icon.connected) {
+                // Crossed out: no link.
+                ctx.beginPath()
+                ctx.moveTo(4, 4)
+                ctx.lineTo(width - 4, height - 4)
+                ctx.moveTo(width - 4, 4)
+                ctx.lineTo(4, height - 4)
+                ctx.stroke()
+            }
         }
     }
 

@@ -46,8 +46,8 @@ Button {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
                 text: result.success
-                      ? qsTr("The error log was exported to %1").arg(result.fileName) + Theme.retranslate()
-                      : qsTr("The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.").arg(result.fileName) + Theme.retranslate()
+                      ? qsTr("The error log was exported to %1").arg(Theme.leftToRight(result.fileName)) + Theme.retranslate()
+                      : qsTr("The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.").arg(Theme.leftToRight(result.fileName)) + Theme.retranslate()
                 color: result.success ? Theme.text : Theme.warning
             }
             Button {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Layouts 1.15
 import "qrc:/theme"
 
 // The numeric pad for PINs, numbers and temperatures. The point and the minus key only
@@ -21,17 +22,22 @@ Rectangle {
     LayoutMirroring.enabled: false
     LayoutMirroring.childrenInherit: true
 
-    Grid {
+    // One grid for every key: the wide keys span two columns (gap included), so every
+    // column and row keeps the same width and the same gap.
+    GridLayout {
         id: grid
+        objectName: "numericKeyGrid"
         anchors.centerIn: parent
         columns: 4
-        spacing: pad.gap
+        columnSpacing: pad.gap
+        rowSpacing: pad.gap
 
         Repeater {
             model: ["7", "8", "9", "_back", "4", "5", "6", "-", "1", "2", "3", "."]
             NumericKeyboardButton {
                 keyInput: pad.keyInput
-                width: pad.keyWidth
+                Layout.preferredWidth: pad.keyWidth
+                Layout.preferredHeight: Theme.touchTarget
                 keycode: modelData === "-" && !pad.minus || modelData === "." && !pad.decimalPoint
                          ? "" : modelData
                 label: modelData === "_back" ? "\u232b" : modelData
@@ -40,12 +46,16 @@ Rectangle {
         }
         NumericKeyboardButton {
             keyInput: pad.keyInput
-            width: 2 * pad.keyWidth + pad.gap
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+            Layout.preferredHeight: Theme.touchTarget
             keycode: "0"
         }
         NumericKeyboardButton {
             keyInput: pad.keyInput
-            width: 2 * pad.keyWidth + pad.gap
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+            Layout.preferredHeight: Theme.touchTarget
             keycode: "_return"
             label: "\u23ce"
         }

@@ -121,6 +121,11 @@ QtObject {
     readonly property string fontFamily: fontFor(languageId)
     readonly property bool rightToLeft: languageId === 11
 
+    // A path, address or code inside a sentence: isolated left to right, so that in
+    // Arabic its slashes and dots stay where they belong.
+    function leftToRight(text) {
+        return "\u2066" + text + "\u2069"
+    }
     // Appended to a translated text, qsTr("...") + Theme.retranslate(), for pages that may
     // also be shown without the translator: the binding then follows every language switch
     // as one reading the translator's emptyStr does.

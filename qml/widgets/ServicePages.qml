@@ -215,6 +215,7 @@ Rectangle {
         ServicePage {
             key: "Password"; screen: "PasswordPanel"; service: pages
             source: "qrc:/config/PasswordPage.qml"
+            onLoaded: item.overlayParent = pages
         }
         ServicePage {
             key: "System Information"; screen: "SystemInformationPanel"; service: pages

@@ -203,8 +203,9 @@ MESSAGES = {
                                  zh_cn="区域诊断", jpn="ゾーン診断"),
     },
     "ZoneDiagnosticsPage": {
-        "Off": dict(spa="Apagado", fra="Arrêt", deu="Aus", ita="Spento", nld="Uit", pol="Wył.",
-                    por="Desligado", rus="Выкл.", ara="إيقاف", kor="꺼짐", zh_cn="关闭", jpn="オフ"),
+        # The state of a heater, not the command to stop it.
+        "Off": dict(spa="Apagado", fra="Éteint", deu="Aus", ita="Spento", nld="Uit", pol="Wył.",
+                    por="Desligado", rus="Выкл.", ara="مطفأ", kor="꺼짐", zh_cn="已关闭", jpn="オフ"),
         "Lower heater": dict(spa="Resistencia inferior", fra="Résistance inférieure",
                              deu="Untere Heizung", ita="Resistenza inferiore",
                              nld="Onderste verwarming", pol="Grzałka dolna",

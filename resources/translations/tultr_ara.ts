@@ -178,7 +178,7 @@
     <name>ZoneDiagnosticsPage</name>
     <message>
         <source>Off</source>
-        <translation>إيقاف</translation>
+        <translation>مطفأ</translation>
     </message>
     <message>
         <source>Lower heater</source>
@@ -704,6 +704,14 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>لا توجد مجموعات بعد.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>لا توجد منتجات بعد.</translation>
     </message>
     <message>
         <source>No colour</source>

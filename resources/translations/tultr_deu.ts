@@ -706,6 +706,14 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Nein</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>Noch keine Gruppen.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Noch keine Produkte.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>Keine Farbe</translation>
     </message>

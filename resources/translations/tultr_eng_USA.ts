@@ -706,6 +706,14 @@ Call service.</translation>
         <translation>No</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>No groups yet.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>No products yet.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>No colour</translation>
     </message>

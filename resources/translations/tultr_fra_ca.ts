@@ -178,7 +178,7 @@
     <name>ZoneDiagnosticsPage</name>
     <message>
         <source>Off</source>
-        <translation>Arrêt</translation>
+        <translation>Éteint</translation>
     </message>
     <message>
         <source>Lower heater</source>
@@ -704,6 +704,14 @@ Appelez le service technique.</translation>
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>Aucun groupe pour l'instant.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Aucun produit pour l'instant.</translation>
     </message>
     <message>
         <source>No colour</source>

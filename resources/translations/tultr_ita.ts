@@ -706,6 +706,14 @@ Chiamare l'assistenza.</translation>
         <translation>No</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>Ancora nessun gruppo.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Ancora nessun prodotto.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>Nessun colore</translation>
     </message>

@@ -706,6 +706,14 @@ Call service.</source>
         <translation>いいえ</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>グループはまだありません。</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>製品はまだありません。</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>色なし</translation>
     </message>

@@ -706,6 +706,14 @@ Call service.</source>
         <translation>아니요</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>아직 그룹이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>아직 제품이 없습니다.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>색 없음</translation>
     </message>

@@ -706,6 +706,14 @@ Bel de service.</translation>
         <translation>Nee</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>Nog geen groepen.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Nog geen producten.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>Geen kleur</translation>
     </message>

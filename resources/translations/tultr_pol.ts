@@ -706,6 +706,14 @@ Wezwij serwis.</translation>
         <translation>Nie</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>Brak grup.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Brak produktów.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>Bez koloru</translation>
     </message>

@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Holding Log</source>
-        <translation>Registo de conservação</translation>
+        <translation>Registro de retenção</translation>
     </message>
     <message>
         <source>Password</source>
@@ -704,6 +704,14 @@ Chame a assistência.</translation>
     <message>
         <source>No</source>
         <translation>Não</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>Ainda não há grupos.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Ainda não há produtos.</translation>
     </message>
     <message>
         <source>No colour</source>

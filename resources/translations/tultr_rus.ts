@@ -706,6 +706,14 @@ Call service.</source>
         <translation>Нет</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>Групп пока нет.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Продуктов пока нет.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>Без цвета</translation>
     </message>

@@ -706,6 +706,14 @@ Llame al servicio técnico.</translation>
         <translation>No</translation>
     </message>
     <message>
+        <source>No groups yet.</source>
+        <translation>Todavía no hay grupos.</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>Todavía no hay productos.</translation>
+    </message>
+    <message>
         <source>No colour</source>
         <translation>Sin color</translation>
     </message>

@@ -178,7 +178,7 @@
     <name>ZoneDiagnosticsPage</name>
     <message>
         <source>Off</source>
-        <translation>关闭</translation>
+        <translation>已关闭</translation>
     </message>
     <message>
         <source>Lower heater</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Holding Log</source>
-        <translation>保温日志</translation>
+        <translation>保温记录</translation>
     </message>
     <message>
         <source>Password</source>
@@ -704,6 +704,14 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>尚无组。</translation>
+    </message>
+    <message>
+        <source>No products yet.</source>
+        <translation>尚无产品。</translation>
     </message>
     <message>
         <source>No colour</source>

@@ -102,11 +102,14 @@ private slots:
         QTest::addColumn<int>("bin");
         QTest::addColumn<QString>("shelf");
         // 2 trays x 2 zones per row, 4 rows, first shelf 5.
-        QTest::newRow("first row") << 0 << 3 << "6";
-        QTest::newRow("second row") << 0 << 4 << "7";
-        QTest::newRow("second row, last bin") << 0 << 7 << "7";
-        QTest::newRow("reversed, first row") << 1 << 0 << "9";
-        QTest::newRow("reversed, second row") << 1 << 6 << "8";
+        // The first shelf is the starting shelf itself in either order.
+        QTest::newRow("first row") << 0 << 3 << "5";
+        QTest::newRow("second row") << 0 << 4 << "6";
+        QTest::newRow("second row, last bin") << 0 << 7 << "6";
+        QTest::newRow("last row") << 0 << 15 << "8";
+        QTest::newRow("reversed, first row") << 1 << 0 << "8";
+        QTest::newRow("reversed, second row") << 1 << 6 << "7";
+        QTest::newRow("reversed, last row") << 1 << 12 << "5";
         QTest::newRow("negative bin") << 0 << -1 << "";
     }
     void shelfNumbers()

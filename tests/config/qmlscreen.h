@@ -101,9 +101,18 @@ struct QmlScreen
         QQuickItem *target = within ? find(item(within), QLatin1String(name)) : item(name);
         if (!target || !target->isVisible() || !target->isEnabled())
             return false;
+        // Layouts and lists place their items when the next frame is prepared: tap where
+        // the item is drawn, not where it was before the last change.
+        settle();
         QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier,
                           target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
         return true;
+    }
+    void settle() const
+    {
+        QSignalSpy drawn(view.get(), &QQuickWindow::frameSwapped);
+        view->update();
+        drawn.wait(2000);
     }
     void type(const QString &digits) const // as the pad's keys deliver them
     {

@@ -4,7 +4,11 @@
 #include "tulpaths.h"
 
 #include <QGuiApplication>
+#include <QQuickItem>
 #include <QStyleHints>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -25,6 +29,27 @@ struct Screen : QmlScreen
 
 const QByteArray kCarousel = "ServiceCarousel { objectName: \"carousel\"; anchors.fill: parent\n available: "
     "[\"Preferences\", \"ErrorsLogPanel\", \"PasswordPanel\", \"SystemInformationPanel\", \"UtilitiesPanel\"] }";
+// Contrast ratio of two opaque colours, from their relative luminance.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void collectKeys(QQuickItem *item, QList<QQuickItem *> &keys)
+{
+    for (QQuickItem *child : item->childItems()) {
+        if (child->metaObject()->indexOfProperty("keycode") >= 0)
+            keys << child;
+        else
+            collectKeys(child, keys);
+    }
+}
+
 const QByteArray kFirstStart = "FirstStartFlow { anchors.fill: parent }\nConfigurationScreens { anchors.fill: parent }";
 
 } // namespace
@@ -38,6 +63,8 @@ private slots:
     void carouselLocks_data();
     void carouselLocks();
     void carouselWrapsAndLocksAgain();
+    void pinPadFitsThePage_data();
+    void pinPadFitsThePage();
     void passwordPageAndLogo();
     void logoHeldOpensTheReset();
     void informationAndSupplyVoltage();
@@ -121,6 +148,95 @@ void TestConfigScreens::carouselWrapsAndLocksAgain()
     QVERIFY(s.tap("carouselLock"));
     QCOMPARE(exited, (QList<QVariantList>{{QStringLiteral("UtilitiesPanel"), 2}}));
     QCOMPARE(s.text("carouselLock"), QStringLiteral("Unlock"));
+}
+
+void TestConfigScreens::pinPadFitsThePage_data()
+{
+    QTest::addColumn<QSize>("page"); // the page above the dock
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("wrongPin");
+    QTest::newRow("landscape") << QSize(800, 416) << "PIN #" << false;
+    QTest::newRow("landscape, wrong PIN") << QSize(800, 416) << "PIN #" << true;
+    QTest::newRow("landscape, new PIN") << QSize(800, 416) << "NEW PIN#" << false;
+    QTest::newRow("portrait") << QSize(480, 736) << "PIN #" << false;
+    QTest::newRow("portrait, wrong new PIN") << QSize(480, 736) << "NEW PIN#" << true;
+}
+
+// The pad lies wholly on its page, its keys on one grid of equal gaps, every key a
+// finger's size, and its texts readable on what they are drawn on.
+void TestConfigScreens::pinPadFitsThePage()
+{
+    QFETCH(QSize, page);
+    QFETCH(QString, title);
+    QFETCH(bool, wrongPin);
+    Screen s;
+    QVERIFY(s.load(QStringLiteral("Item { objectName: \"page\"; width: %1; height: %2\n"
+                                  "PinPad { anchors.fill: parent } }").arg(page.width()).arg(page.height()).toUtf8()));
+    QQuickItem *pad = s.item("pinPad");
+    QVERIFY(QMetaObject::invokeMethod(pad, "open", Q_ARG(QVariant, title)));
+    if (wrongPin)
+        QVERIFY(QMetaObject::invokeMethod(pad, "showError", Q_ARG(QVariant, QStringLiteral("ERROR"))));
+    QSignalSpy drawn(s.view.get(), &QQuickWindow::frameSwapped);
+    s.view->update();
+    QVERIFY(drawn.wait(5000));
+
+    const auto rect = [](QQuickItem *item) { return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())); };
+    QQuickItem *box = s.item("pinPadBox");
+    QVERIFY(box);
+    QVERIFY2(rect(s.item("page")).contains(rect(box)), qPrintable(QStringLiteral("%1x%2 at %3")
+        .arg(box->width()).arg(box->height()).arg(box->y())));
+
+    QList<QQuickItem *> keys;
+    collectKeys(s.item("pinPadKeys"), keys);
+    QCOMPARE(keys.size(), 14);
+    QList<qreal> lefts, rights, tops, bottoms;
+    for (QQuickItem *key : keys) {
+        const QRectF r = rect(key);
+        QVERIFY2(r.width() >= 56 && r.height() >= 56, qPrintable(key->property("label").toString()));
+        QVERIFY(rect(box).contains(r));
+        if (r.width() < 2 * 56) { // the single keys make the columns
+            if (!lefts.contains(r.left()))
+                lefts << r.left(), rights << r.right();
+            if (!tops.contains(r.top()))
+                tops << r.top(), bottoms << r.bottom();
+        }
+    }
+    std::sort(lefts.begin(), lefts.end());
+    std::sort(rights.begin(), rights.end());
+    std::sort(tops.begin(), tops.end());
+    std::sort(bottoms.begin(), bottoms.end());
+    QCOMPARE(lefts.size(), 4);
+    QCOMPARE(tops.size(), 3);
+    const qreal gap = lefts.at(1) - rights.at(0);
+    for (int i = 1; i < 4; ++i)
+        QCOMPARE(lefts.at(i) - rights.at(i - 1), gap);
+    for (int i = 1; i < 3; ++i)
+        QCOMPARE(tops.at(i) - bottoms.at(i - 1), gap);
+    // The wide keys span two columns and the gap between them, on a row of the same gap.
+    for (QQuickItem *key : keys) {
+        const QRectF r = rect(key);
+        if (r.width() < 2 * 56)
+            continue;
+        QVERIFY(lefts.contains(r.left()));
+        QVERIFY(rights.contains(r.right()));
+        QCOMPARE(r.top() - bottoms.last(), gap);
+    }
+
+    const auto colorOf = [](QQuickItem *item) { return item->property("color").value<QColor>(); };
+    QQuickItem *message = s.item("pinPadMessage");
+    QCOMPARE(message->isVisible(), wrongPin);
+    QCOMPARE(s.text("pinPadTitle"), title);
+    QVERIFY(contrast(colorOf(s.item("pinPadTitle")), colorOf(box)) >= 4.5);
+    QVERIFY(contrast(colorOf(s.item("pinPadField")), colorOf(s.item("pinPadFieldBox"))) >= 4.5);
+    if (wrongPin) {
+        QCOMPARE(s.text("pinPadMessage"), QStringLiteral("ERROR"));
+        QVERIFY2(contrast(colorOf(message), colorOf(s.item("pinPadFieldBox"))) >= 4.5,
+                 qPrintable(QString::number(contrast(colorOf(message), colorOf(s.item("pinPadFieldBox"))))));
+        // The next digit takes the message away.
+        s.item("pinPadField")->forceActiveFocus();
+        QTest::keyClick(s.view.get(), '1');
+        QVERIFY(!message->isVisible());
+    }
 }
 
 void TestConfigScreens::passwordPageAndLogo()

@@ -519,8 +519,8 @@ void TestHoldingScreens::zoneDiagnostics_data()
     QTest::newRow("idle zone, below freezing") << "eng_USA" << 1 << idle
                                                << QStringList{"Off", "-18\u00B0C", "Off", "-40\u00B0C"};
     QTest::newRow("Arabic mirrors the row") << "ara" << 0 << idle
-                                            << QStringList{QString::fromUtf8("إيقاف"), "0\u00B0F",
-                                                           QString::fromUtf8("إيقاف"), "-40\u00B0F"};
+                                            << QStringList{QString::fromUtf8("مطفأ"), "0\u00B0F",
+                                                           QString::fromUtf8("مطفأ"), "-40\u00B0F"};
 }
 
 void TestHoldingScreens::zoneDiagnostics()

@@ -17,10 +17,12 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 
 #include <functional>
 #include <memory>
@@ -184,11 +186,16 @@ void showPage(QQuickWindow *window, const QString &page)
     turnUpdatePages(0);
     // The update pages locked, their PIN pad closed.
     invoke(child(window, "updatesListView"), "lockAll");
+    // Pads the lock pages leave open.
+    for (const char *pad : {"pinPad", "cookbookPin"}) {
+        for (QObject *open : window->findChildren<QObject *>(QLatin1String(pad)))
+            invoke(open, "close");
+    }
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
                                           "Holding Log", "Utilities", "Zone Diagnostics", "Files Import/Export",
                                           "Date and Time", "Cabinet Names", "Eco Mode Options", "Skin",
-                                          "Wi-Fi Networking"};
+                                          "Wi-Fi Networking", "Password"};
     QString service = servicePages.contains(page) ? page : QString();
     if (page == "Clear-all question")
         service = "Errors Log";
@@ -199,10 +206,24 @@ void showPage(QQuickWindow *window, const QString &page)
         service = "Utilities";
     else if (page == "Network reset question" || page == "Network reset PIN")
         service = "Wi-Fi Networking";
+    else if (page == "Service PIN")
+        service = "Errors Log";
+    else if (page == "New PIN")
+        service = "Password";
     QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, service.isEmpty() ? QStringLiteral("Preferences") : service));
     screen->setProperty("currentView", service.isEmpty() ? "main" : "settings");
 
-    if (page == "Date and Time") {
+    if (page == "Service PIN") {
+        QObject *carousel = child(window, "serviceCarousel");
+        invoke(carousel, "lockAll");
+        invoke(carousel, "tapLock");
+    } else if (page == "New PIN") {
+        invoke(child(window, "changePinButton"), "clicked");
+    } else if (page == "Cookbook PIN") {
+        screen->setProperty("currentView", "cookbook");
+        QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("cookbook")));
+        invoke(child(window, "cookbook"), "requestUnlock");
+    } else if (page == "Date and Time") {
         // One instant for every shell compared: a ticking clock would differ between them.
         QObject *dateTime = child(window, "dateTimePage");
         dateTime->setProperty("clockRunning", false);
@@ -271,10 +292,35 @@ const QStringList &allPages()
                                    "Export result", "Platform Info", "Menu update message",
                                    "Over temperature", "Link broken", "Firmware copy",
                                    "Eco Mode Options", "Skin", "Wi-Fi Networking", "Network reset PIN",
-                                   "Network reset question", "Wi-Fi connection question"};
+                                   "Network reset question", "Wi-Fi connection question",
+                                   "Service PIN", "New PIN"};
     return pages;
 }
 #endif
+
+// Contrast ratio of two opaque colours, from their relative luminance.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QQuickItem *findShown(QQuickItem *item, const QString &name)
+{
+    if (!item->isVisible())
+        return nullptr;
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *found = findShown(child, name))
+            return found;
+    }
+    return nullptr;
+}
 
 // Each fault on its own line: the test's message would cut a long list short.
 void report(const QStringList &faults)
@@ -305,6 +351,12 @@ private slots:
     void factoryTestClearsTheServicePages_data();
     void factoryTestClearsTheServicePages();
     void screenshots();
+    void pinPadFitsAboveTheDock_data();
+    void pinPadFitsAboveTheDock();
+    void carouselArrowsPointOutward_data();
+    void carouselArrowsPointOutward();
+    void pathsReadLeftToRight_data();
+    void pathsReadLeftToRight();
     void dockWifiIconAsksFirst_data();
     void dockWifiIconAsksFirst();
     void factoryTestClearsTheNetworkPage_data();
@@ -679,6 +731,122 @@ void TestScreens::screenshots()
             QVERIFY2(image.save(name), qPrintable(name));
         }
     }
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
+void TestScreens::pinPadFitsAboveTheDock_data()
+{
+#ifdef SCREENS_CUSTOMER3
+    QSKIP("the other cabinet's pages open the same pads");
+#endif
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title"); // in English
+    for (int language : {Translator::LANGUAGE_ID_ENG, Translator::LANGUAGE_ID_DEU, Translator::LANGUAGE_ID_ARA}) {
+        for (const char *page : {"Service PIN", "New PIN", "Network reset PIN", "Cookbook PIN"}) {
+            QTest::addRow("%s, %s", page, codes[language])
+                << QString::fromLatin1(page) << language << (QLatin1String(page) == QLatin1String("New PIN") ? "NEW PIN#" : "PIN #");
+        }
+    }
+}
+
+// Every lock opens the same pad, whole between the top of the screen and the dock, its
+// title, digits and "ERROR" readable on what they are drawn on.
+void TestScreens::pinPadFitsAboveTheDock()
+{
+    QFETCH(QString, page);
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    setLanguage(language);
+    showPage(m_window, page);
+    settle(m_window);
+    QQuickItem *box = findShown(m_window->contentItem(), QStringLiteral("pinPadBox"));
+    QVERIFY(box);
+    QQuickItem *pad = box->parentItem();
+    const QRectF above(0, 0, 800, sceneRect(qobject_cast<QQuickItem *>(child(m_window, "dock"))).top());
+    QVERIFY2(above.contains(sceneRect(box)), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(sceneRect(box).x())
+        .arg(sceneRect(box).y()).arg(box->width()).arg(box->height())));
+    QQuickItem *shownTitle = findShown(box, QStringLiteral("pinPadTitle"));
+    if (language == Translator::LANGUAGE_ID_ENG)
+        QCOMPARE(textOf(shownTitle), title);
+    QVERIFY(!textOf(shownTitle).isEmpty());
+
+    const auto colorOf = [](QQuickItem *item) { return item->property("color").value<QColor>(); };
+    QQuickItem *fieldBox = findShown(box, QStringLiteral("pinPadFieldBox"));
+    QVERIFY(contrast(colorOf(shownTitle), colorOf(box)) >= 4.5);
+    QVERIFY(contrast(colorOf(findShown(box, QStringLiteral("pinPadField"))), colorOf(fieldBox)) >= 4.5);
+    QVERIFY(QMetaObject::invokeMethod(pad, "showError", Q_ARG(QVariant, QStringLiteral("ERROR"))));
+    QQuickItem *message = findShown(box, QStringLiteral("pinPadMessage"));
+    QVERIFY(message);
+    const double ratio = contrast(colorOf(message), colorOf(fieldBox));
+    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+    QVERIFY(sceneRect(fieldBox).contains(sceneRect(message)));
+    showPage(m_window, QStringLiteral("Main view"));
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+}
+
+void TestScreens::carouselArrowsPointOutward_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(Translator::LANGUAGE_ID_ENG);
+    QTest::newRow("Arabic, mirrored") << int(Translator::LANGUAGE_ID_ARA);
+}
+
+// Each arrow points away from the title toward its own edge, whichever side the
+// language puts it on.
+void TestScreens::carouselArrowsPointOutward()
+{
+    QFETCH(int, language);
+    setLanguage(language);
+    showPage(m_window, QStringLiteral("Preferences"));
+    settle(m_window);
+    for (const char *name : {"carouselPrevious", "carouselNext"}) {
+        auto *arrow = qobject_cast<QQuickItem *>(child(m_window, name));
+        QVERIFY(arrow);
+        const bool onLeft = sceneRect(arrow).center().x() < 400;
+        const QString text = textOf(arrow);
+        QVERIFY2(text == (onLeft ? QStringLiteral("\u2039") : QStringLiteral("\u203a")),
+                 qPrintable(QStringLiteral("%1 on the %2 shows U+%3").arg(QLatin1String(name), onLeft ? "left" : "right")
+                                .arg(text.isEmpty() ? 0 : text.at(0).unicode(), 4, 16)));
+    }
+    // Previous stands where reading starts.
+    const bool previousLeft = sceneRect(qobject_cast<QQuickItem *>(child(m_window, "carouselPrevious"))).x()
+                              < sceneRect(qobject_cast<QQuickItem *>(child(m_window, "carouselNext"))).x();
+    QCOMPARE(previousLeft, language != Translator::LANGUAGE_ID_ARA);
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
+void TestScreens::pathsReadLeftToRight_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(Translator::LANGUAGE_ID_ENG);
+    QTest::newRow("Arabic") << int(Translator::LANGUAGE_ID_ARA);
+}
+
+// A file path inside a sentence keeps its characters left to right, also within Arabic
+// text: its leading slash is not carried to the other end.
+void TestScreens::pathsReadLeftToRight()
+{
+    QFETCH(int, language);
+    setLanguage(language);
+    showPage(m_window, QStringLiteral("Export result"));
+    settle(m_window);
+    const QString path = QStringLiteral("/media/sda1/errorLog.txt");
+    const QList<QQuickItem *> texts = itemsOf(m_window, [&](QQuickItem *item) {
+        return isShownText(item) && textOf(item).contains(path) && textOf(item) != path;
+    });
+    QVERIFY(!texts.isEmpty());
+    const QString text = textOf(texts.first());
+    QTextLayout layout(text, texts.first()->property("font").value<QFont>());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(100000);
+    layout.endLayout();
+    const int from = text.indexOf(path);
+    for (int i = from + 1; i < from + path.size(); ++i)
+        QVERIFY2(line.cursorToX(i) > line.cursorToX(i - 1), qPrintable(QStringLiteral("at %1 of \"%2\"").arg(i - from).arg(text)));
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
 }

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 class TestCookbookScreens : public QObject
 {
     Q_OBJECT
@@ -36,9 +38,12 @@ class TestCookbookScreens : public QObject
     void unlock()
     {
         QVERIFY(s.tap("cookbookLockButton"));
-        QVERIFY(s.setText("cookbookPinField", "7046"));
-        QVERIFY(s.tap("cookbookPinEnter"));
+        QVERIFY(s.item("cookbookPin"));
+        QCOMPARE(s.item("pinPadTitle")->property("text").toString(), QStringLiteral("PIN #"));
+        QVERIFY(s.setText("pinPadField", "7046"));
+        QTest::keyClick(s.view.data(), Qt::Key_Return);
         QVERIFY(!s.root()->property("locked").toBool());
+        QVERIFY(!s.item("cookbookPin"));
     }
 
 private slots:
@@ -179,6 +184,150 @@ private slots:
         QCOMPARE(exited.size(), locked ? 1 : 0);
         QVERIFY(s.tap("cookbookAdd"));
         QCOMPARE(bool(s.item("productEditor")), !locked);
+    }
+
+    void actionsFollowTheLock_data()
+    {
+        QTest::addColumn<bool>("unlocked");
+        QTest::addColumn<bool>("holding");
+        QTest::addColumn<bool>("usable"); // delete, edit and add
+        QTest::newRow("locked") << false << false << false;
+        QTest::newRow("unlocked") << true << false << true;
+        QTest::newRow("unlocked, then holding") << true << true << false;
+        QTest::newRow("locked, holding") << false << true << false;
+    }
+    // Delete, edit and add look and act as they will: greyed and inert while locked or
+    // while a slot holds; the padlock shows which.
+    void actionsFollowTheLock()
+    {
+        QFETCH(bool, unlocked);
+        QFETCH(bool, holding);
+        QFETCH(bool, usable);
+        QVERIFY(show());
+        if (unlocked)
+            unlock();
+        if (holding) {
+            c->core->activelyHolding = true;
+            emit c->core->activelyHoldingChanged(true);
+        }
+        for (const char *name : {"cookbookDelete", "cookbookEdit", "cookbookAdd"}) {
+            QVERIFY2(s.item(name), name);
+            QVERIFY2(s.item(name)->isEnabled() == usable, name);
+        }
+        QCOMPARE(s.item("cookbookLockIcon")->property("locked").toBool(), s.root()->property("locked").toBool());
+        QVERIFY(s.tap("cookbookAdd"));
+        QCOMPARE(bool(s.item("productEditor")), usable);
+    }
+
+    void wrongPinStaysOnThePad_data()
+    {
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<bool>("padOpen");
+        QTest::addColumn<QString>("message"); // in the pad's field, or the dialog's
+        QTest::newRow("one wrong") << 1 << true << "ERROR";
+        QTest::newRow("five wrong") << 5 << true << "ERROR";
+        QTest::newRow("six wrong") << 6 << false << "Too many failed attempts.\nCall service.";
+    }
+    void wrongPinStaysOnThePad()
+    {
+        QFETCH(int, wrong);
+        QFETCH(bool, padOpen);
+        QFETCH(QString, message);
+        QVERIFY(show());
+        QVERIFY(s.tap("cookbookLockButton"));
+        for (int i = 0; i < wrong; ++i) {
+            QVERIFY(s.setText("pinPadField", "1111"));
+            QTest::keyClick(s.view.data(), Qt::Key_Return);
+        }
+        QVERIFY(s.root()->property("locked").toBool());
+        QCOMPARE(bool(s.item("cookbookPin")), padOpen);
+        QCOMPARE(padOpen ? s.item("pinPadMessage")->property("text").toString() : dialogText(), message);
+    }
+
+    void emptyListSaysSo_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<bool>("emptied");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("groups") << "groups" << false << "";
+        QTest::newRow("no groups") << "groups" << true << "No groups yet.";
+        QTest::newRow("products") << "products" << false << "";
+        QTest::newRow("no products") << "products" << true << "No products yet.";
+    }
+    void emptyListSaysSo()
+    {
+        QFETCH(QString, tab);
+        QFETCH(bool, emptied);
+        QFETCH(QString, said);
+        QVERIFY(show());
+        if (!emptied && tab == "groups" && m->getGroupEditRowCount() == 0)
+            m->groupEditAddProduct(m->addNewEditGroup(), 0);
+        if (emptied) {
+            while (m->getGroupEditRowCount() > 0)
+                m->deleteGroupFromEdit(0);
+            if (tab == "products") {
+                while (m->getProductEditRowCount() > 0)
+                    m->deleteProductFromEdit(0);
+            }
+        }
+        QMetaObject::invokeMethod(s.root(), "recount");
+        QVERIFY(s.tap("tab_" + tab));
+        QQuickItem *empty = s.item("listRowEmpty");
+        QCOMPARE(bool(empty), !said.isEmpty());
+        if (empty)
+            QCOMPARE(empty->property("text").toString(), said);
+    }
+
+    void dayPartBinsAreFingerSized_data()
+    {
+        QTest::addColumn<int>("zonesPerRow");
+        QTest::newRow("five rows of one zone") << 1;
+        QTest::newRow("three rows of two zones") << 2;
+    }
+    void dayPartBinsAreFingerSized()
+    {
+        QFETCH(int, zonesPerRow);
+        c->core->zonesPerRow = zonesPerRow;
+        QVERIFY(show());
+        QVERIFY(s.tap("tab_dayparts"));
+        s.visibleOnly = false;
+        QList<QQuickItem *> bins;
+        const std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
+            if (item->objectName().startsWith(QLatin1String("bin_2_")) && item->property("visible").toBool())
+                bins << item;
+            for (QQuickItem *child : item->childItems())
+                collect(child);
+        };
+        collect(s.view->contentItem());
+        QVERIFY(!bins.isEmpty());
+        for (QQuickItem *bin : bins)
+            QVERIFY2(bin->height() >= 56 && bin->width() >= 56, qPrintable(bin->objectName()));
+    }
+
+    void editorNamesTheInputLanguage_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("language"); // as the language list names it
+        QTest::newRow("English") << 0 << "eng_USA" << "English(US)";
+        QTest::newRow("German") << 5 << "deu" << "Deutsch";
+    }
+    // The name field says which language's name is typed, by the language's own name,
+    // not by its file code.
+    void editorNamesTheInputLanguage()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, code);
+        QFETCH(QString, language);
+        c->translator->setLanguage(id);
+        QVERIFY(show());
+        unlock();
+        QVERIFY(s.tap("cookbookAdd"));
+        QQuickItem *label = s.item("nameLanguageLabel");
+        QVERIFY(label);
+        const QString text = label->property("text").toString();
+        QVERIFY2(text.endsWith(QStringLiteral(" (") + language + QLatin1Char(')')), qPrintable(text));
+        QVERIFY2(!text.contains(code), qPrintable(text));
     }
 
     void hundredItemsAreTheLimit()
