@@ -48,13 +48,35 @@ Rectangle {
         }
     }
 
-    Label {
-        objectName: "statusText"
+    // The start-up status, and below it the day part in force.
+    Column {
         anchors { left: buttons.right; right: wifiIcon.visible ? wifiIcon.left : parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
-        text: dock.statusText
-        color: Theme.status
-        font.pixelSize: Theme.fontSmall
-        elide: Text.ElideRight
+        Label {
+            objectName: "statusText"
+            width: parent.width
+            visible: text !== ""
+            text: dock.statusText
+            color: Theme.status
+            font.pixelSize: Theme.fontSmall
+            elide: Text.ElideRight
+        }
+        Label {
+            objectName: "dayPartText"
+            width: parent.width
+            visible: text !== ""
+            text: {
+                var unused = tro.emptyStr
+                if (!cabinetManager.isConfigured || typeof daypartManager === "undefined" || !daypartManager)
+                    return ""
+                var part = daypartManager.nextDayPart
+                var name = daypartManager.getDayPartName(part) || daypartManager.getDayPartName(0, part)
+                return name ? name : ""
+            }
+            color: Theme.text
+            font.pixelSize: Theme.fontSmall
+            font.bold: true
+            elide: Text.ElideRight
+        }
     }
 
     WifiStatusIcon {
