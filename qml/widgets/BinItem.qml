@@ -248,7 +248,8 @@ Rectangle {
         objectName: "binProductName"
         readonly property bool below: !bin.counting && bin.stateWord !== ""
         readonly property real rowEnd: marks.width > 0 ? top.x + marks.x - bin.margin : bin.width - bin.margin
-        visible: bin.hasProduct
+        // A name squeezed to a letter or two says nothing: the state word has the row.
+        visible: bin.hasProduct && width >= 2 * font.pixelSize
         x: below || !chip.visible ? bin.margin : top.x + chip.width + bin.margin
         y: below ? bin.height - bin.margin - bin.bottomHeight : bin.margin
         width: Math.max(0, (below ? bin.width - bin.margin : rowEnd) - x)

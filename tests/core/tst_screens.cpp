@@ -1,7 +1,10 @@
 // Every page of the shell, run by the real composition root offscreen: each language
 // switch reaches every visible text, every glyph is in the font the text is drawn with,
 // and every touch target is finger-sized and on the screen.
+#include "binview.h"
 #include "cabinetmanager.h"
+#include "holdingcoordinator.h"
+#include "tempprobestatemanager.h"
 #include "configurationmanager.h"
 #include "mastersync.h"
 #include "scratchroots.h"
@@ -21,6 +24,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 
 #include <functional>
 #include <memory>
@@ -163,6 +167,87 @@ void settle(QQuickWindow *window)
     QCoreApplication::processEvents();
 }
 
+// The bins of the main screen in chosen states: tray state, remaining seconds, wrong pan.
+struct BinState
+{
+    int trayState;
+    int remaining;
+    bool mismatch;
+};
+
+HoldingCoordinator *holdingOf(QQuickWindow *window)
+{
+    return qobject_cast<HoldingCoordinator *>(
+        qmlEngine(window)->rootContext()->contextProperty(QStringLiteral("holding")).value<QObject *>());
+}
+
+// Puts bin `bin` in a state as the slots report it; state 0 empties it again.
+void setBin(QQuickWindow *window, int bin, const BinState &state, const QString &name = QStringLiteral("Crispy Chicken"))
+{
+    BinView *view = holdingOf(window)->binView(bin);
+    QVERIFY(view);
+    trayInfo record;
+    record.productId = state.trayState ? 1 : 0;
+    record.trayState = quint8(state.trayState);
+    record.active = state.trayState >= 5;
+    record.remainingTime = state.remaining;
+    view->setRecord(record, false);
+    view->setProduct(state.trayState ? name : QString(), state.trayState ? 900 : 0);
+    view->setMismatch(state.mismatch);
+}
+
+// An open probe on the lower heater of `zone` (-1: every probe reads again).
+void setZoneFault(QQuickWindow *window, int zone)
+{
+    HoldingCoordinator *holding = holdingOf(window);
+    for (TempProbeStateManager *probe : holding->probes())
+        probe->processTcErrorState(quint16(probe->get_probeNumber()),
+                                   probe->get_probeNumber() == 2 * zone ? TempProbeStateManager::TcOpen : 0);
+    QTRY_VERIFY(holding->get_zoneFaults().join(QString()).isEmpty() == (zone < 0));
+}
+
+// The states a cook sees on the main screen, one bin each.
+const QVector<BinState> &everyState()
+{
+    static const QVector<BinState> states{{3, 900, false}, {2, 900, false}, {6, 754, false}, {7, 59, false},
+                                          {8, -65, false}, {6, 300, true}, {8, -125, true}, {5, 900, false}};
+    return states;
+}
+
+void showEveryState(QQuickWindow *window, bool on)
+{
+    for (int bin = 0; bin < everyState().size(); ++bin)
+        setBin(window, bin, on ? everyState().at(bin) : BinState{0, 0, false});
+}
+
+// WCAG relative luminance and contrast of two opaque colours.
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a text is drawn on: its own visible background, else the nearest opaque rectangle under it.
+QColor backgroundOf(QQuickItem *text)
+{
+    if (auto *own = text->property("background").value<QQuickItem *>()) {
+        const QColor c = own->property("color").value<QColor>();
+        if (own->isVisible() && c.alpha() == 255)
+            return c;
+    }
+    for (QQuickItem *p = text->parentItem(); p; p = p->parentItem()) {
+        if (p->inherits("QQuickRectangle") && p->property("color").value<QColor>().alpha() == 255)
+            return p->property("color").value<QColor>();
+    }
+    return Qt::black;
+}
+
 // Brings a window to one page of the shell with nothing open over it, then opens it.
 void showPage(QQuickWindow *window, const QString &page)
 {
@@ -175,6 +260,9 @@ void showPage(QQuickWindow *window, const QString &page)
     for (const char *popup : {"clearAllDialog", "exportResultDialog", "platformInfoDialog", "mainWifiConnectionQuestion"})
         invoke(child(window, popup), "close");
     child(window, "updatePages")->setProperty("currentIndex", 0);
+    const bool everyStateShown = holdingOf(window)->binView(0)->get_trayState() == everyState().at(0).trayState;
+    if (everyStateShown != (page == "Main view, every bin state"))
+        showEveryState(window, !everyStateShown);
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
                                           "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
@@ -241,14 +329,14 @@ const char *const codes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu",
 const char *const personality = "2x2_primary.hcc";
 const QStringList &allPages()
 {
-    static const QStringList pages{"Main view", "Cabinet Names", "Date and Time"};
+    static const QStringList pages{"Main view", "Main view, every bin state", "Cabinet Names", "Date and Time"};
     return pages;
 }
 #else
 const char *const personality = "5x4_primary_nfc.hcc";
 const QStringList &allPages()
 {
-    static const QStringList pages{"Main view", "Preferences", "Language", "Day-Parts", "Errors Log",
+    static const QStringList pages{"Main view", "Main view, every bin state", "Preferences", "Language", "Day-Parts", "Errors Log",
                                    "Holding Log", "Utilities", "Zone Diagnostics", "Menu Update", "Date and Time",
                                    "Menu Export", "Day-part pop-up", "Message", "Clear-all question",
                                    "Export result", "Platform Info", "Menu update message",
@@ -258,6 +346,7 @@ const QStringList &allPages()
     return pages;
 }
 #endif
+
 
 // Each fault on its own line: the test's message would cut a long list short.
 void report(const QStringList &faults)
@@ -288,6 +377,8 @@ private slots:
     void factoryTestClearsTheServicePages_data();
     void factoryTestClearsTheServicePages();
     void screenshots();
+    void binTilesReadFromAfar_data();
+    void binTilesReadFromAfar();
     void dockWifiIconAsksFirst_data();
     void dockWifiIconAsksFirst();
     void factoryTestClearsTheNetworkPage_data();
@@ -663,6 +754,110 @@ void TestScreens::screenshots()
     }
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
+}
+
+// Every bin state, alone and combined: the most urgent word leads, the overdue time stays,
+// each text is large enough, fits its tile and stands out from what it is drawn on.
+void TestScreens::binTilesReadFromAfar_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("trayState");
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<bool>("mismatch");
+    QTest::addColumn<bool>("fault");
+    QTest::addColumn<QString>("word");  // the state word shown first
+    QTest::addColumn<QString>("timer"); // empty: no countdown
+    const int eng = Translator::LANGUAGE_ID_ENG;
+    QTest::newRow("preheating") << eng << 3 << 900 << false << false << "Preheating" << "";
+    QTest::newRow("ready") << eng << 2 << 900 << false << false << "" << "";
+    QTest::newRow("holding") << eng << 6 << 754 << false << false << "" << "12:34";
+    QTest::newRow("warning") << eng << 7 << 59 << false << false << "WARNING" << "00:59";
+    QTest::newRow("discard") << eng << 8 << -65 << false << false << "DISCARD" << "-01:05";
+    QTest::newRow("wrong pan") << eng << 6 << 300 << true << false << "WRONG PAN" << "05:00";
+    QTest::newRow("zone fault") << eng << 6 << 300 << false << true << "FAULT" << "05:00";
+    QTest::newRow("discard + wrong pan") << eng << 8 << -125 << true << false << "DISCARD" << "-02:05";
+    QTest::newRow("discard + fault + wrong pan") << eng << 8 << -5 << true << true << "DISCARD" << "-00:05";
+    QTest::newRow("fault + warning") << eng << 7 << 30 << false << true << "FAULT" << "00:30";
+    QTest::newRow("fault + wrong pan") << eng << 5 << 600 << true << true << "FAULT" << "10:00";
+    QTest::newRow("wrong pan + warning") << eng << 7 << 30 << true << false << "WRONG PAN" << "00:30";
+    QTest::newRow("preheating + fault") << eng << 3 << 0 << false << true << "FAULT" << "";
+    QTest::newRow("discard, Chinese") << int(Translator::LANGUAGE_ID_ZH_CN) << 8 << -600 << false << false << "丢弃" << "-10:00";
+    QTest::newRow("discard + wrong pan, German") << int(Translator::LANGUAGE_ID_DEU) << 8 << -1 << true << true << "ENTSORGEN" << "-00:01";
+    QTest::newRow("wrong pan, Arabic") << int(Translator::LANGUAGE_ID_ARA) << 6 << 300 << true << false << "وعاء خاطئ" << "05:00";
+}
+
+void TestScreens::binTilesReadFromAfar()
+{
+    QFETCH(int, language);
+    QFETCH(int, trayState);
+    QFETCH(int, remaining);
+    QFETCH(bool, mismatch);
+    QFETCH(bool, fault);
+    QFETCH(QString, word);
+    QFETCH(QString, timer);
+    setLanguage(language);
+    showPage(m_window, QStringLiteral("Main view"));
+    const int bin = 1; // zone 0
+    if (fault)
+        setZoneFault(m_window, 0);
+    // The bin's own slot may report once more while the cabinet warms up: set it again then.
+    BinView *view = holdingOf(m_window)->binView(bin);
+    for (int tries = 0; tries < 3 && (tries == 0 || view->get_trayState() != trayState
+                                      || view->get_remainingTime() != remaining); ++tries) {
+        setBin(m_window, bin, {trayState, remaining, mismatch});
+        settle(m_window);
+    }
+    const QString tileName = QStringLiteral("binItem%1").arg(bin);
+    QQuickItem *tile = itemsOf(m_window, [&](QQuickItem *i) { return i->objectName() == tileName; }).value(0);
+    QVERIFY(tile);
+    const auto shown = [tile](const char *name) -> QQuickItem * {
+        auto *item = tile->findChild<QQuickItem *>(QLatin1String(name));
+        return item && item->isVisible() ? item : nullptr;
+    };
+    const auto textOfShown = [&](const char *name) { QQuickItem *i = shown(name); return i ? textOf(i) : QString(); };
+    QCOMPARE(textOfShown("binStateLabel"), word);
+    QCOMPARE(textOfShown("binTimer"), timer);
+    QCOMPARE(!!shown("binMismatchBanner"), mismatch);
+    QCOMPARE(!!shown("binFaultBadge"), fault);
+    // Only a state word may crowd the name out of a small tile.
+    QVERIFY(shown("binProductName") || !word.isEmpty());
+    QCOMPARE(textOfShown("binProductName").isEmpty() ? QStringLiteral("Crispy Chicken") : textOfShown("binProductName"),
+             QStringLiteral("Crispy Chicken"));
+    auto *banner = m_window->findChild<QQuickItem *>(QStringLiteral("zoneFaultBanner"));
+    QCOMPARE(banner->isVisible(), fault);
+
+    QStringList faults;
+    const QRectF tileRect = sceneRect(tile).adjusted(-0.5, -0.5, 0.5, 0.5);
+    const QHash<QString, int> minimum{{"binProductName", 22}, {"binTimer", 40}, {"binStateLabel", 20}};
+    for (auto it = minimum.cbegin(); it != minimum.cend(); ++it) {
+        QQuickItem *text = shown(qPrintable(it.key()));
+        if (!text)
+            continue;
+        const int size = text->property("font").value<QFont>().pixelSize();
+        const QRectF box = sceneRect(text);
+        if (size < it.value())
+            faults << QStringLiteral("%1 at %2 px").arg(it.key()).arg(size);
+        if (!tileRect.contains(box) || text->property("contentWidth").toReal() > box.width() + 0.5
+            || text->property("contentHeight").toReal() > tileRect.height())
+            faults << QStringLiteral("%1 spills out of its %2x%3 tile").arg(it.key()).arg(tile->width()).arg(tile->height());
+    }
+    QList<QQuickItem *> texts;
+    collect(tile, isTextItem, texts);
+    if (fault)
+        collect(banner, isTextItem, texts);
+    for (QQuickItem *text : qAsConst(texts)) {
+        const QColor fore = text->property("color").value<QColor>();
+        const QColor back = backgroundOf(text);
+        const double ratio = contrast(fore, back);
+        const double needed = text->property("font").value<QFont>().pixelSize() >= 24 ? 3.0 : 4.5;
+        if (ratio < needed)
+            faults << QStringLiteral("%1 \"%2\": %3 on %4 is %5:1").arg(pathOf(text), textOf(text), fore.name(), back.name())
+                          .arg(ratio, 0, 'f', 2);
+    }
+    setBin(m_window, bin, {0, 0, false});
+    setZoneFault(m_window, -1);
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    report(faults);
 }
 
 // The main screen's way to set the Wi-Fi up again: a tap on the dock's Wi-Fi icon asks
