@@ -103,6 +103,10 @@ Rectangle {
         default: return Theme.surfacePressed
         }
     }
+    // The map keeps the cabinet's order; the words in a tile read as the language does.
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
     radius: 3
     border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
@@ -146,8 +150,9 @@ Rectangle {
             visible: bin.stateWord !== ""
             anchors { left: parent.left; verticalCenter: parent.verticalCenter }
             height: parent.height
-            width: visible ? Math.min(wordMetrics.width + 2 * bin.margin, marks.x - (marks.width > 0 ? bin.margin : 0)) : 0
-            TextMetrics { id: wordMetrics; font: word.font; text: bin.stateWord }
+            width: visible ? Math.min(wordMetrics.implicitWidth + 2 * bin.margin + 1, top.width - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
+            // The word's natural width, measured apart from the label it sizes.
+            Text { id: wordMetrics; visible: false; font: word.font; text: bin.stateWord }
             radius: 3
             color: Theme.background
             Label {
@@ -247,12 +252,16 @@ Rectangle {
     Label {
         objectName: "binProductName"
         readonly property bool below: !bin.counting && bin.stateWord !== ""
-        readonly property real rowEnd: marks.width > 0 ? top.x + marks.x - bin.margin : bin.width - bin.margin
+        // The top row between the state word and the marks, whichever side each is on.
+        readonly property real marksWidth: marks.width > 0 ? marks.width + bin.margin : 0
+        readonly property real chipWidth: chip.visible ? chip.width + bin.margin : 0
+        readonly property real rowStart: bin.margin + (Theme.rightToLeft ? marksWidth : chipWidth)
+        readonly property real rowEnd: bin.width - bin.margin - (Theme.rightToLeft ? chipWidth : marksWidth)
         // A name squeezed to a letter or two says nothing: the state word has the row.
         visible: bin.hasProduct && width >= 2 * font.pixelSize
-        x: below || !chip.visible ? bin.margin : top.x + chip.width + bin.margin
+        x: below ? bin.margin : rowStart
         y: below ? bin.height - bin.margin - bin.bottomHeight : bin.margin
-        width: Math.max(0, (below ? bin.width - bin.margin : rowEnd) - x)
+        width: Math.max(0, below ? bin.width - 2 * bin.margin : rowEnd - rowStart)
         height: below ? bin.bottomHeight : bin.topHeight
         horizontalAlignment: chip.visible && !below ? Text.AlignLeft : Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

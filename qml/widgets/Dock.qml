@@ -62,6 +62,7 @@ Rectangle {
         DockButton {
             objectName: "dayPartButton"
             label: qsTr("Day Part") + tro.emptyStr
+            detail: dock.dayPartName
             visible: cabinetManager.isConfigured
             onClicked: dock.dayPartsRequested()
         }
@@ -78,28 +79,13 @@ Rectangle {
         }
     }
 
-    // The start-up status, and below it the day part in force.
-    Column {
+    Label {
+        objectName: "statusText"
         anchors { left: buttons.right; right: wifiIcon.visible ? wifiIcon.left : parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
-        Label {
-            objectName: "statusText"
-            width: parent.width
-            visible: text !== ""
-            text: dock.statusText
-            color: Theme.status
-            font.pixelSize: Theme.fontSmall
-            elide: Text.ElideRight
-        }
-        Label {
-            objectName: "dayPartText"
-            width: parent.width
-            visible: text !== ""
-            text: dock.dayPartName
-            color: Theme.text
-            font.pixelSize: Theme.fontSmall
-            font.bold: true
-            elide: Text.ElideRight
-        }
+        text: dock.statusText
+        color: Theme.status
+        font.pixelSize: Theme.fontSmall
+        elide: Text.ElideRight
     }
 
     WifiStatusIcon {
