@@ -61,11 +61,15 @@ Rectangle {
     // that background, its text in the palette's readable colour for it (none when the
     // colour is not one of the palette's, or is its no-colour entry).
     readonly property string timerBack: view && view.timerColor ? String(view.timerColor) : ""
-    readonly property string timerFore: timerBack !== "" && timerBack !== "#fffffd"
-                                        && typeof configManager !== "undefined" && !!configManager
-                                        && configManager.timerColorStatus === true
-                                        && typeof menuManager !== "undefined" && !!menuManager
-                                        ? menuManager.getProductTimerForeColor(timerBack) : ""
+    readonly property string paletteFore: timerBack !== "" && timerBack !== "#fffffd"
+                                          && typeof configManager !== "undefined" && !!configManager
+                                          && configManager.timerColorStatus === true
+                                          && typeof menuManager !== "undefined" && !!menuManager
+                                          ? menuManager.getProductTimerForeColor(timerBack) : ""
+    // A few of the palette's pairs put black on a dark shade: the timer then takes white
+    // (or black) instead, whichever reads better, as no timer may be unreadable.
+    readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
+                                        : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
     readonly property bool timerColoured: counting && timerFore !== ""
 
     // Sizes: the Preferences' label size (24 to 48) as far as the tile lets it, never below
@@ -81,6 +85,17 @@ Rectangle {
     readonly property int wordSize: Math.max(20, Math.min(labelSize * scale, topHeight * 0.7))
     readonly property int timerSize: Math.max(40, Math.min(labelSize * 2 * scale, bottomHeight * 0.9))
     readonly property real markSize: Math.min(topHeight - 2, 40)
+
+    // Contrast of two colours as the accessibility guidelines define it (1 to 21).
+    function luminance(colour) {
+        var c = Qt.tint(colour, "transparent") // the text as a colour
+        function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
+    }
+    function contrast(a, b) {
+        var la = luminance(a), lb = luminance(b)
+        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
 
     // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
     function formatTime(seconds) {

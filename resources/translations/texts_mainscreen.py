@@ -12,7 +12,7 @@ def t(spa, fra, deu, ita, nld, pol, por, rus, ara, kor, zh_cn, jpn, **regional):
 
 MESSAGES = {
     "BinItem": {
-        "FAULT": t("FALLA", "DÉFAUT", "STÖRUNG", "GUASTO", "STORING", "AWARIA", "FALHA", "НЕИСПРАВНОСТЬ",
+        "FAULT": t("FALLA", "DÉFAUT", "STÖRUNG", "GUASTO", "STORING", "AWARIA", "FALHA", "СБОЙ",
                    "عطل", "고장", "故障", "故障"),
         "WARNING": t("AVISO", "ALERTE", "WARNUNG", "AVVISO", "WAARSCHUWING", "UWAGA", "AVISO",
                      "ВНИМАНИЕ", "تحذير", "경고", "警告", "警告"),

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>FAULT</source>
-        <translation>НЕИСПРАВНОСТЬ</translation>
+        <translation>СБОЙ</translation>
     </message>
     <message>
         <source>WARNING</source>

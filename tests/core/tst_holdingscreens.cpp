@@ -326,6 +326,9 @@ void TestHoldingScreens::binTimerColour_data()
     QTest::newRow("red, black text") << "#ff0000" << true << 6 << "#ff0000" << "#000000";
     QTest::newRow("dark brown, grey text") << "#402100" << true << 6 << "#402100" << "#a0a0a0";
     QTest::newRow("over the warning's amber") << "#0000ff" << true << 7 << "#0000ff" << "#a0a0a0";
+    QTest::newRow("dark red: white, as black would not read") << "#700000" << true << 6 << "#700000" << "#ffffff";
+    QTest::newRow("light blue: white, as grey would not read") << "#3030ff" << true << 6 << "#3030ff" << "#ffffff";
+    QTest::newRow("purple: white, as black would not read") << "#6800cf" << true << 7 << "#6800cf" << "#ffffff";
     QTest::newRow("colours off") << "#ff0000" << false << 6 << "" << "";
     QTest::newRow("no colour chosen") << "#fffffd" << true << 6 << "" << "";
     QTest::newRow("upper case is not the palette's") << "#FF0000" << true << 6 << "" << "";

@@ -774,23 +774,27 @@ void TestScreens::binTilesReadFromAfar_data()
     QTest::addColumn<bool>("fault");
     QTest::addColumn<QString>("word");  // the state word shown first
     QTest::addColumn<QString>("timer"); // empty: no countdown
+    QTest::addColumn<QString>("timerColour"); // the product's, timer colours on; empty: off
     const int eng = Translator::LANGUAGE_ID_ENG;
-    QTest::newRow("preheating") << eng << 3 << 900 << false << false << "Preheating" << "";
-    QTest::newRow("ready") << eng << 2 << 900 << false << false << "" << "";
-    QTest::newRow("holding") << eng << 6 << 754 << false << false << "" << "12:34";
-    QTest::newRow("warning") << eng << 7 << 59 << false << false << "WARNING" << "00:59";
-    QTest::newRow("discard") << eng << 8 << -65 << false << false << "DISCARD" << "-01:05";
-    QTest::newRow("wrong pan") << eng << 6 << 300 << true << false << "WRONG PAN" << "05:00";
-    QTest::newRow("zone fault") << eng << 6 << 300 << false << true << "FAULT" << "05:00";
-    QTest::newRow("discard + wrong pan") << eng << 8 << -125 << true << false << "DISCARD" << "-02:05";
-    QTest::newRow("discard + fault + wrong pan") << eng << 8 << -5 << true << true << "DISCARD" << "-00:05";
-    QTest::newRow("fault + warning") << eng << 7 << 30 << false << true << "FAULT" << "00:30";
-    QTest::newRow("fault + wrong pan") << eng << 5 << 600 << true << true << "FAULT" << "10:00";
-    QTest::newRow("wrong pan + warning") << eng << 7 << 30 << true << false << "WRONG PAN" << "00:30";
-    QTest::newRow("preheating + fault") << eng << 3 << 0 << false << true << "FAULT" << "";
-    QTest::newRow("discard, Chinese") << int(Translator::LANGUAGE_ID_ZH_CN) << 8 << -600 << false << false << "丢弃" << "-10:00";
-    QTest::newRow("discard + wrong pan, German") << int(Translator::LANGUAGE_ID_DEU) << 8 << -1 << true << true << "ENTSORGEN" << "-00:01";
-    QTest::newRow("wrong pan, Arabic") << int(Translator::LANGUAGE_ID_ARA) << 6 << 300 << true << false << "وعاء خاطئ" << "05:00";
+    QTest::newRow("preheating") << eng << 3 << 900 << false << false << "Preheating" << "" << "";
+    QTest::newRow("ready") << eng << 2 << 900 << false << false << "" << "" << "";
+    QTest::newRow("holding") << eng << 6 << 754 << false << false << "" << "12:34" << "";
+    QTest::newRow("warning") << eng << 7 << 59 << false << false << "WARNING" << "00:59" << "";
+    QTest::newRow("discard") << eng << 8 << -65 << false << false << "DISCARD" << "-01:05" << "";
+    QTest::newRow("wrong pan") << eng << 6 << 300 << true << false << "WRONG PAN" << "05:00" << "";
+    QTest::newRow("zone fault") << eng << 6 << 300 << false << true << "FAULT" << "05:00" << "";
+    QTest::newRow("discard + wrong pan") << eng << 8 << -125 << true << false << "DISCARD" << "-02:05" << "";
+    QTest::newRow("discard + fault + wrong pan") << eng << 8 << -5 << true << true << "DISCARD" << "-00:05" << "";
+    QTest::newRow("fault + warning") << eng << 7 << 30 << false << true << "FAULT" << "00:30" << "";
+    QTest::newRow("fault + wrong pan") << eng << 5 << 600 << true << true << "FAULT" << "10:00" << "";
+    QTest::newRow("wrong pan + warning") << eng << 7 << 30 << true << false << "WRONG PAN" << "00:30" << "";
+    QTest::newRow("preheating + fault") << eng << 3 << 0 << false << true << "FAULT" << "" << "";
+    QTest::newRow("discard, Chinese") << int(Translator::LANGUAGE_ID_ZH_CN) << 8 << -600 << false << false << "丢弃" << "-10:00" << "";
+    QTest::newRow("discard + wrong pan, German") << int(Translator::LANGUAGE_ID_DEU) << 8 << -1 << true << true << "ENTSORGEN" << "-00:01" << "";
+    QTest::newRow("holding, dark red timer") << eng << 6 << 300 << false << false << "" << "05:00" << "#700000";
+    QTest::newRow("discard, light blue timer") << eng << 8 << -5 << false << false << "DISCARD" << "-00:05" << "#3030ff";
+    QTest::newRow("warning, grey timer") << eng << 7 << 30 << false << false << "WARNING" << "00:30" << "#404040";
+    QTest::newRow("wrong pan, Arabic") << int(Translator::LANGUAGE_ID_ARA) << 6 << 300 << true << false << "وعاء خاطئ" << "05:00" << "";
 }
 
 void TestScreens::binTilesReadFromAfar()
@@ -802,9 +806,11 @@ void TestScreens::binTilesReadFromAfar()
     QFETCH(bool, fault);
     QFETCH(QString, word);
     QFETCH(QString, timer);
+    QFETCH(QString, timerColour);
     setLanguage(language);
     showPage(m_window, QStringLiteral("Main view"));
     const int bin = 1; // zone 0
+    m_cm->configManager()->set_timerColorStatus(!timerColour.isEmpty());
     if (fault)
         setZoneFault(m_window, 0);
     // The bin's own slot may report once more while the cabinet warms up: set it again then.
@@ -814,6 +820,8 @@ void TestScreens::binTilesReadFromAfar()
         setBin(m_window, bin, {trayState, remaining, mismatch});
         settle(m_window);
     }
+    // The slot's records bring the product's own colour back: set, and read before they come.
+    view->setTimerColor(timerColour.isEmpty() ? QStringLiteral("#fffffd") : timerColour);
     const QString tileName = QStringLiteral("binItem%1").arg(bin);
     QQuickItem *tile = itemsOf(m_window, [&](QQuickItem *i) { return i->objectName() == tileName; }).value(0);
     QVERIFY(tile);
@@ -861,8 +869,11 @@ void TestScreens::binTilesReadFromAfar()
             faults << QStringLiteral("%1 \"%2\": %3 on %4 is %5:1").arg(pathOf(text), textOf(text), fore.name(), back.name())
                           .arg(ratio, 0, 'f', 2);
     }
+    QCOMPARE(shown("binTimer") && !timerColour.isEmpty(), backgroundOf(shown("binTimer") ? shown("binTimer") : tile) == QColor(timerColour));
     setBin(m_window, bin, {0, 0, false});
     setZoneFault(m_window, -1);
+    m_cm->configManager()->set_timerColorStatus(false);
+    holdingOf(m_window)->binView(bin)->setTimerColor(QStringLiteral("#fffffd"));
     setLanguage(Translator::LANGUAGE_ID_ENG);
     report(faults);
 }
