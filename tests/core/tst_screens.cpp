@@ -379,6 +379,8 @@ private slots:
     void screenshots();
     void binTilesReadFromAfar_data();
     void binTilesReadFromAfar();
+    void labelFontSizeReachesTheTiles_data();
+    void labelFontSizeReachesTheTiles();
     void dockWifiIconAsksFirst_data();
     void dockWifiIconAsksFirst();
     void factoryTestClearsTheNetworkPage_data();
@@ -876,6 +878,53 @@ void TestScreens::binTilesReadFromAfar()
     holdingOf(m_window)->binView(bin)->setTimerColor(QStringLiteral("#fffffd"));
     setLanguage(Translator::LANGUAGE_ID_ENG);
     report(faults);
+}
+
+// The Preferences' label size: larger texts where the tiles have room for them, never
+// below the minimums nor out of the tile where they have not.
+void TestScreens::labelFontSizeReachesTheTiles_data()
+{
+    QTest::addColumn<int>("labelSize");
+    QTest::newRow("middle") << 36;
+    QTest::newRow("largest") << 48;
+}
+
+void TestScreens::labelFontSizeReachesTheTiles()
+{
+    QFETCH(int, labelSize);
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+    ConfigurationManager *config = m_cm->configManager();
+    const int before = config->get_labelFontSize();
+    const int bin = 1;
+    setBin(m_window, bin, {6, 754, false});
+    const QString tileName = QStringLiteral("binItem%1").arg(bin);
+    QQuickItem *tile = itemsOf(m_window, [&](QQuickItem *i) { return i->objectName() == tileName; }).value(0);
+    QVERIFY(tile);
+    const auto sizes = [&] {
+        QList<int> px;
+        for (const char *name : {"binProductName", "binTimer"}) {
+            auto *text = tile->findChild<QQuickItem *>(QLatin1String(name));
+            px << (text ? text->property("font").value<QFont>().pixelSize() : 0);
+            if (text && (text->property("contentWidth").toReal() > text->width() + 0.5
+                         || text->property("contentHeight").toReal() > tile->height()))
+                px.last() = -1; // spilled
+        }
+        return px;
+    };
+    config->set_labelFontSize(24);
+    const QList<int> small = sizes();
+    config->set_labelFontSize(labelSize);
+    const QList<int> large = sizes();
+    config->set_labelFontSize(before);
+    setBin(m_window, bin, {0, 0, false});
+    QVERIFY2(small.at(0) >= 22 && large.at(0) >= 22, "name too small or spilled");
+    QVERIFY2(small.at(1) >= 40 && large.at(1) >= 40, "timer too small or spilled");
+    // Tiles three times the 5x4 cabinet's height have room to follow the setting.
+    if (tile->height() >= 150)
+        QVERIFY(large.at(0) > small.at(0) && large.at(1) > small.at(1));
+    else
+        QVERIFY(large.at(0) >= small.at(0) && large.at(1) >= small.at(1));
 }
 
 // The main screen's way to set the Wi-Fi up again: a tap on the dock's Wi-Fi icon asks
