@@ -24,6 +24,11 @@ constexpr int FirstGroupId = 0x40000000;
 constexpr int FullSizePan = 2;
 constexpr int DiscardState = 8; // TrayBarSc::DISCARD
 
+// Heater faults of one channel, as bits.
+constexpr quint8 FaultOpen = 1;
+constexpr quint8 FaultShorted = 2;
+constexpr quint8 FaultHot = 4;
+
 // How a slot's hold came to an end decides what the stop reports.
 enum StopOrigin : quint8 {
     StopByOther = 0, // the other display's screen: reported like a tap here
@@ -71,6 +76,10 @@ void HoldingCoordinator::create(const Setup &setup)
         auto *supervisor = new TempProbeStateManager(probe, this);
         supervisor->setObjectName(QStringLiteral("tempProbe%1").arg(probe));
         m_probes << supervisor;
+        connect(supervisor, &TempProbeStateManager::recordErrorTpOpen, this, [this, probe] { setChannelFault(probe, FaultOpen, true); });
+        connect(supervisor, &TempProbeStateManager::clearErrorTpOpen, this, [this, probe] { setChannelFault(probe, FaultOpen, false); });
+        connect(supervisor, &TempProbeStateManager::recordErrorTpShorted, this, [this, probe] { setChannelFault(probe, FaultShorted, true); });
+        connect(supervisor, &TempProbeStateManager::clearErrorTpShorted, this, [this, probe] { setChannelFault(probe, FaultShorted, false); });
     }
 
     const int first = qBound(0, setup.firstZone, zones);
@@ -123,6 +132,15 @@ void HoldingCoordinator::create(const Setup &setup)
         connect(m_io, &MasterIoManager::heaterTargetsChanged, this, &HoldingCoordinator::sendHeaterTargets);
         connect(m_io, &MasterIoManager::ambientTemperatureAlarm, this, &HoldingCoordinator::onAmbientAlarm);
         connect(m_io, &MasterIoManager::heaterHighTempAlarm, this, &HoldingCoordinator::onHeaterAlarm);
+        // A heater over temperature is reported by its channel as error 2/7.
+        connect(m_io, &MasterIoManager::errorInfo, this, [this](int main, int sub, int channel, int) {
+            if (main == 2 && sub == 7)
+                setChannelFault(channel, FaultHot, true);
+        });
+        connect(m_io, &MasterIoManager::errorClearInfo, this, [this](int main, int sub, int channel, int) {
+            if (main == 2 && sub == 7)
+                setChannelFault(channel, FaultHot, false);
+        });
         if (c->get_nfcEnabled()) {
             m_analysis = new TagAnalysis(m_nfc, this, this);
             m_analysis->setObjectName(QStringLiteral("tagAnalysis"));
@@ -194,6 +212,45 @@ QVariantList HoldingCoordinator::get_zoneTemps() const
                             {QStringLiteral("targetUpper"), m_targets.at(2 * zone + 1)},
                             {QStringLiteral("actualLower"), m_actuals.at(2 * zone)},
                             {QStringLiteral("actualUpper"), m_actuals.at(2 * zone + 1)}};
+    }
+    return list;
+}
+
+int HoldingCoordinator::uiZoneOfChannel(int channel) const
+{
+    const int ioZone = channel / 2;
+    const int uiZone = m_setup.ui2mioZoneMap.indexOf(ioZone);
+    return uiZone >= 0 ? uiZone : ioZone;
+}
+
+void HoldingCoordinator::setChannelFault(int channel, quint8 bit, bool on)
+{
+    if (channel < 0 || channel >= HeaterChannels)
+        return;
+    const quint8 before = m_channelFaults.at(channel);
+    const quint8 after = on ? quint8(before | bit) : quint8(before & ~bit);
+    if (before == after)
+        return;
+    m_channelFaults[channel] = after;
+    qCInfo(lcHolding) << "heater channel" << channel << "of zone" << uiZoneOfChannel(channel) << "faults" << after;
+    emit zoneFaultsChanged();
+}
+
+QStringList HoldingCoordinator::get_zoneFaults() const
+{
+    const int zones = qMin(core()->get_numberOfZones(), HeaterChannels / 2);
+    QVector<quint8> byZone(zones, 0);
+    for (int channel = 0; channel < HeaterChannels; ++channel) {
+        const int zone = uiZoneOfChannel(channel);
+        if (zone >= 0 && zone < zones)
+            byZone[zone] |= m_channelFaults.at(channel);
+    }
+    QStringList list;
+    for (quint8 faults : qAsConst(byZone)) {
+        // One word per zone: a probe that reads nothing before a heater that runs hot.
+        list << (faults & FaultOpen ? QStringLiteral("open")
+                 : faults & FaultShorted ? QStringLiteral("shorted")
+                 : faults & FaultHot ? QStringLiteral("hot") : QString());
     }
     return list;
 }

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QVariantList>
 #include <QVector>
 
@@ -36,6 +37,9 @@ class HoldingCoordinator : public QObject, public BinProductSource
     Q_PROPERTY(QVariantList zoneTemps READ get_zoneTemps NOTIFY zoneTempsChanged)
     Q_PROPERTY(bool ambientAlarmActive READ get_ambientAlarmActive NOTIFY ambientAlarmActiveChanged)
     Q_PROPERTY(bool activelyHolding READ get_activelyHolding NOTIFY activelyHoldingChanged)
+    // Per zone of the cabinet, the heater fault the cook must call service for: "open" or
+    // "shorted" (a probe), "hot" (a heater over temperature), empty for none.
+    Q_PROPERTY(QStringList zoneFaults READ get_zoneFaults NOTIFY zoneFaultsChanged)
 
 public:
     static constexpr int MaxBins = 20;
@@ -76,6 +80,7 @@ public:
     QVariantList get_zoneTemps() const;
     bool get_ambientAlarmActive() const { return m_ambientAlarmActive; }
     bool get_activelyHolding() const { return m_activelyHolding; }
+    QStringList get_zoneFaults() const;
 
     // BinProductSource.
     int binCount() const override;
@@ -141,6 +146,7 @@ signals:
     void activelyHoldingChanged(bool holding);
     void zoneTempsChanged();
     void ambientAlarmActiveChanged(bool active);
+    void zoneFaultsChanged();
 
     // To the other display.
     void sendBinStart(int bin, int seconds, quint64 uid);
@@ -189,6 +195,9 @@ private:
     void updateRemoteZoneFan(int bin);
     int panProduct(quint64 uid) const;
     void updateActivelyHolding();
+    // Heater channel `channel` (the IO board's numbering) has fault `bit` on or off.
+    void setChannelFault(int channel, quint8 bit, bool on);
+    int uiZoneOfChannel(int channel) const;
     void updateBinProduct(int bin);
     void raiseRemoteEvents(const trayInfo &before, const trayInfo &after);
     HaccpData haccpRecord(const QString &productType, int binNumber, qint64 elapsedSeconds) const;
@@ -212,6 +221,7 @@ private:
     QVector<int> m_targets = QVector<int>(HeaterChannels, 0);
     QVector<int> m_actuals = QVector<int>(HeaterChannels, 0);
     bool m_ambientAlarmActive = false;
+    QVector<quint8> m_channelFaults = QVector<quint8>(HeaterChannels, 0);
     bool m_activelyHolding = false;
 };
 

@@ -92,6 +92,7 @@ QtObject {
     readonly property color danger: "#c62828"
     readonly property color dangerPressed: "#8e0000"
     readonly property color status: "#ffca28"
+    readonly property color wrongPan: "#d500f9"
 
     // Type sizes in pixels.
     readonly property int fontSmall: 18

@@ -3,12 +3,17 @@ import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
-// readable at arm's length. A tap anywhere on the tile starts or stops the bin. Before the
-// holding back end exists (or for a bin it does not have) the tile shows an empty bin.
+// readable from two metres. The tile is laid out in two rows that fill it: the most urgent
+// word (or the product's name) on top, the countdown below, both sized from the tile and
+// the Preferences' label font size. A tap anywhere on the tile starts or stops the bin.
+// Before the holding back end exists (or for a bin it does not have) the tile shows an
+// empty bin.
 Rectangle {
     id: bin
     objectName: "binItem" + binNumber
     property int binNumber: 0
+    // The heater fault of the bin's zone ("open", "shorted", "hot"; empty for none).
+    property string zoneFault: ""
 
     // Tray states as the holding back end numbers them.
     readonly property int stateAssigned: 2
@@ -27,18 +32,70 @@ Rectangle {
     readonly property bool hasProduct: !!view && view.productId > 0 && trayState >= stateAssigned
     readonly property bool counting: hasProduct && trayState >= stateHolding
     readonly property bool discard: hasProduct && trayState === stateDiscard
+    readonly property bool warning: hasProduct && trayState === stateWarning
     readonly property bool mismatch: !!view && view.mismatch === true
-    readonly property color textColour: hasProduct && trayState === stateWarning ? "black" : Theme.text
+    readonly property bool faulted: zoneFault !== ""
+    readonly property color textColour: warning ? "black" : Theme.text
+
+    // What the cook must act on first: a bin past its time, then its zone's fault, then a
+    // wrong pan, then a bin running out. The others stay marked beside it.
+    readonly property string urgency: discard ? "discard"
+                                    : faulted ? "fault"
+                                    : mismatch ? "wrongPan"
+                                    : warning ? "warning"
+                                    : hasProduct && trayState === statePreheating ? "preheating"
+                                    : ""
+    readonly property string stateWord: {
+        var unused = tro.emptyStr
+        switch (urgency) {
+        case "discard": return qsTr("DISCARD")
+        case "fault": return qsTr("FAULT")
+        case "wrongPan": return qsTr("WRONG PAN")
+        case "warning": return qsTr("WARNING")
+        case "preheating": return qsTr("Preheating")
+        default: return ""
+        }
+    }
+
     // The product's timer colour, while the Preferences turn timer colours on: the timer on
     // that background, its text in the palette's readable colour for it (none when the
     // colour is not one of the palette's, or is its no-colour entry).
     readonly property string timerBack: view && view.timerColor ? String(view.timerColor) : ""
-    readonly property string timerFore: timerBack !== "" && timerBack !== "#fffffd"
-                                        && typeof configManager !== "undefined" && !!configManager
-                                        && configManager.timerColorStatus === true
-                                        && typeof menuManager !== "undefined" && !!menuManager
-                                        ? menuManager.getProductTimerForeColor(timerBack) : ""
+    readonly property string paletteFore: timerBack !== "" && timerBack !== "#fffffd"
+                                          && typeof configManager !== "undefined" && !!configManager
+                                          && configManager.timerColorStatus === true
+                                          && typeof menuManager !== "undefined" && !!menuManager
+                                          ? menuManager.getProductTimerForeColor(timerBack) : ""
+    // A few of the palette's pairs put black on a dark shade: the timer then takes white
+    // (or black) instead, whichever reads better, as no timer may be unreadable.
+    readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
+                                        : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
     readonly property bool timerColoured: counting && timerFore !== ""
+
+    // Sizes: the Preferences' label size (24 to 48) as far as the tile lets it, never below
+    // what reads from two metres.
+    readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
+                                     && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
+    readonly property real margin: 4
+    // Tiles taller than the 5x4 cabinet's take larger texts.
+    readonly property real scale: Math.max(1, height / 110)
+    readonly property real topHeight: Math.max(26, Math.min(labelSize * 1.25 * scale, height * 0.4))
+    readonly property real bottomHeight: height - topHeight - 3 * margin
+    readonly property int nameSize: Math.max(22, Math.min(labelSize * scale, topHeight * 0.85))
+    readonly property int wordSize: Math.max(20, Math.min(labelSize * scale, topHeight * 0.7))
+    readonly property int timerSize: Math.max(40, Math.min(labelSize * 2 * scale, bottomHeight * 0.9))
+    readonly property real markSize: Math.min(topHeight - 2, 40)
+
+    // Contrast of two colours as the accessibility guidelines define it (1 to 21).
+    function luminance(colour) {
+        var c = Qt.tint(colour, "transparent") // the text as a colour
+        function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
+    }
+    function contrast(a, b) {
+        var la = luminance(a), lb = luminance(b)
+        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
 
     // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
     function formatTime(seconds) {
@@ -61,8 +118,12 @@ Rectangle {
         default: return Theme.surfacePressed
         }
     }
+    // The map keeps the cabinet's order; the words in a tile read as the language does.
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
     radius: 3
-    border.color: mismatch ? "#d500f9" : Theme.border
+    border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
 
     // Discard pulses slowly so that it draws the eye without being hard to read.
@@ -87,88 +148,143 @@ Rectangle {
         visible: !bin.hasProduct
         text: bin.binNumber + 1
         color: Theme.textDisabled
-        font.pixelSize: Math.max(14, bin.height / 3)
+        font.pixelSize: Math.max(22, bin.height / 3)
     }
 
-    // Below the banner while a wrong pan sits in the bin: only the product that belongs here.
+    // Top row: the state word on a dark chip, then the name in what is left; the marks of
+    // a zone fault and a wrong pan at its end.
     Item {
-        id: body
-        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        anchors.top: bin.mismatch ? banner.bottom : parent.top
-    }
-
-    Column {
-        anchors.centerIn: body
-        width: parent.width - 8
+        id: top
         visible: bin.hasProduct
-        spacing: 0
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: bin.margin }
+        height: bin.topHeight
 
-        Label {
-            objectName: "binProductName"
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            text: bin.view ? bin.view.productName : ""
-            color: bin.textColour
-            font.pixelSize: Math.max(14, Math.min(30, bin.height * 0.22))
-            font.bold: true
-            elide: Text.ElideRight
-        }
-        Label {
-            objectName: "binTimer"
-            width: parent.width
-            visible: bin.counting && !bin.mismatch
-            horizontalAlignment: Text.AlignHCenter
-            // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
-            text: bin.counting && !bin.mismatch ? bin.formatTime(bin.view.remainingTime) : ""
-            color: bin.timerColoured ? bin.timerFore : bin.textColour
-            background: Rectangle {
-                objectName: "binTimerBackground"
-                visible: bin.timerColoured
-                color: bin.timerColoured ? bin.timerBack : "transparent"
-                radius: 3
+        Rectangle {
+            id: chip
+            objectName: "binStateChip"
+            visible: bin.stateWord !== ""
+            anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+            height: parent.height
+            width: visible ? Math.min(wordMetrics.implicitWidth + 2 * bin.margin + 1, top.width - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
+            // The word's natural width, measured apart from the label it sizes.
+            Text { id: wordMetrics; visible: false; font: word.font; text: bin.stateWord }
+            radius: 3
+            color: Theme.background
+            Label {
+                id: word
+                objectName: "binStateLabel"
+                anchors.fill: parent
+                anchors.leftMargin: bin.margin
+                anchors.rightMargin: bin.margin
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                text: bin.stateWord
+                color: Theme.text
+                font.pixelSize: bin.wordSize
+                font.bold: true
+                elide: Text.ElideRight
             }
-            font.pixelSize: Math.max(18, Math.min(56, bin.height * 0.34))
-            font.bold: true
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 14
         }
-        Label {
-            objectName: "binStateLabel"
-            width: parent.width
-            visible: text !== "" && !bin.mismatch
-            horizontalAlignment: Text.AlignHCenter
-            text: bin.discard ? qsTr("DISCARD") + tro.emptyStr
-                : bin.hasProduct && bin.trayState === bin.statePreheating ? qsTr("Preheating") + tro.emptyStr
-                : ""
-            color: bin.textColour
-            font.pixelSize: Math.max(13, Math.min(26, bin.height * 0.2))
-            font.bold: bin.discard
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 11
+
+        // Laid out by hand, not by a Row: the marks must be in place before the next frame.
+        Item {
+            id: marks
+            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+            height: bin.markSize
+            width: (bin.faulted ? bin.markSize : 0) + (bin.mismatch ? bin.markSize : 0)
+                   + (bin.faulted && bin.mismatch ? 2 : 0)
+            // The zone's fault: "!" on the warning amber, on every bin of the zone.
+            Rectangle {
+                objectName: "binFaultBadge"
+                anchors.right: parent.right
+                visible: bin.faulted
+                width: bin.markSize
+                height: bin.markSize
+                radius: width / 2
+                color: Theme.warning
+                border.color: "black"
+                border.width: 2
+                Label {
+                    objectName: "binFaultBadgeText"
+                    anchors.centerIn: parent
+                    text: "!"
+                    color: "black"
+                    font.pixelSize: bin.wordSize
+                    font.bold: true
+                }
+            }
+            // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
+            Rectangle {
+                objectName: "binMismatchBanner"
+                anchors.left: parent.left
+                visible: bin.mismatch
+                width: bin.markSize
+                height: bin.markSize
+                radius: 3
+                color: Theme.wrongPan
+                border.color: "white"
+                border.width: 2
+                Repeater {
+                    model: [45, -45]
+                    Rectangle {
+                        anchors.centerIn: parent
+                        width: parent.width * 0.7
+                        height: 4
+                        color: "white"
+                        rotation: modelData
+                    }
+                }
+            }
         }
     }
 
-    Rectangle {
-        id: banner
-        objectName: "binMismatchBanner"
-        visible: bin.mismatch
-        anchors { left: parent.left; right: parent.right; top: parent.top }
-        height: Math.max(28, parent.height * 0.4)
-        radius: parent.radius
-        color: "#d500f9"
-        Label {
-            objectName: "binMismatchText"
-            anchors.fill: parent
-            anchors.margins: 2
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            text: bin.mismatch ? qsTr("WRONG PAN") + tro.emptyStr : ""
-            color: "white"
-            font.pixelSize: Math.max(14, Math.min(28, parent.height * 0.6))
-            font.bold: true
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 11
+    // Bottom row: the countdown, overdue time included, whatever else the bin shows.
+    Label {
+        objectName: "binTimer"
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: bin.margin }
+        height: bin.bottomHeight
+        visible: bin.counting
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
+        text: bin.counting ? bin.formatTime(bin.view.remainingTime) : ""
+        color: bin.timerColoured ? bin.timerFore : bin.textColour
+        background: Rectangle {
+            objectName: "binTimerBackground"
+            visible: bin.timerColoured
+            color: bin.timerColoured ? bin.timerBack : "transparent"
+            radius: 3
         }
+        font.pixelSize: bin.timerSize
+        font.bold: true
+        // Hours-long holds past their time are the only texts too wide for a small tile.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 30
+    }
+
+    // The product's name: after the state word on the top row, or, without a countdown
+    // while a state word takes the top, the bottom row to itself.
+    Label {
+        objectName: "binProductName"
+        readonly property bool below: !bin.counting && bin.stateWord !== ""
+        // The top row between the state word and the marks, whichever side each is on.
+        readonly property real marksWidth: marks.width > 0 ? marks.width + bin.margin : 0
+        readonly property real chipWidth: chip.visible ? chip.width + bin.margin : 0
+        readonly property real rowStart: bin.margin + (Theme.rightToLeft ? marksWidth : chipWidth)
+        readonly property real rowEnd: bin.width - bin.margin - (Theme.rightToLeft ? chipWidth : marksWidth)
+        // A name squeezed to a letter or two says nothing: the state word has the row.
+        visible: bin.hasProduct && width >= 2 * font.pixelSize
+        x: below ? bin.margin : rowStart
+        y: below ? bin.height - bin.margin - bin.bottomHeight : bin.margin
+        width: Math.max(0, below ? bin.width - 2 * bin.margin : rowEnd - rowStart)
+        height: below ? bin.bottomHeight : bin.topHeight
+        horizontalAlignment: chip.visible && !below ? Text.AlignLeft : Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        text: bin.view ? bin.view.productName : ""
+        color: bin.textColour
+        font.pixelSize: bin.nameSize
+        font.bold: true
+        elide: Text.ElideRight
     }
 
     Rectangle {

@@ -16,6 +16,36 @@ Rectangle {
     signal languageApplied()
     signal wifiConnectionRequested()
     height: Theme.touchTarget + 8
+
+    // The day part in force, in the language of its names: read again once a language
+    // switch has reached the day parts, not while it is on its way.
+    property string dayPartName: ""
+    function readDayPartName() {
+        if (!cabinetManager.isConfigured || typeof daypartManager === "undefined" || !daypartManager) {
+            dayPartName = ""
+            return
+        }
+        var part = daypartManager.nextDayPart
+        dayPartName = daypartManager.getDayPartName(part) || daypartManager.getDayPartName(0, part) || ""
+    }
+    Component.onCompleted: readDayPartName()
+    Connections {
+        target: typeof tro !== "undefined" ? tro : null
+        ignoreUnknownSignals: true
+        function onLanguageChanged() { Qt.callLater(dock.readDayPartName) }
+        function onEmptyStrChanged() { Qt.callLater(dock.readDayPartName) }
+    }
+    Connections {
+        target: typeof daypartManager !== "undefined" ? daypartManager : null
+        ignoreUnknownSignals: true
+        function onNextDayPartChanged() { dock.readDayPartName() }
+        function onDaypartsFileLoadDone() { dock.readDayPartName() }
+    }
+    Connections {
+        target: cabinetManager
+        ignoreUnknownSignals: true
+        function onIsConfiguredChanged() { dock.readDayPartName() }
+    }
     color: Theme.background
 
     Row {
@@ -32,6 +62,7 @@ Rectangle {
         DockButton {
             objectName: "dayPartButton"
             label: qsTr("Day Part") + tro.emptyStr
+            detail: dock.dayPartName
             visible: cabinetManager.isConfigured
             onClicked: dock.dayPartsRequested()
         }

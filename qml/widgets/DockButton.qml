@@ -6,17 +6,34 @@ import "qrc:/theme"
 Rectangle {
     id: button
     property string label
+    // A second line under the label (what the button's page has in force); empty for none.
+    property string detail: ""
     signal clicked()
-    width: Math.max(110, caption.implicitWidth + 2 * Theme.spacing)
+    width: Math.max(110, Math.max(caption.implicitWidth, Math.min(detailText.implicitWidth, 180)) + 2 * Theme.spacing)
     height: parent ? parent.height : Theme.touchTarget + 8
     color: area.pressed ? Theme.surfacePressed : Theme.surface
     border.width: 1
     border.color: Theme.surfacePressed
-    Label {
-        id: caption
+    Column {
         anchors.centerIn: parent
-        text: button.label
-        font.pixelSize: Theme.fontBody
+        Label {
+            id: caption
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: button.label
+            font.pixelSize: Theme.fontBody
+        }
+        Label {
+            id: detailText
+            objectName: button.objectName + "Detail"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(implicitWidth, button.width - 2 * Theme.spacingSmall)
+            visible: button.detail !== ""
+            text: button.detail
+            color: Theme.status
+            font.pixelSize: Theme.fontSmall
+            font.bold: true
+            elide: Text.ElideRight
+        }
     }
     MouseArea { id: area; anchors.fill: parent; onClicked: button.clicked() }
 }

@@ -5,6 +5,9 @@ Rectangle {
     id: zone
     property int zoneNumber: 0
     property int bins: 2
+    // The zone's heater fault as the holding side reports it; empty for none.
+    readonly property string fault: typeof holding !== "undefined" && holding && holding.zoneFaults
+                                    && zoneNumber < holding.zoneFaults.length ? holding.zoneFaults[zoneNumber] : ""
     color: Theme.surfaceRaised
     radius: 4
 
@@ -20,6 +23,7 @@ Rectangle {
                 width: (binRow.width - (zone.bins - 1) * binRow.spacing) / zone.bins
                 height: binRow.height
                 binNumber: zone.zoneNumber * zone.bins + index
+                zoneFault: zone.fault
             }
         }
     }

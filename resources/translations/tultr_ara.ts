@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>وعاء خاطئ</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>عطل</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>تحذير</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>أبج</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>المنطقة %1: مسبار الحرارة مفتوح. اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>المنطقة %1: دائرة قصر في مسبار الحرارة. اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>المنطقة %1: ارتفاع حرارة السخان. اتصل بالصيانة.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>FALSCHE SCHALE</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>STÖRUNG</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Zone %1: Temperaturfühler offen. Kundendienst rufen.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Zone %1: Temperaturfühler kurzgeschlossen. Kundendienst rufen.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Zone %1: Heizung überhitzt. Kundendienst rufen.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>MAUVAIS BAC</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>DÉFAUT</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ALERTE</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Appelez le service technique.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Zone %1 : sonde de température ouverte. Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Zone %1 : sonde de température en court-circuit. Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Zone %1 : surchauffe de l'élément chauffant. Appelez le service technique.</translation>
     </message>
 </context>
 <context>

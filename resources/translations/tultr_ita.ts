@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>TEGLIA ERRATA</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>GUASTO</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>AVVISO</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Zona %1: sonda di temperatura aperta. Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Zona %1: sonda di temperatura in cortocircuito. Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Zona %1: riscaldatore in sovratemperatura. Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>

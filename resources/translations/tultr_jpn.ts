@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>トレー違い</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>ゾーン %1：温度センサー断線。サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>ゾーン %1：温度センサー短絡。サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>ゾーン %1：ヒーター過熱。サービスに連絡してください。</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>잘못된 팬</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>고장</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>경고</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>가나다</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>구역 %1: 온도 센서 단선. 서비스를 요청하세요.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>구역 %1: 온도 센서 단락. 서비스를 요청하세요.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>구역 %1: 히터 과열. 서비스를 요청하세요.</translation>
     </message>
 </context>
 <context>

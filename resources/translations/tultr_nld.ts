@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>VERKEERDE BAK</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>STORING</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WAARSCHUWING</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Bel de service.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Zone %1: temperatuursensor open. Bel de service.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Zone %1: temperatuursensor kortgesloten. Bel de service.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Zone %1: verwarming te heet. Bel de service.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>ZŁY POJEMNIK</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>AWARIA</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>UWAGA</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Wezwij serwis.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Strefa %1: czujnik temperatury rozwarty. Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Strefa %1: zwarcie czujnika temperatury. Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Strefa %1: przegrzanie grzałki. Wezwij serwis.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>BANDEJA ERRADA</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>FALHA</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>AVISO</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Chame a assistência.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Zona %1: sonda de temperatura aberta. Chame a assistência técnica.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Zona %1: sonda de temperatura em curto-circuito. Chame a assistência técnica.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Zona %1: aquecedor superaquecido. Chame a assistência técnica.</translation>
     </message>
 </context>
 <context>

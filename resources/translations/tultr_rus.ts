@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>НЕ ТОТ ЛОТОК</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>СБОЙ</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ВНИМАНИЕ</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>АБВ</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Зона %1: обрыв датчика температуры. Вызовите сервис.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Зона %1: короткое замыкание датчика температуры. Вызовите сервис.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Зона %1: перегрев нагревателя. Вызовите сервис.</translation>
     </message>
 </context>
 <context>

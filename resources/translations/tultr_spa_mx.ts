@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>CHAROLA INCORRECTA</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>FALLA</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>AVISO</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Llame al servicio técnico.</translation>
     <message>
         <source>ABC</source>
         <translation>ABC</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>Zona %1: sonda de temperatura abierta. Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>Zona %1: sonda de temperatura en cortocircuito. Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>Zona %1: calentador con temperatura excesiva. Llame al servicio técnico.</translation>
     </message>
 </context>
 <context>

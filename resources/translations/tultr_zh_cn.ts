@@ -124,6 +124,14 @@
         <source>WRONG PAN</source>
         <translation>托盘错误</translation>
     </message>
+    <message>
+        <source>FAULT</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
 </context>
 <context>
     <name>OverTempDialog</name>
@@ -1514,6 +1522,21 @@ Call service.</source>
     <message>
         <source>ABC</source>
         <translation>拼音</translation>
+    </message>
+</context>
+<context>
+    <name>CabinetView</name>
+    <message>
+        <source>Zone %1: temperature probe open. Call service.</source>
+        <translation>区域 %1：温度探头开路。请联系维修。</translation>
+    </message>
+    <message>
+        <source>Zone %1: temperature probe shorted. Call service.</source>
+        <translation>区域 %1：温度探头短路。请联系维修。</translation>
+    </message>
+    <message>
+        <source>Zone %1: heater over temperature. Call service.</source>
+        <translation>区域 %1：加热器温度过高。请联系维修。</translation>
     </message>
 </context>
 <context>

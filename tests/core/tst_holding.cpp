@@ -72,6 +72,8 @@ private slots:
     void panMovesAreReported();
     void errorsAreRaisedAndCleared_data();
     void errorsAreRaisedAndCleared();
+    void zoneFaultsNameTheirZone_data();
+    void zoneFaultsNameTheirZone();
     void overTemperatureIsStoppedByTheDialog();
     void heaterOverTemperatureIsSilenced_data();
     void heaterOverTemperatureIsSilenced();
@@ -326,6 +328,53 @@ void TestHolding::errorsAreRaisedAndCleared()
     setFault(false);
     QTRY_VERIFY_WITH_TIMEOUT(seen(cleared, error), 15000);
     QVERIFY(!errors->get_sibLinkBroken());
+}
+
+// What the main screen shows of a heater fault: the zone it is in, the kind of fault, and
+// nothing once it is over.
+void TestHolding::zoneFaultsNameTheirZone_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("channel"); // heater channel, two per zone
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("open probe, upper heater") << "open" << 3 << 1 << "open";
+    QTest::newRow("shorted probe, lower heater") << "shorted" << 0 << 0 << "shorted";
+    QTest::newRow("open probe, last zone") << "open" << 9 << 4 << "open";
+    QTest::newRow("heater over temperature") << "hot" << 4 << 2 << "hot";
+}
+
+void TestHolding::zoneFaultsNameTheirZone()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, channel);
+    QFETCH(int, zone);
+    QFETCH(QString, shown);
+    HoldingCoordinator *holding = m_cm->holding();
+    IoBoardSimulator *sim = m_cm->ioSimulator();
+    auto *console = m_cm->findChild<SimulationConsole *>();
+    QVERIFY(console);
+    const int zones = holding->get_zoneFaults().size();
+    QVERIFY(zones > zone);
+    QStringList none;
+    for (int z = 0; z < zones; ++z)
+        none << QString();
+    QCOMPARE(holding->get_zoneFaults(), none);
+    const auto setFault = [&](bool on) {
+        if (fault == QLatin1String("hot")) {
+            QVERIFY(console->processLine(QStringLiteral("temp %1 %2").arg(channel).arg(on ? 360 : 160)).startsWith(QLatin1String("ok")));
+        } else {
+            sim->setProbeState(channel, on ? (fault == QLatin1String("open") ? 2 : 1) : 0);
+        }
+    };
+    if (fault == QLatin1String("hot"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("heater %1 over temperature").arg(channel)));
+    setFault(true);
+    QStringList expected = none;
+    expected[zone] = shown;
+    QTRY_COMPARE_WITH_TIMEOUT(holding->get_zoneFaults(), expected, 15000);
+    setFault(false);
+    QTRY_COMPARE_WITH_TIMEOUT(holding->get_zoneFaults(), none, 15000);
 }
 
 void TestHolding::overTemperatureIsStoppedByTheDialog()

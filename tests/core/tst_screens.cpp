@@ -1,7 +1,10 @@
 // Every page of the shell, run by the real composition root offscreen: each language
 // switch reaches every visible text, every glyph is in the font the text is drawn with,
 // and every touch target is finger-sized and on the screen.
+#include "binview.h"
 #include "cabinetmanager.h"
+#include "holdingcoordinator.h"
+#include "tempprobestatemanager.h"
 #include "configurationmanager.h"
 #include "mastersync.h"
 #include "scratchroots.h"
@@ -165,6 +168,87 @@ void settle(QQuickWindow *window)
     QCoreApplication::processEvents();
 }
 
+// The bins of the main screen in chosen states: tray state, remaining seconds, wrong pan.
+struct BinState
+{
+    int trayState;
+    int remaining;
+    bool mismatch;
+};
+
+HoldingCoordinator *holdingOf(QQuickWindow *window)
+{
+    return qobject_cast<HoldingCoordinator *>(
+        qmlEngine(window)->rootContext()->contextProperty(QStringLiteral("holding")).value<QObject *>());
+}
+
+// Puts bin `bin` in a state as the slots report it; state 0 empties it again.
+void setBin(QQuickWindow *window, int bin, const BinState &state, const QString &name = QStringLiteral("Crispy Chicken"))
+{
+    BinView *view = holdingOf(window)->binView(bin);
+    QVERIFY(view);
+    trayInfo record;
+    record.productId = state.trayState ? 1 : 0;
+    record.trayState = quint8(state.trayState);
+    record.active = state.trayState >= 5;
+    record.remainingTime = state.remaining;
+    view->setRecord(record, false);
+    view->setProduct(state.trayState ? name : QString(), state.trayState ? 900 : 0);
+    view->setMismatch(state.mismatch);
+}
+
+// An open probe on the lower heater of `zone` (-1: every probe reads again).
+void setZoneFault(QQuickWindow *window, int zone)
+{
+    HoldingCoordinator *holding = holdingOf(window);
+    for (TempProbeStateManager *probe : holding->probes())
+        probe->processTcErrorState(quint16(probe->get_probeNumber()),
+                                   probe->get_probeNumber() == 2 * zone ? TempProbeStateManager::TcOpen : 0);
+    QTRY_VERIFY(holding->get_zoneFaults().join(QString()).isEmpty() == (zone < 0));
+}
+
+// The states a cook sees on the main screen, one bin each.
+const QVector<BinState> &everyState()
+{
+    static const QVector<BinState> states{{3, 900, false}, {2, 900, false}, {6, 754, false}, {7, 59, false},
+                                          {8, -65, false}, {6, 300, true}, {8, -125, true}, {5, 900, false}};
+    return states;
+}
+
+void showEveryState(QQuickWindow *window, bool on)
+{
+    for (int bin = 0; bin < everyState().size(); ++bin)
+        setBin(window, bin, on ? everyState().at(bin) : BinState{0, 0, false});
+}
+
+// WCAG relative luminance and contrast of two opaque colours.
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a text is drawn on: its own visible background, else the nearest opaque rectangle under it.
+QColor backgroundOf(QQuickItem *text)
+{
+    if (auto *own = text->property("background").value<QQuickItem *>()) {
+        const QColor c = own->property("color").value<QColor>();
+        if (own->isVisible() && c.alpha() == 255)
+            return c;
+    }
+    for (QQuickItem *p = text->parentItem(); p; p = p->parentItem()) {
+        if (p->inherits("QQuickRectangle") && p->property("color").value<QColor>().alpha() == 255)
+            return p->property("color").value<QColor>();
+    }
+    return Qt::black;
+}
+
 // Brings a window to one page of the shell with nothing open over it, then opens it.
 void showPage(QQuickWindow *window, const QString &page)
 {
@@ -191,6 +275,9 @@ void showPage(QQuickWindow *window, const QString &page)
         for (QObject *open : window->findChildren<QObject *>(QLatin1String(pad)))
             invoke(open, "close");
     }
+    const bool everyStateShown = holdingOf(window)->binView(0)->get_trayState() == everyState().at(0).trayState;
+    if (everyStateShown != (page == "Main view, every bin state"))
+        showEveryState(window, !everyStateShown);
 
     static const QStringList servicePages{"Preferences", "Language", "Day-Parts", "Errors Log",
                                           "Holding Log", "Utilities", "Zone Diagnostics", "Files Import/Export",
@@ -278,14 +365,14 @@ const char *const codes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu",
 const char *const personality = "2x2_primary.hcc";
 const QStringList &allPages()
 {
-    static const QStringList pages{"Main view", "Cabinet Names", "Date and Time"};
+    static const QStringList pages{"Main view", "Main view, every bin state", "Cabinet Names", "Date and Time"};
     return pages;
 }
 #else
 const char *const personality = "5x4_primary_nfc.hcc";
 const QStringList &allPages()
 {
-    static const QStringList pages{"Main view", "Preferences", "Language", "Day-Parts", "Errors Log",
+    static const QStringList pages{"Main view", "Main view, every bin state", "Preferences", "Language", "Day-Parts", "Errors Log",
                                    "Holding Log", "Utilities", "Zone Diagnostics", "Files Import/Export", "Date and Time",
                                    "Menu Export", "Menu Update unlocked", "Menu Update PIN", "Day-part pop-up", "Message",
                                    "Clear-all question",
@@ -297,17 +384,6 @@ const QStringList &allPages()
     return pages;
 }
 #endif
-
-// Contrast ratio of two opaque colours, from their relative luminance.
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QQuickItem *findShown(QQuickItem *item, const QString &name)
 {
@@ -357,6 +433,10 @@ private slots:
     void carouselArrowsPointOutward();
     void pathsReadLeftToRight_data();
     void pathsReadLeftToRight();
+    void binTilesReadFromAfar_data();
+    void binTilesReadFromAfar();
+    void labelFontSizeReachesTheTiles_data();
+    void labelFontSizeReachesTheTiles();
     void dockWifiIconAsksFirst_data();
     void dockWifiIconAsksFirst();
     void factoryTestClearsTheNetworkPage_data();
@@ -722,6 +802,11 @@ void TestScreens::screenshots()
         QVERIFY(QDir().mkpath(dir));
         for (int i = 0; i < allPages().size(); ++i) {
             showPage(m_window, allPages().at(i));
+            // A zone fault as well: kept out of the page itself, as its record would reach
+            // the Errors Log of one shell and not of the other the texts are compared with.
+            const bool faultShown = allPages().at(i) == "Main view, every bin state";
+            if (faultShown)
+                setZoneFault(m_window, 2); // under a discard and a wrong pan
             QTest::qWait(50); // popups fade in
             const QString name = QStringLiteral("%1/%2-%3.png").arg(dir).arg(i + 1, 2, 10, QLatin1Char('0'))
                                      .arg(allPages().at(i).toLower().replace(QLatin1Char(' '), QLatin1Char('-'))
@@ -729,6 +814,8 @@ void TestScreens::screenshots()
             // The offscreen platform keeps the window's pixels in its backing store.
             const QImage image = m_window->screen()->grabWindow(m_window->winId()).toImage();
             QVERIFY2(image.save(name), qPrintable(name));
+            if (faultShown)
+                setZoneFault(m_window, -1);
         }
     }
     setLanguage(Translator::LANGUAGE_ID_ENG);
@@ -849,6 +936,168 @@ void TestScreens::pathsReadLeftToRight()
         QVERIFY2(line.cursorToX(i) > line.cursorToX(i - 1), qPrintable(QStringLiteral("at %1 of \"%2\"").arg(i - from).arg(text)));
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
+}
+
+// Every bin state, alone and combined: the most urgent word leads, the overdue time stays,
+// each text is large enough, fits its tile and stands out from what it is drawn on.
+void TestScreens::binTilesReadFromAfar_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("trayState");
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<bool>("mismatch");
+    QTest::addColumn<bool>("fault");
+    QTest::addColumn<QString>("word");  // the state word shown first
+    QTest::addColumn<QString>("timer"); // empty: no countdown
+    QTest::addColumn<QString>("timerColour"); // the product's, timer colours on; empty: off
+    const int eng = Translator::LANGUAGE_ID_ENG;
+    QTest::newRow("preheating") << eng << 3 << 900 << false << false << "Preheating" << "" << "";
+    QTest::newRow("ready") << eng << 2 << 900 << false << false << "" << "" << "";
+    QTest::newRow("holding") << eng << 6 << 754 << false << false << "" << "12:34" << "";
+    QTest::newRow("warning") << eng << 7 << 59 << false << false << "WARNING" << "00:59" << "";
+    QTest::newRow("discard") << eng << 8 << -65 << false << false << "DISCARD" << "-01:05" << "";
+    QTest::newRow("wrong pan") << eng << 6 << 300 << true << false << "WRONG PAN" << "05:00" << "";
+    QTest::newRow("zone fault") << eng << 6 << 300 << false << true << "FAULT" << "05:00" << "";
+    QTest::newRow("discard + wrong pan") << eng << 8 << -125 << true << false << "DISCARD" << "-02:05" << "";
+    QTest::newRow("discard + fault + wrong pan") << eng << 8 << -5 << true << true << "DISCARD" << "-00:05" << "";
+    QTest::newRow("fault + warning") << eng << 7 << 30 << false << true << "FAULT" << "00:30" << "";
+    QTest::newRow("fault + wrong pan") << eng << 5 << 600 << true << true << "FAULT" << "10:00" << "";
+    QTest::newRow("wrong pan + warning") << eng << 7 << 30 << true << false << "WRONG PAN" << "00:30" << "";
+    QTest::newRow("preheating + fault") << eng << 3 << 0 << false << true << "FAULT" << "" << "";
+    QTest::newRow("discard, Chinese") << int(Translator::LANGUAGE_ID_ZH_CN) << 8 << -600 << false << false << "丢弃" << "-10:00" << "";
+    QTest::newRow("discard + wrong pan, German") << int(Translator::LANGUAGE_ID_DEU) << 8 << -1 << true << true << "ENTSORGEN" << "-00:01" << "";
+    QTest::newRow("holding, dark red timer") << eng << 6 << 300 << false << false << "" << "05:00" << "#700000";
+    QTest::newRow("discard, light blue timer") << eng << 8 << -5 << false << false << "DISCARD" << "-00:05" << "#3030ff";
+    QTest::newRow("warning, grey timer") << eng << 7 << 30 << false << false << "WARNING" << "00:30" << "#404040";
+    QTest::newRow("wrong pan, Arabic") << int(Translator::LANGUAGE_ID_ARA) << 6 << 300 << true << false << "وعاء خاطئ" << "05:00" << "";
+}
+
+void TestScreens::binTilesReadFromAfar()
+{
+    QFETCH(int, language);
+    QFETCH(int, trayState);
+    QFETCH(int, remaining);
+    QFETCH(bool, mismatch);
+    QFETCH(bool, fault);
+    QFETCH(QString, word);
+    QFETCH(QString, timer);
+    QFETCH(QString, timerColour);
+    setLanguage(language);
+    showPage(m_window, QStringLiteral("Main view"));
+    const int bin = 1; // zone 0
+    m_cm->configManager()->set_timerColorStatus(!timerColour.isEmpty());
+    if (fault)
+        setZoneFault(m_window, 0);
+    // The bin's own slot may report once more while the cabinet warms up: set it again then.
+    BinView *view = holdingOf(m_window)->binView(bin);
+    for (int tries = 0; tries < 3 && (tries == 0 || view->get_trayState() != trayState
+                                      || view->get_remainingTime() != remaining); ++tries) {
+        setBin(m_window, bin, {trayState, remaining, mismatch});
+        settle(m_window);
+    }
+    // The slot's records bring the product's own colour back: set, and read before they come.
+    view->setTimerColor(timerColour.isEmpty() ? QStringLiteral("#fffffd") : timerColour);
+    const QString tileName = QStringLiteral("binItem%1").arg(bin);
+    QQuickItem *tile = itemsOf(m_window, [&](QQuickItem *i) { return i->objectName() == tileName; }).value(0);
+    QVERIFY(tile);
+    const auto shown = [tile](const char *name) -> QQuickItem * {
+        auto *item = tile->findChild<QQuickItem *>(QLatin1String(name));
+        return item && item->isVisible() ? item : nullptr;
+    };
+    const auto textOfShown = [&](const char *name) { QQuickItem *i = shown(name); return i ? textOf(i) : QString(); };
+    QCOMPARE(textOfShown("binStateLabel"), word);
+    QCOMPARE(textOfShown("binTimer"), timer);
+    QCOMPARE(!!shown("binMismatchBanner"), mismatch);
+    QCOMPARE(!!shown("binFaultBadge"), fault);
+    // Only a state word may crowd the name out of a small tile.
+    QVERIFY(shown("binProductName") || !word.isEmpty());
+    QCOMPARE(textOfShown("binProductName").isEmpty() ? QStringLiteral("Crispy Chicken") : textOfShown("binProductName"),
+             QStringLiteral("Crispy Chicken"));
+    auto *banner = m_window->findChild<QQuickItem *>(QStringLiteral("zoneFaultBanner"));
+    QCOMPARE(banner->isVisible(), fault);
+
+    QStringList faults;
+    const QRectF tileRect = sceneRect(tile).adjusted(-0.5, -0.5, 0.5, 0.5);
+    const QHash<QString, int> minimum{{"binProductName", 22}, {"binTimer", 40}, {"binStateLabel", 20}};
+    for (auto it = minimum.cbegin(); it != minimum.cend(); ++it) {
+        QQuickItem *text = shown(qPrintable(it.key()));
+        if (!text)
+            continue;
+        const int size = text->property("font").value<QFont>().pixelSize();
+        const QRectF box = sceneRect(text);
+        if (size < it.value())
+            faults << QStringLiteral("%1 at %2 px").arg(it.key()).arg(size);
+        if (!tileRect.contains(box) || text->property("contentWidth").toReal() > box.width() + 0.5
+            || text->property("contentHeight").toReal() > tileRect.height())
+            faults << QStringLiteral("%1 spills out of its %2x%3 tile").arg(it.key()).arg(tile->width()).arg(tile->height());
+    }
+    QList<QQuickItem *> texts;
+    collect(tile, isTextItem, texts);
+    if (fault)
+        collect(banner, isTextItem, texts);
+    for (QQuickItem *text : qAsConst(texts)) {
+        const QColor fore = text->property("color").value<QColor>();
+        const QColor back = backgroundOf(text);
+        const double ratio = contrast(fore, back);
+        const double needed = text->property("font").value<QFont>().pixelSize() >= 24 ? 3.0 : 4.5;
+        if (ratio < needed)
+            faults << QStringLiteral("%1 \"%2\": %3 on %4 is %5:1").arg(pathOf(text), textOf(text), fore.name(), back.name())
+                          .arg(ratio, 0, 'f', 2);
+    }
+    QCOMPARE(shown("binTimer") && !timerColour.isEmpty(), backgroundOf(shown("binTimer") ? shown("binTimer") : tile) == QColor(timerColour));
+    setBin(m_window, bin, {0, 0, false});
+    setZoneFault(m_window, -1);
+    m_cm->configManager()->set_timerColorStatus(false);
+    holdingOf(m_window)->binView(bin)->setTimerColor(QStringLiteral("#fffffd"));
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    report(faults);
+}
+
+// The Preferences' label size: larger texts where the tiles have room for them, never
+// below the minimums nor out of the tile where they have not.
+void TestScreens::labelFontSizeReachesTheTiles_data()
+{
+    QTest::addColumn<int>("labelSize");
+    QTest::newRow("middle") << 36;
+    QTest::newRow("largest") << 48;
+}
+
+void TestScreens::labelFontSizeReachesTheTiles()
+{
+    QFETCH(int, labelSize);
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+    ConfigurationManager *config = m_cm->configManager();
+    const int before = config->get_labelFontSize();
+    const int bin = 1;
+    setBin(m_window, bin, {6, 754, false});
+    const QString tileName = QStringLiteral("binItem%1").arg(bin);
+    QQuickItem *tile = itemsOf(m_window, [&](QQuickItem *i) { return i->objectName() == tileName; }).value(0);
+    QVERIFY(tile);
+    const auto sizes = [&] {
+        QList<int> px;
+        for (const char *name : {"binProductName", "binTimer"}) {
+            auto *text = tile->findChild<QQuickItem *>(QLatin1String(name));
+            px << (text ? text->property("font").value<QFont>().pixelSize() : 0);
+            if (text && (text->property("contentWidth").toReal() > text->width() + 0.5
+                         || text->property("contentHeight").toReal() > tile->height()))
+                px.last() = -1; // spilled
+        }
+        return px;
+    };
+    config->set_labelFontSize(24);
+    const QList<int> small = sizes();
+    config->set_labelFontSize(labelSize);
+    const QList<int> large = sizes();
+    config->set_labelFontSize(before);
+    setBin(m_window, bin, {0, 0, false});
+    QVERIFY2(small.at(0) >= 22 && large.at(0) >= 22, "name too small or spilled");
+    QVERIFY2(small.at(1) >= 40 && large.at(1) >= 40, "timer too small or spilled");
+    // Tiles three times the 5x4 cabinet's height have room to follow the setting.
+    if (tile->height() >= 150)
+        QVERIFY(large.at(0) > small.at(0) && large.at(1) > small.at(1));
+    else
+        QVERIFY(large.at(0) >= small.at(0) && large.at(1) >= small.at(1));
 }
 
 // The main screen's way to set the Wi-Fi up again: a tap on the dock's Wi-Fi icon asks
