@@ -43,7 +43,7 @@ bool PathGuard::guards(const QString &property)
 {
     static const QStringList names{QStringLiteral("usbPath"), QStringLiteral("localPath"),
                                    QStringLiteral("importedMenu"), QStringLiteral("ovImportDir"),
-                                   QStringLiteral("ovImportFilename")};
+                                   QStringLiteral("ovImportFilename"), QStringLiteral("updateMenuTimeStamp")};
     return names.contains(property);
 }
 
@@ -75,8 +75,8 @@ QString PathGuard::refusal(const QString &property, const QString &value)
         const QStringList roots = property == QLatin1String("localPath") ? dataRoots() : dataRoots() + flashRoots();
         if (!isFolderWithin(value, roots))
             return QStringLiteral("not a folder of the cabinet's data or the flash drive");
-    } else if (property == QLatin1String("ovImportFilename")) {
-        // Empty: no file chosen.
+    } else if (property == QLatin1String("ovImportFilename") || property == QLatin1String("updateMenuTimeStamp")) {
+        // Empty: no file chosen. The time-stamp file is removed after the import.
         if (!value.isEmpty() && !isPlainFileName(value))
             return QStringLiteral("not a plain file name");
     } else if (property == QLatin1String("importedMenu")) {

@@ -121,12 +121,14 @@ void OrvantaProxy::set_ovImportFound(bool value)
 
 void OrvantaProxy::set_updateMenuTimeStamp(const QString &value)
 {
+    if (refusesPath("updateMenuTimeStamp", value))
+        return;
     m_updateMenuTimeStamp = value;
     emit updateMenuTimeStampChanged(value);
 }
 
-// Both are written by the import screen and over the bus; the import removes and reads
-// what they name, so neither may point out of its root.
+// Written by the import screen and over the bus; the import removes and reads what they
+// name, so none may point out of its root.
 bool OrvantaProxy::refusesPath(const char *property, const QString &value)
 {
     const QString why = PathGuard::refusal(QLatin1String(property), value);

@@ -275,6 +275,8 @@ private slots:
             {"ovImportFilename", "ovp", "ovImportFilename", "MENU.tul", false},
             {"ovImportFilename climbing out", "ovp", "ovImportFilename", "../config.txt", true},
             {"ovImportFilename with a folder", "ovp", "ovImportFilename", "menus/MENU.tul", true},
+            {"time-stamp file", "ovp", "updateMenuTimeStamp", "1700000000.ts", false},
+            {"time-stamp file climbing out", "ovp", "updateMenuTimeStamp", "../../root/config.txt", true},
             {"ovImportFilename with NUL", "ovp", "ovImportFilename", QStringLiteral("a") + QChar(0) + "b", true},
         };
         for (const auto &r : rows)
