@@ -91,6 +91,7 @@ private slots:
     void malformedFlood();
     void handshakeOnlyAfterAnnouncement_data();
     void handshakeOnlyAfterAnnouncement();
+    void incompleteRequestLoggedShort();
 
 private:
     void openRun(EolStation &station);
@@ -530,6 +531,25 @@ void TestEolTesting::handshakeOnlyAfterAnnouncement()
     QCOMPARE(refusals.size(), refusalsLogged);
     for (const QString &line : qAsConst(refusals))
         QVERIFY2(line.contains(QLatin1String("127.0.0.1")), qPrintable(line));
+}
+
+// A station's bytes reach the log only as far as the first 200 of each request.
+void TestEolTesting::incompleteRequestLoggedShort()
+{
+    EolStation station;
+    QVERIFY(station.connectTo(m_eol->serverPort()));
+    previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (text.startsWith(QLatin1String("Request is incomplete")))
+            refusals << text;
+        previousHandler(type, context, text);
+    });
+    refusals.clear();
+    const auto restore = qScopeGuard([] { qInstallMessageHandler(previousHandler); });
+    station.send(R"({"event":")" + QByteArray(5000, 'x'));
+    QVERIFY(waitUntil([&] { return station.poll() == 1; }, 10000));
+    QCOMPARE(station.replies.first(), FailReply);
+    QCOMPARE(refusals.size(), 1);
+    QCOMPARE(refusals.first().count(QLatin1Char('x')), 200 - 10);
 }
 
 QTEST_MAIN(TestEolTesting)
