@@ -2,6 +2,7 @@
 
 #include "commandlauncher.h"
 #include "configurationmanager.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
@@ -129,37 +130,77 @@ bool CabinetIdentity::saveCabinetSerialModelNumbers()
 
 void CabinetIdentity::loadCabinetSerialModelNumbers()
 {
-    QFile file(identityFilePath());
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const auto &line : keyValueLines(file.readAll())) {
-            const QByteArray key = line.first.toLatin1();
-            if (!isIdentityKey(key.constData()) || !acceptableIdentityValue(line.second)
-                || !m_config->setProperty(key.constData(), line.second))
-                qDebug() << "Unable to set TUL config property: " << line.first;
-        }
-    } else {
-        qDebug() << "Unable to Open File: " << file.fileName();
+    // The UUID is the cabinet's name in the cloud: a damaged file is set aside, not
+    // rewritten blank, and every line of it that still reads is kept.
+    const QString path = identityFilePath();
+    QByteArray text;
+    const SafeFileReader::Result read = SafeFileReader::read(path, MaxIdentityFileBytes, &text, "identity file");
+    if (read == SafeFileReader::TooLarge) {
+        // A plain file (the reader said so): its head still holds the numbers.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            text = file.read(MaxIdentityFileBytes);
     }
+    int taken = 0;
+    for (const auto &line : keyValueLines(text)) {
+        const QByteArray key = line.first.toLatin1();
+        if (isIdentityKey(key.constData()) && acceptableIdentityValue(line.second)
+            && !line.second.contains(QChar::ReplacementCharacter)
+            && m_config->setProperty(key.constData(), line.second))
+            ++taken;
+        else
+            qDebug() << "Unable to set TUL config property: " << line.first.left(64);
+    }
+    QString why;
+    if (read == SafeFileReader::Missing)
+        qDebug() << "Unable to Open File: " << path;
+    else if (read == SafeFileReader::TooLarge)
+        why = QStringLiteral("larger than %1 bytes").arg(MaxIdentityFileBytes);
+    else if (read == SafeFileReader::Unreadable)
+        why = QStringLiteral("unreadable");
+    else if ((why = SafeFileReader::textProblem(text)).isEmpty() && taken == 0)
+        why = text.trimmed().isEmpty() ? QStringLiteral("empty") : QStringLiteral("no valid line");
+    const bool setAside = !why.isEmpty();
+    if (setAside)
+        SafeFileReader::setAside(path, QStringLiteral("identity file: ") + why);
+
     if (m_config->get_serialNumber().isEmpty() || m_config->get_modelNumber().isEmpty())
         emit m_config->showSerialModelNumbersDialog();
     if (m_config->get_uuidNumber().isEmpty()) {
+        // A file that could not be read may still hold the UUID: none is made up for it.
+        if (read == SafeFileReader::Unreadable) {
+            qWarning().noquote() << "No UUID made: the identity file" << path << "could not be read";
+            return;
+        }
         m_config->set_uuidNumber(QUuid::createUuid().toString().remove(QLatin1Char('{')).remove(QLatin1Char('}')));
+        saveCabinetSerialModelNumbers();
+    } else if (setAside) {
+        // What was kept of the old file goes into a sound one.
         saveCabinetSerialModelNumbers();
     }
 }
 
 bool CabinetIdentity::readIotConfigFile()
 {
-    QFile file(iotVersionFilePath(m_config->get_iotType()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Unable to Open File !!!" << file.fileName();
+    const QString path = iotVersionFilePath(m_config->get_iotType());
+    QByteArray text;
+    if (!SafeFileReader::readTextAtStart(path, MaxIotVersionFileBytes, &text, "cloud agent version file")) {
+        qDebug() << "Unable to Open File !!!" << path;
         return false;
     }
-    for (const auto &line : keyValueLines(file.readAll())) {
-        if (line.first == QLatin1String("iotSoftwareVersion"))
+    int taken = 0;
+    for (const auto &line : keyValueLines(text)) {
+        if (line.first == QLatin1String("iotSoftwareVersion")) {
             m_config->set_iotSoftwareVersion(line.second);
-        else if (line.first == QLatin1String("lumoSdkVersion"))
+            ++taken;
+        } else if (line.first == QLatin1String("lumoSdkVersion")) {
             m_config->set_iotSdkVersion(line.second);
+            ++taken;
+        }
+    }
+    if (taken == 0) {
+        SafeFileReader::setAside(path, QStringLiteral("cloud agent version file: no valid line"));
+        return false;
     }
     return true;
 }

@@ -14,6 +14,10 @@ class CabinetIdentity
 {
 public:
     static constexpr const char *ApplicationVersion = "RO-2503";
+    // Four short lines; a larger file is not read whole.
+    static constexpr qint64 MaxIdentityFileBytes = 16 * 1024;
+    // The cloud agent's version file: a few short lines.
+    static constexpr qint64 MaxIotVersionFileBytes = 16 * 1024;
 
     // The keys of the identity file, in the order they are written.
     static const char *const IdentityKeys[4];

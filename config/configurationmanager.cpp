@@ -1,5 +1,7 @@
 #include "configurationmanager.h"
 
+#include "pathguard.h"
+
 #include "cabinetcore.h"
 #include "cabinetidentity.h"
 #include "configsync.h"
@@ -45,6 +47,12 @@ bool SettingKind::refusesText(const char *name, const QString &value)
 {
     if (CabinetIdentity::isIdentityKey(name) && !CabinetIdentity::acceptableIdentityValue(value)) {
         qWarning() << "Refused an identity value holding \"=\", a line break or NUL for" << name;
+        return true;
+    }
+    const QString why = PathGuard::refusal(QLatin1String(name), value);
+    if (!why.isEmpty()) {
+        // Not the value itself: it may be anything the agent sent.
+        qWarning().noquote() << "Refused setting" << name << "-" << why;
         return true;
     }
     if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
@@ -443,25 +451,28 @@ bool ConfigurationManager::applyConfigValue(const QString &key, const QString &v
 
 bool ConfigurationManager::readConfigFile()
 {
-    // A file past the cap is refused whole (logged by the reader): the settings keep
-    // their defaults rather than the start waiting on, or running out of, memory.
+    // A file that cannot be used (unreadable, binary, past the cap, empty, without one
+    // setting) is set aside under its own name before the defaults are saved over it,
+    // so that the Wi-Fi network, store number and passcodes in it are not lost.
     QByteArray text;
-    const SafeFileReader::Result read = SafeFileReader::read(configFilePath(), MaxConfigFileBytes, &text, "settings file");
-    if (read != SafeFileReader::Ok) {
-        if (read != SafeFileReader::TooLarge)
-            qDebug() << "Unable to Open File !!!" << configFilePath();
+    if (!SafeFileReader::readTextAtStart(configFilePath(), MaxConfigFileBytes, &text, "settings file")) {
+        qDebug() << "Unable to Open File !!!" << configFilePath();
         return false;
     }
-    readConfigText(text);
+    if (readConfigText(text) == 0) {
+        SafeFileReader::setAside(configFilePath(), QStringLiteral("settings file: no valid line"));
+        return false;
+    }
     emit configFileRead();
     return true;
 }
 
-void ConfigurationManager::readConfigText(const QByteArray &text)
+int ConfigurationManager::readConfigText(const QByteArray &text)
 {
     const QList<QByteArray> lines = text.split('\n');
     if (lines.size() > MaxConfigFileLines)
         qWarning() << "The settings file has" << lines.size() << "lines; the first" << MaxConfigFileLines << "are read";
+    int applied = 0;
     for (QByteArray line : lines.mid(0, MaxConfigFileLines)) {
         if (line.endsWith('\r'))
             line.chop(1);
@@ -471,9 +482,12 @@ void ConfigurationManager::readConfigText(const QByteArray &text)
         // Split at the first "=" only, so a value (a pass phrase) may itself hold "=".
         const QString key = QString::fromLatin1(line.left(eq));
         const QString value = QString::fromUtf8(line.mid(eq + 1));
-        if (!applyConfigValue(key, value))
+        if (applyConfigValue(key, value))
+            ++applied;
+        else
             qDebug() << "Unable to set TUL config property: " << key;
     }
+    return applied;
 }
 
 bool ConfigurationManager::saveConfigFile()

@@ -270,7 +270,8 @@ public slots:
     // The settings file.
     bool readConfigFile();
     // Applies the lines of a settings file's text; what readConfigFile does with the file.
-    void readConfigText(const QByteArray &text);
+    // The number of settings taken from the text.
+    int readConfigText(const QByteArray &text);
     bool saveConfigFile();
     // Applies one "key=value" text to the property of that key; false when the key is
     // not a settings-file key or the value does not fit its type.

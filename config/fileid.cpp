@@ -1,5 +1,7 @@
 #include "fileid.h"
 
+#include "safefilereader.h"
+
 #include "cabinetlayout.h"
 #include "jsonguard.h"
 
@@ -992,12 +994,19 @@ bool FileID::readFileID(const QString &filename)
         return false;
     }
     qDebug().noquote() << "Opened" << filename;
-    QJsonParseError parseError;
-    const QJsonDocument document = JsonGuard::parse(file.read(kMaxFileBytes + 1), "personality file",
-                                                    int(kMaxFileBytes), &parseError);
     file.close();
+    // A file that cannot be used is set aside, saying why: the cabinet takes its built-in
+    // layout and the next start does not stumble over the same file.
+    QByteArray text;
+    if (!SafeFileReader::readTextAtStart(filename, kMaxFileBytes, &text, "personality file"))
+        return false;
+    QJsonParseError parseError;
+    const QJsonDocument document = JsonGuard::parse(text, "personality file", int(kMaxFileBytes), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         qWarning().noquote() << "Parse Error:" << parseError.errorString();
+        SafeFileReader::setAside(filename, QStringLiteral("personality file: %1 at offset %2")
+                                               .arg(parseError.errorString())
+                                               .arg(parseError.offset));
         return false;
     }
 

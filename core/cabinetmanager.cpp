@@ -484,7 +484,10 @@ void CabinetManager::startMachines()
         // The IO board's configuration; its end (good or failed) is powerOn.
         connect(this, &CabinetCore::powerOn, this, [] { qDebug() << "Power on"; });
         m_config->start();
-        // Only the master answers a test station.
+        // Only the master answers a test station. In simulation TUL_EOL_ANNOUNCE stands for
+        // the technician's press on the Wi-Fi icon, for tests driving a whole program.
+        if (m_simulationFlags == SimulationFlags && qEnvironmentVariableIsSet("TUL_EOL_ANNOUNCE"))
+            connect(m_eolTest, &QStateMachine::started, m_eolTest, &EolTesting::startUdpbroadcast);
         m_eolTest->start();
     }
 

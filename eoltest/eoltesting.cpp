@@ -220,6 +220,7 @@ void EolTesting::acceptIncomingConnection()
         connect(socket, &QTcpSocket::disconnected, this, &EolTesting::tcpSocketDisconnected);
         connect(socket, &QTcpSocket::errorOccurred, this, &EolTesting::networkErrorHandler);
         m_clientIsConnected = true;
+        m_stationTrusted = false;
         m_timerStationSilence.start();
         emit tcpClientConnected();
     }
@@ -301,7 +302,7 @@ void EolTesting::getRceivedData()
 
 void EolTesting::tcpRequestIsIncomplete()
 {
-    qCDebug(lcEolTest) << "Request is incomplete. Data received = " << m_receivedData;
+    qCDebug(lcEolTest) << "Request is incomplete. Data received = " << m_receivedData.left(LoggedRequestBytes);
     m_receivedData.clear();
     writeReply(EolProtocol::reply(EndOfLineTestResponse, Fail));
 }
@@ -320,7 +321,13 @@ void EolTesting::writeReply(const QJsonObject &reply)
 void EolTesting::tcpClientProcessRequest()
 {
     const EolProtocol::Request request = EolProtocol::parse(m_receivedData);
-    const bool opens = request.text("event") == QLatin1String("EndOfLineTest") && request.text("command") == Start;
+    bool opens = request.text("event") == QLatin1String("EndOfLineTest") && request.text("command") == Start;
+    if (opens && !handshakeAllowed()) {
+        reportRefusedHandshake();
+        opens = false;
+    }
+    if (opens)
+        m_stationTrusted = true;
     writeReply(EolProtocol::reply(EndOfLineTestResponse, opens ? Pass : Fail));
     m_receivedData.clear();
     if (opens)
@@ -376,6 +383,35 @@ void EolTesting::eolClientProcessRequest()
     }
     writeReply(reply);
     m_receivedData.clear();
+}
+
+bool EolTesting::handshakeAllowed() const
+{
+    // A station that opened a run on this connection may open the next one after its stop.
+    if (m_announcing || m_stationTrusted)
+        return true;
+    return m_sinceAnnouncement.isValid() && m_sinceAnnouncement.elapsed() <= m_handshakeWindowMs;
+}
+
+void EolTesting::reportRefusedHandshake()
+{
+    // A scanner on the network must not fill the log.
+    if (m_sinceRefusalLogged.isValid() && m_sinceRefusalLogged.elapsed() < RefusalLogIntervalMs) {
+        ++m_refusalsNotLogged;
+        return;
+    }
+    QHostAddress address = m_tcpSocket ? m_tcpSocket->peerAddress() : QHostAddress();
+    bool mapped = false;
+    const quint32 ipv4 = address.toIPv4Address(&mapped);
+    if (mapped)
+        address = QHostAddress(ipv4);
+    qCWarning(lcEolTest).noquote() << "Test run refused: no announcement from the screen running or in the last"
+                                   << m_handshakeWindowMs / 60000 << "minutes; station" << address.toString()
+                                   << (m_refusalsNotLogged ? QStringLiteral("(%1 more refused since the last report)")
+                                                                 .arg(m_refusalsNotLogged)
+                                                           : QString());
+    m_refusalsNotLogged = 0;
+    m_sinceRefusalLogged.start();
 }
 
 QJsonObject EolTesting::configureSerialAndModel(const EolProtocol::Request &request)
@@ -546,6 +582,7 @@ void EolTesting::idle_onExit() {}
 void EolTesting::udpBroadCast_onEntry()
 {
     m_destinationReported = false;
+    m_announcing = true;
     m_timerUdpBroadcast.setInterval(UdpBroadcastIntervalMs);
     m_timerUdpBroadcast.setSingleShot(false);
     m_timerUdpBroadcast.start();
@@ -555,6 +592,8 @@ void EolTesting::udpBroadCast_onEntry()
 void EolTesting::udpBroadCast_onExit()
 {
     m_timerUdpBroadcast.stop();
+    m_announcing = false;
+    m_sinceAnnouncement.start();
 }
 
 void EolTesting::tcpClientConnected_onEntry()

@@ -7,6 +7,7 @@
 #include <QAbstractSocket>
 #include <QLoggingCategory>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QPointer>
 #include <QTimer>
@@ -42,6 +43,13 @@ public:
     // A station that sends nothing for this long is dropped, so that a dead station
     // cannot leave the heaters at the test temperature or hold the one connection.
     static constexpr int StationSilenceMs = 300000;
+    // A test run opens only while the announcement a technician started on the screen
+    // runs or this long after it: nobody on the shop network drives the heaters or
+    // rewrites the identity of a cabinet nobody is standing at.
+    static constexpr int HandshakeWindowMs = 600000;
+    // Refused handshakes are logged at most this often; requests at most this long.
+    static constexpr int RefusalLogIntervalMs = 60000;
+    static constexpr int LoggedRequestBytes = 200;
 
     // The server listens from here on (port 0: any free port, for tests).
     explicit EolTesting(QObject *parent = nullptr, quint16 tcpPort = EolProtocol::TcpPort,
@@ -54,6 +62,7 @@ public:
     // the machine whatever the settings say.
     void setLoopbackOnly(bool on) { m_loopbackOnly = on; }
     void setStationSilenceTimeout(int milliseconds);
+    void setHandshakeWindow(int milliseconds) { m_handshakeWindowMs = qMax(0, milliseconds); }
 
     quint16 serverPort() const;
     bool isListening() const;
@@ -114,6 +123,8 @@ private:
     void buildMachine();
     void writeReply(const QJsonObject &reply);
     QJsonObject configureSerialAndModel(const EolProtocol::Request &request);
+    bool handshakeAllowed() const;
+    void reportRefusedHandshake();
     CabinetCore *core() const;
     ConfigurationManager *config() const;
 
@@ -133,6 +144,12 @@ private:
     quint16 m_udpPort;
     bool m_loopbackOnly = false;
     bool m_destinationReported = false;
+    bool m_announcing = false;
+    QElapsedTimer m_sinceAnnouncement;  // from the end of the last announcement
+    bool m_stationTrusted = false;      // this connection has opened a test run
+    int m_handshakeWindowMs = HandshakeWindowMs;
+    QElapsedTimer m_sinceRefusalLogged;
+    int m_refusalsNotLogged = 0;
 };
 
 #endif // EOLTESTING_H

@@ -1,5 +1,7 @@
 #include "canbusmanager.h"
 
+#include "canrelay.h"
+
 #include "cansendrequest.h"
 #include "crc32.h"
 
@@ -20,6 +22,8 @@ CanbusManager::CanbusManager(const QString &plugin, const QString &interfaceName
     , m_singleRetryTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("canbusManager"));
+    // Before any plugin device of this process looks for a server on the port.
+    serveSimulatedBus();
     m_reconnectTimer->setObjectName(QStringLiteral("canReconnectTimer"));
     m_reconnectTimer->setSingleShot(true);
     m_reconnectTimer->setInterval(ReconnectMs);
@@ -115,6 +119,19 @@ void CanbusManager::clearQueue()
 
 // --- connecting ---
 
+void CanbusManager::serveSimulatedBus()
+{
+    // The plugin serves the bus itself when nobody listens on its port, and its server
+    // passes malformed lines on to clients that crash on them: the first display on the
+    // port serves it through our relay instead, before its plugin looks.
+    if (m_plugin != QLatin1String("virtualcan"))
+        return;
+    const quint16 port = CanRelay::portOf(m_interface);
+    if (port == 0)
+        return;
+    CanRelay::serve(port);
+}
+
 void CanbusManager::connecting_onEntry()
 {
     m_reconnectTimer->start();
@@ -123,6 +140,7 @@ void CanbusManager::connecting_onEntry()
         m_device = nullptr;
     }
     if (!m_device) {
+        serveSimulatedBus();
         QString error;
         m_device = QCanBus::instance()->createDevice(m_plugin, m_interface, &error);
         if (!m_device) {

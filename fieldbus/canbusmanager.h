@@ -86,6 +86,7 @@ private slots:
     void deviceError(int error);
 
 private:
+    void serveSimulatedBus();
     struct Outgoing {
         CanSendRequest *request = nullptr;
         quint8 sender = 0;

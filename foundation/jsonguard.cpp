@@ -172,22 +172,28 @@ JsonGuard::FileOutcome JsonGuard::readDataFile(const QString &path, qint64 maxBy
     case SafeFileReader::Missing:
         return FileOutcome::Missing;
     case SafeFileReader::Unreadable:
-        return FileOutcome::Unreadable;
+        // One that is there but cannot be read goes aside like any other unusable file.
+        if (SafeFileReader::setAside(path, QStringLiteral("%1: unreadable").arg(QLatin1String(what))).isEmpty())
+            return FileOutcome::Unreadable;
+        return FileOutcome::SetAside;
     case SafeFileReader::TooLarge:
-        SafeFileReader::setAside(path, QStringLiteral("larger than %1 bytes").arg(maxBytes));
+        SafeFileReader::setAside(path, QStringLiteral("%1: larger than %2 bytes").arg(QLatin1String(what)).arg(maxBytes));
         return FileOutcome::SetAside;
     }
     QJsonParseError error;
     const QJsonDocument parsed = parse(text, what, int(maxBytes), &error);
-    QString why;
-    if (error.error == QJsonParseError::IllegalValue && hasDuplicateKey(text))
-        why = QStringLiteral("names a key twice");
-    else if (error.error != QJsonParseError::NoError)
-        why = QStringLiteral("%1 at offset %2").arg(error.errorString()).arg(error.offset);
-    else if (problem)
-        why = problem(parsed);
+    QString why = text.trimmed().isEmpty() ? QStringLiteral("empty") : SafeFileReader::textProblem(text);
     if (!why.isEmpty()) {
-        SafeFileReader::setAside(path, why);
+        // Named as such rather than by where the parser gave up.
+    } else if (error.error == QJsonParseError::IllegalValue && hasDuplicateKey(text)) {
+        why = QStringLiteral("names a key twice");
+    } else if (error.error != QJsonParseError::NoError) {
+        why = QStringLiteral("%1 at offset %2").arg(error.errorString()).arg(error.offset);
+    } else if (problem) {
+        why = problem(parsed);
+    }
+    if (!why.isEmpty()) {
+        SafeFileReader::setAside(path, QStringLiteral("%1: %2").arg(QLatin1String(what), why));
         return FileOutcome::SetAside;
     }
     *doc = parsed;

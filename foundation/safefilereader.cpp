@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QFile>
+#include <QTextCodec>
 
 #include <cerrno>
 #include <climits>
@@ -91,6 +92,42 @@ QString SafeFileReader::setAside(const QString &path, const QString &why)
     SafeFileWriter::syncDirectory(QFileInfo(path).absolutePath());
     qWarning().noquote() << path << "cannot be used (" << why << "); kept as" << aside;
     return aside;
+}
+
+QString SafeFileReader::textProblem(const QByteArray &data)
+{
+    if (data.contains('\0'))
+        return QStringLiteral("not text: holds NUL bytes");
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(data.constData(), data.size(), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0)
+        return QStringLiteral("not text: not UTF-8");
+    return QString();
+}
+
+bool SafeFileReader::readTextAtStart(const QString &path, qint64 maxBytes, QByteArray *data, const char *what)
+{
+    QString why;
+    switch (read(path, maxBytes, data, what)) {
+    case Ok:
+        why = textProblem(*data);
+        if (why.isEmpty() && data->trimmed().isEmpty())
+            why = QStringLiteral("empty");
+        break;
+    case Missing:
+        return false;
+    case TooLarge:
+        why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+        break;
+    case Unreadable:
+        why = QStringLiteral("unreadable");
+        break;
+    }
+    if (why.isEmpty())
+        return true;
+    data->clear();
+    setAside(path, QStringLiteral("%1: %2").arg(QLatin1String(what), why));
+    return false;
 }
 
 bool SafeFileReader::prepareForLibrary(const QString &path, qint64 maxBytes, const char *what)

@@ -21,6 +21,16 @@ public:
     // not stumble over it again. Logs `why`; returns the new name, empty on failure.
     static QString setAside(const QString &path, const QString &why);
 
+    // For a file read at start, whose content is lines of text. A file that is there but
+    // cannot be used (unreadable, not a plain file, over `maxBytes`, not text) is set aside
+    // with the reason; so is an empty one. True when `data` holds the text; false when the
+    // file is missing or was set aside (the caller then takes its defaults). A file whose
+    // text holds no line the caller can use goes the same way through setAside.
+    static bool readTextAtStart(const QString &path, qint64 maxBytes, QByteArray *data, const char *what);
+
+    // Empty when `data` is text (UTF-8 without NUL); otherwise why it is not.
+    static QString textProblem(const QByteArray &data);
+
     // For a file that a library reads and saves by itself (QSettings): a link at `path`
     // is removed, since the library's save would replace the file it points to, and a
     // file that is not plain or is larger than `maxBytes` is set aside, so that the

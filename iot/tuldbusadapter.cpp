@@ -1,5 +1,7 @@
 #include "tuldbusadapter.h"
 
+#include "pathguard.h"
+
 #include "iotjson.h"
 #include "iotlog.h"
 
@@ -182,6 +184,16 @@ void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QStrin
     }
     if (value.userType() == QMetaType::QString && !acceptText(value.toString(), "value"))
         return;
+    // A path out of its root would be listed, read or written by the update and import code.
+    if (PathGuard::guards(propName)) {
+        const QString why = value.userType() == QMetaType::QString
+                                ? PathGuard::refusal(propName, value.toString())
+                                : QStringLiteral("not a text");
+        if (!why.isEmpty()) {
+            refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 refused: %2").arg(where, why));
+            return;
+        }
+    }
     if (!target->setProperty(name.constData(), value))
         refuse(QDBusError::InvalidArgs,
                QStringLiteral("DBus set: %1 does not take a value of type %2")

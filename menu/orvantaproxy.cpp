@@ -1,5 +1,7 @@
 #include "orvantaproxy.h"
 
+#include "pathguard.h"
+
 #include "cabinetcore.h"
 #include "commandlauncher.h"
 #include "configurationmanager.h"
@@ -119,18 +121,35 @@ void OrvantaProxy::set_ovImportFound(bool value)
 
 void OrvantaProxy::set_updateMenuTimeStamp(const QString &value)
 {
+    if (refusesPath("updateMenuTimeStamp", value))
+        return;
     m_updateMenuTimeStamp = value;
     emit updateMenuTimeStampChanged(value);
 }
 
+// Written by the import screen and over the bus; the import removes and reads what they
+// name, so none may point out of its root.
+bool OrvantaProxy::refusesPath(const char *property, const QString &value)
+{
+    const QString why = PathGuard::refusal(QLatin1String(property), value);
+    if (why.isEmpty())
+        return false;
+    qWarning().noquote() << "Refused" << property << "-" << why;
+    return true;
+}
+
 void OrvantaProxy::set_ovImportFilename(const QString &value)
 {
+    if (refusesPath("ovImportFilename", value))
+        return;
     m_ovImportFilename = value;
     emit ovImportFilenameChanged(value);
 }
 
 void OrvantaProxy::set_ovImportDir(const QString &value)
 {
+    if (refusesPath("ovImportDir", value))
+        return;
     m_ovImportDir = value.endsWith(QLatin1Char('/')) ? value : value + QLatin1Char('/');
     emit ovImportDirChanged(m_ovImportDir);
 }

@@ -120,6 +120,7 @@ signals:
     void exportMenuFailed();
 
 private:
+    static bool refusesPath(const char *property, const QString &value);
     CabinetCore *core() const;
     MenuImportTransaction *transaction();
     QString importPath(const QString &fileName) const;

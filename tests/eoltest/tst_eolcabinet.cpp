@@ -123,6 +123,10 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
     QSignalSpy idle(m_cm.data(), &CabinetCore::noUserInteraction);
 
     EolStation station;
+    // The technician started the announcement on the screen.
+    QSignalSpy announcing(m_cm->eolTest(), &EolTesting::udpBroadcastStarted);
+    m_cm->eolTest()->startUdpbroadcast();
+    QVERIFY(announcing.count() == 1 || announcing.wait(2000));
     QVERIFY(station.connectTo(m_cm->eolTest()->serverPort()));
     request(station, R"({"event":"EndOfLineTest","command":"Start"})", "pass");
     QTRY_COMPARE(targets(), QVector<int>(IoRegisterMap::HeaterCount, 0));

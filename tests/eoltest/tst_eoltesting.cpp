@@ -89,9 +89,13 @@ private slots:
     void stationIsDropped_data();
     void stationIsDropped();
     void malformedFlood();
+    void handshakeOnlyAfterAnnouncement_data();
+    void handshakeOnlyAfterAnnouncement();
+    void incompleteRequestLoggedShort();
 
 private:
     void openRun(EolStation &station);
+    void announce(EolTesting *eol);
 
     QScopedPointer<ScratchRoots> m_scratch;
     FakeCabinetCore *m_core = nullptr;
@@ -114,6 +118,16 @@ void TestEolTesting::init()
     m_eol->setLoopbackOnly(true);
     QVERIFY(m_eol->isListening());
     m_eol->start();
+    announce(m_eol);
+}
+
+// The technician's press on the Wi-Fi icon, without which no test run opens.
+void TestEolTesting::announce(EolTesting *eol)
+{
+    QTRY_VERIFY(eol->isRunning());
+    QSignalSpy started(eol, &EolTesting::udpBroadcastStarted);
+    eol->startUdpbroadcast();
+    QVERIFY(started.count() == 1 || started.wait(2000));
 }
 
 void TestEolTesting::cleanup()
@@ -427,6 +441,115 @@ void TestEolTesting::malformedFlood()
     QVERIFY(!QFileInfo::exists(CabinetIdentity::identityFilePath()));
     EolStation next;
     openRun(next);
+}
+
+namespace {
+QStringList refusals;
+QtMessageHandler previousHandler = nullptr;
+void recordRefusals(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.startsWith(QLatin1String("Test run refused")))
+        refusals << text;
+    previousHandler(type, context, text);
+}
+} // namespace
+
+// Each handshake of a station: "A" opens a run (pass) and stops it again, "R" is refused.
+// "announce": the screen's announcement was started before the station connected;
+// "windowMs": how long after it a handshake is taken; "lateMs": how long the station waits;
+// "stations": how many connect one after the other, each with the same handshakes.
+void TestEolTesting::handshakeOnlyAfterAnnouncement_data()
+{
+    QTest::addColumn<bool>("announce");
+    QTest::addColumn<int>("windowMs");
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<int>("stations");
+    QTest::addColumn<QString>("handshakes");
+    QTest::addColumn<int>("refusalsLogged");
+
+    QTest::newRow("never announced") << false << EolTesting::HandshakeWindowMs << 0 << 1 << "R" << 1;
+    QTest::newRow("never announced, scanned again and again") << false << EolTesting::HandshakeWindowMs << 0 << 3
+                                                              << "RR" << 1;
+    QTest::newRow("announced") << true << EolTesting::HandshakeWindowMs << 0 << 1 << "A" << 0;
+    QTest::newRow("announced, next station within the window") << true << EolTesting::HandshakeWindowMs << 0 << 2
+                                                               << "AA" << 0;
+    QTest::newRow("announced, too late") << true << 50 << 200 << 1 << "R" << 1;
+    QTest::newRow("run opened in time, reopened after the window") << true << 300 << 0 << 1 << "AA" << 0;
+}
+
+void TestEolTesting::handshakeOnlyAfterAnnouncement()
+{
+    QFETCH(bool, announce);
+    QFETCH(int, windowMs);
+    QFETCH(int, lateMs);
+    QFETCH(int, stations);
+    QFETCH(QString, handshakes);
+    QFETCH(int, refusalsLogged);
+
+    delete m_eol;
+    m_eol = new EolTesting(m_core, 0, 0);
+    m_eol->setCabinet(m_cabinet);
+    m_eol->setLoopbackOnly(true);
+    m_eol->setHandshakeWindow(windowMs);
+    m_eol->start();
+    if (announce)
+        this->announce(m_eol);
+    QTRY_VERIFY(m_eol->isRunning());
+    m_cabinet->log.clear();
+    refusals.clear();
+    previousHandler = qInstallMessageHandler(recordRefusals);
+    const auto restore = qScopeGuard([] { qInstallMessageHandler(previousHandler); });
+
+    for (int s = 0; s < stations; ++s) {
+        EolStation station;
+        QVERIFY(station.connectTo(m_eol->serverPort()));
+        QTest::qWait(lateMs);
+        const auto handshakeReplies = [&] {
+            station.poll();
+            return station.replies.count(PassReply) + station.replies.count(FailReply);
+        };
+        for (int i = 0; i < handshakes.size(); ++i) {
+            const int before = handshakeReplies();
+            station.send(Handshake);
+            QVERIFY(waitUntil([&] { return handshakeReplies() > before; }));
+            const bool opened = handshakes.at(i) == QLatin1Char('A');
+            QCOMPARE(station.replies.count(PassReply), opened ? 2 * i + 1 : 0);
+            QCOMPARE(m_eol->getEolTestStarted(), opened);
+            if (opened) {
+                station.send(R"({"event":"EndOfLineTest","command":"Stop"})");
+                QVERIFY(waitUntil([&] { return handshakeReplies() > before + 1; }));
+                QTest::qWait(qMin(1000, 2 * windowMs)); // a short window has passed
+            }
+        }
+        // A refused station drove nothing.
+        if (!handshakes.contains(QLatin1Char('A')))
+            QVERIFY(m_cabinet->log.isEmpty());
+        QSignalSpy gone(m_eol, &EolTesting::tcpClientDisconnected);
+        station.socket.disconnectFromHost();
+        QVERIFY(gone.count() == 1 || gone.wait(2000));
+    }
+    QCOMPARE(refusals.size(), refusalsLogged);
+    for (const QString &line : qAsConst(refusals))
+        QVERIFY2(line.contains(QLatin1String("127.0.0.1")), qPrintable(line));
+}
+
+// A station's bytes reach the log only as far as the first 200 of each request.
+void TestEolTesting::incompleteRequestLoggedShort()
+{
+    EolStation station;
+    QVERIFY(station.connectTo(m_eol->serverPort()));
+    previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (text.startsWith(QLatin1String("Request is incomplete")))
+            refusals << text;
+        previousHandler(type, context, text);
+    });
+    refusals.clear();
+    const auto restore = qScopeGuard([] { qInstallMessageHandler(previousHandler); });
+    station.send(R"({"event":")" + QByteArray(5000, 'x'));
+    QVERIFY(waitUntil([&] { return station.poll() == 1; }, 10000));
+    QCOMPARE(station.replies.first(), FailReply);
+    QCOMPARE(refusals.size(), 1);
+    QCOMPARE(refusals.first().count(QLatin1Char('x')), 200 - 10);
 }
 
 QTEST_MAIN(TestEolTesting)

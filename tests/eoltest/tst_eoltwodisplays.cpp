@@ -28,6 +28,7 @@ public:
         env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
         env.insert(QStringLiteral("TUL_CAN_INTERFACE"), can);
         env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QString::number(eolPort));
+        env.insert(QStringLiteral("TUL_EOL_ANNOUNCE"), QStringLiteral("1"));
         env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);

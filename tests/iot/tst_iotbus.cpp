@@ -6,6 +6,7 @@
 #include "fakecabinetcore.h"
 #include "fakeholdingview.h"
 #include "iotlink.h"
+#include "orvantaproxy.h"
 #include "privatebus.h"
 #include "tuldbusadapter.h"
 #include "tullumo.h"
@@ -242,6 +243,75 @@ private slots:
             QVERIFY2(!line.contains("hunter2") && !line.contains("5678") && !line.contains("SN-0001"), qPrintable(line));
         // Whatever came before, the program still answers.
         QCOMPARE(call(QStringLiteral("rollCal"), {}).type(), QDBusMessage::ReplyMessage);
+    }
+
+    // Paths the agent writes stay inside their own root: the flash drive's mount folder for
+    // usbPath, the data root for localPath, either for the import folder, a plain file name
+    // for the import file and the imported menu.
+    void pathPropertiesStayInTheirRoot_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("refused");
+        const QString nul = QStringLiteral("/media/sda1") + QChar(0) + QStringLiteral("/x/");
+        const struct { const char *name; const char *object; const char *property; QString value; bool refused; } rows[] = {
+            {"usbPath as shipped", "configManager", "usbPath", "/media/", false},
+            {"usbPath on the drive", "configManager", "usbPath", "/media/sda1/", false},
+            {"usbPath climbing out", "configManager", "usbPath", "/media/../etc/", true},
+            {"usbPath elsewhere", "configManager", "usbPath", "/etc/", true},
+            {"usbPath relative", "configManager", "usbPath", "sda1/", true},
+            {"usbPath with NUL", "configManager", "usbPath", nul, true},
+            {"localPath as shipped", "configManager", "localPath", "/root/fwupdate/", false},
+            {"localPath climbing out", "configManager", "localPath", "/root/fwupdate/../../etc/", true},
+            {"localPath on the drive", "configManager", "localPath", "/media/sda1/", true},
+            {"importedMenu", "configManager", "importedMenu", "lunch.tul|2024-03-01 10:00", false},
+            {"importedMenu climbing out", "configManager", "importedMenu", "../../etc/passwd|now", true},
+            {"importedMenu with a folder", "configManager", "importedMenu", "/etc/passwd|now", true},
+            {"ovImportDir on the drive", "ovp", "ovImportDir", "/media/sda1/", false},
+            {"ovImportDir of the data", "ovp", "ovImportDir", "/root/preloadedMenus/", false},
+            {"ovImportDir climbing out", "ovp", "ovImportDir", "/media/sda1/../../etc/", true},
+            {"ovImportDir elsewhere", "ovp", "ovImportDir", "/etc/", true},
+            {"ovImportFilename", "ovp", "ovImportFilename", "MENU.tul", false},
+            {"ovImportFilename climbing out", "ovp", "ovImportFilename", "../config.txt", true},
+            {"ovImportFilename with a folder", "ovp", "ovImportFilename", "menus/MENU.tul", true},
+            {"time-stamp file", "ovp", "updateMenuTimeStamp", "1700000000.ts", false},
+            {"time-stamp file climbing out", "ovp", "updateMenuTimeStamp", "../../root/config.txt", true},
+            {"ovImportFilename with NUL", "ovp", "ovImportFilename", QStringLiteral("a") + QChar(0) + "b", true},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << QString(r.object) << QString(r.property) << r.value << r.refused;
+    }
+
+    void pathPropertiesStayInTheirRoot()
+    {
+        QFETCH(QString, object);
+        QFETCH(QString, property);
+        QFETCH(QString, value);
+        QFETCH(bool, refused);
+        auto *proxy = new OrvantaProxy(m_core);
+        QCOMPARE(proxy->objectName(), QStringLiteral("ovp"));
+        startLink(true);
+        QObject *target = object == QLatin1String("ovp") ? static_cast<QObject *>(proxy) : m_config;
+        const QVariant before = target->property(qPrintable(property));
+        g_log.clear();
+        // A bus string cannot carry NUL: such a value comes from a screen, straight to the setter.
+        const bool screen = value.contains(QChar(0));
+        if (screen) {
+            QVERIFY(target->setProperty(qPrintable(property), value));
+        } else {
+            const QDBusMessage reply = call(QStringLiteral("setObjectPropertyValue"),
+                                            {object, property, QVariant::fromValue(QDBusVariant(value))});
+            QCOMPARE(reply.errorName(), refused ? QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs") : QString());
+        }
+        const QString now = target->property(qPrintable(property)).toString();
+        if (refused) {
+            QCOMPARE(now, before.toString());
+            const QStringList lines = g_log.filter(QStringLiteral("efused"));
+            QVERIFY2(lines.size() == 1 && lines.first().contains(property), qPrintable(g_log.join('\n')));
+        } else {
+            QCOMPARE(now, property == QLatin1String("ovImportDir") && !value.endsWith('/') ? value + '/' : value);
+        }
     }
 
     void propertiesSignalOncePerChange_data()
