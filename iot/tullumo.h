@@ -13,6 +13,7 @@
 
 class CabinetCore;
 class ConfigurationManager;
+class SettingsTransaction;
 class IotCabinetView;
 class IotHoldingView;
 class NfcTagItem2;
@@ -215,7 +216,7 @@ private:
     QString runCommand(const QString &command, const QJsonValue &value, bool *success);
     QString updatePerformanceInterval(const QJsonValue &value, bool *success);
     void applyPerformanceIntervalEvent(const QJsonValue &value);
-    bool saveSettings(const char *after);
+    bool saveSettings(SettingsTransaction &change, const char *after);
     void provisioningState(const QString &state);
     void certificateState(const QString &state);
     // Ends the hold of a pan this cabinet holds; a restart asks for a new cycle.

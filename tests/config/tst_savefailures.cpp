@@ -1,0 +1,89 @@
+#include "qmlscreen.h"
+
+#include <QRegularExpression>
+
+// The settings screens when the settings file cannot be written: the page says so, the
+// settings store keeps its values, and nobody (the cloud link, the other displays, the
+// translator) hears of a change.
+class TestSaveFailures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screenSaveFails_data();
+    void screenSaveFails();
+};
+
+namespace {
+
+// A folder stands where the settings file goes: no write can replace it.
+bool blockConfigFile()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
+    return QDir().mkpath(ConfigurationManager::configFilePath() + QStringLiteral("/blocked"));
+}
+
+} // namespace
+
+void TestSaveFailures::screenSaveFails_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QByteArray>("scene");    // when the page is not a sized item itself
+    QTest::addColumn<QStringList>("taps");    // the edits, then the button that saves
+    QTest::addColumn<QString>("pin");         // typed on the pad after the taps
+    QTest::addColumn<QString>("message");     // the failure message's objectName
+    QTest::addColumn<QString>("saveButton");  // offered again after the failure
+    QTest::newRow("preferences") << "qrc:/settings/PreferencesPage.qml" << QByteArray()
+                                 << QStringList{"splitViewSwitch", "useFirstSwitch", "preferencesSaveButton"}
+                                 << QString() << "preferencesSaveFailed" << "preferencesSaveButton";
+    QTest::newRow("language and offered languages") << "qrc:/settings/LanguagePage.qml" << QByteArray()
+                                 << QStringList{"usedMark_5", "languageName_2", "languageAcceptButton"}
+                                 << QString() << "languageSaveFailed" << "languageAcceptButton";
+    QTest::newRow("offered languages only") << "qrc:/settings/LanguagePage.qml" << QByteArray()
+                                 << QStringList{"usedMark_1", "languageAcceptButton"}
+                                 << QString() << "languageSaveFailed" << "languageAcceptButton";
+    QTest::newRow("manager's PIN") << "qrc:/config" << QByteArray("PasswordPage { anchors.fill: parent }")
+                                   << QStringList{"changePinButton"}
+                                   << "2580" << "passwordMessage" << QString();
+}
+
+void TestSaveFailures::screenSaveFails()
+{
+    QFETCH(QString, page);
+    QFETCH(QByteArray, scene);
+    QFETCH(QStringList, taps);
+    QFETCH(QString, pin);
+    QFETCH(QString, message);
+    QFETCH(QString, saveButton);
+    QmlScreen s;
+    QVERIFY(s.load(page, scene));
+    const QByteArray before = s.config->configFileText();
+    const int language = s.translator.getLanguage();
+    QSignalSpy passcode(s.config, &ConfigurationManager::passcodeChanged);
+    QSignalSpy switched(&s.translator, &Translator::languageChanged);
+    QVERIFY(blockConfigFile());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Settings not saved")));
+    for (const QString &tap : taps)
+        QVERIFY2(s.tap(qPrintable(tap)), qPrintable(tap));
+    if (!pin.isEmpty()) {
+        QTRY_VERIFY(s.shown("pinPad"));
+        s.type(pin);
+    }
+    QTRY_VERIFY(s.shown(qPrintable(message)));
+    QQuickItem *text = s.find(s.item(qPrintable(message)), QStringLiteral("configMessageText"));
+    QVERIFY(text && text->property("text").toString().contains("could not be saved"));
+    // Every value as it was, and nothing told.
+    QCOMPARE(s.config->configFileText(), before);
+    QCOMPARE(s.translator.getLanguage(), language);
+    QCOMPARE(passcode.count(), 0);
+    QCOMPARE(switched.count(), 0);
+    QCOMPARE(s.core.sentNames(), QStringList());
+    QCOMPARE(s.config->passcodeLevel(QStringLiteral("2580")), 0);
+    QVERIFY(s.tap("configMessageClose", qPrintable(message)));
+    if (!saveButton.isEmpty())
+        QVERIFY(s.enabled(qPrintable(saveButton))); // offered for another try
+}
+
+QTEST_MAIN(TestSaveFailures)
+#include "tst_savefailures.moc"
