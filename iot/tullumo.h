@@ -14,6 +14,7 @@
 class CabinetCore;
 class ConfigurationManager;
 class SettingsTransaction;
+class BurstTrim;
 class IotCabinetView;
 class IotHoldingView;
 class NfcTagItem2;
@@ -232,6 +233,7 @@ private:
     IotCabinetView *m_cabinet = nullptr;
     bool m_powerOnReported = false;
     bool m_certificateTimeoutSeen = false;
+    BurstTrim *m_burstTrim = nullptr;
     std::function<bool()> m_wifiApConnected;
     // Monotonic time of the last report per SDK error quadruple.
     QHash<quint32, qint64> m_sdkErrorSeen;

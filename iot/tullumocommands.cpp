@@ -1,6 +1,7 @@
 // The agent's messages: cloud commands with their acknowledgement, and inbound events.
 #include "tullumo.h"
 
+#include "bursttrim.h"
 #include "cabinetidentity.h"
 #include "configurationmanager.h"
 #include "iotcabinetview.h"
@@ -80,6 +81,7 @@ bool TulLumo::parseInbound(const QString &text, QJsonObject *message)
 
 void TulLumo::handleReceivedLumoInfo(const QString &text)
 {
+    m_burstTrim->note();
     QJsonObject message;
     if (!parseInbound(text, &message))
         return;
