@@ -789,6 +789,16 @@ bool ConfigurationManager::applyDockLanguage(int languageId)
     return true;
 }
 
+bool ConfigurationManager::saveSetting(const QString &name, const QVariant &value)
+{
+    SettingsTransaction change(this);
+    if (!setProperty(qPrintable(name), value)) {
+        qWarning() << "No setting" << name;
+        return false;
+    }
+    return change.commit();
+}
+
 bool ConfigurationManager::switchLanguage(int languageId)
 {
     CabinetCore *c = core();

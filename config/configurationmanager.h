@@ -349,6 +349,9 @@ public slots:
     bool applyLanguageSettings(const QVariantList &usedMarks, int currentLanguageId);
     // The dock button's choice: switch, save, and tell the other displays.
     bool applyDockLanguage(int languageId);
+    // One setting changed and saved; false, with the old value back, when the file could
+    // not be written.
+    bool saveSetting(const QString &name, const QVariant &value);
 
     // The Eco Mode Options page (EcoModeOptions): the shelf temperature and its limits in
     // the cabinet's unit, and the save: "saved", or "temperature" / "timeout" for a value

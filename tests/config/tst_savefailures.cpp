@@ -12,6 +12,8 @@ class TestSaveFailures : public QObject
 private slots:
     void screenSaveFails_data();
     void screenSaveFails();
+    void oneSettingSaveFails_data();
+    void oneSettingSaveFails();
 };
 
 namespace {
@@ -83,6 +85,43 @@ void TestSaveFailures::screenSaveFails()
     QVERIFY(s.tap("configMessageClose", qPrintable(message)));
     if (!saveButton.isEmpty())
         QVERIFY(s.enabled(qPrintable(saveButton))); // offered for another try
+}
+
+void TestSaveFailures::oneSettingSaveFails_data()
+{
+    QTest::addColumn<QByteArray>("scene");
+    QTest::addColumn<QString>("field"); // a text field filled in first
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tap");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("supply voltage") << QByteArray("PowerSourceRow {}") << QString() << QString()
+                                    << "powerSource208" << "powerSource";
+    QTest::newRow("store number of the unit details")
+        << QByteArray("SerialModelNumbersDialog { anchors.fill: parent; Component.onCompleted: open() }")
+        << "storeField" << "4711" << "serialModelAccept" << "storeNumber";
+}
+
+// A setting a screen saves on its own: with the file blocked it keeps its old value, and
+// the cloud link hears of no new store number.
+void TestSaveFailures::oneSettingSaveFails()
+{
+    QFETCH(QByteArray, scene);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, tap);
+    QFETCH(QString, key);
+    QmlScreen s;
+    s.core.powerSourceChoice = true;
+    QVERIFY(s.load(QStringLiteral("qrc:/config"), scene));
+    const QVariant before = s.config->property(qPrintable(key));
+    QSignalSpy reported(s.config, &ConfigurationManager::storeNumberReported);
+    QVERIFY(blockConfigFile());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Settings not saved")));
+    if (!field.isEmpty())
+        QVERIFY(s.item(qPrintable(field))->setProperty("text", text));
+    QVERIFY(s.tap(qPrintable(tap)));
+    QCOMPARE(s.config->property(qPrintable(key)), before);
+    QCOMPARE(reported.count(), 0);
 }
 
 QTEST_MAIN(TestSaveFailures)
