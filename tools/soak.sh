@@ -56,6 +56,8 @@ MIRROR=""
 cleanup() {
     exec 3>&- 2>/dev/null || true
     [ -n "$MIRROR" ] && kill "$MIRROR" 2>/dev/null || true
+    # Under a wrapper the program is its child: ended first, the wrapper then writes out.
+    [ -n "$PRIMARY" ] && [ -n "$WRAP" ] && kill "$(program_pid "$PRIMARY")" 2>/dev/null || true
     [ -n "$PRIMARY" ] && kill "$PRIMARY" 2>/dev/null || true
     kill "$(cat "$OUT/dbus.pid")" 2>/dev/null || true
 }
