@@ -1,4 +1,5 @@
 #include "configurationmanager.h"
+#include "settingstransaction.h"
 
 #include "pathguard.h"
 
@@ -90,6 +91,10 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster, CanbusMa
     m_identity = new CabinetIdentity(this);
     m_sync = new ConfigSync(this, canbusManager, iAmMaster);
     m_ioConfig = new IoBoardConfiguration(this, modbusMaster);
+    connect(this, &ConfigurationManager::performanceDataIntervalChanged, this, [this](int value) {
+        if (m_reportsHeld == 0)
+            emit performanceDataIntervalReported(value);
+    });
 }
 
 ConfigurationManager::~ConfigurationManager()
@@ -184,8 +189,29 @@ QString ConfigurationManager::get_storeNumber() const { return m_storeNumber; }
 void ConfigurationManager::set_storeNumber(const QString &value)
 {
     const QString old = m_storeNumber;
-    if (SettingKind::onChange(m_storeNumber, value, "storeNumber"))
-        emit storeNumberChanged(value, old);
+    if (!SettingKind::onChange(m_storeNumber, value, "storeNumber"))
+        return;
+    emit storeNumberChanged(value, old);
+    if (m_reportsHeld == 0)
+        emit storeNumberReported(value, old);
+}
+
+void ConfigurationManager::holdReports()
+{
+    if (m_reportsHeld++ > 0)
+        return;
+    m_heldStoreNumber = m_storeNumber;
+    m_heldPerformanceDataInterval = m_performanceDataInterval;
+}
+
+void ConfigurationManager::releaseReports(bool send)
+{
+    if (m_reportsHeld == 0 || --m_reportsHeld > 0 || !send)
+        return;
+    if (m_storeNumber != m_heldStoreNumber)
+        emit storeNumberReported(m_storeNumber, m_heldStoreNumber);
+    if (m_performanceDataInterval != m_heldPerformanceDataInterval)
+        emit performanceDataIntervalReported(m_performanceDataInterval);
 }
 
 bool ConfigurationManager::setHostAddress(QHostAddress &stored, const QString &text,
@@ -706,6 +732,7 @@ bool ConfigurationManager::applyPreferences(const QVariantMap &values)
             c->sendConfigSettingsChangeRequest(values);
         return true;
     }
+    SettingsTransaction change(this);
     // The order the other displays and the cloud link have always seen.
     const auto apply = [&values](const char *key, auto setter) {
         const QVariant v = values.value(QLatin1String(key));
@@ -739,37 +766,71 @@ bool ConfigurationManager::applyPreferences(const QVariantMap &values)
         set_discardSoundDuration(qBound(int(TUL_MIN_DISCARD_SOUND_DURATION), v.toInt(),
                                         int(TUL_MAX_DISCARD_SOUND_DURATION)));
     });
-    const bool saved = saveConfigFile();
+    // Unsaved values go back; the other displays hear only saved ones.
+    if (!change.commit())
+        return false;
     if (c)
         c->sendConfigSettingsData();
-    return saved;
+    return true;
 }
 
 bool ConfigurationManager::applyLanguageSettings(const QVariantList &usedMarks, int currentLanguageId)
 {
-    // One mark per language id; languages the page does not offer have none.
+    // The marks are saved before the screen switches language: a switch is heard by the
+    // cloud and the other displays, and a file that cannot be written leaves all as it was.
+    SettingsTransaction marks(this);
     for (int id = 0; id < usedMarks.size() && id < Translator::languageCount; ++id) {
         if (usedMarks.at(id).isValid())
             setLanguageIsUsed(id, usedMarks.at(id).toBool() || id == currentLanguageId);
     }
+    if (!marks.commit())
+        return false;
     CabinetCore *c = core();
-    if (Translator *t = c ? c->translator() : nullptr)
-        t->setLanguage(currentLanguageId);
-    const bool saved = saveConfigFile();
+    if (!switchLanguage(currentLanguageId))
+        return false;
     if (c && (!m_iAmMaster || getHasOtherDisplays()))
         c->sendLanguageSettingsData();
-    return saved;
+    return true;
 }
 
 bool ConfigurationManager::applyDockLanguage(int languageId)
 {
     CabinetCore *c = core();
-    if (Translator *t = c ? c->translator() : nullptr)
-        t->setLanguage(languageId);
-    const bool saved = saveConfigFile();
+    if (!switchLanguage(languageId))
+        return false;
     if (c && (!m_iAmMaster || getHasOtherDisplays()))
         c->sendConfigSettingsData();
-    return saved;
+    return true;
+}
+
+bool ConfigurationManager::saveSetting(const QString &name, const QVariant &value)
+{
+    SettingsTransaction change(this);
+    if (!setProperty(qPrintable(name), value)) {
+        qWarning() << "No setting" << name;
+        return false;
+    }
+    return change.commit();
+}
+
+bool ConfigurationManager::switchLanguage(int languageId)
+{
+    CabinetCore *c = core();
+    Translator *t = c ? c->translator() : nullptr;
+    if (!t || t->languageId() == languageId || !Translator::isValidId(languageId))
+        return saveConfigFile();
+    // Written with the new language before the switch is seen anywhere; the switch then
+    // sets the same code here through the translator, with its signals.
+    const QString code = m_languageId;
+    m_languageId = QString::fromLatin1(Translator::gLanguageFiles[languageId].code);
+    const bool saved = saveConfigFile();
+    m_languageId = code;
+    if (!saved) {
+        qWarning() << "Settings not saved: the language stays" << code;
+        return false;
+    }
+    t->setLanguage(languageId);
+    return true;
 }
 
 int ConfigurationManager::ecoShelfTempShown() const
@@ -1014,18 +1075,26 @@ QString ConfigurationManager::storedPasscode(const QString &typed) const
 
 bool ConfigurationManager::changeManagerPasscode(const QString &typed)
 {
-    set_passwdL1(storedPasscode(typed));
-    const bool saved = saveConfigFile();
-    emit passcodeChanged(typed);
-    return saved;
+    return replaceManagerPasscode(storedPasscode(typed), typed);
 }
 
 bool ConfigurationManager::resetManagerPasscode()
 {
-    set_passwdL1(defaultPasswdL1());
-    const bool saved = saveConfigFile();
-    emit passcodeChanged(m_passwdL1);
-    return saved;
+    return replaceManagerPasscode(defaultPasswdL1(), defaultPasswdL1());
+}
+
+bool ConfigurationManager::replaceManagerPasscode(const QString &stored, const QString &reported)
+{
+    // The cloud keeps the passcode it is told: only a saved one is told.
+    const QString prev = m_prevPasswdL1;
+    SettingsTransaction change(this);
+    set_passwdL1(stored);
+    if (!change.commit()) {
+        m_prevPasswdL1 = prev;
+        return false;
+    }
+    emit passcodeChanged(reported);
+    return true;
 }
 
 void ConfigurationManager::setPersonalityAccess(bool preferencesPageLock, bool advancedZoneOptions)

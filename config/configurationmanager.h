@@ -278,6 +278,10 @@ public slots:
     bool applyConfigValue(const QString &key, const QString &value);
     // The file's text for the current values.
     QByteArray configFileText() const;
+    // While held (SettingsTransaction), the store-number and performance-data-interval
+    // reports wait; released with send, the net change is reported once, else dropped.
+    void holdReports();
+    void releaseReports(bool send);
 
     // Application settings values (also the skin colours under "uiSkin/").
     void setValue(const QString &key, const QVariant &value);
@@ -346,6 +350,9 @@ public slots:
     bool applyLanguageSettings(const QVariantList &usedMarks, int currentLanguageId);
     // The dock button's choice: switch, save, and tell the other displays.
     bool applyDockLanguage(int languageId);
+    // One setting changed and saved; false, with the old value back, when the file could
+    // not be written.
+    bool saveSetting(const QString &name, const QVariant &value);
 
     // The Eco Mode Options page (EcoModeOptions): the shelf temperature and its limits in
     // the cabinet's unit, and the save: "saved", or "temperature" / "timeout" for a value
@@ -434,6 +441,9 @@ public slots:
 signals:
     void configFileRead();
     void storeNumberChanged(QString value, QString oldValue);
+    // For the cloud link: a change not held back by a pending save.
+    void storeNumberReported(QString value, QString oldValue);
+    void performanceDataIntervalReported(int value);
     void serialNumberChanged(QString value);
     void ipAddressChanged(QString value);
     void netmaskChanged(QString value);
@@ -482,6 +492,8 @@ private:
     void setDefaults();
     bool setHostAddress(QHostAddress &stored, const QString &text, const char *name);
     void syncAfterSave();
+    bool replaceManagerPasscode(const QString &stored, const QString &reported);
+    bool switchLanguage(int languageId);
 
     QModbusMaster *m_modbusMaster = nullptr;
     CanbusManager *m_canbusManager = nullptr;
@@ -518,6 +530,9 @@ private:
     IoBoardConfiguration *m_ioConfig = nullptr;
     bool m_preferencesPageLock = false;
     bool m_personalityAdvancedZoneOptions = false;
+    int m_reportsHeld = 0;
+    QString m_heldStoreNumber;
+    int m_heldPerformanceDataInterval = 0;
 
 public:
     ConfigSync *configSync() const { return m_sync; }

@@ -2,6 +2,7 @@
 
 #include "cabinetcore.h"
 #include "configurationmanager.h"
+#include "settingstransaction.h"
 
 const QString EcoModeOptions::Saved = QStringLiteral("saved");
 const QString EcoModeOptions::TemperatureRefused = QStringLiteral("temperature");
@@ -63,9 +64,11 @@ QString EcoModeOptions::apply(ConfigurationManager *config, const QVariantMap &v
     if (activateMode != 0 && !timeoutAcceptable(timeout))
         return TimeoutRefused;
 
+    // Values the file does not hold are not kept either.
+    SettingsTransaction change(config);
     config->set_ecoShelfHeatMode(heatMode);
     config->set_ecoShelfHeatTemp(temperature);
     config->set_ecoActivateMode(activateMode);
     config->set_ecoActivateTimeout(timeout);
-    return config->saveConfigFile() ? Saved : SaveFailed;
+    return change.commit() ? Saved : SaveFailed;
 }

@@ -138,9 +138,9 @@ void IotLink::connectReports()
         connect(settings, &ConfigurationManager::passcodeEntered, m_lumo, &TulLumo::handle_event_passcodeEntered, q);
         connect(settings, &ConfigurationManager::programModeExited, m_lumo, &TulLumo::handle_event_programModeExit,
                 q);
-        connect(settings, &ConfigurationManager::storeNumberChanged, m_lumo,
+        connect(settings, &ConfigurationManager::storeNumberReported, m_lumo,
                 &TulLumo::handle_event_restaurantNumberUpdated, q);
-        connect(settings, &ConfigurationManager::performanceDataIntervalChanged, m_lumo,
+        connect(settings, &ConfigurationManager::performanceDataIntervalReported, m_lumo,
                 &TulLumo::handle_event_performanceDataInterval, q);
         connect(settings, &ConfigurationManager::notifyFirmwareUpdateDone, m_lumo,
                 &TulLumo::handle_event_firmwareUpdated, q);

@@ -9,6 +9,7 @@
 #include "menumanager.h"
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
+#include "settingstransaction.h"
 #include "tuldbusadapter.h"
 #include "tulpaths.h"
 
@@ -221,9 +222,10 @@ void TulIotAgentAdapter::handleReceivedIoTInfo(const QString &text)
             qCInfo(lcIot) << "Location update without a store number: nothing changed";
             return;
         }
+        SettingsTransaction change(m_config);
         m_config->set_storeNumber(store);
-        if (!m_config->saveConfigFile())
-            qCWarning(lcIot) << "Settings not saved after the location update";
+        if (!change.commit())
+            qCWarning(lcIot) << "Settings not saved after the location update; the old store number is kept";
     } else if (event == QLatin1String("reset") || event == QLatin1String("restart")) {
         handleResetHoldCycleCommand(message);
     } else if (event == QLatin1String("holdingList")) {
@@ -236,9 +238,10 @@ void TulIotAgentAdapter::handleReceivedIoTInfo(const QString &text)
                              << TulDbusAdapter::MaxPerformanceSeconds;
             return;
         }
+        SettingsTransaction change(m_config);
         m_config->set_performanceDataInterval(int(seconds));
-        if (!m_config->saveConfigFile())
-            qCWarning(lcIot) << "Settings not saved after the performance-data interval";
+        if (!change.commit())
+            qCWarning(lcIot) << "Settings not saved after the performance-data interval; the old one is kept";
     } else if (event == QLatin1String("sdkError")) {
         handleSdkErrorReceivedCommand(message);
     } else if (event == QLatin1String("firmwareUpdateAvailable")) {
@@ -357,12 +360,13 @@ void TulIotAgentAdapter::handleNetworkSettingsCommand(const QJsonObject &message
         qCWarning(lcIot) << "Wi-Fi settings refused: the pass phrase is not a text of at most 64 characters";
         return;
     }
+    SettingsTransaction change(m_config);
     m_config->set_wifiSSID(ssid.toString());
     m_config->set_wifiPassword(password.toString());
     // Settings from the cloud join by DHCP; the wired interface keeps its own set-up.
     m_config->set_wifiStaticIp(false);
-    if (!m_config->saveConfigFile())
-        qCWarning(lcIot) << "Settings not saved after the Wi-Fi settings";
+    if (!change.commit())
+        qCWarning(lcIot) << "Settings not saved after the Wi-Fi settings; the old ones are kept";
     else
         qCInfo(lcIot).noquote() << "Wi-Fi settings from the IoT proxy stored for" << ssid.toString();
 }

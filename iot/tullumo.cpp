@@ -1,5 +1,7 @@
 #include "tullumo.h"
 
+#include "bursttrim.h"
+
 #include "cabinetcore.h"
 #include "configurationmanager.h"
 #include "iotholdingview.h"
@@ -20,6 +22,7 @@ constexpr int FullSizePan = 2;
 TulLumo::TulLumo(IotHoldingView *holding, QObject *parent)
     : QObject(parent)
     , m_holding(holding)
+    , m_burstTrim(new BurstTrim(this))
 {
     connect(this, &TulLumo::sendEcoModeSettings, this, &TulLumo::handle_event_ecoModeSettings, Qt::QueuedConnection);
 }

@@ -13,6 +13,8 @@
 
 class CabinetCore;
 class ConfigurationManager;
+class SettingsTransaction;
+class BurstTrim;
 class IotCabinetView;
 class IotHoldingView;
 class NfcTagItem2;
@@ -215,7 +217,7 @@ private:
     QString runCommand(const QString &command, const QJsonValue &value, bool *success);
     QString updatePerformanceInterval(const QJsonValue &value, bool *success);
     void applyPerformanceIntervalEvent(const QJsonValue &value);
-    bool saveSettings(const char *after);
+    bool saveSettings(SettingsTransaction &change, const char *after);
     void provisioningState(const QString &state);
     void certificateState(const QString &state);
     // Ends the hold of a pan this cabinet holds; a restart asks for a new cycle.
@@ -231,6 +233,7 @@ private:
     IotCabinetView *m_cabinet = nullptr;
     bool m_powerOnReported = false;
     bool m_certificateTimeoutSeen = false;
+    BurstTrim *m_burstTrim = nullptr;
     std::function<bool()> m_wifiApConnected;
     // Monotonic time of the last report per SDK error quadruple.
     QHash<quint32, qint64> m_sdkErrorSeen;

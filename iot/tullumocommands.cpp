@@ -1,6 +1,7 @@
 // The agent's messages: cloud commands with their acknowledgement, and inbound events.
 #include "tullumo.h"
 
+#include "bursttrim.h"
 #include "cabinetidentity.h"
 #include "configurationmanager.h"
 #include "iotcabinetview.h"
@@ -9,6 +10,7 @@
 #include "iotlog.h"
 #include "jsonguard.h"
 #include "networkfiles.h"
+#include "settingstransaction.h"
 #include "tuldbusadapter.h"
 
 #include <QDateTime>
@@ -79,6 +81,7 @@ bool TulLumo::parseInbound(const QString &text, QJsonObject *message)
 
 void TulLumo::handleReceivedLumoInfo(const QString &text)
 {
+    m_burstTrim->note();
     QJsonObject message;
     if (!parseInbound(text, &message))
         return;
@@ -92,12 +95,11 @@ void TulLumo::handleReceivedLumoInfo(const QString &text)
 
 // ---- commands ---------------------------------------------------------------------------
 
-bool TulLumo::saveSettings(const char *after)
+bool TulLumo::saveSettings(SettingsTransaction &change, const char *after)
 {
-    ConfigurationManager *settings = config();
-    if (settings && settings->saveConfigFile())
+    if (change.commit())
         return true;
-    qCWarning(lcIot) << "Settings not saved after" << after;
+    qCWarning(lcIot) << "Settings not saved after" << after << "- the old value is kept";
     return false;
 }
 
@@ -113,8 +115,9 @@ QString TulLumo::updatePerformanceInterval(const QJsonValue &value, bool *succes
         *success = true;
         return Executed;
     }
+    SettingsTransaction change(settings);
     settings->set_performanceDataInterval(int(seconds));
-    if (!saveSettings("the performance-data interval"))
+    if (!saveSettings(change, "the performance-data interval"))
         return QStringLiteral("Settings not saved");
     *success = true;
     return Executed;
@@ -162,8 +165,9 @@ QString TulLumo::runCommand(const QString &command, const QJsonValue &value, boo
         *success = true;
         return Executed;
     }
+    SettingsTransaction change(settings);
     settings->set_panMessagesEnable(enable);
-    if (!saveSettings("the pan messages switch"))
+    if (!saveSettings(change, "the pan messages switch"))
         return QStringLiteral("Settings not saved");
     *success = true;
     return Executed;
@@ -234,8 +238,9 @@ void TulLumo::dispatch(const QJsonObject &message)
     } else if (event == QLatin1String("locationUpdate")) {
         const QString location = message.value(QStringLiteral("value")).toString();
         if (!location.isEmpty() && settings && location != settings->get_storeNumber()) {
+            SettingsTransaction change(settings);
             settings->set_storeNumber(location);
-            saveSettings("the location update");
+            saveSettings(change, "the location update");
         }
     } else if (event == QLatin1String("reset") || event == QLatin1String("restart")) {
         handle_event_resetHoldCycle(message);
@@ -261,8 +266,9 @@ void TulLumo::applyPerformanceIntervalEvent(const QJsonValue &value)
     }
     if (settings->get_performanceDataInterval() == seconds)
         return;
+    SettingsTransaction change(settings);
     settings->set_performanceDataInterval(int(seconds));
-    saveSettings("the performance-data interval");
+    saveSettings(change, "the performance-data interval");
 }
 
 void TulLumo::provisioningState(const QString &state)
@@ -353,10 +359,13 @@ void TulLumo::handle_event_wifiSettingsReceived(QJsonObject message)
         qCWarning(lcIot).noquote() << "Wi-Fi settings refused:" << why;
         return;
     }
+    // A network the next start would not find is not what the cabinet joins now either.
+    SettingsTransaction change(settings);
     settings->set_wifiSSID(ssid);
     settings->set_wifiPassword(pass);
     settings->set_wifiStaticIp(false);
-    saveSettings("the Wi-Fi settings");
+    if (!saveSettings(change, "the Wi-Fi settings"))
+        return;
     qCInfo(lcIot).noquote() << "Wi-Fi settings from the cloud stored for" << ssid;
     if (!customer && !settings->reconfigureNetworkDevices())
         qCWarning(lcIot) << "Wi-Fi settings from the cloud stored but not applied";

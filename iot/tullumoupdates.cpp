@@ -6,6 +6,7 @@
 #include "iotjson.h"
 #include "iotkeyvaluefile.h"
 #include "iotlog.h"
+#include "settingstransaction.h"
 #include "tulpaths.h"
 
 #include <QDateTime>
@@ -185,8 +186,9 @@ void TulLumo::checkMenuUpdateDone()
         const QString version = offer.value(FileVersion);
         ConfigurationManager *settings = config();
         if (status == QLatin1String("updated") && !version.isEmpty() && settings) {
+            SettingsTransaction change(settings);
             settings->set_importedMenu(version);
-            saveSettings("the menu update");
+            saveSettings(change, "the menu update");
         }
         message = updateStatus(QStringLiteral("menu"), offer, status, outcome.value(QStringLiteral("statusDetail")));
     }

@@ -46,8 +46,12 @@ Rectangle {
                 return
             }
             close()
-            configManager.changeManagerPasscode(pin)
-            done.show(qsTr("Manager's PIN# was changed.") + tro.emptyStr, true)
+            // Said only once the new PIN is on disk; otherwise the old one still opens.
+            if (configManager.changeManagerPasscode(pin))
+                done.show(qsTr("Manager's PIN# was changed.") + tro.emptyStr, true)
+            else
+                done.show(qsTr("The new PIN# could not be saved.<br>The old PIN# still applies.") + tro.emptyStr,
+                          true)
         }
     }
     ConfigMessage {

@@ -12,9 +12,9 @@ Row {
     LayoutMirroring.enabled: Theme.rightToLeft
 
     function choose(volts) {
-        configManager.set_powerSource(volts)
-        configManager.saveConfigFile()
-        configManager.sendPowerSource()
+        // The IO board runs on the stored choice only: a start would send the old one.
+        if (configManager.saveSetting("powerSource", volts))
+            configManager.sendPowerSource()
     }
 
     Label {

@@ -23,10 +23,10 @@ Item {
     function accept() {
         configManager.set_serialNumber(serial.text)
         configManager.set_modelNumber(model.text)
-        configManager.set_storeNumber(store.text)
         configManager.saveCabinetSerialModelNumbers()
         configManager.initializeLumoWifiConnection()
-        configManager.saveConfigFile()
+        // The store number counts (and reaches the cloud) only once it is saved.
+        configManager.saveSetting("storeNumber", store.text)
         close()
     }
 

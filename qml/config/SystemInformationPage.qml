@@ -52,13 +52,16 @@ Rectangle {
         Column {
             width: (parent.width - Theme.spacingLarge) / 2
             spacing: 4
+            // A fixed model: a changed number updates its label, where a model holding
+            // the values would build every row again (and leave the old ones to the
+            // collector) on each change, a store number sent by the cloud included.
             Repeater {
                 model: [
-                    { label: QT_TR_NOOP("Serial #:"), value: configManager.serialNumber },
-                    { label: QT_TR_NOOP("Model #:"), value: configManager.modelNumber },
-                    { label: QT_TR_NOOP("Store #:"), value: configManager.storeNumber },
-                    { label: QT_TR_NOOP("MacAddr:"), value: configManager.macAddress },
-                    { label: QT_TR_NOOP("Menu MD5"), value: configManager.productsHashCode }
+                    { label: QT_TR_NOOP("Serial #:"), key: "serialNumber" },
+                    { label: QT_TR_NOOP("Model #:"), key: "modelNumber" },
+                    { label: QT_TR_NOOP("Store #:"), key: "storeNumber" },
+                    { label: QT_TR_NOOP("MacAddr:"), key: "macAddress" },
+                    { label: QT_TR_NOOP("Menu MD5"), key: "productsHashCode" }
                 ]
                 Row {
                     spacing: Theme.spacingSmall
@@ -72,7 +75,7 @@ Rectangle {
                         objectName: "identityValue" + index
                         width: 260
                         font.pixelSize: Theme.fontBody
-                        text: modelData.value
+                        text: configManager[modelData.key]
                         elide: Text.ElideMiddle
                     }
                 }

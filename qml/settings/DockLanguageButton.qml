@@ -30,7 +30,9 @@ Button {
         objectName: "dockLanguageTimer"
         interval: 800
         onTriggered: {
-            configManager.applyDockLanguage(button.selectedId)
+            // Not saved: the language stays, and so does the name the button shows.
+            if (!configManager.applyDockLanguage(button.selectedId))
+                button.selectedId = tro.getLanguageId(configManager.languageId)
             button.languageApplied()
         }
     }

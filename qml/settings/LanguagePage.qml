@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/theme"
+import "qrc:/config"
 
 // The service page that chooses the interface language and which languages the dock
 // button offers. A tap on a row selects its language; its check mark offers it (the
@@ -49,8 +50,12 @@ Item {
         changed = true
     }
 
+    // When the file could not be written nothing switches; the choice stays for another try.
     function accept() {
-        configManager.applyLanguageSettings(usedMarks, currentId)
+        if (!configManager.applyLanguageSettings(usedMarks, currentId)) {
+            saveFailed.show(qsTr("The settings could not be saved.<br>Nothing was changed.") + tro.emptyStr, true)
+            return
+        }
         changed = false
     }
 
@@ -158,5 +163,11 @@ Item {
             enabled: page.changed
             onClicked: page.accept()
         }
+    }
+
+    ConfigMessage {
+        id: saveFailed
+        objectName: "languageSaveFailed"
+        anchors.fill: parent
     }
 }

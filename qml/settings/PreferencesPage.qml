@@ -98,8 +98,10 @@ Item {
         load()
     }
 
+    // When the file could not be written the stored values stay as they were; the page
+    // keeps the edits for another try.
     function save() {
-        configManager.applyPreferences({
+        var saved = configManager.applyPreferences({
             "useFirstEnabled": useFirstEnabled,
             "splitViewEnabled": splitViewEnabled,
             "groupDotsEnabled": groupDotsEnabled,
@@ -115,6 +117,10 @@ Item {
             "discardDurationEnabled": discardDurationEnabled,
             "discardSoundDuration": discardSoundDuration
         })
+        if (!saved) {
+            saveFailed.show(qsTr("The settings could not be saved.<br>Nothing was changed.") + tro.emptyStr, true)
+            return
+        }
         changed = false
     }
 
@@ -381,5 +387,11 @@ Item {
             enabled: page.changed && page.screenCleanValid
             onClicked: page.save()
         }
+    }
+
+    ConfigMessage {
+        id: saveFailed
+        objectName: "preferencesSaveFailed"
+        anchors.fill: parent
     }
 }

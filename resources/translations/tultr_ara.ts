@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>تعذّر حفظ الإعدادات.&lt;br&gt;لم يتم تغيير أي شيء.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>قبول</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>تعذّر حفظ الإعدادات.&lt;br&gt;لم يتم تغيير أي شيء.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Call service.</source>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>تم تغيير رمز PIN الخاص بالمدير.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>تعذّر حفظ رمز PIN# الجديد.&lt;br&gt;يظل رمز PIN# القديم ساريًا.</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>Die Manager-PIN wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Die neue PIN# konnte nicht gespeichert werden.&lt;br&gt;Die alte PIN# gilt weiter.</translation>
     </message>
 </context>
 <context>

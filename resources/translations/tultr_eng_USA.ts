@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Save</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>The settings could not be saved.&lt;br&gt;Nothing was changed.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Accept</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>The settings could not be saved.&lt;br&gt;Nothing was changed.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Call service.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>Manager's PIN# was changed.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</translation>
     </message>
 </context>
 <context>

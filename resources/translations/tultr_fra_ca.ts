@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.&lt;br&gt;Rien n'a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.&lt;br&gt;Rien n'a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Appelez le service technique.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>Le NIP du gérant a été changé.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Le nouveau NIP# n'a pas pu être enregistré.&lt;br&gt;L'ancien NIP# reste valide.</translation>
     </message>
 </context>
 <context>

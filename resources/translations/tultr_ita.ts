@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Salva</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Impossibile salvare le impostazioni.&lt;br&gt;Non è stato modificato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Accetta</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Impossibile salvare le impostazioni.&lt;br&gt;Non è stato modificato nulla.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>Il PIN del responsabile è stato cambiato.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Impossibile salvare il nuovo PIN#.&lt;br&gt;Il vecchio PIN# resta valido.</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>設定を保存できませんでした。&lt;br&gt;何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>適用</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>設定を保存できませんでした。&lt;br&gt;何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Call service.</source>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>マネージャーの PIN を変更しました。</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>新しい PIN# を保存できませんでした。&lt;br&gt;以前の PIN# が引き続き有効です。</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>저장</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>설정을 저장하지 못했습니다.&lt;br&gt;변경된 내용이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>적용</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>설정을 저장하지 못했습니다.&lt;br&gt;변경된 내용이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Call service.</source>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>관리자 PIN이 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>새 PIN#을 저장하지 못했습니다.&lt;br&gt;이전 PIN#이 계속 적용됩니다.</translation>
     </message>
 </context>
 <context>

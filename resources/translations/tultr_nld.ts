@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Er is niets gewijzigd.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Accepteren</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Bel de service.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>De pincode van de manager is gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>De nieuwe PIN# kon niet worden opgeslagen.&lt;br&gt;De oude PIN# blijft geldig.</translation>
     </message>
 </context>
 <context>

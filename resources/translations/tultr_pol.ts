@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Nie udało się zapisać ustawień.&lt;br&gt;Nic nie zmieniono.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Akceptuj</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Nie udało się zapisać ustawień.&lt;br&gt;Nic nie zmieniono.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Wezwij serwis.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>PIN kierownika został zmieniony.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Nie udało się zapisać nowego PIN#.&lt;br&gt;Obowiązuje dotychczasowy PIN#.</translation>
     </message>
 </context>
 <context>

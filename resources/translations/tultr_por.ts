@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Salvar</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Não foi possível salvar as configurações.&lt;br&gt;Nada foi alterado.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Aceitar</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Não foi possível salvar as configurações.&lt;br&gt;Nada foi alterado.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Chame a assistência.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>O PIN do gerente foi alterado.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Não foi possível salvar o novo PIN#.&lt;br&gt;O PIN# antigo continua válido.</translation>
     </message>
 </context>
 <context>

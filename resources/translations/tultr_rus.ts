@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Не удалось сохранить настройки.&lt;br&gt;Ничего не изменено.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Принять</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Не удалось сохранить настройки.&lt;br&gt;Ничего не изменено.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Call service.</source>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>PIN-код менеджера изменён.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Не удалось сохранить новый PIN#.&lt;br&gt;Действует прежний PIN#.</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>No se pudieron guardar los ajustes.&lt;br&gt;No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>No se pudieron guardar los ajustes.&lt;br&gt;No se cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Llame al servicio técnico.</translation>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>Se cambió el PIN del gerente.</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>No se pudo guardar el nuevo PIN#.&lt;br&gt;El PIN# anterior sigue vigente.</translation>
     </message>
 </context>
 <context>

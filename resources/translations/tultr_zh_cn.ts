@@ -98,6 +98,10 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>无法保存设置。&lt;br&gt;未做任何更改。</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePage</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Accept</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>无法保存设置。&lt;br&gt;未做任何更改。</translation>
     </message>
 </context>
 <context>
@@ -376,6 +384,10 @@ Call service.</source>
     <message>
         <source>Manager's PIN# was changed.</source>
         <translation>经理 PIN 码已更改。</translation>
+    </message>
+    <message>
+        <source>The new PIN# could not be saved.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>无法保存新的 PIN 码#。&lt;br&gt;旧的 PIN 码# 仍然有效。</translation>
     </message>
 </context>
 <context>

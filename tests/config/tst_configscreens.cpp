@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QQuickItem>
+#include <QPointer>
 #include <QStyleHints>
 
 #include <algorithm>
@@ -65,6 +66,8 @@ private slots:
     void carouselWrapsAndLocksAgain();
     void pinPadFitsThePage_data();
     void pinPadFitsThePage();
+    void informationFollowsTheNumbers_data();
+    void informationFollowsTheNumbers();
     void passwordPageAndLogo();
     void logoHeldOpensTheReset();
     void informationAndSupplyVoltage();
@@ -278,6 +281,35 @@ void TestConfigScreens::logoHeldOpensTheReset()
     QVERIFY(s.tap("configMessageYes", "resetQuestion"));
     QCOMPARE(reset.count(), 1);
     QVERIFY(!QFile::exists(TulPaths::rootPath(QStringLiteral("CFG_A.hcc"))));
+}
+
+void TestConfigScreens::informationFollowsTheNumbers_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("row");
+    QTest::newRow("serial") << "serialNumber" << 0;
+    QTest::newRow("model") << "modelNumber" << 1;
+    QTest::newRow("store, as the cloud sends it") << "storeNumber" << 2;
+    QTest::newRow("MAC address") << "macAddress" << 3;
+    QTest::newRow("menu digest") << "productsHashCode" << 4;
+}
+
+// A changed number shows at once in the row that was there: rows are not built again
+// for every change (which kept memory growing with every store number the cloud sent).
+void TestConfigScreens::informationFollowsTheNumbers()
+{
+    QFETCH(QString, key);
+    QFETCH(int, row);
+    Screen s;
+    QVERIFY(s.load("SystemInformationPage { anchors.fill: parent }"));
+    const QByteArray name = "identityValue" + QByteArray::number(row);
+    QPointer<QQuickItem> shown = s.item(name.constData());
+    QVERIFY(shown);
+    for (const QString &value : {QStringLiteral("A-1"), QStringLiteral("B-2")}) {
+        QVERIFY(s.config->setProperty(qPrintable(key), value));
+        QCOMPARE(s.text(name.constData()), value);
+        QCOMPARE(s.item(name.constData()), shown.data());
+    }
 }
 
 void TestConfigScreens::informationAndSupplyVoltage()

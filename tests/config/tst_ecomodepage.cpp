@@ -170,6 +170,7 @@ void TestEcoModePage::failedSaveIsReported()
     QVERIFY(QDir().mkpath(ConfigurationManager::configFilePath()));
     QVERIFY(e.open());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Settings not saved")));
     QVERIFY(e.s.tap("ecoHeaterHold") && e.s.tap("ecoSaveButton"));
     QTRY_VERIFY(e.s.shown("ecoMessage"));
     QQuickItem *text = QmlScreen::find(e.s.item("ecoMessage"), QStringLiteral("configMessageText"));
@@ -177,6 +178,7 @@ void TestEcoModePage::failedSaveIsReported()
     QCOMPARE(text->property("text").toString(), QStringLiteral("The settings could not be saved."));
     QTest::qWait(20);
     QCOMPARE(e.events.count(), 0);
+    QCOMPARE(e.s.config->get_ecoShelfHeatMode(), 0); // the stored value is back
 }
 
 QTEST_MAIN(TestEcoModePage)

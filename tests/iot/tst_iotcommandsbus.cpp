@@ -47,6 +47,8 @@ private slots:
     IOT_TABLE_TEST(holdResetAfterRestart)
     void sdkErrorInTheLog();
     void flood();
+    void saveFails_data();
+    void saveFails();
 
 private:
     void send(const QByteArray &json) { QVERIFY(m_root.agent->send(QStringLiteral("lumoCmd"), json)); }
@@ -313,6 +315,84 @@ void TestIotCommandsBus::flood()
     QCOMPARE(readFile(ConfigurationManager::configFilePath()).split('\n').size(), settings.split('\n').size());
     QCOMPARE(configValue("storeNumber"), QStringLiteral("1234"));
     QCOMPARE(configValue("wifiSSID"), QStringLiteral("Kitchen"));
+}
+
+void TestIotCommandsBus::saveFails_data()
+{
+    QTest::addColumn<bool>("customer");
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QString>("status");   // of the acknowledgement; empty for an event
+    QTest::addColumn<QString>("report");   // the event that tells the cloud of the change
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("kept");     // in memory while the file cannot be written
+    QTest::addColumn<QString>("saved");    // once it can
+    QTest::newRow("location update") << false << QByteArray(R"({"event":"locationUpdate","value":"77"})") << ""
+                                     << "restaurantNumberUpdated" << "storeNumber" << "1234" << "77";
+    QTest::newRow("interval command") << true
+        << QByteArray(R"({"event":"command","command":"updatePerformanceDataInterval","commandValue":"300"})")
+        << "failure" << "performanceDataInterval" << "performanceDataInterval" << "60" << "300";
+    QTest::newRow("interval event") << false << QByteArray(R"({"command":"performanceDataIntervalCmd","value":300})")
+                                    << "" << "performanceDataInterval" << "performanceDataInterval" << "60" << "300";
+    QTest::newRow("pan messages switch") << true
+        << QByteArray(R"({"event":"command","command":"togglePanDetailMessages","commandValue":"off"})")
+        << "failure" << "" << "panMessagesEnable" << "true" << "false";
+    QTest::newRow("Wi-Fi settings") << false
+        << QByteArray(R"({"event":"wifiSettings","SSID":"Back office","password":"passphrase-2"})") << ""
+        << "" << "wifiSSID" << "Kitchen" << "Back office";
+}
+
+// With the settings file blocked (a folder in its place) a command or event that saves is
+// refused: its acknowledgement says so, the cloud hears of no change, the old value stays
+// in use (the timer, the network), and the same message succeeds once the file is free.
+void TestIotCommandsBus::saveFails()
+{
+    QFETCH(bool, customer);
+    QFETCH(QByteArray, message);
+    QFETCH(QString, status);
+    QFETCH(QString, report);
+    QFETCH(QString, key);
+    QFETCH(QString, kept);
+    QFETCH(QString, saved);
+    ConfigurationManager *config = m_root.cm->configManager();
+    m_root.useSchema(customer);
+    QVERIFY(config->saveConfigFile());
+    drain();
+    m_root.agent->clear();
+    const QString block = ConfigurationManager::configFilePath() + QStringLiteral("/blocked");
+    QVERIFY(QFile::remove(ConfigurationManager::configFilePath()) && QDir().mkpath(block));
+    const auto tools = [this] { return m_root.scratch->toolCalls().filter(QStringLiteral("ifdown")).size(); };
+    const int toolsBefore = tools();
+
+    const auto answer = [&] {
+        if (status.isEmpty()) {
+            send(message);
+            drain();
+            return QString();
+        }
+        const QJsonObject ack = next(QStringLiteral("commandStatus"), message);
+        return ack.value("commandStatus").toString() + '/' + ack.value("commandStatusDetails").toString();
+    };
+    const QString refused = answer();
+    if (!status.isEmpty())
+        QCOMPARE(refused, QStringLiteral("failure/Settings not saved"));
+    drain(); // reports are queued behind the change
+    if (!report.isEmpty())
+        QCOMPARE(m_root.agent->count(report), 0);
+    QCOMPARE(config->property(qPrintable(key)).toString(), kept);
+    QCOMPARE(timerIntervalOverTheBus(), 60 * 1000);
+    QCOMPARE(tools(), toolsBefore);
+
+    QVERIFY(QDir(ConfigurationManager::configFilePath()).removeRecursively());
+    const QString accepted = answer();
+    if (!status.isEmpty())
+        QCOMPARE(accepted, QStringLiteral("success/Command executed"));
+    drain();
+    if (!report.isEmpty())
+        QCOMPARE(m_root.agent->count(report), 1);
+    QCOMPARE(config->property(qPrintable(key)).toString(), saved);
+    const QString written = saved == QLatin1String("true") ? QStringLiteral("1")
+                            : saved == QLatin1String("false") ? QStringLiteral("0") : saved;
+    QCOMPARE(configValue(key), written);
 }
 
 QTEST_MAIN(TestIotCommandsBus)
