@@ -1,4 +1,5 @@
-#pragma once
+#ifndef SETTINGSTRANSACTION_H
+#define SETTINGSTRANSACTION_H
 
 #include <QByteArray>
 
@@ -26,3 +27,5 @@ private:
     QByteArray m_before;
     bool m_open = true;
 };
+
+#endif // SETTINGSTRANSACTION_H

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef BURSTTRIM_H
+#define BURSTTRIM_H
 
 #include <QObject>
 
@@ -39,3 +40,5 @@ private:
     int m_burstSize = DefaultBurst;
     int m_count = 0;
 };
+
+#endif // BURSTTRIM_H
