@@ -8,8 +8,8 @@
 
 namespace {
 
-// The cabinet as the analysis sees it: six bins, products 5 and 7 half-size, 9 full-size
-// (in bin 4, covering bin 5, which has no product of its own).
+// The cabinet as the analysis sees it: eight bins, products 5 and 7 half-size, 9 full-size
+// (in bins 4 and 6, covering bins 5 and 7, which have no product of their own).
 class BinTable : public BinProductSource
 {
 public:
@@ -19,7 +19,7 @@ public:
     int holdTimeOfProduct(int productId) const override { return holdTimes.value(productId); }
     bool binIsHolding(int) const override { return false; }
 
-    QVector<int> products{5, 5, 7, 0, 9, 0};
+    QVector<int> products{5, 5, 7, 0, 9, 0, 9, 0};
     QHash<int, int> holdTimes{{5, 1200}, {7, 900}, {9, 600}};
 };
 
@@ -162,6 +162,9 @@ void TestTagAnalysis::tagReads_data()
     QTest::newRow("full-size pan on an odd bin counts for the even bin")
         << QStringList{"5=F9", "5=0"} << QStringList{"start 4 600 F9", "held 4 F9", "chime", "list", "removed 4 F9 600"}
         << QStringList{"F9:0@4/9"} << QStringList{"4=F9"} << QString();
+    QTest::newRow("full-size pan on the odd bin of another pair")
+        << QStringList{"7=F9", "7=0"} << QStringList{"start 6 600 F9", "held 6 F9", "chime", "list", "removed 6 F9 600"}
+        << QStringList{"F9:0@6/9"} << QStringList{"6=F9"} << QString();
     QTest::newRow("universal pan on the odd bin of a full-size product")
         << QStringList{"5=U"} << QStringList{"start 4 600 U", "held 4 U", "chime universal", "list"}
         << QStringList{"U:0@4/9"} << QStringList{"4=U"} << QString();
@@ -174,11 +177,16 @@ void TestTagAnalysis::tagReads_data()
         << QStringList{"1=F9", "0=A5", "0=0", "1=0"}
         << QStringList{"mismatch 0 F9"} + startA5 + QStringList{"removed 0 A5 1200", "cleared 0 F9"}
         << QStringList{"A5:0@0/5"} << QStringList{"0=A5"} << QString();
+    QTest::newRow("a second wrong pan on a bin in mismatch replaces the first")
+        << QStringList{"1=F9", "0=C7"} << QStringList{"mismatch 0 F9", "cleared 0 F9", "mismatch 0 C7"}
+        << QStringList{} << QStringList{} << QString();
+    QTest::newRow("one wrong pan read on both halves raises one mismatch")
+        << QStringList{"1=F9", "0=F9"} << QStringList{"mismatch 0 F9"} << QStringList{} << QStringList{} << QString();
     QTest::newRow("uid 0 arrival")
         << QStringList{"0=0"} << QStringList{} << QStringList{} << QStringList{} << QString();
     QTest::newRow("bin outside the cabinet")
-        << QStringList{"6=A5"} << QStringList{} << QStringList{} << QStringList{}
-        << QString("Tag read for bin 6, outside the cabinet's 6 bins");
+        << QStringList{"8=A5"} << QStringList{} << QStringList{} << QStringList{}
+        << QString("Tag read for bin 8, outside the cabinet's 8 bins");
     QTest::newRow("negative bin")
         << QStringList{"-1=A5"} << QStringList{} << QStringList{} << QStringList{}
         << QString("Tag read for bin -1, outside");

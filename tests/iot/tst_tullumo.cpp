@@ -27,6 +27,8 @@ private slots:
     IOT_TABLE_TEST(envelopeFollowsTheIotType)
     IOT_TABLE_TEST(textForms)
     IOT_TABLE_TEST(inboundMessagesAreChecked)
+    void wifiSettingsAgain_data();
+    void wifiSettingsAgain();
 
 private:
     NfcTagItem2 *registerPan(quint64 uid, int status);
@@ -211,6 +213,40 @@ void TestTulLumo::inboundMessagesAreChecked()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
     m_lumo->handleReceivedLumoInfo(text);
     QCOMPARE(received.count(), warning.isEmpty() ? 1 : 0);
+}
+
+// Settings the cabinet already holds are skipped only while it is on that network: sent
+// again while off it, or with a new pass phrase, they are stored (and so applied).
+void TestTulLumo::wifiSettingsAgain_data()
+{
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<QString>("ssid");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("same, connected: nothing to do") << true << "Kitchen" << "passphrase-1" << false;
+    QTest::newRow("same, not connected") << false << "Kitchen" << "passphrase-1" << true;
+    QTest::newRow("new pass phrase, connected") << true << "Kitchen" << "passphrase-2" << true;
+    QTest::newRow("new network, connected") << true << "Back office" << "passphrase-1" << true;
+}
+
+void TestTulLumo::wifiSettingsAgain()
+{
+    QFETCH(bool, connected);
+    QFETCH(QString, ssid);
+    QFETCH(QString, password);
+    QFETCH(bool, stored);
+    m_config->set_iotType(QStringLiteral("QRB_VAZARA"));
+    m_config->set_wifiSSID(QStringLiteral("Kitchen"));
+    m_config->set_wifiPassword(QStringLiteral("passphrase-1"));
+    QFile::remove(ConfigurationManager::configFilePath());
+    m_lumo->setWifiApSource([connected] { return connected; });
+
+    m_lumo->handle_event_wifiSettingsReceived(
+        QJsonObject{{"event", "wifiSettings"}, {"SSID", ssid}, {"password", password}});
+    QCOMPARE(QFile::exists(ConfigurationManager::configFilePath()), stored);
+    QCOMPARE(m_config->get_wifiSSID(), ssid);
+    QCOMPARE(m_config->get_wifiPassword(), password);
 }
 
 QTEST_GUILESS_MAIN(TestTulLumo)

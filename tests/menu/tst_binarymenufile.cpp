@@ -3,6 +3,7 @@
 #include "binarymenufile.h"
 #include "menutestsupport.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 using Problem = BinaryMenuFile::Problem;
@@ -15,6 +16,14 @@ namespace {
 QByteArray menuFile(const char *name)
 {
     return MenuTest::readFile(QStringLiteral(MENUIMPORT_FIXTURES "/") + QLatin1String(name));
+}
+
+// The file with one byte of its configuration record changed (not the record's crc).
+QByteArray withBadConfiguration(QByteArray file)
+{
+    const quint32 offset = qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(file.constData()) + 6);
+    file[int(offset) + 10] = char(file.at(int(offset) + 10) ^ 0x5a);
+    return file;
 }
 
 } // namespace
@@ -50,6 +59,9 @@ void TstBinaryMenuFile::checks_data()
     QTest::newRow("config and day part 2")
         << menuFile("bad_config_and_daypart2.tul") << Outcome::Failed
         << QList<Problem>{Problem::BadConfigurationCrc, Problem::BadDaypartCrc} << 11 << 2;
+    // Alone, a bad configuration still fails the file; products and day parts are read.
+    QTest::newRow("config alone") << withBadConfiguration(menuFile("good.tul")) << Outcome::Failed
+                                  << QList<Problem>{Problem::BadConfigurationCrc} << 11 << 2;
     QTest::newRow("truncated in product 5")
         << menuFile("truncated.tul") << Outcome::Failed
         << QList<Problem>{Problem::ShortFile, Problem::ShortFile} << 5 << 0;
