@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
     out << "menu: " << menu.getRowCount() << " rows (" << productCount << " products, "
         << groupCount << " groups), 15 languages, " << QFileInfo(menuPath).size() << " bytes; dayParts.json "
         << QFileInfo(dayPartsPath).size() << " bytes; sync and mv from " << qEnvironmentVariable("TUL_TOOLS_DIR") << "\n";
-    const QString parse = QStringLiteral("read, QJsonDocument parse");
+    const QString parse = QStringLiteral("read, QJsonDocument parse, no model built");
     const QString chain = QStringLiteral("QJsonDocument text; .New written and fsync'ed, sync, mv, folder fsync'ed, "
                                          "detached sync");
     out << menuLoad.report(QStringLiteral("load menu.json"), parse);
