@@ -85,6 +85,21 @@ QString scanString(const QByteArray &text, int begin, int *end)
     return QString();
 }
 
+// Offset past the closing quote of the string whose opening quote is at `begin - 1`,
+// or -1 when the text ends inside it; the same end as scanString's, without decoding.
+int stringEnd(const QByteArray &text, int begin)
+{
+    const int size = text.size();
+    const char *p = text.constData();
+    for (int i = begin; i < size; ++i) {
+        if (p[i] == '\\')
+            ++i;
+        else if (p[i] == '"')
+            return i + 1;
+    }
+    return -1;
+}
+
 struct Level
 {
     bool object;
@@ -106,8 +121,7 @@ int firstDuplicateKey(const QByteArray &text)
                 levels.pop_back();
         } else if (c == '"') {
             const int start = i;
-            int end = 0;
-            const QString s = scanString(text, i + 1, &end);
+            const int end = stringEnd(text, i + 1);
             if (end < 0)
                 return -1; // unterminated: the parser refuses it
             i = end - 1;
@@ -117,6 +131,9 @@ int firstDuplicateKey(const QByteArray &text)
             while (j < size && isSpace(p[j]))
                 ++j;
             if (j < size && p[j] == ':') {
+                // Only keys are decoded: most strings of a document are values.
+                int decodedEnd = 0;
+                const QString s = scanString(text, start + 1, &decodedEnd);
                 // The parser compares keys only up to a NUL: so do we.
                 const int nul = s.indexOf(QChar(0));
                 const QString key = nul < 0 ? s : s.left(nul);

@@ -1,25 +1,30 @@
 // Prints how long the menu and day-part files take to load and to save for a full menu:
 // 100 products and 20 groups with names in all 15 languages, and ten day parts of 20
-// bins. The save is timed to the end of its chain ("/bin/sync", "/bin/mv", or their
-// stand-ins when TUL_TOOLS_DIR is set). Runs in a scratch data root.
+// bins, each in rounds alternated with its floor: the same file read and parsed by
+// QJsonDocument; the same document formatted; the same text formatted and saved
+// through the same chain. The save is timed to the end of its chain, whose "/bin/sync"
+// and "/bin/mv" are the stand-ins of tools/standins on both sides (TUL_TOOLS_DIR, when
+// set, names another folder of them). Runs in a scratch data root.
 //
 //   bench_menufiles [rounds]
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
 #include "filesavechain.h"
+#include "floorsave.h"
 #include "menulanguages.h"
 #include "menumanager.h"
 #include "roleitemmodel.h"
+#include "rounds.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QStandardItem>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -93,18 +98,18 @@ bool waitForChain(FileSaveChain *chain)
     return true;
 }
 
-// Median of `rounds` runs in milliseconds.
-double medianMs(int rounds, const std::function<void()> &run)
+QByteArray readPlain(const QString &path)
 {
-    QVector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonDocument parseFile(const QString &path)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(readPlain(path));
+    if (!document.isObject())
+        qFatal("cannot parse %s", qPrintable(path));
+    return document;
 }
 
 } // namespace
@@ -116,6 +121,8 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     qputenv("TUL_ROOT_DIR", QFile::encodeName(root.path() + QLatin1Char('/')));
     qputenv("QT_LOGGING_RULES", "*.debug=false");
+    if (qEnvironmentVariableIsEmpty("TUL_TOOLS_DIR"))
+        qputenv("TUL_TOOLS_DIR", STANDINS_DIR);
 
     FakeCabinetCore core;
     MenuManager menu(&core);
@@ -127,27 +134,48 @@ int main(int argc, char *argv[])
     dayParts.dayPartEditSave();
     waitForChain(dayPartChain);
 
-    const double menuText = medianMs(rounds, [&] { menu.menuDataModelToJson(); });
-    const double menuSave = medianMs(rounds, [&] {
+    const QString menuPath = root.path() + QStringLiteral("/menu.json");
+    const QString dayPartsPath = root.path() + QStringLiteral("/dayParts.json");
+    const QString floorDir = root.path() + QStringLiteral("/floor/");
+    QDir().mkpath(floorDir);
+    menu.saveProductsMenuJson();
+    waitForChain(menuChain);
+    // The floors format the documents the program saved; the same bytes, checked once.
+    const QJsonDocument menuDocument = parseFile(menuPath);
+    const QJsonDocument dayPartsDocument = parseFile(dayPartsPath);
+    if (menuDocument.toJson() != readPlain(menuPath) || dayPartsDocument.toJson() != readPlain(dayPartsPath))
+        qFatal("the floors would not write the bytes the program writes");
+    const auto floorSave = [&](const QJsonDocument &document, const QString &name) {
+        if (!FloorSave::chainSave({{floorDir + name, document.toJson()}}))
+            qFatal("cannot save %s", qPrintable(name));
+    };
+
+    const Rounds menuLoad = Rounds::alternate(rounds, [&] { menu.menuLoadJsonDocFile(); },
+                                              [&] { parseFile(menuPath); });
+    const Rounds menuText = Rounds::alternate(rounds, [&] { menu.menuDataModelToJson(); },
+                                              [&] { menuDocument.toJson(); });
+    const Rounds menuSave = Rounds::alternate(rounds, [&] {
         menu.saveProductsMenuJson();
         waitForChain(menuChain);
-    });
-    const qint64 menuSize = QFileInfo(root.path() + QStringLiteral("/menu.json")).size();
-    const double menuLoad = medianMs(rounds, [&] { menu.menuLoadJsonDocFile(); });
-    const double dayPartSave = medianMs(rounds, [&] {
+    }, [&] { floorSave(menuDocument, QStringLiteral("menu.json")); });
+    const Rounds dayPartLoad = Rounds::alternate(rounds, [&] { dayParts.dayPartsLoadJsonDocFile(); },
+                                                 [&] { parseFile(dayPartsPath); });
+    const Rounds dayPartSave = Rounds::alternate(rounds, [&] {
         dayParts.saveDayPartFileJson();
         waitForChain(dayPartChain);
-    });
-    const double dayPartLoad = medianMs(rounds, [&] { dayParts.dayPartsLoadJsonDocFile(); });
+    }, [&] { floorSave(dayPartsDocument, QStringLiteral("dayParts.json")); });
 
     QTextStream out(stdout);
     out << "menu: " << menu.getRowCount() << " rows (" << productCount << " products, "
-        << groupCount << " groups), 15 languages, " << menuSize << " bytes; median of " << rounds
-        << " rounds\n";
-    out << QStringLiteral("  load menu.json                 %1 ms\n").arg(menuLoad, 8, 'f', 3);
-    out << QStringLiteral("  build the text of menu.json    %1 ms\n").arg(menuText, 8, 'f', 3);
-    out << QStringLiteral("  save menu.json (whole chain)   %1 ms\n").arg(menuSave, 8, 'f', 3);
-    out << QStringLiteral("  load dayParts.json             %1 ms\n").arg(dayPartLoad, 8, 'f', 3);
-    out << QStringLiteral("  save dayParts.json (chain)     %1 ms\n").arg(dayPartSave, 8, 'f', 3);
+        << groupCount << " groups), 15 languages, " << QFileInfo(menuPath).size() << " bytes; dayParts.json "
+        << QFileInfo(dayPartsPath).size() << " bytes; sync and mv from " << qEnvironmentVariable("TUL_TOOLS_DIR") << "\n";
+    const QString parse = QStringLiteral("read, QJsonDocument parse, no model built");
+    const QString chain = QStringLiteral("QJsonDocument text; .New written and fsync'ed, sync, mv, folder fsync'ed, "
+                                         "detached sync");
+    out << menuLoad.report(QStringLiteral("load menu.json"), parse);
+    out << menuText.report(QStringLiteral("build the text of menu.json"), QStringLiteral("QJsonDocument text"));
+    out << menuSave.report(QStringLiteral("save menu.json (whole chain)"), chain);
+    out << dayPartLoad.report(QStringLiteral("load dayParts.json"), parse);
+    out << dayPartSave.report(QStringLiteral("save dayParts.json (whole chain)"), chain);
     return menu.getRowCount() == productCount + groupCount ? 0 : 1;
 }

@@ -1,58 +1,33 @@
 // Prints how long a menu import takes, from the update screen's call to its report
 // (the files saved), for a binary file and a JSON file of 100 products and groups (the
-// JSON one with 10 day parts), and how long the export takes; each beside reading or
-// writing the same bytes with QFile alone. Runs in scratch folders with the tool
-// stand-ins for "/bin/sync" and "/bin/mv".
+// JSON one with 10 day parts), and how long the export takes; each in rounds alternated
+// with its floor: the same file read and, for JSON, parsed by QJsonDocument, and the
+// same bytes saved durably through the same chains (the binary import also keeps the
+// old products list and writes the new one). Runs in scratch folders with the tool
+// stand-ins for "/bin/sync" and "/bin/mv" on both sides.
 //
 //   bench_menuimport [rounds]
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
+#include "floorsave.h"
 #include "menumanager.h"
 #include "orvantaproxy.h"
+#include "rounds.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
-
-#include <algorithm>
-#include <functional>
 
 namespace {
-
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
-}
-
-QVector<double> timeRounds(int rounds, const std::function<void()> &run)
-{
-    QVector<double> ms;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        ms << timer.nsecsElapsed() / 1e6;
-    }
-    return ms;
-}
 
 QByteArray readPlain(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writePlain(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // Imports and waits for the report; a failed import ends the benchmark.
@@ -101,35 +76,63 @@ int main(int argc, char *argv[])
     core.daypartManagerPtr = &dayParts;
     OrvantaProxy proxy(&core);
 
+    // The files each import writes, as the program wrote them in a first import.
+    const QString floorDir = scratch.path() + QStringLiteral("/floor/");
+    QDir().mkpath(floorDir);
     QTextStream out(stdout);
-    out << "menu import and export, median of " << rounds << " rounds (ms)\n";
-    auto report = [&out](const char *what, const QVector<double> &work, const QVector<double> &plain) {
-        const double w = median(work), p = median(plain);
-        out << QStringLiteral("%1: %2 ms; QFile alone %3 ms; ratio %4\n")
-                   .arg(QLatin1String(what))
-                   .arg(w, 0, 'f', 2)
-                   .arg(p, 0, 'f', 3)
-                   .arg(p > 0 ? w / p : 0, 0, 'f', 0);
-    };
-
+    out << "menu import and export in the data root of a scratch folder\n";
     for (const char *name : {"bench_100.tul", "bench_100.json"}) {
         const QString file = QLatin1String(name);
-        const auto work = timeRounds(rounds, [&] { importOnce(proxy, file); });
-        const auto plain = timeRounds(rounds, [&] { readPlain(flash + file); });
-        report(file.endsWith(QLatin1String(".tul")) ? "import binary, 100 products and groups, 2 day parts"
-                                                    : "import JSON, 100 products and groups, 10 day parts",
-               work, plain);
+        const bool binary = file.endsWith(QLatin1String(".tul"));
+        importOnce(proxy, file);
+        const QVector<FloorSave::File> chained{
+            {floorDir + QStringLiteral("menu.json"), readPlain(root + QStringLiteral("menu.json"))},
+            {floorDir + QStringLiteral("dayParts.json"), readPlain(root + QStringLiteral("dayParts.json"))}};
+        const FloorSave::File list{floorDir + QStringLiteral("productsList.txt"),
+                                   readPlain(root + QStringLiteral("productsList.txt"))};
+        if (chained.at(0).data.isEmpty() || chained.at(1).data.isEmpty() || (binary && list.data.isEmpty()))
+            qFatal("the import of %s wrote no files", name);
+        int kept = 0;
+        const Rounds r = Rounds::alternate(rounds, [&] { importOnce(proxy, file); }, [&] {
+            const QByteArray bytes = readPlain(flash + file);
+            if (binary) {
+                // The old list is kept under a new name before the new one is written.
+                const QString old = list.path + QStringLiteral("_%1").arg(++kept);
+                if ((QFile::exists(list.path) && !QFile::rename(list.path, old)) || !FloorSave::plainSave(list)
+                    || !QProcess::startDetached(FloorSave::tool(QStringLiteral("/bin/sync")), {}))
+                    qFatal("cannot save the list");
+            } else if (!QJsonDocument::fromJson(bytes).isObject()) {
+                qFatal("cannot parse %s", name);
+            }
+            if (bytes.isEmpty() || !FloorSave::chainSave(chained))
+                qFatal("cannot save the menu");
+        });
+        out << r.report(binary ? QStringLiteral("import binary, 100 products and groups, 2 day parts")
+                               : QStringLiteral("import JSON, 100 products and groups, 10 day parts"),
+                        binary ? QStringLiteral("read; products list kept and saved; menu.json and "
+                                                "dayParts.json through their chains")
+                               : QStringLiteral("read, QJsonDocument parse; menu.json and dayParts.json "
+                                                "through their chains"));
     }
 
-    QByteArray exported;
-    const auto work = timeRounds(rounds, [&] {
-        QDir(flash).removeRecursively();
-        QDir().mkpath(flash);
+    // The export writes MENU_.json anew each round; the floor formats the same document
+    // from its parsed form and saves it the same way.
+    const QString exported = flash + QStringLiteral("MENU_.json");
+    QFile::remove(exported);
+    proxy.exportOrvantaJsonFile();
+    const QJsonDocument document = QJsonDocument::fromJson(readPlain(exported));
+    if (!document.isObject() || document.toJson() != readPlain(exported))
+        qFatal("the export did not write the expected MENU_.json");
+    const Rounds r = Rounds::alternate(rounds, [&] {
+        QFile::remove(exported);
         proxy.exportOrvantaJsonFile();
+    }, [&] {
+        QFile::remove(floorDir + QStringLiteral("MENU_.json"));
+        if (!FloorSave::plainSave({floorDir + QStringLiteral("MENU_.json"), document.toJson()})
+            || !QProcess::startDetached(FloorSave::tool(QStringLiteral("/bin/sync")), {}))
+            qFatal("cannot export");
     });
-    for (const QString &name : QDir(flash).entryList(QDir::Files))
-        exported = readPlain(flash + name);
-    const auto plain = timeRounds(rounds, [&] { writePlain(flash + QStringLiteral("plain.json"), exported); });
-    report("export JSON", work, plain);
+    out << r.report(QStringLiteral("export JSON"),
+                    QStringLiteral("QJsonDocument text of the same document, written durably"));
     return 0;
 }

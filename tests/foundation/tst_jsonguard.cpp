@@ -104,6 +104,8 @@ void TestJsonGuard::duplicateKeysAreFound_data()
     QTest::newRow("escaped spelling") << QByteArray(R"({"ab":1,"a\u0062":2})") << true;
     QTest::newRow("escapes in upper and lower case") << QByteArray(R"({"\u004a\u004B":1,"Jk":2})") << false;
     QTest::newRow("escape of upper-case hex") << QByteArray(R"({"\u004A\u004b":1,"JK":2})") << true;
+    QTest::newRow("hex digits at the ends of their ranges") << QByteArray(R"({"\u0039\u004a\u004f\u004F":1,"9JOO":2})") << true;
+    QTest::newRow("keys equal up to an escaped NUL") << QByteArray(R"({"\u0000a":1,"\u0000b":2})") << true;
     QTest::newRow("digit after an escape") << QByteArray(R"({"\u00412":1,"A2":2})") << true;
     QTest::newRow("blanks before the colon") << QByteArray("{\"k\"\t\r\n :1,\"k\"\n:2}") << true;
     QTest::newRow("string closing an object") << QByteArray(R"({"o":{"k":"v"},"k":1})") << false;
@@ -116,6 +118,11 @@ void TestJsonGuard::duplicateKeysAreFound_data()
     QTest::newRow("brace inside a string") << QByteArray("{\"a\":\"}\",\"a2\":1}") << false;
     QTest::newRow("case differs") << QByteArray(R"({"a":1,"A":1})") << false;
     QTest::newRow("unterminated") << QByteArray("{\"a\":1,\"a") << false;
+    // Values are skipped without being decoded: their escapes must still end them right.
+    QTest::newRow("escaped quote in a value") << QByteArray(R"({"k":"v\",\"k\":","k":1})") << true;
+    QTest::newRow("escaped backslash ending a value") << QByteArray(R"({"k":"v\\","k":1})") << true;
+    QTest::newRow("value ending in a backslash") << QByteArray(R"({"k":1,"v":"x\)") << false;
+    QTest::newRow("escaped quote hiding a key") << QByteArray(R"({"k":1,"v":"\","k":2)") << false;
 }
 
 QTEST_GUILESS_MAIN(TestJsonGuard)
