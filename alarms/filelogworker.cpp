@@ -8,18 +8,22 @@
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QMutexLocker>
 #include <QTime>
 
 #include <climits>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const QString FileLogWorker::OkResult = QStringLiteral("OK");
@@ -188,38 +192,314 @@ bool FileLogWorker::setAside(const QByteArray &content)
     return false;
 }
 
-bool FileLogWorker::readLog(QJsonObject *object, QJsonArray *records)
+FileLogWorker::Stamp FileLogWorker::stampOf(const QString &path)
 {
-    *object = QJsonObject();
-    *records = QJsonArray();
-    QDir().mkpath(logDir());
+    Stamp stamp;
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return stamp;
+    stamp.exists = true;
+    stamp.size = info.st_size;
+    stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
+    stamp.inode = info.st_ino;
+    return stamp;
+}
+
+void FileLogWorker::forget()
+{
+    m_cache = Cache::None;
+    m_text = QByteArray();
+    m_starts = QVector<int>();
+}
+
+void FileLogWorker::useEmpty()
+{
+    useDocument(QJsonObject(), QByteArray());
+}
+
+// The text a rewrite of this object would write; the file's own bytes when they are that.
+void FileLogWorker::useDocument(QJsonObject object, const QByteArray &content)
+{
+    object.insert(kInfo, object.value(kInfo).toArray());
+    object.insert(QStringLiteral("desc"), kDesc);
+    m_text = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    if (m_text == content)
+        m_text = content;
+    m_cache = indexText() ? Cache::Log : Cache::None;
+}
+
+bool FileLogWorker::load(bool forWrite)
+{
+    if (forWrite)
+        QDir().mkpath(logDir());
+    const Stamp now = stampOf(logPath());
+    if (m_cache != Cache::None && now == m_stamp && (m_cache == Cache::Log || !forWrite))
+        return true;
+    forget();
     QByteArray content;
     switch (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log")) {
     case SafeFileReader::Ok:
         break;
     case SafeFileReader::Missing:
+        m_stamp = now;
+        useEmpty();
         return true;
     case SafeFileReader::TooLarge:
+        if (!forWrite) {
+            m_stamp = now;
+            m_cache = Cache::Foreign;
+            return true;
+        }
         // Kept whole under another name; if it cannot be moved, it is not rewritten.
-        return !SafeFileReader::setAside(logPath(), QStringLiteral("larger than %1 bytes").arg(MaxLogBytes)).isEmpty();
+        if (SafeFileReader::setAside(logPath(), QStringLiteral("larger than %1 bytes").arg(MaxLogBytes)).isEmpty())
+            return false;
+        m_stamp = stampOf(logPath());
+        useEmpty();
+        return true;
     case SafeFileReader::Unreadable:
         return false;
     }
-    if (content.trimmed().isEmpty())
+    m_stamp = now;
+    if (content.trimmed().isEmpty()) {
+        useEmpty();
         return true;
+    }
     const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxLogBytes);
-    if (!document.isObject())
-        return setAside(content);
-    *object = document.object();
-    *records = object->value(kInfo).toArray();
+    if (document.isObject()) {
+        useDocument(document.object(), content);
+        return m_cache == Cache::Log;
+    }
+    if (!forWrite) {
+        m_cache = Cache::Foreign;
+        return true;
+    }
+    if (!setAside(content))
+        return false;
+    m_stamp = stampOf(logPath());
+    useEmpty();
     return true;
 }
 
-QString FileLogWorker::writeLog(QJsonObject object, const QJsonArray &records)
+namespace {
+
+int skipString(const QByteArray &text, int i)
 {
-    object.insert(kInfo, records);
-    object.insert(QStringLiteral("desc"), kDesc);
-    const QByteArray data = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    for (++i; i < text.size() && text.at(i) != '"'; ++i) {
+        if (text.at(i) == '\\')
+            ++i;
+    }
+    return i + 1;
+}
+
+// Past the value at `i` of compact JSON.
+int skipValue(const QByteArray &text, int i)
+{
+    const char first = i < text.size() ? text.at(i) : '\0';
+    if (first == '"')
+        return skipString(text, i);
+    if (first == '{' || first == '[') {
+        int depth = 0;
+        while (i < text.size()) {
+            const char c = text.at(i);
+            if (c == '"') {
+                i = skipString(text, i);
+                continue;
+            }
+            if (c == '{' || c == '[')
+                ++depth;
+            else if ((c == '}' || c == ']') && --depth == 0)
+                return i + 1;
+            ++i;
+        }
+        return i;
+    }
+    while (i < text.size() && text.at(i) != ',' && text.at(i) != '}' && text.at(i) != ']')
+        ++i;
+    return i;
+}
+
+} // namespace
+
+// Finds the records in the compact text: the array of "haccpInfo", then each element.
+bool FileLogWorker::indexText()
+{
+    m_starts.clear();
+    const QByteArray key = '"' + kInfo.toLatin1() + "\":";
+    int i = 1;
+    while (i < m_text.size() && m_text.at(i) == '"') {
+        const int value = skipString(m_text, i) + 1;
+        if (m_text.mid(i, value - i) == key) {
+            if (m_text.at(value) != '[')
+                break;
+            m_arrayStart = value + 1;
+            int at = m_arrayStart;
+            while (at < m_text.size() && m_text.at(at) != ']') {
+                m_starts.append(at);
+                at = skipValue(m_text, at);
+                if (at < m_text.size() && m_text.at(at) == ',')
+                    ++at;
+            }
+            m_arrayEnd = at;
+            return at < m_text.size();
+        }
+        i = skipValue(m_text, value);
+        if (i < m_text.size() && m_text.at(i) == ',')
+            ++i;
+    }
+    qCWarning(lcHaccp) << "The HACCP log's text could not be indexed";
+    return false;
+}
+
+int FileLogWorker::recordEnd(int i) const
+{
+    return i + 1 < m_starts.size() ? m_starts.at(i + 1) - 1 : m_arrayEnd;
+}
+
+namespace {
+
+// A plain value of a record as the log writes it: a string without escapes, a boolean
+// or a small whole number. Anything else is left to the JSON parser.
+enum class Plain { No, Text, Bool, Int };
+
+Plain plainValue(const char *p, const char *end, QString *text, bool *flag, int *number)
+{
+    if (*p == '"') {
+        const char *q = static_cast<const char *>(memchr(p + 1, '"', size_t(end - p - 1)));
+        if (!q || memchr(p + 1, '\\', size_t(q - p - 1)))
+            return Plain::No;
+        *text = QString::fromUtf8(p + 1, int(q - p - 1));
+        return Plain::Text;
+    }
+    if (end - p >= 4 && !memcmp(p, "true", 4)) {
+        *flag = true;
+        return Plain::Bool;
+    }
+    if (end - p >= 5 && !memcmp(p, "false", 5)) {
+        *flag = false;
+        return Plain::Bool;
+    }
+    const bool negative = *p == '-';
+    const char *q = p + negative;
+    int v = 0;
+    int count = 0;
+    for (; q < end && *q >= '0' && *q <= '9' && count < 10; ++q, ++count)
+        v = v * 10 + (*q - '0');
+    if (count == 0 || count > 9 || (q < end && *q != ',' && *q != '}'))
+        return Plain::No;
+    *number = negative ? -v : v;
+    return Plain::Int;
+}
+
+} // namespace
+
+FileLogWorker::Fields FileLogWorker::fields(int i) const
+{
+    Fields f;
+    const int from = m_starts.at(i);
+    const int to = recordEnd(i);
+    const char *p = m_text.constData() + from;
+    const char *end = m_text.constData() + to;
+    bool plain = *p == '{';
+    if (plain) {
+        int at = from + 1;
+        while (plain && at < to && m_text.at(at) == '"') {
+            const int value = skipString(m_text, at) + 1;
+            const QByteArray key = m_text.mid(at + 1, value - at - 3);
+            QString text;
+            bool flag = false;
+            int number = 0;
+            const Plain kind = plainValue(m_text.constData() + value, end, &text, &flag, &number);
+            if (key.size() != 1) {
+                plain = !key.contains('\\');
+            } else if (key == "p" || key == "d" || key == "t" || key == "h") {
+                plain = kind == Plain::Text;
+                (key == "p" ? f.raw.name : key == "d" ? f.raw.date : key == "t" ? f.raw.time : f.raw.duration) = text;
+                f.hasDay |= key == "d";
+                f.hasTime |= key == "t";
+            } else if (key == "e") {
+                plain = kind == Plain::Bool;
+                f.raw.expired = flag;
+            } else if (key == "b") {
+                plain = kind == Plain::Int;
+                f.raw.binNumber = number;
+                f.hasBin = true;
+            }
+            at = skipValue(m_text, value);
+            if (at < to && m_text.at(at) == ',')
+                ++at;
+        }
+        plain = plain && at == to - 1 && m_text.at(at) == '}';
+    }
+    if (plain)
+        return f;
+    // Escaped text, other types or not an object: as the parser reads it.
+    const QJsonObject record = QJsonDocument::fromJson(m_text.mid(from, to - from)).object();
+    f = Fields();
+    f.raw.name = record.value(QLatin1String("p")).toString();
+    f.raw.date = record.value(QLatin1String("d")).toString();
+    f.raw.time = record.value(QLatin1String("t")).toString();
+    f.raw.duration = record.value(QLatin1String("h")).toString();
+    f.raw.expired = record.value(QLatin1String("e")).toBool();
+    f.raw.binNumber = record.value(QLatin1String("b")).toInt();
+    f.hasDay = record.contains(QLatin1String("d"));
+    f.hasTime = record.contains(QLatin1String("t"));
+    f.hasBin = record.contains(QLatin1String("b"));
+    return f;
+}
+
+// A fresh array of the exact size each time: the copy in memory never outgrows the file.
+void FileLogWorker::prepend(const QByteArray &record)
+{
+    const bool first = m_starts.isEmpty();
+    const int added = record.size() + (first ? 0 : 1);
+    QByteArray text(m_text.size() + added, Qt::Uninitialized);
+    char *out = text.data();
+    memcpy(out, m_text.constData(), size_t(m_arrayStart));
+    memcpy(out + m_arrayStart, record.constData(), size_t(record.size()));
+    if (!first)
+        out[m_arrayStart + record.size()] = ',';
+    memcpy(out + m_arrayStart + added, m_text.constData() + m_arrayStart,
+           size_t(m_text.size() - m_arrayStart));
+    m_text = text;
+    for (int &start : m_starts)
+        start += added;
+    m_starts.prepend(m_arrayStart);
+    m_arrayEnd += added;
+}
+
+void FileLogWorker::keepOnly(const QVector<bool> &keep)
+{
+    int size = m_arrayStart + (m_text.size() - m_arrayEnd);
+    int kept = 0;
+    for (int i = 0; i < m_starts.size(); ++i) {
+        if (keep.at(i)) {
+            size += recordEnd(i) - m_starts.at(i);
+            ++kept;
+        }
+    }
+    QByteArray text;
+    text.reserve(size + qMax(kept - 1, 0));
+    text.append(m_text.constData(), m_arrayStart);
+    QVector<int> starts;
+    for (int i = 0; i < m_starts.size(); ++i) {
+        if (!keep.at(i))
+            continue;
+        if (!starts.isEmpty())
+            text.append(',');
+        starts.append(text.size());
+        text.append(m_text.constData() + m_starts.at(i), recordEnd(i) - m_starts.at(i));
+    }
+    const int end = text.size();
+    text.append(m_text.constData() + m_arrayEnd, m_text.size() - m_arrayEnd);
+    m_text = text;
+    m_starts = starts;
+    m_arrayEnd = end;
+}
+
+QString FileLogWorker::writeLog()
+{
+    const QByteArray &data = m_text;
 
     // ".New" is created afresh: a link left at that name is never written through.
     QString error;
@@ -257,100 +537,176 @@ bool FileLogWorker::writeHaccpInfoWrapUp(const QString &step, const CommandResul
 
 // ---- requests ----------------------------------------------------------------------------
 
-QString FileLogWorker::rewriteLog(const std::function<void(QJsonArray &)> &change)
+void FileLogWorker::doAddHaccpDataLog(const QByteArray &payload) { take(Add, payload); }
+void FileLogWorker::doRemoveHaccpDataLog(const QByteArray &payload) { take(Remove, payload); }
+void FileLogWorker::doRemoveOldHaccpDataLogs(const QByteArray &payload) { take(RemoveOld, payload); }
+void FileLogWorker::retrieveAllHaccpData(const QByteArray &payload) { take(Retrieve, payload); }
+void FileLogWorker::doHaccpFileExport(const QByteArray &payload) { take(Export, payload); }
+
+void FileLogWorker::take(Kind kind, const QByteArray &payload)
+{
+    m_queue.append({kind, payload});
+    if (m_busy)
+        return; // taken into the batch being gathered or worked off
+    m_busy = true;
+    while (!m_queue.isEmpty()) {
+        // Requests already posted to this worker join the batch (their slots only queue).
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        QList<Request> batch;
+        batch.swap(m_queue);
+        work(batch);
+    }
+    m_busy = false;
+}
+
+// Runs of additions, removals and clean-ups become one rewrite each; a retrieval or export
+// sees the log as the requests before it left it.
+void FileLogWorker::work(const QList<Request> &requests)
+{
+    QList<Request> group;
+    for (const Request &request : requests) {
+        if (request.kind == Retrieve || request.kind == Export) {
+            if (!group.isEmpty())
+                runWrites(group);
+            group.clear();
+            request.kind == Retrieve ? runRetrieve(request.payload) : runExport(request.payload);
+        } else {
+            group.append(request);
+        }
+    }
+    if (!group.isEmpty())
+        runWrites(group);
+}
+
+void FileLogWorker::runWrites(const QList<Request> &group)
 {
     QMutexLocker lock(&m_mutex);
-    QJsonObject object;
-    QJsonArray records;
-    if (!readLog(&object, &records))
-        return kUnreadable;
-    change(records);
-    return writeLog(object, records);
-}
-
-void FileLogWorker::doAddHaccpDataLog(const QByteArray &payload)
-{
-    HaccpData data;
-    if (!unpackRecord(payload, &data)) {
-        qCWarning(lcHaccp) << "Dropping a malformed HACCP record request";
-        emit addHaccpDone(QStringLiteral("Malformed record"));
-        return;
-    }
-    emit addHaccpDone(rewriteLog([&data](QJsonArray &records) {
-        records.prepend(QJsonObject{{QStringLiteral("p"), data.name},
-                                    {QStringLiteral("d"), data.date},
-                                    {QStringLiteral("t"), data.time},
-                                    {QStringLiteral("h"), data.duration},
-                                    {QStringLiteral("e"), data.expired},
-                                    {QStringLiteral("b"), data.binNumber}});
-    }));
-}
-
-void FileLogWorker::doRemoveHaccpDataLog(const QByteArray &payload)
-{
-    HaccpData data;
-    if (!unpackRecord(payload, &data)) {
-        qCWarning(lcHaccp) << "Dropping a malformed HACCP removal request";
-        emit removeHaccpDone(QStringLiteral("Malformed record"));
-        return;
-    }
-    emit removeHaccpDone(rewriteLog([&data](QJsonArray &records) {
-        // Newest first: the first open record of the bin is its latest start. Records
-        // without a day, time or bin cannot be shown or matched and go on the way.
-        for (int i = 0; i < records.size();) {
-            const QJsonObject record = records.at(i).toObject();
-            if (!record.contains(QLatin1String("d")) || !record.contains(QLatin1String("t"))
-                || !record.contains(QLatin1String("b"))) {
-                records.removeAt(i);
-                continue;
-            }
-            if (record.value(QLatin1String("b")).toInt() == data.binNumber
-                && record.value(QLatin1String("h")).toString() == kOpen) {
-                records.removeAt(i);
+    QVector<QString> results(group.size());
+    bool loaded = false;
+    bool changed = false;
+    for (int n = 0; n < group.size(); ++n) {
+        const Request &request = group.at(n);
+        HaccpData data;
+        QDate cutoff;
+        if (request.kind == RemoveOld) {
+            QString cutoffText;
+            QDataStream stream(request.payload);
+            setUp(stream) >> cutoffText;
+            cutoff = parseDay(cutoffText);
+        } else if (!unpackRecord(request.payload, &data)) {
+            qCWarning(lcHaccp) << (request.kind == Add ? "Dropping a malformed HACCP record request"
+                                                       : "Dropping a malformed HACCP removal request");
+            results[n] = QStringLiteral("Malformed record");
+            continue;
+        }
+        if (!loaded) {
+            if (!load(true)) {
+                for (int m = n; m < group.size(); ++m) {
+                    if (results.at(m).isNull())
+                        results[m] = kUnreadable;
+                }
                 break;
             }
-            ++i;
+            loaded = true;
         }
-    }));
+        changed = true;
+        if (request.kind == Add) {
+            prepend(QJsonDocument(QJsonObject{{QStringLiteral("p"), data.name},
+                                              {QStringLiteral("d"), data.date},
+                                              {QStringLiteral("t"), data.time},
+                                              {QStringLiteral("h"), data.duration},
+                                              {QStringLiteral("e"), data.expired},
+                                              {QStringLiteral("b"), data.binNumber}})
+                        .toJson(QJsonDocument::Compact));
+        } else if (request.kind == Remove) {
+            // Newest first: the first open record of the bin is its latest start. Records
+            // without a day, time or bin cannot be shown or matched and go on the way.
+            QVector<bool> keep(recordCount(), true);
+            bool dropped = false;
+            for (int i = 0; i < recordCount(); ++i) {
+                const Fields f = fields(i);
+                if (!f.hasDay || !f.hasTime || !f.hasBin) {
+                    keep[i] = false;
+                    dropped = true;
+                } else if (f.raw.binNumber == data.binNumber && f.raw.duration == kOpen) {
+                    keep[i] = false;
+                    dropped = true;
+                    break;
+                }
+            }
+            if (dropped)
+                keepOnly(keep);
+        } else {
+            QVector<bool> keep(recordCount(), true);
+            bool dropped = false;
+            for (int i = 0; i < recordCount(); ++i) {
+                const Fields f = fields(i);
+                bool kept = f.hasDay;
+                if (kept && cutoff.isValid()) {
+                    const QDate day = parseDay(f.raw.date);
+                    kept = day.isValid() && day >= cutoff;
+                }
+                keep[i] = kept;
+                dropped |= !kept;
+            }
+            if (dropped)
+                keepOnly(keep);
+        }
+    }
+    if (changed) {
+        const QString result = writeLog();
+        if (result == OkResult) {
+            m_stamp = stampOf(logPath());
+        } else {
+            forget(); // the file keeps its previous text
+        }
+        for (QString &r : results) {
+            if (r.isNull())
+                r = result;
+        }
+    }
+    lock.unlock();
+    for (int n = 0; n < group.size(); ++n) {
+        switch (group.at(n).kind) {
+        case Add:
+            emit addHaccpDone(results.at(n));
+            break;
+        case Remove:
+            emit removeHaccpDone(results.at(n));
+            break;
+        default:
+            emit removeOldDataDone(results.at(n));
+            break;
+        }
+    }
 }
 
-void FileLogWorker::doRemoveOldHaccpDataLogs(const QByteArray &payload)
+namespace {
+
+HaccpData shown(const HaccpData &raw)
 {
-    QString cutoffText;
-    QDataStream stream(payload);
-    setUp(stream) >> cutoffText;
-    const QDate cutoff = parseDay(cutoffText);
-    emit removeOldDataDone(rewriteLog([&cutoff](QJsonArray &records) {
-        for (int i = 0; i < records.size();) {
-            const QJsonObject record = records.at(i).toObject();
-            bool keep = record.contains(QLatin1String("d"));
-            if (keep && cutoff.isValid()) {
-                const QDate day = parseDay(record.value(QLatin1String("d")).toString());
-                keep = day.isValid() && day >= cutoff;
-            }
-            if (keep)
-                ++i;
-            else
-                records.removeAt(i);
-        }
-    }));
+    HaccpData data = raw;
+    data.date = parseDay(raw.date).isValid() ? raw.date.mid(5) : QString();
+    data.time = shortTime(raw.time);
+    data.duration = raw.duration == kOpen ? raw.duration : shortTime(raw.duration);
+    return data;
 }
+
+} // namespace
 
 HaccpData FileLogWorker::displayForm(const QJsonObject &record)
 {
     HaccpData data;
     data.name = record.value(QLatin1String("p")).toString();
-    const QString day = record.value(QLatin1String("d")).toString();
-    data.date = parseDay(day).isValid() ? day.mid(5) : QString();
-    data.time = shortTime(record.value(QLatin1String("t")).toString());
-    const QString duration = record.value(QLatin1String("h")).toString();
-    data.duration = duration == kOpen ? duration : shortTime(duration);
+    data.date = record.value(QLatin1String("d")).toString();
+    data.time = record.value(QLatin1String("t")).toString();
+    data.duration = record.value(QLatin1String("h")).toString();
     data.expired = record.value(QLatin1String("e")).toBool();
     data.binNumber = record.value(QLatin1String("b")).toInt();
-    return data;
+    return shown(data);
 }
 
-void FileLogWorker::retrieveAllHaccpData(const QByteArray &payload)
+void FileLogWorker::runRetrieve(const QByteArray &payload)
 {
     bool retrieveAll = false;
     QDataStream stream(payload);
@@ -359,15 +715,12 @@ void FileLogWorker::retrieveAllHaccpData(const QByteArray &payload)
     QMutexLocker lock(&m_mutex);
     QList<HaccpData> list;
     int total = 0;
-    QByteArray content;
-    if (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log") == SafeFileReader::Ok) {
-        const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxLogBytes);
-        const QJsonArray records = document.object().value(kInfo).toArray();
-        total = records.size();
+    if (load(false) && m_cache == Cache::Log) {
+        total = recordCount();
         const int count = retrieveAll ? total : qMin(total, int(DisplayLimit));
         list.reserve(count);
         for (int i = 0; i < count; ++i)
-            list.append(displayForm(records.at(i).toObject()));
+            list.append(shown(fields(i).raw));
     }
     lock.unlock();
     emit retrievAllHaccpDataDone(OkResult, total, list);
@@ -397,7 +750,7 @@ QByteArray FileLogWorker::csvLine(const HaccpData &display, int binsPerShelf)
         .toUtf8();
 }
 
-void FileLogWorker::doHaccpFileExport(const QByteArray &payload)
+void FileLogWorker::runExport(const QByteArray &payload)
 {
     QString serialNumber;
     qint32 traysPerZone = 0;
@@ -422,14 +775,10 @@ void FileLogWorker::doHaccpFileExport(const QByteArray &payload)
     }
     QByteArray buffer = kCsvHeader;
     bool ok = true;
-    QByteArray content;
-    if (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log") == SafeFileReader::Ok) {
-        const QJsonArray records =
-            JsonGuard::parse(content, "HACCP log", MaxLogBytes).object().value(kInfo).toArray();
-        content.clear();
-        for (const QJsonValue &record : records) {
-            buffer += csvLine(displayForm(record.toObject()),
-                              binsPerShelf > 0 && binsPerShelf <= INT_MAX ? int(binsPerShelf) : 0);
+    if (load(false) && m_cache == Cache::Log) {
+        const int shelf = binsPerShelf > 0 && binsPerShelf <= INT_MAX ? int(binsPerShelf) : 0;
+        for (int i = 0; i < recordCount(); ++i) {
+            buffer += csvLine(shown(fields(i).raw), shelf);
             if (buffer.size() >= kCsvChunk) {
                 ok = ok && writeAll(csv, buffer);
                 buffer.clear();

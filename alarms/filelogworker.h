@@ -4,25 +4,30 @@
 #include "haccpdata.h"
 
 #include <QByteArray>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QMutex>
+#include <QVector>
 #include <QObject>
 #include <QString>
-
-#include <functional>
 
 struct CommandResult;
 
 // Keeps the HACCP log "haccpLog.json" in "haccpLogs/" of the data root. Lives on a thread
-// of its own and is reached only through queued requests carrying a data-stream payload;
-// every request reads the file anew, so the worker holds no records between requests.
+// of its own and is reached only through queued requests carrying a data-stream payload.
+//
+// The log's text is kept in memory once read, with the byte offset of each record, and is
+// read again only when the file changed underneath (size, times, inode). An add splices
+// the new record's bytes in after the array's "[", a removal cuts a record's bytes out: the
+// text stays what a compact QJsonDocument of the whole log would be, without parsing and
+// writing back a year of records per request.
 //
 // A rewrite goes to "haccpLog.json.New", is checked and fsync'ed, then "/bin/sync" and
 // "/bin/mv" put it in place; all of it runs inside the request, so the next request is
-// delivered only once the log is settled. A failed step leaves the previous log in place
-// and the request answers with the failure instead of "OK".
+// delivered only once the log is settled. Requests already waiting in the queue share one
+// rewrite (a stop's removal and add are one write); each is still answered on its own, in
+// order, with the result of that write. A failed step leaves the previous log in place and
+// the requests answer with the failure instead of "OK".
 class FileLogWorker : public QObject
 {
     Q_OBJECT
@@ -69,19 +74,76 @@ public slots:
     void doHaccpFileExport(const QByteArray &payload);
 
 private:
-    // Read step of a rewrite: the working object and its "haccpInfo" array. Content that
-    // is not a JSON object is moved aside first, so a rewrite never buries it.
-    // False when the log exists but can be neither read nor set aside: nothing may be
-    // written over it then.
-    bool readLog(QJsonObject *object, QJsonArray *records);
+    enum Kind { Add, Remove, RemoveOld, Retrieve, Export };
+    struct Request
+    {
+        Kind kind;
+        QByteArray payload;
+    };
+    // What a record holds, as QJsonValue's toString / toBool / toInt would read it.
+    struct Fields
+    {
+        HaccpData raw;
+        bool hasDay = false;
+        bool hasTime = false;
+        bool hasBin = false;
+    };
+    // When the file was last seen; a difference means another writer was there.
+    struct Stamp
+    {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0;
+        qint64 changed = 0;
+        quint64 inode = 0;
+        bool operator==(const Stamp &o) const
+        {
+            return exists == o.exists && size == o.size && modified == o.modified
+                && changed == o.changed && inode == o.inode;
+        }
+    };
+    enum class Cache { None, Log, Foreign };
+
+    // Queues the request, takes those already waiting behind it, and works them off.
+    void take(Kind kind, const QByteArray &payload);
+    void work(const QList<Request> &requests);
+    void runWrites(const QList<Request> &group);
+    void runRetrieve(const QByteArray &payload);
+    void runExport(const QByteArray &payload);
+
+    static Stamp stampOf(const QString &path);
+    // Makes the memory hold the log as it is on disk. For a rewrite, content that is not
+    // a JSON object is moved aside first, so a rewrite never buries it; false when the log
+    // exists but can be neither read nor set aside: nothing may be written over it then.
+    // For reading, such content reads as no records.
+    bool load(bool forWrite);
+    void useDocument(QJsonObject object, const QByteArray &content);
+    void useEmpty();
+    void forget();
+    bool indexText();
+
+    int recordCount() const { return m_starts.size(); }
+    int recordEnd(int i) const;
+    Fields fields(int i) const;
+    void prepend(const QByteArray &record);
+    // Keeps the records whose flag is set, in one pass over the text.
+    void keepOnly(const QVector<bool> &keep);
+
     // Write step: ".New", "/bin/sync", "/bin/mv", detached "/bin/sync".
-    QString writeLog(QJsonObject object, const QJsonArray &records);
-    // Read step, `change`, write step, all under the lock; the request's result.
-    QString rewriteLog(const std::function<void(QJsonArray &)> &change);
+    QString writeLog();
     bool writeHaccpInfoWrapUp(const QString &step, const CommandResult &result);
     bool setAside(const QByteArray &content);
 
     QMutex m_mutex;
+    QList<Request> m_queue;
+    bool m_busy = false;
+
+    Cache m_cache = Cache::None;
+    Stamp m_stamp;
+    QByteArray m_text;        // compact JSON of the whole log
+    QVector<int> m_starts;    // offset of each record in m_text, newest first
+    int m_arrayStart = 0;     // just after the array's '['
+    int m_arrayEnd = 0;       // at the array's ']'
 };
 
 #endif // FILELOGWORKER_H

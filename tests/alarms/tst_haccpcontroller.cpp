@@ -126,6 +126,48 @@ private slots:
         QVERIFY(!model->getData(0, 6).isValid());
     }
 
+    // A hold costs at most two rewrites: the start's, and one for the stop's removal and
+    // finished record. The sync stand-in is slowed down so that the stop arrives while the
+    // start is still being written, and both of its requests wait in the worker's queue.
+    void holdCostsAtMostTwoRewrites_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("a hold") << false << log(stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03"));
+        QTest::newRow("a cancelled hold") << true << log("");
+    }
+    void holdCostsAtMostTwoRewrites()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(QByteArray, after);
+        ScratchRoots roots;
+        const QString standIns = qEnvironmentVariable("TUL_TOOLS_DIR");
+        QVERIFY(!standIns.isEmpty());
+        for (const char *tool : {"sync", "mv"}) {
+            QFile script(roots.base() + "/" + tool);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\n\"" + QFile::encodeName(standIns) + "/" + tool + "\" \"$@\" || exit 1\n"
+                         + (tool == QByteArray("sync") ? "sleep 0.3\n" : ""));
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        }
+        roots.setVariable("TUL_TOOLS_DIR", roots.base());
+        FakeCabinetCore core;
+        core.haccpEnabled = true;
+        HaccpController controller(&core);
+        controller.cleanupTimer()->stop();
+        HaccpLogSink *sink = &controller;
+        sink->logDataEntry(record("Prod s2", 2, "2024/05/14", "05:58:03"));
+        QTRY_VERIFY(!roots.toolCalls().filter(QRegularExpression("^sync")).isEmpty()); // the start's rewrite is under way
+        const HaccpData done = record("Prod s2", 2, "2024/05/14", "05:58:03", "00:35:10", true);
+        sink->removeStartDataLogEntry(done);
+        if (!cancelled)
+            sink->logDataEntry(done);
+        QTRY_COMPARE(readFile(FileLogWorker::logPath()), after);
+        QTest::qWait(400); // a third rewrite would have ended by now
+        QCOMPARE(roots.toolCalls().filter(QRegularExpression("^mv ")).size(), 2);
+    }
+
     // The holding records reach the file in the order they were handed over.
     void recordsReachTheWorker()
     {
@@ -135,6 +177,7 @@ private slots:
         HaccpController controller(&core);
         HaccpLogSink *sink = &controller;
         sink->logDataEntry(record("Prod s2", 2, "2024/05/14", "05:58:03"));
+        QTRY_VERIFY(!roots.toolCalls().filter(QRegularExpression("^sync")).isEmpty()); // the start's rewrite is under way
         const HaccpData done = record("Prod s2", 2, "2024/05/14", "05:58:03", "00:35:10", true);
         sink->removeStartDataLogEntry(done);
         sink->logDataEntry(done);
