@@ -550,7 +550,9 @@ void FileLogWorker::take(Kind kind, const QByteArray &payload)
         return; // taken into the batch being gathered or worked off
     m_busy = true;
     while (!m_queue.isEmpty()) {
-        // Requests already posted to this worker join the batch (their slots only queue).
+        // Requests already posted to this worker join the batch (their slots only queue);
+        // a sender still posting the rest of a rewrite is waited for first.
+        { QMutexLocker posted(&m_posting); }
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
         QList<Request> batch;
         batch.swap(m_queue);

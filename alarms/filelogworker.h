@@ -59,6 +59,10 @@ public:
     static QByteArray csvLine(const HaccpData &display, int binsPerShelf);
     static QString exportFilePath(const QString &serialNumber, const QDateTime &now);
 
+    // Held by a sender while it posts requests that belong in one rewrite (a stop's removal
+    // and finished record): the worker waits for it before it gathers what was posted.
+    QMutex *postingGate() { return &m_posting; }
+
 signals:
     void addHaccpDone(QString result);
     void removeHaccpDone(QString result);
@@ -135,6 +139,7 @@ private:
     bool setAside(const QByteArray &content);
 
     QMutex m_mutex;
+    QMutex m_posting;
     QList<Request> m_queue;
     bool m_busy = false;
 

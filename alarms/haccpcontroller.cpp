@@ -55,6 +55,7 @@ void HaccpController::startWorker()
 HaccpController::~HaccpController()
 {
     // The worker goes with its thread's finish; the thread must end before it is destroyed.
+    releaseGate();
     m_workerThread.quit();
     m_workerThread.wait();
 }
@@ -91,11 +92,32 @@ QString HaccpController::cleanupCutoff(const QDateTime &localNow)
 void HaccpController::logDataEntry(const HaccpData &dataLog)
 {
     emit haccpDataLog(FileLogWorker::packRecord(dataLog));
+    releaseGate();
 }
 
+// A stop removes the open record and then adds the finished one, in one call of the
+// holding code; a cancelled hold only removes.
 void HaccpController::removeStartDataLogEntry(const HaccpData &dataLog)
 {
+    holdGate();
     emit removeDataLog(FileLogWorker::packRecord(dataLog));
+}
+
+void HaccpController::holdGate()
+{
+    if (!m_worker || m_gateHeld)
+        return;
+    m_worker->postingGate()->lock();
+    m_gateHeld = true;
+    QMetaObject::invokeMethod(this, &HaccpController::releaseGate, Qt::QueuedConnection);
+}
+
+void HaccpController::releaseGate()
+{
+    if (!m_gateHeld)
+        return;
+    m_gateHeld = false;
+    m_worker->postingGate()->unlock();
 }
 
 void HaccpController::retrieveAllHaccpData(bool retrieveAll)

@@ -80,6 +80,11 @@ private:
     int m_totalHaccpLogListCount = 0;
     QThread m_workerThread;
     FileLogWorker *m_worker = nullptr;
+    // Held from a stop's removal until its finished record is posted too (or the event
+    // loop turns), so that the worker takes both into one rewrite.
+    bool m_gateHeld = false;
+    void holdGate();
+    void releaseGate();
     QTimer *m_cleanupTimer = nullptr;
     QDateTime m_lastCleanup;
 };
