@@ -57,6 +57,10 @@ private slots:
         QTest::newRow("remove: malformed records dropped, file rewritten")
             << R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1},)" + s2 + R"(,{"d":"2024/05/14","t":"x"}]})"
             << int(Remove) << add(9) << log(s2);
+        QTest::newRow("remove: a record without only its day, or only its time, is dropped")
+            << R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,"h":"----","t":"06:00:00"},)" + s2
+                   + R"(,{"b":1,"d":"2024/05/14","h":"----"}]})"
+            << int(Remove) << add(9) << log(s2);
         QTest::newRow("remove from a missing log") << QByteArray() << int(Remove) << add(9) << log("");
         QTest::newRow("clean-up keeps the cut-off day, drops the day before and undated ones")
             << log(day("2024/05/15") + "," + undated + "," + day("2024/05/14") + "," + day("", "e") + ","
@@ -276,6 +280,10 @@ private slots:
             << 1 << 1 << "../../etc/x"
             << header + "\"Ham, egg\",1,05/14 06:40,----,----,\n\"6\"\" sub\nnew\",1,05/14 06:40,----,----,\n"
                         "'=1+2,1,05/14 06:40,----,----,\n\"'@x,y\",1,05/14 06:40,----,----,\n";
+        QTest::newRow("a name that is only a line break")
+            << log(stored(0, "2024/05/14", false, "----", "\\n", "06:40:12") + ","
+                   + stored(0, "2024/05/14", false, "----", "\\r", "06:40:12"))
+            << 1 << 1 << "S" << header + "\"\n\",1,05/14 06:40,----,----,\n\"\r\",1,05/14 06:40,----,----,\n";
         QTest::newRow("a layout without bins names no shelf") << log(row) << 0 << 2 << "SN 1/2"
             << header + "a,,05/14 06:40,----,----,\n";
         QTest::newRow("unreadable log: header only") << QByteArray("nonsense") << 4 << 1 << "S" << header;
