@@ -184,13 +184,16 @@ void TestTranslator::applicationFontFollowsTheLanguage_data()
     QTest::addColumn<QString>("familyBeforeRelease");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("fontChanges");
+    // A switch after the release: the font follows it at once (-1: none).
+    QTest::addColumn<int>("switchAfter");
+    QTest::addColumn<QString>("familyAfterSwitch");
     const QString latin = QStringLiteral("DejaVu Sans");
-    QTest::newRow("switch") << QList<int>{12} << false << "Noto Sans CJK KR" << "Noto Sans CJK KR" << 1;
-    QTest::newRow("same family kept") << QList<int>{1, 11} << false << latin << latin << 0;
-    QTest::newRow("held until released") << QList<int>{12} << true << latin << "Noto Sans CJK KR" << 1;
-    QTest::newRow("held, set once") << QList<int>{13, 14} << true << latin << "Noto Sans CJK JP" << 1;
-    QTest::newRow("held, back to the font it has") << QList<int>{13, 0} << true << latin << latin << 0;
-    QTest::newRow("held, Latin") << QList<int>{1} << true << latin << latin << 0;
+    QTest::newRow("switch") << QList<int>{12} << false << "Noto Sans CJK KR" << "Noto Sans CJK KR" << 1 << -1 << QString();
+    QTest::newRow("same family kept") << QList<int>{1, 11} << false << latin << latin << 0 << -1 << QString();
+    QTest::newRow("held until released") << QList<int>{12} << true << latin << "Noto Sans CJK KR" << 1 << 0 << latin;
+    QTest::newRow("held, set once") << QList<int>{13, 14} << true << latin << "Noto Sans CJK JP" << 1 << -1 << QString();
+    QTest::newRow("held, back to the font it has") << QList<int>{13, 0} << true << latin << latin << 0 << 13 << "Noto Sans CJK SC";
+    QTest::newRow("held, Latin") << QList<int>{1} << true << latin << latin << 0 << -1 << QString();
 }
 
 void TestTranslator::applicationFontFollowsTheLanguage()
@@ -200,6 +203,8 @@ void TestTranslator::applicationFontFollowsTheLanguage()
     QFETCH(QString, familyBeforeRelease);
     QFETCH(QString, family);
     QFETCH(int, fontChanges);
+    QFETCH(int, switchAfter);
+    QFETCH(QString, familyAfterSwitch);
     QFont start = QGuiApplication::font();
     start.setFamily(QStringLiteral("DejaVu Sans"));
     QGuiApplication::setFont(start);
@@ -217,6 +222,10 @@ void TestTranslator::applicationFontFollowsTheLanguage()
     QCOMPARE(changes.size(), fontChanges);
     // The language the texts show is switched whatever happens to the font.
     QCOMPARE(t.getLanguage(), languages.last());
+    if (switchAfter < 0)
+        return;
+    t.setLanguage(switchAfter);
+    QCOMPARE(QGuiApplication::font().family(), familyAfterSwitch);
 }
 
 QTEST_MAIN(TestTranslator)
