@@ -2,7 +2,7 @@
 // screen (the window's first frameSwapped) and its peak memory (VmHWM), beside a bare
 // Qt Quick window of the same size that shows one text from compiled resources. After a
 // warm-up of each, the two run alternately; medians, minima and the ratios are printed.
-//   bench_startup [runs]          (default 10 runs each)
+//   bench_startup [runs]          (default 10 runs each, at least 5)
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -116,7 +116,8 @@ int main(int argc, char *argv[])
         return runBareWindow(argc, argv);
 
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
+    // Fewer than five rounds say nothing about a median.
+    const int runs = argc > 1 ? std::max(5, QByteArray(argv[1]).toInt()) : 10;
     QTemporaryDir scratch;
     QDir(scratch.path()).mkpath(QStringLiteral("root"));
     QFile::copy(QStringLiteral(SAMPLE_PERSONALITY), scratch.path() + QStringLiteral("/root/sample.hcc"));
@@ -158,8 +159,10 @@ int main(int argc, char *argv[])
     std::printf("%-22s first frame median %7.1f ms, min %7.1f ms   peak memory median %6.1f MiB, min %6.1f MiB\n",
                 "bare Qt Quick window", median(bare, ms), minimum(bare, ms), median(bare, mib),
                 minimum(bare, mib));
-    std::printf("first-frame ratio: median %.2f, min %.2f   peak-memory difference: median %.1f MiB\n",
-                median(cabinet, ms) / median(bare, ms), minimum(cabinet, ms) / minimum(bare, ms),
-                median(cabinet, mib) - median(bare, mib));
+    std::printf("first-frame ratio: median %.2f, min %.2f   (limit 1.5, goal 1.3)\n",
+                median(cabinet, ms) / median(bare, ms), minimum(cabinet, ms) / minimum(bare, ms));
+    std::printf("peak-memory ratio: median %.2f, min %.2f   difference: median %+.1f MiB, min %+.1f MiB   (limit +20 MiB)\n",
+                median(cabinet, mib) / median(bare, mib), minimum(cabinet, mib) / minimum(bare, mib),
+                median(cabinet, mib) - median(bare, mib), minimum(cabinet, mib) - minimum(bare, mib));
     return 0;
 }

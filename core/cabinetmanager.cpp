@@ -155,6 +155,9 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     createIot();
     connectIot();
     publishToQml();
+    // The controls take the language's font from the window; plain texts get it from the
+    // application font once the cabinet is on the screen.
+    m_translator->holdApplicationFont();
     m_translator->setLanguageByString(m_config->get_languageId());
     connectLanguageFollowers();
     loadPluggedInMinutes();
@@ -525,6 +528,7 @@ void CabinetManager::loadScene()
 
 void CabinetManager::startAfterFirstFrame()
 {
+    m_translator->releaseApplicationFont();
     // The Wi-Fi poll runs a child process: it waits until the cabinet is on the screen.
     if (m_layout.iAmMaster)
         m_wifiMonitor->start();

@@ -61,19 +61,42 @@ void Translator::setLanguage(int languageID)
     if (!translator.load(file))
         qDebug() << "Failed to load TS file:" << file;
     QCoreApplication::installTranslator(&translator);
-    // Plain texts take the application font: it must draw the new language's script
-    // itself, not through whatever fallback font happens to be installed.
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        QFont font = QGuiApplication::font();
-        font.setFamily(fontFamily(languageID));
-        QGuiApplication::setFont(font);
-    }
+    if (!m_fontHeld)
+        applyFont(languageID);
     // This order closes the loop with the settings store: it takes the code last and,
     // when the code is new to it, calls back with the id that is already current.
     set_languageId(languageID);
     emit languageChanged(languageID);
     emit retranslate();
     set_languageIdString(QString::fromLatin1(gLanguageFiles[languageID].code));
+}
+
+void Translator::holdApplicationFont()
+{
+    m_fontHeld = true;
+}
+
+void Translator::releaseApplicationFont()
+{
+    if (!m_fontHeld)
+        return;
+    m_fontHeld = false;
+    applyFont(m_languageId);
+}
+
+// Plain texts take the application font: it must draw the language's script itself, not
+// through whatever fallback font happens to be installed. Setting the font it already
+// has would only make every text resolve its font again.
+void Translator::applyFont(int id)
+{
+    if (!isValidId(id) || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    QFont font = QGuiApplication::font();
+    const QString family = fontFamily(id);
+    if (font.family() == family)
+        return;
+    font.setFamily(family);
+    QGuiApplication::setFont(font);
 }
 
 void Translator::setLanguageByString(const QString &languageString)

@@ -56,6 +56,11 @@ public:
     static bool isValidId(int id) { return unsigned(id) < unsigned(languageCount); }
     // The font that draws a language's script; the shell's theme selects the same.
     static QString fontFamily(int id);
+    // While held, a language switch leaves the application font alone; the release sets
+    // the font of the language then current, once. The shell holds it until its first
+    // frame is on the screen, so that start-up does not resolve a font twice.
+    void holdApplicationFont();
+    void releaseApplicationFont();
 
 public slots:
     int getNumOfAllLanguages() const { return languageCount; }
@@ -83,7 +88,10 @@ signals:
     void languageIdChanged(int languageId);
 
 private:
+    void applyFont(int id);
+
     QTranslator translator;
+    bool m_fontHeld = false;
     int m_languageId = -1;
     QString m_languageIdString;
 };

@@ -3,10 +3,6 @@ import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import "widgets"
 import "qrc:/theme"
-import "qrc:/keyboard"
-import "qrc:/eoltest"
-import "qrc:/config"
-import "qrc:/networking"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
@@ -31,10 +27,17 @@ ApplicationWindow {
     LayoutMirroring.childrenInherit: true
 
     // Edits not yet saved are dropped when the language changes under them.
-    function cancelEdits() { servicePages.cancelEdits() }
+    function cancelEdits() {
+        if (servicePages.item)
+            servicePages.item.cancelEdits()
+    }
 
-    // Only the first screen is built for the first frame; the pages and dialogs behind it
-    // follow in the next turn of the event loop, or when first shown.
+    // Only the cabinet and the dock are built for the first frame; the pages, pop-ups and
+    // notices follow in the next turn of the event loop, or at once when first needed.
+    function layer(loader) {
+        loader.active = true
+        return loader.item
+    }
     property bool firstFrameShown: false
     Connections {
         target: mainWindow
@@ -65,13 +68,16 @@ ApplicationWindow {
             zones2handleStart: cabinetManager.zones2handleStart
         }
 
-        ServicePages {
+        Loader {
             id: servicePages
-            objectName: "servicePages"
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
-            prepared: mainWindow.firstFrameShown
-            keyboard: keyboardLayer
+            active: mainWindow.firstFrameShown || visible
+            source: "qrc:/widgets/ServicePages.qml"
+            onLoaded: {
+                item.objectName = "servicePages"
+                item.keyboard = Qt.binding(function() { return keyboardLayer.item })
+            }
         }
 
         // The cookbook: products, groups and day-part layouts edited on the cabinet. It
@@ -86,7 +92,7 @@ ApplicationWindow {
             source: "qrc:/cookbook/ProductsListPanel.qml"
             onLoaded: {
                 item.objectName = "cookbook"
-                item.keyboard = keyboardLayer
+                item.keyboard = Qt.binding(function() { return keyboardLayer.item })
                 // Made hidden and then shown, as the panel opens (and unlocks) on being shown.
                 item.visible = false
                 item.visible = Qt.binding(function() {
@@ -97,7 +103,7 @@ ApplicationWindow {
         Connections {
             target: cookbook.item
             function onClosed() { screen.currentView = "main" }
-            function onNotice(text) { simpleDialog.show(text, true) }
+            function onNotice(text) { mainWindow.layer(simpleDialog).show(text, true) }
         }
 
         Loader {
@@ -107,7 +113,7 @@ ApplicationWindow {
             visible: !cabinetManager.isConfigured
             active: visible
             source: "qrc:/config/FirstStartFlow.qml"
-            onLoaded: item.keyboard = keyboardLayer
+            onLoaded: item.keyboard = Qt.binding(function() { return keyboardLayer.item })
         }
 
         Dock {
@@ -123,14 +129,16 @@ ApplicationWindow {
             onDayPartsRequested: dayPartPopup.visible = true
             onCookbookRequested: screen.currentView = "cookbook"
             onLanguageApplied: mainWindow.cancelEdits()
-            onWifiConnectionRequested: wifiConnection.ask()
+            onWifiConnectionRequested: mainWindow.layer(wifiConnection).ask()
         }
 
         // The dock's Wi-Fi icon, tapped: the Wi-Fi set up again from the cloud's network file.
-        WifiConnectionQuestion {
+        Loader {
             id: wifiConnection
-            objectName: "mainWifiConnectionQuestion"
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            active: mainWindow.firstFrameShown
+            source: "qrc:/networking/WifiConnectionQuestion.qml"
+            onLoaded: item.objectName = "mainWifiConnectionQuestion"
         }
 
         // Modal: the day parts the operator may pick, above everything but the notices.
@@ -156,86 +164,129 @@ ApplicationWindow {
         }
 
         // The unit details and the outcome of installing or resetting the configuration.
-        ConfigurationScreens {
+        Loader {
             anchors.fill: parent
-            keyboard: keyboardLayer
+            active: mainWindow.firstFrameShown
+            source: "qrc:/config/ConfigurationScreens.qml"
+            onLoaded: item.keyboard = Qt.binding(function() { return keyboardLayer.item })
         }
 
         // The on-screen keyboards of the fields being edited, over the pages.
-        KeyboardLayer {
+        Loader {
             id: keyboardLayer
-            objectName: "keyboardLayer"
             anchors.fill: parent
-            portrait: mainWindow.portrait
+            active: mainWindow.firstFrameShown
+            source: "qrc:/keyboard/KeyboardLayer.qml"
+            onLoaded: {
+                item.objectName = "keyboardLayer"
+                item.portrait = Qt.binding(function() { return mainWindow.portrait })
+            }
         }
 
-        OverTempDialog {
+        Loader {
             id: overTempDialog
             anchors.fill: parent
+            active: mainWindow.firstFrameShown
+            source: "qrc:/widgets/OverTempDialog.qml"
         }
 
         // Without the IO board nothing heats or counts. Staff may close the notice and go
         // on using the screen; the error stays in the log and the next break shows it again.
-        NoticePanel {
+        Loader {
             id: linkBrokenNotice
-            objectName: "linkBrokenNotice"
             anchors.fill: parent
             readonly property bool linkBroken: tulErrorController.sibLinkBroken
             property bool dismissed: false
             onLinkBrokenChanged: if (!linkBroken) dismissed = false
-            visible: linkBroken && !dismissed
-            closable: true
-            onClosed: dismissed = true
-            text: qsTr("<b>System Error:</b><br>Modbus Link Broken.") + tro.emptyStr
+            active: mainWindow.firstFrameShown
+            source: "qrc:/widgets/NoticePanel.qml"
+            onLoaded: {
+                item.objectName = "linkBrokenNotice"
+                item.closable = true
+                item.visible = Qt.binding(function() { return linkBrokenNotice.linkBroken && !linkBrokenNotice.dismissed })
+                item.text = Qt.binding(function() { return qsTr("<b>System Error:</b><br>Modbus Link Broken.") + tro.emptyStr })
+            }
+        }
+        Connections {
+            target: linkBrokenNotice.item
+            function onClosed() { linkBrokenNotice.dismissed = true }
         }
 
-        NoticePanel {
+        Loader {
             id: firmwareNotice
-            objectName: "firmwareNotice"
             anchors.fill: parent
-            text: qsTr("Copying firmware update files...<br>DO NOT unplug USB or power off the unit") + tro.emptyStr
-            busy: true
+            active: mainWindow.firstFrameShown
+            source: "qrc:/widgets/NoticePanel.qml"
+            onLoaded: {
+                item.objectName = "firmwareNotice"
+                item.busy = true
+                item.text = Qt.binding(function() {
+                    return qsTr("Copying firmware update files...<br>DO NOT unplug USB or power off the unit") + tro.emptyStr
+                })
+            }
         }
 
         // The IoT proxy agent's system backup: the unit must stay powered until it ends.
-        NoticePanel {
+        Loader {
             id: backupNotice
-            objectName: "backupNotice"
             anchors.fill: parent
             readonly property var agent: typeof tulIot !== "undefined" ? tulIot : null
-            visible: agent !== null && agent.systemBackupActive && !agent.forcedPackageActive
-            text: qsTr("System backup in progress.<br>DO NOT unplug USB or power off the unit")
-                  + "<br>" + (agent ? agent.systemBackupProgress : 0) + " %"
-            busy: true
+            active: mainWindow.firstFrameShown
+            source: "qrc:/widgets/NoticePanel.qml"
+            onLoaded: {
+                item.objectName = "backupNotice"
+                item.busy = true
+                item.visible = Qt.binding(function() {
+                    return backupNotice.agent !== null && backupNotice.agent.systemBackupActive
+                            && !backupNotice.agent.forcedPackageActive
+                })
+                item.text = Qt.binding(function() {
+                    return qsTr("System backup in progress.<br>DO NOT unplug USB or power off the unit")
+                            + "<br>" + (backupNotice.agent ? backupNotice.agent.systemBackupProgress : 0) + " %"
+                })
+            }
         }
 
-        ScreenTestPanel {
+        Loader {
             id: screenTest
-            objectName: "screenTestPanel"
             anchors.fill: parent
+            active: mainWindow.firstFrameShown
+            source: "qrc:/widgets/ScreenTestPanel.qml"
+            onLoaded: item.objectName = "screenTestPanel"
         }
 
-        SimpleDialog {
+        Loader {
             id: simpleDialog
-            objectName: "simpleDialog"
             anchors.fill: parent
+            active: mainWindow.firstFrameShown
+            source: "qrc:/widgets/SimpleDialog.qml"
+            onLoaded: item.objectName = "simpleDialog"
         }
 
         // The factory test: its message, and the screens it needs clear.
-        EolTestLayer {
+        Loader {
+            id: eolTestLayer
             anchors.fill: parent
-            screenTestPanel: screenTest
-            onScreenTestRequested: {
+            active: mainWindow.firstFrameShown
+            source: "qrc:/eoltest/EolTestLayer.qml"
+            onLoaded: item.screenTestPanel = Qt.binding(function() { return screenTest.item })
+        }
+        Connections {
+            target: eolTestLayer.item
+            function onScreenTestRequested(show) {
                 if (show)
-                    screenTest.start()
-                else
-                    screenTest.stop()
+                    mainWindow.layer(screenTest).start()
+                else if (screenTest.item)
+                    screenTest.item.stop()
             }
-            onPanelsHideRequested: {
+            function onPanelsHideRequested() {
                 screen.currentView = "main"
-                screenTest.stop()
-                keyboardLayer.hide()
-                wifiConnection.close()
+                if (screenTest.item)
+                    screenTest.item.stop()
+                if (keyboardLayer.item)
+                    keyboardLayer.item.hide()
+                if (wifiConnection.item)
+                    wifiConnection.item.close()
                 mainWindow.cancelEdits()
             }
         }
@@ -243,17 +294,20 @@ ApplicationWindow {
 
     Connections {
         target: cabinetManager
-        function onInvokeSimpleDialog(text, showClose) { simpleDialog.show(text, showClose) }
+        function onInvokeSimpleDialog(text, showClose) { mainWindow.layer(simpleDialog).show(text, showClose) }
         // The idle return: the main view, nothing left open over it, no unsaved edit kept.
         function onNoUserInteraction() {
             screen.currentView = "main"
             dayPartPopup.visible = false
-            if (simpleDialog.showClose)
-                simpleDialog.visible = false
+            if (simpleDialog.item && simpleDialog.item.showClose)
+                simpleDialog.item.visible = false
             mainWindow.cancelEdits()
         }
-        function onFirmwareUpdateStarted() { firmwareNotice.visible = true }
-        function onDisplayTestStart() { screenTest.start() }
-        function onDisplayTestStop() { screenTest.stop() }
+        function onFirmwareUpdateStarted() { mainWindow.layer(firmwareNotice).visible = true }
+        function onDisplayTestStart() { mainWindow.layer(screenTest).start() }
+        function onDisplayTestStop() {
+            if (screenTest.item)
+                screenTest.item.stop()
+        }
     }
 }

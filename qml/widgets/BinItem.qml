@@ -207,7 +207,8 @@ Rectangle {
                 Label {
                     objectName: "binFaultBadgeText"
                     anchors.centerIn: parent
-                    text: "!"
+                    // Laid out only while shown, as on most bins it never is.
+                    text: bin.faulted ? "!" : ""
                     color: "black"
                     font.pixelSize: bin.wordSize
                     font.bold: true

@@ -55,7 +55,8 @@ Item {
             color: "black"
             Label {
                 anchors.centerIn: parent
-                text: "!"
+                // Laid out only while the banner shows.
+                text: banner.visible ? "!" : ""
                 color: Theme.warning
                 font.pixelSize: 22
                 font.bold: true

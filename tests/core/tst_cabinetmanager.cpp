@@ -73,11 +73,17 @@ private slots:
     void idleTimerFiresAndTouchRestartsIt();
     void pluggedInMinutesSurviveARestart();
     void flashDriveMountFollowsTheMountTable();
+    void firstFrameShowsOnlyTheCabinet_data();
+    void firstFrameShowsOnlyTheCabinet();
+    void requestsBeforeTheFirstFrameAreShown_data();
+    void requestsBeforeTheFirstFrameAreShown();
     void backupNoticeFollowsTheAgent_data();
     void backupNoticeFollowsTheAgent();
 
 private:
     QScopedPointer<CabinetManager> start(int connectorId = 0);
+    // The shell's window once the pages and pop-ups behind the first frame are made.
+    static QQuickWindow *shell(CabinetManager *cm);
     void installPersonality(const QString &fixture, const QString &asName = QString());
     QString m_cwd;
     QScopedPointer<ScratchRoots> m_scratch;
@@ -99,6 +105,14 @@ void TestCabinetManager::cleanup()
 QScopedPointer<CabinetManager> TestCabinetManager::start(int connectorId)
 {
     return QScopedPointer<CabinetManager>(new CabinetManager(connectorId, 7));
+}
+
+QQuickWindow *TestCabinetManager::shell(CabinetManager *cm)
+{
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().value(0));
+    if (!window || !QTest::qWaitFor([window] { return window->property("firstFrameShown").toBool(); }))
+        return nullptr;
+    return window;
 }
 
 void TestCabinetManager::installPersonality(const QString &fixture, const QString &asName)
@@ -275,7 +289,7 @@ void TestCabinetManager::everyPageOfTheShellOpensWithoutWarnings()
 {
     installPersonality(QStringLiteral("2x4_mirror.hcc"));
     auto cm = start();
-    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
+    auto *window = shell(cm.data());
     QVERIFY(window);
     QObject *screen = window->findChild<QObject *>(QStringLiteral("screen"));
     QObject *pages = window->findChild<QObject *>(QStringLiteral("servicePages"));
@@ -490,6 +504,87 @@ void TestCabinetManager::flashDriveMountFollowsTheMountTable()
 QTEST_MAIN(TestCabinetManager)
 #include "tst_cabinetmanager.moc"
 
+// Only the cabinet and the dock are made for the first frame; pop-ups and layers follow
+// it, and a service page waits until it is first opened.
+void TestCabinetManager::firstFrameShowsOnlyTheCabinet_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("beforeFrame");
+    QTest::addColumn<bool>("afterFrame");
+    QTest::addColumn<QString>("openPage");
+    QTest::newRow("cabinet") << "cabinetView" << true << true << QString();
+    QTest::newRow("dock") << "dock" << true << true << QString();
+    for (const char *layer : {"servicePages", "keyboardLayer", "simpleDialog", "overTempDialog",
+                              "linkBrokenNotice", "firmwareNotice", "backupNotice", "screenTestPanel",
+                              "eolTestLayer", "configurationScreens", "mainWifiConnectionQuestion",
+                              "dayPartPopup", "serviceCarousel"})
+        QTest::newRow(layer) << layer << false << true << QString();
+    QTest::newRow("preferences page") << "preferencesPage" << false << false << "Preferences";
+    QTest::newRow("language page") << "languagePage" << false << false << "Language";
+    QTest::newRow("alphabetic keyboard") << "keyboardAlpha" << false << false << QString();
+}
+
+void TestCabinetManager::firstFrameShowsOnlyTheCabinet()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, beforeFrame);
+    QFETCH(bool, afterFrame);
+    QFETCH(QString, openPage);
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
+    auto cm = start();
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().value(0));
+    QVERIFY(window);
+    // The constructor has built the scene; no frame can have been drawn before the event loop.
+    QVERIFY(!window->property("firstFrameShown").toBool());
+    QCOMPARE(window->findChild<QObject *>(name) != nullptr, beforeFrame);
+    QVERIFY(shell(cm.data()));
+    QTest::qWait(50); // nothing more is made by itself after the first frame
+    QCOMPARE(window->findChild<QObject *>(name) != nullptr, afterFrame);
+    if (openPage.isEmpty())
+        return;
+    QObject *pages = window->findChild<QObject *>(QStringLiteral("servicePages"));
+    QVERIFY(pages);
+    window->findChild<QObject *>(QStringLiteral("screen"))->setProperty("currentView", QStringLiteral("settings"));
+    QVERIFY(QMetaObject::invokeMethod(pages, "open", Q_ARG(QVariant, openPage)));
+    QTRY_VERIFY(window->findChild<QObject *>(name));
+}
+
+// What the back end asks for before the first frame is not lost to the layer made later.
+void TestCabinetManager::requestsBeforeTheFirstFrameAreShown_data()
+{
+    QTest::addColumn<int>("request");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("message") << 0 << "simpleDialog";
+    QTest::newRow("firmware copy") << 1 << "firmwareNotice";
+    QTest::newRow("screen test") << 2 << "screenTestPanel";
+}
+
+void TestCabinetManager::requestsBeforeTheFirstFrameAreShown()
+{
+    QFETCH(int, request);
+    QFETCH(QString, name);
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
+    auto cm = start();
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().value(0));
+    QVERIFY(window);
+    QVERIFY(!window->property("firstFrameShown").toBool());
+    if (request == 0)
+        emit cm->invokeSimpleDialog(QStringLiteral("Export done"), true);
+    else if (request == 1)
+        emit cm->firmwareUpdateStarted();
+    else
+        emit cm->displayTestStart();
+    QObject *layer = window->findChild<QObject *>(name);
+    QVERIFY(layer);
+    QVERIFY(layer->property("visible").toBool());
+    if (request == 0)
+        QCOMPARE(layer->property("text").toString(), QStringLiteral("Export done"));
+    QVERIFY(shell(cm.data()));
+    // Still the one layer, still shown, once the others are made.
+    QCOMPARE(window->findChildren<QObject *>(name).size(), 1);
+    QVERIFY(layer->property("visible").toBool());
+}
+
 void TestCabinetManager::backupNoticeFollowsTheAgent_data()
 {
     QTest::addColumn<bool>("backup");
@@ -506,7 +601,8 @@ void TestCabinetManager::backupNoticeFollowsTheAgent()
     QFETCH(bool, forcedPackage);
     QFETCH(bool, shown);
     auto cm = start();
-    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().first());
+    auto *window = shell(cm.data());
+    QVERIFY(window);
     QObject *notice = window->findChild<QObject *>(QStringLiteral("backupNotice"));
     QVERIFY(notice);
     cm->tulIot()->set_systemBackupProgress(42);

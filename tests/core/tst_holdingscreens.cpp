@@ -210,7 +210,9 @@ bool TestHoldingScreens::show(bool withHolding)
     m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
     if (!m_window)
         qWarning() << component.errors();
-    return m_window && QTest::qWaitForWindowExposed(m_window.get());
+    // The dialogs and notices are made once the first frame is on the screen.
+    return m_window && QTest::qWaitForWindowExposed(m_window.get())
+        && QTest::qWaitFor([this] { return m_window->property("firstFrameShown").toBool(); });
 }
 
 // Delegates of a Repeater are visual children only, so the search walks the item tree.

@@ -6,6 +6,8 @@
 #include "translator.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -21,6 +23,8 @@ private slots:
     void missingCatalogueStillSwitches();
     void modelPerCustomer_data();
     void modelPerCustomer();
+    void applicationFontFollowsTheLanguage_data();
+    void applicationFontFollowsTheLanguage();
 
 private:
     // Names of the four language signals in the order they are emitted.
@@ -172,5 +176,57 @@ void TestTranslator::modelPerCustomer()
     QCOMPARE(model.getLanguageItems().size(), ids.size());
 }
 
-QTEST_GUILESS_MAIN(TestTranslator)
+// Ids 0 English, 1 Spanish, 11 Arabic, 12 Korean, 13 Chinese, 14 Japanese.
+void TestTranslator::applicationFontFollowsTheLanguage_data()
+{
+    QTest::addColumn<QList<int>>("languages");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<QString>("familyBeforeRelease");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("fontChanges");
+    // A switch after the release: the font follows it at once (-1: none).
+    QTest::addColumn<int>("switchAfter");
+    QTest::addColumn<QString>("familyAfterSwitch");
+    const QString latin = QStringLiteral("DejaVu Sans");
+    QTest::newRow("switch") << QList<int>{12} << false << "Noto Sans CJK KR" << "Noto Sans CJK KR" << 1 << -1 << QString();
+    QTest::newRow("same family kept") << QList<int>{1, 11} << false << latin << latin << 0 << -1 << QString();
+    QTest::newRow("held until released") << QList<int>{12} << true << latin << "Noto Sans CJK KR" << 1 << 0 << latin;
+    QTest::newRow("held, set once") << QList<int>{13, 14} << true << latin << "Noto Sans CJK JP" << 1 << -1 << QString();
+    QTest::newRow("held, back to the font it has") << QList<int>{13, 0} << true << latin << latin << 0 << 13 << "Noto Sans CJK SC";
+    QTest::newRow("held, Latin") << QList<int>{1} << true << latin << latin << 0 << -1 << QString();
+}
+
+void TestTranslator::applicationFontFollowsTheLanguage()
+{
+    QFETCH(QList<int>, languages);
+    QFETCH(bool, held);
+    QFETCH(QString, familyBeforeRelease);
+    QFETCH(QString, family);
+    QFETCH(int, fontChanges);
+    QFETCH(int, switchAfter);
+    QFETCH(QString, familyAfterSwitch);
+    QFont start = QGuiApplication::font();
+    start.setFamily(QStringLiteral("DejaVu Sans"));
+    QGuiApplication::setFont(start);
+    Translator t;
+    t.setLanguage(0);
+    QSignalSpy changes(qGuiApp, &QGuiApplication::fontChanged);
+    if (held)
+        t.holdApplicationFont();
+    for (int id : languages)
+        t.setLanguage(id);
+    QCOMPARE(QGuiApplication::font().family(), familyBeforeRelease);
+    t.releaseApplicationFont();
+    t.releaseApplicationFont(); // a second release changes nothing
+    QCOMPARE(QGuiApplication::font().family(), family);
+    QCOMPARE(changes.size(), fontChanges);
+    // The language the texts show is switched whatever happens to the font.
+    QCOMPARE(t.getLanguage(), languages.last());
+    if (switchAfter < 0)
+        return;
+    t.setLanguage(switchAfter);
+    QCOMPARE(QGuiApplication::font().family(), familyAfterSwitch);
+}
+
+QTEST_MAIN(TestTranslator)
 #include "tst_translator.moc"

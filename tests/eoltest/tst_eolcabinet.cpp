@@ -167,6 +167,8 @@ void TestEolCabinet::announcementOnTheFixedPort()
     // The technician holds the dock's Wi-Fi icon (five seconds, shortened here).
     auto *window = qobject_cast<QQuickWindow *>(m_cm->qmlEngine()->rootObjects().value(0));
     QVERIFY(window);
+    // The factory test's message is made after the first frame.
+    QTRY_VERIFY(window->property("firstFrameShown").toBool());
     auto *icon = window->findChild<QQuickItem *>(QStringLiteral("wifiStatusIcon"));
     QVERIFY(icon);
     QTRY_VERIFY(icon->isVisible());
