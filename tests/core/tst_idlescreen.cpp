@@ -75,6 +75,8 @@ private slots:
 
     void tickerWakesOnTheSecond_data();
     void tickerWakesOnTheSecond();
+    void recordsReachTheTile_data();
+    void recordsReachTheTile();
     void framesFollowTheCountdowns_data();
     void framesFollowTheCountdowns();
 
@@ -157,6 +159,75 @@ void TestIdleScreen::tickerWakesOnTheSecond()
     QFETCH(int, unit);
     QFETCH(int, delay);
     QCOMPARE(SecondTicker::delayToNext(now, unit), delay);
+}
+
+namespace {
+trayInfo record(int state, int remaining)
+{
+    trayInfo r;
+    r.productId = 21;
+    r.trayState = quint8(state);
+    r.active = state >= 5;
+    r.remainingTime = remaining;
+    return r;
+}
+} // namespace
+
+// A bin's records as the tile sees them: what shows at once, what at the next second.
+void TestIdleScreen::recordsReachTheTile_data()
+{
+    QTest::addColumn<QString>("source"); // "slot", "given" (shown as is), "other display"
+    QTest::addColumn<int>("state");      // first record: holding (6) with 100 s left
+    QTest::addColumn<int>("nextState");
+    QTest::addColumn<int>("nextRemaining");
+    QTest::addColumn<int>("shownAtOnce");
+    QTest::addColumn<int>("shownAtTheSecond");
+    QTest::addColumn<bool>("changed");   // the tile hears of a new state
+    QTest::addColumn<bool>("ticking");   // the bin still needs the ticker
+    QTest::newRow("slot: a step waits for the second") << "slot" << 6 << 6 << 99 << 100 << 99 << false << true;
+    QTest::newRow("slot: two steps as well") << "slot" << 6 << 6 << 98 << 100 << 98 << false << true;
+    QTest::newRow("slot: warning shows at once") << "slot" << 6 << 7 << 99 << 99 << 99 << true << true;
+    QTest::newRow("slot: a restart shows at once") << "slot" << 6 << 6 << 900 << 900 << 900 << false << true;
+    QTest::newRow("slot: a stop shows at once") << "slot" << 6 << 4 << 0 << 0 << 0 << true << false;
+    QTest::newRow("given: shown as it comes") << "given" << 6 << 6 << 99 << 99 << 99 << false << true;
+    QTest::newRow("other display: counts down itself") << "other display" << 6 << 6 << 100 << 100 << 99 << false << true;
+    QTest::newRow("other display: a stop ends the count") << "other display" << 6 << 4 << 0 << 0 << 0 << true << false;
+}
+
+void TestIdleScreen::recordsReachTheTile()
+{
+    QFETCH(QString, source);
+    QFETCH(int, state);
+    QFETCH(int, nextState);
+    QFETCH(int, nextRemaining);
+    QFETCH(int, shownAtOnce);
+    QFETCH(int, shownAtTheSecond);
+    QFETCH(bool, changed);
+    QFETCH(bool, ticking);
+
+    SecondTicker ticker;
+    BinView view(0, source == QLatin1String("slot"), &ticker);
+    const auto feed = [&](const trayInfo &r) {
+        if (source == QLatin1String("slot"))
+            view.setSlotRecord(r);
+        else
+            view.setRecord(r, source == QLatin1String("other display"));
+    };
+    feed(record(state, 100));
+    QCOMPARE(view.get_remainingTime(), 100);
+    QCOMPARE(ticker.users(), 1);
+
+    QSignalSpy changes(&view, &BinView::changed);
+    feed(record(nextState, nextRemaining));
+    QCOMPARE(view.get_remainingTime(), shownAtOnce);
+    QCOMPARE(changes.count() > 0, changed);
+    QCOMPARE(ticker.users(), ticking ? 1 : 0);
+    QCOMPARE(ticker.isRunning(), ticking);
+
+    if (source == QLatin1String("other display"))
+        QTest::qWait(Unit + Unit / 4); // a holding second since its last record
+    emit ticker.tick();
+    QCOMPARE(view.get_remainingTime(), shownAtTheSecond);
 }
 
 void TestIdleScreen::framesFollowTheCountdowns_data()
