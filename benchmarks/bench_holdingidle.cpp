@@ -434,7 +434,7 @@ QString startHolding(Child &cabinet, const Children &all)
     return QString();
 }
 
-// Part 1: 20 bins holding beside the countdown floor, and beside the same cabinet without
+// First: 20 bins holding beside the countdown floor, and beside the same cabinet without
 // its screen (the polls, the in-process IO-board and reader simulators, the holding timers).
 int holdingIdle(const QString &base, int intervalMs, int rounds, int settleMs)
 {
@@ -498,7 +498,7 @@ int holdingIdle(const QString &base, int intervalMs, int rounds, int settleMs)
     return 0;
 }
 
-// Part 2: master and second display idle, nothing holding, with and without their screens.
+// Second: master and second display idle, nothing holding, with and without their screens.
 int twoDisplaysIdle(const QString &base, int intervalMs, int rounds, int settleMs)
 {
     const QProcessEnvironment common = baseEnvironment(base);
