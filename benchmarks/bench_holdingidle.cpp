@@ -1,12 +1,19 @@
-// Prints the CPU time the program takes while it idles with all 20 bins of a 5 x 4
-// cabinet holding, beside that of an idle bare Qt Quick window, each measured over the
-// same interval after the same settling period.
-//   bench_holdingidle [interval s] [settling s]     (defaults 20 and 5)
-// The simulated IO board and NFC readers run inside the program and are counted with it.
+// Idle cost of the holding screen beside floors that do the work a perfect program must:
+//  1. all 20 bins of a 5 x 4 cabinet holding, beside a Qt Quick window that redraws 20
+//     countdown texts once a second; % of one core and frames per second of each, the
+//     two measured in turns over the same intervals;
+//  2. two displays (master and second) idle on the virtual CAN bus, nothing holding,
+//     beside the same pair run without their screens (TUL_NO_SCENE): what the pair
+//     without screens spends is the IO-board and reader polls, the display link and the
+//     timers the cabinet must run; the rest is the shell's.
+//   bench_holdingidle [interval s] [rounds] [settling s]     (defaults 10, 5 and 5)
+// CPU time is the run time of every thread of a process (/proc/<pid>/task/*/schedstat, in
+// ns); frames are counted from the scene graph's render-loop timing lines.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,24 +25,63 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
+#include <memory>
+#include <vector>
 
 namespace {
 
 const char *const LoadedLine = "Scene loaded";
+const char *const SyncedLine = "Start-up synchronisation finished";
+// One line per frame drawn, from the software render loop when its timing category is on.
+const char *const FrameLine = "Frame rendered";
 constexpr int Bins = 20;
 constexpr int BinsPerZone = 2;
 constexpr int ReadyToHold = 4;
 constexpr int FirstHoldingState = 6; // standard, warning and discard are all holding
 constexpr int LastHoldingState = 8;
-constexpr double TargetPercent = 0.5;
+constexpr double TargetRatio = 2.0;
+constexpr double TargetFps = 1.2;
 
-int runBareWindow(int argc, char *argv[])
+// The floor: 20 countdown texts in the cabinet's grid, as large and bold as the bins'
+// timers, all moved by one timer woken on each whole second of the wall clock.
+int runFloorWindow(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     QQmlApplicationEngine engine;
-    engine.loadData("import QtQuick 2.15\nimport QtQuick.Window 2.15\n"
-                    "Window { visible: true; width: 800; height: 480; color: \"black\" }");
+    engine.loadData(R"(
+import QtQuick 2.15
+import QtQuick.Window 2.15
+Window {
+    id: root
+    visible: true; width: 800; height: 480; color: "black"
+    readonly property double start: Date.now()
+    property double now: start
+    function format(s) {
+        var t = Math.abs(s), m = Math.floor(t / 60), r = t % 60
+        return (s < 0 ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (r < 10 ? "0" : "") + r
+    }
+    Timer {
+        interval: 1000 - Date.now() % 1000
+        running: true
+        onTriggered: { root.now = Date.now(); interval = 1000 - Date.now() % 1000; start() }
+    }
+    Grid {
+        anchors.fill: parent; anchors.margins: 4; columns: 4; spacing: 4
+        Repeater {
+            model: 20
+            Rectangle {
+                width: (792 - 12) / 4; height: (472 - 16) / 5; color: "#1f7a3a"; radius: 3
+                Text {
+                    anchors.fill: parent
+                    horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter
+                    color: "white"; font.pixelSize: 48; font.bold: true
+                    text: root.format(900 + 60 * index - Math.floor((root.now - root.start) / 1000))
+                }
+            }
+        }
+    }
+}
+)");
     std::fprintf(stderr, "%s\n", LoadedLine);
     std::fflush(stderr);
     return app.exec();
@@ -76,26 +122,30 @@ QPair<int, int> productTemperatures(int productId)
     return {0, 0};
 }
 
-// utime + stime of a process, in clock ticks; -1 when it cannot be read.
-long long cpuTicks(qint64 pid)
+// Run time of every thread of a process in ns; -1 when it cannot be read.
+qint64 cpuNs(qint64 pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
+    const QString base = QStringLiteral("/proc/%1/task").arg(pid);
+    const QStringList tasks = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (tasks.isEmpty())
         return -1;
-    const QByteArray text = stat.readAll();
-    // The command name may hold spaces and parentheses: the fields follow its last ')'.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return -1;
-    return fields.at(11).toLongLong() + fields.at(12).toLongLong(); // fields 14 and 15
+    qint64 sum = 0;
+    for (const QString &task : tasks) {
+        QFile stat(base + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
+        if (stat.open(QIODevice::ReadOnly))
+            sum += stat.readAll().split(' ').value(0).toLongLong();
+    }
+    return sum;
 }
 
 // A child whose merged output is drained all the time, so that it never blocks on a
-// full pipe, and whose console answers ("sim: ...") are picked out of its log.
+// full pipe, whose console answers ("sim: ...") are picked out of its log, and whose
+// drawn frames are counted.
 class Child
 {
 public:
-    Child(const QString &program, const QStringList &args, const QProcessEnvironment &env)
+    Child(const QString &name, const QString &program, const QStringList &args, const QProcessEnvironment &env)
+        : m_name(name)
     {
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
@@ -108,23 +158,12 @@ public:
         m_process.waitForFinished(5000);
     }
 
+    QString name() const { return m_name; }
     qint64 pid() const { return m_process.processId(); }
     bool running() const { return m_process.state() == QProcess::Running; }
-
-    // Reads output for `ms`, or until `line` has been seen when it is not empty.
-    bool pump(int ms, const QByteArray &line = QByteArray())
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!(line.size() && m_seen.contains(line))) {
-            const qint64 left = ms - clock.elapsed();
-            if (left <= 0 || !running())
-                return line.isEmpty() && running();
-            m_process.waitForReadyRead(int(left));
-            take();
-        }
-        return true;
-    }
+    bool saw(const char *line) const { return m_seen.contains(QByteArray(line)); }
+    qint64 frames() const { return m_frames; }
+    QProcess &process() { return m_process; }
 
     // One console command and its answer, without "sim: "; empty on no answer.
     QString ask(const QByteArray &command)
@@ -140,7 +179,6 @@ public:
         return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
     }
 
-private:
     void take()
     {
         m_pending += m_process.readAll();
@@ -150,16 +188,49 @@ private:
             m_pending.remove(0, end + 1);
             if (line.startsWith("sim: "))
                 m_answers << QString::fromUtf8(line.mid(5));
-            else if (line.startsWith(LoadedLine))
-                m_seen << LoadedLine;
+            else if (line.contains(FrameLine))
+                ++m_frames;
+            for (const char *marker : {LoadedLine, SyncedLine})
+                if (line.contains(marker) && !m_seen.contains(marker))
+                    m_seen << marker;
         }
     }
 
+private:
+    QString m_name;
     QProcess m_process;
     QByteArray m_pending;
     QStringList m_answers;
     QList<QByteArray> m_seen;
+    qint64 m_frames = 0;
 };
+
+using Children = std::vector<Child *>;
+
+// Drains every child for `ms`, or until `done` holds; false if a child ended.
+template<typename Done>
+bool pumpAll(const Children &children, int ms, Done done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        for (Child *child : children) {
+            if (!child->running())
+                return false;
+            child->process().waitForReadyRead(10);
+            child->take();
+        }
+        if (done())
+            return true;
+    } while (clock.elapsed() < ms);
+    return false;
+}
+
+bool pumpAll(const Children &children, int ms)
+{
+    pumpAll(children, ms, [] { return false; });
+    return std::all_of(children.begin(), children.end(), [](Child *c) { return c->running(); });
+}
 
 struct BinState
 {
@@ -189,7 +260,7 @@ bool isHolding(const BinState &s)
 // Asks every bin until `done` holds for all of them or `ms` have passed; returns the
 // bins for which it does not.
 template<typename Done>
-QList<int> waitForBins(Child &cabinet, int ms, Done done)
+QList<int> waitForBins(Child &cabinet, const Children &all, int ms, Done done)
 {
     QElapsedTimer clock;
     clock.start();
@@ -202,7 +273,7 @@ QList<int> waitForBins(Child &cabinet, int ms, Done done)
         }
         if (missing.isEmpty() || !cabinet.running())
             break;
-        cabinet.pump(500);
+        pumpAll(all, 500);
     } while (clock.elapsed() < ms);
     return missing;
 }
@@ -215,27 +286,83 @@ QString binList(const QList<int> &bins)
     return names.join(QLatin1Char(' '));
 }
 
-struct Usage
+// One interval of a group of children: % of one core they took together, and frames
+// per second they drew together.
+struct Sample
 {
-    long long ticks = -1;
-    double seconds = 0;
-    double percent() const { return seconds > 0 ? 100.0 * ticks / double(sysconf(_SC_CLK_TCK)) / seconds : 0; }
+    double percent = -1;
+    double fps = 0;
 };
 
-Usage measure(Child &child, int settleMs, int intervalMs)
+Sample measure(const Children &measured, const Children &all, int intervalMs)
 {
-    Usage usage;
-    if (!child.pump(settleMs))
-        return usage;
-    const long long before = cpuTicks(child.pid());
+    Sample sample;
+    pumpAll(all, 50); // what was drawn before the interval is not counted in it
+    qint64 before = 0, framesBefore = 0;
+    for (Child *child : measured) {
+        const qint64 ns = cpuNs(child->pid());
+        if (ns < 0)
+            return sample;
+        before += ns;
+        framesBefore += child->frames();
+    }
     QElapsedTimer clock;
     clock.start();
-    const bool alive = child.pump(intervalMs);
-    const long long after = cpuTicks(child.pid());
-    usage.seconds = clock.nsecsElapsed() / 1e9;
-    if (alive && before >= 0 && after >= before)
-        usage.ticks = after - before;
-    return usage;
+    if (!pumpAll(all, intervalMs))
+        return sample;
+    qint64 after = 0;
+    for (Child *child : measured)
+        after += cpuNs(child->pid());
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    qint64 framesAfter = 0;
+    for (Child *child : measured)
+        framesAfter += child->frames();
+    sample.percent = 100.0 * (after - before) / 1e9 / seconds;
+    sample.fps = (framesAfter - framesBefore) / seconds;
+    return sample;
+}
+
+struct Series
+{
+    std::vector<double> percents;
+    std::vector<double> fps;
+    double min() const { return *std::min_element(percents.begin(), percents.end()); }
+    double median() const { return medianOf(percents); }
+    double medianFps() const { return medianOf(fps); }
+    static double medianOf(std::vector<double> v)
+    {
+        std::sort(v.begin(), v.end());
+        const size_t n = v.size();
+        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    }
+};
+
+// Measures the groups in turns, `rounds` times; false if a child ended or could not be read.
+bool alternate(const std::vector<Children> &groups, const Children &all, int intervalMs, int rounds,
+               std::vector<Series> &series)
+{
+    series.assign(groups.size(), Series());
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t g = 0; g < groups.size(); ++g) {
+            const Sample s = measure(groups[g], all, intervalMs);
+            if (s.percent < 0)
+                return false;
+            series[g].percents.push_back(s.percent);
+            series[g].fps.push_back(s.fps);
+        }
+    }
+    return true;
+}
+
+void printSeries(const char *what, const Series &s)
+{
+    std::printf("  %-52s min %6.3f %%  median %6.3f %%  (%zu rounds)\n", what, s.min(), s.median(),
+                s.percents.size());
+}
+
+double ratio(double a, double b)
+{
+    return b > 0 ? a / b : 0;
 }
 
 int fail(const QString &what)
@@ -244,103 +371,202 @@ int fail(const QString &what)
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+QProcessEnvironment baseEnvironment(const QString &base)
 {
-    if (argc > 1 && QByteArray(argv[1]) == "--bare")
-        return runBareWindow(argc, argv);
-
-    QCoreApplication app(argc, argv);
-    const int intervalS = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 20;
-    const int settleS = argc > 2 ? std::max(0, QByteArray(argv[2]).toInt()) : 5;
-
-    QTemporaryDir scratch;
-    const QString base = scratch.path();
-    for (const char *dir : {"root", "flash", "system"})
-        QDir(base).mkpath(QLatin1String(dir));
-    QFile dayParts(base + QStringLiteral("/root/dayParts.json"));
-    if (!QFile::copy(QStringLiteral(PERSONALITY), base + QStringLiteral("/root/5x4_primary_nfc.hcc"))
-        || !dayParts.open(QIODevice::WriteOnly) || dayParts.write(dayPartsJson()) < 0 || !dayParts.flush())
-        return fail(QStringLiteral("cannot seed the data root in %1").arg(base));
-    dayParts.close();
-
-    QTcpServer probe; // a free port for the virtual CAN bus, which the program serves itself
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 canPort = probe.serverPort();
-    probe.close();
-
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TUL_ROOT_DIR"), base + QStringLiteral("/root/"));
     env.insert(QStringLiteral("TUL_FLASH_DIR"), base + QStringLiteral("/flash/"));
     env.insert(QStringLiteral("TUL_SYSTEM_DIR"), base + QStringLiteral("/system/"));
     env.insert(QStringLiteral("TUL_TOOLS_DIR"), QStringLiteral(TUL_SOURCE_DIR "/tools/standins"));
     env.insert(QStringLiteral("TUL_TOOLS_LOG"), base + QStringLiteral("/tools.log"));
-    env.insert(QStringLiteral("TUL_CAN_INTERFACE"), QStringLiteral("tcp://127.0.0.1:%1/can0").arg(canPort));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    env.insert(QStringLiteral("QSG_RENDER_LOOP"), QStringLiteral("basic"));
+    env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QStringLiteral("0")); // four displays at once
+    // One line per frame drawn; the CAN plugin's chatter off.
+    env.insert(QStringLiteral("QT_LOGGING_RULES"),
+               QStringLiteral("qt.scenegraph.time.renderloop=true\nqt.canbus.*=false"));
+    return env;
+}
 
-    Usage cabinetUsage;
-    {
-        Child cabinet(QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")}, env);
-        if (!cabinet.pump(30000, LoadedLine))
-            return fail(QStringLiteral("the program did not load its scene within 30 s"));
-        QList<int> missing = waitForBins(cabinet, 20000, [](const BinState &s) { return s.product > 0; });
-        if (!missing.isEmpty())
-            return fail(QStringLiteral("no product from the day parts in bins %1").arg(binList(missing)));
-        // Zones at their products' temperatures at once rather than after minutes of
-        // simulated warming, so that no zone leaves preheating while being measured.
-        for (int zone = 0; zone < Bins / BinsPerZone; ++zone) {
-            const QPair<int, int> temps = productTemperatures(productOfBin(zone * BinsPerZone));
-            cabinet.ask("temp " + QByteArray::number(2 * zone) + ' ' + QByteArray::number(temps.first));
-            cabinet.ask("temp " + QByteArray::number(2 * zone + 1) + ' ' + QByteArray::number(temps.second));
-        }
-        missing = waitForBins(cabinet, 30000, [](const BinState &s) { return s.state == ReadyToHold; });
-        if (!missing.isEmpty())
-            std::fprintf(stderr, "bench_holdingidle: bins %s not ready to hold; tapping them anyway\n",
-                         qPrintable(binList(missing)));
-        for (int bin = 0; bin < Bins; ++bin)
-            cabinet.ask("tap " + QByteArray::number(bin));
-        missing = waitForBins(cabinet, 10000, isHolding);
-        if (!missing.isEmpty())
-            return fail(QStringLiteral("bins %1 are not holding after a tap").arg(binList(missing)));
+QString freeCanBus()
+{
+    QTcpServer probe; // a free port for a virtual CAN bus, which the first program serves
+    probe.listen(QHostAddress::LocalHost, 0);
+    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort());
+}
 
-        cabinetUsage = measure(cabinet, settleS * 1000, intervalS * 1000);
-        if (cabinetUsage.ticks < 0)
-            return fail(QStringLiteral("the program's CPU time could not be read (did it end?)"));
-        missing = waitForBins(cabinet, 0, isHolding);
-        if (!missing.isEmpty())
-            return fail(QStringLiteral("bins %1 stopped holding while being measured").arg(binList(missing)));
+bool seedRoot(const QString &root, const QString &personality, const QByteArray &dayParts = QByteArray())
+{
+    QDir().mkpath(root);
+    if (!QFile::copy(personality, root + QFileInfo(personality).fileName()))
+        return false;
+    if (dayParts.isEmpty())
+        return true;
+    QFile file(root + QStringLiteral("dayParts.json"));
+    return file.open(QIODevice::WriteOnly) && file.write(dayParts) == dayParts.size() && file.flush();
+}
+
+// Loads a cabinet with 20 holding bins through its console; an empty text when it did.
+QString startHolding(Child &cabinet, const Children &all)
+{
+    QList<int> missing = waitForBins(cabinet, all, 20000, [](const BinState &s) { return s.product > 0; });
+    if (!missing.isEmpty())
+        return QStringLiteral("%1: no product from the day parts in bins %2").arg(cabinet.name(), binList(missing));
+    // Zones at their products' temperatures at once rather than after minutes of
+    // simulated warming, so that no zone leaves preheating while being measured.
+    for (int zone = 0; zone < Bins / BinsPerZone; ++zone) {
+        const QPair<int, int> temps = productTemperatures(productOfBin(zone * BinsPerZone));
+        cabinet.ask("temp " + QByteArray::number(2 * zone) + ' ' + QByteArray::number(temps.first));
+        cabinet.ask("temp " + QByteArray::number(2 * zone + 1) + ' ' + QByteArray::number(temps.second));
+    }
+    missing = waitForBins(cabinet, all, 30000, [](const BinState &s) { return s.state == ReadyToHold; });
+    if (!missing.isEmpty())
+        std::fprintf(stderr, "bench_holdingidle: %s: bins %s not ready to hold; tapping them anyway\n",
+                     qPrintable(cabinet.name()), qPrintable(binList(missing)));
+    // Tapped over a second and more, as a cook does: each hold has its own phase.
+    for (int bin = 0; bin < Bins; ++bin) {
+        cabinet.ask("tap " + QByteArray::number(bin));
+        pumpAll(all, 70);
+    }
+    missing = waitForBins(cabinet, all, 10000, isHolding);
+    if (!missing.isEmpty())
+        return QStringLiteral("%1: bins %2 are not holding after a tap").arg(cabinet.name(), binList(missing));
+    return QString();
+}
+
+// First: 20 bins holding beside the countdown floor, and beside the same cabinet without
+// its screen (the polls, the in-process IO-board and reader simulators, the holding timers).
+int holdingIdle(const QString &base, int intervalMs, int rounds, int settleMs)
+{
+    std::vector<std::unique_ptr<Child>> cabinets;
+    for (bool scene : {true, false}) {
+        QProcessEnvironment env = baseEnvironment(base);
+        const QString root = base + (scene ? QStringLiteral("/holding/") : QStringLiteral("/holding-bare/"));
+        if (!seedRoot(root, QStringLiteral(PERSONALITY), dayPartsJson()))
+            return fail(QStringLiteral("cannot seed the data root in %1").arg(root));
+        env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
+        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), freeCanBus());
+        if (!scene)
+            env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
+        cabinets.emplace_back(new Child(scene ? QStringLiteral("cabinet") : QStringLiteral("cabinet without screen"),
+                                        QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")}, env));
+    }
+    Child &cabinet = *cabinets[0], &bare = *cabinets[1];
+    Child floor(QStringLiteral("floor"), QCoreApplication::applicationFilePath(), {QStringLiteral("--floor")},
+                baseEnvironment(base));
+    const Children all{&cabinet, &bare, &floor};
+    if (!pumpAll(all, 45000, [&] {
+            return cabinet.saw(LoadedLine) && floor.saw(LoadedLine) && cabinet.saw(SyncedLine) && bare.saw(SyncedLine);
+        }))
+        return fail(QStringLiteral("the programs or the floor window did not start within 45 s"));
+    for (Child *c : {&cabinet, &bare}) {
+        const QString failed = startHolding(*c, all);
+        if (!failed.isEmpty())
+            return fail(failed);
     }
 
-    Usage bareUsage;
-    {
-        Child bare(QCoreApplication::applicationFilePath(), {QStringLiteral("--bare")}, env);
-        if (!bare.pump(30000, LoadedLine))
-            return fail(QStringLiteral("the bare window did not load within 30 s"));
-        bareUsage = measure(bare, settleS * 1000, intervalS * 1000);
-        if (bareUsage.ticks < 0)
-            return fail(QStringLiteral("the bare window's CPU time could not be read (did it end?)"));
+    pumpAll(all, settleMs);
+    std::vector<Series> series;
+    if (!alternate({{&cabinet}, {&bare}, {&floor}}, all, intervalMs, rounds, series))
+        return fail(QStringLiteral("a process ended or its CPU time could not be read"));
+    for (Child *c : {&cabinet, &bare}) {
+        const QList<int> missing = waitForBins(*c, all, 0, isHolding);
+        if (!missing.isEmpty())
+            return fail(QStringLiteral("%1: bins %2 stopped holding while being measured").arg(c->name(), binList(missing)));
     }
 
-    const long tick = sysconf(_SC_CLK_TCK);
-    std::printf("Idle CPU time, %d s measured after %d s settling, offscreen, software scene graph\n", intervalS,
-                settleS);
-    std::printf("(1 tick = %.1f ms: the figures move in steps of %.3f %% of one core)\n", 1000.0 / tick,
-                100.0 / tick / intervalS);
-    std::printf("%-44s %7.3f %% of one core  (%lld ticks in %.2f s)\n",
-                "cabinet controller, all 20 bins holding", cabinetUsage.percent(), cabinetUsage.ticks,
-                cabinetUsage.seconds);
-    std::printf("%-44s %7.3f %% of one core  (%lld ticks in %.2f s)\n", "bare Qt Quick window 800x480",
-                bareUsage.percent(), bareUsage.ticks, bareUsage.seconds);
-    const double difference = cabinetUsage.percent() - bareUsage.percent();
-    if (bareUsage.ticks > 0)
-        std::printf("difference %+.3f %% of one core, ratio %.1f x the bare window\n", difference,
-                    cabinetUsage.percent() / bareUsage.percent());
-    else
-        std::printf("difference %+.3f %% of one core, ratio n/a (the bare window used no measurable CPU)\n",
-                    difference);
-    std::printf("target: at most %.1f %% of one core for the cabinet controller: %s\n", TargetPercent,
-                cabinetUsage.percent() <= TargetPercent ? "met" : "NOT met");
+    const Series &program = series[0], &polls = series[1], &countdowns = series[2];
+    std::printf("1. Idle with all 20 bins holding, %d s per sample, the three measured in turns\n", intervalMs / 1000);
+    printSeries("cabinet controller, 20 bins holding", program);
+    printSeries("the same without its screen (TUL_NO_SCENE)", polls);
+    // What the shell adds: min less min, median less median.
+    const double screenMin = program.min() - polls.min(), screenMedian = program.median() - polls.median();
+    std::printf("  %-52s min %6.3f %%  median %6.3f %%\n", "the screen's share (the difference)", screenMin,
+                screenMedian);
+    printSeries("floor: 20 countdown texts redrawn once a second", countdowns);
+    std::printf("  whole program to the floor: min %.2f x, median %.2f x\n", ratio(program.min(), countdowns.min()),
+                ratio(program.median(), countdowns.median()));
+    std::printf("  the screen's share to the floor: min %.2f x, median %.2f x (target <= %.1f x: %s)\n",
+                ratio(screenMin, countdowns.min()), ratio(screenMedian, countdowns.median()), TargetRatio,
+                ratio(screenMedian, countdowns.median()) <= TargetRatio ? "met" : "NOT met");
+    std::printf("  the polls' share of the whole program (IO board, readers and their in-process simulators,\n"
+                "  holding timers): median %.0f %%\n",
+                100 * ratio(polls.median(), program.median()));
+    std::printf("  frames per second, median: cabinet %.2f, floor %.2f (target <= %.1f: %s)\n", program.medianFps(),
+                countdowns.medianFps(), TargetFps, program.medianFps() <= TargetFps ? "met" : "NOT met");
+    std::fflush(stdout);
     return 0;
+}
+
+// Second: master and second display idle, nothing holding, with and without their screens.
+int twoDisplaysIdle(const QString &base, int intervalMs, int rounds, int settleMs)
+{
+    const QProcessEnvironment common = baseEnvironment(base);
+    std::vector<std::unique_ptr<Child>> owned;
+    std::vector<Children> pairs;
+    for (bool scene : {true, false}) {
+        const QString bus = freeCanBus();
+        Children pair;
+        for (const char *personality : {"5x4_primary_second.hcc", "5x4_second.hcc"}) {
+            const QString root = base + (scene ? QStringLiteral("/shown/") : QStringLiteral("/bare/"))
+                                 + QString::fromLatin1(personality).section(QLatin1Char('.'), 0, 0) + QLatin1Char('/');
+            if (!seedRoot(root, QStringLiteral(PERSONALITIES "/") + QLatin1String(personality)))
+                return fail(QStringLiteral("cannot seed the data root in %1").arg(root));
+            QProcessEnvironment env = common;
+            env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
+            env.insert(QStringLiteral("TUL_CAN_INTERFACE"), bus);
+            if (!scene)
+                env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
+            owned.emplace_back(new Child(QLatin1String(personality), QStringLiteral(TUL_BINARY),
+                                         {QStringLiteral("-simulation")}, env));
+            pair.push_back(owned.back().get());
+            // The master serves the bus and is found by the second display.
+            pumpAll(pair, 2000);
+        }
+        pairs.push_back(pair);
+    }
+    Children all;
+    for (auto &child : owned)
+        all.push_back(child.get());
+    if (!pumpAll(all, 45000, [&] {
+            return std::all_of(all.begin(), all.end(), [](Child *c) { return c->saw(SyncedLine); });
+        }))
+        return fail(QStringLiteral("the displays did not finish their start-up synchronisation within 45 s"));
+
+    pumpAll(all, settleMs);
+    std::vector<Series> series;
+    if (!alternate(pairs, all, intervalMs, rounds, series))
+        return fail(QStringLiteral("a display ended or its CPU time could not be read"));
+    const Series &shown = series[0], &bare = series[1];
+    std::printf("2. Two displays (master and second) idle on the virtual CAN bus, nothing holding\n");
+    printSeries("both, with their screens", shown);
+    printSeries("both without screens (TUL_NO_SCENE): polls, CAN", bare);
+    std::printf("  share of the polls, display link and timers the cabinet must run: min %.0f %%, median %.0f %%\n",
+                100 * ratio(bare.min(), shown.min()), 100 * ratio(bare.median(), shown.median()));
+    std::printf("  the screens' share: median %.3f %% of one core; frames per second of both, median: %.2f\n",
+                shown.median() - bare.median(), shown.medianFps());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--floor")
+        return runFloorWindow(argc, argv);
+
+    QCoreApplication app(argc, argv);
+    const int intervalS = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
+    const int rounds = argc > 2 ? std::max(1, QByteArray(argv[2]).toInt()) : 5;
+    const int settleS = argc > 3 ? std::max(0, QByteArray(argv[3]).toInt()) : 5;
+
+    QTemporaryDir scratch;
+    const QString base = scratch.path();
+    for (const char *dir : {"flash", "system"})
+        QDir(base).mkpath(QLatin1String(dir));
+
+    std::printf("Idle CPU time, offscreen, software scene graph; %% of one core, all threads of a process\n");
+    if (const int failed = holdingIdle(base, intervalS * 1000, rounds, settleS * 1000))
+        return failed;
+    return twoDisplaysIdle(base, intervalS * 1000, rounds, settleS * 1000);
 }

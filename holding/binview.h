@@ -5,11 +5,14 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
+#include <QPointer>
+
+class SecondTicker;
 
 // What the screen shows of one bin, whichever display's slot holds it: fed by the
 // local slot's records, or by the records the other display sends, between which it
-// counts down on its own.
+// counts down on its own. The countdown it shows moves on the shared ticker's seconds
+// only, so that all tiles change in one frame.
 class BinView : public QObject
 {
     Q_OBJECT
@@ -25,13 +28,16 @@ class BinView : public QObject
     Q_PROPERTY(bool local READ get_local CONSTANT)
 
 public:
-    BinView(int binNumber, bool local, QObject *parent = nullptr);
+    // Without a ticker every record shows at once and nothing counts between them.
+    BinView(int binNumber, bool local, SecondTicker *ticker, QObject *parent = nullptr);
+    ~BinView() override;
 
     int get_binNumber() const { return m_binNumber; }
     int get_productId() const;
     QString get_productName() const { return m_productName; }
     int get_trayState() const { return m_record.trayState; }
-    int get_remainingTime() const { return m_record.remainingTime; }
+    // The seconds the tile shows: the record's, as of the latest whole second.
+    int get_remainingTime() const { return m_shown; }
     int get_holdTime() const { return m_holdTime; }
     bool get_mismatch() const { return m_mismatch; }
     QString get_timerColor() const { return m_timerColor; }
@@ -42,6 +48,9 @@ public:
     // A new record; `countDown` makes the view count the remaining time itself (records
     // from the other display arrive only when something else changes).
     void setRecord(const trayInfo &record, bool countDown);
+    // A record of this display's own slot: its countdown steps, which it takes at its
+    // own phase, are shown at the next shared second; anything else at once.
+    void setSlotRecord(const trayInfo &record);
     void setProduct(const QString &name, int holdTime);
     void setMismatch(bool on);
     void setTimerColor(const QString &color);
@@ -50,10 +59,12 @@ signals:
     void changed();
     void remainingTimeChanged(int seconds);
 
-private slots:
-    void tick();
-
 private:
+    void take(const trayInfo &record, bool countDown, bool deferStep);
+    void setTicking(bool on);
+    void onSecond();
+    void show(int seconds);
+
     const int m_binNumber;
     const bool m_local;
     trayInfo m_record;
@@ -61,7 +72,10 @@ private:
     int m_holdTime = 0;
     bool m_mismatch = false;
     QString m_timerColor;
-    QTimer m_tick;
+    const QPointer<SecondTicker> m_ticker; // may go first when the owner is torn down
+    bool m_ticking = false;
+    bool m_countDown = false;
+    int m_shown = 0;
     QElapsedTimer m_sinceRecord;
     int m_remainingAtRecord = 0;
 };

@@ -1,6 +1,7 @@
 #include "holdingcoordinator.h"
 
 #include "binview.h"
+#include "secondticker.h"
 #include "cabinetcore.h"
 #include "configurationmanager.h"
 #include "daypartmanager.h"
@@ -93,14 +94,15 @@ void HoldingCoordinator::create(const Setup &setup)
         connect(manager, &ZoneManager::zoneDaypartChanged, this, &HoldingCoordinator::onZoneDaypartChanged);
     }
 
+    m_secondTicker = new SecondTicker(this);
     for (int bin = 0; bin < MaxBins; ++bin)
-        m_binViews << new BinView(bin, false, this);
+        m_binViews << new BinView(bin, false, m_secondTicker, this);
     for (TrayBarSc *tray : qAsConst(m_trays)) {
         const int bin = tray->get_binNumber();
         if (bin < 0 || bin >= MaxBins)
             continue;
         delete m_binViews[bin];
-        m_binViews[bin] = new BinView(bin, true, this);
+        m_binViews[bin] = new BinView(bin, true, m_secondTicker, this);
         connect(tray, &TrayBarSc::trayInfoChanged, this, &HoldingCoordinator::onTrayInfo);
         connect(tray, &TrayBarSc::productNameChanged, this, &HoldingCoordinator::onTrayProductChanged);
         connect(tray, &TrayBarSc::holdTimeChanged, this, &HoldingCoordinator::onTrayProductChanged);
@@ -488,7 +490,7 @@ void HoldingCoordinator::onTrayInfo(const trayInfo &info)
     if (!view)
         return;
     const trayInfo before = view->record();
-    view->setRecord(info, false);
+    view->setSlotRecord(info);
     if (before.productId != info.productId || before.groupIndex != info.groupIndex)
         view->setTimerColor(timerColorOfProduct(productIdOfBin(info.binNumber)));
     // The other display counts down on its own: it hears of changes, not of ticks.

@@ -13,6 +13,7 @@
 #include <QVector>
 
 class BinView;
+class SecondTicker;
 class CabinetCore;
 class MasterIoManager;
 class NFCmanager;
@@ -74,6 +75,7 @@ public:
     MasterIoManager *ioManager() const { return m_io; }
     TrayBarSc *trayOfBin(int bin) const;
     BinView *binView(int bin) const;
+    SecondTicker *secondTicker() const { return m_secondTicker; }
     void setHaccpLog(HaccpLogSink *log) { m_haccp = log; }
 
     QList<QObject *> get_bins() const;
@@ -208,6 +210,7 @@ private:
     QList<ZoneManager *> m_zones;
     QList<TrayBarSc *> m_trays;
     QList<TempProbeStateManager *> m_probes;
+    SecondTicker *m_secondTicker = nullptr;
     QList<BinView *> m_binViews;
     NFCmanager *m_nfc = nullptr;
     TagAnalysis *m_analysis = nullptr;

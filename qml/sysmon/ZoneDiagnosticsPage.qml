@@ -10,7 +10,9 @@ Item {
     width: 800
     height: 420
 
-    readonly property var zones: typeof holding !== "undefined" && holding !== null && holding.zoneTemps
+    // Followed only while shown: the temperatures change every poll, and a hidden page
+    // that follows them has the screen drawn again each time for nothing.
+    readonly property var zones: visible && typeof holding !== "undefined" && holding !== null && holding.zoneTemps
                                  ? holding.zoneTemps : []
     readonly property bool celsius: configManager.tempUnit === 1
     readonly property real columnWidth: (width - 24) / 5

@@ -241,6 +241,7 @@ Rectangle {
 
     // Bottom row: the countdown, overdue time included, whatever else the bin shows.
     Label {
+        id: timer
         objectName: "binTimer"
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: bin.margin }
         height: bin.bottomHeight
@@ -259,8 +260,16 @@ Rectangle {
         font.pixelSize: bin.timerSize
         font.bold: true
         // Hours-long holds past their time are the only texts too wide for a small tile.
-        fontSizeMode: Text.HorizontalFit
+        // Fitting lays the text out at several sizes, every second: only a text that does
+        // not fit at its size is fitted.
+        fontSizeMode: timerMetrics.advanceWidth * 1.05 <= width ? Text.FixedSize : Text.HorizontalFit
         minimumPixelSize: 30
+        // Digits are equally wide: the width changes only with the number of characters.
+        TextMetrics {
+            id: timerMetrics
+            font: timer.font
+            text: timer.text.replace(/[0-9]/g, "0")
+        }
     }
 
     // The product's name: after the state word on the top row, or, without a countdown

@@ -1,0 +1,53 @@
+#include "secondticker.h"
+
+#include "alarmtimings.h"
+
+#include <QDateTime>
+
+SecondTicker::SecondTicker(QObject *parent)
+    : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    // A coarse timer may wake up to 5 % off the second and split the tiles' redraws.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &SecondTicker::fire);
+}
+
+void SecondTicker::acquire()
+{
+    if (m_users++ == 0)
+        arm();
+}
+
+void SecondTicker::release()
+{
+    if (m_users == 0)
+        return;
+    if (--m_users == 0)
+        m_timer.stop();
+}
+
+int SecondTicker::delayToNext(qint64 nowMs, int unitMs)
+{
+    const qint64 unit = qMax(1, unitMs);
+    const qint64 into = ((nowMs % unit) + unit) % unit; // before 1970 as well
+    qint64 delay = unit - into;
+    if (delay < unit / 20)
+        delay += unit;
+    return int(delay);
+}
+
+void SecondTicker::arm()
+{
+    // Re-armed from the wall clock each time: a clock set forward or back costs at most
+    // one uneven second, never a drift.
+    m_timer.start(delayToNext(QDateTime::currentMSecsSinceEpoch(), AlarmTimings::scaled(1000)));
+}
+
+void SecondTicker::fire()
+{
+    if (m_users == 0)
+        return;
+    arm();
+    emit tick();
+}
