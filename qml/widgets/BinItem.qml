@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
@@ -126,28 +125,34 @@ Rectangle {
     border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
 
-    // Discard pulses slowly so that it draws the eye without being hard to read.
-    Rectangle {
-        id: pulse
+    // Discard pulses slowly so that it draws the eye without being hard to read. Made only
+    // for a bin to discard: most tiles never pulse.
+    Loader {
         anchors.fill: parent
-        radius: parent.radius
-        color: "black"
-        opacity: 0
-        SequentialAnimation on opacity {
-            running: bin.discard && bin.visible
-            loops: Animation.Infinite
-            onRunningChanged: if (!running) pulse.opacity = 0
-            NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
-            NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+        active: bin.discard
+        sourceComponent: Rectangle {
+            id: pulse
+            radius: bin.radius
+            color: "black"
+            opacity: 0
+            SequentialAnimation on opacity {
+                running: bin.visible
+                loops: Animation.Infinite
+                onRunningChanged: if (!running) pulse.opacity = 0
+                NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
+                NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+            }
         }
     }
 
-    Label {
+    Text {
         objectName: "binNumberText"
         anchors.centerIn: parent
         visible: !bin.hasProduct
         text: bin.binNumber + 1
+        textFormat: Text.PlainText
         color: Theme.textDisabled
+        font.family: Theme.fontFamily
         font.pixelSize: Math.max(22, bin.height / 3)
     }
 
@@ -167,12 +172,14 @@ Rectangle {
             height: parent.height
             width: visible ? Math.min(wordMetrics.implicitWidth + 2 * bin.margin + 1, top.width - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
             // The word's natural width, measured apart from the label it sizes.
-            Text { id: wordMetrics; visible: false; font: word.font; text: bin.stateWord }
+            Text { id: wordMetrics; visible: false; font: word.font; textFormat: Text.PlainText; text: bin.stateWord }
             radius: 3
             color: Theme.background
-            Label {
+            Text {
                 id: word
                 objectName: "binStateLabel"
+                textFormat: Text.PlainText
+                font.family: Theme.fontFamily
                 anchors.fill: parent
                 anchors.leftMargin: bin.margin
                 anchors.rightMargin: bin.margin
@@ -204,8 +211,10 @@ Rectangle {
                 color: Theme.warning
                 border.color: "black"
                 border.width: 2
-                Label {
+                Text {
                     objectName: "binFaultBadgeText"
+                    textFormat: Text.PlainText
+                    font.family: Theme.fontFamily
                     anchors.centerIn: parent
                     // Laid out only while shown, as on most bins it never is.
                     text: bin.faulted ? "!" : ""
@@ -225,23 +234,49 @@ Rectangle {
                 color: Theme.wrongPan
                 border.color: "white"
                 border.width: 2
-                Repeater {
-                    model: [45, -45]
-                    Rectangle {
-                        anchors.centerIn: parent
-                        width: parent.width * 0.7
-                        height: 4
-                        color: "white"
-                        rotation: modelData
+                // The cross is made on the first wrong pan, not for every tile.
+                Loader {
+                    anchors.fill: parent
+                    active: bin.mismatch
+                    sourceComponent: Item {
+                        Rectangle {
+                            anchors.centerIn: parent
+                            width: parent.width * 0.7
+                            height: 4
+                            color: "white"
+                            rotation: 45
+                        }
+                        Rectangle {
+                            anchors.centerIn: parent
+                            width: parent.width * 0.7
+                            height: 4
+                            color: "white"
+                            rotation: -45
+                        }
                     }
                 }
             }
         }
     }
 
-    // Bottom row: the countdown, overdue time included, whatever else the bin shows.
-    Label {
+    // Bottom row: the countdown, overdue time included, whatever else the bin shows; on
+    // the product's timer colour while that is on.
+    Rectangle {
+        id: timerBackground
+        objectName: "binTimerBackground"
+        x: timer.x
+        y: timer.y
+        width: timer.width
+        height: timer.height
+        visible: timer.visible && bin.timerColoured
+        color: bin.timerColoured ? bin.timerBack : "transparent"
+        radius: 3
+    }
+    Text {
+        id: timer
         objectName: "binTimer"
+        // What the countdown is read on, as a label names its background.
+        readonly property Item background: timerBackground
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: bin.margin }
         height: bin.bottomHeight
         visible: bin.counting
@@ -249,13 +284,9 @@ Rectangle {
         verticalAlignment: Text.AlignVCenter
         // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
         text: bin.counting ? bin.formatTime(bin.view.remainingTime) : ""
+        textFormat: Text.PlainText
         color: bin.timerColoured ? bin.timerFore : bin.textColour
-        background: Rectangle {
-            objectName: "binTimerBackground"
-            visible: bin.timerColoured
-            color: bin.timerColoured ? bin.timerBack : "transparent"
-            radius: 3
-        }
+        font.family: Theme.fontFamily
         font.pixelSize: bin.timerSize
         font.bold: true
         // Hours-long holds past their time are the only texts too wide for a small tile.
@@ -265,7 +296,7 @@ Rectangle {
 
     // The product's name: after the state word on the top row, or, without a countdown
     // while a state word takes the top, the bottom row to itself.
-    Label {
+    Text {
         objectName: "binProductName"
         readonly property bool below: !bin.counting && bin.stateWord !== ""
         // The top row between the state word and the marks, whichever side each is on.
@@ -282,7 +313,9 @@ Rectangle {
         horizontalAlignment: chip.visible && !below ? Text.AlignLeft : Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         text: bin.view ? bin.view.productName : ""
+        textFormat: Text.PlainText
         color: bin.textColour
+        font.family: Theme.fontFamily
         font.pixelSize: bin.nameSize
         font.bold: true
         elide: Text.ElideRight
