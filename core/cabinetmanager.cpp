@@ -155,8 +155,8 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     createIot();
     connectIot();
     publishToQml();
-    // The controls take the language's font from the window; plain texts get it from the
-    // application font once the cabinet is on the screen.
+    // The first screen's texts and the controls name the language's font themselves; other
+    // plain texts get it from the application font once the cabinet is on the screen.
     m_translator->holdApplicationFont();
     m_translator->setLanguageByString(m_config->get_languageId());
     connectLanguageFollowers();

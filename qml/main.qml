@@ -1,20 +1,17 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import "widgets"
 import "qrc:/theme"
 
 // The shell: one window of 800 x 480 (480 x 800 on portrait cabinets) scaled by the
 // "-sx"/"-sy" factors, the cabinet drawn from its layout, the dock, and the dialogs and
-// notices the back end asks for.
-ApplicationWindow {
+// notices the back end asks for. A plain window: the controls' module is loaded with the
+// first page, after the first frame; every control takes its font from the style.
+Window {
     id: mainWindow
     visible: true
     title: "TUL"
     color: Theme.background
-    // Every control and label below inherits the font of the interface language.
-    font.family: Theme.fontFamily
-    font.pixelSize: Theme.fontBody
 
     readonly property bool portrait: cabinetManager.orientationPortrait
     readonly property int baseWidth: portrait ? 480 : 800

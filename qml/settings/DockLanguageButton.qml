@@ -1,28 +1,51 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // The dock's language button: each tap shows the next offered language; 800 ms after
 // the last tap the interface switches to it, the choice is saved and the other displays
 // follow. The main window connects languageApplied to its cancelEdits.
-Button {
+// Drawn as the style's buttons are, from plain items: the dock is on the first frame.
+Rectangle {
     id: button
     objectName: "dockLanguageButton"
     implicitWidth: 160
     implicitHeight: Theme.touchTarget + 8
-    // The name is written in its own language, so it takes that language's font.
-    font.family: Theme.fontFor(selectedId)
+    radius: Theme.radius
+    color: area.pressed ? Theme.accentPressed : Theme.surfacePressed
+    border.width: Theme.borderWidth
+    border.color: Theme.border
 
     property int selectedId: tro.languageId
     property alias settleInterval: settleTimer.interval
+    readonly property alias text: caption.text
 
     signal languageApplied()
 
-    text: tro.getLanguageName(selectedId)
+    Text {
+        id: caption
+        anchors.fill: parent
+        anchors.leftMargin: Theme.spacing
+        anchors.rightMargin: Theme.spacing
+        anchors.topMargin: Theme.spacingSmall
+        anchors.bottomMargin: Theme.spacingSmall
+        text: tro.getLanguageName(button.selectedId)
+        textFormat: Text.PlainText
+        color: Theme.text
+        // The name is written in its own language, so it takes that language's font.
+        font.family: Theme.fontFor(button.selectedId)
+        font.pixelSize: Theme.fontBody
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
 
-    onClicked: {
-        selectedId = configManager.getNextLanguageId(selectedId)
-        settleTimer.restart()
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        onClicked: {
+            button.selectedId = configManager.getNextLanguageId(button.selectedId)
+            settleTimer.restart()
+        }
     }
 
     Timer {

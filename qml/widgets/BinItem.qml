@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
@@ -35,76 +34,7 @@ Rectangle {
     readonly property bool warning: hasProduct && trayState === stateWarning
     readonly property bool mismatch: !!view && view.mismatch === true
     readonly property bool faulted: zoneFault !== ""
-    readonly property color textColour: warning ? "black" : Theme.text
-
-    // What the cook must act on first: a bin past its time, then its zone's fault, then a
-    // wrong pan, then a bin running out. The others stay marked beside it.
-    readonly property string urgency: discard ? "discard"
-                                    : faulted ? "fault"
-                                    : mismatch ? "wrongPan"
-                                    : warning ? "warning"
-                                    : hasProduct && trayState === statePreheating ? "preheating"
-                                    : ""
-    readonly property string stateWord: {
-        var unused = tro.emptyStr
-        switch (urgency) {
-        case "discard": return qsTr("DISCARD")
-        case "fault": return qsTr("FAULT")
-        case "wrongPan": return qsTr("WRONG PAN")
-        case "warning": return qsTr("WARNING")
-        case "preheating": return qsTr("Preheating")
-        default: return ""
-        }
-    }
-
-    // The product's timer colour, while the Preferences turn timer colours on: the timer on
-    // that background, its text in the palette's readable colour for it (none when the
-    // colour is not one of the palette's, or is its no-colour entry).
-    readonly property string timerBack: view && view.timerColor ? String(view.timerColor) : ""
-    readonly property string paletteFore: timerBack !== "" && timerBack !== "#fffffd"
-                                          && typeof configManager !== "undefined" && !!configManager
-                                          && configManager.timerColorStatus === true
-                                          && typeof menuManager !== "undefined" && !!menuManager
-                                          ? menuManager.getProductTimerForeColor(timerBack) : ""
-    // A few of the palette's pairs put black on a dark shade: the timer then takes white
-    // (or black) instead, whichever reads better, as no timer may be unreadable.
-    readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
-                                        : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
-    readonly property bool timerColoured: counting && timerFore !== ""
-
-    // Sizes: the Preferences' label size (24 to 48) as far as the tile lets it, never below
-    // what reads from two metres.
-    readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
-                                     && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
     readonly property real margin: 4
-    // Tiles taller than the 5x4 cabinet's take larger texts.
-    readonly property real scale: Math.max(1, height / 110)
-    readonly property real topHeight: Math.max(26, Math.min(labelSize * 1.25 * scale, height * 0.4))
-    readonly property real bottomHeight: height - topHeight - 3 * margin
-    readonly property int nameSize: Math.max(22, Math.min(labelSize * scale, topHeight * 0.85))
-    readonly property int wordSize: Math.max(20, Math.min(labelSize * scale, topHeight * 0.7))
-    readonly property int timerSize: Math.max(40, Math.min(labelSize * 2 * scale, bottomHeight * 0.9))
-    readonly property real markSize: Math.min(topHeight - 2, 40)
-
-    // Contrast of two colours as the accessibility guidelines define it (1 to 21).
-    function luminance(colour) {
-        var c = Qt.tint(colour, "transparent") // the text as a colour
-        function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
-        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
-    }
-    function contrast(a, b) {
-        var la = luminance(a), lb = luminance(b)
-        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
-    }
-
-    // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
-    function formatTime(seconds) {
-        var negative = seconds < 0
-        var total = Math.abs(seconds)
-        var m = Math.floor(total / 60)
-        var s = total % 60
-        return (negative ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
-    }
 
     color: {
         if (!hasProduct)
@@ -126,175 +56,282 @@ Rectangle {
     border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
 
-    // Discard pulses slowly so that it draws the eye without being hard to read.
-    Rectangle {
-        id: pulse
+    // Discard pulses slowly so that it draws the eye without being hard to read. Made only
+    // for a bin to discard: most tiles never pulse.
+    Loader {
         anchors.fill: parent
-        radius: parent.radius
-        color: "black"
-        opacity: 0
-        SequentialAnimation on opacity {
-            running: bin.discard && bin.visible
-            loops: Animation.Infinite
-            onRunningChanged: if (!running) pulse.opacity = 0
-            NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
-            NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+        active: bin.discard
+        sourceComponent: Rectangle {
+            id: pulse
+            radius: bin.radius
+            color: "black"
+            opacity: 0
+            SequentialAnimation on opacity {
+                running: bin.visible
+                loops: Animation.Infinite
+                onRunningChanged: if (!running) pulse.opacity = 0
+                NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
+                NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+            }
         }
     }
 
-    Label {
+    Text {
         objectName: "binNumberText"
         anchors.centerIn: parent
         visible: !bin.hasProduct
         text: bin.binNumber + 1
+        textFormat: Text.PlainText
         color: Theme.textDisabled
+        font.family: Theme.fontFamily
         font.pixelSize: Math.max(22, bin.height / 3)
     }
 
-    // Top row: the state word on a dark chip, then the name in what is left; the marks of
-    // a zone fault and a wrong pan at its end.
-    Item {
-        id: top
-        visible: bin.hasProduct
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: bin.margin }
-        height: bin.topHeight
+    // The product's part of the tile: made for a bin that holds one, so that the empty
+    // bins of the first screen cost a rectangle and a number.
+    Loader {
+        id: productPart
+        anchors.fill: parent
+        active: bin.hasProduct
+        sourceComponent: Item {
+            id: tile
+            readonly property color textColour: bin.warning ? "black" : Theme.text
 
-        Rectangle {
-            id: chip
-            objectName: "binStateChip"
-            visible: bin.stateWord !== ""
-            anchors { left: parent.left; verticalCenter: parent.verticalCenter }
-            height: parent.height
-            width: visible ? Math.min(wordMetrics.implicitWidth + 2 * bin.margin + 1, top.width - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
-            // The word's natural width, measured apart from the label it sizes.
-            Text { id: wordMetrics; visible: false; font: word.font; text: bin.stateWord }
-            radius: 3
-            color: Theme.background
-            Label {
-                id: word
-                objectName: "binStateLabel"
-                anchors.fill: parent
-                anchors.leftMargin: bin.margin
-                anchors.rightMargin: bin.margin
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: bin.stateWord
-                color: Theme.text
-                font.pixelSize: bin.wordSize
-                font.bold: true
-                elide: Text.ElideRight
-            }
-        }
-
-        // Laid out by hand, not by a Row: the marks must be in place before the next frame.
-        Item {
-            id: marks
-            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
-            height: bin.markSize
-            width: (bin.faulted ? bin.markSize : 0) + (bin.mismatch ? bin.markSize : 0)
-                   + (bin.faulted && bin.mismatch ? 2 : 0)
-            // The zone's fault: "!" on the warning amber, on every bin of the zone.
-            Rectangle {
-                objectName: "binFaultBadge"
-                anchors.right: parent.right
-                visible: bin.faulted
-                width: bin.markSize
-                height: bin.markSize
-                radius: width / 2
-                color: Theme.warning
-                border.color: "black"
-                border.width: 2
-                Label {
-                    objectName: "binFaultBadgeText"
-                    anchors.centerIn: parent
-                    // Laid out only while shown, as on most bins it never is.
-                    text: bin.faulted ? "!" : ""
-                    color: "black"
-                    font.pixelSize: bin.wordSize
-                    font.bold: true
+            // What the cook must act on first: a bin past its time, then its zone's fault, then a
+            // wrong pan, then a bin running out. The others stay marked beside it.
+            readonly property string urgency: bin.discard ? "discard"
+                                            : bin.faulted ? "fault"
+                                            : bin.mismatch ? "wrongPan"
+                                            : bin.warning ? "warning"
+                                            : bin.hasProduct && bin.trayState === bin.statePreheating ? "preheating"
+                                            : ""
+            readonly property string stateWord: {
+                var unused = tro.emptyStr
+                switch (urgency) {
+                case "discard": return qsTr("DISCARD")
+                case "fault": return qsTr("FAULT")
+                case "wrongPan": return qsTr("WRONG PAN")
+                case "warning": return qsTr("WARNING")
+                case "preheating": return qsTr("Preheating")
+                default: return ""
                 }
             }
-            // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
-            Rectangle {
-                objectName: "binMismatchBanner"
-                anchors.left: parent.left
-                visible: bin.mismatch
-                width: bin.markSize
-                height: bin.markSize
-                radius: 3
-                color: Theme.wrongPan
-                border.color: "white"
-                border.width: 2
-                Repeater {
-                    model: [45, -45]
+
+            // The product's timer colour, while the Preferences turn timer colours on: the timer on
+            // that background, its text in the palette's readable colour for it (none when the
+            // colour is not one of the palette's, or is its no-colour entry).
+            readonly property string timerBack: bin.view && bin.view.timerColor ? String(bin.view.timerColor) : ""
+            readonly property string paletteFore: timerBack !== "" && timerBack !== "#fffffd"
+                                                  && typeof configManager !== "undefined" && !!configManager
+                                                  && configManager.timerColorStatus === true
+                                                  && typeof menuManager !== "undefined" && !!menuManager
+                                                  ? menuManager.getProductTimerForeColor(timerBack) : ""
+            // A few of the palette's pairs put black on a dark shade: the timer then takes white
+            // (or black) instead, whichever reads better, as no timer may be unreadable.
+            readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
+                                                : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
+            readonly property bool timerColoured: bin.counting && timerFore !== ""
+
+            // Sizes: the Preferences' label size (24 to 48) as far as the tile lets it, never below
+            // what reads from two metres.
+            readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
+                                             && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
+            // Tiles taller than the 5x4 cabinet's take larger texts.
+            readonly property real textScale: Math.max(1, bin.height / 110)
+            readonly property real topHeight: Math.max(26, Math.min(labelSize * 1.25 * textScale, bin.height * 0.4))
+            readonly property real bottomHeight: bin.height - topHeight - 3 * bin.margin
+            readonly property int nameSize: Math.max(22, Math.min(labelSize * textScale, topHeight * 0.85))
+            readonly property int wordSize: Math.max(20, Math.min(labelSize * textScale, topHeight * 0.7))
+            readonly property int timerSize: Math.max(40, Math.min(labelSize * 2 * textScale, bottomHeight * 0.9))
+            readonly property real markSize: Math.min(topHeight - 2, 40)
+
+            // Contrast of two colours as the accessibility guidelines define it (1 to 21).
+            function luminance(colour) {
+                var c = Qt.tint(colour, "transparent") // the text as a colour
+                function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+                return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
+            }
+            function contrast(a, b) {
+                var la = luminance(a), lb = luminance(b)
+                return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+            }
+
+            // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
+            function formatTime(seconds) {
+                var negative = seconds < 0
+                var total = Math.abs(seconds)
+                var m = Math.floor(total / 60)
+                var s = total % 60
+                return (negative ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
+            }
+
+
+            // Top row: the state word on a dark chip, then the name in what is left; the marks of
+            // a zone fault and a wrong pan at its end.
+            Item {
+                id: top
+                visible: bin.hasProduct
+                anchors { left: parent.left; right: parent.right; top: parent.top; margins: bin.margin }
+                height: tile.topHeight
+
+                Rectangle {
+                    id: chip
+                    objectName: "binStateChip"
+                    visible: tile.stateWord !== ""
+                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                    height: parent.height
+                    width: visible ? Math.min(wordMetrics.implicitWidth + 2 * bin.margin + 1, top.width - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
+                    // The word's natural width, measured apart from the label it sizes.
+                    Text { id: wordMetrics; visible: false; font: word.font; textFormat: Text.PlainText; text: tile.stateWord }
+                    radius: 3
+                    color: Theme.background
+                    Text {
+                        id: word
+                        objectName: "binStateLabel"
+                        textFormat: Text.PlainText
+                        font.family: Theme.fontFamily
+                        anchors.fill: parent
+                        anchors.leftMargin: bin.margin
+                        anchors.rightMargin: bin.margin
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        text: tile.stateWord
+                        color: Theme.text
+                        font.pixelSize: tile.wordSize
+                        font.bold: true
+                        elide: Text.ElideRight
+                    }
+                }
+
+                // Laid out by hand, not by a Row: the marks must be in place before the next frame.
+                Item {
+                    id: marks
+                    anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+                    height: tile.markSize
+                    width: (bin.faulted ? tile.markSize : 0) + (bin.mismatch ? tile.markSize : 0)
+                           + (bin.faulted && bin.mismatch ? 2 : 0)
+                    // The zone's fault: "!" on the warning amber, on every bin of the zone.
                     Rectangle {
-                        anchors.centerIn: parent
-                        width: parent.width * 0.7
-                        height: 4
-                        color: "white"
-                        rotation: modelData
+                        objectName: "binFaultBadge"
+                        anchors.right: parent.right
+                        visible: bin.faulted
+                        width: tile.markSize
+                        height: tile.markSize
+                        radius: width / 2
+                        color: Theme.warning
+                        border.color: "black"
+                        border.width: 2
+                        Text {
+                            objectName: "binFaultBadgeText"
+                            textFormat: Text.PlainText
+                            font.family: Theme.fontFamily
+                            anchors.centerIn: parent
+                            // Laid out only while shown, as on most bins it never is.
+                            text: bin.faulted ? "!" : ""
+                            color: "black"
+                            font.pixelSize: tile.wordSize
+                            font.bold: true
+                        }
+                    }
+                    // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
+                    Rectangle {
+                        objectName: "binMismatchBanner"
+                        anchors.left: parent.left
+                        visible: bin.mismatch
+                        width: tile.markSize
+                        height: tile.markSize
+                        radius: 3
+                        color: Theme.wrongPan
+                        border.color: "white"
+                        border.width: 2
+                        // The cross is made on the first wrong pan, not for every tile.
+                        Loader {
+                            anchors.fill: parent
+                            active: bin.mismatch
+                            sourceComponent: Item {
+                                Rectangle {
+                                    anchors.centerIn: parent
+                                    width: parent.width * 0.7
+                                    height: 4
+                                    color: "white"
+                                    rotation: 45
+                                }
+                                Rectangle {
+                                    anchors.centerIn: parent
+                                    width: parent.width * 0.7
+                                    height: 4
+                                    color: "white"
+                                    rotation: -45
+                                }
+                            }
+                        }
                     }
                 }
             }
-        }
-    }
 
-    // Bottom row: the countdown, overdue time included, whatever else the bin shows.
-    Label {
-        id: timer
-        objectName: "binTimer"
-        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: bin.margin }
-        height: bin.bottomHeight
-        visible: bin.counting
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
-        text: bin.counting ? bin.formatTime(bin.view.remainingTime) : ""
-        color: bin.timerColoured ? bin.timerFore : bin.textColour
-        background: Rectangle {
-            objectName: "binTimerBackground"
-            visible: bin.timerColoured
-            color: bin.timerColoured ? bin.timerBack : "transparent"
-            radius: 3
-        }
-        font.pixelSize: bin.timerSize
-        font.bold: true
-        // Hours-long holds past their time are the only texts too wide for a small tile.
-        // Fitting lays the text out at several sizes, every second: only a text that does
-        // not fit at its size is fitted.
-        fontSizeMode: timerMetrics.advanceWidth * 1.05 <= width ? Text.FixedSize : Text.HorizontalFit
-        minimumPixelSize: 30
-        // Digits are equally wide: the width changes only with the number of characters.
-        TextMetrics {
-            id: timerMetrics
-            font: timer.font
-            text: timer.text.replace(/[0-9]/g, "0")
-        }
-    }
+            // Bottom row: the countdown, overdue time included, whatever else the bin shows; on
+            // the product's timer colour while that is on.
+            Rectangle {
+                id: timerBackground
+                objectName: "binTimerBackground"
+                x: timer.x
+                y: timer.y
+                width: timer.width
+                height: timer.height
+                visible: timer.visible && tile.timerColoured
+                color: tile.timerColoured ? tile.timerBack : "transparent"
+                radius: 3
+            }
+            Text {
+                id: timer
+                objectName: "binTimer"
+                // What the countdown is read on, as a label names its background.
+                readonly property Item background: timerBackground
+                anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: bin.margin }
+                height: tile.bottomHeight
+                visible: bin.counting
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
+                text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
+                textFormat: Text.PlainText
+                color: tile.timerColoured ? tile.timerFore : tile.textColour
+                font.family: Theme.fontFamily
+                font.pixelSize: tile.timerSize
+                font.bold: true
+                // Hours-long holds past their time are the only texts too wide for a small tile.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 30
+            }
 
-    // The product's name: after the state word on the top row, or, without a countdown
-    // while a state word takes the top, the bottom row to itself.
-    Label {
-        objectName: "binProductName"
-        readonly property bool below: !bin.counting && bin.stateWord !== ""
-        // The top row between the state word and the marks, whichever side each is on.
-        readonly property real marksWidth: marks.width > 0 ? marks.width + bin.margin : 0
-        readonly property real chipWidth: chip.visible ? chip.width + bin.margin : 0
-        readonly property real rowStart: bin.margin + (Theme.rightToLeft ? marksWidth : chipWidth)
-        readonly property real rowEnd: bin.width - bin.margin - (Theme.rightToLeft ? chipWidth : marksWidth)
-        // A name squeezed to a letter or two says nothing: the state word has the row.
-        visible: bin.hasProduct && width >= 2 * font.pixelSize
-        x: below ? bin.margin : rowStart
-        y: below ? bin.height - bin.margin - bin.bottomHeight : bin.margin
-        width: Math.max(0, below ? bin.width - 2 * bin.margin : rowEnd - rowStart)
-        height: below ? bin.bottomHeight : bin.topHeight
-        horizontalAlignment: chip.visible && !below ? Text.AlignLeft : Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        text: bin.view ? bin.view.productName : ""
-        color: bin.textColour
-        font.pixelSize: bin.nameSize
-        font.bold: true
-        elide: Text.ElideRight
+            // The product's name: after the state word on the top row, or, without a countdown
+            // while a state word takes the top, the bottom row to itself.
+            Text {
+                objectName: "binProductName"
+                readonly property bool below: !bin.counting && tile.stateWord !== ""
+                // The top row between the state word and the marks, whichever side each is on.
+                readonly property real marksWidth: marks.width > 0 ? marks.width + bin.margin : 0
+                readonly property real chipWidth: chip.visible ? chip.width + bin.margin : 0
+                readonly property real rowStart: bin.margin + (Theme.rightToLeft ? marksWidth : chipWidth)
+                readonly property real rowEnd: bin.width - bin.margin - (Theme.rightToLeft ? chipWidth : marksWidth)
+                // A name squeezed to a letter or two says nothing: the state word has the row.
+                visible: bin.hasProduct && width >= 2 * font.pixelSize
+                x: below ? bin.margin : rowStart
+                y: below ? bin.height - bin.margin - tile.bottomHeight : bin.margin
+                width: Math.max(0, below ? bin.width - 2 * bin.margin : rowEnd - rowStart)
+                height: below ? tile.bottomHeight : tile.topHeight
+                horizontalAlignment: chip.visible && !below ? Text.AlignLeft : Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                text: bin.view ? bin.view.productName : ""
+                textFormat: Text.PlainText
+                color: tile.textColour
+                font.family: Theme.fontFamily
+                font.pixelSize: tile.nameSize
+                font.bold: true
+                elide: Text.ElideRight
+            }
+
+        }
     }
 
     Rectangle {

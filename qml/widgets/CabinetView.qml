@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // The cabinet as rows of zones, each zone a row of bins. A display that handles only
@@ -53,8 +52,10 @@ Item {
             height: 30
             radius: 15
             color: "black"
-            Label {
+            Text {
                 anchors.centerIn: parent
+                textFormat: Text.PlainText
+                font.family: Theme.fontFamily
                 // Laid out only while the banner shows.
                 text: banner.visible ? "!" : ""
                 color: Theme.warning
@@ -62,8 +63,10 @@ Item {
                 font.bold: true
             }
         }
-        Label {
+        Text {
             objectName: "zoneFaultText"
+            textFormat: Text.PlainText
+            font.family: Theme.fontFamily
             anchors { left: bannerMark.right; right: parent.right; top: parent.top; bottom: parent.bottom; leftMargin: 8; rightMargin: 8 }
             verticalAlignment: Text.AlignVCenter
             horizontalAlignment: Text.AlignLeft

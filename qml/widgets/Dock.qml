@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/settings"
 import "qrc:/theme"
 import "qrc:/eoltest"
@@ -79,11 +78,13 @@ Rectangle {
         }
     }
 
-    Label {
+    Text {
         objectName: "statusText"
         anchors { left: buttons.right; right: wifiIcon.visible ? wifiIcon.left : parent.right; verticalCenter: parent.verticalCenter; margins: 8 }
         text: dock.statusText
+        textFormat: Text.PlainText
         color: Theme.status
+        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontSmall
         elide: Text.ElideRight
     }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // A button of the dock: as tall as the dock, wide enough for its label in any language.
@@ -16,20 +15,25 @@ Rectangle {
     border.color: Theme.surfacePressed
     Column {
         anchors.centerIn: parent
-        Label {
+        Text {
             id: caption
             anchors.horizontalCenter: parent.horizontalCenter
             text: button.label
+            textFormat: Text.PlainText
+            color: Theme.text
+            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontBody
         }
-        Label {
+        Text {
             id: detailText
             objectName: button.objectName + "Detail"
             anchors.horizontalCenter: parent.horizontalCenter
             width: Math.min(implicitWidth, button.width - 2 * Theme.spacingSmall)
             visible: button.detail !== ""
             text: button.detail
+            textFormat: Text.PlainText
             color: Theme.status
+            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontSmall
             font.bold: true
             elide: Text.ElideRight

@@ -6,6 +6,9 @@ import "qrc:/theme"
 // The same panel as Popup, with a title line.
 T.Dialog {
     id: control
+    // Their texts inherit the interface language's font from here: the window is a plain one.
+    font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             contentWidth + leftPadding + rightPadding,

@@ -5,6 +5,9 @@ import "qrc:/theme"
 // A raised dark panel over a dimmed screen.
 T.Popup {
     id: control
+    // Their texts inherit the interface language's font from here: the window is a plain one.
+    font.pixelSize: Theme.fontBody
+    font.family: Theme.fontFamily
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             contentWidth + leftPadding + rightPadding)
