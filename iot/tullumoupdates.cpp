@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -133,6 +134,12 @@ void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion
         return;
     }
 
+    // No offer on file: nothing was offered, so there is no update to report. The other
+    // cloud's start-up check can end here after a switch to this one.
+    if (!QFile::exists(firmwareOfferPath())) {
+        qCInfo(lcIot) << "Firmware update check: no update was offered";
+        return;
+    }
     QHash<QString, QString> offer;
     const bool offerRead = IotKeyValueFile::read(firmwareOfferPath(), OfferKeys, &offer) == IotKeyValueFile::Read::Ok;
     if (!offerRead)

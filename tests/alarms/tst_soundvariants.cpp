@@ -202,16 +202,18 @@ void TestSoundVariants::overTemperatureSoundStops()
     QTRY_VERIFY(playerFile() == QLatin1String("AlarmWrongProduct2.wav") && SoundEffect::player()->isPlaying());
     QTRY_VERIFY(plays("AlarmWrongProduct2.wav") >= 2); // it loops
 
+    // The sound that replaces it is waited for at the player: its process may be cut
+    // short before the stand-in has logged it when the machine is loaded.
     if (event == QLatin1String("click")) {
         m_sm->playKeystroke();
-        QTRY_COMPARE(plays("keystroke.wav"), 1);
+        QTRY_COMPARE(playerFile(), lastFile);
     } else if (event == QLatin1String("chime")) {
         emit m_sm->nfcChimeSig();
-        QTRY_COMPARE(plays("nfcChime.wav"), 1);
+        QTRY_COMPARE(playerFile(), lastFile);
         QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
     } else if (event == QLatin1String("warning")) {
         m_sm->processAlarmReq(1, true);
-        QTRY_COMPARE(plays("warning3.wav"), 1);
+        QTRY_COMPARE(playerFile(), lastFile);
         QTRY_COMPARE(state(), QStringLiteral("\"idle\""));
     } else if (event == QLatin1String("productChange")) {
         m_sm->processAlarmReq(3, true);

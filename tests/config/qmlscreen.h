@@ -10,6 +10,7 @@
 
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlIncubationController>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QSignalSpy>
@@ -108,11 +109,23 @@ struct QmlScreen
                           target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
         return true;
     }
+    // A frame drawn after the last change with nothing left to build: a list builds the
+    // rows beyond its visible ones between frames, and lays a row out in the frame after.
     void settle() const
     {
-        QSignalSpy drawn(view.get(), &QQuickWindow::frameSwapped);
-        view->update();
-        drawn.wait(2000);
+        QQmlIncubationController *building = view->engine()->incubationController();
+        for (int frame = 0; frame < 100; ++frame) {
+            QCoreApplication::processEvents();
+            QSignalSpy drawn(view.get(), &QQuickWindow::frameSwapped);
+            view->update();
+            if (!drawn.wait(10000)) {
+                qWarning("no frame drawn");
+                return;
+            }
+            if (!building || building->incubatingObjectCount() == 0)
+                return;
+        }
+        qWarning("the view never finished building its items");
     }
     void type(const QString &digits) const // as the pad's keys deliver them
     {

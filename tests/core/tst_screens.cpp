@@ -13,6 +13,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
+#include <QQmlIncubationController>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRawFont>
@@ -168,14 +169,21 @@ void buildEveryPage(QQuickWindow *window)
     pages->setProperty("prepared", true);
 }
 
-// Waits for a frame drawn after the last change, so that lists and layouts have been
-// polished: a loaded machine may not have got round to it within one pass of events.
+// Waits for a frame drawn after the last change with nothing left to build, so that lists
+// and layouts have been polished. A list builds the rows beyond its visible ones between
+// frames; a row finished after a frame is laid out only in the next one.
 void settle(QQuickWindow *window)
 {
-    QSignalSpy swapped(window, &QQuickWindow::frameSwapped);
-    window->update();
-    QVERIFY(swapped.wait(10000));
-    QCoreApplication::processEvents();
+    QQmlIncubationController *building = qmlEngine(window)->incubationController();
+    for (int frame = 0; frame < 100; ++frame) {
+        QCoreApplication::processEvents();
+        QSignalSpy swapped(window, &QQuickWindow::frameSwapped);
+        window->update();
+        QVERIFY(swapped.wait(10000));
+        if (!building || building->incubatingObjectCount() == 0)
+            return;
+    }
+    QFAIL("the window never finished building its items");
 }
 
 // The bins of the main screen in chosen states: tray state, remaining seconds, wrong pan.

@@ -18,7 +18,6 @@
 #include "tuliotagentadapter.h"
 
 #include <QDBusMessage>
-#include <QElapsedTimer>
 
 namespace {
 
@@ -459,23 +458,24 @@ void TestIotAgentAdapter::menuArchive()
     const QString archive = folder + QStringLiteral("menu_7.ZIP");
     if (!exitCode.isEmpty()) {
         QVERIFY(m_roots->writeRootFile("../system/standins/unzip.exit", exitCode.toLatin1()));
-        // Long enough to show that the screen is not kept waiting.
+        // Still unpacking when the message has been taken.
         QVERIFY(m_roots->writeRootFile("../system/standins/unzip.sleep", "0.5"));
     }
     if (exitCode == QLatin1String("9")) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not unpacked: unzip failed with exit code 9"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("'UpdateAvailable' refused: Menu update failed"));
     }
-    QElapsedTimer clock;
-    clock.start();
     receive(QJsonObject{{"event", "UpdateAvailable"}, {"timestamp", 1767225600}});
-    QVERIFY(clock.elapsed() < 400);
     if (exitCode.isEmpty()) {
         QTest::qWait(100);
         QVERIFY(m_roots->toolCalls().isEmpty());
         QVERIFY(m_adapter->sent.isEmpty());
         return;
     }
+    // The screen is not kept waiting: nothing of the unpacking's outcome has been acted on
+    // when the message has been taken.
+    QVERIFY(QFile::exists(archive));
+    QVERIFY(m_adapter->sent.isEmpty());
     const QString unzip = "unzip -o " + archive + " -d " + folder + "menu/";
     QTRY_COMPARE(m_roots->toolCalls().value(0), unzip);
     if (row["archiveKept"].toBool()) {

@@ -275,7 +275,15 @@ private slots:
         QStringList programs;
         for (const QString &call : MenuTest::waitForToolCalls(c->roots, 6))
             programs << call.section(' ', 0, 0);
-        QCOMPARE(programs.join(' '), QStringLiteral("sync mv sync sync mv sync")); // the second chain's own sync between the moves
+        // Each chain syncs before its move and starts a sync it does not wait for after it;
+        // that one may be recorded late, after the next chain's calls. The second chain's
+        // own sync still comes between the moves, and a sync ends the list.
+        const int secondMove = programs.lastIndexOf(QStringLiteral("mv"));
+        QCOMPARE(programs.mid(0, 2).join(' '), QStringLiteral("sync mv"));
+        QCOMPARE(programs.count(QStringLiteral("sync")), 4);
+        QCOMPARE(programs.count(QStringLiteral("mv")), 2);
+        QVERIFY2(secondMove > 2 && secondMove < 5, qPrintable(programs.join(' ')));
+        QCOMPARE(programs.mid(2, secondMove - 2).count(QStringLiteral("sync")), secondMove - 2);
         QCOMPARE(c->core->sentNames().size(), 4);
         QCOMPARE(readFile(c->file("menu.json")), m->menuDataModelToJson());
         QCOMPARE(jsonOf(readFile(c->file("menu.json"))).object().value("productGroups").toArray().size(), 0);
