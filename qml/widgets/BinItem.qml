@@ -300,8 +300,17 @@ Rectangle {
                 font.pixelSize: tile.timerSize
                 font.bold: true
                 // Hours-long holds past their time are the only texts too wide for a small tile.
-                fontSizeMode: Text.HorizontalFit
+                // Fitting lays the text out at several sizes, every second: only a text that
+                // does not fit at its size is fitted.
+                fontSizeMode: timerMetrics.advanceWidth * 1.05 <= width ? Text.FixedSize : Text.HorizontalFit
                 minimumPixelSize: 30
+                // Digits are equally wide: the measured text changes only with the number
+                // of characters, so it is laid out again only then.
+                TextMetrics {
+                    id: timerMetrics
+                    font: timer.font
+                    text: timer.text.replace(/[0-9]/g, "0")
+                }
             }
 
             // The product's name: after the state word on the top row, or, without a countdown
