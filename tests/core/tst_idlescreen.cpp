@@ -266,15 +266,15 @@ void TestIdleScreen::framesFollowTheCountdowns()
     }
     QCOMPARE(holding->secondTicker()->isRunning(), !since.isEmpty());
 
-    // At every shared second each countdown shows its hold time less the whole seconds
-    // since its start (the starts lie a fifth of a second or more from the second).
+    // At every shared second each countdown shows the time its bin has left by the holding
+    // logic's own clock, whatever point of the second the bin started at.
     QStringList wrong;
     int seconds = 0;
     QMetaObject::Connection check
         = connect(holding->secondTicker(), &SecondTicker::tick, this, [&] {
               ++seconds;
               for (auto it = since.cbegin(); it != since.cend(); ++it) {
-                  const int left = holding->binView(it.key())->get_holdTime() - int(it.value().elapsed() / Unit);
+                  const int left = holding->getTrayInfo(it.key()).remainingTime;
                   QQuickItem *timer = binTimer(it.key());
                   const QString shown = timer ? timer->property("text").toString() : QStringLiteral("(no tile)");
                   if (shown != countdown(left))
