@@ -141,6 +141,21 @@ private slots:
         a.start();
         b.start();
         QTRY_VERIFY_WITH_TIMEOUT(a.isBusConnected() && b.isBusConnected(), WaitMs);
+        const auto send = [](CanbusManager *from) {
+            auto *request = new CanSendRequest;
+            request->set_data(QByteArray("\x07\x01", 2));
+            from->enqueueSendRequest(request);
+        };
+        // A client is on the bus once the relay has read its "connect" line, which may come
+        // after its socket is up: until a frame has gone each way, one may be dropped.
+        for (CanbusManager *from : {&a, &b}) {
+            QSignalSpy got(from == &a ? &b : &a, &CanbusManager::singlePacketReceived);
+            for (QDeadlineTimer deadline(WaitMs); got.isEmpty() && !deadline.hasExpired();) {
+                send(from);
+                got.wait(500);
+            }
+            QVERIFY(!got.isEmpty());
+        }
 
         RawClient attacker;
         QVERIFY(attacker.join(CanRelay::portOf(bus)));
@@ -154,9 +169,7 @@ private slots:
         for (CanbusManager *from : {&a, &b}) {
             CanbusManager *to = from == &a ? &b : &a;
             QSignalSpy got(to, &CanbusManager::singlePacketReceived);
-            auto *request = new CanSendRequest;
-            request->set_data(QByteArray("\x07\x01", 2));
-            from->enqueueSendRequest(request);
+            send(from);
             QTRY_VERIFY_WITH_TIMEOUT(!got.isEmpty(), WaitMs);
             QCOMPARE(got.first().at(1).toByteArray(), QByteArray("\x07\x01", 2));
         }
