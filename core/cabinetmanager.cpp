@@ -57,6 +57,7 @@
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -109,6 +110,9 @@ QString screenCommand(QQmlApplicationEngine *engine, const QStringList &words)
 }
 
 constexpr int SimulationFlags = 7;
+const char *const SceneUrl = "qrc:/main.qml";
+// The links start with the first frame, and at the latest this long after the scene is made.
+constexpr int LinksLatestMs = 1000;
 
 // The display settings the displays of one cabinet share.
 const char *const SharedSettings[] = {
@@ -134,9 +138,10 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
 {
     Q_UNUSED(parent) // the window is the QML scene's own
     setObjectName(QStringLiteral("cabinetManager"));
+    m_engine = new QQmlApplicationEngine(this);
+    preloadScene();
     readPersonality();
     applyNfcStep();
-    m_engine = new QQmlApplicationEngine(this);
     createLanguageServices();
     createCanTransport();
     createSoundManager();
@@ -312,17 +317,19 @@ void CabinetManager::createModbus()
     m_modbus = new QModbusMaster(this);
     m_modbus->setObjectName(QStringLiteral("modbusMaster"));
     m_modbus->set_logModbus(m_options.logModbus);
-    if (!m_layout.iAmMaster)
-        return; // only the master display owns the IO board's line
-    QString port = QString::fromLatin1(QModbusMaster::DevicePortName);
-    if (m_simulationFlags == SimulationFlags) {
+    if (m_layout.iAmMaster && m_simulationFlags == SimulationFlags) {
         m_ioSimulator = new IoBoardSimulator(this);
         m_ioSimulator->setObjectName(QStringLiteral("ioBoardSimulator"));
-        if (m_ioSimulator->open())
-            port = m_ioSimulator->devicePath();
         // The simulated heaters warm towards their set points, as real ones would.
         m_ioSimulator->set_heatingStep(IoBoardSimulator::SimulationHeatingStep);
     }
+}
+
+void CabinetManager::openIoBoardLine()
+{
+    QString port = QString::fromLatin1(QModbusMaster::DevicePortName);
+    if (m_ioSimulator && m_ioSimulator->open())
+        port = m_ioSimulator->devicePath();
     if (!m_modbus->openSerialPort(port))
         qWarning() << "IO board line" << port << "could not be opened";
 }
@@ -476,12 +483,28 @@ void CabinetManager::startMachines()
         if (m_options.trace.contains(machine->objectName()))
             machine->traceTransitions();
     }
+    // The bins the first frame shows.
+    m_holding->start();
+
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(envMilliseconds("TUL_IDLE_TIMEOUT_MS", IdleTimeoutMs));
+    connect(&m_idleTimer, &QTimer::timeout, this, &CabinetManager::idleTimeout);
+    m_idleTimer.start();
+    m_pluggedInTimer.setInterval(PluggedInTickMs);
+    connect(&m_pluggedInTimer, &QTimer::timeout, this, &CabinetManager::pluggedInTick);
+    m_pluggedInTimer.start();
+}
+
+void CabinetManager::startLinks()
+{
     if (m_isConfigured)
         m_canbus->start();
-    if (m_layout.iAmMaster)
+    // Only the master display owns the IO board's line.
+    if (m_layout.iAmMaster) {
+        openIoBoardLine();
         m_modbus->start();
+    }
     m_masterSync->start();
-    m_holding->start();
     if (m_layout.iAmMaster) {
         emit m_errors->call_startSm();
         // The IO board's configuration; its end (good or failed) is powerOn.
@@ -493,14 +516,16 @@ void CabinetManager::startMachines()
             connect(m_eolTest, &QStateMachine::started, m_eolTest, &EolTesting::startUdpbroadcast);
         m_eolTest->start();
     }
+}
 
-    m_idleTimer.setSingleShot(true);
-    m_idleTimer.setInterval(envMilliseconds("TUL_IDLE_TIMEOUT_MS", IdleTimeoutMs));
-    connect(&m_idleTimer, &QTimer::timeout, this, &CabinetManager::idleTimeout);
-    m_idleTimer.start();
-    m_pluggedInTimer.setInterval(PluggedInTickMs);
-    connect(&m_pluggedInTimer, &QTimer::timeout, this, &CabinetManager::pluggedInTick);
-    m_pluggedInTimer.start();
+void CabinetManager::preloadScene()
+{
+    if (qEnvironmentVariableIsSet("TUL_NO_SCENE"))
+        return;
+    // The scene's types load on the QML thread while the back end is made; loadScene()
+    // then finds them in the engine's type cache.
+    m_scenePreload = new QQmlComponent(m_engine, this);
+    m_scenePreload->loadUrl(QUrl(QString::fromLatin1(SceneUrl)), QQmlComponent::Asynchronous);
 }
 
 void CabinetManager::loadScene()
@@ -511,7 +536,11 @@ void CabinetManager::loadScene()
         startAfterFirstFrame();
         return;
     }
-    m_engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
+    // Should the window never be drawn, the links start all the same.
+    QTimer::singleShot(LinksLatestMs, this, &CabinetManager::startAfterFirstFrame);
+    m_engine->load(QUrl(QString::fromLatin1(SceneUrl)));
+    delete m_scenePreload;
+    m_scenePreload = nullptr;
     auto *window = m_engine->rootObjects().isEmpty()
                        ? nullptr : qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
     if (!window) {
@@ -534,6 +563,12 @@ void CabinetManager::loadScene()
 
 void CabinetManager::startAfterFirstFrame()
 {
+    if (m_linksStarted)
+        return;
+    m_linksStarted = true;
+    // The field buses, the IO board's configuration and the test station's link: nothing
+    // of them is on the first frame.
+    startLinks();
     m_translator->releaseApplicationFont();
     // The Wi-Fi poll runs a child process: it waits until the cabinet is on the screen.
     if (m_layout.iAmMaster)

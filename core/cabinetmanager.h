@@ -29,6 +29,7 @@ class OrvantaProxy;
 class PlatformInfo;
 class QModbusMaster;
 class QQmlApplicationEngine;
+class QQmlComponent;
 class QWidget;
 class TULnetwork;
 class WifiMonitor;
@@ -277,8 +278,11 @@ private:
     void connectIot();
     void publishToQml();
     void startMachines();
+    void preloadScene();
     void loadScene();
     void startAfterFirstFrame();
+    void startLinks();
+    void openIoBoardLine();
 
     void useLayoutFromFile();
     void useBuiltInLayout(int connectorId);
@@ -306,6 +310,8 @@ private:
     FileID *m_fileId = nullptr;
     NfcPollingInfo *m_nfcPollingInfo = nullptr;
     QQmlApplicationEngine *m_engine = nullptr;
+    QQmlComponent *m_scenePreload = nullptr;
+    bool m_linksStarted = false;
     Translator *m_translator = nullptr;
     LanguageModel *m_languageModel = nullptr;
     VirtualKeyInput *m_vki = nullptr;

@@ -5,12 +5,19 @@
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QScopedPointer>
 #include <QThread>
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
+    // The font database's first scan (fontconfig's configuration and every installed face)
+    // takes milliseconds: it runs beside the back end's start-up. QFontDatabase is
+    // thread-safe; the first text laid out finds the database ready or waits for it.
+    QScopedPointer<QThread> fontScan(QThread::create([] { QFontDatabase().families(); }));
+    fontScan->start();
     registerFieldbusMetaTypes();
     qRegisterMetaType<trayInfo>("trayInfo");
     TulDefs::registerQmlType();
@@ -27,5 +34,7 @@ int main(int argc, char *argv[])
 
     CabinetManager cabinetManager(connectorId, simulationFlags);
     app.installEventFilter(&cabinetManager);
-    return app.exec();
+    const int status = app.exec();
+    fontScan->wait();
+    return status;
 }

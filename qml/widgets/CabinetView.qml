@@ -35,54 +35,56 @@ Item {
         return texts
     }
 
-    Rectangle {
+    // Made while a zone is faulted: most cabinets never show it.
+    Loader {
         id: banner
-        objectName: "zoneFaultBanner"
-        visible: root.faultTexts.length > 0
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 4 }
-        height: visible ? 40 : 0
-        radius: 3
-        color: Theme.warning
-        // Read from the right in Arabic, as every other sentence.
-        LayoutMirroring.enabled: Theme.rightToLeft
-        Rectangle {
-            id: bannerMark
-            anchors { left: parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
-            width: 30
-            height: 30
-            radius: 15
-            color: "black"
+        active: root.faultTexts.length > 0
+        sourceComponent: Rectangle {
+            objectName: "zoneFaultBanner"
+            height: 40
+            radius: 3
+            color: Theme.warning
+            // Read from the right in Arabic, as every other sentence.
+            LayoutMirroring.enabled: Theme.rightToLeft
+            Rectangle {
+                id: bannerMark
+                anchors { left: parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
+                width: 30
+                height: 30
+                radius: 15
+                color: "black"
+                Text {
+                    anchors.centerIn: parent
+                    textFormat: Text.PlainText
+                    font.family: Theme.fontFamily
+                    text: "!"
+                    color: Theme.warning
+                    font.pixelSize: 22
+                    font.bold: true
+                }
+            }
             Text {
-                anchors.centerIn: parent
+                objectName: "zoneFaultText"
                 textFormat: Text.PlainText
                 font.family: Theme.fontFamily
-                // Laid out only while the banner shows.
-                text: banner.visible ? "!" : ""
-                color: Theme.warning
+                anchors { left: bannerMark.right; right: parent.right; top: parent.top; bottom: parent.bottom; leftMargin: 8; rightMargin: 8 }
+                verticalAlignment: Text.AlignVCenter
+                horizontalAlignment: Text.AlignLeft
+                text: root.faultTexts.join("  ")
+                color: "black"
                 font.pixelSize: 22
                 font.bold: true
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 20
+                elide: Text.ElideRight
             }
-        }
-        Text {
-            objectName: "zoneFaultText"
-            textFormat: Text.PlainText
-            font.family: Theme.fontFamily
-            anchors { left: bannerMark.right; right: parent.right; top: parent.top; bottom: parent.bottom; leftMargin: 8; rightMargin: 8 }
-            verticalAlignment: Text.AlignVCenter
-            horizontalAlignment: Text.AlignLeft
-            text: root.faultTexts.join("  ")
-            color: "black"
-            font.pixelSize: 22
-            font.bold: true
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 20
-            elide: Text.ElideRight
         }
     }
 
     Grid {
         id: grid
-        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; top: banner.visible ? banner.bottom : parent.top }
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; top: banner.item ? banner.bottom : parent.top }
         anchors.margins: 4
         columns: Math.max(1, root.zonesPerRow)
         spacing: 4
