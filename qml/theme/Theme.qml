@@ -36,8 +36,9 @@ QtObject {
     }
     // A stored value as the theme can use it: a colour "#rrggbb", a size within its
     // limits; anything else (a hand-edited file, a key of another version) is the default.
-    function skinValue(name, stored) {
-        var table = skinTable()
+    // The table may be passed in by a caller that already made it.
+    function skinValue(name, stored, table) {
+        table = table || skinTable()
         var limits = table.limits[name]
         if (limits !== undefined) {
             var size = parseInt(stored)
@@ -56,7 +57,7 @@ QtObject {
         for (var i = 0; i < table.names.length; ++i) {
             var name = table.names[i]
             values[name] = skinValue(name, store ? store.value("uiSkin/" + name, table.defaults[name])
-                                                 : table.defaults[name])
+                                                 : table.defaults[name], table)
         }
         return values
     }
