@@ -1,8 +1,10 @@
 #include "cabinetmanager.h"
 #include "tuliotagentadapter.h"
+#include "canbusmanager.h"
 #include "canmessagecodes.h"
 #include "configurationmanager.h"
 #include "fileid.h"
+#include "qmodbusmaster.h"
 #include "scratchroots.h"
 
 #include <QCryptographicHash>
@@ -77,6 +79,8 @@ private slots:
     void firstFrameShowsOnlyTheCabinet();
     void requestsBeforeTheFirstFrameAreShown_data();
     void requestsBeforeTheFirstFrameAreShown();
+    void linksStartWithTheFirstFrame_data();
+    void linksStartWithTheFirstFrame();
     void backupNoticeFollowsTheAgent_data();
     void backupNoticeFollowsTheAgent();
 
@@ -583,6 +587,35 @@ void TestCabinetManager::requestsBeforeTheFirstFrameAreShown()
     // Still the one layer, still shown, once the others are made.
     QCOMPARE(window->findChildren<QObject *>(name).size(), 1);
     QVERIFY(layer->property("visible").toBool());
+}
+
+// The field buses and the IO board's line start once the cabinet is on the screen, and all
+// the same when the window is never drawn.
+void TestCabinetManager::linksStartWithTheFirstFrame_data()
+{
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("window drawn") << true;
+    QTest::newRow("window never drawn") << false;
+}
+
+void TestCabinetManager::linksStartWithTheFirstFrame()
+{
+    QFETCH(bool, drawn);
+    installPersonality(QStringLiteral("2x4_primary_mirror.hcc"));
+    auto cm = start();
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().value(0));
+    QVERIFY(window);
+    const auto started = [&cm] {
+        return cm->modbusMaster()->isPortOpen() && cm->modbusMaster()->isRunning()
+               && cm->canbusManager()->isRunning();
+    };
+    QVERIFY(!cm->modbusMaster()->isPortOpen());
+    QVERIFY(!cm->modbusMaster()->isRunning());
+    QVERIFY(!cm->canbusManager()->isRunning());
+    if (!drawn)
+        window->setVisible(false);
+    QTRY_VERIFY_WITH_TIMEOUT(started(), 10000);
+    QCOMPARE(window->property("firstFrameShown").toBool(), drawn);
 }
 
 void TestCabinetManager::backupNoticeFollowsTheAgent_data()
