@@ -615,7 +615,11 @@ void TestCabinetManager::linksStartWithTheFirstFrame()
     if (!drawn)
         window->setVisible(false);
     QTRY_VERIFY_WITH_TIMEOUT(started(), 10000);
-    QCOMPARE(window->property("firstFrameShown").toBool(), drawn);
+    // The shell notes its first frame on the next turn of the event loop.
+    if (drawn)
+        QTRY_VERIFY(window->property("firstFrameShown").toBool());
+    else
+        QVERIFY(!window->property("firstFrameShown").toBool());
 }
 
 void TestCabinetManager::backupNoticeFollowsTheAgent_data()
