@@ -12,6 +12,7 @@
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
 #include "personalitytypes.h"
+#include "holdingroot.h"
 #include "scratchroots.h"
 #include "simulationconsole.h"
 #include "configurationmanager.h"
@@ -30,7 +31,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -113,15 +113,7 @@ void TestHolding::init()
 {
     m_cwd = QDir::currentPath();
     m_scratch.reset(new ScratchRoots);
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x2_primary_nfc.hcc"),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"),
-                                     readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
-                                     readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    QVERIFY(installHoldingRoot(*m_scratch));
     startCabinet();
 }
 

@@ -9,6 +9,7 @@
 #include "holdingcoordinator.h"
 #include "ioboardsimulator.h"
 #include "mastersync.h"
+#include "holdingroot.h"
 #include "scratchroots.h"
 #include "secondticker.h"
 
@@ -18,7 +19,6 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -28,12 +28,6 @@ constexpr int Unit = 400;  // ms of a holding second at that scale
 constexpr int Seconds = 3; // holding seconds measured
 constexpr int QuietMs = 2500; // measured with nothing holding
 constexpr double MaxFramesPerSecond = 1.2;
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Waits, events running, until the wall clock is `ms` into its (holding) second.
 void waitUntilInSecond(int ms)
@@ -95,15 +89,7 @@ void TestIdleScreen::initTestCase()
     AlarmTimings::setScale(Scale);
     m_cwd = QDir::currentPath();
     m_scratch.reset(new ScratchRoots);
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x2_primary_nfc.hcc"),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"),
-                                     readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
-                                     readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    QVERIFY(installHoldingRoot(*m_scratch));
     m_cm.reset(new CabinetManager(0, 7));
     QVERIFY(m_cm->ioSimulator());
     for (int heater = 0; heater < 10; ++heater)

@@ -14,6 +14,7 @@
 #include "nfctagitem2.h"
 #include "personalitytypes.h"
 #include "privatebus.h"
+#include "holdingroot.h"
 #include "scratchroots.h"
 #include "simulatedpans.h"
 #include "translator.h"
@@ -23,7 +24,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -31,12 +31,6 @@ namespace {
 constexpr int Standard = 6;
 constexpr quint64 Pan = (quint64(21) << 40) | 0x0A01;
 const QString PanText = QString::number(Pan, 16);
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -109,15 +103,7 @@ void TestIotEvents::init()
 {
     m_cwd = QDir::currentPath();
     m_scratch.reset(new ScratchRoots);
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("5x2_primary_nfc.hcc"),
-                                     readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("menu.json"),
-                                     readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"))));
-    QVERIFY(m_scratch->writeRootFile(QStringLiteral("dayParts.json"),
-                                     readFile(QStringLiteral(HOLDING_FIXTURES "/dayParts.json"))));
+    QVERIFY(installHoldingRoot(*m_scratch));
     m_cm.reset(new CabinetManager(0, 7));
     for (int heater = 0; heater < 10; ++heater)
         m_cm->ioSimulator()->setTemperature(heater, 160);
