@@ -343,11 +343,14 @@ Rectangle {
         }
     }
 
+    // The touch's feedback: in the scene only while pressed, as every item in it is gone
+    // over on each frame.
     Rectangle {
         anchors.fill: parent
         radius: parent.radius
         color: "white"
-        opacity: tapArea.pressed ? 0.25 : 0
+        opacity: 0.25
+        visible: tapArea.pressed
     }
 
     // Never smaller than a gloved fingertip, even on a crowded cabinet map.
