@@ -3,7 +3,6 @@
 #include "commandlauncher.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QtEndian>
 
 namespace {
@@ -88,7 +87,7 @@ void Sound::play()
 
 bool Sound::isPlaying()
 {
-    return (m_process && m_process->state() != QProcess::NotRunning) || m_repeatTimer.isActive();
+    return (m_process && m_process->isRunning()) || m_repeatTimer.isActive();
 }
 
 void Sound::stop(bool clip)
@@ -182,7 +181,7 @@ void Sound::abandonProcess()
 {
     ++m_generation;
     m_repeatTimer.stop();
-    if (m_process && m_process->state() != QProcess::NotRunning)
+    if (m_process && m_process->isRunning())
         m_process->kill();
     m_process.clear();
 }

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QTimer>
 
-class QProcess;
+class LaunchedCommand;
 struct CommandResult;
 
 // The one sound player of the program: runs the device's audio tools as child
@@ -57,7 +57,7 @@ private:
     void ppfinished(quint64 generation, const CommandResult &result);
     void abandonProcess();
 
-    QPointer<QProcess> m_process;
+    QPointer<LaunchedCommand> m_process;
     QTimer m_repeatTimer;       // holds back the repeat of a play that ended early
     QString m_file;
     int m_repeatCount = 0;

@@ -3,10 +3,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 #include <QProcess>
-
-#include <memory>
 
 namespace {
 
@@ -42,49 +39,19 @@ QString CommandLauncher::resolveProgram(const QString &program)
     return program;
 }
 
-QProcess *CommandLauncher::start(const QString &program, const QStringList &arguments,
-                                 QObject *context, Handler handler)
+LaunchedCommand *CommandLauncher::start(const QString &program, const QStringList &arguments,
+                                        QObject *context, Handler handler)
 {
-    auto *process = new QProcess(context);
-    // Finished and failed-to-start can both be signalled for one process on some
-    // platforms; the handler must run once only.
-    auto done = std::make_shared<bool>(false);
-    auto finish = [process, handler, done](CommandResult result) {
-        if (*done)
-            return;
-        *done = true;
+    // A child of the context: destroyed with it, killing the command, before any handler
+    // could run on a half-destroyed object.
+    auto *command = new LaunchedCommand(program, arguments, context);
+    QObject::connect(command, &LaunchedCommand::finished, command, [command, handler](const CommandResult &result) {
         if (handler)
             handler(result);
-        process->deleteLater();
-    };
-    QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
-                     process, [=](int, QProcess::ExitStatus) {
-                         CommandResult result = resultOf(program, arguments);
-                         collectFinished(process, result);
-                         finish(result);
-                     });
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [=](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart)
-                             return; // crashes and kills arrive through finished()
-                         CommandResult result = resultOf(program, arguments);
-                         result.errorText = process->errorString();
-                         qWarning().noquote() << "Cannot start" << program << ":" << result.errorText;
-                         finish(result);
-                     });
-    if (context) {
-        // The owner is going away: its wrap-up must not run on a half-destroyed object.
-        QObject::connect(context, &QObject::destroyed, process, [process, done] {
-            *done = true;
-            process->disconnect();
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(1000);
-            }
-        });
-    }
-    process->start(resolveProgram(program), arguments);
-    return process;
+        command->deleteLater();
+    });
+    command->start(resolveProgram(program));
+    return command;
 }
 
 bool CommandLauncher::startDetached(const QString &program, const QStringList &arguments)

@@ -1,29 +1,13 @@
 #ifndef COMMANDLAUNCHER_H
 #define COMMANDLAUNCHER_H
 
-#include <QByteArray>
+#include "launchedcommand.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-
-class QProcess;
-
-// What became of one external command.
-struct CommandResult
-{
-    QString program;        // the program as the caller named it
-    QStringList arguments;
-    bool started = false;   // false: the program could not be started at all
-    bool finished = false;  // ran to a normal exit (not crashed, killed or timed out)
-    int exitCode = -1;
-    QByteArray standardOutput;
-    QByteArray standardError;
-    QString errorText;      // why it did not start or finish
-
-    bool ok() const { return started && finished && exitCode == 0; }
-};
 
 // Every child process of the program starts here, with the program path and arguments
 // the device uses. When TUL_TOOLS_DIR is set and holds an executable of the same base
@@ -38,15 +22,16 @@ public:
 
     // Starts the command and returns at once. `handler` runs exactly once on the
     // context's thread: when the command has finished, crashed or failed to start.
-    // Nothing runs when `context` is destroyed first (the child is then killed).
-    static QProcess *start(const QString &program, const QStringList &arguments,
+    // Nothing runs when `context` is destroyed first (the child is then killed). The
+    // command deletes itself after the handler.
+    static LaunchedCommand *start(const QString &program, const QStringList &arguments,
                            QObject *context, Handler handler);
 
     // The same with a wrap-up slot named after the step, e.g.
     // start("/sbin/ifup", {"wlan0"}, this, &WifiManager::processWrapUp_ifup).
     template <typename Receiver>
-    static QProcess *start(const QString &program, const QStringList &arguments,
-                           Receiver *receiver, void (Receiver::*wrapUp)(const CommandResult &))
+    static LaunchedCommand *start(const QString &program, const QStringList &arguments,
+                                  Receiver *receiver, void (Receiver::*wrapUp)(const CommandResult &))
     {
         return start(program, arguments, receiver,
                      [receiver, wrapUp](const CommandResult &r) { (receiver->*wrapUp)(r); });

@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -412,9 +411,9 @@ void TulIotAgentAdapter::handleMenuUpdateCommand(const QJsonObject &message)
                           .arg(QString::fromLocal8Bit(result.standardError).trimmed().left(200));
             finishUnzip(archive, commandTs, why);
         });
-    QPointer<QProcess> process = m_unzip;
+    QPointer<LaunchedCommand> process = m_unzip;
     QTimer::singleShot(UnzipTimeoutMs, m_unzip, [this, process] {
-        if (process && process->state() != QProcess::NotRunning) {
+        if (process && process->isRunning()) {
             m_unzipTimedOut = true;
             process->kill();
         }

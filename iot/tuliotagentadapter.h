@@ -14,7 +14,7 @@ class IotAgentCabinet;
 class MenuManager;
 class NFCmanager;
 class NfcTagItem2;
-class QProcess;
+class LaunchedCommand;
 class Translator;
 
 // The adapter for the second kind of IoT agent, the IoT proxy: its own JSON event
@@ -183,7 +183,7 @@ private:
     bool m_systemBackupActive = false;
     int m_systemBackupProgress = 0;
     bool m_forcedPackageActive = false;
-    QPointer<QProcess> m_unzip;
+    QPointer<LaunchedCommand> m_unzip;
     bool m_unzipTimedOut = false;
 };
 

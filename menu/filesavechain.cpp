@@ -7,7 +7,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,7 +37,7 @@ bool FileSaveChain::save()
     if (!writeTemporaryFile())
         return false;
     m_step = Step::Syncing;
-    QProcess *sync = CommandLauncher::start(syncProgram, {}, this, &FileSaveChain::processWrapUp_sync);
+    LaunchedCommand *sync = CommandLauncher::start(syncProgram, {}, this, &FileSaveChain::processWrapUp_sync);
     sync->setObjectName(QStringLiteral("syncCommand"));
     return true;
 }
@@ -65,7 +64,7 @@ void FileSaveChain::processWrapUp_sync(const CommandResult &result)
         return;
     }
     m_step = Step::Moving;
-    QProcess *mv = CommandLauncher::start(mvProgram, {temporaryPath(), m_targetPath}, this,
+    LaunchedCommand *mv = CommandLauncher::start(mvProgram, {temporaryPath(), m_targetPath}, this,
                                           &FileSaveChain::processWrapUp_mv);
     mv->setObjectName(QStringLiteral("mvCommand"));
 }

@@ -3,7 +3,6 @@
 #include "commandlauncher.h"
 #include "networkfiles.h"
 
-#include <QProcess>
 
 int NetworkControl::stepTimeoutMs = 60000;
 

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-class QProcess;
+class LaunchedCommand;
 struct CommandResult;
 
 // Applies network changes as chains of child processes, one chain at a time:
@@ -67,7 +67,7 @@ private:
     QStringList m_pending;
     NetworkSettings m_settings;
     bool m_stepMayFail = false;
-    QPointer<QProcess> m_process;
+    QPointer<LaunchedCommand> m_process;
     QTimer m_stepTimer;
 };
 

@@ -3,7 +3,6 @@
 #include "commandlauncher.h"
 #include "networksettings.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalTransition>
 

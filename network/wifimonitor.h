@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
-class QProcess;
+class LaunchedCommand;
 struct CommandResult;
 
 // What one iwconfig answer says about the Wi-Fi link.
@@ -61,7 +61,7 @@ private:
 
     WifiReading m_reading;
     QTimer m_pollTimer;
-    QPointer<QProcess> m_query;
+    QPointer<LaunchedCommand> m_query;
     bool m_failureLogged = false;
 };
 
