@@ -5,6 +5,7 @@
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
 
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScopedPointer>
@@ -13,11 +14,15 @@
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    // The font database's first scan (fontconfig's configuration and every installed face)
-    // takes milliseconds: it runs beside the back end's start-up. QFontDatabase is
-    // thread-safe; the first text laid out finds the database ready or waits for it.
-    QScopedPointer<QThread> fontScan(QThread::create([] { QFontDatabase().families(); }));
-    fontScan->start();
+    // Two slow firsts run beside the back end's start-up: the connection to the system bus
+    // (the cloud agent's link, made when the back end is built) and the font database's
+    // first scan (fontconfig's configuration and every installed face). Both are
+    // thread-safe; whoever needs one first finds it ready or waits for it.
+    QScopedPointer<QThread> warmUp(QThread::create([] {
+        QDBusConnection::systemBus();
+        QFontDatabase().families();
+    }));
+    warmUp->start();
     registerFieldbusMetaTypes();
     qRegisterMetaType<trayInfo>("trayInfo");
     TulDefs::registerQmlType();
@@ -35,6 +40,6 @@ int main(int argc, char *argv[])
     CabinetManager cabinetManager(connectorId, simulationFlags);
     app.installEventFilter(&cabinetManager);
     const int status = app.exec();
-    fontScan->wait();
+    warmUp->wait();
     return status;
 }
