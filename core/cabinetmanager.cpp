@@ -625,7 +625,7 @@ QString CabinetManager::readFlashDrivePath()
 
 bool CabinetManager::isFlashDriveMounted()
 {
-    const CommandResult mount = CommandLauncher::runAndWait(QStringLiteral("/bin/mount"), {}, 30000, 30000);
+    const CommandResult mount = CommandLauncher::runAndWait(QStringLiteral("/bin/mount"), {}, 30000);
     return mount.standardOutput.contains("/media/sda1");
 }
 

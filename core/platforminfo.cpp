@@ -40,10 +40,9 @@ QString PlatformInfo::dialogText(const QByteArray &bytes)
 
 void PlatformInfo::getOsKernelInformation()
 {
-    // A query that does not start or finish in time still shows what it printed.
+    // A query that does not finish in time still shows what it printed.
     const CommandResult result = CommandLauncher::runAndWait(
-        QStringLiteral("/bin/uname"), {QStringLiteral("-a")},
-        kKernelQueryTimeoutMs, kKernelQueryTimeoutMs);
+        QStringLiteral("/bin/uname"), {QStringLiteral("-a")}, kKernelQueryTimeoutMs);
     set_osKernel(dialogText(result.standardOutput));
 }
 

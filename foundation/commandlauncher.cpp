@@ -3,30 +3,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-
-namespace {
-
-CommandResult resultOf(const QString &program, const QStringList &arguments)
-{
-    CommandResult result;
-    result.program = program;
-    result.arguments = arguments;
-    return result;
-}
-
-void collectFinished(QProcess *process, CommandResult &result)
-{
-    result.started = true;
-    result.finished = process->exitStatus() == QProcess::NormalExit;
-    result.exitCode = result.finished ? process->exitCode() : -1;
-    result.standardOutput = process->readAllStandardOutput();
-    result.standardError = process->readAllStandardError();
-    if (!result.finished)
-        result.errorText = process->errorString();
-}
-
-} // namespace
 
 QString CommandLauncher::resolveProgram(const QString &program)
 {
@@ -56,34 +32,22 @@ LaunchedCommand *CommandLauncher::start(const QString &program, const QStringLis
 
 bool CommandLauncher::startDetached(const QString &program, const QStringList &arguments)
 {
-    const bool started = QProcess::startDetached(resolveProgram(program), arguments);
-    if (!started)
-        qWarning().noquote() << "Cannot start" << program;
-    return started;
+    // Nobody waits for its outcome; the command only reaps the child when it ends.
+    auto *command = new LaunchedCommand(program, arguments);
+    QObject::connect(command, &LaunchedCommand::finished, command, &QObject::deleteLater);
+    command->start(resolveProgram(program));
+    return command->result().started;
 }
 
-CommandResult CommandLauncher::runAndWait(const QString &program, const QStringList &arguments,
-                                          int startTimeoutMs, int finishTimeoutMs)
+CommandResult CommandLauncher::runAndWait(const QString &program, const QStringList &arguments, int finishTimeoutMs)
 {
-    CommandResult result = resultOf(program, arguments);
-    QProcess process;
-    process.start(resolveProgram(program), arguments);
-    if (!process.waitForStarted(startTimeoutMs)) {
-        result.errorText = process.errorString();
-        qWarning().noquote() << "Cannot start" << program << ":" << result.errorText;
-        return result;
-    }
-    if (!process.waitForFinished(finishTimeoutMs)) {
-        result.started = true;
-        result.errorText = QStringLiteral("timed out");
-        // What it wrote before it hung is still worth having.
-        result.standardOutput = process.readAllStandardOutput();
-        result.standardError = process.readAllStandardError();
-        qWarning().noquote() << program << "did not finish in" << finishTimeoutMs << "ms";
-        process.kill();
-        process.waitForFinished(1000);
-        return result;
-    }
-    collectFinished(&process, result);
+    LaunchedCommand command(program, arguments);
+    command.start(resolveProgram(program));
+    if (!command.result().started || command.waitForFinished(finishTimeoutMs))
+        return command.result();
+    // What it wrote before it hung is still worth having; the command kills it on return.
+    CommandResult result = command.result();
+    result.errorText = QStringLiteral("timed out");
+    qWarning().noquote() << program << "did not finish in" << finishTimeoutMs << "ms";
     return result;
 }

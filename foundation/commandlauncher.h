@@ -37,13 +37,15 @@ public:
                      [receiver, wrapUp](const CommandResult &r) { (receiver->*wrapUp)(r); });
     }
 
-    // Starts the command and forgets it; false when it could not be started.
+    // Starts the command and forgets it; false when it could not be started. The calling
+    // thread's event loop reaps it when it ends.
     static bool startDetached(const QString &program, const QStringList &arguments = {});
 
-    // Runs the command and waits for it; a command that does not start or finish in
-    // time is killed and reported with started/finished false.
+    // Runs the command and waits for it; a command that does not finish in time is killed
+    // and reported with finished false. (It has started, or failed to, when the spawn
+    // returns: there is no separate wait for the start.)
     static CommandResult runAndWait(const QString &program, const QStringList &arguments = {},
-                                    int startTimeoutMs = 30000, int finishTimeoutMs = 30000);
+                                    int finishTimeoutMs = 30000);
 };
 
 #endif // COMMANDLAUNCHER_H

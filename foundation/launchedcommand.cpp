@@ -1,6 +1,7 @@
 #include "launchedcommand.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/syscall.h>
@@ -140,9 +142,11 @@ void LaunchedCommand::spawn(const QString &path)
     for (int fd : {m_outFd, m_errFd})
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
     m_outNotifier = new QSocketNotifier(m_outFd, QSocketNotifier::Read, this);
-    connect(m_outNotifier, &QSocketNotifier::activated, this, [this] { readOutput(m_outFd, m_result.standardOutput); });
+    connect(m_outNotifier, &QSocketNotifier::activated, this,
+            [this] { readOutput(m_outFd, m_outNotifier, m_result.standardOutput); });
     m_errNotifier = new QSocketNotifier(m_errFd, QSocketNotifier::Read, this);
-    connect(m_errNotifier, &QSocketNotifier::activated, this, [this] { readOutput(m_errFd, m_result.standardError); });
+    connect(m_errNotifier, &QSocketNotifier::activated, this,
+            [this] { readOutput(m_errFd, m_errNotifier, m_result.standardError); });
 
     m_pidFd = openPidFd(m_pid);
     if (m_pidFd >= 0) {
@@ -155,7 +159,7 @@ void LaunchedCommand::spawn(const QString &path)
     }
 }
 
-void LaunchedCommand::readOutput(int fd, QByteArray &into)
+void LaunchedCommand::readOutput(int &fd, QSocketNotifier *&notifier, QByteArray &into)
 {
     if (fd < 0)
         return;
@@ -170,12 +174,46 @@ void LaunchedCommand::readOutput(int fd, QByteArray &into)
             continue;
         if (n == 0) {
             // The child's end is closed: nothing more will come on this one.
-            QSocketNotifier *notifier = fd == m_outFd ? m_outNotifier : m_errNotifier;
-            if (notifier)
+            if (notifier) {
                 notifier->setEnabled(false);
+                notifier->deleteLater();
+                notifier = nullptr;
+            }
+            ::close(fd);
+            fd = -1;
         }
         return;
     }
+}
+
+void LaunchedCommand::readAllOutput()
+{
+    readOutput(m_outFd, m_outNotifier, m_result.standardOutput);
+    readOutput(m_errFd, m_errNotifier, m_result.standardError);
+}
+
+bool LaunchedCommand::waitForFinished(int msecs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (m_pid > 0) {
+        const qint64 left = msecs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        pollfd fds[3];
+        nfds_t count = 0;
+        for (int fd : {m_outFd, m_errFd, m_pidFd}) {
+            if (fd >= 0)
+                fds[count++] = {fd, POLLIN, 0};
+        }
+        // Without a pidfd the end is looked for every ExitPollMs.
+        const int wait = int(m_pidFd >= 0 ? left : qMin<qint64>(left, ExitPollMs));
+        if (::poll(fds, count, wait) < 0 && errno != EINTR)
+            return false;
+        readAllOutput();
+        checkExit();
+    }
+    return true;
 }
 
 void LaunchedCommand::kill()
@@ -208,8 +246,7 @@ void LaunchedCommand::checkExit()
                                       : QStringLiteral("crashed (signal %1)").arg(WTERMSIG(status));
     }
     // What the child wrote before it ended is still in the pipes.
-    readOutput(m_outFd, m_result.standardOutput);
-    readOutput(m_errFd, m_result.standardError);
+    readAllOutput();
     finish();
 }
 

@@ -43,6 +43,11 @@ public:
     void start(const QString &path);
     bool isRunning() const { return m_pid > 0; }
     QString program() const { return m_result.program; }
+    // The outcome so far; complete once finished() has been emitted.
+    const CommandResult &result() const { return m_result; }
+    // Blocks the calling thread until the child has ended or `msecs` have passed, reading
+    // its output meanwhile; true when it has ended. finished() is emitted all the same.
+    bool waitForFinished(int msecs);
     // Ends the child at once; finished() follows with finished false.
     void kill();
 
@@ -51,7 +56,8 @@ signals:
 
 private:
     void spawn(const QString &path);
-    void readOutput(int fd, QByteArray &into);
+    void readOutput(int &fd, QSocketNotifier *&notifier, QByteArray &into);
+    void readAllOutput();
     void checkExit();
     void finish();
     void closeFds();

@@ -99,9 +99,23 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ping.*did not finish"));
         QElapsedTimer timer;
         timer.start();
-        const CommandResult r = CommandLauncher::runAndWait("/bin/ping", {}, 5000, 200);
+        const CommandResult r = CommandLauncher::runAndWait("/bin/ping", {}, 200);
         QVERIFY(r.started && !r.finished && timer.elapsed() < 5000);
         QCOMPARE(r.standardOutput, QByteArray("first reply\n")); // kept, though it never finished
+    }
+
+    // Nobody waits for a detached command, yet it is reaped when it ends: a cabinet that
+    // syncs after every save must not collect zombies.
+    void detachedCommandLeavesNoZombie()
+    {
+        const QString pidFile = m_scratch->base() + "/sync.pid";
+        writeTool("sync", QByteArray("echo $$ > '") + pidFile.toUtf8() + "'");
+        QVERIFY(CommandLauncher::startDetached("/bin/sync"));
+        QTRY_VERIFY(QFileInfo(pidFile).size() > 0);
+        QFile file(pidFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString proc = "/proc/" + QString::fromLatin1(file.readAll().trimmed());
+        QTRY_VERIFY(!QFileInfo::exists(proc));
     }
 
     void destroyedContextNeverCallsTheHandler()
