@@ -56,6 +56,16 @@ Rectangle {
     border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
 
+    // The tile's colour once more, square and inside the rounded corners and the border:
+    // an opaque square lets the software renderer repaint a countdown over this one fill
+    // instead of over the window, the zone and the tile's corners beneath it.
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: Math.max(bin.radius, bin.border.width)
+        color: bin.color
+        visible: bin.hasProduct
+    }
+
     // Discard pulses slowly so that it draws the eye without being hard to read. Made only
     // for a bin to discard: most tiles never pulse.
     Loader {
