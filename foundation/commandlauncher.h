@@ -25,7 +25,7 @@ public:
     // Nothing runs when `context` is destroyed first (the child is then killed). The
     // command deletes itself after the handler.
     static LaunchedCommand *start(const QString &program, const QStringList &arguments,
-                           QObject *context, Handler handler);
+                                  QObject *context, Handler handler);
 
     // The same with a wrap-up slot named after the step, e.g.
     // start("/sbin/ifup", {"wlan0"}, this, &WifiManager::processWrapUp_ifup).

@@ -65,7 +65,7 @@ void FileSaveChain::processWrapUp_sync(const CommandResult &result)
     }
     m_step = Step::Moving;
     LaunchedCommand *mv = CommandLauncher::start(mvProgram, {temporaryPath(), m_targetPath}, this,
-                                          &FileSaveChain::processWrapUp_mv);
+                                                 &FileSaveChain::processWrapUp_mv);
     mv->setObjectName(QStringLiteral("mvCommand"));
 }
 

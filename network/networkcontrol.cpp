@@ -3,7 +3,6 @@
 #include "commandlauncher.h"
 #include "networkfiles.h"
 
-
 int NetworkControl::stepTimeoutMs = 60000;
 
 namespace {
