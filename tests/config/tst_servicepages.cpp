@@ -217,8 +217,8 @@ void TestServicePages::clockTicksOnlyWhileShown()
 {
     ServiceScreen s;
     QVERIFY(s.load());
-    // As in the shell: once the first frame is up every page is built and stays, so a
-    // page shown later must not start with the time it was built at.
+    // Built before it is shown (the list prepared), the page must not start with the
+    // time it was built at.
     s.item("servicePages")->setProperty("prepared", true);
     QTest::qWait(1500);
     QVERIFY(s.open("Date and Time"));
