@@ -77,9 +77,9 @@ Window {
             }
         }
 
-        // The cookbook: products, groups and day-part layouts edited on the cabinet. It
-        // locks again whenever it is left, the idle return included. Made when first
-        // opened: nothing of it is on the first screen.
+        // The cookbook: products, groups and day-part layouts edited on the cabinet. Its
+        // lock stays as the user left it, across visits and the idle return. Made when
+        // first opened: nothing of it is on the first screen.
         property bool cookbookOpened: false
         onCurrentViewChanged: if (currentView === "cookbook") cookbookOpened = true
         Loader {
@@ -90,7 +90,7 @@ Window {
             onLoaded: {
                 item.objectName = "cookbook"
                 item.keyboard = Qt.binding(function() { return keyboardLayer.item })
-                // Made hidden and then shown, as the panel opens (and unlocks) on being shown.
+                // Made hidden and then shown, as the panel reads its models on being shown.
                 item.visible = false
                 item.visible = Qt.binding(function() {
                     return screen.currentView === "cookbook" && cabinetManager.isConfigured

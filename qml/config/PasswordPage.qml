@@ -40,11 +40,8 @@ Rectangle {
         parent: page.overlayParent
         anchors.fill: parent
         z: 10
+        // An empty PIN is stored like any other: Return alone then opens level 1.
         onEntered: {
-            if (pin.length === 0) {
-                showError(qsTr("ERROR") + tro.emptyStr)
-                return
-            }
             close()
             // Said only once the new PIN is on disk; otherwise the old one still opens.
             if (configManager.changeManagerPasscode(pin))

@@ -146,9 +146,13 @@ Item {
     PinGate { id: gate; config: typeof configManager !== "undefined" ? configManager : null }
     LogoTapCounter {
         id: taps
+        // Said only once the default is on disk; otherwise the old PIN still opens.
         onResetRequested: {
-            configManager.resetManagerPasscode()
-            message.show(qsTr("Manager's PIN# was reset.") + tro.emptyStr, true)
+            if (configManager.resetManagerPasscode())
+                message.show(qsTr("Manager's PIN# was reset.") + tro.emptyStr, true)
+            else
+                message.show(qsTr("Manager's PIN# could not be reset.<br>The old PIN# still applies.")
+                             + tro.emptyStr, true)
         }
     }
 

@@ -91,9 +91,10 @@ Rectangle {
         composer.mode = mode
     }
 
-    // Shows the keyboard afresh: lower case, letters, and the current interface language
-    // when it is one of the used languages (else the first of them), English without
-    // multilingual support.
+    // Shows the keyboard afresh: lower case, letters, Hangul and pinyin off (the language
+    // key or a second "EN" tap turns them on), and the current interface language when it
+    // is one of the used languages (else the first of them), English without multilingual
+    // support.
     function show(multilingualSupport) {
         languageTimer.stop()
         composer.reset()
@@ -112,7 +113,6 @@ Rectangle {
             list = [0]
         languages = list
         inputLanguage = multilingual && list.indexOf(shownLanguage) >= 0 ? shownLanguage : list[0]
-        applyInput()
         visible = true
     }
 

@@ -1,8 +1,8 @@
 import QtQuick 2.15
 
 // One page of the service list behind its loader: shown while it is the list's current
-// page, usable while the carousel has its screen open, built once the first frame is on
-// the screen or when first shown.
+// page, usable while the carousel has its screen open, built when first shown (or at
+// once when the list is prepared).
 Loader {
     // The page's key (a carousel title, or a page opened from one) and the screen whose
     // lock it follows.

@@ -17,7 +17,8 @@ Rectangle {
     property string subPage: ""
     // The shell's keyboards, for the pages' fields.
     property Item keyboard: null
-    // Set once the first frame is on the screen: the pages are built then, or when shown.
+    // Set, every page is built at once; the shell leaves it unset, so each page is built
+    // when first shown.
     property bool prepared: false
     // The page keys (the carousel shows their translated titles) and the carousel's
     // screen of each. Files Import/Export opens from the Utilities page and stays under it.

@@ -173,7 +173,6 @@ MESSAGES = {
         "NEW PIN#": dict(spa="NUEVO PIN#", fra="NOUVEAU NIP#", deu="NEUE PIN#", ita="NUOVO PIN#",
                          nld="NIEUWE PIN#", pol="NOWY PIN#", por="NOVO PIN#", rus="НОВЫЙ PIN#",
                          ara="رمز PIN الجديد#", kor="새 PIN#", zh_cn="新 PIN 码#", jpn="新しい PIN#"),
-        "ERROR": ERROR,
         "Manager's PIN# was changed.": dict(
             spa="Se cambió el PIN del gerente.", fra="Le NIP du gérant a été changé.",
             deu="Die Manager-PIN wurde geändert.", ita="Il PIN del responsabile è stato cambiato.",

@@ -37,4 +37,19 @@ MESSAGES = {
             zh_cn="无法保存新的 PIN 码#。<br>旧的 PIN 码# 仍然有效。",
             jpn="新しい PIN# を保存できませんでした。<br>以前の PIN# が引き続き有効です。"),
     },
+    "ServiceCarousel": {
+        "Manager's PIN# could not be reset.<br>The old PIN# still applies.": dict(
+            spa="No se pudo restablecer el PIN# del gerente.<br>El PIN# anterior sigue vigente.",
+            fra="Le NIP# du gérant n'a pas pu être réinitialisé.<br>L'ancien NIP# reste valide.",
+            deu="Die Manager-PIN# konnte nicht zurückgesetzt werden.<br>Die alte PIN# gilt weiter.",
+            ita="Impossibile ripristinare il PIN# del responsabile.<br>Il vecchio PIN# resta valido.",
+            nld="De PIN# van de manager kon niet worden hersteld.<br>De oude PIN# blijft geldig.",
+            pol="Nie udało się zresetować PIN# kierownika.<br>Obowiązuje dotychczasowy PIN#.",
+            por="Não foi possível repor o PIN# do gerente.<br>O PIN# antigo continua válido.",
+            rus="Не удалось сбросить PIN# менеджера.<br>Действует прежний PIN#.",
+            ara="تعذّرت إعادة تعيين رمز PIN# الخاص بالمدير.<br>يظل رمز PIN# القديم ساريًا.",
+            kor="관리자 PIN#을 재설정하지 못했습니다.<br>이전 PIN#이 계속 적용됩니다.",
+            zh_cn="无法重置经理 PIN 码#。<br>旧的 PIN 码# 仍然有效。",
+            jpn="マネージャーの PIN# をリセットできませんでした。<br>以前の PIN# が引き続き有効です。"),
+    },
 }

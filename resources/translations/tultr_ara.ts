@@ -362,6 +362,10 @@ Call service.</source>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>هل أنت متأكد من إعادة تعيين&lt;br&gt;الإعدادات؟</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>تعذّرت إعادة تعيين رمز PIN# الخاص بالمدير.&lt;br&gt;يظل رمز PIN# القديم ساريًا.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Call service.</source>
     <message>
         <source>NEW PIN#</source>
         <translation>رمز PIN الجديد#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>خطأ</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

@@ -362,6 +362,10 @@ Rufen Sie den Kundendienst.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Möchten Sie die Konfiguration&lt;br&gt;wirklich zurücksetzen?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Die Manager-PIN# konnte nicht zurückgesetzt werden.&lt;br&gt;Die alte PIN# gilt weiter.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NEUE PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

@@ -362,6 +362,10 @@ Call service.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Are you sure want to reset&lt;br&gt;the configuration?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Call service.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NEW PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

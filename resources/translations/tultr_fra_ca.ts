@@ -362,6 +362,10 @@ Appelez le service technique.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Voulez-vous vraiment réinitialiser&lt;br&gt;la configuration ?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Le NIP# du gérant n'a pas pu être réinitialisé.&lt;br&gt;L'ancien NIP# reste valide.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Appelez le service technique.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NOUVEAU NIP#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERREUR</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

@@ -362,6 +362,10 @@ Chiamare l'assistenza.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Ripristinare davvero&lt;br&gt;la configurazione?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Impossibile ripristinare il PIN# del responsabile.&lt;br&gt;Il vecchio PIN# resta valido.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NUOVO PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERRORE</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

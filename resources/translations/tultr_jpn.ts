@@ -362,6 +362,10 @@ Call service.</source>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>構成を&lt;br&gt;リセットしますか？</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>マネージャーの PIN# をリセットできませんでした。&lt;br&gt;以前の PIN# が引き続き有効です。</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Call service.</source>
     <message>
         <source>NEW PIN#</source>
         <translation>新しい PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>エラー</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

@@ -362,6 +362,10 @@ Call service.</source>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>구성을&lt;br&gt;재설정하시겠습니까?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>관리자 PIN#을 재설정하지 못했습니다.&lt;br&gt;이전 PIN#이 계속 적용됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Call service.</source>
     <message>
         <source>NEW PIN#</source>
         <translation>새 PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>오류</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

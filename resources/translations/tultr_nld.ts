@@ -362,6 +362,10 @@ Bel de service.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Weet u zeker dat u de configuratie&lt;br&gt;wilt herstellen?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>De PIN# van de manager kon niet worden hersteld.&lt;br&gt;De oude PIN# blijft geldig.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Bel de service.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NIEUWE PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>FOUT</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

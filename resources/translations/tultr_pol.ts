@@ -362,6 +362,10 @@ Wezwij serwis.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Czy na pewno zresetować&lt;br&gt;konfigurację?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Nie udało się zresetować PIN# kierownika.&lt;br&gt;Obowiązuje dotychczasowy PIN#.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Wezwij serwis.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NOWY PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>BŁĄD</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

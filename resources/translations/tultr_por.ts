@@ -362,6 +362,10 @@ Chame a assistência.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Tem a certeza de que pretende repor&lt;br&gt;a configuração?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Não foi possível repor o PIN# do gerente.&lt;br&gt;O PIN# antigo continua válido.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Chame a assistência.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NOVO PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERRO</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

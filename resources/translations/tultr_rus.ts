@@ -362,6 +362,10 @@ Call service.</source>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>Вы действительно хотите сбросить&lt;br&gt;конфигурацию?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>Не удалось сбросить PIN# менеджера.&lt;br&gt;Действует прежний PIN#.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Call service.</source>
     <message>
         <source>NEW PIN#</source>
         <translation>НОВЫЙ PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ОШИБКА</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

@@ -362,6 +362,10 @@ Llame al servicio técnico.</translation>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>¿Seguro que desea restablecer&lt;br&gt;la configuración?</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>No se pudo restablecer el PIN# del gerente.&lt;br&gt;El PIN# anterior sigue vigente.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Llame al servicio técnico.</translation>
     <message>
         <source>NEW PIN#</source>
         <translation>NUEVO PIN#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

@@ -362,6 +362,10 @@ Call service.</source>
         <source>Are you sure want to reset&lt;br&gt;the configuration?</source>
         <translation>确定要重置&lt;br&gt;配置吗？</translation>
     </message>
+    <message>
+        <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
+        <translation>无法重置经理 PIN 码#。&lt;br&gt;旧的 PIN 码# 仍然有效。</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPage</name>
@@ -376,10 +380,6 @@ Call service.</source>
     <message>
         <source>NEW PIN#</source>
         <translation>新 PIN 码#</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>错误</translation>
     </message>
     <message>
         <source>Manager's PIN# was changed.</source>

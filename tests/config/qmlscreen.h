@@ -13,6 +13,7 @@
 #include <QQmlIncubationController>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -132,6 +133,15 @@ struct QmlScreen
         for (const QChar c : digits)
             QTest::keyClick(view.get(), c.toLatin1());
         QTest::keyClick(view.get(), Qt::Key_Return);
+    }
+    // A folder stands where the settings file goes (a file saved before makes way): no
+    // write can replace it.
+    static bool blockConfigFile()
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
+        QFile::remove(ConfigurationManager::configFilePath());
+        return QDir().mkpath(ConfigurationManager::configFilePath() + QStringLiteral("/blocked"));
     }
     QByteArray configFile() const
     {

@@ -68,7 +68,10 @@ private slots:
     void pinPadFitsThePage();
     void informationFollowsTheNumbers_data();
     void informationFollowsTheNumbers();
-    void passwordPageAndLogo();
+    void newManagerPin_data();
+    void newManagerPin();
+    void logoResetsManagerPin_data();
+    void logoResetsManagerPin();
     void logoHeldOpensTheReset();
     void informationAndSupplyVoltage();
     void firstStartByScannedModel();
@@ -242,27 +245,63 @@ void TestConfigScreens::pinPadFitsThePage()
     }
 }
 
-void TestConfigScreens::passwordPageAndLogo()
+void TestConfigScreens::newManagerPin_data()
 {
+    QTest::addColumn<QString>("pin");
+    QTest::newRow("four digits") << "2580";
+    // Stored as the digest of the empty text: Return alone then opens level 1.
+    QTest::newRow("empty") << "";
+}
+
+void TestConfigScreens::newManagerPin()
+{
+    QFETCH(QString, pin);
     Screen s;
-    QVERIFY(s.load("PasswordPage { anchors.fill: parent }\n" + kCarousel));
+    QVERIFY(s.load("PasswordPage { anchors.fill: parent }"));
     QSignalSpy changed(s.config, &ConfigurationManager::passcodeChanged);
     QVERIFY(s.tap("changePinButton"));
     QTRY_VERIFY(s.shown("pinPad"));
     QCOMPARE(s.text("pinPadTitle"), QStringLiteral("NEW PIN#"));
-    s.type(QStringLiteral("2580"));
+    s.type(pin);
     QTRY_COMPARE(changed.count(), 1);
-    QCOMPARE(changed.takeFirst().first().toString(), QStringLiteral("2580"));
-    QCOMPARE(s.config->passcodeLevel(QStringLiteral("2580")), 1);
+    QCOMPARE(changed.takeFirst().first().toString(), pin);
+    QCOMPARE(s.config->passcodeLevel(pin), 1);
+    QCOMPARE(s.config->passcodeLevel(QStringLiteral("7046")), 0);
+    QVERIFY(!s.shown("pinPad"));
     QVERIFY(s.shown("passwordMessage"));
+    QCOMPARE(s.text("passwordMessage"), QStringLiteral("Manager's PIN# was changed."));
+}
 
-    // Twelve quick taps on the logo bring the default manager's PIN back.
+void TestConfigScreens::logoResetsManagerPin_data()
+{
+    QTest::addColumn<bool>("saves");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("saved") << true << "Manager's PIN# was reset.";
+    QTest::newRow("the file cannot be written")
+        << false << "Manager's PIN# could not be reset.<br>The old PIN# still applies.";
+}
+
+// Twelve quick taps on the logo bring the default manager's PIN back, and say so only
+// once it is saved; otherwise the old PIN keeps opening and the cloud link hears nothing.
+void TestConfigScreens::logoResetsManagerPin()
+{
+    QFETCH(bool, saves);
+    QFETCH(QString, message);
+    Screen s;
+    QVERIFY(s.load(kCarousel));
+    QVERIFY(s.config->changeManagerPasscode(QStringLiteral("2580")));
+    QSignalSpy changed(s.config, &ConfigurationManager::passcodeChanged);
+    if (!saves) {
+        QVERIFY(QmlScreen::blockConfigFile());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Settings not saved")));
+    }
     for (int i = 0; i < 12; ++i)
         QVERIFY(s.tap("dockLogo"));
-    QTRY_COMPARE(changed.count(), 1);
-    QCOMPARE(s.config->passcodeLevel(QStringLiteral("7046")), 1);
-    QCOMPARE(s.text("carouselMessage"), QStringLiteral("Manager's PIN# was reset."));
-
+    QTRY_VERIFY(s.shown("carouselMessage"));
+    QCOMPARE(s.text("carouselMessage"), message);
+    QCOMPARE(changed.count(), saves ? 1 : 0);
+    QCOMPARE(s.config->passcodeLevel(QStringLiteral("7046")), saves ? 1 : 0);
+    QCOMPARE(s.config->passcodeLevel(QStringLiteral("2580")), saves ? 0 : 1);
 }
 
 void TestConfigScreens::logoHeldOpensTheReset()

@@ -73,6 +73,8 @@ void TestPasscodes::checkOrder_data()
     QTest::newRow("level 1") << 0 << 1 << distinct << "1111" << 1;
     QTest::newRow("wrong") << 0 << 1 << distinct << "1112" << 0;
     QTest::newRow("empty fails") << 0 << 1 << distinct << "" << 0;
+    QTest::newRow("empty set as the manager's PIN") << 0 << 1 << QStringList{"", "222222", "333333"} << "" << 1;
+    QTest::newRow("QRB, empty set as the manager's PIN") << 3 << 1 << QStringList{"", "222222", "333333"} << "" << 1;
     QTest::newRow("same PIN on all levels: 3 first") << 0 << 1 << QStringList{"5", "5", "5"} << "5" << 3;
     QTest::newRow("mirror 34: no level 3") << 0 << 34 << QStringList{"5", "5", "5"} << "5" << 2;
     QTest::newRow("mirror 34: level-3 PIN alone") << 0 << 34 << distinct << "333333" << 0;

@@ -16,18 +16,6 @@ private slots:
     void oneSettingSaveFails();
 };
 
-namespace {
-
-// A folder stands where the settings file goes: no write can replace it.
-bool blockConfigFile()
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
-    return QDir().mkpath(ConfigurationManager::configFilePath() + QStringLiteral("/blocked"));
-}
-
-} // namespace
-
 void TestSaveFailures::screenSaveFails_data()
 {
     QTest::addColumn<QString>("page");
@@ -64,7 +52,7 @@ void TestSaveFailures::screenSaveFails()
     const int language = s.translator.getLanguage();
     QSignalSpy passcode(s.config, &ConfigurationManager::passcodeChanged);
     QSignalSpy switched(&s.translator, &Translator::languageChanged);
-    QVERIFY(blockConfigFile());
+    QVERIFY(QmlScreen::blockConfigFile());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Settings not saved")));
     for (const QString &tap : taps)
         QVERIFY2(s.tap(qPrintable(tap)), qPrintable(tap));
@@ -115,7 +103,7 @@ void TestSaveFailures::oneSettingSaveFails()
     QVERIFY(s.load(QStringLiteral("qrc:/config"), scene));
     const QVariant before = s.config->property(qPrintable(key));
     QSignalSpy reported(s.config, &ConfigurationManager::storeNumberReported);
-    QVERIFY(blockConfigFile());
+    QVERIFY(QmlScreen::blockConfigFile());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Settings not saved")));
     if (!field.isEmpty())
         QVERIFY(s.item(qPrintable(field))->setProperty("text", text));

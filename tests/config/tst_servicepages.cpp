@@ -26,14 +26,6 @@ namespace {
 // What becomes of a page's edits.
 enum Ending { Save, IdleReturn, SaveFails };
 
-// The settings file cannot be replaced: a folder stands where it goes.
-bool blockConfigFile()
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
-    return QDir().mkpath(ConfigurationManager::configFilePath() + QStringLiteral("/blocked"));
-}
-
 // Scrolls a list as a finger would, so that a row far down is on the screen to be tapped.
 void scrollTo(ServiceScreen &s, const char *list, int row)
 {
@@ -154,7 +146,7 @@ void TestServicePages::dateTimeSaves()
         return;
     }
     if (ending == SaveFails)
-        QVERIFY(blockConfigFile());
+        QVERIFY(QmlScreen::blockConfigFile());
     QVERIFY(s.tap("dateTimeSaveButton"));
     QCOMPARE(s.config->get_timeZoneIndex(), zone);
     QCOMPARE(s.config->get_timeFormatAMPM(), !switches.contains("twelveHourSwitch"));
@@ -225,8 +217,8 @@ void TestServicePages::clockTicksOnlyWhileShown()
 {
     ServiceScreen s;
     QVERIFY(s.load());
-    // As in the shell: once the first frame is up every page is built and stays, so a
-    // page shown later must not start with the time it was built at.
+    // Built before it is shown (the list prepared), the page must not start with the
+    // time it was built at.
     s.item("servicePages")->setProperty("prepared", true);
     QTest::qWait(1500);
     QVERIFY(s.open("Date and Time"));
@@ -301,7 +293,7 @@ void TestServicePages::cabinetNamesSave()
     QCOMPARE(s.text("cabinetNumberText"), QString::number(index + 1));
     QCOMPARE(s.config->getCabinetIndex(), storedIndex); // nothing applied before Save
     if (ending == SaveFails)
-        QVERIFY(blockConfigFile());
+        QVERIFY(QmlScreen::blockConfigFile());
     QVERIFY(s.tap("cabinetNamesSaveButton"));
     QCOMPARE(s.config->getCabinetIndex(), index);
     QCOMPARE(s.config->getCabinetNameIndex(), nameIndex);

@@ -1,6 +1,7 @@
 // The on-screen keyboards as the shell shows them, offscreen: the layouts and their
 // counts, every key inside the screen for every language and orientation, typing into a
 // text field through the keys, with the glyphs of each script drawn.
+#include "keycomposer.h"
 #include "translator.h"
 #include "virtualkeyinput.h"
 
@@ -324,13 +325,18 @@ void TestKeyboardScreens::typingThroughTheKeys_data()
     QTest::newRow("Russian") << 10 << QStringList{"п", "р", "и"} << "при" << "й";
     QTest::newRow("Russian, EN key") << 10 << QStringList{"#englishKey", "o", "k"} << "ok" << "";
     QTest::newRow("Arabic") << 11 << QStringList{"ب", "ي", "ت"} << "بيت" << "ض";
-    QTest::newRow("Korean") << 12 << QStringList{"ㄱ", "ㅏ", "ㄴ", "ㅏ", "#spaceKey"} << "가나" << "";
-    QTest::newRow("Korean composing") << 12 << QStringList{"ㄱ", "ㅏ"} << "" << "가";
-    QTest::newRow("Korean preview key") << 12 << QStringList{"ㅎ", "ㅏ", "ㄴ", "한"} << "한" << "";
-    QTest::newRow("Korean, EN key") << 12 << QStringList{"ㄱ", "ㅏ", "#englishKey", "k"} << "가k" << "";
-    QTest::newRow("Chinese candidates") << 13 << QStringList{"z", "h", "o", "n", "g"} << "" << "中";
-    QTest::newRow("Chinese") << 13 << QStringList{"z", "h", "o", "n", "g", "中", "w", "e", "n", "文"} << "中文" << "";
-    QTest::newRow("Chinese, EN key") << 13 << QStringList{"#englishKey", "n", "o"} << "no" << "";
+    // Hangul and pinyin start off; a second tap on "EN" turns the language's own input on.
+    const QStringList ownInput{"#englishKey", "#englishKey"};
+    QTest::newRow("Korean as shown: jamo as typed") << 12 << QStringList{"ㄱ", "ㅏ"} << "ㄱㅏ" << "ㄱ";
+    QTest::newRow("Korean") << 12 << ownInput + QStringList{"ㄱ", "ㅏ", "ㄴ", "ㅏ", "#spaceKey"} << "가나" << "";
+    QTest::newRow("Korean composing") << 12 << ownInput + QStringList{"ㄱ", "ㅏ"} << "" << "가";
+    QTest::newRow("Korean preview key") << 12 << ownInput + QStringList{"ㅎ", "ㅏ", "ㄴ", "한"} << "한" << "";
+    QTest::newRow("Korean, EN key") << 12 << ownInput + QStringList{"ㄱ", "ㅏ", "#englishKey", "k"} << "가k" << "";
+    QTest::newRow("Chinese as shown: letters as typed") << 13 << QStringList{"n", "i"} << "ni" << "";
+    QTest::newRow("Chinese candidates") << 13 << ownInput + QStringList{"z", "h", "o", "n", "g"} << "" << "中";
+    QTest::newRow("Chinese") << 13 << ownInput + QStringList{"z", "h", "o", "n", "g", "中", "w", "e", "n", "文"}
+                             << "中文" << "";
+    QTest::newRow("Chinese, EN key") << 13 << ownInput + QStringList{"#englishKey", "n", "o"} << "no" << "";
     QTest::newRow("Japanese") << 14 << QStringList{"す", "し"} << "すし" << "";
     QTest::newRow("digits and back") << -1 << QStringList{"1", "2", "\u232b", "0", "5"} << "105" << "";
     QTest::newRow("point and minus only click") << -1 << QStringList{"-", "3", ".", "5"} << "35" << "";
@@ -407,6 +413,8 @@ void TestKeyboardScreens::languageKeyStepsThroughUsedLanguages_data()
                                                << QList<int>{12, 13, 2, 12};
     QTest::newRow("interface language not used") << ((1 << 5) | (1 << 9)) << 0 << true << QList<int>{5, 9, 5};
     QTest::newRow("without multilingual: English") << 0x7fff << 11 << false << QList<int>{0};
+    QTest::newRow("shown in Chinese: pinyin once chosen") << ((1 << 0) | (1 << 13)) << 13 << true
+                                                         << QList<int>{13, 0, 13};
 }
 
 void TestKeyboardScreens::languageKeyStepsThroughUsedLanguages()
@@ -420,18 +428,36 @@ void TestKeyboardScreens::languageKeyStepsThroughUsedLanguages()
     QVERIFY(showScene(false, shownIn, multilingual));
     QQuickItem *kb = keyboard();
     QCOMPARE(items(QStringLiteral("languageKey")).isEmpty(), !multilingual);
-    QCOMPARE(kb->property("inputLanguage").toInt(), inputLanguages.first());
+    QObject *composer = kb->property("composer").value<QObject *>();
+    // Shown in lower case and letters with Hangul and pinyin off, whatever the language;
+    // choosing Korean or Chinese with the language key turns its input on.
+    const auto startsAfresh = [&] {
+        QCOMPARE(kb->property("inputLanguage").toInt(), inputLanguages.first());
+        QCOMPARE(composer->property("mode").toInt(), int(KeyComposer::Plain));
+        QCOMPARE(composer->property("shift").toInt(), int(KeyComposer::Lower));
+        QVERIFY(!kb->property("symbols").toBool() && !kb->property("english").toBool());
+    };
+    startsAfresh();
+    if (QTest::currentTestFailed())
+        return;
     for (int i = 1; i < inputLanguages.size(); ++i) {
         QVERIFY(tap(QStringLiteral("#languageKey")));
-        QCOMPARE(kb->property("inputLanguage").toInt(), inputLanguages.at(i));
+        const int language = inputLanguages.at(i);
+        QCOMPARE(kb->property("inputLanguage").toInt(), language);
+        QCOMPARE(composer->property("mode").toInt(), int(language == 12   ? KeyComposer::Hangul
+                                                         : language == 13 ? KeyComposer::Pinyin
+                                                                          : KeyComposer::Plain));
     }
     const int last = inputLanguages.last();
-    const int mode = kb->property("composer").value<QObject *>()->property("mode").toInt();
-    QCOMPARE(mode, last == 12 ? 1 : last == 13 ? 2 : 0);
     // The interface follows the last tap, and goes back when the keyboard hides.
     QTRY_COMPARE(m_tro->languageId(), multilingual ? last : shownIn);
+    QVERIFY(tap(QStringLiteral("#symbolsKey")));
+    QVERIFY(QMetaObject::invokeMethod(composer, "tapShift"));
     QMetaObject::invokeMethod(m_layer, "hide");
     QCOMPARE(m_tro->languageId(), shownIn);
+    // Shown again, nothing of the last time is left.
+    QVERIFY(QMetaObject::invokeMethod(m_layer, "showAlpha", Q_ARG(QVariant, multilingual)));
+    startsAfresh();
 }
 
 QTEST_MAIN(TestKeyboardScreens)
