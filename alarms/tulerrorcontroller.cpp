@@ -277,10 +277,11 @@ void TulErrorController::processErrorMbInfo()
     const int heaters = qMin(HeaterRegisterCount, 2 * m_cabinet.numberOfZones);
     for (int r = 0; r < heaters; ++r)
         decodeHeater(r, m_replyRegisters.at(r));
-    for (int i = 0; i < 5; ++i) {
+    // All reference errors (registers 20-24) first, then all cold-junction errors (25-29).
+    for (int i = 0; i < 5; ++i)
         decodeSensorWord(i, HeaterRegisterCount + i, 4, m_replyRegisters.at(HeaterRegisterCount + i));
+    for (int i = 0; i < 5; ++i)
         decodeSensorWord(i, HeaterRegisterCount + 5 + i, 5, m_replyRegisters.at(HeaterRegisterCount + 5 + i));
-    }
 }
 
 void TulErrorController::decodeHeater(int r, quint16 value)

@@ -2,7 +2,7 @@
 # the simulation need, when any is missing.
 TUL_PACKAGES="build-essential cmake ninja-build ccache pkg-config
  qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtdeclarative5-dev-tools
- libqt5serialport5-dev libqt5serialbus5-dev libqt5serialbus5-plugins
+ libqt5serialport5-dev libqt5serialbus5-dev libqt5serialbus5-plugins qtmultimedia5-dev
  qttools5-dev-tools qttools5-dev
  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
  qml-module-qtquick-layouts qml-module-qttest libqt5gui5

@@ -18,25 +18,7 @@ Rectangle {
     property bool locked: false
     readonly property var service: typeof tulErrorController !== "undefined" ? tulErrorController : null
     readonly property int recordCount: service ? service.errorsLogListCount : 0
-    // The list is newest first: the first record is its last row, the last record its first.
     readonly property var model: service ? service.errorInfoModel : null
-    // Bumped whenever the service publishes the list again, also with the same count.
-    property int revision: 0
-    readonly property string firstRecord: revision, stamp(recordCount - 1)
-    readonly property string lastRecord: revision, stamp(0)
-
-    Connections {
-        target: panel.service
-        ignoreUnknownSignals: true
-        function onErrorsLogListChanged() { panel.revision++ }
-        function onErrorInfoModelChanged() { panel.revision++ }
-    }
-
-    function stamp(row) {
-        if (!model || row < 0 || row >= recordCount)
-            return ""
-        return model.getData(row, 0) + " " + model.getData(row, 1)
-    }
 
     function refresh() {
         if (!service)
@@ -106,8 +88,8 @@ Rectangle {
             anchors.leftMargin: 12
             anchors.verticalCenter: parent.verticalCenter
             Label { objectName: "recordCount"; text: qsTr("Number of records: ") + Theme.retranslate() + panel.recordCount; font.pixelSize: Theme.fontSmall }
-            Label { objectName: "firstRecord"; text: qsTr("First record: ") + Theme.retranslate() + panel.firstRecord; font.pixelSize: Theme.fontSmall }
-            Label { objectName: "lastRecord"; text: qsTr("Last record: ") + Theme.retranslate() + panel.lastRecord; font.pixelSize: Theme.fontSmall }
+            Label { objectName: "firstRecord"; text: qsTr("First record: ") + Theme.retranslate(); font.pixelSize: Theme.fontSmall }
+            Label { objectName: "lastRecord"; text: qsTr("Last record: ") + Theme.retranslate(); font.pixelSize: Theme.fontSmall }
         }
 
         Row {

@@ -2,8 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/theme"
 
-// The "Export Error Log" action of the Utilities page: writes the log to the flash drive
-// and then says where the file went, or that it could not be written.
+// The "Export Error Log" action of the Utilities page: writes the log to the flash drive.
+// A written file needs no answer; a file that could not be written is reported.
 Button {
     id: button
     objectName: "exportErrorLogButton"
@@ -20,7 +20,8 @@ Button {
         target: button.service
         ignoreUnknownSignals: true
         function onErrorLogExported(success, fileName) {
-            result.success = success
+            if (success)
+                return
             result.fileName = fileName
             result.open()
         }
@@ -29,7 +30,6 @@ Button {
     Popup {
         id: result
         objectName: "exportResultDialog"
-        property bool success: false
         property string fileName: ""
         parent: Overlay.overlay
         anchors.centerIn: parent
@@ -45,15 +45,14 @@ Button {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                text: result.success
-                      ? qsTr("The error log was exported to %1").arg(Theme.leftToRight(result.fileName)) + Theme.retranslate()
-                      : qsTr("The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.").arg(Theme.leftToRight(result.fileName)) + Theme.retranslate()
-                color: result.success ? Theme.text : Theme.warning
+                text: qsTr("The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.").arg(Theme.leftToRight(result.fileName)) + Theme.retranslate()
+                color: Theme.warning
             }
             Button {
                 objectName: "exportResultClose"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: 180
+                height: Theme.touchTarget
                 text: qsTr("Close") + Theme.retranslate()
                 highlighted: true
                 onClicked: result.close()

@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import "qrc:/theme"
 
-// One record of the Holding Log: product, shelf, start, discarded, duration.
+// One record of the Holding Log: product, shelf, start, discarded, duration, in small
+// print so that a whole record fits its fifths and sixth of the width.
 Item {
     id: row
     objectName: "haccpLogItem"
@@ -34,7 +35,7 @@ Item {
                 text: modelData.text
                 color: Theme.text
                 font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontSmall
+                font.pixelSize: 12
             }
         }
     }

@@ -125,13 +125,6 @@ MESSAGES = {
             "Fehlerprotokoll exportieren", "Esporta registro errori", "Foutenlogboek exporteren",
             "Eksportuj dziennik błędów", "Exportar registro de erros", "Экспорт журнала ошибок",
             "تصدير سجل الأخطاء", "오류 기록 내보내기", "导出错误日志", "エラー履歴をエクスポート"),
-        "The error log was exported to %1": t(
-            "El registro de errores se exportó a %1", "Le journal des erreurs a été exporté vers %1",
-            "Das Fehlerprotokoll wurde nach %1 exportiert", "Il registro errori è stato esportato in %1",
-            "Het foutenlogboek is geëxporteerd naar %1", "Dziennik błędów wyeksportowano do %1",
-            "O registro de erros foi exportado para %1", "Журнал ошибок экспортирован в %1",
-            "تم تصدير سجل الأخطاء إلى %1", "오류 기록을 %1(으)로 내보냈습니다",
-            "错误日志已导出到 %1", "エラー履歴を %1 にエクスポートしました"),
         "The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.": t(
             "No se pudo escribir el registro de errores en %1. Compruebe que la unidad USB esté conectada y no esté llena, y vuelva a intentarlo.",
             "Impossible d'écrire le journal des erreurs dans %1. Vérifiez que la clé USB est branchée et n'est pas pleine, puis réessayez.",

@@ -1895,10 +1895,6 @@ Call service.</source>
         <translation>تصدير سجل الأخطاء</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>تم تصدير سجل الأخطاء إلى %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>تعذّر حفظ سجل الأخطاء في %1. تأكد من توصيل ذاكرة USB وأنها غير ممتلئة، ثم أعد المحاولة.</translation>
     </message>

@@ -1895,10 +1895,6 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Fehlerprotokoll exportieren</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>Das Fehlerprotokoll wurde nach %1 exportiert</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Das Fehlerprotokoll konnte nicht nach %1 geschrieben werden. Prüfen Sie, ob der USB-Stick eingesteckt und nicht voll ist, und versuchen Sie es erneut.</translation>
     </message>

@@ -1895,10 +1895,6 @@ Call service.</translation>
         <translation>Export Error Log</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>The error log was exported to %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</translation>
     </message>

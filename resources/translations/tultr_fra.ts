@@ -1895,10 +1895,6 @@ Appelez le service technique.</translation>
         <translation>Exporter le journal des erreurs</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>Le journal des erreurs a été exporté vers %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Impossible d'écrire le journal des erreurs dans %1. Vérifiez que la clé USB est branchée et n'est pas pleine, puis réessayez.</translation>
     </message>

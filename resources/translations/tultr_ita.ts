@@ -1895,10 +1895,6 @@ Chiamare l'assistenza.</translation>
         <translation>Esporta registro errori</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>Il registro errori è stato esportato in %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Impossibile scrivere il registro errori in %1. Verificare che l'unità USB sia collegata e non piena, quindi riprovare.</translation>
     </message>

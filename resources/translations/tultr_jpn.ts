@@ -1895,10 +1895,6 @@ Call service.</source>
         <translation>エラー履歴をエクスポート</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>エラー履歴を %1 にエクスポートしました</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>エラー履歴を %1 に書き込めませんでした。USB ドライブが接続され、空き容量があることを確認してから、もう一度お試しください。</translation>
     </message>

@@ -1895,10 +1895,6 @@ Call service.</source>
         <translation>오류 기록 내보내기</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>오류 기록을 %1(으)로 내보냈습니다</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>오류 기록을 %1에 저장할 수 없습니다. USB 드라이브가 연결되어 있고 가득 차지 않았는지 확인한 후 다시 시도하십시오.</translation>
     </message>

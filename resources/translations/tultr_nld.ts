@@ -1895,10 +1895,6 @@ Bel de service.</translation>
         <translation>Foutenlogboek exporteren</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>Het foutenlogboek is geëxporteerd naar %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Het foutenlogboek kon niet naar %1 worden geschreven. Controleer of de USB-stick is aangesloten en niet vol is en probeer het opnieuw.</translation>
     </message>

@@ -1895,10 +1895,6 @@ Wezwij serwis.</translation>
         <translation>Eksportuj dziennik błędów</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>Dziennik błędów wyeksportowano do %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Nie można zapisać dziennika błędów w %1. Sprawdź, czy pamięć USB jest podłączona i nie jest pełna, i spróbuj ponownie.</translation>
     </message>

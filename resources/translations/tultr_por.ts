@@ -1895,10 +1895,6 @@ Chame a assistência.</translation>
         <translation>Exportar registro de erros</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>O registro de erros foi exportado para %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Não foi possível gravar o registro de erros em %1. Verifique se a unidade USB está conectada e não está cheia e tente novamente.</translation>
     </message>

@@ -1895,10 +1895,6 @@ Call service.</source>
         <translation>Экспорт журнала ошибок</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>Журнал ошибок экспортирован в %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>Не удалось записать журнал ошибок в %1. Проверьте, что USB-накопитель подключён и не заполнен, и повторите попытку.</translation>
     </message>

@@ -1895,10 +1895,6 @@ Llame al servicio técnico.</translation>
         <translation>Exportar registro de errores</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>El registro de errores se exportó a %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>No se pudo escribir el registro de errores en %1. Compruebe que la unidad USB esté conectada y no esté llena, y vuelva a intentarlo.</translation>
     </message>

@@ -1895,10 +1895,6 @@ Call service.</source>
         <translation>导出错误日志</translation>
     </message>
     <message>
-        <source>The error log was exported to %1</source>
-        <translation>错误日志已导出到 %1</translation>
-    </message>
-    <message>
         <source>The error log could not be written to %1. Check that the USB drive is plugged in and not full, then try again.</source>
         <translation>无法将错误日志写入 %1。请检查 U 盘已插好且未满，然后重试。</translation>
     </message>

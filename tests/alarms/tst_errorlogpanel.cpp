@@ -23,6 +23,9 @@ private slots:
     void listsWhatTheLogHolds();
     void refreshShowsEachRecordOnce();
     void clearAllDeletesAfterConfirmation();
+    void footerTexts_data();
+    void footerTexts();
+    void exportButtonFollowsTheFlashDrive_data();
     void exportButtonFollowsTheFlashDrive();
     void shownAgainShowsWhatCameMeanwhile_data();
     void shownAgainShowsWhatCameMeanwhile();
@@ -152,20 +155,66 @@ void TestErrorLogPanel::clearAllDeletesAfterConfirmation()
     QTRY_VERIFY(!item("clearAllButton")->isEnabled());
 }
 
+void TestErrorLogPanel::footerTexts_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("count");
+    QTest::newRow("as loaded") << "" << 3;
+    // The count runs ahead of the listed rows until the next load.
+    QTest::newRow("an error reported while shown") << "report" << 4;
+    QTest::newRow("refreshed after it") << "refresh" << 4;
+    QTest::newRow("all cleared") << "clear" << 0;
+}
+
+// The count follows the service; the first and last record labels carry no value.
+void TestErrorLogPanel::footerTexts()
+{
+    QFETCH(QString, step);
+    QFETCH(int, count);
+    QTRY_COMPARE(item("errorLogList")->property("count").toInt(), 3);
+    if (step == QLatin1String("report") || step == QLatin1String("refresh"))
+        m_service->errorCodesDataProcess(5, 1, 0, 0);
+    if (step == QLatin1String("refresh"))
+        QMetaObject::invokeMethod(m_view->rootObject(), "refresh");
+    if (step == QLatin1String("clear"))
+        QMetaObject::invokeMethod(m_view->rootObject(), "clearAll");
+    QTRY_COMPARE(item("recordCount")->property("text").toString(), QStringLiteral("Number of records: %1").arg(count));
+    QTRY_COMPARE(item("errorLogList")->property("count").toInt(), step == QLatin1String("report") ? 3 : count);
+    QCOMPARE(item("firstRecord")->property("text").toString(), QStringLiteral("First record: "));
+    QCOMPARE(item("lastRecord")->property("text").toString(), QStringLiteral("Last record: "));
+}
+
+void TestErrorLogPanel::exportButtonFollowsTheFlashDrive_data()
+{
+    QTest::addColumn<bool>("drive");
+    QTest::newRow("written: nothing to say") << true;
+    QTest::newRow("not written: reported") << false;
+}
+
 void TestErrorLogPanel::exportButtonFollowsTheFlashDrive()
 {
+    QFETCH(bool, drive);
     QQmlComponent component(m_view->engine(), QUrl(QStringLiteral("qrc:/errorControl/ExportErrorLogButton.qml")));
     QScopedPointer<QObject> button(component.create(m_view->rootContext()));
     QVERIFY2(button, qPrintable(component.errorString()));
+    qobject_cast<QQuickItem *>(button.data())->setParentItem(m_view->rootObject()); // a window for its pop-up
     QCOMPARE(button->property("text").toString(), QStringLiteral("Export Error Log"));
     QVERIFY(!button->property("enabled").toBool());
     button->setProperty("flashDriveMounted", true);
     QVERIFY(button->property("enabled").toBool());
+    if (!drive) {
+        m_scratch->setVariable("TUL_FLASH_DIR", m_scratch->base() + "/no-drive/");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Unable to Open File !!!"));
+    }
     QSignalSpy exported(m_service, &TulErrorControllerT::errorLogExported);
     QMetaObject::invokeMethod(button.data(), "clicked");
     QVERIFY(exported.wait());
-    QVERIFY(exported.at(0).at(0).toBool());
-    QCOMPARE(QDir(m_scratch->flash()).entryList({QStringLiteral("errorLog_*.txt")}, QDir::Files).size(), 1);
+    QCOMPARE(exported.at(0).at(0).toBool(), drive);
+    QObject *dialog = button->findChild<QObject *>(QStringLiteral("exportResultDialog"));
+    QVERIFY(dialog);
+    QTest::qWait(50);
+    QCOMPARE(dialog->property("opened").toBool() || dialog->property("visible").toBool(), !drive);
+    QCOMPARE(QDir(m_scratch->flash()).entryList({QStringLiteral("errorLog_*.txt")}, QDir::Files).size(), drive ? 1 : 0);
 }
 
 void TestErrorLogPanel::shownAgainShowsWhatCameMeanwhile_data()

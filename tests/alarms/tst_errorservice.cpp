@@ -295,6 +295,50 @@ private slots:
         QCOMPARE(tc.count(), 3);
     }
 
+    // Within one reply the heater registers come first, then every reference error
+    // (registers 20-24), then every cold-junction error (25-29). Registers as flat
+    // (register, value) pairs; "+" is a report, "-" a clear.
+    void sensorRegisterOrder_data()
+    {
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("reference 1, then cold junction 0") << QList<int>{} << QList<int>{21, 1, 25, 1}
+                                                           << QStringList{"+2.4.1.0", "+2.5.0.0"};
+        QTest::newRow("all references, then all cold junctions")
+            << QList<int>{} << QList<int>{29, 1, 25, 1, 24, 1, 20, 1}
+            << QStringList{"+2.4.0.0", "+2.4.4.0", "+2.5.0.0", "+2.5.4.0"};
+        QTest::newRow("clears in the same order") << QList<int>{22, 1, 26, 1} << QList<int>{26, 0, 22, 0, 21, 5}
+                                                  << QStringList{"+2.4.1.0", "-2.4.2.0", "-2.5.1.0"};
+        QTest::newRow("heaters before both") << QList<int>{} << QList<int>{25, 1, 20, 1, 1, 0x0001}
+                                             << QStringList{"+2.0.1.0", "+2.4.0.0", "+2.5.0.0"};
+    }
+    void sensorRegisterOrder()
+    {
+        QFETCH(QList<int>, before);
+        QFETCH(QList<int>, after);
+        QFETCH(QStringList, events);
+        TulErrorController::CabinetValues values;
+        values.numberOfZones = 3;
+        TulErrorController worker(values);
+        worker.prepareSm();
+        QVector<quint16> regs(30, 0);
+        auto reply = [&](const QList<int> &set) {
+            for (int i = 0; i + 1 < set.size(); i += 2)
+                regs[set.at(i)] = quint16(set.at(i + 1));
+            worker.errorsMbReplyGood(regs);
+            worker.processErrorMbInfo();
+        };
+        reply(before);
+        QStringList seen;
+        connect(&worker, &TulErrorController::notifyError, this,
+                [&](const QString &, const QString &code) { seen << "+" + code; });
+        connect(&worker, &TulErrorController::notifyErrorClear, this,
+                [&](const QString &, const QString &code) { seen << "-" + code; });
+        reply(after);
+        QCOMPARE(seen, events);
+    }
+
     // ... and polled over the serial bus from the simulated board.
     void errorRegisterPollAgainstTheSimulatedBoard()
     {

@@ -10,6 +10,8 @@
 #include <QQuickView>
 #include <QtTest>
 
+#include <functional>
+
 using namespace HaccpFixtures;
 
 class TestHaccpLogPanel : public QObject
@@ -124,6 +126,47 @@ private slots:
         QMetaObject::invokeMethod(page.view.rootObject(), "shelfOf", Q_RETURN_ARG(QVariant, shown),
                                   Q_ARG(QVariant, bin));
         QCOMPARE(shown.toString(), shelf);
+    }
+
+    // Each record row: 12-pixel text, columns of a fifth, a sixth and three fifths.
+    void rowColumns_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("share");
+        QTest::newRow("product name") << 0 << 5;
+        QTest::newRow("shelf number") << 1 << 6;
+        QTest::newRow("date and time") << 2 << 5;
+        QTest::newRow("discarded") << 3 << 5;
+        QTest::newRow("duration") << 4 << 5;
+    }
+    void rowColumns()
+    {
+        QFETCH(int, column);
+        QFETCH(int, share);
+        Page page;
+        open(page, bigLog(3));
+        QMetaObject::invokeMethod(page.view.rootObject(), "autoRetrieve");
+        QTRY_COMPARE(page.shownRows(), 3);
+        // A record row, not the headings, which share its item.
+        const auto rowItems = page.item("haccpLogList")->property("contentItem").value<QQuickItem *>()->childItems();
+        auto it = std::find_if(rowItems.begin(), rowItems.end(),
+                               [](QQuickItem *at) { return at->objectName() == QLatin1String("haccpLogItem"); });
+        QVERIFY(it != rowItems.end());
+        QQuickItem *row = *it;
+        QList<QQuickItem *> texts;
+        std::function<void(QQuickItem *)> collect = [&](QQuickItem *at) {
+            if (at->inherits("QQuickText"))
+                texts << at;
+            for (QQuickItem *child : at->childItems())
+                collect(child);
+        };
+        collect(row);
+        std::sort(texts.begin(), texts.end(), [](QQuickItem *a, QQuickItem *b) { return a->x() < b->x(); });
+        QCOMPARE(texts.size(), 5);
+        QQuickItem *text = texts.at(column);
+        QCOMPARE(text->property("font").value<QFont>().pixelSize(), 12);
+        QCOMPARE(text->width(), row->width() / share);
+        QCOMPARE(text->property("horizontalAlignment").toInt(), int(Qt::AlignLeft));
     }
 };
 

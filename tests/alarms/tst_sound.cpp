@@ -1,6 +1,7 @@
 #include "scratchroots.h"
 #include "sound.h"
 #include "soundeffect.h"
+#include "tulsound.h"
 #include "wavfile.h"
 
 #include <QElapsedTimer>
@@ -28,6 +29,8 @@ private slots:
     void wavLengthFromHeader();
     void mutedEffectPlaysAtZero();
     void effectStopAndMuteOnlyActOnTheOneThatPlays();
+    void tulSoundKeepsItsOwnValues_data();
+    void tulSoundKeepsItsOwnValues();
 
 private:
     int plays(const QString &needle) const;
@@ -262,6 +265,39 @@ void TestSound::effectStopAndMuteOnlyActOnTheOneThatPlays()
     QCOMPARE(m_scratch->toolCalls().last(), QStringLiteral("amixer -q set 'DAC2 Digital Fine' 0%"));
     second.stop();
     QVERIFY(!second.isPlaying());
+}
+
+void TestSound::tulSoundKeepsItsOwnValues_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QVariant>("initial");
+    QTest::addColumn<QVariant>("changed");
+    QTest::newRow("playing") << QByteArray("playing") << QVariant(false) << QVariant(true);
+    QTest::newRow("muted") << QByteArray("muted") << QVariant(false) << QVariant(true);
+    QTest::newRow("volume") << QByteArray("volume") << QVariant(qreal(1.0)) << QVariant(qreal(0.35));
+}
+
+// Each value is held and announced by the wrapper itself: set once it notifies with the
+// new value, set again to the same value it stays quiet. Muting and the level reach the
+// effect underneath; a cached "playing" plays nothing.
+void TestSound::tulSoundKeepsItsOwnValues()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QVariant, initial);
+    QFETCH(QVariant, changed);
+    TulSound sound;
+    const QMetaProperty property = sound.metaObject()->property(sound.metaObject()->indexOfProperty(name));
+    QCOMPARE(property.enclosingMetaObject(), &TulSound::staticMetaObject);
+    QCOMPARE(sound.property(name), initial);
+    QSignalSpy notified(&sound, property.notifySignal());
+    QVERIFY(sound.setProperty(name, changed));
+    QVERIFY(sound.setProperty(name, changed));
+    QCOMPARE(notified.count(), 1);
+    QCOMPARE(notified.at(0).at(0), changed);
+    QCOMPARE(sound.property(name), changed);
+    QCOMPARE(sound.isMuted(), name == "muted");
+    QCOMPARE(sound.QSoundEffect::volume(), name == "volume" ? changed.toReal() : 1.0);
+    QVERIFY(!sound.isPlaying());
 }
 
 QTEST_GUILESS_MAIN(TestSound)
