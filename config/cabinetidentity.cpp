@@ -34,6 +34,20 @@ QList<QPair<QString, QString>> keyValueLines(const QByteArray &text)
     return lines;
 }
 
+// A plain file's text, up to `maxBytes`: a larger one gives its head. Whether the file
+// was there and could be read is the result.
+SafeFileReader::Result readHead(const QString &path, qint64 maxBytes, QByteArray *text, const char *what)
+{
+    const SafeFileReader::Result read = SafeFileReader::read(path, maxBytes, text, what);
+    if (read == SafeFileReader::TooLarge) {
+        // A plain file (the reader said so): its head still holds the lines.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            *text = file.read(maxBytes);
+    }
+    return read;
+}
+
 QString unquoted(const QString &value)
 {
     if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
@@ -134,13 +148,7 @@ void CabinetIdentity::loadCabinetSerialModelNumbers()
     // rewritten blank, and every line of it that still reads is kept.
     const QString path = identityFilePath();
     QByteArray text;
-    const SafeFileReader::Result read = SafeFileReader::read(path, MaxIdentityFileBytes, &text, "identity file");
-    if (read == SafeFileReader::TooLarge) {
-        // A plain file (the reader said so): its head still holds the numbers.
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            text = file.read(MaxIdentityFileBytes);
-    }
+    const SafeFileReader::Result read = readHead(path, MaxIdentityFileBytes, &text, "identity file");
     int taken = 0;
     for (const auto &line : keyValueLines(text)) {
         const QByteArray key = line.first.toLatin1();
@@ -182,25 +190,19 @@ void CabinetIdentity::loadCabinetSerialModelNumbers()
 
 bool CabinetIdentity::readIotConfigFile()
 {
+    // The file belongs to the cloud agent: read as it is, never moved or rewritten.
     const QString path = iotVersionFilePath(m_config->get_iotType());
     QByteArray text;
-    if (!SafeFileReader::readTextAtStart(path, MaxIotVersionFileBytes, &text, "cloud agent version file")) {
+    const SafeFileReader::Result read = readHead(path, MaxIotVersionFileBytes, &text, "cloud agent version file");
+    if (read == SafeFileReader::Missing || read == SafeFileReader::Unreadable) {
         qDebug() << "Unable to Open File !!!" << path;
         return false;
     }
-    int taken = 0;
     for (const auto &line : keyValueLines(text)) {
-        if (line.first == QLatin1String("iotSoftwareVersion")) {
+        if (line.first == QLatin1String("iotSoftwareVersion"))
             m_config->set_iotSoftwareVersion(line.second);
-            ++taken;
-        } else if (line.first == QLatin1String("lumoSdkVersion")) {
+        else if (line.first == QLatin1String("lumoSdkVersion"))
             m_config->set_iotSdkVersion(line.second);
-            ++taken;
-        }
-    }
-    if (taken == 0) {
-        SafeFileReader::setAside(path, QStringLiteral("cloud agent version file: no valid line"));
-        return false;
     }
     return true;
 }

@@ -49,6 +49,7 @@ public:
 
     bool saveCabinetSerialModelNumbers();
     void loadCabinetSerialModelNumbers();
+    // True when the cloud agent's version file was there to read, whatever it held.
     bool readIotConfigFile();
     void checkFirmwareUpdateDone();
     // The conversion to the "QRB_LUMO" cloud when its marker is there; then the cloud type

@@ -82,11 +82,6 @@ bool ConfigSync::apply(ConfigurationManager *c, int multiId, const QByteArray &d
         qDebug() << "Serial and model numbers from the other display:" << lines.at(0) << lines.at(1);
         c->set_serialNumber(lines.at(0));
         c->set_modelNumber(lines.at(1));
-        // The master's numbers are this display's too: nothing left to ask the user.
-        if (!c->get_serialNumber().isEmpty() && !c->get_modelNumber().isEmpty()) {
-            c->saveCabinetSerialModelNumbers();
-            emit c->hideSerialModelNumbersDialog();
-        }
         return true;
     case ApplicationVersionOfOther:
         qDebug() << "Application version of the other display:" << lines.first();

@@ -894,9 +894,11 @@ public:
             readNfcZone(map, i);
         if (m_failed)
             return;
+        // A map the polling table cannot hold in full is still the file's map: what does
+        // not fit is left out of the table and said once.
         QString problem;
         if (!m_f.rebuildNfcPollingInfo(&problem))
-            fail(problem);
+            warn(problem);
     }
 
 private:
@@ -963,11 +965,8 @@ private:
                                   jsonInt(bin.value(QLatin1String("address"))),
                                   jsonInt(bin.value(QLatin1String("channel"))),
                                   jsonInt(bin.value(QLatin1String("pollOrder")))};
-        // The polling table and the bin tables are indexed with these.
+        // The holding tables and the readers' channels are indexed with these.
         const QString where = QStringLiteral("NFC %1 of %2").arg(binName, zoneName);
-        if (read.pollOrder < 1 || read.pollOrder > NfcPollingInfo::PollOrderCount)
-            return fail(QStringLiteral("%1 has pollOrder %2, expected 1 or 2")
-                            .arg(where).arg(read.pollOrder));
         if (read.binIndex < 0 || read.binIndex >= FileID::kMaxBins)
             return fail(QStringLiteral("%1 has binIndex %2, expected 0 to %3")
                             .arg(where).arg(read.binIndex).arg(FileID::kMaxBins - 1));

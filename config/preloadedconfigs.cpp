@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 const QString kPrefix = QStringLiteral("CFG_");
@@ -72,20 +74,25 @@ QStringList PreloadedConfigs::customConfigModels(const QString &group)
     return models;
 }
 
+bool PreloadedConfigs::folderHasFileWith(const QString &group, const QString &model, const QString &kind)
+{
+    const QString folder = folderFor(group);
+    if (folder.isEmpty())
+        return false;
+    const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
+    return std::any_of(names.cbegin(), names.cend(), [&](const QString &name) {
+        return name.contains(model) && name.contains(kind);
+    });
+}
+
 int PreloadedConfigs::displaysCount(const QString &group, const QString &model)
 {
-    return QFile::exists(folderFor(group) + kPrefix + model + QStringLiteral("_PRIMARY") + kSuffix)
-                   && isSafeName(model) && !model.isEmpty()
-               ? 2
-               : 1;
+    return folderHasFileWith(group, model, QStringLiteral("PRIMARY")) ? 2 : 1;
 }
 
 int PreloadedConfigs::displaysLeftRight(const QString &group, const QString &model)
 {
-    return QFile::exists(folderFor(group) + kPrefix + model + QStringLiteral("_SECONDARY") + kSuffix)
-                   && isSafeName(model) && !model.isEmpty()
-               ? 1
-               : 0;
+    return folderHasFileWith(group, model, QStringLiteral("SECONDARY")) ? 1 : 0;
 }
 
 bool PreloadedConfigs::validateModelNumber(const QString &group, const QString &model)
@@ -128,16 +135,15 @@ QString PreloadedConfigs::configFileName(const QString &group, const QString &mo
     return suffix;
 }
 
-int PreloadedConfigs::setAsideInstalled()
+int PreloadedConfigs::removeInstalled()
 {
     QDir root(TulPaths::rootDir());
     int count = 0;
     for (const QString &name : root.entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
-        root.remove(name + kAside);
-        if (root.rename(name, name + kAside))
+        if (root.remove(name))
             ++count;
         else
-            qWarning() << "Personality" << name << "could not be set aside";
+            qWarning() << "Personality" << name << "could not be removed";
     }
     SafeFileWriter::syncDirectory(TulPaths::rootDir());
     return count;
@@ -238,7 +244,7 @@ bool PreloadedConfigs::setConfigurationFile(ConfigurationManager *config)
 
 void PreloadedConfigs::resetConfiguration(ConfigurationManager *config)
 {
-    setAsideInstalled();
+    removeInstalled();
     config->setIndividualDPEnabledSilently(true);
     if (CabinetCore *core = CabinetCore::of(config))
         core->sendConfigSettingsData();

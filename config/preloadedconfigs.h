@@ -21,9 +21,9 @@ public:
 
     static QStringList customConfigs();
     static QStringList customConfigModels(const QString &group);
-    // 2 when the model has a primary file, else 1.
+    // 2 when a file name of the group's folder holds the model and "PRIMARY", else 1.
     static int displaysCount(const QString &group, const QString &model);
-    // 1 when the model has a secondary file, else 0.
+    // 1 when a file name of the group's folder holds the model and "SECONDARY", else 0.
     static int displaysLeftRight(const QString &group, const QString &model);
     static bool validateModelNumber(const QString &group, const QString &model);
     // The suffix of the file to install ("", "_PRIMARY", "_MIRROR", "_SECONDARY").
@@ -40,17 +40,18 @@ public:
     // failure leaves everything as it was.
     static Install install(const QString &group, const QString &model, int doubleSided, int side);
 
-    // Sets every personality of the data root aside; the number of files.
-    static int setAsideInstalled();
+    // Deletes every personality of the data root; the number of files.
+    static int removeInstalled();
 
     // The settings store's first-start operations: install the personality its dialogs
     // chose (model, group, displays, side) and, on the primary side of two displays,
-    // become the master and send the other display its file; or set the installed
-    // personality aside. Both take effect at the next start.
+    // become the master and send the other display its file; or delete the installed
+    // personality. Both take effect at the next start.
     static bool setConfigurationFile(ConfigurationManager *config);
     static void resetConfiguration(ConfigurationManager *config);
 
 private:
+    static bool folderHasFileWith(const QString &group, const QString &model, const QString &kind);
     // The personality file names of a group's folder, sorted by name, with their model.
     static QList<QPair<QString, QString>> modelFiles(const QString &group);
 };

@@ -202,30 +202,43 @@ void TestCabinetIdentity::seedFilesApplyTheirNetwork()
     QTRY_VERIFY(readFile(NetworkFiles::supplicantPath()).contains("Store Net"));
 }
 
+// The agent's file is read as it is, whatever it holds, and left exactly as it was.
 void TestCabinetIdentity::iotVersionFile_data()
 {
     QTest::addColumn<QString>("iotType");
     QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("software");
     QTest::addColumn<QString>("sdk");
-    QTest::newRow("agent") << "QRB_VAZARA" << "iotConfig" << "4.5.6" << "7.8.9";
-    QTest::newRow("LuMo agent") << "QRB_LUMO" << "iotConfig_lumo" << "4.5.6" << "7.8.9";
-    QTest::newRow("other agent's file only") << "QRB_LUMO" << "iotConfig" << "?.?.?" << "?.?.?";
+    const QByteArray lines = "iotSoftwareVersion=4.5.6\nother=1\nlumoSdkVersion=7.8.9\n";
+    QTest::newRow("agent") << "QRB_VAZARA" << "iotConfig" << lines << "4.5.6" << "7.8.9";
+    QTest::newRow("LuMo agent") << "QRB_LUMO" << "iotConfig_lumo" << lines << "4.5.6" << "7.8.9";
+    QTest::newRow("other agent's file only") << "QRB_LUMO" << "iotConfig" << lines << "?.?.?" << "?.?.?";
+    QTest::newRow("empty") << "QRB_VAZARA" << "iotConfig" << QByteArray() << "?.?.?" << "?.?.?";
+    QTest::newRow("neither key") << "QRB_LUMO" << "iotConfig_lumo" << QByteArray("agent=up\n") << "?.?.?" << "?.?.?";
+    QTest::newRow("one key") << "QRB_VAZARA" << "iotConfig" << QByteArray("lumoSdkVersion=2.0\n") << "?.?.?" << "2.0";
+    QTest::newRow("not text") << "QRB_VAZARA" << "iotConfig" << QByteArray("\x00\xff\niotSoftwareVersion=1.2\n", 26)
+                              << "1.2" << "?.?.?";
+    QTest::newRow("over its cap: the head is read") << "QRB_VAZARA" << "iotConfig"
+        << lines + QByteArray(int(CabinetIdentity::MaxIotVersionFileBytes), '\n') << "4.5.6" << "7.8.9";
 }
 
 void TestCabinetIdentity::iotVersionFile()
 {
     QFETCH(QString, iotType);
     QFETCH(QString, fileName);
-    QFETCH(QString, software);
+    QFETCH(QByteArray, content);
     Fixture f;
     f.config->set_iotType(iotType);
-    QVERIFY(f.scratch.writeRootFile(fileName, "iotSoftwareVersion=4.5.6\nother=1\nlumoSdkVersion=7.8.9\n"));
-    if (software == QLatin1String("?.?.?"))
+    QVERIFY(f.scratch.writeRootFile(fileName, content));
+    const bool found = CabinetIdentity::iotVersionFilePath(iotType).endsWith(fileName);
+    if (!found)
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File !!!")));
-    QCOMPARE(f.config->readIotConfigFile(), software != QLatin1String("?.?.?"));
-    QCOMPARE(f.config->get_iotSoftwareVersion(), software);
+    QCOMPARE(f.config->readIotConfigFile(), found);
+    QTEST(f.config->get_iotSoftwareVersion(), "software");
     QTEST(f.config->get_iotSdkVersion(), "sdk");
+    QCOMPARE(readFile(f.scratch.root() + fileName), content);
+    QCOMPARE(QDir(f.scratch.root()).entryList({fileName + "*"}), QStringList{fileName});
 }
 
 void TestCabinetIdentity::firmwareUpdateReportedOnce_data()

@@ -29,6 +29,8 @@ class TestPreloadedConfigs : public QObject
 
 private slots:
     void folderQueries();
+    void displayCounts_data();
+    void displayCounts();
     void safeNames_data();
     void safeNames();
     void modelChecks_data();
@@ -38,6 +40,7 @@ private slots:
     void install_data();
     void install();
     void failedCopyChangesNothing();
+    void reset_data();
     void reset();
 };
 
@@ -56,12 +59,37 @@ void TestPreloadedConfigs::folderQueries()
     config.set_selectedCustomConfig(QStringLiteral("QRB"));
     // Sorted by file name, each model once.
     QCOMPARE(config.get_customConfigModels(), (QStringList{"A2", "B7", "HX5"}));
-    QCOMPARE(config.get_configDisplaysCount(QStringLiteral("HX5")), 2);
-    QCOMPARE(config.get_configDisplaysCount(QStringLiteral("A2")), 1);
-    QCOMPARE(config.get_configDisplaysLeftRight(QStringLiteral("B7")), 1);
-    QCOMPARE(config.get_configDisplaysLeftRight(QStringLiteral("HX5")), 0);
     config.set_selectedCustomConfig(QStringLiteral("EMPTY"));
     QCOMPARE(config.get_customConfigModels(), QStringList());
+}
+
+// Any file name of the selected folder holding the model text and the kind counts.
+void TestPreloadedConfigs::displayCounts_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("displays");
+    QTest::addColumn<int>("leftRight");
+    QTest::newRow("primary and mirror") << "HX5" << 2 << 0;
+    QTest::newRow("primary and secondary") << "B7" << 2 << 1;
+    QTest::newRow("one display") << "A2" << 1 << 0;
+    QTest::newRow("part of a model's name") << "X5" << 2 << 0;
+    QTest::newRow("name without the usual form") << "K4" << 2 << 1;
+    QTest::newRow("kind in lower case") << "L3" << 1 << 0;
+    QTest::newRow("model of another folder") << "V1" << 1 << 0;
+}
+
+void TestPreloadedConfigs::displayCounts()
+{
+    QFETCH(QString, model);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    preload(scratch, {"QRB/CFG_HX5_MIRROR.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_A2.hcc", "QRB/CFG_B7_PRIMARY.hcc",
+                      "QRB/CFG_B7_SECONDARY.hcc", "QRB/K4-PRIMARY-SECONDARY.txt", "QRB/CFG_L3_primary.hcc",
+                      "VYX/CFG_V1_PRIMARY.hcc"});
+    config.set_selectedCustomConfig(QStringLiteral("QRB"));
+    QTEST(config.get_configDisplaysCount(model), "displays");
+    QTEST(config.get_configDisplaysLeftRight(model), "leftRight");
 }
 
 void TestPreloadedConfigs::safeNames_data()
@@ -216,28 +244,35 @@ void TestPreloadedConfigs::failedCopyChangesNothing()
     QCOMPARE(rootEntries(), QStringList{"ui_id.hcc"});
 }
 
+// The personalities go for good, whatever else lies in the data root.
+void TestPreloadedConfigs::reset_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("two personalities") << QStringList{"CFG_A.hcc", "ui_id.hcc"} << QStringList();
+    QTest::newRow("none") << QStringList() << QStringList();
+    QTest::newRow("one replaced earlier") << QStringList{"CFG_A.hcc", "old.hcc.replaced"}
+                                          << QStringList{"old.hcc.replaced"};
+}
+
 void TestPreloadedConfigs::reset()
 {
-    for (const QStringList &personalities : {QStringList{"CFG_A.hcc", "ui_id.hcc"}, QStringList()}) {
-        ScratchRoots scratch;
-        FakeCabinetCore core;
-        ConfigurationManager config(nullptr, nullptr, true, 1, &core);
-        for (const QString &name : personalities)
-            QVERIFY(scratch.writeRootFile(name, "x"));
-        config.setIndividualDPEnabledSilently(false);
-        QSignalSpy individual(&config, &ConfigurationManager::individualDPEnabledChanged);
-        QSignalSpy completed(&config, &ConfigurationManager::resetConfigurationFileCompleted);
-        config.resetConfiguration();
-        QCOMPARE(completed.count(), 1);
-        QCOMPARE(individual.count(), 0);
-        QCOMPARE(config.get_individualDPEnabled(), true);
-        QCOMPARE(core.sentNames(), QStringList{"sendConfigSettingsData"});
-        QVERIFY(QFile::exists(ConfigurationManager::configFilePath()));
-        QStringList expected;
-        for (const QString &name : personalities)
-            expected << name + QStringLiteral(".replaced");
-        QCOMPARE(rootEntries(), expected);
-    }
+    QFETCH(QStringList, before);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    for (const QString &name : before)
+        QVERIFY(scratch.writeRootFile(name, "x"));
+    config.setIndividualDPEnabledSilently(false);
+    QSignalSpy individual(&config, &ConfigurationManager::individualDPEnabledChanged);
+    QSignalSpy completed(&config, &ConfigurationManager::resetConfigurationFileCompleted);
+    config.resetConfiguration();
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(individual.count(), 0);
+    QCOMPARE(config.get_individualDPEnabled(), true);
+    QCOMPARE(core.sentNames(), QStringList{"sendConfigSettingsData"});
+    QVERIFY(QFile::exists(ConfigurationManager::configFilePath()));
+    QTEST(rootEntries(), "after");
 }
 
 QTEST_GUILESS_MAIN(TestPreloadedConfigs)

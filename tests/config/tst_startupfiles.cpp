@@ -56,7 +56,6 @@ private slots:
         const struct { const char *file; qint64 cap; QByteArray line; QByteArray truncated; } files[] = {
             {"config.txt", ConfigurationManager::MaxConfigFileBytes, "soundLevel=20\n", "soundLev"},
             {"serialModelNums.txt", CabinetIdentity::MaxIdentityFileBytes, "serialNumber=S1\n", "serialNum"},
-            {"iotConfig", CabinetIdentity::MaxIotVersionFileBytes, "iotSoftwareVersion=4.5.6\n", "iotSoftw"},
             {"cabinet.hcc", FileID::kMaxFileBytes, "{\"personality\": {\"version\": 5}}\n", "{\"personality\": {\"ver"},
             // The menu and day-part files go through the same guard, with caps of their own.
             {"menu.json", JsonFileCap, "{\"products\": []}\n", "{\"products\": [{\"produ"},
@@ -90,9 +89,6 @@ private slots:
             // The file held no UUID that could be read: one is made and saved.
             QVERIFY(!f.config->get_uuidNumber().isEmpty());
             QVERIFY(readFile(path).contains("uuidNumber=" + f.config->get_uuidNumber().toUtf8() + "\n"));
-        } else if (file == QLatin1String("iotConfig")) {
-            read = f.config->readIotConfigFile();
-            QCOMPARE(f.config->get_iotSoftwareVersion(), QStringLiteral("?.?.?"));
         } else if (file == QLatin1String("menu.json")) {
             QJsonDocument doc;
             read = JsonGuard::readDataFile(path, JsonFileCap, "menu file", nullptr, &doc)
