@@ -182,8 +182,11 @@ private:
     };
 
     enum class Mismatch { Alert, Clear };
-    struct Temperatures
+    // A bin's record of the IO board; not found (all 0) for a bin outside the records.
+    struct BinReading
     {
+        bool found = false;
+        int binNumber = 0;
         int target = 0;
         int actual = 0;
     };
@@ -195,8 +198,7 @@ private:
     // The name of a day part in the current language, cut; empty for an unknown part.
     QString dayPartName(int dayPart) const;
     QString currentDayPartName() const;
-    // A bin's reading is its zone's lower heater, on which the pans stand.
-    Temperatures binTemperatures(int bin) const;
+    BinReading binReading(int bin) const;
     void sendMismatch(Mismatch kind, const QString &timeStamp, int binIndex);
     // The names of a product, group or day part in the languages the customer uses.
     void putNames(QJsonObject *item, const QString &makerKey, const QString &engKey, const QString &spaKey,
