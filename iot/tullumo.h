@@ -70,6 +70,8 @@ public:
     static QString menuOfferPath();
     static QString menuStatusPath();
     static QString firmwareResultPath();
+    // Which waiting offers were reported without their result.
+    static QString missingResultMarkPath();
     static QString pendingModelPath();
     static QString pendingSerialPath();
     // The model numbers the cloud may give the cabinet.
@@ -225,7 +227,7 @@ private:
     // Ends the hold of a pan this cabinet holds; a restart asks for a new cycle.
     void endPanHold(NfcTagItem2 *entry, bool restart);
     // Update bookkeeping.
-    void recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const char *what);
+    void recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const QString &kind);
     QJsonObject updateStatus(const QString &updateType, const QHash<QString, QString> &offer,
                              const QString &status, const QString &detail) const;
     // Applies one pending identity file; false when the start-up step must end here.
