@@ -1289,7 +1289,7 @@ void CabinetManager::connectIot()
     connect(m_iot->adapter(), &TulDbusAdapter::screenShotRequested, this, &CabinetManager::screenShot);
     if (!m_layout.iAmMaster)
         return; // only the master display reports to the cloud
-    m_iot->setCabinetSources(m_wifiMonitor, m_errors, *m_fileId->get_ui2mioZoneMap());
+    m_iot->setCabinetSources(m_wifiMonitor, m_errors);
     m_iot->connectMaster(m_config->get_performanceDataInterval());
     connect(m_iot, &IotLink::firmwareUpdateStarted, this, &CabinetManager::firmwareUpdateStarted);
     TulLumo *lumo = m_iot->lumo();

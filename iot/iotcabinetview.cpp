@@ -1,13 +1,11 @@
 #include "iotcabinetview.h"
 
-#include "cabinetcore.h"
 #include "holdingcoordinator.h"
+#include "masteriomanager.h"
 #include "tulerrorcontrollert.h"
 #include "wifimonitor.h"
 
 #include <QVariantMap>
-
-#include <algorithm>
 
 CoordinatorCabinetView::CoordinatorCabinetView(HoldingCoordinator *holding)
     : m_holding(holding)
@@ -22,12 +20,6 @@ void CoordinatorCabinetView::setWifiMonitor(WifiMonitor *monitor)
 void CoordinatorCabinetView::setErrorService(TulErrorControllerT *errors)
 {
     m_errors = errors;
-}
-
-int CoordinatorCabinetView::zoneCount() const
-{
-    const CabinetCore *core = CabinetCore::of(m_holding);
-    return core ? core->get_numberOfZones() : 0;
 }
 
 bool CoordinatorCabinetView::zoneHeaters(int zone, QList<int> *targets, QList<int> *actuals) const
@@ -45,20 +37,10 @@ bool CoordinatorCabinetView::zoneHeaters(int zone, QList<int> *targets, QList<in
     return false;
 }
 
-int CoordinatorCabinetView::zoneOfHeater(int channel) const
+QList<BinInfo *> CoordinatorCabinetView::binInfos() const
 {
-    const int zones = zoneCount();
-    if (channel < 0 || channel >= 2 * zones)
-        return -1;
-    const int boardZone = channel / 2;
-    // The board's order applies only when it names every zone once, as the IO board takes it.
-    QList<int> order = m_ui2mio.mid(0, zones);
-    QList<int> sorted = order;
-    std::sort(sorted.begin(), sorted.end());
-    bool usable = order.size() == zones;
-    for (int i = 0; usable && i < zones; ++i)
-        usable = sorted.at(i) == i;
-    return usable ? order.indexOf(boardZone) : boardZone;
+    const MasterIoManager *io = m_holding->ioManager();
+    return io ? io->get_binInfoList() : QList<BinInfo *>();
 }
 
 quint64 CoordinatorCabinetView::misMatchedPanId(int bin) const

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 
+class BinInfo;
 class HoldingCoordinator;
 class TulErrorControllerT;
 class WifiMonitor;
@@ -21,9 +22,9 @@ public:
     // The set points and readings of a zone's heaters (element 0 lower, 1 upper); false
     // for a zone the cabinet does not have.
     virtual bool zoneHeaters(int zone, QList<int> *targets, QList<int> *actuals) const = 0;
-    // The zone a heater channel of the IO board (also its probe's number) belongs to,
-    // -1 for none.
-    virtual int zoneOfHeater(int channel) const = 0;
+    // The IO board's records, one per bin, indexed by bin; empty where no IO-board
+    // manager runs.
+    virtual QList<BinInfo *> binInfos() const = 0;
     virtual quint64 misMatchedPanId(int bin) const = 0;
     virtual QString misMatchId(int bin) const = 0;
     virtual double wifiLevelPercent() const = 0;
@@ -40,12 +41,8 @@ public:
 
     void setWifiMonitor(WifiMonitor *monitor);
     void setErrorService(TulErrorControllerT *errors);
-    // The layout's zone order on the IO board (ui zone -> board zone); empty or unusable:
-    // the same order.
-    void setBoardZoneOrder(const QList<int> &ui2mio) { m_ui2mio = ui2mio; }
-
     bool zoneHeaters(int zone, QList<int> *targets, QList<int> *actuals) const override;
-    int zoneOfHeater(int channel) const override;
+    QList<BinInfo *> binInfos() const override;
     quint64 misMatchedPanId(int bin) const override;
     QString misMatchId(int bin) const override;
     double wifiLevelPercent() const override;
@@ -53,12 +50,9 @@ public:
     int errorLogCount() const override;
 
 private:
-    int zoneCount() const;
-
     HoldingCoordinator *m_holding;
     QPointer<WifiMonitor> m_wifi;
     QPointer<TulErrorControllerT> m_errors;
-    QList<int> m_ui2mio;
 };
 
 #endif // IOTCABINETVIEW_H

@@ -43,7 +43,7 @@ IotLink::IotLink(CabinetCore *owner, IotHoldingView *view, IotCabinetView *cabin
     setObjectName(QStringLiteral("iotLink"));
 }
 
-void IotLink::setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, const QList<int> &ui2mioZoneMap)
+void IotLink::setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors)
 {
     m_errors = errors;
     if (m_lumo) {
@@ -54,7 +54,6 @@ void IotLink::setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, 
         return;
     m_coordinatorCabinet->setWifiMonitor(wifi);
     m_coordinatorCabinet->setErrorService(errors);
-    m_coordinatorCabinet->setBoardZoneOrder(ui2mioZoneMap);
 }
 
 IotLink::~IotLink()

@@ -43,9 +43,8 @@ public:
     // and registers the object. Failures are logged and start-up goes on.
     void create(QObject *application, bool master);
     // What the reports read besides the holding (application view only; call before
-    // connectMaster): the Wi-Fi level, the error service (whose errors are reported) and
-    // the layout's zone order on the IO board.
-    void setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors, const QList<int> &ui2mioZoneMap);
+    // connectMaster): the Wi-Fi level and the error service (whose errors are reported).
+    void setCabinetSources(WifiMonitor *wifi, TulErrorControllerT *errors);
     // Master display only: the agent's signals, the relay of every outbound message to
     // the bus, the performance-data timer (started when the interval is valid), and the
     // reports of the settings, the errors and the power-on.

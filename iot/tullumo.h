@@ -70,6 +70,8 @@ public:
     static QString menuOfferPath();
     static QString menuStatusPath();
     static QString firmwareResultPath();
+    // Which waiting offers were reported without their result.
+    static QString missingResultMarkPath();
     static QString pendingModelPath();
     static QString pendingSerialPath();
     // The model numbers the cloud may give the cabinet.
@@ -182,8 +184,11 @@ private:
     };
 
     enum class Mismatch { Alert, Clear };
-    struct Temperatures
+    // A bin's record of the IO board; not found (all 0) for a bin outside the records.
+    struct BinReading
     {
+        bool found = false;
+        int binNumber = 0;
         int target = 0;
         int actual = 0;
     };
@@ -195,8 +200,7 @@ private:
     // The name of a day part in the current language, cut; empty for an unknown part.
     QString dayPartName(int dayPart) const;
     QString currentDayPartName() const;
-    // A bin's reading is its zone's lower heater, on which the pans stand.
-    Temperatures binTemperatures(int bin) const;
+    BinReading binReading(int bin) const;
     void sendMismatch(Mismatch kind, const QString &timeStamp, int binIndex);
     // The names of a product, group or day part in the languages the customer uses.
     void putNames(QJsonObject *item, const QString &makerKey, const QString &engKey, const QString &spaKey,
@@ -223,7 +227,7 @@ private:
     // Ends the hold of a pan this cabinet holds; a restart asks for a new cycle.
     void endPanHold(NfcTagItem2 *entry, bool restart);
     // Update bookkeeping.
-    void recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const char *what);
+    void recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const QString &kind);
     QJsonObject updateStatus(const QString &updateType, const QHash<QString, QString> &offer,
                              const QString &status, const QString &detail) const;
     // Applies one pending identity file; false when the start-up step must end here.

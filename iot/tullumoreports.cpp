@@ -2,6 +2,7 @@
 // list and the periodic performance data.
 #include "tullumo.h"
 
+#include "bininfo.h"
 #include "cabinetcore.h"
 #include "configurationmanager.h"
 #include "daypartmanager.h"
@@ -58,15 +59,13 @@ QString TulLumo::currentDayPartName() const
     return dayParts ? dayPartName(dayParts->get_partOfDay()) : QString();
 }
 
-TulLumo::Temperatures TulLumo::binTemperatures(int bin) const
+TulLumo::BinReading TulLumo::binReading(int bin) const
 {
-    const CabinetCore *c = core();
-    const int perZone = c ? c->get_traysPerZone() : 0;
-    QList<int> targets;
-    QList<int> actuals;
-    if (!m_cabinet || perZone <= 0 || bin < 0 || !m_cabinet->zoneHeaters(bin / perZone, &targets, &actuals))
+    const QList<BinInfo *> infos = m_cabinet ? m_cabinet->binInfos() : QList<BinInfo *>();
+    const BinInfo *info = bin >= 0 ? infos.value(bin, nullptr) : nullptr;
+    if (!info)
         return {};
-    return {targets.value(0), actuals.value(0)};
+    return {true, info->get_binNumber(), info->get_targetTemp(), info->get_actualTemp()};
 }
 
 // ---- mismatch ---------------------------------------------------------------------------
@@ -161,29 +160,17 @@ void TulLumo::handle_event_error(QString timeStamp, QString errorCode, QString e
     if (mainCode == HeaterError && !probeError) {
         putNull({"temperatureMeasured", "temperatureSetpoint", "errorValue"});
     } else if (probeError || mainCode == ZoneError) {
+        // A heater error names its bin. A zone error names the zone, and its last part is
+        // the zone's temperature, not a bin: it is reported at the zone's first bin.
         const CabinetCore *c = core();
-        const int perZone = c ? c->get_traysPerZone() : 0;
-        const int bins = c ? qMin(c->get_traysPerCabinet(), int(MaxBins)) : 0;
-        // A heater error names the IO board's heater channel, a zone error the zone (its
-        // last part is the zone's temperature): both are reported at the zone's first bin.
-        const int channel = part(2);
-        const int zone = probeError ? (m_cabinet ? m_cabinet->zoneOfHeater(channel) : -1) : part(2);
-        const int bin = zone >= 0 ? zone * perZone : -1;
-        Temperatures t;
-        if (bin >= 0 && bin < bins) {
-            message.insert(QStringLiteral("zoneNumber"), bin + 1);
-            if (probeError) {
-                QList<int> targets;
-                QList<int> actuals;
-                if (m_cabinet && m_cabinet->zoneHeaters(zone, &targets, &actuals))
-                    t = {targets.value(channel % 2), actuals.value(channel % 2)};
-            } else {
-                t = binTemperatures(bin);
-            }
-        }
-        message.insert(QStringLiteral("temperatureMeasured"), QString::number(t.actual));
-        message.insert(QStringLiteral("temperatureSetpoint"), QString::number(t.target));
-        message.insert(QStringLiteral("errorValue"), QString::number(t.actual));
+        const qint64 perZone = c ? c->get_traysPerZone() : 0;
+        const qint64 bin = probeError ? part(2) : (part(2) >= 0 ? part(2) * perZone : -1);
+        const BinReading b = binReading(bin >= 0 && bin < MaxBins ? int(bin) : -1);
+        if (b.found)
+            message.insert(QStringLiteral("zoneNumber"), b.binNumber + 1);
+        message.insert(QStringLiteral("temperatureMeasured"), QString::number(b.actual));
+        message.insert(QStringLiteral("temperatureSetpoint"), QString::number(b.target));
+        message.insert(QStringLiteral("errorValue"), QString::number(b.actual));
     } else {
         putNull({"temperatureMeasured", "temperatureSetpoint", "zoneNumber", "errorValue"});
     }
@@ -284,7 +271,8 @@ void TulLumo::handle_event_performanceData()
     for (int bin = 0; bin < bins; ++bin) {
         const trayInfo record = m_holding->trayRecord(bin);
         const int state = m_holding->trayState(bin);
-        const Temperatures t = binTemperatures(bin);
+        const BinReading b = binReading(bin);
+        const int binNumber = (b.found ? b.binNumber : bin) + 1;
         const int productId = record.productId;
         const int row = menu ? menu->getProductIndex(productId) : 0;
         const bool timing = state == 6 || state == 7 || state == 8;
@@ -294,7 +282,7 @@ void TulLumo::handle_event_performanceData()
             const quint64 uid = nfc ? nfc->getUidInBin(quint8(bin)) : 0;
             const NfcTagItem2 *entry = uid ? entryOf(uid) : nullptr;
             zones.append(QJsonObject{
-                {QStringLiteral("zoneNumber"), bin + 1},
+                {QStringLiteral("zoneNumber"), binNumber},
                 {QStringLiteral("state"), trayStateText(state)},
                 {QStringLiteral("timerMode"), timerModeText(state)},
                 {QStringLiteral("eventUuid"), entry ? entry->getBatchId() : Null},
@@ -302,14 +290,14 @@ void TulLumo::handle_event_performanceData()
                 {QStringLiteral("productName"), IotJson::cutName(m_holding->productName(productId))},
                 {QStringLiteral("holdSecondsRemaining"), double(left)},
                 {QStringLiteral("panSize"), menu ? menu->getProductPanSize(row).toInt() : 0},
-                {QStringLiteral("temperatureSetpoint"), t.target},
-                {QStringLiteral("temperatureMeasured"), t.actual}});
+                {QStringLiteral("temperatureSetpoint"), b.target},
+                {QStringLiteral("temperatureMeasured"), b.actual}});
             continue;
         }
-        QJsonObject heater{{QStringLiteral("bin"), bin + 1}};
+        QJsonObject heater{{QStringLiteral("bin"), binNumber}};
         if (qrb) {
-            heater.insert(QStringLiteral("setpoint"), t.target);
-            heater.insert(QStringLiteral("temperature"), t.actual);
+            heater.insert(QStringLiteral("setpoint"), b.target);
+            heater.insert(QStringLiteral("temperature"), b.actual);
         } else {
             // A zone the cabinet does not have, or one with fewer heaters, reads as 0.
             QList<int> targets;

@@ -68,12 +68,12 @@ void TulLumo::handle_event_zonePreheatStart(QString timeStamp, int binIndex)
         qCWarning(lcIot) << "Preheat start of bin" << binIndex << "outside the cabinet; not reported";
         return;
     }
-    const Temperatures t = binTemperatures(binIndex);
+    const BinReading b = binReading(binIndex);
     QJsonObject message = envelope(QStringLiteral("preheatStart"), timeStamp);
     message.insert(QStringLiteral("zoneNumber"), binIndex + 1);
     message.insert(QStringLiteral("state"), QStringLiteral("preheating"));
-    message.insert(QStringLiteral("temperatureSetpoint"), t.target);
-    message.insert(QStringLiteral("temperatureMeasured"), t.actual);
+    message.insert(QStringLiteral("temperatureSetpoint"), b.target);
+    message.insert(QStringLiteral("temperatureMeasured"), b.actual);
     message.insert(QStringLiteral("dayPart"), currentDayPartName());
     send(message);
 }
@@ -90,12 +90,12 @@ void TulLumo::handle_event_preheatComplete(QString timeStamp, int binIndex, int 
         send(message);
         return;
     }
-    const Temperatures t = binTemperatures(binIndex);
+    const BinReading b = binReading(binIndex);
     message.insert(QStringLiteral("zoneNumber"), binIndex + 1);
     message.insert(QStringLiteral("state"), QStringLiteral("ready"));
     message.insert(QStringLiteral("dayPart"), currentDayPartName());
-    message.insert(QStringLiteral("temperatureSetpoint"), t.target);
-    message.insert(QStringLiteral("temperatureMeasured"), t.actual);
+    message.insert(QStringLiteral("temperatureSetpoint"), b.target);
+    message.insert(QStringLiteral("temperatureMeasured"), b.actual);
     message.insert(QStringLiteral("heatTime"), QString::number(heatTime));
     send(message);
 }

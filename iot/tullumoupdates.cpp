@@ -9,7 +9,7 @@
 #include "settingstransaction.h"
 #include "tulpaths.h"
 
-#include <QDateTime>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -19,14 +19,49 @@ const QString FileName = QStringLiteral("fileName");
 const QString FileVersion = QStringLiteral("fileVersion");
 const QString AttemptedAt = QStringLiteral("attemptedAt");
 const QString ChecksumExpected = QStringLiteral("checksumExpected");
-// Added to an offer once its missing result was reported, so that it is reported once
-// while the offer waits for its result.
-const QString MissingReported = QStringLiteral("missingResultReported");
-const QStringList OfferKeys{FileName, FileVersion, AttemptedAt, ChecksumExpected, MissingReported};
+const QStringList OfferKeys{FileName, FileVersion, AttemptedAt, ChecksumExpected};
+const QString Firmware = QStringLiteral("firmware");
+const QString Menu = QStringLiteral("menu");
 
 QString unableToOpen(const QString &path)
 {
     return QStringLiteral("Unable to Open File !!! ") + path;
+}
+
+// An offer waiting for its result is reported without it once. The offer files keep
+// their own lines, so that mark lives apart: per kind, the digest of the offer's text.
+// A mark that names no offer on file (another offer, a damaged file) counts as none.
+QString offerDigest(const QByteArray &offerText)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(offerText, QCryptographicHash::Sha256).toHex());
+}
+
+bool missingResultReported(const QString &kind, const QByteArray &offerText)
+{
+    QHash<QString, QString> marks;
+    IotKeyValueFile::read(TulLumo::missingResultMarkPath(), {Firmware, Menu}, &marks);
+    return marks.value(kind) == offerDigest(offerText);
+}
+
+// Marks the offer with this text, or with none clears the kind's mark (the caller's
+// "/bin/sync" follows).
+void markMissingResult(const QString &kind, const QByteArray *offerText)
+{
+    const QString path = TulLumo::missingResultMarkPath();
+    QHash<QString, QString> marks;
+    IotKeyValueFile::read(path, {Firmware, Menu}, &marks);
+    if (offerText)
+        marks.insert(kind, offerDigest(*offerText));
+    else if (!marks.remove(kind))
+        return;
+    QList<QPair<QString, QString>> lines;
+    for (const QString &k : {Firmware, Menu})
+        if (marks.contains(k))
+            lines.append({k, marks.value(k)});
+    if (lines.isEmpty())
+        IotKeyValueFile::remove(path);
+    else
+        IotKeyValueFile::write(path, lines);
 }
 
 } // namespace
@@ -37,18 +72,19 @@ QString TulLumo::firmwareOfferPath() { return TulPaths::rootPath(QStringLiteral(
 QString TulLumo::menuOfferPath() { return TulPaths::rootPath(QStringLiteral("updates/menuUpdateInfo.txt")); }
 QString TulLumo::menuStatusPath() { return TulPaths::rootPath(QStringLiteral("updates/menuUpdateStatus.txt")); }
 QString TulLumo::firmwareResultPath() { return TulPaths::rootPath(QStringLiteral("updates/firmwareUpdateResult.txt")); }
+QString TulLumo::missingResultMarkPath() { return TulPaths::rootPath(QStringLiteral("updates/missingResultReported.txt")); }
 
 void TulLumo::handle_event_firmwareUpdateInfo(QJsonObject lumoObject)
 {
-    recordOffer(lumoObject, firmwareUpdateDir(), firmwareOfferPath(), "firmware");
+    recordOffer(lumoObject, firmwareUpdateDir(), firmwareOfferPath(), Firmware);
 }
 
 void TulLumo::handle_event_menuUpdateInfo(QJsonObject lumoObject)
 {
-    recordOffer(lumoObject, menuUpdateDir(), menuOfferPath(), "menu");
+    recordOffer(lumoObject, menuUpdateDir(), menuOfferPath(), Menu);
 }
 
-void TulLumo::recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const char *what)
+void TulLumo::recordOffer(const QJsonObject &offer, const QString &dir, const QString &path, const QString &kind)
 {
     const QList<QPair<QString, QString>> lines{
         {FileName, offer.value(QStringLiteral("fileName")).toString()},
@@ -63,9 +99,11 @@ void TulLumo::recordOffer(const QJsonObject &offer, const QString &dir, const QS
         }
     }
     if (!QDir(dir).exists()) {
-        qCWarning(lcIot).noquote() << QStringLiteral("updates/%1 directory is missing!").arg(QLatin1String(what));
+        qCWarning(lcIot).noquote() << QStringLiteral("updates/%1 directory is missing!").arg(kind);
         return;
     }
+    // An offer made again is reported again without its result.
+    markMissingResult(kind, nullptr);
     IotKeyValueFile::write(path, lines);
 }
 
@@ -111,16 +149,6 @@ QJsonObject TulLumo::updateStatus(const QString &updateType, const QHash<QString
     return message;
 }
 
-// Rewrites an offer with the mark that its missing result has been reported.
-static void markMissingReported(const QString &path, const QHash<QString, QString> &offer)
-{
-    IotKeyValueFile::write(path, {{FileName, offer.value(FileName)},
-                                  {FileVersion, offer.value(FileVersion)},
-                                  {AttemptedAt, offer.value(AttemptedAt)},
-                                  {ChecksumExpected, offer.value(ChecksumExpected)},
-                                  {MissingReported, IotJson::truncatedSeconds(QDateTime::currentMSecsSinceEpoch())}});
-}
-
 void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion, QString prevVersion, int method,
                                            bool result)
 {
@@ -140,19 +168,20 @@ void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion
         qCInfo(lcIot) << "Firmware update check: no update was offered";
         return;
     }
-    QHash<QString, QString> offer;
-    const bool offerRead = IotKeyValueFile::read(firmwareOfferPath(), OfferKeys, &offer) == IotKeyValueFile::Read::Ok;
+    QByteArray offerText;
+    const bool offerRead = IotKeyValueFile::readText(firmwareOfferPath(), &offerText) == IotKeyValueFile::Read::Ok;
     if (!offerRead)
         qCWarning(lcIot).noquote() << unableToOpen(firmwareOfferPath());
+    const QHash<QString, QString> offer = IotKeyValueFile::parse(offerText, OfferKeys);
     QByteArray resultText;
     if (IotKeyValueFile::readText(firmwareResultPath(), &resultText) != IotKeyValueFile::Read::Ok) {
         qCWarning(lcIot).noquote() << unableToOpen(firmwareResultPath());
         // The offer waits for its result, which may still come; the cloud hears once.
-        if (offer.contains(MissingReported))
+        if (offerRead && missingResultReported(Firmware, offerText))
             return;
         if (offerRead)
-            markMissingReported(firmwareOfferPath(), offer);
-        send(updateStatus(QStringLiteral("firmware"), offer, QStringLiteral("update failed"),
+            markMissingResult(Firmware, &offerText);
+        send(updateStatus(Firmware, offer, QStringLiteral("update failed"),
                           QStringLiteral("Firmware update did not start")));
         return;
     }
@@ -162,31 +191,33 @@ void TulLumo::handle_event_firmwareUpdated(QString timeStamp, QString newVersion
                                .value(QStringLiteral("resultDetail"), QStringLiteral("Firmware update did not start"));
     IotKeyValueFile::remove(firmwareOfferPath());
     IotKeyValueFile::remove(firmwareResultPath());
+    markMissingResult(Firmware, nullptr);
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
-    send(updateStatus(QStringLiteral("firmware"), offer,
+    send(updateStatus(Firmware, offer,
                       success ? QStringLiteral("updated") : QStringLiteral("update failed"), detail));
 }
 
 void TulLumo::checkMenuUpdateDone()
 {
-    QHash<QString, QString> offer;
-    if (IotKeyValueFile::read(menuOfferPath(), OfferKeys, &offer) != IotKeyValueFile::Read::Ok) {
+    QByteArray offerText;
+    if (IotKeyValueFile::readText(menuOfferPath(), &offerText) != IotKeyValueFile::Read::Ok) {
         qCWarning(lcIot).noquote() << unableToOpen(menuOfferPath());
         return;
     }
+    const QHash<QString, QString> offer = IotKeyValueFile::parse(offerText, OfferKeys);
     QHash<QString, QString> outcome;
     const QStringList statusKeys{QStringLiteral("status"), QStringLiteral("statusDetail")};
     QJsonObject message;
     if (IotKeyValueFile::read(menuStatusPath(), statusKeys, &outcome) != IotKeyValueFile::Read::Ok) {
         // The offer waits for the import's status; the cloud hears of its absence once.
-        if (offer.contains(MissingReported))
+        if (missingResultReported(Menu, offerText))
             return;
-        markMissingReported(menuOfferPath(), offer);
-        message = updateStatus(QStringLiteral("menu"), offer, QStringLiteral("update failed"),
-                               QStringLiteral("Menu update did not start"));
+        markMissingResult(Menu, &offerText);
+        message = updateStatus(Menu, offer, QStringLiteral("update failed"), QStringLiteral("Menu update did not start"));
     } else {
         IotKeyValueFile::remove(menuOfferPath());
         IotKeyValueFile::remove(menuStatusPath());
+        markMissingResult(Menu, nullptr);
         CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
         const QString status = outcome.value(QStringLiteral("status"));
         // Only a menu that was imported gives the cabinet's menu its name.
@@ -197,7 +228,7 @@ void TulLumo::checkMenuUpdateDone()
             settings->set_importedMenu(version);
             saveSettings(change, "the menu update");
         }
-        message = updateStatus(QStringLiteral("menu"), offer, status, outcome.value(QStringLiteral("statusDetail")));
+        message = updateStatus(Menu, offer, status, outcome.value(QStringLiteral("statusDetail")));
     }
     send(message);
     qCInfo(lcIot).noquote() << "LUMO Event Received:\n" + QString::fromUtf8(IotJson::write(message));

@@ -94,8 +94,8 @@ public:
         *actuals = actualsOf.value(zone);
         return true;
     }
-    // Board zones in the layout's order.
-    int zoneOfHeater(int channel) const override { return channel >= 0 && channel < 10 ? channel / 2 : -1; }
+    QList<BinInfo *> bins;
+    QList<BinInfo *> binInfos() const override { return bins; }
     quint64 misMatchedPanId(int bin) const override { return panOf.value(bin); }
     QString misMatchId(int bin) const override { return idOf.value(bin); }
     double wifiLevelPercent() const override { return percent; }

@@ -80,6 +80,9 @@ void TestIotInbound::cleanup()
 // "offer": the values of the inbound offer; "folder" false: the update folder is missing;
 // "offerFile" as recorded, absent: not recorded; "result": the result or status file,
 // absent: none; "reported": status, detail and checksumExpected (also checksumCalculated).
+// Without a result: "mark" put in the file of reported offers once the offer is recorded,
+// "markLeft" what is left of it in the end (absent: no file); "offerAgain": the cloud
+// offers the same again after the report.
 void TestIotInbound::updateOffers()
 {
     QFETCH(const QJsonObject, row);
@@ -114,6 +117,8 @@ void TestIotInbound::updateOffers()
 
     if (row.contains("result"))
         QVERIFY(writeFile(resultPath, row["result"].toString().toUtf8()));
+    if (row.contains("mark"))
+        QVERIFY(writeFile(TulLumo::missingResultMarkPath(), row["mark"].toString().toUtf8()));
     report();
     QCOMPARE(m_sent->count(), 1);
     QJsonObject status = last();
@@ -134,16 +139,24 @@ void TestIotInbound::updateOffers()
                                                    ? QStringLiteral("1.2") : QStringLiteral("old.json|1700000000"));
         return;
     }
-    // Without its result the offer stays, reported once; the result that comes later is
-    // reported then.
-    QVERIFY(QFile::exists(offerPath));
+    // Without its result the offer stays as recorded, reported once; the result that comes
+    // later is reported then.
+    QCOMPARE(readFile(offerPath), offerFile);
     report();
     QCOMPARE(m_sent->count(), 1);
+    QCOMPARE(readFile(offerPath), offerFile);
+    int reports = 1;
+    if (row["offerAgain"].toBool()) {
+        receive(offer);
+        report();
+        QCOMPARE(m_sent->count(), ++reports);
+    }
     QVERIFY(writeFile(resultPath, firmware ? "updateResult=successful\nresultDetail=done\n" : "status=updated\n"));
     report();
-    QCOMPARE(m_sent->count(), 2);
+    QCOMPARE(m_sent->count(), reports + 1);
     QCOMPARE(last().value("status").toString(), QStringLiteral("updated"));
     QVERIFY(!QFile::exists(offerPath));
+    QCOMPARE(readFile(TulLumo::missingResultMarkPath()), row["markLeft"].toString().toUtf8());
 }
 
 // "expected": members beyond the envelope; absent: nothing sent.

@@ -2,6 +2,7 @@
 // performance data, the setting and state events and the power-on report, in both
 // message sets. The cabinet is a fake core of 5 zones x 4 bins with the multi-language
 // menu and three day parts. The tables are in tests/data/iot/tst_iotreports.json.
+#include "bininfo.h"
 #include "configurationmanager.h"
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
@@ -83,6 +84,13 @@ void TestIotReports::init()
     m_cabinet = FakeCabinetView();
     m_cabinet.targetsOf = {{0, {155, 165}}, {1, {160, 170}}};
     m_cabinet.actualsOf = {{0, {150, 161}}, {1, {158, 172}}};
+    // The IO board's records of the bins: set point 200 + bin, reading 180 + bin.
+    for (int bin = 0; bin < 20; ++bin) {
+        auto *info = new BinInfo(bin, m_core);
+        info->set_targetTemp(200 + bin);
+        info->set_actualTemp(180 + bin);
+        m_cabinet.bins << info;
+    }
     m_lumo = new TulLumo(&m_view, m_core);
     m_lumo->setCabinetView(&m_cabinet);
     m_spy = new QSignalSpy(m_lumo, &TulLumo::sendLumoInfo);
@@ -225,8 +233,6 @@ void TestIotReports::settingEvents()
     m_config->set_languageId(QStringLiteral("eng_USA"));
     const QString stored = m_config->get_passwdL1();
     const QString stamp = QStringLiteral("1767225600");
-    // Bin 5 sits in zone 1 of 4 bins.
-    m_cabinet.targetsOf.insert(1, {160, 170});
     if (kind.startsWith(QLatin1String("eco"))) m_lumo->handle_event_ecoModeSettings();
     else if (kind == "preheat") m_lumo->handle_event_preheatStart(stamp);
     else if (kind == "zonePreheat") m_lumo->handle_event_zonePreheatStart(stamp, 5);

@@ -2,8 +2,10 @@
 // simulated IO board and NFC reader, with this test as the IoT agent; each report is
 // raised by its real source and parsed back (customer 2; bins 0-2 hold product 21,
 // bin 3 product 22). The tables are in tests/data/iot/tst_iotreportsbus.json.
+#include "bininfo.h"
 #include "holdingcoordinator.h"
 #include "iottables.h"
+#include "masteriomanager.h"
 #include "nfcmanager.h"
 #include "rootonbus.h"
 #include "translator.h"
@@ -140,9 +142,9 @@ void TestIotReportsBus::reportsFromTheirSources()
                  customer ? QVariant(4) : QVariant(QVariantMap{{"zone", 4}, {"new", ""}, {"prev", "Lunch"}}));
     if (action == QLatin1String("passcode") && customer)
         QCOMPARE(got.value(QStringLiteral("settingValuePrev")).toString(), storedPasscode);
-    if (action == QLatin1String("error") && customer) // the heater's own set point
+    if (action == QLatin1String("error") && customer) // the set point of the bin's record
         QCOMPARE(got.value(QStringLiteral("temperatureSetpoint")).toString(),
-                 QString::number(m_root.cm->holding()->get_zoneTemps().at(1).toMap().value("targetUpper").toInt()));
+                 QString::number(m_root.cm->holding()->ioManager()->get_binInfoList().at(3)->get_targetTemp()));
     if (compared.contains(QStringLiteral("eventId"))) {
         QVERIFY(got.value(QStringLiteral("eventId")).toString().endsWith(QStringLiteral(":SN-0001:0")));
         compared.insert(QStringLiteral("eventId"), QStringLiteral("*"));
