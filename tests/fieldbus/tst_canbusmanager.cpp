@@ -201,6 +201,44 @@ private slots:
         QCOMPARE(sender->queuedRequestCount(), 0);
     }
 
+    // A receiver takes a transfer before it is acknowledged: what it refuses fails at the
+    // sender and is not emitted; single messages, long ones too, never reach it.
+    void receiverDecidesWhatIsTaken_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("multiId"); // -1: a single message
+        QTest::addColumn<bool>("take");
+        QTest::newRow("taken file") << 2000 << 11 << true;
+        QTest::newRow("refused file") << 2000 << 11 << false;
+        QTest::newRow("refused empty transfer") << 0 << 12 << false;
+        QTest::newRow("40-byte single message") << 40 << -1 << false;
+    }
+
+    void receiverDecidesWhatIsTaken()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, multiId);
+        QFETCH(bool, take);
+        QList<int> offered;
+        m_b->setTransferReceiver([&](quint32 sender, int id, const QByteArray &data) {
+            offered << id;
+            return sender == 1 && data.size() == bytes && take;
+        });
+        QSignalSpy single(m_b.get(), &CanbusManager::singlePacketReceived);
+        QSignalSpy multi(m_b.get(), &CanbusManager::multiPacketReceived);
+        QSignalSpy finished(m_a.get(), &CanbusManager::requestFinished);
+        const bool refused = multiId >= 0 && !take;
+        if (refused) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused by its receiver$"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed: refused by 2$"));
+        }
+        m_a->enqueueSendRequest(request(1, QByteArray(bytes, 'x'), multiId));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, WaitMs);
+        QCOMPARE(finished.first().at(0).toBool(), !refused);
+        QCOMPARE(offered, multiId >= 0 ? QList<int>{multiId} : QList<int>{});
+        QTRY_COMPARE_WITH_TIMEOUT(single.count() + multi.count(), refused ? 0 : 1, WaitMs);
+    }
+
     void corruptTransferIsDropped()
     {
         QSignalSpy multi(m_b.get(), &CanbusManager::multiPacketReceived);
