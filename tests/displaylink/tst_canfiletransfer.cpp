@@ -223,6 +223,7 @@ void tst_CanFileTransfer::unknownIdIgnored()
     QFETCH(int, id);
     ScratchRoots roots;
     QVERIFY(CanFileTransfer::fileNameFor(id).isEmpty());
+    QVERIFY(!CanFileTransfer::readsWhole(id, fixture("menu/menu_holding.json")));
     expectWarning("unknown transfer id");
     QVERIFY(CanFileTransfer::storeReceived(id, payloadOf("/root/menu.json", "{}")).isEmpty());
     QVERIFY(filesUnder(roots.base()).isEmpty());
@@ -323,6 +324,7 @@ void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole_data()
     QTest::newRow("settings with a value of the wrong type") << 12 << QByteArray("soundLevel=loud\n") << false;
     QTest::newRow("settings with a zero byte") << 12 << QByteArray("soundLevel=50\n\0\n", 16) << false;
     QTest::newRow("settings empty") << 12 << QByteArray() << false;
+    QTest::newRow("settings of blank lines") << 12 << QByteArray("\n \r\n\n") << false;
 
     QTest::newRow("day parts") << 13 << fixture("menu/dayParts_three.json") << true;
     QTest::newRow("day parts cut short") << 13 << QByteArray("[[[[") << false;
