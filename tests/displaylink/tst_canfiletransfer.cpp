@@ -5,13 +5,13 @@
 #include "fieldbusmetatypes.h"
 #include "scratchroots.h"
 #include "tulpaths.h"
+#include "virtualcanbus.h"
 
 #include <QCanBus>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QtTest>
 
 #include <memory>
@@ -56,27 +56,6 @@ QByteArray fixture(const char *relative)
     return contentOf(QStringLiteral(TEST_DATA "/") + QLatin1String(relative));
 }
 
-QString busInterface()
-{
-    // A virtual CAN bus of this test's own: its server listens on a free port.
-    static const quint16 port = [] {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        return probe.serverPort();
-    }();
-    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port);
-}
-
-CanSendRequest *request(int frameId, const QByteArray &data, int multiId = -1)
-{
-    auto *r = new CanSendRequest;
-    r->set_frameId(frameId);
-    r->set_data(data);
-    r->set_multi(multiId >= 0);
-    r->set_multiId(qMax(0, multiId));
-    return r;
-}
-
 } // namespace
 
 class tst_CanFileTransfer : public QObject
@@ -106,9 +85,9 @@ void tst_CanFileTransfer::initTestCase()
 {
     registerFieldbusMetaTypes();
     QVERIFY(QCanBus::instance()->plugins().contains("virtualcan"));
-    m_other.reset(new CanbusManager("virtualcan", busInterface()));
+    m_other.reset(new CanbusManager("virtualcan", virtualCanInterface()));
     m_other->set_canId(1);
-    m_ours.reset(new CanbusManager("virtualcan", busInterface()));
+    m_ours.reset(new CanbusManager("virtualcan", virtualCanInterface()));
     m_ours->set_canId(2);
     // A loaded machine must not make a good transfer run out of resends.
     m_other->set_ackTimeout(2000);
@@ -125,9 +104,9 @@ void tst_CanFileTransfer::initTestCase()
     const QByteArray ping(1, '\x01');
     for (int i = 0; i < 2000 && (heardByOurs.isEmpty() || heardByOther.isEmpty()); ++i) {
         if (m_other->queuedRequestCount() == 0)
-            m_other->enqueueSendRequest(request(1, ping));
+            m_other->enqueueSendRequest(canRequest(1, ping));
         if (m_ours->queuedRequestCount() == 0)
-            m_ours->enqueueSendRequest(request(2, ping));
+            m_ours->enqueueSendRequest(canRequest(2, ping));
         QTest::qWait(5);
     }
     QVERIFY(!heardByOurs.isEmpty() && !heardByOther.isEmpty());
@@ -356,7 +335,7 @@ void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole()
     }
     QSignalSpy finished(m_other.get(), &CanbusManager::requestFinished);
     const QByteArray sentPath = "/root/" + (id == 15 ? QByteArray("cabinet.hcc") : name.toUtf8());
-    m_other->enqueueSendRequest(request(1, payloadOf(sentPath, body), id));
+    m_other->enqueueSendRequest(canRequest(1, payloadOf(sentPath, body), id));
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
 
     QCOMPARE(finished.first().at(0).toBool(), taken);
