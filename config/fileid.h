@@ -98,6 +98,7 @@ public:
     static constexpr int kMinBinsPerZone = 2;
     static constexpr int kMaxBinsPerZone = 4;
     static constexpr int kMaxOrientationId = 255; // display ids are one byte on the link
+    static constexpr int kMaxAcceptedVersion = 9;  // newer formats are not taken at start
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
     // Rebuilds the NFC polling table from the first numberOfZones records of the NFC

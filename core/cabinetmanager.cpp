@@ -202,7 +202,7 @@ void CabinetManager::readPersonality()
         return;
     }
     qDebug().noquote() << QStringLiteral("File id : file name is: %1").arg(name);
-    if (m_fileId->readFileID(name) && m_fileId->get_importedFileVersion() <= 9) {
+    if (m_fileId->readFileID(name) && m_fileId->get_importedFileVersion() <= FileID::kMaxAcceptedVersion) {
         useLayoutFromFile();
     } else {
         qWarning() << "Personality file" << name << "rejected (version"
@@ -301,7 +301,10 @@ void CabinetManager::createCanTransport()
     m_canbus->setObjectName(QStringLiteral("canbusManager"));
     m_canbus->set_canId(unsigned(ownFrameId()));
     connect(m_canbus, &CanbusManager::singlePacketReceived, this, &CabinetManager::onSinglePacket);
-    connect(m_canbus, &CanbusManager::multiPacketReceived, this, &CabinetManager::processMultiPacket);
+    // Taken before they are acknowledged, so that the sender of a file we refuse learns it.
+    m_canbus->setTransferReceiver([this](quint32 senderId, int multiId, const QByteArray &data) {
+        return processMultiPacket(senderId, multiId, data);
+    });
 }
 
 void CabinetManager::createSoundManager()
@@ -969,20 +972,20 @@ void CabinetManager::processSinglePacket(QByteArray *data)
     }
 }
 
-void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QByteArray &data)
+bool CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QByteArray &data)
 {
     Q_UNUSED(senderId)
     if (!CanFileTransfer::fileNameFor(multiId).isEmpty()) {
         const QString path = CanFileTransfer::storeReceived(multiId, data);
         if (path.isEmpty())
-            return;
+            return false;
         if (multiId == CanMsg::TUL_MULT_FILE_TRANSFER_UI_ID)
             retireOtherPersonalities(QFileInfo(path).fileName());
         emit fileReceived(multiId, path);
-        return;
+        return true;
     }
     if (m_holdingLink->processMulti(multiId, data))
-        return;
+        return true;
     switch (multiId) {
     case CanMsg::TUL_MULTI_CONFIG_SETTINGS:
         applySettingsRecord(data);
@@ -1000,6 +1003,7 @@ void CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
         qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
         break;
     }
+    return true;
 }
 
 void CabinetManager::retireOtherPersonalities(const QString &keep)

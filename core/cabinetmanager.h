@@ -217,7 +217,8 @@ public slots:
 
     // Display link: receivers.
     void processSinglePacket(QByteArray *data);
-    void processMultiPacket(quint32 senderId, int multiId, const QByteArray &data);
+    // False when a received file is refused (ours stays; the sender learns it failed).
+    bool processMultiPacket(quint32 senderId, int multiId, const QByteArray &data);
 
 signals:
     void invokeSimpleDialog(QString text, bool showClose);

@@ -1,12 +1,18 @@
 #include "canfiletransfer.h"
 
 #include "canmessagecodes.h"
+#include "configurationmanager.h"
+#include "daypartmanager.h"
+#include "fileid.h"
+#include "menumanager.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 QString CanFileTransfer::fileNameFor(int transferId)
 {
@@ -84,11 +90,75 @@ QString CanFileTransfer::storeReceived(int transferId, const QByteArray &payload
                    << "does not name" << name << "; ignored";
         return QString();
     }
+    // A file the next start could not read would leave the cabinet without it (no menu,
+    // no day parts): ours stays, and the sender hears that the transfer was refused.
+    const QByteArray content = payload.mid(CanMsg::FilePathFieldSize);
+    if (!readsWhole(transferId, content)) {
+        qWarning() << "CAN file transfer" << transferId << ": received" << name
+                   << "does not read whole; ours kept, transfer refused";
+        return QString();
+    }
     const QString target = TulPaths::rootPath(name);
-    if (!SafeFileWriter::writeFile(target, payload.mid(CanMsg::FilePathFieldSize))) {
+    if (!SafeFileWriter::writeFile(target, content)) {
         qWarning() << "CAN file transfer" << transferId << ": cannot store" << target;
         return QString();
     }
     qDebug() << "CAN file transfer" << transferId << "stored as" << target;
     return target;
+}
+
+namespace {
+
+// The start's readers that take a path get one in a folder of their own, outside the
+// data root: a file they set aside goes with the folder.
+template<typename Read>
+bool readScratchCopy(const QString &name, const QByteArray &content, Read read)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    return dir.isValid() && SafeFileWriter::writeFile(path, content) && read(path);
+}
+
+bool settingsReadWhole(const QByteArray &content)
+{
+    return readScratchCopy(QStringLiteral("config.txt"), content, [](const QString &path) {
+        QByteArray text;
+        if (!SafeFileReader::readTextAtStart(path, ConfigurationManager::MaxConfigFileBytes, &text,
+                                             "received settings file"))
+            return false;
+        // Whole: every line that is not blank sets its setting (a blank one sets none).
+        int lines = 0;
+        for (const QByteArray &line : text.split('\n'))
+            lines += line.trimmed().isEmpty() ? 0 : 1;
+        ConfigurationManager scratch(nullptr, nullptr, false, 0);
+        return lines > 0 && scratch.readConfigText(text) == lines;
+    });
+}
+
+bool personalityReadsWhole(const QByteArray &content)
+{
+    return readScratchCopy(QStringLiteral("ui_id.hcc"), content, [](const QString &path) {
+        FileID scratch;
+        return scratch.readFileID(path) && scratch.get_importedFileVersion() <= FileID::kMaxAcceptedVersion;
+    });
+}
+
+} // namespace
+
+bool CanFileTransfer::readsWhole(int transferId, const QByteArray &content)
+{
+    // The start's JSON readers refuse what is not text before they parse it.
+    const bool text = SafeFileReader::textProblem(content).isEmpty();
+    switch (transferId) {
+    case CanMsg::TUL_MULT_FILE_TRANSFER_MENU:
+        return text && MenuManager::isMenuDocument(content);
+    case CanMsg::TUL_MULT_FILE_TRANSFER_DAYPARTS:
+        return text && DayPartManager::isDayPartDocument(content);
+    case CanMsg::TUL_MULT_FILE_TRASFER_CONFIG:
+        return settingsReadWhole(content);
+    case CanMsg::TUL_MULT_FILE_TRANSFER_UI_ID:
+        return personalityReadsWhole(content);
+    default:
+        return false;
+    }
 }

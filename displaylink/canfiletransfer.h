@@ -21,8 +21,14 @@ public:
 
     // Checks and stores a received transfer; returns the written path, or empty (with a
     // log line) when the id is unknown, the payload is short, the path field is not a
-    // plain path of the expected file, or the write failed.
+    // plain path of the expected file, the file does not read whole, or the write failed.
+    // Whenever it returns empty our file is as it was.
     static QString storeReceived(int transferId, const QByteArray &payload);
+
+    // Whether a file of this transfer id reads whole with the reader that takes it at
+    // start (settings, menu, day parts, personality). The reader fills a scratch object
+    // from a scratch copy of the file, so nothing the cabinet holds changes.
+    static bool readsWhole(int transferId, const QByteArray &content);
 
     // The path named in a payload's path field (up to the first zero byte).
     static QString pathField(const QByteArray &payload);

@@ -78,6 +78,17 @@ void CanbusManager::set_canId(unsigned id)
     m_reassembler.setOwnId(quint8(id));
 }
 
+void CanbusManager::setTransferReceiver(TransferReceiver receiver)
+{
+    if (!receiver) {
+        m_reassembler.setReceiver({});
+        return;
+    }
+    m_reassembler.setReceiver([receiver](const CanReassembler::Delivery &d) {
+        return receiver(d.sender, d.multiId, d.data);
+    });
+}
+
 void CanbusManager::set_maxTransferSize(int bytes)
 {
     m_maxTransferBytes = qMax(0, bytes);

@@ -56,6 +56,12 @@ public:
 
     bool isBusConnected() const;
 
+    // Takes each complete multi-packet transfer before it is acknowledged and says whether
+    // it was taken; a refused transfer fails at its sender and is not emitted. Without a
+    // receiver every transfer that checks out is taken. Taken ones are emitted as well.
+    using TransferReceiver = std::function<bool(quint32 senderId, int multiId, const QByteArray &data)>;
+    void setTransferReceiver(TransferReceiver receiver);
+
 signals:
     void singlePacketReceived(quint32 senderId, QByteArray data);
     void multiPacketReceived(quint32 senderId, int multiId, QByteArray data);

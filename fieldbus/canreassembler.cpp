@@ -166,12 +166,18 @@ void CanReassembler::complete(quint8 sender, Transfer &t, Result &result)
         result.replies.append(ack(sender, t.tag, total, AckRefused));
         return;
     }
-    m_finished.insert(sender, Finished{t.tag, t.length, t.crc});
     Delivery delivery;
     delivery.sender = sender;
     delivery.single = t.longSingle;
     delivery.multiId = t.multiId;
     delivery.data = t.data;
+    if (!delivery.single && m_receiver && !m_receiver(delivery)) {
+        result.drop = QStringLiteral("CAN transfer %1 from %2 (multi-packet id %3) refused by its receiver")
+                          .arg(t.tag).arg(sender).arg(t.multiId);
+        result.replies.append(ack(sender, t.tag, total, AckRefused));
+        return;
+    }
+    m_finished.insert(sender, Finished{t.tag, t.length, t.crc});
     result.deliveries.append(delivery);
     result.replies.append(ack(sender, t.tag, total, AckDone));
 }

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // The receiving half of the display-link framing: checks every Single, Start and Data
 // frame from the other senders, puts transfers together per sender, and says which
 // acknowledgements to send and which messages are complete. It never trusts a length,
@@ -30,11 +32,17 @@ public:
         QString drop;           // why a transfer or message was dropped, for the log
     };
 
+    // Takes a complete multi-packet transfer before its final acknowledgement and says
+    // whether it was taken: a refused one is acknowledged as refused (so its sender's
+    // request fails) and not delivered. Without one, every transfer that checks out is.
+    using Receiver = std::function<bool(const Delivery &)>;
+
     explicit CanReassembler(quint8 ownId = 0,
                             int maxTransferBytes = CanProtocol::DefaultMaxTransferBytes);
 
     void setOwnId(quint8 id) { m_ownId = id; }
     void setMaxTransferBytes(int bytes) { m_maxBytes = quint32(qMax(0, bytes)); }
+    void setReceiver(Receiver receiver) { m_receiver = std::move(receiver); }
     int activeTransfers() const { return m_active.size(); }
 
     // Frames whose kind is Ack are not handled here (they belong to the sending side).
@@ -67,6 +75,7 @@ private:
 
     quint8 m_ownId;
     quint32 m_maxBytes;
+    Receiver m_receiver;
     QHash<quint8, Transfer> m_active;
     QHash<quint8, Finished> m_finished;
 };

@@ -393,13 +393,22 @@ void TestCabinetManager::receivedFilesGoToTheirFixedNames()
 {
     auto cm = start();
     QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
-    cm->processMultiPacket(1, 11, filePayload("/root/menu.json", "{\"version\":1}"));
-    cm->processMultiPacket(1, 13, filePayload("/root/dayParts.json", "{}"));
-    cm->processMultiPacket(1, 15, filePayload("/root/preloadedConfigs/5x2.hcc", "personality"));
+    const QByteArray menu("{\"menuVersion\": 1, \"products\": []}");
+    const QByteArray dayParts("{\"dayPartVersion\": 1, \"layout\": []}");
+    const QByteArray personality = readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"));
+    QVERIFY(cm->processMultiPacket(1, 11, filePayload("/root/menu.json", menu)));
+    QVERIFY(cm->processMultiPacket(1, 13, filePayload("/root/dayParts.json", dayParts)));
+    QVERIFY(cm->processMultiPacket(1, 15, filePayload("/root/preloadedConfigs/5x2.hcc", personality)));
     QCOMPARE(received.count(), 3);
-    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), QByteArray("{\"version\":1}"));
-    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("dayParts.json")), QByteArray("{}"));
-    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("ui_id.hcc")), QByteArray("personality"));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), menu);
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("dayParts.json")), dayParts);
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("ui_id.hcc")), personality);
+
+    // One that would not read whole is refused, and ours stays.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not read whole"));
+    QVERIFY(!cm->processMultiPacket(1, 11, filePayload("/root/menu.json", "{\"garbage\":")));
+    QCOMPARE(received.count(), 3);
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), menu);
 }
 
 void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()

@@ -1,13 +1,20 @@
+#include "canbusmanager.h"
 #include "canfiletransfer.h"
 #include "canmessagecodes.h"
+#include "cansendrequest.h"
+#include "fieldbusmetatypes.h"
 #include "scratchroots.h"
 #include "tulpaths.h"
+#include "virtualcanbus.h"
 
+#include <QCanBus>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -43,13 +50,25 @@ void expectWarning(const char *pattern)
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString::fromLatin1(pattern)));
 }
 
+// A file as the other display keeps it (fixtures of the readers' own tests).
+QByteArray fixture(const char *relative)
+{
+    return contentOf(QStringLiteral(TEST_DATA "/") + QLatin1String(relative));
+}
+
 } // namespace
 
 class tst_CanFileTransfer : public QObject
 {
     Q_OBJECT
 
+    // The other display (1) and this one (2), which stores files as the cabinet does.
+    std::unique_ptr<CanbusManager> m_other;
+    std::unique_ptr<CanbusManager> m_ours;
+
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void roundTrip_data();
     void roundTrip();
     void unsendableFiles();
@@ -58,20 +77,67 @@ private slots:
     void badPayloadRefused_data();
     void badPayloadRefused();
     void writeFailureReported();
+    void receivedFileReplacesOursOnlyWhole_data();
+    void receivedFileReplacesOursOnlyWhole();
 };
+
+void tst_CanFileTransfer::initTestCase()
+{
+    registerFieldbusMetaTypes();
+    QVERIFY(QCanBus::instance()->plugins().contains("virtualcan"));
+    m_other.reset(new CanbusManager("virtualcan", virtualCanInterface()));
+    m_other->set_canId(1);
+    m_ours.reset(new CanbusManager("virtualcan", virtualCanInterface()));
+    m_ours->set_canId(2);
+    // A loaded machine must not make a good transfer run out of resends.
+    m_other->set_ackTimeout(2000);
+    m_ours->setTransferReceiver([](quint32, int multiId, const QByteArray &data) {
+        return !CanFileTransfer::storeReceived(multiId, data).isEmpty();
+    });
+    m_other->start();
+    m_ours->start();
+    QTRY_VERIFY_WITH_TIMEOUT(m_other->isBusConnected() && m_ours->isBusConnected(), 30000);
+    // The bus server learns of a client a moment after it connected: ping both ways
+    // until each side hears the other.
+    QSignalSpy heardByOurs(m_ours.get(), &CanbusManager::singlePacketReceived);
+    QSignalSpy heardByOther(m_other.get(), &CanbusManager::singlePacketReceived);
+    const QByteArray ping(1, '\x01');
+    for (int i = 0; i < 2000 && (heardByOurs.isEmpty() || heardByOther.isEmpty()); ++i) {
+        if (m_other->queuedRequestCount() == 0)
+            m_other->enqueueSendRequest(canRequest(1, ping));
+        if (m_ours->queuedRequestCount() == 0)
+            m_ours->enqueueSendRequest(canRequest(2, ping));
+        QTest::qWait(5);
+    }
+    QVERIFY(!heardByOurs.isEmpty() && !heardByOther.isEmpty());
+    // No ping may finish during a test proper.
+    QTRY_VERIFY(m_other->queuedRequestCount() == 0 && m_ours->queuedRequestCount() == 0);
+    QTest::qWait(20);
+}
+
+void tst_CanFileTransfer::cleanupTestCase()
+{
+    m_other.reset();
+    m_ours.reset();
+}
 
 void tst_CanFileTransfer::roundTrip_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("senderFile"); // as the sending device knows it
     QTest::addColumn<QString>("storedName");
-    QTest::newRow("11 menu") << 11 << "/root/menu.json" << "menu.json";
-    QTest::newRow("12 settings") << 12 << "/root/config.txt" << "config.txt";
-    QTest::newRow("13 day parts") << 13 << "/root/dayParts.json" << "dayParts.json";
-    QTest::newRow("15 personality") << 15 << "/root/cabinet_2x4.hcc" << "ui_id.hcc";
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray menu = fixture("menu/menu_holding.json");
+    const QByteArray personality = fixture("personality/2x4_mirror.hcc");
+    QTest::newRow("11 menu") << 11 << "/root/menu.json" << "menu.json" << menu;
+    QTest::newRow("12 settings") << 12 << "/root/config.txt" << "config.txt"
+                                 << fixture("config/default_config.txt");
+    QTest::newRow("13 day parts") << 13 << "/root/dayParts.json" << "dayParts.json"
+                                  << fixture("menu/dayParts_three.json");
+    QTest::newRow("15 personality") << 15 << "/root/cabinet_2x4.hcc" << "ui_id.hcc" << personality;
     QTest::newRow("15 personality from the flash drive")
-        << 15 << "/media/sda1/layouts/new.hcc" << "ui_id.hcc";
-    QTest::newRow("11 menu from the flash drive") << 11 << "/media/sda1/menu.json" << "menu.json";
+        << 15 << "/media/sda1/layouts/new.hcc" << "ui_id.hcc" << personality;
+    QTest::newRow("11 menu from the flash drive") << 11 << "/media/sda1/menu.json" << "menu.json" << menu;
 }
 
 void tst_CanFileTransfer::roundTrip()
@@ -79,9 +145,9 @@ void tst_CanFileTransfer::roundTrip()
     QFETCH(int, id);
     QFETCH(QString, senderFile);
     QFETCH(QString, storedName);
+    QFETCH(QByteArray, body);
+    QVERIFY(!body.isEmpty());
     // The field carries the path as the device knows it, wherever our roots are.
-    // Zero bytes inside the file must not cut it short.
-    const QByteArray body("{\"version\":1}\n\0\xff\x01tail", 20);
 
     QByteArray payload;
     {
@@ -136,6 +202,7 @@ void tst_CanFileTransfer::unknownIdIgnored()
     QFETCH(int, id);
     ScratchRoots roots;
     QVERIFY(CanFileTransfer::fileNameFor(id).isEmpty());
+    QVERIFY(!CanFileTransfer::readsWhole(id, fixture("menu/menu_holding.json")));
     expectWarning("unknown transfer id");
     QVERIFY(CanFileTransfer::storeReceived(id, payloadOf("/root/menu.json", "{}")).isEmpty());
     QVERIFY(filesUnder(roots.base()).isEmpty());
@@ -192,7 +259,7 @@ void tst_CanFileTransfer::badPayloadRefused()
 void tst_CanFileTransfer::writeFailureReported()
 {
     ScratchRoots roots;
-    const QByteArray payload = payloadOf("/root/menu.json", "{\"new\":1}");
+    const QByteArray payload = payloadOf("/root/menu.json", fixture("menu/menu_holding.json"));
 
     // The temporary file cannot be made: the stored menu stays as it was.
     QVERIFY(roots.writeRootFile("menu.json", "old"));
@@ -210,6 +277,70 @@ void tst_CanFileTransfer::writeFailureReported()
     expectWarning("Safe write failed");
     expectWarning("cannot store");
     QVERIFY(CanFileTransfer::storeReceived(11, payload).isEmpty());
+}
+
+// A file received from the other display that the start's reader would not read whole
+// leaves ours byte for byte, and its sender learns that the transfer was refused.
+void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("taken");
+    QByteArray newerPersonality = fixture("personality/2x4_mirror.hcc");
+    newerPersonality.replace("\"version\": 9", "\"version\": 10");
+
+    QTest::newRow("menu") << 11 << fixture("menu/menu_holding.json") << true;
+    QTest::newRow("menu cut short") << 11 << QByteArray("{\"garbage\":") << false;
+    QTest::newRow("menu of another version") << 11 << fixture("menu/menu_wrong_version.json") << false;
+    QTest::newRow("menu not an object") << 11 << fixture("menu/menu_not_object.json") << false;
+    QTest::newRow("menu naming a key twice") << 11 << fixture("menu/menu_repeated_key.json") << false;
+
+    QTest::newRow("settings") << 12 << fixture("config/default_config.txt") << true;
+    QTest::newRow("settings, one line") << 12 << QByteArray("soundLevel=50\n") << true;
+    QTest::newRow("settings of two garbage lines") << 12 << QByteArray("{\"garbage\":\n[[[[\n") << false;
+    QTest::newRow("settings with a garbage line")
+        << 12 << QByteArray("soundLevel=50\n[[[[\nlabelFontSize=30\n") << false;
+    QTest::newRow("settings with a value of the wrong type") << 12 << QByteArray("soundLevel=loud\n") << false;
+    QTest::newRow("settings with a zero byte") << 12 << QByteArray("soundLevel=50\n\0\n", 16) << false;
+    QTest::newRow("settings empty") << 12 << QByteArray() << false;
+    QTest::newRow("settings of blank lines") << 12 << QByteArray("\n \r\n\n") << false;
+
+    QTest::newRow("day parts") << 13 << fixture("menu/dayParts_three.json") << true;
+    QTest::newRow("day parts cut short") << 13 << QByteArray("[[[[") << false;
+    QTest::newRow("day parts of another version") << 13 << fixture("menu/dayParts_wrong_version.json") << false;
+    QTest::newRow("day parts nested lists") << 13 << fixture("menu/dayParts_nested_arrays.json") << false;
+
+    QTest::newRow("personality") << 15 << fixture("personality/2x4_mirror.hcc") << true;
+    QTest::newRow("personality cut short") << 15 << fixture("personality/2x4_mirror.hcc").left(200) << false;
+    QTest::newRow("personality without its keys")
+        << 15 << QByteArray("{\"header\":{},\"personality\":{\"version\":1}}") << false;
+    QTest::newRow("personality of a newer format") << 15 << newerPersonality << false;
+}
+
+void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole()
+{
+    QFETCH(int, id);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, taken);
+    ScratchRoots roots;
+    const QString name = CanFileTransfer::fileNameFor(id);
+    const QByteArray ours("ours\r\n\x01 as it was");
+    QVERIFY(roots.writeRootFile(name, ours));
+    const QStringList before = filesUnder(roots.base());
+
+    if (!taken) {
+        expectWarning("does not read whole; ours kept, transfer refused");
+        expectWarning("refused by its receiver");
+        expectWarning("failed: refused by 2$");
+    }
+    QSignalSpy finished(m_other.get(), &CanbusManager::requestFinished);
+    const QByteArray sentPath = "/root/" + (id == 15 ? QByteArray("cabinet.hcc") : name.toUtf8());
+    m_other->enqueueSendRequest(canRequest(1, payloadOf(sentPath, body), id));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+
+    QCOMPARE(finished.first().at(0).toBool(), taken);
+    QCOMPARE(contentOf(roots.root() + name), taken ? body : ours);
+    QCOMPARE(filesUnder(roots.base()), before);
 }
 
 QTEST_GUILESS_MAIN(tst_CanFileTransfer)

@@ -4,13 +4,13 @@
 #include "cansendrequest.h"
 #include "crc32.h"
 #include "fieldbusmetatypes.h"
+#include "virtualcanbus.h"
 
 #include <QCanBus>
 #include <QCanBusDevice>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QState>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 
@@ -21,29 +21,6 @@ using namespace CanProtocol;
 namespace {
 
 constexpr int WaitMs = 50000;
-
-QString busInterface()
-{
-    // The virtual CAN server of a process listens on one port; take a free one.
-    static const quint16 port = [] {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        return probe.serverPort();
-    }();
-    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port);
-}
-
-CanSendRequest *request(int frameId, const QByteArray &data, int multiId = -1)
-{
-    auto *r = new CanSendRequest;
-    r->set_frameId(frameId);
-    r->set_data(data);
-    if (multiId >= 0) {
-        r->set_multi(true);
-        r->set_multiId(multiId);
-    }
-    return r;
-}
 
 // Counts the log lines that begin with a prefix while it exists.
 QString g_prefix;
@@ -129,13 +106,13 @@ private slots:
     {
         // Long enough that a loaded machine never runs out of resends (which would fail a
         // good transfer); each lost acknowledgement below costs one such wait.
-        m_a.reset(new CanbusManager("virtualcan", busInterface()));
+        m_a.reset(new CanbusManager("virtualcan", virtualCanInterface()));
         m_a->set_canId(1);
         m_a->set_ackTimeout(1000);
-        m_b.reset(new LossyCanbusManager("virtualcan", busInterface()));
+        m_b.reset(new LossyCanbusManager("virtualcan", virtualCanInterface()));
         m_b->set_canId(2);
         m_b->set_ackTimeout(1000);
-        m_raw = QCanBus::instance()->createDevice("virtualcan", busInterface());
+        m_raw = QCanBus::instance()->createDevice("virtualcan", virtualCanInterface());
         QVERIFY(m_raw && m_raw->connectDevice());
         m_a->start();
         m_b->start();
@@ -184,8 +161,8 @@ private slots:
         QSignalSpy multi(receiver, &CanbusManager::multiPacketReceived);
         QSignalSpy activity(receiver, &CanbusManager::linkActivity);
         QSignalSpy finished(sender, &CanbusManager::requestFinished);
-        sender->enqueueSendRequest(request(fromB ? 2 : 1, payload, multiId));
-        sender->enqueueSendRequest(request(fromB ? 2 : 1, "\x39")); // the queue goes on after it
+        sender->enqueueSendRequest(canRequest(fromB ? 2 : 1, payload, multiId));
+        sender->enqueueSendRequest(canRequest(fromB ? 2 : 1, "\x39")); // the queue goes on after it
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, WaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!single.isEmpty() && single.last().at(1).toByteArray() == "\x39", WaitMs);
         QCOMPARE(finished.at(0).at(0).toBool(), true);
@@ -199,6 +176,44 @@ private slots:
         QCOMPARE(m_b->dropped, lostAck >= 0 ? 1 : 0);
         QVERIFY(activity.count() >= 1);
         QCOMPARE(sender->queuedRequestCount(), 0);
+    }
+
+    // A receiver takes a transfer before it is acknowledged: what it refuses fails at the
+    // sender and is not emitted; single messages, long ones too, never reach it.
+    void receiverDecidesWhatIsTaken_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("multiId"); // -1: a single message
+        QTest::addColumn<bool>("take");
+        QTest::newRow("taken file") << 2000 << 11 << true;
+        QTest::newRow("refused file") << 2000 << 11 << false;
+        QTest::newRow("refused empty transfer") << 0 << 12 << false;
+        QTest::newRow("40-byte single message") << 40 << -1 << false;
+    }
+
+    void receiverDecidesWhatIsTaken()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, multiId);
+        QFETCH(bool, take);
+        QList<int> offered;
+        m_b->setTransferReceiver([&](quint32 sender, int id, const QByteArray &data) {
+            offered << id;
+            return sender == 1 && data.size() == bytes && take;
+        });
+        QSignalSpy single(m_b.get(), &CanbusManager::singlePacketReceived);
+        QSignalSpy multi(m_b.get(), &CanbusManager::multiPacketReceived);
+        QSignalSpy finished(m_a.get(), &CanbusManager::requestFinished);
+        const bool refused = multiId >= 0 && !take;
+        if (refused) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused by its receiver$"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed: refused by 2$"));
+        }
+        m_a->enqueueSendRequest(canRequest(1, QByteArray(bytes, 'x'), multiId));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, WaitMs);
+        QCOMPARE(finished.first().at(0).toBool(), !refused);
+        QCOMPARE(offered, multiId >= 0 ? QList<int>{multiId} : QList<int>{});
+        QTRY_COMPARE_WITH_TIMEOUT(single.count() + multi.count(), refused ? 0 : 1, WaitMs);
     }
 
     void corruptTransferIsDropped()
@@ -222,13 +237,13 @@ private slots:
         QSignalSpy finished(m_a.get(), &CanbusManager::requestFinished);
         QTest::ignoreMessage(QtWarningMsg, "CAN transfer from 1 refused: 2048 bytes exceed the limit of 1024");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^CAN transfer .* failed: refused by 2$"));
-        m_a->enqueueSendRequest(request(1, QByteArray(2048, 'x'), 11));
+        m_a->enqueueSendRequest(canRequest(1, QByteArray(2048, 'x'), 11));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, WaitMs);
         m_a->set_maxTransferSize(100);
         QTest::ignoreMessage(QtWarningMsg, "CAN request not sent: 200 bytes exceed the limit of 100");
-        m_a->enqueueSendRequest(request(1, QByteArray(200, 'x'), 11));
+        m_a->enqueueSendRequest(canRequest(1, QByteArray(200, 'x'), 11));
         QTest::ignoreMessage(QtWarningMsg, "CAN request not sent: multi-packet id 256 out of range");
-        m_a->enqueueSendRequest(request(1, "x", 256)); // and so does an id its start frame cannot carry
+        m_a->enqueueSendRequest(canRequest(1, "x", 256)); // and so does an id its start frame cannot carry
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, WaitMs);
         for (const QList<QVariant> &result : qAsConst(finished))
             QCOMPARE(result.at(0).toBool(), false);
@@ -241,8 +256,8 @@ private slots:
         QSignalSpy finished(m_a.get(), &CanbusManager::requestFinished);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed: no acknowledgement$"));
         m_a->set_ackTimeout(5);
-        m_a->enqueueSendRequest(request(1, QByteArray(100, 'x'), 13));
-        m_a->enqueueSendRequest(request(1, "\x3a"));
+        m_a->enqueueSendRequest(canRequest(1, QByteArray(100, 'x'), 13));
+        m_a->enqueueSendRequest(canRequest(1, "\x3a"));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, WaitMs);
         QCOMPARE(finished.first().at(0).toBool(), false);
         QCOMPARE(finished.last().at(0).toBool(), true); // the queue goes on after a failure
@@ -254,11 +269,11 @@ private slots:
         m_a->stop();
         QTRY_VERIFY(!m_a->get_isRunning());
         for (int i = 0; i < 3; ++i)
-            m_a->enqueueSendRequest(request(1, QByteArray(1, char(40 + i))));
+            m_a->enqueueSendRequest(canRequest(1, QByteArray(1, char(40 + i))));
         QCOMPARE(m_a->queuedRequestCount(), 3);
         m_a->clearQueue();
         QCOMPARE(m_a->queuedRequestCount(), 0);
-        m_a->enqueueSendRequest(request(1, QByteArray(1, char(50))));
+        m_a->enqueueSendRequest(canRequest(1, QByteArray(1, char(50))));
         m_a->start();
         QTRY_COMPARE_WITH_TIMEOUT(single.count(), 1, WaitMs);
         QCOMPARE(single.first().at(1).toByteArray(), QByteArray(1, char(50)));
@@ -273,17 +288,17 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "CAN bus takes no frames: requests are dropped until it does");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^CAN transfer .* failed: the bus takes no frames$"));
         for (int i = 0; i < 20; ++i) {
-            m_b->enqueueSendRequest(request(2, QByteArray(1, char(i))));
+            m_b->enqueueSendRequest(canRequest(2, QByteArray(1, char(i))));
             QTest::qWait(1);
         }
-        m_b->enqueueSendRequest(request(2, QByteArray(100, 'x'), 13));
+        m_b->enqueueSendRequest(canRequest(2, QByteArray(100, 'x'), 13));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 21, WaitMs);
         for (const QList<QVariant> &result : qAsConst(finished))
             QCOMPARE(result.at(0).toBool(), false);
         // One request at a time retries its write; the others wait their turn.
         QVERIFY2(m_b->refusedWrites < 200, qPrintable(QString::number(m_b->refusedWrites)));
         m_b->refuseWrites = false; // once frames go out again, so do requests
-        m_b->enqueueSendRequest(request(2, "\x3b"));
+        m_b->enqueueSendRequest(canRequest(2, "\x3b"));
         QTRY_COMPARE_WITH_TIMEOUT(atA.count(), 1, WaitMs);
         QCOMPARE(finished.last().at(0).toBool(), true);
     }
@@ -296,7 +311,7 @@ private slots:
         {
             MessageCounter full(QStringLiteral("CAN send queue full"));
             for (int i = 0; i < CanbusManager::MaxQueuedRequests + 10; ++i)
-                m_a->enqueueSendRequest(request(1, QByteArray(1, char(i))));
+                m_a->enqueueSendRequest(canRequest(1, QByteArray(1, char(i))));
             QCOMPARE(m_a->queuedRequestCount(), CanbusManager::MaxQueuedRequests);
             QCOMPARE(finished.count(), 10);
             QCOMPARE(g_count, 1);
