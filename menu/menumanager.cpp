@@ -95,7 +95,8 @@ MenuManager::MenuManager(QObject *parent)
     connect(this, &MenuManager::menuSaveFinished, this, &MenuManager::reportCookbookSave);
     setObjectName(QStringLiteral("menuManager"));
     m_menuSave->setObjectName(QStringLiteral("menuSaveChain"));
-    connect(m_menuSave, &FileSaveChain::saved, this, &MenuManager::writeMenuFileWrapUp);
+    m_menuSave->setWrapUpSlot(this, &MenuManager::writeMenuFileWrapUp);
+    connect(m_menuSave, &FileSaveChain::saved, this, &MenuManager::menuFileSaved);
     connect(m_menuSave, &FileSaveChain::saveFailed, this, &MenuManager::menuSaveFailed);
     connect(this, &MenuManager::reloadProductsFile, this, &MenuManager::menuLoadJsonDocFile);
 }
@@ -608,7 +609,12 @@ bool MenuManager::saveProductsMenuJson()
     return m_menuSave->save();
 }
 
-void MenuManager::writeMenuFileWrapUp()
+void MenuManager::writeMenuFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    m_menuSave->stepFinished(sender(), exitCode, exitStatus);
+}
+
+void MenuManager::menuFileSaved()
 {
     if (m_deleteLegacyListAfterSave) {
         m_deleteLegacyListAfterSave = false;

@@ -253,6 +253,14 @@ private slots:
         QCOMPARE(readFile(c->file("menu.json")) == before, sent.isEmpty());
     }
 
+    void wrapUpFollowsOnlyTheSavesCommands_data() { MenuTest::addWrapUpRows(); }
+    void wrapUpFollowsOnlyTheSavesCommands()
+    {
+        loadFixture("menu_multilang.json");
+        MenuTest::checkWrapUpRow(m, "writeMenuFileWrapUp", chain(), [this] { return m->saveProductsMenuJson(); },
+                                 *c->core, {"sendFileViaCanbus", "sendOvUpdateProducts"});
+    }
+
     // Saves while one runs wait and become one chain with the content of the moment it
     // starts; a load meanwhile keeps the menu being saved.
     void savesOfOneFileNeverOverlap()
