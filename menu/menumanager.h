@@ -200,8 +200,7 @@ private:
     // Where an import keeps the list it replaces: the smallest free productsList.txt_<n>.
     static QString freeLegacyListCopyName(const QString &listPath);
     QStandardItem *importedJsonProduct(const QJsonObject &product, int language) const;
-    QStandardItem *importedJsonGroup(const QJsonObject &group, int language,
-                                     const QSet<int> &productIds) const;
+    QStandardItem *importedJsonGroup(const QJsonObject &group, int language) const;
 
     RoleItemModel *m_productsModel;
     RoleItemModel *m_productsEditModel;

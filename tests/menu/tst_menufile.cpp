@@ -155,7 +155,7 @@ private slots:
         const char *roles = "id name panSize panSizeX warningTime resetTime targetFanSpeed lidType timerColor productLocked";
         QCOMPARE(m->getRowCount(), 7); // 5 product entries (one not an object), 2 groups
         QCOMPARE(fieldsOf(m->productsModel(), 1, roles), QStringLiteral("21|Numeric split|1|1/3|0|0|0||#fffffd|false"));
-        QCOMPARE(fieldsOf(m->productsModel(), 2, roles), QStringLiteral("22||1|1/3|0|0|0||#fffffd|false"));
+        QCOMPARE(fieldsOf(m->productsModel(), 2, roles), QStringLiteral("22||1|1/3|0|0|0||red|false"));
         QCOMPARE(fieldsOf(m->productsModel(), 3, roles), QStringLiteral("23||1|5/7|0|0|0||#12ab9F|false"));
         QCOMPARE(fieldsOf(m->productsModel(), 4, "id"), QStringLiteral("0"));
         QCOMPARE(m->productsModel()->index(1, 0).data(MenuManager::NamesListRole).toStringList().size(), 15);
@@ -169,9 +169,37 @@ private slots:
         const QJsonArray products = saved.value("products").toArray();
         QCOMPARE(products.size(), 6);
         QCOMPARE(products.at(5)["productName"]["eng_USA"].toString(), QStringLiteral("Group id zero"));
-        QCOMPARE(products.at(5)["timerColor"].toString(), QStringLiteral("#fffffd"));
+        QCOMPARE(products.at(5)["timerColor"].toString(), QString()); // a group row has no timer colour
         for (const QJsonValue &product : products)
             QCOMPARE(product.toObject().size(), 13);
+    }
+
+    // A timer colour is any text of the file, kept as it stands and saved back; only a
+    // missing or non-text value is the no-colour entry.
+    void timerColor_data()
+    {
+        QTest::addColumn<QByteArray>("member"); // the value in the file, "" for none
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("absent") << QByteArray() << "#fffffd";
+        QTest::newRow("a number") << QByteArray("16711680") << "#fffffd";
+        QTest::newRow("null") << QByteArray("null") << "#fffffd";
+        QTest::newRow("a palette colour") << QByteArray("\"#ff0000\"") << "#ff0000";
+        QTest::newRow("mixed case") << QByteArray("\"#12ab9F\"") << "#12ab9F";
+        QTest::newRow("a colour name") << QByteArray("\"red\"") << "red";
+        QTest::newRow("not hexadecimal") << QByteArray("\"#ggggg0\"") << "#ggggg0";
+        QTest::newRow("empty") << QByteArray("\"\"") << "";
+    }
+    void timerColor()
+    {
+        QFETCH(QByteArray, member);
+        QFETCH(QString, loaded);
+        const QByteArray color = member.isEmpty() ? QByteArray() : ", \"timerColor\": " + member;
+        QVERIFY(c->roots.writeRootFile("menu.json", "{\"menuVersion\": 1, \"products\": [{\"productId\": 5" + color + "}]}"));
+        m->menuLoadJsonDocFile();
+        QCOMPARE(fieldsOf(m->productsModel(), 0, "id timerColor"), "5|" + loaded);
+        const QJsonArray saved = jsonOf(m->menuDataModelToJson()).object().value("products").toArray();
+        QCOMPARE(saved.at(0)["timerColor"].toString(), loaded);
+        QVERIFY(saved.at(0)["timerColor"].isString());
     }
 
     void unusableFileIsSetAside_data()
