@@ -72,9 +72,9 @@ void FileSaveChain::stepFinished(QObject *sender, int exitCode, QProcess::ExitSt
     m_current = nullptr;
     command->disconnect(m_wrapUpReceiver ? m_wrapUpReceiver : this);
     const bool ok = exitStatus == QProcess::NormalExit && exitCode == 0;
-    if (m_step == Step::Syncing && command->objectName() == QLatin1String("syncCommand"))
+    if (command->objectName() == QLatin1String("syncCommand"))
         processWrapUp_sync(ok, command->result());
-    else if (m_step == Step::Moving && command->objectName() == QLatin1String("mvCommand"))
+    else if (command->objectName() == QLatin1String("mvCommand"))
         processWrapUp_mv(ok, command->result());
 }
 

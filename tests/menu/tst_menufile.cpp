@@ -234,8 +234,9 @@ private slots:
         QVERIFY(c->roots.toolCalls().isEmpty());
     }
 
-    // A save: sync, move, sync, then the file goes to the other display; a failed move
-    // or a temporary file that cannot be written keeps the old file and sends nothing.
+    // A save: sync, move, sync, then the file goes to the other display; a failed move, a
+    // crashed sync or a temporary file that cannot be written keeps the old file and
+    // sends nothing.
     void save_data()
     {
         QTest::addColumn<QString>("obstacle");
@@ -245,6 +246,7 @@ private slots:
         QTest::newRow("saved") << "" << true << QStringList{"sync ", "mv %1.New %1", "sync "}
                                << QStringList{"sendFileViaCanbus", "sendOvUpdateProducts"};
         QTest::newRow("move fails") << "move" << true << QStringList{"sync ", "mv %1.New %1"} << QStringList{};
+        QTest::newRow("sync crashes") << "crash" << true << QStringList{"sync "} << QStringList{};
         QTest::newRow("no temporary file") << "folder" << false << QStringList{} << QStringList{};
     }
     void save()
@@ -263,6 +265,10 @@ private slots:
             c->roots.setVariable("TUL_STANDIN_MV_FAIL", "1");
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Moving .* failed: 1 .*Input/output error"));
             QTest::ignoreMessage(QtWarningMsg, "The menu was not saved; menu.json keeps its previous content.");
+        } else if (obstacle == "crash") {
+            c->roots.setVariable("TUL_STANDIN_SYNC_CRASH", "1");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^sync before moving .*menu.json.New failed"));
+            QTest::ignoreMessage(QtWarningMsg, "The menu was not saved; menu.json keeps its previous content.");
         } else if (obstacle == "folder") {
             QVERIFY(QDir(c->roots.root()).mkdir("menu.json.New"));
             QTest::ignoreMessage(QtWarningMsg, "Unable to Open File for saving!!!");
@@ -271,7 +277,7 @@ private slots:
         QCOMPARE(chain()->isBusy(), started);
         QVERIFY(c->core->sent.isEmpty());
         QVERIFY(MenuTest::waitUntilIdle(chain()));
-        QCOMPARE(MenuTest::waitForToolCalls(c->roots, calls.size()).join(';'), calls.join(';').arg(c->file("menu.json")));
+        QCOMPARE(MenuTest::waitForToolCalls(c->roots, calls.size()).join(';'), calls.join(';').replace("%1", c->file("menu.json")));
         QCOMPARE(c->core->sentNames(), sent);
         QCOMPARE(saved.count() + failed.count(), int(started));
         if (started)
@@ -279,6 +285,7 @@ private slots:
         if (!sent.isEmpty())
             QCOMPARE(c->core->sent.first().args, QVariantList{11});
         QCOMPARE(readFile(c->file("menu.json")) == before, sent.isEmpty());
+        QCOMPARE(c->exists("menu.json.New"), sent.isEmpty()); // left for the next save
     }
 
     void wrapUpFollowsOnlyTheSavesCommands_data() { MenuTest::addWrapUpRows(); }
