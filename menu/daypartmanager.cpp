@@ -67,7 +67,8 @@ DayPartManager::DayPartManager(int numberOfZones, int traysPerZone, MenuManager 
 {
     setObjectName(QStringLiteral("daypartManager"));
     m_save->setObjectName(QStringLiteral("dayPartsSaveChain"));
-    connect(m_save, &FileSaveChain::saved, this, &DayPartManager::writeDaypartsFileWrapUp);
+    m_save->setWrapUpSlot(this, &DayPartManager::writeDaypartsFileWrapUp);
+    connect(m_save, &FileSaveChain::saved, this, &DayPartManager::dayPartsFileSaved);
     connect(m_save, &FileSaveChain::saveFailed, this, &DayPartManager::daypartsSaveFailed);
     connect(this, &DayPartManager::nextDayPartChanged, this, &DayPartManager::buildNotifyDayPartChange);
 }
@@ -360,7 +361,12 @@ void DayPartManager::saveNewDayPartsToJson()
     saveDayPartFileJson();
 }
 
-void DayPartManager::writeDaypartsFileWrapUp()
+void DayPartManager::writeDaypartsFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    m_save->stepFinished(sender(), exitCode, exitStatus);
+}
+
+void DayPartManager::dayPartsFileSaved()
 {
     if (m_deleteLegacyFilesAfterSave) {
         m_deleteLegacyFilesAfterSave = false;

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -107,7 +108,9 @@ public slots:
     QByteArray dayPartsInfoToJson(bool isToLocalFile) const;
     bool saveDayPartFileJson();
     void saveNewDayPartsToJson();
-    void writeDaypartsFileWrapUp();
+    // The end of each command of the save ("syncCommand", "mvCommand"), the command as
+    // sender; called otherwise it changes nothing.
+    void writeDaypartsFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus);
     void dayPartsLoadJsonDocFile();
     void readDayPartFile(const QString &dayPartFilename, int j);
     void readDayPartFiles();
@@ -158,6 +161,7 @@ private:
     bool readDayPartDocument();
     void applyLayout(const QJsonArray &layout);
     void applyLayoutEntry(int dayPart, const QJsonObject &entry);
+    void dayPartsFileSaved();
     void daypartsSaveFailed();
 
     Grid m_dayPartProducts{};

@@ -37,9 +37,45 @@ bool FileSaveChain::save()
     if (!writeTemporaryFile())
         return false;
     m_step = Step::Syncing;
-    LaunchedCommand *sync = CommandLauncher::start(syncProgram, {}, this, &FileSaveChain::processWrapUp_sync);
-    sync->setObjectName(QStringLiteral("syncCommand"));
+    startStep(syncProgram, {}, QStringLiteral("syncCommand"));
     return true;
+}
+
+void FileSaveChain::connectFinished(LaunchedCommand *command, QObject *receiver, StepHandler handler)
+{
+    // The receiver as context: its slot runs with the command as sender().
+    QObject::connect(command, &LaunchedCommand::finished, receiver,
+                     [handler = std::move(handler)](const CommandResult &result) {
+                         handler(result.exitCode, result.finished ? QProcess::NormalExit : QProcess::CrashExit);
+                     });
+}
+
+void FileSaveChain::startStep(const QString &program, const QStringList &arguments, const QString &name)
+{
+    // The launcher deletes the command once it has reported.
+    LaunchedCommand *command = CommandLauncher::start(program, arguments, this, CommandLauncher::Handler());
+    command->setObjectName(name);
+    m_current = command;
+    if (m_wrapUp)
+        m_wrapUp(command);
+    else
+        connectFinished(command, this, [this, command](int exitCode, QProcess::ExitStatus status) {
+            stepFinished(command, exitCode, status);
+        });
+}
+
+void FileSaveChain::stepFinished(QObject *sender, int exitCode, QProcess::ExitStatus exitStatus)
+{
+    auto *command = qobject_cast<LaunchedCommand *>(sender);
+    if (!command || command != m_current)
+        return;
+    m_current = nullptr;
+    command->disconnect(m_wrapUpReceiver ? m_wrapUpReceiver : this);
+    const bool ok = exitStatus == QProcess::NormalExit && exitCode == 0;
+    if (command->objectName() == QLatin1String("syncCommand"))
+        processWrapUp_sync(ok, command->result());
+    else if (command->objectName() == QLatin1String("mvCommand"))
+        processWrapUp_mv(ok, command->result());
 }
 
 bool FileSaveChain::writeTemporaryFile()
@@ -55,23 +91,21 @@ bool FileSaveChain::writeTemporaryFile()
     return true;
 }
 
-void FileSaveChain::processWrapUp_sync(const CommandResult &result)
+void FileSaveChain::processWrapUp_sync(bool ok, const CommandResult &result)
 {
-    if (!result.ok()) {
+    if (!ok) {
         qWarning().noquote() << "sync before moving" << temporaryPath() << "failed:"
                              << result.exitCode << result.errorText;
         endChain(false);
         return;
     }
     m_step = Step::Moving;
-    LaunchedCommand *mv = CommandLauncher::start(mvProgram, {temporaryPath(), m_targetPath}, this,
-                                                 &FileSaveChain::processWrapUp_mv);
-    mv->setObjectName(QStringLiteral("mvCommand"));
+    startStep(mvProgram, {temporaryPath(), m_targetPath}, QStringLiteral("mvCommand"));
 }
 
-void FileSaveChain::processWrapUp_mv(const CommandResult &result)
+void FileSaveChain::processWrapUp_mv(bool ok, const CommandResult &result)
 {
-    if (!result.ok() || !QFileInfo::exists(m_targetPath)) {
+    if (!ok || !QFileInfo::exists(m_targetPath)) {
         qWarning().noquote() << "Moving" << temporaryPath() << "to" << m_targetPath << "failed:"
                              << result.exitCode << result.errorText
                              << QString::fromLocal8Bit(result.standardError).trimmed();

@@ -45,13 +45,22 @@ QString jsonText(const QJsonValue &value)
     return value.isString() ? value.toString() : QString();
 }
 
-bool isTimerColor(const QString &text)
+// Any text is kept (a colour outside the palette only leaves the timer uncoloured); a
+// missing or non-text value is the no-colour entry.
+QString timerColorOf(const QJsonValue &value)
 {
-    if (text.size() != 7 || !text.startsWith(QLatin1Char('#')))
-        return false;
-    bool ok = false;
-    text.midRef(1).toUInt(&ok, 16);
-    return ok;
+    return value.isString() ? value.toString() : defaultTimerColor;
+}
+
+// A group's members as the file names them, in its order: each "productId" as an integer,
+// 0 where an entry gives none.
+QStringList memberIdsOf(const QJsonObject &group)
+{
+    QStringList members;
+    const QJsonArray products = group.value(QLatin1String("products")).toArray();
+    for (const QJsonValue &member : products)
+        members << QString::number(jsonInt(member.toObject().value(QLatin1String("productId"))));
+    return members;
 }
 
 // A pan covers 1 to 4 bin fractions; anything else in a legacy line would let the
@@ -95,7 +104,8 @@ MenuManager::MenuManager(QObject *parent)
     connect(this, &MenuManager::menuSaveFinished, this, &MenuManager::reportCookbookSave);
     setObjectName(QStringLiteral("menuManager"));
     m_menuSave->setObjectName(QStringLiteral("menuSaveChain"));
-    connect(m_menuSave, &FileSaveChain::saved, this, &MenuManager::writeMenuFileWrapUp);
+    m_menuSave->setWrapUpSlot(this, &MenuManager::writeMenuFileWrapUp);
+    connect(m_menuSave, &FileSaveChain::saved, this, &MenuManager::menuFileSaved);
     connect(m_menuSave, &FileSaveChain::saveFailed, this, &MenuManager::menuSaveFailed);
     connect(this, &MenuManager::reloadProductsFile, this, &MenuManager::menuLoadJsonDocFile);
 }
@@ -487,9 +497,6 @@ QStandardItem *MenuManager::productFromJson(const QJsonObject &product) const
     int upperTemp = jsonInt(product.value(QLatin1String("upperTemp")));
     if (id == 0) // the empty product never heats
         lowerTemp = upperTemp = customerId() == customerIdQrb ? qrbProduct0Temp : 0;
-    QString timerColor = jsonText(product.value(QLatin1String("timerColor")));
-    if (!isTimerColor(timerColor))
-        timerColor = defaultTimerColor;
 
     row->setData(id, IdRole);
     row->setData(names.first(), NameRole);
@@ -503,7 +510,7 @@ QStandardItem *MenuManager::productFromJson(const QJsonObject &product) const
     row->setData(jsonText(product.value(QLatin1String("lidType"))), LidTypeRole);
     row->setData(jsonText(product.value(QLatin1String("bottomType"))), BottomTypeRole);
     setPanSizeFromFraction(row, jsonText(product.value(QLatin1String("zoneSplits"))));
-    row->setData(timerColor, TimerColorRole);
+    row->setData(timerColorOf(product.value(QLatin1String("timerColor"))), TimerColorRole);
     row->setData(product.value(QLatin1String("productLocked")).toBool(false), ProductLockedRole);
     row->setData(QStringLiteral("0"), GroupIdRole);
     row->setData(QStringList(), ProductListRole);
@@ -516,10 +523,7 @@ QStandardItem *MenuManager::groupFromJson(const QJsonObject &group) const
     auto *row = new QStandardItem;
     const int id = jsonInt(group.value(QLatin1String("groupId")));
     const QStringList names = readNameTranslationsFromJson(group.value(QLatin1String("groupName")).toObject());
-    QStringList members;
-    const QJsonArray products = group.value(QLatin1String("products")).toArray();
-    for (const QJsonValue &member : products)
-        members << QString::number(jsonInt(member.toObject().value(QLatin1String("productId"))));
+    const QStringList members = memberIdsOf(group);
 
     row->setData(id, IdRole);
     row->setData(id, GroupIdRole);
@@ -564,9 +568,6 @@ QByteArray MenuManager::menuDataModelToJson() const
 
 QJsonObject MenuManager::productToJson(const QStandardItem *row) const
 {
-    QString timerColor = row->data(TimerColorRole).toString();
-    if (timerColor.isEmpty())
-        timerColor = defaultTimerColor;
     QJsonObject product;
     product.insert(QStringLiteral("productId"), row->data(IdRole).toInt());
     product.insert(QStringLiteral("productName"), setNameListToJson(row->data(NamesListRole).toStringList()));
@@ -577,7 +578,7 @@ QJsonObject MenuManager::productToJson(const QStandardItem *row) const
     product.insert(QStringLiteral("fanSpeed"), row->data(TargetFanSpeedRole).toInt());
     product.insert(QStringLiteral("resetTime"), row->data(ResetTimeRole).toInt());
     product.insert(QStringLiteral("zoneSplits"), row->data(PanSizeXRole).toString());
-    product.insert(QStringLiteral("timerColor"), timerColor);
+    product.insert(QStringLiteral("timerColor"), row->data(TimerColorRole).toString());
     product.insert(QStringLiteral("productLocked"), row->data(ProductLockedRole).toBool());
     product.insert(QStringLiteral("lidType"), row->data(LidTypeRole).toString());
     product.insert(QStringLiteral("bottomType"), row->data(BottomTypeRole).toString());
@@ -608,7 +609,12 @@ bool MenuManager::saveProductsMenuJson()
     return m_menuSave->save();
 }
 
-void MenuManager::writeMenuFileWrapUp()
+void MenuManager::writeMenuFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    m_menuSave->stepFinished(sender(), exitCode, exitStatus);
+}
+
+void MenuManager::menuFileSaved()
 {
     if (m_deleteLegacyListAfterSave) {
         m_deleteLegacyListAfterSave = false;
@@ -920,7 +926,6 @@ QStandardItem *MenuManager::importedJsonProduct(const QJsonObject &product, int 
 {
     const QStringList names = readNameTranslationsFromJson(product.value(QLatin1String("productName")).toObject());
     const QString lid = jsonText(product.value(QLatin1String("lidType")));
-    const QJsonValue color = product.value(QLatin1String("timerColor"));
     const QString zoneSplits = jsonText(product.value(QLatin1String("zoneSplits")));
 
     auto *row = new QStandardItem;
@@ -941,7 +946,7 @@ QStandardItem *MenuManager::importedJsonProduct(const QJsonObject &product, int 
                  BottomTypeRole);
     row->setData(convertPanFractionToPanSize(zoneSplits), PanSizeRole);
     row->setData(zoneSplits, PanSizeXRole);
-    row->setData(color.isString() ? color.toString() : defaultTimerColor, TimerColorRole);
+    row->setData(timerColorOf(product.value(QLatin1String("timerColor"))), TimerColorRole);
     row->setData(product.value(QLatin1String("productLocked")).toBool(false), ProductLockedRole);
     row->setData(QStringLiteral("0"), GroupIdRole);
     row->setData(QStringList(), ProductListRole);
@@ -949,23 +954,13 @@ QStandardItem *MenuManager::importedJsonProduct(const QJsonObject &product, int 
     return row;
 }
 
-QStandardItem *MenuManager::importedJsonGroup(const QJsonObject &group, int language,
-                                              const QSet<int> &productIds) const
+QStandardItem *MenuManager::importedJsonGroup(const QJsonObject &group, int language) const
 {
     const int id = jsonInt(group.value(QLatin1String("groupId")));
     const QStringList names = readNameTranslationsFromJson(group.value(QLatin1String("groupName")).toObject());
     const QString lid = jsonText(group.value(QLatin1String("lidType")));
     const QString zoneSplits = jsonText(group.value(QLatin1String("zoneSplits")));
-    QStringList members;
-    const QJsonArray products = group.value(QLatin1String("products")).toArray();
-    for (const QJsonValue &member : products) {
-        const int memberId = jsonInt(member.toObject().value(QLatin1String("productId")));
-        if (productIds.contains(memberId))
-            members << QString::number(memberId);
-        else
-            qWarning().noquote() << "Imported group" << id << "names product" << memberId
-                                 << "which the menu does not hold; left out";
-    }
+    const QStringList members = memberIdsOf(group);
 
     auto *row = new QStandardItem;
     row->setData(id, IdRole);
@@ -1020,14 +1015,12 @@ bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
     empty->setData(false, ProductLockedRole);
     rows << empty;
 
-    QSet<int> productIds;
     const QJsonArray products = menu.value(QLatin1String("products")).toArray();
     for (const QJsonValue &value : products) {
         const QJsonObject product = value.toObject();
         const int id = jsonInt(product.value(QLatin1String("productId")));
         if (id <= 0)
             continue; // the empty product is the one above
-        productIds.insert(id);
         rows << importedJsonProduct(product, language);
     }
     const QJsonArray groups = menu.value(QLatin1String("productGroups")).toArray();
@@ -1039,7 +1032,7 @@ bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
                                  << QJsonDocument(group).toJson(QJsonDocument::Compact);
             continue;
         }
-        rows << importedJsonGroup(group, language, productIds);
+        rows << importedJsonGroup(group, language);
     }
     m_productsModel->clear();
     for (QStandardItem *row : rows)

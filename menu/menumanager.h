@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSet>
 #include <QStringList>
 #include <QVariant>
@@ -136,7 +137,9 @@ public slots:
     void menuLoadJsonDocFile();
     bool saveProductsMenuJson();
     QByteArray menuDataModelToJson() const;
-    void writeMenuFileWrapUp();
+    // The end of each command of the save ("syncCommand", "mvCommand"), the command as
+    // sender; called otherwise it changes nothing.
+    void writeMenuFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus);
 
     // Legacy products list and names objects.
     void loadProductsMenu();
@@ -186,6 +189,7 @@ private:
     void setPanSizeFromFraction(QStandardItem *row, const QString &zoneSplits) const;
     QJsonObject productToJson(const QStandardItem *row) const;
     QJsonObject groupToJson(const QStandardItem *row) const;
+    void menuFileSaved();
     void menuSaveFailed();
 
     QString chooseLegacyListFile() const;
@@ -196,8 +200,7 @@ private:
     // Where an import keeps the list it replaces: the smallest free productsList.txt_<n>.
     static QString freeLegacyListCopyName(const QString &listPath);
     QStandardItem *importedJsonProduct(const QJsonObject &product, int language) const;
-    QStandardItem *importedJsonGroup(const QJsonObject &group, int language,
-                                     const QSet<int> &productIds) const;
+    QStandardItem *importedJsonGroup(const QJsonObject &group, int language) const;
 
     RoleItemModel *m_productsModel;
     RoleItemModel *m_productsEditModel;

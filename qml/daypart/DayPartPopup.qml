@@ -31,9 +31,7 @@ Item {
         var count = daypartManager.getDayPartsToUseCount()
         for (var i = 0; i < count; ++i) {
             var dayPart = daypartManager.getDayPartToUse(i)
-            // A day part without a name in the current language shows its English one.
-            var name = daypartManager.getDayPartName(dayPart) || daypartManager.getDayPartName(0, dayPart)
-            rows.push({ "dayPart": dayPart, "name": name })
+            rows.push({ "dayPart": dayPart, "name": daypartManager.getDayPartName(dayPart) })
         }
         entries = rows
     }

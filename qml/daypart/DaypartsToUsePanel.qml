@@ -4,7 +4,8 @@ import "qrc:/theme"
 
 // Service settings page "Day-Parts": which day parts the operator may pick. The day
 // part in force is framed and stays as it is. Accept writes the ticks to the day-part
-// manager in index order and saves; Cancel re-reads them.
+// manager in index order and saves; Cancel re-reads them. A language change writes the
+// ticks as they stand (unsaved), and a file load re-reads the list and writes it back.
 Item {
     id: panel
     objectName: "DaypartsToUsePanel"
@@ -25,28 +26,24 @@ Item {
     LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    // A day part without a name in the current language shows its English one.
-    function nameOf(dayPart) {
-        return daypartManager.getDayPartName(dayPart) || daypartManager.getDayPartName(0, dayPart)
-    }
-
     function reload() {
         var list = []
         var count = daypartManager.getDayPartsCount()
         for (var i = 0; i < count; ++i)
-            list.push({ "dayPart": i, "name": nameOf(i),
+            list.push({ "dayPart": i, "name": daypartManager.getDayPartName(i),
                         "ticked": daypartManager.getDayPartIsUsed(i) })
         rows = list
         changed = false
     }
 
-    // A language change renames the rows; ticks not yet accepted stay on screen.
-    function renameRows() {
-        var list = []
+    // The manager's list := the ticked rows in index order, without saving. Never an
+    // empty list: with nothing ticked the manager keeps its own.
+    function applyRows() {
+        if (!anyTicked)
+            return
+        daypartManager.resetIsUsedDayPart()
         for (var i = 0; i < rows.length; ++i)
-            list.push({ "dayPart": rows[i].dayPart, "name": nameOf(rows[i].dayPart),
-                        "ticked": rows[i].ticked })
-        rows = list
+            daypartManager.setIsUsedDayPart(rows[i].dayPart, rows[i].ticked)
     }
 
     function toggle(index) {
@@ -62,9 +59,7 @@ Item {
     function accept() {
         if (!acceptEnabled)
             return
-        daypartManager.resetIsUsedDayPart()
-        for (var i = 0; i < rows.length; ++i)
-            daypartManager.setIsUsedDayPart(rows[i].dayPart, rows[i].ticked)
+        applyRows()
         changed = false
         daypartManager.saveDayPartsUsed()
     }
@@ -78,17 +73,23 @@ Item {
     Connections {
         target: daypartManager
         function onReloadDaypartsInUse() { panel.reload() }
-        function onDaypartsFileLoadDone() { panel.reload() }
+        // Read first: what was loaded is what goes back, never the rows shown before.
+        function onDaypartsFileLoadDone() {
+            panel.reload()
+            panel.applyRows()
+        }
     }
     Connections {
         target: typeof tro !== "undefined" ? tro : null
         ignoreUnknownSignals: true
-        function onLanguageChanged() { panel.renameRows() }
+        function onLanguageChanged() { panel.applyRows() }
     }
     Connections {
+        // Names follow the stored language code, which the settings take after the
+        // translator has switched.
         target: typeof configManager !== "undefined" ? configManager : null
         ignoreUnknownSignals: true
-        function onLanguageIdChanged() { panel.renameRows() }
+        function onLanguageIdChanged() { panel.reload() }
     }
 
     Rectangle {

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QObject>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QtTest>
@@ -119,6 +120,49 @@ inline QStringList waitForToolCalls(const ScratchRoots &roots, int count, int ti
     while (roots.toolCalls().size() < count && elapsed.elapsed() < timeoutMs)
         QTest::qWait(10);
     return roots.toolCalls();
+}
+
+// The save's wrap-up slot takes the end of the save's own commands only. Rows: who calls
+// it (no sender, or a process of that name that is not the save's) and whether a save runs.
+inline void addWrapUpRows()
+{
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<QProcess::ExitStatus>("exitStatus");
+    QTest::addColumn<bool>("saving");
+    QTest::newRow("no sender") << "" << QProcess::NormalExit << false;
+    QTest::newRow("no sender, crashed") << "" << QProcess::CrashExit << false;
+    QTest::newRow("no sender, during a save") << "" << QProcess::NormalExit << true;
+    QTest::newRow("another syncCommand, during a save") << "syncCommand" << QProcess::NormalExit << true;
+    QTest::newRow("another mvCommand, during a save") << "mvCommand" << QProcess::NormalExit << true;
+    QTest::newRow("another mvCommand, no save") << "mvCommand" << QProcess::NormalExit << false;
+}
+
+// Calls `slot(int, QProcess::ExitStatus)` of `owner` for a row of addWrapUpRows, then
+// checks that nothing moved: no file replaced, nothing sent, a running save still
+// running; and that the running save ends as usual, sending `sent` once.
+inline void checkWrapUpRow(QObject *owner, const char *slot, FileSaveChain *chain, const std::function<bool()> &save,
+                           const FakeCabinetCore &core, const QStringList &sent)
+{
+    QFETCH(QString, sender);
+    QFETCH(QProcess::ExitStatus, exitStatus);
+    QFETCH(bool, saving);
+    const QByteArray before = readFile(chain->targetPath());
+    if (saving)
+        QVERIFY(save());
+    if (sender.isEmpty()) {
+        QVERIFY(QMetaObject::invokeMethod(owner, slot, Q_ARG(int, 0), Q_ARG(QProcess::ExitStatus, exitStatus)));
+    } else {
+        QProcess process; // never started: only its finished signal is used
+        process.setObjectName(sender);
+        QVERIFY(QObject::connect(&process, SIGNAL(finished(int,QProcess::ExitStatus)), owner,
+                                 (QByteArray("1") + slot + "(int,QProcess::ExitStatus)").constData()));
+        emit process.finished(0, exitStatus);
+    }
+    QVERIFY(core.sent.isEmpty());
+    QCOMPARE(readFile(chain->targetPath()), before);
+    QCOMPARE(chain->isBusy(), saving);
+    QVERIFY(waitUntilIdle(chain));
+    QCOMPARE(core.sentNames(), saving ? sent : QStringList());
 }
 
 // A scratch data root and a fake core with the managers a test asks for wired in.

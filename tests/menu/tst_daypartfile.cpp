@@ -264,6 +264,14 @@ private slots:
         }
     }
 
+    void wrapUpFollowsOnlyTheSavesCommands_data() { MenuTest::addWrapUpRows(); }
+    void wrapUpFollowsOnlyTheSavesCommands()
+    {
+        loadFixture("dayParts_three.json");
+        MenuTest::checkWrapUpRow(d, "writeDaypartsFileWrapUp", chain(), [this] { return d->saveDayPartFileJson(); },
+                                 *c->core, {"sendFileViaCanbus", "sendOvUpdateDayparts"});
+    }
+
     // The other display announces new files: both are reloaded and never sent back, or
     // two displays would answer each other forever.
     void otherDisplaysAnnouncementReloadsWithoutEcho()

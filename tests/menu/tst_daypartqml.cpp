@@ -85,6 +85,7 @@ private slots:
         c->translator->setLanguage(1);
         c->config->set_languageId(QStringLiteral("spa"));
         QCOMPARE(entry(popup, "entries", 0).value("name").toString(), QStringLiteral("Desayuno"));
+        QCOMPARE(entry(popup, "entries", 1).value("name").toString(), QString()); // no Spanish name
         loadTwelve();
         QCOMPARE(popup->property("entries").toList().size(), 10);
         QTRY_VERIFY(s.item("dayPartEntry9"));
@@ -142,22 +143,68 @@ private slots:
         QCOMPARE(reloadInUse.count(), 2);
     }
 
-    // A language change renames the rows but keeps what is not yet accepted, and does
-    // not touch the manager's list; cancel reads the list again.
+    // Cancel reads the list again, dropping ticks not accepted.
     void panelCancelRereadsTheList()
     {
         QQuickItem *panel = show("DaypartsToUsePanel.qml");
         QVERIFY(panel);
         QVERIFY(s.tap("dayPartRow1"));
         QVERIFY(panel->property("changed").toBool());
-        c->translator->setLanguage(5);
-        c->config->set_languageId(QStringLiteral("deu"));
-        QCOMPARE(entry(panel, "rows", 0).value("name").toString(), QStringLiteral("Fr\u00fchst\u00fcck"));
-        QVERIFY(entry(panel, "rows", 1).value("ticked").toBool());
-        QVERIFY(!d->getDayPartIsUsed(1));
         QVERIFY(s.tap("cancelButton"));
         QVERIFY(!panel->property("changed").toBool());
         QVERIFY(!entry(panel, "rows", 1).value("ticked").toBool());
+        QVERIFY(!d->getDayPartIsUsed(1));
+    }
+
+    // The page writes its list back to the manager, unsaved: on a language change the
+    // ticks as they stand, on a file load the list just loaded (in index order). A list
+    // without a tick is never written. Rows are named in the current language only.
+    void panelReappliesItsList_data()
+    {
+        QTest::addColumn<int>("inForce");
+        QTest::addColumn<QList<int>>("taps");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QString>("inUse");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("language change, a tick not accepted") << 0 << QList<int>{1} << "language" << "0,1,2"
+                                                              << "Fr\u00fchst\u00fcck,,";
+        QTest::newRow("language change, ticks as loaded") << 0 << QList<int>{} << "language" << "0,2"
+                                                          << "Fr\u00fchst\u00fcck,,";
+        QTest::newRow("language change, nothing ticked") << 1 << QList<int>{0, 2} << "language" << "0,2"
+                                                         << "Fr\u00fchst\u00fcck,,";
+        QTest::newRow("file load") << 0 << QList<int>{1} << "load" << "0,2" << "Breakfast,Lunch,Late Night";
+        QTest::newRow("file load, list out of order") << 0 << QList<int>{} << "load 2,0,2" << "0,2"
+                                                      << "Breakfast,Lunch,Late Night";
+    }
+    void panelReappliesItsList()
+    {
+        QFETCH(int, inForce);
+        QFETCH(QList<int>, taps);
+        QFETCH(QString, event);
+        QFETCH(QString, inUse);
+        QFETCH(QString, names);
+        d->set_nextDayPart(inForce);
+        QQuickItem *panel = show("DaypartsToUsePanel.qml");
+        QVERIFY(panel);
+        for (int row : taps)
+            QVERIFY(s.tap("dayPartRow" + QString::number(row)));
+        if (event == "language") {
+            c->translator->setLanguage(5);
+            c->config->set_languageId(QStringLiteral("deu"));
+        } else {
+            if (event.contains(' ')) { // what the load left in the manager
+                d->resetIsUsedDayPart();
+                for (const QString &dayPart : event.section(' ', 1).split(','))
+                    d->setIsUsedDayPart(dayPart.toInt(), true);
+            }
+            emit d->daypartsFileLoadDone();
+        }
+        QCOMPARE(MenuTest::inUseOf(d), inUse);
+        QStringList shown;
+        for (const QVariant &row : panel->property("rows").toList())
+            shown << row.toMap().value("name").toString();
+        QCOMPARE(shown.join(','), names);
+        QVERIFY(!MenuTest::chainOf(d, "dayPartsSaveChain")->isBusy());
     }
 };
 

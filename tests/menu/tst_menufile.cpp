@@ -155,7 +155,7 @@ private slots:
         const char *roles = "id name panSize panSizeX warningTime resetTime targetFanSpeed lidType timerColor productLocked";
         QCOMPARE(m->getRowCount(), 7); // 5 product entries (one not an object), 2 groups
         QCOMPARE(fieldsOf(m->productsModel(), 1, roles), QStringLiteral("21|Numeric split|1|1/3|0|0|0||#fffffd|false"));
-        QCOMPARE(fieldsOf(m->productsModel(), 2, roles), QStringLiteral("22||1|1/3|0|0|0||#fffffd|false"));
+        QCOMPARE(fieldsOf(m->productsModel(), 2, roles), QStringLiteral("22||1|1/3|0|0|0||red|false"));
         QCOMPARE(fieldsOf(m->productsModel(), 3, roles), QStringLiteral("23||1|5/7|0|0|0||#12ab9F|false"));
         QCOMPARE(fieldsOf(m->productsModel(), 4, "id"), QStringLiteral("0"));
         QCOMPARE(m->productsModel()->index(1, 0).data(MenuManager::NamesListRole).toStringList().size(), 15);
@@ -169,9 +169,37 @@ private slots:
         const QJsonArray products = saved.value("products").toArray();
         QCOMPARE(products.size(), 6);
         QCOMPARE(products.at(5)["productName"]["eng_USA"].toString(), QStringLiteral("Group id zero"));
-        QCOMPARE(products.at(5)["timerColor"].toString(), QStringLiteral("#fffffd"));
+        QCOMPARE(products.at(5)["timerColor"].toString(), QString()); // a group row has no timer colour
         for (const QJsonValue &product : products)
             QCOMPARE(product.toObject().size(), 13);
+    }
+
+    // A timer colour is any text of the file, kept as it stands and saved back; only a
+    // missing or non-text value is the no-colour entry.
+    void timerColor_data()
+    {
+        QTest::addColumn<QByteArray>("member"); // the value in the file, "" for none
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("absent") << QByteArray() << "#fffffd";
+        QTest::newRow("a number") << QByteArray("16711680") << "#fffffd";
+        QTest::newRow("null") << QByteArray("null") << "#fffffd";
+        QTest::newRow("a palette colour") << QByteArray("\"#ff0000\"") << "#ff0000";
+        QTest::newRow("mixed case") << QByteArray("\"#12ab9F\"") << "#12ab9F";
+        QTest::newRow("a colour name") << QByteArray("\"red\"") << "red";
+        QTest::newRow("not hexadecimal") << QByteArray("\"#ggggg0\"") << "#ggggg0";
+        QTest::newRow("empty") << QByteArray("\"\"") << "";
+    }
+    void timerColor()
+    {
+        QFETCH(QByteArray, member);
+        QFETCH(QString, loaded);
+        const QByteArray color = member.isEmpty() ? QByteArray() : ", \"timerColor\": " + member;
+        QVERIFY(c->roots.writeRootFile("menu.json", "{\"menuVersion\": 1, \"products\": [{\"productId\": 5" + color + "}]}"));
+        m->menuLoadJsonDocFile();
+        QCOMPARE(fieldsOf(m->productsModel(), 0, "id timerColor"), "5|" + loaded);
+        const QJsonArray saved = jsonOf(m->menuDataModelToJson()).object().value("products").toArray();
+        QCOMPARE(saved.at(0)["timerColor"].toString(), loaded);
+        QVERIFY(saved.at(0)["timerColor"].isString());
     }
 
     void unusableFileIsSetAside_data()
@@ -206,8 +234,9 @@ private slots:
         QVERIFY(c->roots.toolCalls().isEmpty());
     }
 
-    // A save: sync, move, sync, then the file goes to the other display; a failed move
-    // or a temporary file that cannot be written keeps the old file and sends nothing.
+    // A save: sync, move, sync, then the file goes to the other display; a failed move, a
+    // crashed sync or a temporary file that cannot be written keeps the old file and
+    // sends nothing.
     void save_data()
     {
         QTest::addColumn<QString>("obstacle");
@@ -217,6 +246,7 @@ private slots:
         QTest::newRow("saved") << "" << true << QStringList{"sync ", "mv %1.New %1", "sync "}
                                << QStringList{"sendFileViaCanbus", "sendOvUpdateProducts"};
         QTest::newRow("move fails") << "move" << true << QStringList{"sync ", "mv %1.New %1"} << QStringList{};
+        QTest::newRow("sync crashes") << "crash" << true << QStringList{"sync "} << QStringList{};
         QTest::newRow("no temporary file") << "folder" << false << QStringList{} << QStringList{};
     }
     void save()
@@ -235,6 +265,10 @@ private slots:
             c->roots.setVariable("TUL_STANDIN_MV_FAIL", "1");
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Moving .* failed: 1 .*Input/output error"));
             QTest::ignoreMessage(QtWarningMsg, "The menu was not saved; menu.json keeps its previous content.");
+        } else if (obstacle == "crash") {
+            c->roots.setVariable("TUL_STANDIN_SYNC_CRASH", "1");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^sync before moving .*menu.json.New failed"));
+            QTest::ignoreMessage(QtWarningMsg, "The menu was not saved; menu.json keeps its previous content.");
         } else if (obstacle == "folder") {
             QVERIFY(QDir(c->roots.root()).mkdir("menu.json.New"));
             QTest::ignoreMessage(QtWarningMsg, "Unable to Open File for saving!!!");
@@ -243,7 +277,7 @@ private slots:
         QCOMPARE(chain()->isBusy(), started);
         QVERIFY(c->core->sent.isEmpty());
         QVERIFY(MenuTest::waitUntilIdle(chain()));
-        QCOMPARE(MenuTest::waitForToolCalls(c->roots, calls.size()).join(';'), calls.join(';').arg(c->file("menu.json")));
+        QCOMPARE(MenuTest::waitForToolCalls(c->roots, calls.size()).join(';'), calls.join(';').replace("%1", c->file("menu.json")));
         QCOMPARE(c->core->sentNames(), sent);
         QCOMPARE(saved.count() + failed.count(), int(started));
         if (started)
@@ -251,6 +285,15 @@ private slots:
         if (!sent.isEmpty())
             QCOMPARE(c->core->sent.first().args, QVariantList{11});
         QCOMPARE(readFile(c->file("menu.json")) == before, sent.isEmpty());
+        QCOMPARE(c->exists("menu.json.New"), sent.isEmpty()); // left for the next save
+    }
+
+    void wrapUpFollowsOnlyTheSavesCommands_data() { MenuTest::addWrapUpRows(); }
+    void wrapUpFollowsOnlyTheSavesCommands()
+    {
+        loadFixture("menu_multilang.json");
+        MenuTest::checkWrapUpRow(m, "writeMenuFileWrapUp", chain(), [this] { return m->saveProductsMenuJson(); },
+                                 *c->core, {"sendFileViaCanbus", "sendOvUpdateProducts"});
     }
 
     // Saves while one runs wait and become one chain with the content of the moment it

@@ -460,10 +460,10 @@ private slots:
         }
         // The empty product; shown in French at import time, "vented" is not "Vented" and
         // "1/1" on 4 bins per zone; absent values; numeric zoneSplits; the same id twice; a
-        // group of members 5, {}, 6, 99 keeps those of the new menu; a group without
+        // group of members 5, {}, 6, 99 keeps them all, {} as 0; a group without
         // "groupId" is left out rather than taken for a product.
         QCOMPARE(rows.join(" / "), QStringLiteral("0||None|Normal|1|#fffffd| / 5|Frites|None|False|4|#00ff00| / 6||Vented|Normal|1|| / "
-                                                  "7||Solid|Normal|1|#fffffd| / 7||None|Normal|1|#fffffd| / 70||Solid|0|4||5,6 / "
+                                                  "7||Solid|Normal|1|#fffffd| / 7||None|Normal|1|#fffffd| / 70||Solid|0|4||5,0,6,99 / "
                                                   "71||None|0|1||"));
     }
 

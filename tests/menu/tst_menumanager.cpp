@@ -231,6 +231,32 @@ private slots:
             panSizes << m->getProductPanSize(r).toInt();
         QCOMPARE(panSizes, (QSet<int>{1, 2, 3}));
     }
+
+    // An imported group keeps its members as the file names them, whether or not the new
+    // menu holds them: each entry's "productId" as an integer, 0 where there is none.
+    void importedGroupMembers_data()
+    {
+        QTest::addColumn<QByteArray>("members"); // the group's "products"
+        QTest::addColumn<QString>("productList");
+        QTest::newRow("one given, one empty") << QByteArray(R"([{"productId": 5}, {}])") << "5,0";
+        QTest::newRow("not in the menu") << QByteArray(R"([{"productId": 99}, {"productId": 5}])") << "99,5";
+        QTest::newRow("twice") << QByteArray(R"([{"productId": 5}, {"productId": 5}])") << "5,5";
+        QTest::newRow("entries not objects") << QByteArray(R"([5, "6", null])") << "0,0,0";
+        QTest::newRow("ids not whole numbers") << QByteArray(R"([{"productId": "5"}, {"productId": 5.5}, {"productId": -3}])")
+                                               << "0,0,-3";
+        QTest::newRow("not a list") << QByteArray(R"({"productId": 5})") << "";
+    }
+    void importedGroupMembers()
+    {
+        QFETCH(QByteArray, members);
+        QFETCH(QString, productList);
+        const QByteArray document = R"({"header": {"menuVersion": 1}, "menu": {"products": [{"productId": 5}],
+                                        "productGroups": [{"groupId": 7, "products": )" + members + "}]}}";
+        QVERIFY(m->processOrvantaJsonProducts(QString::fromUtf8(document)));
+        QCOMPARE(m->getRowCount(), 3);
+        QCOMPARE(fieldsOf(m->productsModel(), 2, "groupID productList"), "7|" + productList);
+        QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(m, "menuSaveChain")));
+    }
 };
 
 QTEST_MAIN(TestMenuManager)
