@@ -106,7 +106,7 @@ public slots:
     // Day-part file.
     QByteArray dayPartsInfoToJson(bool isToLocalFile) const;
     bool saveDayPartFileJson();
-    void saveNewDayPartsToJson();
+    bool saveNewDayPartsToJson();
     void writeDaypartsFileWrapUp();
     void dayPartsLoadJsonDocFile();
     void readDayPartFile(const QString &dayPartFilename, int j);

@@ -71,6 +71,7 @@ private slots:
         QVERIFY(QDir().mkpath(c->roots.flash()));
         c->menu->menuLoadJsonDocFile();
         m_proxy = new OrvantaProxy(c->core.data());
+        m_proxy->connectAppliers(c->config, c->menu, c->dayParts);
     }
     void cleanup()
     {
