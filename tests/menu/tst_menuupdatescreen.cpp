@@ -130,6 +130,7 @@ private slots:
             QVERIFY(makeFile(c->roots.flash() + name));
         m_proxy->getOvImportDirList();
         QVERIFY(show(size));
+        QVERIFY(item("menuFileListFrame"));
         QCOMPARE(item("menuFileListFrame")->width(), qreal(440));
         QCOMPARE(item("menuFileListFrame")->height(), qreal(listHeight));
         QTRY_VERIFY(item("fileRow_c.tul"));
