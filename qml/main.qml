@@ -299,8 +299,9 @@ Window {
         }
     }
 
+    // The import controller; absent where the shell runs without the back end.
     Connections {
-        target: ovp
+        target: typeof ovp !== "undefined" ? ovp : null
         function onOrvantaDataImported() { mainWindow.layer(updateMessage).imported(ovp.ovImportFilename) }
         function onInvalidFileVersion() { mainWindow.layer(updateMessage).unsupported(ovp.ovImportFilename) }
         function onOrvantaDataImportFailed() { mainWindow.layer(updateMessage).importFailed(ovp.ovImportFilename) }
