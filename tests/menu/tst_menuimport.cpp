@@ -270,6 +270,7 @@ private slots:
         QTest::newRow("binary, menu not saved") << "good.tul" << "second" << "menu.json.New" << 0 << 1 << 2;
         QTest::newRow("binary, settings not saved") << "good.tul" << "second" << "config.txt" << 0 << 0 << 1;
         QTest::newRow("JSON carries no settings") << "apply.json" << "second" << "" << 0 << 0 << 0;
+        QTest::newRow("JSON, menu not saved") << "apply.json" << "second" << "menu.json.New" << 0 << 0 << 0;
     }
 
     void importedSettingsReachTheOtherDisplays()
