@@ -417,6 +417,7 @@ void CabinetManager::connectManagers()
     // Menu-tool files: the automatic import at start-up and the imported menu's name.
     connect(m_masterSync, &MasterSync::doMenuImportSignal, m_ovp, &QStateMachine::start, Qt::QueuedConnection);
     connect(m_ovp, &OrvantaProxy::importedMenu, m_config, &ConfigurationManager::processImportedMenu);
+    m_ovp->connectAppliers(m_config, m_menu, m_dayParts);
     connect(m_ovp, &OrvantaProxy::askForSlaveSignal, this, &CabinetManager::sendRequestRollCallMsg,
             Qt::QueuedConnection);
     connect(this, &CabinetCore::slaveUiFoundChanged, m_ovp, &OrvantaProxy::processSlaveFoundSignal,

@@ -356,9 +356,9 @@ bool DayPartManager::saveDayPartFileJson()
     return m_save->save();
 }
 
-void DayPartManager::saveNewDayPartsToJson()
+bool DayPartManager::saveNewDayPartsToJson()
 {
-    saveDayPartFileJson();
+    return saveDayPartFileJson();
 }
 
 void DayPartManager::writeDaypartsFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus)

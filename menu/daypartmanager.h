@@ -107,7 +107,7 @@ public slots:
     // Day-part file.
     QByteArray dayPartsInfoToJson(bool isToLocalFile) const;
     bool saveDayPartFileJson();
-    void saveNewDayPartsToJson();
+    bool saveNewDayPartsToJson();
     // The end of each command of the save ("syncCommand", "mvCommand"), the command as
     // sender; called otherwise it changes nothing.
     void writeDaypartsFileWrapUp(int exitCode, QProcess::ExitStatus exitStatus);

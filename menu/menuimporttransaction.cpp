@@ -43,6 +43,9 @@ bool MenuImportTransaction::begin()
         return false;
     }
     m_running = true;
+    ++m_run;
+    m_pendingReports = 0;
+    m_stepFailed = false;
     m_configChanged = m_menuChanged = m_dayPartsChanged = false;
     m_menuSaved = m_dayPartsSaved = false;
     qDeleteAll(m_menuBefore);
@@ -60,7 +63,7 @@ bool MenuImportTransaction::begin()
     return true;
 }
 
-void MenuImportTransaction::applyBinary(const BinaryMenuFile &file)
+bool MenuImportTransaction::beginBinary(const BinaryMenuFile &file)
 {
     int rows = 0;
     for (const Product_t &record : file.products)
@@ -68,57 +71,75 @@ void MenuImportTransaction::applyBinary(const BinaryMenuFile &file)
     if (rows > MenuManager::maxLegacyRows) {
         qWarning().noquote() << "The menu file holds" << rows - 1 << "products and groups, more than"
                              << MenuManager::maxLegacyRows - 1 << "; not imported";
-        emit finished(false);
-        return;
+        return false;
     }
-    if (file.outcome != BinaryMenuFile::Outcome::Good || file.dayParts.size() != BinaryMenuFile::dayPartRecords
-        || !begin()) {
-        emit finished(false);
-        return;
-    }
-    if (m_config) {
-        m_configChanged = true;
-        if (!m_config->processOrvantaConfigData(file.configuration))
-            return rollBack("config.txt could not be saved");
-    }
-    m_menuChanged = true;
-    if (!m_menu->processOrvantaProductsList(file.products))
-        return rollBack("the products could not be written");
-    m_dayPartsChanged = true;
-    m_dayParts->processOrvantaDayPart(file.dayParts.at(0), 0);
-    m_dayParts->processOrvantaDayPart(file.dayParts.at(1), 1);
-    if (!m_dayParts->saveDayPartFileJson())
-        return rollBack("dayParts.json could not be written");
-    waitForSaves();
+    return file.outcome == BinaryMenuFile::Outcome::Good && file.dayParts.size() == BinaryMenuFile::dayPartRecords
+        && begin();
 }
 
-void MenuImportTransaction::applyJson(const QString &documentText)
+bool MenuImportTransaction::beginJson(const QJsonObject &document)
 {
-    const QJsonObject header = JsonGuard::parse(documentText.toUtf8(), "menu-tool file", int(JsonMenuFile::maxFileSize))
-                                   .object().value(QLatin1String("header")).toObject();
-    const QJsonValue version = header.value(QLatin1String("menuVersion"));
-    if (!version.isDouble() || version.toDouble() != 1.0) {
+    // The appliers would leave a menu of another version alone while the import said
+    // it was taken.
+    const QJsonValue version = document.value(QLatin1String("header")).toObject().value(QLatin1String("menuVersion"));
+    if (!version.isDouble() || version.toDouble() != double(JsonMenuFile::menuVersion)) {
         qWarning().noquote() << "Menu version" << version.toVariant().toString() << "is not supported; not imported";
-        emit finished(false);
-        return;
+        return false;
     }
-    if (!begin()) {
-        emit finished(false);
+    return begin();
+}
+
+void MenuImportTransaction::expect(int touches, int reports)
+{
+    if (!m_running)
         return;
+    m_configChanged |= (touches & Settings) != 0;
+    m_menuChanged |= (touches & Menu) != 0;
+    m_dayPartsChanged |= (touches & DayParts) != 0;
+    m_pendingReports = reports;
+}
+
+bool MenuImportTransaction::accepts() const
+{
+    return m_running && m_pendingReports > 0 && !m_stepFailed;
+}
+
+void MenuImportTransaction::stepDone(bool ok)
+{
+    if (!accepts())
+        return;
+    --m_pendingReports;
+    m_stepFailed = !ok;
+}
+
+bool MenuImportTransaction::applied(const char *what)
+{
+    if (!m_running)
+        return false;
+    if (m_stepFailed) {
+        rollBack(QStringLiteral("%1 could not be applied").arg(QLatin1String(what)));
+        return false;
     }
-    // Products first, so that the day parts are checked against the new menu.
-    m_menuChanged = true;
-    if (!m_menu->processOrvantaJsonProducts(documentText))
-        return rollBack("the products could not be applied");
-    m_dayPartsChanged = true;
-    if (!m_dayParts->processOrvantaJsonDayParts(documentText))
-        return rollBack("the day parts could not be applied");
-    waitForSaves();
+    if (m_pendingReports > 0) {
+        rollBack(QStringLiteral("nothing applied %1").arg(QLatin1String(what)));
+        return false;
+    }
+    return true;
 }
 
 void MenuImportTransaction::waitForSaves()
 {
     checkDone();
+}
+
+void MenuImportTransaction::waitForQueuedSteps(const char *what)
+{
+    // Posted after the appliers' calls, so it runs once they have.
+    const int run = m_run;
+    QMetaObject::invokeMethod(this, [this, run, what] {
+        if (run == m_run && applied(what))
+            waitForSaves();
+    }, Qt::QueuedConnection);
 }
 
 void MenuImportTransaction::menuSaveFinished(bool ok)
@@ -149,7 +170,7 @@ void MenuImportTransaction::checkDone()
         end(true);
 }
 
-void MenuImportTransaction::rollBack(const char *why)
+void MenuImportTransaction::rollBack(const QString &why)
 {
     qWarning().noquote() << "Menu import failed:" << why << "- the previous menu is kept";
     if (m_config && m_configChanged) {
@@ -193,6 +214,7 @@ void MenuImportTransaction::end(bool ok)
     if (ok && m_configChanged)
         shareSettings();
     m_running = false;
+    m_pendingReports = 0;
     qDeleteAll(m_menuBefore);
     m_menuBefore.clear();
     emit finished(ok);

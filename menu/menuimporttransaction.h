@@ -16,25 +16,47 @@ class QStandardItem;
 
 // One menu import applied as a whole: the settings of a binary file, the products and
 // groups, the day parts, and the saves of config.txt, menu.json and dayParts.json. The
-// result comes as finished(true) only once every file is saved; a file that cannot be
-// written, or a menu refused before anything changed, gives finished(false) and the
-// cabinet keeps its previous menu, day parts and settings (in memory and on file). The
-// settings of a binary file go through the settings store's processOrvantaConfigData,
-// and once the import is saved they go to the other displays as the settings record.
+// appliers are the managers' own slots, reached through the import's signals; each
+// reports its outcome here (stepDone). The result comes as finished(true) only once every
+// file is saved; an applier that fails, one that never ran, a file that cannot be
+// written, or a menu refused before anything changed gives finished(false), and the
+// cabinet keeps its previous menu, day parts and settings (in memory and on file). Once
+// the import is saved, the settings of a binary file go to the other displays as the
+// settings record.
 class MenuImportTransaction : public QObject
 {
     Q_OBJECT
 
 public:
+    // What a step may change, so that a failure puts it back.
+    enum Touches { Settings = 1, Menu = 2, DayParts = 4 };
+
     MenuImportTransaction(MenuManager *menu, DayPartManager *dayParts, ConfigurationManager *config,
                           QObject *parent = nullptr);
     ~MenuImportTransaction() override;
 
     bool isRunning() const { return m_running; }
 
-    // Both report their outcome by finished(), possibly before they return.
-    void applyBinary(const BinaryMenuFile &file);
-    void applyJson(const QString &documentText);
+    // Opens an import and keeps what it may replace. False, with nothing kept, while
+    // another import runs, for a binary file that the products list cannot hold, or for
+    // a JSON menu of another version.
+    bool beginBinary(const BinaryMenuFile &file);
+    bool beginJson(const QJsonObject &document);
+
+    // Announces the step whose signal is emitted next: what it may change and how many
+    // appliers report on it.
+    void expect(int touches, int reports = 1);
+    // An applier may run now: a step is announced and nothing has failed.
+    bool accepts() const;
+    // An applier's outcome; after a failure no further applier runs.
+    void stepDone(bool ok);
+    // After a step's signal, delivered directly: false when an applier failed or none
+    // ran, and then everything is put back and the import ends as failed.
+    bool applied(const char *what);
+    // After the last step: finished() comes once every file is saved. With queued
+    // appliers it first waits for them to run.
+    void waitForSaves();
+    void waitForQueuedSteps(const char *what);
 
 signals:
     void finished(bool ok);
@@ -52,11 +74,10 @@ private:
     };
 
     bool begin();
-    void waitForSaves();
     void menuSaveFinished(bool ok);
     void dayPartsSaveFinished(bool ok);
     void checkDone();
-    void rollBack(const char *why);
+    void rollBack(const QString &why);
     void shareSettings();
     void end(bool ok);
 
@@ -65,6 +86,9 @@ private:
     QPointer<ConfigurationManager> m_config;
 
     bool m_running = false;
+    int m_run = 0;            // counts imports, so that a late check finds its own
+    int m_pendingReports = 0; // appliers of the announced step yet to report
+    bool m_stepFailed = false; // an applier of the announced step failed
     bool m_configChanged = false;
     ConfigValues m_configBefore;
     QList<QStandardItem *> m_menuBefore;

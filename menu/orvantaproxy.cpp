@@ -17,9 +17,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QRegularExpression>
-
-#include <climits>
+#include <QSignalTransition>
 
 namespace {
 
@@ -39,14 +39,12 @@ QStringList listFiles(const QString &dir)
                                QDir::Name | QDir::IgnoreCase);
 }
 
-// The stamp's whole seconds; a run of digits too long for 64 bits is a time that never comes.
+// The stamp's whole seconds; 0 (a time already passed) when it is not a 64-bit number.
 qint64 stampSeconds(const QString &stamp)
 {
-    if (stamp.isEmpty())
-        return 0;
     bool ok = false;
     const qint64 seconds = stamp.toLongLong(&ok);
-    return ok ? seconds : LLONG_MAX;
+    return ok ? seconds : 0;
 }
 
 } // namespace
@@ -62,9 +60,15 @@ OrvantaProxy::OrvantaProxy(QObject *parent)
     QState *doneState = addNamedState(QStringLiteral("doneState"));
     QState *nothingToDo = addNamedState(QStringLiteral("nothingToDo"));
     setInitialState(findOvFile);
-    addNamedTransition(findOvFile, this, SIGNAL(doOvAutoImport()), doTheImport, QStringLiteral("t_1"));
-    addNamedTransition(findOvFile, this, SIGNAL(noOvAutoImport()), nothingToDo, QStringLiteral("t_2"));
-    addNamedTransition(doTheImport, this, SIGNAL(doneImporting()), doneState, QStringLiteral("t_3"));
+    const struct { QState *from; const char *signal; QState *to; const char *name; const char *trigger; } table[] = {
+        {findOvFile, SIGNAL(doOvAutoImport()), doTheImport, "t_1", "this::doOvAutoImport()"},
+        {findOvFile, SIGNAL(noOvAutoImport()), nothingToDo, "t_2", "this::noOvAutoImport()"},
+        {doTheImport, SIGNAL(doneImporting()), doneState, "t_3", "this::doneImporting()"},
+    };
+    for (const auto &t : table) {
+        QSignalTransition *transition = addNamedTransition(t.from, this, t.signal, t.to, QLatin1String(t.name));
+        transition->setProperty("trigSignal", QLatin1String(t.trigger));
+    }
 }
 
 OrvantaProxy::~OrvantaProxy() = default;
@@ -109,6 +113,46 @@ MenuImportTransaction *OrvantaProxy::transaction()
 bool OrvantaProxy::isImporting() const
 {
     return m_importRunning;
+}
+
+void OrvantaProxy::connectAppliers(ConfigurationManager *config, MenuManager *menu, DayPartManager *dayParts)
+{
+    if (config)
+        connect(this, &OrvantaProxy::newConfigData, config, [this, config](const Configuration_t &data) {
+            runApplier([&] { return config->processOrvantaConfigData(data); });
+        });
+    if (menu)
+        connect(this, &OrvantaProxy::newProductsDataList, menu, [this, menu](const QList<Product_t> &list) {
+            runApplier([&] { return menu->processOrvantaProductsList(list); });
+        });
+    if (dayParts) {
+        connect(this, &OrvantaProxy::newDayPartData, dayParts, [this, dayParts](const DayPart_t &data, int idx) {
+            runApplier([&] {
+                dayParts->processOrvantaDayPart(data, idx);
+                return true;
+            });
+        });
+        connect(this, &OrvantaProxy::saveNewDayPartsToJson, dayParts,
+                [this, dayParts] { runApplier([&] { return dayParts->saveNewDayPartsToJson(); }); });
+    }
+    // Queued, so that they run once the import has returned. The products go first: the
+    // day parts keep only the products that the menu holds, and that is the new menu.
+    if (menu)
+        connect(this, &OrvantaProxy::newProductsDataJsonDoc, menu, [this, menu](const QString &doc) {
+            runApplier([&] { return menu->processOrvantaJsonProducts(doc); });
+        }, Qt::QueuedConnection);
+    if (dayParts)
+        connect(this, &OrvantaProxy::newProductsDataJsonDoc, dayParts, [this, dayParts](const QString &doc) {
+            runApplier([&] { return dayParts->processOrvantaJsonDayParts(doc); });
+        }, Qt::QueuedConnection);
+}
+
+// An applier runs only for the step the running import has announced, so that a signal
+// sent at another time, or after a failure, changes nothing.
+void OrvantaProxy::runApplier(const std::function<bool()> &applier)
+{
+    if (m_transaction && m_transaction->accepts())
+        m_transaction->stepDone(applier());
 }
 
 // ---------------------------------------------------------------- properties
@@ -394,10 +438,36 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
         endImport();
         return;
     }
-    if (m_lastBinary.outcome != BinaryMenuFile::Outcome::Good)
+    if (m_lastBinary.outcome != BinaryMenuFile::Outcome::Good || !transaction()->beginBinary(m_lastBinary))
         return reportFailure();
+    applyBinary();
+}
+
+// The settings, the products, the two day parts and the day parts' save, each checked
+// before the next goes out; the report follows the saves (importFinished).
+void OrvantaProxy::applyBinary()
+{
     setImporting(true);
-    transaction()->applyBinary(m_lastBinary);
+    MenuImportTransaction *tx = m_transaction;
+    tx->expect(MenuImportTransaction::Settings);
+    emit newConfigData(m_lastBinary.configuration);
+    if (!tx->applied("the settings"))
+        return;
+    tx->expect(MenuImportTransaction::Menu);
+    emit newProductsDataList(m_lastBinary.products);
+    if (!tx->applied("the products"))
+        return;
+    for (int idx = 0; idx < BinaryMenuFile::dayPartRecords; ++idx) {
+        tx->expect(MenuImportTransaction::DayParts);
+        emit newDayPartData(m_lastBinary.dayParts.at(idx), idx);
+        if (!tx->applied("a day part"))
+            return;
+    }
+    tx->expect(MenuImportTransaction::DayParts);
+    emit saveNewDayPartsToJson();
+    if (!tx->applied("the day parts' save"))
+        return;
+    tx->waitForSaves();
 }
 
 void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
@@ -439,10 +509,17 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
     const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(bytes);
     for (const QString &message : outline.messages)
         qWarning().noquote() << message;
-    if (!outline.ok)
+    if (!outline.ok || !transaction()->beginJson(outline.document))
         return reportFailure();
+    applyJson(outline.document);
+}
+
+void OrvantaProxy::applyJson(const QJsonObject &document)
+{
     setImporting(true);
-    transaction()->applyJson(QString::fromUtf8(bytes));
+    m_transaction->expect(MenuImportTransaction::Menu | MenuImportTransaction::DayParts, 2);
+    emit newProductsDataJsonDoc(QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)));
+    m_transaction->waitForQueuedSteps("the JSON menu");
 }
 
 void OrvantaProxy::reportFailure()

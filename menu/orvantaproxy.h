@@ -4,11 +4,17 @@
 #include "binarymenufile.h"
 #include "p4statemachine.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CabinetCore;
+class ConfigurationManager;
+class DayPartManager;
 class MenuImportTransaction;
+class MenuManager;
 
 // Brings the menu tool's files into the cabinet and writes the cabinet's menu out for
 // it. Two roads: at start-up the machine imports, once, a file dropped into the
@@ -17,7 +23,9 @@ class MenuImportTransaction;
 // preloaded-menus folder and imports the one picked. Binary files ("*.tul") and JSON
 // interchange files ("*.json") are told apart by their endings, ignoring case.
 //
-// An import is reported (orvantaDataImported, importedMenu and the menu manager's
+// An import hands its content to the managers by signals (a binary file's settings,
+// products and two day parts, then the request to save the day parts; a JSON file's
+// document), and is reported (orvantaDataImported, importedMenu and the menu manager's
 // notifyMenuUpdated) only once its files are saved; every failure is reported as a
 // failure and leaves the previous menu in place. A binary file that cannot be opened, or
 // is of another version, is refused on the screen only: the cloud hears of no update.
@@ -50,6 +58,10 @@ public:
     // The last binary file read (whatever its outcome).
     const BinaryMenuFile &lastBinaryFile() const { return m_lastBinary; }
     bool isImporting() const;
+
+    // Connects the import's signals to the managers' appliers, each of which reports to
+    // the running import whether it succeeded; an import that nothing applies fails.
+    void connectAppliers(ConfigurationManager *config, MenuManager *menu, DayPartManager *dayParts);
 
 public slots:
     bool get_ovImportFound() const { return m_ovImportFound; }
@@ -115,6 +127,12 @@ signals:
     void orvantaDataImported();
     void orvantaDataImportFailed();
     void importedMenu(QString value);
+    void newConfigData(Configuration_t data);
+    void newProductsDataList(QList<Product_t> list);
+    void newDayPartData(DayPart_t data, int idx);
+    void saveNewDayPartsToJson();
+    void newProductsDataJsonDoc(QString data);
+    void doIotAgentImport();
 
     void exportedMenu(QString value);
     void exportMenuFailed();
@@ -125,6 +143,9 @@ private:
     MenuImportTransaction *transaction();
     QString importPath(const QString &fileName) const;
     int importMethod() const;
+    void runApplier(const std::function<bool()> &applier);
+    void applyBinary();
+    void applyJson(const QJsonObject &document);
     void reportFailure();
     void importFinished(bool ok);
     void endImport();

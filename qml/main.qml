@@ -180,6 +180,16 @@ Window {
             }
         }
 
+        // How a menu import or export went, over whatever page is open: an import is told
+        // once its files are saved, often after its page was left, and the automatic one
+        // at start-up on no page of its own.
+        Loader {
+            id: updateMessage
+            anchors.fill: parent
+            active: mainWindow.firstFrameShown
+            source: "qrc:/filesExport/UpdateMessage.qml"
+        }
+
         Loader {
             id: overTempDialog
             anchors.fill: parent
@@ -287,6 +297,16 @@ Window {
                 mainWindow.cancelEdits()
             }
         }
+    }
+
+    // The import controller; absent where the shell runs without the back end.
+    Connections {
+        target: typeof ovp !== "undefined" ? ovp : null
+        function onOrvantaDataImported() { mainWindow.layer(updateMessage).imported(ovp.ovImportFilename) }
+        function onInvalidFileVersion() { mainWindow.layer(updateMessage).unsupported(ovp.ovImportFilename) }
+        function onOrvantaDataImportFailed() { mainWindow.layer(updateMessage).importFailed(ovp.ovImportFilename) }
+        function onExportedMenu(value) { mainWindow.layer(updateMessage).exported(value) }
+        function onExportMenuFailed() { mainWindow.layer(updateMessage).exportFailed() }
     }
 
     Connections {

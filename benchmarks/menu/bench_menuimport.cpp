@@ -7,6 +7,7 @@
 // stand-ins for "/bin/sync" and "/bin/mv" on both sides.
 //
 //   bench_menuimport [rounds]
+#include "configurationmanager.h"
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
 #include "floorsave.h"
@@ -74,7 +75,10 @@ int main(int argc, char *argv[])
     menu.menuLoadJsonDocFile();
     DayPartManager dayParts(5, 4, &menu, &core);
     core.daypartManagerPtr = &dayParts;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    core.configManagerPtr = &config;
     OrvantaProxy proxy(&core);
+    proxy.connectAppliers(&config, &menu, &dayParts);
 
     // The files each import writes, as the program wrote them in a first import.
     const QString floorDir = scratch.path() + QStringLiteral("/floor/");

@@ -51,10 +51,10 @@ Rectangle {
 
     Rectangle {
         id: listFrame
+        objectName: "menuFileListFrame"
         anchors { top: header.bottom; topMargin: Theme.spacingSmall; left: parent.left; leftMargin: Theme.spacing }
         width: 440
-        height: page.height > page.width ? 350
-                                         : Math.min(280, page.height - header.height - 2 * Theme.spacingSmall - Theme.spacing)
+        height: page.height > page.width ? 350 : 200
         color: Theme.surface
         border.color: Theme.border
         border.width: 1

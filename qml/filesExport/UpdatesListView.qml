@@ -6,8 +6,8 @@ import "qrc:/theme"
 import "qrc:/config"
 
 // The menu update screen: the import page and the export page side by side, swiped
-// horizontally, and the message that tells how an import or export went (whatever
-// started it, the automatic import at start-up included). Each page has its own lock:
+// horizontally; how an import or export went is told by the shell, over whatever page
+// is open by then. Each page has its own lock:
 // a PIN of its level opens that page, one of level 3 opens both; they lock again when
 // the list is no longer shown.
 Rectangle {
@@ -24,11 +24,10 @@ Rectangle {
     // Where the PIN pad goes: over the area the list is shown in.
     property Item overlayParent: view
     property alias currentIndex: pagesList.currentIndex
-    property alias message: messageText.text
+    property alias message: messageBox.message
 
     function showMessage(text) {
-        messageText.text = text
-        messageBox.visible = true
+        messageBox.show(text)
     }
     function isOpen(name) {
         return lockLevel === 0 || (lockLevel > 0 && unlockedLevels[name] !== undefined)
@@ -114,70 +113,12 @@ Rectangle {
         }
     }
 
-    Connections {
-        target: typeof ovp !== "undefined" ? ovp : null
-        // Each message is a binding, so that it follows a language switch while shown.
-        function onOrvantaDataImported() {
-            var name = ovp.ovImportFilename
-            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file imported: ") + Theme.retranslate() + name }))
-        }
-        function onInvalidFileVersion() {
-            var name = ovp.ovImportFilename
-            view.showMessage(Qt.binding(function() { return qsTr("File version is not supported: ") + Theme.retranslate() + name }))
-        }
-        function onOrvantaDataImportFailed() {
-            var name = ovp.ovImportFilename
-            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file import failed: ") + Theme.retranslate() + name }))
-        }
-        function onExportedMenu(value) {
-            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file exported: ") + Theme.retranslate() + value }))
-        }
-        function onExportMenuFailed() {
-            view.showMessage(Qt.binding(function() { return qsTr("Orvanta file export failed!") + Theme.retranslate() }))
-        }
-    }
-
-    // Over the pages and their locks: a scrim that takes every touch until Close.
-    Item {
+    // The lock's messages; the import controller's results are the shell's.
+    UpdateMessage {
         id: messageBox
-        objectName: "updateMessage"
-        visible: false
+        objectName: "updatesLockMessage"
+        closeObjectName: "updatesLockMessageClose"
         anchors.fill: parent
-        z: 10
-        Rectangle { anchors.fill: parent; color: Theme.scrim }
-        MouseArea { anchors.fill: parent }
-        Rectangle {
-            anchors.centerIn: parent
-            width: Math.min(parent.width - 2 * Theme.spacingLarge, 600)
-            height: messageColumn.implicitHeight + 2 * Theme.spacingLarge
-            color: Theme.surfaceRaised
-            border.color: Theme.border
-            border.width: Theme.borderWidth
-            radius: Theme.radius
-            Column {
-                id: messageColumn
-                anchors.centerIn: parent
-                width: parent.width - 2 * Theme.spacingLarge
-                spacing: Theme.spacing
-                Text {
-                    id: messageText
-                    width: parent.width
-                    wrapMode: Text.Wrap
-                    horizontalAlignment: Text.AlignHCenter
-                    color: Theme.text
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontBody
-                }
-                Button {
-                    objectName: "updateMessageClose"
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: 200
-                    height: Theme.touchTarget
-                    text: qsTr("Close") + Theme.retranslate()
-                    onClicked: messageBox.visible = false
-                }
-            }
-        }
     }
 
     PinPad {

@@ -1,7 +1,7 @@
 # Texts of the menu update screen: import and export of the menu tool's files (see
 # generate_ts.py). "Orvanta" is the menu tool's name and stays as it is.
 MESSAGES = {
-    "UpdatesListView": {
+    "UpdateMessage": {
         "Orvanta file imported: ": dict(
             spa="Archivo de Orvanta importado: ", fra="Fichier Orvanta importé : ",
             deu="Orvanta-Datei importiert: ", ita="File Orvanta importato: ",

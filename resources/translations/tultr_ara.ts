@@ -1411,30 +1411,6 @@ Call service.</source>
         <source>ERROR</source>
         <translation>خطأ</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>تم استيراد ملف Orvanta: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>إصدار الملف غير مدعوم: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>فشل استيراد ملف Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>تم تصدير ملف Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>فشل تصدير ملف Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Call service.</source>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>المنطقة %1: ارتفاع حرارة السخان. اتصل بالصيانة.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>تم استيراد ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>إصدار الملف غير مدعوم: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>فشل استيراد ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>تم تصدير ملف Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>فشل تصدير ملف Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Rufen Sie den Kundendienst.</translation>
         <source>ERROR</source>
         <translation>FEHLER</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta-Datei importiert: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Dateiversion wird nicht unterstützt: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Import der Orvanta-Datei fehlgeschlagen: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta-Datei exportiert: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Export der Orvanta-Datei fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zone %1: Heizung überhitzt. Kundendienst rufen.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta-Datei importiert: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Dateiversion wird nicht unterstützt: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Import der Orvanta-Datei fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta-Datei exportiert: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Export der Orvanta-Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

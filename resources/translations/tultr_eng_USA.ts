@@ -1411,30 +1411,6 @@ Call service.</translation>
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta file imported: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>File version is not supported: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta file import failed: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta file exported: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta file export failed!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Call service.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zone %1: heater over temperature. Call service.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta file imported: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>File version is not supported: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta file import failed: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta file exported: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta file export failed!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Appelez le service technique.</translation>
         <source>ERROR</source>
         <translation>ERREUR</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Fichier Orvanta importé : </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Version de fichier non prise en charge : </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Échec de l'import du fichier Orvanta : </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Fichier Orvanta exporté : </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Échec de l'export du fichier Orvanta !</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Appelez le service technique.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zone %1 : surchauffe de l'élément chauffant. Appelez le service technique.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Fichier Orvanta importé : </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Version de fichier non prise en charge : </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Échec de l'import du fichier Orvanta : </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Fichier Orvanta exporté : </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Échec de l'export du fichier Orvanta !</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Chiamare l'assistenza.</translation>
         <source>ERROR</source>
         <translation>ERRORE</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>File Orvanta importato: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Versione del file non supportata: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Importazione del file Orvanta non riuscita: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>File Orvanta esportato: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Esportazione del file Orvanta non riuscita!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zona %1: riscaldatore in sovratemperatura. Chiamare l'assistenza.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>File Orvanta importato: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versione del file non supportata: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Importazione del file Orvanta non riuscita: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>File Orvanta esportato: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Esportazione del file Orvanta non riuscita!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Call service.</source>
         <source>ERROR</source>
         <translation>エラー</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta ファイルを取り込みました: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>対応していないファイルのバージョンです: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta ファイルを取り込めませんでした: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta ファイルを書き出しました: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta ファイルを書き出せませんでした！</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Call service.</source>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>ゾーン %1：ヒーター過熱。サービスに連絡してください。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta ファイルを取り込みました: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>対応していないファイルのバージョンです: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta ファイルを取り込めませんでした: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta ファイルを書き出しました: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta ファイルを書き出せませんでした！</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Call service.</source>
         <source>ERROR</source>
         <translation>오류</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta 파일을 가져왔습니다: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>지원되지 않는 파일 버전: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta 파일을 가져오지 못했습니다: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta 파일을 내보냈습니다: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta 파일을 내보내지 못했습니다!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>닫기</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Call service.</source>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>구역 %1: 히터 과열. 서비스를 요청하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta 파일을 가져왔습니다: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>지원되지 않는 파일 버전: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta 파일을 가져오지 못했습니다: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta 파일을 내보냈습니다: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta 파일을 내보내지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Bel de service.</translation>
         <source>ERROR</source>
         <translation>FOUT</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Orvanta-bestand geïmporteerd: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Bestandsversie wordt niet ondersteund: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Importeren van Orvanta-bestand mislukt: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Orvanta-bestand geëxporteerd: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Exporteren van Orvanta-bestand mislukt!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Bel de service.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zone %1: verwarming te heet. Bel de service.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Orvanta-bestand geïmporteerd: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Bestandsversie wordt niet ondersteund: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Importeren van Orvanta-bestand mislukt: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Orvanta-bestand geëxporteerd: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Exporteren van Orvanta-bestand mislukt!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>

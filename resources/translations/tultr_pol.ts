@@ -1411,30 +1411,6 @@ Wezwij serwis.</translation>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Zaimportowano plik Orvanta: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Nieobsługiwana wersja pliku: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Import pliku Orvanta nie powiódł się: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Wyeksportowano plik Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Eksport pliku Orvanta nie powiódł się!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Zamknij</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Wezwij serwis.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Strefa %1: przegrzanie grzałki. Wezwij serwis.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Zaimportowano plik Orvanta: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Nieobsługiwana wersja pliku: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Import pliku Orvanta nie powiódł się: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Wyeksportowano plik Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Eksport pliku Orvanta nie powiódł się!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Chame a assistência.</translation>
         <source>ERROR</source>
         <translation>ERRO</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Arquivo do Orvanta importado: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Versão do arquivo não suportada: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Falha ao importar o arquivo do Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Arquivo do Orvanta exportado: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Falha ao exportar o arquivo do Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Chame a assistência.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zona %1: aquecedor superaquecido. Chame a assistência técnica.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Arquivo do Orvanta importado: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versão do arquivo não suportada: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Falha ao importar o arquivo do Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Arquivo do Orvanta exportado: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Falha ao exportar o arquivo do Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

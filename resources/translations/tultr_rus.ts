@@ -1411,30 +1411,6 @@ Call service.</source>
         <source>ERROR</source>
         <translation>ОШИБКА</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Файл Orvanta импортирован: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Версия файла не поддерживается: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Ошибка импорта файла Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Файл Orvanta экспортирован: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Ошибка экспорта файла Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Call service.</source>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Зона %1: перегрев нагревателя. Вызовите сервис.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Файл Orvanta импортирован: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Версия файла не поддерживается: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Ошибка импорта файла Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Файл Orvanta экспортирован: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Ошибка экспорта файла Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

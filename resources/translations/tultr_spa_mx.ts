@@ -1411,30 +1411,6 @@ Llame al servicio técnico.</translation>
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>Archivo de Orvanta importado: </translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>Versión de archivo no admitida: </translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Error al importar el archivo de Orvanta: </translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>Archivo de Orvanta exportado: </translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>¡Error al exportar el archivo de Orvanta!</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Llame al servicio técnico.</translation>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>Zona %1: calentador con temperatura excesiva. Llame al servicio técnico.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>Archivo de Orvanta importado: </translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>Versión de archivo no admitida: </translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Error al importar el archivo de Orvanta: </translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>Archivo de Orvanta exportado: </translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>¡Error al exportar el archivo de Orvanta!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -1411,30 +1411,6 @@ Call service.</source>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
-    <message>
-        <source>Orvanta file imported: </source>
-        <translation>已导入 Orvanta 文件：</translation>
-    </message>
-    <message>
-        <source>File version is not supported: </source>
-        <translation>不支持的文件版本：</translation>
-    </message>
-    <message>
-        <source>Orvanta file import failed: </source>
-        <translation>Orvanta 文件导入失败：</translation>
-    </message>
-    <message>
-        <source>Orvanta file exported: </source>
-        <translation>已导出 Orvanta 文件：</translation>
-    </message>
-    <message>
-        <source>Orvanta file export failed!</source>
-        <translation>Orvanta 文件导出失败！</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
@@ -1549,6 +1525,33 @@ Call service.</source>
     <message>
         <source>Zone %1: heater over temperature. Call service.</source>
         <translation>区域 %1：加热器温度过高。请联系维修。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessage</name>
+    <message>
+        <source>Orvanta file imported: </source>
+        <translation>已导入 Orvanta 文件：</translation>
+    </message>
+    <message>
+        <source>File version is not supported: </source>
+        <translation>不支持的文件版本：</translation>
+    </message>
+    <message>
+        <source>Orvanta file import failed: </source>
+        <translation>Orvanta 文件导入失败：</translation>
+    </message>
+    <message>
+        <source>Orvanta file exported: </source>
+        <translation>已导出 Orvanta 文件：</translation>
+    </message>
+    <message>
+        <source>Orvanta file export failed!</source>
+        <translation>Orvanta 文件导出失败！</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

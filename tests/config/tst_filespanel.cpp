@@ -177,17 +177,17 @@ void TestFilesPanel::failedPins()
     }
     QTRY_COMPARE(pad(s)->isVisible(), padOpen);
     QCOMPARE(importOpen(s), opened);
-    QCOMPARE(s.shown("updateMessage"), blocked);
+    QCOMPARE(s.shown("updatesLockMessage"), blocked);
     if (!blocked)
         return;
     QCOMPARE(s.item("updatesListView")->property("message").toString(),
              QStringLiteral("Too many failed attempts.\nCall service."));
-    QVERIFY(s.tap("updateMessageClose"));
-    QTRY_VERIFY(!s.shown("updateMessage"));
+    QVERIFY(s.tap("updatesLockMessageClose"));
+    QTRY_VERIFY(!s.shown("updatesLockMessage"));
     // Any lock of the list now answers with the message, without the pad.
     QVERIFY(showPage(s, 1));
     QVERIFY(s.tap("exportLockButton"));
-    QTRY_VERIFY(s.shown("updateMessage"));
+    QTRY_VERIFY(s.shown("updatesLockMessage"));
     QVERIFY(!pad(s)->isVisible());
 }
 

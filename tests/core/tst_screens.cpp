@@ -459,6 +459,8 @@ private slots:
     void dockWifiIconAsksFirst();
     void factoryTestClearsTheNetworkPage_data();
     void factoryTestClearsTheNetworkPage();
+    void menuUpdateResultOverEveryPage_data();
+    void menuUpdateResultOverEveryPage();
 
 private:
     void setLanguage(int id);
@@ -469,6 +471,7 @@ private:
     std::unique_ptr<CabinetManager> m_cm;
     QQuickWindow *m_window = nullptr;
     QVector<QHash<QString, QString>> m_catalogues;
+    QString m_startUpUpdateMessage; // the menu update message shown after start-up
 };
 
 void TestScreens::initTestCase()
@@ -486,6 +489,8 @@ void TestScreens::initTestCase()
     // Numbers on file: the dialog that asks for them stays closed over the pages.
     QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"),
                                      "serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n"));
+    // A menu file in the automatic-update folder that fails its import at start-up.
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("updates/menu/startup.json"), "not a menu"));
     m_cm.reset(new CabinetManager(0, 7));
     m_window = qobject_cast<QQuickWindow *>(m_cm->qmlEngine()->rootObjects().value(0));
     QVERIFY(m_window);
@@ -494,6 +499,9 @@ void TestScreens::initTestCase()
     buildEveryPage(m_window);
     // The start-up status in the dock has settled.
     QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 20000);
+    QTest::qWaitFor([this] { return findShown(m_window->contentItem(), QStringLiteral("updateMessage")); }, 5000);
+    if (QQuickItem *message = findShown(m_window->contentItem(), QStringLiteral("updateMessage")))
+        m_startUpUpdateMessage = message->property("message").toString();
     // Every heater has been read once, so that a page built later shows the same degrees.
     QObject *holding = m_cm->qmlEngine()->rootContext()->contextProperty(QStringLiteral("holding")).value<QObject *>();
     QVERIFY(holding);
@@ -1198,4 +1206,47 @@ void TestScreens::factoryTestClearsTheNetworkPage()
 }
 
 QTEST_MAIN(TestScreens)
+// The result of a menu import is told over whatever page is open when it comes: the
+// automatic import's at start-up, and an import's whose update page was left while its
+// files were being saved.
+void TestScreens::menuUpdateResultOverEveryPage_data()
+{
+    QTest::addColumn<QString>("page");   // open when the result comes; empty: start-up
+    QTest::addColumn<QString>("signal"); // of the import controller
+    QTest::addColumn<QString>("message");
+    QTest::newRow("at start-up") << "" << "" << "Orvanta file import failed: startup.json";
+    QTest::newRow("main view") << "Main view" << "orvantaDataImported" << "Orvanta file imported: menu.tul";
+    QTest::newRow("another service page")
+        << "Preferences" << "invalidFileVersion" << "File version is not supported: menu.tul";
+    QTest::newRow("update page left")
+        << "Files Import/Export, left" << "orvantaDataImportFailed" << "Orvanta file import failed: menu.tul";
+}
+
+void TestScreens::menuUpdateResultOverEveryPage()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, signal);
+    QFETCH(QString, message);
+    if (page.isEmpty()) {
+        QCOMPARE(m_startUpUpdateMessage, message);
+        return;
+    }
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    if (page.endsWith(QLatin1String(", left"))) {
+        showPage(m_window, page.section(QLatin1Char(','), 0, 0));
+        settle(m_window);
+        page = QStringLiteral("Main view");
+    }
+    showPage(m_window, page);
+    settle(m_window);
+    QObject *ovp = qmlEngine(m_window)->rootContext()->contextProperty(QStringLiteral("ovp")).value<QObject *>();
+    QVERIFY(ovp);
+    QVERIFY(ovp->setProperty("ovImportFilename", QStringLiteral("menu.tul")));
+    QVERIFY(QMetaObject::invokeMethod(ovp, signal.toLatin1().constData()));
+    QTRY_VERIFY(findShown(m_window->contentItem(), QStringLiteral("updateMessage")));
+    QCOMPARE(findShown(m_window->contentItem(), QStringLiteral("updateMessage"))->property("message").toString(), message);
+    QVERIFY(ovp->setProperty("ovImportFilename", QString()));
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
 #include "tst_screens.moc"

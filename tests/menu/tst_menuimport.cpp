@@ -29,7 +29,8 @@ QString importFixture(const QString &name)
 // location map that, unlike the tray order, runs backwards from bin 19.
 struct Cabinet
 {
-    Cabinet(int zones = 5, int traysPerZone = 4)
+    // Without `wired` nothing applies what the import sends.
+    Cabinet(int zones = 5, int traysPerZone = 4, bool wired = true)
     {
         core.numberOfZones = zones;
         core.traysPerZone = traysPerZone;
@@ -50,6 +51,8 @@ struct Cabinet
         proxy = new OrvantaProxy(&core);
         // As the application core wires it.
         QObject::connect(proxy, &OrvantaProxy::importedMenu, config, &ConfigurationManager::processImportedMenu);
+        if (wired)
+            proxy->connectAppliers(config, menu, dayParts);
     }
 
     bool idle() const
@@ -88,6 +91,29 @@ struct Reports : QObject
     bool reported() const { return !cloud.isEmpty(); }
     QStringList order;
     QList<QPair<int, bool>> cloud;
+};
+
+// What the import hands to the appliers, in order, with its own report signals.
+struct Handovers : QObject
+{
+    explicit Handovers(OrvantaProxy *p)
+    {
+        auto add = [this](const char *name) { return [this, name] { order << QString::fromLatin1(name); }; };
+        connect(p, &OrvantaProxy::newConfigData, this, add("newConfigData"));
+        connect(p, &OrvantaProxy::newProductsDataList, this, add("newProductsDataList"));
+        connect(p, &OrvantaProxy::newDayPartData, this,
+                [this](const DayPart_t &, int idx) { order << QStringLiteral("newDayPartData %1").arg(idx); });
+        connect(p, &OrvantaProxy::saveNewDayPartsToJson, this, add("saveNewDayPartsToJson"));
+        connect(p, &OrvantaProxy::newProductsDataJsonDoc, this, [this](const QString &doc) {
+            order << QStringLiteral("newProductsDataJsonDoc");
+            document = doc;
+        });
+        connect(p, &OrvantaProxy::orvantaDataImported, this, add("orvantaDataImported"));
+        connect(p, &OrvantaProxy::orvantaDataImportFailed, this, add("orvantaDataImportFailed"));
+        connect(p, &OrvantaProxy::importedMenu, this, add("importedMenu"));
+    }
+    QStringList order;
+    QString document;
 };
 
 } // namespace
@@ -244,6 +270,7 @@ private slots:
         QTest::newRow("binary, menu not saved") << "good.tul" << "second" << "menu.json.New" << 0 << 1 << 2;
         QTest::newRow("binary, settings not saved") << "good.tul" << "second" << "config.txt" << 0 << 0 << 1;
         QTest::newRow("JSON carries no settings") << "apply.json" << "second" << "" << 0 << 0 << 0;
+        QTest::newRow("JSON, menu not saved") << "apply.json" << "second" << "menu.json.New" << 0 << 0 << 0;
     }
 
     void importedSettingsReachTheOtherDisplays()
@@ -275,6 +302,109 @@ private slots:
         if (fileOffers)
             QCOMPARE(offers.first(), (QVariantList{ConfigurationManager::configFilePath(), 12}));
         QCOMPARE(shown.size(), reloads);
+    }
+
+    // The import hands its content over by signals, one step after the other, and stops
+    // at the first step that is not applied: nothing of the file stays then.
+    void importSignalsReachTheAppliers_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("wired");
+        QTest::addColumn<QString>("broken"); // a file that cannot be written
+        QTest::addColumn<QStringList>("signalOrder");
+
+        const QStringList binary{"newConfigData", "newProductsDataList", "newDayPartData 0", "newDayPartData 1",
+                                 "saveNewDayPartsToJson"};
+        const QStringList done{"orvantaDataImported", "importedMenu"};
+        const QString failed = QStringLiteral("orvantaDataImportFailed");
+        QTest::newRow("binary") << "good.tul" << true << "" << binary + done;
+        QTest::newRow("JSON") << "apply.json" << true << "" << QStringList{"newProductsDataJsonDoc"} + done;
+        QTest::newRow("binary, nothing applies it") << "good.tul" << false << "" << QStringList{"newConfigData", failed};
+        QTest::newRow("JSON, nothing applies it") << "apply.json" << false << ""
+                                                  << QStringList{"newProductsDataJsonDoc", failed};
+        QTest::newRow("binary, settings not saved") << "good.tul" << true << "config.txt"
+                                                    << QStringList{"newConfigData", failed};
+        QTest::newRow("binary, menu not saved") << "good.tul" << true << "menu.json.New"
+                                                << QStringList{"newConfigData", "newProductsDataList", failed};
+        QTest::newRow("JSON, menu not saved") << "apply.json" << true << "menu.json.New"
+                                              << QStringList{"newProductsDataJsonDoc", failed};
+    }
+
+    void importSignalsReachTheAppliers()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, wired);
+        QFETCH(QString, broken);
+        QFETCH(QStringList, signalOrder);
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        QVERIFY(putOnDrive(file));
+        Cabinet cabinet(5, 4, wired);
+        QVERIFY(cabinet.idle());
+        const QByteArray menuText = cabinet.menu->menuDataModelToJson();
+        const QByteArray dayPartsText = cabinet.dayParts->dayPartsInfoToJson(true);
+        const QString language = cabinet.config->get_languageId();
+        if (!broken.isEmpty())
+            QVERIFY(QDir().mkpath(m_roots->root() + broken));
+
+        Handovers handovers(cabinet.proxy);
+        bool ok = false;
+        importAndWait(cabinet, file, &ok);
+        QCOMPARE(handovers.order, signalOrder);
+        QCOMPARE(ok, signalOrder.contains("importedMenu"));
+        if (!handovers.document.isEmpty()) {
+            // The parsed document, written out again indented.
+            const QJsonDocument sent = QJsonDocument::fromJson(handovers.document.toUtf8());
+            QCOMPARE(sent, MenuTest::jsonOf(MenuTest::readFile(importFixture(file))));
+            QCOMPARE(handovers.document.toUtf8(), sent.toJson(QJsonDocument::Indented));
+        }
+        if (!ok) {
+            QCOMPARE(cabinet.menu->menuDataModelToJson(), menuText);
+            QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsText);
+            QCOMPARE(cabinet.config->get_languageId(), language);
+        }
+    }
+
+    // The appliers take only what a running import announces: the same signals sent at
+    // another time change nothing.
+    void appliersIgnoreSignalsOutsideAnImport_data()
+    {
+        QTest::addColumn<QString>("signal");
+        QTest::newRow("settings") << "newConfigData";
+        QTest::newRow("products") << "newProductsDataList";
+        QTest::newRow("day part") << "newDayPartData";
+        QTest::newRow("day parts' save") << "saveNewDayPartsToJson";
+        QTest::newRow("JSON document") << "newProductsDataJsonDoc";
+    }
+
+    void appliersIgnoreSignalsOutsideAnImport()
+    {
+        QFETCH(QString, signal);
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        Cabinet cabinet;
+        QVERIFY(cabinet.idle());
+        const QByteArray menuText = cabinet.menu->menuDataModelToJson();
+        const QByteArray dayPartsText = cabinet.dayParts->dayPartsInfoToJson(true);
+        const QString language = cabinet.config->get_languageId();
+        const BinaryMenuFile file = BinaryMenuFile::read(MenuTest::readFile(importFixture("good.tul")));
+        QCOMPARE(file.outcome, BinaryMenuFile::Outcome::Good);
+
+        OrvantaProxy *p = cabinet.proxy;
+        if (signal == "newConfigData")
+            emit p->newConfigData(file.configuration);
+        else if (signal == "newProductsDataList")
+            emit p->newProductsDataList(file.products);
+        else if (signal == "newDayPartData")
+            emit p->newDayPartData(file.dayParts.at(0), 0);
+        else if (signal == "saveNewDayPartsToJson")
+            emit p->saveNewDayPartsToJson();
+        else
+            emit p->newProductsDataJsonDoc(QString::fromUtf8(MenuTest::readFile(importFixture("apply.json"))));
+        QTest::qWait(50);
+        QCOMPARE(cabinet.menu->menuDataModelToJson(), menuText);
+        QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsText);
+        QCOMPARE(cabinet.config->get_languageId(), language);
+        QVERIFY(!MenuTest::chainOf(cabinet.menu, "menuSaveChain")->isBusy());
+        QVERIFY(!MenuTest::chainOf(cabinet.dayParts, "dayPartsSaveChain")->isBusy());
     }
 
     void configurationLanguage_data()

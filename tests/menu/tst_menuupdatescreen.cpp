@@ -30,6 +30,12 @@ signals:
     void flashDriveMountedChanged();
 };
 
+static bool makeFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
 class TstMenuUpdateScreen : public QObject
 {
     Q_OBJECT
@@ -38,12 +44,12 @@ class TstMenuUpdateScreen : public QObject
     CabinetStub m_cabinet;
     OrvantaProxy *m_proxy = nullptr;
 
-    bool show()
+    bool show(const QSize &size = QSize(800, 400))
     {
         return s.show("qrc:/filesExport/UpdatesListView.qml",
                       {{"ovp", QVariant::fromValue<QObject *>(m_proxy)},
                        {"cabinetManager", QVariant::fromValue<QObject *>(&m_cabinet)},
-                       {"configManager", QVariant::fromValue<QObject *>(c->config)}}, QSize(800, 400));
+                       {"configManager", QVariant::fromValue<QObject *>(c->config)}}, size);
     }
     // Taps a page's lock and types the PIN on the pad.
     bool unlock(const QString &lock, const QByteArray &pin)
@@ -71,6 +77,7 @@ private slots:
         QVERIFY(QDir().mkpath(c->roots.flash()));
         c->menu->menuLoadJsonDocFile();
         m_proxy = new OrvantaProxy(c->core.data());
+        m_proxy->connectAppliers(c->config, c->menu, c->dayParts);
     }
     void cleanup()
     {
@@ -96,14 +103,48 @@ private slots:
         QVERIFY(!item("acceptButton")->isEnabled());
         QVERIFY(tap("fileRow_good.tul"));
         QTRY_VERIFY(item("acceptButton")->isEnabled());
+        // The shell tells the result, over whatever page is open by then.
+        QSignalSpy imported(m_proxy, &OrvantaProxy::orvantaDataImported);
         QVERIFY(tap("acceptButton"));
-        QTRY_VERIFY(item("updateMessage")->isVisible());
-        QCOMPARE(item("updateMessage")->property("visible").toBool(), true);
-        QCOMPARE(s.root()->property("message").toString(), QStringLiteral("Orvanta file imported: good.tul"));
+        QTRY_COMPARE(imported.count(), 1);
+        QCOMPARE(m_proxy->get_ovImportFilename(), QStringLiteral("good.tul"));
         QCOMPARE(c->menu->getRowCount(), 11);
-        QVERIFY(tap("updateMessageClose"));
-        QTRY_VERIFY(!item("updateMessage")->isVisible());
         QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(c->menu, "menuSaveChain")));
+    }
+
+    // The list's own size and colours: 200 px high (350 in portrait), rows of 40 px
+    // alternating light cyan and white, the picked one framed in green.
+    void fileListLayout_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("listHeight");
+        QTest::newRow("landscape") << QSize(800, 400) << 200;
+        QTest::newRow("portrait") << QSize(480, 720) << 350;
+    }
+
+    void fileListLayout()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, listHeight);
+        for (const char *name : {"a.tul", "b.json", "c.tul"})
+            QVERIFY(makeFile(c->roots.flash() + name));
+        m_proxy->getOvImportDirList();
+        QVERIFY(show(size));
+        QVERIFY(item("menuFileListFrame"));
+        QCOMPARE(item("menuFileListFrame")->width(), qreal(440));
+        QCOMPARE(item("menuFileListFrame")->height(), qreal(listHeight));
+        QTRY_VERIFY(item("fileRow_c.tul"));
+        QStringList colours;
+        for (const char *name : {"fileRow_a.tul", "fileRow_b.json", "fileRow_c.tul"}) {
+            QCOMPARE(item(name)->height(), qreal(40));
+            colours << item(name)->property("color").value<QColor>().name();
+        }
+        QCOMPARE(colours, (QStringList{"#a5fcff", "#ffffff", "#a5fcff"}));
+        QVERIFY(unlock("importLockButton", "604528"));
+        QVERIFY(tap("fileRow_b.json"));
+        QObject *frame = item("fileRow_b.json")->property("border").value<QObject *>();
+        QTRY_COMPARE(frame->property("color").value<QColor>().name(), QStringLiteral("#007700"));
+        QCOMPARE(frame->property("width").toInt(), 3);
     }
 
     void exportWaitsForTheDriveAndWritesTheMenu()
@@ -118,16 +159,17 @@ private slots:
         QVERIFY(unlock("exportLockButton", "604528"));
         QVERIFY(tap("checkFlashDriveButton"));
         QTRY_VERIFY(item("exportMenuButton")->isEnabled());
+        QSignalSpy exported(m_proxy, &OrvantaProxy::exportedMenu);
+        QSignalSpy failed(m_proxy, &OrvantaProxy::exportMenuFailed);
         QVERIFY(tap("exportMenuButton"));
-        QTRY_VERIFY(item("updateMessage")->isVisible());
-        QCOMPARE(s.root()->property("message").toString(), QStringLiteral("Orvanta file exported: MENU_.json"));
+        QTRY_COMPARE(exported.count(), 1);
+        QCOMPARE(exported.first().first().toString(), QStringLiteral("MENU_.json"));
         QVERIFY(QFile::exists(c->roots.flash() + "MENU_.json"));
 
         // The drive is gone when the export is asked for: a failure, and the button goes off.
-        QVERIFY(tap("updateMessageClose"));
         QVERIFY(QDir(c->roots.flash()).removeRecursively());
         QVERIFY(tap("exportMenuButton"));
-        QTRY_COMPARE(s.root()->property("message").toString(), QStringLiteral("Orvanta file export failed!"));
+        QTRY_COMPARE(failed.count(), 1);
         QVERIFY(!item("exportMenuButton")->isEnabled());
     }
 };

@@ -5,6 +5,7 @@
 #include "tulpaths.h"
 
 #include <QAbstractState>
+#include <QAbstractTransition>
 #include <QDateTime>
 #include <QDir>
 #include <QtTest>
@@ -54,15 +55,20 @@ class TstOrvantaProxy : public QObject
 private slots:
     void init()
     {
-        c.reset(new MenuTest::Cabinet(MenuTest::Cabinet::DayParts));
+        c.reset(new MenuTest::Cabinet(MenuTest::Cabinet::All));
         c->menu->menuLoadJsonDocFile();
         m_proxy = new OrvantaProxy(c->core.data());
+        m_proxy->connectAppliers(c->config, c->menu, c->dayParts);
     }
     void cleanup() { c.reset(); }
     void listing_data();
     void listing();
     void automaticImport_data();
     void automaticImport();
+    void transitionTriggers_data();
+    void transitionTriggers();
+    void signalsOfTheClass_data();
+    void signalsOfTheClass();
 };
 
 void TstOrvantaProxy::listing_data()
@@ -128,6 +134,9 @@ void TstOrvantaProxy::automaticImport_data()
     QTest::newRow("stamp with a letter skipped")
         << QStringList{"m.tul=good.tul", "12a.txt", "13.txt"} << "m.tul" << true << QStringList{"12a.txt"}
         << "doneState";
+    // Not a 64-bit number: read as 0, a time long passed.
+    QTest::newRow("stamp too long for 64 bits")
+        << QStringList{"m.tul=good.tul", "99999999999999999999.txt"} << "m.tul" << true << QStringList() << "doneState";
     QTest::newRow("a failing file goes too")
         << QStringList{"bad.tul=bad_header_crc.tul", past} << "bad.tul" << false << QStringList() << "doneState";
     QTest::newRow("only a stamp") << QStringList{past} << "" << false << QStringList{past} << "nothingToDo";
@@ -169,6 +178,47 @@ void TstOrvantaProxy::automaticImport()
     QTest::qWait(20);
     QCOMPARE(cloud.count(), imported.isEmpty() ? 0 : 1);
     QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(c->menu, "menuSaveChain")));
+}
+
+// The tracer names each transition's trigger as the machine's own signal.
+void TstOrvantaProxy::transitionTriggers_data()
+{
+    QTest::addColumn<QString>("transition");
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("t_1") << "t_1" << "this::doOvAutoImport()" << "findOvFile" << "doTheImport";
+    QTest::newRow("t_2") << "t_2" << "this::noOvAutoImport()" << "findOvFile" << "nothingToDo";
+    QTest::newRow("t_3") << "t_3" << "this::doneImporting()" << "doTheImport" << "doneState";
+}
+
+void TstOrvantaProxy::transitionTriggers()
+{
+    QFETCH(QString, transition);
+    QFETCH(QString, trigger);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    auto *t = m_proxy->findChild<QAbstractTransition *>(transition);
+    QVERIFY(t);
+    QCOMPARE(t->property("trigSignal").toString(), trigger);
+    QCOMPARE(t->sourceState()->objectName(), from);
+    QCOMPARE(t->targetState()->objectName(), to);
+}
+
+// Signals the IoT link and the screens reach by name.
+void TstOrvantaProxy::signalsOfTheClass_data()
+{
+    QTest::addColumn<QString>("signature");
+    for (const char *s : {"newConfigData(Configuration_t)", "newProductsDataList(QList<Product_t>)",
+                          "newDayPartData(DayPart_t,int)", "saveNewDayPartsToJson()",
+                          "newProductsDataJsonDoc(QString)", "doIotAgentImport()"})
+        QTest::newRow(s) << QString::fromLatin1(s);
+}
+
+void TstOrvantaProxy::signalsOfTheClass()
+{
+    QFETCH(QString, signature);
+    QVERIFY(m_proxy->metaObject()->indexOfSignal(signature.toLatin1().constData()) >= 0);
 }
 
 QTEST_MAIN(TstOrvantaProxy)
