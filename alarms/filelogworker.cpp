@@ -3,6 +3,7 @@
 #include "alarmslog.h"
 #include "commandlauncher.h"
 #include "errorlogfiles.h"
+#include "interruptedsave.h"
 #include "jsonguard.h"
 #include "safefilereader.h"
 #include "safefilewriter.h"
@@ -233,6 +234,14 @@ bool FileLogWorker::load(bool forWrite)
 {
     if (forWrite)
         QDir().mkpath(logDir());
+    if (!m_settled) {
+        // A rewrite that a kill stopped before its move: its ".New" is the newest log.
+        m_settled = true;
+        InterruptedSave::settle(logPath(), MaxLogBytes, [](const QByteArray &content) {
+            const QJsonDocument document = JsonGuard::parse(content, "interrupted HACCP log", MaxLogBytes);
+            return document.isObject() && document.object().value(kInfo).isArray();
+        });
+    }
     const Stamp now = stampOf(logPath());
     if (m_cache != Cache::None && now == m_stamp && (m_cache == Cache::Log || !forWrite))
         return true;

@@ -143,6 +143,7 @@ private:
     QList<Request> m_queue;
     bool m_busy = false;
 
+    bool m_settled = false;   // a ".New" left by an interrupted rewrite was dealt with
     Cache m_cache = Cache::None;
     Stamp m_stamp;
     QByteArray m_text;        // compact JSON of the whole log

@@ -3,6 +3,7 @@
 #include "alarmslog.h"
 #include "alarmtimings.h"
 #include "cabinetcore.h"
+#include "cleanstop.h"
 #include "configurationmanager.h"
 #include "filelogworker.h"
 
@@ -54,10 +55,10 @@ void HaccpController::startWorker()
 
 HaccpController::~HaccpController()
 {
-    // The worker goes with its thread's finish; the thread must end before it is destroyed.
+    // The worker goes with its thread's finish; the thread must end before it is destroyed,
+    // and not before the records already handed over are in the log.
     releaseGate();
-    m_workerThread.quit();
-    m_workerThread.wait();
+    CleanStop::finishThread(&m_workerThread, m_worker);
 }
 
 void HaccpController::set_haccpDataModel(HaccpDataModel *model)

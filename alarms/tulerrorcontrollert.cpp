@@ -1,6 +1,7 @@
 #include "tulerrorcontrollert.h"
 
 #include "cabinetcore.h"
+#include "cleanstop.h"
 #include "configurationmanager.h"
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
@@ -39,8 +40,8 @@ TulErrorControllerT::TulErrorControllerT(QModbusMaster *master, QObject *parent)
 
 TulErrorControllerT::~TulErrorControllerT()
 {
-    m_thread->quit();
-    m_thread->wait();
+    // Errors already handed over reach their log before the thread ends.
+    CleanStop::finishThread(m_thread, m_worker);
 }
 
 void TulErrorControllerT::connectWorker()

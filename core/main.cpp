@@ -1,4 +1,5 @@
 #include "cabinetmanager.h"
+#include "cleanstop.h"
 #include "dqsnplusidreader.h"
 #include "fieldbusmetatypes.h"
 #include "trayinfo.h"
@@ -14,6 +15,8 @@
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
+    // SIGTERM and SIGINT quit the event loop; the managers' teardown then finishes their writes.
+    CleanStop::install();
     // Two slow firsts run beside the back end's start-up: the connection to the system bus
     // (the cloud agent's link, made when the back end is built) and the font database's
     // first scan (fontconfig's configuration and every installed face). Both are

@@ -3,12 +3,12 @@
 #include "crc32.h"
 #include "holdinglog.h"
 #include "nfctagitem2.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
 #include <QDataStream>
 #include <QDateTime>
-#include <QFile>
 #include <QSet>
 #include <limits>
 #include <memory>
@@ -38,26 +38,27 @@ QByteArray wrapStore(quint32 magic, const QByteArray &body)
 }
 
 // Reads and checks the envelope of `path`; on success `body` holds the checked body.
-// `absent` tells a missing file (nothing to restore) from a damaged one.
+// `absent` tells a missing file (nothing to restore) from a damaged one. Only a plain file
+// is read, without blocking: a pipe or device at the name must not hold up the restore.
 bool readStore(const QString &path, quint32 magic, qint64 maxBytes, QByteArray *body,
                bool *absent, QString *why)
 {
     static const Crc32 crc;
     *absent = false;
-    QFile file(path);
-    if (!file.exists()) {
+    QByteArray data;
+    switch (SafeFileReader::read(path, maxBytes, &data, "NFC store")) {
+    case SafeFileReader::Ok:
+        break;
+    case SafeFileReader::Missing:
         *absent = true;
         return false;
-    }
-    if (file.size() > maxBytes) {
-        *why = QStringLiteral("file of %1 bytes is larger than %2").arg(file.size()).arg(maxBytes);
+    case SafeFileReader::TooLarge:
+        *why = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
+        return false;
+    case SafeFileReader::Unreadable:
+        *why = QStringLiteral("not a plain file, or unreadable");
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = QStringLiteral("cannot open: %1").arg(file.errorString());
-        return false;
-    }
-    const QByteArray data = file.readAll();
     if (data.size() < HeaderBytes) {
         *why = QStringLiteral("only %1 bytes, shorter than its header").arg(data.size());
         return false;

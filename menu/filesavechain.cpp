@@ -1,15 +1,11 @@
 #include "filesavechain.h"
 
 #include "commandlauncher.h"
-#include "safefilereader.h"
+#include "interruptedsave.h"
 #include "safefilewriter.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -37,6 +33,7 @@ bool FileSaveChain::save()
     if (!writeTemporaryFile())
         return false;
     m_step = Step::Syncing;
+    m_underWay = std::make_unique<CleanStop::PendingWrite>();
     startStep(syncProgram, {}, QStringLiteral("syncCommand"));
     return true;
 }
@@ -121,6 +118,7 @@ void FileSaveChain::processWrapUp_mv(bool ok, const CommandResult &result)
 void FileSaveChain::endChain(bool ok)
 {
     m_step = Step::Idle;
+    m_underWay.reset();
     if (ok)
         emit saved();
     else
@@ -134,30 +132,5 @@ void FileSaveChain::endChain(bool ok)
 
 bool FileSaveChain::completeInterruptedSave(const ContentCheck &isComplete)
 {
-    const QFileInfo target(m_targetPath);
-    if (isBusy() || target.exists() || target.isSymLink() || !QFileInfo(temporaryPath()).isFile())
-        return false;
-    // Only a plain file of our own is moved into place: a link planted at the name would
-    // make the target an alias of a file outside the data root.
-    struct stat st;
-    QByteArray data;
-    const bool plain = ::lstat(QFile::encodeName(temporaryPath()).constData(), &st) == 0
-        && S_ISREG(st.st_mode) && st.st_nlink == 1;
-    if (!plain
-        || SafeFileReader::read(temporaryPath(), m_maxBytes, &data, "interrupted save") != SafeFileReader::Ok
-        || !isComplete(data)) {
-        qWarning().noquote() << "Discarding the incomplete" << temporaryPath();
-        QFile::remove(temporaryPath());
-        return false;
-    }
-    QFile file(temporaryPath());
-    const bool durable = file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
-    file.close();
-    if (!durable || !QFile::rename(temporaryPath(), m_targetPath)) {
-        qWarning().noquote() << "Cannot move" << temporaryPath() << "to" << m_targetPath;
-        return false;
-    }
-    SafeFileWriter::syncDirectory(QFileInfo(m_targetPath).absolutePath());
-    qDebug().noquote() << "Completed the interrupted save of" << m_targetPath;
-    return true;
+    return !isBusy() && InterruptedSave::settle(m_targetPath, m_maxBytes, isComplete) == InterruptedSave::Completed;
 }

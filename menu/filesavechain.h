@@ -9,6 +9,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+#include "cleanstop.h"
 
 class LaunchedCommand;
 struct CommandResult;
@@ -69,10 +72,9 @@ public:
     // code 0 ends the chain with saveFailed().
     void stepFinished(QObject *sender, int exitCode, QProcess::ExitStatus exitStatus);
 
-    // A save interrupted by a power cut leaves the temporary file without the target.
-    // When no chain runs, the target is missing and the temporary file holds content
-    // that `isComplete` accepts, it is made durable and moved into place (true). A
-    // temporary file that is not complete is removed.
+    // A save interrupted by a kill or a power cut leaves the temporary file behind. When
+    // no chain runs, it is settled by the rule of every ".New" file (InterruptedSave):
+    // moved into place when `isComplete` accepts it (true), otherwise removed.
     bool completeInterruptedSave(const ContentCheck &isComplete);
 
 signals:
@@ -96,6 +98,7 @@ private:
     const QString m_savingMessage;
     const ContentProvider m_content;
     Step m_step = Step::Idle;
+    std::unique_ptr<CleanStop::PendingWrite> m_underWay; // a stop waits for the chain
     bool m_pending = false;
     QPointer<LaunchedCommand> m_current;
     QObject *m_wrapUpReceiver = nullptr;

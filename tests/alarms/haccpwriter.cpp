@@ -1,5 +1,6 @@
-// Adds HACCP records to the log one after another for ever, printing the number of each
-// record once its rewrite has ended; the kill test stops it at random moments.
+// Adds HACCP records named "<label> <number>" (label: the first argument) to the log one
+// after another for ever, printing the number of each record once its rewrite has ended;
+// the kill test stops it at random moments.
 #include "filelogworker.h"
 
 #include <QCoreApplication>
@@ -12,12 +13,13 @@ int main(int argc, char *argv[])
     // the worker runs: one left running would complete a rewrite after the cut.
     setpgid(0, 0);
     QCoreApplication app(argc, argv);
+    const QString label = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("Kill");
     FileLogWorker worker;
     QString result;
     QObject::connect(&worker, &FileLogWorker::addHaccpDone, [&result](const QString &r) { result = r; });
     for (int i = 0;; ++i) {
         HaccpData data;
-        data.name = QStringLiteral("Kill %1").arg(i);
+        data.name = QStringLiteral("%1 %2").arg(label).arg(i);
         data.date = QStringLiteral("2024/05/14");
         data.time = QStringLiteral("06:00:00");
         data.duration = QStringLiteral("----");

@@ -166,6 +166,43 @@ private slots:
             QCOMPARE(readFile(kept.first().filePath()), content);
     }
 
+    // A rewrite stopped by a kill between its ".New" and its move: the first request after
+    // the start moves a complete ".New" over the log (it holds the newest records) and
+    // drops a torn one.
+    void interruptedRewriteIsSettledFirst_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no log
+        QTest::addColumn<QByteArray>("leftover");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("dropped");
+        const QByteArray older = log(open(2, "Old"));
+        const QByteArray newer = log(stored(2, "2024/05/14", true, "00:35:10", "Stop", "06:00:00") + "," + open(2, "Old"));
+        QTest::newRow("complete, beside the log") << older << newer
+            << log(open(1, "A") + "," + stored(2, "2024/05/14", true, "00:35:10", "Stop", "06:00:00") + "," + open(2, "Old"))
+            << false;
+        QTest::newRow("complete, the log missing") << QByteArray() << older << log(open(1, "A") + "," + open(2, "Old")) << false;
+        QTest::newRow("torn") << older << newer.left(newer.size() - 3) << log(open(1, "A") + "," + open(2, "Old")) << true;
+        QTest::newRow("an object without records") << older << QByteArray(R"({"desc":"HACCP Data Log"})")
+            << log(open(1, "A") + "," + open(2, "Old")) << true;
+    }
+    void interruptedRewriteIsSettledFirst()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, leftover);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, dropped);
+        ScratchRoots roots;
+        if (!before.isNull())
+            QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", before));
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json.New", leftover));
+        if (dropped)
+            QTest::ignoreMessage(QtWarningMsg, qPrintable("Discarding the incomplete " + W::newLogPath()));
+        W worker;
+        QCOMPARE(run(worker, Add, add()), W::OkResult);
+        QCOMPARE(readFile(W::logPath()), after);
+        QVERIFY(!QFile::exists(W::newLogPath()));
+    }
+
     // A link planted at the log's names is replaced, never written through.
     void linksAreNeverWrittenThrough_data()
     {

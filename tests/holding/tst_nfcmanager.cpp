@@ -4,8 +4,18 @@
 #include "scratchroots.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -94,6 +104,8 @@ private slots:
     void storeSurvivesRestart();
     void damagedStoreLoadsNothing_data();
     void damagedStoreLoadsNothing();
+    void storeThatIsNoPlainFileIsRefusedAtOnce_data();
+    void storeThatIsNoPlainFileIsRefusedAtOnce();
 };
 
 // Operations: "reg <pan> <bin>", "dereg <pan>", "remove <pan>", "move <pan> <bin>".
@@ -444,6 +456,81 @@ void TestNfcManager::damagedStoreLoadsNothing()
         QCOMPARE(reader.getBinTagUid(bin), bin == 7 ? PanB : 0);
         QCOMPARE(reader.getPreviousUid(bin), bin == 7 ? PanB : 0);
     }
+}
+
+// Something other than a plain file at a store's name (a pipe would block an ordinary
+// open for good) is refused within a second, and the restore goes on with the other store.
+void TestNfcManager::storeThatIsNoPlainFileIsRefusedAtOnce_data()
+{
+    QTest::addColumn<bool>("tagStore");
+    QTest::addColumn<QString>("kind");
+    for (bool tagStore : {true, false}) {
+        const QByteArray file = tagStore ? "tags: " : "previous uids: ";
+        for (const char *kind : {"pipe", "socket"})
+            QTest::newRow((file + kind).constData()) << tagStore << QString(kind);
+    }
+}
+
+void TestNfcManager::storeThatIsNoPlainFileIsRefusedAtOnce()
+{
+    QFETCH(bool, tagStore);
+    QFETCH(QString, kind);
+
+    ScratchRoots scratch;
+    {
+        NFCmanager writer;
+        QVERIFY(writer.registerTag2(pan(PanA, 3)));
+        writer.setPreviousUid(4, PanB);
+        QVERIFY(writer.saveNFC2());
+        QVERIFY(writer.savePreviousUid());
+    }
+    const QString path = tagStore ? NFCmanager::tagStorePath() : NFCmanager::previousUidPath();
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(QFile::remove(path));
+    int socketFd = -1;
+    if (kind == "pipe") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == "socket") {
+        socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        qstrcpy(address.sun_path, name.constData());
+        QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    }
+
+    // The restore of the holding, in its order, off the test's thread: a reader that
+    // blocks is freed by a writer opening the pipe, and then fails on its time.
+    NFCmanager reader;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path)
+                                                          + " not loaded: not a plain file"));
+    std::atomic<bool> done {false};
+    bool restoredTags = false;
+    bool restoredPrevious = false;
+    QElapsedTimer clock;
+    clock.start();
+    std::thread restore([&] {
+        restoredTags = reader.restoreNFC2();
+        restoredPrevious = reader.restorePreviousUid();
+        done = true;
+    });
+    while (!done && clock.elapsed() < 1000)
+        QThread::msleep(5);
+    const qint64 took = clock.elapsed();
+    if (!done && kind == "pipe") {
+        const int unblock = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+        if (unblock >= 0)
+            ::close(unblock);
+    }
+    restore.join();
+    if (socketFd >= 0)
+        ::close(socketFd);
+    QVERIFY2(took < 1000, "the restore blocked on the store");
+
+    QCOMPARE(restoredTags, !tagStore);
+    QCOMPARE(restoredPrevious, tagStore);
+    QCOMPARE(reader.getBinTagUid(3), tagStore ? quint64(0) : PanA);
+    QCOMPARE(reader.getPreviousUid(4), tagStore ? PanB : quint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestNfcManager)

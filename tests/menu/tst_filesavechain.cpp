@@ -1,5 +1,6 @@
-// The ".New" save chain never writes through a link planted in the data root, and an
-// interrupted save is completed only from a plain file of its own.
+// The ".New" save chain never writes through a link planted in the data root, holds a
+// stop back while it runs, and an interrupted save is completed only from a plain file of
+// its own.
 #include "filesavechain.h"
 #include "linktrap.h"
 #include "menutestsupport.h"
@@ -37,7 +38,9 @@ void TestFileSaveChain::saveNeverWritesThroughALink()
     FileSaveChain chain(roots.root() + "menu.json", "Saving", [] { return QByteArray("{}"); });
     QSignalSpy saved(&chain, &FileSaveChain::saved);
     QVERIFY(chain.save());
+    QCOMPARE(CleanStop::writesUnderWay(), 1); // a stop signal waits for the chain
     QVERIFY(MenuTest::waitUntilIdle(&chain));
+    QCOMPARE(CleanStop::writesUnderWay(), 0);
     QCOMPARE(saved.count(), 1);
     QVERIFY(trap.outsideUntouched());
     QCOMPARE(MenuTest::readFile(roots.root() + "menu.json"), QByteArray("{}"));
