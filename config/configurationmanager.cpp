@@ -47,7 +47,8 @@ const QString kDefaultIotType = QStringLiteral("QRB_VAZARA");
 bool SettingKind::refusesText(const char *name, const QString &value)
 {
     if (CabinetIdentity::isIdentityKey(name) && !CabinetIdentity::acceptableIdentityValue(value)) {
-        qWarning() << "Refused an identity value holding \"=\", a line break or NUL for" << name;
+        qWarning() << "Refused an identity value that would not read back from its file (\"=\", a line break, NUL"
+                   << "or over" << CabinetIdentity::MaxIdentityValueBytes << "bytes) for" << name;
         return true;
     }
     const QString why = PathGuard::refusal(QLatin1String(name), value);
