@@ -71,6 +71,16 @@ void TestCabinetIdentity::identityFileRoundTrip()
     QCOMPARE(QStringList({again.get_serialNumber(), again.get_modelNumber(), again.get_customerIdStr(), again.get_uuidNumber()}),
              QStringList({"SN 123/4", "HX5", "QRB", "0f8fad5b-d9cb-469f-a165-70867728950e"}));
     QCOMPARE(dialog.count(), 0);
+
+    // Four values at the value cap still make a file its reader takes whole.
+    const QString longest(CabinetIdentity::MaxIdentityValueBytes, QLatin1Char('9'));
+    for (const char *key : CabinetIdentity::IdentityKeys)
+        QVERIFY(f.config->setProperty(key, longest));
+    QVERIFY(f.config->saveCabinetSerialModelNumbers());
+    ConfigurationManager third(nullptr, nullptr, true, 1, &f.core);
+    third.loadCabinetSerialModelNumbers();
+    QCOMPARE(QStringList({third.get_serialNumber(), third.get_modelNumber(), third.get_customerIdStr(), third.get_uuidNumber()}),
+             QStringList({longest, longest, longest, longest}));
 }
 
 void TestCabinetIdentity::loadingFillsGaps_data()
