@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QUuid>
 
+#include <cstdio>
+
 const char *const CabinetIdentity::IdentityKeys[4] = {"serialNumber", "modelNumber", "uuidNumber",
                                                       "customerIdStr"};
 
@@ -105,10 +107,11 @@ bool CabinetIdentity::isIdentityKey(const char *name)
 bool CabinetIdentity::acceptableIdentityValue(const QString &value)
 {
     for (const QChar c : value) {
-        if (c == QLatin1Char('=') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.unicode() == 0)
+        if (c == QLatin1Char('=') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.unicode() == 0
+            || c == QChar::ReplacementCharacter)
             return false;
     }
-    return true;
+    return value.toUtf8().size() <= MaxIdentityValueBytes;
 }
 
 CabinetIdentity::WifiSeed CabinetIdentity::parseWifiSeed(const QByteArray &text)
@@ -129,31 +132,55 @@ CabinetIdentity::WifiSeed CabinetIdentity::parseWifiSeed(const QByteArray &text)
 
 bool CabinetIdentity::saveCabinetSerialModelNumbers()
 {
+    const QString path = identityFilePath();
+    if (m_fileUnreadable && m_config->get_uuidNumber().isEmpty()) {
+        // A file without the UUID in place of the unreadable one would give the cabinet
+        // a new UUID at the next start.
+        qWarning() << "Unable to Open File for writing:" << path << "could not be read and may hold the UUID";
+        restoreStoredNumbers();
+        return false;
+    }
     QByteArray text;
     for (const char *key : IdentityKeys)
         text += QByteArray(key) + '=' + m_config->property(key).toString().toUtf8() + '\n';
     QString error;
-    if (!SafeFileWriter::writeFile(identityFilePath(), text, &error)) {
-        qWarning() << "Unable to Open File for writing:" << identityFilePath() << error;
+    if (!SafeFileWriter::writeFile(path, text, &error)) {
+        qWarning() << "Unable to Open File for writing:" << path << error;
+        restoreStoredNumbers();
         return false;
     }
+    m_storedSerial = m_config->get_serialNumber();
+    m_storedModel = m_config->get_modelNumber();
     qDebug() << "Saving Serial and Model numbers file.";
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
     return true;
 }
 
+void CabinetIdentity::restoreStoredNumbers()
+{
+    if (m_config->get_serialNumber() == m_storedSerial && m_config->get_modelNumber() == m_storedModel)
+        return;
+    qWarning().noquote() << "Serial and model numbers not saved: back to" << m_storedSerial << m_storedModel;
+    m_config->set_serialNumber(m_storedSerial);
+    m_config->set_modelNumber(m_storedModel);
+}
+
 void CabinetIdentity::loadCabinetSerialModelNumbers()
 {
-    // The UUID is the cabinet's name in the cloud: a damaged file is set aside, not
-    // rewritten blank, and every line of it that still reads is kept.
+    // The UUID is the cabinet's name in the cloud: it is made only when a file that could
+    // be read held none. A damaged file is set aside once what still reads of it is in a
+    // sound one; a file that cannot be read at all stays where it is.
     const QString path = identityFilePath();
     QByteArray text;
-    const SafeFileReader::Result read = readHead(path, MaxIdentityFileBytes, &text, "identity file");
+    SafeFileReader::Result read = SafeFileReader::read(path, MaxIdentityFileBytes, &text, "identity file");
+    bool wholeFile = read == SafeFileReader::Ok;
+    if (read == SafeFileReader::TooLarge)
+        wholeFile = SafeFileReader::read(path, MaxIdentityRecoveryBytes, &text, "identity file") == SafeFileReader::Ok;
+    m_fileUnreadable = read != SafeFileReader::Missing && !wholeFile;
     int taken = 0;
     for (const auto &line : keyValueLines(text)) {
         const QByteArray key = line.first.toLatin1();
         if (isIdentityKey(key.constData()) && acceptableIdentityValue(line.second)
-            && !line.second.contains(QChar::ReplacementCharacter)
             && m_config->setProperty(key.constData(), line.second))
             ++taken;
         else
@@ -162,29 +189,28 @@ void CabinetIdentity::loadCabinetSerialModelNumbers()
     QString why;
     if (read == SafeFileReader::Missing)
         qDebug() << "Unable to Open File: " << path;
+    else if (m_fileUnreadable)
+        qWarning().noquote() << "The identity file" << path << "could not be read: left as it is, no UUID made";
     else if (read == SafeFileReader::TooLarge)
         why = QStringLiteral("larger than %1 bytes").arg(MaxIdentityFileBytes);
-    else if (read == SafeFileReader::Unreadable)
-        why = QStringLiteral("unreadable");
     else if ((why = SafeFileReader::textProblem(text)).isEmpty() && taken == 0)
         why = text.trimmed().isEmpty() ? QStringLiteral("empty") : QStringLiteral("no valid line");
-    const bool setAside = !why.isEmpty();
-    if (setAside)
-        SafeFileReader::setAside(path, QStringLiteral("identity file: ") + why);
+    const QString aside = why.isEmpty() ? QString()
+                                        : SafeFileReader::setAside(path, QStringLiteral("identity file: ") + why);
+    m_storedSerial = m_config->get_serialNumber();
+    m_storedModel = m_config->get_modelNumber();
 
     if (m_config->get_serialNumber().isEmpty() || m_config->get_modelNumber().isEmpty())
         emit m_config->showSerialModelNumbersDialog();
     if (m_config->get_uuidNumber().isEmpty()) {
-        // A file that could not be read may still hold the UUID: none is made up for it.
-        if (read == SafeFileReader::Unreadable) {
-            qWarning().noquote() << "No UUID made: the identity file" << path << "could not be read";
+        if (m_fileUnreadable)
             return;
-        }
         m_config->set_uuidNumber(QUuid::createUuid().toString().remove(QLatin1Char('{')).remove(QLatin1Char('}')));
         saveCabinetSerialModelNumbers();
-    } else if (setAside) {
-        // What was kept of the old file goes into a sound one.
-        saveCabinetSerialModelNumbers();
+    } else if (!aside.isEmpty() && !saveCabinetSerialModelNumbers()) {
+        // What was kept of the old file is not in a sound one: the old one stays in use.
+        if (::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) != 0)
+            qWarning().noquote() << "The identity file" << aside << "could not be put back as" << path;
     }
 }
 

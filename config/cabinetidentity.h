@@ -16,6 +16,11 @@ public:
     static constexpr const char *ApplicationVersion = "RO-2503";
     // Four short lines; a larger file is not read whole.
     static constexpr qint64 MaxIdentityFileBytes = 16 * 1024;
+    // Four values this long still fit under the cap with their keys.
+    static constexpr int MaxIdentityValueBytes = int(MaxIdentityFileBytes - 64) / 4;
+    // A file over its cap (older versions wrote numbers of any length) is searched this
+    // far for its UUID before anything is decided about it.
+    static constexpr qint64 MaxIdentityRecoveryBytes = 1024 * 1024;
     // The cloud agent's version file: a few short lines.
     static constexpr qint64 MaxIotVersionFileBytes = 16 * 1024;
 
@@ -30,8 +35,9 @@ public:
     static QString defaultNetworkSeedPath();
     static QString credentialsPath();
 
-    // Identity values live in "key=value" lines: "=", line breaks and NUL would break the
-    // file, so such values are refused.
+    // Identity values live in "key=value" lines: "=", line breaks, NUL, a character the
+    // reader takes for a broken byte (U+FFFD) or a value past MaxIdentityValueBytes would
+    // not read back, so such values are refused.
     static bool isIdentityKey(const char *name);
     static bool acceptableIdentityValue(const QString &value);
 
@@ -47,6 +53,8 @@ public:
 
     explicit CabinetIdentity(ConfigurationManager *config) : m_config(config) {}
 
+    // A save that fails (or is refused) puts the serial and model numbers back to what
+    // the file holds, so that the cabinet never reports numbers it has not stored.
     bool saveCabinetSerialModelNumbers();
     void loadCabinetSerialModelNumbers();
     // True when the cloud agent's version file was there to read, whatever it held.
@@ -63,8 +71,14 @@ public:
 private:
     // Applies a seed file's network when it opens; false when there is none.
     bool applySeedFile(const QString &path);
+    void restoreStoredNumbers();
 
     ConfigurationManager *m_config;
+    // The file could not be read and may hold the UUID: nothing is written over it.
+    bool m_fileUnreadable = false;
+    // The numbers as the file holds them, since the last load or save.
+    QString m_storedSerial;
+    QString m_storedModel;
 };
 
 #endif // CABINETIDENTITY_H

@@ -47,7 +47,8 @@ const QString kDefaultIotType = QStringLiteral("QRB_VAZARA");
 bool SettingKind::refusesText(const char *name, const QString &value)
 {
     if (CabinetIdentity::isIdentityKey(name) && !CabinetIdentity::acceptableIdentityValue(value)) {
-        qWarning() << "Refused an identity value holding \"=\", a line break or NUL for" << name;
+        qWarning() << "Refused an identity value that would not read back from its file (\"=\", a line break, NUL"
+                   << "or over" << CabinetIdentity::MaxIdentityValueBytes << "bytes) for" << name;
         return true;
     }
     const QString why = PathGuard::refusal(QLatin1String(name), value);
@@ -477,16 +478,34 @@ bool ConfigurationManager::applyConfigValue(const QString &key, const QString &v
 
 bool ConfigurationManager::readConfigFile()
 {
-    // A file that cannot be used (unreadable, binary, past the cap, empty, without one
-    // setting) is set aside under its own name before the defaults are saved over it,
-    // so that the Wi-Fi network, store number and passcodes in it are not lost.
+    // Every line that reads is kept: one bad line (a Wi-Fi name in Latin-1, a NUL) must
+    // not cost the store number, language and network. Only a file of which nothing can
+    // be used (unreadable, past the cap, empty, without one setting) is set aside under
+    // its own name before the defaults are saved over it.
+    const QString path = configFilePath();
     QByteArray text;
-    if (!SafeFileReader::readTextAtStart(configFilePath(), MaxConfigFileBytes, &text, "settings file")) {
-        qDebug() << "Unable to Open File !!!" << configFilePath();
+    QString why;
+    switch (SafeFileReader::read(path, MaxConfigFileBytes, &text, "settings file")) {
+    case SafeFileReader::Ok:
+        break;
+    case SafeFileReader::Missing:
+        qDebug() << "Unable to Open File !!!" << path;
         return false;
+    case SafeFileReader::TooLarge:
+        why = QStringLiteral("larger than %1 bytes").arg(MaxConfigFileBytes);
+        break;
+    case SafeFileReader::Unreadable:
+        why = QStringLiteral("unreadable");
+        break;
     }
-    if (readConfigText(text) == 0) {
-        SafeFileReader::setAside(configFilePath(), QStringLiteral("settings file: no valid line"));
+    if (why.isEmpty() && readConfigText(text) == 0) {
+        why = SafeFileReader::textProblem(text);
+        if (why.isEmpty())
+            why = text.trimmed().isEmpty() ? QStringLiteral("empty") : QStringLiteral("no valid line");
+    }
+    if (!why.isEmpty()) {
+        qDebug() << "Unable to Open File !!!" << path;
+        SafeFileReader::setAside(path, QStringLiteral("settings file: ") + why);
         return false;
     }
     emit configFileRead();
@@ -499,9 +518,19 @@ int ConfigurationManager::readConfigText(const QByteArray &text)
     if (lines.size() > MaxConfigFileLines)
         qWarning() << "The settings file has" << lines.size() << "lines; the first" << MaxConfigFileLines << "are read";
     int applied = 0;
+    int notText = 0;
+    int firstNotText = 0;
+    int number = 0;
     for (QByteArray line : lines.mid(0, MaxConfigFileLines)) {
+        ++number;
         if (line.endsWith('\r'))
             line.chop(1);
+        // A line that is not UTF-8 or holds NUL is skipped on its own; its key keeps its value.
+        if (!SafeFileReader::textProblem(line).isEmpty()) {
+            if (notText++ == 0)
+                firstNotText = number;
+            continue;
+        }
         const int eq = line.indexOf('=');
         if (eq < 0)
             continue;
@@ -513,6 +542,12 @@ int ConfigurationManager::readConfigText(const QByteArray &text)
         else
             qDebug() << "Unable to set TUL config property: " << key;
     }
+    if (notText > 0)
+        qWarning().noquote() << QStringLiteral("The settings file %1 has %2 lines that are not UTF-8 text or "
+                                               "hold NUL, the first line %3; skipped")
+                                    .arg(configFilePath())
+                                    .arg(notText)
+                                    .arg(firstNotText);
     return applied;
 }
 

@@ -23,7 +23,13 @@ Item {
     function accept() {
         configManager.set_serialNumber(serial.text)
         configManager.set_modelNumber(model.text)
-        configManager.saveCabinetSerialModelNumbers()
+        // A number the identity file could not carry is refused, and a failed save puts the
+        // stored numbers back: the dialog says so and stays open for another try.
+        if (!configManager.saveCabinetSerialModelNumbers() || configManager.serialNumber !== serial.text
+                || configManager.modelNumber !== model.text) {
+            identityNotSaved.show(qsTr("The settings could not be saved.<br>Nothing was changed.") + tro.emptyStr, true)
+            return
+        }
         configManager.initializeLumoWifiConnection()
         // The store number counts (and reaches the cloud) only once it is saved.
         configManager.saveSetting("storeNumber", store.text)
@@ -92,5 +98,11 @@ Item {
                 onClicked: dialog.accept()
             }
         }
+    }
+
+    ConfigMessage {
+        id: identityNotSaved
+        objectName: "identityNotSaved"
+        anchors.fill: parent
     }
 }

@@ -478,6 +478,10 @@ Call service.</source>
         <source>Accept</source>
         <translation>قبول</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>تعذّر حفظ الإعدادات.&lt;br&gt;لم يتم تغيير أي شيء.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

@@ -478,6 +478,10 @@ Call service.</translation>
         <source>Accept</source>
         <translation>Accept</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>The settings could not be saved.&lt;br&gt;Nothing was changed.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

@@ -478,6 +478,10 @@ Chiamare l'assistenza.</translation>
         <source>Accept</source>
         <translation>Accetta</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Impossibile salvare le impostazioni.&lt;br&gt;Non è stato modificato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

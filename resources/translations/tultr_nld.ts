@@ -478,6 +478,10 @@ Bel de service.</translation>
         <source>Accept</source>
         <translation>Accepteren</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Er is niets gewijzigd.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

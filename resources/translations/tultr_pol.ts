@@ -478,6 +478,10 @@ Wezwij serwis.</translation>
         <source>Accept</source>
         <translation>Akceptuj</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Nie udało się zapisać ustawień.&lt;br&gt;Nic nie zmieniono.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

@@ -478,6 +478,10 @@ Chame a assistência.</translation>
         <source>Accept</source>
         <translation>Aceitar</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Não foi possível salvar as configurações.&lt;br&gt;Nada foi alterado.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

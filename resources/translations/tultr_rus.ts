@@ -478,6 +478,10 @@ Call service.</source>
         <source>Accept</source>
         <translation>Принять</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Не удалось сохранить настройки.&lt;br&gt;Ничего не изменено.</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartFlow</name>

@@ -2,10 +2,13 @@
 #include "configurationmanager.h"
 #include "fakecabinetcore.h"
 #include "networkfiles.h"
+#include "safefilewriter.h"
 #include "scratchroots.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,6 +30,10 @@ private slots:
     void loadingFillsGaps();
     void identityValuesBreakingTheFileAreRefused_data();
     void identityValuesBreakingTheFileAreRefused();
+    void noUuidMadeForAnUnreadableFile_data();
+    void noUuidMadeForAnUnreadableFile();
+    void failedSaveRestoresTheStoredNumbers_data();
+    void failedSaveRestoresTheStoredNumbers();
     void wifiSeedLines_data();
     void wifiSeedLines();
     void seedFilesApplyTheirNetwork_data();
@@ -64,6 +71,16 @@ void TestCabinetIdentity::identityFileRoundTrip()
     QCOMPARE(QStringList({again.get_serialNumber(), again.get_modelNumber(), again.get_customerIdStr(), again.get_uuidNumber()}),
              QStringList({"SN 123/4", "HX5", "QRB", "0f8fad5b-d9cb-469f-a165-70867728950e"}));
     QCOMPARE(dialog.count(), 0);
+
+    // Four values at the value cap still make a file its reader takes whole.
+    const QString longest(CabinetIdentity::MaxIdentityValueBytes, QLatin1Char('9'));
+    for (const char *key : CabinetIdentity::IdentityKeys)
+        QVERIFY(f.config->setProperty(key, longest));
+    QVERIFY(f.config->saveCabinetSerialModelNumbers());
+    ConfigurationManager third(nullptr, nullptr, true, 1, &f.core);
+    third.loadCabinetSerialModelNumbers();
+    QCOMPARE(QStringList({third.get_serialNumber(), third.get_modelNumber(), third.get_customerIdStr(), third.get_uuidNumber()}),
+             QStringList({longest, longest, longest, longest}));
 }
 
 void TestCabinetIdentity::loadingFillsGaps_data()
@@ -112,6 +129,10 @@ void TestCabinetIdentity::identityValuesBreakingTheFileAreRefused_data()
     QTest::newRow("line feed") << QStringLiteral("A\nB"); // each character refused on its own
     QTest::newRow("carriage return") << QStringLiteral("A\rB");
     QTest::newRow("NUL") << QString(QStringLiteral("A") + QChar(0) + QStringLiteral("B"));
+    QTest::newRow("replacement character") << QString(QStringLiteral("A") + QChar(QChar::ReplacementCharacter));
+    // Four values at the cap still fit the file's own cap; one byte more does not.
+    QTest::newRow("one byte over the value cap") << QString(CabinetIdentity::MaxIdentityValueBytes - 1, QLatin1Char('x'))
+                                                          + QChar(0xe9);
 }
 
 void TestCabinetIdentity::identityValuesBreakingTheFileAreRefused()
@@ -128,6 +149,86 @@ void TestCabinetIdentity::identityValuesBreakingTheFileAreRefused()
     QCOMPARE(changed.count(), 0);
     QCOMPARE(f.config->get_serialNumber() + f.config->get_modelNumber() + f.config->get_customerIdStr()
              + f.config->get_uuidNumber(), QStringLiteral("S1M1"));
+}
+
+// A file that is there but cannot be read may hold the UUID: at both loads of a start it
+// stays where it is, no UUID is made for it and nothing is written over it.
+void TestCabinetIdentity::noUuidMadeForAnUnreadableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("far over its cap") << "huge";
+}
+
+void TestCabinetIdentity::noUuidMadeForAnUnreadableFile()
+{
+    QFETCH(QString, kind);
+    Fixture f;
+    const QString path = CabinetIdentity::identityFilePath();
+    const qint64 hugeSize = CabinetIdentity::MaxIdentityRecoveryBytes + 1;
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(hugeSize - 16) && file.seek(hugeSize - 16));
+        QCOMPARE(file.write("\nuuidNumber=u-1\n"), qint64(16));
+    }
+    QSignalSpy shown(f.config, &ConfigurationManager::showSerialModelNumbersDialog);
+    f.config->loadCabinetSerialModelNumbers();
+    f.config->loadCabinetSerialModelNumbers();
+    QCOMPARE(f.config->get_uuidNumber(), QString());
+    QCOMPARE(shown.count(), 2);
+    f.config->set_serialNumber(QStringLiteral("S2"));
+    QVERIFY(!f.config->saveCabinetSerialModelNumbers());
+    QCOMPARE(f.config->get_serialNumber(), QString());
+
+    QVERIFY(QDir(f.scratch.root()).entryList({"serialModelNums.txt.*"}, QDir::AllEntries | QDir::System).isEmpty());
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(S_ISDIR(st.st_mode));
+    else if (kind == QLatin1String("pipe"))
+        QVERIFY(S_ISFIFO(st.st_mode));
+    else
+        QCOMPARE(qint64(st.st_size), hugeSize);
+}
+
+// The cabinet never reports numbers it has not stored: a failed save puts them back.
+void TestCabinetIdentity::failedSaveRestoresTheStoredNumbers_data()
+{
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("new serial") << "S2" << "M1";
+    QTest::newRow("new model") << "S1" << "M2";
+    QTest::newRow("both new") << "S2" << "M2";
+}
+
+void TestCabinetIdentity::failedSaveRestoresTheStoredNumbers()
+{
+    QFETCH(QString, serial);
+    QFETCH(QString, model);
+    Fixture f;
+    const QByteArray stored = "serialNumber=S1\nmodelNumber=M1\nuuidNumber=u-1\ncustomerIdStr=\n";
+    QVERIFY(f.scratch.writeRootFile(QStringLiteral("serialModelNums.txt"), stored));
+    f.config->loadCabinetSerialModelNumbers();
+    // The save cannot make its temporary file.
+    const QString blocker = SafeFileWriter::temporaryPath(CabinetIdentity::identityFilePath());
+    QVERIFY(QDir().mkpath(blocker));
+    f.config->set_serialNumber(serial);
+    f.config->set_modelNumber(model);
+    QVERIFY(!f.config->saveCabinetSerialModelNumbers());
+    QCOMPARE(f.config->get_serialNumber() + f.config->get_modelNumber(), QStringLiteral("S1M1"));
+    QCOMPARE(f.config->value(QStringLiteral("sysInfo/serialNumber")).toString(), QStringLiteral("S1"));
+    QCOMPARE(readFile(CabinetIdentity::identityFilePath()), stored);
+
+    QVERIFY(QDir(blocker).removeRecursively());
+    f.config->set_serialNumber(serial);
+    f.config->set_modelNumber(model);
+    QVERIFY(f.config->saveCabinetSerialModelNumbers());
+    QCOMPARE(f.config->get_serialNumber() + f.config->get_modelNumber(), serial + model);
 }
 
 void TestCabinetIdentity::wifiSeedLines_data()

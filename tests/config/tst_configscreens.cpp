@@ -1,6 +1,8 @@
+#include "cabinetidentity.h"
 #include "passcodes.h"
 #include "preloadedconfigs.h"
 #include "qmlscreen.h"
+#include "safefilewriter.h"
 #include "tulpaths.h"
 
 #include <QGuiApplication>
@@ -74,6 +76,8 @@ private slots:
     void logoResetsManagerPin();
     void logoHeldOpensTheReset();
     void informationAndSupplyVoltage();
+    void unitDetailsNotSaved_data();
+    void unitDetailsNotSaved();
     void firstStartByScannedModel();
     void firstStartByHand();
 };
@@ -370,6 +374,39 @@ void TestConfigScreens::informationAndSupplyVoltage()
     QCOMPARE(s.config->get_powerSource(), 208);
     QFile saved(ConfigurationManager::configFilePath());
     QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("powerSource=208\n"));
+}
+
+// Numbers that were refused or not saved: the unit details say so and stay open, and the
+// stored numbers and store number stay.
+void TestConfigScreens::unitDetailsNotSaved_data()
+{
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<bool>("fileBlocked");
+    QTest::newRow("equals sign in the serial") << "S=2" << false;
+    QTest::newRow("identity file cannot be written") << "S2" << true;
+}
+
+void TestConfigScreens::unitDetailsNotSaved()
+{
+    QFETCH(QString, serial);
+    QFETCH(bool, fileBlocked);
+    Screen s;
+    const QByteArray stored = "serialNumber=S1\nmodelNumber=M1\nuuidNumber=u-1\ncustomerIdStr=\n";
+    QVERIFY(s.scratch.writeRootFile(QStringLiteral("serialModelNums.txt"), stored));
+    s.config->loadCabinetSerialModelNumbers();
+    if (fileBlocked)
+        QVERIFY(QDir().mkpath(SafeFileWriter::temporaryPath(CabinetIdentity::identityFilePath())));
+    QVERIFY(s.load("SerialModelNumbersDialog { anchors.fill: parent; Component.onCompleted: open() }"));
+    QVERIFY(s.item("serialField")->setProperty("text", serial));
+    QVERIFY(s.item("storeField")->setProperty("text", QStringLiteral("4711")));
+    QVERIFY(s.tap("serialModelAccept"));
+    QVERIFY(s.shown("identityNotSaved"));
+    QVERIFY(s.shown("serialModelNumbersDialog"));
+    QCOMPARE(s.config->get_serialNumber() + s.config->get_modelNumber(), QStringLiteral("S1M1"));
+    QCOMPARE(s.config->get_storeNumber(), QStringLiteral("N.A."));
+    QFile identity(CabinetIdentity::identityFilePath());
+    QVERIFY(identity.open(QIODevice::ReadOnly));
+    QCOMPARE(identity.readAll(), stored);
 }
 
 void TestConfigScreens::firstStartByScannedModel()

@@ -75,6 +75,8 @@ private slots:
     void serialNumberGoesToTheApplicationSettings();
     void roundTripKeepsEveryValue();
     void readerTakesOnlyFileKeysAndSaneValues();
+    void unreadableLinesAreSkippedAlone_data();
+    void unreadableLinesAreSkippedAlone();
     void missingOrOversizedFileKeepsDefaults_data();
     void missingOrOversizedFileKeepsDefaults();
     void failedOrRefusedWriteKeepsTheFile();
@@ -275,6 +277,43 @@ void TestConfigurationManager::readerTakesOnlyFileKeysAndSaneValues()
                     {"ntpOn", false}, {"dstEnabled", true}, {"usedLanguages", 7u}, {"languageId", "eng_USA"},
                     {"timeZoneIndex", 0}, {"passwdL3", md5("731960")}, {"objectName", "configManager"},
                     {"systemConfigured", false}, {"serialNumber", ""}, {"wifiScanString", "No networks detected"}});
+}
+
+// A line that is not text, or whose value does not fit, costs only its own key, which
+// keeps its default; every other line is taken and the file stays where it is.
+void TestConfigurationManager::unreadableLinesAreSkippedAlone_data()
+{
+    QTest::addColumn<QByteArray>("badLines");
+    QTest::addColumn<QString>("key"); // of the first bad line
+    QTest::addColumn<int>("skipped"); // lines logged as not text
+    QTest::newRow("Latin-1 Wi-Fi name") << QByteArray("wifiSSID=Caf\xe9\n") << "wifiSSID" << 1;
+    QTest::newRow("NUL in a line") << QByteArray("wifiIdentity=a\0b\n", 17) << "wifiIdentity" << 1;
+    QTest::newRow("Latin-1 and NUL lines, CRLF")
+        << QByteArray("wifiSSID=Caf\xe9\r\nmacAddress=\0\r\n", 29) << "wifiSSID" << 2;
+    QTest::newRow("UTF-8 cut short") << QByteArray("wifiIdentity=\xc3\n") << "wifiIdentity" << 1;
+    QTest::newRow("value of the wrong type") << QByteArray("cabinetIndex=two\n") << "cabinetIndex" << 0;
+}
+
+void TestConfigurationManager::unreadableLinesAreSkippedAlone()
+{
+    QFETCH(QByteArray, badLines);
+    QFETCH(QString, key);
+    QFETCH(int, skipped);
+    Fixture f;
+    const QVariant byDefault = f.config->property(qPrintable(key));
+    const QByteArray text = "storeNumber=4711\nlanguageId=deu\nsoundLevel=40\n" + badLines
+                            + "wifiPassword=p=1\nwifiEnabled=1\n";
+    QVERIFY(f.scratch.writeRootFile(QStringLiteral("config.txt"), text));
+    if (skipped > 0) // once for the file, however many lines
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("config.txt has %1 lines that are not "
+                                                                             "UTF-8 text or hold NUL, the first line 4;")
+                                                                  .arg(skipped)));
+    QVERIFY(f.config->readConfigFile());
+    QCOMPARE(f.config->property(qPrintable(key)), byDefault);
+    expect(*f.config, {{"storeNumber", "4711"}, {"languageId", "deu"}, {"soundLevel", 40},
+                       {"wifiPassword", "p=1"}, {"wifiEnabled", true}});
+    QVERIFY(QDir(f.scratch.root()).entryList({"config.txt.unusable-*"}).isEmpty());
+    QCOMPARE(f.file(), text);
 }
 
 void TestConfigurationManager::missingOrOversizedFileKeepsDefaults_data()

@@ -124,6 +124,11 @@ private slots:
         QTest::newRow("garbage after the lines") << whole + QByteArray("\x00\xff\xfe", 3) << "S1" << true;
         QTest::newRow("over its cap") << whole + QByteArray(int(CabinetIdentity::MaxIdentityFileBytes), '\n') << "S1"
                                       << true;
+        // As the end-of-line station could once store them: the file passed its own cap.
+        QTest::newRow("over-long numbers")
+            << "serialNumber=" + QByteArray(9000, 'S') + "\nmodelNumber=" + QByteArray(8000, 'M') + "\nuuidNumber=" + Uuid
+                   + "\n"
+            << "" << true;
         QTest::newRow("only the UUID reads") << "uuidNumber=" + Uuid + QByteArray("\n\x01\x02\x00", 4) << "" << true;
     }
 

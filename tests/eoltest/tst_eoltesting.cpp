@@ -6,6 +6,7 @@
 #include "eolstation.h"
 #include "eoltesting.h"
 #include "fakecabinetcore.h"
+#include "safefilewriter.h"
 #include "scratchroots.h"
 
 #include <QJsonArray>
@@ -83,6 +84,8 @@ private slots:
     void cleanup();
     void conversations_data();
     void conversations();
+    void identityKeptThroughRefusedNumbers_data();
+    void identityKeptThroughRefusedNumbers();
     void reportsEndWithTheConnection();
     void announcement_data();
     void announcement();
@@ -239,6 +242,47 @@ void TestEolTesting::conversations()
     QCOMPARE(!identity.isNull(), c.contains("serial") || c.contains("model"));
     if (c.contains("serial"))
         QVERIFY(identity.contains("serialNumber=" + c["serial"].toString().toUtf8() + "\n"));
+}
+
+// Numbers the identity file could not read back are refused whole, and so is a pair whose
+// save fails: "fail", and the stored numbers and the cabinet's UUID stay.
+void TestEolTesting::identityKeptThroughRefusedNumbers_data()
+{
+    QTest::addColumn<int>("serialLength");
+    QTest::addColumn<int>("modelLength");
+    QTest::addColumn<bool>("saveFails");
+    QTest::newRow("serial of 9,000 characters") << 9000 << 5 << false;
+    QTest::newRow("model of 8,000 characters") << 10 << 8000 << false;
+    QTest::newRow("both over-long") << 9000 << 8000 << false;
+    QTest::newRow("numbers that fit, save fails") << 10 << 5 << true;
+}
+
+void TestEolTesting::identityKeptThroughRefusedNumbers()
+{
+    QFETCH(int, serialLength);
+    QFETCH(int, modelLength);
+    QFETCH(bool, saveFails);
+    const QByteArray stored = "serialNumber=S1\nmodelNumber=M1\nuuidNumber=0f8fad5b-d9cb-469f-a165-70867728950e\n"
+                              "customerIdStr=\n";
+    const QString path = CabinetIdentity::identityFilePath();
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"), stored));
+    m_config->loadCabinetSerialModelNumbers();
+    if (saveFails)
+        QVERIFY(QDir().mkpath(SafeFileWriter::temporaryPath(path)));
+    EolStation station;
+    openRun(station);
+    station.send(QJsonDocument(QJsonObject{{"event", "ConfigureSerialAndModel"}, {"command", "Start"},
+                                           {"serial number", QString(serialLength, QLatin1Char('7'))},
+                                           {"model number", QString(modelLength, QLatin1Char('X'))}})
+                     .toJson(QJsonDocument::Compact));
+    QVERIFY(waitUntil([&] { station.poll(); return station.answers().size() >= 2; }));
+    QCOMPARE(station.answers().at(1),
+             QJsonObject({{"event", "ConfigureSerialAndModelResponse"}, {"response", "fail"}}));
+    QCOMPARE(m_config->get_serialNumber() + m_config->get_modelNumber(), QStringLiteral("S1M1"));
+    QCOMPARE(readFile(path), stored);
+    ConfigurationManager next(nullptr, nullptr, true, 1, m_core);
+    next.loadCabinetSerialModelNumbers();
+    QCOMPARE(next.get_uuidNumber(), QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
 }
 
 void TestEolTesting::reportsEndWithTheConnection()
