@@ -261,9 +261,12 @@ private slots:
         QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
         const QFileInfoList kept = QDir(W::logDir()).entryInfoList({"haccpLog.json." + aside + "-*"}, QDir::Files);
         QCOMPARE(kept.size(), 1);
-        if (fault == "big")
+        if (fault == "big") {
             QCOMPARE(kept.first().size(), qint64(W::MaxLogBytes) + 1);
-        else
+            QSignalSpy unread(&worker, &W::unreadLogChanged); // named on the screen
+            QCOMPARE(retrieveTotal(worker), 1);
+            QCOMPARE(QFileInfo(unread.value(0).value(0).toString()).fileName(), kept.first().fileName());
+        } else
             QCOMPARE(readFile(kept.first().filePath()), content);
     }
 
