@@ -1,12 +1,12 @@
 #include "errorlogfiles.h"
 
-#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 #include <mutex>
@@ -165,32 +165,83 @@ QDateTime ErrorLogFiles::parseTimestamp(const QString &dateText, const QString &
     return QDateTime(QDate(st.y, st.mo, st.d), QTime(st.h, st.mi, st.s));
 }
 
-QVector<ErrorLogFiles::Entry> ErrorLogFiles::parseLog(const QByteArray &text)
+namespace {
+
+// The lines of [p, end); the last one need not end in "\n".
+void parseLines(const char *p, const char *end, QVector<ErrorLogFiles::Entry> *out)
 {
-    QVector<Entry> out;
-    const char *p = text.constData();
-    const char *const end = p + text.size();
-    if (text.startsWith("\xEF\xBB\xBF"))
-        p += 3;
-    out.reserve(int((end - p) / 32));
-    Entry entry;
+    ErrorLogFiles::Entry entry;
     while (p < end) {
         const char *eol = static_cast<const char *>(memchr(p, '\n', size_t(end - p)));
         if (!eol)
             eol = end;
         if (parseLine(p, eol, &entry))
-            out.append(entry);
+            out->append(entry);
         p = eol + 1;
     }
+}
+
+} // namespace
+
+QVector<ErrorLogFiles::Entry> ErrorLogFiles::parseLog(const QByteArray &text)
+{
+    QVector<Entry> out;
+    const char *p = text.constData();
+    if (text.startsWith("\xEF\xBB\xBF"))
+        p += 3;
+    out.reserve(text.size() / 32);
+    parseLines(p, text.constData() + text.size(), &out);
     return out;
 }
 
-QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path)
+QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path, bool *cut)
 {
-    QByteArray content;
-    if (SafeFileReader::read(path, MaxLogBytes, &content, "error log") != SafeFileReader::Ok)
+    if (cut)
+        *cut = false;
+    QFile file(path);
+    const QFileInfo info(path);
+    // Only a plain file: a FIFO or a device behind the name is not waited on.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        if (info.exists())
+            qWarning().noquote() << "Cannot read the error log" << path;
         return {};
-    return parseLog(content); // a "\r" before the "\n" falls in the ignored tail
+    }
+    bool skipLine = false; // the read starts inside a line
+    if (file.size() > MaxLogBytes) {
+        qWarning().noquote() << "The error log" << path << "holds" << file.size()
+                             << "bytes; only its newest" << MaxLogBytes << "are read";
+        if (cut)
+            *cut = true;
+        if (!file.seek(file.size() - MaxLogBytes - 1))
+            return {};
+        skipLine = file.read(1) != "\n";
+    }
+    QVector<Entry> out;
+    QByteArray piece;
+    qint64 left = file.size() - file.pos();
+    bool first = file.pos() == 0;
+    while (left > 0) {
+        const QByteArray more = file.read(qMin<qint64>(left, ReadPiece));
+        if (more.isEmpty())
+            break;
+        left -= more.size();
+        piece += more;
+        if (first && piece.startsWith("\xEF\xBB\xBF"))
+            piece.remove(0, 3);
+        first = false;
+        if (skipLine) {
+            const int eol = piece.indexOf('\n');
+            piece.remove(0, eol < 0 ? piece.size() : eol + 1);
+            skipLine = eol < 0;
+        }
+        // Whole lines now; the unfinished last one waits for the next piece.
+        const int lastEnd = left > 0 ? piece.lastIndexOf('\n') : piece.size();
+        if (lastEnd < 0)
+            continue;
+        parseLines(piece.constData(), piece.constData() + lastEnd, &out); // a "\r" before "\n" falls in the ignored tail
+        piece.remove(0, qMin(lastEnd + 1, piece.size()));
+    }
+    return out;
 }
 
 int ErrorLogFiles::deleteAll()

@@ -40,15 +40,18 @@ public:
     // opened or written.
     static bool appendLine(const QString &path, const QByteArray &line);
 
-    // The well-formed type-1 lines of one file, in one pass over its bytes; nothing for
-    // a file that cannot be read. A damaged stretch (zeros after a power cut) loses only
-    // its own lines.
-    static QVector<Entry> readLog(const QString &path);
+    // The well-formed type-1 lines of one file, read in pieces of ReadPiece bytes; nothing
+    // for a file that cannot be read. A damaged stretch (zeros after a power cut) loses
+    // only its own lines. Of a file larger than MaxLogBytes only the newest MaxLogBytes
+    // are read, and `cut` is set.
+    static QVector<Entry> readLog(const QString &path, bool *cut = nullptr);
     static QVector<Entry> parseLog(const QByteArray &text);
     // A "yyyy/MM/dd" date and "HH:mm:ss" time read by hand; invalid unless both are real.
     static QDateTime parseTimestamp(const QString &dateText, const QString &timeText);
-    // One day's lines; a larger file is not shown rather than exhausting the memory.
-    static constexpr qint64 MaxLogBytes = 8 * 1024 * 1024;
+    // A week of an error every half second stays below this; only a file from elsewhere
+    // is larger, and its oldest part is not read rather than exhausting the memory.
+    static constexpr qint64 MaxLogBytes = 32 * 1024 * 1024;
+    static constexpr int ReadPiece = 1024 * 1024;
 
     // Removes every entry of the folder; returns how many were there.
     static int deleteAll();

@@ -1,6 +1,7 @@
 #include "filelogworker.h"
 
 #include "alarmslog.h"
+#include "alarmtimings.h"
 #include "commandlauncher.h"
 #include "errorlogfiles.h"
 #include "interruptedsave.h"
@@ -21,6 +22,7 @@
 #include <QJsonValue>
 #include <QMutexLocker>
 #include <QTime>
+#include <QTimer>
 
 #include <climits>
 #include <cstring>
@@ -109,10 +111,19 @@ bool flushToStorage(QFile &file)
 } // namespace
 
 FileLogWorker::FileLogWorker(QObject *parent)
-    : QObject(parent)
+    : QObject(parent),
+      m_retry(new QTimer(this))
 {
     qRegisterMetaType<HaccpData>();
     qRegisterMetaType<QList<HaccpData>>();
+    m_retry->setSingleShot(true);
+    connect(m_retry, &QTimer::timeout, this, &FileLogWorker::retryPending);
+}
+
+FileLogWorker::~FileLogWorker()
+{
+    for (const Request &request : qAsConst(m_pending))
+        qCWarning(lcHaccp).noquote() << "Not written to the HACCP log at exit:" << describe(request);
 }
 
 QString FileLogWorker::logDir()
@@ -182,13 +193,18 @@ QByteArray FileLogWorker::packExport(const QString &serialNumber, int traysPerZo
 
 bool FileLogWorker::setAside(const QByteArray &content)
 {
+    // Parsed whole only up to MaxForeignBytes: a larger file is named on the screen.
+    const bool large = content.size() > MaxForeignBytes;
     const QString aside = logPath() + QStringLiteral(".invalid-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-HHmmss"));
     qCWarning(lcHaccp).noquote() << "The HACCP log is not a JSON object (" << content.size()
                                  << "bytes ); kept as" << aside;
     QFile::remove(aside);
-    if (QFile::rename(logPath(), aside) || SafeFileWriter::writeFile(aside, content))
+    if (QFile::rename(logPath(), aside) || SafeFileWriter::writeFile(aside, content)) {
+        if (large)
+            m_unreadLog = aside;
         return true;
+    }
     qCWarning(lcHaccp).noquote() << "Could not keep the unreadable HACCP log as" << aside;
     return false;
 }
@@ -243,9 +259,11 @@ bool FileLogWorker::load(bool forWrite)
         });
     }
     const Stamp now = stampOf(logPath());
-    if (m_cache != Cache::None && now == m_stamp && (m_cache == Cache::Log || !forWrite))
+    if (m_cache != Cache::None && now == m_stamp && (m_cache != Cache::Foreign || !forWrite))
         return true;
     forget();
+    if (m_unreadLog == logPath())
+        m_unreadLog.clear();
     QByteArray content;
     switch (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log")) {
     case SafeFileReader::Ok:
@@ -258,10 +276,12 @@ bool FileLogWorker::load(bool forWrite)
         if (!forWrite) {
             m_stamp = now;
             m_cache = Cache::Foreign;
+            m_unreadLog = logPath();
             return true;
         }
         // Kept whole under another name; if it cannot be moved, it is not rewritten.
-        if (SafeFileReader::setAside(logPath(), QStringLiteral("larger than %1 bytes").arg(MaxLogBytes)).isEmpty())
+        m_unreadLog = SafeFileReader::setAside(logPath(), QStringLiteral("larger than %1 bytes").arg(MaxLogBytes));
+        if (m_unreadLog.isEmpty())
             return false;
         m_stamp = stampOf(logPath());
         useEmpty();
@@ -274,13 +294,17 @@ bool FileLogWorker::load(bool forWrite)
         useEmpty();
         return true;
     }
-    const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxLogBytes);
+    if (useOwnText(content))
+        return true;
+    const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxForeignBytes);
     if (document.isObject()) {
         useDocument(document.object(), content);
         return m_cache == Cache::Log;
     }
     if (!forWrite) {
         m_cache = Cache::Foreign;
+        if (content.size() > MaxForeignBytes)
+            m_unreadLog = logPath();
         return true;
     }
     if (!setAside(content))
@@ -328,7 +352,87 @@ int skipValue(const QByteArray &text, int i)
     return i;
 }
 
+// True when text[from, to) is one JSON value exactly as the compact writer writes it.
+bool compactValue(const QByteArray &text, int from, int to)
+{
+    if (to <= from || to > text.size())
+        return false;
+    const QByteArray piece = '[' + QByteArray::fromRawData(text.constData() + from, to - from) + ']';
+    if (piece.size() > FileLogWorker::MaxForeignBytes || JsonGuard::hasDuplicateKey(piece))
+        return false;
+    const QJsonDocument parsed = QJsonDocument::fromJson(piece);
+    return parsed.isArray() && parsed.array().size() == 1
+        && parsed.toJson(QJsonDocument::Compact) == piece;
+}
+
 } // namespace
+
+// The log as this worker writes it is taken as it stands, checked one top-level value and
+// one record at a time: the result is the text a whole-document rewrite would give, without
+// holding a parsed year of records in memory. Anything else goes to the whole parse.
+bool FileLogWorker::useOwnText(const QByteArray &content)
+{
+    const int last = content.size() - 1;
+    if (last < 1 || content.at(0) != '{' || content.at(last) != '}')
+        return false;
+    QByteArray previous;
+    bool desc = false;
+    bool info = false;
+    int i = 1;
+    while (i < last) {
+        if (content.at(i) != '"')
+            return false;
+        const int colon = skipString(content, i);
+        if (colon >= last || content.at(colon) != ':')
+            return false;
+        const QByteArray key = content.mid(i + 1, colon - i - 2);
+        // Plain ASCII keys in strictly rising order, as the writer sorts them.
+        for (const char c : key) {
+            if (c < 0x20 || c == '\\' || uchar(c) >= 0x80)
+                return false;
+        }
+        if (!previous.isNull() && key <= previous)
+            return false;
+        previous = key;
+        const int value = colon + 1;
+        int end = 0;
+        if (key == kInfo.toLatin1()) {
+            if (content.at(value) != '[')
+                return false;
+            int at = value + 1;
+            while (at < last && content.at(at) != ']') {
+                const int next = skipValue(content, at);
+                if (!compactValue(content, at, next) || next >= last)
+                    return false;
+                at = next;
+                if (content.at(at) == ',' && content.at(++at) == ']')
+                    return false;
+            }
+            end = at + 1;
+            info = true;
+        } else {
+            end = skipValue(content, value);
+            if (!compactValue(content, value, end))
+                return false;
+            if (key == "desc") {
+                if (content.mid(value, end - value) != '"' + kDesc.toLatin1() + '"')
+                    return false;
+                desc = true;
+            }
+        }
+        i = end;
+        if (i < last) {
+            if (content.at(i) != ',' || i + 1 == last)
+                return false;
+            ++i;
+        }
+    }
+    if (!desc || !info || i != last)
+        return false;
+    m_text = content;
+    m_cache = indexText() ? Cache::Log : Cache::None;
+    return m_cache == Cache::Log;
+}
 
 // Finds the records in the compact text: the array of "haccpInfo", then each element.
 bool FileLogWorker::indexText()
@@ -552,6 +656,12 @@ void FileLogWorker::doRemoveOldHaccpDataLogs(const QByteArray &payload) { take(R
 void FileLogWorker::retrieveAllHaccpData(const QByteArray &payload) { take(Retrieve, payload); }
 void FileLogWorker::doHaccpFileExport(const QByteArray &payload) { take(Export, payload); }
 
+void FileLogWorker::retryPending()
+{
+    if (!m_pending.isEmpty())
+        take(Retry, QByteArray());
+}
+
 void FileLogWorker::take(Kind kind, const QByteArray &payload)
 {
     m_queue.append({kind, payload});
@@ -571,30 +681,80 @@ void FileLogWorker::take(Kind kind, const QByteArray &payload)
 }
 
 // Runs of additions, removals and clean-ups become one rewrite each; a retrieval or export
-// sees the log as the requests before it left it.
+// sees the log as the requests before it left it, kept changes written first if they can be.
 void FileLogWorker::work(const QList<Request> &requests)
 {
     QList<Request> group;
+    bool retry = false;
     for (const Request &request : requests) {
         if (request.kind == Retrieve || request.kind == Export) {
-            if (!group.isEmpty())
+            if (!group.isEmpty() || !m_pending.isEmpty())
                 runWrites(group);
             group.clear();
+            retry = false;
             request.kind == Retrieve ? runRetrieve(request.payload) : runExport(request.payload);
+        } else if (request.kind == Retry) {
+            retry = true;
         } else {
             group.append(request);
         }
     }
-    if (!group.isEmpty())
+    if (!group.isEmpty() || (retry && !m_pending.isEmpty()))
         runWrites(group);
 }
 
-void FileLogWorker::runWrites(const QList<Request> &group)
+QString FileLogWorker::describe(const Request &request)
+{
+    if (request.kind == RemoveOld) {
+        QString cutoff;
+        QDataStream stream(request.payload);
+        setUp(stream) >> cutoff;
+        return QStringLiteral("clean-up of records before ") + cutoff;
+    }
+    HaccpData d;
+    unpackRecord(request.payload, &d);
+    if (request.kind == Remove)
+        return QStringLiteral("removal of the open record of bin %1").arg(d.binNumber);
+    return QStringLiteral("record \"%1\" bin %2 %3 %4 duration %5%6")
+        .arg(d.name).arg(d.binNumber).arg(d.date, d.time, d.duration,
+                                          d.expired ? QStringLiteral(" expired") : QString());
+}
+
+// The changes of a rewrite that failed, in order, for the next one. Memory is bounded: the
+// oldest are given up first, each named in the log.
+void FileLogWorker::keepPending(const QList<Request> &requests)
+{
+    if (!m_retry->isActive())
+        qCWarning(lcHaccp) << requests.size() << "HACCP changes kept until the log can be written";
+    m_pending = requests;
+    while (m_pending.size() > MaxPending)
+        qCWarning(lcHaccp).noquote() << "The HACCP log still cannot be written; no longer kept for a retry:"
+                                     << describe(m_pending.takeFirst());
+    m_retry->start(AlarmTimings::scaled(RetryMs));
+}
+
+void FileLogWorker::runWrites(const QList<Request> &newRequests)
 {
     QMutexLocker lock(&m_mutex);
+    // Kept changes are in memory already while the file is as it was; otherwise they are
+    // made again on the file first, in their order. Only the new requests are answered.
+    QList<Request> earlier;
+    QList<Request> group = newRequests;
+    int kept = 0;
+    bool changed = false;
+    if (!m_pending.isEmpty()) {
+        if (m_cache == Cache::Unsaved && stampOf(logPath()) == m_stamp) {
+            earlier = m_pending;
+            changed = true;
+        } else {
+            forget();
+            kept = m_pending.size();
+            group = m_pending + newRequests;
+        }
+    }
+    const int waiting = m_pending.size();
     QVector<QString> results(group.size());
     bool loaded = false;
-    bool changed = false;
     for (int n = 0; n < group.size(); ++n) {
         const Request &request = group.at(n);
         HaccpData data;
@@ -664,20 +824,32 @@ void FileLogWorker::runWrites(const QList<Request> &group)
                 keepOnly(keep);
         }
     }
-    if (changed) {
-        const QString result = writeLog();
-        if (result == OkResult) {
-            m_stamp = stampOf(logPath());
-        } else {
-            forget(); // the file keeps its previous text
+    const QString result = changed ? writeLog() : QString();
+    if (result == OkResult) {
+        m_stamp = stampOf(logPath());
+        if (waiting > 0)
+            qCWarning(lcHaccp) << waiting << "kept HACCP changes written";
+        m_pending.clear();
+        m_retry->stop();
+    } else {
+        // The file keeps its previous text; memory shows it with the changes until then.
+        if (changed)
+            m_cache = Cache::Unsaved;
+        QList<Request> unwritten = earlier;
+        for (int n = 0; n < group.size(); ++n) {
+            if (results.at(n).isNull() || results.at(n) == kUnreadable)
+                unwritten.append(group.at(n));
         }
-        for (QString &r : results) {
-            if (r.isNull())
-                r = result;
-        }
+        m_pending.clear();
+        if (!unwritten.isEmpty())
+            keepPending(unwritten);
+    }
+    for (QString &r : results) {
+        if (r.isNull())
+            r = result;
     }
     lock.unlock();
-    for (int n = 0; n < group.size(); ++n) {
+    for (int n = kept; n < group.size(); ++n) {
         switch (group.at(n).kind) {
         case Add:
             emit addHaccpDone(results.at(n));
@@ -726,14 +898,18 @@ void FileLogWorker::runRetrieve(const QByteArray &payload)
     QMutexLocker lock(&m_mutex);
     QList<HaccpData> list;
     int total = 0;
-    if (load(false) && m_cache == Cache::Log) {
+    if (load(false) && (m_cache == Cache::Log || m_cache == Cache::Unsaved)) {
         total = recordCount();
         const int count = retrieveAll ? total : qMin(total, int(DisplayLimit));
         list.reserve(count);
         for (int i = 0; i < count; ++i)
             list.append(shown(fields(i).raw));
     }
+    if (!m_unreadLog.isEmpty() && m_unreadLog != logPath() && !QFileInfo::exists(m_unreadLog))
+        m_unreadLog.clear();
+    const QString unread = m_unreadLog;
     lock.unlock();
+    emit unreadLogChanged(unread);
     emit retrievAllHaccpDataDone(OkResult, total, list);
 }
 
@@ -786,7 +962,7 @@ void FileLogWorker::runExport(const QByteArray &payload)
     }
     QByteArray buffer = kCsvHeader;
     bool ok = true;
-    if (load(false) && m_cache == Cache::Log) {
+    if (load(false) && (m_cache == Cache::Log || m_cache == Cache::Unsaved)) {
         const int shelf = binsPerShelf > 0 && binsPerShelf <= INT_MAX ? int(binsPerShelf) : 0;
         for (int i = 0; i < recordCount(); ++i) {
             buffer += csvLine(shown(fields(i).raw), shelf);
@@ -800,8 +976,10 @@ void FileLogWorker::runExport(const QByteArray &payload)
     const QString error = csv.errorString();
     csv.close();
     if (!ok) {
+        // Opened from a descriptor, the file has no name of its own to remove by.
         qCWarning(lcHaccp).noquote() << "Writing" << path << "failed:" << error;
-        csv.remove();
+        QFile::remove(path);
+        SafeFileWriter::syncDirectory(QFileInfo(path).absolutePath());
     }
     lock.unlock();
     emit fileExportComplete(ok ? OkResult : QStringLiteral("Cannot write ") + path

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+class QTimer;
+
 struct CommandResult;
 
 // Keeps the HACCP log "haccpLog.json" in "haccpLogs/" of the data root. Lives on a thread
@@ -27,7 +29,9 @@ struct CommandResult;
 // delivered only once the log is settled. Requests already waiting in the queue share one
 // rewrite (a stop's removal and add are one write); each is still answered on its own, in
 // order, with the result of that write. A failed step leaves the previous log in place and
-// the requests answer with the failure instead of "OK".
+// the requests answer with the failure instead of "OK"; their changes are kept, in order,
+// and made again by the next rewrite that succeeds (a full disk delays records, never
+// drops them).
 class FileLogWorker : public QObject
 {
     Q_OBJECT
@@ -35,8 +39,18 @@ class FileLogWorker : public QObject
 public:
     static const QString OkResult;
     static constexpr int DisplayLimit = 250;
-    // Months of records of a busy cabinet fit many times; a larger log is set aside.
-    static constexpr int MaxLogBytes = 64 * 1024 * 1024;
+    // The log is read in pieces of one record, so its size costs only its own bytes in
+    // memory. Years of records of the busiest cabinet stay far below this; only a file
+    // from elsewhere reaches it, and such a file is not read, and set aside at a rewrite.
+    static constexpr int MaxLogBytes = 256 * 1024 * 1024;
+    // Text that is not in the log's own compact form must be parsed whole, at several
+    // times its size in memory; a larger file of that kind was not written here.
+    static constexpr int MaxForeignBytes = 16 * 1024 * 1024;
+    // Changes kept while the log cannot be written (more than a busy day's holds, each a
+    // start, a removal and a finished record); past this the oldest is given up, named
+    // in the log.
+    static constexpr int MaxPending = 5000;
+    static constexpr int RetryMs = 60000;
 
     explicit FileLogWorker(QObject *parent = nullptr);
 
@@ -63,12 +77,20 @@ public:
     // and finished record): the worker waits for it before it gathers what was posted.
     QMutex *postingGate() { return &m_posting; }
 
+    // Changes waiting for a rewrite that succeeds.
+    int pendingCount() const { return m_pending.size(); }
+
+    ~FileLogWorker() override;
+
 signals:
     void addHaccpDone(QString result);
     void removeHaccpDone(QString result);
     void removeOldDataDone(QString result);
     void retrievAllHaccpDataDone(QString result, int totalCount, QList<HaccpData> records);
     void fileExportComplete(QString result);
+    // Sent with every retrieval: the file that is not shown because it is larger than any
+    // log of ours (the log itself, or where it was set aside); empty when there is none.
+    void unreadLogChanged(QString fileName);
 
 public slots:
     void doAddHaccpDataLog(const QByteArray &payload);
@@ -76,9 +98,11 @@ public slots:
     void doRemoveOldHaccpDataLogs(const QByteArray &payload);
     void retrieveAllHaccpData(const QByteArray &payload);
     void doHaccpFileExport(const QByteArray &payload);
+    // Tries the kept changes again (also run by a timer while there are any).
+    void retryPending();
 
 private:
-    enum Kind { Add, Remove, RemoveOld, Retrieve, Export };
+    enum Kind { Add, Remove, RemoveOld, Retrieve, Export, Retry };
     struct Request
     {
         Kind kind;
@@ -106,7 +130,9 @@ private:
                 && changed == o.changed && inode == o.inode;
         }
     };
-    enum class Cache { None, Log, Foreign };
+    // Unsaved: the log as read plus the kept changes, which a rewrite makes again from
+    // the file; shown by retrievals and exports until it is written.
+    enum class Cache { None, Log, Foreign, Unsaved };
 
     // Queues the request, takes those already waiting behind it, and works them off.
     void take(Kind kind, const QByteArray &payload);
@@ -122,6 +148,9 @@ private:
     // For reading, such content reads as no records.
     bool load(bool forWrite);
     void useDocument(QJsonObject object, const QByteArray &content);
+    bool useOwnText(const QByteArray &content);
+    void keepPending(const QList<Request> &requests);
+    static QString describe(const Request &request);
     void useEmpty();
     void forget();
     bool indexText();
@@ -142,6 +171,9 @@ private:
     QMutex m_posting;
     QList<Request> m_queue;
     bool m_busy = false;
+    QList<Request> m_pending;  // changes not yet written, oldest first
+    QTimer *m_retry = nullptr;
+    QString m_unreadLog;
 
     bool m_settled = false;   // a ".New" left by an interrupted rewrite was dealt with
     Cache m_cache = Cache::None;

@@ -50,6 +50,12 @@ void HaccpController::startWorker()
     connect(m_worker, &FileLogWorker::fileExportComplete, this, &HaccpController::exportHaccpLogComplete);
     connect(m_worker, &FileLogWorker::retrievAllHaccpDataDone, this,
             &HaccpController::retrievAllHaccpDataComplete);
+    connect(m_worker, &FileLogWorker::unreadLogChanged, this, [this](const QString &fileName) {
+        if (fileName == m_unreadLog)
+            return;
+        m_unreadLog = fileName;
+        emit unreadLogChanged(fileName);
+    });
     m_workerThread.start(QThread::InheritPriority);
 }
 

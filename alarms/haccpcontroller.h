@@ -24,6 +24,8 @@ class HaccpController : public P4StateMachine, public HaccpLogSink
     Q_PROPERTY(HaccpDataModel *haccpDataModel READ get_haccpDataModel WRITE set_haccpDataModel NOTIFY haccpDataModelChanged)
     Q_PROPERTY(int haccpLogListCount READ get_haccpLogListCount WRITE set_haccpLogListCount NOTIFY haccpLogListCountChanged)
     Q_PROPERTY(int totalHaccpLogListCount READ get_totalHaccpLogListCount WRITE set_totalHaccpLogListCount NOTIFY totalHaccpLogListCountChanged)
+    // A file too large to be a log of ours, not shown: named on the Holding Log screen.
+    Q_PROPERTY(QString unreadLog READ get_unreadLog NOTIFY unreadLogChanged)
 
 public:
     static constexpr int FirstCleanupMs = 10000;
@@ -38,6 +40,7 @@ public:
     void set_haccpLogListCount(int count);
     int get_totalHaccpLogListCount() const { return m_totalHaccpLogListCount; }
     void set_totalHaccpLogListCount(int count);
+    QString get_unreadLog() const { return m_unreadLog; }
 
     bool isCollecting() const { return m_worker != nullptr; }
     QTimer *cleanupTimer() const { return m_cleanupTimer; }
@@ -61,6 +64,7 @@ signals:
     void haccpDataModelChanged(HaccpDataModel *model);
     void haccpLogListCountChanged(int count);
     void totalHaccpLogListCountChanged(int count);
+    void unreadLogChanged(QString fileName);
 
 public slots:
     void logDataEntry(const HaccpData &dataLog) override;
@@ -78,6 +82,7 @@ private:
     HaccpDataModel *m_haccpDataModel = nullptr;
     int m_haccpLogListCount = 0;
     int m_totalHaccpLogListCount = 0;
+    QString m_unreadLog;
     QThread m_workerThread;
     FileLogWorker *m_worker = nullptr;
     // Held from a stop's removal until its finished record is posted too (or the event

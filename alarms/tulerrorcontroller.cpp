@@ -222,12 +222,9 @@ void TulErrorController::reportError(int mc, int sub1, int sub2, int sub3, bool 
     m_currentError.set_timestamp(now);
     findAssignDescription(&m_currentError);
 
-    updateErrorLogFileName();
-    if (ErrorLogFiles::appendLine(m_logFileName, ErrorLogFiles::typeOneLine(now, mc, sub1, sub2, sub3))) {
+    if (writeLogLine(ErrorLogFiles::typeOneLine(now, mc, sub1, sub2, sub3))) {
         emit notifyError(timeStampNow(now), m_currentError.codesJoined(),
                          m_currentError.get_description(), QStringLiteral(" "));
-    } else {
-        qWarning().noquote() << "Cannot append to the error log" << m_logFileName;
     }
 
     if (relay && (m_cabinet.uiRole == 2 || (m_cabinet.uiRole == 1 && m_cabinet.hasMirrorDisplay)))
@@ -334,6 +331,35 @@ void TulErrorController::updateErrorLogFileName()
     m_logFileName = ErrorLogFiles::chooseLogFile(ErrorLogFiles::now().date());
 }
 
+// Lines that could not be written (a full disk) go first, in order, once a write succeeds
+// again; `line` (empty: none) joins them when they cannot. True when it was written.
+bool TulErrorController::writeLogLine(const QByteArray &line)
+{
+    if (!line.isEmpty())
+        m_unwrittenLines.append(line);
+    if (m_unwrittenLines.isEmpty())
+        return true;
+    updateErrorLogFileName();
+    while (!m_unwrittenLines.isEmpty()
+           && ErrorLogFiles::appendLine(m_logFileName, m_unwrittenLines.first()))
+        m_unwrittenLines.removeFirst();
+    if (m_unwrittenLines.isEmpty())
+        return true;
+    qWarning().noquote() << "Cannot append to the error log" << m_logFileName << "-"
+                         << m_unwrittenLines.size() << "lines kept until it can be written";
+    while (m_unwrittenLines.size() > MaxUnwrittenLines)
+        qWarning().noquote() << "Error-log line given up:" << m_unwrittenLines.takeFirst().trimmed();
+    return false;
+}
+
+void TulErrorController::addRows(const QVector<ErrorLogFiles::Entry> &entries)
+{
+    m_errorInfoRows.reserve(m_errorInfoRows.size() + entries.size());
+    for (const ErrorLogFiles::Entry &entry : entries)
+        m_errorInfoRows.append({entry.dateText, entry.timeText, entry.codesText, describeLogged(entry.codes),
+                                entry.codes[0]});
+}
+
 QString TulErrorController::describeLogged(const int codes[4])
 {
     // A year of lines holds a few dozen quadruples; each text is looked up once per load.
@@ -348,22 +374,30 @@ QString TulErrorController::describeLogged(const int codes[4])
 void TulErrorController::retrieveErrorLog(const QString &logName)
 {
     const QString path = QFileInfo(logName).isAbsolute() ? logName : ErrorLogFiles::logDir() + logName;
-    const QVector<ErrorLogFiles::Entry> entries = ErrorLogFiles::readLog(path);
-    m_errorInfoRows.reserve(m_errorInfoRows.size() + entries.size());
-    for (const ErrorLogFiles::Entry &entry : entries)
-        m_errorInfoRows.append({entry.dateText, entry.timeText, entry.codesText, describeLogged(entry.codes),
-                                entry.codes[0]});
+    bool cut = false;
+    addRows(ErrorLogFiles::readLog(path, &cut));
+    if (cut)
+        m_cutLogNames.append(QFileInfo(path).fileName());
     m_errorsLogListStale = true;
 }
 
 void TulErrorController::retrieveAllErrorLogs()
 {
+    writeLogLine(QByteArray());
     const QStringList names = ErrorLogFiles::entries();
-    if (names.isEmpty())
+    if (names.isEmpty() && m_unwrittenLines.isEmpty())
         return;
+    m_cutLogNames.clear();
     for (const QString &name : names)
         retrieveErrorLog(name);
+    // Lines still waiting for the disk are shown after the files, as they will be written.
+    addRows(ErrorLogFiles::parseLog(m_unwrittenLines.join()));
     std::reverse(m_errorInfoRows.begin(), m_errorInfoRows.end());
+    const QString cut = m_cutLogNames.join(QStringLiteral(", "));
+    if (cut != m_cutLogs) {
+        m_cutLogs = cut;
+        emit cutLogsChanged(cut);
+    }
     publishLogList();
 }
 
@@ -385,6 +419,7 @@ void TulErrorController::clearErrorLogList()
 
 void TulErrorController::deleteAllErrorLogs()
 {
+    m_unwrittenLines.clear();
     if (ErrorLogFiles::deleteAll() > 0)
         syncFileSystem();
     if (m_cabinet.uiRole == 1 && (m_cabinet.hasMirrorDisplay || m_cabinet.hasSecondaryDisplay)) {
@@ -462,10 +497,7 @@ void TulErrorController::set_errorAcknowledgedFalse() { set_errorAcknowledged(fa
 
 void TulErrorController::logBrokenLinkError()
 {
-    const QDateTime now = ErrorLogFiles::now();
-    updateErrorLogFileName();
-    if (!ErrorLogFiles::appendLine(m_logFileName, ErrorLogFiles::typeThreeLine(now)))
-        qWarning().noquote() << "Cannot append to the error log" << m_logFileName;
+    writeLogLine(ErrorLogFiles::typeThreeLine(ErrorLogFiles::now()));
     syncFileSystem();
 }
 

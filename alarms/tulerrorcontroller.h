@@ -2,6 +2,7 @@
 #define TULERRORCONTROLLER_H
 
 #include "errorinfomodel.h"
+#include "errorlogfiles.h"
 #include "errorrecord.h"
 #include "p4statemachine.h"
 
@@ -32,6 +33,7 @@ class TulErrorController : public P4StateMachine
     Q_PROPERTY(QString recoverableErrLabel READ get_recoverableErrLabel WRITE set_recoverableErrLabel NOTIFY recoverableErrLabelChanged)
     Q_PROPERTY(QString recoverableErrCodes READ get_recoverableErrCodes WRITE set_recoverableErrCodes NOTIFY recoverableErrCodesChanged)
     Q_PROPERTY(ErrorInfoModel *errorInfoModel READ get_errorInfoModel WRITE set_errorInfoModel NOTIFY errorInfoModelChanged)
+    Q_PROPERTY(QString cutLogs READ get_cutLogs NOTIFY cutLogsChanged)
 
 public:
     enum ThermocoupleErrorsTag { THERMOCOUPLE_NO_ERROR = 0, THERMOCOUPLE_SHORT_ERROR = 1, THERMOCOUPLE_OPEN_ERROR = 2 };
@@ -51,6 +53,9 @@ public:
     static constexpr int ErrorRegisterStart = 34;
     static constexpr int ErrorRegisterCount = 30;
     static constexpr int HeaterRegisterCount = 20;
+    // Lines kept while the log cannot be written; past this the oldest is given up, named
+    // in the diagnostics.
+    static constexpr int MaxUnwrittenLines = 1000;
 
     explicit TulErrorController(const CabinetValues &values, QObject *parent = nullptr);
     ~TulErrorController() override;
@@ -68,6 +73,9 @@ public:
     ErrorInfoModel *get_errorInfoModel() const { return m_errorInfoModel; }
     int definitionsCount() const { return m_definitions.size(); }
     QString currentLogFile() const { return m_logFileName; }
+    // Names of the log files of the last load of which only the newest part was read.
+    QString get_cutLogs() const { return m_cutLogs; }
+    int unwrittenLineCount() const { return m_unwrittenLines.size(); }
 
 public slots:
     void prepareSm();
@@ -151,6 +159,7 @@ signals:
     void recoverableErrLabelChanged(QString value);
     void recoverableErrCodesChanged(QString value);
     void errorInfoModelChanged(ErrorInfoModel *model);
+    void cutLogsChanged(QString names);
 
 private:
     void buildStateMachine();
@@ -162,6 +171,8 @@ private:
     QString timeStampNow(const QDateTime &now) const;
     QString describeLogged(const int codes[4]);
     void dropLogObjects() const;
+    bool writeLogLine(const QByteArray &line);
+    void addRows(const QVector<ErrorLogFiles::Entry> &entries);
 
     CabinetValues m_cabinet;
     unsigned int m_errorFlags = 0;
@@ -184,6 +195,9 @@ private:
     QList<ErrorRecord *> m_definitions;
     QTimer *m_errorMonitorTimer = nullptr;
     QString m_logFileName;
+    QList<QByteArray> m_unwrittenLines;        // in order, for the next write that succeeds
+    QString m_cutLogs;
+    QStringList m_cutLogNames;
     QVector<quint16> m_replyRegisters;          // copy carried by the last good reply
     QVector<quint16> m_heaterWords;             // previous state of registers 0..19
     QVector<quint16> m_sensorWords;             // previous state of registers 20..29

@@ -71,6 +71,10 @@ void TulErrorControllerT::connectWorker()
     connect(w, &TulErrorController::errorLogExported, this, &TulErrorControllerT::errorLogExported, q);
     connect(w, &TulErrorController::errorInfoModelChanged, this, &TulErrorControllerT::set_errorInfoModel, q);
     connect(w, &TulErrorController::errorsLogListCountChanged, this, &TulErrorControllerT::set_errorsLogListCount, q);
+    connect(w, &TulErrorController::cutLogsChanged, this, [this](const QString &names) {
+        m_cutLogs = names;
+        emit cutLogsChanged(names);
+    }, q);
 
     connect(w, &TulErrorController::requestErrorsMbRead, this, &TulErrorControllerT::readErrorRegisters, q);
     connect(w, &TulErrorController::relayErrorInfo, this, &TulErrorControllerT::sendErrorInfo, q);

@@ -29,6 +29,8 @@ class TulErrorControllerT : public QObject
     Q_PROPERTY(ErrorRecord *currentError READ get_currentError NOTIFY currentErrorChanged)
     Q_PROPERTY(QList<QObject *> errorsLogList READ get_errorsLogList NOTIFY errorsLogListChanged)
     Q_PROPERTY(int errorsLogListCount READ get_errorsLogListCount WRITE set_errorsLogListCount NOTIFY errorsLogListCountChanged)
+    // Log files of which the last load read only the newest part (comma-separated names).
+    Q_PROPERTY(QString cutLogs READ get_cutLogs NOTIFY cutLogsChanged)
     Q_PROPERTY(QString recoverableErrLabel READ get_recoverableErrLabel WRITE set_recoverableErrLabel NOTIFY recoverableErrLabelChanged)
     Q_PROPERTY(QString recoverableErrCodes READ get_recoverableErrCodes WRITE set_recoverableErrCodes NOTIFY recoverableErrCodesChanged)
     Q_PROPERTY(ErrorInfoModel *errorInfoModel READ get_errorInfoModel WRITE set_errorInfoModel NOTIFY errorInfoModelChanged)
@@ -51,6 +53,7 @@ public:
     ErrorRecord *get_currentError() { return &m_currentError; }
     QList<QObject *> get_errorsLogList() const { return {}; }
     int get_errorsLogListCount() const { return m_errorsLogListCount; }
+    QString get_cutLogs() const { return m_cutLogs; }
     QString get_recoverableErrLabel() const { return m_recoverableErrLabel; }
     QString get_recoverableErrCodes() const { return m_recoverableErrCodes; }
     ErrorInfoModel *get_errorInfoModel() const { return m_errorInfoModel; }
@@ -109,6 +112,7 @@ signals:
     void currentErrorChanged();
     void errorsLogListChanged();
     void errorsLogListCountChanged(int value);
+    void cutLogsChanged(QString names);
     void recoverableErrLabelChanged(QString value);
     void recoverableErrCodesChanged(QString value);
     void errorInfoModelChanged(ErrorInfoModel *model);
@@ -134,6 +138,7 @@ private:
     QString m_currentErrorsString;
     ErrorRecord m_currentError;
     int m_errorsLogListCount = 0;
+    QString m_cutLogs;
     QString m_recoverableErrLabel;
     QString m_recoverableErrCodes;
     ErrorInfoModel *m_errorInfoModel = nullptr;

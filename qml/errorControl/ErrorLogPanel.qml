@@ -58,7 +58,7 @@ Rectangle {
         id: list
         objectName: "errorLogList"
         anchors.top: headings.bottom
-        anchors.bottom: footer.top
+        anchors.bottom: cutNote.visible ? cutNote.top : footer.top
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 8
@@ -74,6 +74,24 @@ Rectangle {
             descText: desc
         }
         ScrollBar.vertical: ScrollBar { objectName: "errorLogScrollBar" }
+    }
+
+    // Log files too large to read whole, named rather than passed over in silence.
+    Label {
+        id: cutNote
+        objectName: "cutLogsNote"
+        readonly property string names: panel.service ? panel.service.cutLogs : ""
+        visible: names !== ""
+        anchors.bottom: footer.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 12
+        anchors.rightMargin: 12
+        horizontalAlignment: Text.AlignLeft
+        elide: Text.ElideRight
+        color: Theme.textSecondary
+        font.pixelSize: Theme.fontSmall
+        text: qsTr("Only the newest part is shown of: %1").arg(names) + Theme.retranslate()
     }
 
     Item {

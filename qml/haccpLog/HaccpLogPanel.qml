@@ -102,7 +102,7 @@ Rectangle {
     ListView {
         id: list
         objectName: "haccpLogList"
-        anchors { top: headings.bottom; bottom: footer.top; left: parent.left; right: parent.right }
+        anchors { top: headings.bottom; bottom: unreadNote.visible ? unreadNote.top : footer.top; left: parent.left; right: parent.right }
         clip: true
         model: rows
         boundsBehavior: Flickable.StopAtBounds
@@ -119,6 +119,21 @@ Rectangle {
             policy: ScrollBar.AsNeeded
             onPressedChanged: if (pressed) panel.modified = true
         }
+    }
+
+    // A file too large to be a log of ours is named, not passed over in silence.
+    Text {
+        id: unreadNote
+        objectName: "unreadLogNote"
+        readonly property string fileName: panel.controller ? panel.controller.unreadLog : ""
+        visible: fileName !== ""
+        anchors { left: parent.left; right: parent.right; bottom: footer.top; leftMargin: Theme.spacing; rightMargin: Theme.spacing }
+        horizontalAlignment: Text.AlignLeft
+        elide: Text.ElideMiddle
+        text: qsTr("Too large to show: %1").arg(fileName) + Theme.retranslate()
+        color: Theme.textSecondary
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontSmall
     }
 
     Rectangle {

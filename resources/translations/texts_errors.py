@@ -94,4 +94,22 @@ def _messages():
     return out
 
 
-MESSAGES = {"TulErrorController": _messages()}
+MESSAGES = {
+    "TulErrorController": _messages(),
+    # Under the Errors Log list when a log file was too large to read whole.
+    "ErrorLogPanel": {
+        "Only the newest part is shown of: %1": dict(
+            spa="Solo se muestra la parte más reciente de: %1",
+            fra="Seule la partie la plus récente est affichée : %1",
+            deu="Nur der neueste Teil wird angezeigt von: %1",
+            ita="Viene mostrata solo la parte più recente di: %1",
+            nld="Alleen het nieuwste deel wordt getoond van: %1",
+            pol="Pokazano tylko najnowszą część: %1",
+            por="Apenas a parte mais recente é mostrada de: %1",
+            rus="Показана только последняя часть: %1",
+            ara="يُعرض الجزء الأحدث فقط من: %1",
+            kor="최신 부분만 표시됨: %1",
+            zh_cn="仅显示最新部分：%1",
+            jpn="最新の部分のみ表示：%1"),
+    },
+}

@@ -1378,6 +1378,65 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>يُعرض الجزء الأحدث فقط من: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>التاريخ/الوقت</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>الخطأ</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>عدد السجلات: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>أول سجل: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>آخر سجل: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>مسح الكل</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>مسح جميع سجلات الأخطاء</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>متابعة أو إلغاء</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>أكبر من أن يُعرض: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Call service.</source>
     <message>
         <source>Accept</source>
         <translation>قبول</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>سجل الأخطاء</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>التاريخ/الوقت</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>الرمز</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>الخطأ</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>عدد السجلات: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>أول سجل: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>آخر سجل: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>مسح الكل</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>تحديث</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>مسح جميع سجلات الأخطاء</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>متابعة أو إلغاء</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>متابعة</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>إلغاء</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Rufen Sie den Kundendienst.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Nur der neueste Teil wird angezeigt von: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Anzahl der Einträge: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Erster Eintrag: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Letzter Eintrag: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Alle Fehlerprotokolle werden gelöscht</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Fortfahren oder abbrechen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Zu groß zum Anzeigen: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>Accept</source>
         <translation>Übernehmen</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Fehlerprotokoll</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Datum/Uhrzeit</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Anzahl der Einträge: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Erster Eintrag: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Letzter Eintrag: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Alle löschen</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Alle Fehlerprotokolle werden gelöscht</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Fortfahren oder abbrechen</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Fortfahren</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Call service.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Only the newest part is shown of: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Errors Log</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Error name</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Number of records: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>First record: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Last record: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Clearing All Error Logs</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continue or Cancel</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Call service.</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Too large to show: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Call service.</translation>
     <message>
         <source>Accept</source>
         <translation>Accept</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Errors Log</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Date/Time</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Error name</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Number of records: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>First record: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Last record: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Clear All</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Refresh</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Clearing All Error Logs</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Continue or Cancel</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Seule la partie la plus récente est affichée : %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Journal des erreurs</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Date/Heure</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Nombre d'enregistrements : </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Premier enregistrement : </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Dernier enregistrement : </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Effacement de tous les journaux d'erreurs</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuer ou annuler</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Appelez le service technique.</translation>
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Trop volumineux pour être affiché : %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Appelez le service technique.</translation>
     <message>
         <source>Accept</source>
         <translation>Accepter</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Journal des erreurs</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Date/Heure</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Nombre d'enregistrements : </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Premier enregistrement : </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Dernier enregistrement : </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Tout effacer</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualiser</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Effacement de tous les journaux d'erreurs</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Continuer ou annuler</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>

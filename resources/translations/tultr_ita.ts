@@ -1378,6 +1378,65 @@ Chiamare l'assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Viene mostrata solo la parte più recente di: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro errori</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Data/Ora</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Numero di record: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Primo record: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Ultimo record: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Cancellazione di tutti i registri errori</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuare o annullare</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Troppo grande per essere mostrato: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>Accept</source>
         <translation>Accetta</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Registro errori</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Data/Ora</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Numero di record: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Primo record: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Ultimo record: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Cancella tutto</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Aggiorna</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Cancellazione di tutti i registri errori</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Continuare o annullare</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continua</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>最新の部分のみ表示：%1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>エラー履歴</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>日付/時刻</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>記録数：</translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>最初の記録：</translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>最後の記録：</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>すべてのエラー履歴を消去</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>続行またはキャンセル</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>大きすぎて表示できません：%1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Call service.</source>
     <message>
         <source>Accept</source>
         <translation>適用</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>エラー履歴</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>日付/時刻</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>コード</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>エラー</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>記録数：</translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>最初の記録：</translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>最後の記録：</translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>すべて消去</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>更新</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>すべてのエラー履歴を消去</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>続行またはキャンセル</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>続行</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

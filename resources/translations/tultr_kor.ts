@@ -1378,6 +1378,65 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>최신 부분만 표시됨: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>오류 기록</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>날짜/시간</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>기록 수: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>첫 기록: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>마지막 기록: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>모두 지우기</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>모든 오류 기록 지우기</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>계속 또는 취소</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>너무 커서 표시할 수 없음: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Call service.</source>
     <message>
         <source>Accept</source>
         <translation>적용</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>오류 기록</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>날짜/시간</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>코드</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>오류</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>기록 수: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>첫 기록: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>마지막 기록: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>모두 지우기</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>새로 고침</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>모든 오류 기록 지우기</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>계속 또는 취소</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>계속</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Bel de service.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Alleen het nieuwste deel wordt getoond van: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Tijd</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Aantal records: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Eerste record: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Laatste record: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Alle foutenlogboeken wissen</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Doorgaan of annuleren</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Bel de service.</translation>
     <message>
         <source>No</source>
         <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Te groot om te tonen: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Bel de service.</translation>
     <message>
         <source>Accept</source>
         <translation>Accepteren</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Foutenlogboek</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Datum/Tijd</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Aantal records: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Eerste record: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Laatste record: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Alles wissen</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Vernieuwen</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Alle foutenlogboeken wissen</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Doorgaan of annuleren</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Doorgaan</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

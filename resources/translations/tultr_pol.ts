@@ -1378,6 +1378,65 @@ Wezwij serwis.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Pokazano tylko najnowszą część: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Data/Godzina</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Liczba wpisów: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Pierwszy wpis: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Ostatni wpis: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Usuwanie wszystkich dzienników błędów</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Kontynuuj lub anuluj</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Wezwij serwis.</translation>
     <message>
         <source>No</source>
         <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Za duży, aby go pokazać: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Wezwij serwis.</translation>
     <message>
         <source>Accept</source>
         <translation>Akceptuj</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Dziennik błędów</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Data/Godzina</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Błąd</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Liczba wpisów: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Pierwszy wpis: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Ostatni wpis: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Wyczyść wszystko</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Odśwież</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Usuwanie wszystkich dzienników błędów</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Kontynuuj lub anuluj</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Kontynuuj</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Chame a assistência.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Apenas a parte mais recente é mostrada de: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de erros</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Data/Hora</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Número de registros: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Primeiro registro: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Último registro: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Apagar tudo</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Apagando todos os registros de erros</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuar ou cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Chame a assistência.</translation>
     <message>
         <source>No</source>
         <translation>Não</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Grande demais para mostrar: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Chame a assistência.</translation>
     <message>
         <source>Accept</source>
         <translation>Aceitar</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Registro de erros</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Data/Hora</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Número de registros: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Primeiro registro: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Último registro: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Apagar tudo</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Atualizar</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Apagando todos os registros de erros</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Continuar ou cancelar</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Показана только последняя часть: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Дата/время</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Число записей: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Первая запись: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Последняя запись: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Очистить всё</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Удаление всех журналов ошибок</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Продолжить или отменить</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Слишком большой для показа: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Call service.</source>
     <message>
         <source>Accept</source>
         <translation>Принять</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Журнал ошибок</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Дата/время</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>Код</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Число записей: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Первая запись: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Последняя запись: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Очистить всё</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Обновить</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Удаление всех журналов ошибок</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Продолжить или отменить</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Продолжить</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Llame al servicio técnico.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>Solo se muestra la parte más reciente de: %1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Fecha/Hora</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>Número de registros: </translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>Primer registro: </translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>Último registro: </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>Borrando todos los registros de errores</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>Continuar o cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Llame al servicio técnico.</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>Demasiado grande para mostrar: %1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Llame al servicio técnico.</translation>
     <message>
         <source>Accept</source>
         <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>Registro de errores</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Fecha/Hora</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>Número de registros: </translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>Primer registro: </translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>Último registro: </translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Borrar todo</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>Borrando todos los registros de errores</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>Continuar o cancelar</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -1378,6 +1378,65 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>ErrorLogPanel</name>
+    <message>
+        <source>Only the newest part is shown of: %1</source>
+        <translation>仅显示最新部分：%1</translation>
+    </message>
+    <message>
+        <source>Errors Log</source>
+        <translation>错误日志</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>日期/时间</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Error name</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Number of records: </source>
+        <translation>记录数：</translation>
+    </message>
+    <message>
+        <source>First record: </source>
+        <translation>第一条记录：</translation>
+    </message>
+    <message>
+        <source>Last record: </source>
+        <translation>最后一条记录：</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Clearing All Error Logs</source>
+        <translation>清除所有错误日志</translation>
+    </message>
+    <message>
+        <source>Continue or Cancel</source>
+        <translation>继续或取消</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>FilesImportExportPanel</name>
     <message>
         <source>Menu Update</source>
@@ -1461,6 +1520,10 @@ Call service.</source>
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>Too large to show: %1</source>
+        <translation>文件过大，无法显示：%1</translation>
     </message>
 </context>
 <context>
@@ -1838,61 +1901,6 @@ Call service.</source>
     <message>
         <source>Accept</source>
         <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>ErrorLogPanel</name>
-    <message>
-        <source>Errors Log</source>
-        <translation>错误日志</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>日期/时间</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>代码</translation>
-    </message>
-    <message>
-        <source>Error name</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>Number of records: </source>
-        <translation>记录数：</translation>
-    </message>
-    <message>
-        <source>First record: </source>
-        <translation>第一条记录：</translation>
-    </message>
-    <message>
-        <source>Last record: </source>
-        <translation>最后一条记录：</translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>全部清除</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>刷新</translation>
-    </message>
-    <message>
-        <source>Clearing All Error Logs</source>
-        <translation>清除所有错误日志</translation>
-    </message>
-    <message>
-        <source>Continue or Cancel</source>
-        <translation>继续或取消</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>继续</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>

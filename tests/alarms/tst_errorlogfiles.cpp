@@ -22,6 +22,8 @@ private slots:
     void appendCreatesAndAppends();
     void readerTakesOnlyWellFormedTypeOneLines();
     void unreadableFileAddsNothing();
+    void largeFilesAreReadInPieces_data();
+    void largeFilesAreReadInPieces();
     void deleteAllRemovesEveryEntry();
     void exportNameIsSafe_data();
     void exportNameIsSafe();
@@ -125,6 +127,51 @@ void TestErrorLogFiles::readerTakesOnlyWellFormedTypeOneLines()
     QVERIFY(entries[3].dateText.isEmpty() && !entries[3].timestamp().isValid());
     QVERIFY(entries[4].timeText.isEmpty() && !entries[4].timestamp().isValid());
     QCOMPARE(entries[4].codes[0], 6);
+}
+
+// Lines cross every piece boundary; past its cap a file gives its newest lines, from the
+// first whole one.
+void TestErrorLogFiles::largeFilesAreReadInPieces_data()
+{
+    QTest::addColumn<int>("lines");   // type-1 lines
+    QTest::addColumn<int>("shift");   // -1: no cap; else bytes of line 500 before the cap's boundary
+    QTest::addColumn<int>("first");   // the first line read
+    QTest::newRow("over the old 8 MiB cap: every line") << 300000 << -1 << 0;
+    QTest::newRow("past its cap, cut at a line's start") << 2000 << 0 << 500;
+    QTest::newRow("past its cap, cut inside a line: skipped") << 2000 << 5 << 501;
+}
+
+void TestErrorLogFiles::largeFilesAreReadInPieces()
+{
+    QFETCH(int, lines);
+    QFETCH(int, shift);
+    QFETCH(int, first);
+    auto typeOne = [](int i) { // 32 bytes each
+        return QStringLiteral("1;2024/03/11 10:00:00;%1\t0\t3\t0\n").arg(i % 1000, 3, 10, QLatin1Char('0')).toLatin1();
+    };
+    // Past the cap: half the lines, type-3 lines (skipped) and the other half, sized so
+    // that the newest MaxLogBytes begin `shift` bytes into line 500.
+    const int filler = shift < 0 ? 0 : int(ErrorLogFiles::MaxLogBytes / 32) - 1500;
+    QByteArray text;
+    text.reserve(32 * (lines + filler) + 64);
+    for (int i = 0; i < lines; ++i) {
+        if (i == lines / 2) {
+            for (int f = 0; f < filler; ++f)
+                text += "3;2024/03/11 10:00:01;99\t1\t0\t0 \n";
+        }
+        text += typeOne(i);
+    }
+    if (shift > 0)
+        text.insert(text.size() - 1, QByteArray(shift, ' '));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("errorLogs/el240311.txt"), text));
+    if (shift >= 0)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("only its newest"));
+    bool cut = false;
+    const auto entries = ErrorLogFiles::readLog(ErrorLogFiles::logDir() + QStringLiteral("el240311.txt"), &cut);
+    QCOMPARE(cut, shift >= 0);
+    QCOMPARE(entries.size(), lines - first);
+    QCOMPARE(entries.first().codes[0], first % 1000);
+    QCOMPARE(entries.last().codes[0], (lines - 1) % 1000);
 }
 
 void TestErrorLogFiles::unreadableFileAddsNothing()

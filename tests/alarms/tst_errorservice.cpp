@@ -3,6 +3,7 @@
 #include "errorlogfiles.h"
 #include "errorrecord.h"
 #include "fakecabinetcore.h"
+#include "fulldisk.h"
 #include "ioboardsimulator.h"
 #include "qmodbusmaster.h"
 #include "scratchroots.h"
@@ -161,6 +162,55 @@ private slots:
         QTRY_COMPARE(m_service->get_errorsLogListCount(), 1);
         QTRY_COMPARE(m_core->sentNames(), QStringList("sendErrorInfo"));
         QCOMPARE(notified.count(), 0);
+    }
+
+    // Lines that cannot be written (a full disk) are shown at once and written, in order,
+    // by the next report or load that can write.
+    void fullDiskDelaysLines_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QStringList>("codes"); // of the lines in the file, oldest first
+        QTest::newRow("the next report") << "report" << QStringList{"1\t0\t0\t0", "4\t2\t1\t0", "5\t2\t0\t3"};
+        QTest::newRow("a load of the logs") << "load" << QStringList{"1\t0\t0\t0", "4\t2\t1\t0"};
+    }
+    void fullDiskDelaysLines()
+    {
+        QFETCH(QString, then);
+        QFETCH(QStringList, codes);
+        make(1);
+        FullDisk full;
+        QVERIFY(full.isSet());
+        m_service->errorCodesDataProcess(1, 0, 0, 0);
+        m_service->errorCodesDataProcess(4, 2, 1, 0);
+        m_service->clearErrorLogList();
+        m_service->retrieveAllErrorLogs();
+        settle();
+        QCOMPARE(m_service->get_errorInfoModel()->rowCount(), 2); // shown while they wait
+        QCOMPARE(m_service->get_errorInfoModel()->getData(0, 2).toString(), QStringLiteral("4.2.1.0"));
+        QCOMPARE(logLines().size(), 0);
+        full.spaceBack();
+        if (then == "report")
+            m_service->errorCodesDataProcess(5, 2, 0, 3);
+        else
+            m_service->retrieveAllErrorLogs();
+        settle();
+        QStringList written;
+        for (const QString &line : logLines())
+            written << line.section(';', 2);
+        QCOMPARE(written, codes);
+    }
+
+    // A file too large to be a log of ours is read in its newest part and named.
+    void tooLargeLogIsNamed()
+    {
+        QByteArray text(int(ErrorLogFiles::MaxLogBytes), ' ');
+        text += "\n1;2024/03/11 10:00:00;4\t2\t1\t0\n";
+        QVERIFY(m_scratch->writeRootFile("errorLogs/el240311.txt", text));
+        QVERIFY(m_scratch->writeRootFile("errorLogs/el240318.txt", "1;2024/03/18 10:00:00;1\t0\t0\t0\n"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("only its newest"));
+        make(1);
+        QTRY_COMPARE(m_service->get_errorInfoModel()->rowCount(), 2);
+        QTRY_COMPARE(m_service->get_cutLogs(), QStringLiteral("el240311.txt"));
     }
 
     void loadShowsNewestFirstAndOnceOnly()

@@ -1,6 +1,8 @@
 // The HACCP log file: its exact text, the rewrite of each request, the display form, the
 // CSV export, and what happens to a log that cannot be trusted or a write that fails.
+#include "alarmtimings.h"
 #include "filelogworker.h"
+#include "fulldisk.h"
 #include "haccpfixtures.h"
 #include "linktrap.h"
 #include "scratchroots.h"
@@ -29,6 +31,18 @@ class TestHaccpLog : public QObject
     static QByteArray add(int bin = 1, const char *name = "A") { return W::packRecord(record(name, bin, "2024/05/14", "06:00:00")); }
     static QByteArray open(int bin, const char *name = "P") { return stored(bin, "2024/05/14", false, "----", name, "06:00:00"); }
     static QByteArray day(const char *date, const char *name = "a") { return stored(1, date, false, "----", name, "00:00:00"); }
+    static int retrieveTotal(W &worker)
+    {
+        QSignalSpy done(&worker, &W::retrievAllHaccpDataDone);
+        worker.retrieveAllHaccpData(W::packFlag(true));
+        return done.isEmpty() ? -1 : done.at(0).at(1).toInt();
+    }
+    // More than the 64 MiB a log could once hold.
+    static const QByteArray &overOldCap()
+    {
+        static const QByteArray text = bigLog(800000);
+        return text;
+    }
 
 private slots:
     void rewrite_data()
@@ -100,6 +114,93 @@ private slots:
                                              + stored(3, "2024/05/14", false, "----", "Other", "05:59:00")));
     }
 
+    // Holds made while the disk is full are shown at once and written, in order, by the
+    // first rewrite that succeeds: the next request, the retry timer or a retrieval.
+    void fullDiskDelays_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QByteArray>("meanwhile"); // the log as another writer left it; null: untouched
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray s2 = stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03");
+        const QByteArray kept = stored(1, "2024/05/14", true, "00:20:00", "A", "06:00:00") + "," + open(2, "B");
+        const QByteArray c = open(3, "C");
+        QTest::newRow("the next hold") << "add" << QByteArray() << log(c + "," + kept + "," + s2);
+        QTest::newRow("the retry timer") << "timer" << QByteArray() << log(kept + "," + s2);
+        QTest::newRow("a retrieval") << "retrieve" << QByteArray() << log(kept + "," + s2);
+        QTest::newRow("the log changed meanwhile: made again on it") << "add" << log(open(7, "X"))
+            << log(c + "," + kept + "," + open(7, "X"));
+    }
+    void fullDiskDelays()
+    {
+        QFETCH(QString, then);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(QByteArray, after);
+        ScratchRoots roots;
+        const QByteArray before = log(stored(2, "2024/05/14", true, "00:35:10", "Prod s2", "05:58:03"));
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", before));
+        AlarmTimings::setScale(0.001);
+        W worker;
+        FullDisk full;
+        QVERIFY(full.isSet());
+        const HaccpData finished = record("A", 1, "2024/05/14", "06:00:00", "00:20:00", true);
+        QVERIFY(run(worker, Add, W::packRecord(record("A", 1, "2024/05/14", "06:00:00"))) != W::OkResult);
+        QVERIFY(run(worker, Add, W::packRecord(record("B", 2, "2024/05/14", "06:00:00"))) != W::OkResult);
+        QVERIFY(run(worker, Remove, W::packRecord(finished)) != W::OkResult);
+        QVERIFY(run(worker, Add, W::packRecord(finished)) != W::OkResult);
+        QCOMPARE(retrieveTotal(worker), 3); // shown while it waits
+        QCOMPARE(readFile(W::logPath()), before);
+        QCOMPARE(worker.pendingCount(), 4);
+        full.spaceBack();
+        if (!meanwhile.isNull())
+            QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", meanwhile));
+        if (then == "add")
+            QCOMPARE(run(worker, Add, W::packRecord(record("C", 3, "2024/05/14", "06:00:00"))), W::OkResult);
+        else if (then == "retrieve")
+            QCOMPARE(retrieveTotal(worker), 3);
+        QTRY_COMPARE(readFile(W::logPath()), after);
+        QCOMPARE(worker.pendingCount(), 0);
+        AlarmTimings::setScale(1);
+    }
+
+    // Past the bound the oldest kept changes are named and no longer kept for a retry on a
+    // log that changed meanwhile; while it did not, every record is still written.
+    void fullDiskKeepsABoundedNumber()
+    {
+        ScratchRoots roots;
+        W worker;
+        FullDisk full;
+        for (int i = 0; i < W::MaxPending + 2; ++i) {
+            QMetaObject::invokeMethod(&worker, "doAddHaccpDataLog", Qt::QueuedConnection,
+                                      Q_ARG(QByteArray, W::packRecord(record(QString("R%1").arg(i), 1, "2024/05/14", "06:00:00"))));
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no longer kept for a retry: record \"R0\""));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no longer kept for a retry: record \"R1\""));
+        QCoreApplication::sendPostedEvents(&worker, QEvent::MetaCall);
+        QCOMPARE(worker.pendingCount(), int(W::MaxPending));
+        full.spaceBack();
+        worker.retryPending();
+        QCOMPARE(worker.pendingCount(), 0);
+        QCOMPARE(retrieveTotal(worker), W::MaxPending + 2);
+        const QByteArray text = readFile(W::logPath());
+        QVERIFY(text.indexOf("\"R5001\"") < text.indexOf("\"R2\""));
+        QVERIFY(text.indexOf("\"R1\"") < text.indexOf("\"R0\""));
+    }
+
+    // A log this program wrote is read at any size it can reach, and a rewrite keeps it.
+    void largeLogStaysWhole()
+    {
+        ScratchRoots roots;
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", overOldCap()));
+        W worker;
+        QVERIFY(overOldCap().size() > 64 * 1024 * 1024);
+        QCOMPARE(retrieveTotal(worker), 800000);
+        QCOMPARE(run(worker, Add, add(3)), W::OkResult);
+        QByteArray after = overOldCap();
+        after.insert(after.indexOf('[') + 1, open(3, "A") + ",");
+        QVERIFY(readFile(W::logPath()) == after);
+        QCOMPARE(QDir(W::logDir()).entryList(QDir::Files).size(), 1); // nothing set aside
+    }
+
     // A log that cannot be trusted is kept aside whole, never written over nor read in
     // when past its cap; a step that fails keeps the log and reports the failure.
     void faults_data()
@@ -160,9 +261,12 @@ private slots:
         QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
         const QFileInfoList kept = QDir(W::logDir()).entryInfoList({"haccpLog.json." + aside + "-*"}, QDir::Files);
         QCOMPARE(kept.size(), 1);
-        if (fault == "big")
+        if (fault == "big") {
             QCOMPARE(kept.first().size(), qint64(W::MaxLogBytes) + 1);
-        else
+            QSignalSpy unread(&worker, &W::unreadLogChanged); // named on the screen
+            QCOMPARE(retrieveTotal(worker), 1);
+            QCOMPARE(QFileInfo(unread.value(0).value(0).toString()).fileName(), kept.first().fileName());
+        } else
             QCOMPARE(readFile(kept.first().filePath()), content);
     }
 
@@ -325,6 +429,7 @@ private slots:
             << header + "a,,05/14 06:40,----,----,\n";
         QTest::newRow("unreadable log: header only") << QByteArray("nonsense") << 4 << 1 << "S" << header;
         QTest::newRow("no drive") << log(row) << 4 << 1 << "S" << QByteArray();
+        QTest::newRow("drive full: nothing left behind") << log(row) << 4 << 1 << "full" << QByteArray();
     }
     void exportCsv()
     {
@@ -339,13 +444,17 @@ private slots:
         const QString safe = QString(serial).replace(QRegularExpression("[^A-Za-z0-9]"), "_");
         QCOMPARE(W::exportFilePath(serial, QDateTime(QDate(2024, 5, 14), QTime(7, 5, 12))),
                  roots.flash() + "holdingLog_" + safe + "_240514-070512.csv");
-        if (csv.isNull()) {
+        W worker;
+        FullDisk full(serial == "full" ? 0 : RLIM_INFINITY);
+        if (serial == "full") {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Writing .* failed"));
+        } else if (csv.isNull()) {
             roots.setVariable("TUL_FLASH_DIR", roots.base() + "/no-drive/");
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unable to Open File !!!"));
         }
-        W worker;
         QSignalSpy done(&worker, &W::fileExportComplete);
         worker.doHaccpFileExport(W::packExport(serial, traysPerZone, zonesPerRow));
+        full.spaceBack();
         QCOMPARE(done.count(), 1);
         QCOMPARE(done.at(0).at(0).toString() == W::OkResult, !csv.isNull());
         const QStringList files = QDir(roots.flash()).entryList({"holdingLog_" + safe + "_*.csv"});
