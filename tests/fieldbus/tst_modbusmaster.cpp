@@ -200,6 +200,49 @@ private slots:
             QVERIFY2(issuedAt[i] - issuedAt[i - 1] >= 19500000, qPrintable(QString::number(issuedAt[i] - issuedAt[i - 1])));
     }
 
+    // On a line at the device's 115200 baud a reply of 125 registers takes 22 ms, longer
+    // than the spacing: the next request still waits 1.75 ms after its last byte, the gap
+    // a node may wait for before it listens again. The first request's reply is as the row
+    // says; eight requests follow it back to back, each a reading of the gap.
+    void waitsForLineSilence_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<bool>("corrupt");
+        QTest::newRow("after the largest reply") << 125 << ReplyTimeoutMs << 0 << false;
+        QTest::newRow("before the retry of a discarded reply") << 125 << ReplyTimeoutMs << 1 << true;
+        QTest::newRow("after a reply that outlasts its time-out") << 125 << 12 << 1 << false;
+        QTest::newRow("after a short reply") << 1 << ReplyTimeoutMs << 0 << false;
+    }
+
+    void waitsForLineSilence()
+    {
+        QFETCH(int, count);
+        QFETCH(int, timeoutMs);
+        QFETCH(int, retries);
+        QFETCH(bool, corrupt);
+        m_link->paceReplies(115200);
+        m_link->corruptReplies(corrupt ? 1 : 0);
+        if (corrupt)
+            QTest::ignoreMessage(QtDebugMsg, "Modbus reply from node 1 discarded: \"CRC error\"");
+        auto first = record(count, timeoutMs);
+        read(0, count, retries, first.get());
+        std::vector<std::unique_ptr<QModbusPollInfo>> next;
+        for (int i = 0; i < 8; ++i) {
+            next.push_back(record(count));
+            read(0, count, 0, next.back().get());
+        }
+        // A signal spy's own event loop: QTRY_* and qWait sleep 10 ms between their looks
+        // at the events, which would stretch every gap.
+        QSignalSpy good(next.back().get(), &QModbusPollInfo::pollReplyGood);
+        QVERIFY(good.wait(WaitMs));
+        const std::vector<qint64> silences = m_link->silencesBeforeRequests();
+        QVERIFY(silences.size() >= next.size());
+        for (qint64 ns : silences)
+            QVERIFY2(ns >= QModbusMaster::MinimumSilenceNs, qPrintable(QString::number(ns)));
+    }
+
     void recordDestroyedWhileQueuedOrOnTheLine()
     {
         auto first = record(1), doomed = record(1), last = record(1);
