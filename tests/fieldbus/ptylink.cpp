@@ -55,6 +55,12 @@ static void writeAll(int fd, const char *data, ssize_t size)
     }
 }
 
+void PtyLink::sendFromFar(const QByteArray &bytes)
+{
+    // What the far device writes comes out of its master side, where the relay reads.
+    writeAll(m_farSlave, bytes.constData(), bytes.size());
+}
+
 std::vector<qint64> PtyLink::silencesBeforeRequests() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -70,11 +76,14 @@ void PtyLink::relay()
     Clock::time_point nextByteAt;
     Clock::time_point lastReplyAt; // taken before the write: the master cannot read them sooner
     bool replySinceRequest = false;
+    // This thread stalled (a loaded machine) and the bytes went out late: the line fell
+    // silent where it should not have, and the master may rightly have written into it.
+    bool lastDeliveryLate = false;
     const auto forwardRequest = [&] {
         const ssize_t n = ::read(m_nearMaster, buffer, sizeof buffer);
         if (n <= 0)
             return;
-        if (replySinceRequest) {
+        if (replySinceRequest && !lastDeliveryLate) {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_silences.push_back(std::chrono::nanoseconds(Clock::now() - lastReplyAt).count());
         }
@@ -104,6 +113,7 @@ void PtyLink::relay()
         }
         // Every byte that is due (all of them when the line is not paced).
         size_t due = 0;
+        const bool late = m_byteNs > 0 && !paced.empty() && Clock::now() - nextByteAt > std::chrono::milliseconds(1);
         while (due < paced.size() && (m_byteNs == 0 || Clock::now() >= nextByteAt)) {
             ++due;
             nextByteAt += std::chrono::nanoseconds(m_byteNs.load());
@@ -117,6 +127,7 @@ void PtyLink::relay()
             paced.erase(0, due);
             lastReplyAt = writtenAt;
             replySinceRequest = true;
+            lastDeliveryLate = late;
         }
     }
 }

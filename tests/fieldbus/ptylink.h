@@ -1,6 +1,7 @@
 #ifndef PTYLINK_H
 #define PTYLINK_H
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -30,9 +31,11 @@ public:
     // Replies reach the near end one byte at a time, each when its ten bits (8N1) would
     // have crossed a line of `baud`; 0: at once.
     void paceReplies(int baud) { m_byteNs = baud > 0 ? 10000000000LL / baud : 0; }
+    // Bytes from the far end that no request asked for (a stray frame), paced as replies.
+    void sendFromFar(const QByteArray &bytes);
     // For each request since the link was made that followed reply bytes: the time from
-    // the last of them reaching the near end to the request's first byte leaving it. A
-    // stall of the relay thread (a loaded machine) can only lengthen it.
+    // the last of them reaching the near end to the request's first byte leaving it. None
+    // is taken after bytes this thread delivered late, when the line fell silent early.
     std::vector<qint64> silencesBeforeRequests() const;
 
 private:
