@@ -357,6 +357,7 @@ void TestEolTesting::stationIsDropped_data()
     QTest::newRow("silent station") << "silence";
     QTest::newRow("station sending only blanks") << "blanks";
     QTest::newRow("station sending a line that never ends") << "partial";
+    QTest::newRow("station sending requests, kept") << "requests";
     QTest::newRow("second station") << "second";
 }
 
@@ -383,6 +384,14 @@ void TestEolTesting::stationIsDropped()
         station.send(QByteArray(4096, '['));
         QVERIFY(m_eol->pendingRequestBytes() <= EolProtocol::MaxRequestBytes);
         QTest::qWait(10);
+    }
+    if (how == QLatin1String("requests")) {
+        for (int i = 0; i < 12; ++i) {
+            station.send(R"({"event":"SpeakerTest","command":"Start"})");
+            QTest::qWait(100);
+        }
+        QCOMPARE(gone.count(), 0);
+        return;
     }
     if (how == QLatin1String("blanks") || how == QLatin1String("partial")) {
         // Neither is a request: the station is dropped while they still come.
