@@ -1260,6 +1260,7 @@ void CabinetManager::createEolTest()
     const int port = qEnvironmentVariableIntValue("TUL_EOL_TCP_PORT", &portGiven);
     m_eolTest = new EolTesting(this, portGiven && port >= 0 && port <= 0xFFFF ? quint16(port) : EolProtocol::TcpPort);
     m_eolTest->setObjectName(QStringLiteral("eolTest"));
+    m_eolTest->setHandshakeTimeout(envMilliseconds("TUL_EOL_HANDSHAKE_TIMEOUT_MS", EolTesting::HandshakeTimeoutMs));
     m_eolTest->setCabinet(new EolCabinetLink(this, m_holding, m_masterSync, m_errors, this));
     if (m_simulationFlags == SimulationFlags) {
         // The simulated cabinet announces itself on this machine only.

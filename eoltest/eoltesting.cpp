@@ -69,6 +69,9 @@ EolTesting::EolTesting(QObject *parent, quint16 tcpPort, quint16 udpPort)
     m_timerStationSilence.setSingleShot(true);
     m_timerStationSilence.setInterval(StationSilenceMs);
     connect(&m_timerStationSilence, &QTimer::timeout, this, &EolTesting::stationSilent);
+    m_timerHandshake.setSingleShot(true);
+    m_timerHandshake.setInterval(HandshakeTimeoutMs);
+    connect(&m_timerHandshake, &QTimer::timeout, this, &EolTesting::noHandshake);
 
     buildMachine();
 }
@@ -151,6 +154,11 @@ void EolTesting::setStationSilenceTimeout(int milliseconds)
     m_timerStationSilence.setInterval(qMax(1, milliseconds));
 }
 
+void EolTesting::setHandshakeTimeout(int milliseconds)
+{
+    m_timerHandshake.setInterval(qMax(1, milliseconds));
+}
+
 quint16 EolTesting::serverPort() const
 {
     return m_tcpServer->serverPort();
@@ -206,10 +214,18 @@ void EolTesting::acceptIncomingConnection()
 {
     while (QTcpSocket *socket = m_tcpServer->nextPendingConnection()) {
         if (m_clientIsConnected) {
-            qCDebug(lcEolTest) << "A second test station was turned away";
-            socket->abort();
-            socket->deleteLater();
-            continue;
+            // While the technician's announcement window is open, a station is expected:
+            // it takes the place of a connection that never opened a test run.
+            if (m_stationTrusted || !m_tcpSocket || !inAnnouncementWindow()) {
+                qCDebug(lcEolTest) << "A second test station was turned away";
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
+            qCInfo(lcEolTest) << "A connection without a test run made way for a new station";
+            m_tcpSocket->disconnect(this);
+            m_tcpSocket->abort();
+            releaseStation();
         }
         m_tcpSocket = socket;
         m_receivedData.clear();
@@ -222,6 +238,7 @@ void EolTesting::acceptIncomingConnection()
         m_clientIsConnected = true;
         m_stationTrusted = false;
         m_timerStationSilence.start();
+        m_timerHandshake.start();
         emit tcpClientConnected();
     }
 }
@@ -233,9 +250,15 @@ void EolTesting::tcpSocketDisconnected()
         socket->deleteLater();
         return;
     }
+    releaseStation();
+}
+
+void EolTesting::releaseStation()
+{
     m_timerStationSilence.stop();
+    m_timerHandshake.stop();
     if (m_tcpSocket) {
-        // Not deleted here: we are inside its own signal.
+        // Not deleted here: we may be inside its own signal.
         m_tcpSocket->disconnect(this);
         m_tcpSocket->deleteLater();
         m_tcpSocket = nullptr;
@@ -249,7 +272,6 @@ void EolTesting::tcpClientConnectionHandler()
 {
     if (!m_tcpSocket || m_tcpSocket->bytesAvailable() <= 0)
         return;
-    m_timerStationSilence.start();
     emit tcpClientDataReceived();
 }
 
@@ -259,6 +281,15 @@ void EolTesting::stationSilent()
         return;
     qCInfo(lcEolTest) << "Test station silent for" << m_timerStationSilence.interval() / 1000
                       << "s: connection closed";
+    m_tcpSocket->abort();
+}
+
+void EolTesting::noHandshake()
+{
+    if (!m_tcpSocket || m_stationTrusted)
+        return;
+    qCInfo(lcEolTest) << "No test run opened within" << m_timerHandshake.interval() / 1000
+                      << "s of connecting: connection closed";
     m_tcpSocket->abort();
 }
 
@@ -293,6 +324,9 @@ void EolTesting::getRceivedData()
         writeReply(EolProtocol::reply(EndOfLineTestResponse, Fail));
     } else if (request.complete) {
         m_timerTcpReqTimeout.stop();
+        // Only whole requests count: blanks and a line that never ends do not keep a
+        // connection alive.
+        m_timerStationSilence.start();
         emit eolClientRequestReceived();
     } else {
         // Counts from the last chunk.
@@ -326,8 +360,10 @@ void EolTesting::tcpClientProcessRequest()
         reportRefusedHandshake();
         opens = false;
     }
-    if (opens)
+    if (opens) {
         m_stationTrusted = true;
+        m_timerHandshake.stop();
+    }
     writeReply(EolProtocol::reply(EndOfLineTestResponse, opens ? Pass : Fail));
     m_receivedData.clear();
     if (opens)
@@ -388,7 +424,12 @@ void EolTesting::eolClientProcessRequest()
 bool EolTesting::handshakeAllowed() const
 {
     // A station that opened a run on this connection may open the next one after its stop.
-    if (m_announcing || m_stationTrusted)
+    return m_stationTrusted || inAnnouncementWindow();
+}
+
+bool EolTesting::inAnnouncementWindow() const
+{
+    if (m_announcing)
         return true;
     return m_sinceAnnouncement.isValid() && m_sinceAnnouncement.elapsed() <= m_handshakeWindowMs;
 }

@@ -40,9 +40,13 @@ public:
     static constexpr int RequestTimeoutMs = 2500;
     static constexpr int ReportIntervalMs = 1000;
     static constexpr int TestHeaterTemp = 300;
-    // A station that sends nothing for this long is dropped, so that a dead station
+    // A station that sends no request for this long is dropped, so that a dead station
     // cannot leave the heaters at the test temperature or hold the one connection.
     static constexpr int StationSilenceMs = 300000;
+    // A connection that has opened no test run this long after it was made is closed:
+    // the factory's station sends its handshake at once, and anything else holding the one
+    // connection keeps the station out.
+    static constexpr int HandshakeTimeoutMs = 10000;
     // A test run opens only while the announcement a technician started on the screen
     // runs or this long after it: nobody on the shop network drives the heaters or
     // rewrites the identity of a cabinet nobody is standing at.
@@ -62,6 +66,7 @@ public:
     // the machine whatever the settings say.
     void setLoopbackOnly(bool on) { m_loopbackOnly = on; }
     void setStationSilenceTimeout(int milliseconds);
+    void setHandshakeTimeout(int milliseconds);
     void setHandshakeWindow(int milliseconds) { m_handshakeWindowMs = qMax(0, milliseconds); }
 
     quint16 serverPort() const;
@@ -118,12 +123,15 @@ signals:
 
 private slots:
     void stationSilent();
+    void noHandshake();
 
 private:
     void buildMachine();
     void writeReply(const QJsonObject &reply);
     QJsonObject configureSerialAndModel(const EolProtocol::Request &request);
     bool handshakeAllowed() const;
+    bool inAnnouncementWindow() const;
+    void releaseStation();
     void reportRefusedHandshake();
     CabinetCore *core() const;
     ConfigurationManager *config() const;
@@ -140,6 +148,7 @@ private:
     bool m_eolTestStarted = false;
 
     QTimer m_timerStationSilence;
+    QTimer m_timerHandshake;
     EolCabinet *m_cabinet = nullptr;
     quint16 m_udpPort;
     bool m_loopbackOnly = false;

@@ -6,6 +6,8 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <sys/ioctl.h>
+
 using namespace ModbusRtu;
 
 QModbusMaster::QModbusMaster(QObject *parent)
@@ -151,17 +153,46 @@ void QModbusMaster::transaction_onEntry()
         emit transactionEnded();
         return;
     }
+    if (waitForSilence()) {
+        // Back to the head of its queue, untried; the spacing waits for the silence.
+        QList<Pending> &queue = m_current.info->isHighPriority() ? m_highQueue : m_normalQueue;
+        queue.prepend(m_current);
+        emit transactionEnded();
+        return;
+    }
     sendCurrent();
 }
 
 void QModbusMaster::spacing_onEntry()
 {
-    // Measured in nanoseconds: whole milliseconds, and Qt's timers that wake only on them,
-    // would add most of a millisecond to every transaction.
-    const qint64 sinceRequestNs = m_sinceLastRequest.isValid() ? m_sinceLastRequest.nsecsElapsed()
-                                                                 : qint64(RequestSpacingMs) * 1000000;
-    m_gapTimer->start(qMax(qint64(RequestSpacingMs) * 1000000 - sinceRequestNs,
-                           qint64(MinimumSilenceMs) * 1000000));
+    m_gapTimer->start(remainingGapNs());
+}
+
+// True while bytes came in less than MinimumSilenceNs ago, counting those the system has
+// received and we have not read yet (a busy event loop reads them late). A line that stays
+// busy is waited for no longer than MaximumSilenceWaitMs.
+bool QModbusMaster::waitForSilence()
+{
+    int unread = 0;
+    if (isPortOpen() && ::ioctl(int(m_port->handle()), FIONREAD, &unread) == 0 && unread > 0)
+        m_sinceLastByte.start();
+    if (!m_sinceLastByte.isValid() || m_sinceLastByte.nsecsElapsed() >= MinimumSilenceNs)
+        return false;
+    if (!m_heldForSilence.isValid())
+        m_heldForSilence.start();
+    return m_heldForSilence.elapsed() < MaximumSilenceWaitMs;
+}
+
+// Measured in nanoseconds: whole milliseconds, and Qt's timers that wake only on them,
+// would add most of a millisecond to every transaction.
+qint64 QModbusMaster::remainingGapNs() const
+{
+    qint64 remaining = 0;
+    if (m_sinceLastRequest.isValid())
+        remaining = qint64(RequestSpacingMs) * 1000000 - m_sinceLastRequest.nsecsElapsed();
+    if (m_sinceLastByte.isValid())
+        remaining = qMax(remaining, MinimumSilenceNs - m_sinceLastByte.nsecsElapsed());
+    return remaining;
 }
 
 bool QModbusMaster::takeNext(Pending &next)
@@ -187,6 +218,7 @@ void QModbusMaster::sendCurrent()
             qWarning() << "Modbus request could not be written:" << m_port->errorString();
     }
     m_sinceLastRequest.start();
+    m_heldForSilence.invalidate();
     m_inFlight = true;
     m_replyTimer->start(m_current.info->get_replyTimeout());
     m_current.info->markIssued();
@@ -195,6 +227,9 @@ void QModbusMaster::sendCurrent()
 void QModbusMaster::readReply()
 {
     const QByteArray data = m_port->readAll();
+    if (data.isEmpty())
+        return;
+    m_sinceLastByte.start();
     if (!m_inFlight) {
         if (m_logModbus)
             logFrame("RX (unexpected)", data);

@@ -21,15 +21,21 @@ class QTimer;
 // with pollReplyError. The machine must run (start()) for requests to go out.
 //
 // States: "idle" -> "transaction" (a request is on the line) -> "spacing" (the gap to
-// the next request) -> "idle".
+// the next request: RequestSpacingMs from the last request's start and MinimumSilenceNs
+// from the last byte received, whichever ends later) -> "idle".
 class QModbusMaster : public P4StateMachine
 {
     Q_OBJECT
 
 public:
     static constexpr int RequestSpacingMs = 20;
-    // Line silence after a reply before the next request: more than 3.5 characters.
-    static constexpr int MinimumSilenceMs = 1;
+    // Line silence after the last byte received before the next request goes out: the
+    // fixed RTU frame gap above 19200 baud. A node that waits for it misses anything sooner.
+    static constexpr qint64 MinimumSilenceNs = 1750000;
+    // Bytes that keep coming (a reply later than its time-out) put the next request off
+    // until the line is silent, but a line that never falls silent holds it back no longer
+    // than this, so that its requests time out and the fault shows.
+    static constexpr int MaximumSilenceWaitMs = 1000;
     static constexpr const char *DevicePortName = "/dev/ttyO1";
 
     explicit QModbusMaster(QObject *parent = nullptr);
@@ -87,6 +93,8 @@ private:
     void requeueCurrent();
     void dropRecord(QObject *record);
     void logFrame(const char *direction, const QByteArray &frame) const;
+    qint64 remainingGapNs() const;
+    bool waitForSilence();
 
     QSerialPort *m_port = nullptr;
     QTimer *m_replyTimer = nullptr;
@@ -97,6 +105,8 @@ private:
     bool m_inFlight = false;
     QByteArray m_rxBuffer;
     QElapsedTimer m_sinceLastRequest;
+    QElapsedTimer m_sinceLastByte;  // anything received, a reply or not
+    QElapsedTimer m_heldForSilence; // since the next request was first put off
     bool m_logModbus = false;
 };
 

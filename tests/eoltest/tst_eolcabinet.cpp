@@ -61,6 +61,7 @@ void TestEolCabinet::init()
     probe.listen(QHostAddress::LocalHost, 0);
     m_scratch->setVariable("TUL_CAN_INTERFACE", QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
     m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("300"));
+    m_scratch->setVariable("TUL_EOL_HANDSHAKE_TIMEOUT_MS", QStringLiteral("500"));
     QVERIFY(m_scratch->writeRootFile("5x2_primary_nfc.hcc", readFile(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc")));
     // The products ask for fan speeds: 70 % for product 21, 90 % for product 22.
     QJsonObject menu = QJsonDocument::fromJson(readFile(MENU_FIXTURES "/menu_holding.json")).object();
@@ -121,6 +122,15 @@ void TestEolCabinet::aTestRunDrivesTheBoard()
     const QVector<int> fansHolding{70, 90, 70, 70, 70, 0, 0, 0, 0, 0};
     QTRY_COMPARE(fans(), fansHolding);
     QSignalSpy idle(m_cm.data(), &CabinetCore::noUserInteraction);
+
+    // A connection that opens no test run is closed at the (shortened) deadline.
+    EolStation idleConnection;
+    QVERIFY(idleConnection.connectTo(m_cm->eolTest()->serverPort()));
+    QSignalSpy closed(&idleConnection.socket, &QTcpSocket::disconnected);
+    QElapsedTimer connected;
+    connected.start();
+    QVERIFY(closed.wait(5000));
+    QVERIFY(connected.elapsed() >= 450);
 
     EolStation station;
     // The technician started the announcement on the screen.

@@ -91,6 +91,8 @@ private slots:
     void announcement();
     void stationIsDropped_data();
     void stationIsDropped();
+    void connectionWithoutTestRun_data();
+    void connectionWithoutTestRun();
     void malformedFlood();
     void handshakeOnlyAfterAnnouncement_data();
     void handshakeOnlyAfterAnnouncement();
@@ -397,13 +399,16 @@ void TestEolTesting::stationIsDropped_data()
     QTest::addColumn<QString>("how");
     QTest::newRow("receive buffer over 64 KiB") << "flood";
     QTest::newRow("silent station") << "silence";
+    QTest::newRow("station sending only blanks") << "blanks";
+    QTest::newRow("station sending a line that never ends") << "partial";
+    QTest::newRow("station sending requests, kept") << "requests";
     QTest::newRow("second station") << "second";
 }
 
 void TestEolTesting::stationIsDropped()
 {
     QFETCH(QString, how);
-    m_eol->setStationSilenceTimeout(how == QLatin1String("silence") ? 400 : 60000);
+    m_eol->setStationSilenceTimeout(how == QLatin1String("second") || how == QLatin1String("flood") ? 60000 : 400);
     EolStation station;
     openRun(station);
     QSignalSpy gone(&station.socket, &QTcpSocket::disconnected);
@@ -424,6 +429,24 @@ void TestEolTesting::stationIsDropped()
         QVERIFY(m_eol->pendingRequestBytes() <= EolProtocol::MaxRequestBytes);
         QTest::qWait(10);
     }
+    if (how == QLatin1String("requests")) {
+        for (int i = 0; i < 12; ++i) {
+            station.send(R"({"event":"SpeakerTest","command":"Start"})");
+            QTest::qWait(100);
+        }
+        QCOMPARE(gone.count(), 0);
+        return;
+    }
+    if (how == QLatin1String("blanks") || how == QLatin1String("partial")) {
+        // Neither is a request: the station is dropped while they still come.
+        QElapsedTimer sending;
+        sending.start();
+        while (gone.isEmpty() && sending.elapsed() < 3000) {
+            station.send(how == QLatin1String("blanks") ? " " : "{\"event\":");
+            QTest::qWait(50);
+        }
+        QCOMPARE(gone.count(), 1);
+    }
     QTRY_COMPARE(gone.count(), 1);
     station.poll();
     if (how == QLatin1String("flood"))
@@ -431,6 +454,87 @@ void TestEolTesting::stationIsDropped()
     QTRY_VERIFY(!m_eol->getEolTestStarted());
     QCOMPARE(m_cabinet->log, (QStringList{"all 0", "restore"}));
     QCOMPARE(m_eol->pendingRequestBytes(), 0);
+}
+
+// A connection that opens no test run ("squatter": silent, sending blanks or a line that
+// never ends, or a station that stopped its run) and a station after it: the squatter is
+// closed at the handshake deadline, replaced by a station within the announcement window,
+// or kept (a station's own connection; or the newcomer came after the window).
+void TestEolTesting::connectionWithoutTestRun_data()
+{
+    QTest::addColumn<QString>("squatter");
+    QTest::addColumn<int>("deadlineMs");
+    QTest::addColumn<int>("windowMs");
+    QTest::addColumn<QString>("outcome");
+
+    const int window = EolTesting::HandshakeWindowMs;
+    QTest::newRow("silent, closed at the deadline") << "silent" << 400 << window << "closed";
+    QTest::newRow("blanks, closed at the deadline") << "blanks" << 400 << window << "closed";
+    QTest::newRow("partial line, closed at the deadline") << "partial" << 400 << window << "closed";
+    QTest::newRow("run stopped, kept past the deadline") << "stopped run" << 300 << window << "kept";
+    QTest::newRow("replaced by a station during the window") << "silent" << 60000 << window << "replaced";
+    QTest::newRow("station after the window turned away") << "silent" << 60000 << 50 << "turned away";
+}
+
+void TestEolTesting::connectionWithoutTestRun()
+{
+    QFETCH(QString, squatter);
+    QFETCH(int, deadlineMs);
+    QFETCH(int, windowMs);
+    QFETCH(QString, outcome);
+    m_eol->setHandshakeTimeout(deadlineMs);
+    m_eol->setHandshakeWindow(windowMs);
+
+    EolStation first; // connecting ends the announcement; the window counts from here
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(first.connectTo(m_eol->serverPort()));
+    QSignalSpy firstGone(&first.socket, &QTcpSocket::disconnected);
+    if (squatter == QLatin1String("stopped run")) {
+        first.send(Handshake);
+        QVERIFY(waitUntil([&] { return first.poll() == 1; }));
+        first.send(R"({"event":"EndOfLineTest","command":"Stop"})");
+        QVERIFY(waitUntil([&] { return first.poll() == 2; }));
+        QCOMPARE(first.replies, (QList<QByteArray>{PassReply, PassReply}));
+    }
+    const auto keepUp = [&](int ms) {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms && firstGone.isEmpty()) {
+            if (squatter == QLatin1String("blanks"))
+                first.send(" \r\n");
+            else if (squatter == QLatin1String("partial"))
+                first.send(R"({"event":"EndOfLineTest",)");
+            QTest::qWait(50);
+        }
+    };
+    if (outcome == QLatin1String("closed")) {
+        keepUp(5000);
+        QCOMPARE(firstGone.count(), 1);
+        QVERIFY2(clock.elapsed() >= deadlineMs * 9 / 10, qPrintable(QString::number(clock.elapsed())));
+    } else if (outcome == QLatin1String("kept")) {
+        keepUp(3 * deadlineMs);
+        QCOMPARE(firstGone.count(), 0);
+        return;
+    } else if (outcome == QLatin1String("turned away")) {
+        QTest::qWait(4 * windowMs);
+    }
+
+    EolStation station;
+    QSignalSpy stationGone(&station.socket, &QTcpSocket::disconnected);
+    QVERIFY(station.connectTo(m_eol->serverPort()));
+    if (outcome == QLatin1String("turned away")) {
+        QVERIFY(stationGone.count() == 1 || stationGone.wait(3000));
+        QCOMPARE(firstGone.count(), 0);
+        return;
+    }
+    station.send(Handshake);
+    QVERIFY(waitUntil([&] { return station.poll() == 1; }));
+    QCOMPARE(station.replies.first(), PassReply);
+    QTRY_VERIFY(m_eol->getEolTestStarted());
+    QCOMPARE(firstGone.count(), 1);
+    first.poll();
+    QVERIFY(first.replies.isEmpty());
 }
 
 void TestEolTesting::malformedFlood()

@@ -1,5 +1,9 @@
 #include "ptylink.h"
 
+#include <algorithm>
+#include <chrono>
+#include <string>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -51,27 +55,79 @@ static void writeAll(int fd, const char *data, ssize_t size)
     }
 }
 
+void PtyLink::sendFromFar(const QByteArray &bytes)
+{
+    // What the far device writes comes out of its master side, where the relay reads.
+    writeAll(m_farSlave, bytes.constData(), bytes.size());
+}
+
+std::vector<qint64> PtyLink::silencesBeforeRequests() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_silences;
+}
+
 void PtyLink::relay()
 {
+    using Clock = std::chrono::steady_clock;
     pollfd fds[2] = {{m_nearMaster, POLLIN, 0}, {m_farMaster, POLLIN, 0}};
     char buffer[1024];
-    while (!m_stop) {
-        if (::poll(fds, 2, 10) <= 0)
-            continue;
-        if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(m_nearMaster, buffer, sizeof buffer);
-            if (n > 0)
-                writeAll(m_farMaster, buffer, n);
+    std::string paced;  // reply bytes not yet on the near end
+    Clock::time_point nextByteAt;
+    Clock::time_point lastReplyAt; // taken before the write: the master cannot read them sooner
+    bool replySinceRequest = false;
+    // This thread stalled (a loaded machine) and the bytes went out late: the line fell
+    // silent where it should not have, and the master may rightly have written into it.
+    bool lastDeliveryLate = false;
+    const auto forwardRequest = [&] {
+        const ssize_t n = ::read(m_nearMaster, buffer, sizeof buffer);
+        if (n <= 0)
+            return;
+        if (replySinceRequest && !lastDeliveryLate) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_silences.push_back(std::chrono::nanoseconds(Clock::now() - lastReplyAt).count());
         }
-        if (fds[1].revents & POLLIN) {
-            const ssize_t n = ::read(m_farMaster, buffer, sizeof buffer);
-            if (n <= 0 || m_drop)
-                continue;
-            if (m_corrupt > 0) {
-                --m_corrupt;
-                buffer[n - 1] = char(~buffer[n - 1]);
+        replySinceRequest = false;
+        writeAll(m_farMaster, buffer, n);
+    };
+    while (!m_stop) {
+        std::chrono::nanoseconds wait = std::chrono::milliseconds(10);
+        if (!paced.empty())
+            wait = std::max(std::chrono::nanoseconds(0), nextByteAt - Clock::now());
+        const timespec timeout{time_t(wait.count() / 1000000000), long(wait.count() % 1000000000)};
+        if (::ppoll(fds, 2, &timeout, nullptr) > 0) {
+            if (fds[0].revents & POLLIN)
+                forwardRequest();
+            if (fds[1].revents & POLLIN) {
+                const ssize_t n = ::read(m_farMaster, buffer, sizeof buffer);
+                if (n > 0 && !m_drop) {
+                    if (m_corrupt > 0) {
+                        --m_corrupt;
+                        buffer[n - 1] = char(~buffer[n - 1]);
+                    }
+                    if (paced.empty())
+                        nextByteAt = Clock::now() + std::chrono::nanoseconds(m_byteNs.load());
+                    paced.append(buffer, size_t(n));
+                }
             }
-            writeAll(m_nearMaster, buffer, n);
+        }
+        // Every byte that is due (all of them when the line is not paced).
+        size_t due = 0;
+        const bool late = m_byteNs > 0 && !paced.empty() && Clock::now() - nextByteAt > std::chrono::milliseconds(1);
+        while (due < paced.size() && (m_byteNs == 0 || Clock::now() >= nextByteAt)) {
+            ++due;
+            nextByteAt += std::chrono::nanoseconds(m_byteNs.load());
+        }
+        if (due > 0) {
+            const Clock::time_point writtenAt = Clock::now();
+            // A request written while this thread stalled came before these bytes: take it
+            // first, or they would seem to end a silence the master never saw.
+            forwardRequest();
+            writeAll(m_nearMaster, paced.data(), ssize_t(due));
+            paced.erase(0, due);
+            lastReplyAt = writtenAt;
+            replySinceRequest = true;
+            lastDeliveryLate = late;
         }
     }
 }
