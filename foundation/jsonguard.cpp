@@ -3,10 +3,13 @@
 #include "safefilereader.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QJsonArray>
 #include <QSet>
 #include <QString>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -100,6 +103,25 @@ int stringEnd(const QByteArray &text, int begin)
     return -1;
 }
 
+// The key whose opening quote is at `start`, as the parser compares keys: escapes
+// decoded, nothing after a NUL.
+QString keyAt(const QByteArray &text, int start)
+{
+    int decodedEnd = 0;
+    const QString s = scanString(text, start + 1, &decodedEnd);
+    const int nul = s.indexOf(QChar(0));
+    return nul < 0 ? s : s.left(nul);
+}
+
+// True when the string that ends before `end` is followed by a colon: it is a key.
+bool isKey(const QByteArray &text, int end)
+{
+    int j = end;
+    while (j < text.size() && isSpace(text.at(j)))
+        ++j;
+    return j < text.size() && text.at(j) == ':';
+}
+
 struct Level
 {
     bool object;
@@ -127,16 +149,9 @@ int firstDuplicateKey(const QByteArray &text)
             i = end - 1;
             if (levels.empty() || !levels.back().object)
                 continue;
-            int j = end;
-            while (j < size && isSpace(p[j]))
-                ++j;
-            if (j < size && p[j] == ':') {
+            if (isKey(text, end)) {
                 // Only keys are decoded: most strings of a document are values.
-                int decodedEnd = 0;
-                const QString s = scanString(text, start + 1, &decodedEnd);
-                // The parser compares keys only up to a NUL: so do we.
-                const int nul = s.indexOf(QChar(0));
-                const QString key = nul < 0 ? s : s.left(nul);
+                const QString key = keyAt(text, start);
                 QSet<QString> &keys = levels.back().keys;
                 if (keys.contains(key))
                     return start;
@@ -148,6 +163,79 @@ int firstDuplicateKey(const QByteArray &text)
 }
 
 } // namespace
+
+QByteArray JsonGuard::withoutRepeatedKeys(const QByteArray &text, QStringList *keys)
+{
+    struct Member
+    {
+        int start; // its key's opening quote
+        int comma; // the comma after its value
+    };
+    struct Open
+    {
+        bool object;
+        QHash<QString, Member> last; // the latest member of each key
+        int start = -1;              // the member being read, from its key's quote
+        QString key;
+    };
+    std::vector<Open> levels;
+    std::vector<std::pair<int, int>> cuts;
+    // The member being read ends at `delimiter`; an earlier one of its key is cut, with
+    // the comma that followed it.
+    const auto endMember = [&](Open &level, int delimiter) {
+        if (level.start < 0)
+            return;
+        const auto earlier = level.last.constFind(level.key);
+        if (earlier != level.last.constEnd()) {
+            cuts.emplace_back(earlier->start, earlier->comma + 1);
+            if (keys)
+                *keys << level.key;
+        }
+        level.last.insert(level.key, Member{level.start, delimiter});
+        level.start = -1;
+    };
+    const int size = text.size();
+    const char *p = text.constData();
+    for (int i = 0; i < size; ++i) {
+        const char c = p[i];
+        if (c == '{' || c == '[') {
+            levels.push_back(Open{c == '{', {}, -1, {}});
+        } else if (c == '}' || c == ']') {
+            if (levels.empty())
+                continue;
+            if (levels.back().object)
+                endMember(levels.back(), i);
+            levels.pop_back();
+        } else if (c == ',') {
+            if (!levels.empty() && levels.back().object)
+                endMember(levels.back(), i);
+        } else if (c == '"') {
+            const int start = i;
+            const int end = stringEnd(text, i + 1);
+            if (end < 0)
+                break;
+            i = end - 1;
+            if (levels.empty() || !levels.back().object || levels.back().start >= 0 || !isKey(text, end))
+                continue;
+            levels.back().start = start;
+            levels.back().key = keyAt(text, start);
+        }
+    }
+    if (cuts.empty())
+        return text;
+    std::sort(cuts.begin(), cuts.end());
+    QByteArray kept;
+    kept.reserve(size);
+    int from = 0;
+    for (const auto &cut : cuts) {
+        if (cut.first < from)
+            continue; // inside a member already cut
+        kept.append(p + from, cut.first - from);
+        from = cut.second;
+    }
+    kept.append(p + from, size - from);
+    return kept;
+}
 
 bool JsonGuard::hasDuplicateKey(const QByteArray &text)
 {
@@ -179,7 +267,7 @@ QJsonDocument JsonGuard::parse(const QByteArray &text, const char *source, int m
 
 JsonGuard::FileOutcome JsonGuard::readDataFile(const QString &path, qint64 maxBytes, const char *what,
                                                const std::function<QString(const QJsonDocument &)> &problem,
-                                               QJsonDocument *doc)
+                                               QJsonDocument *doc, QStringList *repeatedKeys)
 {
     *doc = QJsonDocument();
     QByteArray text;
@@ -197,6 +285,8 @@ JsonGuard::FileOutcome JsonGuard::readDataFile(const QString &path, qint64 maxBy
         SafeFileReader::setAside(path, QStringLiteral("%1: larger than %2 bytes").arg(QLatin1String(what)).arg(maxBytes));
         return FileOutcome::SetAside;
     }
+    if (repeatedKeys)
+        text = withoutRepeatedKeys(text, repeatedKeys);
     QJsonParseError error;
     const QJsonDocument parsed = parse(text, what, int(maxBytes), &error);
     QString why = text.trimmed().isEmpty() ? QStringLiteral("empty") : SafeFileReader::textProblem(text);

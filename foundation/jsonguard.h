@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <initializer_list>
@@ -21,6 +22,12 @@ namespace JsonGuard {
 // compares them: escapes decoded, nothing after a NUL).
 bool hasDuplicateKey(const QByteArray &text);
 
+// `text` with every member whose key its object names again later left out, so that
+// the last value of each key stands, as the parser would take it, without its leak.
+// `keys` gets the keys left out. Text that is not JSON comes back as it is, less any
+// members cut before the point where it stops being JSON.
+QByteArray withoutRepeatedKeys(const QByteArray &text, QStringList *keys = nullptr);
+
 // Null document (and `error` set) when `text` is larger than `maxBytes`, repeats a key
 // or does not parse. `source` names the reader in the log line.
 QJsonDocument parse(const QByteArray &text, const char *source, int maxBytes,
@@ -29,11 +36,13 @@ QJsonDocument parse(const QByteArray &text, const char *source, int maxBytes,
 // A JSON data file of our own (menu, day parts, logs): read through SafeFileReader and
 // parse() above. A file that is too large, repeats a key, does not parse, or in which
 // `problem` finds a reason it cannot be used, is set aside (SafeFileReader::setAside)
-// with a log line saying why, so that the caller can go on as without the file.
+// with a log line saying why, so that the caller can go on as without the file. With
+// `repeatedKeys`, a repeated key does not set the file aside: the last value of each
+// stands and the keys left out are listed there.
 enum class FileOutcome { Loaded, Missing, Unreadable, SetAside };
 FileOutcome readDataFile(const QString &path, qint64 maxBytes, const char *what,
                          const std::function<QString(const QJsonDocument &)> &problem,
-                         QJsonDocument *doc);
+                         QJsonDocument *doc, QStringList *repeatedKeys = nullptr);
 
 // Why the lists named in `top` are not all lists of objects; empty when they are (a
 // list that is absent counts as empty).

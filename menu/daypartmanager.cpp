@@ -8,6 +8,7 @@
 #include "menujson.h"
 #include "menulanguages.h"
 #include "menumanager.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "translator.h"
 #include "tulpaths.h"
@@ -19,6 +20,7 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -391,15 +393,26 @@ void DayPartManager::daypartsSaveFailed()
 
 namespace {
 
-// Why a day-part document cannot be used; empty when it can.
-QString dayPartDocumentProblem(const QJsonDocument &doc)
+// Why nothing of a parsed day-part file can be read; empty when it can be read.
+QString dayPartFileProblem(const QJsonDocument &doc)
 {
     const QJsonObject top = doc.object();
     if (!doc.isObject() || jsonInt(top.value(QLatin1String("dayPartVersion"))) != DayPartManager::dayPartVersion)
         return QStringLiteral("not a day-part document of version %1").arg(DayPartManager::dayPartVersion);
     if (!top.value(QLatin1String("layout")).isArray())
         return QStringLiteral("\"layout\" is not a list");
-    QString problem = JsonGuard::listsOfObjectsProblem(top, {"layout"});
+    return QString();
+}
+
+// Why a day-part document cannot replace ours as a whole; empty when it can. Our own
+// start reads a file entry by entry; one from elsewhere must have the shape throughout.
+QString dayPartDocumentProblem(const QJsonDocument &doc)
+{
+    const QJsonObject top = doc.object();
+    QString problem = dayPartFileProblem(doc);
+    if (!problem.isEmpty())
+        return problem;
+    problem = JsonGuard::listsOfObjectsProblem(top, {"layout"});
     for (const QJsonValue &entry : top.value(QLatin1String("layout")).toArray()) {
         const QJsonValue names = entry.toObject().value(QLatin1String("daypartName"));
         if (problem.isEmpty() && !names.isUndefined() && !names.isObject())
@@ -434,6 +447,7 @@ void DayPartManager::dayPartsLoadJsonDocFile()
         return;
     if (m_dayPartsInUse.isEmpty())
         m_dayPartsInUse.append(0);
+    keepDayPartInForceDefined();
     emit daypartsFileLoadDone();
     emit reloadDaypartsInUse();
     emit newDayPartDefinition(m_nextDayPart);
@@ -462,49 +476,80 @@ void DayPartManager::removeLegacyFiles()
     QFile::remove(TulPaths::rootPath(eveningFileName));
 }
 
-// Reads the day-part file into the grids; false when it cannot be opened. A document
-// that cannot be used is set aside and changes nothing (at start: the defaults stay).
+// Reads the day-part file into the grids, entry by entry; false when it cannot be
+// opened. A file of which nothing can be read is set aside and changes nothing (at
+// start: the defaults stay).
 bool DayPartManager::readDayPartDocument()
 {
+    const QString path = TulPaths::rootPath(dayPartFileName);
     QJsonDocument doc;
+    QStringList repeatedKeys;
     const JsonGuard::FileOutcome outcome = JsonGuard::readDataFile(
-        TulPaths::rootPath(dayPartFileName), maxDayPartFileSize, "day-part file", dayPartDocumentProblem, &doc);
+        path, maxDayPartFileSize, "day-part file", dayPartFileProblem, &doc, &repeatedKeys);
     if (outcome == JsonGuard::FileOutcome::Missing || outcome == JsonGuard::FileOutcome::Unreadable)
         qWarning().noquote() << "Unable to Open File: " + dayPartFileName;
-    if (outcome == JsonGuard::FileOutcome::Loaded)
-        applyLayout(doc.object().value(QLatin1String("layout")).toArray());
+    const QJsonArray layout = doc.object().value(QLatin1String("layout")).toArray();
+    if (outcome == JsonGuard::FileOutcome::Loaded && !layout.isEmpty()
+        && std::none_of(layout.begin(), layout.end(), [](const QJsonValue &entry) { return entry.isObject(); })) {
+        SafeFileReader::setAside(path, QStringLiteral("day-part file: no entry of \"layout\" is an object"));
+    } else if (outcome == JsonGuard::FileOutcome::Loaded) {
+        JsonReadNotes notes;
+        notes.addRepeatedKeys(repeatedKeys);
+        applyLayout(layout, &notes);
+        notes.log(path);
+    }
     return outcome == JsonGuard::FileOutcome::Loaded || outcome == JsonGuard::FileOutcome::SetAside;
 }
 
-void DayPartManager::applyLayout(const QJsonArray &layout)
+void DayPartManager::applyLayout(const QJsonArray &layout, JsonReadNotes *notes)
 {
     if (!layout.isEmpty()) {
         m_dayPartsCount = qMin(int(layout.size()), maxDayParts);
         m_dayPartsInUse.clear();
     }
     m_dayPartProducts = Grid{};
-    for (int d = 0; d < layout.size() && d < maxDayParts; ++d)
-        applyLayoutEntry(d, layout.at(d).toObject());
+    for (int d = 0; d < layout.size() && d < maxDayParts; ++d) {
+        // An entry's place is its day part: one that is not an object stays, empty.
+        const QString where = QStringLiteral("layout[%1]").arg(d);
+        if (!layout.at(d).isObject() && notes)
+            notes->add(where, QStringLiteral("not an object, read as a day part without names or products"));
+        applyLayoutEntry(d, JsonMembers(layout.at(d).toObject(), where, notes));
+    }
 }
 
-void DayPartManager::applyLayoutEntry(int dayPart, const QJsonObject &entry)
+void DayPartManager::applyLayoutEntry(int dayPart, const JsonMembers &entry)
 {
-    const QJsonObject names = entry.value(QLatin1String("daypartName")).toObject();
+    const QJsonObject names = entry.object("daypartName");
     for (auto it = names.constBegin(); it != names.constEnd(); ++it) {
         const int language = MenuLanguages::indexOf(it.key());
-        if (language >= 0)
+        if (language < 0)
+            continue;
+        if (it.value().isString())
             m_dayPartNames[dayPart][language] = it.value().toString();
+        else if (entry.notes()) // as without the name: the one it had stays
+            entry.notes()->add(entry.where("daypartName") + QLatin1Char('.') + it.key(),
+                               QStringLiteral("not text, the name kept"));
     }
-    const QJsonArray locations = entry.value(QLatin1String("productLocations")).toArray();
-    for (const QJsonValue &location : locations) {
-        const QJsonObject object = location.toObject();
-        const int bin = jsonInt(object.value(QLatin1String("bin")));
-        if (bin >= 1 && bin <= m_numOfTrays && bin <= maxBins)
-            m_dayPartProducts[dayPart][bin - 1] = jsonInt(object.value(QLatin1String("productId")));
-    }
-    const QJsonValue inUse = entry.value(QLatin1String("inUse"));
-    if (inUse.isUndefined() || inUse.toBool())
+    forEachObject(entry.array("productLocations"), entry.where("productLocations"), entry.notes(),
+                  [this, dayPart](const JsonMembers &location) {
+                      const int bin = location.integer("bin");
+                      if (bin >= 1 && bin <= m_numOfTrays && bin <= maxBins)
+                          m_dayPartProducts[dayPart][bin - 1] = location.integer("productId");
+                  });
+    if (entry.boolean("inUse", true))
         m_dayPartsInUse.append(dayPart);
+}
+
+// A day part in force past those now defined would leave every bin empty: the last day
+// part in use takes its place, and the bins show its products.
+void DayPartManager::keepDayPartInForceDefined()
+{
+    if (m_nextDayPart < m_dayPartsCount)
+        return;
+    const int last = m_dayPartsInUse.isEmpty() ? 0 : m_dayPartsInUse.last();
+    qWarning().noquote() << "Day part" << m_nextDayPart << "is no longer defined; day part" << last
+                         << "is in force";
+    set_nextDayPart(last);
 }
 
 // ---------------------------------------------------------------- legacy day-part files
@@ -582,6 +627,7 @@ DayPartManager::Snapshot DayPartManager::snapshot() const
     s.names = m_dayPartNames;
     s.count = m_dayPartsCount;
     s.inUse = m_dayPartsInUse;
+    s.nextDayPart = m_nextDayPart;
     return s;
 }
 
@@ -591,6 +637,8 @@ void DayPartManager::restore(const Snapshot &snapshot)
     m_dayPartNames = snapshot.names;
     m_dayPartsCount = snapshot.count;
     m_dayPartsInUse = snapshot.inUse;
+    if (m_nextDayPart != snapshot.nextDayPart)
+        set_nextDayPart(snapshot.nextDayPart);
 }
 
 bool DayPartManager::isSaving() const
@@ -692,9 +740,10 @@ bool DayPartManager::processOrvantaJsonDayParts(const QString &ovMenuDoc)
         for (int t = 0; t < trays; ++t) {
             const int bin = fileBinOfTray(t);
             if (bin >= 0 && !isMissingTray(t))
-                m_dayPartProducts[size_t(dp)][size_t(t)] = checkedImportId(staging[size_t(bin)], dp, t);
+                m_dayPartProducts[size_t(dp)][size_t(t)] = staging[size_t(bin)];
         }
         m_dayPartsInUse.append(dp);
     }
+    keepDayPartInForceDefined();
     return saveDayPartFileJson();
 }

@@ -16,6 +16,8 @@
 
 class CabinetCore;
 class FileSaveChain;
+class JsonMembers;
+class JsonReadNotes;
 class MenuManager;
 
 // The day parts of the menu: for each part of the day (up to ten) the product or group
@@ -52,7 +54,9 @@ public:
     // not owned, must outlive the manager. Without it the export uses the tray index.
     void setProductLocationMap(const int *map, int entries);
 
-    // True for the text of a day-part file this program can load.
+    // True for the text of a day-part file of this version with the shape throughout:
+    // what a file from elsewhere must be to replace ours. The start reads ours entry by
+    // entry.
     static bool isDayPartDocument(const QByteArray &text);
 
     // What an import replaces, kept so that a failed import can put it back.
@@ -62,6 +66,7 @@ public:
         QList<QStringList> names;
         int count = 0;
         QList<int> inUse;
+        int nextDayPart = 0;
     };
     Snapshot snapshot() const;
     void restore(const Snapshot &snapshot);
@@ -120,7 +125,7 @@ public slots:
     // the live grid without saving; the JSON layout replaces names, grids and the in-use
     // list and starts the save (false: not a version-1 menu with a layout, or the save
     // could not start). Both map the file's bin numbers to display trays through the
-    // product location map and keep only ids that the menu holds.
+    // product location map; the binary one keeps only ids that the menu holds.
     void processOrvantaDayPart(const DayPart_t &data, int idx);
     bool processOrvantaJsonDayParts(const QString &ovMenuDoc);
 
@@ -159,8 +164,9 @@ private:
     bool migrateLegacyFiles();
     void removeLegacyFiles();
     bool readDayPartDocument();
-    void applyLayout(const QJsonArray &layout);
-    void applyLayoutEntry(int dayPart, const QJsonObject &entry);
+    void applyLayout(const QJsonArray &layout, JsonReadNotes *notes);
+    void applyLayoutEntry(int dayPart, const JsonMembers &entry);
+    void keepDayPartInForceDefined();
     void dayPartsFileSaved();
     void daypartsSaveFailed();
 

@@ -11,6 +11,7 @@
 #include "menujson.h"
 #include "menulanguages.h"
 #include "roleitemmodel.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "timercolorsdata.h"
 #include "translator.h"
@@ -53,13 +54,18 @@ QString timerColorOf(const QJsonValue &value)
 }
 
 // A group's members as the file names them, in its order: each "productId" as an integer,
-// 0 where an entry gives none.
-QStringList memberIdsOf(const QJsonObject &group)
+// 0 where an entry gives none. A member's place counts, so an entry that is not an
+// object stays, as member 0.
+QStringList memberIdsOf(const JsonMembers &group)
 {
     QStringList members;
-    const QJsonArray products = group.value(QLatin1String("products")).toArray();
-    for (const QJsonValue &member : products)
-        members << QString::number(jsonInt(member.toObject().value(QLatin1String("productId"))));
+    const QJsonArray products = group.array("products");
+    for (int i = 0; i < products.size(); ++i) {
+        const QString where = QStringLiteral("%1[%2]").arg(group.where("products")).arg(i);
+        if (!products.at(i).isObject() && group.notes())
+            group.notes()->add(where, QStringLiteral("not an object, read as member 0"));
+        members << QString::number(JsonMembers(products.at(i).toObject(), where, group.notes()).integer("productId"));
+    }
     return members;
 }
 
@@ -350,11 +356,21 @@ QJsonObject MenuManager::setNameListToJson(const QStringList &nameList) const
 
 namespace {
 
-// Why a parsed menu document cannot be used; empty when it can.
-QString menuDocumentProblem(const QJsonDocument &doc)
+// Why nothing of a parsed menu file can be read; empty when it can be read.
+QString menuFileProblem(const QJsonDocument &doc)
 {
     if (!doc.isObject() || jsonInt(doc.object().value(QLatin1String("menuVersion"))) != MenuManager::menuVersion)
         return QStringLiteral("not a menu of version %1").arg(MenuManager::menuVersion);
+    return QString();
+}
+
+// Why a menu document cannot replace ours as a whole; empty when it can. Our own start
+// reads a file member by member; one from elsewhere must have the shape throughout.
+QString menuDocumentProblem(const QJsonDocument &doc)
+{
+    const QString problem = menuFileProblem(doc);
+    if (!problem.isEmpty())
+        return problem;
     // Entries of other types read as defaults, as they always have; a list where an
     // entry belongs, or a value where the list belongs, is a file of another shape.
     for (const char *key : {"products", "productGroups"}) {
@@ -437,8 +453,18 @@ QString MenuManager::chooseMenuFile() const
 
 bool MenuManager::loadMenuFromFile(const QString &path)
 {
+    // A cabinet without a menu in memory (at start) takes the default menu, as without
+    // the file.
+    const auto asWithoutTheFile = [this] {
+        if (m_productsModel->rowCount() != 0)
+            return false;
+        qDebug().noquote() << "Loading default menu - " + defaultMenuResource;
+        return loadMenuFromFile(defaultMenuResource);
+    };
     QJsonDocument doc;
-    if (path.startsWith(QLatin1Char(':'))) { // the default menu of the resources
+    QStringList repeatedKeys;
+    const bool fromResources = path.startsWith(QLatin1Char(':'));
+    if (fromResources) { // the default menu of the resources
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             qWarning().noquote() << "Unable to Open File: " + path;
@@ -446,39 +472,38 @@ bool MenuManager::loadMenuFromFile(const QString &path)
         }
         doc = QJsonDocument::fromJson(file.readAll());
     } else {
-        // A file that cannot be used is set aside, saying why; a cabinet without a menu
-        // in memory (at start) then takes the default menu, as without the file.
+        // The file is read member by member; one of which nothing can be read is set
+        // aside, saying why.
         const JsonGuard::FileOutcome read =
-            JsonGuard::readDataFile(path, maxMenuFileSize, "menu file", menuDocumentProblem, &doc);
-        if (read == JsonGuard::FileOutcome::SetAside && m_productsModel->rowCount() == 0) {
-            qDebug().noquote() << "Loading default menu - " + defaultMenuResource;
-            return loadMenuFromFile(defaultMenuResource);
-        }
+            JsonGuard::readDataFile(path, maxMenuFileSize, "menu file", menuFileProblem, &doc, &repeatedKeys);
+        if (read == JsonGuard::FileOutcome::SetAside)
+            return asWithoutTheFile();
         if (read != JsonGuard::FileOutcome::Loaded) {
-            if (read != JsonGuard::FileOutcome::SetAside)
-                qWarning().noquote() << "Unable to Open File: " + path;
+            qWarning().noquote() << "Unable to Open File: " + path;
             return false;
         }
     }
-    if (!menuDocumentProblem(doc).isEmpty())
+    if (!menuFileProblem(doc).isEmpty())
         return false;
-    const QJsonObject top = doc.object();
+    // The default menu carries numeric pan splits, read as missing: nothing to report.
+    JsonReadNotes notes;
+    JsonReadNotes *noting = fromResources ? nullptr : &notes;
+    const JsonMembers top(doc.object(), QString(), noting);
+    QList<QStandardItem *> rows;
+    forEachObject(top.array("products"), top.where("products"), noting,
+                  [&](const JsonMembers &product) { rows << productFromJson(product); });
+    forEachObject(top.array("productGroups"), top.where("productGroups"), noting,
+                  [&](const JsonMembers &group) { rows << groupFromJson(group); });
+    if (rows.isEmpty() && !notes.isEmpty()) {
+        SafeFileReader::setAside(path, QStringLiteral("menu file: nothing in it can be read - %1").arg(notes.summary()));
+        return asWithoutTheFile();
+    }
     m_productsModel->clear();
-    appendProductsFromJson(top.value(QLatin1String("products")).toArray());
-    appendGroupsFromJson(top.value(QLatin1String("productGroups")).toArray());
+    for (QStandardItem *row : qAsConst(rows))
+        m_productsModel->appendRow(row);
+    notes.addRepeatedKeys(repeatedKeys);
+    notes.log(path);
     return true;
-}
-
-void MenuManager::appendProductsFromJson(const QJsonArray &products)
-{
-    for (const QJsonValue &product : products)
-        m_productsModel->appendRow(productFromJson(product.toObject()));
-}
-
-void MenuManager::appendGroupsFromJson(const QJsonArray &groups)
-{
-    for (const QJsonValue &group : groups)
-        m_productsModel->appendRow(groupFromJson(group.toObject()));
 }
 
 void MenuManager::setPanSizeFromFraction(QStandardItem *row, const QString &zoneSplits) const
@@ -488,41 +513,42 @@ void MenuManager::setPanSizeFromFraction(QStandardItem *row, const QString &zone
     row->setData(convertPanFractionToPanSize(fraction), PanSizeRole);
 }
 
-QStandardItem *MenuManager::productFromJson(const QJsonObject &product) const
+QStandardItem *MenuManager::productFromJson(const JsonMembers &product) const
 {
     auto *row = new QStandardItem;
-    const int id = jsonInt(product.value(QLatin1String("productId")));
-    const QStringList names = readNameTranslationsFromJson(product.value(QLatin1String("productName")).toObject());
-    int lowerTemp = jsonInt(product.value(QLatin1String("lowerTemp")));
-    int upperTemp = jsonInt(product.value(QLatin1String("upperTemp")));
+    const int id = product.integer("productId");
+    const QStringList names = product.names("productName");
+    int lowerTemp = product.integer("lowerTemp");
+    int upperTemp = product.integer("upperTemp");
     if (id == 0) // the empty product never heats
         lowerTemp = upperTemp = customerId() == customerIdQrb ? qrbProduct0Temp : 0;
 
     row->setData(id, IdRole);
     row->setData(names.first(), NameRole);
     row->setData(names, NamesListRole);
-    row->setData(jsonInt(product.value(QLatin1String("holdingTime"))), HoldTimeRole);
-    row->setData(jsonInt(product.value(QLatin1String("warningTime"))), WarningTimeRole);
-    row->setData(jsonInt(product.value(QLatin1String("resetTime"))), ResetTimeRole);
+    row->setData(product.integer("holdingTime"), HoldTimeRole);
+    row->setData(product.integer("warningTime"), WarningTimeRole);
+    row->setData(product.integer("resetTime"), ResetTimeRole);
     row->setData(lowerTemp, LowerTempRole);
     row->setData(upperTemp, UpperTempRole);
-    row->setData(jsonInt(product.value(QLatin1String("fanSpeed"))), TargetFanSpeedRole);
-    row->setData(jsonText(product.value(QLatin1String("lidType"))), LidTypeRole);
-    row->setData(jsonText(product.value(QLatin1String("bottomType"))), BottomTypeRole);
-    setPanSizeFromFraction(row, jsonText(product.value(QLatin1String("zoneSplits"))));
-    row->setData(timerColorOf(product.value(QLatin1String("timerColor"))), TimerColorRole);
-    row->setData(product.value(QLatin1String("productLocked")).toBool(false), ProductLockedRole);
+    row->setData(product.integer("fanSpeed"), TargetFanSpeedRole);
+    row->setData(product.text("lidType"), LidTypeRole);
+    row->setData(product.text("bottomType"), BottomTypeRole);
+    setPanSizeFromFraction(row, product.text("zoneSplits"));
+    // Any text is kept (a colour outside the palette only leaves the timer uncoloured).
+    row->setData(product.text("timerColor", defaultTimerColor), TimerColorRole);
+    row->setData(product.boolean("productLocked", false), ProductLockedRole);
     row->setData(QStringLiteral("0"), GroupIdRole);
     row->setData(QStringList(), ProductListRole);
     row->setData(-1, DefaultRole);
     return row;
 }
 
-QStandardItem *MenuManager::groupFromJson(const QJsonObject &group) const
+QStandardItem *MenuManager::groupFromJson(const JsonMembers &group) const
 {
     auto *row = new QStandardItem;
-    const int id = jsonInt(group.value(QLatin1String("groupId")));
-    const QStringList names = readNameTranslationsFromJson(group.value(QLatin1String("groupName")).toObject());
+    const int id = group.integer("groupId");
+    const QStringList names = group.names("groupName");
     const QStringList members = memberIdsOf(group);
 
     row->setData(id, IdRole);
@@ -533,13 +559,13 @@ QStandardItem *MenuManager::groupFromJson(const QJsonObject &group) const
     row->setData(0, WarningTimeRole);
     row->setData(0, ResetTimeRole);
     row->setData(QStringLiteral("0"), BottomTypeRole);
-    row->setData(jsonInt(group.value(QLatin1String("lowerTemp"))), LowerTempRole);
-    row->setData(jsonInt(group.value(QLatin1String("upperTemp"))), UpperTempRole);
-    row->setData(jsonInt(group.value(QLatin1String("fanSpeed"))), TargetFanSpeedRole);
-    row->setData(jsonText(group.value(QLatin1String("lidType"))), LidTypeRole);
-    row->setData(jsonInt(group.value(QLatin1String("defaultProd"))), DefaultRole);
+    row->setData(group.integer("lowerTemp"), LowerTempRole);
+    row->setData(group.integer("upperTemp"), UpperTempRole);
+    row->setData(group.integer("fanSpeed"), TargetFanSpeedRole);
+    row->setData(group.text("lidType"), LidTypeRole);
+    row->setData(group.integer("defaultProd"), DefaultRole);
     row->setData(members, ProductListRole);
-    setPanSizeFromFraction(row, jsonText(group.value(QLatin1String("zoneSplits"))));
+    setPanSizeFromFraction(row, group.text("zoneSplits"));
     return row;
 }
 
@@ -960,7 +986,7 @@ QStandardItem *MenuManager::importedJsonGroup(const QJsonObject &group, int lang
     const QStringList names = readNameTranslationsFromJson(group.value(QLatin1String("groupName")).toObject());
     const QString lid = jsonText(group.value(QLatin1String("lidType")));
     const QString zoneSplits = jsonText(group.value(QLatin1String("zoneSplits")));
-    const QStringList members = memberIdsOf(group);
+    const QStringList members = memberIdsOf(JsonMembers(group, QString(), nullptr));
 
     auto *row = new QStandardItem;
     row->setData(id, IdRole);
@@ -1024,16 +1050,9 @@ bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
         rows << importedJsonProduct(product, language);
     }
     const QJsonArray groups = menu.value(QLatin1String("productGroups")).toArray();
-    for (const QJsonValue &value : groups) {
-        const QJsonObject group = value.toObject();
-        // Without a group id the row would pass for a product.
-        if (jsonInt(group.value(QLatin1String("groupId"))) < 1) {
-            qWarning().noquote() << "Imported group without a group id left out:"
-                                 << QJsonDocument(group).toJson(QJsonDocument::Compact);
-            continue;
-        }
-        rows << importedJsonGroup(group, language);
-    }
+    // Every element is taken: one without a group id gives a row that counts as a product.
+    for (const QJsonValue &value : groups)
+        rows << importedJsonGroup(value.toObject(), language);
     m_productsModel->clear();
     for (QStandardItem *row : rows)
         m_productsModel->appendRow(row);

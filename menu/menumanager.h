@@ -17,6 +17,7 @@ class CabinetCore;
 class CookbookLock;
 class CookbookRules;
 class FileSaveChain;
+class JsonMembers;
 class QJsonArray;
 class QStandardItem;
 class QTextStream;
@@ -75,7 +76,8 @@ public:
     ~MenuManager() override;
 
     static QHash<int, QByteArray> productRoleNames();
-    // True for the text of a menu file this program can load (object, version 1).
+    // True for the text of a menu file of this version with the shape throughout: what a
+    // file from elsewhere must be to replace ours. The start reads ours member by member.
     static bool isMenuDocument(const QByteArray &text);
 
     RoleItemModel *productsModel() const { return m_productsModel; }
@@ -182,10 +184,8 @@ private:
     bool migrateLegacyList();
     bool completeInterruptedSave();
     bool loadMenuFromFile(const QString &path);
-    void appendProductsFromJson(const QJsonArray &products);
-    void appendGroupsFromJson(const QJsonArray &groups);
-    QStandardItem *productFromJson(const QJsonObject &product) const;
-    QStandardItem *groupFromJson(const QJsonObject &group) const;
+    QStandardItem *productFromJson(const JsonMembers &product) const;
+    QStandardItem *groupFromJson(const JsonMembers &group) const;
     void setPanSizeFromFraction(QStandardItem *row, const QString &zoneSplits) const;
     QJsonObject productToJson(const QStandardItem *row) const;
     QJsonObject groupToJson(const QStandardItem *row) const;

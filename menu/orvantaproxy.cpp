@@ -135,15 +135,15 @@ void OrvantaProxy::connectAppliers(ConfigurationManager *config, MenuManager *me
         connect(this, &OrvantaProxy::saveNewDayPartsToJson, dayParts,
                 [this, dayParts] { runApplier([&] { return dayParts->saveNewDayPartsToJson(); }); });
     }
-    // Queued, so that they run once the import has returned. The products go first: the
-    // day parts keep only the products that the menu holds, and that is the new menu.
-    if (menu)
-        connect(this, &OrvantaProxy::newProductsDataJsonDoc, menu, [this, menu](const QString &doc) {
-            runApplier([&] { return menu->processOrvantaJsonProducts(doc); });
-        }, Qt::QueuedConnection);
+    // Queued, so that they run once the import has returned: the day parts, then the
+    // products.
     if (dayParts)
         connect(this, &OrvantaProxy::newProductsDataJsonDoc, dayParts, [this, dayParts](const QString &doc) {
             runApplier([&] { return dayParts->processOrvantaJsonDayParts(doc); });
+        }, Qt::QueuedConnection);
+    if (menu)
+        connect(this, &OrvantaProxy::newProductsDataJsonDoc, menu, [this, menu](const QString &doc) {
+            runApplier([&] { return menu->processOrvantaJsonProducts(doc); });
         }, Qt::QueuedConnection);
 }
 

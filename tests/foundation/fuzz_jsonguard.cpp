@@ -35,6 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool duplicate = JsonGuard::hasDuplicateKey(text);
     if (duplicate && !doc.isNull())
         std::abort();
+    // Text without repeated keys is left as it is.
+    if (!duplicate && JsonGuard::withoutRepeatedKeys(text) != text)
+        std::abort();
     if (doc.isObject())
         walk(doc.object());
     else if (doc.isArray())

@@ -20,6 +20,24 @@ private slots:
         QCOMPARE(JsonGuard::hasDuplicateKey(text), duplicate);
     }
 
+    // A member named again later in its object is left out, so the last value stands and
+    // the guard lets the text through; anything else stays as it was.
+    void repeatedKeysKeepTheLast_data(); // below the class, with its raw strings
+    void repeatedKeysKeepTheLast()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, kept);
+        QFETCH(QStringList, keys);
+        QStringList left;
+        const QByteArray result = JsonGuard::withoutRepeatedKeys(text, &left);
+        QCOMPARE(left, keys);
+        QVERIFY(!JsonGuard::hasDuplicateKey(result));
+        if (keys.isEmpty())
+            QCOMPARE(result, text);
+        const QJsonDocument doc = JsonGuard::parse(result, "test", 1024);
+        QCOMPARE(doc.toJson(QJsonDocument::Compact), kept);
+    }
+
     void parseRefusesBeforeTheParser_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -123,6 +141,25 @@ void TestJsonGuard::duplicateKeysAreFound_data()
     QTest::newRow("escaped backslash ending a value") << QByteArray(R"({"k":"v\\","k":1})") << true;
     QTest::newRow("value ending in a backslash") << QByteArray(R"({"k":1,"v":"x\)") << false;
     QTest::newRow("escaped quote hiding a key") << QByteArray(R"({"k":1,"v":"\","k":2)") << false;
+}
+
+void TestJsonGuard::repeatedKeysKeepTheLast_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("kept"); // the parsed result, compact; empty: does not parse
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("none repeated") << QByteArray(R"({"a":1,"b":[{"a":2}]})") << QByteArray(R"({"a":1,"b":[{"a":2}]})")
+                                   << QStringList();
+    QTest::newRow("twice") << QByteArray(R"({"x":[1], "x":2})") << QByteArray(R"({"x":2})") << QStringList{"x"};
+    QTest::newRow("three times, others between") << QByteArray(R"({"x":1,"y":0,"x":{"z":[2,3]},"x":3})")
+                                                 << QByteArray(R"({"x":3,"y":0})") << QStringList{"x", "x"};
+    QTest::newRow("in an object in a list") << QByteArray(R"([{"k":"a,b}","k":"c"},{"k":1}])")
+                                            << QByteArray(R"([{"k":"c"},{"k":1}])") << QStringList{"k"};
+    QTest::newRow("inside a member left out") << QByteArray(R"({"o":{"i":1,"i":2},"o":{"i":3}})")
+                                              << QByteArray(R"({"o":{"i":3}})") << QStringList{"i", "o"};
+    QTest::newRow("escaped spelling") << QByteArray(R"({"ab":1,"ab":2})") << QByteArray(R"({"ab":2})")
+                                      << QStringList{"ab"};
+    QTest::newRow("not JSON") << QByteArray(R"({"a":1,"a":2,})") << QByteArray() << QStringList{"a"};
 }
 
 QTEST_GUILESS_MAIN(TestJsonGuard)

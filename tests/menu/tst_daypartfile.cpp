@@ -112,6 +112,64 @@ private slots:
         QCOMPARE(reader.dayPartsInfoToJson(true), text);
     }
 
+    // One entry or member that cannot be read costs only itself: every day part keeps its
+    // place, the rest is read, the file stays and one warning names what was not read.
+    void oneBadEntryKeepsTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("note"); // in the warning
+        const QByteArray morning = R"({"daypartName": {"eng_USA": "Morning", "deu": "Morgen"}, "inUse": true,
+            "productLocations": [{"bin": 1, "productId": 12}, {"bin": 2, "productId": 13}]})";
+        const QByteArray noon = R"({"daypartName": {"eng_USA": "Noon"}, "inUse": false,
+            "productLocations": [{"bin": 1, "productId": 14}]})";
+        const QByteArray night = R"({"daypartName": {"eng_USA": "Night"}, "productLocations": [{"bin": 3, "productId": 15}]})";
+        const auto file = [](const QByteArray &a, const QByteArray &b, const QByteArray &c) {
+            return R"({"dayPartVersion": 1, "layout": [)" + a + ", " + b + ", " + c + "]}";
+        };
+        const auto changed = [](QByteArray entry, const char *from, const char *to) { return entry.replace(from, to); };
+        const QString names = "Morning:Morgen,Noon:Lunch/Dinner,Night:Daypart 2";
+        const QString all = "3 | 0,2 | " + names + " | 12,13/14/0,0,15";
+        QTest::newRow("repeated key")
+            << file(changed(morning, R"("inUse": true)", R"("inUse": false, "inUse": true)"), noon, night)
+                   .replace(R"("layout": [)", R"("layout": [], "layout": [)")
+            << all << R"("layout": named twice)";
+        QTest::newRow("entry not an object") << file(morning, "5", night)
+            << "3 | 0,1,2 | Morning:Morgen,Lunch/Dinner:Lunch/Dinner,Night:Daypart 2 | 12,13//0,0,15"
+            << "layout[1]: not an object";
+        QTest::newRow("names not an object")
+            << file(changed(morning, R"({"eng_USA": "Morning", "deu": "Morgen"})", R"("Morning")"), noon, night)
+            << "3 | 0,2 | Breakfast:Breakfast,Noon:Lunch/Dinner,Night:Daypart 2 | 12,13/14/0,0,15"
+            << "layout[0].daypartName: not an object";
+        QTest::newRow("a name not text") << file(changed(morning, R"("Morning")", "5"), noon, night)
+            << "3 | 0,2 | Breakfast:Morgen,Noon:Lunch/Dinner,Night:Daypart 2 | 12,13/14/0,0,15"
+            << "layout[0].daypartName.eng_USA: not text";
+        QTest::newRow("location not an object") << file(changed(morning, R"({"bin": 2)", R"(7, {"bin": 2)"), noon, night)
+            << all << "layout[0].productLocations[1]: not an object";
+        QTest::newRow("locations not a list")
+            << file(morning, changed(noon, R"([{"bin": 1, "productId": 14}])", "{}"), night)
+            << "3 | 0,2 | " + names + " | 12,13//0,0,15" << "layout[1].productLocations: not a list";
+        QTest::newRow("in use not true or false") << file(morning, changed(noon, "false", R"("no")"), night)
+            << "3 | 0,1,2 | " + names + " | 12,13/14/0,0,15" << "layout[1].inUse: not true or false";
+        QTest::newRow("product id not a number") << file(morning, noon, changed(night, "15", R"("15")"))
+            << "3 | 0,2 | " + names + " | 12,13/14/" << "layout[2].productLocations[0].productId: not a number";
+    }
+    void oneBadEntryKeepsTheRest()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        QFETCH(QString, note);
+        QVERIFY(c->roots.writeRootFile("dayParts.json", text));
+        QSignalSpy loadDone(d, &DayPartManager::daypartsFileLoadDone);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^.*dayParts.json: the rest is read; .* - .*"
+                                                              + QRegularExpression::escape(note)));
+        d->dayPartsLoadJsonDocFile();
+        QCOMPARE(loadDone.count(), 1);
+        QCOMPARE(summary(d), expected);
+        QCOMPARE(readFile(c->file("dayParts.json")), text);
+        QVERIFY(QDir(c->roots.root()).entryList({"dayParts.json.unusable-*"}).isEmpty());
+    }
+
     // An unusable file changes nothing, still signals, and is set aside saying why, so
     // that the next start does not meet it again.
     void unusableFile_data()
@@ -120,8 +178,7 @@ private slots:
         QTest::addColumn<QString>("why");
         QTest::newRow("wrong version") << "dayParts_wrong_version.json" << "not a day-part document";
         QTest::newRow("invalid JSON") << "dayParts_invalid.json" << "";
-        QTest::newRow("nested arrays") << "dayParts_nested_arrays.json" << "holds an entry that is not an object";
-        QTest::newRow("repeated key") << "dayParts_repeated_key.json" << "names a key twice";
+        QTest::newRow("no entry an object") << "dayParts_nested_arrays.json" << "no entry of \"layout\" is an object";
     }
     void unusableFile()
     {

@@ -586,15 +586,16 @@ private slots:
         for (int row = 0; row < cabinet.menu->getRowCount(); ++row) {
             rows << MenuTest::fieldsOf(cabinet.menu->productsModel(), row, "id name lidType bottomType panSize timerColor productList");
             QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::NamesListRole).toStringList().size(), 15);
-            QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::GroupIdRole).toInt() >= 1, row >= 5);
+            QCOMPARE(cabinet.menu->productsModel()->index(row, 0).data(MenuManager::GroupIdRole).toInt() >= 1,
+                     row == 5 || row == 7);
         }
         // The empty product; shown in French at import time, "vented" is not "Vented" and
         // "1/1" on 4 bins per zone; absent values; numeric zoneSplits; the same id twice; a
         // group of members 5, {}, 6, 99 keeps them all, {} as 0; a group without
-        // "groupId" is left out rather than taken for a product.
+        // "groupId" is taken, as a row of group id 0, which counts as a product.
         QCOMPARE(rows.join(" / "), QStringLiteral("0||None|Normal|1|#fffffd| / 5|Frites|None|False|4|#00ff00| / 6||Vented|Normal|1|| / "
                                                   "7||Solid|Normal|1|#fffffd| / 7||None|Normal|1|#fffffd| / 70||Solid|0|4||5,0,6,99 / "
-                                                  "71||None|0|1||"));
+                                                  "0||None|0|1||5 / 71||None|0|1||"));
     }
 
     void jsonDayParts()
@@ -611,10 +612,71 @@ private slots:
         QCOMPARE(cabinet.dayParts->getDayPartName(1, 0), QStringLiteral("Desayuno"));
         QCOMPARE(cabinet.dayParts->getDayPartName(1, 1), QStringLiteral("Almuerzo"));
         // Bin k goes to the tray t with map[t] = k - 1 (t = 20 - k): bins 0 and 21 are
-        // ignored, the later entry for bin 2 wins, product 99 is not in the menu.
-        QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 0), QStringLiteral("71,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,70,7,5"));
+        // ignored, the later entry for bin 2 wins, product 99 is taken although the menu
+        // does not hold it.
+        QCOMPARE(MenuTest::gridOf(cabinet.dayParts, 0), QStringLiteral("71,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,99,70,7,5"));
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 16), 5);
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(2, 19), 0);
+    }
+
+    // A menu of fewer day parts than the one in force: the last of its day parts comes in
+    // force, with its products in the bins; an import that fails puts the old one back.
+    // The day parts are applied before the products.
+    void dayPartInForceAfterAJsonImport_data()
+    {
+        QTest::addColumn<int>("inForce");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("inForceAfter");
+        QTest::addColumn<QList<int>>("changes"); // nextDayPartChanged
+        QTest::newRow("past the new day parts") << 2 << true << 1 << QList<int>{1};
+        QTest::newRow("within them") << 0 << true << 0 << QList<int>{};
+        QTest::newRow("past them, menu not saved") << 2 << false << 2 << QList<int>{1, 2};
+    }
+    void dayPartInForceAfterAJsonImport()
+    {
+        QFETCH(int, inForce);
+        QFETCH(bool, saved);
+        QFETCH(int, inForceAfter);
+        QFETCH(QList<int>, changes);
+        QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
+        QVERIFY(MenuTest::placeFixture(*m_roots, "dayParts_three.json", "dayParts.json"));
+        const QJsonObject product{{"productId", 5}, {"holdingTime", 600}};
+        const auto dayPart = [](int productId) {
+            return QJsonObject{{"productLocations", QJsonArray{QJsonObject{{"bin", 1}, {"productId", productId}}}}};
+        };
+        const QJsonObject menu{{"products", QJsonArray{product, QJsonObject{{"productId", 6}}}},
+                               {"productGroups", QJsonArray()},
+                               {"layout", QJsonArray{dayPart(5), dayPart(6)}}};
+        const QJsonObject document{{"header", QJsonObject{{"menuVersion", 1}}}, {"menu", menu}};
+        QFile file(m_roots->flash() + "two.json");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(QJsonDocument(document).toJson()) > 0);
+        file.close();
+        Cabinet cabinet;
+        cabinet.dayParts->dayPartsLoadJsonDocFile();
+        QVERIFY(cabinet.idle());
+        cabinet.dayParts->set_nextDayPart(inForce);
+        if (!saved)
+            QVERIFY(QDir().mkpath(m_roots->root() + "menu.json.New"));
+        const QByteArray menuBefore = cabinet.menu->menuDataModelToJson();
+        QList<int> seen;
+        QList<bool> menuAsBefore;
+        connect(cabinet.dayParts, &DayPartManager::nextDayPartChanged, this, [&](int dp) {
+            seen << dp;
+            menuAsBefore << (cabinet.menu->menuDataModelToJson() == menuBefore);
+        });
+        bool ok = false;
+        importAndWait(cabinet, "two.json", &ok);
+        QCOMPARE(ok, saved);
+        QCOMPARE(seen, changes);
+        QCOMPARE(cabinet.dayParts->get_nextDayPart(), inForceAfter);
+        if (!changes.isEmpty())
+            QVERIFY(menuAsBefore.first());
+        // Bin 1 is display tray 19.
+        if (saved)
+            QCOMPARE(cabinet.dayParts->getProdIdOnBin(inForceAfter, 19), inForceAfter == 1 ? 6 : 5);
+        else
+            QCOMPARE(cabinet.dayParts->getDayPartsCount(), 3);
     }
 
     void jsonOtherVersionIsAFailedImport()
