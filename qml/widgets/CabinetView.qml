@@ -19,11 +19,14 @@ Item {
     readonly property int shownZones: zones2handle > 0 ? zones2handle : rows * zonesPerRow
     readonly property int shownRows: Math.max(1, Math.ceil(shownZones / Math.max(1, zonesPerRow)))
 
+    // While the IO board does not answer: the notice's words, first on the banner.
+    property string linkBrokenText: ""
+
     // One sentence per faulted zone of this display, in zone order.
     readonly property var faultTexts: {
         var unused = tro.emptyStr
         var faults = typeof holding !== "undefined" && holding && holding.zoneFaults ? holding.zoneFaults : []
-        var texts = []
+        var texts = linkBrokenText !== "" ? [linkBrokenText] : []
         for (var i = 0; i < shownZones; ++i) {
             var zone = zones2handleStart + i
             switch (zone < faults.length ? faults[zone] : "") {

@@ -129,6 +129,8 @@ private slots:
     void overTemperatureDialog();
     void linkBrokenNotice_data();
     void linkBrokenNotice();
+    void faultBannerShowsEveryFault_data();
+    void faultBannerShowsEveryFault();
     void zoneDiagnostics_data();
     void zoneDiagnostics();
     void exportHoldingLog_data();
@@ -703,6 +705,69 @@ void TestHoldingScreens::linkBrokenNotice()
     QVERIFY(!panel->isVisible());
     m_errors->insert("sibLinkBroken", true);
     QVERIFY(panel->isVisible());
+    QCOMPARE(g_warnings, QStringList());
+}
+
+void TestHoldingScreens::faultBannerShowsEveryFault_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("zoneFaults");
+    QTest::addColumn<bool>("linkBroken");
+    QTest::addColumn<QStringList>("texts"); // in the order the banner shows them
+    QTest::newRow("three zones") << "eng_USA" << QStringList{"", "open", "", "shorted", "hot"} << false
+                                 << QStringList{"Zone 2: temperature probe open. Call service.",
+                                                "Zone 4: temperature probe shorted. Call service.",
+                                                "Zone 5: heater over temperature. Call service."};
+    QTest::newRow("link broken, notice closed") << "eng_USA" << QStringList{"open"} << true
+                                                << QStringList{"System Error: Modbus Link Broken.",
+                                                               "Zone 1: temperature probe open. Call service."};
+    QTest::newRow("link broken in Arabic") << "ara" << QStringList() << true
+                                           << QStringList{QString::fromUtf8("خطأ في النظام: انقطع اتصال Modbus.")};
+}
+
+// Every faulted zone, and a broken link to the IO board, on the banner in turn; a tap on
+// it opens the Errors Log.
+void TestHoldingScreens::faultBannerShowsEveryFault()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, zoneFaults);
+    QFETCH(bool, linkBroken);
+    QFETCH(QStringList, texts);
+    QVERIFY(show());
+    setLanguage(language);
+    m_holding->insert("zoneFaults", zoneFaults);
+    m_errors->insert("sibLinkBroken", linkBroken);
+    if (linkBroken) {
+        QQuickItem *close = nullptr;
+        QTRY_VERIFY((close = item("linkBrokenNoticeClose")) && close->isVisible());
+        QVERIFY(tap(close));
+        QVERIFY(!item("linkBrokenNotice")->isVisible());
+    }
+    QQuickItem *banner = item("zoneFaultBanner");
+    QVERIFY(banner && banner->isVisible());
+    QStringList shown;
+    for (int i = 0; i < texts.size(); ++i) {
+        shown << text("zoneFaultText", banner);
+        QCOMPARE(text("zoneFaultCount", banner), texts.size() > 1 ? QStringLiteral("\u2066%1/%2\u2069").arg(i + 1).arg(texts.size()) : QString());
+        QQuickItem *line = item("zoneFaultText", banner);
+        QVERIFY(line->property("font").value<QFont>().pixelSize() >= 20 && !line->property("truncated").toBool());
+        QMetaObject::invokeMethod(banner, "next");
+    }
+    QCOMPARE(shown, texts);
+    QCOMPARE(shown.size() > 1, banner->findChild<QObject *>(QStringLiteral("zoneFaultCycle"))->property("running").toBool());
+
+    // The board answers again: its line goes, the zones' stay.
+    m_errors->insert("sibLinkBroken", false);
+    QCOMPARE(!!item("zoneFaultBanner") && item("zoneFaultBanner")->isVisible(), !zoneFaults.join(QString()).isEmpty());
+    if (!item("zoneFaultBanner") || !item("zoneFaultBanner")->isVisible()) {
+        QCOMPARE(g_warnings, QStringList());
+        return;
+    }
+    QVERIFY(!text("zoneFaultText").contains(QLatin1String("Modbus")));
+    // A tap on the banner, or just above it at the screen's edge: the Errors Log.
+    QVERIFY(tap(item("zoneFaultBannerTapArea")));
+    QTRY_VERIFY(item("servicePages") && item("servicePages")->isVisible());
+    QCOMPARE(item("servicePages")->property("currentPage").toString(), QStringLiteral("Errors Log"));
     QCOMPARE(g_warnings, QStringList());
 }
 
