@@ -63,6 +63,14 @@ Window {
             traysPerZone: cabinetManager.traysPerZone
             zones2handle: cabinetManager.zones2handle
             zones2handleStart: cabinetManager.zones2handleStart
+            // The notice closed, the banner still says the IO board is not answering.
+            linkBrokenText: linkBrokenNotice.linkBroken
+                            ? (qsTr("<b>System Error:</b><br>Modbus Link Broken.") + tro.emptyStr).replace(/<br>/g, " ").replace(/<[^>]*>/g, "")
+                            : ""
+            onFaultsTapped: {
+                screen.currentView = "settings"
+                mainWindow.layer(servicePages).open("Errors Log")
+            }
         }
 
         Loader {

@@ -2,8 +2,8 @@ import QtQuick 2.15
 import "qrc:/theme"
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
-// readable from two metres. The tile is laid out in two rows that fill it: the most urgent
-// word (or the product's name) on top, the countdown below, both sized from the tile and
+// readable from two metres. The most urgent word on top, the product's name, the countdown
+// at the bottom, each on lines of its own and sized from the tile's width and height and
 // the Preferences' label font size. A tap anywhere on the tile starts or stops the bin.
 // Before the holding back end exists (or for a bin it does not have) the tile shows an
 // empty bin.
@@ -34,7 +34,7 @@ Rectangle {
     readonly property bool warning: hasProduct && trayState === stateWarning
     readonly property bool mismatch: !!view && view.mismatch === true
     readonly property bool faulted: zoneFault !== ""
-    readonly property real margin: 4
+    readonly property real margin: 2
 
     color: {
         if (!hasProduct)
@@ -142,18 +142,132 @@ Rectangle {
                                                 : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
             readonly property bool timerColoured: bin.counting && timerFore !== ""
 
-            // Sizes: the Preferences' label size (24 to 48) as far as the tile lets it, never below
-            // what reads from two metres.
+            // Sizes, fitted to the tile's width and height together. From the top: the state
+            // word on a line (two if it must) of its own, the product's name on one or two
+            // lines, the countdown. The name takes the Preferences' label size (24 to 48) and
+            // wraps before it shrinks; what a small tile cannot give is taken first from the
+            // countdown, then the name, then the word, never below 40, 22 and 20 px; a name
+            // too long for two lines at 22 px is cut short. Where even the minimums do not
+            // stack at the fonts' own line spacing, the lines close up to their letters.
+            // Worked out again only when the tile, the texts or the countdown's length change.
             readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
                                              && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
-            // Tiles taller than the 5x4 cabinet's take larger texts.
-            readonly property real textScale: Math.max(1, bin.height / 110)
-            readonly property real topHeight: Math.max(26, Math.min(labelSize * 1.25 * textScale, bin.height * 0.4))
-            readonly property real bottomHeight: bin.height - topHeight - 3 * bin.margin
-            readonly property int nameSize: Math.max(22, Math.min(labelSize * textScale, topHeight * 0.85))
-            readonly property int wordSize: Math.max(20, Math.min(labelSize * textScale, topHeight * 0.7))
-            readonly property int timerSize: Math.max(40, Math.min(labelSize * 2 * textScale, bottomHeight * 0.9))
-            readonly property real markSize: Math.min(topHeight - 2, 40)
+            readonly property string nameText: bin.view ? bin.view.productName : ""
+            // The countdown as laid out: its digits all alike, so it changes only with its length.
+            property string timerPattern: bin.counting ? formatTime(bin.view.remainingTime).replace(/[0-9]/g, "0") : ""
+            // The zone's fault and wrong-pan marks: squares as high as the word's line.
+            readonly property real markSize: Math.max(20, Math.min(40, fit.word))
+            readonly property var fit: fitTexts(bin.width - 2 * bin.margin, bin.height - 2 * bin.margin,
+                                                labelSize, nameText, stateWord, timerPattern, Theme.fontFamily,
+                                                bin.faulted, bin.mismatch)
+
+            // Widths of a text's unbreakable pieces at 100 px, with whether a space comes before
+            // each; every CJK character is a piece of its own.
+            function pieces(text) {
+                var out = []
+                var re = /[\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]|[^\s\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]+/g
+                var m, last = 0
+                while ((m = re.exec(text)) !== null) {
+                    out.push({ w: metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
+                    last = m.index + m[0].length
+                }
+                return out
+            }
+            // Lines the pieces take at `size` px in `width` (a piece wider than the line: 99).
+            function linesOf(parts, size, width) {
+                var k = size / 100, space = metrics.advanceWidth(" ") * k
+                var lines = parts.length > 0 ? 1 : 0, used = 0
+                for (var i = 0; i < parts.length; ++i) {
+                    var w = parts[i].w * k
+                    if (w > width)
+                        return 99
+                    var add = used > 0 ? w + (parts[i].space ? space : 0) : w
+                    if (used > 0 && used + add > width) {
+                        ++lines
+                        used = w
+                    } else {
+                        used += add
+                    }
+                }
+                return lines
+            }
+            function fitTexts(width, height, label, name, word, timerText, family, faulted, mismatch) {
+                var unused = family // the metrics follow the language's font
+                var slack = 0.96 // what the measure may miss of the real layout
+                var nameParts = pieces(name), wordParts = pieces(word)
+                var markCount = (faulted ? 1 : 0) + (mismatch ? 1 : 0)
+                var wordWidthAt = function(size) {
+                    var mark = Math.max(20, Math.min(40, size))
+                    var marks = markCount * mark + (markCount > 1 ? 2 : 0)
+                    return (width - (marks > 0 ? marks + bin.margin : 0) - 2 * bin.margin) * slack
+                }
+                var natural = metrics.height / 100
+                var timerEm = timerText !== "" ? metrics.advanceWidth(timerText) / 100 : 0
+                var timerMax = timerText !== "" ? Math.max(40, Math.floor(width * slack / timerEm)) : 0
+                var f = {}
+                // At the fonts' own line spacing first, then with the lines closed up to their
+                // letters (and to the tile's border), and only then the name on one line.
+                for (var pass = 0; pass < 3; ++pass) {
+                    var textPitch = pass === 0 ? natural : 0.92
+                    var timerPitch = pass === 0 ? natural : 0.72 // digits have no descenders
+                    var room = pass === 0 ? height : height + 2 * bin.margin - 2
+                    var nameRoom = pass === 2 ? 1 : 2
+                    // A countdown whose own line spacing is taller than the tile would reach past it.
+                    var timerTop = Math.max(40, Math.min(timerMax, Math.floor((height + 2 * bin.margin - 2) / natural)))
+                    f = { word: word !== "" ? Math.max(20, Math.round(label * 0.85)) : 0, wordLines: 0,
+                          name: label, nameLines: 0, timer: timerText !== "" ? Math.min(timerTop, 3 * label) : 0,
+                          textPitch: textPitch, timerPitch: timerPitch, gap: pass === 0 ? 2 : 0 }
+                    for (var step = 0; step < 200; ++step) {
+                        var nameNeeds = linesOf(nameParts, f.name, width * slack)
+                        var wordNeeds = linesOf(wordParts, f.word, wordWidthAt(f.word))
+                        // A word too long for the line even alone is cut, not broken.
+                        f.wordLines = word === "" ? 0 : wordNeeds >= 99 ? 1 : Math.min(2, wordNeeds)
+                        f.nameLines = Math.max(1, Math.min(nameRoom, nameNeeds)) // a line kept for a name to come
+                        var blocks = (f.wordLines > 0 ? 1 : 0) + 1 + (f.timer > 0 ? 1 : 0)
+                        var total = f.wordLines * f.word * textPitch + f.nameLines * f.name * textPitch
+                                    + f.timer * timerPitch + Math.max(0, blocks - 1) * f.gap
+                        // Too wide: a smaller name or word; too high: the countdown first.
+                        if (nameNeeds > nameRoom && f.name > 22)
+                            f.name -= 1
+                        else if (wordNeeds > 2 && f.word > 20)
+                            f.word -= 1
+                        else if (total <= room)
+                            return f // cut short only where even the minimum does not fit
+                        else if (f.name > 24)
+                            f.name -= 1 // what the label size adds goes first
+                        else if (f.word > 20)
+                            f.word -= 1
+                        else if (f.timer > 40)
+                            f.timer -= 1
+                        else if (f.name > 22)
+                            f.name -= 1
+                        else
+                            break
+                    }
+                }
+                return f // the minimums, closed up: the tile's limit
+            }
+            // Where the blocks sit: the word on top, the countdown at the bottom, the name
+            // between them, the spare height shared out.
+            readonly property real wordHeight: fit.wordLines * fit.word * fit.textPitch
+            readonly property real nameHeight: fit.nameLines * fit.name * fit.textPitch
+            readonly property real timerHeight: fit.timer * fit.timerPitch
+            readonly property int blockCount: (fit.wordLines > 0 ? 1 : 0) + 1 + (fit.timer > 0 ? 1 : 0)
+            readonly property real spare: bin.height - 2 * bin.margin - wordHeight - nameHeight - timerHeight
+            readonly property real gap: blockCount > 1 ? spare / (blockCount - 1) : 0
+            // Closed-up lines start at the border.
+            readonly property real wordTop: spare < 0 ? 1 : bin.margin
+            readonly property real nameTop: blockCount === 1 ? bin.margin + spare / 2
+                                            : spare < 0 ? wordTop + wordHeight
+                                            : bin.margin + (wordHeight > 0 ? wordHeight + gap : 0)
+            readonly property real timerTop: bin.height - (spare < 0 ? 1 : bin.margin) - timerHeight
+
+            FontMetrics {
+                id: metrics
+                font.family: Theme.fontFamily
+                font.pixelSize: 100
+                font.bold: true
+            }
 
             // Contrast of two colours as the accessibility guidelines define it (1 to 21).
             function luminance(colour) {
@@ -176,111 +290,110 @@ Rectangle {
             }
 
 
-            // Top row: the state word on a dark chip, then the name in what is left; the marks of
-            // a zone fault and a wrong pan at its end.
-            Item {
-                id: top
-                visible: bin.hasProduct
-                anchors { left: parent.left; right: parent.right; top: parent.top; margins: bin.margin }
-                height: tile.topHeight
+            // The state word on a dark chip, on a line of its own; the marks of a zone fault and
+            // a wrong pan at its end.
+            Rectangle {
+                id: chip
+                objectName: "binStateChip"
+                visible: tile.stateWord !== ""
+                anchors { left: parent.left; leftMargin: bin.margin }
+                y: tile.wordTop
+                height: tile.wordHeight
+                // The word's width measured, not laid out: a wrapped word's layout follows the width.
+                width: visible ? Math.min(metrics.advanceWidth(tile.stateWord) * tile.fit.word / 100 + 4 * bin.margin + 2,
+                                          bin.width - 2 * bin.margin - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
+                radius: 3
+                color: Theme.background
+                Text {
+                    id: word
+                    objectName: "binStateLabel"
+                    textFormat: Text.PlainText
+                    font.family: Theme.fontFamily
+                    anchors.fill: parent
+                    anchors.leftMargin: bin.margin
+                    anchors.rightMargin: bin.margin
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: tile.stateWord
+                    color: Theme.text
+                    font.pixelSize: tile.fit.word > 0 ? tile.fit.word : 20
+                    font.bold: true
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: Math.max(1, tile.fit.wordLines)
+                    lineHeightMode: Text.FixedHeight
+                    lineHeight: font.pixelSize * tile.fit.textPitch
+                    elide: Text.ElideRight
+                }
+            }
 
+            // Laid out by hand, not by a Row: the marks must be in place before the next frame.
+            Item {
+                id: marks
+                anchors { right: parent.right; rightMargin: bin.margin }
+                y: tile.wordTop + (tile.wordHeight - height) / 2
+                height: tile.markSize
+                width: (bin.faulted ? tile.markSize : 0) + (bin.mismatch ? tile.markSize : 0)
+                       + (bin.faulted && bin.mismatch ? 2 : 0)
+                // The zone's fault: "!" on the warning amber, on every bin of the zone.
                 Rectangle {
-                    id: chip
-                    objectName: "binStateChip"
-                    visible: tile.stateWord !== ""
-                    anchors { left: parent.left; verticalCenter: parent.verticalCenter }
-                    height: parent.height
-                    width: visible ? Math.min(wordMetrics.implicitWidth + 2 * bin.margin + 1, top.width - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
-                    // The word's natural width, measured apart from the label it sizes.
-                    Text { id: wordMetrics; visible: false; font: word.font; textFormat: Text.PlainText; text: tile.stateWord }
-                    radius: 3
-                    color: Theme.background
+                    objectName: "binFaultBadge"
+                    anchors.right: parent.right
+                    visible: bin.faulted
+                    width: tile.markSize
+                    height: tile.markSize
+                    radius: width / 2
+                    color: Theme.warning
+                    border.color: "black"
+                    border.width: 2
                     Text {
-                        id: word
-                        objectName: "binStateLabel"
+                        objectName: "binFaultBadgeText"
                         textFormat: Text.PlainText
                         font.family: Theme.fontFamily
-                        anchors.fill: parent
-                        anchors.leftMargin: bin.margin
-                        anchors.rightMargin: bin.margin
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                        text: tile.stateWord
-                        color: Theme.text
-                        font.pixelSize: tile.wordSize
+                        anchors.centerIn: parent
+                        // Laid out only while shown, as on most bins it never is.
+                        text: bin.faulted ? "!" : ""
+                        color: "black"
+                        font.pixelSize: Math.max(18, tile.markSize * 0.8)
                         font.bold: true
-                        elide: Text.ElideRight
                     }
                 }
-
-                // Laid out by hand, not by a Row: the marks must be in place before the next frame.
-                Item {
-                    id: marks
-                    anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+                // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
+                Rectangle {
+                    objectName: "binMismatchBanner"
+                    anchors.left: parent.left
+                    visible: bin.mismatch
+                    width: tile.markSize
                     height: tile.markSize
-                    width: (bin.faulted ? tile.markSize : 0) + (bin.mismatch ? tile.markSize : 0)
-                           + (bin.faulted && bin.mismatch ? 2 : 0)
-                    // The zone's fault: "!" on the warning amber, on every bin of the zone.
-                    Rectangle {
-                        objectName: "binFaultBadge"
-                        anchors.right: parent.right
-                        visible: bin.faulted
-                        width: tile.markSize
-                        height: tile.markSize
-                        radius: width / 2
-                        color: Theme.warning
-                        border.color: "black"
-                        border.width: 2
-                        Text {
-                            objectName: "binFaultBadgeText"
-                            textFormat: Text.PlainText
-                            font.family: Theme.fontFamily
-                            anchors.centerIn: parent
-                            // Laid out only while shown, as on most bins it never is.
-                            text: bin.faulted ? "!" : ""
-                            color: "black"
-                            font.pixelSize: tile.wordSize
-                            font.bold: true
-                        }
-                    }
-                    // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
-                    Rectangle {
-                        objectName: "binMismatchBanner"
-                        anchors.left: parent.left
-                        visible: bin.mismatch
-                        width: tile.markSize
-                        height: tile.markSize
-                        radius: 3
-                        color: Theme.wrongPan
-                        border.color: "white"
-                        border.width: 2
-                        // The cross is made on the first wrong pan, not for every tile.
-                        Loader {
-                            anchors.fill: parent
-                            active: bin.mismatch
-                            sourceComponent: Item {
-                                Rectangle {
-                                    anchors.centerIn: parent
-                                    width: parent.width * 0.7
-                                    height: 4
-                                    color: "white"
-                                    rotation: 45
-                                }
-                                Rectangle {
-                                    anchors.centerIn: parent
-                                    width: parent.width * 0.7
-                                    height: 4
-                                    color: "white"
-                                    rotation: -45
-                                }
+                    radius: 3
+                    color: Theme.wrongPan
+                    border.color: "white"
+                    border.width: 2
+                    // The cross is made on the first wrong pan, not for every tile.
+                    Loader {
+                        anchors.fill: parent
+                        active: bin.mismatch
+                        sourceComponent: Item {
+                            Rectangle {
+                                anchors.centerIn: parent
+                                width: parent.width * 0.7
+                                height: 4
+                                color: "white"
+                                rotation: 45
+                            }
+                            Rectangle {
+                                anchors.centerIn: parent
+                                width: parent.width * 0.7
+                                height: 4
+                                color: "white"
+                                rotation: -45
                             }
                         }
                     }
                 }
             }
 
-            // Bottom row: the countdown, overdue time included, whatever else the bin shows; on
-            // the product's timer colour while that is on.
+            // The countdown, overdue time included, whatever else the bin shows; on the
+            // product's timer colour while that is on.
             Rectangle {
                 id: timerBackground
                 objectName: "binTimerBackground"
@@ -297,59 +410,42 @@ Rectangle {
                 objectName: "binTimer"
                 // What the countdown is read on, as a label names its background.
                 readonly property Item background: timerBackground
-                anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: bin.margin }
-                height: tile.bottomHeight
+                anchors { left: parent.left; right: parent.right; margins: bin.margin }
+                y: tile.timerTop
+                height: tile.timerHeight
                 visible: bin.counting
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                // Laid out only while shown: fitting a hidden text would try font sizes for nothing.
+                // Laid out only while shown.
                 text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
                 textFormat: Text.PlainText
                 color: tile.timerColoured ? tile.timerFore : tile.textColour
                 font.family: Theme.fontFamily
-                font.pixelSize: tile.timerSize
+                font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
                 font.bold: true
-                // Hours-long holds past their time are the only texts too wide for a small tile.
-                // Fitting lays the text out at several sizes, every second: only a text that
-                // does not fit at its size is fitted.
-                fontSizeMode: timerMetrics.advanceWidth * 1.05 <= width ? Text.FixedSize : Text.HorizontalFit
-                minimumPixelSize: 30
-                // Digits are equally wide: the measured text changes only with the number
-                // of characters, so it is laid out again only then.
-                TextMetrics {
-                    id: timerMetrics
-                    font: timer.font
-                    text: timer.text.replace(/[0-9]/g, "0")
-                }
             }
 
-            // The product's name: after the state word on the top row, or, without a countdown
-            // while a state word takes the top, the bottom row to itself.
+            // The product's name, on one or two lines between the word and the countdown.
             Text {
                 objectName: "binProductName"
-                readonly property bool below: !bin.counting && tile.stateWord !== ""
-                // The top row between the state word and the marks, whichever side each is on.
-                readonly property real marksWidth: marks.width > 0 ? marks.width + bin.margin : 0
-                readonly property real chipWidth: chip.visible ? chip.width + bin.margin : 0
-                readonly property real rowStart: bin.margin + (Theme.rightToLeft ? marksWidth : chipWidth)
-                readonly property real rowEnd: bin.width - bin.margin - (Theme.rightToLeft ? chipWidth : marksWidth)
-                // A name squeezed to a letter or two says nothing: the state word has the row.
-                visible: bin.hasProduct && width >= 2 * font.pixelSize
-                x: below ? bin.margin : rowStart
-                y: below ? bin.height - bin.margin - tile.bottomHeight : bin.margin
-                width: Math.max(0, below ? bin.width - 2 * bin.margin : rowEnd - rowStart)
-                height: below ? tile.bottomHeight : tile.topHeight
-                horizontalAlignment: chip.visible && !below ? Text.AlignLeft : Text.AlignHCenter
+                visible: bin.hasProduct
+                anchors { left: parent.left; right: parent.right; margins: bin.margin }
+                y: tile.nameTop
+                height: tile.nameHeight
+                horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                text: bin.view ? bin.view.productName : ""
+                text: tile.nameText
                 textFormat: Text.PlainText
                 color: tile.textColour
                 font.family: Theme.fontFamily
-                font.pixelSize: tile.nameSize
+                font.pixelSize: tile.fit.name
                 font.bold: true
+                wrapMode: Text.Wrap
+                maximumLineCount: Math.max(1, tile.fit.nameLines)
+                lineHeightMode: Text.FixedHeight
+                lineHeight: font.pixelSize * tile.fit.textPitch
                 elide: Text.ElideRight
             }
-
         }
     }
 

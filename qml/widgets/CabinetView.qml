@@ -2,8 +2,8 @@ import QtQuick 2.15
 import "qrc:/theme"
 
 // The cabinet as rows of zones, each zone a row of bins. A display that handles only
-// part of the zones shows that part. A zone with a heater fault puts a banner above the
-// map that names it and tells the cook to call service.
+// part of the zones shows that part. Zones with a heater fault put a banner above the
+// map that names each and tells the cook to call service; a tap on it opens the log.
 Item {
     id: root
     property int rows: 1
@@ -19,11 +19,14 @@ Item {
     readonly property int shownZones: zones2handle > 0 ? zones2handle : rows * zonesPerRow
     readonly property int shownRows: Math.max(1, Math.ceil(shownZones / Math.max(1, zonesPerRow)))
 
+    // While the IO board does not answer: the notice's words, first on the banner.
+    property string linkBrokenText: ""
+
     // One sentence per faulted zone of this display, in zone order.
     readonly property var faultTexts: {
         var unused = tro.emptyStr
         var faults = typeof holding !== "undefined" && holding && holding.zoneFaults ? holding.zoneFaults : []
-        var texts = []
+        var texts = linkBrokenText !== "" ? [linkBrokenText] : []
         for (var i = 0; i < shownZones; ++i) {
             var zone = zones2handleStart + i
             switch (zone < faults.length ? faults[zone] : "") {
@@ -35,24 +38,42 @@ Item {
         return texts
     }
 
-    // Made while a zone is faulted: most cabinets never show it.
+    // A tap on the banner: the faults in the Errors Log.
+    signal faultsTapped()
+
+    // Made while a zone is faulted: most cabinets never show it. One line, so that the
+    // bins keep their height: with more than one fault it names each in turn, with its
+    // place in the list, every few seconds.
     Loader {
         id: banner
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 4 }
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 2 }
         active: root.faultTexts.length > 0
         sourceComponent: Rectangle {
+            id: bannerBox
             objectName: "zoneFaultBanner"
-            height: 40
+            height: 28
             radius: 3
             color: Theme.warning
+            property int shown: 0
+            readonly property int count: root.faultTexts.length
+            // The fault shown now, kept in the list as faults come and go.
+            readonly property int index: count > 0 ? shown % count : 0
+            function next() { shown = (index + 1) % Math.max(1, count) }
+            Timer {
+                objectName: "zoneFaultCycle"
+                interval: 3000
+                repeat: true
+                running: bannerBox.count > 1 && bannerBox.visible
+                onTriggered: bannerBox.next()
+            }
             // Read from the right in Arabic, as every other sentence.
             LayoutMirroring.enabled: Theme.rightToLeft
             Rectangle {
                 id: bannerMark
                 anchors { left: parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
-                width: 30
-                height: 30
-                radius: 15
+                width: 24
+                height: 24
+                radius: 12
                 color: "black"
                 Text {
                     anchors.centerIn: parent
@@ -60,24 +81,46 @@ Item {
                     font.family: Theme.fontFamily
                     text: "!"
                     color: Theme.warning
-                    font.pixelSize: 22
+                    font.pixelSize: 20
                     font.bold: true
                 }
+            }
+            // Which of how many: "2/3".
+            Text {
+                id: bannerCount
+                objectName: "zoneFaultCount"
+                anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+                visible: bannerBox.count > 1
+                textFormat: Text.PlainText
+                font.family: Theme.fontFamily
+                text: visible ? "\u2066" + (bannerBox.index + 1) + "/" + bannerBox.count + "\u2069" : ""
+                color: "black"
+                font.pixelSize: 20
+                font.bold: true
             }
             Text {
                 objectName: "zoneFaultText"
                 textFormat: Text.PlainText
                 font.family: Theme.fontFamily
-                anchors { left: bannerMark.right; right: parent.right; top: parent.top; bottom: parent.bottom; leftMargin: 8; rightMargin: 8 }
+                anchors { left: bannerMark.right; right: bannerCount.visible ? bannerCount.left : parent.right
+                          top: parent.top; bottom: parent.bottom; leftMargin: 8; rightMargin: 8 }
                 verticalAlignment: Text.AlignVCenter
                 horizontalAlignment: Text.AlignLeft
-                text: root.faultTexts.join("  ")
+                text: root.faultTexts[bannerBox.index] || ""
                 color: "black"
-                font.pixelSize: 22
+                font.pixelSize: 20
                 font.bold: true
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 20
                 elide: Text.ElideRight
+            }
+            // From the screen's top edge down, 56 px, under the bins: the strip and the edge
+            // above it take a gloved finger, the bins keep their own taps.
+            MouseArea {
+                objectName: "zoneFaultBannerTapArea"
+                y: -banner.anchors.margins
+                z: -1
+                width: parent.width
+                height: 56
+                onClicked: root.faultsTapped()
             }
         }
     }
@@ -85,9 +128,10 @@ Item {
     Grid {
         id: grid
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; top: banner.item ? banner.bottom : parent.top }
-        anchors.margins: 4
+        // Thin seams: on a 5 x 4 cabinet every pixel of a tile's height goes to its texts.
+        anchors.margins: 2
         columns: Math.max(1, root.zonesPerRow)
-        spacing: 4
+        spacing: 3
         Repeater {
             // The tiles are made once the map has its final size: every size they pass
             // through on the way would lay their texts out, in a font of that size, again.

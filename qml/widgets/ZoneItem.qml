@@ -14,7 +14,7 @@ Rectangle {
     Row {
         id: binRow
         anchors.fill: parent
-        anchors.margins: 3
+        anchors.margins: 2
         spacing: 3
         Repeater {
             // Made once the zone has its size, so that each tile lays its texts out once.

@@ -17,7 +17,12 @@
 #include <QQmlPropertyMap>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QtTest>
+#include <QFontMetricsF>
+#include <QTextLayout>
+
+#include <array>
 
 #include <algorithm>
 #include <memory>
@@ -116,10 +121,16 @@ private slots:
     void binTile();
     void binTimerColour_data();
     void binTimerColour();
+    void binTextsFitTheTile_data();
+    void binTextsFitTheTile();
+    void labelSizeSetsTheName_data();
+    void labelSizeSetsTheName();
     void shellRunsBeforeTheHoldingBackEnd();
     void overTemperatureDialog();
     void linkBrokenNotice_data();
     void linkBrokenNotice();
+    void faultBannerShowsEveryFault_data();
+    void faultBannerShowsEveryFault();
     void zoneDiagnostics_data();
     void zoneDiagnostics();
     void exportHoldingLog_data();
@@ -127,6 +138,8 @@ private slots:
 
 private:
     bool show(bool withHolding = true);
+    void setLayout(int rows, int zonesPerRow, int traysPerZone);
+    void setBin(int bin, int state, int remaining, bool mismatch, const QString &name);
     QQuickItem *item(const QString &name, QQuickItem *from = nullptr) const;
     QString text(const QString &name, QQuickItem *from = nullptr) const;
     bool tap(QQuickItem *target);
@@ -409,6 +422,186 @@ void TestHoldingScreens::binTimerColour()
     QCOMPARE(g_warnings, QStringList());
 }
 
+void TestHoldingScreens::setLayout(int rows, int zonesPerRow, int traysPerZone)
+{
+    m_cabinet->insert("numberOfRows", rows);
+    m_cabinet->insert("zonesPerRow", zonesPerRow);
+    m_cabinet->insert("traysPerZone", traysPerZone);
+    m_cabinet->insert("zones2handle", rows * zonesPerRow);
+}
+
+void TestHoldingScreens::setBin(int bin, int state, int remaining, bool mismatch, const QString &name)
+{
+    QQmlPropertyMap *view = m_holding->bin(bin);
+    view->insert("productId", state > 1 ? 7 : 0);
+    view->insert("productName", name);
+    view->insert("trayState", state);
+    view->insert("remainingTime", remaining);
+    view->insert("mismatch", mismatch);
+}
+
+// The cabinets' maps (rows, zones per row, bins per zone), as the personalities lay them out.
+static const QVector<std::array<int, 3>> &layouts()
+{
+    static const QVector<std::array<int, 3>> all{{5, 2, 2}, {2, 2, 2}, {2, 1, 2}, {5, 1, 2}, {4, 1, 2}, {3, 2, 2}};
+    return all;
+}
+static QString layoutName(const std::array<int, 3> &l)
+{
+    return QStringLiteral("%1x%2x%3").arg(l[0]).arg(l[1]).arg(l[2]);
+}
+static const char *const languageCodes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
+                                            "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
+
+// Every bin state on every cabinet map in every language: each text at least its minimum
+// (name 22, state word 20, countdown 40 px), inside its tile, clear of the others, and
+// cut short only where the tile has no room for it on two lines at that minimum.
+void TestHoldingScreens::binTextsFitTheTile_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("layout");
+    for (int l = 0; l < layouts().size(); ++l) {
+        for (const char *code : languageCodes)
+            QTest::addRow("%s, %s", qPrintable(layoutName(layouts().at(l))), code) << QString::fromLatin1(code) << l;
+    }
+}
+
+void TestHoldingScreens::binTextsFitTheTile()
+{
+    QFETCH(QString, language);
+    QFETCH(int, layout);
+    const std::array<int, 3> shape = layouts().at(layout);
+    setLayout(shape[0], shape[1], shape[2]);
+    QVERIFY(show());
+    setLanguage(language);
+    // Names as long as menus have them; the state, countdown, wrong pan and zone fault.
+    struct State { int trayState; int remaining; bool mismatch; bool fault; const char *name; };
+    const bool cjk = language == "zh_cn" || language == "jpn";
+    const QVector<State> states{{2, 0, false, false, "Breakfast Sandwich"}, {3, 0, false, false, "Scrambled Eggs"},
+                                {6, 754, false, false, "Breakfast Sandwich"}, {7, 59, false, false, "Breakfast Sandwich"},
+                                {8, -65, false, false, "Breakfast Sandwich"}, {8, -4000, true, false, "Chicken Tenders"},
+                                {6, 300, true, false, "Grilled Chicken Fillet"}, {7, 30, true, true, "Hash Browns"},
+                                {5, 900, false, false, cjk ? "\u9999\u8fa3\u9e21\u817f\u5821\u5957\u9910" : "Spicy Chicken Burger Meal"}};
+    const int bins = shape[0] * shape[1] * shape[2];
+    QStringList faults;
+    for (int first = 0; first < states.size(); first += bins) {
+        QVariantList zoneFaults;
+        for (int bin = 0; bin < bins; ++bin) {
+            const State s = first + bin < states.size() ? states.at(first + bin) : State{0, 0, false, false, ""};
+            setBin(bin, s.trayState, s.remaining, s.mismatch, QString::fromUtf8(s.name));
+            if (bin % shape[2] == 0)
+                zoneFaults << QString();
+            if (s.fault)
+                zoneFaults.last() = QStringLiteral("open");
+        }
+        m_holding->insert("zoneFaults", zoneFaults);
+        QTest::qWait(0);
+        const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
+        if (!pictures.isEmpty() && QDir().mkpath(pictures))
+            m_window->screen()->grabWindow(m_window->winId()).save(QStringLiteral("%1/bins-%2-%3-%4.png").arg(pictures, layoutName(shape), language).arg(first));
+        for (int bin = 0; bin < bins && first + bin < states.size(); ++bin) {
+            QQuickItem *tile = item(QStringLiteral("binItem%1").arg(bin));
+            QVERIFY(tile);
+            const QRectF tileRect = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height())).adjusted(-1, -1, 1, 1);
+            const QString where = QStringLiteral("bin %1 (%2x%3)").arg(bin).arg(tile->width()).arg(tile->height());
+            QList<QPair<QString, QRectF>> inks;
+            QList<QPair<QQuickItem *, int>> shown;
+            qreal used = 0;
+            for (const auto &part : {qMakePair(QStringLiteral("binProductName"), 22), qMakePair(QStringLiteral("binStateLabel"), 20),
+                                     qMakePair(QStringLiteral("binTimer"), 40)}) {
+                QQuickItem *text = item(part.first, tile);
+                if (text && text->isVisible() && !text->property("text").toString().isEmpty()) {
+                    shown << qMakePair(text, part.second);
+                    used += text->height();
+                }
+            }
+            for (const auto &part : qAsConst(shown)) {
+                QQuickItem *text = part.first;
+                const QString what = text->objectName();
+                const QFont font = text->property("font").value<QFont>();
+                const int lines = text->property("lineCount").toInt();
+                if (font.pixelSize() < part.second)
+                    faults << QStringLiteral("%1: %2 at %3 px").arg(where, what).arg(font.pixelSize());
+                const QRectF box = text->mapRectToScene(QRectF(0, 0, text->width(), text->height()));
+                if (!tileRect.contains(box) || text->property("contentWidth").toReal() > box.width() + 0.5)
+                    faults << QStringLiteral("%1: %2 out of the tile").arg(where, what);
+                // Cut short although the tile's spare height would take it whole on two lines
+                // at its minimum.
+                if (text->property("truncated").toBool()) {
+                    QFont least = font;
+                    least.setPixelSize(part.second);
+                    QTextLayout probe(text->property("text").toString(), least);
+                    probe.beginLayout();
+                    int needed = 0;
+                    for (QTextLine line = probe.createLine(); line.isValid(); line = probe.createLine()) {
+                        line.setLineWidth(box.width());
+                        ++needed;
+                        if (line.naturalTextWidth() > box.width())
+                            needed = 99; // a word wider than the tile
+                    }
+                    probe.endLayout();
+                    const qreal room = tile->height() - 4 - (used - text->height());
+                    if (needed <= 2 && room >= needed * QFontMetricsF(least).height())
+                        faults << QStringLiteral("%1: %2 cut to %3 line(s), room for %4").arg(where, what).arg(lines).arg(needed);
+                }
+                // The letters' own band: the lines may close up, the letters may not overlap.
+                const qreal ink = lines * font.pixelSize() * (what == QLatin1String("binTimer") ? 0.72 : 0.9);
+                inks << qMakePair(what, QRectF(box.x(), box.center().y() - ink / 2, box.width(), ink));
+            }
+            for (int a = 0; a < inks.size(); ++a) {
+                for (int b = a + 1; b < inks.size(); ++b) {
+                    if (inks.at(a).second.intersected(inks.at(b).second).height() > 1)
+                        faults << QStringLiteral("%1: %2 over %3").arg(where, inks.at(a).first, inks.at(b).first);
+                }
+            }
+            // A bin with a product always names it.
+            QQuickItem *name = item("binProductName", tile);
+            if (!name || !name->isVisible() || name->property("text").toString().isEmpty())
+                faults << QStringLiteral("%1: no product name").arg(where);
+        }
+    }
+    for (const QString &fault : qAsConst(faults))
+        qWarning().noquote() << fault;
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.value(0)));
+    QCOMPARE(g_warnings, QStringList());
+}
+
+void TestHoldingScreens::labelSizeSetsTheName_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("grows"); // the tile has room for the larger name
+    QTest::newRow("5x4, short name") << 0 << "Fries" << true;
+    QTest::newRow("2x4, long name") << 1 << "Breakfast Sandwich" << true;
+    QTest::newRow("2x2, long name") << 2 << "Breakfast Sandwich" << true;
+    QTest::newRow("5x4, long name at its limit") << 0 << "Breakfast Sandwich" << false;
+}
+
+// The Preferences' label size sets the name where the tile has room; where it has not,
+// the name stays at the tile's limit.
+void TestHoldingScreens::labelSizeSetsTheName()
+{
+    QFETCH(int, layout);
+    QFETCH(QString, name);
+    QFETCH(bool, grows);
+    const std::array<int, 3> shape = layouts().at(layout);
+    setLayout(shape[0], shape[1], shape[2]);
+    QVERIFY(show());
+    setBin(1, 6, 754, false, name);
+    QQuickItem *text = item("binProductName", item("binItem1"));
+    QVERIFY(text);
+    m_config->set_labelFontSize(24);
+    const int small = text->property("font").value<QFont>().pixelSize();
+    const bool cutSmall = text->property("truncated").toBool();
+    m_config->set_labelFontSize(48);
+    const int large = text->property("font").value<QFont>().pixelSize();
+    QVERIFY(small >= 22 && large >= 22);
+    QCOMPARE(large > small, grows);
+    // Nothing of the name is lost to the larger setting that the smaller one showed.
+    QVERIFY(!text->property("truncated").toBool() || cutSmall || !grows);
+    m_config->set_labelFontSize(24);
+}
+
 void TestHoldingScreens::shellRunsBeforeTheHoldingBackEnd()
 {
     QVERIFY(show(false));
@@ -512,6 +705,69 @@ void TestHoldingScreens::linkBrokenNotice()
     QVERIFY(!panel->isVisible());
     m_errors->insert("sibLinkBroken", true);
     QVERIFY(panel->isVisible());
+    QCOMPARE(g_warnings, QStringList());
+}
+
+void TestHoldingScreens::faultBannerShowsEveryFault_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("zoneFaults");
+    QTest::addColumn<bool>("linkBroken");
+    QTest::addColumn<QStringList>("texts"); // in the order the banner shows them
+    QTest::newRow("three zones") << "eng_USA" << QStringList{"", "open", "", "shorted", "hot"} << false
+                                 << QStringList{"Zone 2: temperature probe open. Call service.",
+                                                "Zone 4: temperature probe shorted. Call service.",
+                                                "Zone 5: heater over temperature. Call service."};
+    QTest::newRow("link broken, notice closed") << "eng_USA" << QStringList{"open"} << true
+                                                << QStringList{"System Error: Modbus Link Broken.",
+                                                               "Zone 1: temperature probe open. Call service."};
+    QTest::newRow("link broken in Arabic") << "ara" << QStringList() << true
+                                           << QStringList{QString::fromUtf8("خطأ في النظام: انقطع اتصال Modbus.")};
+}
+
+// Every faulted zone, and a broken link to the IO board, on the banner in turn; a tap on
+// it opens the Errors Log.
+void TestHoldingScreens::faultBannerShowsEveryFault()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, zoneFaults);
+    QFETCH(bool, linkBroken);
+    QFETCH(QStringList, texts);
+    QVERIFY(show());
+    setLanguage(language);
+    m_holding->insert("zoneFaults", zoneFaults);
+    m_errors->insert("sibLinkBroken", linkBroken);
+    if (linkBroken) {
+        QQuickItem *close = nullptr;
+        QTRY_VERIFY((close = item("linkBrokenNoticeClose")) && close->isVisible());
+        QVERIFY(tap(close));
+        QVERIFY(!item("linkBrokenNotice")->isVisible());
+    }
+    QQuickItem *banner = item("zoneFaultBanner");
+    QVERIFY(banner && banner->isVisible());
+    QStringList shown;
+    for (int i = 0; i < texts.size(); ++i) {
+        shown << text("zoneFaultText", banner);
+        QCOMPARE(text("zoneFaultCount", banner), texts.size() > 1 ? QStringLiteral("\u2066%1/%2\u2069").arg(i + 1).arg(texts.size()) : QString());
+        QQuickItem *line = item("zoneFaultText", banner);
+        QVERIFY(line->property("font").value<QFont>().pixelSize() >= 20 && !line->property("truncated").toBool());
+        QMetaObject::invokeMethod(banner, "next");
+    }
+    QCOMPARE(shown, texts);
+    QCOMPARE(shown.size() > 1, banner->findChild<QObject *>(QStringLiteral("zoneFaultCycle"))->property("running").toBool());
+
+    // The board answers again: its line goes, the zones' stay.
+    m_errors->insert("sibLinkBroken", false);
+    QCOMPARE(!!item("zoneFaultBanner") && item("zoneFaultBanner")->isVisible(), !zoneFaults.join(QString()).isEmpty());
+    if (!item("zoneFaultBanner") || !item("zoneFaultBanner")->isVisible()) {
+        QCOMPARE(g_warnings, QStringList());
+        return;
+    }
+    QVERIFY(!text("zoneFaultText").contains(QLatin1String("Modbus")));
+    // A tap on the banner, or just above it at the screen's edge: the Errors Log.
+    QVERIFY(tap(item("zoneFaultBannerTapArea")));
+    QTRY_VERIFY(item("servicePages") && item("servicePages")->isVisible());
+    QCOMPARE(item("servicePages")->property("currentPage").toString(), QStringLiteral("Errors Log"));
     QCOMPARE(g_warnings, QStringList());
 }
 
