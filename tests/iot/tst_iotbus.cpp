@@ -196,7 +196,8 @@ private slots:
             {"flash drive mounted", "flashDriveMounted", {}, "", {}, "flash drive"},
             {"performance data every 30 s", "performanceDataModeEnable", {30}, "", {}, "timer 30000"},
             {"performance data off", "performanceDataModeEnable", {0}, "", {}, "timer off"},
-            {"performance data every century", "performanceDataModeEnable", {INT_MAX}, "", {}, "timer 86400000"},
+            {"performance data every day", "performanceDataModeEnable", {86400}, "", {}, "timer 86400000"},
+            {"performance data every century", "performanceDataModeEnable", {INT_MAX}, "InvalidArgs", {}, "timer 120000"},
             {"screenshot", "takeScreenShot", {}, "", {}, "screenshot"},
             {"preheat relay without a bin", "processZoneEnterPreheatSignal", {}, "NotSupported", {}, ""},
             {"unknown method", "noSuchMethod", {}, "UnknownMethod", {}, ""},
@@ -312,6 +313,89 @@ private slots:
         } else {
             QCOMPARE(now, property == QLatin1String("ovImportDir") && !value.endsWith('/') ? value + '/' : value);
         }
+    }
+
+    // A write is answered with what was stored: a value refused or changed on the way is
+    // an error naming what the property holds, never a plain success. The adaptor's own
+    // properties are written through the bus's property interface (object "") or their
+    // accessor ("set_"); the objects below the root through setObjectPropertyValue. Each
+    // is read back over the bus afterwards.
+    void writesAnswerWhatWasStored_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("error"); // empty: a plain reply
+        QTest::addColumn<QVariant>("stored");
+        const QString mib(1 << 20, QLatin1Char('7'));
+        const struct { const char *name; const char *object; const char *property; QVariant value; const char *error; QVariant stored; } rows[] = {
+            {"event type 3", "", "iotEventType", 3, "", 3},
+            {"event type 99", "", "iotEventType", 99, "", 1},
+            {"event type 99 by its accessor", "set_", "iotEventType", 99, "InvalidArgs", 1},
+            {"serial of 1 MiB", "", "serialNumber", mib, "", ""},
+            {"serial of 1 MiB by its accessor", "set_", "serialNumber", mib, "InvalidArgs", ""},
+            {"store number", "configManager", "storeNumber", "5678", "", "5678"},
+            {"store number with a line break", "configManager", "storeNumber", "56\n78", "InvalidArgs", "N.A."},
+            {"serial of 1 MiB below the root", "configManager", "serialNumber", mib, "InvalidArgs", "SN-0001"},
+            {"language", "configManager", "languageId", "spa_mx", "", "spa_mx"},
+            {"language climbing out", "configManager", "languageId", "../../etc", "InvalidArgs", "eng_USA"},
+            {"unknown IoT type", "configManager", "iotType", "ACME", "InvalidArgs", "QRB_VAZARA"},
+            {"interval of a day", "configManager", "performanceDataInterval", 86400, "", 86400},
+            {"interval beyond a day", "configManager", "performanceDataInterval", 100000, "InvalidArgs", 120},
+            {"interval of 0", "configManager", "performanceDataInterval", 0, "InvalidArgs", 120},
+            {"timer every 30 s", "performanceDataTimer", "interval", 30000, "", 30000},
+            {"timer every millisecond", "performanceDataTimer", "interval", 1, "InvalidArgs", 120000},
+            {"timer without pause", "performanceDataTimer", "interval", 0, "InvalidArgs", 120000},
+            {"timer's name", "performanceDataTimer", "objectName", "x", "AccessDenied", "performanceDataTimer"},
+            {"settings' name", "configManager", "objectName", "x", "AccessDenied", "configManager"},
+            {"menu files", "ovp", "dirContent", QStringList{"A.tul", "B.json"}, "", QStringList{"A.tul", "B.json"}},
+            {"menu files out of the folder", "ovp", "dirContent", QStringList{"A.tul", "../../etc/passwd"}, "InvalidArgs",
+             QStringList{}},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << QString(r.object) << QString(r.property) << r.value
+                                  << (*r.error ? "org.freedesktop.DBus.Error." + QString(r.error) : QString()) << r.stored;
+    }
+
+    void writesAnswerWhatWasStored()
+    {
+        QFETCH(QString, object);
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        QFETCH(QString, error);
+        QFETCH(QVariant, stored);
+        new OrvantaProxy(m_core);
+        startLink(true);
+        const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+        const QVariant wrapped = QVariant::fromValue(QDBusVariant(value));
+        const bool own = object.isEmpty() || object == QLatin1String("set_");
+        const QDBusMessage reply = object.isEmpty() ? call(QStringLiteral("Set"), {IotLink::InterfaceName, property, wrapped}, properties)
+                                   : own            ? call(QStringLiteral("set_") + property, {value})
+                                                    : call(QStringLiteral("setObjectPropertyValue"), {object, property, wrapped});
+        QCOMPARE(reply.errorName(), error);
+        // The error names what the property holds, so the agent need not ask.
+        if (!error.isEmpty() && stored.userType() != QMetaType::QStringList && !stored.toString().isEmpty())
+            QVERIFY2(reply.errorMessage().endsWith(": " + stored.toString()), qPrintable(reply.errorMessage()));
+        // The property interface cannot answer with an error: the property's change signal
+        // tells its writer what it holds.
+        if (object.isEmpty()) {
+            flushCabinetSignals();
+            const QList<QDBusMessage> changes = m_heard->named(property + QLatin1String("Changed"));
+            QCOMPARE(changes.size(), 1);
+            QCOMPARE(changes.first().arguments().value(0), stored);
+        }
+        // Read back under the name it had: names stay as they were.
+        const QString readName = property == QLatin1String("objectName") ? stored.toString() : object;
+        const QDBusMessage read = own ? call(QStringLiteral("Get"), {IotLink::InterfaceName, property}, properties)
+                                      : call(QStringLiteral("getObjectPropertyValue"), {readName, property});
+        QCOMPARE(read.type(), QDBusMessage::ReplyMessage);
+        QVariant now = read.arguments().value(0).value<QDBusVariant>().variant();
+        if (stored.userType() == QMetaType::QStringList)
+            now = qdbus_cast<QStringList>(now);
+        QCOMPARE(now, stored);
+        // Whatever came before, the timer still answers to the agent's switch.
+        QCOMPARE(call(QStringLiteral("performanceDataModeEnable"), {45}).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(m_link->performanceDataTimer()->interval(), 45000);
     }
 
     void propertiesSignalOncePerChange_data()
