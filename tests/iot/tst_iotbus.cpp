@@ -14,8 +14,11 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QProcess>
 #include <QTimer>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -494,6 +497,77 @@ private slots:
         QCOMPARE(messages.count(), outcome == "message" ? 1 : 0);
         QCOMPARE(firmware.count(), outcome == "firmware" ? 1 : 0);
         QCOMPARE(call(QStringLiteral("rollCal"), {}).type(), QDBusMessage::ReplyMessage);
+    }
+
+    // The cloud's messages and the firmware notice are taken from the agent's user only:
+    // the bus policy drops them from any other user, and without the policy the program
+    // refuses them itself and says so once, however many come. Each sender is a process
+    // of its own, run as root (the agent's user) or as nobody.
+    void onlyTheAgentCommands_data()
+    {
+        QTest::addColumn<bool>("withPolicy");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<uint>("uid");
+        QTest::addColumn<bool>("actedOn");
+        QTest::addColumn<int>("logged"); // refusals written to the log
+        const QString cmd = QStringLiteral("lumoCmd"), fw = QStringLiteral("firmwareUpdateStarted");
+        QTest::newRow("agent, with the policy") << true << cmd << 0u << true << 0;
+        QTest::newRow("agent, without the policy") << false << cmd << 0u << true << 0;
+        QTest::newRow("other user, with the policy") << true << cmd << 65534u << false << 0;
+        QTest::newRow("other user, without the policy") << false << cmd << 65534u << false << 1;
+        QTest::newRow("agent's firmware notice") << true << fw << 0u << true << 0;
+        QTest::newRow("other user's firmware notice, with the policy") << true << fw << 65534u << false << 0;
+        QTest::newRow("other user's firmware notice, without the policy") << false << fw << 65534u << false << 1;
+    }
+
+    void onlyTheAgentCommands()
+    {
+        QFETCH(bool, withPolicy);
+        QFETCH(QString, member);
+        QFETCH(uint, uid);
+        QFETCH(bool, actedOn);
+        QFETCH(int, logged);
+        if (uid != geteuid() && geteuid() != 0)
+            QSKIP("running a client as another user needs root");
+        PrivateBus bus(withPolicy);
+        QVERIFY(bus.isRunning() && bus.openToAllUsers());
+        QDBusConnection cabinet = bus.connect(QStringLiteral("users-cabinet"));
+        QDBusConnection agent = bus.connect(QStringLiteral("users-agent"));
+        IotLink link(m_core, new FakeHoldingView, cabinet);
+        if (!withPolicy)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Did not connect to DBUS service")));
+        link.create(m_application, true);
+        link.connectMaster(120);
+        QVERIFY(cabinet.interface()->isServiceRegistered(cabinet.baseService()).value()); // match rules in place
+        QSignalSpy firmware(&link, &IotLink::firmwareUpdateStarted);
+        g_log.clear();
+
+        QStringList args{bus.address(), member, QStringLiteral("2")};
+        if (member == QLatin1String("lumoCmd"))
+            args << QStringLiteral(R"({"event":"locationUpdate","value":"5678"})");
+        QProcess sender;
+        if (uid == geteuid())
+            sender.start(QStringLiteral(BUS_SENDER), args);
+        else
+            sender.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=%1").arg(uid),
+                                                                QStringLiteral("--regid=%1").arg(uid),
+                                                                QStringLiteral("--clear-groups"), QStringLiteral(BUS_SENDER)}
+                                                        + args);
+        QVERIFY(sender.waitForReadyRead(WaitMs));
+        QCOMPARE(sender.readLine().trimmed(), QByteArray("sent"));
+        // The agent's next message is taken in after the sender's.
+        QVERIFY(agent.send(QDBusMessage::createSignal(IotLink::ObjectPath, IotLink::InterfaceName, QStringLiteral("lumoCmd"))
+                           << QStringLiteral(R"({"event":"iotSwVersion","value":"after"})")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_config->get_iotSoftwareVersion(), QStringLiteral("after"), WaitMs);
+        QCOMPARE(m_config->get_storeNumber() == QLatin1String("5678"), actedOn && member == QLatin1String("lumoCmd"));
+        QCOMPARE(firmware.count(), actedOn && member == QLatin1String("firmwareUpdateStarted") ? 2 : 0);
+        const QStringList refusals = g_log.filter(QStringLiteral("refused: only the cloud agent"));
+        QCOMPARE(refusals.size(), logged);
+        for (const QString &line : refusals)
+            QVERIFY2(line.contains(member) && line.contains(QStringLiteral("(user id %1)").arg(uid)), qPrintable(line));
+        sender.closeWriteChannel();
+        QVERIFY(sender.waitForFinished(WaitMs));
+        QCOMPARE(sender.exitCode(), 0);
     }
 
     void policyLetsTheCabinetOwnItsName_data()
