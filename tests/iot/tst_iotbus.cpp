@@ -330,11 +330,12 @@ private slots:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("error"); // empty: a plain reply
         QTest::addColumn<QVariant>("stored");
-        const QString mib(1 << 20, QLatin1Char('7'));
+        const QString mib(1 << 20, QLatin1Char('7')), longest(TulDbusAdapter::MaxTextLength, QLatin1Char('7'));
         const struct { const char *name; const char *object; const char *property; QVariant value; const char *error; QVariant stored; } rows[] = {
             {"event type 3", "", "iotEventType", 3, "", 3},
             {"event type 99", "", "iotEventType", 99, "", 1},
             {"event type 99 by its accessor", "set_", "iotEventType", 99, "InvalidArgs", 1},
+            {"serial of the longest text", "", "serialNumber", longest, "", longest},
             {"serial of 1 MiB", "", "serialNumber", mib, "", ""},
             {"serial of 1 MiB by its accessor", "set_", "serialNumber", mib, "InvalidArgs", ""},
             {"store number", "configManager", "storeNumber", "5678", "", "5678"},
@@ -343,9 +344,12 @@ private slots:
             {"language", "configManager", "languageId", "spa_mx", "", "spa_mx"},
             {"language climbing out", "configManager", "languageId", "../../etc", "InvalidArgs", "eng_USA"},
             {"unknown IoT type", "configManager", "iotType", "ACME", "InvalidArgs", "QRB_VAZARA"},
+            {"interval of a second", "configManager", "performanceDataInterval", 1, "", 1},
             {"interval of a day", "configManager", "performanceDataInterval", 86400, "", 86400},
             {"interval beyond a day", "configManager", "performanceDataInterval", 100000, "InvalidArgs", 120},
             {"interval of 0", "configManager", "performanceDataInterval", 0, "InvalidArgs", 120},
+            {"timer every second", "performanceDataTimer", "interval", 1000, "", 1000},
+            {"timer once a day", "performanceDataTimer", "interval", 86400000, "", 86400000},
             {"timer every 30 s", "performanceDataTimer", "interval", 30000, "", 30000},
             {"timer every millisecond", "performanceDataTimer", "interval", 1, "InvalidArgs", 120000},
             {"timer without pause", "performanceDataTimer", "interval", 0, "InvalidArgs", 120000},
