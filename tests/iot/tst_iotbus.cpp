@@ -83,6 +83,17 @@ class TestIotBus : public QObject
         return m_agent.call(message, QDBus::BlockWithGui, WaitMs);
     }
 
+    // A master display's link on a bus of its own, on the connection of that name.
+    // Without the cabinet's policy it cannot own its name.
+    IotLink *linkOnOwnBus(PrivateBus &bus, bool withPolicy, const QString &connection)
+    {
+        auto *link = new IotLink(m_core, new FakeHoldingView, bus.connect(connection));
+        if (!withPolicy)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Did not connect to DBUS service")));
+        link->create(m_application, true);
+        return link;
+    }
+
     // Everything the cabinet sent before this returns has reached the agent.
     void flushCabinetSignals()
     {
@@ -535,15 +546,13 @@ private slots:
             QSKIP("running a client as another user needs root");
         PrivateBus bus(withPolicy);
         QVERIFY(bus.isRunning() && bus.openToAllUsers());
-        QDBusConnection cabinet = bus.connect(QStringLiteral("users-cabinet"));
         QDBusConnection agent = bus.connect(QStringLiteral("users-agent"));
-        IotLink link(m_core, new FakeHoldingView, cabinet);
-        if (!withPolicy)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Did not connect to DBUS service")));
-        link.create(m_application, true);
-        link.connectMaster(120);
-        QVERIFY(cabinet.interface()->isServiceRegistered(cabinet.baseService()).value()); // match rules in place
-        QSignalSpy firmware(&link, &IotLink::firmwareUpdateStarted);
+        QScopedPointer<IotLink> link(linkOnOwnBus(bus, withPolicy, QStringLiteral("users-cabinet")));
+        link->connectMaster(120);
+        // Match rules go to the daemon without waiting: a round trip puts them in place.
+        const QDBusConnection cabinet(QStringLiteral("users-cabinet"));
+        QVERIFY(cabinet.interface()->isServiceRegistered(cabinet.baseService()).value());
+        QSignalSpy firmware(link.data(), &IotLink::firmwareUpdateStarted);
         g_log.clear();
 
         QStringList args{bus.address(), member, QStringLiteral("2")};
@@ -586,13 +595,9 @@ private slots:
         QFETCH(bool, withPolicy);
         PrivateBus bus(withPolicy);
         QVERIFY(bus.isRunning());
-        QDBusConnection cabinet = bus.connect(QStringLiteral("policy-cabinet"));
         QDBusConnection agent = bus.connect(QStringLiteral("policy-agent"));
-        IotLink link(m_core, new FakeHoldingView, cabinet);
-        if (!withPolicy)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Did not connect to DBUS service")));
-        link.create(m_application, true);
-        QCOMPARE(link.ownsServiceName(), withPolicy);
+        QScopedPointer<IotLink> link(linkOnOwnBus(bus, withPolicy, QStringLiteral("policy-cabinet")));
+        QCOMPARE(link->ownsServiceName(), withPolicy);
         const QDBusMessage reply = agent.call(QDBusMessage::createMethodCall(IotLink::ServiceName, IotLink::ObjectPath,
                                                                              IotLink::InterfaceName, QStringLiteral("rollCal")),
                                               QDBus::BlockWithGui, WaitMs);
