@@ -2,6 +2,8 @@
 #define IOTLINK_H
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QScopedPointer>
@@ -67,10 +69,13 @@ signals:
 
 private slots:
     void onLumoCmd(const QDBusMessage &message);
-    void onFirmwareUpdateStarted();
+    void onFirmwareUpdateStarted(const QDBusMessage &message);
 
 private:
     void connectReports();
+    // True when the signal comes from a user the bus policy lets command the cabinet:
+    // root, or the user this program runs as. Others are refused and logged, once a minute.
+    bool fromAgent(const QDBusMessage &message);
 
     CabinetCore *m_owner;
     QScopedPointer<IotHoldingView> m_view;
@@ -85,6 +90,9 @@ private:
     bool m_serviceRegistered = false;
     bool m_objectRegistered = false;
     bool m_subscribed = false;
+    QHash<QString, uint> m_senderUids; // unique bus names are never reused
+    QElapsedTimer m_refusalLogged;
+    int m_refusalsUnlogged = 0;
 };
 
 #endif // IOTLINK_H

@@ -12,12 +12,35 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Names in log lines and error texts: enough to recognise, never a flood.
 QString shortName(const QString &name)
 {
     return name.size() > 128 ? name.left(128) + QStringLiteral("...") : name;
+}
+
+// A property's value as the answer to a refused write names it.
+QString valueText(const QVariant &value)
+{
+    if (value.userType() == QMetaType::QStringList)
+        return shortName(QLatin1Char('[') + value.toStringList().join(QStringLiteral(", ")) + QLatin1Char(']'));
+    if (value.canConvert<QString>())
+        return shortName(value.toString());
+    return QString::fromLatin1(value.typeName() ? value.typeName() : "nothing");
+}
+
+// The value as the property would hold it, for comparing with what it holds after the write.
+QVariant asPropertyType(const QMetaProperty &property, QVariant value)
+{
+    if (property.isEnumType())
+        return value.toInt();
+    const int type = property.userType();
+    if (type != QMetaType::QVariant && value.userType() != type)
+        value.convert(type);
+    return value;
 }
 
 } // namespace
@@ -50,21 +73,27 @@ bool TulDbusAdapter::isProtectedProperty(const QString &name)
     return secret.match(name).hasMatch();
 }
 
-void TulDbusAdapter::refuse(QDBusError::ErrorType type, const QString &text)
+void TulDbusAdapter::refuse(QDBusError::ErrorType type, const QString &text, const QString &kept)
 {
     qCWarning(lcIot).noquote() << text;
     TulBusObject *object = busObject();
     if (object->calledFromDBus())
-        object->sendErrorReply(type, text);
+        object->sendErrorReply(type, kept.isNull() ? text : text + QStringLiteral("; it holds: ") + kept);
 }
 
-bool TulDbusAdapter::acceptText(const QString &text, const char *what)
+bool TulDbusAdapter::acceptText(const QString &text, const char *what, const QString &kept)
 {
     if (text.size() <= MaxTextLength)
         return true;
     refuse(QDBusError::InvalidArgs,
-           QStringLiteral("DBus %1 of %2 characters refused").arg(QLatin1String(what)).arg(text.size()));
+           QStringLiteral("DBus %1 of %2 characters refused").arg(QLatin1String(what)).arg(text.size()), kept);
     return false;
+}
+
+bool TulDbusAdapter::refuseOwnWrite(const QString &text, const QString &kept)
+{
+    refuse(QDBusError::InvalidArgs, text, kept);
+    return !busObject()->calledFromDBus();
 }
 
 // ---- properties -------------------------------------------------------------------------
@@ -72,8 +101,14 @@ bool TulDbusAdapter::acceptText(const QString &text, const char *what)
 #define TUL_ADAPTER_TEXT(name)                                                                            \
     void TulDbusAdapter::set_##name(const QString &value)                                                 \
     {                                                                                                     \
-        if (m_##name == value || !acceptText(value, #name))                                               \
+        if (m_##name == value)                                                                            \
             return;                                                                                       \
+        if (value.size() > MaxTextLength) {                                                               \
+            if (refuseOwnWrite(QStringLiteral("DBus " #name " of %1 characters refused").arg(value.size()), \
+                               shortName(m_##name)))                                                      \
+                emit name##Changed(m_##name);                                                             \
+            return;                                                                                       \
+        }                                                                                                 \
         m_##name = value;                                                                                 \
         emit name##Changed(value);                                                                        \
     }
@@ -93,7 +128,9 @@ void TulDbusAdapter::set_iotEventType(int value)
     if (value == m_iotEventType)
         return;
     if (value < IOTEVENTTYPE_QRB1 || value > IOTEVENTTYPE_VOZUVEV) {
-        refuse(QDBusError::InvalidArgs, QStringLiteral("DBus iotEventType %1 refused: not 0 to 3").arg(value));
+        if (refuseOwnWrite(QStringLiteral("DBus iotEventType %1 refused: not 0 to 3").arg(value),
+                           QString::number(m_iotEventType)))
+            emit iotEventTypeChanged(m_iotEventType);
         return;
     }
     m_iotEventType = value;
@@ -148,6 +185,36 @@ QDBusVariant TulDbusAdapter::getObjectPropertyValue(const QString &objName, cons
     return QDBusVariant(value);
 }
 
+QString TulDbusAdapter::writeRefusal(const QObject *target, const QString &propName, const QVariant &value)
+{
+    // A timer driven faster than once a second floods the bus (the performance-data
+    // timer) or the field bus; 0 would run it without pause.
+    if (propName == QLatin1String("interval") && qobject_cast<const QTimer *>(target)) {
+        bool ok = false;
+        const int ms = value.toInt(&ok);
+        if (ok && (ms < 1000 || ms > MaxPerformanceSeconds * 1000))
+            return QStringLiteral("a timer runs every 1 s to once a day");
+    }
+    if (propName == QLatin1String("performanceDataInterval")) {
+        bool ok = false;
+        const int seconds = value.toInt(&ok);
+        if (ok && (seconds < 1 || seconds > MaxPerformanceSeconds))
+            return QStringLiteral("not 1 s to a day");
+    }
+    // The import screen's file list: names the import takes from its own folder.
+    if (propName == QLatin1String("dirContent") && value.userType() == QMetaType::QStringList) {
+        const QStringList names = value.toStringList();
+        if (!std::all_of(names.cbegin(), names.cend(), PathGuard::isPlainFileName))
+            return QStringLiteral("not a list of plain file names");
+    }
+    // A path out of its root would be listed, read or written by the update and import code.
+    if (PathGuard::guards(propName)) {
+        return value.userType() == QMetaType::QString ? PathGuard::refusal(propName, value.toString())
+                                                      : QStringLiteral("not a text");
+    }
+    return QString();
+}
+
 void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QString &propName,
                                             const QDBusVariant &propVal)
 {
@@ -163,6 +230,12 @@ void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QStrin
     }
     if (isProtectedProperty(propName)) {
         refuse(QDBusError::AccessDenied, QStringLiteral("DBus set: %1 is not writable over the bus").arg(where));
+        return;
+    }
+    // Objects are found by their names, here and in the program itself.
+    if (propName == QLatin1String("objectName")) {
+        refuse(QDBusError::AccessDenied, QStringLiteral("DBus set: %1 refused: object names are fixed").arg(where),
+               shortName(target->objectName()));
         return;
     }
     const QByteArray name = propName.toLatin1();
@@ -182,22 +255,27 @@ void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QStrin
         refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 takes a plain value").arg(where));
         return;
     }
-    if (value.userType() == QMetaType::QString && !acceptText(value.toString(), "value"))
+    const QVariant before = target->property(name.constData());
+    if (value.userType() == QMetaType::QString && !acceptText(value.toString(), "value", valueText(before)))
         return;
-    // A path out of its root would be listed, read or written by the update and import code.
-    if (PathGuard::guards(propName)) {
-        const QString why = value.userType() == QMetaType::QString
-                                ? PathGuard::refusal(propName, value.toString())
-                                : QStringLiteral("not a text");
-        if (!why.isEmpty()) {
-            refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 refused: %2").arg(where, why));
-            return;
-        }
+    const QString why = writeRefusal(target, propName, value);
+    if (!why.isEmpty()) {
+        refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 refused: %2").arg(where, why), valueText(before));
+        return;
     }
-    if (!target->setProperty(name.constData(), value))
+    if (!target->setProperty(name.constData(), value)) {
         refuse(QDBusError::InvalidArgs,
                QStringLiteral("DBus set: %1 does not take a value of type %2")
                    .arg(where, QString::fromLatin1(value.typeName() ? value.typeName() : "none")));
+        return;
+    }
+    // A setter may refuse or change a value without saying so: the answer says what it holds.
+    if (index >= 0) {
+        const QMetaProperty property = meta->property(index);
+        const QVariant now = property.read(target);
+        if (asPropertyType(property, now) != asPropertyType(property, value))
+            refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 not taken as sent").arg(where), valueText(now));
+    }
 }
 
 // ---- other methods ----------------------------------------------------------------------
@@ -221,14 +299,20 @@ void TulDbusAdapter::performanceDataModeEnable(int period_secs)
         qCWarning(lcIot) << "performanceDataModeEnable: no performance-data timer on this display";
         return;
     }
+    // Refused rather than cut to a day, so that the answer is not a success for a period
+    // that is not used; the timer keeps running as it was.
+    if (period_secs > MaxPerformanceSeconds) {
+        refuse(QDBusError::InvalidArgs,
+               QStringLiteral("Performance-data period of %1 s refused: longer than a day").arg(period_secs),
+               timer->isActive() ? QStringLiteral("%1 s").arg(timer->interval() / 1000) : QStringLiteral("stopped"));
+        return;
+    }
     timer->stop();
     const int ms = performanceIntervalMs(period_secs);
     if (ms == 0) {
         qCInfo(lcIot) << "Performance data stopped by the agent";
         return;
     }
-    if (period_secs > MaxPerformanceSeconds)
-        qCWarning(lcIot) << "Performance-data period of" << period_secs << "s cut to" << MaxPerformanceSeconds << "s";
     timer->setInterval(ms);
     timer->start();
 }

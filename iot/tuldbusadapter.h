@@ -157,9 +157,17 @@ signals:
 
 private:
     QObject *findObject(const QString &objName) const;
-    // Logs the refusal and, for a bus call, answers it with the error.
-    void refuse(QDBusError::ErrorType type, const QString &text);
-    bool acceptText(const QString &text, const char *what);
+    // Logs the refusal and, for a bus call, answers it with the error; `kept` (what the
+    // property holds now) goes into the answer only, never into the log.
+    void refuse(QDBusError::ErrorType type, const QString &text, const QString &kept = QString());
+    bool acceptText(const QString &text, const char *what, const QString &kept = QString());
+    // A refused write of one of this adaptor's properties. True when the caller must
+    // repeat the kept value in the property's change signal: a write through the bus's
+    // property interface cannot be answered with an error, only a method call can.
+    bool refuseOwnWrite(const QString &text, const QString &kept);
+    // Why the bus may not write `value` to `target`'s property, beyond what the setter
+    // itself checks: limits the program keeps for itself. Empty when it may.
+    static QString writeRefusal(const QObject *target, const QString &propName, const QVariant &value);
     // The bin number of the object whose signal called, -1 (refused) without one.
     int callerBin(const char *slot);
 

@@ -106,9 +106,11 @@ bool TulLumo::saveSettings(SettingsTransaction &change, const char *after)
 QString TulLumo::updatePerformanceInterval(const QJsonValue &value, bool *success)
 {
     bool ok = false;
-    const qint64 seconds = intervalSeconds(value.isString() ? value.toString().toLongLong(&ok, 10) : 0);
-    if (!ok || seconds == 0)
+    const qint64 asked = value.isString() ? value.toString().toLongLong(&ok, 10) : 0;
+    // Refused, not cut to a day: the acknowledgement echoes the value it answers for.
+    if (!ok || asked < 1 || asked > TulDbusAdapter::MaxPerformanceSeconds)
         return QStringLiteral("Unknown commnd value");
+    const qint64 seconds = asked;
     ConfigurationManager *settings = config();
     // The file already holds an unchanged value: a repeated command costs no write.
     if (settings->get_performanceDataInterval() == seconds) {
@@ -349,8 +351,11 @@ void TulLumo::handle_event_wifiSettingsReceived(QJsonObject message)
     const bool connected = m_wifiApConnected && m_wifiApConnected();
     if (ssid == settings->get_wifiSSID() && pass == settings->get_wifiPassword() && connected)
         return;
-    // Settings the network set-up would refuse are not stored either.
+    // Values the network set-up would refuse are not stored either. Only what this
+    // message changes is checked: the wired settings are not the cloud's to fix.
     NetworkSettings candidate = settings->networkSettings();
+    candidate.ethEnabled = false;
+    candidate.wifiEnabled = true;
     candidate.wifiSsid = ssid;
     candidate.wifiPassphrase = pass;
     candidate.wifiStatic = false;

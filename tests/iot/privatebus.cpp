@@ -74,6 +74,15 @@ QDBusConnection PrivateBus::connect(const QString &name) const
     return QDBusConnection::connectToBus(m_address, name);
 }
 
+bool PrivateBus::openToAllUsers()
+{
+    using P = QFileDevice;
+    const P::Permissions owner = P::ReadOwner | P::WriteOwner | P::ExeOwner;
+    return QFile::setPermissions(m_dir.path(), owner | P::ReadGroup | P::ExeGroup | P::ReadOther | P::ExeOther)
+           && QFile::setPermissions(m_dir.filePath(QStringLiteral("bus")),
+                                    owner | P::ReadGroup | P::WriteGroup | P::ReadOther | P::WriteOther);
+}
+
 BusAgent::BusAgent(const QDBusConnection &bus, const QString &path, const QString &interface)
     : bus(bus), m_path(path), m_interface(interface)
 {

@@ -23,6 +23,8 @@ public:
     QString address() const { return m_address; }
     // A new client connection to this bus under that connection name.
     QDBusConnection connect(const QString &name) const;
+    // Lets clients of any user id reach the bus's socket (its folder is private).
+    bool openToAllUsers();
 
 private:
     QTemporaryDir m_dir;

@@ -14,8 +14,11 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QProcess>
 #include <QTimer>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +81,17 @@ class TestIotBus : public QObject
         QDBusMessage message = QDBusMessage::createMethodCall(IotLink::ServiceName, IotLink::ObjectPath, interface, method);
         message.setArguments(args);
         return m_agent.call(message, QDBus::BlockWithGui, WaitMs);
+    }
+
+    // A master display's link on a bus of its own, on the connection of that name.
+    // Without the cabinet's policy it cannot own its name.
+    IotLink *linkOnOwnBus(PrivateBus &bus, bool withPolicy, const QString &connection)
+    {
+        auto *link = new IotLink(m_core, new FakeHoldingView, bus.connect(connection));
+        if (!withPolicy)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Did not connect to DBUS service")));
+        link->create(m_application, true);
+        return link;
     }
 
     // Everything the cabinet sent before this returns has reached the agent.
@@ -196,7 +210,8 @@ private slots:
             {"flash drive mounted", "flashDriveMounted", {}, "", {}, "flash drive"},
             {"performance data every 30 s", "performanceDataModeEnable", {30}, "", {}, "timer 30000"},
             {"performance data off", "performanceDataModeEnable", {0}, "", {}, "timer off"},
-            {"performance data every century", "performanceDataModeEnable", {INT_MAX}, "", {}, "timer 86400000"},
+            {"performance data every day", "performanceDataModeEnable", {86400}, "", {}, "timer 86400000"},
+            {"performance data every century", "performanceDataModeEnable", {INT_MAX}, "InvalidArgs", {}, "timer 120000"},
             {"screenshot", "takeScreenShot", {}, "", {}, "screenshot"},
             {"preheat relay without a bin", "processZoneEnterPreheatSignal", {}, "NotSupported", {}, ""},
             {"unknown method", "noSuchMethod", {}, "UnknownMethod", {}, ""},
@@ -314,6 +329,93 @@ private slots:
         }
     }
 
+    // A write is answered with what was stored: a value refused or changed on the way is
+    // an error naming what the property holds, never a plain success. The adaptor's own
+    // properties are written through the bus's property interface (object "") or their
+    // accessor ("set_"); the objects below the root through setObjectPropertyValue. Each
+    // is read back over the bus afterwards.
+    void writesAnswerWhatWasStored_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("error"); // empty: a plain reply
+        QTest::addColumn<QVariant>("stored");
+        const QString mib(1 << 20, QLatin1Char('7')), longest(TulDbusAdapter::MaxTextLength, QLatin1Char('7'));
+        const struct { const char *name; const char *object; const char *property; QVariant value; const char *error; QVariant stored; } rows[] = {
+            {"event type 3", "", "iotEventType", 3, "", 3},
+            {"event type 99", "", "iotEventType", 99, "", 1},
+            {"event type 99 by its accessor", "set_", "iotEventType", 99, "InvalidArgs", 1},
+            {"serial of the longest text", "", "serialNumber", longest, "", longest},
+            {"serial of 1 MiB", "", "serialNumber", mib, "", ""},
+            {"serial of 1 MiB by its accessor", "set_", "serialNumber", mib, "InvalidArgs", ""},
+            {"store number", "configManager", "storeNumber", "5678", "", "5678"},
+            {"store number with a line break", "configManager", "storeNumber", "56\n78", "InvalidArgs", "N.A."},
+            {"serial of 1 MiB below the root", "configManager", "serialNumber", mib, "InvalidArgs", "SN-0001"},
+            {"language", "configManager", "languageId", "spa_mx", "", "spa_mx"},
+            {"language climbing out", "configManager", "languageId", "../../etc", "InvalidArgs", "eng_USA"},
+            {"unknown IoT type", "configManager", "iotType", "ACME", "InvalidArgs", "QRB_VAZARA"},
+            {"interval of a second", "configManager", "performanceDataInterval", 1, "", 1},
+            {"interval of a day", "configManager", "performanceDataInterval", 86400, "", 86400},
+            {"interval beyond a day", "configManager", "performanceDataInterval", 100000, "InvalidArgs", 120},
+            {"interval of 0", "configManager", "performanceDataInterval", 0, "InvalidArgs", 120},
+            {"timer every second", "performanceDataTimer", "interval", 1000, "", 1000},
+            {"timer once a day", "performanceDataTimer", "interval", 86400000, "", 86400000},
+            {"timer every 30 s", "performanceDataTimer", "interval", 30000, "", 30000},
+            {"timer every millisecond", "performanceDataTimer", "interval", 1, "InvalidArgs", 120000},
+            {"timer without pause", "performanceDataTimer", "interval", 0, "InvalidArgs", 120000},
+            {"timer's name", "performanceDataTimer", "objectName", "x", "AccessDenied", "performanceDataTimer"},
+            {"settings' name", "configManager", "objectName", "x", "AccessDenied", "configManager"},
+            {"menu files", "ovp", "dirContent", QStringList{"A.tul", "B.json"}, "", QStringList{"A.tul", "B.json"}},
+            {"menu files out of the folder", "ovp", "dirContent", QStringList{"A.tul", "../../etc/passwd"}, "InvalidArgs",
+             QStringList{}},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << QString(r.object) << QString(r.property) << r.value
+                                  << (*r.error ? "org.freedesktop.DBus.Error." + QString(r.error) : QString()) << r.stored;
+    }
+
+    void writesAnswerWhatWasStored()
+    {
+        QFETCH(QString, object);
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        QFETCH(QString, error);
+        QFETCH(QVariant, stored);
+        new OrvantaProxy(m_core);
+        startLink(true);
+        const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+        const QVariant wrapped = QVariant::fromValue(QDBusVariant(value));
+        const bool own = object.isEmpty() || object == QLatin1String("set_");
+        const QDBusMessage reply = object.isEmpty() ? call(QStringLiteral("Set"), {IotLink::InterfaceName, property, wrapped}, properties)
+                                   : own            ? call(QStringLiteral("set_") + property, {value})
+                                                    : call(QStringLiteral("setObjectPropertyValue"), {object, property, wrapped});
+        QCOMPARE(reply.errorName(), error);
+        // The error names what the property holds, so the agent need not ask.
+        if (!error.isEmpty() && stored.userType() != QMetaType::QStringList && !stored.toString().isEmpty())
+            QVERIFY2(reply.errorMessage().endsWith(": " + stored.toString()), qPrintable(reply.errorMessage()));
+        // The property interface cannot answer with an error: the property's change signal
+        // tells its writer what it holds.
+        if (object.isEmpty()) {
+            flushCabinetSignals();
+            const QList<QDBusMessage> changes = m_heard->named(property + QLatin1String("Changed"));
+            QCOMPARE(changes.size(), 1);
+            QCOMPARE(changes.first().arguments().value(0), stored);
+        }
+        // Read back under the name it had: names stay as they were.
+        const QString readName = property == QLatin1String("objectName") ? stored.toString() : object;
+        const QDBusMessage read = own ? call(QStringLiteral("Get"), {IotLink::InterfaceName, property}, properties)
+                                      : call(QStringLiteral("getObjectPropertyValue"), {readName, property});
+        QCOMPARE(read.type(), QDBusMessage::ReplyMessage);
+        QVariant now = read.arguments().value(0).value<QDBusVariant>().variant();
+        if (stored.userType() == QMetaType::QStringList)
+            now = qdbus_cast<QStringList>(now);
+        QCOMPARE(now, stored);
+        // Whatever came before, the timer still answers to the agent's switch.
+        QCOMPARE(call(QStringLiteral("performanceDataModeEnable"), {45}).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(m_link->performanceDataTimer()->interval(), 45000);
+    }
+
     void propertiesSignalOncePerChange_data()
     {
         QTest::addColumn<QString>("property");
@@ -412,6 +514,75 @@ private slots:
         QCOMPARE(call(QStringLiteral("rollCal"), {}).type(), QDBusMessage::ReplyMessage);
     }
 
+    // The cloud's messages and the firmware notice are taken from the agent's user only:
+    // the bus policy drops them from any other user, and without the policy the program
+    // refuses them itself and says so once, however many come. Each sender is a process
+    // of its own, run as root (the agent's user) or as nobody.
+    void onlyTheAgentCommands_data()
+    {
+        QTest::addColumn<bool>("withPolicy");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<uint>("uid");
+        QTest::addColumn<bool>("actedOn");
+        QTest::addColumn<int>("logged"); // refusals written to the log
+        const QString cmd = QStringLiteral("lumoCmd"), fw = QStringLiteral("firmwareUpdateStarted");
+        QTest::newRow("agent, with the policy") << true << cmd << 0u << true << 0;
+        QTest::newRow("agent, without the policy") << false << cmd << 0u << true << 0;
+        QTest::newRow("other user, with the policy") << true << cmd << 65534u << false << 0;
+        QTest::newRow("other user, without the policy") << false << cmd << 65534u << false << 1;
+        QTest::newRow("agent's firmware notice") << true << fw << 0u << true << 0;
+        QTest::newRow("other user's firmware notice, with the policy") << true << fw << 65534u << false << 0;
+        QTest::newRow("other user's firmware notice, without the policy") << false << fw << 65534u << false << 1;
+    }
+
+    void onlyTheAgentCommands()
+    {
+        QFETCH(bool, withPolicy);
+        QFETCH(QString, member);
+        QFETCH(uint, uid);
+        QFETCH(bool, actedOn);
+        QFETCH(int, logged);
+        if (uid != geteuid() && geteuid() != 0)
+            QSKIP("running a client as another user needs root");
+        PrivateBus bus(withPolicy);
+        QVERIFY(bus.isRunning() && bus.openToAllUsers());
+        QDBusConnection agent = bus.connect(QStringLiteral("users-agent"));
+        QScopedPointer<IotLink> link(linkOnOwnBus(bus, withPolicy, QStringLiteral("users-cabinet")));
+        link->connectMaster(120);
+        // Match rules go to the daemon without waiting: a round trip puts them in place.
+        const QDBusConnection cabinet(QStringLiteral("users-cabinet"));
+        QVERIFY(cabinet.interface()->isServiceRegistered(cabinet.baseService()).value());
+        QSignalSpy firmware(link.data(), &IotLink::firmwareUpdateStarted);
+        g_log.clear();
+
+        QStringList args{bus.address(), member, QStringLiteral("2")};
+        if (member == QLatin1String("lumoCmd"))
+            args << QStringLiteral(R"({"event":"locationUpdate","value":"5678"})");
+        QProcess sender;
+        if (uid == geteuid())
+            sender.start(QStringLiteral(BUS_SENDER), args);
+        else
+            sender.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=%1").arg(uid),
+                                                                QStringLiteral("--regid=%1").arg(uid),
+                                                                QStringLiteral("--clear-groups"), QStringLiteral(BUS_SENDER)}
+                                                        + args);
+        QVERIFY(sender.waitForReadyRead(WaitMs));
+        QCOMPARE(sender.readLine().trimmed(), QByteArray("sent"));
+        // The agent's next message is taken in after the sender's.
+        QVERIFY(agent.send(QDBusMessage::createSignal(IotLink::ObjectPath, IotLink::InterfaceName, QStringLiteral("lumoCmd"))
+                           << QStringLiteral(R"({"event":"iotSwVersion","value":"after"})")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_config->get_iotSoftwareVersion(), QStringLiteral("after"), WaitMs);
+        QCOMPARE(m_config->get_storeNumber() == QLatin1String("5678"), actedOn && member == QLatin1String("lumoCmd"));
+        QCOMPARE(firmware.count(), actedOn && member == QLatin1String("firmwareUpdateStarted") ? 2 : 0);
+        const QStringList refusals = g_log.filter(QStringLiteral("refused: only the cloud agent"));
+        QCOMPARE(refusals.size(), logged);
+        for (const QString &line : refusals)
+            QVERIFY2(line.contains(member) && line.contains(QStringLiteral("(user id %1)").arg(uid)), qPrintable(line));
+        sender.closeWriteChannel();
+        QVERIFY(sender.waitForFinished(WaitMs));
+        QCOMPARE(sender.exitCode(), 0);
+    }
+
     void policyLetsTheCabinetOwnItsName_data()
     {
         QTest::addColumn<bool>("withPolicy");
@@ -424,13 +595,9 @@ private slots:
         QFETCH(bool, withPolicy);
         PrivateBus bus(withPolicy);
         QVERIFY(bus.isRunning());
-        QDBusConnection cabinet = bus.connect(QStringLiteral("policy-cabinet"));
         QDBusConnection agent = bus.connect(QStringLiteral("policy-agent"));
-        IotLink link(m_core, new FakeHoldingView, cabinet);
-        if (!withPolicy)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Did not connect to DBUS service")));
-        link.create(m_application, true);
-        QCOMPARE(link.ownsServiceName(), withPolicy);
+        QScopedPointer<IotLink> link(linkOnOwnBus(bus, withPolicy, QStringLiteral("policy-cabinet")));
+        QCOMPARE(link->ownsServiceName(), withPolicy);
         const QDBusMessage reply = agent.call(QDBusMessage::createMethodCall(IotLink::ServiceName, IotLink::ObjectPath,
                                                                              IotLink::InterfaceName, QStringLiteral("rollCal")),
                                               QDBus::BlockWithGui, WaitMs);

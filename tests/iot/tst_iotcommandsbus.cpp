@@ -127,11 +127,14 @@ void TestIotCommandsBus::commands()
     QCOMPARE(m_root.cm->configManager()->get_serialNumber(), QStringLiteral("SN-0001"));
 }
 
-// "effects": "config:key=value", "tool:name", "notool:name", "timer:s" or "connected".
+// "settings": set before the message; "effects": "config:key=value", "tool:name",
+// "notool:name", "timer:s" or "connected".
 void TestIotCommandsBus::events()
 {
     QFETCH(const QJsonObject, row);
     m_root.useSchema(row["customer"].toBool());
+    // Settings the message does not touch, even ones that could not be written as they are.
+    QVERIFY(setProperties(m_root.cm->configManager(), row["settings"].toObject()));
     const int before = m_root.agent->count("commandStatus");
     send(compact(row["message"].toObject()));
     drain();
