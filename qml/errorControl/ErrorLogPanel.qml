@@ -80,7 +80,7 @@ Rectangle {
     Label {
         id: cutNote
         objectName: "cutLogsNote"
-        readonly property string names: panel.service ? panel.service.cutLogs : ""
+        readonly property string names: (panel.service && panel.service.cutLogs) || ""
         visible: names !== ""
         anchors.bottom: footer.top
         anchors.left: parent.left

@@ -125,7 +125,7 @@ Rectangle {
     Text {
         id: unreadNote
         objectName: "unreadLogNote"
-        readonly property string fileName: panel.controller ? panel.controller.unreadLog : ""
+        readonly property string fileName: (panel.controller && panel.controller.unreadLog) || ""
         visible: fileName !== ""
         anchors { left: parent.left; right: parent.right; bottom: footer.top; leftMargin: Theme.spacing; rightMargin: Theme.spacing }
         horizontalAlignment: Text.AlignLeft
