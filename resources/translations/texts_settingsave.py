@@ -22,6 +22,9 @@ MESSAGES = {
     "LanguagePage": {
         "The settings could not be saved.<br>Nothing was changed.": NOTHING_CHANGED,
     },
+    "SerialModelNumbersDialog": {
+        "The settings could not be saved.<br>Nothing was changed.": NOTHING_CHANGED,
+    },
     "PasswordPage": {
         "The new PIN# could not be saved.<br>The old PIN# still applies.": dict(
             spa="No se pudo guardar el nuevo PIN#.<br>El PIN# anterior sigue vigente.",

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>إضافة</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>المسموح: من %1 إلى %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>نوع القاع</translation>
     </message>

@@ -610,6 +610,10 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Hinzufügen</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Zulässig: %1 bis %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Bodenart</translation>
     </message>

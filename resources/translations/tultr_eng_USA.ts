@@ -610,6 +610,10 @@ Call service.</translation>
         <translation>Add</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Allowed: %1 to %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Bottom type</translation>
     </message>

@@ -610,6 +610,10 @@ Appelez le service technique.</translation>
         <translation>Ajouter</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Autorisé : de %1 à %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Type de fond</translation>
     </message>

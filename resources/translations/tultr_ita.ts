@@ -610,6 +610,10 @@ Chiamare l'assistenza.</translation>
         <translation>Aggiungi</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Consentito: da %1 a %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Tipo di fondo</translation>
     </message>

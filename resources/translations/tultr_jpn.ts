@@ -610,6 +610,10 @@ Call service.</source>
         <translation>追加</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>許容範囲: %1～%2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>底の種類</translation>
     </message>

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>추가</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>허용 범위: %1 ~ %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>바닥 유형</translation>
     </message>

@@ -610,6 +610,10 @@ Bel de service.</translation>
         <translation>Toevoegen</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Toegestaan: %1 tot %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Type bodem</translation>
     </message>

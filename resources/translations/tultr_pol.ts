@@ -610,6 +610,10 @@ Wezwij serwis.</translation>
         <translation>Dodaj</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Dozwolone: od %1 do %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Rodzaj dna</translation>
     </message>

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>Добавить</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Допустимо: от %1 до %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Тип дна</translation>
     </message>

@@ -610,6 +610,10 @@ Llame al servicio técnico.</translation>
         <translation>Añadir</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Permitido: de %1 a %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Tipo de fondo</translation>
     </message>

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>添加</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>允许范围：%1 至 %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>底部类型</translation>
     </message>
