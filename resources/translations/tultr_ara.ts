@@ -1679,8 +1679,12 @@ Call service.</source>
         <translation>مُفعّل</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 للمؤسسات</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>لا توجد حالة من وكيل السحابة بعد.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -1679,8 +1679,12 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Aktiviert</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2-Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Noch kein Status vom Cloud-Agenten.</translation>
     </message>
     <message>
         <source>Identity</source>

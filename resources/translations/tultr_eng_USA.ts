@@ -1679,8 +1679,12 @@ Call service.</translation>
         <translation>Enabled</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>No status from the cloud agent yet.</translation>
     </message>
     <message>
         <source>Identity</source>

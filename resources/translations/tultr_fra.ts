@@ -1679,8 +1679,12 @@ Appelez le service technique.</translation>
         <translation>Activé</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Entreprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Aucun état de l'agent cloud pour l'instant.</translation>
     </message>
     <message>
         <source>Identity</source>

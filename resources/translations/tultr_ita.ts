@@ -1679,8 +1679,12 @@ Chiamare l'assistenza.</translation>
         <translation>Attivato</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Ancora nessuno stato dall'agente cloud.</translation>
     </message>
     <message>
         <source>Identity</source>

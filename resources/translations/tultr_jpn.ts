@@ -1679,8 +1679,12 @@ Call service.</source>
         <translation>有効</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 エンタープライズ</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>クラウド エージェントからの状態はまだありません。</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -1679,8 +1679,12 @@ Call service.</source>
         <translation>사용</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 엔터프라이즈</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>클라우드 에이전트의 상태가 아직 없습니다.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -1679,8 +1679,12 @@ Bel de service.</translation>
         <translation>Ingeschakeld</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2-Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Nog geen status van de cloudagent.</translation>
     </message>
     <message>
         <source>Identity</source>

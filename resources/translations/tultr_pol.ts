@@ -1679,8 +1679,12 @@ Wezwij serwis.</translation>
         <translation>Włączone</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Brak jeszcze stanu od agenta chmury.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -1679,8 +1679,12 @@ Chame a assistência.</translation>
         <translation>Ativado</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Empresarial</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Ainda sem estado do agente da nuvem.</translation>
     </message>
     <message>
         <source>Identity</source>

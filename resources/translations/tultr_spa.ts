@@ -1679,8 +1679,12 @@ Llame al servicio técnico.</translation>
         <translation>Activado</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Empresarial</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Aún no hay estado del agente de la nube.</translation>
     </message>
     <message>
         <source>Identity</source>

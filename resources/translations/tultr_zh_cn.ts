@@ -1679,8 +1679,12 @@ Call service.</source>
         <translation>已启用</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 企业级</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>尚未收到云代理的状态。</translation>
     </message>
     <message>
         <source>Identity</source>

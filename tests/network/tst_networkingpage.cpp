@@ -145,6 +145,8 @@ private slots:
     void statusLinesFollowTheCloud();
     void utilitiesSetUpTheWifi_data();
     void utilitiesSetUpTheWifi();
+    void identityOnlyForAnEnterpriseLogin_data();
+    void identityOnlyForAnEnterpriseLogin();
     void wifiIconTellsTheLink_data();
     void wifiIconTellsTheLink();
 };
@@ -419,6 +421,8 @@ void tst_NetworkingPage::statusLinesFollowTheCloud_data()
     QTest::newRow("nothing heard yet") << QStringList() << "" << "";
     QTest::newRow("not provisioned") << QStringList{"provisioningState:notProvisioned"}
                                      << "<b>Provisioning Status:</b> Not provisioned" << "";
+    QTest::newRow("certificate line alone")
+        << QStringList{"certificateState:certificateRequested"} << "" << "<b>Certificate Status:</b> Certificate requested";
     QTest::newRow("provisioning, then permanent keeps the line")
         << QStringList{"provisioningState:provisioning", "provisioningState:permanent"}
         << "<b>Provisioning Status:</b> Provisioning" << "";
@@ -441,6 +445,8 @@ void tst_NetworkingPage::statusLinesFollowTheCloud()
         s.receive({{"event", state.section(':', 0, 0)}, {"state", state.section(':', 1)}});
     QTEST(s.text("provisioningStatus"), "provisioning");
     QTEST(s.text("certificateStatus"), "certificate");
+    // Until the agent reports, the section says so rather than standing empty.
+    QCOMPARE(s.shown("cloudWaiting"), states.isEmpty());
 }
 
 // The Utilities page's button sets the Wi-Fi up again from the cloud's network file,
@@ -475,6 +481,34 @@ void tst_NetworkingPage::utilitiesSetUpTheWifi()
     QTEST(s.config->get_wifiSSID(), "ssid");
     QCOMPARE(networkCalls(s.scratch).contains("ifup wlan0"), answer == "yes");
 }
+// The switch says it is the enterprise login, and only that login shows its identity.
+void tst_NetworkingPage::identityOnlyForAnEnterpriseLogin_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<int>("taps");
+    QTest::addColumn<bool>("identityShown");
+    QTest::newRow("off") << false << 0 << false;
+    QTest::newRow("switched on") << false << 1 << true;
+    QTest::newRow("on") << true << 0 << true;
+    QTest::newRow("switched off") << true << 1 << false;
+}
+
+void tst_NetworkingPage::identityOnlyForAnEnterpriseLogin()
+{
+    QFETCH(bool, stored);
+    QFETCH(int, taps);
+    QFETCH(bool, identityShown);
+    NetworkingScreen s;
+    s.config->set_wpaEnabled(stored);
+    QVERIFY(s.openUnlocked());
+    for (int i = 0; i < taps; ++i)
+        QVERIFY(s.tapRow("wpaEnabledSwitch"));
+    QCOMPARE(s.item("wpaEnabledSwitch")->property("checked").toBool(), stored != (taps % 2 == 1));
+    QTRY_COMPARE(s.shown("wifiIdentityField"), identityShown);
+    QQuickItem *row = s.item("wpaEnabledSwitch")->parentItem()->parentItem();
+    QCOMPARE(row->property("label").toString(), QStringLiteral("WPA2 Enterprise"));
+}
+
 // The dock's Wi-Fi icon on its own. Without a link it must not look like a close button
 // (a cross from corner to corner) nor like nothing: greyed arcs and an amber badge.
 void tst_NetworkingPage::wifiIconTellsTheLink_data()
