@@ -272,6 +272,16 @@ int CookbookRules::highestTemperature() const
     return highest;
 }
 
+int CookbookRules::shortestHoldTime() const
+{
+    return minHoldTime;
+}
+
+int CookbookRules::longestHoldTime() const
+{
+    return maxHoldTime;
+}
+
 double CookbookRules::traySizeOf(const QString &panSizeX) const
 {
     return traySize(panSizeX, layout().traysPerZone);

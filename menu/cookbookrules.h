@@ -88,6 +88,8 @@ public:
                                    int lowerTemp, int upperTemp) const;
     Q_INVOKABLE int lowestTemperature() const;
     Q_INVOKABLE int highestTemperature() const;
+    Q_INVOKABLE int shortestHoldTime() const;
+    Q_INVOKABLE int longestHoldTime() const;
     Q_INVOKABLE double traySizeOf(const QString &panSizeX) const;
     Q_INVOKABLE QVariantMap pickerConstraints(const QVariantList &zoneBins, int bin, int zoneIndex) const;
     Q_INVOKABLE bool rowFits(const QVariant &row, const QVariantMap &constraints) const;

@@ -34,6 +34,8 @@ Item {
     readonly property var page: index >= 0 && index < pages.length ? pages[index] : null
     readonly property string screen: page ? (page.screen === "PreferencesEnd" ? "Preferences" : page.screen) : ""
     readonly property string title: page ? page.title : ""
+    // Shown in place of the title while a page opened from this one is up (translated).
+    property string subTitle: ""
     readonly property int lockLevel: page ? page.lockLevel : 0
     // Off while the page shown asks to keep its place.
     property bool swipeEnabled: true
@@ -187,7 +189,7 @@ Item {
             objectName: "carouselTitle"
             anchors { left: back.right; right: lockButton.left; verticalCenter: parent.verticalCenter; margins: 8 }
             horizontalAlignment: Text.AlignHCenter
-            text: qsTr(carousel.title) + tro.emptyStr
+            text: carousel.subTitle !== "" ? carousel.subTitle : qsTr(carousel.title) + tro.emptyStr
             font.pixelSize: Theme.fontTitle
             font.bold: true
             elide: Text.ElideRight

@@ -61,6 +61,7 @@ Rectangle {
         model: picker.model
         revision: picker.revision
         filter: function(r) { return picker.visible && picker.rules.rowFits(picker.rowOf(r), picker.constraints) }
+        selectedRow: picker.pickedRow
         onPicked: picker.pickedRow = row
     }
 

@@ -172,6 +172,7 @@ Rectangle {
         model: editor.productsModel
         revision: editor.revision
         filter: function(r) { return editor.visible && editor.takes(r) }
+        selectedRow: editor.pickedRow
         onPicked: editor.pickedRow = row
     }
 

@@ -80,12 +80,30 @@ Rectangle {
         resetField.text = Format.hms(resetTime)
         fanField.text = String(fanSpeed)
         nameField.text = names[nameLanguage]
+        // Always from the top: a form left scrolled would put the next taps on other fields.
+        flick.contentY = flick.originY
         visible = true
     }
     function close() {
         if (keyboard)
             keyboard.hide()
         visible = false
+    }
+
+    // What a range error allows, in the unit the value is entered in.
+    function allowedRange(error) {
+        var low, high
+        if (error === 1) {
+            low = Format.hms(rules.shortestHoldTime())
+            high = Format.hms(rules.longestHoldTime())
+        } else if (error === 5) {
+            var unit = celsius ? "\u00b0C" : "\u00b0F"
+            low = shownTemp(rules.lowestTemperature()) + unit
+            high = shownTemp(rules.highestTemperature()) + unit
+        } else {
+            return ""
+        }
+        return "<br>" + qsTranslate("Cookbook", "Allowed: %1 to %2").arg(low).arg(high)
     }
 
     function accept() {
@@ -104,7 +122,7 @@ Rectangle {
                      qsTranslate("Cookbook", "Invalid reset time value!"),
                      qsTranslate("Cookbook", "Invalid hold temperature!")]
         if (error !== 0) {
-            messages.inform(texts[error])
+            messages.inform(texts[error] + allowedRange(error))
             return false
         }
         close()
@@ -116,6 +134,7 @@ Rectangle {
 
     Flickable {
         id: flick
+        objectName: "productEditorForm"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: buttons.top; margins: Theme.spacingSmall }
         contentHeight: form.implicitHeight
         clip: true

@@ -53,7 +53,7 @@ Rectangle {
         menu.sortGroupEditModel()
         groupCount = menu.getGroupEditRowCount()
         tab = "products"
-        selectedRow = productCount > 0 ? 0 : -1
+        select(productCount > 0 ? 0 : -1)
         menu.initializeDayPartEditModel()
         pages.reload()
         ++revision
@@ -67,6 +67,15 @@ Rectangle {
         messageBox.visible = false
         if (keyboard)
             keyboard.hide()
+    }
+    // The list shows the selected row: after a sort it may have moved out of sight.
+    function select(row) {
+        selectedRow = row
+        if (row >= 0)
+            list.positionViewAtIndex(row, ListView.Contain)
+        else
+            list.positionViewAtBeginning()
+        detailsArea.contentY = detailsArea.originY
     }
     function recount() {
         productCount = menu.getProductEditRowCount()
@@ -129,7 +138,7 @@ Rectangle {
         unsaved = true
         menu.sortProductEditModel()
         recount()
-        selectedRow = menu.getProductEditIndex(id)
+        select(menu.getProductEditIndex(id))
         if (deleteEmptyGroups())
             warnings.push(qsTranslate("Cookbook", "Empty groups are deleted"))
         recount()
@@ -146,7 +155,7 @@ Rectangle {
         unsaved = true
         menu.sortGroupEditModel()
         recount()
-        selectedRow = menu.getGroupEditIndex(gid)
+        select(menu.getGroupEditIndex(gid))
         menu.initializeDayPartEditModel()
         var now = itemNow(null, selectedRow, true)
         now.id = gid
@@ -293,6 +302,7 @@ Rectangle {
     // The selected item's details.
     Flickable {
         id: detailsArea
+        objectName: "cookbookDetails"
         visible: panel.tab !== "dayparts" && panel.selectedRow >= 0
         anchors { left: list.right; right: parent.right; top: tabs.bottom; bottom: bar.top; margins: Theme.spacing }
         contentHeight: details.implicitHeight
@@ -302,8 +312,9 @@ Rectangle {
             id: details
             width: detailsArea.width
             spacing: 2
-            // Read again after a language switch: names and types come per language.
-            readonly property int r: panel.revision >= 0 && Theme.retranslate() === "" ? panel.selectedRow : -1
+            // Every value reads its row through row(), so it is read again after each edit
+            // (revision), even when the row keeps its number, and after a language switch.
+            function row() { return panel.revision >= 0 && Theme.retranslate() === "" ? panel.selectedRow : -1 }
             readonly property bool group: panel.tab === "groups"
             readonly property bool unlockedDetails: !panel.locked
             function temp(f) {
@@ -314,82 +325,83 @@ Rectangle {
                 objectName: "detailName"
                 width: parent.width
                 label: qsTranslate("Cookbook", "Name") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : details.group ? panel.menu.getGroupEditName(details.r)
-                                                                       : panel.menu.getProductEditName(details.r)
+                value: details.row() < 0 || !panel.menu ? "" : details.group ? panel.menu.getGroupEditName(details.row())
+                                                                       : panel.menu.getProductEditName(details.row())
             }
             ProductInfoRow {
                 width: parent.width
                 visible: panel.cab.productIdDisplayEnable === true
                 label: qsTranslate("Cookbook", "Id") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : details.group ? panel.menu.getGroupEditId(details.r)
-                                                                       : panel.menu.getProductEditId(details.r)
+                value: details.row() < 0 || !panel.menu ? "" : details.group ? panel.menu.getGroupEditId(details.row())
+                                                                       : panel.menu.getProductEditId(details.row())
             }
             ProductInfoRow {
+                objectName: "detailHoldTime"
                 width: parent.width
                 visible: !details.group && details.unlockedDetails
                 label: qsTranslate("Cookbook", "Holding time") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : Format.hms(panel.menu.getProductEditHoldTime(details.r))
+                value: details.row() < 0 || !panel.menu ? "" : Format.hms(panel.menu.getProductEditHoldTime(details.row()))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: !details.group && details.unlockedDetails
                 label: qsTranslate("Cookbook", "Cook more alert time") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : Format.hms(panel.menu.getProductEditWarningTime(details.r))
+                value: details.row() < 0 || !panel.menu ? "" : Format.hms(panel.menu.getProductEditWarningTime(details.row()))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: details.unlockedDetails
                 label: (panel.cab.customerId === 3 ? qsTranslate("Cookbook", "Hold Temp")
                                                    : qsTranslate("Cookbook", "Upper temperature")) + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : details.temp(details.group ? panel.menu.getGroupEditUpperTemp(details.r)
-                                                                                    : panel.menu.getProductEditUpperTemp(details.r))
+                value: details.row() < 0 || !panel.menu ? "" : details.temp(details.group ? panel.menu.getGroupEditUpperTemp(details.row())
+                                                                                    : panel.menu.getProductEditUpperTemp(details.row()))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: details.unlockedDetails
                 label: (panel.cab.customerId === 3 ? qsTranslate("Cookbook", "Product temp")
                                                    : qsTranslate("Cookbook", "Lower temperature")) + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : details.temp(details.group ? panel.menu.getGroupEditLowerTemp(details.r)
-                                                                                    : panel.menu.getProductEditLowerTemp(details.r))
+                value: details.row() < 0 || !panel.menu ? "" : details.temp(details.group ? panel.menu.getGroupEditLowerTemp(details.row())
+                                                                                    : panel.menu.getProductEditLowerTemp(details.row()))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: details.unlockedDetails && panel.cab.hasFan === true
                 label: qsTranslate("Cookbook", "Fan speed") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : (details.group ? panel.menu.getGroupEditFanSpeed(details.r)
-                                                                         : panel.menu.getProductEditFanSpeed(details.r)) + "%"
+                value: details.row() < 0 || !panel.menu ? "" : (details.group ? panel.menu.getGroupEditFanSpeed(details.row())
+                                                                         : panel.menu.getProductEditFanSpeed(details.row())) + "%"
             }
             ProductInfoRow {
                 width: parent.width
                 visible: details.unlockedDetails
                 label: qsTranslate("Cookbook", "Zone splits") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : details.group ? panel.menu.getGroupEditPanSizeX(details.r)
-                                                                       : panel.menu.getProductEditPanSizeX(details.r)
+                value: details.row() < 0 || !panel.menu ? "" : details.group ? panel.menu.getGroupEditPanSizeX(details.row())
+                                                                       : panel.menu.getProductEditPanSizeX(details.row())
             }
             ProductInfoRow {
                 width: parent.width
                 visible: details.unlockedDetails
                 label: qsTranslate("Cookbook", "Lid type") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : qsTranslate("Cookbook", String(details.group
-                           ? panel.menu.getGroupEditLidType(details.r) : panel.menu.getProductEditLidType(details.r)))
+                value: details.row() < 0 || !panel.menu ? "" : qsTranslate("Cookbook", String(details.group
+                           ? panel.menu.getGroupEditLidType(details.row()) : panel.menu.getProductEditLidType(details.row())))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: !details.group && details.unlockedDetails
                 label: qsTranslate("Cookbook", "Bottom type") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : qsTranslate("Cookbook", String(panel.menu.getProductEditBottomType(details.r)))
+                value: details.row() < 0 || !panel.menu ? "" : qsTranslate("Cookbook", String(panel.menu.getProductEditBottomType(details.row())))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: !details.group && details.unlockedDetails && panel.cab.nfcEnabled === true && panel.cab.customerId !== 3
                 label: qsTranslate("Cookbook", "Reset time") + Theme.retranslate()
-                value: details.r < 0 || !panel.menu ? "" : Format.hms(panel.menu.getProductEditResetTime(details.r))
+                value: details.row() < 0 || !panel.menu ? "" : Format.hms(panel.menu.getProductEditResetTime(details.row()))
             }
             ProductInfoRow {
                 width: parent.width
                 visible: !details.group && details.unlockedDetails && productEditor.showTimerColor
                 label: qsTranslate("Cookbook", "Timer colour") + Theme.retranslate()
-                swatch: details.r < 0 || !panel.menu ? "" : String(panel.menu.getProductEditTimerColor(details.r))
+                swatch: details.row() < 0 || !panel.menu ? "" : String(panel.menu.getProductEditTimerColor(details.row()))
             }
             ProductsGroupListView {
                 objectName: "detailMembers"
@@ -397,8 +409,8 @@ Rectangle {
                 visible: details.group
                 height: members.length * (Theme.fontBody + Theme.spacingSmall * 2)
                 menu: panel.menu
-                members: details.group && details.r >= 0 && panel.menu ? panel.menu.getGroupEditGroupPList(details.r) : []
-                defaultIndex: details.group && details.r >= 0 && panel.menu ? Number(panel.menu.getGroupEditGroupsDefault(details.r)) : 0
+                members: details.group && details.row() >= 0 && panel.menu ? panel.menu.getGroupEditGroupPList(details.row()) : []
+                defaultIndex: details.group && details.row() >= 0 && panel.menu ? Number(panel.menu.getGroupEditGroupsDefault(details.row())) : 0
             }
         }
     }

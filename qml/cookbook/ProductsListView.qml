@@ -51,7 +51,8 @@ ListView {
         MouseArea {
             anchors.fill: parent
             enabled: parent.allowed
-            onClicked: { list.selectedRow = index; list.picked(index) }
+            // The owner moves selectedRow: assigning it here would cut its binding.
+            onClicked: list.picked(index)
         }
     }
 }

@@ -15,8 +15,9 @@ Item {
     signal tapped()
     readonly property bool connected: typeof tulNetwork !== "undefined" && tulNetwork !== null
                                       && tulNetwork.wifiApConnected
-    // Arcs drawn: none while disconnected, so a dark icon is not read as full signal.
-    readonly property int bars: connected ? 3 : 0
+    // Without a link the fan of arcs stays, greyed, with a warning badge: a cross over it
+    // read as a close button, and no arcs at all as a dark screen corner.
+    readonly property color arcColor: connected ? Theme.text : Theme.textDisabled
 
     onConnectedChanged: waves.requestPaint()
 
@@ -27,12 +28,12 @@ Item {
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
-            ctx.strokeStyle = Theme.text
+            ctx.strokeStyle = icon.arcColor
             ctx.fillStyle = ctx.strokeStyle
             ctx.lineWidth = 4
             ctx.lineCap = "round"
             var cx = width / 2, cy = height - 6
-            for (var r = 1; r <= icon.bars; ++r) {
+            for (var r = 1; r <= 3; ++r) {
                 ctx.beginPath()
                 ctx.arc(cx, cy, r * (height - 8) / 3, -Math.PI * 3 / 4, -Math.PI / 4)
                 ctx.stroke()
@@ -40,15 +41,24 @@ Item {
             ctx.beginPath()
             ctx.arc(cx, cy, 3, 0, 2 * Math.PI)
             ctx.fill()
-            if (!icon.connected) {
-                // Crossed out: no link.
-                ctx.beginPath()
-                ctx.moveTo(4, 4)
-                ctx.lineTo(width - 4, height - 4)
-                ctx.moveTo(width - 4, 4)
-                ctx.lineTo(4, height - 4)
-                ctx.stroke()
-            }
+            if (icon.connected)
+                return
+            // "!" on an amber disc in the lower right corner.
+            var bx = width - 8, by = height - 8, br = 8
+            ctx.beginPath()
+            ctx.arc(bx, by, br, 0, 2 * Math.PI)
+            ctx.fillStyle = Theme.warning
+            ctx.fill()
+            ctx.strokeStyle = Theme.background
+            ctx.fillStyle = Theme.background
+            ctx.lineWidth = 2.5
+            ctx.beginPath()
+            ctx.moveTo(bx, by - 5)
+            ctx.lineTo(bx, by + 1)
+            ctx.stroke()
+            ctx.beginPath()
+            ctx.arc(bx, by + 4, 1.4, 0, 2 * Math.PI)
+            ctx.fill()
         }
     }
 

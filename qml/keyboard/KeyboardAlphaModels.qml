@@ -568,39 +568,42 @@ QtObject {
         ListElement { lower: "m"; lowerCode: "m"; upper: "M"; upperCode: "M"; h: 1; w: 1 }
         ListElement { lower: "⌫"; lowerCode: "_back"; upper: "⌫"; upperCode: "_back"; h: 1; w: 1 }
     }
+    // Symbols: with the shift face and the comma and period of the bottom row, every
+    // printable ASCII character that is not a letter or digit, in rows that fit a
+    // portrait screen; the rest of the shift face keeps the common accented letters.
     property ListModel usaQwertyNums_r1: ListModel {
-        ListElement { lower: "1"; lowerCode: "1"; upper: "á"; upperCode: "á"; h: 1; w: 1 }
-        ListElement { lower: "2"; lowerCode: "2"; upper: "é"; upperCode: "é"; h: 1; w: 1 }
-        ListElement { lower: "3"; lowerCode: "3"; upper: "í"; upperCode: "í"; h: 1; w: 1 }
-        ListElement { lower: "4"; lowerCode: "4"; upper: "ó"; upperCode: "ó"; h: 1; w: 1 }
-        ListElement { lower: "5"; lowerCode: "5"; upper: "ú"; upperCode: "ú"; h: 1; w: 1 }
-        ListElement { lower: "6"; lowerCode: "6"; upper: "â"; upperCode: "â"; h: 1; w: 1 }
-        ListElement { lower: "7"; lowerCode: "7"; upper: "ê"; upperCode: "ê"; h: 1; w: 1 }
-        ListElement { lower: "8"; lowerCode: "8"; upper: "î"; upperCode: "î"; h: 1; w: 1 }
-        ListElement { lower: "9"; lowerCode: "9"; upper: "ô"; upperCode: "ô"; h: 1; w: 1 }
-        ListElement { lower: "0"; lowerCode: "0"; upper: "û"; upperCode: "û"; h: 1; w: 1 }
+        ListElement { lower: "1"; lowerCode: "1"; upper: "["; upperCode: "["; h: 1; w: 1 }
+        ListElement { lower: "2"; lowerCode: "2"; upper: "]"; upperCode: "]"; h: 1; w: 1 }
+        ListElement { lower: "3"; lowerCode: "3"; upper: "{"; upperCode: "{"; h: 1; w: 1 }
+        ListElement { lower: "4"; lowerCode: "4"; upper: "}"; upperCode: "}"; h: 1; w: 1 }
+        ListElement { lower: "5"; lowerCode: "5"; upper: "<"; upperCode: "<"; h: 1; w: 1 }
+        ListElement { lower: "6"; lowerCode: "6"; upper: ">"; upperCode: ">"; h: 1; w: 1 }
+        ListElement { lower: "7"; lowerCode: "7"; upper: "^"; upperCode: "^"; h: 1; w: 1 }
+        ListElement { lower: "8"; lowerCode: "8"; upper: "~"; upperCode: "~"; h: 1; w: 1 }
+        ListElement { lower: "9"; lowerCode: "9"; upper: "|"; upperCode: "|"; h: 1; w: 1 }
+        ListElement { lower: "0"; lowerCode: "0"; upper: "\\"; upperCode: "\\"; h: 1; w: 1 }
     }
     property ListModel usaQwertyNums_r2: ListModel {
-        ListElement { lower: "-"; lowerCode: "-"; upper: "à"; upperCode: "à"; h: 1; w: 1 }
-        ListElement { lower: "/"; lowerCode: "/"; upper: "è"; upperCode: "è"; h: 1; w: 1 }
-        ListElement { lower: ":"; lowerCode: ":"; upper: "ì"; upperCode: "ì"; h: 1; w: 1 }
-        ListElement { lower: ";"; lowerCode: ";"; upper: "ò"; upperCode: "ò"; h: 1; w: 1 }
-        ListElement { lower: "("; lowerCode: "("; upper: "ù"; upperCode: "ù"; h: 1; w: 1 }
-        ListElement { lower: ")"; lowerCode: ")"; upper: "ä"; upperCode: "ä"; h: 1; w: 1 }
-        ListElement { lower: "&"; lowerCode: "&"; upper: "ë"; upperCode: "ë"; h: 1; w: 1 }
-        ListElement { lower: "@"; lowerCode: "@"; upper: "ï"; upperCode: "ï"; h: 1; w: 1 }
-        ListElement { lower: "\""; lowerCode: "\""; upper: "ö"; upperCode: "ö"; h: 1; w: 1 }
-        ListElement { lower: "?"; lowerCode: "?"; upper: "ü"; upperCode: "ü"; h: 1; w: 1 }
+        ListElement { lower: "-"; lowerCode: "-"; upper: "_"; upperCode: "_"; h: 1; w: 1 }
+        ListElement { lower: "/"; lowerCode: "/"; upper: "$"; upperCode: "$"; h: 1; w: 1 }
+        ListElement { lower: ":"; lowerCode: ":"; upper: "`"; upperCode: "`"; h: 1; w: 1 }
+        ListElement { lower: ";"; lowerCode: ";"; upper: "é"; upperCode: "é"; h: 1; w: 1 }
+        ListElement { lower: "("; lowerCode: "("; upper: "è"; upperCode: "è"; h: 1; w: 1 }
+        ListElement { lower: ")"; lowerCode: ")"; upper: "à"; upperCode: "à"; h: 1; w: 1 }
+        ListElement { lower: "&"; lowerCode: "&"; upper: "ç"; upperCode: "ç"; h: 1; w: 1 }
+        ListElement { lower: "@"; lowerCode: "@"; upper: "ê"; upperCode: "ê"; h: 1; w: 1 }
+        ListElement { lower: "\""; lowerCode: "\""; upper: "ä"; upperCode: "ä"; h: 1; w: 1 }
+        ListElement { lower: "?"; lowerCode: "?"; upper: "€"; upperCode: "€"; h: 1; w: 1 }
     }
     property ListModel usaQwertyNums_r3: ListModel {
         ListElement { lower: "⇧"; lowerCode: "_shift"; upper: "⇧"; upperCode: "_shift"; h: 1; w: 1 }
-        ListElement { lower: "."; lowerCode: "."; upper: "ç"; upperCode: "ç"; h: 1; w: 1 }
-        ListElement { lower: ","; lowerCode: ","; upper: "ñ"; upperCode: "ñ"; h: 1; w: 1 }
-        ListElement { lower: "!"; lowerCode: "!"; upper: "ã"; upperCode: "ã"; h: 1; w: 1 }
-        ListElement { lower: "#"; lowerCode: "#"; upper: "õ"; upperCode: "õ"; h: 1; w: 1 }
-        ListElement { lower: "%"; lowerCode: "%"; upper: "¿"; upperCode: "¿"; h: 1; w: 1 }
-        ListElement { lower: "+"; lowerCode: "+"; upper: "¡"; upperCode: "¡"; h: 1; w: 1 }
-        ListElement { lower: "="; lowerCode: "="; upper: "€"; upperCode: "€"; h: 1; w: 1 }
+        ListElement { lower: "'"; lowerCode: "'"; upper: "á"; upperCode: "á"; h: 1; w: 1 }
+        ListElement { lower: "*"; lowerCode: "*"; upper: "í"; upperCode: "í"; h: 1; w: 1 }
+        ListElement { lower: "!"; lowerCode: "!"; upper: "ó"; upperCode: "ó"; h: 1; w: 1 }
+        ListElement { lower: "#"; lowerCode: "#"; upper: "ú"; upperCode: "ú"; h: 1; w: 1 }
+        ListElement { lower: "%"; lowerCode: "%"; upper: "ñ"; upperCode: "ñ"; h: 1; w: 1 }
+        ListElement { lower: "+"; lowerCode: "+"; upper: "ü"; upperCode: "ü"; h: 1; w: 1 }
+        ListElement { lower: "="; lowerCode: "="; upper: "ö"; upperCode: "ö"; h: 1; w: 1 }
         ListElement { lower: "⌫"; lowerCode: "_back"; upper: "⌫"; upperCode: "_back"; h: 1; w: 1 }
     }
 }

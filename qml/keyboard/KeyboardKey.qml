@@ -30,6 +30,7 @@ Rectangle {
         font.family: key.fontFamily
         font.pixelSize: key.fontSize
         fontSizeMode: Text.HorizontalFit
+        textFormat: Text.PlainText
         minimumPixelSize: Theme.fontSmall - 4
     }
 

@@ -292,7 +292,7 @@ Item {
                 NetworkField { copy: page; id: passField; objectName: "wifiPasswordField"; key: "wifiPassword"; echoMode: TextInput.Password }
             }
             SettingRow {
-                label: qsTr("WPA") + tro.emptyStr
+                label: qsTr("WPA2 Enterprise") + tro.emptyStr
                 Switch {
                     objectName: "wpaEnabledSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
@@ -300,7 +300,9 @@ Item {
                     onToggled: { page.wpaEnabled = checked; page.edit("wpaEnabled") }
                 }
             }
+            // Only an enterprise login takes an identity.
             SettingRow {
+                visible: page.wpaEnabled
                 label: qsTr("Identity") + tro.emptyStr
                 NetworkField { copy: page; objectName: "wifiIdentityField"; key: "wifiIdentity"; multilingual: true }
             }
@@ -399,6 +401,17 @@ Item {
                 text: qsTr("Cloud link") + tro.emptyStr
                 font.pixelSize: Theme.fontLarge
                 font.bold: true
+            }
+            // Said until the agent reports, so an empty section is not taken for a fault.
+            Label {
+                objectName: "cloudWaiting"
+                visible: page.provisioningLine === "" && page.certificateLine === ""
+                Layout.preferredWidth: form.width
+                Layout.minimumHeight: Theme.touchTarget
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.WordWrap
+                color: Theme.textSecondary
+                text: qsTr("No status from the cloud agent yet.") + tro.emptyStr
             }
             Label {
                 objectName: "provisioningStatus"

@@ -33,6 +33,10 @@ Rectangle {
     property bool changed: false
     property bool refused: false
     readonly property bool selectedIsSize: Theme.isSkinSize(selected)
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
+    // Back to Utilities; edits not saved stay for the next visit, as when the carousel moves.
+    signal backRequested()
 
     function load() {
         working = Object.assign({}, Theme.skin)
@@ -256,6 +260,14 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: Theme.spacingSmall }
         height: Theme.touchTarget
         spacing: Theme.spacing
+        Button {
+            objectName: "skinBackButton"
+            Layout.preferredWidth: Theme.touchTarget + 8
+            Layout.fillHeight: true
+            text: Theme.rightToLeft ? "\u2192" : "\u2190"
+            font.pixelSize: Theme.fontTitle
+            onClicked: page.backRequested()
+        }
         Button {
             objectName: "skinResetButton"
             Layout.fillWidth: true

@@ -213,6 +213,10 @@ Rectangle {
             key: "Skin"; screen: "UtilitiesPanel"; service: pages
             source: "qrc:/sysmon/SkinPage.qml"
         }
+        Connections {
+            target: skin.item
+            function onBackRequested() { pages.subPage = "" }
+        }
         ServicePage {
             key: "Password"; screen: "PasswordPanel"; service: pages
             source: "qrc:/config/PasswordPage.qml"
@@ -234,6 +238,10 @@ Rectangle {
         // A list being read (the Holding Log after Show All, its scroll bar dragged)
         // keeps its page.
         swipeEnabled: !(holdingLog.item && holdingLog.item.modified)
+        // A page opened from Utilities names itself as its button there does.
+        subTitle: (pages.subPage === "Skin" ? qsTranslate("UtilitiesPage", "Colors and Sizes")
+                   : pages.subPage === "Files Import/Export" ? qsTranslate("UtilitiesPage", "Files Import/Export")
+                   : "") + tro.emptyStr
         onIndexChanged: pages.subPage = ""
     }
 }

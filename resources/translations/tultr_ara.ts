@@ -610,6 +610,10 @@ Call service.</source>
         <translation>إضافة</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>المسموح: من %1 إلى %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>نوع القاع</translation>
     </message>
@@ -1738,8 +1742,12 @@ Call service.</source>
         <translation>مُفعّل</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 للمؤسسات</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>لا توجد حالة من وكيل السحابة بعد.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Hinzufügen</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Zulässig: %1 bis %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Bodenart</translation>
     </message>
@@ -1738,8 +1742,12 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Aktiviert</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2-Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Noch kein Status vom Cloud-Agenten.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Call service.</translation>
         <translation>Add</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Allowed: %1 to %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Bottom type</translation>
     </message>
@@ -1738,8 +1742,12 @@ Call service.</translation>
         <translation>Enabled</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>No status from the cloud agent yet.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Appelez le service technique.</translation>
         <translation>Ajouter</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Autorisé : de %1 à %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Type de fond</translation>
     </message>
@@ -1738,8 +1742,12 @@ Appelez le service technique.</translation>
         <translation>Activé</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Entreprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Aucun état de l'agent cloud pour l'instant.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Chiamare l'assistenza.</translation>
         <translation>Aggiungi</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Consentito: da %1 a %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Tipo di fondo</translation>
     </message>
@@ -1738,8 +1742,12 @@ Chiamare l'assistenza.</translation>
         <translation>Attivato</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Ancora nessuno stato dall'agente cloud.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>追加</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>許容範囲: %1～%2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>底の種類</translation>
     </message>
@@ -1738,8 +1742,12 @@ Call service.</source>
         <translation>有効</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 エンタープライズ</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>クラウド エージェントからの状態はまだありません。</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>추가</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>허용 범위: %1 ~ %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>바닥 유형</translation>
     </message>
@@ -1738,8 +1742,12 @@ Call service.</source>
         <translation>사용</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 엔터프라이즈</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>클라우드 에이전트의 상태가 아직 없습니다.</translation>
     </message>
     <message>
         <source>Identity</source>

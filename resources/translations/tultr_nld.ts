@@ -610,6 +610,10 @@ Bel de service.</translation>
         <translation>Toevoegen</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Toegestaan: %1 tot %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Type bodem</translation>
     </message>
@@ -1738,8 +1742,12 @@ Bel de service.</translation>
         <translation>Ingeschakeld</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2-Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Nog geen status van de cloudagent.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Wezwij serwis.</translation>
         <translation>Dodaj</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Dozwolone: od %1 do %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Rodzaj dna</translation>
     </message>
@@ -1738,8 +1742,12 @@ Wezwij serwis.</translation>
         <translation>Włączone</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Brak jeszcze stanu od agenta chmury.</translation>
     </message>
     <message>
         <source>Identity</source>

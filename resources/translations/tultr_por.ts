@@ -610,6 +610,10 @@ Chame a assistência.</translation>
         <translation>Adicionar</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Permitido: de %1 a %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Tipo de fundo</translation>
     </message>
@@ -1738,8 +1742,12 @@ Chame a assistência.</translation>
         <translation>Ativado</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Empresarial</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Ainda sem estado do agente da nuvem.</translation>
     </message>
     <message>
         <source>Identity</source>

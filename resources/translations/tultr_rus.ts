@@ -610,6 +610,10 @@ Call service.</source>
         <translation>Добавить</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Допустимо: от %1 до %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Тип дна</translation>
     </message>
@@ -1738,8 +1742,12 @@ Call service.</source>
         <translation>Включено</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Enterprise</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Агент облака ещё не сообщил состояние.</translation>
     </message>
     <message>
         <source>Identity</source>

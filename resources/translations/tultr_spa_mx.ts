@@ -610,6 +610,10 @@ Llame al servicio técnico.</translation>
         <translation>Añadir</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Permitido: de %1 a %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>Tipo de fondo</translation>
     </message>
@@ -1738,8 +1742,12 @@ Llame al servicio técnico.</translation>
         <translation>Activado</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 Empresarial</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>Aún no hay estado del agente de la nube.</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -610,6 +610,10 @@ Call service.</source>
         <translation>添加</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>允许范围：%1 至 %2</translation>
+    </message>
+    <message>
         <source>Bottom type</source>
         <translation>底部类型</translation>
     </message>
@@ -1738,8 +1742,12 @@ Call service.</source>
         <translation>已启用</translation>
     </message>
     <message>
-        <source>WPA</source>
-        <translation>WPA</translation>
+        <source>WPA2 Enterprise</source>
+        <translation>WPA2 企业级</translation>
+    </message>
+    <message>
+        <source>No status from the cloud agent yet.</source>
+        <translation>尚未收到云代理的状态。</translation>
     </message>
     <message>
         <source>Identity</source>

@@ -17,6 +17,8 @@ private slots:
     void resetRestoresTheDefaults();
     void storedValuesAreCheckedAtStart_data();
     void storedValuesAreCheckedAtStart();
+    void namedInTheHeaderWithAWayBack_data();
+    void namedInTheHeaderWithAWayBack();
 };
 
 namespace {
@@ -211,6 +213,37 @@ void TestSkinPage::storedValuesAreCheckedAtStart()
     ServiceScreen s;
     s.config->setValue("uiSkin/" + name, stored);
     QCOMPARE(afterRestart(s, name), shown);
+}
+
+// Opened from Utilities, the page says which it is in the header and leads back there,
+// the way back at the reading start of the line (right in Arabic).
+void TestSkinPage::namedInTheHeaderWithAWayBack_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << 0 << "Colors and Sizes";
+    QTest::newRow("Arabic") << 11 << QString::fromUtf8("\u0627\u0644\u0623\u0644\u0648\u0627\u0646 \u0648\u0627\u0644\u0623\u062d\u062c\u0627\u0645");
+}
+
+void TestSkinPage::namedInTheHeaderWithAWayBack()
+{
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    ServiceScreen s(true, true, 0);
+    QVERIFY(openSkin(s));
+    s.translator.setLanguage(language);
+    QTRY_COMPARE(s.text("carouselTitle"), title);
+    QQuickItem *back = s.item("skinBackButton");
+    QVERIFY(back && back->isVisible());
+    QVERIFY(back->width() >= 56 && back->height() >= 56);
+    const auto onTheRight = [&] { return back->mapToScene(QPointF(back->width() / 2, 0)).x() > s.view->width() / 2; };
+    QTRY_COMPARE(onTheRight(), language == 11);
+    QVERIFY(s.tap("skinBackButton"));
+    QTRY_VERIFY(!s.page(QStringLiteral("Skin"))->isVisible());
+    QVERIFY(s.page(QStringLiteral("Utilities"))->isVisible());
+    QCOMPARE(s.title(), QStringLiteral("Utilities"));
+    QCOMPARE(s.text("carouselTitle"), language == 11 ? QCoreApplication::translate("ServiceCarousel", "Utilities")
+                                                     : QStringLiteral("Utilities"));
 }
 
 QTEST_MAIN(TestSkinPage)

@@ -67,6 +67,8 @@ private slots:
     void typingThroughTheKeys();
     void languageKeyStepsThroughUsedLanguages_data();
     void languageKeyStepsThroughUsedLanguages();
+    void everyPrintableAsciiCharacterTypes_data();
+    void everyPrintableAsciiCharacterTypes();
 
 private:
     bool showScene(bool portrait, int language, bool multilingual);
@@ -156,7 +158,7 @@ void TestKeyboardScreens::settle()
 bool TestKeyboardScreens::tap(const QString &label)
 {
     QQuickItem *key = nullptr;
-    if (label.startsWith(QLatin1Char('#')))
+    if (label.size() > 1 && label.startsWith(QLatin1Char('#')))
         key = items(label.mid(1)).value(0);
     for (QQuickItem *item : items(QString()))
         if (!key && item->property("label").toString() == label && item->inherits("QQuickRectangle"))
@@ -458,6 +460,58 @@ void TestKeyboardScreens::languageKeyStepsThroughUsedLanguages()
     // Shown again, nothing of the last time is left.
     QVERIFY(QMetaObject::invokeMethod(m_layer, "showAlpha", Q_ARG(QVariant, multilingual)));
     startsAfresh();
+}
+
+void TestKeyboardScreens::everyPrintableAsciiCharacterTypes_data()
+{
+    QTest::addColumn<bool>("portrait");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("multilingual");
+
+    QTest::newRow("landscape") << false << 0 << false;
+    QTest::newRow("portrait") << true << 0 << false;
+    QTest::newRow("portrait, narrowest keys") << true << 10 << true;
+    QTest::newRow("right-to-left") << false << 11 << true;
+}
+
+// Pass phrases and network names take any printable ASCII: each character is typed as a
+// user would find it, on the face shown, else through shift and the symbols key.
+void TestKeyboardScreens::everyPrintableAsciiCharacterTypes()
+{
+    QFETCH(bool, portrait);
+    QFETCH(int, language);
+    QFETCH(bool, multilingual);
+
+    QVERIFY(showScene(portrait, language, multilingual));
+    QQuickItem *kb = keyboard();
+    if (kb->property("englishKeyShown").toBool())
+        QVERIFY(tap(QStringLiteral("#englishKey")));
+    const auto shown = [&](const QString &label) {
+        for (QQuickItem *item : items(QString()))
+            if (item->property("label").toString() == label && item->inherits("QQuickRectangle"))
+                return true;
+        return false;
+    };
+    QString expected;
+    for (char c = ' '; c <= '~'; ++c) {
+        const QString label(QLatin1Char{c});
+        expected += label;
+        if (c == ' ') {
+            QVERIFY(tap(QStringLiteral("#spaceKey")));
+            continue;
+        }
+        // Shift and "1#" in turn reach both faces of both modes (a quick second shift
+        // tap locks the capitals, which keeps the face: the next turn flips it).
+        bool found = shown(label);
+        for (int attempt = 0; attempt < 8 && !found; ++attempt) {
+            QVERIFY(tap(attempt % 2 ? QStringLiteral("#symbolsKey") : QStringLiteral("\u21e7")));
+            found = shown(label);
+        }
+        QVERIFY2(found, qPrintable(QStringLiteral("no key for %1 (%2 px wide)").arg(label).arg(kb->width())));
+        QVERIFY(tap(label));
+    }
+    QObject *field = m_window->findChild<QObject *>(QStringLiteral("field"));
+    QTRY_COMPARE(field->property("text").toString(), expected);
 }
 
 QTEST_MAIN(TestKeyboardScreens)

@@ -65,30 +65,40 @@ private slots:
     void productEditorRefusesInOrder_data()
     {
         QTest::addColumn<int>("customer");
+        QTest::addColumn<bool>("celsius");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hold");
         QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("upper");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("00:06:00 accepted") << 0 << "Soup" << "00:06:00" << "00:05:00" << "200" << "";
-        QTest::newRow("00:05:59 refused") << 0 << "Soup" << "00:05:59" << "00:01:00" << "200" << "Invalid hold time value!";
-        QTest::newRow("minutes past 59") << 0 << "Soup" << "00:60:00" << "00:01:00" << "200" << "Invalid hold time value!";
-        QTest::newRow("warning equal to hold") << 0 << "Soup" << "00:30:00" << "00:30:00" << "200"
+        QTest::addColumn<QString>("upper"); // in the display unit
+        QTest::addColumn<QString>("message"); // a range error says the range
+        const QString holdRange = "Invalid hold time value!<br>Allowed: 00:06:00 to 08:00:00";
+        QTest::newRow("00:06:00 accepted") << 0 << false << "Soup" << "00:06:00" << "00:05:00" << "200" << "";
+        QTest::newRow("00:05:59 refused") << 0 << false << "Soup" << "00:05:59" << "00:01:00" << "200" << holdRange;
+        QTest::newRow("08:00:01 refused") << 0 << false << "Soup" << "08:00:01" << "00:01:00" << "200" << holdRange;
+        QTest::newRow("minutes past 59") << 0 << false << "Soup" << "00:60:00" << "00:01:00" << "200" << holdRange;
+        QTest::newRow("warning equal to hold") << 0 << false << "Soup" << "00:30:00" << "00:30:00" << "200"
                                                << "Invalid warning time value!";
-        QTest::newRow("name of spaces") << 0 << "   " << "00:30:00" << "00:05:00" << "200" << "Invalid product name!";
-        QTest::newRow("201 F for customer 1") << 1 << "Soup" << "00:30:00" << "00:05:00" << "201"
-                                              << "Invalid hold temperature!";
+        QTest::newRow("name of spaces") << 0 << false << "   " << "00:30:00" << "00:05:00" << "200"
+                                        << "Invalid product name!";
+        QTest::newRow("201 F for customer 1") << 1 << false << "Soup" << "00:30:00" << "00:05:00" << "201"
+                                              << "Invalid hold temperature!<br>Allowed: 165\u00b0F to 200\u00b0F";
+        QTest::newRow("246 F for customer 4") << 4 << false << "Soup" << "00:30:00" << "00:05:00" << "246"
+                                              << "Invalid hold temperature!<br>Allowed: 90\u00b0F to 245\u00b0F";
+        QTest::newRow("94 C for customer 1") << 1 << true << "Soup" << "00:30:00" << "00:05:00" << "94"
+                                             << "Invalid hold temperature!<br>Allowed: 74\u00b0C to 93\u00b0C";
     }
 
     void productEditorRefusesInOrder()
     {
         QFETCH(int, customer);
+        QFETCH(bool, celsius);
         QFETCH(QString, name);
         QFETCH(QString, hold);
         QFETCH(QString, warning);
         QFETCH(QString, upper);
         QFETCH(QString, message);
         c->core->customerId = customer;
+        c->config->set_tempUnit(celsius ? 1 : 0);
         QVERIFY(show());
         unlock();
         const int before = m->getProductEditRowCount();
@@ -97,11 +107,91 @@ private slots:
         QVERIFY(s.setText("holdTimeField", hold));
         QVERIFY(s.setText("warningTimeField", warning));
         QVERIFY(s.setText("upperTempField", upper));
-        QVERIFY(s.setText("lowerTempField", "180"));
+        QVERIFY(s.setText("lowerTempField", celsius ? "82" : "180"));
         QVERIFY(s.tap("productEditorAccept"));
         QCOMPARE(dialogText(), message);
         QCOMPARE(bool(s.item("productEditor")), !message.isEmpty());
         QCOMPARE(m->getProductEditRowCount(), before + (message.isEmpty() ? 1 : 0));
+    }
+
+    // The list's highlight and the details always show one row, the one last saved or
+    // picked, also when a save leaves it at its number or a visit starts afresh.
+    void detailsFollowTheSelection_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("holdShown"); // empty: the selected row's own
+        QTest::newRow("edited hold time accepted") << "edit" << "01:00:00";
+        QTest::newRow("reopened after picking row 4") << "reopen" << "";
+        QTest::newRow("new product sorted in last") << "add" << "02:00:00";
+    }
+    void detailsFollowTheSelection()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, holdShown);
+        QObject *root = show();
+        QVERIFY(root);
+        unlock();
+        QVERIFY(m->getProductEditRowCount() > 5);
+        if (how == "edit") {
+            QVERIFY(s.tapRow("cookbookList", "listRow", 2));
+            QVERIFY(s.tap("cookbookEdit"));
+            QVERIFY(s.setText("holdTimeField", holdShown));
+            QVERIFY(s.tap("productEditorAccept"));
+        } else if (how == "reopen") {
+            QVERIFY(s.tapRow("cookbookList", "listRow", 4));
+            QVERIFY(s.tap("cookbookReturn"));
+            root->setProperty("visible", false);
+            root->setProperty("visible", true);
+        } else {
+            QVERIFY(s.tap("cookbookAdd"));
+            QVERIFY(s.setText("nameField", "zz last"));
+            QVERIFY(s.setText("holdTimeField", holdShown));
+            QVERIFY(s.setText("upperTempField", "180"));
+            QVERIFY(s.setText("lowerTempField", "180"));
+            QVERIFY(s.tap("productEditorAccept"));
+        }
+        QCOMPARE(dialogText(), QString());
+        const int row = root->property("selectedRow").toInt();
+        QCOMPARE(row, how == "reopen" ? 0 : how == "edit" ? 2 : m->getProductEditRowCount() - 1);
+        QQuickItem *list = s.item("cookbookList");
+        QCOMPARE(list->property("selectedRow").toInt(), row);
+        // The highlighted row is in sight.
+        QQuickItem *shown = s.find(list, "listRow" + QString::number(row));
+        QVERIFY(shown);
+        const QRectF inList = shown->mapRectToItem(list, QRectF(0, 0, shown->width(), shown->height()));
+        QVERIFY2(inList.top() >= 0 && inList.bottom() <= list->height(), qPrintable(QString::number(inList.top())));
+        const auto detail = [&](const char *name) {
+            QQuickItem *value = s.find(s.item(name), "infoValue");
+            return value ? value->property("text").toString() : QString("(none)");
+        };
+        QCOMPARE(detail("detailName"), m->getProductEditName(row).toString());
+        const int seconds = m->getProductEditHoldTime(row).toInt();
+        const QString hms = QTime(0, 0).addSecs(seconds).toString("hh:mm:ss");
+        QCOMPARE(detail("detailHoldTime"), holdShown.isEmpty() ? hms : holdShown);
+    }
+
+    // A form left scrolled down would take the next taps on other fields.
+    void editorOpensAtItsTop_data()
+    {
+        QTest::addColumn<QString>("reopenWith");
+        QTest::newRow("add") << "cookbookAdd";
+        QTest::newRow("edit") << "cookbookEdit";
+    }
+    void editorOpensAtItsTop()
+    {
+        QFETCH(QString, reopenWith);
+        QVERIFY(show());
+        unlock();
+        QVERIFY(s.tap("cookbookAdd"));
+        QQuickItem *form = s.item("productEditorForm");
+        QVERIFY(form);
+        const qreal bottom = form->property("contentHeight").toReal() - form->height();
+        QVERIFY2(bottom > 0, "the form fits: nothing to scroll");
+        form->setProperty("contentY", bottom);
+        QVERIFY(s.tap("productEditorCancel"));
+        QVERIFY(s.tap(reopenWith));
+        QVERIFY(s.item("productEditor"));
+        QCOMPARE(form->property("contentY").toReal(), form->property("originY").toReal());
     }
 
     // Empty translations are filled only from the language being typed in when the editor

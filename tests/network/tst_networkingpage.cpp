@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScreen>
 
 namespace {
 
@@ -144,6 +145,10 @@ private slots:
     void statusLinesFollowTheCloud();
     void utilitiesSetUpTheWifi_data();
     void utilitiesSetUpTheWifi();
+    void identityOnlyForAnEnterpriseLogin_data();
+    void identityOnlyForAnEnterpriseLogin();
+    void wifiIconTellsTheLink_data();
+    void wifiIconTellsTheLink();
 };
 
 void tst_NetworkingPage::setsTheNetworkByTapsAndKeys_data()
@@ -416,6 +421,8 @@ void tst_NetworkingPage::statusLinesFollowTheCloud_data()
     QTest::newRow("nothing heard yet") << QStringList() << "" << "";
     QTest::newRow("not provisioned") << QStringList{"provisioningState:notProvisioned"}
                                      << "<b>Provisioning Status:</b> Not provisioned" << "";
+    QTest::newRow("certificate line alone")
+        << QStringList{"certificateState:certificateRequested"} << "" << "<b>Certificate Status:</b> Certificate requested";
     QTest::newRow("provisioning, then permanent keeps the line")
         << QStringList{"provisioningState:provisioning", "provisioningState:permanent"}
         << "<b>Provisioning Status:</b> Provisioning" << "";
@@ -438,6 +445,8 @@ void tst_NetworkingPage::statusLinesFollowTheCloud()
         s.receive({{"event", state.section(':', 0, 0)}, {"state", state.section(':', 1)}});
     QTEST(s.text("provisioningStatus"), "provisioning");
     QTEST(s.text("certificateStatus"), "certificate");
+    // Until the agent reports, the section says so rather than standing empty.
+    QCOMPARE(s.shown("cloudWaiting"), states.isEmpty());
 }
 
 // The Utilities page's button sets the Wi-Fi up again from the cloud's network file,
@@ -472,5 +481,103 @@ void tst_NetworkingPage::utilitiesSetUpTheWifi()
     QTEST(s.config->get_wifiSSID(), "ssid");
     QCOMPARE(networkCalls(s.scratch).contains("ifup wlan0"), answer == "yes");
 }
+// The switch says it is the enterprise login, and only that login shows its identity.
+void tst_NetworkingPage::identityOnlyForAnEnterpriseLogin_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<int>("taps");
+    QTest::addColumn<bool>("identityShown");
+    QTest::newRow("off") << false << 0 << false;
+    QTest::newRow("switched on") << false << 1 << true;
+    QTest::newRow("on") << true << 0 << true;
+    QTest::newRow("switched off") << true << 1 << false;
+}
+
+void tst_NetworkingPage::identityOnlyForAnEnterpriseLogin()
+{
+    QFETCH(bool, stored);
+    QFETCH(int, taps);
+    QFETCH(bool, identityShown);
+    NetworkingScreen s;
+    s.config->set_wpaEnabled(stored);
+    QVERIFY(s.openUnlocked());
+    for (int i = 0; i < taps; ++i)
+        QVERIFY(s.tapRow("wpaEnabledSwitch"));
+    QCOMPARE(s.item("wpaEnabledSwitch")->property("checked").toBool(), stored != (taps % 2 == 1));
+    QTRY_COMPARE(s.shown("wifiIdentityField"), identityShown);
+    QQuickItem *row = s.item("wpaEnabledSwitch")->parentItem()->parentItem();
+    QCOMPARE(row->property("label").toString(), QStringLiteral("WPA2 Enterprise"));
+}
+
+// The dock's Wi-Fi icon on its own. Without a link it must not look like a close button
+// (a cross from corner to corner) nor like nothing: greyed arcs and an amber badge.
+void tst_NetworkingPage::wifiIconTellsTheLink_data()
+{
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<bool>("brightArcs");
+    QTest::addColumn<bool>("badge");
+    QTest::newRow("connected") << true << true << false;
+    QTest::newRow("disconnected") << false << false << true;
+}
+
+void tst_NetworkingPage::wifiIconTellsTheLink()
+{
+    QFETCH(bool, connected);
+    QFETCH(bool, brightArcs);
+    QFETCH(bool, badge);
+    QQmlEngine engine;
+    const auto object = [&engine](const QByteArray &qml) {
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.15\nQtObject { " + qml + " }", QUrl());
+        return component.create();
+    };
+    QScopedPointer<QObject> cabinet(object("property bool iAmMaster: true")),
+        config(object("property bool wifiEnabled: true")),
+        network(object("property bool wifiApConnected: " + QByteArray(connected ? "true" : "false")));
+    engine.rootContext()->setContextProperty(QStringLiteral("cabinetManager"), cabinet.data());
+    engine.rootContext()->setContextProperty(QStringLiteral("configManager"), config.data());
+    engine.rootContext()->setContextProperty(QStringLiteral("tulNetwork"), network.data());
+    QQuickView view(&engine, nullptr);
+    view.setColor(Qt::black);
+    view.setSource(QUrl(QStringLiteral("qrc:/eoltest/WifiStatusIcon.qml")));
+    if (view.status() != QQuickView::Ready)
+        qWarning() << view.errors();
+    QCOMPARE(view.status(), QQuickView::Ready);
+    QQuickItem *icon = view.rootObject();
+    QVERIFY(icon->isVisible() && icon->width() >= 56 && icon->height() >= 56);
+    view.resize(int(icon->width()), int(icon->height()));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // The software scene graph draws into the offscreen screen's backing store.
+    QImage image;
+    const auto grab = [&] {
+        image = view.screen()->grabWindow(view.winId()).toImage();
+        return !image.isNull() && image.pixelColor(image.width() / 2, image.height() - 16) != QColor(Qt::black);
+    };
+    QTRY_VERIFY(grab());
+
+    const auto lightness = [&](int x, int y) { return image.pixelColor(x, y).lightness(); };
+    // The lower left end of a diagonal, where a cross would be drawn, stays background
+    // (the arcs rise above it, the badge sits in the other corner).
+    const int w = image.width(), h = image.height();
+    for (const QPoint p : {QPoint(14, h - 14), QPoint(17, h - 17)})
+        QVERIFY2(lightness(p.x(), p.y()) < 40, qPrintable(QStringLiteral("ink at %1,%2").arg(p.x()).arg(p.y())));
+    // The outer arc's top, bright with a link and greyed without.
+    int top = 0;
+    for (int y = 0; y < h / 2; ++y)
+        top = qMax(top, lightness(w / 2, y));
+    QVERIFY2(top > 40, "no arcs drawn");
+    QCOMPARE(top > 200, brightArcs);
+    // The warning badge: amber in the lower right corner.
+    bool amber = false;
+    for (int y = h / 2; y < h; ++y) {
+        for (int x = w / 2; x < w; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            amber |= c.red() > 200 && c.green() > 140 && c.green() < 210 && c.blue() < 60;
+        }
+    }
+    QCOMPARE(amber, badge);
+}
+
 QTEST_MAIN(tst_NetworkingPage)
 #include "tst_networkingpage.moc"
