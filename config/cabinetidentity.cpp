@@ -133,7 +133,7 @@ bool CabinetIdentity::saveCabinetSerialModelNumbers()
     for (const char *key : IdentityKeys)
         text += QByteArray(key) + '=' + m_config->property(key).toString().toUtf8() + '\n';
     QString error;
-    if (!SafeFileWriter::writeFile(identityFilePath(), text, &error)) {
+    if (!SafeFileWriter::writeFile(identityFilePath(), text, &error, SafeFileWriter::OwnerOnly)) {
         qWarning() << "Unable to Open File for writing:" << identityFilePath() << error;
         return false;
     }
