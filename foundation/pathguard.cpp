@@ -66,7 +66,8 @@ QString linkOrHiddenBelow(const QString &folder, const QString &root)
 }
 
 // Empty when `path` lies in one of `roots` once device paths are placed where this machine
-// keeps them and links are looked at; otherwise why not.
+// keeps them and links are looked at; otherwise why not. The innermost root holding it is
+// the one walked down from: a root may itself be a link.
 QString resolvedRefusal(const QString &path, const QStringList &roots)
 {
     const QString folder = TulPaths::local(path);
@@ -109,12 +110,7 @@ QString PathGuard::folderRefusal(const QString &path, const QStringList &roots)
 {
     if (!path.startsWith(QLatin1Char('/')) || hasNul(path) || hasDotDot(path))
         return QStringLiteral("not a plain absolute path");
-    const QString folder = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-    for (const QString &root : roots) {
-        if (folder == root || TulPaths::isInside(folder, root))
-            return resolvedRefusal(folder, roots);
-    }
-    return QStringLiteral("not below its root");
+    return resolvedRefusal(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'), roots);
 }
 
 QString PathGuard::refusal(const QString &property, const QString &value)

@@ -49,6 +49,11 @@ private slots:
         QVERIFY(!QFileInfo::exists(SafeFileWriter::temporaryPath(path)));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: cannot create"));
         QVERIFY(!SafeFileWriter::writeFile(scratch.root() + "no/such/dir/file", "x"));
+        // A path climbing out of the root with ".." is not a path of the root's.
+        QVERIFY(QDir().mkpath(scratch.root() + "a"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: refused .*: not a plain path"));
+        QVERIFY(!SafeFileWriter::writeFile(scratch.root() + "a/../../outside.txt", "x"));
+        QVERIFY(!QFileInfo::exists(scratch.base() + "/outside.txt"));
     }
 
     // A power cut: the writer killed at a random moment leaves the old or the new file.
