@@ -144,7 +144,7 @@ bool CabinetIdentity::saveCabinetSerialModelNumbers()
     for (const char *key : IdentityKeys)
         text += QByteArray(key) + '=' + m_config->property(key).toString().toUtf8() + '\n';
     QString error;
-    if (!SafeFileWriter::writeFile(path, text, &error)) {
+    if (!SafeFileWriter::writeFile(path, text, &error, SafeFileWriter::OwnerOnly)) {
         qWarning() << "Unable to Open File for writing:" << path << error;
         restoreStoredNumbers();
         return false;

@@ -557,7 +557,9 @@ bool ConfigurationManager::saveConfigFile()
     if (!c || !c->get_isConfigured())
         return false;
     QString error;
-    const bool written = SafeFileWriter::writeFile(configFilePath(), configFileText(), &error);
+    // The pass phrase and the PIN digest: for the owner's eyes only.
+    const bool written = SafeFileWriter::writeFile(configFilePath(), configFileText(), &error,
+                                                   SafeFileWriter::OwnerOnly);
     if (!written)
         qDebug() << "Unable to Open File for writing !!! No config saved." << error;
     syncAfterSave();

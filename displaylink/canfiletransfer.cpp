@@ -99,7 +99,11 @@ QString CanFileTransfer::storeReceived(int transferId, const QByteArray &payload
         return QString();
     }
     const QString target = TulPaths::rootPath(name);
-    if (!SafeFileWriter::writeFile(target, content)) {
+    // The settings file holds the pass phrase and the PIN digest.
+    const SafeFileWriter::Access access = transferId == CanMsg::TUL_MULT_FILE_TRASFER_CONFIG
+        ? SafeFileWriter::OwnerOnly
+        : SafeFileWriter::Shared;
+    if (!SafeFileWriter::writeFile(target, content, nullptr, access)) {
         qWarning() << "CAN file transfer" << transferId << ": cannot store" << target;
         return QString();
     }

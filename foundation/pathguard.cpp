@@ -3,7 +3,10 @@
 #include "tulpaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -37,6 +40,51 @@ QStringList dataRoots()
     return {QStringLiteral("/root/"), TulPaths::rootDir()};
 }
 
+// Why `folder` (at or below `root`, both as this machine keeps them) may not be used:
+// a hidden folder, or a folder that is a link, on the way down from the root. A folder
+// not made yet ends the walk: nothing below it exists to lead elsewhere.
+QString linkOrHiddenBelow(const QString &folder, const QString &root)
+{
+    bool ok = false;
+    const QStringList steps = TulPaths::stepsBelow(folder, root, &ok);
+    if (!ok)
+        return QStringLiteral("not below its root");
+    for (const QString &step : steps) {
+        if (step.startsWith(QLatin1Char('.')))
+            return QStringLiteral("a hidden folder");
+    }
+    QString reached = root;
+    for (const QString &step : steps) {
+        reached = QDir(reached).filePath(step);
+        struct stat info;
+        if (::lstat(QFile::encodeName(reached).constData(), &info) != 0)
+            return QString();
+        if (S_ISLNK(info.st_mode))
+            return QStringLiteral("a folder that is a link");
+    }
+    return QString();
+}
+
+// Empty when `path` lies in one of `roots` once device paths are placed where this machine
+// keeps them and links are looked at; otherwise why not. The innermost root holding it is
+// the one walked down from: a root may itself be a link.
+QString resolvedRefusal(const QString &path, const QStringList &roots)
+{
+    const QString folder = TulPaths::local(path);
+    QString holder;
+    int fewest = -1;
+    for (const QString &root : roots) {
+        bool ok = false;
+        const QString local = TulPaths::local(root);
+        const int steps = TulPaths::stepsBelow(folder, local, &ok).size();
+        if (ok && (fewest < 0 || steps < fewest)) {
+            holder = local;
+            fewest = steps;
+        }
+    }
+    return holder.isEmpty() ? QStringLiteral("not below its root") : linkOrHiddenBelow(folder, holder);
+}
+
 } // namespace
 
 bool PathGuard::guards(const QString &property)
@@ -55,26 +103,28 @@ bool PathGuard::isPlainFileName(const QString &name)
 
 bool PathGuard::isFolderWithin(const QString &path, const QStringList &roots)
 {
+    return folderRefusal(path, roots).isEmpty();
+}
+
+QString PathGuard::folderRefusal(const QString &path, const QStringList &roots)
+{
     if (!path.startsWith(QLatin1Char('/')) || hasNul(path) || hasDotDot(path))
-        return false;
-    const QString folder = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-    for (const QString &root : roots) {
-        if (folder == root || TulPaths::isInside(folder, root))
-            return true;
-    }
-    return false;
+        return QStringLiteral("not a plain absolute path");
+    return resolvedRefusal(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'), roots);
 }
 
 QString PathGuard::refusal(const QString &property, const QString &value)
 {
     if (property == QLatin1String("usbPath")) {
-        if (!isFolderWithin(value, flashRoots()))
-            return QStringLiteral("not a folder of the flash drive");
+        const QString why = folderRefusal(value, flashRoots());
+        if (!why.isEmpty())
+            return QStringLiteral("not a folder of the flash drive: ") + why;
     } else if (property == QLatin1String("localPath") || property == QLatin1String("ovImportDir")) {
         // The import screen lists the flash drive or the cabinet's own menus folder.
         const QStringList roots = property == QLatin1String("localPath") ? dataRoots() : dataRoots() + flashRoots();
-        if (!isFolderWithin(value, roots))
-            return QStringLiteral("not a folder of the cabinet's data or the flash drive");
+        const QString why = folderRefusal(value, roots);
+        if (!why.isEmpty())
+            return QStringLiteral("not a folder of the cabinet's data or the flash drive: ") + why;
     } else if (property == QLatin1String("ovImportFilename") || property == QLatin1String("updateMenuTimeStamp")) {
         // Empty: no file chosen. The time-stamp file is removed after the import.
         if (!value.isEmpty() && !isPlainFileName(value))

@@ -1,10 +1,14 @@
 #include "safefilewriter.h"
 
+#include "tulpaths.h"
+
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstring>
@@ -54,6 +58,74 @@ bool writeAll(int fd, const QByteArray &data)
     return true;
 }
 
+// The folder of `path` and the file's name in it. Below a root, every folder is opened
+// without following a link; the root itself is taken as configured.
+struct Folder
+{
+    int fd = -1;
+    QByteArray name;
+    ~Folder()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool openFolder(const QString &path, Folder *folder, QString *errorText)
+{
+    const QString absolute = QFileInfo(path).isAbsolute() ? path : QDir::current().absoluteFilePath(path);
+    const QString dir = QFileInfo(absolute).path();
+    folder->name = QFile::encodeName(QFileInfo(absolute).fileName());
+    if (folder->name.isEmpty() || folder->name == "." || folder->name == ".."
+        || absolute.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+        return fail(errorText, QStringLiteral("refused %1: not a plain path").arg(path));
+    const QString root = TulPaths::rootHolding(dir);
+    bool below = false;
+    const QStringList steps = root.isEmpty() ? QStringList() : TulPaths::stepsBelow(dir, root, &below);
+    const QString start = root.isEmpty() ? dir : root;
+    folder->fd = ::open(QFile::encodeName(start).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder->fd < 0)
+        return fail(errorText, osError(QStringLiteral("cannot create"), path));
+    QString reached = start;
+    for (const QString &step : steps) {
+        reached = QDir(reached).filePath(step);
+        const int next = ::openat(folder->fd, QFile::encodeName(step).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0) {
+            if (errno == ELOOP || errno == ENOTDIR) {
+                return fail(errorText, QStringLiteral("refused %1: the folder %2 is a link or not a folder")
+                                           .arg(path, reached));
+            }
+            return fail(errorText, osError(QStringLiteral("cannot create"), path));
+        }
+        ::close(folder->fd);
+        folder->fd = next;
+    }
+    return true;
+}
+
+mode_t modeOf(SafeFileWriter::Access access)
+{
+    return access == SafeFileWriter::OwnerOnly ? 0600 : 0644;
+}
+
+// Removes whatever is at the name (a link itself, never its target; a stale file of a
+// killed save too) and creates the file exclusively: whatever appears in between makes
+// O_EXCL fail instead of being written through.
+int createIn(const Folder &folder, const QByteArray &name, SafeFileWriter::Access access, const QString &path,
+             QString *errorText)
+{
+    if (::unlinkat(folder.fd, name.constData(), 0) != 0 && errno != ENOENT) {
+        fail(errorText, osError(QStringLiteral("cannot remove the stale"), path));
+        return -1;
+    }
+    const int fd = ::openat(folder.fd, name.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modeOf(access));
+    if (fd < 0)
+        fail(errorText, osError(QStringLiteral("cannot create"), path));
+    return fd;
+}
+
 } // namespace
 
 bool SafeFileWriter::syncDirectory(const QString &dirPath)
@@ -69,25 +141,19 @@ bool SafeFileWriter::syncDirectory(const QString &dirPath)
 
 int SafeFileWriter::createFresh(const QString &path, QString *errorText)
 {
-    const QByteArray name = QFile::encodeName(path);
-    // unlink removes a link itself, never its target; a stale file of a killed save goes
-    // too. Whatever appears in between makes O_EXCL fail instead of being written through.
-    if (::unlink(name.constData()) != 0 && errno != ENOENT) {
-        fail(errorText, osError(QStringLiteral("cannot remove the stale"), path));
+    Folder folder;
+    if (!openFolder(path, &folder, errorText))
         return -1;
-    }
-    const int fd = ::open(name.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        fail(errorText, osError(QStringLiteral("cannot create"), path));
-    return fd;
+    return createIn(folder, folder.name, Shared, path, errorText);
 }
 
 namespace {
 
-bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *errorText)
+// Writes `name` in `folder` afresh, checked and fsync'ed; nothing is left there on failure.
+bool writeNewIn(const Folder &folder, const QByteArray &name, const QByteArray &data,
+                SafeFileWriter::Access access, const QString &path, QString *errorText)
 {
-    const int fd = SafeFileWriter::createFresh(path, errorText);
+    const int fd = createIn(folder, name, access, path, errorText);
     if (fd < 0)
         return false;
     bool ok = writeAll(fd, data);
@@ -101,7 +167,7 @@ bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *
         problem = osError(QStringLiteral("cannot close"), path);
     }
     if (!ok) {
-        ::unlink(QFile::encodeName(path).constData());
+        ::unlinkat(folder.fd, name.constData(), 0);
         return fail(errorText, problem);
     }
     return true;
@@ -109,24 +175,30 @@ bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *
 
 } // namespace
 
-bool SafeFileWriter::writeNewFile(const QString &path, const QByteArray &data, QString *errorText)
+bool SafeFileWriter::writeNewFile(const QString &path, const QByteArray &data, QString *errorText, Access access)
 {
     QMutexLocker lock(&saveMutex());
-    return writeNewFileUnlocked(path, data, errorText);
+    Folder folder;
+    return openFolder(path, &folder, errorText) && writeNewIn(folder, folder.name, data, access, path, errorText);
 }
 
-bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QString *errorText)
+bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QString *errorText, Access access)
 {
     QMutexLocker lock(&saveMutex());
-    const QString tmp = temporaryPath(path);
-    if (!writeNewFileUnlocked(tmp, data, errorText))
+    Folder folder;
+    if (!openFolder(path, &folder, errorText))
         return false;
-    if (::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path).constData()) != 0) {
+    // The temporary file and the rename stay in the folder opened above, whatever is
+    // done to the path meanwhile.
+    const QByteArray tmp = QFile::encodeName(QFileInfo(temporaryPath(path)).fileName());
+    if (!writeNewIn(folder, tmp, data, access, temporaryPath(path), errorText))
+        return false;
+    if (::renameat(folder.fd, tmp.constData(), folder.fd, folder.name.constData()) != 0) {
         const QString problem = osError(QStringLiteral("cannot rename over"), path);
-        ::unlink(QFile::encodeName(tmp).constData());
+        ::unlinkat(folder.fd, tmp.constData(), 0);
         return fail(errorText, problem);
     }
-    if (!syncDirectory(QFileInfo(path).absolutePath()))
+    if (::fsync(folder.fd) != 0)
         qWarning() << "Safe write: cannot sync the folder of" << path;
     return true;
 }
@@ -134,11 +206,14 @@ bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QStr
 bool SafeFileWriter::appendToFile(const QString &path, const QByteArray &data, QString *errorText)
 {
     QMutexLocker lock(&saveMutex());
-    const QByteArray name = QFile::encodeName(path);
+    Folder folder;
+    if (!openFolder(path, &folder, errorText))
+        return false;
+    const char *name = folder.name.constData();
     // O_NONBLOCK: a FIFO planted at the name must not hang the writer.
-    int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    int fd = ::openat(folder.fd, name, O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT)
-        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        fd = ::openat(folder.fd, name, O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return fail(errorText, osError(QStringLiteral("cannot open"), path));
     struct stat st;

@@ -14,17 +14,26 @@
 // anew (O_EXCL, O_NOFOLLOW) after whatever was left there is removed, so a symbolic or
 // hard link planted in the data root cannot redirect a save to another file. The rename
 // replaces a link at the target itself, never the file it points to.
+//
+// Below the data root and the flash-drive root no folder on the way to the file is taken
+// through a link: each is opened without following one, so a folder replaced by a link
+// (to /etc, or to another folder of the root) makes the write fail, and the caller keeps
+// what it meant to write. Paths outside both roots (system files) are written as named.
 class SafeFileWriter
 {
 public:
+    // Who may read the file: OwnerOnly (mode 0600) for files holding a pass phrase or a
+    // PIN. The file is always created anew, so an older file's wider mode does not stay.
+    enum Access { Shared, OwnerOnly };
+
     static bool writeFile(const QString &path, const QByteArray &data,
-                          QString *errorText = nullptr);
+                          QString *errorText = nullptr, Access access = Shared);
 
     // The first half of a save, for chains that move the file themselves (".New" and
     // "/bin/mv"): `path` is created afresh as above, written, checked and fsync'ed.
     // On failure nothing is left at `path`.
     static bool writeNewFile(const QString &path, const QByteArray &data,
-                             QString *errorText = nullptr);
+                             QString *errorText = nullptr, Access access = Shared);
 
     // Removes whatever is at `path` (file or link, never a link's target) and creates an
     // empty file there exclusively. Returns the open descriptor (O_WRONLY|O_CLOEXEC) or -1.

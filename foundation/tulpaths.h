@@ -25,6 +25,16 @@ public:
 
     // True when `path` (after resolving "." and "..") lies inside `dir`.
     static bool isInside(const QString &path, const QString &dir);
+
+    // A path the device names ("/root/...", "/media/sda1/...") where this machine keeps
+    // it; a path already below a moved root, or any other path, as it is.
+    static QString local(const QString &path);
+    // The data root or the flash-drive root holding the absolute `path` as written (the
+    // longer when both do); empty for neither, or when `path` climbs with "..".
+    static QString rootHolding(const QString &path);
+    // The names of the folders from `root` down to `path`, "" and "." left out; empty
+    // when `path` is not at or below `root` or climbs with "..".
+    static QStringList stepsBelow(const QString &path, const QString &root, bool *ok);
 };
 
 #endif // TULPATHS_H

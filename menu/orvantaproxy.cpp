@@ -274,7 +274,8 @@ void OrvantaProxy::findOvFile_onEntry()
 {
     const QString dir = automaticUpdateDir();
     qDebug().noquote() << "1: findOvFile_onEntry: " + dir;
-    if (!QFileInfo(dir).isDir()) {
+    // A folder replaced by a link is not read (nor emptied) by the import.
+    if (!QFileInfo(dir).isDir() || refusesPath("ovImportDir", dir)) {
         emit noOvAutoImport();
         return;
     }

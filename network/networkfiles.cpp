@@ -5,7 +5,6 @@
 #include "tulpaths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -90,11 +89,12 @@ void appendStanza(QByteArray &text, const QString &name, bool isStatic, const QS
         text += "    gateway " + gateway.toLatin1() + "\n";
 }
 
-bool writeOne(const QString &path, const QByteArray &data)
+bool writeOne(const QString &path, const QByteArray &data,
+              SafeFileWriter::Access access = SafeFileWriter::Shared)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
-    if (!SafeFileWriter::writeFile(path, data, &error)) {
+    if (!SafeFileWriter::writeFile(path, data, &error, access)) {
         qCWarning(lcNetwork).noquote() << "Unable to write" << path << ":" << error;
         return false;
     }
@@ -255,10 +255,9 @@ bool NetworkFiles::write(const NetworkSettings &settings)
                                        << "- the network files are left as they were";
         return false;
     }
-    // The supplicant file holds the pass phrase: readable by its owner only.
-    const bool supplicant = writeOne(supplicantPath(), supplicantText(settings));
-    if (supplicant)
-        QFile::setPermissions(supplicantPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // The supplicant file holds the pass phrase: readable by its owner only, from the
+    // moment it exists.
+    const bool supplicant = writeOne(supplicantPath(), supplicantText(settings), SafeFileWriter::OwnerOnly);
     const bool interfaces = supplicant && writeOne(interfacesPath(), interfacesText(settings));
     return supplicant && interfaces;
 }

@@ -1,3 +1,4 @@
+#include "cabinetidentity.h"
 #include "configurationmanager.h"
 #include "fakecabinetcore.h"
 #include "roleitemmodel.h"
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTimeZone>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,6 +83,8 @@ private slots:
     void missingOrOversizedFileKeepsDefaults_data();
     void missingOrOversizedFileKeepsDefaults();
     void failedOrRefusedWriteKeepsTheFile();
+    void secretFilesAreOwnerOnly_data();
+    void secretFilesAreOwnerOnly();
     void languages();
     void timeZones();
     void preferencesAndLanguagePages();
@@ -369,6 +374,29 @@ void TestConfigurationManager::failedOrRefusedWriteKeepsTheFile()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed"));
     QVERIFY(!f.config->saveConfigFile());
     QCOMPARE(f.file(), before);
+}
+
+// The settings file holds the Wi-Fi pass phrase and the PIN digest, the identity file
+// the cabinet's identity: a file left readable by all is narrowed at the next save.
+void TestConfigurationManager::secretFilesAreOwnerOnly_data()
+{
+    QTest::addColumn<bool>("identity");
+    QTest::newRow("settings file") << false;
+    QTest::newRow("identity file") << true;
+}
+
+void TestConfigurationManager::secretFilesAreOwnerOnly()
+{
+    QFETCH(bool, identity);
+    Fixture f;
+    const QString path = identity ? CabinetIdentity::identityFilePath() : ConfigurationManager::configFilePath();
+    QVERIFY(f.scratch.writeRootFile(QFileInfo(path).fileName(), "wifiPassword=old\n"));
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+    f.config->set_wifiPassword(QStringLiteral("pass phrase"));
+    QVERIFY(identity ? f.config->saveCabinetSerialModelNumbers() : f.config->saveConfigFile());
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), 0600);
 }
 
 void TestConfigurationManager::languages()

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 static QByteArray readAll(const QString &path)
 {
@@ -48,6 +49,11 @@ private slots:
         QVERIFY(!QFileInfo::exists(SafeFileWriter::temporaryPath(path)));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: cannot create"));
         QVERIFY(!SafeFileWriter::writeFile(scratch.root() + "no/such/dir/file", "x"));
+        // A path climbing out of the root with ".." is not a path of the root's.
+        QVERIFY(QDir().mkpath(scratch.root() + "a"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: refused .*: not a plain path"));
+        QVERIFY(!SafeFileWriter::writeFile(scratch.root() + "a/../../outside.txt", "x"));
+        QVERIFY(!QFileInfo::exists(scratch.base() + "/outside.txt"));
     }
 
     // A power cut: the writer killed at a random moment leaves the old or the new file.
@@ -106,6 +112,98 @@ private slots:
             QCOMPARE(readAll(path), QByteArray("new"));
             QVERIFY(!QFileInfo(path).isSymLink() && !QFileInfo::exists(SafeFileWriter::temporaryPath(path)));
         }
+    }
+
+    // A folder below the data root or the drive that is a link is refused, wherever it
+    // points; the same record goes in once a real folder stands there again.
+    void linkedFoldersAreRefused_data()
+    {
+        QTest::addColumn<bool>("onDrive");
+        QTest::addColumn<QString>("linked");  // the folder replaced by a link
+        QTest::addColumn<QString>("file");    // below the root
+        QTest::addColumn<bool>("outside");    // the link leads out of the root, else to a folder in it
+        QTest::addColumn<QString>("writer");
+        QTest::newRow("error log") << false << "errorLogs" << "errorLogs/el240315.txt" << true << "appendToFile";
+        QTest::newRow("HACCP log") << false << "haccpLogs" << "haccpLogs/haccpLog.json.New" << true << "writeNewFile";
+        QTest::newRow("screenshot") << false << "screenshots" << "screenshots/tul_1.png" << true << "writeFile";
+        QTest::newRow("folder to a folder of the root") << false << "screenshots" << "screenshots/tul_1.png" << false
+                                                        << "writeFile";
+        QTest::newRow("a folder further up") << false << "updates" << "updates/menu/menu.json" << true << "writeFile";
+        QTest::newRow("export folder on the drive") << true << "exports" << "exports/log.csv" << true << "createFresh";
+    }
+    void linkedFoldersAreRefused()
+    {
+        QFETCH(bool, onDrive);
+        QFETCH(QString, linked);
+        QFETCH(QString, file);
+        QFETCH(bool, outside);
+        QFETCH(QString, writer);
+        ScratchRoots scratch;
+        const QString root = onDrive ? scratch.flash() : scratch.root();
+        const QString target = outside ? scratch.base() + "/elsewhere/" : scratch.root() + "other/";
+        const QString below = QFileInfo(file).path().mid(linked.size()); // "" or "/menu"
+        QVERIFY(QDir().mkpath(target + below));
+        QVERIFY(QFile::link(target, root + linked));
+        auto write = [&](const QByteArray &record, QString *error) {
+            const QString path = root + file;
+            if (writer == "createFresh") {
+                const int fd = SafeFileWriter::createFresh(path, error);
+                const bool ok = fd >= 0 && ::write(fd, record.constData(), size_t(record.size())) == record.size();
+                if (fd >= 0)
+                    ::close(fd);
+                return ok;
+            }
+            return writer == "writeFile"  ? SafeFileWriter::writeFile(path, record, error)
+                : writer == "writeNewFile" ? SafeFileWriter::writeNewFile(path, record, error)
+                                           : SafeFileWriter::appendToFile(path, record, error);
+        };
+        QString error;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: refused .* is a link"));
+        QVERIFY(!write("record\n", &error));
+        QVERIFY2(error.contains(root + linked), qPrintable(error));
+        QCOMPARE(QDir(target + below).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+
+        QVERIFY(QFile::remove(root + linked));
+        QVERIFY(QDir().mkpath(QFileInfo(root + file).path()));
+        QVERIFY(write("record\n", &error));
+        QCOMPARE(readAll(root + file), QByteArray("record\n"));
+    }
+
+    // Files holding a pass phrase or a PIN are the owner's alone, also when an older
+    // file was readable by everyone; other files stay readable by all.
+    void accessOfTheWrittenFile_data()
+    {
+        QTest::addColumn<int>("access");
+        QTest::addColumn<int>("oldMode"); // 0: no older file
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("owner only, new") << int(SafeFileWriter::OwnerOnly) << 0 << "writeFile" << 0600;
+        QTest::newRow("owner only over 0644") << int(SafeFileWriter::OwnerOnly) << 0644 << "writeFile" << 0600;
+        QTest::newRow("owner only over 0666, new file") << int(SafeFileWriter::OwnerOnly) << 0666 << "writeNewFile"
+                                                        << 0600;
+        QTest::newRow("shared") << int(SafeFileWriter::Shared) << 0 << "writeFile" << 0644;
+    }
+    void accessOfTheWrittenFile()
+    {
+        QFETCH(int, access);
+        QFETCH(int, oldMode);
+        QFETCH(QString, writer);
+        QFETCH(int, mode);
+        ScratchRoots scratch;
+        const QString path = scratch.root() + "config.txt";
+        if (oldMode) {
+            QVERIFY(scratch.writeRootFile("config.txt", "wifiPassword=old\n"));
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(oldMode)), 0);
+        }
+        const mode_t savedMask = ::umask(022);
+        const auto how = SafeFileWriter::Access(access);
+        const bool ok = writer == "writeFile" ? SafeFileWriter::writeFile(path, "wifiPassword=new\n", nullptr, how)
+                                              : SafeFileWriter::writeNewFile(path, "wifiPassword=new\n", nullptr, how);
+        ::umask(savedMask);
+        QVERIFY(ok);
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), mode);
     }
 };
 

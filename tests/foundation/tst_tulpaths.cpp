@@ -11,6 +11,8 @@ private slots:
     void defaultsAreTheDevicePaths();
     void overridesMoveEveryRoot();
     void isInsideRejectsEscapes();
+    void localPlacesDevicePaths_data();
+    void localPlacesDevicePaths();
 };
 
 void TestTulPaths::defaultsAreTheDevicePaths()
@@ -49,6 +51,34 @@ void TestTulPaths::isInsideRejectsEscapes()
     QVERIFY(!TulPaths::isInside(QStringLiteral("/root/../etc/passwd"), QStringLiteral("/root/")));
     QVERIFY(!TulPaths::isInside(QStringLiteral("/rootkit"), QStringLiteral("/root/")));
     QVERIFY(!TulPaths::isInside(QStringLiteral("/root/"), QStringLiteral("/root/")));
+}
+
+// "<root>" and "<flash>" stand for the moved roots.
+void TestTulPaths::localPlacesDevicePaths_data()
+{
+    QTest::addColumn<QString>("rootDir");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("local");
+    QTest::newRow("data root") << "" << "/root/fwupdate/" << "<root>fwupdate/";
+    QTest::newRow("the drive") << "" << "/media/sda1/MENU_1.json" << "<flash>MENU_1.json";
+    QTest::newRow("the drives' folder") << "" << "/media/" << "/media/";
+    QTest::newRow("not the data root") << "" << "/rootfs/x" << "/rootfs/x";
+    QTest::newRow("already moved") << "" << "<root>menu.json" << "<root>menu.json";
+    QTest::newRow("moved below the device's root") << "/root/sim/" << "/root/sim/menu.json" << "/root/sim/menu.json";
+}
+
+void TestTulPaths::localPlacesDevicePaths()
+{
+    QFETCH(QString, rootDir);
+    QFETCH(QString, path);
+    QFETCH(QString, local);
+    ScratchRoots scratch;
+    if (!rootDir.isEmpty())
+        scratch.setVariable("TUL_ROOT_DIR", rootDir);
+    auto placed = [](QString text) {
+        return text.replace("<root>", TulPaths::rootDir()).replace("<flash>", TulPaths::flashDir());
+    };
+    QCOMPARE(TulPaths::local(placed(path)), placed(local));
 }
 
 QTEST_APPLESS_MAIN(TestTulPaths)

@@ -141,6 +141,9 @@ void TstOrvantaProxy::automaticImport_data()
         << QStringList{"bad.tul=bad_header_crc.tul", past} << "bad.tul" << false << QStringList() << "doneState";
     QTest::newRow("only a stamp") << QStringList{past} << "" << false << QStringList{past} << "nothingToDo";
     QTest::newRow("no folder") << QStringList() << "" << false << QStringList() << "nothingToDo";
+    // "@": the update folder's parent is a link to a folder outside the data root.
+    QTest::newRow("linked folder neither read nor emptied")
+        << QStringList{"@", "m.tul=good.tul"} << "" << false << QStringList{"m.tul"} << "nothingToDo";
 }
 
 void TstOrvantaProxy::automaticImport()
@@ -152,6 +155,11 @@ void TstOrvantaProxy::automaticImport()
     QFETCH(QString, endState);
 
     const QString dir = OrvantaProxy::automaticUpdateDir();
+    if (files.value(0) == "@") {
+        const QString outside = c->roots.base() + "/outside/";
+        QVERIFY(QDir().mkpath(outside) && QFile::link(outside, TulPaths::rootPath("updates")));
+        files.removeFirst();
+    }
     if (!files.isEmpty())
         QVERIFY(makeFiles(dir, files));
     QSignalSpy importedMenu(m_proxy, &OrvantaProxy::importedMenu);
