@@ -9,6 +9,8 @@
 //   bench_holdingidle [interval s] [rounds] [settling s]     (defaults 10, 5 and 5)
 // CPU time is the run time of every thread of a process (/proc/<pid>/task/*/schedstat, in
 // ns); frames are counted from the scene graph's render-loop timing lines.
+#include "procstat.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -120,22 +122,6 @@ QPair<int, int> productTemperatures(int productId)
             return {p.value(QLatin1String("lowerTemp")).toInt(), p.value(QLatin1String("upperTemp")).toInt()};
     }
     return {0, 0};
-}
-
-// Run time of every thread of a process in ns; -1 when it cannot be read.
-qint64 cpuNs(qint64 pid)
-{
-    const QString base = QStringLiteral("/proc/%1/task").arg(pid);
-    const QStringList tasks = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    if (tasks.isEmpty())
-        return -1;
-    qint64 sum = 0;
-    for (const QString &task : tasks) {
-        QFile stat(base + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
-        if (stat.open(QIODevice::ReadOnly))
-            sum += stat.readAll().split(' ').value(0).toLongLong();
-    }
-    return sum;
 }
 
 // A child whose merged output is drained all the time, so that it never blocks on a
@@ -305,7 +291,7 @@ Reading readGroup(const Children &group)
 {
     Reading r;
     for (Child *child : group) {
-        const qint64 ns = cpuNs(child->pid());
+        const qint64 ns = ProcStat::cpuNs(child->pid());
         if (ns < 0)
             return {-1, 0};
         r.ns += ns;
