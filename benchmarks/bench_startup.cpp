@@ -184,6 +184,10 @@ void printRow(const char *what, const char *unit, const QList<Sample> &cabinet, 
         const double median = medianOf(c) - medianOf(t);
         std::printf("difference %+.1f / %+.1f %s (target <= +%.0f: %s); %d alternated rounds (min / median)\n",
                     minOf(c) - minOf(t), median, unit, target, median <= target ? "met" : "NOT met", int(c.size()));
+    } else if (medianOf(t) <= 0) {
+        // A window with nothing left to do after its first frame spends nothing: no ratio.
+        std::printf("ratio n/a (the floor is idle; target <= %.1f x: NOT met); %d alternated rounds (min / median)\n",
+                    target, int(c.size()));
     } else {
         const double median = medianOf(c) / medianOf(t);
         std::printf("ratio %.2f / %.2f x (target <= %.1f x: %s); %d alternated rounds (min / median)\n",
