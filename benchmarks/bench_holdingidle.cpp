@@ -9,6 +9,7 @@
 //   bench_holdingidle [interval s] [rounds] [settling s]     (defaults 10, 5 and 5)
 // CPU time is the run time of every thread of a process (/proc/<pid>/task/*/schedstat, in
 // ns); frames are counted from the scene graph's render-loop timing lines.
+#include "cabinetroot.h"
 #include "procstat.h"
 
 #include <QCoreApplication>
@@ -94,19 +95,6 @@ Window {
 int productOfBin(int bin)
 {
     return bin / BinsPerZone % 11 + 1;
-}
-
-QByteArray dayPartsJson()
-{
-    QJsonArray locations;
-    for (int bin = 0; bin < Bins; ++bin) // the file counts bins from 1
-        locations.append(QJsonObject{{QStringLiteral("bin"), bin + 1}, {QStringLiteral("productId"), productOfBin(bin)}});
-    const QJsonObject dayPart{{QStringLiteral("daypartName"), QJsonObject{{QStringLiteral("eng_USA"), QStringLiteral("All day")}}},
-                              {QStringLiteral("inUse"), true},
-                              {QStringLiteral("productLocations"), locations}};
-    return QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
-                                     {QStringLiteral("layout"), QJsonArray{dayPart}}})
-        .toJson();
 }
 
 // (lower, upper) set temperature of a product of the default menu; (0, 0) if unknown.
@@ -450,7 +438,7 @@ int holdingIdle(const QString &base, int intervalMs, int rounds, int settleMs)
     for (bool scene : {true, false}) {
         QProcessEnvironment env = baseEnvironment(base);
         const QString root = base + (scene ? QStringLiteral("/holding/") : QStringLiteral("/holding-bare/"));
-        if (!seedRoot(root, QStringLiteral(PERSONALITY), dayPartsJson()))
+        if (!seedRoot(root, QStringLiteral(PERSONALITY), CabinetRoot::dayPartsJson(Bins, productOfBin)))
             return fail(QStringLiteral("cannot seed the data root in %1").arg(root));
         env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
         env.insert(QStringLiteral("TUL_CAN_INTERFACE"), freeCanBus());

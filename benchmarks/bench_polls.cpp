@@ -4,6 +4,7 @@
 // not counted with the program's. A wake-up is a voluntary context switch of the main
 // thread (it slept in poll and something woke it). Also the main thread's CPU time.
 //   bench_polls [seconds per sample] [rounds] [settling seconds]   (defaults 10, 5, 5)
+#include "cabinetroot.h"
 #include "ioboardsimulator.h"
 #include "procstat.h"
 
@@ -80,15 +81,9 @@ int main(int argc, char *argv[])
     identity.close();
     QTcpServer probe; // a free port for the virtual CAN bus, which the program serves
     probe.listen(QHostAddress::LocalHost, 0);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
-    env.insert(QStringLiteral("TUL_FLASH_DIR"), scratch.path() + QStringLiteral("/flash/"));
-    env.insert(QStringLiteral("TUL_SYSTEM_DIR"), scratch.path() + QStringLiteral("/system/"));
-    env.insert(QStringLiteral("TUL_TOOLS_DIR"), QStringLiteral(TUL_SOURCE_DIR "/tools/standins"));
-    env.insert(QStringLiteral("TUL_TOOLS_LOG"), scratch.path() + QStringLiteral("/tools.log"));
-    env.insert(QStringLiteral("TUL_CAN_INTERFACE"), QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
+    QProcessEnvironment env = CabinetRoot::environment(
+        scratch.path(), root, QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
     probe.close();
-    env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QStringLiteral("0"));
     env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
     env.insert(QStringLiteral("TUL_IOBOARD_PORT"), boards.devicePath());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

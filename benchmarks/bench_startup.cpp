@@ -5,6 +5,7 @@
 // that frame, and the peak memory (VmHWM) at the end of those 2 s. After a warm-up of
 // each, the two run alternately; min and median of each and their ratios are printed.
 //   bench_startup [rounds]        (default 20, at least 5)
+#include "cabinetroot.h"
 #include "procstat.h"
 
 #include <QCoreApplication>
@@ -76,15 +77,7 @@ bool writeFile(const QString &path, const QByteArray &data)
 bool seedRoot(const QString &root)
 {
     QDir().mkpath(root);
-    QJsonArray locations;
-    for (int bin = 0; bin < Bins; ++bin) // the file counts bins from 1
-        locations.append(QJsonObject{{QStringLiteral("bin"), bin + 1}, {QStringLiteral("productId"), productOfBin(bin)}});
-    const QJsonObject dayPart{{QStringLiteral("daypartName"), QJsonObject{{QStringLiteral("eng_USA"), QStringLiteral("All day")}}},
-                              {QStringLiteral("inUse"), true},
-                              {QStringLiteral("productLocations"), locations}};
-    const QByteArray dayParts = QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
-                                                          {QStringLiteral("layout"), QJsonArray{dayPart}}})
-                                    .toJson();
+    const QByteArray dayParts = CabinetRoot::dayPartsJson(Bins, productOfBin);
     return QFile::copy(QStringLiteral(PERSONALITY), root + QFileInfo(QStringLiteral(PERSONALITY)).fileName())
         && writeFile(root + QStringLiteral("serialModelNums.txt"), "serialNumber=SN-1\nmodelNumber=M-1\n")
         && writeFile(root + QStringLiteral("dayParts.json"), dayParts);
@@ -213,14 +206,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
-    env.insert(QStringLiteral("TUL_FLASH_DIR"), scratch.path() + QStringLiteral("/flash/"));
-    env.insert(QStringLiteral("TUL_SYSTEM_DIR"), scratch.path() + QStringLiteral("/system/"));
-    env.insert(QStringLiteral("TUL_TOOLS_DIR"), QStringLiteral(TUL_SOURCE_DIR "/tools/standins"));
-    env.insert(QStringLiteral("TUL_TOOLS_LOG"), scratch.path() + QStringLiteral("/tools.log"));
-    env.insert(QStringLiteral("TUL_CAN_INTERFACE"), QStringLiteral("tcp://127.0.0.1:35499/can0"));
-    env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QStringLiteral("0"));
+    QProcessEnvironment env
+        = CabinetRoot::environment(scratch.path(), root, QStringLiteral("tcp://127.0.0.1:35499/can0"));
     if (!env.contains(QStringLiteral("DISPLAY"))) {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
