@@ -1,9 +1,8 @@
 // Prints how long the error service takes to load a year of weekly logs (52 files of
 // 200 lines), to refresh the Errors Log (the clear, the load and the copy into the
 // panel's model) and to append one line to that full folder, each in rounds alternated
-// with its floor: the same files read, split as QStrings and parsed by hand into the
-// rows the program keeps (and, tighter, the same rows cut from the bytes in one pass),
-// or a plain append of the same line with fsync.
+// with its floor: the same files read and the rows the program keeps cut from the bytes
+// in one pass, or a plain append of the same line with fsync.
 #include "errorinfomodel.h"
 #include "errorlogfiles.h"
 #include "rounds.h"
@@ -53,48 +52,9 @@ struct FloorRow
     int mainCode = 0;
 };
 
-// The floor of a load: every file read and decoded as a QString, split into lines and
-// fields, the date and time checked by hand (no QDateTime), the four codes read and
-// joined as shown, each quadruple's text looked up once, and the rows newest first.
-int floorParse(const QString &dir, QVector<FloorRow> *rows, QHash<qint64, QString> *texts)
-{
-    rows->clear();
-    const QStringList names = QDir(dir).entryList(QDir::Files, QDir::Name);
-    for (const QString &name : names) {
-        QFile file(dir + name);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read %s", qPrintable(name));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString &line : lines) {
-            const QStringList parts = line.split(QLatin1Char(';'));
-            if (parts.size() != 3 || parts.at(0) != QLatin1String("1") || parts.at(1).size() != 19)
-                continue;
-            const QString &stamp = parts.at(1);
-            const bool real = QDate::isValid(stamp.midRef(0, 4).toInt(), stamp.midRef(5, 2).toInt(),
-                                             stamp.midRef(8, 2).toInt())
-                && QTime::isValid(stamp.midRef(11, 2).toInt(), stamp.midRef(14, 2).toInt(),
-                                  stamp.midRef(17, 2).toInt());
-            const QStringList codes = parts.at(2).split(QLatin1Char('\t'));
-            if (codes.size() < 4)
-                continue;
-            int c[4];
-            for (int i = 0; i < 4; ++i)
-                c[i] = codes.at(i).toInt();
-            const qint64 key = ((qint64(c[0]) * 1000 + c[1]) * 1000 + c[2]) * 1000 + c[3];
-            auto text = texts->constFind(key);
-            if (text == texts->constEnd())
-                text = texts->insert(key, QString::number(key));
-            rows->append({real ? stamp.left(10) : QString(), real ? stamp.mid(11) : QString(),
-                          codes.mid(0, 4).join(QLatin1Char('.')), text.value(), c[0]});
-        }
-    }
-    std::reverse(rows->begin(), rows->end());
-    return rows->size();
-}
-
-// A tighter floor, for it is what a hand-made reader comes down to: one pass over the
-// bytes, the date, time and codes of each line cut out for its row, nothing checked
-// beyond the line's shape.
+// The floor of a load, what a hand-made reader comes down to: one pass over the bytes,
+// the date, time and codes of each line cut out for its row, nothing checked beyond the
+// line's shape.
 int floorBytes(const QString &dir, QVector<FloorRow> *rows, QHash<qint64, QString> *texts)
 {
     rows->clear();
@@ -163,14 +123,12 @@ int main(int argc, char *argv[])
 
     QVector<FloorRow> rows;
     QHash<qint64, QString> texts;
-    const auto floor = [&] { floorParse(dir, &rows, &texts); };
+    const auto floor = [&] { floorBytes(dir, &rows, &texts); };
     const auto loadAll = [&] {
         worker.clearErrorLogList();
         worker.retrieveAllErrorLogs();
     };
     const Rounds load = Rounds::alternate(kRuns, loadAll, floor);
-    QVector<FloorRow> byteRows;
-    const Rounds loadBytes = Rounds::alternate(kRuns, loadAll, [&] { floorBytes(dir, &byteRows, &texts); });
     const Rounds refresh = Rounds::alternate(kRuns, [&] {
         worker.clearErrorLogList();
         worker.retrieveAllErrorLogs();
@@ -184,8 +142,7 @@ int main(int argc, char *argv[])
     for (const int row : {0, records - 1}) {
         const QModelIndex at = panelModel.index(row);
         const FloorRow &f = rows.at(row);
-        const FloorRow &b = byteRows.value(row);
-        if (b.date != f.date || b.time != f.time || b.codes != f.codes || at.data(ErrorInfoModel::DateRole).toString() != f.date
+        if (at.data(ErrorInfoModel::DateRole).toString() != f.date
             || at.data(ErrorInfoModel::TimeRole).toString() != f.time
             || at.data(ErrorInfoModel::CodesRole).toString() != f.codes)
             qFatal("the floor's row %d differs from the program's", row);
@@ -207,10 +164,8 @@ int main(int argc, char *argv[])
 
     out << "a year of error logs: " << kWeeks << " files x " << kLinesPerWeek << " lines, " << records
         << " records\n";
-    const QString parse = QStringLiteral("read, QString split, parse without QDateTime, rows kept");
+    const QString parse = QStringLiteral("read, one pass over the bytes, rows kept");
     out << load.report(QStringLiteral("load all logs (clear, load)"), parse);
-    out << loadBytes.report(QStringLiteral("load all logs (clear, load)"),
-                            QStringLiteral("read, one pass over the bytes, rows kept"));
     out << refresh.report(QStringLiteral("refresh (clear, load, copy to the panel)"), parse);
     out << append.report(QStringLiteral("append one line to the full folder (choose file, append, fsync)"),
                          QStringLiteral("append with fsync"));

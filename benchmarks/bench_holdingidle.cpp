@@ -9,6 +9,9 @@
 //   bench_holdingidle [interval s] [rounds] [settling s]     (defaults 10, 5 and 5)
 // CPU time is the run time of every thread of a process (/proc/<pid>/task/*/schedstat, in
 // ns); frames are counted from the scene graph's render-loop timing lines.
+#include "cabinetroot.h"
+#include "procstat.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -94,19 +97,6 @@ int productOfBin(int bin)
     return bin / BinsPerZone % 11 + 1;
 }
 
-QByteArray dayPartsJson()
-{
-    QJsonArray locations;
-    for (int bin = 0; bin < Bins; ++bin) // the file counts bins from 1
-        locations.append(QJsonObject{{QStringLiteral("bin"), bin + 1}, {QStringLiteral("productId"), productOfBin(bin)}});
-    const QJsonObject dayPart{{QStringLiteral("daypartName"), QJsonObject{{QStringLiteral("eng_USA"), QStringLiteral("All day")}}},
-                              {QStringLiteral("inUse"), true},
-                              {QStringLiteral("productLocations"), locations}};
-    return QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
-                                     {QStringLiteral("layout"), QJsonArray{dayPart}}})
-        .toJson();
-}
-
 // (lower, upper) set temperature of a product of the default menu; (0, 0) if unknown.
 QPair<int, int> productTemperatures(int productId)
 {
@@ -120,22 +110,6 @@ QPair<int, int> productTemperatures(int productId)
             return {p.value(QLatin1String("lowerTemp")).toInt(), p.value(QLatin1String("upperTemp")).toInt()};
     }
     return {0, 0};
-}
-
-// Run time of every thread of a process in ns; -1 when it cannot be read.
-qint64 cpuNs(qint64 pid)
-{
-    const QString base = QStringLiteral("/proc/%1/task").arg(pid);
-    const QStringList tasks = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    if (tasks.isEmpty())
-        return -1;
-    qint64 sum = 0;
-    for (const QString &task : tasks) {
-        QFile stat(base + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
-        if (stat.open(QIODevice::ReadOnly))
-            sum += stat.readAll().split(' ').value(0).toLongLong();
-    }
-    return sum;
 }
 
 // A child whose merged output is drained all the time, so that it never blocks on a
@@ -305,7 +279,7 @@ Reading readGroup(const Children &group)
 {
     Reading r;
     for (Child *child : group) {
-        const qint64 ns = cpuNs(child->pid());
+        const qint64 ns = ProcStat::cpuNs(child->pid());
         if (ns < 0)
             return {-1, 0};
         r.ns += ns;
@@ -464,7 +438,7 @@ int holdingIdle(const QString &base, int intervalMs, int rounds, int settleMs)
     for (bool scene : {true, false}) {
         QProcessEnvironment env = baseEnvironment(base);
         const QString root = base + (scene ? QStringLiteral("/holding/") : QStringLiteral("/holding-bare/"));
-        if (!seedRoot(root, QStringLiteral(PERSONALITY), dayPartsJson()))
+        if (!seedRoot(root, QStringLiteral(PERSONALITY), CabinetRoot::dayPartsJson(Bins, productOfBin)))
             return fail(QStringLiteral("cannot seed the data root in %1").arg(root));
         env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
         env.insert(QStringLiteral("TUL_CAN_INTERFACE"), freeCanBus());

@@ -320,7 +320,9 @@ void CabinetManager::createModbus()
     m_modbus = new QModbusMaster(this);
     m_modbus->setObjectName(QStringLiteral("modbusMaster"));
     m_modbus->set_logModbus(m_options.logModbus);
-    if (m_layout.iAmMaster && m_simulationFlags == SimulationFlags) {
+    // TUL_IOBOARD_PORT: the simulated boards are served from another process, so that
+    // benchmarks count this program's wake-ups without theirs.
+    if (m_layout.iAmMaster && m_simulationFlags == SimulationFlags && !qEnvironmentVariableIsSet("TUL_IOBOARD_PORT")) {
         m_ioSimulator = new IoBoardSimulator(this);
         m_ioSimulator->setObjectName(QStringLiteral("ioBoardSimulator"));
         // The simulated heaters warm towards their set points, as real ones would.
@@ -333,6 +335,8 @@ void CabinetManager::openIoBoardLine()
     QString port = QString::fromLatin1(QModbusMaster::DevicePortName);
     if (m_ioSimulator && m_ioSimulator->open())
         port = m_ioSimulator->devicePath();
+    else if (m_simulationFlags == SimulationFlags && qEnvironmentVariableIsSet("TUL_IOBOARD_PORT"))
+        port = qEnvironmentVariable("TUL_IOBOARD_PORT");
     if (!m_modbus->openSerialPort(port))
         qWarning() << "IO board line" << port << "could not be opened";
 }

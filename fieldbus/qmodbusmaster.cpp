@@ -32,6 +32,8 @@ QModbusMaster::QModbusMaster(QObject *parent)
     addNamedTransition(transaction, this, SIGNAL(transactionEnded()), spacing,
                        QStringLiteral("t_transaction_spacing"));
     addNamedTransition(spacing, m_gapTimer, SIGNAL(timeout()), idle, QStringLiteral("t_spacing_idle"));
+    addNamedTransition(spacing, this, SIGNAL(workPending()), nullptr, QStringLiteral("t_spacing_workPending"),
+                       SLOT(armGap()));
 
     connect(this, &QStateMachine::stopped, this, &QModbusMaster::cancelQueued);
 }
@@ -163,9 +165,18 @@ void QModbusMaster::transaction_onEntry()
     sendCurrent();
 }
 
+// The gap is timed only when a request waits for its end: with nothing queued the line
+// stays quiet and the program is not woken for a gap that nobody needs.
 void QModbusMaster::spacing_onEntry()
 {
-    m_gapTimer->start(remainingGapNs());
+    if (queuedRequestCount() > 0)
+        armGap();
+}
+
+void QModbusMaster::armGap()
+{
+    if (!m_gapTimer->isActive())
+        m_gapTimer->start(remainingGapNs());
 }
 
 // True while bytes came in less than MinimumSilenceNs ago, counting those the system has

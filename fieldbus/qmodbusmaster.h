@@ -22,7 +22,7 @@ class QTimer;
 //
 // States: "idle" -> "transaction" (a request is on the line) -> "spacing" (the gap to
 // the next request: RequestSpacingMs from the last request's start and MinimumSilenceNs
-// from the last byte received, whichever ends later) -> "idle".
+// from the last byte received, whichever ends later, timed once a request waits) -> "idle".
 class QModbusMaster : public P4StateMachine
 {
     Q_OBJECT
@@ -74,6 +74,7 @@ private slots:
     void idle_onEntry();
     void transaction_onEntry();
     void spacing_onEntry();
+    void armGap();
     void replyTimedOut();
     void readReply();
     void cancelQueued();

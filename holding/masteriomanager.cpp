@@ -60,6 +60,13 @@ MasterIoManager::MasterIoManager(QModbusMaster *modbus, QObject *parent)
     for (int channel = 0; channel < HeaterCount; ++channel)
         m_bins.append(new BinInfo(channel, this));
 
+    // Named, so that what each timer serves can be told apart from outside.
+    m_temperatureTimer->setObjectName(QStringLiteral("temperaturePollTimer"));
+    m_fanAmbientTimer->setObjectName(QStringLiteral("fanAmbientPollTimer"));
+    m_statusTimer->setObjectName(QStringLiteral("statusPollTimer"));
+    m_setPointTimer->setObjectName(QStringLiteral("setPointTimer"));
+    m_nfcTimer->setObjectName(QStringLiteral("nfcPollTimer"));
+    m_preheatTimer->setObjectName(QStringLiteral("preheatTimer"));
     m_temperatureTimer->setSingleShot(true);
     m_temperatureTimer->setInterval(TemperatureRestartMs);
     m_statusTimer->setSingleShot(true);

@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
                 // The old list is kept under a new name before the new one is written.
                 const QString old = list.path + QStringLiteral("_%1").arg(++kept);
                 if ((QFile::exists(list.path) && !QFile::rename(list.path, old)) || !FloorSave::plainSave(list)
-                    || !QProcess::startDetached(FloorSave::tool(QStringLiteral("/bin/sync")), {}))
+                    || !FloorSave::startDetached(QStringLiteral("/bin/sync")))
                     qFatal("cannot save the list");
             } else if (!QJsonDocument::fromJson(bytes).isObject()) {
                 qFatal("cannot parse %s", name);
@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
     }, [&] {
         QFile::remove(floorDir + QStringLiteral("MENU_.json"));
         if (!FloorSave::plainSave({floorDir + QStringLiteral("MENU_.json"), document.toJson()})
-            || !QProcess::startDetached(FloorSave::tool(QStringLiteral("/bin/sync")), {}))
+            || !FloorSave::startDetached(QStringLiteral("/bin/sync")))
             qFatal("cannot export");
     });
     out << r.report(QStringLiteral("export JSON"),

@@ -5,17 +5,27 @@
 // written and fsync'ed, renamed over the target, the folder fsync'ed. The menu and
 // day-part files must also go through their ".New" name, "/bin/sync" and "/bin/mv"
 // and a detached "/bin/sync"; those tools resolve through TUL_TOOLS_DIR exactly as the
-// program's launcher does, so that both sides run the same stand-ins.
+// program's launcher does, so that both sides run the same stand-ins, and start with
+// posix_spawn as the program's do (a fork would copy the page tables the program's
+// launcher never copies), with no pipes: nobody reads their output.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <vector>
+
+extern char **environ;
 
 namespace FloorSave {
 
@@ -66,20 +76,58 @@ inline bool plainSave(const File &file)
         && syncFolder(file.path);
 }
 
+// Starts `program` (its stand-in when there is one) with standard input from
+// /dev/null; the child's pid, or -1.
+inline pid_t spawn(const QString &program, const QStringList &arguments)
+{
+    const QByteArray file = QFile::encodeName(tool(program));
+    std::vector<QByteArray> words{file};
+    for (const QString &argument : arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    pid_t pid = -1;
+    const int failed = ::posix_spawn(&pid, file.constData(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return failed ? -1 : pid;
+}
+
+inline bool exitedWell(pid_t pid)
+{
+    int status = 0;
+    pid_t r;
+    while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+    }
+    return r == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A detached command: nobody waits for it; it is reaped by the next reapDetached().
+inline bool startDetached(const QString &program)
+{
+    return spawn(program, {}) > 0;
+}
+
+inline void reapDetached()
+{
+    while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+    }
+}
+
 // Starts one tool per file and waits for all of them: the program runs the chains of
 // the files it saves at the same time.
 inline bool runEach(const QString &program, const QVector<QStringList> &arguments)
 {
-    QVector<QProcess *> running;
-    for (const QStringList &args : arguments) {
-        running << new QProcess;
-        running.last()->start(tool(program), args);
-    }
+    std::vector<pid_t> running;
+    for (const QStringList &args : arguments)
+        running.push_back(spawn(program, args));
     bool ok = true;
-    for (QProcess *p : running) {
-        ok = p->waitForFinished(-1) && p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0 && ok;
-        delete p;
-    }
+    for (pid_t pid : running)
+        ok = pid > 0 && exitedWell(pid) && ok;
     return ok;
 }
 
@@ -88,6 +136,7 @@ inline bool runEach(const QString &program, const QVector<QStringList> &argument
 // detached "/bin/sync".
 inline bool chainSave(const QVector<File> &files)
 {
+    reapDetached();
     QVector<QStringList> syncs, moves;
     for (const File &file : files) {
         if (!writeSynced(file.path + QStringLiteral(".New"), file.data))
@@ -98,7 +147,7 @@ inline bool chainSave(const QVector<File> &files)
     if (!runEach(QStringLiteral("/bin/sync"), syncs) || !runEach(QStringLiteral("/bin/mv"), moves))
         return false;
     for (const File &file : files) {
-        if (!syncFolder(file.path) || !QProcess::startDetached(tool(QStringLiteral("/bin/sync")), {}))
+        if (!syncFolder(file.path) || !startDetached(QStringLiteral("/bin/sync")))
             return false;
     }
     return true;
