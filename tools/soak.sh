@@ -106,11 +106,17 @@ fail() {
     echo "soak: $1 (logs in $OUT)" | tee -a "$OUT/rss.txt" >&2
     exit 1
 }
+# link_lost: the line of a display that did not find the other or lost it.
+link_lost() {
+    grep -h -m1 -e "Display synchronisation failed" -e "CAN link silent" "$OUT/primary.log" "$OUT/mirror.log" | head -n1
+}
 # Both displays must finish their start-up synchronisation over the CAN bus (45 s at most).
 synced=no
 for _ in $(seq 1 90); do
     kill -0 "$PRIMARY" 2>/dev/null || fail "the primary display ended at start-up"
     kill -0 "$MIRROR" 2>/dev/null || fail "the mirror display ended at start-up"
+    lost=$(link_lost)
+    [ -z "$lost" ] || fail "the displays did not synchronise over $TUL_CAN_INTERFACE: $lost"
     if grep -q "Start-up synchronisation finished" "$OUT/primary.log" &&
         grep -q "Start-up synchronisation finished" "$OUT/mirror.log"; then
         synced=yes
@@ -118,11 +124,7 @@ for _ in $(seq 1 90); do
     fi
     sleep 0.5
 done
-[ "$synced" = yes ] || fail "the displays did not synchronise over $TUL_CAN_INTERFACE: $(grep -h -m1 -e "synchronisation failed" -e "CAN link silent" -e "Network is unreachable" "$OUT/primary.log" "$OUT/mirror.log" | head -n1)"
-# link_lost: a display that lost the other on the way.
-link_lost() {
-    grep -h -m1 -e "Display synchronisation failed" -e "CAN link silent" "$OUT/primary.log" "$OUT/mirror.log" | head -n1
-}
+[ "$synced" = yes ] || fail "the displays did not synchronise over $TUL_CAN_INTERFACE within 45 s"
 sleep 5
 start=$(date +%s)
 : > "$OUT/rss.txt"
