@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     // The virtual CAN bus's plugin calls a display that joins the bus another one serves a
     // failure ("already in use"); the program says so itself. QT_LOGGING_RULES still wins.
     if (options.simulation)
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus.plugins.virtualcan.warning=false"));
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus.plugins.virtualcan.info=false"));
     DqsnPlusIDReader idReader;
     const int connectorId = options.idConnector >= 0 ? options.idConnector : idReader.get_orientationId();
     const int simulationFlags = options.simulation ? 7 : 0;

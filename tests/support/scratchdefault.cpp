@@ -6,19 +6,24 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QScopedPointer>
 #include <QTemporaryDir>
 
 namespace {
 
 struct ScratchDefault
 {
-    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/tul-test-XXXXXX")};
+    // Made only when needed: a test under CTest (or one that exits hard) leaves nothing.
+    QScopedPointer<QTemporaryDir> dir;
 
     ScratchDefault()
     {
-        if (qEnvironmentVariableIsSet("TUL_ROOT_DIR") || !dir.isValid())
+        if (qEnvironmentVariableIsSet("TUL_ROOT_DIR"))
             return;
-        const QString base = dir.path() + QLatin1Char('/');
+        dir.reset(new QTemporaryDir(QDir::tempPath() + QStringLiteral("/tul-test-XXXXXX")));
+        if (!dir->isValid())
+            return;
+        const QString base = dir->path() + QLatin1Char('/');
         for (const char *folder : {"root", "flash", "system"})
             QDir().mkpath(base + QLatin1String(folder));
         qputenv("TUL_ROOT_DIR", QFile::encodeName(base + QStringLiteral("root/")));
