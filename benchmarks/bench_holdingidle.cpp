@@ -22,6 +22,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QQmlApplicationEngine>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -213,15 +214,17 @@ struct BinState
     int product = -1;
 };
 
-// "bin <b> state <code> remaining <s> product <id>"
+// "bin <b>: <state>, <s> s left, product <id> (state code <code>)"
 BinState binState(Child &cabinet, int bin)
 {
-    const QStringList words = cabinet.ask("state " + QByteArray::number(bin)).split(QLatin1Char(' '));
+    static const QRegularExpression answer(
+        QStringLiteral("^bin (\\d+): \\S+, (-?\\d+) s left, product (\\d+) \\(state code (\\d+)\\)$"));
+    const QRegularExpressionMatch m = answer.match(cabinet.ask("state " + QByteArray::number(bin)));
     BinState s;
-    if (words.size() == 8 && words.at(0) == QLatin1String("bin") && words.at(1).toInt() == bin) {
-        s.state = words.at(3).toInt();
-        s.remaining = words.at(5).toInt();
-        s.product = words.at(7).toInt();
+    if (m.hasMatch() && m.captured(1).toInt() == bin) {
+        s.state = m.captured(4).toInt();
+        s.remaining = m.captured(2).toInt();
+        s.product = m.captured(3).toInt();
     }
     return s;
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QVector>
@@ -461,6 +462,10 @@ void FileID::setDefaultData()
 }
 
 // ---- NFC reader maps ------------------------------------------------------------
+
+
+// Off by default: the personality read in full.
+Q_LOGGING_CATEGORY(lcConfigDump, "tul.config", QtInfoMsg)
 
 namespace {
 
@@ -1015,7 +1020,11 @@ bool FileID::readFileID(const QString &filename)
     qDebug().noquote() << "headerChecksum" << header.value(QLatin1String("checksum")).toString();
     // The header's digest is informational only: logged beside ours, never compared.
     const QByteArray buffer = QJsonDocument(personality).toJson(QJsonDocument::Indented);
-    qDebug().noquote() << "buffer" << QString::fromUtf8(buffer);
+    // The whole configuration (some 300 lines) only when asked for: QT_LOGGING_RULES=tul.config.debug=true.
+    if (lcConfigDump().isDebugEnabled())
+        qCDebug(lcConfigDump).noquote() << "buffer" << QString::fromUtf8(buffer);
+    else
+        qDebug().noquote() << "buffer" << buffer.size() << "bytes";
     qDebug().noquote() << "calcChecksum"
                        << QCryptographicHash::hash(buffer, QCryptographicHash::Md5).toHex();
 

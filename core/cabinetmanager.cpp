@@ -27,6 +27,7 @@
 #include "qmodbusmaster.h"
 #include "roleitemmodel.h"
 #include "safefilewriter.h"
+#include "screencommands.h"
 #include "screenshot.h"
 #include "settingsrecord.h"
 #include "simulationconsole.h"
@@ -55,59 +56,15 @@
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
-#include <QQuickItem>
 #include <QQuickWindow>
 
 #include <cmath>
 #include <memory>
 
 namespace {
-
-// The scene's items by object name, Repeater delegates included (they are visual children only).
-QObject *findOnScreen(QQuickItem *item, const QString &name)
-{
-    if (item->objectName() == name)
-        return item;
-    const QList<QQuickItem *> children = item->childItems();
-    for (QQuickItem *child : children) {
-        if (QObject *found = findOnScreen(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-// The console's "ui" commands on a simulated cabinet: a tap as a finger gives it, and a
-// property read, for tests and developers driving the screens of a running display.
-QString screenCommand(QQmlApplicationEngine *engine, const QStringList &words)
-{
-    auto *window = engine && !engine->rootObjects().isEmpty()
-                       ? qobject_cast<QQuickWindow *>(engine->rootObjects().first()) : nullptr;
-    const bool tap = words.size() == 2 && words.first() == QLatin1String("tap");
-    const bool get = words.size() == 3 && words.first() == QLatin1String("get");
-    if (!window || (!tap && !get))
-        return QStringLiteral("error: ui tap <object> | ui get <object> <property>");
-    QObject *object = window->findChild<QObject *>(words.at(1));
-    if (!object)
-        object = findOnScreen(window->contentItem(), words.at(1));
-    if (!object)
-        return QStringLiteral("error: no %1 on the screen").arg(words.at(1));
-    if (get)
-        return object->property(qPrintable(words.at(2))).toString();
-    auto *item = qobject_cast<QQuickItem *>(object);
-    if (!item || !item->isVisible())
-        return QStringLiteral("error: %1 is not shown").arg(words.at(1));
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    const QPointF global = window->mapToGlobal(centre.toPoint());
-    QMouseEvent press(QEvent::MouseButtonPress, centre, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(window, &press);
-    QGuiApplication::sendEvent(window, &release);
-    return QStringLiteral("ok");
-}
 
 constexpr int SimulationFlags = 7;
 const char *const SceneUrl = "qrc:/main.qml";
@@ -141,6 +98,10 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     m_engine = new QQmlApplicationEngine(this);
     preloadScene();
     readPersonality();
+    // Two displays of a cabinet often write to one terminal: each line says whose it is.
+    if (!qEnvironmentVariableIsSet("QT_MESSAGE_PATTERN") && talksToOtherDisplay())
+        qSetMessagePattern(m_layout.iAmMaster ? QStringLiteral("[primary] %{if-category}%{category}: %{endif}%{message}")
+                                              : QStringLiteral("[second] %{if-category}%{category}: %{endif}%{message}"));
     applyNfcStep();
     createLanguageServices();
     createCanTransport();
@@ -1102,7 +1063,11 @@ void CabinetManager::createHolding()
     m_holdingLink = new HoldingLink(m_canbus, ownFrameId(), this);
     if (m_simulationFlags == SimulationFlags) {
         auto *console = new SimulationConsole(m_holding, m_ioSimulator, m_nfcPollingInfo, this);
-        console->setScreenCommands([this](const QStringList &words) { return screenCommand(m_engine, words); });
+        console->setScreenCommands([this](const QStringList &words) { 
+            auto *window = m_engine->rootObjects().isEmpty()
+                               ? nullptr : qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+            return screenCommand(window, words);
+        });
         console->listenOnStandardInput();
     }
 }

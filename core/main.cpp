@@ -9,11 +9,19 @@
 #include <QDBusConnection>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QScopedPointer>
 #include <QThread>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Before the application: the usage needs no screen.
+    if (TulOptions::wantsHelp(argc, argv)) {
+        std::fputs(TulOptions::usage(), stdout);
+        return 0;
+    }
     QGuiApplication app(argc, argv);
     // SIGTERM and SIGINT quit the event loop; the managers' teardown then finishes their writes.
     CleanStop::install();
@@ -31,6 +39,10 @@ int main(int argc, char *argv[])
     TulDefs::registerQmlType();
 
     const TulOptions options = TulOptions::parse(QCoreApplication::arguments());
+    // The virtual CAN bus's plugin calls a display that joins the bus another one serves a
+    // failure ("already in use"); the program says so itself. QT_LOGGING_RULES still wins.
+    if (options.simulation)
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus.plugins.virtualcan.info=false"));
     DqsnPlusIDReader idReader;
     const int connectorId = options.idConnector >= 0 ? options.idConnector : idReader.get_orientationId();
     const int simulationFlags = options.simulation ? 7 : 0;

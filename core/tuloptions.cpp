@@ -3,7 +3,41 @@
 #include <QDebug>
 #include <QRegularExpression>
 
+#include <cstring>
+
 namespace {
+
+const char *const Usage =
+    "Usage: tul [options]\n"
+    "The touch-screen application of the holding cabinet.\n"
+    "\n"
+    "Options:\n"
+    "  -simulation        simulated IO board, NFC readers and a virtual CAN bus; commands on\n"
+    "                     standard input drive them (type help)\n"
+    "  -singledisplay     never talk to another display, whatever the personality says\n"
+    "  -idConnector N     the connector (orientation) id, instead of the one the display reports;\n"
+    "                     chooses the built-in layout when the data root has no personality file\n"
+    "  -sx F, -sy F       scale the 800 x 480 window horizontally, vertically (0.1 to 10)\n"
+    "  -uiDebug           sets the screens' uiDebug flag\n"
+    "  -ignoreTpErrors    temperature probe faults are not recorded as errors\n"
+    "  -logmodbus         log every Modbus request and reply\n"
+    "  -trace (a,b,...)   log the transitions of the named state machines\n"
+    "  -s N               the version number: accepted, no effect\n"
+    "  --help, -h         this text\n"
+    "\n"
+    "Environment:\n"
+    "  TUL_ROOT_DIR, TUL_FLASH_DIR, TUL_SYSTEM_DIR  the data root (/root/), the flash drive\n"
+    "                     (/media/sda1/) and the system files (/) in other folders\n"
+    "  TUL_TOOLS_DIR      a folder of stand-ins for the device programs (same base name)\n"
+    "  TUL_TOOLS_LOG      the file the stand-ins record their calls in\n"
+    "  TUL_CAN_INTERFACE  in simulation, the virtual CAN bus to join (default can0, which is\n"
+    "                     tcp://127.0.0.1:35468/can0)\n"
+    "  TUL_EOL_TCP_PORT   the end-of-line test server's port (default 10000, 0: any free one)\n"
+    "  TUL_EOL_ANNOUNCE   in simulation, start the end-of-line announcement at once\n"
+    "  TUL_SYNC_TIMEOUT_MS, TUL_CAN_SILENCE_TICK_MS, TUL_IDLE_TIMEOUT_MS  shorter display\n"
+    "                     synchronisation time-out, CAN-silence tick and idle time-out\n"
+    "  TUL_NO_SCENE       run without the screen\n"
+    "  QT_LOGGING_RULES   tul.config.debug=true also logs the whole cabinet configuration\n";
 
 bool takeValue(const QStringList &args, int &i, QString &value)
 {
@@ -28,6 +62,20 @@ double scaleFrom(const QString &option, const QString &text, double fallback)
 }
 
 } // namespace
+
+const char *TulOptions::usage()
+{
+    return Usage;
+}
+
+bool TulOptions::wantsHelp(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-help") || !std::strcmp(argv[i], "-h"))
+            return true;
+    }
+    return false;
+}
 
 TulOptions TulOptions::parse(const QStringList &args)
 {
@@ -65,6 +113,8 @@ TulOptions TulOptions::parse(const QStringList &args)
                 value.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
                 o.trace = value.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts);
             }
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-help") || arg == QLatin1String("-h")) {
+            o.help = true;
         } else if (arg == QLatin1String("-s")) {
             takeValue(args, i, value); // the version number: accepted, no effect
         } else {

@@ -5,7 +5,7 @@
 
 // The program's command line: "-simulation", "-idConnector N", "-singledisplay",
 // "-uiDebug", "-sx F", "-sy F", "-ignoreTpErrors", "-trace (name,...)", "-logmodbus",
-// and "-s N" (accepted, no effect). A malformed value is reported and its default kept.
+// "-s N" (accepted, no effect) and "--help". A malformed value is reported and its default kept.
 struct TulOptions
 {
     bool simulation = false;
@@ -17,8 +17,13 @@ struct TulOptions
     bool ignoreTpErrors = false;
     QStringList trace;
     bool logModbus = false;
+    bool help = false;
 
     static TulOptions parse(const QStringList &arguments);
+    // What "--help" prints: the options and the environment variables the program reads.
+    static const char *usage();
+    // True when the command line asks for the usage (read before the application exists).
+    static bool wantsHelp(int argc, char *argv[]);
 };
 
 #endif // TULOPTIONS_H

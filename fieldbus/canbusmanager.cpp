@@ -140,7 +140,8 @@ void CanbusManager::serveSimulatedBus()
     const quint16 port = CanRelay::portOf(m_interface);
     if (port == 0)
         return;
-    CanRelay::serve(port);
+    if (!CanRelay::serve(port))
+        qInfo() << "Simulated CAN bus on port" << port << "served by another display: joining it";
 }
 
 void CanbusManager::connecting_onEntry()

@@ -14,7 +14,7 @@ struct NfcPollingInfo;
 
 // What a developer, a test or a benchmark does to a simulated cabinet while it runs:
 // commands, one per line, on standard input ("-simulation" only). Each is answered by
-// one line "sim: ..." on standard output. `help` lists them.
+// line "sim: ..." on standard output (`help`: several). `help` lists them.
 class SimulationConsole : public QObject
 {
     Q_OBJECT
@@ -35,6 +35,9 @@ private slots:
 
 private:
     QString placeTag(int bin, quint64 uid, bool place);
+    void answerPending();
+    void awaitPanOutcome(int bin);
+    static void print(const QString &answer);
     bool readerChannel(int bin, int *node, int *channel) const;
 
     HoldingCoordinator *m_holding;
@@ -42,6 +45,9 @@ private:
     const NfcPollingInfo *m_polling;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_pending;
+    int m_placedBin = -1;    // the bin of a pan the last command placed
+    bool m_awaiting = false; // a pan's answer is pending
+    bool m_inputEnded = false;
     std::function<QString(const QStringList &)> m_screen;
 };
 

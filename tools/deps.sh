@@ -23,12 +23,20 @@ tul_install_dependencies() {
     apt-get update -q && apt-get install -y -q --no-install-recommends $missing
 }
 
+# tul_build <build folder> [cmake options...]: configures the folder when it is not yet
+# configured, is of another build type (TUL_BUILD_TYPE, default RelWithDebInfo) or options
+# are given, then builds. Once configured, "cmake --build" re-runs CMake by itself when a
+# CMake input changed, so a build with nothing changed does no work.
 tul_build() {
     build_dir="$1"; shift
-    launcher=""
-    command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
-    cmake -S "$TUL_SOURCE" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TUL_BUILD_TYPE:-RelWithDebInfo}" $launcher "$@" &&
-        cmake --build "$build_dir" --parallel "$(nproc)"
+    build_type="${TUL_BUILD_TYPE:-RelWithDebInfo}"
+    cached_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build_dir/CMakeCache.txt" 2>/dev/null || true)
+    if [ ! -f "$build_dir/build.ninja" ] || [ "$cached_type" != "$build_type" ] || [ $# -gt 0 ]; then
+        launcher=""
+        command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+        cmake -S "$TUL_SOURCE" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" $launcher "$@" || return 1
+    fi
+    cmake --build "$build_dir" --parallel "$(nproc)"
 }
 
 # Where the machine has a system bus, its policy must let the cabinet own its name and

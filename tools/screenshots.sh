@@ -1,23 +1,51 @@
 #!/bin/sh
 # Pictures every page of the shell in English, Arabic and Chinese, rendered offscreen by
-# the screens test against a simulated cabinet.
+# the screens test against a simulated cabinet, with the device programs' stand-ins.
 #   tools/screenshots.sh [output folder] [build folder]
-set -e
+# Exits non-zero, with the reason, when a page cannot be pictured or a picture is missing.
+# TUL_SCREENSHOTS_NO_BUILD=1 takes the build folder as it is.
+set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$here/screenshots}")
 build=$(realpath -m "${2:-$here/build}")
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUL_BUILD_BENCHMARKS=OFF
+if [ -z "${TUL_SCREENSHOTS_NO_BUILD:-}" ]; then
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUL_BUILD_BENCHMARKS=OFF
+    fi
+    cmake --build "$build" --target tst_screens tst_screens_customer3
 fi
-cmake --build "$build" --target tst_screens tst_screens_customer3
 mkdir -p "$out"
-cd "$build/tests/core"
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
-DBUS_SYSTEM_BUS_ADDRESS="unix:path=$build/no-system-bus" \
-TUL_SCREENSHOT_DIR="$out" ./tst_screens -silent screenshots >/dev/null
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT INT TERM
+
+# picture <test> <folder>: every page of one cabinet, in three languages.
+picture() {
+    mkdir -p "$scratch/$1/root" "$scratch/$1/flash" "$scratch/$1/system"
+    if ! (cd "$build/tests/core" &&
+        QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+        DBUS_SYSTEM_BUS_ADDRESS="unix:path=$build/no-system-bus" \
+        TUL_TOOLS_DIR="$here/tools/standins" TUL_TOOLS_LOG="$scratch/$1/tools.log" \
+        TUL_ROOT_DIR="$scratch/$1/root/" TUL_FLASH_DIR="$scratch/$1/flash/" \
+        TUL_SYSTEM_DIR="$scratch/$1/system/" TUL_SCREENSHOT_DIR="$2" \
+        "./$1" screenshots >"$scratch/$1.log" 2>&1); then
+        grep -e "^FAIL" -e "^   Loc" -e "Totals" "$scratch/$1.log" >&2 || tail -n 20 "$scratch/$1.log" >&2
+        echo "screenshots: $1 failed: pictures in $2 are incomplete" >&2
+        exit 1
+    fi
+    grep -q "^SKIP" "$scratch/$1.log" && { grep "^SKIP" -A1 "$scratch/$1.log" >&2; echo "screenshots: $1 skipped them" >&2; exit 1; }
+    # Every language pictures the same pages.
+    counts=""
+    for language in eng_USA ara zh_cn; do
+        counts="$counts $(find "$2/$language" -name '*.png' 2>/dev/null | wc -l)"
+    done
+    set -- $counts "$1" "$2"
+    if [ "$1" -eq 0 ] || [ "$1" -ne "$2" ] || [ "$1" -ne "$3" ]; then
+        echo "screenshots: $4 left pictures missing in $5 (English, Arabic, Chinese:$counts)" >&2
+        exit 1
+    fi
+}
+picture tst_screens "$out"
 # The pages only customer 3's cabinets have, in a folder of their own.
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
-DBUS_SYSTEM_BUS_ADDRESS="unix:path=$build/no-system-bus" \
-TUL_SCREENSHOT_DIR="$out/customer3" ./tst_screens_customer3 -silent screenshots >/dev/null
+picture tst_screens_customer3 "$out/customer3"
 echo "Screenshots in $out:"
 ls "$out"/* "$out"/customer3/*

@@ -9,8 +9,9 @@
 # commands to send at the end, with the memory written down before and after (default 0).
 # Results go to $TUL_SOAK_DIR (default /tmp/tul-soak-<pid>): rss.txt ("minute primary_kib
 # mirror_kib"), the two logs, and the console's answers. Build first (./test.sh or cmake);
-# the binary is $TUL_BUILD_DIR/tul (default build/tul). Run it inside "unshare -n" when
-# other programs may hold the bus's fixed port.
+# the binary is $TUL_BUILD_DIR/tul (default build/tul). When another program holds the
+# bus's port, give the run a port of its own: TUL_CAN_INTERFACE=tcp://127.0.0.1:<port>/can0.
+# Exits non-zero, with the reason, when a display does not synchronise or ends.
 set -eu
 MINUTES=${1:-20}
 FLOOD=${2:-0}
@@ -100,7 +101,31 @@ CLOUD=(
     '[1,2,3]'
 )
 
-sleep 20
+# fail <reason>: the run is worth nothing; say why and stop.
+fail() {
+    echo "soak: $1 (logs in $OUT)" | tee -a "$OUT/rss.txt" >&2
+    exit 1
+}
+# link_lost: the line of a display that did not find the other or lost it.
+link_lost() {
+    grep -h -m1 -e "Display synchronisation failed" -e "CAN link silent" "$OUT/primary.log" "$OUT/mirror.log" | head -n1
+}
+# Both displays must finish their start-up synchronisation over the CAN bus (45 s at most).
+synced=no
+for _ in $(seq 1 90); do
+    kill -0 "$PRIMARY" 2>/dev/null || fail "the primary display ended at start-up"
+    kill -0 "$MIRROR" 2>/dev/null || fail "the mirror display ended at start-up"
+    lost=$(link_lost)
+    [ -z "$lost" ] || fail "the displays did not synchronise over $TUL_CAN_INTERFACE: $lost"
+    if grep -q "Start-up synchronisation finished" "$OUT/primary.log" &&
+        grep -q "Start-up synchronisation finished" "$OUT/mirror.log"; then
+        synced=yes
+        break
+    fi
+    sleep 0.5
+done
+[ "$synced" = yes ] || fail "the displays did not synchronise over $TUL_CAN_INTERFACE within 45 s"
+sleep 5
 start=$(date +%s)
 : > "$OUT/rss.txt"
 minute=0
@@ -112,9 +137,10 @@ while :; do
     elapsed=$((now - start))
     if [ $((elapsed / 60)) -ge "$minute" ]; then
         if ! kill -0 "$PRIMARY" 2>/dev/null || ! kill -0 "$MIRROR" 2>/dev/null; then
-            echo "a display ended at minute $minute" | tee -a "$OUT/rss.txt"
-            exit 1
+            fail "a display ended at minute $minute"
         fi
+        lost=$(link_lost)
+        [ -z "$lost" ] || fail "the displays lost each other at minute $minute: $lost"
         echo "$minute $(rss "$(program_pid "$PRIMARY")") $(rss "$MIRROR")" >> "$OUT/rss.txt"
         minute=$((minute + 1))
     fi
@@ -146,5 +172,9 @@ if [ "$FLOOD" -gt 0 ]; then
     sleep 60
     echo "# a minute later: $(rss "$(program_pid "$PRIMARY")") KiB" >> "$OUT/rss.txt"
 fi
-kill -0 "$PRIMARY" && kill -0 "$MIRROR" && echo "# both displays still running" >> "$OUT/rss.txt"
+kill -0 "$PRIMARY" 2>/dev/null || fail "the primary display ended"
+kill -0 "$MIRROR" 2>/dev/null || fail "the mirror display ended"
+lost=$(link_lost)
+[ -z "$lost" ] || fail "the displays lost each other: $lost"
+echo "# both displays still running, in step" >> "$OUT/rss.txt"
 cat "$OUT/rss.txt"

@@ -74,7 +74,7 @@ public:
     // The bin's state code as the console reports it; -1 without an answer.
     int state(int bin)
     {
-        static const QRegularExpression code(QStringLiteral("^bin \\d+ state (\\d+) "));
+        static const QRegularExpression code(QStringLiteral("\\(state code (\\d+)\\)$"));
         const QRegularExpressionMatch match = code.match(ask(QStringLiteral("state %1").arg(bin)));
         return match.hasMatch() ? match.captured(1).toInt() : -1;
     }

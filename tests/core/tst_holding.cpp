@@ -599,7 +599,7 @@ void TestHolding::consoleDrivesTheSimulation_data()
     QTest::addColumn<int>("state");
     QTest::newRow("tap starts") << "tap 1" << "ok" << 1 << Standard;
     QTest::newRow("tagged pan starts") << "tag 2 150000000a01" << "ok" << 2 << Standard;
-    QTest::newRow("state") << "state 4" << "bin 4 state 1 remaining 0 product 0" << -1 << 0;
+    QTest::newRow("state") << "state 4" << "bin 4: unassigned, 0 s left, product 0 (state code 1)" << -1 << 0;
     QTest::newRow("bin outside the cabinet") << "tap 10" << "error" << -1 << 0;
     QTest::newRow("uid 0") << "tag 2 0" << "error: bad uid" << -1 << 0;
     QTest::newRow("not hexadecimal") << "tag 2 xyz" << "error: bad uid" << -1 << 0;
