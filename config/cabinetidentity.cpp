@@ -263,10 +263,10 @@ void CabinetIdentity::applyConversionMarker()
 
 bool CabinetIdentity::applySeedFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray text;
+    if (SafeFileReader::read(path, MaxSeedFileBytes, &text, "Wi-Fi seed file") != SafeFileReader::Ok)
         return false;
-    const WifiSeed seed = parseWifiSeed(file.readAll());
+    const WifiSeed seed = parseWifiSeed(text);
     if (seed.hasSsid)
         m_config->set_wifiSSID(seed.ssid);
     if (seed.hasPsk)

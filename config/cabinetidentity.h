@@ -23,6 +23,8 @@ public:
     static constexpr qint64 MaxIdentityRecoveryBytes = 1024 * 1024;
     // The cloud agent's version file: a few short lines.
     static constexpr qint64 MaxIotVersionFileBytes = 16 * 1024;
+    // A Wi-Fi seed file: a supplicant file of a few networks at most.
+    static constexpr qint64 MaxSeedFileBytes = 64 * 1024;
 
     // The keys of the identity file, in the order they are written.
     static const char *const IdentityKeys[4];

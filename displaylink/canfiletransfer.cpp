@@ -44,8 +44,9 @@ QString CanFileTransfer::devicePathOf(const QString &localPath)
 QByteArray CanFileTransfer::buildPayload(const QString &localPath)
 {
     const QString devicePath = devicePathOf(localPath);
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // No file the displays pass may be larger than the menu file.
+    QByteArray content;
+    if (SafeFileReader::read(localPath, MenuManager::maxMenuFileSize, &content, "file to send") != SafeFileReader::Ok) {
         qWarning() << "CAN file transfer: cannot read" << localPath;
         return QByteArray();
     }
@@ -55,7 +56,7 @@ QByteArray CanFileTransfer::buildPayload(const QString &localPath)
         return QByteArray();
     }
     field.append(QByteArray(CanMsg::FilePathFieldSize - field.size(), '\0'));
-    return field + file.readAll();
+    return field + content;
 }
 
 QString CanFileTransfer::pathField(const QByteArray &payload)

@@ -556,25 +556,28 @@ void DayPartManager::keepDayPartInForceDefined()
 
 void DayPartManager::readDayPartFile(const QString &dayPartFilename, int j)
 {
-    QString path = TulPaths::resolve(dayPartFilename);
-    const QFileInfo info(path);
-    if (!info.exists() || info.size() == 0)
-        path = QStringLiteral(":/") + QFileInfo(dayPartFilename).fileName();
     if (j != 0 && j != 1) {
         qWarning().noquote() << "DayPartManager: readDayPartFile error bad day part index";
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote() << "Unable to Open File: " + path + " DayPart file doesn't exist!";
+    // A few lines of 20 numbers: anything larger is not a legacy day-part file, and a pipe
+    // or a device in the file's place is not waited on. A missing or empty file gives the
+    // resources' one.
+    QByteArray text;
+    const QString path = TulPaths::resolve(dayPartFilename);
+    const SafeFileReader::Result read = SafeFileReader::read(path, maxLegacyDayPartFileSize, &text,
+                                                             "legacy day-part file");
+    if (read == SafeFileReader::TooLarge || read == SafeFileReader::Unreadable)
         return;
+    if (text.isEmpty()) {
+        QFile resource(QStringLiteral(":/") + QFileInfo(dayPartFilename).fileName());
+        if (!resource.open(QIODevice::ReadOnly)) {
+            qWarning().noquote() << "Unable to Open File: " + resource.fileName() + " DayPart file doesn't exist!";
+            return;
+        }
+        text = resource.read(maxLegacyDayPartFileSize);
     }
-    // A few lines of 20 numbers: anything larger is not a legacy day-part file.
-    if (file.size() > maxLegacyDayPartFileSize) {
-        qWarning().noquote() << "Legacy day-part file" << path << "holds" << file.size() << "bytes; not read";
-        return;
-    }
-    QTextStream in(&file);
+    QTextStream in(text, QIODevice::ReadOnly);
     while (!in.atEnd()) {
         const QString line = in.readLine();
         if (line.startsWith(QLatin1String("//")))
@@ -667,17 +670,6 @@ bool DayPartManager::isMissingTray(int tray) const
         && (tray / 2) % 2 == 1;
 }
 
-int DayPartManager::checkedImportId(int id, int dayPart, int tray) const
-{
-    if (id == 0 || !m_menuManager)
-        return id;
-    if (m_menuManager->getProductId(m_menuManager->getProductIndex(id)).toLongLong() == id)
-        return id;
-    qWarning().noquote() << "Imported day part" << dayPart << "tray" << tray << "names product" << id
-                         << "which the menu does not hold; the tray stays empty";
-    return 0;
-}
-
 void DayPartManager::processOrvantaDayPart(const DayPart_t &data, int idx)
 {
     if (idx < 0 || idx >= maxDayParts) {
@@ -691,7 +683,7 @@ void DayPartManager::processOrvantaDayPart(const DayPart_t &data, int idx)
     for (int t = 0; t < trays; ++t) {
         const int bin = fileBinOfTray(t);
         if (bin >= 0 && !isMissingTray(t))
-            row[size_t(t)] = checkedImportId(data.productIds[size_t(bin)], idx, t);
+            row[size_t(t)] = data.productIds[size_t(bin)];
         entries << QString::number(row[size_t(t)]);
     }
     qDebug().noquote() << "Imported day part: " << idx << entries.join(QLatin1Char(','));

@@ -159,7 +159,6 @@ private:
     QJsonArray productLocationsToJson(int dayPart, bool isToLocalFile) const;
     int fileBinOfTray(int tray) const;
     bool isMissingTray(int tray) const;
-    int checkedImportId(int id, int dayPart, int tray) const;
 
     bool migrateLegacyFiles();
     void removeLegacyFiles();

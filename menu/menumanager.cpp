@@ -683,29 +683,41 @@ void MenuManager::restoreRows(const QList<QStandardItem *> &rows)
 
 // ---------------------------------------------------------------- legacy products list
 
-QString MenuManager::chooseLegacyListFile() const
+// The legacy products list of the root, or the default one of the resources when the
+// root's is missing or empty, or cannot be read (a pipe or a device in its place is not
+// waited on). Empty only when neither can be read.
+QByteArray MenuManager::legacyListContent() const
 {
-    const QString listPath = TulPaths::rootPath(legacyListFileName);
-    const QFileInfo list(listPath);
-    if (list.exists() && list.size() > 0)
-        return listPath;
-    if (list.exists())
+    QByteArray text;
+    switch (SafeFileReader::read(TulPaths::rootPath(legacyListFileName), maxLegacyListFileSize, &text,
+                                 "products list")) {
+    case SafeFileReader::Ok:
+        if (!text.isEmpty())
+            return text;
         qWarning().noquote() << "productsList.txt file size is 0???... using default file.";
-    else
+        break;
+    case SafeFileReader::Missing:
         qDebug().noquote() << "productsList.txt doesn't exist, using default file.";
-    return defaultListResource;
+        break;
+    case SafeFileReader::TooLarge:
+    case SafeFileReader::Unreadable:
+        qWarning().noquote() << "productsList.txt cannot be used, using default file.";
+        break;
+    }
+    QFile file(defaultListResource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Unable to Open File: " + defaultListResource + " No products list available";
+        return QByteArray();
+    }
+    return file.readAll();
 }
 
 void MenuManager::loadProductsMenu()
 {
     m_productsModel->clear();
-    const QString path = chooseLegacyListFile();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote() << "Unable to Open File: " + path + " No products list available";
+    const QByteArray list = legacyListContent();
+    if (list.isEmpty())
         return;
-    }
-    m_productsModel->clear();
     m_productsModel->setHorizontalHeaderLabels(
         {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("Abreviation"),
          QStringLiteral("Abreviation8"), QStringLiteral("Hold time"), QStringLiteral("Warning time"),
@@ -713,7 +725,7 @@ void MenuManager::loadProductsMenu()
          QStringLiteral("Lid Ab"), QStringLiteral("Bottom Type"), QStringLiteral("Pan size"),
          QStringLiteral("Pan size X"), QStringLiteral("Group ID"), QStringLiteral("Product List"),
          QStringLiteral("Fan speed")});
-    QTextStream in(&file);
+    QTextStream in(list, QIODevice::ReadOnly);
     in.setCodec("UTF-8");
     readLegacyList(in);
 }
@@ -1045,7 +1057,7 @@ bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
     for (const QJsonValue &value : products) {
         const QJsonObject product = value.toObject();
         const int id = jsonInt(product.value(QLatin1String("productId")));
-        if (id <= 0)
+        if (id == 0)
             continue; // the empty product is the one above
         rows << importedJsonProduct(product, language);
     }

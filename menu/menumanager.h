@@ -71,6 +71,7 @@ public:
     static constexpr int maxLegacyRows = 101;      // product 0 and 100 products and groups
     static constexpr int maxLegacyGroupMembers = 10;
     static constexpr qint64 maxMenuFileSize = 16 * 1024 * 1024;
+    static constexpr qint64 maxLegacyListFileSize = 1024 * 1024; // a hundred lines of text
 
     explicit MenuManager(QObject *parent = nullptr);
     ~MenuManager() override;
@@ -192,7 +193,7 @@ private:
     void menuFileSaved();
     void menuSaveFailed();
 
-    QString chooseLegacyListFile() const;
+    QByteArray legacyListContent() const;
     void readLegacyList(QTextStream &in);
     QStandardItem *legacyProduct(const QStringList &fields) const;
     QStandardItem *legacyGroup(const QStringList &fields) const;

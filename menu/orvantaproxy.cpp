@@ -9,6 +9,7 @@
 #include "jsonmenufile.h"
 #include "menuimporttransaction.h"
 #include "menumanager.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
@@ -401,22 +402,19 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
     }
     if (!QFileInfo::exists(path))
         return reportFailure();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    switch (SafeFileReader::read(path, maxBinaryFileSize, &bytes, "menu file")) {
+    case SafeFileReader::Ok:
+        break;
+    case SafeFileReader::Missing:
+        return reportFailure();
+    case SafeFileReader::Unreadable:
         // Nothing was read: the screen says so, the cloud is not told of an update.
-        qWarning().noquote() << "Cannot open the menu file" << path << ":" << file.errorString();
         emit orvantaDataImportFailed();
         endImport();
         return;
-    }
-    if (file.size() > maxBinaryFileSize) {
+    case SafeFileReader::TooLarge:
         m_importReadFile = true;
-        qWarning().noquote() << "The menu file" << path << "is too large:" << file.size() << "bytes";
-        return reportFailure();
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size()) {
-        qWarning().noquote() << "Cannot read the menu file" << path << ":" << file.errorString();
         return reportFailure();
     }
     m_importReadFile = true;
@@ -491,19 +489,10 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
         qWarning().noquote() << "Menu import refused: not a bare file name:" << fileName;
         return reportFailure();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "Cannot open the menu file" << path << ":" << file.errorString();
-        return reportFailure();
-    }
-    if (file.size() > JsonMenuFile::maxFileSize) {
-        m_importReadFile = true;
-        qWarning().noquote() << "The menu file" << path << "is too large:" << file.size() << "bytes";
-        return reportFailure();
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size()) {
-        qWarning().noquote() << "Cannot read the menu file" << path << ":" << file.errorString();
+    QByteArray bytes;
+    const SafeFileReader::Result read = SafeFileReader::read(path, JsonMenuFile::maxFileSize, &bytes, "menu file");
+    if (read != SafeFileReader::Ok) {
+        m_importReadFile = read == SafeFileReader::TooLarge;
         return reportFailure();
     }
     m_importReadFile = true;

@@ -1,6 +1,7 @@
 #include "interfacestate.h"
 
 #include "networksettings.h"
+#include "safefilereader.h"
 #include "tulpaths.h"
 
 #include <QFile>
@@ -78,8 +79,8 @@ InterfaceState InterfaceState::read(const QString &name)
         state.broadcast = entry.broadcast().toString();
         break;
     }
-    QFile routes(routeTablePath());
-    if (routes.open(QIODevice::ReadOnly))
-        state.gateway = defaultGateway(routes.readAll(), name);
+    QByteArray routes;
+    if (SafeFileReader::read(routeTablePath(), MaxRouteTableBytes, &routes, "route table") == SafeFileReader::Ok)
+        state.gateway = defaultGateway(routes, name);
     return state;
 }

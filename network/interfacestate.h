@@ -12,7 +12,8 @@ struct InterfaceState
     bool present = false; // the system knows the interface
     QString address, netmask, broadcast, macAddress, gateway;
 
-    // "/proc/net/route" under the system root.
+    // "/proc/net/route" under the system root; a line per route, a few dozen at most.
+    static constexpr qint64 MaxRouteTableBytes = 1024 * 1024;
     static QString routeTablePath();
     static InterfaceState read(const QString &name);
 

@@ -67,12 +67,23 @@ Rectangle {
         step = displays === 2 && configManager.get_configDisplaysLeftRight(model) === 0 ? "side" : "confirm"
     }
     function save() {
+        var before = [configManager.serialNumber, configManager.modelNumber, configManager.customerIdStr]
         configManager.set_modelNumber(chosenModel)
         configManager.set_serialNumber(serialField.text)
         configManager.set_customerIdStr(configManager.selectedCustomConfig)
+        // Numbers the identity file could not carry are refused before anything is
+        // written, and a save that fails leaves the file as it was: the numbers go back,
+        // nothing is installed, and the flow says so and stays here.
+        if (configManager.serialNumber !== serialField.text || configManager.modelNumber !== chosenModel
+                || !configManager.saveCabinetSerialModelNumbers()) {
+            configManager.set_serialNumber(before[0])
+            configManager.set_modelNumber(before[1])
+            configManager.set_customerIdStr(before[2])
+            message.show(qsTr("The settings could not be saved.<br>Nothing was changed.") + tro.emptyStr, true)
+            return
+        }
         configManager.set_doubleSided(displays)
         configManager.set_selectedDisplaySide(side)
-        configManager.saveCabinetSerialModelNumbers()
         configManager.setConfigurationFile()
     }
 

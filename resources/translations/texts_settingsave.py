@@ -25,6 +25,9 @@ MESSAGES = {
     "SerialModelNumbersDialog": {
         "The settings could not be saved.<br>Nothing was changed.": NOTHING_CHANGED,
     },
+    "FirstStartFlow": {
+        "The settings could not be saved.<br>Nothing was changed.": NOTHING_CHANGED,
+    },
     "PasswordPage": {
         "The new PIN# could not be saved.<br>The old PIN# still applies.": dict(
             spa="No se pudo guardar el nuevo PIN#.<br>El PIN# anterior sigue vigente.",

@@ -583,6 +583,10 @@ Rufen Sie den Kundendienst.</translation>
         <source>ERROR</source>
         <translation>FEHLER</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

@@ -583,6 +583,10 @@ Call service.</translation>
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>The settings could not be saved.&lt;br&gt;Nothing was changed.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

@@ -583,6 +583,10 @@ Appelez le service technique.</translation>
         <source>ERROR</source>
         <translation>ERREUR</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés.&lt;br&gt;Rien n'a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

@@ -583,6 +583,10 @@ Chiamare l'assistenza.</translation>
         <source>ERROR</source>
         <translation>ERRORE</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Impossibile salvare le impostazioni.&lt;br&gt;Non è stato modificato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

@@ -583,6 +583,10 @@ Call service.</source>
         <source>ERROR</source>
         <translation>エラー</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>設定を保存できませんでした。&lt;br&gt;何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

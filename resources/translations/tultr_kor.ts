@@ -583,6 +583,10 @@ Call service.</source>
         <source>ERROR</source>
         <translation>오류</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>설정을 저장하지 못했습니다.&lt;br&gt;변경된 내용이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

@@ -583,6 +583,10 @@ Bel de service.</translation>
         <source>ERROR</source>
         <translation>FOUT</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>De instellingen konden niet worden opgeslagen.&lt;br&gt;Er is niets gewijzigd.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

@@ -583,6 +583,10 @@ Wezwij serwis.</translation>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Nie udało się zapisać ustawień.&lt;br&gt;Nic nie zmieniono.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

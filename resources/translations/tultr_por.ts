@@ -583,6 +583,10 @@ Chame a assistência.</translation>
         <source>ERROR</source>
         <translation>ERRO</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Não foi possível salvar as configurações.&lt;br&gt;Nada foi alterado.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

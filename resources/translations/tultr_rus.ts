@@ -583,6 +583,10 @@ Call service.</source>
         <source>ERROR</source>
         <translation>ОШИБКА</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>Не удалось сохранить настройки.&lt;br&gt;Ничего не изменено.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

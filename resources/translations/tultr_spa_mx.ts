@@ -583,6 +583,10 @@ Llame al servicio técnico.</translation>
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>No se pudieron guardar los ajustes.&lt;br&gt;No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

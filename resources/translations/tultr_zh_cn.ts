@@ -583,6 +583,10 @@ Call service.</source>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.&lt;br&gt;Nothing was changed.</source>
+        <translation>无法保存设置。&lt;br&gt;未做任何更改。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationScreens</name>

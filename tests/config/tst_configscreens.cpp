@@ -376,34 +376,55 @@ void TestConfigScreens::informationAndSupplyVoltage()
     QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("powerSource=208\n"));
 }
 
-// Numbers that were refused or not saved: the unit details say so and stay open, and the
-// stored numbers and store number stay.
+// Numbers that were refused or not saved: the unit details, or the first start, say so
+// and stay where they are; the stored numbers and store number stay, and the first start
+// installs no personality.
 void TestConfigScreens::unitDetailsNotSaved_data()
 {
+    QTest::addColumn<bool>("firstStart");
     QTest::addColumn<QString>("serial");
     QTest::addColumn<bool>("fileBlocked");
-    QTest::newRow("equals sign in the serial") << "S=2" << false;
-    QTest::newRow("identity file cannot be written") << "S2" << true;
+    QTest::newRow("equals sign in the serial") << false << "S=2" << false;
+    QTest::newRow("identity file cannot be written") << false << "S2" << true;
+    QTest::newRow("first start, equals sign in the serial") << true << "S=2" << false;
+    QTest::newRow("first start, identity file cannot be written") << true << "S2" << true;
 }
 
 void TestConfigScreens::unitDetailsNotSaved()
 {
+    QFETCH(bool, firstStart);
     QFETCH(QString, serial);
     QFETCH(bool, fileBlocked);
-    Screen s;
+    Screen s(true, !firstStart);
     const QByteArray stored = "serialNumber=S1\nmodelNumber=M1\nuuidNumber=u-1\ncustomerIdStr=\n";
     QVERIFY(s.scratch.writeRootFile(QStringLiteral("serialModelNums.txt"), stored));
     s.config->loadCabinetSerialModelNumbers();
     if (fileBlocked)
         QVERIFY(QDir().mkpath(SafeFileWriter::temporaryPath(CabinetIdentity::identityFilePath())));
-    QVERIFY(s.load("SerialModelNumbersDialog { anchors.fill: parent; Component.onCompleted: open() }"));
-    QVERIFY(s.item("serialField")->setProperty("text", serial));
-    QVERIFY(s.item("storeField")->setProperty("text", QStringLiteral("4711")));
-    QVERIFY(s.tap("serialModelAccept"));
-    QVERIFY(s.shown("identityNotSaved"));
-    QVERIFY(s.shown("serialModelNumbersDialog"));
+    if (firstStart) {
+        QVERIFY(s.scratch.writeRootFile(QStringLiteral("preloadedConfigs/HX5/CFG_HX5123.hcc"), "one display"));
+        QVERIFY(s.load(kFirstStart));
+        QVERIFY(s.tap("portraitButton") && s.tap("firstStartModel"));
+        s.type(QStringLiteral("HX5123"));
+        QTRY_VERIFY(s.item("acceptDetails")->isEnabled());
+        QVERIFY(s.item("firstStartSerial")->setProperty("text", serial));
+        QVERIFY(s.tap("acceptDetails") && s.tap("saveConfiguration"));
+        QVERIFY(s.shown("firstStartMessage"));
+        QCOMPARE(s.text("firstStartMessage"), QStringLiteral("The settings could not be saved.<br>Nothing was changed."));
+        QVERIFY(s.shown("confirmStep"));
+        QVERIFY(!s.shown("configurationMessage"));
+        QVERIFY(!QFile::exists(TulPaths::rootPath(QStringLiteral("CFG_HX5123.hcc"))));
+        QCOMPARE(s.config->get_customerIdStr(), QString());
+    } else {
+        QVERIFY(s.load("SerialModelNumbersDialog { anchors.fill: parent; Component.onCompleted: open() }"));
+        QVERIFY(s.item("serialField")->setProperty("text", serial));
+        QVERIFY(s.item("storeField")->setProperty("text", QStringLiteral("4711")));
+        QVERIFY(s.tap("serialModelAccept"));
+        QVERIFY(s.shown("identityNotSaved"));
+        QVERIFY(s.shown("serialModelNumbersDialog"));
+        QCOMPARE(s.config->get_storeNumber(), QStringLiteral("N.A."));
+    }
     QCOMPARE(s.config->get_serialNumber() + s.config->get_modelNumber(), QStringLiteral("S1M1"));
-    QCOMPARE(s.config->get_storeNumber(), QStringLiteral("N.A."));
     QFile identity(CabinetIdentity::identityFilePath());
     QVERIFY(identity.open(QIODevice::ReadOnly));
     QCOMPARE(identity.readAll(), stored);

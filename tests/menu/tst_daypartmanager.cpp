@@ -120,6 +120,26 @@ private slots:
         QCOMPARE(twoTrays.dayPartEditGetProductId(0, zone, 1), secondPan);
     }
 
+    // A day part of an imported binary menu takes its product ids as the file gives them:
+    // whether the menu holds them is for holding to find out.
+    void importedDayPartIds_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::newRow("empty bin") << 0;
+        QTest::newRow("not in the menu") << 99;
+        QTest::newRow("past 2^31 in the file") << int(0x80000001u);
+    }
+    void importedDayPartIds()
+    {
+        QFETCH(int, id);
+        DayPart_t record;
+        record.productIds[2] = id;
+        record.productIds[5] = 7;
+        d->processOrvantaDayPart(record, 1);
+        QCOMPARE(gridOf(d, 1), QStringLiteral("0,0,%1,0,0,7").arg(id));
+        QCOMPARE(gridOf(d, 0), QString());
+    }
+
     // Edits reach the live grid on save only; deleting a product clears it from every
     // edited day part.
     void editCycle()

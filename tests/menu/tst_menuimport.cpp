@@ -450,10 +450,10 @@ private slots:
         QCOMPARE(cabinet.menu->getRowCount(), 5);
         QCOMPARE(cabinet.menu->getProductName(0, 12).toString(), QString::fromUtf8("Fries\u201a large"));
         // Day part 0 names 12, 13, 14, 50 by bins 0..3; day part 1 names 99, which is not in
-        // the menu, so its tray stays empty.
+        // the menu and is taken all the same.
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, 19), 12);
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(0, 16), 50);
-        QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 0);
+        QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 99);
     }
 
     // The old list goes to the first free number; no earlier copy is ever removed.

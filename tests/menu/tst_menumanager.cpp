@@ -232,6 +232,32 @@ private slots:
         QCOMPARE(panSizes, (QSet<int>{1, 2, 3}));
     }
 
+    // An imported product is dropped only for the id 0 (or none): that row is the empty
+    // product the import puts first. Any other id is taken as the file gives it.
+    void importedProductIds_data()
+    {
+        QTest::addColumn<QByteArray>("product");
+        QTest::addColumn<QString>("ids"); // of the rows after the import
+        QTest::newRow("no id") << QByteArray(R"({"holdingTime": 60})") << "0|5";
+        QTest::newRow("id 0") << QByteArray(R"({"productId": 0})") << "0|5";
+        QTest::newRow("negative id") << QByteArray(R"({"productId": -3})") << "0|-3|5";
+        QTest::newRow("id not a whole number") << QByteArray(R"({"productId": "7"})") << "0|5";
+        QTest::newRow("id") << QByteArray(R"({"productId": 7})") << "0|7|5";
+    }
+    void importedProductIds()
+    {
+        QFETCH(QByteArray, product);
+        QFETCH(QString, ids);
+        const QByteArray document = R"({"header": {"menuVersion": 1}, "menu": {"products": [)" + product
+            + R"(, {"productId": 5}], "productGroups": []}})";
+        QVERIFY(m->processOrvantaJsonProducts(QString::fromUtf8(document)));
+        QStringList rows;
+        for (int row = 0; row < m->getRowCount(); ++row)
+            rows << fieldsOf(m->productsModel(), row, "id");
+        QCOMPARE(rows.join('|'), ids);
+        QVERIFY(MenuTest::waitUntilIdle(MenuTest::chainOf(m, "menuSaveChain")));
+    }
+
     // An imported group keeps its members as the file names them, whether or not the new
     // menu holds them: each entry's "productId" as an integer, 0 where there is none.
     void importedGroupMembers_data()
