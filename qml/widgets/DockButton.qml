@@ -30,7 +30,7 @@ Rectangle {
             id: caption
             objectName: button.objectName + "Caption"
             anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.min(Math.ceil(labelMetrics.advanceWidth), button.width - 2 * Theme.spacingSmall)
+            width: button.width - 2 * Theme.spacingSmall
             horizontalAlignment: Text.AlignHCenter
             text: button.label
             textFormat: Text.PlainText
