@@ -82,6 +82,16 @@ QVariantList Passcodes::servicePages(const Display &d)
     QVariantMap end = preferences;
     end.insert(QStringLiteral("screen"), QStringLiteral("PreferencesEnd"));
     pages << utilities << end;
+    // A page that cannot be unlocked says why: the cloud keeps the network of a LuMo
+    // cabinet, and other displays take their settings from the master.
+    for (QVariant &entry : pages) {
+        QVariantMap map = entry.toMap();
+        if (map.value(QStringLiteral("lockLevel")).toInt() >= 0)
+            continue;
+        const bool cloud = d.lumo && map.value(QStringLiteral("screen")) == QLatin1String("NetworkingPanel");
+        map.insert(QStringLiteral("lockReason"), cloud ? QStringLiteral("cloud") : QStringLiteral("display"));
+        entry = map;
+    }
     return pages;
 }
 

@@ -44,6 +44,7 @@ bool MenuImportTransaction::begin()
     }
     m_running = true;
     ++m_run;
+    m_digest.clear();
     m_pendingReports = 0;
     m_stepFailed = false;
     m_configChanged = m_menuChanged = m_dayPartsChanged = false;
@@ -77,7 +78,7 @@ bool MenuImportTransaction::beginBinary(const BinaryMenuFile &file)
         && begin();
 }
 
-bool MenuImportTransaction::beginJson(const QJsonObject &document)
+bool MenuImportTransaction::beginJson(const QJsonObject &document, const QString &digest)
 {
     // The appliers would leave a menu of another version alone while the import said
     // it was taken.
@@ -86,7 +87,10 @@ bool MenuImportTransaction::beginJson(const QJsonObject &document)
         qWarning().noquote() << "Menu version" << version.toVariant().toString() << "is not supported; not imported";
         return false;
     }
-    return begin();
+    if (!begin())
+        return false;
+    m_digest = digest;
+    return true;
 }
 
 void MenuImportTransaction::expect(int touches, int reports)
@@ -211,6 +215,12 @@ void MenuImportTransaction::shareSettings()
 
 void MenuImportTransaction::end(bool ok)
 {
+    // Shown on the System Information page and kept in the settings file, so that the
+    // menu in use can be told from the file it came from.
+    if (ok && !m_digest.isEmpty() && m_config) {
+        m_config->set_productsHashCode(m_digest);
+        m_config->saveConfigFile();
+    }
     if (ok && m_configChanged)
         shareSettings();
     m_running = false;

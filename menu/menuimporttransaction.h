@@ -41,7 +41,9 @@ public:
     // another import runs, for a binary file that the products list cannot hold, or for
     // a JSON menu of another version.
     bool beginBinary(const BinaryMenuFile &file);
-    bool beginJson(const QJsonObject &document);
+    // A JSON file has no digest of its own: `digest` (of the file as read) becomes the
+    // menu's digest once the import is saved.
+    bool beginJson(const QJsonObject &document, const QString &digest);
 
     // Announces the step whose signal is emitted next: what it may change and how many
     // appliers report on it.
@@ -90,6 +92,7 @@ private:
     int m_pendingReports = 0; // appliers of the announced step yet to report
     bool m_stepFailed = false; // an applier of the announced step failed
     bool m_configChanged = false;
+    QString m_digest; // the menu's digest to store once saved; empty: the import sets it
     ConfigValues m_configBefore;
     QList<QStandardItem *> m_menuBefore;
     DayPartManager::Snapshot m_dayPartsBefore;

@@ -13,6 +13,7 @@
 #include "safefilewriter.h"
 #include "tulpaths.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -499,7 +500,8 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
     const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(bytes);
     for (const QString &message : outline.messages)
         qWarning().noquote() << message;
-    if (!outline.ok || !transaction()->beginJson(outline.document))
+    const QString digest = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+    if (!outline.ok || !transaction()->beginJson(outline.document, digest))
         return reportFailure();
     applyJson(outline.document);
 }

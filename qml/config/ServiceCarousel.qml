@@ -37,6 +37,8 @@ Item {
     // Shown in place of the title while a page opened from this one is up (translated).
     property string subTitle: ""
     readonly property int lockLevel: page ? page.lockLevel : 0
+    // Why a page that cannot be unlocked (-1) cannot: "cloud" or "display".
+    readonly property string lockReason: page && page.lockReason ? page.lockReason : ""
     // Off while the page shown asks to keep its place.
     property bool swipeEnabled: true
     // How far a finger must travel sideways for a swipe to turn the page.
@@ -124,6 +126,14 @@ Item {
         }
         pinPad.open(qsTr("PIN #") + tro.emptyStr)
     }
+    // A tap on the greyed lock tells why it is greyed.
+    function explainLock() {
+        if (lockLevel >= 0)
+            return
+        message.show((lockReason === "cloud"
+                      ? qsTr("The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.")
+                      : qsTr("This page can be unlocked on the primary display only.")) + tro.emptyStr, true)
+    }
     function pinEntered(pin) {
         var level = gate.check(screen, lockLevel, pin)
         if (level > 0) {
@@ -205,6 +215,13 @@ Item {
             highlighted: carousel.unlockedLevel(carousel.screen) > 0
             text: (carousel.unlockedLevel(carousel.screen) > 0 ? qsTr("Lock") : qsTr("Unlock")) + tro.emptyStr
             onClicked: carousel.tapLock()
+        }
+        // Over the greyed lock, which takes no taps itself.
+        MouseArea {
+            objectName: "carouselLockReason"
+            anchors.fill: lockButton
+            visible: carousel.lockLevel < 0
+            onClicked: carousel.explainLock()
         }
         Button {
             id: forward

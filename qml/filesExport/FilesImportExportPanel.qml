@@ -5,8 +5,8 @@ import "qrc:/haccpLog"
 
 // "Files Import/Export", opened from the Utilities page: the holding-log export and the
 // menu update list (import and export of the menu tool's files). Usable while Utilities
-// is locked: the exports need only the flash drive, and the update list's pages carry
-// locks of their own.
+// is locked: the exports need only the flash drive, and the update list carries a
+// lock of its own.
 Rectangle {
     id: panel
     objectName: "filesPanel"

@@ -8,9 +8,8 @@ Rectangle {
     objectName: "ovUsbExportItem"
     color: Theme.background
     property bool unlocked: true
-    property int lockLevel: 0
-    // A tap on the page's lock.
-    signal lockTapped()
+    // The width the list's lock takes at the header's end.
+    property real lockRoom: 0
     LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
@@ -25,21 +24,13 @@ Rectangle {
         anchors { top: parent.top; left: parent.left; right: parent.right; margins: Theme.spacingSmall }
         height: Theme.touchTarget
         Text {
-            anchors { left: parent.left; right: lock.left; rightMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
+            anchors { left: parent.left; right: parent.right; rightMargin: page.lockRoom + Theme.spacing; verticalCenter: parent.verticalCenter }
             text: qsTr("Orvanta Export") + Theme.retranslate()
             elide: Text.ElideRight
             color: Theme.text
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontTitle
             font.bold: true
-        }
-        UpdateItemLock {
-            id: lock
-            objectName: "exportLockButton"
-            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
-            lockLevel: page.lockLevel
-            unlocked: page.unlocked
-            onClicked: page.lockTapped()
         }
     }
     Item {

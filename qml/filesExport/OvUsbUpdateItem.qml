@@ -9,14 +9,13 @@ Rectangle {
     objectName: "ovUsbUpdateItem"
     color: Theme.background
     property bool unlocked: true
-    property int lockLevel: 0
+    // The width the list's lock takes at the header's end.
+    property real lockRoom: 0
     property string selectedOvFile: ""
     // 0 the flash drive, 1 the preloaded menus.
     property int importSource: 0
     // The import controller; absent where the shell runs without the back end.
     readonly property var proxy: typeof ovp !== "undefined" ? ovp : null
-    // A tap on the page's lock.
-    signal lockTapped()
     LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
@@ -31,21 +30,13 @@ Rectangle {
         anchors { top: parent.top; left: parent.left; right: parent.right; margins: Theme.spacingSmall }
         height: Theme.touchTarget
         Text {
-            anchors { left: parent.left; right: lock.left; rightMargin: Theme.spacing; verticalCenter: parent.verticalCenter }
+            anchors { left: parent.left; right: parent.right; rightMargin: page.lockRoom + Theme.spacing; verticalCenter: parent.verticalCenter }
             textFormat: Text.StyledText
             text: qsTr("<b>Orvanta</b> Update") + Theme.retranslate()
             elide: Text.ElideRight
             color: Theme.text
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontTitle
-        }
-        UpdateItemLock {
-            id: lock
-            objectName: "importLockButton"
-            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
-            lockLevel: page.lockLevel
-            unlocked: page.unlocked
-            onClicked: page.lockTapped()
         }
     }
 

@@ -2,8 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/theme"
 
-// The lock of one item of the update list: shown unless the item is open to all, usable
-// unless this display can never unlock it (-1); a tap asks for the PIN or locks again.
+// The update list's lock: shown unless its pages are open to all, usable unless this
+// display can never unlock them (-1); a tap asks for the PIN or locks again.
 Button {
     id: lock
     property int lockLevel: -1

@@ -5,11 +5,12 @@ import TulConfig 1.0
 import "qrc:/theme"
 import "qrc:/config"
 
-// The menu update screen: the import page and the export page side by side, swiped
-// horizontally; how an import or export went is told by the shell, over whatever page
-// is open by then. Each page has its own lock:
-// a PIN of its level opens that page, one of level 3 opens both; they lock again when
-// the list is no longer shown.
+// The menu update screen: the import page and the export page side by side, turned by
+// the panel's tabs or a swipe; how an import or export went is told by the shell, over
+// whatever page is open by then. One lock serves both pages (they share a level): a PIN
+// of that level or above opens them, and they lock again when the list is no longer shown.
+// A page turns at once: a tap that follows a turn reaches what it was aimed at, where a
+// sliding list took it for a touch on itself.
 Rectangle {
     id: view
     objectName: "updatesListView"
@@ -17,62 +18,61 @@ Rectangle {
     // The master display locks the pages at level 1 for some customers and 2 for the
     // others; other displays show them locked for good (-1).
     readonly property int lockLevel: typeof configManager !== "undefined" ? configManager.updatesLockLevel() : -1
-    // Page ("import", "export") -> the level it was unlocked with.
-    property var unlockedLevels: ({})
-    // The page whose lock asked for the PIN.
-    property string pinFor: ""
+    // The level the pages were unlocked with; 0 while locked.
+    property int unlockedLevel: 0
+    readonly property bool open: lockLevel === 0 || (lockLevel > 0 && unlockedLevel > 0)
     // Where the PIN pad goes: over the area the list is shown in.
     property Item overlayParent: view
     property alias currentIndex: pagesList.currentIndex
     property alias message: messageBox.message
+    // How far a finger must travel sideways for a swipe to turn the page.
+    readonly property int swipeDistance: 80
 
     function showMessage(text) {
         messageBox.show(text)
     }
-    function isOpen(name) {
-        return lockLevel === 0 || (lockLevel > 0 && unlockedLevels[name] !== undefined)
-    }
-    function setUnlocked(names, level) {
-        var levels = Object.assign({}, unlockedLevels)
-        for (var i = 0; i < names.length; ++i) {
-            if (level > 0)
-                levels[names[i]] = level
-            else
-                delete levels[names[i]]
-        }
-        unlockedLevels = levels
+    function setUnlocked(level) {
+        unlockedLevel = Math.max(0, level)
     }
     function lockAll() {
         pinPad.close()
-        unlockedLevels = {}
+        unlockedLevel = 0
     }
-    function tapLock(name) {
+    function tapLock() {
         if (lockLevel <= 0)
             return
-        if (unlockedLevels[name] !== undefined) {
-            setUnlocked([name], 0)
+        if (unlockedLevel > 0) {
+            unlockedLevel = 0
             return
         }
         if (gate.blocked) {
             showMessage(Qt.binding(function() { return qsTr("Too many failed attempts.\nCall service.") + Theme.retranslate() }))
             return
         }
-        pinFor = name
         pinPad.open(qsTr("PIN #") + Theme.retranslate())
     }
-    // Level 1 opens with the manager's PIN or level 2, level 2 with level 2; level 3
-    // opens every page. The cloud knows no screen name for these locks: not reported.
+    // Level 1 opens with the manager's PIN or level 2, level 2 with level 2, level 3
+    // always. The cloud knows no screen name for this lock: not reported.
     function pinEntered(pin) {
         var level = gate.checkUnreported(lockLevel, pin)
         if (level > 0) {
             pinPad.close()
-            setUnlocked(level === 3 ? ["import", "export"] : [pinFor], level)
+            setUnlocked(level)
         } else if (gate.blocked) {
             pinPad.close()
             showMessage(Qt.binding(function() { return qsTr("Too many failed attempts.\nCall service.") + Theme.retranslate() }))
         } else {
             pinPad.showError(qsTr("ERROR") + Theme.retranslate())
         }
+    }
+    // A horizontal swipe by dx pixels over the pages, in reading order (mirrored in
+    // Arabic, as the tabs are). False when it was too short.
+    function swipe(dx) {
+        if (Math.abs(dx) < swipeDistance)
+            return false
+        var step = (dx < 0) !== Theme.rightToLeft ? 1 : -1
+        pagesList.currentIndex = Math.max(0, Math.min(pagesList.count - 1, pagesList.currentIndex + step))
+        return true
     }
 
     onVisibleChanged: {
@@ -82,15 +82,23 @@ Rectangle {
 
     PinGate { id: gate; config: typeof configManager !== "undefined" ? configManager : null }
 
+    // Under the pages: a swipe that starts where no control takes the touch.
+    MouseArea {
+        objectName: "updatesSwipeArea"
+        anchors.fill: parent
+        property real startX: 0
+        onPressed: startX = mouse.x
+        onReleased: view.swipe(mouse.x - startX)
+    }
+
     ListView {
         id: pagesList
         objectName: "updatePages"
         anchors.fill: parent
         orientation: ListView.Horizontal
-        snapMode: ListView.SnapOneItem
         highlightRangeMode: ListView.StrictlyEnforceRange
-        // A tab tapped on the panel turns the page at once, not at the list's slow pace.
-        highlightMoveDuration: 250
+        highlightMoveDuration: 0
+        interactive: false
         clip: true
         // A mirrored horizontal list built in Arabic opens beside its first page; the
         // pages keep their order and mirror their own content.
@@ -99,18 +107,26 @@ Rectangle {
             OvUsbUpdateItem {
                 width: pagesList.width
                 height: pagesList.height
-                lockLevel: view.lockLevel
-                unlocked: view.isOpen("import")
-                onLockTapped: view.tapLock("import")
+                unlocked: view.open
+                lockRoom: lock.visible ? lock.width : 0
             }
             OvUsbExportItem {
                 width: pagesList.width
                 height: pagesList.height
-                lockLevel: view.lockLevel
-                unlocked: view.isOpen("export")
-                onLockTapped: view.tapLock("export")
+                unlocked: view.open
+                lockRoom: lock.visible ? lock.width : 0
             }
         }
+    }
+
+    // In the pages' headers, beside their titles.
+    UpdateItemLock {
+        id: lock
+        objectName: "updatesLockButton"
+        anchors { right: parent.right; top: parent.top; margins: Theme.spacingSmall }
+        lockLevel: view.lockLevel
+        unlocked: view.unlockedLevel > 0
+        onClicked: view.tapLock()
     }
 
     // The lock's messages; the import controller's results are the shell's.

@@ -113,6 +113,10 @@ Item {
             horizontalAlignment: Text.AlignLeft
             font.pixelSize: Theme.fontTitle * 2
             font.bold: true
+            // The largest title size with "AM" in a long translation would run out of
+            // the column: the clock then takes a smaller type.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Theme.fontTitle
             text: page.clock.time + (page.twelveHour ? " " + (page.clock.pm ? qsTr("PM") : qsTr("AM")) : "")
                   + tro.emptyStr
         }

@@ -5,10 +5,13 @@ import "qrc:/theme"
 // the last tap the interface switches to it, the choice is saved and the other displays
 // follow. The main window connects languageApplied to its cancelEdits.
 // Drawn as the style's buttons are, from plain items: the dock is on the first frame.
+// As wide as the name shown at the skin's size, unless the dock narrows it (fit).
 Rectangle {
     id: button
     objectName: "dockLanguageButton"
-    implicitWidth: 160
+    property real fit: 1
+    readonly property real naturalWidth: Math.max(160, Math.ceil(nameMetrics.advanceWidth) + 2 * Theme.spacing)
+    width: Math.floor(naturalWidth * fit)
     implicitHeight: Theme.touchTarget + 8
     radius: Theme.radius
     color: area.pressed ? Theme.accentPressed : Theme.surfacePressed
@@ -21,8 +24,15 @@ Rectangle {
 
     signal languageApplied()
 
+    TextMetrics {
+        id: nameMetrics
+        font.family: Theme.fontFor(button.selectedId)
+        font.pixelSize: Theme.fontBody
+        text: caption.text
+    }
     Text {
         id: caption
+        objectName: "dockLanguageCaption"
         anchors.fill: parent
         anchors.leftMargin: Theme.spacing
         anchors.rightMargin: Theme.spacing
@@ -36,6 +46,8 @@ Rectangle {
         font.pixelSize: Theme.fontBody
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmall
         elide: Text.ElideRight
     }
 

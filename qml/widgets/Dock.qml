@@ -47,19 +47,36 @@ Rectangle {
     }
     color: Theme.background
 
+    // One factor for every button, so that all of them fit beside the Wi-Fi icon at the
+    // largest skin size in the longest language; the status text takes what is left.
+    readonly property real fit: {
+        var total = 0, shown = 0
+        for (var i = 0; i < buttons.children.length; ++i) {
+            var b = buttons.children[i]
+            if (b.visible && b.naturalWidth !== undefined) {
+                total += b.naturalWidth
+                ++shown
+            }
+        }
+        var room = width - (wifiIcon.visible ? wifiIcon.width + Theme.spacingSmall : 0) - buttons.spacing * Math.max(0, shown - 1)
+        return total > 0 ? Math.min(1, room / total) : 1
+    }
+
     Row {
         id: buttons
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
         spacing: 2
-        DockButton { objectName: "homeButton"; label: qsTr("Home") + tro.emptyStr; onClicked: dock.homeRequested() }
+        DockButton { objectName: "homeButton"; fit: dock.fit; label: qsTr("Home") + tro.emptyStr; onClicked: dock.homeRequested() }
         DockButton {
             objectName: "settingsButton"
+            fit: dock.fit
             label: qsTr("Settings") + tro.emptyStr
             visible: cabinetManager.isConfigured
             onClicked: dock.settingsRequested()
         }
         DockButton {
             objectName: "dayPartButton"
+            fit: dock.fit
             label: qsTr("Day Part") + tro.emptyStr
             detail: dock.dayPartName
             visible: cabinetManager.isConfigured
@@ -67,12 +84,14 @@ Rectangle {
         }
         DockButton {
             objectName: "cookbookButton"
+            fit: dock.fit
             label: qsTr("Cookbook") + tro.emptyStr
             visible: cabinetManager.isConfigured
             onClicked: dock.cookbookRequested()
         }
         DockLanguageButton {
             height: parent.height
+            fit: dock.fit
             visible: cabinetManager.isConfigured
             onLanguageApplied: dock.languageApplied()
         }

@@ -1,14 +1,25 @@
 import QtQuick 2.15
 import "qrc:/theme"
 
-// A button of the dock: as tall as the dock, wide enough for its label in any language.
+// A button of the dock: as tall as the dock, wide enough for its label in any language at
+// any skin size; where the dock cannot give every button its width, it narrows them all
+// by one factor (fit) and the label takes a smaller type, never a cut.
 Rectangle {
     id: button
     property string label
     // A second line under the label (what the button's page has in force); empty for none.
     property string detail: ""
+    property real fit: 1
+    readonly property real naturalWidth: Math.max(110, Math.max(labelMetrics.advanceWidth,
+                                                                Math.min(detailText.implicitWidth, 180)) + 2 * Theme.spacing)
     signal clicked()
-    width: Math.max(110, Math.max(caption.implicitWidth, Math.min(detailText.implicitWidth, 180)) + 2 * Theme.spacing)
+    width: Math.floor(naturalWidth * fit)
+    TextMetrics {
+        id: labelMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontBody
+        text: button.label
+    }
     height: parent ? parent.height : Theme.touchTarget + 8
     color: area.pressed ? Theme.surfacePressed : Theme.surface
     border.width: 1
@@ -17,12 +28,18 @@ Rectangle {
         anchors.centerIn: parent
         Text {
             id: caption
+            objectName: button.objectName + "Caption"
             anchors.horizontalCenter: parent.horizontalCenter
+            width: button.width - 2 * Theme.spacingSmall
+            horizontalAlignment: Text.AlignHCenter
             text: button.label
             textFormat: Text.PlainText
             color: Theme.text
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontBody
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Theme.fontSmall
+            elide: Text.ElideRight
         }
         Text {
             id: detailText

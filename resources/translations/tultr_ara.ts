@@ -363,6 +363,14 @@ Call service.</source>
         <translation>هل أنت متأكد من إعادة تعيين&lt;br&gt;الإعدادات؟</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>يضبط الاتصال السحابي (LuMo) شبكة Wi-Fi لهذه الخزانة.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>لا يمكن فتح قفل هذه الصفحة إلا على الشاشة الرئيسية.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>تعذّرت إعادة تعيين رمز PIN# الخاص بالمدير.&lt;br&gt;يظل رمز PIN# القديم ساريًا.</translation>
     </message>

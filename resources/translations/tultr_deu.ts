@@ -363,6 +363,14 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Möchten Sie die Konfiguration&lt;br&gt;wirklich zurücksetzen?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>Die Cloud-Verbindung (LuMo) richtet das WLAN dieses Schranks ein.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Diese Seite kann nur am Hauptdisplay entsperrt werden.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Die Manager-PIN# konnte nicht zurückgesetzt werden.&lt;br&gt;Die alte PIN# gilt weiter.</translation>
     </message>

@@ -363,6 +363,14 @@ Call service.</translation>
         <translation>Are you sure want to reset&lt;br&gt;the configuration?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>This page can be unlocked on the primary display only.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</translation>
     </message>

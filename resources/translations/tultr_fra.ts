@@ -363,6 +363,14 @@ Appelez le service technique.</translation>
         <translation>Voulez-vous vraiment réinitialiser&lt;br&gt;la configuration ?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>La connexion au nuage (LuMo) configure le Wi-Fi de cette armoire.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Cette page ne peut être déverrouillée que sur l'écran principal.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Le NIP# du gérant n'a pas pu être réinitialisé.&lt;br&gt;L'ancien NIP# reste valide.</translation>
     </message>

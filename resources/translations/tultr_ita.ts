@@ -363,6 +363,14 @@ Chiamare l'assistenza.</translation>
         <translation>Ripristinare davvero&lt;br&gt;la configurazione?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>La connessione cloud (LuMo) configura il Wi-Fi di questo armadio.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Questa pagina può essere sbloccata solo sul display principale.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Impossibile ripristinare il PIN# del responsabile.&lt;br&gt;Il vecchio PIN# resta valido.</translation>
     </message>

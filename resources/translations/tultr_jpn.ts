@@ -363,6 +363,14 @@ Call service.</source>
         <translation>構成を&lt;br&gt;リセットしますか？</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>このキャビネットの Wi-Fi はクラウド接続 (LuMo) が設定します。</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>このページはメインディスプレイでのみロック解除できます。</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>マネージャーの PIN# をリセットできませんでした。&lt;br&gt;以前の PIN# が引き続き有効です。</translation>
     </message>

@@ -363,6 +363,14 @@ Call service.</source>
         <translation>구성을&lt;br&gt;재설정하시겠습니까?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>이 캐비닛의 Wi-Fi는 클라우드 연결(LuMo)이 설정합니다.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>이 페이지는 주 디스플레이에서만 잠금 해제할 수 있습니다.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>관리자 PIN#을 재설정하지 못했습니다.&lt;br&gt;이전 PIN#이 계속 적용됩니다.</translation>
     </message>

@@ -363,6 +363,14 @@ Bel de service.</translation>
         <translation>Weet u zeker dat u de configuratie&lt;br&gt;wilt herstellen?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>De cloudverbinding (LuMo) stelt de wifi van deze kast in.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Deze pagina kan alleen op het hoofdscherm worden ontgrendeld.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>De PIN# van de manager kon niet worden hersteld.&lt;br&gt;De oude PIN# blijft geldig.</translation>
     </message>

@@ -363,6 +363,14 @@ Wezwij serwis.</translation>
         <translation>Czy na pewno zresetować&lt;br&gt;konfigurację?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>Połączenie z chmurą (LuMo) konfiguruje Wi-Fi tej szafy.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Tę stronę można odblokować tylko na głównym wyświetlaczu.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Nie udało się zresetować PIN# kierownika.&lt;br&gt;Obowiązuje dotychczasowy PIN#.</translation>
     </message>

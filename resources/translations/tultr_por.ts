@@ -363,6 +363,14 @@ Chame a assistência.</translation>
         <translation>Tem a certeza de que pretende repor&lt;br&gt;a configuração?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>A ligação à nuvem (LuMo) configura o Wi-Fi deste armário.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Esta página só pode ser desbloqueada no ecrã principal.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Não foi possível repor o PIN# do gerente.&lt;br&gt;O PIN# antigo continua válido.</translation>
     </message>

@@ -363,6 +363,14 @@ Call service.</source>
         <translation>Вы действительно хотите сбросить&lt;br&gt;конфигурацию?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>Wi-Fi этого шкафа настраивает облачное подключение (LuMo).</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Эту страницу можно разблокировать только на основном дисплее.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>Не удалось сбросить PIN# менеджера.&lt;br&gt;Действует прежний PIN#.</translation>
     </message>

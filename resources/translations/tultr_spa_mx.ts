@@ -363,6 +363,14 @@ Llame al servicio técnico.</translation>
         <translation>¿Seguro que desea restablecer&lt;br&gt;la configuración?</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>La conexión a la nube (LuMo) configura el Wi-Fi de este gabinete.</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>Esta página solo se puede desbloquear en la pantalla principal.</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>No se pudo restablecer el PIN# del gerente.&lt;br&gt;El PIN# anterior sigue vigente.</translation>
     </message>

@@ -363,6 +363,14 @@ Call service.</source>
         <translation>确定要重置&lt;br&gt;配置吗？</translation>
     </message>
     <message>
+        <source>The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.</source>
+        <translation>此柜的 Wi-Fi 由云连接 (LuMo) 设置。</translation>
+    </message>
+    <message>
+        <source>This page can be unlocked on the primary display only.</source>
+        <translation>此页面只能在主显示屏上解锁。</translation>
+    </message>
+    <message>
         <source>Manager's PIN# could not be reset.&lt;br&gt;The old PIN# still applies.</source>
         <translation>无法重置经理 PIN 码#。&lt;br&gt;旧的 PIN 码# 仍然有效。</translation>
     </message>

@@ -1,8 +1,9 @@
 #include "servicescreen.h"
 
 // "Files Import/Export" reached from the Utilities page through the carousel: open while
-// Utilities is locked, its menu update and export pages each behind a lock of their own,
-// opened by PIN per customer and display, and locked again once the panel is left.
+// Utilities is locked, its menu update and export pages behind one lock, opened by PIN per
+// customer and display, locked again once the panel is left, and turned at once so that a
+// tap right after a turn is not lost.
 class TestFilesPanel : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ private slots:
     void failedPins();
     void lockedAgainWhenLeft_data();
     void lockedAgainWhenLeft();
+    void tapRightAfterATurn_data();
+    void tapRightAfterATurn();
 
 private:
     // Utilities through the carousel, then its Files Import/Export button; done once the
@@ -43,6 +46,15 @@ private:
                && QTest::qWaitFor([list, index] { return qFuzzyCompare(1 + list->property("contentX").toReal(), 1 + index * list->width()); });
     }
     static QQuickItem *pad(const ServiceScreen &s) { return s.item("updatesPinPad"); }
+    // The lock buttons of the panel, wherever they stand.
+    static int lockButtons(QQuickItem *item)
+    {
+        int count = item->inherits("QQuickAbstractButton")
+                    && QStringList{"Unlock", "Lock"}.contains(item->property("text").toString());
+        for (QQuickItem *child : item->childItems())
+            count += lockButtons(child);
+        return count;
+    }
     static QString padMessage(const ServiceScreen &s)
     {
         return ServiceScreen::find(pad(s), QStringLiteral("pinPadMessage"))->property("text").toString();
@@ -93,21 +105,20 @@ void TestFilesPanel::updatePagesUnlock_data()
     QTest::addColumn<int>("customer");
     QTest::addColumn<bool>("master");
     QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("lock"); // the page whose lock is tapped
+    QTest::addColumn<int>("shown"); // the page shown when the lock is tapped
     QTest::addColumn<QString>("pin");
-    QTest::addColumn<bool>("importOpens");
-    QTest::addColumn<bool>("exportOpens");
-    QTest::newRow("customer 3, manager's PIN, import") << 3 << true << 1 << "import" << "7046" << true << false;
-    QTest::newRow("customer 3, level 2, export") << 3 << true << 1 << "export" << "604528" << false << true;
-    QTest::newRow("customer 3, level 3 opens both") << 3 << true << 1 << "export" << "731960" << true << true;
-    QTest::newRow("customer 1, its own manager's PIN") << 1 << true << 1 << "import" << "8312" << true << false;
-    QTest::newRow("customer 1, another customer's PIN") << 1 << true << 1 << "import" << "7046" << false << false;
-    QTest::newRow("customer 0, manager's PIN is short") << 0 << true << 2 << "import" << "7046" << false << false;
-    QTest::newRow("customer 0, level 2, export") << 0 << true << 2 << "export" << "604528" << false << true;
-    QTest::newRow("customer 0, level 3 opens both") << 0 << true << 2 << "import" << "731960" << true << true;
-    QTest::newRow("customer 0, wrong PIN") << 0 << true << 2 << "import" << "1234" << false << false;
-    QTest::newRow("other display, customer 3") << 3 << false << -1 << "import" << "731960" << false << false;
-    QTest::newRow("other display, customer 0") << 0 << false << -1 << "export" << "731960" << false << false;
+    QTest::addColumn<bool>("opens"); // both pages
+    QTest::newRow("customer 3, manager's PIN, import page") << 3 << true << 1 << 0 << "7046" << true;
+    QTest::newRow("customer 3, level 2, export page") << 3 << true << 1 << 1 << "604528" << true;
+    QTest::newRow("customer 3, level 3") << 3 << true << 1 << 1 << "731960" << true;
+    QTest::newRow("customer 1, its own manager's PIN") << 1 << true << 1 << 0 << "8312" << true;
+    QTest::newRow("customer 1, another customer's PIN") << 1 << true << 1 << 0 << "7046" << false;
+    QTest::newRow("customer 0, manager's PIN is short") << 0 << true << 2 << 1 << "7046" << false;
+    QTest::newRow("customer 0, level 2, export page") << 0 << true << 2 << 1 << "604528" << true;
+    QTest::newRow("customer 0, level 3") << 0 << true << 2 << 0 << "731960" << true;
+    QTest::newRow("customer 0, wrong PIN") << 0 << true << 2 << 0 << "1234" << false;
+    QTest::newRow("other display, customer 3") << 3 << false << -1 << 0 << "731960" << false;
+    QTest::newRow("other display, customer 0") << 0 << false << -1 << 1 << "731960" << false;
 }
 
 void TestFilesPanel::updatePagesUnlock()
@@ -115,33 +126,31 @@ void TestFilesPanel::updatePagesUnlock()
     QFETCH(int, customer);
     QFETCH(bool, master);
     QFETCH(int, level);
-    QFETCH(QString, lock);
+    QFETCH(int, shown);
     QFETCH(QString, pin);
-    QFETCH(bool, importOpens);
-    QFETCH(bool, exportOpens);
+    QFETCH(bool, opens);
     ServiceScreen s(master, true, customer);
     QVERIFY(s.load());
     QVERIFY(openFiles(s));
     QCOMPARE(s.item("updatesListView")->property("lockLevel").toInt(), level);
     QVERIFY(!importOpen(s) && !exportOpen(s));
-    QQuickItem *lockButton = inPanel(s, lock == "import" ? "importLockButton" : "exportLockButton");
-    // Shown on every display; only the master can open it.
+    // One lock for the panel, shown on every display; only the master can open it.
+    QCOMPARE(lockButtons(s.item("filesPanel")), 1);
+    QVERIFY(showPage(s, shown));
+    QQuickItem *lockButton = s.item("updatesLockButton");
     QVERIFY(lockButton->isVisible());
     QCOMPARE(lockButton->isEnabled(), level > 0);
     if (level < 0)
         return;
 
-    // The cloud has no screen name for these locks: nothing is reported.
+    // The cloud has no screen name for this lock: nothing is reported.
     QSignalSpy entered(s.config, &ConfigurationManager::passcodeEntered);
-    if (lock == "export")
-        QVERIFY(showPage(s, 1));
-    QVERIFY(s.tap(lock == "import" ? "importLockButton" : "exportLockButton"));
+    QVERIFY(s.tap("updatesLockButton"));
     QTRY_VERIFY(pad(s)->isVisible());
     s.type(pin);
-    const bool opens = importOpens || exportOpens;
     QTRY_COMPARE(pad(s)->isVisible(), !opens);
-    QCOMPARE(importOpen(s), importOpens);
-    QCOMPARE(exportOpen(s), exportOpens);
+    QCOMPARE(importOpen(s), opens);
+    QCOMPARE(exportOpen(s), opens);
     QCOMPARE(padMessage(s), opens ? QString() : QStringLiteral("ERROR"));
     QCOMPARE(entered.count(), 0);
     // The Utilities page itself stays locked.
@@ -169,7 +178,7 @@ void TestFilesPanel::failedPins()
     ServiceScreen s;
     QVERIFY(s.load());
     QVERIFY(openFiles(s));
-    QVERIFY(s.tap("importLockButton"));
+    QVERIFY(s.tap("updatesLockButton"));
     QTRY_VERIFY(pad(s)->isVisible());
     for (const QString &pin : pins) {
         QVERIFY(pad(s)->isVisible());
@@ -184,9 +193,9 @@ void TestFilesPanel::failedPins()
              QStringLiteral("Too many failed attempts.\nCall service."));
     QVERIFY(s.tap("updatesLockMessageClose"));
     QTRY_VERIFY(!s.shown("updatesLockMessage"));
-    // Any lock of the list now answers with the message, without the pad.
+    // The lock now answers with the message on either page, without the pad.
     QVERIFY(showPage(s, 1));
-    QVERIFY(s.tap("exportLockButton"));
+    QVERIFY(s.tap("updatesLockButton"));
     QTRY_VERIFY(s.shown("updatesLockMessage"));
     QVERIFY(!pad(s)->isVisible());
 }
@@ -194,24 +203,22 @@ void TestFilesPanel::failedPins()
 void TestFilesPanel::lockedAgainWhenLeft_data()
 {
     QTest::addColumn<QString>("leave");
-    QTest::addColumn<bool>("importLocked");
-    QTest::addColumn<bool>("exportLocked");
-    QTest::newRow("its own tabs") << "tabs" << false << false;
-    QTest::newRow("the import page's lock") << "lock" << true << false;
-    QTest::newRow("back to Utilities") << "back" << true << true;
-    QTest::newRow("another carousel page") << "carousel" << true << true;
-    QTest::newRow("service pages closed") << "hidden" << true << true;
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("its own tabs") << "tabs" << false;
+    QTest::newRow("its lock") << "lock" << true;
+    QTest::newRow("back to Utilities") << "back" << true;
+    QTest::newRow("another carousel page") << "carousel" << true;
+    QTest::newRow("service pages closed") << "hidden" << true;
 }
 
 void TestFilesPanel::lockedAgainWhenLeft()
 {
     QFETCH(QString, leave);
-    QFETCH(bool, importLocked);
-    QFETCH(bool, exportLocked);
+    QFETCH(bool, locked);
     ServiceScreen s;
     QVERIFY(s.load());
     QVERIFY(openFiles(s));
-    QVERIFY(s.tap("importLockButton"));
+    QVERIFY(s.tap("updatesLockButton"));
     QTRY_VERIFY(pad(s)->isVisible());
     s.type(QStringLiteral("731960"));
     QTRY_VERIFY(importOpen(s) && exportOpen(s));
@@ -221,7 +228,7 @@ void TestFilesPanel::lockedAgainWhenLeft()
         QVERIFY(showPage(s, 1));
         QVERIFY(showPage(s, 0));
     } else if (leave == "lock") {
-        QVERIFY(s.tap("importLockButton"));
+        QVERIFY(s.tap("updatesLockButton"));
         QVERIFY(!pad(s)->isVisible());
     } else if (leave == "back") {
         QVERIFY(s.tap("filesBackButton"));
@@ -234,8 +241,57 @@ void TestFilesPanel::lockedAgainWhenLeft()
     }
     if (!s.shown("filesPanel"))
         QVERIFY(openFiles(s));
-    QCOMPARE(importOpen(s), !importLocked);
-    QCOMPARE(exportOpen(s), !exportLocked);
+    QCOMPARE(importOpen(s), !locked);
+    QCOMPARE(exportOpen(s), !locked);
+}
+
+void TestFilesPanel::tapRightAfterATurn_data()
+{
+    QTest::addColumn<QString>("turn"); // "tab" or "swipe"
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("target"); // a button of the page turned to
+    QTest::newRow("tab to the export page") << "tab" << 1 << "checkFlashDriveButton";
+    QTest::newRow("tab back to the import page") << "tab" << 0 << "refreshButton";
+    QTest::newRow("swipe to the export page") << "swipe" << 1 << "checkFlashDriveButton";
+    QTest::newRow("swipe back to the import page") << "swipe" << 0 << "refreshButton";
+}
+
+// A finger that taps a button of the page just turned to, 50 ms after the turn, where the
+// button stands on that page, clicks it.
+void TestFilesPanel::tapRightAfterATurn()
+{
+    QFETCH(QString, turn);
+    QFETCH(int, to);
+    QFETCH(QString, target);
+    ServiceScreen s;
+    QVERIFY(s.load());
+    QVERIFY(openFiles(s));
+    s.item("updatesListView")->setProperty("unlockedLevel", 3);
+    QVERIFY(showPage(s, 1 - to));
+    QQuickItem *list = s.item("updatePages");
+    QQuickItem *button = inPanel(s, qPrintable(target));
+    QQuickItem *page = inPanel(s, to == 0 ? "ovUsbUpdateItem" : "ovUsbExportItem");
+    QVERIFY(button && page && button->isEnabled());
+    const QPoint aim = list->mapToScene(button->mapToItem(page, QPointF(button->width() / 2, button->height() / 2))).toPoint();
+    QSignalSpy clicked(button, SIGNAL(clicked()));
+
+    if (turn == "tab") {
+        QVERIFY(s.tap(to == 0 ? "menuUpdateTab" : "menuExportTab"));
+    } else {
+        // Below the file list, where no control takes the touch.
+        const QPoint from = list->mapToScene(QPointF(list->width() / 2, list->height() - 20)).toPoint();
+        const int dx = to == 1 ? -300 : 300;
+        QTest::mousePress(s.view.get(), Qt::LeftButton, Qt::NoModifier, from);
+        for (int step = 1; step <= 6; ++step)
+            QTest::mouseMove(s.view.get(), from + QPoint(dx * step / 6, 0), 10);
+        QTest::mouseRelease(s.view.get(), Qt::LeftButton, Qt::NoModifier, from + QPoint(dx, 0), 10);
+    }
+    QTest::qWait(50);
+    QTest::mousePress(s.view.get(), Qt::LeftButton, Qt::NoModifier, aim);
+    QTest::qWait(80);
+    QTest::mouseRelease(s.view.get(), Qt::LeftButton, Qt::NoModifier, aim);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(list->property("currentIndex").toInt(), to);
 }
 
 QTEST_MAIN(TestFilesPanel)

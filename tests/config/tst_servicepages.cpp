@@ -41,24 +41,29 @@ void TestServicePages::lockLevels_data()
     QTest::addColumn<bool>("master");
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("level"); // -2: not offered
-    QTest::newRow("Utilities, master") << 0 << true << "Utilities" << 2;
-    QTest::newRow("Utilities, other display") << 0 << false << "Utilities" << 2;
-    QTest::newRow("Password, master") << 0 << true << "Password" << 1;
-    QTest::newRow("Password, other display") << 0 << false << "Password" << -1;
-    QTest::newRow("Language, customer 3") << 3 << true << "Language" << -2;
-    QTest::newRow("Date and Time, master") << 0 << true << "Date and Time" << 1;
-    QTest::newRow("Date and Time, other display") << 0 << false << "Date and Time" << -1;
-    QTest::newRow("Date and Time, customer 3") << 3 << true << "Date and Time" << 1;
-    QTest::newRow("Date and Time, customer 2, other display") << 2 << false << "Date and Time" << -1;
-    QTest::newRow("Cabinet Names, customer 3") << 3 << true << "Cabinet Names" << 1;
-    QTest::newRow("Cabinet Names, customer 3, other display") << 3 << false << "Cabinet Names" << -1;
-    QTest::newRow("Cabinet Names, customer 0") << 0 << true << "Cabinet Names" << -2;
-    QTest::newRow("Cabinet Names, customer 1") << 1 << true << "Cabinet Names" << -2;
-    QTest::newRow("Wi-Fi Networking, master") << 0 << true << "Wi-Fi Networking" << 2;
-    QTest::newRow("Wi-Fi Networking, customer 2 master") << 2 << true << "Wi-Fi Networking" << 2;
-    QTest::newRow("Wi-Fi Networking, other display") << 0 << false << "Wi-Fi Networking" << -1;
+    // What a tap on a lock that cannot be opened (-1) says.
+    const QString display = QStringLiteral("This page can be unlocked on the primary display only.");
+    const QString cloud = QStringLiteral("The cloud connection (LuMo) sets up the Wi-Fi of this cabinet.");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("Utilities, master") << 0 << true << "Utilities" << 2 << QString();
+    QTest::newRow("Utilities, other display") << 0 << false << "Utilities" << 2 << QString();
+    QTest::newRow("Password, master") << 0 << true << "Password" << 1 << QString();
+    QTest::newRow("Password, other display") << 0 << false << "Password" << -1 << display;
+    QTest::newRow("Language, customer 3") << 3 << true << "Language" << -2 << QString();
+    QTest::newRow("Date and Time, master") << 0 << true << "Date and Time" << 1 << QString();
+    QTest::newRow("Date and Time, other display") << 0 << false << "Date and Time" << -1 << display;
+    QTest::newRow("Date and Time, customer 3") << 3 << true << "Date and Time" << 1 << QString();
+    QTest::newRow("Date and Time, customer 2, other display") << 2 << false << "Date and Time" << -1 << display;
+    QTest::newRow("Cabinet Names, customer 3") << 3 << true << "Cabinet Names" << 1 << QString();
+    QTest::newRow("Cabinet Names, customer 3, other display") << 3 << false << "Cabinet Names" << -1 << display;
+    QTest::newRow("Cabinet Names, customer 0") << 0 << true << "Cabinet Names" << -2 << QString();
+    QTest::newRow("Cabinet Names, customer 1") << 1 << true << "Cabinet Names" << -2 << QString();
+    QTest::newRow("Wi-Fi Networking, master") << 0 << true << "Wi-Fi Networking" << 2 << QString();
+    QTest::newRow("Wi-Fi Networking, customer 2 master") << 2 << true << "Wi-Fi Networking" << 2 << QString();
+    QTest::newRow("Wi-Fi Networking, other display") << 0 << false << "Wi-Fi Networking" << -1 << display;
     // Customer 3's cabinets talk to the QRB_LUMO cloud, which keeps the network itself.
-    QTest::newRow("Wi-Fi Networking, QRB_LUMO master") << 3 << true << "Wi-Fi Networking" << -1;
+    QTest::newRow("Wi-Fi Networking, QRB_LUMO master") << 3 << true << "Wi-Fi Networking" << -1 << cloud;
+    QTest::newRow("Wi-Fi Networking, QRB_LUMO other display") << 3 << false << "Wi-Fi Networking" << -1 << cloud;
 }
 
 void TestServicePages::lockLevels()
@@ -67,6 +72,7 @@ void TestServicePages::lockLevels()
     QFETCH(bool, master);
     QFETCH(QString, page);
     QFETCH(int, level);
+    QFETCH(QString, reason);
     ServiceScreen s(master, true, customer);
     QVERIFY(s.load());
     QCOMPARE(s.title(), QStringLiteral("Preferences"));
@@ -83,6 +89,13 @@ void TestServicePages::lockLevels()
         return loader->isEnabled() && (!own.isValid() || own.toBool());
     };
     QCOMPARE(usable(), level == 0);
+    QCOMPARE(s.shown("carouselLockReason"), level == -1);
+    if (level == -1) {
+        QVERIFY(!s.enabled("carouselLock"));
+        QVERIFY(s.tap("carouselLockReason"));
+        QTRY_VERIFY(s.shown("carouselMessage"));
+        QCOMPARE(s.text("carouselMessage"), reason);
+    }
     if (level > 0) {
         QVERIFY(s.unlock(level == 1 ? QStringLiteral("7046") : QStringLiteral("604528")));
         QTRY_VERIFY(usable());

@@ -353,10 +353,9 @@ void showPage(QQuickWindow *window, const QString &page)
     } else if (page == "Menu Export") {
         turnUpdatePages(1);
     } else if (page == "Menu Update unlocked") {
-        QMetaObject::invokeMethod(child(window, "updatesListView"), "setUnlocked",
-                                  Q_ARG(QVariant, QVariant(QStringList{"import", "export"})), Q_ARG(QVariant, 3));
+        QMetaObject::invokeMethod(child(window, "updatesListView"), "setUnlocked", Q_ARG(QVariant, 3));
     } else if (page == "Menu Update PIN") {
-        QMetaObject::invokeMethod(child(window, "updatesListView"), "tapLock", Q_ARG(QVariant, QStringLiteral("import")));
+        invoke(child(window, "updatesListView"), "tapLock");
     } else if (page == "Menu update message") {
         // As the import controller reports a failed export.
         QObject *ovp = qmlEngine(window)->rootContext()->contextProperty(QStringLiteral("ovp")).value<QObject *>();
@@ -461,6 +460,8 @@ private slots:
     void factoryTestClearsTheNetworkPage();
     void menuUpdateResultOverEveryPage_data();
     void menuUpdateResultOverEveryPage();
+    void dockAndClockFitEverySkinSize_data();
+    void dockAndClockFitEverySkinSize();
 
 private:
     void setLanguage(int id);
@@ -1203,6 +1204,86 @@ void TestScreens::factoryTestClearsTheNetworkPage()
     QVERIFY(!child(m_window, "networkPinPad")->property("visible").toBool());
     QVERIFY(!child(m_window, "resetNetworkQuestion")->property("visible").toBool());
     showPage(m_window, QStringLiteral("Main view"));
+}
+
+void TestScreens::dockAndClockFitEverySkinSize_data()
+{
+    QTest::addColumn<int>("language");
+    for (int id = 0; id < Translator::languageCount; ++id)
+        QTest::newRow(codes[id]) << id;
+}
+
+// At every type size the skin page offers, the dock's buttons stand whole on the screen,
+// clear of the Wi-Fi icon, with none of their labels cut (the language button's name included), and
+// the clock of the Date and Time page shows its "AM" inside its column.
+void TestScreens::dockAndClockFitEverySkinSize()
+{
+    QFETCH(int, language);
+    QQmlComponent component(m_cm->qmlEngine());
+    component.setData("import QtQuick 2.15\nimport \"qrc:/theme\"\n"
+                      "QtObject { property var limits: Theme.skinSizeLimits; property var defaults: Theme.skinDefaults\n"
+                      "           function reload() { Theme.reloadSkin() } }", QUrl());
+    std::unique_ptr<QObject> theme(component.create());
+    QVERIFY2(theme, qPrintable(component.errorString()));
+    const QVariantMap limits = theme->property("limits").toMap();
+    const QVariantMap defaults = theme->property("defaults").toMap();
+    ConfigurationManager *config = m_cm->configManager();
+    const auto setSize = [&](const QString &name, const QVariant &size) {
+        config->setValue(QStringLiteral("uiSkin/") + name, size);
+        QMetaObject::invokeMethod(theme.get(), "reload");
+        settle(m_window);
+    };
+    const auto range = [&limits](const char *name) {
+        const QVariantList l = limits.value(QLatin1String(name)).toList();
+        return qMakePair(l.value(0).toInt(), l.value(1).toInt());
+    };
+    QVERIFY(range("fontBody").second > range("fontBody").first && range("fontTitle").second > range("fontTitle").first);
+
+    setLanguage(language);
+    QStringList faults;
+    showPage(m_window, QStringLiteral("Main view"));
+    // The Wi-Fi icon, when it shows, ends the buttons' room.
+    QQuickItem *wifi = findShown(qobject_cast<QQuickItem *>(child(m_window, "dock")), QStringLiteral("wifiStatusIcon"));
+    for (int size = range("fontBody").first; size <= range("fontBody").second; ++size) {
+        setSize(QStringLiteral("fontBody"), size);
+        const QRectF icon = wifi && wifi->isVisible() ? sceneRect(wifi) : QRectF();
+        for (const char *name : {"homeButton", "settingsButton", "dayPartButton", "cookbookButton", "dockLanguageButton"}) {
+            auto *button = qobject_cast<QQuickItem *>(child(m_window, name));
+            QVERIFY(button && button->isVisible());
+            const QRectF rect = sceneRect(button);
+            const QString captionName = qstrcmp(name, "dockLanguageButton") == 0 ? QStringLiteral("dockLanguageCaption")
+                                                                                : QLatin1String(name) + QLatin1String("Caption");
+            QQuickItem *caption = findShown(button, captionName);
+            const QString where = QStringLiteral("%1 at body size %2").arg(QLatin1String(name)).arg(size);
+            if (rect.left() < -0.5 || rect.right() > 800.5 || rect.adjusted(0.5, 0, -0.5, 0).intersects(icon))
+                faults << QStringLiteral("%1: %2..%3 off the dock or under the Wi-Fi icon").arg(where).arg(rect.left()).arg(rect.right());
+            if (rect.width() < 56)
+                faults << where + QStringLiteral(": narrower than a finger");
+            if (!caption)
+                faults << where + QStringLiteral(": no caption");
+            else if (caption->property("truncated").toBool() || caption->property("contentWidth").toReal() > caption->width() + 0.5)
+                faults << QStringLiteral("%1: \"%2\" is cut").arg(where, caption->property("text").toString());
+        }
+    }
+    setSize(QStringLiteral("fontBody"), defaults.value(QStringLiteral("fontBody")));
+
+    showPage(m_window, QStringLiteral("Date and Time"));
+    QQuickItem *clock = qobject_cast<QQuickItem *>(child(m_window, "localTimeText"));
+    QVERIFY(clock);
+    const QString shown = clock->property("text").toString();
+    QVERIFY2(shown.endsWith(m_catalogues[language].value(QStringLiteral("DateTimePage\x04AM"), QStringLiteral("AM")))
+                 || shown.endsWith(m_catalogues[language].value(QStringLiteral("DateTimePage\x04PM"), QStringLiteral("PM"))),
+             qPrintable(shown));
+    for (int size = range("fontTitle").first; size <= range("fontTitle").second; ++size) {
+        setSize(QStringLiteral("fontTitle"), size);
+        if (clock->property("contentWidth").toReal() > clock->width() + 0.5)
+            faults << QStringLiteral("clock at title size %1: \"%2\" is %3 wide in %4")
+                          .arg(size).arg(clock->property("text").toString()).arg(clock->property("contentWidth").toReal()).arg(clock->width());
+    }
+    setSize(QStringLiteral("fontTitle"), defaults.value(QStringLiteral("fontTitle")));
+    showPage(m_window, QStringLiteral("Main view"));
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    report(faults);
 }
 
 QTEST_MAIN(TestScreens)

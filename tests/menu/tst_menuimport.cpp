@@ -11,6 +11,7 @@
 #include "roleitemmodel.h"
 #include "translator.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -545,6 +546,42 @@ private slots:
         QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "menu.json")), MenuTest::jsonOf(menuFile));
         QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "dayParts.json")), MenuTest::jsonOf(dayPartsFile));
         QVERIFY(!QFile::exists(m_roots->root() + "productsList.txt"));
+    }
+
+    // "Menu MD5" names the menu in use: a binary file brings its own digest, a JSON file
+    // gets the digest of its bytes; either is stored only once the import is saved.
+    void menuDigestFollowsASavedImport_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("broken"); // a blocked temporary file; empty: none
+        QTest::addColumn<QString>("digest"); // "file": that of the file's bytes; empty: unchanged
+        QTest::newRow("binary") << "good.tul" << QString() << "000102030405060708090a0b0c0d0e0f";
+        QTest::newRow("json") << "apply.json" << QString() << "file";
+        QTest::newRow("json, menu not saved") << "apply.json" << "menu.json.New" << QString();
+        QTest::newRow("json of another version") << "version2.json" << QString() << QString();
+    }
+
+    void menuDigestFollowsASavedImport()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, broken);
+        QFETCH(QString, digest);
+        const QString before = QStringLiteral("0123456789abcdef0123456789abcdef");
+        QVERIFY(putOnDrive(file));
+        if (digest == "file")
+            digest = QString::fromLatin1(QCryptographicHash::hash(MenuTest::readFile(m_roots->flash() + file),
+                                                                  QCryptographicHash::Md5).toHex());
+        Cabinet cabinet;
+        cabinet.config->set_productsHashCode(before);
+        if (!broken.isEmpty())
+            QVERIFY(QDir().mkpath(m_roots->root() + broken));
+        importAndWait(cabinet, file);
+        QVERIFY(cabinet.idle());
+        const QString expected = digest.isEmpty() ? before : digest;
+        QCOMPARE(cabinet.config->get_productsHashCode(), expected);
+        if (!digest.isEmpty())
+            QVERIFY(MenuTest::readFile(ConfigurationManager::configFilePath())
+                        .contains("\nproductsHashCode=" + expected.toLatin1() + "\n"));
     }
 
     void jsonOutline_data()

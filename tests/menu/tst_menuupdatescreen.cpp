@@ -95,7 +95,7 @@ private slots:
         QVERIFY(!item("acceptButton")->isEnabled());
         // Locked at level 2 for this customer.
         QVERIFY(!item("refreshButton")->isEnabled());
-        QVERIFY(unlock("importLockButton", "604528"));
+        QVERIFY(unlock("updatesLockButton", "604528"));
 
         QVERIFY(tap("refreshButton"));
         QTRY_VERIFY(item("fileRow_good.tul") && item("fileRow_A.json"));
@@ -140,7 +140,7 @@ private slots:
             colours << item(name)->property("color").value<QColor>().name();
         }
         QCOMPARE(colours, (QStringList{"#a5fcff", "#ffffff", "#a5fcff"}));
-        QVERIFY(unlock("importLockButton", "604528"));
+        QVERIFY(unlock("updatesLockButton", "604528"));
         QVERIFY(tap("fileRow_b.json"));
         QObject *frame = item("fileRow_b.json")->property("border").value<QObject *>();
         QTRY_COMPARE(frame->property("color").value<QColor>().name(), QStringLiteral("#007700"));
@@ -156,7 +156,7 @@ private slots:
         QTRY_COMPARE(pages->property("contentX").toReal(), qreal(800));
         QVERIFY(!item("exportMenuButton")->isEnabled());
         QVERIFY(!item("checkFlashDriveButton")->isEnabled());
-        QVERIFY(unlock("exportLockButton", "604528"));
+        QVERIFY(unlock("updatesLockButton", "604528"));
         QVERIFY(tap("checkFlashDriveButton"));
         QTRY_VERIFY(item("exportMenuButton")->isEnabled());
         QSignalSpy exported(m_proxy, &OrvantaProxy::exportedMenu);
