@@ -147,12 +147,17 @@ private slots:
         open(page, bigLog(3));
         QMetaObject::invokeMethod(page.view.rootObject(), "autoRetrieve");
         QTRY_COMPARE(page.shownRows(), 3);
-        // A record row, not the headings, which share its item.
-        const auto rowItems = page.item("haccpLogList")->property("contentItem").value<QQuickItem *>()->childItems();
-        auto it = std::find_if(rowItems.begin(), rowItems.end(),
-                               [](QQuickItem *at) { return at->objectName() == QLatin1String("haccpLogItem"); });
-        QVERIFY(it != rowItems.end());
-        QQuickItem *row = *it;
+        // A record row, not the headings, which share its item; the list makes its rows
+        // when it is polished, after the model has them.
+        QQuickItem *row = nullptr;
+        const auto findRow = [&] {
+            const auto rowItems = page.item("haccpLogList")->property("contentItem").value<QQuickItem *>()->childItems();
+            auto it = std::find_if(rowItems.begin(), rowItems.end(),
+                                   [](QQuickItem *at) { return at->objectName() == QLatin1String("haccpLogItem"); });
+            row = it != rowItems.end() ? *it : nullptr;
+            return row != nullptr;
+        };
+        QTRY_VERIFY(findRow());
         QList<QQuickItem *> texts;
         std::function<void(QQuickItem *)> collect = [&](QQuickItem *at) {
             if (at->inherits("QQuickText"))
