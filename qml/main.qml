@@ -29,8 +29,9 @@ Window {
             servicePages.item.cancelEdits()
     }
 
-    // Only the cabinet and the dock are built for the first frame; the pages, pop-ups and
-    // notices follow in the next turn of the event loop, or at once when first needed.
+    // Only the cabinet and the dock are built for the first frame. What listens to the back
+    // end follows in the next turn of the event loop; pages, pop-ups and notices are made
+    // when first shown.
     function layer(loader) {
         loader.active = true
         return loader.item
@@ -77,7 +78,7 @@ Window {
             id: servicePages
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
-            active: mainWindow.firstFrameShown || visible
+            active: visible || status === Loader.Ready
             source: "qrc:/widgets/ServicePages.qml"
             onLoaded: {
                 item.objectName = "servicePages"
@@ -141,7 +142,7 @@ Window {
         Loader {
             id: wifiConnection
             anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/networking/WifiConnectionQuestion.qml"
             onLoaded: item.objectName = "mainWifiConnectionQuestion"
         }
@@ -157,7 +158,7 @@ Window {
             Loader {
                 id: dayPartLoader
                 anchors.centerIn: parent
-                active: dayPartPopup.visible || mainWindow.firstFrameShown
+                active: dayPartPopup.visible || status === Loader.Ready
                 source: "qrc:/daypart/DayPartPopup.qml"
                 onLoaded: item.isMaster = Qt.binding(function() { return cabinetManager.iAmMaster })
             }
@@ -194,7 +195,7 @@ Window {
         Loader {
             id: updateMessage
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/filesExport/UpdateMessage.qml"
         }
 
@@ -213,7 +214,7 @@ Window {
             readonly property bool linkBroken: tulErrorController.sibLinkBroken
             property bool dismissed: false
             onLinkBrokenChanged: if (!linkBroken) dismissed = false
-            active: mainWindow.firstFrameShown
+            active: linkBroken || status === Loader.Ready
             source: "qrc:/widgets/NoticePanel.qml"
             onLoaded: {
                 item.objectName = "linkBrokenNotice"
@@ -230,7 +231,7 @@ Window {
         Loader {
             id: firmwareNotice
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/widgets/NoticePanel.qml"
             onLoaded: {
                 item.objectName = "firmwareNotice"
@@ -246,7 +247,7 @@ Window {
             id: backupNotice
             anchors.fill: parent
             readonly property var agent: typeof tulIot !== "undefined" ? tulIot : null
-            active: mainWindow.firstFrameShown
+            active: (agent !== null && agent.systemBackupActive) || status === Loader.Ready
             source: "qrc:/widgets/NoticePanel.qml"
             onLoaded: {
                 item.objectName = "backupNotice"
@@ -265,7 +266,7 @@ Window {
         Loader {
             id: screenTest
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/widgets/ScreenTestPanel.qml"
             onLoaded: item.objectName = "screenTestPanel"
         }
@@ -273,7 +274,7 @@ Window {
         Loader {
             id: simpleDialog
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/widgets/SimpleDialog.qml"
             onLoaded: item.objectName = "simpleDialog"
         }

@@ -159,11 +159,18 @@ void invoke(QObject *target, const char *method)
         QMetaObject::invokeMethod(target, method);
 }
 
-// The shell makes its pages and pop-ups after its first frame and each service page when
-// first shown: every page is built here, so that the sweep can reach each by its name.
+// The shell makes its pages, pop-ups and notices when first shown: every one is built here,
+// so that the sweep can reach each by its name.
 void buildEveryPage(QQuickWindow *window)
 {
     QTRY_VERIFY(window->property("firstFrameShown").toBool());
+    const QObjectList shell{window->findChild<QObject *>(QStringLiteral("screen")),
+                            window->findChild<QObject *>(QStringLiteral("dayPartPopupLayer"))};
+    for (QObject *loader : window->findChildren<QObject *>()) {
+        if (loader->inherits("QQuickLoader") && shell.contains(loader->parent())
+            && loader->objectName() != QLatin1String("firstStartPanel"))
+            loader->setProperty("active", true);
+    }
     QObject *pages = window->findChild<QObject *>(QStringLiteral("servicePages"));
     QVERIFY(pages);
     pages->setProperty("prepared", true);
