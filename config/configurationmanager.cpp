@@ -31,6 +31,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
+
 int ConfigurationManager::networkReloadIntervalMs = 20000;
 int ConfigurationManager::networkRestartWaitMs = 15000;
 
@@ -1058,6 +1060,10 @@ void ConfigurationManager::deleteNetworkCertificate()
 // Identity, display sync and the IO board's configuration: forwarded
 
 bool ConfigurationManager::saveCabinetSerialModelNumbers() { return m_identity->saveCabinetSerialModelNumbers(); }
+bool ConfigurationManager::acceptableIdentityValues(const QStringList &values) const
+{
+    return std::all_of(values.cbegin(), values.cend(), CabinetIdentity::acceptableIdentityValue);
+}
 void ConfigurationManager::loadCabinetSerialModelNumbers() { m_identity->loadCabinetSerialModelNumbers(); }
 bool ConfigurationManager::readIotConfigFile() { return m_identity->readIotConfigFile(); }
 void ConfigurationManager::checkFirmwareUpdateDone() { m_identity->checkFirmwareUpdateDone(); }

@@ -386,6 +386,9 @@ public slots:
 
     // Identity and the cloud agent's files (CabinetIdentity).
     bool saveCabinetSerialModelNumbers();
+    // Whether the identity file could carry every one of these values: checked before any
+    // of them is set, so that a refused one does not leave the others saved.
+    bool acceptableIdentityValues(const QStringList &values) const;
     void loadCabinetSerialModelNumbers();
     bool readIotConfigFile();
     void checkFirmwareUpdateDone();

@@ -68,14 +68,18 @@ Rectangle {
     }
     function save() {
         var before = [configManager.serialNumber, configManager.modelNumber, configManager.customerIdStr]
-        configManager.set_modelNumber(chosenModel)
-        configManager.set_serialNumber(serialField.text)
-        configManager.set_customerIdStr(configManager.selectedCustomConfig)
-        // Numbers the identity file could not carry are refused before anything is
-        // written, and a save that fails leaves the file as it was: the numbers go back,
-        // nothing is installed, and the flow says so and stays here.
-        if (configManager.serialNumber !== serialField.text || configManager.modelNumber !== chosenModel
-                || !configManager.saveCabinetSerialModelNumbers()) {
+        // Numbers the identity file could not carry are refused before anything is set,
+        // and a save that fails leaves the file as it was: the numbers go back, nothing
+        // is installed, and the flow says so and stays here.
+        var saved = configManager.acceptableIdentityValues([serialField.text, chosenModel,
+                                                            configManager.selectedCustomConfig])
+        if (saved) {
+            configManager.set_modelNumber(chosenModel)
+            configManager.set_serialNumber(serialField.text)
+            configManager.set_customerIdStr(configManager.selectedCustomConfig)
+            saved = configManager.saveCabinetSerialModelNumbers()
+        }
+        if (!saved) {
             configManager.set_serialNumber(before[0])
             configManager.set_modelNumber(before[1])
             configManager.set_customerIdStr(before[2])

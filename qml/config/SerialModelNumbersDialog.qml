@@ -21,12 +21,16 @@ Item {
         visible = false
     }
     function accept() {
-        configManager.set_serialNumber(serial.text)
-        configManager.set_modelNumber(model.text)
-        // A number the identity file could not carry is refused, and a failed save puts the
-        // stored numbers back: the dialog says so and stays open for another try.
-        if (!configManager.saveCabinetSerialModelNumbers() || configManager.serialNumber !== serial.text
-                || configManager.modelNumber !== model.text) {
+        // Numbers the identity file could not carry are refused before anything is set,
+        // and a failed save puts the stored numbers back: either way nothing changed, and
+        // the dialog says so and stays open for another try.
+        var saved = configManager.acceptableIdentityValues([serial.text, model.text])
+        if (saved) {
+            configManager.set_serialNumber(serial.text)
+            configManager.set_modelNumber(model.text)
+            saved = configManager.saveCabinetSerialModelNumbers()
+        }
+        if (!saved) {
             identityNotSaved.show(qsTr("The settings could not be saved.<br>Nothing was changed.") + tro.emptyStr, true)
             return
         }

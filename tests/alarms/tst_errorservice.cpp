@@ -164,22 +164,40 @@ private slots:
         QCOMPARE(notified.count(), 0);
     }
 
-    // Lines that cannot be written (a full disk) are shown at once and written, in order,
-    // by the next report or load that can write.
+    // Lines that cannot be written (a full disk, or the log folder replaced by a link the
+    // writer refuses) are shown at once and written, in order, by the next report or load
+    // that can write.
     void fullDiskDelaysLines_data()
     {
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("then");
         QTest::addColumn<QStringList>("codes"); // of the lines in the file, oldest first
-        QTest::newRow("the next report") << "report" << QStringList{"1\t0\t0\t0", "4\t2\t1\t0", "5\t2\t0\t3"};
-        QTest::newRow("a load of the logs") << "load" << QStringList{"1\t0\t0\t0", "4\t2\t1\t0"};
+        const QStringList byReport{"1\t0\t0\t0", "4\t2\t1\t0", "5\t2\t0\t3"};
+        const QStringList byLoad{"1\t0\t0\t0", "4\t2\t1\t0"};
+        QTest::newRow("the next report") << "full disk" << "report" << byReport;
+        QTest::newRow("a load of the logs") << "full disk" << "load" << byLoad;
+        QTest::newRow("linked folder, the next report") << "link" << "report" << byReport;
+        QTest::newRow("linked folder, a load of the logs") << "link" << "load" << byLoad;
     }
     void fullDiskDelaysLines()
     {
+        QFETCH(QString, fault);
         QFETCH(QString, then);
         QFETCH(QStringList, codes);
         make(1);
-        FullDisk full;
-        QVERIFY(full.isSet());
+        QScopedPointer<FullDisk> full;
+        // "errorLogs" a link to a folder outside the root; removed, it leaves no folder,
+        // which the writer makes at its next write.
+        const QString folder = QDir(ErrorLogFiles::logDir()).absolutePath();
+        const QString outside = m_scratch->base() + QStringLiteral("/outside");
+        if (fault == "full disk") {
+            full.reset(new FullDisk);
+            QVERIFY(full->isSet());
+        } else {
+            QVERIFY(QDir().mkpath(outside));
+            QDir().rmdir(folder);
+            QVERIFY(QFile::link(outside, folder));
+        }
         m_service->errorCodesDataProcess(1, 0, 0, 0);
         m_service->errorCodesDataProcess(4, 2, 1, 0);
         m_service->clearErrorLogList();
@@ -188,16 +206,21 @@ private slots:
         QCOMPARE(m_service->get_errorInfoModel()->rowCount(), 2); // shown while they wait
         QCOMPARE(m_service->get_errorInfoModel()->getData(0, 2).toString(), QStringLiteral("4.2.1.0"));
         QCOMPARE(logLines().size(), 0);
-        full.spaceBack();
+        if (full)
+            full->spaceBack();
+        else
+            QVERIFY(QFile::remove(folder));
         if (then == "report")
             m_service->errorCodesDataProcess(5, 2, 0, 3);
         else
             m_service->retrieveAllErrorLogs();
         settle();
+        QVERIFY(!QFileInfo(folder).isSymLink());
         QStringList written;
         for (const QString &line : logLines())
             written << line.section(';', 2);
         QCOMPARE(written, codes);
+        QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
     // A file too large to be a log of ours is read in its newest part and named.

@@ -383,17 +383,21 @@ void TestConfigScreens::unitDetailsNotSaved_data()
 {
     QTest::addColumn<bool>("firstStart");
     QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("model"); // the file holds M1
     QTest::addColumn<bool>("fileBlocked");
-    QTest::newRow("equals sign in the serial") << false << "S=2" << false;
-    QTest::newRow("identity file cannot be written") << false << "S2" << true;
-    QTest::newRow("first start, equals sign in the serial") << true << "S=2" << false;
-    QTest::newRow("first start, identity file cannot be written") << true << "S2" << true;
+    QTest::newRow("equals sign in the serial") << false << "S=2" << "M1" << false;
+    // The model alone would be accepted: it is not written either.
+    QTest::newRow("equals sign in the serial, model changed") << false << "S=2" << "M2" << false;
+    QTest::newRow("identity file cannot be written") << false << "S2" << "M2" << true;
+    QTest::newRow("first start, equals sign in the serial") << true << "S=2" << "HX5123" << false;
+    QTest::newRow("first start, identity file cannot be written") << true << "S2" << "HX5123" << true;
 }
 
 void TestConfigScreens::unitDetailsNotSaved()
 {
     QFETCH(bool, firstStart);
     QFETCH(QString, serial);
+    QFETCH(QString, model);
     QFETCH(bool, fileBlocked);
     Screen s(true, !firstStart);
     const QByteArray stored = "serialNumber=S1\nmodelNumber=M1\nuuidNumber=u-1\ncustomerIdStr=\n";
@@ -405,7 +409,7 @@ void TestConfigScreens::unitDetailsNotSaved()
         QVERIFY(s.scratch.writeRootFile(QStringLiteral("preloadedConfigs/HX5/CFG_HX5123.hcc"), "one display"));
         QVERIFY(s.load(kFirstStart));
         QVERIFY(s.tap("portraitButton") && s.tap("firstStartModel"));
-        s.type(QStringLiteral("HX5123"));
+        s.type(model);
         QTRY_VERIFY(s.item("acceptDetails")->isEnabled());
         QVERIFY(s.item("firstStartSerial")->setProperty("text", serial));
         QVERIFY(s.tap("acceptDetails") && s.tap("saveConfiguration"));
@@ -418,9 +422,11 @@ void TestConfigScreens::unitDetailsNotSaved()
     } else {
         QVERIFY(s.load("SerialModelNumbersDialog { anchors.fill: parent; Component.onCompleted: open() }"));
         QVERIFY(s.item("serialField")->setProperty("text", serial));
+        QVERIFY(s.item("modelField")->setProperty("text", model));
         QVERIFY(s.item("storeField")->setProperty("text", QStringLiteral("4711")));
         QVERIFY(s.tap("serialModelAccept"));
         QVERIFY(s.shown("identityNotSaved"));
+        QCOMPARE(s.text("identityNotSaved"), QStringLiteral("The settings could not be saved.<br>Nothing was changed."));
         QVERIFY(s.shown("serialModelNumbersDialog"));
         QCOMPARE(s.config->get_storeNumber(), QStringLiteral("N.A."));
     }
