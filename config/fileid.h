@@ -4,6 +4,7 @@
 #include "personalitytypes.h"
 
 #include <QList>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 
@@ -13,6 +14,9 @@
 // returns whether it changed) and a change signal. The reader is strict: a missing
 // mandatory key, or geometry the rest of the program could not index safely, fails
 // the file.
+// "tul.config": the personality and the settings; debug adds the whole configuration.
+Q_DECLARE_LOGGING_CATEGORY(lcConfigDump)
+
 class FileID : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,8 @@
 #include "cabinetmanager.h"
 
+#include "alarmslog.h"
 #include "canbusmanager.h"
+#include "canrelay.h"
 #include "canfiletransfer.h"
 #include "canmessagecodes.h"
 #include "cansendrequest.h"
@@ -12,11 +14,14 @@
 #include "fileid.h"
 #include "holdingcoordinator.h"
 #include "holdinglink.h"
+#include "holdinglog.h"
+#include "iotlog.h"
 #include "iotlink.h"
 #include "tuldbusadapter.h"
 #include "ioboardsimulator.h"
 #include "languagemodel.h"
 #include "masteriomanager.h"
+#include "networksettings.h"
 #include "mastersync.h"
 #include "menumanager.h"
 #include "orvantaproxy.h"
@@ -257,6 +262,7 @@ void CabinetManager::createCanTransport()
     QString interfaceName = QStringLiteral("can0");
     if (simulated && qEnvironmentVariableIsSet("TUL_CAN_INTERFACE"))
         interfaceName = qEnvironmentVariable("TUL_CAN_INTERFACE");
+    m_canInterface = interfaceName;
     m_canbus = new CanbusManager(simulated ? QStringLiteral("virtualcan") : QStringLiteral("socketcan"),
                                  interfaceName, this);
     m_canbus->setObjectName(QStringLiteral("canbusManager"));
@@ -300,6 +306,45 @@ void CabinetManager::openIoBoardLine()
         port = qEnvironmentVariable("TUL_IOBOARD_PORT");
     if (!m_modbus->openSerialPort(port))
         qWarning() << "IO board line" << port << "could not be opened";
+    else
+        m_ioBoardPort = port;
+}
+
+void CabinetManager::logStartSummary()
+{
+    // Once: a later synchronisation (the other display restarting) changes nothing here.
+    if (m_startSummaryLogged)
+        return;
+    m_startSummaryLogged = true;
+    const QStringList zoneFaults = m_holding ? m_holding->get_zoneFaults() : QStringList();
+    qCInfo(lcFieldbus).noquote() << QStringLiteral("field bus: data in %1, CAN %2 (frame id %3), IO board on %4")
+        .arg(TulPaths::rootDir(), m_canInterface)
+        .arg(m_canbus->get_canId()).arg(m_ioBoardPort.isEmpty() ? QStringLiteral("no line (not the master display)") : m_ioBoardPort);
+    qCInfo(lcConfigDump).noquote() << QStringLiteral("configuration: %1, %2 zones, %3 bins, customer %4, %5 display, serial %6")
+        .arg(m_isConfigured ? QStringLiteral("personality read") : QStringLiteral("no personality"))
+        .arg(get_numberOfZones()).arg(get_traysPerCabinet()).arg(get_customerId())
+        .arg(m_layout.iAmMaster ? QStringLiteral("master") : QStringLiteral("second"), m_config->get_serialNumber());
+    qCInfo(lcMenu).noquote() << QStringLiteral("menu: %1 products, %2 day parts, day part %3 in force")
+        .arg(m_menu->getRowCount()).arg(m_dayParts->getDayPartsToUseCount()).arg(m_dayParts->get_partOfDay());
+    qCInfo(lcHolding).noquote() << QStringLiteral("holding: %1 bins in %2 zones, NFC pans %3, %4 zones faulted")
+        .arg(get_traysPerCabinet()).arg(get_numberOfZones()).arg(get_nfcEnabled() ? QStringLiteral("on") : QStringLiteral("off"))
+        .arg(zoneFaults.size() - zoneFaults.count(QString()));
+    qCInfo(lcDisplayLink).noquote() << QStringLiteral("display link: %1")
+        .arg(talksToOtherDisplay() ? (m_masterSync->get_synced() ? QStringLiteral("synchronised with the other display")
+                                                               : QStringLiteral("the other display not yet synchronised"))
+                                   : QStringLiteral("no other display"));
+    qCInfo(lcNetwork).noquote() << QStringLiteral("network: Wi-Fi %1")
+        .arg(m_wifiMonitor->get_wifiApConnected() ? QStringLiteral("connected") : QStringLiteral("not connected"));
+    qCInfo(lcHaccp).noquote() << QStringLiteral("alarms: %1 entries in the errors log, HACCP %2 (%3 records)")
+        .arg(m_errors->get_errorsLogListCount()).arg(get_haccpEnabled() ? QStringLiteral("on") : QStringLiteral("off"))
+        .arg(m_haccp->get_totalHaccpLogListCount());
+    qCInfo(lcIot).noquote() << QStringLiteral("cloud link: %1")
+        .arg(!m_iot ? QStringLiteral("none") : !m_layout.iAmMaster ? QStringLiteral("none from this display (not the master)")
+             : m_iot->ownsServiceName() ? QStringLiteral("service registered on the system bus")
+                                        : QStringLiteral("no system bus service"));
+    qCInfo(lcEolTest).noquote() << QStringLiteral("end-of-line: %1")
+        .arg(m_eolTest && m_eolTest->isListening() ? QStringLiteral("test server on port %1").arg(m_eolTest->serverPort())
+                                                   : QStringLiteral("test server not listening"));
 }
 
 void CabinetManager::createErrorService()
@@ -351,8 +396,10 @@ void CabinetManager::createDisplayLink()
     connect(m_masterSync, &MasterSync::requestResyncSignal, this, &CabinetManager::sendResyncRequest);
     connect(m_masterSync, &MasterSync::rollCallTimedOut, this, [this] { emit slaveUiFoundChanged(false); });
     connect(m_canbus, &CanbusManager::linkActivity, m_masterSync, &MasterSync::canTrafficSeen);
-    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, this,
-            [] { qDebug() << "Start-up synchronisation finished"; });
+    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, this, [this] {
+        qDebug() << "Start-up synchronisation finished";
+        logStartSummary();
+    });
     connect(this, &CabinetCore::ovUpdateReloadFiles, this,
             [] { qDebug() << "Reloading the menu and day-part files"; });
 

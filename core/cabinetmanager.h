@@ -284,6 +284,8 @@ private:
     void startAfterFirstFrame();
     void startLinks();
     void openIoBoardLine();
+    // One line per subsystem at info level, once the start-up synchronisation has finished.
+    void logStartSummary();
 
     void useLayoutFromFile();
     void useBuiltInLayout(int connectorId);
@@ -333,6 +335,9 @@ private:
     HoldingLink *m_holdingLink = nullptr;
     EolTesting *m_eolTest = nullptr;
     IotLink *m_iot = nullptr;
+    QString m_canInterface;
+    QString m_ioBoardPort;
+    bool m_startSummaryLogged = false;
     // Without a parent, like the cabinet it serves; outlives the scene.
     QScopedPointer<TulIotAgentAdapter> m_tulIot;
     PlatformInfo *m_platformInfo = nullptr;

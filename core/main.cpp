@@ -39,10 +39,14 @@ int main(int argc, char *argv[])
     TulDefs::registerQmlType();
 
     const TulOptions options = TulOptions::parse(QCoreApplication::arguments());
-    // The virtual CAN bus's plugin calls a display that joins the bus another one serves a
-    // failure ("already in use"); the program says so itself. QT_LOGGING_RULES still wins.
+    // A plain start shows one summary line per subsystem: the program's own debug lines
+    // only when QT_LOGGING_RULES asks for them (it wins over these rules). The virtual CAN
+    // bus's plugin calls a display that joins the bus another one serves a failure
+    // ("already in use"); the program says so itself.
+    QString rules = QStringLiteral("tul.*.debug=false");
     if (options.simulation)
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus.plugins.virtualcan.info=false"));
+        rules += QStringLiteral("\nqt.canbus.plugins.virtualcan.info=false");
+    QLoggingCategory::setFilterRules(rules);
     DqsnPlusIDReader idReader;
     const int connectorId = options.idConnector >= 0 ? options.idConnector : idReader.get_orientationId();
     const int simulationFlags = options.simulation ? 7 : 0;

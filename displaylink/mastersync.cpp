@@ -4,6 +4,8 @@
 
 #include <utility>
 
+Q_LOGGING_CATEGORY(lcDisplayLink, "tul.displaylink")
+
 MasterSync::MasterSync(bool syncNeeded, bool iAmMaster, const Timing &timing, QObject *parent)
     : P4StateMachine(parent)
     , m_syncNeeded(syncNeeded)

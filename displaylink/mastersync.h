@@ -3,6 +3,7 @@
 
 #include "p4statemachine.h"
 
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QVector>
 
@@ -22,6 +23,9 @@
 // Errors: (4, 0, 0, 0) no answer to the roll call or the other display silent (master),
 // (4, 1, 0, 0) the primary silent (other displays); each raised once and cleared as
 // raised by the next frame from the other display.
+// "tul.displaylink": the link between the two displays of a cabinet.
+Q_DECLARE_LOGGING_CATEGORY(lcDisplayLink)
+
 class MasterSync : public P4StateMachine
 {
     Q_OBJECT

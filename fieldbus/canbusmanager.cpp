@@ -141,7 +141,7 @@ void CanbusManager::serveSimulatedBus()
     if (port == 0)
         return;
     if (!CanRelay::serve(port))
-        qInfo() << "Simulated CAN bus on port" << port << "served by another display: joining it";
+        qCDebug(lcFieldbus) << "Simulated CAN bus on port" << port << "served by another display: joining it";
 }
 
 void CanbusManager::connecting_onEntry()

@@ -57,7 +57,7 @@ bool CanRelay::listen(quint16 port)
         return true;
     if (!m_server->listen(QHostAddress::LocalHost, port))
         return false;
-    qCInfo(lcFieldbus) << "Simulated CAN bus served on port" << m_server->serverPort();
+    qCDebug(lcFieldbus) << "Simulated CAN bus served on port" << m_server->serverPort();
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "qmodbusmaster.h"
 
+#include "canrelay.h"
+
 #include "deadlinetimer.h"
 
 #include <QDebug>
@@ -61,7 +63,7 @@ bool QModbusMaster::openSerialPort(const QString &portName)
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     // The transceiver direction lines; a pseudo-terminal has none and refuses both calls.
     if (!m_port->setRequestToSend(true) || !m_port->setDataTerminalReady(false)) {
-        qDebug() << "Modbus serial port" << portName << "has no RTS/DTR lines:"
+        qCDebug(lcFieldbus) << "Modbus serial port" << portName << "has no RTS/DTR lines:"
                  << m_port->errorString();
         m_port->clearError();
     }

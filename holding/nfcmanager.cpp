@@ -342,7 +342,7 @@ bool NFCmanager::restoreNFC2()
     clearRegistry();
     m_registry = loaded;
     m_binUid = bins;
-    qCInfo(lcHolding) << "NFC tag store restored:" << m_registry.size() << "pans";
+    qCDebug(lcHolding) << "NFC tag store restored:" << m_registry.size() << "pans";
     emit registryChanged();
     return true;
 }

@@ -89,7 +89,7 @@ void IotLink::create(QObject *application, bool master)
     // Every display registers on its own bus; only the master's link is connected, so
     // another display neither sends nor takes in a message.
     if (!master)
-        qCInfo(lcIot) << "Not the master display: no cloud messages from this display";
+        qCDebug(lcIot) << "Not the master display: no cloud messages from this display";
     m_serviceRegistered = m_bus.registerService(ServiceName);
     m_objectRegistered = m_bus.registerObject(ObjectPath, m_busObject, QDBusConnection::ExportAdaptors);
     if (!m_objectRegistered)

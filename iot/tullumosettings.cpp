@@ -380,7 +380,7 @@ void TulLumo::handle_event_powerOn()
     message.insert(QStringLiteral("products"), getProducts());
     message.insert(QStringLiteral("productGroups"), getGroups());
     send(message);
-    qCInfo(lcIot) << "Power-on report sent";
+    qCDebug(lcIot) << "Power-on report sent";
 
     if (!customer && settings)
         settings->checkFirmwareUpdateDone();

@@ -30,6 +30,8 @@
 #include <cmath>
 #include <limits>
 
+Q_LOGGING_CATEGORY(lcMenu, "tul.menu")
+
 namespace {
 
 const QString menuFileName = QStringLiteral("menu.json");

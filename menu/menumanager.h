@@ -8,10 +8,14 @@
 #include <QByteArray>
 #include <QHash>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QSet>
 #include <QStringList>
 #include <QVariant>
+
+// "tul.menu": the menu, the day parts and the menu imports.
+Q_DECLARE_LOGGING_CATEGORY(lcMenu)
 
 class CabinetCore;
 class CookbookLock;

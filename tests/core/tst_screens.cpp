@@ -841,8 +841,9 @@ void TestScreens::screenshots()
             // A zone fault as well: kept out of the page itself, as its record would reach
             // the Errors Log of one shell and not of the other the texts are compared with.
             const bool faultShown = allPages().at(i) == "Main view, every bin state";
+            // Zone 2 lies under a discard and a wrong pan; a smaller cabinet faults its last zone.
             if (faultShown)
-                setZoneFault(m_window, 2); // under a discard and a wrong pan
+                setZoneFault(m_window, std::min(2, int(holdingOf(m_window)->get_zoneFaults().size()) - 1));
             QTest::qWait(50); // popups fade in
             const QString name = QStringLiteral("%1/%2-%3.png").arg(dir).arg(i + 1, 2, 10, QLatin1Char('0'))
                                      .arg(allPages().at(i).toLower().replace(QLatin1Char(' '), QLatin1Char('-'))
