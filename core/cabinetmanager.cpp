@@ -1176,6 +1176,7 @@ void CabinetManager::connectHolding()
     connect(h, &HoldingCoordinator::sendHeaterTargets, link, &HoldingLink::sendHeaterTargets);
     connect(h, &HoldingCoordinator::sendTemperatureAlarm, link, &HoldingLink::sendTemperatureAlarm);
     connect(h, &HoldingCoordinator::sendRestateHoldTemps, link, &HoldingLink::sendRestateHoldTemps);
+    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, h, &HoldingCoordinator::sendOwnTargets);
     if (talksToOtherDisplay()) {
         connect(h, &HoldingCoordinator::sendTrayInfo, link, &HoldingLink::sendTrayInfo);
         connect(h, &HoldingCoordinator::sendActuals, link, &HoldingLink::sendActuals);

@@ -17,7 +17,7 @@ constexpr int MaxLine = 256; // a longer line is no command: dropped
 const char *const Help =
     "tap <bin> | tag <bin> <uid hex> | untag <bin> | state <bin> | temp <heater> <degrees> | "
     "ambient <degrees> | probe <heater> normal|shorted|open | silent <node> on|off | "
-    "ui tap <object> | ui get <object> <property>";
+    "zone <zone> | ui tap <object> | ui get <object> <property>";
 
 bool toInt(const QString &text, int *value)
 {
@@ -118,6 +118,15 @@ QString SimulationConsole::processLine(const QString &line)
         const trayInfo record = m_holding->getTrayInfo(a);
         return QStringLiteral("bin %1 state %2 remaining %3 product %4")
             .arg(a).arg(record.trayState).arg(record.remainingTime).arg(record.productId);
+    }
+    // What Zone Diagnostics shows for the zone (0-based): targets and actuals, lower first.
+    if (command == QLatin1String("zone") && hasA && a >= 0 && a < m_holding->get_zoneTemps().size()) {
+        const QVariantMap temps = m_holding->get_zoneTemps().at(a).toMap();
+        return QStringLiteral("zone %1 target %2 %3 actual %4 %5")
+            .arg(a).arg(temps.value(QStringLiteral("targetLower")).toInt())
+            .arg(temps.value(QStringLiteral("targetUpper")).toInt())
+            .arg(temps.value(QStringLiteral("actualLower")).toInt())
+            .arg(temps.value(QStringLiteral("actualUpper")).toInt());
     }
     if (command == QLatin1String("tag") && inCabinet && words.size() == 3) {
         bool ok = false;

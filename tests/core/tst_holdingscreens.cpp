@@ -178,7 +178,7 @@ void TestHoldingScreens::init()
                                                      {"orientationId", 1}, {"numberOfRows", 5}, {"zonesPerRow", 1},
                                                      {"traysPerZone", 4}, {"zones2handle", 5},
                                                      {"zones2handleStart", 0}});
-    m_errors = new ControllerStandIn(m_core.get(), {{"sibLinkBroken", false}, {"errorsLogListCount", 0},
+    m_errors = new ControllerStandIn(m_core.get(), {{"sibLinkBroken", false}, {"errorsLogListCount", 0}, {"cutLogs", QString()},
                                                     {"errorInfoModel", QVariant::fromValue<QObject *>(nullptr)}});
     m_haccp = new HaccpStandIn(m_core.get());
     setLanguage(QStringLiteral("eng_USA"));
