@@ -52,11 +52,13 @@ Window {
 
         // Which page is shown; the idle time-out brings the main view back.
         property string currentView: "main"
+        // Where the pages end: at the dock, or at the over-temperature band over it.
+        readonly property Item pagesBottom: overTempDialog.item && overTempDialog.item.shown ? overTempDialog : dock
 
         CabinetView {
             id: cabinetView
             objectName: "cabinetView"
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             visible: screen.currentView === "main" && cabinetManager.isConfigured
             rows: cabinetManager.numberOfRows
             zonesPerRow: cabinetManager.zonesPerRow
@@ -75,7 +77,7 @@ Window {
 
         Loader {
             id: servicePages
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
             active: mainWindow.firstFrameShown || visible
             source: "qrc:/widgets/ServicePages.qml"
@@ -92,7 +94,7 @@ Window {
         onCurrentViewChanged: if (currentView === "cookbook") cookbookOpened = true
         Loader {
             id: cookbook
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             active: screen.cookbookOpened
             source: "qrc:/cookbook/ProductsListPanel.qml"
             onLoaded: {
@@ -114,7 +116,7 @@ Window {
         Loader {
             id: firstStart
             objectName: "firstStartPanel"
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             visible: !cabinetManager.isConfigured
             active: visible
             source: "qrc:/config/FirstStartFlow.qml"
@@ -140,7 +142,7 @@ Window {
         // The dock's Wi-Fi icon, tapped: the Wi-Fi set up again from the cloud's network file.
         Loader {
             id: wifiConnection
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             active: mainWindow.firstFrameShown
             source: "qrc:/networking/WifiConnectionQuestion.qml"
             onLoaded: item.objectName = "mainWifiConnectionQuestion"
@@ -200,7 +202,8 @@ Window {
 
         Loader {
             id: overTempDialog
-            anchors.fill: parent
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            height: item ? item.implicitHeight : dock.height
             active: mainWindow.firstFrameShown
             source: "qrc:/widgets/OverTempDialog.qml"
         }
