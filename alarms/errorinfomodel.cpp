@@ -25,13 +25,14 @@ QVariant ErrorInfoModel::data(const QModelIndex &index, int role) const
     case TimeRole: return getData(index.row(), 1);
     case CodesRole: return getData(index.row(), 2);
     case DescRole: return getData(index.row(), 3);
+    case ZoneRole: return getData(index.row(), 4);
     default: return QVariant();
     }
 }
 
 QHash<int, QByteArray> ErrorInfoModel::roleNames() const
 {
-    return {{DateRole, "date"}, {TimeRole, "time"}, {CodesRole, "codes"}, {DescRole, "desc"}};
+    return {{DateRole, "date"}, {TimeRole, "time"}, {CodesRole, "codes"}, {DescRole, "desc"}, {ZoneRole, "zone"}};
 }
 
 QVariant ErrorInfoModel::getData(int index, int column) const
@@ -45,6 +46,7 @@ QVariant ErrorInfoModel::getData(int index, int column) const
     case 1: return row.time;
     case 2: return row.codes;
     case 3: return row.desc;
+    case 4: return row.zone;
     default: return QVariant();
     }
 }

@@ -1080,6 +1080,11 @@ void CabinetManager::applyLanguageSettings(const QByteArray &data)
 
 // ---- holding ---------------------------------------------------------------------------
 
+QList<int> CabinetManager::get_ui2mioZoneMap() const
+{
+    return m_isConfigured ? *m_fileId->get_ui2mioZoneMap() : QList<int>();
+}
+
 void CabinetManager::createHolding()
 {
     HoldingCoordinator::Setup setup;
@@ -1088,8 +1093,8 @@ void CabinetManager::createHolding()
     setup.createTrays = !m_layout.mirrorDisplay && m_layout.uiRole != UIROLE_MIRROR;
     setup.modbus = m_layout.iAmMaster ? m_modbus : nullptr;
     setup.nfcPolling = m_nfcPollingInfo;
+    setup.ui2mioZoneMap = get_ui2mioZoneMap();
     if (m_isConfigured) {
-        setup.ui2mioZoneMap = *m_fileId->get_ui2mioZoneMap();
         setup.zoneNumberingOrder = m_fileId->get_zoneNumberingOrder();
     }
     m_holding = new HoldingCoordinator(this);

@@ -1,5 +1,7 @@
 #include "holdingcoordinator.h"
 
+#include "zonenumbering.h"
+
 #include "binview.h"
 #include "secondticker.h"
 #include "cabinetcore.h"
@@ -220,9 +222,7 @@ QVariantList HoldingCoordinator::get_zoneTemps() const
 
 int HoldingCoordinator::uiZoneOfChannel(int channel) const
 {
-    const int ioZone = channel / 2;
-    const int uiZone = m_setup.ui2mioZoneMap.indexOf(ioZone);
-    return uiZone >= 0 ? uiZone : ioZone;
+    return ZoneNumbering::zoneOfHeater(m_setup.ui2mioZoneMap, core()->get_numberOfZones(), channel);
 }
 
 void HoldingCoordinator::setChannelFault(int channel, quint8 bit, bool on)
