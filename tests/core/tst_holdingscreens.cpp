@@ -793,6 +793,12 @@ void TestHoldingScreens::faultBannerShowsEveryFault()
     }
     QQuickItem *banner = item("zoneFaultBanner");
     QVERIFY(banner && banner->isVisible());
+    const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
+    if (!pictures.isEmpty() && QDir().mkpath(pictures)) {
+        QTest::qWait(50);
+        m_window->screen()->grabWindow(m_window->winId()).save(
+            QStringLiteral("%1/faultbanner-%2-%3.png").arg(pictures, language).arg(texts.size()));
+    }
     QStringList shown;
     for (int i = 0; i < texts.size(); ++i) {
         shown << text("zoneFaultText", banner);
