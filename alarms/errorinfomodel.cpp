@@ -25,7 +25,11 @@ QVariant ErrorInfoModel::data(const QModelIndex &index, int role) const
     case TimeRole: return getData(index.row(), 1);
     case CodesRole: return getData(index.row(), 2);
     case DescRole: return getData(index.row(), 3);
-    case ZoneRole: return getData(index.row(), 4);
+    case ZoneRole: {
+        // Not one of the log's four columns: the screen's own addition.
+        std::shared_lock<std::shared_mutex> lock(m_lock);
+        return index.row() >= 0 && index.row() < m_rows.size() ? QVariant(m_rows.at(index.row()).zone) : QVariant();
+    }
     default: return QVariant();
     }
 }
@@ -46,7 +50,6 @@ QVariant ErrorInfoModel::getData(int index, int column) const
     case 1: return row.time;
     case 2: return row.codes;
     case 3: return row.desc;
-    case 4: return row.zone;
     default: return QVariant();
     }
 }
