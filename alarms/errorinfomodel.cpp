@@ -25,13 +25,18 @@ QVariant ErrorInfoModel::data(const QModelIndex &index, int role) const
     case TimeRole: return getData(index.row(), 1);
     case CodesRole: return getData(index.row(), 2);
     case DescRole: return getData(index.row(), 3);
+    case ZoneRole: {
+        // Not one of the log's four columns: the screen's own addition.
+        std::shared_lock<std::shared_mutex> lock(m_lock);
+        return index.row() >= 0 && index.row() < m_rows.size() ? QVariant(m_rows.at(index.row()).zone) : QVariant();
+    }
     default: return QVariant();
     }
 }
 
 QHash<int, QByteArray> ErrorInfoModel::roleNames() const
 {
-    return {{DateRole, "date"}, {TimeRole, "time"}, {CodesRole, "codes"}, {DescRole, "desc"}};
+    return {{DateRole, "date"}, {TimeRole, "time"}, {CodesRole, "codes"}, {DescRole, "desc"}, {ZoneRole, "zone"}};
 }
 
 QVariant ErrorInfoModel::getData(int index, int column) const

@@ -16,6 +16,8 @@ struct ErrorInfo
     QString codes;
     QString desc;
     int mainCode = 0;
+    // The 0-based zone, as the screen counts it, of a heater or zone error; -1 for others.
+    int zone = -1;
 };
 Q_DECLARE_METATYPE(ErrorInfo)
 
@@ -27,7 +29,7 @@ class ErrorInfoModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    enum Roles { DateRole = 257, TimeRole, CodesRole, DescRole };
+    enum Roles { DateRole = 257, TimeRole, CodesRole, DescRole, ZoneRole };
 
     explicit ErrorInfoModel(QObject *parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "tulerrorcontroller.h"
 
+#include "zonenumbering.h"
+
 #include "alarmtimings.h"
 #include "commandlauncher.h"
 #include "errordefinitions.h"
@@ -231,7 +233,8 @@ void TulErrorController::reportError(int mc, int sub1, int sub2, int sub3, bool 
         emit relayErrorInfo(mc, sub1, sub2, sub3);
 
     m_errorInfoRows.append({now.toString(QStringLiteral("yyyy/MM/dd")), now.toString(QStringLiteral("HH:mm:ss")),
-                            m_currentError.codesJoined(), m_currentError.get_description(), mc});
+                            m_currentError.codesJoined(), m_currentError.get_description(), mc,
+                            zoneOfError(mc, sub1, sub2)});
     m_errorsLogListStale = true;
     set_errorsLogListCount(m_errorInfoRows.size());
     syncFileSystem();
@@ -357,7 +360,19 @@ void TulErrorController::addRows(const QVector<ErrorLogFiles::Entry> &entries)
     m_errorInfoRows.reserve(m_errorInfoRows.size() + entries.size());
     for (const ErrorLogFiles::Entry &entry : entries)
         m_errorInfoRows.append({entry.dateText, entry.timeText, entry.codesText, describeLogged(entry.codes),
-                                entry.codes[0]});
+                                entry.codes[0], zoneOfError(entry.codes[0], entry.codes[1], entry.codes[2])});
+}
+
+int TulErrorController::zoneOfError(int mainCode, int subCode1, int subCode2) const
+{
+    // A probe or heater names the board's heater (two per zone), a switched-off zone the
+    // screen's zone from 0: the Errors Log names the zone as the banner and the bins do.
+    const int zones = m_cabinet.numberOfZones;
+    if (mainCode == 2 && ((subCode1 >= 0 && subCode1 <= 3) || subCode1 == 7))
+        return ZoneNumbering::zoneOfHeater(m_cabinet.ui2mioZoneMap, zones, subCode2);
+    if (mainCode == 3 && (subCode1 == 0 || subCode1 == 1))
+        return subCode2 >= 0 && subCode2 < zones ? subCode2 : -1;
+    return -1;
 }
 
 QString TulErrorController::describeLogged(const int codes[4])

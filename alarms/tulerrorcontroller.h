@@ -48,6 +48,7 @@ public:
         bool hasMirrorDisplay = false;
         bool hasSecondaryDisplay = false;
         int numberOfZones = 0;
+        QList<int> ui2mioZoneMap;
     };
 
     static constexpr int ErrorRegisterStart = 34;
@@ -170,6 +171,7 @@ private:
     void publishLogList();
     QString timeStampNow(const QDateTime &now) const;
     QString describeLogged(const int codes[4]);
+    int zoneOfError(int mainCode, int subCode1, int subCode2) const;
     void dropLogObjects() const;
     bool writeLogLine(const QByteArray &line);
     void addRows(const QVector<ErrorLogFiles::Entry> &entries);

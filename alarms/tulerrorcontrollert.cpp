@@ -26,6 +26,7 @@ TulErrorControllerT::TulErrorControllerT(QModbusMaster *master, QObject *parent)
         values.hasMirrorDisplay = core->get_hasMirrorDisplay();
         values.hasSecondaryDisplay = core->get_hasSecondaryDisplay();
         values.numberOfZones = core->get_numberOfZones();
+        values.ui2mioZoneMap = core->get_ui2mioZoneMap();
     }
     m_worker = new TulErrorController(values);
     m_worker->setObjectName(QStringLiteral("tulErrorControllerWorkerSM"));

@@ -37,6 +37,8 @@ public:
     virtual int get_uiRole() const = 0;
     virtual int get_customerId() const = 0;
     virtual int get_numberOfZones() const = 0;
+    // The personality's screen-to-board zone map (empty: the board's own order).
+    virtual QList<int> get_ui2mioZoneMap() const { return {}; }
     virtual int get_traysPerZone() const = 0;
     virtual int get_traysPerCabinet() const = 0;
     virtual int get_zonesPerRow() const = 0;

@@ -1092,6 +1092,11 @@ void CabinetManager::applyLanguageSettings(const QByteArray &data)
 
 // ---- holding ---------------------------------------------------------------------------
 
+QList<int> CabinetManager::get_ui2mioZoneMap() const
+{
+    return m_isConfigured ? *m_fileId->get_ui2mioZoneMap() : QList<int>();
+}
+
 void CabinetManager::createHolding()
 {
     HoldingCoordinator::Setup setup;
@@ -1100,8 +1105,8 @@ void CabinetManager::createHolding()
     setup.createTrays = !m_layout.mirrorDisplay && m_layout.uiRole != UIROLE_MIRROR;
     setup.modbus = m_layout.iAmMaster ? m_modbus : nullptr;
     setup.nfcPolling = m_nfcPollingInfo;
+    setup.ui2mioZoneMap = get_ui2mioZoneMap();
     if (m_isConfigured) {
-        setup.ui2mioZoneMap = *m_fileId->get_ui2mioZoneMap();
         setup.zoneNumberingOrder = m_fileId->get_zoneNumberingOrder();
     }
     m_holding = new HoldingCoordinator(this);
@@ -1192,6 +1197,7 @@ void CabinetManager::connectHolding()
     connect(h, &HoldingCoordinator::sendHeaterTargets, link, &HoldingLink::sendHeaterTargets);
     connect(h, &HoldingCoordinator::sendTemperatureAlarm, link, &HoldingLink::sendTemperatureAlarm);
     connect(h, &HoldingCoordinator::sendRestateHoldTemps, link, &HoldingLink::sendRestateHoldTemps);
+    connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, h, &HoldingCoordinator::sendOwnTargets);
     if (talksToOtherDisplay()) {
         connect(h, &HoldingCoordinator::sendTrayInfo, link, &HoldingLink::sendTrayInfo);
         connect(h, &HoldingCoordinator::sendActuals, link, &HoldingLink::sendActuals);

@@ -86,6 +86,7 @@ public:
     int get_uiRole() const override { return m_layout.uiRole; }
     int get_customerId() const override { return m_layout.customerId; }
     int get_numberOfZones() const override { return m_layout.numberOfZones; }
+    QList<int> get_ui2mioZoneMap() const override;
     int get_traysPerZone() const override { return m_layout.traysPerZone; }
     int get_traysPerCabinet() const override { return m_layout.traysPerCabinet(); }
     int get_zonesPerRow() const override { return m_layout.zonesPerRow; }

@@ -1,5 +1,7 @@
 #include "holdingcoordinator.h"
 
+#include "zonenumbering.h"
+
 #include "binview.h"
 #include "secondticker.h"
 #include "cabinetcore.h"
@@ -220,9 +222,7 @@ QVariantList HoldingCoordinator::get_zoneTemps() const
 
 int HoldingCoordinator::uiZoneOfChannel(int channel) const
 {
-    const int ioZone = channel / 2;
-    const int uiZone = m_setup.ui2mioZoneMap.indexOf(ioZone);
-    return uiZone >= 0 ? uiZone : ioZone;
+    return ZoneNumbering::zoneOfHeater(m_setup.ui2mioZoneMap, core()->get_numberOfZones(), channel);
 }
 
 void HoldingCoordinator::setChannelFault(int channel, quint8 bit, bool on)
@@ -644,27 +644,43 @@ void HoldingCoordinator::updateActivelyHolding()
 
 // ---- temperatures -----------------------------------------------------------------------
 
+bool HoldingCoordinator::holdsZone(int zone) const
+{
+    // A mirror display has the zones but none of their trays: their targets are the master's.
+    const ZoneManager *manager = getZonePtr(quint8(zone));
+    return zone >= 0 && zone < 256 && manager && !manager->trays().isEmpty();
+}
+
 void HoldingCoordinator::onZoneTargets(int zone, int lower, int upper)
 {
-    if (zone < 0 || 2 * zone + 1 >= HeaterChannels)
+    if (zone < 0 || 2 * zone + 1 >= HeaterChannels || !holdsZone(zone))
         return;
     m_targets[2 * zone] = lower;
     m_targets[2 * zone + 1] = upper;
     emit zoneTempsChanged();
-    if (m_io) {
+    if (m_io)
         m_io->setZoneTargets(zone, lower, upper);
-    } else if (!core()->get_iAmMaster()) {
-        // The master writes the set points: it gets this display's zones, the rest kept.
-        QVector<int> targets(HeaterChannels, -1);
-        for (ZoneManager *manager : qAsConst(m_zones)) {
-            const int z = manager->get_zoneNumber();
-            if (2 * z + 1 < HeaterChannels) {
-                targets[2 * z] = m_targets.at(2 * z);
-                targets[2 * z + 1] = m_targets.at(2 * z + 1);
-            }
+    sendOwnTargets();
+}
+
+void HoldingCoordinator::sendOwnTargets()
+{
+    // The master writes the set points and both displays show every zone's: the other
+    // display gets the zones whose trays are here, the rest left as they are (-1).
+    if (!core()->get_hasSecondaryDisplay() && !core()->get_hasMirrorDisplay())
+        return;
+    QVector<int> targets(HeaterChannels, -1);
+    bool any = false;
+    for (ZoneManager *manager : qAsConst(m_zones)) {
+        const int z = manager->get_zoneNumber();
+        if (2 * z + 1 < HeaterChannels && holdsZone(z)) {
+            targets[2 * z] = m_targets.at(2 * z);
+            targets[2 * z + 1] = m_targets.at(2 * z + 1);
+            any = true;
         }
-        emit sendHeaterTargets(targets);
     }
+    if (any)
+        emit sendHeaterTargets(targets);
 }
 
 void HoldingCoordinator::applyRemoteTargets(const QVector<int> &targets)
@@ -674,7 +690,7 @@ void HoldingCoordinator::applyRemoteTargets(const QVector<int> &targets)
     for (int zone = 0; 2 * zone + 1 < HeaterChannels; ++zone) {
         const int lower = targets.at(2 * zone);
         const int upper = targets.at(2 * zone + 1);
-        if (lower < 0 || upper < 0 || getZonePtr(quint8(zone)))
+        if (lower < 0 || upper < 0 || holdsZone(zone))
             continue; // not the sender's zone, or one of ours
         m_targets[2 * zone] = lower;
         m_targets[2 * zone + 1] = upper;

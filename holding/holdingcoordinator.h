@@ -117,6 +117,9 @@ public slots:
     // Master: the tag store and last tags come back, then the readers are scanned.
     void restoreHolding();
     void resetAmbientTempAlarm();
+    // The targets of the zones whose trays are here, to the other display (once the
+    // displays have found each other: targets set before that never reached it).
+    void sendOwnTargets();
 
     // What the other display reports.
     void applyRemoteStart(int bin, int seconds, quint64 uid);
@@ -183,6 +186,7 @@ private slots:
 private:
     CabinetCore *core() const;
     bool isLocal(int bin) const { return trayOfBin(bin) != nullptr; }
+    bool holdsZone(int zone) const;
     bool validBin(int bin) const { return bin >= 0 && bin < binCount(); }
     int fullSizeBin(int bin) const;
     // Stops the bin's slot, here or on the other display; `origin` decides what the

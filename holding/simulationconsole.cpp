@@ -33,6 +33,8 @@ const char *const Help =
     "ambient <degrees>                 the cabinet's ambient temperature\n"
     "probe <heater> normal|shorted|open  the heater's probe fails or recovers\n"
     "silent <node> on|off              IO board (1) or NFC reader (2, 3) stops or resumes answering\n"
+    "zone <zone>                       what Zone Diagnostics shows for the zone (from 0): targets and\n"
+    "                                  actuals, lower heater first\n"
     "ui names                          the object names shown on the screen\n"
     "ui tap <object>[<n>]              tap a shown item by object name ([n]: the n-th of that name, from 0)\n"
     "ui get <object>[<n>] <property>   read a property of an item of the screen";
@@ -192,6 +194,15 @@ QString SimulationConsole::processLine(const QString &line)
         return QStringLiteral("bin %1: %2, %3 s left, product %4 (state code %5)")
             .arg(a).arg(stateName(record.trayState)).arg(record.remainingTime).arg(record.productId)
             .arg(record.trayState);
+    }
+    // What Zone Diagnostics shows for the zone (0-based): targets and actuals, lower first.
+    if (command == QLatin1String("zone") && hasA && a >= 0 && a < m_holding->get_zoneTemps().size()) {
+        const QVariantMap temps = m_holding->get_zoneTemps().at(a).toMap();
+        return QStringLiteral("zone %1 target %2 %3 actual %4 %5")
+            .arg(a).arg(temps.value(QStringLiteral("targetLower")).toInt())
+            .arg(temps.value(QStringLiteral("targetUpper")).toInt())
+            .arg(temps.value(QStringLiteral("actualLower")).toInt())
+            .arg(temps.value(QStringLiteral("actualUpper")).toInt());
     }
     if (command == QLatin1String("tag") && inCabinet && words.size() == 3) {
         bool ok = false;

@@ -53,11 +53,13 @@ Window {
 
         // Which page is shown; the idle time-out brings the main view back.
         property string currentView: "main"
+        // Where the pages end: at the dock, or at the over-temperature band over it.
+        readonly property Item pagesBottom: overTempDialog.item && overTempDialog.item.shown ? overTempDialog : dock
 
         CabinetView {
             id: cabinetView
             objectName: "cabinetView"
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             visible: screen.currentView === "main" && cabinetManager.isConfigured
             rows: cabinetManager.numberOfRows
             zonesPerRow: cabinetManager.zonesPerRow
@@ -76,7 +78,7 @@ Window {
 
         Loader {
             id: servicePages
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             visible: screen.currentView === "settings" && cabinetManager.isConfigured
             active: visible || status === Loader.Ready
             source: "qrc:/widgets/ServicePages.qml"
@@ -93,7 +95,7 @@ Window {
         onCurrentViewChanged: if (currentView === "cookbook") cookbookOpened = true
         Loader {
             id: cookbook
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             active: screen.cookbookOpened
             source: "qrc:/cookbook/ProductsListPanel.qml"
             onLoaded: {
@@ -115,7 +117,7 @@ Window {
         Loader {
             id: firstStart
             objectName: "firstStartPanel"
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             visible: !cabinetManager.isConfigured
             active: visible
             source: "qrc:/config/FirstStartFlow.qml"
@@ -141,7 +143,7 @@ Window {
         // The dock's Wi-Fi icon, tapped: the Wi-Fi set up again from the cloud's network file.
         Loader {
             id: wifiConnection
-            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: dock.top }
+            anchors { left: parent.left; right: parent.right; top: parent.top; bottom: screen.pagesBottom.top }
             active: false
             source: "qrc:/networking/WifiConnectionQuestion.qml"
             onLoaded: item.objectName = "mainWifiConnectionQuestion"
@@ -201,7 +203,8 @@ Window {
 
         Loader {
             id: overTempDialog
-            anchors.fill: parent
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            height: item ? item.implicitHeight : dock.height
             active: mainWindow.firstFrameShown
             source: "qrc:/widgets/OverTempDialog.qml"
         }

@@ -12,7 +12,7 @@ if [ -z "${TUL_SCREENSHOTS_NO_BUILD:-}" ]; then
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUL_BUILD_BENCHMARKS=OFF
     fi
-    cmake --build "$build" --target tst_screens tst_screens_customer3
+    cmake --build "$build" --target tst_screens tst_screens_customer3 tst_holdingscreens
 fi
 mkdir -p "$out"
 scratch=$(mktemp -d)
@@ -47,5 +47,22 @@ picture() {
 picture tst_screens "$out"
 # The pages only customer 3's cabinets have, in a folder of their own.
 picture tst_screens_customer3 "$out/customer3"
+# The main screen's bins in every state on the 5x4 and 2x4 maps, the fault banner and the
+# over-temperature dialog over holding bins.
+set -- "faultBannerShowsEveryFault" "overTemperatureDialog"
+for map in 5x2x2 2x2x2; do
+    for language in eng_USA ara zh_cn; do set -- "$@" "binTextsFitTheTile:$map, $language"; done
+done
+mkdir -p "$out/holding"
+if ! (cd "$build/tests/core" && QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+    TUL_SCREENSHOT_DIR="$out/holding" ./tst_holdingscreens "$@" >"$scratch/holding.log" 2>&1); then
+    grep -e "^FAIL" -e "^   Loc" "$scratch/holding.log" >&2 || tail -n 20 "$scratch/holding.log" >&2
+    echo "screenshots: tst_holdingscreens failed: pictures in $out/holding are incomplete" >&2
+    exit 1
+fi
+if [ -z "$(find "$out/holding" -name '*.png' | head -n 1)" ]; then
+    echo "screenshots: tst_holdingscreens made no picture in $out/holding" >&2
+    exit 1
+fi
 echo "Screenshots in $out:"
-ls "$out"/* "$out"/customer3/*
+ls "$out"/* "$out"/customer3/* "$out"/holding/*

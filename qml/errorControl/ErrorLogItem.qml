@@ -11,6 +11,10 @@ Rectangle {
     property string timeText: ""
     property string codesText: ""
     property string descText: ""
+    // The zone (from 0) a heater or zone error is about, -1 for none: named before the
+    // error's own words, whose numbers count heaters or zones from 0, as the banner and
+    // Zone Diagnostics name it.
+    property int zone: -1
 
     height: 44
     color: number % 2 ? Theme.surface : Theme.surfaceRaised
@@ -48,7 +52,8 @@ Rectangle {
             height: parent.height
             verticalAlignment: Text.AlignVCenter
             horizontalAlignment: Text.AlignLeft
-            text: item.descText
+            text: item.zone >= 0 ? qsTr("Zone %1: %2").arg(item.zone + 1).arg(item.descText) + Theme.retranslate()
+                                 : item.descText
             elide: Text.ElideRight
             font.pixelSize: Theme.fontSmall
         }

@@ -72,6 +72,7 @@ Rectangle {
             timeText: time
             codesText: codes
             descText: desc
+            zone: model.zone
         }
         ScrollBar.vertical: ScrollBar { objectName: "errorLogScrollBar" }
     }

@@ -96,6 +96,13 @@ def _messages():
 
 MESSAGES = {
     "TulErrorController": _messages(),
+    # An Errors Log row about a heater or a zone: the zone as the banner names it, then
+    # the error's own text.
+    "ErrorLogItem": {
+        "Zone %1: %2": dict(spa="Zona %1: %2", fra="Zone %1 : %2", deu="Zone %1: %2", ita="Zona %1: %2",
+                            nld="Zone %1: %2", pol="Strefa %1: %2", por="Zona %1: %2", rus="Зона %1: %2",
+                            ara="المنطقة %1: %2", kor="구역 %1: %2", zh_cn="区域 %1：%2", jpn="ゾーン %1：%2"),
+    },
     # Under the Errors Log list when a log file was too large to read whole.
     "ErrorLogPanel": {
         "Only the newest part is shown of: %1": dict(

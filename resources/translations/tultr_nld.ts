@@ -1394,6 +1394,13 @@ Bel de service.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorLogItem</name>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zone %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ErrorLogPanel</name>
     <message>
         <source>Only the newest part is shown of: %1</source>

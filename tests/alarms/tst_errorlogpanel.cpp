@@ -29,6 +29,8 @@ private slots:
     void exportButtonFollowsTheFlashDrive();
     void shownAgainShowsWhatCameMeanwhile_data();
     void shownAgainShowsWhatCameMeanwhile();
+    void rowsNameTheZoneAsTheBannerDoes_data();
+    void rowsNameTheZoneAsTheBannerDoes();
 
 private:
     QQuickItem *item(const char *name) const;
@@ -253,6 +255,61 @@ void TestErrorLogPanel::shownAgainShowsWhatCameMeanwhile()
     QTRY_COMPARE(list->property("count").toInt(), 1);
     QTest::qWait(50);
     QCOMPARE(list->property("count").toInt(), 1); // once, not twice
+}
+
+void TestErrorLogPanel::rowsNameTheZoneAsTheBannerDoes_data()
+{
+    QTest::addColumn<QList<int>>("ui2mio"); // the personality's screen-to-board zone map
+    QTest::addColumn<QString>("line");      // main and sub codes as logged
+    QTest::addColumn<QString>("shown");
+    const QList<int> own;
+    const QList<int> reversed{4, 3, 2, 1, 0};
+    QTest::newRow("probe of heater 5: zone 3") << own << "2\t1\t5\t0" << "Zone 3: Temperature sensor 5 open.";
+    QTest::newRow("heater 0 shorted: zone 1") << own << "2\t0\t0\t0" << "Zone 1: Temperature sensor 0 shorted.";
+    QTest::newRow("heater 9 hot: zone 5") << own << "2\t7\t9\t0" << "Zone 5: Heater 9 over temperature error.";
+    QTest::newRow("heater 3 cold") << own << "2\t2\t3\t0" << "Zone 2: Heater 3 low temp error.";
+    QTest::newRow("board order reversed") << reversed << "2\t1\t1\t0" << "Zone 5: Temperature sensor 1 open.";
+    QTest::newRow("unusable map: board order") << QList<int>{0, 0, 1, 2, 3} << "2\t1\t5\t0"
+                                               << "Zone 3: Temperature sensor 5 open.";
+    QTest::newRow("zone 2 from 0 switched off") << reversed << "3\t1\t2\t0" << "Zone 3: Zone 2 Disabled. Temperature too high.";
+    QTest::newRow("heater beyond the cabinet") << own << "2\t1\t12\t0" << "Temperature sensor 12 open.";
+    QTest::newRow("reference error: no zone") << own << "2\t4\t1\t0" << "Temperature sensor 1 reference error.";
+    QTest::newRow("board error: no zone") << own << "4\t2\t1\t0" << "I/O board 1 communication loss.";
+}
+
+// Heater and zone errors keep their own words and numbers (heaters and zones counted from
+// 0); the row names the zone first, as the fault banner, the bins and Zone Diagnostics do.
+void TestErrorLogPanel::rowsNameTheZoneAsTheBannerDoes()
+{
+    QFETCH(QList<int>, ui2mio);
+    QFETCH(QString, line);
+    QFETCH(QString, shown);
+    delete m_view;
+    delete m_core;
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("errorLogs/el240311.txt"),
+                                     QStringLiteral("1;2024/03/11 10:00:00;%1\n").arg(line).toUtf8()));
+    m_core = new FakeCabinetCore;
+    m_core->numberOfZones = 5;
+    m_core->ui2mioZoneMap = ui2mio;
+    m_service = new TulErrorControllerT(nullptr, m_core);
+    QTRY_COMPARE(m_service->get_errorsLogListCount(), 1);
+    m_view = new QQuickView;
+    m_view->rootContext()->setContextProperty(QStringLiteral("tulErrorController"), m_service);
+    m_view->setSource(QUrl(QStringLiteral("qrc:/errorControl/ErrorLogPanel.qml")));
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+    // The row's error name, as drawn.
+    std::function<QString(QQuickItem *)> nameIn = [&](QQuickItem *at) {
+        if (at->objectName() == QLatin1String("errorName") && at->isVisible())
+            return at->property("text").toString();
+        for (QQuickItem *child : at->childItems()) {
+            const QString found = nameIn(child);
+            if (!found.isEmpty())
+                return found;
+        }
+        return QString();
+    };
+    QTRY_COMPARE(nameIn(m_view->contentItem()), shown);
 }
 
 QTEST_MAIN(TestErrorLogPanel)

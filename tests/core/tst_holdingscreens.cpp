@@ -126,6 +126,7 @@ private slots:
     void labelSizeSetsTheName_data();
     void labelSizeSetsTheName();
     void shellRunsBeforeTheHoldingBackEnd();
+    void overTemperatureDialog_data();
     void overTemperatureDialog();
     void linkBrokenNotice_data();
     void linkBrokenNotice();
@@ -178,7 +179,7 @@ void TestHoldingScreens::init()
                                                      {"orientationId", 1}, {"numberOfRows", 5}, {"zonesPerRow", 1},
                                                      {"traysPerZone", 4}, {"zones2handle", 5},
                                                      {"zones2handleStart", 0}});
-    m_errors = new ControllerStandIn(m_core.get(), {{"sibLinkBroken", false}, {"errorsLogListCount", 0},
+    m_errors = new ControllerStandIn(m_core.get(), {{"sibLinkBroken", false}, {"errorsLogListCount", 0}, {"cutLogs", QString()},
                                                     {"errorInfoModel", QVariant::fromValue<QObject *>(nullptr)}});
     m_haccp = new HaccpStandIn(m_core.get());
     setLanguage(QStringLiteral("eng_USA"));
@@ -629,34 +630,81 @@ void TestHoldingScreens::shellRunsBeforeTheHoldingBackEnd()
     QCOMPARE(g_warnings, QStringList());
 }
 
+void TestHoldingScreens::overTemperatureDialog_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("5x4, English") << "eng_USA" << 0 << "Cabinet over temperature";
+    QTest::newRow("5x4, French") << "fra" << 0 << "Surchauffe de l'armoire";
+    QTest::newRow("2x4, German") << "deu" << 1 << "";
+    QTest::newRow("5x4, Arabic") << "ara" << 0 << "";
+}
+
+// The alarm is raised again every few seconds while the cabinet stays hot, so the dialog
+// keeps every bin in sight and answering taps while it shows; Acknowledge stops the alarm.
 void TestHoldingScreens::overTemperatureDialog()
 {
+    QFETCH(QString, language);
+    QFETCH(int, layout);
+    QFETCH(QString, title);
+    const std::array<int, 3> shape = layouts().at(layout);
+    setLayout(shape[0], shape[1], shape[2]);
     QVERIFY(show());
+    setLanguage(language);
+    const int bins = shape[0] * shape[1] * shape[2];
+    for (int bin = 0; bin < bins; ++bin)
+        setBin(bin, 6, 600, false, QStringLiteral("Breakfast Sandwich"));
     QQuickItem *dialog = item("overTempDialog");
     QVERIFY(dialog && !dialog->isVisible());
     m_holding->insert("ambientAlarmActive", true);
     QVERIFY(dialog->isVisible());
-    QCOMPARE(text("overTempTitle"), QStringLiteral("Cabinet over temperature"));
-    setLanguage(QStringLiteral("fra"));
-    QCOMPARE(text("overTempTitle"), QStringLiteral("Surchauffe de l'armoire"));
+    if (!title.isEmpty())
+        QCOMPARE(text("overTempTitle"), title);
+    const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
+    if (!pictures.isEmpty() && QDir().mkpath(pictures)) {
+        QTest::qWait(50);
+        m_window->screen()->grabWindow(m_window->winId()).save(pictures + QStringLiteral("/overtemp-%1-%2.png").arg(layoutName(shape), language));
+    }
 
-    // Modal: a tile behind it takes no tap.
-    QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
-    QTest::mouseClick(m_window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(toggled.count(), 0);
-
-    QSignalSpy stop(m_cabinet, &ControllerStandIn::stopAmbientTempAlarm);
+    // Every text of the dialog whole, inside it; its button a gloved finger's size.
+    const QRectF box = dialog->mapRectToScene(QRectF(0, 0, dialog->width(), dialog->height()));
+    for (const char *name : {"overTempTitle", "overTempText", "overTempAcknowledge"}) {
+        QQuickItem *part = item(name);
+        QVERIFY2(part, name);
+        QTRY_VERIFY2(box.contains(part->mapRectToScene(QRectF(0, 0, part->width(), part->height()))), name);
+        QVERIFY2(!part->property("truncated").toBool(), name);
+    }
     QQuickItem *button = item("overTempAcknowledge");
     QVERIFY(button->width() >= 56 && button->height() >= 56);
+
+    // Every bin whole above it, and a tap on each reaches that bin.
+    QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
+    for (int bin = 0; bin < bins; ++bin) {
+        QQuickItem *tile = item(QStringLiteral("binItem%1").arg(bin));
+        QVERIFY(tile && tile->isVisible());
+        const QRectF rect = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
+        QVERIFY2(rect.bottom() <= box.top() + 0.5 && rect.top() >= 0 && rect.height() >= 56,
+                 qPrintable(QStringLiteral("bin %1 at %2..%3, dialog from %4").arg(bin).arg(rect.top()).arg(rect.bottom()).arg(box.top())));
+        QVERIFY(tap(item("binTapArea", tile)));
+        QCOMPARE(toggled.count(), bin + 1);
+        QCOMPARE(toggled.last().first().toInt(), bin);
+    }
+
+    QSignalSpy stop(m_cabinet, &ControllerStandIn::stopAmbientTempAlarm);
     QVERIFY(tap(button));
     QCOMPARE(stop.count(), 1);
     QVERIFY(!dialog->isVisible());
+    // The bins take the room back.
+    const QQuickItem *last = item(QStringLiteral("binItem%1").arg(bins - 1));
+    QTRY_VERIFY(last->mapToScene(QPointF(0, last->height())).y() > box.top());
 
     // A new alarm after the last one cleared raises the dialog again.
     m_holding->insert("ambientAlarmActive", false);
     QVERIFY(!dialog->isVisible());
     m_holding->insert("ambientAlarmActive", true);
     QVERIFY(dialog->isVisible());
+    QCOMPARE(g_warnings, QStringList());
 }
 
 void TestHoldingScreens::linkBrokenNotice_data()
@@ -745,6 +793,12 @@ void TestHoldingScreens::faultBannerShowsEveryFault()
     }
     QQuickItem *banner = item("zoneFaultBanner");
     QVERIFY(banner && banner->isVisible());
+    const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
+    if (!pictures.isEmpty() && QDir().mkpath(pictures)) {
+        QTest::qWait(50);
+        m_window->screen()->grabWindow(m_window->winId()).save(
+            QStringLiteral("%1/faultbanner-%2-%3.png").arg(pictures, language).arg(texts.size()));
+    }
     QStringList shown;
     for (int i = 0; i < texts.size(); ++i) {
         shown << text("zoneFaultText", banner);

@@ -26,9 +26,13 @@ private slots:
     void binsAreStartedAndStoppedFromEitherDisplay_data();
     void binsAreStartedAndStoppedFromEitherDisplay();
     void languageAndPreferencesReachTheOtherDisplay();
+    void bothDisplaysShowEveryZonesTargets_data();
+    void bothDisplaysShowEveryZonesTargets();
 
 private:
     void seed(const QString &root, const QString &fixture);
+    // Both displays' roots, each with its personality and one day part that fills every bin.
+    QStringList seedHoldingPair(const QString &masterFixture, const QString &otherFixture);
     QScopedPointer<ScratchRoots> m_scratch;
     QString m_can;
 };
@@ -199,6 +203,30 @@ void TestTwoDisplays::singleDisplayNeedsNoSynchronisation()
     QCOMPARE(primary.count(QStringLiteral("roll call")), 0);
 }
 
+QStringList TestTwoDisplays::seedHoldingPair(const QString &masterFixture, const QString &otherFixture)
+{
+    const QStringList roots{m_scratch->base() + QStringLiteral("/master/"), m_scratch->base() + QStringLiteral("/other/")};
+    seed(roots.at(0), masterFixture);
+    seed(roots.at(1), otherFixture);
+    // The default menu; one day part with a product of it in every bin (from 1).
+    QJsonArray locations;
+    for (int b = 1; b <= 20; ++b)
+        locations.append(QJsonObject{{QStringLiteral("bin"), b}, {QStringLiteral("productId"), 1 + (b - 1) % 11}});
+    const QJsonObject name{{QStringLiteral("eng_USA"), QStringLiteral("All day")}};
+    const QJsonObject dayPart{{QStringLiteral("daypartName"), name},
+                              {QStringLiteral("inUse"), true},
+                              {QStringLiteral("productLocations"), locations}};
+    const QByteArray dayParts = QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
+                                                          {QStringLiteral("layout"), QJsonArray{dayPart}}})
+                                    .toJson();
+    for (const QString &root : roots) {
+        QFile file(root + QStringLiteral("dayParts.json"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(dayParts) != dayParts.size())
+            qWarning() << "cannot write" << file.fileName();
+    }
+    return roots;
+}
+
 void TestTwoDisplays::binsAreStartedAndStoppedFromEitherDisplay_data()
 {
     // Bins 0-9 are the master's, 10-19 the second display's.
@@ -218,25 +246,9 @@ void TestTwoDisplays::binsAreStartedAndStoppedFromEitherDisplay()
     QFETCH(int, bin);
     constexpr int Holding = 6; // standard; warning and discard follow it
 
-    const QString masterRoot = m_scratch->base() + QStringLiteral("/master/");
-    const QString secondRoot = m_scratch->base() + QStringLiteral("/second/");
-    seed(masterRoot, QStringLiteral("5x4_primary_second.hcc"));
-    seed(secondRoot, QStringLiteral("5x4_second.hcc"));
-    // The default menu on both; one day part with a product of it in every bin (from 1).
-    QJsonArray locations;
-    for (int b = 1; b <= 20; ++b)
-        locations.append(QJsonObject{{QStringLiteral("bin"), b}, {QStringLiteral("productId"), 1 + (b - 1) % 11}});
-    const QJsonObject name{{QStringLiteral("eng_USA"), QStringLiteral("All day")}};
-    const QJsonObject dayPart{{QStringLiteral("daypartName"), name},
-                              {QStringLiteral("inUse"), true},
-                              {QStringLiteral("productLocations"), locations}};
-    const QByteArray dayParts = QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
-                                                          {QStringLiteral("layout"), QJsonArray{dayPart}}})
-                                    .toJson();
-    for (const QString &root : {masterRoot, secondRoot}) {
-        QFile file(root + QStringLiteral("dayParts.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(dayParts) == dayParts.size());
-    }
+    const QStringList roots = seedHoldingPair(QStringLiteral("5x4_primary_second.hcc"), QStringLiteral("5x4_second.hcc"));
+    const QString &masterRoot = roots.at(0);
+    const QString &secondRoot = roots.at(1);
 
     Display master(masterRoot, m_can);
     QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
@@ -293,6 +305,43 @@ void TestTwoDisplays::languageAndPreferencesReachTheOtherDisplay()
     QCOMPARE(mirror.ask(QStringLiteral("ui tap useFirstSwitch")), QStringLiteral("ok"));
     QCOMPARE(mirror.ask(QStringLiteral("ui tap preferencesSaveButton")), QStringLiteral("ok"));
     QTRY_COMPARE_WITH_TIMEOUT(primary.ask(QStringLiteral("ui get useFirstSwitch checked")), after, 10000);
+}
+
+void TestTwoDisplays::bothDisplaysShowEveryZonesTargets_data()
+{
+    QTest::addColumn<QString>("masterFixture");
+    QTest::addColumn<QString>("otherFixture");
+    QTest::newRow("5x4: the second display holds zones 5-9") << "5x4_primary_second.hcc" << "5x4_second.hcc";
+    QTest::newRow("2x4: the mirror holds none") << "2x4_primary_mirror.hcc" << "2x4_mirror.hcc";
+}
+
+// Every zone heats for its products: Zone Diagnostics on either display shows the same
+// targets, whichever display holds the zone's bins.
+void TestTwoDisplays::bothDisplaysShowEveryZonesTargets()
+{
+    QFETCH(QString, masterFixture);
+    QFETCH(QString, otherFixture);
+    const QStringList roots = seedHoldingPair(masterFixture, otherFixture);
+    Display master(roots.at(0), m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+    Display other(roots.at(1), m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && other.saw(finished), 20000);
+
+    const QRegularExpression targets(QStringLiteral("^zone \\d+ target (\\d+) (\\d+) "));
+    const auto shown = [&targets](Display &display, int zone) {
+        const QRegularExpressionMatch match = targets.match(display.ask(QStringLiteral("zone %1").arg(zone)));
+        return match.hasMatch() ? match.captured(1) + QLatin1Char('/') + match.captured(2) : QString();
+    };
+    int zones = 0;
+    while (!shown(master, zones).isEmpty())
+        ++zones;
+    QVERIFY2(zones >= 4, qPrintable(master.log()));
+    for (int zone = 0; zone < zones; ++zone) {
+        QTRY_VERIFY2_WITH_TIMEOUT(shown(master, zone) != QLatin1String("0/0"), qPrintable(master.log()), 10000);
+        const QString expected = shown(master, zone);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(other, zone), expected, 10000);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTwoDisplays)

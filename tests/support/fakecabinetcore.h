@@ -28,6 +28,7 @@ public:
     int uiRole = 1;
     int customerId = 0;
     int numberOfZones = 5;
+    QList<int> ui2mioZoneMap;
     int traysPerZone = 4;
     int zonesPerRow = 1;
     int numberOfRows = 5;
@@ -73,6 +74,7 @@ public:
     int get_uiRole() const override { return uiRole; }
     int get_customerId() const override { return customerId; }
     int get_numberOfZones() const override { return numberOfZones; }
+    QList<int> get_ui2mioZoneMap() const override { return ui2mioZoneMap; }
     int get_traysPerZone() const override { return traysPerZone; }
     int get_traysPerCabinet() const override { return numberOfZones * traysPerZone; }
     int get_zonesPerRow() const override { return zonesPerRow; }
