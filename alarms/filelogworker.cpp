@@ -242,9 +242,8 @@ bool FileLogWorker::readOwnText()
             total += qMax<ssize_t>(n, 0);
             return n < 0 || total > MaxLogBytes ? -1 : qint64(n);
         }
-    });
+    }, info.st_size);
     ::close(fd);
-    giveBackMemory(total);
     if (read != HaccpRecords::Read::Ok)
         return false;
     m_stamp.exists = true;
@@ -638,7 +637,9 @@ void FileLogWorker::runExport(const QByteArray &payload)
                                 + csv.errorString());
         return;
     }
-    QByteArray buffer = kCsvHeader;
+    QByteArray buffer;
+    buffer.reserve(kCsvChunk + 4096); // kept, not freed, when emptied after each piece
+    buffer.append(kCsvHeader);
     bool ok = true;
     if (load(false) && (m_cache == Cache::Log || m_cache == Cache::Unsaved)) {
         const int shelf = binsPerShelf > 0 && binsPerShelf <= INT_MAX ? int(binsPerShelf) : 0;
@@ -646,7 +647,7 @@ void FileLogWorker::runExport(const QByteArray &payload)
             m_log.appendCsv(i, shelf, &buffer);
             if (buffer.size() >= kCsvChunk) {
                 ok = ok && writeAll(csv, buffer);
-                buffer.clear();
+                buffer.resize(0);
             }
         }
     }

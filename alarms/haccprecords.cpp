@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QTime>
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -23,8 +22,10 @@ const QByteArray kEmptyTail("]}");
 // it was not written here.
 constexpr int kMaxValueBytes = 16 * 1024 * 1024;
 constexpr int kMaxCheckedNames = 4096;
+// {"b":0,"d":"2024/05/14","e":true,"h":"----","p":"","t":"06:40:12"} and its comma
+constexpr int kShortestRecord = 64;
 
-bool isDigit(char c)
+inline bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -116,7 +117,7 @@ int keyAt(const char *p, const char *end, QByteArray *key)
 }
 
 // The fixed-width digits at `p` (`count` of them), or false.
-bool digitsAt(const char *p, int count, quint32 *value)
+inline bool digitsAt(const char *p, int count, quint32 *value)
 {
     quint32 v = 0;
     for (int i = 0; i < count; ++i) {
@@ -130,7 +131,7 @@ bool digitsAt(const char *p, int count, quint32 *value)
 
 // "yyyy/MM/dd", "HH:mm:ss" and a duration of two to five hour digits (more than two only
 // without a leading zero), as the numbers the record keeps.
-bool dayAt(const char *p, quint32 *day)
+inline bool dayAt(const char *p, quint32 *day)
 {
     quint32 y, m, d;
     if (!digitsAt(p, 4, &y) || p[4] != '/' || !digitsAt(p + 5, 2, &m) || p[7] != '/'
@@ -140,7 +141,7 @@ bool dayAt(const char *p, quint32 *day)
     return true;
 }
 
-bool timeAt(const char *p, quint32 *time)
+inline bool timeAt(const char *p, quint32 *time)
 {
     quint32 h, m, s;
     if (!digitsAt(p, 2, &h) || p[2] != ':' || !digitsAt(p + 3, 2, &m) || p[5] != ':'
@@ -151,7 +152,7 @@ bool timeAt(const char *p, quint32 *time)
 }
 
 // The length of the duration at `p` (up to `end`), 0 when it is none.
-int durationAt(const char *p, const char *end, quint32 *duration)
+inline int durationAt(const char *p, const char *end, quint32 *duration)
 {
     const char *q = p;
     quint32 hours = 0;
@@ -166,14 +167,35 @@ int durationAt(const char *p, const char *end, quint32 *duration)
     return digits + 6;
 }
 
-bool validDay(quint32 day)
+inline bool validDay(quint32 day)
 {
-    return QDate::isValid(int(day / 10000), int(day / 100 % 100), int(day % 100));
+    const quint32 m = day / 100 % 100;
+    const quint32 d = day % 100;
+    // Days 1 to 28 of any month of a year after 0; the rest as the calendar says.
+    if (d >= 1 && d <= 28 && m >= 1 && m <= 12 && day >= 10000)
+        return true;
+    return QDate::isValid(int(day / 10000), int(m), int(d));
 }
 
-bool validTime(quint32 time)
+inline bool validTime(quint32 time)
 {
-    return QTime::isValid(int(time / 10000), int(time / 100 % 100), int(time % 100));
+    return time / 10000 < 24 && time / 100 % 100 < 60 && time % 100 < 60;
+}
+
+char *decimal(char *out, qint64 value)
+{
+    char digits[24];
+    int n = 0;
+    quint64 u = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        digits[n++] = char('0' + u % 10);
+        u /= 10;
+    } while (u);
+    if (value < 0)
+        *out++ = '-';
+    while (n)
+        *out++ = digits[--n];
+    return out;
 }
 
 char *twoDigits(char *out, quint32 value)
@@ -244,11 +266,36 @@ QString csvText(QString text)
     return text;
 }
 
-bool plainBytes(const char *p, int size)
+// Bytes the writer puts into a string as they are, as far as they are ASCII.
+struct PlainTable
 {
-    for (int i = 0; i < size; ++i) {
-        const uchar c = uchar(p[i]);
-        if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+    bool bad[256];
+    constexpr PlainTable() : bad()
+    {
+        for (int c = 0; c < 256; ++c)
+            bad[c] = c < 0x20 || c >= 0x80 || c == '"' || c == '\\';
+    }
+};
+constexpr PlainTable kPlain;
+
+inline bool plainBytes(const char *p, int size)
+{
+    // Eight bytes at a time: any byte at or above 0x80, below 0x20, a quote or a backslash.
+    constexpr quint64 ones = 0x0101010101010101ull;
+    constexpr quint64 high = 0x8080808080808080ull;
+    quint64 bad = 0;
+    int i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 w;
+        memcpy(&w, p + i, 8);
+        const quint64 quote = w ^ (ones * '"');
+        const quint64 backslash = w ^ (ones * '\\');
+        bad |= w | ((w - ones * 0x20) | (quote - ones) | (backslash - ones));
+    }
+    if (bad & high)
+        return false;
+    for (; i < size; ++i) {
+        if (kPlain.bad[uchar(p[i])])
             return false;
     }
     return true;
@@ -257,7 +304,7 @@ bool plainBytes(const char *p, int size)
 // A record in the form the log writes, its name not yet checked: the fields and the
 // record's length, or 0.
 int plainRecord(const char *p, const char *end, quint32 *values, qint32 *bin, bool *expired,
-                const char **name, int *nameSize)
+                const char **name, int *nameSize, bool *plain)
 {
     const char *q = p;
     const auto literal = [&q, end](const char *text, int size) {
@@ -305,10 +352,17 @@ int plainRecord(const char *p, const char *end, quint32 *values, qint32 *bin, bo
     if (!literal("\",\"p\":\"", 7))
         return 0;
     *name = q;
-    while (q < end && *q != '"')
-        q += *q == '\\' ? 2 : 1;
-    if (q >= end)
+    q = static_cast<const char *>(memchr(q, '"', size_t(end - q)));
+    if (!q)
         return 0;
+    *plain = plainBytes(*name, int(q - *name));
+    if (!*plain && memchr(*name, '\\', size_t(q - *name))) {
+        // The quote found may be escaped.
+        for (q = *name; q < end && *q != '"';)
+            q += *q == '\\' ? 2 : 1;
+        if (q >= end)
+            return 0;
+    }
     *nameSize = int(q - *name);
     if (!literal("\",\"t\":\"", 7) || end - q < 8 || !timeAt(q, &values[1]))
         return 0;
@@ -337,7 +391,7 @@ QString decodedName(const char *stored, int size, bool plain)
 class HaccpRecords::Reader
 {
 public:
-    explicit Reader(const Source &source) : m_source(source) {}
+    explicit Reader(const Source &source) : m_source(source) { m_buffer.reserve(2 * PieceBytes); }
     explicit Reader(const QByteArray &text) : m_buffer(text), m_end(true) {}
 
     const char *begin() const { return m_buffer.constData() + m_pos; }
@@ -413,7 +467,7 @@ void HaccpRecords::release()
 {
     m_head = QByteArray();
     m_tail = QByteArray();
-    m_records = QVector<Record>();
+    std::vector<Record>().swap(m_records);
     m_names = QByteArray();
     m_unusedNameBytes = 0;
     m_other = QVector<Other>();
@@ -429,21 +483,23 @@ void HaccpRecords::setEmpty()
     m_tail = kEmptyTail;
 }
 
-HaccpRecords::Read HaccpRecords::read(const Source &source)
+HaccpRecords::Read HaccpRecords::read(const Source &source, qint64 expectedBytes)
 {
     Reader reader(source);
-    return read(reader);
+    return read(reader, expectedBytes);
 }
 
 HaccpRecords::Read HaccpRecords::read(const QByteArray &text)
 {
     Reader reader(text);
-    return read(reader);
+    return read(reader, text.size());
 }
 
-HaccpRecords::Read HaccpRecords::read(Reader &reader)
+HaccpRecords::Read HaccpRecords::read(Reader &reader, qint64 expectedBytes)
 {
     release();
+    // No record of ours is shorter than this: the vector is not grown by copies.
+    m_records.reserve(size_t(qBound<qint64>(0, expectedBytes / kShortestRecord + 1, INT_MAX)));
     bool ok = reader.take([](const char *p, const char *end) {
         return p >= end ? 0 : *p == '{' ? 1 : -1;
     });
@@ -458,8 +514,17 @@ HaccpRecords::Read HaccpRecords::read(Reader &reader)
     char next = 0;
     bool closes = ok && reader.peek(&next) && next == ']';
     while (ok && !closes) {
+        // All the records the buffer holds in one step.
         ok = reader.take([this, &closes](const char *p, const char *end) {
-            return takeRecord(p, end, &closes);
+            int taken = 0;
+            for (;;) {
+                const int n = takeRecord(p + taken, end, &closes);
+                if (n <= 0)
+                    return taken > 0 ? taken : n;
+                taken += n;
+                if (closes)
+                    return taken;
+            }
         });
     }
     ok = ok && m_desc && takeTail(reader.rest());
@@ -470,9 +535,8 @@ HaccpRecords::Read HaccpRecords::read(Reader &reader)
         release();
         return result;
     }
-    // Read newest first, kept oldest first.
-    std::reverse(m_records.begin(), m_records.end());
-    m_records.squeeze();
+    if (m_records.capacity() > m_records.size() + m_records.size() / 4)
+        m_records.shrink_to_fit();
     m_names.squeeze();
     return result;
 }
@@ -529,22 +593,22 @@ bool HaccpRecords::nameIsCompact(const char *stored, int size)
     return compact;
 }
 
-void HaccpRecords::append(Record r, const char *name, int nameSize)
+// A new record goes first: moving the others costs a fraction of the rewrite that follows.
+void HaccpRecords::insertFirst(Record r, const char *name, int nameSize)
 {
     r.name = quint32(m_names.size());
-    r.nameSize = quint32(nameSize);
-    r.other = 0;
+    r.bits = (r.bits & ~(Record::SizeMask | Record::Other)) | quint32(nameSize);
     m_names.append(name, nameSize);
-    m_records.append(r);
+    m_records.insert(m_records.begin(), r);
 }
 
-void HaccpRecords::addOther(const QByteArray &text, const Fields &fields)
+void HaccpRecords::addOther(const QByteArray &text, const Fields &fields, bool first)
 {
     Record r{};
-    r.other = 1;
+    r.bits = Record::Other;
     r.name = quint32(m_other.size());
     m_other.append({text, fields});
-    m_records.append(r);
+    m_records.insert(first ? m_records.begin() : m_records.end(), r);
 }
 
 // The record at `p` and the comma after it: their length, 0 when the text ends first, -1
@@ -556,7 +620,8 @@ int HaccpRecords::takeRecord(const char *p, const char *end, bool *closes)
     bool expired = false;
     const char *name = nullptr;
     int nameSize = 0;
-    int n = plainRecord(p, end, values, &bin, &expired, &name, &nameSize);
+    bool plain = false;
+    int n = plainRecord(p, end, values, &bin, &expired, &name, &nameSize, &plain);
     const char *e = n > 0 ? p + n : valueEnd(p, end);
     if (!e || e >= end)
         return 0;
@@ -565,19 +630,20 @@ int HaccpRecords::takeRecord(const char *p, const char *end, bool *closes)
     *closes = *e == ']';
     const int taken = int(e - p) + (*closes ? 0 : 1);
     if (n > 0) {
-        const bool plain = plainBytes(name, nameSize);
         if (!plain && !nameIsCompact(name, nameSize))
             return -1;
-        if (nameSize >= (1 << 29))
+        if (quint32(nameSize) > Record::SizeMask)
             return -1;
-        Record r{};
+        // Filled in place: a year of records is read at the speed of its bytes.
+        m_records.emplace_back();
+        Record &r = m_records.back();
         r.day = values[0];
         r.time = values[1];
         r.duration = values[2];
         r.bin = bin;
-        r.expired = expired;
-        r.plainName = plain;
-        append(r, name, nameSize);
+        r.name = quint32(m_names.size());
+        r.bits = quint32(nameSize) | (expired ? Record::Expired : 0) | (plain ? Record::PlainName : 0);
+        m_names.append(name, nameSize);
         return taken;
     }
     if (!compactValue(p, e))
@@ -596,7 +662,7 @@ int HaccpRecords::takeRecord(const char *p, const char *end, bool *closes)
     f.hasDay = record.contains(QLatin1String("d"));
     f.hasTime = record.contains(QLatin1String("t"));
     f.hasBin = record.contains(QLatin1String("b"));
-    addOther(text, f);
+    addOther(text, f, false);
     return taken;
 }
 
@@ -629,13 +695,13 @@ bool HaccpRecords::takeTail(const QByteArray &tail)
 
 QString HaccpRecords::nameOf(const Record &r) const
 {
-    return decodedName(m_names.constData() + r.name, int(r.nameSize), r.plainName);
+    return decodedName(m_names.constData() + r.name, r.nameSize(), r.plainName());
 }
 
 HaccpData HaccpRecords::shown(int i) const
 {
     const Record &r = at(i);
-    if (r.other)
+    if (r.other())
         return shownForm(m_other.at(int(r.name)).fields.raw);
     HaccpData d;
     d.name = nameOf(r);
@@ -645,7 +711,7 @@ HaccpData HaccpRecords::shown(int i) const
         d.duration = kOpen;
     else if (r.duration / 10000 < 100 && validTime(r.duration))
         d.duration = shortForm(r.duration / 100, ':');
-    d.expired = r.expired;
+    d.expired = r.expired();
     d.binNumber = r.bin;
     return d;
 }
@@ -677,13 +743,13 @@ QByteArray HaccpRecords::csvLine(const HaccpData &display, int binsPerShelf)
 void HaccpRecords::appendCsv(int i, int binsPerShelf, QByteArray *out) const
 {
     const Record &r = at(i);
-    if (r.other) {
+    if (r.other()) {
         out->append(csvLine(shownForm(m_other.at(int(r.name)).fields.raw), binsPerShelf));
         return;
     }
     const char *name = m_names.constData() + r.name;
-    const int size = int(r.nameSize);
-    if (r.plainName && !memchr(name, ',', size_t(size))
+    const int size = r.nameSize();
+    if (r.plainName() && !memchr(name, ',', size_t(size))
         && !(size > 0 && memchr("=+-@", name[0], 4)))
         out->append(name, size);
     else
@@ -691,11 +757,8 @@ void HaccpRecords::appendCsv(int i, int binsPerShelf, QByteArray *out) const
     char line[64];
     char *q = line;
     *q++ = ',';
-    if (binsPerShelf > 0 && r.bin >= 0) {
-        const QByteArray shelf = QByteArray::number(r.bin / binsPerShelf + 1);
-        memcpy(q, shelf.constData(), size_t(shelf.size()));
-        q += shelf.size();
-    }
+    if (binsPerShelf > 0 && r.bin >= 0)
+        q = decimal(q, r.bin / binsPerShelf + 1);
     *q++ = ',';
     if (validDay(r.day)) {
         q = twoDigits(q, r.day / 100 % 100);
@@ -710,7 +773,7 @@ void HaccpRecords::appendCsv(int i, int binsPerShelf, QByteArray *out) const
     }
     *q++ = ',';
     const bool open = r.duration == OpenDuration;
-    const char *discarded = open ? "----" : r.expired ? "Yes" : "No";
+    const char *discarded = open ? "----" : r.expired() ? "Yes" : "No";
     const size_t discardedSize = strlen(discarded);
     memcpy(q, discarded, discardedSize);
     q += discardedSize;
@@ -744,15 +807,15 @@ void HaccpRecords::prepend(const HaccpData &data)
                 == duration.size();
     if (plain) {
         QByteArray name = data.name.toUtf8();
-        r.plainName = plainBytes(name.constData(), name.size());
-        if (!r.plainName) {
+        const bool plainName = plainBytes(name.constData(), name.size());
+        if (!plainName) {
             // Escaped as the writer escapes it.
             name = QJsonDocument(QJsonArray{data.name}).toJson(QJsonDocument::Compact);
             name = name.mid(2, name.size() - 4);
         }
         r.bin = data.binNumber;
-        r.expired = data.expired;
-        append(r, name.constData(), name.size());
+        r.bits = (data.expired ? Record::Expired : 0) | (plainName ? Record::PlainName : 0);
+        insertFirst(r, name.constData(), name.size());
         return;
     }
     Fields f;
@@ -765,17 +828,17 @@ void HaccpRecords::prepend(const HaccpData &data)
                                        {QStringLiteral("e"), data.expired},
                                        {QStringLiteral("b"), data.binNumber}})
                  .toJson(QJsonDocument::Compact),
-             f);
+             f, true);
 }
 
 bool HaccpRecords::removeOpenRecord(int bin)
 {
     QVector<bool> keep;
-    for (int k = m_records.size() - 1; k >= 0; --k) {
-        const Record &r = m_records.at(k);
+    for (int k = 0; k < count(); ++k) {
+        const Record &r = m_records[size_t(k)];
         bool complete = true;
         bool match = false;
-        if (r.other) {
+        if (r.other()) {
             const Fields &f = m_other.at(int(r.name)).fields;
             complete = f.hasDay && f.hasTime && f.hasBin;
             match = f.raw.binNumber == bin && f.raw.duration == kOpen;
@@ -784,7 +847,7 @@ bool HaccpRecords::removeOpenRecord(int bin)
         }
         if (!complete || match) {
             if (keep.isEmpty())
-                keep.fill(true, m_records.size());
+                keep.fill(true, count());
             keep[k] = false;
             if (complete)
                 break;
@@ -799,12 +862,12 @@ bool HaccpRecords::removeBefore(const QDate &cutoff)
 {
     const bool limited = cutoff.isValid();
     const quint32 first = limited ? quint32(cutoff.year() * 10000 + cutoff.month() * 100 + cutoff.day()) : 0;
-    QVector<bool> keep(m_records.size(), true);
+    QVector<bool> keep(count(), true);
     bool dropped = false;
-    for (int k = 0; k < m_records.size(); ++k) {
-        const Record &r = m_records.at(k);
+    for (int k = 0; k < count(); ++k) {
+        const Record &r = m_records[size_t(k)];
         bool kept;
-        if (r.other) {
+        if (r.other()) {
             const Fields &f = m_other.at(int(r.name)).fields;
             kept = f.hasDay;
             if (kept && limited) {
@@ -826,30 +889,30 @@ void HaccpRecords::keepOnly(const QVector<bool> &keep)
 {
     QVector<Other> others;
     int kept = 0;
-    for (int k = 0; k < m_records.size(); ++k) {
-        Record r = m_records.at(k);
+    for (int k = 0; k < count(); ++k) {
+        Record r = m_records[size_t(k)];
         if (!keep.at(k)) {
-            if (!r.other)
-                m_unusedNameBytes += int(r.nameSize);
+            if (!r.other())
+                m_unusedNameBytes += r.nameSize();
             continue;
         }
-        if (r.other) {
+        if (r.other()) {
             others.append(m_other.at(int(r.name)));
             r.name = quint32(others.size() - 1);
         }
-        m_records[kept++] = r;
+        m_records[size_t(kept++)] = r;
     }
-    m_records.resize(kept);
+    m_records.resize(size_t(kept));
     m_other = others;
     // Names of removed records are dropped once they are half the names' bytes.
     if (m_unusedNameBytes > m_names.size() / 2) {
         QByteArray names;
         names.reserve(m_names.size() - m_unusedNameBytes);
         for (Record &r : m_records) {
-            if (r.other)
+            if (r.other())
                 continue;
             const quint32 at = quint32(names.size());
-            names.append(m_names.constData() + r.name, int(r.nameSize));
+            names.append(m_names.constData() + r.name, r.nameSize());
             r.name = at;
         }
         m_names = names;
@@ -861,7 +924,7 @@ void HaccpRecords::keepOnly(const QVector<bool> &keep)
 
 void HaccpRecords::appendText(const Record &r, QByteArray *out) const
 {
-    if (r.other) {
+    if (r.other()) {
         out->append(m_other.at(int(r.name)).text);
         return;
     }
@@ -872,8 +935,7 @@ void HaccpRecords::appendText(const Record &r, QByteArray *out) const
         q += size;
     };
     literal("{\"b\":", 5);
-    const QByteArray bin = QByteArray::number(r.bin);
-    literal(bin.constData(), bin.size());
+    q = decimal(q, r.bin);
     literal(",\"d\":\"", 6);
     q = twoDigits(q, r.day / 1000000);
     q = twoDigits(q, r.day / 10000 % 100);
@@ -882,18 +944,13 @@ void HaccpRecords::appendText(const Record &r, QByteArray *out) const
     *q++ = '/';
     q = twoDigits(q, r.day % 100);
     literal("\",\"e\":", 6);
-    r.expired ? literal("true", 4) : literal("false", 5);
+    r.expired() ? literal("true", 4) : literal("false", 5);
     literal(",\"h\":\"", 6);
     if (r.duration == OpenDuration) {
         literal("----", 4);
     } else {
         const quint32 hours = r.duration / 10000;
-        if (hours < 100) {
-            q = twoDigits(q, hours);
-        } else {
-            const QByteArray h = QByteArray::number(hours);
-            literal(h.constData(), h.size());
-        }
+        q = hours < 100 ? twoDigits(q, hours) : decimal(q, hours);
         *q++ = ':';
         q = twoDigits(q, r.duration / 100 % 100);
         *q++ = ':';
@@ -901,7 +958,7 @@ void HaccpRecords::appendText(const Record &r, QByteArray *out) const
     }
     literal("\",\"p\":\"", 7);
     out->append(text, int(q - text));
-    out->append(m_names.constData() + r.name, int(r.nameSize));
+    out->append(m_names.constData() + r.name, r.nameSize());
     q = text;
     literal("\",\"t\":\"", 7);
     q = twoDigits(q, r.time / 10000);
@@ -918,10 +975,10 @@ bool HaccpRecords::write(const Sink &sink) const
     QByteArray piece;
     piece.reserve(PieceBytes + 4096);
     piece.append(m_head);
-    for (int k = m_records.size() - 1; k >= 0; --k) {
-        if (k != m_records.size() - 1)
+    for (int k = 0; k < count(); ++k) {
+        if (k)
             piece.append(',');
-        appendText(m_records.at(k), &piece);
+        appendText(m_records[size_t(k)], &piece);
         if (piece.size() >= PieceBytes) {
             if (!sink(piece.constData(), piece.size()))
                 return false;

@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <functional>
+#include <vector>
 
 // The HACCP log's records as the worker holds them between requests: a record the log
 // writes itself ("b", "d", "e", "h", "p", "t" in compact form, plain dates, times and
@@ -42,14 +43,15 @@ public:
 
     // The log as the rewrite would write it, when the text is exactly that; otherwise the
     // records stay empty (NotCompact: the text has another form; Failed: the source did).
-    Read read(const Source &source);
+    // `expectedBytes`: the text's size as far as known.
+    Read read(const Source &source, qint64 expectedBytes = 0);
     Read read(const QByteArray &text);
     // A log without records.
     void setEmpty();
     // Gives the memory back (nothing is held afterwards, not even an empty log).
     void release();
 
-    int count() const { return m_records.size(); }
+    int count() const { return int(m_records.size()); }
     HaccpData shown(int i) const;      // `i` counted from the newest, as the screen shows it
     void appendCsv(int i, int binsPerShelf, QByteArray *out) const;
 
@@ -81,10 +83,15 @@ private:
         quint32 duration;  // OpenDuration: "----"
         qint32 bin;
         quint32 name;      // offset in m_names; for another element its index in m_other
-        quint32 nameSize : 29;
-        quint32 plainName : 1; // printable ASCII without escapes
-        quint32 expired : 1;
-        quint32 other : 1;
+        quint32 bits;      // the name's size and the flags below, set in one store
+        static constexpr quint32 SizeMask = (1u << 29) - 1;
+        static constexpr quint32 PlainName = 1u << 29; // printable ASCII without escapes
+        static constexpr quint32 Expired = 1u << 30;
+        static constexpr quint32 Other = 1u << 31;
+        int nameSize() const { return int(bits & SizeMask); }
+        bool plainName() const { return bits & PlainName; }
+        bool expired() const { return bits & Expired; }
+        bool other() const { return bits & Other; }
     };
     static constexpr quint32 OpenDuration = 0xffffffffu;
     struct Other
@@ -94,21 +101,21 @@ private:
     };
     class Reader;
 
-    Read read(Reader &reader);
+    Read read(Reader &reader, qint64 expectedBytes);
     int takeHeadPair(const char *p, const char *end, bool *arrayOpens);
     int takeRecord(const char *p, const char *end, bool *closes);
     bool takeTail(const QByteArray &tail);
     bool nameIsCompact(const char *stored, int size);
-    void append(Record r, const char *name, int nameSize);
-    void addOther(const QByteArray &text, const Fields &fields);
-    const Record &at(int i) const { return m_records.at(m_records.size() - 1 - i); }
+    void insertFirst(Record r, const char *name, int nameSize);
+    void addOther(const QByteArray &text, const Fields &fields, bool first);
+    const Record &at(int i) const { return m_records[size_t(i)]; }
     QString nameOf(const Record &r) const;
     void keepOnly(const QVector<bool> &keep); // indexed like m_records
     void appendText(const Record &r, QByteArray *out) const;
 
     QByteArray m_head;  // "{" up to and with the array's "["
     QByteArray m_tail;  // from the array's "]" to the end
-    QVector<Record> m_records; // oldest first: a new record is appended
+    std::vector<Record> m_records; // newest first, as in the text
     QByteArray m_names;        // the names' stored bytes, one after the other
     int m_unusedNameBytes = 0; // of removed records, until the names are compacted
     QVector<Other> m_other;
