@@ -1,8 +1,8 @@
 // Prints how the HACCP log does with a year of records beside floors that do the same
 // useful work in the plainest way, each alternated with the program in the same run:
 //   clean-up after start: a fresh worker removes the oldest day; floor: read the file,
-//       parse it into the same records, drop that day, write the same bytes to a new
-//       file, fsync, then the same sync and mv (stand-ins unless TUL_TOOLS_DIR says
+//       parse it into the same records, drop that day, write the same bytes in pieces to
+//       a new file, fsync, then the same sync and mv (stand-ins unless TUL_TOOLS_DIR says
 //       otherwise);
 //   first request after start: a fresh worker answers the screen's 250 rows and the
 //       total; floor: read, parse into the same records, build the 250 rows;
@@ -26,6 +26,7 @@
 #include <QThread>
 
 #include <cstring>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -176,10 +177,11 @@ char *put(char *q, const char *text, int size)
     return q + size;
 }
 
-QByteArray floorText(const FloorLog &log)
+// The log's text in pieces of about 64 KiB, as a plain writer would send them to a file.
+void floorPieces(const FloorLog &log, const std::function<void(const QByteArray &)> &sink)
 {
     QByteArray text;
-    text.reserve(log.records.size() * 90 + 64);
+    text.reserve(70 * 1024);
     text += R"({"desc":"HACCP Data Log","haccpInfo":[)";
     char line[128];
     for (int i = 0; i < log.records.size(); ++i) {
@@ -216,9 +218,33 @@ QByteArray floorText(const FloorLog &log)
         q = put2(q, r.second);
         q = put(q, R"("})", 2);
         text.append(line, int(q - line));
+        if (text.size() >= 64 * 1024) {
+            sink(text);
+            text.resize(0);
+        }
     }
     text += "]}";
-    return text;
+    sink(text);
+}
+
+QByteArray floorText(const FloorLog &log)
+{
+    QByteArray all;
+    floorPieces(log, [&all](const QByteArray &piece) { all += piece; });
+    return all;
+}
+
+void floorWrite(const FloorLog &log, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    floorPieces(log, [&file](const QByteArray &piece) {
+        if (file.write(piece) != piece.size())
+            qFatal("cannot write");
+    });
+    if (!file.flush() || ::fsync(file.handle()) != 0)
+        qFatal("cannot sync");
 }
 
 // "MM/dd" or "HH:mm".
@@ -435,7 +461,7 @@ int main(int argc, char *argv[])
                     parsed.records.append(r);
             }
             kept = parsed.records.size();
-            writeOrDie(floorNew, floorText(parsed), true);
+            floorWrite(parsed, floorNew);
             syncAndMove(floorNew, floorLog);
         });
     if (readOrDie(FileLogWorker::logPath()) != readOrDie(floorLog))
