@@ -76,6 +76,19 @@ private slots:
             << R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,"h":"----","t":"06:00:00"},)" + s2
                    + R"(,{"b":1,"d":"2024/05/14","h":"----"}]})"
             << int(Remove) << add(9) << log(s2);
+        // Only what the rewrite would write the same is kept as it stands; the rest is
+        // written as the whole document would be.
+        const QByteArray odd = R"({"b":2147483648,"d":"2024/05/14","e":false,"h":"----","p":"big","t":"06:00:00"},)"
+                               R"({"b":1,"d":"2024/ab/14","e":false,"h":"1:2","p":"x","t":"6:00"})";
+        QTest::newRow("remove: values of other forms are kept as written")
+            << log(stored(-3, "2024/05/14", false, "100:00:00", "n", "06:00:00") + "," + odd) << int(Remove) << add(9)
+            << log(stored(-3, "2024/05/14", false, "100:00:00", "n", "06:00:00") + "," + odd);
+        QTest::newRow("a key after the records that sorts before them")
+            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[],"aa":1})") << int(Add) << addS1
+            << R"({"aa":1,"desc":"HACCP Data Log","haccpInfo":[)" + s1 + "]}";
+        QTest::newRow("a key written with an escape")
+            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[],"z\u0061":1})") << int(Add) << addS1
+            << R"({"desc":"HACCP Data Log","haccpInfo":[)" + s1 + R"(],"za":1})";
         QTest::newRow("remove from a missing log") << QByteArray() << int(Remove) << add(9) << log("");
         QTest::newRow("clean-up keeps the cut-off day, drops the day before and undated ones")
             << log(day("2024/05/15") + "," + undated + "," + day("2024/05/14") + "," + day("", "e") + ","
@@ -213,6 +226,8 @@ private slots:
         QTest::newRow("array") << QByteArray("[1,2,3]") << "" << "invalid";
         QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10) << "" << "invalid";
         QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid";
+        QTest::newRow("a number with a leading zero")
+            << log(R"({"b":07,"d":"2024/05/14","e":false,"h":"----","p":"P","t":"06:00:00"})") << "" << "invalid";
         QTest::newRow("past its cap") << QByteArray() << "big" << "unusable";
         QTest::newRow("mv fails") << log(open(5)) << "mv" << "";
         QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "";
