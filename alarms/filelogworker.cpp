@@ -59,20 +59,6 @@ bool flushToStorage(QFile &file)
     return file.flush() && ::fsync(file.handle()) == 0;
 }
 
-bool writeAll(int fd, const char *data, int size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= int(n);
-    }
-    return true;
-}
-
 // A large log passes through the reader's pieces and, in another form, through the JSON
 // parser: the allocator would keep that memory for the process unless asked to return it.
 constexpr qint64 kTrimAfterBytes = 1024 * 1024;
@@ -186,10 +172,13 @@ bool FileLogWorker::setAside(const QByteArray &content)
 
 FileLogWorker::Stamp FileLogWorker::stampOf(const QString &path)
 {
-    Stamp stamp;
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return stamp;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? stampOf(info) : Stamp();
+}
+
+FileLogWorker::Stamp FileLogWorker::stampOf(const struct stat &info)
+{
+    Stamp stamp;
     stamp.exists = true;
     stamp.size = info.st_size;
     stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
@@ -246,11 +235,7 @@ bool FileLogWorker::readOwnText()
     ::close(fd);
     if (read != HaccpRecords::Read::Ok)
         return false;
-    m_stamp.exists = true;
-    m_stamp.size = info.st_size;
-    m_stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    m_stamp.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
-    m_stamp.inode = info.st_ino;
+    m_stamp = stampOf(info);
     m_cache = Cache::Log;
     return true;
 }
@@ -332,27 +317,9 @@ QString FileLogWorker::writeLog()
     // ".New" is created afresh: a link left at that name is never written through. The
     // text goes out in pieces, so a year of records is never held as one.
     QString error;
-    const int fd = SafeFileWriter::createFresh(newLogPath(), &error);
-    if (fd >= 0) {
-        const char *step = "write";
-        bool ok = m_log.write([fd](const char *data, int size) { return writeAll(fd, data, size); });
-        if (ok && ::fsync(fd) != 0) {
-            ok = false;
-            step = "sync";
-        }
-        if (!ok)
-            error = QStringLiteral("cannot %1 %2: %3").arg(QLatin1String(step), newLogPath(),
-                                                            QString::fromLocal8Bit(strerror(errno)));
-        if (::close(fd) != 0 && ok) {
-            ok = false;
-            error = QStringLiteral("cannot close %1: %2").arg(newLogPath(), QString::fromLocal8Bit(strerror(errno)));
-        }
-        if (!ok) {
-            ::unlink(QFile::encodeName(newLogPath()).constData());
-            qCWarning(lcHaccp).noquote() << "Unable to Open File !!!" << newLogPath();
-            return QStringLiteral("Cannot write the HACCP log: ") + error;
-        }
-    } else {
+    if (!SafeFileWriter::writeNewFile(newLogPath(), [this](const SafeFileWriter::Sink &sink) {
+            return m_log.write(sink);
+        }, &error)) {
         qCWarning(lcHaccp).noquote() << "Unable to Open File !!!" << newLogPath();
         return QStringLiteral("Cannot write the HACCP log: ") + error;
     }

@@ -14,6 +14,7 @@
 class QTimer;
 
 struct CommandResult;
+struct stat;
 
 // Keeps the HACCP log "haccpLog.json" in "haccpLogs/" of the data root. Lives on a thread
 // of its own and is reached only through queued requests carrying a data-stream payload.
@@ -134,6 +135,7 @@ private:
     void runExport(const QByteArray &payload);
 
     static Stamp stampOf(const QString &path);
+    static Stamp stampOf(const struct stat &info);
     // Makes the memory hold the log as it is on disk. For a rewrite, content that is not
     // a JSON object is moved aside first, so a rewrite never buries it; false when the log
     // exists but can be neither read nor set aside: nothing may be written over it then.

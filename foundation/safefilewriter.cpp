@@ -33,10 +33,8 @@ QString osError(const QString &what, const QString &path)
     return QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(strerror(errno)));
 }
 
-bool writeAll(int fd, const QByteArray &data)
+bool writeBytes(int fd, const char *p, qint64 left)
 {
-    const char *p = data.constData();
-    qint64 left = data.size();
     while (left > 0) {
         const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
         if (n < 0) {
@@ -52,6 +50,11 @@ bool writeAll(int fd, const QByteArray &data)
         left -= n;
     }
     return true;
+}
+
+bool writeAll(int fd, const QByteArray &data)
+{
+    return writeBytes(fd, data.constData(), data.size());
 }
 
 } // namespace
@@ -85,12 +88,12 @@ int SafeFileWriter::createFresh(const QString &path, QString *errorText)
 
 namespace {
 
-bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *errorText)
+bool writeNewFileUnlocked(const QString &path, const SafeFileWriter::Content &write, QString *errorText)
 {
     const int fd = SafeFileWriter::createFresh(path, errorText);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, data);
+    bool ok = write([fd](const char *data, int size) { return writeBytes(fd, data, size); });
     QString problem = ok ? QString() : osError(QStringLiteral("cannot write"), path);
     if (ok && ::fsync(fd) != 0) {
         ok = false;
@@ -107,12 +110,25 @@ bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *
     return true;
 }
 
+bool writeNewFileUnlocked(const QString &path, const QByteArray &data, QString *errorText)
+{
+    return writeNewFileUnlocked(path, [&data](const SafeFileWriter::Sink &sink) {
+        return sink(data.constData(), data.size());
+    }, errorText);
+}
+
 } // namespace
 
 bool SafeFileWriter::writeNewFile(const QString &path, const QByteArray &data, QString *errorText)
 {
     QMutexLocker lock(&saveMutex());
     return writeNewFileUnlocked(path, data, errorText);
+}
+
+bool SafeFileWriter::writeNewFile(const QString &path, const Content &write, QString *errorText)
+{
+    QMutexLocker lock(&saveMutex());
+    return writeNewFileUnlocked(path, write, errorText);
 }
 
 bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QString *errorText)
