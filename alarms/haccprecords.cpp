@@ -130,26 +130,22 @@ inline bool digitsAt(const char *p, int count, quint32 *value)
 }
 
 // "yyyy/MM/dd", "HH:mm:ss" and a duration of two to five hour digits (more than two only
-// without a leading zero), as the numbers the record keeps.
-inline bool dayAt(const char *p, quint32 *day)
+// without a leading zero), as the numbers the record keeps: first * 10000 + the two
+// two-digit fields.
+template <int FirstDigits, char Separator>
+inline bool triple(const char *p, quint32 *value)
 {
-    quint32 y, m, d;
-    if (!digitsAt(p, 4, &y) || p[4] != '/' || !digitsAt(p + 5, 2, &m) || p[7] != '/'
-        || !digitsAt(p + 8, 2, &d))
+    quint32 a, b, c;
+    if (!digitsAt(p, FirstDigits, &a) || p[FirstDigits] != Separator
+        || !digitsAt(p + FirstDigits + 1, 2, &b) || p[FirstDigits + 3] != Separator
+        || !digitsAt(p + FirstDigits + 4, 2, &c))
         return false;
-    *day = y * 10000 + m * 100 + d;
+    *value = a * 10000 + b * 100 + c;
     return true;
 }
 
-inline bool timeAt(const char *p, quint32 *time)
-{
-    quint32 h, m, s;
-    if (!digitsAt(p, 2, &h) || p[2] != ':' || !digitsAt(p + 3, 2, &m) || p[5] != ':'
-        || !digitsAt(p + 6, 2, &s))
-        return false;
-    *time = h * 10000 + m * 100 + s;
-    return true;
-}
+inline bool dayAt(const char *p, quint32 *day) { return triple<4, '/'>(p, day); }
+inline bool timeAt(const char *p, quint32 *time) { return triple<2, ':'>(p, time); }
 
 // The length of the duration at `p` (up to `end`), 0 when it is none.
 inline int durationAt(const char *p, const char *end, quint32 *duration)
@@ -328,16 +324,18 @@ int plainRecord(const char *p, const char *end, quint32 *values, qint32 *bin, bo
     if (v < INT_MIN || v > INT_MAX)
         return 0;
     *bin = qint32(v);
-    if (!literal(",\"d\":\"", 6) || end - q < 10 || !dayAt(q, &values[0]))
+    // A key's prefix, then a day or time of fixed width.
+    const auto fixed = [&q, end, &literal](const char *prefix, int prefixSize, int width,
+                                           bool (*parse)(const char *, quint32 *), quint32 *value) {
+        if (!literal(prefix, prefixSize) || end - q < width || !parse(q, value))
+            return false;
+        q += width;
+        return true;
+    };
+    if (!fixed(",\"d\":\"", 6, 10, dayAt, &values[0]) || !literal("\",\"e\":", 6))
         return 0;
-    q += 10;
-    if (!literal("\",\"e\":", 6))
-        return 0;
-    if (literal("true", 4))
-        *expired = true;
-    else if (literal("false", 5))
-        *expired = false;
-    else
+    *expired = literal("true", 4);
+    if (!*expired && !literal("false", 5))
         return 0;
     if (!literal(",\"h\":\"", 6))
         return 0;
@@ -364,10 +362,7 @@ int plainRecord(const char *p, const char *end, quint32 *values, qint32 *bin, bo
             return 0;
     }
     *nameSize = int(q - *name);
-    if (!literal("\",\"t\":\"", 7) || end - q < 8 || !timeAt(q, &values[1]))
-        return 0;
-    q += 8;
-    if (!literal("\"}", 2))
+    if (!fixed("\",\"t\":\"", 7, 8, timeAt, &values[1]) || !literal("\"}", 2))
         return 0;
     return int(q - p);
 }
