@@ -983,13 +983,3 @@ bool HaccpRecords::write(const Sink &sink) const
     piece.append(m_tail);
     return sink(piece.constData(), piece.size());
 }
-
-QByteArray HaccpRecords::text() const
-{
-    QByteArray all;
-    write([&all](const char *data, int size) {
-        all.append(data, size);
-        return true;
-    });
-    return all;
-}

@@ -63,7 +63,6 @@ public:
     bool removeBefore(const QDate &cutoff);
 
     bool write(const Sink &sink) const;
-    QByteArray text() const;
 
     // The display form of stored fields: "MM/dd", "HH:mm", "HH:mm" or "----"; a value
     // that does not parse becomes empty text.
