@@ -402,10 +402,13 @@ public:
             m_buffer.remove(0, m_pos);
             m_pos = 0;
         }
+        // A value longer than a piece is waited for in doubling reads, so that it is
+        // scanned a bounded number of times, not once per piece.
         const int have = m_buffer.size();
-        m_buffer.resize(have + PieceBytes);
-        const qint64 got = m_source(m_buffer.data() + have, PieceBytes);
-        m_buffer.resize(have + int(qBound<qint64>(0, got, PieceBytes)));
+        const int want = qMax(int(PieceBytes), have);
+        m_buffer.resize(have + want);
+        const qint64 got = m_source(m_buffer.data() + have, want);
+        m_buffer.resize(have + int(qBound<qint64>(0, got, want)));
         if (got > 0)
             return true;
         m_end = true;
