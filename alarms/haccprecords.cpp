@@ -625,8 +625,9 @@ int HaccpRecords::takeRecord(const char *p, const char *end, bool *closes)
         return 0;
     if (*e != ',' && *e != ']')
         return -1;
-    *closes = *e == ']';
-    const int taken = int(e - p) + (*closes ? 0 : 1);
+    // Told only for a record taken: "[...,]" is no array.
+    const bool last = *e == ']';
+    const int taken = int(e - p) + (last ? 0 : 1);
     if (n > 0) {
         if (!plain && !nameIsCompact(name, nameSize))
             return -1;
@@ -642,6 +643,7 @@ int HaccpRecords::takeRecord(const char *p, const char *end, bool *closes)
         r.name = quint32(m_names.size());
         r.bits = quint32(nameSize) | (expired ? Record::Expired : 0) | (plain ? Record::PlainName : 0);
         m_names.append(name, nameSize);
+        *closes = last;
         return taken;
     }
     if (!compactValue(p, e))
@@ -661,6 +663,7 @@ int HaccpRecords::takeRecord(const char *p, const char *end, bool *closes)
     f.hasTime = record.contains(QLatin1String("t"));
     f.hasBin = record.contains(QLatin1String("b"));
     addOther(text, f, false);
+    *closes = last;
     return taken;
 }
 

@@ -228,6 +228,7 @@ private slots:
         QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid";
         QTest::newRow("a number with a leading zero")
             << log(R"({"b":07,"d":"2024/05/14","e":false,"h":"----","p":"P","t":"06:00:00"})") << "" << "invalid";
+        QTest::newRow("a comma after the last record") << log(open(5) + ",") << "" << "invalid";
         QTest::newRow("past its cap") << QByteArray() << "big" << "unusable";
         QTest::newRow("mv fails") << log(open(5)) << "mv" << "";
         QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "";
