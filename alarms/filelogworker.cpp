@@ -21,11 +21,13 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QMutexLocker>
-#include <QTime>
 #include <QTimer>
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,7 +37,6 @@ namespace {
 
 const QString kDesc = QStringLiteral("HACCP Data Log");
 const QString kInfo = QStringLiteral("haccpInfo");
-const QString kOpen = QStringLiteral("----");
 const QString kSyncProgram = QStringLiteral("/bin/sync");
 const QString kMvProgram = QStringLiteral("/bin/mv");
 const QByteArray kCsvHeader("Product Name, Shelf Number, Start Time, Discarded, Total Holding Duration,\n");
@@ -48,56 +49,6 @@ QDataStream &setUp(QDataStream &stream)
     return stream;
 }
 
-// The log's fixed formats are read by hand: a formatted QDate/QTime parse per field made
-// loading a year of records take seconds.
-bool digits(const QString &text, int from, int count, int *value)
-{
-    int v = 0;
-    for (int i = from; i < from + count; ++i) {
-        const ushort c = text.at(i).unicode();
-        if (c < '0' || c > '9')
-            return false;
-        v = v * 10 + (c - '0');
-    }
-    *value = v;
-    return true;
-}
-
-// "yyyy/MM/dd"; an invalid date when the text is anything else.
-QDate parseDay(const QString &text)
-{
-    int y, m, d;
-    if (text.size() != 10 || text.at(4) != QLatin1Char('/') || text.at(7) != QLatin1Char('/')
-        || !digits(text, 0, 4, &y) || !digits(text, 5, 2, &m) || !digits(text, 8, 2, &d))
-        return QDate();
-    return QDate(y, m, d);
-}
-
-// "HH:mm:ss" of a time of day, shortened to "HH:mm"; empty text when it is anything else.
-QString shortTime(const QString &text)
-{
-    int h, m, s;
-    if (text.size() != 8 || text.at(2) != QLatin1Char(':') || text.at(5) != QLatin1Char(':')
-        || !digits(text, 0, 2, &h) || !digits(text, 3, 2, &m) || !digits(text, 6, 2, &s)
-        || !QTime::isValid(h, m, s))
-        return QString();
-    return text.left(5);
-}
-
-// A product name is the only free text of a line: it is quoted when it holds a separator,
-// and one that a spreadsheet would take for a formula is made plain text.
-QString csvText(QString text)
-{
-    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.at(0)))
-        text.prepend(QLatin1Char('\''));
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-        || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        text.replace(QLatin1String("\""), QLatin1String("\"\""));
-        text = QLatin1Char('"') + text + QLatin1Char('"');
-    }
-    return text;
-}
-
 bool writeAll(QFile &file, const QByteArray &data)
 {
     return file.write(data) == data.size();
@@ -106,6 +57,16 @@ bool writeAll(QFile &file, const QByteArray &data)
 bool flushToStorage(QFile &file)
 {
     return file.flush() && ::fsync(file.handle()) == 0;
+}
+
+// A large log passes through the reader's pieces and, in another form, through the JSON
+// parser: the allocator would keep that memory for the process unless asked to return it.
+constexpr qint64 kTrimAfterBytes = 1024 * 1024;
+
+void giveBackMemory(qint64 bytesRead)
+{
+    if (bytesRead >= kTrimAfterBytes)
+        ::malloc_trim(0);
 }
 
 } // namespace
@@ -211,10 +172,13 @@ bool FileLogWorker::setAside(const QByteArray &content)
 
 FileLogWorker::Stamp FileLogWorker::stampOf(const QString &path)
 {
-    Stamp stamp;
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return stamp;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? stampOf(info) : Stamp();
+}
+
+FileLogWorker::Stamp FileLogWorker::stampOf(const struct stat &info)
+{
+    Stamp stamp;
     stamp.exists = true;
     stamp.size = info.st_size;
     stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
@@ -226,24 +190,54 @@ FileLogWorker::Stamp FileLogWorker::stampOf(const QString &path)
 void FileLogWorker::forget()
 {
     m_cache = Cache::None;
-    m_text = QByteArray();
-    m_starts = QVector<int>();
+    m_log.release();
 }
 
 void FileLogWorker::useEmpty()
 {
-    useDocument(QJsonObject(), QByteArray());
+    m_log.setEmpty();
+    m_cache = Cache::Log;
 }
 
-// The text a rewrite of this object would write; the file's own bytes when they are that.
-void FileLogWorker::useDocument(QJsonObject object, const QByteArray &content)
+// The records a rewrite of this object would write.
+void FileLogWorker::useDocument(QJsonObject object)
 {
     object.insert(kInfo, object.value(kInfo).toArray());
     object.insert(QStringLiteral("desc"), kDesc);
-    m_text = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    if (m_text == content)
-        m_text = content;
-    m_cache = indexText() ? Cache::Log : Cache::None;
+    if (m_log.read(QJsonDocument(object).toJson(QJsonDocument::Compact)) == HaccpRecords::Read::Ok) {
+        m_cache = Cache::Log;
+        return;
+    }
+    qCWarning(lcHaccp) << "The HACCP log's records could not be taken in";
+    m_cache = Cache::None;
+}
+
+bool FileLogWorker::readOwnText()
+{
+    const int fd = ::open(QFile::encodeName(logPath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxLogBytes) {
+        ::close(fd);
+        return false;
+    }
+    qint64 total = 0;
+    const HaccpRecords::Read read = m_log.read([fd, &total](char *to, qint64 max) -> qint64 {
+        for (;;) {
+            const ssize_t n = ::read(fd, to, size_t(max));
+            if (n < 0 && errno == EINTR)
+                continue;
+            total += qMax<ssize_t>(n, 0);
+            return n < 0 || total > MaxLogBytes ? -1 : qint64(n);
+        }
+    }, info.st_size);
+    ::close(fd);
+    if (read != HaccpRecords::Read::Ok)
+        return false;
+    m_stamp = stampOf(info);
+    m_cache = Cache::Log;
+    return true;
 }
 
 bool FileLogWorker::load(bool forWrite)
@@ -254,7 +248,9 @@ bool FileLogWorker::load(bool forWrite)
         // A rewrite that a kill stopped before its move: its ".New" is the newest log.
         m_settled = true;
         InterruptedSave::settle(logPath(), MaxLogBytes, [](const QByteArray &content) {
-            const QJsonDocument document = JsonGuard::parse(content, "interrupted HACCP log", MaxLogBytes);
+            if (HaccpRecords().read(content) == HaccpRecords::Read::Ok)
+                return true;
+            const QJsonDocument document = JsonGuard::parse(content, "interrupted HACCP log", MaxForeignBytes);
             return document.isObject() && document.object().value(kInfo).isArray();
         });
     }
@@ -264,6 +260,9 @@ bool FileLogWorker::load(bool forWrite)
     forget();
     if (m_unreadLog == logPath())
         m_unreadLog.clear();
+    if (now.exists && readOwnText())
+        return true;
+    // Not in the log's own form: read whole and parsed, once.
     QByteArray content;
     switch (SafeFileReader::read(logPath(), MaxLogBytes, &content, "HACCP log")) {
     case SafeFileReader::Ok:
@@ -294,11 +293,10 @@ bool FileLogWorker::load(bool forWrite)
         useEmpty();
         return true;
     }
-    if (useOwnText(content))
-        return true;
     const QJsonDocument document = JsonGuard::parse(content, "HACCP log", MaxForeignBytes);
     if (document.isObject()) {
-        useDocument(document.object(), content);
+        useDocument(document.object());
+        giveBackMemory(content.size());
         return m_cache == Cache::Log;
     }
     if (!forWrite) {
@@ -314,309 +312,14 @@ bool FileLogWorker::load(bool forWrite)
     return true;
 }
 
-namespace {
-
-int skipString(const QByteArray &text, int i)
-{
-    for (++i; i < text.size() && text.at(i) != '"'; ++i) {
-        if (text.at(i) == '\\')
-            ++i;
-    }
-    return i + 1;
-}
-
-// Past the value at `i` of compact JSON.
-int skipValue(const QByteArray &text, int i)
-{
-    const char first = i < text.size() ? text.at(i) : '\0';
-    if (first == '"')
-        return skipString(text, i);
-    if (first == '{' || first == '[') {
-        int depth = 0;
-        while (i < text.size()) {
-            const char c = text.at(i);
-            if (c == '"') {
-                i = skipString(text, i);
-                continue;
-            }
-            if (c == '{' || c == '[')
-                ++depth;
-            else if ((c == '}' || c == ']') && --depth == 0)
-                return i + 1;
-            ++i;
-        }
-        return i;
-    }
-    while (i < text.size() && text.at(i) != ',' && text.at(i) != '}' && text.at(i) != ']')
-        ++i;
-    return i;
-}
-
-// True when text[from, to) is one JSON value exactly as the compact writer writes it.
-bool compactValue(const QByteArray &text, int from, int to)
-{
-    if (to <= from || to > text.size())
-        return false;
-    const QByteArray piece = '[' + QByteArray::fromRawData(text.constData() + from, to - from) + ']';
-    if (piece.size() > FileLogWorker::MaxForeignBytes || JsonGuard::hasDuplicateKey(piece))
-        return false;
-    const QJsonDocument parsed = QJsonDocument::fromJson(piece);
-    return parsed.isArray() && parsed.array().size() == 1
-        && parsed.toJson(QJsonDocument::Compact) == piece;
-}
-
-} // namespace
-
-// The log as this worker writes it is taken as it stands, checked one top-level value and
-// one record at a time: the result is the text a whole-document rewrite would give, without
-// holding a parsed year of records in memory. Anything else goes to the whole parse.
-bool FileLogWorker::useOwnText(const QByteArray &content)
-{
-    const int last = content.size() - 1;
-    if (last < 1 || content.at(0) != '{' || content.at(last) != '}')
-        return false;
-    QByteArray previous;
-    bool desc = false;
-    bool info = false;
-    int i = 1;
-    while (i < last) {
-        if (content.at(i) != '"')
-            return false;
-        const int colon = skipString(content, i);
-        if (colon >= last || content.at(colon) != ':')
-            return false;
-        const QByteArray key = content.mid(i + 1, colon - i - 2);
-        // Plain ASCII keys in strictly rising order, as the writer sorts them.
-        for (const char c : key) {
-            if (c < 0x20 || c == '\\' || uchar(c) >= 0x80)
-                return false;
-        }
-        if (!previous.isNull() && key <= previous)
-            return false;
-        previous = key;
-        const int value = colon + 1;
-        int end = 0;
-        if (key == kInfo.toLatin1()) {
-            if (content.at(value) != '[')
-                return false;
-            int at = value + 1;
-            while (at < last && content.at(at) != ']') {
-                const int next = skipValue(content, at);
-                if (!compactValue(content, at, next) || next >= last)
-                    return false;
-                at = next;
-                if (content.at(at) == ',' && content.at(++at) == ']')
-                    return false;
-            }
-            end = at + 1;
-            info = true;
-        } else {
-            end = skipValue(content, value);
-            if (!compactValue(content, value, end))
-                return false;
-            if (key == "desc") {
-                if (content.mid(value, end - value) != '"' + kDesc.toLatin1() + '"')
-                    return false;
-                desc = true;
-            }
-        }
-        i = end;
-        if (i < last) {
-            if (content.at(i) != ',' || i + 1 == last)
-                return false;
-            ++i;
-        }
-    }
-    if (!desc || !info || i != last)
-        return false;
-    m_text = content;
-    m_cache = indexText() ? Cache::Log : Cache::None;
-    return m_cache == Cache::Log;
-}
-
-// Finds the records in the compact text: the array of "haccpInfo", then each element.
-bool FileLogWorker::indexText()
-{
-    m_starts.clear();
-    const QByteArray key = '"' + kInfo.toLatin1() + "\":";
-    int i = 1;
-    while (i < m_text.size() && m_text.at(i) == '"') {
-        const int value = skipString(m_text, i) + 1;
-        if (m_text.mid(i, value - i) == key) {
-            if (m_text.at(value) != '[')
-                break;
-            m_arrayStart = value + 1;
-            int at = m_arrayStart;
-            while (at < m_text.size() && m_text.at(at) != ']') {
-                m_starts.append(at);
-                at = skipValue(m_text, at);
-                if (at < m_text.size() && m_text.at(at) == ',')
-                    ++at;
-            }
-            m_arrayEnd = at;
-            return at < m_text.size();
-        }
-        i = skipValue(m_text, value);
-        if (i < m_text.size() && m_text.at(i) == ',')
-            ++i;
-    }
-    qCWarning(lcHaccp) << "The HACCP log's text could not be indexed";
-    return false;
-}
-
-int FileLogWorker::recordEnd(int i) const
-{
-    return i + 1 < m_starts.size() ? m_starts.at(i + 1) - 1 : m_arrayEnd;
-}
-
-namespace {
-
-// A plain value of a record as the log writes it: a string without escapes, a boolean
-// or a small whole number. Anything else is left to the JSON parser.
-enum class Plain { No, Text, Bool, Int };
-
-Plain plainValue(const char *p, const char *end, QString *text, bool *flag, int *number)
-{
-    if (*p == '"') {
-        const char *q = static_cast<const char *>(memchr(p + 1, '"', size_t(end - p - 1)));
-        if (!q || memchr(p + 1, '\\', size_t(q - p - 1)))
-            return Plain::No;
-        *text = QString::fromUtf8(p + 1, int(q - p - 1));
-        return Plain::Text;
-    }
-    if (end - p >= 4 && !memcmp(p, "true", 4)) {
-        *flag = true;
-        return Plain::Bool;
-    }
-    if (end - p >= 5 && !memcmp(p, "false", 5)) {
-        *flag = false;
-        return Plain::Bool;
-    }
-    const bool negative = *p == '-';
-    const char *q = p + negative;
-    int v = 0;
-    int count = 0;
-    for (; q < end && *q >= '0' && *q <= '9' && count < 10; ++q, ++count)
-        v = v * 10 + (*q - '0');
-    if (count == 0 || count > 9 || (q < end && *q != ',' && *q != '}'))
-        return Plain::No;
-    *number = negative ? -v : v;
-    return Plain::Int;
-}
-
-} // namespace
-
-FileLogWorker::Fields FileLogWorker::fields(int i) const
-{
-    Fields f;
-    const int from = m_starts.at(i);
-    const int to = recordEnd(i);
-    const char *p = m_text.constData() + from;
-    const char *end = m_text.constData() + to;
-    bool plain = *p == '{';
-    if (plain) {
-        int at = from + 1;
-        while (plain && at < to && m_text.at(at) == '"') {
-            const int value = skipString(m_text, at) + 1;
-            const QByteArray key = m_text.mid(at + 1, value - at - 3);
-            QString text;
-            bool flag = false;
-            int number = 0;
-            const Plain kind = plainValue(m_text.constData() + value, end, &text, &flag, &number);
-            if (key.size() != 1) {
-                plain = !key.contains('\\');
-            } else if (key == "p" || key == "d" || key == "t" || key == "h") {
-                plain = kind == Plain::Text;
-                (key == "p" ? f.raw.name : key == "d" ? f.raw.date : key == "t" ? f.raw.time : f.raw.duration) = text;
-                f.hasDay |= key == "d";
-                f.hasTime |= key == "t";
-            } else if (key == "e") {
-                plain = kind == Plain::Bool;
-                f.raw.expired = flag;
-            } else if (key == "b") {
-                plain = kind == Plain::Int;
-                f.raw.binNumber = number;
-                f.hasBin = true;
-            }
-            at = skipValue(m_text, value);
-            if (at < to && m_text.at(at) == ',')
-                ++at;
-        }
-        plain = plain && at == to - 1 && m_text.at(at) == '}';
-    }
-    if (plain)
-        return f;
-    // Escaped text, other types or not an object: as the parser reads it.
-    const QJsonObject record = QJsonDocument::fromJson(m_text.mid(from, to - from)).object();
-    f = Fields();
-    f.raw.name = record.value(QLatin1String("p")).toString();
-    f.raw.date = record.value(QLatin1String("d")).toString();
-    f.raw.time = record.value(QLatin1String("t")).toString();
-    f.raw.duration = record.value(QLatin1String("h")).toString();
-    f.raw.expired = record.value(QLatin1String("e")).toBool();
-    f.raw.binNumber = record.value(QLatin1String("b")).toInt();
-    f.hasDay = record.contains(QLatin1String("d"));
-    f.hasTime = record.contains(QLatin1String("t"));
-    f.hasBin = record.contains(QLatin1String("b"));
-    return f;
-}
-
-// A fresh array of the exact size each time: the copy in memory never outgrows the file.
-void FileLogWorker::prepend(const QByteArray &record)
-{
-    const bool first = m_starts.isEmpty();
-    const int added = record.size() + (first ? 0 : 1);
-    QByteArray text(m_text.size() + added, Qt::Uninitialized);
-    char *out = text.data();
-    memcpy(out, m_text.constData(), size_t(m_arrayStart));
-    memcpy(out + m_arrayStart, record.constData(), size_t(record.size()));
-    if (!first)
-        out[m_arrayStart + record.size()] = ',';
-    memcpy(out + m_arrayStart + added, m_text.constData() + m_arrayStart,
-           size_t(m_text.size() - m_arrayStart));
-    m_text = text;
-    for (int &start : m_starts)
-        start += added;
-    m_starts.prepend(m_arrayStart);
-    m_arrayEnd += added;
-}
-
-void FileLogWorker::keepOnly(const QVector<bool> &keep)
-{
-    int size = m_arrayStart + (m_text.size() - m_arrayEnd);
-    int kept = 0;
-    for (int i = 0; i < m_starts.size(); ++i) {
-        if (keep.at(i)) {
-            size += recordEnd(i) - m_starts.at(i);
-            ++kept;
-        }
-    }
-    QByteArray text;
-    text.reserve(size + qMax(kept - 1, 0));
-    text.append(m_text.constData(), m_arrayStart);
-    QVector<int> starts;
-    for (int i = 0; i < m_starts.size(); ++i) {
-        if (!keep.at(i))
-            continue;
-        if (!starts.isEmpty())
-            text.append(',');
-        starts.append(text.size());
-        text.append(m_text.constData() + m_starts.at(i), recordEnd(i) - m_starts.at(i));
-    }
-    const int end = text.size();
-    text.append(m_text.constData() + m_arrayEnd, m_text.size() - m_arrayEnd);
-    m_text = text;
-    m_starts = starts;
-    m_arrayEnd = end;
-}
-
 QString FileLogWorker::writeLog()
 {
-    const QByteArray &data = m_text;
-
-    // ".New" is created afresh: a link left at that name is never written through.
+    // ".New" is created afresh: a link left at that name is never written through. The
+    // text goes out in pieces, so a year of records is never held as one.
     QString error;
-    if (!SafeFileWriter::writeNewFile(newLogPath(), data, &error)) {
+    if (!SafeFileWriter::writeNewFile(newLogPath(), [this](const SafeFileWriter::Sink &sink) {
+            return m_log.write(sink);
+        }, &error)) {
         qCWarning(lcHaccp).noquote() << "Unable to Open File !!!" << newLogPath();
         return QStringLiteral("Cannot write the HACCP log: ") + error;
     }
@@ -763,7 +466,7 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
             QString cutoffText;
             QDataStream stream(request.payload);
             setUp(stream) >> cutoffText;
-            cutoff = parseDay(cutoffText);
+            cutoff = HaccpRecords::parseDay(cutoffText);
         } else if (!unpackRecord(request.payload, &data)) {
             qCWarning(lcHaccp) << (request.kind == Add ? "Dropping a malformed HACCP record request"
                                                        : "Dropping a malformed HACCP removal request");
@@ -781,48 +484,12 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
             loaded = true;
         }
         changed = true;
-        if (request.kind == Add) {
-            prepend(QJsonDocument(QJsonObject{{QStringLiteral("p"), data.name},
-                                              {QStringLiteral("d"), data.date},
-                                              {QStringLiteral("t"), data.time},
-                                              {QStringLiteral("h"), data.duration},
-                                              {QStringLiteral("e"), data.expired},
-                                              {QStringLiteral("b"), data.binNumber}})
-                        .toJson(QJsonDocument::Compact));
-        } else if (request.kind == Remove) {
-            // Newest first: the first open record of the bin is its latest start. Records
-            // without a day, time or bin cannot be shown or matched and go on the way.
-            QVector<bool> keep(recordCount(), true);
-            bool dropped = false;
-            for (int i = 0; i < recordCount(); ++i) {
-                const Fields f = fields(i);
-                if (!f.hasDay || !f.hasTime || !f.hasBin) {
-                    keep[i] = false;
-                    dropped = true;
-                } else if (f.raw.binNumber == data.binNumber && f.raw.duration == kOpen) {
-                    keep[i] = false;
-                    dropped = true;
-                    break;
-                }
-            }
-            if (dropped)
-                keepOnly(keep);
-        } else {
-            QVector<bool> keep(recordCount(), true);
-            bool dropped = false;
-            for (int i = 0; i < recordCount(); ++i) {
-                const Fields f = fields(i);
-                bool kept = f.hasDay;
-                if (kept && cutoff.isValid()) {
-                    const QDate day = parseDay(f.raw.date);
-                    kept = day.isValid() && day >= cutoff;
-                }
-                keep[i] = kept;
-                dropped |= !kept;
-            }
-            if (dropped)
-                keepOnly(keep);
-        }
+        if (request.kind == Add)
+            m_log.prepend(data);
+        else if (request.kind == Remove)
+            m_log.removeOpenRecord(data.binNumber);
+        else
+            m_log.removeBefore(cutoff);
     }
     const QString result = changed ? writeLog() : QString();
     if (result == OkResult) {
@@ -864,19 +531,6 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
     }
 }
 
-namespace {
-
-HaccpData shown(const HaccpData &raw)
-{
-    HaccpData data = raw;
-    data.date = parseDay(raw.date).isValid() ? raw.date.mid(5) : QString();
-    data.time = shortTime(raw.time);
-    data.duration = raw.duration == kOpen ? raw.duration : shortTime(raw.duration);
-    return data;
-}
-
-} // namespace
-
 HaccpData FileLogWorker::displayForm(const QJsonObject &record)
 {
     HaccpData data;
@@ -886,7 +540,7 @@ HaccpData FileLogWorker::displayForm(const QJsonObject &record)
     data.duration = record.value(QLatin1String("h")).toString();
     data.expired = record.value(QLatin1String("e")).toBool();
     data.binNumber = record.value(QLatin1String("b")).toInt();
-    return shown(data);
+    return HaccpRecords::shownForm(data);
 }
 
 void FileLogWorker::runRetrieve(const QByteArray &payload)
@@ -899,11 +553,11 @@ void FileLogWorker::runRetrieve(const QByteArray &payload)
     QList<HaccpData> list;
     int total = 0;
     if (load(false) && (m_cache == Cache::Log || m_cache == Cache::Unsaved)) {
-        total = recordCount();
+        total = m_log.count();
         const int count = retrieveAll ? total : qMin(total, int(DisplayLimit));
         list.reserve(count);
         for (int i = 0; i < count; ++i)
-            list.append(shown(fields(i).raw));
+            list.append(m_log.shown(i));
     }
     if (!m_unreadLog.isEmpty() && m_unreadLog != logPath() && !QFileInfo::exists(m_unreadLog))
         m_unreadLog.clear();
@@ -924,17 +578,7 @@ QString FileLogWorker::exportFilePath(const QString &serialNumber, const QDateTi
 
 QByteArray FileLogWorker::csvLine(const HaccpData &display, int binsPerShelf)
 {
-    // A layout without bins has no shelves to name.
-    const QString shelf = binsPerShelf > 0 && display.binNumber >= 0
-        ? QString::number(display.binNumber / binsPerShelf + 1)
-        : QString();
-    const QString discarded = display.duration == kOpen
-        ? kOpen
-        : (display.expired ? QStringLiteral("Yes") : QStringLiteral("No"));
-    return (csvText(display.name) + QLatin1Char(',') + shelf + QLatin1Char(',') + display.date
-            + QLatin1Char(' ') + display.time + QLatin1Char(',') + discarded + QLatin1Char(',')
-            + display.duration + QStringLiteral(",\n"))
-        .toUtf8();
+    return HaccpRecords::csvLine(display, binsPerShelf);
 }
 
 void FileLogWorker::runExport(const QByteArray &payload)
@@ -960,15 +604,17 @@ void FileLogWorker::runExport(const QByteArray &payload)
                                 + csv.errorString());
         return;
     }
-    QByteArray buffer = kCsvHeader;
+    QByteArray buffer;
+    buffer.reserve(kCsvChunk + 4096); // kept, not freed, when emptied after each piece
+    buffer.append(kCsvHeader);
     bool ok = true;
     if (load(false) && (m_cache == Cache::Log || m_cache == Cache::Unsaved)) {
         const int shelf = binsPerShelf > 0 && binsPerShelf <= INT_MAX ? int(binsPerShelf) : 0;
-        for (int i = 0; i < recordCount(); ++i) {
-            buffer += csvLine(shown(fields(i).raw), shelf);
+        for (int i = 0; i < m_log.count(); ++i) {
+            m_log.appendCsv(i, shelf, &buffer);
             if (buffer.size() >= kCsvChunk) {
                 ok = ok && writeAll(csv, buffer);
-                buffer.clear();
+                buffer.resize(0);
             }
         }
     }

@@ -2,27 +2,28 @@
 #define FILELOGWORKER_H
 
 #include "haccpdata.h"
+#include "haccprecords.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
 #include <QMutex>
-#include <QVector>
 #include <QObject>
 #include <QString>
 
 class QTimer;
 
 struct CommandResult;
+struct stat;
 
 // Keeps the HACCP log "haccpLog.json" in "haccpLogs/" of the data root. Lives on a thread
 // of its own and is reached only through queued requests carrying a data-stream payload.
 //
-// The log's text is kept in memory once read, with the byte offset of each record, and is
-// read again only when the file changed underneath (size, times, inode). An add splices
-// the new record's bytes in after the array's "[", a removal cuts a record's bytes out: the
-// text stays what a compact QJsonDocument of the whole log would be, without parsing and
-// writing back a year of records per request.
+// The log is read once, in pieces, into its records in compact form (HaccpRecords), and
+// read again only when the file changed underneath (size, times, inode). A request
+// changes the records in memory and the rewrite writes their text in pieces: it stays
+// what a compact QJsonDocument of the whole log would be, without parsing and writing
+// back a year of records per request. A log in another form is parsed whole, once.
 //
 // A rewrite goes to "haccpLog.json.New", is checked and fsync'ed, then "/bin/sync" and
 // "/bin/mv" put it in place; all of it runs inside the request, so the next request is
@@ -39,8 +40,8 @@ class FileLogWorker : public QObject
 public:
     static const QString OkResult;
     static constexpr int DisplayLimit = 250;
-    // The log is read in pieces of one record, so its size costs only its own bytes in
-    // memory. Years of records of the busiest cabinet stay far below this; only a file
+    // The log is read in pieces into its records, so its size costs a fraction of its
+    // bytes in memory. Years of records of the busiest cabinet stay far below this; only a file
     // from elsewhere reaches it, and such a file is not read, and set aside at a rewrite.
     static constexpr int MaxLogBytes = 256 * 1024 * 1024;
     // Text that is not in the log's own compact form must be parsed whole, at several
@@ -108,14 +109,6 @@ private:
         Kind kind;
         QByteArray payload;
     };
-    // What a record holds, as QJsonValue's toString / toBool / toInt would read it.
-    struct Fields
-    {
-        HaccpData raw;
-        bool hasDay = false;
-        bool hasTime = false;
-        bool hasBin = false;
-    };
     // When the file was last seen; a difference means another writer was there.
     struct Stamp
     {
@@ -142,25 +135,19 @@ private:
     void runExport(const QByteArray &payload);
 
     static Stamp stampOf(const QString &path);
+    static Stamp stampOf(const struct stat &info);
     // Makes the memory hold the log as it is on disk. For a rewrite, content that is not
     // a JSON object is moved aside first, so a rewrite never buries it; false when the log
     // exists but can be neither read nor set aside: nothing may be written over it then.
     // For reading, such content reads as no records.
     bool load(bool forWrite);
-    void useDocument(QJsonObject object, const QByteArray &content);
-    bool useOwnText(const QByteArray &content);
+    // The log in its own form, read in pieces: false when it is not (or reading failed).
+    bool readOwnText();
+    void useDocument(QJsonObject object);
     void keepPending(const QList<Request> &requests);
     static QString describe(const Request &request);
     void useEmpty();
     void forget();
-    bool indexText();
-
-    int recordCount() const { return m_starts.size(); }
-    int recordEnd(int i) const;
-    Fields fields(int i) const;
-    void prepend(const QByteArray &record);
-    // Keeps the records whose flag is set, in one pass over the text.
-    void keepOnly(const QVector<bool> &keep);
 
     // Write step: ".New", "/bin/sync", "/bin/mv", detached "/bin/sync".
     QString writeLog();
@@ -178,10 +165,7 @@ private:
     bool m_settled = false;   // a ".New" left by an interrupted rewrite was dealt with
     Cache m_cache = Cache::None;
     Stamp m_stamp;
-    QByteArray m_text;        // compact JSON of the whole log
-    QVector<int> m_starts;    // offset of each record in m_text, newest first
-    int m_arrayStart = 0;     // just after the array's '['
-    int m_arrayEnd = 0;       // at the array's ']'
+    HaccpRecords m_log;
 };
 
 #endif // FILELOGWORKER_H

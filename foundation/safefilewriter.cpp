@@ -37,10 +37,8 @@ QString osError(const QString &what, const QString &path)
     return QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(strerror(errno)));
 }
 
-bool writeAll(int fd, const QByteArray &data)
+bool writeBytes(int fd, const char *p, qint64 left)
 {
-    const char *p = data.constData();
-    qint64 left = data.size();
     while (left > 0) {
         const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
         if (n < 0) {
@@ -126,6 +124,11 @@ int createIn(const Folder &folder, const QByteArray &name, SafeFileWriter::Acces
     return fd;
 }
 
+bool writeAll(int fd, const QByteArray &data)
+{
+    return writeBytes(fd, data.constData(), data.size());
+}
+
 } // namespace
 
 bool SafeFileWriter::syncDirectory(const QString &dirPath)
@@ -150,13 +153,13 @@ int SafeFileWriter::createFresh(const QString &path, QString *errorText)
 namespace {
 
 // Writes `name` in `folder` afresh, checked and fsync'ed; nothing is left there on failure.
-bool writeNewIn(const Folder &folder, const QByteArray &name, const QByteArray &data,
+bool writeNewIn(const Folder &folder, const QByteArray &name, const SafeFileWriter::Content &write,
                 SafeFileWriter::Access access, const QString &path, QString *errorText)
 {
     const int fd = createIn(folder, name, access, path, errorText);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, data);
+    bool ok = write([fd](const char *data, int size) { return writeBytes(fd, data, size); });
     QString problem = ok ? QString() : osError(QStringLiteral("cannot write"), path);
     if (ok && ::fsync(fd) != 0) {
         ok = false;
@@ -173,13 +176,25 @@ bool writeNewIn(const Folder &folder, const QByteArray &name, const QByteArray &
     return true;
 }
 
+SafeFileWriter::Content contentOf(const QByteArray &data)
+{
+    return [&data](const SafeFileWriter::Sink &sink) { return sink(data.constData(), data.size()); };
+}
+
 } // namespace
 
 bool SafeFileWriter::writeNewFile(const QString &path, const QByteArray &data, QString *errorText, Access access)
 {
     QMutexLocker lock(&saveMutex());
     Folder folder;
-    return openFolder(path, &folder, errorText) && writeNewIn(folder, folder.name, data, access, path, errorText);
+    return openFolder(path, &folder, errorText) && writeNewIn(folder, folder.name, contentOf(data), access, path, errorText);
+}
+
+bool SafeFileWriter::writeNewFile(const QString &path, const Content &write, QString *errorText, Access access)
+{
+    QMutexLocker lock(&saveMutex());
+    Folder folder;
+    return openFolder(path, &folder, errorText) && writeNewIn(folder, folder.name, write, access, path, errorText);
 }
 
 bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QString *errorText, Access access)
@@ -191,7 +206,7 @@ bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QStr
     // The temporary file and the rename stay in the folder opened above, whatever is
     // done to the path meanwhile.
     const QByteArray tmp = QFile::encodeName(QFileInfo(temporaryPath(path)).fileName());
-    if (!writeNewIn(folder, tmp, data, access, temporaryPath(path), errorText))
+    if (!writeNewIn(folder, tmp, contentOf(data), access, temporaryPath(path), errorText))
         return false;
     if (::renameat(folder.fd, tmp.constData(), folder.fd, folder.name.constData()) != 0) {
         const QString problem = osError(QStringLiteral("cannot rename over"), path);

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Replaces a file so that a power cut at any moment leaves either the old or the new
 // content: the data goes to "<path>.tmp", every write is checked, the file is flushed
 // and fsync'ed, renamed over the target, and the folder is fsync'ed so the rename is
@@ -34,6 +36,12 @@ public:
     // On failure nothing is left at `path`.
     static bool writeNewFile(const QString &path, const QByteArray &data,
                              QString *errorText = nullptr, Access access = Shared);
+    // The same for content too large to hold at once: `write` hands it to the sink piece
+    // by piece and returns false when the sink refused one (a write failed).
+    using Sink = std::function<bool(const char *data, int size)>;
+    using Content = std::function<bool(const Sink &sink)>;
+    static bool writeNewFile(const QString &path, const Content &write, QString *errorText = nullptr,
+                             Access access = Shared);
 
     // Removes whatever is at `path` (file or link, never a link's target) and creates an
     // empty file there exclusively. Returns the open descriptor (O_WRONLY|O_CLOEXEC) or -1.

@@ -3,6 +3,7 @@
 #include "alarmtimings.h"
 #include "filelogworker.h"
 #include "fulldisk.h"
+#include "haccprecords.h"
 #include "haccpfixtures.h"
 #include "linktrap.h"
 #include "scratchroots.h"
@@ -75,6 +76,19 @@ private slots:
             << R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,"h":"----","t":"06:00:00"},)" + s2
                    + R"(,{"b":1,"d":"2024/05/14","h":"----"}]})"
             << int(Remove) << add(9) << log(s2);
+        // Only what the rewrite would write the same is kept as it stands; the rest is
+        // written as the whole document would be.
+        const QByteArray odd = R"({"b":2147483648,"d":"2024/05/14","e":false,"h":"----","p":"big","t":"06:00:00"},)"
+                               R"({"b":1,"d":"2024/ab/14","e":false,"h":"1:2","p":"x","t":"6:00"})";
+        QTest::newRow("remove: values of other forms are kept as written")
+            << log(stored(-3, "2024/05/14", false, "100:00:00", "n", "06:00:00") + "," + odd) << int(Remove) << add(9)
+            << log(stored(-3, "2024/05/14", false, "100:00:00", "n", "06:00:00") + "," + odd);
+        QTest::newRow("a key after the records that sorts before them")
+            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[],"aa":1})") << int(Add) << addS1
+            << R"({"aa":1,"desc":"HACCP Data Log","haccpInfo":[)" + s1 + "]}";
+        QTest::newRow("a key written with an escape")
+            << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[],"z\u0061":1})") << int(Add) << addS1
+            << R"({"desc":"HACCP Data Log","haccpInfo":[)" + s1 + R"(],"za":1})";
         QTest::newRow("remove from a missing log") << QByteArray() << int(Remove) << add(9) << log("");
         QTest::newRow("clean-up keeps the cut-off day, drops the day before and undated ones")
             << log(day("2024/05/15") + "," + undated + "," + day("2024/05/14") + "," + day("", "e") + ","
@@ -212,6 +226,9 @@ private slots:
         QTest::newRow("array") << QByteArray("[1,2,3]") << "" << "invalid";
         QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10) << "" << "invalid";
         QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid";
+        QTest::newRow("a number with a leading zero")
+            << log(R"({"b":07,"d":"2024/05/14","e":false,"h":"----","p":"P","t":"06:00:00"})") << "" << "invalid";
+        QTest::newRow("a comma after the last record") << log(open(5) + ",") << "" << "invalid";
         QTest::newRow("past its cap") << QByteArray() << "big" << "unusable";
         QTest::newRow("mv fails") << log(open(5)) << "mv" << "";
         QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "";
@@ -393,6 +410,61 @@ private slots:
         QCOMPARE(records.size(), rows);
         QVERIFY(!rows || records.first().name == "Product 0"); // newest first
         QCOMPARE(readFile(W::logPath()), content); // read only
+    }
+
+    // The log is read in pieces: a record cut by a piece's end reads as the whole record,
+    // and the rewrite after it gives the file's bytes back around the new record.
+    void recordAcrossReadPieces_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<int>("cut"); // its bytes in the first piece
+        QTest::addColumn<QStringList>("shown"); // name, date, time, duration, expired, bin
+        const QByteArray quoted = stored(2, "2024/05/14", true, "00:35:10", "6\\\" sub", "06:00:00");
+        const QByteArray letter = stored(3, "2024/05/14", false, "----", "Cr\xc3\xa8me", "06:00:00");
+        const QByteArray noFlag = R"({"b":4,"d":"2024/05/14","h":"00:01:00","p":"no flag","t":"07:08:09"})";
+        const QByteArray plain = stored(12, "2024/05/14", false, "12:34:56", "Plain", "23:59:00");
+        const QStringList quotedShown{"6\" sub", "05/14", "06:00", "00:35", "true", "2"};
+        QTest::newRow("inside an escaped quote of the name") << quoted << quoted.indexOf("\\") + 1 << quotedShown;
+        QTest::newRow("before the quote that ends the name") << quoted << quoted.indexOf("sub") + 3 << quotedShown;
+        QTest::newRow("inside a letter of two bytes") << letter << letter.indexOf("\xc3") + 1
+            << QStringList{QString::fromUtf8("Cr\xc3\xa8me"), "05/14", "06:00", "----", "false", "3"};
+        QTest::newRow("a record without its expired flag") << noFlag << noFlag.indexOf("no") + 1
+            << QStringList{"no flag", "05/14", "07:08", "00:01", "false", "4"};
+        QTest::newRow("inside the bin number") << plain << 6 << QStringList{"Plain", "05/14", "23:59", "12:34", "false", "12"};
+        QTest::newRow("before the comma after it") << plain << plain.size() << QStringList{"Plain", "05/14", "23:59", "12:34", "false", "12"};
+        QTest::newRow("at its start") << plain << 0 << QStringList{"Plain", "05/14", "23:59", "12:34", "false", "12"};
+    }
+    void recordAcrossReadPieces()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(int, cut);
+        QFETCH(QStringList, shown);
+        // Records before it, so that the first piece ends `cut` bytes into it.
+        const int base = stored(1, "2024/05/13", false, "00:01:00", "", "05:00:00").size();
+        int remaining = HaccpRecords::PieceBytes - cut - int(log("").indexOf('[') + 1);
+        QByteArray records;
+        int before = 0;
+        while (remaining > 0) {
+            int name = remaining - 1 - base;
+            if (name > 40 + base + 1)
+                name = 40; // and room for one more
+            records += stored(1, "2024/05/13", false, "00:01:00", QByteArray(name, 'F').constData(), "05:00:00") + ",";
+            remaining -= base + name + 1;
+            ++before;
+        }
+        records += record + "," + bigLog(2000).mid(log("").indexOf('[') + 1).chopped(2);
+        ScratchRoots roots;
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", log(records)));
+        QCOMPARE(log(records).indexOf(record), HaccpRecords::PieceBytes - cut);
+        W worker;
+        QSignalSpy done(&worker, &W::retrievAllHaccpDataDone);
+        worker.retrieveAllHaccpData(W::packFlag(true));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(done.at(0).at(1).toInt(), before + 1 + 2000);
+        const HaccpData d = done.at(0).at(2).value<QList<HaccpData>>().at(before);
+        QCOMPARE((QStringList{d.name, d.date, d.time, d.duration, d.expired ? "true" : "false", QString::number(d.binNumber)}), shown);
+        QCOMPARE(run(worker, Add, add()), W::OkResult);
+        QCOMPARE(readFile(W::logPath()), log(open(1, "A") + "," + records));
     }
 
     void exportCsv_data()

@@ -111,6 +111,21 @@ const QByteArray kForeign = R"({ "zz": {"x": [1, "]"]}, "desc": "old", "haccpInf
   {"b": 5, "d": "2024/05/22", "e": true, "h": "00:10:00", "p": "Caf\u00e9 \ud83c\udf54", "t": "08:00:00", "extra": null}
 ], "aa": 1.25e3})";
 
+// A log of our own form larger than one read piece, whose names need escapes and whose
+// records lack a field now and then.
+QByteArray piecesOfLog()
+{
+    QJsonArray records;
+    for (int i = 0; i < 2500; ++i) {
+        QJsonObject r{{"b", i % 20}, {"d", "2024/05/14"}, {"e", i % 3 == 0}, {"h", "00:35:10"},
+                      {"p", kNames.at(i % kNames.size())}, {"t", "06:40:12"}};
+        if (i % 97 == 0)
+            r.remove(i % 2 ? "e" : "h");
+        records.append(r);
+    }
+    return QJsonDocument(QJsonObject{{"desc", "HACCP Data Log"}, {"haccpInfo", records}}).toJson(QJsonDocument::Compact);
+}
+
 // Another writer puts a new file in place of the log.
 bool replaceLog(const QByteArray &data)
 {
@@ -153,6 +168,7 @@ private slots:
         QTest::newRow("waiting together") << QByteArray() << 2u << 4 << 2 << 0;
         QTest::newRow("another writer now and then") << QByteArray() << 3u << 3 << 1 << 37;
         QTest::newRow("from a log written elsewhere") << kForeign << 4u << 3 << 3 << 0;
+        QTest::newRow("from a log read in several pieces") << piecesOfLog() << 6u << 3 << 2 << 0;
         QTest::newRow("not a JSON object first") << QByteArray("[1,2]") << 5u << 2 << 2 << 0;
     }
     void sameBytesAsTheWholeDocument()
