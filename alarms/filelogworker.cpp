@@ -448,20 +448,20 @@ FileLogWorker::Fields FileLogWorker::fields(int i) const
     return f;
 }
 
-// A fresh array of the exact size each time: the copy in memory never outgrows the file.
+// Edited in place: the text keeps its buffer, which grows by doubling only when the log
+// outgrows it. A fresh copy of the whole log per request left the worker's heap with ever
+// larger holes as the log grew, so its memory grew several times faster than the log.
 void FileLogWorker::prepend(const QByteArray &record)
 {
     const bool first = m_starts.isEmpty();
     const int added = record.size() + (first ? 0 : 1);
-    QByteArray text(m_text.size() + added, Qt::Uninitialized);
-    char *out = text.data();
-    memcpy(out, m_text.constData(), size_t(m_arrayStart));
-    memcpy(out + m_arrayStart, record.constData(), size_t(record.size()));
+    const int oldSize = m_text.size();
+    m_text.resize(oldSize + added);
+    char *text = m_text.data();
+    memmove(text + m_arrayStart + added, text + m_arrayStart, size_t(oldSize - m_arrayStart));
+    memcpy(text + m_arrayStart, record.constData(), size_t(record.size()));
     if (!first)
-        out[m_arrayStart + record.size()] = ',';
-    memcpy(out + m_arrayStart + added, m_text.constData() + m_arrayStart,
-           size_t(m_text.size() - m_arrayStart));
-    m_text = text;
+        text[m_arrayStart + record.size()] = ',';
     for (int &start : m_starts)
         start += added;
     m_starts.prepend(m_arrayStart);
@@ -470,31 +470,26 @@ void FileLogWorker::prepend(const QByteArray &record)
 
 void FileLogWorker::keepOnly(const QVector<bool> &keep)
 {
-    int size = m_arrayStart + (m_text.size() - m_arrayEnd);
+    // Records only move towards the front, so each is read before anything overwrites it.
+    char *text = m_text.data();
+    int out = m_arrayStart;
     int kept = 0;
-    for (int i = 0; i < m_starts.size(); ++i) {
-        if (keep.at(i)) {
-            size += recordEnd(i) - m_starts.at(i);
-            ++kept;
-        }
-    }
-    QByteArray text;
-    text.reserve(size + qMax(kept - 1, 0));
-    text.append(m_text.constData(), m_arrayStart);
-    QVector<int> starts;
     for (int i = 0; i < m_starts.size(); ++i) {
         if (!keep.at(i))
             continue;
-        if (!starts.isEmpty())
-            text.append(',');
-        starts.append(text.size());
-        text.append(m_text.constData() + m_starts.at(i), recordEnd(i) - m_starts.at(i));
+        const int from = m_starts.at(i);
+        const int length = recordEnd(i) - from;
+        if (kept)
+            text[out++] = ',';
+        memmove(text + out, text + from, size_t(length));
+        m_starts[kept++] = out; // at or before index i: its old value is no longer needed
+        out += length;
     }
-    const int end = text.size();
-    text.append(m_text.constData() + m_arrayEnd, m_text.size() - m_arrayEnd);
-    m_text = text;
-    m_starts = starts;
-    m_arrayEnd = end;
+    const int tail = m_text.size() - m_arrayEnd;
+    memmove(text + out, text + m_arrayEnd, size_t(tail));
+    m_arrayEnd = out;
+    m_text.resize(out + tail);
+    m_starts.resize(kept);
 }
 
 QString FileLogWorker::writeLog()
