@@ -41,7 +41,7 @@ private slots:
     }
 
     // Firings over the window, against the most the poll's period allows (one more for
-    // a window that starts just before a firing). The spacing has no period of its own:
+    // a window that starts just before a firing, the period less a coarse timer's 5 %). The spacing has no period of its own:
     // each of its ends must find a request waiting, or it woke the program for nothing.
     void timersKeepTheirPollsCadence_data()
     {
@@ -101,7 +101,8 @@ private slots:
             ++forNothing;
         if (periodMs > 0) {
             QVERIFY2(fired > 0, "the poll did not run");
-            QVERIFY2(fired <= elapsed / periodMs + 1,
+            // Qt's coarse timers may fire up to 5 % early, never more often than that.
+            QVERIFY2(fired <= elapsed * 100 / (periodMs * 95) + 1,
                      qPrintable(QStringLiteral("%1 firings in %2 ms").arg(fired).arg(elapsed)));
         } else {
             QVERIFY2(forNothing == 0,
