@@ -8,7 +8,8 @@
 # minutes: how long to drive the cabinet (default 20). flood: how many malformed cloud
 # commands to send at the end, with the memory written down before and after (default 0).
 # Results go to $TUL_SOAK_DIR (default /tmp/tul-soak-<pid>): rss.txt ("minute primary_kib
-# mirror_kib"), the two logs, and the console's answers. Build first (./test.sh or cmake);
+# mirror_kib primary_anon_kib mirror_anon_kib": resident memory, then its anonymous part,
+# which file pages evicted under memory pressure do not blur), the two logs, and the console's answers. Build first (./test.sh or cmake);
 # the binary is $TUL_BUILD_DIR/tul (default build/tul). When another program holds the
 # bus's port, give the run a port of its own: TUL_CAN_INTERFACE=tcp://127.0.0.1:<port>/can0.
 # Exits non-zero, with the reason, when a display does not synchronise or ends.
@@ -79,10 +80,14 @@ program_pid() {
     if [ -n "$WRAP" ] && [ -n "$child" ]; then echo "$child"; else echo "$p"; fi
 }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+anon() { awk '/^RssAnon/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 
+# The cabinet takes a cloud message only from a sender still on the bus when it asks who
+# sent it, so the test suite's bus client sends it and stays connected for a moment.
+SENDER="$BUILD/tests/iot/tul_bussender"
+[ -x "$SENDER" ] || { echo "soak: no $SENDER: build the tests first" >&2; exit 1; }
 cloud() {
-    dbus-send --system --type=signal /TulApplication com.brevantor.DBus.TulApplication.lumoCmd "string:$1" \
-        2>>"$OUT/dbus-send.log" || true
+    (sleep 0.3 | "$SENDER" "$DBUS_SYSTEM_BUS_ADDRESS" lumoCmd 1 "$1" >/dev/null 2>>"$OUT/bussender.log" || true) &
 }
 
 # One cloud message out of a rotation of commands, events and malformed texts.
@@ -141,7 +146,8 @@ while :; do
         fi
         lost=$(link_lost)
         [ -z "$lost" ] || fail "the displays lost each other at minute $minute: $lost"
-        echo "$minute $(rss "$(program_pid "$PRIMARY")") $(rss "$MIRROR")" >> "$OUT/rss.txt"
+        p=$(program_pid "$PRIMARY")
+        echo "$minute $(rss "$p") $(rss "$MIRROR") $(anon "$p") $(anon "$MIRROR")" >> "$OUT/rss.txt"
         minute=$((minute + 1))
     fi
     [ "$elapsed" -ge $((MINUTES * 60)) ] && break

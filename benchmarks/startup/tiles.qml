@@ -4,12 +4,21 @@ import QtQuick.Window 2.15
 // What the cook sees of a 5 x 4 cabinet at start-up with a product in every bin, and
 // nothing behind it: 10 zones of 2 tiles, each tile its state word on a chip and its
 // product's name (the names from the bench's context property), and the dock's buttons
-// and status line. Sizes are fixed: no fitting, no back end, no pages to come.
+// and status line. Sizes are fixed: no fitting, no back end, no pages to come. Once a
+// second every tile's word is written again, as the cabinet's tiles follow their zones.
 Window {
     visible: true
     width: 800
     height: 480
     color: "#101418"
+
+    property int tick: 0
+    Timer {
+        interval: 1000
+        running: true
+        repeat: true
+        onTriggered: ++tick
+    }
 
     Grid {
         id: grid
@@ -46,7 +55,7 @@ Window {
                                 Text {
                                     id: word
                                     anchors.centerIn: parent
-                                    text: "Preheating"
+                                    text: tick % 2 ? "Preheating" : "Heating"
                                     color: "white"
                                     font.pixelSize: 20
                                     font.bold: true
