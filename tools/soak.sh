@@ -22,6 +22,10 @@ OUT=${TUL_SOAK_DIR:-/tmp/tul-soak-$$}
 # A wrapper such as "heaptrack" or "valgrind --tool=massif" for the primary display.
 WRAP=${TUL_SOAK_WRAP:-}
 
+# The cabinet takes a cloud message only from a sender still on the bus when it asks who
+# sent it, so the test suite's bus client sends it and stays connected for a moment.
+SENDER="$BUILD/tests/iot/tul_bussender"
+[ -x "$SENDER" ] || { echo "soak: no $SENDER: build the tests first" >&2; exit 1; }
 rm -rf "$OUT"
 mkdir -p "$OUT/primary" "$OUT/mirror" "$OUT/flash" "$OUT/system"
 seed() {
@@ -82,10 +86,6 @@ program_pid() {
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 anon() { awk '/^RssAnon/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 
-# The cabinet takes a cloud message only from a sender still on the bus when it asks who
-# sent it, so the test suite's bus client sends it and stays connected for a moment.
-SENDER="$BUILD/tests/iot/tul_bussender"
-[ -x "$SENDER" ] || { echo "soak: no $SENDER: build the tests first" >&2; exit 1; }
 cloud() {
     (sleep 0.3 | "$SENDER" "$DBUS_SYSTEM_BUS_ADDRESS" lumoCmd 1 "$1" >/dev/null 2>>"$OUT/bussender.log" || true) &
 }
