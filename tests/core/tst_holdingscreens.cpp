@@ -608,7 +608,7 @@ void TestHoldingScreens::shellRunsBeforeTheHoldingBackEnd()
     QVERIFY(show(false));
     QQuickItem *tile = item("binItem5");
     QCOMPARE(text("binNumberText", tile), QStringLiteral("6"));
-    QVERIFY(!item("overTempDialog")->isVisible());
+    QVERIFY(!item("overTempDialog")); // made by the first alarm
     QVERIFY(tap(item("binTapArea", tile))); // nothing to call, nothing breaks
 
     // Arabic mirrors the shell but not the cabinet map: bins stay where they sit.
@@ -655,10 +655,11 @@ void TestHoldingScreens::overTemperatureDialog()
     const int bins = shape[0] * shape[1] * shape[2];
     for (int bin = 0; bin < bins; ++bin)
         setBin(bin, 6, 600, false, QStringLiteral("Breakfast Sandwich"));
-    QQuickItem *dialog = item("overTempDialog");
-    QVERIFY(dialog && !dialog->isVisible());
+    // Made by the first alarm, and shown at once.
+    QVERIFY(!item("overTempDialog"));
     m_holding->insert("ambientAlarmActive", true);
-    QVERIFY(dialog->isVisible());
+    QQuickItem *dialog = item("overTempDialog");
+    QVERIFY(dialog && dialog->isVisible());
     if (!title.isEmpty())
         QCOMPARE(text("overTempTitle"), title);
     const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
