@@ -13,6 +13,8 @@ Rectangle {
     property int binNumber: 0
     // The heater fault of the bin's zone ("open", "shorted", "hot"; empty for none).
     property string zoneFault: ""
+    // The tiles' bold type at 100 px in the language's font, which every size is fitted from.
+    property FontMetrics metrics: null
 
     // Tray states as the holding back end numbers them.
     readonly property int stateAssigned: 2
@@ -168,14 +170,14 @@ Rectangle {
                 var re = /[\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]|[^\s\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]+/g
                 var m, last = 0
                 while ((m = re.exec(text)) !== null) {
-                    out.push({ w: metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
+                    out.push({ w: bin.metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
                     last = m.index + m[0].length
                 }
                 return out
             }
             // Lines the pieces take at `size` px in `width` (a piece wider than the line: 99).
             function linesOf(parts, size, width) {
-                var k = size / 100, space = metrics.advanceWidth(" ") * k
+                var k = size / 100, space = bin.metrics.advanceWidth(" ") * k
                 var lines = parts.length > 0 ? 1 : 0, used = 0
                 for (var i = 0; i < parts.length; ++i) {
                     var w = parts[i].w * k
@@ -201,8 +203,8 @@ Rectangle {
                     var marks = markCount * mark + (markCount > 1 ? 2 : 0)
                     return (width - (marks > 0 ? marks + bin.margin : 0) - 2 * bin.margin) * slack
                 }
-                var natural = metrics.height / 100
-                var timerEm = timerText !== "" ? metrics.advanceWidth(timerText) / 100 : 0
+                var natural = bin.metrics.height / 100
+                var timerEm = timerText !== "" ? bin.metrics.advanceWidth(timerText) / 100 : 0
                 var timerMax = timerText !== "" ? Math.max(40, Math.floor(width * slack / timerEm)) : 0
                 var f = {}
                 // At the fonts' own line spacing first, then with the lines closed up to their
@@ -262,13 +264,6 @@ Rectangle {
                                             : bin.margin + (wordHeight > 0 ? wordHeight + gap : 0)
             readonly property real timerTop: bin.height - (spare < 0 ? 1 : bin.margin) - timerHeight
 
-            FontMetrics {
-                id: metrics
-                font.family: Theme.fontFamily
-                font.pixelSize: 100
-                font.bold: true
-            }
-
             // Contrast of two colours as the accessibility guidelines define it (1 to 21).
             function luminance(colour) {
                 var c = Qt.tint(colour, "transparent") // the text as a colour
@@ -300,7 +295,7 @@ Rectangle {
                 y: tile.wordTop
                 height: tile.wordHeight
                 // The word's width measured, not laid out: a wrapped word's layout follows the width.
-                width: visible ? Math.min(metrics.advanceWidth(tile.stateWord) * tile.fit.word / 100 + 4 * bin.margin + 2,
+                width: visible ? Math.min(bin.metrics.advanceWidth(tile.stateWord) * tile.fit.word / 100 + 4 * bin.margin + 2,
                                           bin.width - 2 * bin.margin - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
                 radius: 3
                 color: Theme.background
