@@ -58,54 +58,30 @@ Rectangle {
     border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
 
-    // The tile's colour once more, square and inside the rounded corners and the border:
-    // an opaque square lets the software renderer repaint a countdown over this one fill
-    // instead of over the window, the zone and the tile's corners beneath it.
-    Rectangle {
-        anchors.fill: parent
-        anchors.margins: Math.max(bin.radius, bin.border.width)
-        color: bin.color
-        visible: bin.hasProduct
-    }
-
-    // Discard pulses slowly so that it draws the eye without being hard to read. Made only
-    // for a bin to discard: most tiles never pulse.
-    Loader {
-        anchors.fill: parent
-        active: bin.discard
-        sourceComponent: Rectangle {
-            id: pulse
-            radius: bin.radius
-            color: "black"
-            opacity: 0
-            SequentialAnimation on opacity {
-                running: bin.visible
-                loops: Animation.Infinite
-                onRunningChanged: if (!running) pulse.opacity = 0
-                NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
-                NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
-            }
-        }
-    }
-
-    Text {
-        objectName: "binNumberText"
-        anchors.centerIn: parent
-        visible: !bin.hasProduct
-        text: bin.binNumber + 1
-        textFormat: Text.PlainText
-        color: Theme.textDisabled
-        font.family: Theme.fontFamily
-        font.pixelSize: Math.max(22, bin.height / 3)
-    }
-
-    // The product's part of the tile: made for a bin that holds one, so that the empty
-    // bins of the first screen cost a rectangle and a number.
+    // What the tile holds: the product's part for a bin that holds one, else the bin's
+    // number, so that the empty bins of the first screen cost a rectangle and a number.
     Loader {
         id: productPart
         anchors.fill: parent
-        active: bin.hasProduct
-        sourceComponent: Item {
+        sourceComponent: bin.hasProduct ? productTile : emptyTile
+    }
+    Component {
+        id: emptyTile
+        Item {
+            Text {
+                objectName: "binNumberText"
+                anchors.centerIn: parent
+                text: bin.binNumber + 1
+                textFormat: Text.PlainText
+                color: Theme.textDisabled
+                font.family: Theme.fontFamily
+                font.pixelSize: Math.max(22, bin.height / 3)
+            }
+        }
+    }
+    Component {
+        id: productTile
+        Item {
             id: tile
             readonly property color textColour: bin.warning ? "black" : Theme.text
 
@@ -285,6 +261,35 @@ Rectangle {
             }
 
 
+            // The tile's colour once more, square and inside the rounded corners and the border:
+            // an opaque square lets the software renderer repaint a countdown over this one fill
+            // instead of over the window, the zone and the tile's corners beneath it.
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: Math.max(bin.radius, bin.border.width)
+                color: bin.color
+            }
+
+            // Discard pulses slowly so that it draws the eye without being hard to read. Made
+            // only for a bin to discard: most tiles never pulse.
+            Loader {
+                anchors.fill: parent
+                active: bin.discard
+                sourceComponent: Rectangle {
+                    id: pulse
+                    radius: bin.radius
+                    color: "black"
+                    opacity: 0
+                    SequentialAnimation on opacity {
+                        running: bin.visible
+                        loops: Animation.Infinite
+                        onRunningChanged: if (!running) pulse.opacity = 0
+                        NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
+                        NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+                    }
+                }
+            }
+
             // The state word on a dark chip, on a line of its own; the marks of a zone fault and
             // a wrong pan at its end.
             Rectangle {
@@ -322,65 +327,69 @@ Rectangle {
             }
 
             // Laid out by hand, not by a Row: the marks must be in place before the next frame.
-            Item {
+            // Made for a bin that shows one: on most bins neither ever shows.
+            Loader {
                 id: marks
                 anchors { right: parent.right; rightMargin: bin.margin }
                 y: tile.wordTop + (tile.wordHeight - height) / 2
                 height: tile.markSize
                 width: (bin.faulted ? tile.markSize : 0) + (bin.mismatch ? tile.markSize : 0)
                        + (bin.faulted && bin.mismatch ? 2 : 0)
-                // The zone's fault: "!" on the warning amber, on every bin of the zone.
-                Rectangle {
-                    objectName: "binFaultBadge"
-                    anchors.right: parent.right
-                    visible: bin.faulted
-                    width: tile.markSize
-                    height: tile.markSize
-                    radius: width / 2
-                    color: Theme.warning
-                    border.color: "black"
-                    border.width: 2
-                    Text {
-                        objectName: "binFaultBadgeText"
-                        textFormat: Text.PlainText
-                        font.family: Theme.fontFamily
-                        anchors.centerIn: parent
-                        // Laid out only while shown, as on most bins it never is.
-                        text: bin.faulted ? "!" : ""
-                        color: "black"
-                        font.pixelSize: Math.max(18, tile.markSize * 0.8)
-                        font.bold: true
+                active: bin.faulted || bin.mismatch || status === Loader.Ready
+                sourceComponent: Item {
+                    // The zone's fault: "!" on the warning amber, on every bin of the zone.
+                    Rectangle {
+                        objectName: "binFaultBadge"
+                        anchors.right: parent.right
+                        visible: bin.faulted
+                        width: tile.markSize
+                        height: tile.markSize
+                        radius: width / 2
+                        color: Theme.warning
+                        border.color: "black"
+                        border.width: 2
+                        Text {
+                            objectName: "binFaultBadgeText"
+                            textFormat: Text.PlainText
+                            font.family: Theme.fontFamily
+                            anchors.centerIn: parent
+                            // Laid out only while shown.
+                            text: bin.faulted ? "!" : ""
+                            color: "black"
+                            font.pixelSize: Math.max(18, tile.markSize * 0.8)
+                            font.bold: true
+                        }
                     }
-                }
-                // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
-                Rectangle {
-                    objectName: "binMismatchBanner"
-                    anchors.left: parent.left
-                    visible: bin.mismatch
-                    width: tile.markSize
-                    height: tile.markSize
-                    radius: 3
-                    color: Theme.wrongPan
-                    border.color: "white"
-                    border.width: 2
-                    // The cross is made on the first wrong pan, not for every tile.
-                    Loader {
-                        anchors.fill: parent
-                        active: bin.mismatch
-                        sourceComponent: Item {
-                            Rectangle {
-                                anchors.centerIn: parent
-                                width: parent.width * 0.7
-                                height: 4
-                                color: "white"
-                                rotation: 45
-                            }
-                            Rectangle {
-                                anchors.centerIn: parent
-                                width: parent.width * 0.7
-                                height: 4
-                                color: "white"
-                                rotation: -45
+                    // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
+                    Rectangle {
+                        objectName: "binMismatchBanner"
+                        anchors.left: parent.left
+                        visible: bin.mismatch
+                        width: tile.markSize
+                        height: tile.markSize
+                        radius: 3
+                        color: Theme.wrongPan
+                        border.color: "white"
+                        border.width: 2
+                        // The cross is made on the first wrong pan, not for a fault's badge.
+                        Loader {
+                            anchors.fill: parent
+                            active: bin.mismatch
+                            sourceComponent: Item {
+                                Rectangle {
+                                    anchors.centerIn: parent
+                                    width: parent.width * 0.7
+                                    height: 4
+                                    color: "white"
+                                    rotation: 45
+                                }
+                                Rectangle {
+                                    anchors.centerIn: parent
+                                    width: parent.width * 0.7
+                                    height: 4
+                                    color: "white"
+                                    rotation: -45
+                                }
                             }
                         }
                     }
@@ -388,36 +397,42 @@ Rectangle {
             }
 
             // The countdown, overdue time included, whatever else the bin shows; on the
-            // product's timer colour while that is on.
-            Rectangle {
-                id: timerBackground
-                objectName: "binTimerBackground"
-                x: timer.x
-                y: timer.y
-                width: timer.width
-                height: timer.height
-                visible: timer.visible && tile.timerColoured
-                color: tile.timerColoured ? tile.timerBack : "transparent"
-                radius: 3
-            }
-            Text {
-                id: timer
-                objectName: "binTimer"
-                // What the countdown is read on, as a label names its background.
-                readonly property Item background: timerBackground
-                anchors { left: parent.left; right: parent.right; margins: bin.margin }
-                y: tile.timerTop
-                height: tile.timerHeight
-                visible: bin.counting
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                // Laid out only while shown.
-                text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
-                textFormat: Text.PlainText
-                color: tile.timerColoured ? tile.timerFore : tile.textColour
-                font.family: Theme.fontFamily
-                font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
-                font.bold: true
+            // product's timer colour while that is on. Made when the bin first counts.
+            Loader {
+                anchors.fill: parent
+                active: bin.counting || status === Loader.Ready
+                sourceComponent: Item {
+                    Rectangle {
+                        id: timerBackground
+                        objectName: "binTimerBackground"
+                        x: timer.x
+                        y: timer.y
+                        width: timer.width
+                        height: timer.height
+                        visible: timer.visible && tile.timerColoured
+                        color: tile.timerColoured ? tile.timerBack : "transparent"
+                        radius: 3
+                    }
+                    Text {
+                        id: timer
+                        objectName: "binTimer"
+                        // What the countdown is read on, as a label names its background.
+                        readonly property Item background: timerBackground
+                        anchors { left: parent.left; right: parent.right; margins: bin.margin }
+                        y: tile.timerTop
+                        height: tile.timerHeight
+                        visible: bin.counting
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        // Laid out only while shown.
+                        text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
+                        textFormat: Text.PlainText
+                        color: tile.timerColoured ? tile.timerFore : tile.textColour
+                        font.family: Theme.fontFamily
+                        font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
+                        font.bold: true
+                    }
+                }
             }
 
             // The product's name, on one or two lines between the word and the countdown.

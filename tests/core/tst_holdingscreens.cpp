@@ -399,11 +399,15 @@ void TestHoldingScreens::binTimerColour()
 
     QQuickItem *tile = item(QStringLiteral("binItem6"));
     QVERIFY(tile);
+    // The countdown is made when the bin first counts.
     QQuickItem *timer = item("binTimer", tile);
     QQuickItem *background = item("binTimerBackground", tile);
-    QVERIFY(timer && background);
-    QCOMPARE(timer->isVisible(), state >= 5);
-    QCOMPARE(background->isVisible(), !back.isEmpty());
+    QCOMPARE(timer && timer->isVisible(), state >= 5);
+    QCOMPARE(background && background->isVisible(), !back.isEmpty());
+    if (!timer) {
+        QCOMPARE(g_warnings, QStringList());
+        return;
+    }
     const QColor text = timer->property("color").value<QColor>();
     if (back.isEmpty()) {
         // The tile's own text colour, as the product name has it.
