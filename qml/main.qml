@@ -29,9 +29,8 @@ Window {
             servicePages.item.cancelEdits()
     }
 
-    // Only the cabinet and the dock are built for the first frame. What listens to the back
-    // end follows in the next turn of the event loop; pages, pop-ups and notices are made
-    // when first shown.
+    // Only the cabinet and the dock are built for the first frame, and nothing follows it by
+    // itself: pages, pop-ups, notices and keyboards are made when first shown.
     function layer(loader) {
         loader.active = true
         return loader.item
@@ -84,7 +83,7 @@ Window {
             source: "qrc:/widgets/ServicePages.qml"
             onLoaded: {
                 item.objectName = "servicePages"
-                item.keyboard = Qt.binding(function() { return keyboardLayer.item })
+                item.keyboard = keyboard
             }
         }
 
@@ -100,7 +99,7 @@ Window {
             source: "qrc:/cookbook/ProductsListPanel.qml"
             onLoaded: {
                 item.objectName = "cookbook"
-                item.keyboard = Qt.binding(function() { return keyboardLayer.item })
+                item.keyboard = keyboard
                 // Made hidden and then shown, as the panel reads its models on being shown.
                 item.visible = false
                 item.visible = Qt.binding(function() {
@@ -121,7 +120,7 @@ Window {
             visible: !cabinetManager.isConfigured
             active: visible
             source: "qrc:/config/FirstStartFlow.qml"
-            onLoaded: item.keyboard = Qt.binding(function() { return keyboardLayer.item })
+            onLoaded: item.keyboard = keyboard
         }
 
         Dock {
@@ -171,19 +170,50 @@ Window {
             }
         }
 
-        // The unit details and the outcome of installing or resetting the configuration.
+        // The unit details and the outcome of installing or resetting the configuration: made
+        // by the settings store's first request, and listening themselves from then on; at
+        // start, after the first frame, only where the unit details are missing.
         Loader {
+            id: configurationScreens
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            property bool detailsMissing: false
+            active: detailsMissing && mainWindow.firstFrameShown
             source: "qrc:/config/ConfigurationScreens.qml"
-            onLoaded: item.keyboard = Qt.binding(function() { return keyboardLayer.item })
+            onLoaded: item.keyboard = keyboard
+            Component.onCompleted: detailsMissing = cabinetManager.isConfigured
+                                   && (configManager.serialNumber === "" || configManager.modelNumber === "")
+        }
+        Connections {
+            target: configManager
+            enabled: configurationScreens.item === null
+            function onShowSerialModelNumbersDialog() {
+                if (cabinetManager.isConfigured)
+                    mainWindow.layer(configurationScreens).openUnitDetails()
+            }
+            function onCopyConfigurationFileCompleted() { mainWindow.layer(configurationScreens).copyCompleted() }
+            function onCopyConfigurationFileFailed() { mainWindow.layer(configurationScreens).copyFailed() }
+            function onResetConfigurationFileCompleted() { mainWindow.layer(configurationScreens).resetCompleted() }
+        }
+
+        // What the fields are given as their keyboard: the keyboards themselves are made the
+        // first time a field asks for one.
+        Item {
+            id: keyboard
+            readonly property bool alphaShown: keyboardLayer.item !== null && keyboardLayer.item.alphaShown
+            readonly property bool numericShown: keyboardLayer.item !== null && keyboardLayer.item.numericShown
+            function showAlpha(multilingual) { mainWindow.layer(keyboardLayer).showAlpha(multilingual) }
+            function showNumeric(decimalPoint, minus) { mainWindow.layer(keyboardLayer).showNumeric(decimalPoint, minus) }
+            function hide() {
+                if (keyboardLayer.item)
+                    keyboardLayer.item.hide()
+            }
         }
 
         // The on-screen keyboards of the fields being edited, over the pages.
         Loader {
             id: keyboardLayer
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/keyboard/KeyboardLayer.qml"
             onLoaded: {
                 item.objectName = "keyboardLayer"
@@ -201,11 +231,13 @@ Window {
             source: "qrc:/filesExport/UpdateMessage.qml"
         }
 
+        // Made by the first over-temperature alarm.
         Loader {
             id: overTempDialog
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
             height: item ? item.implicitHeight : dock.height
-            active: mainWindow.firstFrameShown
+            active: (typeof holding !== "undefined" && holding !== null && holding.ambientAlarmActive === true)
+                    || status === Loader.Ready
             source: "qrc:/widgets/OverTempDialog.qml"
         }
 
@@ -273,6 +305,13 @@ Window {
             source: "qrc:/widgets/ScreenTestPanel.qml"
             onLoaded: item.objectName = "screenTestPanel"
         }
+        // The factory log shows what the screen did.
+        Connections {
+            target: screenTest.item
+            function onVisibleChanged() {
+                console.info("Screen colour test panel " + (screenTest.item.visible ? "shown" : "hidden"))
+            }
+        }
 
         Loader {
             id: simpleDialog
@@ -282,13 +321,32 @@ Window {
             onLoaded: item.objectName = "simpleDialog"
         }
 
-        // The factory test: its message, and the screens it needs clear.
+        // The factory test: its message, and the screens it needs clear. Made by the test's
+        // first request, and listening itself from then on.
         Loader {
             id: eolTestLayer
             anchors.fill: parent
-            active: mainWindow.firstFrameShown
+            active: false
             source: "qrc:/eoltest/EolTestLayer.qml"
-            onLoaded: item.screenTestPanel = Qt.binding(function() { return screenTest.item })
+        }
+        Connections {
+            target: typeof eolTest !== "undefined" ? eolTest : null
+            enabled: eolTestLayer.item === null
+            ignoreUnknownSignals: true
+            function onUdpBroadcastStarted() { mainWindow.layer(eolTestLayer).addressDetectionStarted() }
+            function onSystemInfoTestStart() { mainWindow.layer(eolTestLayer).screenTestRequested(false) }
+            function onSoundTestStart() { mainWindow.layer(eolTestLayer).screenTestRequested(false) }
+            function onHeatingTestCommand() { mainWindow.layer(eolTestLayer).screenTestRequested(false) }
+            function onDisplayTestStart() { mainWindow.layer(eolTestLayer).screenTestRequested(true) }
+            function onNfcTestStart() { mainWindow.layer(eolTestLayer).panelsHideRequested() }
+            function onEolTestStartedChanged() { mainWindow.layer(eolTestLayer).panelsHideRequested() }
+        }
+        Connections {
+            target: cabinetManager
+            enabled: eolTestLayer.item === null
+            ignoreUnknownSignals: true
+            function onSystemInfoTestStart() { mainWindow.layer(eolTestLayer).screenTestRequested(false) }
+            function onNfcTestStart() { mainWindow.layer(eolTestLayer).panelsHideRequested() }
         }
         Connections {
             target: eolTestLayer.item

@@ -15,22 +15,28 @@ Item {
             serialModel.open()
     }
 
+    // The settings store's requests; the shell, which makes these screens on the first of
+    // them, hands that one over here.
+    function openUnitDetails() {
+        if (cabinetManager.isConfigured)
+            serialModel.open()
+    }
+    function copyCompleted() {
+        message.show(qsTr("Unit configuration successful.<br>Reboot the unit.") + tro.emptyStr, false)
+    }
+    function copyFailed() {
+        message.show(qsTr("Unit configuration failed.<br>Nothing was changed.") + tro.emptyStr, true)
+    }
+    function resetCompleted() {
+        message.show(qsTr("Unit configuration reset successful.<br>Reboot the unit.") + tro.emptyStr, false)
+    }
     Connections {
         target: configManager
-        function onShowSerialModelNumbersDialog() {
-            if (cabinetManager.isConfigured)
-                serialModel.open()
-        }
+        function onShowSerialModelNumbersDialog() { screens.openUnitDetails() }
         function onHideSerialModelNumbersDialog() { serialModel.close() }
-        function onCopyConfigurationFileCompleted() {
-            message.show(qsTr("Unit configuration successful.<br>Reboot the unit.") + tro.emptyStr, false)
-        }
-        function onCopyConfigurationFileFailed() {
-            message.show(qsTr("Unit configuration failed.<br>Nothing was changed.") + tro.emptyStr, true)
-        }
-        function onResetConfigurationFileCompleted() {
-            message.show(qsTr("Unit configuration reset successful.<br>Reboot the unit.") + tro.emptyStr, false)
-        }
+        function onCopyConfigurationFileCompleted() { screens.copyCompleted() }
+        function onCopyConfigurationFileFailed() { screens.copyFailed() }
+        function onResetConfigurationFileCompleted() { screens.resetCompleted() }
     }
 
     SerialModelNumbersDialog {

@@ -9,17 +9,18 @@ import "qrc:/theme"
 Item {
     id: layer
     objectName: "eolTestLayer"
-    property Item screenTestPanel: null
     signal screenTestRequested(bool show)
     signal panelsHideRequested()
 
     readonly property var tester: typeof eolTest !== "undefined" ? eolTest : null
     readonly property var cabinet: typeof cabinetManager !== "undefined" ? cabinetManager : null
 
+    function addressDetectionStarted() { dialog.visible = true }
+
     Connections {
         target: layer.tester
         ignoreUnknownSignals: true
-        function onUdpBroadcastStarted() { dialog.visible = true }
+        function onUdpBroadcastStarted() { layer.addressDetectionStarted() }
         function onSystemInfoTestStart() { layer.screenTestRequested(false) }
         function onSoundTestStart() { layer.screenTestRequested(false) }
         function onHeatingTestCommand() { layer.screenTestRequested(false) }
@@ -32,13 +33,6 @@ Item {
         ignoreUnknownSignals: true
         function onSystemInfoTestStart() { layer.screenTestRequested(false) }
         function onNfcTestStart() { layer.panelsHideRequested() }
-    }
-    // The factory log shows what the screen did.
-    Connections {
-        target: layer.screenTestPanel
-        function onVisibleChanged() {
-            console.info("Screen colour test panel " + (layer.screenTestPanel.visible ? "shown" : "hidden"))
-        }
     }
 
     Item {

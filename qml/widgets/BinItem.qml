@@ -13,6 +13,8 @@ Rectangle {
     property int binNumber: 0
     // The heater fault of the bin's zone ("open", "shorted", "hot"; empty for none).
     property string zoneFault: ""
+    // The tiles' bold type at 100 px in the language's font, which every size is fitted from.
+    property FontMetrics metrics: null
 
     // Tray states as the holding back end numbers them.
     readonly property int stateAssigned: 2
@@ -56,54 +58,30 @@ Rectangle {
     border.color: mismatch ? Theme.wrongPan : Theme.border
     border.width: mismatch ? 4 : 1
 
-    // The tile's colour once more, square and inside the rounded corners and the border:
-    // an opaque square lets the software renderer repaint a countdown over this one fill
-    // instead of over the window, the zone and the tile's corners beneath it.
-    Rectangle {
-        anchors.fill: parent
-        anchors.margins: Math.max(bin.radius, bin.border.width)
-        color: bin.color
-        visible: bin.hasProduct
-    }
-
-    // Discard pulses slowly so that it draws the eye without being hard to read. Made only
-    // for a bin to discard: most tiles never pulse.
-    Loader {
-        anchors.fill: parent
-        active: bin.discard
-        sourceComponent: Rectangle {
-            id: pulse
-            radius: bin.radius
-            color: "black"
-            opacity: 0
-            SequentialAnimation on opacity {
-                running: bin.visible
-                loops: Animation.Infinite
-                onRunningChanged: if (!running) pulse.opacity = 0
-                NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
-                NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
-            }
-        }
-    }
-
-    Text {
-        objectName: "binNumberText"
-        anchors.centerIn: parent
-        visible: !bin.hasProduct
-        text: bin.binNumber + 1
-        textFormat: Text.PlainText
-        color: Theme.textDisabled
-        font.family: Theme.fontFamily
-        font.pixelSize: Math.max(22, bin.height / 3)
-    }
-
-    // The product's part of the tile: made for a bin that holds one, so that the empty
-    // bins of the first screen cost a rectangle and a number.
+    // What the tile holds: the product's part for a bin that holds one, else the bin's
+    // number, so that the empty bins of the first screen cost a rectangle and a number.
     Loader {
         id: productPart
         anchors.fill: parent
-        active: bin.hasProduct
-        sourceComponent: Item {
+        sourceComponent: bin.hasProduct ? productTile : emptyTile
+    }
+    Component {
+        id: emptyTile
+        Item {
+            Text {
+                objectName: "binNumberText"
+                anchors.centerIn: parent
+                text: bin.binNumber + 1
+                textFormat: Text.PlainText
+                color: Theme.textDisabled
+                font.family: Theme.fontFamily
+                font.pixelSize: Math.max(22, bin.height / 3)
+            }
+        }
+    }
+    Component {
+        id: productTile
+        Item {
             id: tile
             readonly property color textColour: bin.warning ? "black" : Theme.text
 
@@ -168,14 +146,14 @@ Rectangle {
                 var re = /[\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]|[^\s\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]+/g
                 var m, last = 0
                 while ((m = re.exec(text)) !== null) {
-                    out.push({ w: metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
+                    out.push({ w: bin.metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
                     last = m.index + m[0].length
                 }
                 return out
             }
             // Lines the pieces take at `size` px in `width` (a piece wider than the line: 99).
             function linesOf(parts, size, width) {
-                var k = size / 100, space = metrics.advanceWidth(" ") * k
+                var k = size / 100, space = bin.metrics.advanceWidth(" ") * k
                 var lines = parts.length > 0 ? 1 : 0, used = 0
                 for (var i = 0; i < parts.length; ++i) {
                     var w = parts[i].w * k
@@ -201,8 +179,8 @@ Rectangle {
                     var marks = markCount * mark + (markCount > 1 ? 2 : 0)
                     return (width - (marks > 0 ? marks + bin.margin : 0) - 2 * bin.margin) * slack
                 }
-                var natural = metrics.height / 100
-                var timerEm = timerText !== "" ? metrics.advanceWidth(timerText) / 100 : 0
+                var natural = bin.metrics.height / 100
+                var timerEm = timerText !== "" ? bin.metrics.advanceWidth(timerText) / 100 : 0
                 var timerMax = timerText !== "" ? Math.max(40, Math.floor(width * slack / timerEm)) : 0
                 var f = {}
                 // At the fonts' own line spacing first, then with the lines closed up to their
@@ -262,13 +240,6 @@ Rectangle {
                                             : bin.margin + (wordHeight > 0 ? wordHeight + gap : 0)
             readonly property real timerTop: bin.height - (spare < 0 ? 1 : bin.margin) - timerHeight
 
-            FontMetrics {
-                id: metrics
-                font.family: Theme.fontFamily
-                font.pixelSize: 100
-                font.bold: true
-            }
-
             // Contrast of two colours as the accessibility guidelines define it (1 to 21).
             function luminance(colour) {
                 var c = Qt.tint(colour, "transparent") // the text as a colour
@@ -290,6 +261,35 @@ Rectangle {
             }
 
 
+            // The tile's colour once more, square and inside the rounded corners and the border:
+            // an opaque square lets the software renderer repaint a countdown over this one fill
+            // instead of over the window, the zone and the tile's corners beneath it.
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: Math.max(bin.radius, bin.border.width)
+                color: bin.color
+            }
+
+            // Discard pulses slowly so that it draws the eye without being hard to read. Made
+            // only for a bin to discard: most tiles never pulse.
+            Loader {
+                anchors.fill: parent
+                active: bin.discard
+                sourceComponent: Rectangle {
+                    id: pulse
+                    radius: bin.radius
+                    color: "black"
+                    opacity: 0
+                    SequentialAnimation on opacity {
+                        running: bin.visible
+                        loops: Animation.Infinite
+                        onRunningChanged: if (!running) pulse.opacity = 0
+                        NumberAnimation { to: 0.35; duration: 700; easing.type: Easing.InOutSine }
+                        NumberAnimation { to: 0; duration: 700; easing.type: Easing.InOutSine }
+                    }
+                }
+            }
+
             // The state word on a dark chip, on a line of its own; the marks of a zone fault and
             // a wrong pan at its end.
             Rectangle {
@@ -300,7 +300,7 @@ Rectangle {
                 y: tile.wordTop
                 height: tile.wordHeight
                 // The word's width measured, not laid out: a wrapped word's layout follows the width.
-                width: visible ? Math.min(metrics.advanceWidth(tile.stateWord) * tile.fit.word / 100 + 4 * bin.margin + 2,
+                width: visible ? Math.min(bin.metrics.advanceWidth(tile.stateWord) * tile.fit.word / 100 + 4 * bin.margin + 2,
                                           bin.width - 2 * bin.margin - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
                 radius: 3
                 color: Theme.background
@@ -327,65 +327,69 @@ Rectangle {
             }
 
             // Laid out by hand, not by a Row: the marks must be in place before the next frame.
-            Item {
+            // Made for a bin that shows one: on most bins neither ever shows.
+            Loader {
                 id: marks
                 anchors { right: parent.right; rightMargin: bin.margin }
                 y: tile.wordTop + (tile.wordHeight - height) / 2
                 height: tile.markSize
                 width: (bin.faulted ? tile.markSize : 0) + (bin.mismatch ? tile.markSize : 0)
                        + (bin.faulted && bin.mismatch ? 2 : 0)
-                // The zone's fault: "!" on the warning amber, on every bin of the zone.
-                Rectangle {
-                    objectName: "binFaultBadge"
-                    anchors.right: parent.right
-                    visible: bin.faulted
-                    width: tile.markSize
-                    height: tile.markSize
-                    radius: width / 2
-                    color: Theme.warning
-                    border.color: "black"
-                    border.width: 2
-                    Text {
-                        objectName: "binFaultBadgeText"
-                        textFormat: Text.PlainText
-                        font.family: Theme.fontFamily
-                        anchors.centerIn: parent
-                        // Laid out only while shown, as on most bins it never is.
-                        text: bin.faulted ? "!" : ""
-                        color: "black"
-                        font.pixelSize: Math.max(18, tile.markSize * 0.8)
-                        font.bold: true
+                active: bin.faulted || bin.mismatch || status === Loader.Ready
+                sourceComponent: Item {
+                    // The zone's fault: "!" on the warning amber, on every bin of the zone.
+                    Rectangle {
+                        objectName: "binFaultBadge"
+                        anchors.right: parent.right
+                        visible: bin.faulted
+                        width: tile.markSize
+                        height: tile.markSize
+                        radius: width / 2
+                        color: Theme.warning
+                        border.color: "black"
+                        border.width: 2
+                        Text {
+                            objectName: "binFaultBadgeText"
+                            textFormat: Text.PlainText
+                            font.family: Theme.fontFamily
+                            anchors.centerIn: parent
+                            // Laid out only while shown.
+                            text: bin.faulted ? "!" : ""
+                            color: "black"
+                            font.pixelSize: Math.max(18, tile.markSize * 0.8)
+                            font.bold: true
+                        }
                     }
-                }
-                // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
-                Rectangle {
-                    objectName: "binMismatchBanner"
-                    anchors.left: parent.left
-                    visible: bin.mismatch
-                    width: tile.markSize
-                    height: tile.markSize
-                    radius: 3
-                    color: Theme.wrongPan
-                    border.color: "white"
-                    border.width: 2
-                    // The cross is made on the first wrong pan, not for every tile.
-                    Loader {
-                        anchors.fill: parent
-                        active: bin.mismatch
-                        sourceComponent: Item {
-                            Rectangle {
-                                anchors.centerIn: parent
-                                width: parent.width * 0.7
-                                height: 4
-                                color: "white"
-                                rotation: 45
-                            }
-                            Rectangle {
-                                anchors.centerIn: parent
-                                width: parent.width * 0.7
-                                height: 4
-                                color: "white"
-                                rotation: -45
+                    // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
+                    Rectangle {
+                        objectName: "binMismatchBanner"
+                        anchors.left: parent.left
+                        visible: bin.mismatch
+                        width: tile.markSize
+                        height: tile.markSize
+                        radius: 3
+                        color: Theme.wrongPan
+                        border.color: "white"
+                        border.width: 2
+                        // The cross is made on the first wrong pan, not for a fault's badge.
+                        Loader {
+                            anchors.fill: parent
+                            active: bin.mismatch
+                            sourceComponent: Item {
+                                Rectangle {
+                                    anchors.centerIn: parent
+                                    width: parent.width * 0.7
+                                    height: 4
+                                    color: "white"
+                                    rotation: 45
+                                }
+                                Rectangle {
+                                    anchors.centerIn: parent
+                                    width: parent.width * 0.7
+                                    height: 4
+                                    color: "white"
+                                    rotation: -45
+                                }
                             }
                         }
                     }
@@ -393,36 +397,42 @@ Rectangle {
             }
 
             // The countdown, overdue time included, whatever else the bin shows; on the
-            // product's timer colour while that is on.
-            Rectangle {
-                id: timerBackground
-                objectName: "binTimerBackground"
-                x: timer.x
-                y: timer.y
-                width: timer.width
-                height: timer.height
-                visible: timer.visible && tile.timerColoured
-                color: tile.timerColoured ? tile.timerBack : "transparent"
-                radius: 3
-            }
-            Text {
-                id: timer
-                objectName: "binTimer"
-                // What the countdown is read on, as a label names its background.
-                readonly property Item background: timerBackground
-                anchors { left: parent.left; right: parent.right; margins: bin.margin }
-                y: tile.timerTop
-                height: tile.timerHeight
-                visible: bin.counting
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                // Laid out only while shown.
-                text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
-                textFormat: Text.PlainText
-                color: tile.timerColoured ? tile.timerFore : tile.textColour
-                font.family: Theme.fontFamily
-                font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
-                font.bold: true
+            // product's timer colour while that is on. Made when the bin first counts.
+            Loader {
+                anchors.fill: parent
+                active: bin.counting || status === Loader.Ready
+                sourceComponent: Item {
+                    Rectangle {
+                        id: timerBackground
+                        objectName: "binTimerBackground"
+                        x: timer.x
+                        y: timer.y
+                        width: timer.width
+                        height: timer.height
+                        visible: timer.visible && tile.timerColoured
+                        color: tile.timerColoured ? tile.timerBack : "transparent"
+                        radius: 3
+                    }
+                    Text {
+                        id: timer
+                        objectName: "binTimer"
+                        // What the countdown is read on, as a label names its background.
+                        readonly property Item background: timerBackground
+                        anchors { left: parent.left; right: parent.right; margins: bin.margin }
+                        y: tile.timerTop
+                        height: tile.timerHeight
+                        visible: bin.counting
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        // Laid out only while shown.
+                        text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
+                        textFormat: Text.PlainText
+                        color: tile.timerColoured ? tile.timerFore : tile.textColour
+                        font.family: Theme.fontFamily
+                        font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
+                        font.bold: true
+                    }
+                }
             }
 
             // The product's name, on one or two lines between the word and the countdown.

@@ -125,6 +125,15 @@ Item {
         }
     }
 
+    // One measure for every tile, complete before the first tile is made: a tile's own
+    // would take the language's font only after the tile had fitted its texts once.
+    FontMetrics {
+        id: tileMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 100
+        font.bold: true
+    }
+
     Grid {
         id: grid
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; top: banner.item ? banner.bottom : parent.top }
@@ -141,6 +150,7 @@ Item {
                 height: (grid.height - (root.shownRows - 1) * grid.spacing) / root.shownRows
                 zoneNumber: root.zones2handleStart + index
                 bins: root.traysPerZone
+                metrics: tileMetrics
             }
         }
     }

@@ -5,6 +5,7 @@ Rectangle {
     id: zone
     property int zoneNumber: 0
     property int bins: 2
+    property FontMetrics metrics: null
     // The zone's heater fault as the holding side reports it; empty for none.
     readonly property string fault: typeof holding !== "undefined" && holding && holding.zoneFaults
                                     && zoneNumber < holding.zoneFaults.length ? holding.zoneFaults[zoneNumber] : ""
@@ -24,6 +25,7 @@ Rectangle {
                 height: binRow.height
                 binNumber: zone.zoneNumber * zone.bins + index
                 zoneFault: zone.fault
+                metrics: zone.metrics
             }
         }
     }

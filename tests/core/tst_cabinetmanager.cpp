@@ -3,6 +3,8 @@
 #include "canbusmanager.h"
 #include "canmessagecodes.h"
 #include "configurationmanager.h"
+#include "eoltesting.h"
+#include "holdingcoordinator.h"
 #include "fileid.h"
 #include "qmodbusmaster.h"
 #include "scratchroots.h"
@@ -79,6 +81,8 @@ private slots:
     void firstFrameShowsOnlyTheCabinet();
     void requestsBeforeTheFirstFrameAreShown_data();
     void requestsBeforeTheFirstFrameAreShown();
+    void layersAreMadeWhenFirstShown_data();
+    void layersAreMadeWhenFirstShown();
     void linksStartWithTheFirstFrame_data();
     void linksStartWithTheFirstFrame();
     void backupNoticeFollowsTheAgent_data();
@@ -526,16 +530,19 @@ void TestCabinetManager::firstFrameShowsOnlyTheCabinet_data()
     QTest::addColumn<bool>("beforeFrame");
     QTest::addColumn<bool>("afterFrame");
     QTest::addColumn<QString>("openPage");
-    QTest::newRow("cabinet") << "cabinetView" << true << true << QString();
-    QTest::newRow("dock") << "dock" << true << true << QString();
-    for (const char *layer : {"keyboardLayer", "overTempDialog", "eolTestLayer", "configurationScreens"})
-        QTest::newRow(layer) << layer << false << true << QString();
+    QTest::addColumn<bool>("identified"); // the unit's serial and model numbers on file
+    QTest::newRow("cabinet") << "cabinetView" << true << true << QString() << true;
+    QTest::newRow("dock") << "dock" << true << true << QString() << true;
     for (const char *layer : {"servicePages", "simpleDialog", "linkBrokenNotice", "firmwareNotice", "backupNotice",
-                              "screenTestPanel", "mainWifiConnectionQuestion", "dayPartPopup", "serviceCarousel"})
-        QTest::newRow(layer) << layer << false << false << QString();
-    QTest::newRow("preferences page") << "preferencesPage" << false << false << "Preferences";
-    QTest::newRow("language page") << "languagePage" << false << false << "Language";
-    QTest::newRow("alphabetic keyboard") << "keyboardAlpha" << false << false << QString();
+                              "screenTestPanel", "mainWifiConnectionQuestion", "dayPartPopup", "serviceCarousel",
+                              "keyboardLayer", "numericKeyboard", "overTempDialog", "eolTestLayer",
+                              "eolAddressDialog", "configurationScreens", "serialModelNumbersDialog"})
+        QTest::newRow(layer) << layer << false << false << QString() << true;
+    QTest::newRow("preferences page") << "preferencesPage" << false << false << "Preferences" << true;
+    QTest::newRow("language page") << "languagePage" << false << false << "Language" << true;
+    QTest::newRow("alphabetic keyboard") << "keyboardAlpha" << false << false << QString() << true;
+    // The unit details asked for at start, once the cabinet is on the screen.
+    QTest::newRow("unit details missing") << "serialModelNumbersDialog" << false << true << QString() << false;
 }
 
 void TestCabinetManager::firstFrameShowsOnlyTheCabinet()
@@ -544,7 +551,10 @@ void TestCabinetManager::firstFrameShowsOnlyTheCabinet()
     QFETCH(bool, beforeFrame);
     QFETCH(bool, afterFrame);
     QFETCH(QString, openPage);
+    QFETCH(bool, identified);
     installPersonality(QStringLiteral("2x4_mirror.hcc"));
+    if (identified)
+        QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"), "serialNumber=SN-1\nmodelNumber=M-1\n"));
     auto cm = start();
     auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().value(0));
     QVERIFY(window);
@@ -553,7 +563,10 @@ void TestCabinetManager::firstFrameShowsOnlyTheCabinet()
     QCOMPARE(window->findChild<QObject *>(name) != nullptr, beforeFrame);
     QVERIFY(shell(cm.data()));
     QTest::qWait(50); // nothing more is made by itself after the first frame
-    QCOMPARE(window->findChild<QObject *>(name) != nullptr, afterFrame);
+    QObject *made = window->findChild<QObject *>(name);
+    QCOMPARE(made != nullptr, afterFrame);
+    if (made && !identified)
+        QTRY_VERIFY(made->property("visible").toBool());
     if (openPage.isEmpty())
         return;
     window->findChild<QObject *>(QStringLiteral("screen"))->setProperty("currentView", QStringLiteral("settings"));
@@ -597,6 +610,87 @@ void TestCabinetManager::requestsBeforeTheFirstFrameAreShown()
     // Still the one layer, still shown, once the others are made.
     QCOMPARE(window->findChildren<QObject *>(name).size(), 1);
     QVERIFY(layer->property("visible").toBool());
+}
+
+// A layer the home screen does not show is made by what first shows it, once, whether that
+// comes before the first frame or after it.
+void TestCabinetManager::layersAreMadeWhenFirstShown_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("beforeFrame");
+    for (const bool before : {false, true}) {
+        const QByteArray when = before ? ", before the first frame" : "";
+        const auto row = [&when](const char *what) { return QByteArray(what) + when; };
+        QTest::newRow(row("unit details asked").constData()) << "unitDetails" << "serialModelNumbersDialog" << before;
+        QTest::newRow(row("configuration installed").constData()) << "installed" << "configurationMessage" << before;
+        QTest::newRow(row("configuration not installed").constData()) << "notInstalled" << "configurationMessage" << before;
+        QTest::newRow(row("configuration reset").constData()) << "reset" << "configurationMessage" << before;
+        QTest::newRow(row("factory address detection").constData()) << "announce" << "eolAddressDialog" << before;
+        QTest::newRow(row("factory screen test").constData()) << "screenTest" << "screenTestPanel" << before;
+        QTest::newRow(row("over temperature").constData()) << "overTemperature" << "overTempDialog" << before;
+        QTest::newRow(row("numeric field edited").constData()) << "numeric" << "numericKeyboard" << before;
+        QTest::newRow(row("text field edited").constData()) << "alpha" << "keyboardAlpha" << before;
+    }
+}
+
+void TestCabinetManager::layersAreMadeWhenFirstShown()
+{
+    QFETCH(QString, request);
+    QFETCH(QString, name);
+    QFETCH(bool, beforeFrame);
+    installPersonality(QStringLiteral("2x4_primary_mirror.hcc"));
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("serialModelNums.txt"), "serialNumber=SN-1\nmodelNumber=M-1\n"));
+    auto cm = start();
+    auto *window = qobject_cast<QQuickWindow *>(cm->qmlEngine()->rootObjects().value(0));
+    QVERIFY(window);
+    if (!beforeFrame)
+        QVERIFY(shell(cm.data()));
+    QVERIFY(!window->findChild<QObject *>(name));
+
+    ConfigurationManager *config = cm->configManager();
+    if (request == "unitDetails") {
+        emit config->showSerialModelNumbersDialog();
+    } else if (request == "installed") {
+        emit config->copyConfigurationFileCompleted();
+    } else if (request == "notInstalled") {
+        emit config->copyConfigurationFileFailed();
+    } else if (request == "reset") {
+        emit config->resetConfigurationFileCompleted();
+    } else if (request == "announce") {
+        emit cm->eolTest()->udpBroadcastStarted();
+    } else if (request == "screenTest") {
+        emit cm->eolTest()->displayTestStart();
+    } else if (request == "overTemperature") {
+        cm->holding()->applyRemoteTemperatureAlarm(1);
+    } else {
+        // A field of the service pages asks the keyboard it was given.
+        window->findChild<QObject *>(QStringLiteral("screen"))->setProperty("currentView", QStringLiteral("settings"));
+        QObject *pages = window->findChild<QObject *>(QStringLiteral("servicePages"));
+        QVERIFY(pages);
+        auto *keyboard = pages->property("keyboard").value<QObject *>();
+        QVERIFY(keyboard);
+        QVERIFY(request == "numeric" ? QMetaObject::invokeMethod(keyboard, "showNumeric", Q_ARG(QVariant, false),
+                                                                 Q_ARG(QVariant, false))
+                                     : QMetaObject::invokeMethod(keyboard, "showAlpha", Q_ARG(QVariant, false)));
+        QVERIFY(keyboard->property(request == "numeric" ? "numericShown" : "alphaShown").toBool());
+    }
+    QObject *layer = window->findChild<QObject *>(name);
+    QVERIFY(layer);
+    QVERIFY(layer->property("visible").toBool());
+    if (request == "installed")
+        QCOMPARE(layer->property("text").toString(), QStringLiteral("Unit configuration successful.<br>Reboot the unit."));
+    QVERIFY(shell(cm.data()));
+    QTest::qWait(50);
+    // Still the one layer, still shown; what is asked again reaches it.
+    QCOMPARE(window->findChildren<QObject *>(name).size(), 1);
+    QVERIFY(layer->property("visible").toBool());
+    if (request == "unitDetails") {
+        emit config->hideSerialModelNumbersDialog();
+        QVERIFY(!layer->property("visible").toBool());
+        emit config->showSerialModelNumbersDialog();
+        QVERIFY(layer->property("visible").toBool());
+    }
 }
 
 // The field buses and the IO board's line start once the cabinet is on the screen, and all

@@ -121,6 +121,8 @@ private slots:
     void binTile();
     void binTimerColour_data();
     void binTimerColour();
+    void tilePartsAreMadeWhenShown_data();
+    void tilePartsAreMadeWhenShown();
     void binTextsFitTheTile_data();
     void binTextsFitTheTile();
     void labelSizeSetsTheName_data();
@@ -399,11 +401,15 @@ void TestHoldingScreens::binTimerColour()
 
     QQuickItem *tile = item(QStringLiteral("binItem6"));
     QVERIFY(tile);
+    // The countdown is made when the bin first counts.
     QQuickItem *timer = item("binTimer", tile);
     QQuickItem *background = item("binTimerBackground", tile);
-    QVERIFY(timer && background);
-    QCOMPARE(timer->isVisible(), state >= 5);
-    QCOMPARE(background->isVisible(), !back.isEmpty());
+    QCOMPARE(timer && timer->isVisible(), state >= 5);
+    QCOMPARE(background && background->isVisible(), !back.isEmpty());
+    if (!timer) {
+        QCOMPARE(g_warnings, QStringList());
+        return;
+    }
     const QColor text = timer->property("color").value<QColor>();
     if (back.isEmpty()) {
         // The tile's own text colour, as the product name has it.
@@ -439,6 +445,53 @@ void TestHoldingScreens::setBin(int bin, int state, int remaining, bool mismatch
     view->insert("trayState", state);
     view->insert("remainingTime", remaining);
     view->insert("mismatch", mismatch);
+}
+
+// A tile makes what it shows, when it first shows it, and keeps it hidden once made; a
+// tile holding a product preheating shows none of these.
+void TestHoldingScreens::tilePartsAreMadeWhenShown_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<int>("state");    // the tray state that shows the part
+    QTest::addColumn<bool>("mismatch");
+    QTest::addColumn<bool>("fault");   // an open probe in the bin's zone
+    QTest::newRow("countdown") << "binTimer" << 6 << false << false;
+    QTest::newRow("countdown's colour") << "binTimerBackground" << 6 << false << false;
+    QTest::newRow("wrong pan") << "binMismatchBanner" << 3 << true << false;
+    QTest::newRow("zone fault") << "binFaultBadge" << 3 << false << true;
+    QTest::newRow("bin's number") << "binNumberText" << 1 << false << false;
+}
+
+void TestHoldingScreens::tilePartsAreMadeWhenShown()
+{
+    QFETCH(QString, part);
+    QFETCH(int, state);
+    QFETCH(bool, mismatch);
+    QFETCH(bool, fault);
+    m_config->set_timerColorStatus(true);
+    QVERIFY(show());
+    setBin(2, 3, 600, false, QStringLiteral("Fries"));
+    m_holding->bin(2)->insert("timerColor", QStringLiteral("#ff0000"));
+    QQuickItem *tile = item(QStringLiteral("binItem2"));
+    QVERIFY(tile);
+    QVERIFY(!item(part, tile));
+
+    setBin(2, state, 600, mismatch, QStringLiteral("Fries"));
+    if (fault) {
+        QVariantList everyZone;
+        for (int zone = 0; zone < 5; ++zone)
+            everyZone << QStringLiteral("open");
+        m_holding->insert("zoneFaults", everyZone);
+    }
+    QQuickItem *shown = item(part, tile);
+    QVERIFY(shown && shown->isVisible());
+
+    // Back to preheating: hidden, or gone with the part of the tile it belonged to.
+    setBin(2, 3, 600, false, QStringLiteral("Fries"));
+    m_holding->insert("zoneFaults", QVariantList());
+    QQuickItem *after = item(part, tile);
+    QVERIFY(!after || !after->isVisible());
+    QCOMPARE(g_warnings, QStringList());
 }
 
 // The cabinets' maps (rows, zones per row, bins per zone), as the personalities lay them out.
@@ -608,7 +661,7 @@ void TestHoldingScreens::shellRunsBeforeTheHoldingBackEnd()
     QVERIFY(show(false));
     QQuickItem *tile = item("binItem5");
     QCOMPARE(text("binNumberText", tile), QStringLiteral("6"));
-    QVERIFY(!item("overTempDialog")->isVisible());
+    QVERIFY(!item("overTempDialog")); // made by the first alarm
     QVERIFY(tap(item("binTapArea", tile))); // nothing to call, nothing breaks
 
     // Arabic mirrors the shell but not the cabinet map: bins stay where they sit.
@@ -655,10 +708,11 @@ void TestHoldingScreens::overTemperatureDialog()
     const int bins = shape[0] * shape[1] * shape[2];
     for (int bin = 0; bin < bins; ++bin)
         setBin(bin, 6, 600, false, QStringLiteral("Breakfast Sandwich"));
-    QQuickItem *dialog = item("overTempDialog");
-    QVERIFY(dialog && !dialog->isVisible());
+    // Made by the first alarm, and shown at once.
+    QVERIFY(!item("overTempDialog"));
     m_holding->insert("ambientAlarmActive", true);
-    QVERIFY(dialog->isVisible());
+    QQuickItem *dialog = item("overTempDialog");
+    QVERIFY(dialog && dialog->isVisible());
     if (!title.isEmpty())
         QCOMPARE(text("overTempTitle"), title);
     const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");

@@ -177,7 +177,6 @@ void TestEolCabinet::announcementOnTheFixedPort()
     // The technician holds the dock's Wi-Fi icon (five seconds, shortened here).
     auto *window = qobject_cast<QQuickWindow *>(m_cm->qmlEngine()->rootObjects().value(0));
     QVERIFY(window);
-    // The factory test's message is made after the first frame.
     QTRY_VERIFY(window->property("firstFrameShown").toBool());
     auto *icon = window->findChild<QQuickItem *>(QStringLiteral("wifiStatusIcon"));
     QVERIFY(icon);
@@ -185,10 +184,12 @@ void TestEolCabinet::announcementOnTheFixedPort()
     icon->setProperty("holdMs", 50);
     const QPoint centre = icon->mapToScene(QPointF(icon->width() / 2, icon->height() / 2)).toPoint();
     QTest::mousePress(window, Qt::LeftButton, {}, centre);
-    auto *dialog = window->findChild<QQuickItem *>(QStringLiteral("eolAddressDialog"));
-    QVERIFY(dialog);
+    // The factory test's message is made when the announcement starts.
+    QVERIFY(!window->findChild<QQuickItem *>(QStringLiteral("eolAddressDialog")));
     QSignalSpy started(m_cm->eolTest(), &EolTesting::udpBroadcastStarted);
     QVERIFY(started.wait(2000));
+    auto *dialog = window->findChild<QQuickItem *>(QStringLiteral("eolAddressDialog"));
+    QVERIFY(dialog);
     QTRY_VERIFY(dialog->isVisible());
 
     QTRY_VERIFY(receiver.hasPendingDatagrams());
