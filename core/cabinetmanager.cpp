@@ -499,8 +499,10 @@ void CabinetManager::startMachines()
         if (m_options.trace.contains(machine->objectName()))
             machine->traceTransitions();
     }
-    // The bins the first frame shows.
+    // The bins the first frame shows, in their first states before the scene reads them:
+    // a tile made with them lays out once, where a state entered later re-evaluates it.
     m_holding->start();
+    m_holding->enterFirstStates();
 
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(envMilliseconds("TUL_IDLE_TIMEOUT_MS", IdleTimeoutMs));

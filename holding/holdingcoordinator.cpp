@@ -19,6 +19,7 @@
 #include "traybarsc.h"
 #include "zonemanager.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
@@ -180,6 +181,20 @@ void HoldingCoordinator::start()
         probe->start();
     if (m_io)
         m_io->start();
+}
+
+void HoldingCoordinator::enterFirstStates()
+{
+    // A machine's start is a queued call to itself.
+    const auto run = [](QObject *machine) { QCoreApplication::sendPostedEvents(machine, QEvent::MetaCall); };
+    for (ZoneManager *zone : qAsConst(m_zones))
+        run(zone);
+    for (TrayBarSc *tray : qAsConst(m_trays))
+        run(tray);
+    for (TempProbeStateManager *probe : qAsConst(m_probes))
+        run(probe);
+    if (m_io)
+        run(m_io);
 }
 
 // ---- lookups ----------------------------------------------------------------------------

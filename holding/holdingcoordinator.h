@@ -66,6 +66,9 @@ public:
     // Zones always, slots unless on a mirror display, probes; the IO-board manager on the
     // master display.
     void start();
+    // What start() queued, run now and in the same order: whoever reads the bins next
+    // (the scene being built) sees their first states rather than a change of them.
+    void enterFirstStates();
 
     QList<ZoneManager *> zones() const { return m_zones; }
     QList<TrayBarSc *> trays() const { return m_trays; }

@@ -11,6 +11,7 @@
 #include "iotlink.h"
 #include "iotlog.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "translator.h"
 
 namespace {
@@ -29,6 +30,18 @@ int namedLanguages(int customerId)
     if (customerId == CustomerHalvo)
         return 2;
     return Languages;
+}
+
+// A product's name in each language as MenuManager::getProductName(language, id) gives it,
+// with the product looked up once rather than once per language.
+std::function<QString(int)> namesOf(const MenuManager *menu, int id)
+{
+    const QModelIndex index = menu->productsModel()->index(menu->getProductIndex(id), 0);
+    const QStringList names = index.data(MenuManager::NamesListRole).toStringList();
+    const QString plain = index.data(MenuManager::NameRole).toString();
+    return [names, plain](int language) {
+        return language >= 0 && language < names.size() ? names.at(language) : plain;
+    };
 }
 
 } // namespace
@@ -285,7 +298,7 @@ QJsonArray TulLumo::getProducts() const
                             {QStringLiteral("bottomType"), menu->getProductBottomType(r).toString()}};
         putNames(&product, QStringLiteral("productName"), QStringLiteral("productNameEngUSA"),
                  QStringLiteral("productNameSpa"),
-                 [menu, id](int language) { return menu->getProductName(language, id).toString(); });
+                 namesOf(menu, id));
         if (customer) {
             product.insert(QStringLiteral("temperatureHold"), menu->getProductUpperTemp(r).toInt());
             product.insert(QStringLiteral("zoneSplits"), menu->getProductPanSize(r).toInt());
@@ -315,7 +328,7 @@ QJsonArray TulLumo::getGroups() const
                           {QStringLiteral("lidType"), menu->getProductLidType(r).toString()}};
         putNames(&group, QStringLiteral("groupName"), QStringLiteral("productGroupNameEngUSA"),
                  QStringLiteral("productGroupNameSpa"),
-                 [menu, id](int language) { return menu->getProductName(language, id).toString(); });
+                 namesOf(menu, id));
         if (customer) {
             group.insert(QStringLiteral("temperatureHold"), menu->getProductUpperTemp(r).toInt());
             group.insert(QStringLiteral("zoneSplits"), menu->getProductPanSize(r).toInt());

@@ -26,6 +26,7 @@
 #include "translator.h"
 #include "tulerrorcontrollert.h"
 #include "binview.h"
+#include "traybarsc.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -66,6 +67,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+
+    void binsAreInTheirFirstStatesWhenTheSceneIsBuilt_data();
+    void binsAreInTheirFirstStatesWhenTheSceneIsBuilt();
 
     void aTappedBinCountsDownWarnsAndDiscards();
     void panMovesAreReported_data();
@@ -135,6 +139,29 @@ void TestHolding::startCabinet()
     m_cm->ioSimulator()->setAmbientTemperature(80);
     QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 10000);
     QTRY_COMPARE(m_cm->get_trayState(1), 4); // READY2HOLD
+}
+
+// The scene is built with the bins' first states, not built and then changed in every tile.
+void TestHolding::binsAreInTheirFirstStatesWhenTheSceneIsBuilt_data()
+{
+    QTest::addColumn<int>("bin");
+    QTest::addColumn<int>("state");
+    QTest::newRow("product, cold zone") << 0 << int(TrayBarSc::PREHEATING);
+    QTest::newRow("other product, cold zone") << 3 << int(TrayBarSc::PREHEATING);
+    QTest::newRow("no product") << 4 << int(TrayBarSc::UNASSIGNED);
+}
+
+void TestHolding::binsAreInTheirFirstStatesWhenTheSceneIsBuilt()
+{
+    QFETCH(int, bin);
+    QFETCH(int, state);
+    m_cm.reset();
+    m_cm.reset(new CabinetManager(0, 7)); // the simulated heaters start cold
+    // No turn of the event loop since the constructor, which built the scene.
+    BinView *view = m_cm->holding()->binView(bin);
+    QVERIFY(view);
+    QCOMPARE(view->get_trayState(), state);
+    QCOMPARE(m_cm->get_trayState(bin), state);
 }
 
 QPair<int, int> TestHolding::readerChannel(int bin) const
