@@ -3,6 +3,8 @@
 #include "ioregistermap.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -86,9 +88,25 @@ bool IoBoardSimulator::open()
     ::fcntl(m_masterFd, F_SETFD, FD_CLOEXEC);
     ::fcntl(m_slaveFd, F_SETFD, FD_CLOEXEC);
     m_devicePath = QString::fromLocal8Bit(name);
+    removeLeftLock(m_devicePath);
     m_notifier = new QSocketNotifier(m_masterFd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &IoBoardSimulator::readRequests);
     return true;
+}
+
+void IoBoardSimulator::removeLeftLock(const QString &device)
+{
+    // The serial port locks "/dev/pts/9" as "LCK..pts_9" in the first of these it can use.
+    static const char *const LockFolders[] = {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+                                              "/tmp", "/var/tmp", "/var/lock/lockdev", "/run/lock"};
+    QString name = device;
+    name.remove(QRegularExpression(QStringLiteral("^/dev/")));
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char *folder : LockFolders) {
+        const QString lock = QString::fromLatin1(folder) + QStringLiteral("/LCK..") + name;
+        if (QFile::exists(lock) && QFile::remove(lock))
+            qInfo() << "IO board simulator: removed the lock left on" << device << "at" << lock;
+    }
 }
 
 void IoBoardSimulator::closePty()

@@ -31,6 +31,11 @@ public:
     bool isOpen() const { return m_masterFd >= 0; }
     // The device the Modbus master opens in place of "/dev/ttyO1".
     QString devicePath() const { return m_devicePath; }
+    // Removes a serial-port lock file naming the pseudo-terminal `device`, just made: nobody
+    // can have it open, so such a file was left by a process that ended without unlocking,
+    // and its process id may since belong to another program of the same name, which the
+    // serial port would take for the owner.
+    static void removeLeftLock(const QString &device);
 
     // NFC readers: channel 0..11 of node 2 or 3.
     bool placeTag(quint8 readerNode, int channel, quint64 uid);

@@ -1,5 +1,7 @@
 #include "ptylink.h"
 
+#include "ioboardsimulator.h"
+
 #include <algorithm>
 #include <chrono>
 #include <string>
@@ -22,6 +24,7 @@ static bool openRawPty(int *master, int *slave, QString *path)
     }
     ::fcntl(*master, F_SETFL, ::fcntl(*master, F_GETFL) | O_NONBLOCK);
     *path = QString::fromLocal8Bit(name);
+    IoBoardSimulator::removeLeftLock(*path);
     return true;
 }
 

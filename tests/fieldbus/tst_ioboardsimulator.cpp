@@ -4,8 +4,13 @@
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +31,8 @@ private slots:
     void settersRefuseWhatTheBoardLacks();
     void registersShowTheBoard_data();
     void registersShowTheBoard();
+    void lockLeftOnTheDeviceIsRemoved_data();
+    void lockLeftOnTheDeviceIsRemoved();
 
 private:
     // Runs one request to its end; returns the signal that resolved it.
@@ -217,4 +224,69 @@ void TestIoBoardSimulator::registersShowTheBoard()
 }
 
 QTEST_GUILESS_MAIN(TestIoBoardSimulator)
+// The serial port's lock folder: the first of its candidates this machine lets us write.
+static QString serialLockFolder()
+{
+    for (const char *folder : {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp", "/tmp"}) {
+        const QFileInfo info(QString::fromLatin1(folder));
+        if (info.isDir() && info.isWritable())
+            return info.filePath();
+    }
+    return QString();
+}
+
+void TestIoBoardSimulator::lockLeftOnTheDeviceIsRemoved_data()
+{
+    QTest::addColumn<bool>("ownerRuns");
+    // A killed program leaves its lock; once its process id is reused by a program of the
+    // same name, the serial port takes that program for the owner and refuses the device.
+    QTest::newRow("its id now a running program of the same name") << true;
+    QTest::newRow("its program ended") << false;
+}
+
+void TestIoBoardSimulator::lockLeftOnTheDeviceIsRemoved()
+{
+    QFETCH(bool, ownerRuns);
+    const QString folder = serialLockFolder();
+    if (folder.isEmpty())
+        QSKIP("no serial lock folder here");
+    qint64 pid = QCoreApplication::applicationPid();
+    if (!ownerRuns) {
+        QProcess ended;
+        ended.start(QStringLiteral("/bin/true"), QStringList());
+        QVERIFY(ended.waitForFinished());
+        pid = ended.processId() > 0 ? ended.processId() : 999999;
+    }
+    // The system gives the lowest free pseudo-terminal: freed, it comes back to the next
+    // simulator unless another process takes it first.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        QString device;
+        {
+            IoBoardSimulator first;
+            QVERIFY(first.open());
+            device = first.devicePath();
+        }
+        const QString lock = folder + QStringLiteral("/LCK..") + device.mid(5).replace(QLatin1Char('/'), QLatin1Char('_'));
+        QFile left(lock);
+        QVERIFY(left.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        left.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8() + '\n'
+                   + QSysInfo::machineHostName().toUtf8() + '\n');
+        left.close();
+        IoBoardSimulator second;
+        QVERIFY(second.open());
+        if (second.devicePath() != device) {
+            QFile::remove(lock);
+            continue;
+        }
+        QSerialPort port(device);
+        const bool opened = port.open(QIODevice::ReadWrite);
+        const QString error = port.errorString();
+        port.close();
+        QFile::remove(lock);
+        QVERIFY2(opened, qPrintable(error));
+        return;
+    }
+    QSKIP("the freed pseudo-terminal went to another process each time");
+}
+
 #include "tst_ioboardsimulator.moc"
