@@ -580,7 +580,12 @@ void ConfigurationManager::syncAfterSave()
 void ConfigurationManager::setValue(const QString &key, const QVariant &value)
 {
     qDebug().noquote() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
-    QSettings(preparedAppSettingsPath(), QSettings::IniFormat).setValue(key, value);
+    QSettings settings(preparedAppSettingsPath(), QSettings::IniFormat);
+    // Every start sets the identity read from its file again: the settings file (a lock, a
+    // copy and their syncs to the flash) is written only for a value it does not hold yet.
+    if (settings.contains(key) && settings.value(key) == value)
+        return;
+    settings.setValue(key, value);
 }
 
 QVariant ConfigurationManager::value(const QString &key, const QVariant &defaultValue) const

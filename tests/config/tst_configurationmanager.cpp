@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QMetaProperty>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTimeZone>
 #include <QtTest>
@@ -76,6 +77,8 @@ private slots:
     void defaultsByCustomer();
     void settersThatRefuseOrAdjust();
     void serialNumberGoesToTheApplicationSettings();
+    void applicationSettingsWrittenOnlyForNewValues_data();
+    void applicationSettingsWrittenOnlyForNewValues();
     void roundTripKeepsEveryValue();
     void readerTakesOnlyFileKeysAndSaneValues();
     void unreadableLinesAreSkippedAlone_data();
@@ -217,6 +220,38 @@ void TestConfigurationManager::serialNumberGoesToTheApplicationSettings()
     QVERIFY(QFileInfo::exists(ConfigurationManager::appSettingsPath()));
     QVERIFY(!QFileInfo(ConfigurationManager::appSettingsPath()).isSymLink());
     QCOMPARE(readFile(outside), QByteArray("bait"));
+}
+
+void TestConfigurationManager::applicationSettingsWrittenOnlyForNewValues_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<bool>("written");
+
+    // A comment line survives only as long as nobody writes the file again.
+    QTest::newRow("the value it holds") << QByteArray("; kept\n[sysInfo]\nserialNumber=SN-1\n") << "SN-1" << false;
+    QTest::newRow("another value") << QByteArray("; kept\n[sysInfo]\nserialNumber=SN-1\n") << "SN-2" << true;
+    QTest::newRow("no value yet") << QByteArray("; kept\n[sysInfo]\nmodelNumber=M-1\n") << "SN-1" << true;
+    QTest::newRow("an empty value") << QByteArray("; kept\n[sysInfo]\nserialNumber=\n") << "SN-1" << true;
+}
+
+void TestConfigurationManager::applicationSettingsWrittenOnlyForNewValues()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, serial);
+    QFETCH(bool, written);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    const QString path = ConfigurationManager::appSettingsPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
+    file.close();
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    config.set_serialNumber(serial);
+    QCOMPARE(readFile(path).contains("; kept"), !written);
+    QCOMPARE(config.value(QStringLiteral("sysInfo/serialNumber")).toString(), serial);
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("sysInfo/serialNumber")).toString(), serial);
 }
 
 void TestConfigurationManager::roundTripKeepsEveryValue()
