@@ -3,6 +3,7 @@
 #include "fakecabinetcore.h"
 #include "roleitemmodel.h"
 #include "scratchroots.h"
+#include "settingstransaction.h"
 #include "signalrecorder.h"
 #include "timezonetable.h"
 #include "translator.h"
@@ -73,6 +74,8 @@ class TestConfigurationManager : public QObject
     Q_OBJECT
 
 private slots:
+    void transactionKeepsOnlyWhatItSaved_data();
+    void transactionKeepsOnlyWhatItSaved();
     void defaultsByCustomer_data();
     void defaultsByCustomer();
     void settersThatRefuseOrAdjust();
@@ -588,4 +591,37 @@ void TestConfigurationManager::cabinetNamesAndMenuImport()
 }
 
 QTEST_GUILESS_MAIN(TestConfigurationManager)
+void TestConfigurationManager::transactionKeepsOnlyWhatItSaved_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("commit");
+    QTest::newRow("PIN, ended without commit") << QByteArray("passwdL1") << QVariant(QStringLiteral("2468")) << false;
+    QTest::newRow("PIN, committed") << QByteArray("passwdL1") << QVariant(QStringLiteral("2468")) << true;
+    QTest::newRow("used languages, ended without commit") << QByteArray("usedLanguages") << QVariant(1u) << false;
+    QTest::newRow("used languages, committed") << QByteArray("usedLanguages") << QVariant(1u) << true;
+}
+
+void TestConfigurationManager::transactionKeepsOnlyWhatItSaved()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, value);
+    QFETCH(bool, commit);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    QVERIFY(config.saveConfigFile());
+    const QString before = config.property(property).toString();
+    QVERIFY(before != value.toString());
+    {
+        SettingsTransaction transaction(&config);
+        QVERIFY(config.setProperty(property, value));
+        QCOMPARE(config.property(property).toString(), value.toString());
+        if (commit)
+            QVERIFY(transaction.commit());
+    }
+    QCOMPARE(config.property(property).toString(), commit ? value.toString() : before);
+    QCOMPARE(config.configFileText().contains(property + '=' + value.toString().toUtf8()), commit);
+}
+
 #include "tst_configurationmanager.moc"
