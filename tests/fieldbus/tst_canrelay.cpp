@@ -78,6 +78,31 @@ private slots:
 
     // What the sender writes after joining can0, and what the other client of can0 gets
     // (empty: nothing). A frame follows each, so nothing-arrived is seen without waiting.
+    // The line rules at their edges, read alone: what kind of line each is taken for.
+    void linesAtTheirEdges_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("kind");
+        const QByteArray longest(CanRelayLine::MaxBusNameBytes, 'b');
+        QTest::newRow("join, the longest bus name") << "connect:" + longest << int(CanRelayLine::Connect);
+        QTest::newRow("join, one byte longer") << "connect:" + longest + "b" << int(CanRelayLine::Malformed);
+        QTest::newRow("leave, the longest bus name") << "disconnect:" + longest << int(CanRelayLine::Disconnect);
+        QTest::newRow("frame on the longest bus name") << longest + ":5##00" << int(CanRelayLine::Frame);
+        QTest::newRow("frame on a longer one") << longest + "b:5##00" << int(CanRelayLine::Malformed);
+        QTest::newRow("bit-rate switch on a classic frame") << QByteArray("can0:5#B#00") << int(CanRelayLine::Malformed);
+        QTest::newRow("error state on a classic frame") << QByteArray("can0:5#E#00") << int(CanRelayLine::Malformed);
+        QTest::newRow("both on a flexible frame") << QByteArray("can0:5#FBE#00") << int(CanRelayLine::Frame);
+        QTest::newRow("remote and flexible") << QByteArray("can0:5#RF#") << int(CanRelayLine::Malformed);
+        QTest::newRow("remote, eight bytes asked") << QByteArray("can0:5#R#0011223344556677") << int(CanRelayLine::Frame);
+    }
+
+    void linesAtTheirEdges()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, kind);
+        QCOMPARE(int(CanRelayLine::parse(line).kind), kind);
+    }
+
     void onlyWellFormedFramesPass_data()
     {
         QTest::addColumn<QByteArray>("sent");
