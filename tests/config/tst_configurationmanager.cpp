@@ -74,6 +74,8 @@ class TestConfigurationManager : public QObject
     Q_OBJECT
 
 private slots:
+    void ecoModeOptionsCheckOnlyWhatIsSwitchedOn_data();
+    void ecoModeOptionsCheckOnlyWhatIsSwitchedOn();
     void transactionKeepsOnlyWhatItSaved_data();
     void transactionKeepsOnlyWhatItSaved();
     void defaultsByCustomer_data();
@@ -622,6 +624,50 @@ void TestConfigurationManager::transactionKeepsOnlyWhatItSaved()
     }
     QCOMPARE(config.property(property).toString(), commit ? value.toString() : before);
     QCOMPARE(config.configFileText().contains(property + '=' + value.toString().toUtf8()), commit);
+}
+
+void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn_data()
+{
+    QTest::addColumn<QVariantMap>("typed");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<int>("temperature"); // stored, Fahrenheit; -1: as before
+    QTest::addColumn<int>("timeout");     // stored, minutes; -1: as before
+    const auto page = [](int heat, const QVariant &temp, int activate, const QVariant &timeout) {
+        return QVariantMap{{"shelfHeatMode", heat}, {"shelfTemp", temp}, {"activateMode", activate}, {"timeout", timeout}};
+    };
+    QTest::newRow("both on, both good") << page(1, 150, 1, 30) << "saved" << 150 << 30;
+    QTest::newRow("heat on, temperature not a number") << page(1, "warm", 0, 30) << "temperature" << -1 << -1;
+    QTest::newRow("heat on, temperature too high") << page(1, 226, 0, 30) << "temperature" << -1 << -1;
+    QTest::newRow("heat on, the highest") << page(1, 225, 0, 30) << "saved" << 225 << -1;
+    QTest::newRow("heat off, temperature not a number") << page(0, "warm", 0, 30) << "saved" << -1 << -1;
+    QTest::newRow("heat off, temperature out of range") << page(0, 5000, 0, 30) << "saved" << -1 << -1;
+    QTest::newRow("suggestion on, time-out not a number") << page(0, 150, 1, "soon") << "timeout" << -1 << -1;
+    QTest::newRow("suggestion on, time-out too long") << page(0, 150, 1, 1441) << "timeout" << -1 << -1;
+    QTest::newRow("suggestion on, the shortest") << page(0, 150, 1, 5) << "saved" << -1 << 5;
+    QTest::newRow("suggestion off, time-out out of range") << page(0, 150, 0, 99999) << "saved" << -1 << -1;
+}
+
+void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn()
+{
+    QFETCH(QVariantMap, typed);
+    QFETCH(QString, outcome);
+    QFETCH(int, temperature);
+    QFETCH(int, timeout);
+    ScratchRoots scratch;
+    FakeCabinetCore core;
+    ConfigurationManager config(nullptr, nullptr, true, 1, &core);
+    config.set_tempUnit(0);
+    const int temperatureBefore = config.get_ecoShelfHeatTemp();
+    const int timeoutBefore = config.get_ecoActivateTimeout();
+    const auto heatBefore = config.get_ecoShelfHeatMode();
+    const auto activateBefore = config.get_ecoActivateMode();
+    QCOMPARE(config.applyEcoModeOptions(typed), outcome);
+    QCOMPARE(config.get_ecoShelfHeatTemp(), temperature < 0 ? temperatureBefore : temperature);
+    QCOMPARE(config.get_ecoActivateTimeout(), timeout < 0 ? timeoutBefore : timeout);
+    if (outcome != QLatin1String("saved")) { // a refusal applies nothing
+        QCOMPARE(config.get_ecoShelfHeatMode(), heatBefore);
+        QCOMPARE(config.get_ecoActivateMode(), activateBefore);
+    }
 }
 
 #include "tst_configurationmanager.moc"
