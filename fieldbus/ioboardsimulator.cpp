@@ -4,7 +4,6 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -99,8 +98,7 @@ void IoBoardSimulator::removeLeftLock(const QString &device)
     // The serial port locks "/dev/pts/9" as "LCK..pts_9" in the first of these it can use.
     static const char *const LockFolders[] = {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
                                               "/tmp", "/var/tmp", "/var/lock/lockdev", "/run/lock"};
-    QString name = device;
-    name.remove(QRegularExpression(QStringLiteral("^/dev/")));
+    QString name = device.startsWith(QLatin1String("/dev/")) ? device.mid(5) : device;
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     for (const char *folder : LockFolders) {
         const QString lock = QString::fromLatin1(folder) + QStringLiteral("/LCK..") + name;

@@ -11,7 +11,6 @@
 #include "iotlink.h"
 #include "iotlog.h"
 #include "menumanager.h"
-#include "roleitemmodel.h"
 #include "translator.h"
 
 namespace {
@@ -36,12 +35,8 @@ int namedLanguages(int customerId)
 // with the product looked up once rather than once per language.
 std::function<QString(int)> namesOf(const MenuManager *menu, int id)
 {
-    const QModelIndex index = menu->productsModel()->index(menu->getProductIndex(id), 0);
-    const QStringList names = index.data(MenuManager::NamesListRole).toStringList();
-    const QString plain = index.data(MenuManager::NameRole).toString();
-    return [names, plain](int language) {
-        return language >= 0 && language < names.size() ? names.at(language) : plain;
-    };
+    const int row = menu->getProductIndex(id);
+    return [menu, row](int language) { return menu->productNameOfRow(row, language); };
 }
 
 } // namespace

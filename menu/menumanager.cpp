@@ -216,7 +216,11 @@ QVariant MenuManager::getProductName(int prodId) const
 
 QVariant MenuManager::getProductName(int languageId, int prodId) const
 {
-    const int row = getProductIndex(prodId);
+    return productNameOfRow(getProductIndex(prodId), languageId);
+}
+
+QString MenuManager::productNameOfRow(int row, int languageId) const
+{
     const QStringList names = roleOfRow(row, NamesListRole).toStringList();
     if (languageId >= 0 && languageId < names.size())
         return names.at(languageId);

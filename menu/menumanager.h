@@ -129,6 +129,8 @@ public slots:
     int getProductIndex(int id) const;
     QVariant getProductName(int prodId) const;
     QVariant getProductName(int languageId, int prodId) const;
+    // The name of the product in `row` in a language, its plain name where it has none.
+    QString productNameOfRow(int row, int languageId) const;
     QByteArray getProductMd5(int id) const;
     quint32 getProductCrc32(int id) const;
     QString convertPanSizeToPanFraction(int panSize) const;
