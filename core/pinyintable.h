@@ -1,13 +1,13 @@
 #ifndef PINYINTABLE_H
 #define PINYINTABLE_H
 
-#include <QMap>
 #include <QObject>
 #include <QString>
 
 // Chinese candidates for pinyin typed without tones on the Latin keyboard: every
 // syllable with its simplified characters, the level-1 set of GB 2312, each character
-// under one syllable.
+// under one syllable. Looked up in the generated table itself: nothing is copied until a
+// Chinese keyboard asks.
 class PinyinTable : public QObject
 {
     Q_OBJECT
@@ -20,10 +20,7 @@ public:
     // order; empty when no syllable begins with it.
     Q_INVOKABLE QString get(const QString &chars) const;
 
-    int syllableCount() const { return m_table.size(); }
-
-private:
-    QMap<QString, QString> m_table;
+    int syllableCount() const;
 };
 
 #endif

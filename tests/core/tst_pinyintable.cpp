@@ -44,6 +44,7 @@ void TestPinyinTable::lookup_data()
     QTest::newRow("upper case inside") << "zH" << 0 << QString();
     QTest::newRow("beyond a syllable") << "zhuangg" << 0 << QString();
     QTest::newRow("u with diaeresis as u") << "lu\u0308" << 0 << QString();
+    QTest::newRow("a syllable and a NUL") << QStringLiteral("a") + QChar(0) << 0 << QString();
     QTest::newRow("an excludes ang") << "an" << -1 << "an";
     QTest::newRow("zhuan excludes zhuang") << "zhuan" << -1 << "zhuan";
     QTest::newRow("lu excludes luan lue lun luo lv") << "lu" << -1 << "lu";
