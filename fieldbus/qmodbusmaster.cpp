@@ -177,8 +177,15 @@ void QModbusMaster::spacing_onEntry()
 
 void QModbusMaster::armGap()
 {
-    if (!m_gapTimer->isActive())
-        m_gapTimer->start(remainingGapNs());
+    if (m_gapTimer->isActive())
+        return;
+    // A request to a line quiet for longer than the spacing (most polls) goes out in this
+    // turn of the event loop, not after a wake-up for a gap that has already passed.
+    const qint64 remaining = remainingGapNs();
+    if (remaining <= 0)
+        m_gapTimer->expireNow();
+    else
+        m_gapTimer->start(remaining);
 }
 
 // True while bytes came in less than MinimumSilenceNs ago, counting those the system has
