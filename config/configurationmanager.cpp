@@ -454,6 +454,12 @@ QVariant fromFileText(int type, const QString &text)
     }
 }
 
+bool fileHolds(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() == text.size() && file.readAll() == text;
+}
+
 } // namespace
 
 QByteArray ConfigurationManager::configFileText() const
@@ -558,12 +564,21 @@ bool ConfigurationManager::saveConfigFile()
     const CabinetCore *c = core();
     if (!c || !c->get_isConfigured())
         return false;
+    const QByteArray text = configFileText();
+    // A start saves twice within milliseconds (the IO board configured, then the power-on
+    // report), mostly the same text: a file that still holds what the last save wrote and
+    // synced is not written again.
+    if (!m_savedText.isNull() && text == m_savedText && fileHolds(configFilePath(), text)) {
+        if (m_appSettingsUnsynced)
+            syncAfterSave();
+        return true;
+    }
     QString error;
     // The pass phrase and the PIN digest: for the owner's eyes only.
-    const bool written = SafeFileWriter::writeFile(configFilePath(), configFileText(), &error,
-                                                   SafeFileWriter::OwnerOnly);
+    const bool written = SafeFileWriter::writeFile(configFilePath(), text, &error, SafeFileWriter::OwnerOnly);
     if (!written)
         qDebug() << "Unable to Open File for writing !!! No config saved." << error;
+    m_savedText = written ? text : QByteArray();
     syncAfterSave();
     return written;
 }
@@ -572,6 +587,7 @@ void ConfigurationManager::syncAfterSave()
 {
     QSettings(preparedAppSettingsPath(), QSettings::IniFormat).sync();
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
+    m_appSettingsUnsynced = false;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -586,6 +602,7 @@ void ConfigurationManager::setValue(const QString &key, const QVariant &value)
     if (settings.contains(key) && settings.value(key) == value)
         return;
     settings.setValue(key, value);
+    m_appSettingsUnsynced = true;
 }
 
 QVariant ConfigurationManager::value(const QString &key, const QVariant &defaultValue) const

@@ -536,6 +536,10 @@ private:
     int m_reportsHeld = 0;
     QString m_heldStoreNumber;
     int m_heldPerformanceDataInterval = 0;
+    // What the last save wrote and synced, and whether the application settings were
+    // written since the last sync.
+    QByteArray m_savedText;
+    bool m_appSettingsUnsynced = false;
 
 public:
     ConfigSync *configSync() const { return m_sync; }

@@ -63,6 +63,13 @@ void DeadlineTimer::stop()
     (void)::read(m_fd, &expirations, sizeof expirations); // one that fired unseen
 }
 
+void DeadlineTimer::expireNow()
+{
+    if (m_active)
+        stop();
+    emit timeout();
+}
+
 void DeadlineTimer::expired()
 {
     if (!m_active)

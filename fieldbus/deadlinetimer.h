@@ -20,6 +20,9 @@ public:
 
     void start(qint64 intervalNs); // restarts when running
     void stop();
+    // Ends the deadline now, in the caller's turn of the event loop: one that has already
+    // passed needs no wake-up of its own.
+    void expireNow();
     bool isActive() const { return m_active; }
 
 signals:

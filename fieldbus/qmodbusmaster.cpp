@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 using namespace ModbusRtu;
 
@@ -177,8 +178,15 @@ void QModbusMaster::spacing_onEntry()
 
 void QModbusMaster::armGap()
 {
-    if (!m_gapTimer->isActive())
-        m_gapTimer->start(remainingGapNs());
+    if (m_gapTimer->isActive())
+        return;
+    // A request to a line quiet for longer than the spacing (most polls) goes out in this
+    // turn of the event loop, not after a wake-up for a gap that has already passed.
+    const qint64 remaining = remainingGapNs();
+    if (remaining <= 0)
+        m_gapTimer->expireNow();
+    else
+        m_gapTimer->start(remaining);
 }
 
 // True while bytes came in less than MinimumSilenceNs ago, counting those the system has
@@ -227,7 +235,7 @@ void QModbusMaster::sendCurrent()
     if (isPortOpen()) {
         m_port->readAll();  // leftovers of an earlier, discarded reply
         logFrame("TX", frame);
-        if (m_port->write(frame) != frame.size())
+        if (!writeFrame(frame))
             qWarning() << "Modbus request could not be written:" << m_port->errorString();
     }
     m_sinceLastRequest.start();
@@ -235,6 +243,22 @@ void QModbusMaster::sendCurrent()
     m_inFlight = true;
     m_replyTimer->start(m_current.info->get_replyTimeout());
     m_current.info->markIssued();
+}
+
+// Straight to the line: no request is on it, so the driver's buffer is empty and takes a
+// whole frame. The port's own write buffer would switch its write notifier on and off for
+// each request, three turns of the event loop; what the driver does not take goes that way.
+bool QModbusMaster::writeFrame(const QByteArray &frame)
+{
+    qint64 written = 0;
+    if (m_port->bytesToWrite() == 0) {
+        const ssize_t n = ::write(int(m_port->handle()), frame.constData(), size_t(frame.size()));
+        written = n > 0 ? qint64(n) : 0;
+    }
+    if (written == frame.size())
+        return true;
+    const qint64 rest = frame.size() - written;
+    return m_port->write(frame.constData() + written, rest) == rest;
 }
 
 void QModbusMaster::readReply()

@@ -89,6 +89,7 @@ private:
     int enqueue(ModbusRtu::Request request, unsigned char retries, QModbusPollInfo *pollInfo);
     bool takeNext(Pending &next);
     void sendCurrent();
+    bool writeFrame(const QByteArray &frame);
     void endTry(const QString &failure);
     void finishCurrent();
     void requeueCurrent();

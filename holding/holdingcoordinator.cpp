@@ -719,13 +719,20 @@ void HoldingCoordinator::onZoneActuals(int uiZone, int lower, int upper)
 {
     if (uiZone < 0 || 2 * uiZone + 1 >= HeaterChannels)
         return;
-    m_actuals[2 * uiZone] = lower;
-    m_actuals[2 * uiZone + 1] = upper;
+    if (m_actuals.at(2 * uiZone) != lower || m_actuals.at(2 * uiZone + 1) != upper) {
+        m_actuals[2 * uiZone] = lower;
+        m_actuals[2 * uiZone + 1] = upper;
+        m_actualsChanged = true;
+    }
     if (ZoneManager *zone = getZonePtr(quint8(uiZone)))
         zone->set_actualTemps(lower, upper);
-    // One report per sweep of the zones.
+    // One report per sweep of the zones; the screens hear only of a sweep that changed a
+    // reading, the other display of every sweep.
     if (uiZone == core()->get_numberOfZones() - 1) {
-        emit zoneTempsChanged();
+        if (m_actualsChanged) {
+            m_actualsChanged = false;
+            emit zoneTempsChanged();
+        }
         if (core()->get_hasSecondaryDisplay() || core()->get_hasMirrorDisplay())
             emit sendActuals(m_actuals, 0);
     }
@@ -734,7 +741,7 @@ void HoldingCoordinator::onZoneActuals(int uiZone, int lower, int upper)
 void HoldingCoordinator::applyRemoteActuals(const QVector<int> &actuals, int ambient)
 {
     Q_UNUSED(ambient)
-    if (actuals.size() != HeaterChannels || core()->get_iAmMaster())
+    if (actuals.size() != HeaterChannels || core()->get_iAmMaster() || actuals == m_actuals)
         return;
     m_actuals = actuals;
     for (ZoneManager *zone : qAsConst(m_zones)) {

@@ -230,6 +230,7 @@ private:
     QHash<int, int> m_remoteZoneFan; // zone -> fan target, zones of the other display
     QVector<int> m_targets = QVector<int>(HeaterChannels, 0);
     QVector<int> m_actuals = QVector<int>(HeaterChannels, 0);
+    bool m_actualsChanged = false; // a reading of the sweep under way differs
     bool m_ambientAlarmActive = false;
     QVector<quint8> m_channelFaults = QVector<quint8>(HeaterChannels, 0);
     bool m_activelyHolding = false;

@@ -91,6 +91,8 @@ private slots:
     void missingOrOversizedFileKeepsDefaults_data();
     void missingOrOversizedFileKeepsDefaults();
     void failedOrRefusedWriteKeepsTheFile();
+    void saveWritesOnlyWhatTheFileLacks_data();
+    void saveWritesOnlyWhatTheFileLacks();
     void secretFilesAreOwnerOnly_data();
     void secretFilesAreOwnerOnly();
     void languages();
@@ -590,6 +592,52 @@ void TestConfigurationManager::cabinetNamesAndMenuImport()
     QCOMPARE(imported.count(), 1);
     QVERIFY(f.file().contains("importedMenu=lunch.tul|2024-03-01 10:00\n"));
 
+}
+
+// A start saves the same text twice within milliseconds: a save of what the file still
+// holds from the last save writes and syncs nothing, while a setting, the file or an
+// application setting changed since is saved (or synced) as before.
+void TestConfigurationManager::saveWritesOnlyWhatTheFileLacks_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<bool>("rewritten");
+    QTest::addColumn<bool>("synced");
+    QTest::newRow("nothing") << "nothing" << false << false;
+    QTest::newRow("a setting changed") << "setting" << true << true;
+    QTest::newRow("the file replaced") << "replaced" << true << true;
+    QTest::newRow("the file removed") << "removed" << true << true;
+    QTest::newRow("an application setting written") << "appSetting" << false << true;
+}
+
+void TestConfigurationManager::saveWritesOnlyWhatTheFileLacks()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, rewritten);
+    QFETCH(bool, synced);
+    Fixture f;
+    ConfigurationManager &config = *f.config;
+    const QString path = ConfigurationManager::configFilePath();
+    const auto syncs = [&f] { return f.scratch.toolCalls().filter(QRegularExpression(QStringLiteral("^sync"))).size(); };
+    QVERIFY(config.saveConfigFile());
+    QTRY_COMPARE(syncs(), 1);
+    if (meanwhile == QLatin1String("setting"))
+        config.set_storeNumber(QStringLiteral("4711"));
+    else if (meanwhile == QLatin1String("replaced"))
+        QVERIFY(f.scratch.writeRootFile(QStringLiteral("config.txt"), "storeNumber=1\n"));
+    else if (meanwhile == QLatin1String("removed"))
+        QVERIFY(QFile::remove(path));
+    else if (meanwhile == QLatin1String("appSetting"))
+        config.set_serialNumber(QStringLiteral("SN-7"));
+    struct stat before = {};
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
+
+    QVERIFY(config.saveConfigFile());
+    QCOMPARE(f.file(), config.configFileText());
+    struct stat after = {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(!existed || after.st_ino != before.st_ino, rewritten);
+    if (synced)
+        QTRY_COMPARE(syncs(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestConfigurationManager)

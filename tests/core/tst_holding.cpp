@@ -8,6 +8,7 @@
 #include "haccpcontroller.h"
 #include "holdingcoordinator.h"
 #include "ioboardsimulator.h"
+#include "masteriomanager.h"
 #include "mastersync.h"
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
@@ -76,6 +77,8 @@ private slots:
     void panMovesAreReported();
     void errorsAreRaisedAndCleared_data();
     void errorsAreRaisedAndCleared();
+    void zoneTempsReachTheScreensOnChange_data();
+    void zoneTempsReachTheScreensOnChange();
     void zoneFaultsNameTheirZone_data();
     void zoneFaultsNameTheirZone();
     void overTemperatureIsStoppedByTheDialog();
@@ -351,6 +354,53 @@ void TestHolding::errorsAreRaisedAndCleared()
 
 // What the main screen shows of a heater fault: the zone it is in, the kind of fault, and
 // nothing once it is over.
+// The temperatures are read every sweep; the screens hear only of a sweep that changed one.
+void TestHolding::zoneTempsReachTheScreensOnChange_data()
+{
+    QTest::addColumn<int>("channel"); // the heater whose reading changes; -1 for none
+    QTest::addColumn<int>("notifications");
+    QTest::newRow("steady readings") << -1 << 0;
+    QTest::newRow("one heater warms") << 3 << 1;
+}
+
+void TestHolding::zoneTempsReachTheScreensOnChange()
+{
+    QFETCH(int, channel);
+    QFETCH(int, notifications);
+    HoldingCoordinator *holding = m_cm->holding();
+    MasterIoManager *io = holding->ioManager();
+    IoBoardSimulator *sim = m_cm->ioSimulator();
+    QVERIFY(io);
+    sim->set_heatingStep(0);
+    for (int heater = 0; heater < 10; ++heater)
+        sim->setTemperature(heater, 160);
+    const int lastZone = m_cm->get_numberOfZones() - 1;
+    const auto allAt160 = [holding] {
+        for (const QVariant &zone : holding->get_zoneTemps()) {
+            const QVariantMap temps = zone.toMap();
+            if (temps.value(QStringLiteral("actualLower")).toInt() != 160
+                || temps.value(QStringLiteral("actualUpper")).toInt() != 160)
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allAt160(), 5000);
+    QSignalSpy changed(holding, &HoldingCoordinator::zoneTempsChanged);
+    QSignalSpy reads(io, &MasterIoManager::zoneActualTemps);
+    if (channel >= 0)
+        sim->setTemperature(channel, 175);
+    const auto sweeps = [&reads, lastZone] {
+        int n = 0;
+        for (const QList<QVariant> &args : qAsConst(reads))
+            n += args.at(0).toInt() == lastZone ? 1 : 0;
+        return n;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(sweeps() >= 3, 10000);
+    QCOMPARE(changed.count(), notifications);
+    if (channel >= 0)
+        QCOMPARE(holding->get_zoneTemps().at(channel / 2).toMap().value(QStringLiteral("actualUpper")).toInt(), 175);
+}
+
 void TestHolding::zoneFaultsNameTheirZone_data()
 {
     QTest::addColumn<QString>("fault");

@@ -56,7 +56,9 @@ void LibmodbusServer::serve()
     uint8_t query[MODBUS_RTU_MAX_ADU_LENGTH];
     while (!m_stop) {
         const int length = modbus_receive(m_ctx, query);
-        if (length > 0)
+        if (length > 0) {
+            ++m_requests;
             modbus_reply(m_ctx, query, length, m_map);
+        }
     }
 }

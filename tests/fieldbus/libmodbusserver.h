@@ -20,6 +20,8 @@ public:
     bool isRunning() const { return m_running; }
     void setRegister(int address, quint16 value);
     quint16 registerValue(int address) const;
+    // Requests received since the server was made.
+    int requestCount() const { return m_requests; }
 
 private:
     void serve();
@@ -29,6 +31,7 @@ private:
     int m_registerCount = 0;
     bool m_running = false;
     std::atomic<bool> m_stop{false};
+    std::atomic<int> m_requests{0};
     std::thread m_thread;
 };
 

@@ -242,6 +242,52 @@ private slots:
             QVERIFY2(issuedAt[i] - issuedAt[i - 1] >= 19500000, qPrintable(QString::number(issuedAt[i] - issuedAt[i - 1])));
     }
 
+    // A request to a line quiet for longer than the spacing goes out as it is queued, with
+    // no wake-up for a gap already passed nor for the port's write buffer; one queued
+    // within the spacing still waits it out.
+    void requestAfterTheSpacingGoesOutAtOnce_data()
+    {
+        QTest::addColumn<int>("quietMs");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("quiet line") << 40 << true;
+        QTest::newRow("within the spacing") << 0 << false;
+    }
+
+    void requestAfterTheSpacingGoesOutAtOnce()
+    {
+        QFETCH(int, quietMs);
+        QFETCH(bool, atOnce);
+        auto first = record(1), second = record(1);
+        QSignalSpy firstGood(first.get(), &QModbusPollInfo::pollReplyGood);
+        QElapsedTimer sinceFirst;
+        connect(first.get(), &QModbusPollInfo::pollRequestIssued, this, [&sinceFirst] { sinceFirst.start(); });
+        read(0, 1, 0, first.get());
+        QVERIFY(firstGood.wait(WaitMs));
+        if (quietMs > 0)
+            QTest::qWait(quietMs);
+        QSignalSpy issued(second.get(), &QModbusPollInfo::pollRequestIssued);
+        QSignalSpy secondGood(second.get(), &QModbusPollInfo::pollReplyGood);
+        qint64 apartNs = -1;
+        connect(second.get(), &QModbusPollInfo::pollRequestIssued, this,
+                [&apartNs, &sinceFirst] { apartNs = sinceFirst.nsecsElapsed(); });
+        const int served = m_server->requestCount();
+        QCOMPARE(read(0, 1, 0, second.get()), 0);
+        if (!atOnce && sinceFirst.elapsed() >= QModbusMaster::RequestSpacingMs)
+            QSKIP("The first reply came later than the spacing: nothing was left to wait for");
+        QCOMPARE(issued.count(), atOnce ? 1 : 0);
+        if (atOnce) {
+            // On the line without another turn of the event loop: the peer receives it
+            // while this thread only sleeps.
+            QElapsedTimer waited;
+            waited.start();
+            while (m_server->requestCount() == served && waited.elapsed() < 2000)
+                QTest::qSleep(1);
+            QCOMPARE(m_server->requestCount(), served + 1);
+        }
+        QVERIFY(secondGood.wait(WaitMs));
+        QVERIFY2(apartNs >= qint64(QModbusMaster::RequestSpacingMs) * 1000000 - 500000, qPrintable(QString::number(apartNs)));
+    }
+
     // On a line at the device's 115200 baud a reply of 125 registers takes 22 ms, longer
     // than the spacing: the next request still waits 1.75 ms after its last byte, the gap
     // a node may wait for before it listens again. The first request's reply is as the row
