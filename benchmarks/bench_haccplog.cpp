@@ -28,7 +28,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -434,11 +433,7 @@ void measureProgram(const QString &dir, Resident *out)
                    false);
         if (withLog)
             writeOrDie(root + "haccpLogs/haccpLog.json", log, false);
-        QTcpServer probe; // a free port for the virtual CAN bus, which the program serves
-        probe.listen(QHostAddress::LocalHost, 0);
-        QProcessEnvironment env = CabinetRoot::environment(
-            scratch, root, QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-        probe.close();
+        QProcessEnvironment env = CabinetRoot::environment(scratch, root, CabinetRoot::freeCanBus());
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("QT_QUICK_BACKEND", "software");
         QProcess cabinet;

@@ -24,7 +24,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QQmlApplicationEngine>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -381,13 +380,6 @@ QProcessEnvironment baseEnvironment(const QString &base)
     return env;
 }
 
-QString freeCanBus()
-{
-    QTcpServer probe; // a free port for a virtual CAN bus, which the first program serves
-    probe.listen(QHostAddress::LocalHost, 0);
-    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort());
-}
-
 // A cabinet as a kitchen runs it: its personality, and its unit details on file, so that
 // the dialog asking for them on a first start does not cover the screen being measured.
 bool seedRoot(const QString &root, const QString &personality, const QByteArray &dayParts = QByteArray())
@@ -444,7 +436,7 @@ int holdingIdle(const QString &base, int intervalMs, int rounds, int settleMs)
         if (!seedRoot(root, QStringLiteral(PERSONALITY), CabinetRoot::dayPartsJson(Bins, productOfBin)))
             return fail(QStringLiteral("cannot seed the data root in %1").arg(root));
         env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
-        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), freeCanBus());
+        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), CabinetRoot::freeCanBus());
         if (!scene)
             env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
         cabinets.emplace_back(new Child(scene ? QStringLiteral("cabinet") : QStringLiteral("cabinet without screen"),
@@ -509,7 +501,7 @@ int twoDisplaysIdle(const QString &base, int intervalMs, int rounds, int settleM
     std::vector<std::unique_ptr<Child>> owned;
     std::vector<Children> pairs;
     for (bool scene : {true, false}) {
-        const QString bus = freeCanBus();
+        const QString bus = CabinetRoot::freeCanBus();
         Children pair;
         for (const char *personality : {"5x4_primary_second.hcc", "5x4_second.hcc"}) {
             const QString root = base + (scene ? QStringLiteral("/shown/") : QStringLiteral("/bare/"))

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -79,11 +78,7 @@ int main(int argc, char *argv[])
     if (!identity.open(QIODevice::WriteOnly) || identity.write("serialNumber=SN-1\nmodelNumber=M-1\n") <= 0)
         return 1;
     identity.close();
-    QTcpServer probe; // a free port for the virtual CAN bus, which the program serves
-    probe.listen(QHostAddress::LocalHost, 0);
-    QProcessEnvironment env = CabinetRoot::environment(
-        scratch.path(), root, QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort()));
-    probe.close();
+    QProcessEnvironment env = CabinetRoot::environment(scratch.path(), root, CabinetRoot::freeCanBus());
     env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
     env.insert(QStringLiteral("TUL_IOBOARD_PORT"), boards.devicePath());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

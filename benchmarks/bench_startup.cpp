@@ -134,14 +134,19 @@ Sample measure(const QString &program, const QStringList &args, const QProcessEn
     QElapsedTimer clock;
     QByteArray output;
     Sample sample;
-    qint64 cpuAtFrame = -1;
+    // Threads that end within the window (the start-up's warm-up thread) still count.
+    ProcStat::ThreadClock cpuAfter;
+    QTimer sampler;
+    sampler.setInterval(10);
+    QObject::connect(&sampler, &QTimer::timeout, &loop, [&] { cpuAfter.sample(); });
     QObject::connect(&process, &QProcess::readyRead, &loop, [&] {
         // Drained as it comes, so that the child never waits on a full pipe.
         output += process.readAll();
         if (sample.ms >= 0 || !output.contains(marker))
             return;
         sample.ms = clock.nsecsElapsed() / 1e6;
-        cpuAtFrame = ProcStat::cpuNs(process.processId());
+        cpuAfter.start(process.processId());
+        sampler.start();
         timeout.start(AfterMs);
     });
     QObject::connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
@@ -153,8 +158,9 @@ Sample measure(const QString &program, const QStringList &args, const QProcessEn
         std::fprintf(stderr, "no \"%s\" from %s:\n%s\n", marker, qPrintable(program), output.right(2000).constData());
         sample.ms = -1;
     } else {
-        const qint64 cpu = ProcStat::cpuNs(process.processId());
-        sample.cpuAfterMs = cpuAtFrame >= 0 && cpu >= 0 ? (cpu - cpuAtFrame) / 1e6 : -1;
+        cpuAfter.sample();
+        const qint64 cpu = cpuAfter.elapsedNs();
+        sample.cpuAfterMs = cpu >= 0 ? cpu / 1e6 : -1;
         sample.peakMiB = ProcStat::peakKiB(process.processId()) / 1024.0;
     }
     process.kill();
@@ -229,8 +235,7 @@ int main(int argc, char *argv[])
         boards.setTemperature(heater, 160);
     boards.setAmbientTemperature(80);
 
-    QProcessEnvironment env
-        = CabinetRoot::environment(scratch.path(), root, QStringLiteral("tcp://127.0.0.1:35499/can0"));
+    QProcessEnvironment env = CabinetRoot::environment(scratch.path(), root, CabinetRoot::freeCanBus());
     env.insert(QStringLiteral("TUL_IOBOARD_PORT"), boards.devicePath());
     if (!env.contains(QStringLiteral("DISPLAY"))) {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

@@ -6,8 +6,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QHostAddress>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QTcpServer>
 
 namespace CabinetRoot {
 
@@ -24,6 +26,15 @@ QByteArray dayPartsJson(int bins, ProductOf productOf)
     return QJsonDocument(QJsonObject{{QStringLiteral("dayPartVersion"), 1},
                                      {QStringLiteral("layout"), QJsonArray{dayPart}}})
         .toJson();
+}
+
+// A virtual CAN bus on a port free now, which the first cabinet started on it serves: runs
+// beside each other (or a cabinet left running) never share a bus.
+inline QString freeCanBus()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(probe.serverPort());
 }
 
 // The data root `root`, the other roots and the tools' stand-ins under `scratch`, the

@@ -5,6 +5,7 @@
 // wake-ups of one thread.
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,53 @@ inline qint64 cpuNs(qint64 pid)
     }
     return sum;
 }
+
+// Run time of a process's threads from `start()` on, counting a thread that ends in
+// between: each thread's time as last seen by `sample()`, which the caller repeats often
+// enough (a thread's time after its last sample is lost with it).
+class ThreadClock
+{
+public:
+    void start(qint64 pid)
+    {
+        m_pid = pid;
+        m_first = read();
+        m_last = m_first;
+    }
+    void sample()
+    {
+        const QHash<QString, qint64> now = read();
+        for (auto it = now.begin(); it != now.end(); ++it)
+            m_last.insert(it.key(), it.value());
+    }
+    // -1 before start() or when nothing could be read.
+    qint64 elapsedNs() const
+    {
+        if (m_last.isEmpty())
+            return -1;
+        qint64 sum = 0;
+        for (auto it = m_last.begin(); it != m_last.end(); ++it)
+            sum += it.value() - m_first.value(it.key(), 0);
+        return sum;
+    }
+
+private:
+    QHash<QString, qint64> read() const
+    {
+        QHash<QString, qint64> times;
+        const QString base = QStringLiteral("/proc/%1/task").arg(m_pid);
+        for (const QString &task : QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile stat(base + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
+            if (stat.open(QIODevice::ReadOnly))
+                times.insert(task, stat.readAll().split(' ').value(0).toLongLong());
+        }
+        return times;
+    }
+
+    qint64 m_pid = -1;
+    QHash<QString, qint64> m_first;
+    QHash<QString, qint64> m_last;
+};
 
 // A "Name: value ..." field of a status file as a number; -1 when absent.
 inline qint64 statusField(const QString &path, const QByteArray &name)
