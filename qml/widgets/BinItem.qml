@@ -7,52 +7,40 @@ import "qrc:/theme"
 // the Preferences' label font size. A tap anywhere on the tile starts or stops the bin.
 // Before the holding back end exists (or for a bin it does not have) the tile shows an
 // empty bin.
+// Twenty tiles are made before the first frame: each binding here is evaluated twenty
+// times then, so the tile keeps few, and makes what most tiles never show when first shown.
 Rectangle {
     id: bin
     objectName: "binItem" + binNumber
     property int binNumber: 0
     // The heater fault of the bin's zone ("open", "shorted", "hot"; empty for none).
     property string zoneFault: ""
-    // The tiles' bold type at 100 px in the language's font, which every size is fitted from.
-    property FontMetrics metrics: null
-
-    // Tray states as the holding back end numbers them.
-    readonly property int stateAssigned: 2
-    readonly property int statePreheating: 3
-    readonly property int stateHolding: 5
-    readonly property int stateStandard: 6
-    readonly property int stateWarning: 7
-    readonly property int stateDiscard: 8
+    // What the map's tiles share (see CabinetView): the back end's bins, the label size, the
+    // tiles' bold type at 100 px in the language's font, which every size is fitted from, and
+    // the sizes fitted so far.
+    property QtObject shared: null
 
     readonly property var view: {
-        if (typeof holding === "undefined" || !holding || !holding.bins)
-            return null
-        return binNumber >= 0 && binNumber < holding.bins.length ? holding.bins[binNumber] || null : null
+        var bins = shared ? shared.binViews : null
+        return bins && binNumber >= 0 && binNumber < bins.length ? bins[binNumber] || null : null
     }
-    readonly property int trayState: view ? view.trayState : 0
-    readonly property bool hasProduct: !!view && view.productId > 0 && trayState >= stateAssigned
-    readonly property bool counting: hasProduct && trayState >= stateHolding
-    readonly property bool discard: hasProduct && trayState === stateDiscard
-    readonly property bool warning: hasProduct && trayState === stateWarning
+    // The tray state while the bin holds a product, as the holding back end numbers it
+    // (2 assigned, 3 preheating, 4 ready, 5 holding, 6 standard, 7 warning, 8 discard;
+    // from 5 on it counts); 0 for a bin without one.
+    readonly property int tray: view && view.productId > 0 && view.trayState >= 2 ? view.trayState : 0
     readonly property bool mismatch: !!view && view.mismatch === true
-    readonly property bool faulted: zoneFault !== ""
-    readonly property real margin: 2
 
     color: {
-        if (!hasProduct)
-            return Theme.surface
-        switch (trayState) {
-        case statePreheating: return Theme.accentStrong
-        case stateHolding:
-        case stateStandard: return Theme.ok
-        case stateWarning: return Theme.warning
-        case stateDiscard: return Theme.danger
+        switch (tray) {
+        case 0: return Theme.surface
+        case 3: return Theme.accentStrong
+        case 5:
+        case 6: return Theme.ok
+        case 7: return Theme.warning
+        case 8: return Theme.danger
         default: return Theme.surfacePressed
         }
     }
-    // The map keeps the cabinet's order; the words in a tile read as the language does.
-    LayoutMirroring.enabled: Theme.rightToLeft
-    LayoutMirroring.childrenInherit: true
 
     radius: 3
     border.color: mismatch ? Theme.wrongPan : Theme.border
@@ -63,7 +51,7 @@ Rectangle {
     Loader {
         id: productPart
         anchors.fill: parent
-        sourceComponent: bin.hasProduct ? productTile : emptyTile
+        sourceComponent: bin.tray > 0 ? productTile : emptyTile
     }
     Component {
         id: emptyTile
@@ -81,79 +69,75 @@ Rectangle {
     }
     Component {
         id: productTile
+        // Its parts take their widths from the bin, not from this item: the loader sizes it
+        // only once it is made, and a text first laid out at another width is laid out again.
         Item {
             id: tile
-            readonly property color textColour: bin.warning ? "black" : Theme.text
-
             // What the cook must act on first: a bin past its time, then its zone's fault, then a
             // wrong pan, then a bin running out. The others stay marked beside it.
-            readonly property string urgency: bin.discard ? "discard"
-                                            : bin.faulted ? "fault"
-                                            : bin.mismatch ? "wrongPan"
-                                            : bin.warning ? "warning"
-                                            : bin.hasProduct && bin.trayState === bin.statePreheating ? "preheating"
-                                            : ""
             readonly property string stateWord: {
                 var unused = tro.emptyStr
-                switch (urgency) {
-                case "discard": return qsTr("DISCARD")
-                case "fault": return qsTr("FAULT")
-                case "wrongPan": return qsTr("WRONG PAN")
-                case "warning": return qsTr("WARNING")
-                case "preheating": return qsTr("Preheating")
-                default: return ""
+                return bin.tray === 8 ? qsTr("DISCARD")
+                     : bin.zoneFault !== "" ? qsTr("FAULT")
+                     : bin.mismatch ? qsTr("WRONG PAN")
+                     : bin.tray === 7 ? qsTr("WARNING")
+                     : bin.tray === 3 ? qsTr("Preheating")
+                     : ""
+            }
+            // The countdown as laid out: its digits all alike, so it changes only with its length.
+            property string timerPattern: bin.tray >= 5 ? formatTime(bin.view.remainingTime).replace(/[0-9]/g, "0") : ""
+            // The texts' sizes and places, and the marks' size; worked out again only when the
+            // tile, the texts or the countdown's length change, and once for tiles alike.
+            readonly property var fit: fitTexts(bin.width, bin.height, bin.shared.labelSize,
+                                                bin.view ? bin.view.productName : "", stateWord, timerPattern,
+                                                bin.zoneFault !== "", bin.mismatch)
+
+            // The parts most tiles never show, made when first shown and kept from then on: the
+            // countdown (1), the zone-fault and wrong-pan marks (2), and the discard pulse (4),
+            // which goes with the discard. Their z keeps the tile's order of drawing: the square,
+            // the pulse, the chip, the marks, the countdown, the name.
+            readonly property int parts: (bin.tray >= 5 ? 1 : 0) | (bin.zoneFault !== "" || bin.mismatch ? 2 : 0)
+                                         | (bin.tray === 8 ? 4 : 0)
+            property Item countdownItem: null
+            property Item marksItem: null
+            property Item pulseItem: null
+            // Not before the tile is complete: the parts read its fit.
+            property bool complete: false
+            onPartsChanged: if (complete) makeParts()
+            Component.onCompleted: {
+                complete = true
+                makeParts()
+            }
+            function makeParts() {
+                if ((parts & 1) && !countdownItem)
+                    countdownItem = countdownPart.createObject(tile)
+                if ((parts & 2) && !marksItem)
+                    marksItem = marksPart.createObject(tile)
+                if ((parts & 4) && !pulseItem) {
+                    pulseItem = pulsePart.createObject(tile)
+                } else if (!(parts & 4) && pulseItem) {
+                    pulseItem.visible = false
+                    pulseItem.destroy()
+                    pulseItem = null
                 }
             }
 
-            // The product's timer colour, while the Preferences turn timer colours on: the timer on
-            // that background, its text in the palette's readable colour for it (none when the
-            // colour is not one of the palette's, or is its no-colour entry).
-            readonly property string timerBack: bin.view && bin.view.timerColor ? String(bin.view.timerColor) : ""
-            readonly property string paletteFore: timerBack !== "" && timerBack !== "#fffffd"
-                                                  && typeof configManager !== "undefined" && !!configManager
-                                                  && configManager.timerColorStatus === true
-                                                  && typeof menuManager !== "undefined" && !!menuManager
-                                                  ? menuManager.getProductTimerForeColor(timerBack) : ""
-            // A few of the palette's pairs put black on a dark shade: the timer then takes white
-            // (or black) instead, whichever reads better, as no timer may be unreadable.
-            readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
-                                                : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
-            readonly property bool timerColoured: bin.counting && timerFore !== ""
-
-            // Sizes, fitted to the tile's width and height together. From the top: the state
-            // word on a line (two if it must) of its own, the product's name on one or two
-            // lines, the countdown. The name takes the Preferences' label size (24 to 48) and
-            // wraps before it shrinks; what a small tile cannot give is taken first from the
-            // countdown, then the name, then the word, never below 40, 22 and 20 px; a name
-            // too long for two lines at 22 px is cut short. Where even the minimums do not
-            // stack at the fonts' own line spacing, the lines close up to their letters.
-            // Worked out again only when the tile, the texts or the countdown's length change.
-            readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
-                                             && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
-            readonly property string nameText: bin.view ? bin.view.productName : ""
-            // The countdown as laid out: its digits all alike, so it changes only with its length.
-            property string timerPattern: bin.counting ? formatTime(bin.view.remainingTime).replace(/[0-9]/g, "0") : ""
-            // The zone's fault and wrong-pan marks: squares as high as the word's line.
-            readonly property real markSize: Math.max(20, Math.min(40, fit.word))
-            readonly property var fit: fitTexts(bin.width - 2 * bin.margin, bin.height - 2 * bin.margin,
-                                                labelSize, nameText, stateWord, timerPattern, Theme.fontFamily,
-                                                bin.faulted, bin.mismatch)
-
             // Widths of a text's unbreakable pieces at 100 px, with whether a space comes before
             // each; every CJK character is a piece of its own.
-            function pieces(text) {
+            function pieces(text, metrics) {
                 var out = []
                 var re = /[\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]|[^\s\u1100-\u11ff\u2e80-\u9fff\uac00-\ud7af\uf900-\ufaff\uff00-\uffef]+/g
                 var m, last = 0
                 while ((m = re.exec(text)) !== null) {
-                    out.push({ w: bin.metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
+                    out.push({ w: metrics.advanceWidth(m[0]), space: m.index > last && out.length > 0 })
                     last = m.index + m[0].length
                 }
                 return out
             }
-            // Lines the pieces take at `size` px in `width` (a piece wider than the line: 99).
-            function linesOf(parts, size, width) {
-                var k = size / 100, space = bin.metrics.advanceWidth(" ") * k
+            // Lines the pieces take at `size` px in `width` (a piece wider than the line: 99);
+            // `spaceWidth` is a space's at 100 px.
+            function linesOf(parts, size, width, spaceWidth) {
+                var k = size / 100, space = spaceWidth * k
                 var lines = parts.length > 0 ? 1 : 0, used = 0
                 for (var i = 0; i < parts.length; ++i) {
                     var w = parts[i].w * k
@@ -169,18 +153,47 @@ Rectangle {
                 }
                 return lines
             }
-            function fitTexts(width, height, label, name, word, timerText, family, faulted, mismatch) {
-                var unused = family // the metrics follow the language's font
+            // The fit of a tile `tileWidth` x `tileHeight`, taken from those already worked out
+            // when a tile of that size showed the same texts in the same font.
+            function fitTexts(tileWidth, tileHeight, label, name, word, timerText, faulted, mismatch) {
+                var fits = bin.shared.fits
+                var metrics = bin.shared.metrics
+                var key = JSON.stringify([tileWidth, tileHeight, label, name, word, timerText, faulted, mismatch,
+                                          metrics.font.family])
+                var f = fits[key]
+                if (f === undefined) {
+                    // Bounded: names, languages and label sizes come and go over the days.
+                    if (++fits.count > 500) {
+                        for (var k in fits)
+                            delete fits[k]
+                        fits.count = 1
+                    }
+                    f = place(fitSizes(tileWidth - 2 * 2, tileHeight - 2 * 2, label, name, word, timerText, faulted, mismatch,
+                                       metrics), tileWidth, tileHeight, word, faulted, mismatch, metrics)
+                    fits[key] = f
+                }
+                return f
+            }
+            // Sizes, fitted to the tile's width and height together. From the top: the state
+            // word on a line (two if it must) of its own, the product's name on one or two
+            // lines, the countdown. The name takes the Preferences' label size (24 to 48) and
+            // wraps before it shrinks; what a small tile cannot give is taken first from the
+            // countdown, then the name, then the word, never below 40, 22 and 20 px; a name
+            // too long for two lines at 22 px is cut short. Where even the minimums do not
+            // stack at the fonts' own line spacing, the lines close up to their letters.
+            function fitSizes(width, height, label, name, word, timerText, faulted, mismatch, metrics) {
+                var margin = 2
                 var slack = 0.96 // what the measure may miss of the real layout
-                var nameParts = pieces(name), wordParts = pieces(word)
+                var nameParts = pieces(name, metrics), wordParts = pieces(word, metrics)
+                var spaceWidth = metrics.advanceWidth(" ")
                 var markCount = (faulted ? 1 : 0) + (mismatch ? 1 : 0)
                 var wordWidthAt = function(size) {
                     var mark = Math.max(20, Math.min(40, size))
                     var marks = markCount * mark + (markCount > 1 ? 2 : 0)
-                    return (width - (marks > 0 ? marks + bin.margin : 0) - 2 * bin.margin) * slack
+                    return (width - (marks > 0 ? marks + margin : 0) - 2 * margin) * slack
                 }
-                var natural = bin.metrics.height / 100
-                var timerEm = timerText !== "" ? bin.metrics.advanceWidth(timerText) / 100 : 0
+                var natural = metrics.height / 100
+                var timerEm = timerText !== "" ? metrics.advanceWidth(timerText) / 100 : 0
                 var timerMax = timerText !== "" ? Math.max(40, Math.floor(width * slack / timerEm)) : 0
                 var f = {}
                 // At the fonts' own line spacing first, then with the lines closed up to their
@@ -188,16 +201,16 @@ Rectangle {
                 for (var pass = 0; pass < 3; ++pass) {
                     var textPitch = pass === 0 ? natural : 0.92
                     var timerPitch = pass === 0 ? natural : 0.72 // digits have no descenders
-                    var room = pass === 0 ? height : height + 2 * bin.margin - 2
+                    var room = pass === 0 ? height : height + 2 * margin - 2
                     var nameRoom = pass === 2 ? 1 : 2
                     // A countdown whose own line spacing is taller than the tile would reach past it.
-                    var timerTop = Math.max(40, Math.min(timerMax, Math.floor((height + 2 * bin.margin - 2) / natural)))
+                    var timerTop = Math.max(40, Math.min(timerMax, Math.floor((height + 2 * margin - 2) / natural)))
                     f = { word: word !== "" ? Math.max(20, Math.round(label * 0.85)) : 0, wordLines: 0,
                           name: label, nameLines: 0, timer: timerText !== "" ? Math.min(timerTop, 3 * label) : 0,
                           textPitch: textPitch, timerPitch: timerPitch, gap: pass === 0 ? 2 : 0 }
                     for (var step = 0; step < 200; ++step) {
-                        var nameNeeds = linesOf(nameParts, f.name, width * slack)
-                        var wordNeeds = linesOf(wordParts, f.word, wordWidthAt(f.word))
+                        var nameNeeds = linesOf(nameParts, f.name, width * slack, spaceWidth)
+                        var wordNeeds = linesOf(wordParts, f.word, wordWidthAt(f.word), spaceWidth)
                         // A word too long for the line even alone is cut, not broken.
                         f.wordLines = word === "" ? 0 : wordNeeds >= 99 ? 1 : Math.min(2, wordNeeds)
                         f.nameLines = Math.max(1, Math.min(nameRoom, nameNeeds)) // a line kept for a name to come
@@ -226,29 +239,30 @@ Rectangle {
                 return f // the minimums, closed up: the tile's limit
             }
             // Where the blocks sit: the word on top, the countdown at the bottom, the name
-            // between them, the spare height shared out.
-            readonly property real wordHeight: fit.wordLines * fit.word * fit.textPitch
-            readonly property real nameHeight: fit.nameLines * fit.name * fit.textPitch
-            readonly property real timerHeight: fit.timer * fit.timerPitch
-            readonly property int blockCount: (fit.wordLines > 0 ? 1 : 0) + 1 + (fit.timer > 0 ? 1 : 0)
-            readonly property real spare: bin.height - 2 * bin.margin - wordHeight - nameHeight - timerHeight
-            readonly property real gap: blockCount > 1 ? spare / (blockCount - 1) : 0
-            // Closed-up lines start at the border.
-            readonly property real wordTop: spare < 0 ? 1 : bin.margin
-            readonly property real nameTop: blockCount === 1 ? bin.margin + spare / 2
-                                            : spare < 0 ? wordTop + wordHeight
-                                            : bin.margin + (wordHeight > 0 ? wordHeight + gap : 0)
-            readonly property real timerTop: bin.height - (spare < 0 ? 1 : bin.margin) - timerHeight
-
-            // Contrast of two colours as the accessibility guidelines define it (1 to 21).
-            function luminance(colour) {
-                var c = Qt.tint(colour, "transparent") // the text as a colour
-                function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
-                return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
-            }
-            function contrast(a, b) {
-                var la = luminance(a), lb = luminance(b)
-                return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+            // between them, the spare height shared out; the word's chip and the marks at its end.
+            function place(f, tileWidth, tileHeight, word, faulted, mismatch, metrics) {
+                var margin = 2
+                f.wordHeight = f.wordLines * f.word * f.textPitch
+                f.nameHeight = f.nameLines * f.name * f.textPitch
+                f.timerHeight = f.timer * f.timerPitch
+                var blockCount = (f.wordLines > 0 ? 1 : 0) + 1 + (f.timer > 0 ? 1 : 0)
+                var spare = tileHeight - 2 * margin - f.wordHeight - f.nameHeight - f.timerHeight
+                var gap = blockCount > 1 ? spare / (blockCount - 1) : 0
+                // Closed-up lines start at the border.
+                f.wordTop = spare < 0 ? 1 : margin
+                f.nameTop = blockCount === 1 ? margin + spare / 2
+                          : spare < 0 ? f.wordTop + f.wordHeight
+                          : margin + (f.wordHeight > 0 ? f.wordHeight + gap : 0)
+                f.timerTop = tileHeight - (spare < 0 ? 1 : margin) - f.timerHeight
+                f.wordLineHeight = (f.word > 0 ? f.word : 20) * f.textPitch
+                f.nameLineHeight = f.name * f.textPitch
+                // The zone's fault and wrong-pan marks: squares as high as the word's line.
+                f.markSize = Math.max(20, Math.min(40, f.word))
+                f.marksWidth = (faulted ? f.markSize : 0) + (mismatch ? f.markSize : 0) + (faulted && mismatch ? 2 : 0)
+                // The word's width measured, not laid out: a wrapped word's layout follows the width.
+                f.chipWidth = word !== "" ? Math.min(metrics.advanceWidth(word) * f.word / 100 + 4 * margin + 2,
+                                                     tileWidth - 2 * margin - (f.marksWidth > 0 ? f.marksWidth + margin : 0)) : 0
+                return f
             }
 
             // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
@@ -259,7 +273,6 @@ Rectangle {
                 var s = total % 60
                 return (negative ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
             }
-
 
             // The tile's colour once more, square and inside the rounded corners and the border:
             // an opaque square lets the software renderer repaint a countdown over this one fill
@@ -272,11 +285,12 @@ Rectangle {
 
             // Discard pulses slowly so that it draws the eye without being hard to read. Made
             // only for a bin to discard: most tiles never pulse.
-            Loader {
-                anchors.fill: parent
-                active: bin.discard
-                sourceComponent: Rectangle {
+            Component {
+                id: pulsePart
+                Rectangle {
                     id: pulse
+                    z: 1
+                    anchors.fill: parent
                     radius: bin.radius
                     color: "black"
                     opacity: 0
@@ -291,27 +305,26 @@ Rectangle {
             }
 
             // The state word on a dark chip, on a line of its own; the marks of a zone fault and
-            // a wrong pan at its end.
+            // a wrong pan at its end. The words read as the language does: in Arabic the chip
+            // starts at the right.
             Rectangle {
                 id: chip
                 objectName: "binStateChip"
+                z: 2
                 visible: tile.stateWord !== ""
-                anchors { left: parent.left; leftMargin: bin.margin }
-                y: tile.wordTop
-                height: tile.wordHeight
-                // The word's width measured, not laid out: a wrapped word's layout follows the width.
-                width: visible ? Math.min(bin.metrics.advanceWidth(tile.stateWord) * tile.fit.word / 100 + 4 * bin.margin + 2,
-                                          bin.width - 2 * bin.margin - (marks.width > 0 ? marks.width + bin.margin : 0)) : 0
+                x: Theme.rightToLeft ? bin.width - 2 - width : 2
+                y: tile.fit.wordTop
+                height: tile.fit.wordHeight
+                width: tile.fit.chipWidth
                 radius: 3
                 color: Theme.background
                 Text {
-                    id: word
                     objectName: "binStateLabel"
                     textFormat: Text.PlainText
                     font.family: Theme.fontFamily
-                    anchors.fill: parent
-                    anchors.leftMargin: bin.margin
-                    anchors.rightMargin: bin.margin
+                    x: 2
+                    width: chip.width - 2 * 2
+                    height: chip.height
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: tile.stateWord
@@ -321,29 +334,29 @@ Rectangle {
                     wrapMode: Text.WordWrap
                     maximumLineCount: Math.max(1, tile.fit.wordLines)
                     lineHeightMode: Text.FixedHeight
-                    lineHeight: font.pixelSize * tile.fit.textPitch
+                    lineHeight: tile.fit.wordLineHeight
                     elide: Text.ElideRight
                 }
             }
 
             // Laid out by hand, not by a Row: the marks must be in place before the next frame.
-            // Made for a bin that shows one: on most bins neither ever shows.
-            Loader {
-                id: marks
-                anchors { right: parent.right; rightMargin: bin.margin }
-                y: tile.wordTop + (tile.wordHeight - height) / 2
-                height: tile.markSize
-                width: (bin.faulted ? tile.markSize : 0) + (bin.mismatch ? tile.markSize : 0)
-                       + (bin.faulted && bin.mismatch ? 2 : 0)
-                active: bin.faulted || bin.mismatch || status === Loader.Ready
-                sourceComponent: Item {
+            // Made for a bin that shows one: on most bins neither ever shows. At the word's end:
+            // on the left in Arabic.
+            Component {
+                id: marksPart
+                Item {
+                    z: 3
+                    x: Theme.rightToLeft ? 2 : bin.width - 2 - width
+                    y: tile.fit.wordTop + (tile.fit.wordHeight - height) / 2
+                    height: tile.fit.markSize
+                    width: tile.fit.marksWidth
                     // The zone's fault: "!" on the warning amber, on every bin of the zone.
                     Rectangle {
                         objectName: "binFaultBadge"
-                        anchors.right: parent.right
-                        visible: bin.faulted
-                        width: tile.markSize
-                        height: tile.markSize
+                        x: Theme.rightToLeft ? 0 : parent.width - width
+                        visible: bin.zoneFault !== ""
+                        width: tile.fit.markSize
+                        height: tile.fit.markSize
                         radius: width / 2
                         color: Theme.warning
                         border.color: "black"
@@ -354,19 +367,19 @@ Rectangle {
                             font.family: Theme.fontFamily
                             anchors.centerIn: parent
                             // Laid out only while shown.
-                            text: bin.faulted ? "!" : ""
+                            text: bin.zoneFault !== "" ? "!" : ""
                             color: "black"
-                            font.pixelSize: Math.max(18, tile.markSize * 0.8)
+                            font.pixelSize: Math.max(18, tile.fit.markSize * 0.8)
                             font.bold: true
                         }
                     }
                     // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
                     Rectangle {
                         objectName: "binMismatchBanner"
-                        anchors.left: parent.left
+                        x: Theme.rightToLeft ? parent.width - width : 0
                         visible: bin.mismatch
-                        width: tile.markSize
-                        height: tile.markSize
+                        width: tile.fit.markSize
+                        height: tile.fit.markSize
                         radius: 3
                         color: Theme.wrongPan
                         border.color: "white"
@@ -398,10 +411,37 @@ Rectangle {
 
             // The countdown, overdue time included, whatever else the bin shows; on the
             // product's timer colour while that is on. Made when the bin first counts.
-            Loader {
-                anchors.fill: parent
-                active: bin.counting || status === Loader.Ready
-                sourceComponent: Item {
+            Component {
+                id: countdownPart
+                Item {
+                    id: countdown
+                    z: 4
+                    // The product's timer colour, while the Preferences turn timer colours on: the
+                    // timer on that background, its text in the palette's readable colour for it
+                    // (none when the colour is not one of the palette's, or is its no-colour entry).
+                    readonly property string timerBack: bin.view && bin.view.timerColor ? String(bin.view.timerColor) : ""
+                    readonly property string paletteFore: timerBack !== "" && timerBack !== "#fffffd"
+                                                          && typeof configManager !== "undefined" && !!configManager
+                                                          && configManager.timerColorStatus === true
+                                                          && typeof menuManager !== "undefined" && !!menuManager
+                                                          ? menuManager.getProductTimerForeColor(timerBack) : ""
+                    // A few of the palette's pairs put black on a dark shade: the timer then takes white
+                    // (or black) instead, whichever reads better, as no timer may be unreadable.
+                    readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
+                                                        : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
+                    readonly property bool coloured: bin.tray >= 5 && timerFore !== ""
+
+                    // Contrast of two colours as the accessibility guidelines define it (1 to 21).
+                    function luminance(colour) {
+                        var c = Qt.tint(colour, "transparent") // the text as a colour
+                        function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+                        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
+                    }
+                    function contrast(a, b) {
+                        var la = luminance(a), lb = luminance(b)
+                        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+                    }
+
                     Rectangle {
                         id: timerBackground
                         objectName: "binTimerBackground"
@@ -409,8 +449,8 @@ Rectangle {
                         y: timer.y
                         width: timer.width
                         height: timer.height
-                        visible: timer.visible && tile.timerColoured
-                        color: tile.timerColoured ? tile.timerBack : "transparent"
+                        visible: timer.visible && countdown.coloured
+                        color: countdown.coloured ? countdown.timerBack : "transparent"
                         radius: 3
                     }
                     Text {
@@ -418,16 +458,17 @@ Rectangle {
                         objectName: "binTimer"
                         // What the countdown is read on, as a label names its background.
                         readonly property Item background: timerBackground
-                        anchors { left: parent.left; right: parent.right; margins: bin.margin }
-                        y: tile.timerTop
-                        height: tile.timerHeight
-                        visible: bin.counting
+                        x: 2
+                        width: bin.width - 2 * 2
+                        y: tile.fit.timerTop
+                        height: tile.fit.timerHeight
+                        visible: bin.tray >= 5
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         // Laid out only while shown.
-                        text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
+                        text: bin.tray >= 5 ? tile.formatTime(bin.view.remainingTime) : ""
                         textFormat: Text.PlainText
-                        color: tile.timerColoured ? tile.timerFore : tile.textColour
+                        color: countdown.coloured ? countdown.timerFore : bin.tray === 7 ? "black" : Theme.text
                         font.family: Theme.fontFamily
                         font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
                         font.bold: true
@@ -438,35 +479,39 @@ Rectangle {
             // The product's name, on one or two lines between the word and the countdown.
             Text {
                 objectName: "binProductName"
-                visible: bin.hasProduct
-                anchors { left: parent.left; right: parent.right; margins: bin.margin }
-                y: tile.nameTop
-                height: tile.nameHeight
+                z: 5
+                x: 2
+                width: bin.width - 2 * 2
+                y: tile.fit.nameTop
+                height: tile.fit.nameHeight
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                text: tile.nameText
+                text: bin.view ? bin.view.productName : ""
                 textFormat: Text.PlainText
-                color: tile.textColour
+                color: bin.tray === 7 ? "black" : Theme.text
                 font.family: Theme.fontFamily
                 font.pixelSize: tile.fit.name
                 font.bold: true
                 wrapMode: Text.Wrap
                 maximumLineCount: Math.max(1, tile.fit.nameLines)
                 lineHeightMode: Text.FixedHeight
-                lineHeight: font.pixelSize * tile.fit.textPitch
+                lineHeight: tile.fit.nameLineHeight
                 elide: Text.ElideRight
             }
         }
     }
 
-    // The touch's feedback: in the scene only while pressed, as every item in it is gone
-    // over on each frame.
-    Rectangle {
-        anchors.fill: parent
-        radius: parent.radius
-        color: "white"
-        opacity: 0.25
-        visible: tapArea.pressed
+    // The touch's feedback, made on the first touch: in the scene only while pressed, as
+    // every item in it is gone over on each frame.
+    Component {
+        id: pressFeedback
+        Rectangle {
+            anchors.fill: parent
+            radius: bin.radius
+            color: "white"
+            opacity: 0.25
+            visible: tapArea.pressed
+        }
     }
 
     // Never smaller than a gloved fingertip, even on a crowded cabinet map.
@@ -476,6 +521,8 @@ Rectangle {
         anchors.centerIn: parent
         width: Math.max(parent.width, 56)
         height: Math.max(parent.height, 56)
+        property Item feedback: null
+        onPressedChanged: if (pressed && !feedback) feedback = pressFeedback.createObject(bin)
         onClicked: {
             if (bin.view)
                 holding.toggleBin(bin.binNumber)

@@ -25,7 +25,7 @@ Item {
     // One sentence per faulted zone of this display, in zone order.
     readonly property var faultTexts: {
         var unused = tro.emptyStr
-        var faults = typeof holding !== "undefined" && holding && holding.zoneFaults ? holding.zoneFaults : []
+        var faults = tileShared.zoneFaults || []
         var texts = linkBrokenText !== "" ? [linkBrokenText] : []
         for (var i = 0; i < shownZones; ++i) {
             var zone = zones2handleStart + i
@@ -134,6 +134,23 @@ Item {
         font.bold: true
     }
 
+    // What every tile reads of the back end and the Preferences, looked up once for all of
+    // them, with the type measure and the sizes fitted with it.
+    QtObject {
+        id: tileShared
+        readonly property var binViews: typeof holding !== "undefined" && holding ? holding.bins : null
+        // A plain copy: every look into the back end's list would read the whole list again.
+        readonly property var zoneFaults: {
+            var faults = typeof holding !== "undefined" && holding ? holding.zoneFaults : null
+            return faults ? Array.prototype.slice.call(faults) : null
+        }
+        readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
+                                         && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
+        readonly property FontMetrics metrics: tileMetrics
+        // The sizes the tiles fitted, by tile size, texts and font: tiles alike fit once.
+        property var fits: ({ count: 0 })
+    }
+
     Grid {
         id: grid
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; top: banner.item ? banner.bottom : parent.top }
@@ -150,7 +167,7 @@ Item {
                 height: (grid.height - (root.shownRows - 1) * grid.spacing) / root.shownRows
                 zoneNumber: root.zones2handleStart + index
                 bins: root.traysPerZone
-                metrics: tileMetrics
+                shared: tileShared
             }
         }
     }

@@ -5,10 +5,13 @@ Rectangle {
     id: zone
     property int zoneNumber: 0
     property int bins: 2
-    property FontMetrics metrics: null
+    // What the map's tiles share (see CabinetView).
+    property QtObject shared: null
     // The zone's heater fault as the holding side reports it; empty for none.
-    readonly property string fault: typeof holding !== "undefined" && holding && holding.zoneFaults
-                                    && zoneNumber < holding.zoneFaults.length ? holding.zoneFaults[zoneNumber] : ""
+    readonly property string fault: {
+        var faults = shared ? shared.zoneFaults : null
+        return faults && zoneNumber < faults.length ? faults[zoneNumber] : ""
+    }
     color: Theme.surfaceRaised
     radius: 4
 
@@ -25,7 +28,7 @@ Rectangle {
                 height: binRow.height
                 binNumber: zone.zoneNumber * zone.bins + index
                 zoneFault: zone.fault
-                metrics: zone.metrics
+                shared: zone.shared
             }
         }
     }

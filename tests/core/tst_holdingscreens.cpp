@@ -276,26 +276,27 @@ void TestHoldingScreens::binTile_data()
     QTest::addColumn<QString>("timer"); // empty: no countdown shown
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("renamed"); // a name the product takes later; empty: none
 
     const QString eng = QStringLiteral("eng_USA");
-    QTest::newRow("no product") << eng << 0 << 0 << "" << 1 << 0 << false << "" << "" << "#1c2329";
-    QTest::newRow("product but unassigned") << eng << 1 << 7 << "Fries" << 1 << 0 << false << "" << "" << "#1c2329";
-    QTest::newRow("assigned") << eng << 2 << 7 << "Fries" << 2 << 900 << false << "" << "" << "#37474f";
-    QTest::newRow("preheating") << eng << 3 << 7 << "Fries" << 3 << 900 << false << "" << "Preheating" << "#1565c0";
-    QTest::newRow("ready") << eng << 4 << 7 << "Fries" << 4 << 900 << false << "" << "" << "#37474f";
-    QTest::newRow("holding") << eng << 5 << 7 << "Fries" << 5 << 900 << false << "15:00" << "" << "#2e7d32";
-    QTest::newRow("standard") << eng << 6 << 1 << "Fries" << 6 << 754 << false << "12:34" << "" << "#2e7d32";
-    QTest::newRow("ten minutes ten") << eng << 16 << 1 << "Fries" << 6 << 610 << false << "10:10" << "" << "#2e7d32";
-    QTest::newRow("hours-long hold") << eng << 7 << 7 << "Beef" << 6 << 4 * 3600 + 5 << false << "240:05" << "" << "#2e7d32";
-    QTest::newRow("warning") << eng << 8 << 7 << "Fries" << 7 << 59 << false << "00:59" << "WARNING" << "#ffb300";
-    QTest::newRow("discard at zero") << eng << 9 << 7 << "Fries" << 8 << 0 << false << "00:00" << "DISCARD" << "#c62828";
-    QTest::newRow("discard past") << eng << 10 << 1 << "Fries" << 8 << -65 << false << "-01:05" << "DISCARD" << "#c62828";
-    QTest::newRow("wrong pan") << eng << 12 << 7 << "Fries" << 6 << 300 << true << "05:00" << "WRONG PAN" << "#2e7d32";
-    QTest::newRow("wrong pan in discard") << eng << 11 << 7 << "Fries" << 8 << -65 << true << "-01:05" << "DISCARD" << "#c62828";
+    QTest::newRow("no product") << eng << 0 << 0 << "" << 1 << 0 << false << "" << "" << "#1c2329" << "";
+    QTest::newRow("product but unassigned") << eng << 1 << 7 << "Fries" << 1 << 0 << false << "" << "" << "#1c2329" << "";
+    QTest::newRow("assigned") << eng << 2 << 7 << "Fries" << 2 << 900 << false << "" << "" << "#37474f" << "";
+    QTest::newRow("preheating") << eng << 3 << 7 << "Fries" << 3 << 900 << false << "" << "Preheating" << "#1565c0" << "Breakfast Sandwich";
+    QTest::newRow("ready") << eng << 4 << 7 << "Fries" << 4 << 900 << false << "" << "" << "#37474f" << "";
+    QTest::newRow("holding") << eng << 5 << 7 << "Fries" << 5 << 900 << false << "15:00" << "" << "#2e7d32" << "";
+    QTest::newRow("standard") << eng << 6 << 1 << "Fries" << 6 << 754 << false << "12:34" << "" << "#2e7d32" << "Extra Crispy Chicken Tenders Family Size";
+    QTest::newRow("ten minutes ten") << eng << 16 << 1 << "Fries" << 6 << 610 << false << "10:10" << "" << "#2e7d32" << "";
+    QTest::newRow("hours-long hold") << eng << 7 << 7 << "Beef" << 6 << 4 * 3600 + 5 << false << "240:05" << "" << "#2e7d32" << "";
+    QTest::newRow("warning") << eng << 8 << 7 << "Fries" << 7 << 59 << false << "00:59" << "WARNING" << "#ffb300" << "";
+    QTest::newRow("discard at zero") << eng << 9 << 7 << "Fries" << 8 << 0 << false << "00:00" << "DISCARD" << "#c62828" << "";
+    QTest::newRow("discard past") << eng << 10 << 1 << "Fries" << 8 << -65 << false << "-01:05" << "DISCARD" << "#c62828" << "";
+    QTest::newRow("wrong pan") << eng << 12 << 7 << "Fries" << 6 << 300 << true << "05:00" << "WRONG PAN" << "#2e7d32" << "";
+    QTest::newRow("wrong pan in discard") << eng << 11 << 7 << "Fries" << 8 << -65 << true << "-01:05" << "DISCARD" << "#c62828" << "Grilled Chicken Fillet";
     QTest::newRow("long name, last bin") << eng << 19 << 7 << "Extra Crispy Chicken Tenders Family Size"
-                                         << 6 << 300 << false << "05:00" << "" << "#2e7d32";
-    QTest::newRow("discard in German") << "deu" << 13 << 7 << "Pommes" << 8 << -1 << false << "-00:01" << "ENTSORGEN" << "#c62828";
-    QTest::newRow("wrong pan in Mexican Spanish") << "spa_mx" << 14 << 7 << "Papas" << 3 << 0 << true << "" << "CHAROLA INCORRECTA" << "#1565c0";
+                                         << 6 << 300 << false << "05:00" << "" << "#2e7d32" << "Fries";
+    QTest::newRow("discard in German") << "deu" << 13 << 7 << "Pommes" << 8 << -1 << false << "-00:01" << "ENTSORGEN" << "#c62828" << QStringLiteral("Knusprige Hähnchenstreifen");
+    QTest::newRow("wrong pan in Mexican Spanish") << "spa_mx" << 14 << 7 << "Papas" << 3 << 0 << true << "" << "CHAROLA INCORRECTA" << "#1565c0" << "";
 }
 
 void TestHoldingScreens::binTile()
@@ -310,6 +311,7 @@ void TestHoldingScreens::binTile()
     QFETCH(QString, timer);
     QFETCH(QString, label);
     QFETCH(QString, colour);
+    QFETCH(QString, renamed);
 
     QVERIFY(show());
     QQmlPropertyMap *view = m_holding->bin(bin);
@@ -358,6 +360,30 @@ void TestHoldingScreens::binTile()
     view->insert("remainingTime", remaining - 60);
     if (!timer.isEmpty())
         QVERIFY(text("binTimer", tile) != timer);
+
+    // Another name is fitted anew, as a tile alike that showed it from the start has it, and
+    // the first name comes back at its first size.
+    if (!renamed.isEmpty()) {
+        const auto sizes = [this](QQuickItem *tile) {
+            return QVector<int>{item("binProductName", tile)->property("font").value<QFont>().pixelSize(),
+                                item("binProductName", tile)->property("lineCount").toInt(),
+                                item("binStateLabel", tile)->property("font").value<QFont>().pixelSize()};
+        };
+        const QVector<int> before = sizes(tile);
+        const int other = bin == 19 ? 18 : bin + 1;
+        QQmlPropertyMap *alike = m_holding->bin(other);
+        for (const QString &key : view->keys())
+            alike->insert(key, key == QLatin1String("binNumber") ? QVariant(other) : view->value(key));
+        alike->insert("productName", renamed);
+        QQuickItem *neighbour = item(QStringLiteral("binItem%1").arg(other));
+        QVERIFY(neighbour && item("binProductName", neighbour));
+        view->insert("productName", renamed);
+        QCOMPARE(text("binProductName", tile), renamed);
+        QCOMPARE(sizes(tile), sizes(neighbour));
+        QVERIFY(sizes(tile) != before);
+        view->insert("productName", name);
+        QCOMPARE(sizes(tile), before);
+    }
     QCOMPARE(g_warnings, QStringList());
 }
 
