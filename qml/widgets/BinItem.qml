@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "qrc:/theme"
+import "Countdown.js" as Countdown
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
 // readable from two metres. The most urgent word on top, the product's name, the countdown
@@ -131,8 +132,11 @@ Rectangle {
             readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
                                              && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
             readonly property string nameText: bin.view ? bin.view.productName : ""
-            // The countdown as laid out: its digits all alike, so it changes only with its length.
-            property string timerPattern: bin.counting ? formatTime(bin.view.remainingTime).replace(/[0-9]/g, "0") : ""
+            // The countdown, and the same with its digits all alike, as it is laid out: that
+            // changes only with its shape (length and sign).
+            readonly property string timerText: bin.counting ? Countdown.format(bin.view.remainingTime) : ""
+            readonly property int timerShape: bin.counting ? Countdown.shape(bin.view.remainingTime) : 0
+            readonly property string timerPattern: timerShape !== 0 ? Countdown.pattern(timerShape) : ""
             // The zone's fault and wrong-pan marks: squares as high as the word's line.
             readonly property real markSize: Math.max(20, Math.min(40, fit.word))
             readonly property var fit: fitTexts(bin.width - 2 * bin.margin, bin.height - 2 * bin.margin,
@@ -249,15 +253,6 @@ Rectangle {
             function contrast(a, b) {
                 var la = luminance(a), lb = luminance(b)
                 return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
-            }
-
-            // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
-            function formatTime(seconds) {
-                var negative = seconds < 0
-                var total = Math.abs(seconds)
-                var m = Math.floor(total / 60)
-                var s = total % 60
-                return (negative ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
             }
 
 
@@ -425,7 +420,7 @@ Rectangle {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         // Laid out only while shown.
-                        text: bin.counting ? tile.formatTime(bin.view.remainingTime) : ""
+                        text: tile.timerText
                         textFormat: Text.PlainText
                         color: tile.timerColoured ? tile.timerFore : tile.textColour
                         font.family: Theme.fontFamily
