@@ -308,7 +308,7 @@ void EolTesting::getRceivedData()
     if (!m_tcpSocket || m_tcpSocket->bytesAvailable() <= 0)
         return;
     m_timerTcpReqTimeout.stop();
-    m_receivedData.append(m_tcpSocket->readAll());
+    m_receivedData.append(m_tcpSocket->read(m_tcpSocket->bytesAvailable()));
     if (m_receivedData.size() > EolProtocol::MaxRequestBytes) {
         qCWarning(lcEolTest) << "Request longer than" << EolProtocol::MaxRequestBytes
                              << "bytes: test station dropped";

@@ -85,7 +85,8 @@ void CanRelay::read(QTcpSocket *socket)
     auto it = m_clients.find(socket);
     if (it == m_clients.end())
         return;
-    const QByteArray chunk = socket->readAll();
+    // Exactly what has come (readAll() takes a block of its read size for every chunk).
+    const QByteArray chunk = socket->read(socket->bytesAvailable());
     int start = 0;
     while (start < chunk.size()) {
         // Look the client up again: a line may have removed it.

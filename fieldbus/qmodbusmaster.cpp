@@ -233,7 +233,7 @@ void QModbusMaster::sendCurrent()
     const QByteArray frame = encodeRequest(m_current.request);
     m_rxBuffer.clear();
     if (isPortOpen()) {
-        m_port->readAll();  // leftovers of an earlier, discarded reply
+        m_port->skip(m_port->bytesAvailable());  // leftovers of an earlier, discarded reply
         logFrame("TX", frame);
         if (!writeFrame(frame))
             qWarning() << "Modbus request could not be written:" << m_port->errorString();
@@ -263,7 +263,9 @@ bool QModbusMaster::writeFrame(const QByteArray &frame)
 
 void QModbusMaster::readReply()
 {
-    const QByteArray data = m_port->readAll();
+    // Exactly what has come: readAll() would hand over a 64 KiB block for a few bytes,
+    // several times a second, and such blocks scatter the heap over the hours.
+    const QByteArray data = m_port->read(m_port->bytesAvailable());
     if (data.isEmpty())
         return;
     m_sinceLastByte.start();

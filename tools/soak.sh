@@ -8,8 +8,11 @@
 # minutes: how long to drive the cabinet (default 20). flood: how many malformed cloud
 # commands to send at the end, with the memory written down before and after (default 0).
 # Results go to $TUL_SOAK_DIR (default /tmp/tul-soak-<pid>): rss.txt ("minute primary_kib
-# mirror_kib primary_anon_kib mirror_anon_kib": resident memory, then its anonymous part,
-# which file pages evicted under memory pressure do not blur), the two logs, and the console's answers. Build first (./test.sh or cmake);
+# mirror_kib primary_anon_kib mirror_anon_kib primary_heap_kib primary_js_kib haccp_records":
+# resident memory, then its anonymous part, which file pages evicted under memory pressure
+# do not blur; then what the primary's main heap and its script engine's heap hold resident,
+# and the records in its HACCP log, which it keeps in memory as well), the two logs, and the
+# console's answers. Build first (./test.sh or cmake);
 # the binary is $TUL_BUILD_DIR/tul (default build/tul). When another program holds the
 # bus's port, give the run a port of its own: TUL_CAN_INTERFACE=tcp://127.0.0.1:<port>/can0.
 # Exits non-zero, with the reason, when a display does not synchronise or ends.
@@ -85,6 +88,12 @@ program_pid() {
 }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 anon() { awk '/^RssAnon/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+# mapped <pid> <pattern>: resident KiB of the mappings whose name matches the pattern.
+mapped() {
+    awk -v pat="$2" '/^[0-9a-f]+-[0-9a-f]+ / {on = ($0 ~ pat)} on && /^Rss:/ {sum += $2} END {print sum + 0}' \
+        "/proc/$1/smaps" 2>/dev/null || echo 0
+}
+records() { grep -o '"b":' "$OUT/primary/haccpLogs/haccpLog.json" 2>/dev/null | wc -l; }
 
 cloud() {
     (sleep 0.3 | "$SENDER" "$DBUS_SYSTEM_BUS_ADDRESS" lumoCmd 1 "$1" >/dev/null 2>>"$OUT/bussender.log" || true) &
@@ -147,7 +156,8 @@ while :; do
         lost=$(link_lost)
         [ -z "$lost" ] || fail "the displays lost each other at minute $minute: $lost"
         p=$(program_pid "$PRIMARY")
-        echo "$minute $(rss "$p") $(rss "$MIRROR") $(anon "$p") $(anon "$MIRROR")" >> "$OUT/rss.txt"
+        echo "$minute $(rss "$p") $(rss "$MIRROR") $(anon "$p") $(anon "$MIRROR")" \
+            "$(mapped "$p" '\\[heap\\]') $(mapped "$p" 'JSGCHeap') $(records)" >> "$OUT/rss.txt"
         minute=$((minute + 1))
     fi
     [ "$elapsed" -ge $((MINUTES * 60)) ] && break

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "qrc:/theme"
+import "Countdown.js" as Countdown
 
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
 // readable from two metres. The most urgent word on top, the product's name, the countdown
@@ -84,8 +85,11 @@ Rectangle {
                      : bin.tray === 3 ? qsTr("Preheating")
                      : ""
             }
-            // The countdown as laid out: its digits all alike, so it changes only with its length.
-            property string timerPattern: bin.tray >= 5 ? formatTime(bin.view.remainingTime).replace(/[0-9]/g, "0") : ""
+            // The countdown, and the same with its digits all alike, as it is laid out: that
+            // changes only with its shape (length and sign).
+            readonly property string timerText: bin.tray >= 5 ? Countdown.format(bin.view.remainingTime) : ""
+            readonly property int timerShape: bin.tray >= 5 ? Countdown.shape(bin.view.remainingTime) : 0
+            readonly property string timerPattern: timerShape !== 0 ? Countdown.pattern(timerShape) : ""
             // The texts' sizes and places, and the marks' size; worked out again only when the
             // tile, the texts or the countdown's length change, and once for tiles alike.
             readonly property var fit: fitTexts(bin.width, bin.height, bin.shared.labelSize,
@@ -263,15 +267,6 @@ Rectangle {
                 f.chipWidth = word !== "" ? Math.min(metrics.advanceWidth(word) * f.word / 100 + 4 * margin + 2,
                                                      tileWidth - 2 * margin - (f.marksWidth > 0 ? f.marksWidth + margin : 0)) : 0
                 return f
-            }
-
-            // Minutes keep counting past the hour: a 2 h hold starts at 120:00.
-            function formatTime(seconds) {
-                var negative = seconds < 0
-                var total = Math.abs(seconds)
-                var m = Math.floor(total / 60)
-                var s = total % 60
-                return (negative ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (s < 10 ? "0" : "") + s
             }
 
             // The tile's colour once more, square and inside the rounded corners and the border:
@@ -466,7 +461,7 @@ Rectangle {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         // Laid out only while shown.
-                        text: bin.tray >= 5 ? tile.formatTime(bin.view.remainingTime) : ""
+                        text: tile.timerText
                         textFormat: Text.PlainText
                         color: countdown.coloured ? countdown.timerFore : bin.tray === 7 ? "black" : Theme.text
                         font.family: Theme.fontFamily

@@ -288,6 +288,8 @@ void TestHoldingScreens::binTile_data()
     QTest::newRow("standard") << eng << 6 << 1 << "Fries" << 6 << 754 << false << "12:34" << "" << "#2e7d32" << "Extra Crispy Chicken Tenders Family Size";
     QTest::newRow("ten minutes ten") << eng << 16 << 1 << "Fries" << 6 << 610 << false << "10:10" << "" << "#2e7d32" << "";
     QTest::newRow("hours-long hold") << eng << 7 << 7 << "Beef" << 6 << 4 * 3600 + 5 << false << "240:05" << "" << "#2e7d32" << "";
+    QTest::newRow("last two-digit minute") << eng << 15 << 7 << "Beef" << 6 << 5999 << false << "99:59" << "" << "#2e7d32" << "";
+    QTest::newRow("a hundred minutes past") << eng << 17 << 7 << "Beef" << 8 << -6000 << false << "-100:00" << "DISCARD" << "#c62828" << "";
     QTest::newRow("warning") << eng << 8 << 7 << "Fries" << 7 << 59 << false << "00:59" << "WARNING" << "#ffb300" << "";
     QTest::newRow("discard at zero") << eng << 9 << 7 << "Fries" << 8 << 0 << false << "00:00" << "DISCARD" << "#c62828" << "";
     QTest::newRow("discard past") << eng << 10 << 1 << "Fries" << 8 << -65 << false << "-01:05" << "DISCARD" << "#c62828" << "";
