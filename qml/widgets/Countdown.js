@@ -1,7 +1,7 @@
 .pragma library
 
 // A tile's countdown is written again every second on every counting tile: its texts are
-// put together from two-digit pieces made once, so that the seconds build no number texts
+// put together from two-digit texts made once, so that the seconds build no number texts
 // for the script engine's collector to gather.
 var pairs = (function () {
     var all = []
