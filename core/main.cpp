@@ -2,6 +2,7 @@
 #include "cleanstop.h"
 #include "dqsnplusidreader.h"
 #include "fieldbusmetatypes.h"
+#include "heappolicy.h"
 #include "trayinfo.h"
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
@@ -17,6 +18,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Before the first large block: the cabinet runs for months.
+    HeapPolicy::apply();
     // Before the application: the usage needs no screen.
     if (TulOptions::wantsHelp(argc, argv)) {
         std::fputs(TulOptions::usage(), stdout);

@@ -308,7 +308,10 @@ void EolTesting::getRceivedData()
     if (!m_tcpSocket || m_tcpSocket->bytesAvailable() <= 0)
         return;
     m_timerTcpReqTimeout.stop();
-    m_receivedData.append(m_tcpSocket->read(m_tcpSocket->bytesAvailable()));
+    // Copied out: a read of everything available would take the socket's read block along.
+    QByteArray chunk(int(m_tcpSocket->bytesAvailable()), Qt::Uninitialized);
+    chunk.truncate(int(qMax<qint64>(0, m_tcpSocket->read(chunk.data(), chunk.size()))));
+    m_receivedData.append(chunk);
     if (m_receivedData.size() > EolProtocol::MaxRequestBytes) {
         qCWarning(lcEolTest) << "Request longer than" << EolProtocol::MaxRequestBytes
                              << "bytes: test station dropped";

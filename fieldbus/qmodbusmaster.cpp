@@ -263,9 +263,11 @@ bool QModbusMaster::writeFrame(const QByteArray &frame)
 
 void QModbusMaster::readReply()
 {
-    // Exactly what has come: readAll() would hand over a 64 KiB block for a few bytes,
-    // several times a second, and such blocks scatter the heap over the hours.
-    const QByteArray data = m_port->read(m_port->bytesAvailable());
+    // Copied out of the port's buffer: read(bytesAvailable()) and readAll() hand over the
+    // port's whole 32 KiB read block when the reply sits in one, so the port would make a
+    // new block for every reply, several a second, and such blocks scatter the heap.
+    QByteArray data(int(m_port->bytesAvailable()), Qt::Uninitialized);
+    data.truncate(int(qMax<qint64>(0, m_port->read(data.data(), data.size()))));
     if (data.isEmpty())
         return;
     m_sinceLastByte.start();
