@@ -4,6 +4,7 @@
 #include "cabinetidentity.h"
 #include "configurationmanager.h"
 #include "eolcabinet.h"
+#include "heappolicy.h"
 
 #include <QDebug>
 #include <QHostAddress>
@@ -308,10 +309,7 @@ void EolTesting::getRceivedData()
     if (!m_tcpSocket || m_tcpSocket->bytesAvailable() <= 0)
         return;
     m_timerTcpReqTimeout.stop();
-    // Copied out: a read of everything available would take the socket's read block along.
-    QByteArray chunk(int(m_tcpSocket->bytesAvailable()), Qt::Uninitialized);
-    chunk.truncate(int(qMax<qint64>(0, m_tcpSocket->read(chunk.data(), chunk.size()))));
-    m_receivedData.append(chunk);
+    m_receivedData.append(HeapPolicy::readAvailable(m_tcpSocket));
     if (m_receivedData.size() > EolProtocol::MaxRequestBytes) {
         qCWarning(lcEolTest) << "Request longer than" << EolProtocol::MaxRequestBytes
                              << "bytes: test station dropped";

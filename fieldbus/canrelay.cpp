@@ -1,6 +1,7 @@
 #include "canrelay.h"
 
 #include "canrelayline.h"
+#include "heappolicy.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>
@@ -85,10 +86,7 @@ void CanRelay::read(QTcpSocket *socket)
     auto it = m_clients.find(socket);
     if (it == m_clients.end())
         return;
-    // Copied out of the socket's buffer: read(bytesAvailable()) and readAll() would take the
-    // socket's whole read block along, and the socket make a new one for every frame.
-    QByteArray chunk(int(socket->bytesAvailable()), Qt::Uninitialized);
-    chunk.truncate(int(qMax<qint64>(0, socket->read(chunk.data(), chunk.size()))));
+    const QByteArray chunk = HeapPolicy::readAvailable(socket);
     int start = 0;
     while (start < chunk.size()) {
         // Look the client up again: a line may have removed it.

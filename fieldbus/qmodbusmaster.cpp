@@ -3,6 +3,7 @@
 #include "canrelay.h"
 
 #include "deadlinetimer.h"
+#include "heappolicy.h"
 
 #include <QDebug>
 #include <QSerialPort>
@@ -263,11 +264,7 @@ bool QModbusMaster::writeFrame(const QByteArray &frame)
 
 void QModbusMaster::readReply()
 {
-    // Copied out of the port's buffer: read(bytesAvailable()) and readAll() hand over the
-    // port's whole 32 KiB read block when the reply sits in one, so the port would make a
-    // new block for every reply, several a second, and such blocks scatter the heap.
-    QByteArray data(int(m_port->bytesAvailable()), Qt::Uninitialized);
-    data.truncate(int(qMax<qint64>(0, m_port->read(data.data(), data.size()))));
+    const QByteArray data = HeapPolicy::readAvailable(m_port);
     if (data.isEmpty())
         return;
     m_sinceLastByte.start();

@@ -1,7 +1,11 @@
 #ifndef HEAPPOLICY_H
 #define HEAPPOLICY_H
 
+#include <QByteArray>
+
 #include <cstddef>
+
+class QIODevice;
 
 // How the program's allocator treats large blocks, set once at start. Short-lived buffers of
 // 32 KiB and more (a line read from a socket, a file's piece, an I/O device's read block)
@@ -18,6 +22,11 @@ public:
 
     // False when the allocator refused the setting.
     static bool apply();
+    // What the device has received, copied out of its buffer: read(bytesAvailable()) and
+    // readAll() hand over the device's whole read block (32 KiB for a serial port or a
+    // socket) when the data sits in one, and the device then makes a new block for the
+    // next few bytes, several times a second.
+    static QByteArray readAvailable(QIODevice *device);
 };
 
 #endif // HEAPPOLICY_H
