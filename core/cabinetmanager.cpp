@@ -157,7 +157,8 @@ void CabinetManager::readPersonality()
                                                QDir::Unsorted);
     QString name;
     for (const QString &entry : entries) {
-        if (QDir::match(QStringLiteral("*.hcc"), entry)) {
+        // "*.hcc" as a name filter reads it (any case), without a pattern made per entry.
+        if (entry.endsWith(QLatin1String(".hcc"), Qt::CaseInsensitive)) {
             name = entry;
             break;
         }

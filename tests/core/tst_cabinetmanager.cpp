@@ -61,6 +61,8 @@ private slots:
     void withoutPersonalityTheConnectorChoosesTheLayout();
     void versionTenPersonalityIsRejected();
     void onlyTheFirstPersonalityIsTried();
+    void personalityIsFoundByItsSuffix_data();
+    void personalityIsFoundByItsSuffix();
     void unconfiguredUnitWritesNoSettingsFile();
 
     void shellLoadsWithoutWarnings_data();
@@ -252,6 +254,29 @@ void TestCabinetManager::onlyTheFirstPersonalityIsTried()
     auto cm = start();
     QVERIFY(cm->get_isConfigured());
     QCOMPARE(cm->get_numberOfZones(), 2);
+}
+
+void TestCabinetManager::personalityIsFoundByItsSuffix_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("configured");
+    QTest::newRow("lower case") << "cabinet.hcc" << true;
+    QTest::newRow("upper case") << "CABINET.HCC" << true;
+    QTest::newRow("mixed case") << "cabinet.Hcc" << true;
+    QTest::newRow("suffix alone") << ".hcc" << true;
+    QTest::newRow("suffix inside the name") << "cabinet.hcc.bak" << false;
+    QTest::newRow("no dot") << "cabinethcc" << false;
+    QTest::newRow("shorter suffix") << "cabinet.hc" << false;
+}
+
+void TestCabinetManager::personalityIsFoundByItsSuffix()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, configured);
+    installPersonality(QStringLiteral("2x2_primary.hcc"), name);
+    auto cm = start(9);
+    QCOMPARE(cm->get_isConfigured(), configured);
+    QCOMPARE(cm->get_numberOfZones(), configured ? 2 : 4); // the file's 2x2, or the connector's 2x4
 }
 
 void TestCabinetManager::unconfiguredUnitWritesNoSettingsFile()
