@@ -9,6 +9,9 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <cerrno>
+
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -49,10 +52,12 @@ bool QModbusMaster::openSerialPort(const QString &portName)
     if (!m_port) {
         m_port = new QSerialPort(this);
         connect(m_port, &QSerialPort::readyRead, this, &QModbusMaster::readReply);
+        connect(m_port, &QSerialPort::errorOccurred, this, &QModbusMaster::portErrorOccurred);
     }
     if (m_port->isOpen())
         m_port->close();
     m_port->setPortName(portName);
+    m_portPath = portName;
     if (!m_port->open(QIODevice::ReadWrite)) {
         qWarning() << "Modbus serial port" << portName << "could not be opened:"
                    << m_port->errorString();
@@ -236,7 +241,7 @@ void QModbusMaster::sendCurrent()
     if (isPortOpen()) {
         m_port->skip(m_port->bytesAvailable());  // leftovers of an earlier, discarded reply
         logFrame("TX", frame);
-        if (!writeFrame(frame))
+        if (!writeFrame(frame) && isPortOpen())
             qWarning() << "Modbus request could not be written:" << m_port->errorString();
     }
     m_sinceLastRequest.start();
@@ -254,12 +259,36 @@ bool QModbusMaster::writeFrame(const QByteArray &frame)
     qint64 written = 0;
     if (m_port->bytesToWrite() == 0) {
         const ssize_t n = ::write(int(m_port->handle()), frame.constData(), size_t(frame.size()));
+        if (n < 0 && errno != EAGAIN && errno != EINTR && closeIfLineGone())
+            return false;
         written = n > 0 ? qint64(n) : 0;
     }
     if (written == frame.size())
         return true;
     const qint64 rest = frame.size() - written;
     return m_port->write(frame.constData() + written, rest) == rest;
+}
+
+void QModbusMaster::portErrorOccurred()
+{
+    if (m_port->error() != QSerialPort::NoError)
+        closeIfLineGone();
+}
+
+// A line whose device went away (an adapter pulled, the far end of a simulated line
+// closed) stays ready to write and fails every write: left open, the port's write notifier
+// would spin the event loop on a buffer that can never drain, and every request would add
+// to it. Closed, requests go on timing out as on a silent line, which the pollers report.
+bool QModbusMaster::closeIfLineGone()
+{
+    if (!isPortOpen())
+        return false;
+    pollfd line{int(m_port->handle()), POLLOUT, 0};
+    if (::poll(&line, 1, 0) != 1 || !(line.revents & (POLLERR | POLLHUP | POLLNVAL)))
+        return false;
+    qWarning().noquote() << QStringLiteral("Modbus serial port %1 is gone: closed").arg(m_portPath);
+    m_port->close();
+    return true;
 }
 
 void QModbusMaster::readReply()

@@ -78,6 +78,7 @@ private slots:
     void replyTimedOut();
     void readReply();
     void cancelQueued();
+    void portErrorOccurred();
 
 private:
     struct Pending {
@@ -90,6 +91,7 @@ private:
     bool takeNext(Pending &next);
     void sendCurrent();
     bool writeFrame(const QByteArray &frame);
+    bool closeIfLineGone();
     void endTry(const QString &failure);
     void finishCurrent();
     void requeueCurrent();
@@ -99,6 +101,7 @@ private:
     bool waitForSilence();
 
     QSerialPort *m_port = nullptr;
+    QString m_portPath; // as opened, for the log
     QTimer *m_replyTimer = nullptr;
     DeadlineTimer *m_gapTimer = nullptr; // ends the spacing to the nanosecond
     QList<Pending> m_highQueue;

@@ -6,6 +6,7 @@
 #include "qmodbuspollinfo.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +15,10 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 constexpr int Node = 1;
@@ -225,7 +230,7 @@ private slots:
         QStringList order;
         QVector<qint64> issuedAt;
         std::vector<std::unique_ptr<QModbusPollInfo>> records;
-        for (const QString &name : {"n1", "n2", "n3", "high"}) {
+        for (const QString name : {"n1", "n2", "n3", "high"}) {
             records.push_back(record(1));
             connect(records.back().get(), &QModbusPollInfo::pollRequestIssued, this, [&, name] {
                 order << name;
@@ -365,6 +370,45 @@ private slots:
         QVERIFY(good.wait(WaitMs));
         QCOMPARE(issued.count(), 1);
         QCOMPARE(periodic->get_register(0), quint16(99)); // the newest request went out
+    }
+
+    // The far end of the line goes away (a pulled adapter): the port is closed instead of
+    // failing every write for ever, and what was asked, or is asked later, times out.
+    void aLineThatIsGoneIsClosed_data()
+    {
+        QTest::addColumn<int>("askedBefore");
+        QTest::addColumn<int>("askedAfter");
+        QTest::newRow("gone before any request") << 0 << 2;
+        QTest::newRow("gone while a request waits for its reply") << 1 << 0;
+        QTest::newRow("gone with requests queued, more asked later") << 3 << 2;
+    }
+
+    void aLineThatIsGoneIsClosed()
+    {
+        QFETCH(int, askedBefore);
+        QFETCH(int, askedAfter);
+        int far = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(far >= 0);
+        QVERIFY(::grantpt(far) == 0 && ::unlockpt(far) == 0);
+        QModbusMaster master;
+        QVERIFY(master.openSerialPort(QString::fromLocal8Bit(::ptsname(far))));
+        master.start();
+        QTRY_VERIFY(master.get_isRunning());
+        std::vector<std::unique_ptr<QModbusPollInfo>> asked;
+        const auto ask = [&] {
+            asked.push_back(record(2, 50));
+            QCOMPARE(master.holdingRegistersRead(Node, 0, 2, 1, asked.back().get()), 0);
+        };
+        for (int i = 0; i < askedBefore; ++i)
+            ask();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Modbus serial port /dev/pts/\\d+ is gone: closed$")));
+        ::close(far);
+        for (int i = 0; i < askedAfter; ++i)
+            ask();
+        QTRY_VERIFY_WITH_TIMEOUT(!master.isPortOpen(), WaitMs);
+        for (const auto &record : asked)
+            QTRY_COMPARE_WITH_TIMEOUT(record->get_state(), QModbusPollInfo::QMBS_REPLY_TIMEDOUT, WaitMs);
+        QCOMPARE(master.queuedRequestCount(), 0);
     }
 
     void logsFramesInHex()
