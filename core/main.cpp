@@ -25,6 +25,13 @@ int main(int argc, char *argv[])
         std::fputs(TulOptions::usage(), stdout);
         return 0;
     }
+    // The screen's script functions run some hundreds of times while the first frame is made
+    // (every tile fits its texts) and afterwards rarely, or once a second: machine code made
+    // at a function's third call costs the first frame milliseconds and saves nothing later.
+    // A function is compiled once it has run a thousand times (a countdown's after about a
+    // minute). The environment's own setting wins.
+    if (!qEnvironmentVariableIsSet("QV4_JIT_CALL_THRESHOLD"))
+        qputenv("QV4_JIT_CALL_THRESHOLD", "1000");
     QGuiApplication app(argc, argv);
     // SIGTERM and SIGINT quit the event loop; the managers' teardown then finishes their writes.
     CleanStop::install();

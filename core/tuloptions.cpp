@@ -37,6 +37,7 @@ const char *const Usage =
     "  TUL_SYNC_TIMEOUT_MS, TUL_CAN_SILENCE_TICK_MS, TUL_IDLE_TIMEOUT_MS  shorter display\n"
     "                     synchronisation time-out, CAN-silence tick and idle time-out\n"
     "  TUL_NO_SCENE       run without the screen\n"
+    "  QV4_JIT_CALL_THRESHOLD  runs of a script function before it is compiled (default 1000)\n"
     "  QT_LOGGING_RULES   tul.config.debug=true also logs the whole cabinet configuration\n";
 
 bool takeValue(const QStringList &args, int &i, QString &value)
