@@ -3,8 +3,37 @@
 
 #include <QAbstractTransition>
 #include <QDebug>
+#include <QHash>
 #include <QMetaMethod>
+#include <QPair>
 #include <QSignalTransition>
+
+namespace {
+
+struct StateSlots
+{
+    int entry = -1;
+    int exit = -1;
+};
+
+// The "<name>_onEntry()" and "<name>_onExit()" slots of a class, looked up once per class
+// and state name: a cabinet makes twenty tray machines of one class, and each look-up
+// walks the class's whole method table. Per thread, as machines may be made on workers.
+StateSlots stateSlotsOf(const QMetaObject *mo, const QString &name)
+{
+    thread_local QHash<QPair<const QMetaObject *, QString>, StateSlots> known;
+    const auto key = qMakePair(mo, name);
+    const auto it = known.constFind(key);
+    if (it != known.constEnd())
+        return *it;
+    StateSlots found;
+    found.entry = mo->indexOfSlot(QString(name + QLatin1String("_onEntry()")).toLatin1());
+    found.exit = mo->indexOfSlot(QString(name + QLatin1String("_onExit()")).toLatin1());
+    known.insert(key, found);
+    return found;
+}
+
+} // namespace
 
 P4StateMachine::P4StateMachine(QObject *parent)
     : QStateMachine(parent)
@@ -56,12 +85,11 @@ QState *P4StateMachine::addNamedState(const QString &name, QState *parent)
 void P4StateMachine::connectStateSlots(QState *state, const QString &name)
 {
     const QMetaObject *mo = metaObject();
-    const int entry = mo->indexOfSlot(QString(name + QLatin1String("_onEntry()")).toLatin1());
-    if (entry >= 0)
-        connect(state, QMetaMethod::fromSignal(&QState::entered), this, mo->method(entry));
-    const int exit = mo->indexOfSlot(QString(name + QLatin1String("_onExit()")).toLatin1());
-    if (exit >= 0)
-        connect(state, QMetaMethod::fromSignal(&QState::exited), this, mo->method(exit));
+    const StateSlots found = stateSlotsOf(mo, name);
+    if (found.entry >= 0)
+        connect(state, QMetaMethod::fromSignal(&QState::entered), this, mo->method(found.entry));
+    if (found.exit >= 0)
+        connect(state, QMetaMethod::fromSignal(&QState::exited), this, mo->method(found.exit));
 }
 
 void P4StateMachine::attachTransition(QState *source, QSignalTransition *transition,
