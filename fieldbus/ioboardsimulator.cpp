@@ -140,6 +140,7 @@ void IoBoardSimulator::readRequests()
             m_rxBuffer.clear();
             break;
         }
+        emit requestReceived(m_rxBuffer.left(parsed.length));
         m_rxBuffer.remove(0, parsed.length);
         serve(parsed.request);
     }

@@ -81,6 +81,8 @@ public:
 signals:
     void registersWritten(quint8 node, quint16 startRegister, quint16 count);
     void requestServed(quint8 node, quint8 function);
+    // Every well-formed request as it came off the line, answered or not.
+    void requestReceived(const QByteArray &frame);
 
 private slots:
     void readRequests();

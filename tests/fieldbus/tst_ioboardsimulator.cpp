@@ -123,8 +123,17 @@ void TestIoBoardSimulator::silentNodeTimesOutAndComesBack()
     QModbusPollInfo reader(1);
     reader.set_replyTimeout(10);
     QSignalSpy issued(&reader, &QModbusPollInfo::pollRequestIssued);
+    QSignalSpy received(m_sim.get(), &IoBoardSimulator::requestReceived);
     QCOMPARE(run(false, NfcReader2Node, ReaderStatus, &reader, 1), QString("timeout"));
     QCOMPARE(issued.count(), 2);
+    // Each try reaches the line whole, though nobody answers it.
+    ModbusRtu::Request asked;
+    asked.node = NfcReader2Node;
+    asked.function = ModbusRtu::ReadHoldingRegisters;
+    asked.start = ReaderStatus;
+    asked.count = 1;
+    QCOMPARE(received.count(), 2);
+    QCOMPARE(received.at(1).at(0).toByteArray(), ModbusRtu::encodeRequest(asked));
     QModbusPollInfo board(1);
     QCOMPARE(run(false, IoBoardNode, BoardStatus, &board), QString("good"));
     m_sim->setNodeSilent(NfcReader2Node, false);
