@@ -568,6 +568,10 @@ void CabinetManager::loadScene()
         return;
     }
     qDebug() << "Scene loaded";
+    // A touch or a key restarts the idle time-out. Input reaches the program only through
+    // its one window: watching the window, not the whole application, spares every timer,
+    // socket and state-machine event the filter's call.
+    window->installEventFilter(this);
     // The moment the cook sees the cabinet; the start-up benchmark waits for this line.
     auto once = std::make_shared<QMetaObject::Connection>();
     *once = connect(window, &QQuickWindow::frameSwapped, this, [this, once] {

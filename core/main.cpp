@@ -67,7 +67,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("TUL"));
 
     CabinetManager cabinetManager(connectorId, simulationFlags);
-    app.installEventFilter(&cabinetManager);
     const int status = app.exec();
     warmUp->wait();
     return status;

@@ -76,6 +76,7 @@ private slots:
     void receivedFilesThatTryToEscapeAreRefused();
     void settingsRecordFromTheMasterIsApplied();
 
+    void idleTimerFiresAndTouchRestartsIt_data();
     void idleTimerFiresAndTouchRestartsIt();
     void pluggedInMinutesSurviveARestart();
     void flashDriveMountFollowsTheMountTable();
@@ -495,19 +496,43 @@ void TestCabinetManager::settingsRecordFromTheMasterIsApplied()
     cm->processMultiPacket(1, CanMsg::TUL_MULTI_CONFIG_SETTINGS, QByteArray("[1,2]"));
 }
 
+void TestCabinetManager::idleTimerFiresAndTouchRestartsIt_data()
+{
+    QTest::addColumn<QString>("input");
+    // What a cook's hand or a service keyboard gives the screen, through its window.
+    QTest::newRow("key press") << "key";
+    QTest::newRow("mouse press") << "mouse";
+    QTest::newRow("touch") << "touch";
+}
+
 void TestCabinetManager::idleTimerFiresAndTouchRestartsIt()
 {
+    QFETCH(QString, input);
     m_scratch->setVariable("TUL_IDLE_TIMEOUT_MS", QStringLiteral("1000"));
     auto cm = start();
+    QQuickWindow *window = shell(cm.data());
+    QVERIFY(window);
+    QTouchDevice *finger = QTest::createTouchDevice();
+    // A corner of the header, where a press opens nothing.
+    const QPoint corner(2, 2);
+    const auto press = [&] {
+        if (input == QLatin1String("key"))
+            QTest::keyClick(window, Qt::Key_Shift);
+        else if (input == QLatin1String("mouse"))
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, corner);
+        else {
+            QTest::touchEvent(window, finger).press(0, corner, window);
+            QTest::touchEvent(window, finger).release(0, corner, window);
+        }
+    };
     QSignalSpy idle(cm.data(), &CabinetCore::noUserInteraction);
     QElapsedTimer clock;
     clock.start();
-    // Keys pressed every 100 ms for longer than the time-out keep it away, as long as no
-    // two of them lay a whole time-out apart on a stalled machine.
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    // Input every 100 ms for longer than the time-out keeps it away, as long as no two
+    // presses lay a whole time-out apart on a stalled machine.
     qint64 last = 0, longestGap = 0;
     while (clock.elapsed() < 2500) {
-        cm->eventFilter(nullptr, &key);
+        press();
         longestGap = qMax(longestGap, clock.elapsed() - last);
         last = clock.elapsed();
         QTest::qWait(100);
