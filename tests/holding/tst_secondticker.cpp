@@ -1,5 +1,7 @@
+#include "alarmtimings.h"
 #include "secondticker.h"
 
+#include <QDateTime>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -9,10 +11,14 @@ class TestSecondTicker : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { AlarmTimings::setScale(1); }
+    void cleanup() { AlarmTimings::setScale(1); }
     void runsFromFirstUserToLast_data();
     void runsFromFirstUserToLast();
     void ticksFallOnTheSecond_data();
     void ticksFallOnTheSecond();
+    void ticksMeetTheWallClockSecond_data();
+    void ticksMeetTheWallClockSecond();
 };
 
 void TestSecondTicker::runsFromFirstUserToLast_data()
@@ -31,16 +37,28 @@ void TestSecondTicker::runsFromFirstUserToLast()
 {
     QFETCH(QString, steps);
     QFETCH(QString, running);
+    AlarmTimings::setScale(0.02); // a second of 20 ms
     SecondTicker ticker;
-    QString got;
+    // After each step: whether the timer is armed, and whether ticks really keep coming.
+    QString armed;
+    QString ticking;
     for (const QChar step : steps) {
         if (step == QLatin1Char('+'))
             ticker.acquire();
         else
             ticker.release();
-        got += ticker.isRunning() ? QLatin1Char('1') : QLatin1Char('0');
+        armed += ticker.isRunning() ? QLatin1Char('1') : QLatin1Char('0');
+        // Two ticks, not one: each tick must arm the next. A stopped ticker is given ten
+        // of its seconds to tick wrongly.
+        QSignalSpy ticks(&ticker, &SecondTicker::tick);
+        for (QDeadlineTimer deadline(ticker.isRunning() ? 5000 : 200); ticks.count() < 2 && !deadline.hasExpired();)
+            QTest::qWait(5);
+        ticking += ticks.count() >= 2 ? QLatin1Char('1') : QLatin1Char('0');
+        if (!running.startsWith(ticking))
+            break;
     }
-    QCOMPARE(got, running);
+    QCOMPARE(armed, running.left(armed.size()));
+    QCOMPARE(ticking, running);
 }
 
 void TestSecondTicker::ticksFallOnTheSecond_data()
@@ -64,6 +82,44 @@ void TestSecondTicker::ticksFallOnTheSecond()
     QFETCH(int, unitMs);
     QFETCH(int, delayMs);
     QCOMPARE(SecondTicker::delayToNext(nowMs, unitMs), delayMs);
+}
+
+void TestSecondTicker::ticksMeetTheWallClockSecond_data()
+{
+    QTest::addColumn<int>("tick"); // which tick is compared
+    QTest::newRow("the first tick") << 1;
+    QTest::newRow("a later tick, armed by the one before") << 3;
+}
+
+// The tick is set against another timer aimed at the same second of the wall clock: on a
+// busy machine both come late together, so the two are compared rather than the clock.
+void TestSecondTicker::ticksMeetTheWallClockSecond()
+{
+    QFETCH(int, tick);
+    const auto now = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    QTimer other;
+    other.setSingleShot(true);
+    other.setTimerType(Qt::PreciseTimer);
+    qint64 otherAt = -1;
+    qint64 tickAt = -1;
+    connect(&other, &QTimer::timeout, this, [&] { otherAt = now(); });
+    const auto aimOther = [&] { other.start(int(1000 - now() % 1000)); };
+
+    SecondTicker ticker;
+    int seen = 0;
+    connect(&ticker, &SecondTicker::tick, this, [&] {
+        if (++seen == tick)
+            tickAt = now();
+        else if (seen == tick - 1)
+            aimOther();
+    });
+    if (tick == 1)
+        aimOther();
+    ticker.acquire();
+    QTRY_VERIFY_WITH_TIMEOUT(tickAt >= 0 && otherAt >= 0, 15000);
+    // Whole seconds apart at most: a second due within 50 ms is left to the next tick.
+    const qint64 off = ((tickAt - otherAt) % 1000 + 1000) % 1000;
+    QVERIFY2(qMin(off, 1000 - off) <= 50, qPrintable(QStringLiteral("%1 ms off the second").arg(qMin(off, 1000 - off))));
 }
 
 QTEST_GUILESS_MAIN(TestSecondTicker)
