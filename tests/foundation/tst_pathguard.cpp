@@ -17,6 +17,8 @@ class TestPathGuard : public QObject
 private slots:
     void refusal_data();
     void refusal();
+    void refusedForTheText_data();
+    void refusedForTheText();
 };
 
 void TestPathGuard::refusal_data()
@@ -80,6 +82,31 @@ void TestPathGuard::refusal()
     QVERIFY(PathGuard::guards(property));
     const QString why = PathGuard::refusal(property, placed(value, scratch));
     QVERIFY2(why.isEmpty() == accepted, qPrintable(why));
+}
+
+// Folders whose text alone is enough to refuse them are refused for that, before any folder
+// is looked at on the disk; the caller is told so.
+void TestPathGuard::refusedForTheText_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("value");
+
+    const QString nul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    QTest::newRow("climb in a middle step") << "usbPath" << "/media/x/../sda1/";
+    QTest::newRow("climb back to where it was") << "ovImportDir" << "<flash>real/../real/";
+    QTest::newRow("climb as the last step, no slash") << "localPath" << "<root>fw/..";
+    QTest::newRow("NUL in a step") << "localPath" << "<root>" + nul + "/";
+    QTest::newRow("relative folder") << "usbPath" << "media/sda1/";
+}
+
+void TestPathGuard::refusedForTheText()
+{
+    QFETCH(QString, property);
+    QFETCH(QString, value);
+    ScratchRoots scratch;
+    QVERIFY(QDir().mkpath(scratch.flash() + "real") && QDir().mkpath(scratch.root() + "fw"));
+    const QString why = PathGuard::refusal(property, placed(value, scratch));
+    QVERIFY2(why.endsWith(QLatin1String(": not a plain absolute path")), qPrintable(why));
 }
 
 QTEST_APPLESS_MAIN(TestPathGuard)
