@@ -94,6 +94,19 @@ private slots:
         QTest::newRow("both on a flexible frame") << QByteArray("can0:5#FBE#00") << int(CanRelayLine::Frame);
         QTest::newRow("remote and flexible") << QByteArray("can0:5#RF#") << int(CanRelayLine::Malformed);
         QTest::newRow("remote, eight bytes asked") << QByteArray("can0:5#R#0011223344556677") << int(CanRelayLine::Frame);
+        QTest::newRow("bus name of every allowed kind") << QByteArray("connect:azAZ09_-.") << int(CanRelayLine::Connect);
+        QTest::newRow("bus name with a space") << QByteArray("connect:can 0") << int(CanRelayLine::Malformed);
+        QTest::newRow("payload of the edge digits") << QByteArray("can0:5##09afAF") << int(CanRelayLine::Frame);
+        QTest::newRow("payload not hexadecimal") << QByteArray("can0:5##0g") << int(CanRelayLine::Malformed);
+        QTest::newRow("no id") << QByteArray("can0:##00") << int(CanRelayLine::Malformed);
+        QTest::newRow("extended id of nine digits") << QByteArray("can0:536870911#X#") << int(CanRelayLine::Frame);
+        // Ten digits would wrap past 32 bits to a small id.
+        QTest::newRow("id of ten digits") << QByteArray("can0:4294967296#X#") << int(CanRelayLine::Malformed);
+        QTest::newRow("flexible, 20 bytes") << "can0:5#F#" + QByteArray(40, '0') << int(CanRelayLine::Frame);
+        QTest::newRow("flexible, 32 bytes") << "can0:5#F#" + QByteArray(64, '0') << int(CanRelayLine::Frame);
+        QTest::newRow("flexible, 48 bytes") << "can0:5#F#" + QByteArray(96, '0') << int(CanRelayLine::Frame);
+        QTest::newRow("flexible, 9 bytes") << "can0:5#F#" + QByteArray(18, '0') << int(CanRelayLine::Malformed);
+        QTest::newRow("flexible, 21 bytes") << "can0:5#F#" + QByteArray(42, '0') << int(CanRelayLine::Malformed);
     }
 
     void linesAtTheirEdges()
