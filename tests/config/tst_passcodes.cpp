@@ -120,6 +120,7 @@ void TestPasscodes::pinEntriesOfOneScreen_data()
     QTest::newRow("one failure, then a good PIN") << 1 << QStringList{"1", "7046"} << L{0, 1} << 0 << false;
     // An open page (lock level 0) asks nothing: no failure counted, nothing reported.
     QTest::newRow("open page") << 0 << QStringList{"1", ""} << L{0, 0} << 0 << false;
+    QTest::newRow("open page, good PINs") << 0 << QStringList{"7046", "731960"} << L{0, 0} << 0 << false;
 }
 
 void TestPasscodes::pinEntriesOfOneScreen()
@@ -141,6 +142,14 @@ void TestPasscodes::pinEntriesOfOneScreen()
     QCOMPARE(got, results);
     QCOMPARE(gate.failures(), failures);
     QCOMPARE(gate.blocked(), blocked);
+    // The lock without a screen name decides alike.
+    PinGate unreported;
+    unreported.setConfig(&config);
+    got.clear();
+    for (const QString &pin : entries)
+        got << unreported.checkUnreported(lockLevel, pin);
+    QCOMPARE(got, results);
+    QCOMPARE(unreported.failures(), failures);
     QCOMPARE(entered.count(), lockLevel > 0 ? entries.size() : 0);
     for (int i = 0; i < entered.size(); ++i) {
         const bool good = results.at(i) > 0;
