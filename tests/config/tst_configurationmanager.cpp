@@ -650,6 +650,9 @@ void TestConfigurationManager::transactionKeepsOnlyWhatItSaved_data()
     QTest::newRow("PIN, committed") << QByteArray("passwdL1") << QVariant(QStringLiteral("2468")) << true;
     QTest::newRow("used languages, ended without commit") << QByteArray("usedLanguages") << QVariant(1u) << false;
     QTest::newRow("used languages, committed") << QByteArray("usedLanguages") << QVariant(1u) << true;
+    // The cloud hears of a store number only once it is on disk.
+    QTest::newRow("store number, ended without commit") << QByteArray("storeNumber") << QVariant(QStringLiteral("4711")) << false;
+    QTest::newRow("store number, committed") << QByteArray("storeNumber") << QVariant(QStringLiteral("4711")) << true;
 }
 
 void TestConfigurationManager::transactionKeepsOnlyWhatItSaved()
@@ -663,14 +666,23 @@ void TestConfigurationManager::transactionKeepsOnlyWhatItSaved()
     QVERIFY(config.saveConfigFile());
     const QString before = config.property(property).toString();
     QVERIFY(before != value.toString());
+    QSignalSpy reported(&config, &ConfigurationManager::storeNumberReported);
+    if (!commit)
+        QTest::ignoreMessage(QtWarningMsg, "Settings not saved: 1 changed values set back");
     {
         SettingsTransaction transaction(&config);
         QVERIFY(config.setProperty(property, value));
         QCOMPARE(config.property(property).toString(), value.toString());
-        if (commit)
+        QCOMPARE(reported.count(), 0);
+        if (commit) {
             QVERIFY(transaction.commit());
+            QVERIFY(!transaction.commit()); // once only
+        }
     }
     QCOMPARE(config.property(property).toString(), commit ? value.toString() : before);
+    QCOMPARE(reported.count(), commit && property == "storeNumber" ? 1 : 0);
+    if (!reported.isEmpty())
+        QCOMPARE(reported.at(0), (QVariantList{value, before}));
     QCOMPARE(config.configFileText().contains(property + '=' + value.toString().toUtf8()), commit);
 }
 
@@ -680,19 +692,22 @@ void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn_data()
     QTest::addColumn<QString>("outcome");
     QTest::addColumn<int>("temperature"); // stored, Fahrenheit; -1: as before
     QTest::addColumn<int>("timeout");     // stored, minutes; -1: as before
+    QTest::addColumn<int>("tempUnit");    // 0 Fahrenheit, 1 Celsius
     const auto page = [](int heat, const QVariant &temp, int activate, const QVariant &timeout) {
         return QVariantMap{{"shelfHeatMode", heat}, {"shelfTemp", temp}, {"activateMode", activate}, {"timeout", timeout}};
     };
-    QTest::newRow("both on, both good") << page(1, 150, 1, 30) << "saved" << 150 << 30;
-    QTest::newRow("heat on, temperature not a number") << page(1, "warm", 0, 30) << "temperature" << -1 << -1;
-    QTest::newRow("heat on, temperature too high") << page(1, 226, 0, 30) << "temperature" << -1 << -1;
-    QTest::newRow("heat on, the highest") << page(1, 225, 0, 30) << "saved" << 225 << -1;
-    QTest::newRow("heat off, temperature not a number") << page(0, "warm", 0, 30) << "saved" << -1 << -1;
-    QTest::newRow("heat off, temperature out of range") << page(0, 5000, 0, 30) << "saved" << -1 << -1;
-    QTest::newRow("suggestion on, time-out not a number") << page(0, 150, 1, "soon") << "timeout" << -1 << -1;
-    QTest::newRow("suggestion on, time-out too long") << page(0, 150, 1, 1441) << "timeout" << -1 << -1;
-    QTest::newRow("suggestion on, the shortest") << page(0, 150, 1, 5) << "saved" << -1 << 5;
-    QTest::newRow("suggestion off, time-out out of range") << page(0, 150, 0, 99999) << "saved" << -1 << -1;
+    QTest::newRow("both on, both good") << page(1, 150, 1, 30) << "saved" << 150 << 30 << 0;
+    QTest::newRow("heat on, temperature not a number") << page(1, "warm", 0, 30) << "temperature" << -1 << -1 << 0;
+    QTest::newRow("heat on, temperature too high") << page(1, 226, 0, 30) << "temperature" << -1 << -1 << 0;
+    QTest::newRow("heat on, the highest") << page(1, 225, 0, 30) << "saved" << 225 << -1 << 0;
+    QTest::newRow("heat off, temperature not a number") << page(0, "warm", 0, 30) << "saved" << -1 << -1 << 0;
+    QTest::newRow("heat off, temperature out of range") << page(0, 5000, 0, 30) << "saved" << -1 << -1 << 0;
+    QTest::newRow("suggestion on, time-out not a number") << page(0, 150, 1, "soon") << "timeout" << -1 << -1 << 0;
+    QTest::newRow("suggestion on, time-out too long") << page(0, 150, 1, 1441) << "timeout" << -1 << -1 << 0;
+    QTest::newRow("suggestion on, the shortest") << page(0, 150, 1, 5) << "saved" << -1 << 5 << 0;
+    QTest::newRow("suggestion off, time-out out of range") << page(0, 150, 0, 99999) << "saved" << -1 << -1 << 0;
+    // 477218644 C times 9 wraps to 500, which would pass as 132 F.
+    QTest::newRow("heat on, Celsius past any int") << page(1, 477218644, 0, 30) << "temperature" << -1 << -1 << 1;
 }
 
 void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn()
@@ -701,10 +716,11 @@ void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn()
     QFETCH(QString, outcome);
     QFETCH(int, temperature);
     QFETCH(int, timeout);
+    QFETCH(int, tempUnit);
     ScratchRoots scratch;
     FakeCabinetCore core;
     ConfigurationManager config(nullptr, nullptr, true, 1, &core);
-    config.set_tempUnit(0);
+    config.set_tempUnit(tempUnit);
     const int temperatureBefore = config.get_ecoShelfHeatTemp();
     const int timeoutBefore = config.get_ecoActivateTimeout();
     const auto heatBefore = config.get_ecoShelfHeatMode();
