@@ -90,7 +90,8 @@ private slots:
     void tagReads();
 };
 
-// reads: "bin=pan" in order ("expire pan": its hold ran out a few seconds ago). events: what the analysis reports. records: the registry
+// reads: "bin=pan" in order ("expire pan": its hold ran out a few seconds ago; "bins n": the
+// cabinet has n bins). events: what the analysis reports. records: the registry
 // afterwards as "pan:status@bin/product"; bins: the bin entries as "bin=pan".
 void TestTagAnalysis::tagReads_data()
 {
@@ -165,6 +166,9 @@ void TestTagAnalysis::tagReads_data()
     QTest::newRow("full-size pan on the odd bin of another pair")
         << QStringList{"7=F9", "7=0"} << QStringList{"start 6 600 F9", "held 6 F9", "chime", "list", "removed 6 F9 600"}
         << QStringList{"F9:0@6/9"} << QStringList{"6=F9"} << QString();
+    QTest::newRow("full-size pan read on its own even bin")
+        << QStringList{"4=F9", "4=0"} << QStringList{"start 4 600 F9", "held 4 F9", "chime", "list", "removed 4 F9 600"}
+        << QStringList{"F9:0@4/9"} << QStringList{"4=F9"} << QString();
     QTest::newRow("universal pan on the odd bin of a full-size product")
         << QStringList{"5=U"} << QStringList{"start 4 600 U", "held 4 U", "chime universal", "list"}
         << QStringList{"U:0@4/9"} << QStringList{"4=U"} << QString();
@@ -177,6 +181,10 @@ void TestTagAnalysis::tagReads_data()
         << QStringList{"1=F9", "0=A5", "0=0", "1=0"}
         << QStringList{"mismatch 0 F9"} + startA5 + QStringList{"removed 0 A5 1200", "cleared 0 F9"}
         << QStringList{"A5:0@0/5"} << QStringList{"0=A5"} << QString();
+    QTest::newRow("a pan leaving a bin in mismatch does not clear it")
+        << QStringList{"1=F9", "0=A5", "0=0"}
+        << QStringList{"mismatch 0 F9"} + startA5 + QStringList{"removed 0 A5 1200"}
+        << QStringList{"A5:0@0/5"} << QStringList{"0=A5"} << QString();
     QTest::newRow("a second wrong pan on a bin in mismatch replaces the first")
         << QStringList{"1=F9", "0=C7"} << QStringList{"mismatch 0 F9", "cleared 0 F9", "mismatch 0 C7"}
         << QStringList{} << QStringList{} << QString();
@@ -187,6 +195,9 @@ void TestTagAnalysis::tagReads_data()
     QTest::newRow("bin outside the cabinet")
         << QStringList{"8=A5"} << QStringList{} << QStringList{} << QStringList{}
         << QString("Tag read for bin 8, outside the cabinet's 8 bins");
+    QTest::newRow("bin past those kept, in a larger cabinet")
+        << QStringList{"bins 24", "20=A5"} << QStringList{} << QStringList{} << QStringList{}
+        << QString("Tag read for bin 20, outside");
     QTest::newRow("negative bin")
         << QStringList{"-1=A5"} << QStringList{} << QStringList{} << QStringList{}
         << QString("Tag read for bin -1, outside");
@@ -220,6 +231,10 @@ void TestTagAnalysis::tagReads()
         if (read.startsWith("expire ")) {
             nfc.viewTagInfo2(pans().value(read.section(' ', 1)))
                 ->setExpTime(QDateTime::currentMSecsSinceEpoch() - 5500);
+            continue;
+        }
+        if (read.startsWith("bins ")) {
+            table.products.resize(read.section(' ', 1).toInt());
             continue;
         }
         const int bin = read.section('=', 0, 0).toInt();
