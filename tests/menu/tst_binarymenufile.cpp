@@ -2,6 +2,7 @@
 // tests/data/menuimport/make_menu_files.py.
 #include "binarymenufile.h"
 #include "menutestsupport.h"
+#include "qrmcrc.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -23,6 +24,45 @@ QByteArray withBadConfiguration(QByteArray file)
 {
     const quint32 offset = qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(file.constData()) + 6);
     file[int(offset) + 10] = char(file.at(int(offset) + 10) ^ 0x5a);
+    return file;
+}
+
+// good.tul laid out again as header, configuration, day parts, products, its last record
+// a group of ten members: the last member field then ends the file. The buffer is sized
+// exactly, so a read past the record is a read past the allocation (seen by a sanitizer).
+QByteArray withFullGroupLast()
+{
+    const QByteArray good = menuFile("good.tul");
+    const auto word = [&good](int at) {
+        return int(qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(good.constData()) + at));
+    };
+    const int products = uchar(good.at(4)) * ProductTag::size;
+    const int dayParts = BinaryMenuFile::dayPartRecords * DayPartTag::size;
+    const int dayPartsAt = BinaryMenuFile::headerSize + ConfigurationTag::size;
+    const int productsAt = dayPartsAt + dayParts;
+
+    QByteArray file(productsAt + products, Qt::Uninitialized);
+    auto *out = reinterpret_cast<uchar *>(file.data());
+    memcpy(out, good.constData(), size_t(dayPartsAt)); // header and configuration
+    memcpy(out + dayPartsAt, good.constData() + word(14), size_t(dayParts));
+    memcpy(out + productsAt, good.constData() + word(10), size_t(products));
+    qToLittleEndian<quint32>(quint32(productsAt), out + 10);
+    qToLittleEndian<quint32>(quint32(dayPartsAt), out + 14);
+    qToLittleEndian<quint16>(qrmCrc(out + 2, BinaryMenuFile::headerSize - 2), out);
+
+    uchar *last = out + file.size() - ProductTag::size;
+    for (int i = 0; i < ProductTag::maxMembers; ++i)
+        qToLittleEndian<quint32>(quint32(i + 1), last + 92 + 4 * i);
+    qToLittleEndian<quint16>(qrmCrc(last + 2, ProductTag::size - 2), last);
+    return file;
+}
+
+// The file with its header counting `count` products.
+QByteArray withProductCount(QByteArray file, int count)
+{
+    auto *header = reinterpret_cast<uchar *>(file.data());
+    header[4] = uchar(count);
+    qToLittleEndian<quint16>(qrmCrc(header + 2, BinaryMenuFile::headerSize - 2), header);
     return file;
 }
 
@@ -74,6 +114,9 @@ void TstBinaryMenuFile::checks_data()
     QTest::newRow("255 products counted, 10 there")
         << menuFile("products_past_end.tul") << Outcome::Failed
         << QList<Problem>{Problem::BadProductCrc} << 12 << 2;
+    // The day parts come first and are good: the missing product alone fails the file.
+    QTest::newRow("one product more counted than the file holds")
+        << withProductCount(withFullGroupLast(), 11) << Outcome::Failed << QList<Problem>{Problem::ShortFile} << 11 << 2;
     QTest::newRow("configuration past the end")
         << menuFile("config_offset_past_end.tul") << Outcome::Failed
         << QList<Problem>{Problem::ShortFile} << 11 << 2;
@@ -112,6 +155,9 @@ void TstBinaryMenuFile::records_data()
     QTest::newRow("members 5, 0, 7") << menuFile("good.tul") << 10 << 'g' << 51u << QByteArray("Short") << QList<quint32>{5};
     QTest::newRow("name of 64 bytes, no zero") << menuFile("names_lang0.tul") << 3 << 'p' << 14u
                                                << QByteArray(64, 'N') << QList<quint32>();
+    QTest::newRow("ten members, last record of the file")
+        << withFullGroupLast() << 10 << 'g' << 51u << QByteArray("Short")
+        << QList<quint32>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     QTest::newRow("group without members") << menuFile("names_lang0.tul") << 4 << 'g' << 50u << QByteArray("Mix")
                                            << QList<quint32>();
 }
