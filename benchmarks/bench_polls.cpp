@@ -252,7 +252,7 @@ int main(int argc, char *argv[])
                 median(cpu));
     const double floorMin = *std::min_element(floor.cpu.begin(), floor.cpu.end());
     std::printf("  floor (the same frames at the same moments, each reply read and checked, the other cadences'\n"
-                "  timers empty; %.2f transactions a second, %.1f wake-ups): CPU min %.3f %%, median %.3f %%;\n"
+                "  timers empty; %.2f transactions and %.1f wake-ups a second): CPU min %.3f %%, median %.3f %%;\n"
                 "  ratio %.2f / %.2f x (min / median, %d rounds each, the floor after the cabinet)\n",
                 median(floor.transactions), median(floor.wakeUps), floorMin, median(floor.cpu),
                 floorMin > 0 ? *std::min_element(cpu.begin(), cpu.end()) / floorMin : 0,

@@ -6,8 +6,8 @@
 #include "qmodbuspollinfo.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>

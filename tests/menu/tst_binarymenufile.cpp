@@ -50,6 +50,7 @@ QByteArray withFullGroupLast()
     qToLittleEndian<quint32>(quint32(dayPartsAt), out + 14);
     qToLittleEndian<quint16>(qrmCrc(out + 2, BinaryMenuFile::headerSize - 2), out);
 
+    // The record's member ids start at its byte 92 (make_menu_files.py's layout).
     uchar *last = out + file.size() - ProductTag::size;
     for (int i = 0; i < ProductTag::maxMembers; ++i)
         qToLittleEndian<quint32>(quint32(i + 1), last + 92 + 4 * i);
