@@ -142,6 +142,73 @@ QByteArray FileLogWorker::packFlag(bool flag)
     return payload;
 }
 
+QByteArray FileLogWorker::packClose(const QString &cut, const QList<HaccpData> &holding, quint32 expiredBins)
+{
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    setUp(stream) << cut << expiredBins << quint32(holding.size());
+    for (const HaccpData &data : holding)
+        stream << data.name << data.date << data.time << data.duration << data.expired << qint32(data.binNumber);
+    return payload;
+}
+
+namespace {
+
+struct CloseRequest
+{
+    QDateTime cut;
+    quint32 expiredBins = 0;
+    QList<HaccpData> holding;
+    quint32 keepBins() const
+    {
+        quint32 bins = 0;
+        for (const HaccpData &d : holding)
+            bins |= d.binNumber >= 0 && d.binNumber < 32 ? 1u << d.binNumber : 0;
+        return bins;
+    }
+};
+
+bool unpackClose(const QByteArray &payload, CloseRequest *close)
+{
+    constexpr quint32 MaxHolding = 64; // a cabinet has 20 bins
+    QString cut;
+    quint32 count = 0;
+    QDataStream stream(payload);
+    setUp(stream) >> cut >> close->expiredBins >> count;
+    if (count > MaxHolding)
+        return false;
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        HaccpData d;
+        qint32 bin = 0;
+        stream >> d.name >> d.date >> d.time >> d.duration >> d.expired >> bin;
+        d.binNumber = bin;
+        close->holding << d;
+    }
+    close->cut = QDateTime::fromString(cut, QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    return stream.status() == QDataStream::Ok && stream.atEnd() && close->cut.isValid();
+}
+
+} // namespace
+
+// Closes what did not survive the restart; a hold that goes on without its start record
+// (the cut came before the log had it) gets it now.
+void FileLogWorker::closeOpen(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins)
+{
+    quint32 keep = 0;
+    for (const HaccpData &d : holding)
+        keep |= d.binNumber >= 0 && d.binNumber < 32 ? 1u << d.binNumber : 0;
+    const int closed = m_log.closeOpenRecords(cut, keep, expiredBins);
+    if (closed > 0)
+        qCInfo(lcHaccp).noquote() << closed << "HACCP records of holds that did not survive the restart closed at"
+                                  << cut.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    for (const HaccpData &start : holding) {
+        if (!m_log.hasOpenRecord(start.binNumber)) {
+            qCInfo(lcHaccp) << "HACCP start record of bin" << start.binNumber << "written again after the restart";
+            m_log.prepend(start);
+        }
+    }
+}
+
 QByteArray FileLogWorker::packExport(const QString &serialNumber, int traysPerZone, int zonesPerRow)
 {
     QByteArray payload;
@@ -356,6 +423,7 @@ bool FileLogWorker::writeHaccpInfoWrapUp(const QString &step, const CommandResul
 void FileLogWorker::doAddHaccpDataLog(const QByteArray &payload) { take(Add, payload); }
 void FileLogWorker::doRemoveHaccpDataLog(const QByteArray &payload) { take(Remove, payload); }
 void FileLogWorker::doRemoveOldHaccpDataLogs(const QByteArray &payload) { take(RemoveOld, payload); }
+void FileLogWorker::doCloseOpenHaccpDataLogs(const QByteArray &payload) { take(Close, payload); }
 void FileLogWorker::retrieveAllHaccpData(const QByteArray &payload) { take(Retrieve, payload); }
 void FileLogWorker::doHaccpFileExport(const QByteArray &payload) { take(Export, payload); }
 
@@ -414,6 +482,13 @@ QString FileLogWorker::describe(const Request &request)
         setUp(stream) >> cutoff;
         return QStringLiteral("clean-up of records before ") + cutoff;
     }
+    if (request.kind == Close) {
+        CloseRequest close;
+        unpackClose(request.payload, &close);
+        return QStringLiteral("close of the open records before a restart at %1 (bins kept open %2)")
+            .arg(close.cut.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")))
+            .arg(close.keepBins(), 0, 2);
+    }
     HaccpData d;
     unpackRecord(request.payload, &d);
     if (request.kind == Remove)
@@ -462,11 +537,18 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
         const Request &request = group.at(n);
         HaccpData data;
         QDate cutoff;
+        CloseRequest close;
         if (request.kind == RemoveOld) {
             QString cutoffText;
             QDataStream stream(request.payload);
             setUp(stream) >> cutoffText;
             cutoff = HaccpRecords::parseDay(cutoffText);
+        } else if (request.kind == Close) {
+            if (!unpackClose(request.payload, &close)) {
+                qCWarning(lcHaccp) << "Dropping a malformed request to close open HACCP records";
+                results[n] = QStringLiteral("Malformed request");
+                continue;
+            }
         } else if (!unpackRecord(request.payload, &data)) {
             qCWarning(lcHaccp) << (request.kind == Add ? "Dropping a malformed HACCP record request"
                                                        : "Dropping a malformed HACCP removal request");
@@ -488,6 +570,8 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
             m_log.prepend(data);
         else if (request.kind == Remove)
             m_log.removeOpenRecord(data.binNumber);
+        else if (request.kind == Close)
+            closeOpen(close.cut, close.holding, close.expiredBins);
         else
             m_log.removeBefore(cutoff);
     }
@@ -523,6 +607,9 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
             break;
         case Remove:
             emit removeHaccpDone(results.at(n));
+            break;
+        case Close:
+            emit closeOpenDone(results.at(n));
             break;
         default:
             emit removeOldDataDone(results.at(n));

@@ -65,6 +65,11 @@ public:
     static QByteArray packString(const QString &text);
     static QByteArray packFlag(bool flag);
     static QByteArray packExport(const QString &serialNumber, int traysPerZone, int zonesPerRow);
+    // After a restart: the cut as the cabinet's local time "yyyy/MM/dd HH:mm:ss", the start
+    // records of the holds that go on (one per bin: its newest open record stays open, or
+    // this one is added when the cut came before the log had it), the bins whose hold had
+    // run out (bit n: bin n). Every other open record is closed at the cut.
+    static QByteArray packClose(const QString &cut, const QList<HaccpData> &holding, quint32 expiredBins);
 
     // A stored record as the screen and the export show it: "MM/dd", "HH:mm", and
     // "HH:mm" or "----"; a value that does not parse becomes empty text.
@@ -87,6 +92,7 @@ signals:
     void addHaccpDone(QString result);
     void removeHaccpDone(QString result);
     void removeOldDataDone(QString result);
+    void closeOpenDone(QString result);
     void retrievAllHaccpDataDone(QString result, int totalCount, QList<HaccpData> records);
     void fileExportComplete(QString result);
     // Sent with every retrieval: the file that is not shown because it is larger than any
@@ -97,13 +103,14 @@ public slots:
     void doAddHaccpDataLog(const QByteArray &payload);
     void doRemoveHaccpDataLog(const QByteArray &payload);
     void doRemoveOldHaccpDataLogs(const QByteArray &payload);
+    void doCloseOpenHaccpDataLogs(const QByteArray &payload);
     void retrieveAllHaccpData(const QByteArray &payload);
     void doHaccpFileExport(const QByteArray &payload);
     // Tries the kept changes again (also run by a timer while there are any).
     void retryPending();
 
 private:
-    enum Kind { Add, Remove, RemoveOld, Retrieve, Export, Retry };
+    enum Kind { Add, Remove, RemoveOld, Close, Retrieve, Export, Retry };
     struct Request
     {
         Kind kind;
@@ -148,6 +155,7 @@ private:
     static QString describe(const Request &request);
     void useEmpty();
     void forget();
+    void closeOpen(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins);
 
     // Write step: ".New", "/bin/sync", "/bin/mv", detached "/bin/sync".
     QString writeLog();

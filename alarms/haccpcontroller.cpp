@@ -7,6 +7,7 @@
 #include "configurationmanager.h"
 #include "filelogworker.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 HaccpController::HaccpController(QObject *parent)
@@ -40,6 +41,7 @@ void HaccpController::startWorker()
 
     connect(this, &HaccpController::haccpDataLog, m_worker, &FileLogWorker::doAddHaccpDataLog);
     connect(this, &HaccpController::removeDataLog, m_worker, &FileLogWorker::doRemoveHaccpDataLog);
+    connect(this, &HaccpController::closeOpenDataLogs, m_worker, &FileLogWorker::doCloseOpenHaccpDataLogs);
     connect(this, &HaccpController::exportDataLogToCsv, m_worker, &FileLogWorker::doHaccpFileExport);
     connect(this, &HaccpController::retrieveHaccpData, m_worker, &FileLogWorker::retrieveAllHaccpData);
     connect(this, &HaccpController::removeOldDataSignal, m_worker,
@@ -47,6 +49,7 @@ void HaccpController::startWorker()
     connect(m_worker, &FileLogWorker::addHaccpDone, this, &HaccpController::testFunction);
     connect(m_worker, &FileLogWorker::removeHaccpDone, this, &HaccpController::testFunction);
     connect(m_worker, &FileLogWorker::removeOldDataDone, this, &HaccpController::testFunction);
+    connect(m_worker, &FileLogWorker::closeOpenDone, this, &HaccpController::testFunction);
     connect(m_worker, &FileLogWorker::fileExportComplete, this, &HaccpController::exportHaccpLogComplete);
     connect(m_worker, &FileLogWorker::retrievAllHaccpDataDone, this,
             &HaccpController::retrievAllHaccpDataComplete);
@@ -108,6 +111,18 @@ void HaccpController::removeStartDataLogEntry(const HaccpData &dataLog)
 {
     holdGate();
     emit removeDataLog(FileLogWorker::packRecord(dataLog));
+}
+
+void HaccpController::closeOpenRecords(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins)
+{
+    // The records carry the cabinet's local time; so does the cut.
+    QDateTime moment = cut.isValid() ? cut : QFileInfo(FileLogWorker::logPath()).lastModified();
+    if (!moment.isValid())
+        moment = QDateTime::currentDateTime(); // no log yet: nothing to close, starts to write
+    CabinetCore *core = CabinetCore::of(this);
+    const QDateTime local = core ? core->adjustToLocalDateTime(moment) : moment.toLocalTime();
+    emit closeOpenDataLogs(FileLogWorker::packClose(local.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
+                                                    holding, expiredBins));
 }
 
 void HaccpController::holdGate()

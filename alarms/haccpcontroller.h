@@ -54,6 +54,7 @@ public:
 signals:
     void haccpDataLog(QByteArray payload);
     void removeDataLog(QByteArray payload);
+    void closeOpenDataLogs(QByteArray payload);
     void removeOldDataSignal(QByteArray payload);
     void retrieveHaccpData(QByteArray payload);
     void exportDataLogToCsv(QByteArray payload);
@@ -69,6 +70,7 @@ signals:
 public slots:
     void logDataEntry(const HaccpData &dataLog) override;
     void removeStartDataLogEntry(const HaccpData &dataLog) override;
+    void closeOpenRecords(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins) override;
     void retrieveAllHaccpData(bool retrieveAll);
     void exportHaccpLog();
     void removeOldHaccpData();

@@ -859,6 +859,44 @@ bool HaccpRecords::removeOpenRecord(int bin)
     return !keep.isEmpty();
 }
 
+bool HaccpRecords::hasOpenRecord(int bin) const
+{
+    for (const Record &r : m_records) {
+        const bool open = r.other() ? m_other.at(int(r.name)).fields.raw.duration == kOpen : r.duration == OpenDuration;
+        const int recordBin = r.other() ? m_other.at(int(r.name)).fields.raw.binNumber : r.bin;
+        if (open && recordBin == bin)
+            return true;
+    }
+    return false;
+}
+
+int HaccpRecords::closeOpenRecords(const QDateTime &cut, quint32 keepBins, quint32 expiredBins)
+{
+    // Both sides as plain clock readings: the records carry no zone.
+    const QDateTime end(cut.date(), cut.time(), Qt::UTC);
+    constexpr qint64 MaxHours = 99999; // far past any hold, and within the record's digits
+    quint32 seen = 0;
+    int closed = 0;
+    for (Record &r : m_records) {
+        if (r.other() || r.duration != OpenDuration)
+            continue;
+        const quint32 bit = r.bin >= 0 && r.bin < 32 ? 1u << r.bin : 0;
+        if (bit & keepBins & ~seen) {
+            seen |= bit;
+            continue;
+        }
+        const QDateTime start(QDate(int(r.day / 10000), int(r.day / 100 % 100), int(r.day % 100)),
+                              QTime(int(r.time / 10000), int(r.time / 100 % 100), int(r.time % 100)), Qt::UTC);
+        const qint64 seconds = start.isValid() && end.isValid()
+            ? qBound<qint64>(0, start.secsTo(end), MaxHours * 3600 + 3599) : 0;
+        r.duration = quint32(seconds / 3600 * 10000 + seconds / 60 % 60 * 100 + seconds % 60);
+        if (bit & expiredBins)
+            r.bits |= Record::Expired;
+        ++closed;
+    }
+    return closed;
+}
+
 bool HaccpRecords::removeBefore(const QDate &cutoff)
 {
     const bool limited = cutoff.isValid();

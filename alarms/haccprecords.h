@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QVector>
@@ -61,6 +62,13 @@ public:
     bool removeOpenRecord(int bin);
     // Keeps the records dated on `cutoff` or later (all dated ones when it is invalid).
     bool removeBefore(const QDate &cutoff);
+    // After a restart: the newest open record of each bin in `keepBins` stays open (its
+    // hold goes on); every other open record gets the time from its start to `cut` (the
+    // cabinet's local time, as the records' own) as its duration, none when it started
+    // later, and is marked expired when its bin is in `expiredBins`. Bins are bits of the
+    // masks. The number of records closed.
+    int closeOpenRecords(const QDateTime &cut, quint32 keepBins, quint32 expiredBins);
+    bool hasOpenRecord(int bin) const;
 
     bool write(const Sink &sink) const;
 

@@ -1192,13 +1192,16 @@ void CabinetManager::connectHolding()
         connect(io, &MasterIoManager::modbusLinkBroken, this, &CabinetManager::recordErrorModbusBrokenLink);
     }
 
-    // Start-up: the master restores the tag store before it reads the pans.
-    connect(m_masterSync, &MasterSync::restoreHoldingSignal, h, &HoldingCoordinator::restoreHolding);
+    // Start-up: the master restores the tag store and the holds before it reads the pans.
+    // Queued, as the default day part before it: the day part saved before a cut comes after it.
+    connect(m_masterSync, &MasterSync::restoreHoldingSignal, h, &HoldingCoordinator::restoreHolding,
+            Qt::QueuedConnection);
 
     // The other display.
     HoldingLink *link = m_holdingLink;
     connect(h, &HoldingCoordinator::sendBinStart, link, &HoldingLink::sendBinStart);
     connect(h, &HoldingCoordinator::sendBinStop, link, &HoldingLink::sendBinStop);
+    connect(h, &HoldingCoordinator::sendBinResume, link, &HoldingLink::sendBinResume);
     connect(h, &HoldingCoordinator::sendPreheatReport, link, &HoldingLink::sendPreheatReport);
     connect(h, &HoldingCoordinator::sendMismatch, link, &HoldingLink::sendMismatch);
     connect(h, &HoldingCoordinator::sendHeaterTargets, link, &HoldingLink::sendHeaterTargets);
@@ -1211,6 +1214,7 @@ void CabinetManager::connectHolding()
     }
     connect(link, &HoldingLink::binStartRequested, h, &HoldingCoordinator::applyRemoteStart);
     connect(link, &HoldingLink::binStopRequested, h, &HoldingCoordinator::applyRemoteStop);
+    connect(link, &HoldingLink::binResumeRequested, h, &HoldingCoordinator::applyRemoteResume);
     connect(link, &HoldingLink::trayInfoReceived, h, &HoldingCoordinator::applyRemoteTrayInfo);
     connect(link, &HoldingLink::preheatReported, h, &HoldingCoordinator::applyRemotePreheat);
     connect(link, &HoldingLink::mismatchReceived, h, &HoldingCoordinator::applyRemoteMismatch);

@@ -85,6 +85,19 @@ void HoldingLink::sendBinStart(int bin, int seconds, quint64 uid)
     enqueue(false, 0, data);
 }
 
+void HoldingLink::sendBinResume(int bin, int productId, int dayPart, int secondsLeft, quint64 uid,
+                                bool expiryReported)
+{
+    QByteArray data(1, char(CanMsg::TULMSGSINGLE_BIN_RESUME_REQUEST));
+    data.append(char(bin));
+    appendBig(data, quint32(qint32(productId)), 4);
+    data.append(char(dayPart));
+    appendBig(data, quint32(qint32(secondsLeft)), 4);
+    appendBig(data, uid, 8);
+    data.append(char(expiryReported ? 1 : 0));
+    enqueue(false, 0, data);
+}
+
 void HoldingLink::sendBinStop(int bin)
 {
     QByteArray data(1, char(CanMsg::TULMSGSINGLE_BIN_STOP_REQUEST));
@@ -151,6 +164,7 @@ bool HoldingLink::processSingle(const QByteArray &data)
     case CanMsg::TULMSGSINGLE_RESTATE_HOLD_TEMPS: size = 1; break;
     case CanMsg::TULMSGSINGLE_BIN_START_REQUEST: size = 14; break;
     case CanMsg::TULMSGSINGLE_BIN_STOP_REQUEST: size = 2; break;
+    case CanMsg::TULMSGSINGLE_BIN_RESUME_REQUEST: size = 20; break;
     case CanMsg::TULMSGSINGLE_PREHEAT_REPORT: size = 5; break;
     case CanMsg::TULMSGSINGLE_TEMPERATURE_ALARM: size = 2; break;
     case CanMsg::TULMSGSINGLE_BIN_MISMATCH: size = 12; break;
@@ -172,6 +186,12 @@ bool HoldingLink::processSingle(const QByteArray &data)
     case CanMsg::TULMSGSINGLE_BIN_STOP_REQUEST:
         if (validBin(bin, "Stop request"))
             emit binStopRequested(bin);
+        break;
+    case CanMsg::TULMSGSINGLE_BIN_RESUME_REQUEST:
+        if (validBin(bin, "Resume request") && quint8(data.at(6)) < 10)
+            emit binResumeRequested(bin, int(qint32(quint32(readBig(data, 2, 4)))), quint8(data.at(6)),
+                                    int(qint32(quint32(readBig(data, 7, 4)))), readBig(data, 11, 8),
+                                    data.at(19) != 0);
         break;
     case CanMsg::TULMSGSINGLE_PREHEAT_REPORT:
         if (validBin(bin, "Preheat report"))

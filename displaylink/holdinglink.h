@@ -8,7 +8,7 @@
 
 class CanbusManager;
 
-// The holding messages between the displays of one cabinet: bin start and stop
+// The holding messages between the displays of one cabinet: bin start, stop and resume
 // requests, the slots' holding records, preheat reports, product mismatches, heater
 // targets and actual temperatures, temperature alarms and the re-statement of holding
 // temperatures. Encodes what the holding coordination sends and checks and decodes what
@@ -30,6 +30,7 @@ public:
 public slots:
     void sendBinStart(int bin, int seconds, quint64 uid);
     void sendBinStop(int bin);
+    void sendBinResume(int bin, int productId, int dayPart, int secondsLeft, quint64 uid, bool expiryReported);
     void sendTrayInfo(const trayInfo &info);
     void sendPreheatReport(int bin, bool entered, int heatTime);
     void sendMismatch(int bin, bool on, bool universal, quint64 uid);
@@ -41,6 +42,7 @@ public slots:
 signals:
     void binStartRequested(int bin, int seconds, quint64 uid);
     void binStopRequested(int bin);
+    void binResumeRequested(int bin, int productId, int dayPart, int secondsLeft, quint64 uid, bool expiryReported);
     void trayInfoReceived(const trayInfo &info);
     void preheatReported(int bin, bool entered, int heatTime);
     void mismatchReceived(int bin, bool on, bool universal, quint64 uid);

@@ -1,6 +1,8 @@
 #ifndef HACCPDATA_H
 #define HACCPDATA_H
 
+#include <QDateTime>
+#include <QList>
 #include <QMetaType>
 #include <QString>
 
@@ -25,6 +27,11 @@ public:
     virtual ~HaccpLogSink() = default;
     virtual void logDataEntry(const HaccpData &data) = 0;
     virtual void removeStartDataLogEntry(const HaccpData &data) = 0;
+    // After a restart: `holding` gives the start record of every hold that goes on (its
+    // newest open record stays, or this one is written when the log lacks it); every other
+    // open record is closed with the moment of the cut, or with the log's last change when
+    // `cut` is invalid; `expiredBins` (bit n: bin n) marks those whose time had run out.
+    virtual void closeOpenRecords(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins) = 0;
 };
 
 #endif // HACCPDATA_H

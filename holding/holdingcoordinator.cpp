@@ -12,6 +12,7 @@
 #include "menumanager.h"
 #include "roleitemmodel.h"
 #include "nfcmanager.h"
+#include "safefilereader.h"
 #include "nfctagitem2.h"
 #include "taganalysis.h"
 #include "tempprobestatemanager.h"
@@ -26,6 +27,7 @@ namespace {
 
 constexpr int FirstGroupId = 0x40000000;
 constexpr int FullSizePan = 2;
+constexpr int StandardState = 6; // TrayBarSc::STANDARD
 constexpr int DiscardState = 8; // TrayBarSc::DISCARD
 
 // Heater faults of one channel, as bits.
@@ -40,6 +42,16 @@ enum StopOrigin : quint8 {
     StopByCall,      // a caller of stopBinTimer (the cloud) reports the stop itself
     StopCancelled,   // the NFC manager moved or dropped the pan: the open HACCP record goes
 };
+
+// What the holding state file keeps of a bin changed: a hold began or ended, or its
+// product, stage or expiry moved (its expiry is recomputed every second, to the ms).
+bool holdChanged(const trayInfo &before, const trayInfo &after)
+{
+    return (before.active || after.active)
+        && (before.active != after.active || before.trayState != after.trayState
+            || before.productId != after.productId || before.groupIndex != after.groupIndex
+            || qAbs(before.expectedTime - after.expectedTime) > 2000);
+}
 
 QString elapsedText(qint64 seconds)
 {
@@ -57,6 +69,13 @@ HoldingCoordinator::HoldingCoordinator(QObject *parent)
 {
     setObjectName(QStringLiteral("holdingCoordinator"));
     qRegisterMetaType<trayInfo>("trayInfo");
+    // One write for the changes of one moment (a day part reaches every bin), at most
+    // StateSaveDelayMs after the first of them.
+    m_stateSaveTimer.setSingleShot(true);
+    m_stateSaveTimer.setInterval(StateSaveDelayMs);
+    m_stateRefreshTimer.setInterval(StateRefreshMs);
+    connect(&m_stateSaveTimer, &QTimer::timeout, this, &HoldingCoordinator::saveHoldingState);
+    connect(&m_stateRefreshTimer, &QTimer::timeout, this, &HoldingCoordinator::saveHoldingState);
 }
 
 HoldingCoordinator::~HoldingCoordinator() = default;
@@ -159,6 +178,8 @@ void HoldingCoordinator::create(const Setup &setup)
     }
     for (int bin = 0; bin < MaxBins; ++bin)
         updateBinProduct(bin);
+    if (DayPartManager *dayParts = c->daypartManager())
+        connect(dayParts, &DayPartManager::nextDayPartChanged, this, &HoldingCoordinator::scheduleStateSave);
     // Bins without a tray here (the other display's) rename themselves; trays report theirs.
     if (Translator *translator = c->translator())
         connect(translator, &Translator::languageChanged, this, &HoldingCoordinator::renameBins,
@@ -514,6 +535,8 @@ void HoldingCoordinator::onTrayInfo(const trayInfo &info)
         emit sendTrayInfo(info);
     if (before.active != info.active)
         updateActivelyHolding();
+    if (holdChanged(before, info))
+        scheduleStateSave();
 }
 
 void HoldingCoordinator::onTrayProductChanged()
@@ -867,6 +890,11 @@ void HoldingCoordinator::restoreHolding()
         return;
     m_nfc->restoreNFC2();
     m_nfc->restorePreviousUid();
+    if (!m_stateRestored) {
+        restoreHoldingState();
+        m_stateRestored = true;
+        m_stateRefreshTimer.start();
+    }
     if (m_io)
         m_io->startNfcScanning();
 }
@@ -879,6 +907,16 @@ void HoldingCoordinator::applyRemoteStart(int bin, int seconds, quint64 uid)
         tray->startHolding(seconds, uid);
     else
         qCWarning(lcHolding) << "Start request for bin" << bin << "that this display does not hold; ignored";
+}
+
+void HoldingCoordinator::applyRemoteResume(int bin, int productId, int dayPart, int secondsLeft, quint64 uid,
+                                           bool expiryReported)
+{
+    TrayBarSc *tray = validBin(bin) ? trayOfBin(bin) : nullptr;
+    if (!tray)
+        qCWarning(lcHolding) << "Resume request for bin" << bin << "that this display does not hold; ignored";
+    else if (!tray->resumeHolding(productId, dayPart, secondsLeft, uid, expiryReported))
+        qCWarning(lcHolding) << "Resume request for bin" << bin << "of product" << productId << "refused";
 }
 
 void HoldingCoordinator::applyRemoteStop(int bin)
@@ -902,6 +940,14 @@ void HoldingCoordinator::applyRemoteTrayInfo(const trayInfo &info)
         raiseRemoteEvents(before, info);
     if (before.active != info.active)
         updateActivelyHolding();
+    if (m_remoteResumeTries[bin] > 0) {
+        if (info.active)
+            m_remoteResumeTries[bin] = 0;
+        else
+            resendRemoteResume(bin);
+    }
+    if (holdChanged(before, info))
+        scheduleStateSave();
 }
 
 // The master reports the holds of the other display's slots as its own.
@@ -924,7 +970,10 @@ void HoldingCoordinator::raiseRemoteEvents(const trayInfo &before, const trayInf
                                    QStringLiteral("manual"), before.remainingTime);
         }
     }
-    if (after.active && after.trayState == DiscardState && before.trayState != DiscardState)
+    // A hold resumed in discard whose end was reported before the restart is not reported again.
+    const bool reportedBefore = !before.active && m_remoteResumeTries[bin] > 0
+        && m_remoteResume[bin].state == DiscardState;
+    if (after.active && after.trayState == DiscardState && before.trayState != DiscardState && !reportedBefore)
         emit event_holdExpired(nowSeconds(), productName(productIdOfBin(bin)), panText(uid), bin);
 }
 
@@ -992,4 +1041,207 @@ void HoldingCoordinator::removeHaccpLogTimerStartInfo(int binNumber, int product
     const HaccpData data = haccpRecord(productName(productId), binNumber, elapsed);
     if (m_haccp)
         m_haccp->removeStartDataLogEntry(data);
+}
+
+// ---- the holding state that survives a power cut ----------------------------------------
+
+void HoldingCoordinator::scheduleStateSave()
+{
+    if (m_stateRestored && !m_stateSaveTimer.isActive())
+        m_stateSaveTimer.start();
+}
+
+bool HoldingCoordinator::saveHoldingState()
+{
+    m_stateSaveTimer.stop();
+    if (!m_stateRestored)
+        return false; // the file still holds what the restore has to read
+    if (!m_unreadableState.isEmpty()) {
+        // Kept for a person to look at, out of the way of the state written now.
+        SafeFileReader::setAside(HoldingStateFile::path(), m_unreadableState);
+        m_unreadableState.clear();
+    }
+    QString why;
+    if (!HoldingStateFile::write(holdingState(), &why)) {
+        qCWarning(lcHolding).noquote() << "Holding state not saved:" << why;
+        return false;
+    }
+    return true;
+}
+
+HoldingStateFile::Content HoldingCoordinator::holdingState() const
+{
+    HoldingStateFile::Content content;
+    content.written = QDateTime::currentMSecsSinceEpoch();
+    if (const DayPartManager *dayParts = core()->daypartManager())
+        content.dayPart = qBound(0, dayParts->get_nextDayPart(), DayPartManager::maxDayParts - 1);
+    MenuManager *menu = core()->menuManager();
+    for (int bin = 0; bin < binCount(); ++bin) {
+        const trayInfo &record = m_binViews.at(bin)->record();
+        if (!record.active || record.expectedTime <= 0 || record.productId == 0) {
+            // Given to the other display and not yet taken up: still a hold of the cabinet.
+            if (m_remoteResumeTries[bin] > 0)
+                content.bins << m_remoteResume[bin];
+            continue;
+        }
+        HoldingStateFile::Bin entry;
+        entry.bin = bin;
+        entry.state = qBound(StandardState, int(record.trayState), DiscardState);
+        entry.productId = record.productId;
+        entry.groupIndex = qMax(0, int(record.groupIndex));
+        entry.dayPart = qBound(0, int(record.dayPart), DayPartManager::maxDayParts - 1);
+        const TrayBarSc *tray = trayOfBin(bin);
+        entry.pan = tray ? tray->get_panUid() : m_nfc ? m_nfc->getBinTagUid(bin) : 0;
+        const int member = productIdOfBin(bin);
+        const qint64 holdMs = qint64(holdTimeOfProduct(member)) * 1000;
+        const qint64 warningMs = menu && member ? qint64(menu->getProductWarningTime(productRow(member)).toInt()) * 1000 : 0;
+        entry.expiry = record.expectedTime;
+        entry.start = qMax<qint64>(0, entry.expiry - holdMs);
+        entry.warning = warningMs > 0 ? entry.start + warningMs : 0;
+        content.bins << entry;
+    }
+    return content;
+}
+
+int HoldingCoordinator::memberInMenu(int productId, int groupIndex) const
+{
+    MenuManager *menu = core()->menuManager();
+    if (!menu || productId == 0)
+        return 0;
+    int member = productId;
+    if (productId >= FirstGroupId) {
+        const QVariantList members = menu->getProductGroupPList(productId).toList();
+        member = groupIndex >= 0 && groupIndex < members.size() ? members.at(groupIndex).toInt() : 0;
+    }
+    // An unknown id answers with row 0: only a row that carries the id is the product.
+    return member != 0 && menu->getProductId(productRow(member)).toInt() == member ? member : 0;
+}
+
+HaccpData HoldingCoordinator::startRecord(int bin, int member, qint64 startMs) const
+{
+    return haccpRecord(productName(member), bin, (QDateTime::currentMSecsSinceEpoch() - startMs) / 1000);
+}
+
+QList<HaccpData> HoldingCoordinator::startRecordsOfHolds() const
+{
+    QList<HaccpData> records;
+    for (int bin = 0; bin < binCount(); ++bin) {
+        const trayInfo &record = m_binViews.at(bin)->record();
+        if (record.active) {
+            const int member = productIdOfBin(bin);
+            records << startRecord(bin, member, record.expectedTime - qint64(holdTimeOfProduct(member)) * 1000);
+        } else if (m_remoteResumeTries[bin] > 0) {
+            const HoldingStateFile::Bin &entry = m_remoteResume[bin];
+            records << startRecord(bin, memberInMenu(entry.productId, entry.groupIndex), entry.start);
+        }
+    }
+    return records;
+}
+
+void HoldingCoordinator::restoreHoldingState()
+{
+    HoldingStateFile::Content content;
+    QStringList skipped;
+    QString why;
+    const HoldingStateFile::Read read = HoldingStateFile::read(&content, &skipped, &why);
+    // Holds started on the screen while the displays synchronised, and those resumed.
+    QList<HaccpData> holding = startRecordsOfHolds();
+    if (read != HoldingStateFile::Read::Ok) {
+        if (read == HoldingStateFile::Read::Missing)
+            qCInfo(lcHolding) << "Holding state: none saved, no hold to restore";
+        if (read == HoldingStateFile::Read::Unreadable) {
+            m_unreadableState = why;
+            qCWarning(lcHolding).noquote() << "Holding state" << HoldingStateFile::path()
+                                           << "cannot be read (" + why + "); no hold restored, the file left in place";
+        }
+        // Whatever the log still holds open did not survive; the log's last change is the
+        // latest moment known of it.
+        if (m_haccp)
+            m_haccp->closeOpenRecords(QDateTime(), holding, 0);
+        return;
+    }
+    for (const QString &entry : qAsConst(skipped))
+        qCWarning(lcHolding).noquote() << "Holding state: not restored:" << entry;
+
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    qint64 reference = now;
+    if (now < content.written) {
+        reference = content.written;
+        qCWarning(lcHolding).noquote()
+            << "The clock reads" << QDateTime::fromMSecsSinceEpoch(now).toString(Qt::ISODate)
+            << ", before the holding state was written (" + QDateTime::fromMSecsSinceEpoch(content.written).toString(Qt::ISODate)
+                   + "): holds go on with the time they had left then";
+    }
+    DayPartManager *dayParts = core()->daypartManager();
+    if (dayParts && content.dayPart >= 0 && content.dayPart < dayParts->getDayPartsCount()) {
+        dayParts->set_nextDayPart(content.dayPart);
+    } else if (content.dayPart >= 0) {
+        qCWarning(lcHolding) << "Holding state: day part" << content.dayPart
+                             << "is no longer defined; the default day part stays in force";
+    }
+
+    quint32 expiredBins = 0;
+    int resumed = 0;
+    for (const HoldingStateFile::Bin &entry : qAsConst(content.bins)) {
+        const QString problem = resumeBin(entry, reference);
+        if (problem.isEmpty()) {
+            holding << startRecord(entry.bin, memberInMenu(entry.productId, entry.groupIndex), entry.start);
+            ++resumed;
+            continue;
+        }
+        qCWarning(lcHolding).noquote() << QStringLiteral("Holding state: the hold of bin %1 (product %2) not restored: %3")
+                                              .arg(entry.bin).arg(entry.productId).arg(problem);
+        if (entry.expiry <= content.written)
+            expiredBins |= 1u << entry.bin;
+    }
+    qCInfo(lcHolding) << "Holding state restored:" << resumed << "of" << content.bins.size() << "holds";
+    // The records of holds that did not come back end when the file was last written.
+    if (m_haccp)
+        m_haccp->closeOpenRecords(QDateTime::fromMSecsSinceEpoch(content.written), holding, expiredBins);
+}
+
+QString HoldingCoordinator::resumeBin(const HoldingStateFile::Bin &entry, qint64 now)
+{
+    const int bin = entry.bin;
+    if (!validBin(bin))
+        return QStringLiteral("the cabinet has no such bin");
+    if (binIsHolding(bin))
+        return QStringLiteral("the bin holds another pan already");
+    if (!memberInMenu(entry.productId, entry.groupIndex))
+        return QStringLiteral("the product is not in the menu");
+    // The tag store is saved at every pan move, the holding state half a second later:
+    // a pan that has left the bin took its hold with it.
+    if (entry.pan != 0 && (!m_nfc || m_nfc->getBinTagUid(bin) != entry.pan))
+        return QStringLiteral("pan %1 is no longer registered in the bin").arg(entry.pan, 0, 16);
+    const int secondsLeft = NFCmanager::secondsRemaining(entry.expiry, now);
+    const bool expiryReported = entry.state == DiscardState;
+    if (TrayBarSc *tray = trayOfBin(bin)) {
+        if (!tray->resumeHolding(entry.productId, entry.dayPart, secondsLeft, entry.pan, expiryReported))
+            return QStringLiteral("the bin refused it");
+        return QString();
+    }
+    // The other display's bin: it resumes the hold and reports it like any other; until
+    // then the hold stays in the state file.
+    m_remoteResume[bin] = entry;
+    m_remoteResumeTries[bin] = 3;
+    m_remoteStartRequested[bin] = true; // no new start to report
+    emit sendBinResume(bin, entry.productId, entry.dayPart, secondsLeft, entry.pan, expiryReported);
+    return QString();
+}
+
+void HoldingCoordinator::resendRemoteResume(int bin)
+{
+    const HoldingStateFile::Bin &entry = m_remoteResume[bin];
+    if (--m_remoteResumeTries[bin] > 0) {
+        emit sendBinResume(bin, entry.productId, entry.dayPart,
+                           NFCmanager::secondsRemaining(entry.expiry, QDateTime::currentMSecsSinceEpoch()), entry.pan,
+                           entry.state == DiscardState);
+        return;
+    }
+    qCWarning(lcHolding) << "The other display did not resume the hold of bin" << bin << "; given up";
+    m_remoteStartRequested[bin] = false;
+    if (m_haccp)
+        m_haccp->closeOpenRecords(QDateTime::currentDateTimeUtc(), startRecordsOfHolds(),
+                                  entry.expiry <= QDateTime::currentMSecsSinceEpoch() ? 1u << bin : 0u);
+    scheduleStateSave();
 }

@@ -3,12 +3,14 @@
 
 #include "binproductsource.h"
 #include "haccpdata.h"
+#include "holdingstatefile.h"
 #include "trayinfo.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantList>
 #include <QVector>
 
@@ -45,6 +47,9 @@ class HoldingCoordinator : public QObject, public BinProductSource
 public:
     static constexpr int MaxBins = 20;
     static constexpr int HeaterChannels = 20;
+    // The holding state file is written this long after a change, and this often anyway.
+    static constexpr int StateSaveDelayMs = 500;
+    static constexpr int StateRefreshMs = 300000;
 
     struct Setup
     {
@@ -117,8 +122,12 @@ public slots:
     void logHaccpTimerStopInfo(const QString &timeStamp, const QString &productType, const QString &panID,
                                int binNumber, const QString &method, int timeRemaining);
     void removeHaccpLogTimerStartInfo(int binNumber, int productId, qint64 expectedTime);
-    // Master: the tag store and last tags come back, then the readers are scanned.
+    // Master: the tag store and last tags come back, then the holds and the day part in
+    // force of the holding state file, then the readers are scanned.
     void restoreHolding();
+    // Master, once the holding state was restored: "trayBarInfo.json" written now.
+    bool saveHoldingState();
+    bool holdingRestored() const { return m_stateRestored; }
     void resetAmbientTempAlarm();
     // The targets of the zones whose trays are here, to the other display (once the
     // displays have found each other: targets set before that never reached it).
@@ -127,6 +136,7 @@ public slots:
     // What the other display reports.
     void applyRemoteStart(int bin, int seconds, quint64 uid);
     void applyRemoteStop(int bin);
+    void applyRemoteResume(int bin, int productId, int dayPart, int secondsLeft, quint64 uid, bool expiryReported);
     void applyRemoteTrayInfo(const trayInfo &info);
     void applyRemotePreheat(int bin, bool entered, int heatTime);
     void applyRemoteMismatch(int bin, bool on, bool universal, quint64 uid);
@@ -159,6 +169,7 @@ signals:
     // To the other display.
     void sendBinStart(int bin, int seconds, quint64 uid);
     void sendBinStop(int bin);
+    void sendBinResume(int bin, int productId, int dayPart, int secondsLeft, quint64 uid, bool expiryReported);
     void sendTrayInfo(const trayInfo &info);
     void sendPreheatReport(int bin, bool entered, int heatTime);
     void sendMismatch(int bin, bool on, bool universal, quint64 uid);
@@ -210,6 +221,19 @@ private:
     void updateBinProduct(int bin);
     void raiseRemoteEvents(const trayInfo &before, const trayInfo &after);
     HaccpData haccpRecord(const QString &productType, int binNumber, qint64 elapsedSeconds) const;
+    // The holding state file.
+    void scheduleStateSave();
+    HoldingStateFile::Content holdingState() const;
+    void restoreHoldingState();
+    // Why the entry's hold cannot go on, empty when it was resumed (here or on the other
+    // display).
+    QString resumeBin(const HoldingStateFile::Bin &entry, qint64 now);
+    void resendRemoteResume(int bin);
+    // The product a bin holds for that id (a group's member), 0 when it is not in the menu.
+    int memberInMenu(int productId, int groupIndex) const;
+    HaccpData startRecord(int bin, int member, qint64 startMs) const;
+    // The start records of the bins that hold now, and of those given to the other display.
+    QList<HaccpData> startRecordsOfHolds() const;
     static QString nowSeconds();
     static QString panText(quint64 uid);
 
@@ -234,6 +258,14 @@ private:
     bool m_ambientAlarmActive = false;
     QVector<quint8> m_channelFaults = QVector<quint8>(HeaterChannels, 0);
     bool m_activelyHolding = false;
+
+    QTimer m_stateSaveTimer;
+    QTimer m_stateRefreshTimer;
+    bool m_stateRestored = false;
+    QString m_unreadableState; // why the file found at start could not be read
+    // Holds given to the other display to resume, until it reports them; tries left.
+    HoldingStateFile::Bin m_remoteResume[MaxBins];
+    int m_remoteResumeTries[MaxBins] = {};
 };
 
 #endif // HOLDINGCOORDINATOR_H

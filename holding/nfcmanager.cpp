@@ -10,6 +10,8 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QSet>
+#include <QVector>
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -21,7 +23,8 @@ constexpr quint32 TagStoreMagic = 0x544E4647;     // "TNFG"
 constexpr quint32 PreviousUidMagic = 0x544E5055;  // "TNPU"
 constexpr quint16 StoreVersion = 1;
 constexpr int HeaderBytes = 4 + 2 + 4 + 4;
-constexpr qint64 MaxTagStoreBytes = 2 * 1024 * 1024;
+// The most pans kept, each with the longest batch id, fit.
+constexpr qint64 MaxTagStoreBytes = 4 * 1024 * 1024;
 constexpr qint64 MaxPreviousUidBytes = 1024;
 // Batch ids are pan hex and a time; a longer one is cut so the store stays readable.
 constexpr int MaxBatchIdChars = 256;
@@ -241,13 +244,35 @@ int NFCmanager::secondsRemaining(qint64 expTime, qint64 now)
                       qint64(std::numeric_limits<int>::max())));
 }
 
+void NFCmanager::pruneStoppedPans()
+{
+    if (m_registry.size() <= MaxStoredTags)
+        return;
+    // Pans in a bin are always kept. Of the others the stopped ones go first, then those
+    // still counted as holding (a pan lifted out and never brought back), longest
+    // unchanged first: the store is never refused for its size.
+    QVector<const NfcTagItem2 *> candidates;
+    for (const NfcTagItem2 *item : qAsConst(m_registry)) {
+        if (getBinTagUid(item->getPosition()) != item->getUid())
+            candidates << item;
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const NfcTagItem2 *a, const NfcTagItem2 *b) {
+        const bool aStopped = a->getHoldStatus() == NfcTagItem2::StatusStopped;
+        const bool bStopped = b->getHoldStatus() == NfcTagItem2::StatusStopped;
+        if (aStopped != bStopped)
+            return aStopped;
+        return a->getActivationTimeStamp() < b->getActivationTimeStamp();
+    });
+    const int excess = qMin(m_registry.size() - MaxStoredTags, candidates.size());
+    for (int i = 0; i < excess; ++i)
+        delete m_registry.take(candidates.at(i)->getUid());
+    qCInfo(lcHolding) << "NFC tag store:" << excess << "pans no longer in use dropped to keep" << m_registry.size();
+    emit registryChanged();
+}
+
 bool NFCmanager::saveNFC2()
 {
-    if (m_registry.size() > MaxStoredTags) {
-        qCWarning(lcHolding) << "NFC tag store not saved:" << m_registry.size()
-                             << "pans, more than the store holds (" << MaxStoredTags << ")";
-        return false;
-    }
+    pruneStoppedPans();
     QByteArray body;
     QDataStream out(&body, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_5_15);

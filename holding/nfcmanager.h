@@ -21,7 +21,7 @@ class NFCmanager : public P4StateMachine
 
 public:
     static constexpr int MaxBins = 20;
-    // More records than any cabinet's pans; a store claiming more is damaged.
+    // More pans than a cabinet's kitchen turns over in weeks; a store claiming more is damaged.
     static constexpr int MaxStoredTags = 4096;
 
     explicit NFCmanager(QObject *parent = nullptr);
@@ -50,7 +50,8 @@ public:
     // (only while the bin is still registered to this pan, so a later pan keeps its hold).
     void removeTagAndStopTimer(quint64 uid);
 
-    // "SavedHash2.dat" in the data root. Save: false when it could not be written.
+    // "SavedHash2.dat" in the data root. Save: false when it could not be written; past
+    // MaxStoredTags pans, pans in no bin are dropped, the longest stopped first.
     // Restore: true when the store was loaded or there is none yet; a damaged store
     // loads nothing, stays on disk for inspection, and gives false.
     bool saveNFC2();
@@ -78,6 +79,9 @@ signals:
 
 private:
     void clearRegistry();
+    // Drops pans that are in no bin, down to MaxStoredTags: stopped ones before holding
+    // ones, the longest unchanged first.
+    void pruneStoppedPans();
     void clearOtherCabinetLists();
     void clearBinEntryOf(quint64 uid, int bin);
 

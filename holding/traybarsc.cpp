@@ -20,10 +20,10 @@ TrayBarSc::TrayBarSc(int binNumber, QObject *parent)
     m_assigned = addNamedState(QStringLiteral("assigned"));
     m_preheating = addNamedState(QStringLiteral("preheating"), m_assigned);
     m_ready2hold = addNamedState(QStringLiteral("ready2hold"), m_assigned);
-    auto *holding = addNamedState(QStringLiteral("holding"));
-    auto *standard = addNamedState(QStringLiteral("standard"), holding);
-    auto *warning = addNamedState(QStringLiteral("warning"), holding);
-    auto *discard = addNamedState(QStringLiteral("discard"), holding);
+    auto *holding = m_holdingState = addNamedState(QStringLiteral("holding"));
+    auto *standard = m_standard = addNamedState(QStringLiteral("standard"), holding);
+    auto *warning = m_warning = addNamedState(QStringLiteral("warning"), holding);
+    auto *discard = m_discard = addNamedState(QStringLiteral("discard"), holding);
     setInitialState(unassigned);
     m_assigned->setInitialState(m_ready2hold);
     holding->setInitialState(standard);
@@ -34,6 +34,8 @@ TrayBarSc::TrayBarSc(int binNumber, QObject *parent)
                        QStringLiteral("t_assigned_unassigned"));
     addNamedTransition(m_assigned, this, SIGNAL(holdRequested()), holding,
                        QStringLiteral("t_assigned_holding"));
+    addNamedTransition(unassigned, this, SIGNAL(holdRequested()), holding,
+                       QStringLiteral("t_unassigned_holding"));
     addNamedTransition(holding, this, SIGNAL(holdRequested()), holding,
                        QStringLiteral("t_holding_restart"));
     addGuardedTransition(holding, this, SIGNAL(stopRequested()), m_assigned,
@@ -137,7 +139,7 @@ void TrayBarSc::assignProduct(int dayPart)
         return;
     }
     const Product product = lookUp(dayParts->getProdIdOnBin(dayPart, m_binNumber));
-    if (m_holding) {
+    if (m_holding || m_resuming) {
         // The pan in the bin is what it is: the new assignment waits for the hold to end.
         m_pending = true;
         m_pendingDayPart = dayPart;
@@ -266,7 +268,36 @@ void TrayBarSc::startHolding(int seconds, quint64 uid)
     }
     m_holdSeconds = seconds;
     setPanUid(uid);
+    m_expiryReported = false;
+    m_holdingState->setInitialState(m_standard);
     emit holdRequested();
+}
+
+bool TrayBarSc::resumeHolding(int productId, int dayPart, int secondsLeft, quint64 uid, bool expiryReported)
+{
+    if (m_holding || m_resuming) {
+        qCWarning(lcHolding).noquote() << QStringLiteral("bin %1: holds already, earlier hold not resumed")
+                                              .arg(m_binNumber);
+        return false;
+    }
+    const Product product = lookUp(productId);
+    if (product.memberId == 0 || product.holdTime <= 0)
+        return false;
+    // What the day part in force assigns comes back when the resumed hold ends.
+    if (!m_pending) {
+        m_pending = true;
+        m_pendingDayPart = m_dayPart;
+        m_pendingProduct = m_product;
+    }
+    applyProduct(dayPart, product);
+    m_holdSeconds = secondsLeft;
+    setPanUid(uid);
+    m_expiryReported = expiryReported && secondsLeft <= 0;
+    m_resuming = true;
+    const bool warned = product.warningTime > 0 && secondsLeft <= product.holdTime - product.warningTime;
+    m_holdingState->setInitialState(secondsLeft <= 0 ? m_discard : warned ? m_warning : m_standard);
+    emit holdRequested();
+    return true;
 }
 
 void TrayBarSc::stopHolding()
@@ -294,6 +325,7 @@ bool TrayBarSc::noProductAfterHold() const
 void TrayBarSc::holding_onEntry()
 {
     m_holding = true;
+    m_resuming = false;
     m_holdClock.start();
     setRemaining(m_holdSeconds);
     emit holdStarted(m_binNumber, m_panUid);
@@ -332,7 +364,10 @@ void TrayBarSc::discard_onEntry()
 {
     setTrayState(DISCARD);
     emit requestAlarm(2, true);
-    emit holdExpired(m_binNumber, m_panUid);
+    // A resumed hold whose end was reported before the stop is not reported twice.
+    if (!m_expiryReported)
+        emit holdExpired(m_binNumber, m_panUid);
+    m_expiryReported = false;
 }
 
 void TrayBarSc::discard_onExit()

@@ -16,13 +16,16 @@ class MenuManager;
 //   unassigned -> assigned          t_unassigned_assigned    the day part puts a product here
 //   assigned   -> unassigned        t_assigned_unassigned    the day part leaves the bin empty
 //   assigned   -> holding           t_assigned_holding       startHolding() with a product
+//   unassigned -> holding           t_unassigned_holding     resumeHolding() of a product the
+//                                                            day part in force leaves out
 //   holding    -> holding           t_holding_restart        startHolding() again: a new pan
 //   holding    -> assigned          t_holding_assigned       stopHolding(), a product to go back to
 //   holding    -> unassigned        t_holding_unassigned     stopHolding(), none assigned meanwhile
 // assigned: preheating <-> ready2hold following the zone's below-target flag
 //   preheating -> ready2hold        t_preheating_ready2hold  (1, true) after a preheat of >= 1 s
 //   ready2hold -> preheating        t_ready2hold_preheating
-// holding: standard -> warning -> discard on the 1 s tick
+// holding: standard -> warning -> discard on the 1 s tick (a resumed hold enters the one its
+// time left gives)
 //   standard   -> warning           t_standard_warning       elapsed >= warningTime (> 0)
 //   standard   -> discard           t_standard_discard       nothing left
 //   warning    -> discard           t_warning_discard        nothing left
@@ -91,6 +94,12 @@ public slots:
     void assignProduct(int dayPart);
     // `seconds` <= 0: the product's hold time. Refused without a product.
     void startHolding(int seconds, quint64 uid);
+    // A hold that was running before the program stopped goes on with the product it had,
+    // `secondsLeft` (zero or less: in discard) and its pan; the day part's product waits
+    // for its end, as during any hold. `expiryReported`: the end of its time was reported
+    // before the stop and is not reported again. False, and nothing changes, when the
+    // product is not in the menu or the bin holds already.
+    bool resumeHolding(int productId, int dayPart, int secondsLeft, quint64 uid, bool expiryReported);
     void stopHolding();
     void set_zoneBelowTarget(bool below);
     void reEmitHoldTemps();
@@ -178,6 +187,10 @@ private:
     QState *m_assigned = nullptr;
     QState *m_preheating = nullptr;
     QState *m_ready2hold = nullptr;
+    QState *m_holdingState = nullptr;
+    QState *m_standard = nullptr;
+    QState *m_warning = nullptr;
+    QState *m_discard = nullptr;
 
     TrayState_enum m_trayState = TRAY_NULL;
     Product m_product;
@@ -202,6 +215,8 @@ private:
     int m_heatTime = 0;
 
     bool m_holding = false;
+    bool m_resuming = false;         // a resume on its way into holding
+    bool m_expiryReported = false;   // the resumed hold's end was reported before
     int m_holdSeconds = 0;      // length of the running hold
     int m_remainingTime = 0;
     qint64 m_expectedTime = 0;  // epoch ms

@@ -16,17 +16,18 @@ using W = FileLogWorker;
 class TestHaccpLog : public QObject
 {
     Q_OBJECT
-    enum Request { Add, Remove, RemoveOld };
+    enum Request { Add, Remove, RemoveOld, Close };
 
     // Runs one request on the worker (directly, on this thread) and returns its result.
     static QString run(W &worker, Request kind, const QByteArray &payload)
     {
         QString result;
         QObject context;
-        for (auto done : {&W::addHaccpDone, &W::removeHaccpDone, &W::removeOldDataDone})
+        for (auto done : {&W::addHaccpDone, &W::removeHaccpDone, &W::removeOldDataDone, &W::closeOpenDone})
             connect(&worker, done, &context, [&result](const QString &r) { result = r; });
         kind == Add ? worker.doAddHaccpDataLog(payload)
-            : kind == Remove ? worker.doRemoveHaccpDataLog(payload) : worker.doRemoveOldHaccpDataLogs(payload);
+            : kind == Remove ? worker.doRemoveHaccpDataLog(payload)
+            : kind == Close ? worker.doCloseOpenHaccpDataLogs(payload) : worker.doRemoveOldHaccpDataLogs(payload);
         return result;
     }
     static QByteArray add(int bin = 1, const char *name = "A") { return W::packRecord(record(name, bin, "2024/05/14", "06:00:00")); }
@@ -94,6 +95,30 @@ private slots:
             << log(day("2024/05/15") + "," + undated + "," + day("2024/05/14") + "," + day("", "e") + ","
                    + day("2024/05/13", "b") + "," + day("14.05.2024", "f"))
             << int(RemoveOld) << W::packString("2024/05/14") << log(day("2024/05/15") + "," + day("2024/05/14"));
+        // After a restart, the holds that did not come back end at the cut.
+        const auto close = [](const char *cut, QList<int> keep, quint32 expired) {
+            QList<HaccpData> holding;
+            for (int bin : keep)
+                holding << record("P", bin, "2024/05/14", "06:00:00");
+            return W::packClose(cut, holding, expired);
+        };
+        QTest::newRow("close: bins not kept end at the cut, kept ones stay open")
+            << log(open(3) + "," + open(4) + "," + s2) << int(Close) << close("2024/05/14 06:10:30", {4}, 0)
+            << log(stored(3, "2024/05/14", false, "00:10:30", "P", "06:00:00") + "," + open(4) + "," + s2);
+        QTest::newRow("close: a kept bin keeps only its newest open record")
+            << log(open(3, "new") + "," + open(3, "old")) << int(Close) << close("2024/05/14 07:00:00", {3}, 0)
+            << log(open(3, "new") + "," + stored(3, "2024/05/14", false, "01:00:00", "old", "06:00:00"));
+        QTest::newRow("close: marked expired; a start after the cut lasts nothing")
+            << log(open(5)) << int(Close) << close("2024/05/14 05:00:00", {}, 1u << 5)
+            << log(stored(5, "2024/05/14", true, "00:00:00", "P", "06:00:00"));
+        QTest::newRow("close: a hold across midnight, bin 0")
+            << log(stored(0, "2024/05/14", false, "----", "P", "23:50:00")) << int(Close)
+            << close("2024/05/15 00:20:01", {}, 0) << log(stored(0, "2024/05/14", false, "00:30:01", "P", "23:50:00"));
+        QTest::newRow("close: a hold that goes on gets its start record back")
+            << log(s2) << int(Close) << close("2024/05/14 07:00:00", {6}, 0) << log(open(6) + "," + s2);
+        QTest::newRow("close: a hold of days keeps its hours")
+            << log(open(2)) << int(Close) << close("2024/05/19 07:02:03", {}, 0)
+            << log(stored(2, "2024/05/14", false, "121:02:03", "P", "06:00:00"));
         QTest::newRow("clean-up with a cut-off that does not parse keeps dated records")
             << log(day("2024/05/13") + "," + undated + "," + day("", "e")) << int(RemoveOld)
             << W::packString("yesterday") << log(day("2024/05/13") + "," + day("", "e"));

@@ -27,6 +27,8 @@
 #include "translator.h"
 #include "tulerrorcontrollert.h"
 #include "binview.h"
+#include "daypartmanager.h"
+#include "holdingstatefile.h"
 #include "traybarsc.h"
 
 #include <QFile>
@@ -34,6 +36,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -98,9 +102,14 @@ private slots:
     void holdsReachTheHaccpLogAndItsExport();
     void binNamesFollowTheLanguage_data();
     void binNamesFollowTheLanguage();
+    void holdsComeBackAfterACut();
+    void holdingStateIsRestored_data();
+    void holdingStateIsRestored();
 
 private:
-    void startCabinet();
+    // `beforeRestore` runs once the objects exist and before the event loop turns.
+    void startCabinet(const std::function<void()> &beforeRestore = {});
+    QList<QJsonObject> haccpRecordsOfBin(int bin);
     void place(int bin, quint64 uid);
     void lift(int bin);
     bool toolsLogContains(const QString &text) const;
@@ -132,16 +141,19 @@ void TestHolding::cleanup()
     m_scratch.reset();
 }
 
-void TestHolding::startCabinet()
+void TestHolding::startCabinet(const std::function<void()> &beforeRestore)
 {
     m_cm.reset(new CabinetManager(0, 7));
     QVERIFY(m_cm->ioSimulator());
+    if (beforeRestore)
+        beforeRestore();
     // Every zone at its products' temperature: no preheating in the way.
     for (int heater = 0; heater < 10; ++heater)
         m_cm->ioSimulator()->setTemperature(heater, 160);
     m_cm->ioSimulator()->setAmbientTemperature(80);
     QTRY_VERIFY_WITH_TIMEOUT(m_cm->masterSync()->get_synced(), 10000);
-    QTRY_COMPARE(m_cm->get_trayState(1), 4); // READY2HOLD
+    QTRY_VERIFY(m_cm->holding()->holdingRestored());
+    QTRY_VERIFY(m_cm->get_trayState(1) >= 4); // READY2HOLD, or holding again after a restart
 }
 
 // The scene is built with the bins' first states, not built and then changed in every tile.
@@ -697,6 +709,186 @@ void TestHolding::consoleDrivesTheSimulation()
     QVERIFY2(got.startsWith(answer), qPrintable(got));
     if (bin >= 0)
         QTRY_COMPARE(m_cm->get_trayState(bin), state);
+}
+
+// ---- holding that survives a power cut ----------------------------------------------------
+
+QList<QJsonObject> TestHolding::haccpRecordsOfBin(int bin)
+{
+    QList<QJsonObject> list;
+    const QJsonArray records = QJsonDocument::fromJson(readFile(FileLogWorker::logPath())).object().value("haccpInfo").toArray();
+    for (const QJsonValue &r : records)
+        if (r.toObject().value("b").toInt() == bin)
+            list << r.toObject();
+    return list;
+}
+
+// Holds of the screen and of a pan, and the day part in force, written by the cabinet
+// itself; then the objects go without a clean stop and come back on the same files.
+void TestHolding::holdsComeBackAfterACut()
+{
+    AlarmTimings::setScale(1.0);
+    // A second day part that puts another product in bin 0.
+    QJsonObject dayParts = QJsonDocument::fromJson(readFile(m_scratch->root() + "dayParts.json")).object();
+    QJsonArray layout = dayParts.value("layout").toArray();
+    QJsonObject dinner = layout.at(0).toObject();
+    dinner["daypartName"] = QJsonObject{{"eng_USA", "Dinner"}};
+    QJsonArray locations = dinner.value("productLocations").toArray();
+    locations[0] = QJsonObject{{"bin", 1}, {"productId", 22}}; // bins count from 1 here
+    locations[5] = QJsonObject{{"bin", 6}, {"productId", 22}};
+    dinner["productLocations"] = locations;
+    layout.append(dinner);
+    dayParts["layout"] = layout;
+    QVERIFY(m_scratch->writeRootFile("dayParts.json", QJsonDocument(dayParts).toJson()));
+    m_cm.reset();
+    startCabinet();
+    QCOMPARE(m_cm->daypartManager()->getDayPartsCount(), 2);
+
+    HoldingCoordinator *holding = m_cm->holding();
+    holding->toggleBin(1);
+    place(2, PanOf21);
+    QTRY_COMPARE(m_cm->get_trayState(2), Standard);
+    holding->toggleBin(0);
+    m_cm->daypartManager()->set_nextDayPart(1); // bin 0 holds on with product 21
+    QTRY_COMPARE(m_cm->holding()->trayOfBin(5)->get_productId(), 22);
+    HoldingStateFile::Content written;
+    QTRY_VERIFY([&] {
+        QStringList skipped;
+        QString why;
+        return HoldingStateFile::read(&written, &skipped, &why) == HoldingStateFile::Read::Ok
+            && written.bins.size() == 3 && written.dayPart == 1;
+    }());
+    QTRY_COMPARE(haccpRecordsOfBin(2).size(), 1);
+    const qint64 expiry1 = holding->getTrayInfo(1).expectedTime;
+
+    m_cm.reset(); // the cut: nothing saved on the way out counts
+    QSignalSpy *started = nullptr;
+    startCabinet([&] { started = new QSignalSpy(m_cm.data(), &CabinetManager::event_holdStarted); });
+    QScopedPointer<QSignalSpy> startedOwner(started);
+    holding = m_cm->holding();
+    QTRY_COMPARE(m_cm->daypartManager()->get_nextDayPart(), 1);
+    QTRY_COMPARE(holding->trayOfBin(5)->get_productId(), 22);
+    for (int bin : {0, 1, 2})
+        QTRY_COMPARE(m_cm->get_trayState(bin), Standard);
+    QCOMPARE(holding->trayOfBin(0)->get_productId(), 21);
+    QCOMPARE(holding->trayOfBin(2)->get_panUid(), PanOf21);
+    QVERIFY(qAbs(holding->getTrayInfo(1).expectedTime - expiry1) <= 1500);
+    QVERIFY(qAbs(holding->getTrayInfo(1).remainingTime
+                 - (expiry1 - QDateTime::currentMSecsSinceEpoch()) / 1000) <= 1);
+    QCOMPARE(started->count(), 0); // neither the cloud nor the HACCP log hears of a new hold
+    // Each hold keeps its one open record, and its stop closes it.
+    QTest::qWait(300);
+    for (int bin : {0, 1, 2}) {
+        QCOMPARE(haccpRecordsOfBin(bin).size(), 1);
+        QCOMPARE(haccpRecordsOfBin(bin).first().value("h").toString(), QStringLiteral("----"));
+    }
+    holding->toggleBin(0);
+    QTRY_VERIFY(haccpRecordsOfBin(0).size() == 1 && haccpRecordsOfBin(0).first().value("h") != QStringLiteral("----"));
+    // Bin 0 goes back to what the day part in force puts there.
+    QTRY_COMPARE(holding->trayOfBin(0)->get_productId(), 22);
+}
+
+// A holding state file as the cabinet would have written it, with the open HACCP record of
+// its hold; each row says what comes back.
+void TestHolding::holdingStateIsRestored_data()
+{
+    QTest::addColumn<int>("bin");
+    QTest::addColumn<int>("savedState");
+    QTest::addColumn<int>("product");
+    QTest::addColumn<int>("expiresIn");  // seconds after now
+    QTest::addColumn<int>("writtenAgo"); // seconds before now; negative: the clock was set back
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("state");      // of the bin once restored
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<int>("expiredEvents");
+    QTest::addColumn<QString>("duration"); // of the bin's HACCP record afterwards
+
+    QTest::newRow("time left") << 1 << Standard << 21 << 70 << 5 << "" << Standard << 70 << 0 << "----";
+    QTest::newRow("past its warning") << 1 << Warning << 21 << 20 << 5 << "" << Warning << 20 << 0 << "----";
+    QTest::newRow("ran out while the power was off") << 1 << Standard << 21 << -100 << 5 << "" << Discard << -100 << 1 << "----";
+    QTest::newRow("ran out before the cut, already reported") << 1 << Discard << 21 << -100 << 5 << "" << Discard << -100 << 0 << "----";
+    QTest::newRow("clock set back: the time left when written") << 1 << Standard << 21 << 3670 << -3600 << "" << Standard << 70 << 0 << "----";
+    QTest::newRow("damaged entry costs its bin only") << 1 << Standard << 21 << 70 << 5 << "second entry" << Standard << 70 << 0 << "----";
+    QTest::newRow("product gone: record closed at the last write") << 1 << Standard << 999 << 60 << 5 << "" << 4 << 0 << 0 << "00:00:30";
+    QTest::newRow("product gone after its time ran out") << 1 << Standard << 999 << -10 << 5 << "" << 4 << 0 << 0 << "00:00:30 expired";
+    QTest::newRow("bin no longer in the cabinet") << 12 << Standard << 21 << 60 << 5 << "" << 0 << 0 << 0 << "00:00:30";
+    QTest::newRow("unreadable file restores nothing") << 1 << Standard << 21 << 60 << 5 << "unreadable" << 4 << 0 << 0 << "closed";
+}
+
+void TestHolding::holdingStateIsRestored()
+{
+    QFETCH(int, bin);
+    QFETCH(int, savedState);
+    QFETCH(int, product);
+    QFETCH(int, expiresIn);
+    QFETCH(int, writtenAgo);
+    QFETCH(QString, damage);
+    QFETCH(int, state);
+    QFETCH(int, remaining);
+    QFETCH(int, expiredEvents);
+    QFETCH(QString, duration);
+    AlarmTimings::setScale(1.0);
+    m_cm.reset();
+
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 written = now - qint64(writtenAgo) * 1000;
+    HoldingStateFile::Bin entry;
+    entry.bin = bin;
+    entry.state = savedState;
+    entry.productId = product;
+    entry.expiry = now + qint64(expiresIn) * 1000;
+    entry.start = written - 30000;
+    if (entry.expiry < entry.start)
+        entry.start = entry.expiry - 90000; // the product's whole hold before it ran out
+    HoldingStateFile::Content content;
+    content.written = written;
+    content.dayPart = 0;
+    content.bins << entry;
+    QByteArray file = HoldingStateFile::encode(content);
+    if (damage == QLatin1String("second entry"))
+        file.replace("}]}", R"(},{"bin":"x","state":6}]})");
+    else if (damage == QLatin1String("unreadable"))
+        file.chop(3);
+    QVERIFY(m_scratch->writeRootFile("trayBarInfo.json", file));
+
+    QSignalSpy *expired = nullptr;
+    startCabinet([&] {
+        expired = new QSignalSpy(m_cm.data(), &CabinetManager::event_holdExpired);
+        // The hold's open record, in the cabinet's own time.
+        QDateTime start = QDateTime::fromMSecsSinceEpoch(entry.start);
+        const QDateTime local = m_cm->adjustToLocalDateTime(start);
+        const QJsonObject record{{"b", bin}, {"d", local.toString("yyyy/MM/dd")}, {"e", false}, {"h", "----"},
+                                 {"p", "Chicken"}, {"t", local.toString("HH:mm:ss")}};
+        QVERIFY(m_scratch->writeRootFile("haccpLogs/haccpLog.json",
+            QJsonDocument(QJsonObject{{"desc", "HACCP Data Log"}, {"haccpInfo", QJsonArray{record}}})
+                .toJson(QJsonDocument::Compact)));
+    });
+    QScopedPointer<QSignalSpy> expiredOwner(expired);
+    HoldingCoordinator *holding = m_cm->holding();
+    QTRY_COMPARE(m_cm->get_trayState(bin), state);
+    if (state >= Standard)
+        QVERIFY2(qAbs(holding->getTrayInfo(bin).remainingTime - remaining) <= 2,
+                 qPrintable(QString::number(holding->getTrayInfo(bin).remainingTime)));
+    QTest::qWait(300);
+    QCOMPARE(expired->count(), expiredEvents);
+
+    QList<QJsonObject> records;
+    QTRY_VERIFY((records = haccpRecordsOfBin(bin)).size() == 1
+                && (duration == QLatin1String("----")) == (records.first().value("h") == QStringLiteral("----")));
+    const QJsonObject record = records.first();
+    if (duration.startsWith(QLatin1String("00:"))) {
+        QCOMPARE(record.value("h").toString(), duration.left(8));
+        QCOMPARE(record.value("e").toBool(), duration.endsWith(QLatin1String("expired")));
+    }
+    if (damage == QLatin1String("unreadable")) {
+        // Left for a person to look at, until a change is written beside it.
+        QCOMPARE(readFile(HoldingStateFile::path()), file);
+        holding->toggleBin(2);
+        QTRY_VERIFY(readFile(HoldingStateFile::path()) != file);
+        const QStringList aside = QDir(m_scratch->root()).entryList({"trayBarInfo.json.unusable-*"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readFile(m_scratch->root() + aside.first()), file);
+    }
 }
 
 QTEST_MAIN(TestHolding)

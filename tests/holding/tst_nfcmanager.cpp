@@ -102,6 +102,8 @@ private slots:
     void binsOutsideTheCabinet();
     void storeSurvivesRestart_data();
     void storeSurvivesRestart();
+    void storePastItsBoundKeepsWhatHolds_data();
+    void storePastItsBoundKeepsWhatHolds();
     void damagedStoreLoadsNothing_data();
     void damagedStoreLoadsNothing();
     void storeThatIsNoPlainFileIsRefusedAtOnce_data();
@@ -313,14 +315,58 @@ void TestNfcManager::storeSurvivesRestart()
             QCOMPARE(restarted.getBinTagUid(bin), quint64(0));
     }
 
-    // One pan more than the store can read back is not written at all.
-    if (count == NFCmanager::MaxStoredTags) {
-        const QByteArray stored = readFile(NFCmanager::tagStorePath());
-        QVERIFY(nfc.registerTag2(detailedPan(count)));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("NFC tag store not saved"));
-        QVERIFY(!nfc.saveNFC2());
-        QCOMPARE(readFile(NFCmanager::tagStorePath()), stored);
+}
+
+// Past the bound the save goes on: pans in a bin and holding pans stay, the longest
+// stopped pans go first.
+void TestNfcManager::storePastItsBoundKeepsWhatHolds_data()
+{
+    QTest::addColumn<int>("extra");      // pans registered past the bound
+    QTest::addColumn<int>("statusOfExtra");
+    QTest::newRow("one stopped pan more") << 1 << int(NfcTagItem2::StatusStopped);
+    QTest::newRow("forty stopped pans more") << 40 << int(NfcTagItem2::StatusStopped);
+    QTest::newRow("holding pans more: stopped ones make room") << 40 << 0;
+}
+
+void TestNfcManager::storePastItsBoundKeepsWhatHolds()
+{
+    QFETCH(int, extra);
+    QFETCH(int, statusOfExtra);
+    ScratchRoots scratch;
+    NFCmanager nfc;
+    const int total = NFCmanager::MaxStoredTags + extra;
+    for (int i = 0; i < total; ++i) {
+        NfcTagItem2 *pan = detailedPan(i);
+        if (i >= NFCmanager::MaxStoredTags) {
+            pan->setHoldStatus(quint8(statusOfExtra));
+            pan->setActivationTimeStamp(Q_INT64_C(1767225600123) + i); // the newest
+        }
+        QVERIFY(nfc.registerTag2(pan));
     }
+    QList<quint64> inBins, holding, stoppedOldestFirst;
+    for (const NfcTagItem2 *item : nfc.tagRegistry()) {
+        if (nfc.getBinTagUid(item->getPosition()) == item->getUid())
+            inBins << item->getUid();
+        else if (item->getHoldStatus() != NfcTagItem2::StatusStopped)
+            holding << item->getUid();
+        else
+            stoppedOldestFirst << item->getUid();
+    }
+    std::sort(stoppedOldestFirst.begin(), stoppedOldestFirst.end(), [&nfc](quint64 a, quint64 b) {
+        return nfc.viewTagInfo2(a)->getActivationTimeStamp() < nfc.viewTagInfo2(b)->getActivationTimeStamp();
+    });
+    QVERIFY(stoppedOldestFirst.size() > extra);
+
+    QVERIFY(nfc.saveNFC2());
+    NFCmanager restarted;
+    QVERIFY(restarted.restoreNFC2());
+    QCOMPARE(restarted.tagRegistry().size(), int(NFCmanager::MaxStoredTags));
+    for (quint64 uid : qAsConst(inBins) + holding)
+        QVERIFY2(restarted.doWeOwnThisTag2(uid), qPrintable(QString::number(uid, 16)));
+    for (int i = 0; i < stoppedOldestFirst.size(); ++i)
+        QCOMPARE(restarted.doWeOwnThisTag2(stoppedOldestFirst.at(i)), i >= extra);
+    for (int bin = 0; bin < NFCmanager::MaxBins; ++bin)
+        QCOMPARE(restarted.getBinTagUid(bin), nfc.getBinTagUid(bin));
 }
 
 // Each damage applies to a good store; the reader must refuse it, keep what it has and
@@ -414,7 +460,7 @@ void TestNfcManager::damagedStoreLoadsNothing()
         }
         file = envelope(file, 1, body);
     } else if (damage == "larger than any store") {
-        file = envelope(file, 1, body + QByteArray(tagStore ? 3 * 1024 * 1024 : 2048, '\0'));
+        file = envelope(file, 1, body + QByteArray(tagStore ? 5 * 1024 * 1024 : 2048, '\0'));
     } else if (damage == "one uid short") {
         body.chop(8);
         file = envelope(file, 1, body);

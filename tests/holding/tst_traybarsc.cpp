@@ -60,6 +60,8 @@ private slots:
     void preheatingFollowsTheZone_data();
     void preheatingFollowsTheZone();
     void mismatchAlarm();
+    void resumeEntersItsStage_data();
+    void resumeEntersItsStage();
 
 private:
     TrayBarSc *startedTray(int bin, int dayPart, bool zoneBelow = false);
@@ -348,6 +350,69 @@ void TestTrayBarSc::mismatchAlarm()
         QVERIFY(!tray->get_mismatch());
     }
     QCOMPARE(alarms(alarmSpy), Pairs({{3, true}, {3, false}, {4, true}, {4, false}}));
+}
+
+
+
+// A hold that ran before a restart goes on where it was, with its own product.
+void TestTrayBarSc::resumeEntersItsStage_data()
+{
+    QTest::addColumn<int>("bin");
+    QTest::addColumn<int>("dayPart");     // in force when the hold resumes
+    QTest::addColumn<int>("product");
+    QTest::addColumn<int>("secondsLeft");
+    QTest::addColumn<bool>("expiryReported");
+    QTest::addColumn<bool>("resumed");
+    QTest::addColumn<int>("state");       // the first one entered
+    QTest::addColumn<int>("expiredEvents");
+    QTest::addColumn<int>("productAfter"); // once stopped
+
+    QTest::newRow("time left") << PattyBin << 0 << 21 << 80 << false << true << Standard << 0 << 21;
+    QTest::newRow("within the warning margin") << PattyBin << 0 << 21 << 40 << false << true << Warning << 0 << 21;
+    QTest::newRow("ran out while the power was off") << PattyBin << 0 << 21 << -5 << false << true << Discard << 1 << 21;
+    QTest::newRow("ran out and reported before") << PattyBin << 0 << 21 << -5 << true << true << Discard << 0 << 21;
+    QTest::newRow("the day part in force assigns another product") << PattyBin << 1 << 21 << 80 << false << true
+                                                                      << Standard << 0 << 22;
+    QTest::newRow("the day part in force leaves the bin empty") << EmptyBin << 0 << 22 << 500 << false << true
+                                                                   << Standard << 0 << 0;
+    QTest::newRow("product no longer in the menu") << PattyBin << 0 << 999 << 80 << false << false << Ready << 0 << 21;
+}
+
+void TestTrayBarSc::resumeEntersItsStage()
+{
+    QFETCH(int, bin);
+    QFETCH(int, dayPart);
+    QFETCH(int, product);
+    QFETCH(int, secondsLeft);
+    QFETCH(bool, expiryReported);
+    QFETCH(bool, resumed);
+    QFETCH(int, state);
+    QFETCH(int, expiredEvents);
+    QFETCH(int, productAfter);
+
+    if (!resumed)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("product 999 is not in the menu"));
+    TrayBarSc *tray = startedTray(bin, dayPart);
+    QTRY_VERIFY(tray->get_trayState() == Ready || tray->get_trayState() == TrayBarSc::UNASSIGNED);
+    QSignalSpy stateSpy(tray, &TrayBarSc::trayStateChanged);
+    QSignalSpy expired(tray, &TrayBarSc::holdExpired);
+    QCOMPARE(tray->resumeHolding(product, 0, secondsLeft, Uid, expiryReported), resumed);
+    // The day part's assignment reaching the bin meanwhile waits for the hold's end.
+    tray->assignProduct(dayPart);
+    QTRY_COMPARE(tray->get_trayState(), state);
+    if (!resumed) {
+        QVERIFY(stateSpy.isEmpty());
+        return;
+    }
+    QCOMPARE(states(stateSpy).value(0), state);
+    QCOMPARE(tray->get_productId(), product);
+    QCOMPARE(tray->get_panUid(), Uid);
+    QVERIFY(qAbs(tray->getTrayInfo().remainingTime - secondsLeft) <= 2);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->get_trayState(), Discard, 10000);
+    QTest::qWait(30);
+    QCOMPARE(expired.count(), expiredEvents + (secondsLeft > 0 ? 1 : 0));
+    tray->stopHolding();
+    QTRY_COMPARE(tray->get_productId(), productAfter);
 }
 
 QTEST_GUILESS_MAIN(TestTrayBarSc)
