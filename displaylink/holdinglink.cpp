@@ -188,7 +188,9 @@ bool HoldingLink::processSingle(const QByteArray &data)
             emit binStopRequested(bin);
         break;
     case CanMsg::TULMSGSINGLE_BIN_RESUME_REQUEST:
-        if (validBin(bin, "Resume request") && quint8(data.at(6)) < 10)
+        if (quint8(data.at(6)) >= 10)
+            qWarning() << "Resume request with day part" << quint8(data.at(6)) << "ignored";
+        else if (validBin(bin, "Resume request"))
             emit binResumeRequested(bin, int(qint32(quint32(readBig(data, 2, 4)))), quint8(data.at(6)),
                                     int(qint32(quint32(readBig(data, 7, 4)))), readBig(data, 11, 8),
                                     data.at(19) != 0);

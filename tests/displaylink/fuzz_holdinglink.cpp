@@ -22,6 +22,10 @@ HoldingLink &link()
         auto *l = new HoldingLink(nullptr, 1);
         QObject::connect(l, &HoldingLink::binStartRequested, [](int bin, int, quint64) { checkBin(bin); });
         QObject::connect(l, &HoldingLink::binStopRequested, checkBin);
+        QObject::connect(l, &HoldingLink::binResumeRequested, [](int bin, int, int dayPart, int, quint64, bool) {
+            checkBin(bin);
+            check(dayPart >= 0 && dayPart < 10);
+        });
         QObject::connect(l, &HoldingLink::preheatReported, [](int bin, bool, int heat) { checkBin(bin); check(heat >= 0 && heat <= 0xFFFF); });
         QObject::connect(l, &HoldingLink::mismatchReceived, [](int bin, bool, bool, quint64) { checkBin(bin); });
         QObject::connect(l, &HoldingLink::trayInfoReceived, [](const trayInfo &info) { checkBin(info.binNumber); });
