@@ -35,11 +35,12 @@ Rectangle {
         var perRow = cabinetManager.traysPerZone * cabinetManager.zonesPerRow
         if (perRow <= 0 || binNumber < 0)
             return ""
-        // The first shelf carries the starting number itself, as in the exported CSV.
+        // Numbered as the cabinet numbers its shelves, from the configured start and in
+        // its order; the exported CSV counts plainly from 1 instead.
         var rowIndex = Math.floor(binNumber / perRow)
         return cabinetManager.shelfNumberingOrder === 1
-                ? cabinetManager.startingShelfNumber + cabinetManager.numberOfRows - 1 - rowIndex
-                : cabinetManager.startingShelfNumber + rowIndex
+                ? cabinetManager.startingShelfNumber + cabinetManager.numberOfRows - rowIndex
+                : cabinetManager.startingShelfNumber + rowIndex + 1
     }
     function discardedText(duration, expired) {
         return duration === "----" ? "----" : (expired ? qsTr("Yes") : qsTr("No")) + Theme.retranslate()

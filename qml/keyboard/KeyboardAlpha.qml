@@ -265,7 +265,10 @@ Rectangle {
                 fontSize: Theme.fontSmall
                 onTapped: {
                     keyboard.symbols = !keyboard.symbols
-                    keyboard.applyInput()
+                    // Symbols turn Hangul and pinyin off; leaving them does not turn them
+                    // on again: the language key or a second "EN" tap does.
+                    if (keyboard.symbols)
+                        composer.mode = KeyComposer.Plain
                     composer.click()
                 }
             }

@@ -64,9 +64,9 @@ Item {
         changed = false
     }
 
-    // The idle return and a language switch from the dock drop every unsaved mark.
+    // The idle return and a language switch from the dock: as Cancel. Marks toggled on
+    // screen stay until the page reloads them (built anew, or the stored marks change).
     function cancelEdits() {
-        reloadMarks()
         cancel()
     }
 

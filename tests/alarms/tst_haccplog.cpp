@@ -522,6 +522,11 @@ private slots:
             << log(stored(0, "2024/05/14", false, "----", "\\n", "06:40:12") + ","
                    + stored(0, "2024/05/14", false, "----", "\\r", "06:40:12"))
             << 1 << 1 << "S" << header + "\"\n\",1,05/14 06:40,----,----,\n\"\r\",1,05/14 06:40,----,----,\n";
+        // Times not in the writer's form take the general path; bin 0 is on the first shelf there too.
+        QTest::newRow("times in another form: bins 0 and 5")
+            << log(stored(0, "2024/05/14", false, "----", "x", "6:40:12") + ","
+                   + stored(5, "2024/05/14", true, "0:35:10", "y", "05:58:03"))
+            << 2 << 2 << "S" << header + "x,1,05/14 ,----,----,\ny,2,05/14 05:58,Yes,,\n";
         QTest::newRow("a layout without bins names no shelf") << log(row) << 0 << 2 << "SN 1/2"
             << header + "a,,05/14 06:40,----,----,\n";
         QTest::newRow("unreadable log: header only") << QByteArray("nonsense") << 4 << 1 << "S" << header;

@@ -100,27 +100,33 @@ private slots:
 
     void shelfNumbers_data()
     {
+        QTest::addColumn<int>("first");
         QTest::addColumn<int>("order");
         QTest::addColumn<int>("bin");
         QTest::addColumn<QString>("shelf");
-        // 2 trays x 2 zones per row, 4 rows, first shelf 5.
-        // The first shelf is the starting shelf itself in either order.
-        QTest::newRow("first row") << 0 << 3 << "5";
-        QTest::newRow("second row") << 0 << 4 << "6";
-        QTest::newRow("second row, last bin") << 0 << 7 << "6";
-        QTest::newRow("last row") << 0 << 15 << "8";
-        QTest::newRow("reversed, first row") << 1 << 0 << "8";
-        QTest::newRow("reversed, second row") << 1 << 6 << "7";
-        QTest::newRow("reversed, last row") << 1 << 12 << "5";
-        QTest::newRow("negative bin") << 0 << -1 << "";
+        // 2 trays x 2 zones per row, 4 rows: the first shelf number plus the row and 1, or
+        // reversed, plus the number of rows less the row.
+        QTest::newRow("first row") << 5 << 0 << 3 << "6";
+        QTest::newRow("second row") << 5 << 0 << 4 << "7";
+        QTest::newRow("second row, last bin") << 5 << 0 << 7 << "7";
+        QTest::newRow("last row") << 5 << 0 << 15 << "9";
+        QTest::newRow("reversed, first row") << 5 << 1 << 0 << "9";
+        QTest::newRow("reversed, second row") << 5 << 1 << 6 << "8";
+        QTest::newRow("reversed, last row") << 5 << 1 << 12 << "6";
+        QTest::newRow("from 1: bin 2") << 1 << 0 << 2 << "2";
+        QTest::newRow("from 1: bin 7") << 1 << 0 << 7 << "3";
+        QTest::newRow("from 1, reversed: bin 0") << 1 << 1 << 0 << "5";
+        QTest::newRow("negative bin") << 5 << 0 << -1 << "";
     }
     void shelfNumbers()
     {
+        QFETCH(int, first);
         QFETCH(int, order);
         QFETCH(int, bin);
         QFETCH(QString, shelf);
         Page page;
         open(page, log(""));
+        page.cabinet.insert("startingShelfNumber", first);
         page.cabinet.insert("shelfNumberingOrder", order);
         QVariant shown;
         QMetaObject::invokeMethod(page.view.rootObject(), "shelfOf", Q_RETURN_ARG(QVariant, shown),

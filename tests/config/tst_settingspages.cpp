@@ -122,6 +122,17 @@ void TestSettingsPages::languagePage()
     QVERIFY(s.tap("languageName_0") && s.tap("languageCancelButton"));
     QCOMPARE(page->property("currentId").toInt(), 2);
     QVERIFY(!s.enabled("languageAcceptButton"));
+    // The idle return re-selects the language in use too; a mark toggled on screen stays,
+    // unsaved, until the stored marks change.
+    QVERIFY(s.tap("languageName_5") && s.tap("usedMark_3"));
+    QVERIFY(QMetaObject::invokeMethod(page, "cancelEdits"));
+    QCOMPARE(page->property("currentId").toInt(), 2);
+    QVERIFY(!s.enabled("languageAcceptButton"));
+    QVERIFY(s.item("usedMark_3")->property("checked").toBool());
+    QVERIFY(!s.config->getIsLanguageUsed(3));
+    QVERIFY(s.configFile().contains("\nusedLanguages=37\n"));
+    s.config->set_usedLanguages(s.config->get_usedLanguages() | (1u << 4));
+    QTRY_VERIFY(!s.item("usedMark_3")->property("checked").toBool());
 
     QmlScreen halvo(true, true, 5); // rows follow the customer's languages
     QVERIFY(halvo.load("qrc:/settings/LanguagePage.qml"));

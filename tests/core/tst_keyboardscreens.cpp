@@ -334,10 +334,14 @@ void TestKeyboardScreens::typingThroughTheKeys_data()
     QTest::newRow("Korean composing") << 12 << ownInput + QStringList{"ㄱ", "ㅏ"} << "" << "가";
     QTest::newRow("Korean preview key") << 12 << ownInput + QStringList{"ㅎ", "ㅏ", "ㄴ", "한"} << "한" << "";
     QTest::newRow("Korean, EN key") << 12 << ownInput + QStringList{"ㄱ", "ㅏ", "#englishKey", "k"} << "가k" << "";
+    QTest::newRow("Korean, symbols and back: jamo as typed")
+        << 12 << ownInput + QStringList{"#symbolsKey", "#symbolsKey", "ㄱ", "ㅏ"} << "ㄱㅏ" << "";
     QTest::newRow("Chinese as shown: letters as typed") << 13 << QStringList{"n", "i"} << "ni" << "";
     QTest::newRow("Chinese candidates") << 13 << ownInput + QStringList{"z", "h", "o", "n", "g"} << "" << "中";
     QTest::newRow("Chinese") << 13 << ownInput + QStringList{"z", "h", "o", "n", "g", "中", "w", "e", "n", "文"}
                              << "中文" << "";
+    QTest::newRow("Chinese, symbols and back: letters as typed")
+        << 13 << ownInput + QStringList{"#symbolsKey", "#symbolsKey", "n", "i"} << "ni" << "";
     QTest::newRow("Chinese, EN key") << 13 << ownInput + QStringList{"#englishKey", "n", "o"} << "no" << "";
     QTest::newRow("Japanese") << 14 << QStringList{"す", "し"} << "すし" << "";
     QTest::newRow("digits and back") << -1 << QStringList{"1", "2", "\u232b", "0", "5"} << "105" << "";
