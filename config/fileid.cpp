@@ -626,8 +626,8 @@ void announce(FileID &f, void (FileID::*changed)(bool), bool value) { emit(f.*ch
 void announce(FileID &f, void (FileID::*changed)(bool), int value) { emit(f.*changed)(value != 0); }
 void announce(FileID &f, void (FileID::*changed)(), bool) { emit(f.*changed)(); }
 
-// One scalar key of the personality. `apply` stores the value and announces it, or
-// refuses it (returns false) after saying why.
+// One scalar key of the personality. `apply` stores the value and announces it; a
+// false return would fail the file (no key refuses a value today).
 struct ScalarKey
 {
     const char *key;
@@ -780,7 +780,7 @@ const QVector<VersionBlock> &versionBlocks()
 #undef OPTIONAL_INT
 
 // Reads one personality object into a FileID. Keeps the error flag that, once set by
-// an undefined or refused key, makes every later mandatory key undefined too.
+// an undefined key or a broken list or map, makes every later mandatory key undefined too.
 class PersonalityReader
 {
 public:
