@@ -7,6 +7,7 @@
 #include "cabinetidentity.h"
 #include "configsync.h"
 #include "ecomodeoptions.h"
+#include "fileid.h"
 #include "ioboardconfiguration.h"
 #include "passcodes.h"
 #include "preloadedconfigs.h"
@@ -328,18 +329,17 @@ QString ConfigurationManager::get_languageId() const { return m_languageId; }
 
 void ConfigurationManager::set_languageId(const QString &value)
 {
-    // A code this program does not know would leave the interface without a language
-    // (an index of -1 into every per-language name list): English instead.
-    QString code = value;
-    if (Translator::indexOfCode(code) < 0) {
-        qWarning() << "Unknown language code" << value << "- using" << kDefaultLanguage;
-        code = kDefaultLanguage;
+    // A code this program does not know has no catalogue and no column in the names:
+    // the language in force stays, rather than the screen turning to another one.
+    if (Translator::indexOfCode(value) < 0) {
+        qCWarning(lcConfigDump) << "Unknown language code" << value << "- keeping" << m_languageId;
+        return;
     }
-    if (code == m_languageId)
+    if (value == m_languageId)
         return;
     m_prevLanguageId = m_languageId;
-    m_languageId = code;
-    emit languageIdChanged(code);
+    m_languageId = value;
+    emit languageIdChanged(value);
 }
 
 uint ConfigurationManager::get_usedLanguages() const { return m_usedLanguages; }
@@ -354,13 +354,13 @@ int ConfigurationManager::get_timeZoneIndex() const { return m_timeZoneIndex; }
 
 void ConfigurationManager::set_timeZoneIndex(const int &value)
 {
-    int row = value;
-    if (!TimeZoneTable::isRow(row)) {
-        qWarning() << "Time zone index" << value << "is not in the table - using row 0";
-        row = 0;
+    // A row the table lacks names no zone: the clock keeps the zone in force.
+    if (!TimeZoneTable::isRow(value)) {
+        qCWarning(lcConfigDump) << "Time zone index" << value << "is not in the table - keeping" << m_timeZoneIndex;
+        return;
     }
-    if (SettingKind::onChange(m_timeZoneIndex, row, "timeZoneIndex"))
-        emit timeZoneIndexChanged(row);
+    if (SettingKind::onChange(m_timeZoneIndex, value, "timeZoneIndex"))
+        emit timeZoneIndexChanged(value);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -434,11 +434,8 @@ QVariant fromFileText(int type, const QString &text)
     bool ok = false;
     switch (type) {
     case QMetaType::Bool:
-        if (text == QLatin1String("1") || text == QLatin1String("true"))
-            return true;
-        if (text == QLatin1String("0") || text == QLatin1String("false"))
-            return false;
-        return QVariant();
+        // As Qt converts text: empty, "0" and "false" (any case) are false, all else true.
+        return QVariant(text).toBool();
     case QMetaType::Int: {
         const int v = text.trimmed().toInt(&ok);
         return ok ? QVariant(v) : QVariant();

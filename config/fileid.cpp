@@ -2,7 +2,6 @@
 
 #include "safefilereader.h"
 
-#include "cabinetlayout.h"
 #include "jsonguard.h"
 
 #include <QCryptographicHash>
@@ -627,8 +626,8 @@ void announce(FileID &f, void (FileID::*changed)(bool), bool value) { emit(f.*ch
 void announce(FileID &f, void (FileID::*changed)(bool), int value) { emit(f.*changed)(value != 0); }
 void announce(FileID &f, void (FileID::*changed)(), bool) { emit(f.*changed)(); }
 
-// One scalar key of the personality. `apply` stores the value and announces it, or
-// refuses it (returns false) after saying why.
+// One scalar key of the personality. `apply` stores the value and announces it; a
+// false return would fail the file (no key refuses a value today).
 struct ScalarKey
 {
     const char *key;
@@ -647,17 +646,14 @@ ScalarKey flagKey(const char *key, const char *message, bool (FileID::*set)(bool
             }};
 }
 
+// Any int is stored as it stands: the code that sizes or indexes a table with a value
+// bounds it there.
 template <typename Signal>
 ScalarKey intKey(const char *key, const char *message, bool (FileID::*set)(int),
-                 int (FileID::*get)() const, Signal changed, int min = INT_MIN, int max = INT_MAX)
+                 int (FileID::*get)() const, Signal changed)
 {
     return {key, message, [=](FileID &f, const QJsonValue &value) {
                 const int number = jsonInt(value);
-                if (number < min || number > max) {
-                    warn(QStringLiteral("%1 %2 is out of range %3 to %4")
-                             .arg(QLatin1String(key)).arg(number).arg(min).arg(max));
-                    return false;
-                }
                 if (!(f.*set)(number))
                     announce(f, changed, (f.*get)());
                 return true;
@@ -669,10 +665,9 @@ ScalarKey intKey(const char *key, const char *message, bool (FileID::*set)(int),
     flagKey(#name, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed)
 #define FLAG(name) FLAG_KEY(name, #name " is undefined")
 #define OPTIONAL_FLAG(name) FLAG_KEY(name, nullptr)
-#define INT_KEY(name, message, ...) \
-    intKey(#name, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed, \
-           ##__VA_ARGS__)
-#define INT(name, ...) INT_KEY(name, #name " is undefined", ##__VA_ARGS__)
+#define INT_KEY(name, message) \
+    intKey(#name, message, &FileID::set_##name, &FileID::get_##name, &FileID::name##Changed)
+#define INT(name) INT_KEY(name, #name " is undefined")
 #define OPTIONAL_INT(name) INT_KEY(name, nullptr)
 
 // Keys 1-31: read by every version, before the lists.
@@ -687,8 +682,8 @@ const QVector<ScalarKey> &layoutKeys()
         FLAG(isIndividualDpSelectable),
         FLAG(mirrorDisplay),
         FLAG(nfcEnabled),
-        INT(numberOfRows, 1, FileID::kMaxZones),
-        INT(zonesPerRow, 1, FileID::kMaxZones),
+        INT(numberOfRows),
+        INT(zonesPerRow),
         INT(numOfTempProbes),
         FLAG(orientationPortrait),
         INT(powerSource),
@@ -699,15 +694,14 @@ const QVector<ScalarKey> &layoutKeys()
         INT(tempHandling),
         INT(tempLayout),
         intKey("traysPerZone", "binsPerZone is undefined", &FileID::set_traysPerZone,
-               &FileID::get_traysPerZone, &FileID::binsPerZoneChanged,
-               FileID::kMinBinsPerZone, FileID::kMaxBinsPerZone),
-        INT(uiRole, UIROLE_SINGLE, UIROLE_MIRROR),
-        INT(zones2handle, 0, FileID::kMaxZones),
-        INT(zones2handleStart, 0, FileID::kMaxZones - 1),
-        INT(orientationId, 0, FileID::kMaxOrientationId),
+               &FileID::get_traysPerZone, &FileID::binsPerZoneChanged),
+        INT(uiRole),
+        INT(zones2handle),
+        INT(zones2handleStart),
+        INT(orientationId),
         FLAG(verticalFlip),
-        INT(numberOfZones, 1, FileID::kMaxZones),
-        INT(traysPerCabinet, 1, FileID::kMaxBins),
+        INT(numberOfZones),
+        INT(traysPerCabinet),
         INT(zoneViewType),
         FLAG(perBinTemps),
         FLAG(pressGoBannerEnable),
@@ -786,7 +780,7 @@ const QVector<VersionBlock> &versionBlocks()
 #undef OPTIONAL_INT
 
 // Reads one personality object into a FileID. Keeps the error flag that, once set by
-// an undefined or refused key, makes every later mandatory key undefined too.
+// an undefined key or a broken list or map, makes every later mandatory key undefined too.
 class PersonalityReader
 {
 public:
@@ -807,19 +801,6 @@ public:
             if (!key.apply(m_f, value))
                 m_failed = true;
         }
-    }
-
-    // The zones this display handles are shown and looked up by number: they must be
-    // zones of the cabinet.
-    void checkZonesToHandle()
-    {
-        if (m_failed)
-            return;
-        const int start = m_f.get_zones2handleStart();
-        const int count = m_f.get_zones2handle();
-        if (start + count > m_f.get_numberOfZones())
-            fail(QStringLiteral("zones2handleStart %1 with zones2handle %2 goes past the %3 zones")
-                     .arg(start).arg(count).arg(m_f.get_numberOfZones()));
     }
 
     // Element i becomes entry i; a null element stops the list, which then keeps what
@@ -843,8 +824,6 @@ public:
             list->append(jsonInt(array.at(i)));
         }
         qDebug().noquote() << label << *list;
-        if (!acceptList(key, *list))
-            return false;
         (m_f.*changed)(); // the list is complete: announce it
         return true;
     }
@@ -913,27 +892,6 @@ private:
         m_failed = true;
     }
 
-    // The product location map is indexed by display tray and its entries index the
-    // bin tables, so it must cover every bin of the cabinet and stay inside them.
-    bool acceptList(const char *key, const QList<int> &list)
-    {
-        if (qstrcmp(key, "productLocationMap") != 0)
-            return true;
-        if (list.size() < m_f.get_traysPerCabinet()) {
-            fail(QStringLiteral("productLocationMap has %1 entries for %2 bins")
-                     .arg(list.size()).arg(m_f.get_traysPerCabinet()));
-            return false;
-        }
-        for (int i = 0; i < list.size(); ++i) {
-            if (list.at(i) < 0 || list.at(i) >= FileID::kMaxBins) {
-                fail(QStringLiteral("productLocationMap entry %1 at index %2 is out of range "
-                                    "0 to %3").arg(list.at(i)).arg(i).arg(FileID::kMaxBins - 1));
-                return false;
-            }
-        }
-        return true;
-    }
-
     void readNfcZone(const QJsonObject &map, int i)
     {
         const QString zoneName = QStringLiteral("zone%1").arg(i);
@@ -944,13 +902,7 @@ private:
         }
         const QJsonObject zone = zoneValue.toObject();
         NfcZoneMapEntry &record = m_f.get_nfcMap()->zones[i];
-        const int number = jsonInt(zone.value(QLatin1String("zone")));
-        if (number < 0 || number >= NfcMap::ZoneCount) {
-            fail(QStringLiteral("NFC %1 has zone %2, expected 0 to %3")
-                     .arg(zoneName).arg(number).arg(NfcMap::ZoneCount - 1));
-            return;
-        }
-        record.zone = number;
+        record.zone = jsonInt(zone.value(QLatin1String("zone")));
         readNfcBin(zone, QStringLiteral("left-bin"), zoneName,
                    record.bin[NfcZoneMapEntry::LeftBin]);
         readNfcBin(zone, QStringLiteral("right-bin"), zoneName,
@@ -966,19 +918,9 @@ private:
             return;
         }
         const QJsonObject bin = binValue.toObject();
-        const NfcBinMapEntry read{jsonInt(bin.value(QLatin1String("binIndex"))),
-                                  jsonInt(bin.value(QLatin1String("address"))),
-                                  jsonInt(bin.value(QLatin1String("channel"))),
-                                  jsonInt(bin.value(QLatin1String("pollOrder")))};
-        // The holding tables and the readers' channels are indexed with these.
-        const QString where = QStringLiteral("NFC %1 of %2").arg(binName, zoneName);
-        if (read.binIndex < 0 || read.binIndex >= FileID::kMaxBins)
-            return fail(QStringLiteral("%1 has binIndex %2, expected 0 to %3")
-                            .arg(where).arg(read.binIndex).arg(FileID::kMaxBins - 1));
-        if (read.channel < 0 || read.channel > 9)
-            return fail(QStringLiteral("%1 has channel %2, expected 0 to 9")
-                            .arg(where).arg(read.channel));
-        entry = read;
+        // Stored as read: the IO-board manager takes only the channels and bins it has.
+        entry = {jsonInt(bin.value(QLatin1String("binIndex"))), jsonInt(bin.value(QLatin1String("address"))),
+                 jsonInt(bin.value(QLatin1String("channel"))), jsonInt(bin.value(QLatin1String("pollOrder")))};
     }
 
     FileID &m_f;
@@ -999,18 +941,14 @@ bool FileID::readFileID(const QString &filename)
     }
     qDebug().noquote() << "Opened" << filename;
     file.close();
-    // A file that cannot be used is set aside, saying why: the cabinet takes its built-in
-    // layout and the next start does not stumble over the same file.
+    // A file that cannot be used stays as it is: the reader never changes the personality.
     QByteArray text;
-    if (!SafeFileReader::readTextAtStart(filename, kMaxFileBytes, &text, "personality file"))
+    if (SafeFileReader::read(filename, kMaxFileBytes, &text, "personality file") != SafeFileReader::Ok)
         return false;
     QJsonParseError parseError;
     const QJsonDocument document = JsonGuard::parse(text, "personality file", int(kMaxFileBytes), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         qWarning().noquote() << "Parse Error:" << parseError.errorString();
-        SafeFileReader::setAside(filename, QStringLiteral("personality file: %1 at offset %2")
-                                               .arg(parseError.errorString())
-                                               .arg(parseError.offset));
         return false;
     }
 
@@ -1043,7 +981,6 @@ bool FileID::readFileID(const QString &filename)
 
     PersonalityReader reader(*this, personality);
     reader.readScalars(layoutKeys());
-    reader.checkZonesToHandle();
     reader.readIntList("mio2uitmap", &m_mio2uitmap, "m_mio2uitmap", &FileID::mio2uitmapChanged);
     reader.readIntList("ui2mioZoneMap", &m_ui2mioZoneMap, "ui2mioZoneMap",
                        &FileID::ui2mioZoneMapChanged);

@@ -11,9 +11,9 @@
 // The cabinet personality: which cabinet model this unit belongs to and which role its
 // own display plays in it, read once at start from the personality file ("*.hcc").
 // Every value has a getter, a setter that stores and announces only a change (and
-// returns whether it changed) and a change signal. The reader is strict: a missing
-// mandatory key, or geometry the rest of the program could not index safely, fails
-// the file.
+// returns whether it changed) and a change signal. A missing mandatory key fails the
+// file; any integer is stored as the file gives it, and the application core bounds
+// the geometry it sizes its tables with (CabinetLayout::fitToTables).
 // "tul.config": the personality and the settings; debug adds the whole configuration.
 Q_DECLARE_LOGGING_CATEGORY(lcConfigDump)
 
@@ -95,13 +95,6 @@ class FileID : public QObject
 public:
     explicit FileID(QObject *parent = nullptr);
 
-    // Limits of what the rest of the program can index: the bin and zone tables hold
-    // 20 entries, a zone has 2 to 4 bins.
-    static constexpr int kMaxZones = NfcMap::ZoneCount;
-    static constexpr int kMaxBins = 20;
-    static constexpr int kMinBinsPerZone = 2;
-    static constexpr int kMaxBinsPerZone = 4;
-    static constexpr int kMaxOrientationId = 255; // display ids are one byte on the link
     static constexpr int kMaxAcceptedVersion = 9;  // newer formats are not taken at start
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 

@@ -3,6 +3,7 @@
 #include "cabinetcore.h"
 #include "cabinetidentity.h"
 #include "configurationmanager.h"
+#include "fileid.h"
 #include "ioregistermap.h"
 #include "p4statemachine.h"
 #include "qmodbusmaster.h"
@@ -125,7 +126,7 @@ void IoBoardConfiguration::readConfiguration_onEntry()
     m_config->loadCabinetSerialModelNumbers();
     if (!m_modbus || m_modbus->holdingRegistersRead(IoRegisterMap::IoBoardNode, IoRegisterMap::BoardIdentity, 1, 4,
                                                     m_cabinetConfInfo, false) != 0) {
-        qWarning() << "Configuration: no Modbus master to read the IO board with";
+        qCWarning(lcConfigDump) << "Configuration: no Modbus master to read the IO board with";
         emit failed(false);
         emit disable();
     }
@@ -180,9 +181,10 @@ void IoBoardConfiguration::writeRegisters(quint16 first, QModbusPollInfo *record
 {
     for (int i = 0; i < values.size(); ++i) {
         const int value = values.at(i);
-        if (value < 0 || value > 0xFFFF)
-            qWarning() << "Register" << first + i << "value" << value << "does not fit 16 bits; clipped";
-        record->set_register(i, quint16(qBound(0, value, 0xFFFF)));
+        // A negative value (a temperature offset) goes out in two's complement, as the board reads it.
+        if (value < -0x8000 || value > 0xFFFF)
+            qCWarning(lcConfigDump) << "Register" << first + i << "value" << value << "does not fit 16 bits; cut";
+        record->set_register(i, quint16(value));
     }
     if (m_modbus)
         m_modbus->holdingRegistersWrite(IoRegisterMap::IoBoardNode, first, quint8(values.size()), quint8(retries),

@@ -95,6 +95,15 @@ int PreloadedConfigs::displaysLeftRight(const QString &group, const QString &mod
     return folderHasFileWith(group, model, QStringLiteral("SECONDARY")) ? 1 : 0;
 }
 
+QStringList PreloadedConfigs::fileNamesWith(const QString &group, const QString &model)
+{
+    const QString folder = folderFor(group);
+    if (folder.isEmpty() || model.isEmpty())
+        return {};
+    return QDir(folder).entryList(QDir::Files, QDir::Name).filter(model, Qt::CaseSensitive);
+}
+
+// The whole model names the file, "_" included: "AB_C" is the model of "CFG_AB_C_PRIMARY.hcc".
 bool PreloadedConfigs::validateModelNumber(const QString &group, const QString &model)
 {
     if (model.isEmpty() || !isSafeName(model)) {
@@ -102,13 +111,10 @@ bool PreloadedConfigs::validateModelNumber(const QString &group, const QString &
             qWarning() << "Model number refused:" << model;
         return false;
     }
-    for (const auto &file : modelFiles(group)) {
-        if (file.second != model)
-            continue;
-        for (const char *suffix : {"_MIRROR", "_SECONDARY", "_PRIMARY", ""}) {
-            if (file.first == kPrefix + model + QLatin1String(suffix) + kSuffix)
-                return true;
-        }
+    const QStringList names = fileNamesWith(group, model);
+    for (const char *suffix : {"_MIRROR", "_SECONDARY", "_PRIMARY", ""}) {
+        if (names.contains(kPrefix + model + QLatin1String(suffix) + kSuffix))
+            return true;
     }
     return false;
 }
@@ -119,15 +125,13 @@ QString PreloadedConfigs::configFileName(const QString &group, const QString &mo
     qDebug() << "    display Type :" << doubleSided << side;
     QString suffix;
     if (doubleSided == 2 && isSafeName(model)) {
-        for (const auto &file : modelFiles(group)) {
-            if (file.second != model)
-                continue;
-            const QString base = kPrefix + model;
-            if (side == 0 && file.first == base + QStringLiteral("_PRIMARY") + kSuffix)
+        const QString base = kPrefix + model;
+        for (const QString &name : fileNamesWith(group, model)) {
+            if (side == 0 && name == base + QStringLiteral("_PRIMARY") + kSuffix)
                 suffix = QStringLiteral("_PRIMARY");
-            else if (side == 1 && file.first == base + QStringLiteral("_MIRROR") + kSuffix)
+            else if (side == 1 && name == base + QStringLiteral("_MIRROR") + kSuffix)
                 suffix = QStringLiteral("_MIRROR");
-            else if (side == 1 && file.first == base + QStringLiteral("_SECONDARY") + kSuffix)
+            else if (side == 1 && name == base + QStringLiteral("_SECONDARY") + kSuffix)
                 suffix = QStringLiteral("_SECONDARY");
         }
     }

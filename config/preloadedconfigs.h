@@ -54,6 +54,8 @@ private:
     static bool folderHasFileWith(const QString &group, const QString &model, const QString &kind);
     // The personality file names of a group's folder, sorted by name, with their model.
     static QList<QPair<QString, QString>> modelFiles(const QString &group);
+    // The file names of a group's folder that hold the model's text, sorted by name.
+    static QStringList fileNamesWith(const QString &group, const QString &model);
 };
 
 #endif // PRELOADEDCONFIGS_H

@@ -1,6 +1,22 @@
 #include "cabinetlayout.h"
 
+#include <QLoggingCategory>
+#include <QtGlobal>
+
 namespace {
+
+Q_LOGGING_CATEGORY(lcLayout, "tul.core")
+
+// The value within [low, high], with a warning naming it when it was outside.
+int fitted(const char *name, int value, int low, int high)
+{
+    const int bounded = qBound(low, value, qMax(low, high));
+    if (bounded != value)
+        qCWarning(lcLayout).noquote() << QStringLiteral("Personality %1 %2 is outside %3 to %4; the cabinet uses %5")
+                                             .arg(QLatin1String(name)).arg(value).arg(low).arg(qMax(low, high))
+                                             .arg(bounded);
+    return bounded;
+}
 
 // Rows x zones per row x bins per zone; the zones the display shows.
 CabinetLayout shape(int rows, int zonesPerRow, int traysPerZone, int cabinetConfiguration)
@@ -80,7 +96,21 @@ CabinetLayout CabinetLayout::builtIn(int uiId)
         l = fiveByFour(false);
         break;
     }
-    for (int bin = 0; bin < l.traysPerCabinet(); ++bin)
+    l.traysPerCabinet = l.numberOfZones * l.traysPerZone;
+    for (int bin = 0; bin < l.traysPerCabinet; ++bin)
         l.productLocationMap << bin;
     return l;
+}
+
+void CabinetLayout::fitToTables()
+{
+    // uiRole is only compared and the product location map is bounded where it is read,
+    // so neither is touched here.
+    numberOfZones = fitted("numberOfZones", numberOfZones, 1, MaxZones);
+    numberOfRows = fitted("numberOfRows", numberOfRows, 1, MaxZones);
+    zonesPerRow = fitted("zonesPerRow", zonesPerRow, 1, MaxZones);
+    traysPerZone = fitted("traysPerZone", traysPerZone, MinTraysPerZone, MaxTraysPerZone);
+    traysPerCabinet = fitted("traysPerCabinet", traysPerCabinet, 1, MaxBins);
+    zones2handleStart = fitted("zones2handleStart", zones2handleStart, 0, numberOfZones - 1);
+    zones2handle = fitted("zones2handle", zones2handle, 0, numberOfZones - zones2handleStart);
 }

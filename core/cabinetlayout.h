@@ -23,11 +23,19 @@ enum UiRole_enum { UIROLE_SINGLE = 0, UIROLE_PRIMARY = 1, UIROLE_SECOND = 2, UIR
 // from the personality file, or one of the built-in layouts chosen by the connector id.
 struct CabinetLayout
 {
+    // What the program's zone and bin tables hold, and the bins per zone its screens and
+    // holding code are made for.
+    static constexpr int MaxZones = 20;
+    static constexpr int MaxBins = 20;
+    static constexpr int MinTraysPerZone = 2;
+    static constexpr int MaxTraysPerZone = 4;
+
     int uiRole = UIROLE_PRIMARY;
     int numberOfZones = 10;
     int zonesPerRow = 1;
     int traysPerZone = 2;
     int numberOfRows = 5;
+    int traysPerCabinet = 10; // as the personality gives it; zones x bins per zone built in
     int zones2handle = 5;
     int zones2handleStart = 0;
     bool hasMirrorDisplay = false;
@@ -62,7 +70,9 @@ struct CabinetLayout
     int pressGoDockPosition = 1;
     QList<int> productLocationMap; // bin of the menu files per display tray
 
-    int traysPerCabinet() const { return numberOfZones * traysPerZone; }
+    // Brings the values that size or index the zone and bin tables inside them, saying
+    // which it changed: a personality file may hold any integer.
+    void fitToTables();
 
     // The built-in layout of a display id; an unknown id gives the default layout (the
     // 5x4 primary display).

@@ -189,6 +189,7 @@ void CabinetManager::useLayoutFromFile()
     l.zonesPerRow = f.get_zonesPerRow();
     l.traysPerZone = f.get_traysPerZone();
     l.numberOfRows = f.get_numberOfRows();
+    l.traysPerCabinet = f.get_traysPerCabinet();
     // Without a count of its own, a display handles the zones from its first one on.
     l.zones2handle = f.get_zones2handle() > 0 ? f.get_zones2handle()
                                               : qMax(0, f.get_numberOfZones() - f.get_zones2handleStart());
@@ -224,6 +225,7 @@ void CabinetManager::useLayoutFromFile()
     l.customerId = f.get_customerId();
     l.pressGoDockPosition = f.get_pressGoDockPosition();
     l.productLocationMap = *m_fileId->get_productLocationMap();
+    l.fitToTables();
 }
 
 void CabinetManager::useBuiltInLayout(int connectorId)

@@ -88,7 +88,7 @@ public:
     int get_numberOfZones() const override { return m_layout.numberOfZones; }
     QList<int> get_ui2mioZoneMap() const override;
     int get_traysPerZone() const override { return m_layout.traysPerZone; }
-    int get_traysPerCabinet() const override { return m_layout.traysPerCabinet(); }
+    int get_traysPerCabinet() const override { return m_layout.traysPerCabinet; }
     int get_zonesPerRow() const override { return m_layout.zonesPerRow; }
     int get_numberOfRows() const override { return m_layout.numberOfRows; }
     int get_singleBinZone() const override { return m_layout.singleBinZone; }

@@ -1,5 +1,6 @@
 // The personality reader on arbitrary file contents, followed by what start-up does with
 // the result: the built-in NFC maps and the polling table must stay inside their tables.
+#include "cabinetlayout.h"
 #include "fileid.h"
 #include "fuzzsupport.h"
 
@@ -54,13 +55,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     FileID fileId;
     const bool ok = fileId.readFileID(name);
-    if (ok && (fileId.get_numberOfZones() < 1 || fileId.get_numberOfZones() > FileID::kMaxZones
-               || fileId.get_traysPerCabinet() > FileID::kMaxBins
-               || fileId.get_productLocationMap()->size() < fileId.get_traysPerCabinet()
-               || fileId.get_zones2handle() < 0 || fileId.get_zones2handleStart() < 0
-               || fileId.get_zones2handleStart() + fileId.get_zones2handle()
-                      > fileId.get_numberOfZones()))
-        std::abort();
+    if (ok) {
+        // Any integer is stored; the layout the application core sizes its tables with
+        // must end inside them.
+        CabinetLayout l;
+        l.numberOfZones = fileId.get_numberOfZones();
+        l.numberOfRows = fileId.get_numberOfRows();
+        l.zonesPerRow = fileId.get_zonesPerRow();
+        l.traysPerZone = fileId.get_traysPerZone();
+        l.traysPerCabinet = fileId.get_traysPerCabinet();
+        l.zones2handle = fileId.get_zones2handle();
+        l.zones2handleStart = fileId.get_zones2handleStart();
+        l.fitToTables();
+        if (l.numberOfZones < 1 || l.numberOfZones > CabinetLayout::MaxZones || l.traysPerCabinet < 1
+            || l.traysPerCabinet > CabinetLayout::MaxBins || l.traysPerZone < CabinetLayout::MinTraysPerZone
+            || l.traysPerZone > CabinetLayout::MaxTraysPerZone || l.numberOfRows < 1 || l.zonesPerRow < 1
+            || l.zones2handle < 0 || l.zones2handleStart < 0
+            || l.zones2handleStart + l.zones2handle > l.numberOfZones)
+            std::abort();
+    }
     checkPollingTable(fileId.get_nfcPollingInfo());
     for (int id : {fileId.get_orientationId(), 1, 9, 17, 32}) {
         fileId.initNfcMap(id);

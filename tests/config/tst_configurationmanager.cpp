@@ -86,6 +86,8 @@ private slots:
     void applicationSettingsWrittenOnlyForNewValues();
     void roundTripKeepsEveryValue();
     void readerTakesOnlyFileKeysAndSaneValues();
+    void fileValueReadAsItsType_data();
+    void fileValueReadAsItsType();
     void unreadableLinesAreSkippedAlone_data();
     void unreadableLinesAreSkippedAlone();
     void missingOrOversizedFileKeepsDefaults_data();
@@ -315,15 +317,59 @@ void TestConfigurationManager::readerTakesOnlyFileKeysAndSaneValues()
         "timeZoneIndex=99\npasswdL3=0000\nobjectName=hijacked\nsystemConfigured=1\nserialNumber=X\n"
         "wifiScanString=<b>x</b>\n"));
     QSignalSpy language(&config, &ConfigurationManager::languageIdChanged);
-    QTest::ignoreMessage(QtWarningMsg, "Unknown language code \"klingon\" - using \"eng_USA\"");
-    QTest::ignoreMessage(QtWarningMsg, "Time zone index 99 is not in the table - using row 0");
+    QTest::ignoreMessage(QtWarningMsg, "Unknown language code \"klingon\" - keeping \"deu\"");
+    QTest::ignoreMessage(QtWarningMsg, "Time zone index 99 is not in the table - keeping 20");
     QVERIFY(config.readConfigFile());
-    QCOMPARE(language.count(), 1);
+    QCOMPARE(language.count(), 0);
     // "key=" sets the empty text; keys outside the file's list are not set from it.
     expect(config, {{"storeNumber", ""}, {"soundLevel", 55}, {"labelFontSize", 24}, {"wifiSSID", "Kitchen"},
-                    {"ntpOn", false}, {"dstEnabled", true}, {"usedLanguages", 7u}, {"languageId", "eng_USA"},
-                    {"timeZoneIndex", 0}, {"passwdL3", md5("731960")}, {"objectName", "configManager"},
+                    {"ntpOn", false}, {"dstEnabled", true}, {"usedLanguages", 7u}, {"languageId", "deu"},
+                    {"timeZoneIndex", 20}, {"passwdL3", md5("731960")}, {"objectName", "configManager"},
                     {"systemConfigured", false}, {"serialNumber", ""}, {"wifiScanString", "No networks detected"}});
+}
+
+// A boolean reads as Qt converts text; a language or time zone this program lacks
+// leaves the one in force, so that the screen and the clock never jump.
+void TestConfigurationManager::fileValueReadAsItsType_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QVariant>("after");
+    QTest::addColumn<QString>("log");
+    QTest::newRow("yes is true") << "wpaEnabled" << QVariant(false) << QByteArray("yes") << QVariant(true) << "";
+    QTest::newRow("2 is true") << "wifiStaticIp" << QVariant(false) << QByteArray("2") << QVariant(true) << "";
+    QTest::newRow("empty is false") << "ntpOn" << QVariant(true) << QByteArray("") << QVariant(false) << "";
+    QTest::newRow("FALSE is false") << "dstEnabled" << QVariant(true) << QByteArray("FALSE") << QVariant(false) << "";
+    QTest::newRow("known language") << "languageId" << QVariant("fra") << QByteArray("deu") << QVariant("deu") << "";
+    QTest::newRow("unknown language keeps French")
+        << "languageId" << QVariant("fra") << QByteArray("eng_UK") << QVariant("fra")
+        << "Unknown language code \"eng_UK\" - keeping \"fra\"";
+    QTest::newRow("last time zone") << "timeZoneIndex" << QVariant(20) << QByteArray("33") << QVariant(33) << "";
+    QTest::newRow("time zone past the table keeps its row")
+        << "timeZoneIndex" << QVariant(20) << QByteArray("34") << QVariant(20)
+        << "Time zone index 34 is not in the table - keeping 20";
+    QTest::newRow("negative time zone keeps its row")
+        << "timeZoneIndex" << QVariant(20) << QByteArray("-1") << QVariant(20)
+        << "Time zone index -1 is not in the table - keeping 20";
+}
+
+void TestConfigurationManager::fileValueReadAsItsType()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, before);
+    QFETCH(QByteArray, text);
+    QFETCH(QVariant, after);
+    QFETCH(QString, log);
+    Fixture f;
+    QVERIFY(f.config->setProperty(qPrintable(key), before));
+    QCOMPARE(f.config->property(qPrintable(key)), before);
+    QVERIFY(f.scratch.writeRootFile(QStringLiteral("config.txt"), "storeNumber=12\n" + key.toLatin1() + '=' + text + '\n'));
+    if (!log.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(log));
+    QVERIFY(f.config->readConfigFile());
+    QCOMPARE(f.config->property(qPrintable(key)), after);
+    QCOMPARE(f.config->get_storeNumber(), QStringLiteral("12"));
 }
 
 // A line that is not text, or whose value does not fit, costs only its own key, which

@@ -79,8 +79,14 @@ void TestIoBoardConfiguration::goodRun_data()
     QTest::addColumn<bool>("mirror");
     QTest::addColumn<bool>("choice");
     QTest::addColumn<int>("volts");
-    QTest::newRow("mirror, personality's voltage") << true << false << 208;
-    QTest::newRow("single display, user's choice") << false << true << 240;
+    QTest::addColumn<int>("bottomOffset");
+    QTest::addColumn<int>("topOffset");
+    QTest::addColumn<int>("bottomRegister");
+    QTest::addColumn<int>("topRegister");
+    QTest::newRow("mirror, personality's voltage") << true << false << 208 << 3 << 65535 << 3 << 65535;
+    QTest::newRow("single display, user's choice") << false << true << 240 << 3 << 65535 << 3 << 65535;
+    // The board reads an offset below zero in two's complement.
+    QTest::newRow("negative offsets") << false << false << 208 << -10 << -3 << 65526 << 65533;
 }
 
 void TestIoBoardConfiguration::goodRun()
@@ -88,8 +94,14 @@ void TestIoBoardConfiguration::goodRun()
     QFETCH(bool, mirror);
     QFETCH(bool, choice);
     QFETCH(int, volts);
+    QFETCH(int, bottomOffset);
+    QFETCH(int, topOffset);
+    QFETCH(int, bottomRegister);
+    QFETCH(int, topRegister);
     Bench b;
     QVERIFY(b.board.isOpen());
+    b.core.bottomTempOffset = bottomOffset;
+    b.core.topTempOffset = topOffset;
     b.core.hasMirrorDisplay = mirror;
     b.core.powerSourceChoice = choice;
     b.build();
@@ -103,11 +115,11 @@ void TestIoBoardConfiguration::goodRun()
     QVERIFY(b.config->get_systemConfigured());
     QCOMPARE(b.config->get_cabinetConfiguration(), 6);
     QCOMPARE(b.config->get_ioBoardFirmwareVersion0() + ' ' + b.config->get_ioBoardFirmwareVersion4(), QStringLiteral("2.3.4 5.6.7"));
-    QTRY_COMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst + 4), quint16(65535));
+    QTRY_COMPARE(b.board.registerValue(IoBoardNode, PowerControlFirst + 4), quint16(topRegister));
     QList<int> written;
     for (int reg : {int(CabinetLayout), int(SupplyVoltage), PowerControlFirst + 0, PowerControlFirst + 1, PowerControlFirst + 2, PowerControlFirst + 3})
         written << b.board.registerValue(IoBoardNode, quint16(reg));
-    QCOMPARE(written, (QList<int>{6, volts, 30, 41, 42, 3}));
+    QCOMPARE(written, (QList<int>{6, volts, 30, 41, 42, bottomRegister}));
     QCOMPARE(sending.count(), mirror ? 1 : 0);
     if (mirror)
         QVERIFY(sending.first().at(1).toByteArray().startsWith("2.3.4\n1.0.0\n1.0.0\n1.0.0\n5.6.7\n"));

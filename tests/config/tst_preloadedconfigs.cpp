@@ -121,6 +121,8 @@ void TestPreloadedConfigs::modelChecks_data()
     QTest::newRow("primary and mirror") << "QRB" << "HX5" << true;
     QTest::newRow("secondary only") << "QRB" << "S9" << true;
     QTest::newRow("prefix of a model") << "QRB" << "HX" << false;
+    QTest::newRow("model holding \"_\"") << "QRB" << "AB_C" << true;
+    QTest::newRow("model before the \"_\"") << "QRB" << "AB" << false;
     QTest::newRow("unknown") << "QRB" << "ZZ" << false;
     QTest::newRow("only a file of another kind") << "QRB" << "Q1" << false;
     QTest::newRow("empty") << "QRB" << "" << false;
@@ -136,7 +138,7 @@ void TestPreloadedConfigs::modelChecks()
     QFETCH(QString, model);
     ScratchRoots scratch;
     preload(scratch, {"QRB/CFG_HX5_MIRROR.hcc", "QRB/CFG_HX5_PRIMARY.hcc", "QRB/CFG_A2.hcc",
-                      "QRB/CFG_S9_SECONDARY.hcc", "QRB/CFG_Q1_SPARE.hcc", "VYX/CFG_V1.hcc", "CFG_A2.hcc"});
+                      "QRB/CFG_S9_SECONDARY.hcc", "QRB/CFG_Q1_SPARE.hcc", "QRB/CFG_AB_C_PRIMARY.hcc", "VYX/CFG_V1.hcc", "CFG_A2.hcc"});
     if (!PreloadedConfigs::isSafeName(model) || !PreloadedConfigs::isSafeName(group))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
     QTEST(PreloadedConfigs::validateModelNumber(group, model), "valid");
@@ -145,25 +147,31 @@ void TestPreloadedConfigs::modelChecks()
 void TestPreloadedConfigs::fileToInstall_data()
 {
     QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("model");
     QTest::addColumn<int>("doubleSided");
     QTest::addColumn<int>("side");
     QTest::addColumn<QString>("suffix");
     const QStringList mirrorPair{"CFG_M_MIRROR.hcc", "CFG_M_PRIMARY.hcc"};
-    QTest::newRow("one display") << mirrorPair << 1 << 0 << "";
-    QTest::newRow("primary side") << mirrorPair << 2 << 0 << "_PRIMARY";
-    QTest::newRow("mirror side") << mirrorPair << 2 << 1 << "_MIRROR";
-    QTest::newRow("secondary wins over mirror") << mirrorPair + QStringList{"CFG_M_SECONDARY.hcc"} << 2 << 1 << "_SECONDARY";
-    QTest::newRow("no primary file") << QStringList{"CFG_M_MIRROR.hcc"} << 2 << 0 << "";
+    QTest::newRow("one display") << mirrorPair << "M" << 1 << 0 << "";
+    QTest::newRow("primary side") << mirrorPair << "M" << 2 << 0 << "_PRIMARY";
+    QTest::newRow("mirror side") << mirrorPair << "M" << 2 << 1 << "_MIRROR";
+    QTest::newRow("secondary wins over mirror") << mirrorPair + QStringList{"CFG_M_SECONDARY.hcc"} << "M" << 2 << 1 << "_SECONDARY";
+    QTest::newRow("no primary file") << QStringList{"CFG_M_MIRROR.hcc"} << "M" << 2 << 0 << "";
+    const QStringList underscorePair{"CFG_AB_C_MIRROR.hcc", "CFG_AB_C_PRIMARY.hcc"};
+    QTest::newRow("model holding \"_\", primary side") << underscorePair << "AB_C" << 2 << 0 << "_PRIMARY";
+    QTest::newRow("model holding \"_\", mirror side") << underscorePair << "AB_C" << 2 << 1 << "_MIRROR";
+    QTest::newRow("model before the \"_\"") << underscorePair << "AB" << 2 << 0 << "";
 }
 
 void TestPreloadedConfigs::fileToInstall()
 {
     QFETCH(QStringList, files);
+    QFETCH(QString, model);
     QFETCH(int, doubleSided);
     QFETCH(int, side);
     ScratchRoots scratch;
     preload(scratch, files.replaceInStrings(QRegularExpression("^"), "G/"));
-    QTEST(PreloadedConfigs::configFileName(QStringLiteral("G"), QStringLiteral("M"), doubleSided, side), "suffix");
+    QTEST(PreloadedConfigs::configFileName(QStringLiteral("G"), model, doubleSided, side), "suffix");
 }
 
 void TestPreloadedConfigs::install_data()

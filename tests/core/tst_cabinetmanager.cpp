@@ -8,6 +8,7 @@
 #include "fileid.h"
 #include "qmodbusmaster.h"
 #include "scratchroots.h"
+#include "zonemanager.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -17,6 +18,8 @@
 #include <QQuickWindow>
 #include <QTcpServer>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +62,8 @@ private slots:
     void startsFromEachPersonality();
     void withoutPersonalityTheConnectorChoosesTheLayout_data();
     void withoutPersonalityTheConnectorChoosesTheLayout();
+    void personalityGeometryIsFittedToTheTables_data();
+    void personalityGeometryIsFittedToTheTables();
     void versionTenPersonalityIsRejected();
     void onlyTheFirstPersonalityIsTried();
     void personalityIsFoundByItsSuffix_data();
@@ -227,6 +232,60 @@ void TestCabinetManager::withoutPersonalityTheConnectorChoosesTheLayout()
         QVERIFY(polling);
         QVERIFY(polling->addressCount >= 1); // a real map, not the zeroed one
     }
+}
+
+// The file's values are taken as they stand; only what sizes the zone and bin tables
+// is brought inside them, and the bin count is the file's own.
+void TestCabinetManager::personalityGeometryIsFittedToTheTables_data()
+{
+    QTest::addColumn<QJsonObject>("set"); // keys changed in the 5x4 personality
+    QTest::addColumn<int>("zones");
+    QTest::addColumn<int>("bins");
+    QTest::addColumn<int>("perZone");
+    QTest::addColumn<int>("firstZone");
+    QTest::addColumn<int>("handled");
+    QTest::addColumn<int>("role");
+    QTest::newRow("as the file gives it") << QJsonObject{} << 10 << 20 << 2 << 0 << 10 << 0;
+    QTest::newRow("bins of the file, not zones x bins")
+        << QJsonObject{{"traysPerCabinet", 12}} << 10 << 12 << 2 << 0 << 10 << 0;
+    QTest::newRow("21 bins") << QJsonObject{{"traysPerCabinet", 21}} << 10 << 20 << 2 << 0 << 10 << 0;
+    QTest::newRow("25 zones without NFC")
+        << QJsonObject{{"numberOfZones", 25}, {"nfcEnabled", false}} << 20 << 20 << 2 << 0 << 10 << 0;
+    QTest::newRow("one bin per zone") << QJsonObject{{"traysPerZone", 1}} << 10 << 20 << 2 << 0 << 10 << 0;
+    QTest::newRow("handled zones past the cabinet")
+        << QJsonObject{{"zones2handleStart", 8}, {"zones2handle", 5}} << 10 << 20 << 2 << 8 << 2 << 0;
+    QTest::newRow("handled zones start below 0")
+        << QJsonObject{{"zones2handleStart", -1}} << 10 << 20 << 2 << 0 << 10 << 0;
+    QTest::newRow("role 99") << QJsonObject{{"uiRole", 99}} << 10 << 20 << 2 << 0 << 10 << 99;
+}
+
+void TestCabinetManager::personalityGeometryIsFittedToTheTables()
+{
+    QFETCH(QJsonObject, set);
+    QJsonObject document = QJsonDocument::fromJson(
+        readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x4_primary_nfc.hcc"))).object();
+    QJsonObject personality = document.value(QStringLiteral("personality")).toObject();
+    for (auto it = set.constBegin(); it != set.constEnd(); ++it)
+        personality.insert(it.key(), it.value());
+    document.insert(QStringLiteral("personality"), personality);
+    QVERIFY(m_scratch->writeRootFile(QStringLiteral("cabinet.hcc"), QJsonDocument(document).toJson()));
+
+    auto cm = start(17);
+    QVERIFY(cm->get_isConfigured());
+    QTEST(cm->get_numberOfZones(), "zones");
+    QTEST(cm->get_traysPerCabinet(), "bins");
+    QTEST(cm->get_traysPerZone(), "perZone");
+    QTEST(cm->get_uiRole(), "role");
+    QFETCH(int, firstZone);
+    QFETCH(int, handled);
+    QList<int> zones;
+    for (ZoneManager *zone : cm->findChildren<ZoneManager *>())
+        zones << zone->get_zoneNumber();
+    std::sort(zones.begin(), zones.end());
+    QList<int> expected;
+    for (int z = firstZone; z < firstZone + handled; ++z)
+        expected << z;
+    QCOMPARE(zones, expected);
 }
 
 void TestCabinetManager::versionTenPersonalityIsRejected()
