@@ -789,20 +789,17 @@ void CabinetManager::sendResyncRequest()
 
 void CabinetManager::processDayPartChange(int dayPart)
 {
-    // A change that came from the master is not answered.
+    // Every display sends its day part. A display that is not the master does not send
+    // back what came from the master, so the two never answer each other without end;
+    // the master does, which is how a day part the other display asked for comes back.
     const bool fromMaster = dayPart == m_lastRemoteDayPart;
     m_lastRemoteDayPart = -1;
     if (!talksToOtherDisplay() || m_config->get_individualDPEnabled())
         return;
     if (dayPart < 0 || dayPart > 9)
         return;
-    if (!m_layout.iAmMaster) {
-        // The master's day part is the cabinet's: a display that is not the master asks
-        // for it rather than imposing its own, so two displays never end up crossed.
-        if (!fromMaster)
-            enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_DAYPART_REQUEST)));
+    if (!m_layout.iAmMaster && fromMaster)
         return;
-    }
     QByteArray data(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
     data.append(char(dayPart));
     enqueueSingle(data);
@@ -985,7 +982,7 @@ void CabinetManager::processSinglePacket(QByteArray *data)
     case CanMsg::TULMSGSINGLE_LANGUAGE_SETTINGS:
         applyLanguageSettings(*data);
         break;
-    case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
+    case CanMsg::TULMSGSINGLE_DAYPART_REQUEST: // from a display of an earlier version
         if (m_layout.iAmMaster)
             processDayPartChange(m_dayParts->get_nextDayPart());
         break;
@@ -1170,19 +1167,13 @@ void CabinetManager::connectHolding()
         connect(zone, &ZoneManager::zoneErrorClearInfo, m_errors, &TulErrorControllerT::errorCodesClearDataProcess,
                 Qt::QueuedConnection);
     }
+    // The error service reports a probe's fault and its end itself, as it decodes the
+    // board's error registers; the supervisors it informs only mark the zone faulty, so
+    // that each fault is one log line and one cloud event.
     if (!m_options.ignoreTpErrors) {
-        for (TempProbeStateManager *probe : h->probes()) {
+        for (TempProbeStateManager *probe : h->probes())
             connect(m_errors, &TulErrorControllerT::zoneErrorStatusTcUpdate, probe,
                     &TempProbeStateManager::processTcErrorState);
-            connect(probe, &TempProbeStateManager::recordErrorTpOpen, this, &CabinetManager::recordErrorTpOpen);
-            connect(probe, &TempProbeStateManager::recordErrorTpShorted, this, &CabinetManager::recordErrorTpShorted);
-            connect(probe, &TempProbeStateManager::clearErrorTpOpen, this, [this, probe] {
-                m_errors->errorCodesClearDataProcess(2, 1, probe->get_probeNumber(), 0);
-            });
-            connect(probe, &TempProbeStateManager::clearErrorTpShorted, this, [this, probe] {
-                m_errors->errorCodesClearDataProcess(2, 0, probe->get_probeNumber(), 0);
-            });
-        }
     }
     connect(h->nfcManager(), &NFCmanager::logErrorSignal, m_errors, &TulErrorControllerT::errorCodesDataProcess,
             Qt::QueuedConnection);

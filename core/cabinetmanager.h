@@ -192,6 +192,8 @@ public slots:
     void soundNfcChime(bool isUniversalTag);
     void stopAmbientTempAlarmSlot();
     void recordErrorModbusBrokenLink(bool broken);
+    // A probe supervisor's fault as an error; left unconnected, since the error service
+    // reports probe faults itself from the board's error registers.
     void recordErrorTpOpen();
     void recordErrorTpShorted();
 

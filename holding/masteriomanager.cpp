@@ -610,9 +610,24 @@ void MasterIoManager::setHeaterTargets(const QVector<int> &targets)
     }
 }
 
+QVector<int> MasterIoManager::screenHeaterTargets() const
+{
+    // Channels beyond the cabinet's zones keep their own place.
+    QVector<int> targets = heaterTargets();
+    const int zones = zoneCount();
+    for (int zone = 0; zone < zones; ++zone)
+        for (int heater = 0; heater < 2; ++heater)
+            targets[2 * zone + heater] = m_bins.at(channelOf(zone, heater))->get_targetTemp();
+    return targets;
+}
+
 void MasterIoManager::relayAndWrite()
 {
-    emit heaterTargetsChanged(heaterTargets());
+    // Only a second or mirror display takes the targets: on a cabinet without one the
+    // message would wait for an acknowledgement nobody sends.
+    const CabinetCore *c = core();
+    if (c && (c->get_hasSecondaryDisplay() || c->get_hasMirrorDisplay()))
+        emit heaterTargetsChanged(screenHeaterTargets());
     writeSetPoints();
 }
 

@@ -72,6 +72,8 @@ public:
     QList<BinInfo *> get_binInfoList() const { return m_bins; }
     // Targets of the 20 heater channels as they are written to the board.
     QVector<int> heaterTargets() const;
+    // The same targets in the screen's zone order: element 2 x zone + heater.
+    QVector<int> screenHeaterTargets() const;
 
     void eolTempTestAllHeaters(bool on);
     bool eolTempTestSingleHeater(int zone, int heater);
@@ -97,6 +99,8 @@ signals:
     void ttSendRequestSignal();
     void systemEnteredPreheat(QString epochSeconds);
     void zoneActualTemps(int uiZone, int lower, int upper);
+    // The heater targets for the other display, in the screen's zone order (element
+    // 2 x zone + heater, as the receiver reads them); only on a cabinet that has one.
     void heaterTargetsChanged(QVector<int> targets);
     void ambientTemperatureAlarm();
     void heaterHighTempAlarm();

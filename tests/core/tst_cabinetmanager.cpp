@@ -3,9 +3,12 @@
 #include "canbusmanager.h"
 #include "canmessagecodes.h"
 #include "configurationmanager.h"
+#include "cansendrequest.h"
+#include "daypartmanager.h"
 #include "eoltesting.h"
 #include "holdingcoordinator.h"
 #include "fileid.h"
+#include "mastersync.h"
 #include "qmodbusmaster.h"
 #include "scratchroots.h"
 #include "zonemanager.h"
@@ -80,6 +83,8 @@ private slots:
     void receivedPersonalityIsTheOneReadAtTheNextStart();
     void receivedFilesThatTryToEscapeAreRefused();
     void settingsRecordFromTheMasterIsApplied();
+    void dayPartGoesToTheOtherDisplay_data();
+    void dayPartGoesToTheOtherDisplay();
 
     void idleTimerFiresAndTouchRestartsIt_data();
     void idleTimerFiresAndTouchRestartsIt();
@@ -553,6 +558,73 @@ void TestCabinetManager::settingsRecordFromTheMasterIsApplied()
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a JSON object"));
     cm->processMultiPacket(1, CanMsg::TUL_MULTI_CONFIG_SETTINGS, QByteArray("[1,2]"));
+}
+
+// The day part in force goes to the other display from every display; one that came from
+// the master is not sent back to it. This process plays the other display on the bus.
+void TestCabinetManager::dayPartGoesToTheOtherDisplay_data()
+{
+    QTest::addColumn<QString>("personality");
+    QTest::addColumn<bool>("received");   // the day part came from the other display
+    QTest::addColumn<bool>("individual"); // individual day parts per zone
+    QTest::addColumn<QStringList>("sent"); // day-part messages, "code:day part"
+
+    QTest::newRow("master") << "2x4_primary_mirror.hcc" << false << false << QStringList{"103:1"};
+    QTest::newRow("mirror sends its own") << "2x4_mirror.hcc" << false << false << QStringList{"103:1"};
+    QTest::newRow("second display sends its own") << "5x4_second.hcc" << false << false << QStringList{"103:1"};
+    QTest::newRow("mirror: the master's is not sent back") << "2x4_mirror.hcc" << true << false << QStringList{};
+    QTest::newRow("master: the other's is answered") << "2x4_primary_mirror.hcc" << true << false
+                                                     << QStringList{"103:1"};
+    QTest::newRow("mirror, individual day parts") << "2x4_mirror.hcc" << false << true << QStringList{};
+}
+
+void TestCabinetManager::dayPartGoesToTheOtherDisplay()
+{
+    QFETCH(QString, personality);
+    QFETCH(bool, received);
+    QFETCH(bool, individual);
+    QFETCH(QStringList, sent);
+    installPersonality(personality);
+    auto cm = start();
+    QVERIFY(shell(cm.data()));
+    QTRY_VERIFY_WITH_TIMEOUT(cm->canbusManager()->isRunning(), 10000);
+
+    const bool master = personality.contains(QLatin1String("primary"));
+    auto *peer = new CanbusManager(QStringLiteral("virtualcan"), qEnvironmentVariable("TUL_CAN_INTERFACE"), cm.data());
+    peer->set_canId(unsigned(CanMsg::frameIdFor(!master)));
+    QStringList seen;
+    bool marker = false;
+    connect(peer, &CanbusManager::singlePacketReceived, this, [&](quint32, const QByteArray &data) {
+        const int code = quint8(data.at(0));
+        if (code == CanMsg::TULMSGSINGLE_ROLL_CALL_REQUEST) {
+            auto *reply = new CanSendRequest;
+            reply->set_frameId(CanMsg::frameIdFor(!master));
+            reply->set_data(QByteArray(1, char(CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY)));
+            peer->enqueueSendRequest(reply);
+        } else if (code == CanMsg::TULMSGSINGLE_DAYPART_SET || code == CanMsg::TULMSGSINGLE_DAYPART_REQUEST) {
+            seen << QStringLiteral("%1:%2").arg(code).arg(data.size() > 1 ? int(quint8(data.at(1))) : -1);
+        } else if (code == CanMsg::TULMSGSINGLE_OV_UPDATE_PRODUCTS) {
+            marker = true;
+        }
+    });
+    peer->start();
+    QTRY_VERIFY_WITH_TIMEOUT(cm->masterSync()->get_synced(), 20000);
+    QTRY_VERIFY(cm->canbusManager()->queuedRequestCount() == 0);
+
+    seen.clear();
+    cm->configManager()->set_individualDPEnabled(individual);
+    QVERIFY(cm->daypartManager()->getDayPartsCount() > 1);
+    if (received) {
+        QByteArray fromOther = QByteArray::fromHex("6701");
+        cm->processSinglePacket(&fromOther);
+    } else {
+        cm->daypartManager()->set_nextDayPart(1);
+    }
+    QCOMPARE(cm->daypartManager()->get_nextDayPart(), 1);
+    QCoreApplication::processEvents(); // the queued hand-over to the display link
+    cm->sendOvUpdateProducts();        // goes out after anything the change sent
+    QTRY_VERIFY_WITH_TIMEOUT(marker, 10000);
+    QCOMPARE(seen, sent);
 }
 
 void TestCabinetManager::idleTimerFiresAndTouchRestartsIt_data()

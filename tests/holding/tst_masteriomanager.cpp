@@ -362,6 +362,7 @@ void TestMasterIoManager::binTagRead()
 }
 
 enum EolAction { Single, AllOn, AllOff, HeaterTargets };
+enum OtherDisplay { NoOther, Second, Mirror };
 
 void TestMasterIoManager::eolHeaterTests_data()
 {
@@ -371,24 +372,30 @@ void TestMasterIoManager::eolHeaterTests_data()
     QTest::addColumn<int>("heater");
     QTest::addColumn<int>("channel"); // -1: refused
     QTest::addColumn<int>("order");   // how the station numbers zones
+    QTest::addColumn<int>("other");   // OtherDisplay
 
-    QTest::newRow("zone 0 lower") << QList<int>{} << int(Single) << 0 << 0 << 0 << 0;
-    QTest::newRow("last zone upper") << QList<int>{} << int(Single) << 9 << 1 << 19 << 0;
-    QTest::newRow("mapped zone") << Reversed << int(Single) << 2 << 1 << 15 << 0;
-    QTest::newRow("negative zone") << QList<int>{} << int(Single) << -1 << 0 << -1 << 0;
-    QTest::newRow("zone beyond the cabinet") << QList<int>{} << int(Single) << 10 << 0 << -1 << 0;
-    QTest::newRow("heater -1") << QList<int>{} << int(Single) << 2 << -1 << -1 << 0;
-    QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1 << 0;
-    QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0 << 0;
-    QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0 << 0;
+    QTest::newRow("zone 0 lower") << QList<int>{} << int(Single) << 0 << 0 << 0 << 0 << int(Second);
+    QTest::newRow("last zone upper") << QList<int>{} << int(Single) << 9 << 1 << 19 << 0 << int(Second);
+    QTest::newRow("mapped zone") << Reversed << int(Single) << 2 << 1 << 15 << 0 << int(Second);
+    QTest::newRow("negative zone") << QList<int>{} << int(Single) << -1 << 0 << -1 << 0 << int(Second);
+    QTest::newRow("zone beyond the cabinet") << QList<int>{} << int(Single) << 10 << 0 << -1 << 0 << int(Second);
+    QTest::newRow("heater -1") << QList<int>{} << int(Single) << 2 << -1 << -1 << 0 << int(Second);
+    QTest::newRow("heater 2") << QList<int>{} << int(Single) << 2 << 2 << -1 << 0 << int(Second);
+    QTest::newRow("all on") << QList<int>{} << int(AllOn) << 0 << 0 << 0 << 0 << int(Second);
+    QTest::newRow("all off") << QList<int>{} << int(AllOff) << 0 << 0 << 0 << 0 << int(Second);
     // Heater targets from the coordination: -1 keeps, 40000 is refused, 19 values are refused.
-    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1 << 0;
-    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1 << 0;
+    QTest::newRow("heater targets") << QList<int>{} << int(HeaterTargets) << 20 << 0 << -1 << 0 << int(Second);
+    QTest::newRow("heater targets, too few") << QList<int>{} << int(HeaterTargets) << 19 << 0 << -1 << 0 << int(Second);
     // Station zones numbered from the last zone of the cabinet.
-    QTest::newRow("reversed numbering, first zone") << QList<int>{} << int(Single) << 0 << 0 << 18 << 1;
-    QTest::newRow("reversed numbering and map") << Reversed << int(Single) << 2 << 1 << 5 << 1;
-    QTest::newRow("reversed numbering, zone beyond") << QList<int>{} << int(Single) << 10 << 0 << -1 << 1;
-    QTest::newRow("unknown numbering code") << QList<int>{} << int(Single) << 2 << 1 << 5 << 7;
+    QTest::newRow("reversed numbering, first zone") << QList<int>{} << int(Single) << 0 << 0 << 18 << 1 << int(Second);
+    QTest::newRow("reversed numbering and map") << Reversed << int(Single) << 2 << 1 << 5 << 1 << int(Second);
+    QTest::newRow("reversed numbering, zone beyond") << QList<int>{} << int(Single) << 10 << 0 << -1 << 1 << int(Second);
+    QTest::newRow("unknown numbering code") << QList<int>{} << int(Single) << 2 << 1 << 5 << 7 << int(Second);
+    // The targets go to the other display only where there is one, in the screen's order.
+    QTest::newRow("all on, single display") << QList<int>{} << int(AllOn) << 0 << 0 << 0 << 0 << int(NoOther);
+    QTest::newRow("one heater, single display") << Reversed << int(Single) << 2 << 1 << 15 << 0 << int(NoOther);
+    QTest::newRow("all off, mirror") << QList<int>{} << int(AllOff) << 0 << 0 << 0 << 0 << int(Mirror);
+    QTest::newRow("mapped zone, mirror") << Reversed << int(Single) << 0 << 0 << 18 << 0 << int(Mirror);
 }
 
 void TestMasterIoManager::eolHeaterTests()
@@ -399,7 +406,10 @@ void TestMasterIoManager::eolHeaterTests()
     QFETCH(int, heater);
     QFETCH(int, channel);
     QFETCH(int, order);
+    QFETCH(int, other);
 
+    m_core->hasSecondaryDisplay = other == Second;
+    m_core->hasMirrorDisplay = other == Mirror;
     m_io->setUi2MioZoneMap(map);
     m_io->setZoneNumberingOrder(order);
     m_io->setZoneTargets(4, 160, 170); // holding targets elsewhere stay as they are
@@ -433,11 +443,16 @@ void TestMasterIoManager::eolHeaterTests()
         expected.fill(action == AllOn ? 300 : 0);
     }
     QCOMPARE(m_io->heaterTargets(), expected);
-    if (channel < 0) {
+    if (channel < 0 || other == NoOther) {
         QVERIFY(relayed.isEmpty());
     } else {
+        // The other display reads zone by zone as its screen numbers them.
+        QVector<int> onScreen = expected;
+        for (int z = 0; z < m_core->numberOfZones; ++z)
+            for (int h = 0; h < 2; ++h)
+                onScreen[2 * z + h] = expected.at(2 * (map.isEmpty() ? z : map.at(z)) + h);
         QCOMPARE(relayed.count(), 1);
-        QCOMPARE(relayed.at(0).at(0).value<QVector<int>>(), expected);
+        QCOMPARE(relayed.at(0).at(0).value<QVector<int>>(), onScreen);
     }
     QTRY_COMPARE(setPointRegisters(), expected);
 }
