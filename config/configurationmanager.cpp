@@ -762,8 +762,8 @@ bool ConfigurationManager::processOrvantaConfigData(const Configuration_t &data)
     if (!saveConfigFile())
         return false;
     emit newConfigImported();
-    // Nothing takes this file transfer: the other display keeps settings of its own in its
-    // file and receives the shared ones as the display settings record.
+    // Nothing takes this file transfer: the other display keeps the settings of its own
+    // file.
     constexpr int configFileTransferId = 12; // the display link's file id of "config.txt"
     emit sendConfigurationFileViaCanbus(configFilePath(), configFileTransferId);
     return true;

@@ -385,7 +385,11 @@ void DayPartManager::dayPartsFileSaved()
 
 void DayPartManager::daypartsSaveFailed()
 {
-    qWarning().noquote() << "The day parts were not saved; dayParts.json keeps its previous content.";
+    qCWarning(lcMenu).noquote() << "The day parts were not saved; dayParts.json keeps its previous content.";
+    // The grid in memory is the one in force all the same: the bins take its products.
+    // The other display is not told of a file that did not change.
+    emit newDayPartDefinition(m_nextDayPart);
+    emit daypartsFileLoadDone();
     emit dayPartsSaveFinished(false);
 }
 
@@ -536,7 +540,11 @@ void DayPartManager::applyLayoutEntry(int dayPart, const JsonMembers &entry)
                       if (bin >= 1 && bin <= m_numOfTrays && bin <= maxBins)
                           m_dayPartProducts[dayPart][bin - 1] = location.integer("productId");
                   });
-    if (entry.boolean("inUse", true))
+    // In use when the key is missing or true; anything else (false, 0, "true") is not.
+    const QJsonValue inUse = entry.value("inUse");
+    if (!inUse.isUndefined() && !inUse.isBool() && entry.notes())
+        entry.notes()->add(entry.where("inUse"), QStringLiteral("not true or false, the day part not in use"));
+    if (inUse.isUndefined() || inUse == QJsonValue(true))
         m_dayPartsInUse.append(dayPart);
 }
 
@@ -642,6 +650,9 @@ void DayPartManager::restore(const Snapshot &snapshot)
     m_dayPartsInUse = snapshot.inUse;
     if (m_nextDayPart != snapshot.nextDayPart)
         set_nextDayPart(snapshot.nextDayPart);
+    // The bins may already show what the restored grid replaces.
+    emit newDayPartDefinition(m_nextDayPart);
+    emit daypartsFileLoadDone();
 }
 
 bool DayPartManager::isSaving() const

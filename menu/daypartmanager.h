@@ -69,6 +69,7 @@ public:
         int nextDayPart = 0;
     };
     Snapshot snapshot() const;
+    // Puts the snapshot back and announces it (newDayPartDefinition, daypartsFileLoadDone).
     void restore(const Snapshot &snapshot);
     bool isSaving() const;
 
@@ -125,7 +126,8 @@ public slots:
     // the live grid without saving; the JSON layout replaces names, grids and the in-use
     // list and starts the save (false: not a version-1 menu with a layout, or the save
     // could not start). Both map the file's bin numbers to display trays through the
-    // product location map; the binary one keeps only ids that the menu holds.
+    // product location map and take every id as the file gives it, whether or not the
+    // menu holds it.
     void processOrvantaDayPart(const DayPart_t &data, int idx);
     bool processOrvantaJsonDayParts(const QString &ovMenuDoc);
 

@@ -9,7 +9,9 @@
 JsonMenuFile::Outline JsonMenuFile::checkOutline(const QByteArray &bytes)
 {
     Outline outline;
-    const QJsonDocument doc = JsonGuard::parse(bytes, "menu-tool file", int(maxFileSize));
+    // A key named twice is read as the menu file reads it: the last value stands.
+    const QJsonDocument doc = JsonGuard::parse(JsonGuard::withoutRepeatedKeys(bytes, &outline.repeatedKeys),
+                                               "menu-tool file", int(maxFileSize));
     if (!doc.isObject()) {
         outline.messages << QStringLiteral("JSON file is invalid!!!!!!!!");
         return outline;
@@ -43,14 +45,11 @@ JsonMenuFile::Outline JsonMenuFile::checkOutline(const QByteArray &bytes)
 
 QString JsonMenuFile::safeFileNamePart(const QString &text)
 {
-    QString safe;
-    safe.reserve(text.size());
-    for (const QChar c : text) {
-        const bool keep = (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-')
-            || c == QLatin1Char('_') || c == QLatin1Char('.');
-        safe += keep ? c : QLatin1Char('_');
+    static const QString refused = QStringLiteral("/\\\"*:<>?|");
+    QString safe = text;
+    for (QChar &c : safe) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || refused.contains(c))
+            c = QLatin1Char('_');
     }
     return safe;
 }

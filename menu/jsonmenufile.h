@@ -20,6 +20,7 @@ public:
         bool ok = false;
         QStringList messages; // the log lines of the check, in order
         QJsonObject document; // the parsed document when it is an object
+        QStringList repeatedKeys; // keys an object named twice: the last value stands
     };
 
     static Outline checkOutline(const QByteArray &bytes);
@@ -28,8 +29,9 @@ public:
     // n from 2 on that is not among `existingEntries` (case-sensitive). The serial goes
     // through safeFileNamePart first.
     static QString exportFileName(const QStringList &existingEntries, const QString &serial);
-    // Keeps letters, digits, '-', '_' and '.'; every other character becomes '_', so
-    // that a serial number cannot name a folder or another file.
+    // The text with '_' for each character that a file name on the flash drive cannot
+    // hold: the folder separators, control characters and " * : < > ? | (which its FAT
+    // file system refuses). Everything else stays, so the name shows the serial number.
     static QString safeFileNamePart(const QString &text);
 
     // The export document from the menu file's text and the day-part export text.

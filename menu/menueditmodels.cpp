@@ -274,8 +274,9 @@ int MenuEditModels::saveProductEdit(int pid, QVariant name, int holdTime, int wa
     item->setData(bottomType, R::BottomTypeRole);
     item->setData(panSizeX, R::PanSizeXRole);
     item->setData(timerColor.toString(), R::TimerColorRole);
-    // A lock set by the menu tool stays: the cookbook cannot set or clear it.
-    item->setData(pid != 0 && old->data(R::ProductLockedRole).toBool(), R::ProductLockedRole);
+    // The saved row is whole: nothing of the old one stays. A locked product offers no
+    // edit, so only an unlocked one comes here.
+    item->setData(false, R::ProductLockedRole);
     item->setData(panSizeOfFraction(panSizeX), R::PanSizeRole);
     item->setData(fanSpeed, R::TargetFanSpeedRole);
     item->setData(QStringList(), R::ProductListRole);

@@ -1,6 +1,5 @@
 #include "menuimporttransaction.h"
 
-#include "cabinetcore.h"
 #include "configurationmanager.h"
 #include "jsonguard.h"
 #include "jsonmenufile.h"
@@ -204,15 +203,6 @@ void MenuImportTransaction::rollBack(const QString &why)
     end(false);
 }
 
-void MenuImportTransaction::shareSettings()
-{
-    // The display settings are the cabinet's: an import's reach the other displays as a
-    // change made on the Preferences page would.
-    CabinetCore *core = m_config ? CabinetCore::of(m_config) : nullptr;
-    if (core && (!core->get_iAmMaster() || core->get_hasMirrorDisplay() || core->get_hasSecondaryDisplay()))
-        core->sendConfigSettingsData();
-}
-
 void MenuImportTransaction::end(bool ok)
 {
     // Shown on the System Information page and kept in the settings file, so that the
@@ -221,8 +211,6 @@ void MenuImportTransaction::end(bool ok)
         m_config->set_productsHashCode(m_digest);
         m_config->saveConfigFile();
     }
-    if (ok && m_configChanged)
-        shareSettings();
     m_running = false;
     m_pendingReports = 0;
     qDeleteAll(m_menuBefore);

@@ -20,9 +20,7 @@ class QStandardItem;
 // reports its outcome here (stepDone). The result comes as finished(true) only once every
 // file is saved; an applier that fails, one that never ran, a file that cannot be
 // written, or a menu refused before anything changed gives finished(false), and the
-// cabinet keeps its previous menu, day parts and settings (in memory and on file). Once
-// the import is saved, the settings of a binary file go to the other displays as the
-// settings record.
+// cabinet keeps its previous menu, day parts and settings (in memory and on file).
 class MenuImportTransaction : public QObject
 {
     Q_OBJECT
@@ -80,7 +78,6 @@ private:
     void dayPartsSaveFinished(bool ok);
     void checkDone();
     void rollBack(const QString &why);
-    void shareSettings();
     void end(bool ok);
 
     QPointer<MenuManager> m_menu;

@@ -22,6 +22,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -750,19 +751,31 @@ void MenuManager::readLegacyList(QTextStream &in)
             row = legacyProduct(fields);
         else if (fields.first().startsWith(QLatin1Char('g')))
             row = legacyGroup(fields);
+        else if (fields.size() >= 3)
+            row = legacyOtherLine();
         if (!row) {
-            qWarning().noquote() << "productsList.txt line" << lineNumber
-                                 << "is not a complete product or group line, skipped";
+            qCWarning(lcMenu).noquote() << "productsList.txt line" << lineNumber
+                                        << "is not a complete product or group line, skipped";
             continue;
         }
         if (m_productsModel->rowCount() >= maxLegacyRows) {
             delete row;
-            qWarning().noquote() << "productsList.txt holds more than" << maxLegacyRows - 1
-                                 << "products and groups; the rest is ignored";
-            return;
+            qCWarning(lcMenu).noquote() << "productsList.txt holds more than" << maxLegacyRows - 1
+                                        << "products and groups; the rest is ignored";
+            break;
         }
         m_productsModel->appendRow(row);
     }
+    setLegacyGroupFanSpeeds();
+}
+
+// A line of another kind still takes its place in the list, as a row that holds only the
+// pan fraction of pan size 0.
+QStandardItem *MenuManager::legacyOtherLine() const
+{
+    auto *row = new QStandardItem;
+    row->setData(convertPanSizeToPanFraction(0), PanSizeXRole);
+    return row;
 }
 
 QStandardItem *MenuManager::legacyProduct(const QStringList &fields) const
@@ -830,18 +843,32 @@ QStandardItem *MenuManager::legacyGroup(const QStringList &fields) const
     row->setData(QStringLiteral("0"), WarningTimeRole);
     row->setData(QStringLiteral("0"), BottomTypeRole);
     row->setData(0, ResetTimeRole);
-    row->setData(legacyGroupFanSpeed(fields), TargetFanSpeedRole);
+    row->setData(0, TargetFanSpeedRole); // its first member's, once the whole list is read
     return row;
 }
 
-QVariant MenuManager::legacyGroupFanSpeed(const QStringList &fields) const
+// A group's fan speed is that of its first member in the list just read (0 when that is
+// not a product of the list), whatever the list's order: the cookbook keeps every member
+// at its group's fan speed and drops a product whose fan speed differs from the group's,
+// and a bin holding the group drives its zone's fan with it.
+void MenuManager::setLegacyGroupFanSpeeds()
 {
-    // The fan speed of the product edit model's row for the first member field.
-    const int row = getProductIndex(fields.value(7).toInt());
-    if (row >= m_productsEditModel->rowCount())
-        return 0;
-    const QVariant fan = m_productsEditModel->index(row, 0).data(TargetFanSpeedRole);
-    return fan.isValid() ? fan : QVariant(0);
+    QHash<qlonglong, QVariant> productFans;
+    const int rows = m_productsModel->rowCount();
+    for (int r = rows - 1; r >= 0; --r) { // backwards, so that the first row of an id stands
+        const QStandardItem *row = m_productsModel->item(r, 0);
+        if (row && row->data(IdRole).isValid() && row->data(GroupIdRole).toInt() < 1)
+            productFans.insert(row->data(IdRole).toLongLong(), row->data(TargetFanSpeedRole));
+    }
+    for (int r = 0; r < rows; ++r) {
+        QStandardItem *row = m_productsModel->item(r, 0);
+        if (!row || row->data(GroupIdRole).toInt() < 1)
+            continue;
+        bool numeric = false;
+        const qlonglong first = row->data(ProductListRole).toStringList().value(0).toLongLong(&numeric);
+        const QVariant fan = numeric ? productFans.value(first) : QVariant();
+        row->setData(fan.isValid() ? fan : QVariant(0), TargetFanSpeedRole);
+    }
 }
 
 // ---------------------------------------------------------------- binary menu import
@@ -871,11 +898,6 @@ QString lidText(quint8 lid)
 
 QString MenuManager::legacyListText(const QList<Product_t> &plist)
 {
-    QSet<quint32> productIds;
-    for (const Product_t &record : plist) {
-        if (record.kind == 'p' && record.id != 0)
-            productIds.insert(record.id);
-    }
     QString text;
     for (const Product_t &record : plist) {
         if (record.kind == 'p') {
@@ -897,14 +919,10 @@ QString MenuManager::legacyListText(const QList<Product_t> &plist)
                         .arg(record.panSize);
             text += lidText(record.lid);
             text += QString::number(record.defaultIndex) + QLatin1Char(',');
+            // Every member as the file names it: the default index counts them all.
             QStringList members;
-            for (quint32 member : record.memberIds()) {
-                if (productIds.contains(member))
-                    members << QString::number(member);
-                else
-                    qWarning().noquote() << "Imported group" << record.id << "names product" << member
-                                         << "which the menu does not hold; left out";
-            }
+            for (quint32 member : record.memberIds())
+                members << QString::number(member);
             text += members.join(QLatin1Char(',')) + QLatin1Char('\n');
         }
     }

@@ -100,7 +100,7 @@ public:
     void restoreRows(const QList<QStandardItem *> &rows);
     // The legacy-list text of the binary import's records: one line per product or group
     // record; names cannot break a line (a comma becomes U+201A, a line break a space);
-    // group members that are not products of `plist` are left out.
+    // a group keeps every member the file names.
     static QString legacyListText(const QList<Product_t> &plist);
     // Takes back the legacy list written by the last processOrvantaProductsList.
     void undoLegacyListWrite();
@@ -203,7 +203,8 @@ private:
     void readLegacyList(QTextStream &in);
     QStandardItem *legacyProduct(const QStringList &fields) const;
     QStandardItem *legacyGroup(const QStringList &fields) const;
-    QVariant legacyGroupFanSpeed(const QStringList &fields) const;
+    QStandardItem *legacyOtherLine() const;
+    void setLegacyGroupFanSpeeds();
     // Where an import keeps the list it replaces: the smallest free productsList.txt_<n>.
     static QString freeLegacyListCopyName(const QString &listPath);
     QStandardItem *importedJsonProduct(const QJsonObject &product, int language) const;

@@ -500,6 +500,9 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
     const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(bytes);
     for (const QString &message : outline.messages)
         qWarning().noquote() << message;
+    if (!outline.repeatedKeys.isEmpty())
+        qCWarning(lcMenu).noquote() << fileName + ": keys named twice in one object, the last value taken:"
+                                    << outline.repeatedKeys.join(QStringLiteral(", "));
     const QString digest = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
     if (!outline.ok || !transaction()->beginJson(outline.document, digest))
         return reportFailure();

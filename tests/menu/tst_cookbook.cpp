@@ -120,15 +120,25 @@ private slots:
         QCOMPARE(group ? m->addNewEditGroup() : saveSameAs(0, 180, 180, 100), expected);
     }
 
-    void savingAProductKeepsItsPlaceAndLock()
+    // A saved product keeps its place; the row is replaced whole, so it is unlocked
+    // after every save, whatever it was before.
+    void savingAProductKeepsItsPlace_data()
     {
-        add(1, "A", {}, 0, 180, 180, 100, "None", true);
+        QTest::addColumn<bool>("lockedBefore");
+        QTest::newRow("locked") << true;
+        QTest::newRow("unlocked") << false;
+    }
+    void savingAProductKeepsItsPlace()
+    {
+        QFETCH(bool, lockedBefore);
+        add(1, "A", {}, 0, 180, 180, 100, "None", lockedBefore);
         add(2, "B");
         m->initializeEditDataModels();
+        QCOMPARE(m->getProductEditProductLocked(0).toBool(), lockedBefore);
         QCOMPARE(saveSameAs(1, 170, 170, 100, 2000), 1);
         QCOMPARE(m->getProductEditId(0).toInt(), 1);
         QCOMPARE(m->getProductEditHoldTime(0).toInt(), 2000);
-        QCOMPARE(m->getProductEditProductLocked(0).toBool(), true);
+        QCOMPARE(m->getProductEditProductLocked(0).toBool(), false);
         QCOMPARE(saveSameAs(0, 170, 170, 100), 3);
         QCOMPARE(m->getProductEditId(2).toInt(), 3);
         QCOMPARE(m->getProductEditProductLocked(2).toBool(), false);

@@ -62,14 +62,14 @@ private slots:
         QTest::newRow("both: list deleted unread") << true << "menu_multilang.json" << "" << false
             << QStringList{} << 6 << "menu.json" << "menu.json";
         QTest::newRow("list migrated") << true << "" << "" << false
-            << QStringList{unableToOpen} << 6 << "menu.json" << "menu.json";
+            << QStringList{unableToOpen} << 7 << "menu.json" << "menu.json";
         QTest::newRow("empty menu does not outrank the list") << true << "menu_empty.json" << "" << false
-            << QStringList{} << 6 << "menu.json" << "menu.json";
+            << QStringList{} << 7 << "menu.json" << "menu.json";
         QTest::newRow("failed migration keeps the list") << true << "" << "" << true
             << QStringList{unableToOpen, "^Moving .*menu.json.New to .* failed", "^The menu was not saved; menu.json keeps"}
-            << 6 << "productsList.txt menu.json.New" << "menu.json";
+            << 7 << "productsList.txt menu.json.New" << "menu.json";
         QTest::newRow("unwritable migration keeps the list in memory") << true << "" << "folder" << false
-            << QStringList{"^Unable to Open File for saving!!!$"} << 6 << "productsList.txt menu.json.New"
+            << QStringList{"^Unable to Open File for saving!!!$"} << 7 << "productsList.txt menu.json.New"
             << "productsList.txt menu.json.New";
         QTest::newRow("interrupted save completed") << false << "" << "full" << false
             << QStringList{} << 6 << "menu.json" << "menu.json";

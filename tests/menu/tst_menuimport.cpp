@@ -252,34 +252,32 @@ private slots:
         QVERIFY(sent.contains("sendOvUpdateProducts") && sent.contains("sendOvUpdateDayparts"));
     }
 
-    // The settings of an imported binary file are the cabinet's: once the import is saved
-    // they go to the other displays as the display settings record. The settings file is
-    // offered as transfer 12, which nothing takes. A failed import sends nothing and has
-    // the preference screens show the restored values.
-    void importedSettingsReachTheOtherDisplays_data()
+    // The settings of an imported binary file are this display's: no display settings
+    // record goes to the other displays, whatever the cabinet. The settings file is
+    // offered as transfer 12, which nothing takes. A failed import has the preference
+    // screens show the restored values.
+    void importedSettingsStayOnThisDisplay_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("display"); // this display and the others of the cabinet
         QTest::addColumn<QString>("broken");   // a temporary file that cannot be written
-        QTest::addColumn<int>("records");      // display settings records sent
         QTest::addColumn<int>("fileOffers");   // sendConfigurationFileViaCanbus
         QTest::addColumn<int>("reloads");      // newConfigImported
-        QTest::newRow("binary, master with a second display") << "good.tul" << "second" << "" << 1 << 1 << 1;
-        QTest::newRow("binary, master with a mirror") << "good.tul" << "mirror" << "" << 1 << 1 << 1;
-        QTest::newRow("binary, the only display") << "good.tul" << "alone" << "" << 0 << 1 << 1;
-        QTest::newRow("binary, not the master") << "good.tul" << "not master" << "" << 1 << 1 << 1;
-        QTest::newRow("binary, menu not saved") << "good.tul" << "second" << "menu.json.New" << 0 << 1 << 2;
-        QTest::newRow("binary, settings not saved") << "good.tul" << "second" << "config.txt" << 0 << 0 << 1;
-        QTest::newRow("JSON carries no settings") << "apply.json" << "second" << "" << 0 << 0 << 0;
-        QTest::newRow("JSON, menu not saved") << "apply.json" << "second" << "menu.json.New" << 0 << 0 << 0;
+        QTest::newRow("binary, master with a second display") << "good.tul" << "second" << "" << 1 << 1;
+        QTest::newRow("binary, master with a mirror") << "good.tul" << "mirror" << "" << 1 << 1;
+        QTest::newRow("binary, the only display") << "good.tul" << "alone" << "" << 1 << 1;
+        QTest::newRow("binary, not the master") << "good.tul" << "not master" << "" << 1 << 1;
+        QTest::newRow("binary, menu not saved") << "good.tul" << "second" << "menu.json.New" << 1 << 2;
+        QTest::newRow("binary, settings not saved") << "good.tul" << "second" << "config.txt" << 0 << 1;
+        QTest::newRow("JSON carries no settings") << "apply.json" << "second" << "" << 0 << 0;
+        QTest::newRow("JSON, menu not saved") << "apply.json" << "second" << "menu.json.New" << 0 << 0;
     }
 
-    void importedSettingsReachTheOtherDisplays()
+    void importedSettingsStayOnThisDisplay()
     {
         QFETCH(QString, file);
         QFETCH(QString, display);
         QFETCH(QString, broken);
-        QFETCH(int, records);
         QFETCH(int, fileOffers);
         QFETCH(int, reloads);
         QVERIFY(MenuTest::placeFixture(*m_roots, "menu_multilang.json", "menu.json"));
@@ -298,7 +296,7 @@ private slots:
         bool ok = false;
         importAndWait(cabinet, file, &ok);
         QCOMPARE(ok, broken.isEmpty());
-        QCOMPARE(cabinet.core.sentNames().count("sendConfigSettingsData"), records);
+        QCOMPARE(cabinet.core.sentNames().count("sendConfigSettingsData"), 0);
         QCOMPARE(offers.size(), fileOffers);
         if (fileOffers)
             QCOMPARE(offers.first(), (QVariantList{ConfigurationManager::configFilePath(), 12}));
@@ -457,6 +455,58 @@ private slots:
         QCOMPARE(cabinet.dayParts->getProdIdOnBin(1, 18), 99);
     }
 
+    // A group's line names every member of its record, products of the file or not, so
+    // that its default index still points at the member the menu tool chose.
+    void groupLineKeepsEveryMember_data()
+    {
+        QTest::addColumn<QList<quint32>>("members");
+        QTest::addColumn<int>("defaultIndex");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("row"); // name, default, members after reading the list back
+        QTest::newRow("products of the file") << QList<quint32>{12, 15} << 1 << "g,50,Mix,170,1,Solid,1,12,15"
+                                              << "Mix|1|12,15";
+        QTest::newRow("one the file does not hold") << QList<quint32>{12, 15, 99} << 2
+                                                    << "g,50,Mix,170,1,Solid,2,12,15,99" << "Mix|2|12,15,99";
+        QTest::newRow("only ones it does not hold") << QList<quint32>{98, 99} << 0 << "g,50,Mix,170,1,Solid,0,98,99"
+                                                    << "Mix|0|98,99";
+        QTest::newRow("none") << QList<quint32>{} << 1 << "g,50,Mix,170,1,Solid,1," << "!Mix|0|";
+    }
+    void groupLineKeepsEveryMember()
+    {
+        QFETCH(QList<quint32>, members);
+        QFETCH(int, defaultIndex);
+        QFETCH(QString, line);
+        QFETCH(QString, row);
+        QList<Product_t> records{BinaryMenuFile::emptyProduct()};
+        for (quint32 id : {12u, 15u}) {
+            Product_t product;
+            product.kind = 'p';
+            product.id = id;
+            product.name = "P" + QByteArray::number(id);
+            product.panSize = 1;
+            records << product;
+        }
+        Product_t group;
+        group.kind = 'g';
+        group.id = 50;
+        group.name = "Mix";
+        group.upperTemp = 170;
+        group.panSize = 1;
+        group.lid = 1;
+        group.defaultIndex = quint8(defaultIndex);
+        for (int i = 0; i < members.size(); ++i)
+            group.members[size_t(i)] = members.at(i);
+        records << group;
+        QCOMPARE(MenuManager::legacyListText(records).split('\n').value(3), line);
+
+        Cabinet cabinet;
+        QVERIFY(cabinet.menu->processOrvantaProductsList(records));
+        QVERIFY(cabinet.idle());
+        QCOMPARE(MenuTest::fieldsOf(cabinet.menu->productsModel(), cabinet.menu->getProductIndex(50),
+                                    "name default productList"),
+                 row);
+    }
+
     // The old list goes to the first free number; no earlier copy is ever removed.
     void legacyListCopiesAreNumberedAndKept_data()
     {
@@ -530,6 +580,10 @@ private slots:
         const QByteArray dayPartsText = cabinet.dayParts->dayPartsInfoToJson(true);
         const QString language = cabinet.config->get_languageId();
 
+        // The grid each announcement to the bins put in force.
+        QByteArrayList announced;
+        connect(cabinet.dayParts, &DayPartManager::newDayPartDefinition, this,
+                [&] { announced << cabinet.dayParts->dayPartsInfoToJson(true); });
         if (broken == "mv")
             m_roots->setVariable("TUL_STANDIN_MV_FAIL", "1");
         else
@@ -542,6 +596,7 @@ private slots:
 
         QCOMPARE(cabinet.menu->menuDataModelToJson(), menuText);
         QCOMPARE(cabinet.dayParts->dayPartsInfoToJson(true), dayPartsText);
+        QVERIFY(announced.isEmpty() || announced.last() == dayPartsText);
         QCOMPARE(cabinet.config->get_languageId(), language);
         QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "menu.json")), MenuTest::jsonOf(menuFile));
         QCOMPARE(MenuTest::jsonOf(MenuTest::readFile(m_roots->root() + "dayParts.json")), MenuTest::jsonOf(dayPartsFile));
@@ -598,7 +653,12 @@ private slots:
         QTest::newRow("layout a number") << "outline_layout_number.json" << QStringList{"dayparts array read failed!!!!!!!!"} << false;
         QTest::newRow("empty menu") << "outline_menu_empty.json" << QStringList{"menuObj is empty!!!!!!!!"} << false;
         QTest::newRow("not JSON") << "outline_not_json.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
-        QTest::newRow("repeated key") << "outline_repeated_key.json" << QStringList{"JSON file is invalid!!!!!!!!"} << false;
+        // As in the menu file, the last value of a repeated key stands: here a "menu"
+        // whose "products" is no list.
+        QTest::newRow("repeated key, the last value stands")
+            << "outline_repeated_key.json" << QStringList{"Group array read failed!!!!!!!!"} << false;
+        QTest::newRow("repeated key, the first value was wrong")
+            << "outline_repeated_key_last_good.json" << QStringList() << true;
         QTest::newRow("empty layout") << "layout_empty.json" << QStringList() << true;
         QTest::newRow("version 2") << "version2.json" << QStringList() << true;
     }
@@ -738,7 +798,9 @@ private slots:
         QTest::newRow("gap") << QStringList{"MENU_123.json", "MENU_123_3.json"} << "123" << "MENU_123_2.json";
         QTest::newRow("case counts") << QStringList{"menu_123.json"} << "123" << "MENU_123.json";
         QTest::newRow("empty serial") << QStringList() << "" << "MENU_.json";
-        QTest::newRow("serial with a path") << QStringList() << "../a/b c" << "MENU_.._a_b_c.json";
+        QTest::newRow("serial with a path") << QStringList() << "../a/b c" << "MENU_.._a_b c.json";
+        QTest::newRow("what the drive refuses") << QStringList() << "A\\B:C*D?E\"F<G>H|I\tJ" << "MENU_A_B_C_D_E_F_G_H_I_J.json";
+        QTest::newRow("any other character stays") << QStringList() << "SN 12 (ä) #3+é" << "MENU_SN 12 (ä) #3+é.json";
     }
 
     void exportName()

@@ -148,11 +148,18 @@ private slots:
                                 << "50|50|!Chicken|170|170|0|0|1|1/4|0||0|12,13| / 50|50|Chicken|170|170|0|0|1|1/4|0||1|12,13| / "
                                    "51|51|Mix|170|170|0|0|1|1/4|0||0|12,14| / 53|53|!Not a number|170|170|0|0|1|1/4|0||0|12| / "
                                    "54|54|Many|170|170|0|0|1|1/4|0||0|1,2,3,4,5,6,7,8,9,10| / 55|55|Huge pan|170|170|0|0|1|1/4|0||0|12|";
+        // A line of another kind takes its place as a row holding only the pan fraction
+        // of pan size 0; a product line of too few fields is skipped.
         QTest::newRow("bad lines") << 0 << MenuTest::readFile(MenuTest::fixture("productsList_legacy.txt"))
-                                   << "line (6|10) is not a complete product or group line"
+                                   << "line 10 is not a complete product or group line"
                                    << "0|0||0|0|0|300|1|1/4|0|#fffffd|-1||false / 12|0|Fries|170|170|600|300|2|1/2|100|#fffffd|-1||false / "
-                                      "13|0|Nuggets|165|165|1200|300|3|3/4|80|#fffffd|-1||false / 50|50|!Chicken|170|170|0|0|1|1/4|0||0|12,13| / "
-                                      "51|51|Mix|170|170|0|0|1|1/4|0||0|12,14| / 52|52|Fish|160|160|0|0|2|1/2|0||1|12,13|";
+                                      "13|0|Nuggets|165|165|1200|300|3|3/4|80|#fffffd|-1||false / ||||||||1/2||||| / "
+                                      "50|50|!Chicken|170|170|0|0|1|1/4|100||0|12,13| / "
+                                      "51|51|Mix|170|170|0|0|1|1/4|100||0|12,14| / 52|52|Fish|160|160|0|0|2|1/2|100||1|12,13|";
+        QTest::newRow("neither product nor group") << 0 << QByteArray("x,99,Unknown line kind\n") << ""
+                                                   << "||||||||1/2|||||";
+        QTest::newRow("too few fields for any line") << 0 << QByteArray("x,99\n") << "line 1 is not a complete"
+                                                     << "";
     }
     void legacyList()
     {
@@ -170,6 +177,8 @@ private slots:
         for (int r = 0; r < m->getRowCount(); ++r) {
             all << fieldsOf(m->productsModel(), r, "id groupID name lowerTemp upperTemp holdTime resetTime "
                                                    "panSize panSizeX targetFanSpeed timerColor default productList productLocked");
+            if (!m->productsModel()->index(r, 0).data(MenuManager::IdRole).isValid())
+                continue; // a line of another kind names nothing
             const QString name = m->getProductName(-1, m->getProductId(r).toInt()).toString().remove('!');
             QCOMPARE(fieldsOf(m->productsModel(), r, "namesList"), QVector<QString>(15, name).toList().join(','));
         }
@@ -180,22 +189,37 @@ private slots:
         }
     }
 
-    // A group takes the fan speed of the edit-model row at the products row of its
-    // first member; the list stops after a hundred rows.
-    void legacyGroupFanSpeedAndListLength()
+    // A group takes the fan speed of its first member as the list gives it, wherever the
+    // member's line stands, and whatever the cookbook's edit models hold; 0 when that
+    // member is not a product of the list.
+    void legacyGroupFanSpeed_data()
     {
-        for (int fan : {11, 22, 33}) {
-            auto *row = new QStandardItem;
-            row->setData(fan, MenuManager::TargetFanSpeedRole);
-            m->productsEditModel()->appendRow(row);
+        QTest::addColumn<bool>("cookbookOpened"); // edit rows of fan speeds 11, 22, 33
+        QTest::addColumn<QString>("fans");          // of groups 60, 61, 62, 63
+        QTest::newRow("cookbook never opened") << false << "80,70,0,70";
+        QTest::newRow("cookbook opened before") << true << "80,70,0,70";
+    }
+    void legacyGroupFanSpeed()
+    {
+        QFETCH(bool, cookbookOpened);
+        QFETCH(QString, fans);
+        if (cookbookOpened) {
+            for (int fan : {11, 22, 33}) {
+                auto *row = new QStandardItem;
+                row->setData(fan, MenuManager::TargetFanSpeedRole);
+                m->productsEditModel()->appendRow(row);
+            }
         }
-        const QByteArray list = MenuTest::readFile(MenuTest::fixture("productsList_fanspeed.txt"));
-        loadList(list);
-        QCOMPARE(MenuTest::columnOf(m->productsModel(), "targetFanSpeed").section(',', 2), QStringLiteral("22,11,11"));
-        m->productsEditModel()->clear();
-        loadList(list);
-        QCOMPARE(m->productsModel()->index(2, 0).data(MenuManager::TargetFanSpeedRole).toInt(), 0);
+        loadList(MenuTest::readFile(MenuTest::fixture("productsList_fanspeed.txt")));
+        QStringList groups;
+        for (int id : {60, 61, 62, 63})
+            groups << fieldsOf(m->productsModel(), m->getProductIndex(id), "targetFanSpeed");
+        QCOMPARE(groups.join(','), fans);
+    }
 
+    // The list stops after a hundred rows besides product 0.
+    void legacyListLength()
+    {
         QByteArray hundreds;
         for (int id = 0; id <= 120; ++id)
             hundreds += "p," + QByteArray::number(id) + ",P,60,20,150,140,Solid,norm,1,0\n";
