@@ -64,7 +64,7 @@ int EolProtocol::traysPerRow(int zonesPerRow, int traysPerZone, bool singleColum
 
 bool EolProtocol::acceptableNumber(const QString &value)
 {
-    return CabinetIdentity::acceptableIdentityValue(value) && !value.contains(QLatin1Char('/'));
+    return CabinetIdentity::acceptableIdentityValue(value);
 }
 
 bool EolProtocol::decimal(const QString &text, int *value)

@@ -40,8 +40,8 @@ public:
     static QByteArray announcement(const QString &address, int rows, int traysPerRow);
     static int traysPerRow(int zonesPerRow, int traysPerZone, bool singleColumnUnit);
 
-    // Serial and model numbers end up in a "key=value" file and in file names: "=", line
-    // breaks, NUL and "/" are refused.
+    // Serial and model numbers end up in a "key=value" file: "=", line breaks and NUL are
+    // refused. File names made from them replace what a name cannot hold.
     static bool acceptableNumber(const QString &value);
 
     // Decimal text to int (no sign is needed, one is allowed); false when it is not one.

@@ -31,6 +31,14 @@ QString panIdText(quint64 uid)
     return QString::number(uid, 16);
 }
 
+QString signedPanIdText(quint64 uid)
+{
+    // By hand: Qt 5 writes every base but 10 unsigned.
+    if (uid >> 63)
+        return QLatin1Char('-') + QString::number(~uid + 1, 16);
+    return QString::number(uid, 16);
+}
+
 quint64 panUid(const QString &text)
 {
     bool ok = false;

@@ -19,6 +19,9 @@ qint64 roundedSecondsValue(qint64 epochMs);
 
 // A pan uid as lower-case hexadecimal without leading zeros, never signed.
 QString panIdText(quint64 uid);
+// The same read as a signed 64-bit number, as the mismatch events write it: a uid with
+// its top bit set is "-" and the hexadecimal of its two's-complement magnitude.
+QString signedPanIdText(quint64 uid);
 // The uid a pan id text names: unsigned hexadecimal, 0 for anything else.
 quint64 panUid(const QString &text);
 

@@ -61,7 +61,8 @@ public:
     bool ownsServiceName() const { return m_serviceRegistered; }
 
 public slots:
-    // The settings' interval in seconds; refused below one second, cut to a day.
+    // The settings' interval in seconds. Below one second the timer keeps its period (it
+    // never runs without pause); beyond what its milliseconds hold it is cut to that.
     void setPerformanceDataInterval(int seconds);
 
 signals:

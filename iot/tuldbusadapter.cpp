@@ -125,14 +125,9 @@ TUL_ADAPTER_TEXT(menuVersion)
 
 void TulDbusAdapter::set_iotEventType(int value)
 {
+    // Any number: the hold relays choose their form by 0 and 3 alone.
     if (value == m_iotEventType)
         return;
-    if (value < IOTEVENTTYPE_QRB1 || value > IOTEVENTTYPE_VOZUVEV) {
-        if (refuseOwnWrite(QStringLiteral("DBus iotEventType %1 refused: not 0 to 3").arg(value),
-                           QString::number(m_iotEventType)))
-            emit iotEventTypeChanged(m_iotEventType);
-        return;
-    }
     m_iotEventType = value;
     emit iotEventTypeChanged(value);
 }
@@ -192,14 +187,15 @@ QString TulDbusAdapter::writeRefusal(const QObject *target, const QString &propN
     if (propName == QLatin1String("interval") && qobject_cast<const QTimer *>(target)) {
         bool ok = false;
         const int ms = value.toInt(&ok);
-        if (ok && (ms < 1000 || ms > MaxPerformanceSeconds * 1000))
-            return QStringLiteral("a timer runs every 1 s to once a day");
+        if (ok && ms < 1000)
+            return QStringLiteral("a timer runs at most once a second");
     }
+    // Stored like any other number, 0 included; only a period the timer cannot hold is not.
     if (propName == QLatin1String("performanceDataInterval")) {
         bool ok = false;
         const int seconds = value.toInt(&ok);
-        if (ok && (seconds < 1 || seconds > MaxPerformanceSeconds))
-            return QStringLiteral("not 1 s to a day");
+        if (ok && seconds > MaxPerformanceSeconds)
+            return QStringLiteral("longer than the timer can hold");
     }
     // The import screen's file list: names the import takes from its own folder.
     if (propName == QLatin1String("dirContent") && value.userType() == QMetaType::QStringList) {
@@ -299,11 +295,13 @@ void TulDbusAdapter::performanceDataModeEnable(int period_secs)
         qCWarning(lcIot) << "performanceDataModeEnable: no performance-data timer on this display";
         return;
     }
-    // Refused rather than cut to a day, so that the answer is not a success for a period
-    // that is not used; the timer keeps running as it was.
+    // 1000 x the period would overflow the timer's milliseconds. Refused rather than cut,
+    // so that the answer is not a success for a period that is not used; the timer keeps
+    // running as it was.
     if (period_secs > MaxPerformanceSeconds) {
         refuse(QDBusError::InvalidArgs,
-               QStringLiteral("Performance-data period of %1 s refused: longer than a day").arg(period_secs),
+               QStringLiteral("Performance-data period of %1 s refused: longer than the timer can hold")
+                   .arg(period_secs),
                timer->isActive() ? QStringLiteral("%1 s").arg(timer->interval() / 1000) : QStringLiteral("stopped"));
         return;
     }

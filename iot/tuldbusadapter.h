@@ -10,6 +10,8 @@
 #include <QDBusVariant>
 #include <QPointer>
 
+#include <limits>
+
 // The object registered at the application's path. It stands between the application
 // object and the adaptor because the bus reports its caller (and takes error replies)
 // through the object that carries the adaptor.
@@ -49,8 +51,9 @@ public:
 
     // Longest text accepted from the bus for a name or a value.
     static constexpr int MaxTextLength = 64 * 1024;
-    // Longest performance-data period: a day. Longer periods are cut to it.
-    static constexpr int MaxPerformanceSeconds = 24 * 60 * 60;
+    // Longest performance-data period: the longest a timer's milliseconds can hold
+    // (2,147,483 s, nearly 25 days). Longer periods are refused where they arrive.
+    static constexpr int MaxPerformanceSeconds = std::numeric_limits<int>::max() / 1000;
 
     // Creates the bus object as a child of `application` and itself as its child.
     TulDbusAdapter(QObject *application, QObject *owner);
@@ -60,7 +63,7 @@ public:
     TulBusObject *busObject() const;
 
     // The period in milliseconds for a performance-data interval in seconds: 0 for an
-    // interval below one second (no reports), at most a day.
+    // interval below one second (no reports), at most MaxPerformanceSeconds.
     static int performanceIntervalMs(int seconds);
     // Property names the bus never reaches: pass phrases and passcodes.
     static bool isProtectedProperty(const QString &name);

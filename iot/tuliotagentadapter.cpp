@@ -554,7 +554,8 @@ void TulIotAgentAdapter::packageCheckResult(bool packageName, const QString &pac
 void TulIotAgentAdapter::forcedPackageChecked(const QString &packageName, bool packageState)
 {
     qCInfo(lcIot).noquote() << "forcedPackageChecked" << packageName << ":" << (packageState ? "true" : "false");
-    set_forcedPackageActive(packageState);
+    // Any check of a forced package means one is on its way, whatever state it reports.
+    set_forcedPackageActive(true);
 }
 
 void TulIotAgentAdapter::newPackageAvailable(const QString &packageName, const QString &packageState)

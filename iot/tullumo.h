@@ -26,6 +26,10 @@ class NfcTagItem2;
 class TulLumo : public QObject
 {
     Q_OBJECT
+    // The last status lines, for a network page opened after they arrived; empty until
+    // the agent reports.
+    Q_PROPERTY(QString provisioningLine READ get_provisioningLine NOTIFY iotProvisioningState)
+    Q_PROPERTY(QString certificateLine READ get_certificateLine NOTIFY iotCertificateState)
 
 public:
     static constexpr int MaxBins = 20;
@@ -58,9 +62,9 @@ public:
     // Whether the Wi-Fi access point is associated; without it, never.
     void setWifiApSource(std::function<bool()> source) { m_wifiApConnected = std::move(source); }
     bool certificateTimeoutSeen() const { return m_certificateTimeoutSeen; }
+    QString get_provisioningLine() const { return m_provisioningLine; }
+    QString get_certificateLine() const { return m_certificateLine; }
 
-    // Repeats of one SDK error within this many milliseconds are not logged again.
-    static void setSdkErrorRepeatMs(qint64 ms);
     // The error quadruple an SDK error code stands for (main code 8).
     static QVector<int> sdkErrorQuadruple(int code);
     // The update folders that must exist for an offer to be recorded, and the files.
@@ -76,8 +80,6 @@ public:
     static QString pendingSerialPath();
     // The model numbers the cloud may give the cabinet.
     static const QStringList &acceptedModelNumbers();
-    // Longest serial number the cloud may set.
-    static constexpr int MaxSerialLength = 64;
 
 public slots:
     // The only door for the agent's messages: commands are acknowledged, events acted on.
@@ -224,6 +226,8 @@ private:
     bool saveSettings(SettingsTransaction &change, const char *after);
     void provisioningState(const QString &state);
     void certificateState(const QString &state);
+    void showProvisioningLine(const QString &line);
+    void showCertificateLine(const QString &line);
     // Ends the hold of a pan this cabinet holds; a restart asks for a new cycle.
     void endPanHold(NfcTagItem2 *entry, bool restart);
     // Update bookkeeping.
@@ -237,10 +241,10 @@ private:
     IotCabinetView *m_cabinet = nullptr;
     bool m_powerOnReported = false;
     bool m_certificateTimeoutSeen = false;
+    QString m_provisioningLine;
+    QString m_certificateLine;
     BurstTrim *m_burstTrim = nullptr;
     std::function<bool()> m_wifiApConnected;
-    // Monotonic time of the last report per SDK error quadruple.
-    QHash<quint32, qint64> m_sdkErrorSeen;
 };
 
 #endif // TULLUMO_H

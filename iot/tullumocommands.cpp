@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -22,20 +23,6 @@ namespace {
 const QString Executed = QStringLiteral("Command executed");
 const QString NewIdentity =
     QStringLiteral("New serial/model number received successfully. Please restart the unit to apply the changes");
-
-// The interval as the settings keep it: whole seconds, at least one, at most a day.
-// 0 when the value is none of that.
-qint64 intervalSeconds(qint64 value)
-{
-    if (value < 1)
-        return 0;
-    if (value > TulDbusAdapter::MaxPerformanceSeconds) {
-        qCWarning(lcIot) << "Performance-data interval of" << value << "s cut to"
-                         << TulDbusAdapter::MaxPerformanceSeconds << "s";
-        return TulDbusAdapter::MaxPerformanceSeconds;
-    }
-    return value;
-}
 
 // A network name of 1 to 32 bytes and a pass phrase of at most 64 characters, neither
 // with control characters: anything else would break the supplicant's settings.
@@ -106,11 +93,12 @@ bool TulLumo::saveSettings(SettingsTransaction &change, const char *after)
 QString TulLumo::updatePerformanceInterval(const QJsonValue &value, bool *success)
 {
     bool ok = false;
-    const qint64 asked = value.isString() ? value.toString().toLongLong(&ok, 10) : 0;
-    // Refused, not cut to a day: the acknowledgement echoes the value it answers for.
-    if (!ok || asked < 1 || asked > TulDbusAdapter::MaxPerformanceSeconds)
+    const int seconds = value.isString() ? value.toString().toInt(&ok, 10) : 0;
+    // Any whole number is stored, 0 and below too (the timer then keeps its period). A
+    // period the timer's milliseconds cannot hold is refused, not cut: the acknowledgement
+    // echoes the value it answers for.
+    if (!ok || seconds > TulDbusAdapter::MaxPerformanceSeconds)
         return QStringLiteral("Unknown commnd value");
-    const qint64 seconds = asked;
     ConfigurationManager *settings = config();
     // The file already holds an unchanged value: a repeated command costs no write.
     if (settings->get_performanceDataInterval() == seconds) {
@@ -118,7 +106,7 @@ QString TulLumo::updatePerformanceInterval(const QJsonValue &value, bool *succes
         return Executed;
     }
     SettingsTransaction change(settings);
-    settings->set_performanceDataInterval(int(seconds));
+    settings->set_performanceDataInterval(seconds);
     if (!saveSettings(change, "the performance-data interval"))
         return QStringLiteral("Settings not saved");
     *success = true;
@@ -136,8 +124,8 @@ QString TulLumo::runCommand(const QString &command, const QJsonValue &value, boo
     if (command == QLatin1String("updateSerialNumber")) {
         // The number goes into a "key=value" line and the identity header of every event.
         const QString serial = value.toString();
-        if (!value.isString() || serial.trimmed().isEmpty() || serial.size() > MaxSerialLength
-            || !CabinetIdentity::acceptableIdentityValue(serial) || !plainText(serial, MaxSerialLength))
+        if (!value.isString() || serial.trimmed().isEmpty() || !CabinetIdentity::acceptableIdentityValue(serial)
+            || !plainText(serial, CabinetIdentity::MaxIdentityValueBytes))
             return QStringLiteral("Serial number not accepted");
         if (!writeTempSerialNumber(serial))
             return QStringLiteral("Serial number not saved");
@@ -258,18 +246,21 @@ void TulLumo::dispatch(const QJsonObject &message)
 void TulLumo::applyPerformanceIntervalEvent(const QJsonValue &value)
 {
     ConfigurationManager *settings = config();
+    if (!settings)
+        return;
+    // A whole number of seconds; 0 when missing or not one. 0 and below are stored too.
     const double d = value.toDouble();
-    const qint64 seconds = value.isDouble() && std::floor(d) == d && std::fabs(d) < 9.0e15
-                               ? intervalSeconds(qint64(d))
-                               : 0;
-    if (seconds == 0 || !settings) {
-        qCWarning(lcIot) << "Performance-data interval refused: not a whole number of seconds of at least 1";
+    const int seconds = value.isDouble() && std::floor(d) == d && d >= double(INT_MIN) && d <= double(INT_MAX)
+                            ? int(d)
+                            : 0;
+    if (seconds > TulDbusAdapter::MaxPerformanceSeconds) {
+        qCWarning(lcIot) << "Performance-data interval of" << seconds << "s refused: longer than the timer can hold";
         return;
     }
     if (settings->get_performanceDataInterval() == seconds)
         return;
     SettingsTransaction change(settings);
-    settings->set_performanceDataInterval(int(seconds));
+    settings->set_performanceDataInterval(seconds);
     saveSettings(change, "the performance-data interval");
 }
 
@@ -279,9 +270,9 @@ void TulLumo::provisioningState(const QString &state)
     if (state == QLatin1String("notProvisioned")) {
         if (settings)
             settings->set_iotConnected(false);
-        emit iotProvisioningState(tr("<b>Provisioning Status:</b> Not provisioned"));
+        showProvisioningLine(tr("<b>Provisioning Status:</b> Not provisioned"));
     } else if (state == QLatin1String("provisioning")) {
-        emit iotProvisioningState(tr("<b>Provisioning Status:</b> Provisioning"));
+        showProvisioningLine(tr("<b>Provisioning Status:</b> Provisioning"));
     } else if (state == QLatin1String("permanent")) {
         if (settings)
             settings->set_iotConnected(true);
@@ -293,17 +284,29 @@ void TulLumo::provisioningState(const QString &state)
 void TulLumo::certificateState(const QString &state)
 {
     if (state == QLatin1String("certificateRequested")) {
-        emit iotCertificateState(m_certificateTimeoutSeen
-                                     ? tr("<b>Certificate Status:</b> Certificate request timeout, retrying...")
-                                     : tr("<b>Certificate Status:</b> Certificate requested"));
+        showCertificateLine(m_certificateTimeoutSeen
+                                ? tr("<b>Certificate Status:</b> Certificate request timeout, retrying...")
+                                : tr("<b>Certificate Status:</b> Certificate requested"));
     } else if (state == QLatin1String("certificateReceived")) {
-        emit iotCertificateState(tr("<b>Certificate Status:</b> Certificate received"));
+        showCertificateLine(tr("<b>Certificate Status:</b> Certificate received"));
     } else if (state == QLatin1String("certificateReqTimeout")) {
         m_certificateTimeoutSeen = true;
-        emit iotCertificateState(tr("<b>Certificate Status:</b> Certificate request timeout"));
+        showCertificateLine(tr("<b>Certificate Status:</b> Certificate request timeout"));
     } else {
         qCWarning(lcIot) << "Undefined certificateState value!";
     }
+}
+
+void TulLumo::showProvisioningLine(const QString &line)
+{
+    m_provisioningLine = line;
+    emit iotProvisioningState(line);
+}
+
+void TulLumo::showCertificateLine(const QString &line)
+{
+    m_certificateLine = line;
+    emit iotCertificateState(line);
 }
 
 // ---- small outbound messages ------------------------------------------------------------

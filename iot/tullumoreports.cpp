@@ -92,7 +92,7 @@ void TulLumo::sendMismatch(Mismatch kind, const QString &timeStamp, int binIndex
     const int binProduct = m_holding->productOfBin(bin);
     const quint64 uid = m_cabinet ? m_cabinet->misMatchedPanId(bin) : 0;
     const int panProduct = NfcTagItem2::tagProduct(uid);
-    const QString panId = IotJson::panIdText(uid);
+    const QString panId = IotJson::signedPanIdText(uid);
     const bool alert = kind == Mismatch::Alert;
 
     QJsonObject message;

@@ -123,8 +123,8 @@ void TulLumo::handle_event_holdingListReceived(QJsonObject message)
         return;
     const QJsonArray entries = holdInfo.toArray();
     auto &lists = nfc->otherCabinetLists();
-    if (serial.isEmpty() || serial.size() > MaxSerialLength) {
-        qCWarning(lcIot) << "Holding list ignored: the sender's serial number is empty or too long";
+    if (serial.isEmpty()) {
+        qCWarning(lcIot) << "Holding list ignored: no sender's serial number";
         return;
     }
     if (entries.size() > NFCmanager::MaxStoredTags) {

@@ -3,15 +3,9 @@
 
 #include "iotlog.h"
 
-#include <QElapsedTimer>
-
-#include <climits>
-#include <cmath>
-
 namespace {
 
 constexpr int SdkErrorMain = 8;
-qint64 s_repeatMs = 60 * 1000;
 
 struct SdkCode
 {
@@ -30,36 +24,15 @@ constexpr SdkCode Codes[] = {
     {-8514, 4, 2}, {-8515, 4, 3}, {-8599, 4, 4},
 };
 
-qint64 monotonicMs()
-{
-    static QElapsedTimer clock;
-    if (!clock.isValid())
-        clock.start();
-    return clock.elapsed();
-}
-
-// The code as decimal text, or as a whole JSON number; 0 for anything else.
+// The code as decimal text; 0 for anything else, a JSON number included.
 int codeOf(const QJsonValue &value)
 {
-    if (value.isString()) {
-        bool ok = false;
-        const int code = value.toString().toInt(&ok, 10);
-        return ok ? code : 0;
-    }
-    if (value.isDouble()) {
-        const double d = value.toDouble();
-        if (std::floor(d) == d && d >= double(INT_MIN) && d <= double(INT_MAX))
-            return int(d);
-    }
-    return 0;
+    bool ok = false;
+    const int code = value.isString() ? value.toString().toInt(&ok, 10) : 0;
+    return ok ? code : 0;
 }
 
 } // namespace
-
-void TulLumo::setSdkErrorRepeatMs(qint64 ms)
-{
-    s_repeatMs = ms;
-}
 
 QVector<int> TulLumo::sdkErrorQuadruple(int code)
 {
@@ -74,15 +47,5 @@ void TulLumo::handle_event_sdkErrorReceived(QJsonObject message)
 {
     const int code = codeOf(message.value(QStringLiteral("errorCode")));
     const QVector<int> q = sdkErrorQuadruple(code);
-    // An agent that repeats itself must not fill the error log: one line per error and
-    // period. The map holds at most one entry per listed code.
-    const quint32 key = quint32(q.at(1) << 8 | q.at(2));
-    const qint64 nowMs = monotonicMs();
-    const auto seen = m_sdkErrorSeen.constFind(key);
-    if (seen != m_sdkErrorSeen.constEnd() && nowMs - seen.value() < s_repeatMs) {
-        qCDebug(lcIot) << "SDK error" << code << "repeated within" << s_repeatMs << "ms; not logged again";
-        return;
-    }
-    m_sdkErrorSeen.insert(key, nowMs);
     emit lumoSdkErrorInfo(q.at(0), q.at(1), q.at(2), q.at(3));
 }

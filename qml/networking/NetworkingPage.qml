@@ -48,9 +48,9 @@ Item {
     // Ends of reconfigurations that were already running when ours was asked for.
     property int earlierRuns: 0
 
-    // The cloud link's status lines, as it last sent them.
-    property string provisioningLine: ""
-    property string certificateLine: ""
+    // The cloud link's status lines, as it last sent them (kept there while this page is closed).
+    readonly property string provisioningLine: cloud ? cloud.provisioningLine : ""
+    readonly property string certificateLine: cloud ? cloud.certificateLine : ""
 
     readonly property var cloud: typeof TulLumo !== "undefined" ? TulLumo : null
     readonly property var monitor: typeof wifiMonitor !== "undefined" ? wifiMonitor : null
@@ -225,12 +225,6 @@ Item {
             }
             page.outcome = ok ? "done" : "failed"
         }
-    }
-    Connections {
-        target: page.cloud
-        ignoreUnknownSignals: true
-        function onIotProvisioningState(value) { page.provisioningLine = value }
-        function onIotCertificateState(value) { page.certificateLine = value }
     }
 
     Rectangle {

@@ -211,6 +211,9 @@ private slots:
             {"performance data every 30 s", "performanceDataModeEnable", {30}, "", {}, "timer 30000"},
             {"performance data off", "performanceDataModeEnable", {0}, "", {}, "timer off"},
             {"performance data every day", "performanceDataModeEnable", {86400}, "", {}, "timer 86400000"},
+            {"performance data every two days", "performanceDataModeEnable", {172800}, "", {}, "timer 172800000"},
+            {"performance data at the timer's longest", "performanceDataModeEnable", {2147483}, "", {}, "timer 2147483000"},
+            {"performance data beyond the timer", "performanceDataModeEnable", {2147484}, "InvalidArgs", {}, "timer 120000"},
             {"performance data every century", "performanceDataModeEnable", {INT_MAX}, "InvalidArgs", {}, "timer 120000"},
             {"screenshot", "takeScreenShot", {}, "", {}, "screenshot"},
             {"preheat relay without a bin", "processZoneEnterPreheatSignal", {}, "NotSupported", {}, ""},
@@ -344,8 +347,9 @@ private slots:
         const QString mib(1 << 20, QLatin1Char('7')), longest(TulDbusAdapter::MaxTextLength, QLatin1Char('7'));
         const struct { const char *name; const char *object; const char *property; QVariant value; const char *error; QVariant stored; } rows[] = {
             {"event type 3", "", "iotEventType", 3, "", 3},
-            {"event type 99", "", "iotEventType", 99, "", 1},
-            {"event type 99 by its accessor", "set_", "iotEventType", 99, "InvalidArgs", 1},
+            {"event type 99", "", "iotEventType", 99, "", 99},
+            {"event type 99 by its accessor", "set_", "iotEventType", 99, "", 99},
+            {"event type -1 by its accessor", "set_", "iotEventType", -1, "", -1},
             {"serial of the longest text", "", "serialNumber", longest, "", longest},
             {"serial of 1 MiB", "", "serialNumber", mib, "", ""},
             {"serial of 1 MiB by its accessor", "set_", "serialNumber", mib, "InvalidArgs", ""},
@@ -357,10 +361,12 @@ private slots:
             {"unknown IoT type", "configManager", "iotType", "ACME", "InvalidArgs", "QRB_VAZARA"},
             {"interval of a second", "configManager", "performanceDataInterval", 1, "", 1},
             {"interval of a day", "configManager", "performanceDataInterval", 86400, "", 86400},
-            {"interval beyond a day", "configManager", "performanceDataInterval", 100000, "InvalidArgs", 120},
-            {"interval of 0", "configManager", "performanceDataInterval", 0, "InvalidArgs", 120},
+            {"interval beyond a day", "configManager", "performanceDataInterval", 100000, "", 100000},
+            {"interval of 0", "configManager", "performanceDataInterval", 0, "", 0},
+            {"interval beyond the timer", "configManager", "performanceDataInterval", 2147484, "InvalidArgs", 120},
             {"timer every second", "performanceDataTimer", "interval", 1000, "", 1000},
             {"timer once a day", "performanceDataTimer", "interval", 86400000, "", 86400000},
+            {"timer every two days", "performanceDataTimer", "interval", 172800000, "", 172800000},
             {"timer every 30 s", "performanceDataTimer", "interval", 30000, "", 30000},
             {"timer every millisecond", "performanceDataTimer", "interval", 1, "InvalidArgs", 120000},
             {"timer without pause", "performanceDataTimer", "interval", 0, "InvalidArgs", 120000},
@@ -459,6 +465,7 @@ private slots:
         QTest::newRow("type 1, time stamp first") << 1 << "sssis";
         QTest::newRow("type 2, time stamp first") << 2 << "sssis";
         QTest::newRow("type 3, no time stamp") << 3 << "ssis";
+        QTest::newRow("type 7, time stamp first") << 7 << "sssis";
     }
 
     void holdStartFormFollowsTheEventType()

@@ -92,7 +92,8 @@ int TestIotCommandsBus::timerIntervalOverTheBus()
 }
 
 // "command": the name and "commandValue" member; "detail" "identity": the identity's
-// message; "effect": "config:key=value", "timer:s", "file:name=content" or "none".
+// message; "effect": "config:key=value", "timer:s", "stored:s" (an interval below a second:
+// stored, the timer keeps its period), "file:name=content" or "none".
 void TestIotCommandsBus::commands()
 {
     QFETCH(const QJsonObject, row);
@@ -118,6 +119,9 @@ void TestIotCommandsBus::commands()
     if (kind == QLatin1String("timer")) {
         QCOMPARE(configValue("performanceDataInterval"), what);
         QCOMPARE(timerIntervalOverTheBus(), what.toInt() * 1000);
+    } else if (kind == QLatin1String("stored")) {
+        QCOMPARE(configValue("performanceDataInterval"), what);
+        QCOMPARE(timerIntervalOverTheBus(), 60 * 1000);
     } else if (kind == QLatin1String("config")) {
         QCOMPARE(configValue(what.section('=', 0, 0)), what.section('=', 1));
     } else if (kind == QLatin1String("file")) {

@@ -67,7 +67,6 @@ void TestIotInbound::init()
     m_view.nameOf = {{13, QStringLiteral("Nuggets")}};
     m_lumo = new TulLumo(&m_view, m_core);
     m_sent = new QSignalSpy(m_lumo, &TulLumo::sendLumoInfo);
-    TulLumo::setSdkErrorRepeatMs(60000);
 }
 
 void TestIotInbound::cleanup()
@@ -318,14 +317,14 @@ void TestIotInbound::sdkErrors()
     }
     QCOMPARE(got, reported);
     QCOMPARE(m_sent->count(), 0); // the agent's errors are not answered
-    // Once the period is over, the same code is logged again.
-    TulLumo::setSdkErrorRepeatMs(0);
+    // Each report goes to the error service, however soon it repeats.
     report(codes.first());
     QCOMPARE(errors.count(), reported.size() / 2 + 1);
 }
 
 // "states": "provisioningState:x" or "certificateState:x", in order; "lines": the last
-// part of each line shown.
+// part of each line shown; "kept": the provisioning and certificate lines held for a page
+// opened afterwards, their last parts joined by "|".
 void TestIotInbound::statusLines()
 {
     QFETCH(const QJsonObject, row);
@@ -343,6 +342,9 @@ void TestIotInbound::statusLines()
         QVERIFY2(shown.at(i).startsWith("<b>") && shown.at(i).endsWith("</b> " + lines.at(i)), qPrintable(shown.at(i)));
     QCOMPARE(m_config->get_iotConnected(), row["connected"].toBool());
     QCOMPARE(m_sent->count(), 0);
+    const auto tail = [](const QVariant &line) { return line.toString().section(QLatin1String("</b> "), 1); };
+    QCOMPARE(tail(m_lumo->property("provisioningLine")) + '|' + tail(m_lumo->property("certificateLine")),
+             row["kept"].toString());
 }
 
 QTEST_GUILESS_MAIN(TestIotInbound)

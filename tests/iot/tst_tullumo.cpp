@@ -192,6 +192,7 @@ void TestTulLumo::textForms()
     const QString got = form == "rounded" ? IotJson::roundedSeconds(ms)
         : form == "truncated" ? IotJson::truncatedSeconds(ms)
         : form == "panIdText" ? IotJson::panIdText(in.toULongLong(nullptr, 0))
+        : form == "signedPanIdText" ? IotJson::signedPanIdText(in.toULongLong(nullptr, 0))
                               : QString::number(IotJson::panUid(in));
     QCOMPARE(got, row["out"].toString());
 }

@@ -418,31 +418,45 @@ void tst_NetworkingPage::statusLinesFollowTheCloud_data()
     QTest::addColumn<QStringList>("states"); // "provisioningState:<state>" or "certificateState:<state>"
     QTest::addColumn<QString>("provisioning");
     QTest::addColumn<QString>("certificate");
-    QTest::newRow("nothing heard yet") << QStringList() << "" << "";
+    QTest::addColumn<bool>("openedAfter"); // the lines arrive while the page is closed
+    QTest::newRow("nothing heard yet") << QStringList() << "" << "" << false;
     QTest::newRow("not provisioned") << QStringList{"provisioningState:notProvisioned"}
-                                     << "<b>Provisioning Status:</b> Not provisioned" << "";
+                                     << "<b>Provisioning Status:</b> Not provisioned" << "" << false;
     QTest::newRow("certificate line alone")
-        << QStringList{"certificateState:certificateRequested"} << "" << "<b>Certificate Status:</b> Certificate requested";
+        << QStringList{"certificateState:certificateRequested"} << "" << "<b>Certificate Status:</b> Certificate requested"
+        << false;
     QTest::newRow("provisioning, then permanent keeps the line")
         << QStringList{"provisioningState:provisioning", "provisioningState:permanent"}
-        << "<b>Provisioning Status:</b> Provisioning" << "";
+        << "<b>Provisioning Status:</b> Provisioning" << "" << false;
     QTest::newRow("each line on its own")
         << QStringList{"certificateState:certificateRequested", "provisioningState:provisioning"}
-        << "<b>Provisioning Status:</b> Provisioning" << "<b>Certificate Status:</b> Certificate requested";
+        << "<b>Provisioning Status:</b> Provisioning" << "<b>Certificate Status:</b> Certificate requested" << false;
     QTest::newRow("request after a time-out")
         << QStringList{"certificateState:certificateReqTimeout", "certificateState:certificateRequested"}
-        << "" << "<b>Certificate Status:</b> Certificate request timeout, retrying...";
+        << "" << "<b>Certificate Status:</b> Certificate request timeout, retrying..." << false;
     QTest::newRow("received") << QStringList{"certificateState:certificateRequested", "certificateState:certificateReceived"}
-                              << "" << "<b>Certificate Status:</b> Certificate received";
+                              << "" << "<b>Certificate Status:</b> Certificate received" << false;
+    QTest::newRow("heard before the page opened")
+        << QStringList{"provisioningState:notProvisioned", "certificateState:certificateReqTimeout"}
+        << "<b>Provisioning Status:</b> Not provisioned" << "<b>Certificate Status:</b> Certificate request timeout"
+        << true;
+    QTest::newRow("certificate alone before the page opened")
+        << QStringList{"certificateState:certificateReceived"} << ""
+        << "<b>Certificate Status:</b> Certificate received" << true;
 }
 
 void tst_NetworkingPage::statusLinesFollowTheCloud()
 {
     QFETCH(QStringList, states);
+    QFETCH(bool, openedAfter);
     NetworkingScreen s;
-    QVERIFY(s.load() && s.open(QString::fromLatin1(kPage)));
+    QVERIFY(s.load());
+    if (!openedAfter)
+        QVERIFY(s.open(QString::fromLatin1(kPage)));
     for (const QString &state : states)
         s.receive({{"event", state.section(':', 0, 0)}, {"state", state.section(':', 1)}});
+    if (openedAfter)
+        QVERIFY(s.open(QString::fromLatin1(kPage)));
     QTEST(s.text("provisioningStatus"), "provisioning");
     QTEST(s.text("certificateStatus"), "certificate");
     // Until the agent reports, the section says so rather than standing empty.
