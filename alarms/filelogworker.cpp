@@ -192,7 +192,7 @@ bool unpackClose(const QByteArray &payload, CloseRequest *close)
 
 // Closes what did not survive the restart; a hold that goes on without its start record
 // (the cut came before the log had it) gets it now.
-void FileLogWorker::closeOpen(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins)
+bool FileLogWorker::closeOpen(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins)
 {
     quint32 keep = 0;
     for (const HaccpData &d : holding)
@@ -201,12 +201,15 @@ void FileLogWorker::closeOpen(const QDateTime &cut, const QList<HaccpData> &hold
     if (closed > 0)
         qCInfo(lcHaccp).noquote() << closed << "HACCP records of holds that did not survive the restart closed at"
                                   << cut.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    bool added = false;
     for (const HaccpData &start : holding) {
         if (!m_log.hasOpenRecord(start.binNumber)) {
             qCInfo(lcHaccp) << "HACCP start record of bin" << start.binNumber << "written again after the restart";
             m_log.prepend(start);
+            added = true;
         }
     }
+    return closed > 0 || added;
 }
 
 QByteArray FileLogWorker::packExport(const QString &serialNumber, int traysPerZone, int zonesPerRow)
@@ -565,14 +568,16 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
             }
             loaded = true;
         }
+        if (request.kind == Close && !closeOpen(close.cut, close.holding, close.expiredBins)) {
+            results[n] = OkResult; // nothing was open that should not be: no rewrite for it
+            continue;
+        }
         changed = true;
         if (request.kind == Add)
             m_log.prepend(data);
         else if (request.kind == Remove)
             m_log.removeOpenRecord(data.binNumber);
-        else if (request.kind == Close)
-            closeOpen(close.cut, close.holding, close.expiredBins);
-        else
+        else if (request.kind != Close)
             m_log.removeBefore(cutoff);
     }
     const QString result = changed ? writeLog() : QString();

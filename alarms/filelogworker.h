@@ -155,7 +155,8 @@ private:
     static QString describe(const Request &request);
     void useEmpty();
     void forget();
-    void closeOpen(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins);
+    // False when nothing had to change.
+    bool closeOpen(const QDateTime &cut, const QList<HaccpData> &holding, quint32 expiredBins);
 
     // Write step: ".New", "/bin/sync", "/bin/mv", detached "/bin/sync".
     QString writeLog();

@@ -425,8 +425,19 @@ void CabinetManager::connectManagers()
             Qt::QueuedConnection);
     connect(m_dayParts, &DayPartManager::nextDayPartChanged, this, &CabinetManager::processDayPartChange,
             Qt::QueuedConnection);
-    connect(m_masterSync, &MasterSync::doDefaultDayPartSignal, m_dayParts, &DayPartManager::loadDefaultDayPart,
-            Qt::QueuedConnection);
+    // Each change of the day part is sent on (queued) knowing where it came from.
+    connect(m_dayParts, &DayPartManager::nextDayPartChanged, this,
+            [this] { m_dayPartOrigins.enqueue(m_dayPartOrigin); });
+    // A display that is not the master keeps its start-up default to itself: the master's
+    // day part follows, the one it restores after a power cut included, and must not be
+    // overridden by it.
+    connect(m_masterSync, &MasterSync::doDefaultDayPartSignal, this, [this] {
+        if (!m_layout.iAmMaster && m_dayPartFromMaster)
+            return; // the master's came first and stands
+        m_dayPartOrigin = m_layout.iAmMaster ? DayPartOrigin::Here : DayPartOrigin::StartUpDefault;
+        m_dayParts->loadDefaultDayPart();
+        m_dayPartOrigin = DayPartOrigin::Here;
+    }, Qt::QueuedConnection);
     connect(this, &CabinetManager::dayPartReceived, this, &CabinetManager::applyRemoteDayPart);
 
     // Menu-tool files: the automatic import at start-up and the imported menu's name.
@@ -792,13 +803,17 @@ void CabinetManager::processDayPartChange(int dayPart)
     // Every display sends its day part. A display that is not the master does not send
     // back what came from the master, so the two never answer each other without end;
     // the master does, which is how a day part the other display asked for comes back.
-    const bool fromMaster = dayPart == m_lastRemoteDayPart;
-    m_lastRemoteDayPart = -1;
+    const DayPartOrigin origin = m_dayPartOrigins.isEmpty() ? DayPartOrigin::Here : m_dayPartOrigins.dequeue();
+    if (!m_layout.iAmMaster && origin != DayPartOrigin::Here)
+        return;
+    sendDayPart(dayPart);
+}
+
+void CabinetManager::sendDayPart(int dayPart)
+{
     if (!talksToOtherDisplay() || m_config->get_individualDPEnabled())
         return;
     if (dayPart < 0 || dayPart > 9)
-        return;
-    if (!m_layout.iAmMaster && fromMaster)
         return;
     QByteArray data(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
     data.append(char(dayPart));
@@ -818,10 +833,10 @@ void CabinetManager::applyRemoteDayPart(int dayPart)
 {
     // On a display that is not the master the change this causes is not answered.
     qDebug() << "Day part" << dayPart << "from the other display";
-    m_lastRemoteDayPart = dayPart;
+    m_dayPartOrigin = DayPartOrigin::OtherDisplay;
+    m_dayPartFromMaster = !m_layout.iAmMaster;
     m_dayParts->set_nextDayPart(dayPart);
-    if (m_dayParts->get_nextDayPart() != dayPart)
-        m_lastRemoteDayPart = -1; // refused: no change will come to be recognised
+    m_dayPartOrigin = DayPartOrigin::Here;
 }
 
 void CabinetManager::soundNfcChime(bool isUniversalTag)
@@ -914,7 +929,7 @@ void CabinetManager::answerResyncRequest()
 {
     sendConfigSettingsData();
     sendLanguageSettingsData();
-    processDayPartChange(m_dayParts->get_nextDayPart());
+    sendDayPart(m_dayParts->get_nextDayPart());
 }
 
 void CabinetManager::processSinglePacket(QByteArray *data)
@@ -984,7 +999,7 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         break;
     case CanMsg::TULMSGSINGLE_DAYPART_REQUEST: // from a display of an earlier version
         if (m_layout.iAmMaster)
-            processDayPartChange(m_dayParts->get_nextDayPart());
+            sendDayPart(m_dayParts->get_nextDayPart());
         break;
     default: // the decoder refuses codes it does not know
         break;

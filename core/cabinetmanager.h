@@ -7,6 +7,7 @@
 #include "tuloptions.h"
 
 #include <QPointer>
+#include <QQueue>
 #include <QScopedPointer>
 #include <QVector>
 #include <QTimer>
@@ -262,6 +263,7 @@ private slots:
     void applyRemoteDayPart(int dayPart);
 
 private:
+    void sendDayPart(int dayPart);
     // Construction steps, in the order they run.
     void readPersonality();
     void applyNfcStep();
@@ -311,7 +313,12 @@ private:
     bool m_flashDriveMounted = false;
     int m_pluggedInMinutes = 0;
     QVector<int> m_productLocations; // contiguous copy for the day-part manager
-    int m_lastRemoteDayPart = -1; // not echoed back to the display that sent it
+    // Where a change of the day part came from: one that is not the master sends on only
+    // its own changes, not the master's nor its start-up default.
+    enum class DayPartOrigin { Here, OtherDisplay, StartUpDefault };
+    DayPartOrigin m_dayPartOrigin = DayPartOrigin::Here; // of the change being made
+    QQueue<DayPartOrigin> m_dayPartOrigins;               // of the changes not yet sent on
+    bool m_dayPartFromMaster = false; // the master's day part arrived: no start-up default over it
 
     FileID *m_fileId = nullptr;
     NfcPollingInfo *m_nfcPollingInfo = nullptr;

@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -1062,10 +1063,14 @@ bool HoldingCoordinator::saveHoldingState()
         m_unreadableState.clear();
     }
     QString why;
-    if (!HoldingStateFile::write(holdingState(), &why)) {
+    QElapsedTimer took;
+    took.start();
+    const HoldingStateFile::Content content = holdingState();
+    if (!HoldingStateFile::write(content, &why)) {
         qCWarning(lcHolding).noquote() << "Holding state not saved:" << why;
         return false;
     }
+    qCDebug(lcHolding) << "Holding state saved:" << content.bins.size() << "holds in" << took.elapsed() << "ms";
     return true;
 }
 

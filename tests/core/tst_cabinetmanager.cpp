@@ -565,23 +565,27 @@ void TestCabinetManager::settingsRecordFromTheMasterIsApplied()
 void TestCabinetManager::dayPartGoesToTheOtherDisplay_data()
 {
     QTest::addColumn<QString>("personality");
-    QTest::addColumn<bool>("received");   // the day part came from the other display
-    QTest::addColumn<bool>("individual"); // individual day parts per zone
-    QTest::addColumn<QStringList>("sent"); // day-part messages, "code:day part"
+    QTest::addColumn<QList<int>>("received"); // from the other display, at once; none: set here to 1
+    QTest::addColumn<bool>("individual");      // individual day parts per zone
+    QTest::addColumn<QStringList>("sent");     // day-part messages, "code:day part"
 
-    QTest::newRow("master") << "2x4_primary_mirror.hcc" << false << false << QStringList{"103:1"};
-    QTest::newRow("mirror sends its own") << "2x4_mirror.hcc" << false << false << QStringList{"103:1"};
-    QTest::newRow("second display sends its own") << "5x4_second.hcc" << false << false << QStringList{"103:1"};
-    QTest::newRow("mirror: the master's is not sent back") << "2x4_mirror.hcc" << true << false << QStringList{};
-    QTest::newRow("master: the other's is answered") << "2x4_primary_mirror.hcc" << true << false
+    QTest::newRow("master") << "2x4_primary_mirror.hcc" << QList<int>{} << false << QStringList{"103:1"};
+    QTest::newRow("mirror sends its own") << "2x4_mirror.hcc" << QList<int>{} << false << QStringList{"103:1"};
+    QTest::newRow("second display sends its own") << "5x4_second.hcc" << QList<int>{} << false << QStringList{"103:1"};
+    QTest::newRow("mirror: the master's is not sent back") << "2x4_mirror.hcc" << QList<int>{1} << false << QStringList{};
+    QTest::newRow("mirror: two of the master's at once, neither sent back")
+        << "2x4_mirror.hcc" << QList<int>{1, 0} << false << QStringList{};
+    QTest::newRow("master: the other's is answered") << "2x4_primary_mirror.hcc" << QList<int>{1} << false
                                                      << QStringList{"103:1"};
-    QTest::newRow("mirror, individual day parts") << "2x4_mirror.hcc" << false << true << QStringList{};
+    QTest::newRow("master: two of the other's at once, both answered")
+        << "2x4_primary_mirror.hcc" << QList<int>{1, 0} << false << QStringList{"103:1", "103:0"};
+    QTest::newRow("mirror, individual day parts") << "2x4_mirror.hcc" << QList<int>{} << true << QStringList{};
 }
 
 void TestCabinetManager::dayPartGoesToTheOtherDisplay()
 {
     QFETCH(QString, personality);
-    QFETCH(bool, received);
+    QFETCH(QList<int>, received);
     QFETCH(bool, individual);
     QFETCH(QStringList, sent);
     installPersonality(personality);
@@ -614,13 +618,14 @@ void TestCabinetManager::dayPartGoesToTheOtherDisplay()
     seen.clear();
     cm->configManager()->set_individualDPEnabled(individual);
     QVERIFY(cm->daypartManager()->getDayPartsCount() > 1);
-    if (received) {
-        QByteArray fromOther = QByteArray::fromHex("6701");
+    for (int dayPart : received) {
+        QByteArray fromOther(1, char(CanMsg::TULMSGSINGLE_DAYPART_SET));
+        fromOther.append(char(dayPart));
         cm->processSinglePacket(&fromOther);
-    } else {
-        cm->daypartManager()->set_nextDayPart(1);
     }
-    QCOMPARE(cm->daypartManager()->get_nextDayPart(), 1);
+    if (received.isEmpty())
+        cm->daypartManager()->set_nextDayPart(1);
+    QCOMPARE(cm->daypartManager()->get_nextDayPart(), received.isEmpty() ? 1 : received.last());
     QCoreApplication::processEvents(); // the queued hand-over to the display link
     cm->sendOvUpdateProducts();        // goes out after anything the change sent
     QTRY_VERIFY_WITH_TIMEOUT(marker, 10000);

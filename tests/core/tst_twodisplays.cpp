@@ -28,6 +28,7 @@ private slots:
     void languageAndPreferencesReachTheOtherDisplay();
     void bothDisplaysShowEveryZonesTargets_data();
     void bothDisplaysShowEveryZonesTargets();
+    void holdsOfBothDisplaysComeBackAfterACut();
 
 private:
     void seed(const QString &root, const QString &fixture);
@@ -134,7 +135,7 @@ void TestTwoDisplays::menuMigratedOnThePrimaryReachesTheMirror()
     QVERIFY(sent.open(QIODevice::ReadOnly) && received.open(QIODevice::ReadOnly));
     QCOMPARE(received.readAll(), sent.readAll());
     // The primary's default day part at the end of its synchronisation reaches the mirror,
-    // and the mirror's own reaches the primary.
+    // and the mirror's own (its answer to the primary's resynchronisation) the primary.
     QTRY_VERIFY_WITH_TIMEOUT(mirror.saw(QStringLiteral("from the other display")), 20000);
     QTRY_VERIFY2_WITH_TIMEOUT(primary.saw(QStringLiteral("from the other display")), qPrintable(primary.log()), 20000);
 }
@@ -342,6 +343,92 @@ void TestTwoDisplays::bothDisplaysShowEveryZonesTargets()
         QTRY_VERIFY2_WITH_TIMEOUT(shown(master, zone) != QLatin1String("0/0"), qPrintable(master.log()), 10000);
         const QString expected = shown(master, zone);
         QTRY_COMPARE_WITH_TIMEOUT(shown(other, zone), expected, 10000);
+    }
+}
+
+// A power cut of the whole cabinet: the master restores the holds of its own bins and has
+// the other display resume those of its bins; both show them again, with the time they had.
+void TestTwoDisplays::holdsOfBothDisplaysComeBackAfterACut()
+{
+    constexpr int Holding = 6;
+    const QStringList roots = seedHoldingPair(QStringLiteral("5x4_primary_second.hcc"), QStringLiteral("5x4_second.hcc"));
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    const QList<int> bins{3, 12}; // the master's, the second display's
+    // A second day part, "Dinner", with the same products: the one in force at the cut.
+    for (const QString &root : roots) {
+        QFile file(root + QStringLiteral("dayParts.json"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QJsonObject dayParts = QJsonDocument::fromJson(file.readAll()).object();
+        QJsonArray layout = dayParts.value(QStringLiteral("layout")).toArray();
+        QJsonObject dinner = layout.at(0).toObject();
+        dinner[QStringLiteral("daypartName")] = QJsonObject{{QStringLiteral("eng_USA"), QStringLiteral("Dinner")}};
+        layout.append(dinner);
+        dayParts[QStringLiteral("layout")] = layout;
+        file.resize(0);
+        file.write(QJsonDocument(dayParts).toJson());
+    }
+    QMap<int, int> leftBefore;
+    {
+        Display master(roots.at(0), m_can);
+        QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+        Display second(roots.at(1), m_can);
+        QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && second.saw(finished), 20000);
+        for (int bin : bins)
+            QCOMPARE(master.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
+        for (int bin : bins)
+            QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) >= Holding && second.state(bin) >= Holding, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(roots.at(0) + QStringLiteral("trayBarInfo.json")), 5000);
+        QTest::qWait(1000); // the second display's report of its hold reaches the file
+        static const QRegularExpression left(QStringLiteral(", (-?\\d+) s left"));
+        for (int bin : bins) {
+            const QString answer = master.ask(QStringLiteral("state %1").arg(bin));
+            leftBefore[bin] = left.match(answer).captured(1).toInt();
+            QVERIFY2(leftBefore.value(bin) > 0, qPrintable(answer));
+        }
+    } // both killed
+    // "Dinner" was in force at the cut.
+    QFile state(roots.at(0) + QStringLiteral("trayBarInfo.json"));
+    QVERIFY(state.open(QIODevice::ReadWrite));
+    QJsonObject saved = QJsonDocument::fromJson(state.readAll()).object();
+    QCOMPARE(saved.value(QStringLiteral("dayPart")).toInt(-1), 0);
+    saved[QStringLiteral("dayPart")] = 1;
+    state.resize(0);
+    state.write(QJsonDocument(saved).toJson(QJsonDocument::Compact));
+    state.close();
+    QElapsedTimer off;
+    off.start();
+    Display master(roots.at(0), m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+    Display second(roots.at(1), m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && second.saw(finished), 20000);
+    // The day part in force comes back on both, whichever display's start-up ends last.
+    const auto dayPartLines = [](Display *display) {
+        QStringList lines;
+        for (const QString &line : display->log().split('\n'))
+            if (line.contains(QLatin1String("ay part")) || line.contains(QLatin1String("Holding state")))
+                lines << line;
+        return lines.join('\n');
+    };
+    for (Display *display : {&master, &second})
+        QTRY_VERIFY2_WITH_TIMEOUT(display->ask(QStringLiteral("ui get dayPartButton detail")) == QLatin1String("Dinner"),
+                                  qPrintable((display == &master ? "master shows " : "second shows ")
+                                             + display->ask(QStringLiteral("ui get dayPartButton detail")) + "\n"
+                                             + dayPartLines(&master) + "\n--- second:\n" + dayPartLines(&second)), 5000);
+    QTest::qWait(1500);
+    for (Display *display : {&master, &second})
+        QCOMPARE(display->ask(QStringLiteral("ui get dayPartButton detail")), QStringLiteral("Dinner"));
+    for (int bin : bins) {
+        QTRY_VERIFY2_WITH_TIMEOUT(master.state(bin) >= Holding && second.state(bin) >= Holding,
+                                  qPrintable(master.log().right(3000)), 10000);
+        static const QRegularExpression left(QStringLiteral(", (-?\\d+) s left"));
+        const QString answer = second.ask(QStringLiteral("state %1").arg(bin));
+        const QRegularExpressionMatch match = left.match(answer);
+        QVERIFY2(match.hasMatch(), qPrintable(answer));
+        const int now = match.captured(1).toInt();
+        const int elapsed = int(off.elapsed() / 1000);
+        QVERIFY2(now <= leftBefore.value(bin) && now >= leftBefore.value(bin) - elapsed - 3,
+                 qPrintable(QStringLiteral("bin %1: %2 s left before, %3 s after %4 s").arg(bin)
+                                .arg(leftBefore.value(bin)).arg(now).arg(elapsed)));
     }
 }
 
