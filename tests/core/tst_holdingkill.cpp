@@ -125,6 +125,8 @@ void TestHoldingKill::holdsSurviveKills()
             const int bin = tappable.at(int(random.bounded(tappable.size())));
             QCOMPARE(tul.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
             holding[bin] = !holding.at(bin);
+            // The bin has changed once it says so (a second tap before that would start it again).
+            QTRY_VERIFY_WITH_TIMEOUT((tul.state(bin) >= Holding) == holding.at(bin), 5000);
             changedAt[bin] = clock.elapsed();
         }
         QTest::qWait(int(random.bounded(0, 1500)));
