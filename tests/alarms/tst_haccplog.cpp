@@ -280,6 +280,7 @@ private slots:
                     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("^Not written to the HACCP log at exit: ") + line));
             }
             worker->tryAtStop();
+            QCOMPARE(QFileInfo::exists(W::journalPath()), journal); // kept before the teardown
             worker.reset();
         }
         const QByteArray records = before.mid(before.indexOf('[') + 1).chopped(2);

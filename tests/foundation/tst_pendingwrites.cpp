@@ -171,12 +171,11 @@ void TestPendingWrites::stopWaitsForWritesUnderWay()
         writeEnds.setSingleShot(true);
         connect(&writeEnds, &QTimer::timeout, [&write, chainMs] {
             // The next save of a chain begins in the same turn as the last one ends.
-            std::unique_ptr<CleanStop::PendingWrite> next;
-            if (chainMs)
-                next.reset(new CleanStop::PendingWrite);
-            write = std::move(next);
-            if (chainMs)
+            write.reset();
+            if (chainMs) {
+                write.reset(new CleanStop::PendingWrite);
                 QTimer::singleShot(chainMs, [&write] { write.reset(); });
+            }
         });
         writeEnds.start(writeMs);
     }
