@@ -2,6 +2,7 @@
 
 #include "alarmslog.h"
 #include "alarmtimings.h"
+#include "cleanstop.h"
 #include "commandlauncher.h"
 #include "errorlogfiles.h"
 #include "interruptedsave.h"
@@ -79,12 +80,15 @@ FileLogWorker::FileLogWorker(QObject *parent)
     qRegisterMetaType<QList<HaccpData>>();
     m_retry->setSingleShot(true);
     connect(m_retry, &QTimer::timeout, this, &FileLogWorker::retryPending);
+    CleanStop::atStop(this, [this] { tryAtStop(); });
+    // Taken on the worker's own thread once it runs: what the last stop kept goes first.
+    QMetaObject::invokeMethod(this, [this] { take(Retry, QByteArray()); }, Qt::QueuedConnection);
 }
 
 FileLogWorker::~FileLogWorker()
 {
-    for (const Request &request : qAsConst(m_pending))
-        qCWarning(lcHaccp).noquote() << "Not written to the HACCP log at exit:" << describe(request);
+    if (!m_pending.isEmpty() && !m_journalCurrent)
+        writeJournal();
 }
 
 QString FileLogWorker::logDir()
@@ -100,6 +104,11 @@ QString FileLogWorker::logPath()
 QString FileLogWorker::newLogPath()
 {
     return logPath() + QStringLiteral(".New");
+}
+
+QString FileLogWorker::journalPath()
+{
+    return TulPaths::rootPath(QStringLiteral("haccpLog.journal"));
 }
 
 // ---- payloads ----------------------------------------------------------------------------
@@ -436,8 +445,17 @@ void FileLogWorker::retryPending()
         take(Retry, QByteArray());
 }
 
+void FileLogWorker::tryAtStop()
+{
+    retryPending();
+    if (!m_pending.isEmpty())
+        writeJournal();
+}
+
 void FileLogWorker::take(Kind kind, const QByteArray &payload)
 {
+    if (!m_journalRead)
+        readJournal();
     m_queue.append({kind, payload});
     if (m_busy)
         return; // taken into the batch being gathered or worked off
@@ -501,6 +519,92 @@ QString FileLogWorker::describe(const Request &request)
                                           d.expired ? QStringLiteral(" expired") : QString());
 }
 
+// ---- the journal of kept changes --------------------------------------------------------
+
+namespace {
+
+const char *const kKindNames[] = {"add", "remove", "removeOld", "close"};
+const QString kChanges = QStringLiteral("changes");
+
+int kindOf(const QString &name)
+{
+    for (int k = 0; k < int(sizeof kKindNames / sizeof *kKindNames); ++k) {
+        if (name == QLatin1String(kKindNames[k]))
+            return k;
+    }
+    return -1;
+}
+
+} // namespace
+
+void FileLogWorker::readJournal()
+{
+    m_journalRead = true;
+    QJsonDocument document;
+    const auto problem = [](const QJsonDocument &doc) -> QString {
+        const QJsonValue changes = doc.object().value(kChanges);
+        if (!doc.isObject() || !changes.isArray())
+            return QStringLiteral("not a journal of HACCP changes");
+        for (const QJsonValue &change : changes.toArray()) {
+            if (kindOf(change[QLatin1String("k")].toString()) < 0 || !change[QLatin1String("p")].isString())
+                return QStringLiteral("a change of an unknown kind");
+        }
+        return QString();
+    };
+    if (JsonGuard::readDataFile(journalPath(), MaxJournalBytes, "HACCP journal", problem, &document)
+        != JsonGuard::FileOutcome::Loaded)
+        return;
+    QList<Request> kept;
+    for (const QJsonValue &change : document.object().value(kChanges).toArray()) {
+        kept.append({Kind(kindOf(change[QLatin1String("k")].toString())),
+                      QByteArray::fromBase64(change[QLatin1String("p")].toString().toLatin1())});
+    }
+    m_journalOnDisk = true;
+    if (kept.isEmpty())
+        return dropJournal();
+    qCInfo(lcHaccp) << kept.size() << "HACCP changes kept at the last stop go into the log first";
+    m_pending = kept + m_pending;
+    m_journalCurrent = false;
+}
+
+void FileLogWorker::writeJournal()
+{
+    m_journalCurrent = true;
+    if (m_pending.isEmpty())
+        return dropJournal();
+    QJsonArray changes;
+    for (const Request &request : qAsConst(m_pending)) {
+        changes.append(QJsonObject{{QStringLiteral("k"), QLatin1String(kKindNames[request.kind])},
+                                   {QStringLiteral("p"), QString::fromLatin1(request.payload.toBase64())}});
+    }
+    const QJsonObject journal{{QStringLiteral("desc"), QStringLiteral("HACCP changes not yet in the log")},
+                              {kChanges, changes}};
+    QString error;
+    if (SafeFileWriter::writeFile(journalPath(), QJsonDocument(journal).toJson(QJsonDocument::Compact), &error)) {
+        m_journalOnDisk = true;
+        qCWarning(lcHaccp).noquote() << m_pending.size() << "HACCP changes not written to the log are kept in"
+                                     << journalPath() << "for the next start";
+        return;
+    }
+    qCWarning(lcHaccp).noquote() << "Cannot keep the HACCP changes in" << journalPath() << ":" << error;
+    for (const Request &request : qAsConst(m_pending))
+        qCWarning(lcHaccp).noquote() << "Not written to the HACCP log at exit:" << describe(request);
+}
+
+// Its changes are in the log now: a journal left behind would make them again.
+void FileLogWorker::dropJournal()
+{
+    if (!m_journalOnDisk)
+        return;
+    if (!QFile::remove(journalPath()) && QFileInfo::exists(journalPath())) {
+        qCWarning(lcHaccp).noquote() << "Cannot remove" << journalPath()
+                                     << "- its changes are in the HACCP log and would be made again";
+        return;
+    }
+    m_journalOnDisk = false;
+    SafeFileWriter::syncDirectory(TulPaths::rootDir());
+}
+
 // The changes of a rewrite that failed, in order, for the next one. Memory is bounded: the
 // oldest are given up first, each named in the log.
 void FileLogWorker::keepPending(const QList<Request> &requests)
@@ -508,6 +612,7 @@ void FileLogWorker::keepPending(const QList<Request> &requests)
     if (!m_retry->isActive())
         qCWarning(lcHaccp) << requests.size() << "HACCP changes kept until the log can be written";
     m_pending = requests;
+    m_journalCurrent = false;
     while (m_pending.size() > MaxPending)
         qCWarning(lcHaccp).noquote() << "The HACCP log still cannot be written; no longer kept for a retry:"
                                      << describe(m_pending.takeFirst());
@@ -587,6 +692,7 @@ void FileLogWorker::runWrites(const QList<Request> &newRequests)
             qCWarning(lcHaccp) << waiting << "kept HACCP changes written";
         m_pending.clear();
         m_retry->stop();
+        dropJournal();
     } else {
         // The file keeps its previous text; memory shows it with the changes until then.
         if (changed)

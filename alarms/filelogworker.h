@@ -58,6 +58,10 @@ public:
     static QString logDir();  // ends with '/'
     static QString logPath();
     static QString newLogPath();
+    // Changes still kept when the program stopped, beside the data (the log's folder may be
+    // what could not be written); made on the log before any request of the next start.
+    static QString journalPath();
+    static constexpr int MaxJournalBytes = 16 * 1024 * 1024;
 
     // The request payloads (Qt 5.9 data stream, big-endian).
     static QByteArray packRecord(const HaccpData &data);
@@ -108,6 +112,9 @@ public slots:
     void doHaccpFileExport(const QByteArray &payload);
     // Tries the kept changes again (also run by a timer while there are any).
     void retryPending();
+    // At a stop signal: the kept changes are tried once more; what is still kept goes to
+    // the journal (or, when that cannot be written either, is named in the log line by line).
+    void tryAtStop();
 
 private:
     enum Kind { Add, Remove, RemoveOld, Close, Retrieve, Export, Retry };
@@ -152,6 +159,9 @@ private:
     bool readOwnText();
     void useDocument(QJsonObject object);
     void keepPending(const QList<Request> &requests);
+    void readJournal();
+    void writeJournal();
+    void dropJournal();
     static QString describe(const Request &request);
     void useEmpty();
     void forget();
@@ -168,6 +178,9 @@ private:
     QList<Request> m_queue;
     bool m_busy = false;
     QList<Request> m_pending;  // changes not yet written, oldest first
+    bool m_journalRead = false;
+    bool m_journalOnDisk = false;   // holds changes that are not in the log yet
+    bool m_journalCurrent = false;  // m_pending was kept (or named) since it last changed
     QTimer *m_retry = nullptr;
     QString m_unreadLog;
 

@@ -1,12 +1,17 @@
 #include "cleanstop.h"
 
+#include "alarmtimings.h"
+
 #include <QCoreApplication>
 #include <QDebug>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -19,6 +24,14 @@ namespace {
 int g_signalPipe[2] = {-1, -1};
 std::atomic<int> g_writes {0};
 QPointer<CleanStop> g_instance;
+
+struct StopAction
+{
+    QPointer<QObject> receiver;
+    std::function<void()> action;
+};
+QMutex g_actionsMutex;
+QList<StopAction> g_actions;
 
 // Only what is safe in a signal handler: one byte into the pipe.
 void onSignal(int signal)
@@ -38,10 +51,9 @@ CleanStop::CleanStop(int readFd, QObject *parent)
 {
     connect(m_notifier, &QSocketNotifier::activated, this, &CleanStop::takeSignal);
     m_grace->setSingleShot(true);
-    m_grace->setInterval(StopGraceMs);
-    connect(m_grace, &QTimer::timeout, this, [] {
+    connect(m_grace, &QTimer::timeout, this, [this] {
         qWarning() << "Stopping with" << writesUnderWay() << "writes still under way after"
-                   << StopGraceMs << "ms";
+                   << m_grace->interval() << "ms";
         QCoreApplication::quit();
     });
 }
@@ -78,14 +90,42 @@ void CleanStop::takeSignal()
     m_stopping = true;
     qInfo().noquote() << "Stopping on signal" << signal << "once" << writesUnderWay()
                       << "writes under way have ended";
-    m_grace->start();
+    m_grace->start(AlarmTimings::scaled(StopGraceMs));
+    runStopActions();
     quitWhenIdle();
 }
 
 void CleanStop::quitWhenIdle()
 {
-    if (m_stopping && g_writes == 0)
+    if (m_stopping && g_writes == 0) {
+        m_grace->stop();
         QCoreApplication::quit();
+    }
+}
+
+void CleanStop::atStop(QObject *receiver, std::function<void()> action)
+{
+    QMutexLocker lock(&g_actionsMutex);
+    g_actions.erase(std::remove_if(g_actions.begin(), g_actions.end(),
+                                   [](const StopAction &a) { return a.receiver.isNull(); }),
+                    g_actions.end());
+    g_actions.append({receiver, std::move(action)});
+}
+
+// On this thread at once, so a save it starts is waited for; queued to a receiver on
+// another thread, which takes it after the requests it already has (the workers' threads
+// are finished only after the loop has quit, so it runs).
+void CleanStop::runStopActions()
+{
+    QList<StopAction> actions;
+    {
+        QMutexLocker lock(&g_actionsMutex);
+        actions = g_actions;
+    }
+    for (const StopAction &a : qAsConst(actions)) {
+        if (a.receiver)
+            QMetaObject::invokeMethod(a.receiver.data(), a.action, Qt::AutoConnection);
+    }
 }
 
 CleanStop::PendingWrite::PendingWrite()

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QSocketNotifier;
 class QThread;
 class QTimer;
@@ -33,6 +35,11 @@ public:
     };
     static int writesUnderWay();
 
+    // `action` runs on `receiver`'s thread when a stop signal comes, before the event loop
+    // quits: a last chance for records kept back (a full disk) to be written. Dropped
+    // with `receiver`. Safe from any thread.
+    static void atStop(QObject *receiver, std::function<void()> action);
+
     // Ends `thread` once `worker` has dealt with every request already posted to it, and
     // waits for that.
     static void finishThread(QThread *thread, QObject *worker);
@@ -41,6 +48,7 @@ private:
     explicit CleanStop(int readFd, QObject *parent);
     void takeSignal();
     void quitWhenIdle();
+    static void runStopActions();
     static void writeEnded();
 
     QSocketNotifier *m_notifier = nullptr;

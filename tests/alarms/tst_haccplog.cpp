@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <memory>
+
 using namespace HaccpFixtures;
 using W = FileLogWorker;
 
@@ -166,6 +168,7 @@ private slots:
         QTest::newRow("the next hold") << "add" << QByteArray() << log(c + "," + kept + "," + s2);
         QTest::newRow("the retry timer") << "timer" << QByteArray() << log(kept + "," + s2);
         QTest::newRow("a retrieval") << "retrieve" << QByteArray() << log(kept + "," + s2);
+        QTest::newRow("an export") << "export" << QByteArray() << log(kept + "," + s2);
         QTest::newRow("the log changed meanwhile: made again on it") << "add" << log(open(7, "X"))
             << log(c + "," + kept + "," + open(7, "X"));
     }
@@ -179,6 +182,8 @@ private slots:
         QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", before));
         AlarmTimings::setScale(0.001);
         W worker;
+        QSignalSpy added(&worker, &W::addHaccpDone);
+        QSignalSpy removed(&worker, &W::removeHaccpDone);
         FullDisk full;
         QVERIFY(full.isSet());
         const HaccpData finished = record("A", 1, "2024/05/14", "06:00:00", "00:20:00", true);
@@ -196,8 +201,16 @@ private slots:
             QCOMPARE(run(worker, Add, W::packRecord(record("C", 3, "2024/05/14", "06:00:00"))), W::OkResult);
         else if (then == "retrieve")
             QCOMPARE(retrieveTotal(worker), 3);
-        QTRY_COMPARE(readFile(W::logPath()), after);
+        else if (then == "export")
+            worker.doHaccpFileExport(W::packExport("S", 4, 1));
+        // A retrieval or an export writes them first, not the timer after it.
+        if (then == "timer")
+            QTRY_COMPARE(readFile(W::logPath()), after);
+        QCOMPARE(readFile(W::logPath()), after);
         QCOMPARE(worker.pendingCount(), 0);
+        // Each request answered once: the kept ones are not answered again when made.
+        QCOMPARE(added.count(), then == "add" ? 4 : 3);
+        QCOMPARE(removed.count(), 1);
         AlarmTimings::setScale(1);
     }
 
@@ -225,6 +238,79 @@ private slots:
         QVERIFY(text.indexOf("\"R1\"") < text.indexOf("\"R0\""));
     }
 
+    // Records kept on a full disk outlive a stop: tried once more at the stop signal, then
+    // kept in the journal (or, when nothing can be written at all, named line by line),
+    // and at the next start written into the log before anything new.
+    void keptChangesOutliveAStop_data()
+    {
+        QTest::addColumn<int>("limit");         // bytes a file may have until the stop
+        QTest::addColumn<bool>("spaceAtStop");  // space is back when the stop comes
+        QTest::addColumn<bool>("journal");      // kept in the journal
+        QTest::addColumn<bool>("written");      // in the log after the next start
+        QTest::newRow("journal: written at the next start") << 4096 << false << true << true;
+        QTest::newRow("space back: written by the stop's try") << 4096 << true << false << true;
+        QTest::newRow("nothing can be written: named") << 0 << false << false << false;
+    }
+    void keptChangesOutliveAStop()
+    {
+        QFETCH(int, limit);
+        QFETCH(bool, spaceAtStop);
+        QFETCH(bool, journal);
+        QFETCH(bool, written);
+        ScratchRoots roots;
+        const QByteArray before = bigLog(60); // larger than the limit: its rewrite fails
+        QVERIFY(before.size() > 4096);
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", before));
+        const QByteArray kept = stored(1, "2024/05/14", true, "00:20:00", "A", "06:00:00") + "," + open(2, "B");
+        auto worker = std::make_unique<W>();
+        {
+            FullDisk full{rlim_t(limit)};
+            QVERIFY(full.isSet());
+            QVERIFY(run(*worker, Add, W::packRecord(record("A", 1, "2024/05/14", "06:00:00"))) != W::OkResult);
+            QVERIFY(run(*worker, Add, W::packRecord(record("B", 2, "2024/05/14", "06:00:00"))) != W::OkResult);
+            QVERIFY(run(*worker, Remove, W::packRecord(record("A", 1, "2024/05/14", "06:00:00", "00:20:00", true))) != W::OkResult);
+            QVERIFY(run(*worker, Add, W::packRecord(record("A", 1, "2024/05/14", "06:00:00", "00:20:00", true))) != W::OkResult);
+            if (spaceAtStop)
+                full.spaceBack();
+            if (!journal && !written) {
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot keep the HACCP changes in"));
+                for (const char *line : {"record \"A\" bin 1 2024/05/14 06:00:00 duration ----$",
+                                         "record \"B\" bin 2 ", "removal of the open record of bin 1$",
+                                         "record \"A\" bin 1 2024/05/14 06:00:00 duration 00:20:00 expired$"})
+                    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("^Not written to the HACCP log at exit: ") + line));
+            }
+            worker->tryAtStop();
+            QCOMPARE(QFileInfo::exists(W::journalPath()), journal); // kept before the teardown
+            worker.reset();
+        }
+        const QByteArray records = before.mid(before.indexOf('[') + 1).chopped(2);
+        QCOMPARE(QFileInfo::exists(W::journalPath()), journal);
+        QCOMPARE(readFile(W::logPath()), spaceAtStop ? log(kept + "," + records) : before);
+
+        // The next start: the kept changes go in at once, before the next hold.
+        worker = std::make_unique<W>();
+        const QByteArray restarted = written ? log(kept + "," + records) : before;
+        QTRY_COMPARE(readFile(W::logPath()), restarted);
+        QVERIFY(!QFileInfo::exists(W::journalPath()));
+        QCOMPARE(run(*worker, Add, W::packRecord(record("C", 3, "2024/05/14", "07:00:00"))), W::OkResult);
+        const QByteArray c = stored(3, "2024/05/14", false, "----", "C", "07:00:00");
+        QCOMPARE(readFile(W::logPath()), log(c + "," + (written ? kept + "," : QByteArray()) + records));
+        QCOMPARE(worker->pendingCount(), 0);
+    }
+
+    // A journal that is not ours is set aside, not made on the log.
+    void foreignJournalIsSetAside()
+    {
+        ScratchRoots roots;
+        QVERIFY(roots.writeRootFile("haccpLog.journal", R"({"changes":[{"k":"drop","p":""}]})"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown kind"));
+        W worker;
+        QCOMPARE(run(worker, Add, add()), W::OkResult);
+        QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
+        QVERIFY(!QFileInfo::exists(W::journalPath()));
+        QCOMPARE(QDir(roots.root()).entryList({"haccpLog.journal.unusable-*"}).size(), 1);
+    }
+
     // A log this program wrote is read at any size it can reach, and a rewrite keeps it.
     void largeLogStaysWhole()
     {
@@ -246,31 +332,45 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("aside"); // empty: the add fails and the log stays
-        QTest::newRow("torn") << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,)") << "" << "invalid";
-        QTest::newRow("array") << QByteArray("[1,2,3]") << "" << "invalid";
-        QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10) << "" << "invalid";
-        QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid";
+        QTest::addColumn<QString>("aside"); // empty: the add fails, the log stays, the change is kept
+        QTest::addColumn<bool>("readFirst"); // shown (read without a write) before the add
+        QTest::newRow("torn") << QByteArray(R"({"desc":"HACCP Data Log","haccpInfo":[{"b":1,)") << "" << "invalid" << false;
+        QTest::newRow("array") << QByteArray("[1,2,3]") << "" << "invalid" << false;
+        QTest::newRow("binary") << QByteArray("\x00\xff\x10garbage", 10) << "" << "invalid" << false;
+        QTest::newRow("repeated key") << QByteArray(R"({"haccpInfo":[{"b":1}],"haccpInfo":[]})") << "" << "invalid" << false;
         QTest::newRow("a number with a leading zero")
-            << log(R"({"b":07,"d":"2024/05/14","e":false,"h":"----","p":"P","t":"06:00:00"})") << "" << "invalid";
-        QTest::newRow("a comma after the last record") << log(open(5) + ",") << "" << "invalid";
-        QTest::newRow("past its cap") << QByteArray() << "big" << "unusable";
-        QTest::newRow("mv fails") << log(open(5)) << "mv" << "";
-        QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "";
-        QTest::newRow(".New cannot be created") << log(open(5)) << "new" << "";
-        QTest::newRow("log is a folder") << QByteArray() << "folder" << "";
-        QTest::newRow("malformed request") << log(open(5)) << "payload" << "";
+            << log(R"({"b":07,"d":"2024/05/14","e":false,"h":"----","p":"P","t":"06:00:00"})") << "" << "invalid" << false;
+        QTest::newRow("a comma after the last record") << log(open(5) + ",") << "" << "invalid" << false;
+        QTest::newRow("past its cap") << QByteArray() << "big" << "unusable" << false;
+        QTest::newRow("mv fails") << log(open(5)) << "mv" << "" << false;
+        QTest::newRow("mv claims success, moves nothing") << log(open(5)) << "mv0" << "" << false;
+        QTest::newRow(".New cannot be created") << log(open(5)) << "new" << "" << false;
+        QTest::newRow("log is a folder") << QByteArray() << "folder" << "" << false;
+        QTest::newRow("malformed request") << log(open(5)) << "payload" << "" << false;
+        QTest::newRow("array, shown first") << QByteArray("[1,2,3]") << "" << "invalid" << true;
+        QTest::newRow("past its cap, shown first") << QByteArray() << "big" << "unusable" << true;
+        QTest::newRow("array that cannot be set aside") << QByteArray("[1,2,3]") << "noaside" << "" << false;
+        QTest::newRow("past its cap, cannot be set aside") << QByteArray() << "bignoaside" << "" << false;
     }
     void faults()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, fault);
         QFETCH(QString, aside);
+        QFETCH(bool, readFirst);
         ScratchRoots roots;
         QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", content));
         QByteArray payload = add();
-        if (fault == "big")
+        if (fault == "big" || fault == "bignoaside")
             QVERIFY(QFile::resize(W::logPath(), W::MaxLogBytes + 1));
+        if (fault.endsWith("noaside")) {
+            // The names it would be kept under, for the seconds the test may take, are taken.
+            for (int s = 0; s < 5; ++s) {
+                const QString at = QDateTime::currentDateTime().addSecs(s).toString("yyMMdd-HHmmss");
+                for (const char *kind : {".invalid-", ".unusable-"})
+                    QVERIFY(QDir().mkpath(W::logPath() + kind + at + "/taken"));
+            }
+        }
         else if (fault == "mv")
             roots.setVariable("TUL_STANDIN_MV_FAIL", "1");
         else if (fault == "mv0") {
@@ -293,10 +393,26 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
         }
         W worker;
+        if (readFirst)
+            QCOMPARE(retrieveTotal(worker), 0);
         const QString result = run(worker, Add, payload);
         if (aside.isEmpty()) {
             QVERIFY2(result != W::OkResult, qPrintable(result));
-            QVERIFY(fault == "folder" ? QFileInfo(W::logPath()).isDir() : readFile(W::logPath()) == content);
+            if (fault == "bignoaside")
+                QCOMPARE(QFileInfo(W::logPath()).size(), qint64(W::MaxLogBytes) + 1);
+            else
+                QVERIFY(fault == "folder" ? QFileInfo(W::logPath()).isDir() : readFile(W::logPath()) == content);
+            if (fault == "payload")
+                return;
+            // Kept for the retry, a removal too; made once the log can be written.
+            QVERIFY(run(worker, Remove, W::packRecord(record("A", 5, "2024/05/14", "06:00:00"))) != W::OkResult);
+            QCOMPARE(worker.pendingCount(), 2);
+            if (fault == "folder") {
+                QVERIFY(QDir(W::logPath()).removeRecursively());
+                worker.retryPending();
+                QCOMPARE(worker.pendingCount(), 0);
+                QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
+            }
             return;
         }
         QCOMPARE(result, W::OkResult);
@@ -385,6 +501,84 @@ private slots:
             QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
         }
         QVERIFY(trap.outsideUntouched());
+    }
+
+    // A record is read by the fast path when it is in the writer's form and by the JSON
+    // parser when not (here: the same record with one more key); both show and export it
+    // alike, and what is not in the writer's form is written back byte for byte.
+    void fastAndFullReadingAgree_data()
+    {
+        QTest::addColumn<int>("bin");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("shown");  // date, duration as shown
+        QTest::addColumn<QString>("shelf");  // in the CSV, 4 bins a shelf
+        QTest::newRow("29 February of a leap year") << 5 << "2024/02/29" << "00:10:00" << "02/29 00:10" << "2";
+        QTest::newRow("29 February of another year") << 5 << "2023/02/29" << "00:10:00" << " 00:10" << "2";
+        QTest::newRow("30 February") << 5 << "2024/02/30" << "00:10:00" << " 00:10" << "2";
+        QTest::newRow("31 February") << 5 << "2024/02/31" << "00:10:00" << " 00:10" << "2";
+        QTest::newRow("31 April") << 5 << "2024/04/31" << "00:10:00" << " 00:10" << "2";
+        QTest::newRow("31 November") << 5 << "2024/11/31" << "00:10:00" << " 00:10" << "2";
+        QTest::newRow("31 May") << 5 << "2024/05/31" << "00:10:00" << "05/31 00:10" << "2";
+        QTest::newRow("a day long") << 5 << "2024/05/14" << "24:00:00" << "05/14 " << "2";
+        QTest::newRow("100 hours") << 5 << "2024/05/14" << "100:00:00" << "05/14 " << "2";
+        QTest::newRow("hours with a leading zero") << 5 << "2024/05/14" << "012:00:00" << "05/14 " << "2";
+        QTest::newRow("bin 0") << 0 << "2024/05/14" << "00:10:00" << "05/14 00:10" << "1";
+        QTest::newRow("bin 4, the second shelf") << 4 << "2024/05/14" << "----" << "05/14 ----" << "2";
+    }
+    void fastAndFullReadingAgree()
+    {
+        QFETCH(int, bin);
+        QFETCH(QString, date);
+        QFETCH(QString, duration);
+        QFETCH(QString, shown);
+        QFETCH(QString, shelf);
+        const QByteArray mine = stored(bin, date.toLatin1().constData(), true, duration.toLatin1().constData(),
+                                         "P", "06:00:00");
+        QByteArray other = mine;
+        other.insert(other.size() - 1, R"(,"x":1)");
+        QByteArray lines[2];
+        for (const QByteArray &text : {mine, other}) {
+            HaccpRecords records;
+            QCOMPARE(int(records.read(log(text))), int(HaccpRecords::Read::Ok));
+            const HaccpData d = records.shown(0);
+            QCOMPARE(d.date + ' ' + d.duration, shown);
+            QByteArray csv;
+            records.appendCsv(0, 4, &csv);
+            QVERIFY2(csv.startsWith("P," + shelf.toLatin1() + ","), csv.constData());
+            lines[text == other] = csv;
+            QByteArray written;
+            QVERIFY(records.write([&written](const char *data, int size) { written.append(data, size); return true; }));
+            QCOMPARE(written, log(text));
+        }
+        QCOMPARE(lines[0], lines[1]);
+        // A new record in another form is written as it came.
+        HaccpRecords records;
+        QVERIFY(records.read(log(mine)) == HaccpRecords::Read::Ok);
+        records.prepend(record("Q", 1, "2024/05/14", "06:00:00", duration));
+        QByteArray written;
+        QVERIFY(records.write([&written](const char *data, int size) { written.append(data, size); return true; }));
+        QVERIFY2(written.contains(QByteArray("\"h\":\"") + duration.toLatin1() + "\",\"p\":\"Q\""), written.constData());
+    }
+
+    // Members before the records that are not in the writer's form send the whole log
+    // through the JSON parser.
+    void headNotInTheWritersForm_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("the writer's") << QByteArray(R"({"a":1.5,"desc":"HACCP Data Log",)") << true;
+        QTest::newRow("a number with a trailing zero") << QByteArray(R"({"a":1.50,"desc":"HACCP Data Log",)") << false;
+        QTest::newRow("a space") << QByteArray(R"({"a":[1, 2],"desc":"HACCP Data Log",)") << false;
+        QTest::newRow("keys out of order") << QByteArray(R"({"desc":"HACCP Data Log","b":1,)") << false;
+    }
+    void headNotInTheWritersForm()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, fast);
+        HaccpRecords records;
+        const auto read = records.read(head + "\"haccpInfo\":[" + open(2) + "]}");
+        QCOMPARE(int(read), int(fast ? HaccpRecords::Read::Ok : HaccpRecords::Read::NotCompact));
     }
 
     void displayForm_data()

@@ -54,6 +54,18 @@ extern "C" void *realloc(void *block, size_t size)
 }
 #endif
 
+namespace {
+std::atomic<int> g_trims{0};
+}
+
+// Counted in place of the allocator's: the worker gives memory back only after a read
+// large enough to have taken much (each trim walks the whole heap).
+extern "C" int malloc_trim(size_t)
+{
+    g_trims.fetch_add(1, std::memory_order_relaxed);
+    return 0;
+}
+
 using namespace HaccpFixtures;
 using W = FileLogWorker;
 
@@ -74,6 +86,30 @@ private slots:
         QTest::newRow("started and stopped") << QStringList{"start", "stop"};
         QTest::newRow("clean-ups removing a record") << QStringList{"old"};
     }
+    void memoryGivenBackAfterALargeRead_data()
+    {
+        QTest::addColumn<int>("records"); // in a log of another form (indented), read whole
+        QTest::addColumn<int>("trims");
+        QTest::newRow("small") << 20 << 0;
+        QTest::newRow("over a MiB") << 12000 << 1;
+    }
+    void memoryGivenBackAfterALargeRead()
+    {
+        QFETCH(int, records);
+        QFETCH(int, trims);
+        ScratchRoots roots;
+        const QByteArray text = QJsonDocument::fromJson(bigLog(records)).toJson(QJsonDocument::Indented);
+        QVERIFY(roots.writeRootFile("haccpLogs/haccpLog.json", text));
+        QCOMPARE(text.size() >= 1024 * 1024, trims > 0);
+        W worker;
+        QSignalSpy done(&worker, &W::retrievAllHaccpDataDone);
+        g_trims = 0;
+        worker.retrieveAllHaccpData(W::packFlag(false));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(done.at(0).at(1).toInt(), records);
+        QCOMPARE(g_trims.load(), trims);
+    }
+
     void largeBlocksStayFew()
     {
 #if !TUL_OWN_MALLOC

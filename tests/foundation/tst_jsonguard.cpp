@@ -160,6 +160,7 @@ void TestJsonGuard::repeatedKeysKeepTheLast_data()
     QTest::newRow("escaped spelling") << QByteArray(R"({"ab":1,"ab":2})") << QByteArray(R"({"ab":2})")
                                       << QStringList{"ab"};
     QTest::newRow("not JSON") << QByteArray(R"({"a":1,"a":2,})") << QByteArray() << QStringList{"a"};
+    QTest::newRow("a comma outside any bracket") << QByteArray(R"(,{"a":1,"a":2},)") << QByteArray() << QStringList{"a"};
 }
 
 QTEST_GUILESS_MAIN(TestJsonGuard)

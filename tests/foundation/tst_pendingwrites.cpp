@@ -1,14 +1,17 @@
 // Nothing lost at a stop: a stop signal quits the event loop only once the writes under
 // way have ended, and a save that a kill cut short between its ".New" and its move is
 // completed or dropped before the file is read again.
+#include "alarmtimings.h"
 #include "cleanstop.h"
 #include "interruptedsave.h"
 #include "linktrap.h"
 #include "scratchroots.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QtTest>
 
+#include <atomic>
 #include <csignal>
 #include <memory>
 #include <sys/stat.h>
@@ -16,10 +19,18 @@
 class TestPendingWrites : public QObject
 {
     Q_OBJECT
+    static constexpr int GraceMs = 300; // the stop's grace period, shortened
 
 private slots:
-    void initTestCase() { QVERIFY(CleanStop::install()); }
+    void initTestCase()
+    {
+        AlarmTimings::setScale(double(GraceMs) / CleanStop::StopGraceMs);
+        QVERIFY(CleanStop::install());
+        QVERIFY(!CleanStop::install()); // once
+    }
     void leftoverIsSettled_data();
+    void secondSignalEndsAtOnce_data();
+    void secondSignalEndsAtOnce();
     void leftoverIsSettled();
     // Last: each row takes its signal's handler (a second signal ends at once).
     void stopWaitsForWritesUnderWay_data();
@@ -84,39 +95,109 @@ void TestPendingWrites::leftoverIsSettled()
         QVERIFY(trap->outsideUntouched());
 }
 
+// A stop that waits for a write that never ends is cut short by the same signal again.
+void TestPendingWrites::secondSignalEndsAtOnce_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void TestPendingWrites::secondSignalEndsAtOnce()
+{
+    QFETCH(int, signal);
+    QProcess child;
+    child.start(CLEANSTOP_CHILD, QStringList());
+    QVERIFY(child.waitForStarted());
+    QByteArray said;
+    while (!said.contains("ready") && child.waitForReadyRead(5000))
+        said += child.readAllStandardOutput();
+    QVERIFY2(said.contains("ready"), said.constData());
+    ::kill(pid_t(child.processId()), signal);
+    while (!said.contains("stopping") && child.waitForReadyRead(5000))
+        said += child.readAllStandardOutput();
+    QVERIFY2(said.contains("stopping"), said.constData());
+    QVERIFY(!child.waitForFinished(300)); // waits for its write
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(child.processId()), signal);
+    QVERIFY(child.waitForFinished(5000));
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+}
+
 void TestPendingWrites::stopWaitsForWritesUnderWay_data()
 {
-    QTest::addColumn<int>("signal");  // 0: none
-    QTest::addColumn<int>("writeMs"); // how long a write stays under way; -1: none
-    QTest::newRow("no signal: a write that ends does not quit") << 0 << 100;
-    QTest::newRow("SIGTERM, nothing under way") << int(SIGTERM) << -1;
-    QTest::newRow("SIGINT, a write under way") << int(SIGINT) << 300;
+    QTest::addColumn<int>("signal");   // 0: none
+    QTest::addColumn<int>("writeMs");  // how long a write stays under way; -1: none, -2: for ever
+    QTest::addColumn<int>("chainMs");  // a save begun as the write ends (a chain), how long; 0: none
+    QTest::addColumn<bool>("actions"); // the stop actions run (once, at the first signal)
+    QTest::addColumn<int>("stopMs");   // when the loop quits, at the earliest
+    QTest::newRow("no signal: a write that ends does not quit") << 0 << 100 << 0 << false << 600;
+    QTest::newRow("SIGTERM, a write that never ends: the grace period ends the stop")
+        << int(SIGTERM) << -2 << 0 << true << GraceMs;
+    QTest::newRow("SIGINT during the stop: no new grace period, a chain waited for")
+        << int(SIGINT) << 150 << 200 << false << 350;
 }
 
 void TestPendingWrites::stopWaitsForWritesUnderWay()
 {
     QFETCH(int, signal);
     QFETCH(int, writeMs);
+    QFETCH(int, chainMs);
+    QFETCH(bool, actions);
+    QFETCH(int, stopMs);
+    // A stop action on this thread runs before the loop quits, and a save it starts is
+    // waited for; one on a worker's thread runs there.
+    std::unique_ptr<CleanStop::PendingWrite> actionWrite;
+    QObject here;
+    int ranHere = 0;
+    CleanStop::atStop(&here, [&] {
+        ++ranHere;
+        actionWrite.reset(new CleanStop::PendingWrite);
+        QTimer::singleShot(50, &here, [&actionWrite] { actionWrite.reset(); });
+    });
+    QThread thread;
+    QObject worker;
+    worker.moveToThread(&thread);
+    thread.start();
+    std::atomic<int> ranThere {0};
+    CleanStop::atStop(&worker, [&] { ranThere += QThread::currentThread() == &thread ? 1 : 100; });
     std::unique_ptr<CleanStop::PendingWrite> write;
     QTimer writeEnds;
-    if (writeMs >= 0) {
+    if (writeMs != -1)
         write.reset(new CleanStop::PendingWrite);
+    if (writeMs >= 0) {
         writeEnds.setSingleShot(true);
-        connect(&writeEnds, &QTimer::timeout, [&write] { write.reset(); });
+        connect(&writeEnds, &QTimer::timeout, [&write, chainMs] {
+            // The next save of a chain begins in the same turn as the last one ends.
+            write.reset();
+            if (chainMs) {
+                write.reset(new CleanStop::PendingWrite);
+                QTimer::singleShot(chainMs, [&write] { write.reset(); });
+            }
+        });
         writeEnds.start(writeMs);
     }
     QTimer giveUp;
     giveUp.setSingleShot(true);
     connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    giveUp.start(signal ? 5000 : 600);
+    giveUp.start(signal ? 5000 : stopMs);
     if (signal)
         QTimer::singleShot(0, [signal] { ::raise(signal); });
 
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(QCoreApplication::exec(), signal ? 0 : 7);
-    QVERIFY(!write);
-    QVERIFY2(clock.elapsed() < qMax(writeMs, 0) + 1000, qPrintable(QString::number(clock.elapsed())));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(bool(write), writeMs == -2);
+    write.reset();
+    QCoreApplication::sendPostedEvents(); // its idle check, outside any loop
+    QVERIFY2(elapsed >= stopMs - 20 && elapsed < stopMs + 1000, qPrintable(QString::number(elapsed)));
+    QCOMPARE(ranHere, int(actions));
+    QVERIFY(!actionWrite);
+    CleanStop::finishThread(&thread, &worker);
+    QCOMPARE(ranThere.load(), int(actions));
     QCOMPARE(CleanStop::writesUnderWay(), 0);
 }
 

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 static QByteArray readAll(const QString &path)
 {
@@ -19,6 +20,7 @@ static QByteArray readAll(const QString &path)
 class TestSafeFileWriter : public QObject
 {
     Q_OBJECT
+    static constexpr int Fifo = 100; // a kind of trap besides the links
 
 private slots:
     // Replaced whole, the empty content included; a failed write keeps the old file.
@@ -47,6 +49,12 @@ private slots:
         QVERIFY(!ok && !error.isEmpty());
         QCOMPARE(readAll(path), QByteArray("old content"));
         QVERIFY(!QFileInfo::exists(SafeFileWriter::temporaryPath(path)));
+        // The rename refused (a folder at the name): no temporary stays behind.
+        QVERIFY(QDir().mkpath(scratch.root() + "busy/inner"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: cannot rename over"));
+        QVERIFY(!SafeFileWriter::writeFile(scratch.root() + "busy", "x"));
+        QVERIFY(QFileInfo(scratch.root() + "busy/inner").isDir());
+        QVERIFY(!QFileInfo::exists(SafeFileWriter::temporaryPath(scratch.root() + "busy")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: cannot create"));
         QVERIFY(!SafeFileWriter::writeFile(scratch.root() + "no/such/dir/file", "x"));
         // A path climbing out of the root with ".." is not a path of the root's.
@@ -89,6 +97,7 @@ private slots:
             QTest::addRow("%s at a new file", k) << kind << "" << "writeNewFile";
             QTest::addRow("%s at a log", k) << kind << "" << "appendToFile";
         }
+        QTest::addRow("FIFO at a log") << int(Fifo) << "" << "appendToFile";
     }
     void linksAreNeverWrittenThrough()
     {
@@ -97,6 +106,16 @@ private slots:
         QFETCH(QString, writer);
         ScratchRoots scratch;
         const QString path = scratch.root() + "menu.json";
+        if (kind == Fifo) {
+            // Opened without waiting for a reader, refused as no plain file.
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot open"));
+            ::alarm(10); // a writer waiting for a reader ends the test here
+            QVERIFY(!SafeFileWriter::appendToFile(path, "new"));
+            ::alarm(0);
+            QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+            return;
+        }
         const LinkTrap trap(LinkTrap::Kind(kind), path + trapped, scratch.base() + "/outside");
         QVERIFY(trap.isSet());
         const bool appending = writer == "appendToFile";
@@ -160,7 +179,7 @@ private slots:
         QString error;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Safe write failed: refused .* is a link"));
         QVERIFY(!write("record\n", &error));
-        QVERIFY2(error.contains(root + linked), qPrintable(error));
+        QVERIFY2(error.contains(root + linked) && error.contains("is a link"), qPrintable(error));
         QCOMPARE(QDir(target + below).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 
         QVERIFY(QFile::remove(root + linked));
@@ -182,6 +201,7 @@ private slots:
         QTest::newRow("owner only over 0666, new file") << int(SafeFileWriter::OwnerOnly) << 0666 << "writeNewFile"
                                                         << 0600;
         QTest::newRow("shared") << int(SafeFileWriter::Shared) << 0 << "writeFile" << 0644;
+        QTest::newRow("owner only, written in pieces") << int(SafeFileWriter::OwnerOnly) << 0644 << "streamed" << 0600;
     }
     void accessOfTheWrittenFile()
     {
@@ -197,8 +217,10 @@ private slots:
         }
         const mode_t savedMask = ::umask(022);
         const auto how = SafeFileWriter::Access(access);
-        const bool ok = writer == "writeFile" ? SafeFileWriter::writeFile(path, "wifiPassword=new\n", nullptr, how)
-                                              : SafeFileWriter::writeNewFile(path, "wifiPassword=new\n", nullptr, how);
+        const auto pieces = [](const SafeFileWriter::Sink &sink) { return sink("wifiPassword=", 13) && sink("new\n", 4); };
+        const bool ok = writer == "writeFile"  ? SafeFileWriter::writeFile(path, "wifiPassword=new\n", nullptr, how)
+            : writer == "streamed"             ? SafeFileWriter::writeNewFile(path, pieces, nullptr, how)
+                                               : SafeFileWriter::writeNewFile(path, "wifiPassword=new\n", nullptr, how);
         ::umask(savedMask);
         QVERIFY(ok);
         struct stat info;

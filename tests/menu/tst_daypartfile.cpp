@@ -266,6 +266,12 @@ private slots:
         QCOMPARE(gridOf(d, 2), QString());
         d->readDayPartFile("eveningDayPart.txt", 0);
         QCOMPARE(d->getProdIdOnBin(0, 0), 30);
+        // One that cannot be read (a folder in its place) leaves the grid as it was.
+        QVERIFY(QDir().mkpath(c->file("morningDayPart.txt")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("legacy day-part file .*morningDayPart.txt"));
+        d->readDayPartFile("morningDayPart.txt", 0);
+        QCOMPARE(d->getProdIdOnBin(0, 0), 30);
+        QVERIFY(QDir(c->file("morningDayPart.txt")).removeRecursively());
         d->readDayPartFile("morningDayPart.txt", 0); // missing: the resources' twenty empty bins
         QCOMPARE(gridOf(d, 0), QString());
         QTest::ignoreMessage(QtWarningMsg, "Unable to Open File: :/noSuchDayPart.txt DayPart file doesn't exist!");

@@ -257,6 +257,8 @@ private slots:
         QTest::newRow("invalid JSON") << "menu_invalid.json" << "at offset" << false;
         QTest::newRow("top level not an object") << "menu_not_object.json" << "not a menu" << false;
         QTest::newRow("nothing readable, at start") << "menu_nested_arrays.json" << "nothing in it can be read" << true;
+        QTest::newRow("wrong version, at start") << "menu_wrong_version.json" << "not a menu of version 1" << true;
+        QTest::newRow("invalid JSON, at start") << "menu_invalid.json" << "at offset" << true;
     }
     void unusableFileIsSetAside()
     {

@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using MenuTest::fieldsOf;
 
 class TestMenuManager : public QObject
@@ -235,13 +237,22 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing list") << QByteArray() << "productsList.txt doesn't exist, using default file.";
         QTest::newRow("empty list") << QByteArray("") << "productsList.txt file size is 0???... using default file.";
+        QTest::newRow("a folder in its place") << QByteArray("folder") << "productsList.txt cannot be used, using default file.";
+        QTest::newRow("a pipe in its place") << QByteArray("fifo") << "productsList.txt cannot be used, using default file.";
     }
     void defaultListOfTheResources()
     {
         QFETCH(QByteArray, list);
         QFETCH(QString, message);
-        if (!list.isNull())
+        const QString path = c->roots.root() + QStringLiteral("productsList.txt");
+        if (list == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (list == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (!list.isNull())
             QVERIFY(c->roots.writeRootFile(QStringLiteral("productsList.txt"), list));
+        if (list == "folder" || list == "fifo")
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("products list .*productsList.txt"));
         c->core->customerId = 3;
         QTest::ignoreMessage(list.isNull() ? QtDebugMsg : QtWarningMsg, qPrintable(message));
         m->loadProductsMenu();
