@@ -522,6 +522,12 @@ void TulErrorController::retrieveAllErrorLogs()
         return;
     }
     m_cutLogNames.clear();
+    // Room for every line at once: growing by doubling would hold up to twice the records.
+    qint64 bytes = 0;
+    for (const QString &name : names)
+        bytes += qMin(QFileInfo(ErrorLogFiles::logDir() + name).size(), ErrorLogFiles::MaxLogBytes);
+    // Files from elsewhere need not hold lines: no more is set aside than one full log needs.
+    m_logRecords.reserve(int(qMin(bytes, ErrorLogFiles::MaxLogBytes) / MinLineBytes));
     for (const QString &name : names)
         retrieveErrorLog(name);
     // Lines still waiting for the disk are shown after the files, as they will be written.

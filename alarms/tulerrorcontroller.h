@@ -62,6 +62,7 @@ public:
     // hold any number of quadruples.
     static constexpr int MaxCachedTexts = 4096;
     static constexpr int ExportPieceBytes = 64 * 1024;
+    static constexpr int MinLineBytes = 30; // "1;" + time + ";" + four codes + "\n"
 
     explicit TulErrorController(const CabinetValues &values, QObject *parent = nullptr);
     ~TulErrorController() override;
