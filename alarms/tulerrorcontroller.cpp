@@ -447,6 +447,10 @@ void TulErrorController::takeKeptLines()
     const SafeFileReader::Result read = SafeFileReader::read(keptLinesPath(), cap, &text, "kept error-log lines");
     if (read == SafeFileReader::Missing)
         return;
+    if (read != SafeFileReader::Ok) { // not ours to write into the log, nor to lose
+        SafeFileReader::setAside(keptLinesPath(), QStringLiteral("not a file of kept error-log lines"));
+        return;
+    }
     m_keptLinesFile = true; // removed once its lines are in the log
     static const QRegularExpression form(QStringLiteral(
         "^[13];[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2};-?[0-9]{1,10}\\t-?[0-9]{1,10}\\t-?[0-9]{1,10}\\t-?[0-9]{1,10}$"));
