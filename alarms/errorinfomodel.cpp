@@ -13,7 +13,7 @@ int ErrorInfoModel::rowCount(const QModelIndex &parent) const
     if (parent.isValid())
         return 0;
     std::shared_lock<std::shared_mutex> lock(m_lock);
-    return m_rows.size();
+    return m_rows.count();
 }
 
 QVariant ErrorInfoModel::data(const QModelIndex &index, int role) const
@@ -28,7 +28,7 @@ QVariant ErrorInfoModel::data(const QModelIndex &index, int role) const
     case ZoneRole: {
         // Not one of the log's four columns: the screen's own addition.
         std::shared_lock<std::shared_mutex> lock(m_lock);
-        return index.row() >= 0 && index.row() < m_rows.size() ? QVariant(m_rows.at(index.row()).zone) : QVariant();
+        return index.row() >= 0 && index.row() < m_rows.count() ? QVariant(m_rows.zone(index.row())) : QVariant();
     }
     default: return QVariant();
     }
@@ -42,19 +42,12 @@ QHash<int, QByteArray> ErrorInfoModel::roleNames() const
 QVariant ErrorInfoModel::getData(int index, int column) const
 {
     std::shared_lock<std::shared_mutex> lock(m_lock);
-    if (index < 0 || index >= m_rows.size())
+    if (index < 0 || index >= m_rows.count() || column < 0 || column > 3)
         return QVariant();
-    const ErrorInfo &row = m_rows.at(index);
-    switch (column) {
-    case 0: return row.date;
-    case 1: return row.time;
-    case 2: return row.codes;
-    case 3: return row.desc;
-    default: return QVariant();
-    }
+    return m_rows.column(index, column);
 }
 
-QList<ErrorInfo> ErrorInfoModel::snapshot() const
+ErrorLogRecords ErrorInfoModel::snapshot() const
 {
     std::shared_lock<std::shared_mutex> lock(m_lock);
     return m_rows;
@@ -62,7 +55,7 @@ QList<ErrorInfo> ErrorInfoModel::snapshot() const
 
 void ErrorInfoModel::clear()
 {
-    replaceRows({});
+    replaceRows(ErrorLogRecords());
 }
 
 void ErrorInfoModel::addErrorInfo(const ErrorInfo &info)
@@ -78,10 +71,18 @@ void ErrorInfoModel::addErrorInfo(const ErrorInfo &info)
 
 void ErrorInfoModel::updateModel(const QList<ErrorInfo> &rows)
 {
-    replaceRows(rows);
+    ErrorLogRecords records;
+    for (const ErrorInfo &row : rows)
+        records.append(row);
+    replaceRows(records);
 }
 
-void ErrorInfoModel::replaceRows(const QList<ErrorInfo> &rows)
+void ErrorInfoModel::updateRecords(const ErrorLogRecords &records)
+{
+    replaceRows(records);
+}
+
+void ErrorInfoModel::replaceRows(const ErrorLogRecords &rows)
 {
     const int old = rowCount();
     if (old > 0) {
@@ -93,7 +94,7 @@ void ErrorInfoModel::replaceRows(const QList<ErrorInfo> &rows)
         endRemoveRows();
     }
     if (!rows.isEmpty()) {
-        beginInsertRows(QModelIndex(), 0, rows.size() - 1);
+        beginInsertRows(QModelIndex(), 0, rows.count() - 1);
         {
             std::unique_lock<std::shared_mutex> lock(m_lock);
             m_rows = rows;
@@ -111,7 +112,7 @@ void ErrorInfoModel::updateFromModel(ErrorInfoModel *other)
         std::unique_lock<std::shared_mutex> lock(m_lock);
         m_rows.clear();
     }
-    const QList<ErrorInfo> rows = other->snapshot();
+    const ErrorLogRecords rows = other->snapshot();
     {
         std::unique_lock<std::shared_mutex> lock(m_lock);
         m_rows = rows;

@@ -1,6 +1,8 @@
 #ifndef ERRORINFOMODEL_H
 #define ERRORINFOMODEL_H
 
+#include "errorlogrecords.h"
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QMetaType>
@@ -8,18 +10,6 @@
 
 #include <shared_mutex>
 
-// One row of the error-log list as the Errors Log panel shows it.
-struct ErrorInfo
-{
-    QString date;
-    QString time;
-    QString codes;
-    QString desc;
-    int mainCode = 0;
-    // The 0-based zone, as the screen counts it, of a heater or zone error; -1 for others.
-    int zone = -1;
-};
-Q_DECLARE_METATYPE(ErrorInfo)
 
 // The rows of the error log. The worker fills its own model on its thread; the facade's
 // model, read by QML, is refreshed on the GUI thread by copying the worker's rows under
@@ -36,8 +26,10 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    // A copy of the rows, taken under the read lock.
-    QList<ErrorInfo> snapshot() const;
+    // A copy of the rows, taken under the read lock (it shares their memory).
+    ErrorLogRecords snapshot() const;
+    // Replaces all rows by `records`, as updateModel does.
+    void updateRecords(const ErrorLogRecords &records);
 
 public slots:
     QHash<int, QByteArray> roleNames() const override;
@@ -49,9 +41,9 @@ public slots:
     void updateFromModel(ErrorInfoModel *other);
 
 private:
-    void replaceRows(const QList<ErrorInfo> &rows);
+    void replaceRows(const ErrorLogRecords &rows);
 
-    QList<ErrorInfo> m_rows;
+    ErrorLogRecords m_rows;
     mutable std::shared_mutex m_lock; // non-recursive read-write lock over m_rows
 };
 

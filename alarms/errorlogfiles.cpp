@@ -108,7 +108,7 @@ bool stampAt(const char *p, Stamp *st)
 
 // One line: "1;" + timestamp + ";" + four codes of one to three digits separated by
 // tabs; whatever follows the fourth code's first three digits is ignored.
-bool parseLine(const char *p, const char *end, ErrorLogFiles::Entry *entry)
+bool parseLine(const char *p, const char *end, ErrorLogFiles::Line *line)
 {
     constexpr int kCodes = 22; // offset of the first code
     if (end - p < kCodes + 7 || p[0] != '1' || p[1] != ';' || p[21] != ';')
@@ -126,7 +126,8 @@ bool parseLine(const char *p, const char *end, ErrorLogFiles::Entry *entry)
         }
         if (n == 0)
             return false;
-        entry->codes[i] = v;
+        line->codes[i] = v;
+        line->digits[i] = n;
         c += n;
         if (i < 3) {
             if (c == end || *c != '\t')
@@ -134,20 +135,48 @@ bool parseLine(const char *p, const char *end, ErrorLogFiles::Entry *entry)
             ++c;
         }
     }
-    QString codes = QString::fromLatin1(p + kCodes, int(c - (p + kCodes)));
-    codes.replace(QLatin1Char('\t'), QLatin1Char('.'));
-    entry->codesText = codes;
-    if (stamp.real()) {
-        entry->dateText = QString::fromLatin1(p + 2, 10);
-        entry->timeText = QString::fromLatin1(p + 13, 8);
-    } else {
-        entry->dateText.clear();
-        entry->timeText.clear();
-    }
+    line->year = stamp.y;
+    line->month = stamp.mo;
+    line->day = stamp.d;
+    line->hour = stamp.h;
+    line->minute = stamp.mi;
+    line->second = stamp.s;
+    line->real = stamp.real();
     return true;
 }
 
 } // namespace
+
+ErrorLogFiles::Entry ErrorLogFiles::entryOf(const Line &line)
+{
+    Entry entry;
+    QString codes;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0)
+            codes += QLatin1Char('.');
+        codes += QStringLiteral("%1").arg(line.codes[i], line.digits[i], 10, QLatin1Char('0'));
+        entry.codes[i] = line.codes[i];
+    }
+    entry.codesText = codes;
+    if (line.real) {
+        entry.dateText = dateText(line.year, line.month, line.day);
+        entry.timeText = timeText(line.hour, line.minute, line.second);
+    }
+    return entry;
+}
+
+// Written from the numbers: a time that a clock change skips keeps its text.
+QString ErrorLogFiles::dateText(int year, int month, int day)
+{
+    return QStringLiteral("%1/%2/%3").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'));
+}
+
+QString ErrorLogFiles::timeText(int hour, int minute, int second)
+{
+    return QStringLiteral("%1:%2:%3").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'))
+        .arg(second, 2, 10, QLatin1Char('0'));
+}
 
 QDateTime ErrorLogFiles::Entry::timestamp() const
 {
@@ -168,33 +197,44 @@ QDateTime ErrorLogFiles::parseTimestamp(const QString &dateText, const QString &
 namespace {
 
 // The lines of [p, end); the last one need not end in "\n".
-void parseLines(const char *p, const char *end, QVector<ErrorLogFiles::Entry> *out)
+void takeLines(const char *p, const char *end, const ErrorLogFiles::LineSink &take)
 {
-    ErrorLogFiles::Entry entry;
+    ErrorLogFiles::Line line;
     while (p < end) {
         const char *eol = static_cast<const char *>(memchr(p, '\n', size_t(end - p)));
         if (!eol)
             eol = end;
-        if (parseLine(p, eol, &entry))
-            out->append(entry);
+        if (parseLine(p, eol, &line))
+            take(line);
         p = eol + 1;
     }
 }
 
 } // namespace
 
-QVector<ErrorLogFiles::Entry> ErrorLogFiles::parseLog(const QByteArray &text)
+void ErrorLogFiles::parseLines(const QByteArray &text, const LineSink &take)
 {
-    QVector<Entry> out;
     const char *p = text.constData();
     if (text.startsWith("\xEF\xBB\xBF"))
         p += 3;
-    out.reserve(text.size() / 32);
-    parseLines(p, text.constData() + text.size(), &out);
+    takeLines(p, text.constData() + text.size(), take);
+}
+
+QVector<ErrorLogFiles::Entry> ErrorLogFiles::parseLog(const QByteArray &text)
+{
+    QVector<Entry> out;
+    parseLines(text, [&out](const Line &line) { out.append(entryOf(line)); });
     return out;
 }
 
 QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path, bool *cut)
+{
+    QVector<Entry> out;
+    readLines(path, [&out](const Line &line) { out.append(entryOf(line)); }, cut);
+    return out;
+}
+
+void ErrorLogFiles::readLines(const QString &path, const LineSink &take, bool *cut)
 {
     if (cut)
         *cut = false;
@@ -204,7 +244,7 @@ QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path, bool *
     if (!info.isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (info.exists())
             qWarning().noquote() << "Cannot read the error log" << path;
-        return {};
+        return;
     }
     bool skipLine = false; // the read starts inside a line
     if (file.size() > MaxLogBytes) {
@@ -213,10 +253,9 @@ QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path, bool *
         if (cut)
             *cut = true;
         if (!file.seek(file.size() - MaxLogBytes - 1))
-            return {};
+            return;
         skipLine = file.read(1) != "\n";
     }
-    QVector<Entry> out;
     QByteArray piece;
     qint64 left = file.size() - file.pos();
     bool first = file.pos() == 0;
@@ -238,10 +277,9 @@ QVector<ErrorLogFiles::Entry> ErrorLogFiles::readLog(const QString &path, bool *
         const int lastEnd = left > 0 ? piece.lastIndexOf('\n') : piece.size();
         if (lastEnd < 0)
             continue;
-        parseLines(piece.constData(), piece.constData() + lastEnd, &out); // a "\r" before "\n" falls in the ignored tail
+        takeLines(piece.constData(), piece.constData() + lastEnd, take); // a "\r" before "\n" falls in the ignored tail
         piece.remove(0, qMin(lastEnd + 1, piece.size()));
     }
-    return out;
 }
 
 int ErrorLogFiles::deleteAll()

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // The weekly error-log files under "errorLogs/" of the data root: one file begun with
 // the first error of each ISO week, named "el" + that day as "yyMMdd" + ".txt", one line
 // per error ("1;yyyy/MM/dd HH:mm:ss;" and the four codes separated by tabs). Used on the
@@ -26,6 +28,17 @@ public:
 
         QDateTime timestamp() const; // local time; invalid with empty texts
     };
+
+    // One well-formed line as read: the numbers of its time (`real`: a real date and
+    // time) and its four codes with the count of digits each was written with.
+    struct Line
+    {
+        int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+        bool real = false;
+        int codes[4] = {0, 0, 0, 0};
+        int digits[4] = {1, 1, 1, 1};
+    };
+    using LineSink = std::function<void(const Line &)>;
 
     static QString logDir();                 // ends with '/'
     // Entry names of the log folder (without "." and ".."), case-sensitive name order.
@@ -46,6 +59,14 @@ public:
     // are read, and `cut` is set.
     static QVector<Entry> readLog(const QString &path, bool *cut = nullptr);
     static QVector<Entry> parseLog(const QByteArray &text);
+    // The same lines handed over one by one, nothing kept: a large log costs no more
+    // than what `take` keeps of it.
+    static void readLines(const QString &path, const LineSink &take, bool *cut = nullptr);
+    static void parseLines(const QByteArray &text, const LineSink &take);
+    static Entry entryOf(const Line &line);
+    // "yyyy/MM/dd" and "HH:mm:ss" of the numbers as they are.
+    static QString dateText(int year, int month, int day);
+    static QString timeText(int hour, int minute, int second);
     // A "yyyy/MM/dd" date and "HH:mm:ss" time read by hand; invalid unless both are real.
     static QDateTime parseTimestamp(const QString &dateText, const QString &timeText);
     // A week of an error every half second stays below this; only a file from elsewhere

@@ -2,20 +2,30 @@
 
 #include "zonenumbering.h"
 
+#include "alarmslog.h"
 #include "alarmtimings.h"
 #include "commandlauncher.h"
 #include "errordefinitions.h"
 #include "errorlogfiles.h"
 #include "errortextrecord.h"
+#include "filelogworker.h"
+#include "safefilereader.h"
 #include "safefilewriter.h"
+#include "tulpaths.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalTransition>
 #include <QState>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -59,7 +69,8 @@ QList<QObject *> TulErrorController::get_errorsLogList() const
     if (m_errorsLogListStale) {
         dropLogObjects();
         auto *self = const_cast<TulErrorController *>(this);
-        for (const ErrorInfo &row : m_errorInfoRows) {
+        for (int i = 0; i < m_logRecords.count(); ++i) {
+            const ErrorInfo row = m_logRecords.row(i);
             auto *record = new ErrorTextRecord(self);
             const QStringList codes = row.codes.split(QLatin1Char('.'));
             if (codes.size() == 4)
@@ -103,8 +114,16 @@ void TulErrorController::prepareSm()
     m_errorMonitorTimer->setObjectName(QStringLiteral("errorMonitor timer"));
     m_errorMonitorTimer->setSingleShot(true);
     m_errorMonitorTimer->setInterval(AlarmTimings::scaled(1500));
+    // Lines kept from a folder that could not be written are tried again as often as the
+    // HACCP log's kept changes.
+    m_retryTimer = new QTimer(this);
+    m_retryTimer->setObjectName(QStringLiteral("errorLogRetry timer"));
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, &TulErrorController::retryUnwrittenLines);
     buildStateMachine();
     createDefinitionsList();
+    // Before anything new: the lines a stop could not write.
+    takeKeptLines();
 }
 
 void TulErrorController::buildStateMachine()
@@ -232,11 +251,24 @@ void TulErrorController::reportError(int mc, int sub1, int sub2, int sub3, bool 
     if (relay && (m_cabinet.uiRole == 2 || (m_cabinet.uiRole == 1 && m_cabinet.hasMirrorDisplay)))
         emit relayErrorInfo(mc, sub1, sub2, sub3);
 
-    m_errorInfoRows.append({now.toString(QStringLiteral("yyyy/MM/dd")), now.toString(QStringLiteral("HH:mm:ss")),
-                            m_currentError.codesJoined(), m_currentError.get_description(), mc,
-                            zoneOfError(mc, sub1, sub2)});
+    ErrorLogFiles::Line line;
+    const QDate day = now.date();
+    const QTime time = now.time();
+    line.year = day.year();
+    line.month = day.month();
+    line.day = day.day();
+    line.hour = time.hour();
+    line.minute = time.minute();
+    line.second = time.second();
+    line.real = now.isValid();
+    const int codes[4] = {mc, sub1, sub2, sub3};
+    for (int i = 0; i < 4; ++i) {
+        line.codes[i] = codes[i];
+        line.digits[i] = QString::number(codes[i]).size();
+    }
+    m_logRecords.append(line, m_currentError.get_description(), zoneOfError(mc, sub1, sub2));
     m_errorsLogListStale = true;
-    set_errorsLogListCount(m_errorInfoRows.size());
+    set_errorsLogListCount(m_logRecords.count());
     syncFileSystem();
 }
 
@@ -334,8 +366,9 @@ void TulErrorController::updateErrorLogFileName()
     m_logFileName = ErrorLogFiles::chooseLogFile(ErrorLogFiles::now().date());
 }
 
-// Lines that could not be written (a full disk) go first, in order, once a write succeeds
-// again; `line` (empty: none) joins them when they cannot. True when it was written.
+// Lines that could not be written (a full disk, a refused folder) go first, in order, once
+// a write succeeds again; `line` (empty: none) joins them when they cannot, and they are
+// tried again after FileLogWorker::RetryMs. True when it was written.
 bool TulErrorController::writeLogLine(const QByteArray &line)
 {
     if (!line.isEmpty())
@@ -346,21 +379,106 @@ bool TulErrorController::writeLogLine(const QByteArray &line)
     while (!m_unwrittenLines.isEmpty()
            && ErrorLogFiles::appendLine(m_logFileName, m_unwrittenLines.first()))
         m_unwrittenLines.removeFirst();
-    if (m_unwrittenLines.isEmpty())
+    if (m_unwrittenLines.isEmpty()) {
+        if (m_retryTimer)
+            m_retryTimer->stop();
+        if (m_keptLinesFile) {
+            QFile::remove(keptLinesPath());
+            m_keptLinesFile = false;
+        }
         return true;
+    }
     qWarning().noquote() << "Cannot append to the error log" << m_logFileName << "-"
                          << m_unwrittenLines.size() << "lines kept until it can be written";
     while (m_unwrittenLines.size() > MaxUnwrittenLines)
         qWarning().noquote() << "Error-log line given up:" << m_unwrittenLines.takeFirst().trimmed();
+    keepUnwrittenLines();
+    if (m_retryTimer && !m_retryTimer->isActive())
+        m_retryTimer->start(AlarmTimings::scaled(FileLogWorker::RetryMs));
     return false;
 }
 
-void TulErrorController::addRows(const QVector<ErrorLogFiles::Entry> &entries)
+void TulErrorController::retryUnwrittenLines()
 {
-    m_errorInfoRows.reserve(m_errorInfoRows.size() + entries.size());
-    for (const ErrorLogFiles::Entry &entry : entries)
-        m_errorInfoRows.append({entry.dateText, entry.timeText, entry.codesText, describeLogged(entry.codes),
-                                entry.codes[0], zoneOfError(entry.codes[0], entry.codes[1], entry.codes[2])});
+    writeLogLine(QByteArray());
+}
+
+QString TulErrorController::keptLinesPath()
+{
+    return TulPaths::rootPath(QStringLiteral("errorLogs.unwritten"));
+}
+
+// The kept lines also wait in their own file, so that neither a stop nor a power cut
+// loses them (unless that file cannot be written either).
+void TulErrorController::keepUnwrittenLines()
+{
+    QString why;
+    if (SafeFileWriter::writeFile(keptLinesPath(), m_unwrittenLines.join(), &why)) {
+        m_keptLinesFile = true;
+    } else if (m_keptLinesFile) {
+        // An older set would be written twice beside the lines still in memory.
+        m_keptLinesFile = !QFile::remove(keptLinesPath()) && QFileInfo::exists(keptLinesPath());
+    }
+}
+
+void TulErrorController::finishWrites()
+{
+    if (m_retryTimer)
+        m_retryTimer->stop();
+    if (writeLogLine(QByteArray()))
+        return;
+    if (m_retryTimer)
+        m_retryTimer->stop();
+    if (m_keptLinesFile) {
+        qCWarning(lcAlarms).noquote() << m_unwrittenLines.size() << "error-log lines kept in"
+                                      << keptLinesPath() << "for the next start";
+        return;
+    }
+    for (const QByteArray &kept : qAsConst(m_unwrittenLines))
+        qCWarning(lcAlarms).noquote() << "Error-log line not written:" << kept.trimmed();
+}
+
+// The lines a stop left in their file go ahead of any new one. Only lines of the log's
+// own forms are taken from it.
+void TulErrorController::takeKeptLines()
+{
+    QByteArray text;
+    const qint64 cap = qint64(MaxUnwrittenLines) * 128;
+    const SafeFileReader::Result read = SafeFileReader::read(keptLinesPath(), cap, &text, "kept error-log lines");
+    if (read == SafeFileReader::Missing)
+        return;
+    if (read != SafeFileReader::Ok) { // not ours to write into the log, nor to lose
+        SafeFileReader::setAside(keptLinesPath(), QStringLiteral("not a file of kept error-log lines"));
+        return;
+    }
+    m_keptLinesFile = true; // removed once its lines are in the log
+    static const QRegularExpression form(QStringLiteral(
+        "^[13];[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2};-?[0-9]{1,10}\\t-?[0-9]{1,10}\\t-?[0-9]{1,10}\\t-?[0-9]{1,10}$"));
+    QList<QByteArray> lines;
+    int refused = 0;
+    for (const QByteArray &kept : text.split('\n')) {
+        if (kept.isEmpty())
+            continue;
+        if (form.match(QString::fromLatin1(kept)).hasMatch())
+            lines.append(kept + '\n');
+        else
+            ++refused;
+    }
+    if (refused > 0)
+        qCWarning(lcAlarms) << refused << "lines of" << keptLinesPath() << "are not error-log lines; not written";
+    qCInfo(lcAlarms).noquote() << lines.size() << "error-log lines kept at the last stop go ahead of new ones";
+    m_unwrittenLines = lines + m_unwrittenLines;
+    if (!writeLogLine(QByteArray()) || !m_unwrittenLines.isEmpty())
+        return;
+    if (m_keptLinesFile) { // nothing to write: the file goes all the same
+        QFile::remove(keptLinesPath());
+        m_keptLinesFile = false;
+    }
+}
+
+void TulErrorController::addLine(const ErrorLogFiles::Line &line)
+{
+    m_logRecords.append(line, describeLogged(line.codes), zoneOfError(line.codes[0], line.codes[1], line.codes[2]));
 }
 
 int TulErrorController::zoneOfError(int mainCode, int subCode1, int subCode2) const
@@ -378,19 +496,22 @@ int TulErrorController::zoneOfError(int mainCode, int subCode1, int subCode2) co
 QString TulErrorController::describeLogged(const int codes[4])
 {
     // A year of lines holds a few dozen quadruples; each text is looked up once per load.
+    // A file from elsewhere may hold any number of them: past a bound, each is looked up.
     const qint64 key = ((qint64(codes[0]) * 1000 + codes[1]) * 1000 + codes[2]) * 1000 + codes[3];
-    auto it = m_loggedTexts.constFind(key);
-    if (it == m_loggedTexts.constEnd())
-        it = m_loggedTexts.insert(key, ErrorDefinitions::describe(m_definitions, codes[0], codes[1],
-                                                                  codes[2], codes[3]));
-    return it.value();
+    const auto it = m_loggedTexts.constFind(key);
+    if (it != m_loggedTexts.constEnd())
+        return it.value();
+    const QString text = ErrorDefinitions::describe(m_definitions, codes[0], codes[1], codes[2], codes[3]);
+    if (m_loggedTexts.size() < MaxCachedTexts)
+        m_loggedTexts.insert(key, text);
+    return text;
 }
 
 void TulErrorController::retrieveErrorLog(const QString &logName)
 {
     const QString path = QFileInfo(logName).isAbsolute() ? logName : ErrorLogFiles::logDir() + logName;
     bool cut = false;
-    addRows(ErrorLogFiles::readLog(path, &cut));
+    ErrorLogFiles::readLines(path, [this](const ErrorLogFiles::Line &line) { addLine(line); }, &cut);
     if (cut)
         m_cutLogNames.append(QFileInfo(path).fileName());
     m_errorsLogListStale = true;
@@ -400,34 +521,43 @@ void TulErrorController::retrieveAllErrorLogs()
 {
     writeLogLine(QByteArray());
     const QStringList names = ErrorLogFiles::entries();
-    if (names.isEmpty() && m_unwrittenLines.isEmpty())
+    if (names.isEmpty() && m_unwrittenLines.isEmpty()) {
+        emit errorLogsLoaded(m_logRecords.count());
         return;
+    }
     m_cutLogNames.clear();
+    // Room for every line at once: growing by doubling would hold up to twice the records.
+    qint64 bytes = 0;
+    for (const QString &name : names)
+        bytes += qMin(QFileInfo(ErrorLogFiles::logDir() + name).size(), ErrorLogFiles::MaxLogBytes);
+    // Files from elsewhere need not hold lines: no more is set aside than one full log needs.
+    m_logRecords.reserve(int(qMin(bytes, ErrorLogFiles::MaxLogBytes) / MinLineBytes));
     for (const QString &name : names)
         retrieveErrorLog(name);
     // Lines still waiting for the disk are shown after the files, as they will be written.
-    addRows(ErrorLogFiles::parseLog(m_unwrittenLines.join()));
-    std::reverse(m_errorInfoRows.begin(), m_errorInfoRows.end());
+    ErrorLogFiles::parseLines(m_unwrittenLines.join(), [this](const ErrorLogFiles::Line &line) { addLine(line); });
+    m_logRecords.reverse();
     const QString cut = m_cutLogNames.join(QStringLiteral(", "));
     if (cut != m_cutLogs) {
         m_cutLogs = cut;
         emit cutLogsChanged(cut);
     }
     publishLogList();
+    emit errorLogsLoaded(m_logRecords.count());
 }
 
 void TulErrorController::publishLogList()
 {
     m_errorsLogListStale = true;
-    m_errorInfoModel->updateModel(m_errorInfoRows);
+    m_errorInfoModel->updateRecords(m_logRecords);
     emit errorInfoModelChanged(m_errorInfoModel);
-    set_errorsLogListCount(m_errorInfoRows.size());
+    set_errorsLogListCount(m_logRecords.count());
     emit errorsLogListChanged();
 }
 
 void TulErrorController::clearErrorLogList()
 {
-    m_errorInfoRows.clear();
+    m_logRecords.clear();
     dropLogObjects();
     publishLogList();
 }
@@ -435,6 +565,11 @@ void TulErrorController::clearErrorLogList()
 void TulErrorController::deleteAllErrorLogs()
 {
     m_unwrittenLines.clear();
+    if (m_retryTimer)
+        m_retryTimer->stop();
+    if (m_keptLinesFile || QFileInfo::exists(keptLinesPath()))
+        QFile::remove(keptLinesPath());
+    m_keptLinesFile = false;
     if (ErrorLogFiles::deleteAll() > 0)
         syncFileSystem();
     if (m_cabinet.uiRole == 1 && (m_cabinet.hasMirrorDisplay || m_cabinet.hasSecondaryDisplay)) {
@@ -448,18 +583,36 @@ void TulErrorController::exportErrorLog(const QString &serialNumber)
     clearErrorLogList();
     retrieveAllErrorLogs();
     const QString fileName = ErrorLogFiles::exportFilePath(serialNumber, ErrorLogFiles::now());
-    QByteArray text;
-    for (const ErrorInfo &r : qAsConst(m_errorInfoRows)) {
-        text += (r.date + QLatin1Char(' ') + r.time + QLatin1String("    ") + r.codes
-                 + QLatin1String("    ") + r.desc + QLatin1Char('\n'))
-                    .toUtf8();
-    }
+    // Written in pieces: a long log is never held a second time as text.
+    const auto content = [this](const SafeFileWriter::Sink &sink) {
+        QByteArray piece;
+        for (int i = 0; i < m_logRecords.count(); ++i) {
+            const ErrorInfo r = m_logRecords.row(i);
+            piece += (r.date + QLatin1Char(' ') + r.time + QLatin1String("    ") + r.codes
+                      + QLatin1String("    ") + r.desc + QLatin1Char('\n'))
+                         .toUtf8();
+            if (piece.size() >= ExportPieceBytes) {
+                if (!sink(piece.constData(), piece.size()))
+                    return false;
+                piece.clear();
+            }
+        }
+        return piece.isEmpty() || sink(piece.constData(), piece.size());
+    };
     QString why;
-    if (!SafeFileWriter::writeFile(fileName, text, &why)) {
+    const QString temporary = SafeFileWriter::temporaryPath(fileName);
+    bool written = SafeFileWriter::writeNewFile(temporary, content, &why);
+    if (written && std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(fileName).constData()) != 0) {
+        why = QString::fromLocal8Bit(strerror(errno));
+        QFile::remove(temporary);
+        written = false;
+    }
+    if (!written) {
         qWarning().noquote() << "Unable to Open File !!!" + fileName << why;
         emit errorLogExported(false, fileName);
         return;
     }
+    SafeFileWriter::syncDirectory(QFileInfo(fileName).absolutePath());
     emit errorLogExported(true, fileName);
 }
 

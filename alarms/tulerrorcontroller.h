@@ -3,6 +3,7 @@
 
 #include "errorinfomodel.h"
 #include "errorlogfiles.h"
+#include "errorlogrecords.h"
 #include "errorrecord.h"
 #include "p4statemachine.h"
 
@@ -57,6 +58,11 @@ public:
     // Lines kept while the log cannot be written; past this the oldest is given up, named
     // in the diagnostics.
     static constexpr int MaxUnwrittenLines = 1000;
+    // Texts of distinct quadruples remembered during a load; a file from elsewhere may
+    // hold any number of quadruples.
+    static constexpr int MaxCachedTexts = 4096;
+    static constexpr int ExportPieceBytes = 64 * 1024;
+    static constexpr int MinLineBytes = 30; // "1;" + time + ";" + four codes + "\n"
 
     explicit TulErrorController(const CabinetValues &values, QObject *parent = nullptr);
     ~TulErrorController() override;
@@ -77,6 +83,9 @@ public:
     // Names of the log files of the last load of which only the newest part was read.
     QString get_cutLogs() const { return m_cutLogs; }
     int unwrittenLineCount() const { return m_unwrittenLines.size(); }
+    // Where lines that could not be written wait across a stop, beside the program's data
+    // (not in the log folder, which may be the very thing that refuses them).
+    static QString keptLinesPath();
 
 public slots:
     void prepareSm();
@@ -97,6 +106,11 @@ public slots:
     void deleteAllErrorLogs();
     void exportErrorLog(const QString &serialNumber);
     void updateErrorLogFileName();
+    // Kept lines written if they can be now (the retry timer, a retrieval, a stop).
+    void retryUnwrittenLines();
+    // The last word before the thread ends: kept lines written if they can be, else kept
+    // in their file for the next start, else named in the diagnostics one by one.
+    void finishWrites();
 
     // Error-register poll.
     void requestErrorsMbInfo();
@@ -161,6 +175,8 @@ signals:
     void recoverableErrCodesChanged(QString value);
     void errorInfoModelChanged(ErrorInfoModel *model);
     void cutLogsChanged(QString names);
+    // A load of the logs has ended (also one that found nothing to read).
+    void errorLogsLoaded(int count);
 
 private:
     void buildStateMachine();
@@ -174,7 +190,9 @@ private:
     int zoneOfError(int mainCode, int subCode1, int subCode2) const;
     void dropLogObjects() const;
     bool writeLogLine(const QByteArray &line);
-    void addRows(const QVector<ErrorLogFiles::Entry> &entries);
+    void addLine(const ErrorLogFiles::Line &line);
+    void takeKeptLines();
+    void keepUnwrittenLines();
 
     CabinetValues m_cabinet;
     unsigned int m_errorFlags = 0;
@@ -183,12 +201,12 @@ private:
     QString m_currentErrorsString;
     QList<ErrorRecord *> m_errorsList;
     ErrorRecord m_currentError;
-    // The error-log list: plain rows, newest first after a load, reports appended. The
-    // objects of the errorsLogList property are made from them only when it is read.
-    QList<ErrorInfo> m_errorInfoRows;
+    // The error-log list: compact records, newest first after a load, reports appended.
+    // The objects of the errorsLogList property are made from them only when it is read.
+    ErrorLogRecords m_logRecords;
     mutable QList<ErrorTextRecord *> m_errorsLogList;
     mutable bool m_errorsLogListStale = true;
-    QHash<qint64, QString> m_loggedTexts;       // texts of the quadruples met in a load
+    QHash<qint64, QString> m_loggedTexts;       // texts of the quadruples met in a load (bounded)
     int m_errorsLogListCount = 0;
     QString m_recoverableErrLabel;
     QString m_recoverableErrCodes;
@@ -198,6 +216,8 @@ private:
     QTimer *m_errorMonitorTimer = nullptr;
     QString m_logFileName;
     QList<QByteArray> m_unwrittenLines;        // in order, for the next write that succeeds
+    QTimer *m_retryTimer = nullptr;
+    bool m_keptLinesFile = false;              // keptLinesPath() holds lines not yet in the log
     QString m_cutLogs;
     QStringList m_cutLogNames;
     QVector<quint16> m_replyRegisters;          // copy carried by the last good reply

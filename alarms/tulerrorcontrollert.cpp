@@ -41,7 +41,10 @@ TulErrorControllerT::TulErrorControllerT(QModbusMaster *master, QObject *parent)
 
 TulErrorControllerT::~TulErrorControllerT()
 {
-    // Errors already handed over reach their log before the thread ends.
+    // Errors already handed over reach their log before the thread ends; lines the log
+    // could not take are tried once more and otherwise kept for the next start.
+    if (m_thread->isRunning())
+        emit callFinishWrites();
     CleanStop::finishThread(m_thread, m_worker);
 }
 
@@ -61,6 +64,7 @@ void TulErrorControllerT::connectWorker()
     connect(this, &TulErrorControllerT::call_startSm, w, &QStateMachine::start, q);
     connect(this, &TulErrorControllerT::callRetrieveAllErrorLogs, w, &TulErrorController::retrieveAllErrorLogs, q);
     connect(this, &TulErrorControllerT::callExportErrorLog, w, &TulErrorController::exportErrorLog, q);
+    connect(this, &TulErrorControllerT::callFinishWrites, w, &TulErrorController::finishWrites, q);
     connect(this, &TulErrorControllerT::errorsMbReplyGood, w, &TulErrorController::errorsMbReplyGood, q);
     connect(this, &TulErrorControllerT::errorsMbReplyTimedOut, w, &TulErrorController::errorsMbReplyTimedOut, q);
     connect(this, &TulErrorControllerT::errorsMbReplyError, w, &TulErrorController::errorsMbReplyError, q);
@@ -72,6 +76,7 @@ void TulErrorControllerT::connectWorker()
     connect(w, &TulErrorController::errorLogExported, this, &TulErrorControllerT::errorLogExported, q);
     connect(w, &TulErrorController::errorInfoModelChanged, this, &TulErrorControllerT::set_errorInfoModel, q);
     connect(w, &TulErrorController::errorsLogListCountChanged, this, &TulErrorControllerT::set_errorsLogListCount, q);
+    connect(w, &TulErrorController::errorLogsLoaded, this, [this] { m_errorsLogRead = true; }, q);
     connect(w, &TulErrorController::cutLogsChanged, this, [this](const QString &names) {
         m_cutLogs = names;
         emit cutLogsChanged(names);
@@ -121,6 +126,12 @@ void TulErrorControllerT::exportErrorLog()
         if (ConfigurationManager *config = core->configManager())
             serialNumber = config->get_serialNumber();
     emit callExportErrorLog(serialNumber);
+}
+
+QString TulErrorControllerT::errorsLogSummary() const
+{
+    return m_errorsLogRead ? QStringLiteral("%1 entries in the errors log").arg(m_errorsLogListCount)
+                           : QStringLiteral("reading the errors log");
 }
 
 // ---- work done on the GUI thread for the worker ----------------------------------------

@@ -57,6 +57,9 @@ public:
     QString get_recoverableErrLabel() const { return m_recoverableErrLabel; }
     QString get_recoverableErrCodes() const { return m_recoverableErrCodes; }
     ErrorInfoModel *get_errorInfoModel() const { return m_errorInfoModel; }
+    // For the start-up summary: "<n> entries in the errors log" once the first load has
+    // ended, "reading the errors log" until then.
+    QString errorsLogSummary() const;
 
 public slots:
     void errorCodesDataProcess(int mc, int sub1, int sub2, int sub3);
@@ -94,6 +97,7 @@ signals:
     void call_startSm();
     void callRetrieveAllErrorLogs();
     void callExportErrorLog(QString serialNumber);
+    void callFinishWrites();
     void errorsMbReplyGood(QVector<quint16> registers);
     void errorsMbReplyTimedOut();
     void errorsMbReplyError();
@@ -138,6 +142,7 @@ private:
     QString m_currentErrorsString;
     ErrorRecord m_currentError;
     int m_errorsLogListCount = 0;
+    bool m_errorsLogRead = false;
     QString m_cutLogs;
     QString m_recoverableErrLabel;
     QString m_recoverableErrCodes;

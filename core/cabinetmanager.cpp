@@ -338,8 +338,8 @@ void CabinetManager::logStartSummary()
                                    : QStringLiteral("no other display"));
     qCInfo(lcNetwork).noquote() << QStringLiteral("network: Wi-Fi %1")
         .arg(m_wifiMonitor->get_wifiApConnected() ? QStringLiteral("connected") : QStringLiteral("not connected"));
-    qCInfo(lcHaccp).noquote() << QStringLiteral("alarms: %1 entries in the errors log, HACCP %2 (%3 records)")
-        .arg(m_errors->get_errorsLogListCount()).arg(get_haccpEnabled() ? QStringLiteral("on") : QStringLiteral("off"))
+    qCInfo(lcHaccp).noquote() << QStringLiteral("alarms: %1, HACCP %2 (%3 records)")
+        .arg(m_errors->errorsLogSummary()).arg(get_haccpEnabled() ? QStringLiteral("on") : QStringLiteral("off"))
         .arg(m_haccp->get_totalHaccpLogListCount());
     qCInfo(lcIot).noquote() << QStringLiteral("cloud link: %1")
         .arg(!m_iot ? QStringLiteral("none") : !m_layout.iAmMaster ? QStringLiteral("none from this display (not the master)")

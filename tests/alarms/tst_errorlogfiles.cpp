@@ -29,6 +29,8 @@ private slots:
     void exportNameIsSafe();
     void modelRowsRolesAndBounds();
     void modelCopiesAnotherUnderItsLock();
+    void compactRecordsShowTheLineAsWritten_data();
+    void compactRecordsShowTheLineAsWritten();
 
 private:
     QScopedPointer<ScratchRoots> m_scratch;
@@ -249,6 +251,47 @@ void TestErrorLogFiles::modelCopiesAnotherUnderItsLock()
     QCOMPARE(copy.getData(0, 2).toString(), QStringLiteral("1.0.0.0"));
     source.clear();
     QCOMPARE(copy.rowCount(), 1);
+}
+
+// The compact records give back each line's date, time and codes exactly as the reader
+// of texts does (leading zeros, a date that is not a real one, a fourth code cut at three
+// digits), and a copy keeps its rows when the original grows.
+void TestErrorLogFiles::compactRecordsShowTheLineAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("zone");
+    QTest::addRow("plain") << QByteArray("1;2024/03/15 08:01:02;2\t0\t3\t0") << 1;
+    QTest::addRow("leading zeros") << QByteArray("1;2024/03/15 23:59:59;002\t00\t3\t000") << -1;
+    QTest::addRow("30 February") << QByteArray("1;2024/02/30 08:01:02;1\t0\t0\t0") << -1;
+    QTest::addRow("fourth code cut") << QByteArray("1;0999/01/01 00:00:00;999\t2\t3\t4567") << 254;
+    QTest::addRow("zone past the compact form") << QByteArray("1;2024/03/15 08:01:02;3\t0\t1\t0") << 300;
+}
+
+void TestErrorLogFiles::compactRecordsShowTheLineAsWritten()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, zone);
+    const QVector<ErrorLogFiles::Entry> entries = ErrorLogFiles::parseLog(line + "\n");
+    QCOMPARE(entries.size(), 1);
+    ErrorLogRecords records;
+    ErrorLogFiles::parseLines(line, [&](const ErrorLogFiles::Line &l) { records.append(l, QStringLiteral("text"), zone); });
+    QCOMPARE(records.count(), 1);
+    const ErrorLogRecords copy = records;
+    records.append(ErrorInfo{"d", "t", "1.0.0.0", "x", 1, -1});
+    records.reverse();
+    for (const ErrorLogRecords &r : {copy, records}) {
+        const int i = r.count() - 1;
+        const ErrorInfo row = r.row(i);
+        QCOMPARE(row.date, entries.first().dateText);
+        QCOMPARE(row.time, entries.first().timeText);
+        QCOMPARE(row.codes, entries.first().codesText);
+        QCOMPARE(row.desc, QStringLiteral("text"));
+        QCOMPARE(row.mainCode, entries.first().codes[0]);
+        QCOMPARE(r.zone(i), zone);
+        QCOMPARE(r.column(i, 2), entries.first().codesText);
+    }
+    QCOMPARE(copy.count(), 1);
+    QCOMPARE(records.row(0).desc, QStringLiteral("x"));
 }
 
 QTEST_GUILESS_MAIN(TestErrorLogFiles)

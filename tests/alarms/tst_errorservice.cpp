@@ -3,6 +3,7 @@
 #include "errorlogfiles.h"
 #include "errorrecord.h"
 #include "fakecabinetcore.h"
+#include "filelogworker.h"
 #include "fulldisk.h"
 #include "ioboardsimulator.h"
 #include "qmodbusmaster.h"
@@ -10,6 +11,7 @@
 #include "tulerrorcontroller.h"
 #include "tulerrorcontrollert.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 #include <QtTest>
 #include <functional>
@@ -63,7 +65,11 @@ class TestErrorService : public QObject
 
 private slots:
     void initTestCase() { AlarmTimings::setScale(0.1); }
-    void init() { m_scratch.reset(new ScratchRoots); }
+    void init()
+    {
+        AlarmTimings::setScale(0.1);
+        m_scratch.reset(new ScratchRoots);
+    }
     void cleanup()
     {
         delete m_core; // the service with it
@@ -166,7 +172,7 @@ private slots:
 
     // Lines that cannot be written (a full disk, or the log folder replaced by a link the
     // writer refuses) are shown at once and written, in order, by the next report or load
-    // that can write.
+    // that can write, or by the retry within its period (the HACCP log's) when none comes.
     void fullDiskDelaysLines_data()
     {
         QTest::addColumn<QString>("fault");
@@ -178,12 +184,17 @@ private slots:
         QTest::newRow("a load of the logs") << "full disk" << "load" << byLoad;
         QTest::newRow("linked folder, the next report") << "link" << "report" << byReport;
         QTest::newRow("linked folder, a load of the logs") << "link" << "load" << byLoad;
+        QTest::newRow("full disk, the retry") << "full disk" << "retry" << byLoad;
+        QTest::newRow("linked folder, the retry") << "link" << "retry" << byLoad;
     }
     void fullDiskDelaysLines()
     {
         QFETCH(QString, fault);
         QFETCH(QString, then);
         QFETCH(QStringList, codes);
+        constexpr double retryScale = 0.01; // the minute's retry in 600 ms
+        if (then == "retry")
+            AlarmTimings::setScale(retryScale);
         make(1);
         QScopedPointer<FullDisk> full;
         // "errorLogs" a link to a folder outside the root; removed, it leaves no folder,
@@ -210,17 +221,105 @@ private slots:
             full->spaceBack();
         else
             QVERIFY(QFile::remove(folder));
+        QElapsedTimer back;
+        back.start();
         if (then == "report")
             m_service->errorCodesDataProcess(5, 2, 0, 3);
-        else
+        else if (then == "load")
             m_service->retrieveAllErrorLogs();
+        if (then == "retry") {
+            QTRY_COMPARE_WITH_TIMEOUT(logLines().size(), 2, 10000);
+            QVERIFY2(back.elapsed() <= 3 * FileLogWorker::RetryMs * retryScale, qPrintable(QString::number(back.elapsed())));
+        }
         settle();
         QVERIFY(!QFileInfo(folder).isSymLink());
+        QVERIFY(!QFileInfo::exists(TulErrorController::keptLinesPath())); // nothing left waiting
         QStringList written;
         for (const QString &line : logLines())
             written << line.section(';', 2);
         QCOMPARE(written, codes);
         QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    // Lines still waiting when the service ends: kept in their own file beside the data and
+    // written at the next start ahead of anything new; with nothing writable at all, each
+    // is named in the diagnostics instead.
+    void stopKeepsWaitingLines_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("codes"); // in the log after the next start and a report
+        QTest::newRow("linked folder") << "link" << QStringList{"1\t0\t0\t0", "4\t2\t1\t0", "5\t2\t0\t3"};
+        QTest::newRow("full disk") << "full disk" << QStringList{"5\t2\t0\t3"};
+    }
+    void stopKeepsWaitingLines()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, codes);
+        make(1);
+        const QString folder = QDir(ErrorLogFiles::logDir()).absolutePath();
+        QScopedPointer<FullDisk> full;
+        if (fault == "link") {
+            const QString outside = m_scratch->base() + QStringLiteral("/outside");
+            QVERIFY(QDir().mkpath(outside));
+            QDir().rmdir(folder);
+            QVERIFY(QFile::link(outside, folder));
+        } else {
+            full.reset(new FullDisk);
+        }
+        ErrorLogFiles::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(8, 1, 2)));
+        m_service->errorCodesDataProcess(1, 0, 0, 0);
+        m_service->errorCodesDataProcess(4, 2, 1, 0);
+        settle();
+        if (full) {
+            QTest::ignoreMessage(QtWarningMsg, "Error-log line not written: 1;2024/03/15 08:01:02;1\t0\t0\t0");
+            QTest::ignoreMessage(QtWarningMsg, "Error-log line not written: 1;2024/03/15 08:01:02;4\t2\t1\t0");
+        }
+        delete m_core; // the service with it
+        m_core = nullptr;
+        full.reset();
+        QCOMPARE(QFileInfo::exists(TulErrorController::keptLinesPath()), fault == "link");
+        if (fault == "link")
+            QVERIFY(QFile::remove(folder));
+        ErrorLogFiles::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(9, 0)));
+        make(1);
+        m_service->errorCodesDataProcess(5, 2, 0, 3);
+        settle();
+        QStringList written;
+        for (const QString &line : logLines())
+            written << line.section(';', 2);
+        QCOMPARE(written, codes);
+        QVERIFY(!QFileInfo::exists(TulErrorController::keptLinesPath()));
+    }
+
+    // The start-up summary names the records of the log once its load has ended, and says
+    // it is reading until then (a long log takes a while).
+    void startSummaryCountsTheRecords_data()
+    {
+        QTest::addColumn<QStringList>("files"); // name=lines
+        QTest::addColumn<QByteArray>("kept");    // lines kept at the last stop
+        QTest::addColumn<QString>("summary");
+        const QByteArray two = "1;2024/03/11 10:00:00;1\t0\t0\t0\n1;2024/03/12 10:00:00;4\t2\t1\t0\n";
+        QTest::newRow("no log") << QStringList{} << QByteArray() << "0 entries in the errors log";
+        QTest::newRow("two files") << QStringList{"el240311.txt", "el240318.txt"} << QByteArray()
+                                   << "4 entries in the errors log";
+        QTest::newRow("a file and a kept line") << QStringList{"el240311.txt"}
+                                                << QByteArray("1;2024/03/13 10:00:00;5\t2\t0\t3\n")
+                                                << "3 entries in the errors log";
+        QTest::newRow("only kept lines") << QStringList{} << two << "2 entries in the errors log";
+    }
+    void startSummaryCountsTheRecords()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QByteArray, kept);
+        QFETCH(QString, summary);
+        const QByteArray two = "1;2024/03/11 10:00:00;1\t0\t0\t0\n1;2024/03/12 10:00:00;4\t2\t1\t0\n";
+        for (const QString &name : files)
+            QVERIFY(m_scratch->writeRootFile("errorLogs/" + name, two));
+        if (!kept.isEmpty())
+            QVERIFY(m_scratch->writeRootFile("errorLogs.unwritten", kept));
+        make(1); // the worker has loaded; its answer waits for this thread's event loop
+        QCOMPARE(m_service->errorsLogSummary(), QStringLiteral("reading the errors log"));
+        QTRY_COMPARE(m_service->errorsLogSummary(), summary);
     }
 
     // A file too large to be a log of ours is read in its newest part and named.
