@@ -417,6 +417,52 @@ const QStringList &ConfigurationManager::configFileKeys()
     return keys;
 }
 
+bool ConfigurationManager::settingRange(const QString &name, int *min, int *max)
+{
+    struct Range { const char *name; int min, max; };
+    // The Preferences, Eco Mode Options and Cabinet Names pages' limits, the first start's
+    // two orientations, and a name length no longer than the names the cloud is sent.
+    static const Range ranges[] = {
+        {"labelFontSize", TUL_MIN_LABEL_FONT_SIZE, TUL_MAX_LABEL_FONT_SIZE},
+        {"soundLevel", TUL_MIN_SOUND_LEVEL, TUL_MAX_SOUND_LEVEL},
+        {"screenCleanActive", 0, 1},
+        {"screenCleanTimeout", TUL_MIN_TIMER_SCREEN_CLEAING, TUL_MAX_TIMER_SCREEN_CLEAING},
+        {"discardDurationEnabled", 0, 1},
+        {"discardSoundDuration", TUL_MIN_DISCARD_SOUND_DURATION, TUL_MAX_DISCARD_SOUND_DURATION},
+        {"ecoShelfHeatMode", 0, 1},
+        {"ecoShelfHeatTemp", TUL_MIN_ECO_SHELF_TEMP_F, TUL_MAX_ECO_SHELF_TEMP_F},
+        {"ecoActivateMode", 0, 1},
+        {"ecoActivateTimeout", TUL_MIN_ECO_TIMEOUT, TUL_MAX_ECO_TIMEOUT},
+        {"screenOrientation", 0, 1},
+        {"prodNameLength", 1, 32},
+        {"cabinetIndex", 0, 98},
+        {"cabinetNameIndex", 0, 1},
+        {"networkMode", NETWORK_MODE_ETH, NETWORK_MODE_MAX - 1},
+    };
+    for (const Range &r : ranges) {
+        if (name == QLatin1String(r.name)) {
+            *min = r.min;
+            *max = r.max;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString ConfigurationManager::outsideValueRefusal(const QString &name, const QVariant &value)
+{
+    // The layout comes with the personality; another one would not match the cabinet.
+    if (name == QLatin1String("cabinetConfiguration"))
+        return QStringLiteral("set from the cabinet's personality only");
+    int min = 0, max = 0;
+    if (settingRange(name, &min, &max)) {
+        const int v = value.toInt();
+        if (v < min || v > max)
+            return QStringLiteral("outside %1 to %2").arg(min).arg(max);
+    }
+    return QString();
+}
+
 namespace {
 
 // The text of one property value as the file keeps it: booleans as 0/1.
@@ -510,7 +556,8 @@ bool ConfigurationManager::readConfigFile()
     }
     if (!why.isEmpty()) {
         qDebug() << "Unable to Open File !!!" << path;
-        SafeFileReader::setAside(path, QStringLiteral("settings file: ") + why);
+        // It may hold the Wi-Fi pass phrase, and an older program wrote it for all to read.
+        SafeFileReader::setAside(path, QStringLiteral("settings file: ") + why, SafeFileWriter::OwnerOnly);
         return false;
     }
     emit configFileRead();
@@ -526,27 +573,38 @@ int ConfigurationManager::readConfigText(const QByteArray &text)
     int notText = 0;
     int firstNotText = 0;
     int number = 0;
+    m_keptLines.clear();
+    m_keptHeld.clear();
     for (QByteArray line : lines.mid(0, MaxConfigFileLines)) {
         ++number;
         if (line.endsWith('\r'))
             line.chop(1);
-        // A line that is not UTF-8 or holds NUL is skipped on its own; its key keeps its value.
+        const int eq = line.indexOf('=');
+        // A line that is not UTF-8 or holds NUL is skipped on its own; its key keeps its
+        // value, and the file keeps the line's bytes (they may be a name in another
+        // encoding, which a save must not turn into the default).
         if (!SafeFileReader::textProblem(line).isEmpty()) {
             if (notText++ == 0)
                 firstNotText = number;
+            const QString key = eq > 0 ? QString::fromLatin1(line.left(eq)) : QString();
+            if (configFileKeys().contains(key))
+                m_keptLines.insert(key, line);
             continue;
         }
-        const int eq = line.indexOf('=');
         if (eq < 0)
             continue;
         // Split at the first "=" only, so a value (a pass phrase) may itself hold "=".
         const QString key = QString::fromLatin1(line.left(eq));
         const QString value = QString::fromUtf8(line.mid(eq + 1));
-        if (applyConfigValue(key, value))
+        if (applyConfigValue(key, value)) {
             ++applied;
-        else
+            m_keptLines.remove(key);
+        } else {
             qDebug() << "Unable to set TUL config property: " << key;
+        }
     }
+    for (auto it = m_keptLines.cbegin(); it != m_keptLines.cend(); ++it)
+        m_keptHeld.insert(it.key(), fileText(property(qPrintable(it.key()))));
     if (notText > 0)
         qWarning().noquote() << QStringLiteral("The settings file %1 has %2 lines that are not UTF-8 text or "
                                                "hold NUL, the first line %3; skipped")
@@ -561,7 +619,21 @@ bool ConfigurationManager::saveConfigFile()
     const CabinetCore *c = core();
     if (!c || !c->get_isConfigured())
         return false;
-    const QByteArray text = configFileText();
+    QByteArray text = configFileText();
+    // A line the last read could not take is written as it was, until its key is changed.
+    for (auto it = m_keptLines.begin(); it != m_keptLines.end();) {
+        const QByteArray now = it.key().toLatin1() + '=' + fileText(property(qPrintable(it.key()))).toUtf8() + '\n';
+        int at = text.startsWith(now) ? 0 : text.indexOf('\n' + now);
+        if (at > 0)
+            ++at;
+        if (at < 0 || m_keptHeld.value(it.key()) != fileText(property(qPrintable(it.key())))) {
+            m_keptHeld.remove(it.key());
+            it = m_keptLines.erase(it);
+            continue;
+        }
+        text.replace(at, now.size(), it.value() + '\n');
+        ++it;
+    }
     // A start saves twice within milliseconds (the IO board configured, then the power-on
     // report), mostly the same text: a file that still holds what the last save wrote and
     // synced is not written again.
@@ -782,6 +854,19 @@ QString ConfigurationManager::defaultPasswdL1() const
 // ---------------------------------------------------------------------------------------
 // The service screens' saves
 
+namespace {
+
+// The page's sliders and fields keep their values in the settings' ranges; a value from
+// elsewhere is brought into them.
+int bounded(const char *key, const QVariant &v)
+{
+    int min = 0, max = 0;
+    ConfigurationManager::settingRange(QLatin1String(key), &min, &max);
+    return qBound(min, v.toInt(), max);
+}
+
+} // namespace
+
 bool ConfigurationManager::applyPreferences(const QVariantMap &values)
 {
     CabinetCore *c = core();
@@ -801,17 +886,16 @@ bool ConfigurationManager::applyPreferences(const QVariantMap &values)
     apply("splitViewEnabled", [this](const QVariant &v) { set_splitViewEnabled(v.toBool()); });
     apply("groupDotsEnabled", [this](const QVariant &v) { set_groupDotsEnabled(v.toBool()); });
     apply("labelFontSize", [this](const QVariant &v) {
-        set_labelFontSize(qBound(int(TUL_MIN_LABEL_FONT_SIZE), v.toInt(), int(TUL_MAX_LABEL_FONT_SIZE)));
+        set_labelFontSize(bounded("labelFontSize", v));
     });
     apply("individualDPEnabled", [this](const QVariant &v) { set_individualDPEnabled(v.toBool()); });
     apply("soundLevel", [this](const QVariant &v) {
-        set_soundLevel(qBound(int(TUL_MIN_SOUND_LEVEL), v.toInt(), int(TUL_MAX_SOUND_LEVEL)));
+        set_soundLevel(bounded("soundLevel", v));
     });
     apply("tempUnit", [this](const QVariant &v) { set_tempUnit(v.toInt()); });
     apply("screenCleanActive", [this](const QVariant &v) { set_screenCleanActive(v.toInt()); });
     apply("screenCleanTimeout", [this](const QVariant &v) {
-        set_screenCleanTimeout(qBound(int(TUL_MIN_TIMER_SCREEN_CLEAING), v.toInt(),
-                                      int(TUL_MAX_TIMER_SCREEN_CLEAING)));
+        set_screenCleanTimeout(bounded("screenCleanTimeout", v));
     });
     apply("timerColorStatus", [this](const QVariant &v) { set_timerColorStatus(v.toBool()); });
     apply("advancedZoneOptionsEnable",
@@ -821,8 +905,7 @@ bool ConfigurationManager::applyPreferences(const QVariantMap &values)
     apply("discardDurationEnabled",
           [this](const QVariant &v) { set_discardDurationEnabled(v.toInt()); });
     apply("discardSoundDuration", [this](const QVariant &v) {
-        set_discardSoundDuration(qBound(int(TUL_MIN_DISCARD_SOUND_DURATION), v.toInt(),
-                                        int(TUL_MAX_DISCARD_SOUND_DURATION)));
+        set_discardSoundDuration(bounded("discardSoundDuration", v));
     });
     // Unsaved values go back; the other displays hear only saved ones.
     if (!change.commit())

@@ -5,6 +5,7 @@
 #include "networksettings.h"
 #include "p4statemachine.h"
 
+#include <QHash>
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
@@ -144,6 +145,13 @@ public:
     static constexpr qint64 MaxAppSettingsBytes = 256 * 1024;
     // The keys of "config.txt", in the order they are written.
     static const QStringList &configFileKeys();
+    // The range the pages keep a whole-number setting in; the bus is held to the same.
+    // False for a setting without one.
+    static bool settingRange(const QString &name, int *min, int *max);
+    // Why a value written from outside the program (the bus) is not taken for the setting
+    // `name`: outside its range, or a setting only the cabinet's personality sets. Empty
+    // when it may be set. `value` is already of the setting's type.
+    static QString outsideValueRefusal(const QString &name, const QVariant &value);
 
     QModbusMaster *modbusMaster() const { return m_modbusMaster; }
     CanbusManager *canbusManager() const { return m_canbusManager; }
@@ -536,6 +544,11 @@ private:
     int m_reportsHeld = 0;
     QString m_heldStoreNumber;
     int m_heldPerformanceDataInterval = 0;
+    // Lines of the file read last that were not text (a Latin-1 Wi-Fi name from an older
+    // file): their bytes by key, written again by every save until the key's value is
+    // changed; and the value the key held once the file was read.
+    QHash<QString, QByteArray> m_keptLines;
+    QHash<QString, QString> m_keptHeld;
     // What the last save wrote and synced, and whether the application settings were
     // written since the last sync.
     QByteArray m_savedText;

@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTextCodec>
 
 #include <cerrno>
@@ -16,6 +17,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+Q_LOGGING_CATEGORY(lcFoundation, "tul.foundation")
+}
+
 SafeFileReader::Result SafeFileReader::read(const QString &path, qint64 maxBytes,
                                             QByteArray *data, const char *what)
 {
@@ -25,18 +30,18 @@ SafeFileReader::Result SafeFileReader::read(const QString &path, qint64 maxBytes
     if (fd < 0) {
         if (errno == ENOENT)
             return Missing;
-        qWarning().noquote() << "Cannot read the" << what << path << ":" << strerror(errno);
+        qCWarning(lcFoundation).noquote() << "Cannot read the" << what << path << ":" << strerror(errno);
         return Unreadable;
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        qWarning().noquote() << "The" << what << path << "is not a plain file; not read";
+        qCWarning(lcFoundation).noquote() << "The" << what << path << "is not a plain file; not read";
         return Unreadable;
     }
     if (st.st_size > maxBytes) {
         ::close(fd);
-        qWarning().noquote() << "The" << what << path << "holds" << qint64(st.st_size)
+        qCWarning(lcFoundation).noquote() << "The" << what << path << "holds" << qint64(st.st_size)
                              << "bytes, more than the" << maxBytes << "it may; not read";
         return TooLarge;
     }
@@ -67,12 +72,12 @@ SafeFileReader::Result SafeFileReader::read(const QString &path, qint64 maxBytes
     if (result == Ok && got > maxBytes)
         result = TooLarge;
     if (result == TooLarge) {
-        qWarning().noquote() << "The" << what << path << "grew past the" << maxBytes
+        qCWarning(lcFoundation).noquote() << "The" << what << path << "grew past the" << maxBytes
                              << "bytes it may hold; not read";
         return result;
     }
     if (result == Unreadable) {
-        qWarning().noquote() << "Cannot read the" << what << path;
+        qCWarning(lcFoundation).noquote() << "Cannot read the" << what << path;
         return result;
     }
     buffer.truncate(int(got));
@@ -80,17 +85,46 @@ SafeFileReader::Result SafeFileReader::read(const QString &path, qint64 maxBytes
     return Ok;
 }
 
-QString SafeFileReader::setAside(const QString &path, const QString &why)
+namespace {
+
+// Group and others lose every right on the file at `path` itself (never a link's target).
+bool narrowToOwner(const QByteArray &path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return false;
+    if (S_ISLNK(st.st_mode))
+        return true; // the link is moved, its target stays where and as it is
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        return true;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat opened;
+    const bool same = ::fstat(fd, &opened) == 0 && opened.st_dev == st.st_dev && opened.st_ino == st.st_ino;
+    const bool narrowed = same && ::fchmod(fd, opened.st_mode & S_IRWXU) == 0;
+    ::close(fd);
+    return narrowed;
+}
+
+} // namespace
+
+QString SafeFileReader::setAside(const QString &path, const QString &why, SafeFileWriter::Access access)
 {
     const QString aside = path + QStringLiteral(".unusable-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-HHmmss"));
+    // Narrowed before the move, so that the copy is never readable under its new name.
+    // Moved all the same when that fails: the next save would otherwise replace it.
+    if (access == SafeFileWriter::OwnerOnly && !narrowToOwner(QFile::encodeName(path)))
+        qCWarning(lcFoundation).noquote() << "The unusable" << path << "keeps its rights: they cannot be narrowed to the owner:"
+                             << strerror(errno);
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
-        qWarning().noquote() << "Cannot set the unusable" << path << "aside (" << why << "):"
+        qCWarning(lcFoundation).noquote() << "Cannot set the unusable" << path << "aside (" << why << "):"
                              << strerror(errno);
         return QString();
     }
     SafeFileWriter::syncDirectory(QFileInfo(path).absolutePath());
-    qWarning().noquote() << path << "cannot be used (" << why << "); kept as" << aside;
+    qCWarning(lcFoundation).noquote() << path << "cannot be used (" << why << "); kept as" << aside;
     return aside;
 }
 
@@ -137,7 +171,7 @@ bool SafeFileReader::prepareForLibrary(const QString &path, qint64 maxBytes, con
     if (::lstat(name.constData(), &st) != 0)
         return errno == ENOENT;
     if (S_ISLNK(st.st_mode)) {
-        qWarning().noquote() << "The" << what << path << "is a link; removed, not followed";
+        qCWarning(lcFoundation).noquote() << "The" << what << path << "is a link; removed, not followed";
         return ::unlink(name.constData()) == 0;
     }
     if (!S_ISREG(st.st_mode))

@@ -1,6 +1,8 @@
 #ifndef SAFEFILEREADER_H
 #define SAFEFILEREADER_H
 
+#include "safefilewriter.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,7 +21,10 @@ public:
     // Moves a file that cannot be used out of the reader's way, under its name with
     // ".unusable-<date-time>" appended, so that nothing is lost and a later start does
     // not stumble over it again. Logs `why`; returns the new name, empty on failure.
-    static QString setAside(const QString &path, const QString &why);
+    // OwnerOnly takes every right from group and others before the move (a file that
+    // holds a pass phrase, written by an older program with wider rights).
+    static QString setAside(const QString &path, const QString &why,
+                            SafeFileWriter::Access access = SafeFileWriter::Shared);
 
     // For a file read at start, whose content is lines of text. A file that is there but
     // cannot be used (unreadable, not a plain file, over `maxBytes`, not text) is set aside

@@ -12,11 +12,9 @@
 #include "tuldbusadapter.h"
 #include "tullumo.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QTimer>
 
-#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcIot, "tul.iot")
 
@@ -175,42 +173,7 @@ void IotLink::setPerformanceDataInterval(int seconds)
 
 bool IotLink::fromAgent(const QDBusMessage &message)
 {
-    constexpr int RefusalLogMs = 60 * 1000;
-    constexpr int MaxSenders = 64;
-    const QString sender = message.service();
-    bool known = false;
-    uint uid = 0;
-    const auto cached = m_senderUids.constFind(sender);
-    if (cached != m_senderUids.constEnd()) {
-        known = true;
-        uid = *cached;
-    } else if (QDBusConnectionInterface *bus = m_bus.interface()) {
-        // A sender that has left already cannot be told from another user.
-        const QDBusReply<uint> reply = bus->serviceUid(sender);
-        if (reply.isValid()) {
-            known = true;
-            uid = reply.value();
-            if (m_senderUids.size() >= MaxSenders)
-                m_senderUids.clear();
-            m_senderUids.insert(sender, uid);
-        }
-    }
-    if (known && (uid == 0 || uid == uint(geteuid())))
-        return true;
-    // Anyone on the bus can send signals: a flood of them must not flood the log too.
-    if (m_refusalLogged.isValid() && !m_refusalLogged.hasExpired(RefusalLogMs)) {
-        ++m_refusalsUnlogged;
-        return false;
-    }
-    const QString more = m_refusalsUnlogged > 0
-                             ? QStringLiteral(" (%1 more refused since the last report)").arg(m_refusalsUnlogged)
-                             : QString();
-    qCWarning(lcIot).noquote() << QStringLiteral("%1 from %2 (user id %3) refused: only the cloud agent may command the cabinet%4")
-                                      .arg(message.member(), sender,
-                                           known ? QString::number(uid) : QStringLiteral("unknown"), more);
-    m_refusalLogged.start();
-    m_refusalsUnlogged = 0;
-    return false;
+    return m_agent.accepts(m_bus, message.service(), message.member());
 }
 
 void IotLink::onLumoCmd(const QDBusMessage &message)

@@ -1,9 +1,9 @@
 #ifndef IOTLINK_H
 #define IOTLINK_H
 
+#include "agentcaller.h"
+
 #include <QDBusConnection>
-#include <QElapsedTimer>
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QScopedPointer>
@@ -91,9 +91,7 @@ private:
     bool m_serviceRegistered = false;
     bool m_objectRegistered = false;
     bool m_subscribed = false;
-    QHash<QString, uint> m_senderUids; // unique bus names are never reused
-    QElapsedTimer m_refusalLogged;
-    int m_refusalsUnlogged = 0;
+    AgentCaller m_agent;
 };
 
 #endif // IOTLINK_H

@@ -1,11 +1,13 @@
 #include "tuldbusadapter.h"
 
+#include "configurationmanager.h"
 #include "pathguard.h"
 
 #include "iotjson.h"
 #include "iotlog.h"
 
 #include <QDBusArgument>
+#include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDateTime>
 #include <QMetaProperty>
@@ -13,6 +15,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace {
 
@@ -30,6 +34,47 @@ QString valueText(const QVariant &value)
     if (value.canConvert<QString>())
         return shortName(value.toString());
     return QString::fromLatin1(value.typeName() ? value.typeName() : "nothing");
+}
+
+// A whole number as the agent sent it: an integer of any bus width, a double without a
+// fraction, or decimal text. 1e308 or 2.5 is no whole number and is never made into one.
+bool wholeNumber(const QVariant &value, qint64 *out)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::SChar:
+    case QMetaType::Char:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::UShort:
+    case QMetaType::UChar:
+    case QMetaType::ULong:
+        *out = value.toLongLong();
+        return true;
+    case QMetaType::ULongLong: {
+        const qulonglong v = value.toULongLong();
+        *out = qint64(v);
+        return v <= qulonglong(LLONG_MAX);
+    }
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = value.toDouble();
+        constexpr double exact = 9007199254740992.0; // 2^53: every whole double below is exact
+        if (!std::isfinite(d) || std::trunc(d) != d || std::fabs(d) > exact)
+            return false;
+        *out = qint64(d);
+        return true;
+    }
+    case QMetaType::QString: {
+        bool ok = false;
+        *out = value.toString().trimmed().toLongLong(&ok, 10);
+        return ok;
+    }
+    default:
+        return false;
+    }
 }
 
 // The value as the property would hold it, for comparing with what it holds after the write.
@@ -81,6 +126,19 @@ void TulDbusAdapter::refuse(QDBusError::ErrorType type, const QString &text, con
         object->sendErrorReply(type, kept.isNull() ? text : text + QStringLiteral("; it holds: ") + kept);
 }
 
+bool TulDbusAdapter::fromAgent(const char *method) const
+{
+    const TulBusObject *object = busObject();
+    if (!object->calledFromDBus())
+        return true;
+    if (m_callers.accepts(object->connection(), object->message().service(), QLatin1String(method)))
+        return true;
+    object->sendErrorReply(QDBusError::AccessDenied,
+                           QStringLiteral("%1 refused: only the cloud agent may command the cabinet")
+                               .arg(QLatin1String(method)));
+    return false;
+}
+
 bool TulDbusAdapter::acceptText(const QString &text, const char *what, const QString &kept)
 {
     if (text.size() <= MaxTextLength)
@@ -101,6 +159,8 @@ bool TulDbusAdapter::refuseOwnWrite(const QString &text, const QString &kept)
 #define TUL_ADAPTER_TEXT(name)                                                                            \
     void TulDbusAdapter::set_##name(const QString &value)                                                 \
     {                                                                                                     \
+        if (!fromAgent("set_" #name))                                                                     \
+            return;                                                                                       \
         if (m_##name == value)                                                                            \
             return;                                                                                       \
         if (value.size() > MaxTextLength) {                                                               \
@@ -125,6 +185,8 @@ TUL_ADAPTER_TEXT(menuVersion)
 
 void TulDbusAdapter::set_iotEventType(int value)
 {
+    if (!fromAgent("set_iotEventType"))
+        return;
     // Any number: the hold relays choose their form by 0 and 3 alone.
     if (value == m_iotEventType)
         return;
@@ -146,6 +208,8 @@ QObject *TulDbusAdapter::findObject(const QString &objName) const
 
 QDBusVariant TulDbusAdapter::getObjectPropertyValue(const QString &objName, const QString &propName)
 {
+    if (!fromAgent("getObjectPropertyValue"))
+        return {};
     if (!acceptText(objName, "object name") || !acceptText(propName, "property name"))
         return {};
     QObject *target = findObject(objName);
@@ -214,6 +278,8 @@ QString TulDbusAdapter::writeRefusal(const QObject *target, const QString &propN
 void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QString &propName,
                                             const QDBusVariant &propVal)
 {
+    if (!fromAgent("setObjectPropertyValue"))
+        return;
     if (!acceptText(objName, "object name") || !acceptText(propName, "property name"))
         return;
     const QString where = shortName(objName) + QLatin1Char('.') + shortName(propName);
@@ -254,12 +320,48 @@ void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QStrin
     const QVariant before = target->property(name.constData());
     if (value.userType() == QMetaType::QString && !acceptText(value.toString(), "value", valueText(before)))
         return;
-    const QString why = writeRefusal(target, propName, value);
+    // A number property takes a whole number in its type's range, never what a
+    // conversion makes of anything else (1e308 is not 0).
+    QVariant taken = value;
+    const int type = index < 0 ? QMetaType::UnknownType
+                     : meta->property(index).isEnumType() ? int(QMetaType::Int)
+                                                           : meta->property(index).userType();
+    if (type == QMetaType::Int || type == QMetaType::UInt) {
+        qint64 n = 0;
+        const bool fits = wholeNumber(value, &n)
+                          && (type == QMetaType::Int ? n >= INT_MIN && n <= INT_MAX : n >= 0 && n <= qint64(UINT_MAX));
+        if (!fits) {
+            refuse(QDBusError::InvalidArgs,
+                   QStringLiteral("DBus set: %1 refused: not a whole number its type holds").arg(where), valueText(before));
+            return;
+        }
+        taken = type == QMetaType::Int ? QVariant(int(n)) : QVariant(uint(n));
+    }
+    QString why = writeRefusal(target, propName, taken);
+    // The settings keep the ranges their pages keep.
+    auto *settings = qobject_cast<ConfigurationManager *>(target);
+    if (why.isEmpty() && settings)
+        why = ConfigurationManager::outsideValueRefusal(propName, taken);
     if (!why.isEmpty()) {
         refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 refused: %2").arg(where, why), valueText(before));
         return;
     }
-    if (!target->setProperty(name.constData(), value)) {
+    QVariant converted = taken;
+    if (type != QMetaType::UnknownType && type != QMetaType::QVariant && converted.userType() != type
+        && !converted.convert(type)) {
+        refuse(QDBusError::InvalidArgs,
+               QStringLiteral("DBus set: %1 does not take a value of type %2")
+                   .arg(where, QString::fromLatin1(value.typeName() ? value.typeName() : "none")));
+        return;
+    }
+    // A setting of the settings file is saved as a page saves it: at once, or not at all.
+    if (settings && ConfigurationManager::configFileKeys().contains(propName)) {
+        if (!settings->saveSetting(propName, taken)) {
+            refuse(QDBusError::Failed, QStringLiteral("DBus set: %1 not saved: the settings file cannot be written").arg(where),
+                   valueText(target->property(name.constData())));
+            return;
+        }
+    } else if (!target->setProperty(name.constData(), taken)) {
         refuse(QDBusError::InvalidArgs,
                QStringLiteral("DBus set: %1 does not take a value of type %2")
                    .arg(where, QString::fromLatin1(value.typeName() ? value.typeName() : "none")));
@@ -269,7 +371,7 @@ void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QStrin
     if (index >= 0) {
         const QMetaProperty property = meta->property(index);
         const QVariant now = property.read(target);
-        if (asPropertyType(property, now) != asPropertyType(property, value))
+        if (asPropertyType(property, now) != asPropertyType(property, taken))
             refuse(QDBusError::InvalidArgs, QStringLiteral("DBus set: %1 not taken as sent").arg(where), valueText(now));
     }
 }
@@ -278,18 +380,24 @@ void TulDbusAdapter::setObjectPropertyValue(const QString &objName, const QStrin
 
 void TulDbusAdapter::flashDriveMounted()
 {
+    if (!fromAgent("flashDriveMounted"))
+        return;
     if (m_owner)
         m_owner->setProperty("flashDriveMounted", true);
 }
 
 void TulDbusAdapter::flashDriveNotMounted()
 {
+    if (!fromAgent("flashDriveNotMounted"))
+        return;
     if (m_owner)
         m_owner->setProperty("flashDriveMounted", false);
 }
 
 void TulDbusAdapter::performanceDataModeEnable(int period_secs)
 {
+    if (!fromAgent("performanceDataModeEnable"))
+        return;
     QTimer *timer = m_owner ? m_owner->findChild<QTimer *>(QStringLiteral("performanceDataTimer")) : nullptr;
     if (!timer) {
         qCWarning(lcIot) << "performanceDataModeEnable: no performance-data timer on this display";
@@ -317,17 +425,23 @@ void TulDbusAdapter::performanceDataModeEnable(int period_secs)
 
 void TulDbusAdapter::takeScreenShot()
 {
+    if (!fromAgent("takeScreenShot"))
+        return;
     emit screenShotRequested();
 }
 
 QDBusVariant TulDbusAdapter::rollCal()
 {
+    if (!fromAgent("rollCal"))
+        return {};
     qCInfo(lcIot) << "ROLLCALL!!!!!!!!!!!!!!!!!!!!!";
     return QDBusVariant(true);
 }
 
 QString TulDbusAdapter::iotCmdCall(const QString &text)
 {
+    if (!fromAgent("iotCmdCall"))
+        return {};
     if (!acceptText(text, "test call"))
         return {};
     qCInfo(lcIot).noquote() << "iotCmdCall:" << shortName(text);
@@ -337,6 +451,8 @@ QString TulDbusAdapter::iotCmdCall(const QString &text)
 void TulDbusAdapter::handle_event_holdStart(const QString &timeStamp, const QString &productType,
                                             const QString &panID, int zone, const QString &method)
 {
+    if (!fromAgent("handle_event_holdStart"))
+        return;
     if (m_iotEventType == IOTEVENTTYPE_QRB1 || m_iotEventType == IOTEVENTTYPE_VOZUVEV)
         emit event_holdStart(productType, panID, zone, method);
     else
@@ -346,6 +462,8 @@ void TulDbusAdapter::handle_event_holdStart(const QString &timeStamp, const QStr
 void TulDbusAdapter::handle_event_holdStop(const QString &timeStamp, const QString &productType,
                                            const QString &panID, int zone, const QString &method, int timeRemaining)
 {
+    if (!fromAgent("handle_event_holdStop"))
+        return;
     if (m_iotEventType == IOTEVENTTYPE_QRB1 || m_iotEventType == IOTEVENTTYPE_VOZUVEV)
         emit event_holdStop(productType, panID, zone, method, timeRemaining);
     else
@@ -366,6 +484,8 @@ int TulDbusAdapter::callerBin(const char *slot)
 
 void TulDbusAdapter::processZoneEnterPreheatSignal()
 {
+    if (!fromAgent("processZoneEnterPreheatSignal"))
+        return;
     const int bin = callerBin("processZoneEnterPreheatSignal");
     if (bin >= 0)
         emit event_zonePreheatStart(IotJson::truncatedSeconds(QDateTime::currentMSecsSinceEpoch()), bin);
@@ -373,6 +493,8 @@ void TulDbusAdapter::processZoneEnterPreheatSignal()
 
 void TulDbusAdapter::processZoneExitPreheatSignal()
 {
+    if (!fromAgent("processZoneExitPreheatSignal"))
+        return;
     const int bin = callerBin("processZoneExitPreheatSignal");
     if (bin >= 0)
         emit event_preheatComplete(IotJson::truncatedSeconds(QDateTime::currentMSecsSinceEpoch()), bin);
@@ -380,6 +502,8 @@ void TulDbusAdapter::processZoneExitPreheatSignal()
 
 void TulDbusAdapter::notifyTrayInfo()
 {
+    if (!fromAgent("notifyTrayInfo"))
+        return;
     const int bin = callerBin("notifyTrayInfo");
     if (bin < 0)
         return;
@@ -391,6 +515,8 @@ void TulDbusAdapter::notifyTrayInfo()
 
 void TulDbusAdapter::processActivelyHolding(bool value)
 {
+    if (!fromAgent("processActivelyHolding"))
+        return;
     qCDebug(lcIot).noquote() << "\n\n dbus processing actively holding: " << (value ? "true" : "false");
     emit activelyHolding(value);
 }

@@ -1,6 +1,7 @@
 #ifndef TULDBUSADAPTER_H
 #define TULDBUSADAPTER_H
 
+#include "agentcaller.h"
 #include "trayinfo.h"
 
 #include <QByteArray>
@@ -70,14 +71,14 @@ public:
 
 public slots:
     // The accessors are bus methods too.
-    QString get_model() const { return m_model; }
-    QString get_retaurantNumber() const { return m_retaurantNumber; }
-    QString get_serialNumber() const { return m_serialNumber; }
-    QString get_modelNumber() const { return m_modelNumber; }
-    QString get_machineID() const { return m_machineID; }
-    QString get_firmwareVersion() const { return m_firmwareVersion; }
-    QString get_menuVersion() const { return m_menuVersion; }
-    int get_iotEventType() const { return m_iotEventType; }
+    QString get_model() const { return fromAgent("get_model") ? m_model : QString(); }
+    QString get_retaurantNumber() const { return fromAgent("get_retaurantNumber") ? m_retaurantNumber : QString(); }
+    QString get_serialNumber() const { return fromAgent("get_serialNumber") ? m_serialNumber : QString(); }
+    QString get_modelNumber() const { return fromAgent("get_modelNumber") ? m_modelNumber : QString(); }
+    QString get_machineID() const { return fromAgent("get_machineID") ? m_machineID : QString(); }
+    QString get_firmwareVersion() const { return fromAgent("get_firmwareVersion") ? m_firmwareVersion : QString(); }
+    QString get_menuVersion() const { return fromAgent("get_menuVersion") ? m_menuVersion : QString(); }
+    int get_iotEventType() const { return fromAgent("get_iotEventType") ? m_iotEventType : 0; }
     void set_model(const QString &value);
     void set_retaurantNumber(const QString &value);
     void set_serialNumber(const QString &value);
@@ -159,6 +160,10 @@ signals:
     void canSend2Dbus(int nodeid, uint id, QByteArray data);
 
 private:
+    // For a call over the bus: true when it comes from root or our own user (the cloud
+    // agent), as the agent's signals are checked; else answered "access denied" and
+    // logged like their refusals. Local calls always pass.
+    bool fromAgent(const char *method) const;
     QObject *findObject(const QString &objName) const;
     // Logs the refusal and, for a bus call, answers it with the error; `kept` (what the
     // property holds now) goes into the answer only, never into the log.
@@ -174,6 +179,7 @@ private:
     // The bin number of the object whose signal called, -1 (refused) without one.
     int callerBin(const char *slot);
 
+    mutable AgentCaller m_callers;
     QPointer<QObject> m_owner;
     QString m_model = QStringLiteral("unknown");
     QString m_retaurantNumber;

@@ -223,6 +223,10 @@ private:
     QString runCommand(const QString &command, const QJsonValue &value, bool *success);
     QString updatePerformanceInterval(const QJsonValue &value, bool *success);
     void applyPerformanceIntervalEvent(const QJsonValue &value);
+    // The store number of a "locationUpdate"; the answer's detail text.
+    QString updateLocation(const QJsonValue &value, bool *success);
+    // One "commandStatus" answer; a null `command` leaves out the command and its value.
+    void acknowledge(const QString &command, const QJsonValue &value, bool success, const QString &detail);
     bool saveSettings(SettingsTransaction &change, const char *after);
     void provisioningState(const QString &state);
     void certificateState(const QString &state);

@@ -176,20 +176,14 @@ void TulLumo::dispatch(const QJsonObject &message)
                                        QStringLiteral("updateSerialNumber"), QStringLiteral("updateModelNumber"),
                                        QStringLiteral("resetCycle"), QStringLiteral("restartCycle"),
                                        QStringLiteral("togglePanDetailMessages")};
-        QJsonObject ack = envelope(QStringLiteral("commandStatus"), now());
-        ack.remove(QStringLiteral("cabinetUuid"));
         bool success = false;
-        QString detail = QStringLiteral("Unknown command!");
-        if (known.contains(command)) {
-            const QJsonValue value = message.value(QStringLiteral("commandValue"));
-            ack.insert(QStringLiteral("command"), command);
-            // Echoed as it came; a missing value is echoed as null.
-            ack.insert(QStringLiteral("commandValue"), value.isUndefined() ? QJsonValue(QJsonValue::Null) : value);
-            detail = runCommand(command, value, &success);
+        if (!known.contains(command)) {
+            acknowledge(QString(), QJsonValue(), false, QStringLiteral("Unknown command!"));
+            return;
         }
-        ack.insert(QStringLiteral("commandStatus"), success ? QStringLiteral("success") : QStringLiteral("failure"));
-        ack.insert(QStringLiteral("commandStatusDetails"), detail);
-        send(ack);
+        const QJsonValue value = message.value(QStringLiteral("commandValue"));
+        const QString detail = runCommand(command, value, &success);
+        acknowledge(command, value, success, detail);
         return;
     }
 
@@ -226,12 +220,11 @@ void TulLumo::dispatch(const QJsonObject &message)
     } else if (command == QLatin1String("performanceDataIntervalCmd")) {
         applyPerformanceIntervalEvent(message.value(QStringLiteral("value")));
     } else if (event == QLatin1String("locationUpdate")) {
-        const QString location = message.value(QStringLiteral("value")).toString();
-        if (!location.isEmpty() && settings && location != settings->get_storeNumber()) {
-            SettingsTransaction change(settings);
-            settings->set_storeNumber(location);
-            saveSettings(change, "the location update");
-        }
+        // Answered like a command, so that the cloud learns of a store number not taken.
+        bool success = false;
+        const QJsonValue value = message.value(QStringLiteral("value"));
+        const QString detail = updateLocation(value, &success);
+        acknowledge(event, value, success, detail);
     } else if (event == QLatin1String("reset") || event == QLatin1String("restart")) {
         handle_event_resetHoldCycle(message);
     } else if (event == QLatin1String("sdkError")) {
@@ -241,6 +234,43 @@ void TulLumo::dispatch(const QJsonObject &message)
     } else if (event == QLatin1String("certificateState")) {
         certificateState(message.value(QStringLiteral("state")).toString());
     }
+}
+
+QString TulLumo::updateLocation(const QJsonValue &value, bool *success)
+{
+    *success = false;
+    ConfigurationManager *settings = config();
+    if (!settings)
+        return QStringLiteral("Settings not available");
+    // A text the settings file can hold: not empty, no line break (the setter refuses one).
+    const QString location = value.toString();
+    if (location.isEmpty() || location.size() > TulDbusAdapter::MaxTextLength
+        || SettingKind::refusesText("storeNumber", location))
+        return QStringLiteral("Location not accepted");
+    if (location != settings->get_storeNumber()) {
+        SettingsTransaction change(settings);
+        settings->set_storeNumber(location);
+        if (settings->get_storeNumber() != location)
+            return QStringLiteral("Location not accepted");
+        if (!saveSettings(change, "the location update"))
+            return QStringLiteral("Settings not saved");
+    }
+    *success = true;
+    return Executed;
+}
+
+void TulLumo::acknowledge(const QString &command, const QJsonValue &value, bool success, const QString &detail)
+{
+    QJsonObject ack = envelope(QStringLiteral("commandStatus"), now());
+    ack.remove(QStringLiteral("cabinetUuid"));
+    if (!command.isNull()) {
+        ack.insert(QStringLiteral("command"), command);
+        // Echoed as it came; a missing value is echoed as null.
+        ack.insert(QStringLiteral("commandValue"), value.isUndefined() ? QJsonValue(QJsonValue::Null) : value);
+    }
+    ack.insert(QStringLiteral("commandStatus"), success ? QStringLiteral("success") : QStringLiteral("failure"));
+    ack.insert(QStringLiteral("commandStatusDetails"), detail);
+    send(ack);
 }
 
 void TulLumo::applyPerformanceIntervalEvent(const QJsonValue &value)

@@ -373,18 +373,26 @@ void TestConfigurationManager::fileValueReadAsItsType()
 }
 
 // A line that is not text, or whose value does not fit, costs only its own key, which
-// keeps its default; every other line is taken and the file stays where it is.
+// keeps its default; every other line is taken and the file stays where it is. A save
+// writes a line that is not text back as it was (a name in another encoding), until its
+// key is set; a value of the wrong type gives way to the default.
 void TestConfigurationManager::unreadableLinesAreSkippedAlone_data()
 {
     QTest::addColumn<QByteArray>("badLines");
     QTest::addColumn<QString>("key"); // of the first bad line
     QTest::addColumn<int>("skipped"); // lines logged as not text
-    QTest::newRow("Latin-1 Wi-Fi name") << QByteArray("wifiSSID=Caf\xe9\n") << "wifiSSID" << 1;
-    QTest::newRow("NUL in a line") << QByteArray("wifiIdentity=a\0b\n", 17) << "wifiIdentity" << 1;
+    QTest::addColumn<QByteArray>("saved"); // the lines a save writes for the bad ones
+    QTest::newRow("Latin-1 Wi-Fi name") << QByteArray("wifiSSID=Caf\xe9\n") << "wifiSSID" << 1
+                                        << QByteArray("\nwifiSSID=Caf\xe9\n");
+    QTest::newRow("NUL in a line") << QByteArray("wifiIdentity=a\0b\n", 17) << "wifiIdentity" << 1
+                                   << QByteArray("\nwifiIdentity=a") + '\0' + "b\n";
     QTest::newRow("Latin-1 and NUL lines, CRLF")
-        << QByteArray("wifiSSID=Caf\xe9\r\nmacAddress=\0\r\n", 29) << "wifiSSID" << 2;
-    QTest::newRow("UTF-8 cut short") << QByteArray("wifiIdentity=\xc3\n") << "wifiIdentity" << 1;
-    QTest::newRow("value of the wrong type") << QByteArray("cabinetIndex=two\n") << "cabinetIndex" << 0;
+        << QByteArray("wifiSSID=Caf\xe9\r\nmacAddress=\0\r\n", 29) << "wifiSSID" << 2
+        << QByteArray("\nmacAddress=") + '\0' + "\nwifiEnabled=1\nethEnabled=0\n";
+    QTest::newRow("UTF-8 cut short") << QByteArray("wifiIdentity=\xc3\n") << "wifiIdentity" << 1
+                                     << QByteArray("\nwifiIdentity=\xc3\n");
+    QTest::newRow("value of the wrong type") << QByteArray("cabinetIndex=two\n") << "cabinetIndex" << 0
+                                             << QByteArray("\ncabinetIndex=0\n");
 }
 
 void TestConfigurationManager::unreadableLinesAreSkippedAlone()
@@ -407,6 +415,19 @@ void TestConfigurationManager::unreadableLinesAreSkippedAlone()
                        {"wifiPassword", "p=1"}, {"wifiEnabled", true}});
     QVERIFY(QDir(f.scratch.root()).entryList({"config.txt.unusable-*"}).isEmpty());
     QCOMPARE(f.file(), text);
+
+    QFETCH(QByteArray, saved);
+    f.config->set_soundLevel(50); // a change elsewhere
+    QVERIFY(f.config->saveConfigFile());
+    QVERIFY2(f.file().contains(saved), f.file().constData());
+    QVERIFY(f.file().contains("\nwifiSSID=Caf\xe9\n") == badLines.contains("wifiSSID=Caf\xe9"));
+    // Set, the key's line holds its value.
+    QVERIFY(f.config->setProperty(qPrintable(key), key == QLatin1String("cabinetIndex") ? QVariant(5) : QVariant("Office")));
+    QVERIFY(f.config->saveConfigFile());
+    QVERIFY2(f.file().contains('\n' + key.toLatin1() + '=' + (key == QLatin1String("cabinetIndex") ? "5" : "Office") + '\n'),
+             f.file().constData());
+    QVERIFY(f.config->readConfigFile());
+    QCOMPARE(f.config->get_soundLevel(), 50);
 }
 
 void TestConfigurationManager::missingOrOversizedFileKeepsDefaults_data()

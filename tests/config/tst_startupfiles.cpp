@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readFile(const QString &path)
@@ -79,6 +81,8 @@ private slots:
         Fixture f;
         QVERIFY(f.scratch.writeRootFile(file, content));
         const QString path = f.scratch.root() + file;
+        // As an older program wrote its files: for all to read.
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
         g_log.clear();
         bool read = true;
         if (file == QLatin1String("config.txt")) {
@@ -110,6 +114,10 @@ private slots:
         QVERIFY(QRegularExpression("^" + QRegularExpression::escape(file) + "\\.unusable-\\d{6}-\\d{6}$")
                     .match(aside.first()).hasMatch());
         QCOMPARE(readFile(f.scratch.root() + aside.first()), content);
+        // The settings file's copy may hold the Wi-Fi pass phrase: for the owner only.
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(f.scratch.root() + aside.first()).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, file == QLatin1String("config.txt") ? 0600u : 0644u);
         if (file != QLatin1String("serialModelNums.txt")) // rewritten with the new UUID
             QVERIFY(!QFile::exists(path));
         const QStringList lines = g_log.filter(QStringLiteral("cannot be used"));

@@ -24,7 +24,7 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-PrivateBus::PrivateBus(bool withCabinetPolicy)
+PrivateBus::PrivateBus(bool withCabinetPolicy, bool callsOpen)
 {
     QByteArray config = readFile(QStringLiteral(TUL_SOURCE_DIR "/tests/data/iot/privatebus.conf"));
     if (!m_dir.isValid() || config.isEmpty())
@@ -39,6 +39,8 @@ PrivateBus::PrivateBus(bool withCabinetPolicy)
             return;
         include = "  <include>" + copy.toUtf8() + "</include>\n";
     }
+    if (callsOpen)
+        include += "  <policy context=\"default\">\n    <allow send_type=\"method_call\"/>\n  </policy>\n";
     config.replace("@LISTEN@", m_dir.filePath(QStringLiteral("bus")).toUtf8()).replace("@INCLUDE@", include);
     const QString configPath = m_dir.filePath(QStringLiteral("bus.conf"));
     if (!writeFile(configPath, config))

@@ -12,11 +12,11 @@
 // A dbus-daemon of its own for one test, configured like a system bus (no one owns a
 // name or calls a method unless a policy allows it), with the cabinet's policy file
 // included unless told otherwise. The policy's user "root" is read as the user running
-// the test.
+// the test. With `callsOpen` anyone may call any method, as on a bus set up without care.
 class PrivateBus
 {
 public:
-    explicit PrivateBus(bool withCabinetPolicy = true);
+    explicit PrivateBus(bool withCabinetPolicy = true, bool callsOpen = false);
     ~PrivateBus();
 
     bool isRunning() const { return !m_address.isEmpty(); }

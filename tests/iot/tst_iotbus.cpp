@@ -8,6 +8,7 @@
 #include "iotlink.h"
 #include "orvantaproxy.h"
 #include "privatebus.h"
+#include "scratchroots.h"
 #include "tuldbusadapter.h"
 #include "tullumo.h"
 
@@ -63,6 +64,7 @@ class TestIotBus : public QObject
     ConfigurationManager *m_config = nullptr;
     IotLink *m_link = nullptr;
     SignalRecorder *m_heard = nullptr;
+    QScopedPointer<ScratchRoots> m_scratch;
 
     void startLink(bool master)
     {
@@ -121,6 +123,7 @@ private slots:
 
     void init()
     {
+        m_scratch.reset(new ScratchRoots);
         g_log.clear();
         m_application = new QObject;
         m_core = new FakeCabinetCore;
@@ -143,6 +146,7 @@ private slots:
         delete m_core; // takes the link, which leaves the bus
         m_link = nullptr;
         delete m_application;
+        m_scratch.reset();
     }
 
     void onlyTheMasterTalks_data()
@@ -359,6 +363,25 @@ private slots:
             {"language", "configManager", "languageId", "spa_mx", "", "spa_mx"},
             {"language climbing out", "configManager", "languageId", "../../etc", "InvalidArgs", "eng_USA"},
             {"unknown IoT type", "configManager", "iotType", "ACME", "InvalidArgs", "QRB_VAZARA"},
+            // The settings keep their pages' ranges, and numbers are whole numbers.
+            {"sound level", "configManager", "soundLevel", 55, "", 55},
+            {"sound level as text", "configManager", "soundLevel", "55", "", 55},
+            {"sound level as a whole double", "configManager", "soundLevel", 55.0, "", 55},
+            {"sound level below the page's", "configManager", "soundLevel", -5, "InvalidArgs", 100},
+            {"sound level of the least int", "configManager", "soundLevel", INT_MIN, "InvalidArgs", 100},
+            {"sound level of 1e308", "configManager", "soundLevel", 1e308, "InvalidArgs", 100},
+            {"sound level with a fraction", "configManager", "soundLevel", 55.5, "InvalidArgs", 100},
+            {"sound level as words", "configManager", "soundLevel", "loud", "InvalidArgs", 100},
+            {"sound level as a flag", "configManager", "soundLevel", true, "InvalidArgs", 100},
+            {"label font size beyond the page's", "configManager", "labelFontSize", 100000, "InvalidArgs", 24},
+            {"label font size at the page's largest", "configManager", "labelFontSize", 48, "", 48},
+            {"screen orientation 7", "configManager", "screenOrientation", 7, "InvalidArgs", 0},
+            {"screen orientation 1", "configManager", "screenOrientation", 1, "", 1},
+            {"cabinet layout", "configManager", "cabinetConfiguration", 3, "InvalidArgs", -1},
+            {"product name length -50", "configManager", "prodNameLength", -50, "InvalidArgs", 8},
+            {"screen clean time-out -3", "configManager", "screenCleanTimeout", -3, "InvalidArgs", 30},
+            {"temperature unit 5", "configManager", "tempUnit", 5, "InvalidArgs", 1},
+            {"used languages beyond their type", "configManager", "usedLanguages", qlonglong(1) << 33, "InvalidArgs", 7u},
             {"interval of a second", "configManager", "performanceDataInterval", 1, "", 1},
             {"interval of a day", "configManager", "performanceDataInterval", 86400, "", 86400},
             {"interval beyond a day", "configManager", "performanceDataInterval", 100000, "", 100000},
@@ -397,6 +420,19 @@ private slots:
                                    : own            ? call(QStringLiteral("set_") + property, {value})
                                                     : call(QStringLiteral("setObjectPropertyValue"), {object, property, wrapped});
         QCOMPARE(reply.errorName(), error);
+        // A setting of the settings file is in the file once answered; a refused one is not.
+        if (object == QLatin1String("configManager") && ConfigurationManager::configFileKeys().contains(property)) {
+            const auto file = [] {
+                QFile f(ConfigurationManager::configFilePath());
+                return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            };
+            const QByteArray sent = '\n' + property.toLatin1() + '=' + value.toString().toUtf8() + '\n';
+            const QByteArray held = '\n' + property.toLatin1() + '=' + stored.toString().toUtf8() + '\n';
+            if (error.isEmpty())
+                QTRY_VERIFY_WITH_TIMEOUT(file().contains(held), 1000);
+            else if (sent != held)
+                QVERIFY2(!file().contains(sent), file().constData());
+        }
         // The error names what the property holds, so the agent need not ask.
         if (!error.isEmpty() && stored.userType() != QMetaType::QStringList && !stored.toString().isEmpty())
             QVERIFY2(reply.errorMessage().endsWith(": " + stored.toString()), qPrintable(reply.errorMessage()));
@@ -540,6 +576,11 @@ private slots:
         QTest::newRow("agent's firmware notice") << true << fw << 0u << true << 0;
         QTest::newRow("other user's firmware notice, with the policy") << true << fw << 65534u << false << 0;
         QTest::newRow("other user's firmware notice, without the policy") << false << fw << 65534u << false << 1;
+        // Method calls: the policy lets only root call; without it the program refuses.
+        const QString set = QStringLiteral("setObjectPropertyValue");
+        QTest::newRow("agent's method call, without the policy") << false << set << 0u << true << 0;
+        QTest::newRow("other user's method call, with the policy") << true << set << 65534u << false << 0;
+        QTest::newRow("other user's method call, without the policy") << false << set << 65534u << false << 1;
     }
 
     void onlyTheAgentCommands()
@@ -551,7 +592,9 @@ private slots:
         QFETCH(int, logged);
         if (uid != geteuid() && geteuid() != 0)
             QSKIP("running a client as another user needs root");
-        PrivateBus bus(withPolicy);
+        const bool method = member == QLatin1String("setObjectPropertyValue");
+        // Without the policy anyone may call the cabinet's methods: the program checks.
+        PrivateBus bus(withPolicy, method && !withPolicy);
         QVERIFY(bus.isRunning() && bus.openToAllUsers());
         QDBusConnection agent = bus.connect(QStringLiteral("users-agent"));
         QScopedPointer<IotLink> link(linkOnOwnBus(bus, withPolicy, QStringLiteral("users-cabinet")));
@@ -565,6 +608,9 @@ private slots:
         QStringList args{bus.address(), member, QStringLiteral("2")};
         if (member == QLatin1String("lumoCmd"))
             args << QStringLiteral(R"({"event":"locationUpdate","value":"5678"})");
+        if (method)
+            args = QStringList{bus.address(), QStringLiteral("call"), cabinet.baseService(), member, QStringLiteral("configManager"),
+                               QStringLiteral("storeNumber"), QStringLiteral("5678")};
         QProcess sender;
         if (uid == geteuid())
             sender.start(QStringLiteral(BUS_SENDER), args);
@@ -573,13 +619,24 @@ private slots:
                                                                 QStringLiteral("--regid=%1").arg(uid),
                                                                 QStringLiteral("--clear-groups"), QStringLiteral(BUS_SENDER)}
                                                         + args);
-        QVERIFY(sender.waitForReadyRead(WaitMs));
+        // The cabinet answers a call from this thread: wait with the event loop running.
+        const auto lineReady = [&sender] {
+            if (!sender.canReadLine())
+                sender.waitForReadyRead(20);
+            return sender.canReadLine();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(lineReady(), WaitMs);
         QCOMPARE(sender.readLine().trimmed(), QByteArray("sent"));
+        if (method) {
+            QTRY_VERIFY_WITH_TIMEOUT(lineReady(), WaitMs);
+            QCOMPARE(sender.readLine().trimmed(),
+                     actedOn ? QByteArray("ok") : QByteArray("org.freedesktop.DBus.Error.AccessDenied"));
+        }
         // The agent's next message is taken in after the sender's.
         QVERIFY(agent.send(QDBusMessage::createSignal(IotLink::ObjectPath, IotLink::InterfaceName, QStringLiteral("lumoCmd"))
                            << QStringLiteral(R"({"event":"iotSwVersion","value":"after"})")));
         QTRY_COMPARE_WITH_TIMEOUT(m_config->get_iotSoftwareVersion(), QStringLiteral("after"), WaitMs);
-        QCOMPARE(m_config->get_storeNumber() == QLatin1String("5678"), actedOn && member == QLatin1String("lumoCmd"));
+        QCOMPARE(m_config->get_storeNumber() == QLatin1String("5678"), actedOn && (member == QLatin1String("lumoCmd") || method));
         QCOMPARE(firmware.count(), actedOn && member == QLatin1String("firmwareUpdateStarted") ? 2 : 0);
         const QStringList refusals = g_log.filter(QStringLiteral("refused: only the cloud agent"));
         QCOMPARE(refusals.size(), logged);
