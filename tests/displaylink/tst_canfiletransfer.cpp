@@ -522,6 +522,20 @@ void tst_CanFileTransfer::fileThatWouldEmptyOursOnlyFromTheMaster_data()
         << dayParts << ourDayParts << dayPartsOf({0, 7, 0, 0}) << true << m58 << true << true;
     QTest::newRow("day parts without layout, where ours holds none")
         << dayParts << dayPartsOf({0, 0}) << noLayout << true << m58 << true << true;
+    QTest::newRow("day parts without layout, where ours does not read")
+        << dayParts << QByteArray("{\"dayPartVersion\":1,") << noLayout << true << m58 << true << true;
+    // The loader reads ten day parts: products in an eleventh are not held.
+    QByteArray eleventh = dayPartsOf({0, 0});
+    const QByteArray oneDayPart = eleventh.mid(eleventh.indexOf('[') + 1, eleventh.lastIndexOf(']') - eleventh.indexOf('[') - 1);
+    const QByteArray withProduct = dayPartsOf({0, 4});
+    const QByteArray productDayPart
+        = withProduct.mid(withProduct.indexOf('[') + 1, withProduct.lastIndexOf(']') - withProduct.indexOf('[') - 1);
+    QByteArray tenEmptyThenOne = "{\"dayPartVersion\":1,\"layout\":[";
+    for (int d = 0; d < 10; ++d)
+        tenEmptyThenOne += oneDayPart + ',';
+    tenEmptyThenOne += productDayPart + "]}";
+    QTest::newRow("day parts without layout, where ours holds a product only in an eleventh day part")
+        << dayParts << tenEmptyThenOne << noLayout << true << m58 << true << true;
     QTest::newRow("day parts without layout, from the master, announced")
         << dayParts << ourDayParts << noLayout << false << m58 << true << true;
     QTest::newRow("day parts without layout, from the master, announced as a menu")
@@ -538,6 +552,13 @@ void tst_CanFileTransfer::fileThatWouldEmptyOursOnlyFromTheMaster_data()
         << menu << ourMenu << menuOf({0, 5}) << true << m57 << true << true;
     QTest::newRow("empty menu, where ours holds only the empty product")
         << menu << menuOf({0}) << noMenu << true << m57 << true << true;
+    QTest::newRow("empty menu, where ours does not read")
+        << menu << QByteArray("{\"menuVersion\":1,") << noMenu << true << m57 << true << true;
+    // Without a menu file, or with an empty one, the cabinet runs its default menu.
+    QTest::newRow("empty menu, where we run the default menu without a file")
+        << menu << QByteArray("<none>") << noMenu << true << m57 << false << false;
+    QTest::newRow("empty menu, where we run the default menu for an empty file")
+        << menu << QByteArray() << noMenu << true << m57 << false << false;
     QTest::newRow("empty menu, from the master, announced") << menu << ourMenu << noMenu << false << m57 << true << true;
     QTest::newRow("empty menu, from the master, not announced")
         << menu << ourMenu << noMenu << false << QByteArray() << true << false;
@@ -557,7 +578,8 @@ void tst_CanFileTransfer::fileThatWouldEmptyOursOnlyFromTheMaster()
     m_role.master = master;
     ScratchRoots roots;
     const QString name = CanFileTransfer::fileNameFor(id);
-    QVERIFY(roots.writeRootFile(name, ours));
+    if (ours != "<none>")
+        QVERIFY(roots.writeRootFile(name, ours));
     if (!taken) {
         expectWarning("refused: it would empty ours");
         expectWarning("refused by its receiver");
@@ -581,7 +603,7 @@ void tst_CanFileTransfer::fileThatWouldEmptyOursOnlyFromTheMaster()
         QVERIFY(m_files.messageFrom(1, QByteArray()).isEmpty());
     }
     QCOMPARE(m_files.heldTransferId(), 0);
-    QCOMPARE(contentOf(roots.root() + name), stored ? body : ours);
+    QCOMPARE(contentOf(roots.root() + name), stored ? body : ours == "<none>" ? QByteArray("<missing>") : ours);
 }
 
 QTEST_GUILESS_MAIN(tst_CanFileTransfer)
