@@ -4,6 +4,7 @@
 #include "canbusmanager.h"
 #include "canrelay.h"
 #include "canfiletransfer.h"
+#include "receivedfiles.h"
 #include "canmessagecodes.h"
 #include "cansendrequest.h"
 #include "commandlauncher.h"
@@ -272,6 +273,7 @@ void CabinetManager::createCanTransport()
     m_canbus->set_canId(unsigned(ownFrameId()));
     connect(m_canbus, &CanbusManager::singlePacketReceived, this, &CabinetManager::onSinglePacket);
     // Taken before they are acknowledged, so that the sender of a file we refuse learns it.
+    m_receivedFiles.reset(new ReceivedFiles);
     m_canbus->setTransferReceiver([this](quint32 senderId, int multiId, const QByteArray &data) {
         return processMultiPacket(senderId, multiId, data);
     });
@@ -920,7 +922,11 @@ void CabinetManager::sendSystemInfoTestStart()
 
 void CabinetManager::onSinglePacket(quint32 senderId, const QByteArray &data)
 {
-    Q_UNUSED(senderId) // every display's messages are handled alike
+    // The master's 57 or 58 writes the file it announces before the reload reads it.
+    int storedId = 0;
+    const QString stored = m_receivedFiles->messageFrom(senderId, data, &storedId);
+    if (!stored.isEmpty())
+        emit fileReceived(storedId, stored);
     QByteArray copy = data;
     processSinglePacket(&copy);
 }
@@ -1008,16 +1014,20 @@ void CabinetManager::processSinglePacket(QByteArray *data)
 
 bool CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QByteArray &data)
 {
-    Q_UNUSED(senderId)
     if (!CanFileTransfer::fileNameFor(multiId).isEmpty()) {
-        const QString path = CanFileTransfer::storeReceived(multiId, data);
-        if (path.isEmpty())
-            return false;
+        ReceivedFiles::Role role;
+        role.master = m_layout.iAmMaster;
+        role.talksToOtherDisplay = talksToOtherDisplay();
+        QString path;
+        const ReceivedFiles::Outcome outcome = m_receivedFiles->take(role, senderId, multiId, data, &path);
+        if (outcome != ReceivedFiles::Stored)
+            return outcome == ReceivedFiles::Held;
         if (multiId == CanMsg::TUL_MULT_FILE_TRANSFER_UI_ID)
             retireOtherPersonalities(QFileInfo(path).fileName());
         emit fileReceived(multiId, path);
         return true;
     }
+    m_receivedFiles->messageFrom(senderId, QByteArray());
     if (m_holdingLink->processMulti(multiId, data))
         return true;
     switch (multiId) {

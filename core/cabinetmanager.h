@@ -27,6 +27,7 @@ class HaccpController;
 class IoBoardSimulator;
 class MasterSync;
 class OrvantaProxy;
+class ReceivedFiles;
 class PlatformInfo;
 class QModbusMaster;
 class QQmlApplicationEngine;
@@ -221,7 +222,9 @@ public slots:
 
     // Display link: receivers.
     void processSinglePacket(QByteArray *data);
-    // False when a received file is refused (ours stays; the sender learns it failed).
+    // False when a received file is refused (ours stays; the sender learns it failed):
+    // one from a node this display takes no such file from, one that is not whole, or one
+    // that would empty our menu or day parts without coming from the master.
     bool processMultiPacket(quint32 senderId, int multiId, const QByteArray &data);
 
 signals:
@@ -343,6 +346,8 @@ private:
     WifiMonitor *m_wifiMonitor = nullptr;
     HoldingCoordinator *m_holding = nullptr;
     HoldingLink *m_holdingLink = nullptr;
+    // Which files of the display link this display takes; holds one awaiting its announcement.
+    QScopedPointer<ReceivedFiles> m_receivedFiles;
     EolTesting *m_eolTest = nullptr;
     IotLink *m_iot = nullptr;
     QString m_canInterface;

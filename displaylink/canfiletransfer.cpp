@@ -4,6 +4,7 @@
 #include "configurationmanager.h"
 #include "daypartmanager.h"
 #include "fileid.h"
+#include "mastersync.h"
 #include "menumanager.h"
 #include "safefilereader.h"
 #include "safefilewriter.h"
@@ -12,6 +13,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 
 QString CanFileTransfer::fileNameFor(int transferId)
@@ -68,15 +70,23 @@ QString CanFileTransfer::pathField(const QByteArray &payload)
 
 QString CanFileTransfer::storeReceived(int transferId, const QByteArray &payload)
 {
+    QByteArray content;
+    if (!checkReceived(transferId, payload, &content))
+        return QString();
+    return storeContent(transferId, content);
+}
+
+bool CanFileTransfer::checkReceived(int transferId, const QByteArray &payload, QByteArray *content)
+{
     const QString name = fileNameFor(transferId);
     if (name.isEmpty()) {
         qWarning() << "CAN file transfer: unknown transfer id" << transferId << "ignored";
-        return QString();
+        return false;
     }
     if (payload.size() < CanMsg::FilePathFieldSize) {
         qWarning() << "CAN file transfer" << transferId << ": payload of" << payload.size()
                    << "bytes is shorter than the path field; ignored";
-        return QString();
+        return false;
     }
     // The path field only names the sender's file: it must be a plain path without
     // parent steps, and (but for a personality) name the file this id carries.
@@ -89,16 +99,26 @@ QString CanFileTransfer::storeReceived(int transferId, const QByteArray &payload
     if (sentPath.isEmpty() || climbs || !nameFits) {
         qWarning() << "CAN file transfer" << transferId << ": path field" << sentPath
                    << "does not name" << name << "; ignored";
-        return QString();
+        return false;
     }
     // A file the next start could not read would leave the cabinet without it (no menu,
     // no day parts): ours stays, and the sender hears that the transfer was refused.
-    const QByteArray content = payload.mid(CanMsg::FilePathFieldSize);
-    if (!readsWhole(transferId, content)) {
+    const QByteArray body = payload.mid(CanMsg::FilePathFieldSize);
+    if (!readsWhole(transferId, body)) {
         qWarning() << "CAN file transfer" << transferId << ": received" << name
                    << "does not read whole; ours kept, transfer refused";
-        return QString();
+        return false;
     }
+    if (content)
+        *content = body;
+    return true;
+}
+
+QString CanFileTransfer::storeContent(int transferId, const QByteArray &content)
+{
+    const QString name = fileNameFor(transferId);
+    if (name.isEmpty())
+        return QString();
     const QString target = TulPaths::rootPath(name);
     // The settings file holds the pass phrase and the PIN digest.
     const SafeFileWriter::Access access = transferId == CanMsg::TUL_MULT_FILE_TRASFER_CONFIG
@@ -131,12 +151,32 @@ bool settingsReadWhole(const QByteArray &content)
         if (!SafeFileReader::readTextAtStart(path, ConfigurationManager::MaxConfigFileBytes, &text,
                                              "received settings file"))
             return false;
-        // Whole: every line that is not blank sets its setting (a blank one sets none).
+        // Whole: every line that is not blank sets its setting (a blank one sets none),
+        // and every key our writer writes is there. A file without one would leave that
+        // setting at its default from the next start on (a PIN, the store number, the
+        // Wi-Fi name).
         int lines = 0;
-        for (const QByteArray &line : text.split('\n'))
-            lines += line.trimmed().isEmpty() ? 0 : 1;
+        QSet<QByteArray> keys;
+        for (const QByteArray &line : text.split('\n')) {
+            if (line.trimmed().isEmpty())
+                continue;
+            ++lines;
+            keys.insert(line.left(line.indexOf('=')));
+        }
+        QStringList missing;
+        for (const QString &key : ConfigurationManager::configFileKeys()) {
+            if (!keys.contains(key.toLatin1()))
+                missing << key;
+        }
+        if (!missing.isEmpty()) {
+            qCWarning(lcDisplayLink).noquote() << QStringLiteral("Received settings file lacks %1 of our %2 keys, the first \"%3\"")
+                                                      .arg(missing.size())
+                                                      .arg(ConfigurationManager::configFileKeys().size())
+                                                      .arg(missing.first());
+            return false;
+        }
         ConfigurationManager scratch(nullptr, nullptr, false, 0);
-        return lines > 0 && scratch.readConfigText(text) == lines;
+        return scratch.readConfigText(text) == lines;
     });
 }
 

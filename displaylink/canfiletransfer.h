@@ -24,9 +24,15 @@ public:
     // plain path of the expected file, the file does not read whole, or the write failed.
     // Whenever it returns empty our file is as it was.
     static QString storeReceived(int transferId, const QByteArray &payload);
+    // The checks of storeReceived: true with the file's bytes in `content` when the
+    // transfer may be stored.
+    static bool checkReceived(int transferId, const QByteArray &payload, QByteArray *content);
+    // Stores checked bytes under the fixed name of the id; the written path or empty.
+    static QString storeContent(int transferId, const QByteArray &content);
 
     // Whether a file of this transfer id reads whole with the reader that takes it at
-    // start (settings, menu, day parts, personality). The reader fills a scratch object
+    // start (settings, menu, day parts, personality); a settings file must also carry
+    // every key our writer writes. The reader fills a scratch object
     // from a scratch copy of the file, so nothing the cabinet holds changes.
     static bool readsWhole(int transferId, const QByteArray &content);
 

@@ -486,10 +486,12 @@ static QByteArray filePayload(const QByteArray &path, const QByteArray &content)
 
 void TestCabinetManager::receivedFilesGoToTheirFixedNames()
 {
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
     auto cm = start();
+    QVERIFY(!cm->get_iAmMaster());
     QSignalSpy received(cm.data(), &CabinetManager::fileReceived);
-    const QByteArray menu("{\"menuVersion\": 1, \"products\": []}");
-    const QByteArray dayParts("{\"dayPartVersion\": 1, \"layout\": []}");
+    const QByteArray menu = readFile(QStringLiteral(MENU_FIXTURES "/menu_holding.json"));
+    const QByteArray dayParts = readFile(QStringLiteral(MENU_FIXTURES "/dayParts_three.json"));
     const QByteArray personality = readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"));
     QVERIFY(cm->processMultiPacket(1, 11, filePayload("/root/menu.json", menu)));
     QVERIFY(cm->processMultiPacket(1, 13, filePayload("/root/dayParts.json", dayParts)));
@@ -504,14 +506,31 @@ void TestCabinetManager::receivedFilesGoToTheirFixedNames()
     QVERIFY(!cm->processMultiPacket(1, 11, filePayload("/root/menu.json", "{\"garbage\":")));
     QCOMPARE(received.count(), 3);
     QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), menu);
+
+    // A node that is not the master is refused, whatever it sends.
+    const QByteArray settings = readFile(QStringLiteral(CONFIG_FIXTURES "/default_config.txt"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("from node 5 refused: this display takes files only from node 1"));
+    QVERIFY(!cm->processMultiPacket(5, 12, filePayload("/root/config.txt", settings)));
+    QVERIFY(!QFileInfo::exists(m_scratch->root() + QStringLiteral("config.txt")) ||
+            readFile(m_scratch->root() + QStringLiteral("config.txt")) != settings);
+
+    // The master's empty menu waits for its announcement; the reload then reads it.
+    const QByteArray empty("{\"menuVersion\": 1, \"products\": []}");
+    QVERIFY(cm->processMultiPacket(1, 11, filePayload("/root/menu.json", empty)));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), menu);
+    QSignalSpy reloads(cm.data(), &CabinetCore::ovUpdateReloadFiles);
+    emit cm->canbusManager()->singlePacketReceived(1, QByteArray(1, char(CanMsg::TULMSGSINGLE_OV_UPDATE_PRODUCTS)));
+    QCOMPARE(readFile(m_scratch->root() + QStringLiteral("menu.json")), empty);
+    QCOMPARE(received.count(), 4);
+    QCOMPARE(reloads.count(), 1);
 }
 
 void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()
 {
-    installPersonality(QStringLiteral("2x2_primary.hcc"), QStringLiteral("a_first.hcc"));
+    installPersonality(QStringLiteral("2x4_mirror.hcc"), QStringLiteral("a_first.hcc"));
     {
         auto cm = start();
-        QCOMPARE(cm->get_numberOfZones(), 2);
+        QCOMPARE(cm->get_numberOfZones(), 4);
         const QByteArray other = readFile(QStringLiteral(PERSONALITY_FIXTURES "/5x2_primary_nfc.hcc"));
         cm->processMultiPacket(1, 15, filePayload("/root/preloadedConfigs/5x2.hcc", other));
     }
@@ -524,6 +543,7 @@ void TestCabinetManager::receivedPersonalityIsTheOneReadAtTheNextStart()
 
 void TestCabinetManager::receivedFilesThatTryToEscapeAreRefused()
 {
+    installPersonality(QStringLiteral("2x4_mirror.hcc"));
     auto cm = start();
     const QStringList before = QDir(m_scratch->base()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QSignalSpy received(cm.data(), &CabinetManager::fileReceived);

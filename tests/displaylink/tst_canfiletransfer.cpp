@@ -3,6 +3,7 @@
 #include "canmessagecodes.h"
 #include "cansendrequest.h"
 #include "fieldbusmetatypes.h"
+#include "receivedfiles.h"
 #include "scratchroots.h"
 #include "tulpaths.h"
 #include "virtualcanbus.h"
@@ -11,9 +12,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -62,12 +67,20 @@ class tst_CanFileTransfer : public QObject
 {
     Q_OBJECT
 
-    // The other display (1) and this one (2), which stores files as the cabinet does.
+    // The other displays (any sender id a request names) and this one (3), which takes
+    // files as the cabinet does, in the role the test gives it.
     std::unique_ptr<CanbusManager> m_other;
     std::unique_ptr<CanbusManager> m_ours;
+    ReceivedFiles m_files;
+    ReceivedFiles::Role m_role;
+
+    // Sends a file from `sender` and, when given, a single message after it: 1 when the
+    // file's sender heard it taken, 0 refused, -1 no answer.
+    int send(int sender, int id, const QByteArray &body, const QByteArray &after = QByteArray());
 
 private slots:
     void initTestCase();
+    void init();
     void cleanupTestCase();
     void roundTrip_data();
     void roundTrip();
@@ -79,6 +92,10 @@ private slots:
     void writeFailureReported();
     void receivedFileReplacesOursOnlyWhole_data();
     void receivedFileReplacesOursOnlyWhole();
+    void fileOnlyFromTheNodeTheRoleExpects_data();
+    void fileOnlyFromTheNodeTheRoleExpects();
+    void fileThatWouldEmptyOursOnlyFromTheMaster_data();
+    void fileThatWouldEmptyOursOnlyFromTheMaster();
 };
 
 void tst_CanFileTransfer::initTestCase()
@@ -88,12 +105,14 @@ void tst_CanFileTransfer::initTestCase()
     m_other.reset(new CanbusManager("virtualcan", virtualCanInterface()));
     m_other->set_canId(1);
     m_ours.reset(new CanbusManager("virtualcan", virtualCanInterface()));
-    m_ours->set_canId(2);
+    m_ours->set_canId(3);
     // A loaded machine must not make a good transfer run out of resends.
     m_other->set_ackTimeout(2000);
-    m_ours->setTransferReceiver([](quint32, int multiId, const QByteArray &data) {
-        return !CanFileTransfer::storeReceived(multiId, data).isEmpty();
+    m_ours->setTransferReceiver([this](quint32 sender, int multiId, const QByteArray &data) {
+        return m_files.take(m_role, sender, multiId, data) != ReceivedFiles::Refused;
     });
+    connect(m_ours.get(), &CanbusManager::singlePacketReceived, this,
+            [this](quint32 sender, const QByteArray &data) { m_files.messageFrom(sender, data); });
     m_other->start();
     m_ours->start();
     QTRY_VERIFY_WITH_TIMEOUT(m_other->isBusConnected() && m_ours->isBusConnected(), 30000);
@@ -106,13 +125,33 @@ void tst_CanFileTransfer::initTestCase()
         if (m_other->queuedRequestCount() == 0)
             m_other->enqueueSendRequest(canRequest(1, ping));
         if (m_ours->queuedRequestCount() == 0)
-            m_ours->enqueueSendRequest(canRequest(2, ping));
+            m_ours->enqueueSendRequest(canRequest(3, ping));
         QTest::qWait(5);
     }
     QVERIFY(!heardByOurs.isEmpty() && !heardByOther.isEmpty());
     // No ping may finish during a test proper.
     QTRY_VERIFY(m_other->queuedRequestCount() == 0 && m_ours->queuedRequestCount() == 0);
     QTest::qWait(20);
+}
+
+void tst_CanFileTransfer::init()
+{
+    m_files = ReceivedFiles();
+    m_role = ReceivedFiles::Role(); // a second or mirror display
+}
+
+int tst_CanFileTransfer::send(int sender, int id, const QByteArray &body, const QByteArray &after)
+{
+    QSignalSpy finished(m_other.get(), &CanbusManager::requestFinished);
+    const QByteArray sentPath = "/root/" + (id == 15 ? QByteArray("cabinet.hcc") : CanFileTransfer::fileNameFor(id).toUtf8());
+    m_other->enqueueSendRequest(canRequest(sender, payloadOf(sentPath, body), id));
+    if (!after.isEmpty())
+        m_other->enqueueSendRequest(canRequest(sender, after));
+    const int requests = after.isEmpty() ? 1 : 2;
+    if (!QTest::qWaitFor([&] { return finished.count() == requests; }, 30000))
+        return -1;
+    QTest::qWait(20); // the single message is handled as it arrives
+    return finished.first().at(0).toBool() ? 1 : 0;
 }
 
 void tst_CanFileTransfer::cleanupTestCase()
@@ -296,7 +335,26 @@ void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole_data()
     QTest::newRow("menu naming a key twice") << 11 << fixture("menu/menu_repeated_key.json") << false;
 
     QTest::newRow("settings") << 12 << fixture("config/default_config.txt") << true;
-    QTest::newRow("settings, one line") << 12 << QByteArray("soundLevel=50\n") << true;
+    // Whole by our writer's standard: every key it writes. A missing one would come back
+    // as its default at the next start (the PIN, the store number, the Wi-Fi name).
+    const QByteArray settings = fixture("config/default_config.txt");
+    QTest::newRow("settings, one line") << 12 << QByteArray("soundLevel=50\n") << false;
+    const auto without = [&settings](const QByteArray &key) {
+        QList<QByteArray> lines = settings.split('\n');
+        lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                   [&key](const QByteArray &line) { return line.startsWith(key + '='); }),
+                    lines.end());
+        return lines.join('\n');
+    };
+    QTest::newRow("settings without the manager's PIN") << 12 << without("passwdL1") << false;
+    QTest::newRow("settings without the store number") << 12 << without("storeNumber") << false;
+    QTest::newRow("settings without their last line")
+        << 12 << settings.left(settings.lastIndexOf('\n', settings.size() - 2) + 1) << false;
+    QTest::newRow("settings cut at a line end (20 of 69 lines)")
+        << 12 << settings.split('\n').mid(0, 20).join('\n') + '\n' << false;
+    QTest::newRow("settings with CR LF line ends") << 12 << QByteArray(settings).replace('\n', "\r\n") << true;
+    QTest::newRow("settings in another order")
+        << 12 << settings.mid(settings.indexOf("storeNumber=")) + settings.left(settings.indexOf("storeNumber=")) << true;
     QTest::newRow("settings of two garbage lines") << 12 << QByteArray("{\"garbage\":\n[[[[\n") << false;
     QTest::newRow("settings with a garbage line")
         << 12 << QByteArray("soundLevel=50\n[[[[\nlabelFontSize=30\n") << false;
@@ -331,7 +389,7 @@ void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole()
     if (!taken) {
         expectWarning("does not read whole; ours kept, transfer refused");
         expectWarning("refused by its receiver");
-        expectWarning("failed: refused by 2$");
+        expectWarning("failed: refused by 3$");
     }
     QSignalSpy finished(m_other.get(), &CanbusManager::requestFinished);
     const QByteArray sentPath = "/root/" + (id == 15 ? QByteArray("cabinet.hcc") : name.toUtf8());
@@ -341,6 +399,211 @@ void tst_CanFileTransfer::receivedFileReplacesOursOnlyWhole()
     QCOMPARE(finished.first().at(0).toBool(), taken);
     QCOMPARE(contentOf(roots.root() + name), taken ? body : ours);
     QCOMPARE(filesUnder(roots.base()), before);
+}
+
+// A display takes a file only from the node its role expects: a second or mirror display
+// from the master (1), the master only the menu and day parts of the other display (2).
+// Any other sender hears "refused" and ours stays byte for byte.
+void tst_CanFileTransfer::fileOnlyFromTheNodeTheRoleExpects_data()
+{
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<bool>("talks"); // a display with another display in its cabinet
+    QTest::addColumn<int>("sender");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("taken");
+    const int menu = 11, settings = 12, dayParts = 13, personality = 15;
+
+    QTest::newRow("mirror: menu from the master") << false << true << 1 << menu << true;
+    QTest::newRow("mirror: settings from the master") << false << true << 1 << settings << true;
+    QTest::newRow("mirror: day parts from the master") << false << true << 1 << dayParts << true;
+    QTest::newRow("mirror: personality from the master") << false << true << 1 << personality << true;
+    QTest::newRow("mirror: settings from node 5") << false << true << 5 << settings << false;
+    QTest::newRow("mirror: menu from node 5") << false << true << 5 << menu << false;
+    QTest::newRow("mirror: day parts from node 5") << false << true << 5 << dayParts << false;
+    QTest::newRow("mirror: personality from node 5") << false << true << 5 << personality << false;
+    QTest::newRow("mirror: menu from another second display") << false << true << 2 << menu << false;
+    QTest::newRow("mirror: settings from node 255") << false << true << 255 << settings << false;
+
+    QTest::newRow("master: menu from the other display") << true << true << 2 << menu << true;
+    QTest::newRow("master: day parts from the other display") << true << true << 2 << dayParts << true;
+    QTest::newRow("master: settings from the other display") << true << true << 2 << settings << false;
+    QTest::newRow("master: personality from the other display") << true << true << 2 << personality << false;
+    QTest::newRow("master: menu from another master") << true << true << 1 << menu << false;
+    QTest::newRow("master: day parts from node 5") << true << true << 5 << dayParts << false;
+
+    QTest::newRow("alone: menu from node 2") << true << false << 2 << menu << false;
+    QTest::newRow("alone, not the master: settings from node 1") << false << false << 1 << settings << false;
+}
+
+void tst_CanFileTransfer::fileOnlyFromTheNodeTheRoleExpects()
+{
+    QFETCH(bool, master);
+    QFETCH(bool, talks);
+    QFETCH(int, sender);
+    QFETCH(int, id);
+    QFETCH(bool, taken);
+    m_role.master = master;
+    m_role.talksToOtherDisplay = talks;
+    QByteArray body;
+    switch (id) {
+    case 11: body = fixture("menu/menu_holding.json"); break;
+    case 12: body = fixture("config/default_config.txt"); break;
+    case 13: body = fixture("menu/dayParts_three.json"); break;
+    default: body = fixture("personality/2x4_mirror.hcc"); break;
+    }
+    ScratchRoots roots;
+    const QString name = CanFileTransfer::fileNameFor(id);
+    const QByteArray ours("ours\r\n\x01 as it was");
+    QVERIFY(roots.writeRootFile(name, ours));
+    const QStringList before = filesUnder(roots.base());
+    if (!taken) {
+        expectWarning("refused: (this display takes|the master takes only)");
+        expectWarning("refused by its receiver");
+        expectWarning("failed: refused by 3$");
+    }
+
+    QCOMPARE(send(sender, id, body), taken ? 1 : 0);
+    QCOMPARE(contentOf(roots.root() + name), taken ? body : ours);
+    QCOMPARE(filesUnder(roots.base()), before);
+}
+
+namespace {
+
+QByteArray dayPartsOf(const QList<int> &products)
+{
+    QJsonArray locations;
+    for (int i = 0; i < products.size(); ++i)
+        locations.append(QJsonObject{{"bin", i + 1}, {"productId", products.at(i)}});
+    const QJsonObject dayPart{{"daypartName", QJsonObject{{"eng_USA", "All day"}}}, {"inUse", true},
+                              {"productLocations", locations}};
+    return QJsonDocument(QJsonObject{{"dayPartVersion", 1}, {"layout", QJsonArray{dayPart}}}).toJson();
+}
+
+QByteArray menuOf(const QList<int> &productIds, int groups = 0)
+{
+    QJsonArray products, productGroups;
+    for (int id : productIds)
+        products.append(QJsonObject{{"productId", id}, {"productName", QJsonObject{{"eng_USA", "p"}}}});
+    for (int g = 0; g < groups; ++g)
+        productGroups.append(QJsonObject{{"groupId", 50 + g}, {"products", QJsonArray{}}});
+    return QJsonDocument(QJsonObject{{"menuVersion", 1}, {"products", products}, {"productGroups", productGroups}})
+        .toJson();
+}
+
+} // namespace
+
+// A menu or day-part file that would leave no product (menu) or no bin with a product (day
+// parts) where ours holds some replaces ours only when the master sends it and announces
+// it with its message of that kind (57 menu, 58 day parts) right after; from the other
+// display it is refused, and from the master without the announcement it is dropped.
+void tst_CanFileTransfer::fileThatWouldEmptyOursOnlyFromTheMaster_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QByteArray>("ours");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("master"); // this display's role
+    QTest::addColumn<QByteArray>("after"); // the sender's next message
+    QTest::addColumn<bool>("taken");   // what the sender heard
+    QTest::addColumn<bool>("stored");
+    const int menu = 11, dayParts = 13;
+    const QByteArray ourDayParts = fixture("menu/dayParts_three.json");
+    const QByteArray ourMenu = fixture("menu/menu_holding.json");
+    const QByteArray noLayout("{\"dayPartVersion\":1,\"layout\":[]}");
+    const QByteArray noMenu("{\"menuVersion\":1,\"products\":[],\"productGroups\":[]}");
+    const QByteArray m57(1, char(CanMsg::TULMSGSINGLE_OV_UPDATE_PRODUCTS));
+    const QByteArray m58(1, char(CanMsg::TULMSGSINGLE_OV_UPDATE_DAYPARTS));
+    const QByteArray dayPartSet = QByteArray::fromHex("6701");
+
+    QTest::newRow("day parts without layout, from the other display")
+        << dayParts << ourDayParts << noLayout << true << m58 << false << false;
+    QTest::newRow("day parts of empty bins, from the other display")
+        << dayParts << ourDayParts << dayPartsOf({0, 0, 0, 0}) << true << m58 << false << false;
+    QTest::newRow("day parts of one product, from the other display")
+        << dayParts << ourDayParts << dayPartsOf({0, 7, 0, 0}) << true << m58 << true << true;
+    QTest::newRow("day parts without layout, where ours holds none")
+        << dayParts << dayPartsOf({0, 0}) << noLayout << true << m58 << true << true;
+    QTest::newRow("day parts without layout, where ours does not read")
+        << dayParts << QByteArray("{\"dayPartVersion\":1,") << noLayout << true << m58 << true << true;
+    // The loader reads ten day parts: products in an eleventh are not held.
+    QByteArray eleventh = dayPartsOf({0, 0});
+    const QByteArray oneDayPart = eleventh.mid(eleventh.indexOf('[') + 1, eleventh.lastIndexOf(']') - eleventh.indexOf('[') - 1);
+    const QByteArray withProduct = dayPartsOf({0, 4});
+    const QByteArray productDayPart
+        = withProduct.mid(withProduct.indexOf('[') + 1, withProduct.lastIndexOf(']') - withProduct.indexOf('[') - 1);
+    QByteArray tenEmptyThenOne = "{\"dayPartVersion\":1,\"layout\":[";
+    for (int d = 0; d < 10; ++d)
+        tenEmptyThenOne += oneDayPart + ',';
+    tenEmptyThenOne += productDayPart + "]}";
+    QTest::newRow("day parts without layout, where ours holds a product only in an eleventh day part")
+        << dayParts << tenEmptyThenOne << noLayout << true << m58 << true << true;
+    QTest::newRow("day parts without layout, from the master, announced")
+        << dayParts << ourDayParts << noLayout << false << m58 << true << true;
+    QTest::newRow("day parts without layout, from the master, announced as a menu")
+        << dayParts << ourDayParts << noLayout << false << m57 << true << false;
+    QTest::newRow("day parts without layout, from the master, another message first")
+        << dayParts << ourDayParts << noLayout << false << dayPartSet << true << false;
+
+    QTest::newRow("empty menu, from the other display") << menu << ourMenu << noMenu << true << m57 << false << false;
+    QTest::newRow("menu of only the empty product, from the other display")
+        << menu << ourMenu << menuOf({0}) << true << m57 << false << false;
+    QTest::newRow("menu of one group, from the other display")
+        << menu << ourMenu << menuOf({0}, 1) << true << m57 << true << true;
+    QTest::newRow("menu of one product, from the other display")
+        << menu << ourMenu << menuOf({0, 5}) << true << m57 << true << true;
+    QTest::newRow("empty menu, where ours holds only the empty product")
+        << menu << menuOf({0}) << noMenu << true << m57 << true << true;
+    QTest::newRow("empty menu, where ours does not read")
+        << menu << QByteArray("{\"menuVersion\":1,") << noMenu << true << m57 << true << true;
+    // Without a menu file, or with an empty one, the cabinet runs its default menu.
+    QTest::newRow("empty menu, where we run the default menu without a file")
+        << menu << QByteArray("<none>") << noMenu << true << m57 << false << false;
+    QTest::newRow("empty menu, where we run the default menu for an empty file")
+        << menu << QByteArray() << noMenu << true << m57 << false << false;
+    QTest::newRow("empty menu, from the master, announced") << menu << ourMenu << noMenu << false << m57 << true << true;
+    QTest::newRow("empty menu, from the master, not announced")
+        << menu << ourMenu << noMenu << false << QByteArray() << true << false;
+    QTest::newRow("empty menu, from the master, announced as day parts")
+        << menu << ourMenu << noMenu << false << m58 << true << false;
+}
+
+void tst_CanFileTransfer::fileThatWouldEmptyOursOnlyFromTheMaster()
+{
+    QFETCH(int, id);
+    QFETCH(QByteArray, ours);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, master);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, taken);
+    QFETCH(bool, stored);
+    m_role.master = master;
+    ScratchRoots roots;
+    const QString name = CanFileTransfer::fileNameFor(id);
+    if (ours != "<none>")
+        QVERIFY(roots.writeRootFile(name, ours));
+    if (!taken) {
+        expectWarning("refused: it would empty ours");
+        expectWarning("refused by its receiver");
+        expectWarning("failed: refused by 3$");
+    } else if (!stored && !after.isEmpty()) {
+        expectWarning("was not announced with message 5[78]; dropped, ours kept");
+    }
+
+    const int sender = master ? 2 : 1;
+    QCOMPARE(send(sender, id, body, after), taken ? 1 : 0);
+    if (after.isEmpty()) {
+        // Held until the master's next message; one from another node changes nothing.
+        QCOMPARE(m_files.heldTransferId(), id);
+        expectWarning("from node 5 refused: this display takes files only from node 1");
+        expectWarning("refused by its receiver");
+        expectWarning("failed: refused by 3$");
+        QCOMPARE(send(5, id, body), 0);
+        QCOMPARE(m_files.heldTransferId(), id);
+        QCOMPARE(contentOf(roots.root() + name), ours);
+        expectWarning("was not announced with message 57; dropped, ours kept");
+        QVERIFY(m_files.messageFrom(1, QByteArray()).isEmpty());
+    }
+    QCOMPARE(m_files.heldTransferId(), 0);
+    QCOMPARE(contentOf(roots.root() + name), stored ? body : ours == "<none>" ? QByteArray("<missing>") : ours);
 }
 
 QTEST_GUILESS_MAIN(tst_CanFileTransfer)
