@@ -59,7 +59,7 @@ void TestHoldingKill::holdsSurviveKills()
     QVERIFY(installHoldingRoot(scratch));
     const QString can = QStringLiteral("tcp://127.0.0.1:%1/can0").arg(freePort());
     const QMap<QString, QString> env{{QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1")},
-                                     {QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false\ntul.holding.debug=true")}};
+                                     {QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false;tul.holding.debug=true")}};
     // Bin 4 has no product.
     const QVector<int> tappable{0, 1, 2, 3, 5, 6, 7, 8, 9};
     QRandomGenerator random(20261208);
