@@ -181,6 +181,7 @@ void TestPendingWrites::stopWaitsForWritesUnderWay()
     }
     QTimer giveUp;
     giveUp.setSingleShot(true);
+    giveUp.setTimerType(Qt::PreciseTimer); // a coarse timer may end up to 5 % early
     connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(7); });
     giveUp.start(signal ? 5000 : stopMs);
     if (signal)
