@@ -9,6 +9,7 @@
 #include "cabinetroot.h"
 #include "errorlogfiles.h"
 #include "procstat.h"
+#include "resident.h"
 #include "rounds.h"
 #include "tulerrorcontrollert.h"
 
@@ -66,12 +67,6 @@ int serviceAlone()
                         << service.get_errorsLogListCount() << '\n';
     return 0;
 }
-
-struct Resident
-{
-    QVector<double> with, without, peakWith, peakWithout; // MiB
-    int records = 0;
-};
 
 void measureService(const QString &dir, const QByteArray &log, Resident *out)
 {
@@ -149,18 +144,6 @@ void measureProgram(const QString &dir, const QByteArray &log, Resident *out)
     }
 }
 
-QString report(const QString &what, const Resident &r)
-{
-    return QStringLiteral("%1: %2 / %3 MiB with a 40 MiB error log, %4 / %5 MiB with an empty one; "
-                          "+%6 / +%7 MiB (min / median of %8 alternated runs); peak %9 / %10 MiB\n")
-        .arg(what)
-        .arg(Rounds::min(r.with), 0, 'f', 1).arg(Rounds::median(r.with), 0, 'f', 1)
-        .arg(Rounds::min(r.without), 0, 'f', 1).arg(Rounds::median(r.without), 0, 'f', 1)
-        .arg(Rounds::min(r.with) - Rounds::min(r.without), 0, 'f', 1)
-        .arg(Rounds::median(r.with) - Rounds::median(r.without), 0, 'f', 1)
-        .arg(r.with.size())
-        .arg(Rounds::median(r.peakWith), 0, 'f', 1).arg(Rounds::median(r.peakWithout), 0, 'f', 1);
-}
 
 } // namespace
 
@@ -176,13 +159,13 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     Resident service;
     measureService(scratch.path(), log, &service);
-    out << report(QStringLiteral("the error service alone"), service);
+    out << service.report(QStringLiteral("the error service alone"), QStringLiteral("with a 40 MiB error log"), QStringLiteral("with an empty one"));
     out << "  records held: " << service.records << " (of the newest " << ErrorLogFiles::MaxLogBytes / (1024 * 1024)
         << " MiB)\n";
     out.flush();
     Resident program;
     measureProgram(scratch.path(), log, &program);
-    out << report(QStringLiteral("the whole program"), program);
+    out << program.report(QStringLiteral("the whole program"), QStringLiteral("with a 40 MiB error log"), QStringLiteral("with an empty one"));
     out << "target: resident <= +90 MiB with the 40 MiB log over the same program with an empty one\n";
     return 0;
 }

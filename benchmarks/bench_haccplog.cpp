@@ -19,6 +19,7 @@
 #include "commandlauncher.h"
 #include "filelogworker.h"
 #include "procstat.h"
+#include "resident.h"
 #include "rounds.h"
 
 #include <QCoreApplication>
@@ -379,11 +380,6 @@ int residentAfterCleanup()
     return 0;
 }
 
-struct Resident
-{
-    QVector<double> with, without, peakWith, peakWithout; // MiB
-};
-
 void measureResident(const QString &dir, const QByteArray &log, Resident *out)
 {
     const auto run = [&dir](bool withLog, const QByteArray &text, QVector<double> *rss, QVector<double> *peak) {
@@ -467,18 +463,6 @@ void measureProgram(const QString &dir, Resident *out)
     }
 }
 
-QString residentReport(const QString &what, const Resident &r)
-{
-    return QStringLiteral("%1: %2 / %3 MiB with a year's log, %4 / %5 MiB without; "
-                          "+%6 / +%7 MiB (min / median of %8 alternated runs); peak %9 / %10 MiB\n")
-        .arg(what)
-        .arg(Rounds::min(r.with), 0, 'f', 1).arg(Rounds::median(r.with), 0, 'f', 1)
-        .arg(Rounds::min(r.without), 0, 'f', 1).arg(Rounds::median(r.without), 0, 'f', 1)
-        .arg(Rounds::min(r.with) - Rounds::min(r.without), 0, 'f', 1)
-        .arg(Rounds::median(r.with) - Rounds::median(r.without), 0, 'f', 1)
-        .arg(r.with.size())
-        .arg(Rounds::median(r.peakWith), 0, 'f', 1).arg(Rounds::median(r.peakWithout), 0, 'f', 1);
-}
 
 } // namespace
 
@@ -622,11 +606,11 @@ int main(int argc, char *argv[])
 
     Resident resident;
     measureResident(dir, log, &resident);
-    out << residentReport(QStringLiteral("resident after the clean-up, the worker alone"), resident);
+    out << resident.report(QStringLiteral("resident after the clean-up, the worker alone"), QStringLiteral("with a year's log"), QStringLiteral("without"));
     out.flush();
     Resident program;
     measureProgram(dir, &program);
-    out << residentReport(QStringLiteral("resident after the clean-up, the whole program"), program);
+    out << program.report(QStringLiteral("resident after the clean-up, the whole program"), QStringLiteral("with a year's log"), QStringLiteral("without"));
     out << "targets: clean-up, first request, add, load and export <= 2 x their floors; "
            "resident <= +20 MiB over the same process without a log\n";
     return 0;
