@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <chrono>
 
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -22,6 +23,7 @@ QModbusMaster::QModbusMaster(QObject *parent)
     , m_replyTimer(new QTimer(this))
     , m_gapTimer(new DeadlineTimer(this))
 {
+    setClock(nullptr);
     setObjectName(QStringLiteral("modbusMaster"));
     m_replyTimer->setObjectName(QStringLiteral("modbusReplyTimer"));
     m_replyTimer->setSingleShot(true);
@@ -47,6 +49,15 @@ QModbusMaster::QModbusMaster(QObject *parent)
 
 QModbusMaster::~QModbusMaster() = default;
 
+void QModbusMaster::setClock(Clock clock)
+{
+    // The steady clock is CLOCK_MONOTONIC, the gap timer's.
+    m_clock = clock ? std::move(clock) : Clock([] {
+        return qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch()).count());
+    });
+}
+
 bool QModbusMaster::openSerialPort(const QString &portName)
 {
     if (!m_port) {
@@ -59,7 +70,7 @@ bool QModbusMaster::openSerialPort(const QString &portName)
     m_port->setPortName(portName);
     m_portPath = portName;
     if (!m_port->open(QIODevice::ReadWrite)) {
-        qWarning() << "Modbus serial port" << portName << "could not be opened:"
+        qCWarning(lcFieldbus) << "Modbus serial port" << portName << "could not be opened:"
                    << m_port->errorString();
         return false;
     }
@@ -156,6 +167,8 @@ void QModbusMaster::idle_onEntry()
 {
     if (queuedRequestCount() > 0)
         emit workPending();
+    else
+        m_heldSince = Never; // what was held is gone: the next request's hold starts anew
 }
 
 void QModbusMaster::transaction_onEntry()
@@ -200,25 +213,27 @@ void QModbusMaster::armGap()
 // busy is waited for no longer than MaximumSilenceWaitMs.
 bool QModbusMaster::waitForSilence()
 {
+    const qint64 now = m_clock();
     int unread = 0;
     if (isPortOpen() && ::ioctl(int(m_port->handle()), FIONREAD, &unread) == 0 && unread > 0)
-        m_sinceLastByte.start();
-    if (!m_sinceLastByte.isValid() || m_sinceLastByte.nsecsElapsed() >= MinimumSilenceNs)
+        m_lastByteAt = now;
+    if (m_lastByteAt == Never || now - m_lastByteAt >= MinimumSilenceNs)
         return false;
-    if (!m_heldForSilence.isValid())
-        m_heldForSilence.start();
-    return m_heldForSilence.elapsed() < MaximumSilenceWaitMs;
+    if (m_heldSince == Never)
+        m_heldSince = now;
+    return now - m_heldSince < qint64(MaximumSilenceWaitMs) * 1000000;
 }
 
 // Measured in nanoseconds: whole milliseconds, and Qt's timers that wake only on them,
 // would add most of a millisecond to every transaction.
 qint64 QModbusMaster::remainingGapNs() const
 {
+    const qint64 now = m_clock();
     qint64 remaining = 0;
-    if (m_sinceLastRequest.isValid())
-        remaining = qint64(RequestSpacingMs) * 1000000 - m_sinceLastRequest.nsecsElapsed();
-    if (m_sinceLastByte.isValid())
-        remaining = qMax(remaining, MinimumSilenceNs - m_sinceLastByte.nsecsElapsed());
+    if (m_lastRequestAt != Never)
+        remaining = qint64(RequestSpacingMs) * 1000000 - (now - m_lastRequestAt);
+    if (m_lastByteAt != Never)
+        remaining = qMax(remaining, MinimumSilenceNs - (now - m_lastByteAt));
     return remaining;
 }
 
@@ -242,10 +257,10 @@ void QModbusMaster::sendCurrent()
         m_port->skip(m_port->bytesAvailable());  // leftovers of an earlier, discarded reply
         logFrame("TX", frame);
         if (!writeFrame(frame) && isPortOpen())
-            qWarning() << "Modbus request could not be written:" << m_port->errorString();
+            qCWarning(lcFieldbus) << "Modbus request could not be written:" << m_port->errorString();
     }
-    m_sinceLastRequest.start();
-    m_heldForSilence.invalidate();
+    m_lastRequestAt = m_clock();
+    m_heldSince = Never;
     m_inFlight = true;
     m_replyTimer->start(m_current.info->get_replyTimeout());
     m_current.info->markIssued();
@@ -286,7 +301,7 @@ bool QModbusMaster::closeIfLineGone()
     pollfd line{int(m_port->handle()), POLLOUT, 0};
     if (::poll(&line, 1, 0) != 1 || !(line.revents & (POLLERR | POLLHUP | POLLNVAL)))
         return false;
-    qWarning().noquote() << QStringLiteral("Modbus serial port %1 is gone: closed").arg(m_portPath);
+    qCWarning(lcFieldbus).noquote() << QStringLiteral("Modbus serial port %1 is gone: closed").arg(m_portPath);
     m_port->close();
     return true;
 }
@@ -296,7 +311,7 @@ void QModbusMaster::readReply()
     const QByteArray data = HeapPolicy::readAvailable(m_port);
     if (data.isEmpty())
         return;
-    m_sinceLastByte.start();
+    m_lastByteAt = m_clock();
     if (!m_inFlight) {
         if (m_logModbus)
             logFrame("RX (unexpected)", data);
@@ -340,7 +355,7 @@ void QModbusMaster::endTry(const QString &failure)
     m_replyTimer->stop();
     m_inFlight = false;
     if (!failure.isEmpty())
-        qDebug() << "Modbus reply from node" << m_current.request.node << "discarded:" << failure;
+        qCDebug(lcFieldbus) << "Modbus reply from node" << m_current.request.node << "discarded:" << failure;
     if (m_current.info) {
         if (--m_current.triesLeft > 0)
             requeueCurrent();
@@ -395,5 +410,5 @@ void QModbusMaster::cancelQueued()
 void QModbusMaster::logFrame(const char *direction, const QByteArray &frame) const
 {
     if (m_logModbus)
-        qDebug().noquote() << "Modbus" << direction << ModbusRtu::toHex(frame);
+        qCDebug(lcFieldbus).noquote() << "Modbus" << direction << ModbusRtu::toHex(frame);
 }

@@ -5,9 +5,11 @@
 #include "p4statemachine.h"
 #include "qmodbuspollinfo.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
+
+#include <functional>
+#include <limits>
 
 class DeadlineTimer;
 class QSerialPort;
@@ -66,6 +68,12 @@ public:
 
     int queuedRequestCount() const;
 
+    // The monotonic clock, in nanoseconds, on which the spacing, the silence and the hold
+    // are judged; the gap timer itself runs on the system's. A test stops it to judge a
+    // gap at an exact moment.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock);
+
 signals:
     void workPending();
     void transactionEnded();
@@ -81,6 +89,8 @@ private slots:
     void portErrorOccurred();
 
 private:
+    static constexpr qint64 Never = std::numeric_limits<qint64>::min();
+
     struct Pending {
         QPointer<QModbusPollInfo> info;
         ModbusRtu::Request request;
@@ -109,9 +119,10 @@ private:
     Pending m_current;
     bool m_inFlight = false;
     QByteArray m_rxBuffer;
-    QElapsedTimer m_sinceLastRequest;
-    QElapsedTimer m_sinceLastByte;  // anything received, a reply or not
-    QElapsedTimer m_heldForSilence; // since the next request was first put off
+    Clock m_clock;
+    qint64 m_lastRequestAt = Never;
+    qint64 m_lastByteAt = Never; // anything received, a reply or not
+    qint64 m_heldSince = Never;  // since the next request was first put off
     bool m_logModbus = false;
 };
 

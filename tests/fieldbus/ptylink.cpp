@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -62,6 +63,12 @@ void PtyLink::sendFromFar(const QByteArray &bytes)
 {
     // What the far device writes comes out of its master side, where the relay reads.
     writeAll(m_farSlave, bytes.constData(), bytes.size());
+}
+
+int PtyLink::unreadAtNear() const
+{
+    int unread = 0; // the near device's input queue, whichever descriptor asks
+    return ::ioctl(m_nearSlave, FIONREAD, &unread) == 0 ? unread : -1;
 }
 
 std::vector<qint64> PtyLink::silencesBeforeRequests() const

@@ -33,6 +33,8 @@ public:
     void paceReplies(int baud) { m_byteNs = baud > 0 ? 10000000000LL / baud : 0; }
     // Bytes from the far end that no request asked for (a stray frame), paced as replies.
     void sendFromFar(const QByteArray &bytes);
+    // Bytes that have reached the near end and that the master has not read yet.
+    int unreadAtNear() const;
     // For each request since the link was made that followed reply bytes: the time from
     // the last of them reaching the near end to the request's first byte leaving it. None
     // is taken after bytes this thread delivered late, when the line fell silent early.

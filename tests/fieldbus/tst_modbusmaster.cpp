@@ -9,10 +9,12 @@
 #include <QEventLoop>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QState>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <iterator>
 #include <memory>
 
@@ -25,6 +27,36 @@ constexpr int Node = 1;
 constexpr int Registers = 200;
 constexpr int ReplyTimeoutMs = 10000; // only reached when something is wrong, or on a loaded machine
 constexpr int WaitMs = 30000;
+constexpr qint64 Ms = 1000000;
+
+// The master's clock: running with the system's, or stopped where a test judges a gap
+// (a loaded machine then cannot move the moment a decision is made).
+class TestClock
+{
+public:
+    qint64 now() const { return m_stopped ? m_at : real() + m_offset; }
+    void stop()
+    {
+        m_at = now();
+        m_stopped = true;
+    }
+    void advance(qint64 ns) { m_at += ns; } // while stopped
+    void run()                              // on from where it stood
+    {
+        m_offset = m_at - real();
+        m_stopped = false;
+    }
+
+private:
+    static qint64 real()
+    {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+    bool m_stopped = false;
+    qint64 m_at = 0;
+    qint64 m_offset = 0;
+};
 }
 
 class TestModbusMaster : public QObject
@@ -33,6 +65,8 @@ class TestModbusMaster : public QObject
     std::unique_ptr<PtyLink> m_link;
     std::unique_ptr<LibmodbusServer> m_server;
     std::unique_ptr<QModbusMaster> m_master;
+    TestClock m_clock;
+    int m_gapsEntered = 0; // each time the master enters "spacing": after a reply or a put-off request
 
     static std::unique_ptr<QModbusPollInfo> record(int count, int timeoutMs = ReplyTimeoutMs)
     {
@@ -43,6 +77,31 @@ class TestModbusMaster : public QObject
     int read(int start, int count, int retries, QModbusPollInfo *info)
     {
         return m_master->holdingRegistersRead(Node, quint16(start), quint8(count), quint8(retries), info);
+    }
+
+    // Bytes from the far end that no request asked for, on the near end's input queue but
+    // not read by the master: this thread does not turn the event loop while it waits.
+    bool strayBytesWaiting(int count)
+    {
+        const int before = qMax(0, m_link->unreadAtNear());
+        m_link->sendFromFar(QByteArray(count, '\x55'));
+        QElapsedTimer waited;
+        waited.start();
+        while (m_link->unreadAtNear() < before + count && waited.elapsed() < WaitMs)
+            QTest::qSleep(1);
+        return m_link->unreadAtNear() >= before + count;
+    }
+    // The master has looked at the line `looks` more times while `held` waits (each look
+    // that puts it off ends in "spacing"), or has let it go.
+    bool masterLooked(int looks, const QModbusPollInfo *held)
+    {
+        const int target = m_gapsEntered + looks;
+        const auto waiting = [held] { return held->get_state() == QModbusPollInfo::QMBS_WAITING_IN_QUEUE; };
+        QElapsedTimer waited;
+        waited.start();
+        while (m_gapsEntered < target && waiting() && waited.elapsed() < WaitMs)
+            QTest::qWait(1);
+        return m_gapsEntered >= target || !waiting();
     }
 
     // One run of a row of waitsForLineSilence: every gap read on the line.
@@ -90,7 +149,13 @@ private slots:
         QVERIFY(m_link->isValid());
         m_server.reset(new LibmodbusServer(m_link->farDevice(), Node, Registers));
         QVERIFY(m_server->isRunning());
+        m_clock = TestClock();
+        m_gapsEntered = 0;
         m_master.reset(new QModbusMaster);
+        m_master->setClock([this] { return m_clock.now(); });
+        auto *spacing = m_master->findChild<QState *>(QStringLiteral("spacing"));
+        QVERIFY(spacing);
+        connect(spacing, &QState::entered, this, [this] { ++m_gapsEntered; });
         QVERIFY(m_master->openSerialPort(m_link->nearDevice()));
         m_master->start();
         QTRY_VERIFY(m_master->get_isRunning());
@@ -335,6 +400,157 @@ private slots:
             QSKIP("The relay fell behind on every reply: no gap was read");
         if (!shortGaps.empty())
             QFAIL(qPrintable(QStringLiteral("a request %1 ns after the line's last byte").arg(shortGaps.front())));
+    }
+
+    // Judged on a stopped clock: the gap to the next request ends when the spacing since
+    // the last request and the silence since the last byte are both over, to the
+    // nanosecond, and not a moment sooner. Bytes received and not yet read make the line
+    // busy. The spacing is left to its timer; the silence is looked at again when it ends.
+    void aGapIsOverOnlyAtItsEnd_data()
+    {
+        QTest::addColumn<qint64>("replyAfterNs");  // from the first request to its reply
+        QTest::addColumn<qint64>("queuedAfterNs"); // from the reply to the next request
+        QTest::addColumn<int>("strayBytes");
+        QTest::addColumn<bool>("atOnce");
+        QTest::addColumn<bool>("heldWhileTheClockStands");
+        const qint64 spacing = qint64(QModbusMaster::RequestSpacingMs) * Ms;
+        const qint64 silence = QModbusMaster::MinimumSilenceNs;
+        QTest::newRow("spacing, 1 ms to run") << qint64(0) << spacing - Ms << 0 << false << false;
+        QTest::newRow("spacing, 1 ns to run") << qint64(0) << spacing - 1 << 0 << false << false;
+        QTest::newRow("spacing over") << qint64(0) << spacing << 0 << true << false;
+        QTest::newRow("silence, 1 ms to run") << 30 * Ms << silence - Ms << 0 << false << true;
+        QTest::newRow("silence, 1 ns to run") << 30 * Ms << silence - 1 << 0 << false << true;
+        QTest::newRow("silence over") << 30 * Ms << silence << 0 << true << false;
+        QTest::newRow("bytes received, not yet read") << 30 * Ms << 1000 * Ms << 8 << false << true;
+    }
+
+    void aGapIsOverOnlyAtItsEnd()
+    {
+        QFETCH(qint64, replyAfterNs);
+        QFETCH(qint64, queuedAfterNs);
+        QFETCH(int, strayBytes);
+        QFETCH(bool, atOnce);
+        QFETCH(bool, heldWhileTheClockStands);
+        m_clock.stop();
+        auto first = record(1), second = record(1);
+        QSignalSpy firstGood(first.get(), &QModbusPollInfo::pollReplyGood);
+        QCOMPARE(read(0, 1, 0, first.get()), 0);
+        QCOMPARE(first->get_state(), QModbusPollInfo::QMBS_REQUEST_ISSUED); // a quiet line: at once
+        m_clock.advance(replyAfterNs);
+        QVERIFY(firstGood.wait(WaitMs));
+        m_clock.advance(queuedAfterNs);
+        if (strayBytes > 0)
+            QVERIFY(strayBytesWaiting(strayBytes));
+        QSignalSpy issued(second.get(), &QModbusPollInfo::pollRequestIssued);
+        QSignalSpy secondGood(second.get(), &QModbusPollInfo::pollReplyGood);
+        QCOMPARE(read(0, 1, 0, second.get()), 0);
+        QCOMPARE(issued.count(), atOnce ? 1 : 0);
+        if (heldWhileTheClockStands) {
+            QVERIFY(masterLooked(2, second.get()));
+            QCOMPARE(issued.count(), 0);
+        }
+        m_clock.run();
+        QVERIFY(secondGood.wait(WaitMs));
+    }
+
+    // Requests queued behind one whose reply has just ended: the first of them is put off
+    // until the line is silent, and then goes first; the rest follow in their order.
+    void aRequestPutOffKeepsItsPlace_data()
+    {
+        QTest::addColumn<QStringList>("queued"); // "h": high priority
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("normal") << QStringList{"n1", "n2", "n3"} << QStringList{"n1", "n2", "n3"};
+        QTest::newRow("high before normal")
+            << QStringList{"n1", "h1", "n2", "h2"} << QStringList{"h1", "h2", "n1", "n2"};
+    }
+
+    void aRequestPutOffKeepsItsPlace()
+    {
+        QFETCH(QStringList, queued);
+        QFETCH(QStringList, order);
+        m_clock.stop();
+        auto busy = record(1);
+        QCOMPARE(read(0, 1, 0, busy.get()), 0);
+        QStringList issuedOrder;
+        std::vector<std::unique_ptr<QModbusPollInfo>> records;
+        for (const QString &name : queued) {
+            records.push_back(record(1));
+            if (name.startsWith(QLatin1Char('h')))
+                records.back()->set_priority(QModbusPollInfo::QMBP_HIGH);
+            connect(records.back().get(), &QModbusPollInfo::pollRequestIssued, this,
+                    [&issuedOrder, name] { issuedOrder << name; });
+            QCOMPARE(read(0, 1, 0, records.back().get()), 0);
+        }
+        // The reply's last byte comes long after the spacing: only the silence is waited for.
+        m_clock.advance(100 * Ms);
+        // The first look after that gap puts the head off (the clock stands); the next finds
+        // the line silent.
+        bool putOff = false;
+        const int reply = m_gapsEntered + 1;
+        connect(m_master->findChild<QState *>(QStringLiteral("spacing")), &QState::entered, this, [&] {
+            if (m_gapsEntered != reply + 1)
+                return;
+            putOff = issuedOrder.isEmpty();
+            m_clock.advance(QModbusMaster::MinimumSilenceNs);
+            m_clock.run();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(issuedOrder.size(), order.size(), WaitMs);
+        QVERIFY(putOff);
+        QCOMPARE(issuedOrder, order);
+    }
+
+    // A line that never falls silent (bytes before every look) puts a request off for 1 s
+    // at most, then lets it go so that its time-out shows the fault. The next request, and
+    // the one after a request dropped while put off, is held anew.
+    void aBusyLineHoldsRequestsOneSecondAtMost_data()
+    {
+        QTest::addColumn<bool>("afterDropped");
+        QTest::newRow("busy from the start") << false;
+        QTest::newRow("after a request dropped while put off") << true;
+    }
+
+    void aBusyLineHoldsRequestsOneSecondAtMost()
+    {
+        QFETCH(bool, afterDropped);
+        const qint64 maximum = qint64(QModbusMaster::MaximumSilenceWaitMs) * Ms;
+        m_clock.stop();
+        if (afterDropped) {
+            auto dropped = record(1);
+            QVERIFY(strayBytesWaiting(1));
+            QCOMPARE(read(0, 1, 0, dropped.get()), 0);
+            QCOMPARE(dropped->get_state(), QModbusPollInfo::QMBS_WAITING_IN_QUEUE);
+            QVERIFY(masterLooked(1, dropped.get()));
+            m_clock.advance(maximum / 2);
+            dropped.reset();
+            auto *idle = m_master->findChild<QState *>(QStringLiteral("idle"));
+            QTRY_VERIFY_WITH_TIMEOUT(m_master->configuration().contains(idle), WaitMs);
+            m_clock.advance(2 * maximum);
+        }
+        auto held = record(1);
+        QSignalSpy issued(held.get(), &QModbusPollInfo::pollRequestIssued);
+        QSignalSpy good(held.get(), &QModbusPollInfo::pollReplyGood);
+        QSignalSpy timedOut(held.get(), &QModbusPollInfo::pollReplyTimedOut);
+        QVERIFY(strayBytesWaiting(1));
+        QCOMPARE(read(0, 1, 0, held.get()), 0);
+        QCOMPARE(issued.count(), 0);
+        QVERIFY(strayBytesWaiting(1));
+        m_clock.advance(maximum - 1);
+        QVERIFY(masterLooked(2, held.get()));
+        QCOMPARE(issued.count(), 0);
+        QVERIFY(strayBytesWaiting(1));
+        m_clock.advance(1);
+        QVERIFY(issued.count() == 1 || issued.wait(WaitMs));
+        auto next = record(1);
+        QSignalSpy nextIssued(next.get(), &QModbusPollInfo::pollRequestIssued);
+        QSignalSpy nextGood(next.get(), &QModbusPollInfo::pollReplyGood);
+        QCOMPARE(read(0, 1, 0, next.get()), 0);
+        // Sent into the last byte, its reply may be spoilt: answered or discarded, the
+        // line is busy with it while the clock stands.
+        QTRY_COMPARE_WITH_TIMEOUT(good.count() + timedOut.count(), 1, WaitMs);
+        QVERIFY(masterLooked(2, next.get()));
+        QCOMPARE(nextIssued.count(), 0);
+        m_clock.run();
+        QVERIFY(nextGood.wait(WaitMs));
     }
 
     void recordDestroyedWhileQueuedOrOnTheLine()
