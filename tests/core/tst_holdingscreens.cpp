@@ -350,11 +350,24 @@ void TestHoldingScreens::binTile()
         QCOMPARE(text("binStateLabel", tile) == wrongPan, state != 8);
     }
 
-    // A gloved tap anywhere on the tile, even on the wrong-pan mark, reaches the back end.
+    // A gloved tap on the tile reaches the back end; one on the wrong-pan mark, or anywhere on
+    // its line, leaves the hold running, and the tile below that line, at least a fingertip
+    // high, still starts and stops it.
     QQuickItem *area = item("binTapArea", tile);
     QVERIFY(area->width() >= 56 && area->height() >= 56);
     QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
-    QVERIFY(tap(item(mismatch ? "binMismatchBanner" : "binTapArea", tile)));
+    QQuickItem *warningLine = item("binWarningArea", tile);
+    QCOMPARE(warningLine && warningLine->isVisible(), mismatch);
+    if (mismatch) {
+        QVERIFY(tap(item("binMismatchBanner", tile)));
+        QVERIFY(tap(item("binStateChip", tile)));
+        QCOMPARE(toggled.count(), 0);
+        QVERIFY(tile->height() - warningLine->height() >= 56);
+        const QPointF below = tile->mapToScene(QPointF(tile->width() / 2, (warningLine->height() + tile->height()) / 2));
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, Qt::NoModifier, below.toPoint());
+    } else {
+        QVERIFY(tap(area));
+    }
     QCOMPARE(toggled.count(), 1);
     QCOMPARE(toggled.first().first().toInt(), bin);
 
@@ -723,7 +736,8 @@ void TestHoldingScreens::overTemperatureDialog_data()
 }
 
 // The alarm is raised again every few seconds while the cabinet stays hot, so the dialog
-// keeps every bin in sight and answering taps while it shows; Acknowledge stops the alarm.
+// keeps every bin in sight and answering taps, and the dock usable, while it shows;
+// Acknowledge stops the alarm.
 void TestHoldingScreens::overTemperatureDialog()
 {
     QFETCH(QString, language);
@@ -772,6 +786,18 @@ void TestHoldingScreens::overTemperatureDialog()
         QCOMPARE(toggled.count(), bin + 1);
         QCOMPARE(toggled.last().first().toInt(), bin);
     }
+
+    // The dock below the band, whole and answering: the Errors Log and Zone Diagnostics are
+    // reached while the cabinet is hot, and the band stays until it is acknowledged.
+    QQuickItem *dock = item("dock");
+    QVERIFY(dock->mapRectToScene(QRectF(0, 0, dock->width(), dock->height())).top() >= box.bottom() - 0.5);
+    QVERIFY(tap(item("settingsButton")));
+    QTRY_VERIFY(item("servicePages") && item("servicePages")->isVisible());
+    QVERIFY(dialog->isVisible());
+    QVERIFY(item("cookbookButton")->isVisible() && item("dayPartButton")->isVisible());
+    QVERIFY(tap(item("homeButton")));
+    QTRY_VERIFY(item("cabinetView")->isVisible());
+    QVERIFY(dialog->isVisible());
 
     QSignalSpy stop(m_cabinet, &ControllerStandIn::stopAmbientTempAlarm);
     QVERIFY(tap(button));
@@ -917,16 +943,23 @@ void TestHoldingScreens::zoneDiagnostics_data()
     const QVariantMap hot{{"zone", 2}, {"targetLower", 350}, {"targetUpper", 200},
                           {"actualLower", 348}, {"actualUpper", 201}};
     const QVariantMap idle{{"zone", 2}, {"targetLower", 0}, {"targetUpper", 0},
-                           {"actualLower", 0}, {"actualUpper", -40}};
+                           {"actualLower", 1}, {"actualUpper", 31}};
+    // A failed probe reads 3275 (open) or 0 (shorted).
+    const QVariantMap failed{{"zone", 2}, {"targetLower", 350}, {"targetUpper", 200},
+                             {"actualLower", 3275}, {"actualUpper", 0}};
     QTest::newRow("fahrenheit") << "eng_USA" << 0 << hot
                                 << QStringList{"350\u00B0F", "348\u00B0F", "200\u00B0F", "201\u00B0F"};
     QTest::newRow("celsius rounds to nearest") << "eng_USA" << 1 << hot
                                                << QStringList{"177\u00B0C", "176\u00B0C", "93\u00B0C", "94\u00B0C"};
     QTest::newRow("idle zone, below freezing") << "eng_USA" << 1 << idle
-                                               << QStringList{"Off", "-18\u00B0C", "Off", "-40\u00B0C"};
+                                               << QStringList{"Off", "-17\u00B0C", "Off", "-1\u00B0C"};
     QTest::newRow("Arabic mirrors the row") << "ara" << 0 << idle
-                                            << QStringList{QString::fromUtf8("مطفأ"), "0\u00B0F",
-                                                           QString::fromUtf8("مطفأ"), "-40\u00B0F"};
+                                            << QStringList{QString::fromUtf8("مطفأ"), "1\u00B0F",
+                                                           QString::fromUtf8("مطفأ"), "31\u00B0F"};
+    QTest::newRow("open and shorted probes") << "eng_USA" << 0 << failed
+                                             << QStringList{"350\u00B0F", "open", "200\u00B0F", "shorted"};
+    QTest::newRow("failed probes in Celsius, Spanish") << "spa" << 1 << failed
+                                                       << QStringList{"177\u00B0C", "abierta", "93\u00B0C", "en corto"};
 }
 
 void TestHoldingScreens::zoneDiagnostics()
