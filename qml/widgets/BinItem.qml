@@ -514,14 +514,15 @@ Rectangle {
         }
     }
 
-    // While a mark shows (a wrong pan, a zone fault), the line of the state word and the
-    // marks is the tile's warning: a tap there, as on the mark a cook taps to dismiss it,
-    // leaves the hold running. Starting and stopping is the rest of the tile.
+    // While a mark shows (a wrong pan, a zone fault), the tile's corner around the marks is
+    // their warning: a tap there, as on the mark a cook taps to dismiss it, leaves the hold
+    // running. Starting and stopping is the rest of the tile, a fingertip wide at least.
     MouseArea {
         objectName: "binWarningArea"
         readonly property var fit: bin.tray > 0 && productPart.item ? productPart.item.fit : null
         visible: fit !== null && (bin.mismatch || bin.zoneFault !== "")
-        width: bin.width
-        height: fit ? Math.ceil(fit.wordTop + Math.max(fit.wordHeight, fit.markSize)) + 2 : 0
+        x: Theme.rightToLeft ? 0 : bin.width - width
+        width: fit ? Math.min(bin.width - 56, Math.max(44, fit.marksWidth + 12)) : 0
+        height: fit ? Math.min(bin.height, Math.max(44, Math.ceil(fit.wordTop + Math.max(fit.wordHeight, fit.markSize)) + 6)) : 0
     }
 }

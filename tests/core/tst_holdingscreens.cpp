@@ -350,21 +350,24 @@ void TestHoldingScreens::binTile()
         QCOMPARE(text("binStateLabel", tile) == wrongPan, state != 8);
     }
 
-    // A gloved tap on the tile reaches the back end; one on the wrong-pan mark, or anywhere on
-    // its line, leaves the hold running, and the tile below that line, at least a fingertip
-    // high, still starts and stops it.
+    // A gloved tap on the tile reaches the back end; one on the wrong-pan mark, or around it in
+    // the tile's corner, leaves the hold running, and the rest of the tile, at least a
+    // fingertip wide beside the mark, still starts and stops it.
     QQuickItem *area = item("binTapArea", tile);
     QVERIFY(area->width() >= 56 && area->height() >= 56);
     QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
     QQuickItem *warningLine = item("binWarningArea", tile);
     QCOMPARE(warningLine && warningLine->isVisible(), mismatch);
     if (mismatch) {
-        QVERIFY(tap(item("binMismatchBanner", tile)));
-        QVERIFY(tap(item("binStateChip", tile)));
+        QQuickItem *mark = item("binMismatchBanner", tile);
+        QVERIFY(tap(mark));
+        QVERIFY(tap(warningLine));
         QCOMPARE(toggled.count(), 0);
-        QVERIFY(tile->height() - warningLine->height() >= 56);
-        const QPointF below = tile->mapToScene(QPointF(tile->width() / 2, (warningLine->height() + tile->height()) / 2));
-        QTest::mouseClick(m_window.get(), Qt::LeftButton, Qt::NoModifier, below.toPoint());
+        const QRectF markRect = mark->mapRectToScene(QRectF(0, 0, mark->width(), mark->height()));
+        const QRectF lineRect = warningLine->mapRectToScene(QRectF(0, 0, warningLine->width(), warningLine->height()));
+        QVERIFY(lineRect.contains(markRect));
+        QVERIFY(tile->width() - warningLine->width() >= 56 && tile->height() >= 56);
+        QVERIFY(tap(item("binProductName", tile)));
     } else {
         QVERIFY(tap(area));
     }
@@ -763,14 +766,16 @@ void TestHoldingScreens::overTemperatureDialog()
         m_window->screen()->grabWindow(m_window->winId()).save(pictures + QStringLiteral("/overtemp-%1-%2.png").arg(layoutName(shape), language));
     }
 
-    // Every text of the dialog whole, inside it; its button a gloved finger's size.
-    const QRectF box = dialog->mapRectToScene(QRectF(0, 0, dialog->width(), dialog->height()));
+    // Every text of the dialog whole, inside it once its wrapped texts have set its height;
+    // its button a gloved finger's size.
+    const auto sceneRect = [](QQuickItem *i) { return i->mapRectToScene(QRectF(0, 0, i->width(), i->height())); };
     for (const char *name : {"overTempTitle", "overTempText", "overTempAcknowledge"}) {
         QQuickItem *part = item(name);
         QVERIFY2(part, name);
-        QTRY_VERIFY2(box.contains(part->mapRectToScene(QRectF(0, 0, part->width(), part->height()))), name);
+        QTRY_VERIFY2(sceneRect(dialog).contains(sceneRect(part)), name);
         QVERIFY2(!part->property("truncated").toBool(), name);
     }
+    const QRectF box = sceneRect(dialog);
     QQuickItem *button = item("overTempAcknowledge");
     QVERIFY(button->width() >= 56 && button->height() >= 56);
 
@@ -992,7 +997,8 @@ void TestHoldingScreens::zoneDiagnostics()
     QQuickItem *row = nullptr;
     QTRY_VERIFY((row = item("zoneRow2")));
     QVERIFY(row->height() >= 56);
-    QCOMPARE(text("zoneName", row), language == "ara" ? QString::fromUtf8("المنطقة 3") : QStringLiteral("Zone 3"));
+    QCOMPARE(text("zoneName", row), language == "ara" ? QString::fromUtf8("المنطقة 3")
+                                    : language == "spa" ? QStringLiteral("Zona 3") : QStringLiteral("Zone 3"));
     QCOMPARE((QStringList{text("lowerTarget", row), text("lowerActual", row),
                           text("upperTarget", row), text("upperActual", row)}), cells);
     const bool nameFirst = item("zoneName", row)->mapToScene(QPointF()).x()

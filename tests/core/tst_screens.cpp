@@ -373,7 +373,7 @@ void showPage(QQuickWindow *window, const QString &page)
     } else if (page == "Network reset question") {
         invoke(child(window, "networkingPage"), "askReset");
     } else if (page == "Wi-Fi connection question") {
-        invoke(child(window, "mainWifiConnectionQuestion"), "ask");
+        invoke(child(window, "mainWifiConnectionQuestion"), "askQuestion");
     } else if (page == "Over temperature") {
         child(window, "overTempDialog")->setProperty("visible", true);
     } else if (page == "Link broken" || page == "Firmware copy") {

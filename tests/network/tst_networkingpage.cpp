@@ -531,7 +531,7 @@ void tst_NetworkingPage::lockedPageIsReadOnly()
         QQuickItem *pad = QmlScreen::find(s.item("serviceCarousel"), QStringLiteral("pinPad"));
         QTRY_VERIFY(QmlScreen::find(pad, QStringLiteral("pinPadHint"))->isVisible());
         QCOMPARE(QmlScreen::find(pad, QStringLiteral("pinPadMessage"))->property("text").toString(), QStringLiteral("ERROR"));
-        QVERIFY(s.tap("pinPadCancel"));
+        QVERIFY(s.tap("pinPadCancel", "serviceCarousel"));
     }
     QVERIFY(s.page(QString::fromLatin1(kPage))->isEnabled());
     for (const char *control : {"wifiSSIDField", "wifiPasswordField", "wifiPasswordShow", "wifiEnabledSwitch",
