@@ -31,9 +31,10 @@ Item {
         message = ""
         higherLevelNeeded = false
     }
-    function showError(text, higherLevel) {
+    // The caller says afterwards, through `higherLevelNeeded`, when the PIN was of too low a level.
+    function showError(text) {
         message = text
-        higherLevelNeeded = higherLevel === true
+        higherLevelNeeded = false
         field.text = ""
         field.forceActiveFocus()
     }

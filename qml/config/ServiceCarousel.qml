@@ -153,7 +153,8 @@ Item {
             pinPad.close()
             message.show(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr, true)
         } else {
-            pinPad.showError(qsTr("ERROR") + tro.emptyStr, gate.lastLevel > 0)
+            pinPad.showError(qsTr("ERROR") + tro.emptyStr)
+            pinPad.higherLevelNeeded = gate.lastLevel > 0
         }
     }
 

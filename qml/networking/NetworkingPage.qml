@@ -513,7 +513,8 @@ Item {
                 close()
                 message.show(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr, true)
             } else {
-                showError(qsTr("ERROR") + tro.emptyStr, gate.lastLevel > 0)
+                showError(qsTr("ERROR") + tro.emptyStr)
+                higherLevelNeeded = gate.lastLevel > 0
             }
         }
     }

@@ -386,7 +386,8 @@ Rectangle {
                             anchors.centerIn: parent
                             // Laid out only while shown.
                             text: bin.mismatch ? "\u2260" : ""
-                            color: "white"
+                            // Black reads on the wrong-pan colour; white would not, at this size.
+                            color: "black"
                             font.pixelSize: Math.max(18, tile.fit.markSize * 0.8)
                             font.bold: true
                         }
@@ -509,6 +510,10 @@ Rectangle {
         property Item feedback: null
         onPressedChanged: if (pressed && !feedback) feedback = pressFeedback.createObject(bin)
         onClicked: {
+            var corner = warningArea.mapToItem(tapArea, 0, 0)
+            if (warningArea.visible && mouse.x >= corner.x && mouse.x < corner.x + warningArea.width
+                    && mouse.y >= corner.y && mouse.y < corner.y + warningArea.height)
+                return
             if (bin.view)
                 holding.toggleBin(bin.binNumber)
         }
@@ -517,12 +522,13 @@ Rectangle {
     // While a mark shows (a wrong pan, a zone fault), the tile's corner around the marks is
     // their warning: a tap there, as on the mark a cook taps to dismiss it, leaves the hold
     // running. Starting and stopping is the rest of the tile, a fingertip wide at least.
-    MouseArea {
+    Item {
+        id: warningArea
         objectName: "binWarningArea"
         readonly property var fit: bin.tray > 0 && productPart.item ? productPart.item.fit : null
         visible: fit !== null && (bin.mismatch || bin.zoneFault !== "")
         x: Theme.rightToLeft ? 0 : bin.width - width
-        width: fit ? Math.min(bin.width - 56, Math.max(44, fit.marksWidth + 12)) : 0
+        width: fit ? Math.max(0, Math.min(bin.width - 56, Math.max(44, fit.marksWidth + 12))) : 0
         height: fit ? Math.min(bin.height, Math.max(44, Math.ceil(fit.wordTop + Math.max(fit.wordHeight, fit.markSize)) + 6)) : 0
     }
 }
