@@ -1095,7 +1095,7 @@ NetworkSettings ConfigurationManager::networkSettings(const QVariantMap &values)
 
 QVariantMap ConfigurationManager::checkNetworkSettings(const QVariantMap &values) const
 {
-    const NetworkRefusal refusal = NetworkFiles::check(networkSettings(values));
+    const NetworkRefusal refusal = NetworkFiles::checkEntry(networkSettings(values));
     if (!refusal.refused())
         return QVariantMap();
     return {{QStringLiteral("field"), keyOf(refusal.field)}, {QStringLiteral("reason"), refusal.reasonKey()}};
@@ -1105,7 +1105,8 @@ QVariantMap ConfigurationManager::applyNetworkSettings(const QVariantMap &values
 {
     QVariantMap outcome = checkNetworkSettings(values);
     if (!outcome.isEmpty()) {
-        qCWarning(lcNetwork).noquote() << "Network settings refused:" << NetworkFiles::refusal(networkSettings(values));
+        qCWarning(lcNetwork).noquote() << "Network settings refused:"
+                                       << NetworkFiles::checkEntry(networkSettings(values)).text();
         outcome.insert(QStringLiteral("result"), QStringLiteral("refused"));
         return outcome;
     }

@@ -131,6 +131,7 @@ void PinGate::fail()
 int PinGate::evaluate(int lockLevel, const QString &typed)
 {
     const int level = m_config->passcodeLevel(typed);
+    m_lastLevel = level;
     if (level < lockLevel) {
         fail();
         return 0;

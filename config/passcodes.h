@@ -55,6 +55,9 @@ class PinGate : public QObject
     Q_PROPERTY(QObject *config READ config WRITE setConfig NOTIFY configChanged)
     Q_PROPERTY(int failures READ failures NOTIFY failuresChanged)
     Q_PROPERTY(bool blocked READ blocked NOTIFY failuresChanged)
+    // The level the last PIN checked belongs to, also when too low for its lock (0: none),
+    // so that a known PIN refused can be told apart from a wrong one.
+    Q_PROPERTY(int lastLevel READ lastLevel NOTIFY failuresChanged)
 
 public:
     explicit PinGate(QObject *parent = nullptr) : QObject(parent) {}
@@ -63,6 +66,7 @@ public:
     void setConfig(QObject *config);
     int failures() const { return m_failures; }
     bool blocked() const { return m_failures > Passcodes::MaxFailures; }
+    int lastLevel() const { return m_lastLevel; }
 
     // A service page's lock: the level reached when it is at least `lockLevel` (> 0),
     // else 0 and one more failure.
@@ -85,6 +89,7 @@ private:
 
     QPointer<ConfigurationManager> m_config;
     int m_failures = 0;
+    int m_lastLevel = 0;
 };
 
 // The dock logo of the service screen: taps less than 500 ms apart are counted, and the

@@ -852,7 +852,7 @@ void CabinetManager::soundNfcChime(bool isUniversalTag)
 void CabinetManager::stopAmbientTempAlarmSlot()
 {
     emit m_sound->prodChangeAlarmStop();
-    m_holding->resetAmbientTempAlarm();
+    m_holding->acknowledgeAmbientAlarm();
 }
 
 void CabinetManager::recordErrorModbusBrokenLink(bool broken)
@@ -1178,6 +1178,7 @@ void CabinetManager::connectHolding()
     }
     connect(h, &HoldingCoordinator::ambientTemperatureAlarm, m_sound, &SoundManager::playProductChangeAlarm);
     connect(h, &HoldingCoordinator::heaterHighTempAlarm, m_sound, &SoundManager::playProductChangeAlarm);
+    connect(h, &HoldingCoordinator::ambientAlarmAcknowledged, m_sound, &SoundManager::prodChangeAlarmStop);
     connect(h, &HoldingCoordinator::nfcChime, this, &CabinetManager::soundNfcChime);
 
     // Day parts and errors of the zones.

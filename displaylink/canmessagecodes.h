@@ -32,7 +32,8 @@ enum SingleCode : quint8 {
     TULMSGSINGLE_BIN_START_REQUEST = 106,    // bin, seconds (32 bits), pan uid (64 bits), big endian
     TULMSGSINGLE_BIN_STOP_REQUEST = 107,     // bin
     TULMSGSINGLE_PREHEAT_REPORT = 108,       // bin, 1 entered / 0 exited, heat time (16 bits)
-    TULMSGSINGLE_TEMPERATURE_ALARM = 109,    // 1 ambient over-temperature, 2 heater over-temperature
+    TULMSGSINGLE_TEMPERATURE_ALARM = 109,    // 1 ambient over-temperature, 2 heater over-temperature,
+                                             // 0 the ambient alarm acknowledged on the sender
     TULMSGSINGLE_BIN_MISMATCH = 110,         // bin, 1 raised / 0 cleared, 1 universal pan, pan uid (64 bits)
     TULMSGSINGLE_BIN_RESUME_REQUEST = 111,   // bin, product (32 bits), day part, seconds left (32 bits, may be
                                              // negative), pan uid (64 bits), 1 expiry reported; big endian

@@ -200,7 +200,7 @@ bool HoldingLink::processSingle(const QByteArray &data)
             emit preheatReported(bin, data.at(2) != 0, int(readBig(data, 3, 2)));
         break;
     case CanMsg::TULMSGSINGLE_TEMPERATURE_ALARM:
-        if (data.at(1) == 1 || data.at(1) == 2)
+        if (data.at(1) >= 0 && data.at(1) <= 2)
             emit temperatureAlarmReceived(data.at(1));
         else
             qWarning() << "Temperature alarm of unknown kind" << int(data.at(1)) << "ignored";

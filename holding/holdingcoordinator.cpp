@@ -794,7 +794,11 @@ void HoldingCoordinator::onHeaterAlarm()
 
 void HoldingCoordinator::applyRemoteTemperatureAlarm(int kind)
 {
-    if (kind == 1) {
+    if (kind == 0) {
+        // Not sent back: the sender has reset its own alarm already.
+        resetAmbientTempAlarm();
+        emit ambientAlarmAcknowledged();
+    } else if (kind == 1) {
         if (!m_ambientAlarmActive) {
             m_ambientAlarmActive = true;
             emit ambientAlarmActiveChanged(true);
@@ -803,6 +807,12 @@ void HoldingCoordinator::applyRemoteTemperatureAlarm(int kind)
     } else if (kind == 2) {
         emit heaterHighTempAlarm();
     }
+}
+
+void HoldingCoordinator::acknowledgeAmbientAlarm()
+{
+    resetAmbientTempAlarm();
+    emit sendTemperatureAlarm(0);
 }
 
 void HoldingCoordinator::resetAmbientTempAlarm()

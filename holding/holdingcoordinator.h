@@ -129,6 +129,8 @@ public slots:
     bool saveHoldingState();
     bool holdingRestored() const { return m_stateRestored; }
     void resetAmbientTempAlarm();
+    // Acknowledged by staff here: reset, and acknowledged on the other display too.
+    void acknowledgeAmbientAlarm();
     // The targets of the zones whose trays are here, to the other display (once the
     // displays have found each other: targets set before that never reached it).
     void sendOwnTargets();
@@ -164,6 +166,8 @@ signals:
     void activelyHoldingChanged(bool holding);
     void zoneTempsChanged();
     void ambientAlarmActiveChanged(bool active);
+    // The other display's staff acknowledged the over-temperature alarm.
+    void ambientAlarmAcknowledged();
     void zoneFaultsChanged();
 
     // To the other display.

@@ -10,13 +10,13 @@
 
 namespace {
 
-// The supplicant reads a quoted value up to its last quote and ends the line at a line
-// break; a NUL ends the C string it parses. Inside the quotes spaces, "=" and "#" are
-// taken literally.
+// The supplicant reads a quoted value from its first quote to the last quote of the line,
+// and writes one back the same way: a quote inside, like spaces, "=" and "#", is taken
+// literally and needs no escape (its pass phrase has none). Only a line break, which ends
+// the line, and a NUL, which ends the C string it parses, cannot be carried.
 bool breaksQuotedValue(const QString &value)
 {
-    return value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\n'))
-        || value.contains(QLatin1Char('\r')) || value.contains(QChar(0));
+    return value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')) || value.contains(QChar(0));
 }
 
 // The address as a number; false unless four decimal parts of 0-255 without leading
@@ -169,6 +169,14 @@ NetworkRefusal NetworkFiles::check(const NetworkSettings &s)
     return NetworkRefusal();
 }
 
+NetworkRefusal NetworkFiles::checkEntry(const NetworkSettings &s)
+{
+    const NetworkRefusal r = check(s);
+    if (r.refused() || !s.wifiEnabled || !s.wifiSsid.trimmed().isEmpty())
+        return r;
+    return refuse(Field::WifiSsid, NetworkRefusal::SsidEmpty);
+}
+
 QString NetworkFiles::refusal(const NetworkSettings &settings)
 {
     return check(settings).text();
@@ -183,6 +191,7 @@ QString NetworkRefusal::reasonKey() const
     case BreaksLine: return QStringLiteral("breaksLine");
     case SsidTooLong: return QStringLiteral("ssidTooLong");
     case PassphraseLength: return QStringLiteral("passphraseLength");
+    case SsidEmpty: return QStringLiteral("ssidEmpty");
     }
     return QString();
 }
@@ -203,12 +212,14 @@ QString NetworkRefusal::text() const
     case NotNetmask:
         return QStringLiteral("%1 is static but its netmask is not a netmask").arg(iface);
     case BreaksLine:
-        return field == WifiSsid ? QStringLiteral("the Wi-Fi network name holds a quote, a line break or a NUL")
-                                 : QStringLiteral("the Wi-Fi pass phrase holds a quote, a line break or a NUL");
+        return field == WifiSsid ? QStringLiteral("the Wi-Fi network name holds a line break or a NUL")
+                                 : QStringLiteral("the Wi-Fi pass phrase holds a line break or a NUL");
     case SsidTooLong:
         return QStringLiteral("the Wi-Fi network name is longer than 32 bytes");
     case PassphraseLength:
         return QStringLiteral("the Wi-Fi pass phrase is not 8 to 63 characters long");
+    case SsidEmpty:
+        return QStringLiteral("Wi-Fi is on but its network name is empty");
     }
     return QString();
 }

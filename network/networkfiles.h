@@ -25,16 +25,18 @@ struct NetworkRefusal
         Accepted,
         NotHostAddress,   // not four decimal parts, or not an address a host may take
         NotNetmask,       // not a run of ones followed by zeros
-        BreaksLine,       // a quote, a line break or a NUL
+        BreaksLine,       // a line break or a NUL
         SsidTooLong,      // over 32 bytes of UTF-8
-        PassphraseLength  // not 8 to 63 bytes
+        PassphraseLength, // not 8 to 63 bytes
+        SsidEmpty         // Wi-Fi on without a network name (refused on entry only)
     };
 
     Field field = NoField;
     Reason reason = Accepted;
 
     bool refused() const { return reason != Accepted; }
-    // "notHostAddress", "notNetmask", "breaksLine", "ssidTooLong", "passphraseLength"; empty when accepted.
+    // "notHostAddress", "notNetmask", "breaksLine", "ssidTooLong", "passphraseLength", "ssidEmpty";
+    // empty when accepted.
     QString reasonKey() const;
     // For the log; empty when accepted.
     QString text() const;
@@ -55,6 +57,9 @@ public:
     // The one check of a set-up: what the network files, the reconfiguration and the
     // settings page all refuse.
     static NetworkRefusal check(const NetworkSettings &settings);
+    // What a user's entry must pass besides: Wi-Fi on names its network. Set-ups that come
+    // from elsewhere (a seed file, a reset) are written without one, as the Wi-Fi off.
+    static NetworkRefusal checkEntry(const NetworkSettings &settings);
     // Empty when the settings can be written; otherwise why not, for the log.
     static QString refusal(const NetworkSettings &settings);
 

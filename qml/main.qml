@@ -52,7 +52,7 @@ Window {
 
         // Which page is shown; the idle time-out brings the main view back.
         property string currentView: "main"
-        // Where the pages end: at the dock, or at the over-temperature band over it.
+        // Where the pages end: at the dock, or at the over-temperature band above it.
         readonly property Item pagesBottom: overTempDialog.item && overTempDialog.item.shown ? overTempDialog : dock
 
         CabinetView {
@@ -231,10 +231,11 @@ Window {
             source: "qrc:/filesExport/UpdateMessage.qml"
         }
 
-        // Made by the first over-temperature alarm.
+        // Made by the first over-temperature alarm. Above the dock, which stays free: the
+        // Errors Log and Zone Diagnostics are what staff need while the cabinet is hot.
         Loader {
             id: overTempDialog
-            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            anchors { left: parent.left; right: parent.right; bottom: dock.top }
             height: item ? item.implicitHeight : dock.height
             active: (typeof holding !== "undefined" && holding !== null && holding.ambientAlarmActive === true)
                     || status === Loader.Ready

@@ -11,6 +11,8 @@ Item {
     property alias text: message.text
     property bool showClose: true
     property bool question: false
+    // A question whose Yes undoes something: No is the highlighted answer.
+    property bool defaultNo: false
     signal answered(bool yes)
 
     function show(messageText, withClose) {
@@ -54,7 +56,7 @@ Item {
                 width: 160
                 height: Theme.touchTarget
                 text: qsTr("Yes") + tro.emptyStr
-                highlighted: true
+                highlighted: !box.defaultNo
                 onClicked: {
                     box.visible = false
                     box.answered(true)
@@ -66,6 +68,7 @@ Item {
                 width: 160
                 height: Theme.touchTarget
                 text: qsTr("No") + tro.emptyStr
+                highlighted: box.defaultNo
                 onClicked: {
                     box.visible = false
                     box.answered(false)

@@ -12,12 +12,15 @@ Item {
     visible: false
     property string title: ""
     property string message: ""
+    // Beside the message: the PIN typed is known but of a lower level than the lock's.
+    property bool higherLevelNeeded: false
     signal entered(string pin)
     signal canceled()
 
     function open(titleText) {
         title = titleText
         message = ""
+        higherLevelNeeded = false
         field.text = ""
         visible = true
         field.forceActiveFocus()
@@ -26,9 +29,12 @@ Item {
         visible = false
         field.text = ""
         message = ""
+        higherLevelNeeded = false
     }
+    // The caller says afterwards, through `higherLevelNeeded`, when the PIN was of too low a level.
     function showError(text) {
         message = text
+        higherLevelNeeded = false
         field.text = ""
         field.forceActiveFocus()
     }
@@ -100,7 +106,12 @@ Item {
                     validator: RegExpValidator { regExp: /[0-9]*/ }
                     color: Theme.text
                     font.pixelSize: Theme.fontTitle
-                    onTextChanged: if (text !== "") pinPad.message = ""
+                    // Kept focused for the next digit, but not drawn through the message.
+                    opacity: messageLabel.visible ? 0 : 1
+                    onTextChanged: if (text !== "") {
+                        pinPad.message = ""
+                        pinPad.higherLevelNeeded = false
+                    }
                     onAccepted: pinPad.entered(text)
                 }
                 Label {
@@ -117,6 +128,16 @@ Item {
                     fontSizeMode: Text.Fit
                     minimumPixelSize: Theme.fontSmall
                 }
+            }
+            Label {
+                objectName: "pinPadHint"
+                width: keys.width
+                visible: pinPad.higherLevelNeeded
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("This PIN # is of a lower level: this lock needs a higher level's PIN #.") + tro.emptyStr
+                color: Theme.warning
+                font.pixelSize: Theme.fontSmall
             }
             NumericKeyboard {
                 id: keys

@@ -41,6 +41,8 @@ Item {
     readonly property string lockReason: page && page.lockReason ? page.lockReason : ""
     // Off while the page shown asks to keep its place.
     property bool swipeEnabled: true
+    // Off while a page opened from this one shows a lock of its own.
+    property bool lockShown: true
     // How far a finger must travel sideways for a swipe to turn the page.
     readonly property int swipeDistance: 80
     // Screen -> the level it was unlocked with.
@@ -152,6 +154,7 @@ Item {
             message.show(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr, true)
         } else {
             pinPad.showError(qsTr("ERROR") + tro.emptyStr)
+            pinPad.higherLevelNeeded = gate.lastLevel > 0
         }
     }
 
@@ -210,7 +213,7 @@ Item {
             anchors { right: forward.left; verticalCenter: parent.verticalCenter; rightMargin: 8 }
             width: 150
             height: Theme.touchTarget
-            visible: carousel.lockLevel !== 0
+            visible: carousel.lockLevel !== 0 && carousel.lockShown
             enabled: carousel.lockLevel > 0
             highlighted: carousel.unlockedLevel(carousel.screen) > 0
             text: (carousel.unlockedLevel(carousel.screen) > 0 ? qsTr("Lock") : qsTr("Unlock")) + tro.emptyStr
@@ -220,7 +223,7 @@ Item {
         MouseArea {
             objectName: "carouselLockReason"
             anchors.fill: lockButton
-            visible: carousel.lockLevel < 0
+            visible: carousel.lockLevel < 0 && carousel.lockShown
             onClicked: carousel.explainLock()
         }
         Button {

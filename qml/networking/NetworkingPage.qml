@@ -11,6 +11,8 @@ import "qrc:/settings"
 // network behind a PIN. Accept is checked as the network set-up checks it: a value it
 // would refuse is named here and nothing is saved or run; otherwise the settings are
 // saved and the network reconfigured, and the page follows the tools to their end.
+// Locked, it is read only: it scrolls and shows the status, signal, MAC address and cloud
+// link of the cabinet, and nothing on it can be changed.
 Item {
     id: page
     objectName: "networkingPage"
@@ -20,6 +22,8 @@ Item {
     // The shell's keyboards and where the PIN pad and questions go (set by the pages).
     property Item keyboard: null
     property Item overlayParent: page
+    // Set by the pages while the page's lock is closed.
+    property bool locked: false
 
     // The local copy, loaded from the settings store.
     property bool ethEnabled
@@ -163,9 +167,10 @@ Item {
         switch (reason) {
         case "notHostAddress": return qsTr("%1 is not a valid IPv4 host address.").arg(name)
         case "notNetmask": return qsTr("%1 is not a valid netmask.").arg(name)
-        case "breaksLine": return qsTr("%1 must not hold quotes or line breaks.").arg(name)
+        case "breaksLine": return qsTr("%1 must not hold line breaks.").arg(name)
         case "ssidTooLong": return qsTr("%1 is longer than 32 bytes.").arg(name)
         case "passphraseLength": return qsTr("%1 must be 8 to 63 characters long.").arg(name)
+        case "ssidEmpty": return qsTr("%1 must not be empty while Wi-Fi is enabled.").arg(name)
         }
         return name
     }
@@ -273,23 +278,48 @@ Item {
                 Switch {
                     objectName: "wifiEnabledSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                    enabled: !page.locked
                     checked: page.wifiEnabled
                     onToggled: { page.wifiEnabled = checked; page.edit("wifiEnabled") }
                 }
             }
             SettingRow {
                 label: qsTr("Network name (SSID)") + tro.emptyStr
-                NetworkField { copy: page; id: ssidField; objectName: "wifiSSIDField"; key: "wifiSSID"; multilingual: true }
+                NetworkField { copy: page; id: ssidField; objectName: "wifiSSIDField"; key: "wifiSSID"; multilingual: true; enabled: !page.locked }
             }
             SettingRow {
                 label: qsTr("Pass phrase") + tro.emptyStr
-                NetworkField { copy: page; id: passField; objectName: "wifiPasswordField"; key: "wifiPassword"; echoMode: TextInput.Password }
+                NetworkField {
+                    copy: page; id: passField; objectName: "wifiPasswordField"; key: "wifiPassword"
+                    enabled: !page.locked
+                    anchors.right: showPass.left
+                    anchors.rightMargin: Theme.spacingSmall
+                    echoMode: showPass.checked ? TextInput.Normal : TextInput.Password
+                }
+                // What was typed, shown on request; hidden again whenever the page reloads.
+                Button {
+                    id: showPass
+                    objectName: "wifiPasswordShow"
+                    anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+                    width: 120
+                    height: Theme.touchTarget
+                    checkable: true
+                    enabled: !page.locked
+                    focusPolicy: Qt.NoFocus
+                    text: (checked ? qsTr("Hide") : qsTr("Show")) + tro.emptyStr
+                    Connections {
+                        target: page
+                        function onLockedChanged() { showPass.checked = false }
+                        function onVisibleChanged() { showPass.checked = false }
+                    }
+                }
             }
             SettingRow {
                 label: qsTr("WPA2 Enterprise") + tro.emptyStr
                 Switch {
                     objectName: "wpaEnabledSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                    enabled: !page.locked
                     checked: page.wpaEnabled
                     onToggled: { page.wpaEnabled = checked; page.edit("wpaEnabled") }
                 }
@@ -298,28 +328,29 @@ Item {
             SettingRow {
                 visible: page.wpaEnabled
                 label: qsTr("Identity") + tro.emptyStr
-                NetworkField { copy: page; objectName: "wifiIdentityField"; key: "wifiIdentity"; multilingual: true }
+                NetworkField { copy: page; objectName: "wifiIdentityField"; key: "wifiIdentity"; multilingual: true; enabled: !page.locked }
             }
             SettingRow {
                 label: qsTr("Static address") + tro.emptyStr
                 Switch {
                     objectName: "wifiStaticSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                    enabled: !page.locked
                     checked: page.wifiStaticIp
                     onToggled: { page.wifiStaticIp = checked; page.edit("wifiStaticIp") }
                 }
             }
             SettingRow {
                 label: qsTr("IP address") + tro.emptyStr
-                NetworkField { copy: page; id: wifiIpField; objectName: "wifiIpAddrField"; key: "wifiIpAddr"; address: true; enabled: page.wifiStaticIp }
+                NetworkField { copy: page; id: wifiIpField; objectName: "wifiIpAddrField"; key: "wifiIpAddr"; address: true; enabled: page.wifiStaticIp && !page.locked }
             }
             SettingRow {
                 label: qsTr("Netmask") + tro.emptyStr
-                NetworkField { copy: page; id: wifiNetmaskField; objectName: "wifiNetmaskField"; key: "wifiNetmask"; address: true; enabled: page.wifiStaticIp }
+                NetworkField { copy: page; id: wifiNetmaskField; objectName: "wifiNetmaskField"; key: "wifiNetmask"; address: true; enabled: page.wifiStaticIp && !page.locked }
             }
             SettingRow {
                 label: qsTr("Gateway") + tro.emptyStr
-                NetworkField { copy: page; id: wifiGatewayField; objectName: "wifiGatewayField"; key: "wifiGateway"; address: true; enabled: page.wifiStaticIp }
+                NetworkField { copy: page; id: wifiGatewayField; objectName: "wifiGatewayField"; key: "wifiGateway"; address: true; enabled: page.wifiStaticIp && !page.locked }
             }
             SettingRow {
                 label: qsTr("Signal level") + tro.emptyStr
@@ -356,6 +387,7 @@ Item {
                 Switch {
                     objectName: "ethEnabledSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                    enabled: !page.locked
                     checked: page.ethEnabled
                     onToggled: { page.ethEnabled = checked; page.edit("ethEnabled") }
                 }
@@ -365,21 +397,22 @@ Item {
                 Switch {
                     objectName: "ethStaticSwitch"
                     anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                    enabled: !page.locked
                     checked: page.staticIPEnabled
                     onToggled: { page.staticIPEnabled = checked; page.edit("staticIPEnabled") }
                 }
             }
             SettingRow {
                 label: qsTr("IP address") + tro.emptyStr
-                NetworkField { copy: page; id: ipField; objectName: "ipAddressField"; key: "ipAddress"; address: true; enabled: page.staticIPEnabled }
+                NetworkField { copy: page; id: ipField; objectName: "ipAddressField"; key: "ipAddress"; address: true; enabled: page.staticIPEnabled && !page.locked }
             }
             SettingRow {
                 label: qsTr("Netmask") + tro.emptyStr
-                NetworkField { copy: page; id: netmaskField; objectName: "netmaskField"; key: "netmask"; address: true; enabled: page.staticIPEnabled }
+                NetworkField { copy: page; id: netmaskField; objectName: "netmaskField"; key: "netmask"; address: true; enabled: page.staticIPEnabled && !page.locked }
             }
             SettingRow {
                 label: qsTr("Gateway") + tro.emptyStr
-                NetworkField { copy: page; id: gatewayField; objectName: "gatewayField"; key: "gateway"; address: true; enabled: page.staticIPEnabled }
+                NetworkField { copy: page; id: gatewayField; objectName: "gatewayField"; key: "gateway"; address: true; enabled: page.staticIPEnabled && !page.locked }
             }
             SettingRow {
                 label: qsTr("MAC address") + tro.emptyStr
@@ -438,7 +471,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             text: qsTr("Reset to default network") + tro.emptyStr
-            enabled: page.outcome !== "busy"
+            enabled: page.outcome !== "busy" && !page.locked
             onClicked: page.requestReset()
         }
         Button {
@@ -446,7 +479,7 @@ Item {
             Layout.preferredWidth: 160
             Layout.fillHeight: true
             text: qsTr("Cancel") + tro.emptyStr
-            enabled: page.changed
+            enabled: page.changed && !page.locked
             onClicked: {
                 if (page.keyboard)
                     page.keyboard.hide()
@@ -459,7 +492,7 @@ Item {
             Layout.fillHeight: true
             text: qsTr("Accept") + tro.emptyStr
             highlighted: true
-            enabled: page.changed && page.outcome !== "busy"
+            enabled: page.changed && page.outcome !== "busy" && !page.locked
             onClicked: page.accept()
         }
     }
@@ -481,6 +514,7 @@ Item {
                 message.show(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr, true)
             } else {
                 showError(qsTr("ERROR") + tro.emptyStr)
+                higherLevelNeeded = gate.lastLevel > 0
             }
         }
     }

@@ -37,6 +37,9 @@ Rectangle {
     LayoutMirroring.childrenInherit: true
     // Back to Utilities; edits not saved stay for the next visit, as when the carousel moves.
     signal backRequested()
+    // Set by the pages while Utilities is locked: the page is shown but not changed, and its
+    // way back stays open.
+    property bool locked: false
 
     function load() {
         working = Object.assign({}, Theme.skin)
@@ -131,6 +134,7 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         spacing: 4
         model: Theme.skinNames
+        enabled: !page.locked
         ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
         delegate: ItemDelegate {
             objectName: "skinItem_" + modelData
@@ -166,6 +170,7 @@ Rectangle {
 
     ColumnLayout {
         id: editor
+        enabled: !page.locked
         anchors { left: list.right; right: parent.right; top: parent.top; bottom: buttons.top
                   leftMargin: Theme.spacing; rightMargin: Theme.spacing; topMargin: Theme.spacingSmall }
         spacing: 4
@@ -273,6 +278,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
             text: qsTr("Reset to defaults") + tro.emptyStr
+            enabled: !page.locked
             onClicked: resetQuestion.ask(qsTr("Put the default colors and sizes back?") + tro.emptyStr)
         }
         Button {
@@ -280,7 +286,7 @@ Rectangle {
             Layout.preferredWidth: 180
             Layout.fillHeight: true
             text: qsTr("Cancel") + tro.emptyStr
-            enabled: page.changed
+            enabled: page.changed && !page.locked
             onClicked: page.cancelEdits()
         }
         Button {
@@ -289,7 +295,7 @@ Rectangle {
             Layout.fillHeight: true
             text: qsTr("Save") + tro.emptyStr
             highlighted: true
-            enabled: page.changed
+            enabled: page.changed && !page.locked
             onClicked: page.save()
         }
     }

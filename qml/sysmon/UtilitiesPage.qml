@@ -99,6 +99,8 @@ Rectangle {
 
     WifiConnectionQuestion {
         id: wifiConnection
+        // Its button is usable only with the page unlocked at level 2 or more.
+        pinNeeded: false
         parent: page.overlayParent
         anchors.fill: parent
         z: 10

@@ -3,7 +3,7 @@ import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // Service page "Zone Diagnostics": target and actual temperature of the lower and upper
-// heater of every zone, in the unit the display is set to.
+// heater of every zone, in the unit the display is set to; a failed probe by its fault.
 Item {
     id: page
     objectName: "zoneDiagnosticsPage"
@@ -25,6 +25,13 @@ Item {
     function formatTemp(fahrenheit) {
         var value = celsius ? Math.floor((fahrenheit - 32) * 5 / 9 + 0.5) : fahrenheit
         return value + (celsius ? "\u00B0C" : "\u00B0F")
+    }
+    // A failed probe reads its limits: 3275 or more when open, below 1 when shorted. It is
+    // named, never shown as a temperature.
+    function formatActual(fahrenheit) {
+        return fahrenheit >= 3275 ? qsTr("open") + tro.emptyStr
+             : fahrenheit < 1 ? qsTr("shorted") + tro.emptyStr
+             : formatTemp(fahrenheit)
     }
     // A target of 0 means no tray of the heater holds a product.
     function formatTarget(fahrenheit) {
@@ -49,7 +56,7 @@ Item {
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: modelData
-                                        font.pixelSize: 22
+                    font.pixelSize: 22
                     font.bold: true
                     elide: Text.ElideRight
                 }
@@ -98,15 +105,17 @@ Item {
                     horizontalAlignment: Text.AlignLeft
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Zone %1").arg(modelData.zone + 1) + tro.emptyStr
-                                        font.pixelSize: 24
+                    font.pixelSize: 24
                     elide: Text.ElideRight
                 }
                 Repeater {
                     model: [
                         { "name": "lowerTarget", "text": page.formatTarget(modelData.targetLower) },
-                        { "name": "lowerActual", "text": page.formatTemp(modelData.actualLower) },
+                        { "name": "lowerActual", "text": page.formatActual(modelData.actualLower),
+                          "fault": modelData.actualLower >= 3275 || modelData.actualLower < 1 },
                         { "name": "upperTarget", "text": page.formatTarget(modelData.targetUpper) },
-                        { "name": "upperActual", "text": page.formatTemp(modelData.actualUpper) }
+                        { "name": "upperActual", "text": page.formatActual(modelData.actualUpper),
+                          "fault": modelData.actualUpper >= 3275 || modelData.actualUpper < 1 }
                     ]
                     Label {
                         objectName: modelData.name
@@ -115,7 +124,8 @@ Item {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         text: modelData.text
-                                                font.pixelSize: 28
+                        color: modelData.fault === true ? Theme.warning : Theme.text
+                        font.pixelSize: 28
                         font.bold: true
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 16

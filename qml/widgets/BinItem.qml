@@ -5,7 +5,8 @@ import "Countdown.js" as Countdown
 // One bin of the cabinet map: product, countdown and hold state of holding.bins[binNumber],
 // readable from two metres. The most urgent word on top, the product's name, the countdown
 // at the bottom, each on lines of its own and sized from the tile's width and height and
-// the Preferences' label font size. A tap anywhere on the tile starts or stops the bin.
+// the Preferences' label font size. A tap on the tile starts or stops the bin, except on
+// the line of a wrong pan's or a zone fault's mark.
 // Before the holding back end exists (or for a bin it does not have) the tile shows an
 // empty bin.
 // Twenty tiles are made before the first frame: each binding here is evaluated twenty
@@ -368,7 +369,8 @@ Rectangle {
                             font.bold: true
                         }
                     }
-                    // A wrong pan: a cross on the wrong-pan colour, beside the tile's thick border.
+                    // A wrong pan: "not equal" on the wrong-pan colour, beside the tile's thick
+                    // border. A mark, not a button: nothing on it reads as a close or a cross.
                     Rectangle {
                         objectName: "binMismatchBanner"
                         x: Theme.rightToLeft ? parent.width - width : 0
@@ -377,28 +379,17 @@ Rectangle {
                         height: tile.fit.markSize
                         radius: 3
                         color: Theme.wrongPan
-                        border.color: "white"
-                        border.width: 2
-                        // The cross is made on the first wrong pan, not for a fault's badge.
-                        Loader {
-                            anchors.fill: parent
-                            active: bin.mismatch
-                            sourceComponent: Item {
-                                Rectangle {
-                                    anchors.centerIn: parent
-                                    width: parent.width * 0.7
-                                    height: 4
-                                    color: "white"
-                                    rotation: 45
-                                }
-                                Rectangle {
-                                    anchors.centerIn: parent
-                                    width: parent.width * 0.7
-                                    height: 4
-                                    color: "white"
-                                    rotation: -45
-                                }
-                            }
+                        Text {
+                            objectName: "binMismatchMarkText"
+                            textFormat: Text.PlainText
+                            font.family: Theme.fontFamily
+                            anchors.centerIn: parent
+                            // Laid out only while shown.
+                            text: bin.mismatch ? "\u2260" : ""
+                            // Black reads on the wrong-pan colour; white would not, at this size.
+                            color: "black"
+                            font.pixelSize: Math.max(18, tile.fit.markSize * 0.8)
+                            font.bold: true
                         }
                     }
                 }
@@ -519,8 +510,25 @@ Rectangle {
         property Item feedback: null
         onPressedChanged: if (pressed && !feedback) feedback = pressFeedback.createObject(bin)
         onClicked: {
+            var corner = warningArea.mapToItem(tapArea, 0, 0)
+            if (warningArea.visible && mouse.x >= corner.x && mouse.x < corner.x + warningArea.width
+                    && mouse.y >= corner.y && mouse.y < corner.y + warningArea.height)
+                return
             if (bin.view)
                 holding.toggleBin(bin.binNumber)
         }
+    }
+
+    // While a mark shows (a wrong pan, a zone fault), the tile's corner around the marks is
+    // their warning: a tap there, as on the mark a cook taps to dismiss it, leaves the hold
+    // running. Starting and stopping is the rest of the tile, a fingertip wide at least.
+    Item {
+        id: warningArea
+        objectName: "binWarningArea"
+        readonly property var fit: bin.tray > 0 && productPart.item ? productPart.item.fit : null
+        visible: fit !== null && (bin.mismatch || bin.zoneFault !== "")
+        x: Theme.rightToLeft ? 0 : bin.width - width
+        width: fit ? Math.max(0, Math.min(bin.width - 56, Math.max(44, fit.marksWidth + 12))) : 0
+        height: fit ? Math.min(bin.height, Math.max(44, Math.ceil(fit.wordTop + Math.max(fit.wordHeight, fit.markSize)) + 6)) : 0
     }
 }

@@ -3,10 +3,11 @@ import QtQuick.Controls 2.15
 import "qrc:/theme"
 
 // Raised while the cabinet's ambient over-temperature alarm stands. Acknowledging stops
-// the alarm and closes the dialog; it comes back when the alarm is raised again, which it
-// is every few seconds while the cabinet stays hot. So it is a band over the dock, not a
-// pop-up over the bins: the page above makes room for it (`shown`, `implicitHeight`) and
-// every bin stays in sight and takes its taps while staff deal with the heat.
+// the alarm and closes the dialog on every display of the cabinet; it comes back when the
+// alarm is raised again, which it is while the cabinet stays hot. So it is a band between
+// the page and the dock, not a pop-up: the page above makes room for it (`shown`,
+// `implicitHeight`), every bin stays in sight and takes its taps, and the dock below stays
+// free, while staff deal with the heat.
 Rectangle {
     id: dialog
     objectName: "overTempDialog"
@@ -24,7 +25,6 @@ Rectangle {
         cabinetManager.stopAmbientTempAlarm()
     }
 
-    // At least as tall as the dock it covers.
     implicitHeight: Math.max(Theme.touchTarget + 8, content.height + 16)
     color: Theme.surfaceRaised
     border.color: Theme.danger
@@ -33,7 +33,7 @@ Rectangle {
     LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    // The dock beneath takes no tap through the band.
+    // The page beneath takes no tap through the band.
     MouseArea { anchors.fill: parent }
 
     // Made when first shown: a dialog nobody sees lays no text out.
@@ -88,7 +88,8 @@ Rectangle {
                 objectName: "overTempAcknowledge"
                 anchors { right: parent.right; verticalCenter: parent.verticalCenter }
                 width: Math.min(parent.width / 2, Math.max(200, ackLabel.implicitWidth + 40))
-                height: 72
+                // A fingertip high and no more: the band takes its height from the bins.
+                height: Theme.touchTarget
                 radius: 6
                 color: ackArea.pressed ? Theme.dangerPressed : Theme.danger
                 Label {

@@ -184,8 +184,14 @@ Rectangle {
         ServicePage {
             id: networking
             key: "Wi-Fi Networking"; screen: "NetworkingPanel"; service: pages
+            // Readable while locked, on a cabinet whose cloud keeps it locked too: it scrolls
+            // and shows the connection's status; the page locks its controls itself.
+            enabled: true
             source: "qrc:/networking/NetworkingPage.qml"
-            onLoaded: item.overlayParent = pages
+            onLoaded: {
+                item.overlayParent = pages
+                item.locked = Qt.binding(function() { return !carousel.isOpen("NetworkingPanel") })
+            }
         }
         ServicePage {
             key: "Zone Diagnostics"; screen: "ZoneDiagnosticsPanel"; service: pages
@@ -211,7 +217,10 @@ Rectangle {
         ServicePage {
             id: skin
             key: "Skin"; screen: "UtilitiesPanel"; service: pages
+            // Its back button answers while Utilities is locked; the page locks the rest.
+            enabled: true
             source: "qrc:/sysmon/SkinPage.qml"
+            onLoaded: item.locked = Qt.binding(function() { return !carousel.isOpen("UtilitiesPanel") })
         }
         Connections {
             target: skin.item
@@ -243,5 +252,8 @@ Rectangle {
                    : pages.subPage === "Files Import/Export" ? qsTranslate("UtilitiesPage", "Files Import/Export")
                    : "") + tro.emptyStr
         onIndexChanged: pages.subPage = ""
+        // Files Import/Export shows its update list's own lock: the header's, of Utilities,
+        // beside it would say the opposite of what the panel says.
+        lockShown: pages.subPage !== "Files Import/Export"
     }
 }

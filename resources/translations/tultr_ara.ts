@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>لا توجد درجات حرارة للمناطق بعد</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>مفتوح</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>قصر</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>رمز PIN # هذا من مستوى أدنى: يحتاج هذا القفل إلى رمز PIN # من مستوى أعلى.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Call service.</source>
         <translation>%1 ليس قناع شبكة صالحاً.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>يجب ألا يحتوي %1 على علامات اقتباس أو فواصل أسطر.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>يجب ألا يحتوي %1 على فواصل أسطر.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>لا يجوز أن يكون %1 فارغاً والواي فاي مفعّل.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>إخفاء</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Call service.</source>
     <message>
         <source>The network could not be restarted.</source>
         <translation>تعذّر إعادة تشغيل الشبكة.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة جداً.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Noch keine Zonentemperaturen</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>kurzgeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Diese PIN # hat eine niedrigere Stufe: Diese Sperre braucht die PIN # einer höheren Stufe.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Rufen Sie den Kundendienst.</translation>
         <translation>%1 ist keine gültige Netzmaske.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 darf keine Anführungszeichen oder Zeilenumbrüche enthalten.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 darf keine Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 darf bei eingeschaltetem WLAN nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Verbergen</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Rufen Sie den Kundendienst.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Das Netzwerk konnte nicht neu gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Rufen Sie den Kundendienst.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
     </message>
 </context>
 <context>

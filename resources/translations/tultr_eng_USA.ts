@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>No zone temperatures yet</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>shorted</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>This PIN # is of a lower level: this lock needs a higher level's PIN #.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Call service.</translation>
         <translation>%1 is not a valid netmask.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 must not hold quotes or line breaks.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 must not hold line breaks.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 must not be empty while Wi-Fi is enabled.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Call service.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>The network could not be restarted.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Aucune température de zone pour l'instant</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>ouverte</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>en court-circuit</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Ce NIP # est d'un niveau inférieur : ce verrou demande le NIP # d'un niveau supérieur.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Appelez le service technique.</translation>
         <translation>%1 n'est pas un masque de réseau valide.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 ne doit contenir ni guillemets ni retours à la ligne.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 ne doit pas contenir de retours à la ligne.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 ne doit pas être vide quand le Wi-Fi est activé.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Appelez le service technique.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Le réseau n'a pas pu être redémarré.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
     </message>
 </context>
 <context>

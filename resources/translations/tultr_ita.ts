@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Nessuna temperatura di zona disponibile</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>aperta</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>in corto</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Questo PIN # è di livello inferiore: questo blocco richiede il PIN # di un livello superiore.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Chiamare l'assistenza.</translation>
         <translation>%1 non è una maschera di rete valida.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 non deve contenere virgolette o a capo.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 non deve contenere a capo.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 non può essere vuoto con il Wi-Fi attivo.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Chiamare l'assistenza.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Impossibile riavviare la rete.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l'assistenza.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
     </message>
 </context>
 <context>

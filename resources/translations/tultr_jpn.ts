@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>ゾーン温度はまだありません</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>断線</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>短絡</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>この PIN # は下位レベルです。このロックには上位レベルの PIN # が必要です。</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Call service.</source>
         <translation>%1 は有効なネットマスクではありません。</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 に引用符や改行は使えません。</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 に改行は使えません。</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>Wi-Fi が有効なとき %1 は空にできません。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隠す</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Call service.</source>
     <message>
         <source>The network could not be restarted.</source>
         <translation>ネットワークを再起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>아직 구역 온도가 없습니다</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>개방</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>단락</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>이 PIN #은 하위 등급입니다. 이 잠금에는 상위 등급의 PIN #이 필요합니다.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Call service.</source>
         <translation>%1이(가) 올바른 넷마스크가 아닙니다.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1에 따옴표나 줄 바꿈을 넣을 수 없습니다.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1에 줄 바꿈을 넣을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>Wi-Fi가 켜져 있을 때 %1은(는) 비워 둘 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>숨기기</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Call service.</source>
     <message>
         <source>The network could not be restarted.</source>
         <translation>네트워크를 다시 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패한 시도가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Nog geen zonetemperaturen</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>kortgesloten</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Deze PIN # is van een lager niveau: dit slot vraagt de PIN # van een hoger niveau.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Bel de service.</translation>
         <translation>%1 is geen geldig netmasker.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 mag geen aanhalingstekens of regeleinden bevatten.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 mag geen regeleinden bevatten.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 mag niet leeg zijn als wifi is ingeschakeld.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Verbergen</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Bel de service.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Het netwerk kon niet opnieuw worden gestart.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
     </message>
 </context>
 <context>

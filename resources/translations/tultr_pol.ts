@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Brak temperatur stref</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>rozwarta</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>zwarcie</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Ten PIN # ma niższy poziom: ta blokada wymaga PIN # wyższego poziomu.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Wezwij serwis.</translation>
         <translation>%1 nie jest prawidłową maską sieci.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 nie może zawierać cudzysłowów ani podziałów wiersza.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 nie może zawierać podziałów wiersza.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 nie może być puste przy włączonym Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ukryj</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Wezwij serwis.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Nie udało się ponownie uruchomić sieci.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Ainda não há temperaturas de zona</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>aberta</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>em curto</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Este PIN # é de um nível inferior: este bloqueio precisa do PIN # de um nível superior.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Chame a assistência.</translation>
         <translation>%1 não é uma máscara de rede válida.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 não pode conter aspas nem quebras de linha.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 não pode conter quebras de linha.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 não pode estar vazio com o Wi-Fi ativado.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Chame a assistência.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Não foi possível reiniciar a rede.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Chame a assistência.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
     </message>
 </context>
 <context>

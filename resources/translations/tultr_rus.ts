@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Температуры зон пока не получены</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>обрыв</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>замыкание</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Этот PIN-код # более низкого уровня: для этой блокировки нужен PIN-код # более высокого уровня.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Call service.</source>
         <translation>%1 — недопустимая маска сети.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 не должно содержать кавычек и переносов строк.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 не должно содержать переносов строк.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 не может быть пустым при включённом Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Call service.</source>
     <message>
         <source>The network could not be restarted.</source>
         <translation>Не удалось перезапустить сеть.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервисную службу.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>Aún no hay temperaturas de zona</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>abierta</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>en corto</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>Este PIN # es de un nivel inferior: este bloqueo necesita el PIN # de un nivel superior.</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Llame al servicio técnico.</translation>
         <translation>%1 no es una máscara de red válida.</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 no puede contener comillas ni saltos de línea.</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 no puede contener saltos de línea.</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>%1 no puede estar vacío con el Wi-Fi activado.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Llame al servicio técnico.</translation>
     <message>
         <source>The network could not be restarted.</source>
         <translation>No se pudo reiniciar la red.</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,14 @@
         <source>No zone temperatures yet</source>
         <translation>暂无区域温度</translation>
     </message>
+    <message>
+        <source>open</source>
+        <translation>开路</translation>
+    </message>
+    <message>
+        <source>shorted</source>
+        <translation>短路</translation>
+    </message>
 </context>
 <context>
     <name>TulLumo</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>This PIN # is of a lower level: this lock needs a higher level's PIN #.</source>
+        <translation>此 PIN 码 # 级别较低：此锁需要更高级别的 PIN 码 #。</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1733,20 @@ Call service.</source>
         <translation>%1 不是有效的子网掩码。</translation>
     </message>
     <message>
-        <source>%1 must not hold quotes or line breaks.</source>
-        <translation>%1 不能包含引号或换行符。</translation>
+        <source>%1 must not hold line breaks.</source>
+        <translation>%1 不能包含换行符。</translation>
+    </message>
+    <message>
+        <source>%1 must not be empty while Wi-Fi is enabled.</source>
+        <translation>启用 Wi-Fi 时 %1 不能为空。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隐藏</translation>
     </message>
     <message>
         <source>%1 is longer than 32 bytes.</source>
@@ -1860,6 +1884,20 @@ Call service.</source>
     <message>
         <source>The network could not be restarted.</source>
         <translation>无法重新启动网络。</translation>
+    </message>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码 #</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
     </message>
 </context>
 <context>

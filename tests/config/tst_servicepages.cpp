@@ -82,11 +82,14 @@ void TestServicePages::lockLevels()
     }
     QVERIFY(s.open(page));
     QCOMPARE(s.lockLevel(), level);
-    // A page that locks its own controls (Utilities keeps one way out open) says so.
+    // A page that locks its own controls (Utilities keeps one way out open, Wi-Fi stays
+    // readable) says so.
     const auto usable = [&s, &page] {
         QQuickItem *loader = s.page(page);
-        const QVariant own = loader->property("item").value<QObject *>()->property("unlocked");
-        return loader->isEnabled() && (!own.isValid() || own.toBool());
+        QObject *item = loader->property("item").value<QObject *>();
+        const QVariant own = item->property("unlocked");
+        const QVariant readOnly = item->property("locked"); // readable while locked
+        return loader->isEnabled() && (!own.isValid() || own.toBool()) && (!readOnly.isValid() || !readOnly.toBool());
     };
     QCOMPARE(usable(), level == 0);
     QCOMPARE(s.shown("carouselLockReason"), level == -1);

@@ -11,6 +11,7 @@
 #include "mastersync.h"
 #include "qmodbusmaster.h"
 #include "scratchroots.h"
+#include "soundmanager.h"
 #include "zonemanager.h"
 
 #include <QCryptographicHash>
@@ -79,6 +80,8 @@ private slots:
     void everyPageOfTheShellOpensWithoutWarnings();
     void badSingleMessagesAreIgnored();
     void singleMessagesReachTheirReceivers();
+    void overTemperatureAcknowledgedOnEveryDisplay_data();
+    void overTemperatureAcknowledgedOnEveryDisplay();
     void receivedFilesGoToTheirFixedNames();
     void receivedPersonalityIsTheOneReadAtTheNextStart();
     void receivedFilesThatTryToEscapeAreRefused();
@@ -448,6 +451,44 @@ void TestCabinetManager::badSingleMessagesAreIgnored()
     QCOMPARE(errors.count(), 0);
     QCOMPARE(dayParts.count(), 0);
     QCOMPARE(reloads.count(), 0);
+}
+
+// Staff acknowledge the over-temperature alarm on either display: both displays drop the
+// notice and the sound, and only an acknowledgement made here is sent on.
+void TestCabinetManager::overTemperatureAcknowledgedOnEveryDisplay_data()
+{
+    QTest::addColumn<bool>("here");
+    QTest::addColumn<QVariantList>("sent"); // kinds of temperature alarm sent to the other display
+    QTest::newRow("acknowledged here") << true << QVariantList{0};
+    QTest::newRow("acknowledged on the other display") << false << QVariantList{};
+}
+
+void TestCabinetManager::overTemperatureAcknowledgedOnEveryDisplay()
+{
+    QFETCH(bool, here);
+    QFETCH(QVariantList, sent);
+    auto cm = start();
+    HoldingCoordinator *holding = cm->holding();
+    auto *sound = cm->findChild<SoundManager *>(QStringLiteral("soundManager"));
+    QVERIFY(sound);
+    QByteArray raised = QByteArray::fromHex("6d01"); // 109: ambient over temperature
+    cm->processSinglePacket(&raised);
+    QVERIFY(holding->get_ambientAlarmActive());
+
+    QSignalSpy sends(holding, &HoldingCoordinator::sendTemperatureAlarm);
+    QSignalSpy stops(sound, &SoundManager::prodChangeAlarmStop);
+    if (here) {
+        emit cm->stopAmbientTempAlarm();
+    } else {
+        QByteArray acknowledged = QByteArray::fromHex("6d00");
+        cm->processSinglePacket(&acknowledged);
+    }
+    QVERIFY(!holding->get_ambientAlarmActive());
+    QCOMPARE(stops.count(), 1);
+    QVariantList kinds;
+    for (const QList<QVariant> &args : qAsConst(sends))
+        kinds << args.first();
+    QCOMPARE(kinds, sent);
 }
 
 void TestCabinetManager::singleMessagesReachTheirReceivers()

@@ -350,11 +350,27 @@ void TestHoldingScreens::binTile()
         QCOMPARE(text("binStateLabel", tile) == wrongPan, state != 8);
     }
 
-    // A gloved tap anywhere on the tile, even on the wrong-pan mark, reaches the back end.
+    // A gloved tap on the tile reaches the back end; one on the wrong-pan mark, or around it in
+    // the tile's corner, leaves the hold running, and the rest of the tile, at least a
+    // fingertip wide beside the mark, still starts and stops it.
     QQuickItem *area = item("binTapArea", tile);
     QVERIFY(area->width() >= 56 && area->height() >= 56);
     QSignalSpy toggled(m_holding, &HoldingStandIn::toggled);
-    QVERIFY(tap(item(mismatch ? "binMismatchBanner" : "binTapArea", tile)));
+    QQuickItem *warningLine = item("binWarningArea", tile);
+    QCOMPARE(warningLine && warningLine->isVisible(), mismatch);
+    if (mismatch) {
+        QQuickItem *mark = item("binMismatchBanner", tile);
+        QVERIFY(tap(mark));
+        QVERIFY(tap(warningLine));
+        QCOMPARE(toggled.count(), 0);
+        const QRectF markRect = mark->mapRectToScene(QRectF(0, 0, mark->width(), mark->height()));
+        const QRectF lineRect = warningLine->mapRectToScene(QRectF(0, 0, warningLine->width(), warningLine->height()));
+        QVERIFY(lineRect.contains(markRect));
+        QVERIFY(tile->width() - warningLine->width() >= 56 && tile->height() >= 56);
+        QVERIFY(tap(item("binProductName", tile)));
+    } else {
+        QVERIFY(tap(area));
+    }
     QCOMPARE(toggled.count(), 1);
     QCOMPARE(toggled.first().first().toInt(), bin);
 
@@ -723,7 +739,8 @@ void TestHoldingScreens::overTemperatureDialog_data()
 }
 
 // The alarm is raised again every few seconds while the cabinet stays hot, so the dialog
-// keeps every bin in sight and answering taps while it shows; Acknowledge stops the alarm.
+// keeps every bin in sight and answering taps, and the dock usable, while it shows;
+// Acknowledge stops the alarm.
 void TestHoldingScreens::overTemperatureDialog()
 {
     QFETCH(QString, language);
@@ -749,14 +766,16 @@ void TestHoldingScreens::overTemperatureDialog()
         m_window->screen()->grabWindow(m_window->winId()).save(pictures + QStringLiteral("/overtemp-%1-%2.png").arg(layoutName(shape), language));
     }
 
-    // Every text of the dialog whole, inside it; its button a gloved finger's size.
-    const QRectF box = dialog->mapRectToScene(QRectF(0, 0, dialog->width(), dialog->height()));
+    // Every text of the dialog whole, inside it once its wrapped texts have set its height;
+    // its button a gloved finger's size.
+    const auto sceneRect = [](QQuickItem *i) { return i->mapRectToScene(QRectF(0, 0, i->width(), i->height())); };
     for (const char *name : {"overTempTitle", "overTempText", "overTempAcknowledge"}) {
         QQuickItem *part = item(name);
         QVERIFY2(part, name);
-        QTRY_VERIFY2(box.contains(part->mapRectToScene(QRectF(0, 0, part->width(), part->height()))), name);
+        QTRY_VERIFY2(sceneRect(dialog).contains(sceneRect(part)), name);
         QVERIFY2(!part->property("truncated").toBool(), name);
     }
+    const QRectF box = sceneRect(dialog);
     QQuickItem *button = item("overTempAcknowledge");
     QVERIFY(button->width() >= 56 && button->height() >= 56);
 
@@ -772,6 +791,18 @@ void TestHoldingScreens::overTemperatureDialog()
         QCOMPARE(toggled.count(), bin + 1);
         QCOMPARE(toggled.last().first().toInt(), bin);
     }
+
+    // The dock below the band, whole and answering: the Errors Log and Zone Diagnostics are
+    // reached while the cabinet is hot, and the band stays until it is acknowledged.
+    QQuickItem *dock = item("dock");
+    QVERIFY(dock->mapRectToScene(QRectF(0, 0, dock->width(), dock->height())).top() >= box.bottom() - 0.5);
+    QVERIFY(tap(item("settingsButton")));
+    QTRY_VERIFY(item("servicePages") && item("servicePages")->isVisible());
+    QVERIFY(dialog->isVisible());
+    QVERIFY(item("cookbookButton")->isVisible() && item("dayPartButton")->isVisible());
+    QVERIFY(tap(item("homeButton")));
+    QTRY_VERIFY(item("cabinetView")->isVisible());
+    QVERIFY(dialog->isVisible());
 
     QSignalSpy stop(m_cabinet, &ControllerStandIn::stopAmbientTempAlarm);
     QVERIFY(tap(button));
@@ -917,16 +948,23 @@ void TestHoldingScreens::zoneDiagnostics_data()
     const QVariantMap hot{{"zone", 2}, {"targetLower", 350}, {"targetUpper", 200},
                           {"actualLower", 348}, {"actualUpper", 201}};
     const QVariantMap idle{{"zone", 2}, {"targetLower", 0}, {"targetUpper", 0},
-                           {"actualLower", 0}, {"actualUpper", -40}};
+                           {"actualLower", 1}, {"actualUpper", 31}};
+    // A failed probe reads 3275 (open) or 0 (shorted).
+    const QVariantMap failed{{"zone", 2}, {"targetLower", 350}, {"targetUpper", 200},
+                             {"actualLower", 3275}, {"actualUpper", 0}};
     QTest::newRow("fahrenheit") << "eng_USA" << 0 << hot
                                 << QStringList{"350\u00B0F", "348\u00B0F", "200\u00B0F", "201\u00B0F"};
     QTest::newRow("celsius rounds to nearest") << "eng_USA" << 1 << hot
                                                << QStringList{"177\u00B0C", "176\u00B0C", "93\u00B0C", "94\u00B0C"};
     QTest::newRow("idle zone, below freezing") << "eng_USA" << 1 << idle
-                                               << QStringList{"Off", "-18\u00B0C", "Off", "-40\u00B0C"};
+                                               << QStringList{"Off", "-17\u00B0C", "Off", "-1\u00B0C"};
     QTest::newRow("Arabic mirrors the row") << "ara" << 0 << idle
-                                            << QStringList{QString::fromUtf8("مطفأ"), "0\u00B0F",
-                                                           QString::fromUtf8("مطفأ"), "-40\u00B0F"};
+                                            << QStringList{QString::fromUtf8("مطفأ"), "1\u00B0F",
+                                                           QString::fromUtf8("مطفأ"), "31\u00B0F"};
+    QTest::newRow("open and shorted probes") << "eng_USA" << 0 << failed
+                                             << QStringList{"350\u00B0F", "open", "200\u00B0F", "shorted"};
+    QTest::newRow("failed probes in Celsius, Spanish") << "spa" << 1 << failed
+                                                       << QStringList{"177\u00B0C", "abierta", "93\u00B0C", "en corto"};
 }
 
 void TestHoldingScreens::zoneDiagnostics()
@@ -959,7 +997,8 @@ void TestHoldingScreens::zoneDiagnostics()
     QQuickItem *row = nullptr;
     QTRY_VERIFY((row = item("zoneRow2")));
     QVERIFY(row->height() >= 56);
-    QCOMPARE(text("zoneName", row), language == "ara" ? QString::fromUtf8("المنطقة 3") : QStringLiteral("Zone 3"));
+    QCOMPARE(text("zoneName", row), language == "ara" ? QString::fromUtf8("المنطقة 3")
+                                    : language == "spa" ? QStringLiteral("Zona 3") : QStringLiteral("Zone 3"));
     QCOMPARE((QStringList{text("lowerTarget", row), text("lowerActual", row),
                           text("upperTarget", row), text("upperActual", row)}), cells);
     const bool nameFirst = item("zoneName", row)->mapToScene(QPointF()).x()

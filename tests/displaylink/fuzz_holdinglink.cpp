@@ -31,7 +31,7 @@ HoldingLink &link()
         QObject::connect(l, &HoldingLink::trayInfoReceived, [](const trayInfo &info) { checkBin(info.binNumber); });
         QObject::connect(l, &HoldingLink::heaterTargetsReceived, [](const QVector<int> &t) { check(t.size() == HoldingLink::HeaterChannels); });
         QObject::connect(l, &HoldingLink::actualsReceived, [](const QVector<int> &t, int) { check(t.size() == HoldingLink::HeaterChannels); });
-        QObject::connect(l, &HoldingLink::temperatureAlarmReceived, [](int kind) { check(kind == 1 || kind == 2); });
+        QObject::connect(l, &HoldingLink::temperatureAlarmReceived, [](int kind) { check(kind >= 0 && kind <= 2); });
         return l;
     }();
     return *instance;

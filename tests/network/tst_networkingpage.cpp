@@ -145,6 +145,8 @@ private slots:
     void statusLinesFollowTheCloud();
     void utilitiesSetUpTheWifi_data();
     void utilitiesSetUpTheWifi();
+    void lockedPageIsReadOnly_data();
+    void lockedPageIsReadOnly();
     void identityOnlyForAnEnterpriseLogin_data();
     void identityOnlyForAnEnterpriseLogin();
     void wifiIconTellsTheLink_data();
@@ -187,6 +189,15 @@ void tst_NetworkingPage::setsTheNetworkByTapsAndKeys_data()
         << QStringList{"wifiSSID=" + name32, "wifiPassword=" + pass63, "wifiStaticIp=0"}
         << QStringList{"iface wlan0 inet dhcp"}
         << QStringList{"    ssid=\"" + name32 + "\"", "    psk=\"" + pass63 + "\""}
+        << down + QStringList{"wpa_cli -i wlan0 reconfigure", "ifup wlan0"};
+    // Any printable character, a quote included, saved as typed and read by the supplicant
+    // to its line's last quote.
+    QTest::newRow("quotes in name and pass phrase")
+        << QStringList()
+        << QStringList{"wifiSSIDField", "Joe\"s", "wifiPasswordField", "say \"fries\"!"}
+        << QStringList{"wifiSSID=Joe\"s", "wifiPassword=say \"fries\"!"}
+        << QStringList{"iface wlan0 inet dhcp"}
+        << QStringList{"    ssid=\"Joe\"s\"", "    psk=\"say \"fries\"!\""}
         << down + QStringList{"wpa_cli -i wlan0 reconfigure", "ifup wlan0"};
     QTest::newRow("static wired, Wi-Fi off")
         << QStringList{"wifiEnabledSwitch", "ethEnabledSwitch"}
@@ -273,9 +284,9 @@ void tst_NetworkingPage::refusesBadValues_data()
     QTest::newRow("network name of 33 bytes in 17 letters") << QStringList()
         << QStringList{"wifiSSIDField", QString(16, QChar(0xE9)) + "x", "wifiPasswordField", "password1"}
         << "Network name (SSID) is longer than 32 bytes.";
-    QTest::newRow("quote in the network name") << QStringList()
-        << QStringList{"wifiSSIDField", "Joe\"s", "wifiPasswordField", "password1"}
-        << "Network name (SSID) must not hold quotes or line breaks.";
+    QTest::newRow("network name left empty") << QStringList()
+        << QStringList{"wifiPasswordField", "password1"}
+        << "Network name (SSID) must not be empty while Wi-Fi is enabled.";
     QTest::newRow("pass phrase of 7 characters") << QStringList()
         << QStringList{"wifiSSIDField", "Net", "wifiPasswordField", "1234567"}
         << "Pass phrase must be 8 to 63 characters long.";
@@ -495,6 +506,50 @@ void tst_NetworkingPage::utilitiesSetUpTheWifi()
     QTEST(s.config->get_wifiSSID(), "ssid");
     QCOMPARE(networkCalls(s.scratch).contains("ifup wlan0"), answer == "yes");
 }
+// Locked, or on a cabinet whose cloud keeps it locked, the page still scrolls and shows the
+// connection's status; nothing on it changes. A PIN of too low a level says so.
+void tst_NetworkingPage::lockedPageIsReadOnly_data()
+{
+    QTest::addColumn<QString>("iotType");
+    QTest::addColumn<QString>("pin"); // tried on the page's lock; empty: none
+    QTest::newRow("locked") << "" << "";
+    QTest::newRow("manager's PIN is too low") << "" << "7046";
+    QTest::newRow("cloud-managed cabinet") << "QRB_LUMO" << "";
+}
+
+void tst_NetworkingPage::lockedPageIsReadOnly()
+{
+    QFETCH(QString, iotType);
+    QFETCH(QString, pin);
+    NetworkingScreen s;
+    if (!iotType.isEmpty())
+        s.config->set_iotType(iotType);
+    QVERIFY(s.load() && s.open(QString::fromLatin1(kPage)));
+    QCOMPARE(s.lockLevel(), iotType.isEmpty() ? 2 : -1);
+    if (!pin.isEmpty()) {
+        QVERIFY(s.unlock(pin));
+        QQuickItem *pad = QmlScreen::find(s.item("serviceCarousel"), QStringLiteral("pinPad"));
+        QTRY_VERIFY(QmlScreen::find(pad, QStringLiteral("pinPadHint"))->isVisible());
+        QCOMPARE(QmlScreen::find(pad, QStringLiteral("pinPadMessage"))->property("text").toString(), QStringLiteral("ERROR"));
+        QVERIFY(s.tap("pinPadCancel", "serviceCarousel"));
+    }
+    QVERIFY(s.page(QString::fromLatin1(kPage))->isEnabled());
+    for (const char *control : {"wifiSSIDField", "wifiPasswordField", "wifiPasswordShow", "wifiEnabledSwitch",
+                                "ethEnabledSwitch", "networkingAcceptButton", "resetNetworkButton"})
+        QVERIFY2(!s.enabled(control), control);
+    QVERIFY(s.shown("wifiSignalLevel") && s.shown("macAddressText") && s.shown("cloudWaiting"));
+
+    // A finger drawn up the form scrolls it to the cloud link's status.
+    QQuickItem *form = s.item("networkingForm");
+    QVERIFY(form->property("contentHeight").toReal() > form->height());
+    const QPoint start = form->mapToScene(QPointF(form->width() / 2, form->height() - 10)).toPoint();
+    QTest::mousePress(s.view.get(), Qt::LeftButton, Qt::NoModifier, start);
+    for (int dy = 10; dy <= 200; dy += 10)
+        QTest::mouseMove(s.view.get(), start - QPoint(0, dy), 10);
+    QTest::mouseRelease(s.view.get(), Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 200));
+    QTRY_VERIFY(form->property("contentY").toReal() > 50);
+}
+
 // The switch says it is the enterprise login, and only that login shows its identity.
 void tst_NetworkingPage::identityOnlyForAnEnterpriseLogin_data()
 {
