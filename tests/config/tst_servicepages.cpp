@@ -24,7 +24,7 @@ private slots:
 namespace {
 
 // What becomes of a page's edits.
-enum Ending { Save, IdleReturn, SaveFails };
+enum Ending { Save, IdleReturn, SaveFails, LeftByTheDock };
 
 // Scrolls a list as a finger would, so that a row far down is on the screen to be tapped.
 void scrollTo(ServiceScreen &s, const char *list, int row)
@@ -122,6 +122,8 @@ void TestServicePages::dateTimeSaves_data()
         << QStringList();
     QTest::newRow("a file that cannot be written is reported") << 0 << 30 << QStringList{"twelveHourSwitch"}
         << int(SaveFails) << QStringList();
+    QTest::newRow("left by the dock and another page, the edits wait") << 0 << 19 << QStringList{"dstSwitch"}
+        << int(LeftByTheDock) << QStringList{"dstEnabled=0", "timeZoneIndex=19"};
 }
 
 // Opened through the carousel and unlocked with the manager's PIN, the page saves what
@@ -149,6 +151,23 @@ void TestServicePages::dateTimeSaves()
     QCOMPARE(page->property("timeZoneIndex").toInt(), zone);
     QCOMPARE(s.config->get_timeZoneIndex(), 0); // nothing applied before Save
 
+    if (ending == LeftByTheDock) {
+        // Another page, then the dock's Home (the pages hidden, locked again), then back.
+        QVERIFY(s.tap("carouselNext"));
+        QTRY_VERIFY(!s.page("Date and Time")->isVisible());
+        s.item("servicePages")->setProperty("visible", false);
+        QCoreApplication::processEvents();
+        s.item("servicePages")->setProperty("visible", true);
+        QVERIFY(s.tap("carouselPrevious"));
+        QVERIFY(s.open("Date and Time"));
+        page = s.item("dateTimePage");
+        QVERIFY(page);
+        QCOMPARE(page->property("timeZoneIndex").toInt(), zone);
+        QVERIFY(!page->property("dstEnabled").toBool());
+        QVERIFY(s.unlock("7046"));
+        QTRY_VERIFY(s.page("Date and Time")->isEnabled());
+        QVERIFY(s.enabled("dateTimeSaveButton"));
+    }
     if (ending == IdleReturn) {
         QVERIFY(QMetaObject::invokeMethod(s.item("servicePages"), "cancelEdits"));
         QCOMPARE(page->property("timeZoneIndex").toInt(), 0);
