@@ -463,6 +463,7 @@ Rectangle {
         readonly property bool lockedProduct: panel.tab === "products" && panel.selectedRow >= 0 && panel.menu !== null
             && panel.revision >= 0 && panel.menu.getProductEditProductLocked(panel.selectedRow) === true
         Row {
+            id: leftButtons
             anchors { left: parent.left; verticalCenter: parent.verticalCenter; leftMargin: Theme.spacingSmall }
             spacing: Theme.spacingSmall
             CookbookButton {
@@ -485,6 +486,22 @@ Rectangle {
                     }
                 }
             }
+        }
+        // Where products cannot be edited on this cabinet, why the buttons are missing.
+        Label {
+            objectName: "cookbookEditReason"
+            visible: panel.tab === "products" && !panel.productsEditable
+            anchors { left: leftButtons.right; right: parent.right; verticalCenter: parent.verticalCenter
+                      leftMargin: Theme.spacing; rightMargin: Theme.spacingSmall }
+            horizontalAlignment: Text.AlignRight
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            font.pixelSize: Theme.fontSmall
+            color: Theme.textSecondary
+            text: (panel.cab.iAmMaster !== true ? qsTranslate("Cookbook", "Products can be edited on the primary display only.")
+                                                : qsTranslate("Cookbook", "Product editing is turned off for this cabinet."))
+                  + Theme.retranslate()
         }
         Row {
             visible: panel.tab !== "dayparts"

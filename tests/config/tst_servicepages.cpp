@@ -10,6 +10,8 @@ class TestServicePages : public QObject
 private slots:
     void lockLevels_data();
     void lockLevels();
+    void arrowsTakeEveryQuickTap_data();
+    void arrowsTakeEveryQuickTap();
     void dateTimeSaves_data();
     void dateTimeSaves();
     void shownLocalTime_data();
@@ -100,6 +102,31 @@ void TestServicePages::lockLevels()
         QVERIFY(s.unlock(level == 1 ? QStringLiteral("7046") : QStringLiteral("604528")));
         QTRY_VERIFY(usable());
     }
+}
+
+void TestServicePages::arrowsTakeEveryQuickTap_data()
+{
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<int>("step");
+    QTest::newRow("forward") << "carouselNext" << 1;
+    QTest::newRow("back") << "carouselPrevious" << -1;
+}
+
+// Two taps in quick succession are a double click to the arrow: each still turns a page.
+void TestServicePages::arrowsTakeEveryQuickTap()
+{
+    QFETCH(QString, arrow);
+    QFETCH(int, step);
+    ServiceScreen s(true, true, 0);
+    QVERIFY(s.load());
+    const QStringList names = s.pageNames();
+    const int from = names.indexOf(s.title());
+    QVERIFY(from >= 0);
+    QQuickItem *button = s.item(qPrintable(arrow));
+    QVERIFY(button);
+    QTest::mouseDClick(s.view.get(), Qt::LeftButton, {},
+                       button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+    QTRY_COMPARE(s.title(), names.at((from + 2 * step + 2 * names.size()) % names.size()));
 }
 
 void TestServicePages::dateTimeSaves_data()

@@ -1273,6 +1273,11 @@ void TestScreens::dockAndClockFitEverySkinSize()
                 faults << where + QStringLiteral(": no caption");
             else if (caption->property("truncated").toBool() || caption->property("contentWidth").toReal() > caption->width() + 0.5)
                 faults << QStringLiteral("%1: \"%2\" is cut").arg(where, caption->property("text").toString());
+            // The day part in force, under its button's label.
+            if (QQuickItem *detail = findShown(button, QLatin1String(name) + QLatin1String("Detail"))) {
+                if (detail->property("truncated").toBool() || detail->property("contentWidth").toReal() > detail->width() + 0.5)
+                    faults << QStringLiteral("%1: \"%2\" is cut").arg(where, detail->property("text").toString());
+            }
         }
     }
     setSize(QStringLiteral("fontBody"), defaults.value(QStringLiteral("fontBody")));

@@ -366,6 +366,39 @@ private slots:
         QCOMPARE(bool(s.item("productEditor")), usable);
     }
 
+    // Customer 3 edits products only on the primary display with the setting on; where it
+    // cannot, the products tab says why in place of the buttons, and groups stay editable.
+    void productEditingOffSaysWhy_data()
+    {
+        QTest::addColumn<int>("customer");
+        QTest::addColumn<bool>("master");
+        QTest::addColumn<bool>("editEnabled");
+        QTest::addColumn<QString>("reason"); // empty: the buttons show
+        QTest::newRow("customer 3, setting off") << 3 << true << false << "Product editing is turned off for this cabinet.";
+        QTest::newRow("customer 3, other display") << 3 << false << true << "Products can be edited on the primary display only.";
+        QTest::newRow("customer 3, setting on") << 3 << true << true << "";
+        QTest::newRow("customer 0, other display") << 0 << false << false << "";
+    }
+    void productEditingOffSaysWhy()
+    {
+        QFETCH(int, customer);
+        QFETCH(bool, master);
+        QFETCH(bool, editEnabled);
+        QFETCH(QString, reason);
+        c->core->customerId = customer;
+        c->core->iAmMaster = master;
+        c->config->set_productsEditEnabled(editEnabled);
+        QVERIFY(show());
+        unlock();
+        QQuickItem *said = s.item("cookbookEditReason");
+        QCOMPARE(said ? said->property("text").toString() : QString(), reason);
+        QCOMPARE(!!s.item("cookbookAdd"), reason.isEmpty());
+        QCOMPARE(!!s.item("cookbookEdit"), reason.isEmpty());
+        QVERIFY(s.tap("tab_groups"));
+        QVERIFY(!s.item("cookbookEditReason"));
+        QVERIFY(s.item("cookbookAdd"));
+    }
+
     void wrongPinStaysOnThePad_data()
     {
         QTest::addColumn<int>("wrong");
