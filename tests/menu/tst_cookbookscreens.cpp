@@ -389,12 +389,12 @@ private slots:
         c->core->iAmMaster = master;
         c->config->set_productsEditEnabled(editEnabled);
         QVERIFY(show());
-        unlock();
         QQuickItem *said = s.item("cookbookEditReason");
         QCOMPARE(said ? said->property("text").toString() : QString(), reason);
         QCOMPARE(!!s.item("cookbookAdd"), reason.isEmpty());
         QCOMPARE(!!s.item("cookbookEdit"), reason.isEmpty());
         QVERIFY(s.tap("tab_groups"));
+        QCOMPARE(s.root()->property("tab").toString(), QStringLiteral("groups"));
         QVERIFY(!s.item("cookbookEditReason"));
         QVERIFY(s.item("cookbookAdd"));
     }
