@@ -1325,6 +1325,9 @@ void TestScreens::dockLeavesTheCookbookAsReturnDoes()
     QFETCH(bool, editorOpen);
     QFETCH(bool, yes);
     QFETCH(QString, view);
+#ifdef SCREENS_CUSTOMER3
+    QSKIP("the other cabinet's cookbook leaves the same way; its product lock is the cookbook screens' test");
+#endif
     setLanguage(Translator::LANGUAGE_ID_ENG);
     showPage(m_window, QStringLiteral("Main view"));
     QObject *screen = child(m_window, "screen");
