@@ -1,6 +1,7 @@
 #include "errorlogfiles.h"
 
 #include "safefilewriter.h"
+#include "timezonetable.h"
 #include "tulpaths.h"
 
 #include <QDebug>
@@ -321,7 +322,15 @@ QString ErrorLogFiles::exportFilePath(const QString &serialNumber, const QDateTi
 QDateTime ErrorLogFiles::now()
 {
     std::lock_guard<std::mutex> lock(g_nowLock);
-    return g_fixedNow.isValid() ? g_fixedNow : QDateTime::currentDateTime();
+    return g_fixedNow.isValid() ? g_fixedNow : TimeZoneTable::cabinetNow();
+}
+
+qint64 ErrorLogFiles::epochSecondsOf(const QDateTime &now)
+{
+    std::lock_guard<std::mutex> lock(g_nowLock);
+    if (g_fixedNow.isValid())
+        return now.toSecsSinceEpoch();
+    return now.toSecsSinceEpoch() - TimeZoneTable::cabinetShiftSeconds();
 }
 
 void ErrorLogFiles::setFixedNow(const QDateTime &when)

@@ -83,9 +83,12 @@ public:
     static QString exportFilePath(const QString &serialNumber, const QDateTime &now);
     static QString safeSerialNumber(const QString &serialNumber);
 
-    // The time the service stamps its lines with; tests may fix it before the worker
-    // starts.
+    // The time the service stamps its lines, names its files and exports with: the
+    // cabinet's, in the zone the settings hold, as the clock and the Holding Log show it.
+    // Tests may fix it before the worker starts.
     static QDateTime now();
+    // The real instant of a time now() gave, in whole epoch seconds.
+    static qint64 epochSecondsOf(const QDateTime &now);
     static void setFixedNow(const QDateTime &when);
 };
 

@@ -233,7 +233,9 @@ void TulErrorController::remoteErrorCodesClearDataProcess(int mc, int sub1, int 
 
 QString TulErrorController::timeStampNow(const QDateTime &now) const
 {
-    return QString::number(now.toSecsSinceEpoch());
+    // The cabinet's clock is moved an hour ahead for daylight saving; the cloud's seconds
+    // count from the real instant.
+    return QString::number(ErrorLogFiles::epochSecondsOf(now));
 }
 
 void TulErrorController::reportError(int mc, int sub1, int sub2, int sub3, bool relay)

@@ -99,10 +99,17 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster, CanbusMa
         if (m_reportsHeld == 0)
             emit performanceDataIntervalReported(value);
     });
+    // One clock for every screen and record: the error log's worker reads the cabinet's
+    // zone from here, as it cannot ask this object from its thread.
+    const auto handOverZone = [this] { TimeZoneTable::setCabinetZone(getCurrentTimeZoneId(), m_dstEnabled); };
+    connect(this, &ConfigurationManager::timeZoneIndexChanged, this, handOverZone);
+    connect(this, &ConfigurationManager::dstEnabledChanged, this, handOverZone);
+    handOverZone();
 }
 
 ConfigurationManager::~ConfigurationManager()
 {
+    TimeZoneTable::clearCabinetZone();
     delete m_identity;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QTimeZone>
 
+#include <mutex>
+
 namespace {
 
 const char *const kZoneIds[] = {
@@ -13,6 +15,12 @@ const char *const kZoneIds[] = {
     "UTC+05:00", "UTC+05:30", "UTC+05:45", "UTC+06:00", "UTC+06:30", "UTC+07:00", "UTC+08:00",
     "UTC+09:00", "UTC+09:30", "UTC+10:00", "UTC+11:00", "UTC+12:00", "UTC+13:00",
 };
+
+// What the settings store last handed over; read from other threads.
+std::mutex g_cabinetZoneLock;
+bool g_cabinetZoneSet = false;
+QString g_cabinetZoneId;
+bool g_cabinetDst = false;
 
 } // namespace
 
@@ -80,4 +88,40 @@ QVariantMap TimeZoneTable::localClock(const QDateTime &utc, int row, bool dstEna
     return {{QStringLiteral("time"), text},
             {QStringLiteral("pm"), time.hour() >= 12},
             {QStringLiteral("date"), local.date().toString(Qt::ISODate)}};
+}
+
+void TimeZoneTable::setCabinetZone(const QString &zoneId, bool dstEnabled)
+{
+    std::lock_guard<std::mutex> lock(g_cabinetZoneLock);
+    g_cabinetZoneSet = true;
+    g_cabinetZoneId = zoneId;
+    g_cabinetDst = dstEnabled;
+}
+
+void TimeZoneTable::clearCabinetZone()
+{
+    std::lock_guard<std::mutex> lock(g_cabinetZoneLock);
+    g_cabinetZoneSet = false;
+    g_cabinetZoneId.clear();
+    g_cabinetDst = false;
+}
+
+QDateTime TimeZoneTable::cabinetNow()
+{
+    QString zoneId;
+    bool dst = false;
+    {
+        std::lock_guard<std::mutex> lock(g_cabinetZoneLock);
+        if (!g_cabinetZoneSet)
+            return QDateTime::currentDateTime();
+        zoneId = g_cabinetZoneId;
+        dst = g_cabinetDst;
+    }
+    return adjustToLocalDateTime(QDateTime::currentDateTimeUtc(), dst, zoneId);
+}
+
+qint64 TimeZoneTable::cabinetShiftSeconds()
+{
+    std::lock_guard<std::mutex> lock(g_cabinetZoneLock);
+    return g_cabinetZoneSet && g_cabinetDst ? 3600 : 0;
 }

@@ -32,6 +32,15 @@ public:
     // "time" ("14:05:09", or "2:05:09" on the 12-hour clock), "pm" (after noon, for the
     // 12-hour clock's marker) and "date" ("2026-03-01"), all in the zone of `row`.
     static QVariantMap localClock(const QDateTime &utc, int row, bool dstEnabled, bool twelveHour);
+
+    // The cabinet's clock for code that cannot ask the settings (the error log's worker
+    // thread): the zone and daylight saving the settings hold, handed over by the settings
+    // store whenever they change. Until they are handed over, the machine's own local time.
+    static void setCabinetZone(const QString &zoneId, bool dstEnabled);
+    static void clearCabinetZone();
+    static QDateTime cabinetNow();
+    // How far cabinetNow() runs ahead of the real instant: the hour of daylight saving.
+    static qint64 cabinetShiftSeconds();
 };
 
 #endif // TIMEZONETABLE_H

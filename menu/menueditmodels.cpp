@@ -81,9 +81,11 @@ void MenuEditModels::initializeEditDataModels()
             continue;
         const int language = editLanguage();
         QStandardItem *copy = copyRoles(row);
+        // The name in the screen's language; where the menu has none in it, the name the
+        // bins show, so that no product is listed without one.
         const QStringList names = row->data(R::NamesListRole).toStringList();
-        copy->setData(names.size() > language ? names.at(language) : row->data(R::NameRole).toString(),
-                      R::NameRole);
+        const QString own = names.value(language);
+        copy->setData(own.trimmed().isEmpty() ? row->data(R::NameRole).toString() : own, R::NameRole);
         if (copy->data(R::GroupIdRole).toInt() <= 0)
             m_productEdit->appendRow(copy);
         else

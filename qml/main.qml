@@ -23,7 +23,8 @@ Window {
     LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    // Edits not yet saved are dropped when the language changes under them.
+    // The idle return and the factory test drop edits not yet saved; a language change
+    // keeps them.
     function cancelEdits() {
         if (servicePages.item)
             servicePages.item.cancelEdits()
@@ -52,6 +53,14 @@ Window {
 
         // Which page is shown; the idle time-out brings the main view back.
         property string currentView: "main"
+        // A dock button: the cookbook is left as its Return leaves it, asking about unsaved
+        // edits first.
+        function show(view) {
+            if (currentView === "cookbook" && view !== "cookbook" && cookbook.item)
+                cookbook.item.leaveFor(view)
+            else
+                currentView = view
+        }
         // Where the pages end: at the dock, or at the over-temperature band above it.
         readonly property Item pagesBottom: overTempDialog.item && overTempDialog.item.shown ? overTempDialog : dock
 
@@ -109,7 +118,7 @@ Window {
         }
         Connections {
             target: cookbook.item
-            function onClosed() { screen.currentView = "main" }
+            function onClosed() { screen.currentView = cookbook.item.leavingTo }
             function onNotice(text) { mainWindow.layer(simpleDialog).show(text, true) }
         }
 
@@ -128,14 +137,13 @@ Window {
             objectName: "dock"
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
             statusText: masterSync ? masterSync.statusText : ""
-            onHomeRequested: screen.currentView = "main"
+            onHomeRequested: screen.show("main")
             onSettingsRequested: {
-                screen.currentView = "settings"
+                screen.show("settings")
                 cabinetManager.refreshFlashDriveMounted()
             }
             onDayPartsRequested: dayPartPopup.visible = true
             onCookbookRequested: screen.currentView = "cookbook"
-            onLanguageApplied: mainWindow.cancelEdits()
             onWifiConnectionRequested: mainWindow.layer(wifiConnection).ask()
         }
 

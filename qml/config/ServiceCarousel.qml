@@ -189,6 +189,8 @@ Item {
             text: Theme.rightToLeft ? "\u203a" : "\u2039"
             font.pixelSize: Theme.fontTitle
             onClicked: carousel.previous()
+            // A second quick tap is a double click to the button, which then gives no click.
+            onDoubleClicked: carousel.previous()
         }
         // The title can be swiped like the page under it.
         MouseArea {
@@ -235,6 +237,7 @@ Item {
             text: Theme.rightToLeft ? "\u2039" : "\u203a"
             font.pixelSize: Theme.fontTitle
             onClicked: carousel.next()
+            onDoubleClicked: carousel.next()
         }
         Rectangle {
             id: logo

@@ -12,6 +12,8 @@ Rectangle {
     id: panel
     objectName: "cookbook"
     color: Theme.background
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
 
     property QtObject menu: typeof menuManager !== "undefined" ? menuManager : null
     property QtObject dayParts: typeof daypartManager !== "undefined" ? daypartManager : null
@@ -35,9 +37,10 @@ Rectangle {
         || (cab.iAmMaster === true && config !== null && config.productsEditEnabled === true)
     readonly property int maxItems: 100
 
-    // Closed by its return button (the shell then shows the main view) and a message for
-    // the main view when the edits were dropped.
+    // Closed by its return button or a dock button (the shell then shows leavingTo) and a
+    // message for the main view when the edits were dropped.
     signal closed()
+    property string leavingTo: "main"
     signal notice(string text)
 
     function open() {
@@ -92,11 +95,31 @@ Rectangle {
     }
     function dropAndClose(message) {
         unsaved = false
+        productEditor.close()
+        groupEditor.close()
         closed()
         if (message)
             notice(message)
     }
-    function returnRequested() {
+    // The dock's way out: the same question as Return, for the edits accepted and for what an
+    // open editor holds (Yes accepts it first; a value it refuses keeps the cookbook open).
+    function leaveFor(view) {
+        leavingTo = view
+        if (!productEditor.visible && !groupEditor.visible)
+            return returnRequested(view)
+        if (holding)
+            return dropAndClose(qsTranslate("Cookbook", "Products Editing Cancelled<br>due to active timers."))
+        messageBox.ask(qsTranslate("Cookbook", "Save"), qsTranslate("Cookbook", "Save changes?"),
+                       function() {
+                           var accepted = productEditor.visible ? productEditor.accept() : groupEditor.finish()
+                           if (!accepted)
+                               return
+                           menu.saveEditModel(); dayParts.dayPartEditSave(); dropAndClose("")
+                       },
+                       function() { dropAndClose("") })
+    }
+    function returnRequested(view) {
+        leavingTo = view || "main"
         if (!unsaved) {
             closed()
         } else if (holding) {
@@ -440,12 +463,13 @@ Rectangle {
         readonly property bool lockedProduct: panel.tab === "products" && panel.selectedRow >= 0 && panel.menu !== null
             && panel.revision >= 0 && panel.menu.getProductEditProductLocked(panel.selectedRow) === true
         Row {
+            id: leftButtons
             anchors { left: parent.left; verticalCenter: parent.verticalCenter; leftMargin: Theme.spacingSmall }
             spacing: Theme.spacingSmall
             CookbookButton {
                 objectName: "cookbookReturn"
                 text: qsTranslate("Cookbook", "Return") + Theme.retranslate()
-                onClicked: panel.returnRequested()
+                onClicked: panel.returnRequested("main")
             }
             CookbookButton {
                 objectName: "cookbookLockButton"
@@ -462,6 +486,22 @@ Rectangle {
                     }
                 }
             }
+        }
+        // Where products cannot be edited on this cabinet, why the buttons are missing.
+        Label {
+            objectName: "cookbookEditReason"
+            visible: panel.tab === "products" && !panel.productsEditable
+            anchors { left: leftButtons.right; right: parent.right; verticalCenter: parent.verticalCenter
+                      leftMargin: Theme.spacing; rightMargin: Theme.spacingSmall }
+            horizontalAlignment: Text.AlignRight
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            font.pixelSize: Theme.fontSmall
+            color: Theme.textSecondary
+            text: (panel.cab.iAmMaster !== true ? qsTranslate("Cookbook", "Products can be edited on the primary display only.")
+                                                : qsTranslate("Cookbook", "Product editing is turned off for this cabinet."))
+                  + Theme.retranslate()
         }
         Row {
             visible: panel.tab !== "dayparts"

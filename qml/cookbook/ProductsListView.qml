@@ -16,7 +16,7 @@ ListView {
     signal picked(int row)
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar { width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
+    ScrollBar.vertical: ScrollBar { objectName: "listScrollBar"; width: Theme.scrollBarWidth; policy: ScrollBar.AsNeeded }
 
     Label {
         objectName: list.rowName + "Empty"
@@ -35,12 +35,15 @@ ListView {
     delegate: Rectangle {
         readonly property bool allowed: list.revision >= 0 && list.allows(index)
         objectName: list.rowName + index
+        // Beside the scroll bar, which the mirrored layout puts on the left.
+        x: list.LayoutMirroring.enabled ? Theme.scrollBarWidth : 0
         width: list.width - Theme.scrollBarWidth
         height: Theme.touchTarget
         color: index === list.selectedRow ? Theme.selection : Theme.surface
         border.width: 1
         border.color: Theme.background
         Label {
+            objectName: "rowText"
             anchors { fill: parent; leftMargin: Theme.spacingSmall; rightMargin: Theme.spacingSmall }
             verticalAlignment: Text.AlignVCenter
             text: (index + 1) + ". " + model.name

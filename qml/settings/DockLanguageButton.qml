@@ -3,7 +3,7 @@ import "qrc:/theme"
 
 // The dock's language button: each tap shows the next offered language; 800 ms after
 // the last tap the interface switches to it, the choice is saved and the other displays
-// follow. The main window connects languageApplied to its cancelEdits.
+// follow. Pages keep what they hold unsaved across the switch.
 // Drawn as the style's buttons are, from plain items: the dock is on the first frame.
 // As wide as the name shown at the skin's size, unless the dock narrows it (fit).
 Rectangle {

@@ -210,7 +210,8 @@ Rectangle {
                     var nameRoom = pass === 2 ? 1 : 2
                     // A countdown whose own line spacing is taller than the tile would reach past it.
                     var timerTop = Math.max(40, Math.min(timerMax, Math.floor((height + 2 * margin - 2) / natural)))
-                    f = { word: word !== "" ? Math.max(20, Math.round(label * 0.85)) : 0, wordLines: 0,
+                    // The word as large as the name where the tile has room: it is read first.
+                    f = { word: word !== "" ? Math.max(20, label) : 0, wordLines: 0,
                           name: label, nameLines: 0, timer: timerText !== "" ? Math.min(timerTop, 3 * label) : 0,
                           textPitch: textPitch, timerPitch: timerPitch, gap: pass === 0 ? 2 : 0 }
                     for (var step = 0; step < 200; ++step) {

@@ -2,8 +2,9 @@ import QtQuick 2.15
 import "qrc:/theme"
 
 // A button of the dock: as tall as the dock, wide enough for its label in any language at
-// any skin size; where the dock cannot give every button its width, it narrows them all
-// by one factor (fit) and the label takes a smaller type, never a cut.
+// any skin size, the day part under it included; where the dock cannot give every button
+// its width, it narrows them all by one factor (fit) and the texts take a smaller type,
+// never a cut.
 Rectangle {
     id: button
     property string label
@@ -11,7 +12,7 @@ Rectangle {
     property string detail: ""
     property real fit: 1
     readonly property real naturalWidth: Math.max(110, Math.max(labelMetrics.advanceWidth,
-                                                                Math.min(detailText.implicitWidth, 180)) + 2 * Theme.spacing)
+                                                                detail !== "" ? detailMetrics.advanceWidth : 0) + 2 * Theme.spacing)
     signal clicked()
     width: Math.floor(naturalWidth * fit)
     TextMetrics {
@@ -19,6 +20,13 @@ Rectangle {
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontBody
         text: button.label
+    }
+    TextMetrics {
+        id: detailMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontSmall
+        font.bold: true
+        text: button.detail
     }
     height: parent ? parent.height : Theme.touchTarget + 8
     color: area.pressed ? Theme.surfacePressed : Theme.surface
@@ -45,7 +53,8 @@ Rectangle {
             id: detailText
             objectName: button.objectName + "Detail"
             anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.min(implicitWidth, button.width - 2 * Theme.spacingSmall)
+            width: button.width - 2 * Theme.spacingSmall
+            horizontalAlignment: Text.AlignHCenter
             visible: button.detail !== ""
             text: button.detail
             textFormat: Text.PlainText
@@ -53,6 +62,9 @@ Rectangle {
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontSmall
             font.bold: true
+            // Where the dock narrows the button, a smaller type before a cut.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 12
             elide: Text.ElideRight
         }
     }

@@ -14,7 +14,15 @@ Loader {
     anchors.fill: parent
     visible: service.currentPage === key
     enabled: service.isOpen(screen)
-    active: service.prepared || (service.visible && visible)
+    // A page holding unsaved edits is kept when left (the dock, another page): the edits are
+    // there when it is shown again, to be accepted or cancelled on the page itself.
+    active: service.prepared || (service.visible && visible) || keep
+    property bool keep: false
+    Connections {
+        target: item
+        ignoreUnknownSignals: true
+        function onChangedChanged() { keep = item.changed === true }
+    }
     // Pages with fields type on the shell's keyboards.
     onItemChanged: {
         if (item && item.keyboard !== undefined)

@@ -871,6 +871,14 @@ Call service.</source>
         <source>Zone splits</source>
         <translation>تقسيم المنطقة</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>لا يمكن تعديل المنتجات إلا على الشاشة الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>تعديل المنتجات متوقف في هذه الخزانة.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Rufen Sie den Kundendienst.</translation>
         <source>Zone splits</source>
         <translation>Zonenaufteilung</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Produkte können nur am Hauptdisplay bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>Die Produktbearbeitung ist für diesen Schrank ausgeschaltet.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

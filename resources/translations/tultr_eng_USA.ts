@@ -871,6 +871,14 @@ Call service.</translation>
         <source>Zone splits</source>
         <translation>Zone splits</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Products can be edited on the primary display only.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>Product editing is turned off for this cabinet.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Appelez le service technique.</translation>
         <source>Zone splits</source>
         <translation>Division de la zone</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Les produits ne peuvent être modifiés que sur l'écran principal.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>La modification des produits est désactivée sur cette armoire.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Chiamare l'assistenza.</translation>
         <source>Zone splits</source>
         <translation>Suddivisione della zona</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>I prodotti si possono modificare solo sul display principale.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>La modifica dei prodotti è disattivata per questo armadio.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Call service.</source>
         <source>Zone splits</source>
         <translation>ゾーンの分割</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>製品はメインディスプレイでのみ編集できます。</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>このキャビネットでは製品の編集がオフになっています。</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Call service.</source>
         <source>Zone splits</source>
         <translation>구역 분할</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>제품은 기본 디스플레이에서만 편집할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>이 캐비닛에서는 제품 편집이 꺼져 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Bel de service.</translation>
         <source>Zone splits</source>
         <translation>Zoneverdeling</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Producten kunnen alleen op het hoofdscherm worden bewerkt.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>Producten bewerken is uitgeschakeld voor deze kast.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

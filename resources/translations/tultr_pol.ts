@@ -871,6 +871,14 @@ Wezwij serwis.</translation>
         <source>Zone splits</source>
         <translation>Podział strefy</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Produkty można edytować tylko na głównym wyświetlaczu.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>Edycja produktów jest wyłączona w tej szafie.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Chame a assistência.</translation>
         <source>Zone splits</source>
         <translation>Divisão da zona</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Os produtos só podem ser editados no visor principal.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>A edição de produtos está desativada neste gabinete.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Call service.</source>
         <source>Zone splits</source>
         <translation>Деление зоны</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Продукты можно изменять только на основном дисплее.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>Изменение продуктов отключено для этого шкафа.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -871,6 +871,14 @@ Llame al servicio técnico.</translation>
         <source>Zone splits</source>
         <translation>División de la zona</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>Los productos solo se pueden editar en la pantalla principal.</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>La edición de productos está desactivada en este gabinete.</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

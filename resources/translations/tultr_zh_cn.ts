@@ -871,6 +871,14 @@ Call service.</source>
         <source>Zone splits</source>
         <translation>区域分割</translation>
     </message>
+    <message>
+        <source>Products can be edited on the primary display only.</source>
+        <translation>只能在主显示屏上编辑产品。</translation>
+    </message>
+    <message>
+        <source>Product editing is turned off for this cabinet.</source>
+        <translation>此柜已关闭产品编辑。</translation>
+    </message>
 </context>
 <context>
     <name>Dock</name>

@@ -10,6 +10,8 @@ class TestServicePages : public QObject
 private slots:
     void lockLevels_data();
     void lockLevels();
+    void arrowsTakeEveryQuickTap_data();
+    void arrowsTakeEveryQuickTap();
     void dateTimeSaves_data();
     void dateTimeSaves();
     void shownLocalTime_data();
@@ -24,7 +26,7 @@ private slots:
 namespace {
 
 // What becomes of a page's edits.
-enum Ending { Save, IdleReturn, SaveFails };
+enum Ending { Save, IdleReturn, SaveFails, LeftByTheDock };
 
 // Scrolls a list as a finger would, so that a row far down is on the screen to be tapped.
 void scrollTo(ServiceScreen &s, const char *list, int row)
@@ -105,6 +107,31 @@ void TestServicePages::lockLevels()
     }
 }
 
+void TestServicePages::arrowsTakeEveryQuickTap_data()
+{
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<int>("step");
+    QTest::newRow("forward") << "carouselNext" << 1;
+    QTest::newRow("back") << "carouselPrevious" << -1;
+}
+
+// Two taps in quick succession are a double click to the arrow: each still turns a page.
+void TestServicePages::arrowsTakeEveryQuickTap()
+{
+    QFETCH(QString, arrow);
+    QFETCH(int, step);
+    ServiceScreen s(true, true, 0);
+    QVERIFY(s.load());
+    const QStringList names = s.pageNames();
+    const int from = names.indexOf(s.title());
+    QVERIFY(from >= 0);
+    QQuickItem *button = s.item(qPrintable(arrow));
+    QVERIFY(button);
+    QTest::mouseDClick(s.view.get(), Qt::LeftButton, {},
+                       button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+    QTRY_COMPARE(s.title(), names.at((from + 2 * step + 2 * names.size()) % names.size()));
+}
+
 void TestServicePages::dateTimeSaves_data()
 {
     QTest::addColumn<int>("customer");
@@ -125,6 +152,8 @@ void TestServicePages::dateTimeSaves_data()
         << QStringList();
     QTest::newRow("a file that cannot be written is reported") << 0 << 30 << QStringList{"twelveHourSwitch"}
         << int(SaveFails) << QStringList();
+    QTest::newRow("left by the dock and another page, the edits wait") << 0 << 19 << QStringList{"dstSwitch"}
+        << int(LeftByTheDock) << QStringList{"dstEnabled=0", "timeZoneIndex=19"};
 }
 
 // Opened through the carousel and unlocked with the manager's PIN, the page saves what
@@ -152,6 +181,23 @@ void TestServicePages::dateTimeSaves()
     QCOMPARE(page->property("timeZoneIndex").toInt(), zone);
     QCOMPARE(s.config->get_timeZoneIndex(), 0); // nothing applied before Save
 
+    if (ending == LeftByTheDock) {
+        // Another page, then the dock's Home (the pages hidden, locked again), then back.
+        QVERIFY(s.tap("carouselNext"));
+        QTRY_VERIFY(!s.page("Date and Time")->isVisible());
+        s.item("servicePages")->setProperty("visible", false);
+        QCoreApplication::processEvents();
+        s.item("servicePages")->setProperty("visible", true);
+        QVERIFY(s.tap("carouselPrevious"));
+        QVERIFY(s.open("Date and Time"));
+        page = s.item("dateTimePage");
+        QVERIFY(page);
+        QCOMPARE(page->property("timeZoneIndex").toInt(), zone);
+        QVERIFY(!page->property("dstEnabled").toBool());
+        QVERIFY(s.unlock("7046"));
+        QTRY_VERIFY(s.page("Date and Time")->isEnabled());
+        QVERIFY(s.enabled("dateTimeSaveButton"));
+    }
     if (ending == IdleReturn) {
         QVERIFY(QMetaObject::invokeMethod(s.item("servicePages"), "cancelEdits"));
         QCOMPARE(page->property("timeZoneIndex").toInt(), 0);

@@ -28,6 +28,7 @@
 #include "virtualkeyinput.h"
 #include "translator.h"
 #include "tulerrorcontrollert.h"
+#include "errorinfomodel.h"
 #include "binview.h"
 #include "daypartmanager.h"
 #include "holdingstatefile.h"
@@ -95,6 +96,8 @@ private slots:
     void consoleDrivesTheSimulation_data();
     void consoleDrivesTheSimulation();
     void holdsReachTheHaccpLogAndItsExport();
+    void errorAndHoldingLogsKeepOneClock_data();
+    void errorAndHoldingLogsKeepOneClock();
     void binNamesFollowTheLanguage_data();
     void binNamesFollowTheLanguage();
     void holdsComeBackAfterACut();
@@ -978,6 +981,54 @@ void TestHolding::holdsReachTheHaccpLogAndItsExport()
                               + "," + csvStart(early) + ",No," + earlyDuration.left(5).toUtf8() + ",");
     QCOMPARE(lines.at(2), discarded.value("p").toString().toUtf8() + "," + QByteArray::number(1 / perShelf + 1)
                               + "," + csvStart(discarded) + ",Yes," + heldDuration.left(5).toUtf8() + ",");
+}
+
+// An error and a hold made in the same second read the same time in the Errors Log and
+// the Holding Log: the cabinet's, in the zone the settings hold, as the clock shows it.
+void TestHolding::errorAndHoldingLogsKeepOneClock_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<bool>("dst");
+    QTest::newRow("first start: UTC-12:00, daylight saving") << 0 << true;
+    QTest::newRow("UTC+05:45") << 23 << false;
+    QTest::newRow("UTC, daylight saving") << 14 << true;
+}
+
+void TestHolding::errorAndHoldingLogsKeepOneClock()
+{
+    QFETCH(int, zone);
+    QFETCH(bool, dst);
+    ConfigurationManager *config = m_cm->configManager();
+    config->set_timeZoneIndex(zone);
+    config->set_dstEnabled(dst);
+    TulErrorControllerT *errors = m_cm->errorService();
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    QSignalSpy raised(errors, &TulErrorControllerT::notifyError);
+    m_cm->holding()->toggleBin(1);
+    errors->errorCodesDataProcess(2, 0, 3, 0);
+    QTRY_COMPARE(raised.count(), 1);
+    // The cloud's seconds stay the real instant, whatever the zone.
+    QVERIFY(qAbs(raised.at(0).at(0).toString().toLongLong() - before) <= 2);
+    QTRY_COMPARE(haccpRecordsOfBin(1).size(), 1);
+    const QJsonObject hold = haccpRecordsOfBin(1).first();
+
+    ErrorInfoModel *model = errors->get_errorInfoModel();
+    errors->clearErrorLogList();
+    errors->retrieveAllErrorLogs();
+    QTRY_VERIFY(model->rowCount() >= 1);
+    const QDateTime errorShown = QDateTime::fromString(model->getData(0, 0).toString() + " " + model->getData(0, 1).toString(),
+                                                      QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    const QDateTime holdShown = QDateTime::fromString(hold.value("d").toString() + " " + hold.value("t").toString(),
+                                                     QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    QVERIFY2(errorShown.isValid() && holdShown.isValid(), qPrintable(model->getData(0, 1).toString()));
+    QVERIFY2(qAbs(errorShown.secsTo(holdShown)) <= 1,
+             qPrintable(errorShown.toString() + " against " + holdShown.toString()));
+    // Both are what the Date and Time page shows for that instant.
+    const QVariantMap clock = config->localClock(double(before) * 1000, zone, dst, false);
+    const QDateTime clockShown = QDateTime::fromString(clock.value("date").toString() + " " + clock.value("time").toString(),
+                                                      QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QVERIFY2(qAbs(clockShown.secsTo(errorShown)) <= 2, qPrintable(clockShown.toString() + " against " + errorShown.toString()));
+    m_cm->holding()->toggleBin(1);
 }
 
 void TestHolding::binNamesFollowTheLanguage_data()

@@ -652,6 +652,14 @@ void TestHoldingScreens::binTextsFitTheTile()
                         faults << QStringLiteral("%1: %2 over %3").arg(where, inks.at(a).first, inks.at(b).first);
                 }
             }
+            // Where the tile has room (the 2x2 cabinet's), the state word is not the smallest text.
+            QQuickItem *word = item("binStateLabel", tile);
+            QQuickItem *named = item("binProductName", tile);
+            if (layoutName(shape) == QLatin1String("2x1x2") && word && word->isVisible() && named && named->isVisible()
+                && word->property("font").value<QFont>().pixelSize() < named->property("font").value<QFont>().pixelSize())
+                faults << QStringLiteral("%1: the state word at %2 px under the name's %3 px").arg(where)
+                              .arg(word->property("font").value<QFont>().pixelSize())
+                              .arg(named->property("font").value<QFont>().pixelSize());
             // A bin with a product always names it.
             QQuickItem *name = item("binProductName", tile);
             if (!name || !name->isVisible() || name->property("text").toString().isEmpty())

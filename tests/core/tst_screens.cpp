@@ -469,6 +469,8 @@ private slots:
     void menuUpdateResultOverEveryPage();
     void dockAndClockFitEverySkinSize_data();
     void dockAndClockFitEverySkinSize();
+    void dockLeavesTheCookbookAsReturnDoes_data();
+    void dockLeavesTheCookbookAsReturnDoes();
 
 private:
     void setLanguage(int id);
@@ -1293,6 +1295,11 @@ void TestScreens::dockAndClockFitEverySkinSize()
                 faults << where + QStringLiteral(": no caption");
             else if (caption->property("truncated").toBool() || caption->property("contentWidth").toReal() > caption->width() + 0.5)
                 faults << QStringLiteral("%1: \"%2\" is cut").arg(where, caption->property("text").toString());
+            // The day part in force, under its button's label.
+            if (QQuickItem *detail = findShown(button, QLatin1String(name) + QLatin1String("Detail"))) {
+                if (detail->property("truncated").toBool() || detail->property("contentWidth").toReal() > detail->width() + 0.5)
+                    faults << QStringLiteral("%1: \"%2\" is cut").arg(where, detail->property("text").toString());
+            }
         }
     }
     setSize(QStringLiteral("fontBody"), defaults.value(QStringLiteral("fontBody")));
@@ -1320,6 +1327,75 @@ QTEST_MAIN(TestScreens)
 // The result of a menu import is told over whatever page is open when it comes: the
 // automatic import's at start-up, and an import's whose update page was left while its
 // files were being saved.
+// An edit accepted in the cookbook, or one still in its editor, is not lost to a tap on
+// the dock: the cookbook asks as its Return does, and saves or drops as answered.
+void TestScreens::dockLeavesTheCookbookAsReturnDoes_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("editorOpen");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("view"); // where the shell ends
+    QTest::newRow("Home after Accept, saved") << "homeButton" << false << true << "main";
+    QTest::newRow("Settings after Accept, dropped") << "settingsButton" << false << false << "settings";
+    QTest::newRow("Home with the editor open, saved") << "homeButton" << true << true << "main";
+    QTest::newRow("Settings with the editor open, dropped") << "settingsButton" << true << false << "settings";
+}
+
+void TestScreens::dockLeavesTheCookbookAsReturnDoes()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, editorOpen);
+    QFETCH(bool, yes);
+    QFETCH(QString, view);
+#ifdef SCREENS_CUSTOMER3
+    QSKIP("the other cabinet's cookbook leaves the same way; its product lock is the cookbook screens' test");
+#endif
+    setLanguage(Translator::LANGUAGE_ID_ENG);
+    showPage(m_window, QStringLiteral("Main view"));
+    QObject *screen = child(m_window, "screen");
+    const auto tap = [this](const char *name) {
+        auto *item = m_window->findChild<QQuickItem *>(QLatin1String(name));
+        QVERIFY2(item && item->isVisible(), name);
+        settle(m_window);
+        QTest::mouseClick(m_window, Qt::LeftButton, {},
+                          item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    };
+    const auto menuFile = [] { return readFile(QStringLiteral("menu.json")); };
+    const QByteArray before = menuFile();
+    tap("cookbookButton");
+    QTRY_COMPARE(screen->property("currentView").toString(), QStringLiteral("cookbook"));
+    auto *cookbook = m_window->findChild<QQuickItem *>(QStringLiteral("cookbook"));
+    QVERIFY(cookbook && cookbook->isVisible());
+    QObject *lock = cookbook->property("lock").value<QObject *>();
+    QVERIFY(lock);
+    int level = 0;
+    QMetaObject::invokeMethod(lock, "unlock", Q_RETURN_ARG(int, level), Q_ARG(QString, QStringLiteral("7046")));
+    QVERIFY(level > 0);
+    cookbook->setProperty("selectedRow", 0);
+    tap("cookbookEdit");
+    auto *hold = m_window->findChild<QQuickItem *>(QStringLiteral("holdTimeField"));
+    QVERIFY(hold);
+    hold->setProperty("text", QStringLiteral("07:07:07"));
+    if (!editorOpen) {
+        tap("productEditorAccept");
+        QVERIFY(cookbook->property("unsaved").toBool());
+    }
+    tap(qPrintable(button));
+    auto *dialog = m_window->findChild<QQuickItem *>(QStringLiteral("cookbookDialog"));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->findChild<QQuickItem *>(QStringLiteral("cookbookDialogText"))->property("text").toString(),
+             QStringLiteral("Save changes?"));
+    QCOMPARE(screen->property("currentView").toString(), QStringLiteral("cookbook")); // not before the answer
+    tap(yes ? "cookbookDialogYes" : "cookbookDialogNo");
+    QTRY_COMPARE(screen->property("currentView").toString(), view);
+    if (yes)
+        QTRY_VERIFY(menuFile().contains("25627")); // 07:07:07
+    else
+        QCOMPARE(menuFile(), before);
+    QMetaObject::invokeMethod(lock, "lock");
+    showPage(m_window, QStringLiteral("Main view"));
+}
+
 void TestScreens::menuUpdateResultOverEveryPage_data()
 {
     QTest::addColumn<QString>("page");   // open when the result comes; empty: start-up

@@ -170,6 +170,63 @@ private slots:
         QCOMPARE(detail("detailHoldTime"), holdShown.isEmpty() ? hms : holdShown);
     }
 
+    // Every product is listed and detailed by a name in the screen's language, or by the
+    // one the bins show where the menu has none in it; in Arabic the rows stay clear of the
+    // scroll bar, which the mirrored layout puts on the left.
+    void everyProductIsNamedInTheScreensLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("ownName"); // given in that language to the first product; empty: none
+        QTest::newRow("English") << 0 << "";
+        QTest::newRow("French, menu in English only") << 2 << "";
+        QTest::newRow("French, one name of its own") << 2 << "Galette";
+        QTest::newRow("Arabic, menu in English only") << 11 << "";
+        QTest::newRow("Chinese, menu in English only") << 13 << "";
+    }
+    void everyProductIsNamedInTheScreensLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, ownName);
+        const int patty = 1;
+        if (!ownName.isEmpty()) {
+            QStringList names = m->productsModel()->item(m->getProductIndex(patty), 0)
+                                    ->data(MenuManager::NamesListRole).toStringList();
+            names[language] = ownName;
+            m->productsModel()->item(m->getProductIndex(patty), 0)->setData(names, MenuManager::NamesListRole);
+        }
+        c->translator->setLanguage(language);
+        QObject *root = show();
+        QVERIFY(root);
+        QQuickItem *list = s.item("cookbookList");
+        QVERIFY(list);
+        QVERIFY(m->getProductEditRowCount() > 10);
+        for (int row = 0; row < m->getProductEditRowCount(); ++row) {
+            const int id = m->getProductEditId(row).toInt();
+            const QString own = m->getProductName(language, id).toString();
+            const QString expected = own.isEmpty() ? m->getProductName(0, id).toString() : own;
+            QVERIFY(!expected.isEmpty());
+            QCOMPARE(m->getProductEditName(row).toString(), expected);
+            QVERIFY(s.tapRow("cookbookList", "listRow", row));
+            QQuickItem *rowItem = s.find(list, "listRow" + QString::number(row));
+            QQuickItem *text = s.find(rowItem, "rowText");
+            QVERIFY(text);
+            QCOMPARE(text->property("text").toString(), QStringLiteral("%1. %2").arg(row + 1).arg(expected));
+            QQuickItem *value = s.find(s.item("detailName"), "infoValue");
+            QVERIFY(value);
+            QCOMPARE(value->property("text").toString(), expected);
+            // The row's text is not under the scroll bar.
+            QQuickItem *bar = s.find(list, "listScrollBar");
+            QVERIFY(bar);
+            const QRectF barBox = bar->mapRectToScene(QRectF(0, 0, bar->width(), bar->height()));
+            const QRectF textBox = text->mapRectToScene(QRectF(0, 0, text->width(), text->height()));
+            QVERIFY2(!barBox.intersects(textBox), qPrintable(QStringLiteral("row %1 at %2..%3, bar at %4..%5").arg(row)
+                         .arg(textBox.left()).arg(textBox.right()).arg(barBox.left()).arg(barBox.right())));
+        }
+        if (!ownName.isEmpty())
+            QVERIFY(m->getProductEditName(m->getProductEditIndex(patty)).toString() == ownName);
+        c->translator->setLanguage(0);
+    }
+
     // A form left scrolled down would take the next taps on other fields.
     void editorOpensAtItsTop_data()
     {
@@ -307,6 +364,39 @@ private slots:
         QCOMPARE(s.item("cookbookLockIcon")->property("locked").toBool(), s.root()->property("locked").toBool());
         QVERIFY(s.tap("cookbookAdd"));
         QCOMPARE(bool(s.item("productEditor")), usable);
+    }
+
+    // Customer 3 edits products only on the primary display with the setting on; where it
+    // cannot, the products tab says why in place of the buttons, and groups stay editable.
+    void productEditingOffSaysWhy_data()
+    {
+        QTest::addColumn<int>("customer");
+        QTest::addColumn<bool>("master");
+        QTest::addColumn<bool>("editEnabled");
+        QTest::addColumn<QString>("reason"); // empty: the buttons show
+        QTest::newRow("customer 3, setting off") << 3 << true << false << "Product editing is turned off for this cabinet.";
+        QTest::newRow("customer 3, other display") << 3 << false << true << "Products can be edited on the primary display only.";
+        QTest::newRow("customer 3, setting on") << 3 << true << true << "";
+        QTest::newRow("customer 0, other display") << 0 << false << false << "";
+    }
+    void productEditingOffSaysWhy()
+    {
+        QFETCH(int, customer);
+        QFETCH(bool, master);
+        QFETCH(bool, editEnabled);
+        QFETCH(QString, reason);
+        c->core->customerId = customer;
+        c->core->iAmMaster = master;
+        c->config->set_productsEditEnabled(editEnabled);
+        QVERIFY(show());
+        QQuickItem *said = s.item("cookbookEditReason");
+        QCOMPARE(said ? said->property("text").toString() : QString(), reason);
+        QCOMPARE(!!s.item("cookbookAdd"), reason.isEmpty());
+        QCOMPARE(!!s.item("cookbookEdit"), reason.isEmpty());
+        QVERIFY(s.tap("tab_groups"));
+        QCOMPARE(s.root()->property("tab").toString(), QStringLiteral("groups"));
+        QVERIFY(!s.item("cookbookEditReason"));
+        QVERIFY(s.item("cookbookAdd"));
     }
 
     void wrongPinStaysOnThePad_data()
