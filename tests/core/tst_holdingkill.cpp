@@ -20,9 +20,9 @@ namespace {
 constexpr int Kills = 50;
 constexpr int Bins = 10;
 constexpr int Holding = 6;
-// The state is written 500 ms after a change; a change this long before the cut must be
-// on disk whatever the load of the machine.
-constexpr qint64 WrittenAfterMs = 750;
+// The state is written 500 ms after a change. A change this long before the cut must be on
+// disk: the margin covers the write itself, and saves seen to come more than a second late.
+constexpr qint64 WrittenAfterMs = 2500;
 
 // Open records per bin of the HACCP log; empty while the log is being replaced.
 QVector<int> openRecords(const QString &root, bool *read)
@@ -131,8 +131,8 @@ void TestHoldingKill::holdsSurviveKills()
         }
         QTest::qWait(int(random.bounded(0, 1500)));
         ::kill(pid_t(tul.process.processId()), SIGKILL);
-        lastLog = tul.log();
         QVERIFY(tul.process.waitForFinished(10000));
+        lastLog = tul.log(); // all it wrote before the cut
         killedAt = clock.elapsed();
     }
     qInfo().noquote() << QStringLiteral("%1 kills: %2 bins checked against the state before the cut, %3 changed "
