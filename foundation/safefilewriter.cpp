@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
@@ -18,10 +19,18 @@
 
 namespace {
 
-QMutex &saveMutex()
+// One lock per file: two saves of one file never interleave, while a slow save of another
+// file (a large log waiting for its fsync on a busy disk) holds nobody else up.
+QMutex &saveMutex(const QString &path)
 {
-    static QMutex mutex;
-    return mutex;
+    static QMutex guard;
+    static QHash<QString, QMutex *> locks; // one per file ever saved; never freed
+    const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QMutexLocker lock(&guard);
+    QMutex *&mutex = locks[key];
+    if (!mutex)
+        mutex = new QMutex;
+    return *mutex;
 }
 
 bool fail(QString *errorText, const QString &text)
@@ -185,21 +194,21 @@ SafeFileWriter::Content contentOf(const QByteArray &data)
 
 bool SafeFileWriter::writeNewFile(const QString &path, const QByteArray &data, QString *errorText, Access access)
 {
-    QMutexLocker lock(&saveMutex());
+    QMutexLocker lock(&saveMutex(path));
     Folder folder;
     return openFolder(path, &folder, errorText) && writeNewIn(folder, folder.name, contentOf(data), access, path, errorText);
 }
 
 bool SafeFileWriter::writeNewFile(const QString &path, const Content &write, QString *errorText, Access access)
 {
-    QMutexLocker lock(&saveMutex());
+    QMutexLocker lock(&saveMutex(path));
     Folder folder;
     return openFolder(path, &folder, errorText) && writeNewIn(folder, folder.name, write, access, path, errorText);
 }
 
 bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QString *errorText, Access access)
 {
-    QMutexLocker lock(&saveMutex());
+    QMutexLocker lock(&saveMutex(path));
     Folder folder;
     if (!openFolder(path, &folder, errorText))
         return false;
@@ -220,7 +229,7 @@ bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QStr
 
 bool SafeFileWriter::appendToFile(const QString &path, const QByteArray &data, QString *errorText)
 {
-    QMutexLocker lock(&saveMutex());
+    QMutexLocker lock(&saveMutex(path));
     Folder folder;
     if (!openFolder(path, &folder, errorText))
         return false;

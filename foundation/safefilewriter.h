@@ -10,7 +10,8 @@
 // content: the data goes to "<path>.tmp", every write is checked, the file is flushed
 // and fsync'ed, renamed over the target, and the folder is fsync'ed so the rename is
 // durable. On failure the target is untouched, the temporary file removed and false
-// returned. Saves are serialised, so two saves of one file never interleave.
+// returned. Saves of one file are serialised, so they never interleave; saves of different
+// files do not wait for each other.
 //
 // Nothing found at a name is ever written through: a temporary file is always created
 // anew (O_EXCL, O_NOFOLLOW) after whatever was left there is removed, so a symbolic or

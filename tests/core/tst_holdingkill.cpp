@@ -20,9 +20,9 @@ namespace {
 constexpr int Kills = 50;
 constexpr int Bins = 10;
 constexpr int Holding = 6;
-// The state is written 500 ms after a change. A change this long before the cut must be on
-// disk: the margin covers the write itself, and saves seen to come more than a second late.
-constexpr qint64 WrittenAfterMs = 2500;
+// The state is written 500 ms after a change; a change this long before the cut must be on
+// disk, the margin being for the write itself.
+constexpr qint64 WrittenAfterMs = 750;
 
 // Open records per bin of the HACCP log; empty while the log is being replaced.
 QVector<int> openRecords(const QString &root, bool *read)
