@@ -4,9 +4,12 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QtTest>
 
+#include <atomic>
 #include <csignal>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +26,45 @@ class TestSafeFileWriter : public QObject
     static constexpr int Fifo = 100; // a kind of trap besides the links
 
 private slots:
+    // A save under way (a large log waiting for its fsync) holds up another save of the
+    // same file only, never a save of another file.
+    void saveUnderWayHoldsUpOnlyItsFile_data()
+    {
+        QTest::addColumn<QString>("second"); // what is saved while "log.json.New" is being written
+        QTest::addColumn<bool>("waits");
+        QTest::newRow("another file: goes on") << "trayBarInfo.json" << false;
+        QTest::newRow("the same file: waits") << "log.json.New" << true;
+    }
+    void saveUnderWayHoldsUpOnlyItsFile()
+    {
+        QFETCH(QString, second);
+        QFETCH(bool, waits);
+        ScratchRoots scratch;
+        QSemaphore entered, release;
+        std::thread slow([&] {
+            SafeFileWriter::writeNewFile(scratch.root() + "log.json.New", [&](const SafeFileWriter::Sink &sink) {
+                entered.release();
+                release.acquire();
+                return sink("slow", 4);
+            });
+        });
+        entered.acquire();
+        std::atomic<bool> done {false};
+        std::thread other([&] {
+            SafeFileWriter::writeFile(scratch.root() + second, "other");
+            done = true;
+        });
+        if (waits)
+            QTest::qWait(300);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(done, 5000);
+        QCOMPARE(bool(done), !waits);
+        release.release();
+        slow.join();
+        other.join();
+        QVERIFY(done);
+    }
+
     // Replaced whole, the empty content included; a failed write keeps the old file.
     void writes()
     {
