@@ -18,7 +18,7 @@ using namespace IoRegisterMap;
 using namespace ModbusRtu;
 
 namespace {
-// RTU frames end with a silence; a fragment older than this is dropped.
+// RTU frames end with a silence: after this long, what came is taken as one frame or dropped.
 constexpr int FrameGapMs = 5;
 constexpr int HeatingTickMs = 1000;
 }
@@ -135,14 +135,8 @@ void IoBoardSimulator::readRequests()
         const ParsedRequest parsed = parseRequest(m_rxBuffer);
         if (parsed.status == ParseStatus::Incomplete)
             break;
-        if (parsed.status == ParseStatus::Invalid) {
-            qDebug() << "IO board simulator: request dropped:" << parsed.reason;
-            m_rxBuffer.clear();
+        if (!take(parsed))
             break;
-        }
-        emit requestReceived(m_rxBuffer.left(parsed.length));
-        m_rxBuffer.remove(0, parsed.length);
-        serve(parsed.request);
     }
     if (m_rxBuffer.isEmpty())
         m_frameGapTimer->stop();
@@ -150,21 +144,77 @@ void IoBoardSimulator::readRequests()
         m_frameGapTimer->start();
 }
 
+// The line fell silent: what is left is either one frame of a function only the silence
+// can end, or a fragment.
 void IoBoardSimulator::dropPartialFrame()
 {
-    m_rxBuffer.clear();
+    const ParsedRequest parsed = parseRequestAtSilence(m_rxBuffer);
+    if (parsed.status != ParseStatus::Good || !take(parsed))
+        m_rxBuffer.clear();
+}
+
+// Serves one parsed frame and removes it from the buffer; false when the buffer was
+// thrown away instead.
+bool IoBoardSimulator::take(const ParsedRequest &parsed)
+{
+    if (parsed.status == ParseStatus::Invalid && parsed.exceptionCode == 0) {
+        qDebug() << "IO board simulator: request dropped:" << parsed.reason;
+        m_rxBuffer.clear();
+        return false;
+    }
+    emit requestReceived(m_rxBuffer.left(parsed.length));
+    m_rxBuffer.remove(0, parsed.length);
+    if (parsed.status == ParseStatus::Good)
+        serve(parsed.request);
+    else
+        refuse(parsed.request, parsed.exceptionCode);
+    return true;
+}
+
+void IoBoardSimulator::refuse(const Request &request, quint8 exceptionCode)
+{
+    const auto node = m_nodes.constFind(request.node);
+    if (node == m_nodes.constEnd() || node->silent)
+        return;
+    reply(encodeException(request.node, request.function, exceptionCode));
+    emit requestServed(request.node, request.function);
+}
+
+int IoBoardSimulator::faultFor(const Node &node, const Request &request)
+{
+    int fault = NoFault;
+    for (auto it = node.faults.cbegin(); it != node.faults.cend(); ++it) {
+        if (it.key() >= request.start && it.key() < int(request.start) + request.count)
+            fault = qMax(fault, it.value());
+    }
+    return fault;
+}
+
+// A broadcast write is applied by every node that takes it; a broadcast read asks
+// nothing anyone can answer. No node replies either way.
+void IoBoardSimulator::serveBroadcast(const Request &request)
+{
+    if (request.function != WriteSingleRegister && request.function != WriteMultipleRegisters)
+        return;
+    for (auto node = m_nodes.begin(); node != m_nodes.end(); ++node) {
+        if (node->silent || faultFor(*node, request) != NoFault)
+            continue;
+        Request addressed = request;
+        addressed.node = node.key();
+        answer(*node, addressed);
+    }
 }
 
 void IoBoardSimulator::serve(const Request &request)
 {
+    if (request.node == BroadcastNode) {
+        serveBroadcast(request);
+        return;
+    }
     auto node = m_nodes.find(request.node);
     if (node == m_nodes.end() || node->silent)
         return;
-    int fault = NoFault;
-    for (auto it = node->faults.cbegin(); it != node->faults.cend(); ++it) {
-        if (it.key() >= request.start && it.key() < int(request.start) + request.count)
-            fault = qMax(fault, it.value());
-    }
+    const int fault = faultFor(*node, request);
     if (fault == Silent)
         return;
     if (fault == Exception) {

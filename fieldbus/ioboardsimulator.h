@@ -98,7 +98,11 @@ private:
     };
 
     void closePty();
+    bool take(const ModbusRtu::ParsedRequest &parsed);
     void serve(const ModbusRtu::Request &request);
+    void serveBroadcast(const ModbusRtu::Request &request);
+    void refuse(const ModbusRtu::Request &request, quint8 exceptionCode);
+    static int faultFor(const Node &node, const ModbusRtu::Request &request);
     QByteArray answer(Node &node, const ModbusRtu::Request &request);
     void reply(const QByteArray &frame);
     static quint16 heaterApproach(quint16 current, int target, int step);

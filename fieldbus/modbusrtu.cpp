@@ -169,15 +169,9 @@ ParsedRequest parseRequest(const QByteArray &bytes)
         length = 9 + byteAt(bytes, 6);
     } else if (request.function != ReadHoldingRegisters
                && request.function != WriteSingleRegister) {
-        // Unknown functions cannot be framed; only an exception can answer them, and
-        // only when the frame happens to have the common 8-byte length.
-        if (bytes.size() < 8)
-            return ParsedRequest();
-        if (!hasValidCrc(bytes.constData(), 8))
-            return invalidRequest(QStringLiteral("CRC error"));
-        parsed.status = ParseStatus::Good;
-        parsed.length = 8;
-        return parsed;
+        // A function we do not serve has no length we know: only the line's silence ends
+        // its frame (parseRequestAtSilence).
+        return ParsedRequest();
     }
     if (bytes.size() < length)
         return ParsedRequest();
@@ -191,13 +185,37 @@ ParsedRequest parseRequest(const QByteArray &bytes)
         request.count = wordAt(bytes, 4);
     }
     if (request.function == WriteMultipleRegisters) {
-        if (byteAt(bytes, 6) != 2 * request.count)
-            return invalidRequest(QStringLiteral("byte count does not match"));
+        if (byteAt(bytes, 6) != 2 * request.count) {
+            // Framed and intact, so a server answers it, with the exception for a bad value.
+            parsed.status = ParseStatus::Invalid;
+            parsed.reason = QStringLiteral("byte count does not match");
+            parsed.length = length;
+            parsed.exceptionCode = IllegalDataValue;
+            return parsed;
+        }
         for (int i = 0; i < request.count; ++i)
             request.values.append(wordAt(bytes, 7 + 2 * i));
     }
     parsed.status = ParseStatus::Good;
     parsed.length = length;
+    return parsed;
+}
+
+ParsedRequest parseRequestAtSilence(const QByteArray &bytes)
+{
+    ParsedRequest parsed = parseRequest(bytes);
+    if (parsed.status != ParseStatus::Incomplete || bytes.size() < 4)
+        return parsed;
+    const quint8 function = byteAt(bytes, 1);
+    if (function == ReadHoldingRegisters || function == WriteSingleRegister
+        || function == WriteMultipleRegisters)
+        return invalidRequest(QStringLiteral("frame cut short"));
+    if (!hasValidCrc(bytes.constData(), bytes.size()))
+        return invalidRequest(QStringLiteral("CRC error"));
+    parsed.status = ParseStatus::Good;
+    parsed.request.node = byteAt(bytes, 0);
+    parsed.request.function = function;
+    parsed.length = bytes.size();
     return parsed;
 }
 

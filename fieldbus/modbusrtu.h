@@ -17,6 +17,9 @@ enum Function : quint8 {
     WriteMultipleRegisters = 16
 };
 
+// A request to node 0 reaches every node, and none answers it.
+constexpr quint8 BroadcastNode = 0;
+
 enum ExceptionCode : quint8 {
     IllegalFunction = 1,
     IllegalDataAddress = 2,
@@ -51,6 +54,9 @@ struct ParsedRequest {
     Request request;
     int length = 0;  // bytes the frame took
     QString reason;
+    // An Invalid request that is still a whole, intact frame, which a server answers
+    // with this exception rather than ignores; 0 for one it ignores.
+    quint8 exceptionCode = 0;
 };
 
 void appendCrc(QByteArray &frame);
@@ -60,8 +66,11 @@ QByteArray encodeRequest(const Request &request);
 // The reply to a request as the node sees it; `bytes` holds what arrived since it went out.
 Reply parseReply(const Request &request, const QByteArray &bytes);
 
-// Server side, for the simulated nodes.
+// Server side, for the simulated nodes. A function other than the three is Incomplete
+// here: its frame ends only where the line falls silent, and parseRequestAtSilence then
+// takes all that came as one frame.
 ParsedRequest parseRequest(const QByteArray &bytes);
+ParsedRequest parseRequestAtSilence(const QByteArray &bytes);
 QByteArray encodeReadReply(quint8 node, const QVector<quint16> &values);
 QByteArray encodeWriteReply(const Request &request);
 QByteArray encodeException(quint8 node, quint8 function, quint8 code);

@@ -1,6 +1,8 @@
 // The master's own serial path against the simulated IO board and NFC readers.
 #include "ioboardsimulator.h"
 #include "ioregistermap.h"
+#include "libmodbusserver.h"
+#include "ptylink.h"
 #include "qmodbusmaster.h"
 #include "qmodbuspollinfo.h"
 
@@ -10,11 +12,16 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QElapsedTimer>
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 using namespace IoRegisterMap;
 
@@ -33,6 +40,8 @@ private slots:
     void registersShowTheBoard();
     void lockLeftOnTheDeviceIsRemoved_data();
     void lockLeftOnTheDeviceIsRemoved();
+    void answersAsAModbusServer_data();
+    void answersAsAModbusServer();
 
 private:
     // Runs one request to its end; returns the signal that resolved it.
@@ -230,6 +239,88 @@ void TestIoBoardSimulator::registersShowTheBoard()
     QCOMPARE(run(false, quint8(node), 0, &all), QString("good"));
     for (const QString &pair : registers.split(' ', Qt::SkipEmptyParts))
         QCOMPARE(QStringLiteral("%1=%2").arg(pair.section('=', 0, 0)).arg(all.get_register(pair.section('=', 0, 0).toInt())), pair);
+}
+
+// Writes `frame` (its CRC added) to `device` as a client would, and returns all that came
+// back within `quietMs`, the event loop running meanwhile for the simulator's sake.
+static QByteArray exchange(const QString &device, QByteArray frame, int quietMs = 250)
+{
+    const int fd = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QByteArray("cannot open");
+    termios raw;
+    if (::tcgetattr(fd, &raw) == 0) {
+        ::cfmakeraw(&raw);
+        ::tcsetattr(fd, TCSANOW, &raw);
+    }
+    ModbusRtu::appendCrc(frame);
+    QByteArray answer;
+    if (::write(fd, frame.constData(), size_t(frame.size())) == frame.size()) {
+        QElapsedTimer quiet;
+        quiet.start();
+        while (quiet.elapsed() < quietMs) {
+            QTest::qWait(5);
+            char chunk[256];
+            const ssize_t n = ::read(fd, chunk, sizeof chunk);
+            if (n > 0)
+                answer.append(chunk, int(n));
+        }
+    }
+    ::close(fd);
+    return answer;
+}
+
+void TestIoBoardSimulator::answersAsAModbusServer_data()
+{
+    QTest::addColumn<QByteArray>("request");   // hexadecimal, without its CRC
+    QTest::addColumn<QByteArray>("reply");     // likewise; empty: no answer
+    QTest::addColumn<bool>("peerAgrees");      // the libmodbus server answers the same
+    QTest::addColumn<int>("address");          // of the board's register then checked
+    QTest::addColumn<int>("value");
+    // Register 80 holds 150 and 4 holds 22 before each row.
+    QTest::newRow("a read, for reference") << QByteArray("010300500001") << QByteArray("0103020096") << true << 80 << 150;
+    QTest::newRow("unknown function in 4 bytes") << QByteArray("0141") << QByteArray("01c101") << true << 80 << 150;
+    QTest::newRow("unknown function in 8 bytes") << QByteArray("012b0e010000") << QByteArray("01ab01") << false << 80 << 150;
+    QTest::newRow("unknown function in 10 bytes") << QByteArray("014101020304050607") << QByteArray("01c101") << false << 80 << 150;
+    QTest::newRow("byte count short of the registers") << QByteArray("011000500002030001ff") << QByteArray("019003") << true << 80 << 150;
+    QTest::newRow("byte count past the registers") << QByteArray("0110005000010400010002") << QByteArray("019003") << true << 80 << 150;
+    QTest::newRow("broadcast write of one register") << QByteArray("000600500097") << QByteArray() << true << 80 << 151;
+    QTest::newRow("broadcast write of several") << QByteArray("00100050000204009800aa") << QByteArray() << true << 81 << 170;
+    QTest::newRow("broadcast read") << QByteArray("000300500001") << QByteArray() << true << 80 << 150;
+    QTest::newRow("broadcast to a register the board keeps") << QByteArray("000600040063") << QByteArray() << true << 4 << 22;
+    QTest::newRow("broadcast with a bad byte count") << QByteArray("001000500002030001ff") << QByteArray() << true << 80 << 150;
+}
+
+// Framing by the line's silence, the exceptions and broadcasts, with an independent
+// Modbus server (libmodbus) fed the same bytes where it frames them as the line does.
+void TestIoBoardSimulator::answersAsAModbusServer()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, peerAgrees);
+    QFETCH(int, address);
+    QFETCH(int, value);
+    m_master.reset();  // the bytes below are the only client on the line
+    m_sim->setRegisterValue(IoBoardNode, HeaterSetPointFirst, 150);
+    m_sim->setTemperature(0, 22);
+    QByteArray expected = QByteArray::fromHex(reply);
+    if (!expected.isEmpty())
+        ModbusRtu::appendCrc(expected);
+
+    QCOMPARE(exchange(m_sim->devicePath(), QByteArray::fromHex(request)).toHex(), expected.toHex());
+    QCOMPARE(int(m_sim->registerValue(IoBoardNode, quint16(address))), value);
+    // The line is free again: the next request is answered as usual.
+    QCOMPARE(exchange(m_sim->devicePath(), QByteArray::fromHex("010300500001"), 100).size(), 7);
+
+    if (!peerAgrees)
+        return;
+    PtyLink link;
+    QVERIFY(link.isValid());
+    LibmodbusServer peer(link.farDevice(), IoBoardNode, IoBoardRegisterCount);
+    QVERIFY(peer.isRunning());
+    peer.setRegister(HeaterSetPointFirst, 150);
+    // libmodbus waits out its 0.5 s response time-out before it sends an exception.
+    QCOMPARE(exchange(link.nearDevice(), QByteArray::fromHex(request), 1000).toHex(), expected.toHex());
 }
 
 QTEST_GUILESS_MAIN(TestIoBoardSimulator)
