@@ -63,6 +63,8 @@ while [ $# -gt 0 ]; do
     shift
 done
 
+tul_check_build_dir "$BUILD_DIR" || exit 2
+
 # One run per scratch folder: a second would take over the first's bus and data. The
 # lock goes with the process, so a run that was killed leaves none behind; no child
 # inherits it.

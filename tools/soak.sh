@@ -34,7 +34,7 @@ MINUTES=$((10#${1:-20}))
 FLOOD=$((10#${2:-0}))
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${TUL_BUILD_DIR:-$SOURCE/build}
-[ -d "$BUILD" ] || { echo "soak: no build folder $BUILD (TUL_BUILD_DIR)" >&2; exit 2; }
+[ -d "$BUILD" ] || { echo "soak: No build folder $BUILD (TUL_BUILD_DIR)" >&2; exit 2; }
 OUT=${TUL_SOAK_DIR:-/tmp/tul-soak-$$}
 # A wrapper such as "heaptrack" or "valgrind --tool=massif" for the primary display.
 WRAP=${TUL_SOAK_WRAP:-}

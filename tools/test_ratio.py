@@ -27,7 +27,7 @@ def count(path):
 
 
 def main():
-    parser = argparse.ArgumentParser(description="Counts the tests' lines against the product's.")
+    parser = argparse.ArgumentParser(allow_abbrev=False, description="Counts the tests' lines against the product's.")
     parser.add_argument("--files", action="store_true", help="list every file counted, with its lines")
     show = parser.parse_args().files
     totals = {"product": 0, "tests": 0}
