@@ -79,6 +79,7 @@ fi
 echo $$ > "$RUN_DIR/lock"
 
 PIDS=""
+PRIMARY=""
 FRONTS=""
 DBUS_PID=""
 STOPPING=""
@@ -101,6 +102,11 @@ await() {
     while kill -0 "$1" 2>/dev/null; do wait "$1" 2>/dev/null || true; done
 }
 on_signal() {
+    # Before the primary display runs, nothing is under way: stop here, ending what started.
+    if [ -z "$PRIMARY" ]; then
+        [ "$1" = TERM ] && exit 143
+        exit 130
+    fi
     if [ "$1" = TERM ]; then
         for pid in $PIDS; do kill "$pid" 2>/dev/null || true; done
     fi
