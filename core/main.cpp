@@ -6,6 +6,7 @@
 #include "trayinfo.h"
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
+#include "vncport.h"
 
 #include <QDBusConnection>
 #include <QFontDatabase>
@@ -32,6 +33,15 @@ int main(int argc, char *argv[])
     // minute). The environment's own setting wins.
     if (!qEnvironmentVariableIsSet("QV4_JIT_CALL_THRESHOLD"))
         qputenv("QV4_JIT_CALL_THRESHOLD", "1000");
+    // A screen served over VNC needs its port: without it nobody sees or touches the cabinet.
+    const int vncPort = VncPort::requested(argc, argv);
+    if (vncPort >= 0) {
+        const QString why = VncPort::unavailable(vncPort);
+        if (!why.isEmpty()) {
+            std::fprintf(stderr, "Cannot serve the screen over VNC on port %d: %s\n", vncPort, qPrintable(why));
+            return 1;
+        }
+    }
     QGuiApplication app(argc, argv);
     // SIGTERM and SIGINT quit the event loop; the managers' teardown then finishes their writes.
     CleanStop::install();

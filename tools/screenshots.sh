@@ -6,8 +6,25 @@
 # TUL_SCREENSHOTS_NO_BUILD=1 takes the build folder as it is.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-out=$(realpath -m "${1:-$here/screenshots}")
-build=$(realpath -m "${2:-$here/build}")
+usage() {
+    echo "usage: tools/screenshots.sh [output folder] [build folder]"
+    echo "Pictures every page in English, Arabic and Chinese into the output folder (default"
+    echo "screenshots/), built in the build folder (default build/; another one that does not"
+    echo "exist yet only with TUL_NEW_BUILD=1)."
+}
+case "${1:-}" in
+--help | -help | -h) usage; exit 0 ;;
+esac
+# Folders only: an option taken for a folder would fill or build a folder named after it.
+for arg in "$@"; do
+    case $arg in -*) usage >&2; exit 2 ;; esac
+done
+[ $# -le 2 ] || { usage >&2; exit 2; }
+out=$(realpath -m -- "${1:-$here/screenshots}")
+build=$(realpath -m -- "${2:-$here/build}")
+TUL_SOURCE=$here
+. "$here/tools/deps.sh"
+tul_check_build_dir "$build" || exit 2
 if [ -z "${TUL_SCREENSHOTS_NO_BUILD:-}" ]; then
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUL_BUILD_BENCHMARKS=OFF

@@ -17,10 +17,24 @@
 # bus's port, give the run a port of its own: TUL_CAN_INTERFACE=tcp://127.0.0.1:<port>/can0.
 # Exits non-zero, with the reason, when a display does not synchronise or ends.
 set -eu
-MINUTES=${1:-20}
-FLOOD=${2:-0}
+usage() {
+    echo "usage: tools/soak.sh [minutes] [flood]"
+    echo "A soak run of two displays for <minutes> (default 20), then <flood> malformed cloud"
+    echo "commands (default 0); both whole numbers. Results in TUL_SOAK_DIR (default /tmp/tul-soak-<pid>)."
+}
+case "${1:-}" in
+--help | -help | -h) usage; exit 0 ;;
+esac
+# Checked before anything starts: a bad number would otherwise end the run half-way.
+if [ $# -gt 2 ] || ! [[ "${1:-20}" =~ ^[0-9]+$ ]] || ! [[ "${2:-0}" =~ ^[0-9]+$ ]]; then
+    usage >&2
+    exit 2
+fi
+MINUTES=$((10#${1:-20}))
+FLOOD=$((10#${2:-0}))
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${TUL_BUILD_DIR:-$SOURCE/build}
+[ -d "$BUILD" ] || { echo "soak: No build folder $BUILD (TUL_BUILD_DIR)" >&2; exit 2; }
 OUT=${TUL_SOAK_DIR:-/tmp/tul-soak-$$}
 # A wrapper such as "heaptrack" or "valgrind --tool=massif" for the primary display.
 WRAP=${TUL_SOAK_WRAP:-}

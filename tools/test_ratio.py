@@ -6,8 +6,8 @@ tests/, benchmarks/ and build folders; tests are everything under tests/. Files 
 their first lines that they are generated (data tables made by a generator in tools/) count
 on neither side. Run from anywhere: python3 tools/test_ratio.py [--files]
 """
+import argparse
 import os
-import sys
 
 EXTENSIONS = (".cpp", ".h", ".qml", ".js")
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -27,7 +27,9 @@ def count(path):
 
 
 def main():
-    show = "--files" in sys.argv
+    parser = argparse.ArgumentParser(allow_abbrev=False, description="Counts the tests' lines against the product's.")
+    parser.add_argument("--files", action="store_true", help="list every file counted, with its lines")
+    show = parser.parse_args().files
     totals = {"product": 0, "tests": 0}
     skipped = []
     for folder, dirs, files in os.walk(ROOT):

@@ -7,3 +7,8 @@ tul_record() {
     fi
     return 0
 }
+
+# Called by hand to see what it is: the stand-in says so and records nothing.
+case "${1:-}" in
+--help) echo "${0##*/}: a stand-in for the device program of this name (tools/standins/README.md)"; exit 0 ;;
+esac
