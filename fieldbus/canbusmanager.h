@@ -131,6 +131,7 @@ private:
     QList<CanSendRequest *> m_queue;
     Outgoing m_out;
     bool m_transferring = false;
+    bool m_heardPeer = false;  // a frame from another node has arrived since the start
     quint8 m_nextTag = 0;
     unsigned m_canId = 0;
     int m_maxTransferBytes = CanProtocol::DefaultMaxTransferBytes;
