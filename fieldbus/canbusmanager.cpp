@@ -296,6 +296,7 @@ bool CanbusManager::beginTransfer(CanSendRequest *request)
     m_out.request = request;
     m_out.sender = senderFor(request);
     m_out.tag = m_nextTag++;
+    m_out.peerHeard = m_heardPeer;
     m_out.payload = data;
     m_out.totalFrames = frameCount(quint32(data.size()));
     m_transferring = true;
@@ -408,9 +409,9 @@ void CanbusManager::finishTransfer(bool delivered, const QString &failure)
                                  .arg(m_out.request->get_multiId())
                                  .arg(m_out.payload.size())
                                  .arg(failure);
-        // Until another node has been heard, an unanswered transfer is the other display
-        // still starting (its absence is the start-up synchronisation's to report).
-        if (m_heardPeer)
+        // A transfer begun before another node was heard is one sent while the other display
+        // was still starting (its absence is the start-up synchronisation's to report).
+        if (m_out.peerHeard)
             qCWarning(lcFieldbus).noquote() << text;
         else
             qCDebug(lcFieldbus).noquote() << text;

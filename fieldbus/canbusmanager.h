@@ -104,6 +104,7 @@ private:
         quint32 nextFrame = 0;  // next frame of the current burst to write
         quint32 burstEnd = 0;
         int resends = 0;
+        bool peerHeard = false; // another node had been heard when it began
     };
 
     bool writeFrame(const CanFrame &frame);
