@@ -1,4 +1,5 @@
 #include "errorlogfiles.h"
+#include "alarmslog.h"
 
 #include "safefilewriter.h"
 #include "timezonetable.h"
@@ -244,12 +245,12 @@ void ErrorLogFiles::readLines(const QString &path, const LineSink &take, bool *c
     // Only a plain file: a FIFO or a device behind the name is not waited on.
     if (!info.isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (info.exists())
-            qWarning().noquote() << "Cannot read the error log" << path;
+            qCWarning(lcAlarms).noquote() << "Cannot read the error log" << path;
         return;
     }
     bool skipLine = false; // the read starts inside a line
     if (file.size() > MaxLogBytes) {
-        qWarning().noquote() << "The error log" << path << "holds" << file.size()
+        qCWarning(lcAlarms).noquote() << "The error log" << path << "holds" << file.size()
                              << "bytes; only its newest" << MaxLogBytes << "are read";
         if (cut)
             *cut = true;
@@ -294,7 +295,7 @@ int ErrorLogFiles::deleteAll()
         if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
             QDir(path).removeRecursively();
         else if (!QFile::remove(path))
-            qWarning().noquote() << "Cannot remove" << path;
+            qCWarning(lcAlarms).noquote() << "Cannot remove" << path;
     }
     return names.size();
 }

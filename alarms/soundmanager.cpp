@@ -1,4 +1,5 @@
 #include "soundmanager.h"
+#include "alarmslog.h"
 
 #include "alarmtimings.h"
 #include "cabinetcore.h"
@@ -361,7 +362,7 @@ void SoundManager::copySoundFilesFromRscToFs()
 {
     const QString dir = TulPaths::rootPath(QStringLiteral("resources"));
     if (!QDir().mkpath(dir))
-        qWarning().noquote() << "Cannot create" << dir;
+        qCWarning(lcAlarms).noquote() << "Cannot create" << dir;
     bool written = false;
     for (const char *name : kSoundFiles) {
         const QString target = soundPath(name);
@@ -372,7 +373,7 @@ void SoundManager::copySoundFilesFromRscToFs()
         // Written whole or not at all: a half-copied file would never be replaced.
         if (!source.open(QIODevice::ReadOnly)
             || !SafeFileWriter::writeFile(target, source.readAll(), &error))
-            qWarning().noquote() << "Cannot copy sound file" << name << error;
+            qCWarning(lcAlarms).noquote() << "Cannot copy sound file" << name << error;
         else
             written = true;
     }

@@ -305,7 +305,7 @@ void TulErrorController::errorsMbReplyError() { emit pollReplyError(); }
 void TulErrorController::processErrorMbInfo()
 {
     if (m_replyRegisters.size() < ErrorRegisterCount) {
-        qWarning() << "Error registers: short reply of" << m_replyRegisters.size() << "registers";
+        qCWarning(lcAlarms) << "Error registers: short reply of" << m_replyRegisters.size() << "registers";
         return;
     }
     const int heaters = qMin(HeaterRegisterCount, 2 * m_cabinet.numberOfZones);
@@ -390,10 +390,10 @@ bool TulErrorController::writeLogLine(const QByteArray &line)
         }
         return true;
     }
-    qWarning().noquote() << "Cannot append to the error log" << m_logFileName << "-"
+    qCWarning(lcAlarms).noquote() << "Cannot append to the error log" << m_logFileName << "-"
                          << m_unwrittenLines.size() << "lines kept until it can be written";
     while (m_unwrittenLines.size() > MaxUnwrittenLines)
-        qWarning().noquote() << "Error-log line given up:" << m_unwrittenLines.takeFirst().trimmed();
+        qCWarning(lcAlarms).noquote() << "Error-log line given up:" << m_unwrittenLines.takeFirst().trimmed();
     keepUnwrittenLines();
     if (m_retryTimer && !m_retryTimer->isActive())
         m_retryTimer->start(AlarmTimings::scaled(FileLogWorker::RetryMs));
@@ -575,7 +575,7 @@ void TulErrorController::deleteAllErrorLogs()
     if (ErrorLogFiles::deleteAll() > 0)
         syncFileSystem();
     if (m_cabinet.uiRole == 1 && (m_cabinet.hasMirrorDisplay || m_cabinet.hasSecondaryDisplay)) {
-        qDebug() << "Send clear error info to remot display over CAN bus!!!!";
+        qCDebug(lcAlarms) << "Send clear error info to remot display over CAN bus!!!!";
         emit relayClearAllErrorInfo();
     }
 }
@@ -610,7 +610,7 @@ void TulErrorController::exportErrorLog(const QString &serialNumber)
         written = false;
     }
     if (!written) {
-        qWarning().noquote() << "Unable to Open File !!!" + fileName << why;
+        qCWarning(lcAlarms).noquote() << "Unable to Open File !!!" + fileName << why;
         emit errorLogExported(false, fileName);
         return;
     }

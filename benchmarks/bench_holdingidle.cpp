@@ -376,7 +376,7 @@ QProcessEnvironment baseEnvironment(const QString &base)
     env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QStringLiteral("0")); // four displays at once
     // One line per frame drawn; the CAN plugin's chatter off.
     env.insert(QStringLiteral("QT_LOGGING_RULES"),
-               QStringLiteral("qt.scenegraph.time.renderloop=true\nqt.canbus.*=false"));
+               QStringLiteral("qt.scenegraph.time.renderloop=true\nqt.canbus.*=false\ntul.core.debug=true"));
     return env;
 }
 

@@ -49,6 +49,8 @@ inline QProcessEnvironment environment(const QString &scratch, const QString &ro
     env.insert(QStringLiteral("TUL_TOOLS_LOG"), scratch + QStringLiteral("/tools.log"));
     env.insert(QStringLiteral("TUL_CAN_INTERFACE"), canBus);
     env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QStringLiteral("0"));
+    // The start-up's markers ("First frame", "Scene loaded") are debug lines.
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tul.core.debug=true"));
     return env;
 }
 

@@ -1,4 +1,5 @@
 #include "cabinetidentity.h"
+#include "configlog.h"
 
 #include "commandlauncher.h"
 #include "configurationmanager.h"
@@ -136,7 +137,7 @@ bool CabinetIdentity::saveCabinetSerialModelNumbers()
     if (m_fileUnreadable && m_config->get_uuidNumber().isEmpty()) {
         // A file without the UUID in place of the unreadable one would give the cabinet
         // a new UUID at the next start.
-        qWarning() << "Unable to Open File for writing:" << path << "could not be read and may hold the UUID";
+        qCWarning(lcConfig) << "Unable to Open File for writing:" << path << "could not be read and may hold the UUID";
         restoreStoredNumbers();
         return false;
     }
@@ -145,13 +146,13 @@ bool CabinetIdentity::saveCabinetSerialModelNumbers()
         text += QByteArray(key) + '=' + m_config->property(key).toString().toUtf8() + '\n';
     QString error;
     if (!SafeFileWriter::writeFile(path, text, &error, SafeFileWriter::OwnerOnly)) {
-        qWarning() << "Unable to Open File for writing:" << path << error;
+        qCWarning(lcConfig) << "Unable to Open File for writing:" << path << error;
         restoreStoredNumbers();
         return false;
     }
     m_storedSerial = m_config->get_serialNumber();
     m_storedModel = m_config->get_modelNumber();
-    qDebug() << "Saving Serial and Model numbers file.";
+    qCDebug(lcConfig) << "Saving Serial and Model numbers file.";
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
     return true;
 }
@@ -160,7 +161,7 @@ void CabinetIdentity::restoreStoredNumbers()
 {
     if (m_config->get_serialNumber() == m_storedSerial && m_config->get_modelNumber() == m_storedModel)
         return;
-    qWarning().noquote() << "Serial and model numbers not saved: back to" << m_storedSerial << m_storedModel;
+    qCWarning(lcConfig).noquote() << "Serial and model numbers not saved: back to" << m_storedSerial << m_storedModel;
     m_config->set_serialNumber(m_storedSerial);
     m_config->set_modelNumber(m_storedModel);
 }
@@ -184,13 +185,13 @@ void CabinetIdentity::loadCabinetSerialModelNumbers()
             && m_config->setProperty(key.constData(), line.second))
             ++taken;
         else
-            qDebug() << "Unable to set TUL config property: " << line.first.left(64);
+            qCDebug(lcConfig) << "Unable to set TUL config property: " << line.first.left(64);
     }
     QString why;
     if (read == SafeFileReader::Missing)
-        qDebug() << "Unable to Open File: " << path;
+        qCDebug(lcConfig) << "Unable to Open File: " << path;
     else if (m_fileUnreadable)
-        qWarning().noquote() << "The identity file" << path << "could not be read: left as it is, no UUID made";
+        qCWarning(lcConfig).noquote() << "The identity file" << path << "could not be read: left as it is, no UUID made";
     else if (read == SafeFileReader::TooLarge)
         why = QStringLiteral("larger than %1 bytes").arg(MaxIdentityFileBytes);
     else if ((why = SafeFileReader::textProblem(text)).isEmpty() && taken == 0)
@@ -210,7 +211,7 @@ void CabinetIdentity::loadCabinetSerialModelNumbers()
     } else if (!aside.isEmpty() && !saveCabinetSerialModelNumbers()) {
         // What was kept of the old file is not in a sound one: the old one stays in use.
         if (::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) != 0)
-            qWarning().noquote() << "The identity file" << aside << "could not be put back as" << path;
+            qCWarning(lcConfig).noquote() << "The identity file" << aside << "could not be put back as" << path;
     }
 }
 
@@ -221,7 +222,7 @@ bool CabinetIdentity::readIotConfigFile()
     QByteArray text;
     const SafeFileReader::Result read = readHead(path, MaxIotVersionFileBytes, &text, "cloud agent version file");
     if (read == SafeFileReader::Missing || read == SafeFileReader::Unreadable) {
-        qDebug() << "Unable to Open File !!!" << path;
+        qCDebug(lcConfig) << "Unable to Open File !!!" << path;
         return false;
     }
     for (const auto &line : keyValueLines(text)) {
@@ -252,10 +253,10 @@ void CabinetIdentity::applyConversionMarker()
         m_config->set_iotType(kLumo);
         m_config->set_wifiSSIDRestore(m_config->get_wifiSSID());
         m_config->set_wifiPasswordRestore(m_config->get_wifiPassword());
-        qDebug() << "Convert to LuMo detected !!!!";
+        qCInfo(lcConfig) << "Convert to LuMo detected !!!!";
         initializeLumoWifiConnection();
         if (!QFile::remove(conversionMarkerPath()))
-            qWarning() << "Conversion marker" << conversionMarkerPath() << "could not be removed";
+            qCWarning(lcConfig) << "Conversion marker" << conversionMarkerPath() << "could not be removed";
         CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
     }
     emit m_config->notifyIotTypeChanged(m_config->get_iotType());
@@ -281,7 +282,7 @@ bool CabinetIdentity::applySeedFile(const QString &path)
 bool CabinetIdentity::initializeLumoWifiConnection()
 {
     if (QFile::exists(credentialsPath()) && !QFile::remove(credentialsPath()))
-        qWarning() << "Credentials file" << credentialsPath() << "could not be removed";
+        qCWarning(lcConfig) << "Credentials file" << credentialsPath() << "could not be removed";
     applySeedFile(conversionSeedPath());
     m_config->saveConfigFile();
     return m_config->reconfigureNetworkDevices();

@@ -1,4 +1,5 @@
 #include "configsync.h"
+#include "configlog.h"
 
 #include "cabinetcore.h"
 #include "cabinetidentity.h"
@@ -66,7 +67,7 @@ bool ConfigSync::apply(ConfigurationManager *c, int multiId, const QByteArray &d
     case FirmwareList:
         if (lines.size() < 8)
             break;
-        qDebug() << "Firmware versions from the other display:" << lines.mid(0, 8).join(QLatin1Char(' '));
+        qCDebug(lcConfig) << "Firmware versions from the other display:" << lines.mid(0, 8).join(QLatin1Char(' '));
         c->set_ioBoardFirmwareVersion0(lines.at(0));
         c->set_ioBoardFirmwareVersion1(lines.at(1));
         c->set_ioBoardFirmwareVersion2(lines.at(2));
@@ -79,22 +80,22 @@ bool ConfigSync::apply(ConfigurationManager *c, int multiId, const QByteArray &d
     case SerialModelNumbers:
         if (lines.size() < 2)
             break;
-        qDebug() << "Serial and model numbers from the other display:" << lines.at(0) << lines.at(1);
+        qCDebug(lcConfig) << "Serial and model numbers from the other display:" << lines.at(0) << lines.at(1);
         c->set_serialNumber(lines.at(0));
         c->set_modelNumber(lines.at(1));
         return true;
     case ApplicationVersionOfOther:
-        qDebug() << "Application version of the other display:" << lines.first();
+        qCDebug(lcConfig) << "Application version of the other display:" << lines.first();
         c->set_theOtherUiFwVersion(lines.first());
         return true;
     case StoreNumber:
-        qDebug() << "Store number from the other display:" << lines.first();
+        qCDebug(lcConfig) << "Store number from the other display:" << lines.first();
         c->set_storeNumber(lines.first());
         return true;
     default:
         return false;
     }
-    qWarning() << "Configuration message" << multiId << "from the other display is short; ignored:" << data;
+    qCWarning(lcConfig) << "Configuration message" << multiId << "from the other display is short; ignored:" << data;
     return false;
 }
 

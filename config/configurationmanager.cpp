@@ -1,4 +1,5 @@
 #include "configurationmanager.h"
+#include "configlog.h"
 #include "settingstransaction.h"
 
 #include "pathguard.h"
@@ -50,19 +51,19 @@ const QString kDefaultIotType = QStringLiteral("QRB_VAZARA");
 bool SettingKind::refusesText(const char *name, const QString &value)
 {
     if (CabinetIdentity::isIdentityKey(name) && !CabinetIdentity::acceptableIdentityValue(value)) {
-        qWarning() << "Refused an identity value that would not read back from its file (\"=\", a line break, NUL"
+        qCWarning(lcConfig) << "Refused an identity value that would not read back from its file (\"=\", a line break, NUL"
                    << "or over" << CabinetIdentity::MaxIdentityValueBytes << "bytes) for" << name;
         return true;
     }
     const QString why = PathGuard::refusal(QLatin1String(name), value);
     if (!why.isEmpty()) {
         // Not the value itself: it may be anything the agent sent.
-        qWarning().noquote() << "Refused setting" << name << "-" << why;
+        qCWarning(lcConfig).noquote() << "Refused setting" << name << "-" << why;
         return true;
     }
     if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
         return false;
-    qWarning() << "Refused a line break in setting" << name;
+    qCWarning(lcConfig) << "Refused a line break in setting" << name;
     return true;
 }
 
@@ -547,7 +548,7 @@ bool ConfigurationManager::readConfigFile()
     case SafeFileReader::Ok:
         break;
     case SafeFileReader::Missing:
-        qDebug() << "Unable to Open File !!!" << path;
+        qCDebug(lcConfig) << "Unable to Open File !!!" << path;
         return false;
     case SafeFileReader::TooLarge:
         why = QStringLiteral("larger than %1 bytes").arg(MaxConfigFileBytes);
@@ -562,7 +563,7 @@ bool ConfigurationManager::readConfigFile()
             why = text.trimmed().isEmpty() ? QStringLiteral("empty") : QStringLiteral("no valid line");
     }
     if (!why.isEmpty()) {
-        qDebug() << "Unable to Open File !!!" << path;
+        qCDebug(lcConfig) << "Unable to Open File !!!" << path;
         // It may hold the Wi-Fi pass phrase, and an older program wrote it for all to read.
         SafeFileReader::setAside(path, QStringLiteral("settings file: ") + why, SafeFileWriter::OwnerOnly);
         return false;
@@ -575,7 +576,7 @@ int ConfigurationManager::readConfigText(const QByteArray &text)
 {
     const QList<QByteArray> lines = text.split('\n');
     if (lines.size() > MaxConfigFileLines)
-        qWarning() << "The settings file has" << lines.size() << "lines; the first" << MaxConfigFileLines << "are read";
+        qCWarning(lcConfig) << "The settings file has" << lines.size() << "lines; the first" << MaxConfigFileLines << "are read";
     int applied = 0;
     int notText = 0;
     int firstNotText = 0;
@@ -607,13 +608,13 @@ int ConfigurationManager::readConfigText(const QByteArray &text)
             ++applied;
             m_keptLines.remove(key);
         } else {
-            qDebug() << "Unable to set TUL config property: " << key;
+            qCDebug(lcConfig) << "Unable to set TUL config property: " << key;
         }
     }
     for (auto it = m_keptLines.cbegin(); it != m_keptLines.cend(); ++it)
         m_keptHeld.insert(it.key(), fileText(property(qPrintable(it.key()))));
     if (notText > 0)
-        qWarning().noquote() << QStringLiteral("The settings file %1 has %2 lines that are not UTF-8 text or "
+        qCWarning(lcConfig).noquote() << QStringLiteral("The settings file %1 has %2 lines that are not UTF-8 text or "
                                                "hold NUL, the first line %3; skipped")
                                     .arg(configFilePath())
                                     .arg(notText)
@@ -653,7 +654,7 @@ bool ConfigurationManager::saveConfigFile()
     // The pass phrase and the PIN digest: for the owner's eyes only.
     const bool written = SafeFileWriter::writeFile(configFilePath(), text, &error, SafeFileWriter::OwnerOnly);
     if (!written)
-        qDebug() << "Unable to Open File for writing !!! No config saved." << error;
+        qCWarning(lcConfig) << "Unable to Open File for writing !!! No config saved." << error;
     m_savedText = written ? text : QByteArray();
     syncAfterSave();
     return written;
@@ -671,7 +672,7 @@ void ConfigurationManager::syncAfterSave()
 
 void ConfigurationManager::setValue(const QString &key, const QVariant &value)
 {
-    qDebug().noquote() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
+    qCDebug(lcConfig).noquote() << QStringLiteral("Set %1 to %2").arg(key, value.toString());
     QSettings settings(preparedAppSettingsPath(), QSettings::IniFormat);
     // Every start sets the identity read from its file again: the settings file (a lock, a
     // copy and their syncs to the flash) is written only for a value it does not hold yet.
@@ -836,7 +837,7 @@ bool ConfigurationManager::processOrvantaConfigData(const Configuration_t &data)
     set_labelFontSize(data.labelFontSize);
     const QByteArray md5(reinterpret_cast<const char *>(data.productsMd5.data()), int(data.productsMd5.size()));
     const QString hash = QString::fromLatin1(md5.toHex());
-    qDebug().noquote() << "Imported products hash code:" << hash;
+    qCDebug(lcConfig).noquote() << "Imported products hash code:" << hash;
     set_productsHashCode(hash);
     if (!saveConfigFile())
         return false;
@@ -955,7 +956,7 @@ bool ConfigurationManager::saveSetting(const QString &name, const QVariant &valu
 {
     SettingsTransaction change(this);
     if (!setProperty(qPrintable(name), value)) {
-        qWarning() << "No setting" << name;
+        qCWarning(lcConfig) << "No setting" << name;
         return false;
     }
     return change.commit();
@@ -974,7 +975,7 @@ bool ConfigurationManager::switchLanguage(int languageId)
     const bool saved = saveConfigFile();
     m_languageId = code;
     if (!saved) {
-        qWarning() << "Settings not saved: the language stays" << code;
+        qCWarning(lcConfig) << "Settings not saved: the language stays" << code;
         return false;
     }
     t->setLanguage(languageId);

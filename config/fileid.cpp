@@ -1,4 +1,5 @@
 #include "fileid.h"
+#include "configlog.h"
 
 #include "safefilereader.h"
 
@@ -463,8 +464,6 @@ void FileID::setDefaultData()
 // ---- NFC reader maps ------------------------------------------------------------
 
 
-// Off by default: the personality read in full.
-Q_LOGGING_CATEGORY(lcConfigDump, "tul.config", QtInfoMsg)
 
 namespace {
 
@@ -500,7 +499,7 @@ void FileID::initNfcMap(int id)
 
     int zones = m_numberOfZones;
     if (zones > chosen->zoneOrder.size()) {
-        qWarning().noquote() << QStringLiteral("initNfcMap: map %1 describes %2 zones, not %3; "
+        qCWarning(lcConfig).noquote() << QStringLiteral("initNfcMap: map %1 describes %2 zones, not %3; "
                                                "the other zones stay without readers")
                                     .arg(id).arg(chosen->zoneOrder.size()).arg(zones);
         zones = chosen->zoneOrder.size();
@@ -591,7 +590,7 @@ NfcPollingInfo *FileID::get_nfcPollingInfo()
         return nullptr;
     QString problem;
     if (!rebuildNfcPollingInfo(&problem))
-        qWarning().noquote() << problem;
+        qCWarning(lcConfig).noquote() << problem;
     return &m_nfcPollingInfo;
 }
 
@@ -617,7 +616,7 @@ int jsonInt(const QJsonValue &value)
 
 void warn(const QString &text)
 {
-    qWarning().noquote() << text;
+    qCWarning(lcConfig).noquote() << text;
 }
 
 // The signal a reader emits itself when the stored value was already the one read.
@@ -823,7 +822,7 @@ public:
             }
             list->append(jsonInt(array.at(i)));
         }
-        qDebug().noquote() << label << *list;
+        qCDebug(lcConfig).noquote() << label << *list;
         (m_f.*changed)(); // the list is complete: announce it
         return true;
     }
@@ -850,8 +849,8 @@ public:
                                               jsonInt(zones.value(QLatin1String("secondZone")))};
             list->append(record);
             const QString logged = QStringLiteral("ioBoardToZoneMap[%1].%2 = %3").arg(i);
-            qDebug().noquote() << logged.arg(QLatin1String("firstZone")).arg(record.firstZone);
-            qDebug().noquote() << logged.arg(QLatin1String("secondZone")).arg(record.secondZone);
+            qCDebug(lcConfig).noquote() << logged.arg(QLatin1String("firstZone")).arg(record.firstZone);
+            qCDebug(lcConfig).noquote() << logged.arg(QLatin1String("secondZone")).arg(record.secondZone);
         }
         emit m_f.ioBoardToZoneMapChanged();
     }
@@ -936,10 +935,10 @@ bool FileID::readFileID(const QString &filename)
     // that is not there is never created as an empty personality file.
     QFile file(filename);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Text | QIODevice::ExistingOnly)) {
-        qWarning().noquote() << "Could not open file:" << filename;
+        qCWarning(lcConfig).noquote() << "Could not open file:" << filename;
         return false;
     }
-    qDebug().noquote() << "Opened" << filename;
+    qCDebug(lcConfig).noquote() << "Opened" << filename;
     file.close();
     // A file that cannot be used stays as it is: the reader never changes the personality.
     QByteArray text;
@@ -948,34 +947,34 @@ bool FileID::readFileID(const QString &filename)
     QJsonParseError parseError;
     const QJsonDocument document = JsonGuard::parse(text, "personality file", int(kMaxFileBytes), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        qWarning().noquote() << "Parse Error:" << parseError.errorString();
+        qCWarning(lcConfig).noquote() << "Parse Error:" << parseError.errorString();
         return false;
     }
 
     const QJsonObject top = document.object(); // empty unless the document is an object
     const QJsonObject header = top.value(QLatin1String("header")).toObject();
     const QJsonObject personality = top.value(QLatin1String("personality")).toObject();
-    qDebug().noquote() << "headerChecksum" << header.value(QLatin1String("checksum")).toString();
+    qCDebug(lcConfig).noquote() << "headerChecksum" << header.value(QLatin1String("checksum")).toString();
     // The header's digest is informational only: logged beside ours, never compared.
     const QByteArray buffer = QJsonDocument(personality).toJson(QJsonDocument::Indented);
     // The whole configuration (some 300 lines) only when asked for: QT_LOGGING_RULES=tul.config.debug=true.
     if (lcConfigDump().isDebugEnabled())
         qCDebug(lcConfigDump).noquote() << "buffer" << QString::fromUtf8(buffer);
     else
-        qDebug().noquote() << "buffer" << buffer.size() << "bytes";
-    qDebug().noquote() << "calcChecksum"
+        qCDebug(lcConfig).noquote() << "buffer" << buffer.size() << "bytes";
+    qCDebug(lcConfig).noquote() << "calcChecksum"
                        << QCryptographicHash::hash(buffer, QCryptographicHash::Md5).toHex();
 
     const QJsonValue version = personality.value(QLatin1String("version"));
     if (isUndefined(version)) {
-        qWarning() << "version is undefined";
+        qCWarning(lcConfig) << "version is undefined";
         return false;
     }
     const int versionNumber = jsonInt(version);
     if (!set_importedFileVersion(versionNumber))
         emit versionChanged(m_importedFileVersion);
     if (versionNumber <= 0) {
-        qWarning() << "Invalid version" << versionNumber;
+        qCWarning(lcConfig) << "Invalid version" << versionNumber;
         return false;
     }
 

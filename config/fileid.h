@@ -14,8 +14,7 @@
 // returns whether it changed) and a change signal. A missing mandatory key fails the
 // file; any integer is stored as the file gives it, and the application core bounds
 // the geometry it sizes its tables with (CabinetLayout::fitToTables).
-// "tul.config": the personality and the settings; debug adds the whole configuration.
-Q_DECLARE_LOGGING_CATEGORY(lcConfigDump)
+#include "configlog.h"
 
 class FileID : public QObject
 {

@@ -1,4 +1,5 @@
 #include "ioboardconfiguration.h"
+#include "configlog.h"
 
 #include "cabinetcore.h"
 #include "cabinetidentity.h"
@@ -169,7 +170,7 @@ void IoBoardConfiguration::configured_onEntry()
 
 void IoBoardConfiguration::disabled_onEntry()
 {
-    qDebug() << "Configuration is disabled";
+    qCDebug(lcConfig) << "Configuration is disabled";
     m_config->set_systemConfigured(false);
     m_config->set_cabinetConfiguration(-1);
     if (CabinetCore *core = CabinetCore::of(m_config))

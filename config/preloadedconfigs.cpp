@@ -1,4 +1,5 @@
 #include "preloadedconfigs.h"
+#include "configlog.h"
 
 #include "cabinetcore.h"
 #include "canbusmanager.h"
@@ -35,7 +36,7 @@ bool PreloadedConfigs::isSafeName(const QString &name)
 QString PreloadedConfigs::folderFor(const QString &group)
 {
     if (!isSafeName(group)) {
-        qWarning() << "Configuration group name refused:" << group;
+        qCWarning(lcConfig) << "Configuration group name refused:" << group;
         return QString();
     }
     return group.isEmpty() ? baseDir() : baseDir() + group + QLatin1Char('/');
@@ -108,7 +109,7 @@ bool PreloadedConfigs::validateModelNumber(const QString &group, const QString &
 {
     if (model.isEmpty() || !isSafeName(model)) {
         if (!model.isEmpty())
-            qWarning() << "Model number refused:" << model;
+            qCWarning(lcConfig) << "Model number refused:" << model;
         return false;
     }
     const QStringList names = fileNamesWith(group, model);
@@ -121,8 +122,8 @@ bool PreloadedConfigs::validateModelNumber(const QString &group, const QString &
 
 QString PreloadedConfigs::configFileName(const QString &group, const QString &model, int doubleSided, int side)
 {
-    qDebug() << "Get File Name selected";
-    qDebug() << "    display Type :" << doubleSided << side;
+    qCDebug(lcConfig) << "Get File Name selected";
+    qCDebug(lcConfig) << "    display Type :" << doubleSided << side;
     QString suffix;
     if (doubleSided == 2 && isSafeName(model)) {
         const QString base = kPrefix + model;
@@ -135,7 +136,7 @@ QString PreloadedConfigs::configFileName(const QString &group, const QString &mo
                 suffix = QStringLiteral("_SECONDARY");
         }
     }
-    qDebug() << "File Name :" << suffix;
+    qCDebug(lcConfig) << "File Name :" << suffix;
     return suffix;
 }
 
@@ -147,7 +148,7 @@ int PreloadedConfigs::removeInstalled()
         if (root.remove(name))
             ++count;
         else
-            qWarning() << "Personality" << name << "could not be removed";
+            qCWarning(lcConfig) << "Personality" << name << "could not be removed";
     }
     SafeFileWriter::syncDirectory(TulPaths::rootDir());
     return count;
@@ -160,20 +161,20 @@ PreloadedConfigs::Install PreloadedConfigs::install(const QString &group, const 
     const QString folder = folderFor(group);
     if (folder.isEmpty() || model.isEmpty() || !isSafeName(model)) {
         result.failure = QStringLiteral("refused group or model name");
-        qWarning() << "Configuration not installed:" << result.failure;
+        qCWarning(lcConfig) << "Configuration not installed:" << result.failure;
         return result;
     }
     const QString name = kPrefix + model + configFileName(group, model, doubleSided, side) + kSuffix;
     QFile source(folder + name);
     if (!source.open(QIODevice::ReadOnly)) {
         result.failure = QStringLiteral("source missing");
-        qDebug() << "Configuration file is not found in preloadedConfigs" << source.fileName();
+        qCDebug(lcConfig) << "Configuration file is not found in preloadedConfigs" << source.fileName();
         return result;
     }
     const QByteArray content = source.readAll();
     if (source.error() != QFileDevice::NoError || content.isEmpty()) {
         result.failure = QStringLiteral("source unreadable");
-        qWarning() << "Configuration file" << source.fileName() << "could not be read";
+        qCWarning(lcConfig) << "Configuration file" << source.fileName() << "could not be read";
         return result;
     }
 
@@ -192,7 +193,7 @@ PreloadedConfigs::Install PreloadedConfigs::install(const QString &group, const 
             root.rename(old + kAside, old);
         SafeFileWriter::syncDirectory(TulPaths::rootDir());
         result.failure = error.isEmpty() ? QStringLiteral("copy failed") : error;
-        qWarning() << "Configuration file" << name << "not installed:" << result.failure;
+        qCWarning(lcConfig) << "Configuration file" << name << "not installed:" << result.failure;
         return result;
     }
     result.ok = true;
@@ -227,18 +228,18 @@ bool PreloadedConfigs::setConfigurationFile(ConfigurationManager *config)
     if (canbus)
         canbus->set_canId(1);
     if (core && !QMetaObject::invokeMethod(core, "set_iAmMaster", Q_ARG(bool, true)))
-        qWarning() << "The application core cannot make this display the master";
+        qCWarning(lcConfig) << "The application core cannot make this display the master";
     if (canbus) {
         canbus->clearQueue();
         if (!canbus->get_isRunning())
             canbus->start();
     }
     if (result.otherFile.isEmpty()) {
-        qWarning() << "No mirror or secondary configuration file for" << config->get_modelNumber()
+        qCWarning(lcConfig) << "No mirror or secondary configuration file for" << config->get_modelNumber()
                    << "- nothing sent to the other display";
         return true;
     }
-    qDebug() << (result.otherFile.contains(QLatin1String("_MIRROR")) ? "Need to send mirror config file:"
+    qCDebug(lcConfig) << (result.otherFile.contains(QLatin1String("_MIRROR")) ? "Need to send mirror config file:"
                                                                       : "Need to send secondary config file:")
              << result.otherFile;
     if (core)

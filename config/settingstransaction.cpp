@@ -1,4 +1,5 @@
 #include "settingstransaction.h"
+#include "configlog.h"
 
 #include "configurationmanager.h"
 
@@ -62,6 +63,6 @@ void SettingsTransaction::rollBack()
         if (now.value(it.key()) != it.value() && m_config->applyConfigValue(it.key(), it.value()))
             ++restored;
     }
-    qWarning() << "Settings not saved:" << restored << "changed values set back";
+    qCWarning(lcConfig) << "Settings not saved:" << restored << "changed values set back";
     m_config->releaseReports(false);
 }

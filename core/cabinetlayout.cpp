@@ -1,18 +1,18 @@
 #include "cabinetlayout.h"
+#include "corelog.h"
 
 #include <QLoggingCategory>
 #include <QtGlobal>
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcLayout, "tul.core")
 
 // The value within [low, high], with a warning naming it when it was outside.
 int fitted(const char *name, int value, int low, int high)
 {
     const int bounded = qBound(low, value, qMax(low, high));
     if (bounded != value)
-        qCWarning(lcLayout).noquote() << QStringLiteral("Personality %1 %2 is outside %3 to %4; the cabinet uses %5")
+        qCWarning(lcCore).noquote() << QStringLiteral("Personality %1 %2 is outside %3 to %4; the cabinet uses %5")
                                              .arg(QLatin1String(name)).arg(value).arg(low).arg(qMax(low, high))
                                              .arg(bounded);
     return bounded;

@@ -1,4 +1,5 @@
 #include "cabinetmanager.h"
+#include "corelog.h"
 
 #include "alarmslog.h"
 #include "canbusmanager.h"
@@ -21,6 +22,7 @@
 #include "tuldbusadapter.h"
 #include "ioboardsimulator.h"
 #include "languagemodel.h"
+#include "logprefix.h"
 #include "masteriomanager.h"
 #include "networksettings.h"
 #include "mastersync.h"
@@ -105,9 +107,9 @@ CabinetManager::CabinetManager(int connectorId, int simulationFlags, QWidget *pa
     preloadScene();
     readPersonality();
     // Two displays of a cabinet often write to one terminal: each line says whose it is.
-    if (!qEnvironmentVariableIsSet("QT_MESSAGE_PATTERN") && talksToOtherDisplay())
-        qSetMessagePattern(m_layout.iAmMaster ? QStringLiteral("[primary] %{if-category}%{category}: %{endif}%{message}")
-                                              : QStringLiteral("[second] %{if-category}%{category}: %{endif}%{message}"));
+    LogPrefix::release(!talksToOtherDisplay() ? QString()
+                       : m_layout.iAmMaster   ? QStringLiteral("[primary] ")
+                                              : QStringLiteral("[second] "));
     applyNfcStep();
     createLanguageServices();
     createCanTransport();
@@ -165,15 +167,15 @@ void CabinetManager::readPersonality()
         }
     }
     if (name.isEmpty()) {
-        qDebug() << "FileID not found";
+        qCDebug(lcCore) << "FileID not found";
         useBuiltInLayout(m_connectorId);
         return;
     }
-    qDebug().noquote() << QStringLiteral("File id : file name is: %1").arg(name);
+    qCInfo(lcCore).noquote() << QStringLiteral("File id : file name is: %1").arg(name);
     if (m_fileId->readFileID(name) && m_fileId->get_importedFileVersion() <= FileID::kMaxAcceptedVersion) {
         useLayoutFromFile();
     } else {
-        qWarning() << "Personality file" << name << "rejected (version"
+        qCWarning(lcCore) << "Personality file" << name << "rejected (version"
                    << m_fileId->get_importedFileVersion() << ")";
         useBuiltInLayout(m_connectorId);
     }
@@ -239,7 +241,7 @@ void CabinetManager::useBuiltInLayout(int connectorId)
     m_fileId->set_orientationId(CabinetLayout::isBuiltInId(connectorId) ? connectorId
                                                                         : int(UIID_5x4_PRIMARY));
     m_fileId->set_numberOfZones(m_layout.numberOfZones);
-    qDebug() << "Unconfigured cabinet: built-in layout of display id" << connectorId;
+    qCInfo(lcCore) << "Unconfigured cabinet: built-in layout of display id" << connectorId;
 }
 
 void CabinetManager::applyNfcStep()
@@ -310,7 +312,7 @@ void CabinetManager::openIoBoardLine()
     else if (m_simulationFlags == SimulationFlags && qEnvironmentVariableIsSet("TUL_IOBOARD_PORT"))
         port = qEnvironmentVariable("TUL_IOBOARD_PORT");
     if (!m_modbus->openSerialPort(port))
-        qWarning() << "IO board line" << port << "could not be opened";
+        qCWarning(lcCore) << "IO board line" << port << "could not be opened";
     else
         m_ioBoardPort = port;
 }
@@ -325,7 +327,7 @@ void CabinetManager::logStartSummary()
     qCInfo(lcFieldbus).noquote() << QStringLiteral("field bus: data in %1, CAN %2 (frame id %3), IO board on %4")
         .arg(TulPaths::rootDir(), m_canInterface)
         .arg(m_canbus->get_canId()).arg(m_ioBoardPort.isEmpty() ? QStringLiteral("no line (not the master display)") : m_ioBoardPort);
-    qCInfo(lcConfigDump).noquote() << QStringLiteral("configuration: %1, %2 zones, %3 bins, customer %4, %5 display, serial %6")
+    qCInfo(lcConfig).noquote() << QStringLiteral("configuration: %1, %2 zones, %3 bins, customer %4, %5 display, serial %6")
         .arg(m_isConfigured ? QStringLiteral("personality read") : QStringLiteral("no personality"))
         .arg(get_numberOfZones()).arg(get_traysPerCabinet()).arg(get_customerId())
         .arg(m_layout.iAmMaster ? QStringLiteral("master") : QStringLiteral("second"), m_config->get_serialNumber());
@@ -340,7 +342,7 @@ void CabinetManager::logStartSummary()
                                    : QStringLiteral("no other display"));
     qCInfo(lcNetwork).noquote() << QStringLiteral("network: Wi-Fi %1")
         .arg(m_wifiMonitor->get_wifiApConnected() ? QStringLiteral("connected") : QStringLiteral("not connected"));
-    qCInfo(lcHaccp).noquote() << QStringLiteral("alarms: %1, HACCP %2 (%3 records)")
+    qCInfo(lcAlarms).noquote() << QStringLiteral("alarms: %1, HACCP %2 (%3 records)")
         .arg(m_errors->errorsLogSummary()).arg(get_haccpEnabled() ? QStringLiteral("on") : QStringLiteral("off"))
         .arg(m_haccp->get_totalHaccpLogListCount());
     qCInfo(lcIot).noquote() << QStringLiteral("cloud link: %1")
@@ -402,11 +404,11 @@ void CabinetManager::createDisplayLink()
     connect(m_masterSync, &MasterSync::rollCallTimedOut, this, [this] { emit slaveUiFoundChanged(false); });
     connect(m_canbus, &CanbusManager::linkActivity, m_masterSync, &MasterSync::canTrafficSeen);
     connect(m_masterSync, &MasterSync::systemReadyForTrayHoldUpdates, this, [this] {
-        qDebug() << "Start-up synchronisation finished";
+        qCInfo(lcCore) << "Start-up synchronisation finished";
         logStartSummary();
     });
     connect(this, &CabinetCore::ovUpdateReloadFiles, this,
-            [] { qDebug() << "Reloading the menu and day-part files"; });
+            [] { qCDebug(lcCore) << "Reloading the menu and day-part files"; });
 
     m_network = new TULnetwork(this);
     m_wifiMonitor = new WifiMonitor(this);
@@ -542,7 +544,7 @@ void CabinetManager::startLinks()
     if (m_layout.iAmMaster) {
         emit m_errors->call_startSm();
         // The IO board's configuration; its end (good or failed) is powerOn.
-        connect(this, &CabinetCore::powerOn, this, [] { qDebug() << "Power on"; });
+        connect(this, &CabinetCore::powerOn, this, [] { qCDebug(lcCore) << "Power on"; });
         m_config->start();
         // Only the master answers a test station. In simulation TUL_EOL_ANNOUNCE stands for
         // the technician's press on the Wi-Fi icon, for tests driving a whole program.
@@ -566,7 +568,7 @@ void CabinetManager::loadScene()
 {
     // Benchmarks weigh the back end alone (its polls and the display link) this way.
     if (qEnvironmentVariableIsSet("TUL_NO_SCENE")) {
-        qDebug() << "Scene not loaded (TUL_NO_SCENE)";
+        qCDebug(lcCore) << "Scene not loaded (TUL_NO_SCENE)";
         startAfterFirstFrame();
         return;
     }
@@ -578,11 +580,11 @@ void CabinetManager::loadScene()
     auto *window = m_engine->rootObjects().isEmpty()
                        ? nullptr : qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
     if (!window) {
-        qCritical() << "The user interface could not be loaded";
+        qCCritical(lcCore) << "The user interface could not be loaded";
         startAfterFirstFrame();
         return;
     }
-    qDebug() << "Scene loaded";
+    qCDebug(lcCore) << "Scene loaded";
     // A touch or a key restarts the idle time-out. Input reaches the program only through
     // its one window: watching the window, not the whole application, spares every timer,
     // socket and state-machine event the filter's call.
@@ -594,7 +596,7 @@ void CabinetManager::loadScene()
             return; // a second frame queued before the first was seen
         disconnect(*once);
         *once = QMetaObject::Connection();
-        qDebug() << "First frame";
+        qCDebug(lcCore) << "First frame";
         startAfterFirstFrame();
     });
 }
@@ -737,7 +739,7 @@ void CabinetManager::sendFileViaCanbus(int fileId)
 {
     const QString name = CanFileTransfer::fileNameFor(fileId);
     if (name.isEmpty()) {
-        qWarning() << "sendFileViaCanbus: no file for id" << fileId;
+        qCWarning(lcCore) << "sendFileViaCanbus: no file for id" << fileId;
         return;
     }
     sendFileViaCanbus(TulPaths::rootPath(name), fileId);
@@ -746,7 +748,7 @@ void CabinetManager::sendFileViaCanbus(int fileId)
 void CabinetManager::sendFileViaCanbus(const QString &filePath, int transferId)
 {
     if (!QFile::exists(filePath)) {
-        qWarning() << "sendFileViaCanbus: file" << filePath << "missing, nothing sent";
+        qCWarning(lcCore) << "sendFileViaCanbus: file" << filePath << "missing, nothing sent";
         return;
     }
     const QByteArray payload = CanFileTransfer::buildPayload(filePath);
@@ -834,7 +836,7 @@ void CabinetManager::requestDayPart(int dayPart)
 void CabinetManager::applyRemoteDayPart(int dayPart)
 {
     // On a display that is not the master the change this causes is not answered.
-    qDebug() << "Day part" << dayPart << "from the other display";
+    qCDebug(lcCore) << "Day part" << dayPart << "from the other display";
     m_dayPartOrigin = DayPartOrigin::OtherDisplay;
     m_dayPartFromMaster = !m_layout.iAmMaster;
     m_dayParts->set_nextDayPart(dayPart);
@@ -894,7 +896,7 @@ void CabinetManager::sendErrorClearInfo(int mainCode, int subCode1, int subCode2
 
 void CabinetManager::sendClearAllErrorInfo()
 {
-    qDebug() << "Sending clear all error information";
+    qCDebug(lcCore) << "Sending clear all error information";
     enqueueSingle(QByteArray(1, char(CanMsg::DELETE_ERROR_INFO)));
 }
 
@@ -941,7 +943,7 @@ void CabinetManager::answerResyncRequest()
 void CabinetManager::processSinglePacket(QByteArray *data)
 {
     if (!data || data->isEmpty()) {
-        qWarning() << "Empty single CAN message ignored";
+        qCWarning(lcCore) << "Empty single CAN message ignored";
         return;
     }
     if (m_holdingLink->processSingle(*data))
@@ -988,7 +990,7 @@ void CabinetManager::processSinglePacket(QByteArray *data)
         enqueueSingle(QByteArray(1, char(CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY)));
         break;
     case CanMsg::TULMSGSINGLE_ROLL_CALL_REPLY:
-        qDebug() << "The other display answered the roll call";
+        qCDebug(lcCore) << "The other display answered the roll call";
         emit slaveUiFoundChanged(true);
         if (!m_layout.iAmMaster)
             emit masterUiWasFound();
@@ -1044,7 +1046,7 @@ bool CabinetManager::processMultiPacket(quint32 senderId, int multiId, const QBy
         m_config->applyDisplaySyncMessage(multiId, data);
         break;
     default:
-        qWarning() << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
+        qCWarning(lcCore) << "Multi-packet CAN message" << multiId << "has no receiver on this display; ignored";
         break;
     }
     return true;
@@ -1062,9 +1064,9 @@ void CabinetManager::retireOtherPersonalities(const QString &keep)
         const QString retired = name + QStringLiteral(".replaced");
         root.remove(retired);
         if (root.rename(name, retired))
-            qDebug() << "Personality" << name << "replaced by" << keep << "; kept as" << retired;
+            qCDebug(lcCore) << "Personality" << name << "replaced by" << keep << "; kept as" << retired;
         else
-            qWarning() << "Personality" << name << "could not be set aside for" << keep;
+            qCWarning(lcCore) << "Personality" << name << "could not be set aside for" << keep;
     }
     SafeFileWriter::syncDirectory(TulPaths::rootDir());
 }
@@ -1090,7 +1092,7 @@ void CabinetManager::applySettingsRecord(const QByteArray &json)
         if (languageId >= 0 && languageId < Translator::languageCount && languageId == std::floor(languageId))
             m_translator->setLanguage(int(languageId));
         else
-            qWarning() << "Language id" << languageId << "in the settings record out of range; ignored";
+            qCWarning(lcCore) << "Language id" << languageId << "in the settings record out of range; ignored";
     }
     m_config->saveConfigFile();
 }
@@ -1098,7 +1100,7 @@ void CabinetManager::applySettingsRecord(const QByteArray &json)
 void CabinetManager::applySettingsChangeRequest(const QByteArray &json)
 {
     if (!m_layout.iAmMaster) {
-        qWarning() << "Settings change request on a display that is not the master; ignored";
+        qCWarning(lcCore) << "Settings change request on a display that is not the master; ignored";
         return;
     }
     QVariantMap values;
@@ -1113,7 +1115,7 @@ void CabinetManager::applyLanguageSettings(const QByteArray &data)
     const int languageId = quint8(data.at(1));
     const uint used = (uint(quint8(data.at(2))) << 8) | quint8(data.at(3));
     if (languageId >= Translator::languageCount) {
-        qWarning() << "Language id" << languageId << "from the other display out of range; ignored";
+        qCWarning(lcCore) << "Language id" << languageId << "from the other display out of range; ignored";
         return;
     }
     m_config->set_usedLanguages(used);

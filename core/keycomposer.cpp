@@ -1,4 +1,5 @@
 #include "keycomposer.h"
+#include "corelog.h"
 #include "virtualkeyinput.h"
 
 #include <QDebug>
@@ -210,7 +211,7 @@ void KeyComposer::dropOneShot()
 void KeyComposer::send(const QString &text)
 {
     if (!m_vki) {
-        qWarning() << "Keyboard key" << text << "lost: no key input";
+        qCWarning(lcCore) << "Keyboard key" << text << "lost: no key input";
         return;
     }
     if (text.isEmpty())

@@ -3,6 +3,7 @@
 #include "dqsnplusidreader.h"
 #include "fieldbusmetatypes.h"
 #include "heappolicy.h"
+#include "logprefix.h"
 #include "trayinfo.h"
 #include "tulgeneraldefs.h"
 #include "tuloptions.h"
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
         std::fputs(TulOptions::usage(), stdout);
         return 0;
     }
+    // Lines wait for the display's role (the personality says it) to start with it.
+    LogPrefix::hold();
     // The screen's script functions run some hundreds of times while the first frame is made
     // (every tile fits its texts) and afterwards rarely, or once a second: machine code made
     // at a function's third call costs the first frame milliseconds and saves nothing later.

@@ -1,4 +1,5 @@
 #include "platforminfo.h"
+#include "corelog.h"
 
 #include "commandlauncher.h"
 #include "safefilereader.h"
@@ -63,7 +64,7 @@ QString PlatformInfo::lastBspEntry(const QString &dir)
 void PlatformInfo::getBSPverInformation()
 {
     const QString root = QDir(TulPaths::rootDir()).absolutePath();
-    qDebug().noquote() << QStringLiteral("looking for BSP file in : %1").arg(root);
+    qCDebug(lcCore).noquote() << QStringLiteral("looking for BSP file in : %1").arg(root);
     const QString name = lastBspEntry(root);
     // Opened inside the data root itself, so the result does not depend on the
     // working directory.
@@ -71,7 +72,7 @@ void PlatformInfo::getBSPverInformation()
     if (name.isEmpty()
         || SafeFileReader::read(QDir(root).filePath(name), kMaxBspFileBytes, &bytes, "board support file")
             != SafeFileReader::Ok) {
-        qDebug().noquote() << QStringLiteral("Unable to open file: %1").arg(name);
+        qCDebug(lcCore).noquote() << QStringLiteral("Unable to open file: %1").arg(name);
         return;
     }
     bytes.replace("\r\n", "\n");

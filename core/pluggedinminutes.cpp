@@ -1,4 +1,5 @@
 #include "pluggedinminutes.h"
+#include "corelog.h"
 
 #include "safefilereader.h"
 #include "safefilewriter.h"
@@ -29,7 +30,7 @@ int PluggedInMinutes::load(int fallback)
         return fallback;
     int minutes = fallback;
     if (read != SafeFileReader::Ok || !parse(text, &minutes)) {
-        qWarning() << "Unreadable plugged-in minutes in" << filePath() << "; counting from 0";
+        qCWarning(lcCore) << "Unreadable plugged-in minutes in" << filePath() << "; counting from 0";
         return fallback;
     }
     return minutes;

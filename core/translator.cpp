@@ -1,4 +1,5 @@
 #include "translator.h"
+#include "corelog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -59,7 +60,7 @@ void Translator::setLanguage(int languageID)
     QCoreApplication::removeTranslator(&translator);
     const QString file = getLanguageFile(languageID);
     if (!translator.load(file))
-        qDebug() << "Failed to load TS file:" << file;
+        qCDebug(lcCore) << "Failed to load TS file:" << file;
     QCoreApplication::installTranslator(&translator);
     if (!m_fontHeld)
         applyFont(languageID);

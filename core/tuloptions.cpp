@@ -1,4 +1,5 @@
 #include "tuloptions.h"
+#include "corelog.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -36,14 +37,22 @@ const char *const Usage =
     "  TUL_EOL_ANNOUNCE   in simulation, start the end-of-line announcement at once\n"
     "  TUL_SYNC_TIMEOUT_MS, TUL_CAN_SILENCE_TICK_MS, TUL_IDLE_TIMEOUT_MS  shorter display\n"
     "                     synchronisation time-out, CAN-silence tick and idle time-out\n"
+    "  TUL_EOL_HANDSHAKE_TIMEOUT_MS  how soon an end-of-line connection must open a test run\n"
+    "                     (default 10000)\n"
+    "  TUL_IOBOARD_PORT   in simulation, the IO board's line is this device, served by another\n"
+    "                     process, instead of the simulated boards inside the program\n"
     "  TUL_NO_SCENE       run without the screen\n"
     "  QV4_JIT_CALL_THRESHOLD  runs of a script function before it is compiled (default 1000)\n"
-    "  QT_LOGGING_RULES   tul.config.debug=true also logs the whole cabinet configuration\n";
+    "  QT_LOGGING_RULES   one category per folder (tul.holding, tul.iot, ...): tul.holding.debug=true\n"
+    "                     adds that area's debug lines; tul.config.debug=true also logs the\n"
+    "                     whole cabinet configuration\n"
+    "  QT_MESSAGE_PATTERN when set, lines take this form instead of starting with [primary] or\n"
+    "                     [second]\n";
 
 bool takeValue(const QStringList &args, int &i, QString &value)
 {
     if (i + 1 >= args.size()) {
-        qWarning() << "option" << args.at(i) << "needs a value";
+        qCWarning(lcCore) << "option" << args.at(i) << "needs a value";
         return false;
     }
     value = args.at(++i);
@@ -56,7 +65,7 @@ double scaleFrom(const QString &option, const QString &text, double fallback)
     const double value = text.toDouble(&ok);
     // A scale outside this range would make the window unusable.
     if (!ok || value < 0.1 || value > 10.0) {
-        qWarning() << "option" << option << ": bad scale" << text << ", keeping" << fallback;
+        qCWarning(lcCore) << "option" << option << ": bad scale" << text << ", keeping" << fallback;
         return fallback;
     }
     return value;
@@ -101,7 +110,7 @@ TulOptions TulOptions::parse(const QStringList &args)
                 if (ok && id >= 0)
                     o.idConnector = id;
                 else
-                    qWarning() << "option -idConnector: bad number" << value;
+                    qCWarning(lcCore) << "option -idConnector: bad number" << value;
             }
         } else if (arg == QLatin1String("-sx")) {
             if (takeValue(args, i, value))
@@ -119,7 +128,7 @@ TulOptions TulOptions::parse(const QStringList &args)
         } else if (arg == QLatin1String("-s")) {
             takeValue(args, i, value); // the version number: accepted, no effect
         } else {
-            qWarning() << "unknown option" << arg << "ignored";
+            qCWarning(lcCore) << "unknown option" << arg << "ignored";
         }
     }
     return o;

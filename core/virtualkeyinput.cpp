@@ -1,4 +1,5 @@
 #include "virtualkeyinput.h"
+#include "corelog.h"
 #include "keycomposer.h"
 #include "pinyintable.h"
 
@@ -103,7 +104,7 @@ void VirtualKeyInput::postKey(const QString &key)
 {
     QObject *receiver = keyReceiver();
     if (!receiver) {
-        qWarning() << "Virtual key" << key << "dropped: no window and no parent to receive it";
+        qCWarning(lcCore) << "Virtual key" << key << "dropped: no window and no parent to receive it";
         return;
     }
     QCoreApplication::postEvent(receiver, keyEvent(key), Qt::NormalEventPriority);

@@ -1,4 +1,5 @@
 #include "canfiletransfer.h"
+#include "displaylinklog.h"
 
 #include "canmessagecodes.h"
 #include "configurationmanager.h"
@@ -49,12 +50,12 @@ QByteArray CanFileTransfer::buildPayload(const QString &localPath)
     // No file the displays pass may be larger than the menu file.
     QByteArray content;
     if (SafeFileReader::read(localPath, MenuManager::maxMenuFileSize, &content, "file to send") != SafeFileReader::Ok) {
-        qWarning() << "CAN file transfer: cannot read" << localPath;
+        qCWarning(lcDisplayLink) << "CAN file transfer: cannot read" << localPath;
         return QByteArray();
     }
     QByteArray field = devicePath.toUtf8();
     if (field.size() >= CanMsg::FilePathFieldSize) {
-        qWarning() << "CAN file transfer: path too long for the path field:" << devicePath;
+        qCWarning(lcDisplayLink) << "CAN file transfer: path too long for the path field:" << devicePath;
         return QByteArray();
     }
     field.append(QByteArray(CanMsg::FilePathFieldSize - field.size(), '\0'));
@@ -80,11 +81,11 @@ bool CanFileTransfer::checkReceived(int transferId, const QByteArray &payload, Q
 {
     const QString name = fileNameFor(transferId);
     if (name.isEmpty()) {
-        qWarning() << "CAN file transfer: unknown transfer id" << transferId << "ignored";
+        qCWarning(lcDisplayLink) << "CAN file transfer: unknown transfer id" << transferId << "ignored";
         return false;
     }
     if (payload.size() < CanMsg::FilePathFieldSize) {
-        qWarning() << "CAN file transfer" << transferId << ": payload of" << payload.size()
+        qCWarning(lcDisplayLink) << "CAN file transfer" << transferId << ": payload of" << payload.size()
                    << "bytes is shorter than the path field; ignored";
         return false;
     }
@@ -97,7 +98,7 @@ bool CanFileTransfer::checkReceived(int transferId, const QByteArray &payload, Q
                               ? sentName.endsWith(QLatin1String(".hcc"))
                               : sentName == name;
     if (sentPath.isEmpty() || climbs || !nameFits) {
-        qWarning() << "CAN file transfer" << transferId << ": path field" << sentPath
+        qCWarning(lcDisplayLink) << "CAN file transfer" << transferId << ": path field" << sentPath
                    << "does not name" << name << "; ignored";
         return false;
     }
@@ -105,7 +106,7 @@ bool CanFileTransfer::checkReceived(int transferId, const QByteArray &payload, Q
     // no day parts): ours stays, and the sender hears that the transfer was refused.
     const QByteArray body = payload.mid(CanMsg::FilePathFieldSize);
     if (!readsWhole(transferId, body)) {
-        qWarning() << "CAN file transfer" << transferId << ": received" << name
+        qCWarning(lcDisplayLink) << "CAN file transfer" << transferId << ": received" << name
                    << "does not read whole; ours kept, transfer refused";
         return false;
     }
@@ -125,10 +126,10 @@ QString CanFileTransfer::storeContent(int transferId, const QByteArray &content)
         ? SafeFileWriter::OwnerOnly
         : SafeFileWriter::Shared;
     if (!SafeFileWriter::writeFile(target, content, nullptr, access)) {
-        qWarning() << "CAN file transfer" << transferId << ": cannot store" << target;
+        qCWarning(lcDisplayLink) << "CAN file transfer" << transferId << ": cannot store" << target;
         return QString();
     }
-    qDebug() << "CAN file transfer" << transferId << "stored as" << target;
+    qCDebug(lcDisplayLink) << "CAN file transfer" << transferId << "stored as" << target;
     return target;
 }
 

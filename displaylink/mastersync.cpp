@@ -1,10 +1,10 @@
 #include "mastersync.h"
+#include "displaylinklog.h"
 
 #include <QDebug>
 
 #include <utility>
 
-Q_LOGGING_CATEGORY(lcDisplayLink, "tul.displaylink")
 
 MasterSync::MasterSync(bool syncNeeded, bool iAmMaster, const Timing &timing, QObject *parent)
     : P4StateMachine(parent)
@@ -99,7 +99,7 @@ void MasterSync::rollCall_onExit()
 
 void MasterSync::notNeeded_onEntry()
 {
-    qDebug() << "Display synchronisation not needed";
+    qCDebug(lcDisplayLink) << "Display synchronisation not needed";
     emit syncNotNeeded();
     emit stepDone();
 }
@@ -134,7 +134,7 @@ void MasterSync::synced_onEntry()
 
 void MasterSync::linkBroken_onEntry()
 {
-    qWarning() << "CAN link silent for more than" << m_timing.silenceLimitTicks << "ticks";
+    qCWarning(lcDisplayLink) << "CAN link silent for more than" << m_timing.silenceLimitTicks << "ticks";
     m_canLinkBroken = true;
     emit canLinkBrokenChanged(true);
     // A master misses the other display, any other display misses the primary.
@@ -162,7 +162,7 @@ void MasterSync::askAgainOnFound()
 
 void MasterSync::syncFailed()
 {
-    qWarning() << "Display synchronisation failed: no answer to the roll call";
+    qCWarning(lcDisplayLink) << "Display synchronisation failed: no answer to the roll call";
     emit rollCallTimedOut();
     raiseSyncError(0);
 }

@@ -24,7 +24,7 @@
 // (4, 1, 0, 0) the primary silent (other displays); each raised once and cleared as
 // raised by the next frame from the other display.
 // "tul.displaylink": the link between the two displays of a cabinet.
-Q_DECLARE_LOGGING_CATEGORY(lcDisplayLink)
+#include "displaylinklog.h"
 
 class MasterSync : public P4StateMachine
 {

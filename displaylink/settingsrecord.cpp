@@ -1,4 +1,5 @@
 #include "settingsrecord.h"
+#include "displaylinklog.h"
 
 #include "jsonguard.h"
 
@@ -11,7 +12,7 @@ bool SettingsRecord::parse(const QByteArray &json, const char *what, const QStri
     values->clear();
     const QJsonDocument doc = JsonGuard::parse(json, what, MaxBytes);
     if (!doc.isObject()) {
-        qWarning() << what << "from the other display is not a JSON object; ignored";
+        qCWarning(lcDisplayLink) << what << "from the other display is not a JSON object; ignored";
         return false;
     }
     const QJsonObject record = doc.object();
@@ -22,7 +23,7 @@ bool SettingsRecord::parse(const QByteArray &json, const char *what, const QStri
         if (value.isBool() || value.isDouble() || value.isString())
             values->insert(it.key(), value.toVariant());
         else if (!value.isNull())
-            qWarning() << what << "from the other display: the value of" << it.key()
+            qCWarning(lcDisplayLink) << what << "from the other display: the value of" << it.key()
                        << "is not a single value; ignored";
     }
     return true;

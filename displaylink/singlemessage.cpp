@@ -1,4 +1,5 @@
 #include "singlemessage.h"
+#include "displaylinklog.h"
 
 #include "canmessagecodes.h"
 #include "translator.h"
@@ -9,7 +10,7 @@ bool SingleMessage::decode(const QByteArray &data, SingleMessage *message)
 {
     *message = SingleMessage();
     if (data.isEmpty()) {
-        qWarning() << "Empty single CAN message ignored";
+        qCWarning(lcDisplayLink) << "Empty single CAN message ignored";
         return false;
     }
     const quint8 code = quint8(data.at(0));
@@ -17,7 +18,7 @@ bool SingleMessage::decode(const QByteArray &data, SingleMessage *message)
     const auto needs = [&data, code](int size) {
         if (data.size() >= size)
             return true;
-        qWarning() << "Single CAN message" << code << "too short:" << data.toHex();
+        qCWarning(lcDisplayLink) << "Single CAN message" << code << "too short:" << data.toHex();
         return false;
     };
     const auto byteAt = [&data](int i) { return int(quint8(data.at(i))); };
@@ -41,7 +42,7 @@ bool SingleMessage::decode(const QByteArray &data, SingleMessage *message)
             return false;
         message->dayPart = byteAt(1);
         if (message->dayPart > MaxDayPart) {
-            qWarning() << "Day part" << message->dayPart << "from the other display out of range; ignored";
+            qCWarning(lcDisplayLink) << "Day part" << message->dayPart << "from the other display out of range; ignored";
             return false;
         }
         return true;
@@ -51,7 +52,7 @@ bool SingleMessage::decode(const QByteArray &data, SingleMessage *message)
         message->languageId = byteAt(1);
         message->usedLanguages = uint(byteAt(2) << 8 | byteAt(3));
         if (!Translator::isValidId(message->languageId)) {
-            qWarning() << "Language id" << message->languageId << "from the other display out of range; ignored";
+            qCWarning(lcDisplayLink) << "Language id" << message->languageId << "from the other display out of range; ignored";
             return false;
         }
         return true;
@@ -70,7 +71,7 @@ bool SingleMessage::decode(const QByteArray &data, SingleMessage *message)
     case CanMsg::TULMSGSINGLE_DAYPART_REQUEST:
         return true;
     default:
-        qWarning() << "Unknown single CAN message code" << code << "ignored";
+        qCWarning(lcDisplayLink) << "Unknown single CAN message code" << code << "ignored";
         return false;
     }
 }

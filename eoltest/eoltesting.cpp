@@ -17,7 +17,6 @@
 #include <QTcpSocket>
 #include <QUdpSocket>
 
-Q_LOGGING_CATEGORY(lcEolTest, "tul.eoltest")
 
 namespace {
 

@@ -20,7 +20,7 @@ class QTcpServer;
 class QTcpSocket;
 class QUdpSocket;
 
-Q_DECLARE_LOGGING_CATEGORY(lcEolTest)
+#include "eoltestlog.h"
 
 // The factory end-of-line test: announces the cabinet by UDP once a technician asks for
 // it, takes one test station at a time on TCP, cuts its byte stream into JSON requests and

@@ -1,4 +1,5 @@
 #include "canbusmanager.h"
+#include "fieldbuslog.h"
 
 #include "canrelay.h"
 
@@ -71,7 +72,7 @@ CanbusManager::~CanbusManager()
 void CanbusManager::set_canId(unsigned id)
 {
     if (id > 255) {
-        qWarning() << "CAN id" << id << "out of range: kept" << m_canId;
+        qCWarning(lcFieldbus) << "CAN id" << id << "out of range: kept" << m_canId;
         return;
     }
     m_canId = id;
@@ -112,7 +113,7 @@ void CanbusManager::enqueueSendRequest(CanSendRequest *request)
     if (m_queue.size() >= MaxQueuedRequests) {
         // Once per spell: a bus that never comes up would otherwise log every request.
         if (!m_reportedFullQueue)
-            qWarning() << "CAN send queue full: request dropped";
+            qCWarning(lcFieldbus) << "CAN send queue full: request dropped";
         m_reportedFullQueue = true;
         finishRequest(request, false);
         return;
@@ -157,7 +158,7 @@ void CanbusManager::connecting_onEntry()
         m_device = QCanBus::instance()->createDevice(m_plugin, m_interface, &error);
         if (!m_device) {
             if (!m_reportedOpenFailure)
-                qWarning() << "CAN bus" << m_plugin << m_interface << "not available:" << error;
+                qCWarning(lcFieldbus) << "CAN bus" << m_plugin << m_interface << "not available:" << error;
             m_reportedOpenFailure = true;
             return;
         }
@@ -174,7 +175,7 @@ void CanbusManager::connecting_onEntry()
         emit busConnected();
     } else if (m_device->state() == QCanBusDevice::UnconnectedState && !m_device->connectDevice()) {
         if (!m_reportedOpenFailure)
-            qWarning() << "CAN bus" << m_interface << "could not be opened:" << m_device->errorString();
+            qCWarning(lcFieldbus) << "CAN bus" << m_interface << "could not be opened:" << m_device->errorString();
         m_reportedOpenFailure = true;
     }
 }
@@ -204,7 +205,7 @@ void CanbusManager::deviceError(int error)
             return;
         m_reportedOpenFailure = true;
     }
-    qWarning() << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
+    qCWarning(lcFieldbus) << "CAN bus error:" << (m_device ? m_device->errorString() : QString());
 }
 
 // --- sending ---
@@ -254,7 +255,7 @@ bool CanbusManager::writeFrame(const CanFrame &frame)
 {
     if (transmitFrame(frame)) {
         if (m_reportedRefusal)
-            qDebug() << "CAN bus takes frames again";
+            qCDebug(lcFieldbus) << "CAN bus takes frames again";
         m_refusingSince.invalidate();
         m_reportedRefusal = false;
         return true;
@@ -271,7 +272,7 @@ bool CanbusManager::busTakesNoFrames()
         || m_refusingSince.elapsed() < qint64(m_ackTimer->interval()) * (MaxResends + 1))
         return false;
     if (!m_reportedRefusal)
-        qWarning() << "CAN bus takes no frames: requests are dropped until it does";
+        qCWarning(lcFieldbus) << "CAN bus takes no frames: requests are dropped until it does";
     m_reportedRefusal = true;
     return true;
 }
@@ -287,7 +288,7 @@ bool CanbusManager::beginTransfer(CanSendRequest *request)
     else if (data.size() > m_maxTransferBytes)
         refusal = QStringLiteral("%1 bytes exceed the limit of %2").arg(data.size()).arg(m_maxTransferBytes);
     if (!refusal.isEmpty()) {
-        qWarning().noquote() << "CAN request not sent:" << refusal;
+        qCWarning(lcFieldbus).noquote() << "CAN request not sent:" << refusal;
         finishRequest(request, false);
         return false;
     }
@@ -295,6 +296,7 @@ bool CanbusManager::beginTransfer(CanSendRequest *request)
     m_out.request = request;
     m_out.sender = senderFor(request);
     m_out.tag = m_nextTag++;
+    m_out.peerHeard = m_heardPeer;
     m_out.payload = data;
     m_out.totalFrames = frameCount(quint32(data.size()));
     m_transferring = true;
@@ -389,7 +391,7 @@ void CanbusManager::ackTimedOut()
         finishTransfer(false, QStringLiteral("no acknowledgement"));
         return;
     }
-    qDebug() << "CAN transfer" << m_out.tag << "not acknowledged: sending again";
+    qCDebug(lcFieldbus) << "CAN transfer" << m_out.tag << "not acknowledged: sending again";
     if (m_out.started)
         restartBurst(m_out.base);
     else
@@ -401,12 +403,19 @@ void CanbusManager::finishTransfer(bool delivered, const QString &failure)
     m_ackTimer->stop();
     m_writeRetryTimer->stop();
     m_transferring = false;
-    if (!delivered)
-        qWarning().noquote() << QStringLiteral("CAN transfer %1 (multi-packet id %2, %3 bytes) failed: %4")
-                                    .arg(m_out.tag)
-                                    .arg(m_out.request->get_multiId())
-                                    .arg(m_out.payload.size())
-                                    .arg(failure);
+    if (!delivered) {
+        const QString text = QStringLiteral("CAN transfer %1 (multi-packet id %2, %3 bytes) failed: %4")
+                                 .arg(m_out.tag)
+                                 .arg(m_out.request->get_multiId())
+                                 .arg(m_out.payload.size())
+                                 .arg(failure);
+        // A transfer begun before another node was heard is one sent while the other display
+        // was still starting (its absence is the start-up synchronisation's to report).
+        if (m_out.peerHeard)
+            qCWarning(lcFieldbus).noquote() << text;
+        else
+            qCDebug(lcFieldbus).noquote() << text;
+    }
     CanSendRequest *request = m_out.request;
     m_out = Outgoing();
     finishRequest(request, delivered);
@@ -438,6 +447,7 @@ void CanbusManager::readFrames()
         if (h.kind == Ack) {
             if (h.sender == m_canId)
                 continue;
+            m_heardPeer = true;
             emit linkActivity();
             handleAck(frame);
             continue;
@@ -448,14 +458,16 @@ void CanbusManager::readFrames()
 
 void CanbusManager::deliver(const CanReassembler::Result &result)
 {
-    if (result.fromPeer)
+    if (result.fromPeer) {
+        m_heardPeer = true;
         emit linkActivity();
+    }
     for (const CanFrame &reply : result.replies) {
         if (!transmitFrame(reply))
-            qDebug() << "CAN acknowledgement not sent; the sender will ask again";
+            qCDebug(lcFieldbus) << "CAN acknowledgement not sent; the sender will ask again";
     }
     if (!result.drop.isEmpty())
-        qWarning().noquote() << result.drop;
+        qCWarning(lcFieldbus).noquote() << result.drop;
     for (const CanReassembler::Delivery &d : result.deliveries) {
         if (d.single)
             emit singlePacketReceived(d.sender, d.data);

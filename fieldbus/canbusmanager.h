@@ -104,6 +104,7 @@ private:
         quint32 nextFrame = 0;  // next frame of the current burst to write
         quint32 burstEnd = 0;
         int resends = 0;
+        bool peerHeard = false; // another node had been heard when it began
     };
 
     bool writeFrame(const CanFrame &frame);
@@ -131,6 +132,7 @@ private:
     QList<CanSendRequest *> m_queue;
     Outgoing m_out;
     bool m_transferring = false;
+    bool m_heardPeer = false;  // a frame from another node has arrived since the start
     quint8 m_nextTag = 0;
     unsigned m_canId = 0;
     int m_maxTransferBytes = CanProtocol::DefaultMaxTransferBytes;

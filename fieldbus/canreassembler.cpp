@@ -1,4 +1,5 @@
 #include "canreassembler.h"
+#include "fieldbuslog.h"
 
 #include "crc32.h"
 
@@ -89,7 +90,7 @@ void CanReassembler::handleStart(const Header &h, const CanFrame &frame, Result 
         return;
     }
     if (active != m_active.end()) {
-        qDebug("CAN transfer %d from %d abandoned by its sender", active->tag, int(h.sender));
+        qCDebug(lcFieldbus, "CAN transfer %d from %d abandoned by its sender", active->tag, int(h.sender));
         m_active.erase(active);
     }
     m_finished.remove(h.sender);

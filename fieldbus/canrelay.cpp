@@ -10,7 +10,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-Q_LOGGING_CATEGORY(lcFieldbus, "tul.fieldbus")
 
 CanRelay::CanRelay(QObject *parent)
     : QObject(parent)

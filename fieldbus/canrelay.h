@@ -9,7 +9,7 @@
 class QTcpServer;
 class QTcpSocket;
 
-Q_DECLARE_LOGGING_CATEGORY(lcFieldbus)
+#include "fieldbuslog.h"
 
 // Serves the simulated CAN bus in place of the virtual CAN plugin's own server, which
 // passes every line on as it came and so lets one malformed line crash every client of

@@ -1,4 +1,5 @@
 #include "deadlinetimer.h"
+#include "fieldbuslog.h"
 
 #include <QDebug>
 #include <QSocketNotifier>
@@ -19,7 +20,7 @@ DeadlineTimer::DeadlineTimer(QObject *parent)
                 expired();
         });
     } else {
-        qWarning() << "No timerfd; the Modbus spacing is kept in whole milliseconds";
+        qCWarning(lcFieldbus) << "No timerfd; the Modbus spacing is kept in whole milliseconds";
         m_fallback = new QTimer(this);
         m_fallback->setSingleShot(true);
         m_fallback->setTimerType(Qt::PreciseTimer);
@@ -45,7 +46,7 @@ void DeadlineTimer::start(qint64 intervalNs)
     spec.it_value.tv_sec = time_t(intervalNs / 1000000000);
     spec.it_value.tv_nsec = long(intervalNs % 1000000000);
     if (::timerfd_settime(m_fd, 0, &spec, nullptr) != 0) {
-        qWarning() << "timerfd_settime failed; the deadline ends at once";
+        qCWarning(lcFieldbus) << "timerfd_settime failed; the deadline ends at once";
         QTimer::singleShot(0, this, [this] { if (m_active) expired(); });
     }
 }

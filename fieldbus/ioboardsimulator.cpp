@@ -1,4 +1,5 @@
 #include "ioboardsimulator.h"
+#include "fieldbuslog.h"
 
 #include "ioregistermap.h"
 
@@ -72,7 +73,7 @@ bool IoBoardSimulator::open()
         return true;
     char name[128] = {0};
     if (::openpty(&m_masterFd, &m_slaveFd, name, nullptr, nullptr) != 0) {
-        qWarning() << "IO board simulator: no pseudo-terminal:" << std::strerror(errno);
+        qCWarning(lcFieldbus) << "IO board simulator: no pseudo-terminal:" << std::strerror(errno);
         m_masterFd = m_slaveFd = -1;
         return false;
     }
@@ -103,7 +104,7 @@ void IoBoardSimulator::removeLeftLock(const QString &device)
     for (const char *folder : LockFolders) {
         const QString lock = QString::fromLatin1(folder) + QStringLiteral("/LCK..") + name;
         if (QFile::exists(lock) && QFile::remove(lock))
-            qInfo() << "IO board simulator: removed the lock left on" << device << "at" << lock;
+            qCInfo(lcFieldbus) << "IO board simulator: removed the lock left on" << device << "at" << lock;
     }
 }
 
@@ -158,7 +159,7 @@ void IoBoardSimulator::dropPartialFrame()
 bool IoBoardSimulator::take(const ParsedRequest &parsed)
 {
     if (parsed.status == ParseStatus::Invalid && parsed.exceptionCode == 0) {
-        qDebug() << "IO board simulator: request dropped:" << parsed.reason;
+        qCDebug(lcFieldbus) << "IO board simulator: request dropped:" << parsed.reason;
         m_rxBuffer.clear();
         return false;
     }
@@ -262,7 +263,7 @@ void IoBoardSimulator::reply(const QByteArray &frame)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            qWarning() << "IO board simulator: reply not written:" << std::strerror(errno);
+            qCWarning(lcFieldbus) << "IO board simulator: reply not written:" << std::strerror(errno);
             return;
         }
         data += n;

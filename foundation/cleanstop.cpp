@@ -1,4 +1,5 @@
 #include "cleanstop.h"
+#include "foundationlog.h"
 
 #include "alarmtimings.h"
 
@@ -52,7 +53,7 @@ CleanStop::CleanStop(int readFd, QObject *parent)
     connect(m_notifier, &QSocketNotifier::activated, this, &CleanStop::takeSignal);
     m_grace->setSingleShot(true);
     connect(m_grace, &QTimer::timeout, this, [this] {
-        qWarning() << "Stopping with" << writesUnderWay() << "writes still under way after"
+        qCWarning(lcFoundation) << "Stopping with" << writesUnderWay() << "writes still under way after"
                    << m_grace->interval() << "ms";
         QCoreApplication::quit();
     });
@@ -63,7 +64,7 @@ bool CleanStop::install()
     if (g_instance || !QCoreApplication::instance())
         return false;
     if (::pipe2(g_signalPipe, O_NONBLOCK | O_CLOEXEC) != 0) {
-        qWarning() << "No clean stop on SIGTERM: cannot make its pipe:" << strerror(errno);
+        qCWarning(lcFoundation) << "No clean stop on SIGTERM: cannot make its pipe:" << strerror(errno);
         return false;
     }
     g_instance = new CleanStop(g_signalPipe[0], QCoreApplication::instance());
@@ -73,7 +74,7 @@ bool CleanStop::install()
     action.sa_flags = SA_RESTART | SA_RESETHAND;
     for (int signal : {SIGTERM, SIGINT}) {
         if (::sigaction(signal, &action, nullptr) != 0)
-            qWarning() << "No clean stop on signal" << signal << ":" << strerror(errno);
+            qCWarning(lcFoundation) << "No clean stop on signal" << signal << ":" << strerror(errno);
     }
     return true;
 }
@@ -88,7 +89,7 @@ void CleanStop::takeSignal()
     if (signal == 0 || m_stopping)
         return;
     m_stopping = true;
-    qInfo().noquote() << "Stopping on signal" << signal << "once" << writesUnderWay()
+    qCInfo(lcFoundation).noquote() << "Stopping on signal" << signal << "once" << writesUnderWay()
                       << "writes under way have ended";
     m_grace->start(AlarmTimings::scaled(StopGraceMs));
     runStopActions();

@@ -1,4 +1,5 @@
 #include "commandlauncher.h"
+#include "foundationlog.h"
 
 #include <QDebug>
 #include <QDir>
@@ -48,6 +49,6 @@ CommandResult CommandLauncher::runAndWait(const QString &program, const QStringL
     // What it wrote before it hung is still worth having; the command kills it on return.
     CommandResult result = command.result();
     result.errorText = QStringLiteral("timed out");
-    qWarning().noquote() << program << "did not finish in" << finishTimeoutMs << "ms";
+    qCWarning(lcFoundation).noquote() << program << "did not finish in" << finishTimeoutMs << "ms";
     return result;
 }

@@ -1,4 +1,5 @@
 #include "guardedsignaltransition.h"
+#include "foundationlog.h"
 
 #include <QDebug>
 
@@ -23,7 +24,7 @@ bool GuardedSignalTransition::eventTest(QEvent *event)
     if (!QMetaObject::invokeMethod(guardObject, guardMethodName.constData(),
                                    Qt::DirectConnection, Q_RETURN_ARG(bool, allowed))) {
         // A guard that cannot be asked must block: firing blindly could skip a safety check.
-        qWarning() << "guard" << guardMethodName << "not found on" << guardObject;
+        qCWarning(lcFoundation) << "guard" << guardMethodName << "not found on" << guardObject;
         return false;
     }
     return allowed;

@@ -1,4 +1,5 @@
 #include "interruptedsave.h"
+#include "foundationlog.h"
 
 #include "safefilereader.h"
 #include "safefilewriter.h"
@@ -29,7 +30,7 @@ InterruptedSave::Outcome InterruptedSave::settle(const QString &path, qint64 max
         && SafeFileReader::read(leftover, maxBytes, &data, "interrupted save") == SafeFileReader::Ok
         && isComplete(data);
     if (!whole) {
-        qWarning().noquote() << "Discarding the incomplete" << leftover;
+        qCWarning(lcFoundation).noquote() << "Discarding the incomplete" << leftover;
         return ::unlink(name.constData()) == 0 ? Dropped : Failed;
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -37,10 +38,10 @@ InterruptedSave::Outcome InterruptedSave::settle(const QString &path, qint64 max
     if (fd >= 0)
         ::close(fd);
     if (!durable || ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
-        qWarning().noquote() << "Cannot move" << leftover << "to" << path << ":" << strerror(errno);
+        qCWarning(lcFoundation).noquote() << "Cannot move" << leftover << "to" << path << ":" << strerror(errno);
         return Failed;
     }
     SafeFileWriter::syncDirectory(QFileInfo(path).absolutePath());
-    qDebug().noquote() << "Completed the interrupted save of" << path;
+    qCInfo(lcFoundation).noquote() << "Completed the interrupted save of" << path;
     return Completed;
 }

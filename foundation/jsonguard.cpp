@@ -1,4 +1,5 @@
 #include "jsonguard.h"
+#include "foundationlog.h"
 
 #include "safefilereader.h"
 
@@ -248,7 +249,7 @@ QJsonDocument JsonGuard::parse(const QByteArray &text, const char *source, int m
     QJsonParseError local;
     QJsonParseError *e = error ? error : &local;
     if (text.size() > maxBytes) {
-        qWarning().noquote() << "JSON from the" << source << "has" << text.size()
+        qCWarning(lcFoundation).noquote() << "JSON from the" << source << "has" << text.size()
                              << "bytes, more than the" << maxBytes << "it may; refused";
         e->error = QJsonParseError::DocumentTooLarge;
         e->offset = maxBytes;
@@ -256,7 +257,7 @@ QJsonDocument JsonGuard::parse(const QByteArray &text, const char *source, int m
     }
     const int duplicate = firstDuplicateKey(text);
     if (duplicate >= 0) {
-        qWarning().noquote() << "JSON from the" << source << "names a key twice at offset"
+        qCWarning(lcFoundation).noquote() << "JSON from the" << source << "names a key twice at offset"
                              << duplicate << "; refused";
         e->error = QJsonParseError::IllegalValue;
         e->offset = duplicate;

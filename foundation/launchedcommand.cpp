@@ -1,4 +1,5 @@
 #include "launchedcommand.h"
+#include "foundationlog.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -75,7 +76,7 @@ void LaunchedCommand::start(const QString &path)
     spawn(path);
     if (m_pid > 0)
         return;
-    qWarning().noquote() << "Cannot start" << m_result.program << ":" << m_result.errorText;
+    qCWarning(lcFoundation).noquote() << "Cannot start" << m_result.program << ":" << m_result.errorText;
     // Reported from the event loop, as every other outcome.
     QTimer::singleShot(0, this, &LaunchedCommand::finish);
 }

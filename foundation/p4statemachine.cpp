@@ -1,4 +1,5 @@
 #include "p4statemachine.h"
+#include "foundationlog.h"
 #include "guardedsignaltransition.h"
 
 #include <QAbstractTransition>
@@ -67,7 +68,7 @@ void P4StateMachine::nameTransition(QAbstractTransition *transition, const QStri
                                     const QString &trigSignal, const QString &action)
 {
     if (!name.startsWith(QLatin1String("t_")))
-        qWarning() << "transition name without the t_ prefix:" << name;
+        qCWarning(lcFoundation) << "transition name without the t_ prefix:" << name;
     transition->setObjectName(name);
     transition->setProperty("trigSignal", trigSignal);
     if (!action.isEmpty())
@@ -133,7 +134,7 @@ void P4StateMachine::traceTransitions()
         connect(t, &QAbstractTransition::triggered, this, [this, t] {
             const QString source = t->sourceState() ? t->sourceState()->objectName() : QString();
             const QString target = t->targetState() ? t->targetState()->objectName() : source;
-            qDebug().noquote() << objectName() + QLatin1String(":") << t->objectName()
+            qCInfo(lcFoundation).noquote() << objectName() + QLatin1String(":") << t->objectName()
                                << t->property("trigSignal").toString() << source << "->" << target
                                << t->property("action").toString();
         });

@@ -1,4 +1,5 @@
 #include "safefilereader.h"
+#include "foundationlog.h"
 
 #include "safefilewriter.h"
 
@@ -18,7 +19,6 @@
 #include <unistd.h>
 
 namespace {
-Q_LOGGING_CATEGORY(lcFoundation, "tul.foundation")
 }
 
 SafeFileReader::Result SafeFileReader::read(const QString &path, qint64 maxBytes,

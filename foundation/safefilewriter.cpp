@@ -1,4 +1,5 @@
 #include "safefilewriter.h"
+#include "foundationlog.h"
 
 #include "tulpaths.h"
 
@@ -35,7 +36,7 @@ QMutex &saveMutex(const QString &path)
 
 bool fail(QString *errorText, const QString &text)
 {
-    qWarning().noquote() << "Safe write failed:" << text;
+    qCWarning(lcFoundation).noquote() << "Safe write failed:" << text;
     if (errorText)
         *errorText = text;
     return false;
@@ -223,7 +224,7 @@ bool SafeFileWriter::writeFile(const QString &path, const QByteArray &data, QStr
         return fail(errorText, problem);
     }
     if (::fsync(folder.fd) != 0)
-        qWarning() << "Safe write: cannot sync the folder of" << path;
+        qCWarning(lcFoundation) << "Safe write: cannot sync the folder of" << path;
     return true;
 }
 

@@ -434,7 +434,7 @@ QDBusVariant TulDbusAdapter::rollCal()
 {
     if (!fromAgent("rollCal"))
         return {};
-    qCInfo(lcIot) << "ROLLCALL!!!!!!!!!!!!!!!!!!!!!";
+    qCDebug(lcIot) << "ROLLCALL!!!!!!!!!!!!!!!!!!!!!";
     return QDBusVariant(true);
 }
 

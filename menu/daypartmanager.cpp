@@ -1,4 +1,5 @@
 #include "daypartmanager.h"
+#include "menulog.h"
 
 #include "cabinetcore.h"
 #include "commandlauncher.h"
@@ -120,7 +121,7 @@ void DayPartManager::set_nextDayPart(int value)
 {
     // The value may come from the other display: only a defined day part is taken.
     if (value < 0 || value >= m_dayPartsCount) {
-        qWarning().noquote() << "DayPartManager::set_nextDayPart() dayPart out of range:" << value;
+        qCWarning(lcMenu).noquote() << "DayPartManager::set_nextDayPart() dayPart out of range:" << value;
         return;
     }
     m_nextDayPart = value;
@@ -165,11 +166,11 @@ int DayPartManager::getProdIdOnBin(int dp, int bin) const
 {
     bool ok = true;
     if (dp < 0 || dp >= maxDayParts) {
-        qWarning().noquote() << "getProdIdOnBin() dp out of range: " << dp;
+        qCWarning(lcMenu).noquote() << "getProdIdOnBin() dp out of range: " << dp;
         ok = false;
     }
     if (!isUsableBin(bin)) {
-        qWarning().noquote() << "getProdIdOnBin() bin out of range: " << bin;
+        qCWarning(lcMenu).noquote() << "getProdIdOnBin() bin out of range: " << bin;
         ok = false;
     }
     return ok ? m_dayPartProducts[dp][bin] : 0;
@@ -180,15 +181,15 @@ int DayPartManager::gridLookUp(const Grid &grid, int dayPart, int dayParts, int 
 {
     bool ok = true;
     if (dayPart < 0 || dayPart >= dayParts) {
-        qWarning().noquote() << QStringLiteral("DayPartManager::%1() dayPart out of range:").arg(QLatin1String(who)) << dayPart;
+        qCWarning(lcMenu).noquote() << QStringLiteral("DayPartManager::%1() dayPart out of range:").arg(QLatin1String(who)) << dayPart;
         ok = false;
     }
     if (zone < 0 || zone >= m_numberOfZones) {
-        qWarning().noquote() << QStringLiteral("DayPartManager::%1() zone out of range:").arg(QLatin1String(who)) << zone;
+        qCWarning(lcMenu).noquote() << QStringLiteral("DayPartManager::%1() zone out of range:").arg(QLatin1String(who)) << zone;
         ok = false;
     }
     if (panIndex < 0 || panIndex >= m_traysPerZone) {
-        qWarning().noquote() << QStringLiteral("DayPartManager::%1() panIndex out of range:").arg(QLatin1String(who)) << panIndex;
+        qCWarning(lcMenu).noquote() << QStringLiteral("DayPartManager::%1() panIndex out of range:").arg(QLatin1String(who)) << panIndex;
         return 0;
     }
     const int bin = binOf(zone, panIndex);
@@ -214,7 +215,7 @@ void DayPartManager::dayPartEditSetProductId(int dayPart, int zone, int panIndex
     const qint64 wideBin = qint64(panIndex) + qint64(m_traysPerZone) * zone;
     if (dayPart < 0 || dayPart >= maxDayParts || zone < 0 || panIndex < 0 || wideBin < 0
         || wideBin >= maxBins) {
-        qWarning().noquote() << "DayPartManager::dayPartEditSetProductId() position out of range:"
+        qCWarning(lcMenu).noquote() << "DayPartManager::dayPartEditSetProductId() position out of range:"
                              << dayPart << zone << panIndex;
         return;
     }
@@ -465,11 +466,11 @@ bool DayPartManager::migrateLegacyFiles()
     const bool hasEvening = QFileInfo::exists(evening);
     if (hasMorning) {
         readDayPartFile(morningFileName, 0);
-        qDebug().noquote() << "Read the file morningDayPart.txt";
+        qCDebug(lcMenu).noquote() << "Read the file morningDayPart.txt";
     }
     if (hasEvening) {
         readDayPartFile(eveningFileName, 1);
-        qDebug().noquote() << "Read the file eveningDayPart.txt";
+        qCDebug(lcMenu).noquote() << "Read the file eveningDayPart.txt";
     }
     return hasMorning || hasEvening;
 }
@@ -491,7 +492,7 @@ bool DayPartManager::readDayPartDocument()
     const JsonGuard::FileOutcome outcome = JsonGuard::readDataFile(
         path, maxDayPartFileSize, "day-part file", dayPartFileProblem, &doc, &repeatedKeys);
     if (outcome == JsonGuard::FileOutcome::Missing || outcome == JsonGuard::FileOutcome::Unreadable)
-        qWarning().noquote() << "Unable to Open File: " + dayPartFileName;
+        qCWarning(lcMenu).noquote() << "Unable to Open File: " + dayPartFileName;
     const QJsonArray layout = doc.object().value(QLatin1String("layout")).toArray();
     if (outcome == JsonGuard::FileOutcome::Loaded && !layout.isEmpty()
         && std::none_of(layout.begin(), layout.end(), [](const QJsonValue &entry) { return entry.isObject(); })) {
@@ -555,7 +556,7 @@ void DayPartManager::keepDayPartInForceDefined()
     if (m_nextDayPart < m_dayPartsCount)
         return;
     const int last = m_dayPartsInUse.isEmpty() ? 0 : m_dayPartsInUse.last();
-    qWarning().noquote() << "Day part" << m_nextDayPart << "is no longer defined; day part" << last
+    qCWarning(lcMenu).noquote() << "Day part" << m_nextDayPart << "is no longer defined; day part" << last
                          << "is in force";
     set_nextDayPart(last);
 }
@@ -565,7 +566,7 @@ void DayPartManager::keepDayPartInForceDefined()
 void DayPartManager::readDayPartFile(const QString &dayPartFilename, int j)
 {
     if (j != 0 && j != 1) {
-        qWarning().noquote() << "DayPartManager: readDayPartFile error bad day part index";
+        qCWarning(lcMenu).noquote() << "DayPartManager: readDayPartFile error bad day part index";
         return;
     }
     // A few lines of 20 numbers: anything larger is not a legacy day-part file, and a pipe
@@ -580,7 +581,7 @@ void DayPartManager::readDayPartFile(const QString &dayPartFilename, int j)
     if (text.isEmpty()) {
         QFile resource(QStringLiteral(":/") + QFileInfo(dayPartFilename).fileName());
         if (!resource.open(QIODevice::ReadOnly)) {
-            qWarning().noquote() << "Unable to Open File: " + resource.fileName() + " DayPart file doesn't exist!";
+            qCWarning(lcMenu).noquote() << "Unable to Open File: " + resource.fileName() + " DayPart file doesn't exist!";
             return;
         }
         text = resource.read(maxLegacyDayPartFileSize);
@@ -613,17 +614,17 @@ void DayPartManager::saveDayPartFile(const QString &dayPartFilename, const QStri
 {
     const QString path = TulPaths::rootPath(dayPartFilename);
     if (!TulPaths::isInside(path, TulPaths::rootDir())) {
-        qWarning().noquote() << "Unable to Open File !!!" << path;
+        qCWarning(lcMenu).noquote() << "Unable to Open File !!!" << path;
         return;
     }
     if (QFileInfo::exists(path)) {
         const QString backup = path + QStringLiteral(".backup");
-        qDebug().noquote() << "Copying " + path + " as " + backup;
+        qCDebug(lcMenu).noquote() << "Copying " + path + " as " + backup;
         QFile::copy(path, backup);
     }
     QString error;
     if (!SafeFileWriter::writeFile(path, content.toUtf8(), &error)) {
-        qWarning().noquote() << "Unable to Open File !!!" << path << error;
+        qCWarning(lcMenu).noquote() << "Unable to Open File !!!" << path << error;
         return;
     }
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
@@ -666,7 +667,7 @@ int DayPartManager::fileBinOfTray(int tray) const
 {
     const int bin = locationOfTray(tray);
     if (bin < 0 || bin >= maxBins) {
-        qWarning().noquote() << "Product location map: tray" << tray << "maps to bin" << bin
+        qCWarning(lcMenu).noquote() << "Product location map: tray" << tray << "maps to bin" << bin
                              << "outside 0..19; the tray stays empty";
         return -1;
     }
@@ -684,7 +685,7 @@ bool DayPartManager::isMissingTray(int tray) const
 void DayPartManager::processOrvantaDayPart(const DayPart_t &data, int idx)
 {
     if (idx < 0 || idx >= maxDayParts) {
-        qWarning().noquote() << "DayPartManager::processOrvantaDayPart() bad day part index" << idx;
+        qCWarning(lcMenu).noquote() << "DayPartManager::processOrvantaDayPart() bad day part index" << idx;
         return;
     }
     auto &row = m_dayPartProducts[size_t(idx)];
@@ -697,7 +698,7 @@ void DayPartManager::processOrvantaDayPart(const DayPart_t &data, int idx)
             row[size_t(t)] = data.productIds[size_t(bin)];
         entries << QString::number(row[size_t(t)]);
     }
-    qDebug().noquote() << "Imported day part: " << idx << entries.join(QLatin1Char(','));
+    qCDebug(lcMenu).noquote() << "Imported day part: " << idx << entries.join(QLatin1Char(','));
 }
 
 bool DayPartManager::processOrvantaJsonDayParts(const QString &ovMenuDoc)
@@ -707,7 +708,7 @@ bool DayPartManager::processOrvantaJsonDayParts(const QString &ovMenuDoc)
     if (!doc.isObject() || header.isEmpty())
         return false;
     const int version = jsonInt(header.value(QLatin1String("menuVersion")));
-    qDebug().noquote() << "Menu Version = " << version;
+    qCDebug(lcMenu).noquote() << "Menu Version = " << version;
     if (version != 1)
         return false;
     const QJsonValue layoutValue = doc.object().value(QLatin1String("menu")).toObject().value(QLatin1String("layout"));
@@ -715,7 +716,7 @@ bool DayPartManager::processOrvantaJsonDayParts(const QString &ovMenuDoc)
         return false;
     const QJsonArray layout = layoutValue.toArray();
     if (layout.size() > maxDayParts)
-        qWarning().noquote() << "The imported menu has" << layout.size() << "day parts; the first"
+        qCWarning(lcMenu).noquote() << "The imported menu has" << layout.size() << "day parts; the first"
                              << maxDayParts << "are taken";
     if (!layout.isEmpty()) {
         m_dayPartsCount = qMin(int(layout.size()), maxDayParts);

@@ -1,4 +1,5 @@
 #include "filesavechain.h"
+#include "menulog.h"
 
 #include "commandlauncher.h"
 #include "interruptedsave.h"
@@ -77,12 +78,12 @@ void FileSaveChain::stepFinished(QObject *sender, int exitCode, QProcess::ExitSt
 
 bool FileSaveChain::writeTemporaryFile()
 {
-    qDebug().noquote() << m_savingMessage;
+    qCDebug(lcMenu).noquote() << m_savingMessage;
     const QByteArray data = m_content ? m_content() : QByteArray();
     // Created afresh: a link left at the ".New" name is removed, never written through.
     QString error;
     if (!SafeFileWriter::writeNewFile(temporaryPath(), data, &error)) {
-        qWarning().noquote() << "Unable to Open File for saving!!!";
+        qCWarning(lcMenu).noquote() << "Unable to Open File for saving!!!";
         return false;
     }
     return true;
@@ -91,7 +92,7 @@ bool FileSaveChain::writeTemporaryFile()
 void FileSaveChain::processWrapUp_sync(bool ok, const CommandResult &result)
 {
     if (!ok) {
-        qWarning().noquote() << "sync before moving" << temporaryPath() << "failed:"
+        qCWarning(lcMenu).noquote() << "sync before moving" << temporaryPath() << "failed:"
                              << result.exitCode << result.errorText;
         endChain(false);
         return;
@@ -103,7 +104,7 @@ void FileSaveChain::processWrapUp_sync(bool ok, const CommandResult &result)
 void FileSaveChain::processWrapUp_mv(bool ok, const CommandResult &result)
 {
     if (!ok || !QFileInfo::exists(m_targetPath)) {
-        qWarning().noquote() << "Moving" << temporaryPath() << "to" << m_targetPath << "failed:"
+        qCWarning(lcMenu).noquote() << "Moving" << temporaryPath() << "to" << m_targetPath << "failed:"
                              << result.exitCode << result.errorText
                              << QString::fromLocal8Bit(result.standardError).trimmed();
         endChain(false);

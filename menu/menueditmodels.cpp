@@ -1,4 +1,5 @@
 #include "menueditmodels.h"
+#include "menulog.h"
 
 #include "cabinetcore.h"
 #include "menulanguages.h"
@@ -220,7 +221,7 @@ QStandardItem *MenuEditModels::groupItem(int gid) const
         if (sameId(m_groupEdit->item(r, 0), gid))
             return m_groupEdit->item(r, 0);
     }
-    qWarning().noquote() << "Cookbook: no group with id" << gid;
+    qCWarning(lcMenu).noquote() << "Cookbook: no group with id" << gid;
     return nullptr;
 }
 
@@ -258,7 +259,7 @@ int MenuEditModels::saveProductEdit(int pid, QVariant name, int holdTime, int wa
     const int row = getProductEditIndex(pid);
     const QStandardItem *old = m_productEdit->item(row, 0);
     if (pid != 0 && !sameId(old, pid)) {
-        qWarning().noquote() << "Cookbook: no product with id" << pid << "to save; nothing changed";
+        qCWarning(lcMenu).noquote() << "Cookbook: no product with id" << pid << "to save; nothing changed";
         return 0;
     }
     const QStringList names = fifteenNames(name);

@@ -1,4 +1,5 @@
 #include "menuimporttransaction.h"
+#include "menulog.h"
 
 #include "configurationmanager.h"
 #include "jsonguard.h"
@@ -34,11 +35,11 @@ MenuImportTransaction::~MenuImportTransaction()
 bool MenuImportTransaction::begin()
 {
     if (m_running) {
-        qWarning().noquote() << "A menu import is still being saved; this one is refused";
+        qCWarning(lcMenu).noquote() << "A menu import is still being saved; this one is refused";
         return false;
     }
     if (!m_menu || !m_dayParts) {
-        qWarning().noquote() << "Menu import without a menu or day-part manager";
+        qCWarning(lcMenu).noquote() << "Menu import without a menu or day-part manager";
         return false;
     }
     m_running = true;
@@ -69,7 +70,7 @@ bool MenuImportTransaction::beginBinary(const BinaryMenuFile &file)
     for (const Product_t &record : file.products)
         rows += record.kind == 'p' || record.kind == 'g';
     if (rows > MenuManager::maxLegacyRows) {
-        qWarning().noquote() << "The menu file holds" << rows - 1 << "products and groups, more than"
+        qCWarning(lcMenu).noquote() << "The menu file holds" << rows - 1 << "products and groups, more than"
                              << MenuManager::maxLegacyRows - 1 << "; not imported";
         return false;
     }
@@ -83,7 +84,7 @@ bool MenuImportTransaction::beginJson(const QJsonObject &document, const QString
     // it was taken.
     const QJsonValue version = document.value(QLatin1String("header")).toObject().value(QLatin1String("menuVersion"));
     if (!version.isDouble() || version.toDouble() != double(JsonMenuFile::menuVersion)) {
-        qWarning().noquote() << "Menu version" << version.toVariant().toString() << "is not supported; not imported";
+        qCWarning(lcMenu).noquote() << "Menu version" << version.toVariant().toString() << "is not supported; not imported";
         return false;
     }
     if (!begin())
@@ -175,7 +176,7 @@ void MenuImportTransaction::checkDone()
 
 void MenuImportTransaction::rollBack(const QString &why)
 {
-    qWarning().noquote() << "Menu import failed:" << why << "- the previous menu is kept";
+    qCWarning(lcMenu).noquote() << "Menu import failed:" << why << "- the previous menu is kept";
     if (m_config && m_configChanged) {
         m_config->set_languageId(m_configBefore.languageId);
         m_config->set_useFirstEnabled(m_configBefore.useFirst);

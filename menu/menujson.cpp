@@ -1,4 +1,5 @@
 #include "menujson.h"
+#include "menulog.h"
 
 #include "menulanguages.h"
 
@@ -28,7 +29,7 @@ void JsonReadNotes::log(const QString &file) const
 {
     if (m_notes.isEmpty())
         return;
-    qWarning().noquote() << QStringLiteral("%1: the rest is read; %2 value(s) not read as they stand - %3")
+    qCWarning(lcMenu).noquote() << QStringLiteral("%1: the rest is read; %2 value(s) not read as they stand - %3")
                                 .arg(file)
                                 .arg(m_notes.size())
                                 .arg(summary());

@@ -1,4 +1,5 @@
 #include "menumanager.h"
+#include "menulog.h"
 
 #include "cabinetcore.h"
 #include "commandlauncher.h"
@@ -31,7 +32,6 @@
 #include <cmath>
 #include <limits>
 
-Q_LOGGING_CATEGORY(lcMenu, "tul.menu")
 
 namespace {
 
@@ -80,7 +80,7 @@ QString legacyPanSize(const QString &field)
     const int size = field.toInt(&ok);
     if (ok && size >= 1 && size <= 4)
         return field;
-    qWarning().noquote() << "productsList.txt: pan size" << field << "is not 1 to 4, taken as 1";
+    qCWarning(lcMenu).noquote() << "productsList.txt: pan size" << field << "is not 1 to 4, taken as 1";
     return QStringLiteral("1");
 }
 
@@ -239,7 +239,7 @@ QByteArray MenuManager::productDigestText(int id) const
 QByteArray MenuManager::getProductMd5(int id) const
 {
     const QByteArray md5 = QCryptographicHash::hash(productDigestText(id), QCryptographicHash::Md5);
-    qDebug().noquote() << QStringLiteral("Product specific md5 for id %1 = %2")
+    qCDebug(lcMenu).noquote() << QStringLiteral("Product specific md5 for id %1 = %2")
                               .arg(id)
                               .arg(QString::fromLatin1(md5.toHex()));
     return md5;
@@ -447,14 +447,14 @@ QString MenuManager::chooseMenuFile() const
     if (menu.exists() && menu.size() > 0)
         return menuPath;
     if (menu.exists()) {
-        qWarning().noquote() << "menu.json file size is 0???... using default file.";
+        qCWarning(lcMenu).noquote() << "menu.json file size is 0???... using default file.";
     } else if (QFileInfo::exists(m_menuSave->temporaryPath())) {
         // A save is under way: the model already holds what it writes.
         return menuPath;
     } else {
-        qDebug().noquote() << "menu.json doesn't exist, using default file.";
+        qCDebug(lcMenu).noquote() << "menu.json doesn't exist, using default file.";
     }
-    qDebug().noquote() << "Loading default menu - " + defaultMenuResource;
+    qCDebug(lcMenu).noquote() << "Loading default menu - " + defaultMenuResource;
     return defaultMenuResource;
 }
 
@@ -465,7 +465,7 @@ bool MenuManager::loadMenuFromFile(const QString &path)
     const auto asWithoutTheFile = [this] {
         if (m_productsModel->rowCount() != 0)
             return false;
-        qDebug().noquote() << "Loading default menu - " + defaultMenuResource;
+        qCDebug(lcMenu).noquote() << "Loading default menu - " + defaultMenuResource;
         return loadMenuFromFile(defaultMenuResource);
     };
     QJsonDocument doc;
@@ -474,7 +474,7 @@ bool MenuManager::loadMenuFromFile(const QString &path)
     if (fromResources) { // the default menu of the resources
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            qWarning().noquote() << "Unable to Open File: " + path;
+            qCWarning(lcMenu).noquote() << "Unable to Open File: " + path;
             return false;
         }
         doc = QJsonDocument::fromJson(file.readAll());
@@ -486,7 +486,7 @@ bool MenuManager::loadMenuFromFile(const QString &path)
         if (read == JsonGuard::FileOutcome::SetAside)
             return asWithoutTheFile();
         if (read != JsonGuard::FileOutcome::Loaded) {
-            qWarning().noquote() << "Unable to Open File: " + path;
+            qCWarning(lcMenu).noquote() << "Unable to Open File: " + path;
             return false;
         }
     }
@@ -662,7 +662,7 @@ void MenuManager::menuFileSaved()
 
 void MenuManager::menuSaveFailed()
 {
-    qWarning().noquote() << "The menu was not saved; menu.json keeps its previous content.";
+    qCWarning(lcMenu).noquote() << "The menu was not saved; menu.json keeps its previous content.";
     emit menuSaveFinished(false);
 }
 
@@ -701,19 +701,19 @@ QByteArray MenuManager::legacyListContent() const
     case SafeFileReader::Ok:
         if (!text.isEmpty())
             return text;
-        qWarning().noquote() << "productsList.txt file size is 0???... using default file.";
+        qCWarning(lcMenu).noquote() << "productsList.txt file size is 0???... using default file.";
         break;
     case SafeFileReader::Missing:
-        qDebug().noquote() << "productsList.txt doesn't exist, using default file.";
+        qCDebug(lcMenu).noquote() << "productsList.txt doesn't exist, using default file.";
         break;
     case SafeFileReader::TooLarge:
     case SafeFileReader::Unreadable:
-        qWarning().noquote() << "productsList.txt cannot be used, using default file.";
+        qCWarning(lcMenu).noquote() << "productsList.txt cannot be used, using default file.";
         break;
     }
     QFile file(defaultListResource);
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "Unable to Open File: " + defaultListResource + " No products list available";
+        qCWarning(lcMenu).noquote() << "Unable to Open File: " + defaultListResource + " No products list available";
         return QByteArray();
     }
     return file.readAll();
@@ -941,9 +941,9 @@ QString MenuManager::freeLegacyListCopyName(const QString &listPath)
 bool MenuManager::processOrvantaProductsList(const QList<Product_t> &plist)
 {
     const QString text = legacyListText(plist);
-    qDebug().noquote() << "New products list will be: " + text;
+    qCDebug(lcMenu).noquote() << "New products list will be: " + text;
     if (text.count(QLatin1Char('\n')) > maxLegacyRows) {
-        qWarning().noquote() << "The imported menu holds more than" << maxLegacyRows - 1
+        qCWarning(lcMenu).noquote() << "The imported menu holds more than" << maxLegacyRows - 1
                              << "products and groups; not applied";
         return false;
     }
@@ -952,16 +952,16 @@ bool MenuManager::processOrvantaProductsList(const QList<Product_t> &plist)
     m_legacyListBackup.clear();
     if (QFileInfo::exists(listPath)) {
         const QString backup = freeLegacyListCopyName(listPath);
-        qDebug().noquote() << "Renaming " + listPath + " as " + backup;
+        qCDebug(lcMenu).noquote() << "Renaming " + listPath + " as " + backup;
         if (!QFile::rename(listPath, backup)) {
-            qWarning().noquote() << "Unable to Open File !!!" << listPath << "(cannot keep the old list)";
+            qCWarning(lcMenu).noquote() << "Unable to Open File !!!" << listPath << "(cannot keep the old list)";
             return false;
         }
         m_legacyListBackup = backup;
     }
     QString error;
     if (!SafeFileWriter::writeFile(listPath, text.toUtf8(), &error)) {
-        qWarning().noquote() << "Unable to Open File !!!" << listPath << error;
+        qCWarning(lcMenu).noquote() << "Unable to Open File !!!" << listPath << error;
         undoLegacyListWrite();
         return false;
     }
@@ -1053,7 +1053,7 @@ bool MenuManager::processOrvantaJsonProducts(const QString &ovMenuDoc)
     if (!doc.isObject() || header.isEmpty())
         return false;
     const int version = jsonInt(header.value(QLatin1String("menuVersion")));
-    qDebug().noquote() << "Menu Version = " << version;
+    qCDebug(lcMenu).noquote() << "Menu Version = " << version;
     if (version != menuVersion)
         return false;
     const QJsonObject menu = doc.object().value(QLatin1String("menu")).toObject();

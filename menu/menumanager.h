@@ -15,7 +15,7 @@
 #include <QVariant>
 
 // "tul.menu": the menu, the day parts and the menu imports.
-Q_DECLARE_LOGGING_CATEGORY(lcMenu)
+#include "menulog.h"
 
 class CabinetCore;
 class CookbookLock;

@@ -1,4 +1,5 @@
 #include "orvantaproxy.h"
+#include "menulog.h"
 
 #include "pathguard.h"
 
@@ -180,7 +181,7 @@ bool OrvantaProxy::refusesPath(const char *property, const QString &value)
     const QString why = PathGuard::refusal(QLatin1String(property), value);
     if (why.isEmpty())
         return false;
-    qWarning().noquote() << "Refused" << property << "-" << why;
+    qCWarning(lcMenu).noquote() << "Refused" << property << "-" << why;
     return true;
 }
 
@@ -234,14 +235,14 @@ void OrvantaProxy::getOvImportDirList()
             menuFiles << name;
     }
     set_dirContent(menuFiles);
-    qDebug().noquote() << "files in : " + m_ovImportDir + " are ..." << menuFiles;
+    qCDebug(lcMenu).noquote() << "files in : " + m_ovImportDir + " are ..." << menuFiles;
     const auto binary = std::find_if(menuFiles.cbegin(), menuFiles.cend(), &OrvantaProxy::isBinaryMenuName);
     if (binary != menuFiles.cend()) {
-        qDebug().noquote() << "Found update file: " + *binary;
+        qCDebug(lcMenu).noquote() << "Found update file: " + *binary;
         set_ovImportFound(true);
         set_ovImportFilename(*binary);
     } else {
-        qDebug().noquote() << "No update file found: ";
+        qCDebug(lcMenu).noquote() << "No update file found: ";
         set_ovImportFound(false);
         set_ovImportFilename(QString());
     }
@@ -275,7 +276,7 @@ void OrvantaProxy::importMenuFile(const QString &fileName)
 void OrvantaProxy::findOvFile_onEntry()
 {
     const QString dir = automaticUpdateDir();
-    qDebug().noquote() << "1: findOvFile_onEntry: " + dir;
+    qCDebug(lcMenu).noquote() << "1: findOvFile_onEntry: " + dir;
     // A folder replaced by a link is not read (nor emptied) by the import.
     if (!QFileInfo(dir).isDir() || refusesPath("ovImportDir", dir)) {
         emit noOvAutoImport();
@@ -289,10 +290,10 @@ void OrvantaProxy::findOvFile_onEntry()
     for (const QString &name : files) {
         if (isBinaryMenuName(name)) {
             candidates << name;
-            qDebug().noquote() << "Found tul file: " + name;
+            qCDebug(lcMenu).noquote() << "Found tul file: " + name;
         } else if (isJsonMenuName(name)) {
             candidates << name;
-            qDebug().noquote() << "Found json file: " + name;
+            qCDebug(lcMenu).noquote() << "Found json file: " + name;
         }
         if (!stampHeld && name.endsWith(stampSuffix, Qt::CaseInsensitive)) {
             QString stem = name;
@@ -307,7 +308,7 @@ void OrvantaProxy::findOvFile_onEntry()
     const qint64 notBefore = stampSeconds(stamp);
     const qint64 now = (QDateTime::currentMSecsSinceEpoch() + 500) / 1000;
     if (notBefore >= now) {
-        qDebug().noquote() << "Menu update waits until" << notBefore << "(now" << now << ")";
+        qCDebug(lcMenu).noquote() << "Menu update waits until" << notBefore << "(now" << now << ")";
         emit noOvAutoImport();
         return;
     }
@@ -353,7 +354,7 @@ void OrvantaProxy::doneState_onEntry()
         if (!m_updateMenuTimeStamp.isEmpty())
             QFile::remove(m_ovImportDir + m_updateMenuTimeStamp);
     } else {
-        qWarning().noquote() << "The menu file" << m_ovImportDir + m_ovImportFilename
+        qCWarning(lcMenu).noquote() << "The menu file" << m_ovImportDir + m_ovImportFilename
                              << "was not read; it is kept for the next start";
     }
     set_ovImportFilename(QString());
@@ -384,10 +385,10 @@ int OrvantaProxy::importMethod() const
 void OrvantaProxy::importOrvantaFile(const QString &fileName)
 {
     const QString path = importPath(fileName);
-    qDebug().noquote() << ": trying ov import: " + path;
+    qCDebug(lcMenu).noquote() << ": trying ov import: " + path;
     if (m_importRunning) {
         // The running import keeps its own state and report.
-        qWarning().noquote() << "Menu import refused: another import is being saved";
+        qCWarning(lcMenu).noquote() << "Menu import refused: another import is being saved";
         emit orvantaDataImportFailed();
         if (m_autoImport) { // the file was not read: it stays for the next start
             m_importReadFile = false;
@@ -398,7 +399,7 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
     m_importMethod = importMethod();
     m_importReadFile = false;
     if (fileName.contains(QLatin1Char('/'))) {
-        qWarning().noquote() << "Menu import refused: not a bare file name:" << fileName;
+        qCWarning(lcMenu).noquote() << "Menu import refused: not a bare file name:" << fileName;
         return reportFailure();
     }
     if (!QFileInfo::exists(path))
@@ -421,7 +422,7 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
     m_importReadFile = true;
     m_lastBinary = BinaryMenuFile::read(bytes);
     for (int i = 0; i < m_lastBinary.problems.size(); ++i) {
-        qWarning().noquote() << m_lastBinary.messages.value(i);
+        qCWarning(lcMenu).noquote() << m_lastBinary.messages.value(i);
         switch (m_lastBinary.problems.at(i)) {
         case BinaryMenuFile::Problem::BadHeaderCrc: emit badHeaderCrc(); break;
         case BinaryMenuFile::Problem::BadConfigurationCrc: emit badConfigurationCrc(); break;
@@ -431,7 +432,7 @@ void OrvantaProxy::importOrvantaFile(const QString &fileName)
         }
     }
     if (m_lastBinary.outcome == BinaryMenuFile::Outcome::UnsupportedVersion) {
-        qWarning().noquote() << m_lastBinary.messages.value(0);
+        qCWarning(lcMenu).noquote() << m_lastBinary.messages.value(0);
         // A file of another version is refused on the screen only; the cloud hears of
         // no update.
         emit invalidFileVersion();
@@ -473,10 +474,10 @@ void OrvantaProxy::applyBinary()
 void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
 {
     const QString path = importPath(fileName);
-    qDebug().noquote() << fileName + ": trying JSON import: " + path;
+    qCDebug(lcMenu).noquote() << fileName + ": trying JSON import: " + path;
     if (m_importRunning) {
         // The running import keeps its own state and report.
-        qWarning().noquote() << "Menu import refused: another import is being saved";
+        qCWarning(lcMenu).noquote() << "Menu import refused: another import is being saved";
         emit orvantaDataImportFailed();
         if (m_autoImport) { // the file was not read: it stays for the next start
             m_importReadFile = false;
@@ -487,7 +488,7 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
     m_importMethod = importMethod();
     m_importReadFile = false;
     if (fileName.contains(QLatin1Char('/'))) {
-        qWarning().noquote() << "Menu import refused: not a bare file name:" << fileName;
+        qCWarning(lcMenu).noquote() << "Menu import refused: not a bare file name:" << fileName;
         return reportFailure();
     }
     QByteArray bytes;
@@ -499,7 +500,7 @@ void OrvantaProxy::importOrvantaJsonFile(const QString &fileName)
     m_importReadFile = true;
     const JsonMenuFile::Outline outline = JsonMenuFile::checkOutline(bytes);
     for (const QString &message : outline.messages)
-        qWarning().noquote() << message;
+        qCWarning(lcMenu).noquote() << message;
     if (!outline.repeatedKeys.isEmpty())
         qCWarning(lcMenu).noquote() << fileName + ": keys named twice in one object, the last value taken:"
                                     << outline.repeatedKeys.join(QStringLiteral(", "));
@@ -577,7 +578,7 @@ void OrvantaProxy::exportOrvantaJsonFile()
                                                          dayParts->dayPartsInfoToJson(false));
     QString error;
     if (!SafeFileWriter::writeFile(folder + name, text, &error)) {
-        qWarning().noquote() << "Menu export to" << folder + name << "failed:" << error;
+        qCWarning(lcMenu).noquote() << "Menu export to" << folder + name << "failed:" << error;
         emit exportMenuFailed();
         return;
     }

@@ -4,7 +4,7 @@
 #include <QLoggingCategory>
 #include <QString>
 
-Q_DECLARE_LOGGING_CATEGORY(lcNetwork)
+#include "networklog.h"
 
 // What the system's network set-up is written from: the wired and Wi-Fi values of the
 // settings store, copied so that the network code does not depend on the store.

@@ -1,3 +1,4 @@
+import QtQml 2.15
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import "widgets"
@@ -315,10 +316,11 @@ Window {
             onLoaded: item.objectName = "screenTestPanel"
         }
         // The factory log shows what the screen did.
+        LoggingCategory { id: qmlLog; name: "tul.qml" }
         Connections {
             target: screenTest.item
             function onVisibleChanged() {
-                console.info("Screen colour test panel " + (screenTest.item.visible ? "shown" : "hidden"))
+                console.info(qmlLog, "Screen colour test panel " + (screenTest.item.visible ? "shown" : "hidden"))
             }
         }
 

@@ -139,7 +139,7 @@ struct QmlScreen
     static bool blockConfigFile()
     {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Safe write failed")));
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Unable to Open File for writing")));
         QFile::remove(ConfigurationManager::configFilePath());
         return QDir().mkpath(ConfigurationManager::configFilePath() + QStringLiteral("/blocked"));
     }

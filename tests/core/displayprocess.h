@@ -32,7 +32,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
         env.insert(QStringLiteral("TUL_CAN_INTERFACE"), canInterface);
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false;tul.*.debug=true"));
         for (auto it = extraEnv.cbegin(); it != extraEnv.cend(); ++it)
             env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);

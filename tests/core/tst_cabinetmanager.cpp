@@ -178,7 +178,7 @@ void TestCabinetManager::startsFromEachPersonality()
     QFETCH(int, customer);
     QFETCH(bool, nfc);
     installPersonality(fixture);
-    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("File id : file name is: %1").arg(fixture)));
+    QTest::ignoreMessage(QtInfoMsg, qPrintable(QStringLiteral("File id : file name is: %1").arg(fixture)));
     auto cm = start(9); // the connector id is ignored when a personality is accepted
     QVERIFY(cm->get_isConfigured());
     QCOMPARE(cm->get_orientationId(), int(UIID_FILE_ID));

@@ -36,7 +36,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
         env.insert(QStringLiteral("TUL_CAN_INTERFACE"), can);
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false;tul.*.debug=true"));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")});

@@ -29,7 +29,7 @@ public:
         env.insert(QStringLiteral("TUL_CAN_INTERFACE"), can);
         env.insert(QStringLiteral("TUL_EOL_TCP_PORT"), QString::number(eolPort));
         env.insert(QStringLiteral("TUL_EOL_ANNOUNCE"), QStringLiteral("1"));
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false;tul.*.debug=true"));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")});

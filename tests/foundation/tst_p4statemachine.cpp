@@ -89,16 +89,16 @@ private slots:
         door.start();
         QTRY_VERIFY(door.property("isRunning").toBool());
         QTRY_COMPARE(entered.count(), 1);
-        QTest::ignoreMessage(QtDebugMsg, "door: t_knock knocked() closed -> closed countKnock()");
-        QTest::ignoreMessage(QtDebugMsg, "door: t_knock knocked() closed -> closed countKnock()");
+        QTest::ignoreMessage(QtInfoMsg, "door: t_knock knocked() closed -> closed countKnock()");
+        QTest::ignoreMessage(QtInfoMsg, "door: t_knock knocked() closed -> closed countKnock()");
         emit door.knocked();
         emit door.knocked();
         QTRY_COMPARE(door.knocks, 2);
         QCOMPARE(entered.count(), 1); // a targetless transition does not re-enter its state
-        QTest::ignoreMessage(QtDebugMsg, "door: t_closed_open openRequested() closed -> open ");
+        QTest::ignoreMessage(QtInfoMsg, "door: t_closed_open openRequested() closed -> open ");
         emit door.openRequested();
         QTRY_VERIFY(door.configuration().contains(door.open));
-        QTest::ignoreMessage(QtDebugMsg, "door: t_open_closed closeRequested() open -> closed ");
+        QTest::ignoreMessage(QtInfoMsg, "door: t_open_closed closeRequested() open -> closed ");
         emit door.closeRequested();
         QTRY_COMPARE(entered.count(), 2);
         QCOMPARE(door.journal, QStringList({"open entered", "open left"}));

@@ -647,6 +647,30 @@ private slots:
         QCOMPARE(sender.exitCode(), 0);
     }
 
+    // Displays sharing one bus: the master holds the name. Another display that cannot own
+    // it loses nothing (it sends and takes in nothing); a master that cannot is a fault.
+    void nameHeldByAnotherDisplay_data()
+    {
+        QTest::addColumn<bool>("master");
+        QTest::addColumn<int>("level");
+        QTest::newRow("other display") << false << int(QtDebugMsg);
+        QTest::newRow("second master") << true << int(QtWarningMsg);
+    }
+
+    void nameHeldByAnotherDisplay()
+    {
+        QFETCH(bool, master);
+        QFETCH(int, level);
+        startLink(true);
+        QDBusConnection bus = m_bus->connect(QStringLiteral("display-%1").arg(QTest::currentDataTag()));
+        QScopedPointer<QObject> application(new QObject);
+        QScopedPointer<IotLink> link(new IotLink(m_core, new FakeHoldingView, bus));
+        QTest::ignoreMessage(QtMsgType(level), QRegularExpression(QStringLiteral("Did not connect to DBUS service$")));
+        link->create(application.data(), master);
+        QVERIFY(!link->ownsServiceName());
+        QCOMPARE(m_agent.interface()->serviceOwner(IotLink::ServiceName).value(), m_cabinet.baseService());
+    }
+
     void policyLetsTheCabinetOwnItsName_data()
     {
         QTest::addColumn<bool>("withPolicy");

@@ -74,7 +74,7 @@ void TestCookbookMirror::savedCookbookIsLoadedByTheMirror()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TUL_ROOT_DIR"), mirrorRoot);
     env.insert(QStringLiteral("TUL_CAN_INTERFACE"), can);
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.canbus.*=false;tul.*.debug=true"));
     mirror.setProcessEnvironment(env);
     mirror.setProcessChannelMode(QProcess::MergedChannels);
     mirror.start(QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")});

@@ -1,0 +1,3 @@
+#include "corelog.h"
+
+Q_LOGGING_CATEGORY(lcCore, "tul.core")

@@ -1,0 +1,3 @@
+#include "displaylinklog.h"
+
+Q_LOGGING_CATEGORY(lcDisplayLink, "tul.displaylink")

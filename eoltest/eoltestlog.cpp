@@ -1,0 +1,3 @@
+#include "eoltestlog.h"
+
+Q_LOGGING_CATEGORY(lcEolTest, "tul.eoltest")

@@ -1,0 +1,3 @@
+#include "fieldbuslog.h"
+
+Q_LOGGING_CATEGORY(lcFieldbus, "tul.fieldbus")

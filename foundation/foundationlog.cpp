@@ -1,0 +1,3 @@
+#include "foundationlog.h"
+
+Q_LOGGING_CATEGORY(lcFoundation, "tul.foundation")

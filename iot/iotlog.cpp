@@ -1,0 +1,3 @@
+#include "iotlog.h"
+
+Q_LOGGING_CATEGORY(lcIot, "tul.iot")
