@@ -47,7 +47,9 @@ const char *const Usage =
     "                     adds that area's debug lines; tul.config.debug=true also logs the\n"
     "                     whole cabinet configuration\n"
     "  QT_MESSAGE_PATTERN when set, lines take this form instead of starting with [primary] or\n"
-    "                     [second]\n";
+    "                     [second]\n"
+    "  QT_QPA_PLATFORM    the screen (vnc:size=800x480:port=N in the simulation): a VNC port that\n"
+    "                     is taken stops the program before it starts\n";
 
 bool takeValue(const QStringList &args, int &i, QString &value)
 {

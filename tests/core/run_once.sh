@@ -29,6 +29,8 @@ fail() {
     failed=1
 }
 unset DISPLAY WAYLAND_DISPLAY
+# "Scene loaded", which says the screen is up, is a debug line of the core.
+export QT_LOGGING_RULES="${QT_LOGGING_RULES:+$QT_LOGGING_RULES;}tul.core.debug=true"
 export TUL_RUN_DIR="$scratch/run" TUL_BUILD_DIR="$build" TUL_NO_BUILD=1
 export TUL_VNC_PORT=$(free_port) TUL_CAN_INTERFACE="tcp://127.0.0.1:$(free_port)/can0"
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$TUL_RUN_DIR/system-bus.socket"
