@@ -52,7 +52,6 @@ private slots:
         QTest::newRow("fans and ambient") << QStringLiteral("fanAmbientPollTimer") << 1000;
         QTest::newRow("IO-board status") << QStringLiteral("statusPollTimer") << 1500;
         QTest::newRow("NFC readers, two") << QStringLiteral("nfcPollTimer") << 250;
-        QTest::newRow("error registers, after each reply") << QStringLiteral("errorMonitor timer") << 1500;
         QTest::newRow("Modbus spacing") << QStringLiteral("modbusGapTimer") << 0;
     }
 

@@ -118,9 +118,15 @@ struct ScratchDefault
         for (int signal : {SIGINT, SIGTERM, SIGHUP})
             ::sigaction(signal, &action, nullptr);
 
+        // The moved temporary folder behaves as the usual one does for a test's children
+        // that run as another user (a bus client as "nobody"): they pass through the root
+        // and may make their own folders in it.
+        const QByteArray tmp = QFile::encodeName(base + QStringLiteral("tmp"));
         QDir().mkpath(base + QStringLiteral("tmp"));
+        ::chmod(baseName.constData(), 0711);
+        ::chmod(tmp.constData(), 01777);
         qputenv("TUL_TEST_SCRATCH", baseName);
-        qputenv("TMPDIR", QFile::encodeName(base + QStringLiteral("tmp")));
+        qputenv("TMPDIR", tmp);
 
         if (qEnvironmentVariableIsSet("TUL_ROOT_DIR"))
             return;

@@ -12,8 +12,6 @@ class TestFuzzScript : public QObject
 private slots:
     void runsOnACopy_data();
     void runsOnACopy();
-    void refusesBadArguments_data();
-    void refusesBadArguments();
 
 private:
     static QString script() { return qEnvironmentVariable("TUL_SOURCE_DIR") + QStringLiteral("/tools/fuzz.sh"); }
@@ -96,28 +94,6 @@ void TestFuzzScript::runsOnACopy()
     const QString keptFolder = scratchParent + QLatin1Char('/') + scratch.first();
     QVERIFY2(out.contains(keptFolder), qPrintable(out));
     QVERIFY2(tree(keptFolder).contains(kept), qPrintable(tree(keptFolder).join(QLatin1Char(' '))));
-}
-
-void TestFuzzScript::refusesBadArguments_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0;
-    QTest::newRow("no corpus") << QStringList{QStringLiteral("/bin/true")} << 2;
-    QTest::newRow("program missing") << QStringList{QStringLiteral("/no/such/fuzz_x"), QStringLiteral("/")} << 2;
-    QTest::newRow("corpus missing") << QStringList{QStringLiteral("/bin/true"), QStringLiteral("/no/such/corpus")} << 2;
-}
-
-void TestFuzzScript::refusesBadArguments()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QProcess run;
-    run.start(QStringLiteral("sh"), QStringList{script()} + arguments);
-    QVERIFY(run.waitForFinished(30000));
-    QCOMPARE(run.exitCode(), exitCode);
-    const QByteArray said = exitCode ? run.readAllStandardError() : run.readAllStandardOutput();
-    QVERIFY2(said.contains("usage: tools/fuzz.sh"), said.constData());
 }
 
 QTEST_GUILESS_MAIN(TestFuzzScript)
