@@ -113,7 +113,7 @@ void TulErrorController::prepareSm()
     m_errorMonitorTimer = new QTimer(this);
     m_errorMonitorTimer->setObjectName(QStringLiteral("errorMonitor timer"));
     m_errorMonitorTimer->setSingleShot(true);
-    m_errorMonitorTimer->setInterval(AlarmTimings::scaled(1500));
+    m_errorMonitorTimer->setInterval(AlarmTimings::scaled(ErrorPollIntervalMs));
     // Lines kept from a folder that could not be written are tried again as often as the
     // HACCP log's kept changes.
     m_retryTimer = new QTimer(this);

@@ -54,6 +54,8 @@ public:
 
     static constexpr int ErrorRegisterStart = 34;
     static constexpr int ErrorRegisterCount = 30;
+    // The error registers are read again this long after each reply (or failure), in ms.
+    static constexpr int ErrorPollIntervalMs = 1500;
     static constexpr int HeaterRegisterCount = 20;
     // Lines kept while the log cannot be written; past this the oldest is given up, named
     // in the diagnostics.

@@ -32,9 +32,10 @@ namespace {
 const char *const SyncedLine = "Start-up synchronisation finished";
 constexpr double Target = 1.5;
 
-// What the overview's cadences ask of an idle master display with two NFC readers, per
-// second: each timer's firings; each Modbus reply wakes the program once more (counted
-// from the transactions the simulated boards served).
+// What the polling timers ask of an idle master display with two NFC readers, per second
+// (the IO board's intervals are named in holding/masteriomanager.h, the error registers'
+// in alarms/tulerrorcontroller.h): each timer's firings; each Modbus reply wakes the
+// program once more (counted from the transactions the simulated boards served).
 struct Cadence
 {
     const char *what;

@@ -4,7 +4,8 @@
 
 function(_tul_test_environment name out)
     set(scratch ${CMAKE_BINARY_DIR}/test-roots/${name})
-    file(MAKE_DIRECTORY ${scratch}/root ${scratch}/flash ${scratch}/system)
+    file(MAKE_DIRECTORY ${scratch}/root ${scratch}/flash ${scratch}/system ${scratch}/cache
+         ${scratch}/config ${scratch}/data)
     set(${out}
         "QT_QPA_PLATFORM=offscreen"
         "QT_QUICK_BACKEND=software"
@@ -15,6 +16,11 @@ function(_tul_test_environment name out)
         "TUL_SYSTEM_DIR=${scratch}/system/"
         "TUL_TOOLS_LOG=${scratch}/tools.log"
         "TUL_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        # Caches (QML's compiled files), settings and data Qt would keep in the home folder;
+        # temporary files go to the test program's own folder (tests/support/scratchdefault.cpp).
+        "XDG_CACHE_HOME=${scratch}/cache"
+        "XDG_CONFIG_HOME=${scratch}/config"
+        "XDG_DATA_HOME=${scratch}/data"
         # The end-of-line test server on any free port, so that tests running side by side
         # never meet on the fixed one; tests of the fixed port say so and take RESOURCE_LOCK eolports.
         "TUL_EOL_TCP_PORT=0"
@@ -45,7 +51,7 @@ endfunction()
 # tul_add_fuzzer(NAME n SOURCES ... [LIBS ...] CORPUS dir)
 # The entry point (LLVMFuzzerTestOneInput) is built either with a small driver that
 # replays the checked-in corpus as an ordinary test, or, with TUL_FUZZING, as a real
-# libFuzzer target (run it by hand: ./n -max_total_time=60 <corpus-copy>).
+# libFuzzer target (run it by hand through tools/fuzz.sh, which fuzzes a copy of the corpus).
 function(tul_add_fuzzer)
     cmake_parse_arguments(F "" "NAME;CORPUS" "SOURCES;LIBS" ${ARGN})
     add_executable(${F_NAME} ${F_SOURCES})

@@ -8,7 +8,7 @@ TUL_PACKAGES="build-essential cmake ninja-build ccache pkg-config
  qttools5-dev-tools qttools5-dev
  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
  qml-module-qtquick-layouts qml-module-qttest libqt5gui5
- dbus libmodbus-dev fonts-dejavu-core fonts-noto-core fonts-noto-cjk"
+ dbus libmodbus-dev fonts-dejavu-core fonts-noto-core fonts-noto-cjk unicode-data"
 
 tul_install_dependencies() {
     missing=""

@@ -63,11 +63,19 @@ LAYOUTS = [
     ("jpnEngQwertyAlpha", ENGLISH, None),
 ]
 
-# The symbol mode, whatever the language; its shifted page holds accented letters.
+# The symbol mode, whatever the language. With the shift face and the comma and period
+# of the bottom row it carries every printable ASCII character that is not a letter or
+# digit (passwords and addresses need them all), in rows that fit a portrait screen; the
+# rest of the shift face keeps the common accented letters.
+SYMBOLS_COMMENT = [
+    "    // Symbols: with the shift face and the comma and period of the bottom row, every",
+    "    // printable ASCII character that is not a letter or digit, in rows that fit a",
+    "    // portrait screen; the rest of the shift face keeps the common accented letters.",
+]
 SYMBOLS = ("usaQwertyNums", [
-    (list("1234567890"), list("áéíóúâêîôû")),
-    (list("-/:;()&@\"?"), list("àèìòùäëïöü")),
-    ([SHIFT] + list(".,!#%+=") + [BACK], [SHIFT] + list("çñãõ¿¡€") + [BACK]),
+    (list("1234567890"), list("[]{}<>^~|\\")),
+    (list("-/:;()&@\"?"), list("_$`éèàçêä€")),
+    ([SHIFT] + list("'*!#%+=") + [BACK], [SHIFT] + list("áíóúñüö") + [BACK]),
 ])
 
 
@@ -123,6 +131,7 @@ def main():
             rows += 1
             keys += len(chars)
     name, sym_rows = SYMBOLS
+    lines += SYMBOLS_COMMENT
     for index, (lower, upper) in enumerate(sym_rows):
         lines += model("%s_r%d" % (name, index + 1), list(zip(lower, upper)))
     lines += ["}", ""]

@@ -2,8 +2,13 @@
 """Writes core/pinyintabledata.cpp, the syllable -> candidates list of PinyinTable.
 
 Run once by hand; the build uses the committed output and never needs this script or
-its input. The input is the Unihan database of the Debian package "unicode-data"
-(apt-get install unicode-data):
+its input. The input is two files of the Unicode Consortium's Unihan database,
+Unihan_OtherMappings.txt and Unihan_Readings.txt: the Debian package "unicode-data"
+(apt-get install unicode-data; ./test.sh installs it) has them, compressed, in
+/usr/share/unicode; they are also inside Unihan.zip of the Unicode Character Database
+(unpack it into a folder and give that folder as --unihan). The committed table was
+made from Unicode 15.0 (Debian 12's unicode-data 15.0.0); another version may sort a
+character differently, and the checks below then refuse it.
 
     python3 tools/gen_pinyin_table.py [--unihan /usr/share/unicode] [--out core/pinyintabledata.cpp]
 
@@ -57,9 +62,35 @@ EXPECTED_COUNTS = {"a": 2, "nv": 1, "lv": 14, "zun": 2, "zuo": 7, "ji": 54}
 EXPECTED_PREFIX = {"zh": (19, 233)}
 
 
+# Exit status when the Unihan files are not there (EX_NOINPUT), so that a caller can
+# tell missing outside data from a table that failed its checks.
+MISSING_INPUT = 66
+UNIHAN_FILES = ("Unihan_OtherMappings.txt", "Unihan_Readings.txt")
+
+
+def unihan_file(folder, name):
+    """The compressed (Debian) or plain (Unihan.zip) form of one Unihan file, or None."""
+    for candidate in (name + ".bz2", name):
+        path = os.path.join(folder, candidate)
+        if os.path.isfile(path):
+            return path
+    return None
+
+
+def missing_unihan(folder):
+    missing = [name for name in UNIHAN_FILES if not unihan_file(folder, name)]
+    if not missing:
+        return None
+    return ("no %s in %s. They are the Unicode Consortium's Unihan database: install the "
+            "Debian package unicode-data (apt-get install unicode-data), or unpack Unihan.zip "
+            "of the Unicode Character Database into a folder and give it as --unihan"
+            % (" or ".join(missing), folder))
+
+
 def read_fields(path, wanted):
     """Yields (character, field, value) of the wanted fields of one Unihan file."""
-    with bz2.open(path, "rt", encoding="utf-8") as f:
+    opener = bz2.open if path.endswith(".bz2") else open
+    with opener(path, "rt", encoding="utf-8") as f:
         for line in f:
             if line.startswith("#"):
                 continue
@@ -82,12 +113,12 @@ def plain_syllable(reading):
 
 def build(unihan):
     gb = {}
-    for ch, _, value in read_fields(os.path.join(unihan, "Unihan_OtherMappings.txt.bz2"), {"kGB0"}):
+    for ch, _, value in read_fields(unihan_file(unihan, "Unihan_OtherMappings.txt"), {"kGB0"}):
         position = int(value)
         if 1601 <= position <= 5589:
             gb[ch] = position
     reading = {}
-    for ch, _, value in read_fields(os.path.join(unihan, "Unihan_Readings.txt.bz2"), {"kMandarin"}):
+    for ch, _, value in read_fields(unihan_file(unihan, "Unihan_Readings.txt"), {"kMandarin"}):
         if ch in gb:
             reading[ch] = plain_syllable(value.split()[0])
     missing = [ch for ch in gb if ch not in reading]
@@ -153,6 +184,10 @@ def main():
     parser.add_argument("--unihan", default="/usr/share/unicode")
     parser.add_argument("--out", default=os.path.join(here, "..", "core", "pinyintabledata.cpp"))
     args = parser.parse_args()
+    missing = missing_unihan(args.unihan)
+    if missing:
+        print("gen_pinyin_table.py: " + missing, file=sys.stderr)
+        sys.exit(MISSING_INPUT)
     rows = build(args.unihan)
     check(rows)
     write(rows, args.out)

@@ -241,6 +241,11 @@ def main():
     jsons = {name: json.dumps(doc, indent=4, ensure_ascii=False).encode('utf-8')
              for name, doc in json_files().items()}
     jsons['outline_not_json.json'] = b'{"header": {"menuVersion": 1}, "menu": ['
+    # A key given twice counts with its last value; json.dumps cannot write these.
+    jsons['outline_repeated_key.json'] = (b'{"header":{"menuVersion":1},"menu":{"products":[],'
+                                          b'"productGroups":[],"layout":[]},"menu":{"products":[1]}}\n')
+    jsons['outline_repeated_key_last_good.json'] = (b'{"header":{"menuVersion":1},"menu":{"products":1},'
+                                                    b'"menu":{"products":[],"productGroups":[],"layout":[]}}\n')
     for name, data in jsons.items():
         write(os.path.join(HERE, name), data)
     for kind, files in (('binarymenu', binaries), ('jsonmenu', jsons)):
