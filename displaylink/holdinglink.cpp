@@ -3,6 +3,7 @@
 #include "canbusmanager.h"
 #include "canmessagecodes.h"
 #include "cansendrequest.h"
+#include "mastersync.h" // the folder's logging category
 
 #include <QDataStream>
 #include <QDebug>
@@ -30,7 +31,7 @@ bool validBin(int bin, const char *what)
 {
     if (bin >= 0 && bin < MaxBins)
         return true;
-    qWarning() << what << "for bin" << bin << "out of range; ignored";
+    qCWarning(lcDisplayLink) << what << "for bin" << bin << "out of range; ignored";
     return false;
 }
 
@@ -183,7 +184,7 @@ bool HoldingLink::processSingle(const QByteArray &data)
     default: return false;
     }
     if (data.size() < size) {
-        qWarning() << "Holding message" << code << "too short:" << data.toHex();
+        qCWarning(lcDisplayLink) << "Holding message" << code << "too short:" << data.toHex();
         return true;
     }
     const int bin = size > 1 ? quint8(data.at(1)) : 0;
@@ -201,7 +202,7 @@ bool HoldingLink::processSingle(const QByteArray &data)
         break;
     case CanMsg::TULMSGSINGLE_BIN_RESUME_REQUEST:
         if (quint8(data.at(6)) >= 10)
-            qWarning() << "Resume request with day part" << quint8(data.at(6)) << "ignored";
+            qCWarning(lcDisplayLink) << "Resume request with day part" << quint8(data.at(6)) << "ignored";
         else if (validBin(bin, "Resume request"))
             emit binResumeRequested(bin, int(qint32(quint32(readBig(data, 2, 4)))), quint8(data.at(6)),
                                     int(qint32(quint32(readBig(data, 7, 4)))), readBig(data, 11, 8),
@@ -215,7 +216,7 @@ bool HoldingLink::processSingle(const QByteArray &data)
         if (data.at(1) >= 0 && data.at(1) <= 2)
             emit temperatureAlarmReceived(data.at(1));
         else
-            qWarning() << "Temperature alarm of unknown kind" << int(data.at(1)) << "ignored";
+            qCWarning(lcDisplayLink) << "Temperature alarm of unknown kind" << int(data.at(1)) << "ignored";
         break;
     case CanMsg::TULMSGSINGLE_BIN_MISMATCH:
         if (validBin(bin, "Mismatch"))
@@ -241,21 +242,21 @@ bool HoldingLink::processMulti(int multiId, const QByteArray &data)
         if (trayInfo::unpack(data, &info))
             emit trayInfoReceived(info);
         else
-            qWarning() << "Holding record from the other display malformed; ignored";
+            qCWarning(lcDisplayLink) << "Holding record from the other display malformed; ignored";
         return true;
     }
     case CanMsg::TUL_MULTI_BIN_TARGETS:
         if (data.size() == 2 * HeaterChannels)
             emit heaterTargetsReceived(unpackTemperatures(data, 0, HeaterChannels));
         else
-            qWarning() << "Heater targets of" << data.size() << "bytes ignored";
+            qCWarning(lcDisplayLink) << "Heater targets of" << data.size() << "bytes ignored";
         return true;
     case CanMsg::TUL_MULTI_BIN_ACTUALS:
         if (data.size() == 2 * (HeaterChannels + 1)) {
             const QVector<int> values = unpackTemperatures(data, 0, HeaterChannels + 1);
             emit actualsReceived(values.mid(0, HeaterChannels), values.last());
         } else {
-            qWarning() << "Actual temperatures of" << data.size() << "bytes ignored";
+            qCWarning(lcDisplayLink) << "Actual temperatures of" << data.size() << "bytes ignored";
         }
         return true;
     default:
