@@ -2,6 +2,7 @@
 #include "corelog.h"
 
 #include "alarmslog.h"
+#include "binview.h"
 #include "canbusmanager.h"
 #include "canrelay.h"
 #include "canfiletransfer.h"
@@ -938,6 +939,28 @@ void CabinetManager::answerResyncRequest()
     sendConfigSettingsData();
     sendLanguageSettingsData();
     sendDayPart(m_dayParts->get_nextDayPart());
+    // A display that starts late sees the faults and wrong pans already there.
+    sendFaultState();
+    sendOwnMismatches();
+}
+
+void CabinetManager::sendFaultState()
+{
+    if (m_layout.iAmMaster && talksToOtherDisplay())
+        m_holdingLink->sendFaultState(m_errors->get_sibLinkBroken(), m_holding->channelFaults());
+}
+
+void CabinetManager::sendOwnMismatches()
+{
+    if (!m_layout.iAmMaster || !talksToOtherDisplay())
+        return;
+    // Only the bins of this display's slots: the other display has no slot that would
+    // sound them, so the kind of pan does not matter there.
+    for (int bin = 0; bin < m_holding->binCount(); ++bin) {
+        const BinView *view = m_holding->binView(bin);
+        if (view && view->get_mismatch() && m_holding->trayOfBin(bin))
+            m_holdingLink->sendMismatch(bin, true, false, m_holding->get_misMatchedPanId(bin));
+    }
 }
 
 void CabinetManager::processSinglePacket(QByteArray *data)
@@ -1148,9 +1171,15 @@ void CabinetManager::createHolding()
     m_holdingLink = new HoldingLink(m_canbus, ownFrameId(), this);
     if (m_simulationFlags == SimulationFlags) {
         auto *console = new SimulationConsole(m_holding, m_ioSimulator, m_nfcPollingInfo, this);
-        console->setScreenCommands([this](const QStringList &words) { 
+        console->setScreenCommands([this](const QStringList &words) {
             auto *window = m_engine->rootObjects().isEmpty()
                                ? nullptr : qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+            // "ui shot <file.png>": the screen as it is now, for pictures of a running display.
+            if (words.size() == 2 && words.first() == QLatin1String("shot")) {
+                return ScreenShot::grab(window).save(words.at(1))
+                           ? QStringLiteral("ok")
+                           : QStringLiteral("error: no picture written to %1").arg(words.at(1));
+            }
             return screenCommand(window, words);
         });
         console->listenOnStandardInput();
@@ -1244,6 +1273,15 @@ void CabinetManager::connectHolding()
     connect(link, &HoldingLink::temperatureAlarmReceived, h, &HoldingCoordinator::applyRemoteTemperatureAlarm);
     connect(link, &HoldingLink::restateHoldTempsReceived, h, &HoldingCoordinator::applyRemoteRestate);
     connect(this, &CabinetManager::iAmMasterChanged, link, [this] { m_holdingLink->setFrameId(ownFrameId()); });
+    // The master's faults, sent whole on each change; shown here when another master sent them.
+    connect(h, &HoldingCoordinator::zoneFaultsChanged, this, &CabinetManager::sendFaultState);
+    connect(m_errors, &TulErrorControllerT::sibLinkBrokenChanged, this, &CabinetManager::sendFaultState);
+    connect(link, &HoldingLink::faultStateReceived, this, [this](bool linkBroken, const QVector<quint8> &faults) {
+        if (m_layout.iAmMaster)
+            return;
+        m_errors->set_sibLinkBroken(linkBroken);
+        m_holding->applyRemoteChannelFaults(faults);
+    });
 }
 
 void CabinetManager::connectLanguageFollowers()

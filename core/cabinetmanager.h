@@ -264,6 +264,10 @@ private slots:
     void pluggedInTick();
     void answerResyncRequest();
     void applyRemoteDayPart(int dayPart);
+    // Master: what only it learns from the IO board (its link, the heaters' faults) and
+    // the wrong pans of its bins, to the other displays.
+    void sendFaultState();
+    void sendOwnMismatches();
 
 private:
     void sendDayPart(int dayPart);

@@ -37,6 +37,9 @@ enum SingleCode : quint8 {
     TULMSGSINGLE_BIN_MISMATCH = 110,         // bin, 1 raised / 0 cleared, 1 universal pan, pan uid (64 bits)
     TULMSGSINGLE_BIN_RESUME_REQUEST = 111,   // bin, product (32 bits), day part, seconds left (32 bits, may be
                                              // negative), pan uid (64 bits), 1 expiry reported; big endian
+    TULMSGSINGLE_FAULT_STATE = 112,          // master: 1 Modbus link broken / 0 up, then per heater channel
+                                             // (20 bytes) its faults: 1 probe open, 2 probe shorted, 4 heater
+                                             // over temperature; the whole state, on every change
 };
 
 // Multi-packet messages and file transfers: the multi-packet id.

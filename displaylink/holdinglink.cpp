@@ -4,6 +4,7 @@
 #include "canbusmanager.h"
 #include "canmessagecodes.h"
 #include "cansendrequest.h"
+#include "mastersync.h" // the folder's logging category
 
 #include <QDataStream>
 #include <QDebug>
@@ -153,6 +154,17 @@ void HoldingLink::sendRestateHoldTemps()
     enqueue(false, 0, QByteArray(1, char(CanMsg::TULMSGSINGLE_RESTATE_HOLD_TEMPS)));
 }
 
+void HoldingLink::sendFaultState(bool modbusLinkBroken, const QVector<quint8> &channelFaults)
+{
+    if (channelFaults.size() != HeaterChannels)
+        return;
+    QByteArray data(1, char(CanMsg::TULMSGSINGLE_FAULT_STATE));
+    data.append(char(modbusLinkBroken ? 1 : 0));
+    for (quint8 faults : channelFaults)
+        data.append(char(faults & ChannelFaultBits));
+    enqueue(false, 0, data);
+}
+
 // ---- receivers --------------------------------------------------------------------------
 
 bool HoldingLink::processSingle(const QByteArray &data)
@@ -169,6 +181,7 @@ bool HoldingLink::processSingle(const QByteArray &data)
     case CanMsg::TULMSGSINGLE_PREHEAT_REPORT: size = 5; break;
     case CanMsg::TULMSGSINGLE_TEMPERATURE_ALARM: size = 2; break;
     case CanMsg::TULMSGSINGLE_BIN_MISMATCH: size = 12; break;
+    case CanMsg::TULMSGSINGLE_FAULT_STATE: size = 2 + HeaterChannels; break;
     default: return false;
     }
     if (data.size() < size) {
@@ -210,6 +223,14 @@ bool HoldingLink::processSingle(const QByteArray &data)
         if (validBin(bin, "Mismatch"))
             emit mismatchReceived(bin, data.at(2) != 0, data.at(3) != 0, readBig(data, 4, 8));
         break;
+    case CanMsg::TULMSGSINGLE_FAULT_STATE: {
+        // Bits a later version may add mean nothing here.
+        QVector<quint8> faults(HeaterChannels);
+        for (int channel = 0; channel < HeaterChannels; ++channel)
+            faults[channel] = quint8(data.at(2 + channel)) & ChannelFaultBits;
+        emit faultStateReceived(data.at(1) != 0, faults);
+        break;
+    }
     }
     return true;
 }

@@ -10,8 +10,8 @@ class CanbusManager;
 
 // The holding messages between the displays of one cabinet: bin start, stop and resume
 // requests, the slots' holding records, preheat reports, product mismatches, heater
-// targets and actual temperatures, temperature alarms and the re-statement of holding
-// temperatures. Encodes what the holding coordination sends and checks and decodes what
+// targets and actual temperatures, temperature alarms, the re-statement of holding
+// temperatures and the master's fault state (its Modbus link and the heaters' faults). Encodes what the holding coordination sends and checks and decodes what
 // arrives before handing it on.
 class HoldingLink : public QObject
 {
@@ -19,6 +19,8 @@ class HoldingLink : public QObject
 
 public:
     static constexpr int HeaterChannels = 20;
+    // The fault bits of a heater channel that travel: open, shorted, over temperature.
+    static constexpr quint8 ChannelFaultBits = 0x07;
 
     HoldingLink(CanbusManager *canbus, int frameId, QObject *parent = nullptr);
     void setFrameId(int frameId) { m_frameId = frameId; }
@@ -38,6 +40,7 @@ public slots:
     void sendActuals(const QVector<int> &actuals, int ambient);
     void sendTemperatureAlarm(int kind);
     void sendRestateHoldTemps();
+    void sendFaultState(bool modbusLinkBroken, const QVector<quint8> &channelFaults);
 
 signals:
     void binStartRequested(int bin, int seconds, quint64 uid);
@@ -50,6 +53,7 @@ signals:
     void actualsReceived(const QVector<int> &actuals, int ambient);
     void temperatureAlarmReceived(int kind);
     void restateHoldTempsReceived();
+    void faultStateReceived(bool modbusLinkBroken, const QVector<quint8> &channelFaults);
 
 private:
     void enqueue(bool multi, int multiId, const QByteArray &data);

@@ -282,7 +282,7 @@ QStringList HoldingCoordinator::get_zoneFaults() const
     for (int channel = 0; channel < HeaterChannels; ++channel) {
         const int zone = uiZoneOfChannel(channel);
         if (zone >= 0 && zone < zones)
-            byZone[zone] |= m_channelFaults.at(channel);
+            byZone[zone] |= m_channelFaults.at(channel) | m_remoteChannelFaults.at(channel);
     }
     QStringList list;
     for (quint8 faults : qAsConst(byZone)) {
@@ -292,6 +292,15 @@ QStringList HoldingCoordinator::get_zoneFaults() const
                  : faults & FaultHot ? QStringLiteral("hot") : QString());
     }
     return list;
+}
+
+void HoldingCoordinator::applyRemoteChannelFaults(const QVector<quint8> &faults)
+{
+    if (faults.size() != HeaterChannels || faults == m_remoteChannelFaults)
+        return;
+    m_remoteChannelFaults = faults;
+    qCInfo(lcHolding) << "heater faults of the master:" << faults;
+    emit zoneFaultsChanged();
 }
 
 int HoldingCoordinator::binCount() const
@@ -865,8 +874,8 @@ void HoldingCoordinator::onMismatchRaised(int bin, quint64 uid, bool universal)
     m_binViews.at(bin)->setMismatch(true);
     if (TrayBarSc *tray = trayOfBin(bin))
         tray->setMismatch(true, universal);
-    else
-        emit sendMismatch(bin, true, universal, uid);
+    // Every other display shows the mark; the one whose slot holds the bin also sounds it.
+    emit sendMismatch(bin, true, universal, uid);
     emit notifyBinMismatchAlert(nowSeconds(), productName(panProduct(uid)), panText(uid), bin,
                                 productName(productIdOfBin(bin)));
 }
@@ -879,8 +888,7 @@ void HoldingCoordinator::onMismatchCleared(int bin, quint64 uid, bool universal)
     m_binViews.at(bin)->setMismatch(false);
     if (TrayBarSc *tray = trayOfBin(bin))
         tray->setMismatch(false, universal);
-    else
-        emit sendMismatch(bin, false, universal, uid);
+    emit sendMismatch(bin, false, universal, uid);
     emit notifyBinMismatchClear(nowSeconds(), productName(panProduct(uid)), panText(uid), bin,
                                 productName(productIdOfBin(bin)));
 }

@@ -91,6 +91,8 @@ public:
     bool get_ambientAlarmActive() const { return m_ambientAlarmActive; }
     bool get_activelyHolding() const { return m_activelyHolding; }
     QStringList get_zoneFaults() const;
+    // This display's heater faults per channel, as the IO board reports them (master).
+    QVector<quint8> channelFaults() const { return m_channelFaults; }
 
     // BinProductSource.
     int binCount() const override;
@@ -146,6 +148,8 @@ public slots:
     void applyRemoteActuals(const QVector<int> &actuals, int ambient);
     void applyRemoteTemperatureAlarm(int kind);
     void applyRemoteRestate();
+    // The master's heater faults per channel: shown here besides this display's own.
+    void applyRemoteChannelFaults(const QVector<quint8> &faults);
 
 signals:
     void event_holdStarted(QString timeStamp, QString productType, QString panID, int zone, QString method);
@@ -261,6 +265,7 @@ private:
     bool m_actualsChanged = false; // a reading of the sweep under way differs
     bool m_ambientAlarmActive = false;
     QVector<quint8> m_channelFaults = QVector<quint8>(HeaterChannels, 0);
+    QVector<quint8> m_remoteChannelFaults = QVector<quint8>(HeaterChannels, 0);
     bool m_activelyHolding = false;
 
     QTimer m_stateSaveTimer;

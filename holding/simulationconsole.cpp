@@ -37,7 +37,8 @@ const char *const Help =
     "                                  actuals, lower heater first\n"
     "ui names                          the object names shown on the screen\n"
     "ui tap <object>[<n>]              tap a shown item by object name ([n]: the n-th of that name, from 0)\n"
-    "ui get <object>[<n>] <property>   read a property of an item of the screen";
+    "ui get <object>[<n>] <property>   read a property of an item of the screen\n"
+    "ui shot <file.png>                a picture of the screen as it is now";
 
 QString stateName(int code)
 {

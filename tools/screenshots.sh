@@ -29,7 +29,7 @@ if [ -z "${TUL_SCREENSHOTS_NO_BUILD:-}" ]; then
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUL_BUILD_BENCHMARKS=OFF
     fi
-    cmake --build "$build" --target tst_screens tst_screens_customer3 tst_holdingscreens
+    cmake --build "$build" --target tst_screens tst_screens_customer3 tst_holdingscreens tst_twodisplays
 fi
 mkdir -p "$out"
 scratch=$(mktemp -d)
@@ -65,7 +65,7 @@ picture tst_screens "$out"
 # The pages only customer 3's cabinets have, in a folder of their own.
 picture tst_screens_customer3 "$out/customer3"
 # The main screen's bins in every state on the 5x4 and 2x4 maps, the fault banner and the
-# over-temperature dialog over holding bins.
+# over-temperature dialog over holding bins with the dock beside it (overtemp-*).
 set -- "faultBannerShowsEveryFault" "overTemperatureDialog"
 for map in 5x2x2 2x2x2; do
     for language in eng_USA ara zh_cn; do set -- "$@" "binTextsFitTheTile:$map, $language"; done
@@ -81,5 +81,21 @@ if [ -z "$(find "$out/holding" -name '*.png' | head -n 1)" ]; then
     echo "screenshots: tst_holdingscreens made no picture in $out/holding" >&2
     exit 1
 fi
+# The mirror of a 2x4 showing what its master knows (a zone's fault, a wrong pan): the two
+# displays run as two programs on a CAN bus of their own, the mirror pictures itself.
+mkdir -p "$out/otherdisplay"
+if ! (cd "$build/tests/core" && QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$build/no-system-bus" TUL_SCREENSHOT_DIR="$out/otherdisplay" \
+    ./tst_twodisplays "otherDisplayShowsWhatTheMasterKnows:mirror: the fault banner" \
+    "otherDisplayShowsWhatTheMasterKnows:mirror: a pan of another product is a wrong pan" \
+    >"$scratch/twodisplays.log" 2>&1); then
+    grep -e "^FAIL" -e "^   Loc" "$scratch/twodisplays.log" >&2 || tail -n 20 "$scratch/twodisplays.log" >&2
+    echo "screenshots: tst_twodisplays failed: pictures in $out/otherdisplay are incomplete" >&2
+    exit 1
+fi
+if [ "$(find "$out/otherdisplay" -name '*.png' | wc -l)" -ne 2 ]; then
+    echo "screenshots: tst_twodisplays left pictures of the mirror missing in $out/otherdisplay" >&2
+    exit 1
+fi
 echo "Screenshots in $out:"
-ls "$out"/* "$out"/customer3/* "$out"/holding/*
+ls "$out"/* "$out"/customer3/* "$out"/holding/* "$out"/otherdisplay/*

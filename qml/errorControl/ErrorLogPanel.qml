@@ -58,7 +58,7 @@ Rectangle {
         id: list
         objectName: "errorLogList"
         anchors.top: headings.bottom
-        anchors.bottom: cutNote.visible ? cutNote.top : footer.top
+        anchors.bottom: notes.top
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 8
@@ -77,22 +77,40 @@ Rectangle {
         ScrollBar.vertical: ScrollBar { objectName: "errorLogScrollBar" }
     }
 
-    // Log files too large to read whole, named rather than passed over in silence.
-    Label {
-        id: cutNote
-        objectName: "cutLogsNote"
-        readonly property string names: (panel.service && panel.service.cutLogs) || ""
-        visible: names !== ""
+    Column {
+        id: notes
         anchors.bottom: footer.top
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: 12
         anchors.rightMargin: 12
-        horizontalAlignment: Text.AlignLeft
-        elide: Text.ElideRight
-        color: Theme.textSecondary
-        font.pixelSize: Theme.fontSmall
-        text: qsTr("Only the newest part is shown of: %1").arg(names) + Theme.retranslate()
+
+        // Log files too large to read whole, named rather than passed over in silence.
+        Label {
+            id: cutNote
+            objectName: "cutLogsNote"
+            readonly property string names: (panel.service && panel.service.cutLogs) || ""
+            visible: names !== ""
+            width: parent.width
+            horizontalAlignment: Text.AlignLeft
+            elide: Text.ElideRight
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontSmall
+            text: qsTr("Only the newest part is shown of: %1").arg(names) + Theme.retranslate()
+        }
+
+        // Only the master reads the IO board's errors and keeps every record; another
+        // display lists what reached it, so the cook is told where the whole log is.
+        Label {
+            objectName: "masterLogNote"
+            visible: typeof cabinetManager !== "undefined" && !!cabinetManager && cabinetManager.iAmMaster === false
+            width: parent.width
+            horizontalAlignment: Text.AlignLeft
+            wrapMode: Text.WordWrap
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontSmall
+            text: qsTr("The cabinet's complete Errors Log is kept on the primary display.") + Theme.retranslate()
+        }
     }
 
     Item {

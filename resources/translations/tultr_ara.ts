@@ -1427,6 +1427,10 @@ Call service.</source>
         <translation>يُعرض الجزء الأحدث فقط من: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>يُحفظ سجل الأخطاء الكامل للخزانة على الشاشة الرئيسية.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>سجل الأخطاء</translation>
     </message>

@@ -1427,6 +1427,10 @@ Rufen Sie den Kundendienst.</translation>
         <translation>Nur der neueste Teil wird angezeigt von: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>Das vollständige Fehlerprotokoll des Schranks wird am Hauptdisplay geführt.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Fehlerprotokoll</translation>
     </message>

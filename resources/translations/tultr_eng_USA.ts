@@ -1427,6 +1427,10 @@ Call service.</translation>
         <translation>Only the newest part is shown of: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>The cabinet's complete Errors Log is kept on the primary display.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Errors Log</translation>
     </message>

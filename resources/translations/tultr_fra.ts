@@ -1427,6 +1427,10 @@ Appelez le service technique.</translation>
         <translation>Seule la partie la plus récente est affichée : %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>Le journal des erreurs complet de l'armoire est conservé sur l'écran principal.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Journal des erreurs</translation>
     </message>

@@ -1427,6 +1427,10 @@ Chiamare l'assistenza.</translation>
         <translation>Viene mostrata solo la parte più recente di: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>Il registro errori completo dell'armadio è conservato sul display principale.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Registro errori</translation>
     </message>

@@ -1427,6 +1427,10 @@ Call service.</source>
         <translation>最新の部分のみ表示：%1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>キャビネットの完全なエラー履歴はメインディスプレイに保存されています。</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>エラー履歴</translation>
     </message>

@@ -1427,6 +1427,10 @@ Call service.</source>
         <translation>최신 부분만 표시됨: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>캐비닛의 전체 오류 기록은 기본 디스플레이에 보관됩니다.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>오류 기록</translation>
     </message>

@@ -1427,6 +1427,10 @@ Bel de service.</translation>
         <translation>Alleen het nieuwste deel wordt getoond van: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>Het volledige foutenlogboek van de kast staat op het hoofdscherm.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Foutenlogboek</translation>
     </message>

@@ -1427,6 +1427,10 @@ Wezwij serwis.</translation>
         <translation>Pokazano tylko najnowszą część: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>Pełny dziennik błędów szafy jest przechowywany na głównym wyświetlaczu.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Dziennik błędów</translation>
     </message>

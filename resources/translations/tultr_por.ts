@@ -1427,6 +1427,10 @@ Chame a assistência.</translation>
         <translation>Apenas a parte mais recente é mostrada de: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>O registro de erros completo do gabinete fica no visor principal.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Registro de erros</translation>
     </message>

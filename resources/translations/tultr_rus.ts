@@ -1427,6 +1427,10 @@ Call service.</source>
         <translation>Показана только последняя часть: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>Полный журнал ошибок шкафа хранится на основном дисплее.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Журнал ошибок</translation>
     </message>

@@ -1427,6 +1427,10 @@ Llame al servicio técnico.</translation>
         <translation>Solo se muestra la parte más reciente de: %1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>El registro de errores completo del gabinete se guarda en la pantalla principal.</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>Registro de errores</translation>
     </message>

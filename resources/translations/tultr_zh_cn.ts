@@ -1427,6 +1427,10 @@ Call service.</source>
         <translation>仅显示最新部分：%1</translation>
     </message>
     <message>
+        <source>The cabinet's complete Errors Log is kept on the primary display.</source>
+        <translation>此柜的完整错误日志保存在主显示屏上。</translation>
+    </message>
+    <message>
         <source>Errors Log</source>
         <translation>错误日志</translation>
     </message>

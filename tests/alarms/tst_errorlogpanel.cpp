@@ -5,6 +5,7 @@
 #include "tulerrorcontrollert.h"
 
 #include <QQmlContext>
+#include <QQmlPropertyMap>
 #include <QQuickItemGrabResult>
 #include <QQuickItem>
 #include <QQuickView>
@@ -31,6 +32,8 @@ private slots:
     void shownAgainShowsWhatCameMeanwhile();
     void rowsNameTheZoneAsTheBannerDoes_data();
     void rowsNameTheZoneAsTheBannerDoes();
+    void tellsWhereTheWholeLogIsKept_data();
+    void tellsWhereTheWholeLogIsKept();
 
 private:
     QQuickItem *item(const char *name) const;
@@ -310,6 +313,42 @@ void TestErrorLogPanel::rowsNameTheZoneAsTheBannerDoes()
         return QString();
     };
     QTRY_COMPARE(nameIn(m_view->contentItem()), shown);
+}
+
+void TestErrorLogPanel::tellsWhereTheWholeLogIsKept_data()
+{
+    QTest::addColumn<QVariant>("master"); // the cabinet's iAmMaster; none: no cabinet at all
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("on the master, which keeps it") << QVariant(true) << false;
+    QTest::newRow("on another display") << QVariant(false) << true;
+    QTest::newRow("without a cabinet") << QVariant() << false;
+}
+
+// Another display lists only what reached it: it says where the whole log is, above the
+// footer and clear of the list.
+void TestErrorLogPanel::tellsWhereTheWholeLogIsKept()
+{
+    QFETCH(QVariant, master);
+    QFETCH(bool, shown);
+    QQmlPropertyMap cabinet;
+    if (master.isValid()) {
+        cabinet.insert(QStringLiteral("iAmMaster"), master);
+        m_view->rootContext()->setContextProperty(QStringLiteral("cabinetManager"), &cabinet);
+    }
+    m_view->setSource(QUrl());
+    m_view->setSource(QUrl(QStringLiteral("qrc:/errorControl/ErrorLogPanel.qml")));
+    QCOMPARE(m_view->status(), QQuickView::Ready);
+    QQuickItem *note = item("masterLogNote");
+    QVERIFY(note);
+    QCOMPARE(note->isVisible(), shown);
+    if (!shown)
+        return;
+    QCOMPARE(note->property("text").toString(),
+             QStringLiteral("The cabinet's complete Errors Log is kept on the primary display."));
+    const auto scene = [](QQuickItem *i) { return i->mapRectToScene(QRectF(0, 0, i->width(), i->height())); };
+    QTRY_VERIFY(scene(note).height() > 0);
+    QVERIFY(scene(item("errorLogList")).bottom() <= scene(note).top());
+    QVERIFY(scene(note).right() <= 800 && scene(note).bottom() <= scene(item("recordCount")).top());
 }
 
 QTEST_MAIN(TestErrorLogPanel)

@@ -29,6 +29,8 @@ private slots:
     void bothDisplaysShowEveryZonesTargets_data();
     void bothDisplaysShowEveryZonesTargets();
     void holdsOfBothDisplaysComeBackAfterACut();
+    void otherDisplayShowsWhatTheMasterKnows_data();
+    void otherDisplayShowsWhatTheMasterKnows();
 
 private:
     void seed(const QString &root, const QString &fixture);
@@ -430,6 +432,141 @@ void TestTwoDisplays::holdsOfBothDisplaysComeBackAfterACut()
                  qPrintable(QStringLiteral("bin %1: %2 s left before, %3 s after %4 s").arg(bin)
                                 .arg(leftBefore.value(bin)).arg(now).arg(elapsed)));
     }
+}
+
+void TestTwoDisplays::otherDisplayShowsWhatTheMasterKnows_data()
+{
+    // What is done on the master's IO board or reader, and undone (console commands, ";"
+    // between two); what the master and the other display show meanwhile ("ui get <item>
+    // <property>"), and the value it has until undone.
+    QTest::addColumn<QString>("masterFixture");
+    QTest::addColumn<QString>("otherFixture");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("undo");
+    QTest::addColumn<QString>("shownOnMaster");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("late"); // the other display starts after the cause
+    const QString mirror = QStringLiteral("2x4_primary_mirror.hcc");
+    const QString second = QStringLiteral("5x4_primary_second.hcc");
+    // Heater 2z is the lower probe of zone z, whose bins are 2z and 2z + 1; bin 2 holds
+    // product 3. The second display of the 5x4 shows zones 5-9.
+    QTest::newRow("mirror: an open probe marks its zone's bins FAULT")
+        << mirror << "2x4_mirror.hcc" << "probe 0 open" << "probe 0 normal" << "binItem1 zoneFault" << "binItem1 zoneFault"
+        << "open" << false;
+    QTest::newRow("mirror: the fault banner")
+        << mirror << "2x4_mirror.hcc" << "probe 1 shorted" << "probe 1 normal" << "zoneFaultBanner visible"
+        << "zoneFaultBanner visible"
+        << "true" << false;
+    QTest::newRow("mirror: a pan of another product is a wrong pan")
+        << mirror << "2x4_mirror.hcc" << "tag 2 50000000a02" << "untag 2" << "binItem2 mismatch" << "binItem2 mismatch"
+        << "true" << false;
+    QTest::newRow("mirror: the IO board's link broken")
+        << mirror << "2x4_mirror.hcc" << "silent 1 on" << "silent 1 off" << "linkBrokenNotice visible"
+        << "linkBrokenNotice visible" << "true" << false;
+    QTest::newRow("mirror started after the fault")
+        << mirror << "2x4_mirror.hcc" << "probe 0 open" << "probe 0 normal" << "binItem1 zoneFault"
+        << "binItem1 zoneFault" << "open" << true;
+    // Each display shows its own zones: a probe of each fails.
+    QTest::newRow("second display: a fault in a zone it shows")
+        << second << "5x4_second.hcc" << "probe 0 open;probe 10 open" << "probe 0 normal;probe 10 normal"
+        << "binItem1 zoneFault" << "binItem11 zoneFault" << "open" << false;
+    QTest::newRow("second display: the IO board's link broken")
+        << second << "5x4_second.hcc" << "silent 1 on" << "silent 1 off" << "linkBrokenNotice visible"
+        << "linkBrokenNotice visible" << "true" << false;
+}
+
+// A cook at the other display sees the cabinet the master sees: its faults, wrong pans
+// and broken link show there within a second of the master, and go with them.
+void TestTwoDisplays::otherDisplayShowsWhatTheMasterKnows()
+{
+    QFETCH(QString, masterFixture);
+    QFETCH(QString, otherFixture);
+    QFETCH(QString, cause);
+    QFETCH(QString, undo);
+    QFETCH(QString, shownOnMaster);
+    QFETCH(QString, shown);
+    QFETCH(QString, value);
+    QFETCH(bool, late);
+    const QStringList roots = seedHoldingPair(masterFixture, otherFixture);
+    // Numbers on file: no dialog asks for them over the bins.
+    for (const QString &root : roots) {
+        QFile identity(root + QStringLiteral("serialModelNums.txt"));
+        QVERIFY(identity.open(QIODevice::WriteOnly));
+        identity.write("serialNumber=SN-4\nmodelNumber=K9X\nuuidNumber=u-1\ncustomerIdStr=K9X\n");
+    }
+    Display master(roots.at(0), m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+    QScopedPointer<Display> otherProcess(late ? nullptr : new Display(roots.at(1), m_can));
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    const QString loaded = QStringLiteral("Scene loaded");
+    const QString getOnMaster = QStringLiteral("ui get ") + shownOnMaster;
+    const QString get = QStringLiteral("ui get ") + shown;
+    const auto causeOnMaster = [&] {
+        for (const QString &command : cause.split(QLatin1Char(';'))) {
+            const QString answer = master.ask(command);
+            QVERIFY2(answer.startsWith(QLatin1String("ok")) || answer.startsWith(QLatin1String("refused")),
+                     qPrintable(answer));
+        }
+    };
+    if (late) {
+        // It learns what is already there when it asks the master to resynchronise.
+        QTRY_VERIFY_WITH_TIMEOUT(master.saw(loaded), 20000);
+        causeOnMaster();
+        QTRY_COMPARE_WITH_TIMEOUT(master.ask(getOnMaster), value, 15000);
+        otherProcess.reset(new Display(roots.at(1), m_can));
+    }
+    Display &other = *otherProcess;
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && other.saw(finished), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(loaded) && other.saw(loaded), 20000);
+    if (late) {
+        QTRY_COMPARE_WITH_TIMEOUT(other.ask(get), value, 5000);
+    } else {
+        // The link's notice is made by the first break.
+        QVERIFY2(master.ask(getOnMaster) != value, qPrintable(master.ask(getOnMaster)));
+        QVERIFY2(other.ask(get) != value, qPrintable(other.ask(get)));
+    }
+
+    // When each first shows it (or no longer), polled in turn; the master's own reaction
+    // may take its polls.
+    const auto showing = [&](bool raised) {
+        const char *what = raised ? "raised" : "gone";
+        const auto shows = [&](Display &display) {
+            return (display.ask(&display == &master ? getOnMaster : get) == value) == raised;
+        };
+        QElapsedTimer clock;
+        clock.start();
+        qint64 onMaster = -1;
+        qint64 onOther = -1;
+        while ((onMaster < 0 || onOther < 0) && clock.elapsed() < 15000) {
+            if (onMaster < 0 && shows(master))
+                onMaster = clock.elapsed();
+            if (onOther < 0 && shows(other))
+                onOther = clock.elapsed();
+            QTest::qWait(20);
+        }
+        QVERIFY2(onMaster >= 0, qPrintable(QStringLiteral("%1 %2 %3 never on the master\n%4")
+                                               .arg(shownOnMaster, value, what, master.log().right(3000))));
+        QVERIFY2(onOther >= 0 && onOther - onMaster <= 1000,
+                 qPrintable(QStringLiteral("%1 %2 %3 on the other display %4 ms after the master (%5)\n%6")
+                                .arg(shown, value, what).arg(onOther - onMaster).arg(other.ask(get),
+                                                                                     other.log().right(3000))));
+    };
+    if (!late) {
+        causeOnMaster();
+        showing(true);
+    }
+    if (QTest::currentTestFailed())
+        return;
+    // tools/screenshots.sh: the other display as the cook there sees it.
+    const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
+    if (!pictures.isEmpty() && QDir().mkpath(pictures)) {
+        const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+        QCOMPARE(other.ask(QStringLiteral("ui shot %1/%2.png").arg(pictures, name)), QStringLiteral("ok"));
+    }
+    for (const QString &command : undo.split(QLatin1Char(';')))
+        QVERIFY2(master.ask(command).startsWith(QLatin1String("ok")), qPrintable(command));
+    showing(false);
 }
 
 QTEST_GUILESS_MAIN(TestTwoDisplays)

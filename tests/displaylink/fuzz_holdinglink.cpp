@@ -32,6 +32,11 @@ HoldingLink &link()
         QObject::connect(l, &HoldingLink::heaterTargetsReceived, [](const QVector<int> &t) { check(t.size() == HoldingLink::HeaterChannels); });
         QObject::connect(l, &HoldingLink::actualsReceived, [](const QVector<int> &t, int) { check(t.size() == HoldingLink::HeaterChannels); });
         QObject::connect(l, &HoldingLink::temperatureAlarmReceived, [](int kind) { check(kind >= 0 && kind <= 2); });
+        QObject::connect(l, &HoldingLink::faultStateReceived, [](bool, const QVector<quint8> &faults) {
+            check(faults.size() == HoldingLink::HeaterChannels);
+            for (quint8 f : faults)
+                check((f & ~HoldingLink::ChannelFaultBits) == 0);
+        });
         return l;
     }();
     return *instance;
