@@ -491,8 +491,6 @@ int main(int argc, char *argv[])
             recording = true;
         });
         recording = false;
-        // The killed cabinet leaves its serial-port lock behind.
-        IoBoardSimulator::removeLeftLock(boards.devicePath());
         if (!framesText.isEmpty() && framesFile.resize(0) && framesFile.seek(0))
             framesFile.write(framesText), framesFile.flush();
         return s;
@@ -550,7 +548,6 @@ int main(int argc, char *argv[])
         // What the back end alone spends in the 2 s after the point where the scene would be
         // made: the links, polls and timers that start then, with nothing on a screen.
         backEnd << measure(cabinetProgram, cabinetArgs, backEndEnv, NoSceneLine);
-        IoBoardSimulator::removeLeftLock(boards.devicePath());
         if (cabinet.last().ms < 0 || tiles.last().ms < 0 || backEnd.last().ms < 0 || plainCpu.last() < 0)
             return 1;
     }
