@@ -1,15 +1,20 @@
-// Wake-ups of the master display's main thread while it idles without its screen
-// (TUL_NO_SCENE), beside the number its polls' cadences ask for: the simulated IO board
-// and NFC readers run in this process (TUL_IOBOARD_PORT), so that their own wake-ups are
-// not counted with the program's. A wake-up is a voluntary context switch of the main
-// thread (it slept in poll and something woke it). Also the main thread's CPU time, beside
-// a floor that does the polls' useful work and nothing else: a plain program that writes
-// the frames the cabinet wrote in its first sample, at the same moments, reads each reply
-// and checks its CRC, and runs the cadences' timers that do not poll with nothing to do.
-// The floor runs after the cabinet, on the same simulated line (one line has one master).
-//   bench_polls [seconds per sample] [rounds] [settling seconds]   (defaults 10, 5, 5)
+// The master display idling without its screen (TUL_NO_SCENE), first with no bin holding,
+// then with all 20 bins holding, beside what a plain program must do for the same polls.
+//  - Wake-ups of its main thread (voluntary context switches: it slept and something woke
+//    it) against what the cadences ask when the 1 s timers share one wake-up: one per
+//    timer firing and one per Modbus reply (counted from the transactions served).
+//  - CPU of its main thread against a plain poller (plainpoller.h: no event loop, no Qt)
+//    that replays the frames the cabinet wrote in an unmeasured round, at the same moments,
+//    on the same kind of line (a pseudo-terminal pair served by the simulated boards).
+// The simulated IO board and NFC readers run in this process, one set per line, so that
+// their work is not the cabinet's. The cabinet and the plain poller take turns, round by
+// round and in swapped order: the one not measured is stopped (SIGSTOP), and the cabinet
+// settles again after it is continued. Pin it to two cores as measured: taskset -c 2,3.
+// TUL_BENCH_BINARY names another build of the program to measure.
+//   bench_polls [seconds per sample] [rounds] [settling seconds]   (defaults 10, 7, 5)
 #include "cabinetroot.h"
 #include "ioboardsimulator.h"
+#include "plainpoller.h"
 #include "procstat.h"
 
 #include <QCoreApplication>
@@ -17,8 +22,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
-#include <QSerialPort>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextStream>
@@ -26,16 +34,24 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
+
+#include <signal.h>
 
 namespace {
 
 const char *const SyncedLine = "Start-up synchronisation finished";
-constexpr double Target = 1.5;
+constexpr double WakeUpTarget = 1.2;
+constexpr double CpuTarget = 2.0;
+constexpr int Bins = 20;
+constexpr int BinsPerZone = 2;
+constexpr int FirstHoldingState = 6; // standard, warning and discard are all holding
+constexpr int LastHoldingState = 8;
+constexpr int ResumeSettleMs = 2000;
 
 // What the polling timers ask of an idle master display with two NFC readers, per second
 // (the IO board's intervals are named in holding/masteriomanager.h, the error registers'
-// in alarms/tulerrorcontroller.h): each timer's firings; each Modbus reply wakes the
-// program once more (counted from the transactions the simulated boards served).
+// in alarms/tulerrorcontroller.h), besides one wake-up per Modbus reply.
 struct Cadence
 {
     const char *what;
@@ -48,215 +64,310 @@ const Cadence Cadences[] = {
     {"fans and ambient (1000 ms)", 1},
     {"IO-board status (1500 ms)", 1 / 1.5},
     {"error registers (1500 ms)", 1 / 1.5},
-    {"zone evaluation, remaining times, system time, CAN silence (1 s each)", 4},
+    {"countdowns, zone evaluation, remaining times, clock, CAN silence (one shared 1 s)", 1},
     {"cabinet-name beacon (500 ms)", 2},
     {"Wi-Fi (10 s) and network configuration (20 s)", 0.15},
 };
 
-// Timers of the cadences above that send nothing on the Modbus line, in ms.
-const int QuietTimersMs[] = {1000, 1000, 1000, 1000, 500, 10000, 20000};
-
-struct Sent
+int productOfBin(int bin)
 {
-    qint64 atMs;
-    QByteArray frame;
-};
+    return bin / BinsPerZone % 11 + 1;
+}
 
-// The floor's own process: `frames` ("<ms> <hex frame>" a line) are written to `device`
-// at their moments, over and over with `periodMs`; each reply is read until its CRC holds.
-int runFloor(const QString &device, const QString &frames, int periodMs)
+QPair<int, int> productTemperatures(int productId)
 {
-    QFile file(frames);
+    QFile file(QStringLiteral(DEFAULT_MENU));
     if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    QVector<Sent> schedule;
-    while (!file.atEnd()) {
-        const QList<QByteArray> fields = file.readLine().trimmed().split(' ');
-        if (fields.size() == 2)
-            schedule.append({fields.at(0).toLongLong(), QByteArray::fromHex(fields.at(1))});
+        return {0, 0};
+    const QJsonArray products = QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("products")).toArray();
+    for (const QJsonValue &value : products) {
+        const QJsonObject p = value.toObject();
+        if (p.value(QLatin1String("productId")).toInt() == productId)
+            return {p.value(QLatin1String("lowerTemp")).toInt(), p.value(QLatin1String("upperTemp")).toInt()};
     }
-    QSerialPort port(device);
-    if (schedule.isEmpty() || !port.open(QIODevice::ReadWrite))
-        return 1;
-    port.setBaudRate(QSerialPort::Baud115200);
-    QByteArray reply;
-    QObject::connect(&port, &QSerialPort::readyRead, [&] {
-        reply += port.readAll();
-        if (ModbusRtu::hasValidCrc(reply.constData(), reply.size()))
-            reply.clear();
-    });
-    for (const int ms : QuietTimersMs) {
-        auto *timer = new QTimer(&port);
-        QObject::connect(timer, &QTimer::timeout, [] {});
-        timer->start(ms);
-    }
-    QElapsedTimer clock;
-    clock.start();
-    QTimer next;
-    next.setSingleShot(true);
-    int index = 0;
-    qint64 periodStart = 0;
-    QObject::connect(&next, &QTimer::timeout, [&] {
-        while (periodStart + schedule.at(index).atMs <= clock.elapsed()) {
-            reply.clear();
-            port.write(schedule.at(index).frame);
-            if (++index == schedule.size()) {
-                index = 0;
-                periodStart += periodMs;
-            }
-        }
-        next.start(int(qMax<qint64>(0, periodStart + schedule.at(index).atMs - clock.elapsed())));
-    });
-    next.start(int(schedule.first().atMs));
-    return QCoreApplication::exec();
+    return {0, 0};
+}
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
+
+double minimum(const std::vector<double> &v)
+{
+    return v.empty() ? 0 : *std::min_element(v.begin(), v.end());
+}
+
+// The plain poller's own process: replays the frames until killed.
+int runFloor(const char *device, const char *frames, long long periodNs)
+{
+    const std::vector<PlainPoller::Frame> schedule = PlainPoller::load(frames);
+    const int fd = PlainPoller::openLine(device);
+    if (schedule.empty() || fd < 0)
+        return 1;
+    PlainPoller::replay(fd, schedule, PlainPoller::nowNs(), INT64_MAX / 2, periodNs);
+    return 0;
+}
+
+// The cabinet, its log drained as it comes and its console answers picked out of it.
+class Cabinet
+{
+public:
+    QProcess process;
+    QByteArray log;
+
+    void take()
+    {
+        log += process.readAll();
+        int end;
+        while ((end = log.indexOf('\n', m_scanned)) >= 0) {
+            const QByteArray line = log.mid(m_scanned, end - m_scanned);
+            m_scanned = end + 1;
+            if (line.startsWith("sim: "))
+                m_answers << QString::fromUtf8(line.mid(5));
+            if (line.contains(SyncedLine))
+                synced = true;
+        }
+        if (m_scanned > 8192) {
+            log.remove(0, m_scanned);
+            m_scanned = 0;
+        }
+    }
+    QString ask(const QByteArray &command)
+    {
+        m_answers.clear();
+        process.write(command + '\n');
+        QElapsedTimer clock;
+        clock.start();
+        while (m_answers.isEmpty() && clock.elapsed() < 5000 && process.state() == QProcess::Running)
+            runFor(10);
+        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+    }
+    // The bin's state code, -1 on no answer.
+    int binState(int bin)
+    {
+        static const QRegularExpression answer(QStringLiteral("^bin (\\d+): .*\\(state code (\\d+)\\)$"));
+        const QRegularExpressionMatch m = answer.match(ask("state " + QByteArray::number(bin)));
+        return m.hasMatch() && m.captured(1).toInt() == bin ? m.captured(2).toInt() : -1;
+    }
+    bool synced = false;
+
+private:
+    int m_scanned = 0;
+    QStringList m_answers;
+};
+
+struct Series
+{
+    std::vector<double> wakeUps, cpu, transactions;
+};
+
+struct Phase
+{
+    Series cabinet, floor;
+};
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
     if (argc == 5 && QByteArray(argv[1]) == "--floor")
-        return runFloor(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QByteArray(argv[4]).toInt());
+        return runFloor(argv[2], argv[3], QByteArray(argv[4]).toLongLong());
+    QCoreApplication app(argc, argv);
     const int intervalS = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
-    const int rounds = argc > 2 ? std::max(1, QByteArray(argv[2]).toInt()) : 5;
+    const int rounds = argc > 2 ? std::max(5, QByteArray(argv[2]).toInt()) : 7;
     const int settleS = argc > 3 ? std::max(0, QByteArray(argv[3]).toInt()) : 5;
 
-    IoBoardSimulator boards;
-    if (!boards.open())
+    // One line for the cabinet, one for the plain poller: neither finds the other's
+    // leftovers on its line, and each set of boards serves one master.
+    IoBoardSimulator boards, floorBoards;
+    if (!boards.open() || !floorBoards.open())
         return 1;
-    for (int heater = 0; heater < 20; ++heater)
-        boards.setTemperature(heater, 160);
-    boards.setAmbientTemperature(80);
+    for (IoBoardSimulator *b : {&boards, &floorBoards}) {
+        // Each zone at its product's temperatures, so that every bin may hold at once.
+        for (int zone = 0; zone < Bins / BinsPerZone; ++zone) {
+            const QPair<int, int> t = productTemperatures(productOfBin(zone * BinsPerZone));
+            b->setTemperature(2 * zone, qint16(t.first));
+            b->setTemperature(2 * zone + 1, qint16(t.second));
+        }
+        b->setAmbientTemperature(80);
+    }
     qint64 served = 0;
     QObject::connect(&boards, &IoBoardSimulator::requestServed, [&served] { ++served; });
+    qint64 floorServed = 0;
+    QObject::connect(&floorBoards, &IoBoardSimulator::requestServed, [&floorServed] { ++floorServed; });
 
     QTemporaryDir scratch;
     const QString root = scratch.path() + QStringLiteral("/root/");
     QDir().mkpath(root);
     QFile::copy(QStringLiteral(PERSONALITY), root + QFileInfo(QStringLiteral(PERSONALITY)).fileName());
-    QFile identity(root + QStringLiteral("serialModelNums.txt"));
-    if (!identity.open(QIODevice::WriteOnly) || identity.write("serialNumber=SN-1\nmodelNumber=M-1\n") <= 0)
-        return 1;
-    identity.close();
+    for (const auto &file : {qMakePair(QStringLiteral("serialModelNums.txt"), QByteArray("serialNumber=SN-1\nmodelNumber=M-1\n")),
+                             qMakePair(QStringLiteral("dayParts.json"), CabinetRoot::dayPartsJson(Bins, productOfBin))}) {
+        QFile f(root + file.first);
+        if (!f.open(QIODevice::WriteOnly) || f.write(file.second) != file.second.size())
+            return 1;
+    }
     QProcessEnvironment env = CabinetRoot::environment(scratch.path(), root, CabinetRoot::freeCanBus());
     env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
     env.insert(QStringLiteral("TUL_IOBOARD_PORT"), boards.devicePath());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
-    QProcess cabinet;
-    cabinet.setProcessEnvironment(env);
-    cabinet.setProcessChannelMode(QProcess::MergedChannels);
-    QByteArray log;
-    QObject::connect(&cabinet, &QProcess::readyRead, [&] { log += cabinet.readAll(); log = log.right(4096); });
-    cabinet.start(QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")});
-    cabinet.waitForStarted();
-    const auto runFor = [](int ms) {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        loop.exec();
-    };
+    Cabinet cabinet;
+    cabinet.process.setProcessEnvironment(env);
+    cabinet.process.setProcessChannelMode(QProcess::MergedChannels);
+    QObject::connect(&cabinet.process, &QProcess::readyRead, [&] { cabinet.take(); });
+    // TUL_BENCH_BINARY: another build of the program, to set two builds side by side.
+    cabinet.process.start(qEnvironmentVariable("TUL_BENCH_BINARY", QStringLiteral(TUL_BINARY)), {QStringLiteral("-simulation")});
+    cabinet.process.waitForStarted();
+    const qint64 pid = cabinet.process.processId();
     QElapsedTimer started;
     started.start();
-    while (!log.contains(SyncedLine) && started.elapsed() < 45000 && cabinet.state() == QProcess::Running)
+    while (!cabinet.synced && started.elapsed() < 45000 && cabinet.process.state() == QProcess::Running)
         runFor(100);
-    if (!log.contains(SyncedLine)) {
-        std::fprintf(stderr, "bench_polls: no start-up synchronisation:\n%s\n", log.constData());
+    if (!cabinet.synced) {
+        std::fprintf(stderr, "bench_polls: no start-up synchronisation:\n%s\n", cabinet.log.right(3000).constData());
         return 1;
     }
     runFor(settleS * 1000);
 
-    // Samples of a process's main thread; the cabinet's first sample also records its frames.
-    struct Samples
-    {
-        std::vector<double> wakeUps, cpu, transactions;
-    };
     QTemporaryFile framesFile;
-    QTextStream frames;
-    QElapsedTimer firstSample;
+    if (!framesFile.open())
+        return 1;
+    QTextStream frames(&framesFile);
+    QElapsedTimer recordClock;
     bool recording = false;
     QObject::connect(&boards, &IoBoardSimulator::requestReceived, [&](const QByteArray &frame) {
         if (recording)
-            frames << firstSample.elapsed() << ' ' << frame.toHex() << '\n';
+            frames << recordClock.nsecsElapsed() << ' ' << frame.toHex() << '\n';
     });
-    const auto sample = [&](qint64 pid, Samples &into) {
+
+    const auto sampleCabinet = [&](Series &into) {
+        ::kill(pid, SIGCONT);
+        runFor(ResumeSettleMs);
+        const ProcStat::MainThread before = ProcStat::mainThread(pid);
+        const qint64 servedBefore = served;
+        QElapsedTimer clock;
+        clock.start();
+        runFor(intervalS * 1000);
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        const ProcStat::MainThread after = ProcStat::mainThread(pid);
+        ::kill(pid, SIGSTOP);
+        if (before.wakeUps < 0 || after.wakeUps < 0)
+            return false;
+        into.wakeUps.push_back((after.wakeUps - before.wakeUps) / seconds);
+        into.cpu.push_back(100.0 * (after.cpuNs - before.cpuNs) / 1e9 / seconds);
+        into.transactions.push_back((served - servedBefore) / seconds);
+        return true;
+    };
+    const auto sampleFloor = [&](Series &into) {
+        QProcess floor;
+        floor.setProcessChannelMode(QProcess::ForwardedChannels);
+        floor.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--floor"), floorBoards.devicePath(), framesFile.fileName(),
+                     QString::number(qint64(intervalS) * 1000000000)});
+        if (!floor.waitForStarted())
+            return false;
+        runFor(200); // past its loading, which is no part of polling
+        const ProcStat::MainThread before = ProcStat::mainThread(floor.processId());
+        const qint64 servedBefore = floorServed;
+        QElapsedTimer clock;
+        clock.start();
+        runFor(intervalS * 1000);
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        const ProcStat::MainThread after = ProcStat::mainThread(floor.processId());
+        const bool alive = floor.state() == QProcess::Running;
+        floor.kill();
+        floor.waitForFinished();
+        if (!alive || before.wakeUps < 0 || after.wakeUps < 0)
+            return false;
+        into.wakeUps.push_back((after.wakeUps - before.wakeUps) / seconds);
+        into.cpu.push_back(100.0 * (after.cpuNs - before.cpuNs) / 1e9 / seconds);
+        into.transactions.push_back((floorServed - servedBefore) / seconds);
+        return true;
+    };
+    // One unmeasured round records the frames; then the two take turns.
+    const auto runPhase = [&](Phase &phase) {
+        framesFile.resize(0);
+        frames.seek(0);
+        recording = true;
+        recordClock.start();
+        runFor(intervalS * 1000);
+        recording = false;
+        frames.flush();
+        ::kill(pid, SIGSTOP);
         for (int round = 0; round < rounds; ++round) {
-            const ProcStat::MainThread before = ProcStat::mainThread(pid);
-            const qint64 servedBefore = served;
-            QElapsedTimer clock;
-            clock.start();
-            runFor(intervalS * 1000);
-            const double seconds = clock.nsecsElapsed() / 1e9;
-            const ProcStat::MainThread after = ProcStat::mainThread(pid);
-            if (before.wakeUps < 0 || after.wakeUps < 0)
+            const bool ok = round % 2 ? sampleFloor(phase.floor) && sampleCabinet(phase.cabinet)
+                                      : sampleCabinet(phase.cabinet) && sampleFloor(phase.floor);
+            if (!ok)
                 return false;
-            into.wakeUps.push_back((after.wakeUps - before.wakeUps) / seconds);
-            into.cpu.push_back(100.0 * (after.cpuNs - before.cpuNs) / 1e9 / seconds);
-            into.transactions.push_back((served - servedBefore) / seconds);
-            recording = false;
         }
+        ::kill(pid, SIGCONT);
         return true;
     };
 
-    Samples program;
-    if (!framesFile.open())
+    Phase idle, holding;
+    if (!runPhase(idle)) {
+        std::fprintf(stderr, "bench_polls: a sample failed (no bin holding)\n");
         return 1;
-    frames.setDevice(&framesFile);
-    recording = true;
-    firstSample.start();
-    if (!sample(cabinet.processId(), program))
-        return 1;
-    frames.flush();
-    cabinet.kill();
-    cabinet.waitForFinished();
-
-    // The floor on the line the cabinet left (its serial-port lock stays behind a kill).
-    IoBoardSimulator::removeLeftLock(boards.devicePath());
-    QProcess floorProcess;
-    floorProcess.setProcessChannelMode(QProcess::ForwardedChannels);
-    floorProcess.start(QCoreApplication::applicationFilePath(),
-                       {QStringLiteral("--floor"), boards.devicePath(), framesFile.fileName(),
-                        QString::number(intervalS * 1000)});
-    if (!floorProcess.waitForStarted())
-        return 1;
-    runFor(settleS * 1000);
-    Samples floor;
-    if (floorProcess.state() != QProcess::Running || !sample(floorProcess.processId(), floor))
-        return 1;
-    floorProcess.kill();
-    floorProcess.waitForFinished();
-    const std::vector<double> &wakeUps = program.wakeUps;
-    const std::vector<double> &cpu = program.cpu;
-    const std::vector<double> &transactions = program.transactions;
-
-    double asked = median(transactions);
-    std::printf("Master display idle without its screen (5 x 4, two NFC readers), boards simulated in another process;\n"
-                "%d rounds of %d s\n", rounds, intervalS);
-    std::printf("  the cadences ask, per second:\n");
-    for (const Cadence &c : Cadences) {
-        std::printf("    %-72s %5.2f\n", c.what, c.perSecond);
-        asked += c.perSecond;
     }
-    std::printf("    %-72s %5.2f\n", "one wake-up per Modbus reply (transactions served, median)", median(transactions));
-    const double ratio = median(wakeUps) / asked;
-    std::printf("  main-thread wake-ups per second: min %.1f, median %.1f; asked %.1f; ratio %.2f x (target <= %.1f x: %s)\n",
-                *std::min_element(wakeUps.begin(), wakeUps.end()), median(wakeUps), asked, ratio, Target,
-                ratio <= Target ? "met" : "NOT met");
-    std::printf("  main-thread CPU: min %.3f %%, median %.3f %% of one core\n", *std::min_element(cpu.begin(), cpu.end()),
-                median(cpu));
-    const double floorMin = *std::min_element(floor.cpu.begin(), floor.cpu.end());
-    std::printf("  floor (the same frames at the same moments, each reply read and checked, the other cadences'\n"
-                "  timers empty; %.2f transactions and %.1f wake-ups a second): CPU min %.3f %%, median %.3f %%;\n"
-                "  ratio %.2f / %.2f x (min / median, %d rounds each, the floor after the cabinet)\n",
-                median(floor.transactions), median(floor.wakeUps), floorMin, median(floor.cpu),
-                floorMin > 0 ? *std::min_element(cpu.begin(), cpu.end()) / floorMin : 0,
-                median(floor.cpu) > 0 ? median(cpu) / median(floor.cpu) : 0, rounds);
+    // Tapped over a second and more, as a cook does: each hold has its own phase.
+    runFor(1000);
+    for (int bin = 0; bin < Bins; ++bin) {
+        cabinet.ask("tap " + QByteArray::number(bin));
+        runFor(70);
+    }
+    QStringList notHolding;
+    for (int bin = 0; bin < Bins; ++bin) {
+        const int state = cabinet.binState(bin);
+        if (state < FirstHoldingState || state > LastHoldingState)
+            notHolding << QString::number(bin);
+    }
+    if (!notHolding.isEmpty()) {
+        std::fprintf(stderr, "bench_polls: bins %s are not holding after a tap\n", qPrintable(notHolding.join(' ')));
+        return 1;
+    }
+    runFor(settleS * 1000);
+    if (!runPhase(holding)) {
+        std::fprintf(stderr, "bench_polls: a sample failed (20 bins holding)\n");
+        return 1;
+    }
+    cabinet.process.kill();
+    cabinet.process.waitForFinished();
+
+    std::printf("Master display without its screen (5 x 4, two NFC readers), boards simulated in this process;\n"
+                "%d alternated rounds of %d s each side (min / median)\n", rounds, intervalS);
+    std::printf("  the cadences ask, per second, besides one wake-up per Modbus reply:\n");
+    double cadences = 0;
+    for (const Cadence &c : Cadences) {
+        std::printf("    %-84s %5.2f\n", c.what, c.perSecond);
+        cadences += c.perSecond;
+    }
+    const std::pair<const char *, const Phase *> phases[] = {{"no bin holding", &idle}, {"20 bins holding", &holding}};
+    for (const auto &p : phases) {
+        const Series &c = p.second->cabinet, &f = p.second->floor;
+        const double asked = cadences + median(c.transactions);
+        const double wakeRatio = median(c.wakeUps) / asked;
+        const double cpuRatio = median(f.cpu) > 0 ? median(c.cpu) / median(f.cpu) : 0;
+        std::printf("  %s (%.2f Modbus transactions a second):\n", p.first, median(c.transactions));
+        std::printf("    main-thread wake-ups a second: %.1f / %.1f; asked %.1f; ratio %.2f / %.2f x "
+                    "(target <= %.1f x: %s)\n",
+                    minimum(c.wakeUps), median(c.wakeUps), asked, minimum(c.wakeUps) / asked, wakeRatio, WakeUpTarget,
+                    wakeRatio <= WakeUpTarget ? "met" : "NOT met");
+        std::printf("    main-thread CPU: %.3f / %.3f %% of a core; floor (plain poller, the same frames at the same\n"
+                    "    moments, %.2f transactions and %.1f wake-ups a second) %.3f / %.3f %%; ratio %.2f / %.2f x "
+                    "(target <= %.1f x: %s); %zu rounds\n",
+                    minimum(c.cpu), median(c.cpu), median(f.transactions), median(f.wakeUps), minimum(f.cpu),
+                    median(f.cpu), minimum(f.cpu) > 0 ? minimum(c.cpu) / minimum(f.cpu) : 0, cpuRatio, CpuTarget,
+                    cpuRatio <= CpuTarget ? "met" : "NOT met", c.cpu.size());
+    }
     return 0;
 }

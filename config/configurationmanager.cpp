@@ -662,7 +662,10 @@ bool ConfigurationManager::saveConfigFile()
 
 void ConfigurationManager::syncAfterSave()
 {
-    QSettings(preparedAppSettingsPath(), QSettings::IniFormat).sync();
+    // Every change went out when its QSettings object ended; with none since the last
+    // sync, opening the store again only reads it back.
+    if (m_appSettingsUnsynced)
+        QSettings(preparedAppSettingsPath(), QSettings::IniFormat).sync();
     CommandLauncher::startDetached(QStringLiteral("/bin/sync"));
     m_appSettingsUnsynced = false;
 }

@@ -22,12 +22,11 @@ void appendWord(QByteArray &frame, quint16 word)
     frame.append(char(word & 0xFF));
 }
 
-Reply invalid(const QString &reason)
+ParseStatus invalid(QString *reason, const QString &why)
 {
-    Reply reply;
-    reply.status = ParseStatus::Invalid;
-    reply.reason = reason;
-    return reply;
+    if (reason)
+        *reason = why;
+    return ParseStatus::Invalid;
 }
 
 ParsedRequest invalidRequest(const QString &reason)
@@ -52,19 +51,17 @@ int expectedReplyLength(const Request &request)
     }
 }
 
-Reply checkWriteEcho(const Request &request, const QByteArray &bytes)
+ParseStatus checkWriteEcho(const Request &request, const QByteArray &bytes, QString *reason)
 {
     const quint16 address = wordAt(bytes, 2);
     const quint16 field = wordAt(bytes, 4);
     if (address != request.start)
-        return invalid(QStringLiteral("echoed address differs"));
+        return invalid(reason, QStringLiteral("echoed address differs"));
     const quint16 expected = request.function == WriteSingleRegister
                                  ? request.values.value(0) : request.count;
     if (field != expected)
-        return invalid(QStringLiteral("echoed value or count differs"));
-    Reply reply;
-    reply.status = ParseStatus::Good;
-    return reply;
+        return invalid(reason, QStringLiteral("echoed value or count differs"));
+    return ParseStatus::Good;
 }
 
 } // namespace
@@ -89,6 +86,13 @@ bool hasValidCrc(const char *frame, int length)
 QByteArray encodeRequest(const Request &request)
 {
     QByteArray frame;
+    encodeRequestInto(request, frame);
+    return frame;
+}
+
+void encodeRequestInto(const Request &request, QByteArray &frame)
+{
+    frame.resize(0);
     frame.append(char(request.node));
     frame.append(char(request.function));
     appendWord(frame, request.start);
@@ -107,51 +111,59 @@ QByteArray encodeRequest(const Request &request)
         break;
     }
     appendCrc(frame);
-    return frame;
 }
 
 Reply parseReply(const Request &request, const QByteArray &bytes)
 {
+    Reply reply;
+    reply.status = parseReplyInto(request, bytes, reply.registers, reply.exceptionCode, &reply.reason);
+    if (reply.status != ParseStatus::Good)
+        reply.registers.clear();
+    return reply;
+}
+
+ParseStatus parseReplyInto(const Request &request, const QByteArray &bytes, QVector<quint16> &registers,
+                           quint8 &exceptionCode, QString *reason)
+{
     if (bytes.size() < 2)
-        return Reply();
+        return ParseStatus::Incomplete;
     if (byteAt(bytes, 0) != request.node)
-        return invalid(QStringLiteral("reply from node %1").arg(byteAt(bytes, 0)));
+        return invalid(reason, QStringLiteral("reply from node %1").arg(byteAt(bytes, 0)));
     const quint8 function = byteAt(bytes, 1);
     if (function == (request.function | 0x80)) {
         if (bytes.size() < 5)
-            return Reply();
+            return ParseStatus::Incomplete;
         if (bytes.size() > 5)
-            return invalid(QStringLiteral("exception reply too long"));
+            return invalid(reason, QStringLiteral("exception reply too long"));
         if (!hasValidCrc(bytes.constData(), 5))
-            return invalid(QStringLiteral("CRC error"));
-        Reply reply;
-        reply.status = ParseStatus::Exception;
-        reply.exceptionCode = byteAt(bytes, 2);
-        return reply;
+            return invalid(reason, QStringLiteral("CRC error"));
+        exceptionCode = byteAt(bytes, 2);
+        return ParseStatus::Exception;
     }
     if (function != request.function)
-        return invalid(QStringLiteral("reply with function %1").arg(function));
+        return invalid(reason, QStringLiteral("reply with function %1").arg(function));
     const int length = expectedReplyLength(request);
     if (length == 0)
-        return invalid(QStringLiteral("unknown function"));
+        return invalid(reason, QStringLiteral("unknown function"));
     if (request.function == ReadHoldingRegisters && bytes.size() >= 3
         && byteAt(bytes, 2) != 2 * request.count)
-        return invalid(QStringLiteral("byte count %1 for %2 registers")
-                           .arg(byteAt(bytes, 2)).arg(request.count));
+        return invalid(reason, QStringLiteral("byte count %1 for %2 registers")
+                                   .arg(byteAt(bytes, 2)).arg(request.count));
     if (bytes.size() < length)
-        return Reply();
+        return ParseStatus::Incomplete;
     if (bytes.size() > length)
-        return invalid(QStringLiteral("reply too long"));
+        return invalid(reason, QStringLiteral("reply too long"));
     if (!hasValidCrc(bytes.constData(), length))
-        return invalid(QStringLiteral("CRC error"));
-    if (request.function != ReadHoldingRegisters)
-        return checkWriteEcho(request, bytes);
-    Reply reply;
-    reply.status = ParseStatus::Good;
-    reply.registers.reserve(request.count);
+        return invalid(reason, QStringLiteral("CRC error"));
+    if (request.function != ReadHoldingRegisters) {
+        registers.resize(0); // a write's reply carries no registers
+        return checkWriteEcho(request, bytes, reason);
+    }
+    registers.resize(request.count);
+    quint16 *out = registers.data();
     for (int i = 0; i < request.count; ++i)
-        reply.registers.append(wordAt(bytes, 3 + 2 * i));
-    return reply;
+        out[i] = wordAt(bytes, 3 + 2 * i);
+    return ParseStatus::Good;
 }
 
 ParsedRequest parseRequest(const QByteArray &bytes)

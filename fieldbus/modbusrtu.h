@@ -63,8 +63,16 @@ void appendCrc(QByteArray &frame);
 bool hasValidCrc(const char *frame, int length);
 
 QByteArray encodeRequest(const Request &request);
+// The same into `frame`, whose buffer is kept: a master that reserves it once makes no
+// allocation per request.
+void encodeRequestInto(const Request &request, QByteArray &frame);
 // The reply to a request as the node sees it; `bytes` holds what arrived since it went out.
 Reply parseReply(const Request &request, const QByteArray &bytes);
+// The same without a Reply: a good read's registers go to `registers` (resized to the
+// count, its buffer kept), an exception's code to `exceptionCode`, a rejection's reason to
+// `reason` when given.
+ParseStatus parseReplyInto(const Request &request, const QByteArray &bytes, QVector<quint16> &registers,
+                           quint8 &exceptionCode, QString *reason = nullptr);
 
 // Server side, for the simulated nodes. A function other than the three is Incomplete
 // here: its frame ends only where the line falls silent, and parseRequestAtSilence then

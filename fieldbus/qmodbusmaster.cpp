@@ -3,7 +3,6 @@
 #include "canrelay.h"
 
 #include "deadlinetimer.h"
-#include "heappolicy.h"
 
 #include <QDebug>
 #include <QSerialPort>
@@ -29,6 +28,9 @@ QModbusMaster::QModbusMaster(QObject *parent)
     m_replyTimer->setSingleShot(true);
     m_replyTimer->setTimerType(Qt::PreciseTimer);
     m_gapTimer->setObjectName(QStringLiteral("modbusGapTimer"));
+    m_txFrame.reserve(MaxFrameLength);
+    m_rxBuffer.reserve(MaxFrameLength + 1);
+    m_replyRegisters.reserve(MaxReadCount);
 
     QState *idle = addNamedState(QStringLiteral("idle"));
     QState *transaction = addNamedState(QStringLiteral("transaction"));
@@ -133,12 +135,16 @@ int QModbusMaster::enqueue(Request request, unsigned char retries, QModbusPollIn
     pending.info = pollInfo;
     pending.request = request;
     pending.triesLeft = int(retries) + 1;
-    connect(pollInfo, &QObject::destroyed, this, &QModbusMaster::dropRecord, Qt::UniqueConnection);
+    // Watched once, not looked up again at every poll.
+    if (pollInfo->m_watchedBy != this) {
+        connect(pollInfo, &QObject::destroyed, this, &QModbusMaster::dropRecord, Qt::UniqueConnection);
+        pollInfo->m_watchedBy = this;
+    }
 
     // A record still waiting is asked again (a periodic poll on a silent line): replace
     // its entry, so the queues never hold one record twice and cannot grow without end.
-    QList<Pending> &queue = pollInfo->isHighPriority() ? m_highQueue : m_normalQueue;
-    QList<Pending> &other = pollInfo->isHighPriority() ? m_normalQueue : m_highQueue;
+    QVector<Pending> &queue = pollInfo->isHighPriority() ? m_highQueue : m_normalQueue;
+    QVector<Pending> &other = pollInfo->isHighPriority() ? m_normalQueue : m_highQueue;
     for (int i = other.size() - 1; i >= 0; --i) {
         if (other.at(i).info == pollInfo)
             other.removeAt(i);
@@ -179,7 +185,7 @@ void QModbusMaster::transaction_onEntry()
     }
     if (waitForSilence()) {
         // Back to the head of its queue, untried; the spacing waits for the silence.
-        QList<Pending> &queue = m_current.info->isHighPriority() ? m_highQueue : m_normalQueue;
+        QVector<Pending> &queue = m_current.info->isHighPriority() ? m_highQueue : m_normalQueue;
         queue.prepend(m_current);
         emit transactionEnded();
         return;
@@ -239,7 +245,7 @@ qint64 QModbusMaster::remainingGapNs() const
 
 bool QModbusMaster::takeNext(Pending &next)
 {
-    for (QList<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
+    for (QVector<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
         while (!queue->isEmpty()) {
             next = queue->takeFirst();
             if (next.info)
@@ -251,12 +257,13 @@ bool QModbusMaster::takeNext(Pending &next)
 
 void QModbusMaster::sendCurrent()
 {
-    const QByteArray frame = encodeRequest(m_current.request);
-    m_rxBuffer.clear();
+    encodeRequestInto(m_current.request, m_txFrame);
+    m_rxBuffer.resize(0);
     if (isPortOpen()) {
-        m_port->skip(m_port->bytesAvailable());  // leftovers of an earlier, discarded reply
-        logFrame("TX", frame);
-        if (!writeFrame(frame) && isPortOpen())
+        if (m_port->bytesAvailable() > 0)
+            m_port->skip(m_port->bytesAvailable());  // leftovers of an earlier, discarded reply
+        logFrame("TX", m_txFrame);
+        if (!writeFrame(m_txFrame) && isPortOpen())
             qCWarning(lcFieldbus) << "Modbus request could not be written:" << m_port->errorString();
     }
     m_lastRequestAt = m_clock();
@@ -308,37 +315,47 @@ bool QModbusMaster::closeIfLineGone()
 
 void QModbusMaster::readReply()
 {
-    const QByteArray data = HeapPolicy::readAvailable(m_port);
-    if (data.isEmpty())
+    const qint64 available = m_port->bytesAvailable();
+    if (available <= 0)
         return;
     m_lastByteAt = m_clock();
     if (!m_inFlight) {
         if (m_logModbus)
-            logFrame("RX (unexpected)", data);
+            logFrame("RX (unexpected)", m_port->read(available));
+        else
+            m_port->skip(available);
         return;
     }
-    m_rxBuffer.append(data);
+    // Straight into the kept buffer; a reply longer than any frame is cut at one byte more,
+    // which is enough to discard it (the rest is skipped before the next request).
+    const int old = m_rxBuffer.size();
+    const int wanted = int(qMin<qint64>(available, qint64(MaxFrameLength) + 1 - old));
+    m_rxBuffer.resize(old + wanted);
+    const qint64 got = m_port->read(m_rxBuffer.data() + old, wanted);
+    m_rxBuffer.resize(old + int(qMax<qint64>(0, got)));
     if (m_rxBuffer.size() > MaxFrameLength) {
         logFrame("RX", m_rxBuffer);
         endTry(QStringLiteral("reply longer than a Modbus frame"));
         return;
     }
-    const Reply reply = parseReply(m_current.request, m_rxBuffer);
-    if (reply.status == ParseStatus::Incomplete)
+    quint8 exceptionCode = 0;
+    QString reason;
+    const ParseStatus status = parseReplyInto(m_current.request, m_rxBuffer, m_replyRegisters, exceptionCode, &reason);
+    if (status == ParseStatus::Incomplete)
         return;
     logFrame("RX", m_rxBuffer);
-    if (reply.status == ParseStatus::Invalid) {
-        endTry(reply.reason);
+    if (status == ParseStatus::Invalid) {
+        endTry(reason);
         return;
     }
     m_replyTimer->stop();
     m_inFlight = false;
     QPointer<QModbusPollInfo> info = m_current.info;
     if (info) {
-        if (reply.status == ParseStatus::Good)
-            info->resolveGood(reply.registers);
+        if (status == ParseStatus::Good)
+            info->resolveGood(m_replyRegisters);
         else
-            info->resolveError(reply.exceptionCode);
+            info->resolveError(exceptionCode);
     }
     emit transactionEnded();
 }
@@ -369,7 +386,7 @@ void QModbusMaster::endTry(const QString &failure)
 void QModbusMaster::requeueCurrent()
 {
     QModbusPollInfo *info = m_current.info;
-    QList<Pending> &queue = info->isHighPriority() ? m_highQueue : m_normalQueue;
+    QVector<Pending> &queue = info->isHighPriority() ? m_highQueue : m_normalQueue;
     for (const Pending &queued : qAsConst(queue)) {
         if (queued.info == info)
             return;  // asked again meanwhile: the newer request stands
@@ -380,7 +397,7 @@ void QModbusMaster::requeueCurrent()
 
 void QModbusMaster::dropRecord(QObject *)
 {
-    for (QList<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
+    for (QVector<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
         for (int i = queue->size() - 1; i >= 0; --i) {
             if (!queue->at(i).info)
                 queue->removeAt(i);
@@ -396,7 +413,7 @@ void QModbusMaster::cancelQueued()
     if (m_inFlight && m_current.info)
         canceled.append(m_current.info);
     m_inFlight = false;
-    for (QList<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
+    for (QVector<Pending> *queue : {&m_highQueue, &m_normalQueue}) {
         for (const Pending &pending : qAsConst(*queue))
             canceled.append(pending.info);
         queue->clear();

@@ -5,8 +5,8 @@
 #include "p4statemachine.h"
 #include "qmodbuspollinfo.h"
 
-#include <QList>
 #include <QPointer>
+#include <QVector>
 
 #include <functional>
 #include <limits>
@@ -114,11 +114,14 @@ private:
     QString m_portPath; // as opened, for the log
     QTimer *m_replyTimer = nullptr;
     DeadlineTimer *m_gapTimer = nullptr; // ends the spacing to the nanosecond
-    QList<Pending> m_highQueue;
-    QList<Pending> m_normalQueue;
+    // Kept buffers: a transaction allocates nothing once the queues and buffers have grown.
+    QVector<Pending> m_highQueue;
+    QVector<Pending> m_normalQueue;
     Pending m_current;
     bool m_inFlight = false;
+    QByteArray m_txFrame;
     QByteArray m_rxBuffer;
+    QVector<quint16> m_replyRegisters;
     Clock m_clock;
     qint64 m_lastRequestAt = Never;
     qint64 m_lastByteAt = Never; // anything received, a reply or not

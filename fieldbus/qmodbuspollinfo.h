@@ -73,7 +73,10 @@ signals:
     void stateChanged();
 
 private:
+    friend class QModbusMaster;
     void setState(QModbusPollStateEnum state);
+
+    QObject *m_watchedBy = nullptr; // the master that hears when this record goes
 
     QVector<quint16> m_registers;
     QModbusPollStateEnum m_state = QMBS_IDLE;

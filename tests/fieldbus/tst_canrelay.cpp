@@ -93,6 +93,10 @@ private slots:
         QTest::newRow("error state on a classic frame") << QByteArray("can0:5#E#00") << int(CanRelayLine::Malformed);
         QTest::newRow("both on a flexible frame") << QByteArray("can0:5#FBE#00") << int(CanRelayLine::Frame);
         QTest::newRow("remote and flexible") << QByteArray("can0:5#RF#") << int(CanRelayLine::Malformed);
+        QTest::newRow("error state alone on a flexible frame") << QByteArray("can0:5#FE#00") << int(CanRelayLine::Frame);
+        QTest::newRow("bit-rate switch on a classic extended frame") << QByteArray("can0:5#XB#00")
+                                                                     << int(CanRelayLine::Malformed);
+        QTest::newRow("extended remote marked flexible") << QByteArray("can0:5#XRF#") << int(CanRelayLine::Malformed);
         QTest::newRow("remote, eight bytes asked") << QByteArray("can0:5#R#0011223344556677") << int(CanRelayLine::Frame);
         QTest::newRow("bus name of every allowed kind") << QByteArray("connect:azAZ09_-.") << int(CanRelayLine::Connect);
         QTest::newRow("bus name with a space") << QByteArray("connect:can 0") << int(CanRelayLine::Malformed);

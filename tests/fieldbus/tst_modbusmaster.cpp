@@ -203,12 +203,15 @@ private slots:
         QTest::addColumn<bool>("write");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("count");
-        QTest::newRow("read one") << false << 0 << 1;
-        QTest::newRow("read the error block") << false << 34 << 30;
-        QTest::newRow("read the largest") << false << 70 << 125;
-        QTest::newRow("write one (function 6)") << true << 1 << 1;
-        QTest::newRow("write power control (function 16)") << true << 117 << 5;
-        QTest::newRow("write the largest") << true << 0 << 123;
+        QTest::addColumn<bool>("afterRead"); // another record read other values just before
+        QTest::newRow("read one") << false << 0 << 1 << false;
+        QTest::newRow("read the error block") << false << 34 << 30 << false;
+        QTest::newRow("read the largest") << false << 70 << 125 << false;
+        QTest::newRow("read fewer after a longer read") << false << 34 << 2 << true;
+        QTest::newRow("write one (function 6)") << true << 1 << 1 << false;
+        QTest::newRow("write power control (function 16)") << true << 117 << 5 << false;
+        QTest::newRow("write the largest") << true << 0 << 123 << false;
+        QTest::newRow("write after a read") << true << 117 << 5 << true;
     }
 
     void readsAndWritesRegisters()
@@ -216,6 +219,16 @@ private slots:
         QFETCH(bool, write);
         QFETCH(int, start);
         QFETCH(int, count);
+        QFETCH(bool, afterRead);
+        if (afterRead) {
+            auto other = record(10);
+            for (int i = 0; i < 10; ++i)
+                m_server->setRegister(180 + i, quint16(2000 + i));
+            QSignalSpy read10(other.get(), &QModbusPollInfo::pollReplyGood);
+            QCOMPARE(read(180, 10, 0, other.get()), 0);
+            QVERIFY(read10.wait(WaitMs));
+            QCOMPARE(other->get_register(9), quint16(2009));
+        }
         auto info = record(count);
         for (int i = 0; i < count; ++i) {
             info->set_register(i, quint16(write ? 1000 + i : 0));
@@ -230,6 +243,10 @@ private slots:
         QCOMPARE(info->get_state(), QModbusPollInfo::QMBS_REPLY_GOOD);
         for (int i = 0; i < count; ++i)
             QCOMPARE(write ? m_server->registerValue(start + i) : info->get_register(i), quint16(1000 + i));
+        // A write's reply carries no registers: the record keeps what the caller put in it.
+        for (int i = 1; write && i < count; ++i)
+            QCOMPARE(info->get_register(i), quint16(1000 + i));
+        QCOMPARE(info->registerCount(), count);
     }
 
     // A bad or missing reply is a failed try; an answer, even a refusal, is not retried.
