@@ -29,6 +29,8 @@ private slots:
     void bothDisplaysShowEveryZonesTargets_data();
     void bothDisplaysShowEveryZonesTargets();
     void holdsOfBothDisplaysComeBackAfterACut();
+    void countdownsAgreeOnBothDisplays_data();
+    void countdownsAgreeOnBothDisplays();
 
 private:
     void seed(const QString &root, const QString &fixture);
@@ -430,6 +432,57 @@ void TestTwoDisplays::holdsOfBothDisplaysComeBackAfterACut()
                  qPrintable(QStringLiteral("bin %1: %2 s left before, %3 s after %4 s").arg(bin)
                                 .arg(leftBefore.value(bin)).arg(now).arg(elapsed)));
     }
+}
+
+void TestTwoDisplays::countdownsAgreeOnBothDisplays_data()
+{
+    QTest::addColumn<QString>("masterFixture");
+    QTest::addColumn<QString>("otherFixture");
+    QTest::addColumn<int>("bin");
+    QTest::newRow("primary and mirror") << "2x4_primary_mirror.hcc" << "2x4_mirror.hcc" << 3;
+    QTest::newRow("master and second, a bin of the second") << "5x4_primary_second.hcc" << "5x4_second.hcc" << 12;
+}
+
+// Both displays' countdown of one bin, read within one wall-clock second at points spread
+// over the second: a display half a second or more behind the other shows a second more
+// at one of them.
+void TestTwoDisplays::countdownsAgreeOnBothDisplays()
+{
+    QFETCH(QString, masterFixture);
+    QFETCH(QString, otherFixture);
+    QFETCH(int, bin);
+    constexpr int Holding = 6;
+    const QStringList roots = seedHoldingPair(masterFixture, otherFixture);
+    Display master(roots.at(0), m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+    Display other(roots.at(1), m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && other.saw(finished), 20000);
+    QCOMPARE(master.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) >= Holding && other.state(bin) >= Holding, 5000);
+
+    constexpr int NoAnswer = -1000000;
+    static const QRegularExpression left(QStringLiteral(", (-?\\d+) s left"));
+    const auto secondsLeft = [](Display &display, int b) {
+        const QRegularExpressionMatch match = left.match(display.ask(QStringLiteral("state %1").arg(b)));
+        return match.hasMatch() ? match.captured(1).toInt() : NoAnswer;
+    };
+    const auto now = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    QStringList apart;
+    int compared = 0;
+    for (int phase : {200, 400, 600, 800, 300, 500, 700, 900}) {
+        QTest::qWait(int((phase - now() % 1000 + 1000) % 1000));
+        const qint64 before = now();
+        const int onMaster = secondsLeft(master, bin);
+        const int onOther = secondsLeft(other, bin);
+        if (now() / 1000 != before / 1000)
+            continue; // the two reads fell in different seconds
+        ++compared;
+        if (onMaster != onOther || onMaster == NoAnswer)
+            apart << QStringLiteral("%1 ms into a second: master %2, other %3").arg(before % 1000).arg(onMaster).arg(onOther);
+    }
+    QVERIFY2(compared >= 4, qPrintable(QString::number(compared)));
+    QVERIFY2(apart.isEmpty(), qPrintable(apart.join(QStringLiteral("; "))));
 }
 
 QTEST_GUILESS_MAIN(TestTwoDisplays)
