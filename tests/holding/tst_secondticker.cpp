@@ -144,6 +144,7 @@ void TestSecondTicker::tickServesOneSecond_data()
     QTest::newRow("49 ms early: served now") << qint64(5951) << 1000 << qint64(6000);
     QTest::newRow("before 1970") << qint64(-250) << 1000 << qint64(-1000);
     QTest::newRow("a scaled second") << qint64(1030) << 100 << qint64(1000);
+    QTest::newRow("no unit") << qint64(1234) << 0 << qint64(1234);
 }
 
 void TestSecondTicker::tickServesOneSecond()
@@ -153,7 +154,8 @@ void TestSecondTicker::tickServesOneSecond()
     QFETCH(qint64, second);
     QCOMPARE(SecondTicker::secondOf(nowMs, unitMs), second);
     // Whatever second it serves, the next tick serves the one after.
-    QCOMPARE(SecondTicker::secondOf(nowMs + SecondTicker::delayToNext(nowMs, unitMs), unitMs), second + unitMs);
+    const int unit = qMax(1, unitMs);
+    QCOMPARE(SecondTicker::secondOf(nowMs + SecondTicker::delayToNext(nowMs, unitMs), unitMs), second + unit);
 }
 
 void TestSecondTicker::countdownsReckonFromTheExpiry_data()
@@ -163,12 +165,14 @@ void TestSecondTicker::countdownsReckonFromTheExpiry_data()
     QTest::addColumn<int>("unitMs");
     QTest::addColumn<qint64>("left");
     QTest::newRow("whole seconds") << qint64(10000) << qint64(5000) << 1000 << qint64(5);
+    QTest::newRow("a millisecond before the expiry") << qint64(10000) << qint64(9999) << 1000 << qint64(1);
     QTest::newRow("a part second counts whole") << qint64(10001) << qint64(5000) << 1000 << qint64(6);
     QTest::newRow("at the expiry") << qint64(10000) << qint64(10000) << 1000 << qint64(0);
     QTest::newRow("within the first second past") << qint64(10000) << qint64(10999) << 1000 << qint64(0);
     QTest::newRow("a second past") << qint64(10000) << qint64(11000) << 1000 << qint64(-1);
     QTest::newRow("a second and a half past") << qint64(10000) << qint64(11500) << 1000 << qint64(-1);
     QTest::newRow("a scaled second") << qint64(1000) << qint64(750) << 100 << qint64(3);
+    QTest::newRow("no unit: milliseconds") << qint64(1000) << qint64(750) << 0 << qint64(250);
 }
 
 void TestSecondTicker::countdownsReckonFromTheExpiry()
@@ -190,9 +194,13 @@ void TestSecondTicker::countdownsMoveBeforeTheScreen_data()
 void TestSecondTicker::countdownsMoveBeforeTheScreen()
 {
     QFETCH(int, ticks);
+    SecondTicker ticker;
+    // Before its first tick: the second under way.
+    const qint64 first = ticker.tickTime();
+    QCOMPARE(first % 1000, 0);
+    QVERIFY(QDateTime::currentMSecsSinceEpoch() - first < 1000);
     AlarmTimings::setScale(0.05); // a second of 50 ms
     const int unit = AlarmTimings::scaled(1000);
-    SecondTicker ticker;
     QStringList order;
     QList<qint64> served;
     connect(&ticker, &SecondTicker::tick, this, [&] { order << QStringLiteral("tick"); });
