@@ -5,11 +5,16 @@
 //  2. two displays (master and second) idle on the virtual CAN bus, nothing holding,
 //     beside the same pair run without their screens (TUL_NO_SCENE): what the pair
 //     without screens spends is the IO-board and reader polls, the display link and the
-//     timers the cabinet must run; the rest is the shell's.
+//     timers the cabinet must run; the rest is the shell's;
+//  3. main-thread wake-ups a second of the cabinet with all 20 bins holding, with and
+//     without its screen, beside what the polls' cadences ask plus one shared second:
+//     the simulated boards run in this process (TUL_IOBOARD_PORT), so that their own
+//     wake-ups are not counted with the program's.
 //   bench_holdingidle [interval s] [rounds] [settling s]     (defaults 10, 5 and 5)
 // CPU time is the run time of every thread of a process (/proc/<pid>/task/*/schedstat, in
 // ns); frames are counted from the scene graph's render-loop timing lines.
 #include "cabinetroot.h"
+#include "ioboardsimulator.h"
 #include "procstat.h"
 
 #include <QCoreApplication>
@@ -25,6 +30,7 @@
 #include <QRegularExpression>
 #include <QQmlApplicationEngine>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -44,6 +50,35 @@ constexpr int FirstHoldingState = 6; // standard, warning and discard are all ho
 constexpr int LastHoldingState = 8;
 constexpr double TargetRatio = 2.0;
 constexpr double TargetFps = 1.2;
+constexpr double TargetWakeUps = 1.2;
+
+// What the overview's cadences ask of an idle master display with two NFC readers, per
+// second, besides one wake-up per Modbus reply (counted from the transactions served):
+// each poll's firings, and one second shared by every 1 s timer.
+struct Cadence
+{
+    const char *what;
+    double perSecond;
+};
+const Cadence Cadences[] = {
+    {"NFC readers (two, 250 ms)", 4},
+    {"set points (500 ms)", 2},
+    {"zone monitor (800 ms after each reply)", 1.2},
+    {"fans and ambient (1000 ms)", 1},
+    {"IO-board status (1500 ms)", 1 / 1.5},
+    {"error registers (1500 ms)", 1 / 1.5},
+    {"cabinet-name beacon (500 ms)", 2},
+    {"Wi-Fi (10 s) and network configuration (20 s)", 0.15},
+    {"the shared second (countdowns, zones, remaining times, clock)", 1},
+};
+
+// Runs this process's events (the boards simulated here) for about `ms`.
+void spin(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 // The floor: 20 countdown texts in the cabinet's grid, as large and bold as the bins'
 // timers, all moved by one timer woken on each whole second of the wall clock.
@@ -146,8 +181,9 @@ public:
         m_process.write(command + '\n');
         QElapsedTimer clock;
         clock.start();
+        // Events run meanwhile: boards simulated in this process go on answering.
         while (m_answers.isEmpty() && clock.elapsed() < 5000 && running()) {
-            m_process.waitForReadyRead(int(5000 - clock.elapsed()));
+            spin(5);
             take();
         }
         return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
@@ -188,10 +224,10 @@ bool pumpAll(const Children &children, int ms, Done done)
     QElapsedTimer clock;
     clock.start();
     do {
+        spin(10);
         for (Child *child : children) {
             if (!child->running())
                 return false;
-            child->process().waitForReadyRead(10);
             child->take();
         }
         if (done())
@@ -398,14 +434,15 @@ bool seedRoot(const QString &root, const QString &personality, const QByteArray 
 }
 
 // Loads a cabinet with 20 holding bins through its console; an empty text when it did.
-QString startHolding(Child &cabinet, const Children &all)
+// `boardsHere`: its boards are simulated in this process, their temperatures set already.
+QString startHolding(Child &cabinet, const Children &all, bool boardsHere = false)
 {
     QList<int> missing = waitForBins(cabinet, all, 20000, [](const BinState &s) { return s.product > 0; });
     if (!missing.isEmpty())
         return QStringLiteral("%1: no product from the day parts in bins %2").arg(cabinet.name(), binList(missing));
     // Zones at their products' temperatures at once rather than after minutes of
     // simulated warming, so that no zone leaves preheating while being measured.
-    for (int zone = 0; zone < Bins / BinsPerZone; ++zone) {
+    for (int zone = 0; zone < Bins / BinsPerZone && !boardsHere; ++zone) {
         const QPair<int, int> temps = productTemperatures(productOfBin(zone * BinsPerZone));
         cabinet.ask("temp " + QByteArray::number(2 * zone) + ' ' + QByteArray::number(temps.first));
         cabinet.ask("temp " + QByteArray::number(2 * zone + 1) + ' ' + QByteArray::number(temps.second));
@@ -544,6 +581,101 @@ int twoDisplaysIdle(const QString &base, int intervalMs, int rounds, int settleM
     return 0;
 }
 
+// Third: main-thread wake-ups of the cabinet with 20 bins holding, with its screen and
+// without, its boards simulated here; beside what the cadences ask.
+int holdingWakeUps(const QString &base, int intervalMs, int rounds, int settleMs)
+{
+    std::vector<std::unique_ptr<IoBoardSimulator>> boards;
+    std::vector<std::unique_ptr<Child>> cabinets;
+    std::vector<qint64> served(2, 0);
+    for (bool scene : {true, false}) {
+        boards.emplace_back(new IoBoardSimulator);
+        IoBoardSimulator &board = *boards.back();
+        if (!board.open())
+            return fail(QStringLiteral("no pseudo-terminal for the simulated boards"));
+        for (int zone = 0; zone < Bins / BinsPerZone; ++zone) {
+            const QPair<int, int> temps = productTemperatures(productOfBin(zone * BinsPerZone));
+            board.setTemperature(2 * zone, qint16(temps.first));
+            board.setTemperature(2 * zone + 1, qint16(temps.second));
+        }
+        board.setAmbientTemperature(80);
+        qint64 &count = served[scene ? 0 : 1];
+        QObject::connect(&board, &IoBoardSimulator::requestServed, [&count] { ++count; });
+        const QString root = base + (scene ? QStringLiteral("/woken/") : QStringLiteral("/woken-bare/"));
+        if (!seedRoot(root, QStringLiteral(PERSONALITY), CabinetRoot::dayPartsJson(Bins, productOfBin)))
+            return fail(QStringLiteral("cannot seed the data root in %1").arg(root));
+        QProcessEnvironment env = baseEnvironment(base);
+        env.insert(QStringLiteral("TUL_ROOT_DIR"), root);
+        env.insert(QStringLiteral("TUL_CAN_INTERFACE"), CabinetRoot::freeCanBus());
+        env.insert(QStringLiteral("TUL_IOBOARD_PORT"), board.devicePath());
+        if (!scene)
+            env.insert(QStringLiteral("TUL_NO_SCENE"), QStringLiteral("1"));
+        cabinets.emplace_back(new Child(scene ? QStringLiteral("cabinet") : QStringLiteral("cabinet without screen"),
+                                        QStringLiteral(TUL_BINARY), {QStringLiteral("-simulation")}, env));
+    }
+    Child &shown = *cabinets[0], &bare = *cabinets[1];
+    const Children all{&shown, &bare};
+    if (!pumpAll(all, 45000, [&] { return shown.saw(LoadedLine) && shown.saw(SyncedLine) && bare.saw(SyncedLine); }))
+        return fail(QStringLiteral("the programs did not start within 45 s"));
+    for (Child *c : all) {
+        const QString failed = startHolding(*c, all, true);
+        if (!failed.isEmpty())
+            return fail(failed);
+    }
+    pumpAll(all, settleMs);
+
+    struct Samples
+    {
+        std::vector<double> wakeUps, transactions;
+    };
+    std::vector<Samples> samples(2);
+    for (int round = 0; round < rounds; ++round) {
+        pumpAll(all, 50);
+        std::vector<ProcStat::MainThread> before;
+        const std::vector<qint64> servedBefore = served;
+        for (Child *c : all)
+            before.push_back(ProcStat::mainThread(c->pid()));
+        QElapsedTimer clock;
+        clock.start();
+        if (!pumpAll(all, intervalMs))
+            return fail(QStringLiteral("a cabinet ended while being measured"));
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        for (size_t i = 0; i < all.size(); ++i) {
+            const ProcStat::MainThread after = ProcStat::mainThread(all[i]->pid());
+            if (before[i].wakeUps < 0 || after.wakeUps < 0)
+                return fail(QStringLiteral("the main thread's wake-ups could not be read"));
+            samples[i].wakeUps.push_back((after.wakeUps - before[i].wakeUps) / seconds);
+            samples[i].transactions.push_back((served[i] - servedBefore[i]) / seconds);
+        }
+    }
+    for (Child *c : all) {
+        const QList<int> missing = waitForBins(*c, all, 0, isHolding);
+        if (!missing.isEmpty())
+            return fail(QStringLiteral("%1: bins %2 stopped holding while being measured").arg(c->name(), binList(missing)));
+    }
+
+    std::printf("3. Main-thread wake-ups a second with all 20 bins holding, boards simulated in the benchmark;\n"
+                "   %d rounds of %d s\n", rounds, intervalMs / 1000);
+    double cadences = 0;
+    std::printf("  the cadences ask, per second:\n");
+    for (const Cadence &c : Cadences) {
+        std::printf("    %-66s %5.2f\n", c.what, c.perSecond);
+        cadences += c.perSecond;
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        const double replies = Series::medianOf(samples[i].transactions);
+        const double asked = cadences + replies;
+        const std::vector<double> &w = samples[i].wakeUps;
+        const double min = *std::min_element(w.begin(), w.end()), median = Series::medianOf(w);
+        std::printf("  %s: one per Modbus reply %.2f, asked %.2f; woken min %.1f, median %.1f;\n"
+                    "    ratio min %.2f x, median %.2f x (target <= %.1f x: %s)\n",
+                    qPrintable(all[i]->name()), replies, asked, min, median, ratio(min, asked), ratio(median, asked),
+                    TargetWakeUps, ratio(median, asked) <= TargetWakeUps ? "met" : "NOT met");
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -564,5 +696,7 @@ int main(int argc, char *argv[])
     std::printf("Idle CPU time, offscreen, software scene graph; %% of one core, all threads of a process\n");
     if (const int failed = holdingIdle(base, intervalS * 1000, rounds, settleS * 1000))
         return failed;
-    return twoDisplaysIdle(base, intervalS * 1000, rounds, settleS * 1000);
+    if (const int failed = twoDisplaysIdle(base, intervalS * 1000, rounds, settleS * 1000))
+        return failed;
+    return holdingWakeUps(base, intervalS * 1000, rounds, settleS * 1000);
 }

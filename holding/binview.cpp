@@ -3,6 +3,8 @@
 #include "alarmtimings.h"
 #include "secondticker.h"
 
+#include <QDateTime>
+
 BinView::BinView(int binNumber, bool local, SecondTicker *ticker, QObject *parent)
     : QObject(parent)
     , m_binNumber(binNumber)
@@ -42,6 +44,15 @@ void BinView::take(const trayInfo &record, bool countDown, bool deferStep)
     if (m_countDown) {
         m_remainingAtRecord = record.remainingTime;
         m_sinceRecord.start();
+        m_byExpiry = expiryAgrees(record);
+        // As the slot reckoned it at the latest second; never more than the record said
+        // (a hold started within this second shows its full time, not one more).
+        if (m_byExpiry) {
+            const int unit = AlarmTimings::scaled(1000);
+            const qint64 second = SecondTicker::secondOf(QDateTime::currentMSecsSinceEpoch(), unit);
+            m_record.remainingTime = int(qMin<qint64>(record.remainingTime,
+                                                      SecondTicker::unitsLeft(record.expectedTime, second, unit)));
+        }
     }
     setTicking(m_ticker && record.active);
     // A step down of a running countdown waits for the shared second; a start, a stop, a
@@ -50,7 +61,21 @@ void BinView::take(const trayInfo &record, bool countDown, bool deferStep)
     if (otherChanged)
         emit changed();
     if (!step)
-        show(record.remainingTime);
+        show(m_record.remainingTime);
+}
+
+bool BinView::expiryAgrees(const trayInfo &record) const
+{
+    // The expiry is in real milliseconds; a shortened holding clock counts from arrival.
+    if (record.expectedTime <= 0 || AlarmTimings::scaled(1000) != 1000)
+        return false;
+    // The slot's time left was reckoned at its second before sending: the expiry lies at
+    // most that far ahead, and not a second less but for the way here. Outside that the
+    // two displays' clocks differ, and the count starts from the record's arrival.
+    constexpr qint64 SlackMs = 2000;
+    const qint64 ahead = record.expectedTime - QDateTime::currentMSecsSinceEpoch();
+    const qint64 said = qint64(record.remainingTime) * 1000;
+    return ahead <= said + SlackMs && ahead > said - 1000 - SlackMs;
 }
 
 void BinView::setProduct(const QString &name, int holdTime)
@@ -94,7 +119,12 @@ void BinView::setTicking(bool on)
 
 void BinView::onSecond()
 {
-    if (m_countDown) {
+    if (m_countDown && m_byExpiry && m_ticker) {
+        // Never more than the record said: it was reckoned at a second before this one.
+        const qint64 left = qMin<qint64>(m_remainingAtRecord,
+                                         SecondTicker::unitsLeft(m_record.expectedTime, m_ticker->tickTime(), 1000));
+        m_record.remainingTime = int(qMax<qint64>(left, -86400LL * 365));
+    } else if (m_countDown) {
         const qint64 seconds = m_sinceRecord.elapsed() / AlarmTimings::scaled(1000);
         m_record.remainingTime = int(qMax<qint64>(m_remainingAtRecord - seconds, -86400LL * 365));
     }

@@ -11,8 +11,8 @@ class SecondTicker;
 
 // What the screen shows of one bin, whichever display's slot holds it: fed by the
 // local slot's records, or by the records the other display sends, between which it
-// counts down on its own. The countdown it shows moves on the shared ticker's seconds
-// only, so that all tiles change in one frame.
+// counts down on its own, from the hold's expiry as the slot does. The countdown it shows
+// moves on the shared ticker's seconds only, so that all tiles change in one frame.
 class BinView : public QObject
 {
     Q_OBJECT
@@ -61,6 +61,7 @@ signals:
 
 private:
     void take(const trayInfo &record, bool countDown, bool deferStep);
+    bool expiryAgrees(const trayInfo &record) const;
     void setTicking(bool on);
     void onSecond();
     void show(int seconds);
@@ -78,6 +79,7 @@ private:
     int m_shown = 0;
     QElapsedTimer m_sinceRecord;
     int m_remainingAtRecord = 0;
+    bool m_byExpiry = false; // counting from the record's expiry, else from its arrival
 };
 
 #endif // BINVIEW_H

@@ -117,10 +117,12 @@ void HoldingCoordinator::create(const Setup &setup)
         connect(manager, &ZoneManager::zoneDaypartChanged, this, &HoldingCoordinator::onZoneDaypartChanged);
     }
 
+    // One second for the slots' countdowns, what they send the other display and the tiles.
     m_secondTicker = new SecondTicker(this);
     for (int bin = 0; bin < MaxBins; ++bin)
         m_binViews << new BinView(bin, false, m_secondTicker, this);
     for (TrayBarSc *tray : qAsConst(m_trays)) {
+        tray->setSecondTicker(m_secondTicker);
         const int bin = tray->get_binNumber();
         if (bin < 0 || bin >= MaxBins)
             continue;
@@ -539,9 +541,11 @@ void HoldingCoordinator::onTrayInfo(const trayInfo &info)
     view->setSlotRecord(info);
     if (before.productId != info.productId || before.groupIndex != info.groupIndex)
         view->setTimerColor(timerColorOfProduct(productIdOfBin(info.binNumber)));
-    // The other display counts down on its own: it hears of changes, not of ticks.
+    // The other display reckons the countdown from the expiry itself; it hears of changes
+    // and, once a shared second, of the time left.
     if (before.trayState != info.trayState || before.productId != info.productId || before.active != info.active
-        || before.groupIndex != info.groupIndex || before.expectedTime != info.expectedTime)
+        || before.groupIndex != info.groupIndex || before.expectedTime != info.expectedTime
+        || before.remainingTime != info.remainingTime)
         emit sendTrayInfo(info);
     if (before.active != info.active)
         updateActivelyHolding();

@@ -27,6 +27,12 @@ void SecondTicker::release()
         m_timer.stop();
 }
 
+qint64 SecondTicker::tickTime() const
+{
+    return m_tickTime >= 0 ? m_tickTime
+                           : secondOf(QDateTime::currentMSecsSinceEpoch(), AlarmTimings::scaled(1000));
+}
+
 int SecondTicker::delayToNext(qint64 nowMs, int unitMs)
 {
     const qint64 unit = qMax(1, unitMs);
@@ -35,6 +41,22 @@ int SecondTicker::delayToNext(qint64 nowMs, int unitMs)
     if (delay < unit / 20)
         delay += unit;
     return int(delay);
+}
+
+qint64 SecondTicker::secondOf(qint64 nowMs, int unitMs)
+{
+    // The same twentieth as delayToNext(): a second it leaves to the next tick is not
+    // claimed by this one, and one it counts as served is.
+    const qint64 unit = qMax(1, unitMs);
+    const qint64 into = ((nowMs % unit) + unit) % unit;
+    return nowMs - into + (unit - into < unit / 20 ? unit : 0);
+}
+
+qint64 SecondTicker::unitsLeft(qint64 expiryMs, qint64 atMs, int unitMs)
+{
+    const qint64 unit = qMax(1, unitMs);
+    const qint64 ms = expiryMs - atMs;
+    return ms > 0 ? (ms + unit - 1) / unit : -(-ms / unit);
 }
 
 void SecondTicker::arm()
@@ -48,6 +70,10 @@ void SecondTicker::fire()
 {
     if (m_users == 0)
         return;
-    arm();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const int unit = AlarmTimings::scaled(1000);
+    m_tickTime = secondOf(now, unit);
+    m_timer.start(delayToNext(now, unit));
+    emit advance();
     emit tick();
 }

@@ -6,6 +6,7 @@
 #include "holdinglog.h"
 #include "menumanager.h"
 #include "roleitemmodel.h"
+#include "secondticker.h"
 
 #include <QDateTime>
 
@@ -57,9 +58,31 @@ TrayBarSc::TrayBarSc(int binNumber, QObject *parent)
                          QStringLiteral("t_standard_warning"), this, "warningDue");
     addGuardedTransition(warning, this, SIGNAL(secondElapsed()), discard,
                          QStringLiteral("t_warning_discard"), this, "expired");
+}
 
-    m_tickTimer.setSingleShot(true);
-    connect(&m_tickTimer, &QTimer::timeout, this, &TrayBarSc::tick);
+void TrayBarSc::setSecondTicker(SecondTicker *ticker)
+{
+    if (ticker == m_ticker)
+        return;
+    const bool ticking = m_ticking;
+    if (ticking) {
+        disconnect(m_ticker, &SecondTicker::advance, this, &TrayBarSc::tick);
+        m_ticker->release();
+        m_ticking = false;
+    }
+    m_ticker = ticker;
+    if (ticking && ticker) {
+        connect(ticker, &SecondTicker::advance, this, &TrayBarSc::tick);
+        ticker->acquire();
+        m_ticking = true;
+    }
+}
+
+SecondTicker *TrayBarSc::ticker()
+{
+    if (!m_ticker)
+        m_ticker = new SecondTicker(this);
+    return m_ticker;
 }
 
 // ---------------------------------------------------------------- product
@@ -327,14 +350,25 @@ void TrayBarSc::holding_onEntry()
     m_holding = true;
     m_resuming = false;
     m_holdClock.start();
+    m_startWallMs = QDateTime::currentMSecsSinceEpoch();
+    m_expectedTime = m_startWallMs + qint64(m_holdSeconds) * 1000;
     setRemaining(m_holdSeconds);
     emit holdStarted(m_binNumber, m_panUid);
-    armTick();
+    if (!m_ticking) {
+        SecondTicker *second = ticker();
+        connect(second, &SecondTicker::advance, this, &TrayBarSc::tick);
+        second->acquire();
+        m_ticking = true;
+    }
 }
 
 void TrayBarSc::holding_onExit()
 {
-    m_tickTimer.stop();
+    if (m_ticking && m_ticker) {
+        disconnect(m_ticker, &SecondTicker::advance, this, &TrayBarSc::tick);
+        m_ticker->release();
+    }
+    m_ticking = false;
     m_holding = false;
     m_expectedTime = 0;
     setRemaining(0);
@@ -386,22 +420,33 @@ int TrayBarSc::secondsLeftNow() const
     return int(qMax<qint64>(left, -0x7fffffff)); // a pan forgotten for decades stays negative
 }
 
-void TrayBarSc::armTick()
+void TrayBarSc::reanchorToWallClock()
 {
-    // Wake at the next whole second of the hold, so late ticks never add up.
-    const qint64 unit = unitMs();
-    const qint64 elapsed = m_holdClock.elapsed();
-    m_tickTimer.start(int(unit - elapsed % unit));
+    // The hold lasts by the monotonic clock; its expiry on the wall clock moves only when
+    // the wall clock is set (time zone, the date page, a time server), never by drift.
+    const qint64 startNow = QDateTime::currentMSecsSinceEpoch() - m_holdClock.elapsed();
+    if (qAbs(startNow - m_startWallMs) <= 500)
+        return;
+    qCInfo(lcHolding).noquote() << QStringLiteral("bin %1: wall clock moved by %2 ms, expiry follows")
+                                       .arg(m_binNumber).arg(startNow - m_startWallMs);
+    m_startWallMs = startNow;
+    m_expectedTime = m_startWallMs + qint64(m_holdSeconds) * 1000;
 }
 
 void TrayBarSc::tick()
 {
     if (!m_holding)
         return;
-    setRemaining(secondsLeftNow());
+    reanchorToWallClock();
+    // Reckoned from the expiry at the shared second, not counted: a late or missed wake-up
+    // loses nothing, and every display showing this bin reckons the same.
+    // A hold begun after the second this (late) tick serves is reckoned from its start.
+    const int unit = unitMs();
+    const qint64 at = qMax(ticker()->tickTime(), m_startWallMs);
+    const qint64 left = SecondTicker::unitsLeft(m_startWallMs + qint64(m_holdSeconds) * unit, at, unit);
+    setRemaining(int(qMax<qint64>(left, -0x7fffffff)));
     emit secondElapsed();
     publish();
-    armTick();
 }
 
 bool TrayBarSc::warningDue() const
@@ -419,7 +464,8 @@ bool TrayBarSc::expired() const
 
 void TrayBarSc::setRemaining(int seconds)
 {
-    m_expectedTime = m_holding ? QDateTime::currentMSecsSinceEpoch() + qint64(seconds) * 1000 : 0;
+    if (!m_holding)
+        m_expectedTime = 0;
     if (m_remainingTime != seconds)
         emit remainingTimeChanged(m_remainingTime = seconds);
 }

@@ -5,10 +5,11 @@
 #include "trayinfo.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
-#include <QTimer>
 
 class MenuManager;
+class SecondTicker;
 
 // The holding controller of one bin of this display: which product the bin is set up for,
 // whether its zone is warm enough, and the countdown of the pan held in it.
@@ -24,8 +25,8 @@ class MenuManager;
 // assigned: preheating <-> ready2hold following the zone's below-target flag
 //   preheating -> ready2hold        t_preheating_ready2hold  (1, true) after a preheat of >= 1 s
 //   ready2hold -> preheating        t_ready2hold_preheating
-// holding: standard -> warning -> discard on the 1 s tick (a resumed hold enters the one its
-// time left gives)
+// holding: standard -> warning -> discard on the shared second (a resumed hold enters the
+// one its time left gives)
 //   standard   -> warning           t_standard_warning       elapsed >= warningTime (> 0)
 //   standard   -> discard           t_standard_discard       nothing left
 //   warning    -> discard           t_warning_discard        nothing left
@@ -87,6 +88,10 @@ public:
     bool get_mismatch() const { return m_mismatch; }
 
     trayInfo getTrayInfo() const;
+
+    // The second every countdown of the cabinet moves on; without one, the slot makes its
+    // own when it first holds.
+    void setSecondTicker(SecondTicker *ticker);
 
 public slots:
     void languageChanged(int languageId);
@@ -178,7 +183,8 @@ private:
     void setTrayState(TrayState_enum state);
     void setRemaining(int seconds);
     void setPanUid(quint64 uid);
-    void armTick();
+    SecondTicker *ticker();
+    void reanchorToWallClock();
     int secondsLeftNow() const;
     int unitMs() const;
     void publish();
@@ -221,8 +227,13 @@ private:
     int m_remainingTime = 0;
     qint64 m_expectedTime = 0;  // epoch ms
     quint64 m_panUid = 0;
+    // The hold's start: on the monotonic clock, which its length is measured by, and as
+    // the wall clock read it (moved along when the wall clock is set), which the shared
+    // second and the other display count its expiry by.
     QElapsedTimer m_holdClock;
-    QTimer m_tickTimer;
+    qint64 m_startWallMs = 0;
+    QPointer<SecondTicker> m_ticker;
+    bool m_ticking = false;
 
     bool m_mismatch = false;
 };

@@ -71,6 +71,8 @@ private slots:
     void tickerWakesOnTheSecond();
     void recordsReachTheTile_data();
     void recordsReachTheTile();
+    void otherDisplayCountsFromTheExpiry_data();
+    void otherDisplayCountsFromTheExpiry();
     void framesFollowTheCountdowns_data();
     void framesFollowTheCountdowns();
 
@@ -214,6 +216,43 @@ void TestIdleScreen::recordsReachTheTile()
         QTest::qWait(Unit + Unit / 4); // a holding second since its last record
     emit ticker.tick();
     QCOMPARE(view.get_remainingTime(), shownAtTheSecond);
+}
+
+// The other display's record carries the hold's expiry: the tile reckons from it as the
+// slot does, at the whole seconds of the wall clock, unless the clocks plainly disagree.
+void TestIdleScreen::otherDisplayCountsFromTheExpiry_data()
+{
+    QTest::addColumn<int>("expiryMs");  // from the wall second the record comes in
+    QTest::addColumn<int>("remaining"); // what the record says
+    QTest::addColumn<int>("shownAtOnce");
+    QTest::addColumn<int>("shownAtTheSecond"); // the next one
+    QTest::newRow("a record of this second") << 99500 << 100 << 100 << 99;
+    QTest::newRow("a record a second late: the expiry wins") << 98500 << 100 << 99 << 98;
+    QTest::newRow("a hold started within this second shows its full time") << 100300 << 100 << 100 << 100;
+    QTest::newRow("clocks ten seconds apart: counted from its arrival") << 110000 << 100 << 100 << 99;
+}
+
+void TestIdleScreen::otherDisplayCountsFromTheExpiry()
+{
+    QFETCH(int, expiryMs);
+    QFETCH(int, remaining);
+    AlarmTimings::setScale(1); // the expiry is in real milliseconds
+    const auto now = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    SecondTicker ticker;
+    BinView view(0, false, &ticker);
+    QTest::qWait(int((1100 - now() % 1000) % 1000)); // early in a second
+    const qint64 second = now() - now() % 1000;
+    trayInfo r = record(6, remaining);
+    r.expectedTime = second + expiryMs;
+    view.setRecord(r, true);
+    const int atOnce = view.get_remainingTime();
+    QTest::qWait(int(second + 1150 - now()));
+    emit ticker.tick();
+    const int atTheSecond = view.get_remainingTime();
+    AlarmTimings::setScale(Scale);
+    QTEST(atOnce, "shownAtOnce");
+    QTEST(atTheSecond, "shownAtTheSecond");
+    QCOMPARE(view.record().remainingTime, atTheSecond);
 }
 
 void TestIdleScreen::framesFollowTheCountdowns_data()

@@ -31,6 +31,8 @@ private slots:
     void holdsOfBothDisplaysComeBackAfterACut();
     void otherDisplayShowsWhatTheMasterKnows_data();
     void otherDisplayShowsWhatTheMasterKnows();
+    void countdownsAgreeOnBothDisplays_data();
+    void countdownsAgreeOnBothDisplays();
 
 private:
     void seed(const QString &root, const QString &fixture);
@@ -567,6 +569,85 @@ void TestTwoDisplays::otherDisplayShowsWhatTheMasterKnows()
     for (const QString &command : undo.split(QLatin1Char(';')))
         QVERIFY2(master.ask(command).startsWith(QLatin1String("ok")), qPrintable(command));
     showing(false);
+}
+
+void TestTwoDisplays::countdownsAgreeOnBothDisplays_data()
+{
+    QTest::addColumn<QString>("masterFixture");
+    QTest::addColumn<QString>("otherFixture");
+    QTest::addColumn<int>("bin");  // compared
+    QTest::addColumn<int>("bins"); // all holding, started across a second as a cook taps them
+    QTest::newRow("primary and mirror") << "2x4_primary_mirror.hcc" << "2x4_mirror.hcc" << 3 << 8;
+}
+
+// Both displays' tile countdown of one bin, read within one wall-clock second at points
+// spread over the second: a display half a second or more behind the other shows a second
+// more at one of them.
+void TestTwoDisplays::countdownsAgreeOnBothDisplays()
+{
+    QFETCH(QString, masterFixture);
+    QFETCH(QString, otherFixture);
+    QFETCH(int, bin);
+    QFETCH(int, bins);
+    constexpr int Holding = 6;
+    const QStringList roots = seedHoldingPair(masterFixture, otherFixture);
+    // Unit details on file: the first start's dialog asking for them would cover the bins.
+    for (const QString &root : roots) {
+        QFile identity(root + QStringLiteral("serialModelNums.txt"));
+        QVERIFY(identity.open(QIODevice::WriteOnly) && identity.write("serialNumber=SN-1\nmodelNumber=M-1\n") > 0);
+    }
+    Display master(roots.at(0), m_can);
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(QStringLiteral("File id : file name is")), 15000);
+    Display other(roots.at(1), m_can);
+    const QString finished = QStringLiteral("Start-up synchronisation finished");
+    QTRY_VERIFY_WITH_TIMEOUT(master.saw(finished) && other.saw(finished), 20000);
+    QCOMPARE(master.ask(QStringLiteral("tap %1").arg(bin)), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(master.state(bin) >= Holding && other.state(bin) >= Holding, 5000);
+
+    // What the tiles show: only the holding bin's countdown has a text ("-mm:ss" past zero).
+    constexpr int NoAnswer = -1000000;
+    static const QRegularExpression shown(QStringLiteral("^(-?)(\\d+):(\\d\\d)$"));
+    const auto tileSeconds = [](Display &display, int index) {
+        const QRegularExpressionMatch match = shown.match(display.ask(QStringLiteral("ui get binTimer[%1] text").arg(index)));
+        if (!match.hasMatch())
+            return NoAnswer;
+        const int seconds = match.captured(2).toInt() * 60 + match.captured(3).toInt();
+        return match.captured(1).isEmpty() ? seconds : -seconds;
+    };
+    const auto countdownTile = [&](Display &display) {
+        for (int index = 0; index < 40; ++index) {
+            const QString answer = display.ask(QStringLiteral("ui get binTimer[%1] text").arg(index));
+            if (answer.startsWith(QLatin1String("error")))
+                break;
+            if (shown.match(answer).hasMatch())
+                return index;
+        }
+        return -1;
+    };
+    int masterTile = -1, otherTile = -1;
+    QTRY_VERIFY_WITH_TIMEOUT((masterTile = countdownTile(master)) >= 0 && (otherTile = countdownTile(other)) >= 0, 5000);
+    for (int b = 0; b < bins; ++b) {
+        if (b != bin)
+            QCOMPARE(master.ask(QStringLiteral("tap %1").arg(b)), QStringLiteral("ok"));
+        QTest::qWait(70);
+    }
+    QTest::qWait(2000);
+    const auto now = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    QStringList apart;
+    int compared = 0;
+    for (int phase : {200, 400, 600, 800, 300, 500, 700, 900}) {
+        QTest::qWait(int((phase - now() % 1000 + 1000) % 1000));
+        const qint64 before = now();
+        const int onMaster = tileSeconds(master, masterTile);
+        const int onOther = tileSeconds(other, otherTile);
+        if (now() / 1000 != before / 1000)
+            continue; // the two reads fell in different seconds
+        ++compared;
+        if (onMaster != onOther || onMaster == NoAnswer)
+            apart << QStringLiteral("%1 ms into a second: master %2, other %3").arg(before % 1000).arg(onMaster).arg(onOther);
+    }
+    QVERIFY2(compared >= 4, qPrintable(QString::number(compared)));
+    QVERIFY2(apart.isEmpty(), qPrintable(apart.join(QStringLiteral("; "))));
 }
 
 QTEST_GUILESS_MAIN(TestTwoDisplays)

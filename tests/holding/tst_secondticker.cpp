@@ -19,6 +19,12 @@ private slots:
     void ticksFallOnTheSecond();
     void ticksMeetTheWallClockSecond_data();
     void ticksMeetTheWallClockSecond();
+    void tickServesOneSecond_data();
+    void tickServesOneSecond();
+    void countdownsReckonFromTheExpiry_data();
+    void countdownsReckonFromTheExpiry();
+    void countdownsMoveBeforeTheScreen_data();
+    void countdownsMoveBeforeTheScreen();
 };
 
 void TestSecondTicker::runsFromFirstUserToLast_data()
@@ -124,6 +130,95 @@ void TestSecondTicker::ticksMeetTheWallClockSecond()
     // Whole seconds apart at most: a second due within 50 ms is left to the next tick.
     const qint64 off = ((tickAt - otherAt) % 1000 + 1000) % 1000;
     QVERIFY2(qMin(off, 1000 - off) <= 50, qPrintable(QStringLiteral("%1 ms off the second").arg(qMin(off, 1000 - off))));
+}
+
+void TestSecondTicker::tickServesOneSecond_data()
+{
+    // Which second a tick woken at `nowMs` serves: the same edge as the delay to the next.
+    QTest::addColumn<qint64>("nowMs");
+    QTest::addColumn<int>("unitMs");
+    QTest::addColumn<qint64>("second");
+    QTest::newRow("on the second") << qint64(5000) << 1000 << qint64(5000);
+    QTest::newRow("woken late") << qint64(5300) << 1000 << qint64(5000);
+    QTest::newRow("50 ms early: the one before, the next tick takes it") << qint64(5950) << 1000 << qint64(5000);
+    QTest::newRow("49 ms early: served now") << qint64(5951) << 1000 << qint64(6000);
+    QTest::newRow("before 1970") << qint64(-250) << 1000 << qint64(-1000);
+    QTest::newRow("a scaled second") << qint64(1030) << 100 << qint64(1000);
+    QTest::newRow("no unit") << qint64(1234) << 0 << qint64(1234);
+}
+
+void TestSecondTicker::tickServesOneSecond()
+{
+    QFETCH(qint64, nowMs);
+    QFETCH(int, unitMs);
+    QFETCH(qint64, second);
+    QCOMPARE(SecondTicker::secondOf(nowMs, unitMs), second);
+    // Whatever second it serves, the next tick serves the one after.
+    const int unit = qMax(1, unitMs);
+    QCOMPARE(SecondTicker::secondOf(nowMs + SecondTicker::delayToNext(nowMs, unitMs), unitMs), second + unit);
+}
+
+void TestSecondTicker::countdownsReckonFromTheExpiry_data()
+{
+    QTest::addColumn<qint64>("expiryMs");
+    QTest::addColumn<qint64>("atMs");
+    QTest::addColumn<int>("unitMs");
+    QTest::addColumn<qint64>("left");
+    QTest::newRow("whole seconds") << qint64(10000) << qint64(5000) << 1000 << qint64(5);
+    QTest::newRow("a millisecond before the expiry") << qint64(10000) << qint64(9999) << 1000 << qint64(1);
+    QTest::newRow("a part second counts whole") << qint64(10001) << qint64(5000) << 1000 << qint64(6);
+    QTest::newRow("at the expiry") << qint64(10000) << qint64(10000) << 1000 << qint64(0);
+    QTest::newRow("within the first second past") << qint64(10000) << qint64(10999) << 1000 << qint64(0);
+    QTest::newRow("a second past") << qint64(10000) << qint64(11000) << 1000 << qint64(-1);
+    QTest::newRow("a second and a half past") << qint64(10000) << qint64(11500) << 1000 << qint64(-1);
+    QTest::newRow("a scaled second") << qint64(1000) << qint64(750) << 100 << qint64(3);
+    QTest::newRow("no unit: milliseconds") << qint64(1000) << qint64(750) << 0 << qint64(250);
+}
+
+void TestSecondTicker::countdownsReckonFromTheExpiry()
+{
+    QFETCH(qint64, expiryMs);
+    QFETCH(qint64, atMs);
+    QFETCH(int, unitMs);
+    QTEST(SecondTicker::unitsLeft(expiryMs, atMs, unitMs), "left");
+}
+
+void TestSecondTicker::countdownsMoveBeforeTheScreen_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::newRow("the first tick") << 1;
+    QTest::newRow("later ticks") << 3;
+}
+
+// Each tick: the countdowns first, then the screen, both for the wall second it serves.
+void TestSecondTicker::countdownsMoveBeforeTheScreen()
+{
+    QFETCH(int, ticks);
+    SecondTicker ticker;
+    // Before its first tick: the second under way.
+    const qint64 first = ticker.tickTime();
+    QCOMPARE(first % 1000, 0);
+    QVERIFY(QDateTime::currentMSecsSinceEpoch() - first < 1000);
+    AlarmTimings::setScale(0.05); // a second of 50 ms
+    const int unit = AlarmTimings::scaled(1000);
+    QStringList order;
+    QList<qint64> served;
+    connect(&ticker, &SecondTicker::tick, this, [&] { order << QStringLiteral("tick"); });
+    connect(&ticker, &SecondTicker::advance, this, [&] {
+        order << QStringLiteral("advance");
+        served << ticker.tickTime();
+        QVERIFY(qAbs(QDateTime::currentMSecsSinceEpoch() - ticker.tickTime()) < unit);
+    });
+    ticker.acquire();
+    QTRY_VERIFY_WITH_TIMEOUT(order.size() >= 2 * ticks, 5000);
+    ticker.release();
+    for (int i = 0; i < ticks; ++i)
+        QCOMPARE(order.mid(2 * i, 2), QStringList({QStringLiteral("advance"), QStringLiteral("tick")}));
+    for (int i = 0; i < ticks; ++i) {
+        QCOMPARE(served.at(i) % unit, 0);
+        if (i > 0)
+            QVERIFY(served.at(i) > served.at(i - 1));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSecondTicker)

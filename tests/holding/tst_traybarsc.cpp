@@ -5,6 +5,7 @@
 #include "menumanager.h"
 #include "roleitemmodel.h"
 #include "scratchroots.h"
+#include "secondticker.h"
 #include "traybarsc.h"
 
 #include <QDateTime>
@@ -62,6 +63,8 @@ private slots:
     void mismatchAlarm();
     void resumeEntersItsStage_data();
     void resumeEntersItsStage();
+    void countdownKeepsToItsExpiry_data();
+    void countdownKeepsToItsExpiry();
 
 private:
     TrayBarSc *startedTray(int bin, int dayPart, bool zoneBelow = false);
@@ -413,6 +416,44 @@ void TestTrayBarSc::resumeEntersItsStage()
     QCOMPARE(expired.count(), expiredEvents + (secondsLeft > 0 ? 1 : 0));
     tray->stopHolding();
     QTRY_COMPARE(tray->get_productId(), productAfter);
+}
+
+void TestTrayBarSc::countdownKeepsToItsExpiry_data()
+{
+    QTest::addColumn<bool>("shared"); // the cabinet's second, else the slot's own
+    QTest::addColumn<int>("lateMs");  // the program busy elsewhere: a wake-up comes this late
+    QTest::newRow("its own second") << false << 0;
+    QTest::newRow("the cabinet's second") << true << 0;
+    QTest::newRow("woken four and a half seconds late") << true << 225;
+    QTest::newRow("its own second, woken late") << false << 225;
+}
+
+// The time left follows the hold's expiry, however late the seconds come, and the slot
+// needs the shared second only while it holds.
+void TestTrayBarSc::countdownKeepsToItsExpiry()
+{
+    QFETCH(bool, shared);
+    QFETCH(int, lateMs);
+    AlarmTimings::setScale(0.05); // seconds of 50 ms: a late check is not taken for a lost second
+    SecondTicker ticker;
+    TrayBarSc *tray = startedTray(SausageBin, 0);
+    if (shared)
+        tray->setSecondTicker(&ticker);
+    QTRY_COMPARE(tray->get_trayState(), Ready);
+    tray->startHolding(600, Uid);
+    QElapsedTimer since;
+    since.start();
+    QCOMPARE(ticker.users(), shared ? 1 : 0);
+    QTest::qWait(275);
+    QThread::msleep(ulong(lateMs));
+    QSignalSpy moved(tray, &TrayBarSc::remainingTimeChanged);
+    QVERIFY(moved.wait(1000));
+    const int byClock = 600 - int(since.elapsed() / AlarmTimings::scaled(1000));
+    QVERIFY2(qAbs(tray->get_remainingTime() - byClock) <= 1,
+             qPrintable(QStringLiteral("%1 s left, %2 by the clock").arg(tray->get_remainingTime()).arg(byClock)));
+    tray->stopHolding();
+    QCOMPARE(ticker.users(), 0);
+    delete tray; // before the ticker it was given
 }
 
 QTEST_GUILESS_MAIN(TestTrayBarSc)
