@@ -286,6 +286,7 @@ Rectangle {
                 id: pulsePart
                 Rectangle {
                     id: pulse
+                    objectName: "binDiscardPulse"
                     z: 1
                     anchors.fill: parent
                     radius: bin.radius
