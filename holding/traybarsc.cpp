@@ -8,6 +8,13 @@
 #include "roleitemmodel.h"
 
 #include <QDateTime>
+#include <QQmlEngine>
+
+void TrayBarSc::registerQmlType()
+{
+    qmlRegisterUncreatableMetaObject(TrayBarSc::staticMetaObject, "TulDefs", 1, 0, "TrayBarSc",
+                                     QStringLiteral("TrayBarSc only holds the tray states"));
+}
 
 TrayBarSc::TrayBarSc(int binNumber, QObject *parent)
     : P4StateMachine(parent)

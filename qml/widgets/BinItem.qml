@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import TulDefs 1.0
 import "qrc:/theme"
 import "Countdown.js" as Countdown
 
@@ -26,20 +27,21 @@ Rectangle {
         var bins = shared ? shared.binViews : null
         return bins && binNumber >= 0 && binNumber < bins.length ? bins[binNumber] || null : null
     }
-    // The tray state while the bin holds a product, as the holding back end numbers it
-    // (2 assigned, 3 preheating, 4 ready, 5 holding, 6 standard, 7 warning, 8 discard;
-    // from 5 on it counts); 0 for a bin without one.
-    readonly property int tray: view && view.productId > 0 && view.trayState >= 2 ? view.trayState : 0
+    // The tray state while the bin holds a product (from HOLDING on it counts);
+    // TRAY_NULL for a bin without one.
+    readonly property int tray: view && view.productId > 0 && view.trayState >= TrayBarSc.ASSIGNED
+                                ? view.trayState : TrayBarSc.TRAY_NULL
+    readonly property bool counting: tray >= TrayBarSc.HOLDING
     readonly property bool mismatch: !!view && view.mismatch === true
 
     color: {
         switch (tray) {
-        case 0: return Theme.surface
-        case 3: return Theme.accentStrong
-        case 5:
-        case 6: return Theme.ok
-        case 7: return Theme.warning
-        case 8: return Theme.danger
+        case TrayBarSc.TRAY_NULL: return Theme.surface
+        case TrayBarSc.PREHEATING: return Theme.accentStrong
+        case TrayBarSc.HOLDING:
+        case TrayBarSc.STANDARD: return Theme.ok
+        case TrayBarSc.WARNING: return Theme.warning
+        case TrayBarSc.DISCARD: return Theme.danger
         default: return Theme.surfacePressed
         }
     }
@@ -53,7 +55,7 @@ Rectangle {
     Loader {
         id: productPart
         anchors.fill: parent
-        sourceComponent: bin.tray > 0 ? productTile : emptyTile
+        sourceComponent: bin.tray !== TrayBarSc.TRAY_NULL ? productTile : emptyTile
     }
     Component {
         id: emptyTile
@@ -79,17 +81,17 @@ Rectangle {
             // wrong pan, then a bin running out. The others stay marked beside it.
             readonly property string stateWord: {
                 var unused = tro.emptyStr
-                return bin.tray === 8 ? qsTr("DISCARD")
+                return bin.tray === TrayBarSc.DISCARD ? qsTr("DISCARD")
                      : bin.zoneFault !== "" ? qsTr("FAULT")
                      : bin.mismatch ? qsTr("WRONG PAN")
-                     : bin.tray === 7 ? qsTr("WARNING")
-                     : bin.tray === 3 ? qsTr("Preheating")
+                     : bin.tray === TrayBarSc.WARNING ? qsTr("WARNING")
+                     : bin.tray === TrayBarSc.PREHEATING ? qsTr("Preheating")
                      : ""
             }
             // The countdown, and the same with its digits all alike, as it is laid out: that
             // changes only with its shape (length and sign).
-            readonly property string timerText: bin.tray >= 5 ? Countdown.format(bin.view.remainingTime) : ""
-            readonly property int timerShape: bin.tray >= 5 ? Countdown.shape(bin.view.remainingTime) : 0
+            readonly property string timerText: bin.counting ? Countdown.format(bin.view.remainingTime) : ""
+            readonly property int timerShape: bin.counting ? Countdown.shape(bin.view.remainingTime) : 0
             readonly property string timerPattern: timerShape !== 0 ? Countdown.pattern(timerShape) : ""
             // The texts' sizes and places, and the marks' size; worked out again only when the
             // tile, the texts or the countdown's length change, and once for tiles alike.
@@ -101,8 +103,8 @@ Rectangle {
             // countdown (1), the zone-fault and wrong-pan marks (2), and the discard pulse (4),
             // which goes with the discard. Their z keeps the tile's order of drawing: the square,
             // the pulse, the chip, the marks, the countdown, the name.
-            readonly property int parts: (bin.tray >= 5 ? 1 : 0) | (bin.zoneFault !== "" || bin.mismatch ? 2 : 0)
-                                         | (bin.tray === 8 ? 4 : 0)
+            readonly property int parts: (bin.counting ? 1 : 0) | (bin.zoneFault !== "" || bin.mismatch ? 2 : 0)
+                                         | (bin.tray === TrayBarSc.DISCARD ? 4 : 0)
             property Item countdownItem: null
             property Item marksItem: null
             property Item pulseItem: null
@@ -501,7 +503,7 @@ Rectangle {
                     // (or black) instead, whichever reads better, as no timer may be unreadable.
                     readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
                                                         : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
-                    readonly property bool coloured: bin.tray >= 5 && timerFore !== ""
+                    readonly property bool coloured: bin.counting && timerFore !== ""
 
                     // Contrast of two colours as the accessibility guidelines define it (1 to 21).
                     function luminance(colour) {
@@ -534,7 +536,7 @@ Rectangle {
                         width: bin.width - 2 * 2
                         y: tile.fit.timerTop + tile.fit.timerAscent - baselineOffset
                         height: tile.fit.timerPitch
-                        visible: bin.tray >= 5
+                        visible: bin.counting
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignTop
                         lineHeightMode: Text.FixedHeight
@@ -542,7 +544,7 @@ Rectangle {
                         // Laid out only while shown.
                         text: tile.timerText
                         textFormat: Text.PlainText
-                        color: countdown.coloured ? countdown.timerFore : bin.tray === 7 ? "black" : Theme.text
+                        color: countdown.coloured ? countdown.timerFore : bin.tray === TrayBarSc.WARNING ? "black" : Theme.text
                         font.family: Theme.fontFamily
                         font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
                         font.bold: true
@@ -562,7 +564,7 @@ Rectangle {
                 verticalAlignment: Text.AlignTop
                 text: bin.view ? bin.view.productName : ""
                 textFormat: Text.PlainText
-                color: bin.tray === 7 ? "black" : Theme.text
+                color: bin.tray === TrayBarSc.WARNING ? "black" : Theme.text
                 font.family: Theme.fontFamily
                 font.pixelSize: tile.fit.name
                 font.bold: true
@@ -613,7 +615,7 @@ Rectangle {
     Item {
         id: warningArea
         objectName: "binWarningArea"
-        readonly property var fit: bin.tray > 0 && productPart.item ? productPart.item.fit : null
+        readonly property var fit: bin.tray !== TrayBarSc.TRAY_NULL && productPart.item ? productPart.item.fit : null
         visible: fit !== null && (bin.mismatch || bin.zoneFault !== "")
         x: Theme.rightToLeft ? 0 : bin.width - width
         width: fit ? Math.max(0, Math.min(bin.width - 56, Math.max(44, fit.marksWidth + 12))) : 0

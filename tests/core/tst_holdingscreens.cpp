@@ -10,6 +10,7 @@
 #include "roleitemmodel.h"
 #include "scratchroots.h"
 #include "translator.h"
+#include "traybarsc.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -222,6 +223,7 @@ bool TestHoldingScreens::show(bool withHolding)
         context->setContextProperty(QStringLiteral("holding"), m_holding);
 
     Passcodes::registerQmlTypes();
+    TrayBarSc::registerQmlType();
     QQmlComponent component(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
     m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
     if (!m_window)
