@@ -263,7 +263,9 @@ Rectangle {
                 // A countdown whose letters are taller than the tile would reach past it.
                 var timerTop = 0
                 if (timerText !== "") {
-                    timerTop = Math.max(40, Math.min(timerMax, 3 * label))
+                    // Near it by the measure at 100 px, then to the pixel at the size itself.
+                    var timer100 = metrics.tightBoundingRect(timerText).height
+                    timerTop = Math.max(40, Math.min(timerMax, 3 * label, Math.floor(room * 100 / Math.max(1, timer100)) + 2))
                     while (timerTop > 40 && inkAt(timerText, timerTop).height > room)
                         --timerTop
                 }
