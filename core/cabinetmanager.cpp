@@ -491,6 +491,7 @@ void CabinetManager::publishToQml()
     context->setContextProperty(QStringLiteral("languagesModelNew"), m_languageModel);
     VirtualKeyInput::registerQmlTypes();
     Passcodes::registerQmlTypes();
+    TrayBarSc::registerQmlType();
     context->setContextProperty(QStringLiteral("vki"), m_vki);
     context->setContextProperty(QStringLiteral("masterSync"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);

@@ -9,6 +9,13 @@
 #include "secondticker.h"
 
 #include <QDateTime>
+#include <QQmlEngine>
+
+void TrayBarSc::registerQmlType()
+{
+    qmlRegisterUncreatableMetaObject(TrayBarSc::staticMetaObject, "TulDefs", 1, 0, "TrayBarSc",
+                                     QStringLiteral("TrayBarSc only holds the tray states"));
+}
 
 TrayBarSc::TrayBarSc(int binNumber, QObject *parent)
     : P4StateMachine(parent)

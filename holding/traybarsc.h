@@ -69,6 +69,10 @@ public:
 
     TrayBarSc(int binNumber, QObject *parent);
 
+    // Publishes the tray states to QML as members of "TrayBarSc" in "TulDefs" 1.0, so that
+    // the screens name them instead of numbering them; QML cannot make a tray.
+    static void registerQmlType();
+
     int get_binNumber() const { return m_binNumber; }
     int get_heatTime() const { return m_heatTime; }
     int get_trayState() const { return m_trayState; }

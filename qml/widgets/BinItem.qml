@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import TulDefs 1.0
 import "qrc:/theme"
 import "Countdown.js" as Countdown
 
@@ -26,20 +27,21 @@ Rectangle {
         var bins = shared ? shared.binViews : null
         return bins && binNumber >= 0 && binNumber < bins.length ? bins[binNumber] || null : null
     }
-    // The tray state while the bin holds a product, as the holding back end numbers it
-    // (2 assigned, 3 preheating, 4 ready, 5 holding, 6 standard, 7 warning, 8 discard;
-    // from 5 on it counts); 0 for a bin without one.
-    readonly property int tray: view && view.productId > 0 && view.trayState >= 2 ? view.trayState : 0
+    // The tray state while the bin holds a product (from HOLDING on it counts);
+    // TRAY_NULL for a bin without one.
+    readonly property int tray: view && view.productId > 0 && view.trayState >= TrayBarSc.ASSIGNED
+                                ? view.trayState : TrayBarSc.TRAY_NULL
+    readonly property bool counting: tray >= TrayBarSc.HOLDING
     readonly property bool mismatch: !!view && view.mismatch === true
 
     color: {
         switch (tray) {
-        case 0: return Theme.surface
-        case 3: return Theme.accentStrong
-        case 5:
-        case 6: return Theme.ok
-        case 7: return Theme.warning
-        case 8: return Theme.danger
+        case TrayBarSc.TRAY_NULL: return Theme.surface
+        case TrayBarSc.PREHEATING: return Theme.accentStrong
+        case TrayBarSc.HOLDING:
+        case TrayBarSc.STANDARD: return Theme.ok
+        case TrayBarSc.WARNING: return Theme.warning
+        case TrayBarSc.DISCARD: return Theme.danger
         default: return Theme.surfacePressed
         }
     }
@@ -53,7 +55,7 @@ Rectangle {
     Loader {
         id: productPart
         anchors.fill: parent
-        sourceComponent: bin.tray > 0 ? productTile : emptyTile
+        sourceComponent: bin.tray !== TrayBarSc.TRAY_NULL ? productTile : emptyTile
     }
     Component {
         id: emptyTile
@@ -79,17 +81,17 @@ Rectangle {
             // wrong pan, then a bin running out. The others stay marked beside it.
             readonly property string stateWord: {
                 var unused = tro.emptyStr
-                return bin.tray === 8 ? qsTr("DISCARD")
+                return bin.tray === TrayBarSc.DISCARD ? qsTr("DISCARD")
                      : bin.zoneFault !== "" ? qsTr("FAULT")
                      : bin.mismatch ? qsTr("WRONG PAN")
-                     : bin.tray === 7 ? qsTr("WARNING")
-                     : bin.tray === 3 ? qsTr("Preheating")
+                     : bin.tray === TrayBarSc.WARNING ? qsTr("WARNING")
+                     : bin.tray === TrayBarSc.PREHEATING ? qsTr("Preheating")
                      : ""
             }
             // The countdown, and the same with its digits all alike, as it is laid out: that
             // changes only with its shape (length and sign).
-            readonly property string timerText: bin.tray >= 5 ? Countdown.format(bin.view.remainingTime) : ""
-            readonly property int timerShape: bin.tray >= 5 ? Countdown.shape(bin.view.remainingTime) : 0
+            readonly property string timerText: bin.counting ? Countdown.format(bin.view.remainingTime) : ""
+            readonly property int timerShape: bin.counting ? Countdown.shape(bin.view.remainingTime) : 0
             readonly property string timerPattern: timerShape !== 0 ? Countdown.pattern(timerShape) : ""
             // The texts' sizes and places, and the marks' size; worked out again only when the
             // tile, the texts or the countdown's length change, and once for tiles alike.
@@ -101,8 +103,8 @@ Rectangle {
             // countdown (1), the zone-fault and wrong-pan marks (2), and the discard pulse (4),
             // which goes with the discard. Their z keeps the tile's order of drawing: the square,
             // the pulse, the chip, the marks, the countdown, the name.
-            readonly property int parts: (bin.tray >= 5 ? 1 : 0) | (bin.zoneFault !== "" || bin.mismatch ? 2 : 0)
-                                         | (bin.tray === 8 ? 4 : 0)
+            readonly property int parts: (bin.counting ? 1 : 0) | (bin.zoneFault !== "" || bin.mismatch ? 2 : 0)
+                                         | (bin.tray === TrayBarSc.DISCARD ? 4 : 0)
             property Item countdownItem: null
             property Item marksItem: null
             property Item pulseItem: null
@@ -179,57 +181,111 @@ Rectangle {
                 }
                 return f
             }
+            // How far a text's letters reach above (a negative number) and below its baseline
+            // at `size` px: what is painted, not the line's box, measured at that size, as
+            // outlines are fitted to the pixels of each size on their own.
+            function inkAt(text, size) {
+                if (text === "" || size <= 0)
+                    return { top: 0, bottom: 0, height: 0 }
+                var r = bin.shared.metricsAt(size).tightBoundingRect(text)
+                return { top: r.y, bottom: r.y + r.height, height: Math.ceil(r.height) }
+            }
             // Sizes, fitted to the tile's width and height together. From the top: the state
-            // word on a line (two if it must) of its own, the product's name on one or two
-            // lines, the countdown. The name takes the Preferences' label size (24 to 48) and
-            // wraps before it shrinks; what a small tile cannot give is taken first from the
-            // countdown, then the name, then the word, never below 40, 22 and 20 px; a name
-            // too long for two lines at 22 px is cut short. Where even the minimums do not
-            // stack at the fonts' own line spacing, the lines close up to their letters.
+            // word on a line (two if it must) of its own on its chip, the product's name on one
+            // or two lines, the countdown; the painted letters of each at least 2 px clear of
+            // the others and inside the tile. The name takes the Preferences' label size (24 to
+            // 48) and wraps before it shrinks; what a small tile cannot give is taken first from
+            // the countdown, then the name, then the word, down to 40, 22 and 20 px; a name too
+            // long for two lines at 22 px is cut short. Where even those do not stack at the
+            // fonts' own line spacing, the lines close up to their letters, then the name takes
+            // one line; only a tile that cannot hold the three at those sizes (a 5 x 4 map under
+            // the fault banner) takes the three a little below them, never below 32, 18 and 16 px,
+            // and where even that cannot hold a word of two lines, the word is cut on one.
             function fitSizes(width, height, label, name, word, timerText, faulted, mismatch, metrics) {
                 var margin = 2
+                var gap = 2     // between the painted letters of two blocks, and two lines of one
+                var chipPad = 1 // the chip around its letters
                 var slack = 0.96 // what the measure may miss of the real layout
                 var nameParts = pieces(name, metrics), wordParts = pieces(word, metrics)
                 var spaceWidth = metrics.advanceWidth(" ")
                 var markCount = (faulted ? 1 : 0) + (mismatch ? 1 : 0)
-                var wordWidthAt = function(size) {
-                    var mark = Math.max(20, Math.min(40, size))
-                    var marks = markCount * mark + (markCount > 1 ? 2 : 0)
-                    return (width - (marks > 0 ? marks + margin : 0) - 2 * margin) * slack
+                var markAt = function(size) {
+                    return Math.min(40, inkAt(word !== "" ? word : "X", size).height + 2 * chipPad)
                 }
-                var natural = metrics.height / 100
+                var wordWidthAt = function(size) {
+                    var marks = markCount * markAt(size) + (markCount > 1 ? 2 : 0)
+                    return (width - (marks > 0 ? marks + margin + 1 : 0) - 2 * margin - 2) * slack
+                }
                 var timerEm = timerText !== "" ? metrics.advanceWidth(timerText) / 100 : 0
                 var timerMax = timerText !== "" ? Math.max(40, Math.floor(width * slack / timerEm)) : 0
-                var f = {}
-                // At the fonts' own line spacing first, then with the lines closed up to their
-                // letters (and to the tile's border), and only then the name on one line.
-                for (var pass = 0; pass < 3; ++pass) {
-                    var textPitch = pass === 0 ? natural : 0.92
-                    var timerPitch = pass === 0 ? natural : 0.72 // digits have no descenders
-                    var room = pass === 0 ? height : height + 2 * margin - 2
-                    var nameRoom = pass === 2 ? 1 : 2
-                    // A countdown whose own line spacing is taller than the tile would reach past it.
-                    var timerTop = Math.max(40, Math.min(timerMax, Math.floor((height + 2 * margin - 2) / natural)))
+                var room = height + 2 * margin - 2 // inside the tile's border
+                // Baseline to baseline of two lines of a text: the font's own, or closed up to
+                // the letters.
+                var pitchOf = function(text, size, closed) {
+                    return closed ? inkAt(text, size).height + gap : Math.ceil(bin.shared.metricsAt(size).height)
+                }
+                var blocksOf = function(f) {
+                    return {
+                        word: f.wordLines > 0 ? (f.wordLines - 1) * pitchOf(word, f.word, f.closed)
+                                                + inkAt(word, f.word).height + 2 * chipPad : 0,
+                        name: (f.nameLines - 1) * pitchOf(name, f.name, f.closed) + inkAt(name, f.name).height,
+                        timer: f.timer > 0 ? inkAt(timerText, f.timer).height : 0
+                    }
+                }
+                var heightOf = function(f) {
+                    var b = blocksOf(f)
+                    return b.word + b.name + b.timer + ((b.word > 0 ? 1 : 0) + (b.timer > 0 ? 1 : 0)) * gap
+                }
+                var lines = function(f) {
+                    var nameNeeds = linesOf(nameParts, f.name, width * slack, spaceWidth)
+                    var wordNeeds = linesOf(wordParts, f.word, wordWidthAt(f.word), spaceWidth)
+                    // A word too long for the line even alone is cut, not broken.
+                    f.wordLines = word === "" ? 0 : wordNeeds >= 99 ? 1 : Math.min(f.wordRoom, wordNeeds)
+                    f.nameLines = Math.max(1, Math.min(f.nameRoom, nameNeeds)) // a line kept for a name to come
+                    return { name: nameNeeds, word: wordNeeds }
+                }
+                var finish = function(f) {
+                    var b = blocksOf(f)
+                    f.wordPitch = f.word > 0 ? pitchOf(word, f.word, f.closed) : 20
+                    f.namePitch = pitchOf(name, f.name, f.closed)
+                    f.timerPitch = f.timer > 0 ? pitchOf(timerText, f.timer, true) : 40
+                    // From the top of the letters down to the baseline.
+                    f.wordAscent = -inkAt(word, f.word).top
+                    f.nameAscent = -inkAt(name, f.name).top
+                    f.timerAscent = -inkAt(timerText, f.timer).top
+                    f.wordHeight = b.word
+                    f.nameHeight = b.name
+                    f.timerHeight = b.timer
+                    f.markSize = markAt(f.word > 0 ? f.word : 20)
+                    f.chipPad = chipPad
+                    return f
+                }
+                // A countdown whose letters are taller than the tile would reach past it.
+                var timerTop = 0
+                if (timerText !== "") {
+                    // Near it by the measure at 100 px, then to the pixel at the size itself.
+                    var timer100 = metrics.tightBoundingRect(timerText).height
+                    timerTop = Math.max(40, Math.min(timerMax, 3 * label, Math.floor(room * 100 / Math.max(1, timer100)) + 2))
+                    while (timerTop > 40 && inkAt(timerText, timerTop).height > room)
+                        --timerTop
+                }
+                // The sizes that fit with the lines `closed` up or not and the name and the word
+                // on at most `nameRoom` and `wordRoom` lines, shrinking as said above; the
+                // minimums where they do not fit, with `fits` false.
+                var fitting = function(closed, nameRoom, wordRoom) {
                     // The word as large as the name where the tile has room: it is read first.
-                    f = { word: word !== "" ? Math.max(20, label) : 0, wordLines: 0,
-                          name: label, nameLines: 0, timer: timerText !== "" ? Math.min(timerTop, 3 * label) : 0,
-                          textPitch: textPitch, timerPitch: timerPitch, gap: pass === 0 ? 2 : 0 }
+                    var f = { word: word !== "" ? Math.max(20, label) : 0, wordLines: 0,
+                              name: label, nameLines: 0, timer: timerTop,
+                              closed: closed, nameRoom: nameRoom, wordRoom: wordRoom, fits: false }
                     for (var step = 0; step < 200; ++step) {
-                        var nameNeeds = linesOf(nameParts, f.name, width * slack, spaceWidth)
-                        var wordNeeds = linesOf(wordParts, f.word, wordWidthAt(f.word), spaceWidth)
-                        // A word too long for the line even alone is cut, not broken.
-                        f.wordLines = word === "" ? 0 : wordNeeds >= 99 ? 1 : Math.min(2, wordNeeds)
-                        f.nameLines = Math.max(1, Math.min(nameRoom, nameNeeds)) // a line kept for a name to come
-                        var blocks = (f.wordLines > 0 ? 1 : 0) + 1 + (f.timer > 0 ? 1 : 0)
-                        var total = f.wordLines * f.word * textPitch + f.nameLines * f.name * textPitch
-                                    + f.timer * timerPitch + Math.max(0, blocks - 1) * f.gap
+                        var needs = lines(f)
                         // Too wide: a smaller name or word; too high: the countdown first.
-                        if (nameNeeds > nameRoom && f.name > 22)
+                        if (needs.name > f.nameRoom && f.name > 22)
                             f.name -= 1
-                        else if (wordNeeds > 2 && f.word > 20)
+                        else if (needs.word > 2 && f.word > 20)
                             f.word -= 1
-                        else if (total <= room)
-                            return f // cut short only where even the minimum does not fit
+                        else if (heightOf(f) <= room)
+                            break // cut short only where even the minimum does not fit
                         else if (f.name > 24)
                             f.name -= 1 // what the label size adds goes first
                         else if (f.word > 20)
@@ -241,33 +297,64 @@ Rectangle {
                         else
                             break
                     }
+                    f.fits = heightOf(f) <= room
+                    return f
                 }
-                return f // the minimums, closed up: the tile's limit
+                // The tile's limit: the three a step smaller in turn, the countdown first.
+                var atLimit = function(f) {
+                    for (var turn = 0; turn < 60 && heightOf(f) > room; ++turn) {
+                        if (turn % 3 === 0 && f.timer > 32)
+                            f.timer -= 1
+                        else if (turn % 3 === 1 && f.name > 18)
+                            f.name -= 1
+                        else if (turn % 3 === 2 && f.word > 16)
+                            f.word -= 1
+                        lines(f)
+                    }
+                    f.fits = heightOf(f) <= room
+                    return f
+                }
+                // At the fonts' own line spacing first, then with the lines closed up to their
+                // letters, then the name on one line, then smaller; and only where even that
+                // does not fit, a word that takes two lines cut short on one.
+                var f = fitting(false, 2, 2)
+                if (!f.fits)
+                    f = fitting(true, 2, 2)
+                if (!f.fits)
+                    f = fitting(true, 1, 2)
+                if (!f.fits)
+                    f = atLimit(f)
+                if (!f.fits && f.wordLines > 1) {
+                    f = fitting(true, 1, 1)
+                    if (!f.fits)
+                        f = atLimit(f)
+                }
+                return finish(f)
             }
-            // Where the blocks sit: the word on top, the countdown at the bottom, the name
-            // between them, the spare height shared out; the word's chip and the marks at its end.
+            // Where the blocks sit: the word's chip on top, the countdown at the bottom, the name
+            // between them, the spare height shared out; the marks at the chip's end. Places are
+            // those of the painted letters; each text puts its baseline where they come out.
             function place(f, tileWidth, tileHeight, word, faulted, mismatch, metrics) {
                 var margin = 2
-                f.wordHeight = f.wordLines * f.word * f.textPitch
-                f.nameHeight = f.nameLines * f.name * f.textPitch
-                f.timerHeight = f.timer * f.timerPitch
-                var blockCount = (f.wordLines > 0 ? 1 : 0) + 1 + (f.timer > 0 ? 1 : 0)
-                var spare = tileHeight - 2 * margin - f.wordHeight - f.nameHeight - f.timerHeight
-                var gap = blockCount > 1 ? spare / (blockCount - 1) : 0
-                // Closed-up lines start at the border.
-                f.wordTop = spare < 0 ? 1 : margin
-                f.nameTop = blockCount === 1 ? margin + spare / 2
-                          : spare < 0 ? f.wordTop + f.wordHeight
-                          : margin + (f.wordHeight > 0 ? f.wordHeight + gap : 0)
-                f.timerTop = tileHeight - (spare < 0 ? 1 : margin) - f.timerHeight
-                f.wordLineHeight = (f.word > 0 ? f.word : 20) * f.textPitch
-                f.nameLineHeight = f.name * f.textPitch
-                // The zone's fault and wrong-pan marks: squares as high as the word's line.
-                f.markSize = Math.max(20, Math.min(40, f.word))
+                var edge = 1 // the tile's border
+                var blockCount = (f.wordHeight > 0 ? 1 : 0) + 1 + (f.timerHeight > 0 ? 1 : 0)
+                var spare = Math.max(0, tileHeight - 2 * edge - f.wordHeight - f.nameHeight - f.timerHeight
+                                        - (blockCount - 1) * 2)
+                // Up to the usual margin from the border, the rest between the blocks.
+                var outer = Math.min(margin, Math.floor(spare / (blockCount + 1)))
+                var between = 2 + (blockCount > 1 ? Math.floor((spare - 2 * outer) / (blockCount - 1)) : 0)
+                f.wordTop = edge + outer
+                f.nameTop = blockCount === 1 ? Math.floor((tileHeight - f.nameHeight) / 2)
+                          : f.wordHeight > 0 ? f.wordTop + f.wordHeight + between
+                          : edge + outer
+                f.timerTop = Math.floor(tileHeight - edge - outer - f.timerHeight)
+                f.wordLineHeight = f.wordPitch
+                f.nameLineHeight = f.namePitch
+                // The zone's fault and wrong-pan marks: squares as high as the word's chip.
                 f.marksWidth = (faulted ? f.markSize : 0) + (mismatch ? f.markSize : 0) + (faulted && mismatch ? 2 : 0)
                 // The word's width measured, not laid out: a wrapped word's layout follows the width.
-                f.chipWidth = word !== "" ? Math.min(metrics.advanceWidth(word) * f.word / 100 + 4 * margin + 2,
-                                                     tileWidth - 2 * margin - (f.marksWidth > 0 ? f.marksWidth + margin : 0)) : 0
+                f.chipWidth = word !== "" ? Math.floor(Math.min(metrics.advanceWidth(word) * f.word / 100 + 4 * margin + 2,
+                                                                tileWidth - 2 * margin - (f.marksWidth > 0 ? f.marksWidth + margin + 1 : 0))) : 0
                 return f
             }
 
@@ -286,6 +373,7 @@ Rectangle {
                 id: pulsePart
                 Rectangle {
                     id: pulse
+                    objectName: "binDiscardPulse"
                     z: 1
                     anchors.fill: parent
                     radius: bin.radius
@@ -309,7 +397,7 @@ Rectangle {
                 objectName: "binStateChip"
                 z: 2
                 visible: tile.stateWord !== ""
-                x: Theme.rightToLeft ? bin.width - 2 - width : 2
+                x: Theme.rightToLeft ? Math.floor(bin.width - 2 - width) : 2
                 y: tile.fit.wordTop
                 height: tile.fit.wordHeight
                 width: tile.fit.chipWidth
@@ -320,10 +408,11 @@ Rectangle {
                     textFormat: Text.PlainText
                     font.family: Theme.fontFamily
                     x: 2
+                    y: tile.fit.chipPad + tile.fit.wordAscent - baselineOffset
                     width: chip.width - 2 * 2
-                    height: chip.height
+                    height: Math.max(1, tile.fit.wordLines) * tile.fit.wordLineHeight
                     horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
+                    verticalAlignment: Text.AlignTop
                     text: tile.stateWord
                     color: Theme.text
                     font.pixelSize: tile.fit.word > 0 ? tile.fit.word : 20
@@ -343,8 +432,8 @@ Rectangle {
                 id: marksPart
                 Item {
                     z: 3
-                    x: Theme.rightToLeft ? 2 : bin.width - 2 - width
-                    y: tile.fit.wordTop + (tile.fit.wordHeight - height) / 2
+                    x: Theme.rightToLeft ? 2 : Math.floor(bin.width - 2 - width)
+                    y: tile.fit.wordTop + Math.floor((tile.fit.wordHeight - height) / 2)
                     height: tile.fit.markSize
                     width: tile.fit.marksWidth
                     // The zone's fault: "!" on the warning amber, on every bin of the zone.
@@ -416,7 +505,7 @@ Rectangle {
                     // (or black) instead, whichever reads better, as no timer may be unreadable.
                     readonly property string timerFore: paletteFore === "" || contrast(paletteFore, timerBack) >= 3 ? paletteFore
                                                         : contrast("#ffffff", timerBack) >= contrast("#000000", timerBack) ? "#ffffff" : "#000000"
-                    readonly property bool coloured: bin.tray >= 5 && timerFore !== ""
+                    readonly property bool coloured: bin.counting && timerFore !== ""
 
                     // Contrast of two colours as the accessibility guidelines define it (1 to 21).
                     function luminance(colour) {
@@ -433,9 +522,9 @@ Rectangle {
                         id: timerBackground
                         objectName: "binTimerBackground"
                         x: timer.x
-                        y: timer.y
+                        y: tile.fit.timerTop - 1
                         width: timer.width
-                        height: timer.height
+                        height: tile.fit.timerHeight + 2
                         visible: timer.visible && countdown.coloured
                         color: countdown.coloured ? countdown.timerBack : "transparent"
                         radius: 3
@@ -447,15 +536,17 @@ Rectangle {
                         readonly property Item background: timerBackground
                         x: 2
                         width: bin.width - 2 * 2
-                        y: tile.fit.timerTop
-                        height: tile.fit.timerHeight
-                        visible: bin.tray >= 5
+                        y: tile.fit.timerTop + tile.fit.timerAscent - baselineOffset
+                        height: tile.fit.timerPitch
+                        visible: bin.counting
                         horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
+                        verticalAlignment: Text.AlignTop
+                        lineHeightMode: Text.FixedHeight
+                        lineHeight: tile.fit.timerPitch
                         // Laid out only while shown.
                         text: tile.timerText
                         textFormat: Text.PlainText
-                        color: countdown.coloured ? countdown.timerFore : bin.tray === 7 ? "black" : Theme.text
+                        color: countdown.coloured ? countdown.timerFore : bin.tray === TrayBarSc.WARNING ? "black" : Theme.text
                         font.family: Theme.fontFamily
                         font.pixelSize: tile.fit.timer > 0 ? tile.fit.timer : 40
                         font.bold: true
@@ -469,13 +560,13 @@ Rectangle {
                 z: 5
                 x: 2
                 width: bin.width - 2 * 2
-                y: tile.fit.nameTop
-                height: tile.fit.nameHeight
+                y: tile.fit.nameTop + tile.fit.nameAscent - baselineOffset
+                height: tile.fit.nameLines * tile.fit.nameLineHeight
                 horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
+                verticalAlignment: Text.AlignTop
                 text: bin.view ? bin.view.productName : ""
                 textFormat: Text.PlainText
-                color: bin.tray === 7 ? "black" : Theme.text
+                color: bin.tray === TrayBarSc.WARNING ? "black" : Theme.text
                 font.family: Theme.fontFamily
                 font.pixelSize: tile.fit.name
                 font.bold: true
@@ -526,7 +617,7 @@ Rectangle {
     Item {
         id: warningArea
         objectName: "binWarningArea"
-        readonly property var fit: bin.tray > 0 && productPart.item ? productPart.item.fit : null
+        readonly property var fit: bin.tray !== TrayBarSc.TRAY_NULL && productPart.item ? productPart.item.fit : null
         visible: fit !== null && (bin.mismatch || bin.zoneFault !== "")
         x: Theme.rightToLeft ? 0 : bin.width - width
         width: fit ? Math.max(0, Math.min(bin.width - 56, Math.max(44, fit.marksWidth + 12))) : 0

@@ -147,6 +147,20 @@ Item {
         readonly property int labelSize: typeof configManager !== "undefined" && !!configManager
                                          && configManager.labelFontSize > 0 ? configManager.labelFontSize : 24
         readonly property FontMetrics metrics: tileMetrics
+        // The same type at the sizes the tiles draw, made when first asked for: outlines are
+        // fitted to the pixels of each size on their own, so letters are measured at theirs.
+        property var sizedMetrics: ({})
+        property Component sizedMetricsMaker: Component { FontMetrics {} }
+        function metricsAt(size) {
+            var family = tileMetrics.font.family
+            var key = family + "/" + size
+            var m = sizedMetrics[key]
+            if (!m) {
+                m = sizedMetricsMaker.createObject(tileShared, { font: Qt.font({ family: family, pixelSize: size, bold: true }) })
+                sizedMetrics[key] = m
+            }
+            return m
+        }
         // The sizes the tiles fitted, by tile size, texts and font: tiles alike fit once.
         property var fits: ({ count: 0 })
     }
@@ -163,8 +177,8 @@ Item {
             // through on the way would lay their texts out, in a font of that size, again.
             model: grid.width > 0 && grid.height > 0 ? root.shownZones : 0
             ZoneItem {
-                width: (grid.width - (grid.columns - 1) * grid.spacing) / grid.columns
-                height: (grid.height - (root.shownRows - 1) * grid.spacing) / root.shownRows
+                width: Math.floor((grid.width - (grid.columns - 1) * grid.spacing) / grid.columns)
+                height: Math.floor((grid.height - (root.shownRows - 1) * grid.spacing) / root.shownRows)
                 zoneNumber: root.zones2handleStart + index
                 bins: root.traysPerZone
                 shared: tileShared

@@ -23,9 +23,10 @@ Rectangle {
         Repeater {
             // Made once the zone has its size, so that each tile lays its texts out once.
             model: binRow.width > 0 && binRow.height > 0 ? zone.bins : 0
+            // Whole pixels, so that the texts' letters fall where the tile places them.
             BinItem {
-                width: (binRow.width - (zone.bins - 1) * binRow.spacing) / zone.bins
-                height: binRow.height
+                width: Math.floor((binRow.width - (zone.bins - 1) * binRow.spacing) / zone.bins)
+                height: Math.floor(binRow.height)
                 binNumber: zone.zoneNumber * zone.bins + index
                 zoneFault: zone.fault
                 shared: zone.shared

@@ -10,6 +10,7 @@
 #include "roleitemmodel.h"
 #include "scratchroots.h"
 #include "translator.h"
+#include "traybarsc.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -222,6 +223,7 @@ bool TestHoldingScreens::show(bool withHolding)
         context->setContextProperty(QStringLiteral("holding"), m_holding);
 
     Passcodes::registerQmlTypes();
+    TrayBarSc::registerQmlType();
     QQmlComponent component(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
     m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
     if (!m_window)
@@ -551,9 +553,36 @@ static QString layoutName(const std::array<int, 3> &l)
 static const char *const languageCodes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
                                             "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
 
+// Where `shown` and `hidden` differ inside `region`: what was hidden paints there. A pixel
+// counts when any channel moves by more than an eighth.
+static QRect differing(const QImage &shown, const QImage &hidden, const QRect &region)
+{
+    QRect ink;
+    const QRect area = region.intersected(shown.rect()).intersected(hidden.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *a = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+        const auto *b = reinterpret_cast<const QRgb *>(hidden.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAbs(qRed(a[x]) - qRed(b[x])) > 32 || qAbs(qGreen(a[x]) - qGreen(b[x])) > 32
+                || qAbs(qBlue(a[x]) - qBlue(b[x])) > 32)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// Clear pixels between two painted boxes (negative where they overlap).
+static int gapBetween(const QRect &a, const QRect &b)
+{
+    return std::max({b.top() - a.bottom() - 1, a.top() - b.bottom() - 1,
+                     b.left() - a.right() - 1, a.left() - b.right() - 1});
+}
+
 // Every bin state on every cabinet map in every language: each text at least its minimum
-// (name 22, state word 20, countdown 40 px), inside its tile, clear of the others, and
-// cut short only where the tile has no room for it on two lines at that minimum.
+// (name 22, state word 20, countdown 40 px) where the tile has room for the three at those
+// sizes and four fifths of it where it has not, its painted letters inside its tile and at
+// least 2 px clear of the other texts, the word's chip and the marks, the word inside its
+// chip, and cut short only where the tile has no room for it on two lines at that minimum.
 void TestHoldingScreens::binTextsFitTheTile_data()
 {
     QTest::addColumn<QString>("language");
@@ -579,7 +608,9 @@ void TestHoldingScreens::binTextsFitTheTile()
                                 {6, 754, false, false, "Breakfast Sandwich"}, {7, 59, false, false, "Breakfast Sandwich"},
                                 {8, -65, false, false, "Breakfast Sandwich"}, {8, -4000, true, false, "Chicken Tenders"},
                                 {6, 300, true, false, "Grilled Chicken Fillet"}, {7, 30, true, true, "Hash Browns"},
-                                {5, 900, false, false, cjk ? "\u9999\u8fa3\u9e21\u817f\u5821\u5957\u9910" : "Spicy Chicken Burger Meal"}};
+                                {5, 900, false, false, cjk ? "\u9999\u8fa3\u9e21\u817f\u5821\u5957\u9910" : "Spicy Chicken Burger Meal"},
+                                // A wrong pan in a zone without a fault (the word takes two lines in Spanish).
+                                {6, 300, true, false, "Spicy Grilled Chicken Wrap"}};
     const int bins = shape[0] * shape[1] * shape[2];
     QStringList faults;
     for (int first = 0; first < states.size(); first += bins) {
@@ -597,10 +628,63 @@ void TestHoldingScreens::binTextsFitTheTile()
         const QString pictures = qEnvironmentVariable("TUL_SCREENSHOT_DIR");
         if (!pictures.isEmpty() && QDir().mkpath(pictures))
             m_window->screen()->grabWindow(m_window->winId()).save(QStringLiteral("%1/bins-%2-%3-%4.png").arg(pictures, layoutName(shape), language).arg(first));
+        // What each text paints: the window with and without it. The discard's pulse is
+        // hidden meanwhile, so that only the texts differ; one text of a kind is hidden at a
+        // time in tiles at least a tile apart, so that one frame serves several tiles.
+        QVector<QQuickItem *> tiles;
+        QVector<qreal> lefts, tops;
+        for (int bin = 0; bin < bins; ++bin) {
+            QQuickItem *tile = item(QStringLiteral("binItem%1").arg(bin));
+            QVERIFY(tile);
+            tiles << tile;
+            if (QQuickItem *pulse = item(QStringLiteral("binDiscardPulse"), tile))
+                pulse->setVisible(false);
+            const QPointF at = tile->mapToScene(QPointF(0, 0));
+            if (!lefts.contains(at.x()))
+                lefts << at.x();
+            if (!tops.contains(at.y()))
+                tops << at.y();
+        }
+        std::sort(lefts.begin(), lefts.end());
+        std::sort(tops.begin(), tops.end());
+        const auto frame = [this] {
+            QSignalSpy swapped(m_window.get(), &QQuickWindow::frameSwapped);
+            m_window->update();
+            swapped.wait(2000);
+            return m_window->screen()->grabWindow(m_window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage shownImage = frame();
+        QHash<QQuickItem *, QRect> painted;
+        for (const char *kind : {"binProductName", "binStateLabel", "binTimer"}) {
+            for (int group = 0; group < 4; ++group) {
+                QVector<QQuickItem *> hidden;
+                for (QQuickItem *tile : qAsConst(tiles)) {
+                    const QPointF at = tile->mapToScene(QPointF(0, 0));
+                    QQuickItem *text = item(QLatin1String(kind), tile);
+                    if ((lefts.indexOf(at.x()) % 2) * 2 + tops.indexOf(at.y()) % 2 == group && text && text->isVisible()
+                        && !text->property("text").toString().isEmpty()) {
+                        hidden << text;
+                        text->setOpacity(0);
+                    }
+                }
+                if (hidden.isEmpty())
+                    continue;
+                const QImage without = frame();
+                for (QQuickItem *text : qAsConst(hidden)) {
+                    text->setOpacity(1);
+                    QQuickItem *tile = text;
+                    while (tile && !tile->objectName().startsWith(QLatin1String("binItem")))
+                        tile = tile->parentItem();
+                    const QRect region = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height())).toAlignedRect();
+                    painted.insert(text, differing(shownImage, without, region.adjusted(-30, -30, 30, 30)));
+                }
+            }
+        }
         for (int bin = 0; bin < bins && first + bin < states.size(); ++bin) {
             QQuickItem *tile = item(QStringLiteral("binItem%1").arg(bin));
             QVERIFY(tile);
             const QRectF tileRect = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height())).adjusted(-1, -1, 1, 1);
+            const QRect tilePixels = tileRect.adjusted(1, 1, -1, -1).toAlignedRect();
             const QString where = QStringLiteral("bin %1 (%2x%3)").arg(bin).arg(tile->width()).arg(tile->height());
             QList<QPair<QString, QRectF>> inks;
             QList<QPair<QQuickItem *, int>> shown;
@@ -613,16 +697,29 @@ void TestHoldingScreens::binTextsFitTheTile()
                     used += text->height();
                 }
             }
+            // The minimums hold where the tile can stack the texts at those sizes 2 px apart
+            // (its border aside); a tile that cannot (a 5 x 4 map under the fault banner) may
+            // take them down to four fifths.
+            qreal stacked = -2;
+            for (const auto &part : qAsConst(shown)) {
+                QFont least = part.first->property("font").value<QFont>();
+                least.setPixelSize(part.second);
+                const bool word = part.first->objectName() == QLatin1String("binStateLabel");
+                const int lines = word ? part.first->property("lineCount").toInt() : 1;
+                const qreal letters = QFontMetricsF(least).tightBoundingRect(part.first->property("text").toString()).height();
+                stacked += lines * letters + (lines - 1) * 2 + (word ? 2 : 0) + 2;
+            }
+            const bool roomForMinimums = stacked <= tile->height() - 2;
             for (const auto &part : qAsConst(shown)) {
                 QQuickItem *text = part.first;
                 const QString what = text->objectName();
                 const QFont font = text->property("font").value<QFont>();
                 const int lines = text->property("lineCount").toInt();
-                if (font.pixelSize() < part.second)
+                if (font.pixelSize() < (roomForMinimums ? part.second : part.second * 4 / 5))
                     faults << QStringLiteral("%1: %2 at %3 px").arg(where, what).arg(font.pixelSize());
                 const QRectF box = text->mapRectToScene(QRectF(0, 0, text->width(), text->height()));
-                if (!tileRect.contains(box) || text->property("contentWidth").toReal() > box.width() + 0.5)
-                    faults << QStringLiteral("%1: %2 out of the tile").arg(where, what);
+                if (text->property("contentWidth").toReal() > box.width() + 0.5)
+                    faults << QStringLiteral("%1: %2 wider than its line").arg(where, what);
                 // Cut short although the tile's spare height would take it whole on two lines
                 // at its minimum.
                 if (text->property("truncated").toBool()) {
@@ -642,14 +739,39 @@ void TestHoldingScreens::binTextsFitTheTile()
                     if (needed <= 2 && room >= needed * QFontMetricsF(least).height())
                         faults << QStringLiteral("%1: %2 cut to %3 line(s), room for %4").arg(where, what).arg(lines).arg(needed);
                 }
-                // The letters' own band: the lines may close up, the letters may not overlap.
-                const qreal ink = lines * font.pixelSize() * (what == QLatin1String("binTimer") ? 0.72 : 0.9);
-                inks << qMakePair(what, QRectF(box.x(), box.center().y() - ink / 2, box.width(), ink));
+                // The letters as painted: the lines may close up, the letters stay in the tile.
+                const QRect ink = painted.value(text);
+                if (ink.isEmpty())
+                    faults << QStringLiteral("%1: %2 paints nothing").arg(where, what);
+                else if (!tilePixels.contains(ink))
+                    faults << QStringLiteral("%1: %2 painted out of the tile").arg(where, what);
+                if (what == QLatin1String("binStateLabel")) {
+                    // The word on its chip: the chip is what the other parts keep clear of.
+                    QQuickItem *chip = text->parentItem();
+                    const QRect chipPixels = chip->mapRectToScene(QRectF(0, 0, chip->width(), chip->height())).toAlignedRect();
+                    if (!chipPixels.contains(ink))
+                        faults << QStringLiteral("%1: the state word off its chip").arg(where);
+                    inks << qMakePair(QStringLiteral("binStateChip"), QRectF(chipPixels));
+                } else {
+                    inks << qMakePair(what, QRectF(ink));
+                }
+            }
+            for (const QString &mark : {QStringLiteral("binFaultBadge"), QStringLiteral("binMismatchBanner")}) {
+                QQuickItem *shape = item(mark, tile);
+                if (shape && shape->isVisible())
+                    inks << qMakePair(mark, QRectF(shape->mapRectToScene(QRectF(0, 0, shape->width(), shape->height())).toAlignedRect()));
             }
             for (int a = 0; a < inks.size(); ++a) {
+                if (!tilePixels.contains(inks.at(a).second.toRect()))
+                    faults << QStringLiteral("%1: %2 out of the tile").arg(where, inks.at(a).first);
                 for (int b = a + 1; b < inks.size(); ++b) {
-                    if (inks.at(a).second.intersected(inks.at(b).second).height() > 1)
-                        faults << QStringLiteral("%1: %2 over %3").arg(where, inks.at(a).first, inks.at(b).first);
+                    if (inks.at(a).first.startsWith(QLatin1String("binFault")) && inks.at(b).first.startsWith(QLatin1String("binMismatch")))
+                        continue; // the two marks stand side by side, as one
+                    const int gap = gapBetween(inks.at(a).second.toRect(), inks.at(b).second.toRect());
+                    if (gap < 2)
+                        faults << QStringLiteral("%1: %2 %3 %4").arg(where, inks.at(a).first,
+                                                                      gap < 0 ? QStringLiteral("over") : QStringLiteral("touches"),
+                                                                      inks.at(b).first);
                 }
             }
             // Where the tile has room (the 2x2 cabinet's), the state word is not the smallest text.
