@@ -115,8 +115,6 @@ private slots:
         QFETCH(QByteArray, log);
         QFETCH(QString, note);
         Page page;
-        if (!note.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
         open(page, log);
         QMetaObject::invokeMethod(page.view.rootObject(), "autoRetrieve");
         QTRY_VERIFY(!page.item("busyOverlay")->isVisible());
