@@ -233,7 +233,8 @@ QByteArray FileLogWorker::packExport(const QString &serialNumber, int traysPerZo
 
 bool FileLogWorker::setAside(const QByteArray &content)
 {
-    // Parsed whole only up to MaxForeignBytes: a larger file is named on the screen.
+    // Named on the screen wherever it is kept: as too large when it was past MaxForeignBytes
+    // (never parsed whole), else as not readable.
     const bool large = content.size() > MaxForeignBytes;
     const QString aside = logPath() + QStringLiteral(".invalid-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-HHmmss"));
@@ -241,8 +242,8 @@ bool FileLogWorker::setAside(const QByteArray &content)
                                  << "bytes ); kept as" << aside;
     QFile::remove(aside);
     if (QFile::rename(logPath(), aside) || SafeFileWriter::writeFile(aside, content)) {
-        if (large)
-            m_unreadLog = aside;
+        m_unreadLog = aside;
+        m_unreadTooLarge = large;
         return true;
     }
     qCWarning(lcHaccp).noquote() << "Could not keep the unreadable HACCP log as" << aside;
@@ -355,10 +356,12 @@ bool FileLogWorker::load(bool forWrite)
             m_stamp = now;
             m_cache = Cache::Foreign;
             m_unreadLog = logPath();
+            m_unreadTooLarge = true;
             return true;
         }
         // Kept whole under another name; if it cannot be moved, it is not rewritten.
         m_unreadLog = SafeFileReader::setAside(logPath(), QStringLiteral("larger than %1 bytes").arg(MaxLogBytes));
+        m_unreadTooLarge = true;
         if (m_unreadLog.isEmpty())
             return false;
         m_stamp = stampOf(logPath());
@@ -380,8 +383,8 @@ bool FileLogWorker::load(bool forWrite)
     }
     if (!forWrite) {
         m_cache = Cache::Foreign;
-        if (content.size() > MaxForeignBytes)
-            m_unreadLog = logPath();
+        m_unreadLog = logPath();
+        m_unreadTooLarge = content.size() > MaxForeignBytes;
         return true;
     }
     if (!setAside(content))
@@ -760,8 +763,9 @@ void FileLogWorker::runRetrieve(const QByteArray &payload)
     if (!m_unreadLog.isEmpty() && m_unreadLog != logPath() && !QFileInfo::exists(m_unreadLog))
         m_unreadLog.clear();
     const QString unread = m_unreadLog;
+    const bool tooLarge = m_unreadTooLarge;
     lock.unlock();
-    emit unreadLogChanged(unread);
+    emit unreadLogChanged(unread, tooLarge);
     emit retrievAllHaccpDataDone(OkResult, total, list);
 }
 

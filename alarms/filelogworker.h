@@ -100,8 +100,9 @@ signals:
     void retrievAllHaccpDataDone(QString result, int totalCount, QList<HaccpData> records);
     void fileExportComplete(QString result);
     // Sent with every retrieval: the file that is not shown because it is larger than any
-    // log of ours (the log itself, or where it was set aside); empty when there is none.
-    void unreadLogChanged(QString fileName);
+    // log of ours or cannot be read as one (the log itself, or where it was set aside);
+    // empty when there is none. `tooLarge` tells the two apart on the screen.
+    void unreadLogChanged(QString fileName, bool tooLarge);
 
 public slots:
     void doAddHaccpDataLog(const QByteArray &payload);
@@ -183,6 +184,7 @@ private:
     bool m_journalCurrent = false;  // m_pending was kept (or named) since it last changed
     QTimer *m_retry = nullptr;
     QString m_unreadLog;
+    bool m_unreadTooLarge = false;
 
     bool m_settled = false;   // a ".New" left by an interrupted rewrite was dealt with
     Cache m_cache = Cache::None;

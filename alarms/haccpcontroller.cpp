@@ -53,10 +53,11 @@ void HaccpController::startWorker()
     connect(m_worker, &FileLogWorker::fileExportComplete, this, &HaccpController::exportHaccpLogComplete);
     connect(m_worker, &FileLogWorker::retrievAllHaccpDataDone, this,
             &HaccpController::retrievAllHaccpDataComplete);
-    connect(m_worker, &FileLogWorker::unreadLogChanged, this, [this](const QString &fileName) {
-        if (fileName == m_unreadLog)
+    connect(m_worker, &FileLogWorker::unreadLogChanged, this, [this](const QString &fileName, bool tooLarge) {
+        if (fileName == m_unreadLog && tooLarge == m_unreadLogTooLarge)
             return;
         m_unreadLog = fileName;
+        m_unreadLogTooLarge = tooLarge;
         emit unreadLogChanged(fileName);
     });
     m_workerThread.start(QThread::InheritPriority);

@@ -24,8 +24,10 @@ class HaccpController : public P4StateMachine, public HaccpLogSink
     Q_PROPERTY(HaccpDataModel *haccpDataModel READ get_haccpDataModel WRITE set_haccpDataModel NOTIFY haccpDataModelChanged)
     Q_PROPERTY(int haccpLogListCount READ get_haccpLogListCount WRITE set_haccpLogListCount NOTIFY haccpLogListCountChanged)
     Q_PROPERTY(int totalHaccpLogListCount READ get_totalHaccpLogListCount WRITE set_totalHaccpLogListCount NOTIFY totalHaccpLogListCountChanged)
-    // A file too large to be a log of ours, not shown: named on the Holding Log screen.
+    // A file too large to be a log of ours, or not one, not shown: named on the Holding Log
+    // screen, which says which of the two it is.
     Q_PROPERTY(QString unreadLog READ get_unreadLog NOTIFY unreadLogChanged)
+    Q_PROPERTY(bool unreadLogTooLarge READ get_unreadLogTooLarge NOTIFY unreadLogChanged)
 
 public:
     static constexpr int FirstCleanupMs = 10000;
@@ -41,6 +43,7 @@ public:
     int get_totalHaccpLogListCount() const { return m_totalHaccpLogListCount; }
     void set_totalHaccpLogListCount(int count);
     QString get_unreadLog() const { return m_unreadLog; }
+    bool get_unreadLogTooLarge() const { return m_unreadLogTooLarge; }
 
     bool isCollecting() const { return m_worker != nullptr; }
     QTimer *cleanupTimer() const { return m_cleanupTimer; }
@@ -85,6 +88,7 @@ private:
     int m_haccpLogListCount = 0;
     int m_totalHaccpLogListCount = 0;
     QString m_unreadLog;
+    bool m_unreadLogTooLarge = false;
     QThread m_workerThread;
     FileLogWorker *m_worker = nullptr;
     // Held from a stop's removal until its finished record is posted too (or the event

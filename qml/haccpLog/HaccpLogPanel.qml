@@ -122,16 +122,18 @@ Rectangle {
         }
     }
 
-    // A file too large to be a log of ours is named, not passed over in silence.
+    // A file too large to be a log of ours, or not one at all, is named, not passed over in
+    // silence.
     Text {
         id: unreadNote
         objectName: "unreadLogNote"
         readonly property string fileName: (panel.controller && panel.controller.unreadLog) || ""
+        readonly property bool tooLarge: !!(panel.controller && panel.controller.unreadLogTooLarge)
         visible: fileName !== ""
         anchors { left: parent.left; right: parent.right; bottom: footer.top; leftMargin: Theme.spacing; rightMargin: Theme.spacing }
         horizontalAlignment: Text.AlignLeft
         elide: Text.ElideMiddle
-        text: qsTr("Too large to show: %1").arg(fileName) + Theme.retranslate()
+        text: (tooLarge ? qsTr("Too large to show: %1") : qsTr("Cannot be read: %1")).arg(fileName) + Theme.retranslate()
         color: Theme.textSecondary
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontSmall

@@ -1572,6 +1572,10 @@ Rufen Sie den Kundendienst.</translation>
         <source>Too large to show: %1</source>
         <translation>Zu groß zum Anzeigen: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Nicht lesbar: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

@@ -1572,6 +1572,10 @@ Call service.</translation>
         <source>Too large to show: %1</source>
         <translation>Too large to show: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Cannot be read: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

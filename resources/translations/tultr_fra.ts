@@ -1572,6 +1572,10 @@ Appelez le service technique.</translation>
         <source>Too large to show: %1</source>
         <translation>Trop volumineux pour être affiché : %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Illisible : %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

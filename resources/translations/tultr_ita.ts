@@ -1572,6 +1572,10 @@ Chiamare l'assistenza.</translation>
         <source>Too large to show: %1</source>
         <translation>Troppo grande per essere mostrato: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Impossibile leggere: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

@@ -1572,6 +1572,10 @@ Call service.</source>
         <source>Too large to show: %1</source>
         <translation>大きすぎて表示できません：%1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>読み取れません：%1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

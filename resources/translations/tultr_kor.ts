@@ -1572,6 +1572,10 @@ Call service.</source>
         <source>Too large to show: %1</source>
         <translation>너무 커서 표시할 수 없음: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>읽을 수 없음: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

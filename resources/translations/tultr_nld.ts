@@ -1572,6 +1572,10 @@ Bel de service.</translation>
         <source>Too large to show: %1</source>
         <translation>Te groot om te tonen: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Niet leesbaar: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

@@ -1572,6 +1572,10 @@ Wezwij serwis.</translation>
         <source>Too large to show: %1</source>
         <translation>Za duży, aby go pokazać: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Nie można odczytać: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

@@ -1572,6 +1572,10 @@ Chame a assistência.</translation>
         <source>Too large to show: %1</source>
         <translation>Grande demais para mostrar: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Não é possível ler: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

@@ -1572,6 +1572,10 @@ Call service.</source>
         <source>Too large to show: %1</source>
         <translation>Слишком большой для показа: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Не удаётся прочитать: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

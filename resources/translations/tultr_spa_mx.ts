@@ -1572,6 +1572,10 @@ Llame al servicio técnico.</translation>
         <source>Too large to show: %1</source>
         <translation>Demasiado grande para mostrar: %1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>No se puede leer: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

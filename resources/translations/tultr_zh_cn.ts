@@ -1572,6 +1572,10 @@ Call service.</source>
         <source>Too large to show: %1</source>
         <translation>文件过大，无法显示：%1</translation>
     </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHaccpLogButton</name>

@@ -393,8 +393,12 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
         }
         W worker;
-        if (readFirst)
+        if (readFirst) {
+            QSignalSpy unread(&worker, &W::unreadLogChanged); // named as it stands, not yet set aside
             QCOMPARE(retrieveTotal(worker), 0);
+            QCOMPARE(unread.value(0).value(0).toString(), W::logPath());
+            QCOMPARE(unread.value(0).value(1).toBool(), fault == "big");
+        }
         const QString result = run(worker, Add, payload);
         if (aside.isEmpty()) {
             QVERIFY2(result != W::OkResult, qPrintable(result));
@@ -419,12 +423,13 @@ private slots:
         QCOMPARE(readFile(W::logPath()), log(open(1, "A")));
         const QFileInfoList kept = QDir(W::logDir()).entryInfoList({"haccpLog.json." + aside + "-*"}, QDir::Files);
         QCOMPARE(kept.size(), 1);
-        if (fault == "big") {
+        QSignalSpy unread(&worker, &W::unreadLogChanged); // named on the screen, a small one too
+        QCOMPARE(retrieveTotal(worker), 1);
+        QCOMPARE(QFileInfo(unread.value(0).value(0).toString()).fileName(), kept.first().fileName());
+        QCOMPARE(unread.value(0).value(1).toBool(), fault == "big");
+        if (fault == "big")
             QCOMPARE(kept.first().size(), qint64(W::MaxLogBytes) + 1);
-            QSignalSpy unread(&worker, &W::unreadLogChanged); // named on the screen
-            QCOMPARE(retrieveTotal(worker), 1);
-            QCOMPARE(QFileInfo(unread.value(0).value(0).toString()).fileName(), kept.first().fileName());
-        } else
+        else
             QCOMPARE(readFile(kept.first().filePath()), content);
     }
 

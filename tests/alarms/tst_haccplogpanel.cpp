@@ -1,5 +1,6 @@
 // The Holding Log page, rendered offscreen against the real HACCP controller and worker.
 #include "fakecabinetcore.h"
+#include "filelogworker.h"
 #include "haccpcontroller.h"
 #include "haccpfixtures.h"
 #include "scratchroots.h"
@@ -96,6 +97,31 @@ private slots:
         QMetaObject::invokeMethod(page.item("refreshButton"), "clicked");
         QTRY_COMPARE(page.shownRows(), firstRows);
         QVERIFY(!page.view.rootObject()->property("modified").toBool());
+    }
+
+    // A log that is not shown is named with the reason: too large to read, or not a log.
+    void unreadLogNamed_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QString>("note"); // empty: no note
+        QTest::newRow("a log of ours") << bigLog(3) << "";
+        QTest::newRow("small, not a log") << QByteArray("[1,2,3]") << "Cannot be read: %1";
+        QTest::newRow("torn") << bigLog(3).chopped(2) << "Cannot be read: %1";
+        QTest::newRow("past what is parsed")
+            << QByteArray(FileLogWorker::MaxForeignBytes + 1, 'x') << "Too large to show: %1";
+    }
+    void unreadLogNamed()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(QString, note);
+        Page page;
+        open(page, log);
+        QMetaObject::invokeMethod(page.view.rootObject(), "autoRetrieve");
+        QTRY_VERIFY(!page.item("busyOverlay")->isVisible());
+        QQuickItem *shown = page.item("unreadLogNote");
+        QTRY_COMPARE(shown->isVisible(), !note.isEmpty());
+        if (!note.isEmpty())
+            QCOMPARE(shown->property("text").toString(), note.arg(FileLogWorker::logPath()));
     }
 
     void shelfNumbers_data()

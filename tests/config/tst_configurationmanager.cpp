@@ -760,21 +760,30 @@ void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn_data()
     QTest::addColumn<int>("temperature"); // stored, Fahrenheit; -1: as before
     QTest::addColumn<int>("timeout");     // stored, minutes; -1: as before
     QTest::addColumn<int>("tempUnit");    // 0 Fahrenheit, 1 Celsius
+    QTest::addColumn<int>("heldTemp");    // held before, from the settings file; -1: the default
+    QTest::addColumn<int>("heldTimeout"); // held before; -1: the default
     const auto page = [](int heat, const QVariant &temp, int activate, const QVariant &timeout) {
         return QVariantMap{{"shelfHeatMode", heat}, {"shelfTemp", temp}, {"activateMode", activate}, {"timeout", timeout}};
     };
-    QTest::newRow("both on, both good") << page(1, 150, 1, 30) << "saved" << 150 << 30 << 0;
-    QTest::newRow("heat on, temperature not a number") << page(1, "warm", 0, 30) << "temperature" << -1 << -1 << 0;
-    QTest::newRow("heat on, temperature too high") << page(1, 226, 0, 30) << "temperature" << -1 << -1 << 0;
-    QTest::newRow("heat on, the highest") << page(1, 225, 0, 30) << "saved" << 225 << -1 << 0;
-    QTest::newRow("heat off, temperature not a number") << page(0, "warm", 0, 30) << "saved" << -1 << -1 << 0;
-    QTest::newRow("heat off, temperature out of range") << page(0, 5000, 0, 30) << "saved" << -1 << -1 << 0;
-    QTest::newRow("suggestion on, time-out not a number") << page(0, 150, 1, "soon") << "timeout" << -1 << -1 << 0;
-    QTest::newRow("suggestion on, time-out too long") << page(0, 150, 1, 1441) << "timeout" << -1 << -1 << 0;
-    QTest::newRow("suggestion on, the shortest") << page(0, 150, 1, 5) << "saved" << -1 << 5 << 0;
-    QTest::newRow("suggestion off, time-out out of range") << page(0, 150, 0, 99999) << "saved" << -1 << -1 << 0;
+    QTest::newRow("both on, both good") << page(1, 150, 1, 30) << "saved" << 150 << 30 << 0 << -1 << -1;
+    QTest::newRow("heat on, temperature not a number") << page(1, "warm", 0, 30) << "temperature" << -1 << -1 << 0 << -1 << -1;
+    QTest::newRow("heat on, temperature too high") << page(1, 226, 0, 30) << "temperature" << -1 << -1 << 0 << -1 << -1;
+    QTest::newRow("heat on, the highest") << page(1, 225, 0, 30) << "saved" << 225 << -1 << 0 << -1 << -1;
+    QTest::newRow("heat off, temperature not a number") << page(0, "warm", 0, 30) << "saved" << -1 << -1 << 0 << -1 << -1;
+    QTest::newRow("heat off, temperature out of range") << page(0, 5000, 0, 30) << "saved" << -1 << -1 << 0 << -1 << -1;
+    QTest::newRow("suggestion on, time-out not a number") << page(0, 150, 1, "soon") << "timeout" << -1 << -1 << 0 << -1 << -1;
+    QTest::newRow("suggestion on, time-out too long") << page(0, 150, 1, 1441) << "timeout" << -1 << -1 << 0 << -1 << -1;
+    QTest::newRow("suggestion on, the shortest") << page(0, 150, 1, 5) << "saved" << -1 << 5 << 0 << -1 << -1;
+    QTest::newRow("suggestion off, time-out out of range") << page(0, 150, 0, 99999) << "saved" << -1 << -1 << 0 << -1 << -1;
     // 477218644 C times 9 wraps to 500, which would pass as 132 F.
-    QTest::newRow("heat on, Celsius past any int") << page(1, 477218644, 0, 30) << "temperature" << -1 << -1 << 1;
+    QTest::newRow("heat on, Celsius past any int") << page(1, 477218644, 0, 30) << "temperature" << -1 << -1 << 1 << -1 << -1;
+    // A value the file holds outside the page's range is checked only while its mode is on.
+    QTest::newRow("heat off, the held temperature out of range stays")
+        << page(0, QVariant(), 1, 30) << "saved" << 500 << 30 << 0 << 500 << -1;
+    QTest::newRow("heat on, the held temperature out of range is refused")
+        << page(1, QVariant(), 0, QVariant()) << "temperature" << 500 << -1 << 0 << 500 << -1;
+    QTest::newRow("suggestion off, the held time-out out of range stays")
+        << page(1, 150, 0, QVariant()) << "saved" << 150 << 99999 << 0 << -1 << 99999;
 }
 
 void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn()
@@ -788,6 +797,12 @@ void TestConfigurationManager::ecoModeOptionsCheckOnlyWhatIsSwitchedOn()
     FakeCabinetCore core;
     ConfigurationManager config(nullptr, nullptr, true, 1, &core);
     config.set_tempUnit(tempUnit);
+    QFETCH(int, heldTemp);
+    QFETCH(int, heldTimeout);
+    if (heldTemp >= 0)
+        config.set_ecoShelfHeatTemp(heldTemp);
+    if (heldTimeout >= 0)
+        config.set_ecoActivateTimeout(heldTimeout);
     const int temperatureBefore = config.get_ecoShelfHeatTemp();
     const int timeoutBefore = config.get_ecoActivateTimeout();
     const auto heatBefore = config.get_ecoShelfHeatMode();
