@@ -163,6 +163,9 @@ CONF
 old=$(cat "$RUN_DIR/dbus.pid" 2>/dev/null || true)
 if [ -n "$old" ] && tr '\0' ' ' < "/proc/$old/cmdline" 2>/dev/null | grep -qF -- "--config-file=$RUN_DIR/system-bus.conf"; then
     kill "$old" 2>/dev/null || true
+    # It removes its socket as it ends: wait for that, or it would take the new bus's.
+    for _ in $(seq 1 50); do kill -0 "$old" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$old" 2>/dev/null || true
 fi
 rm -f "$RUN_DIR/system-bus.socket" "$RUN_DIR/dbus.pid"
 dbus-daemon --config-file="$RUN_DIR/system-bus.conf" --fork --print-pid > "$RUN_DIR/dbus.pid" 9>&-
