@@ -14,6 +14,7 @@
 // CPU time is the run time of every thread of a process (/proc/<pid>/task/*/schedstat, in
 // ns); frames are counted from the scene graph's render-loop timing lines.
 #include "cabinetroot.h"
+#include "cadences.h"
 #include "ioboardsimulator.h"
 #include "procstat.h"
 
@@ -51,26 +52,6 @@ constexpr int LastHoldingState = 8;
 constexpr double TargetRatio = 2.0;
 constexpr double TargetFps = 1.2;
 constexpr double TargetWakeUps = 1.2;
-
-// What the overview's cadences ask of an idle master display with two NFC readers, per
-// second, besides one wake-up per Modbus reply (counted from the transactions served):
-// each poll's firings, and one second shared by every 1 s timer.
-struct Cadence
-{
-    const char *what;
-    double perSecond;
-};
-const Cadence Cadences[] = {
-    {"NFC readers (two, 250 ms)", 4},
-    {"set points (500 ms)", 2},
-    {"zone monitor (800 ms after each reply)", 1.2},
-    {"fans and ambient (1000 ms)", 1},
-    {"IO-board status (1500 ms)", 1 / 1.5},
-    {"error registers (1500 ms)", 1 / 1.5},
-    {"cabinet-name beacon (500 ms)", 2},
-    {"Wi-Fi (10 s) and network configuration (20 s)", 0.15},
-    {"the shared second (countdowns, zones, remaining times, clock)", 1},
-};
 
 // Runs this process's events (the boards simulated here) for about `ms`.
 void spin(int ms)
@@ -130,21 +111,6 @@ Window {
 int productOfBin(int bin)
 {
     return bin / BinsPerZone % 11 + 1;
-}
-
-// (lower, upper) set temperature of a product of the default menu; (0, 0) if unknown.
-QPair<int, int> productTemperatures(int productId)
-{
-    QFile file(QStringLiteral(DEFAULT_MENU));
-    if (!file.open(QIODevice::ReadOnly))
-        return {0, 0};
-    const QJsonArray products = QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("products")).toArray();
-    for (const QJsonValue &value : products) {
-        const QJsonObject p = value.toObject();
-        if (p.value(QLatin1String("productId")).toInt() == productId)
-            return {p.value(QLatin1String("lowerTemp")).toInt(), p.value(QLatin1String("upperTemp")).toInt()};
-    }
-    return {0, 0};
 }
 
 // A child whose merged output is drained all the time, so that it never blocks on a
