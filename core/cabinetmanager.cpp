@@ -519,6 +519,8 @@ void CabinetManager::startMachines()
         if (m_options.trace.contains(machine->objectName()))
             machine->traceTransitions();
     }
+    if (m_modbus && m_options.trace.contains(m_modbus->objectName()))
+        m_modbus->traceTransitions();
     // The bins the first frame shows, in their first states before the scene reads them:
     // a tile made with them lays out once, where a state entered later re-evaluates it.
     m_holding->start();

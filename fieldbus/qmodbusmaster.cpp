@@ -1,8 +1,7 @@
 #include "qmodbusmaster.h"
 
-#include "canrelay.h"
-
 #include "deadlinetimer.h"
+#include "fieldbuslog.h"
 
 #include <QDebug>
 #include <QSerialPort>
@@ -18,7 +17,7 @@
 using namespace ModbusRtu;
 
 QModbusMaster::QModbusMaster(QObject *parent)
-    : P4StateMachine(parent)
+    : QObject(parent)
     , m_replyTimer(new QTimer(this))
     , m_gapTimer(new DeadlineTimer(this))
 {
@@ -31,22 +30,8 @@ QModbusMaster::QModbusMaster(QObject *parent)
     m_txFrame.reserve(MaxFrameLength);
     m_rxBuffer.reserve(MaxFrameLength + 1);
     m_replyRegisters.reserve(MaxReadCount);
-
-    QState *idle = addNamedState(QStringLiteral("idle"));
-    QState *transaction = addNamedState(QStringLiteral("transaction"));
-    QState *spacing = addNamedState(QStringLiteral("spacing"));
-    setInitialState(idle);
-
-    addNamedTransition(idle, this, SIGNAL(workPending()), transaction, QStringLiteral("t_idle_transaction"));
-    addNamedTransition(transaction, m_replyTimer, SIGNAL(timeout()), nullptr,
-                       QStringLiteral("t_replyTimeout"), SLOT(replyTimedOut()));
-    addNamedTransition(transaction, this, SIGNAL(transactionEnded()), spacing,
-                       QStringLiteral("t_transaction_spacing"));
-    addNamedTransition(spacing, m_gapTimer, SIGNAL(timeout()), idle, QStringLiteral("t_spacing_idle"));
-    addNamedTransition(spacing, this, SIGNAL(workPending()), nullptr, QStringLiteral("t_spacing_workPending"),
-                       SLOT(armGap()));
-
-    connect(this, &QStateMachine::stopped, this, &QModbusMaster::cancelQueued);
+    connect(m_replyTimer, &QTimer::timeout, this, &QModbusMaster::replyTimedOut);
+    connect(m_gapTimer, &DeadlineTimer::timeout, this, &QModbusMaster::gapOver);
 }
 
 QModbusMaster::~QModbusMaster() = default;
@@ -160,7 +145,7 @@ int QModbusMaster::enqueue(Request request, unsigned char retries, QModbusPollIn
     if (!replaced)
         queue.append(pending);
     pollInfo->markQueued();
-    emit workPending();
+    workPending();
     return 0;
 }
 
@@ -169,10 +154,99 @@ int QModbusMaster::queuedRequestCount() const
     return m_highQueue.size() + m_normalQueue.size();
 }
 
+void QModbusMaster::start()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    emit isRunningChanged(true);
+    enter(Idle, nullptr);
+}
+
+void QModbusMaster::stop()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_enterNext = false;
+    emit isRunningChanged(false);
+    cancelQueued();
+}
+
+// Runs the entered state's work; a state asked for meanwhile is entered after it, in
+// this loop, so that the work of one state never runs inside another's.
+void QModbusMaster::enter(State next, const char *transition)
+{
+    m_next = next;
+    m_nextTransition = transition;
+    m_enterNext = true;
+    if (m_entering)
+        return;
+    m_entering = true;
+    while (m_enterNext && m_running) {
+        m_enterNext = false;
+        const State from = m_state;
+        m_state = m_next;
+        if (m_trace)
+            trace(m_nextTransition, from, m_state);
+        switch (m_state) {
+        case Idle:
+            idle_onEntry();
+            break;
+        case Transaction:
+            transaction_onEntry();
+            break;
+        case Spacing:
+            spacing_onEntry();
+            break;
+        }
+        emit stateEntered(m_state);
+    }
+    m_entering = false;
+}
+
+// A request was queued.
+void QModbusMaster::workPending()
+{
+    if (!m_running)
+        return;
+    if (m_state == Idle)
+        enter(Transaction, "t_idle_transaction");
+    else if (m_state == Spacing) {
+        if (m_trace)
+            trace("t_spacing_workPending", Spacing, Spacing);
+        armGap();
+    }
+}
+
+void QModbusMaster::trace(const char *transition, State from, State to) const
+{
+    static const char *const names[] = {"idle", "transaction", "spacing"};
+    qCInfo(lcFieldbus).noquote() << objectName() + QLatin1String(":") << (transition ? transition : "started")
+                                 << names[from] << "->" << names[to];
+}
+
+// The request on the line is done with, or none went out.
+void QModbusMaster::transactionEnded()
+{
+    if (m_running && m_state == Transaction)
+        enter(Spacing, "t_transaction_spacing");
+}
+
+void QModbusMaster::gapOver()
+{
+    if (m_running && m_state == Spacing)
+        enter(Idle, "t_spacing_idle");
+}
+
 void QModbusMaster::idle_onEntry()
 {
+    // A gap timed for a request that went out meanwhile (queued while the gap ended) has
+    // nothing left to end.
+    if (m_gapTimer->isActive())
+        m_gapTimer->stop();
     if (queuedRequestCount() > 0)
-        emit workPending();
+        workPending();
     else
         m_heldSince = Never; // what was held is gone: the next request's hold starts anew
 }
@@ -180,14 +254,14 @@ void QModbusMaster::idle_onEntry()
 void QModbusMaster::transaction_onEntry()
 {
     if (!takeNext(m_current)) {
-        emit transactionEnded();
+        transactionEnded();
         return;
     }
     if (waitForSilence()) {
         // Back to the head of its queue, untried; the spacing waits for the silence.
         QVector<Pending> &queue = m_current.info->isHighPriority() ? m_highQueue : m_normalQueue;
         queue.prepend(m_current);
-        emit transactionEnded();
+        transactionEnded();
         return;
     }
     sendCurrent();
@@ -357,12 +431,12 @@ void QModbusMaster::readReply()
         else
             info->resolveError(exceptionCode);
     }
-    emit transactionEnded();
+    transactionEnded();
 }
 
 void QModbusMaster::replyTimedOut()
 {
-    if (m_inFlight)
+    if (m_inFlight && m_state == Transaction)
         endTry(QString());
 }
 
@@ -379,7 +453,7 @@ void QModbusMaster::endTry(const QString &failure)
         else
             m_current.info->resolveTimedOut();
     }
-    emit transactionEnded();
+    transactionEnded();
 }
 
 // A retry goes before the other waiting requests of its priority.

@@ -2,8 +2,9 @@
 #define QMODBUSMASTER_H
 
 #include "modbusrtu.h"
-#include "p4statemachine.h"
 #include "qmodbuspollinfo.h"
+
+#include <QObject>
 
 #include <QPointer>
 #include <QVector>
@@ -20,16 +21,31 @@ class QTimer;
 // RequestSpacingMs apart, and each request is tried retries + 1 times before its record
 // reports pollReplyTimedOut. A reply with a wrong address, function, length or CRC is
 // discarded and counts as a failed try; an exception reply resolves the request at once
-// with pollReplyError. The machine must run (start()) for requests to go out.
+// with pollReplyError. The master must run (start()) for requests to go out; stop()
+// cancels what is queued and on the line.
 //
-// States: "idle" -> "transaction" (a request is on the line) -> "spacing" (the gap to
-// the next request: RequestSpacingMs from the last request's start and MinimumSilenceNs
-// from the last byte received, whichever ends later, timed once a request waits) -> "idle".
-class QModbusMaster : public P4StateMachine
+// Three states, kept as a plain table rather than a QStateMachine: a machine's event
+// queue, transition selection and allocations cost more than the transaction they drive.
+//   Idle        -> Transaction  t_idle_transaction     a request is queued (or waits on entry)
+//   Transaction -> Spacing      t_transaction_spacing  its reply came, its try ended, it was
+//                                                      put off for the line's silence, or
+//                                                      there was nothing left to send
+//   Spacing     -> Spacing      t_spacing_workPending  a request is queued: the gap is timed
+//   Spacing     -> Idle         t_spacing_idle         the gap is over: RequestSpacingMs from
+//                                                      the last request's start and
+//                                                      MinimumSilenceNs from the last byte
+//                                                      received, whichever ends later
+// A state's work runs as it is entered; a state entered from within that work is entered
+// after it, so that no entry runs inside another.
+class QModbusMaster : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool isRunning READ get_isRunning NOTIFY isRunningChanged)
 
 public:
+    enum State { Idle, Transaction, Spacing };
+    Q_ENUM(State)
+
     static constexpr int RequestSpacingMs = 20;
     // Line silence after the last byte received before the next request goes out: the
     // fixed RTU frame gap above 19200 baud. A node that waits for it misses anything sooner.
@@ -68,6 +84,16 @@ public:
 
     int queuedRequestCount() const;
 
+    // Idle, and nothing queued, until start().
+    void start();
+    void stop();
+    bool isRunning() const { return m_running; }
+    bool get_isRunning() const { return m_running; }
+    State state() const { return m_state; }
+
+    // "-trace": every state change goes to the debug stream, named as in the table above.
+    void traceTransitions() { m_trace = true; }
+
     // The monotonic clock, in nanoseconds, on which the spacing, the silence and the hold
     // are judged; the gap timer itself runs on the system's. A test stops it to judge a
     // gap at an exact moment.
@@ -75,21 +101,26 @@ public:
     void setClock(Clock clock);
 
 signals:
-    void workPending();
-    void transactionEnded();
+    void isRunningChanged(bool running);
+    // After the state's own work, as a QState's entered().
+    void stateEntered(QModbusMaster::State state);
 
-private slots:
+private:
+    static constexpr qint64 Never = std::numeric_limits<qint64>::min();
+
+    void enter(State next, const char *transition);
+    void trace(const char *transition, State from, State to) const;
     void idle_onEntry();
     void transaction_onEntry();
     void spacing_onEntry();
+    void workPending();
+    void transactionEnded();
+    void gapOver();
     void armGap();
     void replyTimedOut();
     void readReply();
     void cancelQueued();
     void portErrorOccurred();
-
-private:
-    static constexpr qint64 Never = std::numeric_limits<qint64>::min();
 
     struct Pending {
         QPointer<QModbusPollInfo> info;
@@ -114,6 +145,13 @@ private:
     QString m_portPath; // as opened, for the log
     QTimer *m_replyTimer = nullptr;
     DeadlineTimer *m_gapTimer = nullptr; // ends the spacing to the nanosecond
+    State m_state = Idle;
+    bool m_running = false;
+    bool m_entering = false;  // a state's work is running
+    bool m_enterNext = false; // and asked for another state, entered after it
+    State m_next = Idle;
+    const char *m_nextTransition = nullptr;
+    bool m_trace = false;
     // Kept buffers: a transaction allocates nothing once the queues and buffers have grown.
     QVector<Pending> m_highQueue;
     QVector<Pending> m_normalQueue;

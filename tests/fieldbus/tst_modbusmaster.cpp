@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QState>
 #include <QTest>
 #include <QTimer>
 
@@ -153,9 +152,10 @@ private slots:
         m_gapsEntered = 0;
         m_master.reset(new QModbusMaster);
         m_master->setClock([this] { return m_clock.now(); });
-        auto *spacing = m_master->findChild<QState *>(QStringLiteral("spacing"));
-        QVERIFY(spacing);
-        connect(spacing, &QState::entered, this, [this] { ++m_gapsEntered; });
+        connect(m_master.get(), &QModbusMaster::stateEntered, this, [this](QModbusMaster::State state) {
+            if (state == QModbusMaster::Spacing)
+                ++m_gapsEntered;
+        });
         QVERIFY(m_master->openSerialPort(m_link->nearDevice()));
         m_master->start();
         QTRY_VERIFY(m_master->get_isRunning());
@@ -504,8 +504,8 @@ private slots:
         // the line silent.
         bool putOff = false;
         const int reply = m_gapsEntered + 1;
-        connect(m_master->findChild<QState *>(QStringLiteral("spacing")), &QState::entered, this, [&] {
-            if (m_gapsEntered != reply + 1)
+        connect(m_master.get(), &QModbusMaster::stateEntered, this, [&](QModbusMaster::State state) {
+            if (state != QModbusMaster::Spacing || m_gapsEntered != reply + 1)
                 return;
             putOff = issuedOrder.isEmpty();
             m_clock.advance(QModbusMaster::MinimumSilenceNs);
@@ -539,8 +539,7 @@ private slots:
             QVERIFY(masterLooked(1, dropped.get()));
             m_clock.advance(maximum / 2);
             dropped.reset();
-            auto *idle = m_master->findChild<QState *>(QStringLiteral("idle"));
-            QTRY_VERIFY_WITH_TIMEOUT(m_master->configuration().contains(idle), WaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(m_master->state() == QModbusMaster::Idle, WaitMs);
             m_clock.advance(2 * maximum);
         }
         auto held = record(1);
