@@ -452,8 +452,25 @@ void TrayBarSc::tick()
     const qint64 at = qMax(ticker()->tickTime(), m_startWallMs);
     const qint64 left = SecondTicker::unitsLeft(m_startWallMs + qint64(m_holdSeconds) * unit, at, unit);
     setRemaining(int(qMax<qint64>(left, -0x7fffffff)));
-    emit secondElapsed();
+    // Only a second that takes the hold to its next stage goes through the state table;
+    // the others move the countdown alone, and twenty trays would otherwise cost twenty
+    // transitions a second that change nothing.
+    if (stageDue())
+        emit secondElapsed();
     publish();
+}
+
+// The guards of the transitions on secondElapsed, by the stage the hold is in.
+bool TrayBarSc::stageDue() const
+{
+    switch (m_trayState) {
+    case STANDARD:
+        return expired() || warningDue();
+    case WARNING:
+        return expired();
+    default:
+        return false;
+    }
 }
 
 bool TrayBarSc::warningDue() const

@@ -190,6 +190,7 @@ private:
     SecondTicker *ticker();
     void reanchorToWallClock();
     int secondsLeftNow() const;
+    bool stageDue() const;
     int unitMs() const;
     void publish();
 
