@@ -589,6 +589,64 @@ private slots:
         QVERIFY(afterGood.wait(WaitMs));
     }
 
+    // stop() cancels what waits and what is on the line, and nothing goes out while the
+    // master stands, even when stopped from within its own state change; start() serves
+    // what was asked meanwhile.
+    void stopCancelsAndStartServesAgain_data()
+    {
+        QTest::addColumn<int>("stoppedIn"); // QModbusMaster::State
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("canceled");
+        QTest::addColumn<int>("sent"); // on the line before the stop
+        QTest::newRow("idle") << int(QModbusMaster::Idle) << 0 << 0 << 0;
+        QTest::newRow("a reply awaited") << int(QModbusMaster::Transaction) << 2 << 2 << 1;
+        QTest::newRow("requests waiting for the gap") << int(QModbusMaster::Spacing) << 3 << 2 << 1;
+    }
+
+    void stopCancelsAndStartServesAgain()
+    {
+        QFETCH(int, stoppedIn);
+        QFETCH(int, asked);
+        QFETCH(int, canceled);
+        QFETCH(int, sent);
+        std::vector<std::unique_ptr<QModbusPollInfo>> records;
+        int canceledSignals = 0;
+        if (stoppedIn == QModbusMaster::Spacing) {
+            connect(m_master.get(), &QModbusMaster::stateEntered, this, [this](QModbusMaster::State state) {
+                if (state == QModbusMaster::Spacing)
+                    m_master->stop();
+            });
+        }
+        for (int i = 0; i < asked; ++i) {
+            records.push_back(record(1));
+            connect(records.back().get(), &QModbusPollInfo::pollRequestCanceled, this, [&] { ++canceledSignals; });
+            QCOMPARE(read(0, 1, 0, records.back().get()), 0);
+        }
+        if (stoppedIn == QModbusMaster::Spacing)
+            QTRY_VERIFY_WITH_TIMEOUT(!m_master->isRunning(), WaitMs);
+        else
+            m_master->stop();
+        QVERIFY(!m_master->isRunning());
+        const auto isCanceled = [](const std::unique_ptr<QModbusPollInfo> &r) {
+            return r->get_state() == QModbusPollInfo::QMBS_REQUEST_CANCELED;
+        };
+        QCOMPARE(int(std::count_if(records.begin(), records.end(), isCanceled)), canceled);
+        QCOMPARE(canceledSignals, canceled);
+        QCOMPARE(m_master->queuedRequestCount(), 0);
+        disconnect(m_master.get(), &QModbusMaster::stateEntered, this, nullptr);
+
+        auto later = record(1);
+        QSignalSpy good(later.get(), &QModbusPollInfo::pollReplyGood);
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->requestCount(), sent, WaitMs);
+        QCOMPARE(read(0, 1, 0, later.get()), 0);
+        QTest::qWait(3 * QModbusMaster::RequestSpacingMs);
+        QCOMPARE(m_server->requestCount(), sent);
+        QCOMPARE(later->get_state(), QModbusPollInfo::QMBS_WAITING_IN_QUEUE);
+        m_master->start();
+        QVERIFY(m_master->isRunning());
+        QVERIFY(good.count() == 1 || good.wait(WaitMs));
+    }
+
     void repeatedRequestReplacesWaitingOne()
     {
         auto busy = record(1), periodic = record(2);
