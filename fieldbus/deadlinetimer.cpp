@@ -51,8 +51,12 @@ void DeadlineTimer::start(qint64 intervalNs)
     }
 }
 
+// A timer that is not running is left alone: its expiry was read as it fired, and a
+// stop costs no system call. Setting the timerfd clears an expiry not yet read.
 void DeadlineTimer::stop()
 {
+    if (!m_active)
+        return;
     m_active = false;
     if (m_fallback) {
         m_fallback->stop();
@@ -60,14 +64,11 @@ void DeadlineTimer::stop()
     }
     const itimerspec disarm{};
     ::timerfd_settime(m_fd, 0, &disarm, nullptr);
-    quint64 expirations = 0;
-    (void)::read(m_fd, &expirations, sizeof expirations); // one that fired unseen
 }
 
 void DeadlineTimer::expireNow()
 {
-    if (m_active)
-        stop();
+    stop();
     emit timeout();
 }
 
