@@ -74,7 +74,21 @@ void IotJsonText::endArray()
 
 void IotJsonText::key(QLatin1String name)
 {
-    key(QString(name));
+    nextItem();
+    // The keys are plain words: copied as they are unless one needs an escape.
+    const char *p = name.data();
+    const char *const end = p + name.size();
+    while (p != end && uchar(*p) >= 0x20 && uchar(*p) < 0x80 && *p != '"' && *p != '\\')
+        ++p;
+    if (p == end) {
+        m_out += '"';
+        m_out.append(name.data(), name.size());
+        m_out += "\": ";
+    } else {
+        string(QString(name));
+        m_out += ": ";
+    }
+    m_afterKey = true;
 }
 
 void IotJsonText::key(const QString &name)
@@ -88,7 +102,17 @@ void IotJsonText::key(const QString &name)
 void IotJsonText::value(int number)
 {
     nextItem();
-    m_out += QByteArray::number(number);
+    char digits[12];
+    char *p = digits + sizeof digits;
+    // By hand into a buffer of its own: no allocation per number.
+    unsigned magnitude = number < 0 ? 0u - unsigned(number) : unsigned(number);
+    do {
+        *--p = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (number < 0)
+        *--p = '-';
+    m_out.append(p, int(digits + sizeof digits - p));
 }
 
 void IotJsonText::value(const QString &text)
@@ -106,7 +130,11 @@ void IotJsonText::value(QLatin1String text)
 // as UTF-8; a surrogate without its pair as \u and four hexadecimal digits.
 void IotJsonText::string(const QString &text)
 {
-    m_out += '"';
+    // Room for the worst case (six bytes a character, two quotes), given back at the end.
+    const int start = m_out.size();
+    m_out.resize(start + 6 * text.size() + 2);
+    char *o = m_out.data() + start;
+    *o++ = '"';
     const QChar *c = text.constData();
     const QChar *const end = c + text.size();
     while (c != end) {
@@ -114,46 +142,50 @@ void IotJsonText::string(const QString &text)
         ++c;
         if (u < 0x80) {
             if (u >= 0x20 && u != '"' && u != '\\') {
-                m_out += char(u);
+                *o++ = char(u);
                 continue;
             }
-            m_out += '\\';
+            *o++ = '\\';
             switch (u) {
-            case '"': m_out += '"'; break;
-            case '\\': m_out += '\\'; break;
-            case '\b': m_out += 'b'; break;
-            case '\f': m_out += 'f'; break;
-            case '\n': m_out += 'n'; break;
-            case '\r': m_out += 'r'; break;
-            case '\t': m_out += 't'; break;
+            case '"': *o++ = '"'; break;
+            case '\\': *o++ = '\\'; break;
+            case '\b': *o++ = 'b'; break;
+            case '\f': *o++ = 'f'; break;
+            case '\n': *o++ = 'n'; break;
+            case '\r': *o++ = 'r'; break;
+            case '\t': *o++ = 't'; break;
             default:
-                m_out += "u00";
-                m_out += hexDigit(u >> 4);
-                m_out += hexDigit(u);
+                *o++ = 'u';
+                *o++ = '0';
+                *o++ = '0';
+                *o++ = hexDigit(u >> 4);
+                *o++ = hexDigit(u);
             }
         } else if (u < 0x800) {
-            m_out += char(0xC0 | (u >> 6));
-            m_out += char(0x80 | (u & 0x3F));
+            *o++ = char(0xC0 | (u >> 6));
+            *o++ = char(0x80 | (u & 0x3F));
         } else if (!QChar::isSurrogate(u)) {
-            m_out += char(0xE0 | (u >> 12));
-            m_out += char(0x80 | ((u >> 6) & 0x3F));
-            m_out += char(0x80 | (u & 0x3F));
+            *o++ = char(0xE0 | (u >> 12));
+            *o++ = char(0x80 | ((u >> 6) & 0x3F));
+            *o++ = char(0x80 | (u & 0x3F));
         } else if (QChar::isHighSurrogate(u) && c != end && c->isLowSurrogate()) {
             const uint cp = QChar::surrogateToUcs4(u, c->unicode());
             ++c;
-            m_out += char(0xF0 | (cp >> 18));
-            m_out += char(0x80 | ((cp >> 12) & 0x3F));
-            m_out += char(0x80 | ((cp >> 6) & 0x3F));
-            m_out += char(0x80 | (cp & 0x3F));
+            *o++ = char(0xF0 | (cp >> 18));
+            *o++ = char(0x80 | ((cp >> 12) & 0x3F));
+            *o++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = char(0x80 | (cp & 0x3F));
         } else {
-            m_out += "\\u";
-            m_out += hexDigit(u >> 12);
-            m_out += hexDigit(u >> 8);
-            m_out += hexDigit(u >> 4);
-            m_out += hexDigit(u);
+            *o++ = '\\';
+            *o++ = 'u';
+            *o++ = hexDigit(u >> 12);
+            *o++ = hexDigit(u >> 8);
+            *o++ = hexDigit(u >> 4);
+            *o++ = hexDigit(u);
         }
     }
-    m_out += '"';
+    *o++ = '"';
+    m_out.resize(int(o - m_out.constData()));
 }
 
 void IotJsonTree::open(bool array)

@@ -278,6 +278,30 @@ Snapshot snapshotOf(const CabinetCore *c, bool customer)
     return s;
 }
 
+// The names of one row in each language, as MenuManager::productNameOfRow gives them, with
+// the row's names read once rather than once per language.
+class RowNames
+{
+public:
+    RowNames(const MenuManager *menu, int row)
+        : m_names(menu->productsModel()->index(row, 0).data(MenuManager::NamesListRole).toStringList())
+        , m_menu(menu)
+        , m_row(row)
+    {
+    }
+    QString operator()(int language) const
+    {
+        if (language >= 0 && language < m_names.size())
+            return m_names.at(language);
+        return m_menu->productNameOfRow(m_row, language);
+    }
+
+private:
+    QStringList m_names;
+    const MenuManager *m_menu;
+    int m_row;
+};
+
 // The names of one item: a names object (maker cloud), the English and Spanish names cut
 // to 32 characters (customer cloud, customers 3 and 2), or nothing at all. Every caller
 // writes them where their keys fall in the item's key order.
@@ -346,7 +370,7 @@ void writeProducts(Out &out, const Snapshot &s)
         out.member(QLatin1String("productId"), id);
         writeNames(out, s, QLatin1String("productName"), QLatin1String("productNameEngUSA"),
                    QLatin1String("productNameSpa"),
-                   [menu, nameRow](int language) { return menu->productNameOfRow(nameRow, language); });
+                   RowNames(menu, nameRow));
         if (s.customer)
             out.member(QLatin1String("temperatureHold"), menu->getProductUpperTemp(r).toInt());
         else
@@ -376,14 +400,14 @@ void writeGroups(Out &out, const Snapshot &s)
         if (!s.customer) {
             out.member(QLatin1String("groupId"), id);
             writeNames(out, s, QLatin1String("groupName"), QLatin1String(), QLatin1String(),
-                       [menu, idRow](int language) { return menu->productNameOfRow(idRow, language); });
+                       RowNames(menu, idRow));
         }
         out.member(QLatin1String("lidType"), menu->getProductLidType(r).toString());
         if (s.customer) {
             out.member(QLatin1String("productGroupId"), id);
             writeNames(out, s, QLatin1String(), QLatin1String("productGroupNameEngUSA"),
                        QLatin1String("productGroupNameSpa"),
-                       [menu, idRow](int language) { return menu->productNameOfRow(idRow, language); });
+                       RowNames(menu, idRow));
         } else {
             out.member(QLatin1String("lowerTemp"), menu->getProductLowerTemp(r).toInt());
         }

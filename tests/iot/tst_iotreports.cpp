@@ -17,6 +17,8 @@
 #include "translator.h"
 #include "tullumo.h"
 
+#include <limits>
+
 
 namespace {
 
@@ -321,8 +323,12 @@ void TestIotReports::powerOnText()
         // Every name of every product and group, with a surrogate that has lost its pair.
         const QString name = row["name"].toString() + QChar(0xD800);
         QStandardItemModel *model = m_core->menuManagerPtr->productsModel();
-        for (int r = 0; r < model->rowCount(); ++r)
+        for (int r = 0; r < model->rowCount(); ++r) {
             model->item(r)->setData(QStringList(QVector<QString>(15, name).toList()), MenuManager::NamesListRole);
+            // Numbers of every width and sign, the smallest one included.
+            model->item(r)->setData(r % 2 ? -r * 1001 : std::numeric_limits<int>::min(), MenuManager::LowerTempRole);
+            model->item(r)->setData(r * 9999, MenuManager::UpperTempRole);
+        }
     }
     const QByteArray text = m_lumo->powerOnReport();
     QJsonParseError error;
