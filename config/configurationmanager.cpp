@@ -513,13 +513,33 @@ bool fileHolds(const QString &path, const QByteArray &text)
 
 } // namespace
 
+// The file's keys and their properties, looked up once rather than by name at every read
+// and save. The keys are properties of this class, so their indices hold for any subclass.
+const QHash<QString, int> &ConfigurationManager::configPropertyIndices()
+{
+    static const QHash<QString, int> indices = [] {
+        QHash<QString, int> found;
+        for (const QString &key : configFileKeys())
+            found.insert(key, staticMetaObject.indexOfProperty(key.toLatin1().constData()));
+        return found;
+    }();
+    return indices;
+}
+
 QByteArray ConfigurationManager::configFileText() const
 {
+    static const std::vector<std::pair<QByteArray, int>> lines = [] {
+        std::vector<std::pair<QByteArray, int>> in;
+        for (const QString &key : configFileKeys())
+            in.emplace_back(key.toUtf8() + '=', configPropertyIndices().value(key));
+        return in;
+    }();
     QByteArray text;
-    const QMetaObject *meta = metaObject();
-    for (const QString &key : configFileKeys()) {
-        const QMetaProperty p = meta->property(meta->indexOfProperty(key.toLatin1().constData()));
-        text += key.toUtf8() + '=' + fileText(p.read(this)).toUtf8() + '\n';
+    text.reserve(2048);
+    for (const auto &line : lines) {
+        text += line.first;
+        text += fileText(staticMetaObject.property(line.second).read(this)).toUtf8();
+        text += '\n';
     }
     return text;
 }
@@ -527,10 +547,10 @@ QByteArray ConfigurationManager::configFileText() const
 bool ConfigurationManager::applyConfigValue(const QString &key, const QString &value)
 {
     // Only the file's own keys: a file must never reach other properties of the object.
-    if (!configFileKeys().contains(key))
+    const auto found = configPropertyIndices().constFind(key);
+    if (found == configPropertyIndices().constEnd())
         return false;
-    const QMetaObject *meta = metaObject();
-    const QMetaProperty p = meta->property(meta->indexOfProperty(key.toLatin1().constData()));
+    const QMetaProperty p = staticMetaObject.property(found.value());
     const QVariant v = fromFileText(p.userType(), value);
     return v.isValid() && p.write(this, v);
 }
@@ -595,7 +615,7 @@ int ConfigurationManager::readConfigText(const QByteArray &text)
             if (notText++ == 0)
                 firstNotText = number;
             const QString key = eq > 0 ? QString::fromLatin1(line.left(eq)) : QString();
-            if (configFileKeys().contains(key))
+            if (configPropertyIndices().contains(key))
                 m_keptLines.insert(key, line);
             continue;
         }

@@ -499,6 +499,8 @@ signals:
     void newConfigImported();
 
 private:
+    // Property index of each settings-file key.
+    static const QHash<QString, int> &configPropertyIndices();
     CabinetCore *core() const;
     void setDefaults();
     bool setHostAddress(QHostAddress &stored, const QString &text, const char *name);

@@ -35,6 +35,7 @@ bool CommandLauncher::startDetached(const QString &program, const QStringList &a
 {
     // Nobody waits for its outcome; the command only reaps the child when it ends.
     auto *command = new LaunchedCommand(program, arguments);
+    command->discardOutput();
     QObject::connect(command, &LaunchedCommand::finished, command, &QObject::deleteLater);
     command->start(resolveProgram(program));
     return command->result().started;

@@ -83,12 +83,12 @@ void LaunchedCommand::start(const QString &path)
 
 void LaunchedCommand::spawn(const QString &path)
 {
-    int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) {
+    int out[2] = {-1, -1}, err[2] = {-1, -1};
+    if (!m_discardOutput && ::pipe2(out, O_CLOEXEC) != 0) {
         m_result.errorText = errnoText(errno);
         return;
     }
-    if (::pipe2(err, O_CLOEXEC) != 0) {
+    if (!m_discardOutput && ::pipe2(err, O_CLOEXEC) != 0) {
         m_result.errorText = errnoText(errno);
         ::close(out[0]);
         ::close(out[1]);
@@ -98,8 +98,13 @@ void LaunchedCommand::spawn(const QString &path)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
+    if (m_discardOutput) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
+    }
     // The child starts with no signal blocked and SIGPIPE at its default, as a shell
     // would start it.
     posix_spawnattr_t attributes;
@@ -127,27 +132,33 @@ void LaunchedCommand::spawn(const QString &path)
                             : ::posix_spawnp(&pid, file.constData(), &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    ::close(out[1]);
-    ::close(err[1]);
+    for (int fd : {out[1], err[1]}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
     if (spawned != 0) {
         m_result.errorText = errnoText(spawned);
-        ::close(out[0]);
-        ::close(err[0]);
+        for (int fd : {out[0], err[0]}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
         return;
     }
 
     m_pid = pid;
     m_result.started = true;
-    m_outFd = out[0];
-    m_errFd = err[0];
-    for (int fd : {m_outFd, m_errFd})
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-    m_outNotifier = new QSocketNotifier(m_outFd, QSocketNotifier::Read, this);
-    connect(m_outNotifier, &QSocketNotifier::activated, this,
-            [this] { readOutput(m_outFd, m_outNotifier, m_result.standardOutput); });
-    m_errNotifier = new QSocketNotifier(m_errFd, QSocketNotifier::Read, this);
-    connect(m_errNotifier, &QSocketNotifier::activated, this,
-            [this] { readOutput(m_errFd, m_errNotifier, m_result.standardError); });
+    if (!m_discardOutput) {
+        m_outFd = out[0];
+        m_errFd = err[0];
+        for (int fd : {m_outFd, m_errFd})
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+        m_outNotifier = new QSocketNotifier(m_outFd, QSocketNotifier::Read, this);
+        connect(m_outNotifier, &QSocketNotifier::activated, this,
+                [this] { readOutput(m_outFd, m_outNotifier, m_result.standardOutput); });
+        m_errNotifier = new QSocketNotifier(m_errFd, QSocketNotifier::Read, this);
+        connect(m_errNotifier, &QSocketNotifier::activated, this,
+                [this] { readOutput(m_errFd, m_errNotifier, m_result.standardError); });
+    }
 
     m_pidFd = openPidFd(m_pid);
     if (m_pidFd >= 0) {

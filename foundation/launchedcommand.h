@@ -41,6 +41,9 @@ public:
     // Starts `path` (the program itself or its stand-in) with the arguments; the outcome
     // arrives through finished().
     void start(const QString &path);
+    // Before start: the child's output goes to /dev/null rather than through pipes, for a
+    // command whose output nobody reads (one started and forgotten).
+    void discardOutput() { m_discardOutput = true; }
     bool isRunning() const { return m_pid > 0; }
     QString program() const { return m_result.program; }
     // The outcome so far; complete once finished() has been emitted.
@@ -68,6 +71,7 @@ private:
     int m_errFd = -1;
     int m_pidFd = -1;
     bool m_killed = false;
+    bool m_discardOutput = false;
     QSocketNotifier *m_outNotifier = nullptr;
     QSocketNotifier *m_errNotifier = nullptr;
     QSocketNotifier *m_exitNotifier = nullptr;

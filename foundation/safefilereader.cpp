@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 #include <QTextCodec>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -132,8 +133,12 @@ QString SafeFileReader::textProblem(const QByteArray &data)
 {
     if (data.contains('\0'))
         return QStringLiteral("not text: holds NUL bytes");
+    // Plain ASCII (nearly every line of a settings file) is UTF-8 without converting it.
+    if (std::all_of(data.cbegin(), data.cend(), [](char c) { return uchar(c) < 0x80; }))
+        return QString();
+    static QTextCodec *const utf8 = QTextCodec::codecForName("UTF-8");
     QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(data.constData(), data.size(), &state);
+    utf8->toUnicode(data.constData(), data.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0)
         return QStringLiteral("not text: not UTF-8");
     return QString();

@@ -117,18 +117,21 @@ mode_t modeOf(SafeFileWriter::Access access)
     return access == SafeFileWriter::OwnerOnly ? 0600 : 0644;
 }
 
-// Removes whatever is at the name (a link itself, never its target; a stale file of a
-// killed save too) and creates the file exclusively: whatever appears in between makes
-// O_EXCL fail instead of being written through.
+// Creates the file exclusively; when something is at the name already (a link, a stale
+// file of a killed save), removes it (a link itself, never its target) and tries once
+// more: whatever appears in between makes O_EXCL fail instead of being written through.
 int createIn(const Folder &folder, const QByteArray &name, SafeFileWriter::Access access, const QString &path,
              QString *errorText)
 {
-    if (::unlinkat(folder.fd, name.constData(), 0) != 0 && errno != ENOENT) {
-        fail(errorText, osError(QStringLiteral("cannot remove the stale"), path));
-        return -1;
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::openat(folder.fd, name.constData(), flags, modeOf(access));
+    if (fd < 0 && errno == EEXIST) {
+        if (::unlinkat(folder.fd, name.constData(), 0) != 0 && errno != ENOENT) {
+            fail(errorText, osError(QStringLiteral("cannot remove the stale"), path));
+            return -1;
+        }
+        fd = ::openat(folder.fd, name.constData(), flags, modeOf(access));
     }
-    const int fd = ::openat(folder.fd, name.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modeOf(access));
     if (fd < 0)
         fail(errorText, osError(QStringLiteral("cannot create"), path));
     return fd;

@@ -56,6 +56,10 @@ public:
     void setCabinetView(IotCabinetView *view) { m_cabinet = view; }
     bool powerOnReported() const { return m_powerOnReported; }
 
+    // The text of the power-on report as it would be sent now; handle_event_powerOn sends
+    // it once per run.
+    QByteArray powerOnReport() const;
+
     // The menu name the power-on report carries for an imported-menu text.
     static QString menuName(const QString &importedMenu);
 
@@ -204,9 +208,6 @@ private:
     QString currentDayPartName() const;
     BinReading binReading(int bin) const;
     void sendMismatch(Mismatch kind, const QString &timeStamp, int binIndex);
-    // The names of a product, group or day part in the languages the customer uses.
-    void putNames(QJsonObject *item, const QString &makerKey, const QString &engKey, const QString &spaKey,
-                  const std::function<QString(int)> &nameIn) const;
     NfcTagItem2 *entryOf(quint64 uid) const;
     static bool validBin(int bin) { return bin >= 0 && bin < MaxBins; }
     // A bin of this cabinet's layout.

@@ -8,36 +8,21 @@
 #include "iotcabinetview.h"
 #include "iotholdingview.h"
 #include "iotjson.h"
+#include "iotjsonwriter.h"
 #include "iotlink.h"
 #include "iotlog.h"
 #include "menumanager.h"
+#include "roleitemmodel.h"
 #include "translator.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 constexpr int CustomerTandor = 2;
 constexpr int CustomerQrb = 3;
-constexpr int CustomerHalvo = 5;
-constexpr int Languages = 15;
 const QString Null = QStringLiteral("null");
-
-// The languages whose names the menu snapshot carries.
-int namedLanguages(int customerId)
-{
-    if (customerId == CustomerQrb || customerId == CustomerTandor)
-        return 3;
-    if (customerId == CustomerHalvo)
-        return 2;
-    return Languages;
-}
-
-// A product's name in each language as MenuManager::getProductName(language, id) gives it,
-// with the product looked up once rather than once per language.
-std::function<QString(int)> namesOf(const MenuManager *menu, int id)
-{
-    const int row = menu->getProductIndex(id);
-    return [menu, row](int language) { return menu->productNameOfRow(row, language); };
-}
 
 } // namespace
 
@@ -225,6 +210,239 @@ void TulLumo::handle_event_performanceDataInterval(int value)
 
 // ---- power-on report --------------------------------------------------------------------
 
+namespace {
+
+constexpr int CustomerHalvo = 5;
+constexpr int Languages = 15;
+
+// What the menu snapshot is read from, looked up once per snapshot rather than once per
+// item and language.
+struct Snapshot
+{
+    const MenuManager *menu = nullptr;
+    const DayPartManager *dayParts = nullptr;
+    int bins = 0;
+    bool customer = false;
+    // Customer cloud: the English and Spanish names on the item itself.
+    bool twoNames = false;
+    // Maker cloud: the names object's members in key order, (code, language id).
+    std::vector<std::pair<QString, int>> languages;
+    // The first row of each id, as MenuManager::getProductIndex finds it.
+    QHash<qint64, int> rowOfId;
+
+    int rowOf(int id) const { return rowOfId.value(id, 0); }
+};
+
+// The languages whose names the menu snapshot carries.
+int namedLanguages(int customerId)
+{
+    if (customerId == CustomerQrb || customerId == CustomerTandor)
+        return 3;
+    if (customerId == CustomerHalvo)
+        return 2;
+    return Languages;
+}
+
+Snapshot snapshotOf(const CabinetCore *c, bool customer)
+{
+    Snapshot s;
+    s.customer = customer;
+    const int customerId = c ? c->get_customerId() : 0;
+    s.twoNames = customer && (customerId == CustomerQrb || customerId == CustomerTandor);
+    if (!customer) {
+        const Translator *translator = c ? c->translator() : nullptr;
+        for (int language = 0; language < namedLanguages(customerId); ++language)
+            s.languages.emplace_back(translator ? translator->getLanguageIdString(language) : QString(), language);
+        // In key order; of two languages with one code the later one's name stands, as
+        // an object keeps the last value given to a key.
+        std::sort(s.languages.begin(), s.languages.end());
+        const auto sameCode = [](const std::pair<QString, int> &a, const std::pair<QString, int> &b) {
+            return a.first == b.first;
+        };
+        std::reverse(s.languages.begin(), s.languages.end());
+        s.languages.erase(std::unique(s.languages.begin(), s.languages.end(), sameCode), s.languages.end());
+        std::reverse(s.languages.begin(), s.languages.end());
+    }
+    s.dayParts = c ? c->daypartManager() : nullptr;
+    s.bins = s.dayParts ? c->get_traysPerCabinet() : 0;
+    s.menu = c ? c->menuManager() : nullptr;
+    if (s.menu) {
+        const int rows = s.menu->getRowCount();
+        s.rowOfId.reserve(rows);
+        for (int r = 0; r < rows; ++r) {
+            const qint64 id = s.menu->getProductId(r).toLongLong();
+            if (!s.rowOfId.contains(id))
+                s.rowOfId.insert(id, r);
+        }
+    }
+    return s;
+}
+
+// The names of one row in each language, as MenuManager::productNameOfRow gives them, with
+// the row's names read once rather than once per language.
+class RowNames
+{
+public:
+    RowNames(const MenuManager *menu, int row)
+        : m_names(menu->productsModel()->index(row, 0).data(MenuManager::NamesListRole).toStringList())
+        , m_menu(menu)
+        , m_row(row)
+    {
+    }
+    QString operator()(int language) const
+    {
+        if (language >= 0 && language < m_names.size())
+            return m_names.at(language);
+        return m_menu->productNameOfRow(m_row, language);
+    }
+
+private:
+    QStringList m_names;
+    const MenuManager *m_menu;
+    int m_row;
+};
+
+// The names of one item: a names object (maker cloud), the English and Spanish names cut
+// to 32 characters (customer cloud, customers 3 and 2), or nothing at all. Every caller
+// writes them where their keys fall in the item's key order.
+template<typename Out, typename NameIn>
+void writeNames(Out &out, const Snapshot &s, QLatin1String makerKey, QLatin1String engKey, QLatin1String spaKey,
+                const NameIn &nameIn)
+{
+    if (!s.customer) {
+        out.key(makerKey);
+        out.beginObject();
+        for (const auto &language : s.languages)
+            out.member(language.first, nameIn(language.second));
+        out.endObject();
+    } else if (s.twoNames) {
+        out.member(engKey, IotJson::cutName(nameIn(0)));
+        out.member(spaKey, IotJson::cutName(nameIn(1)));
+    }
+}
+
+template<typename Out>
+void writeLayout(Out &out, const Snapshot &s)
+{
+    out.beginArray();
+    const int dayPartCount = s.dayParts ? s.dayParts->getDayPartsCount() : 0;
+    for (int d = 0; d < dayPartCount; ++d) {
+        out.beginObject();
+        writeNames(out, s, QLatin1String("daypartName"), QLatin1String("daypartNameEngUSA"),
+                   QLatin1String("daypartNameSpa"),
+                   [&s, d](int language) { return s.dayParts->getDayPartName(language, d); });
+        out.key(QLatin1String("productLocations"));
+        out.beginArray();
+        for (int b = 1; b <= s.bins; ++b) {
+            out.beginObject();
+            if (s.customer) {
+                out.member(QLatin1String("productId"), s.dayParts->getProdIdOnBin(d, b - 1));
+                out.member(QLatin1String("zoneNumber"), b);
+            } else {
+                out.member(QLatin1String("bin"), b);
+                out.member(QLatin1String("productId"), s.dayParts->getProdIdOnBin(d, b - 1));
+            }
+            out.endObject();
+        }
+        out.endArray();
+        out.endObject();
+    }
+    out.endArray();
+}
+
+template<typename Out>
+void writeProducts(Out &out, const Snapshot &s)
+{
+    out.beginArray();
+    const MenuManager *menu = s.menu;
+    const int rows = menu ? menu->getRowCount() : 0;
+    for (int r = 0; r < rows; ++r) {
+        const int id = menu->getProductId(r).toInt();
+        if (menu->getProductGroupId(r).toInt() != 0 || id == 0)
+            continue; // a group, or the empty product
+        const int nameRow = s.rowOf(id);
+        out.beginObject();
+        out.member(QLatin1String("bottomType"), menu->getProductBottomType(r).toString());
+        out.member(QLatin1String("holdTime"), menu->getProductHoldTime(r).toInt());
+        out.member(QLatin1String("lidType"), menu->getProductLidType(r).toString());
+        if (!s.customer)
+            out.member(QLatin1String("lowerTemp"), menu->getProductLowerTemp(r).toInt());
+        out.member(QLatin1String("productId"), id);
+        writeNames(out, s, QLatin1String("productName"), QLatin1String("productNameEngUSA"),
+                   QLatin1String("productNameSpa"),
+                   RowNames(menu, nameRow));
+        if (s.customer)
+            out.member(QLatin1String("temperatureHold"), menu->getProductUpperTemp(r).toInt());
+        else
+            out.member(QLatin1String("upperTemp"), menu->getProductUpperTemp(r).toInt());
+        out.member(QLatin1String("warningTime"), menu->getProductWarningTime(r).toInt());
+        if (s.customer)
+            out.member(QLatin1String("zoneSplits"), menu->getProductPanSize(r).toInt());
+        else
+            out.member(QLatin1String("zoneSplits"), menu->getProductPanSizeX(r).toString());
+        out.endObject();
+    }
+    out.endArray();
+}
+
+template<typename Out>
+void writeGroups(Out &out, const Snapshot &s)
+{
+    out.beginArray();
+    const MenuManager *menu = s.menu;
+    const int rows = menu ? menu->getRowCount() : 0;
+    for (int r = 0; r < rows; ++r) {
+        const int id = menu->getProductId(r).toInt();
+        if (menu->getProductGroupId(r).toInt() == 0 || id == 0)
+            continue;
+        const int idRow = s.rowOf(id);
+        out.beginObject();
+        if (!s.customer) {
+            out.member(QLatin1String("groupId"), id);
+            writeNames(out, s, QLatin1String("groupName"), QLatin1String(), QLatin1String(),
+                       RowNames(menu, idRow));
+        }
+        out.member(QLatin1String("lidType"), menu->getProductLidType(r).toString());
+        if (s.customer) {
+            out.member(QLatin1String("productGroupId"), id);
+            writeNames(out, s, QLatin1String(), QLatin1String("productGroupNameEngUSA"),
+                       QLatin1String("productGroupNameSpa"),
+                       RowNames(menu, idRow));
+        } else {
+            out.member(QLatin1String("lowerTemp"), menu->getProductLowerTemp(r).toInt());
+        }
+        out.key(QLatin1String("products"));
+        out.beginArray();
+        const QVariantList members =
+            menu->productsModel()->index(idRow, 0).data(MenuManager::ProductListRole).toList();
+        for (const QVariant &member : members) {
+            out.beginObject();
+            out.member(QLatin1String("productId"), member.toInt());
+            out.endObject();
+        }
+        out.endArray();
+        if (s.customer) {
+            out.member(QLatin1String("temperatureHold"), menu->getProductUpperTemp(r).toInt());
+            out.member(QLatin1String("zoneSplits"), menu->getProductPanSize(r).toInt());
+        } else {
+            out.member(QLatin1String("upperTemp"), menu->getProductUpperTemp(r).toInt());
+            out.member(QLatin1String("zoneSplits"), menu->getProductPanSizeX(r).toString());
+        }
+        out.endObject();
+    }
+    out.endArray();
+}
+
+template<typename Write>
+QJsonArray treeOf(const Write &write)
+{
+    IotJsonTree tree;
+    write(tree);
+    return tree.take().toArray();
+}
+
+} // namespace
+
 QString TulLumo::menuName(const QString &importedMenu)
 {
     if (!importedMenu.contains(QLatin1String(".tul")) && !importedMenu.contains(QLatin1String(".json")))
@@ -232,113 +450,104 @@ QString TulLumo::menuName(const QString &importedMenu)
     return importedMenu.left(importedMenu.lastIndexOf(QLatin1Char('.')));
 }
 
-void TulLumo::putNames(QJsonObject *item, const QString &makerKey, const QString &engKey, const QString &spaKey,
-                       const std::function<QString(int)> &nameIn) const
-{
-    const CabinetCore *c = core();
-    const int customerId = c ? c->get_customerId() : 0;
-    if (!customerSchema()) {
-        const Translator *translator = c ? c->translator() : nullptr;
-        QJsonObject names;
-        for (int language = 0; language < namedLanguages(customerId); ++language) {
-            const QString code = translator ? translator->getLanguageIdString(language) : QString();
-            names.insert(code, nameIn(language));
-        }
-        item->insert(makerKey, names);
-    } else if (customerId == CustomerQrb || customerId == CustomerTandor) {
-        item->insert(engKey, IotJson::cutName(nameIn(0)));
-        item->insert(spaKey, IotJson::cutName(nameIn(1)));
-    }
-}
-
 QJsonArray TulLumo::getHoldingLayout() const
 {
-    const CabinetCore *c = core();
-    const DayPartManager *dayParts = c ? c->daypartManager() : nullptr;
-    if (!dayParts)
-        return {};
-    const int bins = c->get_traysPerCabinet();
-    const QString binKey = customerSchema() ? QStringLiteral("zoneNumber") : QStringLiteral("bin");
-    QJsonArray layout;
-    for (int d = 0; d < dayParts->getDayPartsCount(); ++d) {
-        QJsonObject part;
-        putNames(&part, QStringLiteral("daypartName"), QStringLiteral("daypartNameEngUSA"),
-                 QStringLiteral("daypartNameSpa"),
-                 [dayParts, d](int language) { return dayParts->getDayPartName(language, d); });
-        QJsonArray locations;
-        for (int b = 1; b <= bins; ++b)
-            locations.append(QJsonObject{{binKey, b}, {QStringLiteral("productId"), dayParts->getProdIdOnBin(d, b - 1)}});
-        part.insert(QStringLiteral("productLocations"), locations);
-        layout.append(part);
-    }
-    return layout;
+    const Snapshot s = snapshotOf(core(), customerSchema());
+    return treeOf([&s](IotJsonTree &out) { writeLayout(out, s); });
 }
 
 QJsonArray TulLumo::getProducts() const
 {
-    const CabinetCore *c = core();
-    const MenuManager *menu = c ? c->menuManager() : nullptr;
-    if (!menu)
-        return {};
-    const bool customer = customerSchema();
-    QJsonArray products;
-    for (int r = 0; r < menu->getRowCount(); ++r) {
-        const int id = menu->getProductId(r).toInt();
-        if (menu->getProductGroupId(r).toInt() != 0 || id == 0)
-            continue; // a group, or the empty product
-        QJsonObject product{{QStringLiteral("productId"), id},
-                            {QStringLiteral("holdTime"), menu->getProductHoldTime(r).toInt()},
-                            {QStringLiteral("warningTime"), menu->getProductWarningTime(r).toInt()},
-                            {QStringLiteral("lidType"), menu->getProductLidType(r).toString()},
-                            {QStringLiteral("bottomType"), menu->getProductBottomType(r).toString()}};
-        putNames(&product, QStringLiteral("productName"), QStringLiteral("productNameEngUSA"),
-                 QStringLiteral("productNameSpa"),
-                 namesOf(menu, id));
-        if (customer) {
-            product.insert(QStringLiteral("temperatureHold"), menu->getProductUpperTemp(r).toInt());
-            product.insert(QStringLiteral("zoneSplits"), menu->getProductPanSize(r).toInt());
-        } else {
-            product.insert(QStringLiteral("lowerTemp"), menu->getProductLowerTemp(r).toInt());
-            product.insert(QStringLiteral("upperTemp"), menu->getProductUpperTemp(r).toInt());
-            product.insert(QStringLiteral("zoneSplits"), menu->getProductPanSizeX(r).toString());
-        }
-        products.append(product);
-    }
-    return products;
+    const Snapshot s = snapshotOf(core(), customerSchema());
+    return treeOf([&s](IotJsonTree &out) { writeProducts(out, s); });
 }
 
 QJsonArray TulLumo::getGroups() const
 {
+    const Snapshot s = snapshotOf(core(), customerSchema());
+    return treeOf([&s](IotJsonTree &out) { writeGroups(out, s); });
+}
+
+QByteArray TulLumo::powerOnReport() const
+{
+    const ConfigurationManager *settings = config();
     const CabinetCore *c = core();
-    const MenuManager *menu = c ? c->menuManager() : nullptr;
-    if (!menu)
-        return {};
     const bool customer = customerSchema();
-    QJsonArray groups;
-    for (int r = 0; r < menu->getRowCount(); ++r) {
-        const int id = menu->getProductId(r).toInt();
-        if (menu->getProductGroupId(r).toInt() == 0 || id == 0)
-            continue;
-        QJsonObject group{{customer ? QStringLiteral("productGroupId") : QStringLiteral("groupId"), id},
-                          {QStringLiteral("lidType"), menu->getProductLidType(r).toString()}};
-        putNames(&group, QStringLiteral("groupName"), QStringLiteral("productGroupNameEngUSA"),
-                 QStringLiteral("productGroupNameSpa"),
-                 namesOf(menu, id));
-        if (customer) {
-            group.insert(QStringLiteral("temperatureHold"), menu->getProductUpperTemp(r).toInt());
-            group.insert(QStringLiteral("zoneSplits"), menu->getProductPanSize(r).toInt());
-        } else {
-            group.insert(QStringLiteral("lowerTemp"), menu->getProductLowerTemp(r).toInt());
-            group.insert(QStringLiteral("upperTemp"), menu->getProductUpperTemp(r).toInt());
-            group.insert(QStringLiteral("zoneSplits"), menu->getProductPanSizeX(r).toString());
-        }
-        QJsonArray members;
-        for (const QVariant &member : menu->getProductGroupPList(id).toList())
-            members.append(QJsonObject{{QStringLiteral("productId"), member.toInt()}});
-        group.insert(QStringLiteral("products"), members);
-        groups.append(group);
+    const Snapshot s = snapshotOf(c, customer);
+    const auto text = [settings](QString (ConfigurationManager::*get)() const) {
+        return settings ? (settings->*get)() : QString();
+    };
+    const QString menu = menuName(text(&ConfigurationManager::get_importedMenu));
+    const QString iotVersion = text(&ConfigurationManager::get_iotSoftwareVersion);
+    const QString ioVersion = text(&ConfigurationManager::get_ioBoardFirmwareVersion0);
+    const QString readerVersion = text(&ConfigurationManager::get_readerFirmwareVersion1);
+
+    // Written straight to text, the members of each object in key order.
+    IotJsonText out(64 * 1024);
+    out.beginObject();
+    if (customer) {
+        const int hours = c ? (c->get_pluggedInMinutes() + 30) / 60 : 0;
+        out.member(QLatin1String("errorCount"), m_cabinet ? m_cabinet->errorLogCount() : 0);
+        out.member(QLatin1String("event"), QLatin1String("powerOn"));
+        out.member(QLatin1String("heatedHours"), hours);
+        out.member(QLatin1String("language"), text(&ConfigurationManager::get_languageId));
+        out.key(QLatin1String("layout"));
+        writeLayout(out, s);
+        out.member(QLatin1String("location"), text(&ConfigurationManager::get_storeNumber));
+        out.member(QLatin1String("macAddress"), text(&ConfigurationManager::get_macAddress));
+        out.key(QLatin1String("menuVersion"));
+        out.beginObject();
+        out.member(QLatin1String("menu"), menu);
+        out.endObject();
+        out.member(QLatin1String("modelNumber"), text(&ConfigurationManager::get_modelNumber));
+        out.member(QLatin1String("pluggedInHours"), hours);
+        out.key(QLatin1String("productGroups"));
+        writeGroups(out, s);
+        out.key(QLatin1String("products"));
+        writeProducts(out, s);
+        out.member(QLatin1String("serialNumber"), text(&ConfigurationManager::get_serialNumber));
+        out.key(QLatin1String("softwareVersion"));
+        out.beginObject();
+        out.member(QLatin1String("firmwareIO"), ioVersion);
+        out.member(QLatin1String("firmwareIoT"), iotVersion);
+        out.member(QLatin1String("firmwareReaderBoard"), readerVersion);
+        out.member(QLatin1String("firmwareUI"), IotLink::FirmwareVersion);
+        out.member(QLatin1String("lumoSdk"), text(&ConfigurationManager::get_iotSdkVersion));
+        out.endObject();
+        out.member(QLatin1String("state"), QLatin1String("unready"));
+        out.member(QLatin1String("temperatureUnits"),
+                   QLatin1String(settings && settings->get_tempUnit() == 1 ? "C" : "F"));
+    } else {
+        out.member(QLatin1String("cabinetUuid"), text(&ConfigurationManager::get_uuidNumber));
+        out.member(QLatin1String("event"), QLatin1String("powerOn"));
+        out.key(QLatin1String("firmware"));
+        out.beginObject();
+        out.member(QLatin1String("firmwareVersionIO"), ioVersion);
+        out.member(QLatin1String("firmwareVersionIoT"), iotVersion);
+        out.member(QLatin1String("firmwareVersionReaderBoard"), readerVersion);
+        out.member(QLatin1String("firmwareVersionUI"), IotLink::FirmwareVersion);
+        out.endObject();
+        out.member(QLatin1String("language"), text(&ConfigurationManager::get_languageId));
+        out.key(QLatin1String("layout"));
+        writeLayout(out, s);
+        out.member(QLatin1String("location"), text(&ConfigurationManager::get_storeNumber));
+        out.key(QLatin1String("menu"));
+        out.beginObject();
+        out.member(QLatin1String("menuDescription"), menu);
+        out.member(QLatin1String("menuVersion"), QString());
+        out.endObject();
+        out.member(QLatin1String("modelNumber"), text(&ConfigurationManager::get_modelNumber));
+        // The cloud keeps the stored form of the manager's passcode; it is never logged.
+        out.member(QLatin1String("passcode"), text(&ConfigurationManager::get_passwdL1));
+        out.key(QLatin1String("productGroups"));
+        writeGroups(out, s);
+        out.key(QLatin1String("products"));
+        writeProducts(out, s);
+        out.member(QLatin1String("serialNumber"), text(&ConfigurationManager::get_serialNumber));
     }
-    return groups;
+    out.member(QLatin1String("timestamp"), now());
+    out.endObject();
+    return out.take();
 }
 
 void TulLumo::handle_event_powerOn()
@@ -347,50 +556,11 @@ void TulLumo::handle_event_powerOn()
     if (m_powerOnReported)
         return;
     m_powerOnReported = true;
-    ConfigurationManager *settings = config();
-    const CabinetCore *c = core();
-    const bool customer = customerSchema();
-    const QString menu = menuName(settings ? settings->get_importedMenu() : QString());
-    const QString iotVersion = settings ? settings->get_iotSoftwareVersion() : QString();
-    const QString ioVersion = settings ? settings->get_ioBoardFirmwareVersion0() : QString();
-    const QString readerVersion = settings ? settings->get_readerFirmwareVersion1() : QString();
-
-    QJsonObject message = envelope(QStringLiteral("powerOn"), now());
-    message.insert(QStringLiteral("language"), settings ? settings->get_languageId() : QString());
-    if (customer) {
-        const int hours = c ? (c->get_pluggedInMinutes() + 30) / 60 : 0;
-        message.insert(QStringLiteral("state"), QStringLiteral("unready"));
-        message.insert(QStringLiteral("macAddress"), settings ? settings->get_macAddress() : QString());
-        message.insert(QStringLiteral("temperatureUnits"),
-                       settings && settings->get_tempUnit() == 1 ? QStringLiteral("C") : QStringLiteral("F"));
-        message.insert(QStringLiteral("errorCount"), m_cabinet ? m_cabinet->errorLogCount() : 0);
-        message.insert(QStringLiteral("pluggedInHours"), hours);
-        message.insert(QStringLiteral("heatedHours"), hours);
-        message.insert(QStringLiteral("softwareVersion"),
-                       QJsonObject{{QStringLiteral("lumoSdk"), settings ? settings->get_iotSdkVersion() : QString()},
-                                   {QStringLiteral("firmwareUI"), IotLink::FirmwareVersion},
-                                   {QStringLiteral("firmwareIoT"), iotVersion},
-                                   {QStringLiteral("firmwareIO"), ioVersion},
-                                   {QStringLiteral("firmwareReaderBoard"), readerVersion}});
-        message.insert(QStringLiteral("menuVersion"), QJsonObject{{QStringLiteral("menu"), menu}});
-    } else {
-        // The cloud keeps the stored form of the manager's passcode; it is never logged.
-        message.insert(QStringLiteral("passcode"), settings ? settings->get_passwdL1() : QString());
-        message.insert(QStringLiteral("firmware"),
-                       QJsonObject{{QStringLiteral("firmwareVersionUI"), IotLink::FirmwareVersion},
-                                   {QStringLiteral("firmwareVersionIoT"), iotVersion},
-                                   {QStringLiteral("firmwareVersionIO"), ioVersion},
-                                   {QStringLiteral("firmwareVersionReaderBoard"), readerVersion}});
-        message.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("menuVersion"), QString()},
-                                                           {QStringLiteral("menuDescription"), menu}});
-    }
-    message.insert(QStringLiteral("layout"), getHoldingLayout());
-    message.insert(QStringLiteral("products"), getProducts());
-    message.insert(QStringLiteral("productGroups"), getGroups());
-    send(message);
+    emit sendLumoInfo(QString::fromUtf8(powerOnReport()));
     qCDebug(lcIot) << "Power-on report sent";
 
-    if (!customer && settings)
+    ConfigurationManager *settings = config();
+    if (!customerSchema() && settings)
         settings->checkFirmwareUpdateDone();
     emit sendEcoModeSettings();
 }

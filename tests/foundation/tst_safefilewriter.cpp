@@ -24,6 +24,7 @@ class TestSafeFileWriter : public QObject
 {
     Q_OBJECT
     static constexpr int Fifo = 100; // a kind of trap besides the links
+    static constexpr int Stale = 101; // the read-only temporary file of a killed save
 
 private slots:
     // A save under way (a large log waiting for its fsync) holds up another save of the
@@ -140,6 +141,7 @@ private slots:
             QTest::addRow("%s at a log", k) << kind << "" << "appendToFile";
         }
         QTest::addRow("FIFO at a log") << int(Fifo) << "" << "appendToFile";
+        QTest::addRow("stale file at the temporary name") << int(Stale) << ".tmp" << "writeFile";
     }
     void linksAreNeverWrittenThrough()
     {
@@ -156,6 +158,16 @@ private slots:
             QVERIFY(!SafeFileWriter::appendToFile(path, "new"));
             ::alarm(0);
             QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+            return;
+        }
+        if (kind == Stale) {
+            QFile stale(path + trapped);
+            QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write(QByteArray(5000, 's')) == 5000);
+            stale.close();
+            QVERIFY(stale.setPermissions(QFileDevice::ReadOwner));
+            QVERIFY(SafeFileWriter::writeFile(path, "new"));
+            QCOMPARE(readAll(path), QByteArray("new"));
+            QVERIFY(!QFileInfo::exists(path + trapped));
             return;
         }
         const LinkTrap trap(LinkTrap::Kind(kind), path + trapped, scratch.base() + "/outside");

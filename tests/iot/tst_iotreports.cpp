@@ -7,13 +7,18 @@
 #include "daypartmanager.h"
 #include "fakecabinetcore.h"
 #include "fakeholdingview.h"
+#include "iotjson.h"
 #include "iottables.h"
 #include "menumanager.h"
 #include "nfcmanager.h"
 #include "nfctagitem2.h"
+#include "roleitemmodel.h"
 #include "scratchroots.h"
 #include "translator.h"
 #include "tullumo.h"
+
+#include <limits>
+
 
 namespace {
 
@@ -34,6 +39,7 @@ private slots:
     IOT_TABLE_TEST(performanceData)
     IOT_TABLE_TEST(settingEvents)
     IOT_TABLE_TEST(powerOn)
+    IOT_TABLE_TEST(powerOnText)
     IOT_TABLE_TEST(menuName)
 
 private:
@@ -300,6 +306,43 @@ void TestIotReports::powerOn()
     report.remove("macAddress");
     QCOMPARE(report.take("passcode"), customer ? QJsonValue(QJsonValue::Undefined) : QJsonValue(m_config->get_passwdL1()));
     QCOMPARE(report, row["expected"].toObject());
+}
+
+// The report is written straight to text: it must be the document writer's form of the
+// same members byte for byte (key order, indentation, escapes), and its snapshot arrays
+// what the getters give.
+void TestIotReports::powerOnText()
+{
+    QFETCH(const QJsonObject, row);
+    useRow(row);
+    m_core->customerId = row["customerId"].toInt();
+    const QString store = row["store"].toString();
+    m_config->set_storeNumber(store);
+    QCOMPARE(m_config->get_storeNumber(), store);
+    if (row.contains("name")) {
+        // Every name of every product and group, with a surrogate that has lost its pair.
+        const QString name = row["name"].toString() + QChar(0xD800);
+        QStandardItemModel *model = m_core->menuManagerPtr->productsModel();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            model->item(r)->setData(QStringList(QVector<QString>(15, name).toList()), MenuManager::NamesListRole);
+            // Numbers of every width and sign, the smallest one included.
+            model->item(r)->setData(r % 2 ? -r * 1001 : std::numeric_limits<int>::min(), MenuManager::LowerTempRole);
+            model->item(r)->setData(r * 9999, MenuManager::UpperTempRole);
+        }
+    }
+    const QByteArray text = m_lumo->powerOnReport();
+    QJsonParseError error;
+    const QJsonObject parsed = QJsonDocument::fromJson(text, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(text, IotJson::write(parsed));
+    QCOMPARE(parsed["location"].toString(), store);
+    if (row.contains("name") && !row["customer"].toBool())
+        QCOMPARE(parsed["products"][0]["productName"]["eng_USA"].toString(), row["name"].toString() + QChar(0xD800));
+    QCOMPARE(parsed["layout"].toArray(), m_lumo->getHoldingLayout());
+    QCOMPARE(parsed["products"].toArray(), m_lumo->getProducts());
+    QCOMPARE(parsed["productGroups"].toArray(), m_lumo->getGroups());
+    QVERIFY(!parsed["products"].toArray().isEmpty());
+    QVERIFY(!parsed["productGroups"].toArray().isEmpty());
 }
 
 void TestIotReports::menuName()
