@@ -36,8 +36,10 @@ void BinView::setSlotRecord(const trayInfo &record)
 
 void BinView::take(const trayInfo &record, bool countDown, bool deferStep)
 {
-    const bool otherChanged = record.trayState != m_record.trayState || record.productId != m_record.productId
-                              || record.active != m_record.active || record.isGroup != m_record.isGroup;
+    const bool stateChanged = record.trayState != m_record.trayState;
+    const bool productIdChanged = record.productId != m_record.productId;
+    const bool otherChanged = stateChanged || productIdChanged || record.active != m_record.active
+                              || record.isGroup != m_record.isGroup;
     m_record = record;
     m_record.binNumber = quint8(m_binNumber);
     m_countDown = countDown && record.active;
@@ -58,6 +60,10 @@ void BinView::take(const trayInfo &record, bool countDown, bool deferStep)
     // A step down of a running countdown waits for the shared second; a start, a stop, a
     // restart or a new state is shown with the rest of the record.
     const bool step = deferStep && m_ticking && !otherChanged && record.remainingTime < m_shown;
+    if (productIdChanged)
+        emit productChanged();
+    if (stateChanged)
+        emit trayStateChanged();
     if (otherChanged)
         emit changed();
     if (!step)
@@ -84,6 +90,7 @@ void BinView::setProduct(const QString &name, int holdTime)
         return;
     m_productName = name;
     m_holdTime = holdTime;
+    emit productChanged();
     emit changed();
 }
 
@@ -92,6 +99,7 @@ void BinView::setMismatch(bool on)
     if (on == m_mismatch)
         return;
     m_mismatch = on;
+    emit mismatchChanged();
     emit changed();
 }
 
@@ -100,6 +108,7 @@ void BinView::setTimerColor(const QString &color)
     if (color == m_timerColor)
         return;
     m_timerColor = color;
+    emit timerColorChanged();
     emit changed();
 }
 

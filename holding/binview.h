@@ -17,14 +17,16 @@ class BinView : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int binNumber READ get_binNumber CONSTANT)
-    Q_PROPERTY(int productId READ get_productId NOTIFY changed)
-    Q_PROPERTY(QString productName READ get_productName NOTIFY changed)
-    Q_PROPERTY(int trayState READ get_trayState NOTIFY changed)
+    // Each value its own signal: a tile's bindings that read the product are not evaluated
+    // again when only the state steps, as on every bin when the zones reach temperature.
+    Q_PROPERTY(int productId READ get_productId NOTIFY productChanged)
+    Q_PROPERTY(QString productName READ get_productName NOTIFY productChanged)
+    Q_PROPERTY(int trayState READ get_trayState NOTIFY trayStateChanged)
     Q_PROPERTY(int remainingTime READ get_remainingTime NOTIFY remainingTimeChanged)
-    Q_PROPERTY(int holdTime READ get_holdTime NOTIFY changed)
-    Q_PROPERTY(bool mismatch READ get_mismatch NOTIFY changed)
+    Q_PROPERTY(int holdTime READ get_holdTime NOTIFY productChanged)
+    Q_PROPERTY(bool mismatch READ get_mismatch NOTIFY mismatchChanged)
     // The timer colour the product carries ("#fffffd" or empty: none).
-    Q_PROPERTY(QString timerColor READ get_timerColor NOTIFY changed)
+    Q_PROPERTY(QString timerColor READ get_timerColor NOTIFY timerColorChanged)
     Q_PROPERTY(bool local READ get_local CONSTANT)
 
 public:
@@ -56,7 +58,12 @@ public:
     void setTimerColor(const QString &color);
 
 signals:
+    // Anything but the countdown changed; the signals below say what.
     void changed();
+    void productChanged();
+    void trayStateChanged();
+    void mismatchChanged();
+    void timerColorChanged();
     void remainingTimeChanged(int seconds);
 
 private:

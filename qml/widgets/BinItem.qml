@@ -184,11 +184,26 @@ Rectangle {
             // How far a text's letters reach above (a negative number) and below its baseline
             // at `size` px: what is painted, not the line's box, measured at that size, as
             // outlines are fitted to the pixels of each size on their own.
+            // Kept for every tile: a fit tries the same texts at the same sizes many times, and
+            // a tile whose word comes or goes fits its name again at the sizes it had.
             function inkAt(text, size) {
                 if (text === "" || size <= 0)
                     return { top: 0, bottom: 0, height: 0 }
-                var r = bin.shared.metricsAt(size).tightBoundingRect(text)
-                return { top: r.y, bottom: r.y + r.height, height: Math.ceil(r.height) }
+                var inks = bin.shared.inks
+                var key = bin.shared.metrics.font.family + "/" + size + "/" + text
+                var ink = inks[key]
+                if (ink === undefined) {
+                    // Bounded as the fits are.
+                    if (++inks.count > 2000) {
+                        for (var k in inks)
+                            delete inks[k]
+                        inks.count = 1
+                    }
+                    var r = bin.shared.metricsAt(size).tightBoundingRect(text)
+                    ink = { top: r.y, bottom: r.y + r.height, height: Math.ceil(r.height) }
+                    inks[key] = ink
+                }
+                return ink
             }
             // Sizes, fitted to the tile's width and height together. From the top: the state
             // word on a line (two if it must) of its own on its chip, the product's name on one

@@ -163,6 +163,8 @@ Item {
         }
         // The sizes the tiles fitted, by tile size, texts and font: tiles alike fit once.
         property var fits: ({ count: 0 })
+        // The painted height of a text at a size, by font, size and text (see BinItem).
+        property var inks: ({ count: 0 })
     }
 
     Grid {

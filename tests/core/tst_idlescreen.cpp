@@ -71,6 +71,8 @@ private slots:
     void tickerWakesOnTheSecond();
     void recordsReachTheTile_data();
     void recordsReachTheTile();
+    void tileHearsWhatChanged_data();
+    void tileHearsWhatChanged();
     void otherDisplayCountsFromTheExpiry_data();
     void otherDisplayCountsFromTheExpiry();
     void framesFollowTheCountdowns_data();
@@ -216,6 +218,75 @@ void TestIdleScreen::recordsReachTheTile()
         QTest::qWait(Unit + Unit / 4); // a holding second since its last record
     emit ticker.tick();
     QCOMPARE(view.get_remainingTime(), shownAtTheSecond);
+}
+
+// Each value of a bin tells its own change: a tile re-reads what changed and nothing else,
+// and a value whose signal stays silent would stay stale on the screen.
+void TestIdleScreen::tileHearsWhatChanged_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("heard"); // of product, state, mismatch, colour, changed
+    const QStringList none;
+    QTest::newRow("countdown step") << "remaining" << none;
+    QTest::newRow("state step") << "state" << QStringList{"state", "changed"};
+    QTest::newRow("other product") << "productId" << QStringList{"product", "changed"};
+    QTest::newRow("product renamed") << "name" << QStringList{"product", "changed"};
+    QTest::newRow("same name again") << "same name" << none;
+    QTest::newRow("wrong pan") << "mismatch" << QStringList{"mismatch", "changed"};
+    QTest::newRow("timer colour") << "colour" << QStringList{"colour", "changed"};
+}
+
+void TestIdleScreen::tileHearsWhatChanged()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, heard);
+
+    BinView view(0, false, nullptr);
+    view.setRecord(record(6, 100), false);
+    view.setProduct(QStringLiteral("Patty"), 900);
+    QSignalSpy product(&view, &BinView::productChanged);
+    QSignalSpy state(&view, &BinView::trayStateChanged);
+    QSignalSpy mismatch(&view, &BinView::mismatchChanged);
+    QSignalSpy colour(&view, &BinView::timerColorChanged);
+    QSignalSpy changed(&view, &BinView::changed);
+
+    trayInfo next = record(6, 100);
+    if (change == QLatin1String("remaining"))
+        next.remainingTime = 99;
+    else if (change == QLatin1String("state"))
+        next.trayState = 7;
+    else if (change == QLatin1String("productId"))
+        next.productId = 22;
+    if (change == QLatin1String("name"))
+        view.setProduct(QStringLiteral("Chicken"), 900);
+    else if (change == QLatin1String("same name"))
+        view.setProduct(QStringLiteral("Patty"), 900);
+    else if (change == QLatin1String("mismatch"))
+        view.setMismatch(true);
+    else if (change == QLatin1String("colour"))
+        view.setTimerColor(QStringLiteral("#ff0000"));
+    else
+        view.setRecord(next, false);
+
+    QStringList got;
+    if (!product.isEmpty())
+        got << QStringLiteral("product");
+    if (!state.isEmpty())
+        got << QStringLiteral("state");
+    if (!mismatch.isEmpty())
+        got << QStringLiteral("mismatch");
+    if (!colour.isEmpty())
+        got << QStringLiteral("colour");
+    if (!changed.isEmpty())
+        got << QStringLiteral("changed");
+    QCOMPARE(got, heard);
+    // The property system names the same signals, which is what the tiles listen to.
+    const QMetaObject *meta = view.metaObject();
+    QCOMPARE(meta->property(meta->indexOfProperty("trayState")).notifySignal().name(), QByteArray("trayStateChanged"));
+    QCOMPARE(meta->property(meta->indexOfProperty("productName")).notifySignal().name(), QByteArray("productChanged"));
+    QCOMPARE(meta->property(meta->indexOfProperty("productId")).notifySignal().name(), QByteArray("productChanged"));
+    QCOMPARE(meta->property(meta->indexOfProperty("mismatch")).notifySignal().name(), QByteArray("mismatchChanged"));
+    QCOMPARE(meta->property(meta->indexOfProperty("timerColor")).notifySignal().name(), QByteArray("timerColorChanged"));
 }
 
 // The other display's record carries the hold's expiry: the tile reckons from it as the
