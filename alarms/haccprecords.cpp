@@ -173,6 +173,7 @@ inline bool validDay(quint32 day)
     return QDate::isValid(int(day / 10000), int(m), int(d));
 }
 
+// Also the test of a duration's "HH:mm": a day or longer has none and is shown blank.
 inline bool validTime(quint32 time)
 {
     return time / 10000 < 24 && time / 100 % 100 < 60 && time % 100 < 60;
@@ -710,7 +711,7 @@ HaccpData HaccpRecords::shown(int i) const
     d.time = validTime(r.time) ? shortForm(r.time / 100, ':') : QString();
     if (r.duration == OpenDuration)
         d.duration = kOpen;
-    else if (r.duration / 10000 < 100 && validTime(r.duration))
+    else if (validTime(r.duration))
         d.duration = shortForm(r.duration / 100, ':');
     d.expired = r.expired();
     d.binNumber = r.bin;
@@ -782,7 +783,7 @@ void HaccpRecords::appendCsv(int i, int binsPerShelf, QByteArray *out) const
     if (open) {
         memcpy(q, "----", 4);
         q += 4;
-    } else if (r.duration / 10000 < 100 && validTime(r.duration)) {
+    } else if (validTime(r.duration)) {
         q = twoDigits(q, r.duration / 10000);
         *q++ = ':';
         q = twoDigits(q, r.duration / 100 % 100);
