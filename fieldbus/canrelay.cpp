@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 
 CanRelay::CanRelay(QObject *parent)
@@ -36,17 +37,55 @@ quint16 CanRelay::portOf(const QString &interfaceName)
     return plain.match(interfaceName).hasMatch() ? DefaultPort : 0;
 }
 
+namespace {
+
+// The relays' threads, ended as the application object goes: a thread still running
+// when its QThread is destroyed would abort the process.
+QList<QThread *> &relayThreads()
+{
+    static QList<QThread *> threads;
+    return threads;
+}
+
+void endRelayThreads()
+{
+    for (QThread *thread : qAsConst(relayThreads())) {
+        thread->quit();
+        thread->wait();
+        delete thread;
+    }
+    relayThreads().clear();
+}
+
+} // namespace
+
 CanRelay *CanRelay::serve(quint16 port)
 {
     static QHash<quint16, QPointer<CanRelay>> relays;
     QPointer<CanRelay> &relay = relays[port];
     if (relay)
         return relay;
-    auto *made = new CanRelay(QCoreApplication::instance());
-    if (!made->listen(port)) {
-        delete made;
+    // The bus runs in a thread of its own, as a real one runs outside the program: the
+    // display's own thread keeps only its end of the bus, not the bus's sockets and the
+    // turn it takes to pass every frame on.
+    auto *thread = new QThread;
+    thread->setObjectName(QStringLiteral("canRelayThread"));
+    auto *made = new CanRelay;
+    made->moveToThread(thread);
+    QObject::connect(thread, &QThread::finished, made, &QObject::deleteLater);
+    thread->start();
+    bool listening = false;
+    QMetaObject::invokeMethod(made, [made, port, &listening] { listening = made->listen(port); },
+                              Qt::BlockingQueuedConnection);
+    if (!listening) {
+        thread->quit();
+        thread->wait();
+        delete thread;
         return nullptr;
     }
+    if (relayThreads().isEmpty())
+        qAddPostRoutine(endRelayThreads);
+    relayThreads().append(thread);
     relay = made;
     return made;
 }

@@ -36,7 +36,8 @@ public:
 
     // The relay of this process for the bus on `port`, made and listening on first use;
     // null when the port is taken (another display serves the bus). Like the plugin's own
-    // server it lives as long as the process, whichever bus manager asked for it first.
+    // server it lives as long as the process, whichever bus manager asked for it first,
+    // in a thread of its own ("canRelayThread"): only its null-ness is for the caller.
     static CanRelay *serve(quint16 port);
 
     // Listens on the loopback address; false when the port is taken (another display

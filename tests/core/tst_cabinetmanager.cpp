@@ -675,6 +675,10 @@ void TestCabinetManager::dayPartGoesToTheOtherDisplay()
     peer->start();
     QTRY_VERIFY_WITH_TIMEOUT(cm->masterSync()->get_synced(), 20000);
     QTRY_VERIFY(cm->canbusManager()->queuedRequestCount() == 0);
+    // What the start-up sent may still be on its way over the bus: a marker behind it.
+    cm->sendOvUpdateProducts();
+    QTRY_VERIFY_WITH_TIMEOUT(marker, 10000);
+    marker = false;
 
     seen.clear();
     cm->configManager()->set_individualDPEnabled(individual);
