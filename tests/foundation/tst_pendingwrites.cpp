@@ -34,6 +34,8 @@ private slots:
     void saveOfAStopActionIsWaitedFor_data();
     void saveOfAStopActionIsWaitedFor();
     void leftoverIsSettled();
+    void finishedThreadTakesItsRequestsFirst_data();
+    void finishedThreadTakesItsRequestsFirst();
     // Last: each row takes its signal's handler (a second signal ends at once).
     void stopWaitsForWritesUnderWay_data();
     void stopWaitsForWritesUnderWay();
@@ -126,6 +128,31 @@ void TestPendingWrites::secondSignalEndsAtOnce()
     QVERIFY(child.waitForFinished(5000));
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+}
+
+// A worker's thread ends only after the requests already posted to it; without a worker
+// (gone already) the thread is ended all the same.
+void TestPendingWrites::finishedThreadTakesItsRequestsFirst_data()
+{
+    QTest::addColumn<bool>("worker");
+    QTest::newRow("a worker with requests posted") << true;
+    QTest::newRow("no worker left") << false;
+}
+
+void TestPendingWrites::finishedThreadTakesItsRequestsFirst()
+{
+    QFETCH(bool, worker);
+    QThread thread;
+    QObject object;
+    object.moveToThread(&thread);
+    thread.start();
+    std::atomic<int> taken {0};
+    for (int i = 0; i < 3; ++i)
+        QMetaObject::invokeMethod(&object, [&taken] { QThread::msleep(20); ++taken; }, Qt::QueuedConnection);
+    CleanStop::finishThread(&thread, worker ? &object : nullptr);
+    QVERIFY(thread.isFinished());
+    if (worker)
+        QCOMPARE(taken.load(), 3);
 }
 
 // A stop action on the main thread runs before the idle check, so the save it begins
