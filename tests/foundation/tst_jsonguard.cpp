@@ -141,6 +141,7 @@ void TestJsonGuard::duplicateKeysAreFound_data()
     QTest::newRow("escaped backslash ending a value") << QByteArray(R"({"k":"v\\","k":1})") << true;
     QTest::newRow("value ending in a backslash") << QByteArray(R"({"k":1,"v":"x\)") << false;
     QTest::newRow("escaped quote hiding a key") << QByteArray(R"({"k":1,"v":"\","k":2)") << false;
+    QTest::newRow("a bracket closing nothing first") << QByteArray(R"(]}{"k":1,"k":2})") << true;
 }
 
 void TestJsonGuard::repeatedKeysKeepTheLast_data()
@@ -161,6 +162,7 @@ void TestJsonGuard::repeatedKeysKeepTheLast_data()
                                       << QStringList{"ab"};
     QTest::newRow("not JSON") << QByteArray(R"({"a":1,"a":2,})") << QByteArray() << QStringList{"a"};
     QTest::newRow("a comma outside any bracket") << QByteArray(R"(,{"a":1,"a":2},)") << QByteArray() << QStringList{"a"};
+    QTest::newRow("a bracket closing nothing") << QByteArray(R"(}{"a":1,"a":2}])") << QByteArray() << QStringList{"a"};
 }
 
 QTEST_GUILESS_MAIN(TestJsonGuard)

@@ -31,7 +31,11 @@ private slots:
     void leftoverIsSettled_data();
     void secondSignalEndsAtOnce_data();
     void secondSignalEndsAtOnce();
+    void saveOfAStopActionIsWaitedFor_data();
+    void saveOfAStopActionIsWaitedFor();
     void leftoverIsSettled();
+    void finishedThreadTakesItsRequestsFirst_data();
+    void finishedThreadTakesItsRequestsFirst();
     // Last: each row takes its signal's handler (a second signal ends at once).
     void stopWaitsForWritesUnderWay_data();
     void stopWaitsForWritesUnderWay();
@@ -124,6 +128,58 @@ void TestPendingWrites::secondSignalEndsAtOnce()
     QVERIFY(child.waitForFinished(5000));
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+}
+
+// A worker's thread ends only after the requests already posted to it; without a worker
+// (gone already) the thread is ended all the same.
+void TestPendingWrites::finishedThreadTakesItsRequestsFirst_data()
+{
+    QTest::addColumn<bool>("worker");
+    QTest::newRow("a worker with requests posted") << true;
+    QTest::newRow("no worker left") << false;
+}
+
+void TestPendingWrites::finishedThreadTakesItsRequestsFirst()
+{
+    QFETCH(bool, worker);
+    QThread thread;
+    QObject object;
+    object.moveToThread(&thread);
+    thread.start();
+    std::atomic<int> taken {0};
+    for (int i = 0; i < 3; ++i)
+        QMetaObject::invokeMethod(&object, [&taken] { QThread::msleep(20); ++taken; }, Qt::QueuedConnection);
+    CleanStop::finishThread(&thread, worker ? &object : nullptr);
+    QVERIFY(thread.isFinished());
+    if (worker)
+        QCOMPARE(taken.load(), 3);
+}
+
+// A stop action on the main thread runs before the idle check, so the save it begins
+// (kept-back records, a menu) is waited for even when nothing else was under way.
+void TestPendingWrites::saveOfAStopActionIsWaitedFor_data()
+{
+    QTest::addColumn<int>("saveMs");
+    QTest::newRow("a save of one turn") << 0;
+    QTest::newRow("a save of 200 ms") << 200;
+}
+
+void TestPendingWrites::saveOfAStopActionIsWaitedFor()
+{
+    QFETCH(int, saveMs);
+    QProcess child;
+    child.start(CLEANSTOP_CHILD, {QString::number(saveMs)});
+    QVERIFY(child.waitForStarted());
+    QByteArray said;
+    while (!said.contains("ready") && child.waitForReadyRead(5000))
+        said += child.readAllStandardOutput();
+    QVERIFY2(said.contains("ready"), said.constData());
+    ::kill(pid_t(child.processId()), SIGTERM);
+    QVERIFY(child.waitForFinished(5000));
+    said += child.readAllStandardOutput();
+    QVERIFY2(said.endsWith("stopping\nsaved\n"), said.constData());
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
 }
 
 void TestPendingWrites::stopWaitsForWritesUnderWay_data()

@@ -169,6 +169,9 @@ void TestTagAnalysis::tagReads_data()
     QTest::newRow("full-size pan read on its own even bin")
         << QStringList{"4=F9", "4=0"} << QStringList{"start 4 600 F9", "held 4 F9", "chime", "list", "removed 4 F9 600"}
         << QStringList{"F9:0@4/9"} << QStringList{"4=F9"} << QString();
+    QTest::newRow("full-size pan read on the even bin of another pair")
+        << QStringList{"6=F9", "6=0"} << QStringList{"start 6 600 F9", "held 6 F9", "chime", "list", "removed 6 F9 600"}
+        << QStringList{"F9:0@6/9"} << QStringList{"6=F9"} << QString();
     QTest::newRow("universal pan on the odd bin of a full-size product")
         << QStringList{"5=U"} << QStringList{"start 4 600 U", "held 4 U", "chime universal", "list"}
         << QStringList{"U:0@4/9"} << QStringList{"4=U"} << QString();

@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using MenuTest::gridOf;
 using MenuTest::jsonOf;
 using MenuTest::readFile;
@@ -256,6 +258,31 @@ private slots:
         QVERIFY(!c->exists("eveningDayPart.txt"));
         QCOMPARE(gridOf(d, 1).left(3), QStringLiteral("14,"));
         QCOMPARE(c->roots.toolCalls().size(), calls);
+    }
+
+    // A legacy day-part file that cannot be read leaves the grid as it was, rather than
+    // giving the resources' empty one; a pipe in its place is not waited on.
+    void unreadableLegacyFileKeepsTheGrid_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("larger than a legacy file may be") << "large";
+        QTest::newRow("a pipe in its place") << "fifo";
+    }
+    void unreadableLegacyFileKeepsTheGrid()
+    {
+        QFETCH(QString, kind);
+        QVERIFY(c->place("eveningDayPart_legacy.txt", "eveningDayPart.txt"));
+        d->readDayPartFile("eveningDayPart.txt", 0);
+        const QString before = gridOf(d, 0);
+        QVERIFY(!before.isEmpty());
+        if (kind == "large")
+            QVERIFY(c->roots.writeRootFile("morningDayPart.txt",
+                                           QByteArray(int(DayPartManager::maxLegacyDayPartFileSize) + 1, '\n')));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(c->file("morningDayPart.txt")).constData(), 0600), 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("legacy day-part file .*morningDayPart.txt"));
+        d->readDayPartFile("morningDayPart.txt", 0);
+        QCOMPARE(gridOf(d, 0), before);
     }
 
     void legacyFileReaderAndWriter()

@@ -239,6 +239,7 @@ private slots:
         QTest::newRow("empty list") << QByteArray("") << "productsList.txt file size is 0???... using default file.";
         QTest::newRow("a folder in its place") << QByteArray("folder") << "productsList.txt cannot be used, using default file.";
         QTest::newRow("a pipe in its place") << QByteArray("fifo") << "productsList.txt cannot be used, using default file.";
+        QTest::newRow("larger than a list may be") << QByteArray("large") << "productsList.txt cannot be used, using default file.";
     }
     void defaultListOfTheResources()
     {
@@ -249,9 +250,12 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         else if (list == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (list == "large")
+            QVERIFY(c->roots.writeRootFile(QStringLiteral("productsList.txt"),
+                                           QByteArray(int(MenuManager::maxLegacyListFileSize) + 1, '\n')));
         else if (!list.isNull())
             QVERIFY(c->roots.writeRootFile(QStringLiteral("productsList.txt"), list));
-        if (list == "folder" || list == "fifo")
+        if (list == "folder" || list == "fifo" || list == "large")
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("products list .*productsList.txt"));
         c->core->customerId = 3;
         QTest::ignoreMessage(list.isNull() ? QtDebugMsg : QtWarningMsg, qPrintable(message));
