@@ -15,6 +15,7 @@
 // ns); frames are counted from the scene graph's render-loop timing lines.
 #include "cabinetroot.h"
 #include "cadences.h"
+#include "countdownwindow.h"
 #include "ioboardsimulator.h"
 #include "procstat.h"
 
@@ -23,13 +24,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QQmlApplicationEngine>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -59,51 +58,6 @@ void spin(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-// The floor: 20 countdown texts in the cabinet's grid, as large and bold as the bins'
-// timers, all moved by one timer woken on each whole second of the wall clock.
-int runFloorWindow(int argc, char *argv[])
-{
-    QGuiApplication app(argc, argv);
-    QQmlApplicationEngine engine;
-    engine.loadData(R"(
-import QtQuick 2.15
-import QtQuick.Window 2.15
-Window {
-    id: root
-    visible: true; width: 800; height: 480; color: "black"
-    readonly property double start: Date.now()
-    property double now: start
-    function format(s) {
-        var t = Math.abs(s), m = Math.floor(t / 60), r = t % 60
-        return (s < 0 ? "-" : "") + (m < 10 ? "0" : "") + m + ":" + (r < 10 ? "0" : "") + r
-    }
-    Timer {
-        interval: 1000 - Date.now() % 1000
-        running: true
-        onTriggered: { root.now = Date.now(); interval = 1000 - Date.now() % 1000; start() }
-    }
-    Grid {
-        anchors.fill: parent; anchors.margins: 4; columns: 4; spacing: 4
-        Repeater {
-            model: 20
-            Rectangle {
-                width: (792 - 12) / 4; height: (472 - 16) / 5; color: "#1f7a3a"; radius: 3
-                Text {
-                    anchors.fill: parent
-                    horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter
-                    color: "white"; font.pixelSize: 48; font.bold: true
-                    text: root.format(900 + 60 * index - Math.floor((root.now - root.start) / 1000))
-                }
-            }
-        }
-    }
-}
-)");
-    std::fprintf(stderr, "%s\n", LoadedLine);
-    std::fflush(stderr);
-    return app.exec();
 }
 
 // Each zone holds one product in both its bins, as a kitchen loads a cabinet: zone z
@@ -647,7 +601,7 @@ int holdingWakeUps(const QString &base, int intervalMs, int rounds, int settleMs
 int main(int argc, char *argv[])
 {
     if (argc > 1 && QByteArray(argv[1]) == "--floor")
-        return runFloorWindow(argc, argv);
+        return CountdownWindow::run(argc, argv, LoadedLine);
 
     QCoreApplication app(argc, argv);
     const int intervalS = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
