@@ -19,63 +19,71 @@ Item {
     // read as a close button, and no arcs at all as a dark screen corner.
     readonly property color arcColor: connected ? Theme.text : Theme.textDisabled
 
-    onConnectedChanged: waves.requestPaint()
-
-    Canvas {
+    // Plain items, not a canvas: a canvas paints once the window's scene graph is up, that
+    // is one frame after the first, and runs its script for it.
+    Item {
         id: waves
         anchors.fill: parent
         anchors.margins: 8
-        // The quarter of a circle over its centre, from upper left to upper right: the two
-        // halves of the quarter-circle curves the painter itself would draw for an arc, as
-        // cubic curves. Drawn as an arc, the 45 degree ends would pull in the maths library's
-        // sine tables for nothing but these three strokes.
-        function topQuarter(ctx, cx, cy, r) {
-            var k = 0.5522847498 * r // the constant of the painter's own quarter circles
-            // The quarter from the left point to the top, and from the top to the right
-            // point, each split at its middle (de Casteljau at t = 1/2).
-            var x1 = cx - r, y1 = cy - k, x2 = cx - k, y2 = cy - r
-            var qx = (x1 + x2) / 2, qy = (y1 + y2) / 2
-            var ax = ((cx - r + x1) / 2 + qx) / 2, ay = ((cy + y1) / 2 + qy) / 2
-            var bx = (qx + (x2 + cx) / 2) / 2, by = (qy + (y2 + cy - r) / 2) / 2
-            var mx = (ax + bx) / 2, my = (ay + by) / 2
-            ctx.moveTo(mx, my)
-            ctx.bezierCurveTo(bx, by, (x2 + cx) / 2, (y2 + cy - r) / 2, cx, cy - r)
-            ctx.bezierCurveTo(2 * cx - (x2 + cx) / 2, (y2 + cy - r) / 2, 2 * cx - bx, by, 2 * cx - mx, my)
-        }
-        onPaint: {
-            var ctx = getContext("2d")
-            ctx.reset()
-            ctx.strokeStyle = icon.arcColor
-            ctx.fillStyle = ctx.strokeStyle
-            ctx.lineWidth = 4
-            ctx.lineCap = "round"
-            var cx = width / 2, cy = height - 6
-            for (var r = 1; r <= 3; ++r) {
-                ctx.beginPath()
-                topQuarter(ctx, cx, cy, r * (height - 8) / 3)
-                ctx.stroke()
+        readonly property real cx: width / 2
+        readonly property real cy: height - 6
+        // Three quarters of circles over the centre, from upper left to upper right: each
+        // ring cut along the line through its 45 degree points, and at the icon's sides.
+        Repeater {
+            model: 3
+            Item {
+                readonly property real r: (index + 1) * (waves.height - 8) / 3
+                readonly property real ringX: waves.cx - r - 2
+                x: Math.max(0, ringX)
+                y: waves.cy - r - 2
+                width: Math.min(waves.width, waves.cx + r + 2) - x
+                height: Math.ceil(r - r * Math.SQRT1_2 + 2)
+                clip: true
+                Rectangle {
+                    x: parent.ringX - parent.x
+                    width: 2 * parent.r + 4
+                    height: width
+                    radius: width / 2
+                    color: "transparent"
+                    border.width: 4
+                    border.color: icon.arcColor
+                }
             }
-            ctx.beginPath()
-            ctx.arc(cx, cy, 3, 0, 2 * Math.PI)
-            ctx.fill()
-            if (icon.connected)
-                return
-            // "!" on an amber disc in the lower right corner.
-            var bx = width - 8, by = height - 8, br = 8
-            ctx.beginPath()
-            ctx.arc(bx, by, br, 0, 2 * Math.PI)
-            ctx.fillStyle = Theme.warning
-            ctx.fill()
-            ctx.strokeStyle = Theme.background
-            ctx.fillStyle = Theme.background
-            ctx.lineWidth = 2.5
-            ctx.beginPath()
-            ctx.moveTo(bx, by - 5)
-            ctx.lineTo(bx, by + 1)
-            ctx.stroke()
-            ctx.beginPath()
-            ctx.arc(bx, by + 4, 1.4, 0, 2 * Math.PI)
-            ctx.fill()
+        }
+        Rectangle {
+            x: waves.cx - 3
+            y: waves.cy - 3
+            width: 6
+            height: 6
+            radius: 3
+            color: icon.arcColor
+        }
+        // "!" on an amber disc in the lower right corner.
+        Rectangle {
+            objectName: "wifiWarningBadge"
+            visible: !icon.connected
+            x: waves.width - 16
+            y: waves.height - 16
+            width: 16
+            height: 16
+            radius: 8
+            color: Theme.warning
+            Rectangle {
+                x: 7
+                y: 2
+                width: 2
+                height: 8
+                radius: 1
+                color: Theme.background
+            }
+            Rectangle {
+                x: 7
+                y: 11
+                width: 2
+                height: 2
+                radius: 1
+                color: Theme.background
+            }
         }
     }
 
