@@ -364,28 +364,26 @@ int main(int argc, char *argv[])
         return notHolding.isEmpty();
     };
 
+    const auto measure = [&](Side &side, Phase &phase, const char *what) {
+        const bool ok = runPhase(side, phase);
+        if (!ok)
+            std::fprintf(stderr, "bench_polls: a sample failed (%s)\n", what);
+        return ok;
+    };
     Phase idle, holding, holdingShown;
-    if (!runPhase(bare, idle)) {
-        std::fprintf(stderr, "bench_polls: a sample failed (no bin holding)\n");
-        return 1;
-    }
-    if (!startHolding(bare))
+    if (!measure(bare, idle, "no bin holding") || !startHolding(bare))
         return 1;
     runFor(settleS * 1000);
-    if (!runPhase(bare, holding)) {
-        std::fprintf(stderr, "bench_polls: a sample failed (20 bins holding)\n");
+    if (!measure(bare, holding, "20 bins holding"))
         return 1;
-    }
     ::kill(bare.pid, SIGSTOP);
     ::kill(shown.pid, SIGCONT);
     runFor(ResumeSettleMs);
     if (!startHolding(shown))
         return 1;
     runFor(settleS * 1000);
-    if (!runPhase(shown, holdingShown)) {
-        std::fprintf(stderr, "bench_polls: a sample failed (20 bins holding, with the screen)\n");
+    if (!measure(shown, holdingShown, "20 bins holding, with the screen"))
         return 1;
-    }
     for (Side *side : {&bare, &shown}) {
         ::kill(side->pid, SIGCONT);
         side->cabinet.process.kill();
